@@ -1,0 +1,13 @@
+# Compile settings shared by every target of the project: linked, never set globally.
+add_library(tessaly_settings INTERFACE)
+target_compile_features(tessaly_settings INTERFACE cxx_std_20)
+target_compile_options(tessaly_settings INTERFACE -Wall -Wextra -Wpedantic)
+if(TESSALY_WERROR)
+  target_compile_options(tessaly_settings INTERFACE -Werror)
+endif()
+target_compile_definitions(tessaly_settings INTERFACE QT_NO_CAST_FROM_ASCII QT_STRICT_ITERATORS)
+target_include_directories(tessaly_settings INTERFACE ${PROJECT_SOURCE_DIR}/src)
+if(TESSALY_SANITIZE)
+  target_compile_options(tessaly_settings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(tessaly_settings INTERFACE -fsanitize=address,undefined)
+endif()

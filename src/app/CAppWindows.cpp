@@ -1,0 +1,7 @@
+#include "app/CAppWindows.h"
+
+CAppWindows& AppWindows()
+{
+    static CAppWindows windows;
+    return windows;
+}

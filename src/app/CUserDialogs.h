@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// Every question, message and file or printer choice goes through this seam, so the
+// program uses real dialogs and the tests answer from a script.
+class CUserDialogs {
+public:
+    CUserDialogs() = default;
+    CUserDialogs(const CUserDialogs&) = delete;
+    CUserDialogs& operator=(const CUserDialogs&) = delete;
+    virtual ~CUserDialogs() = default;
+
+    // A message box with an OK button.
+    virtual void Inform(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // A Yes/No box; true for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // Empty when cancelled. filter is in Qt form ("Проект TESSALY (*.tsy)").
+    virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) = 0;
+    // Lets the user set the printer up; false when cancelled.
+    virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    virtual void OpenHelp(QWidget* parent, const QString& helpFile) = 0;
+};
+
+// The seam in force; the Qt implementation unless a test installed its own.
+CUserDialogs& UserDialogs();
+// Installs a seam (not owned); nullptr restores the Qt implementation.
+void SetUserDialogs(CUserDialogs* dialogs);

@@ -1,0 +1,6 @@
+set(CORE_SOURCES
+)
+set(GUI_SOURCES
+  CAppWindows.cpp
+  CQtUserDialogs.cpp
+)

@@ -1,0 +1,5 @@
+set(CORE_SOURCES
+  ExpertScaleTable.cpp
+)
+set(GUI_SOURCES
+)

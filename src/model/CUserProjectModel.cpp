@@ -1,0 +1,424 @@
+#include "model/CUserProjectModel.h"
+
+#include "model/TextLimits.h"
+#include "storage/TLoadSaveProject.h"
+
+#include <cctype>
+
+namespace {
+// Names and comments are copied between slots on every structure edit; room for the
+// longest text up front keeps those copies from allocating.
+constexpr std::size_t TextCapacity = 512;
+} // namespace
+
+const char* StructureRefusalText(EStructureResult result)
+{
+    switch (result) {
+    case EStructureResult::TooManyElements:
+        return "Используемый метод не позволяет создавать более 9-ти элементов на одном уровне";
+    case EStructureResult::TooFewElements:
+        return "На одном уровне не может быть меньше 2-х элементов.";
+    case EStructureResult::TooManyLevels:
+        return "Число уровней не может быть больше 10";
+    case EStructureResult::TooFewLevels:
+        return "Число уровней не может быть меньше 2";
+    case EStructureResult::Done:
+    case EStructureResult::NotApplicable:
+        break;
+    }
+    return "";
+}
+
+CUserProjectModel::CUserProjectModel()
+{
+    for (auto& column : ElementGrid) {
+        for (auto& element : column) {
+            element.Name.reserve(TextCapacity);
+            element.Comment.reserve(TextCapacity);
+        }
+    }
+    GlobalPriority.SetSize(MaxElementsPerLevel, MaxLevels);
+}
+
+std::uint32_t CUserProjectModel::ElementsInLevel(std::uint32_t level)
+{
+    if (level >= MaxLevels) {
+        FatalError = true;
+        return 0;
+    }
+    return ElementsInLevelChecked(level);
+}
+
+std::uint32_t CUserProjectModel::ElementsInLevelChecked(std::uint32_t level) const
+{
+    if (level >= MaxLevels) {
+        return 0;
+    }
+    std::uint32_t n = 0;
+    while (n < MaxElementsPerLevel && SlotInUse[n][level]) {
+        ++n;
+    }
+    return n;
+}
+
+bool CUserProjectModel::SetCurrent(std::uint32_t position, std::uint32_t level)
+{
+    if (position >= MaxElementsPerLevel || level >= MaxLevels) {
+        FatalError = true;
+        return false;
+    }
+    CurrentPosition = position;
+    CurrentLevel = level;
+    return true;
+}
+
+std::uint32_t CUserProjectModel::LastLevelCount() const
+{
+    return LevelCount == 0 ? 0 : ElementsInLevelChecked(LevelCount - 1);
+}
+
+void CUserProjectModel::ResetGrid()
+{
+    GlobalPriority.SetSize(MaxElementsPerLevel, MaxLevels);
+    for (std::uint32_t e = 0; e < MaxElementsPerLevel; ++e) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            LevelDataGrid[e][k] = TDesicionLevelData{};
+            ElementGrid[e][k].SetDefaults(e, k);
+            SlotInUse[e][k] = false;
+        }
+    }
+}
+
+void CUserProjectModel::BuildNewHierarchy(
+    std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment)
+{
+    ResetGrid();
+    const std::uint32_t n = ClampElementsPerLevel(elementsPerLevel);
+    const std::uint32_t levels = ClampLevelCount(levelCount);
+    Goal().Name = goal;
+    Goal().Comment = comment;
+    LevelCount = levels;
+    GlobalPriority.Zero();
+    SlotInUse[0][0] = true;
+    for (std::uint32_t e = 0; e < n; ++e) {
+        for (std::uint32_t k = 1; k < levels; ++k) {
+            SlotInUse[e][k] = true;
+        }
+    }
+    Built = true;
+}
+
+bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
+{
+    // The grid has no room for more; such a record never comes from the reader.
+    if (record.LevelCount > MaxLevels) {
+        return false;
+    }
+    for (std::uint32_t k = 1; k < record.LevelCount; ++k) {
+        if (record.ElementsPerLevel[k] < 0
+            || static_cast<std::uint32_t>(record.ElementsPerLevel[k]) > MaxElementsPerLevel) {
+            return false;
+        }
+    }
+    ResetGrid();
+    for (std::uint32_t k = 0; k < record.LevelCount; ++k) {
+        const std::uint32_t count = k == 0 ? 1U : static_cast<std::uint32_t>(record.ElementsPerLevel[k]);
+        for (std::uint32_t e = 0; e < count; ++e) {
+            SlotInUse[e][k] = true;
+            CHierarchy_Element& element = ElementGrid[e][k];
+            const CLoadSaveProjectHierarchy_Element& source = record.Elements[e][k];
+            element.Name = source.Name;
+            element.Comment = source.Comment;
+            element.Judgements.AssignFrom(source.Judgements);
+        }
+    }
+    LevelCount = record.LevelCount;
+    GlobalPriority.Zero();
+    Built = true;
+    return true;
+}
+
+void CUserProjectModel::ClearLevel(std::uint32_t k)
+{
+    const std::uint32_t n = ElementsInLevel(k);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        SlotInUse[i][k] = false;
+    }
+}
+
+void CUserProjectModel::ShiftLevelBack(std::uint32_t k)
+{
+    if (k + 1 >= MaxLevels) {
+        return;
+    }
+    const std::uint32_t n = ElementsInLevel(k + 1);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        SlotInUse[i][k] = true;
+        ElementGrid[i][k].CopyDataFrom(ElementGrid[i][k + 1]);
+    }
+}
+
+void CUserProjectModel::ShiftLevelForward(std::uint32_t k)
+{
+    if (k + 1 >= MaxLevels) {
+        return;
+    }
+    const std::uint32_t c = ElementsInLevel(k);
+    const std::uint32_t d = ElementsInLevel(k + 1);
+    for (std::uint32_t i = 0; i < c; ++i) {
+        SlotInUse[i][k + 1] = true;
+        ElementGrid[i][k + 1].CopyDataFrom(ElementGrid[i][k]);
+    }
+    for (std::uint32_t i = c; i < d; ++i) {
+        SlotInUse[i][k + 1] = false;
+        ElementGrid[i][k + 1].Judgements.FillOnes();
+    }
+}
+
+void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::uint32_t k)
+{
+    if (k >= MaxLevels || m > MaxElementsPerLevel || old > MaxElementsPerLevel) {
+        return;
+    }
+    for (std::uint32_t i = m; i < old; ++i) {
+        SlotInUse[i][k] = false;
+    }
+    for (std::uint32_t i = old; i < m; ++i) {
+        SlotInUse[i][k] = true;
+    }
+    for (std::uint32_t i = 0; i < m; ++i) {
+        CHierarchy_Element& element = ElementGrid[i][k];
+        element.Name = DefaultElementName(i);
+        element.Comment = DefaultComment;
+        element.Judgements.FillOnes();
+    }
+}
+
+void CUserProjectModel::ResetLevelJudgements(std::uint32_t k)
+{
+    const std::uint32_t n = ElementsInLevel(k);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        ElementGrid[i][k].Judgements.FillOnes();
+    }
+}
+
+EStructureResult CUserProjectModel::AddElement()
+{
+    const std::uint32_t k = CurrentLevel;
+    if (k == 0 || k >= LevelCount || k >= MaxLevels) {
+        return EStructureResult::NotApplicable;
+    }
+    const std::uint32_t n = ElementsInLevel(k);
+    if (n >= MaxElementsPerLevel) {
+        return EStructureResult::TooManyElements;
+    }
+    Modified = true;
+    CHierarchy_Element& element = ElementGrid[n][k];
+    element.Name = DefaultElementName(n);
+    element.Comment = DefaultComment;
+    SlotInUse[n][k] = true;
+    element.Judgements.FillOnes();
+    const std::uint32_t parents = ElementsInLevel(k - 1);
+    for (std::uint32_t i = 0; i < parents; ++i) {
+        ElementGrid[i][k - 1].Judgements.SetRowColOnes(n);
+    }
+    return EStructureResult::Done;
+}
+
+EStructureResult CUserProjectModel::DeleteElement()
+{
+    const std::uint32_t k = CurrentLevel;
+    const std::uint32_t p = CurrentPosition;
+    if (k == 0 || k >= LevelCount || k >= MaxLevels) {
+        return EStructureResult::NotApplicable;
+    }
+    const std::uint32_t n = ElementsInLevel(k);
+    if (p >= n) {
+        return EStructureResult::NotApplicable;
+    }
+    if (n <= MinElementsPerLevel) {
+        return EStructureResult::TooFewElements;
+    }
+    Modified = true;
+    for (std::uint32_t i = p; i + 1 < n; ++i) {
+        ElementGrid[i][k].CopyDataFrom(ElementGrid[i + 1][k]);
+    }
+    SlotInUse[n - 1][k] = false;
+    const std::uint32_t parents = ElementsInLevel(k - 1);
+    for (std::uint32_t i = 0; i < parents; ++i) {
+        ElementGrid[i][k - 1].Judgements.RemoveRowCol(p, n);
+    }
+    return EStructureResult::Done;
+}
+
+EStructureResult CUserProjectModel::CanAddLevel() const
+{
+    if (CurrentLevel == 0 || CurrentLevel >= LevelCount) {
+        return EStructureResult::NotApplicable;
+    }
+    if (LevelCount + 1 > MaxLevels) {
+        return EStructureResult::TooManyLevels;
+    }
+    return EStructureResult::Done;
+}
+
+EStructureResult CUserProjectModel::AddLevel(std::uint32_t elementCount, bool before)
+{
+    const EStructureResult allowed = CanAddLevel();
+    if (allowed != EStructureResult::Done) {
+        return allowed;
+    }
+    if (elementCount < MinElementsPerLevel || elementCount > MaxElementsPerLevel) {
+        return EStructureResult::NotApplicable;
+    }
+    const std::uint32_t levels = LevelCount;
+    const std::uint32_t k = CurrentLevel;
+    const std::uint32_t m = elementCount;
+    Modified = true;
+    if (before) {
+        const std::uint32_t c = ElementsInLevel(k);
+        for (std::uint32_t j = levels; j-- > k;) {
+            ShiftLevelForward(j);
+        }
+        SetUpNewLevel(m, c, k);
+        ResetLevelJudgements(k - 1);
+    } else if (k < levels - 1) {
+        const std::uint32_t c = ElementsInLevel(k + 1);
+        for (std::uint32_t j = levels; j-- > k + 1;) {
+            ShiftLevelForward(j);
+        }
+        SetUpNewLevel(m, c, k + 1);
+        ResetLevelJudgements(k);
+    } else {
+        SetUpNewLevel(m, 0, levels);
+        ResetLevelJudgements(levels - 1);
+    }
+    LevelCount = levels + 1;
+    return EStructureResult::Done;
+}
+
+EStructureResult CUserProjectModel::DeleteLevel()
+{
+    const std::uint32_t levels = LevelCount;
+    const std::uint32_t k = CurrentLevel;
+    if (k == 0 || k >= levels) {
+        return EStructureResult::NotApplicable;
+    }
+    if (levels - 1 < MinLevels) {
+        return EStructureResult::TooFewLevels;
+    }
+    Modified = true;
+    for (std::uint32_t j = k; j < levels; ++j) {
+        ClearLevel(j);
+        if (j == levels - 1) {
+            break;
+        }
+        ShiftLevelBack(j);
+    }
+    ResetLevelJudgements(k - 1);
+    LevelCount = levels - 1;
+    return EStructureResult::Done;
+}
+
+std::uint32_t CUserProjectModel::NameLimit(std::uint32_t position, std::uint32_t level)
+{
+    return position == 0 && level == 0 ? MaxGoalNameLength : MaxElementNameLength;
+}
+
+bool CUserProjectModel::SetElementText(
+    std::uint32_t position, std::uint32_t level, const std::string& name, const std::string& comment)
+{
+    if (position >= MaxElementsPerLevel || level >= MaxLevels) {
+        FatalError = true;
+        return false;
+    }
+    CHierarchy_Element& element = ElementGrid[position][level];
+    element.Name = Utf8Truncate(name, NameLimit(position, level));
+    element.Comment = Utf8Truncate(comment, MaxCommentLength);
+    return true;
+}
+
+std::uint32_t LeadingNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::uint64_t value = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0) {
+        // Saturate: a very long number is still a very large one.
+        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        if (value > 0xFFFFFFFFULL) {
+            value = 0xFFFFFFFFULL;
+        }
+        ++i;
+    }
+    const auto magnitude = static_cast<std::uint32_t>(value);
+    return negative ? 0U - magnitude : magnitude;
+}
+
+std::uint32_t ClampElementsPerLevel(std::uint32_t count)
+{
+    if (count < MinElementsPerLevel) {
+        return MinElementsPerLevel;
+    }
+    return count > MaxElementsPerLevel ? MaxElementsPerLevel : count;
+}
+
+std::uint32_t ClampLevelCount(std::uint32_t count)
+{
+    if (count < MinLevels) {
+        return MinLevels;
+    }
+    return count > MaxLevels ? MaxLevels : count;
+}
+
+ENewProjectCheck CheckNewProject(const std::string& goal, const std::string& levelText, const std::string& elementText)
+{
+    if (levelText.empty()) {
+        return ENewProjectCheck::NoLevelCount;
+    }
+    const std::uint32_t levels = LeadingNumber(levelText);
+    if (levels < MinLevelsOnCreate) {
+        return ENewProjectCheck::TooFewLevels;
+    }
+    if (levels > MaxLevels) {
+        return ENewProjectCheck::TooManyLevels;
+    }
+    if (elementText.empty()) {
+        return ENewProjectCheck::NoElementCount;
+    }
+    if (LeadingNumber(elementText) < MinElementsPerLevel) {
+        return ENewProjectCheck::TooFewElements;
+    }
+    if (goal.empty()) {
+        return ENewProjectCheck::NoGoal;
+    }
+    return ENewProjectCheck::Ok;
+}
+
+const char* NewProjectCheckText(ENewProjectCheck check)
+{
+    switch (check) {
+    case ENewProjectCheck::NoLevelCount:
+        return "Не указано число уровней";
+    case ENewProjectCheck::TooFewLevels:
+        return "Минимально возможное число уровней - 3";
+    case ENewProjectCheck::TooManyLevels:
+        return "Максимально возможное число уровней - 10";
+    case ENewProjectCheck::NoElementCount:
+        return "Не указано максимальное число показателей";
+    case ENewProjectCheck::TooFewElements:
+        return "Минимально необходимое число показателей - 2";
+    case ENewProjectCheck::NoGoal:
+        return "Не указана цель проекта";
+    case ENewProjectCheck::Ok:
+        break;
+    }
+    return "";
+}

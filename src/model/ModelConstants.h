@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+inline constexpr std::uint32_t MaxElementsPerLevel = 9;
+inline constexpr std::uint32_t MaxLevels = 10;
+inline constexpr std::uint32_t MinElementsPerLevel = 2;
+inline constexpr std::uint32_t MinLevels = 2;
+
+// Levels a new project (and a file the reader accepts) must have at least.
+inline constexpr std::uint32_t MinLevelsOnCreate = 3;
+
+// Length limits of the dialogs, in stored (Windows-1251) bytes.
+inline constexpr std::uint32_t MaxElementNameLength = 9;
+inline constexpr std::uint32_t MaxGoalNameLength = 14;
+inline constexpr std::uint32_t MaxCommentLength = 200;
+
+inline constexpr const char* DefaultComment = "Комментарии отсутствуют";
+inline constexpr const char* DefaultElementNamePrefix = "ЭЛЕМЕНТ_";
+inline constexpr const char* FatalModelErrorText = "Приложение выполнило недопустимую операцию";

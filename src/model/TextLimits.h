@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Model text is UTF-8; every character the project file can hold takes one stored
+// byte, so limits are counted in characters (code points).
+std::size_t Utf8Length(const std::string& text);
+std::string Utf8Truncate(const std::string& text, std::size_t maxChars);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/TMatrix.h"
+
+#include <array>
+#include <cstdint>
+
+class CUserProjectModel;
+
+// Indexed by the matrix order n itself; entries 0..2 keep the division defined.
+inline constexpr std::array<double, 11> RandomIndex{10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
+
+// A code a >= 0 is its own value; a negative code stands for 1 / |a|.
+double JudgementValue(std::int32_t code);
+
+// Divides entries 0..n-1 by their sum; a zero or non-finite sum gives zeros.
+void NormalizeVector(std::uint32_t n, double* vector);
+
+// Normalised row geometric means of the leading n x n block.
+void ComputeLocalPriorities(const TMatrix<int>& judgements, std::uint32_t n, double* priority);
+
+struct CConsistency {
+    double LambdaMax = 0.0;
+    double CI = 0.0;
+    double CR = 0.0;
+};
+// From the block and the priorities already computed; a zero priority (possible
+// only with a 0 read from a file) gives all three measures 0.
+CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+
+// The same pair on an element of a project, storing into its decision record.
+void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n);
+void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n);

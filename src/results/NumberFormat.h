@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// floor(x * 10^d) / 10^d in double precision: values are truncated, not rounded.
+double FloorToDecimals(double x, int decimals);
+
+// General number format: up to 15 significant digits, no trailing zeros,
+// the user's decimal separator; exponent form only outside 1E-5 .. 1E15.
+std::string FormatGeneral(double x, char decimalSeparator = '.');
+
+// What a screen shows for a priority or measure (4 decimals) or a deviation (2 decimals).
+std::string FormatTruncated(double x, int decimals, char decimalSeparator = '.');
+
+// A judgement cell: the decimal code, or "1/" and |code| for a negative code.
+std::string JudgementCellText(std::int32_t code);

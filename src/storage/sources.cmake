@@ -1,0 +1,5 @@
+set(CORE_SOURCES
+  TLoadSaveProject.cpp
+)
+set(GUI_SOURCES
+)

@@ -1,0 +1,5 @@
+set(CORE_SOURCES
+  LayoutGeometry.cpp
+)
+set(GUI_SOURCES
+)
