@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/CUserDialogs.h"
+
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// The tests' seam: records every message and question and answers from a script.
+// A question with no scripted answer is a test failure (answered No / cancelled).
+// Installs itself while it lives.
+class CScriptedUserDialogs final : public CUserDialogs {
+public:
+    enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Printer, Help };
+    struct CRecord {
+        EKind Kind = EKind::Inform;
+        QString Text;    // message text, or the file filter
+        QString Caption; // caption, or the initial directory
+    };
+
+    CScriptedUserDialogs();
+    ~CScriptedUserDialogs() override;
+
+    std::vector<CRecord> Records;
+    std::deque<bool> YesNoAnswers;
+    std::deque<QString> FileAnswers; // for both open and save; "" is a cancel
+    // Sets the printer up (for example to a PDF file) and answers; none scripted = cancel.
+    std::function<bool(QPrinter&)> PrinterAnswer;
+
+    void Inform(QWidget* parent, const QString& text, const QString& caption) override;
+    bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    void OpenHelp(QWidget* parent, const QString& helpFile) override;
+
+    // The texts of the records of one kind, in order.
+    [[nodiscard]] std::vector<QString> Texts(EKind kind) const;
+    // The texts of every message box (Inform and AskYesNo), in order.
+    [[nodiscard]] std::vector<QString> MessageTexts() const;
+    [[nodiscard]] bool AllAnswersUsed() const;
+};
