@@ -5,4 +5,10 @@ set(CORE_SOURCES
   Synthesis.cpp
 )
 set(GUI_SOURCES
+  CAbsouteMatrixTable_Element.cpp
+  CResultsView.cpp
+  PieFilling.cpp
+  TfmAbsoluteMatrix.cpp
+  TfmCurrentPriorityLevel.cpp
+  WidgetStyle.cpp
 )

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+#include <cstdint>
+
+// One judgement cell of the comparison window; it knows its place in the table.
+class CExpertTable_Element final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CExpertTable_Element)
+
+public:
+    explicit CExpertTable_Element(QWidget* parent = nullptr);
+    ~CExpertTable_Element() override;
+
+    std::uint32_t Row = 0;
+    std::uint32_t Column = 0;
+
+signals:
+    void Pressed(CExpertTable_Element* cell);
+    void DoubleClicked(CExpertTable_Element* cell);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,206 @@
+#include "judgement/TfmExpertScale.h"
+
+#include "judgement/ExpertScaleTable.h"
+#include "results/WidgetStyle.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+
+namespace {
+constexpr int ScaleItemHeight = 13;
+
+// Draws each line of the scale in the colour the scale table gives it, on the
+// brush the list prepares for the line (normal or selected).
+class CExpertScaleDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = (option.state & QStyle::State_Selected) != 0;
+        const QPalette& palette = option.palette;
+        painter->save();
+        painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+        const int line = index.row();
+        if (line >= 0 && line < ExpertScaleLineCount) {
+            painter->setPen(ToQColor(ExpertScaleLines[static_cast<std::size_t>(line)].Colour));
+        }
+        painter->setFont(option.font);
+        const QRect text = option.rect.adjusted(10, 0, 0, 0);
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+        painter->restore();
+    }
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(ScaleItemHeight);
+        return size;
+    }
+};
+
+QFrame* MakeBevel(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(QString::fromLatin1(name));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    return bevel;
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    StyleBoldLabel(label);
+    label->move(at);
+    return label;
+}
+
+QLineEdit* MakeObjectEdit(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setReadOnly(true);
+    edit->setGeometry(geometry);
+    return edit;
+}
+} // namespace
+
+TfmExpertScale::TfmExpertScale(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("fmExpertScale"));
+    setWindowTitle(QStringLiteral(" Качественная шкала"));
+    setModal(true);
+    QFont formFont = font();
+    formFont.setPixelSize(11);
+    setFont(formFont);
+    setFixedSize(372, 432);
+
+    // Frames first, so the texts lie over them.
+    Bevel4 = MakeBevel(this, "Bevel4", QRect(9, 5, 354, 122));
+    Bevel5 = MakeBevel(this, "Bevel5", QRect(9, 134, 354, 282));
+    Bevel1 = MakeBevel(this, "Bevel1", QRect(21, 13, 150, 22));
+    Bevel2 = MakeBevel(this, "Bevel2", QRect(21, 40, 150, 22));
+    Bevel3 = MakeBevel(this, "Bevel3", QRect(46, 71, 281, 20));
+    Label1 = MakeBoldLabel(this, "Label1", " Сравниваем объект  A", QPoint(24, 18));
+    Label2 = MakeBoldLabel(this, "Label2", "с объектом  B", QPoint(78, 45));
+    Label3 = MakeBoldLabel(this, "Label3", "Относительно объекта верхнего уровня", QPoint(65, 74));
+    edObjectA = MakeObjectEdit(this, "edObjectA", QRect(176, 13, 176, 21));
+    edObjectB = MakeObjectEdit(this, "edObjectB", QRect(176, 41, 176, 21));
+
+    stUpperLevel = new QLabel(this);
+    stUpperLevel->setObjectName(QStringLiteral("stUpperLevel"));
+    StyleStaticText(stUpperLevel, false);
+    stUpperLevel->setGeometry(117, 98, 140, 20);
+    stUpperLevel->show();
+
+    lbExpertScale = new QListWidget(this);
+    lbExpertScale->setObjectName(QStringLiteral("lbExpertScale"));
+    lbExpertScale->setGeometry(21, 143, 330, 254);
+    QFont scaleFont = lbExpertScale->font();
+    scaleFont.setPixelSize(12);
+    scaleFont.setBold(true);
+    scaleFont.setUnderline(true);
+    lbExpertScale->setFont(scaleFont);
+    lbExpertScale->setUniformItemSizes(true);
+    lbExpertScale->setItemDelegate(new CExpertScaleDelegate(lbExpertScale));
+    lbExpertScale->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const CExpertScaleLine& line : ExpertScaleLines) {
+        lbExpertScale->addItem(QString::fromUtf8(line.Text));
+    }
+    connect(lbExpertScale, &QListWidget::doubleClicked, this, &TfmExpertScale::lbExpertScaleDblClick);
+
+    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk->setObjectName(QStringLiteral("btOk"));
+    btOk->setGeometry(211, 406, 65, 21);
+    btOk->setAutoDefault(false);
+    connect(btOk, &QPushButton::clicked, this, &TfmExpertScale::btOkClick);
+    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+    btCancel->setGeometry(278, 406, 65, 21);
+    btCancel->setAutoDefault(false);
+    connect(btCancel, &QPushButton::clicked, this, &TfmExpertScale::btCancelClick);
+
+    SelectLine(ExpertScaleEqualLine);
+}
+
+TfmExpertScale::~TfmExpertScale() = default;
+
+void TfmExpertScale::SetUpperName(const QString& name)
+{
+    stUpperLevel->setText(name);
+}
+
+void TfmExpertScale::SetObjectA(const QString& name)
+{
+    edObjectA->setText(QStringLiteral("  ") + name.toUpper());
+}
+
+void TfmExpertScale::SetObjectB(const QString& name)
+{
+    edObjectB->setText(QStringLiteral("  ") + name.toUpper());
+}
+
+void TfmExpertScale::SelectLine(std::int32_t line)
+{
+    lbExpertScale->setCurrentRow(line);
+}
+
+std::int32_t TfmExpertScale::ChosenValue() const
+{
+    return ScaleLineToValue(ChosenLineIndex);
+}
+
+void TfmExpertScale::AcceptSelected()
+{
+    const int selected = lbExpertScale->currentRow();
+    // The two empty lines around the equality line stand for no judgement.
+    if (!IsAcceptableScaleLine(selected)) {
+        return;
+    }
+    ChosenLineIndex = selected;
+    AcceptedFlag = true;
+    accept();
+}
+
+void TfmExpertScale::lbExpertScaleDblClick()
+{
+    AcceptSelected();
+}
+
+void TfmExpertScale::btOkClick()
+{
+    AcceptSelected();
+}
+
+void TfmExpertScale::btCancelClick()
+{
+    reject();
+}
+
+void TfmExpertScale::reject()
+{
+    // Escape counts as "Отмена".
+    AcceptedFlag = false;
+    QDialog::reject();
+}
+
+void TfmExpertScale::showEvent(QShowEvent* event)
+{
+    // Centred on the window that opened it (the comparison window).
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : QApplication::activeWindow();
+    if (owner != nullptr && owner != this) {
+        const QRect frame = frameGeometry();
+        move(owner->frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/TColor.h"
+
+#include <QColor>
+#include <QString>
+
+class QLabel;
+class QPainter;
+class QWidget;
+
+// The look the windows share for their table cells: a sunken white panel with
+// centred 10-point text, hidden until its window shows it.
+void StyleStaticText(QLabel* label, bool bold);
+
+// A label in the window's bold 8-point type.
+void StyleBoldLabel(QLabel* label, int pixelSize = 11);
+
+// TColor is 0x00BBGGRR.
+QColor ToQColor(TColor colour);
+
+// The user's decimal separator as the core's formatting takes it; '.' when the
+// locale's separator is not a single ASCII character.
+char DecimalSeparator();
+
+// A priority, measure or deviation as the screens show it: truncated to the
+// given decimals through the core, with the user's separator.
+QString TruncatedText(double x, int decimals);
+
+// The row and column numbers ("1.", "2.", ...) painted beside the tables.
+void DrawTableNumber(QPainter& painter, int x, int y, int number);

@@ -1,0 +1,156 @@
+#pragma once
+
+// Shared by the judging and results GUI tests: driving real modal windows from a
+// zero-delay timer, choosing scale lines with the mouse, and grabbing windows.
+
+#include "app/CAppWindows.h"
+#include "judgement/ExpertScaleTable.h"
+#include "judgement/TfmExpertForm.h"
+#include "judgement/TfmExpertScale.h"
+#include "judgement/CExpertTable_Element.h"
+#include "results/TfmAbsoluteMatrix.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace judgetest {
+
+// Runs action on the modal window of type T as soon as it is on screen. If none
+// comes, the test fails and whatever modal window is up is cancelled, so the test
+// never hangs in an event loop.
+template <typename T> void WhenModal(std::function<void(T*)> action, int tries = 400)
+{
+    QTimer::singleShot(tries == 400 ? 0 : 5, [action, tries] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window != nullptr && window->isVisible()) {
+            action(window);
+            return;
+        }
+        if (tries > 0) {
+            WhenModal<T>(action, tries - 1);
+            return;
+        }
+        ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other != nullptr) {
+            other->reject();
+        }
+    });
+}
+
+// Selects a line of the scale with the mouse and accepts it with "Да" or by double-click.
+inline void ChooseScaleLine(TfmExpertScale* scale, int line, bool byDoubleClick)
+{
+    QListWidget* list = scale->lbExpertScale;
+    const QRect rect = list->visualItemRect(list->item(line));
+    if (byDoubleClick) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    } else {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseClick(scale->btOk, Qt::LeftButton);
+    }
+}
+
+// Double-clicks cell [r][c] of the open comparison window and picks value on the real scale.
+inline void JudgeCell(TfmExpertForm* form, std::uint32_t r, std::uint32_t c, std::int32_t value, bool byDoubleClick = false)
+{
+    WhenModal<TfmExpertScale>([value, byDoubleClick](TfmExpertScale* scale) {
+        ChooseScaleLine(scale, ScaleValueToLine(value), byDoubleClick);
+    });
+    QTest::mouseDClick(form->Cells[r][c], Qt::LeftButton);
+}
+
+// The run-long windows the judging needs, made for one test and released after it.
+struct CJudgeWindows {
+    std::unique_ptr<TfmExpertForm> ExpertForm = std::make_unique<TfmExpertForm>();
+    std::unique_ptr<TfmExpertScale> ExpertScale = std::make_unique<TfmExpertScale>();
+    std::unique_ptr<TfmAbsoluteMatrix> AbsoluteMatrix = std::make_unique<TfmAbsoluteMatrix>();
+
+    CJudgeWindows()
+    {
+        AppWindows().ExpertForm = ExpertForm.get();
+        AppWindows().ExpertScale = ExpertScale.get();
+        AppWindows().AbsoluteMatrix = AbsoluteMatrix.get();
+    }
+    CJudgeWindows(const CJudgeWindows&) = delete;
+    CJudgeWindows& operator=(const CJudgeWindows&) = delete;
+    ~CJudgeWindows()
+    {
+        AppWindows().ExpertForm = nullptr;
+        AppWindows().ExpertScale = nullptr;
+        AppWindows().AbsoluteMatrix = nullptr;
+        // The research window may have been given the comparison window as parent.
+        AbsoluteMatrix.reset();
+    }
+};
+
+// Every visible child lies inside the window, and no two visible controls
+// overlap (plain frames group controls and are left out).
+inline void ExpectTidyLayout(const QWidget* window)
+{
+    std::vector<const QWidget*> controls;
+    for (const QObject* object : window->children()) {
+        const auto* child = qobject_cast<const QWidget*>(object);
+        if (child == nullptr || !child->isVisibleTo(window) || child->isWindow()) {
+            continue;
+        }
+        EXPECT_TRUE(window->rect().contains(child->geometry()))
+            << child->objectName().toStdString() << " is cut off by " << window->objectName().toStdString();
+        if (QByteArray(child->metaObject()->className()) != "QFrame") {
+            controls.push_back(child);
+        }
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                << controls[i]->objectName().toStdString() << " overlaps " << controls[j]->objectName().toStdString();
+        }
+    }
+}
+
+// Grabs a window to a PNG in the grab folder (TESSALY_GRAB_DIR, or the temporary folder).
+inline QImage GrabToPng(QWidget* window, const QString& name)
+{
+    QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
+    if (folder.isEmpty()) {
+        folder = QDir::tempPath() + QStringLiteral("/tessaly-grabs");
+    }
+    QDir().mkpath(folder);
+    const QImage image = window->grab().toImage();
+    EXPECT_EQ(image.size(), window->size());
+    EXPECT_TRUE(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+    return image;
+}
+
+// Whether some pixel of the area has exactly this colour.
+inline bool AreaHasColour(const QImage& image, const QRect& area, QColor colour)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.rect().contains(x, y) && image.pixelColor(x, y).rgb() == colour.rgb()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+} // namespace judgetest
