@@ -4,4 +4,10 @@ set(CORE_SOURCES
   TextLimits.cpp
 )
 set(GUI_SOURCES
+  CCp1251MemoFilter.cpp
+  CCp1251Validator.cpp
+  DialogPlacement.cpp
+  TAddNewLevel.cpp
+  TCreateUserProject.cpp
+  TfmElementEdit.cpp
 )

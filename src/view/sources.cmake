@@ -2,4 +2,9 @@ set(CORE_SOURCES
   LayoutGeometry.cpp
 )
 set(GUI_SOURCES
+  CBevel_of_HElement.cpp
+  CHierarchyCanvas.cpp
+  CHierarchyElementBox.cpp
+  PanelGlyphs.cpp
+  TUserProject.cpp
 )

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QLabel>
+
+#include <cstdint>
+
+class QMenu;
+class TUserProject;
+
+// The on-screen box of one grid slot. It shows its record's name; the record itself
+// (name, comment, judgements) lives in the project model.
+class CHierarchyElementBox final : public QLabel {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CHierarchyElementBox)
+
+public:
+    CHierarchyElementBox(TUserProject& project, std::uint32_t position, std::uint32_t level, QWidget* parent);
+    ~CHierarchyElementBox() override = default;
+
+    [[nodiscard]] std::uint32_t Position() const { return SlotPosition; }
+    [[nodiscard]] std::uint32_t Level() const { return SlotLevel; }
+
+    // The menu of the project's current mode; nullptr for none (the goal).
+    void SetContextMenu(QMenu* menu) { ContextMenu = menu; }
+    [[nodiscard]] QMenu* CurrentContextMenu() const { return ContextMenu; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    TUserProject& Project;
+    std::uint32_t SlotPosition = 0;
+    std::uint32_t SlotLevel = 0;
+    QMenu* ContextMenu = nullptr;
+};

@@ -1,0 +1,573 @@
+#include "view/TUserProject.h"
+
+#include "app/CAppWindows.h"
+#include "app/CUserDialogs.h"
+#include "model/TAddNewLevel.h"
+#include "model/TfmElementEdit.h"
+#include "results/Synthesis.h"
+#include "view/CBevel_of_HElement.h"
+#include "view/CHierarchyCanvas.h"
+#include "view/CHierarchyElementBox.h"
+#include "view/PanelGlyphs.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+constexpr int PanelWidth = 37;
+constexpr int PanelButtonLeft = 5;
+constexpr int PanelButtonSize = 23;
+constexpr int PanelGlyphSize = 17;
+constexpr int HorizontalScrollStep = 40;
+// Room left beyond the farthest frame when the canvas grows to hold it.
+constexpr int CanvasMargin = 10;
+
+QString MessageCaption()
+{
+    return QStringLiteral("Message");
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+} // namespace
+
+TUserProject::TUserProject(QWidget* parent)
+    : QWidget(parent)
+{
+    auto* rows = new QHBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    CreatePanel();
+    rows->addWidget(UserPanel);
+
+    ScrollBox = new QScrollArea(this);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(false);
+    HierarchyCanvas = new CHierarchyCanvas;
+    HierarchyCanvas->setObjectName(QStringLiteral("HierarchyCanvas"));
+    HierarchyCanvas->PaintLinks = [this](QPainter& painter) { FormPaint(painter); };
+    ScrollBox->setWidget(HierarchyCanvas);
+    ScrollBox->horizontalScrollBar()->setSingleStep(HorizontalScrollStep);
+    ScrollBox->viewport()->installEventFilter(this);
+    rows->addWidget(ScrollBox, 1);
+
+    CreateMenus();
+    CreateElements();
+}
+
+TUserProject::~TUserProject() = default;
+
+void TUserProject::CreatePanel()
+{
+    UserPanel = new QFrame(this);
+    UserPanel->setObjectName(QStringLiteral("UserPanel"));
+    UserPanel->setFixedWidth(PanelWidth);
+    UserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    UserPanel->setLineWidth(1);
+
+    const auto makeButton = [this](const char* name, int top, const char* hint, const QIcon& glyph) {
+        auto* button = new QToolButton(UserPanel);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(PanelButtonLeft, top, PanelButtonSize, PanelButtonSize);
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setIcon(glyph);
+        button->setIconSize(QSize(PanelGlyphSize, PanelGlyphSize));
+        // Speed buttons: they never take the keyboard focus.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    btHierarchyType = makeButton("btHierarchyType", 11, "Ориентация иерархии", PanelGlyphs::Orientation());
+    btEditMode = makeButton("btEditMode", 74, "Режим редактирования", PanelGlyphs::EditMode());
+    btExpertMode = makeButton("btExpertMode", 98, "Режим работы эксперта", PanelGlyphs::ExpertMode());
+    btResultsView = makeButton("btResultsView", 154, "Показать результат", PanelGlyphs::ResultsView());
+    btClone = makeButton("btClone", 214, "Клонировать проект", PanelGlyphs::Clone());
+
+    // Group 1: exactly one mode is down. Groups 2 and 3 toggle on their own.
+    btHierarchyType->setCheckable(true);
+    btEditMode->setCheckable(true);
+    btExpertMode->setCheckable(true);
+    btResultsView->setCheckable(true);
+    ModeGroup = new QButtonGroup(this);
+    ModeGroup->setExclusive(true);
+    ModeGroup->addButton(btEditMode);
+    ModeGroup->addButton(btExpertMode);
+    btEditMode->setChecked(true);
+
+    connect(btHierarchyType, &QToolButton::clicked, this, [this] { btHierarchyTypeClick(); });
+    connect(btEditMode, &QToolButton::clicked, this, [this] { btEditModeClick(); });
+    connect(btExpertMode, &QToolButton::clicked, this, [this] { btExpertModeClick(); });
+    connect(btResultsView, &QToolButton::clicked, this, [this] { btResultsViewClick(); });
+    connect(btClone, &QToolButton::clicked, this, [this] { btCloneClick(); });
+}
+
+void TUserProject::CreateMenus()
+{
+    const auto makeAction = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnChartMenu = new QMenu(this);
+    mnChartMenu->setObjectName(QStringLiteral("mnChartMenu"));
+    mnAddElement = makeAction(mnChartMenu, "mnAddElement", "Добавить элемент");
+    mnDelElement = makeAction(mnChartMenu, "mnDelElement", "Удалить элемент");
+    N3 = mnChartMenu->addSeparator();
+    N3->setObjectName(QStringLiteral("N3"));
+    mnAddLevel = makeAction(mnChartMenu, "mnAddLevel", "Добавить уровень");
+    mnDelLevel = makeAction(mnChartMenu, "mnDelLevel", "Удалить уровень");
+
+    mnCurrentLevelMenu = new QMenu(this);
+    mnCurrentLevelMenu->setObjectName(QStringLiteral("mnCurrentLevelMenu"));
+    mnCurrentPriority = makeAction(mnCurrentLevelMenu, "mnCurrentPriority", "Показать приоритеты уровня");
+
+    connect(mnAddElement, &QAction::triggered, this, [this] { mnAddElementClick(); });
+    connect(mnDelElement, &QAction::triggered, this, [this] { mnDelElementClick(); });
+    connect(mnAddLevel, &QAction::triggered, this, [this] { mnAddLevelClick(); });
+    connect(mnDelLevel, &QAction::triggered, this, [this] { mnDelLevelClick(); });
+    connect(mnCurrentPriority, &QAction::triggered, this, [this] { mnCurrentPriorityClick(); });
+}
+
+void TUserProject::CreateElements()
+{
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            // The frame first, so the box stands above it.
+            Bevels[p][k] = new CBevel_of_HElement(HierarchyCanvas);
+            Boxes[p][k] = new CHierarchyElementBox(*this, p, k, HierarchyCanvas);
+            Boxes[p][k]->setObjectName(QStringLiteral("Element_%1_%2").arg(p).arg(k));
+        }
+    }
+    SetElementMenus(mnChartMenu);
+}
+
+bool TUserProject::EditModeOn() const
+{
+    return btEditMode->isChecked();
+}
+
+bool TUserProject::ExpertModeOn() const
+{
+    return btExpertMode->isChecked();
+}
+
+void TUserProject::BuildNewHierarchy(
+    std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment)
+{
+    ProjectModel.BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
+    FinishBuild();
+}
+
+bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
+{
+    if (!ProjectModel.BuildLoadedHierarchy(record)) {
+        return false;
+    }
+    FinishBuild();
+    return true;
+}
+
+void TUserProject::FinishBuild()
+{
+    SetElementMenus(ExpertModeOn() ? mnCurrentLevelMenu : mnChartMenu);
+    RefreshCaptions();
+    if (ProjectModel.VerticalOrientation) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    ShowHierarchy(true);
+    RedrawLinks();
+}
+
+QSize TUserProject::OuterSize() const
+{
+    if (const auto* subWindow = qobject_cast<const QMdiSubWindow*>(parentWidget())) {
+        return subWindow->size();
+    }
+    if (isWindow()) {
+        return frameGeometry().size();
+    }
+    return size();
+}
+
+void TUserProject::LayoutHorizontal()
+{
+    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    ::LayoutHorizontal(*Places, OuterSize().height());
+    ApplyLayout();
+}
+
+void TUserProject::LayoutVertical()
+{
+    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    ::LayoutVertical(*Places, OuterSize().width());
+    ApplyLayout();
+}
+
+void TUserProject::CentreLevels()
+{
+    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    ::CentreLevels(*Places, ProjectModel, ProjectModel.VerticalOrientation);
+    ApplyLayout();
+}
+
+void TUserProject::ApplyLayout()
+{
+    for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+        // Level 0 holds the goal alone; its other slots are never placed.
+        const std::uint32_t positions = k == 0 ? 1 : MaxElementsPerLevel;
+        for (std::uint32_t p = 0; p < positions; ++p) {
+            const CElementPlace& place = Places->Places[p][k];
+            Boxes[p][k]->setGeometry(place.Box.Left, place.Box.Top, place.Box.Width, place.Box.Height);
+            Bevels[p][k]->setGeometry(place.Frame.Left, place.Frame.Top, place.Frame.Width, place.Frame.Height);
+        }
+    }
+    UpdateCanvasSize();
+}
+
+void TUserProject::UpdateCanvasSize()
+{
+    // The canvas reaches past the farthest in-use frame, so the scroll bars reach it.
+    int right = 0;
+    int bottom = 0;
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            if (!ProjectModel.SlotInUse[p][k]) {
+                continue;
+            }
+            const CRect& frame = Places->Places[p][k].Frame;
+            right = std::max(right, frame.Left + frame.Width);
+            bottom = std::max(bottom, frame.Top + frame.Height);
+        }
+    }
+    const QSize viewport = ScrollBox->viewport()->size();
+    const QSize wanted(
+        std::max(viewport.width(), right + CanvasMargin), std::max(viewport.height(), bottom + CanvasMargin));
+    if (HierarchyCanvas->size() != wanted) {
+        HierarchyCanvas->resize(wanted);
+    }
+    ScrollBox->horizontalScrollBar()->setSingleStep(HorizontalScrollStep);
+}
+
+void TUserProject::RefreshCaptions()
+{
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            Boxes[p][k]->setText(Text(ProjectModel.Element(p, k).Name));
+        }
+    }
+}
+
+void TUserProject::RedrawLinks()
+{
+    // Qt paints only inside paint events: erasing the old links is a repaint of the
+    // canvas, which draws the current ones.
+    HierarchyCanvas->update();
+}
+
+void TUserProject::ShowHierarchy(bool visible)
+{
+    for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+        for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+            const bool show = visible && k < ProjectModel.LevelCount && ProjectModel.SlotInUse[p][k];
+            Bevels[p][k]->setVisible(show);
+            Boxes[p][k]->setVisible(show);
+        }
+    }
+}
+
+void TUserProject::FormPaint(QPainter& painter)
+{
+    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    if (!ProjectModel.Built) {
+        return;
+    }
+    TElementGridOf<bool> visible{};
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            visible[p][k] = !Boxes[p][k]->isHidden();
+        }
+    }
+    ComputeLinks(*Links, *Places, ProjectModel, visible, ProjectModel.VerticalOrientation);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    for (std::uint32_t i = 0; i < Links->Count; ++i) {
+        const CLinkLine& line = Links->Lines[i];
+        painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
+    }
+}
+
+void TUserProject::ToggleOrientation()
+{
+    {
+        const CCriticalSectionGuard guard(ProjectModel.Lock);
+        ProjectModel.VerticalOrientation = !ProjectModel.VerticalOrientation;
+    }
+    const bool vertical = ProjectModel.VerticalOrientation;
+    RedrawLinks();
+    ShowHierarchy(false);
+    if (vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    ShowHierarchy(true);
+    RedrawLinks();
+    if (TAddNewLevel* addLevel = AppWindows().AddNewLevel) {
+        addLevel->SetPlacementCaptions(vertical);
+    }
+}
+
+void TUserProject::SetElementMenus(QMenu* menu)
+{
+    // The goal never carries a menu.
+    for (std::uint32_t k = 1; k < MaxLevels; ++k) {
+        for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+            Boxes[p][k]->SetContextMenu(menu);
+        }
+    }
+}
+
+bool TUserProject::CheckFatalModelError()
+{
+    if (!ProjectModel.FatalErrorRaised()) {
+        return false;
+    }
+    if (!FatalErrorShown) {
+        FatalErrorShown = true;
+        UserDialogs().Inform(this, QString::fromUtf8(FatalModelErrorText), MessageCaption());
+        ProjectModel.AskSaveOnClose = false;
+        CloseProjectWindow();
+    }
+    return true;
+}
+
+void TUserProject::CloseProjectWindow()
+{
+    // Inside the frame the document subwindow closes (and closes this window with it).
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        subWindow->close();
+    } else {
+        close();
+    }
+}
+
+bool TUserProject::ElementMouseDown(std::uint32_t position, std::uint32_t level)
+{
+    ProjectModel.SetCurrent(position, level);
+    return !CheckFatalModelError();
+}
+
+void TUserProject::ElementDoubleClick()
+{
+    // Every double-click marks the project changed, whatever follows.
+    ProjectModel.Modified = true;
+    if (EditModeOn()) {
+        EditCurrentElement();
+    }
+    if (ExpertModeOn()) {
+        // The bottom level has nothing below it to compare.
+        if (ProjectModel.LevelCount == 0 || ProjectModel.CurrentLevel + 1 >= ProjectModel.LevelCount) {
+            return;
+        }
+        OpenExpertForm();
+    }
+}
+
+void TUserProject::EditCurrentElement()
+{
+    TfmElementEdit* dialog = AppWindows().ElementEdit;
+    if (dialog == nullptr) {
+        return;
+    }
+    const std::uint32_t p = ProjectModel.CurrentPosition;
+    const std::uint32_t k = ProjectModel.CurrentLevel;
+    if (p >= MaxElementsPerLevel || k >= MaxLevels) {
+        ProjectModel.SetCurrent(p, k); // raises the fatal error
+        CheckFatalModelError();
+        return;
+    }
+    const CHierarchy_Element& element = ProjectModel.Element(p, k);
+    dialog->LoadElement(Text(element.Name), Text(element.Comment), p == 0 && k == 0);
+    dialog->exec();
+    if (!dialog->Confirmed()) {
+        return;
+    }
+    ProjectModel.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
+    if (CheckFatalModelError()) {
+        return;
+    }
+    Boxes[p][k]->setText(Text(ProjectModel.Element(p, k).Name));
+}
+
+bool TUserProject::ReportStructureResult(EStructureResult result)
+{
+    if (CheckFatalModelError()) {
+        return false;
+    }
+    const QString refusal = QString::fromUtf8(StructureRefusalText(result));
+    if (!refusal.isEmpty()) {
+        UserDialogs().Inform(this, refusal, MessageCaption());
+        return false;
+    }
+    return result == EStructureResult::Done;
+}
+
+void TUserProject::Redraw()
+{
+    RedrawLinks();
+    CentreLevels();
+    RefreshCaptions();
+    ShowHierarchy(true);
+    RedrawLinks();
+}
+
+void TUserProject::mnAddElementClick()
+{
+    if (ReportStructureResult(ProjectModel.AddElement())) {
+        Redraw();
+    }
+}
+
+void TUserProject::mnDelElementClick()
+{
+    if (ReportStructureResult(ProjectModel.DeleteElement())) {
+        Redraw();
+    }
+}
+
+void TUserProject::mnAddLevelClick()
+{
+    const EStructureResult allowed = ProjectModel.CanAddLevel();
+    if (allowed != EStructureResult::Done) {
+        ReportStructureResult(allowed);
+        return;
+    }
+    TAddNewLevel* dialog = AppWindows().AddNewLevel;
+    if (dialog == nullptr) {
+        return;
+    }
+    dialog->exec();
+    if (!dialog->Confirmed()) {
+        return;
+    }
+    if (ReportStructureResult(ProjectModel.AddLevel(dialog->ElementCount(), dialog->PlaceBefore()))) {
+        Redraw();
+    }
+}
+
+void TUserProject::mnDelLevelClick()
+{
+    if (ReportStructureResult(ProjectModel.DeleteLevel())) {
+        Redraw();
+    }
+}
+
+void TUserProject::btHierarchyTypeClick()
+{
+    ToggleOrientation();
+}
+
+void TUserProject::btEditModeClick()
+{
+    if (btEditMode->isChecked()) {
+        SetElementMenus(mnChartMenu);
+    }
+}
+
+void TUserProject::btExpertModeClick()
+{
+    if (btExpertMode->isChecked()) {
+        SetElementMenus(mnCurrentLevelMenu);
+    }
+}
+
+void TUserProject::btResultsViewClick()
+{
+    const bool show = btResultsView->isChecked();
+    RedrawLinks();
+    ShowHierarchy(!show);
+    if (show) {
+        ComputeAllPriorities(ProjectModel);
+        if (CheckFatalModelError()) {
+            return;
+        }
+    }
+    ShowResultsView(show);
+    // Editing, orientation, expert work and cloning wait while the results are shown.
+    for (QToolButton* button : {btEditMode, btHierarchyType, btExpertMode, btClone}) {
+        button->setEnabled(!show);
+    }
+}
+
+void TUserProject::btCloneClick()
+{
+    Clone();
+}
+
+void TUserProject::mnCurrentPriorityClick()
+{
+    ComputeAllPriorities(ProjectModel);
+    if (CheckFatalModelError()) {
+        return;
+    }
+    ShowLevelPriorities();
+}
+
+void TUserProject::OpenExpertForm()
+{
+    // Wired to the judging windows when they land.
+}
+
+void TUserProject::ShowLevelPriorities()
+{
+    // Wired to the judging windows when they land.
+}
+
+void TUserProject::ShowResultsView([[maybe_unused]] bool show)
+{
+    // Wired to the judging windows when they land.
+}
+
+void TUserProject::Clone()
+{
+    // Wired to cloning (the frame's copy of the project) when it lands.
+}
+
+void TUserProject::closeEvent(QCloseEvent* event)
+{
+    IProjectHost* host = AppWindows().Host;
+    if (ProjectModel.AskSaveOnClose && host != nullptr && !host->SaveProject(this)) {
+        // A save the user asked for failed: the window stays so the work is not lost.
+        event->ignore();
+        return;
+    }
+    if (!ProjectModel.ClosingAll && host != nullptr) {
+        host->RemoveProject(this);
+    }
+    event->accept();
+}
+
+bool TUserProject::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ScrollBox->viewport() && event->type() == QEvent::Resize) {
+        UpdateCanvasSize();
+    }
+    return QWidget::eventFilter(watched, event);
+}
