@@ -77,9 +77,8 @@ TEST(ExpertScale, LinesAreThirteenPixelsAndDrawnInTheirColours)
     ExpectTidyLayout(&scale);
     const QPoint origin = list->viewport()->mapTo(&scale, QPoint(0, 0));
     auto lineArea = [&](int line) { return list->visualItemRect(list->item(line)).translated(origin); };
-    const std::pair<int, TColor> expected[] = {{0, clRed}, {1, clSilver}, {2, clPurple}, {3, clSilver},
-        {4, clBlue}, {6, clGreen}, {9, clBlack}, {12, clGreen}, {14, clBlue}, {16, clPurple}, {17, clSilver},
-        {18, clRed}};
+    const std::pair<int, TColor> expected[] = {{0, clRed}, {1, clSilver}, {2, clPurple}, {3, clSilver}, {4, clBlue},
+        {6, clGreen}, {9, clBlack}, {12, clGreen}, {14, clBlue}, {16, clPurple}, {17, clSilver}, {18, clRed}};
     for (const auto& [line, colour] : expected) {
         const QColor qcolour(ColorRed(colour), ColorGreen(colour), ColorBlue(colour));
         EXPECT_TRUE(AreaHasColour(image, lineArea(line), qcolour)) << "line " << line;

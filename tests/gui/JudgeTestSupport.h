@@ -4,10 +4,10 @@
 // zero-delay timer, choosing scale lines with the mouse, and grabbing windows.
 
 #include "app/CAppWindows.h"
+#include "judgement/CExpertTable_Element.h"
 #include "judgement/ExpertScaleTable.h"
 #include "judgement/TfmExpertForm.h"
 #include "judgement/TfmExpertScale.h"
-#include "judgement/CExpertTable_Element.h"
 #include "results/TfmAbsoluteMatrix.h"
 
 #include <QApplication>
@@ -64,7 +64,8 @@ inline void ChooseScaleLine(TfmExpertScale* scale, int line, bool byDoubleClick)
 }
 
 // Double-clicks cell [r][c] of the open comparison window and picks value on the real scale.
-inline void JudgeCell(TfmExpertForm* form, std::uint32_t r, std::uint32_t c, std::int32_t value, bool byDoubleClick = false)
+inline void JudgeCell(
+    TfmExpertForm* form, std::uint32_t r, std::uint32_t c, std::int32_t value, bool byDoubleClick = false)
 {
     WhenModal<TfmExpertScale>([value, byDoubleClick](TfmExpertScale* scale) {
         ChooseScaleLine(scale, ScaleValueToLine(value), byDoubleClick);

@@ -1,0 +1,287 @@
+#include "JudgeTestSupport.h"
+
+#include "model/CUserProjectModel.h"
+#include "results/NumberFormat.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <cmath>
+#include <iostream>
+
+using namespace judgetest;
+
+namespace {
+// Expected screen text of a decimal written with '.', in the user's separator.
+QString Dec(const char* text)
+{
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+class ExpertFormTest : public ::testing::Test {
+protected:
+    CJudgeWindows Windows;
+    CUserProjectModel Project;
+    QWidget MainWindow;
+
+    void SetUp() override
+    {
+        MainWindow.resize(1024, 700);
+        Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
+        Project.SetCurrent(0, 0);
+    }
+    TfmExpertForm* Form() { return Windows.ExpertForm.get(); }
+    // Opens the comparison window for the current element and runs action in it.
+    void Judge(const std::function<void(TfmExpertForm*)>& action)
+    {
+        WhenModal<TfmExpertForm>(action);
+        JudgeElement(Project, &MainWindow);
+    }
+};
+
+TEST_F(ExpertFormTest, FreshElementOpensWithOnesEqualPrioritiesAndZeroInconsistency)
+{
+    Project.Modified = false;
+    Judge([this](TfmExpertForm* form) {
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Работа эксперта"));
+        EXPECT_EQ(form->stMainObjectName->text(), QStringLiteral("ВЫБОР"));
+        for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+            for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+                EXPECT_EQ(form->Cells[r][c]->isVisible(), r < 3 && c < 3) << r << "," << c;
+            }
+            EXPECT_EQ(form->RowNameLabels[r]->isVisible(), r < 3);
+            EXPECT_EQ(form->PriorityLabels[r]->isVisible(), r < 3);
+        }
+        for (std::uint32_t r = 0; r < 3; ++r) {
+            EXPECT_EQ(form->RowNameLabels[r]->text(), QStringLiteral("ЭЛЕМЕНТ_%1").arg(r));
+            EXPECT_EQ(form->PriorityLabels[r]->text(), Dec("0.3333"));
+            for (std::uint32_t c = 0; c < 3; ++c) {
+                EXPECT_EQ(form->Cells[r][c]->text(), QStringLiteral("1"));
+            }
+        }
+        EXPECT_EQ(form->lbOwnerValue->text(), QStringLiteral("СЗ:"));
+        EXPECT_EQ(form->stOwnerValue->text(), QStringLiteral("3"));
+        EXPECT_EQ(form->lbIS->text(), QStringLiteral("ИС:"));
+        EXPECT_EQ(form->stIS->text(), QStringLiteral("0"));
+        EXPECT_EQ(form->lbOS->text(), QStringLiteral("ОС:"));
+        EXPECT_EQ(form->stOS->text(), QStringLiteral("0"));
+        // Centred on the main window.
+        const QPoint offset = form->frameGeometry().center() - MainWindow.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2);
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(Project.Modified);
+    EXPECT_FALSE(Form()->isVisible());
+    // The closing hides the table again.
+    EXPECT_FALSE(Form()->Cells[0][0]->isVisibleTo(Form()));
+    EXPECT_FALSE(Form()->stOwnerValue->isVisibleTo(Form()));
+}
+
+TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
+{
+    Judge([](TfmExpertForm* form) {
+        // "A значительно важнее B" for [0][2].
+        JudgeCell(form, 0, 2, 5);
+        EXPECT_EQ(form->Cells[0][2]->text(), QStringLiteral("5"));
+        EXPECT_EQ(form->Cells[2][0]->text(), QStringLiteral("1/5"));
+        EXPECT_EQ(form->WorkingJudgements()(0, 2), 5);
+        EXPECT_EQ(form->WorkingJudgements()(2, 0), -5);
+        EXPECT_EQ(form->CurrentRow(), 0U);
+        EXPECT_EQ(form->CurrentColumn(), 2U);
+
+        // A B-side line for [1][0], accepted by double-click.
+        JudgeCell(form, 1, 0, -3, true);
+        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("1/3"));
+        EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("3"));
+        EXPECT_EQ(form->WorkingJudgements()(1, 0), -3);
+        EXPECT_EQ(form->WorkingJudgements()(0, 1), 3);
+
+        // Equality writes 1 on both sides.
+        JudgeCell(form, 2, 1, 1);
+        EXPECT_EQ(form->Cells[2][1]->text(), QStringLiteral("1"));
+        EXPECT_EQ(form->Cells[1][2]->text(), QStringLiteral("1"));
+
+        // The scale opens prepared for the cell, and its cancel changes nothing.
+        QString a;
+        QString b;
+        QString upper;
+        int line = -1;
+        WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
+            a = scale->edObjectA->text();
+            b = scale->edObjectB->text();
+            upper = scale->stUpperLevel->text();
+            line = scale->lbExpertScale->currentRow();
+            ChooseScaleLine(scale, 0, false);
+            QTest::mouseClick(scale->btCancel, Qt::LeftButton);
+        });
+        QTest::mouseDClick(form->Cells[2][0], Qt::LeftButton);
+        EXPECT_EQ(a, QStringLiteral("  ЭЛЕМЕНТ_2"));
+        EXPECT_EQ(b, QStringLiteral("  ЭЛЕМЕНТ_0"));
+        EXPECT_EQ(upper, QStringLiteral("ВЫБОР"));
+        EXPECT_EQ(line, 14); // the stored -5
+        EXPECT_EQ(form->Cells[2][0]->text(), QStringLiteral("1/5"));
+
+        // A diagonal cell opens nothing.
+        bool scaleOpened = false;
+        QTimer::singleShot(0, [&scaleOpened] {
+            scaleOpened = qobject_cast<TfmExpertScale*>(QApplication::activeModalWidget()) != nullptr;
+        });
+        QTest::mouseDClick(form->Cells[1][1], Qt::LeftButton);
+        QTest::qWait(5);
+        EXPECT_FALSE(scaleOpened);
+        EXPECT_EQ(form->Cells[1][1]->text(), QStringLiteral("1"));
+        EXPECT_EQ(form->WorkingJudgements()(1, 1), 1);
+
+        // Until Apply the shown priorities are those the window opened with.
+        EXPECT_EQ(form->PriorityLabels[0]->text(), Dec("0.3333"));
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    // "Отмена" keeps the judgements; only the recomputation is skipped.
+    const TMatrix<int>& stored = Project.Goal().Judgements;
+    EXPECT_EQ(stored(0, 2), 5);
+    EXPECT_EQ(stored(2, 0), -5);
+    EXPECT_EQ(stored(1, 0), -3);
+    EXPECT_EQ(stored(0, 1), 3);
+    EXPECT_DOUBLE_EQ(Project.LevelDataGrid[0][0].Priority[0], 1.0 / 3.0);
+
+    // The next opening starts from the stored judgements and recomputes.
+    Judge([](TfmExpertForm* form) {
+        EXPECT_EQ(form->Cells[0][2]->text(), QStringLiteral("5"));
+        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("1/3"));
+        EXPECT_NE(form->PriorityLabels[0]->text(), Dec("0.3333"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+}
+
+// The worked example: (1, 3, 5), (-3, 1, 3), (-5, -3, 1).
+TEST_F(ExpertFormTest, ApplyShowsTruncatedPrioritiesAndMeasures)
+{
+    Judge([this](TfmExpertForm* form) {
+        JudgeCell(form, 0, 1, 3);
+        JudgeCell(form, 0, 2, 5);
+        JudgeCell(form, 1, 2, 3);
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        EXPECT_EQ(form->PriorityLabels[0]->text(), Dec("0.6369"));
+        EXPECT_EQ(form->PriorityLabels[1]->text(), Dec("0.2582"));
+        EXPECT_EQ(form->PriorityLabels[2]->text(), Dec("0.1047"));
+        EXPECT_EQ(form->stOwnerValue->text(), Dec("3.0385"));
+        EXPECT_EQ(form->stIS->text(), Dec("0.0192"));
+        EXPECT_EQ(form->stOS->text(), Dec("0.0331"));
+        // Apply stored the matrix and the results in the element at once.
+        EXPECT_EQ(Project.Goal().Judgements(2, 1), -3);
+        EXPECT_NEAR(Project.LevelDataGrid[0][0].Priority[1], 0.258285, 1e-6);
+        EXPECT_NEAR(Project.LevelDataGrid[0][0].CR, 0.033199, 1e-6);
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+}
+
+struct CSizeCase {
+    std::uint32_t Elements;
+    QSize Client;
+};
+
+TEST_F(ExpertFormTest, WindowSizeAndPlacementFollowTheOrder)
+{
+    for (const CSizeCase size : {CSizeCase{9, QSize(535, 388)}, CSizeCase{2, QSize(325, 234)}}) {
+        Project.BuildNewHierarchy(size.Elements, 3, "ВЫБОР", "");
+        Project.SetCurrent(1, 1);
+        const auto n = static_cast<int>(size.Elements);
+        Judge([&](TfmExpertForm* form) {
+            EXPECT_EQ(form->size(), size.Client);
+            EXPECT_EQ(form->lbPriority->pos(), QPoint(30 * n + 173, 75));
+            for (int k = 0; k < n; ++k) {
+                EXPECT_EQ(form->PriorityLabels[static_cast<std::size_t>(k)]->geometry(),
+                    QRect(30 * n + 165, 90 + 22 * k, 80, 20));
+                EXPECT_EQ(
+                    form->RowNameLabels[static_cast<std::size_t>(k)]->geometry(), QRect(25, 90 + 22 * k, 110, 20));
+                EXPECT_EQ(form->Cells[static_cast<std::size_t>(k)][0]->geometry(), QRect(138, 90 + 22 * k, 30, 20));
+            }
+            const int y = 22 * n + 98;
+            EXPECT_EQ(form->lbOwnerValue->pos(), QPoint(25, y));
+            EXPECT_EQ(form->stOwnerValue->geometry(), QRect(50, y - 3, 50, 18));
+            EXPECT_EQ(form->stIS->pos(), QPoint(50, y + 17));
+            EXPECT_EQ(form->stOS->pos(), QPoint(50, y + 37));
+            EXPECT_EQ(form->btApply->geometry(), QRect(130, y - 3, 70, 21));
+            EXPECT_EQ(form->btOk->geometry(), QRect(130, y + 19, 70, 21));
+            EXPECT_EQ(form->btCancel->geometry(), QRect(130, y + 41, 70, 21));
+            EXPECT_EQ(form->btResearch->geometry(), QRect(30 * n + 166, y + 18, 80, 21));
+            const int centre = form->width() / 2;
+            EXPECT_EQ(form->lbText_1->x(), centre - form->lbText_1->width() / 2);
+            EXPECT_EQ(form->lbText_2->pos(), QPoint(centre - form->lbText_2->width() / 2, 25));
+            EXPECT_EQ(form->stMainObjectName->geometry(), QRect(centre - 60, 42, 120, 20));
+            EXPECT_EQ(form->bvMainObjectBevel->geometry(), QRect(form->lbText_1->x() - 20, 7, 244, 61));
+            EXPECT_EQ(form->stMainObjectName->text(), QStringLiteral("ЭЛЕМЕНТ_1"));
+
+            // Nothing overlaps or is cut off, and the numbers are painted where the window puts them.
+            ExpectTidyLayout(form);
+            const QImage image = GrabToPng(form, QStringLiteral("TfmExpertForm_n%1").arg(n));
+            for (int k = 0; k < 9; ++k) {
+                const QRect rowNumber(10, 94 + 22 * k, 14, 13);
+                const QRect columnNumber(148 + 32 * k, 75, 14, 13);
+                EXPECT_EQ(AreaHasColour(image, rowNumber, Qt::black), k < n) << "row number " << k + 1;
+                if (!columnNumber.intersects(form->lbPriority->geometry())) {
+                    EXPECT_EQ(AreaHasColour(image, columnNumber, Qt::black), k < n) << "column number " << k + 1;
+                }
+            }
+            QTest::mouseClick(form->btOk, Qt::LeftButton);
+        });
+    }
+}
+
+TEST_F(ExpertFormTest, ResearchDisablesItselfUntilTheWindowCloses)
+{
+    Judge([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        EXPECT_FALSE(form->btResearch->isEnabled());
+        EXPECT_TRUE(form->ResearchOpen());
+        EXPECT_TRUE(Windows.AbsoluteMatrix->isVisible());
+        // "Закрыть" closes the research window with it.
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    EXPECT_TRUE(Form()->btResearch->isEnabled());
+    EXPECT_FALSE(Form()->ResearchOpen());
+    EXPECT_FALSE(Windows.AbsoluteMatrix->isVisible());
+
+    // "Отмена" enables it again as well.
+    Judge([](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        EXPECT_FALSE(form->btResearch->isEnabled());
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    EXPECT_TRUE(Form()->btResearch->isEnabled());
+    Windows.AbsoluteMatrix->close();
+}
+
+TEST_F(ExpertFormTest, BottomLevelOpensNothingButMarksTheProject)
+{
+    Project.SetCurrent(1, 2);
+    Project.Modified = false;
+    JudgeElement(Project, &MainWindow);
+    EXPECT_TRUE(Project.Modified);
+    EXPECT_FALSE(Form()->isVisible());
+}
+
+// From the JudgeElement call to the window on screen, for nine elements.
+TEST_F(ExpertFormTest, OpeningTimeForNineElements)
+{
+    Project.BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    Project.SetCurrent(0, 0);
+    std::vector<double> times;
+    for (int run = 0; run < 21; ++run) {
+        QElapsedTimer clock;
+        double shownAfter = -1.0;
+        WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+            shownAfter = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            EXPECT_EQ(form->size(), QSize(535, 388));
+            QTest::mouseClick(form->btOk, Qt::LeftButton);
+        });
+        clock.start();
+        JudgeElement(Project, &MainWindow);
+        ASSERT_GE(shownAfter, 0.0);
+        times.push_back(shownAfter);
+    }
+    std::cout << "[ figure ] JudgeElement to comparison window shown, n = 9: median " << Median(times) << " ms\n";
+    RecordProperty("OpenMedianMs", std::to_string(Median(times)));
+}
+} // namespace
