@@ -1,7 +1,10 @@
 #include "app/CQtUserDialogs.h"
 
+#include "app/THelpViewer.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -63,6 +66,13 @@ bool CQtUserDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
 
 void CQtUserDialogs::OpenHelp(QWidget* parent, const QString& helpFile)
 {
-    // Replaced by the help viewer window when the frame provides one.
-    QMessageBox::information(parent, QStringLiteral("Message"), helpFile, QMessageBox::Ok);
+    // One viewer for the run, a window of the frame, so it goes when the frame goes.
+    static QPointer<THelpViewer> viewer;
+    if (viewer.isNull()) {
+        viewer = new THelpViewer(parent);
+    }
+    viewer->OpenAtContents(helpFile);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }

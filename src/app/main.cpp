@@ -1,11 +1,23 @@
+#include "app/CRunLongWindows.h"
+#include "app/TMainForm.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QLabel placeholder(QStringLiteral("Tessaly 1.0 (beta): окно программы ещё не собрано."));
-    placeholder.resize(480, 120);
-    placeholder.show();
+    QTranslator russian;
+    InstallRussianTranslation(russian);
+
+    CRunLongWindows windows;
+    TMainForm& frame = windows.Frame();
+    // The help viewer is a window of its own; the program ends with the frame.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&frame, &TMainForm::FrameClosed, &application, &QCoreApplication::quit);
+    frame.showMaximized();
+    frame.FormCreate(QGuiApplication::primaryScreen()->size());
     return QApplication::exec();
 }

@@ -3,4 +3,9 @@ set(CORE_SOURCES
 set(GUI_SOURCES
   CAppWindows.cpp
   CQtUserDialogs.cpp
+  CRunLongWindows.cpp
+  ProjectPrinting.cpp
+  TfmAboutForm.cpp
+  THelpViewer.cpp
+  TMainForm.cpp
 )

@@ -1,0 +1,45 @@
+#include "app/CRunLongWindows.h"
+
+#include "app/CAppWindows.h"
+#include "app/TMainForm.h"
+#include "app/TfmAboutForm.h"
+#include "judgement/TfmExpertForm.h"
+#include "judgement/TfmExpertScale.h"
+#include "model/TAddNewLevel.h"
+#include "model/TCreateUserProject.h"
+#include "model/TfmElementEdit.h"
+#include "results/TfmAbsoluteMatrix.h"
+#include "results/TfmCurrentPriorityLevel.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+CRunLongWindows::CRunLongWindows()
+{
+    CAppWindows& windows = AppWindows();
+    MainForm = new TMainForm;
+    windows.Host = MainForm;
+    windows.CreateUserProject = new TCreateUserProject(MainForm);
+    windows.ElementEdit = new TfmElementEdit(MainForm);
+    windows.AddNewLevel = new TAddNewLevel(MainForm);
+    windows.ExpertForm = new TfmExpertForm(MainForm);
+    windows.ExpertScale = new TfmExpertScale(MainForm);
+    windows.CurrentPriorityLevel = new TfmCurrentPriorityLevel(MainForm);
+    windows.AbsoluteMatrix = new TfmAbsoluteMatrix(MainForm);
+    windows.AboutForm = new TfmAboutForm(MainForm);
+}
+
+CRunLongWindows::~CRunLongWindows()
+{
+    AppWindows() = CAppWindows{};
+    delete MainForm; // the dialogs are its children
+}
+
+bool InstallRussianTranslation(QTranslator& translator)
+{
+    if (!translator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    return QCoreApplication::installTranslator(&translator);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+class QTranslator;
+class TMainForm;
+
+// The windows that live for the whole run: the frame first (it becomes the host of
+// every project window), then the shared dialogs in their fixed order, each owned by
+// the frame and registered in AppWindows(). Destroying this ends them all.
+class CRunLongWindows {
+public:
+    CRunLongWindows();
+    CRunLongWindows(const CRunLongWindows&) = delete;
+    CRunLongWindows& operator=(const CRunLongWindows&) = delete;
+    ~CRunLongWindows();
+
+    [[nodiscard]] TMainForm& Frame() const { return *MainForm; }
+
+private:
+    TMainForm* MainForm = nullptr;
+};
+
+// Qt's own Russian texts (standard buttons read "Да" / "Нет"); false when the
+// translation is not installed on this system.
+bool InstallRussianTranslation(QTranslator& translator);

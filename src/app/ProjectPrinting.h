@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CUserProjectModel;
+class QPrinter;
+
+inline constexpr const char* PrintJobTitle = "TESSALY project printing";
+inline constexpr const char* BadPrinterText = "Не верные параметры текущего принтера";
+
+enum class EPrintResult {
+    Printed,
+    BadPageSize, // the started document was abandoned
+};
+
+// The page size in printer device units; tests replace it to see a printer that reports 0.
+using TPageSizeOf = std::function<QSize(const QPrinter&)>;
+QSize PrinterPageSize(const QPrinter& printer);
+
+// "name: value" lines of the final ranking, largest first, each value cut to four
+// decimals with the user's separator. The caller computes the priorities first.
+QStringList FinalResultLines(const CUserProjectModel& project, char decimalSeparator);
+
+// One page: the title "Проект: " + current element's name at (H / 10, W / 6), then the
+// fresh results. Priorities are computed here, after the title, so what is printed is
+// never stale. A printer reporting a zero page size has its document abandoned so
+// that the next print can start.
+EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, char decimalSeparator,
+    const TPageSizeOf& pageSizeOf = PrinterPageSize);
+
+// The user's decimal separator as the core's formatting wants it.
+char UserDecimalSeparator();

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "app/CAppWindows.h"
+
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <set>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+class TLoadSaveProject;
+class TUserProject;
+
+// The frame: the document area with one child window per open project, the
+// open-project registry, the project lifecycle commands, window arrangement,
+// orientation, printing, templates, cloning, help and About.
+class TMainForm final : public QMainWindow, public IProjectHost {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TMainForm)
+
+public:
+    // Determines the start directory (the process ends when it cannot be read).
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // After construction: the screen notice for a screen other than 1024x768, then the
+    // start directory again.
+    void FormCreate(QSize screenSize);
+
+    // IProjectHost
+    [[nodiscard]] QString StartDirectory() const override { return StartDir; }
+    void RemoveProject(TUserProject* project) override;
+    void OpenProjectCopy(const QString& path) override;
+    bool SaveProject(TUserProject* project) override;
+    TUserProject* ActiveProject() override;
+
+    // The project window's clone button: asks, writes the clone file, opens the copy
+    // and always deletes the file.
+    void CloneProject(TUserProject& project);
+
+    [[nodiscard]] std::size_t ProjectCount() const { return Registry.size(); }
+    [[nodiscard]] bool IsRegistered(const TUserProject* project) const;
+    [[nodiscard]] QMdiArea* ClientArea() const { return MdiArea; }
+    [[nodiscard]] QString HelpFile() const { return HelpFileName; }
+
+    // Command handlers; button and menu item of one command share the operation.
+    void btNewProjectClick();
+    void MNewProjectClick();
+    void btOpenProjectClick();
+    void N5Click();
+    void btSaveProjectClick();
+    void mnSaveProjectClick();
+    void mnSaveProjectAsClick();
+    void btCloseProjectClick();
+    void btPrintProjectClick();
+    void btPrevProjectClick();
+    void btNextProjectClick();
+    void btOpenTempalteHClick();
+    void mnTemplateLoadClick();
+    void mnSaveAsHTemplateClick();
+    void btUserExitClick();
+    void N7Click();
+    void mnToolOrientVertClick();
+    void mnToolOrientHorClick();
+    void MCascadeClick();
+    void MWinVerticalClick();
+    void MWinHorizontalClick();
+    void N8Click();
+    void N10Click();
+
+signals:
+    // The frame has closed for good (every project closed); the program ends.
+    void FrameClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // FormClose
+
+private:
+    void CreateMenus();
+    void CreateToolPanel();
+    QToolButton* AddToolButton(const char* name, const QString& hint, int glyph);
+    // The project commands follow the registry; this is the only place that sets them.
+    void UpdateProjectCommands();
+    void FillWindowMenu();
+    void TileSubWindows(bool sideBySide);
+
+    // Creates a project window in the document area and enters it in the registry.
+    TUserProject* CreateProjectWindow(const QString& caption);
+    // Removes a window that could not be built, without its save question.
+    void DiscardProjectWindow(TUserProject* project);
+    void ShowProjectWindow(TUserProject* project);
+    [[nodiscard]] QString CountCaption() const;
+    // Reads a file into the exchange record and builds the window from it; on refusal
+    // the reader's message is shown and the window is discarded.
+    bool LoadIntoWindow(TUserProject* project, const QString& path);
+    // Writes with judgements through the safe save; shows openMessage or the write
+    // error on failure.
+    bool WriteProject(TUserProject* project, const QString& path, const char* openMessage);
+
+    std::set<TUserProject*> Registry;
+    std::unique_ptr<TLoadSaveProject> LoadSaveProject;
+    QString StartDir;
+    QString HelpFileName = QStringLiteral("tessaly.hlp");
+
+    // What the reusable file dialogs keep between commands.
+    QString OpenDialogFilter;
+    QString OpenDialogDirectory;
+    QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
+    QString SaveDialogDirectory;
+    std::unique_ptr<QPrinter> PrintProjectDialogPrinter;
+
+    QMdiArea* MdiArea = nullptr;
+    QToolBar* ToolPanel = nullptr;
+    QToolButton* btNewProject = nullptr;
+    QToolButton* btOpenProject = nullptr;
+    QToolButton* btOpenTempalteH = nullptr;
+    QToolButton* btSaveProject = nullptr;
+    QToolButton* btCloseProject = nullptr;
+    QToolButton* btPrintProject = nullptr;
+    QToolButton* btPrevProject = nullptr;
+    QToolButton* btNextProject = nullptr;
+    QToolButton* btUserExit = nullptr;
+
+    QMenu* MFile = nullptr;
+    QMenu* MTools = nullptr;
+    QMenu* mnToolOrient = nullptr;
+    QMenu* WindowMenu = nullptr;
+    QMenu* MHelp = nullptr;
+    QAction* MNewProject = nullptr;
+    QAction* N5 = nullptr;
+    QAction* mnSaveProject = nullptr;
+    QAction* mnSaveProjectAs = nullptr;
+    QAction* mnTemplateLoad = nullptr;
+    QAction* mnSaveAsHTemplate = nullptr;
+    QAction* N7 = nullptr;
+    QActionGroup* OrientationGroup = nullptr;
+    QAction* mnToolOrientVert = nullptr;
+    QAction* mnToolOrientHor = nullptr;
+    QAction* MCascade = nullptr;
+    QAction* MWinVertical = nullptr;
+    QAction* MWinHorizontal = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N10 = nullptr;
+};
