@@ -5,12 +5,6 @@
 
 #include <cctype>
 
-namespace {
-// Names and comments are copied between slots on every structure edit; room for the
-// longest text up front keeps those copies from allocating.
-constexpr std::size_t TextCapacity = 512;
-} // namespace
-
 const char* StructureRefusalText(EStructureResult result)
 {
     switch (result) {
@@ -31,12 +25,6 @@ const char* StructureRefusalText(EStructureResult result)
 
 CUserProjectModel::CUserProjectModel()
 {
-    for (auto& column : ElementGrid) {
-        for (auto& element : column) {
-            element.Name.reserve(TextCapacity);
-            element.Comment.reserve(TextCapacity);
-        }
-    }
     GlobalPriority.SetSize(MaxElementsPerLevel, MaxLevels);
 }
 
@@ -95,8 +83,8 @@ void CUserProjectModel::BuildNewHierarchy(
     ResetGrid();
     const std::uint32_t n = ClampElementsPerLevel(elementsPerLevel);
     const std::uint32_t levels = ClampLevelCount(levelCount);
-    Goal().Name = goal;
-    Goal().Comment = comment;
+    Goal().Name.assign(goal);
+    Goal().Comment.assign(comment);
     LevelCount = levels;
     GlobalPriority.Zero();
     SlotInUse[0][0] = true;
@@ -110,13 +98,15 @@ void CUserProjectModel::BuildNewHierarchy(
 
 bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
 {
-    // The grid has no room for more; such a record never comes from the reader.
+    // The grid has no room for more, and a level below the goal with fewer than two
+    // elements would break the model's invariants; the reader never hands over either.
     if (record.LevelCount > MaxLevels) {
         return false;
     }
     for (std::uint32_t k = 1; k < record.LevelCount; ++k) {
-        if (record.ElementsPerLevel[k] < 0
-            || static_cast<std::uint32_t>(record.ElementsPerLevel[k]) > MaxElementsPerLevel) {
+        const std::int32_t count = record.ElementsPerLevel[k];
+        if (count < static_cast<std::int32_t>(MinElementsPerLevel)
+            || count > static_cast<std::int32_t>(MaxElementsPerLevel)) {
             return false;
         }
     }
@@ -127,8 +117,8 @@ bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
             SlotInUse[e][k] = true;
             CHierarchy_Element& element = ElementGrid[e][k];
             const CLoadSaveProjectHierarchy_Element& source = record.Elements[e][k];
-            element.Name = source.Name;
-            element.Comment = source.Comment;
+            element.Name.assign(source.Name);
+            element.Comment.assign(source.Comment);
             element.Judgements.AssignFrom(source.Judgements);
         }
     }
@@ -188,8 +178,7 @@ void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::u
     }
     for (std::uint32_t i = 0; i < m; ++i) {
         CHierarchy_Element& element = ElementGrid[i][k];
-        element.Name = DefaultElementName(i);
-        element.Comment = DefaultComment;
+        element.SetDefaultText(i);
         element.Judgements.FillOnes();
     }
 }
@@ -214,8 +203,7 @@ EStructureResult CUserProjectModel::AddElement()
     }
     Modified = true;
     CHierarchy_Element& element = ElementGrid[n][k];
-    element.Name = DefaultElementName(n);
-    element.Comment = DefaultComment;
+    element.SetDefaultText(n);
     SlotInUse[n][k] = true;
     element.Judgements.FillOnes();
     const std::uint32_t parents = ElementsInLevel(k - 1);
@@ -333,15 +321,15 @@ bool CUserProjectModel::SetElementText(
         return false;
     }
     CHierarchy_Element& element = ElementGrid[position][level];
-    element.Name = Utf8Truncate(name, NameLimit(position, level));
-    element.Comment = Utf8Truncate(comment, MaxCommentLength);
+    element.Name.assign(name, 0, Utf8PrefixBytes(name, NameLimit(position, level)));
+    element.Comment.assign(comment, 0, Utf8PrefixBytes(comment, MaxCommentLength));
     return true;
 }
 
 std::uint32_t LeadingNumber(const std::string& text)
 {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])) != 0) {
         ++i;
     }
     bool negative = false;
@@ -349,17 +337,22 @@ std::uint32_t LeadingNumber(const std::string& text)
         negative = text[i] == '-';
         ++i;
     }
-    std::uint64_t value = 0;
+    // A 32-bit signed conversion that saturates like strtol: an overlong number stays
+    // on its side of zero, so "-99999999999" is still a huge unsigned count, never a small one.
+    constexpr std::int64_t limit = std::int64_t{1} << 31;
+    std::int64_t magnitude = 0;
     while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) != 0) {
-        // Saturate: a very long number is still a very large one.
-        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-        if (value > 0xFFFFFFFFULL) {
-            value = 0xFFFFFFFFULL;
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit) {
+            magnitude = limit;
         }
         ++i;
     }
-    const auto magnitude = static_cast<std::uint32_t>(value);
-    return negative ? 0U - magnitude : magnitude;
+    std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > limit - 1) {
+        value = limit - 1;
+    }
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
 }
 
 std::uint32_t ClampElementsPerLevel(std::uint32_t count)

@@ -73,7 +73,8 @@ public:
     CHierarchy_Element& CurrentElement() { return ElementGrid[CurrentPosition][CurrentLevel]; }
     [[nodiscard]] std::uint32_t LastLevelCount() const;
 
-    // Building. Both start from a fresh grid; a record the grid cannot hold is refused.
+    // Building. Both start from a fresh grid. A record the grid cannot hold, or with a
+    // level below the goal of fewer than 2 elements, is refused and changes nothing.
     void BuildNewHierarchy(
         std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment);
     bool BuildLoadedHierarchy(const TLoadSaveProject& record);

@@ -18,16 +18,21 @@ std::size_t Utf8Length(const std::string& text)
     return count;
 }
 
-std::string Utf8Truncate(const std::string& text, std::size_t maxChars)
+std::size_t Utf8PrefixBytes(const std::string& text, std::size_t maxChars)
 {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (!IsContinuationByte(static_cast<unsigned char>(text[i]))) {
             if (count == maxChars) {
-                return text.substr(0, i);
+                return i;
             }
             ++count;
         }
     }
-    return text;
+    return text.size();
+}
+
+std::string Utf8Truncate(const std::string& text, std::size_t maxChars)
+{
+    return text.substr(0, Utf8PrefixBytes(text, maxChars));
 }
