@@ -22,12 +22,12 @@ TAddNewLevel::TAddNewLevel(QWidget* parent)
 
     Label1 = new QLabel(QStringLiteral("Число элементов в новом уровне:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 14, 200, 17);
+    Label1->setGeometry(10, 14, 222, 17);
 
     edElementinLevel = new QLineEdit(QString::number(InitialElementCount), this);
     edElementinLevel->setObjectName(QStringLiteral("edElementinLevel"));
     edElementinLevel->setReadOnly(true);
-    edElementinLevel->setGeometry(214, 11, 44, 22);
+    edElementinLevel->setGeometry(234, 11, 30, 22);
 
     // The spinner is only the arrows beside the read-only field, which shows the count.
     udElementNum = new QSpinBox(this);
@@ -35,7 +35,7 @@ TAddNewLevel::TAddNewLevel(QWidget* parent)
     udElementNum->setRange(static_cast<int>(MinElementsPerLevel), static_cast<int>(MaxElementsPerLevel));
     udElementNum->setValue(InitialElementCount);
     udElementNum->setWrapping(false);
-    udElementNum->setGeometry(258, 11, 20, 22);
+    udElementNum->setGeometry(264, 11, 19, 22);
     udElementNum->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; selection-color: transparent; }"));
     connect(udElementNum, &QSpinBox::valueChanged, this,
         [this](int value) { edElementinLevel->setText(QString::number(value)); });

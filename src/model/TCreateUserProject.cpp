@@ -63,29 +63,29 @@ TCreateUserProject::TCreateUserProject(QWidget* parent)
     Label2->move(18, 4);
     Label2->adjustSize();
 
-    Label1 = MakeLabel(this, "Label1", "Цель проекта", 20, 28, 196);
+    Label1 = MakeLabel(this, "Label1", "Цель проекта", 20, 28, 214);
     edProjectAim = new QLineEdit(this);
     edProjectAim->setObjectName(QStringLiteral("edProjectAim"));
-    edProjectAim->setGeometry(20, 46, 196, 22);
+    edProjectAim->setGeometry(20, 46, 214, 22);
     edProjectAim->setValidator(new CCp1251Validator(true, static_cast<int>(MaxGoalNameLength), edProjectAim));
     edProjectAim->setMaxLength(static_cast<int>(MaxGoalNameLength));
 
-    Label3 = MakeLabel(this, "Label3", "Число уровней в иерархии:", 20, 76, 196);
+    Label3 = MakeLabel(this, "Label3", "Число уровней в иерархии:", 20, 76, 214);
     edLevelNum = new QLineEdit(this);
     edLevelNum->setObjectName(QStringLiteral("edLevelNum"));
     edLevelNum->setGeometry(20, 94, 70, 22);
     edLevelNum->installEventFilter(this);
 
-    Label4 = MakeLabel(this, "Label4", "Максимальное число элементов:", 20, 122, 196);
+    Label4 = MakeLabel(this, "Label4", "Максимальное число элементов:", 20, 122, 214);
     edMaxCriteria = new QLineEdit(this);
     edMaxCriteria->setObjectName(QStringLiteral("edMaxCriteria"));
     edMaxCriteria->setGeometry(20, 140, 70, 22);
     edMaxCriteria->installEventFilter(this);
 
-    Label5 = MakeLabel(this, "Label5", "Комментарии", 226, 28, 190);
+    Label5 = MakeLabel(this, "Label5", "Комментарии", 244, 28, 172);
     UserProjectMemo = new QPlainTextEdit(this);
     UserProjectMemo->setObjectName(QStringLiteral("UserProjectMemo"));
-    UserProjectMemo->setGeometry(226, 46, 190, 116);
+    UserProjectMemo->setGeometry(244, 46, 172, 116);
     UserProjectMemo->setTabChangesFocus(true);
     new CCp1251MemoFilter(*UserProjectMemo, static_cast<int>(MaxCommentLength));
 

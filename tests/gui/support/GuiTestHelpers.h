@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// The class names of the top-level widgets still alive once deferred deletions ran;
+// every GUI test ends with none of its own.
+std::vector<QString> LeakedTopLevelWidgets();
+
+// Runs action on the next modal window to open (found by a zero-delay timer from
+// inside its event loop); returns at once. The action must close the window.
+void WhenModalOpens(std::function<void(QWidget* modal)> action);
+
+// Shows a top-level window so that its outer size (frameGeometry, the frame the
+// platform adds included) is outer: the size the project window lays itself out from.
+void ShowWithOuterSize(QWidget& window, int width, int height);
+
+// Types text into the widget one character at a time as key presses carrying the
+// character (QTest::keyClicks handles only Latin-1), through the event filters.
+void TypeText(QWidget* widget, const QString& text);
+
+// True when a pixel within radius of (x, y) of the image is pure black.
+bool BlackNear(const class QImage& image, int x, int y, int radius);
