@@ -13,8 +13,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -37,6 +40,8 @@ protected:
     {
         AppWindows().AddNewLevel = nullptr;
         AppWindows().ElementEdit = nullptr;
+        Parts.reset();
+        EXPECT_TRUE(LeakedTopLevelWidgets().empty());
     }
 
     // Shown, so that the mouse goes through the real window like a user's would.
@@ -72,10 +77,18 @@ protected:
 
     QToolButton* Button(const char* name) { return Project.findChild<QToolButton*>(QString::fromLatin1(name)); }
 
-    CScriptedUserDialogs Dialogs;
-    TAddNewLevel AddLevel;
-    TfmElementEdit ElementEdit;
-    TUserProject Project;
+    // Held apart so the test can end them and then look for leaked windows.
+    struct CParts {
+        CScriptedUserDialogs Dialogs;
+        TAddNewLevel AddLevel;
+        TfmElementEdit ElementEdit;
+        TUserProject Project;
+    };
+    std::unique_ptr<CParts> Parts = std::make_unique<CParts>();
+    CScriptedUserDialogs& Dialogs = Parts->Dialogs;
+    TAddNewLevel& AddLevel = Parts->AddLevel;
+    TfmElementEdit& ElementEdit = Parts->ElementEdit;
+    TUserProject& Project = Parts->Project;
 };
 
 void ClickButton(QWidget* dialog, const char* name)
@@ -290,4 +303,34 @@ TEST_F(ViewInteraction, TheResultsButtonHidesTheDiagramAndDisablesTheOtherButton
     }
     EXPECT_FALSE(Project.ElementBox(2, 3)->isHidden());
     EXPECT_TRUE(Project.ElementBox(3, 3)->isHidden());
+}
+
+TEST(ViewInDocumentArea, LaysOutFromItsSubwindowAndTheFatalErrorClosesTheSubwindow)
+{
+    CScriptedUserDialogs dialogs;
+    {
+        QMdiArea area;
+        area.resize(1200, 900);
+        auto* project = new TUserProject;
+        QMdiSubWindow* subWindow = area.addSubWindow(project);
+        subWindow->setAttribute(Qt::WA_DeleteOnClose);
+        area.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+        subWindow->resize(1032, 724);
+        EXPECT_EQ(project->OuterSize(), QSize(1032, 724));
+        project->BuildNewHierarchy(3, 3, QStringLiteral("ЦЕЛЬ"), QString());
+        // The subwindow's height, title bar included, places the goal.
+        EXPECT_EQ(project->ElementBox(0, 0)->geometry(), QRect(60, 342, 140, 20));
+        project->ToggleOrientation();
+        EXPECT_EQ(project->ElementBox(0, 0)->geometry(), QRect(481, 30, 140, 20));
+
+        const QPointer<QMdiSubWindow> alive(subWindow);
+        EXPECT_FALSE(project->ElementMouseDown(0, 10));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(alive.isNull());
+        EXPECT_TRUE(area.subWindowList().isEmpty());
+    }
+    ASSERT_EQ(dialogs.MessageTexts().size(), 1U);
+    EXPECT_EQ(dialogs.MessageTexts()[0], QStringLiteral("Приложение выполнило недопустимую операцию"));
+    EXPECT_TRUE(LeakedTopLevelWidgets().empty());
 }

@@ -32,6 +32,11 @@ void PollForModal(const std::shared_ptr<std::function<void(QWidget*)>>& action, 
     QTimer::singleShot(0, [action, triesLeft] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             (*action)(modal);
+            // A failed check inside the action must not leave the test waiting forever.
+            if (QApplication::activeModalWidget() == modal && modal->isVisible()) {
+                ADD_FAILURE() << "the modal window was left open";
+                modal->close();
+            }
             return;
         }
         if (triesLeft > 0) {
