@@ -1,0 +1,256 @@
+#include "AppTestSupport.h"
+
+#include <QFileInfo>
+
+using apptest::CAppTest;
+using EKind = CScriptedUserDialogs::EKind;
+
+namespace {
+
+const QString SaveCreated = QStringLiteral("Сохранить созданный проект в файле?");
+const QString SaveChanges = QStringLiteral("Сохранить сделанные в проекте изменения?");
+
+class AppLifecycle : public CAppTest {};
+
+} // namespace
+
+TEST_F(AppLifecycle, CaptionsCountWindowsNotSerials)
+{
+    TUserProject* first = NewProject();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - 1")});
+    NewProject();
+    EXPECT_EQ(Captions(), (QStringList{QStringLiteral("Проект - 1"), QStringLiteral("Проект - 2")}));
+
+    // Closing the first (answered No) and creating another gives a second "2".
+    Frame().ClientArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    NewProject();
+    EXPECT_EQ(Captions(), (QStringList{QStringLiteral("Проект - 2"), QStringLiteral("Проект - 2")}));
+
+    // The new project carries what the dialog was given.
+    TUserProject* project = Frame().ActiveProject();
+    EXPECT_EQ(project->Model().Goal().Name, "ЦЕЛЬ");
+    EXPECT_EQ(project->Model().LevelCount, 3U);
+    EXPECT_EQ(project->Model().ElementsInLevel(1), 3U);
+    Dialogs.YesNoAnswers = {false, false};
+    Frame().close();
+}
+
+TEST_F(AppLifecycle, SavingNewProjectUnderPlanWritesPlanTsyAndTitlesWithThePath)
+{
+    TUserProject* project = NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("plan"))};
+    Click("btSaveProject");
+    const QString written = Path(QStringLiteral("plan.tsy"));
+    EXPECT_TRUE(QFileInfo::exists(written));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("plan"))));
+    EXPECT_EQ(Captions(), QStringList{written});
+    EXPECT_EQ(project->Model().FileName, written.toStdString());
+    EXPECT_FALSE(project->Model().Modified);
+    ASSERT_EQ(Dialogs.Texts(EKind::SaveFile).size(), 1U);
+    EXPECT_EQ(Dialogs.Texts(EKind::SaveFile)[0], QStringLiteral("Файл проекта (*.tsy)"));
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
+    EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Message"));
+
+    // Saved and unchanged: Save asks nothing, closing asks nothing.
+    Click("btSaveProject");
+    Click("btCloseProject");
+    EXPECT_EQ(Dialogs.MessageTexts().size(), 1U);
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+}
+
+TEST_F(AppLifecycle, NewProjectAsksOnCloseEvenUnchangedOpenedProjectClosesSilently)
+{
+    NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("kept.tsy"))};
+    Click("btCloseProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
+    ASSERT_TRUE(QFileInfo::exists(Path(QStringLiteral("kept.tsy"))));
+
+    Dialogs.Records.clear();
+    TUserProject* opened = OpenProject(Path(QStringLiteral("kept.tsy")));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + Path(QStringLiteral("kept.tsy"))});
+    Click("btCloseProject");
+    EXPECT_TRUE(Dialogs.MessageTexts().empty());
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+}
+
+TEST_F(AppLifecycle, SaveAsTitlesWithPrefixAndLeavesModifiedAsItWas)
+{
+    TUserProject* project = NewProject();
+    EditElement(project);
+    ASSERT_TRUE(project->Model().Modified);
+
+    Dialogs.FileAnswers = {Path(QStringLiteral("other"))};
+    Action("mnSaveProjectAs")->trigger();
+    const QString written = Path(QStringLiteral("other.tsy"));
+    EXPECT_TRUE(QFileInfo::exists(written));
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + written});
+    EXPECT_EQ(project->Model().FileName, written.toStdString());
+    EXPECT_TRUE(project->Model().Modified);
+    ASSERT_EQ(Dialogs.Texts(EKind::OpenFile).size(), 1U);
+    EXPECT_EQ(Dialogs.Texts(EKind::OpenFile)[0], QStringLiteral("Проект TESSALY (*.tsy)"));
+    EXPECT_TRUE(Dialogs.MessageTexts().empty()); // no file there yet: no question
+
+    // Still modified, so closing asks about the changes and saves on Yes.
+    const QByteArray before = apptest::ReadAll(written);
+    project->Model().Goal().Name = "ИНАЯ ЦЕЛЬ";
+    Dialogs.YesNoAnswers = {true};
+    Click("btCloseProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveChanges});
+    EXPECT_NE(apptest::ReadAll(written), before);
+    EXPECT_TRUE(apptest::ReadAll(written).contains(QByteArray("\xC8\xCD\xC0\xDF", 4))); // "ИНАЯ" in 1251
+}
+
+TEST_F(AppLifecycle, SaveAsOverAnExistingFileAsksFirstAndNoChangesNothing)
+{
+    TUserProject* project = NewProject();
+    const QString target = Path(QStringLiteral("taken.tsy"));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("someone else's file");
+    }
+    Dialogs.FileAnswers = {Path(QStringLiteral("taken.tsy"))};
+    Dialogs.YesNoAnswers = {false};
+    Action("mnSaveProjectAs")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        std::vector<QString>{QStringLiteral("Файл с таким именем уже существует. Заменить его?")});
+    EXPECT_EQ(apptest::ReadAll(target), QByteArray("someone else's file"));
+    EXPECT_TRUE(project->Model().FileName.empty());
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - 1")});
+
+    Dialogs.FileAnswers = {target};
+    Dialogs.YesNoAnswers = {true};
+    Action("mnSaveProjectAs")->trigger();
+    EXPECT_TRUE(apptest::ReadAll(target).startsWith(QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40", 8)));
+    EXPECT_EQ(project->Model().FileName, target.toStdString());
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
+}
+
+TEST_F(AppLifecycle, ExitWithThreeProjectsAsksEachInTurnAndCannotBeCancelled)
+{
+    NewProject();
+    NewProject();
+    NewProject();
+    ASSERT_EQ(Frame().ProjectCount(), 3U);
+    Dialogs.YesNoAnswers = {false, false};
+    Click("btUserExit"); // answered No: nothing happens
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().ProjectCount(), 3U);
+
+    Dialogs.Records.clear();
+    Dialogs.YesNoAnswers = {true, false, false, false};
+    Click("btUserExit");
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{QStringLiteral("Выйти из программы?"), SaveCreated, SaveCreated, SaveCreated}));
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_TRUE(Dialogs.AllAnswersUsed());
+}
+
+TEST_F(AppLifecycle, ClosingTheFrameAsksAgainAProjectThatHadClearedItsQuestion)
+{
+    TUserProject* project = NewProject();
+    project->Model().AskSaveOnClose = false;
+    Dialogs.YesNoAnswers = {false};
+    Frame().close(); // the close box: no exit question
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
+}
+
+TEST_F(AppLifecycle, VerticalTwiceTogglesTheActiveProjectTwice)
+{
+    TUserProject* first = NewProject();
+    TUserProject* second = NewProject();
+    ASSERT_EQ(Frame().ActiveProject(), second);
+    QAction* vertical = Action("mnToolOrientVert");
+    QAction* horizontal = Action("mnToolOrientHor");
+    EXPECT_TRUE(horizontal->isChecked());
+    EXPECT_FALSE(vertical->isChecked());
+
+    const QPoint horizontalPlace = second->ElementBox(0, 1)->pos();
+    vertical->trigger();
+    EXPECT_TRUE(second->Model().VerticalOrientation);
+    EXPECT_TRUE(vertical->isChecked());
+    EXPECT_FALSE(horizontal->isChecked());
+    EXPECT_NE(second->ElementBox(0, 1)->pos(), horizontalPlace); // laid out again
+    vertical->trigger();
+    EXPECT_FALSE(second->Model().VerticalOrientation);
+    EXPECT_TRUE(vertical->isChecked());
+    EXPECT_EQ(second->ElementBox(0, 1)->pos(), horizontalPlace);
+    EXPECT_FALSE(first->Model().VerticalOrientation); // only the active project
+
+    // A project made afterwards starts horizontal whatever the menu shows.
+    vertical->trigger();
+    TUserProject* third = NewProject();
+    EXPECT_FALSE(third->Model().VerticalOrientation);
+    Dialogs.YesNoAnswers = {false, false, false};
+    Frame().close();
+}
+
+TEST_F(AppLifecycle, ProjectCommandsFollowTheRegistry)
+{
+    const std::vector<const char*> buttons{
+        "btSaveProject", "btCloseProject", "btPrintProject", "btPrevProject", "btNextProject"};
+    const std::vector<const char*> items{"mnSaveProject", "mnSaveProjectAs", "mnSaveAsHTemplate"};
+    const std::vector<const char*> always{"btNewProject", "btOpenProject", "btOpenTempalteH", "btUserExit"};
+    auto projectCommandsAre = [&](bool enabled) {
+        for (const char* name : buttons) {
+            EXPECT_EQ(Control(name)->isEnabled(), enabled) << name;
+        }
+        for (const char* name : items) {
+            EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
+        }
+        EXPECT_EQ(Control<QMenu>("MTools")->menuAction()->isEnabled(), enabled);
+        EXPECT_EQ(Control<QMenu>("WindowMenu")->menuAction()->isEnabled(), enabled);
+        for (const char* name : always) {
+            EXPECT_TRUE(Control(name)->isEnabled()) << name;
+        }
+        for (const char* name : {"MNewProject", "N5", "mnTemplateLoad", "N7", "N8", "N10"}) {
+            EXPECT_TRUE(Action(name)->isEnabled()) << name;
+        }
+    };
+    projectCommandsAre(false);
+    NewProject();
+    NewProject();
+    projectCommandsAre(true);
+    Dialogs.YesNoAnswers = {false, false};
+    Click("btCloseProject");
+    projectCommandsAre(true);
+    Click("btCloseProject");
+    projectCommandsAre(false);
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+}
+
+TEST_F(AppLifecycle, CancelledNewProjectDialogCreatesNothing)
+{
+    apptest::WhenModal<TCreateUserProject>([](TCreateUserProject* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btCancel")), Qt::LeftButton);
+    });
+    Click("btNewProject");
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_TRUE(Captions().isEmpty());
+    EXPECT_FALSE(Control("btSaveProject")->isEnabled());
+}
+
+TEST_F(AppLifecycle, PreviousAndNextSwitchTheActiveProject)
+{
+    TUserProject* first = NewProject();
+    TUserProject* second = NewProject();
+    ASSERT_EQ(Frame().ActiveProject(), second);
+    Click("btNextProject");
+    EXPECT_EQ(Frame().ActiveProject(), first);
+    Click("btPrevProject");
+    EXPECT_EQ(Frame().ActiveProject(), second);
+    Dialogs.YesNoAnswers = {false, false};
+    Frame().close();
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+// Shared by the frame's GUI tests: the run-long windows made for one test in its own
+// working directory (the start directory), driving the real new-project and element
+// dialogs from a zero-delay timer, and the check that no window is left behind.
+
+#include "CScriptedUserDialogs.h"
+#include "app/CRunLongWindows.h"
+#include "app/TMainForm.h"
+#include "model/TCreateUserProject.h"
+#include "model/TfmElementEdit.h"
+#include "view/CHierarchyElementBox.h"
+#include "view/TUserProject.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace apptest {
+
+// Runs action on the modal dialog of type T as soon as it is up; if none comes the
+// test fails and whatever modal is up is cancelled, so no test hangs.
+template <typename T> void WhenModal(std::function<void(T*)> action, int tries = 400)
+{
+    QTimer::singleShot(tries == 400 ? 0 : 5, [action, tries] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window != nullptr && window->isVisible()) {
+            action(window);
+            return;
+        }
+        if (tries > 0) {
+            WhenModal<T>(action, tries - 1);
+            return;
+        }
+        ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other != nullptr) {
+            other->reject();
+        }
+    });
+}
+
+// Types text key by key, Cyrillic included (QTest::keyClicks knows only ASCII keys).
+inline void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
+}
+
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CAppTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(WorkDir.isValid());
+        PreviousDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(WorkDir.path()));
+        Windows = std::make_unique<CRunLongWindows>();
+        Frame().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    }
+
+    void TearDown() override
+    {
+        Windows.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QDir::setCurrent(PreviousDir);
+        QStringList left;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            left << QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') + widget->objectName();
+        }
+        EXPECT_TRUE(left.isEmpty()) << "windows left behind: " << left.join(QStringLiteral(", ")).toStdString();
+    }
+
+    TMainForm& Frame() const { return Windows->Frame(); }
+    [[nodiscard]] QString Path(const QString& name) const { return QDir(WorkDir.path()).filePath(name); }
+    template <typename T = QToolButton> T* Control(const char* name) const
+    {
+        T* control = Frame().findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QAction* Action(const char* name) const { return Control<QAction>(name); }
+    void Click(const char* button) const { QTest::mouseClick(Control(button), Qt::LeftButton); }
+
+    // The new-project command through the real dialog, typed and confirmed with "Да".
+    TUserProject* NewProject(const QString& goal = QStringLiteral("ЦЕЛЬ"), const QString& levels = QStringLiteral("3"),
+        const QString& elements = QStringLiteral("3"))
+    {
+        WhenModal<TCreateUserProject>([goal, levels, elements](TCreateUserProject* dialog) {
+            TypeText(dialog->findChild<QLineEdit*>(QStringLiteral("edProjectAim")), goal);
+            TypeText(dialog->findChild<QLineEdit*>(QStringLiteral("edLevelNum")), levels);
+            TypeText(dialog->findChild<QLineEdit*>(QStringLiteral("edMaxCriteria")), elements);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btOk")), Qt::LeftButton);
+        });
+        Click("btNewProject");
+        return Frame().ActiveProject();
+    }
+
+    // A real edit: the element dialog opened by a double-click and confirmed unchanged.
+    static void EditElement(TUserProject* project, std::uint32_t position = 0, std::uint32_t level = 1)
+    {
+        WhenModal<TfmElementEdit>([](TfmElementEdit* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btOk")), Qt::LeftButton);
+        });
+        CHierarchyElementBox* box = project->ElementBox(position, level);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::mouseDClick(box, Qt::LeftButton);
+    }
+
+    // The open command answered with a path.
+    TUserProject* OpenProject(const QString& path)
+    {
+        Dialogs.FileAnswers.push_back(path);
+        Click("btOpenProject");
+        return Frame().ActiveProject();
+    }
+
+    [[nodiscard]] QStringList Captions() const
+    {
+        QStringList captions;
+        for (QMdiSubWindow* window : Frame().ClientArea()->subWindowList()) {
+            captions << window->windowTitle();
+        }
+        return captions;
+    }
+
+    CScriptedUserDialogs Dialogs;
+    QTemporaryDir WorkDir;
+    QString PreviousDir;
+    std::unique_ptr<CRunLongWindows> Windows;
+};
+
+} // namespace apptest
