@@ -1,0 +1,236 @@
+#include "AppTestSupport.h"
+
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using apptest::CAppTest;
+
+namespace {
+
+const QString Damaged = QStringLiteral("Файл проекта поврежден. Загрузка невозможна!");
+const QString CannotOpen = QStringLiteral("Не могу открыть файл проекта");
+
+// A directory made read-only for everyone, root included: a read-only bind mount
+// for root (permission bits do not stop root), the permission bits otherwise.
+class CReadOnlyDirectory {
+public:
+    explicit CReadOnlyDirectory(const QString& path)
+        : Path(path.toStdString())
+    {
+        if (::geteuid() != 0) {
+            Ready = ::chmod(Path.c_str(), 0555) == 0;
+            return;
+        }
+        Mounted = ::mount(Path.c_str(), Path.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        Ready = Mounted
+            && ::mount(nullptr, Path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    CReadOnlyDirectory(const CReadOnlyDirectory&) = delete;
+    CReadOnlyDirectory& operator=(const CReadOnlyDirectory&) = delete;
+    ~CReadOnlyDirectory()
+    {
+        if (Mounted) {
+            ::umount2(Path.c_str(), MNT_DETACH);
+        } else {
+            ::chmod(Path.c_str(), 0755);
+        }
+    }
+    [[nodiscard]] bool IsReady() const { return Ready; }
+
+private:
+    std::string Path;
+    bool Mounted = false;
+    bool Ready = false;
+};
+
+// Files may not grow past a few kilobytes while this lives: a write that fails part way.
+class CFileSizeLimit {
+public:
+    explicit CFileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &Saved);
+        PreviousHandler = std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
+        rlimit limit = Saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &Saved);
+        std::signal(SIGXFSZ, PreviousHandler);
+    }
+
+private:
+    rlimit Saved{};
+    void (*PreviousHandler)(int) = nullptr;
+};
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class AppFiles : public CAppTest {
+protected:
+    // A project saved under name through the frame, left open and then changed by a real edit.
+    TUserProject* SavedAndChanged(const QString& path, const QString& levels, const QString& elements)
+    {
+        TUserProject* project = NewProject(QStringLiteral("БОЛЬШОЙ"), levels, elements);
+        Dialogs.YesNoAnswers = {true};
+        Dialogs.FileAnswers = {path};
+        Click("btSaveProject");
+        EXPECT_FALSE(project->Model().Modified);
+        EditElement(project);
+        EXPECT_TRUE(project->Model().Modified);
+        Dialogs.Records.clear();
+        return project;
+    }
+
+    void ExpectRefusedOpen(const QString& path, const QString& message, std::size_t projectsBefore)
+    {
+        Dialogs.Records.clear();
+        Dialogs.FileAnswers = {path};
+        Click("btOpenProject");
+        EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{message}) << path.toStdString();
+        ASSERT_FALSE(Dialogs.Records.empty());
+        EXPECT_EQ(Dialogs.Records.back().Caption, QStringLiteral("Message"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Frame().ProjectCount(), projectsBefore);
+        EXPECT_EQ(static_cast<std::size_t>(Captions().size()), projectsBefore);
+        EXPECT_EQ(Control("btSaveProject")->isEnabled(), projectsBefore > 0);
+        EXPECT_EQ(Control("btPrintProject")->isEnabled(), projectsBefore > 0);
+    }
+};
+
+} // namespace
+
+TEST_F(AppFiles, DamagedAndMissingFilesLeaveNoWindowAndTheCommandsFollowTheRegistry)
+{
+    const QByteArray magic("\x10\x58\x39\xB4\xC8\x86\x7A\x40", 8);
+    const QString twoLevels = Path(QStringLiteral("two.tsy"));
+    WriteBytes(twoLevels, magic + QByteArray("\x02\x00\x00\x00\x02\x00\x00\x00", 8));
+    const QString empty = Path(QStringLiteral("empty.tsy"));
+    WriteBytes(empty, QByteArray());
+
+    // A sound file cut in the middle of its records.
+    NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("sound.tsy"))};
+    Click("btSaveProject");
+    const QByteArray sound = apptest::ReadAll(Path(QStringLiteral("sound.tsy")));
+    ASSERT_GT(sound.size(), 60);
+    const QString truncated = Path(QStringLiteral("cut.tsy"));
+    WriteBytes(truncated, sound.left(sound.size() - 7));
+    Click("btCloseProject");
+    ASSERT_EQ(Frame().ProjectCount(), 0U);
+
+    ExpectRefusedOpen(twoLevels, Damaged, 0);
+    ExpectRefusedOpen(empty, Damaged, 0);
+    ExpectRefusedOpen(truncated, Damaged, 0);
+    ExpectRefusedOpen(Path(QStringLiteral("nowhere.tsy")), CannotOpen, 0);
+
+    // With a project open the refusal leaves it, and the commands, as they were.
+    OpenProject(Path(QStringLiteral("sound.tsy")));
+    ASSERT_EQ(Frame().ProjectCount(), 1U);
+    ExpectRefusedOpen(truncated, Damaged, 1);
+    EXPECT_NE(Frame().ActiveProject(), nullptr);
+    Click("btCloseProject");
+}
+
+TEST_F(AppFiles, ReadOnlyFileIsRefusedByTheReader)
+{
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("locked")));
+    const QString path = Path(QStringLiteral("locked/plan.tsy"));
+    NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {path};
+    Click("btSaveProject");
+    Click("btCloseProject");
+    ASSERT_TRUE(QFileInfo::exists(path));
+
+    CReadOnlyDirectory locked(Path(QStringLiteral("locked")));
+    if (!locked.IsReady()) {
+        GTEST_SKIP() << "no read-only mount can be made here (root without CAP_SYS_ADMIN)";
+    }
+    ExpectRefusedOpen(path, CannotOpen, 0);
+}
+
+TEST_F(AppFiles, SaveIntoReadOnlyDirectoryKeepsModifiedAndTheOldFile)
+{
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("locked")));
+    const QString path = Path(QStringLiteral("locked/plan.tsy"));
+    TUserProject* project = SavedAndChanged(path, QStringLiteral("3"), QStringLiteral("3"));
+    const QByteArray before = apptest::ReadAll(path);
+    project->Model().Element(1, 1).Name = "ИНОЕ";
+    {
+        CReadOnlyDirectory locked(Path(QStringLiteral("locked")));
+        if (!locked.IsReady()) {
+            Dialogs.YesNoAnswers = {false};
+            Frame().close();
+            GTEST_SKIP() << "no read-only mount can be made here (root without CAP_SYS_ADMIN)";
+        }
+        Dialogs.YesNoAnswers = {true};
+        Click("btSaveProject");
+        EXPECT_EQ(Dialogs.MessageTexts(),
+            (std::vector<QString>{QStringLiteral("Сохранить сделанные в проекте изменения?"),
+                QStringLiteral("Ошибка открытия файла")}));
+        EXPECT_TRUE(project->Model().Modified);
+        EXPECT_EQ(apptest::ReadAll(path), before);
+
+        // Closing with Yes keeps the window, so the work can still be saved elsewhere.
+        Dialogs.YesNoAnswers = {true};
+        Click("btCloseProject");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Frame().ProjectCount(), 1U);
+        EXPECT_EQ(Frame().ActiveProject(), project);
+        EXPECT_TRUE(Control("btSaveProject")->isEnabled());
+    }
+    Dialogs.YesNoAnswers = {true}; // writable again: the same close now saves
+    Click("btCloseProject");
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_NE(apptest::ReadAll(path), before);
+}
+
+TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
+{
+    // Ten levels of nine elements make a file of about 27 KB, far past the limit below.
+    const QString path = Path(QStringLiteral("big.tsy"));
+    TUserProject* project = SavedAndChanged(path, QStringLiteral("10"), QStringLiteral("9"));
+    const QByteArray before = apptest::ReadAll(path);
+    ASSERT_GT(before.size(), 20000);
+    project->Model().Element(1, 1).Name = "ИНОЕ";
+    {
+        CFileSizeLimit limit(4096);
+        Dialogs.YesNoAnswers = {true};
+        Click("btSaveProject");
+        EXPECT_EQ(Dialogs.MessageTexts(),
+            (std::vector<QString>{QStringLiteral("Сохранить сделанные в проекте изменения?"),
+                QStringLiteral("Ошибка записи файла")}));
+        EXPECT_TRUE(project->Model().Modified);
+
+        // Exit answered Yes, then the save question Yes: the save fails, project and frame stay.
+        Dialogs.YesNoAnswers = {true, true};
+        Click("btUserExit");
+        EXPECT_TRUE(Frame().isVisible());
+        EXPECT_EQ(Frame().ProjectCount(), 1U);
+        EXPECT_EQ(Frame().ActiveProject(), project);
+        EXPECT_FALSE(project->Model().ClosingAll);
+    }
+    EXPECT_EQ(apptest::ReadAll(path), before);
+    const QStringList left = QDir(WorkDir.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, QStringList{QStringLiteral("big.tsy")}) << "no temporary file is left behind";
+
+    Dialogs.YesNoAnswers = {true};
+    Frame().close();
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_NE(apptest::ReadAll(path), before);
+}
