@@ -1,0 +1,224 @@
+#include "AppTestSupport.h"
+
+#include <QFileInfo>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+using apptest::CAppTest;
+using EKind = CScriptedUserDialogs::EKind;
+
+namespace {
+
+// Every name, comment and judgement of the leading blocks, level by level.
+void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJudgements)
+{
+    ASSERT_EQ(a.LevelCount, b.LevelCount);
+    for (std::uint32_t k = 0; k < a.LevelCount; ++k) {
+        ASSERT_EQ(a.ElementsInLevel(k), b.ElementsInLevel(k)) << "level " << k;
+        const std::uint32_t n = k + 1 < a.LevelCount ? a.ElementsInLevel(k + 1) : 0;
+        for (std::uint32_t e = 0; e < a.ElementsInLevel(k); ++e) {
+            EXPECT_EQ(a.Element(e, k).Name, b.Element(e, k).Name);
+            EXPECT_EQ(a.Element(e, k).Comment, b.Element(e, k).Comment);
+            for (std::uint32_t r = 0; r < n; ++r) {
+                for (std::uint32_t c = 0; c < n; ++c) {
+                    const int expected = sameJudgements ? a.Element(e, k).Judgements(r, c) : 1;
+                    EXPECT_EQ(b.Element(e, k).Judgements(r, c), expected) << e << "," << k << " [" << r << "][" << c << "]";
+                }
+            }
+        }
+    }
+}
+
+bool HasJudgementOtherThanOne(CUserProjectModel& model)
+{
+    for (std::uint32_t k = 0; k + 1 < model.LevelCount; ++k) {
+        const std::uint32_t n = model.ElementsInLevel(k + 1);
+        for (std::uint32_t e = 0; e < model.ElementsInLevel(k); ++e) {
+            for (std::uint32_t r = 0; r < n; ++r) {
+                for (std::uint32_t c = 0; c < n; ++c) {
+                    if (model.Element(e, k).Judgements(r, c) != 1) {
+                        return true;
+                    }
+                }
+            }
+        }
+    }
+    return false;
+}
+
+class AppTemplateClone : public CAppTest {
+protected:
+    // The shipped supplier example, copied into the working directory and opened.
+    TUserProject* OpenExample()
+    {
+        const QString copy = Path(QStringLiteral("supplier.tsy"));
+        EXPECT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), copy));
+        TUserProject* project = OpenProject(copy);
+        EXPECT_NE(project, nullptr);
+        EXPECT_TRUE(project != nullptr && HasJudgementOtherThanOne(project->Model()));
+        Dialogs.Records.clear();
+        return project;
+    }
+    [[nodiscard]] QString TemplateDir() const { return Path(QStringLiteral("HTemplates")); }
+};
+
+} // namespace
+
+TEST_F(AppTemplateClone, TemplateRoundTripKeepsStructureAndResetsJudgements)
+{
+    TUserProject* source = OpenExample();
+    const QString sourceCaption = Captions().at(0);
+    ASSERT_FALSE(QFileInfo::exists(TemplateDir()));
+
+    Dialogs.FileAnswers = {TemplateDir() + QStringLiteral("/supplier")};
+    Action("mnSaveAsHTemplate")->trigger();
+    const QString templateFile = TemplateDir() + QStringLiteral("/supplier.htp");
+    EXPECT_TRUE(QFileInfo::exists(templateFile)); // the folder was made for it
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Kind, EKind::SaveFile);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон TESSALY (*.htp)"));
+    EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
+    EXPECT_EQ(Captions().at(0), sourceCaption);
+    EXPECT_EQ(source->Model().FileName, Path(QStringLiteral("supplier.tsy")).toStdString());
+    EXPECT_FALSE(source->Model().Modified);
+
+    Dialogs.Records.clear();
+    Dialogs.FileAnswers = {templateFile};
+    Click("btOpenTempalteH");
+    ASSERT_EQ(Frame().ProjectCount(), 2U);
+    TUserProject* loaded = Frame().ActiveProject();
+    ASSERT_NE(loaded, source);
+    EXPECT_EQ(Captions().at(1), QStringLiteral("Проект - 2"));
+    EXPECT_TRUE(loaded->Model().FileName.empty());
+    ExpectSameHierarchy(source->Model(), loaded->Model(), false);
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Kind, EKind::OpenFile);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон TESSALY (*.htp)"));
+    EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
+
+    // A project from a template is new: saving asks for a file, and the save dialog
+    // still shows the template folder and filter, while the name gets .tsy.
+    Dialogs.Records.clear();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("mine"))};
+    Click("btSaveProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Сохранить созданный проект в файле?")});
+    ASSERT_EQ(Dialogs.Records.size(), 2U);
+    EXPECT_EQ(Dialogs.Records[1].Text, QStringLiteral("Шаблон TESSALY (*.htp)"));
+    EXPECT_EQ(Dialogs.Records[1].Caption, TemplateDir());
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("mine.tsy"))));
+
+    // The open command keeps the template folder as its starting place.
+    Dialogs.Records.clear();
+    Dialogs.FileAnswers = {QString()};
+    Click("btOpenProject");
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Проект TESSALY (*.tsy)"));
+    EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
+    EXPECT_EQ(Frame().ProjectCount(), 2U);
+    Click("btCloseProject");
+    Click("btCloseProject");
+}
+
+TEST_F(AppTemplateClone, ADamagedTemplateLeavesNoWindow)
+{
+    ASSERT_TRUE(QDir(WorkDir.path()).mkpath(QStringLiteral("HTemplates")));
+    const QString broken = TemplateDir() + QStringLiteral("/broken.htp");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40\x05\x00\x00\x00\x0C\x00\x00\x00", 16)); // 12 elements
+    file.close();
+    Dialogs.FileAnswers = {broken};
+    Action("mnTemplateLoad")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Файл проекта поврежден. Загрузка невозможна!")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_TRUE(Captions().isEmpty());
+    EXPECT_FALSE(Control("btCloseProject")->isEnabled());
+}
+
+TEST_F(AppTemplateClone, CloningTwiceGivesTwoIndependentCopiesAndNoCloneFile)
+{
+    TUserProject* source = OpenExample();
+    Dialogs.YesNoAnswers = {true, true};
+    Frame().CloneProject(*source);
+    Frame().CloneProject(*source);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{QStringLiteral("Клонировать текущий проект?"), QStringLiteral("Клонировать текущий проект?")}));
+    EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Message"));
+    ASSERT_EQ(Frame().ProjectCount(), 3U);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ToClone.tmp"))));
+    EXPECT_EQ(Captions(), (QStringList{QStringLiteral("Проект - ") + Path(QStringLiteral("supplier.tsy")),
+                              QStringLiteral("Проект - 2"), QStringLiteral("Проект - 3")}));
+
+    std::vector<TUserProject*> clones;
+    for (QMdiSubWindow* window : Frame().ClientArea()->subWindowList()) {
+        auto* project = qobject_cast<TUserProject*>(window->widget());
+        if (project != source) {
+            clones.push_back(project);
+        }
+    }
+    ASSERT_EQ(clones.size(), 2U);
+    for (TUserProject* clone : clones) {
+        ExpectSameHierarchy(source->Model(), clone->Model(), true);
+        EXPECT_TRUE(clone->Model().FileName.empty());
+        EXPECT_FALSE(clone->Model().Modified);
+        EXPECT_TRUE(clone->Model().AskSaveOnClose);
+    }
+    // Independent: a change in one copy is not seen in the other or the source.
+    clones[0]->Model().Element(0, 0).Judgements(0, 1) = 9;
+    EXPECT_NE(clones[1]->Model().Element(0, 0).Judgements(0, 1), 9);
+    EXPECT_NE(source->Model().Element(0, 0).Judgements(0, 1), 9);
+
+    Dialogs.YesNoAnswers = {false, false};
+    Frame().close();
+}
+
+TEST_F(AppTemplateClone, DecliningTheCloneCreatesNothing)
+{
+    TUserProject* source = OpenExample();
+    Dialogs.YesNoAnswers = {false};
+    Frame().CloneProject(*source);
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ToClone.tmp"))));
+    Click("btCloseProject");
+}
+
+TEST_F(AppTemplateClone, CloneAndTemplateThatCannotBeWrittenSayWhy)
+{
+    TUserProject* source = OpenExample();
+    ASSERT_TRUE(QDir(WorkDir.path()).mkpath(QStringLiteral("HTemplates")));
+    const std::string start = WorkDir.path().toStdString();
+    bool locked = false;
+    if (::geteuid() != 0) {
+        locked = ::chmod(start.c_str(), 0555) == 0 && ::chmod((start + "/HTemplates").c_str(), 0555) == 0;
+    } else if (::mount(start.c_str(), start.c_str(), nullptr, MS_BIND | MS_REC, nullptr) == 0) {
+        locked = ::mount(nullptr, start.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        if (!locked) {
+            ::umount2(start.c_str(), MNT_DETACH);
+        }
+    }
+    if (!locked) {
+        Click("btCloseProject");
+        GTEST_SKIP() << "the start directory cannot be made read-only here";
+    }
+    Dialogs.YesNoAnswers = {true};
+    Frame().CloneProject(*source);
+    Dialogs.FileAnswers = {TemplateDir() + QStringLiteral("/copy")};
+    Action("mnSaveAsHTemplate")->trigger();
+    if (::geteuid() != 0) {
+        ::chmod((start + "/HTemplates").c_str(), 0755);
+        ::chmod(start.c_str(), 0755);
+    } else {
+        ::umount2(start.c_str(), MNT_DETACH);
+    }
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{QStringLiteral("Клонировать текущий проект?"),
+            QStringLiteral("Не могу клонировать текущий проект"),
+            QStringLiteral("Не могу сохранить проект в виде шаблона")}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    EXPECT_FALSE(QFileInfo::exists(TemplateDir() + QStringLiteral("/copy.htp")));
+    Click("btCloseProject");
+}
