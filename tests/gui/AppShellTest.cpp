@@ -1,0 +1,249 @@
+#include "AppTestSupport.h"
+
+#include "app/THelpViewer.h"
+#include "app/TfmAboutForm.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+using apptest::CAppTest;
+using EKind = CScriptedUserDialogs::EKind;
+
+namespace {
+
+class AppShell : public CAppTest {
+protected:
+    // "name:caption" per item, "-" per separator.
+    [[nodiscard]] QStringList MenuItems(const char* menu) const
+    {
+        QStringList items;
+        for (QAction* action : Control<QMenu>(menu)->actions()) {
+            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+            items << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(':') + action->text());
+        }
+        return items;
+    }
+};
+
+} // namespace
+
+TEST_F(AppShell, FrameHasItsCaptionPanelAndStatusBar)
+{
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Tessaly 1.0 (beta)"));
+    auto* panel = Control<QToolBar>("ToolPanel");
+    EXPECT_EQ(panel->height(), 40);
+    EXPECT_EQ(Frame().statusBar()->height(), 18);
+    EXPECT_TRUE(Frame().statusBar()->currentMessage().isEmpty());
+    EXPECT_EQ(Frame().centralWidget(), Frame().ClientArea());
+    EXPECT_EQ(panel->geometry().bottom() + 1, Frame().ClientArea()->geometry().top());
+
+    QStringList buttons;
+    for (QAction* action : panel->actions()) {
+        if (action->isSeparator()) {
+            buttons << QStringLiteral("-");
+            continue;
+        }
+        auto* button = qobject_cast<QToolButton*>(panel->widgetForAction(action));
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->autoRaise());
+        EXPECT_LE(button->width(), 24);
+        EXPECT_EQ(button->height(), 23);
+        EXPECT_FALSE(button->icon().isNull());
+        buttons << button->objectName() + QLatin1Char(':') + button->toolTip();
+    }
+    EXPECT_EQ(buttons,
+        (QStringList{QStringLiteral("btNewProject:Создать новый проект"), QStringLiteral("btOpenProject:Открыть проект"),
+            QStringLiteral("btOpenTempalteH:Загрузить шаблонную иерархию"), QStringLiteral("-"),
+            QStringLiteral("btSaveProject:Сохранить проект"), QStringLiteral("-"),
+            QStringLiteral("btCloseProject:Закрыть проект"), QStringLiteral("-"),
+            QStringLiteral("btPrintProject:Распечатать проект"), QStringLiteral("-"),
+            QStringLiteral("btPrevProject:Показать предыдущий проект"),
+            QStringLiteral("btNextProject:Показать следующий проект"), QStringLiteral("btUserExit:Выйти из программы")}));
+}
+
+TEST_F(AppShell, MainMenuIsExactlyAsListed)
+{
+    QStringList menus;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        menus << action->text();
+    }
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("Файл"), QStringLiteral("Настройки"), QStringLiteral("Окно"),
+                         QStringLiteral("Справка")}));
+    EXPECT_EQ(MenuItems("MFile"),
+        (QStringList{QStringLiteral("MNewProject:Создать новый проект"), QStringLiteral("-"),
+            QStringLiteral("N5:Открыть проект"), QStringLiteral("-"), QStringLiteral("mnSaveProject:Сохранить проект"),
+            QStringLiteral("mnSaveProjectAs:Сохранить проект как..."), QStringLiteral("-"),
+            QStringLiteral("mnTemplateLoad:Загрузить шаблон проекта"),
+            QStringLiteral("mnSaveAsHTemplate:Сохранить проект в виде шаблона"), QStringLiteral("-"),
+            QStringLiteral("N7:Выход")}));
+    EXPECT_EQ(MenuItems("MTools"), QStringList{QStringLiteral("mnToolOrient:Ориентация")});
+    EXPECT_EQ(MenuItems("mnToolOrient"),
+        (QStringList{QStringLiteral("mnToolOrientVert:Вертикальная"), QStringLiteral("mnToolOrientHor:Горизонтальная")}));
+    EXPECT_TRUE(Action("mnToolOrientVert")->isCheckable());
+    EXPECT_TRUE(Action("mnToolOrientHor")->isChecked());
+    EXPECT_EQ(MenuItems("WindowMenu"),
+        (QStringList{QStringLiteral("MCascade:Каскад"), QStringLiteral("MWinVertical:По вертикали"),
+            QStringLiteral("MWinHorizontal:По горизонтали")}));
+    EXPECT_EQ(MenuItems("MHelp"),
+        (QStringList{QStringLiteral("N8:Помощь"), QStringLiteral("-"), QStringLiteral("N10:О программе")}));
+}
+
+TEST_F(AppShell, WindowMenuListsProjectsAndTilingsPlaceThem)
+{
+    NewProject();
+    NewProject();
+    NewProject();
+    auto* windowMenu = Control<QMenu>("WindowMenu");
+    emit windowMenu->aboutToShow();
+    QStringList listed;
+    for (QAction* action : windowMenu->actions()) {
+        if (!action->isSeparator() && action->objectName().isEmpty()) {
+            listed << action->text();
+        }
+    }
+    EXPECT_EQ(listed, (QStringList{QStringLiteral("Проект - 1"), QStringLiteral("Проект - 2"), QStringLiteral("Проект - 3")}));
+    emit windowMenu->aboutToShow(); // rebuilt, not appended to
+    EXPECT_EQ(windowMenu->actions().size(), 3 + 1 + 3);
+
+    const QRect area = Frame().ClientArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> windows = Frame().ClientArea()->subWindowList();
+    Action("MWinVertical")->trigger(); // side by side
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->geometry().top(), 0);
+        EXPECT_EQ(windows[i]->height(), area.height());
+        EXPECT_EQ(windows[i]->geometry().left(), i * (area.width() / 3));
+    }
+    Action("MWinHorizontal")->trigger(); // one above the other
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows[i]->geometry().left(), 0);
+        EXPECT_EQ(windows[i]->width(), area.width());
+        EXPECT_EQ(windows[i]->geometry().top(), i * (area.height() / 3));
+    }
+    Action("MCascade")->trigger();
+    EXPECT_LT(windows[0]->geometry().top(), windows[2]->geometry().top());
+    EXPECT_LT(windows[0]->geometry().left(), windows[2]->geometry().left());
+    Dialogs.YesNoAnswers = {false, false, false};
+    Frame().close();
+}
+
+TEST_F(AppShell, ScreenNoticeOnlyForAScreenOtherThan1024x768)
+{
+    Frame().FormCreate(QSize(1280, 1024));
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Kind, EKind::Inform);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Желательный режим видеокарты: 1024x768"));
+    EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Alert"));
+    Frame().FormCreate(QSize(1024, 768));
+    EXPECT_EQ(Dialogs.Records.size(), 1U);
+    Frame().FormCreate(QSize(768, 1024));
+    EXPECT_EQ(Dialogs.Records.size(), 2U);
+    EXPECT_EQ(Frame().StartDirectory(), QDir(WorkDir.path()).canonicalPath());
+}
+
+TEST_F(AppShell, AboutBoxShowsItsLinesAndClosesWithDa)
+{
+    bool seen = false;
+    apptest::WhenModal<TfmAboutForm>([&seen](TfmAboutForm* about) {
+        seen = true;
+        EXPECT_EQ(about->windowTitle(), QStringLiteral(" О программе"));
+        QStringList lines;
+        for (QLabel* label : about->findChildren<QLabel*>()) {
+            lines << label->text();
+        }
+        EXPECT_EQ(lines, (QStringList{QStringLiteral("TESSALY 1.0"),
+                             QStringLiteral("программа поддержки принятия рациональных решений"),
+                             QStringLiteral("Beta версия")}));
+        EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("lbTitle"))->font().bold());
+        auto* ok = about->findChild<QPushButton*>(QStringLiteral("btOk"));
+        EXPECT_EQ(ok->text(), QStringLiteral("Да"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    Action("N10")->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(AppWindows().AboutForm->isVisible());
+}
+
+TEST_F(AppShell, HelpOpensTessalyHlpAtItsContents)
+{
+    Action("N8")->trigger();
+    const std::vector<QString> help = Dialogs.Texts(EKind::Help);
+    ASSERT_EQ(help.size(), 1U);
+    EXPECT_TRUE(help[0].endsWith(QStringLiteral("/tessaly.hlp")));
+
+    THelpViewer viewer;
+    EXPECT_TRUE(viewer.OpenAtContents(QStringLiteral(TESSALY_SOURCE_DIR "/tessaly.hlp")));
+    const QString text = viewer.Browser()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Содержание")));
+    for (const char* message : {"Файл проекта поврежден. Загрузка невозможна!", "Ошибка записи файла",
+             "Не верные параметры текущего принтера", "Желательный режим видеокарты: 1024x768"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(message))) << message;
+    }
+    EXPECT_EQ(viewer.Browser()->source().fragment(), QStringLiteral("contents"));
+
+    EXPECT_FALSE(viewer.OpenAtContents(Path(QStringLiteral("absent.hlp"))));
+    EXPECT_TRUE(viewer.Browser()->toPlainText().contains(QStringLiteral("Файл справки не найден")));
+}
+
+TEST_F(AppShell, RussianTranslationGivesDaAndNet)
+{
+    QTranslator russian;
+    if (!InstallRussianTranslation(russian)) {
+        GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Message"), QStringLiteral("?"),
+        QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+    QCoreApplication::removeTranslator(&russian);
+}
+
+// Not a check on time: the figure for the notes, and (with TESSALY_SCREENSHOT set) the
+// README's picture of the frame with the supplier example open.
+TEST_F(AppShell, StartUpFigureAndScreenshot)
+{
+    Windows.reset();
+    std::vector<double> times;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        QTranslator russian;
+        InstallRussianTranslation(russian);
+        auto windows = std::make_unique<CRunLongWindows>();
+        windows->Frame().showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows->Frame()));
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        QCoreApplication::removeTranslator(&russian);
+        windows.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("start-up to the first shown frame: median %.1f ms (min %.1f, max %.1f, %zu runs)\n", times[3],
+        times.front(), times.back(), times.size());
+
+    Windows = std::make_unique<CRunLongWindows>();
+    Frame().resize(1024, 768);
+    Frame().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    const QString copy = Path(QStringLiteral("supplier.tsy"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), copy));
+    TUserProject* project = OpenProject(copy);
+    ASSERT_NE(project, nullptr);
+    qobject_cast<QMdiSubWindow*>(project->parentWidget())->showMaximized();
+    QTest::qWait(50);
+    const QImage shot = Frame().grab().toImage();
+    EXPECT_EQ(shot.size(), Frame().size() * shot.devicePixelRatio());
+    if (const char* target = std::getenv("TESSALY_SCREENSHOT")) {
+        EXPECT_TRUE(shot.save(QString::fromLocal8Bit(target)));
+    }
+    Click("btCloseProject");
+}
