@@ -24,6 +24,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <new>
@@ -292,6 +293,9 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // Sized before the build, since the hierarchy is laid out from the window's size.
+    const QSize area = MdiArea->viewport()->size();
+    window->resize(std::max(640, area.width() * 3 / 4), std::max(460, area.height() * 3 / 4));
     // A project window that closes itself (a fatal model error) takes its subwindow along.
     connect(project, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(window)] {
         if (!guard.isNull()) {

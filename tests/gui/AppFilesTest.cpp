@@ -27,8 +27,7 @@ public:
             return;
         }
         Mounted = ::mount(Path.c_str(), Path.c_str(), nullptr, MS_BIND, nullptr) == 0;
-        Ready = Mounted
-            && ::mount(nullptr, Path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        Ready = Mounted && ::mount(nullptr, Path.c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
     CReadOnlyDirectory(const CReadOnlyDirectory&) = delete;
     CReadOnlyDirectory& operator=(const CReadOnlyDirectory&) = delete;
@@ -181,8 +180,8 @@ TEST_F(AppFiles, SaveIntoReadOnlyDirectoryKeepsModifiedAndTheOldFile)
         Dialogs.YesNoAnswers = {true};
         Click("btSaveProject");
         EXPECT_EQ(Dialogs.MessageTexts(),
-            (std::vector<QString>{QStringLiteral("Сохранить сделанные в проекте изменения?"),
-                QStringLiteral("Ошибка открытия файла")}));
+            (std::vector<QString>{
+                QStringLiteral("Сохранить сделанные в проекте изменения?"), QStringLiteral("Ошибка открытия файла")}));
         EXPECT_TRUE(project->Model().Modified);
         EXPECT_EQ(apptest::ReadAll(path), before);
 
@@ -213,8 +212,8 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
         Dialogs.YesNoAnswers = {true};
         Click("btSaveProject");
         EXPECT_EQ(Dialogs.MessageTexts(),
-            (std::vector<QString>{QStringLiteral("Сохранить сделанные в проекте изменения?"),
-                QStringLiteral("Ошибка записи файла")}));
+            (std::vector<QString>{
+                QStringLiteral("Сохранить сделанные в проекте изменения?"), QStringLiteral("Ошибка записи файла")}));
         EXPECT_TRUE(project->Model().Modified);
 
         // Exit answered Yes, then the save question Yes: the save fails, project and frame stay.

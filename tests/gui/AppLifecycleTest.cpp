@@ -10,7 +10,7 @@ namespace {
 const QString SaveCreated = QStringLiteral("Сохранить созданный проект в файле?");
 const QString SaveChanges = QStringLiteral("Сохранить сделанные в проекте изменения?");
 
-class AppLifecycle : public CAppTest {};
+class AppLifecycle : public CAppTest { };
 
 } // namespace
 

@@ -170,8 +170,8 @@ TEST_F(AppPrint, ZeroPageSizeAbandonsTheDocumentSoTheNextPrintStarts)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = Path(QStringLiteral("second.pdf"));
     printer.setOutputFileName(Path(QStringLiteral("first.pdf")));
-    EXPECT_EQ(PrintProjectPage(printer, *model, '.', [](const QPrinter&) { return QSize(0, 0); }),
-        EPrintResult::BadPageSize);
+    EXPECT_EQ(
+        PrintProjectPage(printer, *model, '.', [](const QPrinter&) { return QSize(0, 0); }), EPrintResult::BadPageSize);
     EXPECT_NE(printer.printerState(), QPrinter::Active);
 
     printer.setOutputFileName(pdf);

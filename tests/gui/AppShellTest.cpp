@@ -29,7 +29,8 @@ protected:
         QStringList items;
         for (QAction* action : Control<QMenu>(menu)->actions()) {
             EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
-            items << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + QLatin1Char(':') + action->text());
+            items << (action->isSeparator() ? QStringLiteral("-")
+                                            : action->objectName() + QLatin1Char(':') + action->text());
         }
         return items;
     }
@@ -62,13 +63,15 @@ TEST_F(AppShell, FrameHasItsCaptionPanelAndStatusBar)
         buttons << button->objectName() + QLatin1Char(':') + button->toolTip();
     }
     EXPECT_EQ(buttons,
-        (QStringList{QStringLiteral("btNewProject:Создать новый проект"), QStringLiteral("btOpenProject:Открыть проект"),
+        (QStringList{QStringLiteral("btNewProject:Создать новый проект"),
+            QStringLiteral("btOpenProject:Открыть проект"),
             QStringLiteral("btOpenTempalteH:Загрузить шаблонную иерархию"), QStringLiteral("-"),
             QStringLiteral("btSaveProject:Сохранить проект"), QStringLiteral("-"),
             QStringLiteral("btCloseProject:Закрыть проект"), QStringLiteral("-"),
             QStringLiteral("btPrintProject:Распечатать проект"), QStringLiteral("-"),
             QStringLiteral("btPrevProject:Показать предыдущий проект"),
-            QStringLiteral("btNextProject:Показать следующий проект"), QStringLiteral("btUserExit:Выйти из программы")}));
+            QStringLiteral("btNextProject:Показать следующий проект"),
+            QStringLiteral("btUserExit:Выйти из программы")}));
 }
 
 TEST_F(AppShell, MainMenuIsExactlyAsListed)
@@ -77,8 +80,9 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
     for (QAction* action : Frame().menuBar()->actions()) {
         menus << action->text();
     }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("Файл"), QStringLiteral("Настройки"), QStringLiteral("Окно"),
-                         QStringLiteral("Справка")}));
+    EXPECT_EQ(menus,
+        (QStringList{
+            QStringLiteral("Файл"), QStringLiteral("Настройки"), QStringLiteral("Окно"), QStringLiteral("Справка")}));
     EXPECT_EQ(MenuItems("MFile"),
         (QStringList{QStringLiteral("MNewProject:Создать новый проект"), QStringLiteral("-"),
             QStringLiteral("N5:Открыть проект"), QStringLiteral("-"), QStringLiteral("mnSaveProject:Сохранить проект"),
@@ -88,7 +92,8 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
             QStringLiteral("N7:Выход")}));
     EXPECT_EQ(MenuItems("MTools"), QStringList{QStringLiteral("mnToolOrient:Ориентация")});
     EXPECT_EQ(MenuItems("mnToolOrient"),
-        (QStringList{QStringLiteral("mnToolOrientVert:Вертикальная"), QStringLiteral("mnToolOrientHor:Горизонтальная")}));
+        (QStringList{
+            QStringLiteral("mnToolOrientVert:Вертикальная"), QStringLiteral("mnToolOrientHor:Горизонтальная")}));
     EXPECT_TRUE(Action("mnToolOrientVert")->isCheckable());
     EXPECT_TRUE(Action("mnToolOrientHor")->isChecked());
     EXPECT_EQ(MenuItems("WindowMenu"),
@@ -111,7 +116,8 @@ TEST_F(AppShell, WindowMenuListsProjectsAndTilingsPlaceThem)
             listed << action->text();
         }
     }
-    EXPECT_EQ(listed, (QStringList{QStringLiteral("Проект - 1"), QStringLiteral("Проект - 2"), QStringLiteral("Проект - 3")}));
+    EXPECT_EQ(listed,
+        (QStringList{QStringLiteral("Проект - 1"), QStringLiteral("Проект - 2"), QStringLiteral("Проект - 3")}));
     emit windowMenu->aboutToShow(); // rebuilt, not appended to
     EXPECT_EQ(windowMenu->actions().size(), 3 + 1 + 3);
 
@@ -160,9 +166,9 @@ TEST_F(AppShell, AboutBoxShowsItsLinesAndClosesWithDa)
         for (QLabel* label : about->findChildren<QLabel*>()) {
             lines << label->text();
         }
-        EXPECT_EQ(lines, (QStringList{QStringLiteral("TESSALY 1.0"),
-                             QStringLiteral("программа поддержки принятия рациональных решений"),
-                             QStringLiteral("Beta версия")}));
+        EXPECT_EQ(lines,
+            (QStringList{QStringLiteral("TESSALY 1.0"),
+                QStringLiteral("программа поддержки принятия рациональных решений"), QStringLiteral("Beta версия")}));
         EXPECT_TRUE(about->findChild<QLabel*>(QStringLiteral("lbTitle"))->font().bold());
         auto* ok = about->findChild<QPushButton*>(QStringLiteral("btOk"));
         EXPECT_EQ(ok->text(), QStringLiteral("Да"));
@@ -200,8 +206,8 @@ TEST_F(AppShell, RussianTranslationGivesDaAndNet)
     if (!InstallRussianTranslation(russian)) {
         GTEST_SKIP() << "Qt's Russian translation (qt6-translations-l10n) is not installed";
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Message"), QStringLiteral("?"),
-        QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Message"), QStringLiteral("?"), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
     QCoreApplication::removeTranslator(&russian);
@@ -238,7 +244,6 @@ TEST_F(AppShell, StartUpFigureAndScreenshot)
     ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), copy));
     TUserProject* project = OpenProject(copy);
     ASSERT_NE(project, nullptr);
-    qobject_cast<QMdiSubWindow*>(project->parentWidget())->showMaximized();
     QTest::qWait(50);
     const QImage shot = Frame().grab().toImage();
     EXPECT_EQ(shot.size(), Frame().size() * shot.devicePixelRatio());

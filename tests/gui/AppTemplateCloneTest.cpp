@@ -23,7 +23,8 @@ void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJu
             for (std::uint32_t r = 0; r < n; ++r) {
                 for (std::uint32_t c = 0; c < n; ++c) {
                     const int expected = sameJudgements ? a.Element(e, k).Judgements(r, c) : 1;
-                    EXPECT_EQ(b.Element(e, k).Judgements(r, c), expected) << e << "," << k << " [" << r << "][" << c << "]";
+                    EXPECT_EQ(b.Element(e, k).Judgements(r, c), expected)
+                        << e << "," << k << " [" << r << "][" << c << "]";
                 }
             }
         }
@@ -131,7 +132,8 @@ TEST_F(AppTemplateClone, ADamagedTemplateLeavesNoWindow)
     file.close();
     Dialogs.FileAnswers = {broken};
     Action("mnTemplateLoad")->trigger();
-    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Файл проекта поврежден. Загрузка невозможна!")});
+    EXPECT_EQ(
+        Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Файл проекта поврежден. Загрузка невозможна!")});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Frame().ProjectCount(), 0U);
     EXPECT_TRUE(Captions().isEmpty());
@@ -145,12 +147,14 @@ TEST_F(AppTemplateClone, CloningTwiceGivesTwoIndependentCopiesAndNoCloneFile)
     Frame().CloneProject(*source);
     Frame().CloneProject(*source);
     EXPECT_EQ(Dialogs.MessageTexts(),
-        (std::vector<QString>{QStringLiteral("Клонировать текущий проект?"), QStringLiteral("Клонировать текущий проект?")}));
+        (std::vector<QString>{
+            QStringLiteral("Клонировать текущий проект?"), QStringLiteral("Клонировать текущий проект?")}));
     EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Message"));
     ASSERT_EQ(Frame().ProjectCount(), 3U);
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ToClone.tmp"))));
-    EXPECT_EQ(Captions(), (QStringList{QStringLiteral("Проект - ") + Path(QStringLiteral("supplier.tsy")),
-                              QStringLiteral("Проект - 2"), QStringLiteral("Проект - 3")}));
+    EXPECT_EQ(Captions(),
+        (QStringList{QStringLiteral("Проект - ") + Path(QStringLiteral("supplier.tsy")), QStringLiteral("Проект - 2"),
+            QStringLiteral("Проект - 3")}));
 
     std::vector<TUserProject*> clones;
     for (QMdiSubWindow* window : Frame().ClientArea()->subWindowList()) {
