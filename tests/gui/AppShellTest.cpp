@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using apptest::CAppTest;
 using EKind = CScriptedUserDialogs::EKind;
@@ -251,4 +253,44 @@ TEST_F(AppShell, StartUpFigureAndScreenshot)
         EXPECT_TRUE(shot.save(QString::fromLocal8Bit(target)));
     }
     Click("btCloseProject");
+}
+
+namespace {
+
+// Tells the parent process what was shown, since the death test runs in a child.
+class CStderrDialogs final : public CUserDialogs {
+public:
+    CStderrDialogs() { SetUserDialogs(this); }
+    ~CStderrDialogs() override { SetUserDialogs(nullptr); }
+    CStderrDialogs(const CStderrDialogs&) = delete;
+    CStderrDialogs& operator=(const CStderrDialogs&) = delete;
+    void Inform(QWidget*, const QString& text, const QString& caption) override
+    {
+        std::fprintf(stderr, "%s|%s\n", caption.toUtf8().constData(), text.toUtf8().constData());
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    QString ChooseFileToOpen(QWidget*, const QString&, const QString&) override { return {}; }
+    QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
+    bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
+    void OpenHelp(QWidget*, const QString&) override { }
+};
+
+} // namespace
+
+TEST(AppStartDirectoryDeathTest, UnreadableCurrentDirectoryEndsTheProgramWithCodeZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    const std::string gone = QDir(parent.path()).filePath(QStringLiteral("gone")).toStdString();
+    EXPECT_EXIT(
+        {
+            CStderrDialogs dialogs;
+            if (::mkdir(gone.c_str(), 0755) != 0 || ::chdir(gone.c_str()) != 0 || ::rmdir(gone.c_str()) != 0) {
+                std::exit(3);
+            }
+            TMainForm frame;
+            std::exit(4); // not reached: the frame cannot go on without its start directory
+        },
+        testing::ExitedWithCode(0), "Message\\|Ошибка при запросе текущего пути");
 }
