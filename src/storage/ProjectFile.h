@@ -1,7 +1,10 @@
 #pragma once
 
+#include "model/ModelConstants.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CUserProjectModel;
@@ -13,6 +16,7 @@ enum class EReadResult {
     EmptyName,  // "Пустое имя файла"
     CannotOpen, // "Не могу открыть файл проекта"
     Damaged,    // "Файл проекта поврежден. Загрузка невозможна!"
+    NullFile,   // "Нулевой указатель на файл": no bytes were handed over at all
 };
 struct CReadOutcome {
     EReadResult Result = EReadResult::Ok;
@@ -21,10 +25,20 @@ struct CReadOutcome {
 };
 
 // Reads a project or template file into the exchange record. A refused file may have
-// changed the record only inside its grid, matrices and strings.
+// changed the record only inside its grid, matrices and strings; its LevelCount is then
+// below 3 (the bad count itself when that was the fault, else 0), so it describes no
+// hierarchy a project could be built from. The file is opened for reading and writing,
+// so a read-only file is refused as one that cannot be opened.
 CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName);
 // The same from bytes in memory (the fuzzer and the tests use it).
 CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* data, std::size_t size);
+
+// The largest file the reader can accept: 10 levels of 9 elements, every string at the
+// reader's 256-byte limit. Anything after that is trailing and never read.
+inline constexpr std::size_t MaxStoredStringLength = 256;
+inline constexpr std::size_t MaxProjectFileSize = 8 + 4 + 4 * (MaxLevels - 1)
+    + (1 + MaxElementsPerLevel * (MaxLevels - 1)) * 2 * (4 + MaxStoredStringLength)
+    + (1 + MaxElementsPerLevel * (MaxLevels - 2)) * 4 * MaxElementsPerLevel * MaxElementsPerLevel;
 
 // Where the writer's bytes go; Write returns false when they could not all be written.
 class CByteSink {
@@ -48,11 +62,17 @@ enum class EWriteResult {
 // Writes to a temporary file beside the target and renames it over the target only
 // when every write succeeded; on failure the old file is untouched.
 EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag);
+// The same commit for any writing step (false when one of its writes failed): the
+// step writes into a temporary file in fileName's directory, which is synced, closed
+// and renamed over fileName only when all of that succeeded, and removed otherwise.
+// An existing target that may not be written is refused as an opening failure.
+EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write);
 
 // The name to write to: unchanged when its last character is the extension's last
 // letter, else with the extension (".tsy", ".htp") appended.
 std::string ApplyExtensionRule(const std::string& name, const std::string& extension);
 
+// The start directory joined with '/' (none added when it already ends in one).
 std::string TemplateDirectory(const std::string& startDirectory); // start directory + HTemplates
 std::string CloneFileName(const std::string& startDirectory);     // start directory + ToClone.tmp
 

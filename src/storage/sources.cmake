@@ -1,5 +1,8 @@
 set(CORE_SOURCES
   TLoadSaveProject.cpp
+  Codec1251.cpp
+  CMemorySink.cpp
+  ProjectFile.cpp
 )
 set(GUI_SOURCES
 )

@@ -1,0 +1,436 @@
+#include "storage/ProjectFile.h"
+
+#include "model/CUserProjectModel.h"
+#include "storage/Codec1251.h"
+#include "storage/TLoadSaveProject.h"
+
+#include <array>
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+constexpr double ProjectFileMagic = 424.424;
+constexpr std::size_t MagicSize = 8;
+
+CReadOutcome Outcome(EReadResult result)
+{
+    switch (result) {
+    case EReadResult::Ok:
+        return {result, ""};
+    case EReadResult::EmptyName:
+        return {result, EmptyFileNameText};
+    case EReadResult::CannotOpen:
+        return {result, CannotOpenProjectText};
+    case EReadResult::Damaged:
+        return {result, DamagedProjectText};
+    case EReadResult::NullFile:
+        return {result, NullFilePointerText};
+    }
+    return {EReadResult::Damaged, DamagedProjectText};
+}
+
+// Little-endian fields from a byte range; every read says whether the bytes were there.
+class CByteReader {
+public:
+    CByteReader(const unsigned char* data, std::size_t size)
+        : Data(data)
+        , Size(size)
+    {
+    }
+
+    bool Skip(std::size_t count)
+    {
+        if (Size - Offset < count) {
+            return false;
+        }
+        Offset += count;
+        return true;
+    }
+
+    bool ReadU32(std::uint32_t& value)
+    {
+        if (Size - Offset < 4) {
+            return false;
+        }
+        const unsigned char* p = Data + Offset;
+        value = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8U
+            | static_cast<std::uint32_t>(p[2]) << 16U | static_cast<std::uint32_t>(p[3]) << 24U;
+        Offset += 4;
+        return true;
+    }
+
+    bool ReadI32(std::int32_t& value)
+    {
+        std::uint32_t raw = 0;
+        if (!ReadU32(raw)) {
+            return false;
+        }
+        value = std::bit_cast<std::int32_t>(raw);
+        return true;
+    }
+
+    // A count and that many Windows-1251 bytes; the count is capped before anything is read.
+    bool ReadString(std::string& utf8)
+    {
+        std::uint32_t length = 0;
+        if (!ReadU32(length) || length > MaxStoredStringLength || Size - Offset < length) {
+            return false;
+        }
+        utf8 = Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(Data + Offset), length));
+        Offset += length;
+        return true;
+    }
+
+    // Row by row into the leading n x n block.
+    bool ReadMatrix(TMatrix<int>& judgements, std::uint32_t n)
+    {
+        if (Size - Offset < static_cast<std::size_t>(n) * n * 4) {
+            return false;
+        }
+        if (judgements.RowCountInUse() < n || judgements.ColCountInUse() < n) {
+            judgements.SetSize(MaxElementsPerLevel, MaxElementsPerLevel);
+        }
+        for (std::uint32_t r = 0; r < n; ++r) {
+            for (std::uint32_t c = 0; c < n; ++c) {
+                std::int32_t cell = 0;
+                ReadI32(cell);
+                judgements(r, c) = cell;
+            }
+        }
+        return true;
+    }
+
+private:
+    const unsigned char* Data;
+    std::size_t Size;
+    std::size_t Offset = 0;
+};
+
+bool ReadElement(CByteReader& reader, CLoadSaveProjectHierarchy_Element& element, bool hasMatrix, std::uint32_t n)
+{
+    return reader.ReadString(element.Name) && reader.ReadString(element.Comment)
+        && (!hasMatrix || reader.ReadMatrix(element.Judgements, n));
+}
+
+bool ReadBody(CByteReader& reader, TLoadSaveProject& record, std::uint32_t levels)
+{
+    record.ElementsPerLevel[0] = 1;
+    for (std::uint32_t k = 1; k < levels; ++k) {
+        std::uint32_t count = 0;
+        if (!reader.ReadU32(count) || count < MinElementsPerLevel || count > MaxElementsPerLevel) {
+            return false;
+        }
+        record.ElementsPerLevel[k] = static_cast<std::int32_t>(count);
+    }
+    const auto countOf = [&record](std::uint32_t k) { return static_cast<std::uint32_t>(record.ElementsPerLevel[k]); };
+    if (!ReadElement(reader, record.Elements[0][0], true, countOf(1))) {
+        return false;
+    }
+    for (std::uint32_t k = 1; k < levels; ++k) {
+        const bool hasMatrix = k + 1 < levels;
+        const std::uint32_t below = hasMatrix ? countOf(k + 1) : 0;
+        for (std::uint32_t i = 0; i < countOf(k); ++i) {
+            if (!ReadElement(reader, record.Elements[i][k], hasMatrix, below)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Stops at the first failed write; the result says whether all of them went through.
+class CProjectWriter {
+public:
+    explicit CProjectWriter(CByteSink& sink)
+        : Sink(sink)
+    {
+    }
+
+    bool Succeeded() const { return Ok; }
+
+    void Bytes(const void* data, std::size_t size)
+    {
+        if (Ok && size > 0) {
+            Ok = Sink.Write(data, size);
+        }
+    }
+
+    void U32(std::uint32_t value)
+    {
+        const std::array<unsigned char, 4> bytes{static_cast<unsigned char>(value),
+            static_cast<unsigned char>(value >> 8U), static_cast<unsigned char>(value >> 16U),
+            static_cast<unsigned char>(value >> 24U)};
+        Bytes(bytes.data(), bytes.size());
+    }
+
+    void Magic()
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(ProjectFileMagic);
+        std::array<unsigned char, MagicSize> bytes{};
+        for (std::size_t i = 0; i < MagicSize; ++i) {
+            bytes[i] = static_cast<unsigned char>(bits >> (8U * i));
+        }
+        Bytes(bytes.data(), bytes.size());
+    }
+
+    void String(const std::string& utf8)
+    {
+        const std::string stored = Utf8ToCp1251(utf8);
+        U32(static_cast<std::uint32_t>(stored.size()));
+        Bytes(stored.data(), stored.size());
+    }
+
+    void Matrix(const TMatrix<int>& judgements, std::uint32_t n, bool templateFlag)
+    {
+        if (judgements.RowCountInUse() < n || judgements.ColCountInUse() < n) {
+            Ok = false;
+            return;
+        }
+        // One write per matrix: a 9 x 9 block is 324 bytes.
+        std::array<unsigned char, 4 * MaxElementsPerLevel * MaxElementsPerLevel> bytes{};
+        std::size_t used = 0;
+        for (std::uint32_t r = 0; r < n; ++r) {
+            for (std::uint32_t c = 0; c < n; ++c) {
+                const auto value = std::bit_cast<std::uint32_t>(templateFlag ? 1 : judgements(r, c));
+                for (std::uint32_t b = 0; b < 4; ++b) {
+                    bytes[used++] = static_cast<unsigned char>(value >> (8U * b));
+                }
+            }
+        }
+        Bytes(bytes.data(), used);
+    }
+
+private:
+    CByteSink& Sink;
+    bool Ok = true;
+};
+
+// Buffered writes to a file descriptor; every write(2) is checked, short writes are
+// continued and EINTR retried.
+class CFdSink final : public CByteSink {
+public:
+    explicit CFdSink(int fd)
+        : Fd(fd)
+    {
+        Buffer.reserve(BufferSize);
+    }
+
+    bool Write(const void* data, std::size_t size) override
+    {
+        if (Failed) {
+            return false;
+        }
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        Buffer.insert(Buffer.end(), bytes, bytes + size);
+        return Buffer.size() < BufferSize || Flush();
+    }
+
+    bool Flush()
+    {
+        std::size_t done = 0;
+        while (!Failed && done < Buffer.size()) {
+            const ssize_t n = ::write(Fd, Buffer.data() + done, Buffer.size() - done);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                Failed = true;
+                break;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        Buffer.clear();
+        return !Failed;
+    }
+
+private:
+    static constexpr std::size_t BufferSize = 64 * 1024;
+    int Fd;
+    bool Failed = false;
+    std::vector<unsigned char> Buffer;
+};
+
+std::string DirectoryOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string JoinPath(const std::string& directory, const char* name)
+{
+    if (directory.empty()) {
+        return name;
+    }
+    return directory.back() == '/' ? directory + name : directory + '/' + name;
+}
+
+mode_t DefaultFileMode()
+{
+    // New files get what "w+b" would give them; single-threaded, so reading the mask is safe.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666U & ~static_cast<unsigned>(mask));
+}
+} // namespace
+
+CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* data, std::size_t size)
+{
+    if (data == nullptr) {
+        return Outcome(EReadResult::NullFile);
+    }
+    CByteReader reader(data, size);
+    std::uint32_t levels = 0;
+    // The magic is not checked: a file with other first bytes but a sound body loads.
+    const bool haveCount = reader.Skip(MagicSize) && reader.ReadU32(levels);
+    record.LevelCount = haveCount ? levels : 0;
+    if (!haveCount || levels < MinLevelsOnCreate) {
+        return Outcome(EReadResult::Damaged);
+    }
+    if (levels > MaxLevels || !ReadBody(reader, record, levels)) {
+        // A half-read record must not look like a project.
+        record.LevelCount = 0;
+        return Outcome(EReadResult::Damaged);
+    }
+    return Outcome(EReadResult::Ok);
+}
+
+CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName)
+{
+    if (fileName.empty()) {
+        return Outcome(EReadResult::EmptyName);
+    }
+    std::FILE* file = std::fopen(fileName.c_str(), "r+b");
+    if (file == nullptr) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    // Nothing beyond the largest acceptable file is ever needed; one byte more tells
+    // a long file from an exact one without reading it all.
+    std::vector<unsigned char> bytes(MaxProjectFileSize + 1);
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    const bool readError = std::ferror(file) != 0;
+    std::fclose(file);
+    if (readError) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    return ReadProjectBytes(record, bytes.data(), got);
+}
+
+bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool templateFlag)
+{
+    const std::uint32_t levels = project.LevelCount;
+    if (levels > MaxLevels) {
+        return false;
+    }
+    CProjectWriter writer(sink);
+    writer.Magic();
+    writer.U32(levels);
+    std::array<std::uint32_t, MaxLevels> counts{};
+    counts[0] = 1;
+    for (std::uint32_t k = 1; k < levels; ++k) {
+        counts[k] = project.ElementsInLevelChecked(k);
+        writer.U32(counts[k]);
+    }
+    const CHierarchy_Element& goal = project.Goal();
+    writer.String(goal.Name);
+    writer.String(goal.Comment);
+    if (levels > 1) {
+        writer.Matrix(goal.Judgements, counts[1], templateFlag);
+    }
+    for (std::uint32_t k = 1; k < levels; ++k) {
+        for (std::uint32_t i = 0; i < counts[k]; ++i) {
+            const CHierarchy_Element& element = project.Element(i, k);
+            writer.String(element.Name);
+            writer.String(element.Comment);
+            if (k + 1 < levels) {
+                writer.Matrix(element.Judgements, counts[k + 1], templateFlag);
+            }
+        }
+    }
+    return writer.Succeeded();
+}
+
+EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write)
+{
+    if (fileName.empty()) {
+        return EWriteResult::OpenFailed;
+    }
+    std::string target = fileName;
+    struct stat info { };
+    // Saving through a symbolic link replaces the file it points to, not the link.
+    if (::lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
+            target = resolved;
+            std::free(resolved);
+        }
+    }
+    mode_t mode = DefaultFileMode();
+    if (::stat(target.c_str(), &info) == 0) {
+        // A file that could not be opened for writing is not replaced behind its back.
+        if (!S_ISREG(info.st_mode) || ::access(target.c_str(), W_OK) != 0) {
+            return EWriteResult::OpenFailed;
+        }
+        mode = info.st_mode & 07777;
+    }
+    const std::size_t slash = target.rfind('/');
+    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (base.size() > 200) {
+        base.resize(200); // the temporary name must stay within the file-name limit
+    }
+    const std::string directory = DirectoryOf(target);
+    std::string temporary = JoinPath(directory, ".") + base + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return EWriteResult::OpenFailed;
+    }
+    CFdSink sink(fd);
+    bool ok = write(sink) && sink.Flush();
+    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return EWriteResult::WriteFailed;
+    }
+    // The rename is durable once the directory is; the file is in place either way.
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return EWriteResult::Ok;
+}
+
+EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag)
+{
+    return SaveFileAtomically(
+        fileName, [&project, templateFlag](CByteSink& sink) { return WriteProjectFile(project, sink, templateFlag); });
+}
+
+std::string ApplyExtensionRule(const std::string& name, const std::string& extension)
+{
+    // Only the last character is compared with the extension's last letter.
+    if (extension.empty() || (!name.empty() && name.back() == extension.back())) {
+        return name;
+    }
+    return name + extension;
+}
+
+std::string TemplateDirectory(const std::string& startDirectory)
+{
+    return JoinPath(startDirectory, "HTemplates");
+}
+
+std::string CloneFileName(const std::string& startDirectory)
+{
+    return JoinPath(startDirectory, "ToClone.tmp");
+}

@@ -1,0 +1,39 @@
+// Any bytes through the reader; what it accepts must also build and compute cleanly,
+// since that is what every caller does next.
+#include "model/CUserProjectModel.h"
+#include "results/Deviations.h"
+#include "results/Synthesis.h"
+#include "storage/ProjectFile.h"
+#include "storage/TLoadSaveProject.h"
+
+#include <cstdlib>
+#include <memory>
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size)
+{
+    // Reused like the frame's record, so stale contents from earlier inputs are exercised.
+    static auto record = std::make_unique<TLoadSaveProject>();
+    const CReadOutcome outcome = ReadProjectBytes(*record, data, size);
+    if (outcome.Succeeded() != outcome.Message.empty()) {
+        std::abort(); // a message exactly when refused
+    }
+    if (!outcome.Succeeded()) {
+        if (record->LevelCount >= 3) {
+            std::abort(); // a refused record must never describe a project
+        }
+        return 0;
+    }
+    CUserProjectModel project;
+    if (!project.BuildLoadedHierarchy(*record)) {
+        std::abort(); // everything the reader accepts fits the grid
+    }
+    ComputeAllPriorities(project);
+    for (std::uint32_t k = 0; k + 1 < project.LevelCount; ++k) {
+        const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
+        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
+            BuildTransitivityReport(project.Element(e, k).Judgements, n);
+        }
+    }
+    FinalResults(project);
+    return 0;
+}
