@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
 
 namespace {
 constexpr int HeaderLeft = 25;
@@ -116,11 +118,15 @@ void TfmAbsoluteMatrix::BuildTransitivityReport(const TMatrix<int>& judgements)
     const CTransitivityReport report = ::BuildTransitivityReport(judgements, Order);
     mmUserTransInfo->clear();
     QFont memoFont = mmUserTransInfo->font();
+    // The platform's sans-serif runs wider than the type this memo was sized for;
+    // its condensed face keeps the whole "none" line inside the memo.
+    memoFont.setStretch(QFont::Condensed);
     if (report.None) {
         memoFont.setPointSize(8);
         memoFont.setBold(false);
         mmUserTransInfo->setFont(memoFont);
         mmUserTransInfo->appendPlainText(QString::fromUtf8(NoTransitivityViolationText));
+        ShowMemoFromStart();
         return;
     }
     memoFont.setPointSize(10);
@@ -129,6 +135,14 @@ void TfmAbsoluteMatrix::BuildTransitivityReport(const TMatrix<int>& judgements)
     for (const std::string& line : report.Lines) {
         mmUserTransInfo->appendPlainText(QString::fromStdString(line));
     }
+    ShowMemoFromStart();
+}
+
+void TfmAbsoluteMatrix::ShowMemoFromStart()
+{
+    mmUserTransInfo->moveCursor(QTextCursor::Start);
+    mmUserTransInfo->horizontalScrollBar()->setValue(0);
+    mmUserTransInfo->verticalScrollBar()->setValue(0);
 }
 
 void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)

@@ -53,6 +53,7 @@ protected:
 
 private:
     void BuildTransitivityReport(const TMatrix<int>& judgements);
+    void ShowMemoFromStart();
     void FormShow();
     void FormClose();
     void btCloseClick();

@@ -8,6 +8,7 @@
 #include "judgement/ExpertScaleTable.h"
 #include "judgement/TfmExpertForm.h"
 #include "judgement/TfmExpertScale.h"
+#include "results/CAbsouteMatrixTable_Element.h"
 #include "results/TfmAbsoluteMatrix.h"
 
 #include <QApplication>

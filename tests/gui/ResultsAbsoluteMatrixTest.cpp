@@ -1,0 +1,237 @@
+#include "JudgeTestSupport.h"
+
+#include "model/CUserProjectModel.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWindow>
+
+#include <cmath>
+
+using namespace judgetest;
+
+namespace {
+QString Dec(const QString& text)
+{
+    QString copy = text;
+    return copy.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+// What a deviation cell must show, computed here from the judgements and the
+// priorities: |a_ij - w_i / w_j|, truncated to two decimals.
+QString ExpectedText(double d)
+{
+    const double truncated = std::floor(d * 100.0) / 100.0;
+    return Dec(QString::number(truncated, 'g', 15));
+}
+
+double Weight(int code)
+{
+    return code < 0 ? 1.0 / -code : code;
+}
+
+class AbsoluteMatrixTest : public ::testing::Test {
+protected:
+    CJudgeWindows Windows;
+    CUserProjectModel Project;
+    QWidget MainWindow;
+
+    void SetUp() override
+    {
+        MainWindow.resize(1024, 700);
+        Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
+        Project.SetCurrent(0, 0);
+    }
+    void SetGoalMatrix(const std::array<std::array<int, 3>, 3>& rows)
+    {
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            for (std::uint32_t j = 0; j < 3; ++j) {
+                Project.Goal().Judgements(i, j) = rows[i][j];
+            }
+        }
+    }
+    TfmAbsoluteMatrix* Research() { return Windows.AbsoluteMatrix.get(); }
+
+    // Every deviation and row sum against the computation made here.
+    void ExpectDeviations(const TfmExpertForm* form)
+    {
+        TfmAbsoluteMatrix* research = Research();
+        const std::array<double, MaxElementsPerLevel>& w = form->ShownPriorities();
+        const TMatrix<int>& a = Windows.ExpertForm->WorkingJudgements();
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            double sum = 0.0;
+            for (std::uint32_t j = 0; j < 3; ++j) {
+                const double d = i == j ? 0.0 : std::fabs(Weight(a(i, j)) - w[i] / w[j]);
+                sum += d;
+                EXPECT_EQ(research->DeviationCells[i][j]->text(), ExpectedText(d)) << i << "," << j;
+                EXPECT_TRUE(research->DeviationCells[i][j]->isVisible());
+            }
+            EXPECT_EQ(research->RowSums[i]->text(), ExpectedText(sum)) << i;
+        }
+    }
+};
+
+TEST_F(AbsoluteMatrixTest, ConsistentMatrixHasNoDeviationAndNoViolation)
+{
+    SetGoalMatrix({{{1, 2, 4}, {-2, 1, 2}, {-4, -2, 1}}});
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        ASSERT_TRUE(research->isVisible());
+        EXPECT_EQ(research->windowTitle(), QStringLiteral("Улучшение согласованности исходных данных"));
+        EXPECT_TRUE(research->isWindow());
+        EXPECT_EQ(research->MatrixOrder(), 3U);
+        EXPECT_NEAR(form->ShownPriorities()[0], 4.0 / 7.0, 1e-12);
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(research->RowHeaders[i]->text(), QStringLiteral("ЭЛЕМЕНТ_%1").arg(i));
+            EXPECT_EQ(research->RowSums[i]->text(), QStringLiteral("0"));
+            for (std::uint32_t j = 0; j < 3; ++j) {
+                EXPECT_EQ(research->DeviationCells[i][j]->text(), QStringLiteral("0"));
+            }
+            // The diagonal is grey.
+            EXPECT_EQ(research->DeviationCells[i][i]->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        }
+        EXPECT_NE(research->DeviationCells[0][1]->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
+        ExpectDeviations(form);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
+            QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
+        EXPECT_EQ(research->mmUserTransInfo->font().pointSize(), 8);
+        EXPECT_FALSE(research->mmUserTransInfo->font().bold());
+        // The whole line is readable without scrolling.
+        const QFontMetrics metrics(research->mmUserTransInfo->font());
+        EXPECT_LT(metrics.horizontalAdvance(research->mmUserTransInfo->toPlainText()) + 8,
+            research->mmUserTransInfo->viewport()->width());
+        EXPECT_EQ(research->mmUserTransInfo->horizontalScrollBar()->value(), 0);
+
+        // Placement for three elements.
+        EXPECT_TRUE(research->lbSummName->isVisible());
+        EXPECT_EQ(research->lbSummName->pos(), QPoint(3 * 40 + 177, 15));
+        EXPECT_EQ(research->RowSums[2]->geometry(), QRect(290, 74, 55, 20));
+        EXPECT_EQ(research->DeviationCells[2][1]->geometry(), QRect(182, 74, 40, 20));
+        EXPECT_EQ(research->RowHeaders[1]->geometry(), QRect(25, 52, 110, 20));
+        EXPECT_EQ(research->lbTrInfo->pos(), QPoint(25, 104));
+        EXPECT_EQ(research->mmUserTransInfo->geometry(), QRect(25, 124, 321, 113));
+        EXPECT_EQ(research->btClose->geometry(), QRect(25, 252, 75, 21));
+        // The sum column reaches further right than the memo: width = sum right + 20.
+        EXPECT_EQ(research->size(), QSize(365, 312));
+        ExpectTidyLayout(research);
+        const QImage image = GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_consistent"));
+        // Row numbers left of the headers, column numbers above the cells.
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(AreaHasColour(image, QRect(10, 34 + 22 * k, 14, 13), Qt::black), k < 3) << k;
+            EXPECT_EQ(AreaHasColour(image, QRect(155 + 42 * k, 15, 14, 13), Qt::black), k < 3) << k;
+        }
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    JudgeElement(Project, &MainWindow);
+    EXPECT_FALSE(Research()->isVisible());
+    // Closing hid the table, so a smaller table later shows nothing stale.
+    EXPECT_FALSE(Research()->DeviationCells[2][2]->isVisibleTo(Research()));
+    EXPECT_FALSE(Research()->lbSummName->isVisibleTo(Research()));
+}
+
+TEST_F(AbsoluteMatrixTest, IntransitiveMatrixListsItsCycleOnceInBold)
+{
+    SetGoalMatrix({{{1, 3, -3}, {-3, 1, 3}, {3, -3, 1}}});
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->DeviationCells[0][1]->text(), QStringLiteral("2"));
+        EXPECT_EQ(research->DeviationCells[0][2]->text(), Dec(QStringLiteral("0.66")));
+        EXPECT_EQ(research->RowSums[0]->text(), Dec(QStringLiteral("2.66")));
+        ExpectDeviations(form);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
+        EXPECT_EQ(research->mmUserTransInfo->font().pointSize(), 10);
+        EXPECT_TRUE(research->mmUserTransInfo->font().bold());
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_intransitive"));
+
+        // Breaking the cycle with an equality and applying refreshes the open window.
+        JudgeCell(form, 2, 0, 1);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        ExpectDeviations(form);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
+            QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
+        EXPECT_EQ(research->mmUserTransInfo->font().pointSize(), 8);
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    JudgeElement(Project, &MainWindow);
+}
+
+// The research window is not blocked by the modal comparison window: its real
+// "Закрыть" takes a click delivered through the window system, as a window that
+// is not the comparison window's own is refused.
+TEST_F(AbsoluteMatrixTest, StaysUsableBesideTheModalComparisonWindow)
+{
+    QPushButton outsider(QStringLiteral("outside"));
+    outsider.resize(100, 30);
+    outsider.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&outsider));
+    int outsiderClicks = 0;
+    // The comparison window centred on a small main window leaves room beside it
+    // on the offscreen platform's 800-pixel screen.
+    MainWindow.setGeometry(0, 0, 400, 300);
+    QObject::connect(&outsider, &QPushButton::clicked, [&outsiderClicks] { ++outsiderClicks; });
+
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(research));
+        // Beside the comparison window, not over it.
+        EXPECT_FALSE(research->frameGeometry().intersects(form->frameGeometry()));
+
+        QTest::mouseClick(outsider.windowHandle(), Qt::LeftButton, {}, QPoint(50, 15));
+        EXPECT_EQ(outsiderClicks, 0) << "the test's clicks do not go through modality";
+
+        const QPoint onClose = research->btClose->mapTo(research, research->btClose->rect().center());
+        QTest::mouseClick(research->windowHandle(), Qt::LeftButton, {}, onClose);
+        EXPECT_FALSE(research->isVisible());
+        EXPECT_TRUE(form->btResearch->isEnabled());
+
+        // Opened again, it stays open after "Отмена" of the comparison window.
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    JudgeElement(Project, &MainWindow);
+    EXPECT_TRUE(Research()->isVisible());
+    EXPECT_TRUE(Windows.ExpertForm->btResearch->isEnabled());
+    QTest::mouseClick(Research()->btClose, Qt::LeftButton);
+    EXPECT_FALSE(Research()->isVisible());
+}
+
+TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
+{
+    Project.BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    Project.SetCurrent(0, 0);
+    for (std::uint32_t i = 0; i < 9; ++i) {
+        for (std::uint32_t j = 0; j < 9; ++j) {
+            const int distance = static_cast<int>(j) - static_cast<int>(i);
+            Project.Goal().Judgements(i, j) = distance > 0 ? 1 + distance : (distance < 0 ? distance - 1 : 1);
+        }
+    }
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->RowSums[0]->geometry(), QRect(530, 30, 55, 20));
+        EXPECT_EQ(research->size(), QSize(605, research->btClose->y() + 60));
+        ExpectTidyLayout(research);
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_n9"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    JudgeElement(Project, &MainWindow);
+    // A later smaller table shows only its own cells.
+    Project.BuildNewHierarchy(2, 3, "ВЫБОР", "");
+    Project.SetCurrent(0, 0);
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        EXPECT_FALSE(Research()->DeviationCells[2][2]->isVisible());
+        EXPECT_FALSE(Research()->RowSums[2]->isVisible());
+        EXPECT_EQ(Research()->mmUserTransInfo->toPlainText(),
+            QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    JudgeElement(Project, &MainWindow);
+}
+} // namespace
