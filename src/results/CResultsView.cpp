@@ -30,7 +30,7 @@ QLabel* MakeSettingLabel(QWidget* parent, const char* name, const char* text, in
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->adjustSize();
-    label->move(645, 397 + 27 * row);
+    label->move(640, 397 + 27 * row);
     label->hide();
     return label;
 }
@@ -39,7 +39,7 @@ QScrollBar* MakeSettingBar(QWidget* parent, const char* name, int row, int minim
 {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
-    bar->setGeometry(800, 395 + 27 * row, 120, 17);
+    bar->setGeometry(808, 395 + 27 * row, 116, 17);
     bar->setRange(minimum, maximum);
     bar->setValue(position);
     bar->setSingleStep(1);

@@ -1,0 +1,198 @@
+#include "JudgeTestSupport.h"
+
+#include "model/CUserProjectModel.h"
+#include "results/CResultsView.h"
+#include "results/Synthesis.h"
+#include "results/WidgetStyle.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QLocale>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QScrollBar>
+
+#include <iostream>
+
+using namespace judgetest;
+
+namespace {
+QString Dec(const char* text)
+{
+    return QString::fromLatin1(text).replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+class ResultsViewTest : public ::testing::Test {
+protected:
+    QWidget Canvas;
+    CResultsView* View = new CResultsView(&Canvas);
+    CUserProjectModel Project;
+
+    void SetUp() override { Canvas.resize(1000, 600); }
+
+    // Goal: criterion 0 over 1 by 3; criterion 0 ranks alternative 0 over 1 by 2,
+    // criterion 1 ranks alternative 1 over 0 by 4: 0.75 * 2/3 + 0.25 * 1/5 = 0.55.
+    void BuildFiftyFiveProject()
+    {
+        Project.BuildNewHierarchy(2, 3, "ВЫБОР", "");
+        Project.Goal().Judgements(0, 1) = 3;
+        Project.Goal().Judgements(1, 0) = -3;
+        Project.Element(0, 1).Judgements(0, 1) = 2;
+        Project.Element(0, 1).Judgements(1, 0) = -2;
+        Project.Element(1, 1).Judgements(0, 1) = -4;
+        Project.Element(1, 1).Judgements(1, 0) = 4;
+        Project.Element(0, 2).Name = "ДОМ";
+        Project.Element(1, 2).Name = "КВАРТИРА";
+    }
+};
+
+TEST_F(ResultsViewTest, FiftyFiveProjectShowsTheRedSliceFirst)
+{
+    BuildFiftyFiveProject();
+    Canvas.show();
+    ComputeAllPriorities(Project);
+    View->ShowResultsView(Project, true);
+    ASSERT_TRUE(View->isVisible());
+    EXPECT_EQ(View->pos(), QPoint(0, 0));
+    EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("ДОМ"));
+    EXPECT_EQ(View->ResultValueLabels()[0]->text(), Dec("0.55"));
+    EXPECT_EQ(View->ResultNameLabels()[1]->text(), QStringLiteral("КВАРТИРА"));
+    EXPECT_EQ(View->ResultValueLabels()[1]->text(), Dec("0.45"));
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        EXPECT_EQ(View->ResultNameLabels()[i]->isVisible(), i < 2);
+        EXPECT_EQ(View->ResultNameLabels()[i]->geometry(), QRect(660, 140 + 23 * static_cast<int>(i), 120, 20));
+        EXPECT_EQ(View->ResultValueLabels()[i]->geometry(), QRect(819, 140 + 23 * static_cast<int>(i), 80, 20));
+    }
+    const QList<QPieSlice*> slices = View->srPieSeries->slices();
+    ASSERT_EQ(slices.size(), 2);
+    EXPECT_EQ(slices[0]->label(), QStringLiteral("ДОМ"));
+    EXPECT_NEAR(slices[0]->value(), 0.55, 1e-12);
+    EXPECT_EQ(slices[0]->color(), QColor(255, 0, 0));
+    EXPECT_EQ(slices[1]->color(), QColor(255, 0, 255));
+    // Explode-biggest starts at 5.
+    EXPECT_TRUE(slices[0]->isExploded());
+    EXPECT_DOUBLE_EQ(slices[0]->explodeDistanceFactor(), 0.05);
+    EXPECT_FALSE(slices[1]->isExploded());
+
+    EXPECT_EQ(View->lbTitleInfoTable->text(), QStringLiteral("Итоговый результат"));
+    EXPECT_EQ(View->lbTitleInfoTable->pos(), QPoint(421, 29));
+    EXPECT_EQ(View->lbTitleInfoTable->font().pixelSize(), 19);
+    EXPECT_EQ(View->lbNameObject->pos(), QPoint(666, 120));
+    EXPECT_EQ(View->lbPriorityValue->pos(), QPoint(818, 120));
+    EXPECT_EQ(View->bvInfoTable->geometry(), QRect(632, 84, 299, 450));
+    EXPECT_EQ(View->chPriorityChart->geometry(), QRect(120, 84, 500, 450));
+    EXPECT_EQ(View->lbChartTools->pos(), QPoint(714, 372));
+    ExpectTidyLayout(View);
+    const QImage image = GrabToPng(View, QStringLiteral("CResultsView_two"));
+    EXPECT_TRUE(AreaHasColour(image, View->chPriorityChart->geometry(), QColor(255, 0, 0)));
+    EXPECT_TRUE(AreaHasColour(image, View->chPriorityChart->geometry(), QColor(255, 0, 255)));
+
+    // Hiding refills from the priorities as they stand, without recomputing.
+    Project.GlobalPriority(1, 2) = 0.7;
+    View->ShowResultsView(Project, false);
+    EXPECT_FALSE(View->isVisible());
+    EXPECT_FALSE(View->ResultNameLabels()[0]->isVisibleTo(View));
+    EXPECT_FALSE(View->chPriorityChart->isVisibleTo(View));
+    EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("КВАРТИРА"));
+    EXPECT_EQ(View->ResultValueLabels()[0]->text(), Dec("0.7"));
+}
+
+TEST_F(ResultsViewTest, EqualValuesKeepTheExchangeOrder)
+{
+    Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
+    ComputeAllPriorities(Project);
+    View->FillResults(Project);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(View->ResultNameLabels()[i]->text(), QStringLiteral("ЭЛЕМЕНТ_%1").arg(i));
+        EXPECT_EQ(View->ResultValueLabels()[i]->text(), Dec("0.3333"));
+    }
+    Project.GlobalPriority(0, 2) = 0.3;
+    Project.GlobalPriority(1, 2) = 0.3;
+    Project.GlobalPriority(2, 2) = 0.5;
+    View->FillResults(Project);
+    EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("ЭЛЕМЕНТ_2"));
+    EXPECT_EQ(View->ResultNameLabels()[1]->text(), QStringLiteral("ЭЛЕМЕНТ_1"));
+    EXPECT_EQ(View->ResultNameLabels()[2]->text(), QStringLiteral("ЭЛЕМЕНТ_0"));
+}
+
+TEST_F(ResultsViewTest, SettingBarsHaveTheirRangesAndMoveThePie)
+{
+    struct CBar {
+        QScrollBar* Bar;
+        int Minimum;
+        int Maximum;
+        int Position;
+    };
+    for (const CBar& bar :
+        {CBar{View->sbRotation, 0, 360, 0}, CBar{View->sbZoom, 100, 200, 124}, CBar{View->sbBiggest, 0, 50, 5},
+            CBar{View->sbHorOffset, -100, 100, 0}, CBar{View->sbVerOffset, -100, 100, 0}}) {
+        EXPECT_EQ(bar.Bar->minimum(), bar.Minimum) << bar.Bar->objectName().toStdString();
+        EXPECT_EQ(bar.Bar->maximum(), bar.Maximum);
+        EXPECT_EQ(bar.Bar->value(), bar.Position);
+    }
+    EXPECT_EQ(View->sbRotation->pageStep(), 5);
+    EXPECT_EQ(View->sbZoom->pageStep(), 5);
+    BuildFiftyFiveProject();
+    ComputeAllPriorities(Project);
+    View->ShowResultsView(Project, true);
+    QPieSeries* pie = View->srPieSeries;
+    const double sizeAt124 = pie->pieSize();
+    View->sbRotation->setValue(90);
+    EXPECT_DOUBLE_EQ(pie->pieStartAngle(), 90.0);
+    EXPECT_DOUBLE_EQ(pie->pieEndAngle(), 450.0);
+    View->sbZoom->setValue(200);
+    EXPECT_GT(pie->pieSize(), sizeAt124);
+    View->sbZoom->setValue(100);
+    EXPECT_LT(pie->pieSize(), sizeAt124);
+    View->sbBiggest->setValue(30);
+    EXPECT_TRUE(pie->slices()[0]->isExploded());
+    EXPECT_DOUBLE_EQ(pie->slices()[0]->explodeDistanceFactor(), 0.3);
+    View->sbBiggest->setValue(0);
+    EXPECT_FALSE(pie->slices()[0]->isExploded());
+    View->sbHorOffset->setValue(-100);
+    EXPECT_DOUBLE_EQ(pie->horizontalPosition(), 0.0);
+    View->sbVerOffset->setValue(60);
+    EXPECT_DOUBLE_EQ(pie->verticalPosition(), 0.8);
+    // The settings survive a refill.
+    View->FillResults(Project);
+    EXPECT_DOUBLE_EQ(pie->pieStartAngle(), 90.0);
+    EXPECT_FALSE(pie->slices()[0]->isExploded());
+}
+
+TEST_F(ResultsViewTest, LargestProjectFitsAndShowingTimeIsMeasured)
+{
+    Project.BuildNewHierarchy(9, 10, "ВЫБОР", "");
+    for (std::uint32_t level = 0; level < 9; ++level) {
+        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
+            for (std::uint32_t i = 0; i < 9; ++i) {
+                for (std::uint32_t j = i + 1; j < 9; ++j) {
+                    const int v = 2 + static_cast<int>((i + j + k) % 8);
+                    Project.Element(k, level).Judgements(i, j) = v;
+                    Project.Element(k, level).Judgements(j, i) = -v;
+                }
+            }
+        }
+    }
+    Canvas.show();
+    std::vector<double> times;
+    for (int run = 0; run < 21; ++run) {
+        View->ShowResultsView(Project, false);
+        QElapsedTimer clock;
+        clock.start();
+        ComputeAllPriorities(Project);
+        View->ShowResultsView(Project, true);
+        QCoreApplication::processEvents();
+        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::cout << "[ figure ] ComputeAllPriorities + ShowResultsView, 9 x 10 project: median " << Median(times)
+              << " ms\n";
+    const CResultList expected = FinalResults(Project);
+    ASSERT_EQ(expected.Count, 9U);
+    for (std::uint32_t i = 0; i < 9; ++i) {
+        EXPECT_TRUE(View->ResultNameLabels()[i]->isVisible());
+        EXPECT_EQ(View->srPieSeries->slices()[static_cast<int>(i)]->color(), ToQColor(PieColours[i]));
+    }
+    ExpectTidyLayout(View);
+    GrabToPng(View, QStringLiteral("CResultsView_nine"));
+}
+} // namespace
