@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 QFrame* MakeBevel(QWidget* parent, const char* name, QRect geometry)
 {
@@ -57,7 +59,9 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     Bevel2 = MakeBevel(this, "Bevel2", QRect(4, 5, 218, 341));
     Bevel1 = MakeBevel(this, "Bevel1", QRect(224, 5, 404, 341));
     Label1 = MakeBoldLabel(this, "Label1", "Номер текущего уровня - ", QPoint(28, 18));
-    lbLevelNum = MakeBoldLabel(this, "lbLevelNum", "1", QPoint(185, 18));
+    // The platform's bold face is wider than the one the window was drawn for:
+    // the number keeps its place unless the caption before it would run into it.
+    lbLevelNum = MakeBoldLabel(this, "lbLevelNum", "1", QPoint(std::max(185, Label1->geometry().right() + 4), 18));
     lbNameObject = MakeBoldLabel(this, "lbNameObject", "Наименование", QPoint(22, 64));
     lbPriorityValue = MakeBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(144, 64));
 
