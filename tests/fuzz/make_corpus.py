@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus: small sound project files and damaged ones (each kind once)."""
+"""Writes the seed corpus: small sound project files and damaged ones (each kind once).
+
+The fuzz_* files beside them are inputs the fuzzer found (merged, kept under 700 bytes)."""
 import os
 import struct
 import sys
