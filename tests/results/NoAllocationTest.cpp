@@ -1,0 +1,89 @@
+// Counts every global operator new of this test program, to prove that recomputing a
+// project and editing its structure after the build allocate nothing.
+#include "model/CUserProjectModel.h"
+#include "results/Synthesis.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<long> NewCalls{0};
+}
+
+void* operator new(std::size_t size)
+{
+    NewCalls.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
+{
+    CUserProjectModel m;
+    m.BuildNewHierarchy(9, 10, "ЦЕЛЬ", "");
+    for (std::uint32_t k = 0; k < 9; ++k) {
+        for (std::uint32_t e = 0; e < 9; ++e) {
+            m.Element(e, k).Judgements(0, 1) = 3;
+            m.Element(e, k).Judgements(1, 0) = -3;
+        }
+    }
+    ASSERT_TRUE(m.SetElementText(4, 5, "КРИТЕРИЙ", std::string(200, 'z')));
+
+    const long before = NewCalls.load();
+    ComputeAllPriorities(m);
+    const long afterCompute = NewCalls.load();
+    m.SetCurrent(4, 5);
+    const EStructureResult del = m.DeleteElement();
+    const EStructureResult add = m.AddElement();
+    m.SetCurrent(2, 3);
+    const EStructureResult delLevel = m.DeleteLevel();
+    const EStructureResult addBefore = m.AddLevel(9, true);
+    const EStructureResult refused = m.AddLevel(5, false);
+    m.SetCurrent(1, 9);
+    const EStructureResult delLast = m.DeleteLevel();
+    m.SetCurrent(1, 8);
+    const EStructureResult addAfter = m.AddLevel(4, false);
+    ComputeAllPriorities(m);
+    const long afterEdits = NewCalls.load();
+
+    EXPECT_EQ(afterCompute - before, 0);
+    EXPECT_EQ(afterEdits - afterCompute, 0);
+    EXPECT_EQ(del, EStructureResult::Done);
+    EXPECT_EQ(add, EStructureResult::Done);
+    EXPECT_EQ(delLevel, EStructureResult::Done);
+    EXPECT_EQ(addBefore, EStructureResult::Done);
+    EXPECT_EQ(refused, EStructureResult::TooManyLevels);
+    EXPECT_EQ(delLast, EStructureResult::Done);
+    EXPECT_EQ(addAfter, EStructureResult::Done);
+    // The counter itself works.
+    const long beforeProbe = NewCalls.load();
+    auto* probe = new int(1);
+    const long afterProbe = NewCalls.load();
+    EXPECT_EQ(afterProbe - beforeProbe, 1);
+    delete probe;
+}
