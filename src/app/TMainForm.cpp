@@ -688,9 +688,12 @@ void TMainForm::btPrintProjectClick()
     if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
         return;
     }
-    if (PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), UserDecimalSeparator())
-        == EPrintResult::BadPageSize) {
+    const EPrintResult result = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), UserDecimalSeparator());
+    if (result == EPrintResult::BadPageSize) {
         Inform(this, Text(BadPrinterText));
+    } else if (result == EPrintResult::Printed) {
+        // The print computed fresh results; the project's result table shows the same.
+        project->FillResults();
     }
 }
 

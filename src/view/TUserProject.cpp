@@ -2,9 +2,13 @@
 
 #include "app/CAppWindows.h"
 #include "app/CUserDialogs.h"
+#include "app/TMainForm.h"
+#include "judgement/TfmExpertForm.h"
 #include "model/TAddNewLevel.h"
 #include "model/TfmElementEdit.h"
+#include "results/CResultsView.h"
 #include "results/Synthesis.h"
+#include "results/TfmCurrentPriorityLevel.h"
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
 #include "view/CHierarchyElementBox.h"
@@ -67,6 +71,11 @@ TUserProject::TUserProject(QWidget* parent)
 
     CreateMenus();
     CreateElements();
+    // Over the canvas, in the canvas's own coordinates; hidden until the results button.
+    ResultsView = new CResultsView(HierarchyCanvas);
+    ResultsView->setObjectName(QStringLiteral("ResultsView"));
+    ResultsView->move(0, 0);
+    ResultsView->raise();
 }
 
 TUserProject::~TUserProject() = default;
@@ -254,6 +263,10 @@ void TUserProject::UpdateCanvasSize()
             right = std::max(right, frame.Left + frame.Width);
             bottom = std::max(bottom, frame.Top + frame.Height);
         }
+    }
+    if (ResultsView != nullptr && ResultsView->isVisible()) {
+        right = std::max(right, ResultsView->geometry().right());
+        bottom = std::max(bottom, ResultsView->geometry().bottom());
     }
     const QSize viewport = ScrollBox->viewport()->size();
     const QSize wanted(
@@ -532,22 +545,39 @@ void TUserProject::mnCurrentPriorityClick()
 
 void TUserProject::OpenExpertForm()
 {
-    // Wired to the judging windows when they land.
+    if (AppWindows().ExpertForm != nullptr) {
+        JudgeElement(ProjectModel, this);
+    }
 }
 
 void TUserProject::ShowLevelPriorities()
 {
-    // Wired to the judging windows when they land.
+    TfmCurrentPriorityLevel* window = AppWindows().CurrentPriorityLevel;
+    if (window == nullptr) {
+        return;
+    }
+    window->SetLevelRange(ProjectModel.CurrentLevel, ProjectModel.LevelCount);
+    window->ShowLevelPriorities(ProjectModel, ProjectModel.CurrentLevel);
+    window->exec();
 }
 
-void TUserProject::ShowResultsView([[maybe_unused]] bool show)
+void TUserProject::ShowResultsView(bool show)
 {
-    // Wired to the judging windows when they land.
+    ResultsView->ShowResultsView(ProjectModel, show);
+    UpdateCanvasSize();
+}
+
+void TUserProject::FillResults()
+{
+    ResultsView->FillResults(ProjectModel);
 }
 
 void TUserProject::Clone()
 {
-    // Wired to cloning (the frame's copy of the project) when it lands.
+    // The clone goes through the frame: it writes the clone file and opens the copy.
+    if (auto* frame = dynamic_cast<TMainForm*>(AppWindows().Host)) {
+        frame->CloneProject(*this);
+    }
 }
 
 void TUserProject::closeEvent(QCloseEvent* event)

@@ -17,6 +17,7 @@
 class TLoadSaveProject;
 class CBevel_of_HElement;
 class CHierarchyCanvas;
+class CResultsView;
 class CHierarchyElementBox;
 class QAction;
 class QButtonGroup;
@@ -76,6 +77,9 @@ public:
         return Bevels[position][level];
     }
     [[nodiscard]] CHierarchyCanvas* Canvas() const { return HierarchyCanvas; }
+    [[nodiscard]] CResultsView* ResultsPanel() const { return ResultsView; }
+    // Refills the result table and the pie from the global priorities as they stand.
+    void FillResults();
     [[nodiscard]] QScrollArea* ScrollArea() const { return ScrollBox; }
     [[nodiscard]] const CHierarchyLayout& Layout() const { return *Places; }
     [[nodiscard]] bool EditModeOn() const;
@@ -141,6 +145,7 @@ private:
 
     QScrollArea* ScrollBox = nullptr;
     CHierarchyCanvas* HierarchyCanvas = nullptr;
+    CResultsView* ResultsView = nullptr;
     TElementGridOf<CHierarchyElementBox*> Boxes{};
     TElementGridOf<CBevel_of_HElement*> Bevels{};
 

@@ -145,7 +145,10 @@ TEST_F(AppTemplateClone, CloningTwiceGivesTwoIndependentCopiesAndNoCloneFile)
     TUserProject* source = OpenExample();
     Dialogs.YesNoAnswers = {true, true};
     Frame().CloneProject(*source);
-    Frame().CloneProject(*source);
+    // The second through the project window's own clone button.
+    auto* btClone = source->findChild<QToolButton*>(QStringLiteral("btClone"));
+    ASSERT_NE(btClone, nullptr);
+    QTest::mouseClick(btClone, Qt::LeftButton);
     EXPECT_EQ(Dialogs.MessageTexts(),
         (std::vector<QString>{
             QStringLiteral("Клонировать текущий проект?"), QStringLiteral("Клонировать текущий проект?")}));
