@@ -25,15 +25,15 @@ struct CJudgement {
     int Code = 1; // 2..9: the row element is preferred; -2..-9: the column element
 };
 
-struct CElementSpec {
+struct CExampleElement {
     std::string Name;
     std::string Comment;
     std::vector<CJudgement> Judgements; // over the next level
 };
 
-struct CProjectSpec {
+struct CExampleProject {
     std::string FileName;
-    std::vector<std::vector<CElementSpec>> Levels; // level 0 holds the goal alone
+    std::vector<std::vector<CExampleElement>> Levels; // level 0 holds the goal alone
 };
 
 // Both halves of a pair, as the comparison window stores them.
@@ -44,12 +44,12 @@ void Judge(TMatrix<int>& matrix, const CJudgement& judgement)
 }
 
 // What the dialogs would allow: the goal within 14 characters, other names within 9.
-bool NamesFit(const CProjectSpec& spec)
+bool NamesFit(const CExampleProject& project)
 {
-    for (std::size_t k = 0; k < spec.Levels.size(); ++k) {
-        for (const CElementSpec& element : spec.Levels[k]) {
+    for (std::size_t k = 0; k < project.Levels.size(); ++k) {
+        for (const CExampleElement& element : project.Levels[k]) {
             if (Utf8Length(element.Name) > (k == 0 ? 14U : 9U) || Utf8Length(element.Comment) > 200U) {
-                std::fprintf(stderr, "%s: %s is too long\n", spec.FileName.c_str(), element.Name.c_str());
+                std::fprintf(stderr, "%s: %s is too long\n", project.FileName.c_str(), element.Name.c_str());
                 return false;
             }
         }
@@ -57,17 +57,17 @@ bool NamesFit(const CProjectSpec& spec)
     return true;
 }
 
-bool Write(const CProjectSpec& spec, const std::filesystem::path& root, bool templateFlag)
+bool Write(const CExampleProject& project, const std::filesystem::path& root, bool templateFlag)
 {
-    if (!NamesFit(spec)) {
+    if (!NamesFit(project)) {
         return false;
     }
     auto record = std::make_unique<TLoadSaveProject>();
-    record->LevelCount = static_cast<std::uint32_t>(spec.Levels.size());
+    record->LevelCount = static_cast<std::uint32_t>(project.Levels.size());
     for (std::uint32_t k = 0; k < record->LevelCount; ++k) {
-        record->ElementsPerLevel[k] = static_cast<std::int32_t>(spec.Levels[k].size());
-        for (std::uint32_t e = 0; e < spec.Levels[k].size(); ++e) {
-            const CElementSpec& element = spec.Levels[k][e];
+        record->ElementsPerLevel[k] = static_cast<std::int32_t>(project.Levels[k].size());
+        for (std::uint32_t e = 0; e < project.Levels[k].size(); ++e) {
+            const CExampleElement& element = project.Levels[k][e];
             CLoadSaveProjectHierarchy_Element& slot = record->Elements[e][k];
             slot.Name = element.Name;
             slot.Comment = element.Comment;
@@ -78,10 +78,10 @@ bool Write(const CProjectSpec& spec, const std::filesystem::path& root, bool tem
     }
     auto model = std::make_unique<CUserProjectModel>();
     if (!model->BuildLoadedHierarchy(*record)) {
-        std::fprintf(stderr, "%s: the hierarchy was refused\n", spec.FileName.c_str());
+        std::fprintf(stderr, "%s: the hierarchy was refused\n", project.FileName.c_str());
         return false;
     }
-    const std::filesystem::path path = root / spec.FileName;
+    const std::filesystem::path path = root / project.FileName;
     std::filesystem::create_directories(path.parent_path());
     if (SaveProjectFile(*model, path.string(), templateFlag) != EWriteResult::Ok) {
         std::fprintf(stderr, "%s: cannot be written\n", path.string().c_str());
@@ -97,7 +97,7 @@ bool Write(const CProjectSpec& spec, const std::filesystem::path& root, bool tem
         return false;
     }
     ComputeAllPriorities(*loaded);
-    std::printf("%s\n", spec.FileName.c_str());
+    std::printf("%s\n", project.FileName.c_str());
     for (std::uint32_t k = 0; k + 1 < loaded->LevelCount; ++k) {
         for (std::uint32_t e = 0; e < loaded->ElementsInLevel(k); ++e) {
             std::printf("  CR %-14s %s\n", loaded->Element(e, k).Name.c_str(),
@@ -111,11 +111,11 @@ bool Write(const CProjectSpec& spec, const std::filesystem::path& root, bool tem
     return true;
 }
 
-CProjectSpec SupplierProject()
+CExampleProject SupplierProject()
 {
-    CProjectSpec spec;
-    spec.FileName = "examples/supplier.tsy";
-    spec.Levels = {
+    CExampleProject project;
+    project.FileName = "examples/supplier.tsy";
+    project.Levels = {
         {{"ПОСТАВЩИК ТРУБ",
             "Выбор поставщика стальных труб для цеха на следующий год: цена, качество, сроки поставки и репутация.",
             {{0, 1, -2}, {0, 2, 1}, {0, 3, 2}, {1, 2, 2}, {1, 3, 3}, {2, 3, 2}}}},
@@ -132,14 +132,14 @@ CProjectSpec SupplierProject()
             {"ВОЛГАМЕТ", "Ближе всех: самые короткие сроки поставки.", {}},
         },
     };
-    return spec;
+    return project;
 }
 
-CProjectSpec WarehouseProject()
+CExampleProject WarehouseProject()
 {
-    CProjectSpec spec;
-    spec.FileName = "examples/warehouse.tsy";
-    spec.Levels = {
+    CExampleProject project;
+    project.FileName = "examples/warehouse.tsy";
+    project.Levels = {
         {{"МЕСТО СКЛАДА", "Где арендовать новый склад: интересы владельца, клиентов и персонала по четырем критериям.",
             {{0, 1, 2}, {0, 2, 3}, {1, 2, 2}}}},
         {
@@ -162,24 +162,24 @@ CProjectSpec WarehouseProject()
             {"ПРИГОРОД", "Новый складской комплекс в пригороде.", {}},
         },
     };
-    return spec;
+    return project;
 }
 
-CProjectSpec Template(const std::string& fileName, const std::string& goal, const std::string& comment,
+CExampleProject Template(const std::string& fileName, const std::string& goal, const std::string& comment,
     std::initializer_list<const char*> criteria, std::initializer_list<const char*> alternatives)
 {
-    CProjectSpec spec;
-    spec.FileName = fileName;
-    spec.Levels.push_back({{goal, comment, {}}});
-    spec.Levels.emplace_back();
+    CExampleProject project;
+    project.FileName = fileName;
+    project.Levels.push_back({{goal, comment, {}}});
+    project.Levels.emplace_back();
     for (const char* name : criteria) {
-        spec.Levels.back().push_back({name, "Комментарии отсутствуют", {}});
+        project.Levels.back().push_back({name, "Комментарии отсутствуют", {}});
     }
-    spec.Levels.emplace_back();
+    project.Levels.emplace_back();
     for (const char* name : alternatives) {
-        spec.Levels.back().push_back({name, "Комментарии отсутствуют", {}});
+        project.Levels.back().push_back({name, "Комментарии отсутствуют", {}});
     }
-    return spec;
+    return project;
 }
 
 } // namespace
@@ -195,7 +195,7 @@ int main(int argc, char* argv[])
     ok = Write(WarehouseProject(), root, false) && ok;
 
     // The supplier project's own structure, with every judgement equal.
-    CProjectSpec supplierTemplate = SupplierProject();
+    CExampleProject supplierTemplate = SupplierProject();
     supplierTemplate.FileName = "HTemplates/supplier.htp";
     ok = Write(supplierTemplate, root, true) && ok;
     ok = Write(Template("HTemplates/hiring.htp", "НАЙМ РАБОТНИКА",
