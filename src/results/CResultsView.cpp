@@ -15,12 +15,10 @@
 #include <algorithm>
 
 namespace {
-QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at, int pixelSize)
+// Hidden until the results are shown.
+QLabel* MakeHiddenBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at, int pixelSize)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    StyleBoldLabel(label, pixelSize);
-    label->move(at);
+    QLabel* label = MakeBoldLabel(parent, name, text, at, pixelSize);
     label->hide();
     return label;
 }
@@ -63,10 +61,10 @@ CResultsView::CResultsView(QWidget* parent)
     bvInfoTable->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bvInfoTable->setGeometry(632, 84, 299, 450);
     bvInfoTable->hide();
-    lbTitleInfoTable = MakeBoldLabel(this, "lbTitleInfoTable", "Итоговый результат", QPoint(421, 29), 19);
-    lbNameObject = MakeBoldLabel(this, "lbNameObject", "Альтернатива", QPoint(666, 120), 15);
-    lbPriorityValue = MakeBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(818, 120), 15);
-    lbChartTools = MakeBoldLabel(this, "lbChartTools", "Настройки диаграммы", QPoint(714, 372), 11);
+    lbTitleInfoTable = MakeHiddenBoldLabel(this, "lbTitleInfoTable", "Итоговый результат", QPoint(421, 29), 19);
+    lbNameObject = MakeHiddenBoldLabel(this, "lbNameObject", "Альтернатива", QPoint(666, 120), 15);
+    lbPriorityValue = MakeHiddenBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(818, 120), 15);
+    lbChartTools = MakeHiddenBoldLabel(this, "lbChartTools", "Настройки диаграммы", QPoint(714, 372), 11);
 
     srPieSeries = new QPieSeries();
     srPieSeries->setObjectName(QStringLiteral("srPieSeries"));

@@ -16,24 +16,6 @@
 #include <algorithm>
 
 namespace {
-QFrame* MakeBevel(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(QString::fromLatin1(name));
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(geometry);
-    return bevel;
-}
-
-QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at)
-{
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    StyleBoldLabel(label);
-    label->move(at);
-    return label;
-}
-
 QToolButton* MakeStepButton(QWidget* parent, const char* name, Qt::ArrowType arrow, QRect geometry)
 {
     auto* button = new QToolButton(parent);

@@ -3,10 +3,13 @@
 #include "results/NumberFormat.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QPalette>
+#include <QPoint>
+#include <QRect>
 
 namespace {
 // 10 points and 8 points at the 96 dpi the window sizes are laid out for.
@@ -66,4 +69,22 @@ void DrawTableNumber(QPainter& painter, int x, int y, int number)
     const QFontMetrics metrics(painter.font());
     // The position is the text's top-left corner, as the window's canvas takes it.
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(QString::fromLatin1(name));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(geometry);
+    return bevel;
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, const QPoint& at, int pixelSize)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    StyleBoldLabel(label, pixelSize);
+    label->move(at);
+    return label;
 }

@@ -5,6 +5,9 @@
 #include <QColor>
 #include <QString>
 
+class QFrame;
+class QPoint;
+class QRect;
 class QLabel;
 class QPainter;
 class QWidget;
@@ -15,6 +18,10 @@ void StyleStaticText(QLabel* label, bool bold);
 
 // A label in the window's bold 8-point type.
 void StyleBoldLabel(QLabel* label, int pixelSize = 11);
+
+// A sunken frame grouping controls, and a bold label at a point; both named for tests.
+QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& geometry);
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, const QPoint& at, int pixelSize = 11);
 
 // TColor is 0x00BBGGRR.
 QColor ToQColor(TColor colour);
