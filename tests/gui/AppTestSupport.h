@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "GuiTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -34,35 +36,12 @@
 
 namespace apptest {
 
-// Runs action on the modal dialog of type T as soon as it is up; if none comes the
-// test fails and whatever modal is up is cancelled, so no test hangs.
-template <typename T> void WhenModal(std::function<void(T*)> action, int tries = 400)
+template <typename T> void WhenModal(std::function<void(T*)> action)
 {
-    QTimer::singleShot(tries == 400 ? 0 : 5, [action, tries] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (window != nullptr && window->isVisible()) {
-            action(window);
-            return;
-        }
-        if (tries > 0) {
-            WhenModal<T>(action, tries - 1);
-            return;
-        }
-        ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
-        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other != nullptr) {
-            other->reject();
-        }
-    });
+    WhenModalOfType<T>(std::move(action));
 }
 
 // Types text key by key, Cyrillic included (QTest::keyClicks knows only ASCII keys).
-inline void TypeText(QWidget* widget, const QString& text)
-{
-    for (const QChar character : text) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
-    }
-}
-
 inline QByteArray ReadAll(const QString& path)
 {
     QFile file(path);

@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "GuiTestHelpers.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,26 +30,9 @@
 
 namespace judgetest {
 
-// Runs action on the modal window of type T as soon as it is on screen. If none
-// comes, the test fails and whatever modal window is up is cancelled, so the test
-// never hangs in an event loop.
-template <typename T> void WhenModal(std::function<void(T*)> action, int tries = 400)
+template <typename T> void WhenModal(std::function<void(T*)> action)
 {
-    QTimer::singleShot(tries == 400 ? 0 : 5, [action, tries] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (window != nullptr && window->isVisible()) {
-            action(window);
-            return;
-        }
-        if (tries > 0) {
-            WhenModal<T>(action, tries - 1);
-            return;
-        }
-        ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
-        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other != nullptr) {
-            other->reject();
-        }
-    });
+    WhenModalOfType<T>(std::move(action));
 }
 
 // Selects a line of the scale with the mouse and accepts it with "Да" or by double-click.

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QString>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
@@ -25,3 +30,24 @@ void TypeText(QWidget* widget, const QString& text);
 
 // True when a pixel within radius of (x, y) of the image is pure black.
 bool BlackNear(const class QImage& image, int x, int y, int radius);
+
+// Runs action on the modal dialog of type T as soon as it is up; if none comes the
+// test fails and whatever modal is up is cancelled, so no test hangs.
+template <typename T> void WhenModalOfType(std::function<void(T*)> action, int tries = 400)
+{
+    QTimer::singleShot(tries == 400 ? 0 : 5, [action, tries] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window != nullptr && window->isVisible()) {
+            action(window);
+            return;
+        }
+        if (tries > 0) {
+            WhenModalOfType<T>(action, tries - 1);
+            return;
+        }
+        ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " appeared";
+        if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()); other != nullptr) {
+            other->reject();
+        }
+    });
+}
