@@ -1,3 +1,4 @@
+#include "ModelTestSupport.h"
 #include "model/CUserProjectModel.h"
 #include "storage/TLoadSaveProject.h"
 
@@ -21,17 +22,6 @@ std::uint32_t InUseCount(const CUserProjectModel& m)
     return count;
 }
 
-bool AllOnes(const TMatrix<int>& m)
-{
-    for (std::uint32_t r = 0; r < 9; ++r) {
-        for (std::uint32_t c = 0; c < 9; ++c) {
-            if (m(r, c) != 1) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 } // namespace
 
 TEST(BuildNewHierarchy, ThreeLevelsOfFourElements)

@@ -1,3 +1,4 @@
+#include "ModelTestSupport.h"
 #include "model/CUserProjectModel.h"
 
 #include <gtest/gtest.h>
@@ -21,17 +22,6 @@ void SetBlock(TMatrix<int>& m, std::uint32_t n, int firstCode)
     }
 }
 
-bool AllOnes(const TMatrix<int>& m)
-{
-    for (std::uint32_t r = 0; r < 9; ++r) {
-        for (std::uint32_t c = 0; c < 9; ++c) {
-            if (m(r, c) != 1) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 } // namespace
 
 TEST(StructureCommands, DeletePositionOneThenAddNamesByCount)
