@@ -3,12 +3,23 @@
 # that are missing; says nothing when everything is present. Works as root and with sudo.
 set -euo pipefail
 
+# Installed with --no-install-recommends, so everything a step needs is named here,
+# even what another package only recommends (Qt6Charts' CMake package needs
+# libqt6opengl6-dev, which qt6-base-dev merely recommends).
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format clang-tidy libclang-rt-14-dev
-  qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
-  nlohmann-json3-dev poppler-utils
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+  nlohmann-json3-dev
+  # Cyrillic text in the windows and in printed and exported PDF files
+  fonts-dejavu-core
+  # tests: PDF read back, desktop entry and MIME package checked
+  poppler-utils desktop-file-utils libxml2-utils
+  # the Debian package: dpkg-shlibdeps and the file type probe CPack runs
+  dpkg-dev file
+  # the start-up benchmark: a real X server and a client that waits for the frame
+  xvfb libxcb1-dev
 )
 
 missing=()
