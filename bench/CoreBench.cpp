@@ -16,7 +16,7 @@ std::unique_ptr<CUserProjectModel> LargestProject()
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
     for (std::uint32_t k = 0; k < 9; ++k) {
         for (std::uint32_t e = 0; e < 9; ++e) {
-            TMatrix<int>& j = m->Element(e, k).Judgements;
+            TMatrix<int> j = m->Element(e, k).Judgements;
             for (std::uint32_t r = 0; r < 9; ++r) {
                 for (std::uint32_t c = r + 1; c < 9; ++c) {
                     const int code = codes[rng() % 17];
@@ -24,6 +24,7 @@ std::unique_ptr<CUserProjectModel> LargestProject()
                     j(c, r) = code == 1 ? 1 : -code;
                 }
             }
+            m->SetJudgements(e, k, j);
         }
     }
     return m;
@@ -34,7 +35,7 @@ void BM_ComputeAllPriorities(benchmark::State& state)
     auto m = LargestProject();
     for (auto _ : state) {
         ComputeAllPriorities(*m);
-        benchmark::DoNotOptimize(m->GlobalPriority(0, 9));
+        benchmark::DoNotOptimize(m->GlobalPriority()(0, 9));
     }
 }
 BENCHMARK(BM_ComputeAllPriorities);
@@ -43,9 +44,8 @@ void BM_DeleteThenAddElement(benchmark::State& state)
 {
     auto m = LargestProject();
     for (auto _ : state) {
-        m->SetCurrent(3, 5);
-        benchmark::DoNotOptimize(m->DeleteElement());
-        benchmark::DoNotOptimize(m->AddElement());
+        benchmark::DoNotOptimize(m->DeleteElement(3, 5));
+        benchmark::DoNotOptimize(m->AddElement(5));
     }
 }
 BENCHMARK(BM_DeleteThenAddElement);
@@ -54,9 +54,8 @@ void BM_DeleteThenAddLevel(benchmark::State& state)
 {
     auto m = LargestProject();
     for (auto _ : state) {
-        m->SetCurrent(0, 2);
-        benchmark::DoNotOptimize(m->DeleteLevel());
-        benchmark::DoNotOptimize(m->AddLevel(9, true));
+        benchmark::DoNotOptimize(m->DeleteLevel(2));
+        benchmark::DoNotOptimize(m->AddLevel(2, 9, true));
     }
 }
 BENCHMARK(BM_DeleteThenAddLevel);

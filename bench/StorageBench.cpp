@@ -23,12 +23,14 @@ std::unique_ptr<CUserProjectModel> LargestProject()
     }
     for (std::uint32_t k = 0; k < 10; ++k) {
         for (std::uint32_t e = 0; e < (k == 0 ? 1U : 9U); ++e) {
-            project->Element(e, k).Comment = comment;
+            project->SetElementText(e, k, project->Element(e, k).Name, comment);
+            TMatrix<int> judgements(9, 9);
             for (std::uint32_t r = 0; r < 9; ++r) {
                 for (std::uint32_t c = 0; c < 9; ++c) {
-                    project->Element(e, k).Judgements(r, c) = r == c ? 1 : (r < c ? 3 : -3);
+                    judgements(r, c) = r == c ? 1 : (r < c ? 3 : -3);
                 }
             }
+            project->SetJudgements(e, k, judgements);
         }
     }
     return project;

@@ -1,7 +1,8 @@
 # Compile settings shared by every target of the project: linked, never set globally.
 add_library(tessaly_settings INTERFACE)
 target_compile_features(tessaly_settings INTERFACE cxx_std_20)
-target_compile_options(tessaly_settings INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(tessaly_settings INTERFACE -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast
+  -Wnon-virtual-dtor -Wcast-qual -Woverloaded-virtual -Wnull-dereference)
 if(TESSALY_WERROR)
   target_compile_options(tessaly_settings INTERFACE -Werror)
 endif()

@@ -20,8 +20,8 @@ core_list() {
   sed -n '/set(CORE_SOURCES/,/)/p' "src/$1/sources.cmake" | grep -v 'set(\|)' | sed "s|^ *|src/$1/|"
 }
 files=()
-for f in $(core_list model) $(core_list results) $(core_list storage) src/view/LayoutGeometry.cpp \
-  src/judgement/ExpertScaleTable.cpp $(ls src/cli/*.cpp 2>/dev/null || true); do
+for f in $(core_list model) $(core_list results) $(core_list storage) $(core_list view) $(core_list judgement) \
+  $(ls src/cli/*.cpp 2>/dev/null || true); do
   if [ -f "$f" ] && grep -q "\"file\": \"$(pwd)/$f\"" "$build/compile_commands.json"; then
     files+=("$f")
   fi

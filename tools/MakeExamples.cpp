@@ -98,10 +98,10 @@ bool Write(const CExampleProject& project, const std::filesystem::path& root, bo
     }
     ComputeAllPriorities(*loaded);
     std::printf("%s\n", project.FileName.c_str());
-    for (std::uint32_t k = 0; k + 1 < loaded->LevelCount; ++k) {
+    for (std::uint32_t k = 0; k + 1 < loaded->LevelCount(); ++k) {
         for (std::uint32_t e = 0; e < loaded->ElementsInLevel(k); ++e) {
             std::printf("  CR %-14s %s\n", loaded->Element(e, k).Name.c_str(),
-                FormatTruncated(loaded->LevelDataGrid[e][k].CR, 4).c_str());
+                FormatTruncated(loaded->LevelData(e, k).CR, 4).c_str());
         }
     }
     const CResultList results = FinalResults(*loaded);

@@ -19,7 +19,6 @@ CRunLongWindows::CRunLongWindows()
 {
     CAppWindows& windows = AppWindows();
     MainForm = new TMainForm;
-    windows.Host = MainForm;
     windows.CreateUserProject = new TCreateUserProject(MainForm);
     windows.ElementEdit = new TfmElementEdit(MainForm);
     windows.AddNewLevel = new TAddNewLevel(MainForm);
@@ -28,6 +27,7 @@ CRunLongWindows::CRunLongWindows()
     windows.CurrentPriorityLevel = new TfmCurrentPriorityLevel(MainForm);
     windows.AbsoluteMatrix = new TfmAbsoluteMatrix(MainForm);
     windows.AboutForm = new TfmAboutForm(MainForm);
+    windows.ExpertForm->SetPartnerWindows(windows.ExpertScale, windows.AbsoluteMatrix);
 }
 
 CRunLongWindows::~CRunLongWindows()

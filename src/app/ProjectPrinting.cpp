@@ -45,8 +45,8 @@ QStringList FinalResultLines(const CUserProjectModel& project, char decimalSepar
     return lines;
 }
 
-EPrintResult PrintProjectPage(
-    QPrinter& printer, CUserProjectModel& project, char decimalSeparator, const TPageSizeOf& pageSizeOf)
+EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, const std::string& titleName,
+    char decimalSeparator, const TPageSizeOf& pageSizeOf)
 {
     printer.setDocName(QString::fromUtf8(PrintJobTitle));
     QPainter painter;
@@ -64,7 +64,7 @@ EPrintResult PrintProjectPage(
 
     // x from the height and y from the width: the page is laid out that way on purpose.
     painter.setFont(PrintFont(painter, 14));
-    const QString title = QStringLiteral("Проект: ") + QString::fromStdString(project.CurrentElement().Name);
+    const QString title = QStringLiteral("Проект: ") + QString::fromStdString(titleName);
     DrawTextAt(painter, H / 10, W / 6, title);
     int y = W / 6 + 2 * painter.fontMetrics().height();
 
@@ -78,13 +78,4 @@ EPrintResult PrintProjectPage(
     }
     painter.end();
     return EPrintResult::Printed;
-}
-
-char UserDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 128) {
-        return static_cast<char>(point.at(0).unicode());
-    }
-    return '.';
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
 class CUserProjectModel;
 class QPrinter;
@@ -25,12 +26,9 @@ QSize PrinterPageSize(const QPrinter& printer);
 // decimals with the user's separator. The caller computes the priorities first.
 QStringList FinalResultLines(const CUserProjectModel& project, char decimalSeparator);
 
-// One page: the title "Проект: " + current element's name at (H / 10, W / 6), then the
-// fresh results. Priorities are computed here, after the title, so what is printed is
-// never stale. A printer reporting a zero page size has its document abandoned so
-// that the next print can start.
-EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, char decimalSeparator,
-    const TPageSizeOf& pageSizeOf = PrinterPageSize);
-
-// The user's decimal separator as the core's formatting wants it.
-char UserDecimalSeparator();
+// One page: the title "Проект: " + titleName (the current element's name) at
+// (H / 10, W / 6), then the fresh results. Priorities are computed here, after the
+// title, so what is printed is never stale. A printer reporting a zero page size has
+// its document abandoned so that the next print can start.
+EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, const std::string& titleName,
+    char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize);

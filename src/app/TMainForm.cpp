@@ -1,12 +1,14 @@
 #include "app/TMainForm.h"
 
+#include "app/CAppWindows.h"
 #include "app/CUserDialogs.h"
 #include "app/ProjectPrinting.h"
 #include "app/THelpViewer.h"
 #include "app/TfmAboutForm.h"
 #include "model/TCreateUserProject.h"
+#include "results/WidgetStyle.h"
+#include "storage/CDocumentLifecycle.h"
 #include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
 #include "view/TUserProject.h"
 
 #include <QActionGroup>
@@ -34,8 +36,6 @@ namespace {
 
 const QString MessageCaption = QStringLiteral("Message");
 const QString ProjectCaptionPrefix = QStringLiteral("Проект - ");
-const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
-const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
 
 QString Text(const char* utf8)
 {
@@ -74,13 +74,12 @@ QMdiSubWindow* SubWindowOf(TUserProject* project)
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent)
-    , LoadSaveProject(std::make_unique<TLoadSaveProject>())
-    , PrintProjectDialogPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tessaly 1.0 (beta)"));
     setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
     StartDir = DetermineStartDirectory(this);
+    DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, StartDir);
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -106,16 +105,28 @@ void TMainForm::FormCreate(QSize screenSize)
         UserDialogs().Inform(this, QStringLiteral("Желательный режим видеокарты: 1024x768"), QStringLiteral("Alert"));
     }
     StartDir = DetermineStartDirectory(this);
+    DocumentLifecycle->SetStartDirectory(StartDir);
 }
 
 // ---- construction of the menus and the tool panel
 
+QAction* TMainForm::MakeCommand(
+    const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)())
+{
+    auto* command = new QAction(caption, this);
+    command->setObjectName(QString::fromLatin1(name));
+    command->setToolTip(hint);
+    command->setIconVisibleInMenu(false);
+    connect(command, &QAction::triggered, this, handler);
+    return command;
+}
+
 void TMainForm::CreateMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)()) {
-        QAction* item = menu->addAction(caption);
-        item->setObjectName(QString::fromLatin1(name));
-        connect(item, &QAction::triggered, this, handler);
+    auto action = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)(),
+                      const QString& hint = QString()) {
+        QAction* item = MakeCommand(name, caption, hint.isEmpty() ? caption : hint, handler);
+        menu->addAction(item);
         return item;
     };
     auto menu = [this](const char* name, const QString& caption) {
@@ -135,12 +146,12 @@ void TMainForm::CreateMenus()
     mnSaveProjectAs
         = action(MFile, "mnSaveProjectAs", QStringLiteral("Сохранить проект как..."), &TMainForm::mnSaveProjectAsClick);
     MFile->addSeparator();
-    mnTemplateLoad
-        = action(MFile, "mnTemplateLoad", QStringLiteral("Загрузить шаблон проекта"), &TMainForm::mnTemplateLoadClick);
+    mnTemplateLoad = action(MFile, "mnTemplateLoad", QStringLiteral("Загрузить шаблон проекта"),
+        &TMainForm::mnTemplateLoadClick, QStringLiteral("Загрузить шаблонную иерархию"));
     mnSaveAsHTemplate = action(MFile, "mnSaveAsHTemplate", QStringLiteral("Сохранить проект в виде шаблона"),
         &TMainForm::mnSaveAsHTemplateClick);
     MFile->addSeparator();
-    N7 = action(MFile, "N7", QStringLiteral("Выход"), &TMainForm::N7Click);
+    N7 = action(MFile, "N7", QStringLiteral("Выход"), &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
 
     MTools = menu("MTools", QStringLiteral("Настройки"));
     mnToolOrient = MTools->addMenu(QStringLiteral("Ориентация"));
@@ -171,15 +182,16 @@ void TMainForm::CreateMenus()
     N10 = action(MHelp, "N10", QStringLiteral("О программе"), &TMainForm::N10Click);
 }
 
-QToolButton* TMainForm::AddToolButton(const char* name, const QString& hint, int glyph)
+QToolButton* TMainForm::AddToolButton(const char* name, QAction* command, int glyph)
 {
+    command->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(glyph)));
     auto* button = new QToolButton(ToolPanel);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
+    button->setDefaultAction(command);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(true); // flat until the mouse is over it
     button->setFixedSize(24, 23);
     button->setIconSize(QSize(16, 16));
-    button->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(glyph)));
     button->setFocusPolicy(Qt::NoFocus);
     ToolPanel->addWidget(button);
     return button;
@@ -195,40 +207,41 @@ void TMainForm::CreateToolPanel()
     ToolPanel->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, ToolPanel);
 
-    btNewProject = AddToolButton("btNewProject", QStringLiteral("Создать новый проект"), QStyle::SP_FileIcon);
-    btOpenProject = AddToolButton("btOpenProject", QStringLiteral("Открыть проект"), QStyle::SP_DialogOpenButton);
-    btOpenTempalteH = AddToolButton(
-        "btOpenTempalteH", QStringLiteral("Загрузить шаблонную иерархию"), QStyle::SP_FileDialogDetailedView);
-    ToolPanel->addSeparator();
-    btSaveProject = AddToolButton("btSaveProject", QStringLiteral("Сохранить проект"), QStyle::SP_DialogSaveButton);
-    ToolPanel->addSeparator();
-    btCloseProject = AddToolButton("btCloseProject", QStringLiteral("Закрыть проект"), QStyle::SP_DialogCloseButton);
-    ToolPanel->addSeparator();
-    btPrintProject = AddToolButton("btPrintProject", QStringLiteral("Распечатать проект"), QStyle::SP_ComputerIcon);
-    ToolPanel->addSeparator();
-    btPrevProject = AddToolButton("btPrevProject", QStringLiteral("Показать предыдущий проект"), QStyle::SP_ArrowLeft);
-    btNextProject = AddToolButton("btNextProject", QStringLiteral("Показать следующий проект"), QStyle::SP_ArrowRight);
-    btUserExit = AddToolButton("btUserExit", QStringLiteral("Выйти из программы"), QStyle::SP_BrowserStop);
+    CloseProjectCommand = MakeCommand("acCloseProject", QStringLiteral("Закрыть проект"),
+        QStringLiteral("Закрыть проект"), &TMainForm::btCloseProjectClick);
+    PrintProjectCommand = MakeCommand("acPrintProject", QStringLiteral("Распечатать проект"),
+        QStringLiteral("Распечатать проект"), &TMainForm::btPrintProjectClick);
+    PrevProjectCommand = MakeCommand("acPrevProject", QStringLiteral("Показать предыдущий проект"),
+        QStringLiteral("Показать предыдущий проект"), &TMainForm::btPrevProjectClick);
+    NextProjectCommand = MakeCommand("acNextProject", QStringLiteral("Показать следующий проект"),
+        QStringLiteral("Показать следующий проект"), &TMainForm::btNextProjectClick);
 
-    connect(btNewProject, &QToolButton::clicked, this, &TMainForm::btNewProjectClick);
-    connect(btOpenProject, &QToolButton::clicked, this, &TMainForm::btOpenProjectClick);
-    connect(btOpenTempalteH, &QToolButton::clicked, this, &TMainForm::btOpenTempalteHClick);
-    connect(btSaveProject, &QToolButton::clicked, this, &TMainForm::btSaveProjectClick);
-    connect(btCloseProject, &QToolButton::clicked, this, &TMainForm::btCloseProjectClick);
-    connect(btPrintProject, &QToolButton::clicked, this, &TMainForm::btPrintProjectClick);
-    connect(btPrevProject, &QToolButton::clicked, this, &TMainForm::btPrevProjectClick);
-    connect(btNextProject, &QToolButton::clicked, this, &TMainForm::btNextProjectClick);
-    connect(btUserExit, &QToolButton::clicked, this, &TMainForm::btUserExitClick);
+    btNewProject = AddToolButton("btNewProject", MNewProject, QStyle::SP_FileIcon);
+    btOpenProject = AddToolButton("btOpenProject", N5, QStyle::SP_DialogOpenButton);
+    btOpenTempalteH = AddToolButton("btOpenTempalteH", mnTemplateLoad, QStyle::SP_FileDialogDetailedView);
+    ToolPanel->addSeparator();
+    btSaveProject = AddToolButton("btSaveProject", mnSaveProject, QStyle::SP_DialogSaveButton);
+    ToolPanel->addSeparator();
+    btCloseProject = AddToolButton("btCloseProject", CloseProjectCommand, QStyle::SP_DialogCloseButton);
+    ToolPanel->addSeparator();
+    btPrintProject = AddToolButton("btPrintProject", PrintProjectCommand, QStyle::SP_ComputerIcon);
+    ToolPanel->addSeparator();
+    btPrevProject = AddToolButton("btPrevProject", PrevProjectCommand, QStyle::SP_ArrowLeft);
+    btNextProject = AddToolButton("btNextProject", NextProjectCommand, QStyle::SP_ArrowRight);
+    btUserExit = AddToolButton("btUserExit", N7, QStyle::SP_BrowserStop);
+    // A screen reader names a button by its hint, as the mouse shows it.
+    for (QToolButton* button : {btNewProject, btOpenProject, btOpenTempalteH, btSaveProject, btCloseProject,
+             btPrintProject, btPrevProject, btNextProject, btUserExit}) {
+        button->setAccessibleName(button->defaultAction()->toolTip());
+    }
 }
 
 void TMainForm::UpdateProjectCommands()
 {
     const bool enabled = !Registry.empty();
-    for (QToolButton* button : {btPrintProject, btSaveProject, btCloseProject, btPrevProject, btNextProject}) {
-        button->setEnabled(enabled);
-    }
-    for (QAction* item :
-        {mnSaveProject, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), WindowMenu->menuAction()}) {
+    // btSaveProject shows mnSaveProject; the other buttons show their own commands.
+    for (QAction* item : {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand,
+             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), WindowMenu->menuAction()}) {
         item->setEnabled(enabled);
     }
 }
@@ -284,12 +297,21 @@ QString TMainForm::CountCaption() const
 
 TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
 {
+    const CAppWindows& windows = AppWindows();
+    CProjectWindowServices services;
+    services.ElementEdit = windows.ElementEdit;
+    services.AddNewLevel = windows.AddNewLevel;
+    services.ExpertForm = windows.ExpertForm;
+    services.LevelPriorities = windows.CurrentPriorityLevel;
+    services.Lifecycle = DocumentLifecycle.get();
     TUserProject* project = nullptr;
     try {
-        project = new TUserProject;
+        project = new TUserProject(services);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
+    connect(project, &TUserProject::CloneRequested, this, [this](TUserProject* source) { CloneProject(*source); });
+    connect(project, &TUserProject::Closed, this, &TMainForm::RemoveProject);
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -332,13 +354,11 @@ void TMainForm::ShowProjectWindow(TUserProject* project)
 
 bool TMainForm::LoadIntoWindow(TUserProject* project, const QString& path)
 {
-    const CReadOutcome outcome = ReadProjectFile(*LoadSaveProject, path.toStdString());
-    if (!outcome.Succeeded()) {
-        Inform(this, QString::fromStdString(outcome.Message));
+    if (!DocumentLifecycle->Read(path)) {
         DiscardProjectWindow(project);
         return false;
     }
-    if (!project->BuildLoadedHierarchy(*LoadSaveProject) || !IsRegistered(project)) {
+    if (!project->BuildLoadedHierarchy(DocumentLifecycle->Record()) || !IsRegistered(project)) {
         if (IsRegistered(project)) {
             Inform(this, Text(DamagedProjectText));
         }
@@ -347,21 +367,6 @@ bool TMainForm::LoadIntoWindow(TUserProject* project, const QString& path)
     }
     ShowProjectWindow(project);
     return true;
-}
-
-bool TMainForm::WriteProject(TUserProject* project, const QString& path, const char* openMessage)
-{
-    switch (SaveProjectFile(project->Model(), path.toStdString(), false)) {
-    case EWriteResult::Ok:
-        return true;
-    case EWriteResult::OpenFailed:
-        Inform(this, Text(openMessage));
-        return false;
-    case EWriteResult::WriteFailed:
-        Inform(this, Text(FileWriteErrorText));
-        return false;
-    }
-    return false;
 }
 
 // ---- project lifecycle
@@ -384,9 +389,8 @@ void TMainForm::MNewProjectClick()
         Inform(this, QStringLiteral("Ошибка выделения памяти под новый проект"));
         return;
     }
-    const std::uint32_t elements = ClampElementsPerLevel(dialog.ElementCount());
-    const std::uint32_t levels = ClampLevelCount(dialog.LevelCount());
-    project->BuildNewHierarchy(elements, levels, dialog.GoalText(), dialog.CommentText());
+    // The model clamps the counts into what its grid holds.
+    project->BuildNewHierarchy(dialog.ElementCount(), dialog.LevelCount(), dialog.GoalText(), dialog.CommentText());
     // A window whose build failed has closed itself and left the registry.
     if (!IsRegistered(project)) {
         DiscardProjectWindow(project);
@@ -402,8 +406,7 @@ void TMainForm::N5Click()
 
 void TMainForm::btOpenProjectClick()
 {
-    OpenDialogFilter = ProjectFilter;
-    const QString path = UserDialogs().ChooseFileToOpen(this, OpenDialogFilter, OpenDialogDirectory);
+    const QString path = DocumentLifecycle->ChooseProjectToOpen();
     if (path.isEmpty()) {
         return;
     }
@@ -412,7 +415,7 @@ void TMainForm::btOpenProjectClick()
         Inform(this, QStringLiteral("Ошибка выделения памяти под открытие проекта"));
         return;
     }
-    project->Model().FileName = path.toStdString();
+    project->Document().SetFileName(path.toStdString());
     LoadIntoWindow(project, path);
 }
 
@@ -428,68 +431,21 @@ void TMainForm::mnSaveProjectClick()
         UpdateProjectCommands();
         return;
     }
-    SaveProject(project);
-}
-
-bool TMainForm::SaveProject(TUserProject* project)
-{
-    CUserProjectModel& model = project->Model();
-    if (!model.FileName.empty()) {
-        if (!model.Modified || !Ask(this, QStringLiteral("Сохранить сделанные в проекте изменения?"))) {
-            return true;
-        }
-        if (!WriteProject(project, QString::fromStdString(model.FileName), FileOpenErrorText)) {
-            return false; // Modified stays set
-        }
-        model.Modified = false;
-        return true;
-    }
-    if (!Ask(this, QStringLiteral("Сохранить созданный проект в файле?"))) {
-        return true;
-    }
-    const QString chosen = UserDialogs().ChooseFileToSave(this, SaveDialogFilter, SaveDialogDirectory);
-    if (chosen.isEmpty()) {
-        return true;
-    }
-    const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
-    if (!WriteProject(project, path, FileOpenErrorText)) {
-        return false;
-    }
-    project->setWindowTitle(path);
-    model.FileName = path.toStdString();
-    model.Modified = false;
-    return true;
+    DocumentLifecycle->Save(project->Document(), *project);
 }
 
 void TMainForm::mnSaveProjectAsClick()
 {
-    TUserProject* project = ActiveProject();
-    if (project == nullptr) {
-        return;
+    if (TUserProject* project = ActiveProject()) {
+        DocumentLifecycle->SaveAs(project->Document(), *project);
     }
-    OpenDialogFilter = ProjectFilter;
-    const QString chosen = UserDialogs().ChooseFileToOpen(this, OpenDialogFilter, OpenDialogDirectory);
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
-    // The open dialog asks nothing about an existing file, so the command does.
-    if (QFileInfo::exists(path) && !Ask(this, QStringLiteral("Файл с таким именем уже существует. Заменить его?"))) {
-        return;
-    }
-    // The project keeps the new name even when the write fails.
-    project->Model().FileName = path.toStdString();
-    if (!WriteProject(project, path, FileOpenErrorText)) {
-        return;
-    }
-    project->setWindowTitle(ProjectCaptionPrefix + path);
 }
 
 void TMainForm::btCloseProjectClick()
 {
     TUserProject* project = ActiveProject();
     if (project != nullptr) {
-        project->Model().ClosingAll = false;
+        project->Document().SetClosingAll(false);
         if (QMdiSubWindow* window = SubWindowOf(project)) {
             window->close();
         }
@@ -504,7 +460,7 @@ void TMainForm::btUserExitClick()
 
 void TMainForm::N7Click()
 {
-    if (Ask(this, QStringLiteral("Выйти из программы?"))) {
+    if (DocumentLifecycle->ConfirmExit()) {
         close();
     }
 }
@@ -514,14 +470,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
     const std::set<TUserProject*> projects = Registry;
     bool someStayed = false;
     for (TUserProject* project : projects) {
-        project->Model().AskSaveOnClose = true;
-        project->Model().ClosingAll = true;
+        project->Document().SetAskSaveOnClose(true);
+        project->Document().SetClosingAll(true);
         QMdiSubWindow* window = SubWindowOf(project);
         if (window == nullptr || window->close()) {
             Registry.erase(project);
         } else {
             // A save the user asked for failed: this project, and the frame, stay.
-            project->Model().ClosingAll = false;
+            project->Document().SetClosingAll(false);
             someStayed = true;
         }
     }
@@ -605,28 +561,8 @@ void TMainForm::mnToolOrientHorClick()
 
 void TMainForm::mnSaveAsHTemplateClick()
 {
-    TUserProject* project = ActiveProject();
-    if (project == nullptr) {
-        return;
-    }
-    const QString directory = QString::fromStdString(TemplateDirectory(StartDir.toStdString()));
-    QDir().mkpath(directory); // a first template should not fail for want of its folder
-    SaveDialogFilter = TemplateFilter;
-    SaveDialogDirectory = directory;
-    const QString chosen = UserDialogs().ChooseFileToSave(this, SaveDialogFilter, SaveDialogDirectory);
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const std::string path = ApplyExtensionRule(chosen.toStdString(), ".htp");
-    switch (SaveProjectFile(project->Model(), path, true)) {
-    case EWriteResult::Ok:
-        break;
-    case EWriteResult::OpenFailed:
-        Inform(this, Text(TemplateSaveErrorText));
-        break;
-    case EWriteResult::WriteFailed:
-        Inform(this, Text(FileWriteErrorText));
-        break;
+    if (TUserProject* project = ActiveProject()) {
+        DocumentLifecycle->SaveAsTemplate(project->Document());
     }
 }
 
@@ -637,9 +573,7 @@ void TMainForm::mnTemplateLoadClick()
 
 void TMainForm::btOpenTempalteHClick()
 {
-    OpenDialogDirectory = QString::fromStdString(TemplateDirectory(StartDir.toStdString()));
-    OpenDialogFilter = TemplateFilter;
-    const QString path = UserDialogs().ChooseFileToOpen(this, OpenDialogFilter, OpenDialogDirectory);
+    const QString path = DocumentLifecycle->ChooseTemplateToOpen();
     if (path.isEmpty()) {
         return;
     }
@@ -667,7 +601,7 @@ void TMainForm::CloneProject(TUserProject& project)
         return;
     }
     const std::string cloneFile = CloneFileName(StartDir.toStdString());
-    if (SaveProjectFile(project.Model(), cloneFile, false) == EWriteResult::Ok) {
+    if (DocumentLifecycle->WriteCloneFile(project.Document(), QString::fromStdString(cloneFile))) {
         OpenProjectCopy(QString::fromStdString(cloneFile));
     } else {
         Inform(this, Text(CloneErrorText));
@@ -685,10 +619,14 @@ void TMainForm::btPrintProjectClick()
         UpdateProjectCommands();
         return;
     }
+    if (PrintProjectDialogPrinter == nullptr) {
+        PrintProjectDialogPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
     if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
         return;
     }
-    const EPrintResult result = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), UserDecimalSeparator());
+    const EPrintResult result = PrintProjectPage(
+        *PrintProjectDialogPrinter, project->Model(), project->CurrentElementName(), DecimalSeparator());
     if (result == EPrintResult::BadPageSize) {
         Inform(this, Text(BadPrinterText));
     } else if (result == EPrintResult::Printed) {

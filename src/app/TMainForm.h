@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/CAppWindows.h"
-
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -17,13 +15,14 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class QToolButton;
-class TLoadSaveProject;
+class CDocumentLifecycle;
 class TUserProject;
 
 // The frame: the document area with one child window per open project, the
 // open-project registry, the project lifecycle commands, window arrangement,
-// orientation, printing, templates, cloning, help and About.
-class TMainForm final : public QMainWindow, public IProjectHost {
+// orientation, printing, templates, cloning, help and About. The questions and
+// messages of saving and closing are the document lifecycle's.
+class TMainForm final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TMainForm)
 
@@ -36,12 +35,13 @@ public:
     // start directory again.
     void FormCreate(QSize screenSize);
 
-    // IProjectHost
-    [[nodiscard]] QString StartDirectory() const override { return StartDir; }
-    void RemoveProject(TUserProject* project) override;
-    void OpenProjectCopy(const QString& path) override;
-    bool SaveProject(TUserProject* project) override;
-    TUserProject* ActiveProject() override;
+    [[nodiscard]] QString StartDirectory() const { return StartDir; }
+    // Erases the project from the open-project registry.
+    void RemoveProject(TUserProject* project);
+    // Opens a new project window from a file (the clone file).
+    void OpenProjectCopy(const QString& path);
+    TUserProject* ActiveProject();
+    [[nodiscard]] CDocumentLifecycle& Lifecycle() const { return *DocumentLifecycle; }
 
     // The project window's clone button: asks, writes the clone file, opens the copy
     // and always deletes the file.
@@ -52,7 +52,7 @@ public:
     [[nodiscard]] QMdiArea* ClientArea() const { return MdiArea; }
     [[nodiscard]] QString HelpFile() const { return HelpFileName; }
 
-    // Command handlers; button and menu item of one command share the operation.
+    // Command handlers; button and menu item of one command share one action.
     void btNewProjectClick();
     void MNewProjectClick();
     void btOpenProjectClick();
@@ -87,7 +87,9 @@ protected:
 private:
     void CreateMenus();
     void CreateToolPanel();
-    QToolButton* AddToolButton(const char* name, const QString& hint, int glyph);
+    // A command's action; its hint is what a tool button showing it says.
+    QAction* MakeCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
+    QToolButton* AddToolButton(const char* name, QAction* command, int glyph);
     // The project commands follow the registry; this is the only place that sets them.
     void UpdateProjectCommands();
     void FillWindowMenu();
@@ -102,20 +104,12 @@ private:
     // Reads a file into the exchange record and builds the window from it; on refusal
     // the reader's message is shown and the window is discarded.
     bool LoadIntoWindow(TUserProject* project, const QString& path);
-    // Writes with judgements through the safe save; shows openMessage or the write
-    // error on failure.
-    bool WriteProject(TUserProject* project, const QString& path, const char* openMessage);
 
     std::set<TUserProject*> Registry;
-    std::unique_ptr<TLoadSaveProject> LoadSaveProject;
     QString StartDir;
+    std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
     QString HelpFileName = QStringLiteral("tessaly.hlp");
-
-    // What the reusable file dialogs keep between commands.
-    QString OpenDialogFilter;
-    QString OpenDialogDirectory;
-    QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
-    QString SaveDialogDirectory;
+    // Made at the first print: the print system's plugin is slow to load.
     std::unique_ptr<QPrinter> PrintProjectDialogPrinter;
 
     QMdiArea* MdiArea = nullptr;
@@ -150,4 +144,9 @@ private:
     QAction* MWinHorizontal = nullptr;
     QAction* N8 = nullptr;
     QAction* N10 = nullptr;
+    // The commands that only a tool button offers.
+    QAction* CloseProjectCommand = nullptr;
+    QAction* PrintProjectCommand = nullptr;
+    QAction* PrevProjectCommand = nullptr;
+    QAction* NextProjectCommand = nullptr;
 };

@@ -30,15 +30,15 @@ void PrintText(const CUserProjectModel& project)
 {
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
-    std::cout << "Уровней: " << project.LevelCount << "\n\nИтоговый рейтинг:\n";
+    std::cout << "Уровней: " << project.LevelCount() << "\n\nИтоговый рейтинг:\n";
     const CResultList ranking = FinalResults(project);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         std::cout << "  " << i + 1 << ". " << ranking.Rows[i].Name << "  " << Shown(ranking.Rows[i].Value) << '\n';
     }
-    for (std::uint32_t k = 0; k + 1 < project.LevelCount; ++k) {
+    for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
-            const TDesicionLevelData& data = project.LevelDataGrid[e][k];
+            const TDesicionLevelData& data = project.LevelData(e, k);
             std::cout << "\nУровень " << k << ", элемент " << e << ": " << project.Element(e, k).Name << '\n';
             std::cout << "  Локальные приоритеты:";
             for (std::uint32_t j = 0; j < n; ++j) {
@@ -62,18 +62,18 @@ nlohmann::json Json(const CUserProjectModel& project)
     nlohmann::json root;
     root["goal"] = project.Goal().Name;
     root["comment"] = project.Goal().Comment;
-    root["level_count"] = project.LevelCount;
+    root["level_count"] = project.LevelCount();
     nlohmann::json levels = nlohmann::json::array();
-    for (std::uint32_t k = 0; k < project.LevelCount; ++k) {
-        const bool judged = k + 1 < project.LevelCount;
+    for (std::uint32_t k = 0; k < project.LevelCount(); ++k) {
+        const bool judged = k + 1 < project.LevelCount();
         const std::uint32_t n = judged ? project.ElementsInLevelChecked(k + 1) : 0;
         nlohmann::json elements = nlohmann::json::array();
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             const CHierarchy_Element& element = project.Element(e, k);
             nlohmann::json item{{"position", e}, {"name", element.Name}, {"comment", element.Comment}};
-            item["global"] = k == 0 ? nlohmann::json(nullptr) : nlohmann::json(project.GlobalPriority(e, k));
+            item["global"] = k == 0 ? nlohmann::json(nullptr) : nlohmann::json(project.GlobalPriority()(e, k));
             if (judged) {
-                const TDesicionLevelData& data = project.LevelDataGrid[e][k];
+                const TDesicionLevelData& data = project.LevelData(e, k);
                 nlohmann::json rows = nlohmann::json::array();
                 nlohmann::json priorities = nlohmann::json::array();
                 for (std::uint32_t r = 0; r < n; ++r) {

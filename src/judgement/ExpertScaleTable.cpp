@@ -52,3 +52,8 @@ std::int32_t ScaleValueToLine(std::int32_t value)
     }
     return 0;
 }
+
+bool IsScaleValue(std::int32_t value)
+{
+    return (value >= 1 && value <= 9) || (value >= -9 && value <= -2);
+}

@@ -18,6 +18,8 @@ struct CExpertScaleLine {
 extern const std::array<CExpertScaleLine, ExpertScaleLineCount> ExpertScaleLines;
 
 bool IsAcceptableScaleLine(std::int32_t line);
+// A value some line of the scale stands for: 1..9 or -2..-9.
+bool IsScaleValue(std::int32_t value);
 // The value a line stands for; 1 for an empty line or an index outside the list.
 std::int32_t ScaleLineToValue(std::int32_t line);
 // The line preselected for a stored value; line 0 for anything the scale does not offer.

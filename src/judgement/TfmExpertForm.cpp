@@ -1,11 +1,9 @@
 #include "judgement/TfmExpertForm.h"
 
-#include "app/CAppWindows.h"
 #include "judgement/CExpertTable_Element.h"
 #include "judgement/ExpertScaleTable.h"
 #include "judgement/TfmExpertScale.h"
-#include "model/CUserProjectModel.h"
-#include "results/LocalPriorities.h"
+#include "model/CProjectDocument.h"
 #include "results/NumberFormat.h"
 #include "results/TfmAbsoluteMatrix.h"
 #include "results/WidgetStyle.h"
@@ -59,7 +57,6 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     QFont formFont = font();
     formFont.setPixelSize(11);
     setFont(formFont);
-    Working.FillOnes();
 
     bvMainObjectBevel = new QFrame(this);
     bvMainObjectBevel->setObjectName(QStringLiteral("bvMainObjectBevel"));
@@ -134,55 +131,38 @@ void TfmExpertForm::CreateTable()
     }
 }
 
-void TfmExpertForm::JudgeElement(CUserProjectModel& project, QWidget* owner)
+void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research)
 {
-    // Every double-click marks the project changed, whatever follows.
-    project.Modified = true;
-    const std::uint32_t level = project.CurrentLevel;
-    const std::uint32_t position = project.CurrentPosition;
-    if (project.LevelCount == 0 || level + 1 >= project.LevelCount || level + 1 >= MaxLevels
-        || position >= MaxElementsPerLevel) {
-        return;
-    }
-    const std::uint32_t n = project.ElementsInLevel(level + 1);
-    if (n == 0) {
-        return;
-    }
-    Project = &project;
-    JudgedPosition = position;
-    JudgedLevel = level;
-    Owner = owner;
+    ScaleWindow = scale;
+    ResearchWindow = research;
+}
 
-    CHierarchy_Element& judged = project.Element(position, level);
-    SetOrder(n);
-    LoadJudgements(judged.Judgements);
-    for (std::uint32_t k = 0; k < n; ++k) {
-        SetRowName(k, QString::fromStdString(project.Element(k, level + 1).Name));
+void TfmExpertForm::JudgeElement(
+    CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner)
+{
+    if (!Judging.Open(document, position, level)) {
+        return;
     }
-    SetObjectName(QString::fromStdString(judged.Name));
-    ComputeLocalPriorities(project, position, level, n);
-    ComputeConsistency(project, position, level, n);
-    ShowMeasuresOfJudged();
+    Owner = owner;
+    const std::uint32_t n = Judging.Order();
+    ShowCells();
+    for (std::uint32_t k = 0; k < n; ++k) {
+        RowNameLabels[k]->setText(QString::fromStdString(Judging.ComparedName(k)));
+    }
+    stMainObjectName->setText(QString::fromStdString(Judging.JudgedName()));
+    ShowMeasures();
 
     exec();
 
     // Whatever button closed the window, the judgements entered stay in the element.
-    judged.Judgements.AssignFrom(Working);
-    Project = nullptr;
+    Judging.Close();
 }
 
-void TfmExpertForm::SetOrder(std::uint32_t n)
+void TfmExpertForm::ShowCells()
 {
-    MatrixOrder = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
-}
-
-void TfmExpertForm::LoadJudgements(const TMatrix<int>& judgements)
-{
-    const std::uint32_t rows = judgements.RowCountInUse();
-    const std::uint32_t cols = judgements.ColCountInUse();
-    for (std::uint32_t r = 0; r < MatrixOrder && r < rows; ++r) {
-        for (std::uint32_t c = 0; c < MatrixOrder && c < cols; ++c) {
-            Working(r, c) = judgements(r, c);
+    const std::uint32_t n = Judging.Order();
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
             SetCellText(r, c);
         }
     }
@@ -190,51 +170,18 @@ void TfmExpertForm::LoadJudgements(const TMatrix<int>& judgements)
 
 void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 {
-    Cells[r][c]->setText(QString::fromStdString(JudgementCellText(Working(r, c))));
+    Cells[r][c]->setText(QString::fromStdString(JudgementCellText(Judging.Judgement(r, c))));
 }
 
-void TfmExpertForm::SetRowName(std::uint32_t k, const QString& name)
+void TfmExpertForm::ShowMeasures()
 {
-    if (k < MaxElementsPerLevel) {
-        RowNameLabels[k]->setText(name);
+    const TDesicionLevelData& shown = Judging.Shown();
+    stOwnerValue->setText(TruncatedText(shown.LambdaMax, 4));
+    stIS->setText(TruncatedText(shown.CI, 4));
+    stOS->setText(TruncatedText(shown.CR, 4));
+    for (std::uint32_t k = 0; k < Judging.Order(); ++k) {
+        PriorityLabels[k]->setText(TruncatedText(shown.Priority[k], 4));
     }
-}
-
-void TfmExpertForm::SetObjectName(const QString& name)
-{
-    stMainObjectName->setText(name);
-}
-
-void TfmExpertForm::ShowLambdaMax(double x)
-{
-    stOwnerValue->setText(TruncatedText(x, 4));
-}
-
-void TfmExpertForm::ShowCI(double x)
-{
-    stIS->setText(TruncatedText(x, 4));
-}
-
-void TfmExpertForm::ShowCR(double x)
-{
-    stOS->setText(TruncatedText(x, 4));
-}
-
-void TfmExpertForm::ShowPriorities(std::uint32_t n, const double* priorities)
-{
-    for (std::uint32_t k = 0; k < n && k < MaxElementsPerLevel; ++k) {
-        Shown[k] = priorities[k];
-        PriorityLabels[k]->setText(TruncatedText(priorities[k], 4));
-    }
-}
-
-void TfmExpertForm::ShowMeasuresOfJudged()
-{
-    const TDesicionLevelData& record = Project->LevelDataGrid[JudgedPosition][JudgedLevel];
-    ShowLambdaMax(record.LambdaMax);
-    ShowCI(record.CI);
-    ShowCR(record.CR);
-    ShowPriorities(MatrixOrder, record.Priority.data());
 }
 
 void TfmExpertForm::showEvent(QShowEvent* event)
@@ -245,7 +192,7 @@ void TfmExpertForm::showEvent(QShowEvent* event)
 
 void TfmExpertForm::FormShow()
 {
-    const auto n = static_cast<int>(MatrixOrder == 0 ? 2 : MatrixOrder);
+    const auto n = static_cast<int>(Judging.Order() == 0 ? 2 : Judging.Order());
     for (int r = 0; r < n; ++r) {
         RowNameLabels[static_cast<std::size_t>(r)]->show();
         for (int c = 0; c < n; ++c) {
@@ -351,51 +298,41 @@ void TfmExpertForm::CellDoubleClick(CExpertTable_Element* cell)
     CellPress(cell);
     const std::uint32_t r = CurrentCellRow;
     const std::uint32_t c = CurrentCellColumn;
-    TfmExpertScale* scale = AppWindows().ExpertScale;
-    if (r == c || r >= MatrixOrder || c >= MatrixOrder || scale == nullptr) {
+    TfmExpertScale* scale = ScaleWindow.data();
+    if (r == c || r >= Judging.Order() || c >= Judging.Order() || scale == nullptr) {
         return;
     }
-    const QString upper = Project != nullptr
-        ? QString::fromStdString(Project->Element(JudgedPosition, JudgedLevel).Name)
-        : stMainObjectName->text();
-    scale->SetUpperName(upper);
+    scale->SetUpperName(QString::fromStdString(Judging.JudgedName()));
     scale->SetObjectA(RowNameLabels[r]->text());
     scale->SetObjectB(RowNameLabels[c]->text());
-    scale->SelectLine(ScaleValueToLine(Working(r, c)));
+    scale->SelectLine(Judging.ScaleLineFor(r, c));
     scale->exec();
     if (!scale->Accepted()) {
         return;
     }
-    const std::int32_t v = scale->ChosenValue();
-    // The mirror cell holds the same judgement seen from the other side.
-    Working(r, c) = v;
-    Working(c, r) = v == 1 ? 1 : -v;
-    SetCellText(r, c);
-    SetCellText(c, r);
+    if (Judging.SetJudgement(r, c, scale->ChosenValue())) {
+        SetCellText(r, c);
+        SetCellText(c, r);
+    }
 }
 
 void TfmExpertForm::btApplyClick()
 {
-    if (Project == nullptr) {
+    if (!Judging.IsOpen()) {
         return;
     }
-    const std::uint32_t n = Project->ElementsInLevel(JudgedLevel + 1);
-    Project->Element(JudgedPosition, JudgedLevel).Judgements.AssignFrom(Working);
-    ComputeLocalPriorities(*Project, JudgedPosition, JudgedLevel, n);
-    ComputeConsistency(*Project, JudgedPosition, JudgedLevel, n);
-    ShowMeasuresOfJudged();
+    Judging.Apply();
+    ShowMeasures();
     // An open research window follows the applied judgements.
-    if (TfmAbsoluteMatrix* research = AppWindows().AbsoluteMatrix; research != nullptr) {
-        research->FillDeviations(Working, Shown.data());
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
     }
 }
 
 void TfmExpertForm::btOkClick()
 {
-    if (ResearchIsOpen) {
-        if (TfmAbsoluteMatrix* research = AppWindows().AbsoluteMatrix; research != nullptr) {
-            research->close();
-        }
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); ResearchIsOpen && research != nullptr) {
+        research->close();
     }
     ResearchIsOpen = false;
     accept();
@@ -408,27 +345,20 @@ void TfmExpertForm::btCancelClick()
 
 void TfmExpertForm::btResearchClick()
 {
-    TfmAbsoluteMatrix* research = AppWindows().AbsoluteMatrix;
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
     if (research == nullptr) {
         return;
     }
     btResearch->setEnabled(false);
     ResearchIsOpen = true;
     connect(research, &TfmAbsoluteMatrix::ClosedByUser, this, &TfmExpertForm::EnableResearch, Qt::UniqueConnection);
-    research->SetMatrixOrder(MatrixOrder);
-    research->SetRowNames(MatrixOrder, RowNameLabels);
-    research->FillDeviations(Working, Shown.data());
+    research->SetMatrixOrder(Judging.Order());
+    research->SetRowNames(Judging.Order(), RowNameLabels);
+    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
     research->ShowBeside(this);
 }
 
 void TfmExpertForm::EnableResearch()
 {
     btResearch->setEnabled(true);
-}
-
-void JudgeElement(CUserProjectModel& project, QWidget* owner)
-{
-    if (TfmExpertForm* form = AppWindows().ExpertForm; form != nullptr) {
-        form->JudgeElement(project, owner);
-    }
 }

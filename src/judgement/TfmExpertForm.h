@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judgement/CJudgingSession.h"
 #include "model/ModelConstants.h"
 #include "model/TMatrix.h"
 
@@ -10,7 +11,9 @@
 #include <cstdint>
 
 class CExpertTable_Element;
-class CUserProjectModel;
+class CProjectDocument;
+class TfmAbsoluteMatrix;
+class TfmExpertScale;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -18,7 +21,8 @@ class QPushButton;
 // The comparison window: the judgements of the n elements of one level with
 // respect to one element of the level above, entered through the verbal scale.
 // Created once for the whole run; its 99 table controls are made at 9 x 9 and
-// afterwards only captioned, placed, shown and hidden.
+// afterwards only captioned, placed, shown and hidden. The judging itself is the
+// session's: the window shows it and hands it the user's actions.
 class TfmExpertForm final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmExpertForm)
@@ -27,26 +31,24 @@ public:
     explicit TfmExpertForm(QWidget* parent = nullptr);
     ~TfmExpertForm() override;
 
-    // The whole opening for the project's current element: load, compute, show
-    // modally, and copy the working matrix back into the element however the
-    // window closes. The bottom level has nothing to judge and is left alone.
-    void JudgeElement(CUserProjectModel& project, QWidget* owner);
+    // The scale window it opens for a cell and the research window beside it.
+    void SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research);
 
-    // The steps of the opening, usable alone.
-    void SetOrder(std::uint32_t n);
-    void LoadJudgements(const TMatrix<int>& judgements);
-    void SetRowName(std::uint32_t k, const QString& name);
-    void SetObjectName(const QString& name);
-    void ShowLambdaMax(double x);
-    void ShowCI(double x);
-    void ShowCR(double x);
-    void ShowPriorities(std::uint32_t n, const double* priorities);
-    TMatrix<int>& WorkingJudgements() { return Working; }
-    [[nodiscard]] std::uint32_t Order() const { return MatrixOrder; }
+    // The whole opening for an element: load, compute, show modally, and commit the
+    // working matrix into the element however the window closes. An element with no
+    // level below it has nothing to judge and is left alone.
+    void JudgeElement(CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner);
+
+    [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
+    [[nodiscard]] const TMatrix<int>& WorkingJudgements() const { return Judging.Working(); }
+    [[nodiscard]] std::uint32_t Order() const { return Judging.Order(); }
     [[nodiscard]] std::uint32_t CurrentRow() const { return CurrentCellRow; }
     [[nodiscard]] std::uint32_t CurrentColumn() const { return CurrentCellColumn; }
     [[nodiscard]] bool ResearchOpen() const { return ResearchIsOpen; }
-    [[nodiscard]] const std::array<double, MaxElementsPerLevel>& ShownPriorities() const { return Shown; }
+    [[nodiscard]] const std::array<double, MaxElementsPerLevel>& ShownPriorities() const
+    {
+        return Judging.Shown().Priority;
+    }
 
     QLabel* lbText_1 = nullptr;
     QLabel* lbText_2 = nullptr;
@@ -85,23 +87,16 @@ private:
     void btCancelClick();
     void btResearchClick();
     void EnableResearch();
-    void ShowMeasuresOfJudged();
+    // The session's shown priorities and measures into the labels.
+    void ShowMeasures();
+    void ShowCells();
     void SetCellText(std::uint32_t r, std::uint32_t c);
 
-    TMatrix<int> Working{MaxElementsPerLevel, MaxElementsPerLevel};
-    std::array<double, MaxElementsPerLevel> Shown{};
-    std::uint32_t MatrixOrder = 0;
+    CJudgingSession Judging;
     std::uint32_t CurrentCellRow = 0;
     std::uint32_t CurrentCellColumn = 0;
     bool ResearchIsOpen = false;
-
-    // The project whose element is judged, while the window is open for it.
-    CUserProjectModel* Project = nullptr;
-    std::uint32_t JudgedPosition = 0;
-    std::uint32_t JudgedLevel = 0;
     QPointer<QWidget> Owner;
+    QPointer<TfmExpertScale> ScaleWindow;
+    QPointer<TfmAbsoluteMatrix> ResearchWindow;
 };
-
-// The expert-mode double-click's opening of the comparison window, on the run-long
-// window AppWindows().ExpertForm.
-void JudgeElement(CUserProjectModel& project, QWidget* owner);

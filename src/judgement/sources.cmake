@@ -1,4 +1,5 @@
 set(CORE_SOURCES
+  CJudgingSession.cpp
   ExpertScaleTable.cpp
 )
 set(GUI_SOURCES

@@ -25,7 +25,7 @@ const char* StructureRefusalText(EStructureResult result)
 
 CUserProjectModel::CUserProjectModel()
 {
-    GlobalPriority.SetSize(MaxElementsPerLevel, MaxLevels);
+    GlobalPriorities.SetSize(MaxElementsPerLevel, MaxLevels);
 }
 
 std::uint32_t CUserProjectModel::ElementsInLevel(std::uint32_t level)
@@ -43,36 +43,39 @@ std::uint32_t CUserProjectModel::ElementsInLevelChecked(std::uint32_t level) con
         return 0;
     }
     std::uint32_t n = 0;
-    while (n < MaxElementsPerLevel && SlotInUse[n][level]) {
+    while (n < MaxElementsPerLevel && InUse[n][level]) {
         ++n;
     }
     return n;
 }
 
-bool CUserProjectModel::SetCurrent(std::uint32_t position, std::uint32_t level)
+bool CUserProjectModel::CheckSlot(std::uint32_t position, std::uint32_t level)
 {
     if (position >= MaxElementsPerLevel || level >= MaxLevels) {
         FatalError = true;
         return false;
     }
-    CurrentPosition = position;
-    CurrentLevel = level;
     return true;
 }
 
 std::uint32_t CUserProjectModel::LastLevelCount() const
 {
-    return LevelCount == 0 ? 0 : ElementsInLevelChecked(LevelCount - 1);
+    return Levels == 0 ? 0 : ElementsInLevelChecked(Levels - 1);
+}
+
+bool CUserProjectModel::HasLevelBelow(std::uint32_t position, std::uint32_t level) const
+{
+    return position < MaxElementsPerLevel && level + 1 < Levels && level + 1 < MaxLevels && InUse[position][level];
 }
 
 void CUserProjectModel::ResetGrid()
 {
-    GlobalPriority.SetSize(MaxElementsPerLevel, MaxLevels);
+    GlobalPriorities.SetSize(MaxElementsPerLevel, MaxLevels);
     for (std::uint32_t e = 0; e < MaxElementsPerLevel; ++e) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
             LevelDataGrid[e][k] = TDesicionLevelData{};
             ElementGrid[e][k].SetDefaults(e, k);
-            SlotInUse[e][k] = false;
+            InUse[e][k] = false;
         }
     }
 }
@@ -83,17 +86,17 @@ void CUserProjectModel::BuildNewHierarchy(
     ResetGrid();
     const std::uint32_t n = ClampElementsPerLevel(elementsPerLevel);
     const std::uint32_t levels = ClampLevelCount(levelCount);
-    Goal().Name.assign(goal);
-    Goal().Comment.assign(comment);
-    LevelCount = levels;
-    GlobalPriority.Zero();
-    SlotInUse[0][0] = true;
+    ElementGrid[0][0].Name.assign(goal);
+    ElementGrid[0][0].Comment.assign(comment);
+    Levels = levels;
+    GlobalPriorities.Zero();
+    InUse[0][0] = true;
     for (std::uint32_t e = 0; e < n; ++e) {
         for (std::uint32_t k = 1; k < levels; ++k) {
-            SlotInUse[e][k] = true;
+            InUse[e][k] = true;
         }
     }
-    Built = true;
+    IsBuilt = true;
 }
 
 bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
@@ -114,7 +117,7 @@ bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
     for (std::uint32_t k = 0; k < record.LevelCount; ++k) {
         const std::uint32_t count = k == 0 ? 1U : static_cast<std::uint32_t>(record.ElementsPerLevel[k]);
         for (std::uint32_t e = 0; e < count; ++e) {
-            SlotInUse[e][k] = true;
+            InUse[e][k] = true;
             CHierarchy_Element& element = ElementGrid[e][k];
             const CLoadSaveProjectHierarchy_Element& source = record.Elements[e][k];
             element.Name.assign(source.Name);
@@ -122,9 +125,9 @@ bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
             element.Judgements.AssignFrom(source.Judgements);
         }
     }
-    LevelCount = record.LevelCount;
-    GlobalPriority.Zero();
-    Built = true;
+    Levels = record.LevelCount;
+    GlobalPriorities.Zero();
+    IsBuilt = true;
     return true;
 }
 
@@ -132,7 +135,7 @@ void CUserProjectModel::ClearLevel(std::uint32_t k)
 {
     const std::uint32_t n = ElementsInLevel(k);
     for (std::uint32_t i = 0; i < n; ++i) {
-        SlotInUse[i][k] = false;
+        InUse[i][k] = false;
     }
 }
 
@@ -143,7 +146,7 @@ void CUserProjectModel::ShiftLevelBack(std::uint32_t k)
     }
     const std::uint32_t n = ElementsInLevel(k + 1);
     for (std::uint32_t i = 0; i < n; ++i) {
-        SlotInUse[i][k] = true;
+        InUse[i][k] = true;
         ElementGrid[i][k].CopyDataFrom(ElementGrid[i][k + 1]);
     }
 }
@@ -156,11 +159,11 @@ void CUserProjectModel::ShiftLevelForward(std::uint32_t k)
     const std::uint32_t c = ElementsInLevel(k);
     const std::uint32_t d = ElementsInLevel(k + 1);
     for (std::uint32_t i = 0; i < c; ++i) {
-        SlotInUse[i][k + 1] = true;
+        InUse[i][k + 1] = true;
         ElementGrid[i][k + 1].CopyDataFrom(ElementGrid[i][k]);
     }
     for (std::uint32_t i = c; i < d; ++i) {
-        SlotInUse[i][k + 1] = false;
+        InUse[i][k + 1] = false;
         ElementGrid[i][k + 1].Judgements.FillOnes();
     }
 }
@@ -171,10 +174,10 @@ void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::u
         return;
     }
     for (std::uint32_t i = m; i < old; ++i) {
-        SlotInUse[i][k] = false;
+        InUse[i][k] = false;
     }
     for (std::uint32_t i = old; i < m; ++i) {
-        SlotInUse[i][k] = true;
+        InUse[i][k] = true;
     }
     for (std::uint32_t i = 0; i < m; ++i) {
         CHierarchy_Element& element = ElementGrid[i][k];
@@ -191,20 +194,19 @@ void CUserProjectModel::ResetLevelJudgements(std::uint32_t k)
     }
 }
 
-EStructureResult CUserProjectModel::AddElement()
+EStructureResult CUserProjectModel::AddElement(std::uint32_t level)
 {
-    const std::uint32_t k = CurrentLevel;
-    if (k == 0 || k >= LevelCount || k >= MaxLevels) {
+    const std::uint32_t k = level;
+    if (k == 0 || k >= Levels || k >= MaxLevels) {
         return EStructureResult::NotApplicable;
     }
     const std::uint32_t n = ElementsInLevel(k);
     if (n >= MaxElementsPerLevel) {
         return EStructureResult::TooManyElements;
     }
-    Modified = true;
     CHierarchy_Element& element = ElementGrid[n][k];
     element.SetDefaultText(n);
-    SlotInUse[n][k] = true;
+    InUse[n][k] = true;
     element.Judgements.FillOnes();
     const std::uint32_t parents = ElementsInLevel(k - 1);
     for (std::uint32_t i = 0; i < parents; ++i) {
@@ -213,11 +215,11 @@ EStructureResult CUserProjectModel::AddElement()
     return EStructureResult::Done;
 }
 
-EStructureResult CUserProjectModel::DeleteElement()
+EStructureResult CUserProjectModel::DeleteElement(std::uint32_t position, std::uint32_t level)
 {
-    const std::uint32_t k = CurrentLevel;
-    const std::uint32_t p = CurrentPosition;
-    if (k == 0 || k >= LevelCount || k >= MaxLevels) {
+    const std::uint32_t k = level;
+    const std::uint32_t p = position;
+    if (k == 0 || k >= Levels || k >= MaxLevels) {
         return EStructureResult::NotApplicable;
     }
     const std::uint32_t n = ElementsInLevel(k);
@@ -227,11 +229,10 @@ EStructureResult CUserProjectModel::DeleteElement()
     if (n <= MinElementsPerLevel) {
         return EStructureResult::TooFewElements;
     }
-    Modified = true;
     for (std::uint32_t i = p; i + 1 < n; ++i) {
         ElementGrid[i][k].CopyDataFrom(ElementGrid[i + 1][k]);
     }
-    SlotInUse[n - 1][k] = false;
+    InUse[n - 1][k] = false;
     const std::uint32_t parents = ElementsInLevel(k - 1);
     for (std::uint32_t i = 0; i < parents; ++i) {
         ElementGrid[i][k - 1].Judgements.RemoveRowCol(p, n);
@@ -239,30 +240,29 @@ EStructureResult CUserProjectModel::DeleteElement()
     return EStructureResult::Done;
 }
 
-EStructureResult CUserProjectModel::CanAddLevel() const
+EStructureResult CUserProjectModel::CanAddLevel(std::uint32_t level) const
 {
-    if (CurrentLevel == 0 || CurrentLevel >= LevelCount) {
+    if (level == 0 || level >= Levels) {
         return EStructureResult::NotApplicable;
     }
-    if (LevelCount + 1 > MaxLevels) {
+    if (Levels + 1 > MaxLevels) {
         return EStructureResult::TooManyLevels;
     }
     return EStructureResult::Done;
 }
 
-EStructureResult CUserProjectModel::AddLevel(std::uint32_t elementCount, bool before)
+EStructureResult CUserProjectModel::AddLevel(std::uint32_t level, std::uint32_t elementCount, bool before)
 {
-    const EStructureResult allowed = CanAddLevel();
+    const EStructureResult allowed = CanAddLevel(level);
     if (allowed != EStructureResult::Done) {
         return allowed;
     }
     if (elementCount < MinElementsPerLevel || elementCount > MaxElementsPerLevel) {
         return EStructureResult::NotApplicable;
     }
-    const std::uint32_t levels = LevelCount;
-    const std::uint32_t k = CurrentLevel;
+    const std::uint32_t levels = Levels;
+    const std::uint32_t k = level;
     const std::uint32_t m = elementCount;
-    Modified = true;
     if (before) {
         const std::uint32_t c = ElementsInLevel(k);
         for (std::uint32_t j = levels; j-- > k;) {
@@ -281,21 +281,20 @@ EStructureResult CUserProjectModel::AddLevel(std::uint32_t elementCount, bool be
         SetUpNewLevel(m, 0, levels);
         ResetLevelJudgements(levels - 1);
     }
-    LevelCount = levels + 1;
+    Levels = levels + 1;
     return EStructureResult::Done;
 }
 
-EStructureResult CUserProjectModel::DeleteLevel()
+EStructureResult CUserProjectModel::DeleteLevel(std::uint32_t level)
 {
-    const std::uint32_t levels = LevelCount;
-    const std::uint32_t k = CurrentLevel;
+    const std::uint32_t levels = Levels;
+    const std::uint32_t k = level;
     if (k == 0 || k >= levels) {
         return EStructureResult::NotApplicable;
     }
     if (levels - 1 < MinLevels) {
         return EStructureResult::TooFewLevels;
     }
-    Modified = true;
     for (std::uint32_t j = k; j < levels; ++j) {
         ClearLevel(j);
         if (j == levels - 1) {
@@ -304,7 +303,7 @@ EStructureResult CUserProjectModel::DeleteLevel()
         ShiftLevelBack(j);
     }
     ResetLevelJudgements(k - 1);
-    LevelCount = levels - 1;
+    Levels = levels - 1;
     return EStructureResult::Done;
 }
 
@@ -323,6 +322,16 @@ bool CUserProjectModel::SetElementText(
     CHierarchy_Element& element = ElementGrid[position][level];
     element.Name.assign(name, 0, Utf8PrefixBytes(name, NameLimit(position, level)));
     element.Comment.assign(comment, 0, Utf8PrefixBytes(comment, MaxCommentLength));
+    return true;
+}
+
+bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements)
+{
+    if (position >= MaxElementsPerLevel || level >= MaxLevels) {
+        FatalError = true;
+        return false;
+    }
+    ElementGrid[position][level].Judgements.AssignFrom(judgements);
     return true;
 }
 

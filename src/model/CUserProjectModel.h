@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/CHierarchy_Element.h"
-#include "model/CriticalSection.h"
 #include "model/ModelConstants.h"
 #include "model/TDesicionLevelData.h"
 #include "model/TMatrix.h"
@@ -27,9 +26,12 @@ enum class EStructureResult {
 // The user's text for a refusal; empty for Done and NotApplicable.
 const char* StructureRefusalText(EStructureResult result);
 
-// The whole model of one project, owned by its window. Everything is preallocated
+// The hierarchy of one project with its computed results. Everything is preallocated
 // at the grid's maximum size; structure edits only switch slots and copy data.
-// Addressing is always [position][level], level 0 being the goal.
+// Addressing is always [position][level], level 0 being the goal. The hierarchy
+// (slot use, level count, names, comments, judgements) changes only through the
+// operations below, which keep its invariants; the results are derived data that the
+// computations write and every view recomputes before it shows them.
 class CUserProjectModel {
 public:
     CUserProjectModel();
@@ -37,41 +39,44 @@ public:
     CUserProjectModel& operator=(const CUserProjectModel&) = delete;
     virtual ~CUserProjectModel() = default;
 
-    CriticalSection Lock;
-    bool Built = false;
-    bool VerticalOrientation = false;
-    bool Modified = false;
-    bool ClosingAll = false;
-    bool AskSaveOnClose = true;
-    std::string FileName;
-
-    TElementGridOf<CHierarchy_Element> ElementGrid;
-    TElementGridOf<bool> SlotInUse{};
-    TElementGridOf<TDesicionLevelData> LevelDataGrid;
-    std::uint32_t LevelCount = 0;
-    TMatrix<double> GlobalPriority;
-    std::uint32_t CurrentPosition = 0;
-    std::uint32_t CurrentLevel = 0;
+    [[nodiscard]] bool Built() const { return IsBuilt; }
+    [[nodiscard]] std::uint32_t LevelCount() const { return Levels; }
+    [[nodiscard]] bool SlotInUse(std::uint32_t position, std::uint32_t level) const
+    {
+        return position < MaxElementsPerLevel && level < MaxLevels && InUse[position][level];
+    }
 
     // Set by an index outside the grid; the window then shows the fatal message,
     // clears AskSaveOnClose and closes itself.
     [[nodiscard]] bool FatalErrorRaised() const { return FatalError; }
+    // False (and the fatal error raised) for a position of 9+ or a level of 10+.
+    bool CheckSlot(std::uint32_t position, std::uint32_t level);
 
     // Counts the prefix of slots in use; a level of 10 or more is a fatal error (0 returned).
     std::uint32_t ElementsInLevel(std::uint32_t level);
     [[nodiscard]] std::uint32_t ElementsInLevelChecked(std::uint32_t level) const;
-    // False (and the fatal error raised) for a position of 9+ or a level of 10+.
-    bool SetCurrent(std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] std::uint32_t LastLevelCount() const;
+    // The bottom level has nothing below it to compare; neither has a slot outside the hierarchy.
+    [[nodiscard]] bool HasLevelBelow(std::uint32_t position, std::uint32_t level) const;
 
-    CHierarchy_Element& Element(std::uint32_t position, std::uint32_t level) { return ElementGrid[position][level]; }
     [[nodiscard]] const CHierarchy_Element& Element(std::uint32_t position, std::uint32_t level) const
     {
         return ElementGrid[position][level];
     }
-    CHierarchy_Element& Goal() { return ElementGrid[0][0]; }
     [[nodiscard]] const CHierarchy_Element& Goal() const { return ElementGrid[0][0]; }
-    CHierarchy_Element& CurrentElement() { return ElementGrid[CurrentPosition][CurrentLevel]; }
-    [[nodiscard]] std::uint32_t LastLevelCount() const;
+
+    // Results: the local priorities and consistency of every element, and the global
+    // priorities [position][level] of every element.
+    [[nodiscard]] const TDesicionLevelData& LevelData(std::uint32_t position, std::uint32_t level) const
+    {
+        return LevelDataGrid[position][level];
+    }
+    TDesicionLevelData& LevelData(std::uint32_t position, std::uint32_t level)
+    {
+        return LevelDataGrid[position][level];
+    }
+    [[nodiscard]] const TMatrix<double>& GlobalPriority() const { return GlobalPriorities; }
+    TMatrix<double>& GlobalPriority() { return GlobalPriorities; }
 
     // Building. Both start from a fresh grid. A record the grid cannot hold, or with a
     // level below the goal of fewer than 2 elements, is refused and changes nothing.
@@ -79,17 +84,20 @@ public:
         std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment);
     bool BuildLoadedHierarchy(const TLoadSaveProject& record);
 
-    // Structure commands on the current element; a refusal leaves the model unchanged.
-    EStructureResult AddElement();
-    EStructureResult DeleteElement();
-    [[nodiscard]] EStructureResult CanAddLevel() const;
-    EStructureResult AddLevel(std::uint32_t elementCount, bool before);
-    EStructureResult DeleteLevel();
+    // Structure commands on the element at (position, level); a refusal leaves the
+    // model unchanged.
+    EStructureResult AddElement(std::uint32_t level);
+    EStructureResult DeleteElement(std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] EStructureResult CanAddLevel(std::uint32_t level) const;
+    EStructureResult AddLevel(std::uint32_t level, std::uint32_t elementCount, bool before);
+    EStructureResult DeleteLevel(std::uint32_t level);
 
     // Name and comment from the element dialog, cut to the dialog limits.
     bool SetElementText(
         std::uint32_t position, std::uint32_t level, const std::string& name, const std::string& comment);
     [[nodiscard]] static std::uint32_t NameLimit(std::uint32_t position, std::uint32_t level);
+    // An element's judgements as a judging session commits them (the whole 9 x 9 matrix).
+    bool SetJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements);
 
     // The steps the commands share; public so the tests can drive them alone.
     void ClearLevel(std::uint32_t k);
@@ -100,6 +108,13 @@ public:
 
 private:
     void ResetGrid();
+
+    TElementGridOf<CHierarchy_Element> ElementGrid;
+    TElementGridOf<bool> InUse{};
+    TElementGridOf<TDesicionLevelData> LevelDataGrid;
+    TMatrix<double> GlobalPriorities;
+    std::uint32_t Levels = 0;
+    bool IsBuilt = false;
     bool FatalError = false;
 };
 

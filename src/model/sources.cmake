@@ -1,5 +1,6 @@
 set(CORE_SOURCES
   CHierarchy_Element.cpp
+  CProjectDocument.cpp
   CUserProjectModel.cpp
   TextLimits.cpp
 )

@@ -117,7 +117,7 @@ CResultsView::~CResultsView() = default;
 
 void CResultsView::ShowResultsView(CUserProjectModel& project, bool show)
 {
-    const std::uint32_t m = project.LevelCount == 0 ? 0U : project.ElementsInLevel(project.LevelCount - 1);
+    const std::uint32_t m = project.LevelCount() == 0 ? 0U : project.ElementsInLevel(project.LevelCount() - 1);
     for (QWidget* widget : std::initializer_list<QWidget*>{chPriorityChart, bvInfoTable, lbNameObject, lbPriorityValue,
              lbTitleInfoTable, lbChartTools, lbRotation, lbBiggest, lbZoon, lbHorOffset, lbVerOffset, sbHorOffset,
              sbVerOffset, sbBiggest, sbZoom, sbRotation}) {

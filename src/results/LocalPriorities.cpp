@@ -70,7 +70,7 @@ void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, 
         return;
     }
     ComputeLocalPriorities(
-        project.Element(position, level).Judgements, n, project.LevelDataGrid[position][level].Priority.data());
+        project.Element(position, level).Judgements, n, project.LevelData(position, level).Priority.data());
 }
 
 void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)
@@ -78,7 +78,7 @@ void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std:
     if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel) {
         return;
     }
-    TDesicionLevelData& record = project.LevelDataGrid[position][level];
+    TDesicionLevelData& record = project.LevelData(position, level);
     const CConsistency c = ComputeConsistency(project.Element(position, level).Judgements, n, record.Priority.data());
     record.LambdaMax = c.LambdaMax;
     record.CI = c.CI;

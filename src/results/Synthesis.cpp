@@ -7,7 +7,7 @@
 
 void ComputeAllPriorities(CUserProjectModel& project)
 {
-    const std::uint32_t levels = project.LevelCount > MaxLevels ? MaxLevels : project.LevelCount;
+    const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
     if (levels < 2) {
         return;
     }
@@ -19,12 +19,12 @@ void ComputeAllPriorities(CUserProjectModel& project)
             ComputeConsistency(project, k, level, n);
         }
     }
-    TMatrix<double>& global = project.GlobalPriority;
+    TMatrix<double>& global = project.GlobalPriority();
     for (std::uint32_t level = 1; level < levels; ++level) {
         const std::uint32_t m = project.ElementsInLevelChecked(level);
         if (level == 1) {
             for (std::uint32_t e = 0; e < m; ++e) {
-                global(e, 1) = project.LevelDataGrid[0][0].Priority[e];
+                global(e, 1) = project.LevelData(0, 0).Priority[e];
             }
             continue;
         }
@@ -32,7 +32,7 @@ void ComputeAllPriorities(CUserProjectModel& project)
         for (std::uint32_t e = 0; e < m; ++e) {
             double s = 0.0;
             for (std::uint32_t k = 0; k < p; ++k) {
-                s = s + project.LevelDataGrid[k][level - 1].Priority[e] * global(k, level - 1);
+                s = s + project.LevelData(k, level - 1).Priority[e] * global(k, level - 1);
             }
             global(e, level) = s;
         }
@@ -64,7 +64,7 @@ CResultList LevelResults(const CUserProjectModel& project, std::uint32_t level)
     for (std::uint32_t e = 0; e < list.Count; ++e) {
         CResultRow& row = list.Rows[e];
         row.Name = project.Element(e, level).Name;
-        row.Value = project.GlobalPriority(e, level);
+        row.Value = project.GlobalPriority()(e, level);
         row.Position = e;
     }
     OrderResults(list);
@@ -73,5 +73,5 @@ CResultList LevelResults(const CUserProjectModel& project, std::uint32_t level)
 
 CResultList FinalResults(const CUserProjectModel& project)
 {
-    return project.LevelCount == 0 ? CResultList{} : LevelResults(project, project.LevelCount - 1);
+    return project.LevelCount() == 0 ? CResultList{} : LevelResults(project, project.LevelCount() - 1);
 }

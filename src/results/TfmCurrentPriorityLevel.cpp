@@ -92,29 +92,18 @@ void TfmCurrentPriorityLevel::ShowLevelPriorities(CUserProjectModel& project, st
 {
     Project = &project;
     std::uint32_t shown = level == 0 ? 1U : level;
-    if (shown >= project.LevelCount) {
-        shown = project.LevelCount == 0 ? 0U : project.LevelCount - 1;
+    if (shown >= project.LevelCount()) {
+        shown = project.LevelCount() == 0 ? 0U : project.LevelCount() - 1;
     }
     if (shown == 0 || shown >= MaxLevels) {
         return;
     }
-    const std::uint32_t m = project.ElementsInLevel(shown);
-    std::vector<double> values;
-    std::vector<std::string> names;
-    for (std::uint32_t e = 0; e < m; ++e) {
-        values.push_back(project.GlobalPriority(e, shown));
-        names.push_back(project.Element(e, shown).Name);
-    }
-    FillLevelPriorities(m, values, names);
+    ShowResults(LevelResults(project, shown));
 }
 
 void TfmCurrentPriorityLevel::FillLevelPriorities(
     std::uint32_t m, const std::vector<double>& values, const std::vector<std::string>& names)
 {
-    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
-        NameCells[i]->hide();
-        ValueCells[i]->hide();
-    }
     CResultList list;
     list.Count = std::min(
         {m, MaxElementsPerLevel, static_cast<std::uint32_t>(values.size()), static_cast<std::uint32_t>(names.size())});
@@ -124,6 +113,15 @@ void TfmCurrentPriorityLevel::FillLevelPriorities(
         list.Rows[i].Position = i;
     }
     OrderResults(list);
+    ShowResults(list);
+}
+
+void TfmCurrentPriorityLevel::ShowResults(const CResultList& list)
+{
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        NameCells[i]->hide();
+        ValueCells[i]->hide();
+    }
     for (std::uint32_t i = 0; i < list.Count; ++i) {
         NameCells[i]->setText(QString::fromStdString(list.Rows[i].Name));
         ValueCells[i]->setText(TruncatedText(list.Rows[i].Value, 4));

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CUserProjectModel;
+struct CResultList;
 class QChartView;
 class QFrame;
 class QLabel;
@@ -33,6 +34,8 @@ public:
     void ShowLevelPriorities(CUserProjectModel& project, std::uint32_t level);
     // Orders the m values with their names through the core and shows them.
     void FillLevelPriorities(std::uint32_t m, const std::vector<double>& values, const std::vector<std::string>& names);
+    // Rows, level number and pie from a list already in order.
+    void ShowResults(const CResultList& list);
 
     [[nodiscard]] std::uint32_t CurrentLevelNumber() const { return LevelNumber; }
 

@@ -327,7 +327,7 @@ CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileNa
 
 bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool templateFlag)
 {
-    const std::uint32_t levels = project.LevelCount;
+    const std::uint32_t levels = project.LevelCount();
     if (levels > MaxLevels) {
         return false;
     }
@@ -433,4 +433,17 @@ std::string TemplateDirectory(const std::string& startDirectory)
 std::string CloneFileName(const std::string& startDirectory)
 {
     return JoinPath(startDirectory, "ToClone.tmp");
+}
+
+const char* WriteResultText(EWriteResult result, const char* openFailureText)
+{
+    switch (result) {
+    case EWriteResult::OpenFailed:
+        return openFailureText;
+    case EWriteResult::WriteFailed:
+        return FileWriteErrorText;
+    case EWriteResult::Ok:
+        break;
+    }
+    return "";
 }

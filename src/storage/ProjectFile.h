@@ -85,3 +85,8 @@ inline constexpr const char* FileWriteErrorText = "Ошибка записи ф�
 inline constexpr const char* TemplateSaveErrorText = "Не могу сохранить проект в виде шаблона";
 inline constexpr const char* TemplateOpenErrorText = "Не могу открыть текущий шаблон";
 inline constexpr const char* CloneErrorText = "Не могу клонировать текущий проект";
+
+// The user's message for a failed write: openFailureText (the command's own opening
+// message) when the file could not be created, "Ошибка записи файла" when writing
+// failed; empty for success.
+const char* WriteResultText(EWriteResult result, const char* openFailureText);

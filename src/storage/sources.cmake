@@ -5,4 +5,5 @@ set(CORE_SOURCES
   ProjectFile.cpp
 )
 set(GUI_SOURCES
+  CDocumentLifecycle.cpp
 )

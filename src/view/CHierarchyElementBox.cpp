@@ -1,7 +1,5 @@
 #include "view/CHierarchyElementBox.h"
 
-#include "view/TUserProject.h"
-
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -11,10 +9,8 @@ namespace {
 constexpr int BoxFontPointSize = 10;
 } // namespace
 
-CHierarchyElementBox::CHierarchyElementBox(
-    TUserProject& project, std::uint32_t position, std::uint32_t level, QWidget* parent)
+CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t level, QWidget* parent)
     : QLabel(parent)
-    , Project(project)
     , SlotPosition(position)
     , SlotLevel(level)
 {
@@ -38,7 +34,7 @@ void CHierarchyElementBox::mousePressEvent(QMouseEvent* event)
 {
     // Any button makes the element current, so the menu and the double-click act on it.
     const QPointer<CHierarchyElementBox> alive(this);
-    Project.ElementMouseDown(SlotPosition, SlotLevel);
+    emit Pressed(SlotPosition, SlotLevel);
     if (alive) {
         event->accept();
     }
@@ -46,12 +42,11 @@ void CHierarchyElementBox::mousePressEvent(QMouseEvent* event)
 
 void CHierarchyElementBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The owner may close its window on either signal (the fatal model error).
     const QPointer<CHierarchyElementBox> alive(this);
-    if (!Project.ElementMouseDown(SlotPosition, SlotLevel)) {
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        Project.ElementDoubleClick();
+    emit Pressed(SlotPosition, SlotLevel);
+    if (alive && event->button() == Qt::LeftButton) {
+        emit DoubleClicked();
     }
     if (alive) {
         event->accept();

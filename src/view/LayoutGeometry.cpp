@@ -55,7 +55,7 @@ void CentreLevels(CHierarchyLayout& layout, const CUserProjectModel& project, bo
 {
     const CRect& goal = layout.Places[0][0].Box;
     const auto g = static_cast<std::uint32_t>(vertical ? goal.Left : goal.Top);
-    const std::uint32_t levels = project.LevelCount > MaxLevels ? MaxLevels : project.LevelCount;
+    const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
     for (std::uint32_t k = 1; k < levels; ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k);
         if (n == 2) {
@@ -80,7 +80,7 @@ void ComputeLinks(CLinkSet& links, const CHierarchyLayout& layout, const CUserPr
     const TElementGridOf<bool>& visible, bool vertical)
 {
     links.Count = 0;
-    const std::uint32_t levels = project.LevelCount > MaxLevels ? MaxLevels : project.LevelCount;
+    const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
     for (std::uint32_t k = 0; k + 1 < levels; ++k) {
         if (!visible[0][k + 1]) {
             return;

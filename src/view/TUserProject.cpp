@@ -1,14 +1,13 @@
 #include "view/TUserProject.h"
 
-#include "app/CAppWindows.h"
 #include "app/CUserDialogs.h"
-#include "app/TMainForm.h"
 #include "judgement/TfmExpertForm.h"
 #include "model/TAddNewLevel.h"
 #include "model/TfmElementEdit.h"
 #include "results/CResultsView.h"
 #include "results/Synthesis.h"
 #include "results/TfmCurrentPriorityLevel.h"
+#include "storage/CDocumentLifecycle.h"
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
 #include "view/CHierarchyElementBox.h"
@@ -48,8 +47,9 @@ QString Text(const std::string& text)
 }
 } // namespace
 
-TUserProject::TUserProject(QWidget* parent)
+TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* parent)
     : QWidget(parent)
+    , Services(services)
 {
     auto* rows = new QHBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -156,8 +156,12 @@ void TUserProject::CreateElements()
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
             // The frame first, so the box stands above it.
             Bevels[p][k] = new CBevel_of_HElement(HierarchyCanvas);
-            Boxes[p][k] = new CHierarchyElementBox(*this, p, k, HierarchyCanvas);
-            Boxes[p][k]->setObjectName(QStringLiteral("Element_%1_%2").arg(p).arg(k));
+            auto* box = new CHierarchyElementBox(p, k, HierarchyCanvas);
+            box->setObjectName(QStringLiteral("Element_%1_%2").arg(p).arg(k));
+            connect(box, &CHierarchyElementBox::Pressed, this,
+                [this](std::uint32_t position, std::uint32_t level) { ElementMouseDown(position, level); });
+            connect(box, &CHierarchyElementBox::DoubleClicked, this, &TUserProject::ElementDoubleClick);
+            Boxes[p][k] = box;
         }
     }
     SetElementMenus(mnChartMenu);
@@ -176,13 +180,13 @@ bool TUserProject::ExpertModeOn() const
 void TUserProject::BuildNewHierarchy(
     std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment)
 {
-    ProjectModel.BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
+    Model().BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
     FinishBuild();
 }
 
 bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
 {
-    if (!ProjectModel.BuildLoadedHierarchy(record)) {
+    if (!Model().BuildLoadedHierarchy(record)) {
         return false;
     }
     FinishBuild();
@@ -193,7 +197,7 @@ void TUserProject::FinishBuild()
 {
     SetElementMenus(ExpertModeOn() ? mnCurrentLevelMenu : mnChartMenu);
     RefreshCaptions();
-    if (ProjectModel.VerticalOrientation) {
+    if (Vertical) {
         LayoutVertical();
     } else {
         LayoutHorizontal();
@@ -216,22 +220,22 @@ QSize TUserProject::OuterSize() const
 
 void TUserProject::LayoutHorizontal()
 {
-    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    const CCriticalSectionGuard guard(Lock);
     ::LayoutHorizontal(*Places, OuterSize().height());
     ApplyLayout();
 }
 
 void TUserProject::LayoutVertical()
 {
-    const CCriticalSectionGuard guard(ProjectModel.Lock);
+    const CCriticalSectionGuard guard(Lock);
     ::LayoutVertical(*Places, OuterSize().width());
     ApplyLayout();
 }
 
 void TUserProject::CentreLevels()
 {
-    const CCriticalSectionGuard guard(ProjectModel.Lock);
-    ::CentreLevels(*Places, ProjectModel, ProjectModel.VerticalOrientation);
+    const CCriticalSectionGuard guard(Lock);
+    ::CentreLevels(*Places, Model(), Vertical);
     ApplyLayout();
 }
 
@@ -256,7 +260,7 @@ void TUserProject::UpdateCanvasSize()
     int bottom = 0;
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            if (!ProjectModel.SlotInUse[p][k]) {
+            if (!Model().SlotInUse(p, k)) {
                 continue;
             }
             const CRect& frame = Places->Places[p][k].Frame;
@@ -281,7 +285,7 @@ void TUserProject::RefreshCaptions()
 {
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            Boxes[p][k]->setText(Text(ProjectModel.Element(p, k).Name));
+            Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
         }
     }
 }
@@ -297,7 +301,7 @@ void TUserProject::ShowHierarchy(bool visible)
 {
     for (std::uint32_t k = 0; k < MaxLevels; ++k) {
         for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
-            const bool show = visible && k < ProjectModel.LevelCount && ProjectModel.SlotInUse[p][k];
+            const bool show = visible && k < Model().LevelCount() && Model().SlotInUse(p, k);
             Bevels[p][k]->setVisible(show);
             Boxes[p][k]->setVisible(show);
         }
@@ -306,8 +310,8 @@ void TUserProject::ShowHierarchy(bool visible)
 
 void TUserProject::FormPaint(QPainter& painter)
 {
-    const CCriticalSectionGuard guard(ProjectModel.Lock);
-    if (!ProjectModel.Built) {
+    const CCriticalSectionGuard guard(Lock);
+    if (!Model().Built()) {
         return;
     }
     TElementGridOf<bool> visible{};
@@ -316,7 +320,7 @@ void TUserProject::FormPaint(QPainter& painter)
             visible[p][k] = !Boxes[p][k]->isHidden();
         }
     }
-    ComputeLinks(*Links, *Places, ProjectModel, visible, ProjectModel.VerticalOrientation);
+    ComputeLinks(*Links, *Places, Model(), visible, Vertical);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     for (std::uint32_t i = 0; i < Links->Count; ++i) {
@@ -328,10 +332,10 @@ void TUserProject::FormPaint(QPainter& painter)
 void TUserProject::ToggleOrientation()
 {
     {
-        const CCriticalSectionGuard guard(ProjectModel.Lock);
-        ProjectModel.VerticalOrientation = !ProjectModel.VerticalOrientation;
+        const CCriticalSectionGuard guard(Lock);
+        Vertical = !Vertical;
     }
-    const bool vertical = ProjectModel.VerticalOrientation;
+    const bool vertical = Vertical;
     RedrawLinks();
     ShowHierarchy(false);
     if (vertical) {
@@ -342,8 +346,8 @@ void TUserProject::ToggleOrientation()
     CentreLevels();
     ShowHierarchy(true);
     RedrawLinks();
-    if (TAddNewLevel* addLevel = AppWindows().AddNewLevel) {
-        addLevel->SetPlacementCaptions(vertical);
+    if (Services.AddNewLevel != nullptr) {
+        Services.AddNewLevel->SetPlacementCaptions(vertical);
     }
 }
 
@@ -359,13 +363,13 @@ void TUserProject::SetElementMenus(QMenu* menu)
 
 bool TUserProject::CheckFatalModelError()
 {
-    if (!ProjectModel.FatalErrorRaised()) {
+    if (!Model().FatalErrorRaised()) {
         return false;
     }
     if (!FatalErrorShown) {
         FatalErrorShown = true;
         UserDialogs().Inform(this, QString::fromUtf8(FatalModelErrorText), MessageCaption());
-        ProjectModel.AskSaveOnClose = false;
+        ProjectDocument.SetAskSaveOnClose(false);
         CloseProjectWindow();
     }
     return true;
@@ -381,52 +385,58 @@ void TUserProject::CloseProjectWindow()
     }
 }
 
+bool TUserProject::SetCurrent(std::uint32_t position, std::uint32_t level)
+{
+    if (!Model().CheckSlot(position, level)) {
+        CheckFatalModelError();
+        return false;
+    }
+    CurrentElementPosition = position;
+    CurrentElementLevel = level;
+    return true;
+}
+
 bool TUserProject::ElementMouseDown(std::uint32_t position, std::uint32_t level)
 {
-    ProjectModel.SetCurrent(position, level);
-    return !CheckFatalModelError();
+    return SetCurrent(position, level);
 }
 
 void TUserProject::ElementDoubleClick()
 {
-    // Every double-click marks the project changed, whatever follows.
-    ProjectModel.Modified = true;
+    if (Model().FatalErrorRaised()) {
+        return;
+    }
+    ProjectDocument.ElementDoubleClicked();
     if (EditModeOn()) {
         EditCurrentElement();
     }
     if (ExpertModeOn()) {
-        // The bottom level has nothing below it to compare.
-        if (ProjectModel.LevelCount == 0 || ProjectModel.CurrentLevel + 1 >= ProjectModel.LevelCount) {
-            return;
-        }
         OpenExpertForm();
     }
 }
 
 void TUserProject::EditCurrentElement()
 {
-    TfmElementEdit* dialog = AppWindows().ElementEdit;
+    TfmElementEdit* dialog = Services.ElementEdit;
     if (dialog == nullptr) {
         return;
     }
-    const std::uint32_t p = ProjectModel.CurrentPosition;
-    const std::uint32_t k = ProjectModel.CurrentLevel;
-    if (p >= MaxElementsPerLevel || k >= MaxLevels) {
-        ProjectModel.SetCurrent(p, k); // raises the fatal error
-        CheckFatalModelError();
+    const std::uint32_t p = CurrentElementPosition;
+    const std::uint32_t k = CurrentElementLevel;
+    if (!SetCurrent(p, k)) {
         return;
     }
-    const CHierarchy_Element& element = ProjectModel.Element(p, k);
+    const CHierarchy_Element& element = Model().Element(p, k);
     dialog->LoadElement(Text(element.Name), Text(element.Comment), p == 0 && k == 0);
     dialog->exec();
     if (!dialog->Confirmed()) {
         return;
     }
-    ProjectModel.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
+    ProjectDocument.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
     if (CheckFatalModelError()) {
         return;
     }
-    Boxes[p][k]->setText(Text(ProjectModel.Element(p, k).Name));
+    Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
 }
 
 bool TUserProject::ReportStructureResult(EStructureResult result)
@@ -453,26 +463,26 @@ void TUserProject::Redraw()
 
 void TUserProject::mnAddElementClick()
 {
-    if (ReportStructureResult(ProjectModel.AddElement())) {
+    if (ReportStructureResult(ProjectDocument.AddElement(CurrentElementLevel))) {
         Redraw();
     }
 }
 
 void TUserProject::mnDelElementClick()
 {
-    if (ReportStructureResult(ProjectModel.DeleteElement())) {
+    if (ReportStructureResult(ProjectDocument.DeleteElement(CurrentElementPosition, CurrentElementLevel))) {
         Redraw();
     }
 }
 
 void TUserProject::mnAddLevelClick()
 {
-    const EStructureResult allowed = ProjectModel.CanAddLevel();
+    const EStructureResult allowed = Model().CanAddLevel(CurrentElementLevel);
     if (allowed != EStructureResult::Done) {
         ReportStructureResult(allowed);
         return;
     }
-    TAddNewLevel* dialog = AppWindows().AddNewLevel;
+    TAddNewLevel* dialog = Services.AddNewLevel;
     if (dialog == nullptr) {
         return;
     }
@@ -480,14 +490,15 @@ void TUserProject::mnAddLevelClick()
     if (!dialog->Confirmed()) {
         return;
     }
-    if (ReportStructureResult(ProjectModel.AddLevel(dialog->ElementCount(), dialog->PlaceBefore()))) {
+    if (ReportStructureResult(
+            ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), dialog->PlaceBefore()))) {
         Redraw();
     }
 }
 
 void TUserProject::mnDelLevelClick()
 {
-    if (ReportStructureResult(ProjectModel.DeleteLevel())) {
+    if (ReportStructureResult(ProjectDocument.DeleteLevel(CurrentElementLevel))) {
         Redraw();
     }
 }
@@ -517,7 +528,7 @@ void TUserProject::btResultsViewClick()
     RedrawLinks();
     ShowHierarchy(!show);
     if (show) {
-        ComputeAllPriorities(ProjectModel);
+        ComputeAllPriorities(Model());
         if (CheckFatalModelError()) {
             return;
         }
@@ -531,12 +542,12 @@ void TUserProject::btResultsViewClick()
 
 void TUserProject::btCloneClick()
 {
-    Clone();
+    emit CloneRequested(this);
 }
 
 void TUserProject::mnCurrentPriorityClick()
 {
-    ComputeAllPriorities(ProjectModel);
+    ComputeAllPriorities(Model());
     if (CheckFatalModelError()) {
         return;
     }
@@ -545,53 +556,44 @@ void TUserProject::mnCurrentPriorityClick()
 
 void TUserProject::OpenExpertForm()
 {
-    if (AppWindows().ExpertForm != nullptr) {
-        JudgeElement(ProjectModel, this);
+    if (Services.ExpertForm != nullptr) {
+        Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
     }
 }
 
 void TUserProject::ShowLevelPriorities()
 {
-    TfmCurrentPriorityLevel* window = AppWindows().CurrentPriorityLevel;
+    TfmCurrentPriorityLevel* window = Services.LevelPriorities;
     if (window == nullptr) {
         return;
     }
-    window->SetLevelRange(ProjectModel.CurrentLevel, ProjectModel.LevelCount);
-    window->ShowLevelPriorities(ProjectModel, ProjectModel.CurrentLevel);
+    window->SetLevelRange(CurrentElementLevel, Model().LevelCount());
+    window->ShowLevelPriorities(Model(), CurrentElementLevel);
     window->exec();
 }
 
 void TUserProject::ShowResultsView(bool show)
 {
-    ResultsView->ShowResultsView(ProjectModel, show);
+    ResultsView->ShowResultsView(Model(), show);
     UpdateCanvasSize();
 }
 
 void TUserProject::FillResults()
 {
-    ResultsView->FillResults(ProjectModel);
-}
-
-void TUserProject::Clone()
-{
-    // The clone goes through the frame: it writes the clone file and opens the copy.
-    if (auto* frame = dynamic_cast<TMainForm*>(AppWindows().Host)) {
-        frame->CloneProject(*this);
-    }
+    ResultsView->FillResults(Model());
 }
 
 void TUserProject::closeEvent(QCloseEvent* event)
 {
-    IProjectHost* host = AppWindows().Host;
-    if (ProjectModel.AskSaveOnClose && host != nullptr && !host->SaveProject(this)) {
-        // A save the user asked for failed: the window stays so the work is not lost.
+    if (Services.Lifecycle != nullptr && !Services.Lifecycle->MayClose(ProjectDocument, *this)) {
+        // A save the user asked for did not happen: the window stays so the work is not lost.
         event->ignore();
         return;
     }
-    if (!ProjectModel.ClosingAll && host != nullptr) {
-        host->RemoveProject(this);
-    }
     event->accept();
+    if (!ProjectDocument.ClosingAll()) {
+        emit Closed(this);
+    }
 }
 
 bool TUserProject::eventFilter(QObject* watched, QEvent* event)

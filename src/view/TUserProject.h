@@ -6,7 +6,8 @@
 //
 // The public operations below are what the frame and the other windows rely on.
 
-#include "model/CUserProjectModel.h"
+#include "model/CProjectDocument.h"
+#include "model/CriticalSection.h"
 #include "view/LayoutGeometry.h"
 
 #include <QSize>
@@ -16,6 +17,11 @@
 
 class TLoadSaveProject;
 class CBevel_of_HElement;
+class CDocumentLifecycle;
+class TAddNewLevel;
+class TfmCurrentPriorityLevel;
+class TfmElementEdit;
+class TfmExpertForm;
 class CHierarchyCanvas;
 class CResultsView;
 class CHierarchyElementBox;
@@ -27,16 +33,43 @@ class QPainter;
 class QScrollArea;
 class QToolButton;
 
+// The shared windows a project window works with, handed over by whoever creates it;
+// a missing one makes its command do nothing.
+struct CProjectWindowServices {
+    TfmElementEdit* ElementEdit = nullptr;
+    TAddNewLevel* AddNewLevel = nullptr;
+    TfmExpertForm* ExpertForm = nullptr;
+    TfmCurrentPriorityLevel* LevelPriorities = nullptr;
+    // The save question when the window closes; without it the window closes silently.
+    CDocumentLifecycle* Lifecycle = nullptr;
+};
+
 class TUserProject final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TUserProject)
 
 public:
-    explicit TUserProject(QWidget* parent = nullptr);
+    explicit TUserProject(const CProjectWindowServices& services = {}, QWidget* parent = nullptr);
     ~TUserProject() override;
 
-    CUserProjectModel& Model() { return ProjectModel; }
-    [[nodiscard]] const CUserProjectModel& Model() const { return ProjectModel; }
+    // The shared windows, when the creator hands them over after construction.
+    void SetServices(const CProjectWindowServices& services) { Services = services; }
+
+    CProjectDocument& Document() { return ProjectDocument; }
+    [[nodiscard]] const CProjectDocument& Document() const { return ProjectDocument; }
+    CUserProjectModel& Model() { return ProjectDocument.Model(); }
+    [[nodiscard]] const CUserProjectModel& Model() const { return ProjectDocument.Model(); }
+
+    // The element last pressed with the mouse; the commands act on it.
+    [[nodiscard]] std::uint32_t CurrentPosition() const { return CurrentElementPosition; }
+    [[nodiscard]] std::uint32_t CurrentLevel() const { return CurrentElementLevel; }
+    [[nodiscard]] const std::string& CurrentElementName() const
+    {
+        return Model().Element(CurrentElementPosition, CurrentElementLevel).Name;
+    }
+    // False (and the fatal model error handled: the window closes) outside the grid.
+    bool SetCurrent(std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] bool VerticalOrientation() const { return Vertical; }
 
     // Stages 1, 2a and 3: the hierarchy from the new-project dialog's values
     // (already clamped by the caller), laid out and shown.
@@ -63,6 +96,14 @@ public:
     bool ElementMouseDown(std::uint32_t position, std::uint32_t level);
     void ElementDoubleClick();
 
+signals:
+    // The clone button: whoever holds the window makes the copy.
+    void CloneRequested(TUserProject* project);
+    // The window has closed for good; unless the frame is closing every project
+    // itself, it leaves the open-project registry.
+    void Closed(TUserProject* project);
+
+public:
     // The size the layout works from: the outer size of the window that holds the
     // project (its document subwindow, or this window's frame when it stands alone).
     [[nodiscard]] QSize OuterSize() const;
@@ -122,9 +163,15 @@ private:
     void OpenExpertForm();
     void ShowLevelPriorities();
     void ShowResultsView(bool show);
-    void Clone();
 
-    CUserProjectModel ProjectModel;
+    CProjectDocument ProjectDocument;
+    CProjectWindowServices Services;
+    // Entered around painting, layout and the orientation switch; with one thread it
+    // never blocks.
+    CriticalSection Lock;
+    bool Vertical = false;
+    std::uint32_t CurrentElementPosition = 0;
+    std::uint32_t CurrentElementLevel = 0;
 
     QFrame* UserPanel = nullptr;
     QToolButton* btHierarchyType = nullptr;

@@ -1,6 +1,7 @@
 #include "model/CUserProjectModel.h"
 #include "results/Synthesis.h"
 #include "storage/ProjectFile.h"
+#include "support/ModelEdits.h"
 
 #include <nlohmann/json.hpp>
 
@@ -65,12 +66,12 @@ std::unique_ptr<CUserProjectModel> Example()
 {
     auto project = std::make_unique<CUserProjectModel>();
     project->BuildNewHierarchy(2, 3, "Выбор", "Пример");
-    project->Goal().Judgements(0, 1) = 3;
-    project->Goal().Judgements(1, 0) = -3;
-    project->Element(0, 1).Judgements(1, 0) = 5;
-    project->Element(0, 1).Judgements(0, 1) = -5;
-    project->Element(0, 2).Name = "Дом";
-    project->Element(1, 2).Name = "Flat";
+    SetCell(*project, 0, 0, 0, 1, 3);
+    SetCell(*project, 0, 0, 1, 0, -3);
+    SetCell(*project, 0, 1, 1, 0, 5);
+    SetCell(*project, 0, 1, 0, 1, -5);
+    SetName(*project, 0, 2, "Дом");
+    SetName(*project, 1, 2, "Flat");
     return project;
 }
 } // namespace
@@ -102,11 +103,11 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
     project->BuildNewHierarchy(3, 3, "G", "");
     for (std::uint32_t r = 0; r < 3; ++r) {
         for (std::uint32_t c = 0; c < 3; ++c) {
-            project->Goal().Judgements(r, c) = r == c ? 1 : 3;
+            SetCell(*project, 0, 0, r, c, r == c ? 1 : 3);
         }
     }
-    project->Element(0, 1).Judgements(0, 1) = 7;
-    project->Element(0, 1).Judgements(1, 0) = -7;
+    SetCell(*project, 0, 1, 0, 1, 7);
+    SetCell(*project, 0, 1, 1, 0, -7);
     ASSERT_EQ(SaveProjectFile(*project, file, false), EWriteResult::Ok);
     const CRun run = Run("--json '" + file + "'");
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
@@ -119,14 +120,14 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
     EXPECT_TRUE(goal["global"].is_null());
     EXPECT_EQ(goal["judgements"], nlohmann::json::parse("[[1,3,3],[3,1,3],[3,3,1]]"));
     EXPECT_EQ(goal["intransitive_triads"], nlohmann::json::parse(R"(["1>2>3>1"])"));
-    EXPECT_EQ(goal["lambda_max"].get<double>(), project->LevelDataGrid[0][0].LambdaMax);
+    EXPECT_EQ(goal["lambda_max"].get<double>(), project->LevelData(0, 0).LambdaMax);
     const auto& first = report["levels"][1]["elements"][0];
     for (std::uint32_t i = 0; i < 3; ++i) {
         // Exact equality: the printed numbers read back to the same doubles.
-        EXPECT_EQ(first["priorities"][i].get<double>(), project->LevelDataGrid[0][1].Priority[i]);
+        EXPECT_EQ(first["priorities"][i].get<double>(), project->LevelData(0, 1).Priority[i]);
     }
-    EXPECT_EQ(first["cr"].get<double>(), project->LevelDataGrid[0][1].CR);
-    EXPECT_EQ(first["global"].get<double>(), project->GlobalPriority(0, 1));
+    EXPECT_EQ(first["cr"].get<double>(), project->LevelData(0, 1).CR);
+    EXPECT_EQ(first["global"].get<double>(), project->GlobalPriority()(0, 1));
     const auto& bottom = report["levels"][2]["elements"][0];
     EXPECT_FALSE(bottom.contains("judgements"));
     EXPECT_FALSE(bottom.contains("priorities"));

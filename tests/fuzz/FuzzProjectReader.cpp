@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         std::abort(); // everything the reader accepts fits the grid
     }
     ComputeAllPriorities(project);
-    for (std::uint32_t k = 0; k + 1 < project.LevelCount; ++k) {
+    for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             BuildTransitivityReport(project.Element(e, k).Judgements, n);

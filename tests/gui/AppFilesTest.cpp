@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include <QFileInfo>
 
@@ -87,9 +88,9 @@ protected:
         Dialogs.YesNoAnswers = {true};
         Dialogs.FileAnswers = {path};
         Click("btSaveProject");
-        EXPECT_FALSE(project->Model().Modified);
+        EXPECT_FALSE(project->Document().Modified());
         EditElement(project);
-        EXPECT_TRUE(project->Model().Modified);
+        EXPECT_TRUE(project->Document().Modified());
         Dialogs.Records.clear();
         return project;
     }
@@ -169,7 +170,7 @@ TEST_F(AppFiles, SaveIntoReadOnlyDirectoryKeepsModifiedAndTheOldFile)
     const QString path = Path(QStringLiteral("locked/plan.tsy"));
     TUserProject* project = SavedAndChanged(path, QStringLiteral("3"), QStringLiteral("3"));
     const QByteArray before = apptest::ReadAll(path);
-    project->Model().Element(1, 1).Name = "ИНОЕ";
+    SetName(project->Model(), 1, 1, "ИНОЕ");
     {
         CReadOnlyDirectory locked(Path(QStringLiteral("locked")));
         if (!locked.IsReady()) {
@@ -182,7 +183,7 @@ TEST_F(AppFiles, SaveIntoReadOnlyDirectoryKeepsModifiedAndTheOldFile)
         EXPECT_EQ(Dialogs.MessageTexts(),
             (std::vector<QString>{
                 QStringLiteral("Сохранить сделанные в проекте изменения?"), QStringLiteral("Ошибка открытия файла")}));
-        EXPECT_TRUE(project->Model().Modified);
+        EXPECT_TRUE(project->Document().Modified());
         EXPECT_EQ(apptest::ReadAll(path), before);
 
         // Closing with Yes keeps the window, so the work can still be saved elsewhere.
@@ -206,7 +207,7 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
     TUserProject* project = SavedAndChanged(path, QStringLiteral("10"), QStringLiteral("9"));
     const QByteArray before = apptest::ReadAll(path);
     ASSERT_GT(before.size(), 20000);
-    project->Model().Element(1, 1).Name = "ИНОЕ";
+    SetName(project->Model(), 1, 1, "ИНОЕ");
     {
         CFileSizeLimit limit(4096);
         Dialogs.YesNoAnswers = {true};
@@ -214,7 +215,7 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
         EXPECT_EQ(Dialogs.MessageTexts(),
             (std::vector<QString>{
                 QStringLiteral("Сохранить сделанные в проекте изменения?"), QStringLiteral("Ошибка записи файла")}));
-        EXPECT_TRUE(project->Model().Modified);
+        EXPECT_TRUE(project->Document().Modified());
 
         // Exit answered Yes, then the save question Yes: the save fails, project and frame stay.
         Dialogs.YesNoAnswers = {true, true};
@@ -222,7 +223,7 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
         EXPECT_TRUE(Frame().isVisible());
         EXPECT_EQ(Frame().ProjectCount(), 1U);
         EXPECT_EQ(Frame().ActiveProject(), project);
-        EXPECT_FALSE(project->Model().ClosingAll);
+        EXPECT_FALSE(project->Document().ClosingAll());
     }
     EXPECT_EQ(apptest::ReadAll(path), before);
     const QStringList left = QDir(WorkDir.path()).entryList(QDir::Files | QDir::Hidden);

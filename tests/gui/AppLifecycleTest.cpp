@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include <QFileInfo>
 
@@ -35,7 +36,7 @@ TEST_F(AppLifecycle, CaptionsCountWindowsNotSerials)
     // The new project carries what the dialog was given.
     TUserProject* project = Frame().ActiveProject();
     EXPECT_EQ(project->Model().Goal().Name, "ЦЕЛЬ");
-    EXPECT_EQ(project->Model().LevelCount, 3U);
+    EXPECT_EQ(project->Model().LevelCount(), 3U);
     EXPECT_EQ(project->Model().ElementsInLevel(1), 3U);
     Dialogs.YesNoAnswers = {false, false};
     Frame().close();
@@ -51,8 +52,8 @@ TEST_F(AppLifecycle, SavingNewProjectUnderPlanWritesPlanTsyAndTitlesWithThePath)
     EXPECT_TRUE(QFileInfo::exists(written));
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("plan"))));
     EXPECT_EQ(Captions(), QStringList{written});
-    EXPECT_EQ(project->Model().FileName, written.toStdString());
-    EXPECT_FALSE(project->Model().Modified);
+    EXPECT_EQ(project->Document().FileName(), written.toStdString());
+    EXPECT_FALSE(project->Document().Modified());
     ASSERT_EQ(Dialogs.Texts(EKind::SaveFile).size(), 1U);
     EXPECT_EQ(Dialogs.Texts(EKind::SaveFile)[0], QStringLiteral("Файл проекта (*.tsy)"));
     EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
@@ -87,22 +88,22 @@ TEST_F(AppLifecycle, SaveAsTitlesWithPrefixAndLeavesModifiedAsItWas)
 {
     TUserProject* project = NewProject();
     EditElement(project);
-    ASSERT_TRUE(project->Model().Modified);
+    ASSERT_TRUE(project->Document().Modified());
 
     Dialogs.FileAnswers = {Path(QStringLiteral("other"))};
     Action("mnSaveProjectAs")->trigger();
     const QString written = Path(QStringLiteral("other.tsy"));
     EXPECT_TRUE(QFileInfo::exists(written));
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + written});
-    EXPECT_EQ(project->Model().FileName, written.toStdString());
-    EXPECT_TRUE(project->Model().Modified);
+    EXPECT_EQ(project->Document().FileName(), written.toStdString());
+    EXPECT_TRUE(project->Document().Modified());
     ASSERT_EQ(Dialogs.Texts(EKind::OpenFile).size(), 1U);
     EXPECT_EQ(Dialogs.Texts(EKind::OpenFile)[0], QStringLiteral("Проект TESSALY (*.tsy)"));
     EXPECT_TRUE(Dialogs.MessageTexts().empty()); // no file there yet: no question
 
     // Still modified, so closing asks about the changes and saves on Yes.
     const QByteArray before = apptest::ReadAll(written);
-    project->Model().Goal().Name = "ИНАЯ ЦЕЛЬ";
+    SetName(project->Model(), 0, 0, "ИНАЯ ЦЕЛЬ");
     Dialogs.YesNoAnswers = {true};
     Click("btCloseProject");
     EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveChanges});
@@ -125,14 +126,14 @@ TEST_F(AppLifecycle, SaveAsOverAnExistingFileAsksFirstAndNoChangesNothing)
     EXPECT_EQ(Dialogs.MessageTexts(),
         std::vector<QString>{QStringLiteral("Файл с таким именем уже существует. Заменить его?")});
     EXPECT_EQ(apptest::ReadAll(target), QByteArray("someone else's file"));
-    EXPECT_TRUE(project->Model().FileName.empty());
+    EXPECT_TRUE(project->Document().FileName().empty());
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - 1")});
 
     Dialogs.FileAnswers = {target};
     Dialogs.YesNoAnswers = {true};
     Action("mnSaveProjectAs")->trigger();
     EXPECT_TRUE(apptest::ReadAll(target).startsWith(QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40", 8)));
-    EXPECT_EQ(project->Model().FileName, target.toStdString());
+    EXPECT_EQ(project->Document().FileName(), target.toStdString());
     Dialogs.YesNoAnswers = {false};
     Frame().close();
 }
@@ -161,7 +162,7 @@ TEST_F(AppLifecycle, ExitWithThreeProjectsAsksEachInTurnAndCannotBeCancelled)
 TEST_F(AppLifecycle, ClosingTheFrameAsksAgainAProjectThatHadClearedItsQuestion)
 {
     TUserProject* project = NewProject();
-    project->Model().AskSaveOnClose = false;
+    project->Document().SetAskSaveOnClose(false);
     Dialogs.YesNoAnswers = {false};
     Frame().close(); // the close box: no exit question
     EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveCreated});
@@ -179,20 +180,20 @@ TEST_F(AppLifecycle, VerticalTwiceTogglesTheActiveProjectTwice)
 
     const QPoint horizontalPlace = second->ElementBox(0, 1)->pos();
     vertical->trigger();
-    EXPECT_TRUE(second->Model().VerticalOrientation);
+    EXPECT_TRUE(second->VerticalOrientation());
     EXPECT_TRUE(vertical->isChecked());
     EXPECT_FALSE(horizontal->isChecked());
     EXPECT_NE(second->ElementBox(0, 1)->pos(), horizontalPlace); // laid out again
     vertical->trigger();
-    EXPECT_FALSE(second->Model().VerticalOrientation);
+    EXPECT_FALSE(second->VerticalOrientation());
     EXPECT_TRUE(vertical->isChecked());
     EXPECT_EQ(second->ElementBox(0, 1)->pos(), horizontalPlace);
-    EXPECT_FALSE(first->Model().VerticalOrientation); // only the active project
+    EXPECT_FALSE(first->VerticalOrientation()); // only the active project
 
     // A project made afterwards starts horizontal whatever the menu shows.
     vertical->trigger();
     TUserProject* third = NewProject();
-    EXPECT_FALSE(third->Model().VerticalOrientation);
+    EXPECT_FALSE(third->VerticalOrientation());
     Dialogs.YesNoAnswers = {false, false, false};
     Frame().close();
 }

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include "app/ProjectPrinting.h"
 #include "results/Synthesis.h"
@@ -18,7 +19,7 @@ namespace {
 // normalised, synthesised top-down; then cut (not rounded) to four decimals.
 std::vector<std::pair<std::string, double>> ExpectedRanking(CUserProjectModel& model)
 {
-    const std::uint32_t levels = model.LevelCount;
+    const std::uint32_t levels = model.LevelCount();
     std::vector<double> weights{1.0};
     for (std::uint32_t k = 0; k + 1 < levels; ++k) {
         const std::uint32_t n = model.ElementsInLevel(k + 1);
@@ -170,12 +171,12 @@ TEST_F(AppPrint, ZeroPageSizeAbandonsTheDocumentSoTheNextPrintStarts)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = Path(QStringLiteral("second.pdf"));
     printer.setOutputFileName(Path(QStringLiteral("first.pdf")));
-    EXPECT_EQ(
-        PrintProjectPage(printer, *model, '.', [](const QPrinter&) { return QSize(0, 0); }), EPrintResult::BadPageSize);
+    EXPECT_EQ(PrintProjectPage(printer, *model, model->Goal().Name, '.', [](const QPrinter&) { return QSize(0, 0); }),
+        EPrintResult::BadPageSize);
     EXPECT_NE(printer.printerState(), QPrinter::Active);
 
     printer.setOutputFileName(pdf);
-    EXPECT_EQ(PrintProjectPage(printer, *model, ','), EPrintResult::Printed);
+    EXPECT_EQ(PrintProjectPage(printer, *model, model->Goal().Name, ','), EPrintResult::Printed);
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Проект: ЦЕЛЬ")));
     EXPECT_TRUE(text.contains(QStringLiteral("ЭЛЕМЕНТ_0: 0,3333"))) << text.toStdString(); // the user's separator
@@ -187,10 +188,10 @@ TEST_F(AppPrint, FinalResultLinesAreTruncatedAndOrdered)
     auto model = std::make_unique<CUserProjectModel>();
     model->BuildNewHierarchy(3, 3, "ЦЕЛЬ", "");
     // Goal over two criteria 3 : 1; the first criterion puts alternative 2 first.
-    model->Element(0, 0).Judgements(0, 1) = 3;
-    model->Element(0, 0).Judgements(1, 0) = -3;
-    model->Element(0, 1).Judgements(2, 0) = 4;
-    model->Element(0, 1).Judgements(0, 2) = -4;
+    SetCell(*model, 0, 0, 0, 1, 3);
+    SetCell(*model, 0, 0, 1, 0, -3);
+    SetCell(*model, 0, 1, 2, 0, 4);
+    SetCell(*model, 0, 1, 0, 2, -4);
     ComputeAllPriorities(*model);
     const auto ranking = ExpectedRanking(*model);
     const QStringList lines = FinalResultLines(*model, '.');

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include <QFileInfo>
 
@@ -13,10 +14,10 @@ namespace {
 // Every name, comment and judgement of the leading blocks, level by level.
 void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJudgements)
 {
-    ASSERT_EQ(a.LevelCount, b.LevelCount);
-    for (std::uint32_t k = 0; k < a.LevelCount; ++k) {
+    ASSERT_EQ(a.LevelCount(), b.LevelCount());
+    for (std::uint32_t k = 0; k < a.LevelCount(); ++k) {
         ASSERT_EQ(a.ElementsInLevel(k), b.ElementsInLevel(k)) << "level " << k;
-        const std::uint32_t n = k + 1 < a.LevelCount ? a.ElementsInLevel(k + 1) : 0;
+        const std::uint32_t n = k + 1 < a.LevelCount() ? a.ElementsInLevel(k + 1) : 0;
         for (std::uint32_t e = 0; e < a.ElementsInLevel(k); ++e) {
             EXPECT_EQ(a.Element(e, k).Name, b.Element(e, k).Name);
             EXPECT_EQ(a.Element(e, k).Comment, b.Element(e, k).Comment);
@@ -33,7 +34,7 @@ void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJu
 
 bool HasJudgementOtherThanOne(CUserProjectModel& model)
 {
-    for (std::uint32_t k = 0; k + 1 < model.LevelCount; ++k) {
+    for (std::uint32_t k = 0; k + 1 < model.LevelCount(); ++k) {
         const std::uint32_t n = model.ElementsInLevel(k + 1);
         for (std::uint32_t e = 0; e < model.ElementsInLevel(k); ++e) {
             for (std::uint32_t r = 0; r < n; ++r) {
@@ -81,8 +82,8 @@ TEST_F(AppTemplateClone, TemplateRoundTripKeepsStructureAndResetsJudgements)
     EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон TESSALY (*.htp)"));
     EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
     EXPECT_EQ(Captions().at(0), sourceCaption);
-    EXPECT_EQ(source->Model().FileName, Path(QStringLiteral("supplier.tsy")).toStdString());
-    EXPECT_FALSE(source->Model().Modified);
+    EXPECT_EQ(source->Document().FileName(), Path(QStringLiteral("supplier.tsy")).toStdString());
+    EXPECT_FALSE(source->Document().Modified());
 
     Dialogs.Records.clear();
     Dialogs.FileAnswers = {templateFile};
@@ -91,7 +92,7 @@ TEST_F(AppTemplateClone, TemplateRoundTripKeepsStructureAndResetsJudgements)
     TUserProject* loaded = Frame().ActiveProject();
     ASSERT_NE(loaded, source);
     EXPECT_EQ(Captions().at(1), QStringLiteral("Проект - 2"));
-    EXPECT_TRUE(loaded->Model().FileName.empty());
+    EXPECT_TRUE(loaded->Document().FileName().empty());
     ExpectSameHierarchy(source->Model(), loaded->Model(), false);
     ASSERT_EQ(Dialogs.Records.size(), 1U);
     EXPECT_EQ(Dialogs.Records[0].Kind, EKind::OpenFile);
@@ -169,12 +170,12 @@ TEST_F(AppTemplateClone, CloningTwiceGivesTwoIndependentCopiesAndNoCloneFile)
     ASSERT_EQ(clones.size(), 2U);
     for (TUserProject* clone : clones) {
         ExpectSameHierarchy(source->Model(), clone->Model(), true);
-        EXPECT_TRUE(clone->Model().FileName.empty());
-        EXPECT_FALSE(clone->Model().Modified);
-        EXPECT_TRUE(clone->Model().AskSaveOnClose);
+        EXPECT_TRUE(clone->Document().FileName().empty());
+        EXPECT_FALSE(clone->Document().Modified());
+        EXPECT_TRUE(clone->Document().AskSaveOnClose());
     }
     // Independent: a change in one copy is not seen in the other or the source.
-    clones[0]->Model().Element(0, 0).Judgements(0, 1) = 9;
+    SetCell(clones[0]->Model(), 0, 0, 0, 1, 9);
     EXPECT_NE(clones[1]->Model().Element(0, 0).Judgements(0, 1), 9);
     EXPECT_NE(source->Model().Element(0, 0).Judgements(0, 1), 9);
 

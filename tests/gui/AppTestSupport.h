@@ -5,6 +5,7 @@
 // dialogs from a zero-delay timer, and the check that no window is left behind.
 
 #include "CScriptedUserDialogs.h"
+#include "app/CAppWindows.h"
 #include "app/CRunLongWindows.h"
 #include "app/TMainForm.h"
 #include "model/TCreateUserProject.h"

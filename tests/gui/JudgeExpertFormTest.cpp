@@ -1,5 +1,6 @@
 #include "JudgeTestSupport.h"
 
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 #include "results/NumberFormat.h"
 
@@ -22,27 +23,32 @@ QString Dec(const char* text)
 class ExpertFormTest : public ::testing::Test {
 protected:
     CJudgeWindows Windows;
-    CUserProjectModel Project;
+    CProjectDocument Document;
+    CUserProjectModel& Project = Document.Model();
+    // The element judged.
+    std::uint32_t JudgedPosition = 0;
+    std::uint32_t JudgedLevel = 0;
     QWidget MainWindow;
 
     void SetUp() override
     {
         MainWindow.resize(1024, 700);
         Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
-        Project.SetCurrent(0, 0);
+        JudgedPosition = 0;
+        JudgedLevel = 0;
     }
     TfmExpertForm* Form() { return Windows.ExpertForm.get(); }
     // Opens the comparison window for the current element and runs action in it.
     void Judge(const std::function<void(TfmExpertForm*)>& action)
     {
         WhenModal<TfmExpertForm>(action);
-        JudgeElement(Project, &MainWindow);
+        Form()->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
     }
 };
 
 TEST_F(ExpertFormTest, FreshElementOpensWithOnesEqualPrioritiesAndZeroInconsistency)
 {
-    Project.Modified = false;
+    Document.MarkSaved();
     Judge([this](TfmExpertForm* form) {
         EXPECT_EQ(form->windowTitle(), QStringLiteral("Работа эксперта"));
         EXPECT_EQ(form->stMainObjectName->text(), QStringLiteral("ВЫБОР"));
@@ -71,7 +77,7 @@ TEST_F(ExpertFormTest, FreshElementOpensWithOnesEqualPrioritiesAndZeroInconsiste
         EXPECT_LE(offset.manhattanLength(), 2);
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
-    EXPECT_TRUE(Project.Modified);
+    EXPECT_TRUE(Document.Modified());
     EXPECT_FALSE(Form()->isVisible());
     // The closing hides the table again.
     EXPECT_FALSE(Form()->Cells[0][0]->isVisibleTo(Form()));
@@ -143,7 +149,7 @@ TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
     EXPECT_EQ(stored(2, 0), -5);
     EXPECT_EQ(stored(1, 0), -3);
     EXPECT_EQ(stored(0, 1), 3);
-    EXPECT_DOUBLE_EQ(Project.LevelDataGrid[0][0].Priority[0], 1.0 / 3.0);
+    EXPECT_DOUBLE_EQ(Project.LevelData(0, 0).Priority[0], 1.0 / 3.0);
 
     // The next opening starts from the stored judgements and recomputes.
     Judge([](TfmExpertForm* form) {
@@ -170,8 +176,8 @@ TEST_F(ExpertFormTest, ApplyShowsTruncatedPrioritiesAndMeasures)
         EXPECT_EQ(form->stOS->text(), Dec("0.0331"));
         // Apply stored the matrix and the results in the element at once.
         EXPECT_EQ(Project.Goal().Judgements(2, 1), -3);
-        EXPECT_NEAR(Project.LevelDataGrid[0][0].Priority[1], 0.258285, 1e-6);
-        EXPECT_NEAR(Project.LevelDataGrid[0][0].CR, 0.033199, 1e-6);
+        EXPECT_NEAR(Project.LevelData(0, 0).Priority[1], 0.258285, 1e-6);
+        EXPECT_NEAR(Project.LevelData(0, 0).CR, 0.033199, 1e-6);
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
 }
@@ -185,7 +191,8 @@ TEST_F(ExpertFormTest, WindowSizeAndPlacementFollowTheOrder)
 {
     for (const CSizeCase size : {CSizeCase{9, QSize(535, 388)}, CSizeCase{2, QSize(325, 234)}}) {
         Project.BuildNewHierarchy(size.Elements, 3, "ВЫБОР", "");
-        Project.SetCurrent(1, 1);
+        JudgedPosition = 1;
+        JudgedLevel = 1;
         const auto n = static_cast<int>(size.Elements);
         Judge([&](TfmExpertForm* form) {
             EXPECT_EQ(form->size(), size.Client);
@@ -253,35 +260,13 @@ TEST_F(ExpertFormTest, ResearchDisablesItselfUntilTheWindowCloses)
     Windows.AbsoluteMatrix->close();
 }
 
-TEST_F(ExpertFormTest, BottomLevelOpensNothingButMarksTheProject)
+TEST_F(ExpertFormTest, BottomLevelOpensNothingAndChangesNothing)
 {
-    Project.SetCurrent(1, 2);
-    Project.Modified = false;
-    JudgeElement(Project, &MainWindow);
-    EXPECT_TRUE(Project.Modified);
+    JudgedPosition = 1;
+    JudgedLevel = 2;
+    Document.MarkSaved();
+    Form()->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+    EXPECT_FALSE(Document.Modified());
     EXPECT_FALSE(Form()->isVisible());
-}
-
-// From the JudgeElement call to the window on screen, for nine elements.
-TEST_F(ExpertFormTest, OpeningTimeForNineElements)
-{
-    Project.BuildNewHierarchy(9, 3, "ВЫБОР", "");
-    Project.SetCurrent(0, 0);
-    std::vector<double> times;
-    for (int run = 0; run < 21; ++run) {
-        QElapsedTimer clock;
-        double shownAfter = -1.0;
-        WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
-            shownAfter = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            EXPECT_EQ(form->size(), QSize(535, 388));
-            QTest::mouseClick(form->btOk, Qt::LeftButton);
-        });
-        clock.start();
-        JudgeElement(Project, &MainWindow);
-        ASSERT_GE(shownAfter, 0.0);
-        times.push_back(shownAfter);
-    }
-    std::cout << "[ figure ] JudgeElement to comparison window shown, n = 9: median " << Median(times) << " ms\n";
-    RecordProperty("OpenMedianMs", std::to_string(Median(times)));
 }
 } // namespace

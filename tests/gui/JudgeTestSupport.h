@@ -3,7 +3,6 @@
 // Shared by the judging and results GUI tests: driving real modal windows from a
 // zero-delay timer, choosing scale lines with the mouse, and grabbing windows.
 
-#include "app/CAppWindows.h"
 #include "judgement/CExpertTable_Element.h"
 #include "judgement/ExpertScaleTable.h"
 #include "judgement/TfmExpertForm.h"
@@ -65,19 +64,11 @@ struct CJudgeWindows {
     std::unique_ptr<TfmExpertScale> ExpertScale = std::make_unique<TfmExpertScale>();
     std::unique_ptr<TfmAbsoluteMatrix> AbsoluteMatrix = std::make_unique<TfmAbsoluteMatrix>();
 
-    CJudgeWindows()
-    {
-        AppWindows().ExpertForm = ExpertForm.get();
-        AppWindows().ExpertScale = ExpertScale.get();
-        AppWindows().AbsoluteMatrix = AbsoluteMatrix.get();
-    }
+    CJudgeWindows() { ExpertForm->SetPartnerWindows(ExpertScale.get(), AbsoluteMatrix.get()); }
     CJudgeWindows(const CJudgeWindows&) = delete;
     CJudgeWindows& operator=(const CJudgeWindows&) = delete;
     ~CJudgeWindows()
     {
-        AppWindows().ExpertForm = nullptr;
-        AppWindows().ExpertScale = nullptr;
-        AppWindows().AbsoluteMatrix = nullptr;
         // The research window may have been given the comparison window as parent.
         AbsoluteMatrix.reset();
     }

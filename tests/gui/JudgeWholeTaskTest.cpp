@@ -1,5 +1,7 @@
 #include "JudgeTestSupport.h"
+#include "support/ModelEdits.h"
 
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 #include "results/CResultsView.h"
 #include "results/Synthesis.h"
@@ -64,16 +66,16 @@ TEST(WholeTask, JudgeEveryMatrixThenReadTheResults)
     QWidget projectWindow;
     projectWindow.resize(1000, 600);
     CResultsView* view = new CResultsView(&projectWindow);
-    CUserProjectModel project;
+    CProjectDocument document;
+    CUserProjectModel& project = document.Model();
     project.BuildNewHierarchy(Width, Levels, "ВЫБОР", "");
     for (std::uint32_t e = 0; e < Width; ++e) {
-        project.Element(e, 3).Name = std::string("АЛЬТ_") + std::to_string(e + 1);
+        SetName(project, e, 3, std::string("АЛЬТ_") + std::to_string(e + 1));
     }
 
     int shownWindows = 0;
     for (std::uint32_t level = 0; level + 1 < Levels; ++level) {
         for (std::uint32_t k = 0; k < (level == 0 ? 1U : Width); ++k) {
-            ASSERT_TRUE(project.SetCurrent(k, level));
             WhenModal<TfmExpertForm>([&, level, k](TfmExpertForm* form) {
                 ++shownWindows;
                 for (std::uint32_t i = 0; i < Width; ++i) {
@@ -107,7 +109,7 @@ TEST(WholeTask, JudgeEveryMatrixThenReadTheResults)
                 EXPECT_EQ(form->stOS->text(), Shown(ci / 0.58));
                 QTest::mouseClick(form->btOk, Qt::LeftButton);
             });
-            JudgeElement(project, &projectWindow);
+            windows.ExpertForm->JudgeElement(document, k, level, &projectWindow);
         }
     }
     EXPECT_EQ(shownWindows, 7);

@@ -1,5 +1,7 @@
 #include "JudgeTestSupport.h"
+#include "support/ModelEdits.h"
 
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
 #include <QLabel>
@@ -35,20 +37,25 @@ double Weight(int code)
 class AbsoluteMatrixTest : public ::testing::Test {
 protected:
     CJudgeWindows Windows;
-    CUserProjectModel Project;
+    CProjectDocument Document;
+    CUserProjectModel& Project = Document.Model();
+    // The element judged.
+    std::uint32_t JudgedPosition = 0;
+    std::uint32_t JudgedLevel = 0;
     QWidget MainWindow;
 
     void SetUp() override
     {
         MainWindow.resize(1024, 700);
         Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
-        Project.SetCurrent(0, 0);
+        JudgedPosition = 0;
+        JudgedLevel = 0;
     }
     void SetGoalMatrix(const std::array<std::array<int, 3>, 3>& rows)
     {
         for (std::uint32_t i = 0; i < 3; ++i) {
             for (std::uint32_t j = 0; j < 3; ++j) {
-                Project.Goal().Judgements(i, j) = rows[i][j];
+                SetCell(Project, 0, 0, i, j, rows[i][j]);
             }
         }
     }
@@ -125,7 +132,7 @@ TEST_F(AbsoluteMatrixTest, ConsistentMatrixHasNoDeviationAndNoViolation)
         }
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
-    JudgeElement(Project, &MainWindow);
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
     EXPECT_FALSE(Research()->isVisible());
     // Closing hid the table, so a smaller table later shows nothing stale.
     EXPECT_FALSE(Research()->DeviationCells[2][2]->isVisibleTo(Research()));
@@ -157,7 +164,7 @@ TEST_F(AbsoluteMatrixTest, IntransitiveMatrixListsItsCycleOnceInBold)
         EXPECT_EQ(research->mmUserTransInfo->font().pointSize(), 8);
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
-    JudgeElement(Project, &MainWindow);
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
 }
 
 // The research window is not blocked by the modal comparison window: its real
@@ -194,7 +201,7 @@ TEST_F(AbsoluteMatrixTest, StaysUsableBesideTheModalComparisonWindow)
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         QTest::mouseClick(form->btCancel, Qt::LeftButton);
     });
-    JudgeElement(Project, &MainWindow);
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
     EXPECT_TRUE(Research()->isVisible());
     EXPECT_TRUE(Windows.ExpertForm->btResearch->isEnabled());
     QTest::mouseClick(Research()->btClose, Qt::LeftButton);
@@ -204,11 +211,12 @@ TEST_F(AbsoluteMatrixTest, StaysUsableBesideTheModalComparisonWindow)
 TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
 {
     Project.BuildNewHierarchy(9, 3, "ВЫБОР", "");
-    Project.SetCurrent(0, 0);
+    JudgedPosition = 0;
+    JudgedLevel = 0;
     for (std::uint32_t i = 0; i < 9; ++i) {
         for (std::uint32_t j = 0; j < 9; ++j) {
             const int distance = static_cast<int>(j) - static_cast<int>(i);
-            Project.Goal().Judgements(i, j) = distance > 0 ? 1 + distance : (distance < 0 ? distance - 1 : 1);
+            SetCell(Project, 0, 0, i, j, distance > 0 ? 1 + distance : (distance < 0 ? distance - 1 : 1));
         }
     }
     WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
@@ -220,10 +228,11 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_n9"));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
-    JudgeElement(Project, &MainWindow);
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
     // A later smaller table shows only its own cells.
     Project.BuildNewHierarchy(2, 3, "ВЫБОР", "");
-    Project.SetCurrent(0, 0);
+    JudgedPosition = 0;
+    JudgedLevel = 0;
     WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         EXPECT_FALSE(Research()->DeviationCells[2][2]->isVisible());
@@ -232,6 +241,6 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
             QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
-    JudgeElement(Project, &MainWindow);
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "JudgeTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include "model/CUserProjectModel.h"
 #include "results/CResultsView.h"
@@ -21,16 +22,10 @@ namespace {
 void BuildFourLevels(CUserProjectModel& project)
 {
     project.BuildNewHierarchy(3, 4, "ВЫБОР", "");
-    TMatrix<int>& goal = project.Goal().Judgements;
-    goal(0, 1) = 2;
-    goal(1, 0) = -2;
-    goal(0, 2) = 4;
-    goal(2, 0) = -4;
-    goal(1, 2) = 2;
-    goal(2, 1) = -2;
-    TMatrix<int>& c0 = project.Element(0, 1).Judgements;
-    c0(0, 1) = 5;
-    c0(1, 0) = -5;
+    SetPair(project, 0, 0, 0, 1, 2);
+    SetPair(project, 0, 0, 0, 2, 4);
+    SetPair(project, 0, 0, 1, 2, 2);
+    SetPair(project, 0, 1, 0, 1, 5);
 }
 
 // The shown text of a global priority, computed here.
@@ -58,7 +53,7 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Приоритеты текущего уровня"));
     EXPECT_EQ(window.size(), QSize(631, 383));
     EXPECT_EQ(window.lbLevelNum->text(), QStringLiteral("1"));
-    window.SetLevelRange(2, project.LevelCount);
+    window.SetLevelRange(2, project.LevelCount());
     window.ShowLevelPriorities(project, 2);
     WhenModal<TfmCurrentPriorityLevel>([&](TfmCurrentPriorityLevel* open) {
         EXPECT_EQ(open->Label1->text(), QStringLiteral("Номер текущего уровня - "));
@@ -101,7 +96,7 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
     EXPECT_FALSE(window.isVisible());
 
     // The bottom level shows what the results table shows.
-    window.SetLevelRange(3, project.LevelCount);
+    window.SetLevelRange(3, project.LevelCount());
     window.ShowLevelPriorities(project, 3);
     CResultsView view;
     view.FillResults(project);

@@ -1,4 +1,5 @@
 #include "JudgeTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include "model/CUserProjectModel.h"
 #include "results/CResultsView.h"
@@ -35,14 +36,14 @@ protected:
     void BuildFiftyFiveProject()
     {
         Project.BuildNewHierarchy(2, 3, "ВЫБОР", "");
-        Project.Goal().Judgements(0, 1) = 3;
-        Project.Goal().Judgements(1, 0) = -3;
-        Project.Element(0, 1).Judgements(0, 1) = 2;
-        Project.Element(0, 1).Judgements(1, 0) = -2;
-        Project.Element(1, 1).Judgements(0, 1) = -4;
-        Project.Element(1, 1).Judgements(1, 0) = 4;
-        Project.Element(0, 2).Name = "ДОМ";
-        Project.Element(1, 2).Name = "КВАРТИРА";
+        SetCell(Project, 0, 0, 0, 1, 3);
+        SetCell(Project, 0, 0, 1, 0, -3);
+        SetCell(Project, 0, 1, 0, 1, 2);
+        SetCell(Project, 0, 1, 1, 0, -2);
+        SetCell(Project, 1, 1, 0, 1, -4);
+        SetCell(Project, 1, 1, 1, 0, 4);
+        SetName(Project, 0, 2, "ДОМ");
+        SetName(Project, 1, 2, "КВАРТИРА");
     }
 };
 
@@ -88,7 +89,7 @@ TEST_F(ResultsViewTest, FiftyFiveProjectShowsTheRedSliceFirst)
     EXPECT_TRUE(AreaHasColour(image, View->chPriorityChart->geometry(), QColor(255, 0, 255)));
 
     // Hiding refills from the priorities as they stand, without recomputing.
-    Project.GlobalPriority(1, 2) = 0.7;
+    Project.GlobalPriority()(1, 2) = 0.7;
     View->ShowResultsView(Project, false);
     EXPECT_FALSE(View->isVisible());
     EXPECT_FALSE(View->ResultNameLabels()[0]->isVisibleTo(View));
@@ -106,9 +107,9 @@ TEST_F(ResultsViewTest, EqualValuesKeepTheExchangeOrder)
         EXPECT_EQ(View->ResultNameLabels()[i]->text(), QStringLiteral("ЭЛЕМЕНТ_%1").arg(i));
         EXPECT_EQ(View->ResultValueLabels()[i]->text(), Dec("0.3333"));
     }
-    Project.GlobalPriority(0, 2) = 0.3;
-    Project.GlobalPriority(1, 2) = 0.3;
-    Project.GlobalPriority(2, 2) = 0.5;
+    Project.GlobalPriority()(0, 2) = 0.3;
+    Project.GlobalPriority()(1, 2) = 0.3;
+    Project.GlobalPriority()(2, 2) = 0.5;
     View->FillResults(Project);
     EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("ЭЛЕМЕНТ_2"));
     EXPECT_EQ(View->ResultNameLabels()[1]->text(), QStringLiteral("ЭЛЕМЕНТ_1"));
@@ -159,7 +160,7 @@ TEST_F(ResultsViewTest, SettingBarsHaveTheirRangesAndMoveThePie)
     EXPECT_FALSE(pie->slices()[0]->isExploded());
 }
 
-TEST_F(ResultsViewTest, LargestProjectFitsAndShowingTimeIsMeasured)
+TEST_F(ResultsViewTest, LargestProjectFits)
 {
     Project.BuildNewHierarchy(9, 10, "ВЫБОР", "");
     for (std::uint32_t level = 0; level < 9; ++level) {
@@ -167,25 +168,16 @@ TEST_F(ResultsViewTest, LargestProjectFitsAndShowingTimeIsMeasured)
             for (std::uint32_t i = 0; i < 9; ++i) {
                 for (std::uint32_t j = i + 1; j < 9; ++j) {
                     const int v = 2 + static_cast<int>((i + j + k) % 8);
-                    Project.Element(k, level).Judgements(i, j) = v;
-                    Project.Element(k, level).Judgements(j, i) = -v;
+                    SetCell(Project, k, level, i, j, v);
+                    SetCell(Project, k, level, j, i, -v);
                 }
             }
         }
     }
     Canvas.show();
-    std::vector<double> times;
-    for (int run = 0; run < 21; ++run) {
-        View->ShowResultsView(Project, false);
-        QElapsedTimer clock;
-        clock.start();
-        ComputeAllPriorities(Project);
-        View->ShowResultsView(Project, true);
-        QCoreApplication::processEvents();
-        times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    }
-    std::cout << "[ figure ] ComputeAllPriorities + ShowResultsView, 9 x 10 project: median " << Median(times)
-              << " ms\n";
+    ComputeAllPriorities(Project);
+    View->ShowResultsView(Project, true);
+    QCoreApplication::processEvents();
     const CResultList expected = FinalResults(Project);
     ASSERT_EQ(expected.Count, 9U);
     for (std::uint32_t i = 0; i < 9; ++i) {

@@ -3,8 +3,8 @@
 // add-level and element dialogs, the fatal model error and the results button.
 #include "CScriptedUserDialogs.h"
 #include "GuiTestHelpers.h"
+#include "support/ModelEdits.h"
 
-#include "app/CAppWindows.h"
 #include "model/TAddNewLevel.h"
 #include "model/TfmElementEdit.h"
 #include "view/CHierarchyElementBox.h"
@@ -33,13 +33,13 @@ class ViewInteraction : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppWindows().AddNewLevel = &AddLevel;
-        AppWindows().ElementEdit = &ElementEdit;
+        CProjectWindowServices services;
+        services.AddNewLevel = &AddLevel;
+        services.ElementEdit = &ElementEdit;
+        Project.SetServices(services);
     }
     void TearDown() override
     {
-        AppWindows().AddNewLevel = nullptr;
-        AppWindows().ElementEdit = nullptr;
         Parts.reset();
         EXPECT_TRUE(LeakedTopLevelWidgets().empty());
     }
@@ -103,12 +103,12 @@ TEST_F(ViewInteraction, RightClickMakesCurrentAndShowsTheMenuOfTheMode)
 {
     Build(4, 3);
     EXPECT_EQ(RightClick(0, 0), nullptr); // the goal has none
-    EXPECT_EQ(Project.Model().CurrentLevel, 0U);
+    EXPECT_EQ(Project.CurrentLevel(), 0U);
 
     QMenu* menu = RightClick(2, 1);
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Project.Model().CurrentPosition, 2U);
-    EXPECT_EQ(Project.Model().CurrentLevel, 1U);
+    EXPECT_EQ(Project.CurrentPosition(), 2U);
+    EXPECT_EQ(Project.CurrentLevel(), 1U);
     EXPECT_EQ(menu->objectName(), QStringLiteral("mnChartMenu"));
     const QList<QAction*> items = menu->actions();
     ASSERT_EQ(items.size(), 5);
@@ -136,8 +136,8 @@ TEST_F(ViewInteraction, RightClickMakesCurrentAndShowsTheMenuOfTheMode)
     menu->hide();
     // A left press makes current too.
     QTest::mouseClick(Project.ElementBox(3, 2), Qt::LeftButton);
-    EXPECT_EQ(Project.Model().CurrentPosition, 3U);
-    EXPECT_EQ(Project.Model().CurrentLevel, 2U);
+    EXPECT_EQ(Project.CurrentPosition(), 3U);
+    EXPECT_EQ(Project.CurrentLevel(), 2U);
 }
 
 TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
@@ -145,9 +145,9 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
     Build(9, 10);
     Command("mnAddElement", 3, 1);
     Command("mnAddLevel", 0, 1); // no dialog: refused before it
-    EXPECT_FALSE(Project.Model().Modified);
+    EXPECT_FALSE(Project.Document().Modified());
     EXPECT_EQ(Project.Model().ElementsInLevel(1), 9U);
-    EXPECT_EQ(Project.Model().LevelCount, 10U);
+    EXPECT_EQ(Project.Model().LevelCount(), 10U);
 
     TUserProject small;
     small.resize(1032, 724);
@@ -156,9 +156,9 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
     small.findChild<QAction*>(QStringLiteral("mnDelElement"))->trigger();
     ASSERT_TRUE(small.ElementMouseDown(0, 1));
     small.findChild<QAction*>(QStringLiteral("mnDelLevel"))->trigger();
-    EXPECT_EQ(small.Model().LevelCount, 2U);
+    EXPECT_EQ(small.Model().LevelCount(), 2U);
     small.findChild<QAction*>(QStringLiteral("mnDelLevel"))->trigger();
-    EXPECT_EQ(small.Model().LevelCount, 2U);
+    EXPECT_EQ(small.Model().LevelCount(), 2U);
     EXPECT_EQ(small.Model().ElementsInLevel(1), 2U);
 
     const std::vector<QString> expected = {
@@ -176,7 +176,7 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
 TEST_F(ViewInteraction, AddLevelThroughItsSpinnerAndRadioButtons)
 {
     Build(4, 3);
-    Project.Model().Element(1, 1).Name = "КРИТЕРИЙ";
+    SetName(Project.Model(), 1, 1, "КРИТЕРИЙ");
     WhenModalOpens([](QWidget* modal) {
         ASSERT_EQ(modal->objectName(), QStringLiteral("TAddNewLevel"));
         auto* spinner = modal->findChild<QSpinBox*>(QStringLiteral("udElementNum"));
@@ -194,12 +194,12 @@ TEST_F(ViewInteraction, AddLevelThroughItsSpinnerAndRadioButtons)
         ClickButton(modal, "btOk");
     });
     Command("mnAddLevel", 1, 1);
-    EXPECT_EQ(Project.Model().LevelCount, 4U);
+    EXPECT_EQ(Project.Model().LevelCount(), 4U);
     EXPECT_EQ(Project.Model().ElementsInLevel(1), 3U);
     EXPECT_EQ(Project.Model().ElementsInLevel(2), 4U);
     EXPECT_EQ(Project.Model().Element(1, 2).Name, "КРИТЕРИЙ"); // moved down one level
     EXPECT_EQ(Project.ElementBox(1, 2)->text(), QStringLiteral("КРИТЕРИЙ"));
-    EXPECT_TRUE(Project.Model().Modified);
+    EXPECT_TRUE(Project.Document().Modified());
     EXPECT_FALSE(Project.ElementBox(3, 1)->isVisible());
     EXPECT_TRUE(Project.ElementBox(3, 3)->isVisible());
 
@@ -210,7 +210,7 @@ TEST_F(ViewInteraction, AddLevelThroughItsSpinnerAndRadioButtons)
         ClickButton(modal, "btCancel");
     });
     Command("mnAddLevel", 0, 3);
-    EXPECT_EQ(Project.Model().LevelCount, 4U);
+    EXPECT_EQ(Project.Model().LevelCount(), 4U);
     EXPECT_TRUE(Dialogs.Records.empty());
 }
 
@@ -230,7 +230,7 @@ TEST_F(ViewInteraction, DoubleClickEditsTheElementWithTheGoalsLongerName)
     DoubleClick(0, 0);
     EXPECT_EQ(Project.Model().Goal().Name, "ВЫБОР КВАРТИРЫ");
     EXPECT_EQ(Project.ElementBox(0, 0)->text(), QStringLiteral("ВЫБОР КВАРТИРЫ"));
-    EXPECT_TRUE(Project.Model().Modified);
+    EXPECT_TRUE(Project.Document().Modified());
 
     WhenModalOpens([](QWidget* modal) {
         auto* name = modal->findChild<QLineEdit*>(QStringLiteral("edElementEdit"));
@@ -257,11 +257,11 @@ TEST_F(ViewInteraction, AnEmptyCommentClearsTheMemoAndCancelKeepsTheElement)
         modal->findChild<QLineEdit*>(QStringLiteral("edElementEdit"))->setText(QStringLiteral("ДРУГОЕ"));
         ClickButton(modal, "btCancel");
     });
-    Project.Model().Modified = false;
+    Project.Document().MarkSaved();
     DoubleClick(1, 2);
     EXPECT_EQ(Project.Model().Element(1, 2).Name, "ЦЕНА");
     EXPECT_EQ(Project.Model().Element(1, 2).Comment, "");
-    EXPECT_TRUE(Project.Model().Modified);
+    EXPECT_TRUE(Project.Document().Modified());
 }
 
 TEST_F(ViewInteraction, ExpertDoubleClickOnTheBottomLevelOnlyMarksModified)
@@ -270,8 +270,8 @@ TEST_F(ViewInteraction, ExpertDoubleClickOnTheBottomLevelOnlyMarksModified)
     QTest::mouseClick(Button("btExpertMode"), Qt::LeftButton);
     DoubleClick(1, 2);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(Project.Model().Modified);
-    EXPECT_EQ(Project.Model().CurrentLevel, 2U);
+    EXPECT_TRUE(Project.Document().Modified());
+    EXPECT_EQ(Project.CurrentLevel(), 2U);
 }
 
 TEST_F(ViewInteraction, TheFatalModelErrorClosesTheWindowWithoutTheSaveQuestion)
@@ -281,7 +281,7 @@ TEST_F(ViewInteraction, TheFatalModelErrorClosesTheWindowWithoutTheSaveQuestion)
     ASSERT_EQ(Dialogs.Records.size(), 1U);
     EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Приложение выполнило недопустимую операцию"));
     EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Message"));
-    EXPECT_FALSE(Project.Model().AskSaveOnClose);
+    EXPECT_FALSE(Project.Document().AskSaveOnClose());
     EXPECT_FALSE(Project.isVisible());
 }
 
@@ -296,7 +296,7 @@ TEST_F(ViewInteraction, TheResultsButtonHidesTheDiagramAndDisablesTheOtherButton
     EXPECT_TRUE(Project.ElementBox(0, 0)->isHidden());
     EXPECT_TRUE(Project.ElementBox(2, 3)->isHidden());
     // Every level's global priorities were computed: all equal, 1/3 each.
-    EXPECT_NEAR(Project.Model().GlobalPriority(1, 3), 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(Project.Model().GlobalPriority()(1, 3), 1.0 / 3.0, 1e-12);
     QTest::mouseClick(Button("btResultsView"), Qt::LeftButton);
     for (const char* name : {"btEditMode", "btHierarchyType", "btExpertMode", "btClone"}) {
         EXPECT_TRUE(Button(name)->isEnabled()) << name;

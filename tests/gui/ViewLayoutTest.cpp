@@ -9,8 +9,6 @@
 #include "view/CHierarchyElementBox.h"
 #include "view/TUserProject.h"
 
-#include "app/CAppWindows.h"
-
 #include <QAction>
 #include <QButtonGroup>
 #include <QMenu>
@@ -62,7 +60,7 @@ void ExpectShownAsModel(const TUserProject& project)
     const CUserProjectModel& model = project.Model();
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            const bool inUse = k < model.LevelCount && model.SlotInUse[p][k];
+            const bool inUse = k < model.LevelCount() && model.SlotInUse(p, k);
             EXPECT_EQ(!project.ElementBox(p, k)->isHidden(), inUse) << p << "," << k;
             EXPECT_EQ(!project.ElementBevel(p, k)->isHidden(), inUse) << p << "," << k;
             if (inUse) {
@@ -130,7 +128,7 @@ TEST_F(ViewLayout, VerticalPlacesOfTheWorkedExample)
 {
     const auto project = LoadedProject({1, 9, 4, 3, 2});
     project->ToggleOrientation();
-    EXPECT_TRUE(project->Model().VerticalOrientation);
+    EXPECT_TRUE(project->VerticalOrientation());
     EXPECT_EQ(project->ElementBox(0, 0)->geometry(), Rect(481, 30, 140, 20));
     EXPECT_EQ(project->ElementBevel(0, 0)->geometry(), Rect(478, 27, 146, 26));
     EXPECT_EQ(Lefts(*project, 1, 9), (std::vector<int>{57, 163, 269, 375, 481, 587, 693, 799, 905}));
@@ -144,13 +142,15 @@ TEST_F(ViewLayout, VerticalPlacesOfTheWorkedExample)
 TEST_F(ViewLayout, TogglingTwiceReturnsEveryBoxAndSetsTheDialogCaptions)
 {
     TAddNewLevel addLevel;
-    AppWindows().AddNewLevel = &addLevel;
     const auto project = LoadedProject({1, 9, 4, 3, 2, 7, 5});
+    CProjectWindowServices services;
+    services.AddNewLevel = &addLevel;
+    project->SetServices(services);
     const std::vector<QRect> before = AllBoxGeometry(*project);
     auto* orientation = project->findChild<QToolButton*>(QStringLiteral("btHierarchyType"));
     ASSERT_NE(orientation, nullptr);
     QTest::mouseClick(orientation, Qt::LeftButton);
-    EXPECT_TRUE(project->Model().VerticalOrientation);
+    EXPECT_TRUE(project->VerticalOrientation());
     EXPECT_TRUE(orientation->isChecked());
     EXPECT_EQ(addLevel.findChild<QWidget*>(QStringLiteral("rbLeft"))->property("text").toString(),
         QStringLiteral("Выше от текущего уровня"));
@@ -158,7 +158,7 @@ TEST_F(ViewLayout, TogglingTwiceReturnsEveryBoxAndSetsTheDialogCaptions)
         QStringLiteral("Ниже от текущего уровня"));
     EXPECT_NE(AllBoxGeometry(*project), before);
     QTest::mouseClick(orientation, Qt::LeftButton);
-    EXPECT_FALSE(project->Model().VerticalOrientation);
+    EXPECT_FALSE(project->VerticalOrientation());
     EXPECT_FALSE(orientation->isChecked());
     EXPECT_EQ(AllBoxGeometry(*project), before);
     EXPECT_EQ(addLevel.findChild<QWidget*>(QStringLiteral("rbLeft"))->property("text").toString(),
@@ -166,7 +166,6 @@ TEST_F(ViewLayout, TogglingTwiceReturnsEveryBoxAndSetsTheDialogCaptions)
     EXPECT_EQ(addLevel.findChild<QWidget*>(QStringLiteral("rbRight"))->property("text").toString(),
         QStringLiteral("Справа от текущего уровня"));
     ExpectShownAsModel(*project);
-    AppWindows().AddNewLevel = nullptr;
 }
 
 TEST_F(ViewLayout, SlotsNotInUseStayHiddenAndStyledLikeTheRest)
@@ -197,8 +196,10 @@ TEST_F(ViewLayout, SlotsNotInUseStayHiddenAndStyledLikeTheRest)
 TEST_F(ViewLayout, NothingOutsideTheHierarchyShowsAfterAnyStructureCommand)
 {
     TAddNewLevel addLevel;
-    AppWindows().AddNewLevel = &addLevel;
     const auto project = LoadedProject({1, 3, 5, 2});
+    CProjectWindowServices services;
+    services.AddNewLevel = &addLevel;
+    project->SetServices(services);
     auto* menu = project->findChild<QMenu*>(QStringLiteral("mnChartMenu"));
     ASSERT_NE(menu, nullptr);
     const auto command = [&](const char* name, std::uint32_t p, std::uint32_t k) {
@@ -209,16 +210,15 @@ TEST_F(ViewLayout, NothingOutsideTheHierarchyShowsAfterAnyStructureCommand)
     command("mnDelElement", 1, 2);
     command("mnAddElement", 0, 3);
     command("mnDelLevel", 0, 1);
-    EXPECT_EQ(project->Model().LevelCount, 3U);
+    EXPECT_EQ(project->Model().LevelCount(), 3U);
     command("mnDelLevel", 0, 2);
-    EXPECT_EQ(project->Model().LevelCount, 2U);
+    EXPECT_EQ(project->Model().LevelCount(), 2U);
     WhenModalOpens(
         [](QWidget* modal) { QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("btOk")), Qt::LeftButton); });
     command("mnAddLevel", 1, 1);
-    EXPECT_EQ(project->Model().LevelCount, 3U);
+    EXPECT_EQ(project->Model().LevelCount(), 3U);
     // The centring follows every command: the new level of 5 sits around the goal's axis.
     EXPECT_EQ(Tops(*project, 2, 5), (std::vector<int>{94, 218, 342, 466, 590}));
-    AppWindows().AddNewLevel = nullptr;
 }
 
 TEST_F(ViewLayout, TheCanvasScrollsToTheFarthestLevel)

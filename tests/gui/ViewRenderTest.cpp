@@ -67,11 +67,6 @@ std::unique_ptr<TUserProject> ShownProject(std::uint32_t elements, std::uint32_t
     return project;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 } // namespace
 
 TEST_F(ViewRender, ThreeLevelsHorizontalLinksJoinTheRightEdges)
@@ -138,33 +133,4 @@ TEST_F(ViewRender, TheResultsViewHidesTheLinksAndClosingItBringsThemBack)
     QTest::mouseClick(results, Qt::LeftButton);
     canvas = GrabAndSave(*project, QStringLiteral("3-levels-results-closed"));
     EXPECT_TRUE(BlackNear(canvas, 275, 352, 0));
-}
-
-// Not a pass or fail on time: the figures for the record.
-TEST_F(ViewRender, FiguresBuildFirstPaintAndToggle)
-{
-    std::vector<double> builds;
-    std::vector<double> toggles;
-    for (int run = 0; run < 7; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        TUserProject project;
-        project.resize(1032, 724);
-        project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QString());
-        project.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&project));
-        project.repaint(); // the first paint of boxes and links, done before returning
-        builds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        timer.restart();
-        project.ToggleOrientation();
-        project.repaint();
-        toggles.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        EXPECT_TRUE(project.Model().VerticalOrientation);
-    }
-    const double build = Median(builds);
-    const double toggle = Median(toggles);
-    std::cout << "build and first paint, 10 levels x 9: median " << build << " ms; one toggle with its paint: median "
-              << toggle << " ms\n";
-    RecordProperty("build_first_paint_ms", std::to_string(build));
-    RecordProperty("toggle_ms", std::to_string(toggle));
 }

@@ -3,8 +3,8 @@
 // priorities window from the expert menu, and the results view over the canvas.
 #include "CScriptedUserDialogs.h"
 #include "GuiTestHelpers.h"
+#include "support/ModelEdits.h"
 
-#include "app/CAppWindows.h"
 #include "judgement/TfmExpertForm.h"
 #include "judgement/TfmExpertScale.h"
 #include "results/CResultsView.h"
@@ -31,17 +31,17 @@ class ViewWiring : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AppWindows().ExpertForm = &Parts->ExpertForm;
-        AppWindows().ExpertScale = &Parts->ExpertScale;
-        AppWindows().CurrentPriorityLevel = &Parts->LevelWindow;
-        AppWindows().AbsoluteMatrix = &Parts->AbsoluteMatrix;
+        Parts->ExpertForm.SetPartnerWindows(&Parts->ExpertScale, &Parts->AbsoluteMatrix);
+        CProjectWindowServices services;
+        services.ExpertForm = &Parts->ExpertForm;
+        services.LevelPriorities = &Parts->LevelWindow;
+        Project.SetServices(services);
         ShowWithOuterSize(Project, 1032, 724);
         Project.BuildNewHierarchy(3, 3, QStringLiteral("ЦЕЛЬ"), QString());
         QTest::mouseClick(Button("btExpertMode"), Qt::LeftButton);
     }
     void TearDown() override
     {
-        AppWindows() = CAppWindows{};
         Parts.reset();
         EXPECT_TRUE(LeakedTopLevelWidgets().empty());
     }
@@ -69,9 +69,9 @@ QString LabelText(QWidget* window, const QString& name)
 
 TEST_F(ViewWiring, ExpertDoubleClickOpensTheComparisonWindowForThePressedElement)
 {
-    Project.Model().Element(0, 1).Judgements(0, 1) = 3;
-    Project.Model().Element(0, 1).Judgements(1, 0) = -3;
-    Project.Model().Element(1, 2).Name = "ЗАВОД";
+    SetCell(Project.Model(), 0, 1, 0, 1, 3);
+    SetCell(Project.Model(), 0, 1, 1, 0, -3);
+    SetName(Project.Model(), 1, 2, "ЗАВОД");
     QString objectName;
     QString firstRow;
     QString firstCell;
@@ -85,7 +85,7 @@ TEST_F(ViewWiring, ExpertDoubleClickOpensTheComparisonWindowForThePressedElement
     EXPECT_EQ(objectName, QStringLiteral("ЭЛЕМЕНТ_0"));
     EXPECT_EQ(firstRow, QStringLiteral("ЗАВОД"));
     EXPECT_EQ(firstCell, QStringLiteral("3"));
-    EXPECT_TRUE(Project.Model().Modified);
+    EXPECT_TRUE(Project.Document().Modified());
     EXPECT_FALSE(Parts->ExpertForm.isVisible());
 }
 
@@ -116,10 +116,10 @@ TEST_F(ViewWiring, TheResultsButtonShowsTheFreshRankingOverTheCanvas)
 {
     // Criterion 0 weighs 3 times criterion 1; criterion 0 prefers alternative 2 to 0 by 5.
     CUserProjectModel& model = Project.Model();
-    model.Goal().Judgements(0, 1) = 3;
-    model.Goal().Judgements(1, 0) = -3;
-    model.Element(0, 1).Judgements(2, 0) = 5;
-    model.Element(0, 1).Judgements(0, 2) = -5;
+    SetCell(model, 0, 0, 0, 1, 3);
+    SetCell(model, 0, 0, 1, 0, -3);
+    SetCell(model, 0, 1, 2, 0, 5);
+    SetCell(model, 0, 1, 0, 2, -5);
     QTest::mouseClick(Button("btResultsView"), Qt::LeftButton);
     CResultsView* view = Project.ResultsPanel();
     ASSERT_TRUE(view->isVisible());

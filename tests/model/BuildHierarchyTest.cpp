@@ -16,7 +16,7 @@ std::uint32_t InUseCount(const CUserProjectModel& m)
     std::uint32_t count = 0;
     for (std::uint32_t e = 0; e < 9; ++e) {
         for (std::uint32_t k = 0; k < 10; ++k) {
-            count += m.SlotInUse[e][k] ? 1U : 0U;
+            count += m.SlotInUse(e, k) ? 1U : 0U;
         }
     }
     return count;
@@ -28,9 +28,8 @@ TEST(BuildNewHierarchy, ThreeLevelsOfFourElements)
 {
     CUserProjectModel m;
     m.BuildNewHierarchy(4, 3, "ВЫБОР", "о проекте");
-    EXPECT_TRUE(m.Built);
-    EXPECT_FALSE(m.Modified);
-    EXPECT_EQ(m.LevelCount, 3U);
+    EXPECT_TRUE(m.Built());
+    EXPECT_EQ(m.LevelCount(), 3U);
     EXPECT_EQ(m.Goal().Name, "ВЫБОР");
     EXPECT_EQ(m.Goal().Comment, "о проекте");
     EXPECT_EQ(m.ElementsInLevel(0), 1U);
@@ -46,14 +45,14 @@ TEST(BuildNewHierarchy, ThreeLevelsOfFourElements)
             EXPECT_EQ(element.Position, e);
             EXPECT_EQ(element.Level, k);
             EXPECT_TRUE(AllOnes(element.Judgements));
-            EXPECT_EQ(m.SlotInUse[e][k], (e == 0 && k == 0) || (e < 4 && k >= 1 && k < 3));
+            EXPECT_EQ(m.SlotInUse(e, k), (e == 0 && k == 0) || (e < 4 && k >= 1 && k < 3));
             if (e != 0 || k != 0) {
                 EXPECT_EQ(element.Name, Prefix + std::to_string(e));
                 EXPECT_EQ(element.Comment, NoComment);
             }
-            EXPECT_EQ(m.GlobalPriority(e, k), 0.0);
-            EXPECT_EQ(m.LevelDataGrid[e][k].LambdaMax, 0.0);
-            EXPECT_EQ(m.LevelDataGrid[e][k].Priority[8], 1.0);
+            EXPECT_EQ(m.GlobalPriority()(e, k), 0.0);
+            EXPECT_EQ(m.LevelData(e, k).LambdaMax, 0.0);
+            EXPECT_EQ(m.LevelData(e, k).Priority[8], 1.0);
         }
     }
     EXPECT_FALSE(m.FatalErrorRaised());
@@ -66,7 +65,7 @@ TEST(BuildNewHierarchy, FullGridAndEmptyComment)
     EXPECT_EQ(m.Goal().Comment, "");
     EXPECT_EQ(InUseCount(m), 1U + 81U);
     for (std::uint32_t e = 1; e < 9; ++e) {
-        EXPECT_FALSE(m.SlotInUse[e][0]);
+        EXPECT_FALSE(m.SlotInUse(e, 0));
     }
     EXPECT_EQ(m.LastLevelCount(), 9U);
 }
@@ -75,11 +74,11 @@ TEST(BuildNewHierarchy, CountsAreClampedToTheGrid)
 {
     CUserProjectModel m;
     m.BuildNewHierarchy(40, 0xFFFFFFFBU, "G", "");
-    EXPECT_EQ(m.LevelCount, 10U);
+    EXPECT_EQ(m.LevelCount(), 10U);
     EXPECT_EQ(m.ElementsInLevel(9), 9U);
     CUserProjectModel small;
     small.BuildNewHierarchy(0, 1, "G", "");
-    EXPECT_EQ(small.LevelCount, 2U);
+    EXPECT_EQ(small.LevelCount(), 2U);
     EXPECT_EQ(small.ElementsInLevel(1), 2U);
 }
 
@@ -103,7 +102,7 @@ TEST(BuildLoadedHierarchy, ThreeLevelsWithCountsOneTwoFive)
     CUserProjectModel m;
     ASSERT_TRUE(m.BuildLoadedHierarchy(*record));
     EXPECT_EQ(InUseCount(m), 8U);
-    EXPECT_EQ(m.LevelCount, 3U);
+    EXPECT_EQ(m.LevelCount(), 3U);
     EXPECT_EQ(m.ElementsInLevel(1), 2U);
     EXPECT_EQ(m.ElementsInLevel(2), 5U);
     EXPECT_EQ(m.Goal().Name, "ЦЕЛЬ");
@@ -122,10 +121,13 @@ TEST(BuildLoadedHierarchy, ThreeLevelsWithCountsOneTwoFive)
     // A second window from the same record: equal data, nothing shared.
     CUserProjectModel second;
     ASSERT_TRUE(second.BuildLoadedHierarchy(*record));
-    second.Element(1, 1).Name = "ДРУГОЕ";
-    second.Goal().Judgements(0, 1) = 9;
+    TMatrix<int> changed(9, 9);
+    changed.FillOnes();
+    second.SetElementText(1, 1, "ДРУГОЕ", "");
+    second.SetJudgements(0, 0, changed);
     EXPECT_EQ(m.Element(1, 1).Name, "Б");
     EXPECT_EQ(m.Goal().Judgements(0, 1), 3);
+    EXPECT_EQ(second.Goal().Judgements(0, 1), 1);
     EXPECT_EQ(record->Elements[1][1].Name, "Б");
 }
 
@@ -135,7 +137,7 @@ TEST(BuildLoadedHierarchy, EmptyRecordGivesNoSlotInUse)
     CUserProjectModel m;
     ASSERT_TRUE(m.BuildLoadedHierarchy(*record));
     EXPECT_EQ(InUseCount(m), 0U);
-    EXPECT_EQ(m.LevelCount, 0U);
+    EXPECT_EQ(m.LevelCount(), 0U);
     EXPECT_EQ(m.LastLevelCount(), 0U);
 }
 
@@ -161,7 +163,7 @@ TEST(BuildLoadedHierarchy, RecordsTheGridCannotHoldAreRefusedUntouched)
     EXPECT_TRUE(refused(4, 1));
     EXPECT_TRUE(refused(10, 0));
     EXPECT_EQ(m.Goal().Name, "ПРЕЖНИЙ");
-    EXPECT_EQ(m.LevelCount, 3U);
+    EXPECT_EQ(m.LevelCount(), 3U);
     EXPECT_EQ(m.ElementsInLevel(1), 3U);
     EXPECT_FALSE(refused(10, 9));
     EXPECT_EQ(m.Goal().Name, "НОВЫЙ");
@@ -172,16 +174,13 @@ TEST(ProjectModel, IndexesOutsideTheGridAreFatal)
 {
     CUserProjectModel m;
     m.BuildNewHierarchy(3, 3, "G", "");
-    EXPECT_TRUE(m.SetCurrent(8, 9));
-    EXPECT_EQ(m.CurrentPosition, 8U);
-    EXPECT_EQ(m.CurrentLevel, 9U);
+    EXPECT_TRUE(m.CheckSlot(8, 9));
     EXPECT_FALSE(m.FatalErrorRaised());
     CUserProjectModel a;
-    EXPECT_FALSE(a.SetCurrent(9, 0));
+    EXPECT_FALSE(a.CheckSlot(9, 0));
     EXPECT_TRUE(a.FatalErrorRaised());
-    EXPECT_EQ(a.CurrentPosition, 0U);
     CUserProjectModel b;
-    EXPECT_FALSE(b.SetCurrent(0, 10));
+    EXPECT_FALSE(b.CheckSlot(0, 10));
     EXPECT_TRUE(b.FatalErrorRaised());
     CUserProjectModel c;
     EXPECT_EQ(c.ElementsInLevel(10), 0U);

@@ -2,6 +2,7 @@
 // after every command the grid's invariants hold, refused commands change nothing at
 // all, and names, comments and judgements among surviving elements are where they
 // should be.
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
 #include <gtest/gtest.h>
@@ -138,8 +139,9 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Take(const CUserProjectModel& m)
+Snapshot Take(const CProjectDocument& document)
 {
+    const CUserProjectModel& m = document.Model();
     Snapshot s;
     for (std::uint32_t e = 0; e < 9; ++e) {
         for (std::uint32_t k = 0; k < 10; ++k) {
@@ -149,35 +151,34 @@ Snapshot Take(const CUserProjectModel& m)
             s.Judgements.push_back(el.Judgements);
             s.Coordinates.push_back(el.Position);
             s.Coordinates.push_back(el.Level);
-            s.InUse.push_back(m.SlotInUse[e][k]);
-            const TDesicionLevelData& r = m.LevelDataGrid[e][k];
+            s.InUse.push_back(m.SlotInUse(e, k));
+            const TDesicionLevelData& r = m.LevelData(e, k);
             s.Results.push_back(r.LambdaMax);
             s.Results.push_back(r.CI);
             s.Results.push_back(r.CR);
             s.Results.insert(s.Results.end(), r.Priority.begin(), r.Priority.end());
         }
     }
-    s.Global = m.GlobalPriority;
-    s.Scalars = {m.LevelCount, m.CurrentPosition, m.CurrentLevel, m.Built ? 1U : 0U, m.Modified ? 1U : 0U,
-        m.VerticalOrientation ? 1U : 0U, m.ClosingAll ? 1U : 0U, m.AskSaveOnClose ? 1U : 0U,
-        m.FatalErrorRaised() ? 1U : 0U};
+    s.Global = m.GlobalPriority();
+    s.Scalars = {m.LevelCount(), m.Built() ? 1U : 0U, document.Modified() ? 1U : 0U, document.ClosingAll() ? 1U : 0U,
+        document.AskSaveOnClose() ? 1U : 0U, m.FatalErrorRaised() ? 1U : 0U};
     return s;
 }
 
 // Invariants 2, 3 and 5 of the grid, then the shadow's names, comments and judgements.
 void ExpectMatches(CUserProjectModel& m, const Shadow& shadow, int step)
 {
-    const std::uint32_t levels = m.LevelCount;
+    const std::uint32_t levels = m.LevelCount();
     ASSERT_EQ(levels, shadow.Levels.size()) << "step " << step;
     ASSERT_GE(levels, 2U);
     ASSERT_LE(levels, 10U);
     for (std::uint32_t k = 0; k < 10; ++k) {
         std::uint32_t n = 0;
-        while (n < 9 && m.SlotInUse[n][k]) {
+        while (n < 9 && m.SlotInUse(n, k)) {
             ++n;
         }
         for (std::uint32_t e = n; e < 9; ++e) {
-            ASSERT_FALSE(m.SlotInUse[e][k]) << "gap in level " << k << " at step " << step;
+            ASSERT_FALSE(m.SlotInUse(e, k)) << "gap in level " << k << " at step " << step;
         }
         if (k == 0) {
             ASSERT_EQ(n, 1U) << "step " << step;
@@ -227,7 +228,8 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
     int refused = 0;
     int step = 0;
     for (int episode = 0; episode < 40; ++episode) {
-        CUserProjectModel m;
+        CProjectDocument document;
+        CUserProjectModel& m = document.Model();
         Shadow shadow;
         const auto n = static_cast<std::uint32_t>(pick(2, 9));
         const auto levels = static_cast<std::uint32_t>(pick(3, 10));
@@ -238,25 +240,27 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
             std::uint32_t p = 0;
             std::uint32_t k = 0;
             if (pick(0, 9) < 8) {
-                k = static_cast<std::uint32_t>(pick(1, static_cast<int>(m.LevelCount) - 1));
+                k = static_cast<std::uint32_t>(pick(1, static_cast<int>(m.LevelCount()) - 1));
                 p = static_cast<std::uint32_t>(pick(0, static_cast<int>(shadow.Count(k)) - 1));
             } else {
                 p = static_cast<std::uint32_t>(pick(0, 8));
                 k = static_cast<std::uint32_t>(pick(0, 9));
             }
-            ASSERT_TRUE(m.SetCurrent(p, k));
+            ASSERT_TRUE(m.CheckSlot(p, k));
             const int command = pick(0, 9);
             if (command >= 8) {
                 // Give the data something to carry: a judgement pair, or a name and comment.
-                if (k < m.LevelCount && p < shadow.Count(k)) {
+                if (k < m.LevelCount() && p < shadow.Count(k)) {
                     const std::size_t children = shadow.ChildCount(k);
                     if (command == 8 && children >= 2) {
                         const auto r = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
                         const auto c = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
                         const int code = r == c ? 1 : RandomCode(rng);
                         const int mirror = code == 1 ? 1 : -code;
-                        m.Element(p, k).Judgements(r, c) = code;
-                        m.Element(p, k).Judgements(c, r) = mirror;
+                        TMatrix<int> judgements = m.Element(p, k).Judgements;
+                        judgements(r, c) = code;
+                        judgements(c, r) = mirror;
+                        ASSERT_TRUE(m.SetJudgements(p, k, judgements));
                         shadow.Levels[k][p].Judgements[r][c] = code;
                         shadow.Levels[k][p].Judgements[c][r] = mirror;
                     } else {
@@ -269,38 +273,39 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
                 }
                 continue;
             }
-            const Snapshot before = Take(m);
+            document.MarkSaved();
+            const Snapshot before = Take(document);
             EStructureResult expected = EStructureResult::Done;
             EStructureResult got = EStructureResult::Done;
             if (command < 3) {
                 expected = shadow.AddElement(k);
-                got = m.AddElement();
+                got = document.AddElement(k);
             } else if (command < 6) {
                 expected = shadow.DeleteElement(p, k);
-                got = m.DeleteElement();
+                got = document.DeleteElement(p, k);
             } else if (command == 6) {
                 const bool placeBefore = pick(0, 1) == 0;
                 // Now and then a count the dialog cannot give.
                 const auto count = static_cast<std::uint32_t>(pick(0, 20) == 0 ? pick(0, 12) : pick(2, 9));
                 const std::size_t levelsBefore = shadow.Levels.size();
-                const EStructureResult canAdd = m.CanAddLevel();
+                const EStructureResult canAdd = m.CanAddLevel(k);
                 expected = shadow.AddLevel(k, count, placeBefore);
-                got = m.AddLevel(count, placeBefore);
+                got = document.AddLevel(k, count, placeBefore);
                 const EStructureResult canExpected = k == 0 || k >= levelsBefore ? EStructureResult::NotApplicable
                     : levelsBefore == 10                                         ? EStructureResult::TooManyLevels
                                                                                  : EStructureResult::Done;
                 ASSERT_EQ(canAdd, canExpected);
             } else {
                 expected = shadow.DeleteLevel(k);
-                got = m.DeleteLevel();
+                got = document.DeleteLevel(k);
             }
             ASSERT_EQ(got, expected) << "command " << command << " on " << p << "," << k << " at step " << step;
             if (got == EStructureResult::Done) {
                 ++done;
-                ASSERT_TRUE(m.Modified);
+                ASSERT_TRUE(document.Modified());
             } else {
                 ++refused;
-                ASSERT_TRUE(Take(m) == before) << "a refused command changed the model at step " << step;
+                ASSERT_TRUE(Take(document) == before) << "a refused command changed the model at step " << step;
             }
             ExpectMatches(m, shadow, step);
             if (HasFatalFailure()) {

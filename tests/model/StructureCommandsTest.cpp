@@ -1,4 +1,5 @@
 #include "ModelTestSupport.h"
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
 #include <gtest/gtest.h>
@@ -22,17 +23,30 @@ void SetBlock(TMatrix<int>& m, std::uint32_t n, int firstCode)
     }
 }
 
+// The same block written into an element through the model's own operation.
+void SetBlock(CUserProjectModel& model, std::uint32_t position, std::uint32_t level, std::uint32_t n, int firstCode)
+{
+    TMatrix<int> judgements = model.Element(position, level).Judgements;
+    SetBlock(judgements, n, firstCode);
+    ASSERT_TRUE(model.SetJudgements(position, level, judgements));
+}
+
+void SetText(CUserProjectModel& model, std::uint32_t position, std::uint32_t level, const std::string& name,
+    const std::string& comment)
+{
+    ASSERT_TRUE(model.SetElementText(position, level, name, comment));
+}
+
 } // namespace
 
 TEST(StructureCommands, DeletePositionOneThenAddNamesByCount)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(5, 3, "G", "");
-    m.SetCurrent(1, 1);
-    ASSERT_EQ(m.DeleteElement(), EStructureResult::Done);
-    EXPECT_TRUE(m.Modified);
-    m.SetCurrent(0, 1);
-    ASSERT_EQ(m.AddElement(), EStructureResult::Done);
+    ASSERT_EQ(mDocument.DeleteElement(1, 1), EStructureResult::Done);
+    EXPECT_TRUE(mDocument.Modified());
+    ASSERT_EQ(mDocument.AddElement(1), EStructureResult::Done);
     const char* expected[] = {"0", "2", "3", "4", "4"};
     ASSERT_EQ(m.ElementsInLevel(1), 5U);
     for (std::uint32_t i = 0; i < 5; ++i) {
@@ -44,29 +58,30 @@ TEST(StructureCommands, DeletePositionOneThenAddNamesByCount)
 
 TEST(StructureCommands, DeleteElementShrinksEveryParentBlock)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(4, 3, "G", "");
     // Level 1 of 2 elements would be the parents; use level 2 of 4 under level 1.
     const int block[4][4] = {{1, 2, 3, 4}, {-2, 1, 5, 6}, {-3, -5, 1, 7}, {-4, -6, -7, 1}};
     for (std::uint32_t parent = 0; parent < 4; ++parent) {
+        TMatrix<int> judgements = m.Element(parent, 1).Judgements;
         for (std::uint32_t r = 0; r < 4; ++r) {
             for (std::uint32_t c = 0; c < 4; ++c) {
-                m.Element(parent, 1).Judgements(r, c) = block[r][c];
+                judgements(r, c) = block[r][c];
             }
         }
+        ASSERT_TRUE(m.SetJudgements(parent, 1, judgements));
     }
     for (std::uint32_t i = 0; i < 4; ++i) {
-        m.Element(i, 2).Name = "N" + std::to_string(i);
-        m.Element(i, 2).Comment = "C" + std::to_string(i);
-        SetBlock(m.Element(i, 2).Judgements, 9, 10 * static_cast<int>(i + 1));
+        SetText(m, i, 2, "N" + std::to_string(i), "C" + std::to_string(i));
+        SetBlock(m, i, 2, 9, 10 * static_cast<int>(i + 1));
     }
     const TMatrix<int> movedJudgements2 = m.Element(2, 2).Judgements;
     const TMatrix<int> movedJudgements3 = m.Element(3, 2).Judgements;
-    SetBlock(m.Goal().Judgements, 4, 2);
+    SetBlock(m, 0, 0, 4, 2);
     const TMatrix<int> goalBefore = m.Goal().Judgements;
 
-    m.SetCurrent(1, 2);
-    ASSERT_EQ(m.DeleteElement(), EStructureResult::Done);
+    ASSERT_EQ(mDocument.DeleteElement(1, 2), EStructureResult::Done);
     ASSERT_EQ(m.ElementsInLevel(2), 3U);
     const int expected[3][3] = {{1, 3, 4}, {-3, 1, 7}, {-4, -7, 1}};
     for (std::uint32_t parent = 0; parent < 4; ++parent) {
@@ -89,14 +104,14 @@ TEST(StructureCommands, DeleteElementShrinksEveryParentBlock)
 
 TEST(StructureCommands, AddElementOpensNeutralRowAndColumnInTheParents)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(3, 3, "G", "");
     for (std::uint32_t parent = 0; parent < 3; ++parent) {
-        SetBlock(m.Element(parent, 1).Judgements, 9, 2);
+        SetBlock(m, parent, 1, 9, 2);
     }
     const TMatrix<int> before = m.Element(1, 1).Judgements;
-    m.SetCurrent(0, 2);
-    ASSERT_EQ(m.AddElement(), EStructureResult::Done);
+    ASSERT_EQ(mDocument.AddElement(2), EStructureResult::Done);
     EXPECT_EQ(m.ElementsInLevel(2), 4U);
     EXPECT_EQ(m.Element(3, 2).Name, Prefix + "3");
     EXPECT_EQ(m.Element(3, 2).Comment, NoComment);
@@ -116,47 +131,46 @@ TEST(StructureCommands, AddElementOpensNeutralRowAndColumnInTheParents)
 
 TEST(StructureCommands, LimitsOfElementsAreRefusedWithoutChange)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(9, 3, "G", "");
-    m.SetCurrent(4, 1);
-    EXPECT_EQ(m.AddElement(), EStructureResult::TooManyElements);
-    EXPECT_FALSE(m.Modified);
+    EXPECT_EQ(mDocument.AddElement(1), EStructureResult::TooManyElements);
+    EXPECT_FALSE(mDocument.Modified());
     EXPECT_EQ(m.ElementsInLevel(1), 9U);
     EXPECT_STREQ(StructureRefusalText(EStructureResult::TooManyElements),
         "Используемый метод не позволяет создавать более 9-ти элементов на одном уровне");
 
-    CUserProjectModel two;
+    CProjectDocument twoDocument;
+    CUserProjectModel& two = twoDocument.Model();
     two.BuildNewHierarchy(2, 3, "G", "");
-    two.SetCurrent(0, 2);
-    EXPECT_EQ(two.DeleteElement(), EStructureResult::TooFewElements);
-    EXPECT_FALSE(two.Modified);
+    EXPECT_EQ(twoDocument.DeleteElement(0, 2), EStructureResult::TooFewElements);
+    EXPECT_FALSE(twoDocument.Modified());
     EXPECT_EQ(two.ElementsInLevel(2), 2U);
     EXPECT_STREQ(
         StructureRefusalText(EStructureResult::TooFewElements), "На одном уровне не может быть меньше 2-х элементов.");
     // The goal has no menu.
-    two.SetCurrent(0, 0);
-    EXPECT_EQ(two.AddElement(), EStructureResult::NotApplicable);
-    EXPECT_EQ(two.DeleteLevel(), EStructureResult::NotApplicable);
+    EXPECT_EQ(twoDocument.AddElement(0), EStructureResult::NotApplicable);
+    EXPECT_EQ(twoDocument.DeleteLevel(0), EStructureResult::NotApplicable);
     EXPECT_STREQ(StructureRefusalText(EStructureResult::Done), "");
 }
 
 TEST(StructureCommands, AddLevelBeforeLevelOne)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(3, 3, "G", "");
-    SetBlock(m.Goal().Judgements, 3, 2);
+    SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
-        m.Element(i, 1).Name = "K" + std::to_string(i);
-        SetBlock(m.Element(i, 1).Judgements, 3, 3 + static_cast<int>(i));
-        m.Element(i, 2).Name = "A" + std::to_string(i);
+        SetText(m, i, 1, "K" + std::to_string(i), NoComment);
+        SetBlock(m, i, 1, 3, 3 + static_cast<int>(i));
+        SetText(m, i, 2, "A" + std::to_string(i), NoComment);
     }
     TMatrix<int> level1Judgements[3]
         = {m.Element(0, 1).Judgements, m.Element(1, 1).Judgements, m.Element(2, 1).Judgements};
-    m.SetCurrent(1, 1);
-    ASSERT_EQ(m.CanAddLevel(), EStructureResult::Done);
-    ASSERT_EQ(m.AddLevel(4, true), EStructureResult::Done);
-    EXPECT_TRUE(m.Modified);
-    EXPECT_EQ(m.LevelCount, 4U);
+    ASSERT_EQ(m.CanAddLevel(1), EStructureResult::Done);
+    ASSERT_EQ(mDocument.AddLevel(1, 4, true), EStructureResult::Done);
+    EXPECT_TRUE(mDocument.Modified());
+    EXPECT_EQ(m.LevelCount(), 4U);
     EXPECT_TRUE(AllOnes(m.Goal().Judgements));
     ASSERT_EQ(m.ElementsInLevel(1), 4U);
     for (std::uint32_t i = 0; i < 4; ++i) {
@@ -176,17 +190,17 @@ TEST(StructureCommands, AddLevelBeforeLevelOne)
 
 TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(3, 3, "G", "");
-    SetBlock(m.Goal().Judgements, 3, 2);
+    SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
-        SetBlock(m.Element(i, 1).Judgements, 3, 4);
-        SetBlock(m.Element(i, 2).Judgements, 9, 5);
+        SetBlock(m, i, 1, 3, 4);
+        SetBlock(m, i, 2, 9, 5);
     }
     const TMatrix<int> goal = m.Goal().Judgements;
-    m.SetCurrent(2, 2);
-    ASSERT_EQ(m.AddLevel(2, false), EStructureResult::Done);
-    EXPECT_EQ(m.LevelCount, 4U);
+    ASSERT_EQ(mDocument.AddLevel(2, 2, false), EStructureResult::Done);
+    EXPECT_EQ(m.LevelCount(), 4U);
     EXPECT_EQ(m.ElementsInLevel(3), 2U);
     EXPECT_EQ(m.Element(1, 3).Name, Prefix + "1");
     for (std::uint32_t i = 0; i < 3; ++i) {
@@ -196,10 +210,9 @@ TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
     EXPECT_EQ(m.Goal().Judgements, goal);
 
     // After level 1 of a 4-level project: level 1 loses its judgements, the rest moves on.
-    m.Element(0, 2).Name = "MID";
-    m.SetCurrent(0, 1);
-    ASSERT_EQ(m.AddLevel(7, false), EStructureResult::Done);
-    EXPECT_EQ(m.LevelCount, 5U);
+    SetText(m, 0, 2, "MID", NoComment);
+    ASSERT_EQ(mDocument.AddLevel(1, 7, false), EStructureResult::Done);
+    EXPECT_EQ(m.LevelCount(), 5U);
     EXPECT_EQ(m.ElementsInLevel(2), 7U);
     EXPECT_EQ(m.ElementsInLevel(3), 3U);
     EXPECT_EQ(m.ElementsInLevel(4), 2U);
@@ -210,16 +223,15 @@ TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
 
 TEST(StructureCommands, LevelLimitsAndDeleteLevel)
 {
-    CUserProjectModel m;
+    CProjectDocument mDocument;
+    CUserProjectModel& m = mDocument.Model();
     m.BuildNewHierarchy(3, 3, "G", "");
-    SetBlock(m.Goal().Judgements, 3, 2);
+    SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
-        m.Element(i, 2).Name = "A" + std::to_string(i);
-        m.Element(i, 2).Comment = "c" + std::to_string(i);
+        SetText(m, i, 2, "A" + std::to_string(i), "c" + std::to_string(i));
     }
-    m.SetCurrent(0, 1);
-    ASSERT_EQ(m.DeleteLevel(), EStructureResult::Done);
-    EXPECT_EQ(m.LevelCount, 2U);
+    ASSERT_EQ(mDocument.DeleteLevel(1), EStructureResult::Done);
+    EXPECT_EQ(m.LevelCount(), 2U);
     EXPECT_TRUE(AllOnes(m.Goal().Judgements));
     ASSERT_EQ(m.ElementsInLevel(1), 3U);
     EXPECT_EQ(m.ElementsInLevel(2), 0U);
@@ -227,27 +239,27 @@ TEST(StructureCommands, LevelLimitsAndDeleteLevel)
         EXPECT_EQ(m.Element(i, 1).Name, "A" + std::to_string(i));
         EXPECT_EQ(m.Element(i, 1).Comment, "c" + std::to_string(i));
     }
-    m.Modified = false;
-    EXPECT_EQ(m.DeleteLevel(), EStructureResult::TooFewLevels);
-    EXPECT_FALSE(m.Modified);
-    EXPECT_EQ(m.LevelCount, 2U);
+    mDocument.MarkSaved();
+    EXPECT_EQ(mDocument.DeleteLevel(1), EStructureResult::TooFewLevels);
+    EXPECT_FALSE(mDocument.Modified());
+    EXPECT_EQ(m.LevelCount(), 2U);
     EXPECT_STREQ(StructureRefusalText(EStructureResult::TooFewLevels), "Число уровней не может быть меньше 2");
 
-    CUserProjectModel full;
+    CProjectDocument fullDocument;
+    CUserProjectModel& full = fullDocument.Model();
     full.BuildNewHierarchy(2, 10, "G", "");
-    full.SetCurrent(0, 5);
-    EXPECT_EQ(full.CanAddLevel(), EStructureResult::TooManyLevels);
-    EXPECT_EQ(full.AddLevel(3, true), EStructureResult::TooManyLevels);
-    EXPECT_FALSE(full.Modified);
+    EXPECT_EQ(full.CanAddLevel(5), EStructureResult::TooManyLevels);
+    EXPECT_EQ(fullDocument.AddLevel(5, 3, true), EStructureResult::TooManyLevels);
+    EXPECT_FALSE(fullDocument.Modified());
     EXPECT_STREQ(StructureRefusalText(EStructureResult::TooManyLevels), "Число уровней не может быть больше 10");
     // A count outside 2..9 cannot come from the dialog; it changes nothing.
-    CUserProjectModel three;
+    CProjectDocument threeDocument;
+    CUserProjectModel& three = threeDocument.Model();
     three.BuildNewHierarchy(2, 3, "G", "");
-    three.SetCurrent(0, 1);
-    EXPECT_EQ(three.AddLevel(10, true), EStructureResult::NotApplicable);
-    EXPECT_EQ(three.AddLevel(1, true), EStructureResult::NotApplicable);
-    EXPECT_EQ(three.LevelCount, 3U);
-    EXPECT_FALSE(three.Modified);
+    EXPECT_EQ(threeDocument.AddLevel(1, 10, true), EStructureResult::NotApplicable);
+    EXPECT_EQ(threeDocument.AddLevel(1, 1, true), EStructureResult::NotApplicable);
+    EXPECT_EQ(three.LevelCount(), 3U);
+    EXPECT_FALSE(threeDocument.Modified());
 }
 
 TEST(NewProjectChecks, RunInOrderWithTheirMessages)

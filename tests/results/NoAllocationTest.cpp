@@ -2,6 +2,7 @@
 // project and editing its structure after the build allocate nothing.
 #include "model/CUserProjectModel.h"
 #include "results/Synthesis.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +49,8 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     m.BuildNewHierarchy(9, 10, "ЦЕЛЬ", "");
     for (std::uint32_t k = 0; k < 9; ++k) {
         for (std::uint32_t e = 0; e < 9; ++e) {
-            m.Element(e, k).Judgements(0, 1) = 3;
-            m.Element(e, k).Judgements(1, 0) = -3;
+            SetCell(m, e, k, 0, 1, 3);
+            SetCell(m, e, k, 1, 0, -3);
         }
     }
     ASSERT_TRUE(m.SetElementText(4, 5, "КРИТЕРИЙ", std::string(200, 'z')));
@@ -57,17 +58,13 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     const long before = NewCalls.load();
     ComputeAllPriorities(m);
     const long afterCompute = NewCalls.load();
-    m.SetCurrent(4, 5);
-    const EStructureResult del = m.DeleteElement();
-    const EStructureResult add = m.AddElement();
-    m.SetCurrent(2, 3);
-    const EStructureResult delLevel = m.DeleteLevel();
-    const EStructureResult addBefore = m.AddLevel(9, true);
-    const EStructureResult refused = m.AddLevel(5, false);
-    m.SetCurrent(1, 9);
-    const EStructureResult delLast = m.DeleteLevel();
-    m.SetCurrent(1, 8);
-    const EStructureResult addAfter = m.AddLevel(4, false);
+    const EStructureResult del = m.DeleteElement(4, 5);
+    const EStructureResult add = m.AddElement(5);
+    const EStructureResult delLevel = m.DeleteLevel(3);
+    const EStructureResult addBefore = m.AddLevel(3, 9, true);
+    const EStructureResult refused = m.AddLevel(3, 5, false);
+    const EStructureResult delLast = m.DeleteLevel(9);
+    const EStructureResult addAfter = m.AddLevel(8, 4, false);
     ComputeAllPriorities(m);
     const long afterEdits = NewCalls.load();
 

@@ -3,6 +3,7 @@
 #include "results/LocalPriorities.h"
 #include "results/NumberFormat.h"
 #include "results/Synthesis.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -69,12 +70,12 @@ void ExpectFinite(const CUserProjectModel& m)
 {
     for (std::uint32_t e = 0; e < 9; ++e) {
         for (std::uint32_t k = 0; k < 10; ++k) {
-            const TDesicionLevelData& r = m.LevelDataGrid[e][k];
+            const TDesicionLevelData& r = m.LevelData(e, k);
             ASSERT_TRUE(std::isfinite(r.LambdaMax) && std::isfinite(r.CI) && std::isfinite(r.CR)) << e << "," << k;
             for (double p : r.Priority) {
                 ASSERT_TRUE(std::isfinite(p));
             }
-            ASSERT_TRUE(std::isfinite(m.GlobalPriority(e, k)));
+            ASSERT_TRUE(std::isfinite(m.GlobalPriority()(e, k)));
         }
     }
 }
@@ -188,20 +189,20 @@ TEST(Synthesis, WorkedProjectGivesFiftyFiveAndFortyFive)
 {
     CUserProjectModel m;
     m.BuildNewHierarchy(2, 3, "G", "");
-    m.Element(0, 1).Name = "A1";
-    m.Element(1, 2).Name = "A2";
-    m.Element(0, 2).Name = "A1";
-    m.Goal().Judgements(0, 1) = 3;
-    m.Goal().Judgements(1, 0) = -3;
-    m.Element(0, 1).Judgements(0, 1) = 2;
-    m.Element(0, 1).Judgements(1, 0) = -2;
-    m.Element(1, 1).Judgements(0, 1) = -4;
-    m.Element(1, 1).Judgements(1, 0) = 4;
+    SetName(m, 0, 1, "A1");
+    SetName(m, 1, 2, "A2");
+    SetName(m, 0, 2, "A1");
+    SetCell(m, 0, 0, 0, 1, 3);
+    SetCell(m, 0, 0, 1, 0, -3);
+    SetCell(m, 0, 1, 0, 1, 2);
+    SetCell(m, 0, 1, 1, 0, -2);
+    SetCell(m, 1, 1, 0, 1, -4);
+    SetCell(m, 1, 1, 1, 0, 4);
     ComputeAllPriorities(m);
     // 0.75 * 2/3 + 0.25 * 1/5 and 0.75 * 1/3 + 0.25 * 4/5
-    EXPECT_NEAR(m.GlobalPriority(0, 2), 0.55, 1e-12);
-    EXPECT_NEAR(m.GlobalPriority(1, 2), 0.45, 1e-12);
-    EXPECT_EQ(m.GlobalPriority(0, 0), 0.0);
+    EXPECT_NEAR(m.GlobalPriority()(0, 2), 0.55, 1e-12);
+    EXPECT_NEAR(m.GlobalPriority()(1, 2), 0.45, 1e-12);
+    EXPECT_EQ(m.GlobalPriority()(0, 0), 0.0);
     const CResultList list = FinalResults(m);
     ASSERT_EQ(list.Count, 2U);
     EXPECT_EQ(list.Rows[0].Name, "A1");
@@ -217,10 +218,7 @@ TEST(Synthesis, EqualPrioritiesKeepPositionalOrder)
     for (std::uint32_t m = 3; m <= 4; ++m) {
         for (std::uint32_t criteria = 2; criteria <= 9; ++criteria) {
             CUserProjectModel p;
-            p.BuildNewHierarchy(criteria, 3, "G", "");
-            for (std::uint32_t e = 0; e < 9; ++e) {
-                p.SlotInUse[e][2] = e < m;
-            }
+            ASSERT_TRUE(BuildWithCounts(p, {1, criteria, m}));
             ComputeAllPriorities(p);
             const CResultList list = FinalResults(p);
             ASSERT_EQ(list.Count, m);
@@ -249,14 +247,11 @@ TEST(Synthesis, RandomProjectsAgainstATopDownReference)
     for (int t = 0; t < 30; ++t) {
         CUserProjectModel m;
         const std::uint32_t levels = 2 + rng() % 9;
-        m.BuildNewHierarchy(9, levels, "G", "");
         std::vector<std::uint32_t> count(levels, 1);
         for (std::uint32_t k = 1; k < levels; ++k) {
             count[k] = 2 + rng() % 8;
-            for (std::uint32_t e = 0; e < 9; ++e) {
-                m.SlotInUse[e][k] = e < count[k];
-            }
         }
+        ASSERT_TRUE(BuildWithCounts(m, count));
         std::vector<double> global(1, 1.0);
         for (std::uint32_t k = 0; k + 1 < levels; ++k) {
             const std::uint32_t n = count[k + 1];
@@ -269,7 +264,7 @@ TEST(Synthesis, RandomProjectsAgainstATopDownReference)
                         rows[j][i] = rows[i][j] == 1 ? 1 : -rows[i][j];
                     }
                 }
-                m.Element(p, k).Judgements.AssignFrom(Matrix(rows));
+                m.SetJudgements(p, k, Matrix(rows));
                 const std::vector<double> w = Reference(rows);
                 for (std::uint32_t e = 0; e < n; ++e) {
                     next[e] += w[e] * global[p];
@@ -280,8 +275,8 @@ TEST(Synthesis, RandomProjectsAgainstATopDownReference)
         ComputeAllPriorities(m);
         double sum = 0;
         for (std::uint32_t e = 0; e < count[levels - 1]; ++e) {
-            ASSERT_NEAR(m.GlobalPriority(e, levels - 1), global[e], 1e-12);
-            sum += m.GlobalPriority(e, levels - 1);
+            ASSERT_NEAR(m.GlobalPriority()(e, levels - 1), global[e], 1e-12);
+            sum += m.GlobalPriority()(e, levels - 1);
         }
         ASSERT_NEAR(sum, 1.0, 1e-12);
     }
@@ -291,18 +286,19 @@ TEST(ZeroJudgements, NeverCrashOrSpreadNaN)
 {
     CUserProjectModel m;
     m.BuildNewHierarchy(3, 4, "G", "");
-    m.Goal().Judgements(0, 1) = 0;     // one row's mean is 0
-    m.Element(1, 1).Judgements.Zero(); // every priority 0
-    m.Element(2, 1).Judgements(2, 0) = -1;
-    m.Element(0, 2).Judgements(1, 1) = 0;
-    m.Element(0, 2).Judgements(2, 2) = 0;
+    SetCell(m, 0, 0, 0, 1, 0); // one row's mean is 0
+    TMatrix<int> zeros(9, 9);  // every priority 0
+    m.SetJudgements(1, 1, zeros);
+    SetCell(m, 2, 1, 2, 0, -1);
+    SetCell(m, 0, 2, 1, 1, 0);
+    SetCell(m, 0, 2, 2, 2, 0);
     ComputeAllPriorities(m);
     ExpectFinite(m);
-    EXPECT_EQ(m.LevelDataGrid[1][1].Priority[0], 0.0);
-    EXPECT_EQ(m.LevelDataGrid[0][0].Priority[0], 0.0);
-    EXPECT_EQ(m.LevelDataGrid[0][0].LambdaMax, 0.0);
-    EXPECT_EQ(m.LevelDataGrid[0][0].CR, 0.0);
-    EXPECT_EQ(FormatTruncated(m.LevelDataGrid[1][1].CI, 4), "0");
+    EXPECT_EQ(m.LevelData(1, 1).Priority[0], 0.0);
+    EXPECT_EQ(m.LevelData(0, 0).Priority[0], 0.0);
+    EXPECT_EQ(m.LevelData(0, 0).LambdaMax, 0.0);
+    EXPECT_EQ(m.LevelData(0, 0).CR, 0.0);
+    EXPECT_EQ(FormatTruncated(m.LevelData(1, 1).CI, 4), "0");
     double w[9] = {0, 0, 0};
     const CDeviationTable d = ComputeDeviations(m.Element(1, 1).Judgements, 3, w);
     const double w2[3] = {0.5, 0.5, 0.0};

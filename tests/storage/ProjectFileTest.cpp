@@ -1,4 +1,5 @@
 #include "StorageTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include "model/CUserProjectModel.h"
 #include "storage/CMemorySink.h"
@@ -21,12 +22,12 @@ std::unique_ptr<CUserProjectModel> WorkedExample()
     project->BuildNewHierarchy(2, 3, "GOAL", "");
     for (std::uint32_t k = 1; k < 3; ++k) {
         for (std::uint32_t e = 0; e < 2; ++e) {
-            project->Element(e, k).Name = "ELEMENT" + std::to_string(e);
-            project->Element(e, k).Comment = "";
+            SetName(*project, e, k, "ELEMENT" + std::to_string(e));
+            SetComment(*project, e, k, "");
         }
     }
-    project->Goal().Judgements(0, 1) = 3;
-    project->Goal().Judgements(1, 0) = -3;
+    SetCell(*project, 0, 0, 0, 1, 3);
+    SetCell(*project, 0, 0, 1, 0, -3);
     return project;
 }
 
@@ -91,7 +92,7 @@ TEST(ProjectFileFormat, WorkedExampleIs144BytesWithItsLeadingBytes)
 TEST(ProjectFileFormat, TemplateFlagWritesEveryCellOneAndKeepsTexts)
 {
     auto project = WorkedExample();
-    project->Element(1, 1).Judgements(0, 1) = 7;
+    SetCell(*project, 1, 1, 0, 1, 7);
     const auto plain = Written(*project);
     const auto templ = Written(*project, true);
     ASSERT_EQ(plain.size(), templ.size());
@@ -111,8 +112,8 @@ TEST(ProjectFileFormat, TemplateFlagWritesEveryCellOneAndKeepsTexts)
 TEST(ProjectFileFormat, CyrillicIsStoredAsWindows1251AndReadBackAsUtf8)
 {
     auto project = WorkedExample();
-    project->Goal().Name = "Выбор";
-    project->Goal().Comment = "Ёж";
+    SetName(*project, 0, 0, "Выбор");
+    SetComment(*project, 0, 0, "Ёж");
     const auto bytes = Written(*project);
     EXPECT_EQ(U32At(bytes, 20), 5U);
     EXPECT_EQ(bytes[24], 0xC2); // В
@@ -206,7 +207,7 @@ TEST(ProjectFileReader, StringsUpTo256BytesOnly)
 TEST(ProjectFileReader, EveryTruncationIsRefusedAndTrailingBytesIgnored)
 {
     auto project = WorkedExample();
-    project->Element(0, 1).Comment = "Комментарий";
+    SetComment(*project, 0, 1, "Комментарий");
     const auto bytes = Written(*project);
     auto record = std::make_unique<TLoadSaveProject>();
     for (std::size_t size = 0; size < bytes.size(); ++size) {
@@ -236,7 +237,7 @@ TEST(ProjectFileReader, LeavesRecordsOutsideTheFileAsEarlierReadsLeftThem)
     auto record = std::make_unique<TLoadSaveProject>();
     CUserProjectModel big;
     big.BuildNewHierarchy(9, 5, "BIG", "");
-    big.Element(8, 4).Name = "LAST";
+    SetName(big, 8, 4, "LAST");
     ASSERT_TRUE(Read(*record, Written(big)).Succeeded());
     ASSERT_TRUE(Read(*record, Written(*WorkedExample())).Succeeded());
     EXPECT_EQ(record->LevelCount, 3U);

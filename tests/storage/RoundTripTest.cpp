@@ -4,6 +4,7 @@
 #include "storage/Codec1251.h"
 #include "storage/ProjectFile.h"
 #include "storage/TLoadSaveProject.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -32,37 +33,37 @@ int RandomJudgement(std::mt19937& random)
 void Randomise(CUserProjectModel& project, std::mt19937& random)
 {
     const std::uint32_t levels = std::uniform_int_distribution<std::uint32_t>(3, 10)(random);
-    project.BuildNewHierarchy(9, levels, "", "");
+    std::vector<std::uint32_t> counts(levels, 1);
     for (std::uint32_t k = 1; k < levels; ++k) {
-        // Each level its own count: switch off the slots above it.
-        const std::uint32_t count = std::uniform_int_distribution<std::uint32_t>(2, 9)(random);
-        for (std::uint32_t e = count; e < 9; ++e) {
-            project.SlotInUse[e][k] = false;
-        }
+        counts[k] = std::uniform_int_distribution<std::uint32_t>(2, 9)(random); // each level its own count
     }
+    ASSERT_TRUE(BuildWithCounts(project, counts));
     for (std::uint32_t k = 0; k < levels; ++k) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
-            CHierarchy_Element& element = project.Element(e, k);
             // Some texts at their limits exactly.
             const bool full = std::uniform_int_distribution<int>(0, 3)(random) == 0;
             const std::uint32_t nameLimit = k == 0 ? MaxGoalNameLength : MaxElementNameLength;
-            element.Name = full ? std::string() : RandomText(random, nameLimit);
+            std::string name = full ? std::string() : RandomText(random, nameLimit);
             if (full) {
                 for (std::uint32_t i = 0; i < nameLimit; ++i) {
-                    element.Name += "Ж";
+                    name += "Ж";
                 }
             }
-            element.Comment = RandomText(random, full ? 0 : MaxCommentLength);
+            std::string comment = RandomText(random, full ? 0 : MaxCommentLength);
             if (full) {
                 for (std::uint32_t i = 0; i < MaxCommentLength; ++i) {
-                    element.Comment += i % 2 ? "ю" : "w";
+                    comment += i % 2 ? "ю" : "w";
                 }
             }
+            ASSERT_TRUE(project.SetElementText(e, k, name, comment));
+            ASSERT_EQ(project.Element(e, k).Name, name); // nothing cut: the round trip must see it all
+            TMatrix<int> judgements(9, 9);
             for (std::uint32_t r = 0; r < 9; ++r) {
                 for (std::uint32_t c = 0; c < 9; ++c) {
-                    element.Judgements(r, c) = RandomJudgement(random);
+                    judgements(r, c) = RandomJudgement(random);
                 }
             }
+            ASSERT_TRUE(project.SetJudgements(e, k, judgements));
         }
     }
 }
@@ -80,8 +81,8 @@ TEST(ProjectFileRoundTrip, RandomProjectsReadBackIdentically)
         ASSERT_TRUE(ReadProjectBytes(*record, sink.Bytes.data(), sink.Bytes.size()).Succeeded()) << round;
         auto loaded = std::make_unique<CUserProjectModel>();
         ASSERT_TRUE(loaded->BuildLoadedHierarchy(*record));
-        ASSERT_EQ(loaded->LevelCount, original->LevelCount);
-        const std::uint32_t levels = original->LevelCount;
+        ASSERT_EQ(loaded->LevelCount(), original->LevelCount());
+        const std::uint32_t levels = original->LevelCount();
         for (std::uint32_t k = 0; k < levels; ++k) {
             const std::uint32_t count = original->ElementsInLevelChecked(k);
             ASSERT_EQ(loaded->ElementsInLevelChecked(k), count) << round << " level " << k;
@@ -102,13 +103,13 @@ TEST(ProjectFileRoundTrip, RandomProjectsReadBackIdentically)
         ComputeAllPriorities(*loaded);
         for (std::uint32_t k = 1; k < levels; ++k) {
             for (std::uint32_t e = 0; e < original->ElementsInLevelChecked(k); ++e) {
-                ASSERT_EQ(loaded->GlobalPriority(e, k), original->GlobalPriority(e, k)) << round;
+                ASSERT_EQ(loaded->GlobalPriority()(e, k), original->GlobalPriority()(e, k)) << round;
             }
         }
         for (std::uint32_t k = 0; k + 1 < levels; ++k) {
             for (std::uint32_t e = 0; e < original->ElementsInLevelChecked(k); ++e) {
-                ASSERT_EQ(loaded->LevelDataGrid[e][k].Priority, original->LevelDataGrid[e][k].Priority);
-                ASSERT_EQ(loaded->LevelDataGrid[e][k].CR, original->LevelDataGrid[e][k].CR);
+                ASSERT_EQ(loaded->LevelData(e, k).Priority, original->LevelData(e, k).Priority);
+                ASSERT_EQ(loaded->LevelData(e, k).CR, original->LevelData(e, k).CR);
             }
         }
     }

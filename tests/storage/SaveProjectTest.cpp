@@ -1,4 +1,5 @@
 #include "StorageTestSupport.h"
+#include "support/ModelEdits.h"
 
 #include "model/CUserProjectModel.h"
 #include "storage/CMemorySink.h"
@@ -17,11 +18,11 @@ std::unique_ptr<CUserProjectModel> Project(std::uint32_t levels, std::uint32_t c
     project->BuildNewHierarchy(count, levels, "ЦЕЛЬ", comment);
     for (std::uint32_t k = 1; k < levels; ++k) {
         for (std::uint32_t e = 0; e < count; ++e) {
-            project->Element(e, k).Comment = comment;
+            SetComment(*project, e, k, comment);
         }
     }
-    project->Goal().Judgements(0, 1) = 5;
-    project->Goal().Judgements(1, 0) = -5;
+    SetCell(*project, 0, 0, 0, 1, 5);
+    SetCell(*project, 0, 0, 1, 0, -5);
     return project;
 }
 

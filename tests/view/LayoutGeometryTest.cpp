@@ -1,4 +1,5 @@
 #include "view/LayoutGeometry.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,21 @@ namespace {
 std::unique_ptr<CUserProjectModel> Project(std::initializer_list<std::uint32_t> counts)
 {
     auto m = std::make_unique<CUserProjectModel>();
-    m->BuildNewHierarchy(2, static_cast<std::uint32_t>(counts.size() + 1), "G", "");
-    std::uint32_t k = 1;
-    for (std::uint32_t n : counts) {
-        for (std::uint32_t e = 0; e < 9; ++e) {
-            m->SlotInUse[e][k] = e < n;
-        }
-        ++k;
-    }
+    std::vector<std::uint32_t> all{1};
+    all.insert(all.end(), counts.begin(), counts.end());
+    EXPECT_TRUE(BuildWithCounts(*m, all));
     return m;
+}
+
+TElementGridOf<bool> SlotsInUse(const CUserProjectModel& m)
+{
+    TElementGridOf<bool> inUse{};
+    for (std::uint32_t e = 0; e < 9; ++e) {
+        for (std::uint32_t k = 0; k < 10; ++k) {
+            inUse[e][k] = m.SlotInUse(e, k);
+        }
+    }
+    return inUse;
 }
 } // namespace
 
@@ -84,7 +91,7 @@ TEST(LayoutGeometry, LinkEndPoints)
     auto m = Project({3, 2});
     auto layout = std::make_unique<CHierarchyLayout>();
     auto links = std::make_unique<CLinkSet>();
-    TElementGridOf<bool> visible = m->SlotInUse;
+    TElementGridOf<bool> visible = SlotsInUse(*m);
     for (bool vertical : {false, true}) {
         if (vertical) {
             LayoutVertical(*layout, 1032);
@@ -114,6 +121,6 @@ TEST(LayoutGeometry, LinkEndPoints)
     ComputeLinks(*links, *layout, *m, visible, false);
     EXPECT_EQ(links->Count, 3U + 3U);
     auto full = Project({9, 9, 9, 9, 9, 9, 9, 9, 9});
-    ComputeLinks(*links, *layout, *full, full->SlotInUse, false);
+    ComputeLinks(*links, *layout, *full, SlotsInUse(*full), false);
     EXPECT_EQ(links->Count, 9U + 8U * 81U);
 }

@@ -1,0 +1,127 @@
+// The windows' own times, offscreen: start-up of the frame with its dialogs, the build
+// and first paint of the largest project, opening the comparison window for nine
+// elements, and the results view. Figures for the notes, never a pass or a fail.
+#include "app/CRunLongWindows.h"
+#include "app/TMainForm.h"
+#include "judgement/TfmExpertForm.h"
+#include "judgement/TfmExpertScale.h"
+#include "model/CProjectDocument.h"
+#include "results/CResultsView.h"
+#include "results/Synthesis.h"
+#include "results/TfmAbsoluteMatrix.h"
+#include "view/TUserProject.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+void JudgeLargest(CUserProjectModel& model)
+{
+    for (std::uint32_t level = 0; level < 9; ++level) {
+        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
+            TMatrix<int> judgements(9, 9);
+            for (std::uint32_t i = 0; i < 9; ++i) {
+                judgements(i, i) = 1;
+                for (std::uint32_t j = i + 1; j < 9; ++j) {
+                    const int v = 2 + static_cast<int>((i + j + k) % 8);
+                    judgements(i, j) = v;
+                    judgements(j, i) = -v;
+                }
+            }
+            model.SetJudgements(k, level, judgements);
+        }
+    }
+}
+
+void BM_StartUpToFirstShownFrame(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto windows = std::make_unique<CRunLongWindows>();
+        windows->Frame().showMaximized();
+        if (!QTest::qWaitForWindowExposed(&windows->Frame())) {
+            state.SkipWithError("frame not exposed");
+        }
+        state.PauseTiming();
+        windows.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstShownFrame)->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void BM_BuildAndFirstPaintLargest(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TUserProject project;
+        project.resize(1032, 724);
+        project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QString());
+        project.show();
+        if (!QTest::qWaitForWindowExposed(&project)) {
+            state.SkipWithError("project not exposed");
+        }
+        project.repaint(); // the first paint of boxes and links, done before returning
+        state.PauseTiming();
+        project.hide();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BuildAndFirstPaintLargest)->Unit(benchmark::kMillisecond)->Iterations(15);
+
+void BM_OpenAndCloseComparisonWindowNine(benchmark::State& state)
+{
+    TfmExpertForm form;
+    TfmExpertScale scale;
+    TfmAbsoluteMatrix research;
+    form.SetPartnerWindows(&scale, &research);
+    QWidget owner;
+    owner.resize(1024, 700);
+    CProjectDocument document;
+    document.Model().BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    JudgeLargest(document.Model());
+    for (auto _ : state) {
+        // Closed from its own event loop as soon as it is up, painted.
+        QTimer::singleShot(0, &form, [&form] {
+            form.repaint();
+            form.reject();
+        });
+        form.JudgeElement(document, 0, 0, &owner);
+    }
+}
+BENCHMARK(BM_OpenAndCloseComparisonWindowNine)->Unit(benchmark::kMillisecond)->Iterations(21);
+
+void BM_ResultsViewShowLargest(benchmark::State& state)
+{
+    QWidget canvas;
+    canvas.resize(1032, 724);
+    auto* view = new CResultsView(&canvas);
+    CUserProjectModel model;
+    model.BuildNewHierarchy(9, 10, "ВЫБОР", "");
+    JudgeLargest(model);
+    canvas.show();
+    for (auto _ : state) {
+        ComputeAllPriorities(model);
+        view->ShowResultsView(model, true);
+        view->repaint();
+        state.PauseTiming();
+        view->ShowResultsView(model, false);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ResultsViewShowLargest)->Unit(benchmark::kMillisecond)->Iterations(21);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

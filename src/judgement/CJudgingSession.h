@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/ModelConstants.h"
+#include "model/TDesicionLevelData.h"
+#include "model/TMatrix.h"
+
+#include <cstdint>
+#include <string>
+
+class CProjectDocument;
+
+// Judging one element: the pairwise judgements of the n elements of the level below
+// it, edited in a working matrix. Opening loads the element's leading n x n block and
+// computes its priorities and consistency; a judgement is set together with its mirror;
+// Apply copies the working matrix into the element and recomputes; closing commits it
+// into the element however the judging ended. One session serves the comparison window
+// for the whole run and keeps its working matrix between openings.
+class CJudgingSession {
+public:
+    CJudgingSession();
+
+    // False, and nothing opened, for an element with no level below it.
+    bool Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] bool IsOpen() const { return Document != nullptr; }
+    // The working matrix into the element (the whole 9 x 9, as the window holds it),
+    // then the session forgets the document. Nothing is recomputed.
+    void Close();
+
+    [[nodiscard]] std::uint32_t Order() const { return MatrixOrder; }
+    [[nodiscard]] std::uint32_t JudgedPosition() const { return Position; }
+    [[nodiscard]] std::uint32_t JudgedLevel() const { return Level; }
+    [[nodiscard]] const std::string& JudgedName() const;
+    // The name of the k-th compared element (row and column k).
+    [[nodiscard]] const std::string& ComparedName(std::uint32_t k) const;
+
+    [[nodiscard]] const TMatrix<int>& Working() const { return WorkingJudgements; }
+    [[nodiscard]] std::int32_t Judgement(std::uint32_t r, std::uint32_t c) const { return WorkingJudgements(r, c); }
+    // Cell [r][c] := value and its mirror [c][r] := -value (1 for equality), exactly as a
+    // line of the verbal scale is entered. False, and nothing changed, on the diagonal,
+    // outside the order, or for a value the scale does not offer.
+    bool SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value);
+    // The scale line to preselect for cell [r][c].
+    [[nodiscard]] std::int32_t ScaleLineFor(std::uint32_t r, std::uint32_t c) const;
+
+    // The element's judgements := the working matrix; its priorities and consistency
+    // recomputed and shown.
+    void Apply();
+    // The priorities and measures as last shown: those of the opening or the last Apply.
+    [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+
+private:
+    void TakeShown();
+
+    TMatrix<int> WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
+    TDesicionLevelData ShownData;
+    CProjectDocument* Document = nullptr;
+    std::uint32_t MatrixOrder = 0;
+    std::uint32_t Position = 0;
+    std::uint32_t Level = 0;
+};

@@ -1,0 +1,48 @@
+#include "model/CProjectDocument.h"
+
+EStructureResult CProjectDocument::Edited(EStructureResult result)
+{
+    if (result == EStructureResult::Done) {
+        MarkModified();
+    }
+    return result;
+}
+
+EStructureResult CProjectDocument::AddElement(std::uint32_t level)
+{
+    return Edited(ProjectModel.AddElement(level));
+}
+
+EStructureResult CProjectDocument::DeleteElement(std::uint32_t position, std::uint32_t level)
+{
+    return Edited(ProjectModel.DeleteElement(position, level));
+}
+
+EStructureResult CProjectDocument::AddLevel(std::uint32_t level, std::uint32_t elementCount, bool before)
+{
+    return Edited(ProjectModel.AddLevel(level, elementCount, before));
+}
+
+EStructureResult CProjectDocument::DeleteLevel(std::uint32_t level)
+{
+    return Edited(ProjectModel.DeleteLevel(level));
+}
+
+bool CProjectDocument::SetElementText(
+    std::uint32_t position, std::uint32_t level, const std::string& name, const std::string& comment)
+{
+    if (!ProjectModel.SetElementText(position, level, name, comment)) {
+        return false;
+    }
+    MarkModified();
+    return true;
+}
+
+bool CProjectDocument::CommitJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements)
+{
+    if (!ProjectModel.SetJudgements(position, level, judgements)) {
+        return false;
+    }
+    MarkModified();
+    return true;
+}

@@ -1,0 +1,125 @@
+#include "judgement/CJudgingSession.h"
+#include "model/CProjectDocument.h"
+#include "support/ModelEdits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+// A 3-level project of 3 elements per level; the goal judges (1, 3, 5), (-3, 1, 3), (-5, -3, 1).
+class JudgingSession : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Document.Model().BuildNewHierarchy(3, 3, "ЦЕЛЬ", "");
+        SetPair(Document.Model(), 0, 0, 0, 1, 3);
+        SetPair(Document.Model(), 0, 0, 0, 2, 5);
+        SetPair(Document.Model(), 0, 0, 1, 2, 3);
+        Document.MarkSaved();
+    }
+    CProjectDocument Document;
+    CJudgingSession Session;
+};
+
+TEST_F(JudgingSession, OpensOnlyForAnElementWithALevelBelow)
+{
+    EXPECT_FALSE(Session.Open(Document, 1, 2)); // the alternatives judge nothing
+    EXPECT_FALSE(Session.Open(Document, 5, 1)); // a slot not in use
+    EXPECT_FALSE(Session.Open(Document, 0, 9));
+    EXPECT_FALSE(Session.IsOpen());
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    EXPECT_EQ(Session.Order(), 3U);
+    EXPECT_EQ(Session.JudgedName(), "ЦЕЛЬ");
+    EXPECT_EQ(Session.ComparedName(2), "ЭЛЕМЕНТ_2");
+    EXPECT_EQ(Session.ComparedName(3), "");
+    // Opening computes what the window shows: geometric means of the rows, normalised.
+    const double g[3] = {std::cbrt(15.0), 1.0, std::cbrt(1.0 / 15.0)};
+    const double sum = g[0] + g[1] + g[2];
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(Session.Shown().Priority[i], g[i] / sum, 1e-15);
+    }
+    EXPECT_NEAR(Session.Shown().LambdaMax, 3.038511, 1e-6);
+    EXPECT_FALSE(Document.Modified()); // opening alone changes nothing
+}
+
+TEST_F(JudgingSession, AJudgementWritesItsMirrorAndOnlyScaleValuesAreTaken)
+{
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    EXPECT_TRUE(Session.SetJudgement(2, 0, 7));
+    EXPECT_EQ(Session.Judgement(2, 0), 7);
+    EXPECT_EQ(Session.Judgement(0, 2), -7);
+    EXPECT_TRUE(Session.SetJudgement(1, 2, -4));
+    EXPECT_EQ(Session.Judgement(2, 1), 4);
+    EXPECT_TRUE(Session.SetJudgement(0, 1, 1));
+    EXPECT_EQ(Session.Judgement(1, 0), 1);
+    EXPECT_EQ(Session.ScaleLineFor(2, 0), 2); // "A явно важнее B"
+    EXPECT_EQ(Session.ScaleLineFor(0, 2), 16);
+    const TMatrix<int> before = Session.Working();
+    for (const auto& [r, c, v] : {std::tuple{1U, 1U, 3}, {0U, 3U, 3}, {0U, 1U, 0}, {0U, 1U, -1}, {0U, 1U, 10}}) {
+        EXPECT_FALSE(Session.SetJudgement(r, c, v)) << r << "," << c << "=" << v;
+    }
+    EXPECT_EQ(Session.Working(), before);
+    // Nothing reaches the element before Apply or the end of the judging.
+    EXPECT_EQ(Document.Model().Goal().Judgements(2, 0), -5);
+}
+
+TEST_F(JudgingSession, ApplyRecomputesAndClosingCommitsWhateverHappened)
+{
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    Session.SetJudgement(0, 1, 1);
+    Session.SetJudgement(0, 2, 1);
+    Session.SetJudgement(1, 2, 1);
+    Session.Apply();
+    EXPECT_TRUE(Document.Modified());
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(Session.Shown().Priority[i], 1.0 / 3.0, 1e-15);
+        EXPECT_NEAR(Document.Model().LevelData(0, 0).Priority[i], 1.0 / 3.0, 1e-15);
+    }
+    // Entered after Apply and never applied: the element still gets it when the judging
+    // ends, but its priorities stay those of the last Apply.
+    Session.SetJudgement(0, 1, 9);
+    Session.Close();
+    EXPECT_FALSE(Session.IsOpen());
+    EXPECT_EQ(Document.Model().Goal().Judgements(0, 1), 9);
+    EXPECT_EQ(Document.Model().Goal().Judgements(1, 0), -9);
+    EXPECT_NEAR(Document.Model().LevelData(0, 0).Priority[0], 1.0 / 3.0, 1e-15);
+}
+
+TEST_F(JudgingSession, TheWorkingMatrixOutsideTheBlockIsKeptBetweenOpenings)
+{
+    CProjectDocument wide;
+    wide.Model().BuildNewHierarchy(5, 3, "G", "");
+    ASSERT_TRUE(Session.Open(wide, 0, 0));
+    Session.SetJudgement(0, 4, 6);
+    Session.Close();
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    EXPECT_EQ(Session.Judgement(0, 1), 3); // the block is loaded afresh
+    EXPECT_EQ(Session.Judgement(0, 4), 6); // beyond it, what the last judging left
+    Session.Close();
+    // The whole 9 x 9 matrix is committed, as the window holds it.
+    EXPECT_EQ(Document.Model().Goal().Judgements(0, 4), 6);
+}
+
+TEST(ProjectDocument, EditsMarkItModifiedAndRefusalsDoNot)
+{
+    CProjectDocument document;
+    document.Model().BuildNewHierarchy(2, 3, "G", "");
+    EXPECT_FALSE(document.Modified());
+    EXPECT_TRUE(document.AskSaveOnClose());
+    EXPECT_FALSE(document.ClosingAll());
+    EXPECT_EQ(document.DeleteElement(0, 1), EStructureResult::TooFewElements);
+    EXPECT_EQ(document.DeleteLevel(0), EStructureResult::NotApplicable);
+    EXPECT_FALSE(document.Modified());
+    EXPECT_EQ(document.AddElement(1), EStructureResult::Done);
+    EXPECT_TRUE(document.Modified());
+    document.MarkSaved();
+    EXPECT_TRUE(document.SetElementText(1, 1, "ИМЯ", ""));
+    EXPECT_TRUE(document.Modified());
+    document.MarkSaved();
+    EXPECT_FALSE(document.SetElementText(0, 10, "X", "")); // outside the grid: nothing
+    EXPECT_FALSE(document.Modified());
+    document.ElementDoubleClicked();
+    EXPECT_TRUE(document.Modified());
+}
+} // namespace
