@@ -28,40 +28,79 @@ void NormalizeVector(std::uint32_t n, double* vector)
     }
 }
 
-void ComputeLocalPriorities(const TMatrix<int>& judgements, std::uint32_t n, double* priority)
+namespace {
+std::uint32_t BlockOrder(std::uint32_t n)
 {
-    const double exponent = 1.0 / static_cast<double>(n);
-    for (std::uint32_t i = 0; i < n; ++i) {
-        double p = 1.0;
-        for (std::uint32_t j = 0; j < n; ++j) {
-            p = p * JudgementValue(judgements(i, j));
+    return n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+}
+} // namespace
+
+void ReadJudgementValues(const TMatrix<int>& judgements, std::uint32_t n, CValueBlock& values)
+{
+    const std::uint32_t order = BlockOrder(n);
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = 0; j < order; ++j) {
+            values[i][j] = JudgementValue(judgements(i, j));
         }
-        priority[i] = std::pow(p, exponent);
     }
-    NormalizeVector(n, priority);
 }
 
-CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority)
+double RowGeometricMean(const CValueBlock& values, std::uint32_t n, std::uint32_t row)
 {
+    const std::uint32_t order = BlockOrder(n);
+    double p = 1.0;
+    for (std::uint32_t j = 0; j < order; ++j) {
+        p = p * values[row][j];
+    }
+    return std::pow(p, 1.0 / static_cast<double>(order));
+}
+
+void ComputeLocalPriorities(const CValueBlock& values, std::uint32_t n, double* priority)
+{
+    const std::uint32_t order = BlockOrder(n);
+    for (std::uint32_t i = 0; i < order; ++i) {
+        priority[i] = RowGeometricMean(values, order, i);
+    }
+    NormalizeVector(order, priority);
+}
+
+CConsistency ComputeConsistency(const CValueBlock& values, std::uint32_t n, const double* priority)
+{
+    const std::uint32_t order = BlockOrder(n);
     CConsistency result;
     double sum = 0.0;
-    for (std::uint32_t i = 0; i < n; ++i) {
+    for (std::uint32_t i = 0; i < order; ++i) {
         if (priority[i] == 0.0 || !std::isfinite(priority[i])) {
             return result;
         }
         double s = 0.0;
-        for (std::uint32_t j = 0; j < n; ++j) {
-            s = s + JudgementValue(judgements(i, j)) * priority[j];
+        for (std::uint32_t j = 0; j < order; ++j) {
+            s = s + values[i][j] * priority[j];
         }
         sum = sum + s / priority[i];
     }
-    result.LambdaMax = sum / static_cast<double>(n);
-    result.CI = (result.LambdaMax - static_cast<double>(n)) / (static_cast<double>(n) - 1.0);
-    result.CR = n < RandomIndex.size() ? result.CI / RandomIndex[n] : 0.0;
+    const auto size = static_cast<double>(order);
+    result.LambdaMax = sum / size;
+    result.CI = (result.LambdaMax - size) / (size - 1.0);
+    result.CR = result.CI / RandomIndex[order];
     if (!std::isfinite(result.LambdaMax) || !std::isfinite(result.CI) || !std::isfinite(result.CR)) {
         return CConsistency{};
     }
     return result;
+}
+
+void ComputeLocalPriorities(const TMatrix<int>& judgements, std::uint32_t n, double* priority)
+{
+    CValueBlock values;
+    ReadJudgementValues(judgements, n, values);
+    ComputeLocalPriorities(values, n, priority);
+}
+
+CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority)
+{
+    CValueBlock values;
+    ReadJudgementValues(judgements, n, values);
+    return ComputeConsistency(values, n, priority);
 }
 
 void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)

@@ -1,4 +1,5 @@
 set(CORE_SOURCES
+  ConsistencyGuidance.cpp
   Deviations.cpp
   LocalPriorities.cpp
   NumberFormat.cpp
