@@ -3,6 +3,7 @@ set(CORE_SOURCES
   Deviations.cpp
   LocalPriorities.cpp
   NumberFormat.cpp
+  Sensitivity.cpp
   Synthesis.cpp
 )
 set(GUI_SOURCES
