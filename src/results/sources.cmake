@@ -1,5 +1,6 @@
 set(CORE_SOURCES
   ConsistencyGuidance.cpp
+  CsvExport.cpp
   Deviations.cpp
   LocalPriorities.cpp
   NumberFormat.cpp
