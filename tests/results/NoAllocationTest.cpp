@@ -1,12 +1,15 @@
 // Counts every global operator new of this test program, to prove that recomputing a
 // project and editing its structure after the build allocate nothing.
 #include "model/CUserProjectModel.h"
+#include "results/ConsistencyGuidance.h"
+#include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
 
 namespace {
@@ -71,8 +74,21 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     ComputeAllPriorities(m);
     const long afterEdits = NewCalls.load();
 
+    // The research window's suggestions and a drag step of the sensitivity window.
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    const CSensitivityInput input = SensitivityInputOf(m);
+    const long beforeAnalysis = NewCalls.load();
+    const CConsistencyGuidance guidance = GuideConsistency(m, 0, 0);
+    AnalyseSensitivity(input, 0, *analysis);
+    double bars[9];
+    const bool moved = AlternativesAt(analysis->Elements[3][4], 0.5, bars);
+    const long afterAnalysis = NewCalls.load();
+
     EXPECT_EQ(afterCompute - before, 0);
     EXPECT_EQ(afterEdits - afterCompute, 0);
+    EXPECT_EQ(afterAnalysis - beforeAnalysis, 0);
+    EXPECT_EQ(guidance.SuggestionCount, 1U); // the one judgement 3 : 1, proposed 1
+    EXPECT_TRUE(moved);
     EXPECT_EQ(del, EStructureResult::Done);
     EXPECT_EQ(add, EStructureResult::Done);
     EXPECT_EQ(delLevel, EStructureResult::Done);
