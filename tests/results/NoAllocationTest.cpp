@@ -28,6 +28,17 @@ void* operator new[](std::size_t size)
 {
     return operator new(size);
 }
+// The non-throwing forms too (std::stable_sort takes its buffer through them), so that
+// every block is freed by the allocator that made it.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    NewCalls.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
+}
 void operator delete(void* p) noexcept
 {
     std::free(p);
