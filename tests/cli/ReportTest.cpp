@@ -167,15 +167,13 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
             EXPECT_EQ(item["gci_limit"].get<double>(), *g.GciLimit);
             EXPECT_EQ(item["acceptable"].get<bool>(), g.Acceptable());
             ASSERT_EQ(item["suggestions"].size(), g.SuggestionCount);
-            for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
+            for (std::uint32_t s = 0; s < g.SuggestionCount; ++s, ++suggestions) {
                 const auto& got = item["suggestions"][s];
-                EXPECT_EQ(got["row"], g.Suggestions[s].Row);
-                EXPECT_EQ(got["column"], g.Suggestions[s].Column);
-                EXPECT_EQ(got["current"], g.Suggestions[s].Current);
-                EXPECT_EQ(got["proposed"], g.Suggestions[s].Proposed);
-                EXPECT_EQ(got["cr_after"].get<double>(), g.Suggestions[s].CrAfter);
-                EXPECT_EQ(got["gci_after"].get<double>(), *g.Suggestions[s].GciAfter);
-                ++suggestions;
+                const CSuggestion& want = g.Suggestions[s];
+                EXPECT_TRUE(got["row"] == want.Row && got["column"] == want.Column && got["current"] == want.Current
+                    && got["proposed"] == want.Proposed);
+                EXPECT_EQ(got["cr_after"].get<double>(), want.CrAfter);
+                EXPECT_EQ(got["gci_after"].get<double>(), *want.GciAfter);
             }
         }
     }
@@ -187,27 +185,24 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     for (std::uint32_t e = 0; e < 4; ++e) {
         const auto& item = report["sensitivity"][e];
         const CElementSensitivity& element = analysis->Elements[1][e];
-        EXPECT_EQ(item["level"], 1);
-        EXPECT_EQ(item["position"], e);
-        EXPECT_EQ(item["name"], project->Element(e, 1).Name);
+        EXPECT_TRUE(item["level"] == 1 && item["position"] == e && item["name"] == project->Element(e, 1).Name);
         EXPECT_EQ(item["weight"].get<double>(), element.Weight);
         ASSERT_EQ(item["crossings"].size(), element.CrossingCount);
         for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
-            EXPECT_EQ(item["crossings"][c]["weight"].get<double>(), element.Crossings[c].Weight);
-            EXPECT_EQ(item["crossings"][c]["first"], element.Crossings[c].First);
-            EXPECT_EQ(item["crossings"][c]["second"], element.Crossings[c].Second);
-            EXPECT_EQ(item["crossings"][c]["leader_after"], element.Crossings[c].LeaderAfter);
+            const auto& got = item["crossings"][c];
+            const CCrossing& want = element.Crossings[c];
+            EXPECT_EQ(got["weight"].get<double>(), want.Weight);
+            EXPECT_TRUE(
+                got["first"] == want.First && got["second"] == want.Second && got["leader_after"] == want.LeaderAfter);
         }
     }
     const auto& critical = report["critical"];
     ASSERT_TRUE(analysis->Critical);
-    EXPECT_EQ(critical["level"], analysis->Critical->Level);
-    EXPECT_EQ(critical["position"], analysis->Critical->Position);
-    EXPECT_EQ(critical["name"], "СРОКИ");
-    EXPECT_EQ(critical["from"].get<double>(), analysis->Critical->From);
-    EXPECT_EQ(critical["to"].get<double>(), analysis->Critical->To);
-    EXPECT_EQ(critical["first"], analysis->Critical->First);
-    EXPECT_EQ(critical["second"], analysis->Critical->Second);
+    const CCriticalChange& want = *analysis->Critical;
+    EXPECT_TRUE(critical["level"] == want.Level && critical["position"] == want.Position && critical["name"] == "СРОКИ"
+        && critical["first"] == want.First && critical["second"] == want.Second);
+    EXPECT_EQ(critical["from"].get<double>(), want.From);
+    EXPECT_EQ(critical["to"].get<double>(), want.To);
 
     // The text report ends with the critical change; --csv prints the export byte for byte.
     const CRun text = Run("'" + file.string() + "'");

@@ -21,39 +21,26 @@ std::vector<Section> ReadCsv(const std::string& text, char separator)
     Row row;
     std::string field;
     bool quoted = false;
-    bool fieldStarted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
+        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            field += text[i++];
         } else if (c == '"') {
-            quoted = true;
-            fieldStarted = true;
+            quoted = !quoted;
+        } else if (quoted || (c != separator && c != '\r' && c != '\n')) {
+            field += c;
         } else if (c == separator) {
             row.push_back(field);
             field.clear();
-            fieldStarted = true;
         } else if (c == '\r') {
             EXPECT_EQ(text[i + 1], '\n') << "a bare CR at " << i;
-        } else if (c == '\n') {
-            if (fieldStarted || !field.empty()) {
-                row.push_back(field);
-                sections.back().push_back(row);
-            } else {
-                sections.emplace_back();
-            }
+        } else if (row.empty() && field.empty()) {
+            sections.emplace_back();
+        } else {
+            row.push_back(field);
+            sections.back().push_back(row);
             row.clear();
             field.clear();
-            fieldStarted = false;
-        } else {
-            field += c;
         }
     }
     EXPECT_TRUE(row.empty() && field.empty()) << "the last record has no line end";
