@@ -1,5 +1,9 @@
-// The whole recomputation of the largest project, and one structure edit pair.
+// The whole recomputation of the largest project, one structure edit pair, the
+// consistency suggestions of a 9 x 9 matrix and the sensitivity analysis of the
+// largest project.
 #include "model/CUserProjectModel.h"
+#include "results/ConsistencyGuidance.h"
+#include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 
 #include <benchmark/benchmark.h>
@@ -59,4 +63,55 @@ void BM_DeleteThenAddLevel(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DeleteThenAddLevel);
+
+// The research window's refresh: verdict, GCI and the three suggestions, each measured
+// again, for the goal's random 9 x 9 matrix (priorities computed first, as the window has them).
+void BM_ConsistencySuggestions9x9(benchmark::State& state)
+{
+    auto m = LargestProject();
+    const TMatrix<int>& judgements = m->Goal().Judgements;
+    double w[9];
+    ComputeLocalPriorities(judgements, 9, w);
+    for (auto _ : state) {
+        const CConsistencyGuidance guidance = GuideConsistency(judgements, 9, w);
+        benchmark::DoNotOptimize(guidance.Suggestions[2].CrAfter);
+    }
+    state.counters["suggestions"] = static_cast<double>(GuideConsistency(judgements, 9, w).SuggestionCount);
+}
+BENCHMARK(BM_ConsistencySuggestions9x9);
+
+// Every crossing of every middle element (8 levels x 9) and the critical change.
+void BM_SensitivityAllMiddleElements(benchmark::State& state)
+{
+    auto m = LargestProject();
+    ComputeAllPriorities(*m);
+    const CSensitivityInput input = SensitivityInputOf(*m);
+    const std::uint32_t leader = FinalResults(*m).Rows[0].Position;
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    for (auto _ : state) {
+        AnalyseSensitivity(input, leader, *analysis);
+        benchmark::DoNotOptimize(analysis->Critical);
+    }
+    std::uint32_t crossings = 0;
+    for (std::uint32_t l = 1; l < 9; ++l) {
+        for (std::uint32_t e = 0; e < 9; ++e) {
+            crossings += analysis->Elements[l][e].CrossingCount;
+        }
+    }
+    state.counters["crossings"] = crossings;
+}
+BENCHMARK(BM_SensitivityAllMiddleElements);
+
+// The same from the model, gathering its input and its leader first.
+void BM_SensitivityFromTheModel(benchmark::State& state)
+{
+    auto m = LargestProject();
+    ComputeAllPriorities(*m);
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    for (auto _ : state) {
+        AnalyseSensitivity(*m, *analysis);
+        benchmark::DoNotOptimize(analysis->Critical);
+    }
+}
+BENCHMARK(BM_SensitivityFromTheModel);
 } // namespace

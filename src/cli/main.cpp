@@ -1,8 +1,11 @@
-// tessaly-report: a project or template file as a readable report or one JSON object.
+// tessaly-report: a project or template file as a readable report, one JSON object or CSV.
 // Every figure comes from the core's own computations, exactly as the windows show them.
 #include "model/CUserProjectModel.h"
+#include "results/ConsistencyGuidance.h"
+#include "results/CsvExport.h"
 #include "results/Deviations.h"
 #include "results/NumberFormat.h"
+#include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 #include "storage/ProjectFile.h"
 #include "storage/TLoadSaveProject.h"
@@ -19,11 +22,120 @@ namespace {
 constexpr int ExitOk = 0;
 constexpr int ExitRefused = 1;
 constexpr int ExitUsage = 2;
-constexpr const char* UsageText = "Использование: tessaly-report [--json] ФАЙЛ";
+constexpr const char* UsageText = "Использование: tessaly-report [--json] ФАЙЛ\n"
+                                  "               tessaly-report --csv ФАЙЛ";
 
 std::string Shown(double x)
 {
     return FormatTruncated(x, 4);
+}
+
+std::string Numbered(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    return std::to_string(position + 1) + " «" + project.Element(position, level).Name + "»";
+}
+
+// GCI, the verdict and the suggestions of one judged element; rows are numbered from 1
+// as the comparison window numbers them.
+void PrintGuidance(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
+    std::cout << "  GCI: ";
+    if (guidance.Gci && guidance.GciLimit) {
+        std::cout << Shown(*guidance.Gci) << " (допустимо до " << Shown(*guidance.GciLimit) << ")\n";
+    } else {
+        std::cout << "не определяется\n";
+    }
+    std::cout << "  " << ConsistencyVerdictText(guidance.Verdict);
+    if (guidance.Verdict != EConsistencyVerdict::Undetermined) {
+        std::cout << " (CR " << Shown(guidance.Measures.CR) << ", допустимо до " << Shown(guidance.CrLimit) << ')';
+    }
+    std::cout << '\n';
+    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
+        const CSuggestion& suggestion = guidance.Suggestions[s];
+        std::cout << "  Предложение " << s + 1 << ": " << Numbered(project, suggestion.Row, level + 1) << " и "
+                  << Numbered(project, suggestion.Column, level + 1) << ": " << JudgementCellText(suggestion.Current)
+                  << " -> " << JudgementCellText(suggestion.Proposed) << ", CR станет " << Shown(suggestion.CrAfter);
+        if (suggestion.GciAfter) {
+            std::cout << ", GCI станет " << Shown(*suggestion.GciAfter);
+        }
+        std::cout << '\n';
+    }
+}
+
+void PrintSensitivity(const CUserProjectModel& project)
+{
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    AnalyseSensitivity(project, *analysis);
+    const std::uint32_t bottom = project.LevelCount() - 1;
+    std::cout << "\nАнализ чувствительности:\n";
+    if (project.LevelCount() < 3) {
+        std::cout << "  промежуточных уровней нет\n";
+    }
+    for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
+        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {
+            const CElementSensitivity& element = analysis->Elements[level][e];
+            std::cout << "Уровень " << level << ", элемент " << e << ": " << project.Element(e, level).Name << ", вес "
+                      << Shown(element.Weight) << '\n';
+            if (!element.HasLines) {
+                std::cout << "  элемент несёт весь вес уровня: менять нечего\n";
+            } else if (element.CrossingCount == 0) {
+                std::cout << "  при любом весе порядок альтернатив прежний\n";
+            }
+            for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+                const CCrossing& crossing = element.Crossings[c];
+                std::cout << "  при весе " << Shown(crossing.Weight) << ' '
+                          << project.Element(crossing.First, bottom).Name << " и "
+                          << project.Element(crossing.Second, bottom).Name
+                          << " меняются местами, при большем весе впереди "
+                          << project.Element(crossing.LeaderAfter, bottom).Name << '\n';
+            }
+        }
+    }
+    std::cout << CriticalChangeText(project, analysis->Critical) << '\n';
+}
+
+nlohmann::json GuidanceJson(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
+    auto optional = [](const std::optional<double>& x) { return x ? nlohmann::json(*x) : nlohmann::json(nullptr); };
+    nlohmann::json suggestions = nlohmann::json::array();
+    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
+        const CSuggestion& suggestion = guidance.Suggestions[s];
+        suggestions.push_back({{"row", suggestion.Row}, {"column", suggestion.Column}, {"current", suggestion.Current},
+            {"proposed", suggestion.Proposed}, {"cr_after", suggestion.CrAfter},
+            {"gci_after", optional(suggestion.GciAfter)}});
+    }
+    return {{"gci", optional(guidance.Gci)}, {"cr_limit", guidance.CrLimit}, {"gci_limit", optional(guidance.GciLimit)},
+        {"acceptable", guidance.Acceptable()}, {"suggestions", suggestions}};
+}
+
+void AddSensitivityJson(const CUserProjectModel& project, nlohmann::json& root)
+{
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    AnalyseSensitivity(project, *analysis);
+    nlohmann::json elements = nlohmann::json::array();
+    for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
+        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {
+            const CElementSensitivity& element = analysis->Elements[level][e];
+            nlohmann::json crossings = nlohmann::json::array();
+            for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+                const CCrossing& crossing = element.Crossings[c];
+                crossings.push_back({{"weight", crossing.Weight}, {"first", crossing.First},
+                    {"second", crossing.Second}, {"leader_after", crossing.LeaderAfter}});
+            }
+            elements.push_back({{"level", level}, {"position", e}, {"name", project.Element(e, level).Name},
+                {"weight", element.Weight}, {"crossings", crossings}});
+        }
+    }
+    root["sensitivity"] = elements;
+    root["critical"] = nullptr;
+    if (analysis->Critical) {
+        const CCriticalChange& c = *analysis->Critical;
+        root["critical"]
+            = {{"level", c.Level}, {"position", c.Position}, {"name", project.Element(c.Position, c.Level).Name},
+                {"from", c.From}, {"to", c.To}, {"first", c.First}, {"second", c.Second}};
+    }
 }
 
 void PrintText(const CUserProjectModel& project)
@@ -53,8 +165,10 @@ void PrintText(const CUserProjectModel& project)
             for (const std::string& line : report.Lines) {
                 std::cout << "  " << line << '\n';
             }
+            PrintGuidance(project, e, k);
         }
     }
+    PrintSensitivity(project);
 }
 
 nlohmann::json Json(const CUserProjectModel& project)
@@ -90,6 +204,7 @@ nlohmann::json Json(const CUserProjectModel& project)
                 item["ci"] = data.CI;
                 item["cr"] = data.CR;
                 item["intransitive_triads"] = BuildTransitivityReport(element.Judgements, n).Lines;
+                item.update(GuidanceJson(project, e, k));
             }
             elements.push_back(item);
         }
@@ -103,17 +218,19 @@ nlohmann::json Json(const CUserProjectModel& project)
         ranking.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
     root["ranking"] = ranking;
+    AddSensitivityJson(project, root);
     return root;
 }
 
 int Run(int argc, char** argv)
 {
-    bool json = false;
+    const std::string option = argc == 3 ? argv[1] : "";
+    const bool json = option == "--json";
+    const bool csv = option == "--csv";
     std::string file;
-    if (argc == 2 && std::string(argv[1]) != "--json") {
+    if (argc == 2 && std::string(argv[1]) != "--json" && std::string(argv[1]) != "--csv") {
         file = argv[1];
-    } else if (argc == 3 && std::string(argv[1]) == "--json") {
-        json = true;
+    } else if (json || csv) {
         file = argv[2];
     } else {
         std::cerr << UsageText << '\n';
@@ -131,7 +248,10 @@ int Run(int argc, char** argv)
         return ExitRefused;
     }
     ComputeAllPriorities(*project);
-    if (json) {
+    if (csv) {
+        // The same text the program exports, with '.' and ',' whatever the locale.
+        std::cout << ProjectCsv(*project, '.');
+    } else if (json) {
         // Doubles are dumped in their shortest round-trip form; bytes that are not
         // UTF-8 cannot come from the reader, but would be replaced rather than thrown on.
         std::cout << Json(*project).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ModelConstants.h"
 #include "model/TMatrix.h"
 
 #include <array>
@@ -27,6 +28,16 @@ struct CConsistency {
 // From the block and the priorities already computed; a zero priority (possible
 // only with a 0 read from a file) gives all three measures 0.
 CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+
+// The numeric values of a leading n x n block (n at most 9), read once. The functions
+// above run on such a block, so a caller that varies a cell or two (the consistency
+// suggestions) gets exactly the figures the element would get.
+using CValueBlock = std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel>;
+void ReadJudgementValues(const TMatrix<int>& judgements, std::uint32_t n, CValueBlock& values);
+// The row's geometric mean, before normalising: pow(product of the row, 1 / n).
+double RowGeometricMean(const CValueBlock& values, std::uint32_t n, std::uint32_t row);
+void ComputeLocalPriorities(const CValueBlock& values, std::uint32_t n, double* priority);
+CConsistency ComputeConsistency(const CValueBlock& values, std::uint32_t n, const double* priority);
 
 // The same pair on an element of a project, storing into its decision record.
 void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n);

@@ -1,7 +1,10 @@
 set(CORE_SOURCES
+  ConsistencyGuidance.cpp
+  CsvExport.cpp
   Deviations.cpp
   LocalPriorities.cpp
   NumberFormat.cpp
+  Sensitivity.cpp
   Synthesis.cpp
 )
 set(GUI_SOURCES

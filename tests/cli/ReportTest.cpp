@@ -1,6 +1,10 @@
 #include "model/CUserProjectModel.h"
+#include "results/ConsistencyGuidance.h"
+#include "results/CsvExport.h"
+#include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 #include "storage/ProjectFile.h"
+#include "storage/TLoadSaveProject.h"
 #include "support/ModelEdits.h"
 
 #include <nlohmann/json.hpp>
@@ -141,6 +145,74 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
     EXPECT_EQ(report["ranking"][0]["position"], 0); // the 7 : 1 preference wins
 }
 
+TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
+{
+    const std::filesystem::path file = Dir / "supplier.tsy";
+    std::filesystem::copy_file(std::filesystem::path(TESSALY_SOURCE_DIR) / "examples/supplier.tsy", file);
+    const CRun run = Run("--json '" + file.string() + "'");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json report = nlohmann::json::parse(run.Out);
+    auto record = std::make_unique<TLoadSaveProject>();
+    ASSERT_TRUE(ReadProjectFile(*record, file.string()).Succeeded());
+    auto project = std::make_unique<CUserProjectModel>();
+    ASSERT_TRUE(project->BuildLoadedHierarchy(*record));
+    ComputeAllPriorities(*project);
+
+    int suggestions = 0;
+    for (std::uint32_t k = 0; k < 2; ++k) {
+        for (std::uint32_t e = 0; e < (k == 0 ? 1U : 4U); ++e) {
+            const auto& item = report["levels"][k]["elements"][e];
+            const CConsistencyGuidance g = GuideConsistency(*project, e, k);
+            EXPECT_EQ(item["gci"].get<double>(), *g.Gci);
+            EXPECT_EQ(item["cr_limit"].get<double>(), g.CrLimit);
+            EXPECT_EQ(item["gci_limit"].get<double>(), *g.GciLimit);
+            EXPECT_EQ(item["acceptable"].get<bool>(), g.Acceptable());
+            ASSERT_EQ(item["suggestions"].size(), g.SuggestionCount);
+            for (std::uint32_t s = 0; s < g.SuggestionCount; ++s, ++suggestions) {
+                const auto& got = item["suggestions"][s];
+                const CSuggestion& want = g.Suggestions[s];
+                EXPECT_TRUE(got["row"] == want.Row && got["column"] == want.Column && got["current"] == want.Current
+                    && got["proposed"] == want.Proposed);
+                EXPECT_EQ(got["cr_after"].get<double>(), want.CrAfter);
+                EXPECT_EQ(got["gci_after"].get<double>(), *want.GciAfter);
+            }
+        }
+    }
+    EXPECT_GT(suggestions, 0);
+
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    AnalyseSensitivity(*project, *analysis);
+    ASSERT_EQ(report["sensitivity"].size(), 4U);
+    for (std::uint32_t e = 0; e < 4; ++e) {
+        const auto& item = report["sensitivity"][e];
+        const CElementSensitivity& element = analysis->Elements[1][e];
+        EXPECT_TRUE(item["level"] == 1 && item["position"] == e && item["name"] == project->Element(e, 1).Name);
+        EXPECT_EQ(item["weight"].get<double>(), element.Weight);
+        ASSERT_EQ(item["crossings"].size(), element.CrossingCount);
+        for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+            const auto& got = item["crossings"][c];
+            const CCrossing& want = element.Crossings[c];
+            EXPECT_EQ(got["weight"].get<double>(), want.Weight);
+            EXPECT_TRUE(
+                got["first"] == want.First && got["second"] == want.Second && got["leader_after"] == want.LeaderAfter);
+        }
+    }
+    const auto& critical = report["critical"];
+    ASSERT_TRUE(analysis->Critical);
+    const CCriticalChange& want = *analysis->Critical;
+    EXPECT_TRUE(critical["level"] == want.Level && critical["position"] == want.Position && critical["name"] == "СРОКИ"
+        && critical["first"] == want.First && critical["second"] == want.Second);
+    EXPECT_EQ(critical["from"].get<double>(), want.From);
+    EXPECT_EQ(critical["to"].get<double>(), want.To);
+
+    // The text report ends with the critical change; --csv prints the export byte for byte.
+    const CRun text = Run("'" + file.string() + "'");
+    EXPECT_NE(text.Out.find(CriticalChangeText(*project, analysis->Critical) + "\n"), std::string::npos);
+    const CRun csv = Run("--csv '" + file.string() + "'");
+    EXPECT_EQ(csv.ExitCode, 0);
+    EXPECT_EQ(csv.Out, ProjectCsv(*project, '.'));
+}
+
 TEST_F(CReportTest, RefusedFilesAndUsageErrors)
 {
     CRun run = Run("'" + (Dir / "missing.tsy").string() + "'");
@@ -154,8 +226,8 @@ TEST_F(CReportTest, RefusedFilesAndUsageErrors)
     run = Run("''");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, std::string(EmptyFileNameText) + "\n");
-    for (const std::string& arguments :
-        {std::string(), std::string("--json"), std::string("a b"), std::string("--json a b"), std::string("--xml a")}) {
+    for (const std::string& arguments : {std::string(), std::string("--json"), std::string("--csv"), std::string("a b"),
+             std::string("--json a b"), std::string("--xml a")}) {
         run = Run(arguments);
         EXPECT_EQ(run.ExitCode, 2) << arguments;
         EXPECT_NE(run.Err.find("tessaly-report [--json]"), std::string::npos) << arguments;

@@ -1,6 +1,8 @@
 // Counts every global operator new of this test program, to prove that recomputing a
 // project and editing its structure after the build allocate nothing.
 #include "model/CUserProjectModel.h"
+#include "results/ConsistencyGuidance.h"
+#include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 #include "support/ModelEdits.h"
 
@@ -8,6 +10,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
 
 namespace {
@@ -25,6 +28,17 @@ void* operator new(std::size_t size)
 void* operator new[](std::size_t size)
 {
     return operator new(size);
+}
+// The non-throwing forms too (std::stable_sort takes its buffer through them), so that
+// every block is freed by the allocator that made it.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    NewCalls.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size == 0 ? 1 : size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new(size, tag);
 }
 void operator delete(void* p) noexcept
 {
@@ -68,8 +82,21 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     ComputeAllPriorities(m);
     const long afterEdits = NewCalls.load();
 
+    // The research window's suggestions and a drag step of the sensitivity window.
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    const CSensitivityInput input = SensitivityInputOf(m);
+    const long beforeAnalysis = NewCalls.load();
+    const CConsistencyGuidance guidance = GuideConsistency(m, 0, 0);
+    AnalyseSensitivity(input, 0, *analysis);
+    double bars[9];
+    const bool moved = AlternativesAt(analysis->Elements[3][4], 0.5, bars);
+    const long afterAnalysis = NewCalls.load();
+
     EXPECT_EQ(afterCompute - before, 0);
     EXPECT_EQ(afterEdits - afterCompute, 0);
+    EXPECT_EQ(afterAnalysis - beforeAnalysis, 0);
+    EXPECT_EQ(guidance.SuggestionCount, 1U); // the one judgement 3 : 1, proposed 1
+    EXPECT_TRUE(moved);
     EXPECT_EQ(del, EStructureResult::Done);
     EXPECT_EQ(add, EStructureResult::Done);
     EXPECT_EQ(delLevel, EStructureResult::Done);

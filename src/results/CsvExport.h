@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+class CUserProjectModel;
+
+// The field separator that goes with a decimal separator: ';' beside a decimal comma,
+// ',' otherwise.
+char CsvFieldSeparator(char decimalSeparator);
+
+// One field, quoted when it holds the field separator, a quote or a line break; a quote
+// inside is doubled.
+std::string CsvField(const std::string& text, char fieldSeparator);
+
+// The project's figures as one CSV text: UTF-8 with a byte-order mark, CRLF line ends,
+// sections separated by an empty line: the final ranking, the global priorities of every
+// level, and every judged element's local priorities with lambda-max, CI and CR. Values
+// are unrounded (up to 15 significant digits) with the given decimal separator. Elements
+// are numbered from 1 as the windows number their rows; level 0 is the goal. Reads the
+// priorities as last computed: the caller runs ComputeAllPriorities first.
+std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator);
+
+inline constexpr const char* CsvRankingTitle = "Итоговый рейтинг";
+inline constexpr const char* CsvGlobalTitle = "Глобальные приоритеты уровней";
+inline constexpr const char* CsvLocalTitle = "Локальные приоритеты относительно элемента";
