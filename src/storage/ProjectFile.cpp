@@ -36,6 +36,12 @@ CReadOutcome Outcome(EReadResult result)
     return {EReadResult::Damaged, DamagedProjectText};
 }
 
+std::uint32_t U32From(const unsigned char* p)
+{
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8U
+        | static_cast<std::uint32_t>(p[2]) << 16U | static_cast<std::uint32_t>(p[3]) << 24U;
+}
+
 // Little-endian fields from a byte range; every read says whether the bytes were there.
 class CByteReader {
 public:
@@ -59,20 +65,8 @@ public:
         if (Size - Offset < 4) {
             return false;
         }
-        const unsigned char* p = Data + Offset;
-        value = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8U
-            | static_cast<std::uint32_t>(p[2]) << 16U | static_cast<std::uint32_t>(p[3]) << 24U;
+        value = U32From(Data + Offset);
         Offset += 4;
-        return true;
-    }
-
-    bool ReadI32(std::int32_t& value)
-    {
-        std::uint32_t raw = 0;
-        if (!ReadU32(raw)) {
-            return false;
-        }
-        value = std::bit_cast<std::int32_t>(raw);
         return true;
     }
 
@@ -83,7 +77,8 @@ public:
         if (!ReadU32(length) || length > MaxStoredStringLength || Size - Offset < length) {
             return false;
         }
-        utf8 = Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(Data + Offset), length));
+        // Straight into the record's string, whose buffer later reads reuse.
+        Cp1251ToUtf8(reinterpret_cast<const char*>(Data + Offset), length, utf8);
         Offset += length;
         return true;
     }
@@ -98,10 +93,10 @@ public:
             judgements.SetSize(MaxElementsPerLevel, MaxElementsPerLevel);
         }
         for (std::uint32_t r = 0; r < n; ++r) {
+            int* row = &judgements(r, 0);
             for (std::uint32_t c = 0; c < n; ++c) {
-                std::int32_t cell = 0;
-                ReadI32(cell);
-                judgements(r, c) = cell;
+                row[c] = std::bit_cast<std::int32_t>(U32From(Data + Offset));
+                Offset += 4;
             }
         }
         return true;
@@ -182,9 +177,9 @@ public:
 
     void String(const std::string& utf8)
     {
-        const std::string stored = Utf8ToCp1251(utf8);
-        U32(static_cast<std::uint32_t>(stored.size()));
-        Bytes(stored.data(), stored.size());
+        Utf8ToCp1251(utf8.data(), utf8.size(), Stored);
+        U32(static_cast<std::uint32_t>(Stored.size()));
+        Bytes(Stored.data(), Stored.size());
     }
 
     void Matrix(const TMatrix<int>& judgements, std::uint32_t n, bool templateFlag)
@@ -210,6 +205,7 @@ public:
 private:
     CByteSink& Sink;
     bool Ok = true;
+    std::string Stored; // one buffer for every string's Windows-1251 bytes
 };
 
 // Buffered writes to a file descriptor; every write(2) is checked, short writes are
