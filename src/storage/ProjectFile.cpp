@@ -7,10 +7,10 @@
 #include <array>
 #include <bit>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -305,20 +305,45 @@ CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileNa
     if (fileName.empty()) {
         return Outcome(EReadResult::EmptyName);
     }
-    std::FILE* file = std::fopen(fileName.c_str(), "r+b");
-    if (file == nullptr) {
+    // Only a regular file is read: a FIFO never ends and a device may block or change
+    // state when opened. Such names are refused before they are opened; the opened
+    // descriptor is checked again (something else may have been put there meanwhile),
+    // and O_NONBLOCK keeps even that open from waiting.
+    struct stat info { };
+    if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    // Read and write, like "r+b": a file that may not be written is refused too.
+    const int fd = ::open(fileName.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return Outcome(EReadResult::CannotOpen);
     }
     // Nothing beyond the largest acceptable file is ever needed; one byte more tells
     // a long file from an exact one without reading it all.
-    std::vector<unsigned char> bytes(MaxProjectFileSize + 1);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    const bool readError = std::ferror(file) != 0;
-    std::fclose(file);
+    constexpr std::size_t Capacity = MaxProjectFileSize + 1;
+    const auto bytes = std::make_unique_for_overwrite<unsigned char[]>(Capacity);
+    std::size_t got = 0;
+    bool readError = false;
+    while (got < Capacity) {
+        const ssize_t n = ::read(fd, bytes.get() + got, Capacity - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            readError = n < 0;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
     if (readError) {
         return Outcome(EReadResult::CannotOpen);
     }
-    return ReadProjectBytes(record, bytes.data(), got);
+    return ReadProjectBytes(record, bytes.get(), got);
 }
 
 bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool templateFlag)

@@ -28,7 +28,8 @@ struct CReadOutcome {
 // changed the record only inside its grid, matrices and strings; its LevelCount is then
 // below 3 (the bad count itself when that was the fault, else 0), so it describes no
 // hierarchy a project could be built from. The file is opened for reading and writing,
-// so a read-only file is refused as one that cannot be opened.
+// so a read-only file is refused as one that cannot be opened; so is anything but a
+// regular file (a FIFO, a device, a directory), before a byte is read.
 CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName);
 // The same from bytes in memory (the fuzzer and the tests use it).
 CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* data, std::size_t size);

@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <future>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // The worked size example: 3 levels of 2, a 4-byte goal, 8-byte names, no comments.
@@ -290,6 +294,33 @@ TEST(ProjectFileReader, ReadOnlyFileCannotBeOpened)
     const CReadOutcome outcome = ReadProjectFile(*record, file);
     EXPECT_EQ(outcome.Result, EReadResult::CannotOpen);
     EXPECT_EQ(outcome.Message, CannotOpenProjectText);
+}
+
+// A FIFO never reaches an end of file, so a reader that reads it waits for ever: the
+// read runs apart, and should it still wait, the test fills the FIFO to free it and fails.
+TEST(ProjectFileReader, OnlyRegularFilesAreReadAndNothingWaits)
+{
+    CTempDir dir;
+    const std::string fifo = dir.File("pipe.tsy");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto record = std::make_unique<TLoadSaveProject>();
+    record->LevelCount = 7; // what an earlier read left: a refusal before reading keeps it
+    for (const std::string& name : {fifo, std::string("/dev/null"), dir.Path.string()}) {
+        auto reading = std::async(std::launch::async, [&record, &name] { return ReadProjectFile(*record, name); });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << name << ": the read waits";
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            ASSERT_GE(writer, 0);
+            ::fcntl(writer, F_SETFL, 0);
+            const std::vector<unsigned char> filler(MaxProjectFileSize + 1, 0);
+            EXPECT_EQ(::write(writer, filler.data(), filler.size()), static_cast<ssize_t>(filler.size()));
+            ::close(writer);
+        }
+        const CReadOutcome outcome = reading.get();
+        EXPECT_EQ(outcome.Result, EReadResult::CannotOpen) << name;
+        EXPECT_EQ(outcome.Message, CannotOpenProjectText) << name;
+        EXPECT_EQ(record->LevelCount, 7U) << name;
+    }
 }
 
 TEST(ProjectFileNames, ExtensionRuleComparesOnlyTheLastLetter)
