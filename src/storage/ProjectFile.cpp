@@ -289,7 +289,9 @@ CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* dat
     // The magic is not checked: a file with other first bytes but a sound body loads.
     const bool haveCount = reader.Skip(MagicSize) && reader.ReadU32(levels);
     record.LevelCount = haveCount ? levels : 0;
-    if (!haveCount || levels < MinLevelsOnCreate) {
+    // Two levels (a goal over its alternatives) is what the structure editor can leave,
+    // so it is read back like any other project; fewer cannot be a hierarchy.
+    if (!haveCount || levels < MinLevels) {
         return Outcome(EReadResult::Damaged);
     }
     if (levels > MaxLevels || !ReadBody(reader, record, levels)) {

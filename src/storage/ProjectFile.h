@@ -26,7 +26,7 @@ struct CReadOutcome {
 
 // Reads a project or template file into the exchange record. A refused file may have
 // changed the record only inside its grid, matrices and strings; its LevelCount is then
-// below 3 (the bad count itself when that was the fault, else 0), so it describes no
+// below 2 (the bad count itself when that was the fault, else 0), so it describes no
 // hierarchy a project could be built from. The file is opened for reading and writing,
 // so a read-only file is refused as one that cannot be opened; so is anything but a
 // regular file (a FIFO, a device, a directory), before a byte is read.

@@ -31,7 +31,8 @@ int RandomJudgement(std::mt19937& random)
 
 void Randomise(CUserProjectModel& project, std::mt19937& random)
 {
-    const std::uint32_t levels = std::uniform_int_distribution<std::uint32_t>(3, 10)(random);
+    // From the two levels the structure editor can leave to the ten the grid holds.
+    const std::uint32_t levels = std::uniform_int_distribution<std::uint32_t>(2, 10)(random);
     project.BuildNewHierarchy(9, levels, "", "");
     for (std::uint32_t k = 1; k < levels; ++k) {
         // Each level its own count: switch off the slots above it.
