@@ -6,9 +6,14 @@
 
 #include <array>
 #include <bit>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -270,6 +275,96 @@ std::string JoinPath(const std::string& directory, const char* name)
     return directory.back() == '/' ? directory + name : directory + '/' + name;
 }
 
+// When the program started, on the clock file times are stamped with (the coarse one,
+// which never runs ahead of a file's time): a temporary file last written before then
+// belongs to a save that was killed, not to one another instance is making now.
+timespec CoarseNow()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}
+const timespec ProgramStart = CoarseNow();
+
+bool EarlierThan(const timespec& a, const timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+std::size_t NameMax(const std::string& directory)
+{
+    const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// mkstemp replaces these with letters and digits.
+constexpr std::size_t UniqueLength = 6;
+
+// The temporary files of one target are named "." + its name + "." + six characters,
+// so they are hidden and found again by the next save of the same target. A name too
+// long for that keeps a prefix (whole UTF-8 characters) and a hash of the whole name,
+// which still tells one target's temporaries from another's.
+std::string TemporaryStem(const std::string& base, std::size_t nameMax)
+{
+    if (base.size() + 2 + UniqueLength <= nameMax) {
+        return "." + base + ".";
+    }
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+    for (const char c : base) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    std::array<char, 17> hex{};
+    std::snprintf(hex.data(), hex.size(), "%016llx", static_cast<unsigned long long>(hash));
+    const std::size_t fixed = 3 + 16 + UniqueLength; // three dots, the hash, mkstemp's part
+    std::size_t keep = nameMax > fixed ? nameMax - fixed : 0;
+    while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0U) == 0x80U) {
+        --keep;
+    }
+    return "." + base.substr(0, keep) + "." + hex.data() + ".";
+}
+
+bool IsUniquePart(const char* text)
+{
+    for (std::size_t i = 0; i < UniqueLength; ++i) {
+        if (std::isalnum(static_cast<unsigned char>(text[i])) == 0) {
+            return false;
+        }
+    }
+    return text[UniqueLength] == '\0';
+}
+
+// Removes what killed saves of this target left behind: regular files of our user with
+// exactly this stem and six mkstemp characters, last written before the program started.
+// Anything else (other targets, other programs' files, a save in progress) stays.
+void RemoveStaleTemporaries(const std::string& directory, const std::string& stem)
+{
+    DIR* folder = ::opendir(directory.c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    const int folderFd = ::dirfd(folder);
+    while (const dirent* entry = ::readdir(folder)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, stem.c_str(), stem.size()) != 0 || !IsUniquePart(name + stem.size())) {
+            continue;
+        }
+        struct stat info { };
+        if (::fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == ::geteuid() && EarlierThan(info.st_mtim, ProgramStart)) {
+            ::unlinkat(folderFd, name, 0);
+        }
+    }
+    ::closedir(folder);
+}
+
+// A failed rename is a failure to make the target's name (no permission, a name the
+// file system refuses, ...), reported like a failed opening; only the device's own
+// failures are write errors.
+EWriteResult RenameFailure(int error)
+{
+    return error == EIO || error == ENOSPC || error == EDQUOT ? EWriteResult::WriteFailed : EWriteResult::OpenFailed;
+}
+
 mode_t DefaultFileMode()
 {
     // New files get what "w+b" would give them; single-threaded, so reading the mask is safe.
@@ -405,12 +500,16 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
         mode = info.st_mode & 07777;
     }
     const std::size_t slash = target.rfind('/');
-    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (base.size() > 200) {
-        base.resize(200); // the temporary name must stay within the file-name limit
-    }
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     const std::string directory = DirectoryOf(target);
-    std::string temporary = JoinPath(directory, ".") + base + ".XXXXXX";
+    const std::size_t nameMax = NameMax(directory);
+    // A name the file system cannot hold is an opening failure, found before anything is
+    // written.
+    if (base.empty() || base.size() > nameMax) {
+        return EWriteResult::OpenFailed;
+    }
+    const std::string stem = TemporaryStem(base, nameMax);
+    std::string temporary = JoinPath(directory, stem.c_str()) + std::string(UniqueLength, 'X');
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return EWriteResult::OpenFailed;
@@ -420,16 +519,22 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
     ok = ok && ::fchmod(fd, mode) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!ok) {
         ::unlink(temporary.c_str());
         return EWriteResult::WriteFailed;
     }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return RenameFailure(error);
+    }
     // The rename is durable once the directory is; the file is in place either way.
-    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    RemoveStaleTemporaries(directory, stem);
     return EWriteResult::Ok;
 }
 
