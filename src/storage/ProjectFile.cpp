@@ -99,9 +99,15 @@ public:
         }
         for (std::uint32_t r = 0; r < n; ++r) {
             int* row = &judgements(r, 0);
-            for (std::uint32_t c = 0; c < n; ++c) {
-                row[c] = std::bit_cast<std::int32_t>(U32From(Data + Offset));
-                Offset += 4;
+            if constexpr (std::endian::native == std::endian::little && sizeof(int) == 4) {
+                // The file's cells are this machine's ints already.
+                std::memcpy(row, Data + Offset, 4 * static_cast<std::size_t>(n));
+                Offset += 4 * static_cast<std::size_t>(n);
+            } else {
+                for (std::uint32_t c = 0; c < n; ++c) {
+                    row[c] = std::bit_cast<std::int32_t>(U32From(Data + Offset));
+                    Offset += 4;
+                }
             }
         }
         return true;
