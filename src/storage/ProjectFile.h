@@ -66,7 +66,10 @@ EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string
 // The same commit for any writing step (false when one of its writes failed): the
 // step writes into a temporary file in fileName's directory, which is synced, closed
 // and renamed over fileName only when all of that succeeded, and removed otherwise.
-// An existing target that may not be written is refused as an opening failure.
+// An existing target that may not be written, a name the file system cannot hold and
+// a failure to create either name are opening failures. A successful save also
+// removes the temporary files that killed saves of the same target left, when they
+// were last written before the program started.
 EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write);
 
 // The name to write to: unchanged when its last character is the extension's last
