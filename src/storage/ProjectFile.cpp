@@ -6,7 +6,6 @@
 
 #include <array>
 #include <bit>
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -281,9 +280,9 @@ std::string JoinPath(const std::string& directory, const char* name)
     return directory.back() == '/' ? directory + name : directory + '/' + name;
 }
 
-// When the program started, on the clock file times are stamped with (the coarse one,
-// which never runs ahead of a file's time): a temporary file last written before then
-// belongs to a save that was killed, not to one another instance is making now.
+// When the program started, read from the coarse clock that file times are stamped
+// from, so no file written later can look older: a temporary file last written before
+// then belongs to a save that was killed, not to one another instance is making now.
 timespec CoarseNow()
 {
     timespec now{};
@@ -329,10 +328,13 @@ std::string TemporaryStem(const std::string& base, std::size_t nameMax)
     return "." + base.substr(0, keep) + "." + hex.data() + ".";
 }
 
+// Exactly six ASCII letters or digits (not isalnum: under a one-byte locale it would
+// take Cyrillic letters too).
 bool IsUniquePart(const char* text)
 {
     for (std::size_t i = 0; i < UniqueLength; ++i) {
-        if (std::isalnum(static_cast<unsigned char>(text[i])) == 0) {
+        const char c = text[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
             return false;
         }
     }
