@@ -7,7 +7,7 @@ inline constexpr std::uint32_t MaxLevels = 10;
 inline constexpr std::uint32_t MinElementsPerLevel = 2;
 inline constexpr std::uint32_t MinLevels = 2;
 
-// Levels a new project (and a file the reader accepts) must have at least.
+// Levels a new project must have at least (files with MinLevels are read back).
 inline constexpr std::uint32_t MinLevelsOnCreate = 3;
 
 // Length limits of the dialogs, in stored (Windows-1251) bytes.

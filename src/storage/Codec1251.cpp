@@ -1,7 +1,7 @@
 #include "storage/Codec1251.h"
 
+#include <array>
 #include <cerrno>
-#include <cstddef>
 #include <iconv.h>
 
 namespace {
@@ -22,6 +22,7 @@ public:
         }
     }
     [[nodiscard]] bool Valid() const { return Handle != reinterpret_cast<iconv_t>(-1); }
+    void Reset() const { iconv(Handle, nullptr, nullptr, nullptr, nullptr); }
     iconv_t Handle;
 };
 
@@ -37,10 +38,10 @@ CIconv& FromCp1251()
     return codec;
 }
 
-bool IsAscii(const std::string& text)
+bool IsAscii(const char* text, std::size_t size)
 {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80U) {
+    for (std::size_t i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80U) {
             return false;
         }
     }
@@ -62,40 +63,33 @@ std::size_t Utf8SequenceLength(unsigned char lead)
     return 1;
 }
 
-struct CConversion {
-    std::string Text;
-    bool Complete = true; // false when input had to be dropped
-};
-
-// Converts all of input; what the target cannot hold is skipped (a whole UTF-8
-// sequence when the source is UTF-8, one byte otherwise) and reported.
-CConversion Convert(CIconv& codec, const std::string& input, bool sourceIsUtf8)
+// Converts all of input into out (replacing what it held, keeping its buffer); what the
+// target cannot hold is skipped (a whole UTF-8 sequence when the source is UTF-8, one
+// byte otherwise). False when something was skipped. Every path leaves the descriptor
+// in its initial state, so no reset is needed before the next conversion.
+bool Convert(const CIconv& codec, const char* input, std::size_t size, std::string& out, bool sourceIsUtf8)
 {
-    CConversion result;
+    out.clear();
     if (!codec.Valid()) {
-        result.Complete = false;
-        return result;
+        return false;
     }
-    iconv(codec.Handle, nullptr, nullptr, nullptr, nullptr);
-    // UTF-8 output of a one-byte code page takes at most 3 bytes per input byte.
-    std::string out(input.size() * 3 + 4, '\0');
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    char* to = out.data();
-    std::size_t toLeft = out.size();
+    // A stored string is at most 256 bytes, 768 of UTF-8: one pass of this buffer.
+    std::array<char, 1024> chunk;
+    bool complete = true;
+    char* in = const_cast<char*>(input);
+    std::size_t inLeft = size;
     while (inLeft > 0) {
-        if (iconv(codec.Handle, &in, &inLeft, &to, &toLeft) != static_cast<std::size_t>(-1)) {
-            break;
-        }
-        if (errno == E2BIG) {
-            const std::size_t used = static_cast<std::size_t>(to - out.data());
-            out.resize(out.size() * 2);
-            to = out.data() + used;
-            toLeft = out.size() - used;
+        char* to = chunk.data();
+        std::size_t toLeft = chunk.size();
+        const bool done = iconv(codec.Handle, &in, &inLeft, &to, &toLeft) != static_cast<std::size_t>(-1);
+        const int error = errno;
+        out.append(chunk.data(), chunk.size() - toLeft);
+        if (done || error == E2BIG) {
             continue;
         }
-        result.Complete = false;
-        if (errno != EILSEQ && errno != EINVAL) {
+        complete = false;
+        codec.Reset();
+        if (error != EILSEQ && error != EINVAL) {
             break;
         }
         std::size_t skip = 1;
@@ -108,26 +102,46 @@ CConversion Convert(CIconv& codec, const std::string& input, bool sourceIsUtf8)
         }
         in += skip;
         inLeft -= skip;
-        iconv(codec.Handle, nullptr, nullptr, nullptr, nullptr);
     }
-    out.resize(static_cast<std::size_t>(to - out.data()));
-    result.Text = std::move(out);
-    return result;
+    return complete;
 }
 } // namespace
 
 bool IsCp1251Representable(const std::string& utf8)
 {
-    return IsAscii(utf8) || Convert(ToCp1251(), utf8, true).Complete;
+    std::string ignored;
+    return IsAscii(utf8.data(), utf8.size()) || Convert(ToCp1251(), utf8.data(), utf8.size(), ignored, true);
+}
+
+void Utf8ToCp1251(const char* utf8, std::size_t size, std::string& cp1251)
+{
+    if (IsAscii(utf8, size)) {
+        cp1251.assign(utf8, size);
+    } else {
+        Convert(ToCp1251(), utf8, size, cp1251, true);
+    }
+}
+
+void Cp1251ToUtf8(const char* cp1251, std::size_t size, std::string& utf8)
+{
+    // The one byte the code page leaves undefined (0x98) is dropped.
+    if (IsAscii(cp1251, size)) {
+        utf8.assign(cp1251, size);
+    } else {
+        Convert(FromCp1251(), cp1251, size, utf8, false);
+    }
 }
 
 std::string Utf8ToCp1251(const std::string& utf8)
 {
-    return IsAscii(utf8) ? utf8 : Convert(ToCp1251(), utf8, true).Text;
+    std::string cp1251;
+    Utf8ToCp1251(utf8.data(), utf8.size(), cp1251);
+    return cp1251;
 }
 
 std::string Cp1251ToUtf8(const std::string& cp1251)
 {
-    // The one byte the code page leaves undefined (0x98) is dropped.
-    return IsAscii(cp1251) ? cp1251 : Convert(FromCp1251(), cp1251, false).Text;
+    std::string utf8;
+    Cp1251ToUtf8(cp1251.data(), cp1251.size(), utf8);
+    return utf8;
 }

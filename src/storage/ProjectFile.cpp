@@ -7,10 +7,14 @@
 #include <array>
 #include <bit>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -36,6 +40,12 @@ CReadOutcome Outcome(EReadResult result)
     return {EReadResult::Damaged, DamagedProjectText};
 }
 
+std::uint32_t U32From(const unsigned char* p)
+{
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8U
+        | static_cast<std::uint32_t>(p[2]) << 16U | static_cast<std::uint32_t>(p[3]) << 24U;
+}
+
 // Little-endian fields from a byte range; every read says whether the bytes were there.
 class CByteReader {
 public:
@@ -59,20 +69,8 @@ public:
         if (Size - Offset < 4) {
             return false;
         }
-        const unsigned char* p = Data + Offset;
-        value = static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8U
-            | static_cast<std::uint32_t>(p[2]) << 16U | static_cast<std::uint32_t>(p[3]) << 24U;
+        value = U32From(Data + Offset);
         Offset += 4;
-        return true;
-    }
-
-    bool ReadI32(std::int32_t& value)
-    {
-        std::uint32_t raw = 0;
-        if (!ReadU32(raw)) {
-            return false;
-        }
-        value = std::bit_cast<std::int32_t>(raw);
         return true;
     }
 
@@ -83,7 +81,8 @@ public:
         if (!ReadU32(length) || length > MaxStoredStringLength || Size - Offset < length) {
             return false;
         }
-        utf8 = Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(Data + Offset), length));
+        // Straight into the record's string, whose buffer later reads reuse.
+        Cp1251ToUtf8(reinterpret_cast<const char*>(Data + Offset), length, utf8);
         Offset += length;
         return true;
     }
@@ -98,10 +97,16 @@ public:
             judgements.SetSize(MaxElementsPerLevel, MaxElementsPerLevel);
         }
         for (std::uint32_t r = 0; r < n; ++r) {
-            for (std::uint32_t c = 0; c < n; ++c) {
-                std::int32_t cell = 0;
-                ReadI32(cell);
-                judgements(r, c) = cell;
+            int* row = &judgements(r, 0);
+            if constexpr (std::endian::native == std::endian::little && sizeof(int) == 4) {
+                // The file's cells are this machine's ints already.
+                std::memcpy(row, Data + Offset, 4 * static_cast<std::size_t>(n));
+                Offset += 4 * static_cast<std::size_t>(n);
+            } else {
+                for (std::uint32_t c = 0; c < n; ++c) {
+                    row[c] = std::bit_cast<std::int32_t>(U32From(Data + Offset));
+                    Offset += 4;
+                }
             }
         }
         return true;
@@ -182,9 +187,9 @@ public:
 
     void String(const std::string& utf8)
     {
-        const std::string stored = Utf8ToCp1251(utf8);
-        U32(static_cast<std::uint32_t>(stored.size()));
-        Bytes(stored.data(), stored.size());
+        Utf8ToCp1251(utf8.data(), utf8.size(), Stored);
+        U32(static_cast<std::uint32_t>(Stored.size()));
+        Bytes(Stored.data(), Stored.size());
     }
 
     void Matrix(const TMatrix<int>& judgements, std::uint32_t n, bool templateFlag)
@@ -210,6 +215,7 @@ public:
 private:
     CByteSink& Sink;
     bool Ok = true;
+    std::string Stored; // one buffer for every string's Windows-1251 bytes
 };
 
 // Buffered writes to a file descriptor; every write(2) is checked, short writes are
@@ -274,6 +280,99 @@ std::string JoinPath(const std::string& directory, const char* name)
     return directory.back() == '/' ? directory + name : directory + '/' + name;
 }
 
+// When the program started, read from the coarse clock that file times are stamped
+// from, so no file written later can look older: a temporary file last written before
+// then belongs to a save that was killed, not to one another instance is making now.
+timespec CoarseNow()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}
+const timespec ProgramStart = CoarseNow();
+
+bool EarlierThan(const timespec& a, const timespec& b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+std::size_t NameMax(const std::string& directory)
+{
+    const long limit = ::pathconf(directory.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
+// mkstemp replaces these with letters and digits.
+constexpr std::size_t UniqueLength = 6;
+
+// The temporary files of one target are named "." + its name + "." + six characters,
+// so they are hidden and found again by the next save of the same target. A name too
+// long for that keeps a prefix (whole UTF-8 characters) and a hash of the whole name,
+// which still tells one target's temporaries from another's.
+std::string TemporaryStem(const std::string& base, std::size_t nameMax)
+{
+    if (base.size() + 2 + UniqueLength <= nameMax) {
+        return "." + base + ".";
+    }
+    std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
+    for (const char c : base) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    std::array<char, 17> hex{};
+    std::snprintf(hex.data(), hex.size(), "%016llx", static_cast<unsigned long long>(hash));
+    const std::size_t fixed = 3 + 16 + UniqueLength; // three dots, the hash, mkstemp's part
+    std::size_t keep = nameMax > fixed ? nameMax - fixed : 0;
+    while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0U) == 0x80U) {
+        --keep;
+    }
+    return "." + base.substr(0, keep) + "." + hex.data() + ".";
+}
+
+// Exactly six ASCII letters or digits (not isalnum: under a one-byte locale it would
+// take Cyrillic letters too).
+bool IsUniquePart(const char* text)
+{
+    for (std::size_t i = 0; i < UniqueLength; ++i) {
+        const char c = text[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    return text[UniqueLength] == '\0';
+}
+
+// Removes what killed saves of this target left behind: regular files of our user with
+// exactly this stem and six mkstemp characters, last written before the program started.
+// Anything else (other targets, other programs' files, a save in progress) stays.
+void RemoveStaleTemporaries(const std::string& directory, const std::string& stem)
+{
+    DIR* folder = ::opendir(directory.c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    const int folderFd = ::dirfd(folder);
+    while (const dirent* entry = ::readdir(folder)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, stem.c_str(), stem.size()) != 0 || !IsUniquePart(name + stem.size())) {
+            continue;
+        }
+        struct stat info { };
+        if (::fstatat(folderFd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && info.st_uid == ::geteuid() && EarlierThan(info.st_mtim, ProgramStart)) {
+            ::unlinkat(folderFd, name, 0);
+        }
+    }
+    ::closedir(folder);
+}
+
+// A failed rename is a failure to make the target's name (no permission, a name the
+// file system refuses, ...), reported like a failed opening; only the device's own
+// failures are write errors.
+EWriteResult RenameFailure(int error)
+{
+    return error == EIO || error == ENOSPC || error == EDQUOT ? EWriteResult::WriteFailed : EWriteResult::OpenFailed;
+}
+
 mode_t DefaultFileMode()
 {
     // New files get what "w+b" would give them; single-threaded, so reading the mask is safe.
@@ -293,7 +392,9 @@ CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* dat
     // The magic is not checked: a file with other first bytes but a sound body loads.
     const bool haveCount = reader.Skip(MagicSize) && reader.ReadU32(levels);
     record.LevelCount = haveCount ? levels : 0;
-    if (!haveCount || levels < MinLevelsOnCreate) {
+    // Two levels (a goal over its alternatives) is what the structure editor can leave,
+    // so it is read back like any other project; fewer cannot be a hierarchy.
+    if (!haveCount || levels < MinLevels) {
         return Outcome(EReadResult::Damaged);
     }
     if (levels > MaxLevels || !ReadBody(reader, record, levels)) {
@@ -309,20 +410,45 @@ CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileNa
     if (fileName.empty()) {
         return Outcome(EReadResult::EmptyName);
     }
-    std::FILE* file = std::fopen(fileName.c_str(), "r+b");
-    if (file == nullptr) {
+    // Only a regular file is read: a FIFO never ends and a device may block or change
+    // state when opened. Such names are refused before they are opened; the opened
+    // descriptor is checked again (something else may have been put there meanwhile),
+    // and O_NONBLOCK keeps even that open from waiting.
+    struct stat info { };
+    if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    // Read and write, like "r+b": a file that may not be written is refused too.
+    const int fd = ::open(fileName.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return Outcome(EReadResult::CannotOpen);
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return Outcome(EReadResult::CannotOpen);
     }
     // Nothing beyond the largest acceptable file is ever needed; one byte more tells
     // a long file from an exact one without reading it all.
-    std::vector<unsigned char> bytes(MaxProjectFileSize + 1);
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    const bool readError = std::ferror(file) != 0;
-    std::fclose(file);
+    constexpr std::size_t Capacity = MaxProjectFileSize + 1;
+    const auto bytes = std::make_unique_for_overwrite<unsigned char[]>(Capacity);
+    std::size_t got = 0;
+    bool readError = false;
+    while (got < Capacity) {
+        const ssize_t n = ::read(fd, bytes.get() + got, Capacity - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            readError = n < 0;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
     if (readError) {
         return Outcome(EReadResult::CannotOpen);
     }
-    return ReadProjectBytes(record, bytes.data(), got);
+    return ReadProjectBytes(record, bytes.get(), got);
 }
 
 bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool templateFlag)
@@ -382,12 +508,16 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
         mode = info.st_mode & 07777;
     }
     const std::size_t slash = target.rfind('/');
-    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (base.size() > 200) {
-        base.resize(200); // the temporary name must stay within the file-name limit
-    }
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     const std::string directory = DirectoryOf(target);
-    std::string temporary = JoinPath(directory, ".") + base + ".XXXXXX";
+    const std::size_t nameMax = NameMax(directory);
+    // A name the file system cannot hold is an opening failure, found before anything is
+    // written.
+    if (base.empty() || base.size() > nameMax) {
+        return EWriteResult::OpenFailed;
+    }
+    const std::string stem = TemporaryStem(base, nameMax);
+    std::string temporary = JoinPath(directory, stem.c_str()) + std::string(UniqueLength, 'X');
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return EWriteResult::OpenFailed;
@@ -397,16 +527,22 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
     ok = ok && ::fchmod(fd, mode) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!ok) {
         ::unlink(temporary.c_str());
         return EWriteResult::WriteFailed;
     }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return RenameFailure(error);
+    }
     // The rename is durable once the directory is; the file is in place either way.
-    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
+    RemoveStaleTemporaries(directory, stem);
     return EWriteResult::Ok;
 }
 

@@ -26,9 +26,10 @@ struct CReadOutcome {
 
 // Reads a project or template file into the exchange record. A refused file may have
 // changed the record only inside its grid, matrices and strings; its LevelCount is then
-// below 3 (the bad count itself when that was the fault, else 0), so it describes no
+// below 2 (the bad count itself when that was the fault, else 0), so it describes no
 // hierarchy a project could be built from. The file is opened for reading and writing,
-// so a read-only file is refused as one that cannot be opened.
+// so a read-only file is refused as one that cannot be opened; so is anything but a
+// regular file (a FIFO, a device, a directory), before a byte is read.
 CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName);
 // The same from bytes in memory (the fuzzer and the tests use it).
 CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* data, std::size_t size);
@@ -65,7 +66,10 @@ EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string
 // The same commit for any writing step (false when one of its writes failed): the
 // step writes into a temporary file in fileName's directory, which is synced, closed
 // and renamed over fileName only when all of that succeeded, and removed otherwise.
-// An existing target that may not be written is refused as an opening failure.
+// An existing target that may not be written, a name the file system cannot hold and
+// a failure to create either name are opening failures. A successful save also
+// removes the temporary files that killed saves of the same target left, when they
+// were last written before the program started.
 EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write);
 
 // The name to write to: unchanged when its last character is the extension's last

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -48,7 +49,8 @@ protected:
 
     CRun Run(const std::string& arguments) const
     {
-        const std::string command = std::string("'") + TESSALY_REPORT + "' " + arguments + " >'"
+        // A run that hangs is ended (exit 124) and fails its test instead of the suite.
+        const std::string command = std::string("timeout 30 '") + TESSALY_REPORT + "' " + arguments + " >'"
             + (Dir / "out").string() + "' 2>'" + (Dir / "err").string() + "'";
         const int status = std::system(command.c_str());
         CRun run;
@@ -226,6 +228,10 @@ TEST_F(CReportTest, RefusedFilesAndUsageErrors)
     run = Run("''");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, std::string(EmptyFileNameText) + "\n");
+    ASSERT_EQ(::mkfifo((Dir / "pipe.tsy").c_str(), 0600), 0);
+    run = Run("'" + (Dir / "pipe.tsy").string() + "'"); // never reaches an end: refused unread
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, std::string(CannotOpenProjectText) + "\n");
     for (const std::string& arguments : {std::string(), std::string("--json"), std::string("--csv"), std::string("a b"),
              std::string("--json a b"), std::string("--xml a")}) {
         run = Run(arguments);

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         std::abort(); // a message exactly when refused
     }
     if (!outcome.Succeeded()) {
-        if (record->LevelCount >= 3) {
+        if (record->LevelCount >= MinLevels) {
             std::abort(); // a refused record must never describe a project
         }
         return 0;

@@ -116,8 +116,8 @@ protected:
 TEST_F(AppFiles, DamagedAndMissingFilesLeaveNoWindowAndTheCommandsFollowTheRegistry)
 {
     const QByteArray magic("\x10\x58\x39\xB4\xC8\x86\x7A\x40", 8);
-    const QString twoLevels = Path(QStringLiteral("two.tsy"));
-    WriteBytes(twoLevels, magic + QByteArray("\x02\x00\x00\x00\x02\x00\x00\x00", 8));
+    const QString oneLevel = Path(QStringLiteral("one.tsy")); // a goal with nothing below it
+    WriteBytes(oneLevel, magic + QByteArray("\x01\x00\x00\x00\x00\x00\x00\x00", 8));
     const QString empty = Path(QStringLiteral("empty.tsy"));
     WriteBytes(empty, QByteArray());
 
@@ -133,7 +133,7 @@ TEST_F(AppFiles, DamagedAndMissingFilesLeaveNoWindowAndTheCommandsFollowTheRegis
     Click("btCloseProject");
     ASSERT_EQ(Frame().ProjectCount(), 0U);
 
-    ExpectRefusedOpen(twoLevels, Damaged, 0);
+    ExpectRefusedOpen(oneLevel, Damaged, 0);
     ExpectRefusedOpen(empty, Damaged, 0);
     ExpectRefusedOpen(truncated, Damaged, 0);
     ExpectRefusedOpen(Path(QStringLiteral("nowhere.tsy")), CannotOpen, 0);

@@ -32,7 +32,8 @@ int RandomJudgement(std::mt19937& random)
 
 void Randomise(CUserProjectModel& project, std::mt19937& random)
 {
-    const std::uint32_t levels = std::uniform_int_distribution<std::uint32_t>(3, 10)(random);
+    // From the two levels the structure editor can leave to the ten the grid holds.
+    const std::uint32_t levels = std::uniform_int_distribution<std::uint32_t>(2, 10)(random);
     std::vector<std::uint32_t> counts(levels, 1);
     for (std::uint32_t k = 1; k < levels; ++k) {
         counts[k] = std::uniform_int_distribution<std::uint32_t>(2, 9)(random); // each level its own count

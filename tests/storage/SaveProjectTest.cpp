@@ -8,8 +8,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 std::unique_ptr<CUserProjectModel> Project(std::uint32_t levels, std::uint32_t count, const std::string& comment)
@@ -31,6 +39,37 @@ std::vector<unsigned char> Bytes(const CUserProjectModel& project)
     CMemorySink sink;
     EXPECT_TRUE(WriteProjectFile(project, sink, false));
     return sink.Bytes;
+}
+
+// A save in a child process that dies part way through writing, as kill -9 or a power
+// loss ends one; the name of what it left in the directory ("" unless exactly one file).
+std::string KilledSave(const std::filesystem::path& directory, const std::string& file)
+{
+    const std::vector<std::string> before = FilesIn(directory);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SaveFileAtomically(file, [](CByteSink& sink) -> bool {
+            sink.Write("partial", 7);
+            ::_exit(0);
+        });
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::vector<std::string> after = FilesIn(directory);
+    std::vector<std::string> added;
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+    return added.size() == 1 ? added.front() : std::string();
+}
+
+// Sets a file's (or a link's own) times to the given seconds ago.
+void Age(const std::string& path, int seconds)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const timespec then{now.tv_sec - seconds, 0};
+    const std::array<timespec, 2> times{then, then};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times.data(), AT_SYMLINK_NOFOLLOW), 0) << path;
 }
 } // namespace
 
@@ -135,4 +174,78 @@ TEST(SaveProjectFile, TemplateOnDiskReadsBackWithEqualJudgements)
     EXPECT_EQ(record->Elements[3][2].Comment, "Комм");
     EXPECT_EQ(record->Elements[0][0].Judgements(0, 1), 1);
     EXPECT_EQ(record->Elements[0][0].Judgements(1, 0), 1);
+}
+
+// The next successful save of a target removes the temporaries its killed saves left,
+// when they are older than the program; nothing else, and a failed save nothing at all.
+TEST(SaveProjectFile, SuccessRemovesOnlyItsTargetsStaleTemporaries)
+{
+    CTempDir dir;
+    const std::string file = dir.File("plan.tsy");
+    const std::string killed = KilledSave(dir.Path, file);
+    ASSERT_EQ(killed.rfind(".plan.tsy.", 0), 0U) << killed;
+    Age(dir.File(killed), 3600);
+    WriteAll(dir.File(".plan.tsy.Old999"), {1});
+    Age(dir.File(".plan.tsy.Old999"), 86400);
+
+    // Kept: one being written by another instance now, newer than this program; older
+    // ones of other targets or other shapes, a directory, a link, another user's file.
+    std::vector<std::string> kept;
+    for (const char* name :
+        {".other.tsy.AbC123", ".plan.tsy.AbC12", ".plan.tsy.AbC1234", ".plan.tsy.AbC-12", "plan.tsy.AbC123"}) {
+        WriteAll(dir.File(name), {1});
+        kept.emplace_back(name);
+    }
+    std::filesystem::create_directory(dir.File(".plan.tsy.Dir123"));
+    std::filesystem::create_symlink("plan.tsy", dir.File(".plan.tsy.Lnk123"));
+    kept.insert(kept.end(), {".plan.tsy.Dir123", ".plan.tsy.Lnk123"});
+    if (::geteuid() == 0) {
+        WriteAll(dir.File(".plan.tsy.Usr123"), {1});
+        ASSERT_EQ(::chown(dir.File(".plan.tsy.Usr123").c_str(), 4242, 4242), 0);
+        kept.emplace_back(".plan.tsy.Usr123");
+    }
+    for (const std::string& name : kept) {
+        Age(dir.File(name), 3600);
+    }
+    WriteAll(dir.File(".plan.tsy.Now123"), {1});
+    kept.insert(kept.end(), {".plan.tsy.Now123", "plan.tsy"});
+
+    EXPECT_EQ(SaveFileAtomically(file, [](CByteSink&) { return false; }), EWriteResult::WriteFailed);
+    EXPECT_TRUE(std::filesystem::exists(dir.File(killed)));
+    ASSERT_EQ(SaveProjectFile(*Project(3, 2, ""), file, false), EWriteResult::Ok);
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(FilesIn(dir.Path), kept);
+}
+
+// The temporary name is longer than the target's: names up to the file system's limit
+// still save, and one beyond it (253 bytes and ".tsy") fails in opening, leaving nothing.
+TEST(SaveProjectFile, NameTooLongIsAnOpeningFailure)
+{
+    CTempDir dir;
+    const auto project = Project(3, 2, "");
+    const auto limit = static_cast<std::size_t>(::pathconf(dir.Path.c_str(), _PC_NAME_MAX));
+    ASSERT_EQ(limit, 255U);
+    const std::string tooLong = ApplyExtensionRule(dir.File(std::string(253, 'a')), ".tsy");
+    EXPECT_EQ(SaveProjectFile(*project, tooLong, false), EWriteResult::OpenFailed);
+    EXPECT_TRUE(FilesIn(dir.Path).empty());
+
+    std::string cyrillic = "e"; // 255 bytes whose shortened form must not split a letter
+    for (int i = 0; i < 127; ++i) {
+        cyrillic += "ж";
+    }
+    std::vector<std::string> saved{
+        std::string(limit - 8, 'b'), std::string(limit - 7, 'c'), std::string(limit, 'd'), cyrillic};
+    for (const std::string& name : saved) {
+        ASSERT_EQ(SaveProjectFile(*project, dir.File(name), false), EWriteResult::Ok) << name.size();
+        EXPECT_EQ(ReadAll(dir.File(name)), Bytes(*project));
+    }
+    std::sort(saved.begin(), saved.end());
+    EXPECT_EQ(FilesIn(dir.Path), saved);
+
+    // The longest name's temporaries are found again by its next save.
+    const std::string killed = KilledSave(dir.Path, dir.File(cyrillic));
+    ASSERT_FALSE(killed.empty());
+    Age(dir.File(killed), 3600);
+    ASSERT_EQ(SaveProjectFile(*project, dir.File(cyrillic), false), EWriteResult::Ok);
+    EXPECT_EQ(FilesIn(dir.Path), saved);
 }
