@@ -2,14 +2,17 @@
 // consistency suggestions of a 9 x 9 matrix and the sensitivity analysis of the
 // largest project.
 #include "model/CUserProjectModel.h"
+#include "model/JudgementValue.h"
 #include "results/ConsistencyGuidance.h"
 #include "results/Sensitivity.h"
 #include "results/Synthesis.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <memory>
 #include <random>
+#include <vector>
 
 namespace {
 std::unique_ptr<CUserProjectModel> LargestProject()
@@ -43,6 +46,75 @@ void BM_ComputeAllPriorities(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ComputeAllPriorities);
+
+// The arithmetic floor of that recomputation: the same pow calls, products and sums in
+// plain C++ on numbers read from the codes beforehand, nothing else.
+void BM_ComputeAllPrioritiesFloor(benchmark::State& state)
+{
+    auto m = LargestProject();
+    struct Element {
+        double a[9][9];
+        double w[9];
+        double lambda, ci, cr;
+    };
+    std::vector<Element> elements(81);
+    for (std::uint32_t k = 0; k < 9; ++k) {
+        for (std::uint32_t e = 0; e < 9; ++e) {
+            for (std::uint32_t r = 0; r < 9; ++r) {
+                for (std::uint32_t c = 0; c < 9; ++c) {
+                    elements[k * 9 + e].a[r][c] = JudgementValue(m->Element(e, k).Judgements(r, c));
+                }
+            }
+        }
+    }
+    double global[10][9] = {};
+    for (auto _ : state) {
+        for (std::uint32_t k = 0; k < 9; ++k) {
+            for (std::uint32_t e = 0; e < (k == 0 ? 1U : 9U); ++e) {
+                Element& x = elements[k * 9 + e];
+                double s = 0.0;
+                for (int i = 0; i < 9; ++i) {
+                    double p = 1.0;
+                    for (int j = 0; j < 9; ++j) {
+                        p = p * x.a[i][j];
+                    }
+                    x.w[i] = std::pow(p, 1.0 / 9.0);
+                    s += x.w[i];
+                }
+                for (double& w : x.w) {
+                    w = w / s;
+                }
+                double sum = 0.0;
+                for (int i = 0; i < 9; ++i) {
+                    double t = 0.0;
+                    for (int j = 0; j < 9; ++j) {
+                        t = t + x.a[i][j] * x.w[j];
+                    }
+                    sum = sum + t / x.w[i];
+                }
+                x.lambda = sum / 9.0;
+                x.ci = (x.lambda - 9.0) / 8.0;
+                x.cr = x.ci / 1.45;
+            }
+        }
+        for (int e = 0; e < 9; ++e) {
+            global[1][e] = elements[0].w[e];
+        }
+        for (int level = 2; level < 10; ++level) {
+            for (int e = 0; e < 9; ++e) {
+                double s = 0.0;
+                for (int k = 0; k < 9; ++k) {
+                    s = s + elements[static_cast<std::size_t>((level - 1) * 9 + k)].w[e] * global[level - 1][k];
+                }
+                global[level][e] = s;
+            }
+        }
+        benchmark::DoNotOptimize(global[9][0]);
+        benchmark::DoNotOptimize(elements.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_ComputeAllPrioritiesFloor);
 
 void BM_DeleteThenAddElement(benchmark::State& state)
 {

@@ -1,5 +1,6 @@
 #include "model/CUserProjectModel.h"
 
+#include "model/JudgementValue.h"
 #include "model/TextLimits.h"
 #include "storage/TLoadSaveProject.h"
 
@@ -68,6 +69,18 @@ bool CUserProjectModel::HasLevelBelow(std::uint32_t position, std::uint32_t leve
     return position < MaxElementsPerLevel && level + 1 < Levels && level + 1 < MaxLevels && InUse[position][level];
 }
 
+void CUserProjectModel::RenewValues(std::uint32_t position, std::uint32_t level)
+{
+    const TMatrix<int>& codes = ElementGrid[position][level].Judgements;
+    TJudgementColumns& columns = ValueGrid[position][level];
+    for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+        for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+            columns[c][r] = JudgementValue(codes(r, c));
+        }
+        columns[c][MaxElementsPerLevel] = 1.0;
+    }
+}
+
 void CUserProjectModel::ResetGrid()
 {
     GlobalPriorities.SetSize(MaxElementsPerLevel, MaxLevels);
@@ -75,6 +88,7 @@ void CUserProjectModel::ResetGrid()
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
             LevelDataGrid[e][k] = TDesicionLevelData{};
             ElementGrid[e][k].SetDefaults(e, k);
+            RenewValues(e, k);
             InUse[e][k] = false;
         }
     }
@@ -123,6 +137,7 @@ bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
             element.Name.assign(source.Name);
             element.Comment.assign(source.Comment);
             element.Judgements.AssignFrom(source.Judgements);
+            RenewValues(e, k);
         }
     }
     Levels = record.LevelCount;
@@ -148,6 +163,7 @@ void CUserProjectModel::ShiftLevelBack(std::uint32_t k)
     for (std::uint32_t i = 0; i < n; ++i) {
         InUse[i][k] = true;
         ElementGrid[i][k].CopyDataFrom(ElementGrid[i][k + 1]);
+        RenewValues(i, k);
     }
 }
 
@@ -161,10 +177,12 @@ void CUserProjectModel::ShiftLevelForward(std::uint32_t k)
     for (std::uint32_t i = 0; i < c; ++i) {
         InUse[i][k + 1] = true;
         ElementGrid[i][k + 1].CopyDataFrom(ElementGrid[i][k]);
+        RenewValues(i, k + 1);
     }
     for (std::uint32_t i = c; i < d; ++i) {
         InUse[i][k + 1] = false;
         ElementGrid[i][k + 1].Judgements.FillOnes();
+        RenewValues(i, k + 1);
     }
 }
 
@@ -183,6 +201,7 @@ void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::u
         CHierarchy_Element& element = ElementGrid[i][k];
         element.SetDefaultText(i);
         element.Judgements.FillOnes();
+        RenewValues(i, k);
     }
 }
 
@@ -191,6 +210,7 @@ void CUserProjectModel::ResetLevelJudgements(std::uint32_t k)
     const std::uint32_t n = ElementsInLevel(k);
     for (std::uint32_t i = 0; i < n; ++i) {
         ElementGrid[i][k].Judgements.FillOnes();
+        RenewValues(i, k);
     }
 }
 
@@ -208,9 +228,11 @@ EStructureResult CUserProjectModel::AddElement(std::uint32_t level)
     element.SetDefaultText(n);
     InUse[n][k] = true;
     element.Judgements.FillOnes();
+    RenewValues(n, k);
     const std::uint32_t parents = ElementsInLevel(k - 1);
     for (std::uint32_t i = 0; i < parents; ++i) {
         ElementGrid[i][k - 1].Judgements.SetRowColOnes(n);
+        RenewValues(i, k - 1);
     }
     return EStructureResult::Done;
 }
@@ -231,11 +253,13 @@ EStructureResult CUserProjectModel::DeleteElement(std::uint32_t position, std::u
     }
     for (std::uint32_t i = p; i + 1 < n; ++i) {
         ElementGrid[i][k].CopyDataFrom(ElementGrid[i + 1][k]);
+        RenewValues(i, k);
     }
     InUse[n - 1][k] = false;
     const std::uint32_t parents = ElementsInLevel(k - 1);
     for (std::uint32_t i = 0; i < parents; ++i) {
         ElementGrid[i][k - 1].Judgements.RemoveRowCol(p, n);
+        RenewValues(i, k - 1);
     }
     return EStructureResult::Done;
 }
@@ -332,6 +356,7 @@ bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t leve
         return false;
     }
     ElementGrid[position][level].Judgements.AssignFrom(judgements);
+    RenewValues(position, level);
     return true;
 }
 

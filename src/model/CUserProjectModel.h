@@ -65,6 +65,17 @@ public:
     }
     [[nodiscard]] const CHierarchy_Element& Goal() const { return ElementGrid[0][0]; }
 
+    // The numbers of an element's whole 9 x 9 judgement matrix (JudgementValue of every
+    // cell), kept beside the codes and renewed whenever they change, so the
+    // computations never convert a code. Stored by column, [column][row], so two rows
+    // sit side by side for one vector register; row 9 is padding (1.0).
+    static constexpr std::uint32_t ColumnLength = MaxElementsPerLevel + 1;
+    using TJudgementColumns = std::array<std::array<double, ColumnLength>, MaxElementsPerLevel>;
+    [[nodiscard]] const TJudgementColumns& JudgementColumns(std::uint32_t position, std::uint32_t level) const
+    {
+        return ValueGrid[position][level];
+    }
+
     // Results: the local priorities and consistency of every element, and the global
     // priorities [position][level] of every element.
     [[nodiscard]] const TDesicionLevelData& LevelData(std::uint32_t position, std::uint32_t level) const
@@ -108,10 +119,13 @@ public:
 
 private:
     void ResetGrid();
+    // After every change of an element's judgements.
+    void RenewValues(std::uint32_t position, std::uint32_t level);
 
     TElementGridOf<CHierarchy_Element> ElementGrid;
     TElementGridOf<bool> InUse{};
     TElementGridOf<TDesicionLevelData> LevelDataGrid;
+    TElementGridOf<TJudgementColumns> ValueGrid{};
     TMatrix<double> GlobalPriorities;
     std::uint32_t Levels = 0;
     bool IsBuilt = false;

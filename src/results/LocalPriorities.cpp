@@ -4,12 +4,9 @@
 
 #include <cmath>
 
-double JudgementValue(std::int32_t code)
-{
-    // Through double: |INT_MIN| does not fit an int.
-    const auto x = static_cast<double>(code);
-    return x < 0.0 ? 1.0 / std::fabs(x) : x;
-}
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 void NormalizeVector(std::uint32_t n, double* vector)
 {
@@ -87,6 +84,71 @@ auto BlockOf(const CValueBlock& values)
 {
     return [&values](std::uint32_t i, std::uint32_t j) { return values[i][j]; };
 }
+
+using TColumns = CUserProjectModel::TJudgementColumns;
+constexpr std::uint32_t Padded = CUserProjectModel::ColumnLength;
+
+// The row products of the block, two rows per step. Each row's product is still formed
+// as p = p * value(row, j) for j = 0, 1, ..., so every bit is as in the scalar formula.
+void RowProducts(const TColumns& columns, std::uint32_t order, double* products)
+{
+#if defined(__SSE2__)
+    __m128d p[Padded / 2];
+    for (auto& pair : p) {
+        pair = _mm_set1_pd(1.0);
+    }
+    const std::uint32_t pairs = (order + 1) / 2;
+    for (std::uint32_t j = 0; j < order; ++j) {
+        const double* column = columns[j].data();
+        for (std::uint32_t q = 0; q < pairs; ++q) {
+            p[q] = _mm_mul_pd(p[q], _mm_loadu_pd(column + 2 * q));
+        }
+    }
+    for (std::uint32_t q = 0; q < pairs; ++q) {
+        _mm_storeu_pd(products + 2 * q, p[q]);
+    }
+#else
+    for (std::uint32_t i = 0; i < order; ++i) {
+        products[i] = 1.0;
+    }
+    for (std::uint32_t j = 0; j < order; ++j) {
+        for (std::uint32_t i = 0; i < order; ++i) {
+            products[i] = products[i] * columns[j][i];
+        }
+    }
+#endif
+}
+
+// (A w)_i for every row, two rows per step; each sum in the scalar order s = s + a_ij * w_j.
+void RowSums(const TColumns& columns, std::uint32_t order, const double* priority, double* sums)
+{
+#if defined(__SSE2__)
+    __m128d s[Padded / 2];
+    for (auto& pair : s) {
+        pair = _mm_setzero_pd();
+    }
+    const std::uint32_t pairs = (order + 1) / 2;
+    for (std::uint32_t j = 0; j < order; ++j) {
+        const double* column = columns[j].data();
+        const __m128d w = _mm_set1_pd(priority[j]);
+        for (std::uint32_t q = 0; q < pairs; ++q) {
+            s[q] = _mm_add_pd(s[q], _mm_mul_pd(_mm_loadu_pd(column + 2 * q), w));
+        }
+    }
+    for (std::uint32_t q = 0; q < pairs; ++q) {
+        _mm_storeu_pd(sums + 2 * q, s[q]);
+    }
+#else
+    for (std::uint32_t i = 0; i < order; ++i) {
+        sums[i] = 0.0;
+    }
+    for (std::uint32_t j = 0; j < order; ++j) {
+        for (std::uint32_t i = 0; i < order; ++i) {
+            sums[i] = sums[i] + columns[j][i] * priority[j];
+        }
+    }
+#endif
+}
 } // namespace
 
 void ReadJudgementValues(const TMatrix<int>& judgements, std::uint32_t n, CValueBlock& values)
@@ -127,11 +189,17 @@ CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n,
 
 void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)
 {
-    if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel) {
+    if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel || n == 0) {
         return;
     }
-    ComputeLocalPriorities(
-        project.Element(position, level).Judgements, n, project.LevelData(position, level).Priority.data());
+    double products[Padded];
+    RowProducts(project.JudgementColumns(position, level), n, products);
+    double* priority = project.LevelData(position, level).Priority.data();
+    const double exponent = 1.0 / static_cast<double>(n);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        priority[i] = std::pow(products[i], exponent);
+    }
+    NormalizeVector(n, priority);
 }
 
 void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)
@@ -140,8 +208,31 @@ void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std:
         return;
     }
     TDesicionLevelData& record = project.LevelData(position, level);
-    const CConsistency c = ComputeConsistency(project.Element(position, level).Judgements, n, record.Priority.data());
-    record.LambdaMax = c.LambdaMax;
-    record.CI = c.CI;
-    record.CR = c.CR;
+    const double* priority = record.Priority.data();
+    record.LambdaMax = 0.0;
+    record.CI = 0.0;
+    record.CR = 0.0;
+    if (n == 0) {
+        return;
+    }
+    for (std::uint32_t i = 0; i < n; ++i) {
+        if (priority[i] == 0.0 || !std::isfinite(priority[i])) {
+            return; // only a 0 from a file gets here: measures of 0, never a NaN
+        }
+    }
+    double sums[Padded];
+    RowSums(project.JudgementColumns(position, level), n, priority, sums);
+    double sum = 0.0;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        sum = sum + sums[i] / priority[i];
+    }
+    const auto size = static_cast<double>(n);
+    const double lambdaMax = sum / size;
+    const double ci = (lambdaMax - size) / (size - 1.0);
+    const double cr = ci / RandomIndex[n];
+    if (std::isfinite(lambdaMax) && std::isfinite(ci) && std::isfinite(cr)) {
+        record.LambdaMax = lambdaMax;
+        record.CI = ci;
+        record.CR = cr;
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/JudgementValue.h"
 #include "model/ModelConstants.h"
 #include "model/TMatrix.h"
 
@@ -10,9 +11,6 @@ class CUserProjectModel;
 
 // Indexed by the matrix order n itself; entries 0..2 keep the division defined.
 inline constexpr std::array<double, 11> RandomIndex{10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
-
-// A code a >= 0 is its own value; a negative code stands for 1 / |a|.
-double JudgementValue(std::int32_t code);
 
 // Divides entries 0..n-1 by their sum; a zero or non-finite sum gives zeros.
 void NormalizeVector(std::uint32_t n, double* vector);
