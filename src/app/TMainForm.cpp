@@ -410,13 +410,28 @@ void TMainForm::btOpenProjectClick()
     if (path.isEmpty()) {
         return;
     }
+    OpenProjectFile(path);
+}
+
+void TMainForm::OpenFilesFromCommandLine(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (!path.isEmpty()) {
+            // The open dialog hands over absolute paths; so does this.
+            OpenProjectFile(QFileInfo(path).absoluteFilePath());
+        }
+    }
+}
+
+bool TMainForm::OpenProjectFile(const QString& path)
+{
     TUserProject* project = CreateProjectWindow(ProjectCaptionPrefix + path);
     if (project == nullptr) {
         Inform(this, QStringLiteral("Ошибка выделения памяти под открытие проекта"));
-        return;
+        return false;
     }
     project->Document().SetFileName(path.toStdString());
-    LoadIntoWindow(project, path);
+    return LoadIntoWindow(project, path);
 }
 
 void TMainForm::btSaveProjectClick()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <set>
@@ -41,6 +42,11 @@ public:
     // Opens a new project window from a file (the clone file).
     void OpenProjectCopy(const QString& path);
     TUserProject* ActiveProject();
+    // Opens a project file as "Открыть проект" does once the name is chosen: caption
+    // "Проект - " + path, the file name taken, the reader's refusals; false when refused.
+    bool OpenProjectFile(const QString& path);
+    // The program's arguments, every one a file name, opened in order at start.
+    void OpenFilesFromCommandLine(const QStringList& paths);
     [[nodiscard]] CDocumentLifecycle& Lifecycle() const { return *DocumentLifecycle; }
 
     // The project window's clone button: asks, writes the clone file, opens the copy

@@ -19,5 +19,7 @@ int main(int argc, char* argv[])
     QObject::connect(&frame, &TMainForm::FrameClosed, &application, &QCoreApplication::quit);
     frame.showMaximized();
     frame.FormCreate(QGuiApplication::primaryScreen()->size());
+    // No options: every argument is a project file to open (the desktop entry's %F).
+    frame.OpenFilesFromCommandLine(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

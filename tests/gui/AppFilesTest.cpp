@@ -234,3 +234,23 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_NE(apptest::ReadAll(path), before);
 }
+
+TEST_F(AppFiles, FilesNamedOnTheCommandLineOpenAsTheOpenCommandOpensThem)
+{
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), Path(QStringLiteral("s.tsy"))));
+    WriteBytes(Path(QStringLiteral("bad.tsy")), QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40\x01\x00\x00\x00", 12));
+    // Relative names, as a shell passes them, against the current directory.
+    Frame().OpenFilesFromCommandLine(
+        {QStringLiteral("s.tsy"), QStringLiteral("bad.tsy"), QStringLiteral("nowhere.tsy")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{QStringLiteral("Файл проекта поврежден. Загрузка невозможна!"),
+            QStringLiteral("Не могу открыть файл проекта")}));
+    ASSERT_EQ(Frame().ProjectCount(), 1U);
+    const QString absolute = QFileInfo(Path(QStringLiteral("s.tsy"))).absoluteFilePath();
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + absolute});
+    EXPECT_EQ(Frame().ActiveProject()->Document().FileName(), absolute.toStdString());
+    EXPECT_TRUE(Control("btSaveProject")->isEnabled());
+    Click("btCloseProject");
+}
