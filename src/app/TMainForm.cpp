@@ -9,6 +9,8 @@
 #include "storage/TLoadSaveProject.h"
 #include "view/TUserProject.h"
 
+#include "TessalyVersion.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -78,7 +80,7 @@ TMainForm::TMainForm(QWidget* parent)
     , PrintProjectDialogPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Tessaly 1.0 (beta)"));
+    setWindowTitle(QStringLiteral("Tessaly " TESSALY_VERSION " (beta)"));
     setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
     StartDir = DetermineStartDirectory(this);
 
