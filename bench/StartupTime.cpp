@@ -38,6 +38,7 @@ using Clock = std::chrono::steady_clock;
 
 struct CStart {
     double Milliseconds = 0;
+    double CpuMilliseconds = 0; // user and system time of the child: less sensitive to a busy machine
     double PeakMegabytes = 0;
 };
 
@@ -167,7 +168,7 @@ std::optional<CStart> MeasureOnce(CRootWatcher& watcher, const std::string& prog
         const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
         if (map->event == watcher.RootWindow() && map->override_redirect == 0) {
             const std::chrono::duration<double, std::milli> elapsed = Clock::now() - started;
-            result = CStart{elapsed.count(), 0};
+            result = CStart{elapsed.count(), 0, 0};
             shown = map->window;
             break;
         }
@@ -181,6 +182,9 @@ std::optional<CStart> MeasureOnce(CRootWatcher& watcher, const std::string& prog
         return {};
     }
     result->PeakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
+    const auto milliseconds
+        = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+    result->CpuMilliseconds = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
     // The next start begins on an empty screen: wait until the server has destroyed the window.
     const Clock::time_point gone = Clock::now() + std::chrono::seconds(5);
     while (CEvent event = watcher.Next(gone)) {
@@ -233,6 +237,7 @@ int main(int argc, char* argv[])
     }
 
     std::array<std::vector<double>, 2> times;
+    std::array<std::vector<double>, 2> cpu;
     std::array<std::vector<double>, 2> memory;
     for (int run = -1; run < runs; ++run) { // run -1 warms the file cache
         for (std::size_t p = 0; p < 2; ++p) {
@@ -242,6 +247,7 @@ int main(int argc, char* argv[])
             }
             if (run >= 0) {
                 times[p].push_back(start->Milliseconds);
+                cpu[p].push_back(start->CpuMilliseconds);
                 memory[p].push_back(start->PeakMegabytes);
             }
         }
@@ -250,10 +256,11 @@ int main(int argc, char* argv[])
     std::printf("exec to first window mapped on DISPLAY=%s, medians of %d starts each\n", display, runs);
     for (std::size_t p = 0; p < 2; ++p) {
         const auto [fastest, slowest] = std::minmax_element(times[p].begin(), times[p].end());
-        std::printf("  %-18s %7.1f ms (%.1f to %.1f)  peak memory %6.1f MB\n", BaseName(programs[p]).c_str(),
-            Median(times[p]), *fastest, *slowest, Median(memory[p]));
+        std::printf("  %-18s %7.1f ms (%.1f to %.1f)  cpu %6.1f ms  peak memory %6.1f MB\n",
+            BaseName(programs[p]).c_str(), Median(times[p]), *fastest, *slowest, Median(cpu[p]), Median(memory[p]));
     }
-    std::printf("  %s/%s: time %.2fx, peak memory %.2fx\n", BaseName(programs[0]).c_str(),
-        BaseName(programs[1]).c_str(), Median(times[0]) / Median(times[1]), Median(memory[0]) / Median(memory[1]));
+    std::printf("  %s/%s: time %.2fx, cpu %.2fx, peak memory %.2fx\n", BaseName(programs[0]).c_str(),
+        BaseName(programs[1]).c_str(), Median(times[0]) / Median(times[1]), Median(cpu[0]) / Median(cpu[1]),
+        Median(memory[0]) / Median(memory[1]));
     return 0;
 }
