@@ -25,4 +25,14 @@ if [ -x scripts/lint.sh ]; then
   echo "== format and lint"
   ./scripts/lint.sh build
 fi
+echo "== install: desktop entry, file types, icon"
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+for f in bin/tessaly bin/tessaly-report share/tessaly/tessaly.hlp share/tessaly/examples/supplier.tsy \
+  share/tessaly/HTemplates/supplier.htp share/icons/hicolor/scalable/apps/tessaly.svg; do
+  [ -s "$prefix/$f" ] || { echo "not installed: $f" >&2; exit 1; }
+done
+desktop-file-validate --no-hints "$prefix/share/applications/tessaly.desktop"
+xmllint --noout "$prefix/share/mime/packages/tessaly.xml" "$prefix/share/icons/hicolor/scalable/apps/tessaly.svg"
+rm -rf "$prefix"
 echo "== all tests passed"

@@ -39,9 +39,20 @@ bool THelpViewer::OpenAtContents(const QString& helpFile)
 
 QString LocateHelpFile(const QString& helpFile, const QString& startDirectory)
 {
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(helpFile);
-    if (QFileInfo::exists(besideProgram)) {
-        return besideProgram;
+    return LocateHelpFile(helpFile, startDirectory, QCoreApplication::applicationDirPath());
+}
+
+QString LocateHelpFile(const QString& helpFile, const QString& startDirectory, const QString& programDirectory)
+{
+    const QDir program(programDirectory);
+    // An installed program lives in <prefix>/bin and its data in <prefix>/share/tessaly.
+    const QString candidates[] = {program.filePath(helpFile), QDir(startDirectory).filePath(helpFile),
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/tessaly/") + helpFile))};
+    for (const QString& candidate : candidates) {
+        if (QFileInfo::exists(candidate)) {
+            return candidate;
+        }
     }
-    return QDir(startDirectory).filePath(helpFile);
+    // Found nowhere: the start directory's file, which the viewer names as missing.
+    return candidates[1];
 }

@@ -22,5 +22,7 @@ private:
     QTextBrowser* lbHelpText = nullptr;
 };
 
-// Where the program's help file is: beside the program, else in the start directory.
+// Where the program's help file is: beside the program, else in the start directory,
+// else in the data folder of an installed program (../share/tessaly from the program).
 QString LocateHelpFile(const QString& helpFile, const QString& startDirectory);
+QString LocateHelpFile(const QString& helpFile, const QString& startDirectory, const QString& programDirectory);

@@ -11,6 +11,8 @@
 #include "storage/ProjectFile.h"
 #include "view/TUserProject.h"
 
+#include "TessalyVersion.h"
+
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -76,7 +78,7 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Tessaly 1.0 (beta)"));
+    setWindowTitle(QStringLiteral("Tessaly " TESSALY_VERSION " (beta)"));
     setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
     StartDir = DetermineStartDirectory(this);
     DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, StartDir);

@@ -1,5 +1,7 @@
 #include "app/TfmAboutForm.h"
 
+#include "TessalyVersion.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,7 +13,7 @@ TfmAboutForm::TfmAboutForm(QWidget* parent)
     setWindowTitle(QStringLiteral(" О программе"));
     setModal(true);
 
-    auto* title = new QLabel(QStringLiteral("TESSALY 1.0"), this);
+    auto* title = new QLabel(QStringLiteral("TESSALY " TESSALY_VERSION), this);
     title->setObjectName(QStringLiteral("lbTitle"));
     QFont titleFont = title->font();
     titleFont.setBold(true);

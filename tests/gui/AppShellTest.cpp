@@ -209,6 +209,29 @@ TEST_F(AppShell, HelpOpensTessalyHlpAtItsContents)
     EXPECT_TRUE(viewer.Browser()->toPlainText().contains(QStringLiteral("Файл справки не найден")));
 }
 
+TEST_F(AppShell, HelpFileIsFoundBesideTheProgramThenInTheStartDirectoryThenInstalled)
+{
+    // An installed layout: <prefix>/bin and <prefix>/share/tessaly, started elsewhere.
+    const QString prefix = Path(QStringLiteral("prefix"));
+    const QString start = Path(QStringLiteral("start"));
+    const QString bin = prefix + QStringLiteral("/bin");
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(prefix + QStringLiteral("/share/tessaly")) && QDir().mkpath(start));
+    const auto place = [](const QString& file) {
+        QFile help(file);
+        return help.open(QIODevice::WriteOnly) && help.write("<html></html>") > 0;
+    };
+    const QString missing = start + QStringLiteral("/tessaly.hlp");
+    EXPECT_EQ(LocateHelpFile(QStringLiteral("tessaly.hlp"), start, bin), missing);
+
+    const QString installed = prefix + QStringLiteral("/share/tessaly/tessaly.hlp");
+    ASSERT_TRUE(place(installed));
+    EXPECT_EQ(LocateHelpFile(QStringLiteral("tessaly.hlp"), start, bin), installed);
+    ASSERT_TRUE(place(missing));
+    EXPECT_EQ(LocateHelpFile(QStringLiteral("tessaly.hlp"), start, bin), missing);
+    ASSERT_TRUE(place(bin + QStringLiteral("/tessaly.hlp")));
+    EXPECT_EQ(LocateHelpFile(QStringLiteral("tessaly.hlp"), start, bin), bin + QStringLiteral("/tessaly.hlp"));
+}
+
 TEST_F(AppShell, RussianTranslationGivesDaAndNet)
 {
     QTranslator russian;
