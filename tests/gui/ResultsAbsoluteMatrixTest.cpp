@@ -4,13 +4,17 @@
 #include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace judgetest;
 
@@ -32,6 +36,78 @@ QString ExpectedText(double d)
 double Weight(int code)
 {
     return code < 0 ? 1.0 / -code : code;
+}
+
+// A measure as the windows show it: truncated to four decimals.
+QString Shown4(double x)
+{
+    return Dec(QString::number(std::floor(x * 1e4 + 1e-9) / 1e4, 'g', 15));
+}
+
+// CR and the geometric index of a full matrix of codes, computed here from the
+// definitions: normalised row geometric means, the mean of (A w)_i / w_i, the random index.
+struct CMeasured {
+    std::vector<double> W;
+    double CR = 0.0;
+    double Gci = 0.0;
+};
+CMeasured Measure(const std::vector<std::vector<int>>& codes)
+{
+    const std::size_t n = codes.size();
+    const double randomIndex[10] = {0, 0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45};
+    CMeasured m;
+    double total = 0.0;
+    for (const auto& row : codes) {
+        double product = 1.0;
+        for (int code : row) {
+            product *= Weight(code);
+        }
+        m.W.push_back(std::pow(product, 1.0 / static_cast<double>(n)));
+        total += m.W.back();
+    }
+    for (double& w : m.W) {
+        w /= total;
+    }
+    double lambda = 0.0;
+    double squares = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        double aw = 0.0;
+        for (std::size_t j = 0; j < n; ++j) {
+            aw += Weight(codes[i][j]) * m.W[j];
+            if (j > i) {
+                const double l = std::log(Weight(codes[i][j]) * m.W[j] / m.W[i]);
+                squares += l * l;
+            }
+        }
+        lambda += aw / m.W[i] / static_cast<double>(n);
+    }
+    const auto size = static_cast<double>(n);
+    m.CR = (lambda - size) / (size - 1.0) / randomIndex[n];
+    m.Gci = 2.0 / ((size - 1.0) * (size - 2.0)) * squares;
+    return m;
+}
+
+// The matrix with the pair (r, c) set to code and its mirror.
+std::vector<std::vector<int>> WithPair(std::vector<std::vector<int>> codes, std::size_t r, std::size_t c, int code)
+{
+    codes[r][c] = code;
+    codes[c][r] = code == 1 ? 1 : -code;
+    return codes;
+}
+
+// The lowest bottom among the visible controls of the section under the memo.
+int SectionBottom(const TfmAbsoluteMatrix* research)
+{
+    int bottom = 0;
+    for (const QWidget* control : research->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (control->isVisibleTo(research) && control != research->btClose
+            && (name.startsWith(QStringLiteral("lbVerdict")) || name.endsWith(QStringLiteral("Limit"))
+                || name.startsWith(QStringLiteral("lbSuggestion")) || name.startsWith(QStringLiteral("btAccept")))) {
+            bottom = std::max(bottom, control->geometry().bottom() + 1);
+        }
+    }
+    return bottom;
 }
 
 class AbsoluteMatrixTest : public ::testing::Test {
@@ -120,9 +196,16 @@ TEST_F(AbsoluteMatrixTest, ConsistentMatrixHasNoDeviationAndNoViolation)
         EXPECT_EQ(research->RowHeaders[1]->geometry(), QRect(25, 52, 110, 20));
         EXPECT_EQ(research->lbTrInfo->pos(), QPoint(25, 104));
         EXPECT_EQ(research->mmUserTransInfo->geometry(), QRect(25, 124, 321, 113));
-        EXPECT_EQ(research->btClose->geometry(), QRect(25, 252, 75, 21));
+        // The verdict between the memo and "Закрыть", which stands 15 pixels below it.
+        EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
+        EXPECT_EQ(
+            research->lbRatioLimit->text(), QStringLiteral("ОС: 0 (допустимо до %1)").arg(Dec(QStringLiteral("0.05"))));
+        EXPECT_EQ(research->lbSuggestions->text(), QStringLiteral("Предложений по изменению суждений нет"));
+        EXPECT_FALSE(research->AcceptButtons[0]->isVisible());
+        EXPECT_GT(research->lbVerdict->y(), 124 + 113);
+        EXPECT_EQ(research->btClose->geometry(), QRect(25, SectionBottom(research) + 15, 75, 21));
         // The sum column reaches further right than the memo: width = sum right + 20.
-        EXPECT_EQ(research->size(), QSize(365, 312));
+        EXPECT_EQ(research->size(), QSize(365, research->btClose->y() + 60));
         ExpectTidyLayout(research);
         const QImage image = GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_consistent"));
         // Row numbers left of the headers, column numbers above the cells.
@@ -243,4 +326,70 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
 }
+
+// The three suggestions of a 5 x 5 matrix, one accepted in the real window: the
+// comparison window's cells change at once, the element and the measures only on
+// "Применить", which then shows the CR the suggestion promised.
+TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromised)
+{
+    const std::vector<std::vector<int>> codes{
+        {1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}};
+    Project.BuildNewHierarchy(5, 3, "ВЫБОР", "");
+    for (std::uint32_t i = 0; i < 5; ++i) {
+        for (std::uint32_t j = 0; j < 5; ++j) {
+            SetCell(Project, 0, 0, i, j, codes[i][j]);
+        }
+    }
+    const CMeasured now = Measure(codes);
+    const CMeasured first = Measure(WithPair(codes, 2, 3, 5));
+    EXPECT_NEAR(first.CR, 0.129453, 1e-6); // the figure worked out by hand for this matrix
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->lbVerdict->text(),
+            QStringLiteral("Согласованность суждений недостаточна: суждения стоит пересмотреть"));
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(now.CR), Dec(QStringLiteral("0.1"))));
+        EXPECT_EQ(research->lbGeometricLimit->text(),
+            QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
+                .arg(Shown4(now.Gci), Dec(QStringLiteral("0.37"))));
+        EXPECT_EQ(research->SuggestionLines[0]->text(),
+            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 5, ОС станет %1").arg(Shown4(first.CR)));
+        EXPECT_EQ(research->SuggestionLines[1]->text(),
+            QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 1/2, ОС станет %1")
+                .arg(Shown4(Measure(WithPair(codes, 0, 2, -2)).CR)));
+        EXPECT_EQ(research->SuggestionLines[2]->text(),
+            QStringLiteral("2. ЭЛЕМЕНТ_1 и 4. ЭЛЕМЕНТ_3: 9 → 3, ОС станет %1")
+                .arg(Shown4(Measure(WithPair(codes, 1, 3, 3)).CR)));
+        EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
+        ExpectTidyLayout(research);
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_suggestions"));
+
+        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
+        EXPECT_EQ(form->WorkingJudgements()(2, 3), 5);
+        EXPECT_EQ(form->WorkingJudgements()(3, 2), -5);
+        EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("5"));
+        EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/5"));
+        EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
+        EXPECT_FALSE(research->AcceptButtons[0]->isEnabled());
+        EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
+        // Nothing applied yet.
+        EXPECT_EQ(Project.Goal().Judgements(2, 3), -2);
+        EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
+
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        EXPECT_EQ(Project.Goal().Judgements(2, 3), 5);
+        EXPECT_EQ(Project.Goal().Judgements(3, 2), -5);
+        EXPECT_EQ(form->stOS->text(), Shown4(first.CR));
+        for (std::uint32_t i = 0; i < 5; ++i) {
+            EXPECT_NEAR(Project.LevelData(0, 0).Priority[i], first.W[i], 1e-12);
+        }
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
+        EXPECT_TRUE(research->AcceptButtons[0]->isEnabled()); // a new list, nothing accepted in it
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}
+
 } // namespace
