@@ -247,6 +247,11 @@ void TfmExpertForm::FormShow()
         const QPoint centreOfMain = main->frameGeometry().center();
         move(centreOfMain.x() - (width + dx) / 2, centreOfMain.y() - (height + dy) / 2);
     }
+
+    // A research window left open by "Отмена" would show the previous element.
+    if (const TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
+        ShowResearch();
+    }
 }
 
 void TfmExpertForm::paintEvent(QPaintEvent* event)

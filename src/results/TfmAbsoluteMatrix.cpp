@@ -124,6 +124,8 @@ TfmAbsoluteMatrix::~TfmAbsoluteMatrix() = default;
 
 void TfmAbsoluteMatrix::SetMatrixOrder(std::uint32_t n)
 {
+    // Left open, the window still shows the previous order's table.
+    FormClose();
     Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
 }
 

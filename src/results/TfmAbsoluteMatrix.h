@@ -27,6 +27,7 @@ public:
     explicit TfmAbsoluteMatrix(QWidget* parent = nullptr);
     ~TfmAbsoluteMatrix() override;
 
+    // Hides whatever the previous order showed; the next showing shows n.
     void SetMatrixOrder(std::uint32_t n);
     void SetRowNames(std::uint32_t n, const std::array<QLabel*, MaxElementsPerLevel>& names);
     void FillDeviations(const TMatrix<int>& judgements, const double* priorities);

@@ -392,4 +392,48 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
 }
 
+// Left open by "Отмена", the research window follows the next element judged: its
+// order, its names, no cell of the larger table before, and "Применить" fills it
+// with that element's figures.
+TEST_F(AbsoluteMatrixTest, LeftOpenItFollowsTheNextElementWithoutStaleCells)
+{
+    ASSERT_TRUE(BuildWithCounts(Project, {1, 3, 2}));
+    for (std::uint32_t k = 0; k < 2; ++k) {
+        SetName(Project, k, 2, "НИЖНИЙ_" + std::to_string(k));
+    }
+    SetPair(Project, 0, 1, 0, 1, 4);
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, 0, 0, &MainWindow);
+    ASSERT_TRUE(Research()->isVisible());
+
+    auto expectSecondElement = [this](const char* when) {
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->MatrixOrder(), 2U) << when;
+        EXPECT_EQ(research->RowHeaders[1]->text(), QStringLiteral("НИЖНИЙ_1")) << when;
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            EXPECT_FALSE(research->DeviationCells[2][k]->isVisible()) << when << k;
+            EXPECT_FALSE(research->DeviationCells[k][2]->isVisible()) << when << k;
+        }
+        EXPECT_FALSE(research->RowHeaders[2]->isVisible()) << when;
+        EXPECT_FALSE(research->RowSums[2]->isVisible()) << when;
+        EXPECT_EQ(research->width(), 346 + 30) << when; // the memo's right edge sets it for two
+    };
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        expectSecondElement("on opening");
+        JudgeCell(form, 0, 1, 9);
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        expectSecondElement("after Исследовать");
+        // 9 against the shown priorities 0.8 and 0.2, then against its own 0.9 and 0.1.
+        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("5"));
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        expectSecondElement("after Применить");
+        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("0"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, 0, 1, &MainWindow);
+    EXPECT_FALSE(Research()->isVisible());
+}
 } // namespace
