@@ -26,6 +26,8 @@ constexpr int SectionGap = 12;
 constexpr int AcceptWidth = 75;
 constexpr int AcceptHeight = 21;
 constexpr int SuggestionStep = 25;
+// Between the comparison window and this one.
+constexpr int WindowGap = 8;
 constexpr Qt::WindowFlags ResearchWindowFlags
     = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 
@@ -43,6 +45,44 @@ QLabel* MakeSectionLabel(QWidget* parent, const char* name, bool bold)
     }
     label->hide();
     return label;
+}
+
+// Frame positions of the comparison window and of this one, both inside the screen.
+struct CBesidePlaces {
+    QPoint Comparison;
+    QPoint Research;
+};
+
+// On the side with room, the right one when both have it; when neither has, the
+// comparison window moves aside as far as needed and the screen allows, the shorter
+// way. Should the two together be wider than the screen, the comparison window keeps
+// to the left edge and this window to the right one, so that it covers the far side
+// of the comparison window (its priorities), not its measures and buttons.
+CBesidePlaces PlaceBeside(const QRect& comparison, const QSize& research, const QRect& screen)
+{
+    const int need = research.width() + WindowGap;
+    const int roomRight = screen.right() - comparison.right();
+    const int roomLeft = comparison.left() - screen.left();
+    bool right = true;
+    if (need > roomRight) {
+        const bool pairFits = comparison.width() + need <= screen.width();
+        right = need > roomLeft && (!pairFits || roomRight >= roomLeft);
+    }
+    CBesidePlaces places{comparison.topLeft(), {}};
+    if (right) {
+        const int shift = need > roomRight ? std::min(need - roomRight, std::max(roomLeft, 0)) : 0;
+        places.Comparison.rx() -= shift;
+        const int x = places.Comparison.x() + comparison.width() + WindowGap;
+        places.Research.setX(std::min(x, screen.right() + 1 - research.width()));
+    } else {
+        const int shift = need > roomLeft ? std::min(need - roomLeft, std::max(roomRight, 0)) : 0;
+        places.Comparison.rx() += shift;
+        places.Research.setX(places.Comparison.x() - WindowGap - research.width());
+    }
+    places.Research.setX(std::max(places.Research.x(), screen.left()));
+    const int y = std::min(comparison.top(), screen.bottom() + 1 - research.height());
+    places.Research.setY(std::max(y, screen.top()));
+    return places;
 }
 } // namespace
 
@@ -276,17 +316,17 @@ void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
         setParent(comparisonWindow, ResearchWindowFlags);
     }
     FormShow();
-    if (comparisonWindow != nullptr) {
-        const QRect beside = comparisonWindow->frameGeometry();
-        QPoint at(beside.right() + 8, beside.top());
-        if (const QScreen* screen = comparisonWindow->screen(); screen != nullptr) {
-            const QRect available = screen->availableGeometry();
-            if (at.x() + frameGeometry().width() > available.right()) {
-                at.setX(beside.left() - frameGeometry().width() - 8);
-            }
-            at.setX(std::max(at.x(), available.left()));
+    if (comparisonWindow != nullptr && comparisonWindow->screen() != nullptr) {
+        const QRect comparison = comparisonWindow->frameGeometry();
+        // Before its first showing this window has no frame yet: take the comparison
+        // window's, the same kind of window.
+        const QSize frame = comparison.size() - comparisonWindow->size();
+        const CBesidePlaces places
+            = PlaceBeside(comparison, size() + frame, comparisonWindow->screen()->availableGeometry());
+        if (places.Comparison != comparison.topLeft()) {
+            comparisonWindow->move(places.Comparison);
         }
-        move(at);
+        move(places.Research);
     }
     show();
     raise();

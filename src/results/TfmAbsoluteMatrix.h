@@ -37,7 +37,9 @@ public:
     // False once the judging the suggestions belong to has ended: nothing could take them.
     void SetSuggestionsAcceptable(bool acceptable);
     // Makes the comparison window its parent (so it stays usable while that window
-    // is modal), places it beside it and shows it.
+    // is modal) and shows it beside it, inside the screen. Where the screen has no
+    // room beside the comparison window as it stands, the comparison window is moved
+    // aside to make it.
     void ShowBeside(QWidget* comparisonWindow);
 
     [[nodiscard]] std::uint32_t MatrixOrder() const { return Order; }

@@ -308,6 +308,10 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
         EXPECT_EQ(research->RowSums[0]->geometry(), QRect(530, 30, 55, 20));
         EXPECT_EQ(research->size(), QSize(605, research->btClose->y() + 60));
         ExpectTidyLayout(research);
+        // Wider together than the screen: inside it, over the comparison window's
+        // priorities rather than its measures.
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(research->frameGeometry()));
+        EXPECT_GT(research->frameGeometry().left(), form->stOS->mapToGlobal(form->stOS->rect().topRight()).x());
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_n9"));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
@@ -387,6 +391,25 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(research->lbRatioLimit->text(),
             QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
         EXPECT_TRUE(research->AcceptButtons[0]->isEnabled()); // a new list, nothing accepted in it
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}
+
+// With the comparison window centred on a main window as wide as the screen, neither
+// side has room for the research window as things stand: it must still not cover the
+// comparison window, nor leave the screen at the bottom.
+TEST_F(AbsoluteMatrixTest, OpensBesideTheComparisonWindowInsideTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    MainWindow.setGeometry(screen.x(), screen.y() + screen.height() / 2, screen.width(), screen.height() / 2);
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(research));
+        EXPECT_FALSE(research->frameGeometry().intersects(form->frameGeometry()));
+        EXPECT_TRUE(screen.contains(research->frameGeometry())) << research->frameGeometry().y();
+        EXPECT_TRUE(screen.contains(form->frameGeometry()));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
