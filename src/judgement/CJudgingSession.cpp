@@ -4,6 +4,8 @@
 #include "model/CProjectDocument.h"
 #include "results/LocalPriorities.h"
 
+#include <array>
+
 namespace {
 const std::string NoName;
 } // namespace
@@ -88,6 +90,16 @@ void CJudgingSession::Apply()
     ComputeLocalPriorities(model, Position, Level, n);
     ComputeConsistency(model, Position, Level, n);
     TakeShown();
+}
+
+CConsistencyGuidance CJudgingSession::Guidance() const
+{
+    if (MatrixOrder == 0) {
+        return CConsistencyGuidance{};
+    }
+    std::array<double, MaxElementsPerLevel> priority{};
+    ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
+    return GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
 }
 
 void CJudgingSession::TakeShown()

@@ -3,6 +3,7 @@
 #include "model/ModelConstants.h"
 #include "model/TDesicionLevelData.h"
 #include "model/TMatrix.h"
+#include "results/ConsistencyGuidance.h"
 
 #include <cstdint>
 #include <string>
@@ -47,6 +48,10 @@ public:
     void Apply();
     // The priorities and measures as last shown: those of the opening or the last Apply.
     [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+    // The verdict and the judgements to change for the working matrix as it stands,
+    // with its own priorities: after Apply those are the shown ones, and a suggestion's
+    // CR is what Apply will show once it is accepted.
+    [[nodiscard]] CConsistencyGuidance Guidance() const;
 
 private:
     void TakeShown();

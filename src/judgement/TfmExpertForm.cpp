@@ -135,6 +135,10 @@ void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* 
 {
     ScaleWindow = scale;
     ResearchWindow = research;
+    if (research != nullptr) {
+        connect(research, &TfmAbsoluteMatrix::SuggestionAccepted, this, &TfmExpertForm::AcceptSuggestion,
+            Qt::UniqueConnection);
+    }
 }
 
 void TfmExpertForm::JudgeElement(
@@ -243,6 +247,11 @@ void TfmExpertForm::FormShow()
         const QPoint centreOfMain = main->frameGeometry().center();
         move(centreOfMain.x() - (width + dx) / 2, centreOfMain.y() - (height + dy) / 2);
     }
+
+    // A research window left open by "Отмена" would show the previous element.
+    if (const TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
+        ShowResearch();
+    }
 }
 
 void TfmExpertForm::paintEvent(QPaintEvent* event)
@@ -278,6 +287,9 @@ void TfmExpertForm::FormClose()
         label->hide();
     }
     btResearch->setEnabled(true);
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->SetSuggestionsAcceptable(false);
+    }
 }
 
 void TfmExpertForm::done(int result)
@@ -324,9 +336,7 @@ void TfmExpertForm::btApplyClick()
     Judging.Apply();
     ShowMeasures();
     // An open research window follows the applied judgements.
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
-    }
+    FillResearch();
 }
 
 void TfmExpertForm::btOkClick()
@@ -352,10 +362,37 @@ void TfmExpertForm::btResearchClick()
     btResearch->setEnabled(false);
     ResearchIsOpen = true;
     connect(research, &TfmAbsoluteMatrix::ClosedByUser, this, &TfmExpertForm::EnableResearch, Qt::UniqueConnection);
+    ShowResearch();
+}
+
+void TfmExpertForm::ShowResearch()
+{
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
+    if (research == nullptr) {
+        return;
+    }
     research->SetMatrixOrder(Judging.Order());
     research->SetRowNames(Judging.Order(), RowNameLabels);
-    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
+    FillResearch();
     research->ShowBeside(this);
+}
+
+void TfmExpertForm::FillResearch()
+{
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
+    if (research == nullptr) {
+        return;
+    }
+    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
+    research->ShowGuidance(Judging.Guidance());
+}
+
+void TfmExpertForm::AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code)
+{
+    if (Judging.IsOpen() && Judging.SetJudgement(row, column, code)) {
+        SetCellText(row, column);
+        SetCellText(column, row);
+    }
 }
 
 void TfmExpertForm::EnableResearch()

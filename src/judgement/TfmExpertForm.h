@@ -87,6 +87,12 @@ private:
     void btCancelClick();
     void btResearchClick();
     void EnableResearch();
+    // The research window for this element: its order and names, its figures, beside.
+    void ShowResearch();
+    // Its deviations, verdict and suggestions from the working matrix as it stands.
+    void FillResearch();
+    // A suggestion accepted there: entered as its line of the scale would be.
+    void AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code);
     // The session's shown priorities and measures into the labels.
     void ShowMeasures();
     void ShowCells();

@@ -2,6 +2,7 @@
 
 #include "results/CAbsouteMatrixTable_Element.h"
 #include "results/Deviations.h"
+#include "results/NumberFormat.h"
 #include "results/WidgetStyle.h"
 
 #include <QCloseEvent>
@@ -14,16 +15,74 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace {
 constexpr int HeaderLeft = 25;
 constexpr int TableTop = 30;
 constexpr int RowStep = 22;
+// The verdict and suggestions under the memo.
+constexpr int SectionGap = 12;
+constexpr int AcceptWidth = 75;
+constexpr int AcceptHeight = 21;
+constexpr int SuggestionStep = 25;
+// Between the comparison window and this one.
+constexpr int WindowGap = 8;
 constexpr Qt::WindowFlags ResearchWindowFlags
     = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 
 int SumLeft(std::uint32_t n)
 {
     return static_cast<int>(n) * 40 + 170;
+}
+
+QLabel* MakeSectionLabel(QWidget* parent, const char* name, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        StyleBoldLabel(label);
+    }
+    label->hide();
+    return label;
+}
+
+// Frame positions of the comparison window and of this one, both inside the screen.
+struct CBesidePlaces {
+    QPoint Comparison;
+    QPoint Research;
+};
+
+// On the side with room, the right one when both have it; when neither has, the
+// comparison window moves aside as far as needed and the screen allows, the shorter
+// way. Should the two together be wider than the screen, the comparison window keeps
+// to the left edge and this window to the right one, so that it covers the far side
+// of the comparison window (its priorities), not its measures and buttons.
+CBesidePlaces PlaceBeside(const QRect& comparison, const QSize& research, const QRect& screen)
+{
+    const int need = research.width() + WindowGap;
+    const int roomRight = screen.right() - comparison.right();
+    const int roomLeft = comparison.left() - screen.left();
+    bool right = true;
+    if (need > roomRight) {
+        const bool pairFits = comparison.width() + need <= screen.width();
+        right = need > roomLeft && (!pairFits || roomRight >= roomLeft);
+    }
+    CBesidePlaces places{comparison.topLeft(), {}};
+    if (right) {
+        const int shift = need > roomRight ? std::min(need - roomRight, std::max(roomLeft, 0)) : 0;
+        places.Comparison.rx() -= shift;
+        const int x = places.Comparison.x() + comparison.width() + WindowGap;
+        places.Research.setX(std::min(x, screen.right() + 1 - research.width()));
+    } else {
+        const int shift = need > roomLeft ? std::min(need - roomLeft, std::max(roomRight, 0)) : 0;
+        places.Comparison.rx() += shift;
+        places.Research.setX(places.Comparison.x() - WindowGap - research.width());
+    }
+    places.Research.setX(std::max(places.Research.x(), screen.left()));
+    const int y = std::min(comparison.top(), screen.bottom() + 1 - research.height());
+    places.Research.setY(std::max(y, screen.top()));
+    return places;
 }
 } // namespace
 
@@ -82,12 +141,31 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
         sum->resize(55, 20);
         RowSums[i] = sum;
     }
+
+    lbVerdict = MakeSectionLabel(this, "lbVerdict", true);
+    lbVerdict->setWordWrap(true);
+    lbRatioLimit = MakeSectionLabel(this, "lbRatioLimit", false);
+    lbGeometricLimit = MakeSectionLabel(this, "lbGeometricLimit", false);
+    lbSuggestions = MakeSectionLabel(this, "lbSuggestions", true);
+    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
+        auto* accept = new QPushButton(QStringLiteral("Принять"), this);
+        accept->setObjectName(QStringLiteral("btAcceptSuggestion_%1").arg(k));
+        accept->resize(AcceptWidth, AcceptHeight);
+        accept->setAutoDefault(false);
+        accept->hide();
+        connect(accept, &QPushButton::clicked, this, [this, k] { AcceptSuggestionClick(k); });
+        AcceptButtons[k] = accept;
+        SuggestionLines[k] = MakeSectionLabel(this, "", false);
+        SuggestionLines[k]->setObjectName(QStringLiteral("lbSuggestion_%1").arg(k));
+    }
 }
 
 TfmAbsoluteMatrix::~TfmAbsoluteMatrix() = default;
 
 void TfmAbsoluteMatrix::SetMatrixOrder(std::uint32_t n)
 {
+    // Left open, the window still shows the previous order's table.
+    FormClose();
     Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
 }
 
@@ -145,6 +223,92 @@ void TfmAbsoluteMatrix::ShowMemoFromStart()
     mmUserTransInfo->verticalScrollBar()->setValue(0);
 }
 
+void TfmAbsoluteMatrix::ShowGuidance(const CConsistencyGuidance& guidance)
+{
+    Guidance = guidance;
+    Accepted.fill(false);
+    SuggestionsAcceptable = true;
+    const bool judged = Guidance.Order >= 2;
+    const bool measured = judged && Guidance.Verdict != EConsistencyVerdict::Undetermined;
+    lbVerdict->setText(QString::fromUtf8(ConsistencyVerdictText(Guidance.Verdict)));
+    lbVerdict->setVisible(judged);
+    lbRatioLimit->setText(QStringLiteral("ОС: %1 (допустимо до %2)")
+                              .arg(TruncatedText(Guidance.Measures.CR, 4), TruncatedText(Guidance.CrLimit, 4)));
+    lbRatioLimit->setVisible(measured);
+    const bool geometric = measured && Guidance.Gci.has_value() && Guidance.GciLimit.has_value();
+    if (geometric) {
+        lbGeometricLimit->setText(QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
+                                      .arg(TruncatedText(*Guidance.Gci, 4), TruncatedText(*Guidance.GciLimit, 4)));
+    }
+    lbGeometricLimit->setVisible(geometric);
+    lbSuggestions->setText(Guidance.SuggestionCount > 0 ? QStringLiteral("Что изменить в первую очередь:")
+                                                        : QStringLiteral("Предложений по изменению суждений нет"));
+    lbSuggestions->setVisible(measured);
+    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
+        const bool shown = measured && k < Guidance.SuggestionCount;
+        if (shown) {
+            const CSuggestion& suggestion = Guidance.Suggestions[k];
+            SuggestionLines[k]->setText(SuggestionText(suggestion));
+            const QString after = suggestion.GciAfter
+                ? QStringLiteral(", геометрический индекс %1").arg(TruncatedText(*suggestion.GciAfter, 4))
+                : QString();
+            SuggestionLines[k]->setToolTip(
+                QStringLiteral("«%1» по сравнению с «%2»: сейчас %3, предлагается %4; "
+                               "после замены ОС станет %5%6")
+                    .arg(RowHeaders[suggestion.Row]->text(), RowHeaders[suggestion.Column]->text(),
+                        QString::fromStdString(JudgementCellText(suggestion.Current)),
+                        QString::fromStdString(JudgementCellText(suggestion.Proposed)),
+                        TruncatedText(suggestion.CrAfter, 4), after));
+        }
+        SuggestionLines[k]->setVisible(shown);
+        AcceptButtons[k]->setVisible(shown);
+    }
+    ShowAcceptButtons();
+    if (isVisible()) {
+        FormShow();
+    }
+}
+
+QString TfmAbsoluteMatrix::SuggestionText(const CSuggestion& suggestion) const
+{
+    // Long names are shortened to the width of the row headers; the tooltip has them whole.
+    const QFontMetrics metrics(SuggestionLines[0]->font());
+    const int nameWidth = RowHeaders[0]->width();
+    auto named = [&](std::uint32_t row) {
+        return QStringLiteral("%1. %2").arg(row + 1).arg(
+            metrics.elidedText(RowHeaders[row]->text(), Qt::ElideRight, nameWidth));
+    };
+    return QStringLiteral("%1 и %2: %3 → %4, ОС станет %5")
+        .arg(named(suggestion.Row), named(suggestion.Column),
+            QString::fromStdString(JudgementCellText(suggestion.Current)),
+            QString::fromStdString(JudgementCellText(suggestion.Proposed)), TruncatedText(suggestion.CrAfter, 4));
+}
+
+void TfmAbsoluteMatrix::SetSuggestionsAcceptable(bool acceptable)
+{
+    SuggestionsAcceptable = acceptable;
+    ShowAcceptButtons();
+}
+
+void TfmAbsoluteMatrix::ShowAcceptButtons()
+{
+    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
+        AcceptButtons[k]->setText(Accepted[k] ? QStringLiteral("Принято") : QStringLiteral("Принять"));
+        AcceptButtons[k]->setEnabled(SuggestionsAcceptable && !Accepted[k]);
+    }
+}
+
+void TfmAbsoluteMatrix::AcceptSuggestionClick(std::uint32_t index)
+{
+    if (index >= Guidance.SuggestionCount || Accepted[index] || !SuggestionsAcceptable) {
+        return;
+    }
+    const CSuggestion& suggestion = Guidance.Suggestions[index];
+    emit SuggestionAccepted(suggestion.Row, suggestion.Column, suggestion.Proposed);
+    Accepted[index] = true;
+    ShowAcceptButtons();
+}
+
 void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
 {
     if (comparisonWindow != nullptr && parentWidget() != comparisonWindow) {
@@ -152,17 +316,17 @@ void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
         setParent(comparisonWindow, ResearchWindowFlags);
     }
     FormShow();
-    if (comparisonWindow != nullptr) {
-        const QRect beside = comparisonWindow->frameGeometry();
-        QPoint at(beside.right() + 8, beside.top());
-        if (const QScreen* screen = comparisonWindow->screen(); screen != nullptr) {
-            const QRect available = screen->availableGeometry();
-            if (at.x() + frameGeometry().width() > available.right()) {
-                at.setX(beside.left() - frameGeometry().width() - 8);
-            }
-            at.setX(std::max(at.x(), available.left()));
+    if (comparisonWindow != nullptr && comparisonWindow->screen() != nullptr) {
+        const QRect comparison = comparisonWindow->frameGeometry();
+        // Before its first showing this window has no frame yet: take the comparison
+        // window's, the same kind of window.
+        const QSize frame = comparison.size() - comparisonWindow->size();
+        const CBesidePlaces places
+            = PlaceBeside(comparison, size() + frame, comparisonWindow->screen()->availableGeometry());
+        if (places.Comparison != comparison.topLeft()) {
+            comparisonWindow->move(places.Comparison);
         }
-        move(at);
+        move(places.Research);
     }
     show();
     raise();
@@ -194,12 +358,58 @@ void TfmAbsoluteMatrix::FormShow()
     const QLabel* last = RowHeaders[n - 1];
     lbTrInfo->move(last->x(), last->y() + 30);
     mmUserTransInfo->move(last->x(), last->y() + 50);
-    btClose->move(mmUserTransInfo->x(), mmUserTransInfo->y() + mmUserTransInfo->height() + 15);
     lbSummName->move(static_cast<int>(n) * 40 + 177, RowHeaders[0]->y() - 15);
     const int memoRight = mmUserTransInfo->x() + mmUserTransInfo->width();
     const int sumRight = RowSums[0]->x() + RowSums[0]->width();
-    const int width = memoRight > sumRight + 20 ? memoRight + 30 : sumRight + 20;
+    const int tableWidth = memoRight > sumRight + 20 ? memoRight + 30 : sumRight + 20;
+    // The section under the memo takes the width the table leaves (with the memo's
+    // margin) and widens the window only for a suggestion line that needs more.
+    const int memoBottom = mmUserTransInfo->y() + mmUserTransInfo->height();
+    const QRect section = PlaceGuidance(memoBottom + SectionGap, tableWidth - mmUserTransInfo->x() - 30);
+    const int above = section.height() > 0 ? section.y() + section.height() : memoBottom;
+    btClose->move(mmUserTransInfo->x(), above + 15);
+    const int width = std::max(tableWidth, section.x() + section.width() + 30);
     setFixedSize(width, btClose->y() + 60);
+}
+
+QRect TfmAbsoluteMatrix::PlaceGuidance(int top, int width)
+{
+    const int lineLeft = HeaderLeft + AcceptWidth + 8;
+    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
+        if (SuggestionLines[k]->isVisibleTo(this)) {
+            SuggestionLines[k]->adjustSize();
+            width = std::max(width, lineLeft - HeaderLeft + SuggestionLines[k]->width());
+        }
+    }
+    int y = top;
+    int bottom = top;
+    auto place = [&](QWidget* control, int x, int at, int gapBelow) {
+        control->move(x, at);
+        bottom = std::max(bottom, control->y() + control->height());
+        y = at + control->height() + gapBelow;
+    };
+    if (lbVerdict->isVisibleTo(this)) {
+        lbVerdict->resize(width, lbVerdict->heightForWidth(width));
+        place(lbVerdict, HeaderLeft, y, 4);
+    }
+    for (QLabel* label : {lbRatioLimit, lbGeometricLimit}) {
+        if (label->isVisibleTo(this)) {
+            label->adjustSize();
+            place(label, HeaderLeft, y, 2);
+        }
+    }
+    if (lbSuggestions->isVisibleTo(this)) {
+        lbSuggestions->adjustSize();
+        place(lbSuggestions, HeaderLeft, y + 6, 4);
+    }
+    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
+        if (AcceptButtons[k]->isVisibleTo(this)) {
+            QLabel* line = SuggestionLines[k];
+            line->move(lineLeft, y + (AcceptHeight - line->height()) / 2);
+            place(AcceptButtons[k], HeaderLeft, y, SuggestionStep - AcceptHeight);
+        }
+    }
+    return {HeaderLeft, top, width, bottom - top};
 }
 
 void TfmAbsoluteMatrix::paintEvent(QPaintEvent* event)

@@ -4,13 +4,17 @@
 #include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace judgetest;
 
@@ -32,6 +36,75 @@ QString ExpectedText(double d)
 double Weight(int code)
 {
     return code < 0 ? 1.0 / -code : code;
+}
+
+// A measure as the windows show it: truncated to four decimals.
+QString Shown4(double x)
+{
+    return Dec(QString::number(std::floor(x * 1e4 + 1e-9) / 1e4, 'g', 15));
+}
+
+// CR and the geometric index of a full matrix of codes, computed here from the
+// definitions: normalised row geometric means, the mean of (A w)_i / w_i, the random index.
+struct CMeasured {
+    std::vector<double> W;
+    double CR = 0.0;
+    double Gci = 0.0;
+};
+CMeasured Measure(const std::vector<std::vector<int>>& codes)
+{
+    const std::size_t n = codes.size();
+    const double randomIndex[10] = {0, 0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45};
+    CMeasured m;
+    double total = 0.0;
+    for (const auto& row : codes) {
+        double product = 1.0;
+        for (int code : row) {
+            product *= Weight(code);
+        }
+        m.W.push_back(std::pow(product, 1.0 / static_cast<double>(n)));
+        total += m.W.back();
+    }
+    for (double& w : m.W) {
+        w /= total;
+    }
+    double lambda = 0.0;
+    double squares = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        double aw = 0.0;
+        for (std::size_t j = 0; j < n; ++j) {
+            aw += Weight(codes[i][j]) * m.W[j];
+            if (j > i) {
+                const double l = std::log(Weight(codes[i][j]) * m.W[j] / m.W[i]);
+                squares += l * l;
+            }
+        }
+        lambda += aw / m.W[i] / static_cast<double>(n);
+    }
+    const auto size = static_cast<double>(n);
+    m.CR = (lambda - size) / (size - 1.0) / randomIndex[n];
+    m.Gci = 2.0 / ((size - 1.0) * (size - 2.0)) * squares;
+    return m;
+}
+
+// The matrix with the pair (r, c) set to code and its mirror.
+std::vector<std::vector<int>> WithPair(std::vector<std::vector<int>> codes, std::size_t r, std::size_t c, int code)
+{
+    codes[r][c] = code;
+    codes[c][r] = code == 1 ? 1 : -code;
+    return codes;
+}
+
+// The lowest bottom among the visible controls of the section under the memo.
+int SectionBottom(const TfmAbsoluteMatrix* r)
+{
+    int bottom = 0;
+    for (const QWidget* control :
+        std::initializer_list<const QWidget*>{r->lbVerdict, r->lbRatioLimit, r->lbGeometricLimit, r->lbSuggestions,
+            r->AcceptButtons[0], r->AcceptButtons[1], r->AcceptButtons[2], r->SuggestionLines[0]}) {
+        bottom = control->isVisibleTo(r) ? std::max(bottom, control->geometry().bottom() + 1) : bottom;
+    }
+    return bottom;
 }
 
 class AbsoluteMatrixTest : public ::testing::Test {
@@ -120,9 +193,16 @@ TEST_F(AbsoluteMatrixTest, ConsistentMatrixHasNoDeviationAndNoViolation)
         EXPECT_EQ(research->RowHeaders[1]->geometry(), QRect(25, 52, 110, 20));
         EXPECT_EQ(research->lbTrInfo->pos(), QPoint(25, 104));
         EXPECT_EQ(research->mmUserTransInfo->geometry(), QRect(25, 124, 321, 113));
-        EXPECT_EQ(research->btClose->geometry(), QRect(25, 252, 75, 21));
+        // The verdict between the memo and "Закрыть", which stands 15 pixels below it.
+        EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
+        EXPECT_EQ(
+            research->lbRatioLimit->text(), QStringLiteral("ОС: 0 (допустимо до %1)").arg(Dec(QStringLiteral("0.05"))));
+        EXPECT_EQ(research->lbSuggestions->text(), QStringLiteral("Предложений по изменению суждений нет"));
+        EXPECT_FALSE(research->AcceptButtons[0]->isVisible());
+        EXPECT_GT(research->lbVerdict->y(), 124 + 113);
+        EXPECT_EQ(research->btClose->geometry(), QRect(25, SectionBottom(research) + 15, 75, 21));
         // The sum column reaches further right than the memo: width = sum right + 20.
-        EXPECT_EQ(research->size(), QSize(365, 312));
+        EXPECT_EQ(research->size(), QSize(365, research->btClose->y() + 60));
         ExpectTidyLayout(research);
         const QImage image = GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_consistent"));
         // Row numbers left of the headers, column numbers above the cells.
@@ -225,6 +305,10 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
         EXPECT_EQ(research->RowSums[0]->geometry(), QRect(530, 30, 55, 20));
         EXPECT_EQ(research->size(), QSize(605, research->btClose->y() + 60));
         ExpectTidyLayout(research);
+        // Wider together than the screen: inside it, over the comparison window's
+        // priorities rather than its measures.
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(research->frameGeometry()));
+        EXPECT_GT(research->frameGeometry().left(), form->stOS->mapToGlobal(form->stOS->rect().topRight()).x());
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_n9"));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
@@ -242,5 +326,131 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}
+
+// The three suggestions of a 5 x 5 matrix, one accepted in the real window: the
+// comparison window's cells change at once, the element and the measures only on
+// "Применить", which then shows the CR the suggestion promised.
+TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromised)
+{
+    const std::vector<std::vector<int>> codes{
+        {1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}};
+    Project.BuildNewHierarchy(5, 3, "ВЫБОР", "");
+    for (std::uint32_t i = 0; i < 5; ++i) {
+        for (std::uint32_t j = 0; j < 5; ++j) {
+            SetCell(Project, 0, 0, i, j, codes[i][j]);
+        }
+    }
+    const CMeasured now = Measure(codes);
+    const CMeasured first = Measure(WithPair(codes, 2, 3, 5));
+    EXPECT_NEAR(first.CR, 0.129453, 1e-6); // the figure worked out by hand for this matrix
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->lbVerdict->text(),
+            QStringLiteral("Согласованность суждений недостаточна: суждения стоит пересмотреть"));
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(now.CR), Dec(QStringLiteral("0.1"))));
+        EXPECT_EQ(research->lbGeometricLimit->text(),
+            QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
+                .arg(Shown4(now.Gci), Dec(QStringLiteral("0.37"))));
+        EXPECT_EQ(research->SuggestionLines[0]->text(),
+            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 5, ОС станет %1").arg(Shown4(first.CR)));
+        EXPECT_EQ(research->SuggestionLines[1]->text(),
+            QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 1/2, ОС станет %1")
+                .arg(Shown4(Measure(WithPair(codes, 0, 2, -2)).CR)));
+        EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
+        ExpectTidyLayout(research);
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_suggestions"));
+
+        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
+        EXPECT_EQ(form->WorkingJudgements()(2, 3), 5);
+        EXPECT_EQ(form->WorkingJudgements()(3, 2), -5);
+        EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("5"));
+        EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/5"));
+        EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
+        EXPECT_FALSE(research->AcceptButtons[0]->isEnabled());
+        EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
+        // Nothing applied yet.
+        EXPECT_EQ(Project.Goal().Judgements(2, 3), -2);
+        EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
+
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        EXPECT_EQ(Project.Goal().Judgements(2, 3), 5);
+        EXPECT_EQ(Project.Goal().Judgements(3, 2), -5);
+        EXPECT_EQ(form->stOS->text(), Shown4(first.CR));
+        for (std::uint32_t i = 0; i < 5; ++i) {
+            EXPECT_NEAR(Project.LevelData(0, 0).Priority[i], first.W[i], 1e-12);
+        }
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
+        EXPECT_TRUE(research->AcceptButtons[0]->isEnabled()); // a new list, nothing accepted in it
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}
+
+// With the comparison window centred on a main window as wide as the screen, neither
+// side has room for the research window as things stand: it must still not cover the
+// comparison window, nor leave the screen at the bottom.
+TEST_F(AbsoluteMatrixTest, OpensBesideTheComparisonWindowInsideTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    MainWindow.setGeometry(screen.x(), screen.y() + screen.height() / 2, screen.width(), screen.height() / 2);
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(research));
+        EXPECT_FALSE(research->frameGeometry().intersects(form->frameGeometry()));
+        EXPECT_TRUE(screen.contains(research->frameGeometry())) << research->frameGeometry().y();
+        EXPECT_TRUE(screen.contains(form->frameGeometry()));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}
+
+// Left open by "Отмена", the research window follows the next element judged: its
+// order, its names, no cell of the larger table before, and "Применить" fills it
+// with that element's figures.
+TEST_F(AbsoluteMatrixTest, LeftOpenItFollowsTheNextElementWithoutStaleCells)
+{
+    ASSERT_TRUE(BuildWithCounts(Project, {1, 3, 2}));
+    for (std::uint32_t k = 0; k < 2; ++k) {
+        SetName(Project, k, 2, "НИЖНИЙ_" + std::to_string(k));
+    }
+    SetPair(Project, 0, 1, 0, 1, 4);
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, 0, 0, &MainWindow);
+    ASSERT_TRUE(Research()->isVisible());
+
+    auto expectSecondElement = [this](const char* when) {
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->MatrixOrder(), 2U) << when;
+        EXPECT_EQ(research->RowHeaders[1]->text(), QStringLiteral("НИЖНИЙ_1")) << when;
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            EXPECT_FALSE(research->DeviationCells[2][k]->isVisible()) << when << k;
+            EXPECT_FALSE(research->DeviationCells[k][2]->isVisible()) << when << k;
+        }
+        EXPECT_FALSE(research->RowHeaders[2]->isVisible()) << when;
+        EXPECT_FALSE(research->RowSums[2]->isVisible()) << when;
+        EXPECT_EQ(research->width(), 346 + 30) << when; // the memo's right edge sets it for two
+    };
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        expectSecondElement("on opening");
+        JudgeCell(form, 0, 1, 9);
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        expectSecondElement("after Исследовать");
+        // 9 against the shown priorities 0.8 and 0.2, then against its own 0.9 and 0.1.
+        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("5"));
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        expectSecondElement("after Применить");
+        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("0"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, 0, 1, &MainWindow);
+    EXPECT_FALSE(Research()->isVisible());
 }
 } // namespace

@@ -101,6 +101,27 @@ TEST_F(JudgingSession, TheWorkingMatrixOutsideTheBlockIsKeptBetweenOpenings)
     EXPECT_EQ(Document.Model().Goal().Judgements(0, 4), 6);
 }
 
+// The verdict follows the working matrix, with that matrix's own priorities, before Apply.
+TEST_F(JudgingSession, GuidanceIsForTheWorkingMatrixAsItStands)
+{
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    EXPECT_TRUE(Session.Guidance().Acceptable()); // CR 0.0332 within 0.05
+    Session.SetJudgement(0, 2, -5);               // rows (1, 3, 1/5), (1/3, 1, 3), (5, 1/3, 1)
+    const CConsistencyGuidance guidance = Session.Guidance();
+    // Every row's product is 3/5, 1 or 5/3: geometric means in the ratio of those cube roots.
+    const double g[3] = {std::cbrt(0.6), 1.0, std::cbrt(5.0 / 3.0)};
+    const double a[3][3] = {{1, 3, 0.2}, {1.0 / 3.0, 1, 3}, {5, 1.0 / 3.0, 1}};
+    double lambda = 0.0;
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        lambda += (a[i][0] * g[0] + a[i][1] * g[1] + a[i][2] * g[2]) / g[i] / 3.0;
+    }
+    EXPECT_NEAR(guidance.Measures.CR, (lambda - 3.0) / 2.0 / 0.58, 1e-12);
+    EXPECT_FALSE(guidance.Acceptable());
+    EXPECT_NEAR(Session.Shown().CR, 0.033199, 1e-6); // the window's measures wait for Apply
+    Session.Apply();
+    EXPECT_NEAR(Session.Guidance().Measures.CR, Session.Shown().CR, 1e-15);
+}
+
 TEST(ProjectDocument, EditsMarkItModifiedAndRefusalsDoNot)
 {
     CProjectDocument document;
