@@ -76,6 +76,10 @@ public:
     void MWinHorizontalClick();
     void N8Click();
     void N10Click();
+    // The analysis menu, on the active project.
+    void mnProjectReportClick();
+    void mnExportCsvClick();
+    void mnSensitivityAnalysisClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -127,6 +131,7 @@ private:
     QMenu* MFile = nullptr;
     QMenu* MTools = nullptr;
     QMenu* mnToolOrient = nullptr;
+    QMenu* MAnalysis = nullptr;
     QMenu* WindowMenu = nullptr;
     QMenu* MHelp = nullptr;
     QAction* MNewProject = nullptr;
@@ -144,6 +149,11 @@ private:
     QAction* MWinHorizontal = nullptr;
     QAction* N8 = nullptr;
     QAction* N10 = nullptr;
+    QAction* mnProjectReport = nullptr;
+    QAction* mnExportCsv = nullptr;
+    QAction* mnSensitivityAnalysis = nullptr;
+    // Where the analysis menu's file choice starts: the folder of its last file.
+    QString ExportDirectory;
     // The commands that only a tool button offers.
     QAction* CloseProjectCommand = nullptr;
     QAction* PrintProjectCommand = nullptr;
