@@ -344,7 +344,7 @@ void TitleBlock(CPageWriter& page, const CUserProjectModel& project, const CRepo
         {{QStringLiteral("Комментарий")}, {comment.isEmpty() ? QStringLiteral("нет") : comment}},
         {{QStringLiteral("Файл")}, {subject.FileName.isEmpty() ? QStringLiteral("новый проект") : subject.FileName}},
         {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
-        {{QStringLiteral("Иерархия")},
+        {{QStringLiteral("Структура")},
             {QStringLiteral("уровней: %1, альтернатив: %2").arg(project.LevelCount()).arg(project.LastLevelCount())}},
     };
     page.Table(info);
