@@ -87,9 +87,9 @@ public:
     [[nodiscard]] double Units(double mm) const { return mm / 25.4 * Dpi; }
     [[nodiscard]] double Width() const { return Right - Left; }
     [[nodiscard]] double PageHeight() const { return Bottom - Top; }
-    [[nodiscard]] int PageCount() const { return Page; }
 
-    [[nodiscard]] QFont Font(double points, bool bold = false) const
+    // One family throughout, with Cyrillic in every weight; the writer embeds it.
+    [[nodiscard]] static QFont Font(double points, bool bold = false)
     {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(points);
@@ -355,10 +355,11 @@ void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
     if (!picture.Paint || picture.Extent.isEmpty()) {
         return;
     }
-    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0);
-    // The page's width, unless the drawing would then be taller than a page.
-    const double scale = std::min(page.Width() / picture.Extent.width(), page.PageHeight() / picture.Extent.height());
+    // The page's width, unless the drawing and its heading would then be taller than a page.
+    const double scale = std::min(
+        page.Width() / picture.Extent.width(), (page.PageHeight() - page.Units(15.0)) / picture.Extent.height());
     const double height = picture.Extent.height() * scale;
+    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0, height);
     page.EnsureSpace(height);
     QPainter& painter = page.Canvas();
     painter.save();
