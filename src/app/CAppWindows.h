@@ -8,6 +8,7 @@ class TfmExpertScale;
 class TfmCurrentPriorityLevel;
 class TfmAbsoluteMatrix;
 class TfmAboutForm;
+class TfmSensitivity;
 
 // The dialogs that live for the whole run, created once at start-up in this order.
 // Only the application shell reaches them here; it hands each window the ones it
@@ -21,6 +22,8 @@ struct CAppWindows {
     TfmCurrentPriorityLevel* CurrentPriorityLevel = nullptr;
     TfmAbsoluteMatrix* AbsoluteMatrix = nullptr;
     TfmAboutForm* AboutForm = nullptr;
+    // Tessaly's own windows, after the described ones.
+    TfmSensitivity* Sensitivity = nullptr;
 };
 
 CAppWindows& AppWindows();

@@ -10,6 +10,7 @@
 #include "model/TfmElementEdit.h"
 #include "results/TfmAbsoluteMatrix.h"
 #include "results/TfmCurrentPriorityLevel.h"
+#include "results/TfmSensitivity.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -27,6 +28,7 @@ CRunLongWindows::CRunLongWindows()
     windows.CurrentPriorityLevel = new TfmCurrentPriorityLevel(MainForm);
     windows.AbsoluteMatrix = new TfmAbsoluteMatrix(MainForm);
     windows.AboutForm = new TfmAboutForm(MainForm);
+    windows.Sensitivity = new TfmSensitivity(MainForm);
     windows.ExpertForm->SetPartnerWindows(windows.ExpertScale, windows.AbsoluteMatrix);
 }
 

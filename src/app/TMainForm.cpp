@@ -2,10 +2,14 @@
 
 #include "app/CAppWindows.h"
 #include "app/CUserDialogs.h"
+#include "app/ProjectExport.h"
 #include "app/ProjectPrinting.h"
+#include "app/ProjectReport.h"
 #include "app/THelpViewer.h"
 #include "app/TfmAboutForm.h"
 #include "model/TCreateUserProject.h"
+#include "results/CsvExport.h"
+#include "results/Synthesis.h"
 #include "results/WidgetStyle.h"
 #include "storage/CDocumentLifecycle.h"
 #include "storage/ProjectFile.h"
@@ -171,6 +175,14 @@ void TMainForm::CreateMenus()
     }
     mnToolOrientHor->setChecked(true);
 
+    MAnalysis = menu("MAnalysis", QStringLiteral("Анализ"));
+    mnProjectReport = action(
+        MAnalysis, "mnProjectReport", QStringLiteral("Отчёт по проекту (PDF)..."), &TMainForm::mnProjectReportClick);
+    mnExportCsv = action(
+        MAnalysis, "mnExportCsv", QStringLiteral("Экспорт результатов (CSV)..."), &TMainForm::mnExportCsvClick);
+    mnSensitivityAnalysis = action(MAnalysis, "mnSensitivityAnalysis", QStringLiteral("Анализ чувствительности"),
+        &TMainForm::mnSensitivityAnalysisClick);
+
     WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
     MCascade = action(WindowMenu, "MCascade", QStringLiteral("Каскад"), &TMainForm::MCascadeClick);
     MWinVertical = action(WindowMenu, "MWinVertical", QStringLiteral("По вертикали"), &TMainForm::MWinVerticalClick);
@@ -243,7 +255,8 @@ void TMainForm::UpdateProjectCommands()
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
     for (QAction* item : {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand,
-             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), WindowMenu->menuAction()}) {
+             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), MAnalysis->menuAction(),
+             WindowMenu->menuAction()}) {
         item->setEnabled(enabled);
     }
 }
@@ -305,6 +318,7 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     services.AddNewLevel = windows.AddNewLevel;
     services.ExpertForm = windows.ExpertForm;
     services.LevelPriorities = windows.CurrentPriorityLevel;
+    services.Sensitivity = windows.Sensitivity;
     services.Lifecycle = DocumentLifecycle.get();
     TUserProject* project = nullptr;
     try {
@@ -661,5 +675,55 @@ void TMainForm::N10Click()
 {
     if (AppWindows().AboutForm != nullptr) {
         AppWindows().AboutForm->exec();
+    }
+}
+
+// ---- the analysis menu
+
+void TMainForm::mnProjectReportClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (ExportDirectory.isEmpty()) {
+        ExportDirectory = StartDir;
+    }
+    ExportToFile(this, QString::fromUtf8(ReportFileFilter), QStringLiteral(".pdf"), ExportDirectory, [project] {
+        CReportSubject subject;
+        subject.FileName = QString::fromStdString(project->Document().FileName());
+        subject.Date = QDate::currentDate();
+        subject.DecimalSeparator = DecimalSeparator();
+        subject.Hierarchy.Extent = project->HierarchyExtent();
+        subject.Hierarchy.Paint = [project](QPainter& painter) { project->RenderHierarchy(painter); };
+        subject.Hierarchy.Dpi = project->logicalDpiY();
+        return ProjectReportPdf(project->Model(), subject);
+    });
+}
+
+void TMainForm::mnExportCsvClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (ExportDirectory.isEmpty()) {
+        ExportDirectory = StartDir;
+    }
+    ExportToFile(this, QString::fromUtf8(CsvFileFilter), QStringLiteral(".csv"), ExportDirectory, [project] {
+        ComputeAllPriorities(project->Model());
+        const std::string csv = ProjectCsv(project->Model(), DecimalSeparator());
+        return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+    });
+}
+
+void TMainForm::mnSensitivityAnalysisClick()
+{
+    if (TUserProject* project = ActiveProject()) {
+        project->ShowSensitivity(1, 0);
+    } else {
+        UpdateProjectCommands();
     }
 }

@@ -82,6 +82,10 @@ public:
     void MWinHorizontalClick();
     void N8Click();
     void N10Click();
+    // The analysis menu, on the active project.
+    void mnProjectReportClick();
+    void mnExportCsvClick();
+    void mnSensitivityAnalysisClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -133,6 +137,7 @@ private:
     QMenu* MFile = nullptr;
     QMenu* MTools = nullptr;
     QMenu* mnToolOrient = nullptr;
+    QMenu* MAnalysis = nullptr;
     QMenu* WindowMenu = nullptr;
     QMenu* MHelp = nullptr;
     QAction* MNewProject = nullptr;
@@ -150,6 +155,11 @@ private:
     QAction* MWinHorizontal = nullptr;
     QAction* N8 = nullptr;
     QAction* N10 = nullptr;
+    QAction* mnProjectReport = nullptr;
+    QAction* mnExportCsv = nullptr;
+    QAction* mnSensitivityAnalysis = nullptr;
+    // Where the analysis menu's file choice starts: the folder of its last file.
+    QString ExportDirectory;
     // The commands that only a tool button offers.
     QAction* CloseProjectCommand = nullptr;
     QAction* PrintProjectCommand = nullptr;

@@ -4,7 +4,9 @@ set(GUI_SOURCES
   CAppWindows.cpp
   CQtUserDialogs.cpp
   CRunLongWindows.cpp
+  ProjectExport.cpp
   ProjectPrinting.cpp
+  ProjectReport.cpp
   TfmAboutForm.cpp
   THelpViewer.cpp
   TMainForm.cpp

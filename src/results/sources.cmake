@@ -10,8 +10,10 @@ set(CORE_SOURCES
 set(GUI_SOURCES
   CAbsouteMatrixTable_Element.cpp
   CResultsView.cpp
+  CSensitivityBars.cpp
   PieFilling.cpp
   TfmAbsoluteMatrix.cpp
   TfmCurrentPriorityLevel.cpp
+  TfmSensitivity.cpp
   WidgetStyle.cpp
 )

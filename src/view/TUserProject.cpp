@@ -7,6 +7,7 @@
 #include "results/CResultsView.h"
 #include "results/Synthesis.h"
 #include "results/TfmCurrentPriorityLevel.h"
+#include "results/TfmSensitivity.h"
 #include "storage/CDocumentLifecycle.h"
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
@@ -142,6 +143,11 @@ void TUserProject::CreateMenus()
     mnCurrentLevelMenu = new QMenu(this);
     mnCurrentLevelMenu->setObjectName(QStringLiteral("mnCurrentLevelMenu"));
     mnCurrentPriority = makeAction(mnCurrentLevelMenu, "mnCurrentPriority", "Показать приоритеты уровня");
+    mnSensitivity = makeAction(mnCurrentLevelMenu, "mnSensitivity", "Анализ чувствительности");
+    // Only a middle level has weights to move: the bottom level's elements have none.
+    connect(mnCurrentLevelMenu, &QMenu::aboutToShow, this,
+        [this] { mnSensitivity->setEnabled(CurrentElementLevel + 1 < Model().LevelCount()); });
+    connect(mnSensitivity, &QAction::triggered, this, [this] { mnSensitivityClick(); });
 
     connect(mnAddElement, &QAction::triggered, this, [this] { mnAddElementClick(); });
     connect(mnDelElement, &QAction::triggered, this, [this] { mnDelElementClick(); });
@@ -602,4 +608,70 @@ bool TUserProject::eventFilter(QObject* watched, QEvent* event)
         UpdateCanvasSize();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TUserProject::mnSensitivityClick()
+{
+    ShowSensitivity(CurrentElementLevel, CurrentElementPosition);
+}
+
+void TUserProject::ShowSensitivity(std::uint32_t level, std::uint32_t position)
+{
+    TfmSensitivity* window = Services.Sensitivity;
+    if (window == nullptr) {
+        return;
+    }
+    ComputeAllPriorities(Model());
+    if (CheckFatalModelError()) {
+        return;
+    }
+    window->ShowSensitivity(Model(), level, position);
+    window->exec();
+}
+
+QRect TUserProject::HierarchyExtent() const
+{
+    QRect extent;
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < Model().LevelCount() && k < MaxLevels; ++k) {
+            if (Model().SlotInUse(p, k)) {
+                const CRect& frame = Places->Places[p][k].Frame;
+                extent |= QRect(frame.Left, frame.Top, frame.Width, frame.Height);
+            }
+        }
+    }
+    return extent;
+}
+
+void TUserProject::RenderHierarchy(QPainter& painter) const
+{
+    if (!Model().Built()) {
+        return;
+    }
+    // The elements in use, whether the results view hides them at the moment or not.
+    TElementGridOf<bool> inUse{};
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < Model().LevelCount() && k < MaxLevels; ++k) {
+            inUse[p][k] = Model().SlotInUse(p, k);
+        }
+    }
+    auto links = std::make_unique<CLinkSet>();
+    ComputeLinks(*links, *Places, Model(), inUse, Vertical);
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    for (std::uint32_t i = 0; i < links->Count; ++i) {
+        const CLinkLine& line = links->Lines[i];
+        painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
+    }
+    painter.restore();
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            if (!inUse[p][k]) {
+                continue;
+            }
+            // The frame first, so the box stands above it, as on the canvas.
+            Bevels[p][k]->render(&painter, Bevels[p][k]->pos(), QRegion(), QWidget::DrawWindowBackground);
+            Boxes[p][k]->render(&painter, Boxes[p][k]->pos(), QRegion(), QWidget::DrawWindowBackground);
+        }
+    }
 }

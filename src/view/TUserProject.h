@@ -10,6 +10,7 @@
 #include "model/CriticalSection.h"
 #include "view/LayoutGeometry.h"
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -20,6 +21,7 @@ class CBevel_of_HElement;
 class CDocumentLifecycle;
 class TAddNewLevel;
 class TfmCurrentPriorityLevel;
+class TfmSensitivity;
 class TfmElementEdit;
 class TfmExpertForm;
 class CHierarchyCanvas;
@@ -40,6 +42,7 @@ struct CProjectWindowServices {
     TAddNewLevel* AddNewLevel = nullptr;
     TfmExpertForm* ExpertForm = nullptr;
     TfmCurrentPriorityLevel* LevelPriorities = nullptr;
+    TfmSensitivity* Sensitivity = nullptr;
     // The save question when the window closes; without it the window closes silently.
     CDocumentLifecycle* Lifecycle = nullptr;
 };
@@ -77,6 +80,14 @@ public:
         std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment);
     // Stages 1, 2b and 3 from a filled exchange record; false when the record was refused.
     bool BuildLoadedHierarchy(const TLoadSaveProject& record);
+
+    // The sensitivity window for an element of a middle level, over this window, with
+    // the priorities computed afresh (the element menu and the frame's analysis menu).
+    void ShowSensitivity(std::uint32_t level, std::uint32_t position);
+    // The hierarchy as the window draws it (links, frames and boxes of the elements in
+    // use, whatever is shown now), in canvas coordinates; its extent is HierarchyExtent.
+    void RenderHierarchy(QPainter& painter) const;
+    [[nodiscard]] QRect HierarchyExtent() const;
 
     // Switches to the other orientation and redraws (the panel button and the frame menu).
     void ToggleOrientation();
@@ -158,6 +169,7 @@ private:
     void mnAddLevelClick();
     void mnDelLevelClick();
     void mnCurrentPriorityClick();
+    void mnSensitivityClick();
 
     // The judging windows and cloning come from other parts of the program.
     void OpenExpertForm();
@@ -189,6 +201,7 @@ private:
     QAction* mnDelLevel = nullptr;
     QMenu* mnCurrentLevelMenu = nullptr;
     QAction* mnCurrentPriority = nullptr;
+    QAction* mnSensitivity = nullptr;
 
     QScrollArea* ScrollBox = nullptr;
     CHierarchyCanvas* HierarchyCanvas = nullptr;

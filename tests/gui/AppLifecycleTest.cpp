@@ -212,6 +212,7 @@ TEST_F(AppLifecycle, ProjectCommandsFollowTheRegistry)
             EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
         }
         EXPECT_EQ(Control<QMenu>("MTools")->menuAction()->isEnabled(), enabled);
+        EXPECT_EQ(Control<QMenu>("MAnalysis")->menuAction()->isEnabled(), enabled);
         EXPECT_EQ(Control<QMenu>("WindowMenu")->menuAction()->isEnabled(), enabled);
         for (const char* name : always) {
             EXPECT_TRUE(Control(name)->isEnabled()) << name;

@@ -90,8 +90,8 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
         menus << action->text();
     }
     EXPECT_EQ(menus,
-        (QStringList{
-            QStringLiteral("Файл"), QStringLiteral("Настройки"), QStringLiteral("Окно"), QStringLiteral("Справка")}));
+        (QStringList{QStringLiteral("Файл"), QStringLiteral("Настройки"), QStringLiteral("Анализ"),
+            QStringLiteral("Окно"), QStringLiteral("Справка")}));
     EXPECT_EQ(MenuItems("MFile"),
         (QStringList{QStringLiteral("MNewProject:Создать новый проект"), QStringLiteral("-"),
             QStringLiteral("N5:Открыть проект"), QStringLiteral("-"), QStringLiteral("mnSaveProject:Сохранить проект"),

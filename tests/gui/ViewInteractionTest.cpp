@@ -125,8 +125,15 @@ TEST_F(ViewInteraction, RightClickMakesCurrentAndShowsTheMenuOfTheMode)
     menu = RightClick(1, 2);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), QStringLiteral("mnCurrentLevelMenu"));
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Показать приоритеты уровня"));
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Анализ чувствительности"));
+    // The bottom level has no weight to move; a middle level has.
+    EXPECT_FALSE(menu->actions()[1]->isEnabled());
+    menu->hide();
+    menu = RightClick(1, 1);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions()[1]->isEnabled());
     menu->hide();
 
     QTest::mouseClick(Button("btEditMode"), Qt::LeftButton);

@@ -1,0 +1,91 @@
+// The analysis windows' own times, offscreen: one drag step of the sensitivity window's
+// dynamic view on the largest project (the weights and alternatives computed again and
+// the view repainted), and the whole PDF report of the largest project written into
+// memory. Figures for the notes, never a pass or a fail.
+#include "app/ProjectReport.h"
+#include "results/CSensitivityBars.h"
+#include "results/Synthesis.h"
+#include "results/TfmSensitivity.h"
+#include "view/TUserProject.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+// Ten levels of nine, every matrix judged (consistent enough to be realistic, with
+// intransitive triads here and there).
+void JudgeLargest(CUserProjectModel& model)
+{
+    for (std::uint32_t level = 0; level < 9; ++level) {
+        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
+            TMatrix<int> judgements(9, 9);
+            for (std::uint32_t i = 0; i < 9; ++i) {
+                judgements(i, i) = 1;
+                for (std::uint32_t j = i + 1; j < 9; ++j) {
+                    const int v = 2 + static_cast<int>((i + j + k) % 8);
+                    judgements(i, j) = v;
+                    judgements(j, i) = -v;
+                }
+            }
+            model.SetJudgements(k, level, judgements);
+        }
+    }
+}
+
+void BM_SensitivityDragStepLargest(benchmark::State& state)
+{
+    CUserProjectModel model;
+    model.BuildNewHierarchy(9, 10, "ВЫБОР", "");
+    JudgeLargest(model);
+    ComputeAllPriorities(model);
+    TfmSensitivity window;
+    window.ShowSensitivity(model, 1, 0);
+    window.tbViews->setCurrentIndex(1);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("window not exposed");
+    }
+    QSlider* slider = window.WeightSliders[0];
+    int step = 0;
+    for (auto _ : state) {
+        // A drag step of a third of a percent, back and forth over the slider.
+        slider->setValue(1000 + (step++ % 200) * 30);
+        window.pnDynamic->repaint();
+    }
+}
+BENCHMARK(BM_SensitivityDragStepLargest)->Unit(benchmark::kMicrosecond);
+
+void BM_ProjectReportPdfLargest(benchmark::State& state)
+{
+    TUserProject project;
+    project.resize(1032, 724);
+    project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QStringLiteral("Самый большой проект"));
+    JudgeLargest(project.Model());
+    CReportSubject subject;
+    subject.Date = QDate(2026, 1, 1);
+    subject.Hierarchy.Extent = project.HierarchyExtent();
+    subject.Hierarchy.Paint = [&project](QPainter& painter) { project.RenderHierarchy(painter); };
+    subject.Hierarchy.Dpi = project.logicalDpiY();
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        bytes = ProjectReportPdf(project.Model(), subject).size();
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ProjectReportPdfLargest)->Unit(benchmark::kMillisecond)->Iterations(10);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+inline constexpr const char* ReportFileFilter = "Отчёт PDF (*.pdf)";
+inline constexpr const char* CsvFileFilter = "Таблица CSV (*.csv)";
+inline constexpr const char* ReplaceFileQuestion = "Файл с таким именем уже существует. Заменить его?";
+
+// The name with the extension (".pdf") added unless it already ends in it, in any case.
+QString WithExtension(const QString& name, const QString& extension);
+
+// Writes what the analysis menu exports: the file chosen through the user-dialog seam
+// (starting in directory, which then remembers the chosen file's folder), the extension
+// added when missing, the replace question for an existing file, the bytes made only
+// then, and written atomically, so a failure ("Ошибка открытия файла", "Ошибка записи
+// файла") leaves any earlier file as it was. True when the file was written.
+bool ExportToFile(QWidget* parent, const QString& filter, const QString& extension, QString& directory,
+    const std::function<QByteArray()>& content);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "TessalyVersion.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+
+class CUserProjectModel;
+class QPainter;
+
+inline constexpr const char* ReportProgramName = "Tessaly";
+// The version the report's footer names: the project's own.
+inline constexpr const char* ReportProgramVersion = TESSALY_VERSION;
+
+// The hierarchy drawing as the project window makes it: Paint draws in the window's
+// canvas coordinates, of which Extent is the part to show. Its fonts were measured at
+// Dpi, so the report lays its pages out at that resolution and both agree.
+struct CHierarchyPicture {
+    QRect Extent;
+    std::function<void(QPainter&)> Paint;
+    int Dpi = 96;
+};
+
+struct CReportSubject {
+    QString FileName; // empty for a project never saved
+    QDate Date;
+    char DecimalSeparator = '.';
+    CHierarchyPicture Hierarchy; // no Paint: the report has no drawing
+};
+
+// The project's report as a PDF document: A4, as many pages as it takes, text kept as
+// text with its fonts embedded. A title block, the hierarchy, the final ranking with
+// its pie, the global priorities of every level, and for every judged element its
+// matrix, local priorities, consistency, intransitive triads, verdict with suggestions
+// and sensitivity; page numbers and the program in every footer. Every figure is
+// computed afresh (into the project's results, as printing does); nothing the user
+// entered changes.
+QByteArray ProjectReportPdf(CUserProjectModel& project, const CReportSubject& subject);
