@@ -80,7 +80,7 @@ private:
     std::uint32_t Position = 0;
     std::uint32_t Level = 0;
     std::uint32_t CurrentCellRow = 0;
-    std::uint32_t CurrentCellColumn = 1;
+    std::uint32_t CurrentCellColumn = 0;
     // A '/' or '-' typed: the next digit judges for the column element.
     bool ReciprocalPending = false;
 };
