@@ -202,6 +202,8 @@ void TfmExpertForm::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+    // The table has the keyboard from the start, whichever window the platform left active.
+    activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
 

@@ -11,6 +11,7 @@
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
 #include "view/CHierarchyElementBox.h"
+#include "view/CProjectEditCommand.h"
 #include "view/PanelGlyphs.h"
 
 #include <QAction>
@@ -24,8 +25,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int PanelWidth = 37;
@@ -70,6 +73,7 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     rows->addWidget(ScrollBox, 1);
 
     CreateMenus();
+    CreateUndo();
     CreateElements();
     // Over the canvas, in the canvas's own coordinates; hidden until the results button.
     ResultsView = new CResultsView(HierarchyCanvas);
@@ -148,6 +152,50 @@ void TUserProject::CreateMenus()
     connect(mnAddLevel, &QAction::triggered, this, [this] { mnAddLevelClick(); });
     connect(mnDelLevel, &QAction::triggered, this, [this] { mnDelLevelClick(); });
     connect(mnCurrentPriority, &QAction::triggered, this, [this] { mnCurrentPriorityClick(); });
+}
+
+void TUserProject::CreateUndo()
+{
+    UndoStack = new QUndoStack(this);
+    // Shortcuts of this window alone, not menu items: with several projects open the
+    // keys act on the one that has the keyboard, the active one.
+    const auto makeAction = [this](const char* name, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        return action;
+    };
+    acUndo = makeAction("acUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    acRedo = makeAction("acRedo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(acUndo, &QAction::triggered, this, [this] { UndoClick(); });
+    connect(acRedo, &QAction::triggered, this, [this] { RedoClick(); });
+}
+
+void TUserProject::RecordStep(const char* text)
+{
+    CHierarchyChange change = ProjectDocument.EndStep();
+    if (change.Empty()) {
+        return;
+    }
+    UndoStack->push(new CProjectEditCommand(
+        ProjectDocument, std::move(change), [this] { Redraw(); }, QString::fromUtf8(text)));
+}
+
+void TUserProject::UndoClick()
+{
+    // Like every other edit, it waits while the results are shown.
+    if (!btResultsView->isChecked()) {
+        UndoStack->undo();
+    }
+}
+
+void TUserProject::RedoClick()
+{
+    if (!btResultsView->isChecked()) {
+        UndoStack->redo();
+    }
 }
 
 void TUserProject::CreateElements()
@@ -432,10 +480,12 @@ void TUserProject::EditCurrentElement()
     if (!dialog->Confirmed()) {
         return;
     }
+    ProjectDocument.BeginStep();
     ProjectDocument.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
     if (CheckFatalModelError()) {
         return;
     }
+    RecordStep("Редактирование элемента");
     Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
 }
 
@@ -463,14 +513,18 @@ void TUserProject::Redraw()
 
 void TUserProject::mnAddElementClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.AddElement(CurrentElementLevel))) {
+        RecordStep("Добавить элемент");
         Redraw();
     }
 }
 
 void TUserProject::mnDelElementClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteElement(CurrentElementPosition, CurrentElementLevel))) {
+        RecordStep("Удалить элемент");
         Redraw();
     }
 }
@@ -490,15 +544,19 @@ void TUserProject::mnAddLevelClick()
     if (!dialog->Confirmed()) {
         return;
     }
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(
             ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), dialog->PlaceBefore()))) {
+        RecordStep("Добавить уровень");
         Redraw();
     }
 }
 
 void TUserProject::mnDelLevelClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteLevel(CurrentElementLevel))) {
+        RecordStep("Удалить уровень");
         Redraw();
     }
 }
@@ -557,7 +615,10 @@ void TUserProject::mnCurrentPriorityClick()
 void TUserProject::OpenExpertForm()
 {
     if (Services.ExpertForm != nullptr) {
+        // One step per opening, whatever happened inside: applies, the scale, the keys.
+        ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
+        RecordStep("Работа эксперта");
     }
 }
 

@@ -310,7 +310,7 @@ TEST_F(ExpertFormTest, AWholeNineByNineMatrixIsTypedInThirtyEightKeys)
     int presses = 0;
     Judge([&](TfmExpertForm* form) {
         // The table holds the keyboard from the start, not a button.
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(WaitUntilActive(form));
         EXPECT_EQ(QApplication::focusWidget(), form);
         for (const char ch : typing) {
             Press(presses, ch);
@@ -361,7 +361,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
     Project.BuildNewHierarchy(4, 3, "ВЫБОР", "");
     Judge([this](TfmExpertForm* form) {
         const auto at = [form] { return std::pair{form->CurrentRow(), form->CurrentColumn()}; };
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(WaitUntilActive(form));
         // Row 1, column 2 is current, and the only cell framed.
         EXPECT_EQ(at(), std::pair(0U, 1U));
         for (std::uint32_t r = 0; r < 9; ++r) {
@@ -400,7 +400,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         // lines and Return accepts.
         std::vector<int> lines;
         WhenModal<TfmExpertScale>([&lines](TfmExpertScale* scale) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(scale));
+            EXPECT_TRUE(WaitUntilActive(scale));
             EXPECT_EQ(QApplication::focusWidget(), scale->lbExpertScale);
             EXPECT_EQ(scale->edObjectA->text(), QStringLiteral("  ЭЛЕМЕНТ_1"));
             EXPECT_EQ(scale->edObjectB->text(), QStringLiteral("  ЭЛЕМЕНТ_2"));
@@ -413,7 +413,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         });
         PressKey(Qt::Key_Return);
         // The keyboard comes back to the table.
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(WaitUntilActive(form));
         EXPECT_EQ(QApplication::focusWidget(), form);
         EXPECT_EQ(lines, (std::vector<int>{9, 7, 6, 7, 9, 11}));
         EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
@@ -424,7 +424,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         bool stayedOpen = false;
         int preselected = -1;
         WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(scale));
+            EXPECT_TRUE(WaitUntilActive(scale));
             preselected = scale->lbExpertScale->currentRow();
             QListWidget* list = scale->lbExpertScale;
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(10)).center());
@@ -436,7 +436,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         EXPECT_EQ(preselected, 11);
         EXPECT_TRUE(stayedOpen);
         EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(WaitUntilActive(form));
         // Escape closes the window as "Отмена" does.
         PressKey(Qt::Key_Escape);
         if (form->isVisible()) {
