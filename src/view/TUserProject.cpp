@@ -243,6 +243,8 @@ bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
 
 void TUserProject::FinishBuild()
 {
+    // A hierarchy built afresh has no history to go back to.
+    UndoStack->clear();
     SetElementMenus(ExpertModeOn() ? mnCurrentLevelMenu : mnChartMenu);
     RefreshCaptions();
     if (Vertical) {
