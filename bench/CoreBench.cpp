@@ -1,6 +1,7 @@
 // The whole recomputation of the largest project, one structure edit pair, the
-// consistency suggestions of a 9 x 9 matrix and the sensitivity analysis of the
-// largest project.
+// consistency suggestions of a 9 x 9 matrix, the sensitivity analysis of the
+// largest project and the undo step of its largest edit.
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 #include "model/JudgementValue.h"
 #include "results/ConsistencyGuidance.h"
@@ -15,9 +16,8 @@
 #include <vector>
 
 namespace {
-std::unique_ptr<CUserProjectModel> LargestProject()
+void FillLargest(CUserProjectModel* m)
 {
-    auto m = std::make_unique<CUserProjectModel>();
     m->BuildNewHierarchy(9, 10, "ЦЕЛЬ", "");
     std::mt19937 rng(424424U);
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
@@ -34,6 +34,12 @@ std::unique_ptr<CUserProjectModel> LargestProject()
             m->SetJudgements(e, k, j);
         }
     }
+}
+
+std::unique_ptr<CUserProjectModel> LargestProject()
+{
+    auto m = std::make_unique<CUserProjectModel>();
+    FillLargest(m.get());
     return m;
 }
 
@@ -135,6 +141,24 @@ void BM_DeleteThenAddLevel(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DeleteThenAddLevel);
+
+// Deleting level 1 of the largest project as an undo step (snapshot, command, change),
+// then undone: the most any one edit records. "slots" is how many it keeps, each before and after.
+void BM_UndoStepOfTheLargestEdit(benchmark::State& state)
+{
+    auto document = std::make_unique<CProjectDocument>();
+    FillLargest(&document->Model());
+    std::size_t slots = 0;
+    for (auto _ : state) {
+        document->BeginStep();
+        benchmark::DoNotOptimize(document->DeleteLevel(1));
+        const CHierarchyChange change = document->EndStep();
+        slots = change.SlotCount();
+        document->UndoStep(change);
+    }
+    state.counters["slots"] = static_cast<double>(slots);
+}
+BENCHMARK(BM_UndoStepOfTheLargestEdit);
 
 // The research window's refresh: verdict, GCI and the three suggestions, each measured
 // again, for the goal's random 9 x 9 matrix (priorities computed first, as the window has them).

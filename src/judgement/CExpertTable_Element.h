@@ -13,8 +13,14 @@ public:
     explicit CExpertTable_Element(QWidget* parent = nullptr);
     ~CExpertTable_Element() override;
 
+    static constexpr int FocusFrameWidth = 2;
+
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;
+
+    // The current cell of the keyboard carries a focus frame.
+    void SetCurrent(bool current);
+    [[nodiscard]] bool IsCurrent() const { return Current; }
 
 signals:
     void Pressed(CExpertTable_Element* cell);
@@ -23,4 +29,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool Current = false;
 };

@@ -29,6 +29,7 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     Position = position;
     Level = level;
     MatrixOrder = n;
+    MoveTo(0, 1);
     const TMatrix<int>& judgements = model.Element(position, level).Judgements;
     for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
         for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
@@ -77,6 +78,98 @@ bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_
 std::int32_t CJudgingSession::ScaleLineFor(std::uint32_t r, std::uint32_t c) const
 {
     return ScaleValueToLine(WorkingJudgements(r, c));
+}
+
+void CJudgingSession::MoveTo(std::uint32_t r, std::uint32_t c)
+{
+    CurrentCellRow = r;
+    CurrentCellColumn = c;
+    ReciprocalPending = false;
+}
+
+void CJudgingSession::SetCurrent(std::uint32_t r, std::uint32_t c)
+{
+    if (r < MatrixOrder && c < MatrixOrder) {
+        MoveTo(r, c);
+    }
+}
+
+void CJudgingSession::MoveCurrent(ECellMove move)
+{
+    const int dr = move == ECellMove::Up ? -1 : move == ECellMove::Down ? 1 : 0;
+    const int dc = move == ECellMove::Left ? -1 : move == ECellMove::Right ? 1 : 0;
+    const auto n = static_cast<int>(MatrixOrder);
+    int r = static_cast<int>(CurrentCellRow) + dr;
+    int c = static_cast<int>(CurrentCellColumn) + dc;
+    if (r == c) {
+        // The diagonal compares an element with itself: step over it.
+        r += dr;
+        c += dc;
+    }
+    if (r >= 0 && c >= 0 && r < n && c < n) {
+        MoveTo(static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(c));
+    } else {
+        ReciprocalPending = false;
+    }
+}
+
+void CJudgingSession::NextCell()
+{
+    if (MatrixOrder < 2) {
+        return;
+    }
+    // The first upper cell after the current one in reading order (r < c).
+    std::uint32_t r = CurrentCellRow;
+    std::uint32_t c = CurrentCellColumn + 1;
+    if (c <= r) {
+        c = r + 1;
+    }
+    if (c >= MatrixOrder) {
+        ++r;
+        c = r + 1;
+    }
+    if (r + 1 >= MatrixOrder) {
+        r = 0;
+        c = 1;
+    }
+    MoveTo(r, c);
+}
+
+void CJudgingSession::PreviousCell()
+{
+    if (MatrixOrder < 2) {
+        return;
+    }
+    // The last upper cell before the current one in reading order.
+    std::uint32_t r = CurrentCellRow;
+    std::uint32_t c = CurrentCellColumn;
+    if (c > r + 1) {
+        MoveTo(r, c - 1);
+        return;
+    }
+    if (r == 0) {
+        r = MatrixOrder - 1;
+    }
+    MoveTo(r - 1, MatrixOrder - 1);
+}
+
+bool CJudgingSession::TypeCharacter(char ch)
+{
+    if (ch == '/' || ch == '-') {
+        ReciprocalPending = true;
+        return false;
+    }
+    const bool reciprocal = ReciprocalPending;
+    ReciprocalPending = false;
+    if (ch < '1' || ch > '9') {
+        return false;
+    }
+    const std::int32_t digit = ch - '0';
+    if (!SetJudgement(CurrentCellRow, CurrentCellColumn, reciprocal ? -digit : digit)) {
+        return false;
+    }
+    NextCell();
+    return true;
 }
 
 void CJudgingSession::Apply()

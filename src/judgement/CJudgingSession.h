@@ -10,6 +10,9 @@
 
 class CProjectDocument;
 
+// A step of the current cell with the arrow keys.
+enum class ECellMove { Up, Down, Left, Right };
+
 // Judging one element: the pairwise judgements of the n elements of the level below
 // it, edited in a working matrix. Opening loads the element's leading n x n block and
 // computes its priorities and consistency; a judgement is set together with its mirror;
@@ -43,6 +46,24 @@ public:
     // The scale line to preselect for cell [r][c].
     [[nodiscard]] std::int32_t ScaleLineFor(std::uint32_t r, std::uint32_t c) const;
 
+    // The current cell, where keyboard entry goes: row 1, column 2 when the session opens.
+    [[nodiscard]] std::uint32_t CurrentRow() const { return CurrentCellRow; }
+    [[nodiscard]] std::uint32_t CurrentColumn() const { return CurrentCellColumn; }
+    // A click: any cell of the table becomes current, the diagonal too (it takes no
+    // judgement). A cell outside the order is ignored.
+    void SetCurrent(std::uint32_t r, std::uint32_t c);
+    // The arrows: the nearest off-diagonal cell that way; at the edge the cell stays.
+    void MoveCurrent(ECellMove move);
+    // Tab and Shift+Tab: the next or previous cell of the upper triangle in reading
+    // order, round from the last to the first and back.
+    void NextCell();
+    void PreviousCell();
+    // A typed character: '1'..'9' judges the current cell in favour of its row element,
+    // '/' or '-' followed by '2'..'9' in favour of its column element, with the mirror as
+    // the scale enters it; the current cell then moves to the next upper cell. True when
+    // a judgement was set. Anything else drops a pending '/' or '-'.
+    bool TypeCharacter(char ch);
+
     // The element's judgements := the working matrix; its priorities and consistency
     // recomputed and shown.
     void Apply();
@@ -55,6 +76,7 @@ public:
 
 private:
     void TakeShown();
+    void MoveTo(std::uint32_t r, std::uint32_t c);
 
     TMatrix<int> WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
     TDesicionLevelData ShownData;
@@ -62,4 +84,8 @@ private:
     std::uint32_t MatrixOrder = 0;
     std::uint32_t Position = 0;
     std::uint32_t Level = 0;
+    std::uint32_t CurrentCellRow = 0;
+    std::uint32_t CurrentCellColumn = 0;
+    // A '/' or '-' typed: the next digit judges for the column element.
+    bool ReciprocalPending = false;
 };

@@ -57,3 +57,16 @@ bool IsScaleValue(std::int32_t value)
 {
     return (value >= 1 && value <= 9) || (value >= -9 && value <= -2);
 }
+
+std::int32_t NextAcceptableScaleLine(std::int32_t line, std::int32_t step)
+{
+    if (step == 0) {
+        return line;
+    }
+    for (std::int32_t next = line + step; next >= 0 && next < ExpertScaleLineCount; next += step) {
+        if (IsAcceptableScaleLine(next)) {
+            return next;
+        }
+    }
+    return line;
+}

@@ -24,3 +24,6 @@ bool IsScaleValue(std::int32_t value);
 std::int32_t ScaleLineToValue(std::int32_t line);
 // The line preselected for a stored value; line 0 for anything the scale does not offer.
 std::int32_t ScaleValueToLine(std::int32_t value);
+// The arrow keys on the scale: the nearest line that can be accepted one way (step -1
+// up, +1 down) from line; line itself at either end.
+std::int32_t NextAcceptableScaleLine(std::int32_t line, std::int32_t step);

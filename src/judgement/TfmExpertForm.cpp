@@ -9,6 +9,7 @@
 #include "results/WidgetStyle.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -44,6 +45,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     button->setObjectName(QString::fromLatin1(name));
     button->resize(width, 21);
     button->setAutoDefault(false);
+    // The table keeps the keyboard: Space and Tab belong to the current cell.
+    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 } // namespace
@@ -54,6 +57,7 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     setObjectName(QStringLiteral("fmExpertForm"));
     setWindowTitle(QStringLiteral("Работа эксперта"));
     setModal(true);
+    setFocusPolicy(Qt::StrongFocus);
     QFont formFont = font();
     formFont.setPixelSize(11);
     setFont(formFont);
@@ -150,6 +154,7 @@ void TfmExpertForm::JudgeElement(
     Owner = owner;
     const std::uint32_t n = Judging.Order();
     ShowCells();
+    ShowCurrentCell();
     for (std::uint32_t k = 0; k < n; ++k) {
         RowNameLabels[k]->setText(QString::fromStdString(Judging.ComparedName(k)));
     }
@@ -188,10 +193,98 @@ void TfmExpertForm::ShowMeasures()
     }
 }
 
+void TfmExpertForm::ShowCurrentCell()
+{
+    for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+        for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+            Cells[r][c]->SetCurrent(r == Judging.CurrentRow() && c == Judging.CurrentColumn());
+        }
+    }
+}
+
 void TfmExpertForm::showEvent(QShowEvent* event)
 {
     FormShow();
     QDialog::showEvent(event);
+    // The table has the keyboard from the start, whichever window the platform left active.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool TfmExpertForm::event(QEvent* event)
+{
+    // Tab and Shift+Tab walk the table rather than the controls.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && TableKey(key)) {
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
+void TfmExpertForm::keyPressEvent(QKeyEvent* event)
+{
+    if (TableKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TfmExpertForm::TableKey(const QKeyEvent* event)
+{
+    if (!Judging.IsOpen() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        Judging.MoveCurrent(ECellMove::Up);
+        break;
+    case Qt::Key_Down:
+        Judging.MoveCurrent(ECellMove::Down);
+        break;
+    case Qt::Key_Left:
+        Judging.MoveCurrent(ECellMove::Left);
+        break;
+    case Qt::Key_Right:
+        Judging.MoveCurrent(ECellMove::Right);
+        break;
+    case Qt::Key_Tab:
+        if ((event->modifiers() & Qt::ShiftModifier) != 0) {
+            Judging.PreviousCell();
+        } else {
+            Judging.NextCell();
+        }
+        break;
+    case Qt::Key_Backtab:
+        Judging.PreviousCell();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        CellPress(Cells[r][c]);
+        JudgeCurrentCell();
+        return true;
+    default: {
+        const QString text = event->text();
+        if (text.isEmpty() || !text.front().isPrint()) {
+            return false; // a modifier alone, or Escape and the like for the dialog
+        }
+        // Anything but one plain character only drops a pending '/' or '-'.
+        const QChar typed = text.size() == 1 ? text.front() : QChar();
+        const char ch = typed.unicode() > 0 && typed.unicode() < 0x80 ? static_cast<char>(typed.unicode()) : ' ';
+        if (Judging.TypeCharacter(ch)) {
+            SetCellText(r, c);
+            SetCellText(c, r);
+        }
+        break;
+    }
+    }
+    ShowCurrentCell();
+    return true;
 }
 
 void TfmExpertForm::FormShow()
@@ -300,16 +393,22 @@ void TfmExpertForm::done(int result)
 
 void TfmExpertForm::CellPress(CExpertTable_Element* cell)
 {
-    CurrentCellRow = cell->Row;
-    CurrentCellColumn = cell->Column;
+    Judging.SetCurrent(cell->Row, cell->Column);
+    ShowCurrentCell();
+    setFocus(Qt::MouseFocusReason);
     update();
 }
 
 void TfmExpertForm::CellDoubleClick(CExpertTable_Element* cell)
 {
     CellPress(cell);
-    const std::uint32_t r = CurrentCellRow;
-    const std::uint32_t c = CurrentCellColumn;
+    JudgeCurrentCell();
+}
+
+void TfmExpertForm::JudgeCurrentCell()
+{
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
     TfmExpertScale* scale = ScaleWindow.data();
     if (r == c || r >= Judging.Order() || c >= Judging.Order() || scale == nullptr) {
         return;
@@ -319,6 +418,9 @@ void TfmExpertForm::CellDoubleClick(CExpertTable_Element* cell)
     scale->SetObjectB(RowNameLabels[c]->text());
     scale->SelectLine(Judging.ScaleLineFor(r, c));
     scale->exec();
+    // The keyboard comes back to the table, whatever the platform activates next.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
     if (!scale->Accepted()) {
         return;
     }

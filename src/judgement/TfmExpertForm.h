@@ -19,7 +19,8 @@ class QLabel;
 class QPushButton;
 
 // The comparison window: the judgements of the n elements of one level with
-// respect to one element of the level above, entered through the verbal scale.
+// respect to one element of the level above, entered through the verbal scale or
+// typed on the current cell (the window keeps the keyboard; its buttons take none).
 // Created once for the whole run; its 99 table controls are made at 9 x 9 and
 // afterwards only captioned, placed, shown and hidden. The judging itself is the
 // session's: the window shows it and hands it the user's actions.
@@ -42,8 +43,8 @@ public:
     [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
     [[nodiscard]] const TMatrix<int>& WorkingJudgements() const { return Judging.Working(); }
     [[nodiscard]] std::uint32_t Order() const { return Judging.Order(); }
-    [[nodiscard]] std::uint32_t CurrentRow() const { return CurrentCellRow; }
-    [[nodiscard]] std::uint32_t CurrentColumn() const { return CurrentCellColumn; }
+    [[nodiscard]] std::uint32_t CurrentRow() const { return Judging.CurrentRow(); }
+    [[nodiscard]] std::uint32_t CurrentColumn() const { return Judging.CurrentColumn(); }
     [[nodiscard]] bool ResearchOpen() const { return ResearchIsOpen; }
     [[nodiscard]] const std::array<double, MaxElementsPerLevel>& ShownPriorities() const
     {
@@ -73,6 +74,8 @@ public slots:
     void done(int result) override;
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -82,6 +85,12 @@ private:
     void FormClose();
     void CellPress(CExpertTable_Element* cell);
     void CellDoubleClick(CExpertTable_Element* cell);
+    // The scale for the current cell, preselected with its judgement.
+    void JudgeCurrentCell();
+    // True when the key was one of the table's.
+    bool TableKey(const QKeyEvent* event);
+    // The focus frame onto the session's current cell.
+    void ShowCurrentCell();
     void btApplyClick();
     void btOkClick();
     void btCancelClick();
@@ -99,8 +108,6 @@ private:
     void SetCellText(std::uint32_t r, std::uint32_t c);
 
     CJudgingSession Judging;
-    std::uint32_t CurrentCellRow = 0;
-    std::uint32_t CurrentCellColumn = 0;
     bool ResearchIsOpen = false;
     QPointer<QWidget> Owner;
     QPointer<TfmExpertScale> ScaleWindow;

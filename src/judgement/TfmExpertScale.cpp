@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -100,6 +101,8 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
         lbExpertScale->addItem(QString::fromUtf8(line.Text));
     }
     connect(lbExpertScale, &QListWidget::doubleClicked, this, &TfmExpertScale::lbExpertScaleDblClick);
+    // The list would step onto the empty lines itself.
+    lbExpertScale->installEventFilter(this);
 
     btOk = new QPushButton(QStringLiteral("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
@@ -176,6 +179,44 @@ void TfmExpertScale::reject()
     QDialog::reject();
 }
 
+bool TfmExpertScale::ScaleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        AcceptSelected();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        lbExpertScale->setCurrentRow(NextAcceptableScaleLine(lbExpertScale->currentRow(), key == Qt::Key_Up ? -1 : 1));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfmExpertScale::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (ScaleKey(event->key())) {
+            event->accept();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TfmExpertScale::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lbExpertScale && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) && ScaleKey(key->key())) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TfmExpertScale::showEvent(QShowEvent* event)
 {
     // Centred on the window that opened it (the comparison window).
@@ -185,4 +226,6 @@ void TfmExpertScale::showEvent(QShowEvent* event)
         move(owner->frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
     }
     QDialog::showEvent(event);
+    // The keys work on the lines at once.
+    lbExpertScale->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -50,12 +50,16 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void lbExpertScaleDblClick();
     void btOkClick();
     void btCancelClick();
     void AcceptSelected();
+    // Return accepts, Up and Down step over the empty lines; true when the key was one of these.
+    bool ScaleKey(int key);
 
     std::int32_t ChosenLineIndex = 0;
     bool AcceptedFlag = false;

@@ -46,3 +46,31 @@ bool CProjectDocument::CommitJudgements(std::uint32_t position, std::uint32_t le
     MarkModified();
     return true;
 }
+
+void CProjectDocument::BeginStep()
+{
+    if (!StepStart) {
+        StepStart = std::make_unique<CHierarchySnapshot>();
+    }
+    ProjectModel.TakeSnapshot(*StepStart);
+}
+
+CHierarchyChange CProjectDocument::EndStep() const
+{
+    if (!StepStart) {
+        return {};
+    }
+    return ProjectModel.ChangeSince(*StepStart);
+}
+
+void CProjectDocument::UndoStep(const CHierarchyChange& change)
+{
+    ProjectModel.UndoChange(change);
+    MarkModified();
+}
+
+void CProjectDocument::RedoStep(const CHierarchyChange& change)
+{
+    ProjectModel.RedoChange(change);
+    MarkModified();
+}

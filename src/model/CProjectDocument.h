@@ -3,6 +3,7 @@
 #include "model/CUserProjectModel.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // One open project as a document: its hierarchy model and, beside it, what the
@@ -47,10 +48,21 @@ public:
     // Every double-click on an element counts as a change, whatever follows it.
     void ElementDoubleClicked() { MarkModified(); }
 
+    // Undo steps. BeginStep before an edit; EndStep after it gives what the edit changed
+    // (an empty change for a refused edit or one that changed nothing). UndoStep and
+    // RedoStep put a step back or make it again; an undone change is still a change
+    // against the file, so both mark the project modified.
+    void BeginStep();
+    [[nodiscard]] CHierarchyChange EndStep() const;
+    void UndoStep(const CHierarchyChange& change);
+    void RedoStep(const CHierarchyChange& change);
+
 private:
     EStructureResult Edited(EStructureResult result);
 
     CUserProjectModel ProjectModel;
+    // The hierarchy when the current step began; made at the first step, then reused.
+    std::unique_ptr<CHierarchySnapshot> StepStart;
     std::string Name;
     bool IsModified = false;
     bool IsClosingAll = false;

@@ -360,6 +360,69 @@ bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t leve
     return true;
 }
 
+void CUserProjectModel::TakeSnapshot(CHierarchySnapshot& into) const
+{
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            const CHierarchy_Element& element = ElementGrid[p][k];
+            CSlotState& slot = into.Slots[p][k];
+            slot.Name.assign(element.Name);
+            slot.Comment.assign(element.Comment);
+            slot.Judgements.AssignFrom(element.Judgements);
+            slot.InUse = InUse[p][k];
+        }
+    }
+    into.Levels = Levels;
+}
+
+CHierarchyChange CUserProjectModel::ChangeSince(const CHierarchySnapshot& before) const
+{
+    CHierarchyChange change;
+    change.LevelsBefore = before.Levels;
+    change.LevelsAfter = Levels;
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            const CSlotState& was = before.Slots[p][k];
+            const CHierarchy_Element& now = ElementGrid[p][k];
+            if (was.InUse == InUse[p][k] && was.Name == now.Name && was.Comment == now.Comment
+                && was.Judgements == now.Judgements) {
+                continue;
+            }
+            // Hidden slots count too: their data comes back when a level or element does.
+            CHierarchyChange::CSlotChange& slot = change.Slots.emplace_back();
+            slot.Position = p;
+            slot.Level = k;
+            slot.Before = was;
+            slot.After = CSlotState{now.Name, now.Comment, now.Judgements, InUse[p][k]};
+        }
+    }
+    return change;
+}
+
+void CUserProjectModel::UndoChange(const CHierarchyChange& change)
+{
+    PutSlots(change, false);
+}
+
+void CUserProjectModel::RedoChange(const CHierarchyChange& change)
+{
+    PutSlots(change, true);
+}
+
+void CUserProjectModel::PutSlots(const CHierarchyChange& change, bool after)
+{
+    for (const CHierarchyChange::CSlotChange& slot : change.Slots) {
+        const CSlotState& state = after ? slot.After : slot.Before;
+        CHierarchy_Element& element = ElementGrid[slot.Position][slot.Level];
+        element.Name.assign(state.Name);
+        element.Comment.assign(state.Comment);
+        element.Judgements.AssignFrom(state.Judgements);
+        RenewValues(slot.Position, slot.Level);
+        InUse[slot.Position][slot.Level] = state.InUse;
+    }
+    Levels = after ? change.LevelsAfter : change.LevelsBefore;
+}
+
 std::uint32_t LeadingNumber(const std::string& text)
 {
     std::size_t i = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CHierarchyChange.h"
+#include "model/CHierarchySnapshot.h"
 #include "model/CHierarchy_Element.h"
 #include "model/ModelConstants.h"
 #include "model/TDesicionLevelData.h"
@@ -110,6 +112,14 @@ public:
     // An element's judgements as a judging session commits them (the whole 9 x 9 matrix).
     bool SetJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements);
 
+    // Undo support. A snapshot of the hierarchy as it stands (into buffers it reuses),
+    // the change since such a snapshot, and that change put back or made again: the
+    // hierarchy is then exactly as it was before or after the edit.
+    void TakeSnapshot(CHierarchySnapshot& into) const;
+    [[nodiscard]] CHierarchyChange ChangeSince(const CHierarchySnapshot& before) const;
+    void UndoChange(const CHierarchyChange& change);
+    void RedoChange(const CHierarchyChange& change);
+
     // The steps the commands share; public so the tests can drive them alone.
     void ClearLevel(std::uint32_t k);
     void ShiftLevelBack(std::uint32_t k);
@@ -121,6 +131,7 @@ private:
     void ResetGrid();
     // After every change of an element's judgements.
     void RenewValues(std::uint32_t position, std::uint32_t level);
+    void PutSlots(const CHierarchyChange& change, bool after);
 
     TElementGridOf<CHierarchy_Element> ElementGrid;
     TElementGridOf<bool> InUse{};

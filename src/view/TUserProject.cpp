@@ -12,6 +12,7 @@
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
 #include "view/CHierarchyElementBox.h"
+#include "view/CProjectEditCommand.h"
 #include "view/PanelGlyphs.h"
 
 #include <QAction>
@@ -25,8 +26,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int PanelWidth = 37;
@@ -71,6 +74,7 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     rows->addWidget(ScrollBox, 1);
 
     CreateMenus();
+    CreateUndo();
     CreateElements();
     // Over the canvas, in the canvas's own coordinates; hidden until the results button.
     ResultsView = new CResultsView(HierarchyCanvas);
@@ -156,6 +160,50 @@ void TUserProject::CreateMenus()
     connect(mnCurrentPriority, &QAction::triggered, this, [this] { mnCurrentPriorityClick(); });
 }
 
+void TUserProject::CreateUndo()
+{
+    UndoStack = new QUndoStack(this);
+    // Shortcuts of this window alone, not menu items: with several projects open the
+    // keys act on the one that has the keyboard, the active one.
+    const auto makeAction = [this](const char* name, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        return action;
+    };
+    acUndo = makeAction("acUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    acRedo = makeAction("acRedo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(acUndo, &QAction::triggered, this, [this] { UndoClick(); });
+    connect(acRedo, &QAction::triggered, this, [this] { RedoClick(); });
+}
+
+void TUserProject::RecordStep(const char* text)
+{
+    CHierarchyChange change = ProjectDocument.EndStep();
+    if (change.Empty()) {
+        return;
+    }
+    UndoStack->push(new CProjectEditCommand(
+        ProjectDocument, std::move(change), [this] { Redraw(); }, QString::fromUtf8(text)));
+}
+
+void TUserProject::UndoClick()
+{
+    // Like every other edit, it waits while the results are shown.
+    if (!btResultsView->isChecked()) {
+        UndoStack->undo();
+    }
+}
+
+void TUserProject::RedoClick()
+{
+    if (!btResultsView->isChecked()) {
+        UndoStack->redo();
+    }
+}
+
 void TUserProject::CreateElements()
 {
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
@@ -201,6 +249,8 @@ bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
 
 void TUserProject::FinishBuild()
 {
+    // A hierarchy built afresh has no history to go back to.
+    UndoStack->clear();
     SetElementMenus(ExpertModeOn() ? mnCurrentLevelMenu : mnChartMenu);
     RefreshCaptions();
     if (Vertical) {
@@ -438,10 +488,12 @@ void TUserProject::EditCurrentElement()
     if (!dialog->Confirmed()) {
         return;
     }
+    ProjectDocument.BeginStep();
     ProjectDocument.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
     if (CheckFatalModelError()) {
         return;
     }
+    RecordStep("Редактирование элемента");
     Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
 }
 
@@ -469,14 +521,18 @@ void TUserProject::Redraw()
 
 void TUserProject::mnAddElementClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.AddElement(CurrentElementLevel))) {
+        RecordStep("Добавить элемент");
         Redraw();
     }
 }
 
 void TUserProject::mnDelElementClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteElement(CurrentElementPosition, CurrentElementLevel))) {
+        RecordStep("Удалить элемент");
         Redraw();
     }
 }
@@ -496,15 +552,19 @@ void TUserProject::mnAddLevelClick()
     if (!dialog->Confirmed()) {
         return;
     }
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(
             ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), dialog->PlaceBefore()))) {
+        RecordStep("Добавить уровень");
         Redraw();
     }
 }
 
 void TUserProject::mnDelLevelClick()
 {
+    ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteLevel(CurrentElementLevel))) {
+        RecordStep("Удалить уровень");
         Redraw();
     }
 }
@@ -563,7 +623,10 @@ void TUserProject::mnCurrentPriorityClick()
 void TUserProject::OpenExpertForm()
 {
     if (Services.ExpertForm != nullptr) {
+        // One step per opening, whatever happened inside: applies, the scale, the keys.
+        ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
+        RecordStep("Работа эксперта");
     }
 }
 

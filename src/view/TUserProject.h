@@ -34,6 +34,7 @@ class QMenu;
 class QPainter;
 class QScrollArea;
 class QToolButton;
+class QUndoStack;
 
 // The shared windows a project window works with, handed over by whoever creates it;
 // a missing one makes its command do nothing.
@@ -136,6 +137,8 @@ public:
     [[nodiscard]] const CHierarchyLayout& Layout() const { return *Places; }
     [[nodiscard]] bool EditModeOn() const;
     [[nodiscard]] bool ExpertModeOn() const;
+    // Every change the user made, as steps to undo and redo (no limit on their number).
+    [[nodiscard]] const QUndoStack& UndoSteps() const { return *UndoStack; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +147,7 @@ protected:
 private:
     void CreatePanel();
     void CreateMenus();
+    void CreateUndo();
     void CreateElements();
     void FinishBuild();
     void ApplyLayout();
@@ -158,6 +162,12 @@ private:
     void CloseProjectWindow();
     void EditCurrentElement();
     void SetElementMenus(QMenu* menu);
+    // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
+    // an edit that changed nothing leaves none.
+    void RecordStep(const char* text);
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y; nothing while the results are shown.
+    void UndoClick();
+    void RedoClick();
 
     void btHierarchyTypeClick();
     void btEditModeClick();
@@ -202,6 +212,9 @@ private:
     QMenu* mnCurrentLevelMenu = nullptr;
     QAction* mnCurrentPriority = nullptr;
     QAction* mnSensitivity = nullptr;
+    QAction* acUndo = nullptr;
+    QAction* acRedo = nullptr;
+    QUndoStack* UndoStack = nullptr;
 
     QScrollArea* ScrollBox = nullptr;
     CHierarchyCanvas* HierarchyCanvas = nullptr;

@@ -5,6 +5,7 @@ set(GUI_SOURCES
   CBevel_of_HElement.cpp
   CHierarchyCanvas.cpp
   CHierarchyElementBox.cpp
+  CProjectEditCommand.cpp
   PanelGlyphs.cpp
   TUserProject.cpp
 )

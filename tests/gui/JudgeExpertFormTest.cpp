@@ -10,6 +10,10 @@
 
 #include <cmath>
 #include <iostream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 using namespace judgetest;
 
@@ -258,6 +262,191 @@ TEST_F(ExpertFormTest, ResearchDisablesItselfUntilTheWindowCloses)
     });
     EXPECT_TRUE(Form()->btResearch->isEnabled());
     Windows.AbsoluteMatrix->close();
+}
+
+// Keys go where a user's would: to the widget that holds the keyboard.
+void Press(int& presses, char ch)
+{
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), ch);
+    ++presses;
+}
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// The shown text of a cell holding code.
+QString CellText(int code)
+{
+    return code < 0 ? QStringLiteral("1/%1").arg(-code) : QString::number(code);
+}
+
+TEST_F(ExpertFormTest, AWholeNineByNineMatrixIsTypedInThirtyEightKeys)
+{
+    Project.BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    // The upper triangle in reading order: mostly the distance of the pair plus one,
+    // with an equality and two judgements for the column element ("/3" and "-2").
+    int want[9][9];
+    std::string typing;
+    for (int r = 0; r < 9; ++r) {
+        want[r][r] = 1;
+        for (int c = r + 1; c < 9; ++c) {
+            int code = c - r + 1;
+            if (r == 0 && c == 1) {
+                code = 1;
+            } else if (r == 2 && c == 5) {
+                code = -3;
+            } else if (r == 4 && c == 8) {
+                code = -2;
+            }
+            want[r][c] = code;
+            want[c][r] = code == 1 ? 1 : -code;
+            typing += code < 0 ? (r == 2 ? "/" : "-") + std::to_string(-code) : std::to_string(code);
+        }
+    }
+    int presses = 0;
+    Judge([&](TfmExpertForm* form) {
+        // The table holds the keyboard from the start, not a button.
+        ASSERT_TRUE(WaitUntilActive(form));
+        EXPECT_EQ(QApplication::focusWidget(), form);
+        for (const char ch : typing) {
+            Press(presses, ch);
+        }
+        for (std::uint32_t r = 0; r < 9; ++r) {
+            for (std::uint32_t c = 0; c < 9; ++c) {
+                EXPECT_EQ(form->WorkingJudgements()(r, c), want[r][c]) << r << "," << c;
+                EXPECT_EQ(form->Cells[r][c]->text(), CellText(want[r][c])) << r << "," << c;
+            }
+        }
+        // Typing changes only the working matrix; the priorities wait for Apply.
+        EXPECT_EQ(form->PriorityLabels[0]->text(), Dec("0.1111"));
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        // Geometric means of the rows, normalised, shown truncated to four decimals.
+        double g[9];
+        double sum = 0.0;
+        for (int r = 0; r < 9; ++r) {
+            double product = 1.0;
+            for (int c = 0; c < 9; ++c) {
+                product *= want[r][c] < 0 ? 1.0 / -want[r][c] : want[r][c];
+            }
+            g[r] = std::pow(product, 1.0 / 9.0);
+            sum += g[r];
+        }
+        for (std::size_t r = 0; r < 9; ++r) {
+            const double shown
+                = form->PriorityLabels[r]->text().replace(QLocale().decimalPoint(), QStringLiteral(".")).toDouble();
+            const double w = g[r] / sum;
+            EXPECT_LE(shown, w + 1e-12) << r;
+            EXPECT_GT(shown, w - 1e-4) << r;
+        }
+        // The frame on a reciprocal, as a person would look at it.
+        QTest::mouseClick(form->Cells[2][5], Qt::LeftButton);
+        GrabToPng(form, QStringLiteral("TfmExpertForm_typed"));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    EXPECT_EQ(presses, 38);
+    std::cout << "[ keys     ] a 9 x 9 matrix typed in " << presses << " key presses\n";
+    for (std::uint32_t r = 0; r < 9; ++r) {
+        for (std::uint32_t c = 0; c < 9; ++c) {
+            EXPECT_EQ(Project.Goal().Judgements(r, c), want[r][c]);
+        }
+    }
+}
+
+TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
+{
+    Project.BuildNewHierarchy(4, 3, "ВЫБОР", "");
+    Judge([this](TfmExpertForm* form) {
+        const auto at = [form] { return std::pair{form->CurrentRow(), form->CurrentColumn()}; };
+        ASSERT_TRUE(WaitUntilActive(form));
+        // Row 1, column 2 is current, and the only cell framed.
+        EXPECT_EQ(at(), std::pair(0U, 1U));
+        for (std::uint32_t r = 0; r < 9; ++r) {
+            for (std::uint32_t c = 0; c < 9; ++c) {
+                EXPECT_EQ(form->Cells[r][c]->IsCurrent(), r == 0 && c == 1) << r << "," << c;
+            }
+        }
+        const QImage image = GrabToPng(form, QStringLiteral("TfmExpertForm_keyboard"));
+        const QColor frame = form->Cells[0][1]->palette().color(QPalette::Highlight);
+        EXPECT_TRUE(AreaHasColour(image, form->Cells[0][1]->geometry(), frame));
+        EXPECT_FALSE(AreaHasColour(image, form->Cells[0][2]->geometry(), frame));
+        ExpectTidyLayout(form);
+
+        // Arrows step over the diagonal and stop at the edge; Tab and Shift+Tab walk the upper triangle.
+        for (const auto& [key, modifiers, row, column] : {std::tuple{Qt::Key_Right, Qt::KeyboardModifiers{}, 0U, 2U},
+                 {Qt::Key_Down, {}, 1U, 2U}, {Qt::Key_Down, {}, 3U, 2U}, {Qt::Key_Down, {}, 3U, 2U},
+                 {Qt::Key_Left, {}, 3U, 1U}, {Qt::Key_Up, {}, 2U, 1U}, {Qt::Key_Tab, {}, 2U, 3U},
+                 {Qt::Key_Tab, {}, 0U, 1U}, {Qt::Key_Backtab, Qt::ShiftModifier, 2U, 3U}}) {
+            PressKey(key, modifiers);
+            EXPECT_EQ(at(), std::pair(row, column)) << key;
+            EXPECT_TRUE(form->Cells[row][column]->IsCurrent());
+        }
+        EXPECT_FALSE(form->Cells[0][1]->IsCurrent());
+
+        // A click makes a cell current; "-4" judges it for the column element and moves on.
+        QTest::mouseClick(form->Cells[1][0], Qt::LeftButton);
+        EXPECT_EQ(at(), std::pair(1U, 0U));
+        int presses = 0;
+        Press(presses, '-');
+        Press(presses, '4');
+        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("1/4"));
+        EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("4"));
+        EXPECT_EQ(at(), std::pair(1U, 2U));
+
+        // Enter: the scale for the current cell, on its line; Up and Down skip the empty
+        // lines and Return accepts.
+        std::vector<int> lines;
+        WhenModal<TfmExpertScale>([&lines](TfmExpertScale* scale) {
+            EXPECT_TRUE(WaitUntilActive(scale));
+            EXPECT_EQ(QApplication::focusWidget(), scale->lbExpertScale);
+            EXPECT_EQ(scale->edObjectA->text(), QStringLiteral("  ЭЛЕМЕНТ_1"));
+            EXPECT_EQ(scale->edObjectB->text(), QStringLiteral("  ЭЛЕМЕНТ_2"));
+            lines.push_back(scale->lbExpertScale->currentRow());
+            for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
+                PressKey(key);
+                lines.push_back(scale->lbExpertScale->currentRow());
+            }
+            PressKey(Qt::Key_Return);
+        });
+        PressKey(Qt::Key_Return);
+        // The keyboard comes back to the table.
+        ASSERT_TRUE(WaitUntilActive(form));
+        EXPECT_EQ(QApplication::focusWidget(), form);
+        EXPECT_EQ(lines, (std::vector<int>{9, 7, 6, 7, 9, 11}));
+        EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
+        EXPECT_EQ(form->Cells[2][1]->text(), QStringLiteral("2"));
+        EXPECT_EQ(at(), std::pair(1U, 2U)); // the scale leaves the cell where it was
+
+        // Space opens it too; Return on an empty line does nothing, Escape cancels.
+        bool stayedOpen = false;
+        int preselected = -1;
+        WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
+            EXPECT_TRUE(WaitUntilActive(scale));
+            preselected = scale->lbExpertScale->currentRow();
+            QListWidget* list = scale->lbExpertScale;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(10)).center());
+            PressKey(Qt::Key_Return);
+            stayedOpen = scale->isVisible();
+            PressKey(Qt::Key_Escape);
+        });
+        PressKey(Qt::Key_Space);
+        EXPECT_EQ(preselected, 11);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
+        ASSERT_TRUE(WaitUntilActive(form));
+        // Escape closes the window as "Отмена" does.
+        PressKey(Qt::Key_Escape);
+        if (form->isVisible()) {
+            ADD_FAILURE() << "Escape left the window open";
+            form->reject();
+        }
+    });
+    EXPECT_FALSE(Form()->isVisible());
+    EXPECT_EQ(Project.Goal().Judgements(1, 0), -4);
+    EXPECT_EQ(Project.Goal().Judgements(2, 1), 2);
 }
 
 TEST_F(ExpertFormTest, BottomLevelOpensNothingAndChangesNothing)

@@ -46,3 +46,25 @@ TEST(ExpertScaleTable, ValueToLineToValueIsTheIdentity)
         EXPECT_EQ(ScaleValueToLine(other), 0) << other;
     }
 }
+
+TEST(ExpertScaleTable, ArrowsSkipTheTwoEmptyLinesAndStopAtTheEnds)
+{
+    EXPECT_EQ(NextAcceptableScaleLine(7, 1), 9);
+    EXPECT_EQ(NextAcceptableScaleLine(9, 1), 11);
+    EXPECT_EQ(NextAcceptableScaleLine(11, -1), 9);
+    EXPECT_EQ(NextAcceptableScaleLine(9, -1), 7);
+    EXPECT_EQ(NextAcceptableScaleLine(8, 1), 9); // from an empty line chosen with the mouse
+    EXPECT_EQ(NextAcceptableScaleLine(3, 1), 4);
+    EXPECT_EQ(NextAcceptableScaleLine(0, -1), 0);
+    EXPECT_EQ(NextAcceptableScaleLine(18, 1), 18);
+    // Down from the top reaches every acceptable line once, and the bottom stays put.
+    std::int32_t line = 0;
+    int steps = 0;
+    for (std::int32_t next = NextAcceptableScaleLine(line, 1); next != line; next = NextAcceptableScaleLine(line, 1)) {
+        line = next;
+        ++steps;
+        EXPECT_TRUE(IsAcceptableScaleLine(line));
+    }
+    EXPECT_EQ(line, 18);
+    EXPECT_EQ(steps, 16);
+}

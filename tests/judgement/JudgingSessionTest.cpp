@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 // A 3-level project of 3 elements per level; the goal judges (1, 3, 5), (-3, 1, 3), (-5, -3, 1).
@@ -120,6 +124,104 @@ TEST_F(JudgingSession, GuidanceIsForTheWorkingMatrixAsItStands)
     EXPECT_NEAR(Session.Shown().CR, 0.033199, 1e-6); // the window's measures wait for Apply
     Session.Apply();
     EXPECT_NEAR(Session.Guidance().Measures.CR, Session.Shown().CR, 1e-15);
+}
+
+TEST(JudgingSessionKeys, CurrentCellMovesOverOffDiagonalCellsAndTheUpperTriangle)
+{
+    CProjectDocument document;
+    document.Model().BuildNewHierarchy(4, 3, "G", "");
+    CJudgingSession session;
+    ASSERT_TRUE(session.Open(document, 0, 0));
+    const auto at = [&session] { return std::pair{session.CurrentRow(), session.CurrentColumn()}; };
+    EXPECT_EQ(at(), std::pair(0U, 1U));
+
+    // Tab walks the upper triangle in reading order and comes round; Shift+Tab walks it back.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> upper;
+    for (std::uint32_t r = 0; r < 4; ++r) {
+        for (std::uint32_t c = r + 1; c < 4; ++c) {
+            upper.emplace_back(r, c);
+        }
+    }
+    for (std::size_t i = 1; i <= upper.size(); ++i) {
+        session.NextCell();
+        EXPECT_EQ(at(), upper[i % upper.size()]) << i;
+    }
+    for (std::size_t i = upper.size(); i-- > 0;) {
+        session.PreviousCell();
+        EXPECT_EQ(at(), upper[i]) << i;
+    }
+    // From a clicked lower or diagonal cell Tab goes on to the next upper cell of the reading order.
+    for (const auto& [from, next, previous] : {std::tuple{std::pair(2U, 0U), std::pair(2U, 3U), std::pair(1U, 3U)},
+             {std::pair(3U, 1U), std::pair(0U, 1U), std::pair(2U, 3U)},
+             {std::pair(1U, 1U), std::pair(1U, 2U), std::pair(0U, 3U)},
+             {std::pair(0U, 0U), std::pair(0U, 1U), std::pair(2U, 3U)}}) {
+        session.SetCurrent(from.first, from.second);
+        session.NextCell();
+        EXPECT_EQ(at(), next);
+        session.SetCurrent(from.first, from.second);
+        session.PreviousCell();
+        EXPECT_EQ(at(), previous);
+    }
+    session.SetCurrent(4, 0); // outside the order: ignored
+    EXPECT_EQ(at(), std::pair(2U, 3U));
+
+    // The arrows step over the diagonal and stop at the edge.
+    struct CMoveCase {
+        std::pair<std::uint32_t, std::uint32_t> From;
+        ECellMove Move;
+        std::pair<std::uint32_t, std::uint32_t> To;
+    };
+    for (const CMoveCase& m : {CMoveCase{{0, 1}, ECellMove::Down, {2, 1}}, {{0, 1}, ECellMove::Left, {0, 1}},
+             {{0, 1}, ECellMove::Up, {0, 1}}, {{0, 1}, ECellMove::Right, {0, 2}}, {{1, 0}, ECellMove::Right, {1, 2}},
+             {{2, 1}, ECellMove::Up, {0, 1}}, {{3, 2}, ECellMove::Right, {3, 2}}, {{2, 3}, ECellMove::Down, {2, 3}},
+             {{3, 0}, ECellMove::Down, {3, 0}}, {{1, 1}, ECellMove::Left, {1, 0}}, {{2, 2}, ECellMove::Up, {1, 2}}}) {
+        session.SetCurrent(m.From.first, m.From.second);
+        session.MoveCurrent(m.Move);
+        EXPECT_EQ(at(), m.To) << m.From.first << "," << m.From.second << " move " << static_cast<int>(m.Move);
+    }
+}
+
+TEST(JudgingSessionKeys, TypedDigitsJudgeWithTheMirrorAndMoveOn)
+{
+    CProjectDocument document;
+    document.Model().BuildNewHierarchy(4, 3, "G", "");
+    CJudgingSession session;
+    ASSERT_TRUE(session.Open(document, 0, 0));
+    // The six upper cells in one go: 3, 1/5, 7, 1, 1/2, 9.
+    int set = 0;
+    for (const char ch : std::string("3/57-11-29")) {
+        set += session.TypeCharacter(ch) ? 1 : 0;
+    }
+    // "-1" sets nothing and drops the pending sign; the next 1 is plain equality.
+    EXPECT_EQ(set, 6);
+    const int want[4][4] = {{1, 3, -5, 7}, {-3, 1, 1, -2}, {5, 1, 1, 9}, {-7, 2, -9, 1}};
+    for (std::uint32_t r = 0; r < 4; ++r) {
+        for (std::uint32_t c = 0; c < 4; ++c) {
+            EXPECT_EQ(session.Judgement(r, c), want[r][c]) << r << "," << c;
+        }
+    }
+    EXPECT_EQ(session.CurrentRow(), 0U); // round to the first upper cell
+    EXPECT_EQ(session.CurrentColumn(), 1U);
+
+    // A lower cell takes a judgement for its own row; the next upper cell follows it.
+    session.SetCurrent(3, 1);
+    EXPECT_TRUE(session.TypeCharacter('4'));
+    EXPECT_EQ(session.Judgement(3, 1), 4);
+    EXPECT_EQ(session.Judgement(1, 3), -4);
+    EXPECT_EQ(std::pair(session.CurrentRow(), session.CurrentColumn()), std::pair(0U, 1U));
+
+    // Nothing on the diagonal, for 0 or a letter, and a move drops a pending '/'.
+    const TMatrix<int> before = session.Working();
+    session.SetCurrent(2, 2);
+    for (const char ch : std::string("50x/1")) {
+        EXPECT_FALSE(session.TypeCharacter(ch)) << ch;
+    }
+    EXPECT_EQ(session.CurrentRow(), 2U);
+    EXPECT_EQ(session.Working(), before);
+    EXPECT_FALSE(session.TypeCharacter('/'));
+    session.MoveCurrent(ECellMove::Right);
+    EXPECT_TRUE(session.TypeCharacter('6'));
+    EXPECT_EQ(session.Judgement(2, 3), 6);
 }
 
 TEST(ProjectDocument, EditsMarkItModifiedAndRefusalsDoNot)

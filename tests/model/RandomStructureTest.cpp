@@ -1,12 +1,14 @@
 // Thousands of random structure commands against an independent list-of-levels model:
 // after every command the grid's invariants hold, refused commands change nothing at
 // all, and names, comments and judgements among surviving elements are where they
-// should be.
+// should be. The same edits as undo steps: undone and redone, each puts back exactly
+// the model of its step.
 #include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -218,6 +220,87 @@ int RandomCode(std::mt19937& rng)
     static const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
     return codes[std::uniform_int_distribution<int>(0, 16)(rng)];
 }
+// What RandomEdit did: a structure command with the result the shadow expects and the
+// one the document gave, or a change of a judgement pair or of a name and comment.
+struct CEdit {
+    bool Structural = false;
+    EStructureResult Expected = EStructureResult::Done;
+    EStructureResult Got = EStructureResult::Done;
+};
+
+// One random edit, made on the document and described to the shadow: mostly a structure
+// command on an element in use below the goal, sometimes on any slot (which no menu
+// offers), now and then a judgement pair or a name and comment to give the data
+// something to carry.
+void RandomEdit(std::mt19937& rng, CProjectDocument& document, Shadow& shadow, int step, CEdit& edit)
+{
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    CUserProjectModel& m = document.Model();
+    std::uint32_t p = 0;
+    std::uint32_t k = 0;
+    if (pick(0, 9) < 8) {
+        k = static_cast<std::uint32_t>(pick(1, static_cast<int>(m.LevelCount()) - 1));
+        p = static_cast<std::uint32_t>(pick(0, static_cast<int>(shadow.Count(k)) - 1));
+    } else {
+        p = static_cast<std::uint32_t>(pick(0, 8));
+        k = static_cast<std::uint32_t>(pick(0, 9));
+    }
+    ASSERT_TRUE(m.CheckSlot(p, k));
+    const int command = pick(0, 9);
+    edit.Structural = command < 8;
+    if (command >= 8) {
+        if (k < m.LevelCount() && p < shadow.Count(k)) {
+            const std::size_t children = shadow.ChildCount(k);
+            if (command == 8 && children >= 2) {
+                const auto r = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
+                const auto c = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
+                const int code = r == c ? 1 : RandomCode(rng);
+                const int mirror = code == 1 ? 1 : -code;
+                TMatrix<int> judgements = m.Element(p, k).Judgements;
+                judgements(r, c) = code;
+                judgements(c, r) = mirror;
+                ASSERT_TRUE(m.SetJudgements(p, k, judgements));
+                shadow.Levels[k][p].Judgements[r][c] = code;
+                shadow.Levels[k][p].Judgements[c][r] = mirror;
+            } else {
+                // The name, the comment or both, so each can differ alone.
+                const int which = pick(0, 2);
+                ShadowElement& target = shadow.Levels[k][p];
+                const std::string name = which == 1 ? target.Name : "N" + std::to_string(step);
+                const std::string comment = which == 0 ? target.Comment : "комментарий " + std::to_string(step);
+                ASSERT_TRUE(m.SetElementText(p, k, name, comment));
+                if (which != 1) {
+                    target.Name = name.substr(0, k == 0 ? 14 : 9);
+                }
+                target.Comment = comment;
+            }
+        }
+        return;
+    }
+    if (command < 3) {
+        edit.Expected = shadow.AddElement(k);
+        edit.Got = document.AddElement(k);
+    } else if (command < 6) {
+        edit.Expected = shadow.DeleteElement(p, k);
+        edit.Got = document.DeleteElement(p, k);
+    } else if (command == 6) {
+        const bool placeBefore = pick(0, 1) == 0;
+        // Now and then a count the dialog cannot give.
+        const auto count = static_cast<std::uint32_t>(pick(0, 20) == 0 ? pick(0, 12) : pick(2, 9));
+        const std::size_t levelsBefore = shadow.Levels.size();
+        const EStructureResult canAdd = m.CanAddLevel(k);
+        edit.Expected = shadow.AddLevel(k, count, placeBefore);
+        edit.Got = document.AddLevel(k, count, placeBefore);
+        const EStructureResult canExpected = k == 0 || k >= levelsBefore ? EStructureResult::NotApplicable
+            : levelsBefore == 10                                         ? EStructureResult::TooManyLevels
+                                                                         : EStructureResult::Done;
+        ASSERT_EQ(canAdd, canExpected);
+    } else {
+        edit.Expected = shadow.DeleteLevel(k);
+        edit.Got = document.DeleteLevel(k);
+    }
+    ASSERT_EQ(edit.Got, edit.Expected) << "command " << command << " on " << p << "," << k << " at step " << step;
+}
 } // namespace
 
 TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
@@ -236,71 +319,17 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
         m.BuildNewHierarchy(n, levels, "ЦЕЛЬ", "");
         shadow.Build(n, levels, "ЦЕЛЬ");
         for (int op = 0; op < 250; ++op, ++step) {
-            // Mostly elements in use below the goal; sometimes any slot, which no menu offers.
-            std::uint32_t p = 0;
-            std::uint32_t k = 0;
-            if (pick(0, 9) < 8) {
-                k = static_cast<std::uint32_t>(pick(1, static_cast<int>(m.LevelCount()) - 1));
-                p = static_cast<std::uint32_t>(pick(0, static_cast<int>(shadow.Count(k)) - 1));
-            } else {
-                p = static_cast<std::uint32_t>(pick(0, 8));
-                k = static_cast<std::uint32_t>(pick(0, 9));
-            }
-            ASSERT_TRUE(m.CheckSlot(p, k));
-            const int command = pick(0, 9);
-            if (command >= 8) {
-                // Give the data something to carry: a judgement pair, or a name and comment.
-                if (k < m.LevelCount() && p < shadow.Count(k)) {
-                    const std::size_t children = shadow.ChildCount(k);
-                    if (command == 8 && children >= 2) {
-                        const auto r = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
-                        const auto c = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
-                        const int code = r == c ? 1 : RandomCode(rng);
-                        const int mirror = code == 1 ? 1 : -code;
-                        TMatrix<int> judgements = m.Element(p, k).Judgements;
-                        judgements(r, c) = code;
-                        judgements(c, r) = mirror;
-                        ASSERT_TRUE(m.SetJudgements(p, k, judgements));
-                        shadow.Levels[k][p].Judgements[r][c] = code;
-                        shadow.Levels[k][p].Judgements[c][r] = mirror;
-                    } else {
-                        const std::string name = "N" + std::to_string(step);
-                        const std::string comment = "комментарий " + std::to_string(step);
-                        ASSERT_TRUE(m.SetElementText(p, k, name, comment));
-                        shadow.Levels[k][p].Name = name.substr(0, k == 0 ? 14 : 9);
-                        shadow.Levels[k][p].Comment = comment;
-                    }
-                }
-                continue;
-            }
             document.MarkSaved();
             const Snapshot before = Take(document);
-            EStructureResult expected = EStructureResult::Done;
-            EStructureResult got = EStructureResult::Done;
-            if (command < 3) {
-                expected = shadow.AddElement(k);
-                got = document.AddElement(k);
-            } else if (command < 6) {
-                expected = shadow.DeleteElement(p, k);
-                got = document.DeleteElement(p, k);
-            } else if (command == 6) {
-                const bool placeBefore = pick(0, 1) == 0;
-                // Now and then a count the dialog cannot give.
-                const auto count = static_cast<std::uint32_t>(pick(0, 20) == 0 ? pick(0, 12) : pick(2, 9));
-                const std::size_t levelsBefore = shadow.Levels.size();
-                const EStructureResult canAdd = m.CanAddLevel(k);
-                expected = shadow.AddLevel(k, count, placeBefore);
-                got = document.AddLevel(k, count, placeBefore);
-                const EStructureResult canExpected = k == 0 || k >= levelsBefore ? EStructureResult::NotApplicable
-                    : levelsBefore == 10                                         ? EStructureResult::TooManyLevels
-                                                                                 : EStructureResult::Done;
-                ASSERT_EQ(canAdd, canExpected);
-            } else {
-                expected = shadow.DeleteLevel(k);
-                got = document.DeleteLevel(k);
+            CEdit edit;
+            RandomEdit(rng, document, shadow, step, edit);
+            if (HasFatalFailure()) {
+                return;
             }
-            ASSERT_EQ(got, expected) << "command " << command << " on " << p << "," << k << " at step " << step;
-            if (got == EStructureResult::Done) {
+            if (!edit.Structural) {
+                continue;
+            }
+            if (edit.Got == EStructureResult::Done) {
                 ++done;
                 ASSERT_TRUE(document.Modified());
             } else {
@@ -316,4 +345,81 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
     // The run must really exercise both sides.
     EXPECT_GT(done, 3000);
     EXPECT_GT(refused, 1000);
+}
+
+// The same random edits recorded as undo steps, with random chains of undo and redo in
+// between: after every edit, undo and redo the model is exactly the one the test saw at
+// that step (and matches the shadow of that step), and an edit that changed nothing
+// records no step.
+TEST(RandomStructureCommands, UndoAndRedoPutBackEveryStepExactly)
+{
+    std::mt19937 rng(20261209U);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    int recorded = 0;
+    int undone = 0;
+    int redone = 0;
+    int step = 0;
+    for (int episode = 0; episode < 16; ++episode) {
+        CProjectDocument document;
+        CUserProjectModel& m = document.Model();
+        Shadow shadow;
+        const auto n = static_cast<std::uint32_t>(pick(2, 9));
+        const auto levels = static_cast<std::uint32_t>(pick(3, 10));
+        m.BuildNewHierarchy(n, levels, "ЦЕЛЬ", "");
+        shadow.Build(n, levels, "ЦЕЛЬ");
+        std::vector<Snapshot> states{Take(document)};
+        std::vector<Shadow> shadows{shadow};
+        std::vector<CHierarchyChange> changes;
+        std::size_t at = 0; // the model is states[at]; changes[at..] are the steps to redo
+        const auto expectState = [&](const char* what) {
+            ASSERT_TRUE(document.Modified()) << what << " at step " << step;
+            document.MarkSaved();
+            ASSERT_TRUE(Take(document) == states[at]) << what << " to " << at << " at step " << step;
+            ExpectMatches(m, shadows[at], step);
+        };
+        for (int op = 0; op < 250; ++op, ++step) {
+            document.BeginStep();
+            CEdit edit;
+            RandomEdit(rng, document, shadow, step, edit);
+            if (HasFatalFailure()) {
+                return;
+            }
+            CHierarchyChange change = document.EndStep();
+            document.MarkSaved();
+            const Snapshot now = Take(document);
+            ASSERT_EQ(change.Empty(), now == states[at]) << "step " << step;
+            if (change.Empty()) {
+                continue;
+            }
+            // A new step drops the ones undone before it.
+            states.resize(at + 1);
+            shadows.resize(at + 1);
+            changes.resize(at);
+            changes.push_back(std::move(change));
+            states.push_back(now);
+            shadows.push_back(shadow);
+            ++at;
+            ++recorded;
+            if (pick(0, 2) != 0) {
+                continue;
+            }
+            const auto back = static_cast<std::size_t>(pick(1, static_cast<int>(std::min<std::size_t>(at, 12))));
+            for (std::size_t i = 0; i < back; ++i, ++undone) {
+                document.UndoStep(changes[--at]);
+                expectState("undo");
+            }
+            const auto again = static_cast<std::size_t>(pick(0, static_cast<int>(back)));
+            for (std::size_t i = 0; i < again; ++i, ++redone) {
+                document.RedoStep(changes[at++]);
+                expectState("redo");
+            }
+            if (HasFatalFailure()) {
+                return;
+            }
+            shadow = shadows[at];
+        }
+    }
+    EXPECT_GT(recorded, 3000);
+    EXPECT_GT(undone, 1500);
+    EXPECT_GT(redone, 700);
 }

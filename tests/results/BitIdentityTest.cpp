@@ -1,5 +1,6 @@
 // The recomputation works on numbers kept beside the codes, two rows per vector register;
 // it must give exactly the bits of the plain formula, computed here from the codes.
+#include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 #include "results/LocalPriorities.h"
 #include "results/Synthesis.h"
@@ -75,9 +76,10 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
         std::vector<std::uint32_t> counts{1};
         const std::uint32_t levels = 2 + rng() % 9;
         for (std::uint32_t k = 1; k < levels; ++k) {
-            counts.push_back(2 + rng() % 8);
+            counts.push_back((k == 1 ? 3 : 2) + rng() % (k == 1 ? 7 : 8)); // level 1 can lose one
         }
-        CUserProjectModel m;
+        CProjectDocument document;
+        CUserProjectModel& m = document.Model();
         ASSERT_TRUE(BuildWithCounts(m, counts));
         for (std::uint32_t k = 0; k + 1 < levels; ++k) {
             for (std::uint32_t e = 0; e < counts[k]; ++e) {
@@ -92,11 +94,18 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
                 m.SetJudgements(e, k, a);
             }
         }
-        // Once after the edits, and again after an edit that moves data between slots.
-        for (int round = 0; round < 2; ++round) {
-            if (round == 1 && counts[1] > 2) {
-                ASSERT_EQ(m.DeleteElement(0, 1), EStructureResult::Done);
+        // After the edits; after an edit that moves data between slots; after its undo.
+        CHierarchyChange deletion;
+        for (int round = 0; round < 3; ++round) {
+            if (round == 1) {
+                document.BeginStep();
+                ASSERT_EQ(document.DeleteElement(0, 1), EStructureResult::Done);
+                deletion = document.EndStep();
                 --counts[1];
+            }
+            if (round == 2) {
+                document.UndoStep(deletion);
+                ++counts[1];
             }
             ComputeAllPriorities(m);
             std::vector<double> global(1, 1.0);

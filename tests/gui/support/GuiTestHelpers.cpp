@@ -88,3 +88,8 @@ void ShowWithOuterSize(QWidget& window, int width, int height)
     QCoreApplication::processEvents();
     EXPECT_EQ(window.frameGeometry().size(), QSize(width, height));
 }
+
+bool WaitUntilActive(const QWidget* window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}

@@ -28,6 +28,10 @@ void ShowWithOuterSize(QWidget& window, int width, int height);
 // character (QTest::keyClicks handles only Latin-1), through the event filters.
 void TypeText(QWidget* widget, const QString& text);
 
+// Waits until window is the application's active window, the one the keys go to
+// (QTest::qWaitForWindowActive also takes a dialog whose owner is active).
+bool WaitUntilActive(const QWidget* window);
+
 // True when a pixel within radius of (x, y) of the image is pure black.
 bool BlackNear(const class QImage& image, int x, int y, int radius);
 
