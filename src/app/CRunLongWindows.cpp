@@ -17,9 +17,19 @@
 #include <QTranslator>
 
 CRunLongWindows::CRunLongWindows()
+    : CRunLongWindows(EFrameOnly::FrameOnly)
+{
+    CreateDialogs();
+}
+
+CRunLongWindows::CRunLongWindows(EFrameOnly)
+    : MainForm(new TMainForm)
+{
+}
+
+void CRunLongWindows::CreateDialogs()
 {
     CAppWindows& windows = AppWindows();
-    MainForm = new TMainForm;
     windows.CreateUserProject = new TCreateUserProject(MainForm);
     windows.ElementEdit = new TfmElementEdit(MainForm);
     windows.AddNewLevel = new TAddNewLevel(MainForm);

@@ -8,7 +8,13 @@ class TMainForm;
 // the frame and registered in AppWindows(). Destroying this ends them all.
 class CRunLongWindows {
 public:
+    // The frame and every dialog.
     CRunLongWindows();
+    // The frame alone; the dialogs follow with CreateDialogs (start-up shows the frame
+    // in between, so it appears without waiting for them).
+    enum class EFrameOnly { FrameOnly };
+    explicit CRunLongWindows(EFrameOnly);
+    void CreateDialogs();
     CRunLongWindows(const CRunLongWindows&) = delete;
     CRunLongWindows& operator=(const CRunLongWindows&) = delete;
     ~CRunLongWindows();

@@ -2,6 +2,7 @@
 
 #include "app/CAppWindows.h"
 #include "app/CUserDialogs.h"
+#include "app/FrameGlyphs.h"
 #include "app/ProjectExport.h"
 #include "app/ProjectPrinting.h"
 #include "app/ProjectReport.h"
@@ -196,9 +197,9 @@ void TMainForm::CreateMenus()
     N10 = action(MHelp, "N10", QStringLiteral("О программе"), &TMainForm::N10Click);
 }
 
-QToolButton* TMainForm::AddToolButton(const char* name, QAction* command, int glyph)
+QToolButton* TMainForm::AddToolButton(const char* name, QAction* command, FrameGlyphs::EGlyph glyph)
 {
-    command->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(glyph)));
+    command->setIcon(FrameGlyphs::Glyph(glyph));
     auto* button = new QToolButton(ToolPanel);
     button->setObjectName(QString::fromLatin1(name));
     button->setDefaultAction(command);
@@ -230,19 +231,19 @@ void TMainForm::CreateToolPanel()
     NextProjectCommand = MakeCommand("acNextProject", QStringLiteral("Показать следующий проект"),
         QStringLiteral("Показать следующий проект"), &TMainForm::btNextProjectClick);
 
-    btNewProject = AddToolButton("btNewProject", MNewProject, QStyle::SP_FileIcon);
-    btOpenProject = AddToolButton("btOpenProject", N5, QStyle::SP_DialogOpenButton);
-    btOpenTempalteH = AddToolButton("btOpenTempalteH", mnTemplateLoad, QStyle::SP_FileDialogDetailedView);
+    btNewProject = AddToolButton("btNewProject", MNewProject, FrameGlyphs::EGlyph::NewProject);
+    btOpenProject = AddToolButton("btOpenProject", N5, FrameGlyphs::EGlyph::OpenProject);
+    btOpenTempalteH = AddToolButton("btOpenTempalteH", mnTemplateLoad, FrameGlyphs::EGlyph::OpenTemplate);
     ToolPanel->addSeparator();
-    btSaveProject = AddToolButton("btSaveProject", mnSaveProject, QStyle::SP_DialogSaveButton);
+    btSaveProject = AddToolButton("btSaveProject", mnSaveProject, FrameGlyphs::EGlyph::SaveProject);
     ToolPanel->addSeparator();
-    btCloseProject = AddToolButton("btCloseProject", CloseProjectCommand, QStyle::SP_DialogCloseButton);
+    btCloseProject = AddToolButton("btCloseProject", CloseProjectCommand, FrameGlyphs::EGlyph::CloseProject);
     ToolPanel->addSeparator();
-    btPrintProject = AddToolButton("btPrintProject", PrintProjectCommand, QStyle::SP_ComputerIcon);
+    btPrintProject = AddToolButton("btPrintProject", PrintProjectCommand, FrameGlyphs::EGlyph::PrintProject);
     ToolPanel->addSeparator();
-    btPrevProject = AddToolButton("btPrevProject", PrevProjectCommand, QStyle::SP_ArrowLeft);
-    btNextProject = AddToolButton("btNextProject", NextProjectCommand, QStyle::SP_ArrowRight);
-    btUserExit = AddToolButton("btUserExit", N7, QStyle::SP_BrowserStop);
+    btPrevProject = AddToolButton("btPrevProject", PrevProjectCommand, FrameGlyphs::EGlyph::PreviousProject);
+    btNextProject = AddToolButton("btNextProject", NextProjectCommand, FrameGlyphs::EGlyph::NextProject);
+    btUserExit = AddToolButton("btUserExit", N7, FrameGlyphs::EGlyph::Exit);
     // A screen reader names a button by its hint, as the mouse shows it.
     for (QToolButton* button : {btNewProject, btOpenProject, btOpenTempalteH, btSaveProject, btCloseProject,
              btPrintProject, btPrevProject, btNextProject, btUserExit}) {

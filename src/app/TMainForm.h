@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FrameGlyphs.h"
+
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -99,7 +101,7 @@ private:
     void CreateToolPanel();
     // A command's action; its hint is what a tool button showing it says.
     QAction* MakeCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
-    QToolButton* AddToolButton(const char* name, QAction* command, int glyph);
+    QToolButton* AddToolButton(const char* name, QAction* command, FrameGlyphs::EGlyph glyph);
     // The project commands follow the registry; this is the only place that sets them.
     void UpdateProjectCommands();
     void FillWindowMenu();

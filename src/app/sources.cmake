@@ -4,6 +4,7 @@ set(GUI_SOURCES
   CAppWindows.cpp
   CQtUserDialogs.cpp
   CRunLongWindows.cpp
+  FrameGlyphs.cpp
   ProjectExport.cpp
   ProjectPrinting.cpp
   ProjectReport.cpp
