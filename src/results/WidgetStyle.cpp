@@ -24,6 +24,8 @@ void StyleStaticText(QLabel* label, bool bold)
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
+    // White even on a grey canvas, whose background role a child otherwise takes over.
+    label->setBackgroundRole(QPalette::Window);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);

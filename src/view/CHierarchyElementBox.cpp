@@ -19,6 +19,8 @@ CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
+    // Its own white, not the canvas's grey, which a child takes over unless told otherwise.
+    setBackgroundRole(QPalette::Window);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, Qt::black);
