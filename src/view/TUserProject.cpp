@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -221,15 +222,28 @@ QSize TUserProject::OuterSize() const
 void TUserProject::LayoutHorizontal()
 {
     const CCriticalSectionGuard guard(Lock);
-    ::LayoutHorizontal(*Places, OuterSize().height());
+    LaidOutSize = OuterSize();
+    ::LayoutHorizontal(*Places, LaidOutSize.height());
     ApplyLayout();
 }
 
 void TUserProject::LayoutVertical()
 {
     const CCriticalSectionGuard guard(Lock);
-    ::LayoutVertical(*Places, OuterSize().width());
+    LaidOutSize = OuterSize();
+    ::LayoutVertical(*Places, LaidOutSize.width());
     ApplyLayout();
+}
+
+void TUserProject::LayOutAgain()
+{
+    if (Vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    RedrawLinks();
 }
 
 void TUserProject::CentreLevels()
@@ -241,13 +255,16 @@ void TUserProject::CentreLevels()
 
 void TUserProject::ApplyLayout()
 {
+    Shift = ReachableShift(*Places, Model());
     for (std::uint32_t k = 0; k < MaxLevels; ++k) {
         // Level 0 holds the goal alone; its other slots are never placed.
         const std::uint32_t positions = k == 0 ? 1 : MaxElementsPerLevel;
         for (std::uint32_t p = 0; p < positions; ++p) {
             const CElementPlace& place = Places->Places[p][k];
-            Boxes[p][k]->setGeometry(place.Box.Left, place.Box.Top, place.Box.Width, place.Box.Height);
-            Bevels[p][k]->setGeometry(place.Frame.Left, place.Frame.Top, place.Frame.Width, place.Frame.Height);
+            Boxes[p][k]->setGeometry(
+                place.Box.Left + Shift.X, place.Box.Top + Shift.Y, place.Box.Width, place.Box.Height);
+            Bevels[p][k]->setGeometry(
+                place.Frame.Left + Shift.X, place.Frame.Top + Shift.Y, place.Frame.Width, place.Frame.Height);
         }
     }
     UpdateCanvasSize();
@@ -264,8 +281,8 @@ void TUserProject::UpdateCanvasSize()
                 continue;
             }
             const CRect& frame = Places->Places[p][k].Frame;
-            right = std::max(right, frame.Left + frame.Width);
-            bottom = std::max(bottom, frame.Top + frame.Height);
+            right = std::max(right, frame.Left + Shift.X + frame.Width);
+            bottom = std::max(bottom, frame.Top + Shift.Y + frame.Height);
         }
     }
     if (ResultsView != nullptr && ResultsView->isVisible()) {
@@ -321,6 +338,7 @@ void TUserProject::FormPaint(QPainter& painter)
         }
     }
     ComputeLinks(*Links, *Places, Model(), visible, Vertical);
+    painter.translate(Shift.X, Shift.Y);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     for (std::uint32_t i = 0; i < Links->Count; ++i) {
@@ -593,6 +611,16 @@ void TUserProject::closeEvent(QCloseEvent* event)
     event->accept();
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
+    }
+}
+
+void TUserProject::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The diagram follows the window (maximising spreads a cramped level at once), laid
+    // out and centred from the new size as after a structure command.
+    if (Model().Built() && OuterSize() != LaidOutSize) {
+        LayOutAgain();
     }
 }
 
