@@ -5,7 +5,9 @@
 #include "results/Synthesis.h"
 #include "results/WidgetStyle.h"
 
+#include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QPieSeries>
@@ -92,10 +94,10 @@ CResultsView::CResultsView(QWidget* parent)
     connect(sbBiggest, &QScrollBar::valueChanged, this, &CResultsView::sbBiggestChange);
     connect(sbHorOffset, &QScrollBar::valueChanged, this, &CResultsView::sbHorOffsetChange);
     connect(sbVerOffset, &QScrollBar::valueChanged, this, &CResultsView::sbVerOffsetChange);
+    // The room for the labels is known once the chart has laid out its plot area.
+    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this, &CResultsView::FitPie);
     sbRotationChange(sbRotation->value());
-    sbZoomChange(sbZoom->value());
-    sbHorOffsetChange(sbHorOffset->value());
-    sbVerOffsetChange(sbVerOffset->value());
+    FitPie();
 
     for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
         const int offset = 20 + 23 * static_cast<int>(i);
@@ -145,15 +147,40 @@ void CResultsView::FillResults(const CUserProjectModel& project)
     sbBiggestChange(sbBiggest->value());
 }
 
+void CResultsView::FitPie()
+{
+    const QChart* chart = chPriorityChart->chart();
+    QRectF plot = chart->plotArea();
+    if (plot.width() < 1.0 || plot.height() < 1.0) {
+        // Not laid out yet: the chart's own rectangle within its margins.
+        const QMargins margins = chart->margins();
+        plot = QRectF(0.0, 0.0, chPriorityChart->width() - margins.left() - margins.right(),
+            chPriorityChart->height() - margins.top() - margins.bottom());
+    }
+    QSizeF label(0.0, 0.0);
+    double arm = 0.0;
+    for (const QPieSlice* slice : srPieSeries->slices()) {
+        const QFontMetricsF metrics(slice->labelFont());
+        label = label.expandedTo(QSizeF(metrics.horizontalAdvance(slice->label()), metrics.height()));
+        arm = std::max(arm, slice->labelArmLengthFactor());
+    }
+    const double reach = 1.0 + sbBiggest->value() / 100.0 + arm;
+    const CPieGeometry geometry = FitPieWithLabels(
+        plot.size(), label, PieSizePerZoom * sbZoom->value(), reach, sbHorOffset->value(), sbVerOffset->value());
+    srPieSeries->setPieSize(geometry.Size);
+    srPieSeries->setHorizontalPosition(geometry.HorizontalPosition);
+    srPieSeries->setVerticalPosition(geometry.VerticalPosition);
+}
+
 void CResultsView::sbRotationChange(int position)
 {
     srPieSeries->setPieStartAngle(position);
     srPieSeries->setPieEndAngle(position + 360);
 }
 
-void CResultsView::sbZoomChange(int position)
+void CResultsView::sbZoomChange(int /*position*/)
 {
-    srPieSeries->setPieSize(std::min(1.0, PieSizePerZoom * position));
+    FitPie();
 }
 
 void CResultsView::sbBiggestChange(int position)
@@ -170,14 +197,16 @@ void CResultsView::sbBiggestChange(int position)
         biggest->setExploded(true);
         biggest->setExplodeDistanceFactor(position / 100.0);
     }
+    // A slice pulled further out carries its label further out.
+    FitPie();
 }
 
-void CResultsView::sbHorOffsetChange(int position)
+void CResultsView::sbHorOffsetChange(int /*position*/)
 {
-    srPieSeries->setHorizontalPosition(0.5 + position / 200.0);
+    FitPie();
 }
 
-void CResultsView::sbVerOffsetChange(int position)
+void CResultsView::sbVerOffsetChange(int /*position*/)
 {
-    srPieSeries->setVerticalPosition(0.5 + position / 200.0);
+    FitPie();
 }
