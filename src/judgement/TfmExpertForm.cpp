@@ -147,9 +147,9 @@ void TfmExpertForm::JudgeElement(
     const std::uint32_t n = Judging.Order();
     ShowCells();
     for (std::uint32_t k = 0; k < n; ++k) {
-        RowNameLabels[k]->setText(QString::fromStdString(Judging.ComparedName(k)));
+        SetFittedText(RowNameLabels[k], QString::fromStdString(Judging.ComparedName(k)));
     }
-    stMainObjectName->setText(QString::fromStdString(Judging.JudgedName()));
+    SetFittedText(stMainObjectName, QString::fromStdString(Judging.JudgedName()));
     ShowMeasures();
 
     exec();

@@ -133,7 +133,7 @@ TfmExpertScale::~TfmExpertScale() = default;
 
 void TfmExpertScale::SetUpperName(const QString& name)
 {
-    stUpperLevel->setText(name);
+    SetFittedText(stUpperLevel, name);
 }
 
 void TfmExpertScale::SetObjectA(const QString& name)

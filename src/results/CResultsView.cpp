@@ -140,7 +140,7 @@ void CResultsView::FillResults(const CUserProjectModel& project)
 {
     const CResultList results = FinalResults(project);
     for (std::uint32_t i = 0; i < results.Count; ++i) {
-        NameLabels[i]->setText(QString::fromStdString(results.Rows[i].Name));
+        SetFittedText(NameLabels[i], QString::fromStdString(results.Rows[i].Name));
         ValueLabels[i]->setText(TruncatedText(results.Rows[i].Value, 4));
     }
     FillPie(srPieSeries, results);

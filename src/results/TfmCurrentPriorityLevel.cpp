@@ -123,7 +123,7 @@ void TfmCurrentPriorityLevel::ShowResults(const CResultList& list)
         ValueCells[i]->hide();
     }
     for (std::uint32_t i = 0; i < list.Count; ++i) {
-        NameCells[i]->setText(QString::fromStdString(list.Rows[i].Name));
+        SetFittedText(NameCells[i], QString::fromStdString(list.Rows[i].Name));
         ValueCells[i]->setText(TruncatedText(list.Rows[i].Value, 4));
         NameCells[i]->show();
         ValueCells[i]->show();

@@ -1,5 +1,7 @@
 #include "view/CHierarchyElementBox.h"
 
+#include "view/LayoutGeometry.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -29,6 +31,8 @@ CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t
     boxFont.setPointSize(BoxFontPointSize);
     setFont(boxFont);
     setTextFormat(Qt::PlainText);
+    // Its size never changes; names are fitted to it.
+    resize(position == 0 && level == 0 ? GoalBoxWidth : ElementBoxWidth, ElementBoxHeight);
     hide();
 }
 

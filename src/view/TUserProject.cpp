@@ -7,6 +7,7 @@
 #include "results/CResultsView.h"
 #include "results/Synthesis.h"
 #include "results/TfmCurrentPriorityLevel.h"
+#include "results/WidgetStyle.h"
 #include "storage/CDocumentLifecycle.h"
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
@@ -302,7 +303,7 @@ void TUserProject::RefreshCaptions()
 {
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
+            SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
         }
     }
 }
@@ -454,7 +455,7 @@ void TUserProject::EditCurrentElement()
     if (CheckFatalModelError()) {
         return;
     }
-    Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
+    SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
 }
 
 bool TUserProject::ReportStructureResult(EStructureResult result)

@@ -180,6 +180,12 @@ TEST_F(ResultsViewTest, EveryPieLabelStaysWholeInsideTheChartAtEverySetting)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Canvas));
     ComputeAllPriorities(Project);
     View->ShowResultsView(Project, true);
+    // The table's name cells show them whole too.
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        const QLabel* cell = View->ResultNameLabels()[i];
+        ExpectWholeName(cell, cell->text(), cell->text() != QStringLiteral("ММММММММ"));
+        EXPECT_TRUE(names.contains(cell->text()));
+    }
     QChart* chart = View->chPriorityChart->chart();
     QStringList expected = names;
     expected.sort();

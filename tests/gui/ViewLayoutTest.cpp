@@ -285,6 +285,30 @@ TEST_F(ViewLayout, TheDiagramFollowsResizingAndEveryBoxStaysInReach)
     EXPECT_EQ(project.ElementBox(0, 0)->geometry(), Rect(60, 342, 140, 20));
 }
 
+TEST_F(ViewLayout, NamesAreShownWholeInTheBoxes)
+{
+    TLoadSaveProject record;
+    record.LevelCount = 3;
+    record.ElementsPerLevel = {1, 3, 2};
+    record.Elements[0][0].Name = "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖ";
+    record.Elements[0][1].Name = "ЖЖЖЖЖЖЖЖЖ";
+    record.Elements[1][1].Name = "ШШШШШШШШШ";
+    record.Elements[2][1].Name = "ЦЕНА";
+    record.Elements[0][2].Name = "ПОСТАВЩИК";
+    TUserProject project;
+    project.resize(WindowWidth, WindowHeight);
+    ASSERT_TRUE(project.BuildLoadedHierarchy(record));
+    ExpectWholeName(project.ElementBox(0, 0), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"), true);
+    ExpectWholeName(project.ElementBox(0, 1), QStringLiteral("ЖЖЖЖЖЖЖЖЖ"), true);
+    ExpectWholeName(project.ElementBox(1, 1), QStringLiteral("ШШШШШШШШШ"), true);
+    // A name that fits keeps the box's own type.
+    ExpectWholeName(project.ElementBox(2, 1), QStringLiteral("ЦЕНА"), false);
+    EXPECT_EQ(project.ElementBox(2, 1)->font().pointSize(), 10);
+    ExpectWholeName(project.ElementBox(0, 2), QStringLiteral("ПОСТАВЩИК"), false);
+    EXPECT_EQ(project.ElementBox(0, 1)->size(), QSize(95, 20));
+    EXPECT_EQ(project.ElementBox(0, 0)->size(), QSize(140, 20));
+}
+
 TEST_F(ViewLayout, PanelButtonsTheirHintsAndGroups)
 {
     TUserProject project;

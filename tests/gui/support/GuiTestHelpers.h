@@ -28,6 +28,11 @@ void ShowWithOuterSize(QWidget& window, int width, int height);
 // character (QTest::keyClicks handles only Latin-1), through the event filters.
 void TypeText(QWidget* widget, const QString& text);
 
+// The field shows name whole: its text is the whole name, and in the type the field
+// draws it in, the name fits inside the field's frame. A name shown smaller than the
+// field's own type carries itself as the tooltip (shrunk is true then).
+void ExpectWholeName(const class QLabel* field, const QString& name, bool shrunk);
+
 // True when a pixel within radius of (x, y) of the image is pure black.
 bool BlackNear(const class QImage& image, int x, int y, int radius);
 
