@@ -7,7 +7,6 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QPieSeries>
@@ -149,27 +148,8 @@ void CResultsView::FillResults(const CUserProjectModel& project)
 
 void CResultsView::FitPie()
 {
-    const QChart* chart = chPriorityChart->chart();
-    QRectF plot = chart->plotArea();
-    if (plot.width() < 1.0 || plot.height() < 1.0) {
-        // Not laid out yet: the chart's own rectangle within its margins.
-        const QMargins margins = chart->margins();
-        plot = QRectF(0.0, 0.0, chPriorityChart->width() - margins.left() - margins.right(),
-            chPriorityChart->height() - margins.top() - margins.bottom());
-    }
-    QSizeF label(0.0, 0.0);
-    double arm = 0.0;
-    for (const QPieSlice* slice : srPieSeries->slices()) {
-        const QFontMetricsF metrics(slice->labelFont());
-        label = label.expandedTo(QSizeF(metrics.horizontalAdvance(slice->label()), metrics.height()));
-        arm = std::max(arm, slice->labelArmLengthFactor());
-    }
-    const double reach = 1.0 + sbBiggest->value() / 100.0 + arm;
-    const CPieGeometry geometry = FitPieWithLabels(
-        plot.size(), label, PieSizePerZoom * sbZoom->value(), reach, sbHorOffset->value(), sbVerOffset->value());
-    srPieSeries->setPieSize(geometry.Size);
-    srPieSeries->setHorizontalPosition(geometry.HorizontalPosition);
-    srPieSeries->setVerticalPosition(geometry.VerticalPosition);
+    FitPieToItsLabels(chPriorityChart, srPieSeries, PieSizePerZoom * sbZoom->value(), sbBiggest->value() / 100.0,
+        sbHorOffset->value(), sbVerOffset->value());
 }
 
 void CResultsView::sbRotationChange(int position)

@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QSizeF>
@@ -60,4 +61,28 @@ CPieGeometry FitPieWithLabels(
     const double slackY = std::max(0.0, roomY - extent);
     return CPieGeometry{
         size, 0.5 + slackX / plot.width() * horOffset / 100.0, 0.5 + slackY / plot.height() * verOffset / 100.0};
+}
+
+void FitPieToItsLabels(
+    const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset)
+{
+    const QChart* chart = view->chart();
+    QRectF plot = chart->plotArea();
+    if (plot.width() < 1.0 || plot.height() < 1.0) {
+        const QMargins margins = chart->margins();
+        plot = QRectF(0.0, 0.0, view->width() - margins.left() - margins.right(),
+            view->height() - margins.top() - margins.bottom());
+    }
+    QSizeF label(0.0, 0.0);
+    double arm = 0.0;
+    for (const QPieSlice* slice : series->slices()) {
+        const QFontMetricsF metrics(slice->labelFont());
+        label = label.expandedTo(QSizeF(metrics.horizontalAdvance(slice->label()), metrics.height()));
+        arm = std::max(arm, slice->labelArmLengthFactor());
+    }
+    const CPieGeometry geometry
+        = FitPieWithLabels(plot.size(), label, requestedSize, 1.0 + pulledOut + arm, horOffset, verOffset);
+    series->setPieSize(geometry.Size);
+    series->setHorizontalPosition(geometry.HorizontalPosition);
+    series->setVerticalPosition(geometry.VerticalPosition);
 }

@@ -30,3 +30,9 @@ struct CPieGeometry {
 // the labels leave.
 CPieGeometry FitPieWithLabels(
     const QSizeF& plot, const QSizeF& label, double requestedSize, double reach, int horOffset, int verOffset);
+
+// Sizes and centres the series' pie by FitPieWithLabels, from the chart's plot area (its
+// own rectangle within the margins until it is laid out) and the series' own labels;
+// pulledOut is how far the largest slice stands out, in radii.
+void FitPieToItsLabels(
+    const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset);

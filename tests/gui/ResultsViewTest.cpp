@@ -186,7 +186,6 @@ TEST_F(ResultsViewTest, EveryPieLabelStaysWholeInsideTheChartAtEverySetting)
         ExpectWholeName(cell, cell->text(), cell->text() != QStringLiteral("ММММММММ"));
         EXPECT_TRUE(names.contains(cell->text()));
     }
-    QChart* chart = View->chPriorityChart->chart();
     QStringList expected = names;
     expected.sort();
     for (const int zoom : {129, 200}) {
@@ -200,23 +199,13 @@ TEST_F(ResultsViewTest, EveryPieLabelStaysWholeInsideTheChartAtEverySetting)
                         View->sbHorOffset->setValue(horizontal);
                         View->sbVerOffset->setValue(vertical);
                         QCoreApplication::processEvents();
-                        const QRectF plot = chart->mapRectToScene(chart->plotArea());
-                        QStringList shown;
-                        for (QGraphicsItem* item : View->chPriorityChart->scene()->items()) {
-                            auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
-                            if (text == nullptr || !text->isVisible() || text->toPlainText().isEmpty()) {
-                                continue;
-                            }
-                            shown << text->toPlainText();
-                            EXPECT_TRUE(plot.contains(text->sceneBoundingRect()))
-                                << text->toPlainText().toStdString() << " zoom " << zoom << " biggest " << biggest
-                                << " rotation " << rotation << " offsets " << horizontal << "," << vertical;
-                        }
-                        shown.sort();
+                        const std::string setting = "zoom " + std::to_string(zoom) + " biggest "
+                            + std::to_string(biggest) + " rotation " + std::to_string(rotation) + " offsets "
+                            + std::to_string(horizontal) + "," + std::to_string(vertical);
+                        const QStringList shown = WholeSliceLabels(View->chPriorityChart, setting);
                         EXPECT_EQ(
                             shown.join(QLatin1Char(',')).toStdString(), expected.join(QLatin1Char(',')).toStdString())
-                            << "zoom " << zoom << " biggest " << biggest << " rotation " << rotation << " offsets "
-                            << horizontal << "," << vertical;
+                            << setting;
                     }
                 }
             }
