@@ -152,6 +152,7 @@ bool CQtUserDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    const CAccessibleCellSweep sweep(dialog); // its file name completes from a file model too
     return dialog.exec() == QDialog::Accepted;
 }
 
