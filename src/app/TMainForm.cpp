@@ -332,9 +332,10 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    // Sized before the build, since the hierarchy is laid out from the window's size.
-    const QSize area = MdiArea->viewport()->size();
-    window->resize(std::max(640, area.width() * 3 / 4), std::max(460, area.height() * 3 / 4));
+    // Placed and sized before the build, since the hierarchy is laid out from the window's
+    // size: wholly inside the document area and as large as it allows, the whole area
+    // for the first window.
+    window->setGeometry(CascadePlace(FreeCascadePlace(window)));
     // A project window that closes itself (a fatal model error) takes its subwindow along.
     connect(project, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(window)] {
         if (!guard.isNull()) {
@@ -534,9 +535,55 @@ void TMainForm::btNextProjectClick()
 
 // ---- window arrangement and orientation
 
+QRect TMainForm::CascadePlace(int index) const
+{
+    const QRect area = MdiArea->viewport()->rect();
+    const int step = std::max(
+        1, style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth));
+    // Past a third of the area the windows would grow too small to work in: the places
+    // start again at the top left.
+    const int places = std::max(1, std::min(area.width(), area.height()) / 3 / step + 1);
+    const int offset = step * (index % places);
+    return QRect(area.left() + offset, area.top() + offset, std::max(1, area.width() - offset),
+        std::max(1, area.height() - offset));
+}
+
+int TMainForm::FreeCascadePlace(const QMdiSubWindow* newcomer) const
+{
+    QList<QPoint> taken;
+    int others = 0;
+    for (const QMdiSubWindow* window : MdiArea->subWindowList()) {
+        if (window != newcomer && !window->isHidden()) {
+            taken.append(window->geometry().topLeft());
+            ++others;
+        }
+    }
+    for (int index = 0; index <= others; ++index) {
+        const QRect place = CascadePlace(index);
+        if (!taken.contains(place.topLeft())) {
+            return index;
+        }
+    }
+    return others;
+}
+
 void TMainForm::MCascadeClick()
 {
-    MdiArea->cascadeSubWindows();
+    // Qt's own cascade shrinks every window to its smallest; here each keeps the largest
+    // size the area allows after its offset, so captions and hierarchy stay readable.
+    QMdiSubWindow* active = MdiArea->activeSubWindow();
+    int index = 0;
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+        if (window->isHidden()) {
+            continue;
+        }
+        window->showNormal();
+        window->setGeometry(CascadePlace(index++));
+        window->raise();
+    }
+    if (active != nullptr) {
+        MdiArea->setActiveSubWindow(active);
+    }
 }
 
 void TMainForm::MWinVerticalClick()

@@ -3,6 +3,7 @@
 #include "app/FrameGlyphs.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -106,6 +107,11 @@ private:
     void UpdateProjectCommands();
     void FillWindowMenu();
     void TileSubWindows(bool sideBySide);
+    // Cascade place index in the document area: one caption lower and to the right for
+    // each place, the window as large as the area allows after that offset.
+    [[nodiscard]] QRect CascadePlace(int index) const;
+    // The first cascade place no other window stands at.
+    [[nodiscard]] int FreeCascadePlace(const QMdiSubWindow* newcomer) const;
 
     // Creates a project window in the document area and enters it in the registry.
     TUserProject* CreateProjectWindow(const QString& caption);

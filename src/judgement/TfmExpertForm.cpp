@@ -156,9 +156,9 @@ void TfmExpertForm::JudgeElement(
     ShowCells();
     ShowCurrentCell();
     for (std::uint32_t k = 0; k < n; ++k) {
-        RowNameLabels[k]->setText(QString::fromStdString(Judging.ComparedName(k)));
+        SetFittedText(RowNameLabels[k], QString::fromStdString(Judging.ComparedName(k)));
     }
-    stMainObjectName->setText(QString::fromStdString(Judging.JudgedName()));
+    SetFittedText(stMainObjectName, QString::fromStdString(Judging.JudgedName()));
     ShowMeasures();
 
     exec();

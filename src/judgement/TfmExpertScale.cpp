@@ -17,8 +17,9 @@
 namespace {
 constexpr int ScaleItemHeight = 13;
 
-// Draws each line of the scale in the colour the scale table gives it, on the
-// brush the list prepares for the line (normal or selected).
+// Draws each line of the scale in the colour the scale table gives it. The selected
+// line keeps a light background and is framed in the selection colour: on the
+// usual dark selection brush the blue and silver lines could not be read.
 class CExpertScaleDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -28,7 +29,20 @@ public:
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         const QPalette& palette = option.palette;
         painter->save();
-        painter->fillRect(option.rect, selected ? palette.highlight() : palette.base());
+        const QColor mark = palette.color(QPalette::Active, QPalette::Highlight);
+        QColor background = palette.color(QPalette::Base);
+        if (selected) {
+            // A faint tint of the selection colour, light enough to keep the silver line legible.
+            constexpr double Tint = 0.08;
+            background = QColor::fromRgbF(static_cast<float>(background.redF() * (1 - Tint) + mark.redF() * Tint),
+                static_cast<float>(background.greenF() * (1 - Tint) + mark.greenF() * Tint),
+                static_cast<float>(background.blueF() * (1 - Tint) + mark.blueF() * Tint));
+        }
+        painter->fillRect(option.rect, background);
+        if (selected) {
+            painter->setPen(QPen(mark, 1));
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
         const int line = index.row();
         if (line >= 0 && line < ExpertScaleLineCount) {
             painter->setPen(ToQColor(ExpertScaleLines[static_cast<std::size_t>(line)].Colour));
@@ -122,7 +136,7 @@ TfmExpertScale::~TfmExpertScale() = default;
 
 void TfmExpertScale::SetUpperName(const QString& name)
 {
-    stUpperLevel->setText(name);
+    SetFittedText(stUpperLevel, name);
 }
 
 void TfmExpertScale::SetObjectA(const QString& name)

@@ -5,6 +5,7 @@
 #include "results/Synthesis.h"
 #include "results/WidgetStyle.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QFrame>
 #include <QLabel>
@@ -92,10 +93,10 @@ CResultsView::CResultsView(QWidget* parent)
     connect(sbBiggest, &QScrollBar::valueChanged, this, &CResultsView::sbBiggestChange);
     connect(sbHorOffset, &QScrollBar::valueChanged, this, &CResultsView::sbHorOffsetChange);
     connect(sbVerOffset, &QScrollBar::valueChanged, this, &CResultsView::sbVerOffsetChange);
+    // The room for the labels is known once the chart has laid out its plot area.
+    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this, &CResultsView::FitPie);
     sbRotationChange(sbRotation->value());
-    sbZoomChange(sbZoom->value());
-    sbHorOffsetChange(sbHorOffset->value());
-    sbVerOffsetChange(sbVerOffset->value());
+    FitPie();
 
     for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
         const int offset = 20 + 23 * static_cast<int>(i);
@@ -138,11 +139,17 @@ void CResultsView::FillResults(const CUserProjectModel& project)
 {
     const CResultList results = FinalResults(project);
     for (std::uint32_t i = 0; i < results.Count; ++i) {
-        NameLabels[i]->setText(QString::fromStdString(results.Rows[i].Name));
+        SetFittedText(NameLabels[i], QString::fromStdString(results.Rows[i].Name));
         ValueLabels[i]->setText(TruncatedText(results.Rows[i].Value, 4));
     }
     FillPie(srPieSeries, results);
     sbBiggestChange(sbBiggest->value());
+}
+
+void CResultsView::FitPie()
+{
+    FitPieToItsLabels(chPriorityChart, srPieSeries, PieSizePerZoom * sbZoom->value(), sbBiggest->value() / 100.0,
+        sbHorOffset->value(), sbVerOffset->value());
 }
 
 void CResultsView::sbRotationChange(int position)
@@ -151,9 +158,9 @@ void CResultsView::sbRotationChange(int position)
     srPieSeries->setPieEndAngle(position + 360);
 }
 
-void CResultsView::sbZoomChange(int position)
+void CResultsView::sbZoomChange(int /*position*/)
 {
-    srPieSeries->setPieSize(std::min(1.0, PieSizePerZoom * position));
+    FitPie();
 }
 
 void CResultsView::sbBiggestChange(int position)
@@ -170,14 +177,16 @@ void CResultsView::sbBiggestChange(int position)
         biggest->setExploded(true);
         biggest->setExplodeDistanceFactor(position / 100.0);
     }
+    // A slice pulled further out carries its label further out.
+    FitPie();
 }
 
-void CResultsView::sbHorOffsetChange(int position)
+void CResultsView::sbHorOffsetChange(int /*position*/)
 {
-    srPieSeries->setHorizontalPosition(0.5 + position / 200.0);
+    FitPie();
 }
 
-void CResultsView::sbVerOffsetChange(int position)
+void CResultsView::sbVerOffsetChange(int /*position*/)
 {
-    srPieSeries->setVerticalPosition(0.5 + position / 200.0);
+    FitPie();
 }

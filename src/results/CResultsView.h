@@ -62,6 +62,9 @@ private:
     void sbBiggestChange(int position);
     void sbHorOffsetChange(int position);
     void sbVerOffsetChange(int position);
+    // Size and centre of the pie from the zoom and the offsets, within what keeps every
+    // slice label readable.
+    void FitPie();
 
     std::array<QLabel*, MaxElementsPerLevel> NameLabels{};
     std::array<QLabel*, MaxElementsPerLevel> ValueLabels{};

@@ -6,6 +6,7 @@
 #include "results/WidgetStyle.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
 #include <QFrame>
 #include <QLabel>
@@ -49,9 +50,11 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
 
     Series1 = new QPieSeries();
     Series1->setObjectName(QStringLiteral("Series1"));
-    // A radius of 100 in the 329-pixel-high chart.
-    Series1->setPieSize(0.62);
+    Series1->setPieSize(PieSize);
     chPriorityChart = MakePieChartView(this, Series1, 5);
+    // Smaller than that when the slice labels need the room to show whole.
+    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this,
+        [this] { FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0); });
     chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
     chPriorityChart->setGeometry(228, 8, 397, 329);
 
@@ -123,7 +126,7 @@ void TfmCurrentPriorityLevel::ShowResults(const CResultList& list)
         ValueCells[i]->hide();
     }
     for (std::uint32_t i = 0; i < list.Count; ++i) {
-        NameCells[i]->setText(QString::fromStdString(list.Rows[i].Name));
+        SetFittedText(NameCells[i], QString::fromStdString(list.Rows[i].Name));
         ValueCells[i]->setText(TruncatedText(list.Rows[i].Value, 4));
         NameCells[i]->show();
         ValueCells[i]->show();
@@ -134,6 +137,7 @@ void TfmCurrentPriorityLevel::ShowResults(const CResultList& list)
     for (QPieSlice* slice : Series1->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }
+    FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0);
 }
 
 void TfmCurrentPriorityLevel::btPreviouseDataClick()

@@ -61,6 +61,9 @@ private:
     void btNextDataClick();
     void btCloseClick();
 
+    // A radius of 100 in the 329-pixel-high chart.
+    static constexpr double PieSize = 0.62;
+
     std::uint32_t LevelNumber = 1;
     std::uint32_t LevelCount = 0;
     CUserProjectModel* Project = nullptr;

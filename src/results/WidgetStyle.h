@@ -16,6 +16,12 @@ class QWidget;
 // centred 10-point text, hidden until its window shows it.
 void StyleStaticText(QLabel* label, bool bold);
 
+// Shows a name whole in a field of fixed size (an element box, a name cell): in the
+// field's own type when it fits, otherwise in the largest smaller type that does; a name
+// shown smaller, or one too long even for the smallest type, also carries itself as the
+// tooltip. The text is never shortened, so whoever reads the field gets the whole name.
+void SetFittedText(QLabel* field, const QString& text);
+
 // A label in the window's bold 8-point type.
 void StyleBoldLabel(QLabel* label, int pixelSize = 11);
 

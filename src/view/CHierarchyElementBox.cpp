@@ -1,5 +1,7 @@
 #include "view/CHierarchyElementBox.h"
 
+#include "view/LayoutGeometry.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -19,6 +21,8 @@ CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
+    // Its own white, not the canvas's grey, which a child takes over unless told otherwise.
+    setBackgroundRole(QPalette::Window);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     colours.setColor(QPalette::WindowText, Qt::black);
@@ -27,6 +31,8 @@ CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t
     boxFont.setPointSize(BoxFontPointSize);
     setFont(boxFont);
     setTextFormat(Qt::PlainText);
+    // Its size never changes; names are fitted to it.
+    resize(position == 0 && level == 0 ? GoalBoxWidth : ElementBoxWidth, ElementBoxHeight);
     hide();
 }
 

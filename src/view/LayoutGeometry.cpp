@@ -76,6 +76,23 @@ void CentreLevels(CHierarchyLayout& layout, const CUserProjectModel& project, bo
     }
 }
 
+CShift ReachableShift(const CHierarchyLayout& layout, const CUserProjectModel& project)
+{
+    int left = 0;
+    int top = 0;
+    const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
+    for (std::uint32_t k = 0; k < levels; ++k) {
+        for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+            if (project.SlotInUse(p, k)) {
+                const CRect& frame = layout.Places[p][k].Frame;
+                left = frame.Left < left ? frame.Left : left;
+                top = frame.Top < top ? frame.Top : top;
+            }
+        }
+    }
+    return CShift{left < 0 ? ReachMargin - left : 0, top < 0 ? ReachMargin - top : 0};
+}
+
 void ComputeLinks(CLinkSet& links, const CHierarchyLayout& layout, const CUserProjectModel& project,
     const TElementGridOf<bool>& visible, bool vertical)
 {

@@ -38,6 +38,21 @@ void LayoutVertical(CHierarchyLayout& layout, int windowWidth);
 // Unsigned arithmetic as the drawing always used: a small window wraps to negative places.
 void CentreLevels(CHierarchyLayout& layout, const CUserProjectModel& project, bool vertical);
 
+struct CShift {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const CShift&) const = default;
+};
+
+// Room kept above and left of the diagram when it has to be moved into reach.
+inline constexpr int ReachMargin = 10;
+
+// How far the whole diagram must move right and down so that no in-use frame starts
+// left of or above the window's client area, where scrolling could never reach it (a
+// crowded level in a small window is centred into negative places); zero on an axis
+// where every frame is already in reach, so the places stay as laid out.
+CShift ReachableShift(const CHierarchyLayout& layout, const CUserProjectModel& project);
+
 struct CLinkLine {
     int X1 = 0;
     int Y1 = 0;

@@ -8,6 +8,7 @@
 #include "results/Synthesis.h"
 #include "results/TfmCurrentPriorityLevel.h"
 #include "results/TfmSensitivity.h"
+#include "results/WidgetStyle.h"
 #include "storage/CDocumentLifecycle.h"
 #include "view/CBevel_of_HElement.h"
 #include "view/CHierarchyCanvas.h"
@@ -23,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -277,15 +279,28 @@ QSize TUserProject::OuterSize() const
 void TUserProject::LayoutHorizontal()
 {
     const CCriticalSectionGuard guard(Lock);
-    ::LayoutHorizontal(*Places, OuterSize().height());
+    LaidOutSize = OuterSize();
+    ::LayoutHorizontal(*Places, LaidOutSize.height());
     ApplyLayout();
 }
 
 void TUserProject::LayoutVertical()
 {
     const CCriticalSectionGuard guard(Lock);
-    ::LayoutVertical(*Places, OuterSize().width());
+    LaidOutSize = OuterSize();
+    ::LayoutVertical(*Places, LaidOutSize.width());
     ApplyLayout();
+}
+
+void TUserProject::LayOutAgain()
+{
+    if (Vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    RedrawLinks();
 }
 
 void TUserProject::CentreLevels()
@@ -297,13 +312,16 @@ void TUserProject::CentreLevels()
 
 void TUserProject::ApplyLayout()
 {
+    Shift = ReachableShift(*Places, Model());
     for (std::uint32_t k = 0; k < MaxLevels; ++k) {
         // Level 0 holds the goal alone; its other slots are never placed.
         const std::uint32_t positions = k == 0 ? 1 : MaxElementsPerLevel;
         for (std::uint32_t p = 0; p < positions; ++p) {
             const CElementPlace& place = Places->Places[p][k];
-            Boxes[p][k]->setGeometry(place.Box.Left, place.Box.Top, place.Box.Width, place.Box.Height);
-            Bevels[p][k]->setGeometry(place.Frame.Left, place.Frame.Top, place.Frame.Width, place.Frame.Height);
+            Boxes[p][k]->setGeometry(
+                place.Box.Left + Shift.X, place.Box.Top + Shift.Y, place.Box.Width, place.Box.Height);
+            Bevels[p][k]->setGeometry(
+                place.Frame.Left + Shift.X, place.Frame.Top + Shift.Y, place.Frame.Width, place.Frame.Height);
         }
     }
     UpdateCanvasSize();
@@ -320,8 +338,8 @@ void TUserProject::UpdateCanvasSize()
                 continue;
             }
             const CRect& frame = Places->Places[p][k].Frame;
-            right = std::max(right, frame.Left + frame.Width);
-            bottom = std::max(bottom, frame.Top + frame.Height);
+            right = std::max(right, frame.Left + Shift.X + frame.Width);
+            bottom = std::max(bottom, frame.Top + Shift.Y + frame.Height);
         }
     }
     if (ResultsView != nullptr && ResultsView->isVisible()) {
@@ -341,7 +359,7 @@ void TUserProject::RefreshCaptions()
 {
     for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
+            SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
         }
     }
 }
@@ -377,6 +395,7 @@ void TUserProject::FormPaint(QPainter& painter)
         }
     }
     ComputeLinks(*Links, *Places, Model(), visible, Vertical);
+    painter.translate(Shift.X, Shift.Y);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     for (std::uint32_t i = 0; i < Links->Count; ++i) {
@@ -494,7 +513,7 @@ void TUserProject::EditCurrentElement()
         return;
     }
     RecordStep("Редактирование элемента");
-    Boxes[p][k]->setText(Text(Model().Element(p, k).Name));
+    SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
 }
 
 bool TUserProject::ReportStructureResult(EStructureResult result)
@@ -662,6 +681,16 @@ void TUserProject::closeEvent(QCloseEvent* event)
     event->accept();
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
+    }
+}
+
+void TUserProject::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The diagram follows the window (maximising spreads a cramped level at once), laid
+    // out and centred from the new size as after a structure command.
+    if (Model().Built() && OuterSize() != LaidOutSize) {
+        LayOutAgain();
     }
 }
 

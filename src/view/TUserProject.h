@@ -143,6 +143,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreatePanel();
@@ -151,6 +152,8 @@ private:
     void CreateElements();
     void FinishBuild();
     void ApplyLayout();
+    // The current orientation's layout and centring again, from the window's size now.
+    void LayOutAgain();
     void UpdateCanvasSize();
     void RefreshCaptions();
     void FormPaint(QPainter& painter);
@@ -225,5 +228,9 @@ private:
     // Where every box stands, and the links of the last paint (kept to avoid allocating).
     std::unique_ptr<CHierarchyLayout> Places = std::make_unique<CHierarchyLayout>();
     std::unique_ptr<CLinkSet> Links = std::make_unique<CLinkSet>();
+    // How far the boxes and links stand from their laid-out places, to keep all in reach.
+    CShift Shift;
+    // The outer size the diagram was last laid out from.
+    QSize LaidOutSize;
     bool FatalErrorShown = false;
 };

@@ -84,6 +84,37 @@ TEST_F(AppLifecycle, NewProjectAsksOnCloseEvenUnchangedOpenedProjectClosesSilent
     EXPECT_EQ(Frame().ProjectCount(), 0U);
 }
 
+TEST_F(AppLifecycle, YesThenCancellingTheFileDialogKeepsTheWindowAndOnExitTheFrame)
+{
+    TUserProject* project = NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {QString()}; // the save dialog cancelled
+    Click("btCloseProject");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    EXPECT_EQ(Frame().ActiveProject(), project);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - 1")});
+
+    Dialogs.YesNoAnswers = {true, true};
+    Dialogs.FileAnswers = {QString()};
+    Click("btUserExit");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().ActiveProject(), project);
+
+    // "Нет" still closes without saving.
+    Dialogs.YesNoAnswers = {true, false};
+    Click("btUserExit");
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{SaveCreated, QStringLiteral("Выйти из программы?"), SaveCreated,
+            QStringLiteral("Выйти из программы?"), SaveCreated}));
+    EXPECT_EQ(Dialogs.Texts(EKind::SaveFile).size(), 2U);
+    EXPECT_TRUE(Dialogs.AllAnswersUsed());
+    EXPECT_TRUE(QDir(WorkDir.path()).entryList({QStringLiteral("*.tsy")}, QDir::Files).isEmpty());
+}
+
 TEST_F(AppLifecycle, SaveAsTitlesWithPrefixAndLeavesModifiedAsItWas)
 {
     TUserProject* project = NewProject();

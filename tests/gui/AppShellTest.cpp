@@ -2,11 +2,15 @@
 
 #include "app/THelpViewer.h"
 #include "app/TfmAboutForm.h"
+#include "results/CResultsView.h"
 
+#include <QChartView>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -147,6 +151,61 @@ TEST_F(AppShell, WindowMenuListsProjectsAndTilingsPlaceThem)
     Action("MCascade")->trigger();
     EXPECT_LT(windows[0]->geometry().top(), windows[2]->geometry().top());
     EXPECT_LT(windows[0]->geometry().left(), windows[2]->geometry().left());
+    Dialogs.YesNoAnswers = {false, false, false};
+    Frame().close();
+}
+
+TEST_F(AppShell, ProjectWindowsOpenInsideTheDocumentAreaAsLargeAsItAllowsAndCascadeKeepsThemSo)
+{
+    const QRect area = Frame().ClientArea()->viewport()->rect();
+    TUserProject* first = NewProject(QStringLiteral("ЦЕЛЬ"), QStringLiteral("3"), QStringLiteral("9"));
+    ASSERT_NE(first, nullptr);
+    const QWidget* firstWindow = first->parentWidget();
+    ASSERT_NE(firstWindow, nullptr);
+    EXPECT_EQ(firstWindow->geometry(), area);
+
+    // The results view shows its whole table and its settings without scrolling.
+    auto* resultsButton = first->findChild<QToolButton*>(QStringLiteral("btResultsView"));
+    QTest::mouseClick(resultsButton, Qt::LeftButton);
+    QWidget* viewport = first->ScrollArea()->viewport();
+    for (const QWidget* control : std::initializer_list<const QWidget*>{first->ResultsPanel()->bvInfoTable,
+             first->ResultsPanel()->chPriorityChart, first->ResultsPanel()->sbVerOffset}) {
+        const QRect shown(control->mapTo(viewport, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(viewport->rect().contains(shown)) << control->objectName().toStdString();
+    }
+    QTest::mouseClick(resultsButton, Qt::LeftButton);
+    // Upright, a level of nine keeps its 101-pixel frames apart.
+    QTest::mouseClick(first->findChild<QToolButton*>(QStringLiteral("btHierarchyType")), Qt::LeftButton);
+    for (std::uint32_t p = 0; p < 8; ++p) {
+        EXPECT_GE(first->ElementBox(p + 1, 1)->x() - first->ElementBox(p, 1)->x(), 101) << p;
+    }
+
+    // New and cloned windows take the next cascade places, wholly inside the area and
+    // reaching its far corner.
+    TUserProject* second = NewProject();
+    Dialogs.YesNoAnswers = {true};
+    QTest::mouseClick(second->findChild<QToolButton*>(QStringLiteral("btClone")), Qt::LeftButton);
+    const QList<QMdiSubWindow*> windows = Frame().ClientArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 3);
+    QList<QRect> opened;
+    for (QMdiSubWindow* window : windows) {
+        EXPECT_TRUE(area.contains(window->geometry())) << window->windowTitle().toStdString();
+        EXPECT_EQ(window->geometry().bottomRight(), area.bottomRight());
+        opened.append(window->geometry());
+    }
+    EXPECT_LT(opened.at(0).top(), opened.at(1).top());
+    EXPECT_LT(opened.at(1).left(), opened.at(2).left());
+    EXPECT_FALSE(Frame().ClientArea()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(Frame().ClientArea()->verticalScrollBar()->isVisible());
+
+    // After a tiling, "Каскад" puts them back so, each as large as the area allows.
+    Action("MWinVertical")->trigger();
+    Action("MCascade")->trigger();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(windows.at(i)->geometry(), opened.at(i)) << i;
+        EXPECT_GE(windows.at(i)->width(), area.width() * 2 / 3);
+        EXPECT_GE(windows.at(i)->height(), area.height() * 2 / 3);
+    }
     Dialogs.YesNoAnswers = {false, false, false};
     Frame().close();
 }

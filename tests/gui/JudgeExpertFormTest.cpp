@@ -3,6 +3,7 @@
 #include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 #include "results/NumberFormat.h"
+#include "support/ModelEdits.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +87,35 @@ TEST_F(ExpertFormTest, FreshElementOpensWithOnesEqualPrioritiesAndZeroInconsiste
     // The closing hides the table again.
     EXPECT_FALSE(Form()->Cells[0][0]->isVisibleTo(Form()));
     EXPECT_FALSE(Form()->stOwnerValue->isVisibleTo(Form()));
+}
+
+TEST_F(ExpertFormTest, NamesAreShownWholeInTheComparisonAndScaleWindows)
+{
+    SetName(Project, 0, 1, "ЖЖЖЖЖЖЖЖЖ");
+    SetName(Project, 1, 1, "ШШШШШШШШШ");
+    SetName(Project, 2, 1, "ЦЕНА");
+    // The shipped goal fits the scale's 140-pixel field as it is; fourteen wide letters do not.
+    for (const auto& [goal, smallerOnTheScale] :
+        {std::pair{QStringLiteral("ПОСТАВЩИК ТРУБ"), false}, std::pair{QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"), true}}) {
+        SetName(Project, 0, 0, goal.toStdString());
+        Judge([goal = goal, smallerOnTheScale = smallerOnTheScale](TfmExpertForm* form) {
+            EXPECT_EQ(form->stMainObjectName->size(), QSize(120, 20));
+            ExpectWholeName(form->stMainObjectName, goal, true);
+            ExpectWholeName(form->RowNameLabels[0], QStringLiteral("ЖЖЖЖЖЖЖЖЖ"), true);
+            ExpectWholeName(form->RowNameLabels[1], QStringLiteral("ШШШШШШШШШ"), true);
+            ExpectWholeName(form->RowNameLabels[2], QStringLiteral("ЦЕНА"), false);
+            // The scale opened from a cell names the judged element whole, and the objects in full.
+            WhenModal<TfmExpertScale>([goal, smallerOnTheScale](TfmExpertScale* scale) {
+                ExpectWholeName(scale->stUpperLevel, goal, smallerOnTheScale);
+                EXPECT_EQ(scale->edObjectA->text(), QStringLiteral("  ЖЖЖЖЖЖЖЖЖ"));
+                EXPECT_EQ(scale->edObjectB->text(), QStringLiteral("  ШШШШШШШШШ"));
+                QTest::mouseClick(scale->btCancel, Qt::LeftButton);
+            });
+            QTest::mouseDClick(form->Cells[0][1], Qt::LeftButton);
+            GrabToPng(form, QStringLiteral("TfmExpertForm_long_names"));
+            QTest::mouseClick(form->btOk, Qt::LeftButton);
+        });
+    }
 }
 
 TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)

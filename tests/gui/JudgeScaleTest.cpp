@@ -3,6 +3,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <cmath>
+#include <map>
+
 using namespace judgetest;
 
 namespace {
@@ -86,6 +90,51 @@ TEST(ExpertScale, LinesAreThirteenPixelsAndDrawnInTheirColours)
     // Silver lines carry no red, the red lines no silver.
     EXPECT_FALSE(AreaHasColour(image, lineArea(1), QColor(255, 0, 0)));
     EXPECT_FALSE(AreaHasColour(image, lineArea(0), QColor(0xC0, 0xC0, 0xC0)));
+    scale.hide();
+}
+
+// The selected line stays readable: its own colour on a light background, marked by a frame.
+TEST(ExpertScale, TheSelectedLineKeepsItsColourOnALightBackground)
+{
+    // Relative luminance and contrast ratio, as the accessibility guidelines define them.
+    const auto luminance = [](const QColor& colour) {
+        const auto channel
+            = [](double value) { return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const auto contrast = [&](const QColor& a, const QColor& b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    TfmExpertScale scale;
+    scale.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&scale));
+    QListWidget* list = scale.lbExpertScale;
+    const QPoint origin = list->viewport()->mapTo(&scale, QPoint(0, 0));
+    for (const auto& [line, colour] :
+        {std::pair{1, clSilver}, std::pair{4, clBlue}, std::pair{16, clPurple}, std::pair{18, clRed}}) {
+        scale.SelectLine(line);
+        const QImage image = GrabToPng(&scale, QStringLiteral("TfmExpertScale_selected_%1").arg(line));
+        const QRect area = list->visualItemRect(list->item(line)).translated(origin);
+        std::map<QRgb, int> counts;
+        for (int y = area.top() + 1; y < area.bottom(); ++y) {
+            for (int x = area.left() + 1; x < area.right(); ++x) {
+                ++counts[image.pixel(x, y)];
+            }
+        }
+        const QColor background(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first);
+        const QColor text(ColorRed(colour), ColorGreen(colour), ColorBlue(colour));
+        EXPECT_TRUE(AreaHasColour(image, area, text)) << "line " << line;
+        EXPECT_GE(luminance(background), 0.85) << "line " << line << " on " << background.name().toStdString();
+        EXPECT_GE(contrast(text, background), 0.9 * contrast(text, Qt::white)) << "line " << line;
+        // Marked apart from its neighbour, which shows the plain background at the same place.
+        const QRect neighbour = list->visualItemRect(list->item(line - 1)).translated(origin);
+        EXPECT_NE(image.pixel(area.left(), area.center().y()), image.pixel(neighbour.left(), neighbour.center().y()))
+            << "line " << line;
+    }
     scale.hide();
 }
 

@@ -11,9 +11,13 @@
 #include "results/TfmAbsoluteMatrix.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QListWidget>
 #include <QPushButton>
@@ -123,6 +127,25 @@ inline bool AreaHasColour(const QImage& image, const QRect& area, QColor colour)
         }
     }
     return false;
+}
+
+// The texts of a pie chart's visible slice labels, each checked to lie whole inside the
+// chart's plot area (the chart elides or drops a label that does not).
+inline QStringList WholeSliceLabels(QChartView* view, const std::string& context)
+{
+    QChart* chart = view->chart();
+    const QRectF plot = chart->mapRectToScene(chart->plotArea());
+    QStringList shown;
+    for (QGraphicsItem* item : view->scene()->items()) {
+        auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (text == nullptr || !text->isVisible() || text->toPlainText().isEmpty()) {
+            continue;
+        }
+        shown << text->toPlainText();
+        EXPECT_TRUE(plot.contains(text->sceneBoundingRect())) << text->toPlainText().toStdString() << " " << context;
+    }
+    shown.sort();
+    return shown;
 }
 
 inline double Median(std::vector<double> values)

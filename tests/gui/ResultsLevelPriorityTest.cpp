@@ -106,6 +106,27 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
     }
 }
 
+TEST(LevelPriorities, WideNamesShowWholeInTheTableAndThePie)
+{
+    TfmCurrentPriorityLevel window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::vector<std::string> names{"ЖЖЖЖЖЖЖЖЖ", "ШШШШШШШШШ", "ММММММММ"};
+    window.FillLevelPriorities(3, {0.5, 0.3, 0.2}, names);
+    QCoreApplication::processEvents();
+    QStringList expected;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QString name = QString::fromStdString(names[i]);
+        ExpectWholeName(window.NameCells[i], name, i < 2); // eight М fit as they are
+        expected << name;
+    }
+    expected.sort();
+    EXPECT_EQ(WholeSliceLabels(window.chPriorityChart, "level priorities").join(QLatin1Char(',')).toStdString(),
+        expected.join(QLatin1Char(',')).toStdString());
+    GrabToPng(&window, QStringLiteral("TfmCurrentPriorityLevel_wide_names"));
+    window.hide();
+}
+
 TEST(LevelPriorities, RowsOfALargerLevelAreHiddenFirst)
 {
     TfmCurrentPriorityLevel window;

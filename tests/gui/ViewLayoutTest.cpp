@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -245,6 +247,66 @@ TEST_F(ViewLayout, TheCanvasScrollsToTheFarthestLevel)
     EXPECT_EQ(project.ElementBox(0, 9)->y(), 1350);
     EXPECT_GE(project.Canvas()->height(), 1350 + 23);
     EXPECT_GT(project.ScrollArea()->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ViewLayout, TheDiagramFollowsResizingAndEveryBoxStaysInReach)
+{
+    TUserProject project;
+    ShowWithOuterSize(project, WindowWidth, WindowHeight);
+    TLoadSaveProject record;
+    record.LevelCount = 3;
+    record.ElementsPerLevel = {1, 9, 2};
+    ASSERT_TRUE(project.BuildLoadedHierarchy(record));
+
+    // 252 high: GoalTop 106 and a level of nine spaced 106 / 5 + 10 = 31 around it, the
+    // first at 106 - 4 * 31 = -18, its frame at -21: the diagram moves down by 31 so that
+    // frame stands 10 below the top.
+    ShowWithOuterSize(project, WindowWidth, 252);
+    const std::vector<int> tops = Tops(project, 1, 9);
+    for (std::size_t p = 0; p + 1 < tops.size(); ++p) {
+        EXPECT_EQ(tops[p + 1] - tops[p], 31) << p;
+    }
+    EXPECT_EQ(project.ElementBevel(0, 1)->y(), 10);
+    EXPECT_EQ(project.ElementBox(0, 0)->y(), tops[4]);
+    const QRect canvas = project.Canvas()->rect();
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        for (std::uint32_t p = 0; p < project.Model().ElementsInLevel(k); ++p) {
+            EXPECT_TRUE(canvas.contains(project.ElementBevel(p, k)->geometry())) << p << "," << k;
+        }
+    }
+    // The links move with the boxes: goal (60, 137) to the first of level 1 (350, 13).
+    QCoreApplication::processEvents();
+    const QImage picture = project.Canvas()->grab().toImage();
+    EXPECT_TRUE(BlackNear(picture, (202 + 347) / 2, (147 + 23) / 2, 1));
+
+    // Back at the size of the worked example, the worked places come back.
+    ShowWithOuterSize(project, WindowWidth, WindowHeight);
+    EXPECT_EQ(Tops(project, 1, 9), (std::vector<int>{30, 108, 186, 264, 342, 420, 498, 576, 654}));
+    EXPECT_EQ(project.ElementBox(0, 0)->geometry(), Rect(60, 342, 140, 20));
+}
+
+TEST_F(ViewLayout, NamesAreShownWholeInTheBoxes)
+{
+    TLoadSaveProject record;
+    record.LevelCount = 3;
+    record.ElementsPerLevel = {1, 3, 2};
+    record.Elements[0][0].Name = "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖ";
+    record.Elements[0][1].Name = "ЖЖЖЖЖЖЖЖЖ";
+    record.Elements[1][1].Name = "ШШШШШШШШШ";
+    record.Elements[2][1].Name = "ЦЕНА";
+    record.Elements[0][2].Name = "ПОСТАВЩИК";
+    TUserProject project;
+    project.resize(WindowWidth, WindowHeight);
+    ASSERT_TRUE(project.BuildLoadedHierarchy(record));
+    ExpectWholeName(project.ElementBox(0, 0), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"), true);
+    ExpectWholeName(project.ElementBox(0, 1), QStringLiteral("ЖЖЖЖЖЖЖЖЖ"), true);
+    ExpectWholeName(project.ElementBox(1, 1), QStringLiteral("ШШШШШШШШШ"), true);
+    // A name that fits keeps the box's own type.
+    ExpectWholeName(project.ElementBox(2, 1), QStringLiteral("ЦЕНА"), false);
+    EXPECT_EQ(project.ElementBox(2, 1)->font().pointSize(), 10);
+    ExpectWholeName(project.ElementBox(0, 2), QStringLiteral("ПОСТАВЩИК"), false);
+    EXPECT_EQ(project.ElementBox(0, 1)->size(), QSize(95, 20));
+    EXPECT_EQ(project.ElementBox(0, 0)->size(), QSize(140, 20));
 }
 
 TEST_F(ViewLayout, PanelButtonsTheirHintsAndGroups)

@@ -2,6 +2,7 @@
 // pixels sampled on links where the geometry puts them, and the timings of the window.
 #include "GuiTestHelpers.h"
 
+#include "results/CResultsView.h"
 #include "view/CHierarchyCanvas.h"
 #include "view/CHierarchyElementBox.h"
 #include "view/TUserProject.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <map>
 #include <vector>
 
 namespace {
@@ -57,6 +59,21 @@ void ExpectLink(const QImage& canvas, int x1, int y1, int x2, int y2)
 void ExpectNoInk(const QImage& canvas, int x, int y)
 {
     EXPECT_FALSE(BlackNear(canvas, x, y, 2)) << "ink at " << x << "," << y;
+}
+
+// The colour most of a control's inside shows on the canvas (its frame left out), as #rrggbb.
+std::string InsideColour(const QImage& canvas, const QWidget& control, const QWidget& on)
+{
+    const QRect inside = QRect(control.mapTo(&on, QPoint(0, 0)), control.size()).adjusted(2, 2, -2, -2);
+    std::map<QRgb, int> counts;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            ++counts[canvas.pixel(x, y)];
+        }
+    }
+    const auto most = std::max_element(
+        counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    return most == counts.end() ? std::string() : QColor(most->first).name().toStdString();
 }
 
 std::unique_ptr<TUserProject> ShownProject(std::uint32_t elements, std::uint32_t levels)
@@ -133,4 +150,20 @@ TEST_F(ViewRender, TheResultsViewHidesTheLinksAndClosingItBringsThemBack)
     QTest::mouseClick(results, Qt::LeftButton);
     canvas = GrabAndSave(*project, QStringLiteral("3-levels-results-closed"));
     EXPECT_TRUE(BlackNear(canvas, 275, 352, 0));
+}
+
+TEST_F(ViewRender, ElementBoxesAndResultCellsAreWhiteOnTheGreyCanvas)
+{
+    const auto project = ShownProject(3, 3);
+    QImage canvas = GrabAndSave(*project, QStringLiteral("3-levels-horizontal"));
+    const std::string white = "#ffffff";
+    EXPECT_EQ(InsideColour(canvas, *project->ElementBox(0, 0), *project->Canvas()), white);
+    EXPECT_EQ(InsideColour(canvas, *project->ElementBox(2, 2), *project->Canvas()), white);
+    EXPECT_NE(QColor(canvas.pixel(20, 20)).name().toStdString(), white); // the canvas keeps the window's grey
+
+    QTest::mouseClick(project->findChild<QWidget*>(QStringLiteral("btResultsView")), Qt::LeftButton);
+    canvas = GrabAndSave(*project, QStringLiteral("3-levels-results-open"));
+    const CResultsView& view = *project->ResultsPanel();
+    EXPECT_EQ(InsideColour(canvas, *view.ResultNameLabels()[0], *project->Canvas()), white);
+    EXPECT_EQ(InsideColour(canvas, *view.ResultValueLabels()[2], *project->Canvas()), white);
 }

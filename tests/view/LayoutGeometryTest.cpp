@@ -84,6 +84,12 @@ TEST(LayoutGeometry, SmallWindowWrapsLikeUnsignedArithmetic)
     EXPECT_EQ(layout->Places[0][1].Box.Top, 30 - 64);
     EXPECT_EQ(layout->Places[0][1].Frame.Top, 30 - 67);
     EXPECT_EQ(layout->Places[8][1].Box.Top, 30 + 64);
+    // Out of reach above the window: the whole diagram moves down until the highest
+    // frame (30 - 67) stands at the margin; nothing is to the left, so nothing moves across.
+    EXPECT_EQ(ReachableShift(*layout, *m), (CShift{0, 10 + 67 - 30}));
+    LayoutHorizontal(*layout, 724);
+    CentreLevels(*layout, *m, false);
+    EXPECT_EQ(ReachableShift(*layout, *m), (CShift{0, 0}));
 }
 
 TEST(LayoutGeometry, LinkEndPoints)

@@ -1,8 +1,10 @@
 #include "GuiTestHelpers.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -51,6 +53,18 @@ void PollForModal(const std::shared_ptr<std::function<void(QWidget*)>>& action, 
 void WhenModalOpens(std::function<void(QWidget* modal)> action)
 {
     PollForModal(std::make_shared<std::function<void(QWidget*)>>(std::move(action)), 1000);
+}
+
+void ExpectWholeName(const QLabel* field, const QString& name, bool shrunk)
+{
+    ASSERT_NE(field, nullptr);
+    const std::string shown = field->objectName().toStdString() + " showing " + name.toStdString();
+    EXPECT_EQ(field->text().toStdString(), name.toStdString()) << shown;
+    const QFontMetrics metrics(field->font());
+    const int room = field->contentsRect().width();
+    EXPECT_LE(metrics.horizontalAdvance(name), room) << shown;
+    EXPECT_LE(metrics.boundingRect(name).width(), room) << shown;
+    EXPECT_EQ(field->toolTip().toStdString(), shrunk ? name.toStdString() : std::string()) << shown;
 }
 
 bool BlackNear(const QImage& image, int x, int y, int radius)

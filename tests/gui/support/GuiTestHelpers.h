@@ -32,6 +32,11 @@ void TypeText(QWidget* widget, const QString& text);
 // (QTest::qWaitForWindowActive also takes a dialog whose owner is active).
 bool WaitUntilActive(const QWidget* window);
 
+// The field shows name whole: its text is the whole name, and in the type the field
+// draws it in, the name fits inside the field's frame. A name shown smaller than the
+// field's own type carries itself as the tooltip (shrunk is true then).
+void ExpectWholeName(const class QLabel* field, const QString& name, bool shrunk);
+
 // True when a pixel within radius of (x, y) of the image is pure black.
 bool BlackNear(const class QImage& image, int x, int y, int radius);
 
