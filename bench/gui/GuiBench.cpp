@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <benchmark/benchmark.h>
 
@@ -114,6 +115,40 @@ void BM_ResultsViewShowLargest(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ResultsViewShowLargest)->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// The results button of the largest project's window, from the click to the repaint
+// finished: opening (range 1) and closing (range 0) the results view.
+void BM_ResultsButtonLargest(benchmark::State& state)
+{
+    const bool opening = state.range(0) == 1;
+    TUserProject project;
+    project.resize(1032, 724);
+    project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QString());
+    JudgeLargest(project.Model());
+    project.show();
+    if (!QTest::qWaitForWindowExposed(&project)) {
+        state.SkipWithError("project not exposed");
+    }
+    auto* button = project.findChild<QToolButton*>(QStringLiteral("btResultsView"));
+    const auto click = [&] {
+        QTest::mouseClick(button, Qt::LeftButton);
+        project.repaint();
+    };
+    for (auto _ : state) {
+        if (!opening) {
+            state.PauseTiming();
+            click();
+            state.ResumeTiming();
+        }
+        click();
+        if (opening) {
+            state.PauseTiming();
+            click();
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(BM_ResultsButtonLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(21);
 } // namespace
 
 int main(int argc, char** argv)

@@ -31,6 +31,9 @@ QChartView* MakePieChartView(QWidget* parent, QPieSeries* series, int margin)
 void FillPie(QPieSeries* series, const CResultList& rows)
 {
     series->clear();
+    // All slices in one call: each append of its own rebuilds the chart's (hidden) legend.
+    QList<QPieSlice*> slices;
+    slices.reserve(static_cast<qsizetype>(rows.Count));
     for (std::uint32_t i = 0; i < rows.Count; ++i) {
         const CResultRow& row = rows.Rows[i];
         auto* slice = new QPieSlice(QString::fromStdString(row.Name), row.Value);
@@ -38,8 +41,9 @@ void FillPie(QPieSeries* series, const CResultList& rows)
         slice->setBorderColor(Qt::black);
         slice->setLabelVisible(true);
         slice->setLabelColor(Qt::black);
-        series->append(slice);
+        slices.append(slice);
     }
+    series->append(slices);
 }
 
 CPieGeometry FitPieWithLabels(

@@ -373,12 +373,21 @@ void TUserProject::RedrawLinks()
 
 void TUserProject::ShowHierarchy(bool visible)
 {
+    // Shown one by one under a visible canvas, each of some 180 widgets would be laid
+    // out and queued for painting on its own; under a hidden one they just change state.
+    const bool canvasShown = HierarchyCanvas->isVisible();
+    if (canvasShown) {
+        HierarchyCanvas->hide();
+    }
     for (std::uint32_t k = 0; k < MaxLevels; ++k) {
         for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
             const bool show = visible && k < Model().LevelCount() && Model().SlotInUse(p, k);
             Bevels[p][k]->setVisible(show);
             Boxes[p][k]->setVisible(show);
         }
+    }
+    if (canvasShown) {
+        HierarchyCanvas->show();
     }
 }
 
