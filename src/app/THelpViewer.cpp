@@ -16,6 +16,7 @@ THelpViewer::THelpViewer(QWidget* parent)
     lbHelpText = new QTextBrowser(this);
     lbHelpText->setObjectName(QStringLiteral("lbHelpText"));
     lbHelpText->setOpenExternalLinks(true);
+    lbHelpText->setAccessibleName(QStringLiteral("Текст справки"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lbHelpText);

@@ -249,6 +249,13 @@ void TMainForm::CreateToolPanel()
              btPrintProject, btPrevProject, btNextProject, btUserExit}) {
         button->setAccessibleName(button->defaultAction()->toolTip());
     }
+    // Qt's own overflow buttons, shown when the window is too narrow for the panel or the menu.
+    if (auto* more = ToolPanel->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")); more != nullptr) {
+        more->setAccessibleName(QStringLiteral("Другие команды панели"));
+    }
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")); more != nullptr) {
+        more->setAccessibleName(QStringLiteral("Другие пункты меню"));
+    }
 }
 
 void TMainForm::UpdateProjectCommands()

@@ -179,7 +179,12 @@ void TfmExpertForm::ShowCells()
 
 void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 {
-    Cells[r][c]->setText(QString::fromStdString(JudgementCellText(Judging.Judgement(r, c))));
+    const QString text = QString::fromStdString(JudgementCellText(Judging.Judgement(r, c)));
+    Cells[r][c]->setText(text);
+    // A screen reader hears which pair the number judges.
+    Cells[r][c]->setAccessibleName(QStringLiteral("%1 / %2: %3")
+                                       .arg(QString::fromStdString(Judging.ComparedName(r)),
+                                           QString::fromStdString(Judging.ComparedName(c)), text));
 }
 
 void TfmExpertForm::ShowMeasures()

@@ -93,6 +93,9 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     Label3 = MakeBoldLabel(this, "Label3", "Относительно объекта верхнего уровня", QPoint(65, 74));
     edObjectA = MakeObjectEdit(this, "edObjectA", QRect(176, 13, 176, 21));
     edObjectB = MakeObjectEdit(this, "edObjectB", QRect(176, 41, 176, 21));
+    // Named for a screen reader as the captions before them read.
+    edObjectA->setAccessibleName(QStringLiteral("Сравниваем объект A"));
+    edObjectB->setAccessibleName(QStringLiteral("С объектом B"));
 
     stUpperLevel = new QLabel(this);
     stUpperLevel->setObjectName(QStringLiteral("stUpperLevel"));
@@ -102,6 +105,7 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
 
     lbExpertScale = new QListWidget(this);
     lbExpertScale->setObjectName(QStringLiteral("lbExpertScale"));
+    lbExpertScale->setAccessibleName(QStringLiteral("Качественная шкала"));
     lbExpertScale->setGeometry(21, 143, 330, 254);
     QFont scaleFont = lbExpertScale->font();
     scaleFont.setPixelSize(12);

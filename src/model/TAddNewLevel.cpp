@@ -37,6 +37,9 @@ TAddNewLevel::TAddNewLevel(QWidget* parent)
     udElementNum->setWrapping(false);
     udElementNum->setGeometry(264, 11, 19, 22);
     udElementNum->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; selection-color: transparent; }"));
+    // The field and its arrows both carry the caption before them for a screen reader.
+    Label1->setBuddy(udElementNum);
+    edElementinLevel->setAccessibleName(Label1->text());
     connect(udElementNum, &QSpinBox::valueChanged, this,
         [this](int value) { edElementinLevel->setText(QString::number(value)); });
 

@@ -98,6 +98,12 @@ TCreateUserProject::TCreateUserProject(QWidget* parent)
     connect(btOk, &QPushButton::clicked, this, [this] { btOkClick(); });
     connect(btCancel, &QPushButton::clicked, this, [this] { btCancelClick(); });
 
+    // Each field is named by the caption above it, as a screen reader announces it.
+    Label1->setBuddy(edProjectAim);
+    Label3->setBuddy(edLevelNum);
+    Label4->setBuddy(edMaxCriteria);
+    Label5->setBuddy(UserProjectMemo);
+
     setTabOrder(btOk, edProjectAim);
     setTabOrder(edProjectAim, edLevelNum);
     setTabOrder(edLevelNum, edMaxCriteria);

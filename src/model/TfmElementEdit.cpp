@@ -45,6 +45,9 @@ TfmElementEdit::TfmElementEdit(QWidget* parent)
     mmElementMemo->setGeometry(20, 92, 354, 60);
     mmElementMemo->setTabChangesFocus(true);
     new CCp1251MemoFilter(*mmElementMemo, static_cast<int>(MaxCommentLength));
+    // Each field is named by the caption above it, as a screen reader announces it.
+    Label1->setBuddy(edElementEdit);
+    Label2->setBuddy(mmElementMemo);
 
     btOk = new QPushButton(QStringLiteral("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));

@@ -88,6 +88,12 @@ CResultsView::CResultsView(QWidget* parent)
     sbHorOffset = MakeSettingBar(this, "sbHorOffset", 3, -100, 100, 0);
     lbVerOffset = MakeSettingLabel(this, "lbVerOffset", "Смещение по вертикали:", 4);
     sbVerOffset = MakeSettingBar(this, "sbVerOffset", 4, -100, 100, 0);
+    // Each bar is named for a screen reader by the caption before it.
+    lbRotation->setBuddy(sbRotation);
+    lbZoon->setBuddy(sbZoom);
+    lbBiggest->setBuddy(sbBiggest);
+    lbHorOffset->setBuddy(sbHorOffset);
+    lbVerOffset->setBuddy(sbVerOffset);
     connect(sbRotation, &QScrollBar::valueChanged, this, &CResultsView::sbRotationChange);
     connect(sbZoom, &QScrollBar::valueChanged, this, &CResultsView::sbZoomChange);
     connect(sbBiggest, &QScrollBar::valueChanged, this, &CResultsView::sbBiggestChange);

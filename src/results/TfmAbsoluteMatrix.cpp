@@ -110,6 +110,7 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     mmUserTransInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmUserTransInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmUserTransInfo->resize(321, 113);
+    lbTrInfo->setBuddy(mmUserTransInfo); // the memo's name for a screen reader
     btClose = new QPushButton(QStringLiteral("Закрыть"), this);
     btClose->setObjectName(QStringLiteral("btClose"));
     btClose->resize(75, 21);
@@ -294,6 +295,10 @@ void TfmAbsoluteMatrix::ShowAcceptButtons()
 {
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
         AcceptButtons[k]->setText(Accepted[k] ? QStringLiteral("Принято") : QStringLiteral("Принять"));
+        // Every button reads the same; a screen reader hears which change it accepts.
+        const QString change = SuggestionLines[k]->toolTip();
+        AcceptButtons[k]->setAccessibleName(
+            change.isEmpty() ? QString() : AcceptButtons[k]->text() + QStringLiteral(": ") + change);
         AcceptButtons[k]->setEnabled(SuggestionsAcceptable && !Accepted[k]);
     }
 }

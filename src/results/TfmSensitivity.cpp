@@ -82,14 +82,18 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     rows->addWidget(lbCritical);
 
     auto* selectors = new QHBoxLayout;
-    selectors->addWidget(MakeLabel(this, "lbLevel", QStringLiteral("Уровень:"), false));
+    QLabel* levelCaption = MakeLabel(this, "lbLevel", QStringLiteral("Уровень:"), false);
+    selectors->addWidget(levelCaption);
     cbLevel = new QComboBox(this);
     cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    levelCaption->setBuddy(cbLevel); // the selector's name for a screen reader
     selectors->addWidget(cbLevel);
     selectors->addSpacing(16);
-    selectors->addWidget(MakeLabel(this, "lbElement", QStringLiteral("Элемент:"), false));
+    QLabel* elementCaption = MakeLabel(this, "lbElement", QStringLiteral("Элемент:"), false);
+    selectors->addWidget(elementCaption);
     cbElement = new QComboBox(this);
     cbElement->setObjectName(QStringLiteral("cbElement"));
+    elementCaption->setBuddy(cbElement);
     cbElement->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cbElement->setMinimumContentsLength(24);
     selectors->addWidget(cbElement);
@@ -178,6 +182,7 @@ void TfmSensitivity::CreateGradientView(QWidget* page)
 
     tbCrossings = new QTableWidget(0, 3, page);
     tbCrossings->setObjectName(QStringLiteral("tbCrossings"));
+    tbCrossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
     tbCrossings->setHorizontalHeaderLabels(
         {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
     tbCrossings->verticalHeader()->hide();
@@ -215,6 +220,8 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
         WeightNames[k]->setFixedWidth(NameColumnWidth);
         auto* slider = new QSlider(Qt::Horizontal, page);
         slider->setObjectName(QStringLiteral("WeightSlider_%1").arg(k));
+        // Until a level is shown, named by its place; then by its element.
+        slider->setAccessibleName(QStringLiteral("Вес элемента %1").arg(k + 1));
         // One step short of 1: an element holding the whole level could not be moved back.
         slider->setRange(0, SliderSteps - 1);
         slider->setSingleStep(10);
@@ -421,6 +428,7 @@ void TfmSensitivity::ResetDynamic()
         WeightValues[k]->setVisible(used);
         if (used) {
             SetElidedText(WeightNames[k], Numbered(k, Names[Level][k]), NameColumnWidth);
+            WeightSliders[k]->setAccessibleName(QStringLiteral("Вес элемента «%1»").arg(Names[Level][k]));
         }
         Weights[k] = Input->Global[Level][k];
         Alternatives[k] = Input->Global[LevelCount - 1][k];

@@ -100,6 +100,8 @@ void TUserProject::CreatePanel()
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(PanelButtonLeft, top, PanelButtonSize, PanelButtonSize);
         button->setToolTip(QString::fromUtf8(hint));
+        // A glyph alone says nothing to a screen reader: the hint names the button.
+        button->setAccessibleName(button->toolTip());
         button->setIcon(glyph);
         button->setIconSize(QSize(PanelGlyphSize, PanelGlyphSize));
         // Speed buttons: they never take the keyboard focus.

@@ -1,0 +1,211 @@
+#include "AppTestSupport.h"
+
+#include "app/THelpViewer.h"
+#include "judgement/CExpertTable_Element.h"
+#include "judgement/TfmExpertForm.h"
+#include "results/TfmAbsoluteMatrix.h"
+#include "results/TfmCurrentPriorityLevel.h"
+#include "results/TfmSensitivity.h"
+
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabBar>
+#include <QTextEdit>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+using apptest::CAppTest;
+
+namespace {
+
+// UTF-8, so that a failing check prints the text.
+std::string AccessibleName(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->text(QAccessible::Name).toStdString() : std::string();
+}
+
+// The label bound to the control: on Linux a reader names a combo box by its current
+// item and takes its caption from this label.
+std::string LabelledBy(QObject* object)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    if (face == nullptr) {
+        return std::string();
+    }
+    const auto labels = face->relations(QAccessible::Label);
+    return labels.isEmpty() ? std::string() : labels.front().first->text(QAccessible::Name).toStdString();
+}
+
+// Qt builds some controls out of others: a scrolled view's scroll bars, a table's
+// headers, a spin box's field, a combo box's list. A reader reaches those parts through
+// the control they belong to, which carries the name.
+bool PartOfAnotherControl(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    const QWidget* grandparent = parent != nullptr ? parent->parentWidget() : nullptr;
+    return qobject_cast<const QAbstractItemView*>(parent) != nullptr
+        || qobject_cast<const QAbstractSpinBox*>(parent) != nullptr
+        || qobject_cast<const QComboBox*>(grandparent) != nullptr
+        || (qobject_cast<const QAbstractSlider*>(widget) != nullptr
+            && qobject_cast<const QAbstractScrollArea*>(grandparent) != nullptr);
+}
+
+bool Actionable(QWidget* widget)
+{
+    return qobject_cast<QAbstractButton*>(widget) != nullptr || qobject_cast<QAbstractSlider*>(widget) != nullptr
+        || qobject_cast<QComboBox*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr
+        || qobject_cast<QAbstractSpinBox*>(widget) != nullptr || qobject_cast<QAbstractItemView*>(widget) != nullptr
+        || qobject_cast<QPlainTextEdit*>(widget) != nullptr || qobject_cast<QTextEdit*>(widget) != nullptr
+        || qobject_cast<CExpertTable_Element*>(widget) != nullptr
+        || qobject_cast<CHierarchyElementBox*>(widget) != nullptr;
+}
+
+// Every control under root, hidden ones included, that a reader would announce by its
+// kind alone; each as "class objectName" with the names of its window and parent.
+void CollectUnnamed(QWidget* root, std::set<QString>& unnamed)
+{
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        const QString where = QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+            + widget->objectName() + QStringLiteral(" in ") + widget->window()->objectName() + QLatin1Char('/')
+            + (widget->parentWidget() != nullptr ? widget->parentWidget()->objectName() : QString());
+        if (auto* tabs = qobject_cast<QTabBar*>(widget); tabs != nullptr) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(tabs);
+            for (int i = 0; face != nullptr && i < face->childCount(); ++i) {
+                if (face->child(i)->text(QAccessible::Name).isEmpty()) {
+                    unnamed.insert(where + QStringLiteral(" tab %1").arg(i));
+                }
+            }
+        }
+        if (Actionable(widget) && !PartOfAnotherControl(widget) && AccessibleName(widget).empty()) {
+            unnamed.insert(where);
+        }
+    }
+}
+
+class AppAccessibility : public CAppTest {
+protected:
+    static QToolButton* Button(const QWidget* window, const char* name)
+    {
+        auto* button = window->findChild<QToolButton*>(QString::fromLatin1(name));
+        EXPECT_NE(button, nullptr) << name;
+        return button;
+    }
+};
+
+} // namespace
+
+TEST_F(AppAccessibility, EveryControlOfEveryWindowCarriesAnAccessibleName)
+{
+    const QString copy = Path(QStringLiteral("warehouse.tsy"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/warehouse.tsy"), copy));
+    TUserProject* project = OpenProject(copy);
+    ASSERT_NE(project, nullptr);
+    // The dialogs are the frame's children: each walk covers every window, hidden ones too.
+    std::set<QString> unnamed;
+    CollectUnnamed(&Frame(), unnamed);
+
+    // The comparison window with the research window beside it, filled for the goal.
+    QTest::mouseClick(Button(project, "btExpertMode"), Qt::LeftButton);
+    apptest::WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        CollectUnnamed(&Frame(), unnamed);
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    QTest::mouseClick(project->ElementBox(0, 0), Qt::LeftButton);
+    QTest::mouseDClick(project->ElementBox(0, 0), Qt::LeftButton);
+
+    // The sensitivity window with its selectors and sliders filled.
+    const CUserProjectModel& m = project->Model();
+    apptest::WhenModal<TfmSensitivity>([&](TfmSensitivity* window) {
+        CollectUnnamed(&Frame(), unnamed);
+        EXPECT_EQ(LabelledBy(window->cbLevel), "Уровень:");
+        EXPECT_EQ(AccessibleName(window->findChild<QSlider*>(QStringLiteral("WeightSlider_1"))),
+            "Вес элемента «" + m.Element(1, 1).Name + "»");
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+
+    QTest::mouseClick(Button(project, "btResultsView"), Qt::LeftButton);
+    CollectUnnamed(&Frame(), unnamed);
+    EXPECT_EQ(AccessibleName(project->findChild<QScrollBar*>(QStringLiteral("sbRotation"))), "Повернуть диаграмму:");
+    THelpViewer help;
+    CollectUnnamed(&help, unnamed);
+
+    const QStringList list(unnamed.begin(), unnamed.end());
+    EXPECT_TRUE(unnamed.empty()) << list.join(QLatin1Char('\n')).toStdString();
+    Dialogs.YesNoAnswers = {false}; // the judging marks the project changed
+    Click("btCloseProject");
+}
+
+TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)
+{
+    TUserProject* project = NewProject();
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(AccessibleName(Control("btNewProject")), "Создать новый проект");
+    EXPECT_EQ(AccessibleName(Button(project, "btExpertMode")), "Режим работы эксперта");
+    for (QToolButton* button : project->findChildren<QToolButton*>()) {
+        EXPECT_EQ(AccessibleName(button), button->toolTip().toStdString()) << button->objectName().toStdString();
+    }
+    for (const auto& [name, hint] :
+        {std::pair{"btPreviouseData", "Предыдущий уровень"}, std::pair{"btNextData", "Следующий уровень"}}) {
+        QToolButton* arrow = Button(&Frame(), name);
+        EXPECT_EQ(AccessibleName(arrow), hint);
+        EXPECT_EQ(arrow->toolTip().toStdString(), hint);
+    }
+
+    // A renamed element's box is announced by its new name.
+    apptest::WhenModal<TfmElementEdit>([](TfmElementEdit* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("edElementEdit"));
+        field->clear();
+        TypeText(field, QStringLiteral("СКЛАД"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btOk")), Qt::LeftButton);
+    });
+    QTest::mouseClick(project->ElementBox(1, 1), Qt::LeftButton);
+    QTest::mouseDClick(project->ElementBox(1, 1), Qt::LeftButton);
+    EXPECT_EQ(AccessibleName(project->ElementBox(1, 1)), "СКЛАД");
+
+    // Typed judgements 9, 1 and 9 (far from consistent) and their mirrors: each cell names
+    // its pair and its number; an offered change's button names the change it accepts.
+    const std::string first = project->Model().Element(0, 1).Name;
+    const std::string third = project->Model().Element(2, 1).Name;
+    QTest::mouseClick(Button(project, "btExpertMode"), Qt::LeftButton);
+    std::vector<std::string> cells;
+    apptest::WhenModal<TfmExpertForm>([&cells](TfmExpertForm* form) {
+        EXPECT_TRUE(WaitUntilActive(form));
+        for (const char key : {'9', '1', '9'}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        for (const char* name : {"Cell_0_1", "Cell_1_0", "Cell_1_2", "Cell_1_1"}) {
+            cells.push_back(AccessibleName(form->findChild<QLabel*>(QString::fromLatin1(name))));
+        }
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        auto* accept = form->findChild<QPushButton*>(QStringLiteral("btAcceptSuggestion_0"));
+        const QString change = form->findChild<QLabel*>(QStringLiteral("lbSuggestion_0"))->toolTip();
+        EXPECT_TRUE(accept->isVisibleTo(accept->window()));
+        EXPECT_EQ(AccessibleName(accept), "Принять: " + change.toStdString());
+        QTest::mouseClick(accept, Qt::LeftButton);
+        EXPECT_EQ(AccessibleName(accept), "Принято: " + change.toStdString());
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    QTest::mouseClick(project->ElementBox(0, 0), Qt::LeftButton);
+    QTest::mouseDClick(project->ElementBox(0, 0), Qt::LeftButton);
+    EXPECT_EQ(cells,
+        (std::vector<std::string>{
+            first + " / СКЛАД: 9", "СКЛАД / " + first + ": 1/9", "СКЛАД / " + third + ": 9", "СКЛАД / СКЛАД: 1"}));
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+}
