@@ -8,6 +8,8 @@
 #include "results/TfmSensitivity.h"
 #include "view/TUserProject.h"
 
+#include "LargestProject.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QSlider>
@@ -17,26 +19,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-// Ten levels of nine, every matrix judged (consistent enough to be realistic, with
-// intransitive triads here and there).
-void JudgeLargest(CUserProjectModel& model)
-{
-    for (std::uint32_t level = 0; level < 9; ++level) {
-        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
-            TMatrix<int> judgements(9, 9);
-            for (std::uint32_t i = 0; i < 9; ++i) {
-                judgements(i, i) = 1;
-                for (std::uint32_t j = i + 1; j < 9; ++j) {
-                    const int v = 2 + static_cast<int>((i + j + k) % 8);
-                    judgements(i, j) = v;
-                    judgements(j, i) = -v;
-                }
-            }
-            model.SetJudgements(k, level, judgements);
-        }
-    }
-}
-
 void BM_SensitivityDragStepLargest(benchmark::State& state)
 {
     CUserProjectModel model;

@@ -11,6 +11,8 @@
 #include "results/TfmAbsoluteMatrix.h"
 #include "view/TUserProject.h"
 
+#include "LargestProject.h"
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -21,24 +23,6 @@
 #include <memory>
 
 namespace {
-void JudgeLargest(CUserProjectModel& model)
-{
-    for (std::uint32_t level = 0; level < 9; ++level) {
-        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
-            TMatrix<int> judgements(9, 9);
-            for (std::uint32_t i = 0; i < 9; ++i) {
-                judgements(i, i) = 1;
-                for (std::uint32_t j = i + 1; j < 9; ++j) {
-                    const int v = 2 + static_cast<int>((i + j + k) % 8);
-                    judgements(i, j) = v;
-                    judgements(j, i) = -v;
-                }
-            }
-            model.SetJudgements(k, level, judgements);
-        }
-    }
-}
-
 void BM_StartUpToFirstShownFrame(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -735,7 +735,8 @@ void TMainForm::N10Click()
 
 // ---- the analysis menu
 
-void TMainForm::mnProjectReportClick()
+void TMainForm::ExportActiveProject(
+    const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content)
 {
     TUserProject* project = ActiveProject();
     if (project == nullptr) {
@@ -745,31 +746,28 @@ void TMainForm::mnProjectReportClick()
     if (ExportDirectory.isEmpty()) {
         ExportDirectory = StartDir;
     }
-    ExportToFile(this, QString::fromUtf8(ReportFileFilter), QStringLiteral(".pdf"), ExportDirectory, [project] {
+    ExportToFile(this, QString::fromUtf8(filter), extension, ExportDirectory, [&] { return content(*project); });
+}
+
+void TMainForm::mnProjectReportClick()
+{
+    ExportActiveProject(ReportFileFilter, QStringLiteral(".pdf"), [](TUserProject& project) {
         CReportSubject subject;
-        subject.FileName = QString::fromStdString(project->Document().FileName());
+        subject.FileName = QString::fromStdString(project.Document().FileName());
         subject.Date = QDate::currentDate();
         subject.DecimalSeparator = DecimalSeparator();
-        subject.Hierarchy.Extent = project->HierarchyExtent();
-        subject.Hierarchy.Paint = [project](QPainter& painter) { project->RenderHierarchy(painter); };
-        subject.Hierarchy.Dpi = project->logicalDpiY();
-        return ProjectReportPdf(project->Model(), subject);
+        subject.Hierarchy.Extent = project.HierarchyExtent();
+        subject.Hierarchy.Paint = [&project](QPainter& painter) { project.RenderHierarchy(painter); };
+        subject.Hierarchy.Dpi = project.logicalDpiY();
+        return ProjectReportPdf(project.Model(), subject);
     });
 }
 
 void TMainForm::mnExportCsvClick()
 {
-    TUserProject* project = ActiveProject();
-    if (project == nullptr) {
-        UpdateProjectCommands();
-        return;
-    }
-    if (ExportDirectory.isEmpty()) {
-        ExportDirectory = StartDir;
-    }
-    ExportToFile(this, QString::fromUtf8(CsvFileFilter), QStringLiteral(".csv"), ExportDirectory, [project] {
-        ComputeAllPriorities(project->Model());
-        const std::string csv = ProjectCsv(project->Model(), DecimalSeparator());
+    ExportActiveProject(CsvFileFilter, QStringLiteral(".csv"), [](TUserProject& project) {
+        ComputeAllPriorities(project.Model());
+        const std::string csv = ProjectCsv(project.Model(), DecimalSeparator());
         return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
     });
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -98,6 +99,10 @@ protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
 
 private:
+    // The active project's export through the analysis menu's file choice; nothing
+    // without an active project.
+    void ExportActiveProject(
+        const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content);
     void CreateMenus();
     void CreateToolPanel();
     // A command's action; its hint is what a tool button showing it says.

@@ -73,18 +73,24 @@ inline CMeasures Consistency(const CUserProjectModel& m, std::uint32_t position,
     return {lambda, ci, ci / RandomIndex[n]};
 }
 
+// The weights of level l + 1 that the weights of level l give through their local priorities.
+inline Vector StepDown(const CUserProjectModel& m, std::uint32_t l, const Vector& weights)
+{
+    Vector next(Count(m, l + 1), 0.0);
+    for (std::uint32_t k = 0; k < weights.size(); ++k) {
+        const Vector local = Local(m, k, l);
+        for (std::uint32_t e = 0; e < next.size(); ++e) {
+            next[e] += local[e] * weights[k];
+        }
+    }
+    return next;
+}
+
 // The final priorities with the given weights on `level`, synthesised downward.
 inline Vector Downward(const CUserProjectModel& m, std::uint32_t level, Vector weights)
 {
     for (std::uint32_t l = level; l + 1 < m.LevelCount(); ++l) {
-        Vector next(Count(m, l + 1), 0.0);
-        for (std::uint32_t k = 0; k < weights.size(); ++k) {
-            const Vector local = Local(m, k, l);
-            for (std::uint32_t e = 0; e < next.size(); ++e) {
-                next[e] += local[e] * weights[k];
-            }
-        }
-        weights = next;
+        weights = StepDown(m, l, weights);
     }
     return weights;
 }
@@ -94,14 +100,7 @@ inline Vector Global(const CUserProjectModel& m, std::uint32_t level)
 {
     Vector weights{1.0};
     for (std::uint32_t l = 0; l < level; ++l) {
-        Vector next(Count(m, l + 1), 0.0);
-        for (std::uint32_t k = 0; k < weights.size(); ++k) {
-            const Vector local = Local(m, k, l);
-            for (std::uint32_t e = 0; e < next.size(); ++e) {
-                next[e] += local[e] * weights[k];
-            }
-        }
-        weights = next;
+        weights = StepDown(m, l, weights);
     }
     return weights;
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/CUserProjectModel.h"
+
+#include <cstdint>
+
+// The largest project of the window benchmarks: ten levels of nine, every matrix judged
+// (consistent enough to be realistic, with intransitive triads here and there).
+inline void JudgeLargest(CUserProjectModel& model)
+{
+    for (std::uint32_t level = 0; level < 9; ++level) {
+        for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
+            TMatrix<int> judgements(9, 9);
+            for (std::uint32_t i = 0; i < 9; ++i) {
+                judgements(i, i) = 1;
+                for (std::uint32_t j = i + 1; j < 9; ++j) {
+                    const int v = 2 + static_cast<int>((i + j + k) % 8);
+                    judgements(i, j) = v;
+                    judgements(j, i) = -v;
+                }
+            }
+            model.SetJudgements(k, level, judgements);
+        }
+    }
+}
