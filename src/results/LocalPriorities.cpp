@@ -90,23 +90,30 @@ constexpr std::uint32_t Padded = CUserProjectModel::ColumnLength;
 
 // The row products of the block, two rows per step. Each row's product is still formed
 // as p = p * value(row, j) for j = 0, 1, ..., so every bit is as in the scalar formula.
+// All five pairs are formed whatever the order (the padding rows hold finite numbers and
+// are never read), so the products stay in registers.
 void RowProducts(const TColumns& columns, std::uint32_t order, double* products)
 {
 #if defined(__SSE2__)
-    __m128d p[Padded / 2];
-    for (auto& pair : p) {
-        pair = _mm_set1_pd(1.0);
-    }
-    const std::uint32_t pairs = (order + 1) / 2;
+    static_assert(Padded == 10, "five pairs of rows");
+    __m128d p0 = _mm_set1_pd(1.0);
+    __m128d p1 = p0;
+    __m128d p2 = p0;
+    __m128d p3 = p0;
+    __m128d p4 = p0;
     for (std::uint32_t j = 0; j < order; ++j) {
         const double* column = columns[j].data();
-        for (std::uint32_t q = 0; q < pairs; ++q) {
-            p[q] = _mm_mul_pd(p[q], _mm_loadu_pd(column + 2 * q));
-        }
+        p0 = _mm_mul_pd(p0, _mm_loadu_pd(column));
+        p1 = _mm_mul_pd(p1, _mm_loadu_pd(column + 2));
+        p2 = _mm_mul_pd(p2, _mm_loadu_pd(column + 4));
+        p3 = _mm_mul_pd(p3, _mm_loadu_pd(column + 6));
+        p4 = _mm_mul_pd(p4, _mm_loadu_pd(column + 8));
     }
-    for (std::uint32_t q = 0; q < pairs; ++q) {
-        _mm_storeu_pd(products + 2 * q, p[q]);
-    }
+    _mm_storeu_pd(products, p0);
+    _mm_storeu_pd(products + 2, p1);
+    _mm_storeu_pd(products + 4, p2);
+    _mm_storeu_pd(products + 6, p3);
+    _mm_storeu_pd(products + 8, p4);
 #else
     for (std::uint32_t i = 0; i < order; ++i) {
         products[i] = 1.0;
@@ -119,33 +126,42 @@ void RowProducts(const TColumns& columns, std::uint32_t order, double* products)
 #endif
 }
 
-// (A w)_i for every row, two rows per step; each sum in the scalar order s = s + a_ij * w_j.
-void RowSums(const TColumns& columns, std::uint32_t order, const double* priority, double* sums)
+// (A w)_i / w_i for every row, two rows per step; each sum in the scalar order
+// s = s + a_ij * w_j, then one division, as in the scalar formula.
+void RowRatios(const TColumns& columns, std::uint32_t order, const double* priority, double* ratios)
 {
 #if defined(__SSE2__)
-    __m128d s[Padded / 2];
-    for (auto& pair : s) {
-        pair = _mm_setzero_pd();
-    }
-    const std::uint32_t pairs = (order + 1) / 2;
+    __m128d s0 = _mm_setzero_pd();
+    __m128d s1 = s0;
+    __m128d s2 = s0;
+    __m128d s3 = s0;
+    __m128d s4 = s0;
     for (std::uint32_t j = 0; j < order; ++j) {
         const double* column = columns[j].data();
         const __m128d w = _mm_set1_pd(priority[j]);
-        for (std::uint32_t q = 0; q < pairs; ++q) {
-            s[q] = _mm_add_pd(s[q], _mm_mul_pd(_mm_loadu_pd(column + 2 * q), w));
-        }
+        s0 = _mm_add_pd(s0, _mm_mul_pd(_mm_loadu_pd(column), w));
+        s1 = _mm_add_pd(s1, _mm_mul_pd(_mm_loadu_pd(column + 2), w));
+        s2 = _mm_add_pd(s2, _mm_mul_pd(_mm_loadu_pd(column + 4), w));
+        s3 = _mm_add_pd(s3, _mm_mul_pd(_mm_loadu_pd(column + 6), w));
+        s4 = _mm_add_pd(s4, _mm_mul_pd(_mm_loadu_pd(column + 8), w));
     }
-    for (std::uint32_t q = 0; q < pairs; ++q) {
-        _mm_storeu_pd(sums + 2 * q, s[q]);
+    // The priorities past the order are not numbers of this matrix: divide by 1 there.
+    double divisors[Padded];
+    for (std::uint32_t i = 0; i < Padded; ++i) {
+        divisors[i] = i < order ? priority[i] : 1.0;
     }
+    _mm_storeu_pd(ratios, _mm_div_pd(s0, _mm_loadu_pd(divisors)));
+    _mm_storeu_pd(ratios + 2, _mm_div_pd(s1, _mm_loadu_pd(divisors + 2)));
+    _mm_storeu_pd(ratios + 4, _mm_div_pd(s2, _mm_loadu_pd(divisors + 4)));
+    _mm_storeu_pd(ratios + 6, _mm_div_pd(s3, _mm_loadu_pd(divisors + 6)));
+    _mm_storeu_pd(ratios + 8, _mm_div_pd(s4, _mm_loadu_pd(divisors + 8)));
 #else
     for (std::uint32_t i = 0; i < order; ++i) {
-        sums[i] = 0.0;
-    }
-    for (std::uint32_t j = 0; j < order; ++j) {
-        for (std::uint32_t i = 0; i < order; ++i) {
-            sums[i] = sums[i] + columns[j][i] * priority[j];
+        double s = 0.0;
+        for (std::uint32_t j = 0; j < order; ++j) {
+            s = s + columns[j][i] * priority[j];
         }
+        ratios[i] = s / priority[i];
     }
 #endif
 }
@@ -220,11 +236,11 @@ void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std:
             return; // only a 0 from a file gets here: measures of 0, never a NaN
         }
     }
-    double sums[Padded];
-    RowSums(project.JudgementColumns(position, level), n, priority, sums);
+    double ratios[Padded];
+    RowRatios(project.JudgementColumns(position, level), n, priority, ratios);
     double sum = 0.0;
     for (std::uint32_t i = 0; i < n; ++i) {
-        sum = sum + sums[i] / priority[i];
+        sum = sum + ratios[i];
     }
     const auto size = static_cast<double>(n);
     const double lambdaMax = sum / size;
