@@ -311,8 +311,10 @@ constexpr std::size_t UniqueLength = 6;
 // which still tells one target's temporaries from another's.
 std::string TemporaryStem(const std::string& base, std::size_t nameMax)
 {
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + base + ".".
+    std::string stem(1, '.');
     if (base.size() + 2 + UniqueLength <= nameMax) {
-        return "." + base + ".";
+        return stem.append(base).append(1, '.');
     }
     std::uint64_t hash = 14695981039346656037ULL; // FNV-1a
     for (const char c : base) {
@@ -325,7 +327,7 @@ std::string TemporaryStem(const std::string& base, std::size_t nameMax)
     while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0U) == 0x80U) {
         --keep;
     }
-    return "." + base.substr(0, keep) + "." + hex.data() + ".";
+    return stem.append(base, 0, keep).append(1, '.').append(hex.data()).append(1, '.');
 }
 
 // Exactly six ASCII letters or digits (not isalnum: under a one-byte locale it would
