@@ -61,6 +61,20 @@ void Identity(std::uint32_t n, CUnitSyntheses& syntheses)
     }
 }
 
+// Whether the element's weight can move, the others' taking up the rest: not when it
+// carries the whole level. That comes from a damaged file (every other element weighs
+// 0), or from a dragged slider that left the others at 0 and this one at 1 less a
+// rounding step; dividing by 1 - g there would turn rounding noise into weights.
+bool CanMove(const CSensitivityInput& input, std::uint32_t level, std::uint32_t position)
+{
+    const double g = input.Global[level][position];
+    double rest = 0.0;
+    for (std::uint32_t k = 0; k < input.Count[level]; ++k) {
+        rest += k == position ? 0.0 : input.Global[level][k];
+    }
+    return g < 1.0 && std::isfinite(g) && rest > CoincidenceTolerance;
+}
+
 void InsertByWeight(CElementSensitivity& element, const CCrossing& crossing)
 {
     // Insertion keeps equal weights in the order found (First, then Second).
@@ -81,8 +95,7 @@ void FillLines(
     const double g = element.Weight;
     element.AlternativeCount = m;
     element.CrossingCount = 0;
-    // g = 1 comes only from a damaged file (every other element of the level weighs 0).
-    element.HasLines = g < 1.0 && std::isfinite(g);
+    element.HasLines = CanMove(input, element.Level, element.Position);
     if (!element.HasLines) {
         return;
     }
@@ -214,7 +227,7 @@ bool MovedLevelWeights(
     }
     const std::array<double, MaxElementsPerLevel>& present = input.Global[level];
     const double g = present[position];
-    const bool movable = g < 1.0 && std::isfinite(g);
+    const bool movable = CanMove(input, level, position);
     const double scale = movable ? (1.0 - x) / (1.0 - g) : 1.0;
     for (std::uint32_t k = 0; k < input.Count[level]; ++k) {
         weights[k] = k == position ? (movable ? x : g) : present[k] * scale;

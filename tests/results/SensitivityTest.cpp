@@ -252,6 +252,24 @@ TEST(Sensitivity, DegenerateLevelsAndLines)
         }
     }
 
+    // A slider left the other element at 0 and this one a rounding step short of 1: it
+    // still carries the whole level, so it neither moves nor draws lines.
+    CSensitivityInput dragged;
+    dragged.LevelCount = 3;
+    dragged.Count = {1, 2, 3};
+    dragged.Global[1] = {0.0, std::nextafter(1.0, 0.0)};
+    dragged.Local[1][0] = {0.2, 0.3, 0.5};
+    dragged.Local[1][1] = {0.6, 0.3, 0.1};
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        dragged.Global[2][i] = dragged.Global[1][1] * dragged.Local[1][1][i];
+    }
+    EXPECT_FALSE(AnalyseElement(dragged, 1, 1).HasLines);
+    EXPECT_FALSE(MovedLevelWeights(dragged, 1, 1, 0.5, values));
+    EXPECT_TRUE(values[0] == 0.0 && values[1] == dragged.Global[1][1]);
+    // The element at 0 still moves, and the level still sums to 1.
+    ASSERT_TRUE(MovedLevelWeights(dragged, 1, 0, 0.25, values));
+    EXPECT_NEAR(values[0] + values[1], 1.0, 1e-15);
+
     // Goal and alternatives only: no middle level, nothing to move.
     CSensitivityInput twoLevels;
     twoLevels.LevelCount = 2;
