@@ -150,7 +150,8 @@ CConsistencyGuidance GuideConsistency(const TMatrix<int>& judgements, std::uint3
         guidance.Verdict = EConsistencyVerdict::Undetermined;
         return guidance;
     }
-    const bool within = order == 2 || guidance.Measures.CR <= guidance.CrLimit;
+    // A reciprocal pair has a CR of 0 (up to rounding); one from a foreign file need not.
+    const bool within = guidance.Measures.CR <= guidance.CrLimit;
     guidance.Verdict = within ? EConsistencyVerdict::Acceptable : EConsistencyVerdict::NotAcceptable;
     guidance.Gci = GeometricConsistencyIndex(values, order, priority);
 

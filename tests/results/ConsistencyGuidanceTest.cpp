@@ -188,7 +188,7 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstTheDefinition)
         const double crLimit = n <= 3 ? 0.05 : (n == 4 ? 0.08 : 0.10);
         EXPECT_EQ(g.CrLimit, crLimit);
         EXPECT_NEAR(g.Measures.CR, ref.CR, 1e-9);
-        EXPECT_EQ(g.Acceptable(), n == 2 || ref.CR <= crLimit) << trial;
+        EXPECT_EQ(g.Acceptable(), ref.CR <= crLimit) << trial;
         EXPECT_EQ(g.Gci.has_value(), n > 2);
         EXPECT_EQ(g.GciLimit.has_value(), n > 2);
         if (n > 2) {
@@ -229,6 +229,13 @@ TEST(ConsistencyGuidance, RoundingMirrorsAndDamagedMatrices)
         EXPECT_EQ(g.SuggestionCount, 0U);
         EXPECT_TRUE(std::isfinite(g.Measures.LambdaMax) && std::isfinite(g.Measures.CR));
     }
+    // A pair is consistent by nature; a pair from a foreign file that is not reciprocal
+    // (3 both ways: CR 2) is not, whatever its order.
+    EXPECT_TRUE(Guide({{1, 7}, {-7, 1}}).Acceptable());
+    const CConsistencyGuidance unpaired = Guide({{1, 3}, {3, 1}});
+    EXPECT_GT(unpaired.Measures.CR, 1.0);
+    EXPECT_EQ(unpaired.Verdict, EConsistencyVerdict::NotAcceptable);
+
     // Codes no scale offers (-1, INT_MIN, huge) are still numbers: everything finite.
     const CConsistencyGuidance odd = Guide({{1, -1, INT_MIN}, {-1, 1, INT_MAX}, {12, -12, 1}});
     ASSERT_TRUE(odd.Gci && odd.SuggestionCount > 0);
