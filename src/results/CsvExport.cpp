@@ -5,6 +5,7 @@
 #include "results/Synthesis.h"
 
 #include <initializer_list>
+#include <string_view>
 
 char CsvFieldSeparator(char decimalSeparator)
 {
@@ -25,6 +26,14 @@ std::string CsvField(const std::string& text, char fieldSeparator)
     }
     quoted += '"';
     return quoted;
+}
+
+std::string CsvText(const std::string& text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        return "'" + text;
+    }
+    return text;
 }
 
 namespace {
@@ -70,7 +79,7 @@ std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
     csv.Row({"Место", "Альтернатива", "Приоритет"});
     const CResultList ranking = FinalResults(project);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
-        csv.Row({CCsvWriter::Count(i + 1), ranking.Rows[i].Name, csv.Number(ranking.Rows[i].Value)});
+        csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
     }
 
     csv.EndSection();
@@ -78,7 +87,7 @@ std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
     csv.Row({"Уровень", "№", "Элемент", "Глобальный приоритет"});
     for (std::uint32_t k = 1; k < levels; ++k) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
-            csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), project.Element(e, k).Name,
+            csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
                 csv.Number(project.GlobalPriority()(e, k))});
         }
     }
@@ -93,7 +102,8 @@ std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
                 + CCsvWriter::Count(k) + ", № " + CCsvWriter::Count(e + 1) + ")"});
             csv.Row({"№", "Элемент", "Локальный приоритет"});
             for (std::uint32_t j = 0; j < n; ++j) {
-                csv.Row({CCsvWriter::Count(j + 1), project.Element(j, k + 1).Name, csv.Number(data.Priority[j])});
+                csv.Row(
+                    {CCsvWriter::Count(j + 1), CsvText(project.Element(j, k + 1).Name), csv.Number(data.Priority[j])});
             }
             csv.Row({"lambda-max", csv.Number(data.LambdaMax)});
             csv.Row({"CI", csv.Number(data.CI)});

@@ -12,12 +12,17 @@ char CsvFieldSeparator(char decimalSeparator);
 // inside is doubled.
 std::string CsvField(const std::string& text, char fieldSeparator);
 
+// A name as a spreadsheet should take it: one that begins with '=', '+', '-', '@', a tab
+// or a carriage return would be read there as a formula, so it gets a leading apostrophe.
+std::string CsvText(const std::string& text);
+
 // The project's figures as one CSV text: UTF-8 with a byte-order mark, CRLF line ends,
 // sections separated by an empty line: the final ranking, the global priorities of every
 // level, and every judged element's local priorities with lambda-max, CI and CR. Values
 // are unrounded (up to 15 significant digits) with the given decimal separator. Elements
-// are numbered from 1 as the windows number their rows; level 0 is the goal. Reads the
-// priorities as last computed: the caller runs ComputeAllPriorities first.
+// are numbered from 1 as the windows number their rows; level 0 is the goal. Names go
+// through CsvText. Reads the priorities as last computed: the caller runs
+// ComputeAllPriorities first.
 std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator);
 
 inline constexpr const char* CsvRankingTitle = "Итоговый рейтинг";

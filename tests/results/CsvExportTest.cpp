@@ -145,3 +145,24 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
     EXPECT_EQ(CsvField("a\nb", ','), "\"a\nb\"");
     EXPECT_EQ(CsvField("plain", ','), "plain");
 }
+
+TEST(CsvExport, NamesThatLookLikeFormulasStayText)
+{
+    CUserProjectModel m;
+    m.BuildNewHierarchy(3, 3, "Цель", "");
+    SetName(m, 0, 1, "=1+1");
+    SetName(m, 0, 2, "@СУММ(A1)");
+    SetName(m, 1, 2, "-2+3");
+    SetName(m, 2, 2, "ИМЯ = 2");
+    ComputeAllPriorities(m);
+    const std::string text = ProjectCsv(m, '.');
+    for (const char* field : {",'=1+1,", ",'@СУММ(A1),", ",'-2+3,", ",ИМЯ = 2,"}) {
+        EXPECT_NE(text.find(field), std::string::npos) << field;
+    }
+    for (const char* field : {",=1+1,", ",@СУММ(A1),", ",-2+3,"}) {
+        EXPECT_EQ(text.find(field), std::string::npos) << field;
+    }
+    EXPECT_EQ(CsvText("+7"), "'+7");
+    EXPECT_EQ(CsvText("\tX"), "'\tX");
+    EXPECT_EQ(CsvText(""), "");
+}
