@@ -70,7 +70,9 @@ void PrintSensitivity(const CUserProjectModel& project)
     const std::uint32_t bottom = project.LevelCount() - 1;
     std::cout << "\nАнализ чувствительности:\n";
     if (project.LevelCount() < 3) {
+        // No weight to move, so nothing to say about the leader either.
         std::cout << "  промежуточных уровней нет\n";
+        return;
     }
     for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {

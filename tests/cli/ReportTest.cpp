@@ -99,6 +99,15 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.75 0.25"), std::string::npos);
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.1666 0.8333"), std::string::npos); // floored, not rounded
     EXPECT_NE(run.Out.find("lambda-max: 2  CI: 0  CR: 0"), std::string::npos);
+
+    // Goal and alternatives only: no weight to move, and no claim about the leader.
+    auto pair = std::make_unique<CUserProjectModel>();
+    pair->BuildNewHierarchy(3, 2, "Пара", "");
+    ASSERT_EQ(SaveProjectFile(*pair, file, false), EWriteResult::Ok);
+    const CRun two = Run("'" + file + "'");
+    ASSERT_EQ(two.ExitCode, 0) << two.Err;
+    EXPECT_NE(two.Out.find("промежуточных уровней нет"), std::string::npos) << two.Out;
+    EXPECT_EQ(two.Out.find("Критическое изменение"), std::string::npos) << two.Out;
 }
 
 TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
