@@ -14,6 +14,7 @@ const QString MessageCaption = QStringLiteral("Message");
 const QString ProjectCaptionPrefix = QStringLiteral("Проект - ");
 const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
 const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
+const QString ReplaceQuestion = QStringLiteral("Файл с таким именем уже существует. Заменить его?");
 } // namespace
 
 CDocumentLifecycle::CDocumentLifecycle(QWidget* messageParent, QString startDirectory)
@@ -33,6 +34,11 @@ void CDocumentLifecycle::Inform(const QString& text)
 bool CDocumentLifecycle::Ask(const QString& text)
 {
     return UserDialogs().AskYesNo(MessageParent, text, MessageCaption);
+}
+
+bool CDocumentLifecycle::MayReplace(const QString& chosen, const QString& path)
+{
+    return path == chosen || !QFileInfo::exists(path) || Ask(ReplaceQuestion);
 }
 
 bool CDocumentLifecycle::Write(const CProjectDocument& document, const QString& path)
@@ -68,6 +74,9 @@ CDocumentLifecycle::ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& docu
         return ESaveOutcome::Cancelled;
     }
     const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
+    if (!MayReplace(chosen, path)) {
+        return ESaveOutcome::Cancelled;
+    }
     if (!Write(document, path)) {
         return ESaveOutcome::Failed;
     }
@@ -95,12 +104,14 @@ void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
     }
     const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
     // The open dialog asks nothing about an existing file, so the command does.
-    if (QFileInfo::exists(path) && !Ask(QStringLiteral("Файл с таким именем уже существует. Заменить его?"))) {
+    if (QFileInfo::exists(path) && !Ask(ReplaceQuestion)) {
         return;
     }
-    // The project keeps the new name even when the write fails.
+    // The project keeps the new name even when the write fails; it then counts as changed,
+    // so that closing still asks, even for a project that was never saved anywhere.
     document.SetFileName(path.toStdString());
     if (!Write(document, path)) {
+        document.MarkModified();
         return;
     }
     window.setWindowTitle(ProjectCaptionPrefix + path);
@@ -117,6 +128,9 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
         return;
     }
     const std::string path = ApplyExtensionRule(chosen.toStdString(), ".htp");
+    if (!MayReplace(chosen, QString::fromStdString(path))) {
+        return;
+    }
     const EWriteResult result = SaveProjectFile(document.Model(), path, true);
     if (result != EWriteResult::Ok) {
         Inform(QString::fromUtf8(WriteResultText(result, TemplateSaveErrorText)));

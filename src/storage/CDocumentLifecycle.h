@@ -60,6 +60,9 @@ public:
 private:
     void Inform(const QString& text);
     bool Ask(const QString& text);
+    // The save dialog asked about the name as typed; when the extension rule made another
+    // name of an existing file, that one is asked about here. False on No.
+    bool MayReplace(const QString& chosen, const QString& path);
     // Writes with judgements through the safe save; on failure shows its message.
     bool Write(const CProjectDocument& document, const QString& path);
 

@@ -169,6 +169,68 @@ TEST_F(AppLifecycle, SaveAsOverAnExistingFileAsksFirstAndNoChangesNothing)
     Frame().close();
 }
 
+// The save dialogs confirm the name as typed; the extension added to it can name another
+// file, and that one is not replaced unasked either.
+TEST_F(AppLifecycle, NamesCompletedByTheExtensionAreNotReplacedUnasked)
+{
+    const QString replace = QStringLiteral("Файл с таким именем уже существует. Заменить его?");
+    const QByteArray other("someone else's file");
+    const QString plan = Path(QStringLiteral("plan.tsy"));
+    ASSERT_TRUE(QDir(WorkDir.path()).mkpath(QStringLiteral("HTemplates")));
+    const QString shape = Path(QStringLiteral("HTemplates/shape.htp"));
+    for (const QString& file : {plan, shape}) {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(other);
+    }
+    TUserProject* project = NewProject();
+
+    Dialogs.YesNoAnswers = {true, false};
+    Dialogs.FileAnswers = {Path(QStringLiteral("plan"))};
+    Click("btSaveProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), (std::vector<QString>{SaveCreated, replace}));
+    EXPECT_EQ(apptest::ReadAll(plan), other);
+    EXPECT_TRUE(project->Document().FileName().empty());
+    // Closing: No to the replace question keeps the window, as a cancelled dialog does.
+    Dialogs.YesNoAnswers = {true, false};
+    Dialogs.FileAnswers = {Path(QStringLiteral("plan"))};
+    Click("btCloseProject");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    EXPECT_EQ(apptest::ReadAll(plan), other);
+
+    Dialogs.YesNoAnswers = {false};
+    Dialogs.FileAnswers = {Path(QStringLiteral("HTemplates/shape"))};
+    Action("mnSaveAsHTemplate")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts().back(), replace);
+    EXPECT_EQ(apptest::ReadAll(shape), other);
+
+    Dialogs.YesNoAnswers = {true, true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("plan"))};
+    Click("btSaveProject");
+    EXPECT_TRUE(apptest::ReadAll(plan).startsWith(QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40", 8)));
+    EXPECT_EQ(project->Document().FileName(), plan.toStdString());
+    EXPECT_TRUE(Dialogs.AllAnswersUsed());
+}
+
+// A Save as that failed leaves a project saved nowhere: it keeps the name it was given,
+// and closing it still asks.
+TEST_F(AppLifecycle, FailedSaveAsOfANewProjectStillAsksOnClose)
+{
+    NewProject();
+    const QString nowhere = Path(QStringLiteral("no-such-folder/p.tsy"));
+    Dialogs.FileAnswers = {nowhere};
+    Action("mnSaveProjectAs")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Ошибка открытия файла")});
+    EXPECT_EQ(Frame().ActiveProject()->Document().FileName(), nowhere.toStdString());
+
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    EXPECT_EQ(Dialogs.MessageTexts().back(), SaveChanges);
+    EXPECT_EQ(Frame().ProjectCount(), 0U);
+    EXPECT_TRUE(Dialogs.AllAnswersUsed());
+}
+
 TEST_F(AppLifecycle, ExitWithThreeProjectsAsksEachInTurnAndCannotBeCancelled)
 {
     NewProject();
