@@ -20,7 +20,10 @@ bool ExportToFile(QWidget* parent, const QString& filter, const QString& extensi
     }
     const QString path = WithExtension(chosen, extension);
     directory = QFileInfo(path).absolutePath();
-    if (QFileInfo::exists(path) && !UserDialogs().AskYesNo(parent, QString::fromUtf8(ReplaceFileQuestion), caption)) {
+    // The save dialog has confirmed the name as typed; the name with the extension added
+    // is another file, asked about here.
+    if (path != chosen && QFileInfo::exists(path)
+        && !UserDialogs().AskYesNo(parent, QString::fromUtf8(ReplaceFileQuestion), caption)) {
         return false;
     }
     const QByteArray bytes = content();

@@ -16,8 +16,9 @@ QString WithExtension(const QString& name, const QString& extension);
 
 // Writes what the analysis menu exports: the file chosen through the user-dialog seam
 // (starting in directory, which then remembers the chosen file's folder), the extension
-// added when missing, the replace question for an existing file, the bytes made only
-// then, and written atomically, so a failure ("Ошибка открытия файла", "Ошибка записи
-// файла") leaves any earlier file as it was. True when the file was written.
+// added when missing, the replace question when that completed name is an existing
+// file (the dialog itself confirmed the name as typed), the bytes made only then, and
+// written atomically, so a failure ("Ошибка открытия файла", "Ошибка записи файла")
+// leaves any earlier file as it was. True when the file was written.
 bool ExportToFile(QWidget* parent, const QString& filter, const QString& extension, QString& directory,
     const std::function<QByteArray()>& content);

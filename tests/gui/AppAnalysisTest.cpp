@@ -192,15 +192,21 @@ TEST_F(AppAnalysis, ReportReadsBackWithTheRankingAMatrixAndItsConsistency)
     EXPECT_TRUE(text.contains(QStringLiteral("ОС (CR): ") + Cut4(measures.CR)));
     EXPECT_TRUE(text.contains(QStringLiteral("СЗ (lambda-max): ") + Cut4(measures.LambdaMax)));
 
-    // The same name again: replaced only after Yes.
+    // The same name again, the extension completed once more: replaced only after Yes.
     const QByteArray first = apptest::ReadAll(pdf);
     Dialogs.YesNoAnswers = {false};
-    Export("mnProjectReport", pdf);
+    Export("mnProjectReport", Path(QStringLiteral("report")));
     EXPECT_EQ(Dialogs.MessageTexts().back(), QStringLiteral("Файл с таким именем уже существует. Заменить его?"));
     EXPECT_EQ(apptest::ReadAll(pdf), first);
     QFile::resize(pdf, 10);
     Dialogs.YesNoAnswers = {true};
+    Export("mnProjectReport", Path(QStringLiteral("report")));
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    // Typed whole, the name was confirmed by the save dialog itself: no second question.
+    const std::size_t asked = Dialogs.MessageTexts().size();
+    QFile::resize(pdf, 10);
     Export("mnProjectReport", pdf);
+    EXPECT_EQ(Dialogs.MessageTexts().size(), asked);
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
     EXPECT_TRUE(Dialogs.AllAnswersUsed());
     Click("btCloseProject");
@@ -328,8 +334,8 @@ TEST_F(AppAnalysis, FailedExportKeepsTheOldFileAndSaysSo)
             GTEST_SKIP() << "no read-only mount can be made here (root without CAP_SYS_ADMIN)";
         }
         Dialogs.YesNoAnswers = {true, true};
-        Export("mnExportCsv", csv);
-        Export("mnProjectReport", pdf);
+        Export("mnExportCsv", Path(QStringLiteral("locked/figures")));
+        Export("mnProjectReport", Path(QStringLiteral("locked/report")));
     }
     const QString replace = QStringLiteral("Файл с таким именем уже существует. Заменить его?");
     const QString failed = QStringLiteral("Ошибка открытия файла");
