@@ -687,11 +687,12 @@ void TMainForm::CloneProject(TUserProject& project)
         return;
     }
     const std::string cloneFile = CloneFileName(StartDir.toStdString());
-    if (DocumentLifecycle->WriteCloneFile(project.Document(), QString::fromStdString(cloneFile))) {
-        OpenProjectCopy(QString::fromStdString(cloneFile));
-    } else {
+    if (!DocumentLifecycle->WriteCloneFile(project.Document(), QString::fromStdString(cloneFile))) {
+        // Nothing was written, so nothing is deleted: what stood at that name stays.
         Inform(this, Text(CloneErrorText));
+        return;
     }
+    OpenProjectCopy(QString::fromStdString(cloneFile));
     std::error_code ignored; // the clone file is never left behind; a failed delete is not reported
     std::filesystem::remove(cloneFile, ignored);
 }

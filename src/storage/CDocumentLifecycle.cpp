@@ -168,5 +168,7 @@ bool CDocumentLifecycle::Read(const QString& path)
 
 bool CDocumentLifecycle::WriteCloneFile(const CProjectDocument& document, const QString& path)
 {
-    return SaveProjectFile(document.Model(), path.toStdString(), false) == EWriteResult::Ok;
+    // A scratch file of the program's own: a link standing at its name is replaced, never
+    // written through.
+    return SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::Replace) == EWriteResult::Ok;
 }

@@ -309,6 +309,30 @@ constexpr std::size_t UniqueLength = 6;
 // so they are hidden and found again by the next save of the same target. A name too
 // long for that keeps a prefix (whole UTF-8 characters) and a hash of the whole name,
 // which still tells one target's temporaries from another's.
+// The file a symbolic link names, for a save through it: the resolved path when it
+// exists; otherwise the link's own text, taken from the link's folder when relative, so
+// a link to a file not yet written gets that file (the link stays). One level is
+// followed for such a link; a chain of missing files is not a case worth more.
+std::string LinkDestination(const std::string& link)
+{
+    if (char* resolved = ::realpath(link.c_str(), nullptr)) {
+        std::string target = resolved;
+        std::free(resolved);
+        return target;
+    }
+    std::array<char, PATH_MAX> text{};
+    const ssize_t length = ::readlink(link.c_str(), text.data(), text.size() - 1);
+    if (length <= 0) {
+        return link;
+    }
+    std::string destination(text.data(), static_cast<std::size_t>(length));
+    if (destination.front() == '/') {
+        return destination;
+    }
+    const std::size_t slash = link.rfind('/');
+    return slash == std::string::npos ? destination : link.substr(0, slash + 1) + destination;
+}
+
 std::string TemporaryStem(const std::string& base, std::size_t nameMax)
 {
     // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + base + ".".
@@ -487,27 +511,28 @@ bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool te
     return writer.Succeeded();
 }
 
-EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write)
+EWriteResult SaveFileAtomically(
+    const std::string& fileName, const std::function<bool(CByteSink&)>& write, ELinkAtName link)
 {
     if (fileName.empty()) {
         return EWriteResult::OpenFailed;
     }
     std::string target = fileName;
     struct stat info { };
-    // Saving through a symbolic link replaces the file it points to, not the link.
-    if (::lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
-            target = resolved;
-            std::free(resolved);
-        }
+    const bool isLink = ::lstat(target.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    if (isLink && link == ELinkAtName::WriteThrough) {
+        target = LinkDestination(target);
     }
     mode_t mode = DefaultFileMode();
-    if (::stat(target.c_str(), &info) == 0) {
+    bool replacing = false;
+    const bool exists = isLink && link == ELinkAtName::Replace ? false : ::stat(target.c_str(), &info) == 0;
+    if (exists) {
         // A file that could not be opened for writing is not replaced behind its back.
         if (!S_ISREG(info.st_mode) || ::access(target.c_str(), W_OK) != 0) {
             return EWriteResult::OpenFailed;
         }
         mode = info.st_mode & 07777;
+        replacing = true;
     }
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -526,6 +551,13 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
     }
     CFdSink sink(fd);
     bool ok = write(sink) && sink.Flush();
+    if (ok && replacing) {
+        // The owner's file stays the owner's, and a group's file the group's, where the
+        // saving user may say so (root may; others may give a group they belong to).
+        if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+        }
+    }
     ok = ok && ::fchmod(fd, mode) == 0;
     ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
@@ -548,10 +580,12 @@ EWriteResult SaveFileAtomically(const std::string& fileName, const std::function
     return EWriteResult::Ok;
 }
 
-EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag)
+EWriteResult SaveProjectFile(
+    const CUserProjectModel& project, const std::string& fileName, bool templateFlag, ELinkAtName link)
 {
     return SaveFileAtomically(
-        fileName, [&project, templateFlag](CByteSink& sink) { return WriteProjectFile(project, sink, templateFlag); });
+        fileName, [&project, templateFlag](CByteSink& sink) { return WriteProjectFile(project, sink, templateFlag); },
+        link);
 }
 
 std::string ApplyExtensionRule(const std::string& name, const std::string& extension)

@@ -60,17 +60,29 @@ enum class EWriteResult {
     OpenFailed,  // the caller's opening message ("Ошибка открытия файла", ...)
     WriteFailed, // "Ошибка записи файла"
 };
+// What a save does with a symbolic link standing at the target's name: a document saved
+// through a link reaches the file the link names (a link whose file does not exist yet
+// included); a scratch file of the program's own replaces the link and writes nothing
+// through it.
+enum class ELinkAtName {
+    WriteThrough,
+    Replace,
+};
+
 // Writes to a temporary file beside the target and renames it over the target only
 // when every write succeeded; on failure the old file is untouched.
-EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag);
+EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag,
+    ELinkAtName link = ELinkAtName::WriteThrough);
 // The same commit for any writing step (false when one of its writes failed): the
 // step writes into a temporary file in fileName's directory, which is synced, closed
 // and renamed over fileName only when all of that succeeded, and removed otherwise.
 // An existing target that may not be written, a name the file system cannot hold and
 // a failure to create either name are opening failures. A successful save also
 // removes the temporary files that killed saves of the same target left, when they
-// were last written before the program started.
-EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write);
+// were last written before the program started. A replaced file keeps its mode, and its
+// owner and group as far as the saving user may give them.
+EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write,
+    ELinkAtName link = ELinkAtName::WriteThrough);
 
 // The name to write to: unchanged when its last character is the extension's last
 // letter, else with the extension (".tsy", ".htp") appended.

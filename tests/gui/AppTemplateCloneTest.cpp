@@ -193,6 +193,22 @@ TEST_F(AppTemplateClone, DecliningTheCloneCreatesNothing)
     Click("btCloseProject");
 }
 
+// What stands at the clone file's name and cannot be replaced (here a folder) is left as
+// it was when the clone fails.
+TEST_F(AppTemplateClone, AFailedCloneDeletesNothing)
+{
+    TUserProject* source = OpenExample();
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("ToClone.tmp")));
+    Dialogs.YesNoAnswers = {true};
+    Frame().CloneProject(*source);
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        (std::vector<QString>{
+            QStringLiteral("Клонировать текущий проект?"), QStringLiteral("Не могу клонировать текущий проект")}));
+    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("ToClone.tmp"))).isDir());
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    Click("btCloseProject");
+}
+
 TEST_F(AppTemplateClone, CloneAndTemplateThatCannotBeWrittenSayWhy)
 {
     TUserProject* source = OpenExample();

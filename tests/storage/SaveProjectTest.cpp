@@ -249,3 +249,46 @@ TEST(SaveProjectFile, NameTooLongIsAnOpeningFailure)
     ASSERT_EQ(SaveProjectFile(*project, dir.File(cyrillic), false), EWriteResult::Ok);
     EXPECT_EQ(FilesIn(dir.Path), saved);
 }
+
+// Links at the target's name: a document saved through a link reaches the file it names,
+// even one not written yet, and the link stays; a scratch file replaces a link standing at
+// its name and writes nothing through it.
+TEST(SaveProjectFile, LinksAreWrittenThroughOrReplacedAsAsked)
+{
+    CTempDir dir;
+    const auto project = Project(3, 2, "");
+    std::filesystem::create_directory(dir.File("real"));
+    std::filesystem::create_symlink("real/plan.tsy", dir.File("plan.tsy"));
+    ASSERT_EQ(SaveProjectFile(*project, dir.File("plan.tsy"), false), EWriteResult::Ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("plan.tsy")));
+    EXPECT_EQ(ReadAll(dir.File("real/plan.tsy")), Bytes(*project));
+    WriteAll(dir.File("real/plan.tsy"), {7});
+    ASSERT_EQ(SaveProjectFile(*project, dir.File("plan.tsy"), false), EWriteResult::Ok);
+    EXPECT_EQ(ReadAll(dir.File("real/plan.tsy")), Bytes(*project));
+
+    WriteAll(dir.File("victim.tsy"), {1, 2, 3});
+    std::filesystem::create_symlink(dir.File("victim.tsy"), dir.File("ToClone.tmp"));
+    ASSERT_EQ(SaveProjectFile(*project, dir.File("ToClone.tmp"), false, ELinkAtName::Replace), EWriteResult::Ok);
+    EXPECT_EQ(ReadAll(dir.File("victim.tsy")), (std::vector<unsigned char>{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.File("ToClone.tmp")));
+    EXPECT_EQ(ReadAll(dir.File("ToClone.tmp")), Bytes(*project));
+}
+
+// A replaced file stays its owner's and its group's (root may give both back).
+TEST(SaveProjectFile, ReplacedFileKeepsItsOwnerGroupAndMode)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another owner";
+    }
+    CTempDir dir;
+    const std::string file = dir.File("plan.tsy");
+    WriteAll(file, {1});
+    ASSERT_EQ(::chown(file.c_str(), 4242, 4343), 0);
+    ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+    ASSERT_EQ(SaveProjectFile(*Project(3, 2, ""), file, false), EWriteResult::Ok);
+    struct stat info { };
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 4242U);
+    EXPECT_EQ(info.st_gid, 4343U);
+    EXPECT_EQ(info.st_mode & 07777U, 0640U);
+}
