@@ -500,6 +500,9 @@ void TfmExpertForm::AcceptSuggestion(std::uint32_t row, std::uint32_t column, st
         SetCellText(row, column);
         SetCellText(column, row);
     }
+    // The keyboard comes back to the table, as after the scale: typing goes on there.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TfmExpertForm::EnableResearch()

@@ -308,10 +308,12 @@ void TfmAbsoluteMatrix::AcceptSuggestionClick(std::uint32_t index)
     if (index >= Guidance.SuggestionCount || Accepted[index] || !SuggestionsAcceptable) {
         return;
     }
-    const CSuggestion& suggestion = Guidance.Suggestions[index];
-    emit SuggestionAccepted(suggestion.Row, suggestion.Column, suggestion.Proposed);
+    const CSuggestion suggestion = Guidance.Suggestions[index];
     Accepted[index] = true;
     ShowAcceptButtons();
+    // Last, so that the comparison window, which takes the keyboard back, acts after the
+    // disabled button has passed its focus on.
+    emit SuggestionAccepted(suggestion.Row, suggestion.Column, suggestion.Proposed);
 }
 
 void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)

@@ -4,6 +4,7 @@
 #include "model/CProjectDocument.h"
 #include "model/CUserProjectModel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -385,6 +386,17 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(research->lbRatioLimit->text(),
             QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
         EXPECT_TRUE(research->AcceptButtons[0]->isEnabled()); // a new list, nothing accepted in it
+
+        // Accepted from the active research window, the keyboard goes back to the table:
+        // a digit judges the current cell, Space opens nothing on the research window.
+        research->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(research));
+        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
+        // Activation takes the event loop, as it does before the user's next key.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        EXPECT_EQ(form->WorkingJudgements()(0, 1), 7);
+        EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
