@@ -654,9 +654,23 @@ void TUserProject::OpenExpertForm()
 {
     if (Services.ExpertForm != nullptr) {
         // One step per opening, whatever happened inside: applies, the scale, the keys.
+        const std::uint32_t n = Model().ElementsInLevelChecked(CurrentElementLevel + 1);
+        const TMatrix<int> before = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
         ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
-        RecordStep("Работа эксперта");
+        // The judging commits the whole working matrix, whose cells beyond the n x n block
+        // hold what an earlier judging left; those are never shown or saved, so an opening
+        // that changed none of the shown judgements is no step (and keeps what redo holds).
+        const TMatrix<int>& after = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
+        bool changed = false;
+        for (std::uint32_t r = 0; r < n && !changed; ++r) {
+            for (std::uint32_t c = 0; c < n && !changed; ++c) {
+                changed = before(r, c) != after(r, c);
+            }
+        }
+        if (changed) {
+            RecordStep("Работа эксперта");
+        }
     }
 }
 

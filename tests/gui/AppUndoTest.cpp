@@ -100,6 +100,32 @@ TEST_F(AppUndo, AJudgingAndALevelDeletionUndoneAndRedoneByTheKeys)
     // An opening that changes nothing is no step.
     judgeGoal("");
     EXPECT_EQ(project->UndoSteps().count(), 1);
+    // Nor after a wider judging elsewhere left other numbers in the working matrix beyond
+    // this goal's three rows: the undone judging stays there to redo.
+    TUserProject* wide = NewProject(QStringLiteral("ШИРЕ"), QStringLiteral("3"), QStringLiteral("5"));
+    QTest::mouseClick(Button(wide, "btExpertMode"), Qt::LeftButton);
+    WhenModal<TfmExpertForm>([](TfmExpertForm* form) {
+        EXPECT_TRUE(WaitUntilActive(form));
+        for (int k = 0; k < 10; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), '9');
+        }
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    QTest::mouseClick(wide->ElementBox(0, 0), Qt::LeftButton);
+    QTest::mouseDClick(wide->ElementBox(0, 0), Qt::LeftButton);
+    ASSERT_EQ(wide->Model().Goal().Judgements(0, 4), 9);
+    Activate(project);
+    Undo(project);
+    judgeGoal("");
+    EXPECT_TRUE(project->UndoSteps().canRedo());
+    Activate(project);
+    Key(project, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Seen(project).Goal, judged.Goal);
+    Activate(wide);
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    Dialogs.Records.clear();
+    Activate(project);
 
     // "Удалить уровень" on level 1 through the real menu.
     QTest::mouseClick(Button(project, "btEditMode"), Qt::LeftButton);
