@@ -8,7 +8,7 @@
 #include "results/TfmSensitivity.h"
 #include "view/TUserProject.h"
 
-#include "LargestProject.h"
+#include "GuiBenchSupport.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -64,10 +64,5 @@ BENCHMARK(BM_ProjectReportPdfLargest)->Unit(benchmark::kMillisecond)->Iterations
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -11,7 +11,7 @@
 #include "results/TfmAbsoluteMatrix.h"
 #include "view/TUserProject.h"
 
-#include "LargestProject.h"
+#include "GuiBenchSupport.h"
 
 #include <QApplication>
 #include <QTest>
@@ -137,10 +137,5 @@ BENCHMARK(BM_ResultsButtonLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

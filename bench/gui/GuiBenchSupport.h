@@ -2,6 +2,10 @@
 
 #include "model/CUserProjectModel.h"
 
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 
 // The largest project of the window benchmarks: ten levels of nine, every matrix judged
@@ -22,4 +26,16 @@ inline void JudgeLargest(CUserProjectModel& model)
             model.SetJudgements(k, level, judgements);
         }
     }
+}
+
+// The main of every window benchmark: the offscreen platform, an application, then the
+// benchmarks named on the command line.
+inline int RunOffscreenBenchmarks(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
