@@ -1,12 +1,12 @@
 // The whole recomputation of the largest project, one structure edit pair, the
 // consistency suggestions of a 9 x 9 matrix, the sensitivity analysis of the
 // largest project and the undo step of its largest edit.
-#include "model/CProjectDocument.h"
-#include "model/CUserProjectModel.h"
-#include "model/JudgementValue.h"
-#include "results/ConsistencyGuidance.h"
-#include "results/Sensitivity.h"
-#include "results/Synthesis.h"
+#include "core/document/CProjectDocument.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/JudgementValue.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/Sensitivity.h"
+#include "core/results/Synthesis.h"
 
 #include <benchmark/benchmark.h>
 

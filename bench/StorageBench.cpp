@@ -2,10 +2,10 @@
 // comments) and writing it, to memory and through the safe save. Each read has its
 // floor beside it: the file's bytes and every string converted through iconv, nothing
 // else (no parsing, no record, no model).
-#include "model/CUserProjectModel.h"
-#include "storage/CMemorySink.h"
-#include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/storage/CMemorySink.h"
+#include "core/storage/ProjectFile.h"
 
 #include <benchmark/benchmark.h>
 

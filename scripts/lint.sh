@@ -14,15 +14,11 @@ echo "-- clang-format"
 find src tests -name '*.h' -o -name '*.cpp' | sort | xargs "$format" --dry-run -Werror
 
 echo "-- clang-tidy"
-# The core files are those a folder's sources.cmake lists under CORE_SOURCES; the Qt
-# windows beside them are never linted here.
-core_list() {
-  sed -n '/set(CORE_SOURCES/,/)/p' "src/$1/sources.cmake" | grep -v 'set(\|)' | sed "s|^ *|src/$1/|"
-}
+# The core is every source under src/core and the command-line report; the windows
+# under src/gui are never linted here.
 files=()
-for f in $(core_list model) $(core_list results) $(core_list storage) $(core_list view) $(core_list judgement) \
-  $(ls src/cli/*.cpp 2>/dev/null || true); do
-  if [ -f "$f" ] && grep -q "\"file\": \"$(pwd)/$f\"" "$build/compile_commands.json"; then
+for f in $(find src/core src/cli -name '*.cpp' | sort); do
+  if grep -q "\"file\": \"$(pwd)/$f\"" "$build/compile_commands.json"; then
     files+=("$f")
   fi
 done

@@ -2,12 +2,12 @@
 // (HTemplates/*.htp) through the program's own writer, then reads each file back and
 // prints its ranking and the consistency ratio of every judged element.
 
-#include "model/CUserProjectModel.h"
-#include "model/TextLimits.h"
-#include "results/NumberFormat.h"
-#include "results/Synthesis.h"
-#include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/model/TextLimits.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/ProjectFile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,11 +2,11 @@
 // dynamic view on the largest project (the weights and alternatives computed again and
 // the view repainted), and the whole PDF report of the largest project written into
 // memory. Figures for the notes, never a pass or a fail.
-#include "app/ProjectReport.h"
-#include "results/CSensitivityBars.h"
-#include "results/Synthesis.h"
-#include "results/TfmSensitivity.h"
-#include "view/TUserProject.h"
+#include "core/results/Synthesis.h"
+#include "gui/app/ProjectReport.h"
+#include "gui/results/CSensitivityBars.h"
+#include "gui/results/TfmSensitivity.h"
+#include "gui/view/TUserProject.h"
 
 #include "GuiBenchSupport.h"
 

@@ -1,15 +1,15 @@
 // The windows' own times, offscreen: start-up of the frame with its dialogs, the build
 // and first paint of the largest project, opening the comparison window for nine
 // elements, and the results view. Figures for the notes, never a pass or a fail.
-#include "app/CRunLongWindows.h"
-#include "app/TMainForm.h"
-#include "judgement/TfmExpertForm.h"
-#include "judgement/TfmExpertScale.h"
-#include "model/CProjectDocument.h"
-#include "results/CResultsView.h"
-#include "results/Synthesis.h"
-#include "results/TfmAbsoluteMatrix.h"
-#include "view/TUserProject.h"
+#include "core/document/CProjectDocument.h"
+#include "core/results/Synthesis.h"
+#include "gui/app/CRunLongWindows.h"
+#include "gui/app/TMainForm.h"
+#include "gui/judgement/TfmExpertForm.h"
+#include "gui/judgement/TfmExpertScale.h"
+#include "gui/results/CResultsView.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
+#include "gui/view/TUserProject.h"
 
 #include "GuiBenchSupport.h"
 

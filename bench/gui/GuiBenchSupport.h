@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CUserProjectModel.h"
+#include "core/model/CUserProjectModel.h"
 
 #include <QApplication>
 

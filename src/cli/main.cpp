@@ -1,14 +1,14 @@
 // tessaly-report: a project or template file as a readable report, one JSON object or CSV.
 // Every figure comes from the core's own computations, exactly as the windows show them.
-#include "model/CUserProjectModel.h"
-#include "results/ConsistencyGuidance.h"
-#include "results/CsvExport.h"
-#include "results/Deviations.h"
-#include "results/NumberFormat.h"
-#include "results/Sensitivity.h"
-#include "results/Synthesis.h"
-#include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/CsvExport.h"
+#include "core/results/Deviations.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Sensitivity.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/ProjectFile.h"
 
 #include <nlohmann/json.hpp>
 

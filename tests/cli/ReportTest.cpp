@@ -1,10 +1,10 @@
-#include "model/CUserProjectModel.h"
-#include "results/ConsistencyGuidance.h"
-#include "results/CsvExport.h"
-#include "results/Sensitivity.h"
-#include "results/Synthesis.h"
-#include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/CsvExport.h"
+#include "core/results/Sensitivity.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/ProjectFile.h"
 #include "support/ModelEdits.h"
 
 #include <nlohmann/json.hpp>

@@ -1,10 +1,10 @@
 // Any bytes through the reader; what it accepts must also build and compute cleanly,
 // since that is what every caller does next.
-#include "model/CUserProjectModel.h"
-#include "results/Deviations.h"
-#include "results/Synthesis.h"
-#include "storage/ProjectFile.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/results/Deviations.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/ProjectFile.h"
 
 #include <cstdlib>
 #include <memory>

@@ -2,9 +2,9 @@
 #include "AppTestSupport.h"
 #include "JudgeTestSupport.h"
 
-#include "results/CSensitivityBars.h"
-#include "results/Sensitivity.h"
-#include "results/TfmSensitivity.h"
+#include "core/results/Sensitivity.h"
+#include "gui/results/CSensitivityBars.h"
+#include "gui/results/TfmSensitivity.h"
 
 #include <QComboBox>
 #include <QSlider>

@@ -5,7 +5,7 @@
 // crossings), never through the program's own functions, and the text a screen or a
 // report shows for them.
 
-#include "model/CUserProjectModel.h"
+#include "core/model/CUserProjectModel.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "AppTestSupport.h"
 
-#include "app/THelpViewer.h"
-#include "judgement/CExpertTable_Element.h"
-#include "judgement/TfmExpertForm.h"
-#include "results/TfmAbsoluteMatrix.h"
-#include "results/TfmCurrentPriorityLevel.h"
-#include "results/TfmSensitivity.h"
+#include "gui/app/THelpViewer.h"
+#include "gui/judgement/CExpertTable_Element.h"
+#include "gui/judgement/TfmExpertForm.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
+#include "gui/results/TfmCurrentPriorityLevel.h"
+#include "gui/results/TfmSensitivity.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>

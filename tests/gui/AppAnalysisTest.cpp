@@ -2,7 +2,7 @@
 #include "AppTestSupport.h"
 #include "ReadOnlyDirectory.h"
 
-#include "results/TfmSensitivity.h"
+#include "gui/results/TfmSensitivity.h"
 
 #include <QComboBox>
 #include <QDate>

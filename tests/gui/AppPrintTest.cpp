@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 #include "support/ModelEdits.h"
 
-#include "app/ProjectPrinting.h"
-#include "results/Synthesis.h"
+#include "core/results/Synthesis.h"
+#include "gui/app/ProjectPrinting.h"
 
 #include <QPrinter>
 #include <QProcess>

@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 
-#include "app/THelpViewer.h"
-#include "app/TfmAboutForm.h"
-#include "results/CResultsView.h"
+#include "gui/app/THelpViewer.h"
+#include "gui/app/TfmAboutForm.h"
+#include "gui/results/CResultsView.h"
 
 #include <QChartView>
 #include <QElapsedTimer>

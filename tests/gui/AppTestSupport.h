@@ -5,13 +5,13 @@
 // dialogs from a zero-delay timer, and the check that no window is left behind.
 
 #include "CScriptedUserDialogs.h"
-#include "app/CAppWindows.h"
-#include "app/CRunLongWindows.h"
-#include "app/TMainForm.h"
-#include "model/TCreateUserProject.h"
-#include "model/TfmElementEdit.h"
-#include "view/CHierarchyElementBox.h"
-#include "view/TUserProject.h"
+#include "gui/app/CAppWindows.h"
+#include "gui/app/CRunLongWindows.h"
+#include "gui/app/TMainForm.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/TUserProject.h"
+#include "gui/widgets/TCreateUserProject.h"
+#include "gui/widgets/TfmElementEdit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 // are shown, and never reaching another project.
 #include "AppTestSupport.h"
 
-#include "judgement/TfmExpertForm.h"
+#include "gui/judgement/TfmExpertForm.h"
 
 #include <QContextMenuEvent>
 #include <QUndoStack>

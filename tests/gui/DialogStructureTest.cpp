@@ -4,9 +4,9 @@
 #include "CScriptedUserDialogs.h"
 #include "GuiTestHelpers.h"
 
-#include "model/TAddNewLevel.h"
-#include "model/TCreateUserProject.h"
-#include "model/TfmElementEdit.h"
+#include "gui/widgets/TAddNewLevel.h"
+#include "gui/widgets/TCreateUserProject.h"
+#include "gui/widgets/TfmElementEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

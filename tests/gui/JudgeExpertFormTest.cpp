@@ -1,8 +1,8 @@
 #include "JudgeTestSupport.h"
 
-#include "model/CProjectDocument.h"
-#include "model/CUserProjectModel.h"
-#include "results/NumberFormat.h"
+#include "core/document/CProjectDocument.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/NumberFormat.h"
 #include "support/ModelEdits.h"
 
 #include <QLabel>

@@ -3,12 +3,12 @@
 // Shared by the judging and results GUI tests: driving real modal windows from a
 // zero-delay timer, choosing scale lines with the mouse, and grabbing windows.
 
-#include "judgement/CExpertTable_Element.h"
-#include "judgement/ExpertScaleTable.h"
-#include "judgement/TfmExpertForm.h"
-#include "judgement/TfmExpertScale.h"
-#include "results/CAbsouteMatrixTable_Element.h"
-#include "results/TfmAbsoluteMatrix.h"
+#include "core/judgement/ExpertScaleTable.h"
+#include "gui/judgement/CExpertTable_Element.h"
+#include "gui/judgement/TfmExpertForm.h"
+#include "gui/judgement/TfmExpertScale.h"
+#include "gui/results/CAbsouteMatrixTable_Element.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
 
 #include <QApplication>
 #include <QChart>

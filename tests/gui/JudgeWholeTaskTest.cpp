@@ -1,10 +1,10 @@
 #include "JudgeTestSupport.h"
 #include "support/ModelEdits.h"
 
-#include "model/CProjectDocument.h"
-#include "model/CUserProjectModel.h"
-#include "results/CResultsView.h"
-#include "results/Synthesis.h"
+#include "core/document/CProjectDocument.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/CResultsView.h"
 
 #include <QLabel>
 #include <QLocale>

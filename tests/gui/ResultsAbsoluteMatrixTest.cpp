@@ -1,8 +1,8 @@
 #include "JudgeTestSupport.h"
 #include "support/ModelEdits.h"
 
-#include "model/CProjectDocument.h"
-#include "model/CUserProjectModel.h"
+#include "core/document/CProjectDocument.h"
+#include "core/model/CUserProjectModel.h"
 
 #include <QApplication>
 #include <QGuiApplication>

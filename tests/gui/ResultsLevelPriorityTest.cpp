@@ -1,10 +1,10 @@
 #include "JudgeTestSupport.h"
 #include "support/ModelEdits.h"
 
-#include "model/CUserProjectModel.h"
-#include "results/CResultsView.h"
-#include "results/Synthesis.h"
-#include "results/TfmCurrentPriorityLevel.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/CResultsView.h"
+#include "gui/results/TfmCurrentPriorityLevel.h"
 
 #include <QChartView>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "JudgeTestSupport.h"
 #include "support/ModelEdits.h"
 
-#include "model/CUserProjectModel.h"
-#include "results/CResultsView.h"
-#include "results/Synthesis.h"
-#include "results/WidgetStyle.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/CResultsView.h"
+#include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,5 +1,5 @@
 #include "CScriptedUserDialogs.h"
-#include "app/CQtUserDialogs.h"
+#include "gui/app/CQtUserDialogs.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "GuiTestHelpers.h"
 #include "support/ModelEdits.h"
 
-#include "model/TAddNewLevel.h"
-#include "model/TfmElementEdit.h"
-#include "view/CHierarchyElementBox.h"
-#include "view/TUserProject.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/TUserProject.h"
+#include "gui/widgets/TAddNewLevel.h"
+#include "gui/widgets/TfmElementEdit.h"
 
 #include <QAction>
 #include <QApplication>

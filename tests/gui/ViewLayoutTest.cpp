@@ -2,12 +2,12 @@
 // the two orientations, which slots show, and the panel.
 #include "GuiTestHelpers.h"
 
-#include "model/TAddNewLevel.h"
-#include "storage/TLoadSaveProject.h"
-#include "view/CBevel_of_HElement.h"
-#include "view/CHierarchyCanvas.h"
-#include "view/CHierarchyElementBox.h"
-#include "view/TUserProject.h"
+#include "core/model/TLoadSaveProject.h"
+#include "gui/view/CBevel_of_HElement.h"
+#include "gui/view/CHierarchyCanvas.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/TUserProject.h"
+#include "gui/widgets/TAddNewLevel.h"
 
 #include <QAction>
 #include <QButtonGroup>

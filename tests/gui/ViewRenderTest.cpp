@@ -2,10 +2,10 @@
 // pixels sampled on links where the geometry puts them, and the timings of the window.
 #include "GuiTestHelpers.h"
 
-#include "results/CResultsView.h"
-#include "view/CHierarchyCanvas.h"
-#include "view/CHierarchyElementBox.h"
-#include "view/TUserProject.h"
+#include "gui/results/CResultsView.h"
+#include "gui/view/CHierarchyCanvas.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/TUserProject.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,13 +5,13 @@
 #include "GuiTestHelpers.h"
 #include "support/ModelEdits.h"
 
-#include "judgement/TfmExpertForm.h"
-#include "judgement/TfmExpertScale.h"
-#include "results/CResultsView.h"
-#include "results/TfmAbsoluteMatrix.h"
-#include "results/TfmCurrentPriorityLevel.h"
-#include "view/CHierarchyElementBox.h"
-#include "view/TUserProject.h"
+#include "gui/judgement/TfmExpertForm.h"
+#include "gui/judgement/TfmExpertScale.h"
+#include "gui/results/CResultsView.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
+#include "gui/results/TfmCurrentPriorityLevel.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/TUserProject.h"
 
 #include <QAction>
 #include <QApplication>

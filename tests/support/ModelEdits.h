@@ -3,8 +3,8 @@
 // Test set-up of a project's names and judgements through the model's own operations
 // (the model keeps its hierarchy to itself).
 
-#include "model/CUserProjectModel.h"
-#include "storage/TLoadSaveProject.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CUserDialogs.h"
+#include "gui/widgets/CUserDialogs.h"
 
 #include <QString>
 

@@ -1,7 +1,0 @@
-#include "app/CAppWindows.h"
-
-CAppWindows& AppWindows()
-{
-    static CAppWindows windows;
-    return windows;
-}

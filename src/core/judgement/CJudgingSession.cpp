@@ -1,0 +1,201 @@
+#include "core/judgement/CJudgingSession.h"
+
+#include "core/document/CProjectDocument.h"
+#include "core/judgement/ExpertScaleTable.h"
+#include "core/results/LocalPriorities.h"
+
+#include <array>
+
+namespace {
+const std::string NoName;
+} // namespace
+
+CJudgingSession::CJudgingSession()
+{
+    WorkingJudgements.FillOnes();
+}
+
+bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level)
+{
+    CUserProjectModel& model = document.Model();
+    if (!model.HasLevelBelow(position, level)) {
+        return false;
+    }
+    const std::uint32_t n = model.ElementsInLevelChecked(level + 1);
+    if (n == 0) {
+        return false;
+    }
+    Document = &document;
+    Position = position;
+    Level = level;
+    MatrixOrder = n;
+    MoveTo(0, 1);
+    const TMatrix<int>& judgements = model.Element(position, level).Judgements;
+    for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
+        for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
+            WorkingJudgements(r, c) = judgements(r, c);
+        }
+    }
+    ComputeLocalPriorities(model, position, level, n);
+    ComputeConsistency(model, position, level, n);
+    TakeShown();
+    return true;
+}
+
+void CJudgingSession::Close()
+{
+    if (Document == nullptr) {
+        return;
+    }
+    Document->CommitJudgements(Position, Level, WorkingJudgements);
+    Document = nullptr;
+}
+
+const std::string& CJudgingSession::JudgedName() const
+{
+    return Document != nullptr ? Document->Model().Element(Position, Level).Name : NoName;
+}
+
+const std::string& CJudgingSession::ComparedName(std::uint32_t k) const
+{
+    if (Document == nullptr || k >= MatrixOrder || Level + 1 >= MaxLevels) {
+        return NoName;
+    }
+    return Document->Model().Element(k, Level + 1).Name;
+}
+
+bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value)
+{
+    if (r == c || r >= MatrixOrder || c >= MatrixOrder || !IsScaleValue(value)) {
+        return false;
+    }
+    // The mirror cell holds the same judgement seen from the other side.
+    WorkingJudgements(r, c) = value;
+    WorkingJudgements(c, r) = value == 1 ? 1 : -value;
+    return true;
+}
+
+std::int32_t CJudgingSession::ScaleLineFor(std::uint32_t r, std::uint32_t c) const
+{
+    return ScaleValueToLine(WorkingJudgements(r, c));
+}
+
+void CJudgingSession::MoveTo(std::uint32_t r, std::uint32_t c)
+{
+    CurrentCellRow = r;
+    CurrentCellColumn = c;
+    ReciprocalPending = false;
+}
+
+void CJudgingSession::SetCurrent(std::uint32_t r, std::uint32_t c)
+{
+    if (r < MatrixOrder && c < MatrixOrder) {
+        MoveTo(r, c);
+    }
+}
+
+void CJudgingSession::MoveCurrent(ECellMove move)
+{
+    const int dr = move == ECellMove::Up ? -1 : move == ECellMove::Down ? 1 : 0;
+    const int dc = move == ECellMove::Left ? -1 : move == ECellMove::Right ? 1 : 0;
+    const auto n = static_cast<int>(MatrixOrder);
+    int r = static_cast<int>(CurrentCellRow) + dr;
+    int c = static_cast<int>(CurrentCellColumn) + dc;
+    if (r == c) {
+        // The diagonal compares an element with itself: step over it.
+        r += dr;
+        c += dc;
+    }
+    if (r >= 0 && c >= 0 && r < n && c < n) {
+        MoveTo(static_cast<std::uint32_t>(r), static_cast<std::uint32_t>(c));
+    } else {
+        ReciprocalPending = false;
+    }
+}
+
+void CJudgingSession::NextCell()
+{
+    if (MatrixOrder < 2) {
+        return;
+    }
+    // The first upper cell after the current one in reading order (r < c).
+    std::uint32_t r = CurrentCellRow;
+    std::uint32_t c = CurrentCellColumn + 1;
+    if (c <= r) {
+        c = r + 1;
+    }
+    if (c >= MatrixOrder) {
+        ++r;
+        c = r + 1;
+    }
+    if (r + 1 >= MatrixOrder) {
+        r = 0;
+        c = 1;
+    }
+    MoveTo(r, c);
+}
+
+void CJudgingSession::PreviousCell()
+{
+    if (MatrixOrder < 2) {
+        return;
+    }
+    // The last upper cell before the current one in reading order.
+    std::uint32_t r = CurrentCellRow;
+    std::uint32_t c = CurrentCellColumn;
+    if (c > r + 1) {
+        MoveTo(r, c - 1);
+        return;
+    }
+    if (r == 0) {
+        r = MatrixOrder - 1;
+    }
+    MoveTo(r - 1, MatrixOrder - 1);
+}
+
+bool CJudgingSession::TypeCharacter(char ch)
+{
+    if (ch == '/' || ch == '-') {
+        ReciprocalPending = true;
+        return false;
+    }
+    const bool reciprocal = ReciprocalPending;
+    ReciprocalPending = false;
+    if (ch < '1' || ch > '9') {
+        return false;
+    }
+    const std::int32_t digit = ch - '0';
+    if (!SetJudgement(CurrentCellRow, CurrentCellColumn, reciprocal ? -digit : digit)) {
+        return false;
+    }
+    NextCell();
+    return true;
+}
+
+void CJudgingSession::Apply()
+{
+    if (Document == nullptr) {
+        return;
+    }
+    CUserProjectModel& model = Document->Model();
+    const std::uint32_t n = model.ElementsInLevel(Level + 1);
+    Document->CommitJudgements(Position, Level, WorkingJudgements);
+    ComputeLocalPriorities(model, Position, Level, n);
+    ComputeConsistency(model, Position, Level, n);
+    TakeShown();
+}
+
+CConsistencyGuidance CJudgingSession::Guidance() const
+{
+    if (MatrixOrder == 0) {
+        return CConsistencyGuidance{};
+    }
+    std::array<double, MaxElementsPerLevel> priority{};
+    ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
+    return GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
+}
+
+void CJudgingSession::TakeShown()
+{
+    ShownData = Document->Model().LevelData(Position, Level);
+}

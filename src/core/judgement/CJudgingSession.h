@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+#include "core/model/TDesicionLevelData.h"
+#include "core/model/TMatrix.h"
+#include "core/results/ConsistencyGuidance.h"
+
+#include <cstdint>
+#include <string>
+
+class CProjectDocument;
+
+// A step of the current cell with the arrow keys.
+enum class ECellMove { Up, Down, Left, Right };
+
+// Judging one element: the pairwise judgements of the n elements of the level below
+// it, edited in a working matrix. Opening loads the element's leading n x n block and
+// computes its priorities and consistency; a judgement is set together with its mirror;
+// Apply copies the working matrix into the element and recomputes; closing commits it
+// into the element however the judging ended. One session serves the comparison window
+// for the whole run and keeps its working matrix between openings.
+class CJudgingSession {
+public:
+    CJudgingSession();
+
+    // False, and nothing opened, for an element with no level below it.
+    bool Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] bool IsOpen() const { return Document != nullptr; }
+    // The working matrix into the element (the whole 9 x 9, as the window holds it),
+    // then the session forgets the document. Nothing is recomputed.
+    void Close();
+
+    [[nodiscard]] std::uint32_t Order() const { return MatrixOrder; }
+    [[nodiscard]] std::uint32_t JudgedPosition() const { return Position; }
+    [[nodiscard]] std::uint32_t JudgedLevel() const { return Level; }
+    [[nodiscard]] const std::string& JudgedName() const;
+    // The name of the k-th compared element (row and column k).
+    [[nodiscard]] const std::string& ComparedName(std::uint32_t k) const;
+
+    [[nodiscard]] const TMatrix<int>& Working() const { return WorkingJudgements; }
+    [[nodiscard]] std::int32_t Judgement(std::uint32_t r, std::uint32_t c) const { return WorkingJudgements(r, c); }
+    // Cell [r][c] := value and its mirror [c][r] := -value (1 for equality), exactly as a
+    // line of the verbal scale is entered. False, and nothing changed, on the diagonal,
+    // outside the order, or for a value the scale does not offer.
+    bool SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value);
+    // The scale line to preselect for cell [r][c].
+    [[nodiscard]] std::int32_t ScaleLineFor(std::uint32_t r, std::uint32_t c) const;
+
+    // The current cell, where keyboard entry goes: row 1, column 2 when the session opens.
+    [[nodiscard]] std::uint32_t CurrentRow() const { return CurrentCellRow; }
+    [[nodiscard]] std::uint32_t CurrentColumn() const { return CurrentCellColumn; }
+    // A click: any cell of the table becomes current, the diagonal too (it takes no
+    // judgement). A cell outside the order is ignored.
+    void SetCurrent(std::uint32_t r, std::uint32_t c);
+    // The arrows: the nearest off-diagonal cell that way; at the edge the cell stays.
+    void MoveCurrent(ECellMove move);
+    // Tab and Shift+Tab: the next or previous cell of the upper triangle in reading
+    // order, round from the last to the first and back.
+    void NextCell();
+    void PreviousCell();
+    // A typed character: '1'..'9' judges the current cell in favour of its row element,
+    // '/' or '-' followed by '2'..'9' in favour of its column element, with the mirror as
+    // the scale enters it; the current cell then moves to the next upper cell. True when
+    // a judgement was set. Anything else drops a pending '/' or '-'.
+    bool TypeCharacter(char ch);
+
+    // The element's judgements := the working matrix; its priorities and consistency
+    // recomputed and shown.
+    void Apply();
+    // The priorities and measures as last shown: those of the opening or the last Apply.
+    [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+    // The verdict and the judgements to change for the working matrix as it stands,
+    // with its own priorities: after Apply those are the shown ones, and a suggestion's
+    // CR is what Apply will show once it is accepted.
+    [[nodiscard]] CConsistencyGuidance Guidance() const;
+
+private:
+    void TakeShown();
+    void MoveTo(std::uint32_t r, std::uint32_t c);
+
+    TMatrix<int> WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
+    TDesicionLevelData ShownData;
+    CProjectDocument* Document = nullptr;
+    std::uint32_t MatrixOrder = 0;
+    std::uint32_t Position = 0;
+    std::uint32_t Level = 0;
+    std::uint32_t CurrentCellRow = 0;
+    std::uint32_t CurrentCellColumn = 0;
+    // A '/' or '-' typed: the next digit judges for the column element.
+    bool ReciprocalPending = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/model/TMatrix.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// One element of the hierarchy: the plain record its on-screen box shows.
+// Judgements compare the elements of the next level with respect to this one.
+class CHierarchy_Element {
+public:
+    CHierarchy_Element();
+
+    std::string Name;
+    std::string Comment;
+    TMatrix<int> Judgements;
+    std::uint32_t Position = 0;
+    std::uint32_t Level = 0;
+
+    // Copies what moves between slots: name, comment and judgements, never the coordinates.
+    void CopyDataFrom(const CHierarchy_Element& other);
+    void SetDefaults(std::uint32_t position, std::uint32_t level);
+    // Default name and comment, written into the element's own buffers.
+    void SetDefaultText(std::uint32_t position);
+};
+
+// Room every element's name and comment get up front: a stored string is at most 256
+// bytes, each of them at most 3 bytes of UTF-8, so moving text between slots never
+// reallocates.
+inline constexpr std::size_t ElementTextCapacity = 1024;
+
+std::string DefaultElementName(std::uint32_t position);
+// Writes "ЭЛЕМЕНТ_" and the decimal position into name, reusing its buffer.
+void AssignDefaultElementName(std::string& name, std::uint32_t position);

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/model/TMatrix.h"
+#include "core/results/LocalPriorities.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class CUserProjectModel;
+
+// The largest CR still taken as consistent enough: 0.05 for 3 elements, 0.08 for 4,
+// 0.10 from 5 on. A pair is always consistent (its CR is 0); it gets the limit of 3.
+double ConsistencyRatioLimit(std::uint32_t n);
+// The geometric consistency index's limit: 0.31, 0.35, 0.37 as above; none for a pair.
+std::optional<double> GeometricIndexLimit(std::uint32_t n);
+
+// The geometric consistency index of the geometric-mean priorities w:
+// 2 / ((n-1)(n-2)) * sum over i < j of ln^2(a_ij * w_j / w_i). None for n < 3 and
+// for a zero or non-finite term (a 0 read from a file).
+std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::uint32_t n, const double* priority);
+
+// The judgement the priorities themselves stand for, for the cell (i, j) with
+// r = w_i / w_j: min(9, round(r)) when r >= 1, else the reciprocal code of
+// min(9, round(1 / r)); halves round away from zero, and a 1 is always the code 1.
+std::int32_t ProposedJudgement(double ratio);
+
+// One judgement to change: the cell (Row, Column) above the diagonal, its code now and
+// the code proposed, with the measures the matrix would have after that one change.
+struct CSuggestion {
+    std::uint32_t Row = 0;
+    std::uint32_t Column = 0;
+    std::int32_t Current = 1;
+    std::int32_t Proposed = 1;
+    double Weight = 0.0; // |ln(a_ij * w_j / w_i)|, by which the pairs are ranked
+    double CrAfter = 0.0;
+    std::optional<double> GciAfter; // none for a pair
+};
+
+inline constexpr std::uint32_t MaxSuggestions = 3;
+
+enum class EConsistencyVerdict {
+    Acceptable,    // CR within its limit
+    NotAcceptable, // CR above it
+    Undetermined,  // the block holds a 0: its measures mean nothing
+};
+
+// Everything the research window and the reports show about one judgement matrix.
+struct CConsistencyGuidance {
+    std::uint32_t Order = 0;
+    CConsistency Measures; // as ComputeConsistency gives them
+    double CrLimit = 0.0;
+    EConsistencyVerdict Verdict = EConsistencyVerdict::Acceptable;
+    std::optional<double> Gci;
+    std::optional<double> GciLimit;
+    bool HoldsZero = false; // then no GCI and no suggestions
+    std::uint32_t SuggestionCount = 0;
+    std::array<CSuggestion, MaxSuggestions> Suggestions{};
+
+    [[nodiscard]] bool Acceptable() const { return Verdict == EConsistencyVerdict::Acceptable; }
+};
+
+// The verdict and up to three suggestions for the leading n x n block of judgements,
+// with its priorities w as ComputeLocalPriorities gives them. Pairs are ranked by
+// |ln(a_ij * w_j / w_i)|, largest first, ties (weights within rounding noise, 1e-10) by
+// row then column; a pair whose proposal is its present code is skipped. Allocates nothing.
+CConsistencyGuidance GuideConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+// The same for an element of a project, from its stored judgements; its priorities are
+// computed afresh. Nothing for the bottom level or a slot outside the hierarchy.
+CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level);
+
+// Writes a suggestion into a working matrix with its mirror cell, as the scale window
+// writes a chosen judgement: v and -v, or 1 and 1.
+void ApplySuggestion(TMatrix<int>& working, const CSuggestion& suggestion);
+
+// The verdict in the user's words, for the research window and the reports.
+const char* ConsistencyVerdictText(EConsistencyVerdict verdict);

@@ -1,0 +1,114 @@
+#include "core/results/CsvExport.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Synthesis.h"
+
+#include <initializer_list>
+#include <string_view>
+
+char CsvFieldSeparator(char decimalSeparator)
+{
+    return decimalSeparator == ',' ? ';' : ',';
+}
+
+std::string CsvField(const std::string& text, char fieldSeparator)
+{
+    if (text.find_first_of(std::string{fieldSeparator, '"', '\r', '\n'}) == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string CsvText(const std::string& text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        return "'" + text;
+    }
+    return text;
+}
+
+namespace {
+class CCsvWriter {
+public:
+    explicit CCsvWriter(char decimalSeparator)
+        : Decimal(decimalSeparator)
+        , Separator(CsvFieldSeparator(decimalSeparator))
+    {
+        Text = "\xEF\xBB\xBF";
+    }
+
+    void Row(std::initializer_list<std::string> fields)
+    {
+        bool first = true;
+        for (const std::string& field : fields) {
+            if (!first) {
+                Text += Separator;
+            }
+            Text += CsvField(field, Separator);
+            first = false;
+        }
+        Text += "\r\n";
+    }
+    void EndSection() { Text += "\r\n"; }
+    [[nodiscard]] std::string Number(double x) const { return FormatGeneral(x, Decimal); }
+    static std::string Count(std::uint32_t k) { return std::to_string(k); }
+
+    std::string Text;
+
+private:
+    char Decimal;
+    char Separator;
+};
+} // namespace
+
+std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
+{
+    CCsvWriter csv(decimalSeparator);
+    const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
+
+    csv.Row({CsvRankingTitle});
+    csv.Row({"Место", "Альтернатива", "Приоритет"});
+    const CResultList ranking = FinalResults(project);
+    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
+        csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
+    }
+
+    csv.EndSection();
+    csv.Row({CsvGlobalTitle});
+    csv.Row({"Уровень", "№", "Элемент", "Глобальный приоритет"});
+    for (std::uint32_t k = 1; k < levels; ++k) {
+        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
+            csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
+                csv.Number(project.GlobalPriority()(e, k))});
+        }
+    }
+
+    for (std::uint32_t k = 0; k + 1 < levels; ++k) {
+        const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
+        const std::uint32_t parents = k == 0 ? 1U : project.ElementsInLevelChecked(k);
+        for (std::uint32_t e = 0; e < parents; ++e) {
+            const TDesicionLevelData& data = project.LevelData(e, k);
+            csv.EndSection();
+            csv.Row({std::string(CsvLocalTitle) + " «" + project.Element(e, k).Name + "» (уровень "
+                + CCsvWriter::Count(k) + ", № " + CCsvWriter::Count(e + 1) + ")"});
+            csv.Row({"№", "Элемент", "Локальный приоритет"});
+            for (std::uint32_t j = 0; j < n; ++j) {
+                csv.Row(
+                    {CCsvWriter::Count(j + 1), CsvText(project.Element(j, k + 1).Name), csv.Number(data.Priority[j])});
+            }
+            csv.Row({"lambda-max", csv.Number(data.LambdaMax)});
+            csv.Row({"CI", csv.Number(data.CI)});
+            csv.Row({"CR", csv.Number(data.CR)});
+        }
+    }
+    return csv.Text;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+#include "core/model/TMatrix.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Absolute deviation of every judgement from the ratio of the priorities, w_i / w_j,
+// with a sum per row; the diagonal is always 0.
+struct CDeviationTable {
+    std::uint32_t Order = 0;
+    std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel> Deviation{};
+    std::array<double, MaxElementsPerLevel> RowSum{};
+};
+CDeviationTable ComputeDeviations(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+
+inline constexpr const char* NoTransitivityViolationText = "Информация о нарушении транзитивности -- отсутствует!";
+
+// The cyclic triads of the leading n x n block, compared as stored codes, each
+// increasing triple i < j < k once: lines like "1>2>3>1" and "2<4<5<2".
+struct CTransitivityReport {
+    bool None = true;
+    std::vector<std::string> Lines; // the violations; empty when None
+};
+CTransitivityReport BuildTransitivityReport(const TMatrix<int>& judgements, std::uint32_t n);

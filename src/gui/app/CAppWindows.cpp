@@ -1,0 +1,7 @@
+#include "gui/app/CAppWindows.h"
+
+CAppWindows& AppWindows()
+{
+    static CAppWindows windows;
+    return windows;
+}

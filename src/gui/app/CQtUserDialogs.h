@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/widgets/CUserDialogs.h"
+
+// The real dialogs: QMessageBox, QFileDialog, QPrintDialog and the help viewer.
+class CQtUserDialogs final : public CUserDialogs {
+public:
+    void Inform(QWidget* parent, const QString& text, const QString& caption) override;
+    bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
+    QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
+    QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
+    bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+    void OpenHelp(QWidget* parent, const QString& helpFile) override;
+};

@@ -1,0 +1,81 @@
+#include "gui/app/ProjectPrinting.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Synthesis.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+QFont PrintFont(QPainter& painter, int pointSize)
+{
+    QFont font = painter.font(); // the printer canvas's default typeface
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+// Text positions are the top-left corner of the text, as the line heights below assume.
+void DrawTextAt(QPainter& painter, int x, int y, const QString& text)
+{
+    painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+} // namespace
+
+QSize PrinterPageSize(const QPrinter& printer)
+{
+    return {printer.width(), printer.height()};
+}
+
+QStringList FinalResultLines(const CUserProjectModel& project, char decimalSeparator)
+{
+    const CResultList results = FinalResults(project);
+    QStringList lines;
+    for (std::uint32_t i = 0; i < results.Count; ++i) {
+        const CResultRow& row = results.Rows[i];
+        lines.append(QString::fromStdString(row.Name) + QStringLiteral(": ")
+            + QString::fromStdString(FormatTruncated(row.Value, 4, decimalSeparator)));
+    }
+    return lines;
+}
+
+EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, const std::string& titleName,
+    char decimalSeparator, const TPageSizeOf& pageSizeOf)
+{
+    printer.setDocName(QString::fromUtf8(PrintJobTitle));
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return EPrintResult::BadPageSize;
+    }
+    const QSize page = pageSizeOf(printer);
+    const int H = page.height();
+    const int W = page.width();
+    if (H == 0 || W == 0) {
+        printer.abort();
+        painter.end();
+        return EPrintResult::BadPageSize;
+    }
+
+    // x from the height and y from the width: the page is laid out that way on purpose.
+    painter.setFont(PrintFont(painter, 14));
+    const QString title = QStringLiteral("Проект: ") + QString::fromStdString(titleName);
+    DrawTextAt(painter, H / 10, W / 6, title);
+    int y = W / 6 + 2 * painter.fontMetrics().height();
+
+    ComputeAllPriorities(project);
+    const QStringList lines = FinalResultLines(project, decimalSeparator);
+
+    painter.setFont(PrintFont(painter, 12));
+    for (const QString& line : lines) {
+        DrawTextAt(painter, H / 12, y, line);
+        y += painter.fontMetrics().height() + 20;
+    }
+    painter.end();
+    return EPrintResult::Printed;
+}

@@ -1,0 +1,578 @@
+#include "gui/app/ProjectReport.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/Deviations.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Sensitivity.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/PieFilling.h"
+
+#include <QBuffer>
+#include <QChart>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr double MarginMm = 16.0;
+constexpr double FooterMm = 9.0; // the footer's baseline above the paper's bottom edge
+constexpr double CellPaddingMm = 1.0;
+constexpr double BodyPoints = 9.0;
+constexpr double TablePoints = 8.0;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// One cell of a table; a header row is drawn bold on grey.
+struct CCell {
+    QString Text;
+    Qt::Alignment Align = Qt::AlignLeft;
+};
+using CRow = std::vector<CCell>;
+
+// Body text, indented by IndentMm.
+struct CParagraph {
+    QString Text;
+    double IndentMm = 0.0;
+};
+using CParagraphs = std::vector<CParagraph>;
+
+struct CTable {
+    std::vector<double> Widths; // device units
+    std::vector<CRow> Rows;
+    bool HasHeader = true;
+    bool Ruled = true;
+    bool BoldFirstColumn = false;
+    // Filled by Measure.
+    std::vector<double> Heights;
+    double Height = 0.0;
+};
+
+// The pages as they fill: a cursor down the page, breaks where a block would not fit,
+// a footer on every page. Every measure is in the writer's device units.
+class CPageWriter {
+public:
+    CPageWriter(QPdfWriter& writer, QPainter& painter, QString footer)
+        : Writer(writer)
+        , Painter(painter)
+        , Dpi(writer.resolution())
+        , FooterText(std::move(footer))
+        , TableFont(Font(TablePoints))
+        , TableBold(Font(TablePoints, true))
+        , TableMetrics(TableFont, &writer)
+        , TableBoldMetrics(TableBold, &writer)
+    {
+        Left = Units(MarginMm);
+        Right = writer.width() - Units(MarginMm);
+        Top = Units(MarginMm);
+        Bottom = writer.height() - Units(MarginMm + 4.0);
+        Y = Top;
+        DrawFooter();
+    }
+
+    [[nodiscard]] double Units(double mm) const { return mm / 25.4 * Dpi; }
+    [[nodiscard]] double Width() const { return Right - Left; }
+    [[nodiscard]] double PageHeight() const { return Bottom - Top; }
+
+    // One family throughout, with Cyrillic in every weight; the writer embeds it.
+    [[nodiscard]] static QFont Font(double points, bool bold = false)
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    void NewPage()
+    {
+        Writer.newPage();
+        ++Page;
+        Y = Top;
+        DrawFooter();
+    }
+
+    // Room for a block of this height, on a new page when this one has too little.
+    void EnsureSpace(double height)
+    {
+        if (Y + height > Bottom && Y > Top) {
+            NewPage();
+        }
+    }
+
+    void Gap(double mm) { Y = std::min(Y + Units(mm), Bottom); }
+
+    // Text laid out to a width, breaking at words or, for a word wider than the line, anywhere.
+    std::unique_ptr<QTextLayout> LayOut(const QString& text, const QFont& font, double width, double* height) const
+    {
+        auto layout = std::make_unique<QTextLayout>(text, font, &Writer);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        double h = 0.0;
+        for (;;) {
+            QTextLine line = layout->createLine();
+            if (!line.isValid()) {
+                break;
+            }
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0.0, h));
+            h += line.height();
+        }
+        layout->endLayout();
+        *height = h;
+        return layout;
+    }
+
+    // A paragraph, broken across pages line by line when it has to be.
+    void Paragraph(const QString& text, const QFont& font, double indentMm = 0.0)
+    {
+        const double indent = Units(indentMm);
+        double height = 0.0;
+        const std::unique_ptr<QTextLayout> layout = LayOut(text, font, Width() - indent, &height);
+        Painter.setPen(Qt::black);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            EnsureSpace(line.height());
+            line.draw(&Painter, QPointF(Left + indent, Y - line.y()));
+            Y += line.height();
+        }
+    }
+
+    // A heading never ends a page: it stays with keepWith units of what follows (a few
+    // lines unless the caller knows the block's height).
+    [[nodiscard]] double Height(const CParagraphs& paragraphs) const
+    {
+        double total = 0.0;
+        for (const CParagraph& paragraph : paragraphs) {
+            double height = 0.0;
+            LayOut(paragraph.Text, Font(BodyPoints), Width() - Units(paragraph.IndentMm), &height);
+            total += height;
+        }
+        return total;
+    }
+
+    void Write(const CParagraphs& paragraphs)
+    {
+        const QFont body = Font(BodyPoints);
+        for (const CParagraph& paragraph : paragraphs) {
+            Paragraph(paragraph.Text, body, paragraph.IndentMm);
+        }
+    }
+
+    void Heading(const QString& text, double points, double spaceBeforeMm, double keepWith = -1.0)
+    {
+        const QFont font = Font(points, true);
+        double height = 0.0;
+        LayOut(text, font, Width(), &height);
+        Y += Units(spaceBeforeMm);
+        EnsureSpace(height + Units(1.5) + std::min(keepWith < 0.0 ? Units(12.0) : keepWith, PageHeight() - height));
+        Paragraph(text, font);
+        Gap(1.5);
+    }
+
+    void Measure(CTable& table) const
+    {
+        const double padding = Units(CellPaddingMm);
+        table.Heights.clear();
+        table.Height = 0.0;
+        for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+            double rowHeight = 0.0;
+            for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
+                const bool isBold = (table.HasHeader && r == 0) || (table.BoldFirstColumn && c == 0);
+                rowHeight
+                    = std::max(rowHeight, CellTextHeight(table.Rows[r][c].Text, isBold, table.Widths[c] - 2 * padding));
+            }
+            table.Heights.push_back(rowHeight + 2 * padding);
+            table.Height += rowHeight + 2 * padding;
+        }
+    }
+
+    // A measured table at (x, y), whole; it never breaks across pages.
+    void DrawTable(const CTable& table, double x, double y)
+    {
+        const double padding = Units(CellPaddingMm);
+        const QPen rule(QColor(120, 120, 120), Units(0.2));
+        double top = y;
+        for (std::size_t r = 0; r < table.Rows.size(); ++r) {
+            double left = x;
+            const bool header = table.HasHeader && r == 0;
+            for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
+                const QRectF cell(left, top, table.Widths[c], table.Heights[r]);
+                if (header && table.Ruled) {
+                    Painter.fillRect(cell, QColor(228, 228, 228));
+                }
+                if (table.Ruled) {
+                    Painter.setPen(rule);
+                    Painter.drawRect(cell);
+                }
+                const bool isBold = header || (table.BoldFirstColumn && c == 0);
+                DrawCellText(table.Rows[r][c], isBold, cell.adjusted(padding, padding, -padding, -padding));
+                left += table.Widths[c];
+            }
+            top += table.Heights[r];
+        }
+    }
+
+    // A table in the flow at the left margin, moved to a new page when it does not fit.
+    void Table(CTable& table, double keepWithMm = 0.0)
+    {
+        Measure(table);
+        EnsureSpace(table.Height + Units(keepWithMm));
+        DrawTable(table, Left, Y);
+        Y += table.Height;
+    }
+
+    QPainter& Canvas() { return Painter; }
+    double Left = 0.0;
+    double Right = 0.0;
+    double Top = 0.0;
+    double Bottom = 0.0;
+    double Y = 0.0;
+
+private:
+    // A cell's text on one line when it fits (the common case, and the fast one), else wrapped.
+    [[nodiscard]] double CellTextHeight(const QString& text, bool bold, double width) const
+    {
+        const QFontMetricsF& metrics = bold ? TableBoldMetrics : TableMetrics;
+        if (metrics.horizontalAdvance(text) <= width) {
+            return metrics.height();
+        }
+        double height = 0.0;
+        LayOut(text, bold ? TableBold : TableFont, width, &height);
+        return height;
+    }
+
+    void DrawCellText(const CCell& cell, bool bold, const QRectF& box)
+    {
+        Painter.setPen(Qt::black);
+        Painter.setFont(bold ? TableBold : TableFont);
+        if ((bold ? TableBoldMetrics : TableMetrics).horizontalAdvance(cell.Text) <= box.width()) {
+            Painter.drawText(box, static_cast<int>(cell.Align | Qt::AlignTop), cell.Text);
+            return;
+        }
+        double height = 0.0;
+        const std::unique_ptr<QTextLayout> layout
+            = LayOut(cell.Text, bold ? TableBold : TableFont, box.width(), &height);
+        layout->draw(&Painter, box.topLeft());
+    }
+
+    void DrawFooter()
+    {
+        const QFont font = Font(7.5);
+        Painter.setFont(font);
+        const double baseline = Writer.height() - Units(FooterMm);
+        const double ruleY = baseline - QFontMetricsF(font, &Writer).ascent() - Units(1.5);
+        Painter.setPen(QPen(QColor(120, 120, 120), Units(0.2)));
+        Painter.drawLine(QPointF(Left, ruleY), QPointF(Right, ruleY));
+        Painter.setPen(Qt::black);
+        Painter.drawText(QPointF(Left, baseline), FooterText);
+        const QString number = QStringLiteral("Страница %1").arg(Page);
+        Painter.drawText(QPointF(Right - QFontMetricsF(font, &Writer).horizontalAdvance(number), baseline), number);
+    }
+
+    QPdfWriter& Writer;
+    QPainter& Painter;
+    int Dpi = 96;
+    QString FooterText;
+    QFont TableFont;
+    QFont TableBold;
+    QFontMetricsF TableMetrics;
+    QFontMetricsF TableBoldMetrics;
+    int Page = 1;
+};
+
+// The ranking's pie, drawn by the chart component into the target area of the page.
+void DrawPie(QPainter& painter, const QRectF& target, const CResultList& results)
+{
+    QGraphicsScene scene;
+    auto* chart = new QChart();
+    auto* series = new QPieSeries();
+    FillPie(series, results);
+    series->setPieSize(0.6);
+    for (QPieSlice* slice : series->slices()) {
+        slice->setLabelArmLengthFactor(0.12);
+        // The labels of thin slices would pile up; the table beside names every one.
+        slice->setLabelVisible(slice->percentage() >= 0.04);
+    }
+    chart->addSeries(series);
+    chart->legend()->hide();
+    chart->setBackgroundVisible(false);
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setAnimationOptions(QChart::NoAnimation);
+    scene.addItem(chart);
+    chart->setGeometry(QRectF(QPointF(0.0, 0.0), target.size()));
+    scene.render(&painter, target, QRectF(QPointF(0.0, 0.0), target.size()));
+}
+
+QString Shown(double x, char separator)
+{
+    return Text(FormatTruncated(x, 4, separator));
+}
+
+QString NumberedName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    return QString::number(position + 1) + QStringLiteral(". ") + Text(project.Element(position, level).Name);
+}
+
+void TitleBlock(CPageWriter& page, const CUserProjectModel& project, const CReportSubject& subject)
+{
+    page.Paragraph(QStringLiteral("Отчёт по проекту"), page.Font(18.0, true));
+    page.Gap(3.0);
+    const QString comment = Text(project.Goal().Comment);
+    CTable info;
+    info.HasHeader = false;
+    info.Ruled = false;
+    info.BoldFirstColumn = true;
+    info.Widths = {page.Units(32.0), page.Width() - page.Units(32.0)};
+    info.Rows = {
+        {{QStringLiteral("Цель")}, {Text(project.Goal().Name)}},
+        {{QStringLiteral("Комментарий")}, {comment.isEmpty() ? QStringLiteral("нет") : comment}},
+        {{QStringLiteral("Файл")}, {subject.FileName.isEmpty() ? QStringLiteral("новый проект") : subject.FileName}},
+        {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QStringLiteral("Структура")},
+            {QStringLiteral("уровней: %1, альтернатив: %2").arg(project.LevelCount()).arg(project.LastLevelCount())}},
+    };
+    page.Table(info);
+}
+
+void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
+{
+    if (!picture.Paint || picture.Extent.isEmpty()) {
+        return;
+    }
+    // The page's width, unless the drawing and its heading would then be taller than a page.
+    const double scale = std::min(
+        page.Width() / picture.Extent.width(), (page.PageHeight() - page.Units(15.0)) / picture.Extent.height());
+    const double height = picture.Extent.height() * scale;
+    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0, height);
+    page.EnsureSpace(height);
+    QPainter& painter = page.Canvas();
+    painter.save();
+    painter.translate(page.Left, page.Y);
+    painter.scale(scale, scale);
+    painter.translate(-picture.Extent.topLeft());
+    painter.setClipRect(picture.Extent);
+    picture.Paint(painter);
+    painter.restore();
+    page.Y += height;
+}
+
+void RankingSection(CPageWriter& page, const CUserProjectModel& project, char separator)
+{
+    const CResultList results = FinalResults(project);
+    CTable table;
+    const double half = page.Width() * 0.46;
+    table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(23.0), page.Units(23.0)};
+    table.Rows.push_back({{QStringLiteral("Место")}, {QStringLiteral("Альтернатива")}, {QStringLiteral("Приоритет")}});
+    for (std::uint32_t i = 0; i < results.Count; ++i) {
+        table.Rows.push_back({{QString::number(i + 1), Qt::AlignRight}, {Text(results.Rows[i].Name)},
+            {Shown(results.Rows[i].Value, separator), Qt::AlignRight}});
+    }
+    page.Measure(table);
+    const double pieHeight = page.Units(70.0);
+    const double height = std::max(table.Height, pieHeight);
+    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, height);
+    page.EnsureSpace(height);
+    page.DrawTable(table, page.Left, page.Y);
+    DrawPie(page.Canvas(),
+        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight), results);
+    page.Y += height;
+    page.Gap(2.0);
+}
+
+void LevelsSection(CPageWriter& page, const CUserProjectModel& project, char separator)
+{
+    page.Heading(QStringLiteral("Глобальные приоритеты уровней"), 13.0, 6.0);
+    const double gap = page.Units(6.0);
+    const double width = (page.Width() - gap) / 2.0;
+    std::vector<CTable> tables;
+    for (std::uint32_t level = 1; level < project.LevelCount(); ++level) {
+        const CResultList list = LevelResults(project, level);
+        CTable table;
+        table.Widths = {width - page.Units(23.0), page.Units(23.0)};
+        table.Rows.push_back({{QStringLiteral("Уровень %1").arg(level)}, {QStringLiteral("Приоритет")}});
+        for (std::uint32_t i = 0; i < list.Count; ++i) {
+            table.Rows.push_back({{Text(list.Rows[i].Name)}, {Shown(list.Rows[i].Value, separator), Qt::AlignRight}});
+        }
+        page.Measure(table);
+        tables.push_back(std::move(table));
+    }
+    // Two levels side by side.
+    for (std::size_t i = 0; i < tables.size(); i += 2) {
+        const double height = std::max(tables[i].Height, i + 1 < tables.size() ? tables[i + 1].Height : 0.0);
+        page.EnsureSpace(height);
+        page.DrawTable(tables[i], page.Left, page.Y);
+        if (i + 1 < tables.size()) {
+            page.DrawTable(tables[i + 1], page.Left + width + gap, page.Y);
+        }
+        page.Y += height;
+        page.Gap(3.0);
+    }
+}
+
+// The element's crossings, one line each, after a line with its weight.
+void SensitivityNotes(CParagraphs& notes, const CUserProjectModel& project, const CElementSensitivity& element,
+    const CSensitivityAnalysis& analysis, char separator)
+{
+    const std::uint32_t bottom = project.LevelCount() - 1;
+    QString text = QStringLiteral("Чувствительность: глобальный вес %1").arg(Shown(element.Weight, separator));
+    if (!element.HasLines) {
+        notes.push_back({text + QStringLiteral("; элемент несёт весь вес уровня, менять нечего.")});
+        return;
+    }
+    if (element.CrossingCount == 0) {
+        notes.push_back({text + QStringLiteral("; при любом весе порядок альтернатив прежний.")});
+        return;
+    }
+    if (analysis.Critical && analysis.Critical->Level == element.Level
+        && analysis.Critical->Position == element.Position) {
+        text += QStringLiteral(" (здесь критическое изменение проекта)");
+    }
+    notes.push_back({text + QLatin1Char(':')});
+    for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+        const CCrossing& crossing = element.Crossings[c];
+        notes.push_back({QStringLiteral("при весе %1 %2 и %3 меняются местами, при большем весе впереди %4")
+                             .arg(Shown(crossing.Weight, separator), Text(project.Element(crossing.First, bottom).Name),
+                                 Text(project.Element(crossing.Second, bottom).Name),
+                                 Text(project.Element(crossing.LeaderAfter, bottom).Name)),
+            5.0});
+    }
+}
+
+void ElementSection(CPageWriter& page, const CUserProjectModel& project, std::uint32_t position, std::uint32_t level,
+    const CSensitivityAnalysis& analysis, char separator)
+{
+    const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
+    const CHierarchy_Element& element = project.Element(position, level);
+    const TDesicionLevelData& data = project.LevelData(position, level);
+
+    CTable matrix;
+    const double cell = page.Units(11.0);
+    const double priority = page.Units(23.0);
+    matrix.Widths.push_back(page.Width() - cell * n - priority);
+    CRow header{{QStringLiteral("Элемент уровня %1").arg(level + 1)}};
+    for (std::uint32_t c = 0; c < n; ++c) {
+        matrix.Widths.push_back(cell);
+        header.push_back({QString::number(c + 1), Qt::AlignHCenter});
+    }
+    matrix.Widths.push_back(priority);
+    header.push_back({QStringLiteral("Приоритет"), Qt::AlignRight});
+    matrix.Rows.push_back(header);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        CRow row{{NumberedName(project, r, level + 1)}};
+        for (std::uint32_t c = 0; c < n; ++c) {
+            row.push_back({Text(JudgementCellText(element.Judgements(r, c))), Qt::AlignHCenter});
+        }
+        row.push_back({Shown(data.Priority[r], separator), Qt::AlignRight});
+        matrix.Rows.push_back(row);
+    }
+
+    CParagraphs notes;
+    notes.push_back({QStringLiteral("СЗ (lambda-max): %1    ИС (CI): %2    ОС (CR): %3")
+                         .arg(Shown(data.LambdaMax, separator), Shown(data.CI, separator), Shown(data.CR, separator))});
+    const CTransitivityReport triads = BuildTransitivityReport(element.Judgements, n);
+    QString transitivity = QString::fromUtf8(NoTransitivityViolationText);
+    if (!triads.None) {
+        transitivity = QStringLiteral("Нарушения транзитивности:");
+        for (std::size_t t = 0; t < triads.Lines.size(); ++t) {
+            transitivity += (t == 0 ? QStringLiteral(" ") : QStringLiteral(", ")) + Text(triads.Lines[t]);
+        }
+    }
+    notes.push_back({transitivity});
+
+    const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
+    QString verdict = QString::fromUtf8(ConsistencyVerdictText(guidance.Verdict));
+    if (guidance.Verdict != EConsistencyVerdict::Undetermined) {
+        verdict += QStringLiteral(" (CR %1, допустимо до %2)")
+                       .arg(Shown(guidance.Measures.CR, separator), Shown(guidance.CrLimit, separator));
+    }
+    if (guidance.Gci && guidance.GciLimit) {
+        verdict += QStringLiteral("; GCI %1, допустимо до %2")
+                       .arg(Shown(*guidance.Gci, separator), Shown(*guidance.GciLimit, separator));
+    }
+    notes.push_back({verdict + QLatin1Char('.')});
+    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
+        const CSuggestion& suggestion = guidance.Suggestions[s];
+        QString line
+            = QStringLiteral("Предложение %1: %2 и %3: %4 -> %5, CR станет %6")
+                  .arg(s + 1)
+                  .arg(NumberedName(project, suggestion.Row, level + 1),
+                      NumberedName(project, suggestion.Column, level + 1), Text(JudgementCellText(suggestion.Current)),
+                      Text(JudgementCellText(suggestion.Proposed)), Shown(suggestion.CrAfter, separator));
+        if (suggestion.GciAfter) {
+            line += QStringLiteral(", GCI станет %1").arg(Shown(*suggestion.GciAfter, separator));
+        }
+        notes.push_back({line, 5.0});
+    }
+    if (level >= 1 && level + 1 < project.LevelCount()) {
+        SensitivityNotes(notes, project, analysis.Elements[level][position], analysis, separator);
+    }
+
+    const QString title = level == 0
+        ? QStringLiteral("Цель «%1»").arg(Text(element.Name))
+        : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(element.Name)).arg(level).arg(position + 1);
+    // The element's block moves to the next page whole when it fits on one.
+    page.Measure(matrix);
+    page.Heading(title, 10.5, 5.0, matrix.Height + page.Units(1.5) + page.Height(notes));
+    page.Table(matrix);
+    page.Gap(1.5);
+    page.Write(notes);
+}
+
+} // namespace
+
+QByteArray ProjectReportPdf(CUserProjectModel& project, const CReportSubject& subject)
+{
+    ComputeAllPriorities(project);
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    AnalyseSensitivity(project, *analysis);
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(subject.Hierarchy.Dpi > 0 ? subject.Hierarchy.Dpi : 96);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(QStringLiteral("Отчёт по проекту: ") + Text(project.Goal().Name));
+        writer.setCreator(
+            QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
+        QPainter painter(&writer);
+        CPageWriter page(writer, painter,
+            QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
+                .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
+        const char separator = subject.DecimalSeparator;
+
+        TitleBlock(page, project, subject);
+        HierarchySection(page, subject.Hierarchy);
+        RankingSection(page, project, separator);
+        if (project.LevelCount() >= 3) {
+            page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
+        }
+        LevelsSection(page, project, separator);
+        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        for (std::uint32_t level = 0; level + 1 < project.LevelCount(); ++level) {
+            const std::uint32_t count = level == 0 ? 1U : project.ElementsInLevelChecked(level);
+            for (std::uint32_t e = 0; e < count; ++e) {
+                ElementSection(page, project, e, level, *analysis, separator);
+            }
+        }
+        painter.end();
+    }
+    return bytes;
+}

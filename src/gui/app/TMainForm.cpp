@@ -1,0 +1,785 @@
+#include "gui/app/TMainForm.h"
+
+#include "core/results/CsvExport.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/ProjectFile.h"
+#include "gui/app/CAppWindows.h"
+#include "gui/app/CDocumentLifecycle.h"
+#include "gui/app/FrameGlyphs.h"
+#include "gui/app/ProjectExport.h"
+#include "gui/app/ProjectPrinting.h"
+#include "gui/app/ProjectReport.h"
+#include "gui/app/THelpViewer.h"
+#include "gui/app/TfmAboutForm.h"
+#include "gui/view/TUserProject.h"
+#include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/TCreateUserProject.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include "TessalyVersion.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <system_error>
+
+namespace {
+
+const QString MessageCaption = QStringLiteral("Message");
+const QString ProjectCaptionPrefix = QStringLiteral("Проект - ");
+
+QString Text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+void Inform(QWidget* parent, const QString& text)
+{
+    UserDialogs().Inform(parent, text, MessageCaption);
+}
+
+bool Ask(QWidget* parent, const QString& text)
+{
+    return UserDialogs().AskYesNo(parent, text, MessageCaption);
+}
+
+// The absolute current directory; the program cannot place its templates and clone
+// file without it, so it ends when the directory cannot be read.
+QString DetermineStartDirectory(QWidget* parent)
+{
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    if (error || current.empty()) {
+        Inform(parent, QStringLiteral("Ошибка при запросе текущего пути"));
+        std::exit(0);
+    }
+    return QString::fromStdString(current.string());
+}
+
+QMdiSubWindow* SubWindowOf(TUserProject* project)
+{
+    return project != nullptr ? qobject_cast<QMdiSubWindow*>(project->parentWidget()) : nullptr;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tessaly " TESSALY_VERSION " (beta)"));
+    setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
+    StartDir = DetermineStartDirectory(this);
+    DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, StartDir);
+
+    MdiArea = new QMdiArea(this);
+    MdiArea->setObjectName(QStringLiteral("ClientArea"));
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(MdiArea);
+
+    CreateMenus();
+    CreateToolPanel();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setFixedHeight(18);
+    statusBar()->setSizeGripEnabled(false);
+
+    UpdateProjectCommands();
+    resize(1024, 768);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormCreate(QSize screenSize)
+{
+    if (screenSize != QSize(1024, 768)) {
+        UserDialogs().Inform(this, QStringLiteral("Желательный режим видеокарты: 1024x768"), QStringLiteral("Alert"));
+    }
+    StartDir = DetermineStartDirectory(this);
+    DocumentLifecycle->SetStartDirectory(StartDir);
+}
+
+// ---- construction of the menus and the tool panel
+
+QAction* TMainForm::MakeCommand(
+    const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)())
+{
+    auto* command = new QAction(caption, this);
+    command->setObjectName(QString::fromLatin1(name));
+    command->setToolTip(hint);
+    command->setIconVisibleInMenu(false);
+    connect(command, &QAction::triggered, this, handler);
+    return command;
+}
+
+void TMainForm::CreateMenus()
+{
+    auto action = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)(),
+                      const QString& hint = QString()) {
+        QAction* item = MakeCommand(name, caption, hint.isEmpty() ? caption : hint, handler);
+        menu->addAction(item);
+        return item;
+    };
+    auto menu = [this](const char* name, const QString& caption) {
+        QMenu* created = menuBar()->addMenu(caption);
+        created->setObjectName(QString::fromLatin1(name));
+        created->menuAction()->setObjectName(QString::fromLatin1(name));
+        return created;
+    };
+    menuBar()->setObjectName(QStringLiteral("MainMenu"));
+
+    MFile = menu("MFile", QStringLiteral("Файл"));
+    MNewProject = action(MFile, "MNewProject", QStringLiteral("Создать новый проект"), &TMainForm::MNewProjectClick);
+    MFile->addSeparator();
+    N5 = action(MFile, "N5", QStringLiteral("Открыть проект"), &TMainForm::N5Click);
+    MFile->addSeparator();
+    mnSaveProject = action(MFile, "mnSaveProject", QStringLiteral("Сохранить проект"), &TMainForm::mnSaveProjectClick);
+    mnSaveProjectAs
+        = action(MFile, "mnSaveProjectAs", QStringLiteral("Сохранить проект как..."), &TMainForm::mnSaveProjectAsClick);
+    MFile->addSeparator();
+    mnTemplateLoad = action(MFile, "mnTemplateLoad", QStringLiteral("Загрузить шаблон проекта"),
+        &TMainForm::mnTemplateLoadClick, QStringLiteral("Загрузить шаблонную иерархию"));
+    mnSaveAsHTemplate = action(MFile, "mnSaveAsHTemplate", QStringLiteral("Сохранить проект в виде шаблона"),
+        &TMainForm::mnSaveAsHTemplateClick);
+    MFile->addSeparator();
+    N7 = action(MFile, "N7", QStringLiteral("Выход"), &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
+
+    MTools = menu("MTools", QStringLiteral("Настройки"));
+    mnToolOrient = MTools->addMenu(QStringLiteral("Ориентация"));
+    mnToolOrient->setObjectName(QStringLiteral("mnToolOrient"));
+    mnToolOrient->menuAction()->setObjectName(QStringLiteral("mnToolOrient"));
+    OrientationGroup = new QActionGroup(this);
+    OrientationGroup->setExclusive(true);
+    mnToolOrientVert
+        = action(mnToolOrient, "mnToolOrientVert", QStringLiteral("Вертикальная"), &TMainForm::mnToolOrientVertClick);
+    mnToolOrientHor
+        = action(mnToolOrient, "mnToolOrientHor", QStringLiteral("Горизонтальная"), &TMainForm::mnToolOrientHorClick);
+    for (QAction* item : {mnToolOrientVert, mnToolOrientHor}) {
+        item->setCheckable(true);
+        OrientationGroup->addAction(item);
+    }
+    mnToolOrientHor->setChecked(true);
+
+    MAnalysis = menu("MAnalysis", QStringLiteral("Анализ"));
+    mnProjectReport = action(
+        MAnalysis, "mnProjectReport", QStringLiteral("Отчёт по проекту (PDF)..."), &TMainForm::mnProjectReportClick);
+    mnExportCsv = action(
+        MAnalysis, "mnExportCsv", QStringLiteral("Экспорт результатов (CSV)..."), &TMainForm::mnExportCsvClick);
+    mnSensitivityAnalysis = action(MAnalysis, "mnSensitivityAnalysis", QStringLiteral("Анализ чувствительности"),
+        &TMainForm::mnSensitivityAnalysisClick);
+
+    WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
+    MCascade = action(WindowMenu, "MCascade", QStringLiteral("Каскад"), &TMainForm::MCascadeClick);
+    MWinVertical = action(WindowMenu, "MWinVertical", QStringLiteral("По вертикали"), &TMainForm::MWinVerticalClick);
+    MWinHorizontal
+        = action(WindowMenu, "MWinHorizontal", QStringLiteral("По горизонтали"), &TMainForm::MWinHorizontalClick);
+    connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
+
+    MHelp = menu("MHelp", QStringLiteral("Справка"));
+    N8 = action(MHelp, "N8", QStringLiteral("Помощь"), &TMainForm::N8Click);
+    MHelp->addSeparator();
+    N10 = action(MHelp, "N10", QStringLiteral("О программе"), &TMainForm::N10Click);
+}
+
+QToolButton* TMainForm::AddToolButton(const char* name, QAction* command, FrameGlyphs::EGlyph glyph)
+{
+    command->setIcon(FrameGlyphs::Glyph(glyph));
+    auto* button = new QToolButton(ToolPanel);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setDefaultAction(command);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAutoRaise(true); // flat until the mouse is over it
+    button->setFixedSize(24, 23);
+    button->setIconSize(QSize(16, 16));
+    button->setFocusPolicy(Qt::NoFocus);
+    ToolPanel->addWidget(button);
+    return button;
+}
+
+void TMainForm::CreateToolPanel()
+{
+    ToolPanel = new QToolBar(this);
+    ToolPanel->setObjectName(QStringLiteral("ToolPanel"));
+    ToolPanel->setFixedHeight(40);
+    ToolPanel->setMovable(false);
+    ToolPanel->setFloatable(false);
+    ToolPanel->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, ToolPanel);
+
+    CloseProjectCommand = MakeCommand("acCloseProject", QStringLiteral("Закрыть проект"),
+        QStringLiteral("Закрыть проект"), &TMainForm::btCloseProjectClick);
+    PrintProjectCommand = MakeCommand("acPrintProject", QStringLiteral("Распечатать проект"),
+        QStringLiteral("Распечатать проект"), &TMainForm::btPrintProjectClick);
+    PrevProjectCommand = MakeCommand("acPrevProject", QStringLiteral("Показать предыдущий проект"),
+        QStringLiteral("Показать предыдущий проект"), &TMainForm::btPrevProjectClick);
+    NextProjectCommand = MakeCommand("acNextProject", QStringLiteral("Показать следующий проект"),
+        QStringLiteral("Показать следующий проект"), &TMainForm::btNextProjectClick);
+
+    btNewProject = AddToolButton("btNewProject", MNewProject, FrameGlyphs::EGlyph::NewProject);
+    btOpenProject = AddToolButton("btOpenProject", N5, FrameGlyphs::EGlyph::OpenProject);
+    btOpenTempalteH = AddToolButton("btOpenTempalteH", mnTemplateLoad, FrameGlyphs::EGlyph::OpenTemplate);
+    ToolPanel->addSeparator();
+    btSaveProject = AddToolButton("btSaveProject", mnSaveProject, FrameGlyphs::EGlyph::SaveProject);
+    ToolPanel->addSeparator();
+    btCloseProject = AddToolButton("btCloseProject", CloseProjectCommand, FrameGlyphs::EGlyph::CloseProject);
+    ToolPanel->addSeparator();
+    btPrintProject = AddToolButton("btPrintProject", PrintProjectCommand, FrameGlyphs::EGlyph::PrintProject);
+    ToolPanel->addSeparator();
+    btPrevProject = AddToolButton("btPrevProject", PrevProjectCommand, FrameGlyphs::EGlyph::PreviousProject);
+    btNextProject = AddToolButton("btNextProject", NextProjectCommand, FrameGlyphs::EGlyph::NextProject);
+    btUserExit = AddToolButton("btUserExit", N7, FrameGlyphs::EGlyph::Exit);
+    // A screen reader names a button by its hint, as the mouse shows it.
+    for (QToolButton* button : {btNewProject, btOpenProject, btOpenTempalteH, btSaveProject, btCloseProject,
+             btPrintProject, btPrevProject, btNextProject, btUserExit}) {
+        button->setAccessibleName(button->defaultAction()->toolTip());
+    }
+    // Qt's own overflow buttons, shown when the window is too narrow for the panel or the menu.
+    if (auto* more = ToolPanel->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")); more != nullptr) {
+        more->setAccessibleName(QStringLiteral("Другие команды панели"));
+    }
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")); more != nullptr) {
+        more->setAccessibleName(QStringLiteral("Другие пункты меню"));
+    }
+}
+
+void TMainForm::UpdateProjectCommands()
+{
+    const bool enabled = !Registry.empty();
+    // btSaveProject shows mnSaveProject; the other buttons show their own commands.
+    for (QAction* item : {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand,
+             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), MAnalysis->menuAction(),
+             WindowMenu->menuAction()}) {
+        item->setEnabled(enabled);
+    }
+}
+
+void TMainForm::FillWindowMenu()
+{
+    // The fixed items stay; the list of project windows after them is made anew.
+    const QList<QAction*> items = WindowMenu->actions();
+    for (QAction* item : items) {
+        if (item != MCascade && item != MWinVertical && item != MWinHorizontal) {
+            WindowMenu->removeAction(item);
+            item->deleteLater();
+        }
+    }
+    const QList<QMdiSubWindow*> windows = MdiArea->subWindowList();
+    if (windows.isEmpty()) {
+        return;
+    }
+    WindowMenu->addSeparator();
+    QMdiSubWindow* current = MdiArea->currentSubWindow();
+    for (QMdiSubWindow* window : windows) {
+        QAction* item = WindowMenu->addAction(window->windowTitle());
+        item->setCheckable(true);
+        item->setChecked(window == current);
+        connect(item, &QAction::triggered, MdiArea, [this, window] { MdiArea->setActiveSubWindow(window); });
+    }
+}
+
+// ---- the registry and project windows
+
+bool TMainForm::IsRegistered(const TUserProject* project) const
+{
+    return Registry.find(const_cast<TUserProject*>(project)) != Registry.end();
+}
+
+TUserProject* TMainForm::ActiveProject()
+{
+    QMdiSubWindow* window = MdiArea->currentSubWindow();
+    auto* project = window != nullptr ? qobject_cast<TUserProject*>(window->widget()) : nullptr;
+    return IsRegistered(project) ? project : nullptr;
+}
+
+void TMainForm::RemoveProject(TUserProject* project)
+{
+    Registry.erase(project);
+    UpdateProjectCommands();
+}
+
+QString TMainForm::CountCaption() const
+{
+    return ProjectCaptionPrefix + QString::number(MdiArea->subWindowList().size());
+}
+
+TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
+{
+    const CAppWindows& windows = AppWindows();
+    CProjectWindowServices services;
+    services.ElementEdit = windows.ElementEdit;
+    services.AddNewLevel = windows.AddNewLevel;
+    services.ExpertForm = windows.ExpertForm;
+    services.LevelPriorities = windows.CurrentPriorityLevel;
+    services.Sensitivity = windows.Sensitivity;
+    services.MayClose = [lifecycle = DocumentLifecycle.get()](CProjectDocument& document, QWidget& window) {
+        return lifecycle->MayClose(document, window);
+    };
+    TUserProject* project = nullptr;
+    try {
+        project = new TUserProject(services);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    connect(project, &TUserProject::CloneRequested, this, [this](TUserProject* source) { CloneProject(*source); });
+    connect(project, &TUserProject::Closed, this, &TMainForm::RemoveProject);
+    project->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* window = MdiArea->addSubWindow(project);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Placed and sized before the build, since the hierarchy is laid out from the window's
+    // size: wholly inside the document area and as large as it allows, the whole area
+    // for the first window.
+    window->setGeometry(CascadePlace(FreeCascadePlace(window)));
+    // A project window that closes itself (a fatal model error) takes its subwindow along.
+    connect(project, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(window)] {
+        if (!guard.isNull()) {
+            guard->deleteLater();
+        }
+    });
+    project->setWindowTitle(caption.isEmpty() ? CountCaption() : caption);
+    Registry.insert(project);
+    UpdateProjectCommands();
+    return project;
+}
+
+void TMainForm::DiscardProjectWindow(TUserProject* project)
+{
+    Registry.erase(project);
+    QMdiSubWindow* window = SubWindowOf(project);
+    if (window != nullptr) {
+        MdiArea->removeSubWindow(window);
+        window->deleteLater();
+    } else {
+        project->deleteLater();
+    }
+    UpdateProjectCommands();
+}
+
+void TMainForm::ShowProjectWindow(TUserProject* project)
+{
+    UpdateProjectCommands();
+    QMdiSubWindow* window = SubWindowOf(project);
+    window->show();
+    MdiArea->setActiveSubWindow(window);
+    window->raise();
+}
+
+bool TMainForm::LoadIntoWindow(TUserProject* project, const QString& path)
+{
+    if (!DocumentLifecycle->Read(path)) {
+        DiscardProjectWindow(project);
+        return false;
+    }
+    if (!project->BuildLoadedHierarchy(DocumentLifecycle->Record()) || !IsRegistered(project)) {
+        if (IsRegistered(project)) {
+            Inform(this, Text(DamagedProjectText));
+        }
+        DiscardProjectWindow(project);
+        return false;
+    }
+    ShowProjectWindow(project);
+    return true;
+}
+
+// ---- project lifecycle
+
+void TMainForm::btNewProjectClick()
+{
+    MNewProjectClick();
+}
+
+void TMainForm::MNewProjectClick()
+{
+    TCreateUserProject& dialog = *AppWindows().CreateUserProject;
+    dialog.Reset();
+    dialog.exec();
+    if (!dialog.Confirmed()) {
+        return;
+    }
+    TUserProject* project = CreateProjectWindow(QString());
+    if (project == nullptr) {
+        Inform(this, QStringLiteral("Ошибка выделения памяти под новый проект"));
+        return;
+    }
+    // The model clamps the counts into what its grid holds.
+    project->BuildNewHierarchy(dialog.ElementCount(), dialog.LevelCount(), dialog.GoalText(), dialog.CommentText());
+    // A window whose build failed has closed itself and left the registry.
+    if (!IsRegistered(project)) {
+        DiscardProjectWindow(project);
+        return;
+    }
+    ShowProjectWindow(project);
+}
+
+void TMainForm::N5Click()
+{
+    btOpenProjectClick();
+}
+
+void TMainForm::btOpenProjectClick()
+{
+    const QString path = DocumentLifecycle->ChooseProjectToOpen();
+    if (path.isEmpty()) {
+        return;
+    }
+    OpenProjectFile(path);
+}
+
+void TMainForm::OpenFilesFromCommandLine(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (!path.isEmpty()) {
+            // The open dialog hands over absolute paths; so does this.
+            OpenProjectFile(QFileInfo(path).absoluteFilePath());
+        }
+    }
+}
+
+bool TMainForm::OpenProjectFile(const QString& path)
+{
+    TUserProject* project = CreateProjectWindow(ProjectCaptionPrefix + path);
+    if (project == nullptr) {
+        Inform(this, QStringLiteral("Ошибка выделения памяти под открытие проекта"));
+        return false;
+    }
+    project->Document().SetFileName(path.toStdString());
+    return LoadIntoWindow(project, path);
+}
+
+void TMainForm::btSaveProjectClick()
+{
+    mnSaveProjectClick();
+}
+
+void TMainForm::mnSaveProjectClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    DocumentLifecycle->Save(project->Document(), *project);
+}
+
+void TMainForm::mnSaveProjectAsClick()
+{
+    if (TUserProject* project = ActiveProject()) {
+        DocumentLifecycle->SaveAs(project->Document(), *project);
+    }
+}
+
+void TMainForm::btCloseProjectClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project != nullptr) {
+        project->Document().SetClosingAll(false);
+        if (QMdiSubWindow* window = SubWindowOf(project)) {
+            window->close();
+        }
+    }
+    UpdateProjectCommands();
+}
+
+void TMainForm::btUserExitClick()
+{
+    N7Click();
+}
+
+void TMainForm::N7Click()
+{
+    if (DocumentLifecycle->ConfirmExit()) {
+        close();
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    const std::set<TUserProject*> projects = Registry;
+    bool someStayed = false;
+    for (TUserProject* project : projects) {
+        project->Document().SetAskSaveOnClose(true);
+        project->Document().SetClosingAll(true);
+        QMdiSubWindow* window = SubWindowOf(project);
+        if (window == nullptr || window->close()) {
+            Registry.erase(project);
+        } else {
+            // A save the user asked for failed: this project, and the frame, stay.
+            project->Document().SetClosingAll(false);
+            someStayed = true;
+        }
+    }
+    UpdateProjectCommands();
+    if (someStayed) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit FrameClosed();
+}
+
+void TMainForm::btPrevProjectClick()
+{
+    MdiArea->activatePreviousSubWindow();
+}
+
+void TMainForm::btNextProjectClick()
+{
+    MdiArea->activateNextSubWindow();
+}
+
+// ---- window arrangement and orientation
+
+QRect TMainForm::CascadePlace(int index) const
+{
+    const QRect area = MdiArea->viewport()->rect();
+    const int step = std::max(
+        1, style()->pixelMetric(QStyle::PM_TitleBarHeight) + style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth));
+    // Past a third of the area the windows would grow too small to work in: the places
+    // start again at the top left.
+    const int places = std::max(1, std::min(area.width(), area.height()) / 3 / step + 1);
+    const int offset = step * (index % places);
+    return QRect(area.left() + offset, area.top() + offset, std::max(1, area.width() - offset),
+        std::max(1, area.height() - offset));
+}
+
+int TMainForm::FreeCascadePlace(const QMdiSubWindow* newcomer) const
+{
+    QList<QPoint> taken;
+    int others = 0;
+    for (const QMdiSubWindow* window : MdiArea->subWindowList()) {
+        if (window != newcomer && !window->isHidden()) {
+            taken.append(window->geometry().topLeft());
+            ++others;
+        }
+    }
+    for (int index = 0; index <= others; ++index) {
+        const QRect place = CascadePlace(index);
+        if (!taken.contains(place.topLeft())) {
+            return index;
+        }
+    }
+    return others;
+}
+
+void TMainForm::MCascadeClick()
+{
+    // Qt's own cascade shrinks every window to its smallest; here each keeps the largest
+    // size the area allows after its offset, so captions and hierarchy stay readable.
+    QMdiSubWindow* active = MdiArea->activeSubWindow();
+    int index = 0;
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+        if (window->isHidden()) {
+            continue;
+        }
+        window->showNormal();
+        window->setGeometry(CascadePlace(index++));
+        window->raise();
+    }
+    if (active != nullptr) {
+        MdiArea->setActiveSubWindow(active);
+    }
+}
+
+void TMainForm::MWinVerticalClick()
+{
+    TileSubWindows(true);
+}
+
+void TMainForm::MWinHorizontalClick()
+{
+    TileSubWindows(false);
+}
+
+void TMainForm::TileSubWindows(bool sideBySide)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : MdiArea->subWindowList()) {
+        if (!window->isHidden()) {
+            windows.append(window);
+        }
+    }
+    const int count = static_cast<int>(windows.size());
+    if (count == 0) {
+        return;
+    }
+    const QRect area = MdiArea->viewport()->rect();
+    const int step = (sideBySide ? area.width() : area.height()) / count;
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        window->showNormal();
+        // The last window takes what the division left over.
+        const int extent = i == count - 1 ? (sideBySide ? area.width() : area.height()) - step * i : step;
+        window->setGeometry(
+            sideBySide ? QRect(step * i, 0, extent, area.height()) : QRect(0, step * i, area.width(), extent));
+    }
+}
+
+void TMainForm::mnToolOrientVertClick()
+{
+    mnToolOrientVert->setChecked(true);
+    if (TUserProject* project = ActiveProject()) {
+        project->ToggleOrientation();
+    }
+}
+
+void TMainForm::mnToolOrientHorClick()
+{
+    mnToolOrientHor->setChecked(true);
+    if (TUserProject* project = ActiveProject()) {
+        project->ToggleOrientation();
+    }
+}
+
+// ---- templates and cloning
+
+void TMainForm::mnSaveAsHTemplateClick()
+{
+    if (TUserProject* project = ActiveProject()) {
+        DocumentLifecycle->SaveAsTemplate(project->Document());
+    }
+}
+
+void TMainForm::mnTemplateLoadClick()
+{
+    btOpenTempalteHClick();
+}
+
+void TMainForm::btOpenTempalteHClick()
+{
+    const QString path = DocumentLifecycle->ChooseTemplateToOpen();
+    if (path.isEmpty()) {
+        return;
+    }
+    TUserProject* project = CreateProjectWindow(QString());
+    if (project == nullptr) {
+        Inform(this, Text(TemplateOpenErrorText));
+        return;
+    }
+    LoadIntoWindow(project, path);
+}
+
+void TMainForm::OpenProjectCopy(const QString& path)
+{
+    TUserProject* project = CreateProjectWindow(QString());
+    if (project == nullptr) {
+        Inform(this, Text(CloneErrorText));
+        return;
+    }
+    LoadIntoWindow(project, path);
+}
+
+void TMainForm::CloneProject(TUserProject& project)
+{
+    if (!Ask(this, QStringLiteral("Клонировать текущий проект?"))) {
+        return;
+    }
+    const std::string cloneFile = CloneFileName(StartDir.toStdString());
+    if (!DocumentLifecycle->WriteCloneFile(project.Document(), QString::fromStdString(cloneFile))) {
+        // Nothing was written, so nothing is deleted: what stood at that name stays.
+        Inform(this, Text(CloneErrorText));
+        return;
+    }
+    OpenProjectCopy(QString::fromStdString(cloneFile));
+    std::error_code ignored; // the clone file is never left behind; a failed delete is not reported
+    std::filesystem::remove(cloneFile, ignored);
+}
+
+// ---- printing, help, About
+
+void TMainForm::btPrintProjectClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (PrintProjectDialogPrinter == nullptr) {
+        PrintProjectDialogPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
+        return;
+    }
+    const EPrintResult result = PrintProjectPage(
+        *PrintProjectDialogPrinter, project->Model(), project->CurrentElementName(), DecimalSeparator());
+    if (result == EPrintResult::BadPageSize) {
+        Inform(this, Text(BadPrinterText));
+    } else if (result == EPrintResult::Printed) {
+        // The print computed fresh results; the project's result table shows the same.
+        project->FillResults();
+    }
+}
+
+void TMainForm::N8Click()
+{
+    UserDialogs().OpenHelp(this, LocateHelpFile(HelpFileName, StartDir));
+}
+
+void TMainForm::N10Click()
+{
+    if (AppWindows().AboutForm != nullptr) {
+        AppWindows().AboutForm->exec();
+    }
+}
+
+// ---- the analysis menu
+
+void TMainForm::ExportActiveProject(
+    const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content)
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (ExportDirectory.isEmpty()) {
+        ExportDirectory = StartDir;
+    }
+    ExportToFile(this, QString::fromUtf8(filter), extension, ExportDirectory, [&] { return content(*project); });
+}
+
+void TMainForm::mnProjectReportClick()
+{
+    ExportActiveProject(ReportFileFilter, QStringLiteral(".pdf"), [](TUserProject& project) {
+        CReportSubject subject;
+        subject.FileName = QString::fromStdString(project.Document().FileName());
+        subject.Date = QDate::currentDate();
+        subject.DecimalSeparator = DecimalSeparator();
+        subject.Hierarchy.Extent = project.HierarchyExtent();
+        subject.Hierarchy.Paint = [&project](QPainter& painter) { project.RenderHierarchy(painter); };
+        subject.Hierarchy.Dpi = project.logicalDpiY();
+        return ProjectReportPdf(project.Model(), subject);
+    });
+}
+
+void TMainForm::mnExportCsvClick()
+{
+    ExportActiveProject(CsvFileFilter, QStringLiteral(".csv"), [](TUserProject& project) {
+        ComputeAllPriorities(project.Model());
+        const std::string csv = ProjectCsv(project.Model(), DecimalSeparator());
+        return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+    });
+}
+
+void TMainForm::mnSensitivityAnalysisClick()
+{
+    if (TUserProject* project = ActiveProject()) {
+        project->ShowSensitivity(1, 0);
+    } else {
+        UpdateProjectCommands();
+    }
+}

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "gui/app/FrameGlyphs.h"
+
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class QToolButton;
+class CDocumentLifecycle;
+class TUserProject;
+
+// The frame: the document area with one child window per open project, the
+// open-project registry, the project lifecycle commands, window arrangement,
+// orientation, printing, templates, cloning, help and About. The questions and
+// messages of saving and closing are the document lifecycle's.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TMainForm)
+
+public:
+    // Determines the start directory (the process ends when it cannot be read).
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // After construction: the screen notice for a screen other than 1024x768, then the
+    // start directory again.
+    void FormCreate(QSize screenSize);
+
+    [[nodiscard]] QString StartDirectory() const { return StartDir; }
+    // Erases the project from the open-project registry.
+    void RemoveProject(TUserProject* project);
+    // Opens a new project window from a file (the clone file).
+    void OpenProjectCopy(const QString& path);
+    TUserProject* ActiveProject();
+    // Opens a project file as "Открыть проект" does once the name is chosen: caption
+    // "Проект - " + path, the file name taken, the reader's refusals; false when refused.
+    bool OpenProjectFile(const QString& path);
+    // The program's arguments, every one a file name, opened in order at start.
+    void OpenFilesFromCommandLine(const QStringList& paths);
+    [[nodiscard]] CDocumentLifecycle& Lifecycle() const { return *DocumentLifecycle; }
+
+    // The project window's clone button: asks, writes the clone file, opens the copy
+    // and always deletes the file.
+    void CloneProject(TUserProject& project);
+
+    [[nodiscard]] std::size_t ProjectCount() const { return Registry.size(); }
+    [[nodiscard]] bool IsRegistered(const TUserProject* project) const;
+    [[nodiscard]] QMdiArea* ClientArea() const { return MdiArea; }
+    [[nodiscard]] QString HelpFile() const { return HelpFileName; }
+
+    // Command handlers; button and menu item of one command share one action.
+    void btNewProjectClick();
+    void MNewProjectClick();
+    void btOpenProjectClick();
+    void N5Click();
+    void btSaveProjectClick();
+    void mnSaveProjectClick();
+    void mnSaveProjectAsClick();
+    void btCloseProjectClick();
+    void btPrintProjectClick();
+    void btPrevProjectClick();
+    void btNextProjectClick();
+    void btOpenTempalteHClick();
+    void mnTemplateLoadClick();
+    void mnSaveAsHTemplateClick();
+    void btUserExitClick();
+    void N7Click();
+    void mnToolOrientVertClick();
+    void mnToolOrientHorClick();
+    void MCascadeClick();
+    void MWinVerticalClick();
+    void MWinHorizontalClick();
+    void N8Click();
+    void N10Click();
+    // The analysis menu, on the active project.
+    void mnProjectReportClick();
+    void mnExportCsvClick();
+    void mnSensitivityAnalysisClick();
+
+signals:
+    // The frame has closed for good (every project closed); the program ends.
+    void FrameClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // FormClose
+
+private:
+    // The active project's export through the analysis menu's file choice; nothing
+    // without an active project.
+    void ExportActiveProject(
+        const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content);
+    void CreateMenus();
+    void CreateToolPanel();
+    // A command's action; its hint is what a tool button showing it says.
+    QAction* MakeCommand(const char* name, const QString& caption, const QString& hint, void (TMainForm::*handler)());
+    QToolButton* AddToolButton(const char* name, QAction* command, FrameGlyphs::EGlyph glyph);
+    // The project commands follow the registry; this is the only place that sets them.
+    void UpdateProjectCommands();
+    void FillWindowMenu();
+    void TileSubWindows(bool sideBySide);
+    // Cascade place index in the document area: one caption lower and to the right for
+    // each place, the window as large as the area allows after that offset.
+    [[nodiscard]] QRect CascadePlace(int index) const;
+    // The first cascade place no other window stands at.
+    [[nodiscard]] int FreeCascadePlace(const QMdiSubWindow* newcomer) const;
+
+    // Creates a project window in the document area and enters it in the registry.
+    TUserProject* CreateProjectWindow(const QString& caption);
+    // Removes a window that could not be built, without its save question.
+    void DiscardProjectWindow(TUserProject* project);
+    void ShowProjectWindow(TUserProject* project);
+    [[nodiscard]] QString CountCaption() const;
+    // Reads a file into the exchange record and builds the window from it; on refusal
+    // the reader's message is shown and the window is discarded.
+    bool LoadIntoWindow(TUserProject* project, const QString& path);
+
+    std::set<TUserProject*> Registry;
+    QString StartDir;
+    std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
+    QString HelpFileName = QStringLiteral("tessaly.hlp");
+    // Made at the first print: the print system's plugin is slow to load.
+    std::unique_ptr<QPrinter> PrintProjectDialogPrinter;
+
+    QMdiArea* MdiArea = nullptr;
+    QToolBar* ToolPanel = nullptr;
+    QToolButton* btNewProject = nullptr;
+    QToolButton* btOpenProject = nullptr;
+    QToolButton* btOpenTempalteH = nullptr;
+    QToolButton* btSaveProject = nullptr;
+    QToolButton* btCloseProject = nullptr;
+    QToolButton* btPrintProject = nullptr;
+    QToolButton* btPrevProject = nullptr;
+    QToolButton* btNextProject = nullptr;
+    QToolButton* btUserExit = nullptr;
+
+    QMenu* MFile = nullptr;
+    QMenu* MTools = nullptr;
+    QMenu* mnToolOrient = nullptr;
+    QMenu* MAnalysis = nullptr;
+    QMenu* WindowMenu = nullptr;
+    QMenu* MHelp = nullptr;
+    QAction* MNewProject = nullptr;
+    QAction* N5 = nullptr;
+    QAction* mnSaveProject = nullptr;
+    QAction* mnSaveProjectAs = nullptr;
+    QAction* mnTemplateLoad = nullptr;
+    QAction* mnSaveAsHTemplate = nullptr;
+    QAction* N7 = nullptr;
+    QActionGroup* OrientationGroup = nullptr;
+    QAction* mnToolOrientVert = nullptr;
+    QAction* mnToolOrientHor = nullptr;
+    QAction* MCascade = nullptr;
+    QAction* MWinVertical = nullptr;
+    QAction* MWinHorizontal = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N10 = nullptr;
+    QAction* mnProjectReport = nullptr;
+    QAction* mnExportCsv = nullptr;
+    QAction* mnSensitivityAnalysis = nullptr;
+    // Where the analysis menu's file choice starts: the folder of its last file.
+    QString ExportDirectory;
+    // The commands that only a tool button offers.
+    QAction* CloseProjectCommand = nullptr;
+    QAction* PrintProjectCommand = nullptr;
+    QAction* PrevProjectCommand = nullptr;
+    QAction* NextProjectCommand = nullptr;
+};

@@ -1,0 +1,29 @@
+#include "gui/app/CRunLongWindows.h"
+#include "gui/app/TMainForm.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QTranslator russian;
+    InstallRussianTranslation(russian);
+
+    CRunLongWindows windows(CRunLongWindows::EFrameOnly::FrameOnly);
+    TMainForm& frame = windows.Frame();
+    // The help viewer is a window of its own; the program ends with the frame.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&frame, &TMainForm::FrameClosed, &application, &QCoreApplication::quit);
+    // The frame goes up first; the dialogs are made while it appears. No command can
+    // run before them: input waits for the message loop.
+    frame.showMaximized();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    windows.CreateDialogs();
+    frame.FormCreate(QGuiApplication::primaryScreen()->size());
+    // No options: every argument is a project file to open (the desktop entry's %F).
+    frame.OpenFilesFromCommandLine(QApplication::arguments().mid(1));
+    return QApplication::exec();
+}

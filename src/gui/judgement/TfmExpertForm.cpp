@@ -1,0 +1,511 @@
+#include "gui/judgement/TfmExpertForm.h"
+
+#include "core/document/CProjectDocument.h"
+#include "core/judgement/ExpertScaleTable.h"
+#include "core/results/NumberFormat.h"
+#include "gui/judgement/CExpertTable_Element.h"
+#include "gui/judgement/TfmExpertScale.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr int TableTop = 90;
+constexpr int RowStep = 22;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, bool bold)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        StyleBoldLabel(label);
+    } else {
+        label->adjustSize();
+    }
+    return label;
+}
+
+QLabel* MakeValueText(QWidget* parent, const char* name)
+{
+    auto* text = new QLabel(QStringLiteral("Null"), parent);
+    text->setObjectName(QString::fromLatin1(name));
+    StyleStaticText(text, false);
+    text->resize(50, 18);
+    return text;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int width)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->resize(width, 21);
+    button->setAutoDefault(false);
+    // The table keeps the keyboard: Space and Tab belong to the current cell.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+} // namespace
+
+TfmExpertForm::TfmExpertForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("fmExpertForm"));
+    setWindowTitle(QStringLiteral("Работа эксперта"));
+    setModal(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont formFont = font();
+    formFont.setPixelSize(11);
+    setFont(formFont);
+
+    bvMainObjectBevel = new QFrame(this);
+    bvMainObjectBevel->setObjectName(QStringLiteral("bvMainObjectBevel"));
+    bvMainObjectBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bvMainObjectBevel->resize(244, 61);
+    lbText_1 = MakeLabel(this, "lbText_1", "Производим попарные сравнения ", true);
+    lbText_2 = MakeLabel(this, "lbText_2", "относительно объекта ", true);
+    stMainObjectName = MakeValueText(this, "stMainObjectName");
+    stMainObjectName->setText(QStringLiteral("Имя объекта"));
+    stMainObjectName->resize(120, 20);
+
+    lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
+    lbOwnerValue = MakeLabel(this, "lbOwnerValue", "СЗ:", true);
+    lbIS = MakeLabel(this, "lbIS", "ИС:", true);
+    lbOS = MakeLabel(this, "lbOS", "ОС:", true);
+    for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS}) {
+        label->hide();
+    }
+    stOwnerValue = MakeValueText(this, "stOwnerValue");
+    stIS = MakeValueText(this, "stIS");
+    stOS = MakeValueText(this, "stOS");
+
+    btApply = MakeButton(this, "btApply", "Применить", 70);
+    btOk = MakeButton(this, "btOk", "Закрыть", 70);
+    btCancel = MakeButton(this, "btCancel", "Отмена", 70);
+    btResearch = MakeButton(this, "btResearch", "Исследовать", 80);
+    connect(btApply, &QPushButton::clicked, this, &TfmExpertForm::btApplyClick);
+    connect(btOk, &QPushButton::clicked, this, &TfmExpertForm::btOkClick);
+    connect(btCancel, &QPushButton::clicked, this, &TfmExpertForm::btCancelClick);
+    connect(btResearch, &QPushButton::clicked, this, &TfmExpertForm::btResearchClick);
+
+    CreateTable();
+    // The size of the smallest table until the first showing sizes the window.
+    setFixedSize(325, 234);
+}
+
+TfmExpertForm::~TfmExpertForm() = default;
+
+void TfmExpertForm::CreateTable()
+{
+    for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+        const int top = TableTop + RowStep * static_cast<int>(r);
+        auto* name = new QLabel(this);
+        name->setObjectName(QStringLiteral("RowNameLabel_%1").arg(r));
+        StyleStaticText(name, false);
+        name->setGeometry(25, top, 110, 20);
+        RowNameLabels[r] = name;
+
+        auto* priority = new QLabel(this);
+        priority->setObjectName(QStringLiteral("PriorityLabel_%1").arg(r));
+        StyleStaticText(priority, false);
+        priority->resize(80, 20);
+        PriorityLabels[r] = priority;
+
+        for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+            auto* cell = new CExpertTable_Element(this);
+            cell->setObjectName(QStringLiteral("Cell_%1_%2").arg(r).arg(c));
+            StyleStaticText(cell, true);
+            cell->setGeometry(138 + 32 * static_cast<int>(c), top, 30, 20);
+            if (r == c) {
+                QPalette palette = cell->palette();
+                palette.setColor(QPalette::WindowText, ToQColor(clGray));
+                cell->setPalette(palette);
+            }
+            cell->Row = r;
+            cell->Column = c;
+            cell->setText(QStringLiteral("1"));
+            connect(cell, &CExpertTable_Element::Pressed, this, &TfmExpertForm::CellPress);
+            connect(cell, &CExpertTable_Element::DoubleClicked, this, &TfmExpertForm::CellDoubleClick);
+            Cells[r][c] = cell;
+        }
+    }
+}
+
+void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research)
+{
+    ScaleWindow = scale;
+    ResearchWindow = research;
+    if (research != nullptr) {
+        connect(research, &TfmAbsoluteMatrix::SuggestionAccepted, this, &TfmExpertForm::AcceptSuggestion,
+            Qt::UniqueConnection);
+    }
+}
+
+void TfmExpertForm::JudgeElement(
+    CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner)
+{
+    if (!Judging.Open(document, position, level)) {
+        return;
+    }
+    Owner = owner;
+    const std::uint32_t n = Judging.Order();
+    ShowCells();
+    ShowCurrentCell();
+    for (std::uint32_t k = 0; k < n; ++k) {
+        SetFittedText(RowNameLabels[k], QString::fromStdString(Judging.ComparedName(k)));
+    }
+    SetFittedText(stMainObjectName, QString::fromStdString(Judging.JudgedName()));
+    ShowMeasures();
+
+    exec();
+
+    // Whatever button closed the window, the judgements entered stay in the element.
+    Judging.Close();
+}
+
+void TfmExpertForm::ShowCells()
+{
+    const std::uint32_t n = Judging.Order();
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
+            SetCellText(r, c);
+        }
+    }
+}
+
+void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
+{
+    const QString text = QString::fromStdString(JudgementCellText(Judging.Judgement(r, c)));
+    Cells[r][c]->setText(text);
+    // A screen reader hears which pair the number judges.
+    Cells[r][c]->setAccessibleName(QStringLiteral("%1 / %2: %3")
+                                       .arg(QString::fromStdString(Judging.ComparedName(r)),
+                                           QString::fromStdString(Judging.ComparedName(c)), text));
+}
+
+void TfmExpertForm::ShowMeasures()
+{
+    const TDesicionLevelData& shown = Judging.Shown();
+    stOwnerValue->setText(TruncatedText(shown.LambdaMax, 4));
+    stIS->setText(TruncatedText(shown.CI, 4));
+    stOS->setText(TruncatedText(shown.CR, 4));
+    for (std::uint32_t k = 0; k < Judging.Order(); ++k) {
+        PriorityLabels[k]->setText(TruncatedText(shown.Priority[k], 4));
+    }
+}
+
+void TfmExpertForm::ShowCurrentCell()
+{
+    for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+        for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+            Cells[r][c]->SetCurrent(r == Judging.CurrentRow() && c == Judging.CurrentColumn());
+        }
+    }
+}
+
+void TfmExpertForm::showEvent(QShowEvent* event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+    // The table has the keyboard from the start, whichever window the platform left active.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool TfmExpertForm::event(QEvent* event)
+{
+    // Tab and Shift+Tab walk the table rather than the controls.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && TableKey(key)) {
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
+void TfmExpertForm::keyPressEvent(QKeyEvent* event)
+{
+    if (TableKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TfmExpertForm::TableKey(const QKeyEvent* event)
+{
+    if (!Judging.IsOpen() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        Judging.MoveCurrent(ECellMove::Up);
+        break;
+    case Qt::Key_Down:
+        Judging.MoveCurrent(ECellMove::Down);
+        break;
+    case Qt::Key_Left:
+        Judging.MoveCurrent(ECellMove::Left);
+        break;
+    case Qt::Key_Right:
+        Judging.MoveCurrent(ECellMove::Right);
+        break;
+    case Qt::Key_Tab:
+        if ((event->modifiers() & Qt::ShiftModifier) != 0) {
+            Judging.PreviousCell();
+        } else {
+            Judging.NextCell();
+        }
+        break;
+    case Qt::Key_Backtab:
+        Judging.PreviousCell();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        CellPress(Cells[r][c]);
+        JudgeCurrentCell();
+        return true;
+    default: {
+        const QString text = event->text();
+        if (text.isEmpty() || !text.front().isPrint()) {
+            return false; // a modifier alone, or Escape and the like for the dialog
+        }
+        // Anything but one plain character only drops a pending '/' or '-'.
+        const QChar typed = text.size() == 1 ? text.front() : QChar();
+        const char ch = typed.unicode() > 0 && typed.unicode() < 0x80 ? static_cast<char>(typed.unicode()) : ' ';
+        if (Judging.TypeCharacter(ch)) {
+            SetCellText(r, c);
+            SetCellText(c, r);
+        }
+        break;
+    }
+    }
+    ShowCurrentCell();
+    return true;
+}
+
+void TfmExpertForm::FormShow()
+{
+    const auto n = static_cast<int>(Judging.Order() == 0 ? 2 : Judging.Order());
+    for (int r = 0; r < n; ++r) {
+        RowNameLabels[static_cast<std::size_t>(r)]->show();
+        for (int c = 0; c < n; ++c) {
+            Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]->show();
+        }
+    }
+    lbPriority->move(30 * n + 173, 75);
+    for (int k = 0; k < n; ++k) {
+        QLabel* label = PriorityLabels[static_cast<std::size_t>(k)];
+        label->move(30 * n + 165, TableTop + RowStep * k);
+        label->show();
+    }
+    const int y = RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 30;
+    lbOwnerValue->move(25, y);
+    stOwnerValue->move(50, y - 3);
+    lbIS->move(25, y + 20);
+    stIS->move(50, y + 17);
+    lbOS->move(25, y + 40);
+    stOS->move(50, y + 37);
+    for (QWidget* widget : {static_cast<QWidget*>(lbPriority), static_cast<QWidget*>(lbOwnerValue),
+             static_cast<QWidget*>(lbIS), static_cast<QWidget*>(lbOS), static_cast<QWidget*>(stOwnerValue),
+             static_cast<QWidget*>(stIS), static_cast<QWidget*>(stOS), static_cast<QWidget*>(stMainObjectName)}) {
+        widget->show();
+    }
+    update();
+
+    const int width = PriorityLabels[0]->x() + 100;
+    const int height = stOS->y() + 55;
+    setFixedSize(width, height);
+
+    btApply->move(stOwnerValue->x() + 80, stOwnerValue->y());
+    btOk->move(stIS->x() + 80, stIS->y() + 2);
+    btCancel->move(stOS->x() + 80, stOS->y() + 4);
+    btResearch->move(PriorityLabels[0]->x() + 1, stIS->y() + 1);
+
+    const int centre = width / 2;
+    lbText_1->move(centre - lbText_1->width() / 2, 10);
+    lbText_2->move(centre - lbText_2->width() / 2, 25);
+    stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
+    bvMainObjectBevel->move(lbText_1->x() - 20, lbText_1->y() - 3);
+
+    // Centred on the main window.
+    const QWidget* main = Owner != nullptr ? Owner->window() : nullptr;
+    if (main != nullptr && main != this) {
+        const QRect frame = frameGeometry();
+        const int dx = frame.width() - width;
+        const int dy = frame.height() - height;
+        const QPoint centreOfMain = main->frameGeometry().center();
+        move(centreOfMain.x() - (width + dx) / 2, centreOfMain.y() - (height + dy) / 2);
+    }
+
+    // A research window left open by "Отмена" would show the previous element.
+    if (const TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
+        ShowResearch();
+    }
+}
+
+void TfmExpertForm::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
+        const QLabel* name = RowNameLabels[k];
+        if (name->isVisibleTo(this)) {
+            DrawTableNumber(painter, name->x() - 15, name->y() + 4, static_cast<int>(k) + 1);
+        }
+        const QLabel* column = Cells[0][k];
+        if (column->isVisibleTo(this)) {
+            DrawTableNumber(painter, column->x() + 10, column->y() - 15, static_cast<int>(k) + 1);
+        }
+    }
+}
+
+void TfmExpertForm::FormClose()
+{
+    for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
+        RowNameLabels[r]->hide();
+        PriorityLabels[r]->hide();
+        for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
+            Cells[r][c]->hide();
+        }
+    }
+    for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS, stOwnerValue, stIS, stOS}) {
+        label->hide();
+    }
+    btResearch->setEnabled(true);
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->SetSuggestionsAcceptable(false);
+    }
+}
+
+void TfmExpertForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TfmExpertForm::CellPress(CExpertTable_Element* cell)
+{
+    Judging.SetCurrent(cell->Row, cell->Column);
+    ShowCurrentCell();
+    setFocus(Qt::MouseFocusReason);
+    update();
+}
+
+void TfmExpertForm::CellDoubleClick(CExpertTable_Element* cell)
+{
+    CellPress(cell);
+    JudgeCurrentCell();
+}
+
+void TfmExpertForm::JudgeCurrentCell()
+{
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
+    TfmExpertScale* scale = ScaleWindow.data();
+    if (r == c || r >= Judging.Order() || c >= Judging.Order() || scale == nullptr) {
+        return;
+    }
+    scale->SetUpperName(QString::fromStdString(Judging.JudgedName()));
+    scale->SetObjectA(RowNameLabels[r]->text());
+    scale->SetObjectB(RowNameLabels[c]->text());
+    scale->SelectLine(Judging.ScaleLineFor(r, c));
+    scale->exec();
+    // The keyboard comes back to the table, whatever the platform activates next.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+    if (!scale->Accepted()) {
+        return;
+    }
+    if (Judging.SetJudgement(r, c, scale->ChosenValue())) {
+        SetCellText(r, c);
+        SetCellText(c, r);
+    }
+}
+
+void TfmExpertForm::btApplyClick()
+{
+    if (!Judging.IsOpen()) {
+        return;
+    }
+    Judging.Apply();
+    ShowMeasures();
+    // An open research window follows the applied judgements.
+    FillResearch();
+}
+
+void TfmExpertForm::btOkClick()
+{
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); ResearchIsOpen && research != nullptr) {
+        research->close();
+    }
+    ResearchIsOpen = false;
+    accept();
+}
+
+void TfmExpertForm::btCancelClick()
+{
+    reject();
+}
+
+void TfmExpertForm::btResearchClick()
+{
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
+    if (research == nullptr) {
+        return;
+    }
+    btResearch->setEnabled(false);
+    ResearchIsOpen = true;
+    connect(research, &TfmAbsoluteMatrix::ClosedByUser, this, &TfmExpertForm::EnableResearch, Qt::UniqueConnection);
+    ShowResearch();
+}
+
+void TfmExpertForm::ShowResearch()
+{
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
+    if (research == nullptr) {
+        return;
+    }
+    research->SetMatrixOrder(Judging.Order());
+    research->SetRowNames(Judging.Order(), RowNameLabels);
+    FillResearch();
+    research->ShowBeside(this);
+}
+
+void TfmExpertForm::FillResearch()
+{
+    TfmAbsoluteMatrix* research = ResearchWindow.data();
+    if (research == nullptr) {
+        return;
+    }
+    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
+    research->ShowGuidance(Judging.Guidance());
+}
+
+void TfmExpertForm::AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code)
+{
+    if (Judging.IsOpen() && Judging.SetJudgement(row, column, code)) {
+        SetCellText(row, column);
+        SetCellText(column, row);
+    }
+    // The keyboard comes back to the table, as after the scale: typing goes on there.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TfmExpertForm::EnableResearch()
+{
+    btResearch->setEnabled(true);
+}

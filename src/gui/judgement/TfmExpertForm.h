@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/judgement/CJudgingSession.h"
+#include "core/model/ModelConstants.h"
+#include "core/model/TMatrix.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+
+class CExpertTable_Element;
+class CProjectDocument;
+class TfmAbsoluteMatrix;
+class TfmExpertScale;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The comparison window: the judgements of the n elements of one level with
+// respect to one element of the level above, entered through the verbal scale or
+// typed on the current cell (the window keeps the keyboard; its buttons take none).
+// Created once for the whole run; its 99 table controls are made at 9 x 9 and
+// afterwards only captioned, placed, shown and hidden. The judging itself is the
+// session's: the window shows it and hands it the user's actions.
+class TfmExpertForm final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfmExpertForm)
+
+public:
+    explicit TfmExpertForm(QWidget* parent = nullptr);
+    ~TfmExpertForm() override;
+
+    // The scale window it opens for a cell and the research window beside it.
+    void SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research);
+
+    // The whole opening for an element: load, compute, show modally, and commit the
+    // working matrix into the element however the window closes. An element with no
+    // level below it has nothing to judge and is left alone.
+    void JudgeElement(CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner);
+
+    [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
+    [[nodiscard]] const TMatrix<int>& WorkingJudgements() const { return Judging.Working(); }
+    [[nodiscard]] std::uint32_t Order() const { return Judging.Order(); }
+    [[nodiscard]] std::uint32_t CurrentRow() const { return Judging.CurrentRow(); }
+    [[nodiscard]] std::uint32_t CurrentColumn() const { return Judging.CurrentColumn(); }
+    [[nodiscard]] bool ResearchOpen() const { return ResearchIsOpen; }
+    [[nodiscard]] const std::array<double, MaxElementsPerLevel>& ShownPriorities() const
+    {
+        return Judging.Shown().Priority;
+    }
+
+    QLabel* lbText_1 = nullptr;
+    QLabel* lbText_2 = nullptr;
+    QLabel* stMainObjectName = nullptr;
+    QFrame* bvMainObjectBevel = nullptr;
+    QLabel* lbPriority = nullptr;
+    QLabel* lbOwnerValue = nullptr;
+    QLabel* stOwnerValue = nullptr;
+    QLabel* lbIS = nullptr;
+    QLabel* stIS = nullptr;
+    QLabel* lbOS = nullptr;
+    QLabel* stOS = nullptr;
+    QPushButton* btApply = nullptr;
+    QPushButton* btOk = nullptr;
+    QPushButton* btCancel = nullptr;
+    QPushButton* btResearch = nullptr;
+    std::array<QLabel*, MaxElementsPerLevel> RowNameLabels{};
+    std::array<QLabel*, MaxElementsPerLevel> PriorityLabels{};
+    std::array<std::array<CExpertTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> Cells{};
+
+public slots:
+    void done(int result) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateTable();
+    void FormShow();
+    void FormClose();
+    void CellPress(CExpertTable_Element* cell);
+    void CellDoubleClick(CExpertTable_Element* cell);
+    // The scale for the current cell, preselected with its judgement.
+    void JudgeCurrentCell();
+    // True when the key was one of the table's.
+    bool TableKey(const QKeyEvent* event);
+    // The focus frame onto the session's current cell.
+    void ShowCurrentCell();
+    void btApplyClick();
+    void btOkClick();
+    void btCancelClick();
+    void btResearchClick();
+    void EnableResearch();
+    // The research window for this element: its order and names, its figures, beside.
+    void ShowResearch();
+    // Its deviations, verdict and suggestions from the working matrix as it stands.
+    void FillResearch();
+    // A suggestion accepted there: entered as its line of the scale would be.
+    void AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code);
+    // The session's shown priorities and measures into the labels.
+    void ShowMeasures();
+    void ShowCells();
+    void SetCellText(std::uint32_t r, std::uint32_t c);
+
+    CJudgingSession Judging;
+    bool ResearchIsOpen = false;
+    QPointer<QWidget> Owner;
+    QPointer<TfmExpertScale> ScaleWindow;
+    QPointer<TfmAbsoluteMatrix> ResearchWindow;
+};

@@ -1,0 +1,198 @@
+#include "gui/results/CResultsView.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/PieFilling.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QFrame>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+// Hidden until the results are shown.
+QLabel* MakeHiddenBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at, int pixelSize)
+{
+    QLabel* label = MakeBoldLabel(parent, name, text, at, pixelSize);
+    label->hide();
+    return label;
+}
+
+QLabel* MakeSettingLabel(QWidget* parent, const char* name, const char* text, int row)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->adjustSize();
+    label->move(640, 397 + 27 * row);
+    label->hide();
+    return label;
+}
+
+QScrollBar* MakeSettingBar(QWidget* parent, const char* name, int row, int minimum, int maximum, int position)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setGeometry(808, 395 + 27 * row, 116, 17);
+    bar->setRange(minimum, maximum);
+    bar->setValue(position);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->hide();
+    return bar;
+}
+} // namespace
+
+CResultsView::CResultsView(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ResultsView"));
+    QFont viewFont = font();
+    viewFont.setPixelSize(11);
+    setFont(viewFont);
+    resize(945, 550);
+
+    bvInfoTable = new QFrame(this);
+    bvInfoTable->setObjectName(QStringLiteral("bvInfoTable"));
+    bvInfoTable->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bvInfoTable->setGeometry(632, 84, 299, 450);
+    bvInfoTable->hide();
+    lbTitleInfoTable = MakeHiddenBoldLabel(this, "lbTitleInfoTable", "Итоговый результат", QPoint(421, 29), 19);
+    lbNameObject = MakeHiddenBoldLabel(this, "lbNameObject", "Альтернатива", QPoint(666, 120), 15);
+    lbPriorityValue = MakeHiddenBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(818, 120), 15);
+    lbChartTools = MakeHiddenBoldLabel(this, "lbChartTools", "Настройки диаграммы", QPoint(714, 372), 11);
+
+    srPieSeries = new QPieSeries();
+    srPieSeries->setObjectName(QStringLiteral("srPieSeries"));
+    chPriorityChart = MakePieChartView(this, srPieSeries, 0);
+    chPriorityChart->chart()->setMargins(QMargins(5, 0, 5, 0));
+    chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
+    chPriorityChart->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    chPriorityChart->setGeometry(120, 84, 500, 450);
+    chPriorityChart->hide();
+
+    lbRotation = MakeSettingLabel(this, "lbRotation", "Повернуть диаграмму:", 0);
+    sbRotation = MakeSettingBar(this, "sbRotation", 0, 0, 360, 0);
+    sbRotation->setPageStep(5);
+    lbZoon = MakeSettingLabel(this, "lbZoon", "Увеличить диаграмму:", 1);
+    sbZoom = MakeSettingBar(this, "sbZoom", 1, 100, 200, 124);
+    sbZoom->setPageStep(5);
+    lbBiggest = MakeSettingLabel(this, "lbBiggest", "Выделить наибольшую:", 2);
+    sbBiggest = MakeSettingBar(this, "sbBiggest", 2, 0, 50, 5);
+    lbHorOffset = MakeSettingLabel(this, "lbHorOffset", "Смещение по горизонтали:", 3);
+    sbHorOffset = MakeSettingBar(this, "sbHorOffset", 3, -100, 100, 0);
+    lbVerOffset = MakeSettingLabel(this, "lbVerOffset", "Смещение по вертикали:", 4);
+    sbVerOffset = MakeSettingBar(this, "sbVerOffset", 4, -100, 100, 0);
+    // Each bar is named for a screen reader by the caption before it.
+    lbRotation->setBuddy(sbRotation);
+    lbZoon->setBuddy(sbZoom);
+    lbBiggest->setBuddy(sbBiggest);
+    lbHorOffset->setBuddy(sbHorOffset);
+    lbVerOffset->setBuddy(sbVerOffset);
+    connect(sbRotation, &QScrollBar::valueChanged, this, &CResultsView::sbRotationChange);
+    connect(sbZoom, &QScrollBar::valueChanged, this, &CResultsView::sbZoomChange);
+    connect(sbBiggest, &QScrollBar::valueChanged, this, &CResultsView::sbBiggestChange);
+    connect(sbHorOffset, &QScrollBar::valueChanged, this, &CResultsView::sbHorOffsetChange);
+    connect(sbVerOffset, &QScrollBar::valueChanged, this, &CResultsView::sbVerOffsetChange);
+    // The room for the labels is known once the chart has laid out its plot area.
+    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this, &CResultsView::FitPie);
+    sbRotationChange(sbRotation->value());
+    FitPie();
+
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        const int offset = 20 + 23 * static_cast<int>(i);
+        auto* name = new QLabel(this);
+        name->setObjectName(QStringLiteral("ResultNameLabel_%1").arg(i));
+        StyleStaticText(name, false);
+        name->setGeometry(lbNameObject->x() - 6, lbNameObject->y() + offset, 120, 20);
+        NameLabels[i] = name;
+        auto* value = new QLabel(this);
+        value->setObjectName(QStringLiteral("ResultValueLabel_%1").arg(i));
+        StyleStaticText(value, false);
+        value->setGeometry(lbPriorityValue->x() + 1, lbPriorityValue->y() + offset, 80, 20);
+        ValueLabels[i] = value;
+    }
+    hide();
+}
+
+CResultsView::~CResultsView() = default;
+
+void CResultsView::ShowResultsView(CUserProjectModel& project, bool show)
+{
+    const std::uint32_t m = project.LevelCount() == 0 ? 0U : project.ElementsInLevel(project.LevelCount() - 1);
+    for (QWidget* widget : std::initializer_list<QWidget*>{chPriorityChart, bvInfoTable, lbNameObject, lbPriorityValue,
+             lbTitleInfoTable, lbChartTools, lbRotation, lbBiggest, lbZoon, lbHorOffset, lbVerOffset, sbHorOffset,
+             sbVerOffset, sbBiggest, sbZoom, sbRotation}) {
+        widget->setVisible(show);
+    }
+    for (std::uint32_t i = 0; i < m && i < MaxElementsPerLevel; ++i) {
+        NameLabels[i]->setVisible(show);
+        ValueLabels[i]->setVisible(show);
+    }
+    FillResults(project);
+    setVisible(show);
+    if (show) {
+        raise();
+    }
+}
+
+void CResultsView::FillResults(const CUserProjectModel& project)
+{
+    const CResultList results = FinalResults(project);
+    for (std::uint32_t i = 0; i < results.Count; ++i) {
+        SetFittedText(NameLabels[i], QString::fromStdString(results.Rows[i].Name));
+        ValueLabels[i]->setText(TruncatedText(results.Rows[i].Value, 4));
+    }
+    FillPie(srPieSeries, results);
+    sbBiggestChange(sbBiggest->value());
+}
+
+void CResultsView::FitPie()
+{
+    FitPieToItsLabels(chPriorityChart, srPieSeries, PieSizePerZoom * sbZoom->value(), sbBiggest->value() / 100.0,
+        sbHorOffset->value(), sbVerOffset->value());
+}
+
+void CResultsView::sbRotationChange(int position)
+{
+    srPieSeries->setPieStartAngle(position);
+    srPieSeries->setPieEndAngle(position + 360);
+}
+
+void CResultsView::sbZoomChange(int /*position*/)
+{
+    FitPie();
+}
+
+void CResultsView::sbBiggestChange(int position)
+{
+    const QList<QPieSlice*> slices = srPieSeries->slices();
+    QPieSlice* biggest = nullptr;
+    for (QPieSlice* slice : slices) {
+        slice->setExploded(false);
+        if (biggest == nullptr || slice->value() > biggest->value()) {
+            biggest = slice;
+        }
+    }
+    if (biggest != nullptr && position > 0) {
+        biggest->setExploded(true);
+        biggest->setExplodeDistanceFactor(position / 100.0);
+    }
+    // A slice pulled further out carries its label further out.
+    FitPie();
+}
+
+void CResultsView::sbHorOffsetChange(int /*position*/)
+{
+    FitPie();
+}
+
+void CResultsView::sbVerOffsetChange(int /*position*/)
+{
+    FitPie();
+}

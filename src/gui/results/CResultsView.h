@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CUserProjectModel;
+class QChartView;
+class QFrame;
+class QLabel;
+class QPieSeries;
+class QScrollBar;
+
+// The results view of a project window: the final table of the alternatives,
+// largest first, and their pie with its settings. The project window lays it over
+// its canvas at (0, 0), so the coordinates here are the canvas's own.
+class CResultsView final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CResultsView)
+
+public:
+    explicit CResultsView(QWidget* parent = nullptr);
+    ~CResultsView() override;
+
+    // Shows or hides the view and fills it from the global priorities as they
+    // stand (the caller computes them first when the view opens). The project
+    // window enables and disables its own buttons.
+    void ShowResultsView(CUserProjectModel& project, bool show);
+    // The bottom level's names and global priorities into the result rows and the pie.
+    void FillResults(const CUserProjectModel& project);
+
+    // The result rows; printing reads the same cells.
+    const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }
+    const std::array<QLabel*, MaxElementsPerLevel>& ResultValueLabels() const { return ValueLabels; }
+
+    QLabel* lbTitleInfoTable = nullptr;
+    QLabel* lbNameObject = nullptr;
+    QLabel* lbPriorityValue = nullptr;
+    QFrame* bvInfoTable = nullptr;
+    QChartView* chPriorityChart = nullptr;
+    QPieSeries* srPieSeries = nullptr;
+    QLabel* lbChartTools = nullptr;
+    QLabel* lbRotation = nullptr;
+    QScrollBar* sbRotation = nullptr;
+    QLabel* lbZoon = nullptr;
+    QScrollBar* sbZoom = nullptr;
+    QLabel* lbBiggest = nullptr;
+    QScrollBar* sbBiggest = nullptr;
+    QLabel* lbHorOffset = nullptr;
+    QScrollBar* sbHorOffset = nullptr;
+    QLabel* lbVerOffset = nullptr;
+    QScrollBar* sbVerOffset = nullptr;
+
+    // The pie size at zoom 100, relative to the chart's plot area.
+    static constexpr double PieSizePerZoom = 0.6 / 124.0;
+
+private:
+    void sbRotationChange(int position);
+    void sbZoomChange(int position);
+    void sbBiggestChange(int position);
+    void sbHorOffsetChange(int position);
+    void sbVerOffsetChange(int position);
+    // Size and centre of the pie from the zoom and the offsets, within what keeps every
+    // slice label readable.
+    void FitPie();
+
+    std::array<QLabel*, MaxElementsPerLevel> NameLabels{};
+    std::array<QLabel*, MaxElementsPerLevel> ValueLabels{};
+};

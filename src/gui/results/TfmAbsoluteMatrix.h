@@ -1,0 +1,89 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+#include "core/model/TMatrix.h"
+#include "core/results/ConsistencyGuidance.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class CAbsouteMatrixTable_Element;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The research window: how far each judgement lies from the ratio of the
+// priorities, with row sums, the intransitive triads of the matrix, and under them
+// the verdict on its consistency with up to three judgements to change. Shown
+// non-modally beside the modal comparison window, as a window of its own that
+// the comparison window's modality does not block.
+class TfmAbsoluteMatrix final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfmAbsoluteMatrix)
+
+public:
+    explicit TfmAbsoluteMatrix(QWidget* parent = nullptr);
+    ~TfmAbsoluteMatrix() override;
+
+    // Hides whatever the previous order showed; the next showing shows n.
+    void SetMatrixOrder(std::uint32_t n);
+    void SetRowNames(std::uint32_t n, const std::array<QLabel*, MaxElementsPerLevel>& names);
+    void FillDeviations(const TMatrix<int>& judgements, const double* priorities);
+    // The verdict and the suggestions, named by the row names set last; each can be
+    // accepted until the judging ends.
+    void ShowGuidance(const CConsistencyGuidance& guidance);
+    // False once the judging the suggestions belong to has ended: nothing could take them.
+    void SetSuggestionsAcceptable(bool acceptable);
+    // Makes the comparison window its parent (so it stays usable while that window
+    // is modal) and shows it beside it, inside the screen. Where the screen has no
+    // room beside the comparison window as it stands, the comparison window is moved
+    // aside to make it.
+    void ShowBeside(QWidget* comparisonWindow);
+
+    [[nodiscard]] std::uint32_t MatrixOrder() const { return Order; }
+
+    QLabel* lbTrInfo = nullptr;
+    QLabel* lbSummName = nullptr;
+    QPlainTextEdit* mmUserTransInfo = nullptr;
+    QPushButton* btClose = nullptr;
+    std::array<QLabel*, MaxElementsPerLevel> RowHeaders{};
+    std::array<std::array<CAbsouteMatrixTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> DeviationCells{};
+    std::array<QLabel*, MaxElementsPerLevel> RowSums{};
+    QLabel* lbVerdict = nullptr;
+    QLabel* lbRatioLimit = nullptr;
+    QLabel* lbGeometricLimit = nullptr;
+    QLabel* lbSuggestions = nullptr;
+    std::array<QPushButton*, MaxSuggestions> AcceptButtons{};
+    std::array<QLabel*, MaxSuggestions> SuggestionLines{};
+
+signals:
+    // "Закрыть" of this window: the comparison window enables its research button again.
+    void ClosedByUser();
+    // A suggestion accepted: the judging writes the code into the cell and its mirror.
+    void SuggestionAccepted(std::uint32_t row, std::uint32_t column, std::int32_t code);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildTransitivityReport(const TMatrix<int>& judgements);
+    void ShowMemoFromStart();
+    void FormShow();
+    void FormClose();
+    void btCloseClick();
+    void AcceptSuggestionClick(std::uint32_t index);
+    void ShowAcceptButtons();
+    // Places the verdict and the suggestions from top; gives the section's bottom and
+    // the width it needs.
+    QRect PlaceGuidance(int top, int width);
+    QString SuggestionText(const CSuggestion& suggestion) const;
+
+    std::uint32_t Order = 0;
+    CConsistencyGuidance Guidance;
+    std::array<bool, MaxSuggestions> Accepted{};
+    bool SuggestionsAcceptable = false;
+};

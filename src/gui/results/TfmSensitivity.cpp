@@ -1,0 +1,494 @@
+#include "gui/results/TfmSensitivity.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/results/Sensitivity.h"
+#include "core/results/Synthesis.h"
+#include "gui/results/CSensitivityBars.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int NameColumnWidth = 170;
+constexpr int ValueColumnWidth = 56;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString Numbered(std::uint32_t position, const QString& name)
+{
+    return QString::number(position + 1) + QStringLiteral(". ") + name;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+// The shown text cut to a width (in bold, as the chosen element is shown), the whole of
+// it as the hint.
+void SetElidedText(QLabel* label, const QString& text, int width)
+{
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setText(QFontMetrics(bold).elidedText(text, Qt::ElideRight, width));
+    label->setToolTip(text);
+}
+} // namespace
+
+TfmSensitivity::TfmSensitivity(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , Input(std::make_unique<CSensitivityInput>())
+    , Analysis(std::make_unique<CSensitivityAnalysis>())
+    , Current(std::make_unique<CSensitivityInput>())
+    , MoveStart(std::make_unique<CSensitivityInput>())
+    , Moving(std::make_unique<CElementSensitivity>())
+{
+    setObjectName(QStringLiteral("fmSensitivity"));
+    setWindowTitle(QStringLiteral("Анализ чувствительности"));
+    setModal(true);
+
+    auto* rows = new QVBoxLayout(this);
+    lbCritical = MakeLabel(this, "lbCritical", QString(), true);
+    lbCritical->setWordWrap(true);
+    rows->addWidget(lbCritical);
+
+    auto* selectors = new QHBoxLayout;
+    QLabel* levelCaption = MakeLabel(this, "lbLevel", QStringLiteral("Уровень:"), false);
+    selectors->addWidget(levelCaption);
+    cbLevel = new QComboBox(this);
+    cbLevel->setObjectName(QStringLiteral("cbLevel"));
+    levelCaption->setBuddy(cbLevel); // the selector's name for a screen reader
+    selectors->addWidget(cbLevel);
+    selectors->addSpacing(16);
+    QLabel* elementCaption = MakeLabel(this, "lbElement", QStringLiteral("Элемент:"), false);
+    selectors->addWidget(elementCaption);
+    cbElement = new QComboBox(this);
+    cbElement->setObjectName(QStringLiteral("cbElement"));
+    elementCaption->setBuddy(cbElement);
+    cbElement->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cbElement->setMinimumContentsLength(24);
+    selectors->addWidget(cbElement);
+    selectors->addStretch(1);
+    rows->addLayout(selectors);
+
+    tbViews = new QTabWidget(this);
+    tbViews->setObjectName(QStringLiteral("tbViews"));
+    auto* gradient = new QWidget;
+    gradient->setObjectName(QStringLiteral("pnGradient"));
+    CreateGradientView(gradient);
+    tbViews->addTab(gradient, QStringLiteral("Градиент"));
+    pnDynamic = new QWidget;
+    pnDynamic->setObjectName(QStringLiteral("pnDynamic"));
+    CreateDynamicView(pnDynamic);
+    tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
+    rows->addWidget(tbViews, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    btClose->setObjectName(QStringLiteral("btClose"));
+    btClose->setAutoDefault(false);
+    buttons->addWidget(btClose);
+    rows->addLayout(buttons);
+
+    connect(cbLevel, &QComboBox::currentIndexChanged, this, &TfmSensitivity::cbLevelChange);
+    connect(cbElement, &QComboBox::currentIndexChanged, this, &TfmSensitivity::cbElementChange);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
+    resize(940, 620);
+}
+
+TfmSensitivity::~TfmSensitivity() = default;
+
+void TfmSensitivity::CreateGradientView(QWidget* page)
+{
+    GradientChart = new QChart();
+    GradientChart->setAnimationOptions(QChart::NoAnimation);
+    GradientChart->setBackgroundRoundness(0);
+    GradientChart->setLocalizeNumbers(true); // the user's decimal separator on the axes
+    // The chart's own legend cuts long names short; the legend below it wraps instead.
+    GradientChart->legend()->hide();
+    AxisX = new QValueAxis;
+    AxisX->setRange(0.0, 1.0);
+    AxisX->setTickCount(11);
+    AxisX->setLabelFormat(QStringLiteral("%.1f"));
+    AxisY = new QValueAxis;
+    AxisY->setLabelFormat(QStringLiteral("%.2f"));
+    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
+    GradientChart->addAxis(AxisX, Qt::AlignBottom);
+    GradientChart->addAxis(AxisY, Qt::AlignLeft);
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        auto* line = new QLineSeries;
+        line->setObjectName(QStringLiteral("GradientLine_%1").arg(i));
+        GradientChart->addSeries(line);
+        line->attachAxis(AxisX);
+        line->attachAxis(AxisY);
+        Lines[i] = line;
+    }
+    PresentWeight = new QLineSeries;
+    PresentWeight->setObjectName(QStringLiteral("PresentWeight"));
+    PresentWeight->setName(QStringLiteral("текущий вес"));
+    PresentWeight->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+    GradientChart->addSeries(PresentWeight);
+    PresentWeight->attachAxis(AxisX);
+    PresentWeight->attachAxis(AxisY);
+    CrossingMarks = new QScatterSeries;
+    CrossingMarks->setObjectName(QStringLiteral("CrossingMarks"));
+    CrossingMarks->setName(QStringLiteral("смена мест"));
+    CrossingMarks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    CrossingMarks->setMarkerSize(10.0);
+    CrossingMarks->setColor(Qt::white);
+    CrossingMarks->setBorderColor(Qt::black);
+    GradientChart->addSeries(CrossingMarks);
+    CrossingMarks->attachAxis(AxisX);
+    CrossingMarks->attachAxis(AxisY);
+
+    chGradient = new QChartView(GradientChart, page);
+    chGradient->setObjectName(QStringLiteral("chGradient"));
+    chGradient->setRenderHint(QPainter::Antialiasing);
+    chGradient->setInteractive(false);
+    chGradient->setMinimumSize(420, 300);
+    lbLegend = MakeLabel(page, "lbLegend", QString(), false);
+    lbLegend->setWordWrap(true);
+    lbLegend->setTextFormat(Qt::RichText);
+
+    tbCrossings = new QTableWidget(0, 3, page);
+    tbCrossings->setObjectName(QStringLiteral("tbCrossings"));
+    tbCrossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
+    tbCrossings->setHorizontalHeaderLabels(
+        {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
+    tbCrossings->verticalHeader()->hide();
+    tbCrossings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tbCrossings->setSelectionMode(QAbstractItemView::NoSelection);
+    tbCrossings->setWordWrap(true);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    tbCrossings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lbCrossingsNote = MakeLabel(page, "lbCrossingsNote", QString(), false);
+    lbCrossingsNote->setWordWrap(true);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(MakeLabel(page, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
+    side->addWidget(tbCrossings, 1);
+    side->addWidget(lbCrossingsNote);
+    auto* chartSide = new QVBoxLayout;
+    chartSide->addWidget(chGradient, 1);
+    chartSide->addWidget(lbLegend);
+    auto* columns = new QHBoxLayout(page);
+    columns->addLayout(chartSide, 3);
+    columns->addLayout(side, 2);
+}
+
+void TfmSensitivity::CreateDynamicView(QWidget* page)
+{
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(10);
+    grid->addWidget(MakeLabel(page, "lbWeights", QStringLiteral("Глобальные веса элементов уровня"), true), 0, 0, 1, 3);
+    for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
+        const int row = static_cast<int>(k) + 1;
+        WeightNames[k] = MakeLabel(page, "", QString(), false);
+        WeightNames[k]->setObjectName(QStringLiteral("WeightName_%1").arg(k));
+        WeightNames[k]->setFixedWidth(NameColumnWidth);
+        auto* slider = new QSlider(Qt::Horizontal, page);
+        slider->setObjectName(QStringLiteral("WeightSlider_%1").arg(k));
+        // Until a level is shown, named by its place; then by its element.
+        slider->setAccessibleName(QStringLiteral("Вес элемента %1").arg(k + 1));
+        // One step short of 1: an element holding the whole level could not be moved back.
+        slider->setRange(0, SliderSteps - 1);
+        slider->setSingleStep(10);
+        slider->setPageStep(500);
+        slider->setMinimumWidth(160);
+        connect(slider, &QSlider::valueChanged, this, [this, k](int value) { SliderMoved(k, value); });
+        WeightSliders[k] = slider;
+        WeightValues[k] = MakeLabel(page, "", QString(), false);
+        WeightValues[k]->setObjectName(QStringLiteral("WeightValue_%1").arg(k));
+        WeightValues[k]->setFixedWidth(ValueColumnWidth);
+        grid->addWidget(WeightNames[k], row, 0);
+        grid->addWidget(slider, row, 1);
+        grid->addWidget(WeightValues[k], row, 2);
+    }
+    auto* hint = MakeLabel(page, "lbDynamicHint",
+        QStringLiteral("Передвиньте вес одного элемента: веса остальных элементов уровня меняются "
+                       "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
+        false);
+    hint->setWordWrap(true);
+    grid->addWidget(hint, static_cast<int>(MaxElementsPerLevel) + 1, 0, 1, 3);
+    grid->setRowStretch(static_cast<int>(MaxElementsPerLevel) + 2, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeLabel(page, "lbAlternatives", QStringLiteral("Итоговые приоритеты альтернатив"), true));
+    Bars = new CSensitivityBars(page);
+    Bars->setObjectName(QStringLiteral("Bars"));
+    right->addWidget(Bars);
+    right->addStretch(1);
+    btReset = new QPushButton(QStringLiteral("Сбросить"), page);
+    btReset->setObjectName(QStringLiteral("btReset"));
+    btReset->setAutoDefault(false);
+    connect(btReset, &QPushButton::clicked, this, &TfmSensitivity::btResetClick);
+    auto* resetRow = new QHBoxLayout;
+    resetRow->addStretch(1);
+    resetRow->addWidget(btReset);
+    right->addLayout(resetRow);
+
+    auto* columns = new QHBoxLayout(page);
+    columns->addLayout(grid, 1);
+    columns->addSpacing(12);
+    columns->addLayout(right, 1);
+}
+
+void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, std::uint32_t level, std::uint32_t position)
+{
+    LevelCount = std::min(project.LevelCount(), MaxLevels);
+    for (std::uint32_t l = 0; l < LevelCount; ++l) {
+        const std::uint32_t count = l == 0 ? 1U : project.ElementsInLevelChecked(l);
+        for (std::uint32_t e = 0; e < count; ++e) {
+            Names[l][e] = Text(project.Element(e, l).Name);
+        }
+    }
+    *Input = SensitivityInputOf(project);
+    AnalyseSensitivity(project, *Analysis);
+    // Each alternative keeps the colour of its slice in the results table.
+    const CResultList results = FinalResults(project);
+    for (std::uint32_t r = 0; r < results.Count; ++r) {
+        AlternativeColours[results.Rows[r].Position] = ToQColor(results.Rows[r].Colour);
+    }
+    const std::uint32_t bottom = LevelCount == 0 ? 0U : LevelCount - 1;
+    Bars->SetAlternatives(results.Count, Names[bottom], AlternativeColours);
+
+    const bool middle = LevelCount >= 3;
+    cbLevel->setEnabled(middle);
+    cbElement->setEnabled(middle);
+    tbViews->setEnabled(middle);
+    if (!middle) {
+        lbCritical->setText(QStringLiteral("В проекте нет промежуточных уровней: анализировать нечего"));
+        const QSignalBlocker levels(cbLevel);
+        const QSignalBlocker elements(cbElement);
+        cbLevel->clear();
+        cbElement->clear();
+        Level = 0;
+        Position = 0;
+        return;
+    }
+    lbCritical->setText(Text(CriticalChangeText(project, Analysis->Critical, DecimalSeparator())));
+    Level = std::clamp(level, 1U, LevelCount - 2);
+    Position = std::min(position, Input->Count[Level] - 1);
+    FillLevels();
+}
+
+void TfmSensitivity::FillLevels()
+{
+    {
+        const QSignalBlocker blocker(cbLevel);
+        cbLevel->clear();
+        for (std::uint32_t l = 1; l + 1 < LevelCount; ++l) {
+            cbLevel->addItem(QString::number(l));
+        }
+        cbLevel->setCurrentIndex(static_cast<int>(Level) - 1);
+    }
+    cbLevelChange(cbLevel->currentIndex());
+}
+
+void TfmSensitivity::cbLevelChange(int index)
+{
+    if (index < 0) {
+        return;
+    }
+    const auto chosen = static_cast<std::uint32_t>(index) + 1;
+    if (chosen != Level) {
+        Position = 0;
+    }
+    Level = chosen;
+    {
+        const QSignalBlocker blocker(cbElement);
+        cbElement->clear();
+        for (std::uint32_t e = 0; e < Input->Count[Level]; ++e) {
+            cbElement->addItem(Numbered(e, Names[Level][e]));
+        }
+        cbElement->setCurrentIndex(static_cast<int>(Position));
+    }
+    ResetDynamic();
+    ShowGradient();
+}
+
+void TfmSensitivity::cbElementChange(int index)
+{
+    if (index < 0) {
+        return;
+    }
+    Position = static_cast<std::uint32_t>(index);
+    ShowGradient();
+}
+
+void TfmSensitivity::ShowGradient()
+{
+    const CElementSensitivity& element = Analysis->Elements[Level][Position];
+    const std::uint32_t bottom = LevelCount - 1;
+    const std::uint32_t m = Input->Count[bottom];
+    double top = 0.0;
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        QLineSeries* line = Lines[i];
+        const bool shown = element.HasLines && i < m;
+        line->clear();
+        if (shown) {
+            line->setName(Names[bottom][i]);
+            line->setPen(QPen(AlternativeColours[i], 2.5));
+            line->append(0.0, element.AtZero[i]);
+            line->append(1.0, element.AtOne[i]);
+            top = std::max({top, element.AtZero[i], element.AtOne[i]});
+        }
+        line->setVisible(shown);
+    }
+    QString legend;
+    for (std::uint32_t i = 0; element.HasLines && i < m; ++i) {
+        legend += QStringLiteral("<span style=\"color:%1; font-size:large\">&#9632;</span>&nbsp;%2 &nbsp; ")
+                      .arg(AlternativeColours[i].name(), Names[bottom][i].toHtmlEscaped());
+    }
+    lbLegend->setText(legend);
+    top = std::max(0.1, std::ceil(top * 10.0 - 1e-9) / 10.0);
+    AxisY->setRange(0.0, top);
+    AxisY->setTickCount(static_cast<int>(std::lround(top * 10.0)) + 1);
+    AxisX->setTitleText(QStringLiteral("Вес элемента «%1»").arg(Names[Level][Position]));
+    // The chosen element stands out among the sliders too.
+    for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
+        QFont font = WeightNames[k]->font();
+        font.setBold(k == Position);
+        WeightNames[k]->setFont(font);
+    }
+
+    PresentWeight->clear();
+    PresentWeight->append(element.Weight, 0.0);
+    PresentWeight->append(element.Weight, top);
+
+    CrossingMarks->clear();
+    tbCrossings->setRowCount(static_cast<int>(element.CrossingCount));
+    std::array<double, MaxElementsPerLevel> at{};
+    for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+        const CCrossing& crossing = element.Crossings[c];
+        if (AlternativesAt(element, crossing.Weight, at.data())) {
+            CrossingMarks->append(crossing.Weight, at[crossing.First]);
+        }
+        const int row = static_cast<int>(c);
+        tbCrossings->setItem(row, 0, new QTableWidgetItem(TruncatedText(crossing.Weight, 4)));
+        tbCrossings->setItem(row, 1,
+            new QTableWidgetItem(
+                Names[bottom][crossing.First] + QStringLiteral(" и ") + Names[bottom][crossing.Second]));
+        tbCrossings->setItem(row, 2, new QTableWidgetItem(Names[bottom][crossing.LeaderAfter]));
+    }
+    QString note;
+    if (!element.HasLines) {
+        note = QStringLiteral("Элемент несёт весь вес уровня: менять нечего.");
+    } else if (element.CrossingCount == 0) {
+        note = QStringLiteral("При любом весе этого элемента порядок альтернатив прежний.");
+    } else {
+        note = QStringLiteral("Пунктир: текущий вес %1. Кружки и строки таблицы: при каком весе две альтернативы "
+                              "меняются местами и какая из них впереди при большем весе.")
+                   .arg(TruncatedText(element.Weight, 4));
+    }
+    lbCrossingsNote->setText(note);
+}
+
+void TfmSensitivity::ResetDynamic()
+{
+    *Current = *Input;
+    MovingPosition = MaxElementsPerLevel;
+    const std::uint32_t count = Input->Count[Level];
+    for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
+        const bool used = k < count;
+        WeightNames[k]->setVisible(used);
+        WeightSliders[k]->setVisible(used);
+        WeightValues[k]->setVisible(used);
+        if (used) {
+            SetElidedText(WeightNames[k], Numbered(k, Names[Level][k]), NameColumnWidth);
+            WeightSliders[k]->setAccessibleName(QStringLiteral("Вес элемента «%1»").arg(Names[Level][k]));
+        }
+        Weights[k] = Input->Global[Level][k];
+        Alternatives[k] = Input->Global[LevelCount - 1][k];
+    }
+    ShowWeights();
+}
+
+void TfmSensitivity::SliderMoved(std::uint32_t position, int value)
+{
+    if (Level == 0 || position >= Input->Count[Level]) {
+        return;
+    }
+    const double x = static_cast<double>(value) / SliderSteps;
+    // A move of another element starts from the weights as they stand.
+    if (MovingPosition != position) {
+        *MoveStart = *Current;
+        *Moving = AnalyseElement(*MoveStart, Level, position);
+        MovingPosition = position;
+    }
+    std::array<double, MaxElementsPerLevel> weights{};
+    std::array<double, MaxElementsPerLevel> alternatives{};
+    if (!MovedLevelWeights(*MoveStart, Level, position, x, weights.data())
+        || !AlternativesAt(*Moving, x, alternatives.data())) {
+        ShowWeights(); // this element holds the whole level: it stays where it is
+        return;
+    }
+    const std::uint32_t bottom = LevelCount - 1;
+    for (std::uint32_t k = 0; k < Input->Count[Level]; ++k) {
+        Weights[k] = weights[k];
+        Current->Global[Level][k] = weights[k];
+    }
+    for (std::uint32_t i = 0; i < Input->Count[bottom]; ++i) {
+        Alternatives[i] = alternatives[i];
+        Current->Global[bottom][i] = alternatives[i];
+    }
+    ShowWeights();
+}
+
+void TfmSensitivity::ShowWeights()
+{
+    for (std::uint32_t k = 0; k < Input->Count[Level] && k < MaxElementsPerLevel; ++k) {
+        const QSignalBlocker blocker(WeightSliders[k]);
+        WeightSliders[k]->setValue(static_cast<int>(std::lround(Weights[k] * SliderSteps)));
+        WeightValues[k]->setText(TruncatedText(Weights[k], 4));
+    }
+    Bars->SetValues(Alternatives.data());
+}
+
+void TfmSensitivity::btResetClick()
+{
+    ResetDynamic();
+}
+
+void TfmSensitivity::showEvent(QShowEvent* event)
+{
+    // Centred on its owner, as the level priorities window is.
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : QApplication::activeWindow();
+    if (owner != nullptr && owner != this) {
+        const QRect frame = frameGeometry();
+        move(owner->frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class CSensitivityBars;
+class CUserProjectModel;
+struct CElementSensitivity;
+struct CSensitivityAnalysis;
+struct CSensitivityInput;
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QScatterSeries;
+class QSlider;
+class QTabWidget;
+class QTableWidget;
+class QValueAxis;
+
+// How far each weight of a middle level may move before the ranking changes. Created
+// once for the whole run and shown modally; the caller computes the priorities first.
+// It reads the project and never changes it: the moved weights live only here.
+class TfmSensitivity final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfmSensitivity)
+
+public:
+    explicit TfmSensitivity(QWidget* parent = nullptr);
+    ~TfmSensitivity() override;
+
+    // Fills the window for the element at (position, level), kept inside the middle levels;
+    // a project without middle levels shows that there is nothing to analyse.
+    void ShowSensitivity(const CUserProjectModel& project, std::uint32_t level, std::uint32_t position);
+
+    [[nodiscard]] std::uint32_t ShownLevel() const { return Level; }
+    [[nodiscard]] std::uint32_t ShownPosition() const { return Position; }
+    // The dynamic view's weights of the level's elements and the alternatives' values,
+    // in position order.
+    [[nodiscard]] double MovedWeight(std::uint32_t position) const { return Weights[position]; }
+    [[nodiscard]] double MovedAlternative(std::uint32_t position) const { return Alternatives[position]; }
+
+    QLabel* lbCritical = nullptr;
+    QComboBox* cbLevel = nullptr;
+    QComboBox* cbElement = nullptr;
+    QTabWidget* tbViews = nullptr;
+    // Gradient view.
+    QChartView* chGradient = nullptr;
+    QLabel* lbLegend = nullptr;
+    QTableWidget* tbCrossings = nullptr;
+    QLabel* lbCrossingsNote = nullptr;
+    // Dynamic view.
+    QWidget* pnDynamic = nullptr;
+    std::array<QLabel*, MaxElementsPerLevel> WeightNames{};
+    std::array<QSlider*, MaxElementsPerLevel> WeightSliders{};
+    std::array<QLabel*, MaxElementsPerLevel> WeightValues{};
+    CSensitivityBars* Bars = nullptr;
+    QPushButton* btReset = nullptr;
+    QPushButton* btClose = nullptr;
+
+    // A slider position per unit of weight.
+    static constexpr int SliderSteps = 10000;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateGradientView(QWidget* page);
+    void CreateDynamicView(QWidget* page);
+    void FillLevels();
+    void cbLevelChange(int index);
+    void cbElementChange(int index);
+    void ShowGradient();
+    void ResetDynamic();
+    void SliderMoved(std::uint32_t position, int value);
+    void ShowWeights();
+    void btResetClick();
+
+    std::unique_ptr<CSensitivityInput> Input;
+    std::unique_ptr<CSensitivityAnalysis> Analysis;
+    // The dynamic view: the weights and alternatives as they stand, and the move in
+    // progress, measured from where it started.
+    std::unique_ptr<CSensitivityInput> Current;
+    std::unique_ptr<CSensitivityInput> MoveStart;
+    std::unique_ptr<CElementSensitivity> Moving;
+    std::uint32_t MovingPosition = MaxElementsPerLevel; // none
+    std::array<double, MaxElementsPerLevel> Weights{};
+    std::array<double, MaxElementsPerLevel> Alternatives{};
+
+    std::uint32_t Level = 0;
+    std::uint32_t Position = 0;
+    std::uint32_t LevelCount = 0;
+    std::array<std::array<QString, MaxElementsPerLevel>, MaxLevels> Names;
+    std::array<QColor, MaxElementsPerLevel> AlternativeColours;
+
+    QChart* GradientChart = nullptr;
+    QValueAxis* AxisX = nullptr;
+    QValueAxis* AxisY = nullptr;
+    std::array<QLineSeries*, MaxElementsPerLevel> Lines{};
+    QLineSeries* PresentWeight = nullptr;
+    QScatterSeries* CrossingMarks = nullptr;
+};

@@ -1,0 +1,793 @@
+#include "gui/view/TUserProject.h"
+
+#include "core/results/Synthesis.h"
+#include "gui/judgement/TfmExpertForm.h"
+#include "gui/results/CResultsView.h"
+#include "gui/results/TfmCurrentPriorityLevel.h"
+#include "gui/results/TfmSensitivity.h"
+#include "gui/view/CBevel_of_HElement.h"
+#include "gui/view/CHierarchyCanvas.h"
+#include "gui/view/CHierarchyElementBox.h"
+#include "gui/view/CProjectEditCommand.h"
+#include "gui/view/PanelGlyphs.h"
+#include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/TAddNewLevel.h"
+#include "gui/widgets/TfmElementEdit.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+constexpr int PanelWidth = 37;
+constexpr int PanelButtonLeft = 5;
+constexpr int PanelButtonSize = 23;
+constexpr int PanelGlyphSize = 17;
+constexpr int HorizontalScrollStep = 40;
+// Room left beyond the farthest frame when the canvas grows to hold it.
+constexpr int CanvasMargin = 10;
+
+QString MessageCaption()
+{
+    return QStringLiteral("Message");
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+} // namespace
+
+TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* parent)
+    : QWidget(parent)
+    , Services(services)
+{
+    auto* rows = new QHBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    CreatePanel();
+    rows->addWidget(UserPanel);
+
+    ScrollBox = new QScrollArea(this);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(false);
+    HierarchyCanvas = new CHierarchyCanvas;
+    HierarchyCanvas->setObjectName(QStringLiteral("HierarchyCanvas"));
+    HierarchyCanvas->PaintLinks = [this](QPainter& painter) { FormPaint(painter); };
+    ScrollBox->setWidget(HierarchyCanvas);
+    ScrollBox->horizontalScrollBar()->setSingleStep(HorizontalScrollStep);
+    ScrollBox->viewport()->installEventFilter(this);
+    rows->addWidget(ScrollBox, 1);
+
+    CreateMenus();
+    CreateUndo();
+    CreateElements();
+    // Over the canvas, in the canvas's own coordinates; hidden until the results button.
+    ResultsView = new CResultsView(HierarchyCanvas);
+    ResultsView->setObjectName(QStringLiteral("ResultsView"));
+    ResultsView->move(0, 0);
+    ResultsView->raise();
+}
+
+TUserProject::~TUserProject() = default;
+
+void TUserProject::CreatePanel()
+{
+    UserPanel = new QFrame(this);
+    UserPanel->setObjectName(QStringLiteral("UserPanel"));
+    UserPanel->setFixedWidth(PanelWidth);
+    UserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    UserPanel->setLineWidth(1);
+
+    const auto makeButton = [this](const char* name, int top, const char* hint, const QIcon& glyph) {
+        auto* button = new QToolButton(UserPanel);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(PanelButtonLeft, top, PanelButtonSize, PanelButtonSize);
+        button->setToolTip(QString::fromUtf8(hint));
+        // A glyph alone says nothing to a screen reader: the hint names the button.
+        button->setAccessibleName(button->toolTip());
+        button->setIcon(glyph);
+        button->setIconSize(QSize(PanelGlyphSize, PanelGlyphSize));
+        // Speed buttons: they never take the keyboard focus.
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    };
+    btHierarchyType = makeButton("btHierarchyType", 11, "Ориентация иерархии", PanelGlyphs::Orientation());
+    btEditMode = makeButton("btEditMode", 74, "Режим редактирования", PanelGlyphs::EditMode());
+    btExpertMode = makeButton("btExpertMode", 98, "Режим работы эксперта", PanelGlyphs::ExpertMode());
+    btResultsView = makeButton("btResultsView", 154, "Показать результат", PanelGlyphs::ResultsView());
+    btClone = makeButton("btClone", 214, "Клонировать проект", PanelGlyphs::Clone());
+
+    // Group 1: exactly one mode is down. Groups 2 and 3 toggle on their own.
+    btHierarchyType->setCheckable(true);
+    btEditMode->setCheckable(true);
+    btExpertMode->setCheckable(true);
+    btResultsView->setCheckable(true);
+    ModeGroup = new QButtonGroup(this);
+    ModeGroup->setExclusive(true);
+    ModeGroup->addButton(btEditMode);
+    ModeGroup->addButton(btExpertMode);
+    btEditMode->setChecked(true);
+
+    connect(btHierarchyType, &QToolButton::clicked, this, [this] { btHierarchyTypeClick(); });
+    connect(btEditMode, &QToolButton::clicked, this, [this] { btEditModeClick(); });
+    connect(btExpertMode, &QToolButton::clicked, this, [this] { btExpertModeClick(); });
+    connect(btResultsView, &QToolButton::clicked, this, [this] { btResultsViewClick(); });
+    connect(btClone, &QToolButton::clicked, this, [this] { btCloneClick(); });
+}
+
+void TUserProject::CreateMenus()
+{
+    const auto makeAction = [](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnChartMenu = new QMenu(this);
+    mnChartMenu->setObjectName(QStringLiteral("mnChartMenu"));
+    mnAddElement = makeAction(mnChartMenu, "mnAddElement", "Добавить элемент");
+    mnDelElement = makeAction(mnChartMenu, "mnDelElement", "Удалить элемент");
+    N3 = mnChartMenu->addSeparator();
+    N3->setObjectName(QStringLiteral("N3"));
+    mnAddLevel = makeAction(mnChartMenu, "mnAddLevel", "Добавить уровень");
+    mnDelLevel = makeAction(mnChartMenu, "mnDelLevel", "Удалить уровень");
+
+    mnCurrentLevelMenu = new QMenu(this);
+    mnCurrentLevelMenu->setObjectName(QStringLiteral("mnCurrentLevelMenu"));
+    mnCurrentPriority = makeAction(mnCurrentLevelMenu, "mnCurrentPriority", "Показать приоритеты уровня");
+    mnSensitivity = makeAction(mnCurrentLevelMenu, "mnSensitivity", "Анализ чувствительности");
+    // Only a middle level has weights to move: the bottom level's elements have none.
+    connect(mnCurrentLevelMenu, &QMenu::aboutToShow, this,
+        [this] { mnSensitivity->setEnabled(CurrentElementLevel + 1 < Model().LevelCount()); });
+    connect(mnSensitivity, &QAction::triggered, this, [this] { mnSensitivityClick(); });
+
+    connect(mnAddElement, &QAction::triggered, this, [this] { mnAddElementClick(); });
+    connect(mnDelElement, &QAction::triggered, this, [this] { mnDelElementClick(); });
+    connect(mnAddLevel, &QAction::triggered, this, [this] { mnAddLevelClick(); });
+    connect(mnDelLevel, &QAction::triggered, this, [this] { mnDelLevelClick(); });
+    connect(mnCurrentPriority, &QAction::triggered, this, [this] { mnCurrentPriorityClick(); });
+}
+
+void TUserProject::CreateUndo()
+{
+    UndoStack = new QUndoStack(this);
+    // Shortcuts of this window alone, not menu items: with several projects open the
+    // keys act on the one that has the keyboard, the active one.
+    const auto makeAction = [this](const char* name, const QList<QKeySequence>& keys) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        return action;
+    };
+    acUndo = makeAction("acUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    acRedo = makeAction("acRedo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(acUndo, &QAction::triggered, this, [this] { UndoClick(); });
+    connect(acRedo, &QAction::triggered, this, [this] { RedoClick(); });
+}
+
+void TUserProject::RecordStep(const char* text)
+{
+    CHierarchyChange change = ProjectDocument.EndStep();
+    if (change.Empty()) {
+        return;
+    }
+    UndoStack->push(new CProjectEditCommand(
+        ProjectDocument, std::move(change), [this] { Redraw(); }, QString::fromUtf8(text)));
+}
+
+void TUserProject::UndoClick()
+{
+    // Like every other edit, it waits while the results are shown.
+    if (!btResultsView->isChecked()) {
+        UndoStack->undo();
+    }
+}
+
+void TUserProject::RedoClick()
+{
+    if (!btResultsView->isChecked()) {
+        UndoStack->redo();
+    }
+}
+
+void TUserProject::CreateElements()
+{
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            // The frame first, so the box stands above it.
+            Bevels[p][k] = new CBevel_of_HElement(HierarchyCanvas);
+            auto* box = new CHierarchyElementBox(p, k, HierarchyCanvas);
+            box->setObjectName(QStringLiteral("Element_%1_%2").arg(p).arg(k));
+            connect(box, &CHierarchyElementBox::Pressed, this,
+                [this](std::uint32_t position, std::uint32_t level) { ElementMouseDown(position, level); });
+            connect(box, &CHierarchyElementBox::DoubleClicked, this, &TUserProject::ElementDoubleClick);
+            Boxes[p][k] = box;
+        }
+    }
+    SetElementMenus(mnChartMenu);
+}
+
+bool TUserProject::EditModeOn() const
+{
+    return btEditMode->isChecked();
+}
+
+bool TUserProject::ExpertModeOn() const
+{
+    return btExpertMode->isChecked();
+}
+
+void TUserProject::BuildNewHierarchy(
+    std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment)
+{
+    Model().BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
+    FinishBuild();
+}
+
+bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
+{
+    if (!Model().BuildLoadedHierarchy(record)) {
+        return false;
+    }
+    FinishBuild();
+    return true;
+}
+
+void TUserProject::FinishBuild()
+{
+    // A hierarchy built afresh has no history to go back to.
+    UndoStack->clear();
+    SetElementMenus(ExpertModeOn() ? mnCurrentLevelMenu : mnChartMenu);
+    RefreshCaptions();
+    if (Vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    ShowHierarchy(true);
+    RedrawLinks();
+}
+
+QSize TUserProject::OuterSize() const
+{
+    if (const auto* subWindow = qobject_cast<const QMdiSubWindow*>(parentWidget())) {
+        return subWindow->size();
+    }
+    if (isWindow()) {
+        return frameGeometry().size();
+    }
+    return size();
+}
+
+void TUserProject::LayoutHorizontal()
+{
+    const CCriticalSectionGuard guard(Lock);
+    LaidOutSize = OuterSize();
+    ::LayoutHorizontal(*Places, LaidOutSize.height());
+    ApplyLayout();
+}
+
+void TUserProject::LayoutVertical()
+{
+    const CCriticalSectionGuard guard(Lock);
+    LaidOutSize = OuterSize();
+    ::LayoutVertical(*Places, LaidOutSize.width());
+    ApplyLayout();
+}
+
+void TUserProject::LayOutAgain()
+{
+    if (Vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    RedrawLinks();
+}
+
+void TUserProject::CentreLevels()
+{
+    const CCriticalSectionGuard guard(Lock);
+    ::CentreLevels(*Places, Model(), Vertical);
+    ApplyLayout();
+}
+
+void TUserProject::ApplyLayout()
+{
+    Shift = ReachableShift(*Places, Model());
+    for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+        // Level 0 holds the goal alone; its other slots are never placed.
+        const std::uint32_t positions = k == 0 ? 1 : MaxElementsPerLevel;
+        for (std::uint32_t p = 0; p < positions; ++p) {
+            const CElementPlace& place = Places->Places[p][k];
+            Boxes[p][k]->setGeometry(
+                place.Box.Left + Shift.X, place.Box.Top + Shift.Y, place.Box.Width, place.Box.Height);
+            Bevels[p][k]->setGeometry(
+                place.Frame.Left + Shift.X, place.Frame.Top + Shift.Y, place.Frame.Width, place.Frame.Height);
+        }
+    }
+    UpdateCanvasSize();
+}
+
+void TUserProject::UpdateCanvasSize()
+{
+    // The canvas reaches past the farthest in-use frame, so the scroll bars reach it.
+    int right = 0;
+    int bottom = 0;
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            if (!Model().SlotInUse(p, k)) {
+                continue;
+            }
+            const CRect& frame = Places->Places[p][k].Frame;
+            right = std::max(right, frame.Left + Shift.X + frame.Width);
+            bottom = std::max(bottom, frame.Top + Shift.Y + frame.Height);
+        }
+    }
+    if (ResultsView != nullptr && ResultsView->isVisible()) {
+        right = std::max(right, ResultsView->geometry().right());
+        bottom = std::max(bottom, ResultsView->geometry().bottom());
+    }
+    const QSize viewport = ScrollBox->viewport()->size();
+    const QSize wanted(
+        std::max(viewport.width(), right + CanvasMargin), std::max(viewport.height(), bottom + CanvasMargin));
+    if (HierarchyCanvas->size() != wanted) {
+        HierarchyCanvas->resize(wanted);
+    }
+    ScrollBox->horizontalScrollBar()->setSingleStep(HorizontalScrollStep);
+}
+
+void TUserProject::RefreshCaptions()
+{
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
+        }
+    }
+}
+
+void TUserProject::RedrawLinks()
+{
+    // Qt paints only inside paint events: erasing the old links is a repaint of the
+    // canvas, which draws the current ones.
+    HierarchyCanvas->update();
+}
+
+void TUserProject::ShowHierarchy(bool visible)
+{
+    // Shown one by one under a visible canvas, each of some 180 widgets would be laid
+    // out and queued for painting on its own; under a hidden one they just change state.
+    const bool canvasShown = HierarchyCanvas->isVisible();
+    if (canvasShown) {
+        HierarchyCanvas->hide();
+    }
+    for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+        for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+            const bool show = visible && k < Model().LevelCount() && Model().SlotInUse(p, k);
+            Bevels[p][k]->setVisible(show);
+            Boxes[p][k]->setVisible(show);
+        }
+    }
+    if (canvasShown) {
+        HierarchyCanvas->show();
+    }
+}
+
+void TUserProject::FormPaint(QPainter& painter)
+{
+    const CCriticalSectionGuard guard(Lock);
+    if (!Model().Built()) {
+        return;
+    }
+    TElementGridOf<bool> visible{};
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            visible[p][k] = !Boxes[p][k]->isHidden();
+        }
+    }
+    ComputeLinks(*Links, *Places, Model(), visible, Vertical);
+    painter.translate(Shift.X, Shift.Y);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    for (std::uint32_t i = 0; i < Links->Count; ++i) {
+        const CLinkLine& line = Links->Lines[i];
+        painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
+    }
+}
+
+void TUserProject::ToggleOrientation()
+{
+    {
+        const CCriticalSectionGuard guard(Lock);
+        Vertical = !Vertical;
+    }
+    const bool vertical = Vertical;
+    RedrawLinks();
+    ShowHierarchy(false);
+    if (vertical) {
+        LayoutVertical();
+    } else {
+        LayoutHorizontal();
+    }
+    CentreLevels();
+    ShowHierarchy(true);
+    RedrawLinks();
+    if (Services.AddNewLevel != nullptr) {
+        Services.AddNewLevel->SetPlacementCaptions(vertical);
+    }
+}
+
+void TUserProject::SetElementMenus(QMenu* menu)
+{
+    // The goal never carries a menu.
+    for (std::uint32_t k = 1; k < MaxLevels; ++k) {
+        for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+            Boxes[p][k]->SetContextMenu(menu);
+        }
+    }
+}
+
+bool TUserProject::CheckFatalModelError()
+{
+    if (!Model().FatalErrorRaised()) {
+        return false;
+    }
+    if (!FatalErrorShown) {
+        FatalErrorShown = true;
+        UserDialogs().Inform(this, QString::fromUtf8(FatalModelErrorText), MessageCaption());
+        ProjectDocument.SetAskSaveOnClose(false);
+        CloseProjectWindow();
+    }
+    return true;
+}
+
+void TUserProject::CloseProjectWindow()
+{
+    // Inside the frame the document subwindow closes (and closes this window with it).
+    if (auto* subWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        subWindow->close();
+    } else {
+        close();
+    }
+}
+
+bool TUserProject::SetCurrent(std::uint32_t position, std::uint32_t level)
+{
+    if (!Model().CheckSlot(position, level)) {
+        CheckFatalModelError();
+        return false;
+    }
+    CurrentElementPosition = position;
+    CurrentElementLevel = level;
+    return true;
+}
+
+bool TUserProject::ElementMouseDown(std::uint32_t position, std::uint32_t level)
+{
+    return SetCurrent(position, level);
+}
+
+void TUserProject::ElementDoubleClick()
+{
+    if (Model().FatalErrorRaised()) {
+        return;
+    }
+    ProjectDocument.ElementDoubleClicked();
+    if (EditModeOn()) {
+        EditCurrentElement();
+    }
+    if (ExpertModeOn()) {
+        OpenExpertForm();
+    }
+}
+
+void TUserProject::EditCurrentElement()
+{
+    TfmElementEdit* dialog = Services.ElementEdit;
+    if (dialog == nullptr) {
+        return;
+    }
+    const std::uint32_t p = CurrentElementPosition;
+    const std::uint32_t k = CurrentElementLevel;
+    if (!SetCurrent(p, k)) {
+        return;
+    }
+    const CHierarchy_Element& element = Model().Element(p, k);
+    dialog->LoadElement(Text(element.Name), Text(element.Comment), p == 0 && k == 0);
+    dialog->exec();
+    if (!dialog->Confirmed()) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    ProjectDocument.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
+    if (CheckFatalModelError()) {
+        return;
+    }
+    RecordStep("Редактирование элемента");
+    SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
+}
+
+bool TUserProject::ReportStructureResult(EStructureResult result)
+{
+    if (CheckFatalModelError()) {
+        return false;
+    }
+    const QString refusal = QString::fromUtf8(StructureRefusalText(result));
+    if (!refusal.isEmpty()) {
+        UserDialogs().Inform(this, refusal, MessageCaption());
+        return false;
+    }
+    return result == EStructureResult::Done;
+}
+
+void TUserProject::Redraw()
+{
+    RedrawLinks();
+    CentreLevels();
+    RefreshCaptions();
+    ShowHierarchy(true);
+    RedrawLinks();
+}
+
+void TUserProject::mnAddElementClick()
+{
+    ProjectDocument.BeginStep();
+    if (ReportStructureResult(ProjectDocument.AddElement(CurrentElementLevel))) {
+        RecordStep("Добавить элемент");
+        Redraw();
+    }
+}
+
+void TUserProject::mnDelElementClick()
+{
+    ProjectDocument.BeginStep();
+    if (ReportStructureResult(ProjectDocument.DeleteElement(CurrentElementPosition, CurrentElementLevel))) {
+        RecordStep("Удалить элемент");
+        Redraw();
+    }
+}
+
+void TUserProject::mnAddLevelClick()
+{
+    const EStructureResult allowed = Model().CanAddLevel(CurrentElementLevel);
+    if (allowed != EStructureResult::Done) {
+        ReportStructureResult(allowed);
+        return;
+    }
+    TAddNewLevel* dialog = Services.AddNewLevel;
+    if (dialog == nullptr) {
+        return;
+    }
+    dialog->exec();
+    if (!dialog->Confirmed()) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    if (ReportStructureResult(
+            ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), dialog->PlaceBefore()))) {
+        RecordStep("Добавить уровень");
+        Redraw();
+    }
+}
+
+void TUserProject::mnDelLevelClick()
+{
+    ProjectDocument.BeginStep();
+    if (ReportStructureResult(ProjectDocument.DeleteLevel(CurrentElementLevel))) {
+        RecordStep("Удалить уровень");
+        Redraw();
+    }
+}
+
+void TUserProject::btHierarchyTypeClick()
+{
+    ToggleOrientation();
+}
+
+void TUserProject::btEditModeClick()
+{
+    if (btEditMode->isChecked()) {
+        SetElementMenus(mnChartMenu);
+    }
+}
+
+void TUserProject::btExpertModeClick()
+{
+    if (btExpertMode->isChecked()) {
+        SetElementMenus(mnCurrentLevelMenu);
+    }
+}
+
+void TUserProject::btResultsViewClick()
+{
+    const bool show = btResultsView->isChecked();
+    RedrawLinks();
+    ShowHierarchy(!show);
+    if (show) {
+        ComputeAllPriorities(Model());
+        if (CheckFatalModelError()) {
+            return;
+        }
+    }
+    ShowResultsView(show);
+    // Editing, orientation, expert work and cloning wait while the results are shown.
+    for (QToolButton* button : {btEditMode, btHierarchyType, btExpertMode, btClone}) {
+        button->setEnabled(!show);
+    }
+}
+
+void TUserProject::btCloneClick()
+{
+    emit CloneRequested(this);
+}
+
+void TUserProject::mnCurrentPriorityClick()
+{
+    ComputeAllPriorities(Model());
+    if (CheckFatalModelError()) {
+        return;
+    }
+    ShowLevelPriorities();
+}
+
+void TUserProject::OpenExpertForm()
+{
+    if (Services.ExpertForm != nullptr) {
+        // One step per opening, whatever happened inside: applies, the scale, the keys.
+        const std::uint32_t n = Model().ElementsInLevelChecked(CurrentElementLevel + 1);
+        const TMatrix<int> before = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
+        ProjectDocument.BeginStep();
+        Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
+        // The judging commits the whole working matrix, whose cells beyond the n x n block
+        // hold what an earlier judging left; those are never shown or saved, so an opening
+        // that changed none of the shown judgements is no step (and keeps what redo holds).
+        const TMatrix<int>& after = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
+        bool changed = false;
+        for (std::uint32_t r = 0; r < n && !changed; ++r) {
+            for (std::uint32_t c = 0; c < n && !changed; ++c) {
+                changed = before(r, c) != after(r, c);
+            }
+        }
+        if (changed) {
+            RecordStep("Работа эксперта");
+        }
+    }
+}
+
+void TUserProject::ShowLevelPriorities()
+{
+    TfmCurrentPriorityLevel* window = Services.LevelPriorities;
+    if (window == nullptr) {
+        return;
+    }
+    window->SetLevelRange(CurrentElementLevel, Model().LevelCount());
+    window->ShowLevelPriorities(Model(), CurrentElementLevel);
+    window->exec();
+}
+
+void TUserProject::ShowResultsView(bool show)
+{
+    ResultsView->ShowResultsView(Model(), show);
+    UpdateCanvasSize();
+}
+
+void TUserProject::FillResults()
+{
+    ResultsView->FillResults(Model());
+}
+
+void TUserProject::closeEvent(QCloseEvent* event)
+{
+    if (Services.MayClose && !Services.MayClose(ProjectDocument, *this)) {
+        // A save the user asked for did not happen: the window stays so the work is not lost.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!ProjectDocument.ClosingAll()) {
+        emit Closed(this);
+    }
+}
+
+void TUserProject::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The diagram follows the window (maximising spreads a cramped level at once), laid
+    // out and centred from the new size as after a structure command.
+    if (Model().Built() && OuterSize() != LaidOutSize) {
+        LayOutAgain();
+    }
+}
+
+bool TUserProject::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ScrollBox->viewport() && event->type() == QEvent::Resize) {
+        UpdateCanvasSize();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TUserProject::mnSensitivityClick()
+{
+    ShowSensitivity(CurrentElementLevel, CurrentElementPosition);
+}
+
+void TUserProject::ShowSensitivity(std::uint32_t level, std::uint32_t position)
+{
+    TfmSensitivity* window = Services.Sensitivity;
+    if (window == nullptr) {
+        return;
+    }
+    ComputeAllPriorities(Model());
+    if (CheckFatalModelError()) {
+        return;
+    }
+    window->ShowSensitivity(Model(), level, position);
+    window->exec();
+}
+
+QRect TUserProject::HierarchyExtent() const
+{
+    QRect extent;
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < Model().LevelCount() && k < MaxLevels; ++k) {
+            if (Model().SlotInUse(p, k)) {
+                const CRect& frame = Places->Places[p][k].Frame;
+                extent |= QRect(frame.Left, frame.Top, frame.Width, frame.Height);
+            }
+        }
+    }
+    return extent;
+}
+
+void TUserProject::RenderHierarchy(QPainter& painter) const
+{
+    if (!Model().Built()) {
+        return;
+    }
+    // The elements in use, whether the results view hides them at the moment or not.
+    TElementGridOf<bool> inUse{};
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < Model().LevelCount() && k < MaxLevels; ++k) {
+            inUse[p][k] = Model().SlotInUse(p, k);
+        }
+    }
+    auto links = std::make_unique<CLinkSet>();
+    ComputeLinks(*links, *Places, Model(), inUse, Vertical);
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    for (std::uint32_t i = 0; i < links->Count; ++i) {
+        const CLinkLine& line = links->Lines[i];
+        painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
+    }
+    painter.restore();
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            if (!inUse[p][k]) {
+                continue;
+            }
+            // The frame first, so the box stands above it, as on the canvas.
+            Bevels[p][k]->render(&painter, Bevels[p][k]->pos(), QRegion(), QWidget::DrawWindowBackground);
+            Boxes[p][k]->render(&painter, Boxes[p][k]->pos(), QRegion(), QWidget::DrawWindowBackground);
+        }
+    }
+}

@@ -1,0 +1,237 @@
+#pragma once
+
+// The project window: one per open project, a child of the frame's document area.
+// It owns the core model, the 90 element boxes with their frames (created once,
+// afterwards only placed, styled, shown and hidden), the tool panel and the canvas.
+//
+// The public operations below are what the frame and the other windows rely on.
+
+#include "core/document/CProjectDocument.h"
+#include "core/layout/LayoutGeometry.h"
+#include "core/model/CriticalSection.h"
+
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class TLoadSaveProject;
+class CBevel_of_HElement;
+class TAddNewLevel;
+class TfmCurrentPriorityLevel;
+class TfmSensitivity;
+class TfmElementEdit;
+class TfmExpertForm;
+class CHierarchyCanvas;
+class CResultsView;
+class CHierarchyElementBox;
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QMenu;
+class QPainter;
+class QScrollArea;
+class QToolButton;
+class QUndoStack;
+
+// The shared windows a project window works with, handed over by whoever creates it;
+// a missing one makes its command do nothing.
+struct CProjectWindowServices {
+    TfmElementEdit* ElementEdit = nullptr;
+    TAddNewLevel* AddNewLevel = nullptr;
+    TfmExpertForm* ExpertForm = nullptr;
+    TfmCurrentPriorityLevel* LevelPriorities = nullptr;
+    TfmSensitivity* Sensitivity = nullptr;
+    // The save question when the window closes: false keeps the window open (a save the
+    // user asked for did not happen). Without it the window closes silently.
+    std::function<bool(CProjectDocument&, QWidget&)> MayClose;
+};
+
+class TUserProject final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TUserProject)
+
+public:
+    explicit TUserProject(const CProjectWindowServices& services = {}, QWidget* parent = nullptr);
+    ~TUserProject() override;
+
+    // The shared windows, when the creator hands them over after construction.
+    void SetServices(const CProjectWindowServices& services) { Services = services; }
+
+    CProjectDocument& Document() { return ProjectDocument; }
+    [[nodiscard]] const CProjectDocument& Document() const { return ProjectDocument; }
+    CUserProjectModel& Model() { return ProjectDocument.Model(); }
+    [[nodiscard]] const CUserProjectModel& Model() const { return ProjectDocument.Model(); }
+
+    // The element last pressed with the mouse; the commands act on it.
+    [[nodiscard]] std::uint32_t CurrentPosition() const { return CurrentElementPosition; }
+    [[nodiscard]] std::uint32_t CurrentLevel() const { return CurrentElementLevel; }
+    [[nodiscard]] const std::string& CurrentElementName() const
+    {
+        return Model().Element(CurrentElementPosition, CurrentElementLevel).Name;
+    }
+    // False (and the fatal model error handled: the window closes) outside the grid.
+    bool SetCurrent(std::uint32_t position, std::uint32_t level);
+    [[nodiscard]] bool VerticalOrientation() const { return Vertical; }
+
+    // Stages 1, 2a and 3: the hierarchy from the new-project dialog's values
+    // (already clamped by the caller), laid out and shown.
+    void BuildNewHierarchy(
+        std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment);
+    // Stages 1, 2b and 3 from a filled exchange record; false when the record was refused.
+    bool BuildLoadedHierarchy(const TLoadSaveProject& record);
+
+    // The sensitivity window for an element of a middle level, over this window, with
+    // the priorities computed afresh (the element menu and the frame's analysis menu).
+    void ShowSensitivity(std::uint32_t level, std::uint32_t position);
+    // The hierarchy as the window draws it (links, frames and boxes of the elements in
+    // use, whatever is shown now), in canvas coordinates; its extent is HierarchyExtent.
+    void RenderHierarchy(QPainter& painter) const;
+    [[nodiscard]] QRect HierarchyExtent() const;
+
+    // Switches to the other orientation and redraws (the panel button and the frame menu).
+    void ToggleOrientation();
+
+    // Placing: every slot of levels 1..9 and the goal, from the window's outer size now.
+    void LayoutHorizontal();
+    void LayoutVertical();
+    // Spreads the in-use elements of each level around the goal's axis.
+    void CentreLevels();
+    // The links live only as pixels: this asks the canvas to paint them again.
+    void RedrawLinks();
+    // Every in-use element and its frame; slots not in use always stay hidden.
+    void ShowHierarchy(bool visible);
+
+    // The mouse on an element box. False when the press raised the fatal model
+    // error (the window is then closing).
+    bool ElementMouseDown(std::uint32_t position, std::uint32_t level);
+    void ElementDoubleClick();
+
+signals:
+    // The clone button: whoever holds the window makes the copy.
+    void CloneRequested(TUserProject* project);
+    // The window has closed for good; unless the frame is closing every project
+    // itself, it leaves the open-project registry.
+    void Closed(TUserProject* project);
+
+public:
+    // The size the layout works from: the outer size of the window that holds the
+    // project (its document subwindow, or this window's frame when it stands alone).
+    [[nodiscard]] QSize OuterSize() const;
+
+    // For the frame and the tests.
+    [[nodiscard]] CHierarchyElementBox* ElementBox(std::uint32_t position, std::uint32_t level) const
+    {
+        return Boxes[position][level];
+    }
+    [[nodiscard]] CBevel_of_HElement* ElementBevel(std::uint32_t position, std::uint32_t level) const
+    {
+        return Bevels[position][level];
+    }
+    [[nodiscard]] CHierarchyCanvas* Canvas() const { return HierarchyCanvas; }
+    [[nodiscard]] CResultsView* ResultsPanel() const { return ResultsView; }
+    // Refills the result table and the pie from the global priorities as they stand.
+    void FillResults();
+    [[nodiscard]] QScrollArea* ScrollArea() const { return ScrollBox; }
+    [[nodiscard]] const CHierarchyLayout& Layout() const { return *Places; }
+    [[nodiscard]] bool EditModeOn() const;
+    [[nodiscard]] bool ExpertModeOn() const;
+    // Every change the user made, as steps to undo and redo (no limit on their number).
+    [[nodiscard]] const QUndoStack& UndoSteps() const { return *UndoStack; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreatePanel();
+    void CreateMenus();
+    void CreateUndo();
+    void CreateElements();
+    void FinishBuild();
+    void ApplyLayout();
+    // The current orientation's layout and centring again, from the window's size now.
+    void LayOutAgain();
+    void UpdateCanvasSize();
+    void RefreshCaptions();
+    void FormPaint(QPainter& painter);
+    void Redraw();
+    // A refusal shown, or the fatal error handled; true when the command was done.
+    bool ReportStructureResult(EStructureResult result);
+    // True (and the window closing) when the last model call raised the fatal error.
+    bool CheckFatalModelError();
+    void CloseProjectWindow();
+    void EditCurrentElement();
+    void SetElementMenus(QMenu* menu);
+    // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
+    // an edit that changed nothing leaves none.
+    void RecordStep(const char* text);
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y; nothing while the results are shown.
+    void UndoClick();
+    void RedoClick();
+
+    void btHierarchyTypeClick();
+    void btEditModeClick();
+    void btExpertModeClick();
+    void btResultsViewClick();
+    void btCloneClick();
+    void mnAddElementClick();
+    void mnDelElementClick();
+    void mnAddLevelClick();
+    void mnDelLevelClick();
+    void mnCurrentPriorityClick();
+    void mnSensitivityClick();
+
+    // The judging windows and cloning come from other parts of the program.
+    void OpenExpertForm();
+    void ShowLevelPriorities();
+    void ShowResultsView(bool show);
+
+    CProjectDocument ProjectDocument;
+    CProjectWindowServices Services;
+    // Entered around painting, layout and the orientation switch; with one thread it
+    // never blocks.
+    CriticalSection Lock;
+    bool Vertical = false;
+    std::uint32_t CurrentElementPosition = 0;
+    std::uint32_t CurrentElementLevel = 0;
+
+    QFrame* UserPanel = nullptr;
+    QToolButton* btHierarchyType = nullptr;
+    QToolButton* btEditMode = nullptr;
+    QToolButton* btExpertMode = nullptr;
+    QToolButton* btResultsView = nullptr;
+    QToolButton* btClone = nullptr;
+    QButtonGroup* ModeGroup = nullptr;
+
+    QMenu* mnChartMenu = nullptr;
+    QAction* mnAddElement = nullptr;
+    QAction* mnDelElement = nullptr;
+    QAction* N3 = nullptr;
+    QAction* mnAddLevel = nullptr;
+    QAction* mnDelLevel = nullptr;
+    QMenu* mnCurrentLevelMenu = nullptr;
+    QAction* mnCurrentPriority = nullptr;
+    QAction* mnSensitivity = nullptr;
+    QAction* acUndo = nullptr;
+    QAction* acRedo = nullptr;
+    QUndoStack* UndoStack = nullptr;
+
+    QScrollArea* ScrollBox = nullptr;
+    CHierarchyCanvas* HierarchyCanvas = nullptr;
+    CResultsView* ResultsView = nullptr;
+    TElementGridOf<CHierarchyElementBox*> Boxes{};
+    TElementGridOf<CBevel_of_HElement*> Bevels{};
+
+    // Where every box stands, and the links of the last paint (kept to avoid allocating).
+    std::unique_ptr<CHierarchyLayout> Places = std::make_unique<CHierarchyLayout>();
+    std::unique_ptr<CLinkSet> Links = std::make_unique<CLinkSet>();
+    // How far the boxes and links stand from their laid-out places, to keep all in reach.
+    CShift Shift;
+    // The outer size the diagram was last laid out from.
+    QSize LaidOutSize;
+    bool FatalErrorShown = false;
+};

@@ -1,9 +1,0 @@
-set(CORE_SOURCES
-  CJudgingSession.cpp
-  ExpertScaleTable.cpp
-)
-set(GUI_SOURCES
-  CExpertTable_Element.cpp
-  TfmExpertForm.cpp
-  TfmExpertScale.cpp
-)

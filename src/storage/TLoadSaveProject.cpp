@@ -1,8 +1,0 @@
-#include "storage/TLoadSaveProject.h"
-
-CLoadSaveProjectHierarchy_Element::CLoadSaveProjectHierarchy_Element()
-    : Judgements(MaxElementsPerLevel, MaxElementsPerLevel)
-    , Comment(DefaultComment)
-{
-    Judgements.FillOnes();
-}
