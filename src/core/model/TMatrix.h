@@ -3,7 +3,14 @@
 #include <cstdint>
 #include <vector>
 
-// Row-major matrix: TMatrix<int> holds judgements, TMatrix<double> global priorities.
+// The cell values FillOnes and Zero write; a cell type without a conversion from int
+// (the judgement) specialises them.
+template <typename T> struct TMatrixCell {
+    static T One() { return T(1); }
+    static T Zero() { return T(0); }
+};
+
+// Row-major matrix: TMatrix<CJudgement> holds judgements, TMatrix<double> global priorities.
 // Only the operations the model needs; none of them shrinks the storage.
 template <typename T> class TMatrix {
 public:
@@ -34,7 +41,7 @@ public:
     {
         for (std::uint32_t i = 0; i < RowCount; ++i) {
             for (std::uint32_t j = 0; j < RowCount && j < ColCount; ++j) {
-                Rows[i][j] = T(1);
+                Rows[i][j] = TMatrixCell<T>::One();
             }
         }
     }
@@ -43,7 +50,7 @@ public:
     {
         for (auto& row : Rows) {
             for (auto& cell : row) {
-                cell = T(0);
+                cell = TMatrixCell<T>::Zero();
             }
         }
     }
@@ -70,10 +77,10 @@ public:
     void SetRowColOnes(std::uint32_t k)
     {
         for (std::uint32_t i = 0; i <= k && i < RowCount && k < ColCount; ++i) {
-            Rows[i][k] = T(1);
+            Rows[i][k] = TMatrixCell<T>::One();
         }
         for (std::uint32_t i = 0; i <= k && k < RowCount && i < ColCount; ++i) {
-            Rows[k][i] = T(1);
+            Rows[k][i] = TMatrixCell<T>::One();
         }
     }
 
