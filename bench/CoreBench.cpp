@@ -4,6 +4,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/JudgementValue.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
@@ -23,7 +24,7 @@ void FillLargest(CUserProjectModel* m)
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
     for (std::uint32_t k = 0; k < 9; ++k) {
         for (std::uint32_t e = 0; e < 9; ++e) {
-            TMatrix<int> j = m->Element(e, k).Judgements;
+            TMatrix<int> j = CodesOf(m->Element(e, k).Judgements);
             for (std::uint32_t r = 0; r < 9; ++r) {
                 for (std::uint32_t c = r + 1; c < 9; ++c) {
                     const int code = codes[rng() % 17];
@@ -31,7 +32,7 @@ void FillLargest(CUserProjectModel* m)
                     j(c, r) = code == 1 ? 1 : -code;
                 }
             }
-            m->SetJudgements(e, k, j);
+            m->SetJudgements(e, k, JudgementsFromCodes(j));
         }
     }
 }
@@ -46,9 +47,10 @@ std::unique_ptr<CUserProjectModel> LargestProject()
 void BM_ComputeAllPriorities(benchmark::State& state)
 {
     auto m = LargestProject();
+    auto results = std::make_unique<CProjectResults>();
     for (auto _ : state) {
-        ComputeAllPriorities(*m);
-        benchmark::DoNotOptimize(m->GlobalPriority()(0, 9));
+        ComputeAllPriorities(*m, *results);
+        benchmark::DoNotOptimize(results->GlobalPriority()(0, 9));
     }
 }
 BENCHMARK(BM_ComputeAllPriorities);
@@ -68,7 +70,7 @@ void BM_ComputeAllPrioritiesFloor(benchmark::State& state)
         for (std::uint32_t e = 0; e < 9; ++e) {
             for (std::uint32_t r = 0; r < 9; ++r) {
                 for (std::uint32_t c = 0; c < 9; ++c) {
-                    elements[k * 9 + e].a[r][c] = JudgementValue(m->Element(e, k).Judgements(r, c));
+                    elements[k * 9 + e].a[r][c] = JudgementValue(m->Element(e, k).Judgements(r, c).Code());
                 }
             }
         }
@@ -147,7 +149,13 @@ BENCHMARK(BM_DeleteThenAddLevel);
 void BM_UndoStepOfTheLargestEdit(benchmark::State& state)
 {
     auto document = std::make_unique<CProjectDocument>();
-    FillLargest(&document->Model());
+    auto largest = LargestProject();
+    document->BuildNewHierarchy(9, 10, "ЦЕЛЬ", "");
+    for (std::uint32_t k = 0; k < 9; ++k) {
+        for (std::uint32_t e = 0; e < (k == 0 ? 1U : 9U); ++e) {
+            document->CommitJudgements(e, k, largest->Element(e, k).Judgements, 9);
+        }
+    }
     std::size_t slots = 0;
     for (auto _ : state) {
         document->BeginStep();
@@ -165,7 +173,7 @@ BENCHMARK(BM_UndoStepOfTheLargestEdit);
 void BM_ConsistencySuggestions9x9(benchmark::State& state)
 {
     auto m = LargestProject();
-    const TMatrix<int>& judgements = m->Goal().Judgements;
+    const CJudgementMatrix& judgements = m->Goal().Judgements;
     double w[9];
     ComputeLocalPriorities(judgements, 9, w);
     for (auto _ : state) {
@@ -180,9 +188,9 @@ BENCHMARK(BM_ConsistencySuggestions9x9);
 void BM_SensitivityAllMiddleElements(benchmark::State& state)
 {
     auto m = LargestProject();
-    ComputeAllPriorities(*m);
-    const CSensitivityInput input = SensitivityInputOf(*m);
-    const std::uint32_t leader = FinalResults(*m).Rows[0].Position;
+    const auto results = std::make_unique<CProjectResults>(ComputeResults(*m));
+    const CSensitivityInput input = SensitivityInputOf(*m, *results);
+    const std::uint32_t leader = FinalResults(*m, *results).Rows[0].Position;
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     for (auto _ : state) {
         AnalyseSensitivity(input, leader, *analysis);
@@ -202,10 +210,10 @@ BENCHMARK(BM_SensitivityAllMiddleElements);
 void BM_SensitivityFromTheModel(benchmark::State& state)
 {
     auto m = LargestProject();
-    ComputeAllPriorities(*m);
+    const auto results = std::make_unique<CProjectResults>(ComputeResults(*m));
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     for (auto _ : state) {
-        AnalyseSensitivity(*m, *analysis);
+        AnalyseSensitivity(*m, *results, *analysis);
         benchmark::DoNotOptimize(analysis->Critical);
     }
 }

@@ -38,7 +38,7 @@ std::unique_ptr<CUserProjectModel> LargestProject()
                     judgements(r, c) = r == c ? 1 : (r < c ? 3 : -3);
                 }
             }
-            project->SetJudgements(e, k, judgements);
+            project->SetJudgements(e, k, JudgementsFromCodes(judgements));
         }
     }
     return project;

@@ -5,6 +5,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/model/TextLimits.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-struct CJudgement {
+struct CPairJudgement {
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;
     int Code = 1; // 2..9: the row element is preferred; -2..-9: the column element
@@ -28,7 +29,7 @@ struct CJudgement {
 struct CExampleElement {
     std::string Name;
     std::string Comment;
-    std::vector<CJudgement> Judgements; // over the next level
+    std::vector<CPairJudgement> Judgements; // over the next level
 };
 
 struct CExampleProject {
@@ -37,10 +38,10 @@ struct CExampleProject {
 };
 
 // Both halves of a pair, as the comparison window stores them.
-void Judge(TMatrix<int>& matrix, const CJudgement& judgement)
+void Judge(CJudgementMatrix& matrix, const CPairJudgement& judgement)
 {
-    matrix(judgement.Row, judgement.Column) = judgement.Code;
-    matrix(judgement.Column, judgement.Row) = judgement.Code == 1 ? 1 : -judgement.Code;
+    matrix(judgement.Row, judgement.Column) = ::CJudgement::FromCode(judgement.Code);
+    matrix(judgement.Column, judgement.Row) = matrix(judgement.Row, judgement.Column).Mirror();
 }
 
 // What the dialogs would allow: the goal within 14 characters, other names within 9.
@@ -71,7 +72,7 @@ bool Write(const CExampleProject& project, const std::filesystem::path& root, bo
             CLoadSaveProjectHierarchy_Element& slot = record->Elements[e][k];
             slot.Name = element.Name;
             slot.Comment = element.Comment;
-            for (const CJudgement& judgement : element.Judgements) {
+            for (const CPairJudgement& judgement : element.Judgements) {
                 Judge(slot.Judgements, judgement);
             }
         }
@@ -96,15 +97,15 @@ bool Write(const CExampleProject& project, const std::filesystem::path& root, bo
         std::fprintf(stderr, "%s: does not read back: %s\n", path.string().c_str(), outcome.Message.c_str());
         return false;
     }
-    ComputeAllPriorities(*loaded);
+    const CProjectResults computed = ComputeResults(*loaded);
     std::printf("%s\n", project.FileName.c_str());
     for (std::uint32_t k = 0; k + 1 < loaded->LevelCount(); ++k) {
         for (std::uint32_t e = 0; e < loaded->ElementsInLevel(k); ++e) {
             std::printf("  CR %-14s %s\n", loaded->Element(e, k).Name.c_str(),
-                FormatTruncated(loaded->LevelData(e, k).CR, 4).c_str());
+                FormatTruncated(computed.LevelData(e, k).CR, 4).c_str());
         }
     }
-    const CResultList results = FinalResults(*loaded);
+    const CResultList results = FinalResults(*loaded, computed);
     for (std::uint32_t i = 0; i < results.Count; ++i) {
         std::printf("  %s: %s\n", results.Rows[i].Name.c_str(), FormatTruncated(results.Rows[i].Value, 4).c_str());
     }

@@ -21,12 +21,11 @@
 namespace {
 void BM_SensitivityDragStepLargest(benchmark::State& state)
 {
-    CUserProjectModel model;
-    model.BuildNewHierarchy(9, 10, "ВЫБОР", "");
-    JudgeLargest(model);
-    ComputeAllPriorities(model);
+    CProjectDocument document;
+    document.BuildNewHierarchy(9, 10, "ВЫБОР", "");
+    JudgeLargest(document);
     TfmSensitivity window;
-    window.ShowSensitivity(model, 1, 0);
+    window.ShowSensitivity(document.Model(), document.Results(), 1, 0);
     window.tbViews->setCurrentIndex(1);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
@@ -47,7 +46,7 @@ void BM_ProjectReportPdfLargest(benchmark::State& state)
     TUserProject project;
     project.resize(1032, 724);
     project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QStringLiteral("Самый большой проект"));
-    JudgeLargest(project.Model());
+    JudgeLargest(project.Document());
     CReportSubject subject;
     subject.Date = QDate(2026, 1, 1);
     subject.Hierarchy.Extent = project.HierarchyExtent();
@@ -55,7 +54,7 @@ void BM_ProjectReportPdfLargest(benchmark::State& state)
     subject.Hierarchy.Dpi = project.logicalDpiY();
     qsizetype bytes = 0;
     for (auto _ : state) {
-        bytes = ProjectReportPdf(project.Model(), subject).size();
+        bytes = ProjectReportPdf(project.Model(), project.Document().Results(), subject).size();
     }
     state.counters["bytes"] = static_cast<double>(bytes);
 }

@@ -2,6 +2,7 @@
 // and first paint of the largest project, opening the comparison window for nine
 // elements, and the results view. Figures for the notes, never a pass or a fail.
 #include "core/document/CProjectDocument.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CRunLongWindows.h"
 #include "gui/app/TMainForm.h"
@@ -66,8 +67,8 @@ void BM_OpenAndCloseComparisonWindowNine(benchmark::State& state)
     QWidget owner;
     owner.resize(1024, 700);
     CProjectDocument document;
-    document.Model().BuildNewHierarchy(9, 3, "ВЫБОР", "");
-    JudgeLargest(document.Model());
+    document.BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    JudgeLargest(document);
     for (auto _ : state) {
         // Closed from its own event loop as soon as it is up, painted.
         QTimer::singleShot(0, &form, [&form] {
@@ -84,16 +85,19 @@ void BM_ResultsViewShowLargest(benchmark::State& state)
     QWidget canvas;
     canvas.resize(1032, 724);
     auto* view = new CResultsView(&canvas);
-    CUserProjectModel model;
-    model.BuildNewHierarchy(9, 10, "ВЫБОР", "");
-    JudgeLargest(model);
+    CProjectDocument document;
+    document.BuildNewHierarchy(9, 10, "ВЫБОР", "");
+    JudgeLargest(document);
+    const CUserProjectModel& model = document.Model();
+    auto results = std::make_unique<CProjectResults>();
     canvas.show();
     for (auto _ : state) {
-        ComputeAllPriorities(model);
-        view->ShowResultsView(model, true);
+        // The computation the results button runs, then the view filled from it.
+        ComputeAllPriorities(model, *results);
+        view->ShowResultsView(model, *results, true);
         view->repaint();
         state.PauseTiming();
-        view->ShowResultsView(model, false);
+        view->ShowResultsView(model, *results, false);
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
@@ -108,7 +112,7 @@ void BM_ResultsButtonLargest(benchmark::State& state)
     TUserProject project;
     project.resize(1032, 724);
     project.BuildNewHierarchy(9, 10, QStringLiteral("ВЫБОР"), QString());
-    JudgeLargest(project.Model());
+    JudgeLargest(project.Document());
     project.show();
     if (!QTest::qWaitForWindowExposed(&project)) {
         state.SkipWithError("project not exposed");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/CUserProjectModel.h"
+#include "core/document/CProjectDocument.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@
 
 // The largest project of the window benchmarks: ten levels of nine, every matrix judged
 // (consistent enough to be realistic, with intransitive triads here and there).
-inline void JudgeLargest(CUserProjectModel& model)
+inline void JudgeLargest(CProjectDocument& document)
 {
     for (std::uint32_t level = 0; level < 9; ++level) {
         for (std::uint32_t k = 0; k < (level == 0 ? 1U : 9U); ++k) {
@@ -23,7 +23,7 @@ inline void JudgeLargest(CUserProjectModel& model)
                     judgements(j, i) = -v;
                 }
             }
-            model.SetJudgements(k, level, judgements);
+            document.CommitJudgements(k, level, JudgementsFromCodes(judgements), 9);
         }
     }
 }

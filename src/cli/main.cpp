@@ -2,6 +2,7 @@
 // Every figure comes from the core's own computations, exactly as the windows show them.
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Deviations.h"
@@ -63,10 +64,10 @@ void PrintGuidance(const CUserProjectModel& project, std::uint32_t position, std
     }
 }
 
-void PrintSensitivity(const CUserProjectModel& project)
+void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& results)
 {
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(project, *analysis);
+    AnalyseSensitivity(project, results, *analysis);
     const std::uint32_t bottom = project.LevelCount() - 1;
     std::cout << "\nАнализ чувствительности:\n";
     if (project.LevelCount() < 3) {
@@ -112,10 +113,10 @@ nlohmann::json GuidanceJson(const CUserProjectModel& project, std::uint32_t posi
         {"acceptable", guidance.Acceptable()}, {"suggestions", suggestions}};
 }
 
-void AddSensitivityJson(const CUserProjectModel& project, nlohmann::json& root)
+void AddSensitivityJson(const CUserProjectModel& project, const CProjectResults& results, nlohmann::json& root)
 {
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(project, *analysis);
+    AnalyseSensitivity(project, results, *analysis);
     nlohmann::json elements = nlohmann::json::array();
     for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {
@@ -140,19 +141,19 @@ void AddSensitivityJson(const CUserProjectModel& project, nlohmann::json& root)
     }
 }
 
-void PrintText(const CUserProjectModel& project)
+void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 {
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
     std::cout << "Уровней: " << project.LevelCount() << "\n\nИтоговый рейтинг:\n";
-    const CResultList ranking = FinalResults(project);
+    const CResultList ranking = FinalResults(project, results);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         std::cout << "  " << i + 1 << ". " << ranking.Rows[i].Name << "  " << Shown(ranking.Rows[i].Value) << '\n';
     }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
-            const TDesicionLevelData& data = project.LevelData(e, k);
+            const TDesicionLevelData& data = results.LevelData(e, k);
             std::cout << "\nУровень " << k << ", элемент " << e << ": " << project.Element(e, k).Name << '\n';
             std::cout << "  Локальные приоритеты:";
             for (std::uint32_t j = 0; j < n; ++j) {
@@ -170,10 +171,10 @@ void PrintText(const CUserProjectModel& project)
             PrintGuidance(project, e, k);
         }
     }
-    PrintSensitivity(project);
+    PrintSensitivity(project, results);
 }
 
-nlohmann::json Json(const CUserProjectModel& project)
+nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& results)
 {
     nlohmann::json root;
     root["goal"] = project.Goal().Name;
@@ -187,15 +188,15 @@ nlohmann::json Json(const CUserProjectModel& project)
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             const CHierarchy_Element& element = project.Element(e, k);
             nlohmann::json item{{"position", e}, {"name", element.Name}, {"comment", element.Comment}};
-            item["global"] = k == 0 ? nlohmann::json(nullptr) : nlohmann::json(project.GlobalPriority()(e, k));
+            item["global"] = k == 0 ? nlohmann::json(nullptr) : nlohmann::json(results.GlobalPriority()(e, k));
             if (judged) {
-                const TDesicionLevelData& data = project.LevelData(e, k);
+                const TDesicionLevelData& data = results.LevelData(e, k);
                 nlohmann::json rows = nlohmann::json::array();
                 nlohmann::json priorities = nlohmann::json::array();
                 for (std::uint32_t r = 0; r < n; ++r) {
                     nlohmann::json row = nlohmann::json::array();
                     for (std::uint32_t c = 0; c < n; ++c) {
-                        row.push_back(element.Judgements(r, c));
+                        row.push_back(element.Judgements(r, c).Code());
                     }
                     rows.push_back(row);
                     priorities.push_back(data.Priority[r]);
@@ -214,13 +215,13 @@ nlohmann::json Json(const CUserProjectModel& project)
     }
     root["levels"] = levels;
     nlohmann::json ranking = nlohmann::json::array();
-    const CResultList results = FinalResults(project);
-    for (std::uint32_t i = 0; i < results.Count; ++i) {
-        const CResultRow& row = results.Rows[i];
+    const CResultList final = FinalResults(project, results);
+    for (std::uint32_t i = 0; i < final.Count; ++i) {
+        const CResultRow& row = final.Rows[i];
         ranking.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
     root["ranking"] = ranking;
-    AddSensitivityJson(project, root);
+    AddSensitivityJson(project, results, root);
     return root;
 }
 
@@ -249,16 +250,16 @@ int Run(int argc, char** argv)
         std::cerr << DamagedProjectText << '\n';
         return ExitRefused;
     }
-    ComputeAllPriorities(*project);
+    const auto results = std::make_unique<CProjectResults>(ComputeResults(*project));
     if (csv) {
         // The same text the program exports, with '.' and ',' whatever the locale.
-        std::cout << ProjectCsv(*project, '.');
+        std::cout << ProjectCsv(*project, *results, '.');
     } else if (json) {
         // Doubles are dumped in their shortest round-trip form; bytes that are not
         // UTF-8 cannot come from the reader, but would be replaced rather than thrown on.
-        std::cout << Json(*project).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        std::cout << Json(*project, *results).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     } else {
-        PrintText(*project);
+        PrintText(*project, *results);
     }
     std::cout.flush();
     return std::cout.good() ? ExitOk : ExitRefused;

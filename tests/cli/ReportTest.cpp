@@ -1,5 +1,6 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Sensitivity.h"
@@ -127,7 +128,7 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
     const CRun run = Run("--json '" + file + "'");
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const nlohmann::json report = nlohmann::json::parse(run.Out);
-    ComputeAllPriorities(*project);
+    const CProjectResults results = ComputeResults(*project);
     EXPECT_EQ(report["goal"], "G");
     EXPECT_EQ(report["level_count"], 3);
     ASSERT_EQ(report["levels"].size(), 3U);
@@ -135,19 +136,19 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
     EXPECT_TRUE(goal["global"].is_null());
     EXPECT_EQ(goal["judgements"], nlohmann::json::parse("[[1,3,3],[3,1,3],[3,3,1]]"));
     EXPECT_EQ(goal["intransitive_triads"], nlohmann::json::parse(R"(["1>2>3>1"])"));
-    EXPECT_EQ(goal["lambda_max"].get<double>(), project->LevelData(0, 0).LambdaMax);
+    EXPECT_EQ(goal["lambda_max"].get<double>(), results.LevelData(0, 0).LambdaMax);
     const auto& first = report["levels"][1]["elements"][0];
     for (std::uint32_t i = 0; i < 3; ++i) {
         // Exact equality: the printed numbers read back to the same doubles.
-        EXPECT_EQ(first["priorities"][i].get<double>(), project->LevelData(0, 1).Priority[i]);
+        EXPECT_EQ(first["priorities"][i].get<double>(), results.LevelData(0, 1).Priority[i]);
     }
-    EXPECT_EQ(first["cr"].get<double>(), project->LevelData(0, 1).CR);
-    EXPECT_EQ(first["global"].get<double>(), project->GlobalPriority()(0, 1));
+    EXPECT_EQ(first["cr"].get<double>(), results.LevelData(0, 1).CR);
+    EXPECT_EQ(first["global"].get<double>(), results.GlobalPriority()(0, 1));
     const auto& bottom = report["levels"][2]["elements"][0];
     EXPECT_FALSE(bottom.contains("judgements"));
     EXPECT_FALSE(bottom.contains("priorities"));
     EXPECT_FALSE(bottom.contains("intransitive_triads"));
-    const CResultList ranking = FinalResults(*project);
+    const CResultList ranking = FinalResults(*project, results);
     ASSERT_EQ(report["ranking"].size(), ranking.Count);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         EXPECT_EQ(report["ranking"][i]["position"], ranking.Rows[i].Position);
@@ -167,7 +168,7 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     ASSERT_TRUE(ReadProjectFile(*record, file.string()).Succeeded());
     auto project = std::make_unique<CUserProjectModel>();
     ASSERT_TRUE(project->BuildLoadedHierarchy(*record));
-    ComputeAllPriorities(*project);
+    const CProjectResults results = ComputeResults(*project);
 
     int suggestions = 0;
     for (std::uint32_t k = 0; k < 2; ++k) {
@@ -192,7 +193,7 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     EXPECT_GT(suggestions, 0);
 
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(*project, *analysis);
+    AnalyseSensitivity(*project, results, *analysis);
     ASSERT_EQ(report["sensitivity"].size(), 4U);
     for (std::uint32_t e = 0; e < 4; ++e) {
         const auto& item = report["sensitivity"][e];
@@ -221,7 +222,7 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     EXPECT_NE(text.Out.find(CriticalChangeText(*project, analysis->Critical) + "\n"), std::string::npos);
     const CRun csv = Run("--csv '" + file.string() + "'");
     EXPECT_EQ(csv.ExitCode, 0);
-    EXPECT_EQ(csv.Out, ProjectCsv(*project, '.'));
+    EXPECT_EQ(csv.Out, ProjectCsv(*project, results, '.'));
 }
 
 TEST_F(CReportTest, RefusedFilesAndUsageErrors)

@@ -79,7 +79,7 @@ TEST_F(AnalysisSensitivity, OpensFromTheElementMenuAndItsSlidersMoveTheLevelAndT
     ASSERT_NE(project, nullptr);
     const CUserProjectModel& m = project->Model();
     ASSERT_EQ(m.LevelCount(), 4U);
-    std::vector<TMatrix<int>> before;
+    std::vector<CJudgementMatrix> before;
     for (std::uint32_t k = 0; k < 3; ++k) {
         before.push_back(m.Element(k, 2).Judgements);
     }
@@ -143,7 +143,8 @@ TEST_F(AnalysisSensitivity, OpensFromTheElementMenuAndItsSlidersMoveTheLevelAndT
         }
         const Vector alternatives = Downward(m, 2, moved);
         std::array<double, MaxElementsPerLevel> core{};
-        ASSERT_TRUE(AlternativesAt(AnalyseElement(SensitivityInputOf(m), 2, 0), x, core.data()));
+        ASSERT_TRUE(
+            AlternativesAt(AnalyseElement(SensitivityInputOf(m, project->Document().Results()), 2, 0), x, core.data()));
         for (std::uint32_t i = 0; i < 3; ++i) {
             EXPECT_NEAR(window->MovedAlternative(i), alternatives[i], 1e-12);
             EXPECT_EQ(window->MovedAlternative(i), core[i]);

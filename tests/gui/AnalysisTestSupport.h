@@ -39,7 +39,7 @@ inline Vector Local(const CUserProjectModel& m, std::uint32_t position, std::uin
     for (std::uint32_t r = 0; r < n; ++r) {
         double product = 1.0;
         for (std::uint32_t c = 0; c < n; ++c) {
-            product *= Value(m.Element(position, level).Judgements(r, c));
+            product *= Value(m.Element(position, level).Judgements(r, c).Code());
         }
         w[r] = std::pow(product, 1.0 / n);
         sum += w[r];
@@ -64,7 +64,7 @@ inline CMeasures Consistency(const CUserProjectModel& m, std::uint32_t position,
     for (std::uint32_t r = 0; r < n; ++r) {
         double s = 0.0;
         for (std::uint32_t c = 0; c < n; ++c) {
-            s += Value(m.Element(position, level).Judgements(r, c)) * w[c];
+            s += Value(m.Element(position, level).Judgements(r, c).Code()) * w[c];
         }
         lambda += s / w[r];
     }

@@ -183,7 +183,7 @@ TEST_F(AppAnalysis, ReportReadsBackWithTheRankingAMatrixAndItsConsistency)
     for (std::uint32_t r = 0; r < 4; ++r) {
         QStringList words{QStringLiteral("%1.").arg(r + 1), Name(m, r, 1)};
         for (std::uint32_t c = 0; c < 4; ++c) {
-            words << Cell(m.Element(0, 0).Judgements(r, c));
+            words << Cell(m.Element(0, 0).Judgements(r, c).Code());
         }
         words << Cut4(local[r]);
         EXPECT_TRUE(text.contains(Line(words))) << words.join(QLatin1Char(' ')).toStdString();

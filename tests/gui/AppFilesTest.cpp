@@ -138,7 +138,7 @@ TEST_F(AppFiles, SaveIntoReadOnlyDirectoryKeepsModifiedAndTheOldFile)
     const QString path = Path(QStringLiteral("locked/plan.tsy"));
     TUserProject* project = SavedAndChanged(path, QStringLiteral("3"), QStringLiteral("3"));
     const QByteArray before = apptest::ReadAll(path);
-    SetName(project->Model(), 1, 1, "ИНОЕ");
+    SetName(EditableModel(project->Document()), 1, 1, "ИНОЕ");
     {
         CReadOnlyDirectory locked(Path(QStringLiteral("locked")));
         if (!locked.IsReady()) {
@@ -175,7 +175,7 @@ TEST_F(AppFiles, WriteFailingPartWayKeepsEverythingAndTheFrameOpen)
     TUserProject* project = SavedAndChanged(path, QStringLiteral("10"), QStringLiteral("9"));
     const QByteArray before = apptest::ReadAll(path);
     ASSERT_GT(before.size(), 20000);
-    SetName(project->Model(), 1, 1, "ИНОЕ");
+    SetName(EditableModel(project->Document()), 1, 1, "ИНОЕ");
     {
         CFileSizeLimit limit(4096);
         Dialogs.YesNoAnswers = {true};

@@ -37,7 +37,7 @@ TEST_F(AppLifecycle, CaptionsCountWindowsNotSerials)
     TUserProject* project = Frame().ActiveProject();
     EXPECT_EQ(project->Model().Goal().Name, "ЦЕЛЬ");
     EXPECT_EQ(project->Model().LevelCount(), 3U);
-    EXPECT_EQ(project->Model().ElementsInLevel(1), 3U);
+    EXPECT_EQ(project->Model().ElementsInLevelChecked(1), 3U);
     Dialogs.YesNoAnswers = {false, false};
     Frame().close();
 }
@@ -134,7 +134,7 @@ TEST_F(AppLifecycle, SaveAsTitlesWithPrefixAndLeavesModifiedAsItWas)
 
     // Still modified, so closing asks about the changes and saves on Yes.
     const QByteArray before = apptest::ReadAll(written);
-    SetName(project->Model(), 0, 0, "ИНАЯ ЦЕЛЬ");
+    SetName(EditableModel(project->Document()), 0, 0, "ИНАЯ ЦЕЛЬ");
     Dialogs.YesNoAnswers = {true};
     Click("btCloseProject");
     EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{SaveChanges});

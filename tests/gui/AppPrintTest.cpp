@@ -17,20 +17,20 @@ namespace {
 
 // The final ranking worked out here from the judgements alone: row geometric means,
 // normalised, synthesised top-down; then cut (not rounded) to four decimals.
-std::vector<std::pair<std::string, double>> ExpectedRanking(CUserProjectModel& model)
+std::vector<std::pair<std::string, double>> ExpectedRanking(const CUserProjectModel& model)
 {
     const std::uint32_t levels = model.LevelCount();
     std::vector<double> weights{1.0};
     for (std::uint32_t k = 0; k + 1 < levels; ++k) {
-        const std::uint32_t n = model.ElementsInLevel(k + 1);
+        const std::uint32_t n = model.ElementsInLevelChecked(k + 1);
         std::vector<double> next(n, 0.0);
-        for (std::uint32_t e = 0; e < model.ElementsInLevel(k); ++e) {
+        for (std::uint32_t e = 0; e < model.ElementsInLevelChecked(k); ++e) {
             std::vector<double> local(n);
             double sum = 0.0;
             for (std::uint32_t r = 0; r < n; ++r) {
                 double product = 1.0;
                 for (std::uint32_t c = 0; c < n; ++c) {
-                    const int code = model.Element(e, k).Judgements(r, c);
+                    const int code = model.Element(e, k).Judgements(r, c).Code();
                     product *= code >= 0 ? code : 1.0 / -code;
                 }
                 local[r] = std::pow(product, 1.0 / n);
@@ -171,12 +171,14 @@ TEST_F(AppPrint, ZeroPageSizeAbandonsTheDocumentSoTheNextPrintStarts)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = Path(QStringLiteral("second.pdf"));
     printer.setOutputFileName(Path(QStringLiteral("first.pdf")));
-    EXPECT_EQ(PrintProjectPage(printer, *model, model->Goal().Name, '.', [](const QPrinter&) { return QSize(0, 0); }),
+    EXPECT_EQ(PrintProjectPage(printer, *model, ComputeResults(*model), model->Goal().Name, '.',
+                  [](const QPrinter&) { return QSize(0, 0); }),
         EPrintResult::BadPageSize);
     EXPECT_NE(printer.printerState(), QPrinter::Active);
 
     printer.setOutputFileName(pdf);
-    EXPECT_EQ(PrintProjectPage(printer, *model, model->Goal().Name, ','), EPrintResult::Printed);
+    EXPECT_EQ(
+        PrintProjectPage(printer, *model, ComputeResults(*model), model->Goal().Name, ','), EPrintResult::Printed);
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Проект: ЦЕЛЬ")));
     EXPECT_TRUE(text.contains(QStringLiteral("ЭЛЕМЕНТ_0: 0,3333"))) << text.toStdString(); // the user's separator
@@ -192,9 +194,8 @@ TEST_F(AppPrint, FinalResultLinesAreTruncatedAndOrdered)
     SetCell(*model, 0, 0, 1, 0, -3);
     SetCell(*model, 0, 1, 2, 0, 4);
     SetCell(*model, 0, 1, 0, 2, -4);
-    ComputeAllPriorities(*model);
     const auto ranking = ExpectedRanking(*model);
-    const QStringList lines = FinalResultLines(*model, '.');
+    const QStringList lines = FinalResultLines(*model, ComputeResults(*model), '.');
     ASSERT_EQ(lines.size(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(lines[i], QString::fromStdString(ranking[i].first) + QStringLiteral(": ") + Cut4(ranking[i].second));

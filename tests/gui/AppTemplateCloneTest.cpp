@@ -12,19 +12,19 @@ using EKind = CScriptedUserDialogs::EKind;
 namespace {
 
 // Every name, comment and judgement of the leading blocks, level by level.
-void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJudgements)
+void ExpectSameHierarchy(const CUserProjectModel& a, const CUserProjectModel& b, bool sameJudgements)
 {
     ASSERT_EQ(a.LevelCount(), b.LevelCount());
     for (std::uint32_t k = 0; k < a.LevelCount(); ++k) {
-        ASSERT_EQ(a.ElementsInLevel(k), b.ElementsInLevel(k)) << "level " << k;
-        const std::uint32_t n = k + 1 < a.LevelCount() ? a.ElementsInLevel(k + 1) : 0;
-        for (std::uint32_t e = 0; e < a.ElementsInLevel(k); ++e) {
+        ASSERT_EQ(a.ElementsInLevelChecked(k), b.ElementsInLevelChecked(k)) << "level " << k;
+        const std::uint32_t n = k + 1 < a.LevelCount() ? a.ElementsInLevelChecked(k + 1) : 0;
+        for (std::uint32_t e = 0; e < a.ElementsInLevelChecked(k); ++e) {
             EXPECT_EQ(a.Element(e, k).Name, b.Element(e, k).Name);
             EXPECT_EQ(a.Element(e, k).Comment, b.Element(e, k).Comment);
             for (std::uint32_t r = 0; r < n; ++r) {
                 for (std::uint32_t c = 0; c < n; ++c) {
-                    const int expected = sameJudgements ? a.Element(e, k).Judgements(r, c) : 1;
-                    EXPECT_EQ(b.Element(e, k).Judgements(r, c), expected)
+                    const int expected = sameJudgements ? a.Element(e, k).Judgements(r, c).Code() : 1;
+                    EXPECT_EQ(b.Element(e, k).Judgements(r, c).Code(), expected)
                         << e << "," << k << " [" << r << "][" << c << "]";
                 }
             }
@@ -32,14 +32,14 @@ void ExpectSameHierarchy(CUserProjectModel& a, CUserProjectModel& b, bool sameJu
     }
 }
 
-bool HasJudgementOtherThanOne(CUserProjectModel& model)
+bool HasJudgementOtherThanOne(const CUserProjectModel& model)
 {
     for (std::uint32_t k = 0; k + 1 < model.LevelCount(); ++k) {
-        const std::uint32_t n = model.ElementsInLevel(k + 1);
-        for (std::uint32_t e = 0; e < model.ElementsInLevel(k); ++e) {
+        const std::uint32_t n = model.ElementsInLevelChecked(k + 1);
+        for (std::uint32_t e = 0; e < model.ElementsInLevelChecked(k); ++e) {
             for (std::uint32_t r = 0; r < n; ++r) {
                 for (std::uint32_t c = 0; c < n; ++c) {
-                    if (model.Element(e, k).Judgements(r, c) != 1) {
+                    if (model.Element(e, k).Judgements(r, c).Code() != 1) {
                         return true;
                     }
                 }
@@ -175,9 +175,9 @@ TEST_F(AppTemplateClone, CloningTwiceGivesTwoIndependentCopiesAndNoCloneFile)
         EXPECT_TRUE(clone->Document().AskSaveOnClose());
     }
     // Independent: a change in one copy is not seen in the other or the source.
-    SetCell(clones[0]->Model(), 0, 0, 0, 1, 9);
-    EXPECT_NE(clones[1]->Model().Element(0, 0).Judgements(0, 1), 9);
-    EXPECT_NE(source->Model().Element(0, 0).Judgements(0, 1), 9);
+    SetCell(EditableModel(clones[0]->Document()), 0, 0, 0, 1, 9);
+    EXPECT_NE(clones[1]->Model().Element(0, 0).Judgements(0, 1).Code(), 9);
+    EXPECT_NE(source->Model().Element(0, 0).Judgements(0, 1).Code(), 9);
 
     Dialogs.YesNoAnswers = {false, false};
     Frame().close();

@@ -65,7 +65,7 @@ CSeen Seen(const TUserProject* project)
     }
     for (std::uint32_t r = 0; r < 3; ++r) {
         for (std::uint32_t c = 0; c < 3; ++c) {
-            seen.Goal[r * 3 + c] = project->Model().Goal().Judgements(r, c);
+            seen.Goal[r * 3 + c] = project->Model().Goal().Judgements(r, c).Code();
         }
     }
     return seen;
@@ -113,7 +113,7 @@ TEST_F(AppUndo, AJudgingAndALevelDeletionUndoneAndRedoneByTheKeys)
     });
     QTest::mouseClick(wide->ElementBox(0, 0), Qt::LeftButton);
     QTest::mouseDClick(wide->ElementBox(0, 0), Qt::LeftButton);
-    ASSERT_EQ(wide->Model().Goal().Judgements(0, 4), 9);
+    ASSERT_EQ(wide->Model().Goal().Judgements(0, 4).Code(), 9);
     Activate(project);
     Undo(project);
     judgeGoal("");

@@ -29,7 +29,7 @@ class ExpertFormTest : public ::testing::Test {
 protected:
     CJudgeWindows Windows;
     CProjectDocument Document;
-    CUserProjectModel& Project = Document.Model();
+    CUserProjectModel& Project = EditableModel(Document);
     // The element judged.
     std::uint32_t JudgedPosition = 0;
     std::uint32_t JudgedLevel = 0;
@@ -125,8 +125,8 @@ TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
         JudgeCell(form, 0, 2, 5);
         EXPECT_EQ(form->Cells[0][2]->text(), QStringLiteral("5"));
         EXPECT_EQ(form->Cells[2][0]->text(), QStringLiteral("1/5"));
-        EXPECT_EQ(form->WorkingJudgements()(0, 2), 5);
-        EXPECT_EQ(form->WorkingJudgements()(2, 0), -5);
+        EXPECT_EQ(form->WorkingJudgements()(0, 2).Code(), 5);
+        EXPECT_EQ(form->WorkingJudgements()(2, 0).Code(), -5);
         EXPECT_EQ(form->CurrentRow(), 0U);
         EXPECT_EQ(form->CurrentColumn(), 2U);
 
@@ -134,8 +134,8 @@ TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
         JudgeCell(form, 1, 0, -3, true);
         EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("1/3"));
         EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("3"));
-        EXPECT_EQ(form->WorkingJudgements()(1, 0), -3);
-        EXPECT_EQ(form->WorkingJudgements()(0, 1), 3);
+        EXPECT_EQ(form->WorkingJudgements()(1, 0).Code(), -3);
+        EXPECT_EQ(form->WorkingJudgements()(0, 1).Code(), 3);
 
         // Equality writes 1 on both sides.
         JudgeCell(form, 2, 1, 1);
@@ -171,19 +171,19 @@ TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
         QTest::qWait(5);
         EXPECT_FALSE(scaleOpened);
         EXPECT_EQ(form->Cells[1][1]->text(), QStringLiteral("1"));
-        EXPECT_EQ(form->WorkingJudgements()(1, 1), 1);
+        EXPECT_EQ(form->WorkingJudgements()(1, 1).Code(), 1);
 
         // Until Apply the shown priorities are those the window opened with.
         EXPECT_EQ(form->PriorityLabels[0]->text(), Dec("0.3333"));
         QTest::mouseClick(form->btCancel, Qt::LeftButton);
     });
     // "Отмена" keeps the judgements; only the recomputation is skipped.
-    const TMatrix<int>& stored = Project.Goal().Judgements;
+    const TMatrix<int> stored = CodesOf(Project.Goal().Judgements);
     EXPECT_EQ(stored(0, 2), 5);
     EXPECT_EQ(stored(2, 0), -5);
     EXPECT_EQ(stored(1, 0), -3);
     EXPECT_EQ(stored(0, 1), 3);
-    EXPECT_DOUBLE_EQ(Project.LevelData(0, 0).Priority[0], 1.0 / 3.0);
+    EXPECT_DOUBLE_EQ(Document.Results().LevelData(0, 0).Priority[0], 1.0 / 3.0);
 
     // The next opening starts from the stored judgements and recomputes.
     Judge([](TfmExpertForm* form) {
@@ -209,9 +209,9 @@ TEST_F(ExpertFormTest, ApplyShowsTruncatedPrioritiesAndMeasures)
         EXPECT_EQ(form->stIS->text(), Dec("0.0192"));
         EXPECT_EQ(form->stOS->text(), Dec("0.0331"));
         // Apply stored the matrix and the results in the element at once.
-        EXPECT_EQ(Project.Goal().Judgements(2, 1), -3);
-        EXPECT_NEAR(Project.LevelData(0, 0).Priority[1], 0.258285, 1e-6);
-        EXPECT_NEAR(Project.LevelData(0, 0).CR, 0.033199, 1e-6);
+        EXPECT_EQ(Project.Goal().Judgements(2, 1).Code(), -3);
+        EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[1], 0.258285, 1e-6);
+        EXPECT_NEAR(Document.Results().LevelData(0, 0).CR, 0.033199, 1e-6);
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
 }
@@ -347,7 +347,7 @@ TEST_F(ExpertFormTest, AWholeNineByNineMatrixIsTypedInThirtyEightKeys)
         }
         for (std::uint32_t r = 0; r < 9; ++r) {
             for (std::uint32_t c = 0; c < 9; ++c) {
-                EXPECT_EQ(form->WorkingJudgements()(r, c), want[r][c]) << r << "," << c;
+                EXPECT_EQ(form->WorkingJudgements()(r, c).Code(), want[r][c]) << r << "," << c;
                 EXPECT_EQ(form->Cells[r][c]->text(), CellText(want[r][c])) << r << "," << c;
             }
         }
@@ -381,7 +381,7 @@ TEST_F(ExpertFormTest, AWholeNineByNineMatrixIsTypedInThirtyEightKeys)
     std::cout << "[ keys     ] a 9 x 9 matrix typed in " << presses << " key presses\n";
     for (std::uint32_t r = 0; r < 9; ++r) {
         for (std::uint32_t c = 0; c < 9; ++c) {
-            EXPECT_EQ(Project.Goal().Judgements(r, c), want[r][c]);
+            EXPECT_EQ(Project.Goal().Judgements(r, c).Code(), want[r][c]);
         }
     }
 }
@@ -446,7 +446,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         ASSERT_TRUE(WaitUntilActive(form));
         EXPECT_EQ(QApplication::focusWidget(), form);
         EXPECT_EQ(lines, (std::vector<int>{9, 7, 6, 7, 9, 11}));
-        EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
+        EXPECT_EQ(form->WorkingJudgements()(1, 2).Code(), -2);
         EXPECT_EQ(form->Cells[2][1]->text(), QStringLiteral("2"));
         EXPECT_EQ(at(), std::pair(1U, 2U)); // the scale leaves the cell where it was
 
@@ -465,7 +465,7 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         PressKey(Qt::Key_Space);
         EXPECT_EQ(preselected, 11);
         EXPECT_TRUE(stayedOpen);
-        EXPECT_EQ(form->WorkingJudgements()(1, 2), -2);
+        EXPECT_EQ(form->WorkingJudgements()(1, 2).Code(), -2);
         ASSERT_TRUE(WaitUntilActive(form));
         // Escape closes the window as "Отмена" does.
         PressKey(Qt::Key_Escape);
@@ -475,8 +475,8 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
         }
     });
     EXPECT_FALSE(Form()->isVisible());
-    EXPECT_EQ(Project.Goal().Judgements(1, 0), -4);
-    EXPECT_EQ(Project.Goal().Judgements(2, 1), 2);
+    EXPECT_EQ(Project.Goal().Judgements(1, 0).Code(), -4);
+    EXPECT_EQ(Project.Goal().Judgements(2, 1).Code(), 2);
 }
 
 TEST_F(ExpertFormTest, BottomLevelOpensNothingAndChangesNothing)

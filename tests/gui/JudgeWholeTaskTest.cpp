@@ -67,7 +67,7 @@ TEST(WholeTask, JudgeEveryMatrixThenReadTheResults)
     projectWindow.resize(1000, 600);
     CResultsView* view = new CResultsView(&projectWindow);
     CProjectDocument document;
-    CUserProjectModel& project = document.Model();
+    CUserProjectModel& project = EditableModel(document);
     project.BuildNewHierarchy(Width, Levels, "ВЫБОР", "");
     for (std::uint32_t e = 0; e < Width; ++e) {
         SetName(project, e, 3, std::string("АЛЬТ_") + std::to_string(e + 1));
@@ -133,8 +133,7 @@ TEST(WholeTask, JudgeEveryMatrixThenReadTheResults)
 
     // The project window's button: compute, then show the view.
     projectWindow.show();
-    ComputeAllPriorities(project);
-    view->ShowResultsView(project, true);
+    view->ShowResultsView(project, document.Results(), true);
     for (std::uint32_t place = 0; place < Width; ++place) {
         EXPECT_EQ(view->ResultNameLabels()[place]->text(), QStringLiteral("АЛЬТ_%1").arg(order[place] + 1));
         EXPECT_EQ(view->ResultValueLabels()[place]->text(), Shown(global[order[place]]));

@@ -112,7 +112,7 @@ class AbsoluteMatrixTest : public ::testing::Test {
 protected:
     CJudgeWindows Windows;
     CProjectDocument Document;
-    CUserProjectModel& Project = Document.Model();
+    CUserProjectModel& Project = EditableModel(Document);
     // The element judged.
     std::uint32_t JudgedPosition = 0;
     std::uint32_t JudgedLevel = 0;
@@ -140,7 +140,7 @@ protected:
     {
         TfmAbsoluteMatrix* research = Research();
         const std::array<double, MaxElementsPerLevel>& w = form->ShownPriorities();
-        const TMatrix<int>& a = Windows.ExpertForm->WorkingJudgements();
+        const TMatrix<int> a = CodesOf(Windows.ExpertForm->WorkingJudgements());
         for (std::uint32_t i = 0; i < 3; ++i) {
             double sum = 0.0;
             for (std::uint32_t j = 0; j < 3; ++j) {
@@ -365,23 +365,23 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_suggestions"));
 
         QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
-        EXPECT_EQ(form->WorkingJudgements()(2, 3), 5);
-        EXPECT_EQ(form->WorkingJudgements()(3, 2), -5);
+        EXPECT_EQ(form->WorkingJudgements()(2, 3).Code(), 5);
+        EXPECT_EQ(form->WorkingJudgements()(3, 2).Code(), -5);
         EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("5"));
         EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/5"));
         EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
         EXPECT_FALSE(research->AcceptButtons[0]->isEnabled());
         EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
         // Nothing applied yet.
-        EXPECT_EQ(Project.Goal().Judgements(2, 3), -2);
+        EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), -2);
         EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
 
         QTest::mouseClick(form->btApply, Qt::LeftButton);
-        EXPECT_EQ(Project.Goal().Judgements(2, 3), 5);
-        EXPECT_EQ(Project.Goal().Judgements(3, 2), -5);
+        EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), 5);
+        EXPECT_EQ(Project.Goal().Judgements(3, 2).Code(), -5);
         EXPECT_EQ(form->stOS->text(), Shown4(first.CR));
         for (std::uint32_t i = 0; i < 5; ++i) {
-            EXPECT_NEAR(Project.LevelData(0, 0).Priority[i], first.W[i], 1e-12);
+            EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[i], first.W[i], 1e-12);
         }
         EXPECT_EQ(research->lbRatioLimit->text(),
             QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
@@ -395,7 +395,7 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         // Activation takes the event loop, as it does before the user's next key.
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
-        EXPECT_EQ(form->WorkingJudgements()(0, 1), 7);
+        EXPECT_EQ(form->WorkingJudgements()(0, 1).Code(), 7);
         EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });

@@ -1,4 +1,5 @@
 #include "JudgeTestSupport.h"
+#include "core/results/CProjectResults.h"
 #include "support/ModelEdits.h"
 
 #include "core/model/CUserProjectModel.h"
@@ -38,7 +39,7 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
 {
     CUserProjectModel project;
     BuildFourLevels(project);
-    ComputeAllPriorities(project);
+    const CProjectResults results = ComputeResults(project);
     // Level 1 by hand: the goal's geometric means of (1,2,4), (1/2,1,2), (1/4,1/2,1) are 2, 1, 1/2.
     const double level1[3] = {2.0 / 3.5, 1.0 / 3.5, 0.5 / 3.5};
     // Level 2: criterion 0 gives the cube roots (5, 1/5, 1) normalised, the others 1/3 each.
@@ -54,7 +55,7 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
     EXPECT_EQ(window.size(), QSize(631, 383));
     EXPECT_EQ(window.lbLevelNum->text(), QStringLiteral("1"));
     window.SetLevelRange(2, project.LevelCount());
-    window.ShowLevelPriorities(project, 2);
+    window.ShowLevelPriorities(project, results, 2);
     WhenModal<TfmCurrentPriorityLevel>([&](TfmCurrentPriorityLevel* open) {
         EXPECT_EQ(open->Label1->text(), QStringLiteral("Номер текущего уровня - "));
         EXPECT_EQ(open->lbLevelNum->text(), QStringLiteral("2"));
@@ -97,9 +98,9 @@ TEST(LevelPriorities, SteppingFromLevelTwoOfFourLevelsStopsAtBothEnds)
 
     // The bottom level shows what the results table shows.
     window.SetLevelRange(3, project.LevelCount());
-    window.ShowLevelPriorities(project, 3);
+    window.ShowLevelPriorities(project, results, 3);
     CResultsView view;
-    view.FillResults(project);
+    view.FillResults(project, results);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(window.NameCells[i]->text(), view.ResultNameLabels()[i]->text());
         EXPECT_EQ(window.ValueCells[i]->text(), view.ResultValueLabels()[i]->text());

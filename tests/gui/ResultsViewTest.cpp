@@ -1,4 +1,5 @@
 #include "JudgeTestSupport.h"
+#include "core/results/CProjectResults.h"
 #include "support/ModelEdits.h"
 
 #include "core/model/CUserProjectModel.h"
@@ -32,6 +33,7 @@ protected:
     QWidget Canvas;
     CResultsView* View = new CResultsView(&Canvas);
     CUserProjectModel Project;
+    CProjectResults Results;
 
     void SetUp() override { Canvas.resize(1000, 600); }
 
@@ -55,8 +57,8 @@ TEST_F(ResultsViewTest, FiftyFiveProjectShowsTheRedSliceFirst)
 {
     BuildFiftyFiveProject();
     Canvas.show();
-    ComputeAllPriorities(Project);
-    View->ShowResultsView(Project, true);
+    ComputeAllPriorities(Project, Results);
+    View->ShowResultsView(Project, Results, true);
     ASSERT_TRUE(View->isVisible());
     EXPECT_EQ(View->pos(), QPoint(0, 0));
     EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("ДОМ"));
@@ -93,8 +95,8 @@ TEST_F(ResultsViewTest, FiftyFiveProjectShowsTheRedSliceFirst)
     EXPECT_TRUE(AreaHasColour(image, View->chPriorityChart->geometry(), QColor(255, 0, 255)));
 
     // Hiding refills from the priorities as they stand, without recomputing.
-    Project.GlobalPriority()(1, 2) = 0.7;
-    View->ShowResultsView(Project, false);
+    Results.GlobalPriority()(1, 2) = 0.7;
+    View->ShowResultsView(Project, Results, false);
     EXPECT_FALSE(View->isVisible());
     EXPECT_FALSE(View->ResultNameLabels()[0]->isVisibleTo(View));
     EXPECT_FALSE(View->chPriorityChart->isVisibleTo(View));
@@ -105,16 +107,16 @@ TEST_F(ResultsViewTest, FiftyFiveProjectShowsTheRedSliceFirst)
 TEST_F(ResultsViewTest, EqualValuesKeepTheExchangeOrder)
 {
     Project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
-    ComputeAllPriorities(Project);
-    View->FillResults(Project);
+    ComputeAllPriorities(Project, Results);
+    View->FillResults(Project, Results);
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_EQ(View->ResultNameLabels()[i]->text(), QStringLiteral("ЭЛЕМЕНТ_%1").arg(i));
         EXPECT_EQ(View->ResultValueLabels()[i]->text(), Dec("0.3333"));
     }
-    Project.GlobalPriority()(0, 2) = 0.3;
-    Project.GlobalPriority()(1, 2) = 0.3;
-    Project.GlobalPriority()(2, 2) = 0.5;
-    View->FillResults(Project);
+    Results.GlobalPriority()(0, 2) = 0.3;
+    Results.GlobalPriority()(1, 2) = 0.3;
+    Results.GlobalPriority()(2, 2) = 0.5;
+    View->FillResults(Project, Results);
     EXPECT_EQ(View->ResultNameLabels()[0]->text(), QStringLiteral("ЭЛЕМЕНТ_2"));
     EXPECT_EQ(View->ResultNameLabels()[1]->text(), QStringLiteral("ЭЛЕМЕНТ_1"));
     EXPECT_EQ(View->ResultNameLabels()[2]->text(), QStringLiteral("ЭЛЕМЕНТ_0"));
@@ -138,8 +140,8 @@ TEST_F(ResultsViewTest, SettingBarsHaveTheirRangesAndMoveThePie)
     EXPECT_EQ(View->sbRotation->pageStep(), 5);
     EXPECT_EQ(View->sbZoom->pageStep(), 5);
     BuildFiftyFiveProject();
-    ComputeAllPriorities(Project);
-    View->ShowResultsView(Project, true);
+    ComputeAllPriorities(Project, Results);
+    View->ShowResultsView(Project, Results, true);
     QPieSeries* pie = View->srPieSeries;
     const double sizeAt124 = pie->pieSize();
     View->sbRotation->setValue(90);
@@ -159,7 +161,7 @@ TEST_F(ResultsViewTest, SettingBarsHaveTheirRangesAndMoveThePie)
     View->sbVerOffset->setValue(60);
     EXPECT_GT(pie->verticalPosition(), 0.5);
     // The settings survive a refill.
-    View->FillResults(Project);
+    View->FillResults(Project, Results);
     EXPECT_DOUBLE_EQ(pie->pieStartAngle(), 90.0);
     EXPECT_FALSE(pie->slices()[0]->isExploded());
 }
@@ -178,8 +180,8 @@ TEST_F(ResultsViewTest, EveryPieLabelStaysWholeInsideTheChartAtEverySetting)
     }
     Canvas.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Canvas));
-    ComputeAllPriorities(Project);
-    View->ShowResultsView(Project, true);
+    ComputeAllPriorities(Project, Results);
+    View->ShowResultsView(Project, Results, true);
     // The table's name cells show them whole too.
     for (std::uint32_t i = 0; i < 3; ++i) {
         const QLabel* cell = View->ResultNameLabels()[i];
@@ -217,7 +219,7 @@ TEST_F(ResultsViewTest, EveryPieLabelStaysWholeInsideTheChartAtEverySetting)
     for (std::uint32_t e = 0; e < 3; ++e) {
         SetName(Project, e, 2, "Д");
     }
-    View->FillResults(Project);
+    View->FillResults(Project, Results);
     View->sbHorOffset->setValue(0);
     View->sbVerOffset->setValue(0);
     View->sbBiggest->setValue(5);
@@ -245,10 +247,10 @@ TEST_F(ResultsViewTest, LargestProjectFits)
         }
     }
     Canvas.show();
-    ComputeAllPriorities(Project);
-    View->ShowResultsView(Project, true);
+    ComputeAllPriorities(Project, Results);
+    View->ShowResultsView(Project, Results, true);
     QCoreApplication::processEvents();
-    const CResultList expected = FinalResults(Project);
+    const CResultList expected = FinalResults(Project, Results);
     ASSERT_EQ(expected.Count, 9U);
     for (std::uint32_t i = 0; i < 9; ++i) {
         EXPECT_TRUE(View->ResultNameLabels()[i]->isVisible());

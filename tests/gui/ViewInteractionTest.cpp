@@ -153,7 +153,7 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
     Command("mnAddElement", 3, 1);
     Command("mnAddLevel", 0, 1); // no dialog: refused before it
     EXPECT_FALSE(Project.Document().Modified());
-    EXPECT_EQ(Project.Model().ElementsInLevel(1), 9U);
+    EXPECT_EQ(Project.Model().ElementsInLevelChecked(1), 9U);
     EXPECT_EQ(Project.Model().LevelCount(), 10U);
 
     TUserProject small;
@@ -166,7 +166,7 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
     EXPECT_EQ(small.Model().LevelCount(), 2U);
     small.findChild<QAction*>(QStringLiteral("mnDelLevel"))->trigger();
     EXPECT_EQ(small.Model().LevelCount(), 2U);
-    EXPECT_EQ(small.Model().ElementsInLevel(1), 2U);
+    EXPECT_EQ(small.Model().ElementsInLevelChecked(1), 2U);
 
     const std::vector<QString> expected = {
         QStringLiteral("Используемый метод не позволяет создавать более 9-ти элементов на одном уровне"),
@@ -183,7 +183,7 @@ TEST_F(ViewInteraction, EveryRefusalIsShownAndChangesNothing)
 TEST_F(ViewInteraction, AddLevelThroughItsSpinnerAndRadioButtons)
 {
     Build(4, 3);
-    SetName(Project.Model(), 1, 1, "КРИТЕРИЙ");
+    SetName(EditableModel(Project.Document()), 1, 1, "КРИТЕРИЙ");
     WhenModalOpens([](QWidget* modal) {
         ASSERT_EQ(modal->objectName(), QStringLiteral("TAddNewLevel"));
         auto* spinner = modal->findChild<QSpinBox*>(QStringLiteral("udElementNum"));
@@ -202,8 +202,8 @@ TEST_F(ViewInteraction, AddLevelThroughItsSpinnerAndRadioButtons)
     });
     Command("mnAddLevel", 1, 1);
     EXPECT_EQ(Project.Model().LevelCount(), 4U);
-    EXPECT_EQ(Project.Model().ElementsInLevel(1), 3U);
-    EXPECT_EQ(Project.Model().ElementsInLevel(2), 4U);
+    EXPECT_EQ(Project.Model().ElementsInLevelChecked(1), 3U);
+    EXPECT_EQ(Project.Model().ElementsInLevelChecked(2), 4U);
     EXPECT_EQ(Project.Model().Element(1, 2).Name, "КРИТЕРИЙ"); // moved down one level
     EXPECT_EQ(Project.ElementBox(1, 2)->text(), QStringLiteral("КРИТЕРИЙ"));
     EXPECT_TRUE(Project.Document().Modified());
@@ -253,7 +253,7 @@ TEST_F(ViewInteraction, DoubleClickEditsTheElementWithTheGoalsLongerName)
 TEST_F(ViewInteraction, AnEmptyCommentClearsTheMemoAndCancelKeepsTheElement)
 {
     Build(3, 3);
-    Project.Model().SetElementText(1, 2, "ЦЕНА", "");
+    EditableModel(Project.Document()).SetElementText(1, 2, "ЦЕНА", "");
     WhenModalOpens([](QWidget* modal) { ClickButton(modal, "btOk"); });
     DoubleClick(0, 0);
     EXPECT_EQ(Project.Model().Goal().Comment, "о проекте");
@@ -303,7 +303,7 @@ TEST_F(ViewInteraction, TheResultsButtonHidesTheDiagramAndDisablesTheOtherButton
     EXPECT_TRUE(Project.ElementBox(0, 0)->isHidden());
     EXPECT_TRUE(Project.ElementBox(2, 3)->isHidden());
     // Every level's global priorities were computed: all equal, 1/3 each.
-    EXPECT_NEAR(Project.Model().GlobalPriority()(1, 3), 1.0 / 3.0, 1e-12);
+    EXPECT_NEAR(Project.Document().Results().GlobalPriority()(1, 3), 1.0 / 3.0, 1e-12);
     QTest::mouseClick(Button("btResultsView"), Qt::LeftButton);
     for (const char* name : {"btEditMode", "btHierarchyType", "btExpertMode", "btClone"}) {
         EXPECT_TRUE(Button(name)->isEnabled()) << name;

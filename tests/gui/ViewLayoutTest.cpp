@@ -8,6 +8,7 @@
 #include "gui/view/CHierarchyElementBox.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/TAddNewLevel.h"
+#include "support/ModelEdits.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -270,7 +271,7 @@ TEST_F(ViewLayout, TheDiagramFollowsResizingAndEveryBoxStaysInReach)
     EXPECT_EQ(project.ElementBox(0, 0)->y(), tops[4]);
     const QRect canvas = project.Canvas()->rect();
     for (std::uint32_t k = 0; k < 3; ++k) {
-        for (std::uint32_t p = 0; p < project.Model().ElementsInLevel(k); ++p) {
+        for (std::uint32_t p = 0; p < project.Model().ElementsInLevelChecked(k); ++p) {
             EXPECT_TRUE(canvas.contains(project.ElementBevel(p, k)->geometry())) << p << "," << k;
         }
     }

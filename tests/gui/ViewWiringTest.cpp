@@ -69,9 +69,9 @@ QString LabelText(QWidget* window, const QString& name)
 
 TEST_F(ViewWiring, ExpertDoubleClickOpensTheComparisonWindowForThePressedElement)
 {
-    SetCell(Project.Model(), 0, 1, 0, 1, 3);
-    SetCell(Project.Model(), 0, 1, 1, 0, -3);
-    SetName(Project.Model(), 1, 2, "ЗАВОД");
+    SetCell(EditableModel(Project.Document()), 0, 1, 0, 1, 3);
+    SetCell(EditableModel(Project.Document()), 0, 1, 1, 0, -3);
+    SetName(EditableModel(Project.Document()), 1, 2, "ЗАВОД");
     QString objectName;
     QString firstRow;
     QString firstCell;
@@ -115,7 +115,7 @@ TEST_F(ViewWiring, TheExpertMenuOpensTheLevelPrioritiesOfThePressedLevel)
 TEST_F(ViewWiring, TheResultsButtonShowsTheFreshRankingOverTheCanvas)
 {
     // Criterion 0 weighs 3 times criterion 1; criterion 0 prefers alternative 2 to 0 by 5.
-    CUserProjectModel& model = Project.Model();
+    CUserProjectModel& model = EditableModel(Project.Document());
     SetCell(model, 0, 0, 0, 1, 3);
     SetCell(model, 0, 0, 1, 0, -3);
     SetCell(model, 0, 1, 2, 0, 5);

@@ -3,6 +3,7 @@
 // Test set-up of a project's names and judgements through the model's own operations
 // (the model keeps its hierarchy to itself).
 
+#include "core/document/CProjectDocument.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 
@@ -14,8 +15,8 @@
 inline void SetCell(
     CUserProjectModel& model, std::uint32_t position, std::uint32_t level, std::uint32_t r, std::uint32_t c, int code)
 {
-    TMatrix<int> judgements = model.Element(position, level).Judgements;
-    judgements(r, c) = code;
+    CJudgementMatrix judgements = model.Element(position, level).Judgements;
+    judgements(r, c) = CJudgement::FromCode(code);
     model.SetJudgements(position, level, judgements);
 }
 
@@ -23,9 +24,9 @@ inline void SetCell(
 inline void SetPair(
     CUserProjectModel& model, std::uint32_t position, std::uint32_t level, std::uint32_t r, std::uint32_t c, int code)
 {
-    TMatrix<int> judgements = model.Element(position, level).Judgements;
-    judgements(r, c) = code;
-    judgements(c, r) = code == 1 ? 1 : -code;
+    CJudgementMatrix judgements = model.Element(position, level).Judgements;
+    judgements(r, c) = CJudgement::FromCode(code);
+    judgements(c, r) = judgements(r, c).Mirror();
     model.SetJudgements(position, level, judgements);
 }
 
@@ -53,4 +54,12 @@ inline bool BuildWithCounts(CUserProjectModel& model, const std::vector<std::uin
         }
     }
     return model.BuildLoadedHierarchy(*record);
+}
+
+// The model of a document as a test fixture edits it directly, past the document's
+// operations (so neither Modified nor an undo step follows); the document's results
+// still follow every such change.
+inline CUserProjectModel& EditableModel(CProjectDocument& document)
+{
+    return const_cast<CUserProjectModel&>(document.Model());
 }

@@ -1,5 +1,28 @@
 #include "core/document/CProjectDocument.h"
 
+#include "core/results/Synthesis.h"
+
+const CProjectResults& CProjectDocument::Results() const
+{
+    if (!ResultsComputed || ComputedRevision != ProjectModel.Revision()) {
+        ComputeAllPriorities(ProjectModel, ComputedResults);
+        ComputedRevision = ProjectModel.Revision();
+        ResultsComputed = true;
+    }
+    return ComputedResults;
+}
+
+void CProjectDocument::BuildNewHierarchy(
+    std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment)
+{
+    ProjectModel.BuildNewHierarchy(elementsPerLevel, levelCount, goal, comment);
+}
+
+bool CProjectDocument::BuildLoadedHierarchy(const TLoadSaveProject& record)
+{
+    return ProjectModel.BuildLoadedHierarchy(record);
+}
+
 EStructureResult CProjectDocument::Edited(EStructureResult result)
 {
     if (result == EStructureResult::Done) {
@@ -38,9 +61,10 @@ bool CProjectDocument::SetElementText(
     return true;
 }
 
-bool CProjectDocument::CommitJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements)
+bool CProjectDocument::CommitJudgements(
+    std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements, std::uint32_t n)
 {
-    if (!ProjectModel.SetJudgements(position, level, judgements)) {
+    if (!ProjectModel.SetJudgementBlock(position, level, judgements, n)) {
         return false;
     }
     MarkModified();

@@ -1,14 +1,17 @@
 #pragma once
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-// One open project as a document: its hierarchy model and, beside it, what the
-// frame's file and close commands keep about it. Every change a user makes goes
-// through here, so a change always marks the project modified.
+// One open project as a document: its hierarchy model, the results computed from it,
+// and what the frame's file and close commands keep about it. Every change a user
+// makes goes through here, so a change always marks the project modified. The results
+// are a value of the document: computed again, when asked for, whenever the hierarchy
+// changed since they were last computed, so nobody ever refreshes them.
 class CProjectDocument {
 public:
     CProjectDocument() = default;
@@ -17,9 +20,7 @@ public:
     virtual ~CProjectDocument() = default;
 
     [[nodiscard]] const CUserProjectModel& Model() const { return ProjectModel; }
-    // For the computations, which write the results; the hierarchy itself still
-    // changes only through the model's operations.
-    CUserProjectModel& Model() { return ProjectModel; }
+    [[nodiscard]] const CProjectResults& Results() const;
 
     // The file the project came from or was last saved to; empty for a new project.
     [[nodiscard]] const std::string& FileName() const { return Name; }
@@ -37,6 +38,14 @@ public:
     [[nodiscard]] bool AskSaveOnClose() const { return AskSave; }
     void SetAskSaveOnClose(bool ask) { AskSave = ask; }
 
+    // Building: a fresh hierarchy, or one from a filled exchange record (false, nothing
+    // built, for a record the grid cannot hold). Neither is an edit.
+    void BuildNewHierarchy(
+        std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment);
+    bool BuildLoadedHierarchy(const TLoadSaveProject& record);
+    // False, and the model's fatal error raised, for a slot outside the grid.
+    bool CheckSlot(std::uint32_t position, std::uint32_t level) { return ProjectModel.CheckSlot(position, level); }
+
     // The user's edits. A refused command changes nothing, Modified included.
     EStructureResult AddElement(std::uint32_t level);
     EStructureResult DeleteElement(std::uint32_t position, std::uint32_t level);
@@ -44,7 +53,10 @@ public:
     EStructureResult DeleteLevel(std::uint32_t level);
     bool SetElementText(
         std::uint32_t position, std::uint32_t level, const std::string& name, const std::string& comment);
-    bool CommitJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements);
+    // The leading n x n block of judgements into the element; the cells beyond it keep
+    // what they hold.
+    bool CommitJudgements(
+        std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements, std::uint32_t n);
     // Every double-click on an element counts as a change, whatever follows it.
     void ElementDoubleClicked() { MarkModified(); }
 
@@ -61,6 +73,10 @@ private:
     EStructureResult Edited(EStructureResult result);
 
     CUserProjectModel ProjectModel;
+    // The results and the model revision they were computed at.
+    mutable CProjectResults ComputedResults;
+    mutable std::uint64_t ComputedRevision = 0;
+    mutable bool ResultsComputed = false;
     // The hierarchy when the current step began; made at the first step, then reused.
     std::unique_ptr<CHierarchySnapshot> StepStart;
     std::string Name;

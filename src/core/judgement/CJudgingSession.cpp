@@ -17,7 +17,7 @@ CJudgingSession::CJudgingSession()
 
 bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level)
 {
-    CUserProjectModel& model = document.Model();
+    const CUserProjectModel& model = document.Model();
     if (!model.HasLevelBelow(position, level)) {
         return false;
     }
@@ -30,14 +30,12 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     Level = level;
     MatrixOrder = n;
     MoveTo(0, 1);
-    const TMatrix<int>& judgements = model.Element(position, level).Judgements;
+    const CJudgementMatrix& judgements = model.Element(position, level).Judgements;
     for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
         for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
             WorkingJudgements(r, c) = judgements(r, c);
         }
     }
-    ComputeLocalPriorities(model, position, level, n);
-    ComputeConsistency(model, position, level, n);
     TakeShown();
     return true;
 }
@@ -47,7 +45,7 @@ void CJudgingSession::Close()
     if (Document == nullptr) {
         return;
     }
-    Document->CommitJudgements(Position, Level, WorkingJudgements);
+    Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
     Document = nullptr;
 }
 
@@ -70,14 +68,14 @@ bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_
         return false;
     }
     // The mirror cell holds the same judgement seen from the other side.
-    WorkingJudgements(r, c) = value;
-    WorkingJudgements(c, r) = value == 1 ? 1 : -value;
+    WorkingJudgements(r, c) = CJudgement::FromCode(value);
+    WorkingJudgements(c, r) = WorkingJudgements(r, c).Mirror();
     return true;
 }
 
 std::int32_t CJudgingSession::ScaleLineFor(std::uint32_t r, std::uint32_t c) const
 {
-    return ScaleValueToLine(WorkingJudgements(r, c));
+    return ScaleValueToLine(WorkingJudgements(r, c).Code());
 }
 
 void CJudgingSession::MoveTo(std::uint32_t r, std::uint32_t c)
@@ -177,11 +175,7 @@ void CJudgingSession::Apply()
     if (Document == nullptr) {
         return;
     }
-    CUserProjectModel& model = Document->Model();
-    const std::uint32_t n = model.ElementsInLevel(Level + 1);
-    Document->CommitJudgements(Position, Level, WorkingJudgements);
-    ComputeLocalPriorities(model, Position, Level, n);
-    ComputeConsistency(model, Position, Level, n);
+    Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
     TakeShown();
 }
 
@@ -197,5 +191,6 @@ CConsistencyGuidance CJudgingSession::Guidance() const
 
 void CJudgingSession::TakeShown()
 {
-    ShownData = Document->Model().LevelData(Position, Level);
+    // The document's results follow its judgements: those of the opening or of the last Apply.
+    ShownData = Document->Results().LevelData(Position, Level);
 }

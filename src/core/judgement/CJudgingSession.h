@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
 #include "core/model/TDesicionLevelData.h"
-#include "core/model/TMatrix.h"
 #include "core/results/ConsistencyGuidance.h"
 
 #include <cstdint>
@@ -26,8 +26,8 @@ public:
     // False, and nothing opened, for an element with no level below it.
     bool Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level);
     [[nodiscard]] bool IsOpen() const { return Document != nullptr; }
-    // The working matrix into the element (the whole 9 x 9, as the window holds it),
-    // then the session forgets the document. Nothing is recomputed.
+    // The judged n x n block of the working matrix into the element, then the session
+    // forgets the document. An opening that changed no judgement changes nothing.
     void Close();
 
     [[nodiscard]] std::uint32_t Order() const { return MatrixOrder; }
@@ -37,8 +37,11 @@ public:
     // The name of the k-th compared element (row and column k).
     [[nodiscard]] const std::string& ComparedName(std::uint32_t k) const;
 
-    [[nodiscard]] const TMatrix<int>& Working() const { return WorkingJudgements; }
-    [[nodiscard]] std::int32_t Judgement(std::uint32_t r, std::uint32_t c) const { return WorkingJudgements(r, c); }
+    [[nodiscard]] const CJudgementMatrix& Working() const { return WorkingJudgements; }
+    [[nodiscard]] const CJudgement& Judgement(std::uint32_t r, std::uint32_t c) const
+    {
+        return WorkingJudgements(r, c);
+    }
     // Cell [r][c] := value and its mirror [c][r] := -value (1 for equality), exactly as a
     // line of the verbal scale is entered. False, and nothing changed, on the diagonal,
     // outside the order, or for a value the scale does not offer.
@@ -64,8 +67,8 @@ public:
     // a judgement was set. Anything else drops a pending '/' or '-'.
     bool TypeCharacter(char ch);
 
-    // The element's judgements := the working matrix; its priorities and consistency
-    // recomputed and shown.
+    // The element's judged block := the working matrix's; the document's results for it
+    // are shown.
     void Apply();
     // The priorities and measures as last shown: those of the opening or the last Apply.
     [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
@@ -78,7 +81,7 @@ private:
     void TakeShown();
     void MoveTo(std::uint32_t r, std::uint32_t c);
 
-    TMatrix<int> WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
+    CJudgementMatrix WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
     TDesicionLevelData ShownData;
     CProjectDocument* Document = nullptr;
     std::uint32_t MatrixOrder = 0;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 struct CSlotState {
     std::string Name;
     std::string Comment;
-    TMatrix<int> Judgements;
+    CJudgementMatrix Judgements;
     bool InUse = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/TMatrix.h"
+#include "core/model/CJudgement.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,7 @@ public:
 
     std::string Name;
     std::string Comment;
-    TMatrix<int> Judgements;
+    CJudgementMatrix Judgements;
     std::uint32_t Position = 0;
     std::uint32_t Level = 0;
 

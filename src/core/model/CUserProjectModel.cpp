@@ -1,9 +1,9 @@
 #include "core/model/CUserProjectModel.h"
 
-#include "core/model/JudgementValue.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/model/TextLimits.h"
 
+#include <algorithm>
 #include <cctype>
 
 const char* StructureRefusalText(EStructureResult result)
@@ -24,10 +24,7 @@ const char* StructureRefusalText(EStructureResult result)
     return "";
 }
 
-CUserProjectModel::CUserProjectModel()
-{
-    GlobalPriorities.SetSize(MaxElementsPerLevel, MaxLevels);
-}
+CUserProjectModel::CUserProjectModel() = default;
 
 std::uint32_t CUserProjectModel::ElementsInLevel(std::uint32_t level)
 {
@@ -71,11 +68,12 @@ bool CUserProjectModel::HasLevelBelow(std::uint32_t position, std::uint32_t leve
 
 void CUserProjectModel::RenewValues(std::uint32_t position, std::uint32_t level)
 {
-    const TMatrix<int>& codes = ElementGrid[position][level].Judgements;
+    ++ChangeCount;
+    const CJudgementMatrix& judgements = ElementGrid[position][level].Judgements;
     TJudgementColumns& columns = ValueGrid[position][level];
     for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
         for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
-            columns[c][r] = JudgementValue(codes(r, c));
+            columns[c][r] = judgements(r, c).Value();
         }
         columns[c][MaxElementsPerLevel] = 1.0;
     }
@@ -83,10 +81,8 @@ void CUserProjectModel::RenewValues(std::uint32_t position, std::uint32_t level)
 
 void CUserProjectModel::ResetGrid()
 {
-    GlobalPriorities.SetSize(MaxElementsPerLevel, MaxLevels);
     for (std::uint32_t e = 0; e < MaxElementsPerLevel; ++e) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            LevelDataGrid[e][k] = TDesicionLevelData{};
             ElementGrid[e][k].SetDefaults(e, k);
             RenewValues(e, k);
             InUse[e][k] = false;
@@ -103,7 +99,6 @@ void CUserProjectModel::BuildNewHierarchy(
     ElementGrid[0][0].Name.assign(goal);
     ElementGrid[0][0].Comment.assign(comment);
     Levels = levels;
-    GlobalPriorities.Zero();
     InUse[0][0] = true;
     for (std::uint32_t e = 0; e < n; ++e) {
         for (std::uint32_t k = 1; k < levels; ++k) {
@@ -111,6 +106,7 @@ void CUserProjectModel::BuildNewHierarchy(
         }
     }
     IsBuilt = true;
+    ++ChangeCount;
 }
 
 bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
@@ -141,13 +137,14 @@ bool CUserProjectModel::BuildLoadedHierarchy(const TLoadSaveProject& record)
         }
     }
     Levels = record.LevelCount;
-    GlobalPriorities.Zero();
     IsBuilt = true;
+    ++ChangeCount;
     return true;
 }
 
 void CUserProjectModel::ClearLevel(std::uint32_t k)
 {
+    ++ChangeCount;
     const std::uint32_t n = ElementsInLevel(k);
     for (std::uint32_t i = 0; i < n; ++i) {
         InUse[i][k] = false;
@@ -188,6 +185,7 @@ void CUserProjectModel::ShiftLevelForward(std::uint32_t k)
 
 void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::uint32_t k)
 {
+    ++ChangeCount;
     if (k >= MaxLevels || m > MaxElementsPerLevel || old > MaxElementsPerLevel) {
         return;
     }
@@ -306,6 +304,7 @@ EStructureResult CUserProjectModel::AddLevel(std::uint32_t level, std::uint32_t 
         ResetLevelJudgements(levels - 1);
     }
     Levels = levels + 1;
+    ++ChangeCount;
     return EStructureResult::Done;
 }
 
@@ -328,6 +327,7 @@ EStructureResult CUserProjectModel::DeleteLevel(std::uint32_t level)
     }
     ResetLevelJudgements(k - 1);
     Levels = levels - 1;
+    ++ChangeCount;
     return EStructureResult::Done;
 }
 
@@ -346,10 +346,11 @@ bool CUserProjectModel::SetElementText(
     CHierarchy_Element& element = ElementGrid[position][level];
     element.Name.assign(name, 0, Utf8PrefixBytes(name, NameLimit(position, level)));
     element.Comment.assign(comment, 0, Utf8PrefixBytes(comment, MaxCommentLength));
+    ++ChangeCount;
     return true;
 }
 
-bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements)
+bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements)
 {
     if (position >= MaxElementsPerLevel || level >= MaxLevels) {
         FatalError = true;
@@ -357,6 +358,31 @@ bool CUserProjectModel::SetJudgements(std::uint32_t position, std::uint32_t leve
     }
     ElementGrid[position][level].Judgements.AssignFrom(judgements);
     RenewValues(position, level);
+    return true;
+}
+
+bool CUserProjectModel::SetJudgementBlock(
+    std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    if (position >= MaxElementsPerLevel || level >= MaxLevels) {
+        FatalError = true;
+        return false;
+    }
+    CJudgementMatrix& own = ElementGrid[position][level].Judgements;
+    const std::uint32_t order
+        = std::min({n, MaxElementsPerLevel, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    bool changed = false;
+    for (std::uint32_t r = 0; r < order; ++r) {
+        for (std::uint32_t c = 0; c < order; ++c) {
+            if (!(own(r, c) == judgements(r, c))) {
+                own(r, c) = judgements(r, c);
+                changed = true;
+            }
+        }
+    }
+    if (changed) {
+        RenewValues(position, level);
+    }
     return true;
 }
 
@@ -411,6 +437,7 @@ void CUserProjectModel::RedoChange(const CHierarchyChange& change)
 
 void CUserProjectModel::PutSlots(const CHierarchyChange& change, bool after)
 {
+    ++ChangeCount;
     for (const CHierarchyChange::CSlotChange& slot : change.Slots) {
         const CSlotState& state = after ? slot.After : slot.Before;
         CHierarchy_Element& element = ElementGrid[slot.Position][slot.Level];

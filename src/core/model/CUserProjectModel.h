@@ -4,7 +4,6 @@
 #include "core/model/CHierarchySnapshot.h"
 #include "core/model/CHierarchy_Element.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TDesicionLevelData.h"
 #include "core/model/TMatrix.h"
 
 #include <array>
@@ -28,12 +27,11 @@ enum class EStructureResult {
 // The user's text for a refusal; empty for Done and NotApplicable.
 const char* StructureRefusalText(EStructureResult result);
 
-// The hierarchy of one project with its computed results. Everything is preallocated
-// at the grid's maximum size; structure edits only switch slots and copy data.
-// Addressing is always [position][level], level 0 being the goal. The hierarchy
-// (slot use, level count, names, comments, judgements) changes only through the
-// operations below, which keep its invariants; the results are derived data that the
-// computations write and every view recomputes before it shows them.
+// The hierarchy of one project. Everything is preallocated at the grid's maximum size;
+// structure edits only switch slots and copy data. Addressing is always
+// [position][level], level 0 being the goal. The hierarchy (slot use, level count,
+// names, comments, judgements) changes only through the operations below, which keep
+// its invariants. What is computed from it lives beside it, in the document's results.
 class CUserProjectModel {
 public:
     CUserProjectModel();
@@ -67,8 +65,8 @@ public:
     }
     [[nodiscard]] const CHierarchy_Element& Goal() const { return ElementGrid[0][0]; }
 
-    // The numbers of an element's whole 9 x 9 judgement matrix (JudgementValue of every
-    // cell), kept beside the codes and renewed whenever they change, so the
+    // The numbers of an element's whole 9 x 9 judgement matrix (the Value() of every
+    // cell), kept beside the judgements and renewed whenever they change, so the
     // computations never convert a code. Stored by column, [column][row], so two rows
     // sit side by side for one vector register; row 9 is padding (1.0).
     static constexpr std::uint32_t ColumnLength = MaxElementsPerLevel + 1;
@@ -78,18 +76,9 @@ public:
         return ValueGrid[position][level];
     }
 
-    // Results: the local priorities and consistency of every element, and the global
-    // priorities [position][level] of every element.
-    [[nodiscard]] const TDesicionLevelData& LevelData(std::uint32_t position, std::uint32_t level) const
-    {
-        return LevelDataGrid[position][level];
-    }
-    TDesicionLevelData& LevelData(std::uint32_t position, std::uint32_t level)
-    {
-        return LevelDataGrid[position][level];
-    }
-    [[nodiscard]] const TMatrix<double>& GlobalPriority() const { return GlobalPriorities; }
-    TMatrix<double>& GlobalPriority() { return GlobalPriorities; }
+    // Counts every change of the hierarchy (structure, names, judgements); whatever was
+    // computed at one count still describes the hierarchy while the count stays.
+    [[nodiscard]] std::uint64_t Revision() const { return ChangeCount; }
 
     // Building. Both start from a fresh grid. A record the grid cannot hold, or with a
     // level below the goal of fewer than 2 elements, is refused and changes nothing.
@@ -109,8 +98,13 @@ public:
     bool SetElementText(
         std::uint32_t position, std::uint32_t level, const std::string& name, const std::string& comment);
     [[nodiscard]] static std::uint32_t NameLimit(std::uint32_t position, std::uint32_t level);
-    // An element's judgements as a judging session commits them (the whole 9 x 9 matrix).
-    bool SetJudgements(std::uint32_t position, std::uint32_t level, const TMatrix<int>& judgements);
+    // An element's whole 9 x 9 judgement matrix.
+    bool SetJudgements(std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements);
+    // The leading n x n block of an element's judgements, as a judging session commits
+    // it; the cells beyond it keep what they hold. Nothing changes (the revision
+    // included) when the block already holds those judgements.
+    bool SetJudgementBlock(
+        std::uint32_t position, std::uint32_t level, const CJudgementMatrix& judgements, std::uint32_t n);
 
     // Undo support. A snapshot of the hierarchy as it stands (into buffers it reuses),
     // the change since such a snapshot, and that change put back or made again: the
@@ -135,10 +129,9 @@ private:
 
     TElementGridOf<CHierarchy_Element> ElementGrid;
     TElementGridOf<bool> InUse{};
-    TElementGridOf<TDesicionLevelData> LevelDataGrid;
     TElementGridOf<TJudgementColumns> ValueGrid{};
-    TMatrix<double> GlobalPriorities;
     std::uint32_t Levels = 0;
+    std::uint64_t ChangeCount = 0;
     bool IsBuilt = false;
     bool FatalError = false;
 };

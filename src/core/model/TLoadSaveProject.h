@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 
 #include <array>
 #include <cstdint>
@@ -15,7 +15,7 @@ public:
     CLoadSaveProjectHierarchy_Element(const CLoadSaveProjectHierarchy_Element&) = default;
     CLoadSaveProjectHierarchy_Element& operator=(const CLoadSaveProjectHierarchy_Element&) = default;
 
-    TMatrix<int> Judgements;
+    CJudgementMatrix Judgements;
     std::string Name;
     std::string Comment;
 };

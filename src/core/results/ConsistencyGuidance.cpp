@@ -131,7 +131,7 @@ void MeasureAfter(CValueBlock& values, std::uint32_t n, const double* means, CSu
 }
 } // namespace
 
-CConsistencyGuidance GuideConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority)
+CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
     CConsistencyGuidance guidance;
     const std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
@@ -172,7 +172,7 @@ CConsistencyGuidance GuideConsistency(const TMatrix<int>& judgements, std::uint3
     }
     for (std::uint32_t p = 0; p < count && guidance.SuggestionCount < MaxSuggestions; ++p) {
         const CRankedPair& pair = pairs[p];
-        const std::int32_t current = judgements(pair.Row, pair.Column);
+        const std::int32_t current = judgements(pair.Row, pair.Column).Code();
         if (pair.Proposed == current) {
             continue;
         }
@@ -194,16 +194,16 @@ CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uin
         return CConsistencyGuidance{};
     }
     const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
-    const TMatrix<int>& judgements = project.Element(position, level).Judgements;
+    const CJudgementMatrix& judgements = project.Element(position, level).Judgements;
     std::array<double, MaxElementsPerLevel> w{};
     ComputeLocalPriorities(judgements, n, w.data());
     return GuideConsistency(judgements, n, w.data());
 }
 
-void ApplySuggestion(TMatrix<int>& working, const CSuggestion& suggestion)
+void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion)
 {
-    working(suggestion.Row, suggestion.Column) = suggestion.Proposed;
-    working(suggestion.Column, suggestion.Row) = MirrorCode(suggestion.Proposed);
+    working(suggestion.Row, suggestion.Column) = CJudgement::FromCode(suggestion.Proposed);
+    working(suggestion.Column, suggestion.Row) = CJudgement::FromCode(MirrorCode(suggestion.Proposed));
 }
 
 const char* ConsistencyVerdictText(EConsistencyVerdict verdict)

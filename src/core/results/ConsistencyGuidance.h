@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/model/TMatrix.h"
 #include "core/results/LocalPriorities.h"
 
 #include <array>
@@ -64,14 +63,14 @@ struct CConsistencyGuidance {
 // with its priorities w as ComputeLocalPriorities gives them. Pairs are ranked by
 // |ln(a_ij * w_j / w_i)|, largest first, ties (weights within rounding noise, 1e-10) by
 // row then column; a pair whose proposal is its present code is skipped. Allocates nothing.
-CConsistencyGuidance GuideConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 // The same for an element of a project, from its stored judgements; its priorities are
 // computed afresh. Nothing for the bottom level or a slot outside the hierarchy.
 CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level);
 
 // Writes a suggestion into a working matrix with its mirror cell, as the scale window
 // writes a chosen judgement: v and -v, or 1 and 1.
-void ApplySuggestion(TMatrix<int>& working, const CSuggestion& suggestion);
+void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion);
 
 // The verdict in the user's words, for the research window and the reports.
 const char* ConsistencyVerdictText(EConsistencyVerdict verdict);

@@ -1,6 +1,7 @@
 #include "core/results/CsvExport.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 
@@ -70,14 +71,14 @@ private:
 };
 } // namespace
 
-std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
+std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
     CCsvWriter csv(decimalSeparator);
     const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
 
     csv.Row({CsvRankingTitle});
     csv.Row({"Место", "Альтернатива", "Приоритет"});
-    const CResultList ranking = FinalResults(project);
+    const CResultList ranking = FinalResults(project, results);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
     }
@@ -88,7 +89,7 @@ std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
     for (std::uint32_t k = 1; k < levels; ++k) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
-                csv.Number(project.GlobalPriority()(e, k))});
+                csv.Number(results.GlobalPriority()(e, k))});
         }
     }
 
@@ -96,7 +97,7 @@ std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator)
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         const std::uint32_t parents = k == 0 ? 1U : project.ElementsInLevelChecked(k);
         for (std::uint32_t e = 0; e < parents; ++e) {
-            const TDesicionLevelData& data = project.LevelData(e, k);
+            const TDesicionLevelData& data = results.LevelData(e, k);
             csv.EndSection();
             csv.Row({std::string(CsvLocalTitle) + " «" + project.Element(e, k).Name + "» (уровень "
                 + CCsvWriter::Count(k) + ", № " + CCsvWriter::Count(e + 1) + ")"});

@@ -3,6 +3,7 @@
 #include <string>
 
 class CUserProjectModel;
+class CProjectResults;
 
 // The field separator that goes with a decimal separator: ';' beside a decimal comma,
 // ',' otherwise.
@@ -21,9 +22,8 @@ std::string CsvText(const std::string& text);
 // level, and every judged element's local priorities with lambda-max, CI and CR. Values
 // are unrounded (up to 15 significant digits) with the given decimal separator. Elements
 // are numbered from 1 as the windows number their rows; level 0 is the goal. Names go
-// through CsvText. Reads the priorities as last computed: the caller runs
-// ComputeAllPriorities first.
-std::string ProjectCsv(const CUserProjectModel& project, char decimalSeparator);
+// through CsvText.
+std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
 inline constexpr const char* CsvRankingTitle = "Итоговый рейтинг";
 inline constexpr const char* CsvGlobalTitle = "Глобальные приоритеты уровней";

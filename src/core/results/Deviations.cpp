@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-CDeviationTable ComputeDeviations(const TMatrix<int>& judgements, std::uint32_t n, const double* priority)
+CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
     CDeviationTable table;
     table.Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
@@ -15,7 +15,7 @@ CDeviationTable ComputeDeviations(const TMatrix<int>& judgements, std::uint32_t 
             if (j != i) {
                 // A zero priority only comes from a 0 read from a file; its ratio counts as 0.
                 const double ratio = priority[j] == 0.0 ? 0.0 : priority[i] / priority[j];
-                d = std::fabs(JudgementValue(judgements(i, j)) - ratio);
+                d = std::fabs(judgements(i, j).Value() - ratio);
                 if (!std::isfinite(d)) {
                     d = 0.0;
                 }
@@ -41,23 +41,33 @@ std::string TriadLine(std::uint32_t i, std::uint32_t j, std::uint32_t k, char re
     line += std::to_string(i + 1);
     return line;
 }
+
+// Which element of a pair a judgement favours: 1 the row's, -1 the column's, 0 neither.
+// A code counts as stored, so a foreign file's 0 or -1 favours the column element.
+int Favoured(const CJudgement& judgement)
+{
+    if (judgement.IsCombined()) {
+        return judgement.Value() > 1.0 ? 1 : judgement.Value() < 1.0 ? -1 : 0;
+    }
+    return judgement.Code() > 1 ? 1 : judgement.Code() < 1 ? -1 : 0;
+}
 } // namespace
 
-CTransitivityReport BuildTransitivityReport(const TMatrix<int>& judgements, std::uint32_t n)
+CTransitivityReport BuildTransitivityReport(const CJudgementMatrix& judgements, std::uint32_t n)
 {
     CTransitivityReport report;
     const std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
             for (std::uint32_t k = j + 1; k < order; ++k) {
-                const int ij = judgements(i, j);
-                const int jk = judgements(j, k);
-                const int ki = judgements(k, i);
-                if (ij > 1 && jk > 1 && ki > 1) {
+                const int ij = Favoured(judgements(i, j));
+                const int jk = Favoured(judgements(j, k));
+                const int ki = Favoured(judgements(k, i));
+                if (ij > 0 && jk > 0 && ki > 0) {
                     report.None = false;
                     report.Lines.push_back(TriadLine(i, j, k, '>'));
                 }
-                if (ij < 1 && jk < 1 && ki < 1) {
+                if (ij < 0 && jk < 0 && ki < 0) {
                     report.None = false;
                     report.Lines.push_back(TriadLine(i, j, k, '<'));
                 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 
 #include <array>
 #include <cstdint>
@@ -15,14 +15,15 @@ struct CDeviationTable {
     std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel> Deviation{};
     std::array<double, MaxElementsPerLevel> RowSum{};
 };
-CDeviationTable ComputeDeviations(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 
 inline constexpr const char* NoTransitivityViolationText = "Информация о нарушении транзитивности -- отсутствует!";
 
-// The cyclic triads of the leading n x n block, compared as stored codes, each
+// The cyclic triads of the leading n x n block, a judgement taken by its stored code
+// (a combined one by its value), each
 // increasing triple i < j < k once: lines like "1>2>3>1" and "2<4<5<2".
 struct CTransitivityReport {
     bool None = true;
     std::vector<std::string> Lines; // the violations; empty when None
 };
-CTransitivityReport BuildTransitivityReport(const TMatrix<int>& judgements, std::uint32_t n);
+CTransitivityReport BuildTransitivityReport(const CJudgementMatrix& judgements, std::uint32_t n);

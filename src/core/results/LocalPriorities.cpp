@@ -1,6 +1,7 @@
 #include "core/results/LocalPriorities.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 
 #include <cmath>
 
@@ -31,7 +32,7 @@ std::uint32_t BlockOrder(std::uint32_t n)
     return n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
 }
 
-// One formula whatever holds the values (the stored codes or a block read from them),
+// One formula whatever holds the values (the judgements or a block read from them),
 // so both give the same bits; value(i, j) is the number of cell (i, j).
 template <typename Value> double RowMean(const Value& value, std::uint32_t order, std::uint32_t row, double exponent)
 {
@@ -75,9 +76,9 @@ template <typename Value> CConsistency ConsistencyOf(const Value& value, std::ui
     return result;
 }
 
-auto CodesOf(const TMatrix<int>& judgements)
+auto ValuesOf(const CJudgementMatrix& judgements)
 {
-    return [&judgements](std::uint32_t i, std::uint32_t j) { return JudgementValue(judgements(i, j)); };
+    return [&judgements](std::uint32_t i, std::uint32_t j) { return judgements(i, j).Value(); };
 }
 
 auto BlockOf(const CValueBlock& values)
@@ -167,12 +168,12 @@ void RowRatios(const TColumns& columns, std::uint32_t order, const double* prior
 }
 } // namespace
 
-void ReadJudgementValues(const TMatrix<int>& judgements, std::uint32_t n, CValueBlock& values)
+void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CValueBlock& values)
 {
     const std::uint32_t order = BlockOrder(n);
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = 0; j < order; ++j) {
-            values[i][j] = JudgementValue(judgements(i, j));
+            values[i][j] = judgements(i, j).Value();
         }
     }
 }
@@ -193,24 +194,25 @@ CConsistency ComputeConsistency(const CValueBlock& values, std::uint32_t n, cons
     return ConsistencyOf(BlockOf(values), BlockOrder(n), priority);
 }
 
-void ComputeLocalPriorities(const TMatrix<int>& judgements, std::uint32_t n, double* priority)
+void ComputeLocalPriorities(const CJudgementMatrix& judgements, std::uint32_t n, double* priority)
 {
-    PrioritiesOf(CodesOf(judgements), BlockOrder(n), priority);
+    PrioritiesOf(ValuesOf(judgements), BlockOrder(n), priority);
 }
 
-CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority)
+CConsistency ComputeConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
-    return ConsistencyOf(CodesOf(judgements), BlockOrder(n), priority);
+    return ConsistencyOf(ValuesOf(judgements), BlockOrder(n), priority);
 }
 
-void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)
+void ComputeLocalPriorities(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, std::uint32_t n)
 {
     if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel || n == 0) {
         return;
     }
     double products[Padded];
     RowProducts(project.JudgementColumns(position, level), n, products);
-    double* priority = project.LevelData(position, level).Priority.data();
+    double* priority = results.LevelData(position, level).Priority.data();
     const double exponent = 1.0 / static_cast<double>(n);
     for (std::uint32_t i = 0; i < n; ++i) {
         priority[i] = std::pow(products[i], exponent);
@@ -218,12 +220,13 @@ void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, 
     NormalizeVector(n, priority);
 }
 
-void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n)
+void ComputeConsistency(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, std::uint32_t n)
 {
     if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel) {
         return;
     }
-    TDesicionLevelData& record = project.LevelData(position, level);
+    TDesicionLevelData& record = results.LevelData(position, level);
     const double* priority = record.Priority.data();
     record.LambdaMax = 0.0;
     record.CI = 0.0;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/model/JudgementValue.h"
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 
 #include <array>
 #include <cstdint>
 
 class CUserProjectModel;
+class CProjectResults;
 
 // Indexed by the matrix order n itself; entries 0..2 keep the division defined.
 inline constexpr std::array<double, 11> RandomIndex{10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
@@ -16,7 +16,7 @@ inline constexpr std::array<double, 11> RandomIndex{10.0, 1.0, 1.0, 0.58, 0.9, 1
 void NormalizeVector(std::uint32_t n, double* vector);
 
 // Normalised row geometric means of the leading n x n block.
-void ComputeLocalPriorities(const TMatrix<int>& judgements, std::uint32_t n, double* priority);
+void ComputeLocalPriorities(const CJudgementMatrix& judgements, std::uint32_t n, double* priority);
 
 struct CConsistency {
     double LambdaMax = 0.0;
@@ -25,18 +25,21 @@ struct CConsistency {
 };
 // From the block and the priorities already computed; a zero priority (possible
 // only with a 0 read from a file) gives all three measures 0.
-CConsistency ComputeConsistency(const TMatrix<int>& judgements, std::uint32_t n, const double* priority);
+CConsistency ComputeConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 
 // The numeric values of a leading n x n block (n at most 9), read once. The functions
 // above run on such a block, so a caller that varies a cell or two (the consistency
 // suggestions) gets exactly the figures the element would get.
 using CValueBlock = std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel>;
-void ReadJudgementValues(const TMatrix<int>& judgements, std::uint32_t n, CValueBlock& values);
+void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CValueBlock& values);
 // The row's geometric mean, before normalising: pow(product of the row, 1 / n).
 double RowGeometricMean(const CValueBlock& values, std::uint32_t n, std::uint32_t row);
 void ComputeLocalPriorities(const CValueBlock& values, std::uint32_t n, double* priority);
 CConsistency ComputeConsistency(const CValueBlock& values, std::uint32_t n, const double* priority);
 
-// The same pair on an element of a project, storing into its decision record.
-void ComputeLocalPriorities(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n);
-void ComputeConsistency(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n);
+// The same pair on an element of a project, storing into its decision record among the
+// project's results.
+void ComputeLocalPriorities(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, std::uint32_t n);
+void ComputeConsistency(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, std::uint32_t n);

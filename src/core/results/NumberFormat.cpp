@@ -86,3 +86,9 @@ std::string JudgementCellText(std::int32_t code)
     // |INT_MIN| does not fit an int.
     return "1/" + std::to_string(-static_cast<std::int64_t>(code));
 }
+
+std::string JudgementText(const CJudgement& judgement, char decimalSeparator)
+{
+    return judgement.IsCombined() ? FormatTruncated(judgement.Value(), 4, decimalSeparator)
+                                  : JudgementCellText(judgement.Code());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,3 +18,5 @@ std::string FormatTruncated(double x, int decimals, char decimalSeparator = '.')
 
 // A judgement cell: the decimal code, or "1/" and |code| for a negative code.
 std::string JudgementCellText(std::int32_t code);
+// A judgement as a cell shows it: its code as above, or a combined value with 4 decimals.
+std::string JudgementText(const CJudgement& judgement, char decimalSeparator = '.');

@@ -1,12 +1,13 @@
 #include "core/results/Sensitivity.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 
 #include <cmath>
 
-CSensitivityInput SensitivityInputOf(const CUserProjectModel& project)
+CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CProjectResults& results)
 {
     CSensitivityInput input;
     input.LevelCount = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
@@ -16,10 +17,10 @@ CSensitivityInput SensitivityInputOf(const CUserProjectModel& project)
     for (std::uint32_t l = 0; l < input.LevelCount; ++l) {
         for (std::uint32_t k = 0; k < input.Count[l]; ++k) {
             if (l + 1 < input.LevelCount) {
-                input.Local[l][k] = project.LevelData(k, l).Priority;
+                input.Local[l][k] = results.LevelData(k, l).Priority;
             }
             if (l > 0) {
-                input.Global[l][k] = project.GlobalPriority()(k, l);
+                input.Global[l][k] = results.GlobalPriority()(k, l);
             }
         }
     }
@@ -202,10 +203,12 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     }
 }
 
-void AnalyseSensitivity(const CUserProjectModel& project, CSensitivityAnalysis& analysis)
+void AnalyseSensitivity(
+    const CUserProjectModel& project, const CProjectResults& results, CSensitivityAnalysis& analysis)
 {
-    const CResultList results = FinalResults(project);
-    AnalyseSensitivity(SensitivityInputOf(project), results.Count == 0 ? 0U : results.Rows[0].Position, analysis);
+    const CResultList ranking = FinalResults(project, results);
+    AnalyseSensitivity(
+        SensitivityInputOf(project, results), ranking.Count == 0 ? 0U : ranking.Rows[0].Position, analysis);
 }
 
 bool AlternativesAt(const CElementSensitivity& element, double x, double* values)

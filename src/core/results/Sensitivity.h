@@ -8,6 +8,7 @@
 #include <string>
 
 class CUserProjectModel;
+class CProjectResults;
 
 // What the analysis reads of a project whose priorities are computed: a complete
 // hierarchy of Count[l] elements on level l, level 0 being the goal.
@@ -19,7 +20,7 @@ struct CSensitivityInput {
     // Global[l][e]: the global priority of element e of level l (level 0 unused).
     std::array<std::array<double, MaxElementsPerLevel>, MaxLevels> Global{};
 };
-CSensitivityInput SensitivityInputOf(const CUserProjectModel& project);
+CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CProjectResults& results);
 
 inline constexpr std::uint32_t MaxAlternativePairs = MaxElementsPerLevel * (MaxElementsPerLevel - 1) / 2;
 
@@ -82,8 +83,9 @@ CElementSensitivity AnalyseElement(const CSensitivityInput& input, std::uint32_t
 // relative change). Equally near crossings keep the first in level, position and weight
 // order. Fills a caller-owned object (it is large) and allocates nothing.
 void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosition, CSensitivityAnalysis& analysis);
-// The same for a project with its priorities computed, led by the first row of its results.
-void AnalyseSensitivity(const CUserProjectModel& project, CSensitivityAnalysis& analysis);
+// The same for a project and its results, led by the first row of its ranking.
+void AnalyseSensitivity(
+    const CUserProjectModel& project, const CProjectResults& results, CSensitivityAnalysis& analysis);
 
 // The final priorities with the element's weight moved to x (the dynamic view's bars).
 // False, values untouched, when the element has no lines.

@@ -8,14 +8,17 @@
 #include <string>
 
 class CUserProjectModel;
+class CProjectResults;
 
 // Pie slice colours by place after sorting.
 inline constexpr std::array<TColor, MaxElementsPerLevel> PieColours{
     clRed, clFuchsia, clYellow, clLime, clBlue, clGreen, clPurple, clGray, clBlack};
 
 // Every local priority vector with its consistency, then the global priorities
-// of every level top-down.
-void ComputeAllPriorities(CUserProjectModel& project);
+// of every level top-down, into results (a fresh object or one computed before).
+void ComputeAllPriorities(const CUserProjectModel& project, CProjectResults& results);
+// The same into a new value.
+CProjectResults ComputeResults(const CUserProjectModel& project);
 
 struct CResultRow {
     std::string Name;
@@ -34,6 +37,6 @@ struct CResultList {
 void OrderResults(CResultList& list);
 
 // Names and global priorities of one level, ordered, with colours by place.
-CResultList LevelResults(const CUserProjectModel& project, std::uint32_t level);
+CResultList LevelResults(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level);
 // The bottom level: what the results table and the print show.
-CResultList FinalResults(const CUserProjectModel& project);
+CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results);

@@ -88,7 +88,7 @@ public:
     }
 
     // Row by row into the leading n x n block.
-    bool ReadMatrix(TMatrix<int>& judgements, std::uint32_t n)
+    bool ReadMatrix(CJudgementMatrix& judgements, std::uint32_t n)
     {
         if (Size - Offset < static_cast<std::size_t>(n) * n * 4) {
             return false;
@@ -97,16 +97,10 @@ public:
             judgements.SetSize(MaxElementsPerLevel, MaxElementsPerLevel);
         }
         for (std::uint32_t r = 0; r < n; ++r) {
-            int* row = &judgements(r, 0);
-            if constexpr (std::endian::native == std::endian::little && sizeof(int) == 4) {
-                // The file's cells are this machine's ints already.
-                std::memcpy(row, Data + Offset, 4 * static_cast<std::size_t>(n));
-                Offset += 4 * static_cast<std::size_t>(n);
-            } else {
-                for (std::uint32_t c = 0; c < n; ++c) {
-                    row[c] = std::bit_cast<std::int32_t>(U32From(Data + Offset));
-                    Offset += 4;
-                }
+            for (std::uint32_t c = 0; c < n; ++c) {
+                // Every code as it stands, whatever the scale offers: the file keeps it.
+                judgements(r, c) = CJudgement::FromCode(std::bit_cast<std::int32_t>(U32From(Data + Offset)));
+                Offset += 4;
             }
         }
         return true;
@@ -192,7 +186,7 @@ public:
         Bytes(Stored.data(), Stored.size());
     }
 
-    void Matrix(const TMatrix<int>& judgements, std::uint32_t n, bool templateFlag)
+    void Matrix(const CJudgementMatrix& judgements, std::uint32_t n, bool templateFlag)
     {
         if (judgements.RowCountInUse() < n || judgements.ColCountInUse() < n) {
             Ok = false;
@@ -203,7 +197,7 @@ public:
         std::size_t used = 0;
         for (std::uint32_t r = 0; r < n; ++r) {
             for (std::uint32_t c = 0; c < n; ++c) {
-                const auto value = std::bit_cast<std::uint32_t>(templateFlag ? 1 : judgements(r, c));
+                const auto value = std::bit_cast<std::uint32_t>(templateFlag ? 1 : judgements(r, c).Code());
                 for (std::uint32_t b = 0; b < 4; ++b) {
                     bytes[used++] = static_cast<unsigned char>(value >> (8U * b));
                 }

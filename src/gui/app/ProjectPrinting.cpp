@@ -33,20 +33,20 @@ QSize PrinterPageSize(const QPrinter& printer)
     return {printer.width(), printer.height()};
 }
 
-QStringList FinalResultLines(const CUserProjectModel& project, char decimalSeparator)
+QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
-    const CResultList results = FinalResults(project);
+    const CResultList ranking = FinalResults(project, results);
     QStringList lines;
-    for (std::uint32_t i = 0; i < results.Count; ++i) {
-        const CResultRow& row = results.Rows[i];
+    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
+        const CResultRow& row = ranking.Rows[i];
         lines.append(QString::fromStdString(row.Name) + QStringLiteral(": ")
             + QString::fromStdString(FormatTruncated(row.Value, 4, decimalSeparator)));
     }
     return lines;
 }
 
-EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, const std::string& titleName,
-    char decimalSeparator, const TPageSizeOf& pageSizeOf)
+EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf)
 {
     printer.setDocName(QString::fromUtf8(PrintJobTitle));
     QPainter painter;
@@ -68,8 +68,7 @@ EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, con
     DrawTextAt(painter, H / 10, W / 6, title);
     int y = W / 6 + 2 * painter.fontMetrics().height();
 
-    ComputeAllPriorities(project);
-    const QStringList lines = FinalResultLines(project, decimalSeparator);
+    const QStringList lines = FinalResultLines(project, results, decimalSeparator);
 
     painter.setFont(PrintFont(painter, 12));
     for (const QString& line : lines) {

@@ -8,6 +8,7 @@
 #include <string>
 
 class CUserProjectModel;
+class CProjectResults;
 class QPrinter;
 
 inline constexpr const char* PrintJobTitle = "TESSALY project printing";
@@ -24,11 +25,11 @@ QSize PrinterPageSize(const QPrinter& printer);
 
 // "name: value" lines of the final ranking, largest first, each value cut to four
 // decimals with the user's separator. The caller computes the priorities first.
-QStringList FinalResultLines(const CUserProjectModel& project, char decimalSeparator);
+QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
 // One page: the title "Проект: " + titleName (the current element's name) at
 // (H / 10, W / 6), then the fresh results. Priorities are computed here, after the
 // title, so what is printed is never stale. A printer reporting a zero page size has
 // its document abandoned so that the next print can start.
-EPrintResult PrintProjectPage(QPrinter& printer, CUserProjectModel& project, const std::string& titleName,
-    char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize);
+EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize);

@@ -1,6 +1,7 @@
 #include "gui/app/ProjectReport.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Deviations.h"
 #include "core/results/NumberFormat.h"
@@ -372,9 +373,10 @@ void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
     page.Y += height;
 }
 
-void RankingSection(CPageWriter& page, const CUserProjectModel& project, char separator)
+void RankingSection(
+    CPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
 {
-    const CResultList results = FinalResults(project);
+    const CResultList results = FinalResults(project, computed);
     CTable table;
     const double half = page.Width() * 0.46;
     table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(23.0), page.Units(23.0)};
@@ -395,14 +397,14 @@ void RankingSection(CPageWriter& page, const CUserProjectModel& project, char se
     page.Gap(2.0);
 }
 
-void LevelsSection(CPageWriter& page, const CUserProjectModel& project, char separator)
+void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
 {
     page.Heading(QStringLiteral("Глобальные приоритеты уровней"), 13.0, 6.0);
     const double gap = page.Units(6.0);
     const double width = (page.Width() - gap) / 2.0;
     std::vector<CTable> tables;
     for (std::uint32_t level = 1; level < project.LevelCount(); ++level) {
-        const CResultList list = LevelResults(project, level);
+        const CResultList list = LevelResults(project, results, level);
         CTable table;
         table.Widths = {width - page.Units(23.0), page.Units(23.0)};
         table.Rows.push_back({{QStringLiteral("Уровень %1").arg(level)}, {QStringLiteral("Приоритет")}});
@@ -454,12 +456,12 @@ void SensitivityNotes(CParagraphs& notes, const CUserProjectModel& project, cons
     }
 }
 
-void ElementSection(CPageWriter& page, const CUserProjectModel& project, std::uint32_t position, std::uint32_t level,
-    const CSensitivityAnalysis& analysis, char separator)
+void ElementSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results,
+    std::uint32_t position, std::uint32_t level, const CSensitivityAnalysis& analysis, char separator)
 {
     const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
     const CHierarchy_Element& element = project.Element(position, level);
-    const TDesicionLevelData& data = project.LevelData(position, level);
+    const TDesicionLevelData& data = results.LevelData(position, level);
 
     CTable matrix;
     const double cell = page.Units(11.0);
@@ -476,7 +478,7 @@ void ElementSection(CPageWriter& page, const CUserProjectModel& project, std::ui
     for (std::uint32_t r = 0; r < n; ++r) {
         CRow row{{NumberedName(project, r, level + 1)}};
         for (std::uint32_t c = 0; c < n; ++c) {
-            row.push_back({Text(JudgementCellText(element.Judgements(r, c))), Qt::AlignHCenter});
+            row.push_back({Text(JudgementText(element.Judgements(r, c), separator)), Qt::AlignHCenter});
         }
         row.push_back({Shown(data.Priority[r], separator), Qt::AlignRight});
         matrix.Rows.push_back(row);
@@ -536,11 +538,11 @@ void ElementSection(CPageWriter& page, const CUserProjectModel& project, std::ui
 
 } // namespace
 
-QByteArray ProjectReportPdf(CUserProjectModel& project, const CReportSubject& subject)
+QByteArray ProjectReportPdf(
+    const CUserProjectModel& project, const CProjectResults& results, const CReportSubject& subject)
 {
-    ComputeAllPriorities(project);
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(project, *analysis);
+    AnalyseSensitivity(project, results, *analysis);
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -560,16 +562,16 @@ QByteArray ProjectReportPdf(CUserProjectModel& project, const CReportSubject& su
 
         TitleBlock(page, project, subject);
         HierarchySection(page, subject.Hierarchy);
-        RankingSection(page, project, separator);
+        RankingSection(page, project, results, separator);
         if (project.LevelCount() >= 3) {
             page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
         }
-        LevelsSection(page, project, separator);
+        LevelsSection(page, project, results, separator);
         page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
         for (std::uint32_t level = 0; level + 1 < project.LevelCount(); ++level) {
             const std::uint32_t count = level == 0 ? 1U : project.ElementsInLevelChecked(level);
             for (std::uint32_t e = 0; e < count; ++e) {
-                ElementSection(page, project, e, level, *analysis, separator);
+                ElementSection(page, project, results, e, level, *analysis, separator);
             }
         }
         painter.end();

@@ -10,6 +10,7 @@
 #include <functional>
 
 class CUserProjectModel;
+class CProjectResults;
 class QPainter;
 
 inline constexpr const char* ReportProgramName = "Tessaly";
@@ -39,4 +40,5 @@ struct CReportSubject {
 // and sensitivity; page numbers and the program in every footer. Every figure is
 // computed afresh (into the project's results, as printing does); nothing the user
 // entered changes.
-QByteArray ProjectReportPdf(CUserProjectModel& project, const CReportSubject& subject);
+QByteArray ProjectReportPdf(
+    const CUserProjectModel& project, const CProjectResults& results, const CReportSubject& subject);

@@ -714,8 +714,8 @@ void TMainForm::btPrintProjectClick()
     if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
         return;
     }
-    const EPrintResult result = PrintProjectPage(
-        *PrintProjectDialogPrinter, project->Model(), project->CurrentElementName(), DecimalSeparator());
+    const EPrintResult result = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(),
+        project->Document().Results(), project->CurrentElementName(), DecimalSeparator());
     if (result == EPrintResult::BadPageSize) {
         Inform(this, Text(BadPrinterText));
     } else if (result == EPrintResult::Printed) {
@@ -762,15 +762,14 @@ void TMainForm::mnProjectReportClick()
         subject.Hierarchy.Extent = project.HierarchyExtent();
         subject.Hierarchy.Paint = [&project](QPainter& painter) { project.RenderHierarchy(painter); };
         subject.Hierarchy.Dpi = project.logicalDpiY();
-        return ProjectReportPdf(project.Model(), subject);
+        return ProjectReportPdf(project.Model(), project.Document().Results(), subject);
     });
 }
 
 void TMainForm::mnExportCsvClick()
 {
     ExportActiveProject(CsvFileFilter, QStringLiteral(".csv"), [](TUserProject& project) {
-        ComputeAllPriorities(project.Model());
-        const std::string csv = ProjectCsv(project.Model(), DecimalSeparator());
+        const std::string csv = ProjectCsv(project.Model(), project.Document().Results(), DecimalSeparator());
         return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
     });
 }

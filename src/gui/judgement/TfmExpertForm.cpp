@@ -179,7 +179,7 @@ void TfmExpertForm::ShowCells()
 
 void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 {
-    const QString text = QString::fromStdString(JudgementCellText(Judging.Judgement(r, c)));
+    const QString text = QString::fromStdString(JudgementText(Judging.Judgement(r, c)));
     Cells[r][c]->setText(text);
     // A screen reader hears which pair the number judges.
     Cells[r][c]->setAccessibleName(QStringLiteral("%1 / %2: %3")

@@ -2,7 +2,6 @@
 
 #include "core/judgement/CJudgingSession.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -41,7 +40,7 @@ public:
     void JudgeElement(CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner);
 
     [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
-    [[nodiscard]] const TMatrix<int>& WorkingJudgements() const { return Judging.Working(); }
+    [[nodiscard]] const CJudgementMatrix& WorkingJudgements() const { return Judging.Working(); }
     [[nodiscard]] std::uint32_t Order() const { return Judging.Order(); }
     [[nodiscard]] std::uint32_t CurrentRow() const { return Judging.CurrentRow(); }
     [[nodiscard]] std::uint32_t CurrentColumn() const { return Judging.CurrentColumn(); }

@@ -122,9 +122,9 @@ CResultsView::CResultsView(QWidget* parent)
 
 CResultsView::~CResultsView() = default;
 
-void CResultsView::ShowResultsView(CUserProjectModel& project, bool show)
+void CResultsView::ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show)
 {
-    const std::uint32_t m = project.LevelCount() == 0 ? 0U : project.ElementsInLevel(project.LevelCount() - 1);
+    const std::uint32_t m = project.LastLevelCount();
     for (QWidget* widget : std::initializer_list<QWidget*>{chPriorityChart, bvInfoTable, lbNameObject, lbPriorityValue,
              lbTitleInfoTable, lbChartTools, lbRotation, lbBiggest, lbZoon, lbHorOffset, lbVerOffset, sbHorOffset,
              sbVerOffset, sbBiggest, sbZoom, sbRotation}) {
@@ -134,21 +134,21 @@ void CResultsView::ShowResultsView(CUserProjectModel& project, bool show)
         NameLabels[i]->setVisible(show);
         ValueLabels[i]->setVisible(show);
     }
-    FillResults(project);
+    FillResults(project, results);
     setVisible(show);
     if (show) {
         raise();
     }
 }
 
-void CResultsView::FillResults(const CUserProjectModel& project)
+void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results)
 {
-    const CResultList results = FinalResults(project);
-    for (std::uint32_t i = 0; i < results.Count; ++i) {
-        SetFittedText(NameLabels[i], QString::fromStdString(results.Rows[i].Name));
-        ValueLabels[i]->setText(TruncatedText(results.Rows[i].Value, 4));
+    const CResultList ranking = FinalResults(project, results);
+    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
+        SetFittedText(NameLabels[i], QString::fromStdString(ranking.Rows[i].Name));
+        ValueLabels[i]->setText(TruncatedText(ranking.Rows[i].Value, 4));
     }
-    FillPie(srPieSeries, results);
+    FillPie(srPieSeries, ranking);
     sbBiggestChange(sbBiggest->value());
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 class CUserProjectModel;
+class CProjectResults;
 class QChartView;
 class QFrame;
 class QLabel;
@@ -27,9 +28,9 @@ public:
     // Shows or hides the view and fills it from the global priorities as they
     // stand (the caller computes them first when the view opens). The project
     // window enables and disables its own buttons.
-    void ShowResultsView(CUserProjectModel& project, bool show);
+    void ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show);
     // The bottom level's names and global priorities into the result rows and the pie.
-    void FillResults(const CUserProjectModel& project);
+    void FillResults(const CUserProjectModel& project, const CProjectResults& results);
 
     // The result rows; printing reads the same cells.
     const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }

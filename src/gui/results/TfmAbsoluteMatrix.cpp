@@ -177,7 +177,7 @@ void TfmAbsoluteMatrix::SetRowNames(std::uint32_t n, const std::array<QLabel*, M
     }
 }
 
-void TfmAbsoluteMatrix::FillDeviations(const TMatrix<int>& judgements, const double* priorities)
+void TfmAbsoluteMatrix::FillDeviations(const CJudgementMatrix& judgements, const double* priorities)
 {
     if (Order == 0) {
         return;
@@ -192,7 +192,7 @@ void TfmAbsoluteMatrix::FillDeviations(const TMatrix<int>& judgements, const dou
     BuildTransitivityReport(judgements);
 }
 
-void TfmAbsoluteMatrix::BuildTransitivityReport(const TMatrix<int>& judgements)
+void TfmAbsoluteMatrix::BuildTransitivityReport(const CJudgementMatrix& judgements)
 {
     const CTransitivityReport report = ::BuildTransitivityReport(judgements, Order);
     mmUserTransInfo->clear();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
-#include "core/model/TMatrix.h"
 #include "core/results/ConsistencyGuidance.h"
 
 #include <QWidget>
@@ -30,7 +30,7 @@ public:
     // Hides whatever the previous order showed; the next showing shows n.
     void SetMatrixOrder(std::uint32_t n);
     void SetRowNames(std::uint32_t n, const std::array<QLabel*, MaxElementsPerLevel>& names);
-    void FillDeviations(const TMatrix<int>& judgements, const double* priorities);
+    void FillDeviations(const CJudgementMatrix& judgements, const double* priorities);
     // The verdict and the suggestions, named by the row names set last; each can be
     // accepted until the judging ends.
     void ShowGuidance(const CConsistencyGuidance& guidance);
@@ -70,7 +70,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void BuildTransitivityReport(const TMatrix<int>& judgements);
+    void BuildTransitivityReport(const CJudgementMatrix& judgements);
     void ShowMemoFromStart();
     void FormShow();
     void FormClose();

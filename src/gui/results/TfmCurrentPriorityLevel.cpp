@@ -96,9 +96,11 @@ void TfmCurrentPriorityLevel::SetLevelRange(std::uint32_t level, std::uint32_t c
     LevelCount = count;
 }
 
-void TfmCurrentPriorityLevel::ShowLevelPriorities(CUserProjectModel& project, std::uint32_t level)
+void TfmCurrentPriorityLevel::ShowLevelPriorities(
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level)
 {
     Project = &project;
+    Results = &results;
     std::uint32_t shown = level == 0 ? 1U : level;
     if (shown >= project.LevelCount()) {
         shown = project.LevelCount() == 0 ? 0U : project.LevelCount() - 1;
@@ -106,7 +108,7 @@ void TfmCurrentPriorityLevel::ShowLevelPriorities(CUserProjectModel& project, st
     if (shown == 0 || shown >= MaxLevels) {
         return;
     }
-    ShowResults(LevelResults(project, shown));
+    ShowResults(LevelResults(project, results, shown));
 }
 
 void TfmCurrentPriorityLevel::FillLevelPriorities(
@@ -152,8 +154,8 @@ void TfmCurrentPriorityLevel::btPreviouseDataClick()
         LevelNumber = 1;
         return;
     }
-    if (Project != nullptr) {
-        ShowLevelPriorities(*Project, LevelNumber);
+    if (Project != nullptr && Results != nullptr) {
+        ShowLevelPriorities(*Project, *Results, LevelNumber);
     }
 }
 
@@ -164,8 +166,8 @@ void TfmCurrentPriorityLevel::btNextDataClick()
         LevelNumber = LevelCount == 0 ? 0U : LevelCount - 1;
         return;
     }
-    if (Project != nullptr) {
-        ShowLevelPriorities(*Project, LevelNumber);
+    if (Project != nullptr && Results != nullptr) {
+        ShowLevelPriorities(*Project, *Results, LevelNumber);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CUserProjectModel;
+class CProjectResults;
 struct CResultList;
 class QChartView;
 class QFrame;
@@ -31,7 +32,7 @@ public:
 
     void SetLevelRange(std::uint32_t level, std::uint32_t count);
     // Shows the given level, kept inside 1 .. count - 1; the project is kept for the buttons.
-    void ShowLevelPriorities(CUserProjectModel& project, std::uint32_t level);
+    void ShowLevelPriorities(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level);
     // Orders the m values with their names through the core and shows them.
     void FillLevelPriorities(std::uint32_t m, const std::vector<double>& values, const std::vector<std::string>& names);
     // Rows, level number and pie from a list already in order.
@@ -66,5 +67,6 @@ private:
 
     std::uint32_t LevelNumber = 1;
     std::uint32_t LevelCount = 0;
-    CUserProjectModel* Project = nullptr;
+    const CUserProjectModel* Project = nullptr;
+    const CProjectResults* Results = nullptr;
 };

@@ -265,7 +265,8 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
     columns->addLayout(right, 1);
 }
 
-void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, std::uint32_t level, std::uint32_t position)
+void TfmSensitivity::ShowSensitivity(
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, std::uint32_t position)
 {
     LevelCount = std::min(project.LevelCount(), MaxLevels);
     for (std::uint32_t l = 0; l < LevelCount; ++l) {
@@ -274,15 +275,15 @@ void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, std::uint
             Names[l][e] = Text(project.Element(e, l).Name);
         }
     }
-    *Input = SensitivityInputOf(project);
-    AnalyseSensitivity(project, *Analysis);
+    *Input = SensitivityInputOf(project, results);
+    AnalyseSensitivity(project, results, *Analysis);
     // Each alternative keeps the colour of its slice in the results table.
-    const CResultList results = FinalResults(project);
-    for (std::uint32_t r = 0; r < results.Count; ++r) {
-        AlternativeColours[results.Rows[r].Position] = ToQColor(results.Rows[r].Colour);
+    const CResultList ranking = FinalResults(project, results);
+    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
+        AlternativeColours[ranking.Rows[r].Position] = ToQColor(ranking.Rows[r].Colour);
     }
     const std::uint32_t bottom = LevelCount == 0 ? 0U : LevelCount - 1;
-    Bars->SetAlternatives(results.Count, Names[bottom], AlternativeColours);
+    Bars->SetAlternatives(ranking.Count, Names[bottom], AlternativeColours);
 
     const bool middle = LevelCount >= 3;
     cbLevel->setEnabled(middle);

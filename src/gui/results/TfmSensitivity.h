@@ -12,6 +12,7 @@
 
 class CSensitivityBars;
 class CUserProjectModel;
+class CProjectResults;
 struct CElementSensitivity;
 struct CSensitivityAnalysis;
 struct CSensitivityInput;
@@ -40,7 +41,8 @@ public:
 
     // Fills the window for the element at (position, level), kept inside the middle levels;
     // a project without middle levels shows that there is nothing to analyse.
-    void ShowSensitivity(const CUserProjectModel& project, std::uint32_t level, std::uint32_t position);
+    void ShowSensitivity(
+        const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, std::uint32_t position);
 
     [[nodiscard]] std::uint32_t ShownLevel() const { return Level; }
     [[nodiscard]] std::uint32_t ShownPosition() const { return Position; }

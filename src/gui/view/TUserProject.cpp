@@ -1,6 +1,5 @@
 #include "gui/view/TUserProject.h"
 
-#include "core/results/Synthesis.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmCurrentPriorityLevel.h"
@@ -237,13 +236,13 @@ bool TUserProject::ExpertModeOn() const
 void TUserProject::BuildNewHierarchy(
     std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment)
 {
-    Model().BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
+    ProjectDocument.BuildNewHierarchy(elementsPerLevel, levelCount, goal.toStdString(), comment.toStdString());
     FinishBuild();
 }
 
 bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
 {
-    if (!Model().BuildLoadedHierarchy(record)) {
+    if (!ProjectDocument.BuildLoadedHierarchy(record)) {
         return false;
     }
     FinishBuild();
@@ -472,7 +471,7 @@ void TUserProject::CloseProjectWindow()
 
 bool TUserProject::SetCurrent(std::uint32_t position, std::uint32_t level)
 {
-    if (!Model().CheckSlot(position, level)) {
+    if (!ProjectDocument.CheckSlot(position, level)) {
         CheckFatalModelError();
         return false;
     }
@@ -622,12 +621,6 @@ void TUserProject::btResultsViewClick()
     const bool show = btResultsView->isChecked();
     RedrawLinks();
     ShowHierarchy(!show);
-    if (show) {
-        ComputeAllPriorities(Model());
-        if (CheckFatalModelError()) {
-            return;
-        }
-    }
     ShowResultsView(show);
     // Editing, orientation, expert work and cloning wait while the results are shown.
     for (QToolButton* button : {btEditMode, btHierarchyType, btExpertMode, btClone}) {
@@ -642,34 +635,18 @@ void TUserProject::btCloneClick()
 
 void TUserProject::mnCurrentPriorityClick()
 {
-    ComputeAllPriorities(Model());
-    if (CheckFatalModelError()) {
-        return;
-    }
     ShowLevelPriorities();
 }
 
 void TUserProject::OpenExpertForm()
 {
     if (Services.ExpertForm != nullptr) {
-        // One step per opening, whatever happened inside: applies, the scale, the keys.
-        const std::uint32_t n = Model().ElementsInLevelChecked(CurrentElementLevel + 1);
-        const TMatrix<int> before = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
+        // One step per opening, whatever happened inside: applies, the scale, the keys. The
+        // judging commits only the block it judged, so an opening that changed nothing
+        // leaves no step (and keeps what redo holds).
         ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
-        // The judging commits the whole working matrix, whose cells beyond the n x n block
-        // hold what an earlier judging left; those are never shown or saved, so an opening
-        // that changed none of the shown judgements is no step (and keeps what redo holds).
-        const TMatrix<int>& after = Model().Element(CurrentElementPosition, CurrentElementLevel).Judgements;
-        bool changed = false;
-        for (std::uint32_t r = 0; r < n && !changed; ++r) {
-            for (std::uint32_t c = 0; c < n && !changed; ++c) {
-                changed = before(r, c) != after(r, c);
-            }
-        }
-        if (changed) {
-            RecordStep("Работа эксперта");
-        }
+        RecordStep("Работа эксперта");
     }
 }
 
@@ -680,19 +657,19 @@ void TUserProject::ShowLevelPriorities()
         return;
     }
     window->SetLevelRange(CurrentElementLevel, Model().LevelCount());
-    window->ShowLevelPriorities(Model(), CurrentElementLevel);
+    window->ShowLevelPriorities(Model(), ProjectDocument.Results(), CurrentElementLevel);
     window->exec();
 }
 
 void TUserProject::ShowResultsView(bool show)
 {
-    ResultsView->ShowResultsView(Model(), show);
+    ResultsView->ShowResultsView(Model(), ProjectDocument.Results(), show);
     UpdateCanvasSize();
 }
 
 void TUserProject::FillResults()
 {
-    ResultsView->FillResults(Model());
+    ResultsView->FillResults(Model(), ProjectDocument.Results());
 }
 
 void TUserProject::closeEvent(QCloseEvent* event)
@@ -737,11 +714,7 @@ void TUserProject::ShowSensitivity(std::uint32_t level, std::uint32_t position)
     if (window == nullptr) {
         return;
     }
-    ComputeAllPriorities(Model());
-    if (CheckFatalModelError()) {
-        return;
-    }
-    window->ShowSensitivity(Model(), level, position);
+    window->ShowSensitivity(Model(), ProjectDocument.Results(), level, position);
     window->exec();
 }
 

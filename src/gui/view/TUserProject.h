@@ -62,7 +62,6 @@ public:
 
     CProjectDocument& Document() { return ProjectDocument; }
     [[nodiscard]] const CProjectDocument& Document() const { return ProjectDocument; }
-    CUserProjectModel& Model() { return ProjectDocument.Model(); }
     [[nodiscard]] const CUserProjectModel& Model() const { return ProjectDocument.Model(); }
 
     // The element last pressed with the mouse; the commands act on it.

@@ -16,10 +16,10 @@ class JudgingSession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Document.Model().BuildNewHierarchy(3, 3, "ЦЕЛЬ", "");
-        SetPair(Document.Model(), 0, 0, 0, 1, 3);
-        SetPair(Document.Model(), 0, 0, 0, 2, 5);
-        SetPair(Document.Model(), 0, 0, 1, 2, 3);
+        Document.BuildNewHierarchy(3, 3, "ЦЕЛЬ", "");
+        SetPair(EditableModel(Document), 0, 0, 0, 1, 3);
+        SetPair(EditableModel(Document), 0, 0, 0, 2, 5);
+        SetPair(EditableModel(Document), 0, 0, 1, 2, 3);
         Document.MarkSaved();
     }
     CProjectDocument Document;
@@ -51,21 +51,21 @@ TEST_F(JudgingSession, AJudgementWritesItsMirrorAndOnlyScaleValuesAreTaken)
 {
     ASSERT_TRUE(Session.Open(Document, 0, 0));
     EXPECT_TRUE(Session.SetJudgement(2, 0, 7));
-    EXPECT_EQ(Session.Judgement(2, 0), 7);
-    EXPECT_EQ(Session.Judgement(0, 2), -7);
+    EXPECT_EQ(Session.Judgement(2, 0).Code(), 7);
+    EXPECT_EQ(Session.Judgement(0, 2).Code(), -7);
     EXPECT_TRUE(Session.SetJudgement(1, 2, -4));
-    EXPECT_EQ(Session.Judgement(2, 1), 4);
+    EXPECT_EQ(Session.Judgement(2, 1).Code(), 4);
     EXPECT_TRUE(Session.SetJudgement(0, 1, 1));
-    EXPECT_EQ(Session.Judgement(1, 0), 1);
+    EXPECT_EQ(Session.Judgement(1, 0).Code(), 1);
     EXPECT_EQ(Session.ScaleLineFor(2, 0), 2); // "A явно важнее B"
     EXPECT_EQ(Session.ScaleLineFor(0, 2), 16);
-    const TMatrix<int> before = Session.Working();
+    const CJudgementMatrix before = Session.Working();
     for (const auto& [r, c, v] : {std::tuple{1U, 1U, 3}, {0U, 3U, 3}, {0U, 1U, 0}, {0U, 1U, -1}, {0U, 1U, 10}}) {
         EXPECT_FALSE(Session.SetJudgement(r, c, v)) << r << "," << c << "=" << v;
     }
     EXPECT_EQ(Session.Working(), before);
     // Nothing reaches the element before Apply or the end of the judging.
-    EXPECT_EQ(Document.Model().Goal().Judgements(2, 0), -5);
+    EXPECT_EQ(Document.Model().Goal().Judgements(2, 0).Code(), -5);
 }
 
 TEST_F(JudgingSession, ApplyRecomputesAndClosingCommitsWhateverHappened)
@@ -78,31 +78,34 @@ TEST_F(JudgingSession, ApplyRecomputesAndClosingCommitsWhateverHappened)
     EXPECT_TRUE(Document.Modified());
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_NEAR(Session.Shown().Priority[i], 1.0 / 3.0, 1e-15);
-        EXPECT_NEAR(Document.Model().LevelData(0, 0).Priority[i], 1.0 / 3.0, 1e-15);
+        EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[i], 1.0 / 3.0, 1e-15);
     }
     // Entered after Apply and never applied: the element still gets it when the judging
-    // ends, but its priorities stay those of the last Apply.
+    // ends, but the window's priorities stay those of the last Apply.
     Session.SetJudgement(0, 1, 9);
     Session.Close();
     EXPECT_FALSE(Session.IsOpen());
-    EXPECT_EQ(Document.Model().Goal().Judgements(0, 1), 9);
-    EXPECT_EQ(Document.Model().Goal().Judgements(1, 0), -9);
-    EXPECT_NEAR(Document.Model().LevelData(0, 0).Priority[0], 1.0 / 3.0, 1e-15);
+    EXPECT_EQ(Document.Model().Goal().Judgements(0, 1).Code(), 9);
+    EXPECT_EQ(Document.Model().Goal().Judgements(1, 0).Code(), -9);
+    EXPECT_NEAR(Session.Shown().Priority[0], 1.0 / 3.0, 1e-15);
 }
 
 TEST_F(JudgingSession, TheWorkingMatrixOutsideTheBlockIsKeptBetweenOpenings)
 {
     CProjectDocument wide;
-    wide.Model().BuildNewHierarchy(5, 3, "G", "");
+    wide.BuildNewHierarchy(5, 3, "G", "");
     ASSERT_TRUE(Session.Open(wide, 0, 0));
     Session.SetJudgement(0, 4, 6);
     Session.Close();
     ASSERT_TRUE(Session.Open(Document, 0, 0));
-    EXPECT_EQ(Session.Judgement(0, 1), 3); // the block is loaded afresh
-    EXPECT_EQ(Session.Judgement(0, 4), 6); // beyond it, what the last judging left
+    EXPECT_EQ(Session.Judgement(0, 1).Code(), 3); // the block is loaded afresh
+    EXPECT_EQ(Session.Judgement(0, 4).Code(), 6); // beyond it, what the last judging left
+    const std::uint64_t revision = Document.Model().Revision();
     Session.Close();
-    // The whole 9 x 9 matrix is committed, as the window holds it.
-    EXPECT_EQ(Document.Model().Goal().Judgements(0, 4), 6);
+    // Only the judged block is committed: nothing beyond it, and nothing at all when the
+    // block is as it was.
+    EXPECT_EQ(Document.Model().Goal().Judgements(0, 4).Code(), 1);
+    EXPECT_EQ(Document.Model().Revision(), revision);
 }
 
 // The verdict follows the working matrix, with that matrix's own priorities, before Apply.
@@ -129,7 +132,7 @@ TEST_F(JudgingSession, GuidanceIsForTheWorkingMatrixAsItStands)
 TEST(JudgingSessionKeys, CurrentCellMovesOverOffDiagonalCellsAndTheUpperTriangle)
 {
     CProjectDocument document;
-    document.Model().BuildNewHierarchy(4, 3, "G", "");
+    document.BuildNewHierarchy(4, 3, "G", "");
     CJudgingSession session;
     ASSERT_TRUE(session.Open(document, 0, 0));
     const auto at = [&session] { return std::pair{session.CurrentRow(), session.CurrentColumn()}; };
@@ -184,7 +187,7 @@ TEST(JudgingSessionKeys, CurrentCellMovesOverOffDiagonalCellsAndTheUpperTriangle
 TEST(JudgingSessionKeys, TypedDigitsJudgeWithTheMirrorAndMoveOn)
 {
     CProjectDocument document;
-    document.Model().BuildNewHierarchy(4, 3, "G", "");
+    document.BuildNewHierarchy(4, 3, "G", "");
     CJudgingSession session;
     ASSERT_TRUE(session.Open(document, 0, 0));
     // The six upper cells in one go: 3, 1/5, 7, 1, 1/2, 9.
@@ -197,7 +200,7 @@ TEST(JudgingSessionKeys, TypedDigitsJudgeWithTheMirrorAndMoveOn)
     const int want[4][4] = {{1, 3, -5, 7}, {-3, 1, 1, -2}, {5, 1, 1, 9}, {-7, 2, -9, 1}};
     for (std::uint32_t r = 0; r < 4; ++r) {
         for (std::uint32_t c = 0; c < 4; ++c) {
-            EXPECT_EQ(session.Judgement(r, c), want[r][c]) << r << "," << c;
+            EXPECT_EQ(session.Judgement(r, c).Code(), want[r][c]) << r << "," << c;
         }
     }
     EXPECT_EQ(session.CurrentRow(), 0U); // round to the first upper cell
@@ -206,12 +209,12 @@ TEST(JudgingSessionKeys, TypedDigitsJudgeWithTheMirrorAndMoveOn)
     // A lower cell takes a judgement for its own row; the next upper cell follows it.
     session.SetCurrent(3, 1);
     EXPECT_TRUE(session.TypeCharacter('4'));
-    EXPECT_EQ(session.Judgement(3, 1), 4);
-    EXPECT_EQ(session.Judgement(1, 3), -4);
+    EXPECT_EQ(session.Judgement(3, 1).Code(), 4);
+    EXPECT_EQ(session.Judgement(1, 3).Code(), -4);
     EXPECT_EQ(std::pair(session.CurrentRow(), session.CurrentColumn()), std::pair(0U, 1U));
 
     // Nothing on the diagonal, for 0 or a letter, and a move drops a pending '/'.
-    const TMatrix<int> before = session.Working();
+    const CJudgementMatrix before = session.Working();
     session.SetCurrent(2, 2);
     for (const char ch : std::string("50x/1")) {
         EXPECT_FALSE(session.TypeCharacter(ch)) << ch;
@@ -221,13 +224,13 @@ TEST(JudgingSessionKeys, TypedDigitsJudgeWithTheMirrorAndMoveOn)
     EXPECT_FALSE(session.TypeCharacter('/'));
     session.MoveCurrent(ECellMove::Right);
     EXPECT_TRUE(session.TypeCharacter('6'));
-    EXPECT_EQ(session.Judgement(2, 3), 6);
+    EXPECT_EQ(session.Judgement(2, 3).Code(), 6);
 }
 
 TEST(ProjectDocument, EditsMarkItModifiedAndRefusalsDoNot)
 {
     CProjectDocument document;
-    document.Model().BuildNewHierarchy(2, 3, "G", "");
+    document.BuildNewHierarchy(2, 3, "G", "");
     EXPECT_FALSE(document.Modified());
     EXPECT_TRUE(document.AskSaveOnClose());
     EXPECT_FALSE(document.ClosingAll());

@@ -50,9 +50,6 @@ TEST(BuildNewHierarchy, ThreeLevelsOfFourElements)
                 EXPECT_EQ(element.Name, Prefix + std::to_string(e));
                 EXPECT_EQ(element.Comment, NoComment);
             }
-            EXPECT_EQ(m.GlobalPriority()(e, k), 0.0);
-            EXPECT_EQ(m.LevelData(e, k).LambdaMax, 0.0);
-            EXPECT_EQ(m.LevelData(e, k).Priority[8], 1.0);
         }
     }
     EXPECT_FALSE(m.FatalErrorRaised());
@@ -90,10 +87,10 @@ TEST(BuildLoadedHierarchy, ThreeLevelsWithCountsOneTwoFive)
     record->ElementsPerLevel[2] = 5;
     record->Elements[0][0].Name = "ЦЕЛЬ";
     record->Elements[0][0].Comment = "";
-    record->Elements[0][0].Judgements(0, 1) = 3;
-    record->Elements[0][0].Judgements(1, 0) = -3;
+    record->Elements[0][0].Judgements(0, 1) = CJudgement::FromCode(3);
+    record->Elements[0][0].Judgements(1, 0) = CJudgement::FromCode(-3);
     record->Elements[1][1].Name = "Б";
-    record->Elements[1][1].Judgements(4, 2) = -7;
+    record->Elements[1][1].Judgements(4, 2) = CJudgement::FromCode(-7);
     record->Elements[4][2].Comment = "последний";
     // Outside the record's counts: must not reach the model.
     record->Elements[5][2].Name = "ЛИШНИЙ";
@@ -107,10 +104,10 @@ TEST(BuildLoadedHierarchy, ThreeLevelsWithCountsOneTwoFive)
     EXPECT_EQ(m.ElementsInLevel(2), 5U);
     EXPECT_EQ(m.Goal().Name, "ЦЕЛЬ");
     EXPECT_EQ(m.Goal().Comment, "");
-    EXPECT_EQ(m.Goal().Judgements(0, 1), 3);
-    EXPECT_EQ(m.Goal().Judgements(1, 0), -3);
+    EXPECT_EQ(m.Goal().Judgements(0, 1).Code(), 3);
+    EXPECT_EQ(m.Goal().Judgements(1, 0).Code(), -3);
     EXPECT_EQ(m.Element(1, 1).Name, "Б");
-    EXPECT_EQ(m.Element(1, 1).Judgements(4, 2), -7);
+    EXPECT_EQ(m.Element(1, 1).Judgements(4, 2).Code(), -7);
     // Records start with empty names; the in-use slots take them as they are.
     EXPECT_EQ(m.Element(0, 1).Name, "");
     EXPECT_EQ(m.Element(4, 2).Comment, "последний");
@@ -124,10 +121,10 @@ TEST(BuildLoadedHierarchy, ThreeLevelsWithCountsOneTwoFive)
     TMatrix<int> changed(9, 9);
     changed.FillOnes();
     second.SetElementText(1, 1, "ДРУГОЕ", "");
-    second.SetJudgements(0, 0, changed);
+    second.SetJudgements(0, 0, JudgementsFromCodes(changed));
     EXPECT_EQ(m.Element(1, 1).Name, "Б");
-    EXPECT_EQ(m.Goal().Judgements(0, 1), 3);
-    EXPECT_EQ(second.Goal().Judgements(0, 1), 1);
+    EXPECT_EQ(m.Goal().Judgements(0, 1).Code(), 3);
+    EXPECT_EQ(second.Goal().Judgements(0, 1).Code(), 1);
     EXPECT_EQ(record->Elements[1][1].Name, "Б");
 }
 

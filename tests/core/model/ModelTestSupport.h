@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/TMatrix.h"
+#include "core/model/CJudgement.h"
 
 #include <cstdint>
 
@@ -15,4 +15,9 @@ inline bool AllOnes(const TMatrix<int>& m)
         }
     }
     return true;
+}
+
+inline bool AllOnes(const CJudgementMatrix& m)
+{
+    return AllOnes(CodesOf(m));
 }

@@ -5,6 +5,7 @@
 // the model of its step.
 #include "core/document/CProjectDocument.h"
 #include "core/model/CUserProjectModel.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +137,6 @@ struct Snapshot {
     std::vector<std::uint32_t> Coordinates;
     std::vector<bool> InUse;
     std::vector<double> Results;
-    TMatrix<double> Global;
     std::vector<std::uint32_t> Scalars;
     bool operator==(const Snapshot&) const = default;
 };
@@ -144,24 +144,29 @@ struct Snapshot {
 Snapshot Take(const CProjectDocument& document)
 {
     const CUserProjectModel& m = document.Model();
+    const CProjectResults& results = document.Results();
     Snapshot s;
     for (std::uint32_t e = 0; e < 9; ++e) {
         for (std::uint32_t k = 0; k < 10; ++k) {
             const CHierarchy_Element& el = m.Element(e, k);
             s.Names.push_back(el.Name);
             s.Comments.push_back(el.Comment);
-            s.Judgements.push_back(el.Judgements);
+            s.Judgements.push_back(CodesOf(el.Judgements));
             s.Coordinates.push_back(el.Position);
             s.Coordinates.push_back(el.Level);
             s.InUse.push_back(m.SlotInUse(e, k));
-            const TDesicionLevelData& r = m.LevelData(e, k);
-            s.Results.push_back(r.LambdaMax);
-            s.Results.push_back(r.CI);
-            s.Results.push_back(r.CR);
-            s.Results.insert(s.Results.end(), r.Priority.begin(), r.Priority.end());
+            // The results of the hierarchy in use: what lies beyond it is no result of it.
+            if (m.HasLevelBelow(e, k)) {
+                const TDesicionLevelData& r = results.LevelData(e, k);
+                s.Results.push_back(r.LambdaMax);
+                s.Results.push_back(r.CI);
+                s.Results.push_back(r.CR);
+                s.Results.insert(
+                    s.Results.end(), r.Priority.begin(), r.Priority.begin() + m.ElementsInLevelChecked(k + 1));
+            }
+            s.Results.push_back(k > 0 && m.SlotInUse(e, k) ? results.GlobalPriority()(e, k) : 0.0);
         }
     }
-    s.Global = m.GlobalPriority();
     s.Scalars = {m.LevelCount(), m.Built() ? 1U : 0U, document.Modified() ? 1U : 0U, document.ClosingAll() ? 1U : 0U,
         document.AskSaveOnClose() ? 1U : 0U, m.FatalErrorRaised() ? 1U : 0U};
     return s;
@@ -206,7 +211,7 @@ void ExpectMatches(CUserProjectModel& m, const Shadow& shadow, int step)
             ASSERT_EQ(got.Comment, want.Comment) << e << "," << k << " at step " << step;
             for (std::uint32_t r = 0; r < children; ++r) {
                 for (std::uint32_t c = 0; c < children; ++c) {
-                    ASSERT_EQ(got.Judgements(r, c), want.Judgements[r][c])
+                    ASSERT_EQ(got.Judgements(r, c).Code(), want.Judgements[r][c])
                         << "element " << e << "," << k << " cell " << r << "," << c << " at step " << step;
                 }
             }
@@ -235,7 +240,7 @@ struct CEdit {
 void RandomEdit(std::mt19937& rng, CProjectDocument& document, Shadow& shadow, int step, CEdit& edit)
 {
     const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    CUserProjectModel& m = document.Model();
+    CUserProjectModel& m = EditableModel(document);
     std::uint32_t p = 0;
     std::uint32_t k = 0;
     if (pick(0, 9) < 8) {
@@ -256,10 +261,10 @@ void RandomEdit(std::mt19937& rng, CProjectDocument& document, Shadow& shadow, i
                 const auto c = static_cast<std::uint32_t>(pick(0, static_cast<int>(children) - 1));
                 const int code = r == c ? 1 : RandomCode(rng);
                 const int mirror = code == 1 ? 1 : -code;
-                TMatrix<int> judgements = m.Element(p, k).Judgements;
+                TMatrix<int> judgements = CodesOf(m.Element(p, k).Judgements);
                 judgements(r, c) = code;
                 judgements(c, r) = mirror;
-                ASSERT_TRUE(m.SetJudgements(p, k, judgements));
+                ASSERT_TRUE(m.SetJudgements(p, k, JudgementsFromCodes(judgements)));
                 shadow.Levels[k][p].Judgements[r][c] = code;
                 shadow.Levels[k][p].Judgements[c][r] = mirror;
             } else {
@@ -312,7 +317,7 @@ TEST(RandomStructureCommands, KeepInvariantsAndSurvivingJudgements)
     int step = 0;
     for (int episode = 0; episode < 40; ++episode) {
         CProjectDocument document;
-        CUserProjectModel& m = document.Model();
+        CUserProjectModel& m = EditableModel(document);
         Shadow shadow;
         const auto n = static_cast<std::uint32_t>(pick(2, 9));
         const auto levels = static_cast<std::uint32_t>(pick(3, 10));
@@ -361,7 +366,7 @@ TEST(RandomStructureCommands, UndoAndRedoPutBackEveryStepExactly)
     int step = 0;
     for (int episode = 0; episode < 16; ++episode) {
         CProjectDocument document;
-        CUserProjectModel& m = document.Model();
+        CUserProjectModel& m = EditableModel(document);
         Shadow shadow;
         const auto n = static_cast<std::uint32_t>(pick(2, 9));
         const auto levels = static_cast<std::uint32_t>(pick(3, 10));

@@ -1,6 +1,7 @@
 #include "ModelTestSupport.h"
 #include "core/document/CProjectDocument.h"
 #include "core/model/CUserProjectModel.h"
+#include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,9 @@ void SetBlock(TMatrix<int>& m, std::uint32_t n, int firstCode)
 // The same block written into an element through the model's own operation.
 void SetBlock(CUserProjectModel& model, std::uint32_t position, std::uint32_t level, std::uint32_t n, int firstCode)
 {
-    TMatrix<int> judgements = model.Element(position, level).Judgements;
+    TMatrix<int> judgements = CodesOf(model.Element(position, level).Judgements);
     SetBlock(judgements, n, firstCode);
-    ASSERT_TRUE(model.SetJudgements(position, level, judgements));
+    ASSERT_TRUE(model.SetJudgements(position, level, JudgementsFromCodes(judgements)));
 }
 
 void SetText(CUserProjectModel& model, std::uint32_t position, std::uint32_t level, const std::string& name,
@@ -42,7 +43,7 @@ void SetText(CUserProjectModel& model, std::uint32_t position, std::uint32_t lev
 TEST(StructureCommands, DeletePositionOneThenAddNamesByCount)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(5, 3, "G", "");
     ASSERT_EQ(mDocument.DeleteElement(1, 1), EStructureResult::Done);
     EXPECT_TRUE(mDocument.Modified());
@@ -59,27 +60,27 @@ TEST(StructureCommands, DeletePositionOneThenAddNamesByCount)
 TEST(StructureCommands, DeleteElementShrinksEveryParentBlock)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(4, 3, "G", "");
     // Level 1 of 2 elements would be the parents; use level 2 of 4 under level 1.
     const int block[4][4] = {{1, 2, 3, 4}, {-2, 1, 5, 6}, {-3, -5, 1, 7}, {-4, -6, -7, 1}};
     for (std::uint32_t parent = 0; parent < 4; ++parent) {
-        TMatrix<int> judgements = m.Element(parent, 1).Judgements;
+        TMatrix<int> judgements = CodesOf(m.Element(parent, 1).Judgements);
         for (std::uint32_t r = 0; r < 4; ++r) {
             for (std::uint32_t c = 0; c < 4; ++c) {
                 judgements(r, c) = block[r][c];
             }
         }
-        ASSERT_TRUE(m.SetJudgements(parent, 1, judgements));
+        ASSERT_TRUE(m.SetJudgements(parent, 1, JudgementsFromCodes(judgements)));
     }
     for (std::uint32_t i = 0; i < 4; ++i) {
         SetText(m, i, 2, "N" + std::to_string(i), "C" + std::to_string(i));
         SetBlock(m, i, 2, 9, 10 * static_cast<int>(i + 1));
     }
-    const TMatrix<int> movedJudgements2 = m.Element(2, 2).Judgements;
-    const TMatrix<int> movedJudgements3 = m.Element(3, 2).Judgements;
+    const TMatrix<int> movedJudgements2 = CodesOf(m.Element(2, 2).Judgements);
+    const TMatrix<int> movedJudgements3 = CodesOf(m.Element(3, 2).Judgements);
     SetBlock(m, 0, 0, 4, 2);
-    const TMatrix<int> goalBefore = m.Goal().Judgements;
+    const TMatrix<int> goalBefore = CodesOf(m.Goal().Judgements);
 
     ASSERT_EQ(mDocument.DeleteElement(1, 2), EStructureResult::Done);
     ASSERT_EQ(m.ElementsInLevel(2), 3U);
@@ -87,7 +88,8 @@ TEST(StructureCommands, DeleteElementShrinksEveryParentBlock)
     for (std::uint32_t parent = 0; parent < 4; ++parent) {
         for (std::uint32_t r = 0; r < 3; ++r) {
             for (std::uint32_t c = 0; c < 3; ++c) {
-                EXPECT_EQ(m.Element(parent, 1).Judgements(r, c), expected[r][c]) << parent << ":" << r << "," << c;
+                EXPECT_EQ(m.Element(parent, 1).Judgements(r, c).Code(), expected[r][c])
+                    << parent << ":" << r << "," << c;
             }
         }
     }
@@ -96,27 +98,27 @@ TEST(StructureCommands, DeleteElementShrinksEveryParentBlock)
     EXPECT_EQ(m.Element(1, 2).Comment, "C2");
     EXPECT_EQ(m.Element(2, 2).Name, "N3");
     EXPECT_EQ(m.Element(2, 2).Comment, "C3");
-    EXPECT_EQ(m.Element(1, 2).Judgements, movedJudgements2);
-    EXPECT_EQ(m.Element(2, 2).Judgements, movedJudgements3);
+    EXPECT_EQ(CodesOf(m.Element(1, 2).Judgements), movedJudgements2);
+    EXPECT_EQ(CodesOf(m.Element(2, 2).Judgements), movedJudgements3);
     // Only the parents of the level change; the goal judges level 1.
-    EXPECT_EQ(m.Goal().Judgements, goalBefore);
+    EXPECT_EQ(CodesOf(m.Goal().Judgements), goalBefore);
 }
 
 TEST(StructureCommands, AddElementOpensNeutralRowAndColumnInTheParents)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(3, 3, "G", "");
     for (std::uint32_t parent = 0; parent < 3; ++parent) {
         SetBlock(m, parent, 1, 9, 2);
     }
-    const TMatrix<int> before = m.Element(1, 1).Judgements;
+    const TMatrix<int> before = CodesOf(m.Element(1, 1).Judgements);
     ASSERT_EQ(mDocument.AddElement(2), EStructureResult::Done);
     EXPECT_EQ(m.ElementsInLevel(2), 4U);
     EXPECT_EQ(m.Element(3, 2).Name, Prefix + "3");
     EXPECT_EQ(m.Element(3, 2).Comment, NoComment);
     for (std::uint32_t parent = 0; parent < 3; ++parent) {
-        const TMatrix<int>& j = m.Element(parent, 1).Judgements;
+        const TMatrix<int> j = CodesOf(m.Element(parent, 1).Judgements);
         for (std::uint32_t r = 0; r < 4; ++r) {
             for (std::uint32_t c = 0; c < 4; ++c) {
                 if (r == 3 || c == 3) {
@@ -132,7 +134,7 @@ TEST(StructureCommands, AddElementOpensNeutralRowAndColumnInTheParents)
 TEST(StructureCommands, LimitsOfElementsAreRefusedWithoutChange)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(9, 3, "G", "");
     EXPECT_EQ(mDocument.AddElement(1), EStructureResult::TooManyElements);
     EXPECT_FALSE(mDocument.Modified());
@@ -141,7 +143,7 @@ TEST(StructureCommands, LimitsOfElementsAreRefusedWithoutChange)
         "Используемый метод не позволяет создавать более 9-ти элементов на одном уровне");
 
     CProjectDocument twoDocument;
-    CUserProjectModel& two = twoDocument.Model();
+    CUserProjectModel& two = EditableModel(twoDocument);
     two.BuildNewHierarchy(2, 3, "G", "");
     EXPECT_EQ(twoDocument.DeleteElement(0, 2), EStructureResult::TooFewElements);
     EXPECT_FALSE(twoDocument.Modified());
@@ -157,7 +159,7 @@ TEST(StructureCommands, LimitsOfElementsAreRefusedWithoutChange)
 TEST(StructureCommands, AddLevelBeforeLevelOne)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(3, 3, "G", "");
     SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
@@ -165,8 +167,8 @@ TEST(StructureCommands, AddLevelBeforeLevelOne)
         SetBlock(m, i, 1, 3, 3 + static_cast<int>(i));
         SetText(m, i, 2, "A" + std::to_string(i), NoComment);
     }
-    TMatrix<int> level1Judgements[3]
-        = {m.Element(0, 1).Judgements, m.Element(1, 1).Judgements, m.Element(2, 1).Judgements};
+    TMatrix<int> level1Judgements[3] = {
+        CodesOf(m.Element(0, 1).Judgements), CodesOf(m.Element(1, 1).Judgements), CodesOf(m.Element(2, 1).Judgements)};
     ASSERT_EQ(m.CanAddLevel(1), EStructureResult::Done);
     ASSERT_EQ(mDocument.AddLevel(1, 4, true), EStructureResult::Done);
     EXPECT_TRUE(mDocument.Modified());
@@ -182,7 +184,7 @@ TEST(StructureCommands, AddLevelBeforeLevelOne)
     ASSERT_EQ(m.ElementsInLevel(3), 3U);
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_EQ(m.Element(i, 2).Name, "K" + std::to_string(i));
-        EXPECT_EQ(m.Element(i, 2).Judgements, level1Judgements[i]);
+        EXPECT_EQ(CodesOf(m.Element(i, 2).Judgements), level1Judgements[i]);
         EXPECT_EQ(m.Element(i, 3).Name, "A" + std::to_string(i));
     }
     EXPECT_EQ(m.ElementsInLevel(4), 0U);
@@ -191,14 +193,14 @@ TEST(StructureCommands, AddLevelBeforeLevelOne)
 TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(3, 3, "G", "");
     SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
         SetBlock(m, i, 1, 3, 4);
         SetBlock(m, i, 2, 9, 5);
     }
-    const TMatrix<int> goal = m.Goal().Judgements;
+    const TMatrix<int> goal = CodesOf(m.Goal().Judgements);
     ASSERT_EQ(mDocument.AddLevel(2, 2, false), EStructureResult::Done);
     EXPECT_EQ(m.LevelCount(), 4U);
     EXPECT_EQ(m.ElementsInLevel(3), 2U);
@@ -207,7 +209,7 @@ TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
         EXPECT_TRUE(AllOnes(m.Element(i, 2).Judgements)) << i;
         EXPECT_FALSE(AllOnes(m.Element(i, 1).Judgements));
     }
-    EXPECT_EQ(m.Goal().Judgements, goal);
+    EXPECT_EQ(CodesOf(m.Goal().Judgements), goal);
 
     // After level 1 of a 4-level project: level 1 loses its judgements, the rest moves on.
     SetText(m, 0, 2, "MID", NoComment);
@@ -218,13 +220,13 @@ TEST(StructureCommands, AddLevelAfterTheLastAndInTheMiddle)
     EXPECT_EQ(m.ElementsInLevel(4), 2U);
     EXPECT_EQ(m.Element(0, 3).Name, "MID");
     EXPECT_TRUE(AllOnes(m.Element(0, 1).Judgements));
-    EXPECT_EQ(m.Goal().Judgements, goal);
+    EXPECT_EQ(CodesOf(m.Goal().Judgements), goal);
 }
 
 TEST(StructureCommands, LevelLimitsAndDeleteLevel)
 {
     CProjectDocument mDocument;
-    CUserProjectModel& m = mDocument.Model();
+    CUserProjectModel& m = EditableModel(mDocument);
     m.BuildNewHierarchy(3, 3, "G", "");
     SetBlock(m, 0, 0, 3, 2);
     for (std::uint32_t i = 0; i < 3; ++i) {
@@ -246,7 +248,7 @@ TEST(StructureCommands, LevelLimitsAndDeleteLevel)
     EXPECT_STREQ(StructureRefusalText(EStructureResult::TooFewLevels), "Число уровней не может быть меньше 2");
 
     CProjectDocument fullDocument;
-    CUserProjectModel& full = fullDocument.Model();
+    CUserProjectModel& full = EditableModel(fullDocument);
     full.BuildNewHierarchy(2, 10, "G", "");
     EXPECT_EQ(full.CanAddLevel(5), EStructureResult::TooManyLevels);
     EXPECT_EQ(fullDocument.AddLevel(5, 3, true), EStructureResult::TooManyLevels);
@@ -254,7 +256,7 @@ TEST(StructureCommands, LevelLimitsAndDeleteLevel)
     EXPECT_STREQ(StructureRefusalText(EStructureResult::TooManyLevels), "Число уровней не может быть больше 10");
     // A count outside 2..9 cannot come from the dialog; it changes nothing.
     CProjectDocument threeDocument;
-    CUserProjectModel& three = threeDocument.Model();
+    CUserProjectModel& three = EditableModel(threeDocument);
     three.BuildNewHierarchy(2, 3, "G", "");
     EXPECT_EQ(threeDocument.AddLevel(1, 10, true), EStructureResult::NotApplicable);
     EXPECT_EQ(threeDocument.AddLevel(1, 1, true), EStructureResult::NotApplicable);

@@ -2,6 +2,7 @@
 // it must give exactly the bits of the plain formula, computed here from the codes.
 #include "core/document/CProjectDocument.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/LocalPriorities.h"
 #include "core/results/Synthesis.h"
 #include "support/ModelEdits.h"
@@ -79,7 +80,7 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
             counts.push_back((k == 1 ? 3 : 2) + rng() % (k == 1 ? 7 : 8)); // level 1 can lose one
         }
         CProjectDocument document;
-        CUserProjectModel& m = document.Model();
+        CUserProjectModel& m = EditableModel(document);
         ASSERT_TRUE(BuildWithCounts(m, counts));
         for (std::uint32_t k = 0; k + 1 < levels; ++k) {
             for (std::uint32_t e = 0; e < counts[k]; ++e) {
@@ -91,7 +92,7 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
                         a(r, c) = rng() % 40 == 0 ? static_cast<int>(rng() % 2) - 1 : codes[rng() % 17];
                     }
                 }
-                m.SetJudgements(e, k, a);
+                m.SetJudgements(e, k, JudgementsFromCodes(a));
             }
         }
         // After the edits; after an edit that moves data between slots; after its undo.
@@ -107,14 +108,14 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
                 document.UndoStep(deletion);
                 ++counts[1];
             }
-            ComputeAllPriorities(m);
+            const CProjectResults& results = document.Results();
             std::vector<double> global(1, 1.0);
             for (std::uint32_t k = 0; k + 1 < levels; ++k) {
                 const std::uint32_t n = counts[k + 1];
                 std::vector<double> next(n, 0.0);
                 for (std::uint32_t e = 0; e < counts[k]; ++e) {
-                    const Reference r = Plain(m.Element(e, k).Judgements, n);
-                    const TDesicionLevelData& got = m.LevelData(e, k);
+                    const Reference r = Plain(CodesOf(m.Element(e, k).Judgements), n);
+                    const TDesicionLevelData& got = results.LevelData(e, k);
                     for (std::uint32_t i = 0; i < n; ++i) {
                         ASSERT_TRUE(SameBits(got.Priority[i], r.W[i])) << seed << " " << k << " " << e << " " << i;
                     }
@@ -125,10 +126,10 @@ TEST(BitIdentity, RecomputationEqualsThePlainFormulaOnSeededProjects)
                 for (std::uint32_t i = 0; i < n; ++i) {
                     double s = 0.0;
                     for (std::uint32_t e = 0; e < counts[k]; ++e) {
-                        s = s + m.LevelData(e, k).Priority[i] * global[e];
+                        s = s + results.LevelData(e, k).Priority[i] * global[e];
                     }
-                    next[i] = k == 0 ? m.LevelData(0, 0).Priority[i] : s;
-                    ASSERT_TRUE(SameBits(m.GlobalPriority()(i, k + 1), next[i])) << seed << " level " << k + 1;
+                    next[i] = k == 0 ? results.LevelData(0, 0).Priority[i] : s;
+                    ASSERT_TRUE(SameBits(results.GlobalPriority()(i, k + 1), next[i])) << seed << " level " << k + 1;
                 }
                 global = next;
             }

@@ -1,5 +1,6 @@
 #include "core/results/CsvExport.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "support/ModelEdits.h"
 
@@ -84,13 +85,13 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
     SetCell(m, 0, 1, 0, 2, -5);
     SetCell(m, 2, 1, 0, 1, 2);
     SetCell(m, 2, 1, 1, 0, -2);
-    ComputeAllPriorities(m);
-    const CResultList ranking = FinalResults(m);
+    const CProjectResults results = ComputeResults(m);
+    const CResultList ranking = FinalResults(m, results);
 
     for (const char decimal : {'.', ','}) {
         const char separator = decimal == ',' ? ';' : ',';
         EXPECT_EQ(CsvFieldSeparator(decimal), separator);
-        const std::string text = ProjectCsv(m, decimal);
+        const std::string text = ProjectCsv(m, results, decimal);
         ASSERT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0U);
         const std::vector<Section> sections = ReadCsv(text.substr(3), separator);
         ASSERT_EQ(sections.size(), 2U + 1U + 3U) << text; // ranking, levels, the goal and 3 criteria
@@ -116,13 +117,13 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
             EXPECT_EQ(row[0], std::to_string(level));
             EXPECT_EQ(row[1], std::to_string(e + 1));
             EXPECT_EQ(row[2], m.Element(e, level).Name);
-            ExpectValue(row[3], decimal, m.GlobalPriority()(e, level));
+            ExpectValue(row[3], decimal, results.GlobalPriority()(e, level));
         }
 
         for (std::uint32_t s = 0; s < 4; ++s) {
             const std::uint32_t level = s == 0 ? 0 : 1;
             const std::uint32_t e = s == 0 ? 0 : s - 1;
-            const TDesicionLevelData& data = m.LevelData(e, level);
+            const TDesicionLevelData& data = results.LevelData(e, level);
             const Section& local = sections[2 + s];
             ASSERT_EQ(local.size(), 2U + 3U + 3U);
             EXPECT_NE(local[0][0].find(m.Element(e, level).Name), std::string::npos);
@@ -154,8 +155,7 @@ TEST(CsvExport, NamesThatLookLikeFormulasStayText)
     SetName(m, 0, 2, "@СУММ(A1)");
     SetName(m, 1, 2, "-2+3");
     SetName(m, 2, 2, "ИМЯ = 2");
-    ComputeAllPriorities(m);
-    const std::string text = ProjectCsv(m, '.');
+    const std::string text = ProjectCsv(m, ComputeResults(m), '.');
     for (const char* field : {",'=1+1,", ",'@СУММ(A1),", ",'-2+3,", ",ИМЯ = 2,"}) {
         EXPECT_NE(text.find(field), std::string::npos) << field;
     }

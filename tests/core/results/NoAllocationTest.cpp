@@ -1,6 +1,7 @@
 // Counts every global operator new of this test program, to prove that recomputing a
 // project and editing its structure after the build allocate nothing.
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
@@ -69,8 +70,9 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     }
     ASSERT_TRUE(m.SetElementText(4, 5, "КРИТЕРИЙ", std::string(200, 'z')));
 
+    auto results = std::make_unique<CProjectResults>();
     const long before = NewCalls.load();
-    ComputeAllPriorities(m);
+    ComputeAllPriorities(m, *results);
     const long afterCompute = NewCalls.load();
     const EStructureResult del = m.DeleteElement(4, 5);
     const EStructureResult add = m.AddElement(5);
@@ -79,12 +81,12 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     const EStructureResult refused = m.AddLevel(3, 5, false);
     const EStructureResult delLast = m.DeleteLevel(9);
     const EStructureResult addAfter = m.AddLevel(8, 4, false);
-    ComputeAllPriorities(m);
+    ComputeAllPriorities(m, *results);
     const long afterEdits = NewCalls.load();
 
     // The research window's suggestions and a drag step of the sensitivity window.
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    const CSensitivityInput input = SensitivityInputOf(m);
+    const CSensitivityInput input = SensitivityInputOf(m, *results);
     const long beforeAnalysis = NewCalls.load();
     const CConsistencyGuidance guidance = GuideConsistency(m, 0, 0);
     AnalyseSensitivity(input, 0, *analysis);

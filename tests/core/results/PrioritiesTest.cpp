@@ -1,4 +1,5 @@
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Deviations.h"
 #include "core/results/LocalPriorities.h"
 #include "core/results/NumberFormat.h"
@@ -13,7 +14,7 @@
 #include <vector>
 
 namespace {
-TMatrix<int> Matrix(const std::vector<std::vector<int>>& rows)
+TMatrix<int> Codes(const std::vector<std::vector<int>>& rows)
 {
     TMatrix<int> m(9, 9);
     m.FillOnes();
@@ -23,6 +24,11 @@ TMatrix<int> Matrix(const std::vector<std::vector<int>>& rows)
         }
     }
     return m;
+}
+
+CJudgementMatrix Matrix(const std::vector<std::vector<int>>& rows)
+{
+    return JudgementsFromCodes(Codes(rows));
 }
 
 // Independent of the code under test: geometric means straight from the formula.
@@ -66,7 +72,7 @@ Measures ReferenceMeasures(const std::vector<std::vector<int>>& rows, const std:
     return {lambda, ci, ci / ri[n]};
 }
 
-void ExpectFinite(const CUserProjectModel& m)
+void ExpectFinite(const CProjectResults& m)
 {
     for (std::uint32_t e = 0; e < 9; ++e) {
         for (std::uint32_t k = 0; k < 10; ++k) {
@@ -122,7 +128,7 @@ TEST(LocalPriorities, OnesPairsAndRandomMatricesAgainstTheFormula)
 {
     for (std::uint32_t n = 2; n <= 9; ++n) {
         double w[9];
-        const TMatrix<int> ones = Matrix(std::vector<std::vector<int>>(n, std::vector<int>(n, 1)));
+        const CJudgementMatrix ones = Matrix(std::vector<std::vector<int>>(n, std::vector<int>(n, 1)));
         ComputeLocalPriorities(ones, n, w);
         const CConsistency c = ComputeConsistency(ones, n, w);
         EXPECT_EQ(FormatTruncated(w[0], 4), FormatTruncated(1.0 / n, 4));
@@ -133,7 +139,7 @@ TEST(LocalPriorities, OnesPairsAndRandomMatricesAgainstTheFormula)
     }
     for (int v = 2; v <= 9; ++v) {
         double w[9];
-        const TMatrix<int> pair = Matrix({{1, v}, {-v, 1}});
+        const CJudgementMatrix pair = Matrix({{1, v}, {-v, 1}});
         ComputeLocalPriorities(pair, 2, w);
         EXPECT_NEAR(w[0], v / (1.0 + v), 1e-12);
         EXPECT_NEAR(w[1], 1 / (1.0 + v), 1e-12);
@@ -198,12 +204,12 @@ TEST(Synthesis, WorkedProjectGivesFiftyFiveAndFortyFive)
     SetCell(m, 0, 1, 1, 0, -2);
     SetCell(m, 1, 1, 0, 1, -4);
     SetCell(m, 1, 1, 1, 0, 4);
-    ComputeAllPriorities(m);
+    const CProjectResults results = ComputeResults(m);
     // 0.75 * 2/3 + 0.25 * 1/5 and 0.75 * 1/3 + 0.25 * 4/5
-    EXPECT_NEAR(m.GlobalPriority()(0, 2), 0.55, 1e-12);
-    EXPECT_NEAR(m.GlobalPriority()(1, 2), 0.45, 1e-12);
-    EXPECT_EQ(m.GlobalPriority()(0, 0), 0.0);
-    const CResultList list = FinalResults(m);
+    EXPECT_NEAR(results.GlobalPriority()(0, 2), 0.55, 1e-12);
+    EXPECT_NEAR(results.GlobalPriority()(1, 2), 0.45, 1e-12);
+    EXPECT_EQ(results.GlobalPriority()(0, 0), 0.0);
+    const CResultList list = FinalResults(m, results);
     ASSERT_EQ(list.Count, 2U);
     EXPECT_EQ(list.Rows[0].Name, "A1");
     EXPECT_EQ(FormatTruncated(list.Rows[0].Value, 4), "0.55");
@@ -219,8 +225,7 @@ TEST(Synthesis, EqualPrioritiesKeepPositionalOrder)
         for (std::uint32_t criteria = 2; criteria <= 9; ++criteria) {
             CUserProjectModel p;
             ASSERT_TRUE(BuildWithCounts(p, {1, criteria, m}));
-            ComputeAllPriorities(p);
-            const CResultList list = FinalResults(p);
+            const CResultList list = FinalResults(p, ComputeResults(p));
             ASSERT_EQ(list.Count, m);
             for (std::uint32_t i = 0; i < m; ++i) {
                 EXPECT_EQ(list.Rows[i].Position, i);
@@ -272,11 +277,11 @@ TEST(Synthesis, RandomProjectsAgainstATopDownReference)
             }
             global = next;
         }
-        ComputeAllPriorities(m);
+        const CProjectResults results = ComputeResults(m);
         double sum = 0;
         for (std::uint32_t e = 0; e < count[levels - 1]; ++e) {
-            ASSERT_NEAR(m.GlobalPriority()(e, levels - 1), global[e], 1e-12);
-            sum += m.GlobalPriority()(e, levels - 1);
+            ASSERT_NEAR(results.GlobalPriority()(e, levels - 1), global[e], 1e-12);
+            sum += results.GlobalPriority()(e, levels - 1);
         }
         ASSERT_NEAR(sum, 1.0, 1e-12);
     }
@@ -288,17 +293,17 @@ TEST(ZeroJudgements, NeverCrashOrSpreadNaN)
     m.BuildNewHierarchy(3, 4, "G", "");
     SetCell(m, 0, 0, 0, 1, 0); // one row's mean is 0
     TMatrix<int> zeros(9, 9);  // every priority 0
-    m.SetJudgements(1, 1, zeros);
+    m.SetJudgements(1, 1, JudgementsFromCodes(zeros));
     SetCell(m, 2, 1, 2, 0, -1);
     SetCell(m, 0, 2, 1, 1, 0);
     SetCell(m, 0, 2, 2, 2, 0);
-    ComputeAllPriorities(m);
-    ExpectFinite(m);
-    EXPECT_EQ(m.LevelData(1, 1).Priority[0], 0.0);
-    EXPECT_EQ(m.LevelData(0, 0).Priority[0], 0.0);
-    EXPECT_EQ(m.LevelData(0, 0).LambdaMax, 0.0);
-    EXPECT_EQ(m.LevelData(0, 0).CR, 0.0);
-    EXPECT_EQ(FormatTruncated(m.LevelData(1, 1).CI, 4), "0");
+    const CProjectResults results = ComputeResults(m);
+    ExpectFinite(results);
+    EXPECT_EQ(results.LevelData(1, 1).Priority[0], 0.0);
+    EXPECT_EQ(results.LevelData(0, 0).Priority[0], 0.0);
+    EXPECT_EQ(results.LevelData(0, 0).LambdaMax, 0.0);
+    EXPECT_EQ(results.LevelData(0, 0).CR, 0.0);
+    EXPECT_EQ(FormatTruncated(results.LevelData(1, 1).CI, 4), "0");
     double w[9] = {0, 0, 0};
     const CDeviationTable d = ComputeDeviations(m.Element(1, 1).Judgements, 3, w);
     const double w2[3] = {0.5, 0.5, 0.0};
@@ -340,7 +345,7 @@ TEST(NumberFormat, GeneralFormatAndCells)
 
 TEST(Deviations, ConsistentMatrixAndWorkedRatios)
 {
-    const TMatrix<int> a = Matrix({{1, 2, 4}, {-2, 1, 2}, {-4, -2, 1}});
+    const CJudgementMatrix a = Matrix({{1, 2, 4}, {-2, 1, 2}, {-4, -2, 1}});
     double w[9];
     ComputeLocalPriorities(a, 3, w);
     EXPECT_NEAR(w[0], 4.0 / 7, 1e-12);
@@ -356,7 +361,7 @@ TEST(Deviations, ConsistentMatrixAndWorkedRatios)
     EXPECT_TRUE(none.Lines.empty());
     EXPECT_STREQ(NoTransitivityViolationText, "Информация о нарушении транзитивности -- отсутствует!");
 
-    const TMatrix<int> b = Matrix({{1, 3, 5}, {-3, 1, 3}, {-5, -3, 1}});
+    const CJudgementMatrix b = Matrix({{1, 3, 5}, {-3, 1, 3}, {-5, -3, 1}});
     ComputeLocalPriorities(b, 3, w);
     const CDeviationTable d = ComputeDeviations(b, 3, w);
     double rowSum0 = 0;
@@ -376,7 +381,7 @@ TEST(Deviations, TransitivityReport)
     ASSERT_EQ(r.Lines.size(), 1U);
     EXPECT_EQ(r.Lines[0], "1>2>3>1");
     // Cycle the other way among elements 2, 4, 5 of five; a triad with a 1 never counts.
-    TMatrix<int> m = Matrix(std::vector<std::vector<int>>(5, std::vector<int>(5, 1)));
+    TMatrix<int> m = Codes(std::vector<std::vector<int>>(5, std::vector<int>(5, 1)));
     m(1, 3) = -2;
     m(3, 1) = 2;
     m(3, 4) = -3;
@@ -385,7 +390,7 @@ TEST(Deviations, TransitivityReport)
     m(1, 4) = 4;
     m(0, 2) = 5;
     m(2, 0) = -5;
-    const CTransitivityReport s = BuildTransitivityReport(m, 5);
+    const CTransitivityReport s = BuildTransitivityReport(JudgementsFromCodes(m), 5);
     ASSERT_EQ(s.Lines.size(), 1U);
     EXPECT_EQ(s.Lines[0], "2<4<5<2");
     const CTransitivityReport two = BuildTransitivityReport(Matrix({{1, 9}, {0, 1}}), 2);

@@ -1,6 +1,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
 #include "support/ModelEdits.h"
@@ -19,9 +20,20 @@
 namespace {
 using Vector = std::vector<double>;
 
+// A project with its results computed.
+struct CProject : CUserProjectModel {
+    CProjectResults Results;
+    void Compute() { Results = ComputeResults(*this); }
+    [[nodiscard]] const TDesicionLevelData& LevelData(std::uint32_t p, std::uint32_t l) const
+    {
+        return Results.LevelData(p, l);
+    }
+    [[nodiscard]] const TMatrix<double>& GlobalPriority() const { return Results.GlobalPriority(); }
+};
+
 // The synthesis run again from level `level` downward, with the weights given for that
 // level in place of its global priorities.
-Vector Downward(const CUserProjectModel& m, std::uint32_t level, Vector weights)
+Vector Downward(const CProject& m, std::uint32_t level, Vector weights)
 {
     for (std::uint32_t l = level; l + 1 < m.LevelCount(); ++l) {
         Vector next(m.ElementsInLevelChecked(l + 1), 0.0);
@@ -36,7 +48,7 @@ Vector Downward(const CUserProjectModel& m, std::uint32_t level, Vector weights)
 }
 
 // The level's weights with element e moved to x and the others rescaled.
-Vector Moved(const CUserProjectModel& m, std::uint32_t level, std::uint32_t e, double x)
+Vector Moved(const CProject& m, std::uint32_t level, std::uint32_t e, double x)
 {
     Vector w(m.ElementsInLevelChecked(level));
     const double g = m.GlobalPriority()(e, level);
@@ -46,7 +58,7 @@ Vector Moved(const CUserProjectModel& m, std::uint32_t level, std::uint32_t e, d
     return w;
 }
 
-std::unique_ptr<CUserProjectModel> Supplier()
+std::unique_ptr<CProject> Supplier()
 {
     // The reader opens files for writing too: read a private copy.
     char name[] = "/tmp/tessaly-supplier-XXXXXX";
@@ -58,15 +70,15 @@ std::unique_ptr<CUserProjectModel> Supplier()
     auto record = std::make_unique<TLoadSaveProject>();
     const bool read = ReadProjectFile(*record, name).Succeeded();
     std::filesystem::remove(name);
-    auto m = std::make_unique<CUserProjectModel>();
+    auto m = std::make_unique<CProject>();
     EXPECT_TRUE(read && m->BuildLoadedHierarchy(*record));
-    ComputeAllPriorities(*m);
+    m->Compute();
     return m;
 }
 
-std::unique_ptr<CUserProjectModel> RandomFourLevels(unsigned seed)
+std::unique_ptr<CProject> RandomFourLevels(unsigned seed)
 {
-    auto m = std::make_unique<CUserProjectModel>();
+    auto m = std::make_unique<CProject>();
     EXPECT_TRUE(BuildWithCounts(*m, {1, 3, 4, 5}));
     std::mt19937 rng(seed);
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
@@ -81,7 +93,7 @@ std::unique_ptr<CUserProjectModel> RandomFourLevels(unsigned seed)
             }
         }
     }
-    ComputeAllPriorities(*m);
+    m->Compute();
     return m;
 }
 } // namespace
@@ -98,7 +110,7 @@ TEST(Sensitivity, WorkedSupplierExample)
     EXPECT_NEAR(m->GlobalPriority()(2, 2), 0.340258, 5e-7);
 
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(*m, *analysis);
+    AnalyseSensitivity(*m, m->Results, *analysis);
     struct Cross {
         double Weight;
         std::uint32_t First, Second;
@@ -143,9 +155,9 @@ TEST(Sensitivity, FourLevelsAgainstTheSynthesisRunAgain)
 {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         const auto m = RandomFourLevels(seed);
-        const CSensitivityInput input = SensitivityInputOf(*m);
+        const CSensitivityInput input = SensitivityInputOf(*m, m->Results);
         auto analysis = std::make_unique<CSensitivityAnalysis>();
-        AnalyseSensitivity(*m, *analysis);
+        AnalyseSensitivity(*m, m->Results, *analysis);
         const Vector present
             = Downward(*m, 1, Vector(m->LevelData(0, 0).Priority.begin(), m->LevelData(0, 0).Priority.begin() + 3));
         std::uint32_t leader = 0;
@@ -225,17 +237,17 @@ TEST(Sensitivity, FourLevelsAgainstTheSynthesisRunAgain)
 TEST(Sensitivity, DegenerateLevelsAndLines)
 {
     // A damaged goal matrix: rows 1 and 2 hold a 0, so element 0 of level 1 weighs 1.
-    CUserProjectModel m;
+    CProject m;
     m.BuildNewHierarchy(3, 4, "G", "");
     SetCell(m, 0, 0, 1, 0, 0);
     SetCell(m, 0, 0, 2, 0, 0);
     SetCell(m, 1, 2, 0, 1, 5);
     SetCell(m, 1, 2, 1, 0, -5);
-    ComputeAllPriorities(m);
+    m.Compute();
     ASSERT_EQ(m.GlobalPriority()(0, 1), 1.0);
-    const CSensitivityInput input = SensitivityInputOf(m);
+    const CSensitivityInput input = SensitivityInputOf(m, m.Results);
     auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(m, *analysis);
+    AnalyseSensitivity(m, m.Results, *analysis);
     const CElementSensitivity& whole = analysis->Elements[1][0];
     EXPECT_FALSE(whole.HasLines);
     EXPECT_EQ(whole.CrossingCount, 0U);

@@ -107,7 +107,7 @@ TEST(ProjectFileFormat, TemplateFlagWritesEveryCellOneAndKeepsTexts)
     for (const auto& [e, k] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{1, 1}}) {
         for (std::uint32_t r = 0; r < 2; ++r) {
             for (std::uint32_t c = 0; c < 2; ++c) {
-                EXPECT_EQ(record->Elements[e][k].Judgements(r, c), 1);
+                EXPECT_EQ(record->Elements[e][k].Judgements(r, c).Code(), 1);
             }
         }
     }
@@ -206,10 +206,10 @@ TEST(ProjectFileReader, TwoLevelProjectLeftByTheEditorReadsBack)
         EXPECT_EQ(loaded.Element(e, 1).Name, "ALT" + std::to_string(e));
         EXPECT_EQ(loaded.Element(e, 1).Comment, e == 1 ? "" : "Комментарий");
         for (std::uint32_t c = 0; c < 3; ++c) {
-            EXPECT_EQ(loaded.Goal().Judgements(e, c), project.Goal().Judgements(e, c));
+            EXPECT_EQ(loaded.Goal().Judgements(e, c).Code(), project.Goal().Judgements(e, c).Code());
         }
     }
-    EXPECT_EQ(loaded.Goal().Judgements(2, 0), -7);
+    EXPECT_EQ(loaded.Goal().Judgements(2, 0).Code(), -7);
     EXPECT_EQ(Written(loaded), bytes);
 }
 
@@ -255,7 +255,7 @@ TEST(ProjectFileReader, OtherMagicWithSoundBodyLoads)
     std::fill(bytes.begin(), bytes.begin() + 8, 0xEE);
     auto record = std::make_unique<TLoadSaveProject>();
     ASSERT_TRUE(Read(*record, bytes).Succeeded());
-    EXPECT_EQ(record->Elements[0][0].Judgements(0, 1), 3);
+    EXPECT_EQ(record->Elements[0][0].Judgements(0, 1).Code(), 3);
     CUserProjectModel project;
     EXPECT_TRUE(project.BuildLoadedHierarchy(*record));
 }

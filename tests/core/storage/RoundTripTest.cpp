@@ -1,5 +1,6 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/CMemorySink.h"
 #include "core/storage/Codec1251.h"
@@ -64,7 +65,7 @@ void Randomise(CUserProjectModel& project, std::mt19937& random)
                     judgements(r, c) = RandomJudgement(random);
                 }
             }
-            ASSERT_TRUE(project.SetJudgements(e, k, judgements));
+            ASSERT_TRUE(project.SetJudgements(e, k, JudgementsFromCodes(judgements)));
         }
     }
 }
@@ -95,22 +96,22 @@ TEST(ProjectFileRoundTrip, RandomProjectsReadBackIdentically)
                 ASSERT_EQ(b.Comment, a.Comment);
                 for (std::uint32_t r = 0; r < below; ++r) {
                     for (std::uint32_t c = 0; c < below; ++c) {
-                        ASSERT_EQ(b.Judgements(r, c), a.Judgements(r, c)) << round;
+                        ASSERT_EQ(b.Judgements(r, c).Code(), a.Judgements(r, c).Code()) << round;
                     }
                 }
             }
         }
-        ComputeAllPriorities(*original);
-        ComputeAllPriorities(*loaded);
+        const auto was = std::make_unique<CProjectResults>(ComputeResults(*original));
+        const auto now = std::make_unique<CProjectResults>(ComputeResults(*loaded));
         for (std::uint32_t k = 1; k < levels; ++k) {
             for (std::uint32_t e = 0; e < original->ElementsInLevelChecked(k); ++e) {
-                ASSERT_EQ(loaded->GlobalPriority()(e, k), original->GlobalPriority()(e, k)) << round;
+                ASSERT_EQ(now->GlobalPriority()(e, k), was->GlobalPriority()(e, k)) << round;
             }
         }
         for (std::uint32_t k = 0; k + 1 < levels; ++k) {
             for (std::uint32_t e = 0; e < original->ElementsInLevelChecked(k); ++e) {
-                ASSERT_EQ(loaded->LevelData(e, k).Priority, original->LevelData(e, k).Priority);
-                ASSERT_EQ(loaded->LevelData(e, k).CR, original->LevelData(e, k).CR);
+                ASSERT_EQ(now->LevelData(e, k).Priority, was->LevelData(e, k).Priority);
+                ASSERT_EQ(now->LevelData(e, k).CR, was->LevelData(e, k).CR);
             }
         }
     }

@@ -172,8 +172,8 @@ TEST(SaveProjectFile, TemplateOnDiskReadsBackWithEqualJudgements)
     ASSERT_TRUE(ReadProjectFile(*record, file).Succeeded());
     EXPECT_EQ(record->Elements[0][0].Name, "ЦЕЛЬ");
     EXPECT_EQ(record->Elements[3][2].Comment, "Комм");
-    EXPECT_EQ(record->Elements[0][0].Judgements(0, 1), 1);
-    EXPECT_EQ(record->Elements[0][0].Judgements(1, 0), 1);
+    EXPECT_EQ(record->Elements[0][0].Judgements(0, 1).Code(), 1);
+    EXPECT_EQ(record->Elements[0][0].Judgements(1, 0).Code(), 1);
 }
 
 // The next successful save of a target removes the temporaries its killed saves left,

@@ -1,0 +1,3 @@
+#include "core/results/CProjectResults.h"
+
+CProjectResults::CProjectResults() = default;
