@@ -1,5 +1,5 @@
-#include "core/model/CUserProjectModel.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/model/CUserProjectModel.h"
 #include "core/results/LocalPriorities.h"
 
 #include <gtest/gtest.h>
@@ -330,8 +330,8 @@ TEST(ConsistencyGuidance, AcceptableSmallAndDamagedMatricesGetNoSuggestions)
     EXPECT_EQ(unpaired.SuggestionCount, 0U);
 
     // A 0 read from a file: no verdict, no GCI, nothing to suggest, nothing undefined.
-    for (const Rows& a : {Rows{{1, 0, 3}, {-9, 1, 2}, {-3, -2, 1}}, Rows{{1, 9, 9}, {-9, 1, 9}, {-9, 0, 1}},
-             Rows{{0, 0}, {0, 0}}}) {
+    for (const Rows& a :
+        {Rows{{1, 0, 3}, {-9, 1, 2}, {-3, -2, 1}}, Rows{{1, 9, 9}, {-9, 1, 9}, {-9, 0, 1}}, Rows{{0, 0}, {0, 0}}}) {
         const CConsistencyGuidance g = Guide(a);
         EXPECT_EQ(g.Verdict, EConsistencyVerdict::Undetermined);
         EXPECT_FALSE(g.Gci);
@@ -359,7 +359,8 @@ TEST(ConsistencyGuidance, ProposalsAreScaleJudgementsWrittenWithTheirMirror)
         const CSuggestion& suggestion = g.Suggestions[s];
         EXPECT_TRUE(std::isfinite(suggestion.CrAfter) && std::isfinite(*suggestion.GciAfter));
         EXPECT_LT(suggestion.CrAfter, g.Measures.CR);
-        EXPECT_TRUE(suggestion.Proposed == 1 || (std::abs(suggestion.Proposed) >= 2 && std::abs(suggestion.Proposed) <= 9));
+        EXPECT_TRUE(
+            suggestion.Proposed == 1 || (std::abs(suggestion.Proposed) >= 2 && std::abs(suggestion.Proposed) <= 9));
         EXPECT_NE(suggestion.Proposed, suggestion.Current);
         EXPECT_EQ(suggestion.CrAfter, ApplyToElement(odd, suggestion).CR);
     }
