@@ -2,7 +2,6 @@
 
 #include "core/model/CUserProjectModel.h"
 
-#include <algorithm>
 #include <cmath>
 
 double ConsistencyRatioLimit(std::uint32_t n)
