@@ -168,8 +168,9 @@ void BM_UndoStepOfTheLargestEdit(benchmark::State& state)
 }
 BENCHMARK(BM_UndoStepOfTheLargestEdit);
 
-// The research window's refresh: verdict, GCI and the three suggestions, each measured
-// again, for the goal's random 9 x 9 matrix (priorities computed first, as the window has them).
+// The research window's refresh: verdict, GCI and the search for the suggestions (every
+// cell against every other judgement of the scale) for the goal's random 9 x 9 matrix
+// (priorities computed first, as the window has them).
 void BM_ConsistencySuggestions9x9(benchmark::State& state)
 {
     auto m = LargestProject();

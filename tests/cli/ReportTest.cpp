@@ -159,15 +159,19 @@ TEST_F(CReportTest, JsonReadsBackToTheCoreFigures)
 
 TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
 {
+    // The supplier example with one of the goal's judgements turned round, so that the
+    // goal's matrix is no longer acceptable and gets suggestions.
     const std::filesystem::path file = Dir / "supplier.tsy";
     std::filesystem::copy_file(std::filesystem::path(TESSALY_SOURCE_DIR) / "examples/supplier.tsy", file);
-    const CRun run = Run("--json '" + file.string() + "'");
-    ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    const nlohmann::json report = nlohmann::json::parse(run.Out);
     auto record = std::make_unique<TLoadSaveProject>();
     ASSERT_TRUE(ReadProjectFile(*record, file.string()).Succeeded());
     auto project = std::make_unique<CUserProjectModel>();
     ASSERT_TRUE(project->BuildLoadedHierarchy(*record));
+    SetPair(*project, 0, 0, 1, 3, project->Goal().Judgements(3, 1).Code());
+    ASSERT_EQ(SaveProjectFile(*project, file.string(), false), EWriteResult::Ok);
+    const CRun run = Run("--json '" + file.string() + "'");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json report = nlohmann::json::parse(run.Out);
     const CProjectResults results = ComputeResults(*project);
 
     int suggestions = 0;
@@ -212,8 +216,9 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     const auto& critical = report["critical"];
     ASSERT_TRUE(analysis->Critical);
     const CCriticalChange& want = *analysis->Critical;
-    EXPECT_TRUE(critical["level"] == want.Level && critical["position"] == want.Position && critical["name"] == "СРОКИ"
-        && critical["first"] == want.First && critical["second"] == want.Second);
+    EXPECT_TRUE(critical["level"] == want.Level && critical["position"] == want.Position
+        && critical["name"] == project->Element(want.Position, want.Level).Name && critical["first"] == want.First
+        && critical["second"] == want.Second);
     EXPECT_EQ(critical["from"].get<double>(), want.From);
     EXPECT_EQ(critical["to"].get<double>(), want.To);
 

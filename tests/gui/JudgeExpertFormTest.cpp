@@ -177,13 +177,15 @@ TEST_F(ExpertFormTest, ScaleValuesGoIntoTheCellAndItsMirror)
         EXPECT_EQ(form->PriorityLabels[0]->text(), Dec("0.3333"));
         QTest::mouseClick(form->btCancel, Qt::LeftButton);
     });
-    // "Отмена" keeps the judgements; only the recomputation is skipped.
+    // "Отмена" keeps the judgements; the window's figures were never applied, but the
+    // project's results are those of the judgements it keeps: rows 15, 1/3, 1/5.
     const TMatrix<int> stored = CodesOf(Project.Goal().Judgements);
     EXPECT_EQ(stored(0, 2), 5);
     EXPECT_EQ(stored(2, 0), -5);
     EXPECT_EQ(stored(1, 0), -3);
     EXPECT_EQ(stored(0, 1), 3);
-    EXPECT_DOUBLE_EQ(Document.Results().LevelData(0, 0).Priority[0], 1.0 / 3.0);
+    const double means[3] = {std::cbrt(15.0), std::cbrt(1.0 / 3.0), std::cbrt(0.2)};
+    EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[0], means[0] / (means[0] + means[1] + means[2]), 1e-15);
 
     // The next opening starts from the stored judgements and recomputes.
     Judge([](TfmExpertForm* form) {

@@ -2,7 +2,6 @@
 
 #include "core/model/CUserProjectModel.h"
 
-#include <algorithm>
 #include <cmath>
 
 double ConsistencyRatioLimit(std::uint32_t n)
@@ -44,19 +43,6 @@ std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::
     return 2.0 / ((size - 1.0) * (size - 2.0)) * sum;
 }
 
-std::int32_t ProposedJudgement(double ratio)
-{
-    const bool rowAhead = ratio >= 1.0;
-    const double r = rowAhead ? ratio : 1.0 / ratio;
-    // std::round takes halves away from zero; anything from 8.5 on is the scale's 9.
-    const double v = r >= 9.0 || !std::isfinite(r) ? 9.0 : std::round(r);
-    const auto code = static_cast<std::int32_t>(v);
-    if (code <= 1) {
-        return 1;
-    }
-    return rowAhead ? code : -code;
-}
-
 namespace {
 // The mirror rule of the comparison window: the other cell holds the same judgement
 // seen from the other side.
@@ -65,32 +51,55 @@ std::int32_t MirrorCode(std::int32_t code)
     return code == 1 ? 1 : -code;
 }
 
-struct CRankedPair {
-    double Weight = 0.0;
+// The judgements of the scale, smallest value first.
+constexpr std::array<std::int32_t, 17> ScaleCodes{-9, -8, -7, -6, -5, -4, -3, -2, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+// Figures equal in exact arithmetic arrive a few units in the last place apart (the three
+// cells of a 3 x 3 cycle change the CR alike), so figures this close count as equal.
+constexpr double Tolerance = 1e-9;
+
+// -1, 0 or 1 as a is below, level with or above b.
+int CompareFigures(double a, double b)
+{
+    if (a < b - Tolerance) {
+        return -1;
+    }
+    return b < a - Tolerance ? 1 : 0;
+}
+
+struct CProposal {
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;
-    std::int32_t Proposed = 1;
+    std::int32_t Code = 1;
+    double Change = 0.0; // |ln value(Code) - ln value(present)|
+    double CrAfter = 0.0;
+    bool Reaches = false;
 };
 
-// Weights equal in exact arithmetic arrive a few units in the last place apart (every
-// pair of a 3 x 3 matrix weighs the same), so a run of weights within this of its first
-// one counts as a tie and is put in row, then column order.
-constexpr double TieTolerance = 1e-10;
-
-void OrderTiesByCell(CRankedPair* pairs, std::uint32_t count)
+// Whether a is the better change by the figures alone: one that reaches the limit beats
+// one that does not; among those that reach the nearer wins, then the lower CR; among the
+// others the lower CR, then the nearer. Level figures give false.
+bool BetterChange(const CProposal& a, const CProposal& b)
 {
-    auto before = [](const CRankedPair& a, const CRankedPair& b) {
-        return a.Row != b.Row ? a.Row < b.Row : a.Column < b.Column;
-    };
-    std::uint32_t start = 0;
-    while (start < count) {
-        std::uint32_t end = start + 1;
-        while (end < count && pairs[start].Weight - pairs[end].Weight <= TieTolerance) {
-            ++end;
-        }
-        std::sort(pairs + start, pairs + end, before);
-        start = end;
+    if (a.Reaches != b.Reaches) {
+        return a.Reaches;
     }
+    const int change = CompareFigures(a.Change, b.Change);
+    const int cr = CompareFigures(a.CrAfter, b.CrAfter);
+    const int first = a.Reaches ? change : cr;
+    const int second = a.Reaches ? cr : change;
+    return first != 0 ? first < 0 : second < 0;
+}
+
+bool RankedBefore(const CProposal& a, const CProposal& b)
+{
+    if (BetterChange(a, b)) {
+        return true;
+    }
+    if (BetterChange(b, a)) {
+        return false;
+    }
+    return a.Row != b.Row ? a.Row < b.Row : a.Column < b.Column;
 }
 
 bool HoldsZero(const CValueBlock& values, std::uint32_t n, const double* priority)
@@ -108,26 +117,120 @@ bool HoldsZero(const CValueBlock& values, std::uint32_t n, const double* priorit
     return false;
 }
 
-// The measures the block would have with the pair (row, column) changed to the proposal,
-// its priorities computed again exactly as ComputeLocalPriorities does: only the two
-// changed rows' geometric means differ from the present ones.
-void MeasureAfter(CValueBlock& values, std::uint32_t n, const double* means, CSuggestion& suggestion)
-{
-    const std::uint32_t r = suggestion.Row;
-    const std::uint32_t c = suggestion.Column;
-    const double oldRow = values[r][c];
-    const double oldColumn = values[c][r];
-    values[r][c] = JudgementValue(suggestion.Proposed);
-    values[c][r] = JudgementValue(MirrorCode(suggestion.Proposed));
-    std::array<double, MaxElementsPerLevel> w{};
-    for (std::uint32_t i = 0; i < n; ++i) {
-        w[i] = i == r || i == c ? RowGeometricMean(values, n, i) : means[i];
+// The block with one pair of cells varied in place and put back afterwards. Only the
+// two varied rows' products change, so the other rows' geometric means are kept; each
+// mean is RowGeometricMean's and the vector is normalised by NormalizeVector, as
+// ComputeLocalPriorities does, so the priorities, the CR and the GCI are bit for bit
+// those of the changed matrix computed afresh.
+class CVariedBlock {
+public:
+    CVariedBlock(CValueBlock& values, std::uint32_t n)
+        : Values(values)
+        , Order(n)
+    {
+        for (std::uint32_t i = 0; i < n; ++i) {
+            Means[i] = RowGeometricMean(values, n, i);
+        }
     }
-    NormalizeVector(n, w.data());
-    suggestion.CrAfter = ComputeConsistency(values, n, w.data()).CR;
-    suggestion.GciAfter = GeometricConsistencyIndex(values, n, w.data());
-    values[r][c] = oldRow;
-    values[c][r] = oldColumn;
+
+    // The CR of the block with (row, column) = value(code) and its mirror, and its GCI
+    // when gci is given; the block is left as it was.
+    double CrWith(std::uint32_t row, std::uint32_t column, std::int32_t code, std::optional<double>* gci = nullptr)
+    {
+        double& upper = Values[row][column];
+        double& lower = Values[column][row];
+        const double oldUpper = upper;
+        const double oldLower = lower;
+        upper = JudgementValue(code);
+        lower = JudgementValue(MirrorCode(code));
+        std::array<double, MaxElementsPerLevel> w = Means;
+        w[row] = RowGeometricMean(Values, Order, row);
+        w[column] = RowGeometricMean(Values, Order, column);
+        NormalizeVector(Order, w.data());
+        const double cr = ComputeConsistency(Values, Order, w.data()).CR;
+        if (gci != nullptr) {
+            *gci = GeometricConsistencyIndex(Values, Order, w.data());
+        }
+        upper = oldUpper;
+        lower = oldLower;
+        return cr;
+    }
+
+private:
+    CValueBlock& Values;
+    std::uint32_t Order = 0;
+    std::array<double, MaxElementsPerLevel> Means{};
+};
+
+// The cell's own proposal, or none when no value of the scale lowers the CR.
+std::optional<CProposal> ProposeForCell(
+    CVariedBlock& block, std::uint32_t row, std::uint32_t column, const CJudgement& present, double crNow, double limit)
+{
+    const double presentLog = std::log(present.Value());
+    std::optional<CProposal> best;
+    for (const std::int32_t code : ScaleCodes) {
+        if (!present.IsCombined() && code == present.Code()) {
+            continue;
+        }
+        CProposal tried{row, column, code, std::fabs(std::log(JudgementValue(code)) - presentLog), 0.0, false};
+        tried.CrAfter = block.CrWith(row, column, code);
+        tried.Reaches = tried.CrAfter <= limit;
+        if (!best || BetterChange(tried, *best)) {
+            best = tried;
+        }
+    }
+    if (!best || CompareFigures(best->CrAfter, crNow) >= 0) {
+        return std::nullopt;
+    }
+    return best;
+}
+
+// Which side a value favours: 1 the row element, -1 the column element, 0 neither.
+int Side(double value)
+{
+    if (value > 1.0) {
+        return 1;
+    }
+    return value < 1.0 ? -1 : 0;
+}
+
+void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsistencyGuidance& guidance)
+{
+    const std::uint32_t order = guidance.Order;
+    CVariedBlock block(values, order);
+    std::array<CProposal, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> proposals{};
+    std::uint32_t count = 0;
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = i + 1; j < order; ++j) {
+            const std::optional<CProposal> proposal
+                = ProposeForCell(block, i, j, judgements(i, j), guidance.Measures.CR, guidance.CrLimit);
+            if (proposal) {
+                proposals[count++] = *proposal;
+            }
+        }
+    }
+    // The best three by selection: the order allows figures within the tolerance to
+    // tie, which a sort's comparison may not.
+    while (guidance.SuggestionCount < MaxSuggestions && count > 0) {
+        std::uint32_t best = 0;
+        for (std::uint32_t p = 1; p < count; ++p) {
+            if (RankedBefore(proposals[p], proposals[best])) {
+                best = p;
+            }
+        }
+        const CProposal chosen = proposals[best];
+        proposals[best] = proposals[--count];
+        CSuggestion& suggestion = guidance.Suggestions[guidance.SuggestionCount++];
+        suggestion.Row = chosen.Row;
+        suggestion.Column = chosen.Column;
+        suggestion.Current = judgements(chosen.Row, chosen.Column).Code();
+        suggestion.Proposed = chosen.Code;
+        suggestion.CrAfter = block.CrWith(chosen.Row, chosen.Column, chosen.Code, &suggestion.GciAfter);
+        suggestion.Reaches = chosen.Reaches;
+        const int before = Side(judgements(chosen.Row, chosen.Column).Value());
+        const int after = Side(JudgementValue(suggestion.Proposed));
+        suggestion.Reverses = before != 0 && after != 0 && before != after;
+    }
 }
 } // namespace
 
@@ -154,35 +257,8 @@ CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::u
     const bool within = guidance.Measures.CR <= guidance.CrLimit;
     guidance.Verdict = within ? EConsistencyVerdict::Acceptable : EConsistencyVerdict::NotAcceptable;
     guidance.Gci = GeometricConsistencyIndex(values, order, priority);
-
-    std::array<CRankedPair, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> pairs{};
-    std::uint32_t count = 0;
-    for (std::uint32_t i = 0; i < order; ++i) {
-        for (std::uint32_t j = i + 1; j < order; ++j) {
-            const double e = values[i][j] * priority[j] / priority[i];
-            pairs[count++] = CRankedPair{std::fabs(std::log(e)), i, j, ProposedJudgement(priority[i] / priority[j])};
-        }
-    }
-    std::sort(pairs.begin(), pairs.begin() + count,
-        [](const CRankedPair& a, const CRankedPair& b) { return a.Weight > b.Weight; });
-    OrderTiesByCell(pairs.data(), count);
-    std::array<double, MaxElementsPerLevel> means{};
-    for (std::uint32_t i = 0; i < order; ++i) {
-        means[i] = RowGeometricMean(values, order, i);
-    }
-    for (std::uint32_t p = 0; p < count && guidance.SuggestionCount < MaxSuggestions; ++p) {
-        const CRankedPair& pair = pairs[p];
-        const std::int32_t current = judgements(pair.Row, pair.Column).Code();
-        if (pair.Proposed == current) {
-            continue;
-        }
-        CSuggestion& suggestion = guidance.Suggestions[guidance.SuggestionCount++];
-        suggestion.Row = pair.Row;
-        suggestion.Column = pair.Column;
-        suggestion.Current = current;
-        suggestion.Proposed = pair.Proposed;
-        suggestion.Weight = pair.Weight;
-        MeasureAfter(values, order, means.data(), suggestion);
+    if (!within && order >= 3) {
+        Suggest(judgements, values, guidance);
     }
     return guidance;
 }

@@ -19,11 +19,6 @@ std::optional<double> GeometricIndexLimit(std::uint32_t n);
 // for a zero or non-finite term (a 0 read from a file).
 std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::uint32_t n, const double* priority);
 
-// The judgement the priorities themselves stand for, for the cell (i, j) with
-// r = w_i / w_j: min(9, round(r)) when r >= 1, else the reciprocal code of
-// min(9, round(1 / r)); halves round away from zero, and a 1 is always the code 1.
-std::int32_t ProposedJudgement(double ratio);
-
 // One judgement to change: the cell (Row, Column) above the diagonal, its code now and
 // the code proposed, with the measures the matrix would have after that one change.
 struct CSuggestion {
@@ -31,9 +26,13 @@ struct CSuggestion {
     std::uint32_t Column = 0;
     std::int32_t Current = 1;
     std::int32_t Proposed = 1;
-    double Weight = 0.0; // |ln(a_ij * w_j / w_i)|, by which the pairs are ranked
     double CrAfter = 0.0;
     std::optional<double> GciAfter; // none for a pair
+    // The change alone brings the CR within its limit.
+    bool Reaches = false;
+    // The other element of the pair becomes the more important one (a 1 on either side
+    // is no reversal).
+    bool Reverses = false;
 };
 
 inline constexpr std::uint32_t MaxSuggestions = 3;
@@ -60,9 +59,17 @@ struct CConsistencyGuidance {
 };
 
 // The verdict and up to three suggestions for the leading n x n block of judgements,
-// with its priorities w as ComputeLocalPriorities gives them. Pairs are ranked by
-// |ln(a_ij * w_j / w_i)|, largest first, ties (weights within rounding noise, 1e-10) by
-// row then column; a pair whose proposal is its present code is skipped. Allocates nothing.
+// with its priorities w as ComputeLocalPriorities gives them. Suggestions are made only
+// for a block of order 3 or more, without a 0, whose CR is above its limit. Every cell
+// above the diagonal tries each other judgement of the scale (1/9 .. 1/2, 1, 2 .. 9)
+// with its mirror, the priorities and CR computed again exactly as the element would
+// compute them. Of the values that bring the CR within the limit the cell proposes the
+// one nearest its present judgement (|ln| of the values apart), equally near ones the
+// lower CR; if none does, the value with the lowest CR, equal ones the nearer. A full tie
+// keeps the smaller value. A cell whose proposal does not lower the CR proposes nothing.
+// The cells that reach come first, nearest change first, then lower CR; the others follow
+// by CR after, then nearness; then row, then column. Figures within 1e-9 count as equal.
+// Allocates nothing.
 CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 // The same for an element of a project, from its stored judgements; its priorities are
 // computed afresh. Nothing for the bottom level or a slot outside the hierarchy.

@@ -1,5 +1,8 @@
 #include "core/results/ConsistencyGuidance.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/LocalPriorities.h"
+#include "core/results/Synthesis.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +15,7 @@
 namespace {
 using Rows = std::vector<std::vector<int>>;
 
-TMatrix<int> Matrix(const Rows& rows)
+CJudgementMatrix Matrix(const Rows& rows)
 {
     TMatrix<int> m(9, 9);
     m.FillOnes();
@@ -21,15 +24,20 @@ TMatrix<int> Matrix(const Rows& rows)
             m(r, c) = rows[r][c];
         }
     }
-    return m;
+    return JudgementsFromCodes(m);
 }
 
 double Value(int code)
 {
-    return code < 0 ? 1.0 / -code : code;
+    return code < 0 ? 1.0 / -static_cast<double>(code) : code;
 }
 
-// The whole rule restated from its definition, through logarithms: priorities as
+double Limit(std::size_t n)
+{
+    return n <= 3 ? 0.05 : (n == 4 ? 0.08 : 0.10);
+}
+
+// The measures restated from their definitions, through logarithms: priorities as
 // exp(mean of ln a_ij), CR from lambda-max, GCI from the log residuals.
 struct Reference {
     std::vector<double> W;
@@ -77,37 +85,72 @@ struct Expected {
     std::uint32_t Row, Column;
     int Current, Proposed;
     double CrAfter, GciAfter;
+    bool Reaches, Reverses;
 };
 
-// Ranking and proposals from the definition: weights compared to 1e-9, then by cell.
+// The rule by brute force: every cell, every other value of the scale, the whole matrix
+// measured again from scratch; then all the cells' proposals sorted.
 std::vector<Expected> Suggest(const Rows& a)
 {
-    const Reference base = Measure(a);
-    struct Pair {
-        double Weight;
-        std::uint32_t Row, Column;
+    const std::size_t n = a.size();
+    const double crNow = Measure(a).CR;
+    if (n < 3 || crNow <= Limit(n)) {
+        return {};
+    }
+    auto same = [](double x, double y) { return std::fabs(x - y) <= 1e-9; };
+    struct Candidate {
+        Expected E;
+        double Change;
     };
-    std::vector<Pair> pairs;
-    for (std::uint32_t i = 0; i < a.size(); ++i) {
-        for (std::uint32_t j = i + 1; j < a.size(); ++j) {
-            pairs.push_back({std::fabs(std::log(Value(a[i][j]) * base.W[j] / base.W[i])), i, j});
+    std::vector<Candidate> cells;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        for (std::uint32_t j = i + 1; j < n; ++j) {
+            std::vector<Candidate> tried;
+            for (int v = -9; v <= 9; ++v) {
+                if (v == 0 || v == -1 || v == a[i][j]) {
+                    continue;
+                }
+                Rows changed = a;
+                changed[i][j] = v;
+                changed[j][i] = v == 1 ? 1 : -v;
+                const Reference after = Measure(changed);
+                const double change = std::fabs(std::log(Value(v)) - std::log(Value(a[i][j])));
+                const bool reverses = (Value(a[i][j]) - 1) * (Value(v) - 1) < 0;
+                tried.push_back({{i, j, a[i][j], v, after.CR, after.GCI, after.CR <= Limit(n), reverses}, change});
+            }
+            const bool anyReaches = std::any_of(tried.begin(), tried.end(), [](const auto& c) { return c.E.Reaches; });
+            std::erase_if(tried, [&](const Candidate& c) { return c.E.Reaches != anyReaches; });
+            // Values ascend, so a stable sort keeps the smaller of two full ties first.
+            std::stable_sort(tried.begin(), tried.end(), [&](const Candidate& x, const Candidate& y) {
+                if (anyReaches && !same(x.Change, y.Change)) {
+                    return x.Change < y.Change;
+                }
+                if (!same(x.E.CrAfter, y.E.CrAfter)) {
+                    return x.E.CrAfter < y.E.CrAfter;
+                }
+                return !same(x.Change, y.Change) && x.Change < y.Change;
+            });
+            if (tried.front().E.CrAfter < crNow - 1e-9) {
+                cells.push_back(tried.front());
+            }
         }
     }
-    std::stable_sort(pairs.begin(), pairs.end(),
-        [](const Pair& x, const Pair& y) { return std::round(x.Weight * 1e9) > std::round(y.Weight * 1e9); });
-    std::vector<Expected> out;
-    for (const Pair& p : pairs) {
-        const double r = base.W[p.Row] / base.W[p.Column];
-        const double v = std::min(9.0, std::floor((r >= 1 ? r : 1 / r) + 0.5));
-        const int proposed = v == 1 ? 1 : (r >= 1 ? static_cast<int>(v) : -static_cast<int>(v));
-        if (proposed == a[p.Row][p.Column] || out.size() == 3) {
-            continue;
+    std::stable_sort(cells.begin(), cells.end(), [&](const Candidate& x, const Candidate& y) {
+        if (x.E.Reaches != y.E.Reaches) {
+            return x.E.Reaches;
         }
-        Rows changed = a;
-        changed[p.Row][p.Column] = proposed;
-        changed[p.Column][p.Row] = proposed == 1 ? 1 : -proposed;
-        const Reference after = Measure(changed);
-        out.push_back({p.Row, p.Column, a[p.Row][p.Column], proposed, after.CR, after.GCI});
+        const double first[2] = {x.E.Reaches ? x.Change : x.E.CrAfter, x.E.Reaches ? x.E.CrAfter : x.Change};
+        const double second[2] = {y.E.Reaches ? y.Change : y.E.CrAfter, y.E.Reaches ? y.E.CrAfter : y.Change};
+        for (int k = 0; k < 2; ++k) {
+            if (!same(first[k], second[k])) {
+                return first[k] < second[k];
+            }
+        }
+        return false; // cells were pushed in row, then column order
+    });
+    std::vector<Expected> out;
+    for (std::size_t k = 0; k < cells.size() && k < 3; ++k) {
+        out.push_back(cells[k].E);
     }
     return out;
 }
@@ -119,11 +162,84 @@ CConsistencyGuidance Guide(const Rows& a)
     ComputeLocalPriorities(Matrix(a), n, w);
     return GuideConsistency(Matrix(a), n, w);
 }
+
+// What "Применить" shows after the suggestion is accepted: the element's own
+// recomputation of the changed matrix, and the GCI of its priorities.
+struct Applied {
+    double CR = 0;
+    std::optional<double> GCI;
+};
+Applied ApplyToElement(const Rows& a, const CSuggestion& suggestion)
+{
+    const auto n = static_cast<std::uint32_t>(a.size());
+    CJudgementMatrix working = Matrix(a);
+    ApplySuggestion(working, suggestion);
+    CUserProjectModel project;
+    project.BuildNewHierarchy(n, 3, "G", "");
+    project.SetJudgements(0, 0, working);
+    const CProjectResults results = ComputeResults(project);
+    CValueBlock values;
+    ReadJudgementValues(working, n, values);
+    return {results.LevelData(0, 0).CR, GeometricConsistencyIndex(values, n, results.LevelData(0, 0).Priority.data())};
+}
 } // namespace
 
-TEST(ConsistencyGuidance, WorkedFiveByFiveExample)
+TEST(ConsistencyGuidance, WorkedExamples)
 {
-    const Rows a = {{1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}};
+    struct Case {
+        Rows A;
+        double CR;
+        Expected Suggestions[3];
+    };
+    const Case cases[] = {
+        {{{1, 5, -3}, {-5, 1, 5}, {3, -5, 1}}, 2.115767,
+            {{0, 1, 5, -8, 0.037988, 0.131716, true, true}, {1, 2, 5, -8, 0.037988, 0.131716, true, true},
+                {0, 2, -3, 9, 0.100948, 0.347924, false, true}}},
+        {{{1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}}, 0.604362,
+            {{2, 3, -2, 8, 0.093059, 0.336667, true, true}, {0, 2, -6, 2, 0.410051, 1.284637, false, true},
+                {1, 3, 9, 1, 0.413128, 1.279276, false, false}}},
+        {{{1, 3, -3, 5}, {-3, 1, 5, -2}, {3, -5, 1, 7}, {-5, 2, -7, 1}}, 0.994088,
+            {{1, 2, 5, -6, 0.068559, 0.242727, true, true}, {1, 3, -2, 8, 0.521604, 1.642533, false, true},
+                {0, 2, -3, 3, 0.659127, 2.012418, false, true}}},
+    };
+    for (const Case& c : cases) {
+        const CConsistencyGuidance g = Guide(c.A);
+        EXPECT_NEAR(g.Measures.CR, c.CR, 5e-7);
+        EXPECT_EQ(g.Verdict, EConsistencyVerdict::NotAcceptable);
+        ASSERT_EQ(g.SuggestionCount, 3U) << c.A.size();
+        for (std::uint32_t s = 0; s < 3; ++s) {
+            const CSuggestion& got = g.Suggestions[s];
+            const Expected& want = c.Suggestions[s];
+            EXPECT_TRUE(got.Row == want.Row && got.Column == want.Column) << c.A.size() << " " << s;
+            EXPECT_TRUE(got.Current == want.Current && got.Proposed == want.Proposed) << c.A.size() << " " << s;
+            EXPECT_NEAR(got.CrAfter, want.CrAfter, 5e-7) << c.A.size() << " " << s;
+            ASSERT_TRUE(got.GciAfter);
+            EXPECT_NEAR(*got.GciAfter, want.GciAfter, 5e-7) << c.A.size() << " " << s;
+            EXPECT_EQ(got.Reaches, want.Reaches) << c.A.size() << " " << s;
+            EXPECT_EQ(got.Reverses, want.Reverses) << c.A.size() << " " << s;
+
+            // Accepting writes the cell and its mirror; "Применить" then shows exactly the
+            // figures promised, and the first suggestion alone makes the matrix acceptable.
+            CJudgementMatrix working = Matrix(c.A);
+            ApplySuggestion(working, got);
+            EXPECT_EQ(working(got.Row, got.Column).Code(), got.Proposed);
+            EXPECT_EQ(working(got.Column, got.Row).Code(), got.Proposed == 1 ? 1 : -got.Proposed);
+            const Applied applied = ApplyToElement(c.A, got);
+            EXPECT_EQ(applied.CR, got.CrAfter);
+            EXPECT_EQ(applied.GCI, got.GciAfter);
+            double w[9];
+            ComputeLocalPriorities(working, static_cast<std::uint32_t>(c.A.size()), w);
+            const CConsistencyGuidance after = GuideConsistency(working, static_cast<std::uint32_t>(c.A.size()), w);
+            EXPECT_EQ(after.Acceptable(), got.Reaches);
+            if (s == 0) {
+                EXPECT_TRUE(after.Acceptable());
+                EXPECT_EQ(after.SuggestionCount, 0U);
+            }
+        }
+    }
+
+    // The five-element matrix's own figures, before any change.
+    const Rows a = cases[1].A;
     double w[9];
     ComputeLocalPriorities(Matrix(a), 5, w);
     const double expectedW[] = {0.225758, 0.201218, 0.388026, 0.077046, 0.107952};
@@ -133,62 +249,36 @@ TEST(ConsistencyGuidance, WorkedFiveByFiveExample)
     const CConsistencyGuidance g = GuideConsistency(Matrix(a), 5, w);
     EXPECT_NEAR(g.Measures.LambdaMax, 7.707543, 5e-7);
     EXPECT_NEAR(g.Measures.CI, 0.676886, 5e-7);
-    EXPECT_NEAR(g.Measures.CR, 0.604362, 5e-7);
     EXPECT_EQ(g.CrLimit, 0.10);
-    EXPECT_EQ(g.Verdict, EConsistencyVerdict::NotAcceptable);
     ASSERT_TRUE(g.Gci && g.GciLimit);
     EXPECT_NEAR(*g.Gci, 1.702663, 5e-7);
     EXPECT_EQ(*g.GciLimit, 0.37);
-    const Expected expected[]
-        = {{2, 3, -2, 5, 0.129453, 0.460005}, {0, 2, -6, -2, 0.462381, 1.365548}, {1, 3, 9, 3, 0.463519, 1.370274}};
-    ASSERT_EQ(g.SuggestionCount, 3U);
-    for (std::uint32_t s = 0; s < 3; ++s) {
-        const CSuggestion& got = g.Suggestions[s];
-        EXPECT_EQ(got.Row, expected[s].Row) << s;
-        EXPECT_EQ(got.Column, expected[s].Column) << s;
-        EXPECT_EQ(got.Current, expected[s].Current) << s;
-        EXPECT_EQ(got.Proposed, expected[s].Proposed) << s;
-        EXPECT_NEAR(got.CrAfter, expected[s].CrAfter, 5e-7) << s;
-        ASSERT_TRUE(got.GciAfter);
-        EXPECT_NEAR(*got.GciAfter, expected[s].GciAfter, 5e-7) << s;
-    }
-
-    // Accepting one writes the cell and its mirror; "Применить" then computes exactly
-    // the CR the suggestion promised.
-    for (std::uint32_t s = 0; s < 3; ++s) {
-        TMatrix<int> working = Matrix(a);
-        ApplySuggestion(working, g.Suggestions[s]);
-        const CSuggestion& applied = g.Suggestions[s];
-        EXPECT_EQ(working(applied.Row, applied.Column), applied.Proposed);
-        EXPECT_EQ(working(applied.Column, applied.Row), -applied.Proposed);
-        double after[9];
-        ComputeLocalPriorities(working, 5, after);
-        EXPECT_EQ(ComputeConsistency(working, 5, after).CR, applied.CrAfter);
-    }
 }
 
-TEST(ConsistencyGuidance, RandomMatricesAgainstTheDefinition)
+TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
 {
     std::mt19937 rng(1212U);
     const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
     int withSuggestions = 0;
-    for (int trial = 0; trial < 400; ++trial) {
+    int reaching = 0;
+    int fewerThanThree = 0;
+    for (int trial = 0; trial < 300; ++trial) {
         const std::size_t n = 2 + rng() % 8;
         Rows a(n, std::vector<int>(n, 1));
         for (std::size_t i = 0; i < n; ++i) {
             for (std::size_t j = i + 1; j < n; ++j) {
-                // Mostly near-consistent judgements, so that skipped pairs occur too.
-                const int code = trial % 2 == 0 ? codes[rng() % 17] : codes[rng() % 3];
+                // Half of them mildly inconsistent, so that acceptable ones and cells
+                // that reach the limit in one change occur too.
+                const int code = trial % 2 == 0 ? codes[rng() % 17] : codes[rng() % 4];
                 a[i][j] = code;
                 a[j][i] = code == 1 ? 1 : -code;
             }
         }
         const CConsistencyGuidance g = Guide(a);
         const Reference ref = Measure(a);
-        const double crLimit = n <= 3 ? 0.05 : (n == 4 ? 0.08 : 0.10);
-        EXPECT_EQ(g.CrLimit, crLimit);
+        EXPECT_EQ(g.CrLimit, Limit(n));
         EXPECT_NEAR(g.Measures.CR, ref.CR, 1e-9);
-        EXPECT_EQ(g.Acceptable(), ref.CR <= crLimit) << trial;
+        EXPECT_EQ(g.Acceptable(), ref.CR <= Limit(n)) << trial;
         EXPECT_EQ(g.Gci.has_value(), n > 2);
         EXPECT_EQ(g.GciLimit.has_value(), n > 2);
         if (n > 2) {
@@ -199,49 +289,80 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstTheDefinition)
         ASSERT_EQ(g.SuggestionCount, expected.size()) << trial;
         for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
             const CSuggestion& got = g.Suggestions[s];
-            EXPECT_TRUE(got.Row == expected[s].Row && got.Column == expected[s].Column) << trial << " " << s;
-            EXPECT_TRUE(got.Current == expected[s].Current && got.Proposed == expected[s].Proposed) << trial;
-            EXPECT_NEAR(got.CrAfter, expected[s].CrAfter, 1e-9);
-            EXPECT_NEAR(got.GciAfter.value_or(0.0), expected[s].GciAfter, 1e-9);
+            const Expected& want = expected[s];
+            EXPECT_TRUE(got.Row == want.Row && got.Column == want.Column) << trial << " " << s;
+            EXPECT_TRUE(got.Current == want.Current && got.Proposed == want.Proposed) << trial << " " << s;
+            EXPECT_NEAR(got.CrAfter, want.CrAfter, 1e-9);
+            EXPECT_NEAR(got.GciAfter.value_or(-1.0), want.GciAfter, 1e-9);
+            EXPECT_EQ(got.Reaches, want.Reaches) << trial << " " << s;
+            EXPECT_EQ(got.Reverses, want.Reverses) << trial << " " << s;
+            // Bit for bit what the element computes once the change is applied.
+            const Applied applied = ApplyToElement(a, got);
+            EXPECT_EQ(applied.CR, got.CrAfter) << trial << " " << s;
+            EXPECT_EQ(applied.GCI, got.GciAfter) << trial << " " << s;
+            reaching += got.Reaches ? 1 : 0;
         }
         withSuggestions += g.SuggestionCount > 0 ? 1 : 0;
+        fewerThanThree += g.SuggestionCount > 0 && g.SuggestionCount < 3 ? 1 : 0;
     }
     EXPECT_GT(withSuggestions, 100);
+    EXPECT_GT(reaching, 30);
+    EXPECT_GT(fewerThanThree, 0);
 }
 
-TEST(ConsistencyGuidance, RoundingMirrorsAndDamagedMatrices)
+TEST(ConsistencyGuidance, AcceptableSmallAndDamagedMatricesGetNoSuggestions)
 {
-    // Halves away from zero, the scale's ends, and a 1 is never written as -1.
-    EXPECT_EQ(ProposedJudgement(2.5), 3);
-    EXPECT_EQ(ProposedJudgement(1.0 / 2.5), -3);
-    EXPECT_EQ(ProposedJudgement(8.5), 9);
-    EXPECT_EQ(ProposedJudgement(1.0 / 40), -9);
-    EXPECT_EQ(ProposedJudgement(0.7), 1);
-    TMatrix<int> working = Matrix({{1, 3, -3}, {-3, 1, 3}, {3, -3, 1}});
-    ApplySuggestion(working, CSuggestion{0, 2, -3, 1, 0, 0, {}});
-    EXPECT_EQ(working(0, 2), 1);
-    EXPECT_EQ(working(2, 0), 1);
+    // Consistent; acceptable though not consistent (CR 0.0462 within 0.05); a 5 x 5 (CR
+    // 0.0152); a pair; and a pair from a foreign file that is not reciprocal (CR 2).
+    const Rows acceptable[] = {
+        {{1, 2, 4}, {-2, 1, 2}, {-4, -2, 1}},
+        {{1, 1, 4}, {1, 1, 8}, {-4, -8, 1}},
+        {{1, 2, 3, 4, 5}, {-2, 1, 2, 3, 4}, {-3, -2, 1, 2, 3}, {-4, -3, -2, 1, 2}, {-5, -4, -3, -2, 1}},
+        {{1, 7}, {-7, 1}},
+    };
+    for (const Rows& a : acceptable) {
+        const CConsistencyGuidance g = Guide(a);
+        EXPECT_TRUE(g.Acceptable()) << a.size() << " " << g.Measures.CR;
+        EXPECT_EQ(g.SuggestionCount, 0U);
+    }
+    const CConsistencyGuidance unpaired = Guide({{1, 3}, {3, 1}});
+    EXPECT_GT(unpaired.Measures.CR, 1.0);
+    EXPECT_EQ(unpaired.Verdict, EConsistencyVerdict::NotAcceptable);
+    EXPECT_EQ(unpaired.SuggestionCount, 0U);
 
-    for (const Rows& a : {Rows{{1, 0, 3}, {-9, 1, 2}, {-3, -2, 1}}, Rows{{0, 0}, {0, 0}}}) {
+    // A 0 read from a file: no verdict, no GCI, nothing to suggest, nothing undefined.
+    for (const Rows& a :
+        {Rows{{1, 0, 3}, {-9, 1, 2}, {-3, -2, 1}}, Rows{{1, 9, 9}, {-9, 1, 9}, {-9, 0, 1}}, Rows{{0, 0}, {0, 0}}}) {
         const CConsistencyGuidance g = Guide(a);
         EXPECT_EQ(g.Verdict, EConsistencyVerdict::Undetermined);
         EXPECT_FALSE(g.Gci);
         EXPECT_EQ(g.SuggestionCount, 0U);
         EXPECT_TRUE(std::isfinite(g.Measures.LambdaMax) && std::isfinite(g.Measures.CR));
     }
-    // A pair is consistent by nature; a pair from a foreign file that is not reciprocal
-    // (3 both ways: CR 2) is not, whatever its order.
-    EXPECT_TRUE(Guide({{1, 7}, {-7, 1}}).Acceptable());
-    const CConsistencyGuidance unpaired = Guide({{1, 3}, {3, 1}});
-    EXPECT_GT(unpaired.Measures.CR, 1.0);
-    EXPECT_EQ(unpaired.Verdict, EConsistencyVerdict::NotAcceptable);
+}
 
-    // Codes no scale offers (-1, INT_MIN, huge) are still numbers: everything finite.
-    const CConsistencyGuidance odd = Guide({{1, -1, INT_MIN}, {-1, 1, INT_MAX}, {12, -12, 1}});
-    ASSERT_TRUE(odd.Gci && odd.SuggestionCount > 0);
-    EXPECT_TRUE(std::isfinite(*odd.Gci));
-    for (std::uint32_t s = 0; s < odd.SuggestionCount; ++s) {
-        EXPECT_TRUE(std::isfinite(odd.Suggestions[s].CrAfter) && std::isfinite(*odd.Suggestions[s].GciAfter));
-        EXPECT_LE(std::abs(odd.Suggestions[s].Proposed), 9);
+TEST(ConsistencyGuidance, ProposalsAreScaleJudgementsWrittenWithTheirMirror)
+{
+    // A proposal of 1 is written 1 and 1, never -1.
+    CJudgementMatrix working = Matrix({{1, 3, -3}, {-3, 1, 3}, {3, -3, 1}});
+    ApplySuggestion(working, CSuggestion{0, 2, -3, 1, 0.0, {}, false, false});
+    EXPECT_EQ(working(0, 2).Code(), 1);
+    EXPECT_EQ(working(2, 0).Code(), 1);
+
+    // Codes no scale offers (-1, INT_MIN, huge, mirrors that do not match) are still
+    // numbers: everything finite, and every proposal a judgement of the scale other than
+    // the present one, judged against the value the cell holds.
+    const Rows odd = {{1, -1, INT_MIN}, {-1, 1, INT_MAX}, {12, -12, 1}};
+    const CConsistencyGuidance g = Guide(odd);
+    ASSERT_TRUE(g.Gci && g.SuggestionCount > 0);
+    EXPECT_TRUE(std::isfinite(*g.Gci));
+    for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
+        const CSuggestion& suggestion = g.Suggestions[s];
+        EXPECT_TRUE(std::isfinite(suggestion.CrAfter) && std::isfinite(*suggestion.GciAfter));
+        EXPECT_LT(suggestion.CrAfter, g.Measures.CR);
+        EXPECT_TRUE(
+            suggestion.Proposed == 1 || (std::abs(suggestion.Proposed) >= 2 && std::abs(suggestion.Proposed) <= 9));
+        EXPECT_NE(suggestion.Proposed, suggestion.Current);
+        EXPECT_EQ(suggestion.CrAfter, ApplyToElement(odd, suggestion).CR);
     }
 }

@@ -68,6 +68,10 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
             SetCell(m, e, k, 1, 0, -3);
         }
     }
+    // The goal's judgements a cycle (1 > 2 by 3, 2 > 3 by 9, 3 > 1 by 9), so that its
+    // suggestions are searched for.
+    SetPair(m, 0, 0, 1, 2, 9);
+    SetPair(m, 0, 0, 0, 2, -9);
     ASSERT_TRUE(m.SetElementText(4, 5, "КРИТЕРИЙ", std::string(200, 'z')));
 
     auto results = std::make_unique<CProjectResults>();
@@ -97,7 +101,8 @@ TEST(NoAllocation, RecomputationAndStructureEditsOfTheLargestProject)
     EXPECT_EQ(afterCompute - before, 0);
     EXPECT_EQ(afterEdits - afterCompute, 0);
     EXPECT_EQ(afterAnalysis - beforeAnalysis, 0);
-    EXPECT_EQ(guidance.SuggestionCount, 1U); // the one judgement 3 : 1, proposed 1
+    EXPECT_FALSE(guidance.Acceptable());
+    EXPECT_EQ(guidance.SuggestionCount, 3U);
     EXPECT_TRUE(moved);
     EXPECT_EQ(del, EStructureResult::Done);
     EXPECT_EQ(add, EStructureResult::Done);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/model/ModelConstants.h"
+#include "core/results/Sensitivity.h"
+
+#include <array>
+#include <cstdint>
+
+// The ideal synthesis of the alternatives (the bottom level): under every parent of the
+// last middle level (the goal alone for a project of two levels) the local vector is
+// divided by its largest entry, so the best alternative there scores 1, and
+// Raw[a] = sum over the parents p of G_p * l_p(a) / max_b l_p(b). Unlike the distributive
+// result, adding an alternative no better than the others cannot reorder them.
+struct CIdealSynthesis {
+    std::uint32_t AlternativeCount = 0;
+    // 1 means best under every parent.
+    std::array<double, MaxElementsPerLevel> Raw{};
+    // Raw[a] / sum of Raw; all 0 when every raw score is 0.
+    std::array<double, MaxElementsPerLevel> Priority{};
+};
+
+// From the local vectors and the global priorities of a computed project. A parent whose
+// vector is all 0 (or not a vector of numbers: only a damaged file gives either)
+// contributes nothing; the result never holds a NaN. Nothing for fewer than two levels.
+// Allocates nothing.
+CIdealSynthesis ComputeIdealSynthesis(const CSensitivityInput& input);
