@@ -387,16 +387,15 @@ TEST(IncompleteJudgements, NothingMissingIsTheGeometricMeans)
 // A damaged file or a broken combined value never yields a NaN: no priorities, measures 0.
 TEST(IncompleteJudgements, DamagedValuesGiveZerosNeverNaN)
 {
-    CJudgementMatrix oneSidedZero = Matrix(4, {{0, 1, 3}, {1, 2, 2}, {2, 3, 4}}, true);
-    oneSidedZero(1, 0) = CJudgement::NotJudged();
-    CJudgementMatrix negative = Matrix(4, {{0, 1, 3}, {1, 2, 2}, {2, 3, 4}}, true);
-    negative(1, 2) = CJudgement::Combined(-2.0);
-    CJudgementMatrix notANumber = Matrix(4, {{0, 1, 3}, {1, 2, 2}, {2, 3, 4}}, true);
-    notANumber(2, 3) = CJudgement::Combined(std::nan(""));
-    CJudgementMatrix infinite = Matrix(4, {{0, 1, 3}, {1, 2, 2}, {2, 3, 4}}, true);
-    infinite(3, 2) = CJudgement::Combined(HUGE_VAL);
-    for (const CJudgementMatrix* m : {&oneSidedZero, &negative, &notANumber, &infinite}) {
-        const CMatrixPriorities r = ComputeMatrixPriorities(*m, 4);
+    const struct {
+        std::uint32_t Row, Column;
+        CJudgement Damaged;
+    } cells[] = {{1, 0, CJudgement::NotJudged()}, {1, 2, CJudgement::Combined(-2.0)},
+        {2, 3, CJudgement::Combined(std::nan(""))}, {3, 2, CJudgement::Combined(HUGE_VAL)}};
+    for (const auto& cell : cells) {
+        CJudgementMatrix chain = Matrix(4, {{0, 1, 3}, {1, 2, 2}, {2, 3, 4}}, true);
+        chain(cell.Row, cell.Column) = cell.Damaged;
+        const CMatrixPriorities r = ComputeMatrixPriorities(chain, 4);
         EXPECT_EQ(r.Basis, EPrioritiesBasis::BadValue);
         EXPECT_FALSE(r.HasPriorities());
         EXPECT_TRUE(AllFinite(r));
