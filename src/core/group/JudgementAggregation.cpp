@@ -92,6 +92,7 @@ std::optional<CJudgementAggregate> AggregateJudgements(
                 }
             }
             result.JudgedBy[i][j] = static_cast<std::uint32_t>(pair.size());
+            result.JudgedBy[j][i] = result.JudgedBy[i][j];
             if (pair.empty()) {
                 result.Judgements(i, j) = CJudgement::NotJudged();
                 result.Judgements(j, i) = CJudgement::NotJudged();
@@ -102,6 +103,7 @@ std::optional<CJudgementAggregate> AggregateJudgements(
             result.Judgements(i, j) = combined;
             result.Judgements(j, i) = combined.Mirror();
             result.Spread[i][j] = GeometricSpread(pair, weightSum, mean);
+            result.Spread[j][i] = result.Spread[i][j];
         }
     }
     return result;

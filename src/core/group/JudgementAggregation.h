@@ -21,9 +21,10 @@ struct CJudgementAggregate {
     // mirror of the upper, so the matrix is reciprocal by construction; a pair nobody
     // judged stays "не задано" in both cells; the diagonal is equality.
     CJudgementMatrix Judgements;
-    // For i < j: how many experts judged the pair, and the geometric standard deviation
-    // of their judgements, exp(sqrt(V)) with the weighted variance V of the logarithms;
-    // empty when fewer than two judged it (one judgement has no spread).
+    // For each pair, the same in (i, j) and (j, i): how many experts judged it, and the
+    // geometric standard deviation of their judgements, exp(sqrt(V)) with the weighted
+    // variance V of the logarithms; empty when fewer than two judged it (one judgement has
+    // no spread). The diagonal holds 0 and empty.
     TPairBlock<std::uint32_t> JudgedBy{};
     TPairBlock<std::optional<double>> Spread{};
 };

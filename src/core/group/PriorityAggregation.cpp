@@ -72,8 +72,8 @@ std::optional<std::vector<double>> GeometricPriorityAggregate(
         }
         const double alpha = weights.Normalized(k) / weightSum;
         for (std::size_t i = 0; i < order; ++i) {
-            // Each factor lies between its entry and 1, so the product never underflows
-            // below the smallest entry.
+            // The weights sum to 1, so the product is never below the smallest entry:
+            // no underflow however many experts there are.
             result[i] *= std::pow(vectors[k][i], alpha);
         }
     }

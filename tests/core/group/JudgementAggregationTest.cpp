@@ -31,13 +31,17 @@ CJudgementAggregate Aggregate(
 }
 
 // Every aggregated matrix: equality on the diagonal, combined values whose lower cell is
-// exactly the reciprocal of the upper, "не задано" in both cells or in neither.
+// exactly the reciprocal of the upper, "не задано" in both cells or in neither, and the
+// same count and spread on both sides.
 void ExpectReciprocal(const CJudgementAggregate& aggregate)
 {
     const std::uint32_t n = aggregate.Order;
     for (std::uint32_t i = 0; i < n; ++i) {
         EXPECT_EQ(aggregate.Judgements(i, i), CJudgement{});
+        EXPECT_FALSE(aggregate.Spread[i][i].has_value());
         for (std::uint32_t j = i + 1; j < n; ++j) {
+            EXPECT_EQ(aggregate.JudgedBy[j][i], aggregate.JudgedBy[i][j]);
+            EXPECT_EQ(aggregate.Spread[j][i], aggregate.Spread[i][j]);
             const CJudgement& upper = aggregate.Judgements(i, j);
             const CJudgement& lower = aggregate.Judgements(j, i);
             if (aggregate.JudgedBy[i][j] == 0) {
@@ -150,6 +154,27 @@ TEST(JudgementAggregation, ThreeExpertsEachFavouringAnotherCancelOut)
     for (const double p : PrioritiesOf(aggregate.Judgements, 3)) {
         EXPECT_NEAR(p, 1.0 / 3.0, 1e-15);
     }
+}
+
+TEST(JudgementAggregation, OneExpertIsHisOwnResult)
+{
+    const CJudgementMatrix matrix = FromUpper(3, {3, 5, 2});
+    const CJudgementAggregate aggregate = Aggregate({matrix}, {4.0}, 3);
+    ExpectReciprocal(aggregate);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        for (std::uint32_t j = i + 1; j < 3; ++j) {
+            EXPECT_NEAR(aggregate.Judgements(i, j).Value(), matrix(i, j).Value(), 1e-15);
+            EXPECT_FALSE(aggregate.Spread[i][j].has_value());
+        }
+    }
+    const std::vector<double> own = PrioritiesOf(matrix, 3);
+    const std::vector<double> group = PrioritiesOf(aggregate.Judgements, 3);
+    const std::vector<std::span<const double>> vectors{own};
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(group[i], own[i], 1e-15);
+    }
+    EXPECT_FALSE(ComputeConsensus(vectors, WeightsOf({4.0})).has_value());
+    EXPECT_EQ(*ArithmeticPriorityAggregate(vectors, WeightsOf({4.0})), own);
 }
 
 TEST(JudgementAggregation, WeightsAndAbstentions)
