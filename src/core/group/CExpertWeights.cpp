@@ -1,0 +1,34 @@
+#include "core/group/CExpertWeights.h"
+
+#include <cmath>
+
+std::optional<CExpertWeights> CExpertWeights::FromWeights(std::span<const double> weights)
+{
+    if (weights.empty()) {
+        return std::nullopt;
+    }
+    double largest = 0.0;
+    for (const double u : weights) {
+        if (!(u > 0.0) || !std::isfinite(u)) {
+            return std::nullopt;
+        }
+        largest = u > largest ? u : largest;
+    }
+    // Scaled by the largest first, so that weights near the top of the double range
+    // still have a finite sum (between 1 and the count).
+    double sum = 0.0;
+    for (const double u : weights) {
+        sum += u / largest;
+    }
+    CExpertWeights result;
+    result.Alpha.reserve(weights.size());
+    for (const double u : weights) {
+        result.Alpha.push_back(u / largest / sum);
+    }
+    return result;
+}
+
+std::optional<CExpertWeights> CExpertWeights::Equal(std::size_t count)
+{
+    return FromWeights(std::vector<double>(count, 1.0));
+}

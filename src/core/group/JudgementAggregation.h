@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/model/CJudgement.h"
+#include "core/model/ModelConstants.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+class CExpertWeights;
+
+// Per pair of an element's block: one entry for every (i, j), only i < j used.
+template <typename T> using TPairBlock = std::array<std::array<T, MaxElementsPerLevel>, MaxElementsPerLevel>;
+
+// The experts' judgements of one element combined pair by pair (the weighted geometric
+// mean), with how far the experts who judged each pair lie apart.
+struct CJudgementAggregate {
+    std::uint32_t Order = 0;
+    // Order x Order. A pair someone judged holds combined values, the lower cell the
+    // mirror of the upper, so the matrix is reciprocal by construction; a pair nobody
+    // judged stays "не задано" in both cells; the diagonal is equality.
+    CJudgementMatrix Judgements;
+    // For each pair, the same in (i, j) and (j, i): how many experts judged it, and the
+    // geometric standard deviation of their judgements, exp(sqrt(V)) with the weighted
+    // variance V of the logarithms; empty when fewer than two judged it (one judgement has
+    // no spread). The diagonal holds 0 and empty.
+    TPairBlock<std::uint32_t> JudgedBy{};
+    TPairBlock<std::optional<double>> Spread{};
+};
+
+// Combines the leading n x n blocks of the experts' matrices, experts[k] weighing
+// weights.Normalized(k); each pair's weights are shared anew among the experts who judged
+// it. An expert judged a pair unless both of its cells are "не задано"; his upper cell
+// speaks for the pair, or the mirror of the lower when only that one is given. Empty when
+// the counts of matrices and weights differ, a matrix is missing or smaller than n x n,
+// or n is not 1..9.
+std::optional<CJudgementAggregate> AggregateJudgements(
+    std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n);

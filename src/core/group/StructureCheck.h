@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CUserProjectModel;
+
+// The first place where a member's hierarchy differs from the reference member's, as the
+// user is told it: "Файл b.tsy: на уровне 2 элемент 3 называется «ЦЕНА», а в a.tsy —
+// «СТОИМОСТЬ»". Empty when both have the same levels, the same number of elements on each
+// and the same names at the same places. The names are shown as given (the caller
+// passes what the user knows the files by). Levels are compared top down: first their
+// number, then on each level the number of elements and the names in order.
+std::optional<std::string> StructureDifference(const CUserProjectModel& reference, const std::string& referenceName,
+    const CUserProjectModel& member, const std::string& memberName);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/storage/ProjectFile.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A group file (".tsg") names the experts' project files of one group decision, in
+// UTF-8 JSON: {"format": "tessaly-group", "version": 1, "members": [{"file": "a.tsy",
+// "label": "a", "weight": 1}, ...]}, each "file" relative to the group file's folder.
+
+struct CGroupMember {
+    std::string File; // absolute in memory; relative to the group file's folder on disk
+    std::string Label;
+    double Weight = 1.0;
+};
+
+enum class EGroupReadResult {
+    Ok,
+    CannotOpen,   // "Не могу открыть файл группы"
+    NotGroupFile, // not JSON, not an object, or no "format": "tessaly-group"
+    WrongVersion, // a version other than 1, or none
+    BadMembers,   // the member list or one of its members, named by number
+};
+struct CGroupReadOutcome {
+    EGroupReadResult Result = EGroupReadResult::Ok;
+    std::string Message; // the user's message; "" on success
+    std::vector<CGroupMember> Members;
+    [[nodiscard]] bool Succeeded() const { return Result == EGroupReadResult::Ok; }
+};
+
+// Reads a group file; its members' files come back absolute. A missing label is the
+// file's base name, a missing weight 1. Only a regular file is read.
+CGroupReadOutcome ReadGroupFile(const std::string& fileName);
+// The same from the text of a group file standing in folder (absolute).
+CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder);
+
+// What is wrong with a member list, as the user is told it ("" when nothing): no member,
+// a member without a file, a file named twice, a weight that is not a positive number,
+// text that is not UTF-8. The reader refuses the same, so every file written reads back.
+std::string GroupMembersProblem(std::span<const CGroupMember> members);
+
+enum class EGroupSaveResult {
+    Ok,
+    BadMembers,  // GroupMembersProblem's message; nothing written
+    OpenFailed,  // "Ошибка открытия файла"
+    WriteFailed, // "Ошибка записи файла"
+};
+struct CGroupSaveOutcome {
+    EGroupSaveResult Result = EGroupSaveResult::Ok;
+    std::string Message;
+    [[nodiscard]] bool Succeeded() const { return Result == EGroupSaveResult::Ok; }
+};
+// Writes the group file atomically (the old file stays as it was on any failure), each
+// member's file relative to the group file's folder and an empty label as the default.
+CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std::string& fileName);
+
+// More than any real group needs (a thousand members with long paths fit many times).
+inline constexpr std::size_t MaxGroupFileSize = 16 * 1024 * 1024;
+
+inline constexpr const char* GroupFormatName = "tessaly-group";
+inline constexpr int GroupFormatVersion = 1;
+
+inline constexpr const char* GroupCannotOpenText = "Не могу открыть файл группы";
+inline constexpr const char* NotGroupFileText = "Это не файл группы экспертов";
+inline constexpr const char* GroupNoVersionText = "В файле группы не указана версия";
+inline constexpr const char* GroupNoMemberListText = "В файле группы нет списка экспертов";
+inline constexpr const char* GroupNoMembersText = "В группе нет ни одного эксперта";
