@@ -366,12 +366,12 @@ TEST(IncompleteJudgements, NothingMissingIsTheGeometricMeans)
         const CComparisonGraph g = BuildComparisonGraph(m, n);
         ASSERT_TRUE(g.Complete());
         CValueBlock values{};
-        ReadJudgementValues(stored, n, values);
+        ReadJudgementValues(m, n, values);
         double llsm[9];
         ASSERT_TRUE(ComputeLeastSquaresPriorities(values, g, llsm));
         double today[9];
-        ComputeLocalPriorities(stored, n, today);
-        const CConsistency todayMeasures = ComputeConsistency(stored, n, today);
+        ComputeLocalPriorities(m, n, today);
+        const CConsistency todayMeasures = ComputeConsistency(m, n, today);
         const CMatrixPriorities r = ComputeMatrixPriorities(m, n);
         EXPECT_EQ(r.Basis, EPrioritiesBasis::AllJudged);
         for (std::uint32_t i = 0; i < n; ++i) {
