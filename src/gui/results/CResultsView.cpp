@@ -101,6 +101,9 @@ CResultsView::CResultsView(QWidget* parent)
     connect(sbVerOffset, &QScrollBar::valueChanged, this, &CResultsView::sbVerOffsetChange);
     // The room for the labels is known once the chart has laid out its plot area.
     connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this, &CResultsView::FitPie);
+    // A label cut short to fit: the slice under the mouse names itself whole.
+    connect(srPieSeries, &QPieSeries::hovered, this,
+        [this](QPieSlice* slice, bool over) { chPriorityChart->setToolTip(over ? SliceName(slice) : QString()); });
     sbRotationChange(sbRotation->value());
     FitPie();
 

@@ -4,12 +4,31 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QSizeF>
+#include <QVariant>
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+// The chart lays a label's text out with a margin round it, beside its arm's end.
+constexpr double TextPadding = 8.0;
+// Below this a label is no longer readable; shorter names or the slices take over.
+constexpr int SmallestLabelPixels = 8;
+// Fewer characters than this before the "…" say nothing of the name.
+constexpr int ShortestCut = 3;
+const char* const FullNameProperty = "tessalyFullName";
+
+// Black text is lost on the dark slice colours.
+QColor InsideLabelColour(const QColor& slice)
+{
+    return slice.lightness() < 110 ? QColor(Qt::white) : QColor(Qt::black);
+}
+} // namespace
 
 QChartView* MakePieChartView(QWidget* parent, QPieSeries* series, int margin)
 {
@@ -37,6 +56,8 @@ void FillPie(QPieSeries* series, const CResultList& rows)
     for (std::uint32_t i = 0; i < rows.Count; ++i) {
         const CResultRow& row = rows.Rows[i];
         auto* slice = new QPieSlice(QString::fromStdString(row.Name), row.Value);
+        // The label may be cut short to fit; the whole name stays with the slice.
+        slice->setProperty(FullNameProperty, slice->label());
         slice->setColor(ToQColor(row.Colour));
         slice->setBorderColor(Qt::black);
         slice->setLabelVisible(true);
@@ -49,8 +70,6 @@ void FillPie(QPieSeries* series, const CResultList& rows)
 CPieGeometry FitPieWithLabels(
     const QSizeF& plot, const QSizeF& label, double requestedSize, double reach, int horOffset, int verOffset)
 {
-    // The chart lays a label's text out with a margin round it, beside its arm's end.
-    constexpr double TextPadding = 8.0;
     constexpr double SmallestPie = 0.1;
     const double half = std::min(plot.width(), plot.height()) / 2.0;
     if (half <= 0.0 || reach <= 0.0) {
@@ -67,8 +86,118 @@ CPieGeometry FitPieWithLabels(
         size, 0.5 + slackX / plot.width() * horOffset / 100.0, 0.5 + slackY / plot.height() * verOffset / 100.0};
 }
 
-void FitPieToItsLabels(
+CPieGeometry PlacePie(const QSizeF& plot, double requestedSize, double body, int horOffset, int verOffset)
+{
+    const double reach = std::max(body, 1.0);
+    const double size = std::clamp(requestedSize / reach, 0.01, 1.0);
+    const double half = std::min(plot.width(), plot.height()) / 2.0;
+    if (half <= 0.0) {
+        return CPieGeometry{size, 0.5, 0.5};
+    }
+    const double extent = size * half * reach;
+    // How far the centre may move before the pie's edge meets the plot area's.
+    const double slackX = std::max(0.0, plot.width() / 2.0 - extent);
+    const double slackY = std::max(0.0, plot.height() / 2.0 - extent);
+    return CPieGeometry{
+        size, 0.5 + slackX / plot.width() * horOffset / 100.0, 0.5 + slackY / plot.height() * verOffset / 100.0};
+}
+
+QSizeF PieLabelRoom(const QSizeF& plot, const CPieGeometry& pie, double reach)
+{
+    const double radius = pie.Size * std::min(plot.width(), plot.height()) / 2.0;
+    const double armEnd = radius * std::max(reach, 1.0);
+    const double centreX = pie.HorizontalPosition * plot.width();
+    const double centreY = pie.VerticalPosition * plot.height();
+    const double across = std::min(centreX, plot.width() - centreX) - armEnd - TextPadding;
+    const double down = std::min(centreY, plot.height() - centreY) - armEnd - TextPadding;
+    return {std::max(0.0, across), std::max(0.0, down)};
+}
+
+QString SliceName(const QPieSlice* slice)
+{
+    const QVariant name = slice->property(FullNameProperty);
+    return name.isValid() ? name.toString() : slice->label();
+}
+
+CPieLabels FitPieToItsLabels(
     const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset)
+{
+    const QChart* chart = view->chart();
+    QRectF plot = chart->plotArea();
+    if (plot.width() < 1.0 || plot.height() < 1.0) {
+        const QMargins margins = chart->margins();
+        plot = QRectF(0.0, 0.0, view->width() - margins.left() - margins.right(),
+            view->height() - margins.top() - margins.bottom());
+    }
+    double arm = 0.0;
+    for (const QPieSlice* slice : series->slices()) {
+        arm = std::max(arm, slice->labelArmLengthFactor());
+    }
+    const CPieGeometry geometry = PlacePie(plot.size(), requestedSize, 1.0 + pulledOut, horOffset, verOffset);
+    series->setPieSize(geometry.Size);
+    series->setHorizontalPosition(geometry.HorizontalPosition);
+    series->setVerticalPosition(geometry.VerticalPosition);
+    const QSizeF room = PieLabelRoom(plot.size(), geometry, 1.0 + pulledOut + arm);
+
+    const int normal = view->font().pixelSize() > 0 ? view->font().pixelSize() : QFontInfo(view->font()).pixelSize();
+    QFont font = view->font();
+    const auto widest = [&series](const QFontMetricsF& metrics) {
+        double width = 0.0;
+        for (const QPieSlice* slice : series->slices()) {
+            width = std::max(width, metrics.horizontalAdvance(SliceName(slice)));
+        }
+        return width;
+    };
+    CPieLabels shown{normal, false};
+    bool whole = false;
+    for (int pixels = normal; pixels >= SmallestLabelPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        if (metrics.height() <= room.height() && widest(metrics) <= room.width()) {
+            shown.PixelSize = pixels;
+            whole = true;
+            break;
+        }
+    }
+    if (!whole) {
+        font.setPixelSize(SmallestLabelPixels);
+        shown.PixelSize = SmallestLabelPixels;
+        const QFontMetricsF metrics(font);
+        const double shortest = metrics.horizontalAdvance(QString(ShortestCut, QLatin1Char('W')) + QChar(0x2026));
+        shown.Inside = metrics.height() > room.height() || shortest > room.width();
+        if (shown.Inside) {
+            // A pie with no room round it fills the chart: its slices hold the normal size.
+            font.setPixelSize(normal);
+            shown.PixelSize = normal;
+        }
+    }
+    const QFontMetricsF metrics(font);
+    const double radius = geometry.Size * std::min(plot.width(), plot.height()) / 2.0;
+    const QPointF centre(geometry.HorizontalPosition * plot.width(), geometry.VerticalPosition * plot.height());
+    for (QPieSlice* slice : series->slices()) {
+        const QString name = SliceName(slice);
+        slice->setLabelFont(font);
+        if (shown.Inside) {
+            slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
+            slice->setLabelColor(InsideLabelColour(slice->color()));
+            // Half way out along the slice's middle (angles clockwise from twelve o'clock),
+            // where the chart centres the text; cut so that it stays inside the plot area,
+            // which the chart would otherwise hide it for leaving.
+            const double angle = (slice->startAngle() + slice->angleSpan() / 2.0) * 3.14159265358979323846 / 180.0;
+            const double out = radius * (0.5 + (slice->isExploded() ? slice->explodeDistanceFactor() : 0.0));
+            const double x = centre.x() + out * std::sin(angle);
+            const double width = 2.0 * std::min(x, plot.width() - x) - TextPadding;
+            slice->setLabel(metrics.elidedText(name, Qt::ElideRight, std::max(0.0, width)));
+        } else {
+            slice->setLabelPosition(QPieSlice::LabelOutside);
+            slice->setLabelColor(Qt::black);
+            slice->setLabel(whole ? name : metrics.elidedText(name, Qt::ElideRight, room.width()));
+        }
+    }
+    return shown;
+}
+
+void ShrinkPieToItsLabels(const QChartView* view, QPieSeries* series, double largestSize)
 {
     const QChart* chart = view->chart();
     QRectF plot = chart->plotArea();
@@ -84,8 +213,7 @@ void FitPieToItsLabels(
         label = label.expandedTo(QSizeF(metrics.horizontalAdvance(slice->label()), metrics.height()));
         arm = std::max(arm, slice->labelArmLengthFactor());
     }
-    const CPieGeometry geometry
-        = FitPieWithLabels(plot.size(), label, requestedSize, 1.0 + pulledOut + arm, horOffset, verOffset);
+    const CPieGeometry geometry = FitPieWithLabels(plot.size(), label, largestSize, 1.0 + arm, 0, 0);
     series->setPieSize(geometry.Size);
     series->setHorizontalPosition(geometry.HorizontalPosition);
     series->setVerticalPosition(geometry.VerticalPosition);

@@ -6,6 +6,8 @@ class QChart;
 class QSizeF;
 class QChartView;
 class QPieSeries;
+class QPieSlice;
+class QString;
 class QWidget;
 
 // A chart view with one pie and nothing else: no title, legend, axes or frame,
@@ -22,17 +24,35 @@ struct CPieGeometry {
     double VerticalPosition = 0;
 };
 
-// The pie's size and centre for the size asked for and the offsets (-100..100), kept
-// small enough, and far enough from the edges, that every slice label stays whole
-// inside the plot area wherever it comes round. reach is how far a label's arm ends
-// from the centre, in radii (1 + the largest slice's pull + the arm's length); label is
-// the widest and the tallest label text. The offsets move the centre within the room
-// the labels leave.
+// The pie at the size asked for, less what its pulled-out slice needs (body: 1 + the pull,
+// in radii) so the whole pie stays in view, never changed to make room for labels; its
+// centre moved by the offsets (-100..100) in proportion, at most until the pie meets the
+// plot area's edge. So every step of the size, the pull and each offset moves the pie.
+CPieGeometry PlacePie(const QSizeF& plot, double requestedSize, double body, int horOffset, int verOffset);
+
+// The room a slice label has outside the pie wherever it comes round: from the circle its
+// arm ends on (reach, in radii) to the nearest edge of the plot area, across and down.
+QSizeF PieLabelRoom(const QSizeF& plot, const CPieGeometry& pie, double reach);
+
+// How the labels are shown in the room they have: whole at the normal size if they fit,
+// else at a smaller font down to a floor, else cut short with "…" (the whole name stays
+// the slice's tooltip), else inside the slices. Returns the font's pixel size used.
+struct CPieLabels {
+    int PixelSize = 0;
+    bool Inside = false;
+};
+
+// Places the series' pie by PlacePie in the chart's plot area (its own rectangle within
+// the margins until it is laid out), then shows its labels as above; pulledOut is how far
+// the largest slice stands out, in radii.
+CPieLabels FitPieToItsLabels(
+    const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset);
+
+// A pie that no bar sizes: as large as largestSize allows once every label shows whole
+// inside the plot area wherever it comes round, centred.
 CPieGeometry FitPieWithLabels(
     const QSizeF& plot, const QSizeF& label, double requestedSize, double reach, int horOffset, int verOffset);
+void ShrinkPieToItsLabels(const QChartView* view, QPieSeries* series, double largestSize);
 
-// Sizes and centres the series' pie by FitPieWithLabels, from the chart's plot area (its
-// own rectangle within the margins until it is laid out) and the series' own labels;
-// pulledOut is how far the largest slice stands out, in radii.
-void FitPieToItsLabels(
-    const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset);
+// The whole name of a slice, whatever its label shows.
+QString SliceName(const QPieSlice* slice);

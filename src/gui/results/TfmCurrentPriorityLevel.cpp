@@ -57,7 +57,9 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     chPriorityChart = MakePieChartView(this, Series1, 5);
     // Smaller than that when the slice labels need the room to show whole.
     connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this,
-        [this] { FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0); });
+        [this] { ShrinkPieToItsLabels(chPriorityChart, Series1, PieSize); });
+    connect(Series1, &QPieSeries::hovered, this,
+        [this](QPieSlice* slice, bool over) { chPriorityChart->setToolTip(over ? SliceName(slice) : QString()); });
     chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
     chPriorityChart->setGeometry(228, 8, 397, 329);
 
@@ -144,7 +146,7 @@ void TfmCurrentPriorityLevel::ShowResults(const CResultList& list)
     for (QPieSlice* slice : Series1->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }
-    FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0);
+    ShrinkPieToItsLabels(chPriorityChart, Series1, PieSize);
 }
 
 void TfmCurrentPriorityLevel::btPreviouseDataClick()
