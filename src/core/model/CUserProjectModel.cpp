@@ -71,12 +71,15 @@ void CUserProjectModel::RenewValues(std::uint32_t position, std::uint32_t level)
     ++ChangeCount;
     const CJudgementMatrix& judgements = ElementGrid[position][level].Judgements;
     TJudgementColumns& columns = ValueGrid[position][level];
+    bool zero = false;
     for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
         for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
             columns[c][r] = judgements(r, c).Value();
+            zero = zero || columns[c][r] == 0.0;
         }
         columns[c][MaxElementsPerLevel] = 1.0;
     }
+    ZeroGrid[position][level] = zero;
 }
 
 void CUserProjectModel::ResetGrid()

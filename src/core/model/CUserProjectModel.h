@@ -75,6 +75,12 @@ public:
     {
         return ValueGrid[position][level];
     }
+    // Whether any cell of the element's 9 x 9 matrix holds the code 0 (a judgement left out,
+    // or a foreign file's 0): only then can a pair of its block be missing.
+    [[nodiscard]] bool HoldsZero(std::uint32_t position, std::uint32_t level) const
+    {
+        return ZeroGrid[position][level];
+    }
 
     // Counts every change of the hierarchy (structure, names, judgements); whatever was
     // computed at one count still describes the hierarchy while the count stays.
@@ -130,6 +136,7 @@ private:
     TElementGridOf<CHierarchy_Element> ElementGrid;
     TElementGridOf<bool> InUse{};
     TElementGridOf<TJudgementColumns> ValueGrid{};
+    TElementGridOf<bool> ZeroGrid{};
     std::uint32_t Levels = 0;
     std::uint64_t ChangeCount = 0;
     bool IsBuilt = false;

@@ -24,3 +24,7 @@ struct CIdealSynthesis {
 // contributes nothing; the result never holds a NaN. Nothing for fewer than two levels.
 // Allocates nothing.
 CIdealSynthesis ComputeIdealSynthesis(const CSensitivityInput& input);
+
+class CProjectResults;
+// The same from a project's own results, as its synthesis leaves them.
+CIdealSynthesis ComputeIdealSynthesis(const CUserProjectModel& project, const CProjectResults& results);
