@@ -3,6 +3,7 @@
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -99,7 +100,7 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     EXPECT_LT(flat, house);
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.75 0.25"), std::string::npos);
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.1666 0.8333"), std::string::npos); // floored, not rounded
-    EXPECT_NE(run.Out.find("lambda-max: 2  CI: 0  CR: 0"), std::string::npos);
+    EXPECT_NE(run.Out.find("СЗ: 2; ИС: 0; ОС: 0"), std::string::npos);
 
     // Goal and alternatives only: no weight to move, and no claim about the leader.
     auto pair = std::make_unique<CUserProjectModel>();
@@ -107,7 +108,8 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     ASSERT_EQ(SaveProjectFile(*pair, file, false), EWriteResult::Ok);
     const CRun two = Run("'" + file + "'");
     ASSERT_EQ(two.ExitCode, 0) << two.Err;
-    EXPECT_NE(two.Out.find("промежуточных уровней нет"), std::string::npos) << two.Out;
+    EXPECT_NE(two.Out.find("В проекте нет промежуточных уровней: анализировать нечего"), std::string::npos)
+        << two.Out;
     EXPECT_EQ(two.Out.find("Критическое изменение"), std::string::npos) << two.Out;
 }
 

@@ -189,8 +189,8 @@ TEST_F(AppAnalysis, ReportReadsBackWithTheRankingAMatrixAndItsConsistency)
         EXPECT_TRUE(text.contains(Line(words))) << words.join(QLatin1Char(' ')).toStdString();
     }
     const CMeasures measures = Consistency(m, 0, 0);
-    EXPECT_TRUE(text.contains(QStringLiteral("ОС (CR): ") + Cut4(measures.CR)));
-    EXPECT_TRUE(text.contains(QStringLiteral("СЗ (lambda-max): ") + Cut4(measures.LambdaMax)));
+    EXPECT_TRUE(text.contains(QStringLiteral("ОС: ") + Cut4(measures.CR)));
+    EXPECT_TRUE(text.contains(QStringLiteral("СЗ: ") + Cut4(measures.LambdaMax)));
 
     // The same name again, the extension completed once more: replaced only after Yes.
     const QByteArray first = apptest::ReadAll(pdf);
