@@ -119,7 +119,7 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 {
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
-    std::cout << "Уровней: " << project.LevelCount() << "\n\nИтоговый рейтинг:\n";
+    std::cout << "Уровней: " << project.LevelCount() << "\n\n" << FinalRankingTitle << ":\n";
     for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
         std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
     }

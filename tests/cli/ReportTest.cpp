@@ -22,6 +22,7 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <vector>
 
 namespace {
 struct CRun {
@@ -108,8 +109,7 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     ASSERT_EQ(SaveProjectFile(*pair, file, false), EWriteResult::Ok);
     const CRun two = Run("'" + file + "'");
     ASSERT_EQ(two.ExitCode, 0) << two.Err;
-    EXPECT_NE(two.Out.find("В проекте нет промежуточных уровней: анализировать нечего"), std::string::npos)
-        << two.Out;
+    EXPECT_NE(two.Out.find("В проекте нет промежуточных уровней: анализировать нечего"), std::string::npos) << two.Out;
     EXPECT_EQ(two.Out.find("Критическое изменение"), std::string::npos) << two.Out;
 }
 
@@ -227,6 +227,22 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     // The text report ends with the critical change; --csv prints the export byte for byte.
     const CRun text = Run("'" + file.string() + "'");
     EXPECT_NE(text.Out.find(CriticalChangeText(*project, analysis->Critical) + "\n"), std::string::npos);
+    // Its sentences are the report content's, in the windows' words: the goal's verdict
+    // and its suggestions, each on a line of its own.
+    const CConsistencyGuidance goal = GuideConsistency(*project, 0, 0);
+    ASSERT_GT(goal.SuggestionCount, 0U);
+    std::vector<std::string> lines = ConsistencyLines(goal);
+    const std::vector<std::string> suggested = SuggestionLines(*project, 0, goal);
+    lines.insert(lines.end(), suggested.begin(), suggested.end());
+    std::string block;
+    for (const std::string& line : lines) {
+        block += "  " + line + "\n";
+    }
+    EXPECT_NE(text.Out.find(block), std::string::npos) << block << text.Out;
+    EXPECT_NE(text.Out.find("  Предложение 1: "), std::string::npos);
+    for (const char* old : {"CR", "GCI", "->", "lambda-max", "CI:"}) {
+        EXPECT_EQ(text.Out.find(old), std::string::npos) << old;
+    }
     const CRun csv = Run("--csv '" + file.string() + "'");
     EXPECT_EQ(csv.ExitCode, 0);
     EXPECT_EQ(csv.Out, ProjectCsv(*project, results, '.'));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/results/ReportContent.h"
+
 #include <string>
 
 class CUserProjectModel;
@@ -25,6 +27,6 @@ std::string CsvText(const std::string& text);
 // level 0 is the goal. Names go through CsvText.
 std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
-inline constexpr const char* CsvRankingTitle = "Итоговый рейтинг";
-inline constexpr const char* CsvGlobalTitle = "Глобальные приоритеты уровней";
+inline constexpr const char* CsvRankingTitle = FinalRankingTitle;
+inline constexpr const char* CsvGlobalTitle = LevelPrioritiesTitle;
 inline constexpr const char* CsvLocalTitle = "Локальные приоритеты относительно элемента";

@@ -225,6 +225,13 @@ std::vector<std::string> SensitivityLines(const CElementSensitivityText& text)
     return lines;
 }
 
+std::string SensitivityChartNote(double weight, char decimalSeparator)
+{
+    return "Пунктир: текущий вес " + Shown(weight, decimalSeparator)
+        + ". Кружки и строки таблицы: при каком весе две альтернативы меняются местами и какая из них впереди при "
+          "большем весе.";
+}
+
 std::string CriticalChangeText(
     const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator)
 {

@@ -95,12 +95,19 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
 // весе ..."), or the summary and a colon followed by one line per place change.
 std::vector<std::string> SensitivityLines(const CElementSensitivityText& text);
 
+// What the dashed line, the circles and the rows of the sensitivity window's chart and
+// table stand for, for an element of weight g with place changes.
+std::string SensitivityChartNote(double weight, char decimalSeparator = '.');
+
 // The critical change in one line: "Критическое изменение: вес «СРОКИ» (уровень 1) с 0.2273
 // до 0.3092 (+36%): ВОЛГАМЕТ обгоняет СИБСТАЛЬ", or the line saying there is none.
 std::string CriticalChangeText(
     const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator = '.');
 
 // ---- Tables ----
+
+inline constexpr const char* FinalRankingTitle = "Итоговый рейтинг";
+inline constexpr const char* LevelPrioritiesTitle = "Глобальные приоритеты уровней";
 
 inline constexpr const char* PlaceCaption = "Место";
 inline constexpr const char* AlternativeCaption = "Альтернатива";

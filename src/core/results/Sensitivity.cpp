@@ -171,7 +171,7 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     CUnitSyntheses level{};
     Identity(input.Count[input.LevelCount - 1], below);
     double nearest = 0.0;
-    for (std::uint32_t l = input.LevelCount - 2; l >= 1; --l) {
+    for (std::uint32_t l = input.LevelCount - 2; IsMiddleLevel(input.LevelCount, l); --l) {
         StepUp(input, l, below, level);
         for (std::uint32_t e = 0; e < input.Count[l]; ++e) {
             CElementSensitivity& element = analysis.Elements[l][e];

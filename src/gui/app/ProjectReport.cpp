@@ -413,7 +413,7 @@ void RankingSection(
 
 void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
 {
-    page.Heading(QStringLiteral("Глобальные приоритеты уровней"), 13.0, 6.0);
+    page.Heading(QString::fromUtf8(LevelPrioritiesTitle), 13.0, 6.0);
     const double gap = page.Units(6.0);
     const double width = (page.Width() - gap) / 2.0;
     std::vector<CTable> tables;

@@ -423,9 +423,7 @@ void TfmSensitivity::ShowGradient()
     }
     QString note = Text(text.Note);
     if (note.isEmpty()) {
-        note = QStringLiteral("Пунктир: текущий вес %1. Кружки и строки таблицы: при каком весе две альтернативы "
-                              "меняются местами и какая из них впереди при большем весе.")
-                   .arg(TruncatedText(element.Weight, 4));
+        note = Text(SensitivityChartNote(element.Weight, DecimalSeparator()));
     }
     lbCrossingsNote->setText(note);
 }

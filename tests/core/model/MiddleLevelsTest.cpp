@@ -11,10 +11,22 @@ TEST(MiddleLevels, OnlyALevelWithOneAboveAndOneBelowIsMiddle)
         std::uint32_t Nearest;
     };
     const Case cases[] = {
-        {0, 0, false, 0}, {1, 0, false, 0}, {2, 0, false, 0}, {2, 1, false, 0}, // no middle level at all
-        {3, 0, false, 1}, {3, 1, true, 1}, {3, 2, false, 1}, {3, 7, false, 1},   // the goal, the bottom, beyond
-        {4, 1, true, 1}, {4, 2, true, 2}, {4, 3, false, 2},                      //
-        {10, 0, false, 1}, {10, 1, true, 1}, {10, 8, true, 8}, {10, 9, false, 8}, {10, 12, false, 8},
+        {0, 0, false, 0},
+        {1, 0, false, 0},
+        {2, 0, false, 0},
+        {2, 1, false, 0}, // no middle level at all
+        {3, 0, false, 1},
+        {3, 1, true, 1},
+        {3, 2, false, 1},
+        {3, 7, false, 1}, // the goal, the bottom, beyond
+        {4, 1, true, 1},
+        {4, 2, true, 2},
+        {4, 3, false, 2}, //
+        {10, 0, false, 1},
+        {10, 1, true, 1},
+        {10, 8, true, 8},
+        {10, 9, false, 8},
+        {10, 12, false, 8},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsMiddleLevel(c.LevelCount, c.Level), c.Middle) << c.LevelCount << " " << c.Level;

@@ -179,7 +179,8 @@ TEST(ReportContent, SuggestionsInTheWindowsWordsForEveryOutput)
     const CMeasured after = Measure(WithPair(Unacceptable, 2, 3, 8));
 
     // The line as the research window shows it, with the names it gives (shortened there).
-    EXPECT_EQ(SuggestionText(first, "ЦЕ…", "СРОКИ", ','), "3. ЦЕ… и 4. СРОКИ: 1/2 → 8, ОС станет " + Cut4(after.CR, ','));
+    EXPECT_EQ(
+        SuggestionText(first, "ЦЕ…", "СРОКИ", ','), "3. ЦЕ… и 4. СРОКИ: 1/2 → 8, ОС станет " + Cut4(after.CR, ','));
     EXPECT_EQ(SuggestionDescription(first, "ЦЕНА", "СРОКИ"),
         "«ЦЕНА» по сравнению с «СРОКИ»: сейчас 1/2, предлагается 8; после замены ОС станет " + Cut4(after.CR)
             + ", геометрический индекс " + Cut4(after.Gci));
@@ -241,8 +242,7 @@ TEST(ReportContent, RankingLevelAndJudgementTables)
 
     const CReportTable ranking = FinalRankingTable(project, results, ',');
     EXPECT_EQ(ranking.Header, (std::vector<std::string>{"Место", "Альтернатива", "Приоритет"}));
-    EXPECT_EQ(ranking.Rows,
-        (std::vector<std::vector<std::string>>{{"1", "Flat", "0,75"}, {"2", "Дом", "0,25"}}));
+    EXPECT_EQ(ranking.Rows, (std::vector<std::vector<std::string>>{{"1", "Flat", "0,75"}, {"2", "Дом", "0,25"}}));
 
     const CReportTable level = LevelRankingTable(project, results, 1);
     EXPECT_EQ(level.Header, (std::vector<std::string>{"Уровень 1", "Приоритет"}));
@@ -311,8 +311,12 @@ TEST(ReportContent, SensitivityOfTheSupplierExample)
     CAlternativeNames names{"УРАЛТРУБ", "СИБСТАЛЬ", "ВОЛГАМЕТ"};
     EXPECT_EQ(ElementSensitivityText(names, *analysis, 1, 2, ',').Crossings[1].Sentence, terms.Crossings[1].Sentence);
 
-    EXPECT_EQ(CriticalChangeText(*project, std::nullopt),
-        "Критическое изменение: изменение одного веса не меняет лидера");
+    EXPECT_EQ(SensitivityChartNote(0.2273512, ','),
+        "Пунктир: текущий вес 0,2273. Кружки и строки таблицы: при каком весе две альтернативы меняются местами и "
+        "какая из них впереди при большем весе.");
+
+    EXPECT_EQ(
+        CriticalChangeText(*project, std::nullopt), "Критическое изменение: изменение одного веса не меняет лидера");
     // No percentage of a weight that was 0.
     const CCriticalChange fromZero{1, 3, 0.0, 0.25, 0, 1, 1};
     EXPECT_EQ(CriticalChangeText(*project, fromZero, ','),

@@ -1,6 +1,6 @@
-#include "core/results/CWeightMoves.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/CWeightMoves.h"
 #include "core/results/Synthesis.h"
 #include "support/ModelEdits.h"
 
@@ -90,6 +90,8 @@ TEST(WeightMoves, ChainedMovesRescaleTheLevelAndTheAlternativesFollow)
         {"one move", 2, {{0, 0.6}}},
         {"another element moves from where the first left the level", 2, {{0, 0.6}, {2, 0.05}}},
         {"a drag: the same element again", 2, {{1, 0.5}, {1, 0.7}, {1, 0.2}}},
+        // Measured from where the drag began: through the whole level and back.
+        {"a drag to the end and back", 2, {{1, 1.0}, {1, 0.35}}},
         {"back to the first after another", 2, {{3, 0.4}, {0, 0.1}, {3, 0.9}}},
         {"to the ends", 1, {{0, 0.0}, {2, 0.9999}}},
         {"level 1", 1, {{1, 0.3}, {0, 0.45}, {0, 0.5}}},
