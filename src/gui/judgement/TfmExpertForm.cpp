@@ -174,7 +174,8 @@ void TfmExpertForm::JudgeElement(
 
     // Whatever button closed the window, the judgements entered stay in the element.
     Judging.Close();
-    // A research window left open offers nothing more: the judging its suggestions belong to has ended.
+    // A research window left open offers nothing more: the judging its suggestions
+    // belong to has ended.
     if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
         research->ShowAcceptState(Judging);
     }
