@@ -1,12 +1,13 @@
 // tessaly-report: a project or template file as a readable report, one JSON object or CSV.
 // Every figure comes from the core's own computations, exactly as the windows show them.
 #include "core/model/CUserProjectModel.h"
+#include "core/model/MiddleLevels.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Deviations.h"
-#include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -18,6 +19,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 constexpr int ExitOk = 0;
@@ -26,72 +28,44 @@ constexpr int ExitUsage = 2;
 constexpr const char* UsageText = "Использование: tessaly-report [--json] ФАЙЛ\n"
                                   "               tessaly-report --csv ФАЙЛ";
 
-std::string Shown(double x)
+std::string ElementHeading(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
 {
-    return FormatTruncated(x, 4);
+    return "Уровень " + std::to_string(level) + ", элемент " + std::to_string(position) + ": "
+        + project.Element(position, level).Name;
 }
 
-std::string Numbered(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+void PrintLines(const std::vector<std::string>& lines, const char* indent)
 {
-    return std::to_string(position + 1) + " «" + project.Element(position, level).Name + "»";
+    for (const std::string& line : lines) {
+        std::cout << indent << line << '\n';
+    }
 }
 
-// GCI, the verdict and the suggestions of one judged element; rows are numbered from 1
-// as the comparison window numbers them.
+// The verdict with its figures and the suggestions of one judged element.
 void PrintGuidance(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
 {
     const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
-    std::cout << "  GCI: ";
-    if (guidance.Gci && guidance.GciLimit) {
-        std::cout << Shown(*guidance.Gci) << " (допустимо до " << Shown(*guidance.GciLimit) << ")\n";
-    } else {
-        std::cout << "не определяется\n";
-    }
-    std::cout << "  " << ConsistencyVerdictText(guidance.Verdict);
-    if (guidance.Verdict != EConsistencyVerdict::Undetermined) {
-        std::cout << " (CR " << Shown(guidance.Measures.CR) << ", допустимо до " << Shown(guidance.CrLimit) << ')';
-    }
-    std::cout << '\n';
-    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
-        const CSuggestion& suggestion = guidance.Suggestions[s];
-        std::cout << "  Предложение " << s + 1 << ": " << Numbered(project, suggestion.Row, level + 1) << " и "
-                  << Numbered(project, suggestion.Column, level + 1) << ": " << JudgementCellText(suggestion.Current)
-                  << " -> " << JudgementCellText(suggestion.Proposed) << ", CR станет " << Shown(suggestion.CrAfter);
-        if (suggestion.GciAfter) {
-            std::cout << ", GCI станет " << Shown(*suggestion.GciAfter);
-        }
-        std::cout << '\n';
-    }
+    PrintLines(ConsistencyLines(guidance), "  ");
+    PrintLines(SuggestionLines(project, level, guidance), "  ");
 }
 
 void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& results)
 {
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     AnalyseSensitivity(project, results, *analysis);
-    const std::uint32_t bottom = project.LevelCount() - 1;
     std::cout << "\nАнализ чувствительности:\n";
-    if (project.LevelCount() < 3) {
+    if (!HasMiddleLevels(project.LevelCount())) {
         // No weight to move, so nothing to say about the leader either.
-        std::cout << "  промежуточных уровней нет\n";
+        std::cout << "  " << NoMiddleLevelsText << '\n';
         return;
     }
-    for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
+    for (std::uint32_t level = 1; IsMiddleLevel(project.LevelCount(), level); ++level) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {
-            const CElementSensitivity& element = analysis->Elements[level][e];
-            std::cout << "Уровень " << level << ", элемент " << e << ": " << project.Element(e, level).Name << ", вес "
-                      << Shown(element.Weight) << '\n';
-            if (!element.HasLines) {
-                std::cout << "  элемент несёт весь вес уровня: менять нечего\n";
-            } else if (element.CrossingCount == 0) {
-                std::cout << "  при любом весе порядок альтернатив прежний\n";
-            }
-            for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
-                const CCrossing& crossing = element.Crossings[c];
-                std::cout << "  при весе " << Shown(crossing.Weight) << ' '
-                          << project.Element(crossing.First, bottom).Name << " и "
-                          << project.Element(crossing.Second, bottom).Name
-                          << " меняются местами, при большем весе впереди "
-                          << project.Element(crossing.LeaderAfter, bottom).Name << '\n';
+            std::cout << ElementHeading(project, e, level) << '\n';
+            const std::vector<std::string> lines
+                = SensitivityLines(ElementSensitivityText(project, *analysis, level, e));
+            for (std::size_t l = 0; l < lines.size(); ++l) {
+                std::cout << (l == 0 ? "  " : "    ") << lines[l] << '\n';
             }
         }
     }
@@ -118,7 +92,7 @@ void AddSensitivityJson(const CUserProjectModel& project, const CProjectResults&
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     AnalyseSensitivity(project, results, *analysis);
     nlohmann::json elements = nlohmann::json::array();
-    for (std::uint32_t level = 1; level + 1 < project.LevelCount(); ++level) {
+    for (std::uint32_t level = 1; IsMiddleLevel(project.LevelCount(), level); ++level) {
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(level); ++e) {
             const CElementSensitivity& element = analysis->Elements[level][e];
             nlohmann::json crossings = nlohmann::json::array();
@@ -145,29 +119,22 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 {
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
-    std::cout << "Уровней: " << project.LevelCount() << "\n\nИтоговый рейтинг:\n";
-    const CResultList ranking = FinalResults(project, results);
-    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
-        std::cout << "  " << i + 1 << ". " << ranking.Rows[i].Name << "  " << Shown(ranking.Rows[i].Value) << '\n';
+    std::cout << "Уровней: " << project.LevelCount() << "\n\n" << FinalRankingTitle << ":\n";
+    for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
+        std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
     }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             const TDesicionLevelData& data = results.LevelData(e, k);
-            std::cout << "\nУровень " << k << ", элемент " << e << ": " << project.Element(e, k).Name << '\n';
-            std::cout << "  Локальные приоритеты:";
-            for (std::uint32_t j = 0; j < n; ++j) {
-                std::cout << ' ' << Shown(data.Priority[j]);
-            }
-            std::cout << "\n  lambda-max: " << Shown(data.LambdaMax) << "  CI: " << Shown(data.CI)
-                      << "  CR: " << Shown(data.CR) << '\n';
+            std::cout << '\n' << ElementHeading(project, e, k) << '\n';
+            std::cout << "  " << LocalPrioritiesText(data, n) << '\n';
+            std::cout << "  " << MeasuresText(data) << '\n';
             const CTransitivityReport report = BuildTransitivityReport(project.Element(e, k).Judgements, n);
             if (report.None) {
                 std::cout << "  " << NoTransitivityViolationText << '\n';
             }
-            for (const std::string& line : report.Lines) {
-                std::cout << "  " << line << '\n';
-            }
+            PrintLines(report.Lines, "  ");
             PrintGuidance(project, e, k);
         }
     }

@@ -3,6 +3,7 @@
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -21,6 +22,7 @@
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <vector>
 
 namespace {
 struct CRun {
@@ -99,7 +101,7 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     EXPECT_LT(flat, house);
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.75 0.25"), std::string::npos);
     EXPECT_NE(run.Out.find("Локальные приоритеты: 0.1666 0.8333"), std::string::npos); // floored, not rounded
-    EXPECT_NE(run.Out.find("lambda-max: 2  CI: 0  CR: 0"), std::string::npos);
+    EXPECT_NE(run.Out.find("СЗ: 2; ИС: 0; ОС: 0"), std::string::npos);
 
     // Goal and alternatives only: no weight to move, and no claim about the leader.
     auto pair = std::make_unique<CUserProjectModel>();
@@ -107,7 +109,7 @@ TEST_F(CReportTest, TextReportShowsRankingAndMeasures)
     ASSERT_EQ(SaveProjectFile(*pair, file, false), EWriteResult::Ok);
     const CRun two = Run("'" + file + "'");
     ASSERT_EQ(two.ExitCode, 0) << two.Err;
-    EXPECT_NE(two.Out.find("промежуточных уровней нет"), std::string::npos) << two.Out;
+    EXPECT_NE(two.Out.find("В проекте нет промежуточных уровней: анализировать нечего"), std::string::npos) << two.Out;
     EXPECT_EQ(two.Out.find("Критическое изменение"), std::string::npos) << two.Out;
 }
 
@@ -225,6 +227,22 @@ TEST_F(CReportTest, JsonAndCsvCarryGuidanceAndSensitivity)
     // The text report ends with the critical change; --csv prints the export byte for byte.
     const CRun text = Run("'" + file.string() + "'");
     EXPECT_NE(text.Out.find(CriticalChangeText(*project, analysis->Critical) + "\n"), std::string::npos);
+    // Its sentences are the report content's, in the windows' words: the goal's verdict
+    // and its suggestions, each on a line of its own.
+    const CConsistencyGuidance goal = GuideConsistency(*project, 0, 0);
+    ASSERT_GT(goal.SuggestionCount, 0U);
+    std::vector<std::string> lines = ConsistencyLines(goal);
+    const std::vector<std::string> suggested = SuggestionLines(*project, 0, goal);
+    lines.insert(lines.end(), suggested.begin(), suggested.end());
+    std::string block;
+    for (const std::string& line : lines) {
+        block += "  " + line + "\n";
+    }
+    EXPECT_NE(text.Out.find(block), std::string::npos) << block << text.Out;
+    EXPECT_NE(text.Out.find("  Предложение 1: "), std::string::npos);
+    for (const char* old : {"CR", "GCI", "->", "lambda-max", "CI:"}) {
+        EXPECT_EQ(text.Out.find(old), std::string::npos) << old;
+    }
     const CRun csv = Run("--csv '" + file.string() + "'");
     EXPECT_EQ(csv.ExitCode, 0);
     EXPECT_EQ(csv.Out, ProjectCsv(*project, results, '.'));

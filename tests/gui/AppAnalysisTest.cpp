@@ -189,8 +189,16 @@ TEST_F(AppAnalysis, ReportReadsBackWithTheRankingAMatrixAndItsConsistency)
         EXPECT_TRUE(text.contains(Line(words))) << words.join(QLatin1Char(' ')).toStdString();
     }
     const CMeasures measures = Consistency(m, 0, 0);
-    EXPECT_TRUE(text.contains(QStringLiteral("ОС (CR): ") + Cut4(measures.CR)));
-    EXPECT_TRUE(text.contains(QStringLiteral("СЗ (lambda-max): ") + Cut4(measures.LambdaMax)));
+    EXPECT_TRUE(text.contains(QStringLiteral("ОС: ") + Cut4(measures.CR)));
+    EXPECT_TRUE(text.contains(QStringLiteral("СЗ: ") + Cut4(measures.LambdaMax)));
+    // The verdict's figures in the windows' words, and none of the other words left.
+    EXPECT_TRUE(text.contains(Line({QStringLiteral("ОС:"), Cut4(measures.CR), QStringLiteral("(допустимо"),
+        QStringLiteral("до"), Cut4(0.08) + QLatin1Char(')')})))
+        << text.toStdString();
+    for (const QString& old : {QStringLiteral("(CR)"), QStringLiteral("CR станет"), QStringLiteral("GCI"),
+             QStringLiteral(" -> "), QStringLiteral("lambda-max")}) {
+        EXPECT_FALSE(text.contains(old)) << old.toStdString();
+    }
 
     // The same name again, the extension completed once more: replaced only after Yes.
     const QByteArray first = apptest::ReadAll(pdf);

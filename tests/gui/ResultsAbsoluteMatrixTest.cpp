@@ -403,6 +403,45 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
 }
 
+// Left open by "Отмена", the research window keeps showing which suggestion was taken,
+// but offers nothing more once the judging has ended; the accepted change went into the
+// element with the rest of the judging.
+TEST_F(AbsoluteMatrixTest, AfterTheJudgingEndsNothingMoreCanBeAccepted)
+{
+    const std::vector<std::vector<int>> codes{
+        {1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}};
+    Project.BuildNewHierarchy(5, 3, "ВЫБОР", "");
+    for (std::uint32_t i = 0; i < 5; ++i) {
+        for (std::uint32_t j = 0; j < 5; ++j) {
+            SetCell(Project, 0, 0, i, j, codes[i][j]);
+        }
+    }
+    SetName(Project, 2, 1, "ЦЕНА");
+    WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        // The names come from the judging, whole in the tooltip.
+        EXPECT_EQ(research->RowHeaders[2]->text(), QStringLiteral("ЦЕНА"));
+        EXPECT_TRUE(research->SuggestionLines[0]->text().startsWith(QStringLiteral("3. ЦЕНА и 4. ЭЛЕМЕНТ_3: 1/2 → 8")));
+        EXPECT_TRUE(research->SuggestionLines[0]->toolTip().startsWith(
+            QStringLiteral("«ЦЕНА» по сравнению с «ЭЛЕМЕНТ_3»: сейчас 1/2, предлагается 8")));
+        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
+        EXPECT_EQ(form->WorkingJudgements()(2, 3).Code(), 8);
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+    TfmAbsoluteMatrix* research = Research();
+    ASSERT_TRUE(research->isVisible());
+    EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
+    EXPECT_EQ(research->AcceptButtons[1]->text(), QStringLiteral("Принять"));
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        EXPECT_FALSE(research->AcceptButtons[k]->isEnabled()) << k;
+    }
+    EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), 8);
+    EXPECT_EQ(Project.Goal().Judgements(3, 2).Code(), -8);
+    QTest::mouseClick(research->btClose, Qt::LeftButton);
+}
+
 // With the comparison window centred on a main window as wide as the screen, neither
 // side has room for the research window as things stand: it must still not cover the
 // comparison window, nor leave the screen at the bottom.

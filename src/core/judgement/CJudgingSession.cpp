@@ -30,6 +30,7 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     Level = level;
     MatrixOrder = n;
     MoveTo(0, 1);
+    Offer.Clear();
     const CJudgementMatrix& judgements = model.Element(position, level).Judgements;
     for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
         for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
@@ -187,6 +188,38 @@ CConsistencyGuidance CJudgingSession::Guidance() const
     std::array<double, MaxElementsPerLevel> priority{};
     ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
     return GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
+}
+
+const CConsistencyGuidance& CJudgingSession::OfferSuggestions()
+{
+    Offer.Offer(Guidance());
+    return Offer.Offered();
+}
+
+bool CJudgingSession::CanAcceptSuggestion(std::uint32_t index) const
+{
+    return IsOpen() && index < Offer.Count() && !Offer.IsAccepted(index);
+}
+
+bool CJudgingSession::AcceptSuggestion(std::uint32_t index)
+{
+    if (!CanAcceptSuggestion(index)) {
+        return false;
+    }
+    const CSuggestion& offered = Offer.Offered().Suggestions[index];
+    if (offered.Row >= MatrixOrder || offered.Column >= MatrixOrder || offered.Row == offered.Column
+        || !IsScaleValue(offered.Proposed)) {
+        return false;
+    }
+    const CJudgement before = WorkingJudgements(offered.Row, offered.Column);
+    const CSuggestion* suggestion = Offer.Accept(index, before);
+    return suggestion != nullptr && SetJudgement(suggestion->Row, suggestion->Column, suggestion->Proposed);
+}
+
+bool CJudgingSession::ChangedByAccepting(std::uint32_t r, std::uint32_t c) const
+{
+    const CAcceptedChange* change = Offer.ChangeOf(r, c);
+    return change != nullptr && WorkingJudgements(change->Row, change->Column) == CJudgement::FromCode(change->Written);
 }
 
 void CJudgingSession::TakeShown()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/judgement/CSuggestionOffer.h"
 #include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
 #include "core/model/TDesicionLevelData.h"
@@ -17,8 +18,10 @@ enum class ECellMove { Up, Down, Left, Right };
 // it, edited in a working matrix. Opening loads the element's leading n x n block and
 // computes its priorities and consistency; a judgement is set together with its mirror;
 // Apply copies the working matrix into the element and recomputes; closing commits it
-// into the element however the judging ended. One session serves the comparison window
-// for the whole run and keeps its working matrix between openings.
+// into the element however the judging ended. It names the compared elements for every
+// window of the judging, and offers the judgements to change, remembering which were
+// accepted. One session serves the comparison window for the whole run and keeps its
+// working matrix between openings.
 class CJudgingSession {
 public:
     CJudgingSession();
@@ -77,12 +80,29 @@ public:
     // CR is what Apply will show once it is accepted.
     [[nodiscard]] CConsistencyGuidance Guidance() const;
 
+    // The suggestions for the working matrix as it stands, offered afresh: none of them
+    // accepted yet. What was accepted before in this judging stays in Suggestions().
+    const CConsistencyGuidance& OfferSuggestions();
+    // The list offered last, which of it was accepted, and the cells accepting changed
+    // since the judging opened. Opening another judging clears it.
+    [[nodiscard]] const CSuggestionOffer& Suggestions() const { return Offer; }
+    // While the judging is open, each offered suggestion can be accepted once.
+    [[nodiscard]] bool CanAcceptSuggestion(std::uint32_t index) const;
+    // Enters offered suggestion index as its line of the scale would be entered (the cell
+    // and its mirror) and remembers it as accepted. False, and nothing changed, when it
+    // cannot be accepted.
+    bool AcceptSuggestion(std::uint32_t index);
+    // Whether the pair (r, c), either way round, holds a judgement written by accepting a
+    // suggestion in this judging, not changed since.
+    [[nodiscard]] bool ChangedByAccepting(std::uint32_t r, std::uint32_t c) const;
+
 private:
     void TakeShown();
     void MoveTo(std::uint32_t r, std::uint32_t c);
 
     CJudgementMatrix WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
     TDesicionLevelData ShownData;
+    CSuggestionOffer Offer;
     CProjectDocument* Document = nullptr;
     std::uint32_t MatrixOrder = 0;
     std::uint32_t Position = 0;

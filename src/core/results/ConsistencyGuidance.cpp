@@ -281,16 +281,3 @@ void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion)
     working(suggestion.Row, suggestion.Column) = CJudgement::FromCode(suggestion.Proposed);
     working(suggestion.Column, suggestion.Row) = CJudgement::FromCode(MirrorCode(suggestion.Proposed));
 }
-
-const char* ConsistencyVerdictText(EConsistencyVerdict verdict)
-{
-    switch (verdict) {
-    case EConsistencyVerdict::Acceptable:
-        return "Согласованность суждений приемлема";
-    case EConsistencyVerdict::NotAcceptable:
-        return "Согласованность суждений недостаточна: суждения стоит пересмотреть";
-    case EConsistencyVerdict::Undetermined:
-        break;
-    }
-    return "Согласованность не оценивается: в матрице есть нулевые суждения";
-}

@@ -78,6 +78,3 @@ CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uin
 // Writes a suggestion into a working matrix with its mirror cell, as the scale window
 // writes a chosen judgement: v and -v, or 1 and 1.
 void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion);
-
-// The verdict in the user's words, for the research window and the reports.
-const char* ConsistencyVerdictText(EConsistencyVerdict verdict);

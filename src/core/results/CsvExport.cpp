@@ -3,6 +3,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
 #include <initializer_list>
@@ -77,7 +78,7 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
 
     csv.Row({CsvRankingTitle});
-    csv.Row({"Место", "Альтернатива", "Приоритет"});
+    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption});
     const CResultList ranking = FinalResults(project, results);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
@@ -106,9 +107,9 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
                 csv.Row(
                     {CCsvWriter::Count(j + 1), CsvText(project.Element(j, k + 1).Name), csv.Number(data.Priority[j])});
             }
-            csv.Row({"lambda-max", csv.Number(data.LambdaMax)});
-            csv.Row({"CI", csv.Number(data.CI)});
-            csv.Row({"CR", csv.Number(data.CR)});
+            csv.Row({LambdaMaxTerm, csv.Number(data.LambdaMax)});
+            csv.Row({ConsistencyIndexTerm, csv.Number(data.CI)});
+            csv.Row({ConsistencyRatioTerm, csv.Number(data.CR)});
         }
     }
     return csv.Text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/results/ReportContent.h"
+
 #include <string>
 
 class CUserProjectModel;
@@ -19,12 +21,12 @@ std::string CsvText(const std::string& text);
 
 // The project's figures as one CSV text: UTF-8 with a byte-order mark, CRLF line ends,
 // sections separated by an empty line: the final ranking, the global priorities of every
-// level, and every judged element's local priorities with lambda-max, CI and CR. Values
-// are unrounded (up to 15 significant digits) with the given decimal separator. Elements
-// are numbered from 1 as the windows number their rows; level 0 is the goal. Names go
-// through CsvText.
+// level, and every judged element's local priorities with lambda-max, CI and CR under the
+// windows' names СЗ, ИС and ОС. Values are unrounded (up to 15 significant digits) with the
+// given decimal separator. Elements are numbered from 1 as the windows number their rows;
+// level 0 is the goal. Names go through CsvText.
 std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
-inline constexpr const char* CsvRankingTitle = "Итоговый рейтинг";
-inline constexpr const char* CsvGlobalTitle = "Глобальные приоритеты уровней";
+inline constexpr const char* CsvRankingTitle = FinalRankingTitle;
+inline constexpr const char* CsvGlobalTitle = LevelPrioritiesTitle;
 inline constexpr const char* CsvLocalTitle = "Локальные приоритеты относительно элемента";

@@ -1,8 +1,8 @@
 #include "core/results/Sensitivity.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/model/MiddleLevels.h"
 #include "core/results/CProjectResults.h"
-#include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 
 #include <cmath>
@@ -28,9 +28,10 @@ CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CPr
 }
 
 namespace {
-bool IsMiddleLevel(const CSensitivityInput& input, std::uint32_t level)
+// A middle level of an input whose arrays hold all its levels.
+bool IsMiddleLevelOf(const CSensitivityInput& input, std::uint32_t level)
 {
-    return level >= 1 && level + 1 < input.LevelCount && input.LevelCount <= MaxLevels;
+    return input.LevelCount <= MaxLevels && IsMiddleLevel(input.LevelCount, level);
 }
 
 // Differences of lines below this are rounding: two alternatives judged alike everywhere
@@ -127,7 +128,7 @@ void FillLines(
 
 void ComputeUnitSyntheses(const CSensitivityInput& input, std::uint32_t level, CUnitSyntheses& syntheses)
 {
-    if (!IsMiddleLevel(input, level)) {
+    if (!IsMiddleLevelOf(input, level)) {
         return;
     }
     // Upward from the alternatives (each its own unit vector) to the level asked for;
@@ -148,7 +149,7 @@ CElementSensitivity AnalyseElement(const CSensitivityInput& input, std::uint32_t
     CElementSensitivity element;
     element.Level = level;
     element.Position = position;
-    if (!IsMiddleLevel(input, level) || position >= input.Count[level]) {
+    if (!IsMiddleLevelOf(input, level) || position >= input.Count[level]) {
         return element;
     }
     CUnitSyntheses syntheses{};
@@ -163,14 +164,14 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     analysis.LevelCount = input.LevelCount;
     analysis.Count = input.Count;
     analysis.Critical.reset();
-    if (input.LevelCount < 3 || input.LevelCount > MaxLevels) {
+    if (!HasMiddleLevels(input.LevelCount) || input.LevelCount > MaxLevels) {
         return;
     }
     CUnitSyntheses below{};
     CUnitSyntheses level{};
     Identity(input.Count[input.LevelCount - 1], below);
     double nearest = 0.0;
-    for (std::uint32_t l = input.LevelCount - 2; l >= 1; --l) {
+    for (std::uint32_t l = input.LevelCount - 2; IsMiddleLevel(input.LevelCount, l); --l) {
         StepUp(input, l, below, level);
         for (std::uint32_t e = 0; e < input.Count[l]; ++e) {
             CElementSensitivity& element = analysis.Elements[l][e];
@@ -183,7 +184,7 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     }
     // Absolute distance of the weights, |x* - g|: the same move counts the same on a
     // heavy and on a light element.
-    for (std::uint32_t l = 1; l + 1 < input.LevelCount; ++l) {
+    for (std::uint32_t l = 1; IsMiddleLevel(input.LevelCount, l); ++l) {
         for (std::uint32_t e = 0; e < input.Count[l]; ++e) {
             const CElementSensitivity& element = analysis.Elements[l][e];
             for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
@@ -225,7 +226,7 @@ bool AlternativesAt(const CElementSensitivity& element, double x, double* values
 bool MovedLevelWeights(
     const CSensitivityInput& input, std::uint32_t level, std::uint32_t position, double x, double* weights)
 {
-    if (!IsMiddleLevel(input, level) || position >= input.Count[level]) {
+    if (!IsMiddleLevelOf(input, level) || position >= input.Count[level]) {
         return false;
     }
     const std::array<double, MaxElementsPerLevel>& present = input.Global[level];
@@ -236,25 +237,4 @@ bool MovedLevelWeights(
         weights[k] = k == position ? (movable ? x : g) : present[k] * scale;
     }
     return movable;
-}
-
-std::string CriticalChangeText(
-    const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator)
-{
-    if (!critical) {
-        return "Критическое изменение: изменение одного веса не меняет лидера";
-    }
-    const CCriticalChange& c = *critical;
-    std::string text = "Критическое изменение: вес «";
-    text += project.Element(c.Position, c.Level).Name;
-    text += "» (уровень " + std::to_string(c.Level) + ") с ";
-    text += FormatTruncated(c.From, 4, decimalSeparator) + " до " + FormatTruncated(c.To, 4, decimalSeparator);
-    if (c.From > 0.0) {
-        const long percent = std::lround((c.To - c.From) / c.From * 100.0);
-        text += " (" + std::string(percent >= 0 ? "+" : "") + std::to_string(percent) + "%)";
-    }
-    const std::uint32_t bottom = project.LevelCount() - 1;
-    const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
-    text += ": " + project.Element(c.NewLeader, bottom).Name + " обгоняет " + project.Element(old, bottom).Name;
-    return text;
 }

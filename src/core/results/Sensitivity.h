@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 class CUserProjectModel;
 class CProjectResults;
@@ -94,8 +93,3 @@ bool AlternativesAt(const CElementSensitivity& element, double x, double* values
 // (1 - x) / (1 - g). False, weights left as the present ones, when g = 1.
 bool MovedLevelWeights(
     const CSensitivityInput& input, std::uint32_t level, std::uint32_t position, double x, double* weights);
-
-// The critical change in one line for the window and the report:
-// "СРОКИ: 0.2273 -> 0.3092 (+36%), ВОЛГАМЕТ обгоняет СИБСТАЛЬ", or the line saying there is none.
-std::string CriticalChangeText(
-    const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator = '.');

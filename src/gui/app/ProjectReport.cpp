@@ -1,10 +1,11 @@
 #include "gui/app/ProjectReport.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/model/MiddleLevels.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Deviations.h"
-#include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/PieFilling.h"
@@ -320,14 +321,31 @@ void DrawPie(QPainter& painter, const QRectF& target, const CResultList& results
     scene.render(&painter, target, QRectF(QPointF(0.0, 0.0), target.size()));
 }
 
-QString Shown(double x, char separator)
+// A table of the report content, each column aligned as given (the header row keeps to
+// the left but where its column's alignment is centred or right).
+CTable TableOf(const CReportTable& content, const std::vector<Qt::Alignment>& aligns, bool alignHeader)
 {
-    return Text(FormatTruncated(x, 4, separator));
+    CTable table;
+    auto row = [&aligns](const std::vector<std::string>& cells, bool align) {
+        CRow cellsOut;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const Qt::Alignment a = c < aligns.size() ? aligns[c] : aligns.back();
+            cellsOut.push_back({Text(cells[c]), align ? a : Qt::Alignment(Qt::AlignLeft)});
+        }
+        return cellsOut;
+    };
+    table.Rows.push_back(row(content.Header, alignHeader));
+    for (const std::vector<std::string>& cells : content.Rows) {
+        table.Rows.push_back(row(cells, true));
+    }
+    return table;
 }
 
-QString NumberedName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+void Write(CParagraphs& notes, const std::vector<std::string>& lines, double firstIndentMm, double indentMm)
 {
-    return QString::number(position + 1) + QStringLiteral(". ") + Text(project.Element(position, level).Name);
+    for (std::size_t l = 0; l < lines.size(); ++l) {
+        notes.push_back({Text(lines[l]), l == 0 ? firstIndentMm : indentMm});
+    }
 }
 
 void TitleBlock(CPageWriter& page, const CUserProjectModel& project, const CReportSubject& subject)
@@ -376,15 +394,10 @@ void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
 void RankingSection(
     CPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
 {
-    const CResultList results = FinalResults(project, computed);
-    CTable table;
+    CTable table = TableOf(
+        FinalRankingTable(project, computed, separator), {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight}, false);
     const double half = page.Width() * 0.46;
     table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(23.0), page.Units(23.0)};
-    table.Rows.push_back({{QStringLiteral("Место")}, {QStringLiteral("Альтернатива")}, {QStringLiteral("Приоритет")}});
-    for (std::uint32_t i = 0; i < results.Count; ++i) {
-        table.Rows.push_back({{QString::number(i + 1), Qt::AlignRight}, {Text(results.Rows[i].Name)},
-            {Shown(results.Rows[i].Value, separator), Qt::AlignRight}});
-    }
     page.Measure(table);
     const double pieHeight = page.Units(70.0);
     const double height = std::max(table.Height, pieHeight);
@@ -392,25 +405,22 @@ void RankingSection(
     page.EnsureSpace(height);
     page.DrawTable(table, page.Left, page.Y);
     DrawPie(page.Canvas(),
-        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight), results);
+        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
+        FinalResults(project, computed));
     page.Y += height;
     page.Gap(2.0);
 }
 
 void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
 {
-    page.Heading(QStringLiteral("Глобальные приоритеты уровней"), 13.0, 6.0);
+    page.Heading(QString::fromUtf8(LevelPrioritiesTitle), 13.0, 6.0);
     const double gap = page.Units(6.0);
     const double width = (page.Width() - gap) / 2.0;
     std::vector<CTable> tables;
     for (std::uint32_t level = 1; level < project.LevelCount(); ++level) {
-        const CResultList list = LevelResults(project, results, level);
-        CTable table;
+        CTable table
+            = TableOf(LevelRankingTable(project, results, level, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
         table.Widths = {width - page.Units(23.0), page.Units(23.0)};
-        table.Rows.push_back({{QStringLiteral("Уровень %1").arg(level)}, {QStringLiteral("Приоритет")}});
-        for (std::uint32_t i = 0; i < list.Count; ++i) {
-            table.Rows.push_back({{Text(list.Rows[i].Name)}, {Shown(list.Rows[i].Value, separator), Qt::AlignRight}});
-        }
         page.Measure(table);
         tables.push_back(std::move(table));
     }
@@ -427,102 +437,30 @@ void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CP
     }
 }
 
-// The element's crossings, one line each, after a line with its weight.
-void SensitivityNotes(CParagraphs& notes, const CUserProjectModel& project, const CElementSensitivity& element,
-    const CSensitivityAnalysis& analysis, char separator)
-{
-    const std::uint32_t bottom = project.LevelCount() - 1;
-    QString text = QStringLiteral("Чувствительность: глобальный вес %1").arg(Shown(element.Weight, separator));
-    if (!element.HasLines) {
-        notes.push_back({text + QStringLiteral("; элемент несёт весь вес уровня, менять нечего.")});
-        return;
-    }
-    if (element.CrossingCount == 0) {
-        notes.push_back({text + QStringLiteral("; при любом весе порядок альтернатив прежний.")});
-        return;
-    }
-    if (analysis.Critical && analysis.Critical->Level == element.Level
-        && analysis.Critical->Position == element.Position) {
-        text += QStringLiteral(" (здесь критическое изменение проекта)");
-    }
-    notes.push_back({text + QLatin1Char(':')});
-    for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
-        const CCrossing& crossing = element.Crossings[c];
-        notes.push_back({QStringLiteral("при весе %1 %2 и %3 меняются местами, при большем весе впереди %4")
-                             .arg(Shown(crossing.Weight, separator), Text(project.Element(crossing.First, bottom).Name),
-                                 Text(project.Element(crossing.Second, bottom).Name),
-                                 Text(project.Element(crossing.LeaderAfter, bottom).Name)),
-            5.0});
-    }
-}
-
 void ElementSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results,
     std::uint32_t position, std::uint32_t level, const CSensitivityAnalysis& analysis, char separator)
 {
     const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
     const CHierarchy_Element& element = project.Element(position, level);
-    const TDesicionLevelData& data = results.LevelData(position, level);
 
-    CTable matrix;
+    std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
+    aligns.insert(aligns.end(), n, Qt::AlignHCenter);
+    aligns.push_back(Qt::AlignRight);
+    CTable matrix = TableOf(JudgementTable(project, results, position, level, separator), aligns, true);
     const double cell = page.Units(11.0);
     const double priority = page.Units(23.0);
     matrix.Widths.push_back(page.Width() - cell * n - priority);
-    CRow header{{QStringLiteral("Элемент уровня %1").arg(level + 1)}};
-    for (std::uint32_t c = 0; c < n; ++c) {
-        matrix.Widths.push_back(cell);
-        header.push_back({QString::number(c + 1), Qt::AlignHCenter});
-    }
+    matrix.Widths.insert(matrix.Widths.end(), n, cell);
     matrix.Widths.push_back(priority);
-    header.push_back({QStringLiteral("Приоритет"), Qt::AlignRight});
-    matrix.Rows.push_back(header);
-    for (std::uint32_t r = 0; r < n; ++r) {
-        CRow row{{NumberedName(project, r, level + 1)}};
-        for (std::uint32_t c = 0; c < n; ++c) {
-            row.push_back({Text(JudgementText(element.Judgements(r, c), separator)), Qt::AlignHCenter});
-        }
-        row.push_back({Shown(data.Priority[r], separator), Qt::AlignRight});
-        matrix.Rows.push_back(row);
-    }
 
     CParagraphs notes;
-    notes.push_back({QStringLiteral("СЗ (lambda-max): %1    ИС (CI): %2    ОС (CR): %3")
-                         .arg(Shown(data.LambdaMax, separator), Shown(data.CI, separator), Shown(data.CR, separator))});
-    const CTransitivityReport triads = BuildTransitivityReport(element.Judgements, n);
-    QString transitivity = QString::fromUtf8(NoTransitivityViolationText);
-    if (!triads.None) {
-        transitivity = QStringLiteral("Нарушения транзитивности:");
-        for (std::size_t t = 0; t < triads.Lines.size(); ++t) {
-            transitivity += (t == 0 ? QStringLiteral(" ") : QStringLiteral(", ")) + Text(triads.Lines[t]);
-        }
-    }
-    notes.push_back({transitivity});
-
+    notes.push_back({Text(MeasuresText(results.LevelData(position, level), separator))});
+    notes.push_back({Text(TransitivityText(BuildTransitivityReport(element.Judgements, n)))});
     const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
-    QString verdict = QString::fromUtf8(ConsistencyVerdictText(guidance.Verdict));
-    if (guidance.Verdict != EConsistencyVerdict::Undetermined) {
-        verdict += QStringLiteral(" (CR %1, допустимо до %2)")
-                       .arg(Shown(guidance.Measures.CR, separator), Shown(guidance.CrLimit, separator));
-    }
-    if (guidance.Gci && guidance.GciLimit) {
-        verdict += QStringLiteral("; GCI %1, допустимо до %2")
-                       .arg(Shown(*guidance.Gci, separator), Shown(*guidance.GciLimit, separator));
-    }
-    notes.push_back({verdict + QLatin1Char('.')});
-    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
-        const CSuggestion& suggestion = guidance.Suggestions[s];
-        QString line
-            = QStringLiteral("Предложение %1: %2 и %3: %4 -> %5, CR станет %6")
-                  .arg(s + 1)
-                  .arg(NumberedName(project, suggestion.Row, level + 1),
-                      NumberedName(project, suggestion.Column, level + 1), Text(JudgementCellText(suggestion.Current)),
-                      Text(JudgementCellText(suggestion.Proposed)), Shown(suggestion.CrAfter, separator));
-        if (suggestion.GciAfter) {
-            line += QStringLiteral(", GCI станет %1").arg(Shown(*suggestion.GciAfter, separator));
-        }
-        notes.push_back({line, 5.0});
-    }
-    if (level >= 1 && level + 1 < project.LevelCount()) {
-        SensitivityNotes(notes, project, analysis.Elements[level][position], analysis, separator);
+    Write(notes, ConsistencyLines(guidance, separator), 0.0, 0.0);
+    Write(notes, SuggestionLines(project, level, guidance, separator), 5.0, 5.0);
+    if (IsMiddleLevel(project.LevelCount(), level)) {
+        Write(notes, SensitivityLines(ElementSensitivityText(project, analysis, level, position, separator)), 0.0, 5.0);
     }
 
     const QString title = level == 0
@@ -563,7 +501,7 @@ QByteArray ProjectReportPdf(
         TitleBlock(page, project, subject);
         HierarchySection(page, subject.Hierarchy);
         RankingSection(page, project, results, separator);
-        if (project.LevelCount() >= 3) {
+        if (HasMiddleLevels(project.LevelCount())) {
             page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
         }
         LevelsSection(page, project, results, separator);

@@ -3,6 +3,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/judgement/ExpertScaleTable.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "gui/judgement/CExpertTable_Element.h"
 #include "gui/judgement/TfmExpertScale.h"
 #include "gui/results/TfmAbsoluteMatrix.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+
+#include <string>
 
 namespace {
 constexpr int TableTop = 90;
@@ -37,6 +40,12 @@ QLabel* MakeValueText(QWidget* parent, const char* name)
     StyleStaticText(text, false);
     text->resize(50, 18);
     return text;
+}
+
+// "СЗ:", "ИС:", "ОС:" over the measures' values.
+std::string MeasureCaption(const char* term)
+{
+    return std::string(term) + ":";
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int width)
@@ -73,9 +82,9 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     stMainObjectName->resize(120, 20);
 
     lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
-    lbOwnerValue = MakeLabel(this, "lbOwnerValue", "СЗ:", true);
-    lbIS = MakeLabel(this, "lbIS", "ИС:", true);
-    lbOS = MakeLabel(this, "lbOS", "ОС:", true);
+    lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(LambdaMaxTerm).c_str(), true);
+    lbIS = MakeLabel(this, "lbIS", MeasureCaption(ConsistencyIndexTerm).c_str(), true);
+    lbOS = MakeLabel(this, "lbOS", MeasureCaption(ConsistencyRatioTerm).c_str(), true);
     for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS}) {
         label->hide();
     }
@@ -165,6 +174,11 @@ void TfmExpertForm::JudgeElement(
 
     // Whatever button closed the window, the judgements entered stay in the element.
     Judging.Close();
+    // A research window left open offers nothing more: the judging its suggestions
+    // belong to has ended.
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->ShowAcceptState(Judging);
+    }
 }
 
 void TfmExpertForm::ShowCells()
@@ -385,9 +399,6 @@ void TfmExpertForm::FormClose()
         label->hide();
     }
     btResearch->setEnabled(true);
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->SetSuggestionsAcceptable(false);
-    }
 }
 
 void TfmExpertForm::done(int result)
@@ -419,8 +430,8 @@ void TfmExpertForm::JudgeCurrentCell()
         return;
     }
     scale->SetUpperName(QString::fromStdString(Judging.JudgedName()));
-    scale->SetObjectA(RowNameLabels[r]->text());
-    scale->SetObjectB(RowNameLabels[c]->text());
+    scale->SetObjectA(QString::fromStdString(Judging.ComparedName(r)));
+    scale->SetObjectB(QString::fromStdString(Judging.ComparedName(c)));
     scale->SelectLine(Judging.ScaleLineFor(r, c));
     scale->exec();
     // The keyboard comes back to the table, whatever the platform activates next.
@@ -479,7 +490,7 @@ void TfmExpertForm::ShowResearch()
         return;
     }
     research->SetMatrixOrder(Judging.Order());
-    research->SetRowNames(Judging.Order(), RowNameLabels);
+    research->SetRowNames(Judging);
     FillResearch();
     research->ShowBeside(this);
 }
@@ -491,14 +502,19 @@ void TfmExpertForm::FillResearch()
         return;
     }
     research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
-    research->ShowGuidance(Judging.Guidance());
+    Judging.OfferSuggestions();
+    research->ShowGuidance(Judging);
 }
 
-void TfmExpertForm::AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code)
+void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
 {
-    if (Judging.IsOpen() && Judging.SetJudgement(row, column, code)) {
-        SetCellText(row, column);
-        SetCellText(column, row);
+    if (Judging.AcceptSuggestion(index)) {
+        const CSuggestion& accepted = Judging.Suggestions().Offered().Suggestions[index];
+        SetCellText(accepted.Row, accepted.Column);
+        SetCellText(accepted.Column, accepted.Row);
+    }
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->ShowAcceptState(Judging);
     }
     // The keyboard comes back to the table, as after the scale: typing goes on there.
     activateWindow();

@@ -99,8 +99,9 @@ private:
     void ShowResearch();
     // Its deviations, verdict and suggestions from the working matrix as it stands.
     void FillResearch();
-    // A suggestion accepted there: entered as its line of the scale would be.
-    void AcceptSuggestion(std::uint32_t row, std::uint32_t column, std::int32_t code);
+    // "Принять" of suggestion index there: the session enters it as its line of the
+    // scale would be.
+    void AcceptSuggestion(std::uint32_t index);
     // The session's shown priorities and measures into the labels.
     void ShowMeasures();
     void ShowCells();

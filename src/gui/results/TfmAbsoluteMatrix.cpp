@@ -1,7 +1,8 @@
 #include "gui/results/TfmAbsoluteMatrix.h"
 
+#include "core/judgement/CJudgingSession.h"
 #include "core/results/Deviations.h"
-#include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "gui/results/CAbsouteMatrixTable_Element.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -170,10 +171,10 @@ void TfmAbsoluteMatrix::SetMatrixOrder(std::uint32_t n)
     Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
 }
 
-void TfmAbsoluteMatrix::SetRowNames(std::uint32_t n, const std::array<QLabel*, MaxElementsPerLevel>& names)
+void TfmAbsoluteMatrix::SetRowNames(const CJudgingSession& session)
 {
-    for (std::uint32_t i = 0; i < n && i < MaxElementsPerLevel; ++i) {
-        RowHeaders[i]->setText(names[i] != nullptr ? names[i]->text() : QString());
+    for (std::uint32_t i = 0; i < session.Order() && i < MaxElementsPerLevel; ++i) {
+        RowHeaders[i]->setText(QString::fromStdString(session.ComparedName(i)));
     }
 }
 
@@ -224,96 +225,69 @@ void TfmAbsoluteMatrix::ShowMemoFromStart()
     mmUserTransInfo->verticalScrollBar()->setValue(0);
 }
 
-void TfmAbsoluteMatrix::ShowGuidance(const CConsistencyGuidance& guidance)
+void TfmAbsoluteMatrix::ShowGuidance(const CJudgingSession& session)
 {
-    Guidance = guidance;
-    Accepted.fill(false);
-    SuggestionsAcceptable = true;
-    const bool judged = Guidance.Order >= 2;
-    const bool measured = judged && Guidance.Verdict != EConsistencyVerdict::Undetermined;
-    lbVerdict->setText(QString::fromUtf8(ConsistencyVerdictText(Guidance.Verdict)));
-    lbVerdict->setVisible(judged);
-    lbRatioLimit->setText(QStringLiteral("ОС: %1 (допустимо до %2)")
-                              .arg(TruncatedText(Guidance.Measures.CR, 4), TruncatedText(Guidance.CrLimit, 4)));
-    lbRatioLimit->setVisible(measured);
-    const bool geometric = measured && Guidance.Gci.has_value() && Guidance.GciLimit.has_value();
-    if (geometric) {
-        lbGeometricLimit->setText(QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
-                                      .arg(TruncatedText(*Guidance.Gci, 4), TruncatedText(*Guidance.GciLimit, 4)));
-    }
-    lbGeometricLimit->setVisible(geometric);
-    lbSuggestions->setText(Guidance.SuggestionCount > 0 ? QStringLiteral("Что изменить в первую очередь:")
-                                                        : QStringLiteral("Предложений по изменению суждений нет"));
-    lbSuggestions->setVisible(measured);
+    const CConsistencyGuidance& guidance = session.Suggestions().Offered();
+    const CConsistencyText text = ConsistencyText(guidance, DecimalSeparator());
+    const auto showLine = [](QLabel* label, const std::string& line) {
+        if (!line.empty()) {
+            label->setText(QString::fromStdString(line));
+        }
+        label->setVisible(!line.empty());
+    };
+    showLine(lbVerdict, text.Verdict);
+    showLine(lbRatioLimit, text.RatioLimit);
+    showLine(lbGeometricLimit, text.GeometricLimit);
+    showLine(lbSuggestions, text.SuggestionsHeading);
+    const bool measured = !text.SuggestionsHeading.empty();
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
-        const bool shown = measured && k < Guidance.SuggestionCount;
+        const bool shown = measured && k < guidance.SuggestionCount;
         if (shown) {
-            const CSuggestion& suggestion = Guidance.Suggestions[k];
-            SuggestionLines[k]->setText(SuggestionText(suggestion));
-            const QString after = suggestion.GciAfter
-                ? QStringLiteral(", геометрический индекс %1").arg(TruncatedText(*suggestion.GciAfter, 4))
-                : QString();
-            SuggestionLines[k]->setToolTip(
-                QStringLiteral("«%1» по сравнению с «%2»: сейчас %3, предлагается %4; "
-                               "после замены ОС станет %5%6")
-                    .arg(RowHeaders[suggestion.Row]->text(), RowHeaders[suggestion.Column]->text(),
-                        QString::fromStdString(JudgementCellText(suggestion.Current)),
-                        QString::fromStdString(JudgementCellText(suggestion.Proposed)),
-                        TruncatedText(suggestion.CrAfter, 4), after));
+            const CSuggestion& suggestion = guidance.Suggestions[k];
+            SuggestionLines[k]->setText(SuggestionText(suggestion, session));
+            SuggestionLines[k]->setToolTip(QString::fromStdString(SuggestionDescription(suggestion,
+                session.ComparedName(suggestion.Row), session.ComparedName(suggestion.Column), DecimalSeparator())));
         }
         SuggestionLines[k]->setVisible(shown);
         AcceptButtons[k]->setVisible(shown);
     }
-    ShowAcceptButtons();
+    ShowAcceptState(session);
     if (isVisible()) {
         FormShow();
     }
 }
 
-QString TfmAbsoluteMatrix::SuggestionText(const CSuggestion& suggestion) const
+QString TfmAbsoluteMatrix::SuggestionText(const CSuggestion& suggestion, const CJudgingSession& session) const
 {
     // Long names are shortened to the width of the row headers; the tooltip has them whole.
     const QFontMetrics metrics(SuggestionLines[0]->font());
     const int nameWidth = RowHeaders[0]->width();
-    auto named = [&](std::uint32_t row) {
-        return QStringLiteral("%1. %2").arg(row + 1).arg(
-            metrics.elidedText(RowHeaders[row]->text(), Qt::ElideRight, nameWidth));
+    auto shortened = [&](std::uint32_t row) {
+        return metrics.elidedText(QString::fromStdString(session.ComparedName(row)), Qt::ElideRight, nameWidth)
+            .toStdString();
     };
-    return QStringLiteral("%1 и %2: %3 → %4, ОС станет %5")
-        .arg(named(suggestion.Row), named(suggestion.Column),
-            QString::fromStdString(JudgementCellText(suggestion.Current)),
-            QString::fromStdString(JudgementCellText(suggestion.Proposed)), TruncatedText(suggestion.CrAfter, 4));
+    return QString::fromStdString(
+        ::SuggestionText(suggestion, shortened(suggestion.Row), shortened(suggestion.Column), DecimalSeparator()));
 }
 
-void TfmAbsoluteMatrix::SetSuggestionsAcceptable(bool acceptable)
-{
-    SuggestionsAcceptable = acceptable;
-    ShowAcceptButtons();
-}
-
-void TfmAbsoluteMatrix::ShowAcceptButtons()
+void TfmAbsoluteMatrix::ShowAcceptState(const CJudgingSession& session)
 {
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
-        AcceptButtons[k]->setText(Accepted[k] ? QStringLiteral("Принято") : QStringLiteral("Принять"));
+        const bool accepted = session.Suggestions().IsAccepted(k);
+        AcceptButtons[k]->setText(accepted ? QStringLiteral("Принято") : QStringLiteral("Принять"));
         // Every button reads the same; a screen reader hears which change it accepts.
         const QString change = SuggestionLines[k]->toolTip();
         AcceptButtons[k]->setAccessibleName(
             change.isEmpty() ? QString() : AcceptButtons[k]->text() + QStringLiteral(": ") + change);
-        AcceptButtons[k]->setEnabled(SuggestionsAcceptable && !Accepted[k]);
+        AcceptButtons[k]->setEnabled(session.CanAcceptSuggestion(k));
     }
 }
 
 void TfmAbsoluteMatrix::AcceptSuggestionClick(std::uint32_t index)
 {
-    if (index >= Guidance.SuggestionCount || Accepted[index] || !SuggestionsAcceptable) {
-        return;
-    }
-    const CSuggestion suggestion = Guidance.Suggestions[index];
-    Accepted[index] = true;
-    ShowAcceptButtons();
-    // Last, so that the comparison window, which takes the keyboard back, acts after the
-    // disabled button has passed its focus on.
-    emit SuggestionAccepted(suggestion.Row, suggestion.Column, suggestion.Proposed);
+    // The judging accepts it and has this window show so, disabling the button before the
+    // comparison window takes the keyboard back.
+    emit SuggestionAccepted(index);
 }
 
 void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)

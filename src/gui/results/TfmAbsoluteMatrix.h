@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class CAbsouteMatrixTable_Element;
+class CJudgingSession;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,13 +30,15 @@ public:
 
     // Hides whatever the previous order showed; the next showing shows n.
     void SetMatrixOrder(std::uint32_t n);
-    void SetRowNames(std::uint32_t n, const std::array<QLabel*, MaxElementsPerLevel>& names);
+    // The names of the session's compared elements, one per row of its order.
+    void SetRowNames(const CJudgingSession& session);
     void FillDeviations(const CJudgementMatrix& judgements, const double* priorities);
-    // The verdict and the suggestions, named by the row names set last; each can be
-    // accepted until the judging ends.
-    void ShowGuidance(const CConsistencyGuidance& guidance);
-    // False once the judging the suggestions belong to has ended: nothing could take them.
-    void SetSuggestionsAcceptable(bool acceptable);
+    // The verdict and the suggestions the session offered last, named by the session;
+    // each can be accepted while the session says so.
+    void ShowGuidance(const CJudgingSession& session);
+    // Which of the shown suggestions are accepted and which can still be: after one was
+    // accepted and when the judging has ended.
+    void ShowAcceptState(const CJudgingSession& session);
     // Makes the comparison window its parent (so it stays usable while that window
     // is modal) and shows it beside it, inside the screen. Where the screen has no
     // room beside the comparison window as it stands, the comparison window is moved
@@ -61,8 +64,8 @@ public:
 signals:
     // "Закрыть" of this window: the comparison window enables its research button again.
     void ClosedByUser();
-    // A suggestion accepted: the judging writes the code into the cell and its mirror.
-    void SuggestionAccepted(std::uint32_t row, std::uint32_t column, std::int32_t code);
+    // "Принять" of the suggestion at index of the list shown: the judging accepts it.
+    void SuggestionAccepted(std::uint32_t index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,14 +79,10 @@ private:
     void FormClose();
     void btCloseClick();
     void AcceptSuggestionClick(std::uint32_t index);
-    void ShowAcceptButtons();
     // Places the verdict and the suggestions from top; gives the section's bottom and
     // the width it needs.
     QRect PlaceGuidance(int top, int width);
-    QString SuggestionText(const CSuggestion& suggestion) const;
+    QString SuggestionText(const CSuggestion& suggestion, const CJudgingSession& session) const;
 
     std::uint32_t Order = 0;
-    CConsistencyGuidance Guidance;
-    std::array<bool, MaxSuggestions> Accepted{};
-    bool SuggestionsAcceptable = false;
 };

@@ -1,6 +1,9 @@
 #include "gui/results/TfmSensitivity.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/model/MiddleLevels.h"
+#include "core/results/CWeightMoves.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CSensitivityBars.h"
@@ -68,9 +71,7 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , Input(std::make_unique<CSensitivityInput>())
     , Analysis(std::make_unique<CSensitivityAnalysis>())
-    , Current(std::make_unique<CSensitivityInput>())
-    , MoveStart(std::make_unique<CSensitivityInput>())
-    , Moving(std::make_unique<CElementSensitivity>())
+    , Moves(std::make_unique<CWeightMoves>())
 {
     setObjectName(QStringLiteral("fmSensitivity"));
     setWindowTitle(QStringLiteral("Анализ чувствительности"));
@@ -127,6 +128,16 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
 }
 
 TfmSensitivity::~TfmSensitivity() = default;
+
+double TfmSensitivity::MovedWeight(std::uint32_t position) const
+{
+    return Moves->Weights()[position];
+}
+
+double TfmSensitivity::MovedAlternative(std::uint32_t position) const
+{
+    return Moves->Alternatives()[position];
+}
 
 void TfmSensitivity::CreateGradientView(QWidget* page)
 {
@@ -284,13 +295,16 @@ void TfmSensitivity::ShowSensitivity(
     }
     const std::uint32_t bottom = LevelCount == 0 ? 0U : LevelCount - 1;
     Bars->SetAlternatives(ranking.Count, Names[bottom], AlternativeColours);
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        AlternativeNames[i] = Names[bottom][i].toStdString();
+    }
 
-    const bool middle = LevelCount >= 3;
+    const bool middle = HasMiddleLevels(LevelCount);
     cbLevel->setEnabled(middle);
     cbElement->setEnabled(middle);
     tbViews->setEnabled(middle);
     if (!middle) {
-        lbCritical->setText(QStringLiteral("В проекте нет промежуточных уровней: анализировать нечего"));
+        lbCritical->setText(QString::fromUtf8(NoMiddleLevelsText));
         const QSignalBlocker levels(cbLevel);
         const QSignalBlocker elements(cbElement);
         cbLevel->clear();
@@ -300,7 +314,7 @@ void TfmSensitivity::ShowSensitivity(
         return;
     }
     lbCritical->setText(Text(CriticalChangeText(project, Analysis->Critical, DecimalSeparator())));
-    Level = std::clamp(level, 1U, LevelCount - 2);
+    Level = NearestMiddleLevel(LevelCount, level);
     Position = std::min(position, Input->Count[Level] - 1);
     FillLevels();
 }
@@ -310,7 +324,7 @@ void TfmSensitivity::FillLevels()
     {
         const QSignalBlocker blocker(cbLevel);
         cbLevel->clear();
-        for (std::uint32_t l = 1; l + 1 < LevelCount; ++l) {
+        for (std::uint32_t l = 1; IsMiddleLevel(LevelCount, l); ++l) {
             cbLevel->addItem(QString::number(l));
         }
         cbLevel->setCurrentIndex(static_cast<int>(Level) - 1);
@@ -390,37 +404,33 @@ void TfmSensitivity::ShowGradient()
     PresentWeight->append(element.Weight, top);
 
     CrossingMarks->clear();
-    tbCrossings->setRowCount(static_cast<int>(element.CrossingCount));
+    const CElementSensitivityText text
+        = ElementSensitivityText(AlternativeNames, *Analysis, Level, Position, DecimalSeparator());
+    tbCrossings->setRowCount(static_cast<int>(text.Crossings.size()));
     std::array<double, MaxElementsPerLevel> at{};
     for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
         const CCrossing& crossing = element.Crossings[c];
         if (AlternativesAt(element, crossing.Weight, at.data())) {
             CrossingMarks->append(crossing.Weight, at[crossing.First]);
         }
-        const int row = static_cast<int>(c);
-        tbCrossings->setItem(row, 0, new QTableWidgetItem(TruncatedText(crossing.Weight, 4)));
-        tbCrossings->setItem(row, 1,
-            new QTableWidgetItem(
-                Names[bottom][crossing.First] + QStringLiteral(" и ") + Names[bottom][crossing.Second]));
-        tbCrossings->setItem(row, 2, new QTableWidgetItem(Names[bottom][crossing.LeaderAfter]));
     }
-    QString note;
-    if (!element.HasLines) {
-        note = QStringLiteral("Элемент несёт весь вес уровня: менять нечего.");
-    } else if (element.CrossingCount == 0) {
-        note = QStringLiteral("При любом весе этого элемента порядок альтернатив прежний.");
-    } else {
-        note = QStringLiteral("Пунктир: текущий вес %1. Кружки и строки таблицы: при каком весе две альтернативы "
-                              "меняются местами и какая из них впереди при большем весе.")
-                   .arg(TruncatedText(element.Weight, 4));
+    for (std::size_t c = 0; c < text.Crossings.size(); ++c) {
+        const CCrossingText& crossing = text.Crossings[c];
+        const int row = static_cast<int>(c);
+        tbCrossings->setItem(row, 0, new QTableWidgetItem(Text(crossing.Weight)));
+        tbCrossings->setItem(row, 1, new QTableWidgetItem(Text(crossing.Pair)));
+        tbCrossings->setItem(row, 2, new QTableWidgetItem(Text(crossing.LeaderAfter)));
+    }
+    QString note = Text(text.Note);
+    if (note.isEmpty()) {
+        note = Text(SensitivityChartNote(element.Weight, DecimalSeparator()));
     }
     lbCrossingsNote->setText(note);
 }
 
 void TfmSensitivity::ResetDynamic()
 {
-    *Current = *Input;
-    MovingPosition = MaxElementsPerLevel;
+    Moves->Reset(*Input, Level);
     const std::uint32_t count = Input->Count[Level];
     for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
         const bool used = k < count;
@@ -431,8 +441,6 @@ void TfmSensitivity::ResetDynamic()
             SetElidedText(WeightNames[k], Numbered(k, Names[Level][k]), NameColumnWidth);
             WeightSliders[k]->setAccessibleName(QStringLiteral("Вес элемента «%1»").arg(Names[Level][k]));
         }
-        Weights[k] = Input->Global[Level][k];
-        Alternatives[k] = Input->Global[LevelCount - 1][k];
     }
     ShowWeights();
 }
@@ -442,40 +450,20 @@ void TfmSensitivity::SliderMoved(std::uint32_t position, int value)
     if (Level == 0 || position >= Input->Count[Level]) {
         return;
     }
-    const double x = static_cast<double>(value) / SliderSteps;
-    // A move of another element starts from the weights as they stand.
-    if (MovingPosition != position) {
-        *MoveStart = *Current;
-        *Moving = AnalyseElement(*MoveStart, Level, position);
-        MovingPosition = position;
-    }
-    std::array<double, MaxElementsPerLevel> weights{};
-    std::array<double, MaxElementsPerLevel> alternatives{};
-    if (!MovedLevelWeights(*MoveStart, Level, position, x, weights.data())
-        || !AlternativesAt(*Moving, x, alternatives.data())) {
-        ShowWeights(); // this element holds the whole level: it stays where it is
-        return;
-    }
-    const std::uint32_t bottom = LevelCount - 1;
-    for (std::uint32_t k = 0; k < Input->Count[Level]; ++k) {
-        Weights[k] = weights[k];
-        Current->Global[Level][k] = weights[k];
-    }
-    for (std::uint32_t i = 0; i < Input->Count[bottom]; ++i) {
-        Alternatives[i] = alternatives[i];
-        Current->Global[bottom][i] = alternatives[i];
-    }
+    // An element holding the whole level does not move: its slider goes back.
+    Moves->Move(position, static_cast<double>(value) / SliderSteps);
     ShowWeights();
 }
 
 void TfmSensitivity::ShowWeights()
 {
+    const std::array<double, MaxElementsPerLevel>& weights = Moves->Weights();
     for (std::uint32_t k = 0; k < Input->Count[Level] && k < MaxElementsPerLevel; ++k) {
         const QSignalBlocker blocker(WeightSliders[k]);
-        WeightSliders[k]->setValue(static_cast<int>(std::lround(Weights[k] * SliderSteps)));
-        WeightValues[k]->setText(TruncatedText(Weights[k], 4));
+        WeightSliders[k]->setValue(static_cast<int>(std::lround(weights[k] * SliderSteps)));
+        WeightValues[k]->setText(TruncatedText(weights[k], 4));
     }
-    Bars->SetValues(Alternatives.data());
+    Bars->SetValues(Moves->Alternatives().data());
 }
 
 void TfmSensitivity::btResetClick()

@@ -9,11 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class CSensitivityBars;
+class CWeightMoves;
 class CUserProjectModel;
 class CProjectResults;
-struct CElementSensitivity;
 struct CSensitivityAnalysis;
 struct CSensitivityInput;
 class QChart;
@@ -48,8 +49,8 @@ public:
     [[nodiscard]] std::uint32_t ShownPosition() const { return Position; }
     // The dynamic view's weights of the level's elements and the alternatives' values,
     // in position order.
-    [[nodiscard]] double MovedWeight(std::uint32_t position) const { return Weights[position]; }
-    [[nodiscard]] double MovedAlternative(std::uint32_t position) const { return Alternatives[position]; }
+    [[nodiscard]] double MovedWeight(std::uint32_t position) const;
+    [[nodiscard]] double MovedAlternative(std::uint32_t position) const;
 
     QLabel* lbCritical = nullptr;
     QComboBox* cbLevel = nullptr;
@@ -89,19 +90,15 @@ private:
 
     std::unique_ptr<CSensitivityInput> Input;
     std::unique_ptr<CSensitivityAnalysis> Analysis;
-    // The dynamic view: the weights and alternatives as they stand, and the move in
-    // progress, measured from where it started.
-    std::unique_ptr<CSensitivityInput> Current;
-    std::unique_ptr<CSensitivityInput> MoveStart;
-    std::unique_ptr<CElementSensitivity> Moving;
-    std::uint32_t MovingPosition = MaxElementsPerLevel; // none
-    std::array<double, MaxElementsPerLevel> Weights{};
-    std::array<double, MaxElementsPerLevel> Alternatives{};
+    // The dynamic view's weights and alternatives as the sliders moved them.
+    std::unique_ptr<CWeightMoves> Moves;
 
     std::uint32_t Level = 0;
     std::uint32_t Position = 0;
     std::uint32_t LevelCount = 0;
     std::array<std::array<QString, MaxElementsPerLevel>, MaxLevels> Names;
+    // The alternatives' names as the report content takes them.
+    std::array<std::string, MaxElementsPerLevel> AlternativeNames;
     std::array<QColor, MaxElementsPerLevel> AlternativeColours;
 
     QChart* GradientChart = nullptr;

@@ -1,5 +1,6 @@
 #include "gui/view/TUserProject.h"
 
+#include "core/model/MiddleLevels.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmCurrentPriorityLevel.h"
@@ -152,7 +153,7 @@ void TUserProject::CreateMenus()
     mnSensitivity = makeAction(mnCurrentLevelMenu, "mnSensitivity", "Анализ чувствительности");
     // Only a middle level has weights to move: the bottom level's elements have none.
     connect(mnCurrentLevelMenu, &QMenu::aboutToShow, this,
-        [this] { mnSensitivity->setEnabled(CurrentElementLevel + 1 < Model().LevelCount()); });
+        [this] { mnSensitivity->setEnabled(IsMiddleLevel(Model().LevelCount(), CurrentElementLevel)); });
     connect(mnSensitivity, &QAction::triggered, this, [this] { mnSensitivityClick(); });
 
     connect(mnAddElement, &QAction::triggered, this, [this] { mnAddElementClick(); });

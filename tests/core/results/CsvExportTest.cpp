@@ -131,11 +131,11 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
                 EXPECT_EQ(local[2 + j][1], m.Element(j, level + 1).Name);
                 ExpectValue(local[2 + j][2], decimal, data.Priority[j]);
             }
-            EXPECT_EQ(local[5][0], "lambda-max");
+            EXPECT_EQ(local[5][0], "СЗ");
             ExpectValue(local[5][1], decimal, data.LambdaMax);
-            EXPECT_EQ(local[6][0], "CI");
+            EXPECT_EQ(local[6][0], "ИС");
             ExpectValue(local[6][1], decimal, data.CI);
-            EXPECT_EQ(local[7][0], "CR");
+            EXPECT_EQ(local[7][0], "ОС");
             ExpectValue(local[7][1], decimal, data.CR);
         }
         // A name holding the field separator or a quote is quoted, the quote doubled.

@@ -2,6 +2,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
 #include "support/ModelEdits.h"

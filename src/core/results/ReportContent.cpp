@@ -1,0 +1,291 @@
+#include "core/results/ReportContent.h"
+
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TDesicionLevelData.h"
+#include "core/results/CProjectResults.h"
+#include "core/results/Deviations.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/Synthesis.h"
+
+#include <cmath>
+
+namespace {
+// A priority, weight or measure as every output shows it.
+std::string Shown(double x, char decimalSeparator)
+{
+    return FormatTruncated(x, 4, decimalSeparator);
+}
+
+std::string Numbered(std::uint32_t index, const std::string& name)
+{
+    return std::to_string(index + 1) + ". " + name;
+}
+
+std::string Quoted(const std::string& name)
+{
+    return "«" + name + "»";
+}
+
+// "x (допустимо до y)"
+std::string WithLimit(double value, double limit, char decimalSeparator)
+{
+    return Shown(value, decimalSeparator) + " (допустимо до " + Shown(limit, decimalSeparator) + ")";
+}
+
+std::string ConsistencyRatioAfter(const CSuggestion& suggestion, char decimalSeparator)
+{
+    return std::string(ConsistencyRatioTerm) + " станет " + Shown(suggestion.CrAfter, decimalSeparator);
+}
+
+// ", геометрический индекс 0.2", or nothing for a pair.
+std::string GeometricIndexAfter(const CSuggestion& suggestion, char decimalSeparator)
+{
+    return suggestion.GciAfter ? ", геометрический индекс " + Shown(*suggestion.GciAfter, decimalSeparator)
+                               : std::string();
+}
+
+CReportTable RankingTable(const CResultList& list, std::string nameCaption, bool withPlace, char decimalSeparator)
+{
+    CReportTable table;
+    if (withPlace) {
+        table.Header.emplace_back(PlaceCaption);
+    }
+    table.Header.push_back(std::move(nameCaption));
+    table.Header.emplace_back(PriorityCaption);
+    for (std::uint32_t i = 0; i < list.Count; ++i) {
+        std::vector<std::string> row;
+        if (withPlace) {
+            row.push_back(std::to_string(i + 1));
+        }
+        row.push_back(list.Rows[i].Name);
+        row.push_back(Shown(list.Rows[i].Value, decimalSeparator));
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+} // namespace
+
+std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator)
+{
+    return std::string(LambdaMaxTerm) + ": " + Shown(data.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
+        + ": " + Shown(data.CI, decimalSeparator) + "; " + ConsistencyRatioTerm + ": "
+        + Shown(data.CR, decimalSeparator);
+}
+
+std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator)
+{
+    std::string text = "Локальные приоритеты:";
+    for (std::uint32_t j = 0; j < n && j < MaxElementsPerLevel; ++j) {
+        text += " " + Shown(data.Priority[j], decimalSeparator);
+    }
+    return text;
+}
+
+std::string TransitivityText(const CTransitivityReport& report)
+{
+    if (report.None) {
+        return NoTransitivityViolationText;
+    }
+    std::string text = "Нарушения транзитивности:";
+    for (std::size_t t = 0; t < report.Lines.size(); ++t) {
+        text += (t == 0 ? " " : ", ") + report.Lines[t];
+    }
+    return text;
+}
+
+const char* ConsistencyVerdictText(EConsistencyVerdict verdict)
+{
+    switch (verdict) {
+    case EConsistencyVerdict::Acceptable:
+        return "Согласованность суждений приемлема";
+    case EConsistencyVerdict::NotAcceptable:
+        return "Согласованность суждений недостаточна: суждения стоит пересмотреть";
+    case EConsistencyVerdict::Undetermined:
+        break;
+    }
+    return "Согласованность не оценивается: в матрице есть нулевые суждения";
+}
+
+CConsistencyText ConsistencyText(const CConsistencyGuidance& guidance, char decimalSeparator)
+{
+    CConsistencyText text;
+    if (guidance.Order < 2) {
+        return text;
+    }
+    text.Verdict = ConsistencyVerdictText(guidance.Verdict);
+    if (guidance.Verdict == EConsistencyVerdict::Undetermined) {
+        return text;
+    }
+    text.RatioLimit = std::string(ConsistencyRatioTerm) + ": "
+        + WithLimit(guidance.Measures.CR, guidance.CrLimit, decimalSeparator);
+    if (guidance.Gci && guidance.GciLimit) {
+        text.GeometricLimit
+            = "Геометрический индекс: " + WithLimit(*guidance.Gci, *guidance.GciLimit, decimalSeparator);
+    }
+    text.SuggestionsHeading
+        = guidance.SuggestionCount > 0 ? "Что изменить в первую очередь:" : "Предложений по изменению суждений нет";
+    return text;
+}
+
+std::vector<std::string> ConsistencyLines(const CConsistencyGuidance& guidance, char decimalSeparator)
+{
+    const CConsistencyText text = ConsistencyText(guidance, decimalSeparator);
+    std::vector<std::string> lines;
+    for (const std::string* line : {&text.Verdict, &text.RatioLimit, &text.GeometricLimit}) {
+        if (!line->empty()) {
+            lines.push_back(*line);
+        }
+    }
+    return lines;
+}
+
+std::string SuggestionText(
+    const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
+{
+    return Numbered(suggestion.Row, rowName) + " и " + Numbered(suggestion.Column, columnName) + ": "
+        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", "
+        + ConsistencyRatioAfter(suggestion, decimalSeparator);
+}
+
+std::string SuggestionDescription(
+    const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
+{
+    return Quoted(rowName) + " по сравнению с " + Quoted(columnName) + ": сейчас "
+        + JudgementCellText(suggestion.Current) + ", предлагается " + JudgementCellText(suggestion.Proposed)
+        + "; после замены " + ConsistencyRatioAfter(suggestion, decimalSeparator)
+        + GeometricIndexAfter(suggestion, decimalSeparator);
+}
+
+std::vector<std::string> SuggestionLines(
+    const CUserProjectModel& project, std::uint32_t level, const CConsistencyGuidance& guidance, char decimalSeparator)
+{
+    std::vector<std::string> lines;
+    for (std::uint32_t s = 0; s < guidance.SuggestionCount && s < MaxSuggestions; ++s) {
+        const CSuggestion& suggestion = guidance.Suggestions[s];
+        lines.push_back("Предложение " + std::to_string(s + 1) + ": "
+            + SuggestionText(suggestion, project.Element(suggestion.Row, level + 1).Name,
+                project.Element(suggestion.Column, level + 1).Name, decimalSeparator)
+            + GeometricIndexAfter(suggestion, decimalSeparator));
+    }
+    return lines;
+}
+
+CElementSensitivityText ElementSensitivityText(const CUserProjectModel& project, const CSensitivityAnalysis& analysis,
+    std::uint32_t level, std::uint32_t position, char decimalSeparator)
+{
+    CAlternativeNames names;
+    if (project.LevelCount() > 0) {
+        const std::uint32_t bottom = project.LevelCount() - 1;
+        for (std::uint32_t i = 0; i < project.ElementsInLevelChecked(bottom); ++i) {
+            names[i] = project.Element(i, bottom).Name;
+        }
+    }
+    return ElementSensitivityText(names, analysis, level, position, decimalSeparator);
+}
+
+CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternatives,
+    const CSensitivityAnalysis& analysis, std::uint32_t level, std::uint32_t position, char decimalSeparator)
+{
+    CElementSensitivityText text;
+    if (level >= MaxLevels || position >= MaxElementsPerLevel) {
+        return text;
+    }
+    const CElementSensitivity& element = analysis.Elements[level][position];
+    text.Summary = "Чувствительность: глобальный вес " + Shown(element.Weight, decimalSeparator);
+    if (!element.HasLines) {
+        text.Note = "Элемент несёт весь вес уровня: менять нечего.";
+        return text;
+    }
+    if (element.CrossingCount == 0) {
+        text.Note = "При любом весе этого элемента порядок альтернатив прежний.";
+        return text;
+    }
+    if (analysis.Critical && analysis.Critical->Level == level && analysis.Critical->Position == position) {
+        text.Summary += " (здесь критическое изменение проекта)";
+    }
+    for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+        const CCrossing& crossing = element.Crossings[c];
+        CCrossingText row;
+        row.Weight = Shown(crossing.Weight, decimalSeparator);
+        row.Pair = alternatives[crossing.First] + " и " + alternatives[crossing.Second];
+        row.LeaderAfter = alternatives[crossing.LeaderAfter];
+        row.Sentence = "при весе " + row.Weight + " " + row.Pair + " меняются местами, при большем весе впереди "
+            + row.LeaderAfter;
+        text.Crossings.push_back(std::move(row));
+    }
+    return text;
+}
+
+std::vector<std::string> SensitivityLines(const CElementSensitivityText& text)
+{
+    std::vector<std::string> lines{text.Summary + (text.Note.empty() ? ":" : ". " + text.Note)};
+    for (const CCrossingText& crossing : text.Crossings) {
+        lines.push_back(crossing.Sentence);
+    }
+    return lines;
+}
+
+std::string SensitivityChartNote(double weight, char decimalSeparator)
+{
+    return "Пунктир: текущий вес " + Shown(weight, decimalSeparator)
+        + ". Кружки и строки таблицы: при каком весе две альтернативы меняются местами и какая из них впереди при "
+          "большем весе.";
+}
+
+std::string CriticalChangeText(
+    const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator)
+{
+    if (!critical) {
+        return "Критическое изменение: изменение одного веса не меняет лидера";
+    }
+    const CCriticalChange& c = *critical;
+    std::string text = "Критическое изменение: вес " + Quoted(project.Element(c.Position, c.Level).Name);
+    text += " (уровень " + std::to_string(c.Level) + ") с ";
+    text += Shown(c.From, decimalSeparator) + " до " + Shown(c.To, decimalSeparator);
+    if (c.From > 0.0) {
+        const long percent = std::lround((c.To - c.From) / c.From * 100.0);
+        text += " (" + std::string(percent >= 0 ? "+" : "") + std::to_string(percent) + "%)";
+    }
+    const std::uint32_t bottom = project.LevelCount() - 1;
+    const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
+    text += ": " + project.Element(c.NewLeader, bottom).Name + " обгоняет " + project.Element(old, bottom).Name;
+    return text;
+}
+
+CReportTable FinalRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
+{
+    return RankingTable(FinalResults(project, results), AlternativeCaption, true, decimalSeparator);
+}
+
+CReportTable LevelRankingTable(
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, char decimalSeparator)
+{
+    return RankingTable(
+        LevelResults(project, results, level), "Уровень " + std::to_string(level), false, decimalSeparator);
+}
+
+CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, char decimalSeparator)
+{
+    CReportTable table;
+    if (level + 1 >= project.LevelCount() || level + 1 >= MaxLevels) {
+        return table;
+    }
+    const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
+    const CHierarchy_Element& element = project.Element(position, level);
+    const TDesicionLevelData& data = results.LevelData(position, level);
+    table.Header.push_back("Элемент уровня " + std::to_string(level + 1));
+    for (std::uint32_t c = 0; c < n; ++c) {
+        table.Header.push_back(std::to_string(c + 1));
+    }
+    table.Header.emplace_back(PriorityCaption);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        std::vector<std::string> row{Numbered(r, project.Element(r, level + 1).Name)};
+        for (std::uint32_t c = 0; c < n; ++c) {
+            row.push_back(JudgementText(element.Judgements(r, c), decimalSeparator));
+        }
+        row.push_back(Shown(data.Priority[r], decimalSeparator));
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}

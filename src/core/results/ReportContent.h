@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/Sensitivity.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CUserProjectModel;
+class CProjectResults;
+class TDesicionLevelData;
+struct CTransitivityReport;
+
+// Every sentence and table that the windows, the PDF report, tessaly-report and the CSV
+// show about a project's results is made here, once, so that all of them say the same in
+// the same words: the comparison window's terms "СЗ", "ИС", "ОС", and "→" for a change of
+// a judgement. Figures are truncated to 4 decimals, as every screen shows them, with the
+// caller's decimal separator; elements are numbered from 1, as the windows number rows.
+
+// The consistency measures by the names the comparison window gives them.
+inline constexpr const char* LambdaMaxTerm = "СЗ";
+inline constexpr const char* ConsistencyIndexTerm = "ИС";
+inline constexpr const char* ConsistencyRatioTerm = "ОС";
+
+// ---- One judged element ----
+
+// "СЗ: 3.0385; ИС: 0.0192; ОС: 0.0331"
+std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator = '.');
+// "Локальные приоритеты: 0.75 0.25", the first n.
+std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator = '.');
+// "Нарушения транзитивности: 1>2>3>1, 2<4<5<2", or the line saying there is none.
+std::string TransitivityText(const CTransitivityReport& report);
+
+// The verdict alone.
+const char* ConsistencyVerdictText(EConsistencyVerdict verdict);
+
+// The verdict with its figures, line by line as the research window shows them; a line
+// left empty is not shown.
+struct CConsistencyText {
+    std::string Verdict;            // empty when nothing is judged (an order below 2)
+    std::string RatioLimit;         // "ОС: 0.1234 (допустимо до 0.1)"; empty when not measured
+    std::string GeometricLimit;     // "Геометрический индекс: ..."; empty when there is none
+    std::string SuggestionsHeading; // the line the suggestions stand under; empty when not measured
+};
+CConsistencyText ConsistencyText(const CConsistencyGuidance& guidance, char decimalSeparator = '.');
+// The verdict's lines that are shown, in order: what a report prints.
+std::vector<std::string> ConsistencyLines(const CConsistencyGuidance& guidance, char decimalSeparator = '.');
+
+// A suggestion in one line, its two elements numbered and named as given (a window may
+// give shortened names): "3. ЦЕНА и 4. СРОКИ: 1/2 → 8, ОС станет 0.093".
+std::string SuggestionText(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName,
+    char decimalSeparator = '.');
+// The same change told whole, with the geometric index it leaves:
+// "«ЦЕНА» по сравнению с «СРОКИ»: сейчас 1/2, предлагается 8; после замены ОС станет 0.093, геометрический индекс 0.2".
+std::string SuggestionDescription(const CSuggestion& suggestion, const std::string& rowName,
+    const std::string& columnName, char decimalSeparator = '.');
+// A report's lines for the suggestions made to an element of `level`, its compared elements
+// named by the project: "Предложение 1: " with the suggestion's line and the geometric index
+// it leaves.
+std::vector<std::string> SuggestionLines(const CUserProjectModel& project, std::uint32_t level,
+    const CConsistencyGuidance& guidance, char decimalSeparator = '.');
+
+// ---- Sensitivity ----
+
+inline constexpr const char* NoMiddleLevelsText = "В проекте нет промежуточных уровней: анализировать нечего";
+
+// One place change, in the parts the window's table shows and as one sentence.
+struct CCrossingText {
+    std::string Weight;      // "0.4245"
+    std::string Pair;        // "УРАЛТРУБ и ВОЛГАМЕТ"
+    std::string LeaderAfter; // "ВОЛГАМЕТ"
+    // "при весе 0.4245 УРАЛТРУБ и ВОЛГАМЕТ меняются местами, при большем весе впереди ВОЛГАМЕТ"
+    std::string Sentence;
+};
+
+// What is said about one middle element.
+struct CElementSensitivityText {
+    // "Чувствительность: глобальный вес 0.2273", marked when the project's critical change is here.
+    std::string Summary;
+    // Why no place changes: the element holds the whole level, or none happens at any
+    // weight; empty when there are place changes.
+    std::string Note;
+    std::vector<CCrossingText> Crossings; // by weight, ascending
+};
+CElementSensitivityText ElementSensitivityText(const CUserProjectModel& project, const CSensitivityAnalysis& analysis,
+    std::uint32_t level, std::uint32_t position, char decimalSeparator = '.');
+// The same with the alternatives' names, by position, given by a window that keeps them.
+using CAlternativeNames = std::array<std::string, MaxElementsPerLevel>;
+CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternatives,
+    const CSensitivityAnalysis& analysis, std::uint32_t level, std::uint32_t position, char decimalSeparator = '.');
+// A report's lines for it: the summary with its note ("...: глобальный вес 0.1221. При любом
+// весе ..."), or the summary and a colon followed by one line per place change.
+std::vector<std::string> SensitivityLines(const CElementSensitivityText& text);
+
+// What the dashed line, the circles and the rows of the sensitivity window's chart and
+// table stand for, for an element of weight g with place changes.
+std::string SensitivityChartNote(double weight, char decimalSeparator = '.');
+
+// The critical change in one line: "Критическое изменение: вес «СРОКИ» (уровень 1) с 0.2273
+// до 0.3092 (+36%): ВОЛГАМЕТ обгоняет СИБСТАЛЬ", or the line saying there is none.
+std::string CriticalChangeText(
+    const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator = '.');
+
+// ---- Tables ----
+
+inline constexpr const char* FinalRankingTitle = "Итоговый рейтинг";
+inline constexpr const char* LevelPrioritiesTitle = "Глобальные приоритеты уровней";
+
+inline constexpr const char* PlaceCaption = "Место";
+inline constexpr const char* AlternativeCaption = "Альтернатива";
+inline constexpr const char* PriorityCaption = "Приоритет";
+
+struct CReportTable {
+    std::vector<std::string> Header;
+    std::vector<std::vector<std::string>> Rows;
+};
+
+// Место | Альтернатива | Приоритет, best first, as the results table orders them.
+CReportTable FinalRankingTable(
+    const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator = '.');
+// "Уровень L" | Приоритет: the level's elements by their global priorities, best first.
+CReportTable LevelRankingTable(
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, char decimalSeparator = '.');
+// "Элемент уровня L+1" | 1 .. n | Приоритет: the judgements of the element at (position,
+// level) as its cells show them, each row with its element, numbered, and local priority.
+CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, char decimalSeparator = '.');
