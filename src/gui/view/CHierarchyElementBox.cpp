@@ -2,13 +2,94 @@
 
 #include "core/layout/LayoutGeometry.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 
 namespace {
 constexpr int BoxFontPointSize = 10;
+
+// A reader announces a box as what it is to the user: a named element that takes the
+// focus, acts on Enter and has a menu, not as static text.
+class CElementBoxAccessible final : public QAccessibleWidget {
+public:
+    explicit CElementBoxAccessible(CHierarchyElementBox* box)
+        : QAccessibleWidget(box, QAccessible::Button)
+    {
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name:
+            return Box()->accessibleName().isEmpty() ? Box()->text() : Box()->accessibleName();
+        case QAccessible::Description:
+            // Not the tooltip: a shrunk name carries itself there and would be read twice.
+            return Box()->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State current = QAccessibleWidget::state();
+        current.hasPopup = Box()->CurrentContextMenu() != nullptr;
+        return current;
+    }
+
+    [[nodiscard]] QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        names.prepend(pressAction());
+        if (Box()->CurrentContextMenu() != nullptr) {
+            names.append(showMenuAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            Box()->Activate();
+        } else if (name == showMenuAction()) {
+            Box()->OpenMenuAtBox();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+
+    [[nodiscard]] QStringList keyBindingsForAction(const QString& name) const override
+    {
+        if (name == pressAction()) {
+            return {QStringLiteral("Return")};
+        }
+        if (name == showMenuAction()) {
+            return {QStringLiteral("Shift+F10"), QStringLiteral("Menu")};
+        }
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+
+private:
+    [[nodiscard]] CHierarchyElementBox* Box() const { return static_cast<CHierarchyElementBox*>(widget()); }
+};
+
+QAccessibleInterface* ElementBoxAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CHierarchyElementBox::staticMetaObject.className()) && object->isWidgetType()) {
+        return new CElementBoxAccessible(static_cast<CHierarchyElementBox*>(object));
+    }
+    return nullptr;
+}
+
+bool Unmodified(const QKeyEvent* event)
+{
+    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
 } // namespace
 
 CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t level, QWidget* parent)
@@ -33,7 +114,99 @@ CHierarchyElementBox::CHierarchyElementBox(std::uint32_t position, std::uint32_t
     setTextFormat(Qt::PlainText);
     // Its size never changes; names are fitted to it.
     resize(position == 0 && level == 0 ? GoalBoxWidth : ElementBoxWidth, ElementBoxHeight);
+    // Tab, the arrows and a click all bring the keyboard here.
+    setFocusPolicy(Qt::StrongFocus);
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&ElementBoxAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     hide();
+}
+
+void CHierarchyElementBox::Activate()
+{
+    const QPointer<CHierarchyElementBox> alive(this);
+    emit Pressed(SlotPosition, SlotLevel);
+    if (alive) {
+        emit DoubleClicked();
+    }
+}
+
+void CHierarchyElementBox::OpenMenuAtBox()
+{
+    const QPointer<CHierarchyElementBox> alive(this);
+    emit Pressed(SlotPosition, SlotLevel);
+    if (!alive || ContextMenu == nullptr) {
+        return;
+    }
+    // Under the box, where the eye already is, rather than at the mouse.
+    ContextMenu->popup(mapToGlobal(QPoint(0, height())));
+    // A reader announces the selected command; the arrows start from it.
+    for (QAction* action : ContextMenu->actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            ContextMenu->setActiveAction(action);
+            break;
+        }
+    }
+}
+
+bool CHierarchyElementBox::event(QEvent* event)
+{
+    // Tab would walk Qt's chain, which follows the order the boxes were made in, not
+    // the drawing; the owner walks the drawing instead.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+            event->accept();
+            emit TabPressed(key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier) == 0);
+            return true;
+        }
+    }
+    return QLabel::event(event);
+}
+
+void CHierarchyElementBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (Unmodified(event)
+        && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right)) {
+        // Accepted even at the end of a level, so the scroll area does not take the key.
+        event->accept();
+        emit ArrowPressed(key == Qt::Key_Up ? EArrowKey::Up
+                : key == Qt::Key_Down       ? EArrowKey::Down
+                : key == Qt::Key_Left       ? EArrowKey::Left
+                                            : EArrowKey::Right);
+        return;
+    }
+    if (Unmodified(event) && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        Activate();
+        return;
+    }
+    if ((Unmodified(event) && key == Qt::Key_Menu) || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        event->accept();
+        OpenMenuAtBox();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CHierarchyElementBox::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    const QPointer<CHierarchyElementBox> alive(this);
+    emit Pressed(SlotPosition, SlotLevel);
+    if (alive) {
+        emit FocusChanged(true);
+    }
+}
+
+void CHierarchyElementBox::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    emit FocusChanged(false);
 }
 
 void CHierarchyElementBox::mousePressEvent(QMouseEvent* event)
@@ -62,7 +235,13 @@ void CHierarchyElementBox::mouseDoubleClickEvent(QMouseEvent* event)
 void CHierarchyElementBox::contextMenuEvent(QContextMenuEvent* event)
 {
     event->accept();
-    if (ContextMenu != nullptr) {
+    if (ContextMenu == nullptr || ContextMenu->isVisible()) {
+        // Visible already: the platform follows the Menu key with a menu event of its own.
+        return;
+    }
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        OpenMenuAtBox();
+    } else {
         ContextMenu->popup(event->globalPos());
     }
 }

@@ -16,6 +16,7 @@
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
@@ -218,6 +219,12 @@ void TUserProject::CreateElements()
             connect(box, &CHierarchyElementBox::Pressed, this,
                 [this](std::uint32_t position, std::uint32_t level) { ElementMouseDown(position, level); });
             connect(box, &CHierarchyElementBox::DoubleClicked, this, &TUserProject::ElementDoubleClick);
+            connect(box, &CHierarchyElementBox::TabPressed, this,
+                [this, box](bool forward) { ElementTabPressed(box, forward); });
+            connect(box, &CHierarchyElementBox::ArrowPressed, this,
+                [this, box](EArrowKey arrow) { ElementArrowPressed(box, arrow); });
+            connect(box, &CHierarchyElementBox::FocusChanged, this,
+                [this, box](bool focused) { ElementFocusChanged(box, focused); });
             Boxes[p][k] = box;
         }
     }
@@ -374,6 +381,10 @@ void TUserProject::RedrawLinks()
 
 void TUserProject::ShowHierarchy(bool visible)
 {
+    // Hiding the canvas moves the focus away; whether an element had it is kept now.
+    if (ElementHasFocus()) {
+        ElementFocusToRestore = true;
+    }
     // Shown one by one under a visible canvas, each of some 180 widgets would be laid
     // out and queued for painting on its own; under a hidden one they just change state.
     const bool canvasShown = HierarchyCanvas->isVisible();
@@ -389,6 +400,12 @@ void TUserProject::ShowHierarchy(bool visible)
     }
     if (canvasShown) {
         HierarchyCanvas->show();
+    }
+    // A new diagram gives the goal the keyboard; after a command the element nearest
+    // the current one keeps it (the current one may have been deleted).
+    if (visible && Model().Built() && (ElementFocusToRestore || focusWidget() == nullptr)) {
+        ElementFocusToRestore = false;
+        FocusElement(NearestInUse(Model(), {CurrentElementPosition, CurrentElementLevel}));
     }
 }
 
@@ -412,6 +429,21 @@ void TUserProject::FormPaint(QPainter& painter)
         const CLinkLine& line = Links->Lines[i];
         painter.drawLine(line.X1, line.Y1, line.X2, line.Y2);
     }
+    painter.resetTransform();
+    PaintFocusMark(painter);
+}
+
+void TUserProject::PaintFocusMark(QPainter& painter) const
+{
+    const auto* box = qobject_cast<const CHierarchyElementBox*>(QApplication::focusWidget());
+    if (box == nullptr || box->parentWidget() != HierarchyCanvas || box->isHidden()) {
+        return;
+    }
+    // The frame lies FrameMargin outside the box and draws only its outer line; the two
+    // pixels between it and the box are the canvas's own, so the mark changes neither
+    // the box nor its frame and disappears with the focus.
+    constexpr int Mark = FrameMargin - 1;
+    painter.fillRect(box->geometry().adjusted(-Mark, -Mark, Mark, Mark), palette().color(QPalette::Highlight));
 }
 
 void TUserProject::ToggleOrientation()
@@ -484,6 +516,43 @@ bool TUserProject::SetCurrent(std::uint32_t position, std::uint32_t level)
 bool TUserProject::ElementMouseDown(std::uint32_t position, std::uint32_t level)
 {
     return SetCurrent(position, level);
+}
+
+void TUserProject::FocusElement(CElementSlot slot)
+{
+    if (!Model().SlotInUse(slot.Position, slot.Level) || !SetCurrent(slot.Position, slot.Level)) {
+        return;
+    }
+    CHierarchyElementBox* box = Boxes[slot.Position][slot.Level];
+    if (!box->isHidden()) {
+        box->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TUserProject::ElementHasFocus() const
+{
+    // The window's own focus child: still known while another window is active.
+    const auto* box = qobject_cast<const CHierarchyElementBox*>(focusWidget());
+    return box != nullptr && box->parentWidget() == HierarchyCanvas;
+}
+
+void TUserProject::ElementTabPressed(const CHierarchyElementBox* box, bool forward)
+{
+    FocusElement(TabTarget(*Places, Model(), Vertical, {box->Position(), box->Level()}, forward));
+}
+
+void TUserProject::ElementArrowPressed(const CHierarchyElementBox* box, EArrowKey arrow)
+{
+    FocusElement(ArrowTarget(*Places, Model(), Vertical, {box->Position(), box->Level()}, arrow));
+}
+
+void TUserProject::ElementFocusChanged(CHierarchyElementBox* box, bool focused)
+{
+    if (focused) {
+        ScrollBox->ensureWidgetVisible(box);
+    }
+    // The mark lives on the canvas, around the box.
+    HierarchyCanvas->update(box->geometry().adjusted(-FrameMargin, -FrameMargin, FrameMargin, FrameMargin));
 }
 
 void TUserProject::ElementDoubleClick()

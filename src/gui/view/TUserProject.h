@@ -7,6 +7,7 @@
 // The public operations below are what the frame and the other windows rely on.
 
 #include "core/document/CProjectDocument.h"
+#include "core/layout/ElementNavigation.h"
 #include "core/layout/LayoutGeometry.h"
 #include "core/model/CriticalSection.h"
 
@@ -64,7 +65,7 @@ public:
     [[nodiscard]] const CProjectDocument& Document() const { return ProjectDocument; }
     [[nodiscard]] const CUserProjectModel& Model() const { return ProjectDocument.Model(); }
 
-    // The element last pressed with the mouse; the commands act on it.
+    // The element last pressed with the mouse or given the keyboard focus; the commands act on it.
     [[nodiscard]] std::uint32_t CurrentPosition() const { return CurrentElementPosition; }
     [[nodiscard]] std::uint32_t CurrentLevel() const { return CurrentElementLevel; }
     [[nodiscard]] const std::string& CurrentElementName() const
@@ -107,6 +108,9 @@ public:
     // error (the window is then closing).
     bool ElementMouseDown(std::uint32_t position, std::uint32_t level);
     void ElementDoubleClick();
+    // The keyboard to an element in use: it becomes current and takes the focus (which
+    // shows once the window is active).
+    void FocusElement(CElementSlot slot);
 
 signals:
     // The clone button: whoever holds the window makes the copy.
@@ -165,6 +169,13 @@ private:
     void CloseProjectWindow();
     void EditCurrentElement();
     void SetElementMenus(QMenu* menu);
+    // Tab and the arrows, from the element that has the focus, in the drawing's order.
+    void ElementTabPressed(const CHierarchyElementBox* box, bool forward);
+    void ElementArrowPressed(const CHierarchyElementBox* box, EArrowKey arrow);
+    void ElementFocusChanged(CHierarchyElementBox* box, bool focused);
+    [[nodiscard]] bool ElementHasFocus() const;
+    // The focused box's mark, in the gap between the box and its frame.
+    void PaintFocusMark(QPainter& painter) const;
     // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
     // an edit that changed nothing leaves none.
     void RecordStep(const char* text);
@@ -233,4 +244,7 @@ private:
     // The outer size the diagram was last laid out from.
     QSize LaidOutSize;
     bool FatalErrorShown = false;
+    // An element had the keyboard when the diagram was hidden (a layout, the results):
+    // the current element takes it back when the diagram shows again.
+    bool ElementFocusToRestore = false;
 };
