@@ -1,15 +1,10 @@
 #pragma once
 
 #include "core/layout/LayoutGeometry.h"
+#include "core/model/CElementSlot.h"
 
 #include <cstdint>
 
-// One element of the grid, [position][level].
-struct CElementSlot {
-    std::uint32_t Position = 0;
-    std::uint32_t Level = 0;
-    bool operator==(const CElementSlot&) const = default;
-};
 
 enum class EArrowKey { Up, Down, Left, Right };
 

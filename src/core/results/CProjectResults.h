@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CElementSlot.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TDesicionLevelData.h"
 #include "core/model/TMatrix.h"
@@ -9,11 +10,6 @@
 #include <cstdint>
 #include <optional>
 
-// An element of the grid, by its place.
-struct CElementSlot {
-    std::uint32_t Position = 0;
-    std::uint32_t Level = 0;
-};
 
 // Every figure computed from a project's judgements: the local priorities and
 // consistency of every element [position][level], what they rest on (all judgements, or
