@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-
 enum class EArrowKey { Up, Down, Left, Right };
 
 // Where an arrow key takes the keyboard from an element, as the drawing shows the

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 
-
 // Every figure computed from a project's judgements: the local priorities and
 // consistency of every element [position][level], what they rest on (all judgements, or
 // least squares over those given), the global priorities [position][level] of every
