@@ -1,5 +1,6 @@
 #include "gui/app/ProjectExport.h"
 
+#include "core/lifecycle/LifecycleRules.h"
 #include "core/storage/ProjectFile.h"
 #include "gui/widgets/CUserDialogs.h"
 

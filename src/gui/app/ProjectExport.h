@@ -9,7 +9,6 @@ class QWidget;
 
 inline constexpr const char* ReportFileFilter = "Отчёт PDF (*.pdf)";
 inline constexpr const char* CsvFileFilter = "Таблица CSV (*.csv)";
-inline constexpr const char* ReplaceFileQuestion = "Файл с таким именем уже существует. Заменить его?";
 
 // The name with the extension (".pdf") added unless it already ends in it, in any case.
 QString WithExtension(const QString& name, const QString& extension);
