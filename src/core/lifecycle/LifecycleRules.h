@@ -65,6 +65,23 @@ struct COpening {
     const char* CreationFailureText = OpenProjectAllocationText;
 };
 COpening OpeningOf(EOpening opening, const std::string& path);
+// A file named on the command line (what a double-click in the file manager does): a
+// template, by its extension in any case, is loaded as "Загрузить шаблонную иерархию"
+// loads it, so nothing is ever saved into it; anything else opens as a project.
+EOpening CommandLineOpeningOf(const std::string& path);
+// Whether two names are one file, by their canonical paths; a name that is no file
+// (yet) compares by its spelling made plain. An empty name is no file.
+bool SameFile(const std::string& a, const std::string& b);
+
+// What an export's file dialog proposes: the project's file name with the export's
+// extension in its folder, or for a project never saved its goal's name (a slash made
+// "_") in the last export folder, or only that folder when the goal has no name.
+std::string ProposedExportName(const std::string& projectFile, const std::string& goal,
+    const std::string& lastExportFolder, const std::string& extension);
+
+// What a file error's message box says under its message: which file and why, one
+// line each ("Файл: ...", "Причина: ..."); a line is left out when it has nothing to say.
+std::string FileErrorDetails(const std::string& path, const std::string& reason);
 
 // "Проект - " and the number of windows, the new one included.
 std::string CountCaption(std::size_t windows);

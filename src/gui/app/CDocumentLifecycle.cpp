@@ -8,6 +8,7 @@
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -35,14 +36,20 @@ CDocumentLifecycle::CDocumentLifecycle(QWidget* messageParent, CProjectWindowHos
     : MessageParent(messageParent)
     , Windows(windows)
     , StartDir(std::move(startDirectory))
+    , DataFolder(CUserDataFolder::FromEnvironment(QCoreApplication::applicationDirPath().toStdString()))
 {
 }
 
 CDocumentLifecycle::~CDocumentLifecycle() = default;
 
-void CDocumentLifecycle::Inform(const QString& text)
+void CDocumentLifecycle::Inform(const QString& text, const QString& path, const std::string& reason)
 {
-    UserDialogs().Inform(MessageParent, text, MessageCaption);
+    const QString details = Text(FileErrorDetails(path.toStdString(), reason));
+    if (details.isEmpty()) {
+        UserDialogs().Inform(MessageParent, text, MessageCaption);
+    } else {
+        UserDialogs().InformWithDetails(MessageParent, text, MessageCaption, details);
+    }
 }
 
 bool CDocumentLifecycle::Ask(const QString& text)
@@ -52,12 +59,38 @@ bool CDocumentLifecycle::Ask(const QString& text)
 
 bool CDocumentLifecycle::Write(const CProjectDocument& document, const QString& path)
 {
-    const EWriteResult result = SaveProjectFile(document.Model(), path.toStdString(), false);
+    std::string reason;
+    const EWriteResult result
+        = SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(Text(WriteResultText(result, FileOpenErrorText)));
+        Inform(Text(WriteResultText(result, FileOpenErrorText)), path, reason);
         return false;
     }
     return true;
+}
+
+QString CDocumentLifecycle::TemplateFolder()
+{
+    return Text(DataFolder.TemplateFolderFor(StartDir.toStdString()));
+}
+
+const QString& CDocumentLifecycle::OpenDialogStart()
+{
+    if (!OpenDialogUsed && OpenDialogDirectory.isEmpty()) {
+        OpenDialogDirectory = Text(DataFolder.FirstOpenFolderFor(StartDir.toStdString()));
+    }
+    OpenDialogUsed = true;
+    return OpenDialogDirectory;
+}
+
+TUserProject* CDocumentLifecycle::WindowOf(const QString& path) const
+{
+    for (TUserProject* project : Windows.RegisteredProjects()) {
+        if (SameFile(project->Document().FileName(), path.toStdString())) {
+            return project;
+        }
+    }
+    return nullptr;
 }
 
 // ---- saving
@@ -103,7 +136,7 @@ bool CDocumentLifecycle::MayClose(CProjectDocument& document, QWidget& window)
 void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
 {
     OpenDialogFilter = ProjectFilter;
-    const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
+    const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
     if (chosen.isEmpty()) {
         return;
     }
@@ -114,16 +147,15 @@ void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
     // The project keeps the new name even when the write fails; it then counts as changed,
     // so that closing still asks, even for a project that was never saved anywhere.
     document.SetFileName(target.Path);
+    window.setWindowTitle(Text(NamedCaption(target.Path)));
     if (!Write(document, Text(target.Path))) {
         document.MarkModified();
-        return;
     }
-    window.setWindowTitle(Text(NamedCaption(target.Path)));
 }
 
 void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 {
-    const QString directory = Text(TemplateDirectory(StartDir.toStdString()));
+    const QString directory = TemplateFolder();
     QDir().mkpath(directory); // a first template should not fail for want of its folder
     SaveDialogFilter = TemplateFilter;
     SaveDialogDirectory = directory;
@@ -135,9 +167,11 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
     if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return;
     }
-    const EWriteResult result = SaveProjectFile(document.Model(), target.Path, true);
+    std::string reason;
+    const EWriteResult result
+        = SaveProjectFile(document.Model(), target.Path, true, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(Text(WriteResultText(result, TemplateSaveErrorText)));
+        Inform(Text(WriteResultText(result, TemplateSaveErrorText)), Text(target.Path), reason);
     }
 }
 
@@ -146,19 +180,27 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 QString CDocumentLifecycle::ChooseProjectToOpen()
 {
     OpenDialogFilter = ProjectFilter;
-    return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
+    return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
 }
 
 QString CDocumentLifecycle::ChooseTemplateToOpen()
 {
     // The open dialog keeps the template folder for later Open commands.
-    OpenDialogDirectory = Text(TemplateDirectory(StartDir.toStdString()));
+    OpenDialogDirectory = TemplateFolder();
+    OpenDialogUsed = true;
     OpenDialogFilter = TemplateFilter;
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
 }
 
 bool CDocumentLifecycle::OpenInNewWindow(const QString& path, EOpening opening)
 {
+    if (opening == EOpening::Project) {
+        // Two windows bound to one file would each save over the other's work.
+        if (TUserProject* open = WindowOf(path)) {
+            Windows.ShowProjectWindow(open);
+            return true;
+        }
+    }
     const COpening plan = OpeningOf(opening, path.toStdString());
     TUserProject* project = Windows.CreateProjectWindow(Text(plan.Caption));
     if (project == nullptr) {
@@ -168,7 +210,7 @@ bool CDocumentLifecycle::OpenInNewWindow(const QString& path, EOpening opening)
     project->Document().SetFileName(plan.FileName);
     const CReadOutcome outcome = ReadProjectDocument(project->Document(), path.toStdString());
     if (!outcome.Succeeded()) {
-        Inform(Text(outcome.Message));
+        Inform(Text(outcome.Message), path, outcome.Reason);
         Windows.DiscardProjectWindow(project);
         return false;
     }
@@ -209,7 +251,8 @@ void CDocumentLifecycle::OpenFromCommandLine(const QStringList& paths)
     for (const QString& path : paths) {
         if (!path.isEmpty()) {
             // The open dialog hands over absolute paths; so does this.
-            OpenProjectFile(QFileInfo(path).absoluteFilePath());
+            const QString absolute = QFileInfo(path).absoluteFilePath();
+            OpenInNewWindow(absolute, CommandLineOpeningOf(absolute.toStdString()));
         }
     }
 }
@@ -227,9 +270,10 @@ void CDocumentLifecycle::Clone(const CProjectDocument& source)
     const std::string cloneFile = CloneFileName(StartDir.toStdString());
     // A scratch file of the program's own: a link standing at its name is replaced, never
     // written through.
-    if (SaveProjectFile(source.Model(), cloneFile, false, ELinkAtName::Replace) != EWriteResult::Ok) {
+    std::string reason;
+    if (SaveProjectFile(source.Model(), cloneFile, false, ELinkAtName::Replace, &reason) != EWriteResult::Ok) {
         // Nothing was written, so nothing is deleted: what stood at that name stays.
-        Inform(Text(CloneErrorText));
+        Inform(Text(CloneErrorText), Text(cloneFile), reason);
         return;
     }
     OpenCopy(Text(cloneFile));

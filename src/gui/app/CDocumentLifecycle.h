@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lifecycle/CUserDataFolder.h"
 #include "core/lifecycle/LifecycleRules.h"
 
 #include <QString>
@@ -8,6 +9,7 @@
 class CProjectDocument;
 class CProjectWindowHost;
 class QWidget;
+class TUserProject;
 
 // The whole life of a project between its window and its file, in one place: Open,
 // Save, Save as, the template commands, the clone, the save question of a closing
@@ -32,7 +34,8 @@ public:
     // cancelled), so that the window, and the frame, stay open with the work.
     bool MayClose(CProjectDocument& document, QWidget& window);
     // Save as: the name chosen, the replace question for an existing file, the file
-    // name taken (even if the write then fails) and the caption "Проект - " + name.
+    // name taken and the caption "Проект - " + name, even if the write then fails: the
+    // title shows the name the project will be saved under.
     void SaveAs(CProjectDocument& document, QWidget& window);
     // The structure without judgements as a template; nothing of the project changes.
     void SaveAsTemplate(const CProjectDocument& document);
@@ -41,11 +44,12 @@ public:
     // "Открыть проект": the file chosen, then opened as OpenProjectFile does.
     void Open();
     // A project file in a new window bound to it, captioned "Проект - " + path; false
-    // when refused.
+    // when refused. A file already open only has its window brought to the front.
     bool OpenProjectFile(const QString& path);
     // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it.
     void LoadTemplate();
-    // The program's arguments, every one a file name, opened in order.
+    // The program's arguments, every one a file name, opened in order: a template as
+    // the template command loads it, anything else as a project.
     void OpenFromCommandLine(const QStringList& paths);
     // The clone button: asks, writes the clone file, opens the copy and always deletes
     // the file.
@@ -64,10 +68,17 @@ public:
     void SetStartDirectory(const QString& directory) { StartDir = directory; }
 
 private:
-    void Inform(const QString& text);
+    // A message; a file error's informative text names the file and the reason.
+    void Inform(const QString& text, const QString& path = QString(), const std::string& reason = {});
     bool Ask(const QString& text);
     // Writes with judgements through the safe save; on failure shows its message.
     bool Write(const CProjectDocument& document, const QString& path);
+    // The templates' folder: the start folder's, or the user's data folder's.
+    QString TemplateFolder();
+    // The open dialog starts, the first time it is used, in the user's data folder.
+    const QString& OpenDialogStart();
+    // The window of the project bound to the file, if one is open.
+    TUserProject* WindowOf(const QString& path) const;
     // The open command's and the template command's file choice; empty when cancelled.
     QString ChooseProjectToOpen();
     QString ChooseTemplateToOpen();
@@ -78,9 +89,11 @@ private:
     QWidget* MessageParent = nullptr;
     CProjectWindowHost& Windows;
     QString StartDir;
+    CUserDataFolder DataFolder;
     // What the reusable file dialogs keep between commands.
     QString OpenDialogFilter;
     QString OpenDialogDirectory;
+    bool OpenDialogUsed = false;
     QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
     QString SaveDialogDirectory;
 };

@@ -682,7 +682,15 @@ void TMainForm::ExportActiveProject(
     if (ExportDirectory.isEmpty()) {
         ExportDirectory = StartDir;
     }
-    ExportToFile(this, QString::fromUtf8(filter), extension, ExportDirectory, [&] { return content(*project); });
+    const QString proposed = QString::fromStdString(ProposedExportName(project->Document().FileName(),
+        project->Model().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
+    const QString written = ExportToFile(
+        this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, [&] { return content(*project); });
+    if (!written.isEmpty()) {
+        const bool report = extension == QStringLiteral(".pdf");
+        statusBar()->showMessage(
+            (report ? QStringLiteral("Отчёт сохранён: ") : QStringLiteral("Результаты сохранены: ")) + written);
+    }
 }
 
 void TMainForm::mnProjectReportClick()

@@ -99,8 +99,9 @@ protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
 
 private:
-    // The active project's export through the analysis menu's file choice; nothing
-    // without an active project.
+    // The active project's export through the analysis menu's file choice, proposing
+    // the project's name; a written file is named in the status bar. Nothing without an
+    // active project.
     void ExportActiveProject(
         const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content);
     void CreateMenus();

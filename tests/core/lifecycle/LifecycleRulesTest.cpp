@@ -151,3 +151,68 @@ TEST(CloseAllSequence, TheFrameClosesOnlyWhenEveryWindowWent)
         }
     }
 }
+
+// A template named to open (as the file manager names it, any case) is loaded as a
+// template; anything else is opened as a project.
+TEST(LifecycleRules, CommandLineOpensTemplatesAsTemplates)
+{
+    EXPECT_EQ(CommandLineOpeningOf("/w/crm.htp"), EOpening::Template);
+    EXPECT_EQ(CommandLineOpeningOf("/w/CRM.HTP"), EOpening::Template);
+    EXPECT_EQ(CommandLineOpeningOf("crm.Htp"), EOpening::Template);
+    EXPECT_EQ(CommandLineOpeningOf("/w/plan.tsy"), EOpening::Project);
+    EXPECT_EQ(CommandLineOpeningOf("/w/plan"), EOpening::Project);
+    EXPECT_EQ(CommandLineOpeningOf("/w/htp"), EOpening::Project);
+    EXPECT_EQ(CommandLineOpeningOf("/w/x.htp/plan.tsy"), EOpening::Project);
+}
+
+// One file under any spelling of its name: through a link, "..", "." or a doubled slash.
+TEST(LifecycleRules, SameFileByCanonicalPath)
+{
+    const CScratchFolder folder;
+    ASSERT_FALSE(folder.Path.empty());
+    folder.Put("plan.tsy");
+    folder.Put("other.tsy");
+    std::filesystem::create_directory(folder.File("sub"));
+    std::filesystem::create_symlink(folder.File("plan.tsy"), folder.File("link.tsy"));
+    const std::string plan = folder.File("plan.tsy");
+    EXPECT_TRUE(SameFile(plan, plan));
+    EXPECT_TRUE(SameFile(plan, folder.File("link.tsy")));
+    EXPECT_TRUE(SameFile(folder.File("sub/../plan.tsy"), plan));
+    EXPECT_TRUE(SameFile(folder.Path + "//./plan.tsy", plan));
+    EXPECT_FALSE(SameFile(plan, folder.File("other.tsy")));
+    // A name that is no file yet (a failed Save as) compares by its spelling made plain.
+    EXPECT_TRUE(SameFile(folder.File("gone/../new.tsy"), folder.File("new.tsy")));
+    EXPECT_FALSE(SameFile(folder.File("new.tsy"), plan));
+    EXPECT_FALSE(SameFile("", plan));
+    EXPECT_FALSE(SameFile("", ""));
+}
+
+TEST(LifecycleRules, ExportsProposeTheProjectsNameInItsFolderElseTheGoalsInTheLastExportFolder)
+{
+    struct CCase {
+        const char* ProjectFile;
+        const char* Goal;
+        const char* Extension;
+        const char* Proposed;
+    };
+    const std::array cases{
+        CCase{"/w/plan.tsy", "ЦЕЛЬ", ".pdf", "/w/plan.pdf"},
+        CCase{"/w/plan.tsy", "ЦЕЛЬ", ".csv", "/w/plan.csv"},
+        CCase{"/w/plan.v2.tsy", "ЦЕЛЬ", ".pdf", "/w/plan.v2.pdf"},
+        CCase{"/w/hobby", "ЦЕЛЬ", ".pdf", "/w/hobby.pdf"},
+        CCase{"", "ВЫБОР", ".csv", "/e/ВЫБОР.csv"},
+        CCase{"", "ЗА/ПРОТИВ", ".pdf", "/e/ЗА_ПРОТИВ.pdf"},
+        CCase{"", "", ".pdf", "/e"},
+    };
+    for (const CCase& c : cases) {
+        EXPECT_EQ(ProposedExportName(c.ProjectFile, c.Goal, "/e", c.Extension), c.Proposed) << c.ProjectFile;
+    }
+}
+
+TEST(LifecycleRules, FileErrorDetailsNameTheFileAndTheReason)
+{
+    EXPECT_EQ(FileErrorDetails("/w/b.tsy", "не файл проекта"), "Файл: /w/b.tsy\nПричина: не файл проекта");
+    EXPECT_EQ(FileErrorDetails("/w/b.tsy", ""), "Файл: /w/b.tsy");
+    EXPECT_EQ(FileErrorDetails("", "No such file or directory"), "Причина: No such file or directory");
+    EXPECT_EQ(FileErrorDetails("", ""), "");
+}
