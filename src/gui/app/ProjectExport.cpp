@@ -1,6 +1,5 @@
 #include "gui/app/ProjectExport.h"
 
-#include "core/lifecycle/LifecycleRules.h"
 #include "core/storage/ProjectFile.h"
 #include "gui/widgets/CUserDialogs.h"
 

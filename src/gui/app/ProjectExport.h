@@ -1,5 +1,8 @@
 #pragma once
 
+// ReplaceFileQuestion, which the export asks, is the lifecycle's.
+#include "core/lifecycle/LifecycleRules.h"
+
 #include <QByteArray>
 #include <QString>
 
