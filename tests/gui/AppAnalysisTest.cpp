@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStatusBar>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace analysistest;
 using apptest::CAppTest;
@@ -352,4 +356,40 @@ TEST_F(AppAnalysis, FailedExportKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(apptest::ReadAll(pdf), QByteArray("old"));
     EXPECT_EQ(QDir(Path(QStringLiteral("locked"))).entryList(QDir::Files).size(), 2);
     Click("btCloseProject");
+}
+
+// The export dialogs propose the project's own name in its folder (a project never saved:
+// its goal in the last export folder), and a written export says where in the status bar.
+TEST_F(AppAnalysis, ExportsProposeTheProjectsNameAndSayWhereTheyWrote)
+{
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("out")));
+    ASSERT_NE(OpenExample("supplier.tsy"), nullptr);
+    QStatusBar* status = Frame().statusBar();
+    Dialogs.Records.clear();
+    Export("mnProjectReport", QString());
+    Export("mnExportCsv", Path(QStringLiteral("out/figures")));
+    ASSERT_EQ(Dialogs.Records.size(), 2U);
+    EXPECT_EQ(Dialogs.Records[0].Caption, Path(QStringLiteral("supplier.pdf")));
+    EXPECT_EQ(Dialogs.Records[1].Caption, Path(QStringLiteral("supplier.csv")));
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("out/figures.csv"))));
+    EXPECT_EQ(
+        status->currentMessage(), QStringLiteral("Результаты сохранены: ") + Path(QStringLiteral("out/figures.csv")));
+
+    NewProject(QStringLiteral("ВЫБОР"));
+    Dialogs.Records.clear();
+    Export("mnProjectReport", Path(QStringLiteral("out/choice")));
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Caption, Path(QStringLiteral("out/ВЫБОР.pdf")));
+    EXPECT_EQ(status->currentMessage(), QStringLiteral("Отчёт сохранён: ") + Path(QStringLiteral("out/choice.pdf")));
+
+    // A failed export says why in its message and nothing in the status bar.
+    status->clearMessage();
+    Export("mnExportCsv", Path(QStringLiteral("gone/figures")));
+    EXPECT_EQ(Dialogs.Records.back().Text, QStringLiteral("Ошибка открытия файла"));
+    EXPECT_EQ(Dialogs.Records.back().Informative,
+        QStringLiteral("Файл: ") + Path(QStringLiteral("gone/figures.csv")) + QStringLiteral("\nПричина: ")
+            + QString::fromLocal8Bit(std::strerror(ENOENT)));
+    EXPECT_TRUE(status->currentMessage().isEmpty());
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
 }

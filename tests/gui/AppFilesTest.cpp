@@ -4,7 +4,9 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -221,4 +223,70 @@ TEST_F(AppFiles, FilesNamedOnTheCommandLineOpenAsTheOpenCommandOpensThem)
     EXPECT_EQ(Frame().ActiveProject()->Document().FileName(), absolute.toStdString());
     EXPECT_TRUE(Control("btSaveProject")->isEnabled());
     Click("btCloseProject");
+}
+
+// Two windows bound to one file would let the last save undo the other's work: a file
+// already open, under any spelling of its name, only brings its window to the front.
+TEST_F(AppFiles, OpeningAFileAlreadyOpenActivatesItsWindow)
+{
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), Path(QStringLiteral("s.tsy"))));
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QFile::link(Path(QStringLiteral("s.tsy")), Path(QStringLiteral("link.tsy"))));
+    TUserProject* first = OpenProject(Path(QStringLiteral("s.tsy")));
+    ASSERT_NE(first, nullptr);
+    NewProject();
+    ASSERT_NE(Frame().ActiveProject(), first);
+
+    EXPECT_EQ(OpenProject(Path(QStringLiteral("sub/../s.tsy"))), first);
+    EXPECT_EQ(Frame().ProjectCount(), 2U);
+    NewProject();
+    Frame().OpenFilesFromCommandLine({QStringLiteral("link.tsy"), QStringLiteral("./s.tsy")});
+    EXPECT_EQ(Frame().ProjectCount(), 3U);
+    EXPECT_EQ(Frame().ActiveProject(), first);
+    EXPECT_TRUE(Dialogs.MessageTexts().empty());
+    Dialogs.YesNoAnswers = {false, false};
+    Frame().close();
+}
+
+// Every file error keeps its message and says, under it, which file and why: the
+// system's reason, or what is wrong with the file.
+TEST_F(AppFiles, FileErrorsNameTheFileAndTheReason)
+{
+    const auto details = [](const QString& path, const QString& reason) {
+        return QStringLiteral("Файл: ") + path + QStringLiteral("\nПричина: ") + reason;
+    };
+    const auto systemText = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), Path(QStringLiteral("a.tsy"))));
+    WriteBytes(Path(QStringLiteral("b.tsy")), QByteArray("a letter, not a project"));
+    WriteBytes(Path(QStringLiteral("c.tsy")), QByteArray("\x10\x58\x39\xB4\xC8\x86\x7A\x40\x01\x00\x00\x00", 12));
+    Frame().OpenFilesFromCommandLine(
+        {QStringLiteral("a.tsy"), QStringLiteral("b.tsy"), QStringLiteral("c.tsy"), QStringLiteral("missing.tsy")});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().ProjectCount(), 1U);
+    ASSERT_EQ(Dialogs.Records.size(), 3U);
+    EXPECT_EQ(Dialogs.Records[0].Text, Damaged);
+    EXPECT_EQ(
+        Dialogs.Records[0].Informative, details(Path(QStringLiteral("b.tsy")), QStringLiteral("не файл проекта")));
+    EXPECT_EQ(Dialogs.Records[1].Text, Damaged);
+    EXPECT_EQ(Dialogs.Records[1].Informative, details(Path(QStringLiteral("c.tsy")), QStringLiteral("файл повреждён")));
+    EXPECT_EQ(Dialogs.Records[2].Text, CannotOpen);
+    EXPECT_EQ(Dialogs.Records[2].Informative, details(Path(QStringLiteral("missing.tsy")), systemText(ENOENT)));
+
+    // Writing: a folder that is not there, and a folder standing at the clone file's name.
+    Dialogs.Records.clear();
+    const QString nowhere = Path(QStringLiteral("no-such-folder/p.tsy"));
+    Dialogs.FileAnswers = {nowhere};
+    Action("mnSaveProjectAs")->trigger();
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("ToClone.tmp")));
+    Dialogs.YesNoAnswers = {true};
+    Frame().CloneProject(*Frame().ActiveProject());
+    ASSERT_EQ(Dialogs.Records.size(), 4U); // the Save as dialog, its message, the clone's question and message
+    EXPECT_EQ(Dialogs.Records[1].Text, QStringLiteral("Ошибка открытия файла"));
+    EXPECT_EQ(Dialogs.Records[1].Informative, details(nowhere, systemText(ENOENT)));
+    EXPECT_EQ(Dialogs.Records[3].Text, QStringLiteral("Не могу клонировать текущий проект"));
+    EXPECT_EQ(Dialogs.Records[3].Informative, details(Path(QStringLiteral("ToClone.tmp")), systemText(EISDIR)));
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
 }

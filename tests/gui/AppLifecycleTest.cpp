@@ -349,3 +349,29 @@ TEST_F(AppLifecycle, PreviousAndNextSwitchTheActiveProject)
     Dialogs.YesNoAnswers = {false, false};
     Frame().close();
 }
+
+// A Save as that failed leaves the project with the new name, and the next Save writes
+// there: the title says so at once.
+TEST_F(AppLifecycle, AfterAFailedSaveAsTheTitleShowsTheNameTheProjectWillBeSavedUnder)
+{
+    TUserProject* project = NewProject();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("first"))};
+    Click("btSaveProject");
+    ASSERT_EQ(Captions(), QStringList{Path(QStringLiteral("first.tsy"))});
+
+    const QString later = Path(QStringLiteral("later/p.tsy"));
+    Dialogs.FileAnswers = {Path(QStringLiteral("later/p"))};
+    Action("mnSaveProjectAs")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts().back(), QStringLiteral("Ошибка открытия файла"));
+    EXPECT_EQ(project->Document().FileName(), later.toStdString());
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + later});
+
+    ASSERT_TRUE(QDir(WorkDir.path()).mkdir(QStringLiteral("later")));
+    Dialogs.YesNoAnswers = {true};
+    Click("btSaveProject");
+    EXPECT_TRUE(QFileInfo::exists(later));
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + later});
+    EXPECT_TRUE(Dialogs.AllAnswersUsed());
+    Click("btCloseProject");
+}

@@ -62,7 +62,12 @@ protected:
         Dialogs.Records.clear();
         return project;
     }
-    [[nodiscard]] QString TemplateDir() const { return Path(QStringLiteral("HTemplates")); }
+    // The start folder's templates when it has them, else the user's.
+    [[nodiscard]] QString TemplateDir() const
+    {
+        const QString start = Path(QStringLiteral("HTemplates"));
+        return QFileInfo(start).isDir() ? start : UserDataHome() + QStringLiteral("/tessaly/HTemplates");
+    }
 };
 
 } // namespace
@@ -71,12 +76,12 @@ TEST_F(AppTemplateClone, TemplateRoundTripKeepsStructureAndResetsJudgements)
 {
     TUserProject* source = OpenExample();
     const QString sourceCaption = Captions().at(0);
-    ASSERT_FALSE(QFileInfo::exists(TemplateDir()));
+    ASSERT_FALSE(QFileInfo::exists(Path(QStringLiteral("HTemplates"))));
 
     Dialogs.FileAnswers = {TemplateDir() + QStringLiteral("/supplier")};
     Action("mnSaveAsHTemplate")->trigger();
     const QString templateFile = TemplateDir() + QStringLiteral("/supplier.htp");
-    EXPECT_TRUE(QFileInfo::exists(templateFile)); // the folder was made for it
+    EXPECT_TRUE(QFileInfo::exists(templateFile)); // in the user's template folder
     ASSERT_EQ(Dialogs.Records.size(), 1U);
     EXPECT_EQ(Dialogs.Records[0].Kind, EKind::SaveFile);
     EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон TESSALY (*.htp)"));
@@ -245,4 +250,95 @@ TEST_F(AppTemplateClone, CloneAndTemplateThatCannotBeWrittenSayWhy)
     EXPECT_EQ(Frame().ProjectCount(), 1U);
     EXPECT_FALSE(QFileInfo::exists(TemplateDir() + QStringLiteral("/copy.htp")));
     Click("btCloseProject");
+}
+
+// What a double-click on a template does: the template opens as "Загрузить шаблонную
+// иерархию" opens it, so no save can ever write into it.
+TEST_F(AppTemplateClone, ATemplateNamedOnTheCommandLineOpensAsANewProjectAndStaysUntouched)
+{
+    const QString crm = Path(QStringLiteral("crm.htp"));
+    const QString shouting = Path(QStringLiteral("SHAPE.HTP"));
+    for (const QString& copy : {crm, shouting}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/HTemplates/supplier.htp"), copy));
+    }
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/supplier.tsy"), Path(QStringLiteral("s.tsy"))));
+    const QByteArray before = apptest::ReadAll(crm);
+    Frame().OpenFilesFromCommandLine({QStringLiteral("crm.htp"), QStringLiteral("s.tsy"), QStringLiteral("SHAPE.HTP")});
+    EXPECT_TRUE(Dialogs.MessageTexts().empty());
+    ASSERT_EQ(Frame().ProjectCount(), 3U);
+    EXPECT_EQ(Captions(),
+        (QStringList{QStringLiteral("Проект - 1"), QStringLiteral("Проект - ") + Path(QStringLiteral("s.tsy")),
+            QStringLiteral("Проект - 3")}));
+
+    Frame().ClientArea()->setActiveSubWindow(Frame().ClientArea()->subWindowList().at(0));
+    TUserProject* fromTemplate = Frame().ActiveProject();
+    ASSERT_NE(fromTemplate, nullptr);
+    EXPECT_TRUE(fromTemplate->Document().FileName().empty());
+    EXPECT_FALSE(HasJudgementOtherThanOne(fromTemplate->Model()));
+    EditElement(fromTemplate);
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("mine"))};
+    Click("btSaveProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Сохранить созданный проект в файле?")});
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("mine.tsy"))));
+    EXPECT_EQ(apptest::ReadAll(crm), before);
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
+}
+
+// Started where there is no HTemplates folder (from the desktop menu), Tessaly works in
+// the user's data folder, which holds writable copies of the installed templates and
+// examples and never loses a file the user already has there.
+TEST_F(AppTemplateClone, WithoutHTemplatesInTheStartFolderTheUserDataFolderHoldsTheInstalledFiles)
+{
+    const QString installed = InstalledDataRoot() + QStringLiteral("/tessaly");
+    ASSERT_TRUE(QDir().mkpath(installed + QStringLiteral("/HTemplates")));
+    ASSERT_TRUE(QDir().mkpath(installed + QStringLiteral("/examples")));
+    const QFileDevice::Permissions readOnly
+        = QFileDevice::ReadOwner | QFileDevice::ReadUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    for (const char* file : {"HTemplates/supplier.htp", "examples/supplier.tsy", "examples/warehouse.tsy"}) {
+        const QString target = installed + QLatin1Char('/') + QString::fromLatin1(file);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/") + QString::fromLatin1(file), target));
+        ASSERT_TRUE(QFile::setPermissions(target, readOnly));
+    }
+    const QString data = UserDataHome() + QStringLiteral("/tessaly");
+    // The user's own example of that name, from an earlier run.
+    ASSERT_TRUE(QDir().mkpath(data + QStringLiteral("/examples")));
+    {
+        QFile own(data + QStringLiteral("/examples/supplier.tsy"));
+        ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+        own.write("mine");
+    }
+
+    // The open dialog's first use starts in the user's data folder.
+    Dialogs.FileAnswers = {QString()};
+    Click("btOpenProject");
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Caption, data);
+    EXPECT_EQ(apptest::ReadAll(data + QStringLiteral("/examples/supplier.tsy")), QByteArray("mine"));
+
+    // The template dialog starts in its templates, copied there writable.
+    const QString userTemplates = data + QStringLiteral("/HTemplates");
+    const QString copied = userTemplates + QStringLiteral("/supplier.htp");
+    Dialogs.Records.clear();
+    Dialogs.FileAnswers = {copied};
+    Click("btOpenTempalteH");
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Caption, userTemplates);
+    EXPECT_EQ(apptest::ReadAll(copied), apptest::ReadAll(installed + QStringLiteral("/HTemplates/supplier.htp")));
+    EXPECT_TRUE(QFileInfo(copied).permissions().testFlag(QFileDevice::WriteOwner));
+    ASSERT_EQ(Frame().ProjectCount(), 1U);
+    EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - 1")});
+
+    // Templates the user saves go there too; the start folder gets none.
+    Dialogs.Records.clear();
+    Dialogs.FileAnswers = {userTemplates + QStringLiteral("/own")};
+    Action("mnSaveAsHTemplate")->trigger();
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Caption, userTemplates);
+    EXPECT_TRUE(QFileInfo::exists(userTemplates + QStringLiteral("/own.htp")));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("HTemplates"))));
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
 }

@@ -34,6 +34,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace apptest {
 
@@ -54,8 +57,17 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(WorkDir.isValid());
+        ASSERT_TRUE(DataDir.isValid());
         PreviousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(WorkDir.path()));
+        // The user's data folder and the installed data of this test's own, never the
+        // real home or an installed Tessaly.
+        for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS"}) {
+            PreviousEnvironment.emplace_back(
+                name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        }
+        qputenv("XDG_DATA_HOME", UserDataHome().toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", InstalledDataRoot().toLocal8Bit());
         Windows = std::make_unique<CRunLongWindows>();
         Frame().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
@@ -66,6 +78,13 @@ protected:
         Windows.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QDir::setCurrent(PreviousDir);
+        for (const auto& [name, value] : PreviousEnvironment) {
+            if (value) {
+                qputenv(name, *value);
+            } else {
+                qunsetenv(name);
+            }
+        }
         QStringList left;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             left << QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') + widget->objectName();
@@ -74,6 +93,10 @@ protected:
     }
 
     TMainForm& Frame() const { return Windows->Frame(); }
+    // $XDG_DATA_HOME, and the one folder of $XDG_DATA_DIRS (Tessaly's data is its
+    // "tessaly" folder; neither exists until a test makes it).
+    [[nodiscard]] QString UserDataHome() const { return DataDir.filePath(QStringLiteral("home-data")); }
+    [[nodiscard]] QString InstalledDataRoot() const { return DataDir.filePath(QStringLiteral("installed")); }
     [[nodiscard]] QString Path(const QString& name) const { return QDir(WorkDir.path()).filePath(name); }
     template <typename T = QToolButton> T* Control(const char* name) const
     {
@@ -128,6 +151,8 @@ protected:
 
     CScriptedUserDialogs Dialogs;
     QTemporaryDir WorkDir;
+    QTemporaryDir DataDir;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> PreviousEnvironment;
     QString PreviousDir;
     std::unique_ptr<CRunLongWindows> Windows;
 };

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -90,4 +92,24 @@ TEST(QtSeam, AFileDialogReadByAScreenReaderLeavesNoCellOfItsListsBehind)
     const auto left = std::count_if(
         cells.begin(), cells.end(), [](QAccessible::Id id) { return QAccessible::accessibleInterface(id) != nullptr; });
     EXPECT_EQ(left, 0) << "of " << cells.size() << " cells read";
+}
+
+// A file error's message box carries which file and why as its informative text, under
+// the message itself.
+TEST(QtSeam, InformShowsTheInformativeTextUnderTheMessage)
+{
+    QString shownText;
+    QString shownInformative;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        shownInformative = box->informativeText();
+        box->button(QMessageBox::Ok)->click();
+    });
+    CQtUserDialogs dialogs;
+    dialogs.InformWithDetails(nullptr, QStringLiteral("Не могу открыть файл проекта"), QStringLiteral("Message"),
+        QStringLiteral("Файл: /w/missing.tsy\nПричина: No such file or directory"));
+    EXPECT_EQ(shownText, QStringLiteral("Не могу открыть файл проекта"));
+    EXPECT_EQ(shownInformative, QStringLiteral("Файл: /w/missing.tsy\nПричина: No such file or directory"));
 }

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -23,21 +24,33 @@ namespace {
 constexpr double ProjectFileMagic = 424.424;
 constexpr std::size_t MagicSize = 8;
 
-CReadOutcome Outcome(EReadResult result)
+CReadOutcome Outcome(EReadResult result, std::string reason = {})
 {
     switch (result) {
     case EReadResult::Ok:
-        return {result, ""};
+        return {result, "", ""};
     case EReadResult::EmptyName:
-        return {result, EmptyFileNameText};
+        return {result, EmptyFileNameText, std::move(reason)};
     case EReadResult::CannotOpen:
-        return {result, CannotOpenProjectText};
+        return {result, CannotOpenProjectText, std::move(reason)};
     case EReadResult::Damaged:
-        return {result, DamagedProjectText};
+        return {result, DamagedProjectText, std::move(reason)};
     case EReadResult::NullFile:
-        return {result, NullFilePointerText};
+        return {result, NullFilePointerText, std::move(reason)};
     }
-    return {EReadResult::Damaged, DamagedProjectText};
+    return {EReadResult::Damaged, DamagedProjectText, std::move(reason)};
+}
+
+// A file that cannot be opened: the system's reason, or that it is no regular file.
+CReadOutcome CannotOpen(int error)
+{
+    return Outcome(EReadResult::CannotOpen, SystemErrorText(error));
+}
+
+CReadOutcome NotRegular(const struct stat& info)
+{
+    return Outcome(
+        EReadResult::CannotOpen, S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : std::string(NotARegularFileReason));
 }
 
 std::uint32_t U32From(const unsigned char* p)
@@ -222,6 +235,9 @@ public:
         Buffer.reserve(BufferSize);
     }
 
+    // The system's error number of the write that failed; 0 while none did.
+    [[nodiscard]] int Error() const { return FailedWith; }
+
     bool Write(const void* data, std::size_t size) override
     {
         if (Failed) {
@@ -242,6 +258,7 @@ public:
             }
             if (n <= 0) {
                 Failed = true;
+                FailedWith = n < 0 ? errno : ENOSPC; // no progress at all: the device is full
                 break;
             }
             done += static_cast<std::size_t>(n);
@@ -254,6 +271,7 @@ private:
     static constexpr std::size_t BufferSize = 64 * 1024;
     int Fd;
     bool Failed = false;
+    int FailedWith = 0;
     std::vector<unsigned char> Buffer;
 };
 
@@ -412,15 +430,21 @@ CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* dat
     // The magic is not checked: a file with other first bytes but a sound body loads.
     const bool haveCount = reader.Skip(MagicSize) && reader.ReadU32(levels);
     record.LevelCount = haveCount ? levels : 0;
+    // The magic decides nothing, but it tells the user whether a refused file was a
+    // project at all.
+    const bool projectMagic = size >= MagicSize
+        && std::bit_cast<std::uint64_t>(ProjectFileMagic)
+            == (static_cast<std::uint64_t>(U32From(data + 4)) << 32U | U32From(data));
+    const std::string why = projectMagic ? DamagedFileReason : NotAProjectFileReason;
     // Two levels (a goal over its alternatives) is what the structure editor can leave,
     // so it is read back like any other project; fewer cannot be a hierarchy.
     if (!haveCount || levels < MinLevels) {
-        return Outcome(EReadResult::Damaged);
+        return Outcome(EReadResult::Damaged, why);
     }
     if (levels > MaxLevels || !ReadBody(reader, record, levels)) {
         // A half-read record must not look like a project.
         record.LevelCount = 0;
-        return Outcome(EReadResult::Damaged);
+        return Outcome(EReadResult::Damaged, why);
     }
     return Outcome(EReadResult::Ok);
 }
@@ -435,38 +459,42 @@ CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileNa
     // descriptor is checked again (something else may have been put there meanwhile),
     // and O_NONBLOCK keeps even that open from waiting.
     struct stat info { };
-    if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return Outcome(EReadResult::CannotOpen);
+    if (::stat(fileName.c_str(), &info) != 0) {
+        return CannotOpen(errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return NotRegular(info);
     }
     // Read and write, like "r+b": a file that may not be written is refused too.
     const int fd = ::open(fileName.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return Outcome(EReadResult::CannotOpen);
+        return CannotOpen(errno);
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
         ::close(fd);
-        return Outcome(EReadResult::CannotOpen);
+        return S_ISREG(info.st_mode) ? CannotOpen(error) : NotRegular(info);
     }
     // Nothing beyond the largest acceptable file is ever needed; one byte more tells
     // a long file from an exact one without reading it all.
     constexpr std::size_t Capacity = MaxProjectFileSize + 1;
     const auto bytes = std::make_unique_for_overwrite<unsigned char[]>(Capacity);
     std::size_t got = 0;
-    bool readError = false;
+    int readError = 0;
     while (got < Capacity) {
         const ssize_t n = ::read(fd, bytes.get() + got, Capacity - got);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n <= 0) {
-            readError = n < 0;
+            readError = n < 0 ? errno : 0;
             break;
         }
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    if (readError) {
-        return Outcome(EReadResult::CannotOpen);
+    if (readError != 0) {
+        return CannotOpen(readError);
     }
     return ReadProjectBytes(record, bytes.get(), got);
 }
@@ -505,10 +533,18 @@ bool WriteProjectFile(const CUserProjectModel& project, CByteSink& sink, bool te
     return writer.Succeeded();
 }
 
-EWriteResult SaveFileAtomically(
-    const std::string& fileName, const std::function<bool(CByteSink&)>& write, ELinkAtName link)
+namespace {
+// Stands for "no regular file" where an error number is kept.
+constexpr int NotARegularFile = -1;
+
+// The save itself; error receives the system's error number of a failure (0 when the
+// writing step failed without one).
+EWriteResult SaveAtomically(
+    const std::string& fileName, const std::function<bool(CByteSink&)>& write, ELinkAtName link, int& error)
 {
+    error = 0;
     if (fileName.empty()) {
+        error = ENOENT;
         return EWriteResult::OpenFailed;
     }
     std::string target = fileName;
@@ -522,7 +558,12 @@ EWriteResult SaveFileAtomically(
     const bool exists = isLink && link == ELinkAtName::Replace ? false : ::stat(target.c_str(), &info) == 0;
     if (exists) {
         // A file that could not be opened for writing is not replaced behind its back.
-        if (!S_ISREG(info.st_mode) || ::access(target.c_str(), W_OK) != 0) {
+        if (!S_ISREG(info.st_mode)) {
+            error = S_ISDIR(info.st_mode) ? EISDIR : NotARegularFile;
+            return EWriteResult::OpenFailed;
+        }
+        if (::access(target.c_str(), W_OK) != 0) {
+            error = errno;
             return EWriteResult::OpenFailed;
         }
         mode = info.st_mode & 07777;
@@ -535,16 +576,19 @@ EWriteResult SaveFileAtomically(
     // A name the file system cannot hold is an opening failure, found before anything is
     // written.
     if (base.empty() || base.size() > nameMax) {
+        error = base.empty() ? EISDIR : ENAMETOOLONG;
         return EWriteResult::OpenFailed;
     }
     const std::string stem = TemporaryStem(base, nameMax);
     std::string temporary = JoinPath(directory, stem.c_str()) + std::string(UniqueLength, 'X');
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
+        error = errno;
         return EWriteResult::OpenFailed;
     }
     CFdSink sink(fd);
     bool ok = write(sink) && sink.Flush();
+    error = sink.Error();
     if (ok && replacing) {
         // The owner's file stays the owner's, and a group's file the group's, where the
         // saving user may say so (root may; others may give a group they belong to).
@@ -552,15 +596,21 @@ EWriteResult SaveFileAtomically(
             [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
         }
     }
-    ok = ok && ::fchmod(fd, mode) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
+    const auto step = [&error](bool done) {
+        if (!done && error == 0) {
+            error = errno;
+        }
+        return done;
+    };
+    ok = ok && step(::fchmod(fd, mode) == 0);
+    ok = ok && step(::fsync(fd) == 0);
+    ok = step(::close(fd) == 0) && ok;
     if (!ok) {
         ::unlink(temporary.c_str());
         return EWriteResult::WriteFailed;
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
+        error = errno;
         ::unlink(temporary.c_str());
         return RenameFailure(error);
     }
@@ -573,13 +623,36 @@ EWriteResult SaveFileAtomically(
     RemoveStaleTemporaries(directory, stem);
     return EWriteResult::Ok;
 }
+} // namespace
 
-EWriteResult SaveProjectFile(
-    const CUserProjectModel& project, const std::string& fileName, bool templateFlag, ELinkAtName link)
+EWriteResult SaveFileAtomically(
+    const std::string& fileName, const std::function<bool(CByteSink&)>& write, ELinkAtName link, std::string* reason)
+{
+    int error = 0;
+    const EWriteResult result = SaveAtomically(fileName, write, link, error);
+    if (reason != nullptr) {
+        if (result == EWriteResult::Ok) {
+            reason->clear();
+        } else {
+            *reason = error == NotARegularFile ? std::string(NotARegularFileReason)
+                : error != 0                   ? SystemErrorText(error)
+                                               : std::string(WriteFailedReason);
+        }
+    }
+    return result;
+}
+
+EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag,
+    ELinkAtName link, std::string* reason)
 {
     return SaveFileAtomically(
         fileName, [&project, templateFlag](CByteSink& sink) { return WriteProjectFile(project, sink, templateFlag); },
-        link);
+        link, reason);
+}
+
+std::string SystemErrorText(int error)
+{
+    return std::generic_category().message(error);
 }
 
 std::string ApplyExtensionRule(const std::string& name, const std::string& extension)

@@ -10,7 +10,8 @@
 class CUserProjectModel;
 class TLoadSaveProject;
 
-// The reader's answer: a typed result and the user's message ("" on success).
+// The reader's answer: a typed result, the user's message and why ("" on success): the
+// system's text when the file could not be had, else what is wrong with what was read.
 enum class EReadResult {
     Ok,
     EmptyName,  // "Пустое имя файла"
@@ -21,6 +22,7 @@ enum class EReadResult {
 struct CReadOutcome {
     EReadResult Result = EReadResult::Ok;
     std::string Message;
+    std::string Reason;
     [[nodiscard]] bool Succeeded() const { return Result == EReadResult::Ok; }
 };
 
@@ -70,9 +72,10 @@ enum class ELinkAtName {
 };
 
 // Writes to a temporary file beside the target and renames it over the target only
-// when every write succeeded; on failure the old file is untouched.
+// when every write succeeded; on failure the old file is untouched. reason, when given,
+// receives why a save failed (the system's text) and is emptied by one that worked.
 EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string& fileName, bool templateFlag,
-    ELinkAtName link = ELinkAtName::WriteThrough);
+    ELinkAtName link = ELinkAtName::WriteThrough, std::string* reason = nullptr);
 // The same commit for any writing step (false when one of its writes failed): the
 // step writes into a temporary file in fileName's directory, which is synced, closed
 // and renamed over fileName only when all of that succeeded, and removed otherwise.
@@ -82,7 +85,7 @@ EWriteResult SaveProjectFile(const CUserProjectModel& project, const std::string
 // were last written before the program started. A replaced file keeps its mode, and its
 // owner and group as far as the saving user may give them.
 EWriteResult SaveFileAtomically(const std::string& fileName, const std::function<bool(CByteSink&)>& write,
-    ELinkAtName link = ELinkAtName::WriteThrough);
+    ELinkAtName link = ELinkAtName::WriteThrough, std::string* reason = nullptr);
 
 // The name to write to: unchanged when its last character is the extension's last
 // letter, else with the extension (".tsy", ".htp") appended.
@@ -101,6 +104,13 @@ inline constexpr const char* FileWriteErrorText = "Ошибка записи ф�
 inline constexpr const char* TemplateSaveErrorText = "Не могу сохранить проект в виде шаблона";
 inline constexpr const char* TemplateOpenErrorText = "Не могу открыть текущий шаблон";
 inline constexpr const char* CloneErrorText = "Не могу клонировать текущий проект";
+// Why a file was refused or not written, where the system gives no text of its own.
+inline constexpr const char* NotAProjectFileReason = "не файл проекта";
+inline constexpr const char* DamagedFileReason = "файл повреждён";
+inline constexpr const char* NotARegularFileReason = "не обычный файл";
+inline constexpr const char* WriteFailedReason = "запись не удалась";
+// The system's text for an error number.
+std::string SystemErrorText(int error);
 
 // The user's message for a failed write: openFailureText (the command's own opening
 // message) when the file could not be created, "Ошибка записи файла" when writing

@@ -1,34 +1,55 @@
 #include "gui/app/CDocumentLifecycle.h"
 
 #include "core/document/CProjectDocument.h"
-#include "core/model/TLoadSaveProject.h"
+#include "core/document/DocumentFile.h"
+#include "core/lifecycle/CCloseAllSequence.h"
 #include "core/storage/ProjectFile.h"
+#include "gui/app/CProjectWindowHost.h"
+#include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
-const QString ProjectCaptionPrefix = QStringLiteral("Проект - ");
 const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
 const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
-const QString ReplaceQuestion = QStringLiteral("Файл с таким именем уже существует. Заменить его?");
+
+QString Text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 } // namespace
 
-CDocumentLifecycle::CDocumentLifecycle(QWidget* messageParent, QString startDirectory)
+CDocumentLifecycle::CDocumentLifecycle(QWidget* messageParent, CProjectWindowHost& windows, QString startDirectory)
     : MessageParent(messageParent)
+    , Windows(windows)
     , StartDir(std::move(startDirectory))
-    , LoadSaveProject(std::make_unique<TLoadSaveProject>())
+    , DataFolder(CUserDataFolder::FromEnvironment(QCoreApplication::applicationDirPath().toStdString()))
 {
 }
 
 CDocumentLifecycle::~CDocumentLifecycle() = default;
 
-void CDocumentLifecycle::Inform(const QString& text)
+void CDocumentLifecycle::Inform(const QString& text, const QString& path, const std::string& reason)
 {
-    UserDialogs().Inform(MessageParent, text, MessageCaption);
+    const QString details = Text(FileErrorDetails(path.toStdString(), reason));
+    if (details.isEmpty()) {
+        UserDialogs().Inform(MessageParent, text, MessageCaption);
+    } else {
+        UserDialogs().InformWithDetails(MessageParent, text, MessageCaption, details);
+    }
 }
 
 bool CDocumentLifecycle::Ask(const QString& text)
@@ -36,90 +57,105 @@ bool CDocumentLifecycle::Ask(const QString& text)
     return UserDialogs().AskYesNo(MessageParent, text, MessageCaption);
 }
 
-bool CDocumentLifecycle::MayReplace(const QString& chosen, const QString& path)
-{
-    return path == chosen || !QFileInfo::exists(path) || Ask(ReplaceQuestion);
-}
-
 bool CDocumentLifecycle::Write(const CProjectDocument& document, const QString& path)
 {
-    const EWriteResult result = SaveProjectFile(document.Model(), path.toStdString(), false);
+    std::string reason;
+    const EWriteResult result
+        = SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(QString::fromUtf8(WriteResultText(result, FileOpenErrorText)));
+        Inform(Text(WriteResultText(result, FileOpenErrorText)), path, reason);
         return false;
     }
     return true;
 }
 
-CDocumentLifecycle::ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& window)
+QString CDocumentLifecycle::TemplateFolder()
 {
-    if (!document.FileName().empty()) {
-        if (!document.Modified()) {
-            return ESaveOutcome::NothingToSave;
+    return Text(DataFolder.TemplateFolderFor(StartDir.toStdString()));
+}
+
+const QString& CDocumentLifecycle::OpenDialogStart()
+{
+    if (!OpenDialogUsed && OpenDialogDirectory.isEmpty()) {
+        OpenDialogDirectory = Text(DataFolder.FirstOpenFolderFor(StartDir.toStdString()));
+    }
+    OpenDialogUsed = true;
+    return OpenDialogDirectory;
+}
+
+TUserProject* CDocumentLifecycle::WindowOf(const QString& path) const
+{
+    for (TUserProject* project : Windows.RegisteredProjects()) {
+        if (SameFile(project->Document().FileName(), path.toStdString())) {
+            return project;
         }
-        if (!Ask(QStringLiteral("Сохранить сделанные в проекте изменения?"))) {
-            return ESaveOutcome::Declined;
-        }
-        if (!Write(document, QString::fromStdString(document.FileName()))) {
+    }
+    return nullptr;
+}
+
+// ---- saving
+
+ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& window)
+{
+    const ESaveQuestion question = SaveQuestionOf(document);
+    if (question == ESaveQuestion::None) {
+        return ESaveOutcome::NothingToSave;
+    }
+    if (!Ask(Text(SaveQuestionText(question)))) {
+        return ESaveOutcome::Declined;
+    }
+    if (question == ESaveQuestion::SaveChanges) {
+        if (!Write(document, Text(document.FileName()))) {
             return ESaveOutcome::Failed; // Modified stays set
         }
         document.MarkSaved();
         return ESaveOutcome::Saved;
     }
-    if (!Ask(QStringLiteral("Сохранить созданный проект в файле?"))) {
-        return ESaveOutcome::Declined;
-    }
     const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, SaveDialogFilter, SaveDialogDirectory);
     if (chosen.isEmpty()) {
         return ESaveOutcome::Cancelled;
     }
-    const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
-    if (!MayReplace(chosen, path)) {
+    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".tsy", ENamedIn::SaveDialog);
+    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return ESaveOutcome::Cancelled;
     }
-    if (!Write(document, path)) {
+    if (!Write(document, Text(target.Path))) {
         return ESaveOutcome::Failed;
     }
-    window.setWindowTitle(path);
-    document.SetFileName(path.toStdString());
+    window.setWindowTitle(Text(SavedCaption(target.Path)));
+    document.SetFileName(target.Path);
     document.MarkSaved();
     return ESaveOutcome::Saved;
 }
 
 bool CDocumentLifecycle::MayClose(CProjectDocument& document, QWidget& window)
 {
-    if (!document.AskSaveOnClose()) {
-        return true;
-    }
-    const ESaveOutcome outcome = Save(document, window);
-    return outcome != ESaveOutcome::Failed && outcome != ESaveOutcome::Cancelled;
+    return !document.AskSaveOnClose() || MayCloseAfter(Save(document, window));
 }
 
 void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
 {
     OpenDialogFilter = ProjectFilter;
-    const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
+    const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
     if (chosen.isEmpty()) {
         return;
     }
-    const QString path = QString::fromStdString(ApplyExtensionRule(chosen.toStdString(), ".tsy"));
-    // The open dialog asks nothing about an existing file, so the command does.
-    if (QFileInfo::exists(path) && !Ask(ReplaceQuestion)) {
+    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".tsy", ENamedIn::OpenDialog);
+    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return;
     }
     // The project keeps the new name even when the write fails; it then counts as changed,
     // so that closing still asks, even for a project that was never saved anywhere.
-    document.SetFileName(path.toStdString());
-    if (!Write(document, path)) {
+    document.SetFileName(target.Path);
+    window.setWindowTitle(Text(NamedCaption(target.Path)));
+    if (!Write(document, Text(target.Path))) {
         document.MarkModified();
-        return;
     }
-    window.setWindowTitle(ProjectCaptionPrefix + path);
 }
 
 void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 {
-    const QString directory = QString::fromStdString(TemplateDirectory(StartDir.toStdString()));
+    const QString directory = TemplateFolder();
     QDir().mkpath(directory); // a first template should not fail for want of its folder
     SaveDialogFilter = TemplateFilter;
     SaveDialogDirectory = directory;
@@ -127,48 +163,141 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
     if (chosen.isEmpty()) {
         return;
     }
-    const std::string path = ApplyExtensionRule(chosen.toStdString(), ".htp");
-    if (!MayReplace(chosen, QString::fromStdString(path))) {
+    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".htp", ENamedIn::SaveDialog);
+    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return;
     }
-    const EWriteResult result = SaveProjectFile(document.Model(), path, true);
+    std::string reason;
+    const EWriteResult result
+        = SaveProjectFile(document.Model(), target.Path, true, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(QString::fromUtf8(WriteResultText(result, TemplateSaveErrorText)));
+        Inform(Text(WriteResultText(result, TemplateSaveErrorText)), Text(target.Path), reason);
     }
 }
 
-bool CDocumentLifecycle::ConfirmExit()
-{
-    return Ask(QStringLiteral("Выйти из программы?"));
-}
+// ---- opening
 
 QString CDocumentLifecycle::ChooseProjectToOpen()
 {
     OpenDialogFilter = ProjectFilter;
-    return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
+    return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
 }
 
 QString CDocumentLifecycle::ChooseTemplateToOpen()
 {
     // The open dialog keeps the template folder for later Open commands.
-    OpenDialogDirectory = QString::fromStdString(TemplateDirectory(StartDir.toStdString()));
+    OpenDialogDirectory = TemplateFolder();
+    OpenDialogUsed = true;
     OpenDialogFilter = TemplateFilter;
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
 }
 
-bool CDocumentLifecycle::Read(const QString& path)
+bool CDocumentLifecycle::OpenInNewWindow(const QString& path, EOpening opening)
 {
-    const CReadOutcome outcome = ReadProjectFile(*LoadSaveProject, path.toStdString());
-    if (!outcome.Succeeded()) {
-        Inform(QString::fromStdString(outcome.Message));
+    if (opening == EOpening::Project) {
+        // Two windows bound to one file would each save over the other's work.
+        if (TUserProject* open = WindowOf(path)) {
+            Windows.ShowProjectWindow(open);
+            return true;
+        }
+    }
+    const COpening plan = OpeningOf(opening, path.toStdString());
+    TUserProject* project = Windows.CreateProjectWindow(Text(plan.Caption));
+    if (project == nullptr) {
+        Inform(Text(plan.CreationFailureText));
         return false;
     }
+    project->Document().SetFileName(plan.FileName);
+    const CReadOutcome outcome = ReadProjectDocument(project->Document(), path.toStdString());
+    if (!outcome.Succeeded()) {
+        Inform(Text(outcome.Message), path, outcome.Reason);
+        Windows.DiscardProjectWindow(project);
+        return false;
+    }
+    project->ShowLoadedHierarchy();
+    // A window whose build failed has closed itself, with its own message, and left the
+    // registry.
+    if (!Windows.IsRegistered(project)) {
+        Windows.DiscardProjectWindow(project);
+        return false;
+    }
+    Windows.ShowProjectWindow(project);
     return true;
 }
 
-bool CDocumentLifecycle::WriteCloneFile(const CProjectDocument& document, const QString& path)
+void CDocumentLifecycle::Open()
 {
+    const QString path = ChooseProjectToOpen();
+    if (!path.isEmpty()) {
+        OpenProjectFile(path);
+    }
+}
+
+bool CDocumentLifecycle::OpenProjectFile(const QString& path)
+{
+    return OpenInNewWindow(path, EOpening::Project);
+}
+
+void CDocumentLifecycle::LoadTemplate()
+{
+    const QString path = ChooseTemplateToOpen();
+    if (!path.isEmpty()) {
+        OpenInNewWindow(path, EOpening::Template);
+    }
+}
+
+void CDocumentLifecycle::OpenFromCommandLine(const QStringList& paths)
+{
+    for (const QString& path : paths) {
+        if (!path.isEmpty()) {
+            // The open dialog hands over absolute paths; so does this.
+            const QString absolute = QFileInfo(path).absoluteFilePath();
+            OpenInNewWindow(absolute, CommandLineOpeningOf(absolute.toStdString()));
+        }
+    }
+}
+
+bool CDocumentLifecycle::OpenCopy(const QString& path)
+{
+    return OpenInNewWindow(path, EOpening::Copy);
+}
+
+void CDocumentLifecycle::Clone(const CProjectDocument& source)
+{
+    if (!Ask(Text(CloneQuestion))) {
+        return;
+    }
+    const std::string cloneFile = CloneFileName(StartDir.toStdString());
     // A scratch file of the program's own: a link standing at its name is replaced, never
     // written through.
-    return SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::Replace) == EWriteResult::Ok;
+    std::string reason;
+    if (SaveProjectFile(source.Model(), cloneFile, false, ELinkAtName::Replace, &reason) != EWriteResult::Ok) {
+        // Nothing was written, so nothing is deleted: what stood at that name stays.
+        Inform(Text(CloneErrorText), Text(cloneFile), reason);
+        return;
+    }
+    OpenCopy(Text(cloneFile));
+    std::error_code ignored; // the clone file is never left behind; a failed delete is not reported
+    std::filesystem::remove(cloneFile, ignored);
+}
+
+// ---- closing
+
+bool CDocumentLifecycle::CloseAll()
+{
+    CCloseAllSequence sequence;
+    for (TUserProject* project : Windows.RegisteredProjects()) {
+        CCloseAllSequence::Closing(project->Document());
+        if (Windows.CloseProjectWindow(project)) {
+            Windows.ForgetProject(project);
+        } else {
+            sequence.Stayed(project->Document());
+        }
+    }
+    return sequence.FrameMayClose();
+}
+
+bool CDocumentLifecycle::ConfirmExit()
+{
+    return Ask(Text(ExitQuestion));
 }

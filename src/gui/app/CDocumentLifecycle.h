@@ -1,33 +1,31 @@
 #pragma once
 
-#include <QString>
+#include "core/lifecycle/CUserDataFolder.h"
+#include "core/lifecycle/LifecycleRules.h"
 
-#include <memory>
+#include <QString>
+#include <QStringList>
 
 class CProjectDocument;
+class CProjectWindowHost;
 class QWidget;
-class TLoadSaveProject;
+class TUserProject;
 
-// The file side of every project's life, in one place for the frame and the project
-// windows: Save, Save as, Save as template, the save question of a closing window,
-// the exit question and reading a file, each with its questions and messages through
-// the user-dialog seam. It keeps what the reusable file dialogs remember between
-// commands and the one exchange record every read fills.
+// The whole life of a project between its window and its file, in one place: Open,
+// Save, Save as, the template commands, the clone, the save question of a closing
+// window, closing every project and the exit question. The rules come from the core;
+// the questions, messages and file choices go through the user-dialog seam, and the
+// windows are the frame's, made and shown through its host interface. It keeps what
+// the reusable file dialogs remember between commands.
 class CDocumentLifecycle final {
 public:
-    // Messages are shown over messageParent (the frame).
-    CDocumentLifecycle(QWidget* messageParent, QString startDirectory);
+    // Messages are shown over messageParent (the frame); windows is the frame too.
+    CDocumentLifecycle(QWidget* messageParent, CProjectWindowHost& windows, QString startDirectory);
     CDocumentLifecycle(const CDocumentLifecycle&) = delete;
     CDocumentLifecycle& operator=(const CDocumentLifecycle&) = delete;
     ~CDocumentLifecycle();
 
-    enum class ESaveOutcome {
-        Saved,
-        NothingToSave, // a project from a file with nothing changed
-        Declined,      // the question answered No
-        Cancelled,     // Yes, then the file dialog cancelled: the save did not happen
-        Failed,        // Yes, and the file could not be written (message shown)
-    };
+    // ---- saving
     // The Save operation. window's caption becomes the bare file name when a new
     // project gets its file.
     ESaveOutcome Save(CProjectDocument& document, QWidget& window);
@@ -36,42 +34,66 @@ public:
     // cancelled), so that the window, and the frame, stay open with the work.
     bool MayClose(CProjectDocument& document, QWidget& window);
     // Save as: the name chosen, the replace question for an existing file, the file
-    // name taken (even if the write then fails) and the caption "Проект - " + name.
+    // name taken and the caption "Проект - " + name, even if the write then fails: the
+    // title shows the name the project will be saved under.
     void SaveAs(CProjectDocument& document, QWidget& window);
     // The structure without judgements as a template; nothing of the project changes.
     void SaveAsTemplate(const CProjectDocument& document);
+
+    // ---- opening; a refused file leaves no window behind
+    // "Открыть проект": the file chosen, then opened as OpenProjectFile does.
+    void Open();
+    // A project file in a new window bound to it, captioned "Проект - " + path; false
+    // when refused. A file already open only has its window brought to the front.
+    bool OpenProjectFile(const QString& path);
+    // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it.
+    void LoadTemplate();
+    // The program's arguments, every one a file name, opened in order: a template as
+    // the template command loads it, anything else as a project.
+    void OpenFromCommandLine(const QStringList& paths);
+    // The clone button: asks, writes the clone file, opens the copy and always deletes
+    // the file.
+    void Clone(const CProjectDocument& source);
+    // A new unnamed project from a project file (the clone file).
+    bool OpenCopy(const QString& path);
+
+    // ---- closing
+    // Closing the frame: every project's window closed in turn with its question. False
+    // when one stayed (a save the user asked for did not happen): the frame stays too.
+    bool CloseAll();
     // "Выйти из программы?"
     bool ConfirmExit();
-
-    // The open command's and the template command's file choice; empty when cancelled.
-    QString ChooseProjectToOpen();
-    QString ChooseTemplateToOpen();
-
-    // Reads a project file into the exchange record; on refusal the reader's message
-    // is shown and false returned.
-    bool Read(const QString& path);
-    [[nodiscard]] const TLoadSaveProject& Record() const { return *LoadSaveProject; }
-    // Writes the clone file; false (nothing shown) when it could not be written.
-    bool WriteCloneFile(const CProjectDocument& document, const QString& path);
 
     [[nodiscard]] QString StartDirectory() const { return StartDir; }
     void SetStartDirectory(const QString& directory) { StartDir = directory; }
 
 private:
-    void Inform(const QString& text);
+    // A message; a file error's informative text names the file and the reason.
+    void Inform(const QString& text, const QString& path = QString(), const std::string& reason = {});
     bool Ask(const QString& text);
-    // The save dialog asked about the name as typed; when the extension rule made another
-    // name of an existing file, that one is asked about here. False on No.
-    bool MayReplace(const QString& chosen, const QString& path);
     // Writes with judgements through the safe save; on failure shows its message.
     bool Write(const CProjectDocument& document, const QString& path);
+    // The templates' folder: the start folder's, or the user's data folder's.
+    QString TemplateFolder();
+    // The open dialog starts, the first time it is used, in the user's data folder.
+    const QString& OpenDialogStart();
+    // The window of the project bound to the file, if one is open.
+    TUserProject* WindowOf(const QString& path) const;
+    // The open command's and the template command's file choice; empty when cancelled.
+    QString ChooseProjectToOpen();
+    QString ChooseTemplateToOpen();
+    // Makes the window, reads the file into its document and shows it; a refused
+    // file's window is discarded.
+    bool OpenInNewWindow(const QString& path, EOpening opening);
 
     QWidget* MessageParent = nullptr;
+    CProjectWindowHost& Windows;
     QString StartDir;
-    std::unique_ptr<TLoadSaveProject> LoadSaveProject;
+    CUserDataFolder DataFolder;
     // What the reusable file dialogs keep between commands.
     QString OpenDialogFilter;
     QString OpenDialogDirectory;
+    bool OpenDialogUsed = false;
     QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
     QString SaveDialogDirectory;
 };

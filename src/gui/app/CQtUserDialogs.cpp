@@ -125,6 +125,14 @@ void CQtUserDialogs::Inform(QWidget* parent, const QString& text, const QString&
     QMessageBox::information(parent, caption, text, QMessageBox::Ok);
 }
 
+void CQtUserDialogs::InformWithDetails(
+    QWidget* parent, const QString& text, const QString& caption, const QString& informative)
+{
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+    box.setInformativeText(informative);
+    box.exec();
+}
+
 bool CQtUserDialogs::AskYesNo(QWidget* parent, const QString& text, const QString& caption)
 {
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)

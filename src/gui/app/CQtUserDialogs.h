@@ -6,6 +6,8 @@
 class CQtUserDialogs final : public CUserDialogs {
 public:
     void Inform(QWidget* parent, const QString& text, const QString& caption) override;
+    void InformWithDetails(
+        QWidget* parent, const QString& text, const QString& caption, const QString& informative) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;

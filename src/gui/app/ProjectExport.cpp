@@ -10,13 +10,13 @@ QString WithExtension(const QString& name, const QString& extension)
     return name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
 }
 
-bool ExportToFile(QWidget* parent, const QString& filter, const QString& extension, QString& directory,
-    const std::function<QByteArray()>& content)
+QString ExportToFile(QWidget* parent, const QString& filter, const QString& extension, const QString& proposed,
+    QString& directory, const std::function<QByteArray()>& content)
 {
     const QString caption = QStringLiteral("Message");
-    const QString chosen = UserDialogs().ChooseFileToSave(parent, filter, directory);
+    const QString chosen = UserDialogs().ChooseFileToSave(parent, filter, proposed.isEmpty() ? directory : proposed);
     if (chosen.isEmpty()) {
-        return false;
+        return {};
     }
     const QString path = WithExtension(chosen, extension);
     directory = QFileInfo(path).absolutePath();
@@ -24,14 +24,18 @@ bool ExportToFile(QWidget* parent, const QString& filter, const QString& extensi
     // is another file, asked about here.
     if (path != chosen && QFileInfo::exists(path)
         && !UserDialogs().AskYesNo(parent, QString::fromUtf8(ReplaceFileQuestion), caption)) {
-        return false;
+        return {};
     }
     const QByteArray bytes = content();
-    const EWriteResult result = SaveFileAtomically(path.toStdString(),
-        [&bytes](CByteSink& sink) { return sink.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())); });
+    std::string reason;
+    const EWriteResult result = SaveFileAtomically(
+        path.toStdString(),
+        [&bytes](CByteSink& sink) { return sink.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())); },
+        ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        UserDialogs().Inform(parent, QString::fromUtf8(WriteResultText(result, FileOpenErrorText)), caption);
-        return false;
+        UserDialogs().InformWithDetails(parent, QString::fromUtf8(WriteResultText(result, FileOpenErrorText)), caption,
+            QString::fromStdString(FileErrorDetails(path.toStdString(), reason)));
+        return {};
     }
-    return true;
+    return path;
 }

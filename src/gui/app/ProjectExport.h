@@ -1,5 +1,8 @@
 #pragma once
 
+// ReplaceFileQuestion, which the export asks, is the lifecycle's.
+#include "core/lifecycle/LifecycleRules.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,16 +12,16 @@ class QWidget;
 
 inline constexpr const char* ReportFileFilter = "Отчёт PDF (*.pdf)";
 inline constexpr const char* CsvFileFilter = "Таблица CSV (*.csv)";
-inline constexpr const char* ReplaceFileQuestion = "Файл с таким именем уже существует. Заменить его?";
 
 // The name with the extension (".pdf") added unless it already ends in it, in any case.
 QString WithExtension(const QString& name, const QString& extension);
 
 // Writes what the analysis menu exports: the file chosen through the user-dialog seam
-// (starting in directory, which then remembers the chosen file's folder), the extension
-// added when missing, the replace question when that completed name is an existing
-// file (the dialog itself confirmed the name as typed), the bytes made only then, and
-// written atomically, so a failure ("Ошибка открытия файла", "Ошибка записи файла")
-// leaves any earlier file as it was. True when the file was written.
-bool ExportToFile(QWidget* parent, const QString& filter, const QString& extension, QString& directory,
-    const std::function<QByteArray()>& content);
+// (proposing proposed, a file name, or else starting in directory; directory then
+// remembers the chosen file's folder), the extension added when missing, the replace
+// question when that completed name is an existing file (the dialog itself confirmed
+// the name as typed), the bytes made only then, and written atomically, so a failure
+// ("Ошибка открытия файла", "Ошибка записи файла", with the file and the reason under
+// it) leaves any earlier file as it was. The file written; empty when none was.
+QString ExportToFile(QWidget* parent, const QString& filter, const QString& extension, const QString& proposed,
+    QString& directory, const std::function<QByteArray()>& content);

@@ -1,8 +1,8 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/lifecycle/LifecycleRules.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Synthesis.h"
-#include "core/storage/ProjectFile.h"
 #include "gui/app/CAppWindows.h"
 #include "gui/app/CDocumentLifecycle.h"
 #include "gui/app/FrameGlyphs.h"
@@ -20,9 +20,6 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -42,7 +39,6 @@
 namespace {
 
 const QString MessageCaption = QStringLiteral("Message");
-const QString ProjectCaptionPrefix = QStringLiteral("Проект - ");
 
 QString Text(const char* utf8)
 {
@@ -52,11 +48,6 @@ QString Text(const char* utf8)
 void Inform(QWidget* parent, const QString& text)
 {
     UserDialogs().Inform(parent, text, MessageCaption);
-}
-
-bool Ask(QWidget* parent, const QString& text)
-{
-    return UserDialogs().AskYesNo(parent, text, MessageCaption);
 }
 
 // The absolute current directory; the program cannot place its templates and clone
@@ -86,7 +77,7 @@ TMainForm::TMainForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Tessaly " TESSALY_VERSION " (beta)"));
     setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
     StartDir = DetermineStartDirectory(this);
-    DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, StartDir);
+    DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, static_cast<CProjectWindowHost&>(*this), StartDir);
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -313,9 +304,20 @@ void TMainForm::RemoveProject(TUserProject* project)
     UpdateProjectCommands();
 }
 
-QString TMainForm::CountCaption() const
+std::vector<TUserProject*> TMainForm::RegisteredProjects() const
 {
-    return ProjectCaptionPrefix + QString::number(MdiArea->subWindowList().size());
+    return {Registry.begin(), Registry.end()};
+}
+
+void TMainForm::ForgetProject(TUserProject* project)
+{
+    Registry.erase(project);
+}
+
+bool TMainForm::CloseProjectWindow(TUserProject* project)
+{
+    QMdiSubWindow* window = SubWindowOf(project);
+    return window == nullptr || window->close();
 }
 
 TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
@@ -351,7 +353,8 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
             guard->deleteLater();
         }
     });
-    project->setWindowTitle(caption.isEmpty() ? CountCaption() : caption);
+    project->setWindowTitle(
+        caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
     Registry.insert(project);
     UpdateProjectCommands();
     return project;
@@ -379,23 +382,6 @@ void TMainForm::ShowProjectWindow(TUserProject* project)
     window->raise();
 }
 
-bool TMainForm::LoadIntoWindow(TUserProject* project, const QString& path)
-{
-    if (!DocumentLifecycle->Read(path)) {
-        DiscardProjectWindow(project);
-        return false;
-    }
-    if (!project->BuildLoadedHierarchy(DocumentLifecycle->Record()) || !IsRegistered(project)) {
-        if (IsRegistered(project)) {
-            Inform(this, Text(DamagedProjectText));
-        }
-        DiscardProjectWindow(project);
-        return false;
-    }
-    ShowProjectWindow(project);
-    return true;
-}
-
 // ---- project lifecycle
 
 void TMainForm::btNewProjectClick()
@@ -413,7 +399,7 @@ void TMainForm::MNewProjectClick()
     }
     TUserProject* project = CreateProjectWindow(QString());
     if (project == nullptr) {
-        Inform(this, QStringLiteral("Ошибка выделения памяти под новый проект"));
+        Inform(this, Text(NewProjectAllocationText));
         return;
     }
     // The model clamps the counts into what its grid holds.
@@ -433,32 +419,17 @@ void TMainForm::N5Click()
 
 void TMainForm::btOpenProjectClick()
 {
-    const QString path = DocumentLifecycle->ChooseProjectToOpen();
-    if (path.isEmpty()) {
-        return;
-    }
-    OpenProjectFile(path);
+    DocumentLifecycle->Open();
 }
 
 void TMainForm::OpenFilesFromCommandLine(const QStringList& paths)
 {
-    for (const QString& path : paths) {
-        if (!path.isEmpty()) {
-            // The open dialog hands over absolute paths; so does this.
-            OpenProjectFile(QFileInfo(path).absoluteFilePath());
-        }
-    }
+    DocumentLifecycle->OpenFromCommandLine(paths);
 }
 
 bool TMainForm::OpenProjectFile(const QString& path)
 {
-    TUserProject* project = CreateProjectWindow(ProjectCaptionPrefix + path);
-    if (project == nullptr) {
-        Inform(this, QStringLiteral("Ошибка выделения памяти под открытие проекта"));
-        return false;
-    }
-    project->Document().SetFileName(path.toStdString());
-    return LoadIntoWindow(project, path);
+    return DocumentLifecycle->OpenProjectFile(path);
 }
 
 void TMainForm::btSaveProjectClick()
@@ -509,22 +480,9 @@ void TMainForm::N7Click()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    const std::set<TUserProject*> projects = Registry;
-    bool someStayed = false;
-    for (TUserProject* project : projects) {
-        project->Document().SetAskSaveOnClose(true);
-        project->Document().SetClosingAll(true);
-        QMdiSubWindow* window = SubWindowOf(project);
-        if (window == nullptr || window->close()) {
-            Registry.erase(project);
-        } else {
-            // A save the user asked for failed: this project, and the frame, stay.
-            project->Document().SetClosingAll(false);
-            someStayed = true;
-        }
-    }
+    const bool allClosed = DocumentLifecycle->CloseAll();
     UpdateProjectCommands();
-    if (someStayed) {
+    if (!allClosed) {
         event->ignore();
         return;
     }
@@ -661,42 +619,17 @@ void TMainForm::mnTemplateLoadClick()
 
 void TMainForm::btOpenTempalteHClick()
 {
-    const QString path = DocumentLifecycle->ChooseTemplateToOpen();
-    if (path.isEmpty()) {
-        return;
-    }
-    TUserProject* project = CreateProjectWindow(QString());
-    if (project == nullptr) {
-        Inform(this, Text(TemplateOpenErrorText));
-        return;
-    }
-    LoadIntoWindow(project, path);
+    DocumentLifecycle->LoadTemplate();
 }
 
 void TMainForm::OpenProjectCopy(const QString& path)
 {
-    TUserProject* project = CreateProjectWindow(QString());
-    if (project == nullptr) {
-        Inform(this, Text(CloneErrorText));
-        return;
-    }
-    LoadIntoWindow(project, path);
+    DocumentLifecycle->OpenCopy(path);
 }
 
 void TMainForm::CloneProject(TUserProject& project)
 {
-    if (!Ask(this, QStringLiteral("Клонировать текущий проект?"))) {
-        return;
-    }
-    const std::string cloneFile = CloneFileName(StartDir.toStdString());
-    if (!DocumentLifecycle->WriteCloneFile(project.Document(), QString::fromStdString(cloneFile))) {
-        // Nothing was written, so nothing is deleted: what stood at that name stays.
-        Inform(this, Text(CloneErrorText));
-        return;
-    }
-    OpenProjectCopy(QString::fromStdString(cloneFile));
-    std::error_code ignored; // the clone file is never left behind; a failed delete is not reported
-    std::filesystem::remove(cloneFile, ignored);
+    DocumentLifecycle->Clone(project.Document());
 }
 
 // ---- printing, help, About
@@ -749,7 +682,15 @@ void TMainForm::ExportActiveProject(
     if (ExportDirectory.isEmpty()) {
         ExportDirectory = StartDir;
     }
-    ExportToFile(this, QString::fromUtf8(filter), extension, ExportDirectory, [&] { return content(*project); });
+    const QString proposed = QString::fromStdString(ProposedExportName(project->Document().FileName(),
+        project->Model().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
+    const QString written = ExportToFile(
+        this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, [&] { return content(*project); });
+    if (!written.isEmpty()) {
+        const bool report = extension == QStringLiteral(".pdf");
+        statusBar()->showMessage(
+            (report ? QStringLiteral("Отчёт сохранён: ") : QStringLiteral("Результаты сохранены: ")) + written);
+    }
 }
 
 void TMainForm::mnProjectReportClick()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/app/CProjectWindowHost.h"
 #include "gui/app/FrameGlyphs.h"
 
 #include <QMainWindow>
@@ -24,10 +25,10 @@ class CDocumentLifecycle;
 class TUserProject;
 
 // The frame: the document area with one child window per open project, the
-// open-project registry, the project lifecycle commands, window arrangement,
-// orientation, printing, templates, cloning, help and About. The questions and
-// messages of saving and closing are the document lifecycle's.
-class TMainForm final : public QMainWindow {
+// open-project registry, the commands, window arrangement, orientation, printing, help
+// and About. It makes, shows and discards the project windows; what happens to a
+// project's file (open, save, templates, clone, closing) is the document lifecycle's.
+class TMainForm final : public QMainWindow, private CProjectWindowHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TMainForm)
 
@@ -46,19 +47,18 @@ public:
     // Opens a new project window from a file (the clone file).
     void OpenProjectCopy(const QString& path);
     TUserProject* ActiveProject();
-    // Opens a project file as "Открыть проект" does once the name is chosen: caption
-    // "Проект - " + path, the file name taken, the reader's refusals; false when refused.
+    // Opens a project file as "Открыть проект" does once the name is chosen; false when
+    // refused.
     bool OpenProjectFile(const QString& path);
     // The program's arguments, every one a file name, opened in order at start.
     void OpenFilesFromCommandLine(const QStringList& paths);
     [[nodiscard]] CDocumentLifecycle& Lifecycle() const { return *DocumentLifecycle; }
 
-    // The project window's clone button: asks, writes the clone file, opens the copy
-    // and always deletes the file.
+    // The project window's clone button.
     void CloneProject(TUserProject& project);
 
     [[nodiscard]] std::size_t ProjectCount() const { return Registry.size(); }
-    [[nodiscard]] bool IsRegistered(const TUserProject* project) const;
+    [[nodiscard]] bool IsRegistered(const TUserProject* project) const override;
     [[nodiscard]] QMdiArea* ClientArea() const { return MdiArea; }
     [[nodiscard]] QString HelpFile() const { return HelpFileName; }
 
@@ -99,8 +99,9 @@ protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
 
 private:
-    // The active project's export through the analysis menu's file choice; nothing
-    // without an active project.
+    // The active project's export through the analysis menu's file choice, proposing
+    // the project's name; a written file is named in the status bar. Nothing without an
+    // active project.
     void ExportActiveProject(
         const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content);
     void CreateMenus();
@@ -118,15 +119,13 @@ private:
     // The first cascade place no other window stands at.
     [[nodiscard]] int FreeCascadePlace(const QMdiSubWindow* newcomer) const;
 
-    // Creates a project window in the document area and enters it in the registry.
-    TUserProject* CreateProjectWindow(const QString& caption);
-    // Removes a window that could not be built, without its save question.
-    void DiscardProjectWindow(TUserProject* project);
-    void ShowProjectWindow(TUserProject* project);
-    [[nodiscard]] QString CountCaption() const;
-    // Reads a file into the exchange record and builds the window from it; on refusal
-    // the reader's message is shown and the window is discarded.
-    bool LoadIntoWindow(TUserProject* project, const QString& path);
+    // The project windows, for the lifecycle.
+    TUserProject* CreateProjectWindow(const QString& caption) override;
+    void DiscardProjectWindow(TUserProject* project) override;
+    void ShowProjectWindow(TUserProject* project) override;
+    [[nodiscard]] std::vector<TUserProject*> RegisteredProjects() const override;
+    bool CloseProjectWindow(TUserProject* project) override;
+    void ForgetProject(TUserProject* project) override;
 
     std::set<TUserProject*> Registry;
     QString StartDir;

@@ -257,6 +257,11 @@ bool TUserProject::BuildLoadedHierarchy(const TLoadSaveProject& record)
     return true;
 }
 
+void TUserProject::ShowLoadedHierarchy()
+{
+    FinishBuild();
+}
+
 void TUserProject::FinishBuild()
 {
     // A hierarchy built afresh has no history to go back to.

@@ -82,6 +82,8 @@ public:
         std::uint32_t elementsPerLevel, std::uint32_t levelCount, const QString& goal, const QString& comment);
     // Stages 1, 2b and 3 from a filled exchange record; false when the record was refused.
     bool BuildLoadedHierarchy(const TLoadSaveProject& record);
+    // Stage 3 for a document a file has just filled: laid out and shown.
+    void ShowLoadedHierarchy();
 
     // The sensitivity window for an element of a middle level, over this window, with
     // the priorities computed afresh (the element menu and the frame's analysis menu).

@@ -16,6 +16,14 @@ public:
 
     // A message box with an OK button.
     virtual void Inform(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // The same with an informative text under the message (which file, and why). A seam
+    // that has no place for it shows the message alone.
+    virtual void InformWithDetails(
+        QWidget* parent, const QString& text, const QString& caption, const QString& informative)
+    {
+        static_cast<void>(informative);
+        Inform(parent, text, caption);
+    }
     // A Yes/No box; true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) = 0;
     // Empty when cancelled. filter is in Qt form ("Проект TESSALY (*.tsy)").

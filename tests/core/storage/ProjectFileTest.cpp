@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -366,4 +367,38 @@ TEST(ProjectFileNames, TemplateDirectoryAndCloneFileJoinWithOneSlash)
     EXPECT_EQ(TemplateDirectory("/"), "/HTemplates");
     EXPECT_EQ(CloneFileName("/"), "/ToClone.tmp");
     EXPECT_EQ(CloneFileName("/data/"), "/data/ToClone.tmp");
+}
+
+// Besides its message, every refusal says why, for the user to read under it: the
+// system's text when the file could not be had, and what is wrong with one that was read.
+TEST(ProjectFileReader, RefusalsSayWhy)
+{
+    CTempDir dir;
+    const std::string fifo = dir.File("pipe.tsy");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    WriteAll(dir.File("empty.tsy"), {});
+    WriteAll(dir.File("letter.tsy"), {'D', 'e', 'a', 'r', ' ', 's', 'i', 'r', 3, 0, 0, 0});
+    WriteAll(dir.File("one.tsy"), Header(1, {}));
+    std::vector<unsigned char> cut = Header(3, {2, 2});
+    cut.resize(cut.size() - 1);
+    WriteAll(dir.File("cut.tsy"), cut);
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {dir.File("none.tsy"), std::strerror(ENOENT)},
+        {dir.Path.string(), std::strerror(EISDIR)},
+        {fifo, "не обычный файл"},
+        {dir.File("empty.tsy"), "не файл проекта"},
+        {dir.File("letter.tsy"), "не файл проекта"},
+        {dir.File("one.tsy"), "файл повреждён"},
+        {dir.File("cut.tsy"), "файл повреждён"},
+    };
+    auto record = std::make_unique<TLoadSaveProject>();
+    for (const auto& [file, reason] : cases) {
+        const CReadOutcome outcome = ReadProjectFile(*record, file);
+        EXPECT_FALSE(outcome.Succeeded()) << file;
+        EXPECT_EQ(outcome.Reason, reason) << file;
+    }
+    WriteAll(dir.File("sound.tsy"), Written(*WorkedExample()));
+    const CReadOutcome sound = ReadProjectFile(*record, dir.File("sound.tsy"));
+    EXPECT_TRUE(sound.Succeeded());
+    EXPECT_EQ(sound.Reason, "");
 }

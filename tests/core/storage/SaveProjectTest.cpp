@@ -10,14 +10,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 std::unique_ptr<CUserProjectModel> Project(std::uint32_t levels, std::uint32_t count, const std::string& comment)
@@ -291,4 +296,32 @@ TEST(SaveProjectFile, ReplacedFileKeepsItsOwnerGroupAndMode)
     EXPECT_EQ(info.st_uid, 4242U);
     EXPECT_EQ(info.st_gid, 4343U);
     EXPECT_EQ(info.st_mode & 07777U, 0640U);
+}
+
+// A failed save says why, for the user to read under its message; a save that worked
+// says nothing.
+TEST(SaveProjectFile, FailuresSayWhy)
+{
+    const auto project = Project(3, 2, "");
+    CTempDir dir;
+    ASSERT_TRUE(std::filesystem::create_directory(dir.File("folder")));
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {dir.File("missing/plan.tsy"), std::strerror(ENOENT)},
+        {dir.File("folder"), std::strerror(EISDIR)},
+        {dir.File(std::string(300, 'n')), std::strerror(ENAMETOOLONG)},
+    };
+    for (const auto& [file, expected] : cases) {
+        std::string reason;
+        EXPECT_EQ(SaveProjectFile(*project, file, false, ELinkAtName::WriteThrough, &reason), EWriteResult::OpenFailed);
+        EXPECT_EQ(reason, expected) << file;
+    }
+    // A writing step that fails with no word from the system still says the write failed.
+    std::string reason = "stale";
+    EXPECT_EQ(SaveFileAtomically(
+                  dir.File("plan.tsy"), [](CByteSink&) { return false; }, ELinkAtName::WriteThrough, &reason),
+        EWriteResult::WriteFailed);
+    EXPECT_EQ(reason, "запись не удалась");
+    EXPECT_EQ(
+        SaveProjectFile(*project, dir.File("plan.tsy"), false, ELinkAtName::WriteThrough, &reason), EWriteResult::Ok);
+    EXPECT_EQ(reason, "");
 }

@@ -17,6 +17,12 @@ void CScriptedUserDialogs::Inform(QWidget* /*parent*/, const QString& text, cons
     Records.push_back({EKind::Inform, text, caption});
 }
 
+void CScriptedUserDialogs::InformWithDetails(
+    QWidget* /*parent*/, const QString& text, const QString& caption, const QString& informative)
+{
+    Records.push_back({EKind::Inform, text, caption, informative});
+}
+
 bool CScriptedUserDialogs::AskYesNo(QWidget* /*parent*/, const QString& text, const QString& caption)
 {
     Records.push_back({EKind::AskYesNo, text, caption});

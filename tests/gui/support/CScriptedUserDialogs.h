@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // The tests' seam: records every message and question and answers from a script.
@@ -15,9 +16,19 @@ class CScriptedUserDialogs final : public CUserDialogs {
 public:
     enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Printer, Help };
     struct CRecord {
+        CRecord() = default;
+        // The informative text is a message's only, so three values make any record.
+        CRecord(EKind kind, QString text, QString caption, QString informative = QString())
+            : Kind(kind)
+            , Text(std::move(text))
+            , Caption(std::move(caption))
+            , Informative(std::move(informative))
+        {
+        }
         EKind Kind = EKind::Inform;
-        QString Text;    // message text, or the file filter
-        QString Caption; // caption, or the initial directory
+        QString Text;        // message text, or the file filter
+        QString Caption;     // caption, or the initial directory
+        QString Informative; // a message's informative text
     };
 
     CScriptedUserDialogs();
@@ -30,6 +41,8 @@ public:
     std::function<bool(QPrinter&)> PrinterAnswer;
 
     void Inform(QWidget* parent, const QString& text, const QString& caption) override;
+    void InformWithDetails(
+        QWidget* parent, const QString& text, const QString& caption, const QString& informative) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
