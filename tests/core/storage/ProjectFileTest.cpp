@@ -304,7 +304,9 @@ TEST(ProjectFileReader, DamagedAndSoundCorpusFiles)
     EXPECT_GE(sound, 5);
 }
 
-TEST(ProjectFileReader, ReadOnlyFileCannotBeOpened)
+// Opened to be worked on, a file that cannot be written is refused; opened only to be
+// read (an expert's file in a group), the same file reads.
+TEST(ProjectFileReader, ReadOnlyFileCannotBeOpenedExceptToBeRead)
 {
     CTempDir dir;
     const std::string mountPoint = dir.File("ro");
@@ -320,6 +322,18 @@ TEST(ProjectFileReader, ReadOnlyFileCannotBeOpened)
     const CReadOutcome outcome = ReadProjectFile(*record, file);
     EXPECT_EQ(outcome.Result, EReadResult::CannotOpen);
     EXPECT_EQ(outcome.Message, CannotOpenProjectText);
+
+    auto readOnly = std::make_unique<TLoadSaveProject>();
+    ASSERT_TRUE(ReadProjectFile(*readOnly, file, EReadAccess::ReadOnly).Succeeded());
+    CUserProjectModel read;
+    ASSERT_TRUE(read.BuildLoadedHierarchy(*readOnly));
+    CMemorySink original;
+    CMemorySink again;
+    ASSERT_TRUE(WriteProjectFile(*WorkedExample(), original, false));
+    ASSERT_TRUE(WriteProjectFile(read, again, false));
+    EXPECT_EQ(again.Bytes, original.Bytes);
+    EXPECT_EQ(
+        ReadProjectFile(*readOnly, mountPoint + "/none.tsy", EReadAccess::ReadOnly).Result, EReadResult::CannotOpen);
 }
 
 // A FIFO never reaches an end of file, so a reader that reads it waits for ever: the
