@@ -123,6 +123,11 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
     for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
         std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
     }
+    // A ranking that rests on matrices not acceptable says so right under it.
+    const std::string warning = UnacceptableWarningText(project, UnacceptableMatrices(project, results));
+    if (!warning.empty()) {
+        std::cout << warning << '\n';
+    }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
@@ -188,6 +193,13 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
         ranking.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
     root["ranking"] = ranking;
+    nlohmann::json unacceptable = nlohmann::json::array();
+    for (const CUnacceptableMatrix& matrix : UnacceptableMatrices(project, results)) {
+        unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},
+            {"name", project.Element(matrix.Position, matrix.Level).Name}, {"cr", matrix.Cr},
+            {"cr_limit", matrix.CrLimit}});
+    }
+    root["unacceptable"] = unacceptable;
     AddSensitivityJson(project, results, root);
     return root;
 }

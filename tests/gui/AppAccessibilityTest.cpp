@@ -198,7 +198,11 @@ TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)
         EXPECT_TRUE(accept->isVisibleTo(accept->window()));
         EXPECT_EQ(AccessibleName(accept), "Принять: " + change.toStdString());
         QTest::mouseClick(accept, Qt::LeftButton);
-        EXPECT_EQ(AccessibleName(accept), "Принято: " + change.toStdString());
+        // Acceptable now: nothing more to accept, and the change accepted is said in words.
+        EXPECT_FALSE(accept->isVisibleTo(accept->window()));
+        auto* accepted = form->findChild<QLabel*>(QStringLiteral("lbAccepted"));
+        EXPECT_TRUE(accepted->isVisibleTo(accepted->window()));
+        EXPECT_EQ(AccessibleName(accepted), "Принято: 1 и 2: 9 → 1/5");
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     QTest::mouseClick(project->ElementBox(0, 0), Qt::LeftButton);
