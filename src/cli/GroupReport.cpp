@@ -183,8 +183,8 @@ void ElementLines(const CGroupDecision& decision, const CGroupElementResult& ele
     if (element.LargestCrExpert) {
         const std::size_t k = *element.LargestCrExpert;
         lines.push_back("  " + std::string(LargestExpertRatioCaption) + ": "
-            + Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR) + " ("
-            + decision.Member(k).Label + ")");
+            + Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR) + " (" + decision.Member(k).Label
+            + ")");
     }
     if (element.WidestSpread) {
         const CElementPair& pair = *element.WidestSpread;

@@ -481,9 +481,9 @@ TEST_F(CGroupReportTest, RefusalsNameTheFaultWithTheirExitCodes)
         {"a.tsy b.tsy", 2, "tessaly-report: лишние или неизвестные аргументы: b.tsy\n"},
         {"--group a.tsy g.tsg", 2, "tessaly-report: файл группы «g.tsg» задаётся один, без файлов экспертов\n"},
         {"--group a.tsy c.tsy", 4, difference + "\n"},
-        {"--group a.tsy b.tsy a.tsy", 4, GroupMembersProblem(std::vector<CGroupMember>{
-                                                 {"a.tsy", "a", 1}, {"b.tsy", "b", 1}, {"a.tsy", "a", 1}})
-                                             + "\n"},
+        {"--group a.tsy b.tsy a.tsy", 4,
+            GroupMembersProblem(std::vector<CGroupMember>{{"a.tsy", "a", 1}, {"b.tsy", "b", 1}, {"a.tsy", "a", 1}})
+                + "\n"},
         {"--group a.tsy ./a.tsy", 4, "Эксперт 2: файл «a.tsy» уже указан для эксперта 1\n"},
         {"--group a.tsy missing.tsy", 1,
             UnreadableMemberLine(1, "missing", CannotOpenProjectText, "missing.tsy", SystemErrorText(ENOENT)) + "\n"},

@@ -79,8 +79,8 @@ void Ranking(CRows& csv, const CGroupDecision& decision)
     const CUserProjectModel& model = decision.Model();
     const std::uint32_t bottom = model.LevelCount() - 1;
     const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
-    std::vector<std::string> header{PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption,
-        AipGeometricCaption};
+    std::vector<std::string> header{
+        PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         header.push_back(CsvText(decision.Member(k).Label));
     }
