@@ -497,3 +497,26 @@ TEST_F(CGroupReportTest, RefusalsNameTheFaultWithTheirExitCodes)
         EXPECT_EQ(run.Out, "") << c.Arguments;
     }
 }
+
+// Names and labels from files cannot drive the terminal: the text shows their control
+// characters escaped, the JSON keeps them.
+TEST_F(CGroupReportTest, TextShowsControlCharactersEscaped)
+{
+    auto project = Facilitator();
+    SetName(*project, 0, 0, "Goal\x1b[2J");
+    SetName(*project, 1, 2, "Alt\none");
+    ASSERT_EQ(SaveProjectFile(*project, File("x.tsy"), false), EWriteResult::Ok);
+    ASSERT_TRUE(SaveGroupFile(std::vector<CGroupMember>{{File("x.tsy"), "Bell\x07", 1}}, File("g.tsg")).Succeeded());
+    const CGroupRun text = Run("--group g.tsg");
+    ASSERT_EQ(text.ExitCode, 0) << text.Err;
+    for (const char c : text.Out) {
+        EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20U && c != 0x7F)) << static_cast<int>(c);
+    }
+    for (const char* shown : {"Goal\\x1b[2J\n", ". Bell\\x07 (", "Alt\\none"}) {
+        EXPECT_NE(text.Out.find(shown), std::string::npos) << shown << "\n" << text.Out;
+    }
+    const nlohmann::json json = nlohmann::json::parse(Run("--group --json g.tsg").Out);
+    EXPECT_EQ(json["experts"][0]["label"], "Bell\x07");
+    const nlohmann::json& ranking = json["ranking"];
+    EXPECT_TRUE(ranking[0]["name"] == "Alt\none" || ranking[1]["name"] == "Alt\none") << ranking;
+}
