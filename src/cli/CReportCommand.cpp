@@ -4,21 +4,33 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace {
 constexpr const char* ProgramName = "tessaly-report";
-constexpr const char* UsageText = "Использование: tessaly-report [--json] [-o ОТЧЁТ] ФАЙЛ\n"
-                                  "               tessaly-report --csv [-o ОТЧЁТ] ФАЙЛ\n";
+constexpr const char* UsageText
+    = "Использование: tessaly-report [--json] [-o ОТЧЁТ] ФАЙЛ\n"
+      "               tessaly-report --csv [-o ОТЧЁТ] ФАЙЛ\n"
+      "               tessaly-report --group [--weights ВЕСА] [--json | --csv] [-o ОТЧЁТ] ФАЙЛ...\n";
 constexpr const char* DescriptionText
     = "Отчёт по файлу проекта или шаблона Tessaly: цель, итоговое ранжирование, приоритеты\n"
-      "и согласованность каждой матрицы сравнений, анализ чувствительности.\n";
-constexpr const char* ExitCodesText = "Коды завершения:\n"
-                                      "  0  отчёт выведен\n"
-                                      "  1  файл проекта не открыт или повреждён\n"
-                                      "  2  неверная командная строка\n"
-                                      "  3  отчёт не записан: ошибка записи в стандартный вывод или в ОТЧЁТ";
+      "и согласованность каждой матрицы сравнений, анализ чувствительности.\n"
+      "С --group — групповое решение по файлам экспертов (или по одному файлу группы .tsg):\n"
+      "эксперты, групповой рейтинг, средние приоритетов экспертов, согласие по каждому\n"
+      "элементу и по рейтингу, разброс суждений и расстояние каждого эксперта от группы.\n";
+constexpr const char* ExitCodesText
+    = "Коды завершения:\n"
+      "  0  отчёт выведен\n"
+      "  1  файл проекта не открыт или повреждён\n"
+      "     (с --group: файл эксперта или файл группы)\n"
+      "  2  неверная командная строка (с --group: и неверные ВЕСА)\n"
+      "  3  отчёт не записан: ошибка записи в стандартный вывод или в ОТЧЁТ\n"
+      "  4  группа не составлена: иерархии экспертов различаются или файл указан дважды";
 constexpr const char* HelpHint = "Справка: tessaly-report --help";
 
 // Characters, not bytes: the help is Russian, and the columns must line up on a terminal.
@@ -79,6 +91,9 @@ std::string Complaint(const CLI::ParseError& error, const CLI::App& app)
     if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
         return "--json и --csv не задаются вместе";
     }
+    if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
+        return "--weights задаётся только вместе с --group";
+    }
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
         return "у параметра нет значения или их несколько (" + std::string(error.what()) + ")";
     }
@@ -100,14 +115,24 @@ CReportCommand::CReportCommand()
     App->set_help_flag("-h,--help", "эта справка");
     App->set_version_flag("--version", VersionText(), "версия программы");
     CLI::Option* json = App->add_flag("--json", Json, "отчёт одним объектом JSON");
-    CLI::Option* csv
-        = App->add_flag("--csv", Csv, "цифры проекта в CSV, как их экспортирует программа\n(UTF-8 с BOM, «.» и «,»)");
+    CLI::Option* csv = App->add_flag("--csv", Csv,
+        "цифры проекта (с --group — группы) в CSV, как их\nэкспортирует программа (UTF-8 с BOM, «.» и «,»)");
     json->excludes(csv);
     App->add_option("-o,--output", Output,
            "записать отчёт в файл ОТЧЁТ вместо стандартного вывода;\nстарый файл заменяется, только когда новый "
            "записан целиком")
         ->type_name("ОТЧЁТ");
-    App->add_option("ФАЙЛ", Project, "файл проекта (.tsy) или шаблона (.htp);\nоткрывается только для чтения")
+    CLI::Option* group = App->add_flag("--group", Group,
+        "групповое решение: ФАЙЛ... — файлы экспертов с одной\nиерархией (метка — имя файла, вес 1) или один файл\n"
+        "группы (.tsg) со своими метками и весами");
+    App->add_option("--weights", WeightList,
+           "веса экспертов через запятую, по одному на каждого\n(положительные числа), в порядке файлов; заменяют "
+           "веса\nфайла группы")
+        ->type_name("ВЕСА")
+        ->needs(group);
+    App->add_option("ФАЙЛ", Files,
+           "файл проекта (.tsy) или шаблона (.htp);\nс --group — файлы экспертов или файл группы;\nоткрываются только "
+           "для чтения")
         ->required();
     App->footer(ExitCodesText);
 }
@@ -123,10 +148,57 @@ CReportCommand::EAction CReportCommand::Parse(int argc, const char* const* argv)
     } catch (const CLI::CallForVersion&) {
         return EAction::Version;
     } catch (const CLI::ParseError& error) {
-        Error = std::string(ProgramName) + ": " + Complaint(error, *App) + '\n' + UsageText + HelpHint + '\n';
+        Error = Refusal(Complaint(error, *App));
         return EAction::UsageError;
     }
-    return EAction::Report;
+    if (!Group) {
+        if (Files.size() > 1) {
+            std::string extras;
+            for (std::size_t f = 1; f < Files.size(); ++f) {
+                extras += (extras.empty() ? "" : " ") + Files[f];
+            }
+            Error = Refusal("лишние или неизвестные аргументы: " + extras);
+            return EAction::UsageError;
+        }
+        return EAction::Report;
+    }
+    if (WeightList) {
+        std::string problem;
+        ExpertWeights = ParseWeightList(*WeightList, problem);
+        if (!ExpertWeights) {
+            Error = Refusal(problem);
+            return EAction::UsageError;
+        }
+    }
+    return EAction::Group;
+}
+
+std::string CReportCommand::Refusal(const std::string& complaint)
+{
+    return std::string(ProgramName) + ": " + complaint + '\n' + UsageText + HelpHint + '\n';
+}
+
+std::optional<std::vector<double>> ParseWeightList(const std::string& text, std::string& problem)
+{
+    std::vector<double> weights;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string_view item(text.data() + start, end - start);
+        double weight = 0.0;
+        const auto [stop, error] = std::from_chars(item.data(), item.data() + item.size(), weight);
+        if (item.empty() || error != std::errc() || stop != item.data() + item.size() || !std::isfinite(weight)
+            || !(weight > 0.0)) {
+            problem = "--weights: вес " + std::to_string(weights.size() + 1) + " «" + std::string(item)
+                + "» не положительное число";
+            return std::nullopt;
+        }
+        weights.push_back(weight);
+        if (end == text.size()) {
+            return weights;
+        }
+        start = end + 1;
+    }
 }
 
 EReportFormat CReportCommand::Format() const

@@ -1,6 +1,7 @@
 // tessaly-report: a project or template file as a readable report, one JSON object or CSV.
 // Every figure comes from the core's own computations, exactly as the windows show them.
 #include "cli/CReportCommand.h"
+#include "cli/GroupReport.h"
 #include "cli/ReportOutput.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
@@ -274,6 +275,14 @@ int Run(int argc, char** argv)
     case CReportCommand::EAction::UsageError:
         std::cerr << command.ErrorText();
         return ExitUsage;
+    case CReportCommand::EAction::Group: {
+        const CGroupReportOutcome group = GroupReport(command.GroupFiles(), command.Weights(), command.Format());
+        if (group.ExitCode != ExitOk) {
+            std::cerr << group.Errors;
+            return group.ExitCode;
+        }
+        return Deliver(group.Report, command.OutputFile());
+    }
     case CReportCommand::EAction::Report:
         break;
     }

@@ -130,13 +130,14 @@ TEST_F(CReportCommandTest, HelpVersionAndUsageErrors)
     EXPECT_EQ(Run(Quoted(Project) + " --json --help").Out, help.Out); // help wins, nothing is read
     for (const char* part : {"Использование: tessaly-report [--json] [-o ОТЧЁТ] ФАЙЛ\n", "--csv", "-o,--output ОТЧЁТ",
              "--version", "\n  0  отчёт выведен\n", "\n  1  файл проекта не открыт или повреждён\n",
-             "\n  2  неверная командная строка\n", "\n  3  отчёт не записан"}) {
+             "\n  2  неверная командная строка", "\n  3  отчёт не записан", "--group [--weights ВЕСА]",
+             "--weights ВЕСА", "\n  4  группа не составлена"}) {
         EXPECT_NE(help.Out.find(part), std::string::npos) << part << "\n" << help.Out;
     }
     // The descriptions form one column, counted in characters, not bytes.
     std::istringstream lines(help.Out);
     std::string line;
-    const std::regex option(R"(^  (-\S+|ФАЙЛ)( ОТЧЁТ)? +(\S.*)$)");
+    const std::regex option(R"(^  (-\S+|ФАЙЛ)( ОТЧЁТ| ВЕСА)? +(\S.*)$)");
     int options = 0;
     while (std::getline(lines, line)) {
         if (std::regex_match(line, match, option)) {
@@ -148,7 +149,7 @@ TEST_F(CReportCommandTest, HelpVersionAndUsageErrors)
             ++options;
         }
     }
-    EXPECT_EQ(options, 6) << help.Out; // help, version, json, csv, output, the file
+    EXPECT_EQ(options, 8) << help.Out; // help, version, json, csv, output, group, weights, the files
 
     // Each documented code is the one the command ends with.
     EXPECT_EQ(Run(Quoted((Dir / "missing.tsy").string())).ExitCode, 1);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/CReportCommand.h"
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CGroupDecision;
+
+// What the group report of tessaly-report came to: the report, or the exit code with
+// what standard error says (every line of it).
+struct CGroupReportOutcome {
+    int ExitCode = ExitOk;
+    std::string Report;
+    std::string Errors;
+};
+
+// The group of files (the experts' project files, or one group file ".tsg"), every
+// member read only for reading, reported in format. weights, when given, replace the
+// members' weights one by one and must be as many as the members.
+CGroupReportOutcome GroupReport(
+    const std::vector<std::string>& files, const std::optional<std::vector<double>>& weights, EReportFormat format);
+
+// The report's forms of a group decision with at least one expert.
+nlohmann::json GroupJson(const CGroupDecision& decision);
+// Names and labels show their control characters escaped, as in the project report.
+std::string GroupText(const CGroupDecision& decision);
