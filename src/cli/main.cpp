@@ -119,7 +119,7 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 {
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
-    std::cout << "Уровней: " << project.LevelCount() << "\n\n" << FinalRankingTitle << ":\n";
+    std::cout << "Уровней: " << project.LevelCount() << "\n\n" << RankingTitle(ESynthesisMode::Distributive) << ":\n";
     for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
         std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
     }
@@ -128,6 +128,13 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
     if (!warning.empty()) {
         std::cout << warning << '\n';
     }
+    // The ideal ranking beside the distributive one: adding an alternative cannot reorder the others there.
+    std::cout << '\n' << RankingTitle(ESynthesisMode::Ideal) << ":\n";
+    for (const std::vector<std::string>& row : IdealRankingTable(project, results).Rows) {
+        std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << "  (" << RawIdealCaption << " " << row[3]
+                  << ")\n";
+    }
+    std::cout << RawIdealNote << '\n';
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
@@ -193,6 +200,14 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
         ranking.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
     root["ranking"] = ranking;
+    nlohmann::json rankingIdeal = nlohmann::json::array();
+    const CResultList ideal = FinalResults(project, results, ESynthesisMode::Ideal);
+    for (std::uint32_t i = 0; i < ideal.Count; ++i) {
+        const CResultRow& row = ideal.Rows[i];
+        rankingIdeal.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value},
+            {"raw", results.Ideal().Raw[row.Position]}});
+    }
+    root["ranking_ideal"] = rankingIdeal;
     nlohmann::json unacceptable = nlohmann::json::array();
     for (const CUnacceptableMatrix& matrix : UnacceptableMatrices(project, results)) {
         unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},

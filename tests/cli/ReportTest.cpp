@@ -7,6 +7,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
+#include "support/IdealExample.h"
 #include "support/ModelEdits.h"
 
 #include <nlohmann/json.hpp>
@@ -293,4 +294,55 @@ TEST_F(CReportTest, CorpusNeverCrashesIt)
         ++files;
     }
     EXPECT_GE(files, 15);
+}
+
+TEST_F(CReportTest, BothRankingsInTextAndJson)
+{
+    const std::string file = (Dir / "ideal.tsy").string();
+    auto project = std::make_unique<CUserProjectModel>();
+    ASSERT_TRUE(idealexample::Build(*project));
+    ASSERT_EQ(SaveProjectFile(*project, file, false), EWriteResult::Ok);
+    const CProjectResults results = ComputeResults(*project);
+
+    const CRun json = Run("--json '" + file + "'");
+    ASSERT_EQ(json.ExitCode, 0) << json.Err;
+    const nlohmann::json report = nlohmann::json::parse(json.Out);
+    // "ranking" stays the distributive one; "ranking_ideal" is ordered the same way, best first.
+    ASSERT_EQ(report["ranking"].size(), 3U);
+    ASSERT_EQ(report["ranking_ideal"].size(), 3U);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        const auto& plain = report["ranking"][i];
+        const auto& ideal = report["ranking_ideal"][i];
+        EXPECT_EQ(plain["position"], i);
+        EXPECT_NEAR(plain["priority"].get<double>(), idealexample::Distributive[i], 5e-7);
+        EXPECT_EQ(ideal["position"], i);
+        EXPECT_EQ(ideal["name"], idealexample::Names[i]);
+        EXPECT_NEAR(ideal["priority"].get<double>(), idealexample::Ideal[i], 5e-7);
+        EXPECT_NEAR(ideal["raw"].get<double>(), idealexample::Raw[i], 5e-7);
+        // The printed numbers read back to the core's doubles.
+        EXPECT_EQ(ideal["priority"].get<double>(), results.Ideal().Priority[i]);
+        EXPECT_EQ(ideal["raw"].get<double>(), results.Ideal().Raw[i]);
+        EXPECT_EQ(ideal.size(), 4U);
+    }
+
+    const CRun text = Run("'" + file + "'");
+    ASSERT_EQ(text.ExitCode, 0) << text.Err;
+    const std::size_t plain = text.Out.find("Итоговый рейтинг (распределительный синтез):\n"
+                                            "  1. АЛЬФА  0.6637\n  2. БЕТА  0.2069\n  3. ГАММА  0.1293\n");
+    const std::size_t ideal = text.Out.find("Итоговый рейтинг (идеальный синтез):\n"
+                                            "  1. АЛЬФА  0.6433  (Доля идеала 1)\n"
+                                            "  2. БЕТА  0.221  (Доля идеала 0.3436)\n"
+                                            "  3. ГАММА  0.1355  (Доля идеала 0.2106)\n"
+                                            "Доля идеала: ");
+    EXPECT_NE(plain, std::string::npos) << text.Out;
+    EXPECT_NE(ideal, std::string::npos) << text.Out;
+    EXPECT_LT(plain, ideal);
+
+    // The CSV carries both, as the program exports them.
+    const CRun csv = Run("--csv '" + file + "'");
+    ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
+    EXPECT_NE(
+        csv.Out.find("Итоговый рейтинг (идеальный синтез)\r\nМесто,Альтернатива,Приоритет,Доля идеала\r\n1,АЛЬФА,"),
+        std::string::npos)
+        << csv.Out;
 }

@@ -288,6 +288,31 @@ TEST_F(AppAnalysis, CsvParsesBackToTheFiguresOfTheProject)
         EXPECT_NEAR(number(row[2]), final[order[place]], 1e-13);
     }
     EXPECT_TRUE(next().isEmpty());
+    // The ideal ranking worked out here: under each element of the last middle level the
+    // best alternative scores 1; the scores weighted by the elements' global priorities.
+    EXPECT_EQ(next(), QStringList{QStringLiteral("Итоговый рейтинг (идеальный синтез)")});
+    EXPECT_EQ(next().size(), 4);
+    const Vector parents = Global(m, 2);
+    Vector raw(3, 0.0);
+    for (std::uint32_t k = 0; k < parents.size(); ++k) {
+        const Vector local = Local(m, k, 2);
+        const double best = *std::max_element(local.begin(), local.end());
+        for (std::uint32_t a = 0; a < 3; ++a) {
+            raw[a] += parents[k] * local[a] / best;
+        }
+    }
+    const double rawSum = raw[0] + raw[1] + raw[2];
+    std::vector<std::uint32_t> idealOrder{0, 1, 2};
+    std::stable_sort(idealOrder.begin(), idealOrder.end(), [&](auto a, auto b) { return raw[a] > raw[b]; });
+    for (std::uint32_t place = 0; place < 3; ++place) {
+        const QStringList& row = next();
+        ASSERT_EQ(row.size(), 4);
+        EXPECT_EQ(row[0], QString::number(place + 1));
+        EXPECT_EQ(row[1], Name(m, idealOrder[place], 3));
+        EXPECT_NEAR(number(row[2]), raw[idealOrder[place]] / rawSum, 1e-13);
+        EXPECT_NEAR(number(row[3]), raw[idealOrder[place]], 1e-13);
+    }
+    EXPECT_TRUE(next().isEmpty());
     next();
     next();
     for (std::uint32_t level = 1; level < 4; ++level) {

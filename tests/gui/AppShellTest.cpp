@@ -103,7 +103,8 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
             QStringLiteral("mnTemplateLoad:Загрузить шаблон проекта"),
             QStringLiteral("mnSaveAsHTemplate:Сохранить проект в виде шаблона"), QStringLiteral("-"),
             QStringLiteral("N7:Выход")}));
-    EXPECT_EQ(MenuItems("MTools"), QStringList{QStringLiteral("mnToolOrient:Ориентация")});
+    EXPECT_EQ(MenuItems("MTools"),
+        (QStringList{QStringLiteral("mnToolOrient:Ориентация"), QStringLiteral("mnIdealSynthesis:Идеальный синтез")}));
     EXPECT_EQ(MenuItems("mnToolOrient"),
         (QStringList{
             QStringLiteral("mnToolOrientVert:Вертикальная"), QStringLiteral("mnToolOrientHor:Горизонтальная")}));

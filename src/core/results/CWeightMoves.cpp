@@ -10,6 +10,17 @@ void CWeightMoves::Reset(const CSensitivityInput& input, std::uint32_t level)
     const std::uint32_t bottom = input.LevelCount == 0 ? 0U : input.LevelCount - 1;
     LevelWeights = input.Global[MovedLevel];
     FinalPriorities = input.Global[bottom < MaxLevels ? bottom : MaxLevels - 1];
+    if (input.Normalised) {
+        // Raw ideal scores: the priorities are their shares.
+        const std::uint32_t m = input.LevelCount == 0 || bottom >= MaxLevels ? 0U : input.Count[bottom];
+        double sum = 0.0;
+        for (std::uint32_t i = 0; i < m && i < MaxElementsPerLevel; ++i) {
+            sum += FinalPriorities[i];
+        }
+        for (std::uint32_t i = 0; i < m && i < MaxElementsPerLevel; ++i) {
+            FinalPriorities[i] = sum > 0.0 ? FinalPriorities[i] / sum : 0.0;
+        }
+    }
 }
 
 bool CWeightMoves::Move(std::uint32_t position, double x)
@@ -25,8 +36,9 @@ bool CWeightMoves::Move(std::uint32_t position, double x)
     }
     std::array<double, MaxElementsPerLevel> weights{};
     std::array<double, MaxElementsPerLevel> alternatives{};
+    std::array<double, MaxElementsPerLevel> lines{};
     if (!MovedLevelWeights(MoveStart, MovedLevel, position, x, weights.data())
-        || !AlternativesAt(Moving, x, alternatives.data())) {
+        || !AlternativesAt(Moving, x, alternatives.data()) || !LinesAt(Moving, x, lines.data())) {
         return false; // the element holds the whole level: it stays where it is
     }
     const std::uint32_t bottom = Current.LevelCount - 1;
@@ -36,7 +48,8 @@ bool CWeightMoves::Move(std::uint32_t position, double x)
     }
     for (std::uint32_t i = 0; i < Current.Count[bottom]; ++i) {
         FinalPriorities[i] = alternatives[i];
-        Current.Global[bottom][i] = alternatives[i];
+        // The next element's move starts from the lines (in the ideal mode the raw scores).
+        Current.Global[bottom][i] = lines[i];
     }
     return true;
 }

@@ -77,11 +77,21 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     CCsvWriter csv(decimalSeparator);
     const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
 
-    csv.Row({CsvRankingTitle});
+    csv.Row({RankingTitle(ESynthesisMode::Distributive)});
     csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption});
     const CResultList ranking = FinalResults(project, results);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
+    }
+
+    csv.EndSection();
+    csv.Row({RankingTitle(ESynthesisMode::Ideal)});
+    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
+    const CResultList ideal = FinalResults(project, results, ESynthesisMode::Ideal);
+    for (std::uint32_t i = 0; i < ideal.Count; ++i) {
+        const CResultRow& row = ideal.Rows[i];
+        csv.Row({CCsvWriter::Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
+            csv.Number(results.Ideal().Raw[row.Position])});
     }
 
     csv.EndSection();

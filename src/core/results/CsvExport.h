@@ -20,7 +20,8 @@ std::string CsvField(const std::string& text, char fieldSeparator);
 std::string CsvText(const std::string& text);
 
 // The project's figures as one CSV text: UTF-8 with a byte-order mark, CRLF line ends,
-// sections separated by an empty line: the final ranking, the global priorities of every
+// sections separated by an empty line: the final ranking (distributive synthesis), the
+// ideal one with the raw ideal scores, the global priorities of every
 // level, and every judged element's local priorities with lambda-max, CI and CR under the
 // windows' names СЗ, ИС and ОС. Values are unrounded (up to 15 significant digits) with the
 // given decimal separator. Elements are numbered from 1 as the windows number their rows;

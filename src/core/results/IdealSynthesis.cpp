@@ -87,3 +87,28 @@ CIdealSynthesis ComputeIdealSynthesis(const CUserProjectModel& project, const CP
         [&results](std::uint32_t l, std::uint32_t p) -> const auto& { return results.LevelData(p, l).Priority; },
         [&results](std::uint32_t l, std::uint32_t p) { return results.GlobalPriority()(p, l); });
 }
+
+CSensitivityInput IdealisedInput(const CSensitivityInput& input)
+{
+    CSensitivityInput idealised = input;
+    const std::uint32_t levels = input.LevelCount > MaxLevels ? MaxLevels : input.LevelCount;
+    if (levels < 2) {
+        return idealised;
+    }
+    const std::uint32_t bottom = levels - 1;
+    const std::uint32_t parentLevel = bottom - 1;
+    const std::uint32_t count = input.Count[bottom] > MaxElementsPerLevel ? MaxElementsPerLevel : input.Count[bottom];
+    const std::uint32_t parents = parentLevel == 0       ? 1U
+        : input.Count[parentLevel] > MaxElementsPerLevel ? MaxElementsPerLevel
+                                                         : input.Count[parentLevel];
+    for (std::uint32_t p = 0; p < parents; ++p) {
+        std::array<double, MaxElementsPerLevel>& local = idealised.Local[parentLevel][p];
+        const double largest = LargestEntry(local, count);
+        for (std::uint32_t a = 0; a < count; ++a) {
+            local[a] = largest > 0.0 ? local[a] / largest : 0.0;
+        }
+    }
+    idealised.Global[bottom] = ComputeIdealSynthesis(input).Raw;
+    idealised.Normalised = true;
+    return idealised;
+}

@@ -28,3 +28,10 @@ CIdealSynthesis ComputeIdealSynthesis(const CSensitivityInput& input);
 class CProjectResults;
 // The same from a project's own results, as its synthesis leaves them.
 CIdealSynthesis ComputeIdealSynthesis(const CUserProjectModel& project, const CProjectResults& results);
+
+// The input whose synthesis is the ideal one: the last middle level's local vectors (the
+// goal's for a project of two levels) divided by their largest entry, a vector that
+// cannot be idealised set to 0, the alternatives' global priorities replaced by their raw
+// ideal scores, and Normalised set. Running the distributive analysis over it gives the
+// ideal result's lines; the levels above the alternatives keep their weights.
+CSensitivityInput IdealisedInput(const CSensitivityInput& input);

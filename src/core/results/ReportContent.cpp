@@ -335,6 +335,39 @@ CReportTable FinalRankingTable(const CUserProjectModel& project, const CProjectR
     return RankingTable(FinalResults(project, results), AlternativeCaption, true, decimalSeparator);
 }
 
+const char* SynthesisModeName(ESynthesisMode mode)
+{
+    return mode == ESynthesisMode::Ideal ? "идеальный синтез" : "распределительный синтез";
+}
+
+std::string RankingTitle(ESynthesisMode mode)
+{
+    return std::string(FinalRankingTitle) + " (" + SynthesisModeName(mode) + ")";
+}
+
+std::string WithSynthesisMode(const std::string& caption, ESynthesisMode mode)
+{
+    return mode == ESynthesisMode::Ideal ? caption + " (" + SynthesisModeName(mode) + ")" : caption;
+}
+
+std::string ResultsTitle(ESynthesisMode mode)
+{
+    return WithSynthesisMode("Итоговый результат", mode);
+}
+
+CReportTable IdealRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
+{
+    const CResultList ranking = FinalResults(project, results, ESynthesisMode::Ideal);
+    CReportTable table = RankingTable(ranking, AlternativeCaption, true, decimalSeparator);
+    table.Header.emplace_back(RawIdealCaption);
+    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
+        const std::uint32_t position = ranking.Rows[i].Position;
+        table.Rows[i].push_back(
+            Shown(position < MaxElementsPerLevel ? results.Ideal().Raw[position] : 0.0, decimalSeparator));
+    }
+    return table;
+}
+
 CReportTable LevelRankingTable(
     const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, char decimalSeparator)
 {

@@ -3,6 +3,7 @@
 #include "core/model/CJudgement.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Sensitivity.h"
+#include "core/results/SynthesisMode.h"
 
 #include <array>
 #include <cstdint>
@@ -137,6 +138,21 @@ inline constexpr const char* PlaceCaption = "Место";
 inline constexpr const char* AlternativeCaption = "Альтернатива";
 inline constexpr const char* PriorityCaption = "Приоритет";
 
+// ---- The two syntheses ----
+
+// "распределительный синтез" / "идеальный синтез"
+const char* SynthesisModeName(ESynthesisMode mode);
+// "Итоговый рейтинг (распределительный синтез)" / "Итоговый рейтинг (идеальный синтез)"
+std::string RankingTitle(ESynthesisMode mode);
+// A caption as it is, or with " (идеальный синтез)" in the ideal mode.
+std::string WithSynthesisMode(const std::string& caption, ESynthesisMode mode);
+// The results view's caption: "Итоговый результат", with " (идеальный синтез)" in the ideal mode.
+std::string ResultsTitle(ESynthesisMode mode);
+// The column of the raw ideal scores and what they mean.
+inline constexpr const char* RawIdealCaption = "Доля идеала";
+inline constexpr const char* RawIdealNote
+    = "Доля идеала: взвешенная доля лучшей альтернативы под каждым критерием; 1 — лучшая по всем критериям";
+
 struct CReportTable {
     std::vector<std::string> Header;
     std::vector<std::vector<std::string>> Rows;
@@ -144,6 +160,10 @@ struct CReportTable {
 
 // Место | Альтернатива | Приоритет, best first, as the results table orders them.
 CReportTable FinalRankingTable(
+    const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator = '.');
+// Место | Альтернатива | Приоритет | Доля идеала: the ideal ranking, best first, with the
+// raw ideal scores.
+CReportTable IdealRankingTable(
     const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator = '.');
 // "Уровень L" | Приоритет: the level's elements by their global priorities, best first.
 CReportTable LevelRankingTable(

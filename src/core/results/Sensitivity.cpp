@@ -3,11 +3,13 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/IdealSynthesis.h"
 #include "core/results/Synthesis.h"
 
 #include <cmath>
 
-CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CProjectResults& results)
+CSensitivityInput SensitivityInputOf(
+    const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
     CSensitivityInput input;
     input.LevelCount = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
@@ -24,7 +26,7 @@ CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CPr
             }
         }
     }
-    return input;
+    return mode == ESynthesisMode::Ideal ? IdealisedInput(input) : input;
 }
 
 namespace {
@@ -96,6 +98,7 @@ void FillLines(
     const std::uint32_t m = input.Count[bottom];
     const double g = element.Weight;
     element.AlternativeCount = m;
+    element.Normalised = input.Normalised;
     element.CrossingCount = 0;
     element.HasLines = CanMove(input, element.Level, element.Position);
     if (!element.HasLines) {
@@ -204,21 +207,38 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     }
 }
 
-void AnalyseSensitivity(
-    const CUserProjectModel& project, const CProjectResults& results, CSensitivityAnalysis& analysis)
+void AnalyseSensitivity(const CUserProjectModel& project, const CProjectResults& results,
+    CSensitivityAnalysis& analysis, ESynthesisMode mode)
 {
-    const CResultList ranking = FinalResults(project, results);
+    const CResultList ranking = FinalResults(project, results, mode);
     AnalyseSensitivity(
-        SensitivityInputOf(project, results), ranking.Count == 0 ? 0U : ranking.Rows[0].Position, analysis);
+        SensitivityInputOf(project, results, mode), ranking.Count == 0 ? 0U : ranking.Rows[0].Position, analysis);
 }
 
-bool AlternativesAt(const CElementSensitivity& element, double x, double* values)
+bool LinesAt(const CElementSensitivity& element, double x, double* values)
 {
     if (!element.HasLines) {
         return false;
     }
     for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
         values[i] = x * element.AtOne[i] + (1.0 - x) * element.AtZero[i];
+    }
+    return true;
+}
+
+bool AlternativesAt(const CElementSensitivity& element, double x, double* values)
+{
+    if (!LinesAt(element, x, values)) {
+        return false;
+    }
+    if (element.Normalised) {
+        double sum = 0.0;
+        for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
+            sum += values[i];
+        }
+        for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
+            values[i] = sum > 0.0 ? values[i] / sum : 0.0;
+        }
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/results/SynthesisMode.h"
 
 #include <array>
 #include <cstdint>
@@ -18,8 +19,14 @@ struct CSensitivityInput {
     std::array<std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel>, MaxLevels> Local{};
     // Global[l][e]: the global priority of element e of level l (level 0 unused).
     std::array<std::array<double, MaxElementsPerLevel>, MaxLevels> Global{};
+    // The ideal synthesis: the last middle level's local vectors are divided by their
+    // largest entry, the alternatives' Global holds their raw ideal scores, and their
+    // priorities are those scores divided by their sum.
+    bool Normalised = false;
 };
-CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CProjectResults& results);
+// In the ideal mode the input of the ideal synthesis (see IdealisedInput).
+CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CProjectResults& results,
+    ESynthesisMode mode = ESynthesisMode::Distributive);
 
 inline constexpr std::uint32_t MaxAlternativePairs = MaxElementsPerLevel * (MaxElementsPerLevel - 1) / 2;
 
@@ -36,11 +43,15 @@ struct CCrossing {
 // rescaling the rest of the level by (1 - x) / (1 - g) turns every final priority into
 // a line: P_i(x) = x * AtOne[i] + (1 - x) * AtZero[i], where AtOne is C_e (the final
 // priorities with e alone weighing 1) and AtZero is R = (P - g * C_e) / (1 - g).
+// Normalised (the ideal synthesis): the lines are the raw ideal scores, and the priorities
+// are the lines' values divided by their sum at the same x. Since that sum divides every
+// alternative alike, two priorities cross exactly where their lines do.
 struct CElementSensitivity {
     std::uint32_t Level = 0;
     std::uint32_t Position = 0;
     double Weight = 0.0;   // g
     bool HasLines = false; // false when g = 1: the rest of the level cannot be rescaled
+    bool Normalised = false;
     std::uint32_t AlternativeCount = 0;
     std::array<double, MaxElementsPerLevel> AtZero{};
     std::array<double, MaxElementsPerLevel> AtOne{};
@@ -83,12 +94,16 @@ CElementSensitivity AnalyseElement(const CSensitivityInput& input, std::uint32_t
 // order. Fills a caller-owned object (it is large) and allocates nothing.
 void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosition, CSensitivityAnalysis& analysis);
 // The same for a project and its results, led by the first row of its ranking.
-void AnalyseSensitivity(
-    const CUserProjectModel& project, const CProjectResults& results, CSensitivityAnalysis& analysis);
+// In the ideal mode the lines and crossings are those of the ideal result, led by its leader.
+void AnalyseSensitivity(const CUserProjectModel& project, const CProjectResults& results,
+    CSensitivityAnalysis& analysis, ESynthesisMode mode = ESynthesisMode::Distributive);
 
 // The final priorities with the element's weight moved to x (the dynamic view's bars).
 // False, values untouched, when the element has no lines.
 bool AlternativesAt(const CElementSensitivity& element, double x, double* values);
+// The lines' values at x: the priorities themselves unless the element is Normalised,
+// then the raw ideal scores. False, values untouched, when the element has no lines.
+bool LinesAt(const CElementSensitivity& element, double x, double* values);
 // The level's global weights with element e moved to x and the others rescaled by
 // (1 - x) / (1 - g). False, weights left as the present ones, when g = 1.
 bool MovedLevelWeights(

@@ -108,24 +108,27 @@ void OrderResults(CResultList& list)
     }
 }
 
-CResultList LevelResults(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level)
+CResultList LevelResults(
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, ESynthesisMode mode)
 {
     CResultList list;
     if (level == 0 || level >= MaxLevels) {
         return list;
     }
     list.Count = project.ElementsInLevelChecked(level);
+    const bool ideal = mode == ESynthesisMode::Ideal && level + 1 == project.LevelCount()
+        && results.Ideal().AlternativeCount == list.Count;
     for (std::uint32_t e = 0; e < list.Count; ++e) {
         CResultRow& row = list.Rows[e];
         row.Name = project.Element(e, level).Name;
-        row.Value = results.GlobalPriority()(e, level);
+        row.Value = ideal ? results.Ideal().Priority[e] : results.GlobalPriority()(e, level);
         row.Position = e;
     }
     OrderResults(list);
     return list;
 }
 
-CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results)
+CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
-    return project.LevelCount() == 0 ? CResultList{} : LevelResults(project, results, project.LevelCount() - 1);
+    return project.LevelCount() == 0 ? CResultList{} : LevelResults(project, results, project.LevelCount() - 1, mode);
 }

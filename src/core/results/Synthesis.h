@@ -2,6 +2,7 @@
 
 #include "core/model/ModelConstants.h"
 #include "core/model/TColor.h"
+#include "core/results/SynthesisMode.h"
 
 #include <array>
 #include <cstdint>
@@ -36,7 +37,10 @@ struct CResultList {
 // so their final order is the one that procedure leaves.
 void OrderResults(CResultList& list);
 
-// Names and global priorities of one level, ordered, with colours by place.
-CResultList LevelResults(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level);
+// Names and global priorities of one level, ordered, with colours by place. In the ideal
+// mode the bottom level carries the ideal priorities; the levels above are the same.
+CResultList LevelResults(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level,
+    ESynthesisMode mode = ESynthesisMode::Distributive);
 // The bottom level: what the results table and the print show.
-CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results);
+CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results,
+    ESynthesisMode mode = ESynthesisMode::Distributive);

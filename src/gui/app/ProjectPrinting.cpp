@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
 #include <QFont>
@@ -33,10 +34,14 @@ QSize PrinterPageSize(const QPrinter& printer)
     return {printer.width(), printer.height()};
 }
 
-QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
+QStringList FinalResultLines(
+    const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator, ESynthesisMode mode)
 {
-    const CResultList ranking = FinalResults(project, results);
+    const CResultList ranking = FinalResults(project, results, mode);
     QStringList lines;
+    if (mode == ESynthesisMode::Ideal) {
+        lines.append(QString::fromStdString(RankingTitle(mode)) + QStringLiteral(":"));
+    }
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         const CResultRow& row = ranking.Rows[i];
         lines.append(QString::fromStdString(row.Name) + QStringLiteral(": ")
@@ -46,7 +51,7 @@ QStringList FinalResultLines(const CUserProjectModel& project, const CProjectRes
 }
 
 EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
-    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf)
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf, ESynthesisMode mode)
 {
     printer.setDocName(QString::fromUtf8(PrintJobTitle));
     QPainter painter;
@@ -68,7 +73,7 @@ EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& projec
     DrawTextAt(painter, H / 10, W / 6, title);
     int y = W / 6 + 2 * painter.fontMetrics().height();
 
-    const QStringList lines = FinalResultLines(project, results, decimalSeparator);
+    const QStringList lines = FinalResultLines(project, results, decimalSeparator, mode);
 
     painter.setFont(PrintFont(painter, 12));
     for (const QString& line : lines) {

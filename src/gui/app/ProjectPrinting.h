@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/results/SynthesisMode.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -25,11 +27,14 @@ QSize PrinterPageSize(const QPrinter& printer);
 
 // "name: value" lines of the final ranking, largest first, each value cut to four
 // decimals with the user's separator. The caller computes the priorities first.
-QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
+// In the ideal mode the ideal ranking, under a line naming it.
+QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator,
+    ESynthesisMode mode = ESynthesisMode::Distributive);
 
 // One page: the title "Проект: " + titleName (the current element's name) at
 // (H / 10, W / 6), then the fresh results. Priorities are computed here, after the
 // title, so what is printed is never stale. A printer reporting a zero page size has
 // its document abandoned so that the next print can start.
 EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
-    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize);
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize,
+    ESynthesisMode mode = ESynthesisMode::Distributive);

@@ -409,7 +409,11 @@ void RankingSection(
         warning.push_back({Text(unacceptable)});
     }
     const double warningHeight = warning.empty() ? 0.0 : page.Height(warning) + page.Units(1.5);
-    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, warningHeight + height);
+    const CParagraphs label{{Text(RankingTitle(ESynthesisMode::Distributive))}};
+    const double labelHeight = page.Height(label) + page.Units(1.5);
+    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, labelHeight + warningHeight + height);
+    page.Write(label);
+    page.Gap(1.5);
     if (!warning.empty()) {
         page.Write(warning);
         page.Gap(1.5);
@@ -420,6 +424,30 @@ void RankingSection(
         QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
         FinalResults(project, computed));
     page.Y += height;
+    page.Gap(2.0);
+}
+
+// The ideal ranking beside the distributive one, with the raw ideal scores.
+void IdealRankingSection(
+    CPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
+{
+    CTable table = TableOf(IdealRankingTable(project, computed, separator),
+        {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double half = page.Width() * 0.56;
+    table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(46.0), page.Units(23.0), page.Units(23.0)};
+    page.Measure(table);
+    const double pieHeight = page.Units(60.0);
+    const double height = std::max(table.Height, pieHeight);
+    const CParagraphs note{{Text(RawIdealNote)}};
+    page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, height + page.Height(note));
+    page.EnsureSpace(height);
+    page.DrawTable(table, page.Left, page.Y);
+    DrawPie(page.Canvas(),
+        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
+        FinalResults(project, computed, ESynthesisMode::Ideal));
+    page.Y += height;
+    page.Gap(1.5);
+    page.Write(note);
     page.Gap(2.0);
 }
 
@@ -516,6 +544,7 @@ QByteArray ProjectReportPdf(
         if (HasMiddleLevels(project.LevelCount())) {
             page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
         }
+        IdealRankingSection(page, project, results, separator);
         LevelsSection(page, project, results, separator);
         page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
         for (std::uint32_t level = 0; level + 1 < project.LevelCount(); ++level) {

@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPrinter>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -61,6 +62,13 @@ QString DetermineStartDirectory(QWidget* parent)
         std::exit(0);
     }
     return QString::fromStdString(current.string());
+}
+
+// The program's own settings, kept between runs in the user's configuration folder.
+constexpr const char* IdealSynthesisKey = "IdealSynthesis";
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Tessaly"), QStringLiteral("Tessaly"));
 }
 
 QMdiSubWindow* SubWindowOf(TUserProject* project)
@@ -166,6 +174,11 @@ void TMainForm::CreateMenus()
         OrientationGroup->addAction(item);
     }
     mnToolOrientHor->setChecked(true);
+    mnIdealSynthesis
+        = action(MTools, "mnIdealSynthesis", QStringLiteral("Идеальный синтез"), &TMainForm::mnIdealSynthesisClick,
+            QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+    mnIdealSynthesis->setCheckable(true);
+    mnIdealSynthesis->setChecked(ProgramSettings().value(QString::fromLatin1(IdealSynthesisKey), false).toBool());
 
     MAnalysis = menu("MAnalysis", QStringLiteral("Анализ"));
     mnProjectReport = action(
@@ -357,6 +370,7 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     });
     project->setWindowTitle(
         caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
+    project->SetSynthesisMode(SynthesisMode());
     Registry.insert(project);
     UpdateProjectCommands();
     return project;
@@ -605,6 +619,19 @@ void TMainForm::mnToolOrientHorClick()
     }
 }
 
+ESynthesisMode TMainForm::SynthesisMode() const
+{
+    return mnIdealSynthesis->isChecked() ? ESynthesisMode::Ideal : ESynthesisMode::Distributive;
+}
+
+void TMainForm::mnIdealSynthesisClick()
+{
+    ProgramSettings().setValue(QString::fromLatin1(IdealSynthesisKey), mnIdealSynthesis->isChecked());
+    for (TUserProject* project : Registry) {
+        project->SetSynthesisMode(SynthesisMode());
+    }
+}
+
 // ---- templates and cloning
 
 void TMainForm::mnSaveAsHTemplateClick()
@@ -649,8 +676,9 @@ void TMainForm::btPrintProjectClick()
     if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
         return;
     }
-    const EPrintResult result = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(),
-        project->Document().Results(), project->CurrentElementName(), DecimalSeparator());
+    const EPrintResult result
+        = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), project->Document().Results(),
+            project->CurrentElementName(), DecimalSeparator(), PrinterPageSize, project->SynthesisMode());
     if (result == EPrintResult::BadPageSize) {
         Inform(this, Text(BadPrinterText));
     } else if (result == EPrintResult::Printed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/results/SynthesisMode.h"
 #include "gui/app/CProjectWindowHost.h"
 #include "gui/app/FrameGlyphs.h"
 
@@ -81,6 +82,10 @@ public:
     void N7Click();
     void mnToolOrientVertClick();
     void mnToolOrientHorClick();
+    // Ideal synthesis on or off for every project window, remembered for the next run.
+    void mnIdealSynthesisClick();
+    // What the "Идеальный синтез" item says now.
+    [[nodiscard]] ESynthesisMode SynthesisMode() const;
     void MCascadeClick();
     void MWinVerticalClick();
     void MWinHorizontalClick();
@@ -162,6 +167,7 @@ private:
     QActionGroup* OrientationGroup = nullptr;
     QAction* mnToolOrientVert = nullptr;
     QAction* mnToolOrientHor = nullptr;
+    QAction* mnIdealSynthesis = nullptr;
     QAction* MCascade = nullptr;
     QAction* MWinVertical = nullptr;
     QAction* MWinHorizontal = nullptr;

@@ -1,6 +1,7 @@
 #include "gui/results/CResultsView.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/PieFilling.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -125,7 +126,8 @@ CResultsView::CResultsView(QWidget* parent)
 
 CResultsView::~CResultsView() = default;
 
-void CResultsView::ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show)
+void CResultsView::ShowResultsView(
+    const CUserProjectModel& project, const CProjectResults& results, bool show, ESynthesisMode mode)
 {
     const std::uint32_t m = project.LastLevelCount();
     for (QWidget* widget : std::initializer_list<QWidget*>{chPriorityChart, bvInfoTable, lbNameObject, lbPriorityValue,
@@ -137,16 +139,21 @@ void CResultsView::ShowResultsView(const CUserProjectModel& project, const CProj
         NameLabels[i]->setVisible(show);
         ValueLabels[i]->setVisible(show);
     }
-    FillResults(project, results);
+    FillResults(project, results, mode);
     setVisible(show);
     if (show) {
         raise();
     }
 }
 
-void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results)
+void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
-    const CResultList ranking = FinalResults(project, results);
+    // The caption names the ideal synthesis, kept centred where the plain caption stands.
+    const int centre = lbTitleInfoTable->x() + lbTitleInfoTable->width() / 2;
+    lbTitleInfoTable->setText(QString::fromStdString(ResultsTitle(mode)));
+    lbTitleInfoTable->adjustSize();
+    lbTitleInfoTable->move(std::max(0, centre - lbTitleInfoTable->width() / 2), lbTitleInfoTable->y());
+    const CResultList ranking = FinalResults(project, results, mode);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         SetFittedText(NameLabels[i], QString::fromStdString(ranking.Rows[i].Name));
         ValueLabels[i]->setText(TruncatedText(ranking.Rows[i].Value, 4));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/results/SynthesisMode.h"
 
 #include <QWidget>
 
@@ -28,9 +29,12 @@ public:
     // Shows or hides the view and fills it from the global priorities as they
     // stand (the caller computes them first when the view opens). The project
     // window enables and disables its own buttons.
-    void ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show);
-    // The bottom level's names and global priorities into the result rows and the pie.
-    void FillResults(const CUserProjectModel& project, const CProjectResults& results);
+    void ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show,
+        ESynthesisMode mode = ESynthesisMode::Distributive);
+    // The bottom level's names and final priorities of the mode into the result rows, the
+    // pie and the caption.
+    void FillResults(const CUserProjectModel& project, const CProjectResults& results,
+        ESynthesisMode mode = ESynthesisMode::Distributive);
 
     // The result rows; printing reads the same cells.
     const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }

@@ -1,6 +1,7 @@
 #include "gui/results/TfmCurrentPriorityLevel.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/PieFilling.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -99,10 +100,11 @@ void TfmCurrentPriorityLevel::SetLevelRange(std::uint32_t level, std::uint32_t c
 }
 
 void TfmCurrentPriorityLevel::ShowLevelPriorities(
-    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level)
+    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, ESynthesisMode mode)
 {
     Project = &project;
     Results = &results;
+    Mode = mode;
     std::uint32_t shown = level == 0 ? 1U : level;
     if (shown >= project.LevelCount()) {
         shown = project.LevelCount() == 0 ? 0U : project.LevelCount() - 1;
@@ -110,7 +112,11 @@ void TfmCurrentPriorityLevel::ShowLevelPriorities(
     if (shown == 0 || shown >= MaxLevels) {
         return;
     }
-    ShowResults(LevelResults(project, results, shown));
+    // Only the alternatives differ between the two syntheses.
+    const bool ideal = mode == ESynthesisMode::Ideal && shown + 1 == project.LevelCount();
+    setWindowTitle(QString::fromStdString(
+        WithSynthesisMode("Приоритеты текущего уровня", ideal ? ESynthesisMode::Ideal : ESynthesisMode::Distributive)));
+    ShowResults(LevelResults(project, results, shown, mode));
 }
 
 void TfmCurrentPriorityLevel::FillLevelPriorities(
@@ -157,7 +163,7 @@ void TfmCurrentPriorityLevel::btPreviouseDataClick()
         return;
     }
     if (Project != nullptr && Results != nullptr) {
-        ShowLevelPriorities(*Project, *Results, LevelNumber);
+        ShowLevelPriorities(*Project, *Results, LevelNumber, Mode);
     }
 }
 
@@ -169,7 +175,7 @@ void TfmCurrentPriorityLevel::btNextDataClick()
         return;
     }
     if (Project != nullptr && Results != nullptr) {
-        ShowLevelPriorities(*Project, *Results, LevelNumber);
+        ShowLevelPriorities(*Project, *Results, LevelNumber, Mode);
     }
 }
 

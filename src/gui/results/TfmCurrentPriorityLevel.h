@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/results/SynthesisMode.h"
 
 #include <QDialog>
 
@@ -32,7 +33,9 @@ public:
 
     void SetLevelRange(std::uint32_t level, std::uint32_t count);
     // Shows the given level, kept inside 1 .. count - 1; the project is kept for the buttons.
-    void ShowLevelPriorities(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level);
+    // In the ideal mode the bottom level shows the ideal priorities.
+    void ShowLevelPriorities(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level,
+        ESynthesisMode mode = ESynthesisMode::Distributive);
     // Orders the m values with their names through the core and shows them.
     void FillLevelPriorities(std::uint32_t m, const std::vector<double>& values, const std::vector<std::string>& names);
     // Rows, level number and pie from a list already in order.
@@ -69,4 +72,5 @@ private:
     std::uint32_t LevelCount = 0;
     const CUserProjectModel* Project = nullptr;
     const CProjectResults* Results = nullptr;
+    ESynthesisMode Mode = ESynthesisMode::Distributive;
 };

@@ -281,9 +281,10 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
     columns->addLayout(right, 1);
 }
 
-void TfmSensitivity::ShowSensitivity(
-    const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, std::uint32_t position)
+void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, const CProjectResults& results,
+    std::uint32_t level, std::uint32_t position, ESynthesisMode mode)
 {
+    setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
     LevelCount = std::min(project.LevelCount(), MaxLevels);
     for (std::uint32_t l = 0; l < LevelCount; ++l) {
         const std::uint32_t count = l == 0 ? 1U : project.ElementsInLevelChecked(l);
@@ -291,10 +292,10 @@ void TfmSensitivity::ShowSensitivity(
             Names[l][e] = Text(project.Element(e, l).Name);
         }
     }
-    *Input = SensitivityInputOf(project, results);
-    AnalyseSensitivity(project, results, *Analysis);
+    *Input = SensitivityInputOf(project, results, mode);
+    AnalyseSensitivity(project, results, *Analysis, mode);
     // Each alternative keeps the colour of its slice in the results table.
-    const CResultList ranking = FinalResults(project, results);
+    const CResultList ranking = FinalResults(project, results, mode);
     for (std::uint32_t r = 0; r < ranking.Count; ++r) {
         AlternativeColours[ranking.Rows[r].Position] = ToQColor(ranking.Rows[r].Colour);
     }
@@ -374,6 +375,7 @@ void TfmSensitivity::ShowGradient()
     const std::uint32_t bottom = LevelCount - 1;
     const std::uint32_t m = Input->Count[bottom];
     double top = 0.0;
+    std::array<double, MaxElementsPerLevel> at{};
     for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
         QLineSeries* line = Lines[i];
         const bool shown = element.HasLines && i < m;
@@ -381,9 +383,19 @@ void TfmSensitivity::ShowGradient()
         if (shown) {
             line->setName(Names[bottom][i]);
             line->setPen(QPen(AlternativeColours[i], 2.5));
-            line->append(0.0, element.AtZero[i]);
-            line->append(1.0, element.AtOne[i]);
-            top = std::max({top, element.AtZero[i], element.AtOne[i]});
+            if (element.Normalised) {
+                // The ideal priorities are the lines' shares: curves, drawn through their points.
+                for (int s = 0; s <= IdealCurveSteps; ++s) {
+                    const double x = static_cast<double>(s) / IdealCurveSteps;
+                    AlternativesAt(element, x, at.data());
+                    line->append(x, at[i]);
+                    top = std::max(top, at[i]);
+                }
+            } else {
+                line->append(0.0, element.AtZero[i]);
+                line->append(1.0, element.AtOne[i]);
+                top = std::max({top, element.AtZero[i], element.AtOne[i]});
+            }
         }
         line->setVisible(shown);
     }
@@ -412,7 +424,6 @@ void TfmSensitivity::ShowGradient()
     const CElementSensitivityText text
         = ElementSensitivityText(AlternativeNames, *Analysis, Level, Position, DecimalSeparator());
     tbCrossings->setRowCount(static_cast<int>(text.Crossings.size()));
-    std::array<double, MaxElementsPerLevel> at{};
     for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
         const CCrossing& crossing = element.Crossings[c];
         if (AlternativesAt(element, crossing.Weight, at.data())) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/results/SynthesisMode.h"
 
 #include <QColor>
 #include <QDialog>
@@ -42,8 +43,9 @@ public:
 
     // Fills the window for the element at (position, level), kept inside the middle levels;
     // a project without middle levels shows that there is nothing to analyse.
-    void ShowSensitivity(
-        const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, std::uint32_t position);
+    // In the ideal mode every line, crossing and bar is the ideal result's.
+    void ShowSensitivity(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level,
+        std::uint32_t position, ESynthesisMode mode = ESynthesisMode::Distributive);
 
     [[nodiscard]] std::uint32_t ShownLevel() const { return Level; }
     [[nodiscard]] std::uint32_t ShownPosition() const { return Position; }
@@ -72,6 +74,8 @@ public:
 
     // A slider position per unit of weight.
     static constexpr int SliderSteps = 10000;
+    // Points of an ideal-mode curve in the gradient view.
+    static constexpr int IdealCurveSteps = 100;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -757,13 +757,13 @@ void TUserProject::ShowLevelPriorities()
         return;
     }
     window->SetLevelRange(CurrentElementLevel, Model().LevelCount());
-    window->ShowLevelPriorities(Model(), ProjectDocument.Results(), CurrentElementLevel);
+    window->ShowLevelPriorities(Model(), ProjectDocument.Results(), CurrentElementLevel, Mode);
     window->exec();
 }
 
 void TUserProject::ShowResultsView(bool show)
 {
-    ResultsView->ShowResultsView(Model(), ProjectDocument.Results(), show);
+    ResultsView->ShowResultsView(Model(), ProjectDocument.Results(), show, Mode);
     UpdateCanvasSize();
     emit ResultsWarningChanged(show ? Text(UnacceptableWarningText(Model(),
                                    UnacceptableMatrices(Model(), ProjectDocument.Results()), DecimalSeparator()))
@@ -772,7 +772,15 @@ void TUserProject::ShowResultsView(bool show)
 
 void TUserProject::FillResults()
 {
-    ResultsView->FillResults(Model(), ProjectDocument.Results());
+    ResultsView->FillResults(Model(), ProjectDocument.Results(), Mode);
+}
+
+void TUserProject::SetSynthesisMode(ESynthesisMode mode)
+{
+    Mode = mode;
+    if (btResultsView->isChecked()) {
+        FillResults();
+    }
 }
 
 void TUserProject::closeEvent(QCloseEvent* event)
@@ -821,7 +829,7 @@ void TUserProject::ShowSensitivity(std::uint32_t level, std::uint32_t position)
     if (window == nullptr) {
         return;
     }
-    window->ShowSensitivity(Model(), ProjectDocument.Results(), level, position);
+    window->ShowSensitivity(Model(), ProjectDocument.Results(), level, position, Mode);
     window->exec();
 }
 

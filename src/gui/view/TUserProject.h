@@ -10,6 +10,7 @@
 #include "core/layout/ElementNavigation.h"
 #include "core/layout/LayoutGeometry.h"
 #include "core/model/CriticalSection.h"
+#include "core/results/SynthesisMode.h"
 
 #include <QRect>
 #include <QSize>
@@ -142,6 +143,10 @@ public:
     [[nodiscard]] CResultsView* ResultsPanel() const { return ResultsView; }
     // Refills the result table and the pie from the global priorities as they stand.
     void FillResults();
+    // The synthesis the results view, the level priorities and the sensitivity analysis
+    // show (the frame's setting); the results view, when shown, follows at once.
+    void SetSynthesisMode(ESynthesisMode mode);
+    [[nodiscard]] ESynthesisMode SynthesisMode() const { return Mode; }
     [[nodiscard]] QScrollArea* ScrollArea() const { return ScrollBox; }
     [[nodiscard]] const CHierarchyLayout& Layout() const { return *Places; }
     [[nodiscard]] bool EditModeOn() const;
@@ -214,6 +219,7 @@ private:
     // never blocks.
     CriticalSection Lock;
     bool Vertical = false;
+    ESynthesisMode Mode = ESynthesisMode::Distributive;
     std::uint32_t CurrentElementPosition = 0;
     std::uint32_t CurrentElementLevel = 0;
 

@@ -94,11 +94,12 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
         const std::string text = ProjectCsv(m, results, decimal);
         ASSERT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0U);
         const std::vector<Section> sections = ReadCsv(text.substr(3), separator);
-        ASSERT_EQ(sections.size(), 2U + 1U + 3U) << text; // ranking, levels, the goal and 3 criteria
+        // two rankings, levels, the goal and 3 criteria
+        ASSERT_EQ(sections.size(), 2U + 2U + 3U) << text;
 
         const Section& first = sections[0];
         ASSERT_EQ(first.size(), 2U + ranking.Count);
-        EXPECT_EQ(first[0], Row{CsvRankingTitle});
+        EXPECT_EQ(first[0], Row{"Итоговый рейтинг (распределительный синтез)"});
         for (std::uint32_t i = 0; i < ranking.Count; ++i) {
             const Row& row = first[2 + i];
             ASSERT_EQ(row.size(), 3U);
@@ -107,7 +108,28 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
             ExpectValue(row[2], decimal, ranking.Rows[i].Value);
         }
 
-        const Section& global = sections[1];
+        // The ideal ranking, best first, with every alternative's raw ideal score.
+        const Section& ideal = sections[1];
+        ASSERT_EQ(ideal.size(), 2U + 3U);
+        EXPECT_EQ(ideal[0], Row{"Итоговый рейтинг (идеальный синтез)"});
+        EXPECT_EQ(ideal[1], (Row{"Место", "Альтернатива", "Приоритет", "Доля идеала"}));
+        double previous = 2.0;
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            const Row& row = ideal[2 + i];
+            ASSERT_EQ(row.size(), 4U);
+            EXPECT_EQ(row[0], std::to_string(i + 1));
+            std::uint32_t a = 0;
+            while (a < 3 && m.Element(a, 2).Name != row[1]) {
+                ++a;
+            }
+            ASSERT_LT(a, 3U) << row[1];
+            ExpectValue(row[2], decimal, results.Ideal().Priority[a]);
+            ExpectValue(row[3], decimal, results.Ideal().Raw[a]);
+            EXPECT_LE(results.Ideal().Priority[a], previous);
+            previous = results.Ideal().Priority[a];
+        }
+
+        const Section& global = sections[2];
         ASSERT_EQ(global.size(), 2U + 6U);
         for (std::uint32_t r = 0; r < 6; ++r) {
             const std::uint32_t level = 1 + r / 3;
@@ -124,7 +146,7 @@ TEST(CsvExport, ReadsBackToTheCoreFiguresWithEitherSeparator)
             const std::uint32_t level = s == 0 ? 0 : 1;
             const std::uint32_t e = s == 0 ? 0 : s - 1;
             const TDesicionLevelData& data = results.LevelData(e, level);
-            const Section& local = sections[2 + s];
+            const Section& local = sections[3 + s];
             ASSERT_EQ(local.size(), 2U + 3U + 3U);
             EXPECT_NE(local[0][0].find(m.Element(e, level).Name), std::string::npos);
             for (std::uint32_t j = 0; j < 3; ++j) {

@@ -6,6 +6,7 @@
 #include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
+#include "support/IdealExample.h"
 #include "support/ModelEdits.h"
 
 #include <gtest/gtest.h>
@@ -456,4 +457,33 @@ TEST(ReportContent, SensitivityOfTheSupplierExample)
     const CCriticalChange fromZero{1, 3, 0.0, 0.25, 0, 1, 1};
     EXPECT_EQ(CriticalChangeText(*project, fromZero, ','),
         "Критическое изменение: вес «РЕПУТАЦИЯ» (уровень 1) с 0 до 0,25: СИБСТАЛЬ обгоняет УРАЛТРУБ");
+}
+
+TEST(ReportContent, BothRankingsOfTheWorkedIdealExample)
+{
+    CUserProjectModel project;
+    ASSERT_TRUE(idealexample::Build(project));
+    const CProjectResults results = ComputeResults(project);
+    // Truncated to 4 decimals as every output shows them.
+    EXPECT_EQ(FinalRankingTable(project, results).Rows,
+        (std::vector<std::vector<std::string>>{
+            {"1", "АЛЬФА", "0.6637"}, {"2", "БЕТА", "0.2069"}, {"3", "ГАММА", "0.1293"}}));
+    const CReportTable ideal = IdealRankingTable(project, results, ',');
+    EXPECT_EQ(ideal.Header, (std::vector<std::string>{"Место", "Альтернатива", "Приоритет", "Доля идеала"}));
+    EXPECT_EQ(ideal.Rows,
+        (std::vector<std::vector<std::string>>{
+            {"1", "АЛЬФА", "0,6433", "1"}, {"2", "БЕТА", "0,221", "0,3436"}, {"3", "ГАММА", "0,1355", "0,2106"}}));
+
+    EXPECT_EQ(RankingTitle(ESynthesisMode::Distributive), "Итоговый рейтинг (распределительный синтез)");
+    EXPECT_EQ(RankingTitle(ESynthesisMode::Ideal), "Итоговый рейтинг (идеальный синтез)");
+    EXPECT_EQ(ResultsTitle(ESynthesisMode::Distributive), "Итоговый результат");
+    EXPECT_EQ(ResultsTitle(ESynthesisMode::Ideal), "Итоговый результат (идеальный синтез)");
+
+    // Only the bottom level differs between the modes.
+    const CResultList criteria = LevelResults(project, results, 1, ESynthesisMode::Ideal);
+    const CResultList plain = LevelResults(project, results, 1);
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(criteria.Rows[i].Value, plain.Rows[i].Value);
+        EXPECT_EQ(criteria.Rows[i].Position, plain.Rows[i].Position);
+    }
 }

@@ -2,6 +2,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/CWeightMoves.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -314,4 +315,142 @@ TEST(Sensitivity, DegenerateLevelsAndLines)
     }
     ASSERT_TRUE(analysis->Critical);
     EXPECT_NE(analysis->Critical->NewLeader, 0U);
+}
+
+namespace {
+// The ideal synthesis run again from `level` downward with the weights given for that
+// level: carried down to the last middle level as they are, then under each parent there
+// the alternatives' local priorities divided by their largest, summed, and normalised.
+Vector IdealDownward(const CProject& m, std::uint32_t level, Vector weights)
+{
+    const std::uint32_t last = m.LevelCount() - 2;
+    for (std::uint32_t l = level; l < last; ++l) {
+        Vector next(m.ElementsInLevelChecked(l + 1), 0.0);
+        for (std::uint32_t e = 0; e < next.size(); ++e) {
+            for (std::uint32_t k = 0; k < weights.size(); ++k) {
+                next[e] += m.LevelData(k, l).Priority[e] * weights[k];
+            }
+        }
+        weights = next;
+    }
+    Vector raw(m.LastLevelCount(), 0.0);
+    for (std::uint32_t p = 0; p < weights.size(); ++p) {
+        const auto& local = m.LevelData(p, last).Priority;
+        const double best = *std::max_element(local.begin(), local.begin() + raw.size());
+        for (std::uint32_t a = 0; a < raw.size(); ++a) {
+            raw[a] += weights[p] * local[a] / best;
+        }
+    }
+    double sum = 0.0;
+    for (const double r : raw) {
+        sum += r;
+    }
+    for (double& r : raw) {
+        r /= sum;
+    }
+    return raw;
+}
+
+std::uint32_t Leader(const Vector& priorities)
+{
+    return static_cast<std::uint32_t>(std::max_element(priorities.begin(), priorities.end()) - priorities.begin());
+}
+} // namespace
+
+TEST(Sensitivity, IdealModeAgainstTheIdealSynthesisRunAgain)
+{
+    std::uint32_t linesDiffer = 0;
+    for (unsigned seed = 0; seed <= 30; ++seed) {
+        // Seed 0: the supplier example (three levels); the others four random levels.
+        const auto m = seed == 0 ? Supplier() : RandomFourLevels(seed);
+        const CSensitivityInput input = SensitivityInputOf(*m, m->Results, ESynthesisMode::Ideal);
+        auto analysis = std::make_unique<CSensitivityAnalysis>();
+        AnalyseSensitivity(*m, m->Results, *analysis, ESynthesisMode::Ideal);
+        const std::uint32_t last = m->LevelCount() - 2;
+        Vector goal(
+            m->LevelData(0, 0).Priority.begin(), m->LevelData(0, 0).Priority.begin() + m->ElementsInLevelChecked(1));
+        const Vector present = IdealDownward(*m, 1, goal);
+        const std::uint32_t leader = Leader(present);
+        auto distributive = std::make_unique<CSensitivityAnalysis>();
+        AnalyseSensitivity(*m, m->Results, *distributive);
+        for (std::uint32_t i = 0; i < present.size(); ++i) {
+            ASSERT_NEAR(m->Results.Ideal().Priority[i], present[i], 1e-12) << seed;
+        }
+
+        double nearest = 2.0;
+        for (std::uint32_t level = 1; level <= last; ++level) {
+            for (std::uint32_t e = 0; e < m->ElementsInLevelChecked(level); ++e) {
+                const CElementSensitivity& element = analysis->Elements[level][e];
+                const double g = m->GlobalPriority()(e, level);
+                ASSERT_TRUE(element.HasLines && element.Normalised);
+                const CElementSensitivity& plain = distributive->Elements[level][e];
+                linesDiffer += plain.CrossingCount != element.CrossingCount
+                        || (element.CrossingCount > 0
+                            && std::fabs(plain.Crossings[0].Weight - element.Crossings[0].Weight) > 1e-6)
+                    ? 1U
+                    : 0U;
+                for (const double x : {0.0, 0.05, g, 0.33, 0.5, 0.9, 1.0}) {
+                    const Vector expected = IdealDownward(*m, level, Moved(*m, level, e, x));
+                    double bars[9];
+                    ASSERT_TRUE(AlternativesAt(element, x, bars));
+                    for (std::uint32_t i = 0; i < expected.size(); ++i) {
+                        EXPECT_NEAR(bars[i], expected[i], 1e-12) << seed << " " << level << " " << e << " " << x;
+                    }
+                }
+                // Every crossing is where the two ideal priorities run afresh are equal, the
+                // one named leads just above it, and no pair whose order differs at the two
+                // ends is missed.
+                std::uint32_t changing = 0;
+                const Vector atZero = IdealDownward(*m, level, Moved(*m, level, e, 0.0));
+                const Vector atOne = IdealDownward(*m, level, Moved(*m, level, e, 1.0));
+                for (std::uint32_t i = 0; i < atZero.size(); ++i) {
+                    for (std::uint32_t j = i + 1; j < atZero.size(); ++j) {
+                        changing += (atZero[i] - atZero[j]) * (atOne[i] - atOne[j]) < 0 ? 1U : 0U;
+                    }
+                }
+                EXPECT_EQ(element.CrossingCount, changing) << seed << " " << level << " " << e;
+                for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
+                    const CCrossing& crossing = element.Crossings[c];
+                    const Vector at = IdealDownward(*m, level, Moved(*m, level, e, crossing.Weight));
+                    EXPECT_NEAR(at[crossing.First], at[crossing.Second], 1e-12) << seed << " " << level << " " << e;
+                    const Vector after = IdealDownward(*m, level, Moved(*m, level, e, crossing.Weight + 1e-6));
+                    const std::uint32_t other
+                        = crossing.LeaderAfter == crossing.First ? crossing.Second : crossing.First;
+                    EXPECT_GT(after[crossing.LeaderAfter], after[other]) << seed << " " << level << " " << e;
+                    if (crossing.First == leader || crossing.Second == leader) {
+                        nearest = std::min(nearest, std::fabs(crossing.Weight - g));
+                    }
+                }
+            }
+        }
+        ASSERT_EQ(analysis->Critical.has_value(), nearest < 2.0) << seed;
+        if (analysis->Critical) {
+            const CCriticalChange& c = *analysis->Critical;
+            EXPECT_NEAR(std::fabs(c.To - c.From), nearest, 1e-12);
+            // A little past it the ideal winner really changes to the one named.
+            const double beyond = c.To + (c.To > c.From ? 1e-6 : -1e-6);
+            const Vector after = IdealDownward(*m, c.Level, Moved(*m, c.Level, c.Position, beyond));
+            EXPECT_EQ(Leader(after), c.NewLeader) << seed;
+        }
+
+        // The dynamic view: two moves one after the other follow the ideal synthesis.
+        auto owned = std::make_unique<CWeightMoves>();
+        CWeightMoves& moves = *owned;
+        moves.Reset(input, 1);
+        for (std::uint32_t i = 0; i < present.size(); ++i) {
+            EXPECT_NEAR(moves.Alternatives()[i], present[i], 1e-15);
+        }
+        ASSERT_TRUE(moves.Move(0, 0.5) && moves.Move(1, 0.2));
+        Vector weights = Moved(*m, 1, 0, 0.5);
+        const double second = weights[1];
+        for (std::uint32_t k = 0; k < weights.size(); ++k) {
+            weights[k] = k == 1 ? 0.2 : weights[k] * 0.8 / (1 - second);
+        }
+        const Vector expected = IdealDownward(*m, 1, weights);
+        for (std::uint32_t i = 0; i < expected.size(); ++i) {
+            EXPECT_NEAR(moves.Alternatives()[i], expected[i], 1e-12) << seed;
+        }
+    }
+    // The ideal lines are not the distributive ones in disguise.
+    EXPECT_GT(linesDiffer, 0U) << linesDiffer;
 }
