@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
 #include <QFont>
@@ -35,6 +36,11 @@ QSize PrinterPageSize(const QPrinter& printer)
 
 QStringList FinalResultLines(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
+    // With no synthesis the page says why instead of ranking.
+    const std::string refusal = ProjectNotConnectedText(project, results);
+    if (!refusal.empty()) {
+        return {QString::fromStdString(refusal)};
+    }
     const CResultList ranking = FinalResults(project, results);
     QStringList lines;
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
