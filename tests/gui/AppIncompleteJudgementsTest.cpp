@@ -9,6 +9,7 @@
 #include "core/document/DocumentFile.h"
 #include "core/storage/ProjectFile.h"
 #include "gui/judgement/TfmExpertForm.h"
+#include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/view/CHierarchyElementBox.h"
 #include "support/ModelEdits.h"
 
@@ -117,6 +118,18 @@ TEST_F(AppIncomplete, SkippedByKeyAndMenuSavedAsZerosAndComputedAgainAfterReopen
         EXPECT_TRUE(form->Cells[0][1]->CompletedText().isEmpty());
         EXPECT_EQ(form->lbJudgedPairs->text(), Dec("Задано 5 из 6 сравнений; ОС (по дополненной матрице): 0.0342"));
         judgetest::ExpectTidyLayout(form);
+
+        // The research window: deviations from the least-squares priorities, "—" for the
+        // pair left out, the completed matrix's CR and no geometric index.
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        auto* research = form->findChild<TfmAbsoluteMatrix*>();
+        ASSERT_NE(research, nullptr);
+        EXPECT_EQ(research->DeviationCells[2][3]->text(), QStringLiteral("—"));
+        EXPECT_EQ(research->DeviationCells[3][2]->text(), QStringLiteral("—"));
+        EXPECT_EQ(research->DeviationCells[0][2]->text(), Dec("1.21")); // |5 - w0 / w2|
+        EXPECT_EQ(research->RowSums[2]->text(), Dec("0.14"));           // |1/5 - w2 / w0| + |1/3 - w2 / w1|
+        EXPECT_EQ(research->lbRatioLimit->text(), Dec("ОС (по дополненной матрице): 0.0342 (допустимо до 0.08)"));
+        EXPECT_TRUE(research->lbGeometricLimit->text().isEmpty() || !research->lbGeometricLimit->isVisible());
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Judge(project, 0, 0);
