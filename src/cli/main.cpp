@@ -11,6 +11,7 @@
 #include "core/results/ControlCharacters.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Deviations.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
@@ -54,6 +55,11 @@ void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& r
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     AnalyseSensitivity(project, results, *analysis);
     std::cout << "\nАнализ чувствительности:\n";
+    const std::string refusal = ProjectNotConnectedText(project, results);
+    if (!refusal.empty()) {
+        std::cout << "  " << refusal << '\n';
+        return;
+    }
     if (!HasMiddleLevels(project.LevelCount())) {
         // No weight to move, so nothing to say about the leader either.
         std::cout << "  " << NoMiddleLevelsText << '\n';
@@ -87,8 +93,57 @@ nlohmann::json GuidanceJson(const CUserProjectModel& project, std::uint32_t posi
         {"acceptable", guidance.Acceptable()}, {"suggestions", suggestions}};
 }
 
+// The judged pairs of one element, and what they leave: its graph, its completed matrix
+// and the figures of that (null when the judgements given do not yield priorities).
+void AddJudgedPairsJson(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
+    std::uint32_t level, nlohmann::json& item)
+{
+    const CJudgementMatrix& judgements = project.Element(position, level).Judgements;
+    const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
+    const CMatrixPriorities found = ComputeMatrixPriorities(judgements, n);
+    const CComparisonGraph& graph = found.Graph;
+    nlohmann::json missing = nlohmann::json::array();
+    for (std::uint32_t m = 0; m < graph.MissingCount; ++m) {
+        missing.push_back({graph.Missing[m].Row, graph.Missing[m].Column});
+    }
+    nlohmann::json components = nlohmann::json::array();
+    for (std::uint32_t c = 0; c < graph.ComponentCount; ++c) {
+        nlohmann::json members = nlohmann::json::array();
+        for (std::uint32_t k = 0; k < graph.ComponentSize[c]; ++k) {
+            members.push_back(graph.ComponentMembers[c][k]);
+        }
+        components.push_back(members);
+    }
+    item["judged_pairs"] = graph.JudgedPairs;
+    item["missing"] = missing;
+    item["connected"] = graph.Connected();
+    item["components"] = components;
+    const EPrioritiesBasis basis = results.Basis(position, level);
+    if (basis == EPrioritiesBasis::NotConnected || basis == EPrioritiesBasis::BadValue) {
+        for (const char* key : {"completed", "priorities", "lambda_max", "ci", "cr"}) {
+            item[key] = nullptr;
+        }
+        return;
+    }
+    nlohmann::json completed = nlohmann::json::array();
+    for (std::uint32_t r = 0; r < n; ++r) {
+        nlohmann::json row = nlohmann::json::array();
+        for (std::uint32_t c = 0; c < n; ++c) {
+            row.push_back(found.Completed[r][c]);
+        }
+        completed.push_back(row);
+    }
+    item["completed"] = completed;
+}
+
 void AddSensitivityJson(const CUserProjectModel& project, const CProjectResults& results, nlohmann::json& root)
 {
+    if (results.NotConnected()) {
+        // No synthesis, so no weight to move.
+        root["sensitivity"] = nullptr;
+        root["critical"] = nullptr;
+        return;
+    }
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     AnalyseSensitivity(project, results, *analysis);
     nlohmann::json elements = nlohmann::json::array();
@@ -120,8 +175,13 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
     std::cout << "Цель: " << project.Goal().Name << '\n';
     std::cout << "Комментарий: " << project.Goal().Comment << '\n';
     std::cout << "Уровней: " << project.LevelCount() << "\n\n" << RankingTitle(ESynthesisMode::Distributive) << ":\n";
-    for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
-        std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
+    const std::string refusal = ProjectNotConnectedText(project, results);
+    if (!refusal.empty()) {
+        std::cout << "  " << refusal << '\n';
+    } else {
+        for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
+            std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
+        }
     }
     // A ranking that rests on matrices not acceptable says so right under it.
     const std::string warning = UnacceptableWarningText(project, UnacceptableMatrices(project, results));
@@ -130,18 +190,37 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
     }
     // The ideal ranking beside the distributive one: adding an alternative cannot reorder the others there.
     std::cout << '\n' << RankingTitle(ESynthesisMode::Ideal) << ":\n";
-    for (const std::vector<std::string>& row : IdealRankingTable(project, results).Rows) {
-        std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << "  (" << RawIdealCaption << " " << row[3]
-                  << ")\n";
+    if (!refusal.empty()) {
+        std::cout << "  " << refusal << '\n';
+    } else {
+        for (const std::vector<std::string>& row : IdealRankingTable(project, results).Rows) {
+            std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << "  (" << RawIdealCaption << " " << row[3]
+                      << ")\n";
+        }
+        std::cout << RawIdealNote << '\n';
     }
-    std::cout << RawIdealNote << '\n';
+    const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
+    if (!incomplete.empty()) {
+        std::cout << IncompleteMatricesHeading << '\n';
+        PrintLines(incomplete, "  ");
+    }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             const TDesicionLevelData& data = results.LevelData(e, k);
+            const EPrioritiesBasis basis = results.Basis(e, k);
             std::cout << '\n' << ElementHeading(project, e, k) << '\n';
-            std::cout << "  " << LocalPrioritiesText(data, n) << '\n';
-            std::cout << "  " << MeasuresText(data) << '\n';
+            const CComparisonGraph graph = ElementGraph(project, e, k);
+            if (!graph.Complete()) {
+                std::cout << "  " << JudgedPairsText(graph, ComparedNames(project, k)) << '\n';
+            }
+            if (basis == EPrioritiesBasis::NotConnected) {
+                std::cout << "  " << NotConnectedText(project.Element(e, k).Name, graph, ComparedNames(project, k))
+                          << '\n';
+            } else if (basis != EPrioritiesBasis::BadValue) {
+                std::cout << "  " << LocalPrioritiesText(data, n) << '\n';
+            }
+            std::cout << "  " << MeasuresText(data, basis) << '\n';
             const CTransitivityReport report = BuildTransitivityReport(project.Element(e, k).Judgements, n);
             if (report.None) {
                 std::cout << "  " << NoTransitivityViolationText << '\n';
@@ -167,7 +246,8 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             const CHierarchy_Element& element = project.Element(e, k);
             nlohmann::json item{{"position", e}, {"name", element.Name}, {"comment", element.Comment}};
-            item["global"] = k == 0 ? nlohmann::json(nullptr) : nlohmann::json(results.GlobalPriority()(e, k));
+            item["global"] = k == 0 || results.NotConnected() ? nlohmann::json(nullptr)
+                                                              : nlohmann::json(results.GlobalPriority()(e, k));
             if (judged) {
                 const TDesicionLevelData& data = results.LevelData(e, k);
                 nlohmann::json rows = nlohmann::json::array();
@@ -187,6 +267,7 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
                 item["cr"] = data.CR;
                 item["intransitive_triads"] = BuildTransitivityReport(element.Judgements, n).Lines;
                 item.update(GuidanceJson(project, e, k));
+                AddJudgedPairsJson(project, results, e, k, item);
             }
             elements.push_back(item);
         }
@@ -208,6 +289,23 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
             {"raw", results.Ideal().Raw[row.Position]}});
     }
     root["ranking_ideal"] = rankingIdeal;
+    nlohmann::json notConnected = nlohmann::json::array();
+    for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
+        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
+            if (results.Basis(e, k) != EPrioritiesBasis::NotConnected) {
+                continue;
+            }
+            const nlohmann::json components = levels[k]["elements"][e]["components"];
+            notConnected.push_back(
+                {{"level", k}, {"position", e}, {"name", project.Element(e, k).Name}, {"components", components}});
+        }
+    }
+    root["incomplete_elements"] = notConnected;
+    if (!notConnected.empty()) {
+        // No synthesis exists in either mode until the judgements connect every element.
+        root["ranking"] = nullptr;
+        root["ranking_ideal"] = nullptr;
+    }
     nlohmann::json unacceptable = nlohmann::json::array();
     for (const CUnacceptableMatrix& matrix : UnacceptableMatrices(project, results)) {
         unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},

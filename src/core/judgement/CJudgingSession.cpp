@@ -75,6 +75,22 @@ bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_
     return true;
 }
 
+bool CJudgingSession::ClearJudgement(std::uint32_t r, std::uint32_t c)
+{
+    if (r == c || r >= MatrixOrder || c >= MatrixOrder) {
+        return false;
+    }
+    WorkingJudgements(r, c) = CJudgement::NotJudged();
+    WorkingJudgements(c, r) = CJudgement::NotJudged();
+    return true;
+}
+
+bool CJudgingSession::IsLeftOut(std::uint32_t r, std::uint32_t c) const
+{
+    return r != c && r < MatrixOrder && c < MatrixOrder && !WorkingJudgements(r, c).IsJudged()
+        && !WorkingJudgements(c, r).IsJudged();
+}
+
 std::int32_t CJudgingSession::ScaleLineFor(std::uint32_t r, std::uint32_t c) const
 {
     return ScaleValueToLine(WorkingJudgements(r, c).Code());
@@ -161,6 +177,9 @@ bool CJudgingSession::TypeCharacter(char ch)
     }
     const bool reciprocal = ReciprocalPending;
     ReciprocalPending = false;
+    if (ch == '0') {
+        return ClearJudgement(CurrentCellRow, CurrentCellColumn);
+    }
     if (ch < '1' || ch > '9') {
         return false;
     }
@@ -245,4 +264,5 @@ void CJudgingSession::TakeShown()
 {
     // The document's results follow its judgements: those of the opening or of the last Apply.
     ShownData = Document->Results().LevelData(Position, Level);
+    ShownFound = ComputeMatrixPriorities(Document->Model().Element(Position, Level).Judgements, MatrixOrder);
 }

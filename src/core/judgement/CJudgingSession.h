@@ -5,6 +5,7 @@
 #include "core/model/ModelConstants.h"
 #include "core/model/TDesicionLevelData.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/IncompleteJudgements.h"
 
 #include <array>
 #include <cstdint>
@@ -50,6 +51,11 @@ public:
     // line of the verbal scale is entered. False, and nothing changed, on the diagonal,
     // outside the order, or for a value the scale does not offer.
     bool SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value);
+    // Cell [r][c] and its mirror := "не задано": the pair is left out. False, and nothing
+    // changed, on the diagonal or outside the order.
+    bool ClearJudgement(std::uint32_t r, std::uint32_t c);
+    // Whether the pair (r, c) is left out in the working matrix.
+    [[nodiscard]] bool IsLeftOut(std::uint32_t r, std::uint32_t c) const;
     // The scale line to preselect for cell [r][c].
     [[nodiscard]] std::int32_t ScaleLineFor(std::uint32_t r, std::uint32_t c) const;
 
@@ -67,8 +73,9 @@ public:
     void PreviousCell();
     // A typed character: '1'..'9' judges the current cell in favour of its row element,
     // '/' or '-' followed by '2'..'9' in favour of its column element, with the mirror as
-    // the scale enters it; the current cell then moves to the next upper cell. True when
-    // a judgement was set. Anything else drops a pending '/' or '-'.
+    // the scale enters it; the current cell then moves to the next upper cell; '0' leaves
+    // the current pair out and the cell stays. True when a judgement was set or cleared.
+    // Anything else drops a pending '/' or '-'.
     bool TypeCharacter(char ch);
 
     // The element's judged block := the working matrix's; the document's results for it
@@ -76,6 +83,8 @@ public:
     void Apply();
     // The priorities and measures as last shown: those of the opening or the last Apply.
     [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+    // What the shown figures rest on: the applied judgements' graph and completed matrix.
+    [[nodiscard]] const CMatrixPriorities& ShownMatrix() const { return ShownFound; }
     // The priorities of the working matrix as it stands, found as Apply will find them
     // (least squares when pairs are left out).
     [[nodiscard]] std::array<double, MaxElementsPerLevel> WorkingPriorities() const;
@@ -106,6 +115,7 @@ private:
 
     CJudgementMatrix WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
     TDesicionLevelData ShownData;
+    CMatrixPriorities ShownFound;
     CSuggestionOffer Offer;
     CProjectDocument* Document = nullptr;
     std::uint32_t MatrixOrder = 0;

@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/IncompleteJudgements.h"
 
 #include <cmath>
 
@@ -123,11 +124,15 @@ bool HoldsZero(const CValueBlock& values, std::uint32_t n, const double* priorit
 // mean is RowGeometricMean's and the vector is normalised by NormalizeVector, as
 // ComputeLocalPriorities does, so the priorities, the CR and the GCI are bit for bit
 // those of the changed matrix computed afresh.
+//
+// With pairs left out (judgements given) every variation is computed afresh by least
+// squares from a copy of the judgements, and there is no GCI.
 class CVariedBlock {
 public:
-    CVariedBlock(CValueBlock& values, std::uint32_t n)
+    CVariedBlock(CValueBlock& values, std::uint32_t n, const CJudgementMatrix* judgements = nullptr)
         : Values(values)
         , Order(n)
+        , Given(judgements)
     {
         for (std::uint32_t i = 0; i < n; ++i) {
             Means[i] = RowGeometricMean(values, n, i);
@@ -138,6 +143,15 @@ public:
     // when gci is given; the block is left as it was.
     double CrWith(std::uint32_t row, std::uint32_t column, std::int32_t code, std::optional<double>* gci = nullptr)
     {
+        if (Given != nullptr) {
+            CJudgementMatrix varied = *Given;
+            varied(row, column) = CJudgement::FromCode(code);
+            varied(column, row) = CJudgement::FromCode(MirrorCode(code));
+            if (gci != nullptr) {
+                *gci = std::nullopt;
+            }
+            return ComputeMatrixPriorities(varied, Order).Measures.CR;
+        }
         double& upper = Values[row][column];
         double& lower = Values[column][row];
         const double oldUpper = upper;
@@ -160,6 +174,7 @@ public:
 private:
     CValueBlock& Values;
     std::uint32_t Order = 0;
+    const CJudgementMatrix* Given = nullptr;
     std::array<double, MaxElementsPerLevel> Means{};
 };
 
@@ -198,11 +213,15 @@ int Side(double value)
 void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsistencyGuidance& guidance)
 {
     const std::uint32_t order = guidance.Order;
-    CVariedBlock block(values, order);
+    CVariedBlock block(values, order, guidance.Completed ? &judgements : nullptr);
     std::array<CProposal, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> proposals{};
     std::uint32_t count = 0;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
+            // A pair left out stays the user's choice: nothing is proposed for it.
+            if (guidance.Completed && !judgements(i, j).IsJudged() && !judgements(j, i).IsJudged()) {
+                continue;
+            }
             const std::optional<CProposal> proposal
                 = ProposeForCell(block, i, j, judgements(i, j), guidance.Measures.CR, guidance.CrLimit);
             if (proposal) {
@@ -243,6 +262,25 @@ CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::u
     guidance.CrLimit = ConsistencyRatioLimit(order);
     guidance.GciLimit = GeometricIndexLimit(order);
     if (order < 2) {
+        return guidance;
+    }
+    const CComparisonGraph graph = BuildComparisonGraph(judgements, order);
+    if (!graph.Complete()) {
+        const CMatrixPriorities found = ComputeMatrixPriorities(judgements, order);
+        if (!found.HasPriorities()) {
+            guidance.HoldsZero = true;
+            guidance.NotConnected = found.Basis == EPrioritiesBasis::NotConnected;
+            guidance.Verdict = EConsistencyVerdict::Undetermined;
+            return guidance;
+        }
+        guidance.Completed = true;
+        guidance.Measures = found.Measures;
+        CValueBlock completed = found.Completed;
+        const bool within = guidance.Measures.CR <= guidance.CrLimit;
+        guidance.Verdict = within ? EConsistencyVerdict::Acceptable : EConsistencyVerdict::NotAcceptable;
+        if (!within && order >= 3) {
+            Suggest(judgements, completed, guidance);
+        }
         return guidance;
     }
     CValueBlock values;
@@ -301,16 +339,17 @@ std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& p
         for (std::uint32_t position = 0; position < parents; ++position) {
             const TDesicionLevelData& data = results.LevelData(position, level);
             const CUserProjectModel::TJudgementColumns& columns = project.JudgementColumns(position, level);
+            const bool completed = results.Basis(position, level) == EPrioritiesBasis::LeastSquares;
             bool measured = n >= 2;
             for (std::uint32_t i = 0; i < n && measured; ++i) {
                 measured = data.Priority[i] != 0.0 && std::isfinite(data.Priority[i]);
                 for (std::uint32_t j = 0; j < n && measured; ++j) {
-                    measured = columns[j][i] != 0.0;
+                    measured = completed || columns[j][i] != 0.0;
                 }
             }
             const double limit = ConsistencyRatioLimit(n);
             if (measured && data.CR > limit) {
-                found.push_back(CUnacceptableMatrix{level, position, data.CR, limit});
+                found.push_back(CUnacceptableMatrix{level, position, data.CR, limit, completed});
             }
         }
     }

@@ -54,6 +54,12 @@ struct CConsistencyGuidance {
     std::optional<double> Gci;
     std::optional<double> GciLimit;
     bool HoldsZero = false; // then no GCI and no suggestions
+    // Pairs are left out and the judged ones connect the elements: the measures and the
+    // verdict are those of the completed matrix, there is no GCI, and the suggestions
+    // change judged cells only.
+    bool Completed = false;
+    // Pairs are left out and the judged ones do not connect the elements: no verdict.
+    bool NotConnected = false;
     std::uint32_t SuggestionCount = 0;
     std::array<CSuggestion, MaxSuggestions> Suggestions{};
 
@@ -71,7 +77,9 @@ struct CConsistencyGuidance {
 // keeps the smaller value. A cell whose proposal does not lower the CR proposes nothing.
 // The cells that reach come first, nearest change first, then lower CR; the others follow
 // by CR after, then nearness; then row, then column. Figures within 1e-9 count as equal.
-// Allocates nothing.
+// Allocates nothing. A block with pairs left out takes its own least-squares priorities
+// (priority is not read), is judged by its completed matrix and varies only the judged
+// cells; one whose judged pairs do not connect the elements has no verdict.
 CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 // The same for an element of a project, from its stored judgements; its priorities are
 // computed afresh. Nothing for the bottom level or a slot outside the hierarchy.
@@ -87,12 +95,13 @@ struct CUnacceptableMatrix {
     std::uint32_t Position = 0;
     double Cr = 0.0;
     double CrLimit = 0.0;
+    bool Completed = false; // Cr is that of the completed matrix
 };
 
 // The judged elements whose matrices are not acceptable, level by level, then by position,
 // with the CR the results hold for them. The verdict is the research window's: a block
-// holding a 0 (a pair left out, a foreign file's 0) or without priorities has no verdict,
-// so it is not listed.
+// with pairs left out is judged by its completed matrix; one holding a foreign file's 0
+// or without priorities has no verdict, so it is not listed.
 std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& project, const CProjectResults& results);
 // How many elements of the project judge the level below them: its matrices.
 std::uint32_t JudgedMatrixCount(const CUserProjectModel& project);

@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
@@ -77,30 +78,53 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     CCsvWriter csv(decimalSeparator);
     const std::uint32_t levels = project.LevelCount() > MaxLevels ? MaxLevels : project.LevelCount();
 
+    // Judgements that do not connect the elements leave no synthesis: both sections say why.
+    const std::string refusal = ProjectNotConnectedText(project, results);
     csv.Row({RankingTitle(ESynthesisMode::Distributive)});
-    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption});
-    const CResultList ranking = FinalResults(project, results);
-    for (std::uint32_t i = 0; i < ranking.Count; ++i) {
-        csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption});
+        const CResultList ranking = FinalResults(project, results);
+        for (std::uint32_t i = 0; i < ranking.Count; ++i) {
+            csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
+        }
     }
 
     csv.EndSection();
     csv.Row({RankingTitle(ESynthesisMode::Ideal)});
-    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
-    const CResultList ideal = FinalResults(project, results, ESynthesisMode::Ideal);
-    for (std::uint32_t i = 0; i < ideal.Count; ++i) {
-        const CResultRow& row = ideal.Rows[i];
-        csv.Row({CCsvWriter::Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
-            csv.Number(results.Ideal().Raw[row.Position])});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
+        const CResultList ideal = FinalResults(project, results, ESynthesisMode::Ideal);
+        for (std::uint32_t i = 0; i < ideal.Count; ++i) {
+            const CResultRow& row = ideal.Rows[i];
+            csv.Row({CCsvWriter::Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
+                csv.Number(results.Ideal().Raw[row.Position])});
+        }
     }
 
     csv.EndSection();
     csv.Row({CsvGlobalTitle});
-    csv.Row({"Уровень", "№", "Элемент", "Глобальный приоритет"});
-    for (std::uint32_t k = 1; k < levels; ++k) {
-        for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
-            csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
-                csv.Number(results.GlobalPriority()(e, k))});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        csv.Row({"Уровень", "№", "Элемент", "Глобальный приоритет"});
+        for (std::uint32_t k = 1; k < levels; ++k) {
+            for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
+                csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
+                    csv.Number(results.GlobalPriority()(e, k))});
+            }
+        }
+    }
+
+    const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
+    if (!incomplete.empty()) {
+        csv.EndSection();
+        csv.Row({IncompleteMatricesHeading});
+        for (const std::string& line : incomplete) {
+            csv.Row({CsvText(line)});
         }
     }
 
@@ -112,6 +136,15 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
             csv.EndSection();
             csv.Row({std::string(CsvLocalTitle) + " «" + project.Element(e, k).Name + "» (уровень "
                 + CCsvWriter::Count(k) + ", № " + CCsvWriter::Count(e + 1) + ")"});
+            const CComparisonGraph graph = ElementGraph(project, e, k);
+            if (!graph.Complete()) {
+                csv.Row({CsvText(JudgedPairsText(graph, ComparedNames(project, k)))});
+            }
+            const EPrioritiesBasis basis = results.Basis(e, k);
+            if (basis == EPrioritiesBasis::NotConnected || basis == EPrioritiesBasis::BadValue) {
+                csv.Row({CsvText(MeasuresText(data, basis))});
+                continue;
+            }
             csv.Row({"№", "Элемент", "Локальный приоритет"});
             for (std::uint32_t j = 0; j < n; ++j) {
                 csv.Row(
@@ -119,7 +152,8 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
             }
             csv.Row({LambdaMaxTerm, csv.Number(data.LambdaMax)});
             csv.Row({ConsistencyIndexTerm, csv.Number(data.CI)});
-            csv.Row({ConsistencyRatioTerm, csv.Number(data.CR)});
+            csv.Row({basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
+                csv.Number(data.CR)});
         }
     }
     return csv.Text;

@@ -4,6 +4,13 @@
 
 #include <cmath>
 
+namespace {
+bool PairLeftOut(const CJudgementMatrix& judgements, std::uint32_t i, std::uint32_t j)
+{
+    return !judgements(i, j).IsJudged() && !judgements(j, i).IsJudged();
+}
+} // namespace
+
 CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
     CDeviationTable table;
@@ -12,7 +19,9 @@ CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint3
         double rowSum = 0.0;
         for (std::uint32_t j = 0; j < table.Order; ++j) {
             double d = 0.0;
-            if (j != i) {
+            if (j != i && PairLeftOut(judgements, i, j)) {
+                table.Missing[i][j] = true;
+            } else if (j != i) {
                 // A zero priority only comes from a 0 read from a file; its ratio counts as 0.
                 const double ratio = priority[j] == 0.0 ? 0.0 : priority[i] / priority[j];
                 d = std::fabs(judgements(i, j).Value() - ratio);
@@ -60,6 +69,9 @@ CTransitivityReport BuildTransitivityReport(const CJudgementMatrix& judgements, 
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
             for (std::uint32_t k = j + 1; k < order; ++k) {
+                if (PairLeftOut(judgements, i, j) || PairLeftOut(judgements, j, k) || PairLeftOut(judgements, k, i)) {
+                    continue;
+                }
                 const int ij = Favoured(judgements(i, j));
                 const int jk = Favoured(judgements(j, k));
                 const int ki = Favoured(judgements(k, i));

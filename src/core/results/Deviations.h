@@ -9,10 +9,12 @@
 #include <vector>
 
 // Absolute deviation of every judgement from the ratio of the priorities, w_i / w_j,
-// with a sum per row; the diagonal is always 0.
+// with a sum per row; the diagonal is always 0. A pair left out (both cells "не задано")
+// has no deviation: it is marked Missing, holds 0 and adds nothing to its row's sum.
 struct CDeviationTable {
     std::uint32_t Order = 0;
     std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel> Deviation{};
+    std::array<std::array<bool, MaxElementsPerLevel>, MaxElementsPerLevel> Missing{};
     std::array<double, MaxElementsPerLevel> RowSum{};
 };
 CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
@@ -21,7 +23,8 @@ inline constexpr const char* NoTransitivityViolationText = "Информация
 
 // The cyclic triads of the leading n x n block, a judgement taken by its stored code
 // (a combined one by its value), each
-// increasing triple i < j < k once: lines like "1>2>3>1" and "2<4<5<2".
+// increasing triple i < j < k once: lines like "1>2>3>1" and "2<4<5<2". A triad with a
+// pair left out says nothing about a cycle and is skipped.
 struct CTransitivityReport {
     bool None = true;
     std::vector<std::string> Lines; // the violations; empty when None

@@ -4,6 +4,7 @@
 #include "core/model/TDesicionLevelData.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/Deviations.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/Synthesis.h"
 
@@ -95,6 +96,23 @@ std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator)
         + Shown(data.CR, decimalSeparator);
 }
 
+std::string MeasuresText(const TDesicionLevelData& data, EPrioritiesBasis basis, char decimalSeparator)
+{
+    switch (basis) {
+    case EPrioritiesBasis::AllJudged:
+        break;
+    case EPrioritiesBasis::LeastSquares:
+        return std::string(LambdaMaxTerm) + ": " + Shown(data.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
+            + ": " + Shown(data.CI, decimalSeparator) + "; " + CompletedRatioTerm + ": "
+            + Shown(data.CR, decimalSeparator);
+    case EPrioritiesBasis::NotConnected:
+        return "Приоритеты не определены: сравнений недостаточно";
+    case EPrioritiesBasis::BadValue:
+        return "Приоритеты не определены: в матрице есть нулевые суждения";
+    }
+    return MeasuresText(data, decimalSeparator);
+}
+
 std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator)
 {
     std::string text = "Локальные приоритеты:";
@@ -129,17 +147,32 @@ const char* ConsistencyVerdictText(EConsistencyVerdict verdict)
     return "Согласованность не оценивается: в матрице есть нулевые суждения";
 }
 
+namespace {
+const char* VerdictTextOf(const CConsistencyGuidance& guidance)
+{
+    if (guidance.Verdict == EConsistencyVerdict::Undetermined && guidance.NotConnected) {
+        return "Согласованность не оценивается: сравнений недостаточно";
+    }
+    return ConsistencyVerdictText(guidance.Verdict);
+}
+
+const char* RatioTermOf(bool completed)
+{
+    return completed ? CompletedRatioTerm : ConsistencyRatioTerm;
+}
+} // namespace
+
 CConsistencyText ConsistencyText(const CConsistencyGuidance& guidance, char decimalSeparator)
 {
     CConsistencyText text;
     if (guidance.Order < 2) {
         return text;
     }
-    text.Verdict = ConsistencyVerdictText(guidance.Verdict);
+    text.Verdict = VerdictTextOf(guidance);
     if (guidance.Verdict == EConsistencyVerdict::Undetermined) {
         return text;
     }
-    text.RatioLimit = std::string(ConsistencyRatioTerm) + ": "
+    text.RatioLimit = std::string(RatioTermOf(guidance.Completed)) + ": "
         + WithLimit(guidance.Measures.CR, guidance.CrLimit, decimalSeparator);
     if (guidance.Gci && guidance.GciLimit) {
         text.GeometricLimit
@@ -200,7 +233,7 @@ std::string AcceptedChangeText(
 
 std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimalSeparator)
 {
-    return std::string("Согласованность суждений недостаточна: ") + ConsistencyRatioTerm + " "
+    return std::string("Согласованность суждений недостаточна: ") + RatioTermOf(matrix.Completed) + " "
         + WithLimit(matrix.Cr, matrix.CrLimit, decimalSeparator);
 }
 
@@ -219,8 +252,8 @@ std::string UnacceptableWarningText(
         const std::string& name = project.Element(matrix.Position, matrix.Level).Name;
         text += k == 0 ? "" : "; ";
         text += matrix.Level == 0 ? "цель " + Quoted(name) : Quoted(name) + ", уровень " + std::to_string(matrix.Level);
-        text += " (" + std::string(ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator) + ", допустимо до "
-            + Shown(matrix.CrLimit, decimalSeparator) + ")";
+        text += " (" + std::string(RatioTermOf(matrix.Completed)) + " " + Shown(matrix.Cr, decimalSeparator)
+            + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
     }
     return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }
@@ -330,6 +363,75 @@ std::string CriticalChangeText(
     return text;
 }
 
+std::string MatrixName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    const std::string& name = project.Element(position, level).Name;
+    return level == 0 ? "цель " + Quoted(name) : Quoted(name) + ", уровень " + std::to_string(level);
+}
+
+CComparisonGraph ElementGraph(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    if (level + 1 >= project.LevelCount() || level + 1 >= MaxLevels) {
+        return CComparisonGraph{};
+    }
+    return BuildComparisonGraph(project.Element(position, level).Judgements, project.ElementsInLevelChecked(level + 1));
+}
+
+std::vector<std::string> ComparedNames(const CUserProjectModel& project, std::uint32_t level)
+{
+    std::vector<std::string> names;
+    if (level + 1 >= project.LevelCount() || level + 1 >= MaxLevels) {
+        return names;
+    }
+    for (std::uint32_t k = 0; k < project.ElementsInLevelChecked(level + 1); ++k) {
+        names.push_back(project.Element(k, level + 1).Name);
+    }
+    return names;
+}
+
+std::string ProjectNotConnectedText(const CUserProjectModel& project, const CProjectResults& results)
+{
+    const std::optional<CElementSlot>& gap = results.NotConnected();
+    if (!gap) {
+        return {};
+    }
+    return NotConnectedText(project.Element(gap->Position, gap->Level).Name,
+        ElementGraph(project, gap->Position, gap->Level), ComparedNames(project, gap->Level));
+}
+
+std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project)
+{
+    std::vector<std::string> lines;
+    for (std::uint32_t level = 0; level + 1 < project.LevelCount() && level + 1 < MaxLevels; ++level) {
+        const std::uint32_t parents = level == 0 ? 1U : project.ElementsInLevelChecked(level);
+        for (std::uint32_t position = 0; position < parents; ++position) {
+            const CComparisonGraph graph = ElementGraph(project, position, level);
+            if (graph.Complete()) {
+                continue;
+            }
+            std::string text = JudgedPairsText(graph, ComparedNames(project, level));
+            // The sentence's own capital stays only at the start of the line.
+            text.replace(0, std::string("З").size(), "з");
+            lines.push_back(MatrixName(project, position, level) + ": " + text);
+        }
+    }
+    return lines;
+}
+
+std::string IncompleteMarkText(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+{
+    const CComparisonGraph graph = ElementGraph(project, position, level);
+    if (graph.Complete()) {
+        return {};
+    }
+    if (!graph.Connected()) {
+        return NotConnectedText(project.Element(position, level).Name, graph, ComparedNames(project, level));
+    }
+    std::string text = JudgedPairsText(graph, ComparedNames(project, level));
+    text.replace(0, std::string("З").size(), "з");
+    return "Не все сравнения заданы: " + text;
+}
+
 CReportTable FinalRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
     return RankingTable(FinalResults(project, results), AlternativeCaption, true, decimalSeparator);
@@ -385,6 +487,9 @@ CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResu
     const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
     const CHierarchy_Element& element = project.Element(position, level);
     const TDesicionLevelData& data = results.LevelData(position, level);
+    const CComparisonGraph graph = BuildComparisonGraph(element.Judgements, n);
+    const EPrioritiesBasis basis = results.Basis(position, level);
+    const bool priorities = basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
     table.Header.push_back("Элемент уровня " + std::to_string(level + 1));
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
@@ -393,9 +498,10 @@ CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResu
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Numbered(r, project.Element(r, level + 1).Name)};
         for (std::uint32_t c = 0; c < n; ++c) {
-            row.push_back(JudgementText(element.Judgements(r, c), decimalSeparator));
+            row.push_back(graph.Judged(r, c) || r == c ? JudgementText(element.Judgements(r, c), decimalSeparator)
+                                                       : NotJudgedCellText);
         }
-        row.push_back(Shown(data.Priority[r], decimalSeparator));
+        row.push_back(priorities ? Shown(data.Priority[r], decimalSeparator) : NotJudgedCellText);
         table.Rows.push_back(std::move(row));
     }
     return table;

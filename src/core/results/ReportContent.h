@@ -2,6 +2,7 @@
 
 #include "core/model/CJudgement.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/IncompleteJudgements.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/SynthesisMode.h"
 
@@ -26,11 +27,19 @@ struct CTransitivityReport;
 inline constexpr const char* LambdaMaxTerm = "СЗ";
 inline constexpr const char* ConsistencyIndexTerm = "ИС";
 inline constexpr const char* ConsistencyRatioTerm = "ОС";
+// The CR of a matrix with pairs left out is that of its completed matrix, and says so.
+inline constexpr const char* CompletedRatioTerm = "ОС (по дополненной матрице)";
+// A cell whose pair is left out ("не задано").
+inline constexpr const char* NotJudgedCellText = "—";
 
 // ---- One judged element ----
 
 // "СЗ: 3.0385; ИС: 0.0192; ОС: 0.0331"
 std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator = '.');
+// The same for an element whose priorities rest on the judgements given: its CR named
+// CompletedRatioTerm; for one without priorities (they do not connect the elements) the
+// line saying so.
+std::string MeasuresText(const TDesicionLevelData& data, EPrioritiesBasis basis, char decimalSeparator = '.');
 // "Локальные приоритеты: 0.75 0.25", the first n.
 std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator = '.');
 // "Нарушения транзитивности: 1>2>3>1, 2<4<5<2", or the line saying there is none.
@@ -87,6 +96,26 @@ std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimal
 // которые стоит пересмотреть." Empty when every matrix is acceptable.
 std::string UnacceptableWarningText(const CUserProjectModel& project,
     const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator = '.');
+
+// ---- Judgements left out ----
+
+// How a judged element is named in a sentence: "цель «ВЫБОР»", "«ЦЕНА», уровень 1".
+std::string MatrixName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level);
+// The comparison graph of the element's judgements and the names of the elements it compares.
+CComparisonGraph ElementGraph(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level);
+std::vector<std::string> ComparedNames(const CUserProjectModel& project, std::uint32_t level);
+// "Недостаточно сравнений для «ЦЕНА»: группы {А, Б} и {В, Г} не сравнены между собой" for
+// the first element whose judgements given do not connect the elements below it; empty
+// when every element's do. The synthesis, the results, the level priorities, the
+// sensitivity analysis and every report's ranking are refused with it.
+std::string ProjectNotConnectedText(const CUserProjectModel& project, const CProjectResults& results);
+// The elements with pairs left out, each in a line: "цель «ВЫБОР»: задано 5 из 6 сравнений",
+// with ". Недостаточно: группы {А, Б} и {В, Г} не сравнены" when they do not connect.
+inline constexpr const char* IncompleteMatricesHeading = "Неполные матрицы суждений:";
+std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project);
+// The project window's mark on an element with pairs left out: "Не все сравнения заданы:
+// задано 5 из 6 сравнений", or the not-connected sentence when it cannot be computed.
+std::string IncompleteMarkText(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level);
 
 // ---- Sensitivity ----
 
@@ -169,6 +198,7 @@ CReportTable IdealRankingTable(
 CReportTable LevelRankingTable(
     const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, char decimalSeparator = '.');
 // "Элемент уровня L+1" | 1 .. n | Приоритет: the judgements of the element at (position,
-// level) as its cells show them, each row with its element, numbered, and local priority.
+// level) as its cells show them ("—" for a pair left out), each row with its element,
+// numbered, and local priority ("—" when the element has none).
 CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
     std::uint32_t level, char decimalSeparator = '.');

@@ -37,6 +37,11 @@ QSize PrinterPageSize(const QPrinter& printer)
 QStringList FinalResultLines(
     const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator, ESynthesisMode mode)
 {
+    // With no synthesis the page says why instead of ranking.
+    const std::string refusal = ProjectNotConnectedText(project, results);
+    if (!refusal.empty()) {
+        return {QString::fromStdString(refusal)};
+    }
     const CResultList ranking = FinalResults(project, results, mode);
     QStringList lines;
     if (mode == ESynthesisMode::Ideal) {

@@ -5,6 +5,7 @@
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Deviations.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
@@ -494,12 +495,21 @@ void ElementSection(CPageWriter& page, const CUserProjectModel& project, const C
     matrix.Widths.push_back(priority);
 
     CParagraphs notes;
-    notes.push_back({Text(MeasuresText(results.LevelData(position, level), separator))});
+    // Comparisons left out are told first: how many are given, and whether they connect.
+    const CComparisonGraph graph = ElementGraph(project, position, level);
+    if (!graph.Complete()) {
+        notes.push_back({Text(JudgedPairsText(graph, ComparedNames(project, level)))});
+    }
+    if (!graph.Connected()) {
+        notes.push_back({Text(NotConnectedText(element.Name, graph, ComparedNames(project, level)))});
+    }
+    notes.push_back(
+        {Text(MeasuresText(results.LevelData(position, level), results.Basis(position, level), separator))});
     notes.push_back({Text(TransitivityText(BuildTransitivityReport(element.Judgements, n)))});
     const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
     Write(notes, ConsistencyLines(guidance, separator), 0.0, 0.0);
     Write(notes, SuggestionLines(project, level, guidance, separator), 5.0, 5.0);
-    if (IsMiddleLevel(project.LevelCount(), level)) {
+    if (IsMiddleLevel(project.LevelCount(), level) && !results.NotConnected()) {
         Write(notes, SensitivityLines(ElementSensitivityText(project, analysis, level, position, separator)), 0.0, 5.0);
     }
 
@@ -540,13 +550,29 @@ QByteArray ProjectReportPdf(
 
         TitleBlock(page, project, subject);
         HierarchySection(page, subject.Hierarchy);
-        RankingSection(page, project, results, separator);
-        if (HasMiddleLevels(project.LevelCount())) {
-            page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
+        // Judgements that do not connect an element's elements leave no ranking: the
+        // report says why where the ranking would stand, and still shows the judgements.
+        const std::string refusal = ProjectNotConnectedText(project, results);
+        if (!refusal.empty()) {
+            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Paragraph(Text(refusal), page.Font(BodyPoints));
+        } else {
+            RankingSection(page, project, results, separator);
+            if (HasMiddleLevels(project.LevelCount())) {
+                page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
+            }
+            IdealRankingSection(page, project, results, separator);
+            LevelsSection(page, project, results, separator);
         }
-        IdealRankingSection(page, project, results, separator);
-        LevelsSection(page, project, results, separator);
         page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
+        if (!incomplete.empty()) {
+            CParagraphs list;
+            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            Write(list, incomplete, 5.0, 5.0);
+            page.Write(list);
+            page.Gap(2.0);
+        }
         for (std::uint32_t level = 0; level + 1 < project.LevelCount(); ++level) {
             const std::uint32_t count = level == 0 ? 1U : project.ElementsInLevelChecked(level);
             for (std::uint32_t e = 0; e < count; ++e) {

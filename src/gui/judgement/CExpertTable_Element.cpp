@@ -1,5 +1,6 @@
 #include "gui/judgement/CExpertTable_Element.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,6 +29,23 @@ void CExpertTable_Element::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
+void CExpertTable_Element::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit ContextMenuAsked(this, event->globalPos());
+    event->accept();
+}
+
+void CExpertTable_Element::SetCompletedText(const QString& text)
+{
+    if (Completed != text) {
+        Completed = text;
+        // The "—" moves aside to make room for the value.
+        setAlignment(text.isEmpty() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        setIndent(text.isEmpty() ? -1 : 3);
+        update();
+    }
+}
+
 void CExpertTable_Element::SetCurrent(bool current)
 {
     if (Current != current) {
@@ -39,11 +57,19 @@ void CExpertTable_Element::SetCurrent(bool current)
 void CExpertTable_Element::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    QPainter painter(this);
+    if (!Completed.isEmpty()) {
+        QFont small = font();
+        small.setBold(false);
+        small.setPixelSize(9);
+        painter.setFont(small);
+        painter.setPen(QColor(0x80, 0x80, 0x80));
+        painter.drawText(contentsRect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, Completed);
+    }
     if (!Current) {
         return;
     }
     // Over the cell's own border, so the text keeps its room.
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Highlight), FocusFrameWidth));
     const qreal half = FocusFrameWidth / 2.0;
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));

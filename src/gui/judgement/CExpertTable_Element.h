@@ -22,15 +22,23 @@ public:
     void SetCurrent(bool current);
     [[nodiscard]] bool IsCurrent() const { return Current; }
 
+    // A pair left out shows, beside its "—", the value the completed matrix gives it, in
+    // grey and smaller; empty shows nothing beside.
+    void SetCompletedText(const QString& text);
+    [[nodiscard]] const QString& CompletedText() const { return Completed; }
+
 signals:
     void Pressed(CExpertTable_Element* cell);
     void DoubleClicked(CExpertTable_Element* cell);
+    void ContextMenuAsked(CExpertTable_Element* cell, const QPoint& globalPosition);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool Current = false;
+    QString Completed;
 };

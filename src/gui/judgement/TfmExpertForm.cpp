@@ -2,6 +2,7 @@
 
 #include "core/document/CProjectDocument.h"
 #include "core/judgement/ExpertScaleTable.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "gui/judgement/CExpertTable_Element.h"
@@ -12,11 +13,13 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
 #include <string>
+#include <vector>
 
 namespace {
 constexpr int TableTop = 90;
@@ -117,6 +120,15 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     addKeys(btResearch, {QKeySequence(Qt::CTRL | Qt::Key_R)}, &TfmExpertForm::ResearchKey);
 
     CreateTable();
+    lbJudgedPairs = new QLabel(this);
+    lbJudgedPairs->setObjectName(QStringLiteral("lbJudgedPairs"));
+    lbJudgedPairs->setWordWrap(true);
+    lbJudgedPairs->hide();
+    mnCell = new QMenu(this);
+    mnCell->setObjectName(QStringLiteral("mnCell"));
+    mnNotCompare = mnCell->addAction(QStringLiteral("Не сравнивать"));
+    mnNotCompare->setObjectName(QStringLiteral("mnNotCompare"));
+    connect(mnNotCompare, &QAction::triggered, this, &TfmExpertForm::LeaveOutCurrentCell);
     // The size of the smallest table until the first showing sizes the window.
     setFixedSize(325, 234);
 }
@@ -154,6 +166,7 @@ void TfmExpertForm::CreateTable()
             cell->setText(QStringLiteral("1"));
             connect(cell, &CExpertTable_Element::Pressed, this, &TfmExpertForm::CellPress);
             connect(cell, &CExpertTable_Element::DoubleClicked, this, &TfmExpertForm::CellDoubleClick);
+            connect(cell, &CExpertTable_Element::ContextMenuAsked, this, &TfmExpertForm::CellContextMenu);
             Cells[r][c] = cell;
         }
     }
@@ -207,8 +220,18 @@ void TfmExpertForm::ShowCells()
 
 void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 {
-    const QString text = QString::fromStdString(JudgementText(Judging.Judgement(r, c)));
+    const bool leftOut = Judging.IsLeftOut(r, c);
+    const QString text
+        = QString::fromUtf8(leftOut ? std::string(NotJudgedCellText) : JudgementText(Judging.Judgement(r, c)));
     Cells[r][c]->setText(text);
+    // After Apply, a pair still left out shows what the completed matrix makes of it.
+    const CMatrixPriorities& shown = Judging.ShownMatrix();
+    const bool completed = leftOut && shown.Basis == EPrioritiesBasis::LeastSquares && !shown.Graph.Judged(r, c);
+    Cells[r][c]->SetCompletedText(completed ? TruncatedText(shown.Completed[r][c], 2) : QString());
+    Cells[r][c]->setToolTip(completed
+            ? QStringLiteral("не задано; по дополненной матрице %1").arg(TruncatedText(shown.Completed[r][c], 4))
+            : leftOut ? QStringLiteral("не задано")
+                      : QString());
     // A screen reader hears which pair the number judges.
     Cells[r][c]->setAccessibleName(QStringLiteral("%1 / %2: %3")
                                        .arg(QString::fromStdString(Judging.ComparedName(r)),
@@ -218,12 +241,66 @@ void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 void TfmExpertForm::ShowMeasures()
 {
     const TDesicionLevelData& shown = Judging.Shown();
-    stOwnerValue->setText(TruncatedText(shown.LambdaMax, 4));
-    stIS->setText(TruncatedText(shown.CI, 4));
-    stOS->setText(TruncatedText(shown.CR, 4));
+    // Judgements that do not connect the elements leave nothing to show.
+    const bool none = !Judging.ShownMatrix().HasPriorities();
+    const auto shownText
+        = [none](double x) { return none ? QString::fromUtf8(NotJudgedCellText) : TruncatedText(x, 4); };
+    stOwnerValue->setText(shownText(shown.LambdaMax));
+    stIS->setText(shownText(shown.CI));
+    stOS->setText(shownText(shown.CR));
+    const bool completed = Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares;
+    const QString ratioTip = completed ? QString::fromUtf8(CompletedRatioTerm) : QString();
+    lbOS->setToolTip(ratioTip);
+    stOS->setToolTip(ratioTip);
     for (std::uint32_t k = 0; k < Judging.Order(); ++k) {
-        PriorityLabels[k]->setText(TruncatedText(shown.Priority[k], 4));
+        PriorityLabels[k]->setText(shownText(shown.Priority[k]));
     }
+    // The grey completed values follow the applied matrix.
+    ShowCells();
+    ShowJudgedPairs();
+}
+
+void TfmExpertForm::ShowJudgedPairs()
+{
+    const std::uint32_t n = Judging.Order();
+    const CComparisonGraph graph = BuildComparisonGraph(Judging.Working(), n);
+    QString text;
+    if (n >= 2 && !graph.Complete()) {
+        std::vector<std::string> names;
+        for (std::uint32_t k = 0; k < n; ++k) {
+            names.push_back(Judging.ComparedName(k));
+        }
+        std::string line = JudgedPairsText(graph, names);
+        if (Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares) {
+            line += std::string("; ") + CompletedRatioTerm + ": " + FormatTruncated(Judging.Shown().CR, 4);
+        }
+        text = QString::fromStdString(line);
+    }
+    const bool wasShown = !lbJudgedPairs->text().isEmpty();
+    lbJudgedPairs->setText(text);
+    // The line may come, go, or wrap to another height.
+    if (isVisible() && (wasShown || !text.isEmpty())) {
+        PlaceControls();
+    }
+}
+
+void TfmExpertForm::LeaveOutCurrentCell()
+{
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
+    if (Judging.ClearJudgement(r, c)) {
+        SetCellText(r, c);
+        SetCellText(c, r);
+        WorkingChanged();
+    }
+}
+
+void TfmExpertForm::CellContextMenu(CExpertTable_Element* cell, const QPoint& globalPosition)
+{
+    CellPress(cell);
+    // The diagonal compares an element with itself: there is nothing to leave out.
+    mnNotCompare->setEnabled(cell->Row != cell->Column && !Judging.IsLeftOut(cell->Row, cell->Column));
+    mnCell->popup(globalPosition);
 }
 
 void TfmExpertForm::ShowCurrentCell()
@@ -301,6 +378,10 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         CellPress(Cells[r][c]);
         JudgeCurrentCell();
         return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        LeaveOutCurrentCell();
+        break;
     default: {
         const QString text = event->text();
         if (text.isEmpty() || !text.front().isPrint()) {
@@ -309,7 +390,9 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         // Anything but one plain character only drops a pending '/' or '-'.
         const QChar typed = text.size() == 1 ? text.front() : QChar();
         const char ch = typed.unicode() > 0 && typed.unicode() < 0x80 ? static_cast<char>(typed.unicode()) : ' ';
-        if (Judging.TypeCharacter(ch)) {
+        if (ch == '0') {
+            LeaveOutCurrentCell();
+        } else if (Judging.TypeCharacter(ch)) {
             SetCellText(r, c);
             SetCellText(c, r);
             WorkingChanged();
@@ -330,40 +413,18 @@ void TfmExpertForm::FormShow()
             Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]->show();
         }
     }
-    lbPriority->move(30 * n + 173, 75);
     for (int k = 0; k < n; ++k) {
-        QLabel* label = PriorityLabels[static_cast<std::size_t>(k)];
-        label->move(30 * n + 165, TableTop + RowStep * k);
-        label->show();
+        PriorityLabels[static_cast<std::size_t>(k)]->show();
     }
-    const int y = RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 30;
-    lbOwnerValue->move(25, y);
-    stOwnerValue->move(50, y - 3);
-    lbIS->move(25, y + 20);
-    stIS->move(50, y + 17);
-    lbOS->move(25, y + 40);
-    stOS->move(50, y + 37);
+    PlaceControls();
     for (QWidget* widget : {static_cast<QWidget*>(lbPriority), static_cast<QWidget*>(lbOwnerValue),
              static_cast<QWidget*>(lbIS), static_cast<QWidget*>(lbOS), static_cast<QWidget*>(stOwnerValue),
              static_cast<QWidget*>(stIS), static_cast<QWidget*>(stOS), static_cast<QWidget*>(stMainObjectName)}) {
         widget->show();
     }
     update();
-
-    const int width = PriorityLabels[0]->x() + 100;
-    const int height = stOS->y() + 55;
-    setFixedSize(width, height);
-
-    btApply->move(stOwnerValue->x() + 80, stOwnerValue->y());
-    btOk->move(stIS->x() + 80, stIS->y() + 2);
-    btCancel->move(stOS->x() + 80, stOS->y() + 4);
-    btResearch->move(PriorityLabels[0]->x() + 1, stIS->y() + 1);
-
-    const int centre = width / 2;
-    lbText_1->move(centre - lbText_1->width() / 2, 10);
-    lbText_2->move(centre - lbText_2->width() / 2, 25);
-    stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
-    bvMainObjectBevel->move(lbText_1->x() - 20, lbText_1->y() - 3);
+    const int width = this->width();
+    const int height = this->height();
 
     // Centred on the main window.
     const QWidget* main = Owner != nullptr ? Owner->window() : nullptr;
@@ -379,6 +440,48 @@ void TfmExpertForm::FormShow()
     if (const TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
         ShowResearch();
     }
+}
+
+void TfmExpertForm::PlaceControls()
+{
+    const auto n = static_cast<int>(Judging.Order() == 0 ? 2 : Judging.Order());
+    lbPriority->move(30 * n + 173, 75);
+    for (int k = 0; k < n; ++k) {
+        PriorityLabels[static_cast<std::size_t>(k)]->move(30 * n + 165, TableTop + RowStep * k);
+    }
+    // The line under the table pushes everything below it down by its height.
+    int line = 0;
+    const int tableBottom = RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 20;
+    if (!lbJudgedPairs->text().isEmpty()) {
+        const int lineWidth = PriorityLabels[0]->x() + 100 - 50;
+        lbJudgedPairs->setGeometry(25, tableBottom + 6, lineWidth, lbJudgedPairs->heightForWidth(lineWidth));
+        lbJudgedPairs->show();
+        line = lbJudgedPairs->height() + 6;
+    } else {
+        lbJudgedPairs->hide();
+    }
+    const int y = RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 30 + line;
+    lbOwnerValue->move(25, y);
+    stOwnerValue->move(50, y - 3);
+    lbIS->move(25, y + 20);
+    stIS->move(50, y + 17);
+    lbOS->move(25, y + 40);
+    stOS->move(50, y + 37);
+
+    const int width = PriorityLabels[0]->x() + 100;
+    const int height = stOS->y() + 55;
+    setFixedSize(width, height);
+
+    btApply->move(stOwnerValue->x() + 80, stOwnerValue->y());
+    btOk->move(stIS->x() + 80, stIS->y() + 2);
+    btCancel->move(stOS->x() + 80, stOS->y() + 4);
+    btResearch->move(PriorityLabels[0]->x() + 1, stIS->y() + 1);
+
+    const int centre = width / 2;
+    lbText_1->move(centre - lbText_1->width() / 2, 10);
+    lbText_2->move(centre - lbText_2->width() / 2, 25);
+    stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
+    bvMainObjectBevel->move(lbText_1->x() - 20, lbText_1->y() - 3);
 }
 
 void TfmExpertForm::paintEvent(QPaintEvent* event)
@@ -410,7 +513,7 @@ void TfmExpertForm::FormClose()
             Cells[r][c]->hide();
         }
     }
-    for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS, stOwnerValue, stIS, stOS}) {
+    for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS, stOwnerValue, stIS, stOS, lbJudgedPairs}) {
         label->hide();
     }
     btResearch->setEnabled(true);
@@ -522,6 +625,7 @@ void TfmExpertForm::ResearchKey()
 
 void TfmExpertForm::WorkingChanged()
 {
+    ShowJudgedPairs();
     Judging.OfferSuggestions();
     emit JudgingChanged(Judging);
 }

@@ -14,7 +14,9 @@ class CProjectDocument;
 class TfmAbsoluteMatrix;
 class TfmExpertScale;
 class QFrame;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // The comparison window: the judgements of the n elements of one level with
@@ -68,6 +70,12 @@ public:
     std::array<QLabel*, MaxElementsPerLevel> RowNameLabels{};
     std::array<QLabel*, MaxElementsPerLevel> PriorityLabels{};
     std::array<std::array<CExpertTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> Cells{};
+    // While a comparison is left out: how many are given and whether they suffice, on a
+    // line under the table that the window grows by; hidden otherwise.
+    QLabel* lbJudgedPairs = nullptr;
+    // A cell's context menu: "Не сравнивать" leaves its pair out.
+    QMenu* mnCell = nullptr;
+    QAction* mnNotCompare = nullptr;
 
 signals:
     // The working matrix changed (a typed digit, a line of the scale, an accepted
@@ -115,6 +123,15 @@ private:
     void ShowMeasures();
     void ShowCells();
     void SetCellText(std::uint32_t r, std::uint32_t c);
+    // Delete, Backspace, "0" or "Не сравнивать": the current pair left out.
+    void LeaveOutCurrentCell();
+    void CellContextMenu(CExpertTable_Element* cell, const QPoint& globalPosition);
+    // The line under the table from the working matrix; the window is laid out again when
+    // the line comes or goes or changes its height.
+    void ShowJudgedPairs();
+    // Places the table's companions, the measures and the buttons for the order and the
+    // line under the table, and sizes the window.
+    void PlaceControls();
 
     CJudgingSession Judging;
     bool ResearchIsOpen = false;

@@ -225,12 +225,19 @@ void TfmAbsoluteMatrix::FillDeviations(const CJudgementMatrix& judgements, const
         return;
     }
     const CDeviationTable table = ComputeDeviations(judgements, Order, priorities);
+    // Judgements that do not connect the elements leave no priorities to deviate from.
+    bool none = true;
+    for (std::uint32_t i = 0; i < table.Order; ++i) {
+        none = none && priorities[i] == 0.0;
+    }
+    const QString notJudged = QString::fromUtf8(NotJudgedCellText);
     for (std::uint32_t i = 0; i < table.Order; ++i) {
         for (std::uint32_t j = 0; j < table.Order; ++j) {
             // A narrow cell shows a wide figure in smaller type, never cut.
-            SetFittedText(DeviationCells[i][j], TruncatedText(table.Deviation[i][j], 2));
+            SetFittedText(DeviationCells[i][j],
+                table.Missing[i][j] || (none && i != j) ? notJudged : TruncatedText(table.Deviation[i][j], 2));
         }
-        SetFittedText(RowSums[i], TruncatedText(table.RowSum[i], 2));
+        SetFittedText(RowSums[i], none ? notJudged : TruncatedText(table.RowSum[i], 2));
     }
     BuildTransitivityReport(judgements);
 }

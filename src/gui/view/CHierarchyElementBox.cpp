@@ -21,6 +21,9 @@ constexpr int BoxFontPointSize = 10;
 // right corner.
 constexpr int WarningMarkSize = 11;
 constexpr QRgb WarningMarkColour = 0xd01010;
+// Comparisons left out: amber; nothing computable: near black, with a dashed frame.
+constexpr QRgb MissingMarkColour = 0xe09000;
+constexpr QRgb NotComputedMarkColour = 0x303030;
 
 // A reader announces a box as what it is to the user: a named element that takes the
 // focus, acts on Enter and has a menu, not as static text.
@@ -166,18 +169,53 @@ void CHierarchyElementBox::SetWarning(const QString& text)
         return;
     }
     WarningText = text;
-    setAccessibleDescription(text);
+    setAccessibleDescription(MarksText());
     update();
+}
+
+void CHierarchyElementBox::SetJudgementsMark(EJudgementsMark mark, const QString& text)
+{
+    if (mark == MarkKind && text == MarkText) {
+        return;
+    }
+    MarkKind = mark;
+    MarkText = mark == EJudgementsMark::None ? QString() : text;
+    setAccessibleDescription(MarksText());
+    update();
+}
+
+QString CHierarchyElementBox::MarksText() const
+{
+    if (WarningText.isEmpty() || MarkText.isEmpty()) {
+        return WarningText.isEmpty() ? MarkText : WarningText;
+    }
+    return WarningText + QLatin1Char('\n') + MarkText;
 }
 
 void CHierarchyElementBox::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    const QRect inside = contentsRect();
+    if (MarkKind != EJudgementsMark::None) {
+        QPainter painter(this);
+        const bool none = MarkKind == EJudgementsMark::NotComputed;
+        const QColor colour(none ? NotComputedMarkColour : MissingMarkColour);
+        if (none) {
+            painter.setPen(QPen(colour, 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(inside.adjusted(1, 1, -2, -2));
+        }
+        const QPoint corner = inside.bottomLeft();
+        const std::array<QPoint, 3> triangle{
+            corner - QPoint(0, WarningMarkSize - 1), corner, corner + QPoint(WarningMarkSize - 1, 0)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawPolygon(triangle.data(), static_cast<int>(triangle.size()));
+    }
     if (WarningText.isEmpty()) {
         return;
     }
     QPainter painter(this);
-    const QRect inside = contentsRect();
     // A red line just inside the frame (the name keeps its padding clear of it) and a
     // red corner.
     painter.setPen(QColor(WarningMarkColour));
@@ -194,10 +232,10 @@ void CHierarchyElementBox::paintEvent(QPaintEvent* event)
 bool CHierarchyElementBox::event(QEvent* event)
 {
     // The warning joins whatever the tooltip says (a shrunk name carries itself there).
-    if (event->type() == QEvent::ToolTip && !WarningText.isEmpty()) {
+    if (event->type() == QEvent::ToolTip && !MarksText().isEmpty()) {
         const auto* help = static_cast<QHelpEvent*>(event);
         QToolTip::showText(
-            help->globalPos(), toolTip().isEmpty() ? WarningText : toolTip() + QLatin1Char('\n') + WarningText, this);
+            help->globalPos(), toolTip().isEmpty() ? MarksText() : toolTip() + QLatin1Char('\n') + MarksText(), this);
         return true;
     }
     // Tab would walk Qt's chain, which follows the order the boxes were made in, not

@@ -33,6 +33,15 @@ public:
     void SetWarning(const QString& text);
     [[nodiscard]] const QString& Warning() const { return WarningText; }
 
+    // The mark of an element whose matrix has comparisons left out: an amber corner at
+    // the bottom left; when the judgements given do not connect the elements (nothing
+    // can be computed) a dark corner and a dashed frame. The text says which, under the
+    // tooltip and for a screen reader.
+    enum class EJudgementsMark { None, Missing, NotComputed };
+    void SetJudgementsMark(EJudgementsMark mark, const QString& text);
+    [[nodiscard]] EJudgementsMark JudgementsMark() const { return MarkKind; }
+    [[nodiscard]] const QString& JudgementsMarkText() const { return MarkText; }
+
     // What Enter does: the element becomes current, then as a double-click.
     void Activate();
     // What Shift+F10 and the Menu key do: the element becomes current and its menu, if
@@ -62,7 +71,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Both marks' texts, one a line, for the tooltip and a screen reader.
+    [[nodiscard]] QString MarksText() const;
+
     QString WarningText;
+    EJudgementsMark MarkKind = EJudgementsMark::None;
+    QString MarkText;
     std::uint32_t SlotPosition = 0;
     std::uint32_t SlotLevel = 0;
     QMenu* ContextMenu = nullptr;

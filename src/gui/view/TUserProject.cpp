@@ -640,8 +640,24 @@ void TUserProject::ShowConsistencyMarks()
             const CUnacceptableMatrix* matrix = marked[p][k];
             Boxes[p][k]->SetWarning(
                 matrix != nullptr ? Text(UnacceptableMarkText(*matrix, DecimalSeparator())) : QString());
+            ShowJudgementsMark(p, k, expert);
         }
     }
+}
+
+void TUserProject::ShowJudgementsMark(std::uint32_t position, std::uint32_t level, bool expert)
+{
+    using EMark = CHierarchyElementBox::EJudgementsMark;
+    const CUserProjectModel& model = Model();
+    const bool judged = expert && level + 1 < model.LevelCount() && level < MaxLevels
+        && position < (level == 0 ? 1U : model.ElementsInLevelChecked(level));
+    const std::string text = judged ? IncompleteMarkText(model, position, level) : std::string();
+    if (text.empty()) {
+        Boxes[position][level]->SetJudgementsMark(EMark::None, QString());
+        return;
+    }
+    const bool connected = ElementGraph(model, position, level).Connected();
+    Boxes[position][level]->SetJudgementsMark(connected ? EMark::Missing : EMark::NotComputed, Text(text));
 }
 
 void TUserProject::mnAddElementClick()
@@ -715,8 +731,23 @@ void TUserProject::btExpertModeClick()
     ShowConsistencyMarks();
 }
 
+bool TUserProject::RefusedForMissingComparisons()
+{
+    const std::string refusal = ProjectNotConnectedText(Model(), ProjectDocument.Results());
+    if (refusal.empty()) {
+        return false;
+    }
+    UserDialogs().Inform(this, Text(refusal), MessageCaption());
+    return true;
+}
+
 void TUserProject::btResultsViewClick()
 {
+    // No synthesis exists while an element's judgements do not connect its elements.
+    if (btResultsView->isChecked() && RefusedForMissingComparisons()) {
+        btResultsView->setChecked(false);
+        return;
+    }
     const bool show = btResultsView->isChecked();
     RedrawLinks();
     ShowHierarchy(!show);
@@ -753,7 +784,7 @@ void TUserProject::OpenExpertForm()
 void TUserProject::ShowLevelPriorities()
 {
     TfmCurrentPriorityLevel* window = Services.LevelPriorities;
-    if (window == nullptr) {
+    if (window == nullptr || RefusedForMissingComparisons()) {
         return;
     }
     window->SetLevelRange(CurrentElementLevel, Model().LevelCount());
@@ -826,7 +857,7 @@ void TUserProject::mnSensitivityClick()
 void TUserProject::ShowSensitivity(std::uint32_t level, std::uint32_t position)
 {
     TfmSensitivity* window = Services.Sensitivity;
-    if (window == nullptr) {
+    if (window == nullptr || RefusedForMissingComparisons()) {
         return;
     }
     window->ShowSensitivity(Model(), ProjectDocument.Results(), level, position, Mode);

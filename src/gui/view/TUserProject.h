@@ -189,9 +189,13 @@ private:
     // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
     // an edit that changed nothing leaves none.
     void RecordStep(const char* text);
-    // In expert mode the elements whose matrices are not acceptable carry a mark; in
-    // editing mode none does.
+    // In expert mode the elements whose matrices are not acceptable carry a mark, and
+    // those with comparisons left out another; in editing mode none does.
     void ShowConsistencyMarks();
+    void ShowJudgementsMark(std::uint32_t position, std::uint32_t level, bool expert);
+    // Tells why, and gives true, when an element's judgements do not connect its
+    // elements: then there is no synthesis to show.
+    bool RefusedForMissingComparisons();
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y; nothing while the results are shown.
     void UndoClick();
     void RedoClick();

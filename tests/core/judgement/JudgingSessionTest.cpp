@@ -289,3 +289,33 @@ TEST(ProjectDocument, EditsMarkItModifiedAndRefusalsDoNot)
     EXPECT_TRUE(document.Modified());
 }
 } // namespace
+
+TEST_F(JudgingSession, ZeroLeavesThePairOutAndApplyShowsTheCompletedMatrix)
+{
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    EXPECT_FALSE(Session.ClearJudgement(1, 1)); // the diagonal is always judged
+    EXPECT_FALSE(Session.ClearJudgement(0, 3)); // outside the order
+    Session.SetCurrent(1, 2);
+    EXPECT_TRUE(Session.TypeCharacter('0'));
+    EXPECT_EQ(Session.CurrentRow(), 1U); // the cell stays current
+    EXPECT_EQ(Session.CurrentColumn(), 2U);
+    EXPECT_EQ(Session.Judgement(1, 2).Code(), 0);
+    EXPECT_EQ(Session.Judgement(2, 1).Code(), 0);
+    EXPECT_TRUE(Session.IsLeftOut(2, 1));
+    EXPECT_FALSE(Session.IsLeftOut(0, 1));
+    // Shown figures stay until Apply.
+    EXPECT_TRUE(Session.ShownMatrix().Graph.Complete());
+    Session.Apply();
+    EXPECT_EQ(Document.Model().Element(0, 0).Judgements(1, 2).Code(), 0);
+    EXPECT_EQ(Document.Model().Element(0, 0).Judgements(2, 1).Code(), 0);
+    const CMatrixPriorities& shown = Session.ShownMatrix();
+    EXPECT_EQ(shown.Basis, EPrioritiesBasis::LeastSquares);
+    // a01 = 3, a02 = 5 only: y = (ln 15 / 3, ln 5 / 3 - ... ) by least squares gives
+    // w proportional to (15, 5, 3); the completed a12 is 5/3.
+    EXPECT_NEAR(shown.Completed[1][2], 5.0 / 3.0, 1e-12);
+    EXPECT_NEAR(Session.Shown().Priority[0], 15.0 / 23.0, 1e-12);
+    EXPECT_NEAR(Session.Shown().CR, 0.0, 1e-12);
+    // A scale digit judges the pair again.
+    EXPECT_TRUE(Session.TypeCharacter('2'));
+    EXPECT_FALSE(Session.IsLeftOut(1, 2));
+}

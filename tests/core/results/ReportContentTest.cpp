@@ -144,8 +144,15 @@ TEST(ReportContent, TheVerdictLinesOfEveryKindOfMatrix)
         // A pair has no geometric index.
         {"pair", {{1, 5}, {-5, 1}}, "Согласованность суждений приемлема", "ОС: 0 (допустимо до 0,05)", "",
             "Предложений по изменению суждений нет"},
-        // A 0 read from a file: no figure means anything.
-        {"zero", {{1, 0, 2}, {0, 1, 2}, {-2, -2, 1}}, "Согласованность не оценивается: в матрице есть нулевые суждения",
+        // A 0 read from a file in one cell of a pair: no figure means anything.
+        {"zero", {{1, 0, 2}, {3, 1, 2}, {-2, -2, 1}}, "Согласованность не оценивается: в матрице есть нулевые суждения",
+            "", "", ""},
+        // A pair left out (0 in both cells): the completed matrix is judged, with no
+        // geometric index; here the two judgements given complete it consistently.
+        {"left out", {{1, 0, 2}, {0, 1, 2}, {-2, -2, 1}}, "Согласованность суждений приемлема",
+            "ОС (по дополненной матрице): 0 (допустимо до 0,05)", "", "Предложений по изменению суждений нет"},
+        // Nothing connects element 1 with the others: no verdict.
+        {"not connected", {{1, 0, 2}, {0, 1, 0}, {-2, 0, 1}}, "Согласованность не оценивается: сравнений недостаточно",
             "", "", ""},
     };
     for (const Case& c : cases) {
@@ -325,13 +332,19 @@ TEST(ReportContent, UnacceptableMatricesAndTheWarning)
                          "матрице из 4: «ЦЕНА», уровень 1 (ОС ",
                       0),
         0U);
-    // Least squares over a pair left out may leave an inconsistent completed matrix, but
-    // the research window gives such a block no verdict: it is not listed.
+    // Least squares over a pair left out may leave an inconsistent completed matrix: the
+    // verdict rests on the completed matrix's CR, so it is listed, and says so.
     auto gaps = GoalJudging({{1, 0, 9, -9}, {0, 1, -9, 9}, {-9, 9, 1, 9}, {9, -9, -9, 1}});
     const CProjectResults gapResults = ComputeResults(*gaps);
     ASSERT_EQ(gapResults.Basis(0, 0), EPrioritiesBasis::LeastSquares);
     ASSERT_GT(gapResults.LevelData(0, 0).CR, 0.08);
-    EXPECT_TRUE(UnacceptableMatrices(*gaps, gapResults).empty());
+    const std::vector<CUnacceptableMatrix> gapFound = UnacceptableMatrices(*gaps, gapResults);
+    ASSERT_EQ(gapFound.size(), 1U);
+    EXPECT_TRUE(gapFound[0].Completed);
+    EXPECT_EQ(gapFound[0].Cr, gapResults.LevelData(0, 0).CR);
+    EXPECT_EQ(UnacceptableMarkText(gapFound[0]),
+        "Согласованность суждений недостаточна: ОС (по дополненной матрице) " + Cut4(gapResults.LevelData(0, 0).CR)
+            + " (допустимо до 0.08)");
     // All acceptable: nothing to say.
     judge(0, 0, within);
     judge(1, 1, within);
