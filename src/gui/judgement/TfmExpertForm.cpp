@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <string>
 
@@ -100,6 +101,20 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     connect(btOk, &QPushButton::clicked, this, &TfmExpertForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &TfmExpertForm::btCancelClick);
     connect(btResearch, &QPushButton::clicked, this, &TfmExpertForm::btResearchClick);
+    // The buttons take no keyboard focus (the table keeps it), so they have keys of their
+    // own, the same whatever the keyboard layout.
+    const auto addKeys
+        = [this](QPushButton* button, const QList<QKeySequence>& keys, void (TfmExpertForm::*handler)()) {
+              for (const QKeySequence& key : keys) {
+                  auto* shortcut = new QShortcut(key, this);
+                  connect(shortcut, &QShortcut::activated, this, handler);
+              }
+              button->setToolTip(button->text() + QStringLiteral(" (") + keys.front().toString(QKeySequence::NativeText)
+                  + QStringLiteral(")"));
+          };
+    addKeys(btApply, {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+        &TfmExpertForm::btApplyClick);
+    addKeys(btResearch, {QKeySequence(Qt::CTRL | Qt::Key_R)}, &TfmExpertForm::ResearchKey);
 
     CreateTable();
     // The size of the smallest table until the first showing sizes the window.
@@ -151,6 +166,7 @@ void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* 
     if (research != nullptr) {
         connect(research, &TfmAbsoluteMatrix::SuggestionAccepted, this, &TfmExpertForm::AcceptSuggestion,
             Qt::UniqueConnection);
+        connect(this, &TfmExpertForm::JudgingChanged, research, &TfmAbsoluteMatrix::ShowWorking, Qt::UniqueConnection);
     }
 }
 
@@ -176,9 +192,7 @@ void TfmExpertForm::JudgeElement(
     Judging.Close();
     // A research window left open offers nothing more: the judging its suggestions
     // belong to has ended.
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->ShowAcceptState(Judging);
-    }
+    emit JudgingChanged(Judging);
 }
 
 void TfmExpertForm::ShowCells()
@@ -298,6 +312,7 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         if (Judging.TypeCharacter(ch)) {
             SetCellText(r, c);
             SetCellText(c, r);
+            WorkingChanged();
         }
         break;
     }
@@ -443,6 +458,7 @@ void TfmExpertForm::JudgeCurrentCell()
     if (Judging.SetJudgement(r, c, scale->ChosenValue())) {
         SetCellText(r, c);
         SetCellText(c, r);
+        WorkingChanged();
     }
 }
 
@@ -454,7 +470,7 @@ void TfmExpertForm::btApplyClick()
     Judging.Apply();
     ShowMeasures();
     // An open research window follows the applied judgements.
-    FillResearch();
+    WorkingChanged();
 }
 
 void TfmExpertForm::btOkClick()
@@ -491,19 +507,23 @@ void TfmExpertForm::ShowResearch()
     }
     research->SetMatrixOrder(Judging.Order());
     research->SetRowNames(Judging);
-    FillResearch();
+    WorkingChanged();
     research->ShowBeside(this);
 }
 
-void TfmExpertForm::FillResearch()
+void TfmExpertForm::ResearchKey()
 {
-    TfmAbsoluteMatrix* research = ResearchWindow.data();
-    if (research == nullptr) {
-        return;
+    if (btResearch->isEnabled()) {
+        btResearchClick();
+    } else if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
+        research->TakeKeyboard();
     }
-    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
+}
+
+void TfmExpertForm::WorkingChanged()
+{
     Judging.OfferSuggestions();
-    research->ShowGuidance(Judging);
+    emit JudgingChanged(Judging);
 }
 
 void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
@@ -512,9 +532,7 @@ void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
         const CSuggestion& accepted = Judging.Suggestions().Offered().Suggestions[index];
         SetCellText(accepted.Row, accepted.Column);
         SetCellText(accepted.Column, accepted.Row);
-    }
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->ShowAcceptState(Judging);
+        WorkingChanged();
     }
     // The keyboard comes back to the table, as after the scale: typing goes on there.
     activateWindow();

@@ -120,6 +120,9 @@ signals:
     // The window has closed for good; unless the frame is closing every project
     // itself, it leaves the open-project registry.
     void Closed(TUserProject* project);
+    // While the results are shown: which matrices they rest on are not acceptable, for
+    // the frame's status bar; empty when none is, and when the results are hidden.
+    void ResultsWarningChanged(const QString& warning);
 
 public:
     // The size the layout works from: the outer size of the window that holds the
@@ -181,6 +184,9 @@ private:
     // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
     // an edit that changed nothing leaves none.
     void RecordStep(const char* text);
+    // In expert mode the elements whose matrices are not acceptable carry a mark; in
+    // editing mode none does.
+    void ShowConsistencyMarks();
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y; nothing while the results are shown.
     void UndoClick();
     void RedoClick();
