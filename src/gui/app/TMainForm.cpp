@@ -184,10 +184,10 @@ void TMainForm::CreateMenus()
         &TMainForm::mnSensitivityAnalysisClick);
     MAnalysis->addSeparator();
     mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles",
-        QStringLiteral("&Подготовить файлы для экспертов..."), &TMainForm::mnPrepareExpertFilesClick);
+        QStringLiteral("Подготовить файлы для экспертов..."), &TMainForm::mnPrepareExpertFilesClick);
     mnGroupDecision = action(
-        MAnalysis, "mnGroupDecision", QStringLiteral("Групповое &решение..."), &TMainForm::mnGroupDecisionClick);
-    mnOpenGroup = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть &группу экспертов..."),
+        MAnalysis, "mnGroupDecision", QStringLiteral("Групповое решение..."), &TMainForm::mnGroupDecisionClick);
+    mnOpenGroup = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть группу экспертов..."),
         &TMainForm::mnOpenGroupClick);
 
     WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
