@@ -18,6 +18,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -100,6 +102,32 @@ std::function<Qt::Alignment(int)> FiguresFrom(int firstFigure, int nameColumn)
     };
 }
 
+// The room a table needs to show every row and column without scrolling.
+int ContentHeight(const QTableWidget* table)
+{
+    int height = 2 * table->frameWidth() + table->horizontalHeader()->height();
+    for (int r = 0; r < table->rowCount(); ++r) {
+        height += table->rowHeight(r);
+    }
+    return height;
+}
+
+int ContentWidth(const QTableWidget* table)
+{
+    int width = 2 * table->frameWidth();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        width += table->columnWidth(c);
+    }
+    return width;
+}
+
+// A table no taller than its rows (and the scroll bar under them, should the columns
+// not fit across).
+void FitHeightToRows(QTableWidget* table)
+{
+    table->setMaximumHeight(ContentHeight(table) + table->horizontalScrollBar()->sizeHint().height());
+}
+
 void SetNote(QLabel* label, const QString& text)
 {
     label->setText(text);
@@ -129,6 +157,7 @@ TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWi
     tcGroup->addTab(MakeRankingTab(), Text(RankingTabTitle));
     tcGroup->addTab(MakeElementsTab(), Text(ElementsTabTitle));
     tcGroup->addTab(MakeExpertsTab(), Text(ExpertsTabTitle));
+    connect(tcGroup, &QTabWidget::currentChanged, this, [this] { FitElementTables(); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(lbGroupSummary, 1);
@@ -165,21 +194,20 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     chGroupChart = MakePieChartView(tab, srGroupPie, 5);
     chGroupChart->setObjectName(QStringLiteral("chGroupChart"));
     chGroupChart->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    chGroupChart->setMinimumSize(300, 260);
+    chGroupChart->setMinimumSize(300, 220);
     connect(chGroupChart->chart(), &QChart::plotAreaChanged, this,
         [this] { ShrinkPieToItsLabels(chGroupChart, srGroupPie, PieSize); });
     connect(srGroupPie, &QPieSeries::hovered, this,
         [this](QPieSlice* slice, bool over) { chGroupChart->setToolTip(over ? SliceName(slice) : QString()); });
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(title);
-    left->addWidget(twRanking, 1);
-    left->addWidget(lbOverallConsensus);
-    left->addWidget(lbFinalAgreement);
-    left->addWidget(lbRankingNotes);
-    auto* layout = new QHBoxLayout(tab);
-    layout->addLayout(left, 3);
-    layout->addWidget(chGroupChart, 2);
+    // The table across the whole width, for the experts' columns; the pie under it.
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(title);
+    layout->addWidget(twRanking);
+    layout->addWidget(lbOverallConsensus);
+    layout->addWidget(lbFinalAgreement);
+    layout->addWidget(lbRankingNotes);
+    layout->addWidget(chGroupChart, 1);
     return tab;
 }
 
@@ -204,13 +232,16 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     twExpertVectors->setAccessibleName(QStringLiteral("Приоритеты экспертов"));
     lbElementMeasures = MakeNote(details, "lbElementMeasures");
     lbElementNotes = MakeNote(details, "lbElementNotes");
-    auto* tables = new QHBoxLayout;
-    tables->addWidget(twAggregated, 1);
-    tables->addWidget(twExpertVectors, 1);
+    spElementTables = new QSplitter(Qt::Horizontal, details);
+    spElementTables->setObjectName(QStringLiteral("spElementTables"));
+    spElementTables->setChildrenCollapsible(false);
+    spElementTables->addWidget(twAggregated);
+    spElementTables->addWidget(twExpertVectors);
+    connect(spElementTables, &QSplitter::splitterMoved, this, [this] { TablesSizedByUser = true; });
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->setContentsMargins(0, 4, 0, 0);
     detailsLayout->addWidget(lbElementTitle);
-    detailsLayout->addLayout(tables, 1);
+    detailsLayout->addWidget(spElementTables, 1);
     detailsLayout->addWidget(lbElementMeasures);
     detailsLayout->addWidget(lbElementNotes);
     spElements->addWidget(twElements);
@@ -237,7 +268,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
     distancesTitle->setBuddy(twDistances);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(cbUseWeights);
-    layout->addWidget(twExperts, 1);
+    layout->addWidget(twExperts);
     layout->addWidget(distancesTitle);
     layout->addWidget(twDistances, 1);
     return tab;
@@ -306,6 +337,7 @@ void TfmGroupDecision::ShowFigures()
 void TfmGroupDecision::ShowRanking()
 {
     Fill(twRanking, GroupRankingTable(*Group, Separator), FiguresFrom(2, 1));
+    FitHeightToRows(twRanking);
     const CGroupResult& result = Group->Result();
     SetNote(lbOverallConsensus, Text(OverallConsensusLine(*Group, Separator)));
     SetNote(lbFinalAgreement, Text(FinalAgreementLine(*Group, Separator)));
@@ -380,6 +412,7 @@ void TfmGroupDecision::ShowElementDetails(int row)
             cell->setToolTip(QStringLiteral("ОС выше допустимой"));
         }
     }
+    FitElementTables();
     SetNote(lbElementMeasures, Text(GroupMeasuresText(*Group, element, Separator)));
     QStringList notes;
     for (const std::string& note :
@@ -417,6 +450,7 @@ void TfmGroupDecision::ShowExperts()
         twExperts->setCellWidget(static_cast<int>(k), ExpertWeightColumn, box);
     }
     twExperts->setColumnWidth(ExpertWeightColumn, 90);
+    FitHeightToRows(twExperts);
     {
         const QSignalBlocker blocker(cbUseWeights);
         cbUseWeights->setChecked(Group->UseExpertWeights());
@@ -435,7 +469,9 @@ void TfmGroupDecision::ShowExpertFigures()
             ranking->setText(Text(ExpertRankingText(*Group, k, Separator)));
         }
     }
-    Fill(twDistances, GroupDistancesTable(*Group, Separator), FiguresFrom(3, 1));
+    // The experts in a line, most distant first, read from the left.
+    Fill(twDistances, GroupDistancesTable(*Group, Separator),
+        [](int column) -> Qt::Alignment { return column == 0 ? Qt::AlignHCenter : Qt::AlignLeft; });
 }
 
 void TfmGroupDecision::WeightChanged(std::size_t expert, double weight)
@@ -455,6 +491,43 @@ void TfmGroupDecision::UseWeightsToggled(bool use)
         }
     }
     ShowFigures();
+}
+
+void TfmGroupDecision::FitSplitters()
+{
+    const int height = spElements->height();
+    const int top = std::min(ContentHeight(twElements) + twElements->horizontalScrollBar()->sizeHint().height(),
+        height * 2 / 5);
+    spElements->setSizes({top, std::max(1, height - top)});
+    FitElementTables();
+}
+
+void TfmGroupDecision::FitElementTables()
+{
+    const int width = spElementTables->width();
+    if (TablesSizedByUser || width <= 0 || !spElementTables->isVisible()) {
+        return;
+    }
+    // Room for a vertical scroll bar too: nine rows with their spreads may not fit.
+    const int left
+        = std::min(ContentWidth(twAggregated) + twAggregated->verticalScrollBar()->sizeHint().width(), width * 3 / 5);
+    spElementTables->setSizes({left, std::max(1, width - left)});
+}
+
+void TfmGroupDecision::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!Fitted) {
+        Fitted = true;
+        // The tabs not in front have their size only once laid out.
+        for (QWidget* page : {tcGroup->widget(0), tcGroup->widget(1), tcGroup->widget(2)}) {
+            page->resize(tcGroup->currentWidget()->size());
+            if (page->layout() != nullptr) {
+                page->layout()->activate();
+            }
+        }
+        FitSplitters();
+    }
 }
 
 void TfmGroupDecision::closeEvent(QCloseEvent* event)

@@ -69,6 +69,7 @@ public:
     QLabel* lbRankingNotes = nullptr;
     // Элементы
     QSplitter* spElements = nullptr;
+    QSplitter* spElementTables = nullptr;
     QTableWidget* twElements = nullptr;
     QLabel* lbElementTitle = nullptr;
     QTableWidget* twAggregated = nullptr;
@@ -99,6 +100,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* MakeRankingTab();
@@ -113,11 +115,19 @@ private:
     void ShowExpertFigures();
     void ShowSummary();
     void UpdateCaption();
+    // The splitters share their room by what the tables hold: the elements' list no
+    // taller than its rows, the combined matrix no wider than its columns.
+    void FitSplitters();
+    // The matrix and the experts' vectors share their row by their widths, until the user
+    // moves the handle between them.
+    void FitElementTables();
     void WeightChanged(std::size_t expert, double weight);
     void UseWeightsToggled(bool use);
 
     std::unique_ptr<CGroupDecision> Group;
     std::string GroupFile;
     bool Changed = true;
+    bool Fitted = false;
+    bool TablesSizedByUser = false;
     char Separator = '.';
 };
