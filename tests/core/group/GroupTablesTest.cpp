@@ -75,11 +75,11 @@ CVector Final(const CVector& criteria)
     return f;
 }
 
-// What every screen shows: truncated to 4 decimals.
+// What every screen shows: truncated to 4 decimals, in the general format (no trailing zeros).
 std::string Shown(double x)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.4f", std::floor(x * 1e4 + 1e-9) / 1e4);
+    std::snprintf(text, sizeof text, "%.15g", std::floor(x * 1e4 + 1e-9) / 1e4);
     return text;
 }
 
@@ -181,7 +181,7 @@ TEST(GroupTables, RankingBesideBothAggregationsAndEachExpert)
     expected[1] = ',';
     EXPECT_EQ(after.Rows[0][2], expected);
     EXPECT_EQ(GroupMembersTable(*weighted.Decision, ',').Rows[1],
-        (std::vector<std::string>{"2", "Борис", "/group-tables/Борис.tsy", "9", "0,9000"}));
+        (std::vector<std::string>{"2", "Борис", "/group-tables/Борис.tsy", "9", "0,9"}));
 }
 
 TEST(GroupTables, ElementsAggregatedMatrixAndExpertVectors)
@@ -198,14 +198,14 @@ TEST(GroupTables, ElementsAggregatedMatrixAndExpertVectors)
     // S* 0.828823 and GSD 3.550063 from the issue; the group's CR from its combined matrix.
     EXPECT_EQ(elements.Rows[0], (std::vector<std::string>{"0", "ВЫБОР", "82.8 % (высокое согласие)",
                                     Shown(Cr3(Combined(0.5))), Shown(largest) + " (" + largestBy + ")",
-                                    "«А» и «Б»: ГСО 3.5500"}));
+                                    "«А» и «Б»: ГСО 3.55"}));
     // Both judged the criteria alike: full agreement, no spread.
-    EXPECT_EQ(elements.Rows[2], (std::vector<std::string>{"1", "2. Б", "100.0 % (очень высокое согласие)", "0.0000",
-                                    "0.0000 (Анна)", "«X» и «Y»: ГСО 1.0000"}));
+    EXPECT_EQ(elements.Rows[2], (std::vector<std::string>{"1", "2. Б", "100 % (очень высокое согласие)", "0",
+                                    "0 (Анна)", "«X» и «Y»: ГСО 1"}));
 
     const CReportTable matrix = AggregatedMatrixTable(*group.Decision, 0);
     EXPECT_EQ(matrix.Header, (std::vector<std::string>{"Элемент уровня 1", "1", "2", "3", "Приоритет"}));
-    EXPECT_EQ(matrix.Rows[0], (std::vector<std::string>{"1. А", "1", "1.2247\nГСО 3.5500", "4.4721\nГСО 1.1709",
+    EXPECT_EQ(matrix.Rows[0], (std::vector<std::string>{"1. А", "1", "1.2247\nГСО 3.55", "4.4721\nГСО 1.1709",
                                   Shown(w[0])}));
     EXPECT_EQ(matrix.Rows[1], (std::vector<std::string>{"2. Б", Shown(1.0 / 1.224745), "1", "3.4641\nГСО 2.1745",
                                   Shown(w[1])}));
