@@ -250,9 +250,9 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
         QStringLiteral("Общее согласие группы: %1 % (очень высокое согласие)")
             .arg(QString::number(std::floor((GoalConsensus + 1.0) / 2.0 * 1000.0) / 10.0, 'f', 1)));
     const double finalAgreement = SStarOfTwo(annaFinal, borisFinal);
-    EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(QStringLiteral("Согласие в итоговом рейтинге: S* %1 %")
-                                                                .arg(QString::number(
-                                                                    std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
+    EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(
+        QStringLiteral("Согласие в итоговом рейтинге: S* %1 %")
+            .arg(QString::number(std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
         << window->lbFinalAgreement->text().toStdString();
 
     const QTableWidget* elements = window->twElements;
@@ -350,7 +350,8 @@ TEST_F(GroupWindow, RefusedAndMissingMembers)
         SetName(*other, 2, 1, "СТОИМОСТЬ");
         ASSERT_EQ(SaveProjectFile(*other, c.toStdString(), false), EWriteResult::Ok);
     }
-    const QString mismatch = QStringLiteral("Файл c.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «В»");
+    const QString mismatch
+        = QStringLiteral("Файл c.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «В»");
     WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
         Dialogs.FileAnswers = {a, c, vera};
         for (int k = 0; k < 3; ++k) {
@@ -395,7 +396,8 @@ TEST_F(GroupWindow, RefusedAndMissingMembers)
 
     // A group file whose second member has gone.
     const QString groupFile = Path(QStringLiteral("g.tsg"));
-    const std::vector<CGroupMember> members{{a.toStdString(), "a", 1.0}, {Path(QStringLiteral("b.tsy")).toStdString(), "b", 1.0}};
+    const std::vector<CGroupMember> members{
+        {a.toStdString(), "a", 1.0}, {Path(QStringLiteral("b.tsy")).toStdString(), "b", 1.0}};
     ASSERT_TRUE(SaveGroupFile(members, groupFile.toStdString()).Succeeded());
     WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
         EXPECT_TRUE(dialog->lbMembersProblem->text().startsWith(QStringLiteral("Эксперт 2 «b»: ")));
@@ -466,13 +468,14 @@ TEST_F(GroupWindow, SlowOpeningShowsCancellableProgress)
 }
 
 // The three tabs at the size the frame gives a new window, three experts with the
-// labels people give them: grabbed to PNG files when TESSALY_GRAB_DIR names a folder.
-TEST_F(GroupWindow, TabsGrabbed)
+// labels people give them (grabbed to PNG files, with the PDF, when TESSALY_GRAB_DIR
+// names a folder); the report and the export of the "Анализ" menu take the group window
+// in front.
+TEST_F(GroupWindow, TabsShownReportedAndExported)
 {
     std::vector<QString> files;
-    const std::vector<std::pair<QString, std::vector<int>>> experts{
-        {QStringLiteral("Анна Иванова"), {3, 5, 2}}, {QStringLiteral("Борис Петров"), {-2, 4, 6}},
-        {QStringLiteral("Вера Сидорова"), {9, -9, 9}}};
+    const std::vector<std::pair<QString, std::vector<int>>> experts{{QStringLiteral("Анна Иванова"), {3, 5, 2}},
+        {QStringLiteral("Борис Петров"), {-2, 4, 6}}, {QStringLiteral("Вера Сидорова"), {9, -9, 9}}};
     for (const auto& [name, goal] : experts) {
         files.push_back(Path(name + QStringLiteral(".tsy")));
         WriteJudged(files.back(), goal);
@@ -491,6 +494,25 @@ TEST_F(GroupWindow, TabsGrabbed)
             image.save(QDir(folder).filePath(QStringLiteral("group-tab-%1.png").arg(tab)));
         }
     }
+
+    const QString pdf = Path(QStringLiteral("отчёт.pdf"));
+    Dialogs.FileAnswers = {pdf};
+    Trigger("mnProjectReport");
+    const QByteArray report = apptest::ReadAll(pdf);
+    EXPECT_TRUE(report.startsWith("%PDF")) << report.left(16).toStdString();
+    if (!folder.isEmpty()) {
+        QFile::copy(pdf, QDir(folder).filePath(QStringLiteral("group-report.pdf")));
+    }
+    const QString csv = Path(QStringLiteral("группа.csv"));
+    Dialogs.FileAnswers = {csv};
+    Trigger("mnExportCsv");
+    const QString text = QString::fromUtf8(apptest::ReadAll(csv));
+    EXPECT_TRUE(text.startsWith(QChar(0xFEFF)));
+    for (const QString& expected : {QStringLiteral("Эксперты группы"), QStringLiteral("Групповой рейтинг"),
+             QStringLiteral("Вера Сидорова"), QStringLiteral("ГСО")}) {
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    }
+    EXPECT_EQ(Informed(), 0U);
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
 }

@@ -77,8 +77,8 @@ void Ranking(CGroupCsvWriter& csv, const CGroupDecision& decision)
     const std::uint32_t bottom = model.LevelCount() - 1;
     const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
 
-    std::vector<std::string> header{PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption,
-        AipGeometricCaption};
+    std::vector<std::string> header{
+        PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         header.push_back(CsvText(decision.Member(k).Label));
         header.push_back(CsvText(decision.Member(k).Label) + ": " + PlaceCaption);

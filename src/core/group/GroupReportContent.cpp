@@ -199,9 +199,9 @@ CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSepar
     const CGroupResult& result = decision.Result();
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
-        table.Rows.push_back({std::to_string(k + 1), member.Label, member.File,
-            FormatGeneral(member.Weight, decimalSeparator),
-            k < result.Weights.size() ? Shown(result.Weights[k], decimalSeparator) : NoFigureText});
+        table.Rows.push_back(
+            {std::to_string(k + 1), member.Label, member.File, FormatGeneral(member.Weight, decimalSeparator),
+                k < result.Weights.size() ? Shown(result.Weights[k], decimalSeparator) : NoFigureText});
     }
     return table;
 }
@@ -244,8 +244,7 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
     }
     for (const std::uint32_t a : order) {
         std::vector<std::string> row{groupPlaces[a] == 0 ? NoFigureText : std::to_string(groupPlaces[a]),
-            model.Element(a, bottom).Name,
-            groupPlaces[a] == 0 ? NoFigureText : Shown(group[a], decimalSeparator),
+            model.Element(a, bottom).Name, groupPlaces[a] == 0 ? NoFigureText : Shown(group[a], decimalSeparator),
             PriorityAndPlace(result.AipArithmetic, arithmeticPlaces, a, decimalSeparator),
             PriorityAndPlace(result.AipGeometric, geometricPlaces, a, decimalSeparator)};
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
@@ -311,11 +310,11 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
         std::vector<std::string> row{Numbered(r, names[r])};
         for (std::uint32_t c = 0; c < n; ++c) {
             const CJudgement& judgement = aggregated.Aggregate.Judgements(r, c);
-            std::string cell = !judgement.IsJudged()
-                ? std::string(NoFigureText)
-                : JudgementText(judgement, decimalSeparator);
+            std::string cell
+                = !judgement.IsJudged() ? std::string(NoFigureText) : JudgementText(judgement, decimalSeparator);
             if (r < c && aggregated.Aggregate.Spread[r][c]) {
-                cell += "\n" + std::string(SpreadTerm) + " " + Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
+                cell += "\n" + std::string(SpreadTerm) + " "
+                    + Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
             }
             row.push_back(std::move(cell));
         }
@@ -351,7 +350,8 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
             if (own.empty()) {
                 row.emplace_back(NoFigureText);
             } else if (ratioRow) {
-                row.emplace_back(Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator));
+                row.emplace_back(
+                    Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator));
             } else {
                 row.emplace_back(Shown(own[r], decimalSeparator));
             }

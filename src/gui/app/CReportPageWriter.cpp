@@ -161,7 +161,8 @@ void CReportPageWriter::Measure(CReportPageTable& table) const
         double rowHeight = 0.0;
         for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
             const bool isBold = (table.HasHeader && r == 0) || (table.BoldFirstColumn && c == 0);
-            rowHeight = std::max(rowHeight, CellTextHeight(table.Rows[r][c].Text, isBold, table.Widths[c] - 2 * padding));
+            rowHeight
+                = std::max(rowHeight, CellTextHeight(table.Rows[r][c].Text, isBold, table.Widths[c] - 2 * padding));
         }
         table.Heights.push_back(rowHeight + 2 * padding);
         table.Height += rowHeight + 2 * padding;

@@ -23,8 +23,8 @@ QString Text(const std::string& text)
 constexpr std::size_t ExpertColumnsPerTable = 6;
 
 // Columns [first, first + count) of a table after the columns kept in every part.
-CReportTable Columns(const CReportTable& table, const std::vector<std::size_t>& kept, std::size_t first,
-    std::size_t count)
+CReportTable Columns(
+    const CReportTable& table, const std::vector<std::size_t>& kept, std::size_t first, std::size_t count)
 {
     CReportTable part;
     auto take = [&](const std::vector<std::string>& cells) {
@@ -105,7 +105,8 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         const double place = page.Units(12.0);
         const double name = page.Units(40.0);
         const double fixed = kept == 5 ? place + name : name;
-        const double figure = (page.Width() - fixed) / static_cast<double>(std::max<std::size_t>(1, columns - (kept == 5 ? 2 : 1)));
+        const double figure
+            = (page.Width() - fixed) / static_cast<double>(std::max<std::size_t>(1, columns - (kept == 5 ? 2 : 1)));
         if (kept == 5) {
             table.Widths = {place, name};
         } else {
@@ -168,7 +169,8 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
     CReportParagraphs notes;
     notes.push_back({Text(GroupMeasuresText(decision, index, separator))});
     notes.push_back({QString::fromUtf8(ConsensusCaption) + QStringLiteral(": ")
-        + (element.Consensus ? Text(ConsensusText(element.Consensus->SStar, separator)) : QString::fromUtf8(NoFigureText))});
+        + (element.Consensus ? Text(ConsensusText(element.Consensus->SStar, separator))
+                             : QString::fromUtf8(NoFigureText))});
     const std::string leftOut = LeftOutText(decision, name, element.LeftOut);
     if (!leftOut.empty()) {
         notes.push_back({Text(leftOut)});

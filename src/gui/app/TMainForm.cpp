@@ -1,7 +1,7 @@
 #include "gui/app/TMainForm.h"
 
-#include "core/lifecycle/LifecycleRules.h"
 #include "core/group/GroupCsv.h"
+#include "core/lifecycle/LifecycleRules.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
@@ -187,8 +187,8 @@ void TMainForm::CreateMenus()
         QStringLiteral("Подготовить файлы для экспертов..."), &TMainForm::mnPrepareExpertFilesClick);
     mnGroupDecision = action(
         MAnalysis, "mnGroupDecision", QStringLiteral("Групповое решение..."), &TMainForm::mnGroupDecisionClick);
-    mnOpenGroup = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть группу экспертов..."),
-        &TMainForm::mnOpenGroupClick);
+    mnOpenGroup
+        = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть группу экспертов..."), &TMainForm::mnOpenGroupClick);
 
     WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
     MCascade = action(WindowMenu, "MCascade", QStringLiteral("Каскад"), &TMainForm::MCascadeClick);
@@ -268,9 +268,9 @@ void TMainForm::UpdateProjectCommands()
 {
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
-    for (QAction* item : {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand,
-             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis,
-             mnPrepareExpertFiles}) {
+    for (QAction* item :
+        {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand, NextProjectCommand,
+            mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
     // A group is combined without any project open; the report and the export take the
@@ -762,8 +762,8 @@ void TMainForm::ExportActiveProject(
     Export(filter, extension, proposed, [&] { return content(*project); });
 }
 
-void TMainForm::ExportActiveGroup(const char* filter, const QString& extension,
-    const std::function<QByteArray(const TfmGroupDecision&)>& content)
+void TMainForm::ExportActiveGroup(
+    const char* filter, const QString& extension, const std::function<QByteArray(const TfmGroupDecision&)>& content)
 {
     const TfmGroupDecision* group = ActiveGroup();
     if (group == nullptr) {
@@ -780,7 +780,8 @@ void TMainForm::ExportActiveGroup(const char* filter, const QString& extension,
 void TMainForm::Export(
     const char* filter, const QString& extension, const QString& proposed, const std::function<QByteArray()>& content)
 {
-    const QString written = ExportToFile(this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, content);
+    const QString written
+        = ExportToFile(this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, content);
     if (!written.isEmpty()) {
         const bool report = extension == QStringLiteral(".pdf");
         statusBar()->showMessage(

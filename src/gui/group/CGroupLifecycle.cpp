@@ -170,8 +170,8 @@ bool CGroupLifecycle::Save(TfmGroupDecision& window)
 
 bool CGroupLifecycle::SaveAs(TfmGroupDecision& window)
 {
-    const QString start = window.FileName().empty() ? (Directory.isEmpty() ? QDir::currentPath() : Directory)
-                                                    : Text(window.FileName());
+    const QString start
+        = window.FileName().empty() ? (Directory.isEmpty() ? QDir::currentPath() : Directory) : Text(window.FileName());
     const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, QString::fromUtf8(GroupFileFilter), start);
     if (chosen.isEmpty()) {
         return false;

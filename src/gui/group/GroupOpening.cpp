@@ -31,8 +31,7 @@ CUnreadableText UnreadableMembersText(const CGroupOpening& opening)
     QStringList lines;
     QStringList details;
     for (const CMemberReadFailure& failure : opening.Unreadable) {
-        lines << QString::fromStdString(
-            UnreadableMemberText(failure.Expert, failure.Label, failure.Outcome.Message));
+        lines << QString::fromStdString(UnreadableMemberText(failure.Expert, failure.Label, failure.Outcome.Message));
         details << QString::fromStdString(FileErrorDetails(failure.File, failure.Outcome.Reason));
     }
     return {lines.join(QLatin1Char('\n')), details.join(QStringLiteral("\n\n"))};

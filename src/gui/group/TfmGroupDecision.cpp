@@ -322,7 +322,8 @@ void TfmGroupDecision::ShowSummary()
     if (GroupFile.empty()) {
         text += QStringLiteral("Группа не сохранена.");
     } else {
-        text += QStringLiteral("Файл группы: %1%2").arg(Text(GroupFile), Changed ? QStringLiteral(" (изменён)") : QString());
+        text += QStringLiteral("Файл группы: %1%2")
+                    .arg(Text(GroupFile), Changed ? QStringLiteral(" (изменён)") : QString());
     }
     lbGroupSummary->setText(text);
 }
@@ -496,8 +497,8 @@ void TfmGroupDecision::UseWeightsToggled(bool use)
 void TfmGroupDecision::FitSplitters()
 {
     const int height = spElements->height();
-    const int top = std::min(ContentHeight(twElements) + twElements->horizontalScrollBar()->sizeHint().height(),
-        height * 2 / 5);
+    const int top
+        = std::min(ContentHeight(twElements) + twElements->horizontalScrollBar()->sizeHint().height(), height * 2 / 5);
     spElements->setSizes({top, std::max(1, height - top)});
     FitElementTables();
 }

@@ -59,8 +59,8 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     twMembers->setHorizontalHeaderLabels({QStringLiteral("Файл"), QStringLiteral("Метка"), QStringLiteral("Вес")});
     twMembers->setSelectionBehavior(QAbstractItemView::SelectRows);
     twMembers->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    twMembers->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-        | QAbstractItemView::AnyKeyPressed);
+    twMembers->setEditTriggers(
+        QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     twMembers->horizontalHeader()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     twMembers->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Interactive);
     twMembers->horizontalHeader()->setSectionResizeMode(WeightColumn, QHeaderView::Interactive);
@@ -136,8 +136,8 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
 
 TfmGroupMembers::~TfmGroupMembers() = default;
 
-std::unique_ptr<CGroupDecision> TfmGroupMembers::Run(const std::vector<CGroupMember>& members,
-    bool useExpertWeights, const COpener& open, const CGroupOpening* failure)
+std::unique_ptr<CGroupDecision> TfmGroupMembers::Run(
+    const std::vector<CGroupMember>& members, bool useExpertWeights, const COpener& open, const CGroupOpening* failure)
 {
     Open = open;
     Made.reset();
@@ -199,8 +199,8 @@ std::optional<std::vector<CGroupMember>> TfmGroupMembers::Members() const
         }
         const QString file = twMembers->item(row, FileColumn)->text();
         const QString label = twMembers->item(row, LabelColumn)->text().trimmed();
-        members.push_back(CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(),
-            *weight});
+        members.push_back(
+            CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(), *weight});
     }
     return members;
 }
@@ -290,8 +290,8 @@ void TfmGroupMembers::btAddMembersClick()
     }
     CheckMembers();
     if (!already.isEmpty()) {
-        UserDialogs().Inform(this,
-            QStringLiteral("Уже в группе: %1").arg(already.join(QStringLiteral(", "))), MessageCaption);
+        UserDialogs().Inform(
+            this, QStringLiteral("Уже в группе: %1").arg(already.join(QStringLiteral(", "))), MessageCaption);
     }
 }
 
@@ -304,8 +304,8 @@ void TfmGroupMembers::btLocateMemberClick()
     const int row = rows.front().row();
     QTableWidgetItem* file = twMembers->item(row, FileColumn);
     const QString old = file->text();
-    const QString folder = QFileInfo(QFileInfo(old).absolutePath()).isDir() ? QFileInfo(old).absolutePath()
-                                                                             : ChooserFolder();
+    const QString folder
+        = QFileInfo(QFileInfo(old).absolutePath()).isDir() ? QFileInfo(old).absolutePath() : ChooserFolder();
     const QString chosen = UserDialogs().ChooseFileToOpen(this, ProjectFilter, folder);
     if (chosen.isEmpty()) {
         return;

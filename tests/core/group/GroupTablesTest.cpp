@@ -107,8 +107,8 @@ struct CGroupCase {
     void Add(const std::string& label, const std::vector<int>& goalUpper, double weight = 1.0)
     {
         Projects.push_back(Expert(goalUpper));
-        EXPECT_EQ(Decision->AddExpert(CGroupMember{"/group-tables/" + label + ".tsy", label, weight}, *Projects.back()),
-            "");
+        EXPECT_EQ(
+            Decision->AddExpert(CGroupMember{"/group-tables/" + label + ".tsy", label, weight}, *Projects.back()), "");
     }
 };
 
@@ -162,13 +162,16 @@ TEST(GroupTables, RankingBesideBothAggregationsAndEachExpert)
     ASSERT_LT(boris[0], boris[1]); // Борис ranks Y first
 
     const CReportTable table = GroupRankingTable(*group.Decision);
-    EXPECT_EQ(table.Header, (std::vector<std::string>{"Место", "Альтернатива", "Группа", "Среднее арифм.",
-                                "Среднее геом.", "Анна", "Борис"}));
+    EXPECT_EQ(table.Header,
+        (std::vector<std::string>{
+            "Место", "Альтернатива", "Группа", "Среднее арифм.", "Среднее геом.", "Анна", "Борис"}));
     ASSERT_EQ(table.Rows.size(), 2U);
-    EXPECT_EQ(table.Rows[0], (std::vector<std::string>{"1", "X", Shown(g[0]), Shown(arithmetic[0]) + " (1)",
-                                 Shown(geometric[0]) + " (1)", Shown(anna[0]) + " (1)", Shown(boris[0]) + " (2)"}));
-    EXPECT_EQ(table.Rows[1], (std::vector<std::string>{"2", "Y", Shown(g[1]), Shown(arithmetic[1]) + " (2)",
-                                 Shown(geometric[1]) + " (2)", Shown(anna[1]) + " (2)", Shown(boris[1]) + " (1)"}));
+    EXPECT_EQ(table.Rows[0],
+        (std::vector<std::string>{"1", "X", Shown(g[0]), Shown(arithmetic[0]) + " (1)", Shown(geometric[0]) + " (1)",
+            Shown(anna[0]) + " (1)", Shown(boris[0]) + " (2)"}));
+    EXPECT_EQ(table.Rows[1],
+        (std::vector<std::string>{"2", "Y", Shown(g[1]), Shown(arithmetic[1]) + " (2)", Shown(geometric[1]) + " (2)",
+            Shown(anna[1]) + " (2)", Shown(boris[1]) + " (1)"}));
     EXPECT_EQ(ExpertRankingText(*group.Decision, 1), "Y " + Shown(boris[1]) + ", X " + Shown(boris[0]));
 
     // Борис's weight nine times Анна's: the combined judgements lean his way, and so does the ranking.
@@ -196,19 +199,19 @@ TEST(GroupTables, ElementsAggregatedMatrixAndExpertVectors)
     const double largest = std::max(Cr3(Anna), Cr3(Boris));
     const std::string largestBy = Cr3(Anna) > Cr3(Boris) ? "Анна" : "Борис";
     // S* 0.828823 and GSD 3.550063 from the issue; the group's CR from its combined matrix.
-    EXPECT_EQ(elements.Rows[0], (std::vector<std::string>{"0", "ВЫБОР", "82.8 % (высокое согласие)",
-                                    Shown(Cr3(Combined(0.5))), Shown(largest) + " (" + largestBy + ")",
-                                    "«А» и «Б»: ГСО 3.55"}));
+    EXPECT_EQ(elements.Rows[0],
+        (std::vector<std::string>{"0", "ВЫБОР", "82.8 % (высокое согласие)", Shown(Cr3(Combined(0.5))),
+            Shown(largest) + " (" + largestBy + ")", "«А» и «Б»: ГСО 3.55"}));
     // Both judged the criteria alike: full agreement, no spread.
-    EXPECT_EQ(elements.Rows[2], (std::vector<std::string>{"1", "2. Б", "100 % (очень высокое согласие)", "0",
-                                    "0 (Анна)", "«X» и «Y»: ГСО 1"}));
+    EXPECT_EQ(elements.Rows[2],
+        (std::vector<std::string>{"1", "2. Б", "100 % (очень высокое согласие)", "0", "0 (Анна)", "«X» и «Y»: ГСО 1"}));
 
     const CReportTable matrix = AggregatedMatrixTable(*group.Decision, 0);
     EXPECT_EQ(matrix.Header, (std::vector<std::string>{"Элемент уровня 1", "1", "2", "3", "Приоритет"}));
-    EXPECT_EQ(matrix.Rows[0], (std::vector<std::string>{"1. А", "1", "1.2247\nГСО 3.55", "4.4721\nГСО 1.1709",
-                                  Shown(w[0])}));
-    EXPECT_EQ(matrix.Rows[1], (std::vector<std::string>{"2. Б", Shown(1.0 / 1.224745), "1", "3.4641\nГСО 2.1745",
-                                  Shown(w[1])}));
+    EXPECT_EQ(
+        matrix.Rows[0], (std::vector<std::string>{"1. А", "1", "1.2247\nГСО 3.55", "4.4721\nГСО 1.1709", Shown(w[0])}));
+    EXPECT_EQ(matrix.Rows[1],
+        (std::vector<std::string>{"2. Б", Shown(1.0 / 1.224745), "1", "3.4641\nГСО 2.1745", Shown(w[1])}));
     EXPECT_EQ(Row(matrix, "3. В")[1], Shown(1.0 / 4.472136));
 
     const CReportTable vectors = ExpertVectorsTable(*group.Decision, 0);
@@ -218,8 +221,8 @@ TEST(GroupTables, ElementsAggregatedMatrixAndExpertVectors)
         EXPECT_EQ(vectors.Rows[i][2], Shown(anna[i]));
         EXPECT_EQ(vectors.Rows[i][3], Shown(boris[i]));
     }
-    EXPECT_EQ(vectors.Rows[3], (std::vector<std::string>{"ОС", Shown(Cr3(Combined(0.5))), Shown(Cr3(Anna)),
-                                   Shown(Cr3(Boris))}));
+    EXPECT_EQ(vectors.Rows[3],
+        (std::vector<std::string>{"ОС", Shown(Cr3(Combined(0.5))), Shown(Cr3(Anna)), Shown(Cr3(Boris))}));
 
     // Each expert's distance from the group: sum |ln w_k - ln w_G|, the larger first.
     double toAnna = 0.0;
@@ -244,7 +247,8 @@ TEST(GroupTables, InconsistentAndAbstainingExperts)
     EXPECT_TRUE(ExpertRatioAboveLimit(*group.Decision, 2, CElementSlot{0, 0}));
     const bool annaAbove = Cr3(Anna) > 0.05;
     EXPECT_EQ(ExpertRatioAboveLimit(*group.Decision, 0, CElementSlot{0, 0}), annaAbove);
-    EXPECT_EQ(ExpertRatioWarning(*group.Decision, 0), std::string("ОС выше допустимой (0.05): ") + (annaAbove ? "Анна, " : "") + "Вера");
+    EXPECT_EQ(ExpertRatioWarning(*group.Decision, 0),
+        std::string("ОС выше допустимой (0.05): ") + (annaAbove ? "Анна, " : "") + "Вера");
     EXPECT_EQ(ExpertRatioWarning(*group.Decision, 1), "");
 
     CGroupCase abstaining = IssueExperts();
@@ -271,8 +275,8 @@ TEST(GroupTables, NoGroupRanking)
     ASSERT_EQ(ranking.Rows.size(), 2U);
     EXPECT_EQ(ranking.Rows[0], (std::vector<std::string>{"—", "X", "—", "—", "—", "—", "—"}));
     EXPECT_EQ(GroupMeasuresText(*group.Decision, 0), "У группы нет приоритетов: её сравнения не связывают элементы");
-    EXPECT_EQ(AggregatedMatrixTable(*group.Decision, 0).Rows[0],
-        (std::vector<std::string>{"1. А", "1", "—", "—", "—"}));
+    EXPECT_EQ(
+        AggregatedMatrixTable(*group.Decision, 0).Rows[0], (std::vector<std::string>{"1. А", "1", "—", "—", "—"}));
 }
 
 namespace {
@@ -338,8 +342,9 @@ TEST(GroupCsv, SectionsWithUnroundedFigures)
     ASSERT_GT(goal, ranking);
     EXPECT_EQ(rows[members + 2], (std::vector<std::string>{"1", "Анна", "/group-tables/Анна.tsy", "1", "0,25"}));
     EXPECT_EQ(rows[members + 3][4], "0,75");
-    EXPECT_EQ(rows[ranking + 1], (std::vector<std::string>{"Место", "Альтернатива", "Группа", "Среднее арифм.",
-                                     "Среднее геом.", "Анна", "Анна: Место", "Борис", "Борис: Место"}));
+    EXPECT_EQ(rows[ranking + 1],
+        (std::vector<std::string>{"Место", "Альтернатива", "Группа", "Среднее арифм.", "Среднее геом.", "Анна",
+            "Анна: Место", "Борис", "Борис: Место"}));
     const std::vector<std::string>& first = rows[ranking + 2];
     const std::size_t best = g[0] > g[1] ? 0 : 1;
     EXPECT_EQ(first[0], "1");
