@@ -88,7 +88,11 @@ void CReportPageWriter::Gap(double mm)
 std::unique_ptr<QTextLayout> CReportPageWriter::LayOut(
     const QString& text, const QFont& font, double width, double* height) const
 {
-    auto layout = std::make_unique<QTextLayout>(text, font, &Writer);
+    // A cell's second line (a spread under its value) is a line of its own: the layout
+    // breaks only at a line separator, never at '\n'.
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    auto layout = std::make_unique<QTextLayout>(lines, font, &Writer);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout->setTextOption(option);

@@ -102,7 +102,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         aligns.push_back(Qt::AlignRight);
         CReportPageTable table = ReportPageTableOf(parts[p], aligns, false);
         const std::size_t columns = parts[p].Header.size();
-        const double place = page.Units(12.0);
+        const double place = page.Units(15.0);
         const double name = page.Units(40.0);
         const double fixed = kept == 5 ? place + name : name;
         const double figure
@@ -140,7 +140,7 @@ void ElementsSection(CReportPageWriter& page, const CGroupDecision& decision, ch
 {
     CReportPageTable table = ReportPageTableOf(GroupElementsTable(decision, separator),
         {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft}, false);
-    const double level = page.Units(14.0);
+    const double level = page.Units(18.0);
     const double ratio = page.Units(16.0);
     const double rest = page.Width() - level - ratio;
     table.Widths = {level, rest * 0.22, rest * 0.26, ratio, rest * 0.2, rest * 0.32};
@@ -160,8 +160,8 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
     aligns.insert(aligns.end(), n, Qt::AlignHCenter);
     aligns.push_back(Qt::AlignRight);
     CReportPageTable matrix = ReportPageTableOf(AggregatedMatrixTable(decision, index, separator), aligns, true);
-    const double priority = page.Units(18.0);
-    const double cell = std::min(page.Units(17.0), (page.Width() - page.Units(36.0) - priority) / n);
+    const double priority = page.Units(22.0);
+    const double cell = std::min(page.Units(22.0), (page.Width() - page.Units(36.0) - priority) / n);
     matrix.Widths.push_back(page.Width() - cell * n - priority);
     matrix.Widths.insert(matrix.Widths.end(), n, cell);
     matrix.Widths.push_back(priority);
