@@ -119,7 +119,10 @@ TEST_F(AppAnalysis, AnalysisMenuHoldsItsThreeCommandsAndOpensTheWindowOnLevelOne
     EXPECT_EQ(items,
         (QStringList{QStringLiteral("mnProjectReport:Отчёт по проекту (PDF)..."),
             QStringLiteral("mnExportCsv:Экспорт результатов (CSV)..."),
-            QStringLiteral("mnSensitivityAnalysis:Анализ чувствительности")}));
+            QStringLiteral("mnSensitivityAnalysis:Анализ чувствительности"), QStringLiteral(":"),
+            QStringLiteral("mnPrepareExpertFiles:Подготовить файлы для экспертов..."),
+            QStringLiteral("mnGroupDecision:Групповое решение..."),
+            QStringLiteral("mnOpenGroup:Открыть группу экспертов...")}));
 
     TUserProject* project = OpenExample("warehouse.tsy");
     ASSERT_NE(project, nullptr);

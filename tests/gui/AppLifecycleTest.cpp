@@ -305,7 +305,11 @@ TEST_F(AppLifecycle, ProjectCommandsFollowTheRegistry)
             EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
         }
         EXPECT_EQ(Control<QMenu>("MTools")->menuAction()->isEnabled(), enabled);
-        EXPECT_EQ(Control<QMenu>("MAnalysis")->menuAction()->isEnabled(), enabled);
+        // A group decision needs no project open: the menu stays, its project commands follow.
+        EXPECT_TRUE(Control<QMenu>("MAnalysis")->menuAction()->isEnabled());
+        for (const char* name : {"mnProjectReport", "mnExportCsv", "mnSensitivityAnalysis", "mnPrepareExpertFiles"}) {
+            EXPECT_EQ(Action(name)->isEnabled(), enabled) << name;
+        }
         EXPECT_EQ(Control<QMenu>("WindowMenu")->menuAction()->isEnabled(), enabled);
         for (const char* name : always) {
             EXPECT_TRUE(Control(name)->isEnabled()) << name;

@@ -29,6 +29,9 @@ CGroupOpening OpenGroupMembers(
             opening.Unreadable.push_back(CMemberReadFailure{k, member.File, member.Label, std::move(outcome)});
         } else if (opening.Problem.empty() && opening.Unreadable.empty()) {
             opening.Problem = decision->AddExpert(member, *project);
+            if (!opening.Problem.empty()) {
+                opening.ProblemMember = k;
+            }
         }
         if (progress && !progress(k + 1, members.size())) {
             opening.Cancelled = true;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ struct CGroupOpening {
     // The first member the group refused (a hierarchy that differs, the same file twice, a
     // weight that is not positive...), or what is wrong with the member list; "" if none.
     std::string Problem;
+    // The member the group refused, when Problem is about one member; none for a
+    // problem of the whole list.
+    std::optional<std::size_t> ProblemMember;
     bool Cancelled = false;
     [[nodiscard]] bool Succeeded() const { return Decision != nullptr; }
 };

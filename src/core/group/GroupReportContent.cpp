@@ -2,7 +2,11 @@
 
 #include "core/group/CGroupDecision.h"
 #include "core/group/CGroupResult.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
+
+#include <algorithm>
 
 namespace {
 std::string Quoted(const std::string& text)
@@ -23,6 +27,55 @@ std::string Labels(const CGroupDecision& decision, std::span<const std::size_t> 
 std::string PercentText(double percent, char decimalSeparator)
 {
     return FormatTruncated(percent, 1, decimalSeparator) + " %";
+}
+
+// A priority, weight or measure as every output shows it.
+std::string Shown(double x, char decimalSeparator)
+{
+    return FormatTruncated(x, 4, decimalSeparator);
+}
+
+std::string Numbered(std::uint32_t index, const std::string& name)
+{
+    return std::to_string(index + 1) + ". " + name;
+}
+
+// The names of the level below an element, by position.
+std::vector<std::string> ChildNames(const CGroupDecision& decision, const CElementSlot& slot, std::uint32_t n)
+{
+    std::vector<std::string> names;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        names.push_back(decision.Model().Element(i, slot.Level + 1).Name);
+    }
+    return names;
+}
+
+// Each alternative's place (1 = best) in a ranking, by position; 0 for one not in it.
+std::vector<std::uint32_t> PlacesOf(const CResultList& ranking, std::uint32_t alternatives)
+{
+    std::vector<std::uint32_t> places(alternatives, 0);
+    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
+        if (ranking.Rows[r].Position < alternatives) {
+            places[ranking.Rows[r].Position] = r + 1;
+        }
+    }
+    return places;
+}
+
+// "0.4926 (1)", or "—" when the column has no figures.
+std::string PriorityAndPlace(
+    std::span<const double> priorities, const std::vector<std::uint32_t>& places, std::uint32_t position, char sep)
+{
+    if (position >= priorities.size() || position >= places.size() || places[position] == 0) {
+        return NoFigureText;
+    }
+    return Shown(priorities[position], sep) + " (" + std::to_string(places[position]) + ")";
+}
+
+bool GroupHasPriorities(const CGroupResult& result, const CElementSlot& slot)
+{
+    const EPrioritiesBasis basis = result.Group.Basis(slot.Position, slot.Level);
+    return basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
 }
 } // namespace
 
@@ -131,4 +184,254 @@ std::string SpreadText(const std::string& rowName, const std::string& columnName
 {
     return Quoted(rowName) + " и " + Quoted(columnName) + ": " + SpreadTerm + " "
         + FormatTruncated(spread, 4, decimalSeparator);
+}
+
+std::string GroupElementName(const CGroupDecision& decision, const CElementSlot& slot)
+{
+    const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
+    return slot.Level == 0 ? name : Numbered(slot.Position, name);
+}
+
+CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {"№", ExpertCaption, FileCaption, WeightCaption, ShareCaption};
+    const CGroupResult& result = decision.Result();
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        const CGroupMember& member = decision.Member(k);
+        table.Rows.push_back(
+            {std::to_string(k + 1), member.Label, member.File, FormatGeneral(member.Weight, decimalSeparator),
+                k < result.Weights.size() ? Shown(result.Weights[k], decimalSeparator) : NoFigureText});
+    }
+    return table;
+}
+
+CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        table.Header.push_back(decision.Member(k).Label);
+    }
+    if (decision.ExpertCount() == 0) {
+        return table;
+    }
+    const CUserProjectModel& model = decision.Model();
+    const CGroupResult& result = decision.Result();
+    const std::uint32_t bottom = model.LevelCount() - 1;
+    const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
+
+    std::vector<double> group(alternatives);
+    for (std::uint32_t a = 0; a < alternatives; ++a) {
+        group[a] = result.Group.GlobalPriority()(a, bottom);
+    }
+    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
+    const std::vector<std::uint32_t> arithmeticPlaces = PlacesOf(result.AipArithmeticRanking, alternatives);
+    const std::vector<std::uint32_t> geometricPlaces = PlacesOf(result.AipGeometricRanking, alternatives);
+    std::vector<std::vector<std::uint32_t>> expertPlaces;
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        expertPlaces.push_back(PlacesOf(decision.ExpertRanking(k), alternatives));
+    }
+
+    std::vector<std::uint32_t> order;
+    for (std::uint32_t r = 0; r < result.Ranking.Count; ++r) {
+        order.push_back(result.Ranking.Rows[r].Position);
+    }
+    if (order.empty()) {
+        for (std::uint32_t a = 0; a < alternatives; ++a) {
+            order.push_back(a);
+        }
+    }
+    for (const std::uint32_t a : order) {
+        std::vector<std::string> row{groupPlaces[a] == 0 ? NoFigureText : std::to_string(groupPlaces[a]),
+            model.Element(a, bottom).Name, groupPlaces[a] == 0 ? NoFigureText : Shown(group[a], decimalSeparator),
+            PriorityAndPlace(result.AipArithmetic, arithmeticPlaces, a, decimalSeparator),
+            PriorityAndPlace(result.AipGeometric, geometricPlaces, a, decimalSeparator)};
+        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+            row.push_back(PriorityAndPlace(decision.ExpertFinal(k), expertPlaces[k], a, decimalSeparator));
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {LevelCaption, ElementCaption, ConsensusCaption, GroupRatioCaption, LargestExpertRatioCaption,
+        WidestSpreadCaption};
+    const CGroupResult& result = decision.Result();
+    for (const CGroupElementResult& element : result.Elements) {
+        const CElementSlot& slot = element.Slot;
+        std::vector<std::string> row{std::to_string(slot.Level), GroupElementName(decision, slot)};
+        row.emplace_back(element.Consensus ? ConsensusText(element.Consensus->SStar, decimalSeparator) : NoFigureText);
+        row.emplace_back(GroupHasPriorities(result, slot)
+                ? Shown(result.Group.LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+                : NoFigureText);
+        if (element.LargestCrExpert) {
+            const std::size_t k = *element.LargestCrExpert;
+            row.emplace_back(Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+                + " (" + decision.Member(k).Label + ")");
+        } else {
+            row.emplace_back(NoFigureText);
+        }
+        if (element.WidestSpread) {
+            const CElementPair& pair = *element.WidestSpread;
+            const std::vector<std::string> names = ChildNames(decision, slot, element.Aggregate.Order);
+            row.emplace_back(SpreadText(names[pair.Row], names[pair.Column],
+                element.Aggregate.Spread[pair.Row][pair.Column].value_or(1.0), decimalSeparator));
+        } else {
+            row.emplace_back(NoFigureText);
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
+{
+    CReportTable table;
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return table;
+    }
+    const CGroupElementResult& aggregated = result.Elements[element];
+    const CElementSlot& slot = aggregated.Slot;
+    const std::uint32_t n = aggregated.Aggregate.Order;
+    const bool has = GroupHasPriorities(result, slot);
+    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
+    const std::vector<std::string> names = ChildNames(decision, slot, n);
+    table.Header.push_back("Элемент уровня " + std::to_string(slot.Level + 1));
+    for (std::uint32_t c = 0; c < n; ++c) {
+        table.Header.push_back(std::to_string(c + 1));
+    }
+    table.Header.emplace_back(PriorityCaption);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        std::vector<std::string> row{Numbered(r, names[r])};
+        for (std::uint32_t c = 0; c < n; ++c) {
+            const CJudgement& judgement = aggregated.Aggregate.Judgements(r, c);
+            std::string cell
+                = !judgement.IsJudged() ? std::string(NoFigureText) : JudgementText(judgement, decimalSeparator);
+            if (r < c && aggregated.Aggregate.Spread[r][c]) {
+                cell += "\n" + std::string(SpreadTerm) + " "
+                    + Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
+            }
+            row.push_back(std::move(cell));
+        }
+        row.emplace_back(has ? Shown(data.Priority[r], decimalSeparator) : NoFigureText);
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
+{
+    CReportTable table;
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return table;
+    }
+    const CGroupElementResult& aggregated = result.Elements[element];
+    const CElementSlot& slot = aggregated.Slot;
+    const std::uint32_t n = aggregated.Aggregate.Order;
+    const bool has = GroupHasPriorities(result, slot);
+    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
+    const std::vector<std::string> names = ChildNames(decision, slot, n);
+    table.Header = {"Элемент уровня " + std::to_string(slot.Level + 1), GroupPriorityCaption};
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        table.Header.push_back(decision.Member(k).Label);
+    }
+    for (std::uint32_t r = 0; r <= n; ++r) {
+        const bool ratioRow = r == n;
+        std::vector<std::string> row{ratioRow ? std::string(ConsistencyRatioTerm) : Numbered(r, names[r])};
+        row.emplace_back(has ? Shown(ratioRow ? data.CR : data.Priority[r], decimalSeparator) : NoFigureText);
+        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+            const std::span<const double> own = decision.ExpertPriorities(k, slot);
+            if (own.empty()) {
+                row.emplace_back(NoFigureText);
+            } else if (ratioRow) {
+                row.emplace_back(
+                    Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator));
+            } else {
+                row.emplace_back(Shown(own[r], decimalSeparator));
+            }
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, const CElementSlot& slot)
+{
+    const std::span<const double> own = decision.ExpertPriorities(expert, slot);
+    if (own.empty()) {
+        return false;
+    }
+    const auto n = static_cast<std::uint32_t>(own.size());
+    return decision.ExpertResults(expert).LevelData(slot.Position, slot.Level).CR > ConsistencyRatioLimit(n);
+}
+
+std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
+{
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return {};
+    }
+    const CGroupElementResult& aggregated = result.Elements[element];
+    std::vector<std::size_t> above;
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        if (ExpertRatioAboveLimit(decision, k, aggregated.Slot)) {
+            above.push_back(k);
+        }
+    }
+    if (above.empty()) {
+        return {};
+    }
+    return std::string(ConsistencyRatioTerm) + " выше допустимой ("
+        + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
+        + "): " + Labels(decision, above);
+}
+
+std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
+{
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return {};
+    }
+    const CGroupElementResult& aggregated = result.Elements[element];
+    const CElementSlot& slot = aggregated.Slot;
+    if (!GroupHasPriorities(result, slot)) {
+        return "У группы нет приоритетов: её сравнения не связывают элементы";
+    }
+    std::string text = MeasuresText(result.Group.LevelData(slot.Position, slot.Level), decimalSeparator);
+    if (aggregated.Gci) {
+        text += "; геометрический индекс: " + Shown(*aggregated.Gci, decimalSeparator);
+    }
+    return text;
+}
+
+std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert, char decimalSeparator)
+{
+    const CResultList& ranking = decision.ExpertRanking(expert);
+    if (ranking.Count == 0) {
+        return "нет итоговых приоритетов";
+    }
+    std::string text;
+    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
+        text += text.empty() ? "" : ", ";
+        text += ranking.Rows[r].Name + " " + Shown(ranking.Rows[r].Value, decimalSeparator);
+    }
+    return text;
+}
+
+CReportTable GroupDistancesTable(const CGroupDecision& decision, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {LevelCaption, ElementCaption, DistanceCaption};
+    for (const CGroupElementResult& element : decision.Result().Elements) {
+        table.Rows.push_back({std::to_string(element.Slot.Level), GroupElementName(decision, element.Slot),
+            element.Distances.empty() ? std::string(NoFigureText)
+                                      : DistancesText(decision, element.Distances, decimalSeparator)});
+    }
+    return table;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/group/Consensus.h"
+#include "core/model/CElementSlot.h"
+#include "core/results/ReportContent.h"
 
 #include <cstddef>
 #include <optional>
@@ -88,3 +90,71 @@ std::string DistancesText(
 // "«ЦЕНА» и «СРОКИ»: ГСО 3.5500"
 std::string SpreadText(
     const std::string& rowName, const std::string& columnName, double spread, char decimalSeparator = '.');
+
+// ---- Tables: the group window and the group's PDF show the same cells ----
+
+inline constexpr const char* GroupMembersTitle = "Эксперты группы";
+inline constexpr const char* GroupRankingTitle = "Групповой рейтинг";
+inline constexpr const char* GroupElementsTitle = "Согласие по элементам";
+inline constexpr const char* GroupDistancesTitle = "Расстояние экспертов от группы";
+inline constexpr const char* FileCaption = "Файл";
+inline constexpr const char* ElementCaption = "Элемент";
+inline constexpr const char* LevelCaption = "Уровень";
+inline constexpr const char* ShareCaption = "Доля";
+inline constexpr const char* OwnRankingCaption = "Собственный рейтинг";
+// A cell with nothing to show: no figure exists there.
+inline constexpr const char* NoFigureText = "—";
+
+// How the group's tables name an element: its number on its level and its name,
+// "3. ЦЕНА"; the goal by its name alone.
+std::string GroupElementName(const CGroupDecision& decision, const CElementSlot& slot);
+
+// № | Эксперт | Файл | Вес | Доля: every expert in the group's order, his weight as
+// given and the share he has in the computation (alpha_k; equal shares when the
+// weights are not taken into account).
+CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSeparator = '.');
+
+// Место | Альтернатива | Группа | Среднее арифм. | Среднее геом. | one column per expert
+// (his label): every alternative in the group's ranking order, each column's priority
+// of it followed by its place in that column's own ranking, "0.4926 (1)". Without a
+// group ranking the rows keep the alternatives' order and the group's column and the
+// places are "—"; so is the column of an expert without final priorities.
+CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator = '.');
+
+// Уровень | Элемент | Согласие S* | ОС группы | Наибольшая ОС эксперта | Наибольший
+// разброс: one row per judged element, level by level. The largest expert CR names its
+// expert, "0.1234 (Петров)"; the widest spread names its pair as SpreadText does.
+CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSeparator = '.');
+
+// The combined judgements of Result().Elements[element] laid out as a project's
+// judgement table ("Элемент уровня L+1" | 1 .. n | Приоритет, the group's local
+// priorities), every combined value with 4 decimals, "—" for a pair nobody judged, and
+// under each upper cell with a spread its geometric standard deviation on a second line,
+// "ГСО 3.5500".
+CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
+
+// "Элемент уровня L+1" | Группа | one column per expert: the local priorities of
+// Result().Elements[element] side by side, then the row "ОС" with the group's CR and
+// each expert's. An expert whose judgements give no priorities there shows "—".
+CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
+
+// Whether an expert's CR of the element at slot lies above the limit for its order (he
+// has priorities there).
+bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, const CElementSlot& slot);
+// The experts whose CR of Result().Elements[element] lies above its limit: "ОС выше
+// допустимой (0.05): Петров, Сидоров"; empty when none.
+std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
+
+// The group's measures of Result().Elements[element]: "СЗ: ...; ИС: ...; ОС: ...",
+// followed by "; геометрический индекс: 0.0123" when it exists; or why the group has no
+// priorities there.
+std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
+
+// An expert's own ranking in one line: "X 0.6483, Y 0.3517", best first; or that he has
+// none.
+std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert, char decimalSeparator = '.');
+
+// Уровень | Элемент | Расстояние от группы: per judged element the experts by their
+// distance from the group, most distant first (DistancesText), "—" where the group has
+// no priorities.
+CReportTable GroupDistancesTable(const CGroupDecision& decision, char decimalSeparator = '.');

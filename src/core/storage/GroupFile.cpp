@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -245,4 +247,12 @@ CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std
         break;
     }
     return outcome;
+}
+
+bool IsGroupFileName(const std::string& fileName)
+{
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == GroupFileExtension;
 }

@@ -61,6 +61,10 @@ CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std
 // More than any real group needs (a thousand members with long paths fit many times).
 inline constexpr std::size_t MaxGroupFileSize = 16 * 1024 * 1024;
 
+inline constexpr const char* GroupFileExtension = ".tsg";
+// Whether a file is named as a group file: its extension ".tsg", in any case.
+bool IsGroupFileName(const std::string& fileName);
+
 inline constexpr const char* GroupFormatName = "tessaly-group";
 inline constexpr int GroupFormatVersion = 1;
 

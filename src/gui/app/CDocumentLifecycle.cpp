@@ -3,6 +3,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/document/DocumentFile.h"
 #include "core/lifecycle/CCloseAllSequence.h"
+#include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
 #include "gui/app/CProjectWindowHost.h"
 #include "gui/view/TUserProject.h"
@@ -252,6 +253,10 @@ void CDocumentLifecycle::OpenFromCommandLine(const QStringList& paths)
         if (!path.isEmpty()) {
             // The open dialog hands over absolute paths; so does this.
             const QString absolute = QFileInfo(path).absoluteFilePath();
+            if (IsGroupFileName(absolute.toStdString())) {
+                Windows.OpenGroupFile(absolute);
+                continue;
+            }
             OpenInNewWindow(absolute, CommandLineOpeningOf(absolute.toStdString()));
         }
     }

@@ -49,7 +49,8 @@ public:
     // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it.
     void LoadTemplate();
     // The program's arguments, every one a file name, opened in order: a template as
-    // the template command loads it, anything else as a project.
+    // the template command loads it, a group file in a group window, anything else as a
+    // project.
     void OpenFromCommandLine(const QStringList& paths);
     // The clone button: asks, writes the clone file, opens the copy and always deletes
     // the file.

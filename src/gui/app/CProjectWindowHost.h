@@ -30,4 +30,7 @@ public:
     virtual bool CloseProjectWindow(TUserProject* project) = 0;
     // Erases the project from the registry; the project commands follow later.
     virtual void ForgetProject(TUserProject* project) = 0;
+    // A group file named where a project file could be (the command line, the file
+    // manager): opened in a group window. False when nothing opened.
+    virtual bool OpenGroupFile(const QString& path) = 0;
 };

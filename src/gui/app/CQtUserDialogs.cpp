@@ -156,6 +156,27 @@ QString CQtUserDialogs::ChooseFileToSave(QWidget* parent, const QString& filter,
     return RunFileDialog(dialog);
 }
 
+QStringList CQtUserDialogs::ChooseFilesToOpen(QWidget* parent, const QString& filter, const QString& directory)
+{
+    QFileDialog dialog(parent, QString(), directory, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    const CAccessibleCellSweep sweep(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles();
+}
+
+QString CQtUserDialogs::ChooseFolder(QWidget* parent, const QString& directory)
+{
+    QFileDialog dialog(parent, QString(), directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    return RunFileDialog(dialog);
+}
+
 bool CQtUserDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -11,6 +11,8 @@ public:
     bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) override;
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
+    QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
+    QString ChooseFolder(QWidget* parent, const QString& directory) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     void OpenHelp(QWidget* parent, const QString& helpFile) override;
 };

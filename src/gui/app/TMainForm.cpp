@@ -1,16 +1,21 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/group/GroupCsv.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
 #include "gui/app/CDocumentLifecycle.h"
 #include "gui/app/FrameGlyphs.h"
+#include "gui/app/GroupReport.h"
 #include "gui/app/ProjectExport.h"
 #include "gui/app/ProjectPrinting.h"
 #include "gui/app/ProjectReport.h"
 #include "gui/app/THelpViewer.h"
 #include "gui/app/TfmAboutForm.h"
+#include "gui/group/CGroupLifecycle.h"
+#include "gui/group/TfmExpertFiles.h"
+#include "gui/group/TfmGroupDecision.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/TCreateUserProject.h"
@@ -86,6 +91,8 @@ TMainForm::TMainForm(QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu); // no toolbar-hiding menu
     StartDir = DetermineStartDirectory(this);
     DocumentLifecycle = std::make_unique<CDocumentLifecycle>(this, static_cast<CProjectWindowHost&>(*this), StartDir);
+    Groups = std::make_unique<CGroupLifecycle>(this, static_cast<CGroupWindowHost&>(*this));
+    Groups->SetStartDirectory(StartDir);
 
     MdiArea = new QMdiArea(this);
     MdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -112,6 +119,7 @@ void TMainForm::FormCreate(QSize screenSize)
     }
     StartDir = DetermineStartDirectory(this);
     DocumentLifecycle->SetStartDirectory(StartDir);
+    Groups->SetStartDirectory(StartDir);
 }
 
 // ---- construction of the menus and the tool panel
@@ -187,6 +195,13 @@ void TMainForm::CreateMenus()
         MAnalysis, "mnExportCsv", QStringLiteral("Экспорт результатов (CSV)..."), &TMainForm::mnExportCsvClick);
     mnSensitivityAnalysis = action(MAnalysis, "mnSensitivityAnalysis", QStringLiteral("Анализ чувствительности"),
         &TMainForm::mnSensitivityAnalysisClick);
+    MAnalysis->addSeparator();
+    mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles",
+        QStringLiteral("Подготовить файлы для экспертов..."), &TMainForm::mnPrepareExpertFilesClick);
+    mnGroupDecision = action(
+        MAnalysis, "mnGroupDecision", QStringLiteral("Групповое решение..."), &TMainForm::mnGroupDecisionClick);
+    mnOpenGroup
+        = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть группу экспертов..."), &TMainForm::mnOpenGroupClick);
 
     WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
     MCascade = action(WindowMenu, "MCascade", QStringLiteral("Каскад"), &TMainForm::MCascadeClick);
@@ -266,10 +281,17 @@ void TMainForm::UpdateProjectCommands()
 {
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
-    for (QAction* item : {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand,
-             NextProjectCommand, mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), MAnalysis->menuAction(),
-             WindowMenu->menuAction()}) {
+    for (QAction* item :
+        {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand, NextProjectCommand,
+            mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
+    }
+    // A group is combined without any project open; the report and the export take the
+    // window in front, a project or a group.
+    const bool windows = enabled || !GroupRegistry.empty();
+    MAnalysis->menuAction()->setEnabled(true);
+    for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
+        item->setEnabled(windows);
     }
 }
 
@@ -325,6 +347,56 @@ std::vector<TUserProject*> TMainForm::RegisteredProjects() const
 void TMainForm::ForgetProject(TUserProject* project)
 {
     Registry.erase(project);
+}
+
+bool TMainForm::OpenGroupFile(const QString& path)
+{
+    return Groups->OpenFile(path);
+}
+
+// ---- the group windows
+
+std::vector<TfmGroupDecision*> TMainForm::GroupWindows() const
+{
+    return {GroupRegistry.begin(), GroupRegistry.end()};
+}
+
+TfmGroupDecision* TMainForm::ActiveGroup() const
+{
+    QMdiSubWindow* window = MdiArea->currentSubWindow();
+    auto* group = window != nullptr ? qobject_cast<TfmGroupDecision*>(window->widget()) : nullptr;
+    return GroupRegistry.count(group) != 0 ? group : nullptr;
+}
+
+void TMainForm::AddGroupWindow(TfmGroupDecision* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* frame = MdiArea->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setGeometry(CascadePlace(FreeCascadePlace(frame)));
+    connect(window, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(frame)] {
+        if (!guard.isNull()) {
+            guard->deleteLater();
+        }
+    });
+    connect(window, &TfmGroupDecision::Closed, this, [this](TfmGroupDecision* closed) {
+        GroupRegistry.erase(closed);
+        UpdateProjectCommands();
+    });
+    GroupRegistry.insert(window);
+    UpdateProjectCommands();
+    ShowGroupWindow(window);
+}
+
+void TMainForm::ShowGroupWindow(TfmGroupDecision* window)
+{
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (frame == nullptr) {
+        return;
+    }
+    frame->show();
+    MdiArea->setActiveSubWindow(frame);
+    frame->raise();
 }
 
 bool TMainForm::CloseProjectWindow(TUserProject* project)
@@ -496,7 +568,8 @@ void TMainForm::N7Click()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    const bool allClosed = DocumentLifecycle->CloseAll();
+    // The groups close only once every project has: a project that stayed keeps the frame.
+    const bool allClosed = DocumentLifecycle->CloseAll() && Groups->CloseAll();
     UpdateProjectCommands();
     if (!allClosed) {
         event->ignore();
@@ -714,8 +787,29 @@ void TMainForm::ExportActiveProject(
     }
     const QString proposed = QString::fromStdString(ProposedExportName(project->Document().FileName(),
         project->Model().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
-    const QString written = ExportToFile(
-        this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, [&] { return content(*project); });
+    Export(filter, extension, proposed, [&] { return content(*project); });
+}
+
+void TMainForm::ExportActiveGroup(
+    const char* filter, const QString& extension, const std::function<QByteArray(const TfmGroupDecision&)>& content)
+{
+    const TfmGroupDecision* group = ActiveGroup();
+    if (group == nullptr) {
+        return;
+    }
+    if (ExportDirectory.isEmpty()) {
+        ExportDirectory = StartDir;
+    }
+    const QString proposed = QString::fromStdString(ProposedExportName(group->FileName(),
+        group->Decision().Model().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
+    Export(filter, extension, proposed, [&] { return content(*group); });
+}
+
+void TMainForm::Export(
+    const char* filter, const QString& extension, const QString& proposed, const std::function<QByteArray()>& content)
+{
+    const QString written
+        = ExportToFile(this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, content);
     if (!written.isEmpty()) {
         const bool report = extension == QStringLiteral(".pdf");
         statusBar()->showMessage(
@@ -725,6 +819,17 @@ void TMainForm::ExportActiveProject(
 
 void TMainForm::mnProjectReportClick()
 {
+    if (ActiveGroup() != nullptr) {
+        ExportActiveGroup(ReportFileFilter, QStringLiteral(".pdf"), [this](const TfmGroupDecision& group) {
+            CGroupReportSubject subject;
+            subject.FileName = QString::fromStdString(group.FileName());
+            subject.Date = QDate::currentDate();
+            subject.DecimalSeparator = DecimalSeparator();
+            subject.Dpi = logicalDpiY();
+            return GroupReportPdf(group.Decision(), subject);
+        });
+        return;
+    }
     ExportActiveProject(ReportFileFilter, QStringLiteral(".pdf"), [](TUserProject& project) {
         CReportSubject subject;
         subject.FileName = QString::fromStdString(project.Document().FileName());
@@ -739,6 +844,13 @@ void TMainForm::mnProjectReportClick()
 
 void TMainForm::mnExportCsvClick()
 {
+    if (ActiveGroup() != nullptr) {
+        ExportActiveGroup(CsvFileFilter, QStringLiteral(".csv"), [](const TfmGroupDecision& group) {
+            const std::string csv = GroupCsv(group.Decision(), DecimalSeparator());
+            return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+        });
+        return;
+    }
     ExportActiveProject(CsvFileFilter, QStringLiteral(".csv"), [](TUserProject& project) {
         const std::string csv = ProjectCsv(project.Model(), project.Document().Results(), DecimalSeparator());
         return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
@@ -752,4 +864,40 @@ void TMainForm::mnSensitivityAnalysisClick()
     } else {
         UpdateProjectCommands();
     }
+}
+
+// ---- group decisions
+
+void TMainForm::mnPrepareExpertFilesClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (ExpertFilesDialog == nullptr) {
+        ExpertFilesDialog = new TfmExpertFiles(this);
+    }
+    if (ExpertFilesFolder.isEmpty()) {
+        // Beside the project's own file, or in the start folder for a project never saved.
+        const std::string file = project->Document().FileName();
+        ExpertFilesFolder
+            = file.empty() ? StartDir : QString::fromStdString(std::filesystem::path(file).parent_path().string());
+    }
+    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder);
+    if (!written.isEmpty()) {
+        ExpertFilesFolder = ExpertFilesDialog->Folder();
+        statusBar()->showMessage(
+            QStringLiteral("Файлы экспертов созданы: %1 в папке %2").arg(written.size()).arg(ExpertFilesFolder));
+    }
+}
+
+void TMainForm::mnGroupDecisionClick()
+{
+    Groups->NewGroup();
+}
+
+void TMainForm::mnOpenGroupClick()
+{
+    Groups->Open();
 }

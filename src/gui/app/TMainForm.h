@@ -3,6 +3,7 @@
 #include "core/results/SynthesisMode.h"
 #include "gui/app/CProjectWindowHost.h"
 #include "gui/app/FrameGlyphs.h"
+#include "gui/group/CGroupWindowHost.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -23,13 +24,16 @@ class QPrinter;
 class QToolBar;
 class QToolButton;
 class CDocumentLifecycle;
+class CGroupLifecycle;
+class TfmExpertFiles;
+class TfmGroupDecision;
 class TUserProject;
 
 // The frame: the document area with one child window per open project, the
 // open-project registry, the commands, window arrangement, orientation, printing, help
 // and About. It makes, shows and discards the project windows; what happens to a
 // project's file (open, save, templates, clone, closing) is the document lifecycle's.
-class TMainForm final : public QMainWindow, private CProjectWindowHost {
+class TMainForm final : public QMainWindow, private CProjectWindowHost, private CGroupWindowHost {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TMainForm)
 
@@ -54,6 +58,10 @@ public:
     // The program's arguments, every one a file name, opened in order at start.
     void OpenFilesFromCommandLine(const QStringList& paths);
     [[nodiscard]] CDocumentLifecycle& Lifecycle() const { return *DocumentLifecycle; }
+    [[nodiscard]] CGroupLifecycle& GroupLifecycle() const { return *Groups; }
+    // The group window in front, if the window in front is one.
+    TfmGroupDecision* ActiveGroup() const;
+    [[nodiscard]] std::vector<TfmGroupDecision*> GroupWindows() const override;
 
     // The project window's clone button.
     void CloneProject(TUserProject& project);
@@ -95,6 +103,9 @@ public:
     void mnProjectReportClick();
     void mnExportCsvClick();
     void mnSensitivityAnalysisClick();
+    void mnPrepareExpertFilesClick();
+    void mnGroupDecisionClick();
+    void mnOpenGroupClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -109,6 +120,12 @@ private:
     // active project.
     void ExportActiveProject(
         const char* filter, const QString& extension, const std::function<QByteArray(TUserProject&)>& content);
+    // The same for the group window in front, proposing its group file's name.
+    void ExportActiveGroup(const char* filter, const QString& extension,
+        const std::function<QByteArray(const TfmGroupDecision&)>& content);
+    // Writes the chosen export and names it in the status bar.
+    void Export(const char* filter, const QString& extension, const QString& proposed,
+        const std::function<QByteArray()>& content);
     void CreateMenus();
     void CreateToolPanel();
     // A command's action; its hint is what a tool button showing it says.
@@ -131,10 +148,20 @@ private:
     [[nodiscard]] std::vector<TUserProject*> RegisteredProjects() const override;
     bool CloseProjectWindow(TUserProject* project) override;
     void ForgetProject(TUserProject* project) override;
+    bool OpenGroupFile(const QString& path) override;
+
+    // The group windows, for the group lifecycle.
+    void AddGroupWindow(TfmGroupDecision* window) override;
+    void ShowGroupWindow(TfmGroupDecision* window) override;
 
     std::set<TUserProject*> Registry;
     QString StartDir;
     std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
+    std::set<TfmGroupDecision*> GroupRegistry;
+    std::unique_ptr<CGroupLifecycle> Groups;
+    // Made at its first use, then reused; it starts where it last wrote.
+    TfmExpertFiles* ExpertFilesDialog = nullptr;
+    QString ExpertFilesFolder;
     QString HelpFileName = QStringLiteral("tessaly.hlp");
     // Made at the first print: the print system's plugin is slow to load.
     std::unique_ptr<QPrinter> PrintProjectDialogPrinter;
@@ -176,6 +203,9 @@ private:
     QAction* mnProjectReport = nullptr;
     QAction* mnExportCsv = nullptr;
     QAction* mnSensitivityAnalysis = nullptr;
+    QAction* mnPrepareExpertFiles = nullptr;
+    QAction* mnGroupDecision = nullptr;
+    QAction* mnOpenGroup = nullptr;
     // Where the analysis menu's file choice starts: the folder of its last file.
     QString ExportDirectory;
     // The commands that only a tool button offers.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -29,6 +30,21 @@ public:
     // Empty when cancelled. filter is in Qt form ("Проект TESSALY (*.tsy)").
     virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) = 0;
     virtual QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) = 0;
+    // Existing files to open, several at once; empty when cancelled. A seam that chooses
+    // one file at a time gives that one.
+    virtual QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter, const QString& directory)
+    {
+        const QString chosen = ChooseFileToOpen(parent, filter, directory);
+        return chosen.isEmpty() ? QStringList() : QStringList{chosen};
+    }
+    // An existing folder, starting in directory; empty when cancelled (always, for a seam
+    // that has no folder choice).
+    virtual QString ChooseFolder(QWidget* parent, const QString& directory)
+    {
+        static_cast<void>(parent);
+        static_cast<void>(directory);
+        return {};
+    }
     // Lets the user set the printer up; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
     virtual void OpenHelp(QWidget* parent, const QString& helpFile) = 0;

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,6 +148,7 @@ TEST(GroupReading, MembersTheGroupRefuses)
         = OpenGroupMembers(std::vector<CGroupMember>{Member(dir.File("a.tsy")), Member(dir.File("b.tsy"))}, true);
     EXPECT_FALSE(opening.Succeeded());
     EXPECT_EQ(opening.Problem, "Файл b.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «ЦЕНА»");
+    EXPECT_EQ(opening.ProblemMember, std::optional<std::size_t>(1)); // the dialog marks that one
     opening
         = OpenGroupMembers(std::vector<CGroupMember>{Member(dir.File("a.tsy")), Member(dir.File("link.tsy"))}, true);
     EXPECT_EQ(opening.Problem, "Эксперт 2: файл «link.tsy» уже указан для эксперта 1");
@@ -158,6 +160,7 @@ TEST(GroupReading, MembersTheGroupRefuses)
     EXPECT_FALSE(opening.Succeeded());
     opening = OpenGroupMembers({}, true);
     EXPECT_EQ(opening.Problem, GroupNoMembersText);
+    EXPECT_FALSE(opening.ProblemMember.has_value());
     EXPECT_FALSE(opening.Succeeded());
     // One member is a group.
     opening = OpenGroupMembers(std::vector<CGroupMember>{Member(dir.File("a.tsy"))}, true);

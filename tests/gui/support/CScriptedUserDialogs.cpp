@@ -59,6 +59,18 @@ QString CScriptedUserDialogs::ChooseFileToSave(QWidget* /*parent*/, const QStrin
     return answer;
 }
 
+QString CScriptedUserDialogs::ChooseFolder(QWidget* /*parent*/, const QString& directory)
+{
+    Records.push_back({EKind::Folder, QString(), directory});
+    if (FileAnswers.empty()) {
+        ADD_FAILURE() << "unscripted folder dialog";
+        return {};
+    }
+    QString answer = FileAnswers.front();
+    FileAnswers.pop_front();
+    return answer;
+}
+
 bool CScriptedUserDialogs::ChoosePrinter(QWidget* /*parent*/, QPrinter& printer)
 {
     Records.push_back({EKind::Printer, QString(), QString()});

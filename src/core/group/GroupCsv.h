@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+class CGroupDecision;
+
+// A group decision's figures as one CSV text, in the conventions of a project's CSV
+// (UTF-8 with a byte-order mark, CRLF line ends, sections separated by an empty line,
+// unrounded values with the given decimal separator, names through CsvText): the
+// experts with their weights and shares, the group ranking beside both aggregations of
+// the experts' priorities and each expert's own priorities and places, the agreement,
+// and for every judged element the combined judgements, their spread (ГСО), the group's
+// measures, the consensus and each expert's local priorities, CR and distance from the
+// group. A figure that does not exist is an empty field.
+std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator);
+
+inline constexpr const char* CsvGroupAgreementTitle = "Согласие";
+inline constexpr const char* CsvGroupElementTitle = "Групповые суждения по элементу";
+inline constexpr const char* CsvExpertPrioritiesTitle = "Приоритеты экспертов";

@@ -1,0 +1,246 @@
+#include "gui/app/GroupReport.h"
+
+#include "core/group/CGroupDecision.h"
+#include "core/group/GroupReportContent.h"
+#include "core/model/CUserProjectModel.h"
+#include "gui/app/CReportPageWriter.h"
+#include "gui/app/ProjectReport.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace {
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// The experts' columns that fit one table beside the columns every part repeats.
+constexpr std::size_t ExpertColumnsPerTable = 6;
+
+// Columns [first, first + count) of a table after the columns kept in every part.
+CReportTable Columns(
+    const CReportTable& table, const std::vector<std::size_t>& kept, std::size_t first, std::size_t count)
+{
+    CReportTable part;
+    auto take = [&](const std::vector<std::string>& cells) {
+        std::vector<std::string> out;
+        for (const std::size_t c : kept) {
+            out.push_back(cells.at(c));
+        }
+        for (std::size_t c = first; c < first + count && c < cells.size(); ++c) {
+            out.push_back(cells[c]);
+        }
+        return out;
+    };
+    part.Header = take(table.Header);
+    for (const std::vector<std::string>& row : table.Rows) {
+        part.Rows.push_back(take(row));
+    }
+    return part;
+}
+
+void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const CGroupReportSubject& subject)
+{
+    const CUserProjectModel& model = decision.Model();
+    page.Paragraph(QStringLiteral("Групповое решение"), CReportPageWriter::Font(18.0, true));
+    page.Gap(3.0);
+    CReportPageTable info;
+    info.HasHeader = false;
+    info.Ruled = false;
+    info.BoldFirstColumn = true;
+    info.Widths = {page.Units(36.0), page.Width() - page.Units(36.0)};
+    info.Rows = {
+        {{QStringLiteral("Цель")}, {Text(model.Goal().Name)}},
+        {{QStringLiteral("Файл группы")},
+            {subject.FileName.isEmpty() ? QStringLiteral("группа не сохранена") : subject.FileName}},
+        {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QStringLiteral("Структура")},
+            {QStringLiteral("уровней: %1, альтернатив: %2").arg(model.LevelCount()).arg(model.LastLevelCount())}},
+        {{QStringLiteral("Экспертов")},
+            {QStringLiteral("%1, веса %2")
+                    .arg(decision.ExpertCount())
+                    .arg(decision.UseExpertWeights() ? QStringLiteral("учитываются")
+                                                     : QStringLiteral("не учитываются (все равны)"))}},
+    };
+    page.Table(info);
+}
+
+void MembersSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(GroupMembersTable(decision, separator),
+        {Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double number = page.Units(9.0);
+    const double label = page.Units(38.0);
+    const double figure = page.Units(18.0);
+    table.Widths = {number, label, page.Width() - number - label - 2 * figure, figure, figure};
+    page.Measure(table);
+    page.Heading(Text(GroupMembersTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
+    page.Table(table);
+}
+
+void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    const CReportTable ranking = GroupRankingTable(decision, separator);
+    const std::size_t experts = decision.ExpertCount();
+    // The group's columns with the first experts; the other experts follow in tables of
+    // their own beside the alternatives' names.
+    std::vector<CReportTable> parts;
+    parts.push_back(Columns(ranking, {0, 1, 2, 3, 4}, 5, std::min<std::size_t>(experts, 3)));
+    for (std::size_t first = 5 + 3; first < 5 + experts; first += ExpertColumnsPerTable) {
+        parts.push_back(Columns(ranking, {1}, first, std::min(ExpertColumnsPerTable, 5 + experts - first)));
+    }
+    page.Heading(Text(GroupRankingTitle), 13.0, 6.0, page.Units(40.0));
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const std::size_t kept = p == 0 ? 5 : 1;
+        std::vector<Qt::Alignment> aligns(kept == 5 ? std::vector<Qt::Alignment>{Qt::AlignHCenter, Qt::AlignLeft}
+                                                    : std::vector<Qt::Alignment>{Qt::AlignLeft});
+        aligns.push_back(Qt::AlignRight);
+        CReportPageTable table = ReportPageTableOf(parts[p], aligns, false);
+        const std::size_t columns = parts[p].Header.size();
+        const double place = page.Units(15.0);
+        const double name = page.Units(40.0);
+        const double fixed = kept == 5 ? place + name : name;
+        const double figure
+            = (page.Width() - fixed) / static_cast<double>(std::max<std::size_t>(1, columns - (kept == 5 ? 2 : 1)));
+        if (kept == 5) {
+            table.Widths = {place, name};
+        } else {
+            table.Widths = {name};
+        }
+        table.Widths.resize(columns, std::min(figure, page.Units(24.0)));
+        page.Table(table);
+        page.Gap(2.0);
+    }
+
+    CReportParagraphs notes;
+    notes.push_back({Text(OverallConsensusLine(decision, separator))});
+    notes.push_back({Text(FinalAgreementLine(decision, separator))});
+    for (const std::string& note : {decision.Result().RankingProblem, WithoutFinalText(decision)}) {
+        if (!note.empty()) {
+            notes.push_back({Text(note)});
+        }
+    }
+    page.EnsureSpace(page.Height(notes));
+    page.Write(notes);
+    if (decision.Result().Ranking.Count > 0) {
+        const double height = page.Units(65.0);
+        page.Gap(2.0);
+        page.EnsureSpace(height);
+        page.Pie(QRectF(page.Left, page.Y, page.Width(), height), decision.Result().Ranking);
+        page.Y += height;
+    }
+}
+
+void ElementsSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(GroupElementsTable(decision, separator),
+        {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft}, false);
+    const double level = page.Units(18.0);
+    const double ratio = page.Units(16.0);
+    const double rest = page.Width() - level - ratio;
+    table.Widths = {level, rest * 0.22, rest * 0.26, ratio, rest * 0.2, rest * 0.32};
+    page.Measure(table);
+    page.Heading(Text(GroupElementsTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
+    page.Table(table);
+}
+
+void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std::size_t index, char separator)
+{
+    const CGroupElementResult& element = decision.Result().Elements[index];
+    const CElementSlot& slot = element.Slot;
+    const std::uint32_t n = element.Aggregate.Order;
+    const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
+
+    std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
+    aligns.insert(aligns.end(), n, Qt::AlignHCenter);
+    aligns.push_back(Qt::AlignRight);
+    CReportPageTable matrix = ReportPageTableOf(AggregatedMatrixTable(decision, index, separator), aligns, true);
+    const double priority = page.Units(22.0);
+    const double cell = std::min(page.Units(22.0), (page.Width() - page.Units(36.0) - priority) / n);
+    matrix.Widths.push_back(page.Width() - cell * n - priority);
+    matrix.Widths.insert(matrix.Widths.end(), n, cell);
+    matrix.Widths.push_back(priority);
+
+    CReportParagraphs notes;
+    notes.push_back({Text(GroupMeasuresText(decision, index, separator))});
+    notes.push_back({QString::fromUtf8(ConsensusCaption) + QStringLiteral(": ")
+        + (element.Consensus ? Text(ConsensusText(element.Consensus->SStar, separator))
+                             : QString::fromUtf8(NoFigureText))});
+    const std::string leftOut = LeftOutText(decision, name, element.LeftOut);
+    if (!leftOut.empty()) {
+        notes.push_back({Text(leftOut)});
+    }
+
+    const QString title = slot.Level == 0
+        ? QStringLiteral("Цель «%1»").arg(Text(name))
+        : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(name)).arg(slot.Level).arg(slot.Position + 1);
+    page.Measure(matrix);
+    page.Heading(title, 10.5, 5.0, matrix.Height + page.Units(1.5) + page.Height(notes));
+    page.Table(matrix);
+    page.Gap(1.5);
+    page.Write(notes);
+
+    // The experts' vectors, a few experts to a table.
+    const CReportTable vectors = ExpertVectorsTable(decision, index, separator);
+    const std::size_t columns = vectors.Header.size();
+    for (std::size_t first = 2; first < columns; first += ExpertColumnsPerTable) {
+        const std::size_t count = std::min(ExpertColumnsPerTable, columns - first);
+        CReportPageTable table
+            = ReportPageTableOf(Columns(vectors, {0, 1}, first, count), {Qt::AlignLeft, Qt::AlignRight}, false);
+        const double nameWidth = page.Units(44.0);
+        const double figure = std::min(page.Units(22.0), (page.Width() - nameWidth) / static_cast<double>(count + 1));
+        table.Widths = {nameWidth};
+        table.Widths.resize(count + 2, figure);
+        page.Gap(1.5);
+        page.Table(table);
+    }
+    CReportParagraphs after;
+    const std::string warning = ExpertRatioWarning(decision, index, separator);
+    if (!warning.empty()) {
+        after.push_back({Text(warning)});
+    }
+    if (!element.Distances.empty()) {
+        after.push_back({QString::fromUtf8(DistanceCaption) + QStringLiteral(": ")
+            + Text(DistancesText(decision, element.Distances, separator))});
+    }
+    page.Gap(1.0);
+    page.Write(after);
+}
+} // namespace
+
+QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubject& subject)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(subject.Dpi > 0 ? subject.Dpi : 96);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(QStringLiteral("Групповое решение: ") + Text(decision.Model().Goal().Name));
+        writer.setCreator(
+            QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
+        QPainter painter(&writer);
+        CReportPageWriter page(writer, painter,
+            QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
+                .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
+        const char separator = subject.DecimalSeparator;
+        if (decision.ExpertCount() > 0) {
+            TitleBlock(page, decision, subject);
+            MembersSection(page, decision, separator);
+            RankingSection(page, decision, separator);
+            ElementsSection(page, decision, separator);
+            page.Heading(QStringLiteral("Групповые суждения и согласие"), 13.0, 6.0);
+            for (std::size_t e = 0; e < decision.Result().Elements.size(); ++e) {
+                ElementSection(page, decision, e, separator);
+            }
+        }
+        painter.end();
+    }
+    return bytes;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/group/GroupReading.h"
+
+#include <QString>
+
+#include <functional>
+#include <span>
+
+class QWidget;
+
+// What reads a group's members: OpenGroupMembers, or a stand-in.
+using CGroupReader = std::function<CGroupOpening(std::span<const CGroupMember>, bool, const CGroupProgress&)>;
+
+// Reads the members as OpenGroupMembers does, under a progress dialog over parent that
+// shows itself once the reading looks like taking longer than half a second, and whose
+// "Отмена" cancels it (the opening then comes back Cancelled).
+CGroupOpening OpenGroupWithProgress(QWidget* parent, std::span<const CGroupMember> members, bool useExpertWeights,
+    const CGroupReader& reader = OpenGroupMembers);
+
+// The members that could not be read, as the user is told: one line per member with the
+// reader's message, and under it each one's file and reason.
+struct CUnreadableText {
+    QString Text;
+    QString Details;
+};
+CUnreadableText UnreadableMembersText(const CGroupOpening& opening);
+
+inline constexpr const char* GroupProgressText = "Чтение файлов экспертов...";

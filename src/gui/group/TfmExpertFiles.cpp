@@ -1,0 +1,168 @@
+#include "gui/group/TfmExpertFiles.h"
+
+#include "core/group/ExpertFiles.h"
+#include "core/lifecycle/LifecycleRules.h"
+#include "gui/widgets/CUserDialogs.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <string>
+#include <vector>
+
+namespace {
+const QString MessageCaption = QStringLiteral("Message");
+
+// How many replaced files the question names before it only counts the rest.
+constexpr int NamedFilesInQuestion = 8;
+
+QString ReplaceQuestion(const std::vector<std::string>& files)
+{
+    QStringList names;
+    for (std::size_t k = 0; k < files.size() && k < NamedFilesInQuestion; ++k) {
+        names << QFileInfo(QString::fromStdString(files[k])).fileName();
+    }
+    QString list = names.join(QStringLiteral(", "));
+    if (files.size() > NamedFilesInQuestion) {
+        list += QStringLiteral(" и ещё %1").arg(files.size() - NamedFilesInQuestion);
+    }
+    return QStringLiteral("В папке уже есть файлы экспертов: %1. Заменить их?").arg(list);
+}
+} // namespace
+
+TfmExpertFiles::TfmExpertFiles(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fmExpertFiles"));
+    setWindowTitle(QStringLiteral("Подготовить файлы для экспертов"));
+    setModal(true);
+
+    auto* namesCaption = new QLabel(QStringLiteral("&Имена экспертов, по одному в строке:"), this);
+    edExpertNames = new QPlainTextEdit(this);
+    edExpertNames->setObjectName(QStringLiteral("edExpertNames"));
+    edExpertNames->setTabChangesFocus(true);
+    namesCaption->setBuddy(edExpertNames);
+    lbNamesProblem = new QLabel(this);
+    lbNamesProblem->setObjectName(QStringLiteral("lbNamesProblem"));
+    lbNamesProblem->setWordWrap(true);
+    lbNamesProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
+
+    auto* folderCaption = new QLabel(QStringLiteral("&Папка:"), this);
+    edFolder = new QLineEdit(this);
+    edFolder->setObjectName(QStringLiteral("edFolder"));
+    folderCaption->setBuddy(edFolder);
+    btChooseFolder = new QPushButton(QStringLiteral("&Выбрать..."), this);
+    btChooseFolder->setObjectName(QStringLiteral("btChooseFolder"));
+    btChooseFolder->setAccessibleName(QStringLiteral("Выбрать папку"));
+    cbKeepJudgements = new QCheckBox(QStringLiteral("&Сохранить в файлах суждения проекта"), this);
+    cbKeepJudgements->setObjectName(QStringLiteral("cbKeepJudgements"));
+    cbKeepJudgements->setToolTip(QStringLiteral("Без этого флажка все сравнения в файлах экспертов не заданы"));
+
+    btOk = new QPushButton(QStringLiteral("Создать файлы"), this);
+    btOk->setObjectName(QStringLiteral("btOk"));
+    btOk->setDefault(true);
+    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folderCaption);
+    folderRow->addWidget(edFolder, 1);
+    folderRow->addWidget(btChooseFolder);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btOk);
+    buttons->addWidget(btCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(namesCaption);
+    layout->addWidget(edExpertNames, 1);
+    layout->addWidget(lbNamesProblem);
+    layout->addLayout(folderRow);
+    layout->addWidget(cbKeepJudgements);
+    layout->addLayout(buttons);
+    resize(480, 400);
+
+    connect(edExpertNames, &QPlainTextEdit::textChanged, this, &TfmExpertFiles::CheckNames);
+    connect(edFolder, &QLineEdit::textChanged, this, &TfmExpertFiles::CheckNames);
+    connect(btChooseFolder, &QPushButton::clicked, this, &TfmExpertFiles::btChooseFolderClick);
+    connect(btOk, &QPushButton::clicked, this, &TfmExpertFiles::btOkClick);
+    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+    CheckNames();
+}
+
+TfmExpertFiles::~TfmExpertFiles() = default;
+
+QStringList TfmExpertFiles::Prepare(const CUserProjectModel& project, const QString& folder)
+{
+    Project = &project;
+    Written.clear();
+    edFolder->setText(folder);
+    CheckNames();
+    edExpertNames->setFocus();
+    const bool accepted = exec() == QDialog::Accepted;
+    Project = nullptr;
+    return accepted ? Written : QStringList();
+}
+
+QString TfmExpertFiles::Folder() const
+{
+    return edFolder->text();
+}
+
+void TfmExpertFiles::CheckNames()
+{
+    const QString text = edExpertNames->toPlainText();
+    // An empty list is not yet a mistake: nothing is said until a name is typed.
+    const CExpertNames names = ExpertNamesOf(text.toStdString(), Folder().toStdString());
+    const bool nothingTyped = text.trimmed().isEmpty();
+    lbNamesProblem->setText(nothingTyped ? QString() : QString::fromStdString(names.Problem));
+    lbNamesProblem->setVisible(!lbNamesProblem->text().isEmpty());
+    btOk->setEnabled(names.Succeeded() && !Folder().trimmed().isEmpty());
+}
+
+void TfmExpertFiles::btChooseFolderClick()
+{
+    const QString chosen = UserDialogs().ChooseFolder(this, Folder());
+    if (!chosen.isEmpty()) {
+        edFolder->setText(chosen);
+    }
+}
+
+void TfmExpertFiles::btOkClick()
+{
+    if (Project == nullptr) {
+        return;
+    }
+    const std::string folder = Folder().trimmed().toStdString();
+    const CExpertNames names = ExpertNamesOf(edExpertNames->toPlainText().toStdString(), folder);
+    if (!names.Succeeded()) {
+        CheckNames();
+        return;
+    }
+    if (!QFileInfo(QString::fromStdString(folder)).isDir()) {
+        UserDialogs().Inform(
+            this, QStringLiteral("Папка «%1» не найдена").arg(QString::fromStdString(folder)), MessageCaption);
+        return;
+    }
+    const std::vector<std::string> existing = ExistingExpertFiles(names.Names, folder);
+    if (!existing.empty() && !UserDialogs().AskYesNo(this, ReplaceQuestion(existing), MessageCaption)) {
+        return;
+    }
+    const CExpertFilesOutcome outcome = WriteExpertFiles(*Project, names.Names, folder,
+        cbKeepJudgements->isChecked() ? EExpertJudgements::Kept : EExpertJudgements::NotJudged);
+    if (!outcome.Succeeded()) {
+        UserDialogs().InformWithDetails(this, QString::fromStdString(outcome.Message), MessageCaption,
+            QString::fromStdString(FileErrorDetails(outcome.File, outcome.Reason)));
+        return;
+    }
+    for (const std::string& file : outcome.Written) {
+        Written << QString::fromStdString(file);
+    }
+    accept();
+}

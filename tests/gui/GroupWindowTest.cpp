@@ -1,0 +1,519 @@
+#include "AppTestSupport.h"
+#include "support/ModelEdits.h"
+
+#include "core/group/GroupReading.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/storage/GroupFile.h"
+#include "core/storage/ProjectFile.h"
+#include "gui/group/CGroupLifecycle.h"
+#include "gui/group/TfmExpertFiles.h"
+#include "gui/group/TfmGroupDecision.h"
+#include "gui/group/TfmGroupMembers.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <cmath>
+#include <span>
+
+// The facilitator's way through a group decision in the frame: expert files prepared
+// from the open project, judged, combined in the members dialog, shown in the group
+// window, a weight changed, the group saved and opened again; members the group
+// refuses or cannot read. Every figure is checked against the two experts
+// (goal judgements (3, 5, 2) and (1/2, 4, 6)) or computed here the long way.
+
+using apptest::CAppTest;
+using apptest::WhenModal;
+
+namespace {
+using CVector = std::vector<double>;
+using CSquare = std::vector<CVector>;
+
+// The figures for the goal.
+const CVector GroupGoal{0.492647, 0.395243, 0.112111};
+const CVector AnnaGoal{0.648329, 0.229651, 0.122020};
+const CVector BorisGoal{0.323386, 0.587631, 0.088983};
+constexpr double GoalConsensus = 0.828823;
+// Both experts judge the criteria alike: А prefers X five times, Б prefers Y five times,
+// В finds them equal. Their shares of X and Y under each criterion:
+const CSquare Local{{5.0 / 6.0, 1.0 / 6.0}, {1.0 / 6.0, 5.0 / 6.0}, {0.5, 0.5}};
+
+// What every screen shows: truncated to 4 decimals, in the general format (no trailing zeros).
+QString Shown(double x)
+{
+    return QString::number(std::floor(x * 1e4 + 1e-9) / 1e4, 'g', 15);
+}
+
+CVector Final(const CVector& criteria)
+{
+    CVector f(2, 0.0);
+    for (std::size_t c = 0; c < 3; ++c) {
+        for (std::size_t a = 0; a < 2; ++a) {
+            f[a] += criteria[c] * Local[c][a];
+        }
+    }
+    return f;
+}
+
+CVector RowGeometricMeans(const CSquare& a)
+{
+    CVector w;
+    double sum = 0.0;
+    for (const CVector& row : a) {
+        double logs = 0.0;
+        for (const double x : row) {
+            logs += std::log(x);
+        }
+        w.push_back(std::exp(logs / static_cast<double>(row.size())));
+        sum += w.back();
+    }
+    for (double& x : w) {
+        x /= sum;
+    }
+    return w;
+}
+
+// The entropy-based S* of two experts' vectors of order 2 with equal weights (M = 9).
+double SStarOfTwo(const CVector& a, const CVector& b)
+{
+    const auto entropy = [](const CVector& p) { return -(p[0] * std::log(p[0]) + p[1] * std::log(p[1])); };
+    const double hAlpha = (entropy(a) + entropy(b)) / 2.0;
+    const double hGamma = entropy({(a[0] + b[0]) / 2.0, (a[1] + b[1]) / 2.0});
+    const double hMin = -(0.9 * std::log(0.9)) - 0.1 * std::log(0.1);
+    const double cor = 2.0 / std::exp(hMin);
+    return (std::exp(-(hGamma - hAlpha)) - 1.0 / cor) / (1.0 - 1.0 / cor);
+}
+
+// A project with the structure: ВЫБОР over А, Б, В, each over X and Y.
+std::unique_ptr<CUserProjectModel> Criteria()
+{
+    auto project = std::make_unique<CUserProjectModel>();
+    EXPECT_TRUE(BuildWithCounts(*project, {1, 3, 2}));
+    const char* names[] = {"А", "Б", "В"};
+    SetName(*project, 0, 0, "ВЫБОР");
+    for (std::uint32_t c = 0; c < 3; ++c) {
+        SetName(*project, c, 1, names[c]);
+    }
+    SetName(*project, 0, 2, "X");
+    SetName(*project, 1, 2, "Y");
+    return project;
+}
+
+void SetUpper(CUserProjectModel& project, std::uint32_t position, std::uint32_t level, std::uint32_t n,
+    const std::vector<int>& upper)
+{
+    CJudgementMatrix matrix = project.Element(position, level).Judgements;
+    std::size_t next = 0;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        for (std::uint32_t j = i + 1; j < n; ++j) {
+            matrix(i, j) = CJudgement::FromCode(upper.at(next++));
+            matrix(j, i) = matrix(i, j).Mirror();
+        }
+    }
+    project.SetJudgements(position, level, matrix);
+}
+
+// An expert's file as he sends it back: read, judged (the goal as given, the criteria as
+// everyone judges them) and saved.
+void Judge(const QString& file, const std::vector<int>& goalUpper)
+{
+    const auto record = std::make_unique<TLoadSaveProject>();
+    ASSERT_TRUE(ReadProjectFile(*record, file.toStdString()).Succeeded());
+    CUserProjectModel project;
+    ASSERT_TRUE(project.BuildLoadedHierarchy(*record));
+    SetUpper(project, 0, 0, 3, goalUpper);
+    SetUpper(project, 0, 1, 2, {5});
+    SetUpper(project, 1, 1, 2, {-5});
+    SetUpper(project, 2, 1, 2, {1});
+    ASSERT_EQ(SaveProjectFile(project, file.toStdString(), false), EWriteResult::Ok);
+}
+
+void WriteJudged(const QString& file, const std::vector<int>& goalUpper)
+{
+    ASSERT_EQ(SaveProjectFile(*Criteria(), file.toStdString(), false), EWriteResult::Ok);
+    Judge(file, goalUpper);
+}
+
+QString Cell(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item != nullptr ? item->text() : QStringLiteral("<none>");
+}
+
+class GroupWindow : public CAppTest {
+protected:
+    void Trigger(const char* action) { Action(action)->trigger(); }
+
+    // The members dialog: files added one by one through the file choice, then OK.
+    void WhenMembersChosen(const QStringList& files)
+    {
+        WhenModal<TfmGroupMembers>([this, files](TfmGroupMembers* dialog) {
+            for (const QString& file : files) {
+                Dialogs.FileAnswers.push_back(file);
+                QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+            }
+            QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+        });
+    }
+
+    [[nodiscard]] std::size_t Informed() const
+    {
+        std::size_t count = 0;
+        for (const auto& record : Dialogs.Records) {
+            count += record.Kind == CScriptedUserDialogs::EKind::Inform ? 1 : 0;
+        }
+        return count;
+    }
+
+    static void CloseGroup(TfmGroupDecision* window)
+    {
+        auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        frame->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+} // namespace
+
+TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
+{
+    const QString facilitator = Path(QStringLiteral("выбор.tsy"));
+    ASSERT_EQ(SaveProjectFile(*Criteria(), facilitator.toStdString(), false), EWriteResult::Ok);
+    ASSERT_NE(OpenProject(facilitator), nullptr);
+
+    // Prepared: a name typed twice is refused as it is typed; two files written.
+    const QString folder = Path(QStringLiteral("эксперты"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WhenModal<TfmExpertFiles>([folder](TfmExpertFiles* dialog) {
+        dialog->edFolder->setText(folder);
+        dialog->edExpertNames->setPlainText(QStringLiteral("Анна\nанна"));
+        EXPECT_FALSE(dialog->btOk->isEnabled());
+        EXPECT_TRUE(dialog->lbNamesProblem->isVisibleTo(dialog));
+        EXPECT_TRUE(dialog->lbNamesProblem->text().startsWith(QStringLiteral("Строка 2: ")))
+            << dialog->lbNamesProblem->text().toStdString();
+        dialog->edExpertNames->setPlainText(QStringLiteral("Анна\nБорис"));
+        EXPECT_TRUE(dialog->btOk->isEnabled());
+        EXPECT_FALSE(dialog->lbNamesProblem->isVisibleTo(dialog));
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
+    Trigger("mnPrepareExpertFiles");
+    const QString anna = QDir(folder).filePath(QStringLiteral("Анна.tsy"));
+    const QString boris = QDir(folder).filePath(QStringLiteral("Борис.tsy"));
+    for (const QString& file : {anna, boris}) {
+        const auto record = std::make_unique<TLoadSaveProject>();
+        ASSERT_TRUE(ReadProjectFile(*record, file.toStdString()).Succeeded()) << file.toStdString();
+        CUserProjectModel project;
+        ASSERT_TRUE(project.BuildLoadedHierarchy(*record));
+        EXPECT_EQ(project.Element(2, 1).Name, "В");
+        EXPECT_FALSE(project.Element(0, 0).Judgements(0, 1).IsJudged()); // nothing judged yet
+    }
+    Judge(anna, {3, 5, 2});
+    Judge(boris, {-2, 4, 6});
+
+    // Combined: the group window with the figures.
+    WhenMembersChosen({anna, boris});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Групповое решение - ВЫБОР"));
+    ASSERT_EQ(window->tcGroup->count(), 3);
+    EXPECT_EQ(window->tcGroup->tabText(0), QStringLiteral("Рейтинг"));
+    EXPECT_EQ(window->tcGroup->tabText(1), QStringLiteral("Элементы"));
+    EXPECT_EQ(window->tcGroup->tabText(2), QStringLiteral("Эксперты"));
+
+    const CVector group = Final(GroupGoal);
+    const CVector annaFinal = Final(AnnaGoal);
+    const CVector borisFinal = Final(BorisGoal);
+    ASSERT_GT(group[0], group[1]);
+    ASSERT_LT(borisFinal[0], borisFinal[1]); // Борис alone puts Y first
+    const QTableWidget* ranking = window->twRanking;
+    ASSERT_EQ(ranking->rowCount(), 2);
+    ASSERT_EQ(ranking->columnCount(), 7);
+    EXPECT_EQ(ranking->horizontalHeaderItem(5)->text(), QStringLiteral("Анна"));
+    const QStringList first{QStringLiteral("1"), QStringLiteral("X"), Shown(group[0]),
+        Shown((annaFinal[0] + borisFinal[0]) / 2.0) + QStringLiteral(" (1)"), QString(),
+        Shown(annaFinal[0]) + QStringLiteral(" (1)"), Shown(borisFinal[0]) + QStringLiteral(" (2)")};
+    for (int c = 0; c < 7; ++c) {
+        if (c != 4) { // the geometric aggregation is the core's own test
+            EXPECT_EQ(Cell(ranking, 0, c), first[c]) << c;
+        }
+    }
+    EXPECT_EQ(window->srGroupPie->count(), 2);
+    // The goal's S* weighs 1, every criterion's (the experts agree: 1) its group priority.
+    EXPECT_EQ(window->lbOverallConsensus->text(),
+        QStringLiteral("Общее согласие группы: %1 % (очень высокое согласие)")
+            .arg(QString::number(std::floor((GoalConsensus + 1.0) / 2.0 * 1000.0) / 10.0, 'f', 1)));
+    const double finalAgreement = SStarOfTwo(annaFinal, borisFinal);
+    EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(
+        QStringLiteral("Согласие в итоговом рейтинге: S* %1 %")
+            .arg(QString::number(std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
+        << window->lbFinalAgreement->text().toStdString();
+
+    const QTableWidget* elements = window->twElements;
+    ASSERT_EQ(elements->rowCount(), 4);
+    EXPECT_EQ(Cell(elements, 0, 1), QStringLiteral("ВЫБОР"));
+    EXPECT_EQ(Cell(elements, 0, 2), QStringLiteral("82.8 % (высокое согласие)"));
+    EXPECT_EQ(Cell(elements, 0, 3), QStringLiteral("0.0002")); // CR 0.000266
+    EXPECT_EQ(Cell(elements, 0, 5), QStringLiteral("«А» и «Б»: ГСО 3.55"));
+    EXPECT_EQ(Cell(elements, 1, 2), QStringLiteral("100 % (очень высокое согласие)"));
+    window->tcGroup->setCurrentIndex(1);
+    window->twElements->setCurrentCell(0, 1);
+    const QTableWidget* matrix = window->twAggregated;
+    EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("1.2247\nГСО 3.55"));
+    EXPECT_EQ(Cell(matrix, 0, 3), QStringLiteral("4.4721\nГСО 1.1709"));
+    EXPECT_EQ(Cell(matrix, 1, 3), QStringLiteral("3.4641\nГСО 2.1745"));
+    const QTableWidget* vectors = window->twExpertVectors;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Cell(vectors, i, 1), Shown(GroupGoal[i])) << i;
+        EXPECT_EQ(Cell(vectors, i, 2), Shown(AnnaGoal[i])) << i;
+        EXPECT_EQ(Cell(vectors, i, 3), Shown(BorisGoal[i])) << i;
+    }
+    // The first criterion: both experts alike, no spread worth the name.
+    window->twElements->setCurrentCell(1, 1);
+    EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("5\nГСО 1"));
+
+    // Борис's weight 3: the whole window follows at once.
+    window->tcGroup->setCurrentIndex(2);
+    window->twElements->setCurrentCell(0, 1);
+    ASSERT_NE(window->WeightBox(1), nullptr);
+    EXPECT_EQ(window->WeightBox(1)->value(), 1.0);
+    window->WeightBox(1)->setValue(3.0);
+    const double x1 = std::log(3.0);
+    const double x2 = std::log(0.5);
+    const double m = 0.25 * x1 + 0.75 * x2;
+    const double spread = std::exp(std::sqrt((0.25 * (x1 - m) * (x1 - m) + 0.75 * (x2 - m) * (x2 - m)) / 0.375));
+    const auto mean = [](double a, double b) { return std::pow(a, 0.25) * std::pow(b, 0.75); };
+    EXPECT_EQ(Cell(matrix, 0, 2), Shown(mean(3.0, 0.5)) + QStringLiteral("\nГСО ") + Shown(spread));
+    const CVector weighted = RowGeometricMeans({{1.0, mean(3.0, 0.5), mean(5.0, 4.0)},
+        {1.0 / mean(3.0, 0.5), 1.0, mean(2.0, 6.0)}, {1.0 / mean(5.0, 4.0), 1.0 / mean(2.0, 6.0), 1.0}});
+    const CVector regrouped = Final(weighted);
+    const std::size_t best = regrouped[0] > regrouped[1] ? 0 : 1;
+    EXPECT_EQ(Cell(ranking, 0, 2), Shown(regrouped[best]));
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0.75"));
+    EXPECT_TRUE(window->Modified());
+
+    // Saved, closed without a question, opened again from the menu and from the command line.
+    const QString groupFile = Path(QStringLiteral("группа.tsg"));
+    Dialogs.FileAnswers = {groupFile};
+    QTest::mouseClick(window->btSaveGroup, Qt::LeftButton);
+    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Групповое решение - ") + groupFile);
+    const QByteArray json = apptest::ReadAll(groupFile);
+    EXPECT_TRUE(json.contains(QStringLiteral("\"эксперты/Борис.tsy\"").toUtf8())) << json.toStdString();
+    const CGroupReadOutcome read = ReadGroupFile(groupFile.toStdString());
+    ASSERT_TRUE(read.Succeeded()) << read.Message;
+    ASSERT_EQ(read.Members.size(), 2U);
+    EXPECT_EQ(read.Members[1].Label, "Борис");
+    EXPECT_EQ(read.Members[1].Weight, 3.0);
+    const QString reweighted = Cell(matrix, 0, 2);
+
+    const std::size_t questions = Dialogs.Records.size();
+    CloseGroup(window);
+    EXPECT_EQ(Dialogs.Records.size(), questions);
+    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("mnOpenGroup");
+    window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->Modified());
+    EXPECT_EQ(window->WeightBox(1)->value(), 3.0);
+    window->twElements->setCurrentCell(0, 1);
+    EXPECT_EQ(Cell(window->twAggregated, 0, 2), reweighted);
+    // The same file again brings its window to the front rather than a second one.
+    Frame().OpenFilesFromCommandLine({groupFile});
+    EXPECT_EQ(Frame().GroupWindows().size(), 1U);
+    CloseGroup(window);
+    Frame().OpenFilesFromCommandLine({QStringLiteral("группа.tsg")});
+    ASSERT_EQ(Frame().GroupWindows().size(), 1U);
+    EXPECT_EQ(Frame().GroupWindows().front()->FileName(), groupFile.toStdString());
+    EXPECT_EQ(Informed(), 0U);
+}
+
+// A member of another structure is refused with the core's message naming both files and
+// the dialog stays until it is removed; a member missing from a group file is named with
+// the reader's message and the group opens once it points to the file's new place.
+TEST_F(GroupWindow, RefusedAndMissingMembers)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString c = Path(QStringLiteral("c.tsy"));
+    const QString vera = Path(QStringLiteral("Вера.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(vera, {9, -9, 9}); // А over Б over В, yet В nine times А
+    {
+        auto other = Criteria();
+        SetName(*other, 2, 1, "СТОИМОСТЬ");
+        ASSERT_EQ(SaveProjectFile(*other, c.toStdString(), false), EWriteResult::Ok);
+    }
+    const QString mismatch
+        = QStringLiteral("Файл c.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «В»");
+    WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
+        Dialogs.FileAnswers = {a, c, vera};
+        for (int k = 0; k < 3; ++k) {
+            QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+        }
+        ASSERT_EQ(dialog->twMembers->rowCount(), 3);
+        EXPECT_EQ(Cell(dialog->twMembers, 2, TfmGroupMembers::LabelColumn), QStringLiteral("Вера"));
+        EXPECT_EQ(Cell(dialog->twMembers, 2, TfmGroupMembers::WeightColumn), QStringLiteral("1"));
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible());
+        ASSERT_FALSE(Dialogs.Records.empty());
+        EXPECT_EQ(Dialogs.Records.back().Text, mismatch);
+        EXPECT_EQ(dialog->lbMembersProblem->text(), mismatch);
+        EXPECT_NE(dialog->twMembers->item(1, TfmGroupMembers::FileColumn)->foreground().color(),
+            dialog->twMembers->item(0, TfmGroupMembers::FileColumn)->foreground().color());
+        // A weight that is not a positive number is refused at entry.
+        dialog->twMembers->item(0, TfmGroupMembers::WeightColumn)->setText(QStringLiteral("0"));
+        EXPECT_FALSE(dialog->btOk->isEnabled());
+        dialog->twMembers->item(0, TfmGroupMembers::WeightColumn)->setText(QStringLiteral("2,5"));
+        EXPECT_TRUE(dialog->btOk->isEnabled());
+        dialog->twMembers->selectRow(1);
+        QTest::mouseClick(dialog->btRemoveMember, Qt::LeftButton);
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->Decision().ExpertCount(), 2U);
+    EXPECT_EQ(window->Decision().Member(0).Weight, 2.5);
+    // Вера's CR of the goal lies above its limit, and only hers stands out.
+    window->twElements->setCurrentCell(0, 1);
+    const int ratioRow = window->twExpertVectors->rowCount() - 1;
+    EXPECT_EQ(Cell(window->twExpertVectors, ratioRow, 0), QStringLiteral("ОС"));
+    const QColor anna = window->twExpertVectors->item(ratioRow, 2)->foreground().color();
+    const QColor above = window->twExpertVectors->item(ratioRow, 3)->foreground().color();
+    EXPECT_GT(above.red(), 150);
+    EXPECT_LT(above.green(), 60);
+    EXPECT_NE(anna, above);
+    Dialogs.YesNoAnswers = {false}; // a group never saved asks
+    CloseGroup(window);
+    EXPECT_EQ(Dialogs.Records.back().Kind, CScriptedUserDialogs::EKind::AskYesNo);
+
+    // A group file whose second member has gone.
+    const QString groupFile = Path(QStringLiteral("g.tsg"));
+    const std::vector<CGroupMember> members{
+        {a.toStdString(), "a", 1.0}, {Path(QStringLiteral("b.tsy")).toStdString(), "b", 1.0}};
+    ASSERT_TRUE(SaveGroupFile(members, groupFile.toStdString()).Succeeded());
+    WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
+        EXPECT_TRUE(dialog->lbMembersProblem->text().startsWith(QStringLiteral("Эксперт 2 «b»: ")));
+        dialog->twMembers->selectRow(1);
+        Dialogs.FileAnswers = {vera};
+        QTest::mouseClick(dialog->btLocateMember, Qt::LeftButton);
+        EXPECT_EQ(Cell(dialog->twMembers, 1, TfmGroupMembers::FileColumn), vera);
+        EXPECT_EQ(Cell(dialog->twMembers, 1, TfmGroupMembers::LabelColumn), QStringLiteral("Вера"));
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
+    const std::size_t before = Dialogs.Records.size();
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("mnOpenGroup");
+    ASSERT_GT(Dialogs.Records.size(), before + 1);
+    const auto& told = Dialogs.Records[before + 1];
+    EXPECT_EQ(told.Kind, CScriptedUserDialogs::EKind::Inform);
+    EXPECT_EQ(told.Text, QStringLiteral("Эксперт 2 «b»: Не могу открыть файл проекта"));
+    EXPECT_TRUE(told.Informative.contains(QStringLiteral("b.tsy"))) << told.Informative.toStdString();
+    window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Decision().Member(1).Label, "Вера");
+    EXPECT_EQ(window->FileName(), groupFile.toStdString());
+    EXPECT_TRUE(window->Modified()); // the file still names the lost member
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// Reading that takes longer than half a second shows a progress dialog whose "Отмена"
+// stops it: no window, no message.
+TEST_F(GroupWindow, SlowOpeningShowsCancellableProgress)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    std::vector<CGroupMember> members;
+    for (int k = 0; k < 6; ++k) {
+        const QString file = Path(QStringLiteral("e%1.tsy").arg(k));
+        ASSERT_TRUE(QFile::copy(a, file));
+        members.push_back({file.toStdString(), "e" + std::to_string(k), 1.0});
+    }
+    const QString groupFile = Path(QStringLiteral("slow.tsg"));
+    ASSERT_TRUE(SaveGroupFile(members, groupFile.toStdString()).Succeeded());
+    std::size_t read = 0;
+    Frame().GroupLifecycle().SetReader(
+        [&read](std::span<const CGroupMember> all, bool useWeights, const CGroupProgress& progress) {
+            for (std::size_t k = 0; k < all.size(); ++k) {
+                QTest::qWait(200);
+                ++read;
+                if (!progress(k + 1, all.size())) {
+                    CGroupOpening cancelled;
+                    cancelled.Cancelled = true;
+                    return cancelled;
+                }
+            }
+            return OpenGroupMembers(all, useWeights);
+        });
+    bool shown = false;
+    WhenModal<QProgressDialog>([&shown](QProgressDialog* progress) {
+        shown = true;
+        EXPECT_EQ(progress->labelText(), QStringLiteral("Чтение файлов экспертов..."));
+        progress->cancel();
+    });
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("mnOpenGroup");
+    EXPECT_TRUE(shown);
+    EXPECT_LT(read, members.size());
+    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+    EXPECT_EQ(Informed(), 0U);
+}
+
+// The three tabs at the size the frame gives a new window, three experts with the
+// labels people give them (grabbed to PNG files, with the PDF, when TESSALY_GRAB_DIR
+// names a folder); the report and the export of the "Анализ" menu take the group window
+// in front.
+TEST_F(GroupWindow, TabsShownReportedAndExported)
+{
+    std::vector<QString> files;
+    const std::vector<std::pair<QString, std::vector<int>>> experts{{QStringLiteral("Анна Иванова"), {3, 5, 2}},
+        {QStringLiteral("Борис Петров"), {-2, 4, 6}}, {QStringLiteral("Вера Сидорова"), {9, -9, 9}}};
+    for (const auto& [name, goal] : experts) {
+        files.push_back(Path(name + QStringLiteral(".tsy")));
+        WriteJudged(files.back(), goal);
+    }
+    WhenMembersChosen({files[0], files[1], files[2]});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    const QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
+    for (int tab = 0; tab < 3; ++tab) {
+        window->tcGroup->setCurrentIndex(tab);
+        QTest::qWait(50);
+        const QImage image = Frame().grab().toImage();
+        ASSERT_FALSE(image.isNull());
+        if (!folder.isEmpty()) {
+            image.save(QDir(folder).filePath(QStringLiteral("group-tab-%1.png").arg(tab)));
+        }
+    }
+
+    const QString pdf = Path(QStringLiteral("отчёт.pdf"));
+    Dialogs.FileAnswers = {pdf};
+    Trigger("mnProjectReport");
+    const QByteArray report = apptest::ReadAll(pdf);
+    EXPECT_TRUE(report.startsWith("%PDF")) << report.left(16).toStdString();
+    if (!folder.isEmpty()) {
+        QFile::copy(pdf, QDir(folder).filePath(QStringLiteral("group-report.pdf")));
+    }
+    const QString csv = Path(QStringLiteral("группа.csv"));
+    Dialogs.FileAnswers = {csv};
+    Trigger("mnExportCsv");
+    const QByteArray bytes = apptest::ReadAll(csv);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString text = QString::fromUtf8(bytes);
+    for (const QString& expected : {QStringLiteral("Эксперты группы"), QStringLiteral("Групповой рейтинг"),
+             QStringLiteral("Вера Сидорова"), QStringLiteral("ГСО")}) {
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+    }
+    EXPECT_EQ(Informed(), 0U);
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
