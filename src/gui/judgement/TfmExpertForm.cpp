@@ -9,6 +9,7 @@
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 
 #include <string>
+#include <utility>
 
 namespace {
 constexpr int TableTop = 90;
@@ -102,6 +104,7 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     connect(btResearch, &QPushButton::clicked, this, &TfmExpertForm::btResearchClick);
 
     CreateTable();
+    CreateShortcuts();
     // The size of the smallest table until the first showing sizes the window.
     setFixedSize(325, 234);
 }
@@ -142,6 +145,36 @@ void TfmExpertForm::CreateTable()
             Cells[r][c] = cell;
         }
     }
+}
+
+void TfmExpertForm::CreateShortcuts()
+{
+    // Window shortcuts: they act whichever cell is current, while the buttons stay out
+    // of the keyboard's way so that Tab keeps walking the cells.
+    const auto addShortcut = [this](const QString& name, const QList<QKeySequence>& keys, auto handler) {
+        auto* shortcut = new QAction(this);
+        shortcut->setObjectName(name);
+        shortcut->setShortcuts(keys);
+        addAction(shortcut);
+        connect(shortcut, &QAction::triggered, this, handler);
+    };
+    const std::pair<QPushButton*, QKeySequence> keys[] = {
+        {btApply, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+        {btResearch, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {btOk, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {btCancel, QKeySequence(Qt::Key_Escape)},
+    };
+    for (const auto& [button, key] : keys) {
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(), key.toString(QKeySequence::NativeText)));
+        // Escape is the dialog's own key for "Отмена".
+        if (button != btCancel) {
+            // A disabled button ("Исследовать" while its window is open) ignores its key too.
+            addShortcut(QStringLiteral("ac") + button->objectName().mid(2), {key}, [button] { button->click(); });
+        }
+    }
+    addShortcut(QStringLiteral("acUndoChange"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { UndoChange(); });
+    addShortcut(QStringLiteral("acRedoChange"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { RedoChange(); });
 }
 
 void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research)
@@ -296,8 +329,7 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         const QChar typed = text.size() == 1 ? text.front() : QChar();
         const char ch = typed.unicode() > 0 && typed.unicode() < 0x80 ? static_cast<char>(typed.unicode()) : ' ';
         if (Judging.TypeCharacter(ch)) {
-            SetCellText(r, c);
-            SetCellText(c, r);
+            ShowWorkingChange(r, c);
         }
         break;
     }
@@ -441,8 +473,7 @@ void TfmExpertForm::JudgeCurrentCell()
         return;
     }
     if (Judging.SetJudgement(r, c, scale->ChosenValue())) {
-        SetCellText(r, c);
-        SetCellText(c, r);
+        ShowWorkingChange(r, c);
     }
 }
 
@@ -510,15 +541,38 @@ void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
 {
     if (Judging.AcceptSuggestion(index)) {
         const CSuggestion& accepted = Judging.Suggestions().Offered().Suggestions[index];
-        SetCellText(accepted.Row, accepted.Column);
-        SetCellText(accepted.Column, accepted.Row);
-    }
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        ShowWorkingChange(accepted.Row, accepted.Column);
+    } else if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
         research->ShowAcceptState(Judging);
     }
     // The keyboard comes back to the table, as after the scale: typing goes on there.
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TfmExpertForm::ShowWorkingChange(std::uint32_t r, std::uint32_t c)
+{
+    SetCellText(r, c);
+    SetCellText(c, r);
+    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->ShowAcceptState(Judging);
+    }
+}
+
+void TfmExpertForm::UndoChange()
+{
+    if (Judging.UndoChange()) {
+        ShowWorkingChange(Judging.CurrentRow(), Judging.CurrentColumn());
+        ShowCurrentCell();
+    }
+}
+
+void TfmExpertForm::RedoChange()
+{
+    if (Judging.RedoChange()) {
+        ShowWorkingChange(Judging.CurrentRow(), Judging.CurrentColumn());
+        ShowCurrentCell();
+    }
 }
 
 void TfmExpertForm::EnableResearch()

@@ -144,6 +144,16 @@ void CResultsView::ShowResultsView(const CUserProjectModel& project, const CProj
     }
 }
 
+void CResultsView::ShowAgain(const CUserProjectModel& project, const CProjectResults& results)
+{
+    // Rows of alternatives that are gone are hidden first; showing shows the others.
+    for (std::uint32_t i = project.LastLevelCount(); i < MaxElementsPerLevel; ++i) {
+        NameLabels[i]->hide();
+        ValueLabels[i]->hide();
+    }
+    ShowResultsView(project, results, true);
+}
+
 void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results)
 {
     const CResultList ranking = FinalResults(project, results);

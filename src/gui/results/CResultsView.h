@@ -31,6 +31,9 @@ public:
     void ShowResultsView(const CUserProjectModel& project, const CProjectResults& results, bool show);
     // The bottom level's names and global priorities into the result rows and the pie.
     void FillResults(const CUserProjectModel& project, const CProjectResults& results);
+    // The view stays shown for a hierarchy that changed under it (an undo): a row for
+    // each alternative there is now, filled from the results given.
+    void ShowAgain(const CUserProjectModel& project, const CProjectResults& results);
 
     // The result rows; printing reads the same cells.
     const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }
