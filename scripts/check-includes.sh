@@ -2,7 +2,7 @@
 # The layering, checked by folder:
 # - src/core includes no Qt header and nothing outside src/core (the generated
 #   TessalyVersion.h aside, which carries the version from the build);
-# - src/cli includes the core only;
+# - src/cli includes the core and its own files only;
 # - the folders of each layer are layers themselves: a folder includes only its own
 #   files and the folders below it in the lists below, so no folder includes upward
 #   and no two folders include each other;
@@ -50,6 +50,7 @@ check_file() { # file layer folder
     target=${target%%\"*}
     case "$target" in
     TessalyVersion.h) continue ;;
+    cli/*) [ "$layer" = cli ] || fail "command-line header outside src/cli: $file includes $target" ;;
     core/*/*)
       local tfolder=${target#core/}
       tfolder=${tfolder%%/*}

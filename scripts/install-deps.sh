@@ -12,6 +12,8 @@ packages=(
   clang clang-format clang-tidy libclang-rt-14-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n libgl-dev
   nlohmann-json3-dev
+  # tessaly-report's command line
+  libcli11-dev
   # Cyrillic text in the windows and in printed and exported PDF files
   fonts-dejavu-core
   # tests: PDF read back, desktop entry and MIME package checked

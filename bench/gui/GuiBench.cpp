@@ -15,6 +15,7 @@
 #include "GuiBenchSupport.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -79,6 +80,33 @@ void BM_OpenAndCloseComparisonWindowNine(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenAndCloseComparisonWindowNine)->Unit(benchmark::kMillisecond)->Iterations(21);
+
+// A digit typed on the comparison window of nine elements with the research window open:
+// the judgement, the suggestions offered afresh, and the research window's deviations,
+// triads, verdict and suggestions recomputed, laid out and painted.
+void BM_ResearchFollowsATypedDigitNine(benchmark::State& state)
+{
+    TfmExpertForm form;
+    TfmExpertScale scale;
+    TfmAbsoluteMatrix research;
+    form.SetPartnerWindows(&scale, &research);
+    QWidget owner;
+    owner.resize(1024, 700);
+    CProjectDocument document;
+    document.BuildNewHierarchy(9, 3, "ВЫБОР", "");
+    JudgeLargest(document);
+    QTimer::singleShot(0, &form, [&] {
+        QTest::mouseClick(form.btResearch, Qt::LeftButton);
+        int typed = 0;
+        for (auto _ : state) {
+            QTest::keyClick(&form, static_cast<char>('2' + typed++ % 8));
+            research.repaint();
+        }
+        form.reject();
+    });
+    form.JudgeElement(document, 0, 0, &owner);
+}
+BENCHMARK(BM_ResearchFollowsATypedDigitNine)->Unit(benchmark::kMicrosecond);
 
 void BM_ResultsViewShowLargest(benchmark::State& state)
 {

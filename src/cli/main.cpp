@@ -1,10 +1,13 @@
 // tessaly-report: a project or template file as a readable report, one JSON object or CSV.
 // Every figure comes from the core's own computations, exactly as the windows show them.
+#include "cli/CReportCommand.h"
+#include "cli/ReportOutput.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/ControlCharacters.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Deviations.h"
 #include "core/results/ReportContent.h"
@@ -18,16 +21,12 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-constexpr int ExitOk = 0;
-constexpr int ExitRefused = 1;
-constexpr int ExitUsage = 2;
-constexpr const char* UsageText = "Использование: tessaly-report [--json] ФАЙЛ\n"
-                                  "               tessaly-report --csv ФАЙЛ";
-
 std::string ElementHeading(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
 {
     return "Уровень " + std::to_string(level) + ", элемент " + std::to_string(position) + ": "
@@ -123,6 +122,11 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
     for (const std::vector<std::string>& row : FinalRankingTable(project, results).Rows) {
         std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << '\n';
     }
+    // A ranking that rests on matrices not acceptable says so right under it.
+    const std::string warning = UnacceptableWarningText(project, UnacceptableMatrices(project, results));
+    if (!warning.empty()) {
+        std::cout << warning << '\n';
+    }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
@@ -188,29 +192,100 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
         ranking.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
     root["ranking"] = ranking;
+    nlohmann::json unacceptable = nlohmann::json::array();
+    for (const CUnacceptableMatrix& matrix : UnacceptableMatrices(project, results)) {
+        unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},
+            {"name", project.Element(matrix.Position, matrix.Level).Name}, {"cr", matrix.Cr},
+            {"cr_limit", matrix.CrLimit}});
+    }
+    root["unacceptable"] = unacceptable;
     AddSensitivityJson(project, results, root);
     return root;
 }
 
+// Text for a terminal: names and comments show their control characters escaped, so a
+// project cannot send escape sequences. Nothing computed depends on them.
+void ShowControlCharactersIn(TLoadSaveProject& record)
+{
+    for (std::uint32_t k = 0; k < record.LevelCount; ++k) {
+        const std::uint32_t count = k == 0 ? 1U : static_cast<std::uint32_t>(record.ElementsPerLevel[k]);
+        for (std::uint32_t e = 0; e < count; ++e) {
+            CLoadSaveProjectHierarchy_Element& element = record.Elements[e][k];
+            element.Name = ShowControlCharacters(element.Name);
+            element.Comment = ShowControlCharacters(element.Comment);
+        }
+    }
+}
+
+// The report functions print to std::cout; while one runs, what it prints is kept here,
+// to be written out in one piece with every failure seen.
+class CCapturedOutput {
+public:
+    CCapturedOutput()
+        : Previous(std::cout.rdbuf(Text.rdbuf()))
+    {
+    }
+    CCapturedOutput(const CCapturedOutput&) = delete;
+    CCapturedOutput& operator=(const CCapturedOutput&) = delete;
+    ~CCapturedOutput() { std::cout.rdbuf(Previous); }
+    [[nodiscard]] std::string Taken() const { return Text.str(); }
+
+private:
+    std::ostringstream Text;
+    std::streambuf* Previous;
+};
+
+// Where the text goes: -o's file or standard output; the failure, if any, is told.
+int Deliver(const std::string& text, const std::optional<std::string>& file)
+{
+    const std::string failure = file ? WriteToFile(*file, text) : WriteToStandardOutput(text);
+    if (failure.empty()) {
+        return ExitOk;
+    }
+    std::cerr << failure << '\n';
+    return ExitNotWritten;
+}
+
+std::string Report(EReportFormat format, const CUserProjectModel& project, const CProjectResults& results)
+{
+    const CCapturedOutput output;
+    if (format == EReportFormat::Csv) {
+        // The same text the program exports, with '.' and ',' whatever the locale.
+        std::cout << ProjectCsv(project, results, '.');
+    } else if (format == EReportFormat::Json) {
+        // Doubles are dumped in their shortest round-trip form; bytes that are not
+        // UTF-8 cannot come from the reader, but would be replaced rather than thrown on.
+        std::cout << Json(project, results).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    } else {
+        PrintText(project, results);
+    }
+    return output.Taken();
+}
+
 int Run(int argc, char** argv)
 {
-    const std::string option = argc == 3 ? argv[1] : "";
-    const bool json = option == "--json";
-    const bool csv = option == "--csv";
-    std::string file;
-    if (argc == 2 && std::string(argv[1]) != "--json" && std::string(argv[1]) != "--csv") {
-        file = argv[1];
-    } else if (json || csv) {
-        file = argv[2];
-    } else {
-        std::cerr << UsageText << '\n';
+    HoldClosedStandardDescriptors();
+    CReportCommand command;
+    switch (command.Parse(argc, argv)) {
+    case CReportCommand::EAction::Help:
+        return Deliver(command.HelpText(), std::nullopt);
+    case CReportCommand::EAction::Version:
+        return Deliver(CReportCommand::VersionText(), std::nullopt);
+    case CReportCommand::EAction::UsageError:
+        std::cerr << command.ErrorText();
         return ExitUsage;
+    case CReportCommand::EAction::Report:
+        break;
     }
+    // The report never writes the project, so a file the user may only read is read.
     auto record = std::make_unique<TLoadSaveProject>();
-    const CReadOutcome outcome = ReadProjectFile(*record, file);
+    const CReadOutcome outcome = ReadProjectFile(*record, command.ProjectFile(), EReadAccess::ReadOnly);
     if (!outcome.Succeeded()) {
         std::cerr << outcome.Message << '\n';
         return ExitRefused;
+    }
+    if (command.Format() == EReportFormat::Text) {
+        ShowControlCharactersIn(*record);
     }
     auto project = std::make_unique<CUserProjectModel>();
     if (!project->BuildLoadedHierarchy(*record)) {
@@ -218,18 +293,7 @@ int Run(int argc, char** argv)
         return ExitRefused;
     }
     const auto results = std::make_unique<CProjectResults>(ComputeResults(*project));
-    if (csv) {
-        // The same text the program exports, with '.' and ',' whatever the locale.
-        std::cout << ProjectCsv(*project, *results, '.');
-    } else if (json) {
-        // Doubles are dumped in their shortest round-trip form; bytes that are not
-        // UTF-8 cannot come from the reader, but would be replaced rather than thrown on.
-        std::cout << Json(*project, *results).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
-    } else {
-        PrintText(*project, *results);
-    }
-    std::cout.flush();
-    return std::cout.good() ? ExitOk : ExitRefused;
+    return Deliver(Report(command.Format(), *project, *results), command.OutputFile());
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "gui/app/THelpViewer.h"
 #include "gui/judgement/CExpertTable_Element.h"
 #include "gui/judgement/TfmExpertForm.h"
+#include "gui/judgement/TfmExpertScale.h"
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/results/TfmCurrentPriorityLevel.h"
 #include "gui/results/TfmSensitivity.h"
@@ -13,10 +14,12 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTextEdit>
 
 #include <set>
@@ -198,7 +201,11 @@ TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)
         EXPECT_TRUE(accept->isVisibleTo(accept->window()));
         EXPECT_EQ(AccessibleName(accept), "Принять: " + change.toStdString());
         QTest::mouseClick(accept, Qt::LeftButton);
-        EXPECT_EQ(AccessibleName(accept), "Принято: " + change.toStdString());
+        // Acceptable now: nothing more to accept, and the change accepted is said in words.
+        EXPECT_FALSE(accept->isVisibleTo(accept->window()));
+        auto* accepted = form->findChild<QLabel*>(QStringLiteral("lbAccepted"));
+        EXPECT_TRUE(accepted->isVisibleTo(accepted->window()));
+        EXPECT_EQ(AccessibleName(accepted), "Принято: 1 и 2: 9 → 1/5");
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     QTest::mouseClick(project->ElementBox(0, 0), Qt::LeftButton);
@@ -206,6 +213,121 @@ TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)
     EXPECT_EQ(cells,
         (std::vector<std::string>{
             first + " / СКЛАД: 9", "СКЛАД / " + first + ": 1/9", "СКЛАД / " + third + ": 9", "СКЛАД / СКЛАД: 1"}));
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+}
+
+namespace {
+// The warnings Qt prints while the test runs.
+QStringList& Warnings()
+{
+    static QStringList warnings;
+    return warnings;
+}
+
+void KeepWarning(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+{
+    if (type == QtWarningMsg && message.contains(QStringLiteral("Accessible"))) {
+        Warnings().append(message);
+    }
+}
+
+// What a screen reader reads of every list and table under root: each child the view
+// announces, found again at its own place, each cell with the text the view shows there,
+// and, for a table, every cell by its row and column.
+void WalkItemViews(QWidget* root, const std::string& when)
+{
+    for (QAbstractItemView* view : root->findChildren<QAbstractItemView*>()) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(view);
+        ASSERT_NE(face, nullptr);
+        const QAbstractItemModel* model = view->model();
+        // A combo box's list has no name of its own: the combo box names it.
+        const QWidget* named = view;
+        while (named->objectName().isEmpty() && named->parentWidget() != nullptr) {
+            named = named->parentWidget();
+        }
+        const std::string where = when + ": " + named->objectName().toStdString() + " ";
+        for (int i = 0; i < face->childCount(); ++i) {
+            QAccessibleInterface* child = face->child(i);
+            ASSERT_NE(child, nullptr) << where << i;
+            EXPECT_EQ(face->indexOfChild(child), i) << where << i << " of " << face->childCount();
+            const QAccessibleTableCellInterface* cell = child->tableCellInterface();
+            if (cell != nullptr && (child->role() == QAccessible::Cell || child->role() == QAccessible::ListItem)) {
+                const QModelIndex index = model->index(cell->rowIndex(), cell->columnIndex(), view->rootIndex());
+                EXPECT_TRUE(index.isValid()) << where << i;
+                EXPECT_EQ(child->text(QAccessible::Name).toStdString(), index.data().toString().toStdString())
+                    << where << i;
+            }
+        }
+        QAccessibleTableInterface* table = face->tableInterface();
+        if (table != nullptr && face->role() == QAccessible::Table) {
+            EXPECT_EQ(table->rowCount(), model->rowCount(view->rootIndex())) << where;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                for (int c = 0; c < table->columnCount(); ++c) {
+                    QAccessibleInterface* at = table->cellAt(r, c);
+                    ASSERT_NE(at, nullptr) << where << r << " " << c;
+                    EXPECT_EQ(at->text(QAccessible::Name).toStdString(),
+                        model->index(r, c, view->rootIndex()).data().toString().toStdString())
+                        << where << r << " " << c;
+                }
+            }
+        }
+    }
+}
+} // namespace
+
+// The offscreen platform has no accessibility bridge, so accessibility stays off here, as
+// in a session before a screen reader starts or after one stopped: the lists and tables
+// are refilled with nobody told. A reader that starts then walks them, and each must
+// answer for exactly the children and cells it has, with no warning on the way.
+TEST_F(AppAccessibility, ListsAndTablesAnswerForTheChildrenTheyHave)
+{
+    const QString copy = Path(QStringLiteral("warehouse.tsy"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/warehouse.tsy"), copy));
+    TUserProject* project = OpenProject(copy);
+    ASSERT_NE(project, nullptr);
+    Warnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(KeepWarning);
+    WalkItemViews(&Frame(), "frame");
+    int refills = 0;
+    apptest::WhenModal<TfmSensitivity>([&](TfmSensitivity* window) {
+        WalkItemViews(window, "opened");
+        // Both middle levels, each element of each: the crossings table takes 0, 1 or 2
+        // rows, and the element list is filled anew for each level.
+        for (int level = window->cbLevel->count() - 1; level >= 0; --level) {
+            window->cbLevel->setCurrentIndex(level);
+            WalkItemViews(window, "level " + std::to_string(level + 1));
+            for (int element = 0; element < window->cbElement->count(); ++element) {
+                const int rows = window->tbCrossings->rowCount();
+                window->cbElement->setCurrentIndex(element);
+                refills += window->tbCrossings->rowCount() != rows ? 1 : 0;
+                window->tbCrossings->setFocus();
+                QTest::keyClick(window->tbCrossings, Qt::Key_Down);
+                WalkItemViews(window, "level " + std::to_string(level + 1) + " element " + std::to_string(element));
+            }
+        }
+        window->tbViews->setCurrentIndex(1);
+        WalkItemViews(window, "dynamic view");
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+    EXPECT_GE(refills, 3); // the table did grow and shrink
+    // The scale window's list, opened on a cell of the goal's matrix.
+    QTest::mouseClick(project->findChild<QToolButton*>(QStringLiteral("btExpertMode")), Qt::LeftButton);
+    apptest::WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        apptest::WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
+            WalkItemViews(scale, "scale");
+            QTest::keyClick(scale->lbExpertScale, Qt::Key_Down);
+            WalkItemViews(scale, "scale moved");
+            scale->reject();
+        });
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        QTest::mouseClick(form->btCancel, Qt::LeftButton);
+    });
+    QTest::mouseClick(project->ElementBox(0, 0), Qt::LeftButton);
+    QTest::mouseDClick(project->ElementBox(0, 0), Qt::LeftButton);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(Warnings().isEmpty()) << Warnings().join(QLatin1Char('\n')).toStdString();
     Dialogs.YesNoAnswers = {false};
     Click("btCloseProject");
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -100,9 +101,9 @@ std::vector<std::vector<int>> WithPair(std::vector<std::vector<int>> codes, std:
 int SectionBottom(const TfmAbsoluteMatrix* r)
 {
     int bottom = 0;
-    for (const QWidget* control :
-        std::initializer_list<const QWidget*>{r->lbVerdict, r->lbRatioLimit, r->lbGeometricLimit, r->lbSuggestions,
-            r->AcceptButtons[0], r->AcceptButtons[1], r->AcceptButtons[2], r->SuggestionLines[0]}) {
+    for (const QWidget* control : std::initializer_list<const QWidget*>{r->lbVerdict, r->lbRatioLimit,
+             r->lbGeometricLimit, r->lbAccepted, r->lbSuggestions, r->AcceptButtons[0], r->AcceptButtons[1],
+             r->AcceptButtons[2], r->SuggestionLines[0], r->SuggestionLines[1], r->SuggestionLines[2]}) {
         bottom = control->isVisibleTo(r) ? std::max(bottom, control->geometry().bottom() + 1) : bottom;
     }
     return bottom;
@@ -135,15 +136,22 @@ protected:
     }
     TfmAbsoluteMatrix* Research() { return Windows.AbsoluteMatrix.get(); }
 
-    // Every deviation and row sum against the computation made here.
-    void ExpectDeviations(const TfmExpertForm* form)
+    // Every deviation and row sum against the computation made here, from the working
+    // matrix and its own priorities.
+    void ExpectDeviations(const TfmExpertForm* form, std::uint32_t n = 3)
     {
         TfmAbsoluteMatrix* research = Research();
-        const std::array<double, MaxElementsPerLevel>& w = form->ShownPriorities();
-        const TMatrix<int> a = CodesOf(Windows.ExpertForm->WorkingJudgements());
-        for (std::uint32_t i = 0; i < 3; ++i) {
+        const TMatrix<int> a = CodesOf(form->WorkingJudgements());
+        std::vector<std::vector<int>> codes(n, std::vector<int>(n));
+        for (std::uint32_t i = 0; i < n; ++i) {
+            for (std::uint32_t j = 0; j < n; ++j) {
+                codes[i][j] = a(i, j);
+            }
+        }
+        const std::vector<double> w = Measure(codes).W;
+        for (std::uint32_t i = 0; i < n; ++i) {
             double sum = 0.0;
-            for (std::uint32_t j = 0; j < 3; ++j) {
+            for (std::uint32_t j = 0; j < n; ++j) {
                 const double d = i == j ? 0.0 : std::fabs(Weight(a(i, j)) - w[i] / w[j]);
                 sum += d;
                 EXPECT_EQ(research->DeviationCells[i][j]->text(), ExpectedText(d)) << i << "," << j;
@@ -235,14 +243,17 @@ TEST_F(AbsoluteMatrixTest, IntransitiveMatrixListsItsCycleOnceInBold)
         EXPECT_TRUE(research->mmUserTransInfo->font().bold());
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_intransitive"));
 
-        // Breaking the cycle with an equality and applying refreshes the open window.
+        // Breaking the cycle with an equality refreshes the open window at once, before
+        // "Применить"; applying changes nothing more there.
         JudgeCell(form, 2, 0, 1);
-        EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
-        QTest::mouseClick(form->btApply, Qt::LeftButton);
         ExpectDeviations(form);
         EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
             QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
         EXPECT_EQ(research->mmUserTransInfo->font().pointSize(), 8);
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        ExpectDeviations(form);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
+            QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
@@ -303,8 +314,11 @@ TEST_F(AbsoluteMatrixTest, NineElementsFitTheWindow)
     WhenModal<TfmExpertForm>([this](TfmExpertForm* form) {
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         TfmAbsoluteMatrix* research = Research();
-        EXPECT_EQ(research->RowSums[0]->geometry(), QRect(530, 30, 55, 20));
-        EXPECT_EQ(research->size(), QSize(605, research->btClose->y() + 60));
+        // No room beside the comparison window on this 800-pixel screen even for the
+        // narrowest table (56-pixel names, cells 32 apart, sums 44 wide): that one.
+        EXPECT_EQ(research->RowSums[0]->geometry(), QRect(86 + 9 * 32 + 6, 30, 44, 20));
+        EXPECT_EQ(research->DeviationCells[0][8]->geometry(), QRect(86 + 8 * 32, 30, 30, 20));
+        EXPECT_EQ(research->size(), QSize(380 + 44 + 20, research->btClose->y() + 60));
         ExpectTidyLayout(research);
         // Wider together than the screen: inside it, over the comparison window's
         // priorities rather than its measures.
@@ -356,9 +370,12 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
             QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
                 .arg(Shown4(now.Gci), Dec(QStringLiteral("0.37"))));
         EXPECT_EQ(research->SuggestionLines[0]->text(),
-            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 8, ОС станет %1").arg(Shown4(first.CR)));
+            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 8, суждение наоборот: теперь «ЭЛЕМЕНТ_2» важнее в 8 "
+                           "раз; ОС станет %1")
+                .arg(Shown4(first.CR)));
         EXPECT_EQ(research->SuggestionLines[1]->text(),
-            QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 2, ОС станет %1")
+            QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 2, суждение наоборот: теперь «ЭЛЕМЕНТ_0» важнее в 2 "
+                           "раза; ОС станет %1")
                 .arg(Shown4(Measure(WithPair(codes, 0, 2, 2)).CR)));
         EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
         ExpectTidyLayout(research);
@@ -380,9 +397,15 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(form->WorkingJudgements()(3, 2).Code(), -8);
         EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("8"));
         EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/8"));
-        EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
-        EXPECT_FALSE(research->AcceptButtons[0]->isEnabled());
-        EXPECT_TRUE(research->AcceptButtons[1]->isEnabled());
+        // The research window shows the matrix as it now stands: acceptable, nothing more
+        // to suggest, and what was accepted.
+        const QString ratioAfter
+            = QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1")));
+        EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
+        EXPECT_EQ(research->lbRatioLimit->text(), ratioAfter);
+        EXPECT_FALSE(research->AcceptButtons[0]->isVisible());
+        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 3 и 4: 1/2 → 8"));
+        ExpectDeviations(form, 5);
         // Nothing applied yet.
         EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), -2);
         EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
@@ -394,8 +417,7 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         for (std::uint32_t i = 0; i < 5; ++i) {
             EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[i], first.W[i], 1e-12);
         }
-        EXPECT_EQ(research->lbRatioLimit->text(),
-            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(first.CR), Dec(QStringLiteral("0.1"))));
+        EXPECT_EQ(research->lbRatioLimit->text(), ratioAfter);
         EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
         EXPECT_FALSE(research->AcceptButtons[0]->isVisible()); // acceptable: nothing to suggest
         QTest::mouseClick(form->btOk, Qt::LeftButton);
@@ -425,20 +447,44 @@ TEST_F(AbsoluteMatrixTest, AfterTheJudgingEndsNothingMoreCanBeAccepted)
         EXPECT_TRUE(research->SuggestionLines[0]->text().startsWith(QStringLiteral("3. ЦЕНА и 4. ЭЛЕМЕНТ_3: 1/2 → 8")));
         EXPECT_TRUE(research->SuggestionLines[0]->toolTip().startsWith(
             QStringLiteral("«ЦЕНА» по сравнению с «ЭЛЕМЕНТ_3»: сейчас 1/2, предлагается 8")));
-        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
-        EXPECT_EQ(form->WorkingJudgements()(2, 3).Code(), 8);
+        // The second suggestion does not reach the limit: a new list follows it.
+        QTest::mouseClick(research->AcceptButtons[1], Qt::LeftButton);
+        EXPECT_EQ(form->WorkingJudgements()(0, 2).Code(), 2);
+        EXPECT_TRUE(research->AcceptButtons[0]->isVisible());
+        EXPECT_TRUE(research->AcceptButtons[0]->isEnabled());
         QTest::mouseClick(form->btCancel, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
     TfmAbsoluteMatrix* research = Research();
     ASSERT_TRUE(research->isVisible());
-    EXPECT_EQ(research->AcceptButtons[0]->text(), QStringLiteral("Принято"));
-    EXPECT_EQ(research->AcceptButtons[1]->text(), QStringLiteral("Принять"));
+    EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 1 и 3: 1/6 → 2"));
+    int shown = 0;
     for (std::uint32_t k = 0; k < 3; ++k) {
+        shown += research->AcceptButtons[k]->isVisible() ? 1 : 0;
         EXPECT_FALSE(research->AcceptButtons[k]->isEnabled()) << k;
     }
-    EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), 8);
-    EXPECT_EQ(Project.Goal().Judgements(3, 2).Code(), -8);
+    EXPECT_GT(shown, 0);
+    // The lines keep their names once the judging has ended, greyed out like their buttons.
+    for (std::uint32_t k = 0; k < 3; ++k) {
+        if (research->SuggestionLines[k]->isVisible()) {
+            EXPECT_TRUE(research->SuggestionLines[k]->text().contains(QStringLiteral("ЭЛЕМЕНТ_"))) << k;
+            EXPECT_FALSE(research->SuggestionLines[k]->text().contains(QStringLiteral("«»"))) << k;
+            EXPECT_FALSE(research->SuggestionLines[k]->isEnabled()) << k;
+        }
+    }
+    // They look disabled too: the caption in the style's grey for a disabled button, no
+    // pixel of it in the black of an enabled one.
+    const QImage image = GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_after_cancel"));
+    QTest::qWait(300);
+    research->screen()
+        ->grabWindow(research->winId())
+        .save(QStringLiteral("/tmp/tessaly-grabs/SCREEN_after_cancel.png")); // SCRATCH
+    const QPushButton* button = research->AcceptButtons[0];
+    const QRect caption = button->geometry().adjusted(8, 5, -8, -5);
+    EXPECT_FALSE(AreaHasColour(image, caption, button->palette().color(QPalette::Active, QPalette::ButtonText)));
+    EXPECT_TRUE(AreaHasColour(image, caption, button->palette().color(QPalette::Disabled, QPalette::ButtonText)));
+    EXPECT_EQ(Project.Goal().Judgements(0, 2).Code(), 2);
+    EXPECT_EQ(Project.Goal().Judgements(2, 0).Code(), -2);
     QTest::mouseClick(research->btClose, Qt::LeftButton);
 }
 
@@ -495,8 +541,9 @@ TEST_F(AbsoluteMatrixTest, LeftOpenItFollowsTheNextElementWithoutStaleCells)
         JudgeCell(form, 0, 1, 9);
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         expectSecondElement("after Исследовать");
-        // 9 against the shown priorities 0.8 and 0.2, then against its own 0.9 and 0.1.
-        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("5"));
+        // 9 against the working matrix's own priorities 0.9 and 0.1 (not the 0.8 and 0.2
+        // shown until "Применить").
+        EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("0"));
         QTest::mouseClick(form->btApply, Qt::LeftButton);
         expectSecondElement("after Применить");
         EXPECT_EQ(Research()->DeviationCells[0][1]->text(), QStringLiteral("0"));
@@ -506,3 +553,156 @@ TEST_F(AbsoluteMatrixTest, LeftOpenItFollowsTheNextElementWithoutStaleCells)
     EXPECT_FALSE(Research()->isVisible());
 }
 } // namespace
+
+namespace {
+// A cell's text as a code: "8" is 8, "1/8" is -8.
+int CodeOfText(const QString& text)
+{
+    return text.startsWith(QStringLiteral("1/")) ? -text.mid(2).toInt() : text.toInt();
+}
+
+// What a suggestion line says: its pair (0-based), the proposed code and "ОС станет".
+struct CShownSuggestion {
+    std::size_t Row = 0;
+    std::size_t Column = 0;
+    int Proposed = 0;
+    QString CrAfter;
+};
+CShownSuggestion ReadSuggestion(const QString& line)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d)\\. \\S+ и (\\d)\\. \\S+: (\\S+) → (\\S+), .*; ОС станет (\\S+)$"));
+    const QRegularExpressionMatch match = pattern.match(line);
+    EXPECT_TRUE(match.hasMatch()) << line.toStdString();
+    return {match.captured(1).toUInt() - 1U, match.captured(2).toUInt() - 1U, CodeOfText(match.captured(4)),
+        match.captured(5)};
+}
+} // namespace
+
+// The cycle A > B 5, C > A 3, B > C 5: accepting the first suggestion through the real
+// windows turns A against B round to 1/8, and before "Применить" the research window
+// already shows that matrix: no triad, acceptable with its CR and geometric index,
+// nothing more to suggest. Every figure is computed here from the working matrix.
+TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingStaleStays)
+{
+    const std::vector<std::vector<int>> cycle{{1, 5, -3}, {-5, 1, 5}, {3, -5, 1}};
+    SetGoalMatrix({{{1, 5, -3}, {-5, 1, 5}, {3, -5, 1}}});
+    SetName(Project, 0, 1, "A");
+    SetName(Project, 1, 1, "B");
+    SetName(Project, 2, 1, "C");
+    const CMeasured now = Measure(cycle);
+    const CMeasured after = Measure(WithPair(cycle, 0, 1, -8));
+    EXPECT_NEAR(now.CR, 2.115767, 1e-6);
+    EXPECT_NEAR(after.CR, 0.037988, 1e-6);
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = Research();
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
+        EXPECT_EQ(research->SuggestionLines[0]->text(),
+            QStringLiteral("1. A и 2. B: 5 → 1/8, суждение наоборот: теперь «B» важнее в 8 раз; ОС станет %1")
+                .arg(Shown4(after.CR)));
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_cycle_before"));
+
+        QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
+        EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("1/8"));
+        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("8"));
+        ExpectDeviations(form);
+        EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
+            QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
+        EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(after.CR), Dec(QStringLiteral("0.05"))));
+        EXPECT_EQ(research->lbGeometricLimit->text(),
+            QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
+                .arg(Shown4(after.Gci), Dec(QStringLiteral("0.31"))));
+        EXPECT_EQ(research->lbSuggestions->text(), QStringLiteral("Предложений по изменению суждений нет"));
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            EXPECT_FALSE(research->AcceptButtons[k]->isVisible()) << k;
+            EXPECT_FALSE(research->SuggestionLines[k]->isVisible()) << k;
+        }
+        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 1 и 2: 5 → 1/8"));
+        EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
+        ExpectTidyLayout(research);
+        GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_cycle_accepted"));
+        // The comparison window's own figures wait for "Применить".
+        EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
+        EXPECT_EQ(form->PriorityLabels[0]->text(), Shown4(now.W[0]));
+        QTest::mouseClick(form->btApply, Qt::LeftButton);
+        EXPECT_EQ(form->stOS->text(), Shown4(after.CR));
+        EXPECT_EQ(form->PriorityLabels[0]->text(), Shown4(after.W[0]));
+        EXPECT_EQ(research->lbRatioLimit->text(),
+            QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(after.CR), Dec(QStringLiteral("0.05"))));
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+    EXPECT_EQ(Project.Goal().Judgements(0, 1).Code(), -8);
+}
+
+// Every figure of the research window against the working matrix, computed here, after
+// each kind of change while it is open: an accepted suggestion that leaves the matrix
+// still not acceptable (so a new list stands there), a typed digit, a line of the scale.
+// Each "ОС станет" is the CR of the working matrix with that one change.
+TEST_F(AbsoluteMatrixTest, EveryFigureDescribesTheWorkingMatrixAfterEachChange)
+{
+    Project.BuildNewHierarchy(4, 3, "ВЫБОР", "");
+    const std::vector<std::vector<int>> codes{{1, 3, -3, 5}, {-3, 1, 5, -2}, {3, -5, 1, 7}, {-5, 2, -7, 1}};
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        for (std::uint32_t j = 0; j < 4; ++j) {
+            SetCell(Project, 0, 0, i, j, codes[i][j]);
+        }
+    }
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        TfmAbsoluteMatrix* research = Research();
+        auto working = [form] {
+            std::vector<std::vector<int>> a(4, std::vector<int>(4));
+            for (std::uint32_t i = 0; i < 4; ++i) {
+                for (std::uint32_t j = 0; j < 4; ++j) {
+                    a[i][j] = form->WorkingJudgements()(i, j).Code();
+                }
+            }
+            return a;
+        };
+        auto expectCurrent = [&](const char* when) {
+            SCOPED_TRACE(when);
+            const std::vector<std::vector<int>> a = working();
+            const CMeasured m = Measure(a);
+            ExpectDeviations(form, 4);
+            EXPECT_EQ(research->lbRatioLimit->text(),
+                QStringLiteral("ОС: %1 (допустимо до %2)").arg(Shown4(m.CR), Dec(QStringLiteral("0.08"))));
+            EXPECT_EQ(research->lbGeometricLimit->text(),
+                QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
+                    .arg(Shown4(m.Gci), Dec(QStringLiteral("0.35"))));
+            int lines = 0;
+            for (std::uint32_t k = 0; k < 3; ++k) {
+                if (!research->SuggestionLines[k]->isVisible()) {
+                    continue;
+                }
+                ++lines;
+                const CShownSuggestion shown = ReadSuggestion(research->SuggestionLines[k]->text());
+                EXPECT_EQ(shown.CrAfter, Shown4(Measure(WithPair(a, shown.Row, shown.Column, shown.Proposed)).CR))
+                    << research->SuggestionLines[k]->text().toStdString();
+                EXPECT_TRUE(research->AcceptButtons[k]->isEnabled());
+            }
+            EXPECT_EQ(lines > 0, m.CR > 0.08);
+            ExpectTidyLayout(research);
+        };
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        expectCurrent("opened");
+        // The worked example's second suggestion, (2, 4) 1/2 -> 8, leaves a CR of 0.52.
+        const CShownSuggestion second = ReadSuggestion(research->SuggestionLines[1]->text());
+        ASSERT_TRUE(second.Row == 1 && second.Column == 3 && second.Proposed == 8);
+        QTest::mouseClick(research->AcceptButtons[1], Qt::LeftButton);
+        EXPECT_EQ(form->WorkingJudgements()(1, 3).Code(), 8);
+        expectCurrent("accepted");
+        // A digit typed on the current cell (1, 2 after the opening): 3 -> 7.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form; }));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+        EXPECT_EQ(form->WorkingJudgements()(0, 1).Code(), 7);
+        expectCurrent("typed");
+        // A line of the scale: 3 against 4 equal.
+        JudgeCell(form, 2, 3, 1);
+        expectCurrent("scale");
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
+}

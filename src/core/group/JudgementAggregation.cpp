@@ -2,7 +2,9 @@
 
 #include "core/group/CExpertWeights.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -14,39 +16,35 @@ bool Usable(const CJudgement& judgement)
     return judgement.IsJudged() && value > 0.0 && std::isfinite(value);
 }
 
-// ln a_ij of one expert, or false when he left the pair out.
-bool PairLogarithm(const CJudgementMatrix& judgements, std::uint32_t i, std::uint32_t j, double& logarithm)
+// ln a_ij of one expert, or NaN when he left the pair out.
+double PairLogarithm(const CJudgementMatrix& judgements, std::uint32_t i, std::uint32_t j)
 {
     const CJudgement& upper = judgements(i, j);
     if (Usable(upper)) {
-        logarithm = std::log(upper.Value());
-        return true;
+        return std::log(upper.Value());
     }
     const CJudgement& lower = judgements(j, i);
     if (Usable(lower)) {
-        logarithm = -std::log(lower.Value());
-        return true;
+        return -std::log(lower.Value());
     }
-    return false;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
-struct CPairJudgement {
-    double Logarithm = 0.0;
-    double Weight = 0.0;
-};
-
 // Weighted variance of the logarithms with the reliability-weights correction
-// 1 - sum alpha^2 (the sample variance when the weights are equal).
-std::optional<double> GeometricSpread(const std::vector<CPairJudgement>& pair, double weightSum, double mean)
+// 1 - sum alpha^2 (the sample variance when the weights are equal), over the experts who
+// judged the pair (index p), weightSum being their weights' sum.
+std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> experts, const CExpertWeights& weights,
+    std::uint32_t p, double weightSum, double mean)
 {
-    if (pair.size() < 2) {
-        return std::nullopt;
-    }
     double squares = 0.0;
     double alphaSquares = 0.0;
-    for (const CPairJudgement& judgement : pair) {
-        const double alpha = judgement.Weight / weightSum;
-        const double deviation = judgement.Logarithm - mean;
+    for (std::size_t k = 0; k < experts.size(); ++k) {
+        const double logarithm = experts[k]->Logarithm[p];
+        if (std::isnan(logarithm)) {
+            continue;
+        }
+        const double alpha = weights.Normalized(k) / weightSum;
+        const double deviation = logarithm - mean;
         squares += alpha * deviation * deviation;
         alphaSquares += alpha * alpha;
     }
@@ -60,40 +58,52 @@ std::optional<double> GeometricSpread(const std::vector<CPairJudgement>& pair, d
 }
 } // namespace
 
-std::optional<CJudgementAggregate> AggregateJudgements(
-    std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n)
+CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    CPairLogarithms result;
+    result.Order = std::min({n, MaxElementsPerLevel, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    std::uint32_t p = 0;
+    for (std::uint32_t i = 0; i < result.Order; ++i) {
+        for (std::uint32_t j = i + 1; j < result.Order; ++j) {
+            result.Logarithm[p++] = PairLogarithm(judgements, i, j);
+        }
+    }
+    return result;
+}
+
+std::optional<CJudgementAggregate> AggregatePairLogarithms(
+    std::span<const CPairLogarithms* const> experts, const CExpertWeights& weights, std::uint32_t n)
 {
     if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
         return std::nullopt;
     }
-    for (const CJudgementMatrix* judgements : experts) {
-        if (judgements == nullptr || judgements->RowCountInUse() < n || judgements->ColCountInUse() < n) {
+    for (const CPairLogarithms* judgements : experts) {
+        if (judgements == nullptr || judgements->Order != n) {
             return std::nullopt;
         }
     }
     CJudgementAggregate result;
     result.Order = n;
     result.Judgements.SetSize(n, n);
-    std::vector<CPairJudgement> pair;
-    pair.reserve(experts.size());
+    std::uint32_t p = 0;
     for (std::uint32_t i = 0; i < n; ++i) {
         result.Judgements(i, i) = CJudgement{};
-        for (std::uint32_t j = i + 1; j < n; ++j) {
-            pair.clear();
+        for (std::uint32_t j = i + 1; j < n; ++j, ++p) {
+            std::uint32_t count = 0;
             double weightSum = 0.0;
             double weightedSum = 0.0;
             for (std::size_t k = 0; k < experts.size(); ++k) {
-                double logarithm = 0.0;
-                if (PairLogarithm(*experts[k], i, j, logarithm)) {
+                const double logarithm = experts[k]->Logarithm[p];
+                if (!std::isnan(logarithm)) {
                     const double alpha = weights.Normalized(k);
-                    pair.push_back({logarithm, alpha});
+                    ++count;
                     weightSum += alpha;
                     weightedSum += alpha * logarithm;
                 }
             }
-            result.JudgedBy[i][j] = static_cast<std::uint32_t>(pair.size());
-            result.JudgedBy[j][i] = result.JudgedBy[i][j];
-            if (pair.empty()) {
+            result.JudgedBy[i][j] = count;
+            result.JudgedBy[j][i] = count;
+            if (count == 0) {
                 result.Judgements(i, j) = CJudgement::NotJudged();
                 result.Judgements(j, i) = CJudgement::NotJudged();
                 continue;
@@ -102,9 +112,33 @@ std::optional<CJudgementAggregate> AggregateJudgements(
             const CJudgement combined = CJudgement::Combined(std::exp(mean));
             result.Judgements(i, j) = combined;
             result.Judgements(j, i) = combined.Mirror();
-            result.Spread[i][j] = GeometricSpread(pair, weightSum, mean);
-            result.Spread[j][i] = result.Spread[i][j];
+            if (count >= 2) {
+                result.Spread[i][j] = GeometricSpread(experts, weights, p, weightSum, mean);
+                result.Spread[j][i] = result.Spread[i][j];
+            }
         }
     }
     return result;
+}
+
+std::optional<CJudgementAggregate> AggregateJudgements(
+    std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n)
+{
+    if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
+        return std::nullopt;
+    }
+    std::vector<CPairLogarithms> read;
+    read.reserve(experts.size());
+    for (const CJudgementMatrix* judgements : experts) {
+        if (judgements == nullptr || judgements->RowCountInUse() < n || judgements->ColCountInUse() < n) {
+            return std::nullopt;
+        }
+        read.push_back(PairLogarithmsOf(*judgements, n));
+    }
+    std::vector<const CPairLogarithms*> pointers;
+    pointers.reserve(read.size());
+    for (const CPairLogarithms& judgements : read) {
+        pointers.push_back(&judgements);
+    }
+    return AggregatePairLogarithms(pointers, weights, n);
 }

@@ -2,6 +2,7 @@
 
 #include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
+#include "core/results/IncompleteJudgements.h"
 
 #include <array>
 #include <cstdint>
@@ -37,3 +38,19 @@ struct CJudgementAggregate {
 // or n is not 1..9.
 std::optional<CJudgementAggregate> AggregateJudgements(
     std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n);
+
+// One expert's judgements of an element as the combining reads them: ln a_ij of every
+// pair i < j in reading order, NaN for a pair he left out. Made once per expert, so that
+// combining again under other weights takes no logarithm.
+struct CPairLogarithms {
+    std::uint32_t Order = 0;
+    std::array<double, MaxJudgementPairs> Logarithm{};
+};
+// The leading n x n block (n cut to 9 and to the matrix) read as AggregateJudgements
+// reads it: the upper cell, or the mirror of the lower when only that one is given, and
+// nothing for a pair whose cells hold no positive finite number.
+CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n);
+// AggregateJudgements over judgements already read; empty also when an expert's order is
+// not n.
+std::optional<CJudgementAggregate> AggregatePairLogarithms(
+    std::span<const CPairLogarithms* const> experts, const CExpertWeights& weights, std::uint32_t n);

@@ -2,6 +2,7 @@
 
 #include "core/document/CProjectDocument.h"
 #include "core/judgement/ExpertScaleTable.h"
+#include "core/results/IncompleteJudgements.h"
 #include "core/results/LocalPriorities.h"
 
 #include <array>
@@ -237,6 +238,24 @@ void CJudgingSession::Apply()
     }
     Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
     TakeShown();
+}
+
+std::array<double, MaxElementsPerLevel> CJudgingSession::WorkingPriorities() const
+{
+    std::array<double, MaxElementsPerLevel> priority{};
+    if (MatrixOrder == 0) {
+        return priority;
+    }
+    // As the results find them: least squares only when a pair is left out (both cells 0).
+    for (std::uint32_t i = 0; i < MatrixOrder; ++i) {
+        for (std::uint32_t j = i + 1; j < MatrixOrder; ++j) {
+            if (!WorkingJudgements(i, j).IsJudged() && !WorkingJudgements(j, i).IsJudged()) {
+                return ComputeMatrixPriorities(WorkingJudgements, MatrixOrder).Priority;
+            }
+        }
+    }
+    ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
+    return priority;
 }
 
 CConsistencyGuidance CJudgingSession::Guidance() const

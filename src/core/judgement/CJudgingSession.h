@@ -7,6 +7,7 @@
 #include "core/model/TDesicionLevelData.h"
 #include "core/results/ConsistencyGuidance.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -78,6 +79,9 @@ public:
     void Apply();
     // The priorities and measures as last shown: those of the opening or the last Apply.
     [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+    // The priorities of the working matrix as it stands, found as Apply will find them
+    // (least squares when pairs are left out).
+    [[nodiscard]] std::array<double, MaxElementsPerLevel> WorkingPriorities() const;
     // The verdict and the judgements to change for the working matrix as it stands,
     // with its own priorities: after Apply those are the shown ones, and a suggestion's
     // CR is what Apply will show once it is accepted.

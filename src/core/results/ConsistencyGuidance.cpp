@@ -1,6 +1,7 @@
 #include "core/results/ConsistencyGuidance.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CProjectResults.h"
 
 #include <cmath>
 
@@ -280,4 +281,38 @@ void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion)
 {
     working(suggestion.Row, suggestion.Column) = CJudgement::FromCode(suggestion.Proposed);
     working(suggestion.Column, suggestion.Row) = CJudgement::FromCode(MirrorCode(suggestion.Proposed));
+}
+
+std::uint32_t JudgedMatrixCount(const CUserProjectModel& project)
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t level = 0; level + 1 < project.LevelCount() && level + 1 < MaxLevels; ++level) {
+        count += level == 0 ? 1U : project.ElementsInLevelChecked(level);
+    }
+    return count;
+}
+
+std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& project, const CProjectResults& results)
+{
+    std::vector<CUnacceptableMatrix> found;
+    for (std::uint32_t level = 0; level + 1 < project.LevelCount() && level + 1 < MaxLevels; ++level) {
+        const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
+        const std::uint32_t parents = level == 0 ? 1U : project.ElementsInLevelChecked(level);
+        for (std::uint32_t position = 0; position < parents; ++position) {
+            const TDesicionLevelData& data = results.LevelData(position, level);
+            const CUserProjectModel::TJudgementColumns& columns = project.JudgementColumns(position, level);
+            bool measured = n >= 2;
+            for (std::uint32_t i = 0; i < n && measured; ++i) {
+                measured = data.Priority[i] != 0.0 && std::isfinite(data.Priority[i]);
+                for (std::uint32_t j = 0; j < n && measured; ++j) {
+                    measured = columns[j][i] != 0.0;
+                }
+            }
+            const double limit = ConsistencyRatioLimit(n);
+            if (measured && data.CR > limit) {
+                found.push_back(CUnacceptableMatrix{level, position, data.CR, limit});
+            }
+        }
+    }
+    return found;
 }

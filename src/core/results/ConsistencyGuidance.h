@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
+class CProjectResults;
 class CUserProjectModel;
 
 // The largest CR still taken as consistent enough: 0.05 for 3 elements, 0.08 for 4,
@@ -78,3 +80,19 @@ CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uin
 // Writes a suggestion into a working matrix with its mirror cell, as the scale window
 // writes a chosen judgement: v and -v, or 1 and 1.
 void ApplySuggestion(CJudgementMatrix& working, const CSuggestion& suggestion);
+
+// A judged element whose matrix is not acceptable: its CR above the limit of its order.
+struct CUnacceptableMatrix {
+    std::uint32_t Level = 0;
+    std::uint32_t Position = 0;
+    double Cr = 0.0;
+    double CrLimit = 0.0;
+};
+
+// The judged elements whose matrices are not acceptable, level by level, then by position,
+// with the CR the results hold for them. The verdict is the research window's: a block
+// holding a 0 (a pair left out, a foreign file's 0) or without priorities has no verdict,
+// so it is not listed.
+std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& project, const CProjectResults& results);
+// How many elements of the project judge the level below them: its matrices.
+std::uint32_t JudgedMatrixCount(const CUserProjectModel& project);

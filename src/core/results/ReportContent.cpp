@@ -44,6 +44,29 @@ std::string GeometricIndexAfter(const CSuggestion& suggestion, char decimalSepar
                                : std::string();
 }
 
+// "раз" after 5 .. 9 (and 11 .. 14), "раза" after 2, 3, 4, 22 ...
+const char* Times(std::int32_t k)
+{
+    const std::int32_t last = k % 10;
+    const bool teen = k % 100 >= 11 && k % 100 <= 14;
+    return !teen && last >= 2 && last <= 4 ? "раза" : "раз";
+}
+
+// Which side a judgement's code favours: 1 the row element, -1 the column element, 0
+// neither (equality, or no code of the scale).
+int SideOf(std::int32_t code)
+{
+    if (code >= 2) {
+        return 1;
+    }
+    return code <= -2 ? -1 : 0;
+}
+
+std::int32_t Strength(std::int32_t code)
+{
+    return code < 0 ? -code : code;
+}
+
 CReportTable RankingTable(const CResultList& list, std::string nameCaption, bool withPlace, char decimalSeparator)
 {
     CReportTable table;
@@ -139,12 +162,67 @@ std::vector<std::string> ConsistencyLines(const CConsistencyGuidance& guidance, 
     return lines;
 }
 
+std::string SuggestionMeaning(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName)
+{
+    const int after = SideOf(suggestion.Proposed);
+    if (after == 0) {
+        return "считать их равноценными";
+    }
+    const int before = SideOf(suggestion.Current);
+    const std::int32_t strength = Strength(suggestion.Proposed);
+    const std::string winner = Quoted(after > 0 ? rowName : columnName);
+    const std::string times = std::to_string(strength) + " " + Times(strength);
+    if (before == after) {
+        return winner + " важнее не в " + std::to_string(Strength(suggestion.Current)) + ", а в " + times;
+    }
+    if (before != 0) {
+        return "суждение наоборот: теперь " + winner + " важнее в " + times;
+    }
+    // From equality (or from a value that is no code of the scale).
+    return "теперь " + winner + " важнее в " + times;
+}
+
 std::string SuggestionText(
     const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
 {
     return Numbered(suggestion.Row, rowName) + " и " + Numbered(suggestion.Column, columnName) + ": "
         + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", "
+        + SuggestionMeaning(suggestion, rowName, columnName) + "; "
         + ConsistencyRatioAfter(suggestion, decimalSeparator);
+}
+
+std::string AcceptedChangeText(
+    std::uint32_t row, std::uint32_t column, const CJudgement& before, std::int32_t written, char decimalSeparator)
+{
+    return std::to_string(row + 1) + " и " + std::to_string(column + 1) + ": " + JudgementText(before, decimalSeparator)
+        + " → " + JudgementCellText(written);
+}
+
+std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimalSeparator)
+{
+    return std::string("Согласованность суждений недостаточна: ") + ConsistencyRatioTerm + " "
+        + WithLimit(matrix.Cr, matrix.CrLimit, decimalSeparator);
+}
+
+std::string UnacceptableWarningText(
+    const CUserProjectModel& project, const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator)
+{
+    if (unacceptable.empty()) {
+        return {};
+    }
+    const auto count = static_cast<std::uint32_t>(unacceptable.size());
+    const bool one = count % 10 == 1 && count % 100 != 11;
+    std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
+        + (one ? " матрице" : " матрицах") + " из " + std::to_string(JudgedMatrixCount(project)) + ": ";
+    for (std::size_t k = 0; k < unacceptable.size(); ++k) {
+        const CUnacceptableMatrix& matrix = unacceptable[k];
+        const std::string& name = project.Element(matrix.Position, matrix.Level).Name;
+        text += k == 0 ? "" : "; ";
+        text += matrix.Level == 0 ? "цель " + Quoted(name) : Quoted(name) + ", уровень " + std::to_string(matrix.Level);
+        text += " (" + std::string(ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator) + ", допустимо до "
+            + Shown(matrix.CrLimit, decimalSeparator) + ")";
+    }
+    return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }
 
 std::string SuggestionDescription(

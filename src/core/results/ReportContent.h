@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CJudgement.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Sensitivity.h"
 
@@ -49,8 +50,13 @@ CConsistencyText ConsistencyText(const CConsistencyGuidance& guidance, char deci
 // The verdict's lines that are shown, in order: what a report prints.
 std::vector<std::string> ConsistencyLines(const CConsistencyGuidance& guidance, char decimalSeparator = '.');
 
+// What a suggestion does, in words, its elements named as given: "теперь «СРОКИ» важнее в
+// 8 раз" when the judgement turns round (the element named becomes the more important
+// one), "«ЦЕНА» важнее не в 5, а в 2 раза", "считать их равноценными".
+std::string SuggestionMeaning(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName);
 // A suggestion in one line, its two elements numbered and named as given (a window may
-// give shortened names): "3. ЦЕНА и 4. СРОКИ: 1/2 → 8, ОС станет 0.093".
+// give shortened names), the change of the cell, what it means and the CR it leaves:
+// "3. ЦЕНА и 4. СРОКИ: 1/2 → 8, суждение наоборот: теперь «ЦЕНА» важнее в 8 раз; ОС станет 0.093".
 std::string SuggestionText(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName,
     char decimalSeparator = '.');
 // The same change told whole, with the geometric index it leaves:
@@ -62,6 +68,24 @@ std::string SuggestionDescription(const CSuggestion& suggestion, const std::stri
 // it leaves.
 std::vector<std::string> SuggestionLines(const CUserProjectModel& project, std::uint32_t level,
     const CConsistencyGuidance& guidance, char decimalSeparator = '.');
+
+// What a research window lists as accepted: "Принято: " and for each cell changed by
+// accepting a suggestion "3 и 4: 1/2 → 8", the pair numbered as the windows number rows.
+inline constexpr const char* AcceptedChangesHeading = "Принято:";
+std::string AcceptedChangeText(std::uint32_t row, std::uint32_t column, const CJudgement& before, std::int32_t written,
+    char decimalSeparator = '.');
+
+// ---- Consistency of the whole project ----
+
+// The mark of an element whose matrix is not acceptable:
+// "Согласованность суждений недостаточна: ОС 0.2116 (допустимо до 0.05)".
+std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimalSeparator = '.');
+// The warning beside a result that rests on matrices not acceptable, naming them: "Внимание:
+// согласованность суждений недостаточна в 2 матрицах из 5: цель «ВЫБОР» (ОС 0.2116, допустимо
+// до 0.05); «ЦЕНА», уровень 1 (ОС 0.1234, допустимо до 0.08). Результат опирается на суждения,
+// которые стоит пересмотреть." Empty when every matrix is acceptable.
+std::string UnacceptableWarningText(const CUserProjectModel& project,
+    const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator = '.');
 
 // ---- Sensitivity ----
 

@@ -449,7 +449,7 @@ CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* dat
     return Outcome(EReadResult::Ok);
 }
 
-CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName)
+CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName, EReadAccess access)
 {
     if (fileName.empty()) {
         return Outcome(EReadResult::EmptyName);
@@ -466,7 +466,8 @@ CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileNa
         return NotRegular(info);
     }
     // Read and write, like "r+b": a file that may not be written is refused too.
-    const int fd = ::open(fileName.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int mode = access == EReadAccess::ReadWrite ? O_RDWR : O_RDONLY;
+    const int fd = ::open(fileName.c_str(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return CannotOpen(errno);
     }

@@ -26,13 +26,22 @@ struct CReadOutcome {
     [[nodiscard]] bool Succeeded() const { return Result == EReadResult::Ok; }
 };
 
+// How a file to read is opened. A project opened to be worked on is opened for reading
+// and writing, so a file that could not be saved back is refused at once; a file read
+// only to be looked at (an expert's file in a group) may be read-only.
+enum class EReadAccess {
+    ReadWrite,
+    ReadOnly,
+};
+
 // Reads a project or template file into the exchange record. A refused file may have
 // changed the record only inside its grid, matrices and strings; its LevelCount is then
 // below 2 (the bad count itself when that was the fault, else 0), so it describes no
-// hierarchy a project could be built from. The file is opened for reading and writing,
-// so a read-only file is refused as one that cannot be opened; so is anything but a
-// regular file (a FIFO, a device, a directory), before a byte is read.
-CReadOutcome ReadProjectFile(TLoadSaveProject& record, const std::string& fileName);
+// hierarchy a project could be built from. Opened for reading and writing, a read-only
+// file is refused as one that cannot be opened; anything but a regular file (a FIFO, a
+// device, a directory) is refused either way, before a byte is read.
+CReadOutcome ReadProjectFile(
+    TLoadSaveProject& record, const std::string& fileName, EReadAccess access = EReadAccess::ReadWrite);
 // The same from bytes in memory (the fuzzer and the tests use it).
 CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* data, std::size_t size);
 

@@ -401,7 +401,19 @@ void RankingSection(
     page.Measure(table);
     const double pieHeight = page.Units(70.0);
     const double height = std::max(table.Height, pieHeight);
-    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, height);
+    // A ranking that rests on matrices not acceptable says so above itself, on its page.
+    CParagraphs warning;
+    const std::string unacceptable
+        = UnacceptableWarningText(project, UnacceptableMatrices(project, computed), separator);
+    if (!unacceptable.empty()) {
+        warning.push_back({Text(unacceptable)});
+    }
+    const double warningHeight = warning.empty() ? 0.0 : page.Height(warning) + page.Units(1.5);
+    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, warningHeight + height);
+    if (!warning.empty()) {
+        page.Write(warning);
+        page.Gap(1.5);
+    }
     page.EnsureSpace(height);
     page.DrawTable(table, page.Left, page.Y);
     DrawPie(page.Canvas(),

@@ -411,6 +411,8 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     }
     connect(project, &TUserProject::CloneRequested, this, [this](TUserProject* source) { CloneProject(*source); });
     connect(project, &TUserProject::Closed, this, &TMainForm::RemoveProject);
+    connect(project, &TUserProject::ResultsWarningChanged, this,
+        [this](const QString& warning) { statusBar()->showMessage(warning); });
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -172,6 +172,13 @@ void TfmExpertForm::CreateShortcuts()
             addShortcut(QStringLiteral("ac") + button->objectName().mid(2), {key}, [button] { button->click(); });
         }
     }
+    // The keypad's Enter applies too; Ctrl+R while the research window is open takes the
+    // keyboard there instead of doing nothing.
+    findChild<QAction*>(QStringLiteral("acApply"))->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    QAction* research = findChild<QAction*>(QStringLiteral("acResearch"));
+    disconnect(research, &QAction::triggered, nullptr, nullptr);
+    connect(research, &QAction::triggered, this, &TfmExpertForm::ResearchKey);
     addShortcut(QStringLiteral("acUndoChange"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { UndoChange(); });
     addShortcut(QStringLiteral("acRedoChange"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { RedoChange(); });
@@ -184,6 +191,7 @@ void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* 
     if (research != nullptr) {
         connect(research, &TfmAbsoluteMatrix::SuggestionAccepted, this, &TfmExpertForm::AcceptSuggestion,
             Qt::UniqueConnection);
+        connect(this, &TfmExpertForm::JudgingChanged, research, &TfmAbsoluteMatrix::ShowWorking, Qt::UniqueConnection);
     }
 }
 
@@ -209,9 +217,7 @@ void TfmExpertForm::JudgeElement(
     Judging.Close();
     // A research window left open offers nothing more: the judging its suggestions
     // belong to has ended.
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->ShowAcceptState(Judging);
-    }
+    emit JudgingChanged(Judging);
 }
 
 void TfmExpertForm::ShowCells()
@@ -485,7 +491,7 @@ void TfmExpertForm::btApplyClick()
     Judging.Apply();
     ShowMeasures();
     // An open research window follows the applied judgements.
-    FillResearch();
+    WorkingChanged();
 }
 
 void TfmExpertForm::btOkClick()
@@ -522,19 +528,23 @@ void TfmExpertForm::ShowResearch()
     }
     research->SetMatrixOrder(Judging.Order());
     research->SetRowNames(Judging);
-    FillResearch();
+    WorkingChanged();
     research->ShowBeside(this);
 }
 
-void TfmExpertForm::FillResearch()
+void TfmExpertForm::ResearchKey()
 {
-    TfmAbsoluteMatrix* research = ResearchWindow.data();
-    if (research == nullptr) {
-        return;
+    if (btResearch->isEnabled()) {
+        btResearchClick();
+    } else if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr && research->isVisible()) {
+        research->TakeKeyboard();
     }
-    research->FillDeviations(Judging.Working(), Judging.Shown().Priority.data());
+}
+
+void TfmExpertForm::WorkingChanged()
+{
     Judging.OfferSuggestions();
-    research->ShowGuidance(Judging);
+    emit JudgingChanged(Judging);
 }
 
 void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
@@ -554,9 +564,8 @@ void TfmExpertForm::ShowWorkingChange(std::uint32_t r, std::uint32_t c)
 {
     SetCellText(r, c);
     SetCellText(c, r);
-    if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
-        research->ShowAcceptState(Judging);
-    }
+    // An open research window follows every change, undone ones too.
+    WorkingChanged();
 }
 
 void TfmExpertForm::UndoChange()

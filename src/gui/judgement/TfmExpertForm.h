@@ -71,6 +71,12 @@ public:
     std::array<QLabel*, MaxElementsPerLevel> PriorityLabels{};
     std::array<std::array<CExpertTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> Cells{};
 
+signals:
+    // The working matrix changed (a typed digit, a line of the scale, an accepted
+    // suggestion), was applied, or the judging ended: whoever shows the judging takes
+    // its state again. The suggestions it offers are those of the matrix as it stands.
+    void JudgingChanged(const CJudgingSession& session);
+
 public slots:
     void done(int result) override;
 
@@ -108,8 +114,11 @@ private:
     void EnableResearch();
     // The research window for this element: its order and names, its figures, beside.
     void ShowResearch();
-    // Its deviations, verdict and suggestions from the working matrix as it stands.
-    void FillResearch();
+    // Ctrl+R: opens the research window, or brings the open one forward with the keyboard.
+    void ResearchKey();
+    // The suggestions offered afresh for the working matrix as it stands, and everyone
+    // showing the judging told.
+    void WorkingChanged();
     // "Принять" of suggestion index there: the session enters it as its line of the
     // scale would be.
     void AcceptSuggestion(std::uint32_t index);

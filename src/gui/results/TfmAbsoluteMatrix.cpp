@@ -1,6 +1,7 @@
 #include "gui/results/TfmAbsoluteMatrix.h"
 
 #include "core/judgement/CJudgingSession.h"
+#include "core/judgement/CSuggestionOffer.h"
 #include "core/results/Deviations.h"
 #include "core/results/ReportContent.h"
 #include "gui/results/CAbsouteMatrixTable_Element.h"
@@ -32,9 +33,27 @@ constexpr int WindowGap = 8;
 constexpr Qt::WindowFlags ResearchWindowFlags
     = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
 
-int SumLeft(std::uint32_t n)
+// The table's columns: name headers, deviation cells one step apart, row sums. The
+// first is the described one; the narrower ones are for a screen with no room for it
+// beside the comparison window, the cells' type shrinking where a figure needs it.
+struct CTableShape {
+    int HeaderWidth = 110;
+    int CellStep = 42;
+    int SumWidth = 55;
+};
+constexpr std::array<CTableShape, 4> TableShapes{{{110, 42, 55}, {80, 36, 50}, {64, 34, 46}, {56, 32, 44}}};
+constexpr int CellGap = 2;
+
+int CellsLeft(const CTableShape& shape)
 {
-    return static_cast<int>(n) * 40 + 170;
+    return HeaderLeft + shape.HeaderWidth + 5;
+}
+
+int SumLeft(const CTableShape& shape, std::uint32_t n)
+{
+    const int order = static_cast<int>(n);
+    // The described table puts the sums at n * 40 + 170, a little apart from the cells.
+    return shape.CellStep == TableShapes[0].CellStep ? order * 40 + 170 : CellsLeft(shape) + order * shape.CellStep + 6;
 }
 
 QLabel* MakeSectionLabel(QWidget* parent, const char* name, bool bold)
@@ -44,6 +63,8 @@ QLabel* MakeSectionLabel(QWidget* parent, const char* name, bool bold)
     if (bold) {
         StyleBoldLabel(label);
     }
+    // Every line wraps to the window's width rather than widening it.
+    label->setWordWrap(true);
     label->hide();
     return label;
 }
@@ -145,15 +166,19 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     }
 
     lbVerdict = MakeSectionLabel(this, "lbVerdict", true);
-    lbVerdict->setWordWrap(true);
     lbRatioLimit = MakeSectionLabel(this, "lbRatioLimit", false);
     lbGeometricLimit = MakeSectionLabel(this, "lbGeometricLimit", false);
+    lbAccepted = MakeSectionLabel(this, "lbAccepted", false);
     lbSuggestions = MakeSectionLabel(this, "lbSuggestions", true);
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
         auto* accept = new QPushButton(QStringLiteral("Принять"), this);
         accept->setObjectName(QStringLiteral("btAcceptSuggestion_%1").arg(k));
         accept->resize(AcceptWidth, AcceptHeight);
         accept->setAutoDefault(false);
+        // Disabled, the caption is plainly grey whatever the platform's theme makes of it.
+        QPalette greyed = accept->palette();
+        greyed.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clGray));
+        accept->setPalette(greyed);
         accept->hide();
         connect(accept, &QPushButton::clicked, this, [this, k] { AcceptSuggestionClick(k); });
         AcceptButtons[k] = accept;
@@ -174,8 +199,24 @@ void TfmAbsoluteMatrix::SetMatrixOrder(std::uint32_t n)
 void TfmAbsoluteMatrix::SetRowNames(const CJudgingSession& session)
 {
     for (std::uint32_t i = 0; i < session.Order() && i < MaxElementsPerLevel; ++i) {
-        RowHeaders[i]->setText(QString::fromStdString(session.ComparedName(i)));
+        Names[i] = session.ComparedName(i);
+        SetFittedText(RowHeaders[i], QString::fromStdString(Names[i]));
     }
+}
+
+void TfmAbsoluteMatrix::SetWidthLimit(int width)
+{
+    WidthLimit = width > 0 ? width : 0;
+}
+
+void TfmAbsoluteMatrix::ShowWorking(const CJudgingSession& session)
+{
+    if (Order == 0 || session.Order() != Order) {
+        return;
+    }
+    const std::array<double, MaxElementsPerLevel> priorities = session.WorkingPriorities();
+    FillDeviations(session.Working(), priorities.data());
+    ShowGuidance(session);
 }
 
 void TfmAbsoluteMatrix::FillDeviations(const CJudgementMatrix& judgements, const double* priorities)
@@ -186,9 +227,10 @@ void TfmAbsoluteMatrix::FillDeviations(const CJudgementMatrix& judgements, const
     const CDeviationTable table = ComputeDeviations(judgements, Order, priorities);
     for (std::uint32_t i = 0; i < table.Order; ++i) {
         for (std::uint32_t j = 0; j < table.Order; ++j) {
-            DeviationCells[i][j]->setText(TruncatedText(table.Deviation[i][j], 2));
+            // A narrow cell shows a wide figure in smaller type, never cut.
+            SetFittedText(DeviationCells[i][j], TruncatedText(table.Deviation[i][j], 2));
         }
-        RowSums[i]->setText(TruncatedText(table.RowSum[i], 2));
+        SetFittedText(RowSums[i], TruncatedText(table.RowSum[i], 2));
     }
     BuildTransitivityReport(judgements);
 }
@@ -239,14 +281,24 @@ void TfmAbsoluteMatrix::ShowGuidance(const CJudgingSession& session)
     showLine(lbRatioLimit, text.RatioLimit);
     showLine(lbGeometricLimit, text.GeometricLimit);
     showLine(lbSuggestions, text.SuggestionsHeading);
+    std::string accepted;
+    const CSuggestionOffer& offer = session.Suggestions();
+    for (std::uint32_t k = 0; k < offer.ChangeCount(); ++k) {
+        const CAcceptedChange& change = offer.Change(k);
+        if (session.ChangedByAccepting(change.Row, change.Column)) {
+            accepted += (accepted.empty() ? std::string(AcceptedChangesHeading) + " " : std::string("; "))
+                + AcceptedChangeText(change.Row, change.Column, change.Before, change.Written, DecimalSeparator());
+        }
+    }
+    showLine(lbAccepted, accepted);
     const bool measured = !text.SuggestionsHeading.empty();
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
         const bool shown = measured && k < guidance.SuggestionCount;
         if (shown) {
             const CSuggestion& suggestion = guidance.Suggestions[k];
-            SuggestionLines[k]->setText(SuggestionText(suggestion, session));
-            SuggestionLines[k]->setToolTip(QString::fromStdString(SuggestionDescription(suggestion,
-                session.ComparedName(suggestion.Row), session.ComparedName(suggestion.Column), DecimalSeparator())));
+            SuggestionLines[k]->setText(SuggestionText(suggestion));
+            SuggestionLines[k]->setToolTip(QString::fromStdString(SuggestionDescription(
+                suggestion, Names[suggestion.Row], Names[suggestion.Column], DecimalSeparator())));
         }
         SuggestionLines[k]->setVisible(shown);
         AcceptButtons[k]->setVisible(shown);
@@ -257,14 +309,14 @@ void TfmAbsoluteMatrix::ShowGuidance(const CJudgingSession& session)
     }
 }
 
-QString TfmAbsoluteMatrix::SuggestionText(const CSuggestion& suggestion, const CJudgingSession& session) const
+QString TfmAbsoluteMatrix::SuggestionText(const CSuggestion& suggestion) const
 {
-    // Long names are shortened to the width of the row headers; the tooltip has them whole.
+    // Long names are shortened to the width of the described row headers; the tooltip
+    // has them whole.
     const QFontMetrics metrics(SuggestionLines[0]->font());
-    const int nameWidth = RowHeaders[0]->width();
+    const int nameWidth = TableShapes.front().HeaderWidth;
     auto shortened = [&](std::uint32_t row) {
-        return metrics.elidedText(QString::fromStdString(session.ComparedName(row)), Qt::ElideRight, nameWidth)
-            .toStdString();
+        return metrics.elidedText(QString::fromStdString(Names[row]), Qt::ElideRight, nameWidth).toStdString();
     };
     return QString::fromStdString(
         ::SuggestionText(suggestion, shortened(suggestion.Row), shortened(suggestion.Column), DecimalSeparator()));
@@ -279,7 +331,10 @@ void TfmAbsoluteMatrix::ShowAcceptState(const CJudgingSession& session)
         const QString change = SuggestionLines[k]->toolTip();
         AcceptButtons[k]->setAccessibleName(
             change.isEmpty() ? QString() : AcceptButtons[k]->text() + QStringLiteral(": ") + change);
-        AcceptButtons[k]->setEnabled(session.CanAcceptSuggestion(k));
+        const bool can = session.CanAcceptSuggestion(k);
+        AcceptButtons[k]->setEnabled(can);
+        // A change that can no longer be accepted reads greyed out beside its button.
+        SuggestionLines[k]->setEnabled(can);
     }
 }
 
@@ -296,22 +351,39 @@ void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
         // A child window of the modal comparison window is not blocked by it.
         setParent(comparisonWindow, ResearchWindowFlags);
     }
-    FormShow();
     if (comparisonWindow != nullptr && comparisonWindow->screen() != nullptr) {
         const QRect comparison = comparisonWindow->frameGeometry();
+        const QRect screen = comparisonWindow->screen()->availableGeometry();
         // Before its first showing this window has no frame yet: take the comparison
         // window's, the same kind of window.
         const QSize frame = comparison.size() - comparisonWindow->size();
-        const CBesidePlaces places
-            = PlaceBeside(comparison, size() + frame, comparisonWindow->screen()->availableGeometry());
+        // As wide as the screen leaves beside the comparison window, or narrower.
+        SetWidthLimit(screen.width() - comparison.width() - WindowGap - frame.width());
+        FormShow();
+        const CBesidePlaces places = PlaceBeside(comparison, size() + frame, screen);
         if (places.Comparison != comparison.topLeft()) {
             comparisonWindow->move(places.Comparison);
         }
         move(places.Research);
+    } else {
+        FormShow();
     }
     show();
+    TakeKeyboard();
+}
+
+void TfmAbsoluteMatrix::TakeKeyboard()
+{
     raise();
     activateWindow();
+    QWidget* choice = btClose;
+    for (QPushButton* accept : AcceptButtons) {
+        if (accept->isVisibleTo(this) && accept->isEnabled()) {
+            choice = accept;
+            break;
+        }
+    }
+    choice->setFocus(Qt::OtherFocusReason);
 }
 
 void TfmAbsoluteMatrix::showEvent(QShowEvent* event)
@@ -328,7 +400,6 @@ void TfmAbsoluteMatrix::FormShow()
     }
     for (std::uint32_t i = 0; i < n; ++i) {
         RowHeaders[i]->show();
-        RowSums[i]->move(SumLeft(n), RowHeaders[0]->y() + RowStep * static_cast<int>(i));
         RowSums[i]->show();
         for (std::uint32_t j = 0; j < n; ++j) {
             DeviationCells[i][j]->show();
@@ -336,32 +407,66 @@ void TfmAbsoluteMatrix::FormShow()
     }
     lbSummName->show();
     update();
+    const int tableWidth = PlaceTable();
     const QLabel* last = RowHeaders[n - 1];
     lbTrInfo->move(last->x(), last->y() + 30);
     mmUserTransInfo->move(last->x(), last->y() + 50);
-    lbSummName->move(static_cast<int>(n) * 40 + 177, RowHeaders[0]->y() - 15);
-    const int memoRight = mmUserTransInfo->x() + mmUserTransInfo->width();
-    const int sumRight = RowSums[0]->x() + RowSums[0]->width();
-    const int tableWidth = memoRight > sumRight + 20 ? memoRight + 30 : sumRight + 20;
-    // The section under the memo takes the width the table leaves (with the memo's
-    // margin) and widens the window only for a suggestion line that needs more.
+    // The section under the memo wraps its lines to the width the table leaves (with the
+    // memo's margin), so its text never widens the window.
     const int memoBottom = mmUserTransInfo->y() + mmUserTransInfo->height();
-    const QRect section = PlaceGuidance(memoBottom + SectionGap, tableWidth - mmUserTransInfo->x() - 30);
-    const int above = section.height() > 0 ? section.y() + section.height() : memoBottom;
+    const int above = PlaceGuidance(memoBottom + SectionGap, tableWidth - mmUserTransInfo->x() - 30);
     btClose->move(mmUserTransInfo->x(), above + 15);
-    const int width = std::max(tableWidth, section.x() + section.width() + 30);
-    setFixedSize(width, btClose->y() + 60);
+    setFixedSize(tableWidth, btClose->y() + 60);
 }
 
-QRect TfmAbsoluteMatrix::PlaceGuidance(int top, int width)
+int TfmAbsoluteMatrix::PlaceTable()
 {
-    const int lineLeft = HeaderLeft + AcceptWidth + 8;
-    for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
-        if (SuggestionLines[k]->isVisibleTo(this)) {
-            SuggestionLines[k]->adjustSize();
-            width = std::max(width, lineLeft - HeaderLeft + SuggestionLines[k]->width());
+    const std::uint32_t n = Order;
+    // The memo stands under the headers, at their left.
+    const int memoRight = HeaderLeft + mmUserTransInfo->width();
+    auto widthOf = [&](const CTableShape& shape) {
+        const int sumRight = SumLeft(shape, n) + shape.SumWidth;
+        return memoRight > sumRight + 20 ? memoRight + 30 : sumRight + 20;
+    };
+    const CTableShape* shape = &TableShapes.back();
+    for (const CTableShape& candidate : TableShapes) {
+        if (WidthLimit == 0 || widthOf(candidate) <= WidthLimit) {
+            shape = &candidate;
+            break;
         }
     }
+    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+        const int top = TableTop + RowStep * static_cast<int>(i);
+        if (RowHeaders[i]->width() != shape->HeaderWidth) {
+            RowHeaders[i]->setGeometry(HeaderLeft, top, shape->HeaderWidth, 20);
+            // The name again in the type the new width allows.
+            SetFittedText(RowHeaders[i], RowHeaders[i]->text());
+        }
+        for (std::uint32_t j = 0; j < MaxElementsPerLevel; ++j) {
+            CAbsouteMatrixTable_Element* cell = DeviationCells[i][j];
+            const QRect place(
+                CellsLeft(*shape) + shape->CellStep * static_cast<int>(j), top, shape->CellStep - CellGap, 20);
+            if (cell->geometry() != place) {
+                cell->setGeometry(place);
+                SetFittedText(cell, cell->text());
+            }
+        }
+        const QRect sum(SumLeft(*shape, n), RowHeaders[0]->y() + RowStep * static_cast<int>(i), shape->SumWidth, 20);
+        if (RowSums[i]->geometry() != sum) {
+            RowSums[i]->setGeometry(sum);
+            SetFittedText(RowSums[i], RowSums[i]->text());
+        }
+    }
+    // Over the sums: the described place, or centred over the narrower column.
+    lbSummName->move(shape == &TableShapes.front() ? static_cast<int>(n) * 40 + 177
+                                                   : SumLeft(*shape, n) + (shape->SumWidth - lbSummName->width()) / 2,
+        RowHeaders[0]->y() - 15);
+    return widthOf(*shape);
+}
+
+int TfmAbsoluteMatrix::PlaceGuidance(int top, int width)
+{
+    const int lineLeft = HeaderLeft + AcceptWidth + 8;
     int y = top;
     int bottom = top;
     auto place = [&](QWidget* control, int x, int at, int gapBelow) {
@@ -369,28 +474,32 @@ QRect TfmAbsoluteMatrix::PlaceGuidance(int top, int width)
         bottom = std::max(bottom, control->y() + control->height());
         y = at + control->height() + gapBelow;
     };
-    if (lbVerdict->isVisibleTo(this)) {
-        lbVerdict->resize(width, lbVerdict->heightForWidth(width));
-        place(lbVerdict, HeaderLeft, y, 4);
-    }
-    for (QLabel* label : {lbRatioLimit, lbGeometricLimit}) {
+    auto wrap = [](QLabel* label, int lineWidth) { label->resize(lineWidth, label->heightForWidth(lineWidth)); };
+    for (QLabel* label : {lbVerdict, lbRatioLimit, lbGeometricLimit, lbAccepted}) {
         if (label->isVisibleTo(this)) {
-            label->adjustSize();
-            place(label, HeaderLeft, y, 2);
+            wrap(label, width);
+            place(label, HeaderLeft, label == lbAccepted ? y + 4 : y, label == lbVerdict ? 4 : 2);
         }
     }
     if (lbSuggestions->isVisibleTo(this)) {
-        lbSuggestions->adjustSize();
+        wrap(lbSuggestions, width);
         place(lbSuggestions, HeaderLeft, y + 6, 4);
     }
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
-        if (AcceptButtons[k]->isVisibleTo(this)) {
-            QLabel* line = SuggestionLines[k];
-            line->move(lineLeft, y + (AcceptHeight - line->height()) / 2);
-            place(AcceptButtons[k], HeaderLeft, y, SuggestionStep - AcceptHeight);
+        if (!AcceptButtons[k]->isVisibleTo(this)) {
+            continue;
         }
+        QLabel* line = SuggestionLines[k];
+        wrap(line, width - (lineLeft - HeaderLeft));
+        // The first line of the text level with the button's caption.
+        const int offset = std::max(0, (AcceptHeight - line->fontMetrics().height()) / 2);
+        const int rowTop = y;
+        line->move(lineLeft, rowTop + offset);
+        place(AcceptButtons[k], HeaderLeft, rowTop, 0);
+        bottom = std::max(bottom, line->y() + line->height());
+        y = std::max(y, line->y() + line->height()) + SuggestionStep - AcceptHeight;
     }
-    return {HeaderLeft, top, width, bottom - top};
+    return bottom;
 }
 
 void TfmAbsoluteMatrix::paintEvent(QPaintEvent* event)

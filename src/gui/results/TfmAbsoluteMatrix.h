@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class CAbsouteMatrixTable_Element;
 class CJudgingSession;
@@ -34,19 +35,34 @@ public:
     void SetRowNames(const CJudgingSession& session);
     void FillDeviations(const CJudgementMatrix& judgements, const double* priorities);
     // The verdict and the suggestions the session offered last, named by the session;
-    // each can be accepted while the session says so.
+    // each can be accepted while the session says so. Above them, the changes accepted
+    // in this judging that still stand.
     void ShowGuidance(const CJudgingSession& session);
     // Which of the shown suggestions are accepted and which can still be: after one was
     // accepted and when the judging has ended.
     void ShowAcceptState(const CJudgingSession& session);
     // Makes the comparison window its parent (so it stays usable while that window
-    // is modal) and shows it beside it, inside the screen. Where the screen has no
-    // room beside the comparison window as it stands, the comparison window is moved
-    // aside to make it.
+    // is modal) and shows it beside it, inside the screen, as narrow as it must be to
+    // leave the comparison window uncovered. Where the screen has no room beside the
+    // comparison window as it stands, the comparison window is moved aside to make it.
     void ShowBeside(QWidget* comparisonWindow);
+    // The window to the front with the keyboard on its first choice: the first
+    // suggestion that can be accepted, else "Закрыть".
+    void TakeKeyboard();
+
+    // The widest the window may be; 0 for no limit. Narrower tables are used until the
+    // window fits, the described one whenever it does.
+    void SetWidthLimit(int width);
 
     [[nodiscard]] std::uint32_t MatrixOrder() const { return Order; }
 
+public slots:
+    // Everything the window shows, from the working matrix of the session as it stands:
+    // the deviations from its own priorities, its triads, the verdict and the suggestions
+    // the session offered for it, and what accepting changed.
+    void ShowWorking(const CJudgingSession& session);
+
+public:
     QLabel* lbTrInfo = nullptr;
     QLabel* lbSummName = nullptr;
     QPlainTextEdit* mmUserTransInfo = nullptr;
@@ -57,6 +73,7 @@ public:
     QLabel* lbVerdict = nullptr;
     QLabel* lbRatioLimit = nullptr;
     QLabel* lbGeometricLimit = nullptr;
+    QLabel* lbAccepted = nullptr;
     QLabel* lbSuggestions = nullptr;
     std::array<QPushButton*, MaxSuggestions> AcceptButtons{};
     std::array<QLabel*, MaxSuggestions> SuggestionLines{};
@@ -79,10 +96,16 @@ private:
     void FormClose();
     void btCloseClick();
     void AcceptSuggestionClick(std::uint32_t index);
-    // Places the verdict and the suggestions from top; gives the section's bottom and
-    // the width it needs.
-    QRect PlaceGuidance(int top, int width);
-    QString SuggestionText(const CSuggestion& suggestion, const CJudgingSession& session) const;
+    // Places the table's cells in the narrowest shape the width limit needs; gives the
+    // width of the table with its memo.
+    int PlaceTable();
+    // Places the verdict and the suggestions from top, each wrapped to width; gives the
+    // section's bottom.
+    int PlaceGuidance(int top, int width);
+    QString SuggestionText(const CSuggestion& suggestion) const;
 
     std::uint32_t Order = 0;
+    int WidthLimit = 0;
+    // The compared elements' names, kept for the suggestions' lines after the judging ends.
+    std::array<std::string, MaxElementsPerLevel> Names;
 };

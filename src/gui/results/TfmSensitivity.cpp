@@ -7,6 +7,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CSensitivityBars.h"
+#include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QApplication>
@@ -99,6 +100,9 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     cbElement->setMinimumContentsLength(24);
     selectors->addWidget(cbElement);
     selectors->addStretch(1);
+    // Both lists are filled anew for every project and level.
+    KeepAccessibleCellsInStep(*cbLevel->view());
+    KeepAccessibleCellsInStep(*cbElement->view());
     rows->addLayout(selectors);
 
     tbViews = new QTabWidget(this);
@@ -204,6 +208,7 @@ void TfmSensitivity::CreateGradientView(QWidget* page)
     tbCrossings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tbCrossings->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     tbCrossings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    KeepAccessibleCellsInStep(*tbCrossings); // refilled for every element
     lbCrossingsNote = MakeLabel(page, "lbCrossingsNote", QString(), false);
     lbCrossingsNote->setWordWrap(true);
 

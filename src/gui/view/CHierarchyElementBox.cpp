@@ -5,13 +5,22 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QToolTip>
+
+#include <array>
 
 namespace {
 constexpr int BoxFontPointSize = 10;
+// The warning mark: a red line inside the box's frame and a red triangle in its top
+// right corner.
+constexpr int WarningMarkSize = 11;
+constexpr QRgb WarningMarkColour = 0xd01010;
 
 // A reader announces a box as what it is to the user: a named element that takes the
 // focus, acts on Enter and has a menu, not as static text.
@@ -151,8 +160,46 @@ void CHierarchyElementBox::OpenMenuAtBox()
     }
 }
 
+void CHierarchyElementBox::SetWarning(const QString& text)
+{
+    if (text == WarningText) {
+        return;
+    }
+    WarningText = text;
+    setAccessibleDescription(text);
+    update();
+}
+
+void CHierarchyElementBox::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (WarningText.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    // A red line just inside the frame (the name keeps its padding clear of it) and a
+    // red corner.
+    painter.setPen(QColor(WarningMarkColour));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inside.adjusted(0, 0, -1, -1));
+    const QPoint corner = inside.topRight();
+    const std::array<QPoint, 3> triangle{
+        corner - QPoint(WarningMarkSize - 1, 0), corner, corner + QPoint(0, WarningMarkSize - 1)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(WarningMarkColour));
+    painter.drawPolygon(triangle.data(), static_cast<int>(triangle.size()));
+}
+
 bool CHierarchyElementBox::event(QEvent* event)
 {
+    // The warning joins whatever the tooltip says (a shrunk name carries itself there).
+    if (event->type() == QEvent::ToolTip && !WarningText.isEmpty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(
+            help->globalPos(), toolTip().isEmpty() ? WarningText : toolTip() + QLatin1Char('\n') + WarningText, this);
+        return true;
+    }
     // Tab would walk Qt's chain, which follows the order the boxes were made in, not
     // the drawing; the owner walks the drawing instead.
     if (event->type() == QEvent::KeyPress) {

@@ -27,6 +27,12 @@ public:
     void SetContextMenu(QMenu* menu) { ContextMenu = menu; }
     [[nodiscard]] QMenu* CurrentContextMenu() const { return ContextMenu; }
 
+    // The mark of an element whose judgements are not consistent enough: a red corner
+    // on the box, and the text (its CR and limit) under the name's tooltip and for a
+    // screen reader. An empty text takes the mark off.
+    void SetWarning(const QString& text);
+    [[nodiscard]] const QString& Warning() const { return WarningText; }
+
     // What Enter does: the element becomes current, then as a double-click.
     void Activate();
     // What Shift+F10 and the Menu key do: the element becomes current and its menu, if
@@ -53,8 +59,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString WarningText;
     std::uint32_t SlotPosition = 0;
     std::uint32_t SlotLevel = 0;
     QMenu* ContextMenu = nullptr;

@@ -2,6 +2,8 @@
 
 #include "core/document/StepNames.h"
 #include "core/model/MiddleLevels.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmCurrentPriorityLevel.h"
@@ -223,6 +225,10 @@ void TUserProject::ShowStepDone()
     RefreshCaptions();
     ResultsView->ShowAgain(Model(), ProjectDocument.Results());
     UpdateCanvasSize();
+    // The marks and the status bar's warning follow the judgements the step left.
+    ShowConsistencyMarks();
+    emit ResultsWarningChanged(Text(UnacceptableWarningText(
+        Model(), UnacceptableMatrices(Model(), ProjectDocument.Results()), DecimalSeparator())));
 }
 
 void TUserProject::CreateElements()
@@ -293,6 +299,7 @@ void TUserProject::FinishBuild()
     CentreLevels();
     ShowHierarchy(true);
     RedrawLinks();
+    ShowConsistencyMarks();
 }
 
 QSize TUserProject::OuterSize() const
@@ -640,6 +647,25 @@ void TUserProject::Redraw()
     RefreshCaptions();
     ShowHierarchy(true);
     RedrawLinks();
+    ShowConsistencyMarks();
+}
+
+void TUserProject::ShowConsistencyMarks()
+{
+    const bool expert = ExpertModeOn();
+    const std::vector<CUnacceptableMatrix> unacceptable
+        = expert ? UnacceptableMatrices(Model(), ProjectDocument.Results()) : std::vector<CUnacceptableMatrix>{};
+    TElementGridOf<const CUnacceptableMatrix*> marked{};
+    for (const CUnacceptableMatrix& matrix : unacceptable) {
+        marked[matrix.Position][matrix.Level] = &matrix;
+    }
+    for (std::uint32_t p = 0; p < MaxElementsPerLevel; ++p) {
+        for (std::uint32_t k = 0; k < MaxLevels; ++k) {
+            const CUnacceptableMatrix* matrix = marked[p][k];
+            Boxes[p][k]->SetWarning(
+                matrix != nullptr ? Text(UnacceptableMarkText(*matrix, DecimalSeparator())) : QString());
+        }
+    }
 }
 
 void TUserProject::mnAddElementClick()
@@ -706,6 +732,7 @@ void TUserProject::btEditModeClick()
     if (btEditMode->isChecked()) {
         SetElementMenus(mnChartMenu);
     }
+    ShowConsistencyMarks();
 }
 
 void TUserProject::btExpertModeClick()
@@ -713,6 +740,7 @@ void TUserProject::btExpertModeClick()
     if (btExpertMode->isChecked()) {
         SetElementMenus(mnCurrentLevelMenu);
     }
+    ShowConsistencyMarks();
 }
 
 void TUserProject::btResultsViewClick()
@@ -753,6 +781,7 @@ void TUserProject::OpenExpertForm()
         ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
         RecordStep(JudgingStepName(judged));
+        ShowConsistencyMarks();
     }
 }
 
@@ -771,6 +800,9 @@ void TUserProject::ShowResultsView(bool show)
 {
     ResultsView->ShowResultsView(Model(), ProjectDocument.Results(), show);
     UpdateCanvasSize();
+    emit ResultsWarningChanged(show ? Text(UnacceptableWarningText(Model(),
+                                   UnacceptableMatrices(Model(), ProjectDocument.Results()), DecimalSeparator()))
+                                    : QString());
 }
 
 void TUserProject::FillResults()
@@ -786,6 +818,10 @@ void TUserProject::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    if (btResultsView->isChecked()) {
+        // Its results leave with it.
+        emit ResultsWarningChanged(QString());
+    }
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
     }

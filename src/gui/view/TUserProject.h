@@ -121,6 +121,9 @@ signals:
     // The window has closed for good; unless the frame is closing every project
     // itself, it leaves the open-project registry.
     void Closed(TUserProject* project);
+    // While the results are shown: which matrices they rest on are not acceptable, for
+    // the frame's status bar; empty when none is, and when the results are hidden.
+    void ResultsWarningChanged(const QString& warning);
 
 public:
     // The size the layout works from: the outer size of the window that holds the
@@ -188,6 +191,9 @@ private:
     void RecordStep(const std::string& name);
     // After a step was undone or redone: the diagram, or the results while they are shown.
     void ShowStepDone();
+    // In expert mode the elements whose matrices are not acceptable carry a mark; in
+    // editing mode none does.
+    void ShowConsistencyMarks();
 
     void btHierarchyTypeClick();
     void btEditModeClick();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -127,6 +129,44 @@ TEST_F(JudgingSession, GuidanceIsForTheWorkingMatrixAsItStands)
     EXPECT_NEAR(Session.Shown().CR, 0.033199, 1e-6); // the window's measures wait for Apply
     Session.Apply();
     EXPECT_NEAR(Session.Guidance().Measures.CR, Session.Shown().CR, 1e-15);
+}
+
+// The research window's deviations rest on the working matrix's own priorities: before
+// Apply they are the geometric means written here, and after Apply exactly what the
+// element shows, a pair left out (least squares) too.
+TEST_F(JudgingSession, WorkingPrioritiesAreThoseApplyWillShow)
+{
+    ASSERT_TRUE(Session.Open(Document, 0, 0));
+    Session.SetJudgement(0, 2, -5);
+    const double g[3] = {std::cbrt(0.6), 1.0, std::cbrt(5.0 / 3.0)};
+    const std::array<double, MaxElementsPerLevel> before = Session.WorkingPriorities();
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(before[i], g[i] / (g[0] + g[1] + g[2]), 1e-15) << i;
+    }
+    Session.Apply();
+    // Bit for bit, over the order (what lies beyond it is never read).
+    const auto same
+        = [](const std::array<double, MaxElementsPerLevel>& a, const std::array<double, MaxElementsPerLevel>& b,
+              std::uint32_t n) { return std::equal(a.begin(), a.begin() + n, b.begin()); };
+    EXPECT_TRUE(same(Session.WorkingPriorities(), Session.Shown().Priority, 3));
+
+    // A pair left out, in a 4 x 4 block: the priorities come from the judgements given,
+    // as the results find them, before and after Apply.
+    CProjectDocument document;
+    document.BuildNewHierarchy(4, 3, "G", "");
+    SetPair(EditableModel(document), 0, 0, 0, 2, 3);
+    SetPair(EditableModel(document), 0, 0, 1, 3, -2);
+    SetCell(EditableModel(document), 0, 0, 2, 3, 0);
+    SetCell(EditableModel(document), 0, 0, 3, 2, 0);
+    CJudgingSession session;
+    ASSERT_TRUE(session.Open(document, 0, 0));
+    ASSERT_EQ(document.Results().Basis(0, 0), EPrioritiesBasis::LeastSquares);
+    EXPECT_TRUE(same(session.WorkingPriorities(), session.Shown().Priority, 4));
+    ASSERT_TRUE(session.SetJudgement(0, 1, 4));
+    const std::array<double, MaxElementsPerLevel> typed = session.WorkingPriorities();
+    EXPECT_FALSE(same(typed, session.Shown().Priority, 4));
+    session.Apply();
+    EXPECT_TRUE(same(typed, session.Shown().Priority, 4));
 }
 
 TEST(JudgingSessionKeys, CurrentCellMovesOverOffDiagonalCellsAndTheUpperTriangle)

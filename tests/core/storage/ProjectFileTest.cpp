@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <future>
 #include <memory>
@@ -304,22 +305,43 @@ TEST(ProjectFileReader, DamagedAndSoundCorpusFiles)
     EXPECT_GE(sound, 5);
 }
 
-TEST(ProjectFileReader, ReadOnlyFileCannotBeOpened)
+// Opened to be worked on, a file that cannot be written is refused; opened only to be
+// read (an expert's file in a group, the command-line report), the same file reads.
+TEST(ProjectFileReader, ReadOnlyFileCannotBeOpenedExceptToBeRead)
 {
     CTempDir dir;
     const std::string mountPoint = dir.File("ro");
-    CTmpfsMount mount(mountPoint, "size=64k");
-    if (!mount.Mounted()) {
-        GTEST_SKIP() << "cannot mount a tmpfs here (needs root); a root test cannot make a file read-only otherwise";
+    // Permission bits do not stop root: root gets a file system mounted read-only.
+    std::unique_ptr<CTmpfsMount> mount;
+    if (::geteuid() == 0) {
+        mount = std::make_unique<CTmpfsMount>(mountPoint, "size=64k");
+        if (!mount->Mounted()) {
+            GTEST_SKIP() << "cannot mount a tmpfs here; a root test cannot make a file read-only otherwise";
+        }
+    } else {
+        std::filesystem::create_directories(mountPoint);
     }
     const std::string file = mountPoint + "/project.tsy";
     ASSERT_EQ(SaveProjectFile(*WorkedExample(), file, false), EWriteResult::Ok);
     auto record = std::make_unique<TLoadSaveProject>();
     ASSERT_TRUE(ReadProjectFile(*record, file).Succeeded());
-    ASSERT_TRUE(mount.RemountReadOnly());
+    ASSERT_TRUE(mount ? mount->RemountReadOnly() : ::chmod(file.c_str(), 0444) == 0);
+    record = std::make_unique<TLoadSaveProject>();
     const CReadOutcome outcome = ReadProjectFile(*record, file);
     EXPECT_EQ(outcome.Result, EReadResult::CannotOpen);
     EXPECT_EQ(outcome.Message, CannotOpenProjectText);
+    EXPECT_EQ(outcome.Reason, SystemErrorText(mount ? EROFS : EACCES));
+    EXPECT_LT(record->LevelCount, 2U);
+
+    // A reader that never writes opens it for reading only and gets the whole project.
+    const CReadOutcome read = ReadProjectFile(*record, file, EReadAccess::ReadOnly);
+    ASSERT_TRUE(read.Succeeded()) << read.Reason;
+    CUserProjectModel project;
+    ASSERT_TRUE(project.BuildLoadedHierarchy(*record));
+    EXPECT_EQ(Written(project), Written(*WorkedExample()));
+    // Only the way of opening changes: what is not a regular file is still refused unread.
+    EXPECT_EQ(ReadProjectFile(*record, dir.Path.string(), EReadAccess::ReadOnly).Result, EReadResult::CannotOpen);
+    EXPECT_EQ(ReadProjectFile(*record, "", EReadAccess::ReadOnly).Result, EReadResult::EmptyName);
 }
 
 // A FIFO never reaches an end of file, so a reader that reads it waits for ever: the

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Standard input, output and error that were closed when the program started are held
+// on /dev/null, so that no file the program opens later takes one of their numbers and
+// receives text meant for them. Standard output is held open for reading only: a report
+// written to it still fails, and is reported, as it would have on the closed descriptor.
+void HoldClosedStandardDescriptors();
+
+// Writes all of text to standard output and closes it; "" when every byte was written,
+// else the message naming the output and the system's reason.
+std::string WriteToStandardOutput(std::string_view text);
+
+// Writes text to fileName through the program's atomic save (a temporary file beside
+// it, renamed over it only when everything was written); "" or the message naming the
+// file and the reason.
+std::string WriteToFile(const std::string& fileName, std::string_view text);

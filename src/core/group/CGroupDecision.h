@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/group/CGroupResult.h"
+#include "core/group/JudgementAggregation.h"
+#include "core/model/CElementSlot.h"
+#include "core/results/CProjectResults.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/GroupFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class CExpertWeights;
+class CUserProjectModel;
+
+// A group decision: several experts' judgements of one hierarchy combined into the
+// group's judgements, the group's priorities and ranking computed from them as for one
+// project, beside the experts' own results and how far they agree.
+//
+// An expert is taken from his project as read; the project itself is not kept, only what
+// the computation needs from it (his judgements, read once into logarithms, and his own
+// results), so a thousand experts cost a few megabytes and a change of weights combines
+// again without reading or taking a logarithm. The figures are computed when first asked
+// for after a change, like a document's results.
+class CGroupDecision {
+public:
+    CGroupDecision();
+    CGroupDecision(const CGroupDecision&) = delete;
+    CGroupDecision& operator=(const CGroupDecision&) = delete;
+    virtual ~CGroupDecision();
+
+    // Takes one more expert: his entry of the group (file, label, weight) and his project
+    // as read. Refused, changing nothing, with the user's message: a member without a
+    // file, a weight that is not a positive number, a file already in the group (by its
+    // name made plain, or the same file under another name), a project without a
+    // hierarchy, or a hierarchy that differs from the first expert's (the first
+    // difference, naming both files). Empty when taken.
+    std::string AddExpert(const CGroupMember& member, const CUserProjectModel& project);
+
+    [[nodiscard]] std::size_t ExpertCount() const { return Experts.size(); }
+    [[nodiscard]] const CGroupMember& Member(std::size_t expert) const { return Experts[expert].Member; }
+    // The expert's own priorities, consistency and synthesis, from his judgements alone.
+    [[nodiscard]] const CProjectResults& ExpertResults(std::size_t expert) const { return Experts[expert].Results; }
+    // His final priorities by position; empty when his judgements give none (some element's
+    // judgements do not connect the elements below it).
+    [[nodiscard]] std::span<const double> ExpertFinal(std::size_t expert) const { return Experts[expert].Final; }
+    // His own ranking of the alternatives; Count 0 when he has no final priorities.
+    [[nodiscard]] const CResultList& ExpertRanking(std::size_t expert) const { return Experts[expert].Ranking; }
+    // The experts without final priorities, by number: left out of both aggregations of
+    // final priorities and of the agreement on the ranking.
+    [[nodiscard]] std::vector<std::size_t> ExpertsWithoutFinal() const;
+    // The local priorities of the element at slot by one expert; empty when his judgements
+    // of it give none, or for a slot without a level below it.
+    [[nodiscard]] std::span<const double> ExpertPriorities(std::size_t expert, const CElementSlot& slot) const;
+
+    // Whether the experts' weights count; off, every expert weighs the same.
+    [[nodiscard]] bool UseExpertWeights() const { return UseWeights; }
+    void SetUseExpertWeights(bool use);
+    // A new weight for an expert; false, nothing changed, for a weight that is not a
+    // positive number or an expert that is not there.
+    bool SetWeight(std::size_t expert, double weight);
+
+    // The group's hierarchy (the first expert's names and comments) holding the combined
+    // judgements under the present weights; an empty model before the first expert.
+    [[nodiscard]] const CUserProjectModel& Model() const;
+    // Every figure under the present weights.
+    [[nodiscard]] const CGroupResult& Result() const;
+
+private:
+    struct CExpert {
+        CGroupMember Member;
+        std::string Identity; // what tells one file from another (see AddExpert)
+        CProjectResults Results;
+        std::vector<double> Final;
+        CResultList Ranking;
+        // Per judged element, in the order of Elements: whether his judgements give
+        // priorities there.
+        std::vector<bool> HasPriorities;
+    };
+    struct CElementInput {
+        CElementSlot Slot;
+        std::uint32_t Order = 0;
+        std::vector<CPairLogarithms> Judgements; // one per expert
+    };
+
+    void TakeHierarchy(const CUserProjectModel& project);
+    void Compute() const;
+    void ComputeElement(const CElementInput& input, std::size_t index, const CExpertWeights& weights,
+        CGroupElementResult& element) const;
+    void ComputeFinalAggregates(const CExpertWeights& weights) const;
+
+    std::deque<CExpert> Experts;
+    std::vector<CElementInput> Elements;
+    bool UseWeights = true;
+    // The group's hierarchy and what was computed from it; renewed when asked for after a
+    // change of the experts or their weights.
+    std::unique_ptr<CUserProjectModel> GroupModel;
+    mutable CGroupResult Computed;
+    mutable bool Current = false;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/group/Consensus.h"
+#include "core/group/JudgementAggregation.h"
+#include "core/model/CElementSlot.h"
+#include "core/results/CProjectResults.h"
+#include "core/results/IncompleteJudgements.h"
+#include "core/results/Synthesis.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// How far one expert's local priorities of an element lie from the group's.
+struct CExpertDistance {
+    std::size_t Expert = 0;
+    double Distance = 0.0;
+};
+
+// One judged element of a group decision: the experts' judgements combined, what the
+// group's priorities rest on, and how far the experts agree on it. The group's own
+// priorities, lambda-max, CI and CR of the element are those of CGroupResult::Group at
+// its slot.
+struct CGroupElementResult {
+    CElementSlot Slot;
+    // The combined judgements (Aggregate.Order is the order), who judged each pair and the
+    // geometric standard deviation of their judgements.
+    CJudgementAggregate Aggregate;
+    // The geometric consistency index of the combined matrix: none when a pair is missing
+    // or for fewer than 3 elements.
+    std::optional<double> Gci;
+    // The pair (i < j) whose judgements lie furthest apart (the largest spread); none when
+    // no pair has a spread (fewer than two experts judged each).
+    std::optional<CElementPair> WidestSpread;
+    // The expert with the largest CR among those whose judgements give priorities here.
+    std::optional<std::size_t> LargestCrExpert;
+    // The element's global priority in the group result (1 for the goal); 0 when the
+    // group's judgements do not connect some element, so that no synthesis exists.
+    double GlobalPriority = 0.0;
+    // The experts whose judgements of this element give no priorities (they do not connect
+    // the elements below it): left out of its consensus and of the distances, by number.
+    std::vector<std::size_t> LeftOut;
+    // With at least two experts taken into account.
+    std::optional<CConsensus> Consensus;
+    // Every expert taken into account, the most distant from the group first (equal
+    // distances by expert number); empty when the group has no priorities here.
+    std::vector<CExpertDistance> Distances;
+};
+
+// Every figure of a group decision under one set of weights. A value: the decision fills
+// it; whoever holds one only reads it.
+struct CGroupResult {
+    // alpha_k, the weights as used (all equal when the experts' weights are not taken into
+    // account); empty for a group without experts.
+    std::vector<double> Weights;
+    // The group's priorities and consistency of every element and its synthesis: the one
+    // project computation over the combined judgements.
+    CProjectResults Group;
+    // Level by level, by position: every element with a level below it.
+    std::vector<CGroupElementResult> Elements;
+    // The group ranking of the alternatives, ordered like a project's; Count 0 when the
+    // combined judgements do not connect some element, which RankingProblem then names.
+    CResultList Ranking;
+    std::string RankingProblem;
+    // The experts' own final priorities aggregated (by position): sum_k alpha_k f^k and
+    // the normalised prod_k (f^k)^alpha_k, over the experts whose judgements give final
+    // priorities; empty when none does. Their rankings are ordered like Ranking.
+    std::vector<double> AipArithmetic;
+    std::vector<double> AipGeometric;
+    CResultList AipArithmeticRanking;
+    CResultList AipGeometricRanking;
+    // sum_e G_e S*_e / sum_e G_e over the elements with a consensus; none for one expert or
+    // without a group ranking.
+    std::optional<double> OverallConsensus;
+    // The agreement of the experts' final priorities (S and S*); none for one expert.
+    std::optional<CConsensus> FinalAgreement;
+
+    // The element at a slot; null for a slot without a level below it.
+    [[nodiscard]] const CGroupElementResult* ElementAt(const CElementSlot& slot) const;
+};

@@ -1,0 +1,256 @@
+#include "core/group/ExpertFiles.h"
+
+#include "core/group/HierarchyRecord.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/TLoadSaveProject.h"
+#include "core/storage/ProjectFile.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+// The code points of UTF-8 text; nothing for text that is not UTF-8 (overlong forms,
+// surrogates and code points past U+10FFFF included).
+std::optional<std::u32string> Decoded(const std::string& text)
+{
+    std::u32string decoded;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        char32_t point = lead;
+        char32_t least = 0;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            point = lead & 0x07U;
+            least = 0x10000;
+        } else if (lead >= 0xE0) {
+            length = lead <= 0xEF ? 3 : 0;
+            point = lead & 0x0FU;
+            least = 0x800;
+        } else if (lead >= 0xC2) {
+            length = 2;
+            point = lead & 0x1FU;
+            least = 0x80;
+        } else if (lead >= 0x80) {
+            length = 0;
+        }
+        if (length == 0 || i + length > text.size()) {
+            return std::nullopt;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0U) != 0x80U) {
+                return std::nullopt;
+            }
+            point = point << 6U | (next & 0x3FU);
+        }
+        if (point < least || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+            return std::nullopt;
+        }
+        decoded.push_back(point);
+        i += length;
+    }
+    return decoded;
+}
+
+// Lower case for the letters a name of a person is written in here: Latin, Latin-1 and
+// Cyrillic (Ё and the other letters before А included).
+char32_t Folded(char32_t c)
+{
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x410 && c <= 0x42F)) {
+        return c + 0x20;
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return c + 0x50;
+    }
+    return c;
+}
+
+std::u32string FoldedName(const std::u32string& name)
+{
+    std::u32string folded = name;
+    for (char32_t& c : folded) {
+        c = Folded(c);
+    }
+    return folded;
+}
+
+std::string Trimmed(const std::string& line)
+{
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::size_t NameLimit(const std::string& folder)
+{
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : DefaultNameLimit;
+}
+
+std::string LineProblem(std::size_t line, const std::string& problem)
+{
+    return "Строка " + std::to_string(line) + ": " + problem;
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "«" + text + "»";
+}
+
+// Why a name cannot make a file of its own; "" when it can.
+std::string NameProblem(const std::string& name, const std::optional<std::u32string>& decoded, std::size_t limit)
+{
+    if (!decoded) {
+        return "имя записано неверно";
+    }
+    if (name == "." || name == "..") {
+        return "«.» и «..» не могут быть именами файлов";
+    }
+    for (const char32_t c : *decoded) {
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+            return "имя содержит управляющий символ";
+        }
+        if (c == U'/') {
+            return "имя " + Quoted(name) + " содержит «/»";
+        }
+    }
+    if (name.front() == '.') {
+        return "имя " + Quoted(name) + " начинается с точки: файл был бы скрытым";
+    }
+    if (name.size() + std::char_traits<char>::length(ExpertFileExtension) > limit) {
+        return "имя " + Quoted(name) + " слишком длинное для имени файла";
+    }
+    return {};
+}
+} // namespace
+
+CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder)
+{
+    CExpertNames result;
+    const std::size_t limit = NameLimit(folder);
+    std::vector<std::u32string> folded;
+    std::vector<std::size_t> lines;
+    std::size_t line = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        ++line;
+        const std::string name = Trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (name.empty()) {
+            continue;
+        }
+        const std::optional<std::u32string> decoded = Decoded(name);
+        std::string problem = NameProblem(name, decoded, limit);
+        if (!problem.empty()) {
+            result.Names.clear();
+            result.Problem = LineProblem(line, problem);
+            return result;
+        }
+        folded.push_back(FoldedName(*decoded));
+        for (std::size_t k = 0; k + 1 < folded.size(); ++k) {
+            if (folded[k] == folded.back()) {
+                result.Names.clear();
+                result.Problem
+                    = LineProblem(line, "имя " + Quoted(name) + " уже указано в строке " + std::to_string(lines[k]));
+                return result;
+            }
+        }
+        lines.push_back(line);
+        result.Names.push_back(name);
+    }
+    if (result.Names.empty()) {
+        result.Problem = NoExpertNamesText;
+    }
+    return result;
+}
+
+std::string ExpertFileName(const std::string& folder, const std::string& name)
+{
+    return (fs::path(folder) / (name + ExpertFileExtension)).string();
+}
+
+std::vector<std::string> ExistingExpertFiles(std::span<const std::string> names, const std::string& folder)
+{
+    std::vector<std::string> existing;
+    for (const std::string& name : names) {
+        std::error_code error;
+        const std::string file = ExpertFileName(folder, name);
+        if (fs::exists(fs::symlink_status(file, error))) {
+            existing.push_back(file);
+        }
+    }
+    return existing;
+}
+
+CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+    const std::string& folder, EExpertJudgements judgements)
+{
+    CExpertFilesOutcome outcome;
+    // The names are checked again as one text, so that no caller writes what the dialog
+    // would refuse.
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (names[k].find('\n') != std::string::npos) {
+            outcome.Message = LineProblem(k + 1, "имя содержит управляющий символ");
+            return outcome;
+        }
+        if (Trimmed(names[k]).empty()) {
+            outcome.Message = LineProblem(k + 1, "пустое имя");
+            return outcome;
+        }
+        text += names[k] + "\n";
+    }
+    const CExpertNames checked = ExpertNamesOf(text, folder);
+    if (!checked.Succeeded()) {
+        outcome.Message = checked.Problem;
+        return outcome;
+    }
+
+    const auto record = std::make_unique<TLoadSaveProject>();
+    FillHierarchyRecord(project, *record);
+    if (judgements == EExpertJudgements::NotJudged) {
+        for (std::uint32_t level = 0; level + 1 < record->LevelCount; ++level) {
+            const auto parents = static_cast<std::uint32_t>(record->ElementsPerLevel[level]);
+            const auto n = static_cast<std::uint32_t>(record->ElementsPerLevel[level + 1]);
+            for (std::uint32_t position = 0; position < parents; ++position) {
+                CJudgementMatrix& matrix = record->Elements[position][level].Judgements;
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    for (std::uint32_t j = 0; j < n; ++j) {
+                        matrix(i, j) = i == j ? CJudgement{} : CJudgement::NotJudged();
+                    }
+                }
+            }
+        }
+    }
+    const auto expert = std::make_unique<CUserProjectModel>();
+    if (!expert->BuildLoadedHierarchy(*record)) {
+        outcome.Message = FileWriteErrorText;
+        return outcome;
+    }
+    for (const std::string& name : checked.Names) {
+        const std::string file = ExpertFileName(folder, name);
+        std::string reason;
+        const EWriteResult written = SaveProjectFile(*expert, file, false, ELinkAtName::WriteThrough, &reason);
+        if (written != EWriteResult::Ok) {
+            outcome.Message = WriteResultText(written, FileOpenErrorText);
+            outcome.File = file;
+            outcome.Reason = std::move(reason);
+            return outcome;
+        }
+        outcome.Written.push_back(file);
+    }
+    return outcome;
+}
