@@ -31,6 +31,15 @@ struct CWorkingChange {
 // they can no longer be made again.
 class CWorkingHistory {
 public:
+    CWorkingHistory() = default;
+    // Said outright: the changes own their offers, so a history is moved, never copied
+    // (a vector of them would claim to be copyable until the copy is compiled).
+    CWorkingHistory(const CWorkingHistory&) = delete;
+    CWorkingHistory& operator=(const CWorkingHistory&) = delete;
+    CWorkingHistory(CWorkingHistory&&) = default;
+    CWorkingHistory& operator=(CWorkingHistory&&) = default;
+    ~CWorkingHistory() = default;
+
     void Clear();
     void Record(CWorkingChange change);
 

@@ -155,8 +155,8 @@ void TMainForm::CreateMenus()
     MFile->addSeparator();
     mnTemplateLoad = action(MFile, "mnTemplateLoad", "&Загрузить шаблон проекта", &TMainForm::mnTemplateLoadClick,
         QStringLiteral("Загрузить шаблонную иерархию"));
-    mnSaveAsHTemplate = action(
-        MFile, "mnSaveAsHTemplate", "Сохранить проект в виде &шаблона", &TMainForm::mnSaveAsHTemplateClick);
+    mnSaveAsHTemplate
+        = action(MFile, "mnSaveAsHTemplate", "Сохранить проект в виде &шаблона", &TMainForm::mnSaveAsHTemplateClick);
     MFile->addSeparator();
     N7 = action(MFile, "N7", "В&ыход", &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
 
@@ -347,8 +347,8 @@ void TMainForm::FillWindowMenu()
         ++number;
         const QWidget* shown = window->widget() != nullptr ? window->widget() : window;
         const QString caption = LiteralMenuText(ShownDocumentCaption(*shown));
-        QAction* item = WindowMenu->addAction(
-            number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption) : QStringLiteral("%1 %2").arg(number).arg(caption));
+        QAction* item = WindowMenu->addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption)
+                                                          : QStringLiteral("%1 %2").arg(number).arg(caption));
         item->setCheckable(true);
         item->setChecked(window == current);
         connect(item, &QAction::triggered, MdiArea, [this, window] { MdiArea->setActiveSubWindow(window); });
@@ -416,6 +416,15 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The subwindow's own menu claims Ctrl+F4 and Ctrl+W for closing: two claims on
+    // Ctrl+F4 leave the key doing nothing, and Ctrl+W, the comparison window's
+    // "Закрыть", pressed once too often would close the project. Its items stay; the
+    // frame's command keeps Ctrl+F4.
+    if (QMenu* systemMenu = window->systemMenu(); systemMenu != nullptr) {
+        for (QAction* item : systemMenu->actions()) {
+            item->setShortcuts({});
+        }
+    }
     // Placed and sized before the build, since the hierarchy is laid out from the window's
     // size: wholly inside the document area and as large as it allows, the whole area
     // for the first window.
