@@ -35,8 +35,9 @@ protected:
         QStringList items;
         for (QAction* action : Control<QMenu>(menu)->actions()) {
             EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
-            items << (action->isSeparator() ? QStringLiteral("-")
-                                            : action->objectName() + QLatin1Char(':') + WithoutMnemonic(action->text()));
+            items << (action->isSeparator()
+                    ? QStringLiteral("-")
+                    : action->objectName() + QLatin1Char(':') + WithoutMnemonic(action->text()));
         }
         return items;
     }
@@ -131,7 +132,8 @@ TEST_F(AppShell, WindowMenuListsProjectsAndTilingsPlaceThem)
     }
     // Numbered, each number its mnemonic.
     EXPECT_EQ(listed,
-        (QStringList{QStringLiteral("&1 Проект - 1"), QStringLiteral("&2 Проект - 2"), QStringLiteral("&3 Проект - 3")}));
+        (QStringList{
+            QStringLiteral("&1 Проект - 1"), QStringLiteral("&2 Проект - 2"), QStringLiteral("&3 Проект - 3")}));
     emit windowMenu->aboutToShow(); // rebuilt, not appended to
     EXPECT_EQ(windowMenu->actions().size(), 3 + 1 + 3);
 

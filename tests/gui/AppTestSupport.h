@@ -10,8 +10,8 @@
 #include "gui/app/TMainForm.h"
 #include "gui/view/CHierarchyElementBox.h"
 #include "gui/view/TUserProject.h"
-#include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/MenuText.h"
+#include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/TfmElementEdit.h"
 
 #include <QAction>

@@ -174,8 +174,8 @@ void TfmExpertForm::CreateShortcuts()
     }
     // The keypad's Enter applies too; Ctrl+R while the research window is open takes the
     // keyboard there instead of doing nothing.
-    findChild<QAction*>(QStringLiteral("acApply"))->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    findChild<QAction*>(QStringLiteral("acApply"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     QAction* research = findChild<QAction*>(QStringLiteral("acResearch"));
     disconnect(research, &QAction::triggered, nullptr, nullptr);
     connect(research, &QAction::triggered, this, &TfmExpertForm::ResearchKey);

@@ -194,8 +194,8 @@ void TUserProject::CreateUndo()
     UndoStack = new QUndoStack(this);
     // The keys and the edit menu are the frame's: they act on the active project.
     // The steps' clean state is where the project was last saved.
-    connect(UndoStack, &QUndoStack::cleanChanged, this,
-        [this](bool clean) { ProjectDocument.StepsAtSavedState(clean); });
+    connect(
+        UndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { ProjectDocument.StepsAtSavedState(clean); });
     CSavedStateKeeper keeper;
     keeper.Saved = [this] { UndoStack->setClean(); };
     keeper.SavedStateLost = [this] { UndoStack->resetClean(); };
