@@ -10,6 +10,7 @@
 #include "gui/app/TMainForm.h"
 #include "gui/view/CHierarchyElementBox.h"
 #include "gui/view/TUserProject.h"
+#include "gui/widgets/MenuText.h"
 #include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/TfmElementEdit.h"
 
@@ -144,7 +145,8 @@ protected:
     {
         QStringList captions;
         for (QMdiSubWindow* window : Frame().ClientArea()->subWindowList()) {
-            captions << window->windowTitle();
+            // The caption without the modified mark Qt draws after it.
+            captions << DocumentCaption(*window);
         }
         return captions;
     }

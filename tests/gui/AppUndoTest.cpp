@@ -1,9 +1,10 @@
 // Undo and redo through the real keys in the frame: a judging session and a structure
-// command undone and redone on the active project window, refused while the results
-// are shown, and never reaching another project.
+// command undone and redone on the active project window, while the results are shown
+// too, and never reaching another project.
 #include "AppTestSupport.h"
 
 #include "gui/judgement/TfmExpertForm.h"
+#include "gui/results/CResultsView.h"
 
 #include <QContextMenuEvent>
 #include <QUndoStack>
@@ -162,10 +163,18 @@ TEST_F(AppUndo, AJudgingAndALevelDeletionUndoneAndRedoneByTheKeys)
     Undo(project);
     EXPECT_TRUE(Seen(project) == judged);
 
-    // Nothing while the results are shown.
+    // While the results are shown the step is undone, and the results stay shown for
+    // the judgements it restored; the diagram comes back as the step left it.
     QTest::mouseClick(Button(project, "btResultsView"), Qt::LeftButton);
-    Undo(project);
+    ASSERT_TRUE(project->ResultsPanel()->isVisible());
+    QWidget* keys = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Frame();
+    ASSERT_EQ(keys->window(), &Frame());
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(project->ResultsPanel()->isVisible());
+    EXPECT_EQ(project->Model().Goal().Judgements(0, 1).Code(), 1);
     QTest::mouseClick(Button(project, "btResultsView"), Qt::LeftButton);
+    EXPECT_TRUE(Seen(project) == fresh);
+    Key(project, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_TRUE(Seen(project) == judged);
 
     // The keys act on the active project only.

@@ -23,6 +23,33 @@ bool CProjectDocument::BuildLoadedHierarchy(const TLoadSaveProject& record)
     return ProjectModel.BuildLoadedHierarchy(record);
 }
 
+void CProjectDocument::SetModified(bool modified)
+{
+    if (IsModified == modified) {
+        return;
+    }
+    IsModified = modified;
+    if (Keeper.ModifiedChanged) {
+        Keeper.ModifiedChanged(modified);
+    }
+}
+
+void CProjectDocument::MarkSaved()
+{
+    SetModified(false);
+    if (Keeper.Saved) {
+        Keeper.Saved();
+    }
+}
+
+void CProjectDocument::ForgetSavedState()
+{
+    SetModified(true);
+    if (Keeper.SavedStateLost) {
+        Keeper.SavedStateLost();
+    }
+}
+
 EStructureResult CProjectDocument::Edited(EStructureResult result)
 {
     if (result == EStructureResult::Done) {

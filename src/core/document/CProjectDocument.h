@@ -4,8 +4,19 @@
 #include "core/results/CProjectResults.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+
+// Whoever keeps the project's undo steps (its window) beside the document: told when a
+// save makes the state now the saved one, and when no state of the steps is the saved
+// one any more; and, for the window's mark, whenever Modified changes.
+struct CSavedStateKeeper {
+    std::function<void()> Saved;
+    std::function<void()> SavedStateLost;
+    std::function<void(bool)> ModifiedChanged;
+};
 
 // One open project as a document: its hierarchy model, the results computed from it,
 // and what the frame's file and close commands keep about it. Every change a user
@@ -26,9 +37,18 @@ public:
     [[nodiscard]] const std::string& FileName() const { return Name; }
     void SetFileName(const std::string& fileName) { Name = fileName; }
     [[nodiscard]] bool Modified() const { return IsModified; }
-    void MarkModified() { IsModified = true; }
-    // After a successful save: nothing unsaved remains.
-    void MarkSaved() { IsModified = false; }
+    void MarkModified() { SetModified(true); }
+    // After a successful save: nothing unsaved remains, and the undo steps' present
+    // state is the saved one.
+    void MarkSaved();
+    // The file the project is bound to holds no state the undo steps can come back to
+    // (Save as of a changed project, or a Save as that failed): the project stays
+    // changed until it is saved, whatever is undone.
+    void ForgetSavedState();
+    // The undo steps came back to the saved state (true: the project is unchanged again,
+    // whatever marked it changed on the way) or left it (false).
+    void StepsAtSavedState(bool atSaved) { SetModified(!atSaved); }
+    void SetSavedStateKeeper(CSavedStateKeeper keeper) { Keeper = std::move(keeper); }
 
     // The closing protocol: the frame sets ClosingAll when it closes every project
     // itself (and takes the window out of its registry); AskSaveOnClose is cleared
@@ -62,8 +82,8 @@ public:
 
     // Undo steps. BeginStep before an edit; EndStep after it gives what the edit changed
     // (an empty change for a refused edit or one that changed nothing). UndoStep and
-    // RedoStep put a step back or make it again; an undone change is still a change
-    // against the file, so both mark the project modified.
+    // RedoStep put a step back or make it again; both mark the project modified, until
+    // the steps report that they stand at the saved state again.
     void BeginStep();
     [[nodiscard]] CHierarchyChange EndStep() const;
     void UndoStep(const CHierarchyChange& change);
@@ -71,6 +91,7 @@ public:
 
 private:
     EStructureResult Edited(EStructureResult result);
+    void SetModified(bool modified);
 
     CUserProjectModel ProjectModel;
     // The results and the model revision they were computed at.
@@ -83,4 +104,5 @@ private:
     bool IsModified = false;
     bool IsClosingAll = false;
     bool AskSave = true;
+    CSavedStateKeeper Keeper;
 };

@@ -6,6 +6,8 @@
 #include "core/results/LocalPriorities.h"
 
 #include <array>
+#include <memory>
+#include <utility>
 
 namespace {
 const std::string NoName;
@@ -32,6 +34,7 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     MatrixOrder = n;
     MoveTo(0, 1);
     Offer.Clear();
+    History.Clear();
     const CJudgementMatrix& judgements = model.Element(position, level).Judgements;
     for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
         for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
@@ -64,7 +67,7 @@ const std::string& CJudgingSession::ComparedName(std::uint32_t k) const
     return Document->Model().Element(k, Level + 1).Name;
 }
 
-bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value)
+bool CJudgingSession::Write(std::uint32_t r, std::uint32_t c, std::int32_t value)
 {
     if (r == c || r >= MatrixOrder || c >= MatrixOrder || !IsScaleValue(value)) {
         return false;
@@ -80,8 +83,15 @@ bool CJudgingSession::ClearJudgement(std::uint32_t r, std::uint32_t c)
     if (r == c || r >= MatrixOrder || c >= MatrixOrder) {
         return false;
     }
+    CWorkingChange change = ChangeFrom(r, c);
     WorkingJudgements(r, c) = CJudgement::NotJudged();
     WorkingJudgements(c, r) = CJudgement::NotJudged();
+    change.After = WorkingJudgements(r, c);
+    change.MirrorAfter = WorkingJudgements(c, r);
+    // A pair left out is a change to take back like a typed one.
+    if (change.After != change.Before || change.MirrorAfter != change.MirrorBefore) {
+        History.Record(std::move(change));
+    }
     return true;
 }
 
@@ -89,6 +99,62 @@ bool CJudgingSession::IsLeftOut(std::uint32_t r, std::uint32_t c) const
 {
     return r != c && r < MatrixOrder && c < MatrixOrder && !WorkingJudgements(r, c).IsJudged()
         && !WorkingJudgements(c, r).IsJudged();
+}
+
+CWorkingChange CJudgingSession::ChangeFrom(std::uint32_t r, std::uint32_t c) const
+{
+    CWorkingChange change;
+    change.Row = r;
+    change.Column = c;
+    change.Before = WorkingJudgements(r, c);
+    change.MirrorBefore = WorkingJudgements(c, r);
+    return change;
+}
+
+bool CJudgingSession::SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value)
+{
+    if (r >= MatrixOrder || c >= MatrixOrder) {
+        return false;
+    }
+    CWorkingChange change = ChangeFrom(r, c);
+    if (!Write(r, c, value)) {
+        return false;
+    }
+    change.After = WorkingJudgements(r, c);
+    change.MirrorAfter = WorkingJudgements(c, r);
+    // The same judgement entered again changes nothing to take back.
+    if (change.After != change.Before || change.MirrorAfter != change.MirrorBefore) {
+        History.Record(std::move(change));
+    }
+    return true;
+}
+
+void CJudgingSession::PutBack(const CWorkingChange& change, bool after)
+{
+    WorkingJudgements(change.Row, change.Column) = after ? change.After : change.Before;
+    WorkingJudgements(change.Column, change.Row) = after ? change.MirrorAfter : change.MirrorBefore;
+    if (change.Offer != nullptr) {
+        Offer.TakeAcceptanceFrom(after ? change.Offer->After : change.Offer->Before);
+    }
+    MoveTo(change.Row, change.Column);
+}
+
+bool CJudgingSession::UndoChange()
+{
+    if (!CanUndoChange()) {
+        return false;
+    }
+    PutBack(*History.Undo(), false);
+    return true;
+}
+
+bool CJudgingSession::RedoChange()
+{
+    if (!CanRedoChange()) {
+        return false;
+    }
+    PutBack(*History.Redo(), true);
+    return true;
 }
 
 std::int32_t CJudgingSession::ScaleLineFor(std::uint32_t r, std::uint32_t c) const
@@ -249,9 +315,21 @@ bool CJudgingSession::AcceptSuggestion(std::uint32_t index)
         || !IsScaleValue(offered.Proposed)) {
         return false;
     }
-    const CJudgement before = WorkingJudgements(offered.Row, offered.Column);
-    const CSuggestion* suggestion = Offer.Accept(index, before);
-    return suggestion != nullptr && SetJudgement(suggestion->Row, suggestion->Column, suggestion->Proposed);
+    CWorkingChange change = ChangeFrom(offered.Row, offered.Column);
+    auto offer = std::make_unique<COfferChange>();
+    offer->Before = Offer;
+    const CSuggestion* suggestion = Offer.Accept(index, change.Before);
+    if (suggestion == nullptr || !Write(suggestion->Row, suggestion->Column, suggestion->Proposed)) {
+        return false;
+    }
+    // Accepting is one change, the acceptance with it, even when the cell held the
+    // proposed judgement already.
+    change.After = WorkingJudgements(change.Row, change.Column);
+    change.MirrorAfter = WorkingJudgements(change.Column, change.Row);
+    offer->After = Offer;
+    change.Offer = std::move(offer);
+    History.Record(std::move(change));
+    return true;
 }
 
 bool CJudgingSession::ChangedByAccepting(std::uint32_t r, std::uint32_t c) const

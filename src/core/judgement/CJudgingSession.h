@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/judgement/CSuggestionOffer.h"
+#include "core/judgement/CWorkingHistory.h"
 #include "core/model/CJudgement.h"
 #include "core/model/ModelConstants.h"
 #include "core/model/TDesicionLevelData.h"
@@ -22,8 +23,9 @@ enum class ECellMove { Up, Down, Left, Right };
 // Apply copies the working matrix into the element and recomputes; closing commits it
 // into the element however the judging ended. It names the compared elements for every
 // window of the judging, and offers the judgements to change, remembering which were
-// accepted. One session serves the comparison window for the whole run and keeps its
-// working matrix between openings.
+// accepted. Every change of the working matrix can be taken back and made again, one at
+// a time, while the judging is open. One session serves the comparison window for the
+// whole run and keeps its working matrix between openings.
 class CJudgingSession {
 public:
     CJudgingSession();
@@ -49,7 +51,8 @@ public:
     }
     // Cell [r][c] := value and its mirror [c][r] := -value (1 for equality), exactly as a
     // line of the verbal scale is entered. False, and nothing changed, on the diagonal,
-    // outside the order, or for a value the scale does not offer.
+    // outside the order, or for a value the scale does not offer. A judgement that
+    // differs from the one there is a change to undo.
     bool SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value);
     // Cell [r][c] and its mirror := "не задано": the pair is left out. False, and nothing
     // changed, on the diagonal or outside the order.
@@ -109,14 +112,31 @@ public:
     // suggestion in this judging, not changed since.
     [[nodiscard]] bool ChangedByAccepting(std::uint32_t r, std::uint32_t c) const;
 
+    // Undo inside the judging: the last change of the working matrix (a scale line, a
+    // typed judgement, an accepted suggestion) taken back, or the last one taken back
+    // made again, with the suggestion's acceptance when it was one. Its pair becomes the
+    // current cell. False when there is none. The element itself changes on Apply and at
+    // the end of the judging, as for any change; opening a judging starts afresh.
+    bool UndoChange();
+    bool RedoChange();
+    [[nodiscard]] bool CanUndoChange() const { return IsOpen() && History.CanUndo(); }
+    [[nodiscard]] bool CanRedoChange() const { return IsOpen() && History.CanRedo(); }
+
 private:
     void TakeShown();
     void MoveTo(std::uint32_t r, std::uint32_t c);
+    // The cell and its mirror written, with no history kept.
+    bool Write(std::uint32_t r, std::uint32_t c, std::int32_t value);
+    // The pair (r, c) as it stands now, before a change of it.
+    [[nodiscard]] CWorkingChange ChangeFrom(std::uint32_t r, std::uint32_t c) const;
+    // The pair's cells put back as the change left them (after) or found them.
+    void PutBack(const CWorkingChange& change, bool after);
 
     CJudgementMatrix WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
     TDesicionLevelData ShownData;
     CMatrixPriorities ShownFound;
     CSuggestionOffer Offer;
+    CWorkingHistory History;
     CProjectDocument* Document = nullptr;
     std::uint32_t MatrixOrder = 0;
     std::uint32_t Position = 0;

@@ -4,6 +4,7 @@ void CSuggestionOffer::Offer(const CConsistencyGuidance& guidance)
 {
     Guidance = guidance;
     Accepted.fill(false);
+    ++ListNumber;
 }
 
 void CSuggestionOffer::Clear()
@@ -40,4 +41,13 @@ const CAcceptedChange* CSuggestionOffer::ChangeOf(std::uint32_t row, std::uint32
         }
     }
     return nullptr;
+}
+
+void CSuggestionOffer::TakeAcceptanceFrom(const CSuggestionOffer& then)
+{
+    AcceptedChanges = then.AcceptedChanges;
+    Changes = then.Changes;
+    if (then.ListNumber == ListNumber) {
+        Accepted = then.Accepted;
+    }
 }

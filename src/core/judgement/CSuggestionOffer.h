@@ -43,8 +43,16 @@ public:
     // The change accepted into the pair (row, column), either way round; null when none was.
     [[nodiscard]] const CAcceptedChange* ChangeOf(std::uint32_t row, std::uint32_t column) const;
 
+    // Back to what accepting had done at an earlier or later moment of the same judging
+    // (undo and redo inside it), from a copy taken then: the cells changed by accepting
+    // as they stood then and, while the list offered then is still the one offered,
+    // which of it was accepted. A list offered since keeps its own marks.
+    void TakeAcceptanceFrom(const CSuggestionOffer& then);
+
 private:
     CConsistencyGuidance Guidance;
+    // Which offering the list is: every Offer makes a new one, even of the same list.
+    std::uint64_t ListNumber = 0;
     std::array<bool, MaxSuggestions> Accepted{};
     // Each pair above the diagonal at most once.
     std::array<CAcceptedChange, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> AcceptedChanges{};

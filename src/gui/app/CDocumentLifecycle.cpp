@@ -8,6 +8,7 @@
 #include "gui/app/CProjectWindowHost.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/MenuText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -123,7 +124,7 @@ ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& windo
     if (!Write(document, Text(target.Path))) {
         return ESaveOutcome::Failed;
     }
-    window.setWindowTitle(Text(SavedCaption(target.Path)));
+    SetDocumentCaption(window, Text(SavedCaption(target.Path)));
     document.SetFileName(target.Path);
     document.MarkSaved();
     return ESaveOutcome::Saved;
@@ -146,11 +147,13 @@ void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
         return;
     }
     // The project keeps the new name even when the write fails; it then counts as changed,
-    // so that closing still asks, even for a project that was never saved anywhere.
+    // so that closing still asks, even for a project that was never saved anywhere. A
+    // changed project stays changed after Save as: the file it is bound to now holds no
+    // state that undoing could come back to, so only a save makes it unchanged.
     document.SetFileName(target.Path);
-    window.setWindowTitle(Text(NamedCaption(target.Path)));
-    if (!Write(document, Text(target.Path))) {
-        document.MarkModified();
+    SetDocumentCaption(window, Text(NamedCaption(target.Path)));
+    if (!Write(document, Text(target.Path)) || document.Modified()) {
+        document.ForgetSavedState();
     }
 }
 

@@ -18,6 +18,7 @@
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/MenuText.h"
 #include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -35,6 +36,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdlib>
@@ -99,6 +102,7 @@ TMainForm::TMainForm(QWidget* parent)
     MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::BindEditMenu);
 
     CreateMenus();
     CreateToolPanel();
@@ -137,83 +141,133 @@ QAction* TMainForm::MakeCommand(
 
 void TMainForm::CreateMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& caption, void (TMainForm::*handler)(),
+    // Every caption carries its mnemonic ('&' before the letter a Russian desktop user
+    // looks for, none twice in a menu); a tooltip, a tool button and a screen reader
+    // get the caption without it.
+    auto action = [this](QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(),
                       const QString& hint = QString()) {
-        QAction* item = MakeCommand(name, caption, hint.isEmpty() ? caption : hint, handler);
+        const QString text = Text(caption);
+        QAction* item = MakeCommand(name, text, hint.isEmpty() ? WithoutMnemonic(text) : hint, handler);
         menu->addAction(item);
         return item;
     };
-    auto menu = [this](const char* name, const QString& caption) {
-        QMenu* created = menuBar()->addMenu(caption);
+    auto menu = [this](const char* name, const char* caption) {
+        QMenu* created = menuBar()->addMenu(Text(caption));
         created->setObjectName(QString::fromLatin1(name));
         created->menuAction()->setObjectName(QString::fromLatin1(name));
+        // The open menu is announced by its name.
+        created->setWindowTitle(WithoutMnemonic(Text(caption)));
         return created;
     };
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
 
-    MFile = menu("MFile", QStringLiteral("Файл"));
-    MNewProject = action(MFile, "MNewProject", QStringLiteral("Создать новый проект"), &TMainForm::MNewProjectClick);
+    MFile = menu("MFile", "&Файл");
+    MNewProject = action(MFile, "MNewProject", "&Создать новый проект", &TMainForm::MNewProjectClick);
     MFile->addSeparator();
-    N5 = action(MFile, "N5", QStringLiteral("Открыть проект"), &TMainForm::N5Click);
+    N5 = action(MFile, "N5", "&Открыть проект", &TMainForm::N5Click);
     MFile->addSeparator();
-    mnSaveProject = action(MFile, "mnSaveProject", QStringLiteral("Сохранить проект"), &TMainForm::mnSaveProjectClick);
-    mnSaveProjectAs
-        = action(MFile, "mnSaveProjectAs", QStringLiteral("Сохранить проект как..."), &TMainForm::mnSaveProjectAsClick);
+    mnSaveProject = action(MFile, "mnSaveProject", "Со&хранить проект", &TMainForm::mnSaveProjectClick);
+    mnSaveProjectAs = action(MFile, "mnSaveProjectAs", "Сохранить проект &как...", &TMainForm::mnSaveProjectAsClick);
     MFile->addSeparator();
-    mnTemplateLoad = action(MFile, "mnTemplateLoad", QStringLiteral("Загрузить шаблон проекта"),
-        &TMainForm::mnTemplateLoadClick, QStringLiteral("Загрузить шаблонную иерархию"));
-    mnSaveAsHTemplate = action(MFile, "mnSaveAsHTemplate", QStringLiteral("Сохранить проект в виде шаблона"),
-        &TMainForm::mnSaveAsHTemplateClick);
+    mnTemplateLoad = action(MFile, "mnTemplateLoad", "&Загрузить шаблон проекта", &TMainForm::mnTemplateLoadClick,
+        QStringLiteral("Загрузить шаблонную иерархию"));
+    mnSaveAsHTemplate
+        = action(MFile, "mnSaveAsHTemplate", "Сохранить проект в виде &шаблона", &TMainForm::mnSaveAsHTemplateClick);
     MFile->addSeparator();
-    N7 = action(MFile, "N7", QStringLiteral("Выход"), &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
+    N7 = action(MFile, "N7", "В&ыход", &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
 
-    MTools = menu("MTools", QStringLiteral("Настройки"));
-    mnToolOrient = MTools->addMenu(QStringLiteral("Ориентация"));
+    // The active project's undo steps, each item naming its step.
+    MEdit = menu("MEdit", "&Правка");
+    mnUndo = action(MEdit, "mnUndo", "&Отменить", &TMainForm::mnUndoClick);
+    mnUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnRedo = action(MEdit, "mnRedo", "&Повторить", &TMainForm::mnRedoClick);
+    mnRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    EditSteps = new QUndoGroup(this);
+    connect(EditSteps, &QUndoGroup::canUndoChanged, mnUndo, &QAction::setEnabled);
+    connect(EditSteps, &QUndoGroup::canRedoChanged, mnRedo, &QAction::setEnabled);
+    connect(EditSteps, &QUndoGroup::undoTextChanged, this,
+        [this](const QString& step) { ShowStepName(mnUndo, "&Отменить", step); });
+    connect(EditSteps, &QUndoGroup::redoTextChanged, this,
+        [this](const QString& step) { ShowStepName(mnRedo, "&Повторить", step); });
+    mnUndo->setEnabled(false);
+    mnRedo->setEnabled(false);
+
+    MTools = menu("MTools", "&Настройки");
+    mnToolOrient = MTools->addMenu(Text("&Ориентация"));
     mnToolOrient->setObjectName(QStringLiteral("mnToolOrient"));
     mnToolOrient->menuAction()->setObjectName(QStringLiteral("mnToolOrient"));
+    mnToolOrient->setWindowTitle(QStringLiteral("Ориентация"));
     OrientationGroup = new QActionGroup(this);
     OrientationGroup->setExclusive(true);
-    mnToolOrientVert
-        = action(mnToolOrient, "mnToolOrientVert", QStringLiteral("Вертикальная"), &TMainForm::mnToolOrientVertClick);
-    mnToolOrientHor
-        = action(mnToolOrient, "mnToolOrientHor", QStringLiteral("Горизонтальная"), &TMainForm::mnToolOrientHorClick);
+    mnToolOrientVert = action(mnToolOrient, "mnToolOrientVert", "&Вертикальная", &TMainForm::mnToolOrientVertClick);
+    mnToolOrientHor = action(mnToolOrient, "mnToolOrientHor", "&Горизонтальная", &TMainForm::mnToolOrientHorClick);
     for (QAction* item : {mnToolOrientVert, mnToolOrientHor}) {
         item->setCheckable(true);
         OrientationGroup->addAction(item);
     }
     mnToolOrientHor->setChecked(true);
-    mnIdealSynthesis
-        = action(MTools, "mnIdealSynthesis", QStringLiteral("Идеальный синтез"), &TMainForm::mnIdealSynthesisClick,
-            QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+    mnIdealSynthesis = action(MTools, "mnIdealSynthesis", "&Идеальный синтез", &TMainForm::mnIdealSynthesisClick,
+        QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
     mnIdealSynthesis->setCheckable(true);
     mnIdealSynthesis->setChecked(ProgramSettings().value(QString::fromLatin1(IdealSynthesisKey), false).toBool());
 
-    MAnalysis = menu("MAnalysis", QStringLiteral("Анализ"));
-    mnProjectReport = action(
-        MAnalysis, "mnProjectReport", QStringLiteral("Отчёт по проекту (PDF)..."), &TMainForm::mnProjectReportClick);
-    mnExportCsv = action(
-        MAnalysis, "mnExportCsv", QStringLiteral("Экспорт результатов (CSV)..."), &TMainForm::mnExportCsvClick);
-    mnSensitivityAnalysis = action(MAnalysis, "mnSensitivityAnalysis", QStringLiteral("Анализ чувствительности"),
-        &TMainForm::mnSensitivityAnalysisClick);
+    MAnalysis = menu("MAnalysis", "&Анализ");
+    mnProjectReport
+        = action(MAnalysis, "mnProjectReport", "&Отчёт по проекту (PDF)...", &TMainForm::mnProjectReportClick);
+    mnExportCsv = action(MAnalysis, "mnExportCsv", "&Экспорт результатов (CSV)...", &TMainForm::mnExportCsvClick);
+    mnSensitivityAnalysis = action(
+        MAnalysis, "mnSensitivityAnalysis", "&Анализ чувствительности", &TMainForm::mnSensitivityAnalysisClick);
     MAnalysis->addSeparator();
-    mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles",
-        QStringLiteral("Подготовить файлы для экспертов..."), &TMainForm::mnPrepareExpertFilesClick);
-    mnGroupDecision = action(
-        MAnalysis, "mnGroupDecision", QStringLiteral("Групповое решение..."), &TMainForm::mnGroupDecisionClick);
-    mnOpenGroup
-        = action(MAnalysis, "mnOpenGroup", QStringLiteral("Открыть группу экспертов..."), &TMainForm::mnOpenGroupClick);
+    mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles", "&Подготовить файлы для экспертов...",
+        &TMainForm::mnPrepareExpertFilesClick);
+    mnGroupDecision = action(MAnalysis, "mnGroupDecision", "&Групповое решение...", &TMainForm::mnGroupDecisionClick);
+    mnOpenGroup = action(MAnalysis, "mnOpenGroup", "Открыть г&руппу экспертов...", &TMainForm::mnOpenGroupClick);
 
-    WindowMenu = menu("WindowMenu", QStringLiteral("Окно"));
-    MCascade = action(WindowMenu, "MCascade", QStringLiteral("Каскад"), &TMainForm::MCascadeClick);
-    MWinVertical = action(WindowMenu, "MWinVertical", QStringLiteral("По вертикали"), &TMainForm::MWinVerticalClick);
-    MWinHorizontal
-        = action(WindowMenu, "MWinHorizontal", QStringLiteral("По горизонтали"), &TMainForm::MWinHorizontalClick);
+    WindowMenu = menu("WindowMenu", "&Окно");
+    MCascade = action(WindowMenu, "MCascade", "&Каскад", &TMainForm::MCascadeClick);
+    MWinVertical = action(WindowMenu, "MWinVertical", "По &вертикали", &TMainForm::MWinVerticalClick);
+    MWinHorizontal = action(WindowMenu, "MWinHorizontal", "По &горизонтали", &TMainForm::MWinHorizontalClick);
     connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
 
-    MHelp = menu("MHelp", QStringLiteral("Справка"));
-    N8 = action(MHelp, "N8", QStringLiteral("Помощь"), &TMainForm::N8Click);
+    MHelp = menu("MHelp", "&Справка");
+    N8 = action(MHelp, "N8", "&Помощь", &TMainForm::N8Click);
     MHelp->addSeparator();
-    N10 = action(MHelp, "N10", QStringLiteral("О программе"), &TMainForm::N10Click);
+    N10 = action(MHelp, "N10", "&О программе", &TMainForm::N10Click);
+
+    // F10 enters the menu bar at its first menu, as on the user's other desktop programs.
+    OpenMenuCommand = new QAction(this);
+    OpenMenuCommand->setObjectName(QStringLiteral("acOpenMenu"));
+    OpenMenuCommand->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(OpenMenuCommand);
+    connect(OpenMenuCommand, &QAction::triggered, this, &TMainForm::OpenFirstMenu);
+}
+
+void TMainForm::OpenFirstMenu()
+{
+    menuBar()->setActiveAction(MFile->menuAction());
+}
+
+void TMainForm::ShowStepName(QAction* item, const char* command, const QString& step)
+{
+    const QString text = Text(command);
+    item->setText(step.isEmpty() ? text : text + QStringLiteral(": ") + LiteralMenuText(step));
+    item->setToolTip(WithoutMnemonic(item->text()));
+}
+
+void TMainForm::BindEditMenu()
+{
+    TUserProject* project = ActiveProject();
+    EditSteps->setActiveStack(project != nullptr ? &project->UndoSteps() : nullptr);
+}
+
+void TMainForm::mnUndoClick()
+{
+    EditSteps->undo();
+}
+
+void TMainForm::mnRedoClick()
+{
+    EditSteps->redo();
 }
 
 QToolButton* TMainForm::AddToolButton(const char* name, QAction* command, FrameGlyphs::EGlyph glyph)
@@ -249,6 +303,12 @@ void TMainForm::CreateToolPanel()
         QStringLiteral("Показать предыдущий проект"), &TMainForm::btPrevProjectClick);
     NextProjectCommand = MakeCommand("acNextProject", QStringLiteral("Показать следующий проект"),
         QStringLiteral("Показать следующий проект"), &TMainForm::btNextProjectClick);
+    // These commands have no menu item: the keys of a multiple-document window on the
+    // user's desktop reach them.
+    CloseProjectCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    PrintProjectCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    PrevProjectCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6));
+    NextProjectCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
 
     btNewProject = AddToolButton("btNewProject", MNewProject, FrameGlyphs::EGlyph::NewProject);
     btOpenProject = AddToolButton("btOpenProject", N5, FrameGlyphs::EGlyph::OpenProject);
@@ -293,6 +353,7 @@ void TMainForm::UpdateProjectCommands()
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
         item->setEnabled(windows);
     }
+    BindEditMenu();
 }
 
 void TMainForm::FillWindowMenu()
@@ -311,8 +372,15 @@ void TMainForm::FillWindowMenu()
     }
     WindowMenu->addSeparator();
     QMdiSubWindow* current = MdiArea->currentSubWindow();
+    int number = 0;
     for (QMdiSubWindow* window : windows) {
-        QAction* item = WindowMenu->addAction(window->windowTitle());
+        // The first nine are chosen by their number, as in the window lists of other
+        // programs; the caption is shown as written, '&' and all.
+        ++number;
+        const QWidget* shown = window->widget() != nullptr ? window->widget() : window;
+        const QString caption = LiteralMenuText(ShownDocumentCaption(*shown));
+        QAction* item = WindowMenu->addAction(number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(caption)
+                                                          : QStringLiteral("%1 %2").arg(number).arg(caption));
         item->setCheckable(true);
         item->setChecked(window == current);
         connect(item, &QAction::triggered, MdiArea, [this, window] { MdiArea->setActiveSubWindow(window); });
@@ -430,6 +498,15 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The subwindow's own menu claims Ctrl+F4 and Ctrl+W for closing: two claims on
+    // Ctrl+F4 leave the key doing nothing, and Ctrl+W, the comparison window's
+    // "Закрыть", pressed once too often would close the project. Its items stay; the
+    // frame's command keeps Ctrl+F4.
+    if (QMenu* systemMenu = window->systemMenu(); systemMenu != nullptr) {
+        for (QAction* item : systemMenu->actions()) {
+            item->setShortcuts({});
+        }
+    }
     // Placed and sized before the build, since the hierarchy is laid out from the window's
     // size: wholly inside the document area and as large as it allows, the whole area
     // for the first window.
@@ -440,9 +517,10 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
             guard->deleteLater();
         }
     });
-    project->setWindowTitle(
-        caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
+    SetDocumentCaption(
+        *project, caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
     project->SetSynthesisMode(SynthesisMode());
+    EditSteps->addStack(&project->UndoSteps());
     Registry.insert(project);
     UpdateProjectCommands();
     return project;

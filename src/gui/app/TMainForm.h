@@ -23,6 +23,7 @@ class QMenu;
 class QPrinter;
 class QToolBar;
 class QToolButton;
+class QUndoGroup;
 class CDocumentLifecycle;
 class CGroupLifecycle;
 class TfmExpertFiles;
@@ -106,6 +107,9 @@ public:
     void mnPrepareExpertFilesClick();
     void mnGroupDecisionClick();
     void mnOpenGroupClick();
+    // The edit menu, on the active project's undo steps.
+    void mnUndoClick();
+    void mnRedoClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -134,6 +138,12 @@ private:
     // The project commands follow the registry; this is the only place that sets them.
     void UpdateProjectCommands();
     void FillWindowMenu();
+    // The edit menu follows the active project's undo steps (none: nothing to undo).
+    void BindEditMenu();
+    // "Отменить: step" or "Отменить" alone when there is no step.
+    void ShowStepName(QAction* item, const char* command, const QString& step);
+    // F10: the first menu opens, as the menu bar's keyboard entry.
+    void OpenFirstMenu();
     void TileSubWindows(bool sideBySide);
     // Cascade place index in the document area: one caption lower and to the right for
     // each place, the window as large as the area allows after that offset.
@@ -179,6 +189,7 @@ private:
     QToolButton* btUserExit = nullptr;
 
     QMenu* MFile = nullptr;
+    QMenu* MEdit = nullptr;
     QMenu* MTools = nullptr;
     QMenu* mnToolOrient = nullptr;
     QMenu* MAnalysis = nullptr;
@@ -206,6 +217,11 @@ private:
     QAction* mnPrepareExpertFiles = nullptr;
     QAction* mnGroupDecision = nullptr;
     QAction* mnOpenGroup = nullptr;
+    QAction* mnUndo = nullptr;
+    QAction* mnRedo = nullptr;
+    // Every project's undo steps, the active project's the active ones.
+    QUndoGroup* EditSteps = nullptr;
+    QAction* OpenMenuCommand = nullptr;
     // Where the analysis menu's file choice starts: the folder of its last file.
     QString ExportDirectory;
     // The commands that only a tool button offers.

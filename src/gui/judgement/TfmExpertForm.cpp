@@ -10,15 +10,16 @@
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -104,20 +105,6 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     connect(btOk, &QPushButton::clicked, this, &TfmExpertForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &TfmExpertForm::btCancelClick);
     connect(btResearch, &QPushButton::clicked, this, &TfmExpertForm::btResearchClick);
-    // The buttons take no keyboard focus (the table keeps it), so they have keys of their
-    // own, the same whatever the keyboard layout.
-    const auto addKeys
-        = [this](QPushButton* button, const QList<QKeySequence>& keys, void (TfmExpertForm::*handler)()) {
-              for (const QKeySequence& key : keys) {
-                  auto* shortcut = new QShortcut(key, this);
-                  connect(shortcut, &QShortcut::activated, this, handler);
-              }
-              button->setToolTip(button->text() + QStringLiteral(" (") + keys.front().toString(QKeySequence::NativeText)
-                  + QStringLiteral(")"));
-          };
-    addKeys(btApply, {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-        &TfmExpertForm::btApplyClick);
-    addKeys(btResearch, {QKeySequence(Qt::CTRL | Qt::Key_R)}, &TfmExpertForm::ResearchKey);
 
     CreateTable();
     lbJudgedPairs = new QLabel(this);
@@ -129,6 +116,7 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     mnNotCompare = mnCell->addAction(QStringLiteral("Не сравнивать"));
     mnNotCompare->setObjectName(QStringLiteral("mnNotCompare"));
     connect(mnNotCompare, &QAction::triggered, this, &TfmExpertForm::LeaveOutCurrentCell);
+    CreateShortcuts();
     // The size of the smallest table until the first showing sizes the window.
     setFixedSize(325, 234);
 }
@@ -170,6 +158,43 @@ void TfmExpertForm::CreateTable()
             Cells[r][c] = cell;
         }
     }
+}
+
+void TfmExpertForm::CreateShortcuts()
+{
+    // Window shortcuts: they act whichever cell is current, while the buttons stay out
+    // of the keyboard's way so that Tab keeps walking the cells.
+    const auto addShortcut = [this](const QString& name, const QList<QKeySequence>& keys, auto handler) {
+        auto* shortcut = new QAction(this);
+        shortcut->setObjectName(name);
+        shortcut->setShortcuts(keys);
+        addAction(shortcut);
+        connect(shortcut, &QAction::triggered, this, handler);
+    };
+    const std::pair<QPushButton*, QKeySequence> keys[] = {
+        {btApply, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+        {btResearch, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {btOk, QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {btCancel, QKeySequence(Qt::Key_Escape)},
+    };
+    for (const auto& [button, key] : keys) {
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(button->text(), key.toString(QKeySequence::NativeText)));
+        // Escape is the dialog's own key for "Отмена".
+        if (button != btCancel) {
+            // A disabled button ("Исследовать" while its window is open) ignores its key too.
+            addShortcut(QStringLiteral("ac") + button->objectName().mid(2), {key}, [button] { button->click(); });
+        }
+    }
+    // The keypad's Enter applies too; Ctrl+R while the research window is open takes the
+    // keyboard there instead of doing nothing.
+    findChild<QAction*>(QStringLiteral("acApply"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    QAction* research = findChild<QAction*>(QStringLiteral("acResearch"));
+    disconnect(research, &QAction::triggered, nullptr, nullptr);
+    connect(research, &QAction::triggered, this, &TfmExpertForm::ResearchKey);
+    addShortcut(QStringLiteral("acUndoChange"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, [this] { UndoChange(); });
+    addShortcut(QStringLiteral("acRedoChange"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] { RedoChange(); });
 }
 
 void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* research)
@@ -289,9 +314,7 @@ void TfmExpertForm::LeaveOutCurrentCell()
     const std::uint32_t r = Judging.CurrentRow();
     const std::uint32_t c = Judging.CurrentColumn();
     if (Judging.ClearJudgement(r, c)) {
-        SetCellText(r, c);
-        SetCellText(c, r);
-        WorkingChanged();
+        ShowWorkingChange(r, c);
     }
 }
 
@@ -393,9 +416,7 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         if (ch == '0') {
             LeaveOutCurrentCell();
         } else if (Judging.TypeCharacter(ch)) {
-            SetCellText(r, c);
-            SetCellText(c, r);
-            WorkingChanged();
+            ShowWorkingChange(r, c);
         }
         break;
     }
@@ -559,9 +580,7 @@ void TfmExpertForm::JudgeCurrentCell()
         return;
     }
     if (Judging.SetJudgement(r, c, scale->ChosenValue())) {
-        SetCellText(r, c);
-        SetCellText(c, r);
-        WorkingChanged();
+        ShowWorkingChange(r, c);
     }
 }
 
@@ -634,13 +653,37 @@ void TfmExpertForm::AcceptSuggestion(std::uint32_t index)
 {
     if (Judging.AcceptSuggestion(index)) {
         const CSuggestion& accepted = Judging.Suggestions().Offered().Suggestions[index];
-        SetCellText(accepted.Row, accepted.Column);
-        SetCellText(accepted.Column, accepted.Row);
-        WorkingChanged();
+        ShowWorkingChange(accepted.Row, accepted.Column);
+    } else if (TfmAbsoluteMatrix* research = ResearchWindow.data(); research != nullptr) {
+        research->ShowAcceptState(Judging);
     }
     // The keyboard comes back to the table, as after the scale: typing goes on there.
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TfmExpertForm::ShowWorkingChange(std::uint32_t r, std::uint32_t c)
+{
+    SetCellText(r, c);
+    SetCellText(c, r);
+    // An open research window follows every change, undone ones too.
+    WorkingChanged();
+}
+
+void TfmExpertForm::UndoChange()
+{
+    if (Judging.UndoChange()) {
+        ShowWorkingChange(Judging.CurrentRow(), Judging.CurrentColumn());
+        ShowCurrentCell();
+    }
+}
+
+void TfmExpertForm::RedoChange()
+{
+    if (Judging.RedoChange()) {
+        ShowWorkingChange(Judging.CurrentRow(), Judging.CurrentColumn());
+        ShowCurrentCell();
+    }
 }
 
 void TfmExpertForm::EnableResearch()

@@ -21,7 +21,9 @@ class QPushButton;
 
 // The comparison window: the judgements of the n elements of one level with
 // respect to one element of the level above, entered through the verbal scale or
-// typed on the current cell (the window keeps the keyboard; its buttons take none).
+// typed on the current cell (the window keeps the keyboard; its buttons take none and
+// answer their shortcuts wherever the current cell is). Ctrl+Z and Ctrl+Shift+Z or
+// Ctrl+Y take back and make again the changes of the working matrix one by one.
 // Created once for the whole run; its 99 table controls are made at 9 x 9 and
 // afterwards only captioned, placed, shown and hidden. The judging itself is the
 // session's: the window shows it and hands it the user's actions.
@@ -108,6 +110,15 @@ private:
     void btOkClick();
     void btCancelClick();
     void btResearchClick();
+    // The buttons' keys, each named in its button's tooltip, and the undo keys.
+    void CreateShortcuts();
+    // Undo and redo inside the judging: the pair changed goes through the same showing
+    // as any change of the working matrix.
+    void UndoChange();
+    void RedoChange();
+    // After any change of the working matrix at the pair (r, c): its two cells show it,
+    // and an open research window the state of the suggestions.
+    void ShowWorkingChange(std::uint32_t r, std::uint32_t c);
     void EnableResearch();
     // The research window for this element: its order and names, its figures, beside.
     void ShowResearch();

@@ -146,6 +146,16 @@ void CResultsView::ShowResultsView(
     }
 }
 
+void CResultsView::ShowAgain(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
+{
+    // Rows of alternatives that are gone are hidden first; showing shows the others.
+    for (std::uint32_t i = project.LastLevelCount(); i < MaxElementsPerLevel; ++i) {
+        NameLabels[i]->hide();
+        ValueLabels[i]->hide();
+    }
+    ShowResultsView(project, results, true, mode);
+}
+
 void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
     // The caption names the ideal synthesis, kept centred where the plain caption stands.

@@ -35,6 +35,10 @@ public:
     // pie and the caption.
     void FillResults(const CUserProjectModel& project, const CProjectResults& results,
         ESynthesisMode mode = ESynthesisMode::Distributive);
+    // The view stays shown for a hierarchy that changed under it (an undo): a row for
+    // each alternative there is now, filled from the results given.
+    void ShowAgain(const CUserProjectModel& project, const CProjectResults& results,
+        ESynthesisMode mode = ESynthesisMode::Distributive);
 
     // The result rows; printing reads the same cells.
     const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }

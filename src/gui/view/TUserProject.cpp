@@ -1,5 +1,6 @@
 #include "gui/view/TUserProject.h"
 
+#include "core/document/StepNames.h"
 #include "core/model/MiddleLevels.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/ReportContent.h"
@@ -13,6 +14,7 @@
 #include "gui/view/CProjectEditCommand.h"
 #include "gui/view/PanelGlyphs.h"
 #include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/MenuText.h"
 #include "gui/widgets/TAddNewLevel.h"
 #include "gui/widgets/TfmElementEdit.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -83,8 +85,11 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     // Over the canvas, in the canvas's own coordinates; hidden until the results button.
     ResultsView = new CResultsView(HierarchyCanvas);
     ResultsView->setObjectName(QStringLiteral("ResultsView"));
+    ResultsView->setAccessibleName(QStringLiteral("Итоговый результат"));
     ResultsView->move(0, 0);
     ResultsView->raise();
+    // The title carries the modified mark from the start; the frame gives the caption.
+    SetDocumentCaption(*this, QString());
 }
 
 TUserProject::~TUserProject() = default;
@@ -132,6 +137,24 @@ void TUserProject::CreatePanel()
     connect(btExpertMode, &QToolButton::clicked, this, [this] { btExpertModeClick(); });
     connect(btResultsView, &QToolButton::clicked, this, [this] { btResultsViewClick(); });
     connect(btClone, &QToolButton::clicked, this, [this] { btCloneClick(); });
+
+    // The modes and the results from the keyboard, in the project that has it (the
+    // buttons never take the focus); a screen reader hears the key with the button. A
+    // button disabled while the results are shown ignores its key too.
+    const std::pair<QToolButton*, QKeySequence> keys[] = {
+        {btEditMode, QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {btExpertMode, QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {btResultsView, QKeySequence(Qt::CTRL | Qt::Key_3)},
+    };
+    for (const auto& [button, key] : keys) {
+        auto* shortcut = new QAction(this);
+        shortcut->setObjectName(QStringLiteral("ac") + button->objectName().mid(2));
+        shortcut->setShortcut(key);
+        shortcut->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(shortcut);
+        connect(shortcut, &QAction::triggered, button, &QToolButton::click);
+        button->setAccessibleDescription(QStringLiteral("Клавиши: ") + key.toString(QKeySequence::NativeText));
+    }
 }
 
 void TUserProject::CreateMenus()
@@ -169,45 +192,43 @@ void TUserProject::CreateMenus()
 void TUserProject::CreateUndo()
 {
     UndoStack = new QUndoStack(this);
-    // Shortcuts of this window alone, not menu items: with several projects open the
-    // keys act on the one that has the keyboard, the active one.
-    const auto makeAction = [this](const char* name, const QList<QKeySequence>& keys) {
-        auto* action = new QAction(this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-        return action;
-    };
-    acUndo = makeAction("acUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    acRedo = makeAction("acRedo", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(acUndo, &QAction::triggered, this, [this] { UndoClick(); });
-    connect(acRedo, &QAction::triggered, this, [this] { RedoClick(); });
+    // The keys and the edit menu are the frame's: they act on the active project.
+    // The steps' clean state is where the project was last saved.
+    connect(
+        UndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { ProjectDocument.StepsAtSavedState(clean); });
+    CSavedStateKeeper keeper;
+    keeper.Saved = [this] { UndoStack->setClean(); };
+    keeper.SavedStateLost = [this] { UndoStack->resetClean(); };
+    keeper.ModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    ProjectDocument.SetSavedStateKeeper(std::move(keeper));
 }
 
-void TUserProject::RecordStep(const char* text)
+void TUserProject::RecordStep(const std::string& name)
 {
     CHierarchyChange change = ProjectDocument.EndStep();
     if (change.Empty()) {
         return;
     }
     UndoStack->push(new CProjectEditCommand(
-        ProjectDocument, std::move(change), [this] { Redraw(); }, QString::fromUtf8(text)));
+        ProjectDocument, std::move(change), [this] { ShowStepDone(); }, QString::fromStdString(name)));
 }
 
-void TUserProject::UndoClick()
-{
-    // Like every other edit, it waits while the results are shown.
-    if (!btResultsView->isChecked()) {
-        UndoStack->undo();
-    }
-}
-
-void TUserProject::RedoClick()
+void TUserProject::ShowStepDone()
 {
     if (!btResultsView->isChecked()) {
-        UndoStack->redo();
+        Redraw();
+        return;
     }
+    // The diagram stays hidden behind the results, laid out for when it shows again;
+    // the results are those of the hierarchy the step left.
+    CentreLevels();
+    RefreshCaptions();
+    ResultsView->ShowAgain(Model(), ProjectDocument.Results(), Mode);
+    UpdateCanvasSize();
+    // The marks and the status bar's warning follow the judgements the step left.
+    ShowConsistencyMarks();
+    emit ResultsWarningChanged(Text(UnacceptableWarningText(
+        Model(), UnacceptableMatrices(Model(), ProjectDocument.Results()), DecimalSeparator())));
 }
 
 void TUserProject::CreateElements()
@@ -594,12 +615,15 @@ void TUserProject::EditCurrentElement()
     if (!dialog->Confirmed()) {
         return;
     }
+    const std::string nameBefore = element.Name;
+    const std::string commentBefore = element.Comment;
     ProjectDocument.BeginStep();
     ProjectDocument.SetElementText(p, k, dialog->ElementName().toStdString(), dialog->ElementComment().toStdString());
     if (CheckFatalModelError()) {
         return;
     }
-    RecordStep("Редактирование элемента");
+    const CHierarchy_Element& edited = Model().Element(p, k);
+    RecordStep(EditElementStepName(nameBefore, edited.Name, edited.Comment != commentBefore));
     SetFittedText(Boxes[p][k], Text(Model().Element(p, k).Name));
 }
 
@@ -664,16 +688,18 @@ void TUserProject::mnAddElementClick()
 {
     ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.AddElement(CurrentElementLevel))) {
-        RecordStep("Добавить элемент");
+        RecordStep(AddElementStepName(CurrentElementLevel));
         Redraw();
     }
 }
 
 void TUserProject::mnDelElementClick()
 {
+    // Named before it goes.
+    const std::string name = CurrentElementName();
     ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteElement(CurrentElementPosition, CurrentElementLevel))) {
-        RecordStep("Удалить элемент");
+        RecordStep(DeleteElementStepName(name));
         Redraw();
     }
 }
@@ -693,10 +719,12 @@ void TUserProject::mnAddLevelClick()
     if (!dialog->Confirmed()) {
         return;
     }
+    const bool before = dialog->PlaceBefore();
+    // The new level takes the current level's number when it comes before it.
+    const std::uint32_t newLevel = before ? CurrentElementLevel : CurrentElementLevel + 1;
     ProjectDocument.BeginStep();
-    if (ReportStructureResult(
-            ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), dialog->PlaceBefore()))) {
-        RecordStep("Добавить уровень");
+    if (ReportStructureResult(ProjectDocument.AddLevel(CurrentElementLevel, dialog->ElementCount(), before))) {
+        RecordStep(AddLevelStepName(newLevel));
         Redraw();
     }
 }
@@ -705,7 +733,7 @@ void TUserProject::mnDelLevelClick()
 {
     ProjectDocument.BeginStep();
     if (ReportStructureResult(ProjectDocument.DeleteLevel(CurrentElementLevel))) {
-        RecordStep("Удалить уровень");
+        RecordStep(DeleteLevelStepName(CurrentElementLevel));
         Redraw();
     }
 }
@@ -749,9 +777,15 @@ void TUserProject::btResultsViewClick()
         return;
     }
     const bool show = btResultsView->isChecked();
+    // The keyboard stays in the window: on the results while they are shown (so the
+    // window's keys still reach it); the diagram gives it back to the current element.
+    const bool keyboardHere = ElementHasFocus();
     RedrawLinks();
     ShowHierarchy(!show);
     ShowResultsView(show);
+    if (show && keyboardHere) {
+        ResultsView->setFocus(Qt::OtherFocusReason);
+    }
     // Editing, orientation, expert work and cloning wait while the results are shown.
     for (QToolButton* button : {btEditMode, btHierarchyType, btExpertMode, btClone}) {
         button->setEnabled(!show);
@@ -774,9 +808,10 @@ void TUserProject::OpenExpertForm()
         // One step per opening, whatever happened inside: applies, the scale, the keys. The
         // judging commits only the block it judged, so an opening that changed nothing
         // leaves no step (and keeps what redo holds).
+        const std::string judged = CurrentElementName();
         ProjectDocument.BeginStep();
         Services.ExpertForm->JudgeElement(ProjectDocument, CurrentElementPosition, CurrentElementLevel, this);
-        RecordStep("Работа эксперта");
+        RecordStep(JudgingStepName(judged));
         ShowConsistencyMarks();
     }
 }

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class TLoadSaveProject;
 class CBevel_of_HElement;
@@ -151,8 +152,12 @@ public:
     [[nodiscard]] const CHierarchyLayout& Layout() const { return *Places; }
     [[nodiscard]] bool EditModeOn() const;
     [[nodiscard]] bool ExpertModeOn() const;
-    // Every change the user made, as steps to undo and redo (no limit on their number).
+    // Every change the user made, as steps to undo and redo (no limit on their number),
+    // each named for the edit menu. Its clean state is the saved one: the document is
+    // unchanged exactly there, and the window's title carries the modified mark elsewhere.
+    // An undo while the results are shown shows them again for the hierarchy it restored.
     [[nodiscard]] const QUndoStack& UndoSteps() const { return *UndoStack; }
+    [[nodiscard]] QUndoStack& UndoSteps() { return *UndoStack; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -186,9 +191,11 @@ private:
     [[nodiscard]] bool ElementHasFocus() const;
     // The focused box's mark, in the gap between the box and its frame.
     void PaintFocusMark(QPainter& painter) const;
-    // What the edit since ProjectDocument.BeginStep() changed becomes one undo step;
-    // an edit that changed nothing leaves none.
-    void RecordStep(const char* text);
+    // What the edit since ProjectDocument.BeginStep() changed becomes one undo step with
+    // its name; an edit that changed nothing leaves none.
+    void RecordStep(const std::string& name);
+    // After a step was undone or redone: the diagram, or the results while they are shown.
+    void ShowStepDone();
     // In expert mode the elements whose matrices are not acceptable carry a mark, and
     // those with comparisons left out another; in editing mode none does.
     void ShowConsistencyMarks();
@@ -196,9 +203,6 @@ private:
     // Tells why, and gives true, when an element's judgements do not connect its
     // elements: then there is no synthesis to show.
     bool RefusedForMissingComparisons();
-    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y; nothing while the results are shown.
-    void UndoClick();
-    void RedoClick();
 
     void btHierarchyTypeClick();
     void btEditModeClick();
@@ -244,8 +248,6 @@ private:
     QMenu* mnCurrentLevelMenu = nullptr;
     QAction* mnCurrentPriority = nullptr;
     QAction* mnSensitivity = nullptr;
-    QAction* acUndo = nullptr;
-    QAction* acRedo = nullptr;
     QUndoStack* UndoStack = nullptr;
 
     QScrollArea* ScrollBox = nullptr;

@@ -109,6 +109,9 @@ TCreateUserProject::TCreateUserProject(QWidget* parent)
     setTabOrder(edLevelNum, edMaxCriteria);
     setTabOrder(edMaxCriteria, UserProjectMemo);
     setTabOrder(UserProjectMemo, btCancel);
+    // Return in a field means "Да": left to Qt, the button after the first focused one in
+    // the tab order, "Отменить", would take it and drop what was typed.
+    btOk->setDefault(true);
 }
 
 void TCreateUserProject::Reset()

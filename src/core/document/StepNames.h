@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The names of a project's undo steps, as the edit menu shows them after "Отменить: "
+// and "Повторить: ". Levels are numbered as everywhere in the program, the goal's
+// level being 0; an element is named by its name in «».
+
+// "добавление элемента на уровень 2"
+std::string AddElementStepName(std::uint32_t level);
+// "удаление элемента «СКЛАД»"
+std::string DeleteElementStepName(const std::string& name);
+// "добавление уровня 3": the number the new level has.
+std::string AddLevelStepName(std::uint32_t newLevel);
+// "удаление уровня 2"
+std::string DeleteLevelStepName(std::uint32_t level);
+// The element dialog's change: "переименование «A» в «B»" when only the name changed,
+// "изменение комментария элемента «A»" when only the comment did, otherwise "изменение элемента
+// «B»" with the name it has now.
+std::string EditElementStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged);
+// One judging in the comparison window: "сравнения относительно «ЦЕЛЬ»".
+std::string JudgingStepName(const std::string& judgedName);
