@@ -1,7 +1,7 @@
 #include "cli/GroupReport.h"
 
 #include "core/group/CGroupDecision.h"
-#include "core/group/GroupCsvRows.h"
+#include "core/group/GroupCsv.h"
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
@@ -344,7 +344,7 @@ CGroupReportOutcome GroupReport(
     const CGroupDecision& decision = *opening.Decision;
     CGroupReportOutcome outcome;
     if (format == EReportFormat::Csv) {
-        outcome.Report = GroupDecisionCsv(decision, '.');
+        outcome.Report = GroupCsv(decision, '.');
     } else if (format == EReportFormat::Json) {
         outcome.Report = GroupJson(decision).dump(-1, ' ', false, json::error_handler_t::replace) + '\n';
     } else {

@@ -1,5 +1,5 @@
 #include "core/group/ExpertFiles.h"
-#include "core/group/GroupCsvRows.h"
+#include "core/group/GroupCsv.h"
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
@@ -443,7 +443,7 @@ TEST_F(CGroupReportTest, TextAndCsvUseTheGroupContent)
     ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
     EXPECT_EQ(csv.Out, "");
     const std::string written = Slurp(Dir / "report.csv");
-    EXPECT_EQ(written, GroupDecisionCsv(decision, '.'));
+    EXPECT_EQ(written, GroupCsv(decision, '.'));
     EXPECT_NE(written.find("\r\n1,ЦЕНА,1,1.22474487139"), std::string::npos) << written;
     EXPECT_NE(written.find("\r\nГСО\r\n"), std::string::npos) << written;
 }

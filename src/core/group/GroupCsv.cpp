@@ -33,6 +33,12 @@ public:
     void EndSection() { Text += "\r\n"; }
     [[nodiscard]] std::string Number(double x) const { return FormatGeneral(x, Decimal); }
     [[nodiscard]] std::string Number(const std::optional<double>& x) const { return x ? Number(*x) : std::string(); }
+    // The entry i of a vector, empty where the vector has none (an expert without
+    // priorities there).
+    [[nodiscard]] std::string Entry(std::span<const double> vector, std::size_t i) const
+    {
+        return i < vector.size() ? Number(vector[i]) : std::string();
+    }
 
     std::string Text;
 
@@ -88,6 +94,10 @@ void Ranking(CGroupCsvWriter& csv, const CGroupDecision& decision)
     csv.Row(header);
 
     const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
+    std::vector<std::vector<std::uint32_t>> expertPlaces;
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        expertPlaces.push_back(PlacesOf(decision.ExpertRanking(k), alternatives));
+    }
     std::vector<std::uint32_t> order;
     for (std::uint32_t r = 0; r < result.Ranking.Count; ++r) {
         order.push_back(result.Ranking.Rows[r].Position);
@@ -97,19 +107,15 @@ void Ranking(CGroupCsvWriter& csv, const CGroupDecision& decision)
             order.push_back(a);
         }
     }
-    const auto value = [&csv](std::span<const double> vector, std::uint32_t a) {
-        return a < vector.size() ? csv.Number(vector[a]) : std::string();
-    };
     for (const std::uint32_t a : order) {
         const bool ranked = groupPlaces[a] != 0;
         std::vector<std::string> row{ranked ? Count(groupPlaces[a]) : std::string(),
             CsvText(model.Element(a, bottom).Name),
             ranked ? csv.Number(result.Group.GlobalPriority()(a, bottom)) : std::string(),
-            value(result.AipArithmetic, a), value(result.AipGeometric, a)};
+            csv.Entry(result.AipArithmetic, a), csv.Entry(result.AipGeometric, a)};
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::vector<std::uint32_t> places = PlacesOf(decision.ExpertRanking(k), alternatives);
-            row.push_back(value(decision.ExpertFinal(k), a));
-            row.push_back(places[a] != 0 ? Count(places[a]) : std::string());
+            row.push_back(csv.Entry(decision.ExpertFinal(k), a));
+            row.push_back(expertPlaces[k][a] != 0 ? Count(expertPlaces[k][a]) : std::string());
         }
         csv.Row(row);
     }
@@ -169,14 +175,19 @@ void Element(CGroupCsvWriter& csv, const CGroupDecision& decision, const CGroupE
         row.push_back(has ? csv.Number(data.Priority[r]) : std::string());
         csv.Row(row);
     }
-    csv.Row({SpreadTerm});
-    csv.Row(header);
-    for (std::uint32_t r = 0; r < n; ++r) {
-        std::vector<std::string> row{Count(r + 1), name(r)};
-        for (std::uint32_t c = 0; c < n; ++c) {
-            row.push_back(csv.Number(element.Aggregate.Spread[r][c]));
+    // One expert's judgements have no spread: the section is left out, as the command
+    // line's JSON gives no matrix then. The diagonal is every expert's equality, so its
+    // spread is 1.
+    if (decision.ExpertCount() > 1) {
+        csv.Row({SpreadTerm});
+        csv.Row(header);
+        for (std::uint32_t r = 0; r < n; ++r) {
+            std::vector<std::string> row{Count(r + 1), name(r)};
+            for (std::uint32_t c = 0; c < n; ++c) {
+                row.push_back(r == c ? csv.Number(1.0) : csv.Number(element.Aggregate.Spread[r][c]));
+            }
+            csv.Row(row);
         }
-        csv.Row(row);
     }
     if (has) {
         csv.Row({LambdaMaxTerm, csv.Number(data.LambdaMax)});
@@ -195,8 +206,7 @@ void Element(CGroupCsvWriter& csv, const CGroupDecision& decision, const CGroupE
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Count(r + 1), name(r), has ? csv.Number(data.Priority[r]) : std::string()};
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::span<const double> own = decision.ExpertPriorities(k, slot);
-            row.push_back(own.empty() ? std::string() : csv.Number(own[r]));
+            row.push_back(csv.Entry(decision.ExpertPriorities(k, slot), r));
         }
         csv.Row(row);
     }

@@ -352,7 +352,9 @@ TEST(GroupCsv, SectionsWithUnroundedFigures)
     EXPECT_NEAR(Number(first[2]), g[best], 1e-12);
     EXPECT_NEAR(Number(first[3]), alpha * anna[best] + (1 - alpha) * boris[best], 1e-12);
     EXPECT_NEAR(Number(first[5]), anna[best], 1e-12);
+    EXPECT_EQ(first[6], anna[best] > anna[1 - best] ? "1" : "2");
     EXPECT_NEAR(Number(first[7]), boris[best], 1e-12);
+    EXPECT_EQ(first[8], boris[best] > boris[1 - best] ? "1" : "2");
 
     // The combined judgements, their spread, the group's priorities.
     EXPECT_EQ(rows[goal + 1], (std::vector<std::string>{"№", "Элемент", "1", "2", "3", "Приоритет"}));
@@ -367,6 +369,38 @@ TEST(GroupCsv, SectionsWithUnroundedFigures)
     const double m = alpha * x1 + (1 - alpha) * x2;
     const double v = (alpha * (x1 - m) * (x1 - m) + (1 - alpha) * (x2 - m) * (x2 - m))
         / (1 - alpha * alpha - (1 - alpha) * (1 - alpha));
-    EXPECT_EQ(rows[goal + 7][2], ""); // the diagonal has no spread
+    EXPECT_EQ(rows[goal + 7][2], "1"); // everyone's equality on the diagonal
     EXPECT_NEAR(Number(rows[goal + 7][3]), std::exp(std::sqrt(v)), 1e-12);
+
+    // The experts' local priorities beside the group's, then the CRs and the distances
+    // from the group (sum |ln w_k - ln w_G|).
+    std::size_t vectors = goal;
+    while (vectors < rows.size() && rows[vectors] != std::vector<std::string>{"Приоритеты экспертов"}) {
+        ++vectors;
+    }
+    ASSERT_LT(vectors + 6, rows.size());
+    EXPECT_EQ(rows[vectors + 1], (std::vector<std::string>{"№", "Элемент", "Группа", "Анна", "Борис"}));
+    const CVector annaLocal = RowGeometricMeans(Anna);
+    const CVector borisLocal = RowGeometricMeans(Boris);
+    double toAnna = 0.0;
+    double toBoris = 0.0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::vector<std::string>& row = rows[vectors + 2 + i];
+        EXPECT_NEAR(Number(row[2]), w[i], 1e-12);
+        EXPECT_NEAR(Number(row[3]), annaLocal[i], 1e-12);
+        EXPECT_NEAR(Number(row[4]), borisLocal[i], 1e-12);
+        toAnna += std::abs(std::log(annaLocal[i]) - std::log(w[i]));
+        toBoris += std::abs(std::log(borisLocal[i]) - std::log(w[i]));
+    }
+    const std::vector<std::string>& ratios = rows[vectors + 5];
+    ASSERT_EQ(ratios.size(), 5U);
+    EXPECT_EQ(ratios[1], "ОС");
+    EXPECT_NEAR(Number(ratios[2]), Cr3(a), 1e-9);
+    EXPECT_NEAR(Number(ratios[3]), Cr3(Anna), 1e-9);
+    EXPECT_NEAR(Number(ratios[4]), Cr3(Boris), 1e-9);
+    const std::vector<std::string>& distances = rows[vectors + 6];
+    ASSERT_EQ(distances.size(), 5U);
+    EXPECT_EQ(distances[2], "");
+    EXPECT_NEAR(Number(distances[3]), toAnna, 1e-12);
+    EXPECT_NEAR(Number(distances[4]), toBoris, 1e-12);
 }

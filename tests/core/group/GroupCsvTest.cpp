@@ -2,7 +2,7 @@
 #include "support/ModelEdits.h"
 
 #include "core/group/CGroupDecision.h"
-#include "core/group/GroupCsvRows.h"
+#include "core/group/GroupCsv.h"
 #include "core/model/CUserProjectModel.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ std::unique_ptr<CUserProjectModel> Expert(int first, int second)
 } // namespace
 
 // Weights 3 and 1, a pair nobody judged, both decimal separators; one expert has no spread.
-TEST(GroupCsvRows, SectionsCarryTheWeightedFigures)
+TEST(GroupCsv, SectionsCarryTheWeightedFigures)
 {
     CGroupDecision decision;
     ASSERT_EQ(decision.AddExpert(CGroupMember{"/x/a.tsy", "Анна", 3}, *Expert(3, 5)), "");
@@ -89,7 +89,7 @@ TEST(GroupCsvRows, SectionsCarryTheWeightedFigures)
     };
 
     for (const char decimal : {'.', ','}) {
-        const std::string csv = GroupDecisionCsv(decision, decimal);
+        const std::string csv = GroupCsv(decision, decimal);
         ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0U);
         const auto rows = Rows(csv, decimal == ',' ? ';' : ',');
         const auto& anna = After(rows, "Эксперты группы", 2);
@@ -120,7 +120,7 @@ TEST(GroupCsvRows, SectionsCarryTheWeightedFigures)
 
     CGroupDecision solo;
     ASSERT_EQ(solo.AddExpert(CGroupMember{"/x/a.tsy", "Анна", 3}, *Expert(3, 5)), "");
-    const std::string csv = GroupDecisionCsv(solo, '.');
+    const std::string csv = GroupCsv(solo, '.');
     EXPECT_EQ(csv.find("\r\nГСО\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\nСогласие S*\r\n"), std::string::npos); // none for one expert: an empty row
     EXPECT_NE(csv.find("\r\n1,Анна,/x/a.tsy,3,1\r\n"), std::string::npos) << csv;
