@@ -114,7 +114,12 @@ TMainForm::TMainForm(QWidget* parent)
     resize(1024, 768);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The frame's own members are gone before Qt deletes the document area's windows,
+    // and a window closing there activates the next one: it must not call back.
+    MdiArea->disconnect(this);
+}
 
 void TMainForm::FormCreate(QSize screenSize)
 {
