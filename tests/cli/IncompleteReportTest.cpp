@@ -120,7 +120,8 @@ TEST(ReportIncomplete, JsonAndTextTellWhatThePairsGivenYield)
     const std::string refusal
         = "Недостаточно сравнений для «ЦЕНА»: группы {ЭЛЕМЕНТ_0} и {ЭЛЕМЕНТ_1} не сравнены между собой";
     const std::string words = Report(dir, "'" + file + "'").second;
-    EXPECT_NE(words.find("Итоговый рейтинг (распределительный синтез):\n  " + refusal + "\n"), std::string::npos) << words;
+    EXPECT_NE(words.find("Итоговый рейтинг (распределительный синтез):\n  " + refusal + "\n"), std::string::npos)
+        << words;
     EXPECT_NE(words.find("Итоговый рейтинг (идеальный синтез):\n  " + refusal + "\n"), std::string::npos) << words;
     EXPECT_EQ(words.find("  1. "), std::string::npos) << "no place is ranked";
     EXPECT_NE(words.find("Анализ чувствительности:\n  " + refusal + "\n"), std::string::npos);

@@ -312,15 +312,13 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
             QStringLiteral("  Повторить [Ctrl+Shift+Z]"), QStringLiteral("Настройки [Alt+Н]"),
             QStringLiteral("  Ориентация [Alt+О]"), QStringLiteral("    Вертикальная [Alt+В]"),
             QStringLiteral("    Горизонтальная [Alt+Г]"), QStringLiteral("  Идеальный синтез [Alt+И]"),
-            QStringLiteral("Анализ [Alt+А]"),
-            QStringLiteral("  Отчёт по проекту (PDF)... [Alt+О]"),
+            QStringLiteral("Анализ [Alt+А]"), QStringLiteral("  Отчёт по проекту (PDF)... [Alt+О]"),
             QStringLiteral("  Экспорт результатов (CSV)... [Alt+Э]"),
             QStringLiteral("  Анализ чувствительности [Alt+А]"), QStringLiteral("  -"),
             QStringLiteral("  Подготовить файлы для экспертов... [Alt+П]"),
             QStringLiteral("  Групповое решение... [Alt+Г]"), QStringLiteral("  Открыть группу экспертов... [Alt+р]"),
-            QStringLiteral("Окно [Alt+О]"),
-            QStringLiteral("  Каскад [Alt+К]"), QStringLiteral("  По вертикали [Alt+в]"),
-            QStringLiteral("  По горизонтали [Alt+г]"), QStringLiteral("  -"),
+            QStringLiteral("Окно [Alt+О]"), QStringLiteral("  Каскад [Alt+К]"),
+            QStringLiteral("  По вертикали [Alt+в]"), QStringLiteral("  По горизонтали [Alt+г]"), QStringLiteral("  -"),
             QStringLiteral("  1 Проект - 1* [Alt+1]"), QStringLiteral("Справка [Alt+С]"),
             QStringLiteral("  Помощь [Alt+П]"), QStringLiteral("  -"), QStringLiteral("  О программе [Alt+О]")}));
 
