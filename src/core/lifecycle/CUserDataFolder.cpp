@@ -55,7 +55,8 @@ CUserDataFolder CUserDataFolder::FromEnvironment(const std::string& programDirec
     std::string folder;
     const std::string dataHome = Environment("XDG_DATA_HOME");
     const std::string home = Environment("HOME");
-    // The base directory specification: a relative path in the variable is ignored.
+    // XDG_DATA_HOME counts only as an absolute path; a relative one is ignored, as the
+    // desktop's folder rules say.
     if (!dataHome.empty() && dataHome.front() == '/') {
         folder = (fs::path(dataHome) / "tessaly").string();
     } else if (!home.empty()) {
