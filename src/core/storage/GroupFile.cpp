@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -95,6 +96,31 @@ std::string GroupText(std::span<const CGroupMember> members, const std::string& 
     return document.dump(2) + "\n";
 }
 
+// The deepest nesting of arrays and objects in a JSON text, brackets inside strings not
+// counted; it stops counting once past the limit.
+std::size_t NestingDepth(std::string_view text)
+{
+    std::size_t depth = 0;
+    std::size_t deepest = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size() && deepest <= MaxGroupNesting; ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return deepest;
+}
 } // namespace
 
 std::string GroupMembersProblem(std::span<const CGroupMember> members)
@@ -135,6 +161,11 @@ std::string GroupMembersProblem(std::span<const CGroupMember> members)
 
 CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder)
 {
+    // Deeper nesting than any group file has is refused before a value is built: a value
+    // nested fifty thousand deep would be copied and freed recursively.
+    if (NestingDepth(text) > MaxGroupNesting) {
+        return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
+    }
     const Json document = Json::parse(text.begin(), text.end(), nullptr, false);
     if (document.is_discarded() || !document.is_object()) {
         return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
@@ -148,7 +179,12 @@ CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder
         return Refusal(EGroupReadResult::WrongVersion, GroupNoVersionText);
     }
     if (!version->is_number_integer() || version->get<std::int64_t>() != GroupFormatVersion) {
-        return Refusal(EGroupReadResult::WrongVersion, "Версия файла группы " + version->dump() + " не поддерживается");
+        // The value is the file's: named by its beginning only.
+        return Refusal(EGroupReadResult::WrongVersion,
+            "Версия файла группы "
+                + ShortText(version->is_string() ? version->get_ref<const std::string&>()
+                                                 : version->dump(-1, ' ', false, Json::error_handler_t::replace))
+                + " не поддерживается");
     }
     const auto list = document.find("members");
     if (list == document.end() || !list->is_array()) {
@@ -221,12 +257,15 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
         ::close(fd);
         return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
     }
-    // One byte past the limit tells a file that is too long without reading it all.
-    std::string text(MaxGroupFileSize + 1, '\0');
-    std::size_t got = 0;
+    // What the file holds, read in pieces, up to one byte past the limit: that byte tells
+    // a file that is too long without reading it all.
+    std::string text;
+    text.reserve(
+        std::min<std::size_t>(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), MaxGroupFileSize) + 1);
+    std::array<char, 64 * 1024> piece{};
     bool readError = false;
-    while (got < text.size()) {
-        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+    while (text.size() <= MaxGroupFileSize) {
+        const ssize_t n = ::read(fd, piece.data(), std::min(piece.size(), MaxGroupFileSize + 1 - text.size()));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -234,16 +273,15 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
             readError = n < 0;
             break;
         }
-        got += static_cast<std::size_t>(n);
+        text.append(piece.data(), static_cast<std::size_t>(n));
     }
     ::close(fd);
     if (readError) {
         return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
     }
-    if (got > MaxGroupFileSize) {
+    if (text.size() > MaxGroupFileSize) {
         return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
     }
-    text.resize(got);
     return ReadGroupText(text, AbsoluteFolder(fileName));
 }
 
@@ -257,8 +295,9 @@ CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std
         return outcome;
     }
     const std::string text = GroupText(members, AbsoluteFolder(fileName), weighted);
-    const EWriteResult written
-        = SaveFileAtomically(fileName, [&text](CByteSink& sink) { return sink.Write(text.data(), text.size()); });
+    const EWriteResult written = SaveFileAtomically(
+        fileName, [&text](CByteSink& sink) { return sink.Write(text.data(), text.size()); }, ELinkAtName::WriteThrough,
+        &outcome.Reason);
     switch (written) {
     case EWriteResult::Ok:
         break;

@@ -54,12 +54,15 @@ std::string GroupMembersProblem(std::span<const CGroupMember> members);
 enum class EGroupSaveResult {
     Ok,
     BadMembers,  // GroupMembersProblem's message; nothing written
-    OpenFailed,  // "Ошибка открытия файла" with the file and the system's reason
-    WriteFailed, // "Ошибка записи файла" with the file and the system's reason
+    OpenFailed,  // "Ошибка открытия файла", the system's reason in Reason
+    WriteFailed, // "Ошибка записи файла", the system's reason in Reason
 };
 struct CGroupSaveOutcome {
     EGroupSaveResult Result = EGroupSaveResult::Ok;
     std::string Message;
+    // The system's reason of a failed open or write ("Read-only file system"), as the
+    // project save gives it; "" otherwise.
+    std::string Reason;
     [[nodiscard]] bool Succeeded() const { return Result == EGroupSaveResult::Ok; }
 };
 // Writes the group file atomically (the old file stays as it was on any failure), each
@@ -70,6 +73,9 @@ CGroupSaveOutcome SaveGroupFile(
 
 // More than any real group needs (a thousand members with long paths fit many times).
 inline constexpr std::size_t MaxGroupFileSize = 16 * 1024 * 1024;
+// The format nests three deep (the file, its member list, a member); a reader may meet a
+// few more levels in fields it does not know, never thousands.
+inline constexpr std::size_t MaxGroupNesting = 16;
 
 inline constexpr const char* GroupFileExtension = ".tsg";
 // Whether a file is named as a group file: its extension ".tsg", in any case.

@@ -150,7 +150,7 @@ bool CGroupLifecycle::Write(TfmGroupDecision& window, const std::string& path)
 {
     const CGroupSaveOutcome saved = SaveGroupFile(window.Members(), path);
     if (!saved.Succeeded()) {
-        Inform(Text(saved.Message), Text(FileErrorDetails(path, {})));
+        Inform(Text(saved.Message), Text(FileErrorDetails(path, saved.Reason)));
         return false;
     }
     return true;

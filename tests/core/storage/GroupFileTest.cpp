@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -142,7 +143,21 @@ TEST(GroupFile, RefusesWhatIsNotASoundGroupFile)
         std::string Message;
     };
     const std::string wrongType = "Это не файл группы экспертов";
+    const std::string deep = std::string(50000, '[') + std::string(50000, ']');
+    const std::string huge(15 * 1024 * 1024, '7');
     const std::vector<CCase> cases{
+        // Nesting fifty thousand deep anywhere is refused before a value is built.
+        {R"({"format": "tessaly-group", "version": )" + deep + R"(, "members": []})", EGroupReadResult::NotGroupFile,
+            wrongType},
+        {R"({"format": )" + deep + R"(, "version": 1, "members": []})", EGroupReadResult::NotGroupFile, wrongType},
+        {GroupWith(R"({"file": )" + deep + "}"), EGroupReadResult::NotGroupFile, wrongType},
+        // A value is named by its first 40 characters, control characters escaped.
+        {R"({"format": "tessaly-group", "version": ")" + huge + R"(", "members": []})", EGroupReadResult::WrongVersion,
+            "Версия файла группы " + std::string(40, '7') + "… не поддерживается"},
+        {"{\"format\": \"tessaly-group\", \"version\": \"\\u001b[2J\", \"members\": []}",
+            EGroupReadResult::WrongVersion, "Версия файла группы \\x1b[2J не поддерживается"},
+        {R"({"format": "tessaly-group", "version": [[1, "]"]], "members": []})", EGroupReadResult::WrongVersion,
+            R"(Версия файла группы [[1,"]"]] не поддерживается)"},
         {"TSY\x01\x02", EGroupReadResult::NotGroupFile, wrongType},
         {"[1, 2]", EGroupReadResult::NotGroupFile, wrongType},
         {R"({"format": "tessaly-group", "version": 1, "members": [)", EGroupReadResult::NotGroupFile, wrongType},
@@ -231,6 +246,7 @@ TEST(GroupFile, AFailedOrRefusedSaveLeavesTheOldFile)
     const CGroupSaveOutcome nowhere = SaveGroupFile(sound, dir.File("no such folder/group.tsg"));
     EXPECT_EQ(nowhere.Result, EGroupSaveResult::OpenFailed);
     EXPECT_EQ(nowhere.Message, "Ошибка открытия файла");
+    EXPECT_EQ(nowhere.Reason, SystemErrorText(ENOENT));
 
     // A sound save replaces the old file whole.
     ASSERT_TRUE(SaveGroupFile(sound, group).Succeeded());
