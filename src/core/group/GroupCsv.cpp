@@ -3,50 +3,17 @@
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CCsvWriter.h"
 #include "core/results/CsvExport.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
+#include "core/results/Synthesis.h"
 
 #include <optional>
 #include <span>
 #include <vector>
 
 namespace {
-class CGroupCsvWriter {
-public:
-    explicit CGroupCsvWriter(char decimalSeparator)
-        : Decimal(decimalSeparator)
-        , Separator(CsvFieldSeparator(decimalSeparator))
-    {
-        Text = "\xEF\xBB\xBF";
-    }
-
-    void Row(const std::vector<std::string>& fields)
-    {
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            if (f > 0) {
-                Text += Separator;
-            }
-            Text += CsvField(fields[f], Separator);
-        }
-        Text += "\r\n";
-    }
-    void EndSection() { Text += "\r\n"; }
-    [[nodiscard]] std::string Number(double x) const { return FormatGeneral(x, Decimal); }
-    [[nodiscard]] std::string Number(const std::optional<double>& x) const { return x ? Number(*x) : std::string(); }
-    // The entry i of a vector, empty where the vector has none (an expert without
-    // priorities there).
-    [[nodiscard]] std::string Entry(std::span<const double> vector, std::size_t i) const
-    {
-        return i < vector.size() ? Number(vector[i]) : std::string();
-    }
-
-    std::string Text;
-
-private:
-    char Decimal;
-    char Separator;
-};
-
 std::string Count(std::size_t k)
 {
     return std::to_string(k);
@@ -64,19 +31,19 @@ std::vector<std::uint32_t> PlacesOf(const CResultList& ranking, std::uint32_t al
     return places;
 }
 
-void Members(CGroupCsvWriter& csv, const CGroupDecision& decision)
+void Members(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
     csv.Row({GroupMembersTitle});
-    csv.Row({"№", ExpertCaption, FileCaption, WeightCaption, ShareCaption});
+    csv.Row({"№", ExpertCaption, FileCaption, WeightCaption, ShareCaption, IncludedCaption});
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
         csv.Row({Count(k + 1), CsvText(member.Label), CsvText(member.File), csv.Number(member.Weight),
-            k < result.Weights.size() ? csv.Number(result.Weights[k]) : std::string()});
+            k < result.Weights.size() ? csv.Number(result.Weights[k]) : std::string(), member.Included ? "да" : "нет"});
     }
 }
 
-void Ranking(CGroupCsvWriter& csv, const CGroupDecision& decision)
+void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CUserProjectModel& model = decision.Model();
     const CGroupResult& result = decision.Result();
@@ -121,7 +88,26 @@ void Ranking(CGroupCsvWriter& csv, const CGroupDecision& decision)
     }
 }
 
-void ConsensusRows(CGroupCsvWriter& csv, const std::string& caption, const std::optional<CConsensus>& consensus)
+// The group's ranking by the ideal synthesis, with the raw ideal scores, as a project's CSV
+// gives its own.
+void IdealRanking(CCsvWriter& csv, const CGroupDecision& decision)
+{
+    const CGroupResult& result = decision.Result();
+    csv.EndSection();
+    csv.Row({RankingTitle(ESynthesisMode::Ideal)});
+    if (result.IdealRanking.Count == 0) {
+        csv.Row({result.RankingProblem});
+        return;
+    }
+    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
+    for (std::uint32_t i = 0; i < result.IdealRanking.Count; ++i) {
+        const CResultRow& row = result.IdealRanking.Rows[i];
+        csv.Row({Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
+            csv.Number(result.Group.Ideal().Raw[row.Position])});
+    }
+}
+
+void ConsensusRows(CCsvWriter& csv, const std::string& caption, const std::optional<CConsensus>& consensus)
 {
     if (!consensus) {
         csv.Row({caption});
@@ -131,7 +117,7 @@ void ConsensusRows(CGroupCsvWriter& csv, const std::string& caption, const std::
     csv.Row({"S", csv.Number(consensus->S)});
 }
 
-void Agreement(CGroupCsvWriter& csv, const CGroupDecision& decision)
+void Agreement(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
     csv.EndSection();
@@ -142,10 +128,15 @@ void Agreement(CGroupCsvWriter& csv, const CGroupDecision& decision)
     } else {
         csv.Row({"Общее согласие группы S*"});
     }
-    ConsensusRows(csv, "Согласие в итоговом рейтинге S*", result.FinalAgreement);
+    ConsensusRows(csv, "Однородность итоговых приоритетов S*", result.FinalAgreement);
+    if (result.KendallW) {
+        csv.Row({"W Кендалла", csv.Number(*result.KendallW), ConcordanceBandText(ConcordanceBandOf(*result.KendallW))});
+    } else {
+        csv.Row({"W Кендалла"});
+    }
 }
 
-void Element(CGroupCsvWriter& csv, const CGroupDecision& decision, const CGroupElementResult& element)
+void Element(CCsvWriter& csv, const CGroupDecision& decision, const CGroupElementResult& element)
 {
     const CUserProjectModel& model = decision.Model();
     const CGroupResult& result = decision.Result();
@@ -212,33 +203,60 @@ void Element(CGroupCsvWriter& csv, const CGroupDecision& decision, const CGroupE
     }
     std::vector<std::string> ratios{"", ConsistencyRatioTerm, has ? csv.Number(data.CR) : std::string()};
     std::vector<std::string> distances{"", DistanceCaption, ""};
+    // By expert, so that each is found at once (a search per expert is quadratic).
+    std::vector<std::string> distanceOf(decision.ExpertCount());
+    for (const CExpertDistance& d : element.Distances) {
+        distanceOf[d.Expert] = csv.Number(d.Distance);
+    }
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const bool own = !decision.ExpertPriorities(k, slot).empty();
         ratios.push_back(own ? csv.Number(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR) : "");
-        std::string distance;
-        for (const CExpertDistance& d : element.Distances) {
-            if (d.Expert == k) {
-                distance = csv.Number(d.Distance);
-            }
-        }
-        distances.push_back(distance);
+        distances.push_back(distanceOf[k]);
     }
     csv.Row(ratios);
     csv.Row(distances);
+}
+
+// Who said what: per pair the group's value, how many judged it and who lies furthest
+// from it, then each expert's own judgement (empty where he left the pair out).
+void PairJudgements(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
+{
+    const CGroupElementResult& element = decision.Result().Elements[index];
+    const std::uint32_t n = element.Aggregate.Order;
+    csv.Row({CsvPairJudgementsTitle});
+    csv.Row({"Строка", "Столбец", ExpertCaption, "Суждение", "Судили", "Дальше всех от группы"});
+    for (std::uint32_t i = 0; i < n; ++i) {
+        for (std::uint32_t j = i + 1; j < n; ++j) {
+            const CJudgement& combined = element.Aggregate.Judgements(i, j);
+            const std::optional<std::size_t>& furthest = element.FurthestExpert[i][j];
+            csv.Row({Count(i + 1), Count(j + 1), GroupPriorityCaption,
+                combined.IsJudged() ? csv.Number(combined.Value()) : std::string(),
+                Count(element.Aggregate.JudgedBy[i][j]),
+                furthest ? CsvText(decision.Member(*furthest).Label) : std::string()});
+            for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+                const CJudgement own = decision.ExpertJudgement(k, index, i, j);
+                csv.Row({Count(i + 1), Count(j + 1), CsvText(decision.Member(k).Label),
+                    own.IsJudged() ? csv.Number(own.Value()) : std::string()});
+            }
+        }
+    }
 }
 } // namespace
 
 std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator)
 {
-    CGroupCsvWriter csv(decimalSeparator);
+    CCsvWriter csv(decimalSeparator);
     if (decision.ExpertCount() == 0) {
         return csv.Text;
     }
     Members(csv, decision);
     Ranking(csv, decision);
+    IdealRanking(csv, decision);
     Agreement(csv, decision);
-    for (const CGroupElementResult& element : decision.Result().Elements) {
-        Element(csv, decision, element);
+    const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        Element(csv, decision, elements[e]);
+        PairJudgements(csv, decision, e);
     }
     return csv.Text;
 }

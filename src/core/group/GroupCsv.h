@@ -9,13 +9,17 @@ class CGroupDecision;
 // unrounded values with the given decimal separator, names through CsvText, elements
 // numbered from 1, level 0 the goal): the experts with their weights and shares; the
 // group ranking beside both aggregations of the experts' priorities and each expert's own
-// priorities and places; the agreement; and for every judged element the combined
+// priorities and places; the group's ideal ranking; the agreement (with Kendall's W); and
+// for every judged element the combined
 // judgements (a pair nobody judged empty), their spread (ГСО, 1 on the diagonal; no
 // section for one expert), the group's measures, the consensus and each expert's local
-// priorities, CR and distance from the group. A figure that does not exist is an empty
+// priorities, CR and distance from the group, then per pair each expert's judgement, how
+// many judged it and who lies furthest from the group. A figure that does not exist is an empty
 // field. The program's export and tessaly-report --csv both write exactly this text.
 std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator);
 
 inline constexpr const char* CsvGroupAgreementTitle = "Согласие";
 inline constexpr const char* CsvGroupElementTitle = "Групповые суждения по элементу";
 inline constexpr const char* CsvExpertPrioritiesTitle = "Приоритеты экспертов";
+inline constexpr const char* CsvPairJudgementsTitle = "Суждения экспертов по парам";
+inline constexpr const char* IncludedCaption = "Учитывается";

@@ -1,13 +1,13 @@
 #include "core/results/CsvExport.h"
 
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CCsvWriter.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
-#include <initializer_list>
 #include <string_view>
 
 char CsvFieldSeparator(char decimalSeparator)
@@ -38,40 +38,6 @@ std::string CsvText(const std::string& text)
     }
     return text;
 }
-
-namespace {
-class CCsvWriter {
-public:
-    explicit CCsvWriter(char decimalSeparator)
-        : Decimal(decimalSeparator)
-        , Separator(CsvFieldSeparator(decimalSeparator))
-    {
-        Text = "\xEF\xBB\xBF";
-    }
-
-    void Row(std::initializer_list<std::string> fields)
-    {
-        bool first = true;
-        for (const std::string& field : fields) {
-            if (!first) {
-                Text += Separator;
-            }
-            Text += CsvField(field, Separator);
-            first = false;
-        }
-        Text += "\r\n";
-    }
-    void EndSection() { Text += "\r\n"; }
-    [[nodiscard]] std::string Number(double x) const { return FormatGeneral(x, Decimal); }
-    static std::string Count(std::uint32_t k) { return std::to_string(k); }
-
-    std::string Text;
-
-private:
-    char Decimal;
-    char Separator;
-};
-} // namespace
 
 std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {

@@ -93,7 +93,8 @@ TEST(GroupCsv, SectionsCarryTheWeightedFigures)
         ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0U);
         const auto rows = Rows(csv, decimal == ',' ? ';' : ',');
         const auto& anna = After(rows, "Эксперты группы", 2);
-        ASSERT_EQ(anna.size(), 5U);
+        ASSERT_EQ(anna.size(), 6U);
+        EXPECT_EQ(anna[5], "да");
         EXPECT_EQ(anna[1], "Анна");
         EXPECT_EQ(anna[2], "/x/a.tsy");
         EXPECT_EQ(Number(anna[4]), 0.75);
@@ -116,6 +117,18 @@ TEST(GroupCsv, SectionsCarryTheWeightedFigures)
         EXPECT_NEAR(Number(spreads[4]), spread(5.0, 4.0), 1e-12);
         EXPECT_EQ(After(rows, "ГСО", 3)[4], "");
         EXPECT_FALSE(After(rows, "Согласие S*", 0).at(1).empty());
+
+        // Who said what on the pair (1, 2): the group, then each expert; Борис lies 3 times
+        // as far from the group as Анна (weights 3 and 1).
+        const auto& pair = After(rows, "Суждения экспертов по парам", 2);
+        ASSERT_EQ(pair.size(), 6U);
+        EXPECT_NEAR(Number(pair[3]), a01, 1e-13);
+        EXPECT_EQ(pair[4], "2");
+        EXPECT_EQ(pair[5], "Борис");
+        EXPECT_EQ(After(rows, "Суждения экспертов по парам", 3), (std::vector<std::string>{"1", "2", "Анна", "3"}));
+        EXPECT_EQ(Number(After(rows, "Суждения экспертов по парам", 4)[3]), 0.5);
+        const auto& nobody = After(rows, "Суждения экспертов по парам", 8);
+        EXPECT_EQ(nobody, (std::vector<std::string>{"2", "3", "Группа", "", "0", ""}));
     }
 
     CGroupDecision solo;
@@ -123,5 +136,14 @@ TEST(GroupCsv, SectionsCarryTheWeightedFigures)
     const std::string csv = GroupCsv(solo, '.');
     EXPECT_EQ(csv.find("\r\nГСО\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\nСогласие S*\r\n"), std::string::npos); // none for one expert: an empty row
-    EXPECT_NE(csv.find("\r\n1,Анна,/x/a.tsy,3,1\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n1,Анна,/x/a.tsy,3,1,да\r\n"), std::string::npos) << csv;
+
+    // A label cannot carry a terminal escape into the CSV.
+    CGroupDecision escaped;
+    ASSERT_EQ(escaped.AddExpert(CGroupMember{"/x/a\x1b]0;t\x07.tsy", "Анна\x1b[2J", 3}, *Expert(3, 5)), "");
+    const std::string shown = GroupCsv(escaped, '.');
+    for (const char c : shown) {
+        EXPECT_TRUE(c == '\r' || c == '\n' || static_cast<unsigned char>(c) >= 0x20U) << static_cast<int>(c);
+    }
+    EXPECT_NE(shown.find("Анна\\x1b[2J"), std::string::npos);
 }

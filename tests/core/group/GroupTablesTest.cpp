@@ -340,7 +340,7 @@ TEST(GroupCsv, SectionsWithUnroundedFigures)
     }
     ASSERT_GT(ranking, members);
     ASSERT_GT(goal, ranking);
-    EXPECT_EQ(rows[members + 2], (std::vector<std::string>{"1", "Анна", "/group-tables/Анна.tsy", "1", "0,25"}));
+    EXPECT_EQ(rows[members + 2], (std::vector<std::string>{"1", "Анна", "/group-tables/Анна.tsy", "1", "0,25", "да"}));
     EXPECT_EQ(rows[members + 3][4], "0,75");
     EXPECT_EQ(rows[ranking + 1],
         (std::vector<std::string>{"Место", "Альтернатива", "Группа", "Среднее арифм.", "Среднее геом.", "Анна",
