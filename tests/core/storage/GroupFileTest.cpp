@@ -255,3 +255,25 @@ TEST(GroupFile, AFailedOrRefusedSaveLeavesTheOldFile)
     EXPECT_EQ(read.Members.size(), 1U);
     EXPECT_EQ(FilesIn(dir.Path), std::vector<std::string>{"group.tsg"});
 }
+
+// The group reader's seed corpus, replayed here (and under the sanitizers): damaged_* are
+// refused, sound_* read; nothing crashes however deep it nests.
+TEST(GroupFile, DamagedAndSoundCorpusFiles)
+{
+    const std::filesystem::path corpus = std::filesystem::path(TESSALY_SOURCE_DIR) / "tests/fuzz/group_corpus";
+    int damaged = 0;
+    int sound = 0;
+    for (const std::string& name : FilesIn(corpus)) {
+        const CGroupReadOutcome read = ReadGroupText(Text(ReadAll((corpus / name).string())), "/corpus");
+        if (name.rfind("damaged_", 0) == 0) {
+            ++damaged;
+            EXPECT_FALSE(read.Succeeded()) << name;
+            EXPECT_LT(read.Message.size(), 200U) << name;
+        } else if (name.rfind("sound_", 0) == 0) {
+            ++sound;
+            EXPECT_TRUE(read.Succeeded()) << name << ": " << read.Message;
+        }
+    }
+    EXPECT_GE(damaged, 6);
+    EXPECT_GE(sound, 2);
+}
