@@ -347,8 +347,12 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
             std::string cell
                 = !judgement.IsJudged() ? std::string(NoFigureText) : JudgementText(judgement, decimalSeparator);
             if (r < c && aggregated.Aggregate.Spread[r][c]) {
-                cell += "\n" + std::string(SpreadTerm) + " "
-                    + Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
+                // Appended piece by piece: GCC 12 takes "literal" + string here for an
+                // overlapping copy (-Wrestrict) in optimised builds.
+                cell += '\n';
+                cell += SpreadTerm;
+                cell += ' ';
+                cell += Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
             }
             row.push_back(std::move(cell));
         }

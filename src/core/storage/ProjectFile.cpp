@@ -116,7 +116,27 @@ public:
                 Offset += 4;
             }
         }
+        ReadAsJudged(judgements, n);
         return true;
+    }
+
+    // What a file not written by Tessaly may hold is read as Tessaly means it: an element
+    // compared with itself is equal, and a pair with "не задано" in one cell only is not
+    // judged (Tessaly writes both cells of a pair, as mirrors). Every file Tessaly writes
+    // reads as it stands.
+    static void ReadAsJudged(CJudgementMatrix& judgements, std::uint32_t n)
+    {
+        for (std::uint32_t i = 0; i < n; ++i) {
+            if (judgements(i, i).Value() != 1.0) {
+                judgements(i, i) = CJudgement{};
+            }
+            for (std::uint32_t j = i + 1; j < n; ++j) {
+                if (judgements(i, j).IsJudged() != judgements(j, i).IsJudged()) {
+                    judgements(i, j) = CJudgement::NotJudged();
+                    judgements(j, i) = CJudgement::NotJudged();
+                }
+            }
+        }
     }
 
 private:

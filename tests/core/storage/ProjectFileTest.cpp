@@ -1,8 +1,11 @@
 #include "StorageTestSupport.h"
 #include "support/ModelEdits.h"
 
+#include "core/group/CGroupDecision.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
+#include "core/results/Synthesis.h"
 #include "core/storage/CMemorySink.h"
 #include "core/storage/ProjectFile.h"
 
@@ -423,4 +426,48 @@ TEST(ProjectFileReader, RefusalsSayWhy)
     const CReadOutcome sound = ReadProjectFile(*record, dir.File("sound.tsy"));
     EXPECT_TRUE(sound.Succeeded());
     EXPECT_EQ(sound.Reason, "");
+}
+
+// Files not written by Tessaly: a diagonal that is not equality, a pair with "не задано" in
+// one cell only. They read as Tessaly means them (the diagonal equal, the pair not
+// judged), so the ranking is a sound one and a group does not leave the expert out.
+TEST(ProjectFileReader, OneSidedZerosAndDiagonalsReadAsTessalyMeansThem)
+{
+    struct CCase {
+        std::uint32_t Row;
+        std::uint32_t Column;
+        std::int32_t Code;
+    };
+    const std::vector<CCase> cases{{0, 0, 0}, {1, 1, 5}, {2, 2, -4}, {0, 1, 0}, {2, 0, 0}};
+    for (const CCase& c : cases) {
+        CUserProjectModel project;
+        ASSERT_TRUE(BuildWithCounts(project, {1, 3, 2}));
+        SetPair(project, 0, 0, 0, 1, 3);
+        SetPair(project, 0, 0, 0, 2, 5);
+        SetPair(project, 0, 0, 1, 2, 2);
+        for (std::uint32_t e = 0; e < 3; ++e) {
+            SetPair(project, e, 1, 0, 1, 2);
+        }
+        SetCell(project, 0, 0, c.Row, c.Column, c.Code);
+        auto record = std::make_unique<TLoadSaveProject>();
+        ASSERT_TRUE(Read(*record, Written(project)).Succeeded());
+        const CJudgementMatrix& goal = record->Elements[0][0].Judgements;
+        for (std::uint32_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(goal(i, i).Value(), 1.0) << c.Row << c.Column;
+        }
+        const bool pair = c.Row != c.Column;
+        EXPECT_EQ(goal(c.Row, c.Column).IsJudged(), !pair);
+        EXPECT_EQ(goal(c.Column, c.Row).IsJudged(), !pair);
+        CUserProjectModel read;
+        ASSERT_TRUE(read.BuildLoadedHierarchy(*record));
+        const CProjectResults results = ComputeResults(read);
+        const CResultList ranking = FinalResults(read, results);
+        ASSERT_EQ(ranking.Count, 2U);
+        EXPECT_NEAR(ranking.Rows[0].Value + ranking.Rows[1].Value, 1.0, 1e-12);
+        EXPECT_GT(ranking.Rows[1].Value, 0.0);
+        CGroupDecision group;
+        ASSERT_EQ(group.AddExpert(CGroupMember{"/x/a.tsy", "a", 1.0}, read), "");
+        EXPECT_TRUE(group.Result().Elements[0].LeftOut.empty());
+        EXPECT_TRUE(group.ExpertsWithoutFinal().empty());
+    }
 }

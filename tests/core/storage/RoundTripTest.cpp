@@ -65,6 +65,16 @@ void Randomise(CUserProjectModel& project, std::mt19937& random)
                     judgements(r, c) = RandomJudgement(random);
                 }
             }
+            // As Tessaly keeps them: the diagonal equal, "не задано" in both cells of a pair.
+            for (std::uint32_t r = 0; r < 9; ++r) {
+                judgements(r, r) = 1;
+                for (std::uint32_t c = r + 1; c < 9; ++c) {
+                    if (judgements(r, c) == 0 || judgements(c, r) == 0) {
+                        judgements(r, c) = 0;
+                        judgements(c, r) = 0;
+                    }
+                }
+            }
             ASSERT_TRUE(project.SetJudgements(e, k, JudgementsFromCodes(judgements)));
         }
     }
