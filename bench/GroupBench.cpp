@@ -278,3 +278,18 @@ void BM_GroupWeightChangeOf1000Experts(benchmark::State& state)
 }
 BENCHMARK(BM_GroupWeightChangeOf1000Experts)->Unit(benchmark::kMillisecond);
 } // namespace
+
+// The check of a member list (as reading a group file and opening its members make it)
+// for 1,000, 10,000 and 100,000 members: one look-up per member keeps it linear.
+static void BM_GroupMembersCheck(benchmark::State& state)
+{
+    std::vector<CGroupMember> members;
+    for (std::int64_t k = 0; k < state.range(0); ++k) {
+        members.push_back(
+            CGroupMember{"/srv/poll/experts/e" + std::to_string(k) + ".tsy", "e" + std::to_string(k), 1.0});
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GroupMembersProblem(members));
+    }
+}
+BENCHMARK(BM_GroupMembersCheck)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
