@@ -524,6 +524,14 @@ TEST_F(CGroupReportTest, TextShowsControlCharactersEscaped)
     }
     const nlohmann::json json = nlohmann::json::parse(Run("--group --json g.tsg").Out);
     EXPECT_EQ(json["experts"][0]["label"], "Bell\x07");
+
+    // A file named twice is refused without its escapes reaching the terminal.
+    std::ofstream(File("twice.tsg"))
+        << R"({"format": "tessaly-group", "version": 1, "members": [{"file": "a\u001b[2J.tsy"}, )"
+        << R"({"file": "./a\u001b[2J.tsy"}]})";
+    const CGroupRun twice = Run("--group twice.tsg");
+    EXPECT_EQ(twice.ExitCode, 1);
+    EXPECT_EQ(twice.Err, "Эксперт 2: файл «a\\x1b[2J.tsy» уже указан для эксперта 1 (twice.tsg)\n");
     const nlohmann::json& ranking = json["ranking"];
     EXPECT_TRUE(ranking[0]["name"] == "Alt\none" || ranking[1]["name"] == "Alt\none") << ranking;
 }

@@ -2,16 +2,6 @@
 
 #include <cmath>
 
-bool AcceptableExpertWeight(double weight)
-{
-    return weight >= MinExpertWeight && weight <= MaxExpertWeight;
-}
-
-std::string ExpertWeightProblem(double weight)
-{
-    return AcceptableExpertWeight(weight) ? std::string() : std::string(ExpertWeightRangeText);
-}
-
 std::optional<CExpertWeights> CExpertWeights::FromWeights(std::span<const double> weights)
 {
     if (weights.empty()) {

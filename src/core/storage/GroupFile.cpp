@@ -1,6 +1,6 @@
 #include "core/storage/GroupFile.h"
 
-#include "core/group/CExpertWeights.h"
+#include "core/storage/ExpertWeightRule.h"
 #include "core/storage/UntrustedText.h"
 
 #include <nlohmann/json.hpp>

@@ -1,0 +1,11 @@
+#include "core/storage/ExpertWeightRule.h"
+
+bool AcceptableExpertWeight(double weight)
+{
+    return weight >= MinExpertWeight && weight <= MaxExpertWeight;
+}
+
+std::string ExpertWeightProblem(double weight)
+{
+    return AcceptableExpertWeight(weight) ? std::string() : std::string(ExpertWeightRangeText);
+}
