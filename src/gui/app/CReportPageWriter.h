@@ -17,7 +17,7 @@ class QTextLayout;
 
 // The pieces a PDF report is made of: body paragraphs, ruled tables that never break
 // across pages, headings that stay with what follows, and a footer on every page.
-// The group report writes its pages with it.
+// Both the project's and the group's report write their pages with it.
 
 inline constexpr double ReportBodyPoints = 9.0;
 inline constexpr double ReportTablePoints = 8.0;
