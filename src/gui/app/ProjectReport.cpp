@@ -265,6 +265,7 @@ QByteArray ProjectReportPdf(
                 ElementSection(page, project, results, e, level, *analysis, separator);
             }
         }
+        page.EnsureSpace(0.0); // a heading still waiting is drawn
         painter.end();
     }
     return bytes;
