@@ -2,6 +2,7 @@
 // ends a page, a table taller than a page goes on under its header, and a group of many
 // experts is reported per element by its summary, checked against figures computed here.
 #include "core/group/CGroupDecision.h"
+#include "core/group/GroupReportContent.h"
 #include "core/model/CJudgement.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
@@ -249,6 +250,29 @@ TEST(GroupReport, ManyExpertsAreSummarisedPerElementAndTheRankingWarns)
             const QRegularExpression row(QStringLiteral("АЛЬТ%1\\s.*%2").arg(QChar(u'A' + a)).arg(summary));
             EXPECT_EQ(text.count(row), 2) << a << " " << summary.toStdString();
         }
+        // The ideal ranking: the group's priorities (for equal weights and complete matrices
+        // the normalised geometric mean of the experts' vectors) over the largest of them.
+        std::array<double, 3> combined{};
+        for (int a = 0; a < 3; ++a) {
+            double logSum = 0.0;
+            for (const double w : byAlternative[a]) {
+                logSum += std::log(w);
+            }
+            combined[a] = std::exp(logSum / static_cast<double>(byAlternative[a].size()));
+        }
+        const double best = *std::max_element(combined.begin(), combined.end());
+        const double sum = combined[0] + combined[1] + combined[2];
+        const qsizetype ideal = text.indexOf(QString::fromStdString(RankingTitle(ESynthesisMode::Ideal)));
+        ASSERT_GE(ideal, 0);
+        for (int a = 0; a < 3; ++a) {
+            const QRegularExpression row(QStringLiteral("АЛЬТ%1\\s+%2\\s+%3")
+                                             .arg(QChar(u'A' + a))
+                                             .arg(QRegularExpression::escape(Figure(combined[a] / sum)),
+                                                 QRegularExpression::escape(Figure(combined[a] / best))));
+            EXPECT_TRUE(text.mid(ideal).contains(row)) << a;
+        }
+        EXPECT_TRUE(Simplified(text).contains(QString::fromStdString(KendallLine(decision))));
+
         const QString count = QStringLiteral("Число экспертов с ОС выше допустимой (0.05): %1 из 40").arg(above);
         EXPECT_TRUE(Simplified(text).contains(count)) << count.toStdString();
         if (group.Unacceptable) {

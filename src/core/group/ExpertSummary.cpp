@@ -24,6 +24,12 @@ void AppendSummary(std::vector<std::string>& row, std::vector<double> figures, c
     }
 }
 
+// An expert left out of the group is in none of its figures, nor in their summaries.
+bool Counted(const CGroupDecision& decision, std::size_t expert)
+{
+    return decision.Included(expert);
+}
+
 // "A, B, C и ещё 7": the first `shown` labels, the others counted.
 std::string FirstLabels(const CGroupDecision& decision, std::span<const std::size_t> experts, std::size_t shown)
 {
@@ -71,7 +77,7 @@ CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decim
         std::vector<double> figures;
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
             const std::span<const double> final = decision.ExpertFinal(k);
-            if (position < final.size() && position < alternatives) {
+            if (Counted(decision, k) && position < final.size() && position < alternatives) {
                 figures.push_back(final[position]);
             }
         }
@@ -97,7 +103,7 @@ CReportTable ExpertVectorsSummaryTable(const CGroupDecision& decision, std::size
         std::vector<double> figures;
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
             const std::span<const double> own = decision.ExpertPriorities(k, slot);
-            if (own.empty()) {
+            if (own.empty() || !Counted(decision, k)) {
                 continue;
             }
             figures.push_back(r == n ? decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR : own[r]);
@@ -116,10 +122,20 @@ std::string ExpertVectorsSummaryNote(const CGroupDecision& decision, std::size_t
     }
     std::size_t counted = 0;
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        counted += decision.ExpertPriorities(k, result.Elements[element].Slot).empty() ? 0 : 1;
+        counted += Counted(decision, k) && !decision.ExpertPriorities(k, result.Elements[element].Slot).empty() ? 1 : 0;
     }
     return "Приоритеты экспертов (учтено " + std::to_string(counted) + " из " + std::to_string(decision.ExpertCount())
         + "): наименьший, медиана и наибольший; приоритеты каждого эксперта — в экспорте CSV.";
+}
+
+std::string RankingSummaryNote(const CGroupDecision& decision)
+{
+    std::size_t counted = 0;
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        counted += Counted(decision, k) && !decision.ExpertFinal(k).empty() ? 1 : 0;
+    }
+    return "Мин., медиана и макс. — итоговые приоритеты экспертов (учтено " + std::to_string(counted) + " из "
+        + std::to_string(decision.ExpertCount()) + "); рейтинг каждого эксперта — в экспорте CSV.";
 }
 
 std::string FurthestExpertsText(const CGroupDecision& decision, std::span<const CExpertDistance> distances,
@@ -144,7 +160,12 @@ std::string ExpertRatioSummaryText(
     }
     const CGroupElementResult& aggregated = result.Elements[element];
     std::vector<std::size_t> above;
+    std::size_t counted = 0;
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        if (!Counted(decision, k)) {
+            continue;
+        }
+        ++counted;
         if (ExpertRatioAboveLimit(decision, k, aggregated.Slot)) {
             above.push_back(k);
         }
@@ -154,6 +175,6 @@ std::string ExpertRatioSummaryText(
     }
     return "Число экспертов с " + std::string(ConsistencyRatioTerm) + " выше допустимой ("
         + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
-        + "): " + std::to_string(above.size()) + " из " + std::to_string(decision.ExpertCount()) + "; среди них "
+        + "): " + std::to_string(above.size()) + " из " + std::to_string(counted) + "; среди них "
         + FirstLabels(decision, above, shown);
 }

@@ -12,10 +12,9 @@
 struct CExpertDistance;
 class CGroupDecision;
 
-// What a report says of many experts at once: their figures summarised (the least, the
-// median, the largest), the experts furthest from the group and the experts above the
-// consistency limit named only the first few, the rest counted. Every expert's own
-// figures stay in the group's CSV.
+// What a report says of many experts at once (those left out of the group in none of it): their figures summarised (the
+// least, the median, the largest), the experts furthest from the group and the experts above the consistency limit
+// named only the first few, the rest counted. Every expert's own figures stay in the group's CSV.
 
 inline constexpr const char* MinimumCaption = "Мин.";
 inline constexpr const char* MedianCaption = "Медиана";
@@ -35,6 +34,9 @@ std::optional<CFigureSummary> SummariseFigures(std::vector<double> figures);
 // priorities of each alternative summarised, over the experts who have them ("—" when
 // none has).
 CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decimalSeparator = '.');
+// "Мин., медиана и макс. — итоговые приоритеты экспертов (учтено 998 из 1000); рейтинг
+// каждого эксперта — в экспорте CSV."
+std::string RankingSummaryNote(const CGroupDecision& decision);
 
 // "Элемент уровня L+1" | Группа | Мин. | Медиана | Макс.: the rows of ExpertVectorsTable
 // with the experts' columns summarised row by row over the experts with priorities there
@@ -52,6 +54,7 @@ std::string FurthestExpertsText(const CGroupDecision& decision, std::span<const 
     std::size_t shown, char decimalSeparator = '.');
 
 // "Число экспертов с ОС выше допустимой (0.05): 953 из 1000; среди них Петров, Иванов и
-// ещё 951", naming the first `shown`; empty when none is above the limit.
+// ещё 951" (of the experts taken into account), naming the first `shown`; empty when
+// none is above the limit.
 std::string ExpertRatioSummaryText(
     const CGroupDecision& decision, std::size_t element, std::size_t shown, char decimalSeparator = '.');

@@ -4,7 +4,6 @@
 #include "core/group/ExpertSummary.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
-#include "core/results/ConsistencyGuidance.h"
 #include "gui/app/CReportPageWriter.h"
 #include "gui/app/ProjectReport.h"
 
@@ -158,11 +157,24 @@ void RankingSummaryTable(CReportPageWriter& page, const CGroupDecision& decision
     table.Widths.resize(8, figure);
     page.Table(table);
     page.Gap(1.5);
-    page.Write({{QStringLiteral("Мин., медиана и макс. — итоговые приоритеты экспертов (%1 из %2); рейтинг каждого "
-                                "эксперта — в экспорте CSV.")
-                     .arg(decision.ExpertCount() - decision.ExpertsWithoutFinal().size())
-                     .arg(decision.ExpertCount())}});
+    page.Write({{Text(RankingSummaryNote(decision))}});
     page.Gap(2.0);
+}
+
+// The group's ideal ranking, as a project's report shows its own, with the raw scores.
+void IdealRankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(IdealRankingTable(decision.Model(), decision.Result().Group, separator),
+        {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double place = page.Units(15.0);
+    const double figure = page.Units(24.0);
+    table.Widths = {place, page.Width() * 0.56 - place - 2 * figure, figure, figure};
+    page.Measure(table);
+    const CReportParagraphs note{{Text(RawIdealNote)}};
+    page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, table.Height + page.Height(note));
+    page.Table(table);
+    page.Gap(1.5);
+    page.Write(note);
 }
 
 void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
@@ -172,8 +184,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
     // project's ranking does.
     const CGroupResult& result = decision.Result();
     if (result.Ranking.Count > 0) {
-        const std::string unacceptable = UnacceptableWarningText(
-            decision.Model(), UnacceptableMatrices(decision.Model(), result.Group), separator);
+        const std::string unacceptable = GroupUnacceptableWarning(decision, separator);
         if (!unacceptable.empty()) {
             page.Write({{Text(unacceptable)}});
             page.Gap(1.5);
@@ -188,6 +199,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
     CReportParagraphs notes;
     notes.push_back({Text(OverallConsensusLine(decision, separator))});
     notes.push_back({Text(FinalAgreementLine(decision, separator))});
+    notes.push_back({Text(KendallLine(decision, separator))});
     for (const std::string& note : {decision.Result().RankingProblem, WithoutFinalText(decision)}) {
         if (!note.empty()) {
             notes.push_back({Text(note)});
@@ -201,6 +213,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         page.EnsureSpace(height);
         page.Pie(QRectF(page.Left, page.Y, page.Width(), height), decision.Result().Ranking);
         page.Y += height;
+        IdealRankingSection(page, decision, separator);
     }
 }
 
