@@ -280,6 +280,13 @@ TEST(GroupReport, ManyExpertsAreSummarisedPerElementAndTheRankingWarns)
                 Simplified(text).contains(QStringLiteral("среди них Эксп1, Эксп2, Эксп3, Эксп4, Эксп5 и ещё 35")));
         } else {
             EXPECT_TRUE(Simplified(text).contains(QStringLiteral("Дальше всех от группы (5 из 40): Эксп18 ")));
+            // The reversed expert left out: in no summary, nor among the most distant.
+            ASSERT_TRUE(decision.SetIncluded(17, false));
+            const QString without = Simplified(PdfPages(GroupReportPdf(decision, subject)).join(QLatin1Char(' ')));
+            EXPECT_TRUE(without.contains(QStringLiteral("итоговые приоритеты экспертов (учтено 39 из 40)")));
+            EXPECT_TRUE(without.contains(QStringLiteral("Приоритеты экспертов (учтено 39 из 40)")));
+            EXPECT_TRUE(without.contains(QStringLiteral("Дальше всех от группы (5 из 39): ")));
+            EXPECT_FALSE(without.contains(QStringLiteral("Дальше всех от группы (5 из 39): Эксп18 ")));
         }
     }
 }
