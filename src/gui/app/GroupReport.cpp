@@ -278,39 +278,46 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
     const QString title = slot.Level == 0
         ? QStringLiteral("Цель «%1»").arg(Text(name))
         : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(name)).arg(slot.Level).arg(slot.Position + 1);
+    const bool inColumns = decision.ExpertCount() <= ExpertsInColumns;
+    CReportParagraphs after;
+    const std::string warning = inColumns ? ExpertRatioWarning(decision, index, separator)
+                                          : ExpertRatioSummaryText(decision, index, ExpertsNamed, separator);
+    if (!warning.empty()) {
+        after.push_back({Text(warning)});
+    }
+    if (!element.Distances.empty()) {
+        const std::size_t named = inColumns ? element.Distances.size() : ExpertsNamed;
+        after.push_back({Text(FurthestExpertsText(decision, element.Distances, named, separator))});
+    }
+    // Many experts' summary: a note and one table, with the matrix one block on one page.
+    CReportPageTable summary;
+    CReportParagraphs summaryNote;
+    if (!inColumns) {
+        summary = ReportPageTableOf(
+            ExpertVectorsSummaryTable(decision, index, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
+        const double figure = page.Units(22.0);
+        summary.Widths = {page.Width() - 4 * figure};
+        summary.Widths.resize(5, figure);
+        page.Measure(summary);
+        summaryNote.push_back({Text(ExpertVectorsSummaryNote(decision, index))});
+    }
+
     page.Measure(matrix);
-    page.Heading(title, 10.5, 5.0, matrix.Height + page.Units(1.5) + page.Height(notes));
+    double block = matrix.Height + page.Units(1.5) + page.Height(notes);
+    if (!inColumns) {
+        block += page.Units(1.5) + page.Height(summaryNote) + summary.Height + page.Units(1.0) + page.Height(after);
+    }
+    page.Heading(title, 10.5, 5.0, block);
     page.Table(matrix);
     page.Gap(1.5);
     page.Write(notes);
-
-    CReportParagraphs after;
-    if (decision.ExpertCount() <= ExpertsInColumns) {
+    if (inColumns) {
         ExpertVectorTables(page, decision, index, separator);
-        const std::string warning = ExpertRatioWarning(decision, index, separator);
-        if (!warning.empty()) {
-            after.push_back({Text(warning)});
-        }
     } else {
-        CReportPageTable table = ReportPageTableOf(
-            ExpertVectorsSummaryTable(decision, index, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
-        const double figure = page.Units(22.0);
-        table.Widths = {page.Width() - 4 * figure};
-        table.Widths.resize(5, figure);
-        const CReportParagraphs note{{Text(ExpertVectorsSummaryNote(decision, index))}};
         page.Gap(1.5);
-        page.Measure(table);
-        page.EnsureSpace(page.Height(note) + table.Height);
-        page.Write(note);
-        page.Table(table);
-        const std::string warning = ExpertRatioSummaryText(decision, index, ExpertsNamed, separator);
-        if (!warning.empty()) {
-            after.push_back({Text(warning)});
-        }
-    }
-    if (!element.Distances.empty()) {
-        const std::size_t named = decision.ExpertCount() <= ExpertsInColumns ? element.Distances.size() : ExpertsNamed;
-        after.push_back({Text(FurthestExpertsText(decision, element.Distances, named, separator))});
+        page.EnsureSpace(page.Height(summaryNote) + summary.Height);
+        page.Write(summaryNote);
+        page.Table(summary);
     }
     page.Gap(1.0);
     page.Write(after);
