@@ -164,7 +164,7 @@ TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)
     }
     for (const auto& [name, hint] :
         {std::pair{"btPreviouseData", "Предыдущий уровень"}, std::pair{"btNextData", "Следующий уровень"}}) {
-        QToolButton* arrow = Button(&Frame(), name);
+        QToolButton* arrow = Button(LevelPrioritiesWindow(), name);
         EXPECT_EQ(AccessibleName(arrow), hint);
         EXPECT_EQ(arrow->toolTip().toStdString(), hint);
     }

@@ -2,7 +2,11 @@
 
 #include "gui/app/THelpViewer.h"
 #include "gui/app/TfmAboutForm.h"
+#include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/CResultsView.h"
+#include "gui/results/TfmSensitivity.h"
+#include "gui/widgets/TCreateUserProject.h"
+#include "gui/widgets/TfmElementEdit.h"
 
 #include <QChartView>
 #include <QElapsedTimer>
@@ -249,6 +253,26 @@ TEST_F(AppShell, AboutBoxShowsItsLinesAndClosesWithDa)
     Action("N10")->trigger();
     EXPECT_TRUE(seen);
     EXPECT_FALSE(AppWindows().AboutForm->isVisible());
+}
+
+// Start-up makes none of the shared dialogs; each is made on its first use, through
+// the frame or a project window, and the same one serves every later use.
+TEST_F(AppShell, SharedDialogsAreMadeOnFirstUseAndOnlyOnce)
+{
+    auto count = [this] {
+        return std::vector<qsizetype>{Frame().findChildren<TCreateUserProject*>().size(),
+            Frame().findChildren<TfmElementEdit*>().size(), Frame().findChildren<TfmAboutForm*>().size(),
+            Frame().findChildren<TfmExpertForm*>().size(), Frame().findChildren<TfmSensitivity*>().size()};
+    };
+    EXPECT_EQ(count(), (std::vector<qsizetype>{0, 0, 0, 0, 0}));
+    for (int use = 0; use < 2; ++use) {
+        TUserProject* project = NewProject();
+        ASSERT_NE(project, nullptr);
+        EditElement(project);
+        apptest::WhenModal<TfmAboutForm>([](TfmAboutForm* about) { about->reject(); });
+        Action("N10")->trigger();
+        EXPECT_EQ(count(), (std::vector<qsizetype>{1, 1, 1, 0, 0})) << use;
+    }
 }
 
 TEST_F(AppShell, HelpOpensTessalyHlpAtItsContents)

@@ -1,5 +1,6 @@
 #pragma once
 
+class QWidget;
 class TCreateUserProject;
 class TfmElementEdit;
 class TAddNewLevel;
@@ -10,10 +11,12 @@ class TfmAbsoluteMatrix;
 class TfmAboutForm;
 class TfmSensitivity;
 
-// The dialogs that live for the whole run, created once at start-up in this order.
-// Only the application shell reaches them here; it hands each window the ones it
-// works with. A test creates only those it needs.
+// The dialogs that live for the whole run, each made on its first use as a child of
+// Owner (the frame) and reused afterwards; a field stays null until then. Only the
+// application shell reaches them here; it hands each window the ones it works with.
+// A test creates only those it needs.
 struct CAppWindows {
+    QWidget* Owner = nullptr;
     TCreateUserProject* CreateUserProject = nullptr;
     TfmElementEdit* ElementEdit = nullptr;
     TAddNewLevel* AddNewLevel = nullptr;
@@ -27,3 +30,13 @@ struct CAppWindows {
 };
 
 CAppWindows& AppWindows();
+
+// Each dialog, made now when it is not yet (null while no Owner is set). The comparison
+// window comes with the scale and research windows it works with.
+TCreateUserProject* CreateUserProjectWindow();
+TfmElementEdit* ElementEditWindow();
+TAddNewLevel* AddNewLevelWindow();
+TfmExpertForm* ExpertFormWindow();
+TfmCurrentPriorityLevel* LevelPrioritiesWindow();
+TfmAboutForm* AboutWindow();
+TfmSensitivity* SensitivityWindow();

@@ -73,11 +73,37 @@ void CReportPageWriter::NewPage()
     DrawFooter();
 }
 
-void CReportPageWriter::EnsureSpace(double height)
+void CReportPageWriter::Room(double height)
 {
-    if (Y + height > Bottom && Y > Top) {
+    if (Y + PendingHeight() + height > Bottom && Y > Top) {
         NewPage();
     }
+}
+
+double CReportPageWriter::PendingHeight() const
+{
+    double total = 0.0;
+    for (const CPendingHeading& heading : Pending) {
+        total += heading.SpaceBefore + heading.Height + Units(1.5);
+    }
+    return total;
+}
+
+void CReportPageWriter::DrawPendingHeadings()
+{
+    const std::vector<CPendingHeading> headings = std::move(Pending);
+    Pending.clear();
+    for (const CPendingHeading& heading : headings) {
+        Y += heading.SpaceBefore;
+        Paragraph(heading.Text, heading.Font);
+        Gap(1.5);
+    }
+}
+
+void CReportPageWriter::EnsureSpace(double height)
+{
+    Room(height);
+    DrawPendingHeadings();
 }
 
 void CReportPageWriter::Gap(double mm)
@@ -150,10 +176,15 @@ void CReportPageWriter::Heading(const QString& text, double points, double space
     const QFont font = Font(points, true);
     double height = 0.0;
     LayOut(text, font, Width(), &height);
-    Y += Units(spaceBeforeMm);
-    EnsureSpace(height + Units(1.5) + std::min(keepWith < 0.0 ? Units(12.0) : keepWith, PageHeight() - height));
-    Paragraph(text, font);
-    Gap(1.5);
+    // The first waiting heading's space is taken now; a page break drops it.
+    double spaceBefore = Units(spaceBeforeMm);
+    if (Pending.empty()) {
+        Y += spaceBefore;
+        spaceBefore = 0.0;
+    }
+    Room(spaceBefore + height + Units(1.5)
+        + std::min(keepWith < 0.0 ? Units(12.0) : keepWith, PageHeight() - PendingHeight() - height));
+    Pending.push_back({text, font, height, spaceBefore});
 }
 
 void CReportPageWriter::Measure(CReportPageTable& table) const
@@ -201,9 +232,37 @@ void CReportPageWriter::DrawTable(const CReportPageTable& table, double x, doubl
 void CReportPageWriter::Table(CReportPageTable& table, double keepWithMm)
 {
     Measure(table);
-    EnsureSpace(table.Height + Units(keepWithMm));
-    DrawTable(table, Left, Y);
-    Y += table.Height;
+    if (table.Height + PendingHeight() <= PageHeight() || table.Rows.empty()) {
+        EnsureSpace(table.Height + Units(keepWithMm));
+        DrawTable(table, Left, Y);
+        Y += table.Height;
+        return;
+    }
+    // Taller than a page: as many rows as fit on each page, under the header row.
+    const std::size_t body = table.HasHeader ? 1 : 0;
+    const double header = body == 1 ? table.Heights[0] : 0.0;
+    std::size_t r = body;
+    while (r < table.Rows.size()) {
+        EnsureSpace(header + table.Heights[r]);
+        CReportPageTable part;
+        part.Widths = table.Widths;
+        part.HasHeader = table.HasHeader;
+        part.Ruled = table.Ruled;
+        part.BoldFirstColumn = table.BoldFirstColumn;
+        part.Rows.assign(table.Rows.begin(), table.Rows.begin() + static_cast<std::ptrdiff_t>(body));
+        part.Heights.assign(table.Heights.begin(), table.Heights.begin() + static_cast<std::ptrdiff_t>(body));
+        double height = header;
+        // At least one row a page, so that a row taller than a page cannot stop the loop.
+        do {
+            part.Rows.push_back(table.Rows[r]);
+            part.Heights.push_back(table.Heights[r]);
+            height += table.Heights[r];
+            ++r;
+        } while (r < table.Rows.size() && Y + height + table.Heights[r] <= Bottom);
+        part.Height = height;
+        DrawTable(part, Left, Y);
+        Y += height;
+    }
 }
 
 void CReportPageWriter::Pie(const QRectF& target, const CResultList& results)

@@ -15,9 +15,10 @@ class QPainter;
 class QPdfWriter;
 class QTextLayout;
 
-// The pieces a PDF report is made of: body paragraphs, ruled tables that never break
-// across pages, headings that stay with what follows, and a footer on every page.
-// The group report writes its pages with it.
+// The pieces a PDF report is made of: body paragraphs, ruled tables that break across
+// pages only when taller than a page (their header repeated), headings that stay with
+// what follows, and a footer on every page.
+// Both the project's and the group's report write their pages with it.
 
 inline constexpr double ReportBodyPoints = 9.0;
 inline constexpr double ReportTablePoints = 8.0;
@@ -69,7 +70,8 @@ public:
     [[nodiscard]] static QFont Font(double points, bool bold = false);
 
     void NewPage();
-    // Room for a block of this height, on a new page when this one has too little.
+    // Room for a block of this height, on a new page when this one has too little; the
+    // headings waiting for their block go with it.
     void EnsureSpace(double height);
     void Gap(double mm);
     // A paragraph, broken across pages line by line when it has to be.
@@ -77,12 +79,14 @@ public:
     [[nodiscard]] double Height(const CReportParagraphs& paragraphs) const;
     void Write(const CReportParagraphs& paragraphs);
     // A heading never ends a page: it stays with keepWith units of what follows (a few
-    // lines unless the caller knows the block's height).
+    // lines unless the caller knows the block's height), and it is drawn only with the
+    // first block after it, on that block's page.
     void Heading(const QString& text, double points, double spaceBeforeMm, double keepWith = -1.0);
     void Measure(CReportPageTable& table) const;
     // A measured table at (x, y), whole; it never breaks across pages.
     void DrawTable(const CReportPageTable& table, double x, double y);
-    // A table in the flow at the left margin, moved to a new page when it does not fit.
+    // A table in the flow at the left margin, moved to a new page when it does not fit;
+    // one taller than a page is broken between rows, its header row on every page.
     void Table(CReportPageTable& table, double keepWithMm = 0.0);
     // A ranking's pie, drawn by the chart component into target.
     void Pie(const QRectF& target, const CResultList& results);
@@ -95,6 +99,16 @@ public:
     double Y = 0.0;
 
 private:
+    struct CPendingHeading {
+        QString Text;
+        QFont Font;
+        double Height = 0.0;
+        double SpaceBefore = 0.0;
+    };
+    // A new page when this one has no room for the waiting headings and height more.
+    void Room(double height);
+    [[nodiscard]] double PendingHeight() const;
+    void DrawPendingHeadings();
     // Text laid out to a width, breaking at words or, for a word wider than the line, anywhere.
     std::unique_ptr<QTextLayout> LayOut(const QString& text, const QFont& font, double width, double* height) const;
     [[nodiscard]] double CellTextHeight(const QString& text, bool bold, double width) const;
@@ -110,4 +124,5 @@ private:
     QFontMetricsF TableMetrics;
     QFontMetricsF TableBoldMetrics;
     int Page = 1;
+    std::vector<CPendingHeading> Pending;
 };

@@ -3,17 +3,17 @@
 class QTranslator;
 class TMainForm;
 
-// The windows that live for the whole run: the frame first (it becomes the host of
-// every project window), then the shared dialogs in their fixed order, each owned by
-// the frame and registered in AppWindows(). Destroying this ends them all.
+// The windows that live for the whole run: the frame (it becomes the host of every
+// project window), and the shared dialogs, each owned by the frame, registered in
+// AppWindows() and made on its first use, so that start-up pays only for the frame.
+// Destroying this ends them all.
 class CRunLongWindows {
 public:
-    // The frame and every dialog.
     CRunLongWindows();
-    // The frame alone; the dialogs follow with CreateDialogs (start-up shows the frame
-    // in between, so it appears without waiting for them).
+    // The same; kept for the callers that say they want the frame first.
     enum class EFrameOnly { FrameOnly };
     explicit CRunLongWindows(EFrameOnly);
+    // Every dialog now, for a caller that shows them all (the screenshots).
     void CreateDialogs();
     CRunLongWindows(const CRunLongWindows&) = delete;
     CRunLongWindows& operator=(const CRunLongWindows&) = delete;

@@ -1,6 +1,7 @@
 #include "gui/app/GroupReport.h"
 
 #include "core/group/CGroupDecision.h"
+#include "core/group/ExpertSummary.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
 #include "gui/app/CReportPageWriter.h"
@@ -21,6 +22,15 @@ QString Text(const std::string& text)
 
 // The experts' columns that fit one table beside the columns every part repeats.
 constexpr std::size_t ExpertColumnsPerTable = 6;
+// Up to this many experts every expert has a column of his own; more are summarised
+// (the least, the median and the largest figure), every expert's figures being in the CSV.
+constexpr std::size_t ExpertsInColumns = 3 + ExpertColumnsPerTable;
+// The experts named where a list of them would run on: the most distant, those above
+// the consistency limit.
+constexpr std::size_t ExpertsNamed = 5;
+// The members' table lists everyone up to this many; past it the first and the last few.
+constexpr std::size_t MembersListed = 30;
+constexpr std::size_t MembersAtEachEnd = 10;
 
 // Columns [first, first + count) of a table after the columns kept in every part.
 CReportTable Columns(
@@ -72,18 +82,37 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
 
 void MembersSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
 {
-    CReportPageTable table = ReportPageTableOf(GroupMembersTable(decision, separator),
-        {Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
-    const double number = page.Units(9.0);
+    CReportTable members = GroupMembersTable(decision, separator);
+    const std::size_t count = members.Rows.size();
+    QString omitted;
+    if (count > MembersListed) {
+        members.Rows.erase(members.Rows.begin() + static_cast<std::ptrdiff_t>(MembersAtEachEnd),
+            members.Rows.end() - static_cast<std::ptrdiff_t>(MembersAtEachEnd));
+        members.Rows.insert(members.Rows.begin() + static_cast<std::ptrdiff_t>(MembersAtEachEnd),
+            std::vector<std::string>(members.Header.size(), "…"));
+        omitted = QStringLiteral("Показаны первые %1 и последние %2 экспертов из %3; все эксперты с весами и долями — "
+                                 "в экспорте CSV.")
+                      .arg(MembersAtEachEnd)
+                      .arg(MembersAtEachEnd)
+                      .arg(count);
+    }
+    CReportPageTable table = ReportPageTableOf(
+        members, {Qt::AlignRight, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double number = page.Units(12.0);
     const double label = page.Units(38.0);
     const double figure = page.Units(18.0);
     table.Widths = {number, label, page.Width() - number - label - 2 * figure, figure, figure};
     page.Measure(table);
     page.Heading(Text(GroupMembersTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
     page.Table(table);
+    if (!omitted.isEmpty()) {
+        page.Gap(1.5);
+        page.Write({{omitted}});
+    }
 }
 
-void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+// The group's columns and the experts' columns, a few experts to a table.
+void RankingByExpertTables(CReportPageWriter& page, const CGroupDecision& decision, char separator)
 {
     const CReportTable ranking = GroupRankingTable(decision, separator);
     const std::size_t experts = decision.ExpertCount();
@@ -94,7 +123,6 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
     for (std::size_t first = 5 + 3; first < 5 + experts; first += ExpertColumnsPerTable) {
         parts.push_back(Columns(ranking, {1}, first, std::min(ExpertColumnsPerTable, 5 + experts - first)));
     }
-    page.Heading(Text(GroupRankingTitle), 13.0, 6.0, page.Units(40.0));
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const std::size_t kept = p == 0 ? 5 : 1;
         std::vector<Qt::Alignment> aligns(kept == 5 ? std::vector<Qt::Alignment>{Qt::AlignHCenter, Qt::AlignLeft}
@@ -116,10 +144,62 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         page.Table(table);
         page.Gap(2.0);
     }
+}
+
+// The group's columns and the experts' final priorities summarised.
+void RankingSummaryTable(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(
+        GroupRankingSummaryTable(decision, separator), {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight}, false);
+    const double place = page.Units(15.0);
+    const double figure = page.Units(19.0);
+    table.Widths = {place, page.Width() - place - 6 * figure};
+    table.Widths.resize(8, figure);
+    page.Table(table);
+    page.Gap(1.5);
+    page.Write({{Text(RankingSummaryNote(decision))}});
+    page.Gap(2.0);
+}
+
+// The group's ideal ranking, as a project's report shows its own, with the raw scores.
+void IdealRankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(IdealRankingTable(decision.Model(), decision.Result().Group, separator),
+        {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double place = page.Units(15.0);
+    const double figure = page.Units(24.0);
+    table.Widths = {place, page.Width() * 0.56 - place - 2 * figure, figure, figure};
+    page.Measure(table);
+    const CReportParagraphs note{{Text(RawIdealNote)}};
+    page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, table.Height + page.Height(note));
+    page.Table(table);
+    page.Gap(1.5);
+    page.Write(note);
+}
+
+void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
+{
+    page.Heading(Text(GroupRankingTitle), 13.0, 6.0, page.Units(40.0));
+    // A ranking that rests on combined matrices not acceptable says so above itself, as a
+    // project's ranking does.
+    const CGroupResult& result = decision.Result();
+    if (result.Ranking.Count > 0) {
+        const std::string unacceptable = GroupUnacceptableWarning(decision, separator);
+        if (!unacceptable.empty()) {
+            page.Write({{Text(unacceptable)}});
+            page.Gap(1.5);
+        }
+    }
+    if (decision.ExpertCount() <= ExpertsInColumns) {
+        RankingByExpertTables(page, decision, separator);
+    } else {
+        RankingSummaryTable(page, decision, separator);
+    }
 
     CReportParagraphs notes;
     notes.push_back({Text(OverallConsensusLine(decision, separator))});
     notes.push_back({Text(FinalAgreementLine(decision, separator))});
+    notes.push_back({Text(KendallLine(decision, separator))});
     for (const std::string& note : {decision.Result().RankingProblem, WithoutFinalText(decision)}) {
         if (!note.empty()) {
             notes.push_back({Text(note)});
@@ -133,6 +213,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         page.EnsureSpace(height);
         page.Pie(QRectF(page.Left, page.Y, page.Width(), height), decision.Result().Ranking);
         page.Y += height;
+        IdealRankingSection(page, decision, separator);
     }
 }
 
@@ -147,6 +228,24 @@ void ElementsSection(CReportPageWriter& page, const CGroupDecision& decision, ch
     page.Measure(table);
     page.Heading(Text(GroupElementsTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
     page.Table(table);
+}
+
+// The experts' vectors, a few experts to a table.
+void ExpertVectorTables(CReportPageWriter& page, const CGroupDecision& decision, std::size_t index, char separator)
+{
+    const CReportTable vectors = ExpertVectorsTable(decision, index, separator);
+    const std::size_t columns = vectors.Header.size();
+    for (std::size_t first = 2; first < columns; first += ExpertColumnsPerTable) {
+        const std::size_t count = std::min(ExpertColumnsPerTable, columns - first);
+        CReportPageTable table
+            = ReportPageTableOf(Columns(vectors, {0, 1}, first, count), {Qt::AlignLeft, Qt::AlignRight}, false);
+        const double nameWidth = page.Units(44.0);
+        const double figure = std::min(page.Units(22.0), (page.Width() - nameWidth) / static_cast<double>(count + 1));
+        table.Widths = {nameWidth};
+        table.Widths.resize(count + 2, figure);
+        page.Gap(1.5);
+        page.Table(table);
+    }
 }
 
 void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std::size_t index, char separator)
@@ -179,34 +278,46 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
     const QString title = slot.Level == 0
         ? QStringLiteral("Цель «%1»").arg(Text(name))
         : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(name)).arg(slot.Level).arg(slot.Position + 1);
-    page.Measure(matrix);
-    page.Heading(title, 10.5, 5.0, matrix.Height + page.Units(1.5) + page.Height(notes));
-    page.Table(matrix);
-    page.Gap(1.5);
-    page.Write(notes);
-
-    // The experts' vectors, a few experts to a table.
-    const CReportTable vectors = ExpertVectorsTable(decision, index, separator);
-    const std::size_t columns = vectors.Header.size();
-    for (std::size_t first = 2; first < columns; first += ExpertColumnsPerTable) {
-        const std::size_t count = std::min(ExpertColumnsPerTable, columns - first);
-        CReportPageTable table
-            = ReportPageTableOf(Columns(vectors, {0, 1}, first, count), {Qt::AlignLeft, Qt::AlignRight}, false);
-        const double nameWidth = page.Units(44.0);
-        const double figure = std::min(page.Units(22.0), (page.Width() - nameWidth) / static_cast<double>(count + 1));
-        table.Widths = {nameWidth};
-        table.Widths.resize(count + 2, figure);
-        page.Gap(1.5);
-        page.Table(table);
-    }
+    const bool inColumns = decision.ExpertCount() <= ExpertsInColumns;
     CReportParagraphs after;
-    const std::string warning = ExpertRatioWarning(decision, index, separator);
+    const std::string warning = inColumns ? ExpertRatioWarning(decision, index, separator)
+                                          : ExpertRatioSummaryText(decision, index, ExpertsNamed, separator);
     if (!warning.empty()) {
         after.push_back({Text(warning)});
     }
     if (!element.Distances.empty()) {
-        after.push_back({QString::fromUtf8(DistanceCaption) + QStringLiteral(": ")
-            + Text(DistancesText(decision, element.Distances, separator))});
+        const std::size_t named = inColumns ? element.Distances.size() : ExpertsNamed;
+        after.push_back({Text(FurthestExpertsText(decision, element.Distances, named, separator))});
+    }
+    // Many experts' summary: a note and one table, with the matrix one block on one page.
+    CReportPageTable summary;
+    CReportParagraphs summaryNote;
+    if (!inColumns) {
+        summary = ReportPageTableOf(
+            ExpertVectorsSummaryTable(decision, index, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
+        const double figure = page.Units(22.0);
+        summary.Widths = {page.Width() - 4 * figure};
+        summary.Widths.resize(5, figure);
+        page.Measure(summary);
+        summaryNote.push_back({Text(ExpertVectorsSummaryNote(decision, index))});
+    }
+
+    page.Measure(matrix);
+    double block = matrix.Height + page.Units(1.5) + page.Height(notes);
+    if (!inColumns) {
+        block += page.Units(1.5) + page.Height(summaryNote) + summary.Height + page.Units(1.0) + page.Height(after);
+    }
+    page.Heading(title, 10.5, 5.0, block);
+    page.Table(matrix);
+    page.Gap(1.5);
+    page.Write(notes);
+    if (inColumns) {
+        ExpertVectorTables(page, decision, index, separator);
+    } else {
+        page.Gap(1.5);
+        page.EnsureSpace(page.Height(summaryNote) + summary.Height);
+        page.Write(summaryNote);
+        page.Table(summary);
     }
     page.Gap(1.0);
     page.Write(after);
@@ -240,6 +351,7 @@ QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubj
                 ElementSection(page, decision, e, separator);
             }
         }
+        page.EnsureSpace(0.0); // a heading still waiting is drawn
         painter.end();
     }
     return bytes;

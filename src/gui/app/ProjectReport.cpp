@@ -9,19 +9,12 @@
 #include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
-#include "gui/results/PieFilling.h"
+#include "gui/app/CReportPageWriter.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPieSeries>
-#include <QPieSlice>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -29,332 +22,24 @@
 
 namespace {
 
-constexpr double MarginMm = 16.0;
-constexpr double FooterMm = 9.0; // the footer's baseline above the paper's bottom edge
-constexpr double CellPaddingMm = 1.0;
-constexpr double BodyPoints = 9.0;
-constexpr double TablePoints = 8.0;
-
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-// One cell of a table; a header row is drawn bold on grey.
-struct CCell {
-    QString Text;
-    Qt::Alignment Align = Qt::AlignLeft;
-};
-using CRow = std::vector<CCell>;
-
-// Body text, indented by IndentMm.
-struct CParagraph {
-    QString Text;
-    double IndentMm = 0.0;
-};
-using CParagraphs = std::vector<CParagraph>;
-
-struct CTable {
-    std::vector<double> Widths; // device units
-    std::vector<CRow> Rows;
-    bool HasHeader = true;
-    bool Ruled = true;
-    bool BoldFirstColumn = false;
-    // Filled by Measure.
-    std::vector<double> Heights;
-    double Height = 0.0;
-};
-
-// The pages as they fill: a cursor down the page, breaks where a block would not fit,
-// a footer on every page. Every measure is in the writer's device units.
-class CPageWriter {
-public:
-    CPageWriter(QPdfWriter& writer, QPainter& painter, QString footer)
-        : Writer(writer)
-        , Painter(painter)
-        , Dpi(writer.resolution())
-        , FooterText(std::move(footer))
-        , TableFont(Font(TablePoints))
-        , TableBold(Font(TablePoints, true))
-        , TableMetrics(TableFont, &writer)
-        , TableBoldMetrics(TableBold, &writer)
-    {
-        Left = Units(MarginMm);
-        Right = writer.width() - Units(MarginMm);
-        Top = Units(MarginMm);
-        Bottom = writer.height() - Units(MarginMm + 4.0);
-        Y = Top;
-        DrawFooter();
-    }
-
-    [[nodiscard]] double Units(double mm) const { return mm / 25.4 * Dpi; }
-    [[nodiscard]] double Width() const { return Right - Left; }
-    [[nodiscard]] double PageHeight() const { return Bottom - Top; }
-
-    // One family throughout, with Cyrillic in every weight; the writer embeds it.
-    [[nodiscard]] static QFont Font(double points, bool bold = false)
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        return font;
-    }
-
-    void NewPage()
-    {
-        Writer.newPage();
-        ++Page;
-        Y = Top;
-        DrawFooter();
-    }
-
-    // Room for a block of this height, on a new page when this one has too little.
-    void EnsureSpace(double height)
-    {
-        if (Y + height > Bottom && Y > Top) {
-            NewPage();
-        }
-    }
-
-    void Gap(double mm) { Y = std::min(Y + Units(mm), Bottom); }
-
-    // Text laid out to a width, breaking at words or, for a word wider than the line, anywhere.
-    std::unique_ptr<QTextLayout> LayOut(const QString& text, const QFont& font, double width, double* height) const
-    {
-        auto layout = std::make_unique<QTextLayout>(text, font, &Writer);
-        QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout->setTextOption(option);
-        layout->beginLayout();
-        double h = 0.0;
-        for (;;) {
-            QTextLine line = layout->createLine();
-            if (!line.isValid()) {
-                break;
-            }
-            line.setLineWidth(width);
-            line.setPosition(QPointF(0.0, h));
-            h += line.height();
-        }
-        layout->endLayout();
-        *height = h;
-        return layout;
-    }
-
-    // A paragraph, broken across pages line by line when it has to be.
-    void Paragraph(const QString& text, const QFont& font, double indentMm = 0.0)
-    {
-        const double indent = Units(indentMm);
-        double height = 0.0;
-        const std::unique_ptr<QTextLayout> layout = LayOut(text, font, Width() - indent, &height);
-        Painter.setPen(Qt::black);
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            EnsureSpace(line.height());
-            line.draw(&Painter, QPointF(Left + indent, Y - line.y()));
-            Y += line.height();
-        }
-    }
-
-    // A heading never ends a page: it stays with keepWith units of what follows (a few
-    // lines unless the caller knows the block's height).
-    [[nodiscard]] double Height(const CParagraphs& paragraphs) const
-    {
-        double total = 0.0;
-        for (const CParagraph& paragraph : paragraphs) {
-            double height = 0.0;
-            LayOut(paragraph.Text, Font(BodyPoints), Width() - Units(paragraph.IndentMm), &height);
-            total += height;
-        }
-        return total;
-    }
-
-    void Write(const CParagraphs& paragraphs)
-    {
-        const QFont body = Font(BodyPoints);
-        for (const CParagraph& paragraph : paragraphs) {
-            Paragraph(paragraph.Text, body, paragraph.IndentMm);
-        }
-    }
-
-    void Heading(const QString& text, double points, double spaceBeforeMm, double keepWith = -1.0)
-    {
-        const QFont font = Font(points, true);
-        double height = 0.0;
-        LayOut(text, font, Width(), &height);
-        Y += Units(spaceBeforeMm);
-        EnsureSpace(height + Units(1.5) + std::min(keepWith < 0.0 ? Units(12.0) : keepWith, PageHeight() - height));
-        Paragraph(text, font);
-        Gap(1.5);
-    }
-
-    void Measure(CTable& table) const
-    {
-        const double padding = Units(CellPaddingMm);
-        table.Heights.clear();
-        table.Height = 0.0;
-        for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-            double rowHeight = 0.0;
-            for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
-                const bool isBold = (table.HasHeader && r == 0) || (table.BoldFirstColumn && c == 0);
-                rowHeight
-                    = std::max(rowHeight, CellTextHeight(table.Rows[r][c].Text, isBold, table.Widths[c] - 2 * padding));
-            }
-            table.Heights.push_back(rowHeight + 2 * padding);
-            table.Height += rowHeight + 2 * padding;
-        }
-    }
-
-    // A measured table at (x, y), whole; it never breaks across pages.
-    void DrawTable(const CTable& table, double x, double y)
-    {
-        const double padding = Units(CellPaddingMm);
-        const QPen rule(QColor(120, 120, 120), Units(0.2));
-        double top = y;
-        for (std::size_t r = 0; r < table.Rows.size(); ++r) {
-            double left = x;
-            const bool header = table.HasHeader && r == 0;
-            for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
-                const QRectF cell(left, top, table.Widths[c], table.Heights[r]);
-                if (header && table.Ruled) {
-                    Painter.fillRect(cell, QColor(228, 228, 228));
-                }
-                if (table.Ruled) {
-                    Painter.setPen(rule);
-                    Painter.drawRect(cell);
-                }
-                const bool isBold = header || (table.BoldFirstColumn && c == 0);
-                DrawCellText(table.Rows[r][c], isBold, cell.adjusted(padding, padding, -padding, -padding));
-                left += table.Widths[c];
-            }
-            top += table.Heights[r];
-        }
-    }
-
-    // A table in the flow at the left margin, moved to a new page when it does not fit.
-    void Table(CTable& table, double keepWithMm = 0.0)
-    {
-        Measure(table);
-        EnsureSpace(table.Height + Units(keepWithMm));
-        DrawTable(table, Left, Y);
-        Y += table.Height;
-    }
-
-    QPainter& Canvas() { return Painter; }
-    double Left = 0.0;
-    double Right = 0.0;
-    double Top = 0.0;
-    double Bottom = 0.0;
-    double Y = 0.0;
-
-private:
-    // A cell's text on one line when it fits (the common case, and the fast one), else wrapped.
-    [[nodiscard]] double CellTextHeight(const QString& text, bool bold, double width) const
-    {
-        const QFontMetricsF& metrics = bold ? TableBoldMetrics : TableMetrics;
-        if (metrics.horizontalAdvance(text) <= width) {
-            return metrics.height();
-        }
-        double height = 0.0;
-        LayOut(text, bold ? TableBold : TableFont, width, &height);
-        return height;
-    }
-
-    void DrawCellText(const CCell& cell, bool bold, const QRectF& box)
-    {
-        Painter.setPen(Qt::black);
-        Painter.setFont(bold ? TableBold : TableFont);
-        if ((bold ? TableBoldMetrics : TableMetrics).horizontalAdvance(cell.Text) <= box.width()) {
-            Painter.drawText(box, static_cast<int>(cell.Align | Qt::AlignTop), cell.Text);
-            return;
-        }
-        double height = 0.0;
-        const std::unique_ptr<QTextLayout> layout
-            = LayOut(cell.Text, bold ? TableBold : TableFont, box.width(), &height);
-        layout->draw(&Painter, box.topLeft());
-    }
-
-    void DrawFooter()
-    {
-        const QFont font = Font(7.5);
-        Painter.setFont(font);
-        const double baseline = Writer.height() - Units(FooterMm);
-        const double ruleY = baseline - QFontMetricsF(font, &Writer).ascent() - Units(1.5);
-        Painter.setPen(QPen(QColor(120, 120, 120), Units(0.2)));
-        Painter.drawLine(QPointF(Left, ruleY), QPointF(Right, ruleY));
-        Painter.setPen(Qt::black);
-        Painter.drawText(QPointF(Left, baseline), FooterText);
-        const QString number = QStringLiteral("Страница %1").arg(Page);
-        Painter.drawText(QPointF(Right - QFontMetricsF(font, &Writer).horizontalAdvance(number), baseline), number);
-    }
-
-    QPdfWriter& Writer;
-    QPainter& Painter;
-    int Dpi = 96;
-    QString FooterText;
-    QFont TableFont;
-    QFont TableBold;
-    QFontMetricsF TableMetrics;
-    QFontMetricsF TableBoldMetrics;
-    int Page = 1;
-};
-
-// The ranking's pie, drawn by the chart component into the target area of the page.
-void DrawPie(QPainter& painter, const QRectF& target, const CResultList& results)
-{
-    QGraphicsScene scene;
-    auto* chart = new QChart();
-    auto* series = new QPieSeries();
-    FillPie(series, results);
-    series->setPieSize(0.6);
-    for (QPieSlice* slice : series->slices()) {
-        slice->setLabelArmLengthFactor(0.12);
-        // The labels of thin slices would pile up; the table beside names every one.
-        slice->setLabelVisible(slice->percentage() >= 0.04);
-    }
-    chart->addSeries(series);
-    chart->legend()->hide();
-    chart->setBackgroundVisible(false);
-    chart->setMargins(QMargins(0, 0, 0, 0));
-    chart->setAnimationOptions(QChart::NoAnimation);
-    scene.addItem(chart);
-    chart->setGeometry(QRectF(QPointF(0.0, 0.0), target.size()));
-    scene.render(&painter, target, QRectF(QPointF(0.0, 0.0), target.size()));
-}
-
-// A table of the report content, each column aligned as given (the header row keeps to
-// the left but where its column's alignment is centred or right).
-CTable TableOf(const CReportTable& content, const std::vector<Qt::Alignment>& aligns, bool alignHeader)
-{
-    CTable table;
-    auto row = [&aligns](const std::vector<std::string>& cells, bool align) {
-        CRow cellsOut;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            const Qt::Alignment a = c < aligns.size() ? aligns[c] : aligns.back();
-            cellsOut.push_back({Text(cells[c]), align ? a : Qt::Alignment(Qt::AlignLeft)});
-        }
-        return cellsOut;
-    };
-    table.Rows.push_back(row(content.Header, alignHeader));
-    for (const std::vector<std::string>& cells : content.Rows) {
-        table.Rows.push_back(row(cells, true));
-    }
-    return table;
-}
-
-void Write(CParagraphs& notes, const std::vector<std::string>& lines, double firstIndentMm, double indentMm)
+void Write(CReportParagraphs& notes, const std::vector<std::string>& lines, double firstIndentMm, double indentMm)
 {
     for (std::size_t l = 0; l < lines.size(); ++l) {
         notes.push_back({Text(lines[l]), l == 0 ? firstIndentMm : indentMm});
     }
 }
 
-void TitleBlock(CPageWriter& page, const CUserProjectModel& project, const CReportSubject& subject)
+void TitleBlock(CReportPageWriter& page, const CUserProjectModel& project, const CReportSubject& subject)
 {
-    page.Paragraph(QStringLiteral("Отчёт по проекту"), page.Font(18.0, true));
+    page.Paragraph(QStringLiteral("Отчёт по проекту"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
     const QString comment = Text(project.Goal().Comment);
-    CTable info;
+    CReportPageTable info;
     info.HasHeader = false;
     info.Ruled = false;
     info.BoldFirstColumn = true;
@@ -370,7 +55,7 @@ void TitleBlock(CPageWriter& page, const CUserProjectModel& project, const CRepo
     page.Table(info);
 }
 
-void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
+void HierarchySection(CReportPageWriter& page, const CHierarchyPicture& picture)
 {
     if (!picture.Paint || picture.Extent.isEmpty()) {
         return;
@@ -393,9 +78,9 @@ void HierarchySection(CPageWriter& page, const CHierarchyPicture& picture)
 }
 
 void RankingSection(
-    CPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
+    CReportPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
 {
-    CTable table = TableOf(
+    CReportPageTable table = ReportPageTableOf(
         FinalRankingTable(project, computed, separator), {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight}, false);
     const double half = page.Width() * 0.46;
     table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(23.0), page.Units(23.0)};
@@ -403,14 +88,14 @@ void RankingSection(
     const double pieHeight = page.Units(70.0);
     const double height = std::max(table.Height, pieHeight);
     // A ranking that rests on matrices not acceptable says so above itself, on its page.
-    CParagraphs warning;
+    CReportParagraphs warning;
     const std::string unacceptable
         = UnacceptableWarningText(project, UnacceptableMatrices(project, computed), separator);
     if (!unacceptable.empty()) {
         warning.push_back({Text(unacceptable)});
     }
     const double warningHeight = warning.empty() ? 0.0 : page.Height(warning) + page.Units(1.5);
-    const CParagraphs label{{Text(RankingTitle(ESynthesisMode::Distributive))}};
+    const CReportParagraphs label{{Text(RankingTitle(ESynthesisMode::Distributive))}};
     const double labelHeight = page.Height(label) + page.Units(1.5);
     page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, labelHeight + warningHeight + height);
     page.Write(label);
@@ -421,8 +106,7 @@ void RankingSection(
     }
     page.EnsureSpace(height);
     page.DrawTable(table, page.Left, page.Y);
-    DrawPie(page.Canvas(),
-        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
+    page.Pie(QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
         FinalResults(project, computed));
     page.Y += height;
     page.Gap(2.0);
@@ -430,21 +114,20 @@ void RankingSection(
 
 // The ideal ranking beside the distributive one, with the raw ideal scores.
 void IdealRankingSection(
-    CPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
+    CReportPageWriter& page, const CUserProjectModel& project, const CProjectResults& computed, char separator)
 {
-    CTable table = TableOf(IdealRankingTable(project, computed, separator),
+    CReportPageTable table = ReportPageTableOf(IdealRankingTable(project, computed, separator),
         {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
     const double half = page.Width() * 0.56;
     table.Widths = {page.Units(14.0), half - page.Units(14.0) - page.Units(46.0), page.Units(23.0), page.Units(23.0)};
     page.Measure(table);
     const double pieHeight = page.Units(60.0);
     const double height = std::max(table.Height, pieHeight);
-    const CParagraphs note{{Text(RawIdealNote)}};
+    const CReportParagraphs note{{Text(RawIdealNote)}};
     page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, height + page.Height(note));
     page.EnsureSpace(height);
     page.DrawTable(table, page.Left, page.Y);
-    DrawPie(page.Canvas(),
-        QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
+    page.Pie(QRectF(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight),
         FinalResults(project, computed, ESynthesisMode::Ideal));
     page.Y += height;
     page.Gap(1.5);
@@ -452,15 +135,16 @@ void IdealRankingSection(
     page.Gap(2.0);
 }
 
-void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
+void LevelsSection(
+    CReportPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
 {
     page.Heading(QString::fromUtf8(LevelPrioritiesTitle), 13.0, 6.0);
     const double gap = page.Units(6.0);
     const double width = (page.Width() - gap) / 2.0;
-    std::vector<CTable> tables;
+    std::vector<CReportPageTable> tables;
     for (std::uint32_t level = 1; level < project.LevelCount(); ++level) {
-        CTable table
-            = TableOf(LevelRankingTable(project, results, level, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
+        CReportPageTable table = ReportPageTableOf(
+            LevelRankingTable(project, results, level, separator), {Qt::AlignLeft, Qt::AlignRight}, false);
         table.Widths = {width - page.Units(23.0), page.Units(23.0)};
         page.Measure(table);
         tables.push_back(std::move(table));
@@ -478,7 +162,7 @@ void LevelsSection(CPageWriter& page, const CUserProjectModel& project, const CP
     }
 }
 
-void ElementSection(CPageWriter& page, const CUserProjectModel& project, const CProjectResults& results,
+void ElementSection(CReportPageWriter& page, const CUserProjectModel& project, const CProjectResults& results,
     std::uint32_t position, std::uint32_t level, const CSensitivityAnalysis& analysis, char separator)
 {
     const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
@@ -487,14 +171,15 @@ void ElementSection(CPageWriter& page, const CUserProjectModel& project, const C
     std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
     aligns.insert(aligns.end(), n, Qt::AlignHCenter);
     aligns.push_back(Qt::AlignRight);
-    CTable matrix = TableOf(JudgementTable(project, results, position, level, separator), aligns, true);
+    CReportPageTable matrix
+        = ReportPageTableOf(JudgementTable(project, results, position, level, separator), aligns, true);
     const double cell = page.Units(11.0);
     const double priority = page.Units(23.0);
     matrix.Widths.push_back(page.Width() - cell * n - priority);
     matrix.Widths.insert(matrix.Widths.end(), n, cell);
     matrix.Widths.push_back(priority);
 
-    CParagraphs notes;
+    CReportParagraphs notes;
     // Comparisons left out are told first: how many are given, and whether they connect.
     const CComparisonGraph graph = ElementGraph(project, position, level);
     if (!graph.Complete()) {
@@ -543,7 +228,7 @@ QByteArray ProjectReportPdf(
         writer.setCreator(
             QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         QPainter painter(&writer);
-        CPageWriter page(writer, painter,
+        CReportPageWriter page(writer, painter,
             QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
                 .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         const char separator = subject.DecimalSeparator;
@@ -555,11 +240,12 @@ QByteArray ProjectReportPdf(
         const std::string refusal = ProjectNotConnectedText(project, results);
         if (!refusal.empty()) {
             page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
-            page.Paragraph(Text(refusal), page.Font(BodyPoints));
+            page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
         } else {
             RankingSection(page, project, results, separator);
             if (HasMiddleLevels(project.LevelCount())) {
-                page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)), page.Font(BodyPoints));
+                page.Paragraph(Text(CriticalChangeText(project, analysis->Critical, separator)),
+                    CReportPageWriter::Font(ReportBodyPoints));
             }
             IdealRankingSection(page, project, results, separator);
             LevelsSection(page, project, results, separator);
@@ -567,7 +253,7 @@ QByteArray ProjectReportPdf(
         page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
         const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
         if (!incomplete.empty()) {
-            CParagraphs list;
+            CReportParagraphs list;
             list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
             Write(list, incomplete, 5.0, 5.0);
             page.Write(list);
@@ -579,6 +265,7 @@ QByteArray ProjectReportPdf(
                 ElementSection(page, project, results, e, level, *analysis, separator);
             }
         }
+        page.EnsureSpace(0.0); // a heading still waiting is drawn
         painter.end();
     }
     return bytes;

@@ -480,13 +480,13 @@ bool TMainForm::CloseProjectWindow(TUserProject* project)
 
 TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
 {
-    const CAppWindows& windows = AppWindows();
+    // The shared dialogs are reached, and made on first use, only when a command needs them.
     CProjectWindowServices services;
-    services.ElementEdit = windows.ElementEdit;
-    services.AddNewLevel = windows.AddNewLevel;
-    services.ExpertForm = windows.ExpertForm;
-    services.LevelPriorities = windows.CurrentPriorityLevel;
-    services.Sensitivity = windows.Sensitivity;
+    services.ElementEdit = CSharedWindow<TfmElementEdit>(&ElementEditWindow);
+    services.AddNewLevel = CSharedWindow<TAddNewLevel>(&AddNewLevelWindow);
+    services.ExpertForm = CSharedWindow<TfmExpertForm>(&ExpertFormWindow);
+    services.LevelPriorities = CSharedWindow<TfmCurrentPriorityLevel>(&LevelPrioritiesWindow);
+    services.Sensitivity = CSharedWindow<TfmSensitivity>(&SensitivityWindow);
     services.MayClose = [lifecycle = DocumentLifecycle.get()](CProjectDocument& document, QWidget& window) {
         return lifecycle->MayClose(document, window);
     };
@@ -562,7 +562,11 @@ void TMainForm::btNewProjectClick()
 
 void TMainForm::MNewProjectClick()
 {
-    TCreateUserProject& dialog = *AppWindows().CreateUserProject;
+    TCreateUserProject* made = CreateUserProjectWindow();
+    if (made == nullptr) {
+        return;
+    }
+    TCreateUserProject& dialog = *made;
     dialog.Reset();
     dialog.exec();
     if (!dialog.Confirmed()) {
@@ -850,8 +854,8 @@ void TMainForm::N8Click()
 
 void TMainForm::N10Click()
 {
-    if (AppWindows().AboutForm != nullptr) {
-        AppWindows().AboutForm->exec();
+    if (TfmAboutForm* about = AboutWindow(); about != nullptr) {
+        about->exec();
     }
 }
 

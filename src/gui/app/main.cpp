@@ -17,11 +17,9 @@ int main(int argc, char* argv[])
     // The help viewer is a window of its own; the program ends with the frame.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&frame, &TMainForm::FrameClosed, &application, &QCoreApplication::quit);
-    // The frame goes up first; the dialogs are made while it appears. No command can
-    // run before them: input waits for the message loop.
+    // The frame goes up first; each dialog is made when first used.
     frame.showMaximized();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    windows.CreateDialogs();
     frame.FormCreate(QGuiApplication::primaryScreen()->size());
     // No options: every argument is a project file to open (the desktop entry's %F).
     frame.OpenFilesFromCommandLine(QApplication::arguments().mid(1));

@@ -11,6 +11,7 @@
 #include "core/layout/LayoutGeometry.h"
 #include "core/model/CriticalSection.h"
 #include "core/results/SynthesisMode.h"
+#include "gui/widgets/CSharedWindow.h"
 
 #include <QRect>
 #include <QSize>
@@ -42,11 +43,11 @@ class QUndoStack;
 // The shared windows a project window works with, handed over by whoever creates it;
 // a missing one makes its command do nothing.
 struct CProjectWindowServices {
-    TfmElementEdit* ElementEdit = nullptr;
-    TAddNewLevel* AddNewLevel = nullptr;
-    TfmExpertForm* ExpertForm = nullptr;
-    TfmCurrentPriorityLevel* LevelPriorities = nullptr;
-    TfmSensitivity* Sensitivity = nullptr;
+    CSharedWindow<TfmElementEdit> ElementEdit;
+    CSharedWindow<TAddNewLevel> AddNewLevel;
+    CSharedWindow<TfmExpertForm> ExpertForm;
+    CSharedWindow<TfmCurrentPriorityLevel> LevelPriorities;
+    CSharedWindow<TfmSensitivity> Sensitivity;
     // The save question when the window closes: false keeps the window open (a save the
     // user asked for did not happen). Without it the window closes silently.
     std::function<bool(CProjectDocument&, QWidget&)> MayClose;
