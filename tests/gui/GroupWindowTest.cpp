@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <cmath>
@@ -140,6 +141,37 @@ void WriteJudged(const QString& file, const std::vector<int>& goalUpper)
     Judge(file, goalUpper);
 }
 
+QString Cell(const QTableView* table, int row, int column)
+{
+    return table->model()->index(row, column).data().toString();
+}
+
+int Rows(const QTableView* table)
+{
+    return table->model()->rowCount();
+}
+
+void Select(QTableView* table, int row)
+{
+    table->setCurrentIndex(table->model()->index(row, 1));
+}
+
+// A weight typed into an expert's "Вес" cell as a user does: F2, the text, Enter.
+void TypeWeight(TfmGroupDecision* window, int expert, const QString& text)
+{
+    QTableView* table = window->twExperts;
+    window->tcGroup->setCurrentIndex(2);
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(expert, TfmGroupDecision::ExpertWeightColumn));
+    QTest::keyClick(table, Qt::Key_F2);
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits the text queued
+}
+
 QString Cell(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -232,10 +264,10 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
     const CVector borisFinal = Final(BorisGoal);
     ASSERT_GT(group[0], group[1]);
     ASSERT_LT(borisFinal[0], borisFinal[1]); // Борис alone puts Y first
-    const QTableWidget* ranking = window->twRanking;
-    ASSERT_EQ(ranking->rowCount(), 2);
-    ASSERT_EQ(ranking->columnCount(), 7);
-    EXPECT_EQ(ranking->horizontalHeaderItem(5)->text(), QStringLiteral("Анна"));
+    const QTableView* ranking = window->twRanking;
+    ASSERT_EQ(Rows(ranking), 2);
+    ASSERT_EQ(ranking->model()->columnCount(), 7);
+    EXPECT_EQ(ranking->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Анна"));
     const QStringList first{QStringLiteral("1"), QStringLiteral("X"), Shown(group[0]),
         Shown((annaFinal[0] + borisFinal[0]) / 2.0) + QStringLiteral(" (1)"), QString(),
         Shown(annaFinal[0]) + QStringLiteral(" (1)"), Shown(borisFinal[0]) + QStringLiteral(" (2)")};
@@ -255,35 +287,34 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
             .arg(QString::number(std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
         << window->lbFinalAgreement->text().toStdString();
 
-    const QTableWidget* elements = window->twElements;
-    ASSERT_EQ(elements->rowCount(), 4);
+    const QTableView* elements = window->twElements;
+    ASSERT_EQ(Rows(elements), 4);
     EXPECT_EQ(Cell(elements, 0, 1), QStringLiteral("ВЫБОР"));
     EXPECT_EQ(Cell(elements, 0, 2), QStringLiteral("82.8 % (высокое согласие)"));
     EXPECT_EQ(Cell(elements, 0, 3), QStringLiteral("0.0002")); // CR 0.000266
     EXPECT_EQ(Cell(elements, 0, 5), QStringLiteral("«А» и «Б»: ГСО 3.55"));
     EXPECT_EQ(Cell(elements, 1, 2), QStringLiteral("100 % (очень высокое согласие)"));
     window->tcGroup->setCurrentIndex(1);
-    window->twElements->setCurrentCell(0, 1);
-    const QTableWidget* matrix = window->twAggregated;
+    Select(window->twElements, 0);
+    const QTableView* matrix = window->twAggregated;
     EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("1.2247\nГСО 3.55"));
     EXPECT_EQ(Cell(matrix, 0, 3), QStringLiteral("4.4721\nГСО 1.1709"));
     EXPECT_EQ(Cell(matrix, 1, 3), QStringLiteral("3.4641\nГСО 2.1745"));
-    const QTableWidget* vectors = window->twExpertVectors;
+    const QTableView* vectors = window->twExpertVectors;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Cell(vectors, i, 1), Shown(GroupGoal[i])) << i;
         EXPECT_EQ(Cell(vectors, i, 2), Shown(AnnaGoal[i])) << i;
         EXPECT_EQ(Cell(vectors, i, 3), Shown(BorisGoal[i])) << i;
     }
     // The first criterion: both experts alike, no spread worth the name.
-    window->twElements->setCurrentCell(1, 1);
+    Select(window->twElements, 1);
     EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("5\nГСО 1"));
 
     // Борис's weight 3: the whole window follows at once.
     window->tcGroup->setCurrentIndex(2);
-    window->twElements->setCurrentCell(0, 1);
-    ASSERT_NE(window->WeightBox(1), nullptr);
-    EXPECT_EQ(window->WeightBox(1)->value(), 1.0);
-    window->WeightBox(1)->setValue(3.0);
+    Select(window->twElements, 0);
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("1"));
+    TypeWeight(window, 1, QStringLiteral("3"));
     const double x1 = std::log(3.0);
     const double x2 = std::log(0.5);
     const double m = 0.25 * x1 + 0.75 * x2;
@@ -322,8 +353,8 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
     window = Frame().ActiveGroup();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->Modified());
-    EXPECT_EQ(window->WeightBox(1)->value(), 3.0);
-    window->twElements->setCurrentCell(0, 1);
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("3"));
+    Select(window->twElements, 0);
     EXPECT_EQ(Cell(window->twAggregated, 0, 2), reweighted);
     // The same file again brings its window to the front rather than a second one.
     Frame().OpenFilesFromCommandLine({groupFile});
@@ -382,11 +413,15 @@ TEST_F(GroupWindow, RefusedAndMissingMembers)
     ASSERT_EQ(window->Decision().ExpertCount(), 2U);
     EXPECT_EQ(window->Decision().Member(0).Weight, 2.5);
     // Вера's CR of the goal lies above its limit, and only hers stands out.
-    window->twElements->setCurrentCell(0, 1);
-    const int ratioRow = window->twExpertVectors->rowCount() - 1;
+    Select(window->twElements, 0);
+    const int ratioRow = Rows(window->twExpertVectors) - 1;
     EXPECT_EQ(Cell(window->twExpertVectors, ratioRow, 0), QStringLiteral("ОС"));
-    const QColor anna = window->twExpertVectors->item(ratioRow, 2)->foreground().color();
-    const QColor above = window->twExpertVectors->item(ratioRow, 3)->foreground().color();
+    const auto colour = [window, ratioRow](int column) {
+        const QVariant foreground = window->twExpertVectors->model()->index(ratioRow, column).data(Qt::ForegroundRole);
+        return foreground.isValid() ? foreground.value<QColor>() : window->twExpertVectors->palette().text().color();
+    };
+    const QColor anna = colour(2);
+    const QColor above = colour(3);
     EXPECT_GT(above.red(), 150);
     EXPECT_LT(above.green(), 60);
     EXPECT_NE(anna, above);

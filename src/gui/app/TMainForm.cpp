@@ -967,7 +967,11 @@ void TMainForm::mnPrepareExpertFilesClick()
         ExpertFilesFolder
             = file.empty() ? StartDir : QString::fromStdString(std::filesystem::path(file).parent_path().string());
     }
-    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder);
+    std::vector<std::string> open;
+    for (const TUserProject* each : Registry) {
+        open.push_back(each->Document().FileName());
+    }
+    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder, open);
     if (!written.isEmpty()) {
         ExpertFilesFolder = ExpertFilesDialog->Folder();
         statusBar()->showMessage(
