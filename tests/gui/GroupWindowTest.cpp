@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "support/ModelEdits.h"
 
+#include "core/group/ExpertFiles.h"
 #include "core/group/GroupReading.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/GroupFile.h"
@@ -551,4 +552,59 @@ TEST_F(GroupWindow, TabsShownReportedAndExported)
     EXPECT_EQ(Informed(), 0U);
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
+}
+
+// Preparing expert files never replaces the facilitator's open project (an expert named
+// as its file, in its own folder) nor a file that is not an expert file of this project;
+// an expert file written before is replaced only after a question that names it.
+TEST_F(GroupWindow, PreparingExpertFilesReplacesOnlyExpertFiles)
+{
+    const QString facilitator = Path(QStringLiteral("Эксперт1.tsy"));
+    ASSERT_EQ(SaveProjectFile(*Criteria(), facilitator.toStdString(), false), EWriteResult::Ok);
+    ASSERT_NE(OpenProject(facilitator), nullptr);
+    const QByteArray project = apptest::ReadAll(facilitator);
+    const QString foreign = Path(QStringLiteral("Борис.tsy"));
+    {
+        QFile file(foreign);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("notes, not a project");
+    }
+    const QString earlier = Path(QStringLiteral("Анна.tsy"));
+    ASSERT_TRUE(WriteExpertFiles(
+        *Criteria(), std::vector<std::string>{"Анна"}, Path(QString()).toStdString(), EExpertJudgements::NotJudged)
+                    .Succeeded());
+    Judge(earlier, {3, 5, 2}); // his judgements, which a replacement would lose
+    const QByteArray judged = apptest::ReadAll(earlier);
+
+    struct CCase {
+        QString Names;
+        QString Told; // what the message or the question names
+        CScriptedUserDialogs::EKind Kind;
+    };
+    const std::vector<CCase> cases{
+        {QStringLiteral("Анна\nЭксперт1"), QStringLiteral("«Эксперт1.tsy» — проект, открытый в программе"),
+            CScriptedUserDialogs::EKind::Inform},
+        {QStringLiteral("Борис\nАнна"), QStringLiteral("«Борис.tsy» уже есть в папке и не является файлом эксперта"),
+            CScriptedUserDialogs::EKind::Inform},
+        {QStringLiteral("Вера\nАнна"), QStringLiteral("Анна.tsy. Они будут заменены"),
+            CScriptedUserDialogs::EKind::AskYesNo},
+    };
+    for (const CCase& each : cases) {
+        Dialogs.Records.clear();
+        Dialogs.YesNoAnswers = {false};
+        WhenModal<TfmExpertFiles>([&each](TfmExpertFiles* dialog) {
+            dialog->edExpertNames->setPlainText(each.Names);
+            QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+            EXPECT_TRUE(dialog->isVisible()); // nothing written, the dialog stays
+            QTest::mouseClick(dialog->btCancel, Qt::LeftButton);
+        });
+        Trigger("mnPrepareExpertFiles");
+        ASSERT_EQ(Dialogs.Records.size(), 1U) << each.Names.toStdString();
+        EXPECT_EQ(Dialogs.Records[0].Kind, each.Kind) << each.Names.toStdString();
+        EXPECT_TRUE(Dialogs.Records[0].Text.contains(each.Told)) << Dialogs.Records[0].Text.toStdString();
+    }
+    EXPECT_EQ(apptest::ReadAll(facilitator), project);
+    EXPECT_EQ(apptest::ReadAll(foreign), QByteArray("notes, not a project"));
+    EXPECT_EQ(apptest::ReadAll(earlier), judged);
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("Вера.tsy"))));
 }
