@@ -364,6 +364,12 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
     Frame().OpenFilesFromCommandLine({QStringLiteral("группа.tsg")});
     ASSERT_EQ(Frame().GroupWindows().size(), 1U);
     EXPECT_EQ(Frame().GroupWindows().front()->FileName(), groupFile.toStdString());
+    // "Файл" > "Открыть проект" given the group file opens it as a group too.
+    CloseGroup(Frame().GroupWindows().front());
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("N5");
+    ASSERT_EQ(Frame().GroupWindows().size(), 1U);
+    EXPECT_EQ(Frame().GroupWindows().front()->FileName(), groupFile.toStdString());
     EXPECT_EQ(Informed(), 0U);
 }
 
