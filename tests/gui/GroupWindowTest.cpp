@@ -614,3 +614,62 @@ TEST_F(GroupWindow, PreparingExpertFilesReplacesOnlyExpertFiles)
     EXPECT_EQ(apptest::ReadAll(earlier), judged);
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("Вера.tsy"))));
 }
+
+// The group follows a member's file saved in this program; weight changes are steps of
+// "Правка"; Ctrl+F4 closes the group window.
+TEST_F(GroupWindow, FollowsItsMembersUndoesWeightsAndClosesWithCtrlF4)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Cell(window->twExpertVectors, 0, 2), Shown(AnnaGoal[0]));
+
+    // Weight steps: named in "Правка", undone and redone with the figures.
+    TypeWeight(window, 1, QStringLiteral("3"));
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0.75"));
+    EXPECT_TRUE(Action("mnUndo")->isEnabled());
+    EXPECT_TRUE(Action("mnUndo")->text().contains(QStringLiteral("вес эксперта «b»")))
+        << Action("mnUndo")->text().toStdString();
+    Trigger("mnUndo");
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("1"));
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0.5"));
+    Trigger("mnRedo");
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("3"));
+    Trigger("mnUndo");
+
+    // Анна's file judged as Борис judges, saved in this program: the group shows it.
+    TUserProject* project = OpenProject(a);
+    ASSERT_NE(project, nullptr);
+    CJudgementMatrix goal = project->Document().Model().Element(0, 0).Judgements;
+    const int upper[] = {-2, 4, 6};
+    for (std::uint32_t i = 0, next = 0; i < 3; ++i) {
+        for (std::uint32_t j = i + 1; j < 3; ++j, ++next) {
+            goal(i, j) = CJudgement::FromCode(upper[next]);
+            goal(j, i) = goal(i, j).Mirror();
+        }
+    }
+    ASSERT_TRUE(project->Document().CommitJudgements(0, 0, goal, 3));
+    Dialogs.YesNoAnswers = {true};
+    Trigger("mnSaveProject");
+    ASSERT_FALSE(project->Document().Modified());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Cell(window->twExpertVectors, 0, 2) == Shown(BorisGoal[0]); }));
+    EXPECT_EQ(Cell(window->twRanking, 0, 5), Cell(window->twRanking, 0, 6)); // both experts alike now
+    EXPECT_EQ(Informed(), 0U);
+
+    // Ctrl+F4 on the group window in front closes it (its question answered No).
+    Frame().activateWindow();
+    ASSERT_TRUE(WaitUntilActive(&Frame()));
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    frame->mdiArea()->setActiveSubWindow(frame);
+    ASSERT_EQ(Frame().ActiveGroup(), window);
+    window->twRanking->setFocus();
+    Dialogs.YesNoAnswers = {false};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+}

@@ -103,6 +103,11 @@ TMainForm::TMainForm(QWidget* parent)
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::BindEditMenu);
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (TfmGroupDecision* group = ActiveGroup()) {
+            Groups->FollowMembers(*group);
+        }
+    });
 
     CreateMenus();
     CreateToolPanel();
@@ -262,7 +267,9 @@ void TMainForm::ShowStepName(QAction* item, const char* command, const QString& 
 void TMainForm::BindEditMenu()
 {
     TUserProject* project = ActiveProject();
-    EditSteps->setActiveStack(project != nullptr ? &project->UndoSteps() : nullptr);
+    TfmGroupDecision* group = project == nullptr ? ActiveGroup() : nullptr;
+    EditSteps->setActiveStack(
+        project != nullptr ? &project->UndoSteps() : (group != nullptr ? &group->UndoSteps() : nullptr));
 }
 
 void TMainForm::mnUndoClick()
@@ -346,14 +353,14 @@ void TMainForm::UpdateProjectCommands()
 {
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
-    for (QAction* item :
-        {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand, NextProjectCommand,
-            mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
+    for (QAction* item : {PrintProjectCommand, mnSaveProject, PrevProjectCommand, NextProjectCommand, mnSaveProjectAs,
+             mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
     // A group is combined without any project open; the report and the export take the
-    // window in front, a project or a group.
+    // window in front, a project or a group, and so does closing it.
     const bool windows = enabled || !GroupRegistry.empty();
+    CloseProjectCommand->setEnabled(windows);
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
         item->setEnabled(windows);
@@ -446,6 +453,12 @@ void TMainForm::AddGroupWindow(TfmGroupDecision* window)
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* frame = MdiArea->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 is the frame's close command, as for a project window.
+    if (QMenu* systemMenu = frame->systemMenu(); systemMenu != nullptr) {
+        for (QAction* item : systemMenu->actions()) {
+            item->setShortcuts({});
+        }
+    }
     frame->setGeometry(CascadePlace(FreeCascadePlace(frame)));
     connect(window, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(frame)] {
         if (!guard.isNull()) {
@@ -631,6 +644,11 @@ void TMainForm::btCloseProjectClick()
     if (project != nullptr) {
         project->Document().SetClosingAll(false);
         if (QMdiSubWindow* window = SubWindowOf(project)) {
+            window->close();
+        }
+    } else if (TfmGroupDecision* group = ActiveGroup()) {
+        // Ctrl+F4 closes the group window in front too, with its question.
+        if (auto* window = qobject_cast<QMdiSubWindow*>(group->parentWidget())) {
             window->close();
         }
     }
@@ -876,8 +894,9 @@ void TMainForm::ExportActiveProject(
 void TMainForm::ExportActiveGroup(
     const char* filter, const QString& extension, const std::function<QByteArray(const TfmGroupDecision&)>& content)
 {
-    const TfmGroupDecision* group = ActiveGroup();
-    if (group == nullptr) {
+    TfmGroupDecision* group = ActiveGroup();
+    // Never the figures of files that changed since the group read them.
+    if (group == nullptr || !Groups->FollowMembers(*group)) {
         return;
     }
     if (ExportDirectory.isEmpty()) {

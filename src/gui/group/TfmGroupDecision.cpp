@@ -483,6 +483,12 @@ void TfmGroupDecision::SetModified(bool modified)
     ShowSummary();
 }
 
+void TfmGroupDecision::SetOutOfDate(bool outOfDate)
+{
+    Stale = outOfDate;
+    ShowSummary();
+}
+
 void TfmGroupDecision::UpdateCaption()
 {
     const std::string name = GroupFile.empty() ? Group->Model().Goal().Name : GroupFile;
@@ -500,7 +506,11 @@ void TfmGroupDecision::ShowSummary()
         text += QStringLiteral("Файл группы: %1%2")
                     .arg(Text(GroupFile), Modified() ? QStringLiteral(" (изменён)") : QString());
     }
+    if (Stale) {
+        text += QStringLiteral(" Показатели устарели: файлы экспертов изменились и не прочитаны.");
+    }
     lbGroupSummary->setText(text);
+    lbGroupSummary->setStyleSheet(Stale ? QStringLiteral("color: #c00000;") : QString());
     // A screen reader hears what the summary shows beside the caption.
     setAccessibleName(Modified() ? QStringLiteral("%1 (изменена)").arg(windowTitle()) : windowTitle());
 }

@@ -56,6 +56,11 @@ public:
     [[nodiscard]] bool Modified() const;
     void SetModified(bool modified);
 
+    // The figures no longer those of the members' files (a file changed and could not be
+    // read again): the window says so until the group is read again.
+    [[nodiscard]] bool OutOfDate() const { return Stale; }
+    void SetOutOfDate(bool outOfDate);
+
     // An expert's new weight, as typed into his "Вес" cell: a step of the undo stack;
     // false, with the reason shown under the table, for a weight the group refuses.
     bool SetExpertWeight(std::size_t expert, double weight);
@@ -155,6 +160,7 @@ private:
     std::string GroupFile;
     // Changed in a way the undo stack does not hold (new members, a new group).
     bool ChangedBeyondSteps = true;
+    bool Stale = false;
     bool Fitted = false;
     bool TablesSizedByUser = false;
     char Separator = '.';
