@@ -11,6 +11,7 @@
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/group/TfmGroupMembers.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -672,4 +673,46 @@ TEST_F(GroupWindow, FollowsItsMembersUndoesWeightsAndClosesWithCtrlF4)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+}
+
+// What a screen reader finds in the group window: every table named, with its column
+// headers (the combined matrix's named by the elements), the weights as editable cells,
+// the pie pointing to the table beside it and the unsaved changes in the window's name.
+TEST_F(GroupWindow, ReachableByScreenReader)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    const auto face = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    for (QTableView* view : window->findChildren<QTableView*>()) {
+        QAccessibleInterface* table = face(view);
+        EXPECT_EQ(table->role(), QAccessible::Table) << view->objectName().toStdString();
+        EXPECT_FALSE(table->text(QAccessible::Name).isEmpty()) << view->objectName().toStdString();
+        for (int c = 0; c < view->model()->columnCount(); ++c) {
+            QAccessibleInterface* cell = table->tableInterface()->cellAt(0, c);
+            if (cell == nullptr) { // a table without rows still has its headers
+                continue;
+            }
+            const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+            ASSERT_EQ(headers.size(), 1) << view->objectName().toStdString() << c;
+            EXPECT_FALSE(headers[0]->text(QAccessible::Name).isEmpty()) << view->objectName().toStdString() << c;
+        }
+    }
+    QAccessibleInterface* matrix = face(window->twAggregated);
+    EXPECT_EQ(
+        matrix->tableInterface()->cellAt(0, 2)->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name),
+        QStringLiteral("2. Б"));
+    QAccessibleInterface* weight
+        = face(window->twExperts)->tableInterface()->cellAt(1, TfmGroupDecision::ExpertWeightColumn);
+    EXPECT_EQ(weight->text(QAccessible::Name), QStringLiteral("1"));
+    EXPECT_EQ(weight->text(QAccessible::Description), QStringLiteral("Вес эксперта b: введите новое значение"));
+    EXPECT_TRUE(face(window->chGroupChart)->text(QAccessible::Description).contains(QStringLiteral("таблицы")));
+    EXPECT_TRUE(face(window)->text(QAccessible::Name).contains(QStringLiteral("изменена")));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
 }

@@ -8,6 +8,7 @@
 #include "gui/group/CGroupEditCommand.h"
 #include "gui/group/CGroupTableModel.h"
 #include "gui/results/PieFilling.h"
+#include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
@@ -207,6 +208,7 @@ CGroupTableModel* TfmGroupDecision::MakeModel(
 {
     auto* model = new CGroupTableModel(view, std::move(content), std::move(alignment));
     view->setModel(model);
+    KeepAccessibleCellsInStep(*view);
     return model;
 }
 
