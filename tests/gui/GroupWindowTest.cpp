@@ -716,3 +716,31 @@ TEST_F(GroupWindow, ReachableByScreenReader)
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
 }
+
+// A group ranking resting on an unacceptable combined matrix carries a project's warning,
+// and that matrix's "ОС группы" stands out; an acceptable group has neither.
+TEST_F(GroupWindow, RankingWarnsOfUnacceptableCombinedMatrices)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {9, -9, 9}); // А over Б over В, yet В nine times А
+    WriteJudged(b, {3, 5, 2});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->lbRankingWarning->isVisibleTo(window));
+    EXPECT_TRUE(window->lbRankingWarning->text().startsWith(
+        QStringLiteral("Внимание: согласованность суждений недостаточна в 1 матрице из 4: цель «ВЫБОР»")))
+        << window->lbRankingWarning->text().toStdString();
+    const auto stands
+        = [window](int row) { return window->twElements->model()->index(row, 3).data(Qt::ForegroundRole).isValid(); };
+    EXPECT_TRUE(stands(0));
+    EXPECT_FALSE(stands(1));
+    // b judges consistently: with nearly all the weight on him the warning goes.
+    TypeWeight(window, 1, QStringLiteral("1000000"));
+    EXPECT_FALSE(window->lbRankingWarning->isVisibleTo(window));
+    EXPECT_FALSE(stands(0));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}

@@ -3,6 +3,7 @@
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "gui/group/CGroupEditCommand.h"
@@ -225,6 +226,8 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     lbOverallConsensus = MakeNote(tab, "lbOverallConsensus", true);
     lbFinalAgreement = MakeNote(tab, "lbFinalAgreement");
     lbRankingNotes = MakeNote(tab, "lbRankingNotes");
+    lbRankingWarning = MakeNote(tab, "lbRankingWarning");
+    lbRankingWarning->setStyleSheet(QStringLiteral("color: #c00000;"));
 
     srGroupPie = new QPieSeries();
     srGroupPie->setObjectName(QStringLiteral("srGroupPie"));
@@ -245,6 +248,7 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(title);
     layout->addWidget(twRanking);
+    layout->addWidget(lbRankingWarning);
     layout->addWidget(lbOverallConsensus);
     layout->addWidget(lbFinalAgreement);
     layout->addWidget(lbRankingNotes);
@@ -262,6 +266,25 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     twElements = MakeTable(spElements, "twElements", Text(GroupElementsTitle));
     ElementsModel = MakeModel(
         twElements, [this] { return GroupElementsTable(*Group, Separator); }, FiguresFrom(2, 1));
+    // "ОС группы" of a combined matrix that is not acceptable stands out.
+    ElementsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        const auto element = static_cast<std::size_t>(row);
+        if (column != 3 || element >= UnacceptableElements.size() || !UnacceptableElements[element]) {
+            return {};
+        }
+        if (role == Qt::ForegroundRole) {
+            return AboveLimitColour;
+        }
+        if (role == Qt::FontRole) {
+            QFont font = twElements->font();
+            font.setBold(true);
+            return font;
+        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+            return QStringLiteral("ОС выше допустимой");
+        }
+        return {};
+    });
     connect(twElements->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) { ShowElementDetails(current.row(), false); });
 
@@ -563,8 +586,26 @@ void TfmGroupDecision::ShowFigures()
     }
 }
 
+void TfmGroupDecision::FindUnacceptable()
+{
+    const CGroupResult& result = Group->Result();
+    const std::vector<CUnacceptableMatrix> unacceptable = UnacceptableMatrices(Group->Model(), result.Group);
+    UnacceptableElements.assign(result.Elements.size(), false);
+    for (std::size_t e = 0; e < result.Elements.size(); ++e) {
+        const CElementSlot& slot = result.Elements[e].Slot;
+        UnacceptableElements[e]
+            = std::any_of(unacceptable.begin(), unacceptable.end(), [&slot](const CUnacceptableMatrix& matrix) {
+                  return matrix.Level == slot.Level && matrix.Position == slot.Position;
+              });
+    }
+    // The same warning beside the group's ranking as beside a project's.
+    SetNote(lbRankingWarning,
+        result.Ranking.Count == 0 ? QString() : Text(UnacceptableWarningText(Group->Model(), unacceptable, Separator)));
+}
+
 void TfmGroupDecision::ShowRankingNotes()
 {
+    FindUnacceptable();
     const CGroupResult& result = Group->Result();
     SetNote(lbOverallConsensus, Text(OverallConsensusLine(*Group, Separator)));
     SetNote(lbFinalAgreement, Text(FinalAgreementLine(*Group, Separator)));

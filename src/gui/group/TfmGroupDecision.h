@@ -83,6 +83,9 @@ public:
     QLabel* lbOverallConsensus = nullptr;
     QLabel* lbFinalAgreement = nullptr;
     QLabel* lbRankingNotes = nullptr;
+    // The warning a project's ranking has when it rests on unacceptable matrices: here the
+    // group's combined ones.
+    QLabel* lbRankingWarning = nullptr;
     // Элементы
     QSplitter* spElements = nullptr;
     QSplitter* spElementTables = nullptr;
@@ -129,6 +132,7 @@ private:
     // The figures changed (a weight): every table repaints what it shows.
     void ShowFigures();
     void ShowRankingNotes();
+    void FindUnacceptable();
     void ShowPie();
     void ShowElementDetails(int row, bool sameElement);
     void ShowElementDistances(int row);
@@ -155,6 +159,9 @@ private:
     CGroupTableModel* ExpertsModel = nullptr;
     CGroupTableModel* DistancesModel = nullptr;
     CGroupTableModel* ElementDistancesModel = nullptr;
+    // The group's combined matrices that are not acceptable, by element (the rows of
+    // twElements): their CR stands out.
+    std::vector<bool> UnacceptableElements;
     int ShownElement = -1;
     int ShownDistances = -1;
     std::string GroupFile;
