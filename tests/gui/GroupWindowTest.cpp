@@ -523,11 +523,26 @@ TEST_F(GroupWindow, TabsShownReportedAndExported)
         files.push_back(Path(name + QStringLiteral(".tsy")));
         WriteJudged(files.back(), goal);
     }
-    WhenMembersChosen({files[0], files[1], files[2]});
+    const QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
+    WhenModal<TfmGroupMembers>([this, files, folder](TfmGroupMembers* dialog) {
+        for (const QString& file : files) {
+            Dialogs.FileAnswers.push_back(file);
+            QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+        }
+        // Every button's caption whole, with room around it.
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            EXPECT_GE(
+                button->width(), button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 24)
+                << button->objectName().toStdString();
+        }
+        if (!folder.isEmpty()) {
+            dialog->grab().save(QDir(folder).filePath(QStringLiteral("group-members.png")));
+        }
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
     Trigger("mnGroupDecision");
     TfmGroupDecision* window = Frame().ActiveGroup();
     ASSERT_NE(window, nullptr);
-    const QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
     for (int tab = 0; tab < 3; ++tab) {
         window->tcGroup->setCurrentIndex(tab);
         QTest::qWait(50);

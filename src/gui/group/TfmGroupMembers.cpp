@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -90,6 +91,15 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     btCancel = new QPushButton(QStringLiteral("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
 
+    // The side buttons one width, with room around the longest caption in any style.
+    int sideWidth = 0;
+    for (QPushButton* button : {btAddMembers, btLocateMember, btRemoveMember}) {
+        sideWidth = std::max(
+            sideWidth, button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 32);
+    }
+    for (QPushButton* button : {btAddMembers, btLocateMember, btRemoveMember}) {
+        button->setMinimumWidth(std::max(sideWidth, button->sizeHint().width()));
+    }
     auto* side = new QVBoxLayout;
     side->addWidget(btAddMembers);
     side->addWidget(btLocateMember);
