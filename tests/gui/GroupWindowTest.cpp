@@ -10,6 +10,7 @@
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/group/TfmGroupMembers.h"
+#include "gui/results/TfmSensitivity.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -756,6 +757,46 @@ TEST_F(GroupWindow, RankingWarnsOfUnacceptableCombinedMatrices)
     TypeWeight(window, 1, QStringLiteral("1000000"));
     EXPECT_FALSE(window->lbRankingWarning->isVisibleTo(window));
     EXPECT_FALSE(stands(0));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// "Настройки" > "Идеальный синтез" puts the group's ideal ranking beside the distributive
+// one; the sensitivity window opens on the group's combined priorities.
+TEST_F(GroupWindow, IdealSynthesisAndSensitivityOfTheGroup)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->twIdealRanking->isVisibleTo(window));
+    Action("mnIdealSynthesis")->trigger();
+    EXPECT_TRUE(window->twIdealRanking->isVisibleTo(window));
+    // Each criterion's best alternative counts 1, the other its share of the best.
+    const double rawX = GroupGoal[0] + GroupGoal[1] * 0.2 + GroupGoal[2];
+    const double rawY = GroupGoal[0] * 0.2 + GroupGoal[1] + GroupGoal[2];
+    ASSERT_GT(rawX, rawY);
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 1), QStringLiteral("X"));
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 2), Shown(rawX / (rawX + rawY)));
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 3), Shown(rawX));
+    Action("mnIdealSynthesis")->trigger();
+    EXPECT_FALSE(window->twIdealRanking->isVisibleTo(window));
+
+    bool shown = false;
+    WhenModal<TfmSensitivity>([&shown](TfmSensitivity* sensitivity) {
+        shown = true;
+        for (std::uint32_t c = 0; c < 3; ++c) {
+            EXPECT_NEAR(sensitivity->MovedWeight(c), GroupGoal[c], 1e-6) << c;
+        }
+        sensitivity->reject();
+    });
+    ASSERT_TRUE(Action("mnSensitivityAnalysis")->isEnabled());
+    Trigger("mnSensitivityAnalysis");
+    EXPECT_TRUE(shown);
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
 }

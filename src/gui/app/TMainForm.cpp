@@ -1,5 +1,6 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/group/CGroupDecision.h"
 #include "core/group/GroupCsv.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "core/results/CsvExport.h"
@@ -16,6 +17,7 @@
 #include "gui/group/CGroupLifecycle.h"
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
+#include "gui/results/TfmSensitivity.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/MenuText.h"
@@ -354,13 +356,16 @@ void TMainForm::UpdateProjectCommands()
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
     for (QAction* item : {PrintProjectCommand, mnSaveProject, PrevProjectCommand, NextProjectCommand, mnSaveProjectAs,
-             mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
+             mnSaveAsHTemplate, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
     // A group is combined without any project open; the report and the export take the
     // window in front, a project or a group, and so does closing it.
     const bool windows = enabled || !GroupRegistry.empty();
-    CloseProjectCommand->setEnabled(windows);
+    // The settings and the sensitivity apply to a group window as to a project's.
+    for (QAction* item : {CloseProjectCommand, MTools->menuAction(), mnSensitivityAnalysis}) {
+        item->setEnabled(windows);
+    }
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
         item->setEnabled(windows);
@@ -469,6 +474,9 @@ void TMainForm::AddGroupWindow(TfmGroupDecision* window)
         GroupRegistry.erase(closed);
         UpdateProjectCommands();
     });
+    window->SetSynthesisMode(SynthesisMode());
+    connect(window, &TfmGroupDecision::SensitivityRequested, this,
+        [this](TfmGroupDecision* group) { ShowGroupSensitivity(*group); });
     GroupRegistry.insert(window);
     UpdateProjectCommands();
     ShowGroupWindow(window);
@@ -804,6 +812,9 @@ void TMainForm::mnIdealSynthesisClick()
     for (TUserProject* project : Registry) {
         project->SetSynthesisMode(SynthesisMode());
     }
+    for (TfmGroupDecision* group : GroupRegistry) {
+        group->SetSynthesisMode(SynthesisMode());
+    }
 }
 
 // ---- templates and cloning
@@ -963,12 +974,30 @@ void TMainForm::mnSensitivityAnalysisClick()
 {
     if (TUserProject* project = ActiveProject()) {
         project->ShowSensitivity(1, 0);
+    } else if (TfmGroupDecision* group = ActiveGroup()) {
+        ShowGroupSensitivity(*group);
     } else {
         UpdateProjectCommands();
     }
 }
 
 // ---- group decisions
+
+void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
+{
+    if (!Groups->FollowMembers(group)) {
+        return;
+    }
+    const CGroupResult& result = group.Decision().Result();
+    if (result.Ranking.Count == 0) {
+        UserDialogs().Inform(this, QString::fromStdString(result.RankingProblem), QStringLiteral("Message"));
+        return;
+    }
+    // The group's combined priorities, as a project's.
+    TfmSensitivity* window = AppWindows().Sensitivity;
+    window->ShowSensitivity(group.Decision().Model(), result.Group, 1, 0, SynthesisMode());
+    window->exec();
+}
 
 void TMainForm::mnPrepareExpertFilesClick()
 {

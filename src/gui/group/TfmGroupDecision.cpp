@@ -6,6 +6,7 @@
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
+#include "core/results/Synthesis.h"
 #include "gui/group/CGroupEditCommand.h"
 #include "gui/group/CGroupTableModel.h"
 #include "gui/results/PieFilling.h"
@@ -223,6 +224,23 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     title->setBuddy(twRanking);
     RankingModel = MakeModel(
         twRanking, [this] { return GroupRankingTable(*Group, Separator); }, FiguresFrom(2, 1));
+    lbIdealRankingTitle = MakeNote(tab, "lbIdealRankingTitle", true);
+    lbIdealRankingTitle->setText(Text(WithSynthesisMode(GroupRankingTitle, ESynthesisMode::Ideal)));
+    twIdealRanking = MakeTable(tab, "twIdealRanking", lbIdealRankingTitle->text());
+    lbIdealRankingTitle->setBuddy(twIdealRanking);
+    IdealRankingModel = MakeModel(
+        twIdealRanking,
+        [this] {
+            // The group's own hierarchy with its combined judgements, synthesised as a project's.
+            return Group->Result().Ranking.Count == 0
+                ? CReportTable{}
+                : IdealRankingTable(Group->Model(), Group->Result().Group, Separator);
+        },
+        FiguresFrom(2, 1));
+    btGroupSensitivity = new QPushButton(QStringLiteral("Анализ &чувствительности..."), tab);
+    btGroupSensitivity->setObjectName(QStringLiteral("btGroupSensitivity"));
+    btGroupSensitivity->setToolTip(QStringLiteral("Анализ чувствительности группового рейтинга"));
+    connect(btGroupSensitivity, &QPushButton::clicked, this, [this] { emit SensitivityRequested(this); });
     lbOverallConsensus = MakeNote(tab, "lbOverallConsensus", true);
     lbFinalAgreement = MakeNote(tab, "lbFinalAgreement");
     lbRankingNotes = MakeNote(tab, "lbRankingNotes");
@@ -235,8 +253,6 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     chGroupChart = MakePieChartView(tab, srGroupPie, 5);
     chGroupChart->setObjectName(QStringLiteral("chGroupChart"));
     chGroupChart->setAccessibleName(QStringLiteral("Диаграмма группового рейтинга"));
-    chGroupChart->setAccessibleDescription(
-        QStringLiteral("Диаграмма показывает групповые приоритеты альтернатив из таблицы «Групповой рейтинг»."));
     chGroupChart->setFrameStyle(QFrame::Panel | QFrame::Raised);
     chGroupChart->setMinimumSize(300, 220);
     connect(chGroupChart->chart(), &QChart::plotAreaChanged, this,
@@ -248,10 +264,16 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(title);
     layout->addWidget(twRanking);
+    layout->addWidget(lbIdealRankingTitle);
+    layout->addWidget(twIdealRanking);
     layout->addWidget(lbRankingWarning);
     layout->addWidget(lbOverallConsensus);
     layout->addWidget(lbFinalAgreement);
     layout->addWidget(lbRankingNotes);
+    auto* sensitivity = new QHBoxLayout;
+    sensitivity->addStretch(1);
+    sensitivity->addWidget(btGroupSensitivity);
+    layout->addLayout(sensitivity);
     layout->addWidget(chGroupChart, 1);
     return tab;
 }
@@ -542,11 +564,16 @@ void TfmGroupDecision::ShowSummary()
 
 void TfmGroupDecision::ShowGroup()
 {
-    for (CGroupTableModel* model : {RankingModel, ElementsModel, ExpertsModel, DistancesModel}) {
+    for (CGroupTableModel* model : {RankingModel, IdealRankingModel, ElementsModel, ExpertsModel, DistancesModel}) {
         model->Reset();
     }
     FitColumns(twRanking, *RankingModel);
     FitHeightToRows(twRanking);
+    FitColumns(twIdealRanking, *IdealRankingModel);
+    FitHeightToRows(twIdealRanking);
+    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
+    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
     FitColumns(twElements, *ElementsModel);
     FitColumns(twExperts, *ExpertsModel);
     FitColumns(twDistances, *DistancesModel);
@@ -577,6 +604,15 @@ void TfmGroupDecision::ShowFigures()
         {RankingModel, ElementsModel, ExpertsModel, DistancesModel, AggregatedModel, VectorsModel}) {
         model->Refresh();
     }
+    // The ideal ranking has no rows while the group has no ranking.
+    if (IdealRankingModel->rowCount() == 0 || Group->Result().Ranking.Count == 0) {
+        IdealRankingModel->Reset();
+        FitColumns(twIdealRanking, *IdealRankingModel);
+        FitHeightToRows(twIdealRanking);
+    } else {
+        IdealRankingModel->Refresh();
+    }
+    btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
     // The list of one element's experts keeps its rows: the same experts, in a new order.
     ElementDistancesModel->Refresh();
     ShowRankingNotes();
@@ -618,9 +654,24 @@ void TfmGroupDecision::ShowRankingNotes()
     SetNote(lbRankingNotes, notes.join(QLatin1Char('\n')));
 }
 
+void TfmGroupDecision::SetSynthesisMode(ESynthesisMode mode)
+{
+    Mode = mode;
+    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
+    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    ShowPie();
+}
+
 void TfmGroupDecision::ShowPie()
 {
-    FillPie(srGroupPie, Group->Result().Ranking);
+    const CGroupResult& result = Group->Result();
+    FillPie(srGroupPie,
+        Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0
+            ? FinalResults(Group->Model(), result.Group, ESynthesisMode::Ideal)
+            : result.Ranking);
+    chGroupChart->setAccessibleDescription(
+        QStringLiteral("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
+            .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
     for (QPieSlice* slice : srGroupPie->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }

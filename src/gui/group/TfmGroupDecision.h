@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/results/SynthesisMode.h"
 #include "core/storage/GroupFile.h"
 
 #include <QWidget>
@@ -64,6 +65,11 @@ public:
     // An expert's new weight, as typed into his "Вес" cell: a step of the undo stack;
     // false, with the reason shown under the table, for a weight the group refuses.
     bool SetExpertWeight(std::size_t expert, double weight);
+    // The frame's "Идеальный синтез": in the ideal mode the group's ideal ranking stands
+    // beside the distributive one and the pie shows it.
+    void SetSynthesisMode(ESynthesisMode mode);
+    [[nodiscard]] ESynthesisMode SynthesisMode() const { return Mode; }
+
     // The window's undo steps (the frame's "Правка" shows them while it is in front).
     [[nodiscard]] QUndoStack& UndoSteps() const { return *Steps; }
 
@@ -78,6 +84,9 @@ public:
     QTabWidget* tcGroup = nullptr;
     // Рейтинг
     QTableView* twRanking = nullptr;
+    QLabel* lbIdealRankingTitle = nullptr;
+    QTableView* twIdealRanking = nullptr;
+    QPushButton* btGroupSensitivity = nullptr;
     QChartView* chGroupChart = nullptr;
     QPieSeries* srGroupPie = nullptr;
     QLabel* lbOverallConsensus = nullptr;
@@ -112,6 +121,8 @@ signals:
     void MembersRequested(TfmGroupDecision* window);
     void SaveRequested(TfmGroupDecision* window);
     void SaveAsRequested(TfmGroupDecision* window);
+    // The sensitivity window over the group's combined priorities.
+    void SensitivityRequested(TfmGroupDecision* window);
     // The window has closed for good.
     void Closed(TfmGroupDecision* window);
     // Its caption changed (the frame's window list shows it).
@@ -153,6 +164,8 @@ private:
     std::unique_ptr<CGroupDecision> Group;
     QUndoStack* Steps = nullptr;
     CGroupTableModel* RankingModel = nullptr;
+    CGroupTableModel* IdealRankingModel = nullptr;
+    ESynthesisMode Mode = ESynthesisMode::Distributive;
     CGroupTableModel* ElementsModel = nullptr;
     CGroupTableModel* AggregatedModel = nullptr;
     CGroupTableModel* VectorsModel = nullptr;
