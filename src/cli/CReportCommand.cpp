@@ -1,6 +1,8 @@
 #include "cli/CReportCommand.h"
 
 #include "TessalyVersion.h"
+#include "core/group/CExpertWeights.h"
+#include "core/storage/UntrustedText.h"
 
 #include <CLI/CLI.hpp>
 
@@ -126,8 +128,8 @@ CReportCommand::CReportCommand()
         "групповое решение: ФАЙЛ... — файлы экспертов с одной\nиерархией (метка — имя файла, вес 1) или один файл\n"
         "группы (.tsg) со своими метками и весами");
     App->add_option("--weights", WeightList,
-           "веса экспертов через запятую, по одному на каждого\n(положительные числа), в порядке файлов; заменяют "
-           "веса\nфайла группы")
+           "веса экспертов через запятую, по одному на каждого\n(числа от 0.000001 до 1000000), в порядке файлов;\n"
+           "заменяют веса файла группы и включают их учёт")
         ->type_name("ВЕСА")
         ->needs(group);
     App->add_option("ФАЙЛ", Files,
@@ -187,10 +189,10 @@ std::optional<std::vector<double>> ParseWeightList(const std::string& text, std:
         const std::string_view item(text.data() + start, end - start);
         double weight = 0.0;
         const auto [stop, error] = std::from_chars(item.data(), item.data() + item.size(), weight);
-        if (item.empty() || error != std::errc() || stop != item.data() + item.size() || !std::isfinite(weight)
-            || !(weight > 0.0)) {
-            problem = "--weights: вес " + std::to_string(weights.size() + 1) + " «" + std::string(item)
-                + "» не положительное число";
+        if (item.empty() || error != std::errc() || stop != item.data() + item.size()
+            || !AcceptableExpertWeight(weight)) {
+            problem = "--weights: вес " + std::to_string(weights.size() + 1) + " «" + ShortText(item)
+                + "»: " + ExpertWeightRangeText;
             return std::nullopt;
         }
         weights.push_back(weight);

@@ -33,7 +33,7 @@ bool IsGroupFile(const std::string& file)
 
 CGroupReportOutcome Failure(int exitCode, std::string errors)
 {
-    return CGroupReportOutcome{exitCode, {}, std::move(errors)};
+    return CGroupReportOutcome{exitCode, {}, std::move(errors), {}};
 }
 
 // Whether the group's own judgements of the element give priorities (they connect its
@@ -60,6 +60,17 @@ json RankingJson(const CResultList& list)
     for (std::uint32_t i = 0; i < list.Count; ++i) {
         const CResultRow& row = list.Rows[i];
         rows.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
+    }
+    return rows;
+}
+
+json IdealRankingJson(const CResultList& list, const CProjectResults& results)
+{
+    json rows = json::array();
+    for (std::uint32_t i = 0; i < list.Count; ++i) {
+        const CResultRow& row = list.Rows[i];
+        rows.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value},
+            {"raw", results.Ideal().Raw[row.Position]}});
     }
     return rows;
 }
@@ -113,14 +124,18 @@ json ElementJson(const CGroupDecision& decision, const CGroupElementResult& elem
     json experts = json::array();
     json ratios = json::array();
     json distances = json::array();
+    // By expert, so that each is found at once: a search per expert would make the report
+    // quadratic in the experts.
+    std::vector<std::optional<double>> distanceOf(decision.ExpertCount());
+    for (const CExpertDistance& d : element.Distances) {
+        distanceOf[d.Expert] = d.Distance;
+    }
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const std::span<const double> own = decision.ExpertPriorities(k, slot);
         experts.push_back(Vector(own));
         ratios.push_back(
             own.empty() ? json(nullptr) : json(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR));
-        const auto distance = std::find_if(element.Distances.begin(), element.Distances.end(),
-            [k](const CExpertDistance& d) { return d.Expert == k; });
-        distances.push_back(distance == element.Distances.end() ? json(nullptr) : json(distance->Distance));
+        distances.push_back(Optional(distanceOf[k]));
     }
     item["expert_priorities"] = experts;
     item["expert_cr"] = ratios;
@@ -209,8 +224,10 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
     json experts = json::array();
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
-        experts.push_back({{"file", member.File}, {"label", member.Label}, {"weight", result.Weights.at(k)}});
+        experts.push_back({{"file", member.File}, {"label", member.Label}, {"weight", result.Weights.at(k)},
+            {"included", member.Included}});
     }
+    root["weighted"] = decision.UseExpertWeights();
     root["experts"] = experts;
     json levels = json::array();
     for (std::uint32_t level = 0; level + 1 < model.LevelCount(); ++level) {
@@ -224,7 +241,15 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
     }
     root["levels"] = levels;
     root["ranking"] = RankingJson(result.Ranking);
+    root["ranking_ideal"] = IdealRankingJson(result.IdealRanking, result.Group);
     root["ranking_problem"] = result.RankingProblem.empty() ? json(nullptr) : json(result.RankingProblem);
+    json unacceptable = json::array();
+    for (const CUnacceptableMatrix& matrix : result.Unacceptable) {
+        unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},
+            {"name", model.Element(matrix.Position, matrix.Level).Name}, {"cr", matrix.Cr},
+            {"cr_limit", matrix.CrLimit}});
+    }
+    root["unacceptable"] = unacceptable;
     root["ranking_aip_arithmetic"] = RankingJson(result.AipArithmeticRanking);
     root["ranking_aip_geometric"] = RankingJson(result.AipGeometricRanking);
     json rankings = json::array();
@@ -240,7 +265,7 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
         root["consensus"] = {{"overall", Optional(overall)},
             {"band", overall ? json(ConsensusBandKey(ConsensusBandOf(*overall))) : json(nullptr)},
             {"final_homogeneity_s", final ? json(final->S) : json(nullptr)},
-            {"final_s_star", final ? json(final->SStar) : json(nullptr)}};
+            {"final_s_star", final ? json(final->SStar) : json(nullptr)}, {"kendall_w", Optional(result.KendallW)}};
     }
     return root;
 }
@@ -256,7 +281,11 @@ std::string GroupText(const CGroupDecision& decision)
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
         lines.push_back("  " + std::to_string(k + 1) + ". " + member.Label + " (" + member.File + "): вес "
-            + FormatGeneral(member.Weight) + ", доля " + Shown(result.Weights.at(k)));
+            + FormatGeneral(member.Weight) + ", доля " + Shown(result.Weights.at(k))
+            + (member.Included ? "" : ", не учитывается"));
+    }
+    if (!decision.UseExpertWeights()) {
+        lines.emplace_back(ExpertWeightsOffText);
     }
     lines.emplace_back();
     lines.push_back(std::string(FinalRankingTitle) + " (" + GroupPriorityCaption + "):");
@@ -264,6 +293,22 @@ std::string GroupText(const CGroupDecision& decision)
         lines.push_back("  " + result.RankingProblem);
     }
     RankingLines(result.Ranking, lines);
+    // A ranking that rests on combined matrices not acceptable says so right under it.
+    const std::string warning = GroupUnacceptableWarning(decision);
+    if (!warning.empty()) {
+        lines.push_back(warning);
+    }
+    lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + GroupPriorityCaption + "):");
+    if (result.IdealRanking.Count == 0) {
+        lines.push_back("  " + result.RankingProblem);
+    } else {
+        for (std::uint32_t i = 0; i < result.IdealRanking.Count; ++i) {
+            const CResultRow& row = result.IdealRanking.Rows[i];
+            lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  ("
+                + RawIdealCaption + " " + Shown(result.Group.Ideal().Raw[row.Position]) + ")");
+        }
+        lines.emplace_back(RawIdealNote);
+    }
     for (const auto& [caption, ranking] : {std::pair{AipArithmeticCaption, &result.AipArithmeticRanking},
              std::pair{AipGeometricCaption, &result.AipGeometricRanking}}) {
         lines.push_back(std::string(FinalRankingTitle) + " (" + caption + "):");
@@ -275,6 +320,7 @@ std::string GroupText(const CGroupDecision& decision)
     }
     lines.push_back(OverallConsensusLine(decision));
     lines.push_back(FinalAgreementLine(decision));
+    lines.push_back(KendallLine(decision));
 
     for (const CGroupElementResult& element : result.Elements) {
         ElementLines(decision, element, lines);
@@ -301,17 +347,22 @@ CGroupReportOutcome GroupReport(
     const std::vector<std::string>& files, const std::optional<std::vector<double>>& weights, EReportFormat format)
 {
     std::vector<CGroupMember> members;
+    bool weighted = true;
     if (files.size() == 1 && IsGroupFile(files.front())) {
         CGroupReadOutcome group = ReadGroupFile(files.front());
         if (!group.Succeeded()) {
-            return Failure(ExitRefused, group.Message + " (" + files.front() + ")\n");
+            // The message may name a file or a value from the group file: nothing of it
+            // reaches the terminal raw.
+            return Failure(ExitRefused, ShowControlCharacters(group.Message + " (" + files.front() + ")") + "\n");
         }
         members = std::move(group.Members);
+        weighted = group.Weighted;
     } else {
         for (const std::string& file : files) {
             if (IsGroupFile(file)) {
                 return Failure(ExitUsage,
-                    CReportCommand::Refusal("файл группы «" + file + "» задаётся один, без файлов экспертов"));
+                    CReportCommand::Refusal(
+                        "файл группы «" + ShowControlCharacters(file) + "» задаётся один, без файлов экспертов"));
             }
             members.push_back(CGroupMember{file, std::filesystem::path(file).stem().string(), 1.0});
         }
@@ -325,16 +376,23 @@ CGroupReportOutcome GroupReport(
         for (std::size_t k = 0; k < members.size(); ++k) {
             members[k].Weight = (*weights)[k];
         }
+        weighted = true;
     }
 
-    const CGroupOpening opening = OpenGroupMembers(members, true);
+    const CGroupOpening opening = OpenGroupMembers(members, weighted);
     if (!opening.Unreadable.empty()) {
         std::string errors;
-        for (const CMemberReadFailure& failure : opening.Unreadable) {
+        // The first few name what went wrong; a hundred thousand lines would not.
+        const std::size_t shown = std::min(opening.Unreadable.size(), MaxNamedProblems);
+        for (std::size_t u = 0; u < shown; ++u) {
+            const CMemberReadFailure& failure = opening.Unreadable[u];
             // A label or a file name could hold control characters meant for the terminal.
             errors += ShowControlCharacters(UnreadableMemberLine(
                           failure.Expert, failure.Label, failure.Outcome.Message, failure.File, failure.Outcome.Reason))
                 + '\n';
+        }
+        if (opening.Unreadable.size() > shown) {
+            errors += MoreProblemsText(opening.Unreadable.size() - shown) + '\n';
         }
         return Failure(ExitRefused, errors);
     }
@@ -343,6 +401,10 @@ CGroupReportOutcome GroupReport(
     }
     const CGroupDecision& decision = *opening.Decision;
     CGroupReportOutcome outcome;
+    outcome.Inputs = files;
+    for (const CGroupMember& member : members) {
+        outcome.Inputs.push_back(member.File);
+    }
     if (format == EReportFormat::Csv) {
         outcome.Report = GroupCsv(decision, '.');
     } else if (format == EReportFormat::Json) {

@@ -1,9 +1,11 @@
 #include "cli/ReportOutput.h"
 
+#include "core/results/ControlCharacters.h"
 #include "core/storage/ProjectFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -53,4 +55,24 @@ std::string WriteToFile(const std::string& fileName, std::string_view text)
         fileName, [text](CByteSink& sink) { return sink.Write(text.data(), text.size()); }, ELinkAtName::WriteThrough,
         &reason);
     return result == EWriteResult::Ok ? std::string() : Failure("файл «" + fileName + "»", reason);
+}
+
+std::string OutputAmongInputs(const std::string& output, const std::vector<std::string>& inputs)
+{
+    struct stat target { };
+    if (::stat(output.c_str(), &target) != 0) {
+        return {};
+    }
+    for (const std::string& input : inputs) {
+        struct stat info { };
+        if (::stat(input.c_str(), &info) == 0 && info.st_dev == target.st_dev && info.st_ino == target.st_ino) {
+            return input;
+        }
+    }
+    return {};
+}
+
+std::string OutputIsInputText(const std::string& output)
+{
+    return "Отчёт не записан: файл «" + ShowControlCharacters(output) + "» — один из файлов, которые отчёт читает";
 }

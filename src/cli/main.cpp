@@ -360,6 +360,17 @@ int Deliver(const std::string& text, const std::optional<std::string>& file)
     return ExitNotWritten;
 }
 
+// A report written over a file it reads would lose that file with no backup: refused,
+// nothing written.
+bool OutputOverwritesInput(const std::optional<std::string>& output, const std::vector<std::string>& inputs)
+{
+    if (!output || OutputAmongInputs(*output, inputs).empty()) {
+        return false;
+    }
+    std::cerr << "tessaly-report: " << OutputIsInputText(*output) << '\n';
+    return true;
+}
+
 std::string Report(EReportFormat format, const CUserProjectModel& project, const CProjectResults& results)
 {
     const CCapturedOutput output;
@@ -394,10 +405,16 @@ int Run(int argc, char** argv)
             std::cerr << group.Errors;
             return group.ExitCode;
         }
+        if (OutputOverwritesInput(command.OutputFile(), group.Inputs)) {
+            return ExitUsage;
+        }
         return Deliver(group.Report, command.OutputFile());
     }
     case CReportCommand::EAction::Report:
         break;
+    }
+    if (OutputOverwritesInput(command.OutputFile(), {command.ProjectFile()})) {
+        return ExitUsage;
     }
     // The report never writes the project, so a file the user may only read is read.
     auto record = std::make_unique<TLoadSaveProject>();

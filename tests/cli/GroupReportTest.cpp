@@ -471,11 +471,18 @@ TEST_F(CGroupReportTest, RefusalsNameTheFaultWithTheirExitCodes)
     const std::vector<CCase> cases{
         {"--group --weights 1 a.tsy b.tsy", 2, "tessaly-report: --weights: весов 1, а экспертов 2\n" + usage},
         {"--group --weights 1,2,3 g.tsg", 2, "tessaly-report: --weights: весов 3, а экспертов 1\n"},
-        {"--group --weights 1,0 a.tsy b.tsy", 2, "tessaly-report: --weights: вес 2 «0» не положительное число\n"},
-        {"--group --weights 1,-2 a.tsy b.tsy", 2, "tessaly-report: --weights: вес 2 «-2» не положительное число\n"},
-        {"--group --weights 1,x a.tsy b.tsy", 2, "tessaly-report: --weights: вес 2 «x» не положительное число\n"},
-        {"--group --weights 1,,2 a.tsy b.tsy", 2, "tessaly-report: --weights: вес 2 «» не положительное число\n"},
-        {"--group --weights 1,inf a.tsy b.tsy", 2, "tessaly-report: --weights: вес 2 «inf» не положительное число\n"},
+        {"--group --weights 1,0 a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 2 «0»: вес должен быть числом от 0.000001 до 1000000\n"},
+        {"--group --weights 1,-2 a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 2 «-2»: вес должен быть числом от 0.000001 до 1000000\n"},
+        {"--group --weights 1,x a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 2 «x»: вес должен быть числом от 0.000001 до 1000000\n"},
+        {"--group --weights 1,,2 a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 2 «»: вес должен быть числом от 0.000001 до 1000000\n"},
+        {"--group --weights 1e10,1e-315 a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 1 «1e10»: вес должен быть числом от 0.000001 до 1000000\n"},
+        {"--group --weights 1,inf a.tsy b.tsy", 2,
+            "tessaly-report: --weights: вес 2 «inf»: вес должен быть числом от 0.000001 до 1000000\n"},
         {"--weights 1 a.tsy", 2, "tessaly-report: --weights задаётся только вместе с --group\n"},
         {"--group", 2, "tessaly-report: не указан файл проекта\n"},
         {"a.tsy b.tsy", 2, "tessaly-report: лишние или неизвестные аргументы: b.tsy\n"},
@@ -519,4 +526,88 @@ TEST_F(CGroupReportTest, TextShowsControlCharactersEscaped)
     EXPECT_EQ(json["experts"][0]["label"], "Bell\x07");
     const nlohmann::json& ranking = json["ranking"];
     EXPECT_TRUE(ranking[0]["name"] == "Alt\none" || ranking[1]["name"] == "Alt\none") << ranking;
+}
+
+// A group file's "weighted": false and "included": false are followed; the ideal ranking,
+// Kendall's W and the warning of unacceptable combined matrices are reported.
+TEST_F(CGroupReportTest, GroupFileFlagsIdealRankingAgreementAndWarning)
+{
+    Experts({"Анна", "Борис", "Вера"}, {{3, 5, 2}, {-2, 4, 6}, {9, -9, 9}}, {3, -2, 1});
+    std::vector<CGroupMember> members{
+        {File("Анна.tsy"), "Анна", 5}, {File("Борис.tsy"), "Борис", 1}, {File("Вера.tsy"), "Вера", 1}};
+    members[2].Included = false;
+    ASSERT_TRUE(SaveGroupFile(members, File("g.tsg"), false).Succeeded());
+    const nlohmann::json group = nlohmann::json::parse(Run("--group --json g.tsg").Out);
+    const nlohmann::json two = nlohmann::json::parse(Run("--group --json Анна.tsy Борис.tsy").Out);
+    EXPECT_EQ(group["weighted"], false);
+    EXPECT_EQ(group["experts"][2]["included"], false);
+    ExpectNear({group["experts"][0]["weight"], group["experts"][1]["weight"], group["experts"][2]["weight"]},
+        {0.5, 0.5, 0.0}, 1e-15, "shares");
+    for (const char* key : {"ranking", "ranking_ideal"}) {
+        ASSERT_EQ(group[key].size(), 2U) << key;
+        for (std::size_t r = 0; r < 2; ++r) {
+            EXPECT_EQ(group[key][r]["position"], two[key][r]["position"]) << key;
+            EXPECT_NEAR(group[key][r]["priority"].get<double>(), two[key][r]["priority"].get<double>(), 1e-15) << key;
+        }
+    }
+    EXPECT_EQ(group["unacceptable"], two["unacceptable"]);
+    EXPECT_EQ(group["consensus"]["kendall_w"], two["consensus"]["kendall_w"]);
+    // Two experts over two alternatives: W is 1 when they order them alike, 0 otherwise.
+    const CExpected want = Independent({{3, 5, 2}, {0.5, 4, 6}}, {1, 1}, {3, -2, 1});
+    std::vector<TVector> finals;
+    for (const TVector& upper : {TVector{3, 5, 2}, TVector{0.5, 4, 6}}) {
+        finals.push_back(Synthesis(RowGeometricMeans(GoalMatrix(upper)), {3, -2, 1}));
+    }
+    EXPECT_EQ(two["consensus"]["kendall_w"].get<double>(),
+        (finals[0][0] > finals[0][1]) == (finals[1][0] > finals[1][1]) ? 1.0 : 0.0);
+    // Ideal synthesis of the group: per criterion its local priorities over their largest,
+    // weighed by the group's criteria priorities.
+    TVector raw(2, 0.0);
+    for (std::size_t c = 0; c < 3; ++c) {
+        const TVector local = PairPriorities(std::vector<int>{3, -2, 1}[c]);
+        const double top = std::max(local[0], local[1]);
+        raw[0] += want.Priorities[c] * local[0] / top;
+        raw[1] += want.Priorities[c] * local[1] / top;
+    }
+    ExpectRanking(two["ranking_ideal"], {raw[0] / (raw[0] + raw[1]), raw[1] / (raw[0] + raw[1])}, "ideal");
+
+    // Вера's goal matrix alone is not acceptable: the group of her says so as her project does.
+    const nlohmann::json own = nlohmann::json::parse(Run("--json Вера.tsy").Out);
+    const nlohmann::json alone = nlohmann::json::parse(Run("--group --json Вера.tsy").Out);
+    ASSERT_EQ(alone["unacceptable"].size(), 1U);
+    EXPECT_NEAR(alone["unacceptable"][0]["cr"].get<double>(), own["unacceptable"][0]["cr"].get<double>(), 1e-12);
+    const std::string projectText = Run("Вера.tsy").Out;
+    const std::size_t warning = projectText.find("Внимание");
+    ASSERT_NE(warning, std::string::npos) << projectText;
+    const std::string line = projectText.substr(warning, projectText.find('\n', warning) - warning + 1);
+    const std::string groupText = Run("--group Вера.tsy").Out;
+    EXPECT_NE(groupText.find(line), std::string::npos) << groupText;
+    EXPECT_NE(groupText.find("Согласие в порядке альтернатив (W Кендалла) не определено"), std::string::npos);
+}
+
+// -o never names a file the report reads: refused before anything is written.
+TEST_F(CGroupReportTest, AnOutputThatIsAnInputIsRefused)
+{
+    Experts({"a", "b", "c"}, {{3, 5, 2}, {-2, 4, 6}, {2, 2, 2}}, {1, 1, 1});
+    ASSERT_TRUE(
+        SaveGroupFile(std::vector<CGroupMember>{{File("a.tsy"), "a", 1}, {File("b.tsy"), "b", 1}}, File("g.tsg"))
+            .Succeeded());
+    std::filesystem::create_symlink(File("b.tsy"), File("link.tsy"));
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"-o a.tsy a.tsy", "a.tsy"},
+        {"--group -o g.tsg g.tsg", "g.tsg"},
+        {"--group a.tsy b.tsy c.tsy -o b.tsy", "b.tsy"},
+        {"--group --json -o ./b.tsy g.tsg", "./b.tsy"},
+        {"--group --csv a.tsy c.tsy -o link.tsy b.tsy", "link.tsy"},
+    };
+    for (const auto& [arguments, output] : cases) {
+        const std::string before = Slurp(File(output));
+        const CGroupRun run = Run(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << arguments;
+        EXPECT_EQ(
+            run.Err, "tessaly-report: Отчёт не записан: файл «" + output + "» — один из файлов, которые отчёт читает\n")
+            << arguments;
+        EXPECT_EQ(Slurp(File(output)), before) << arguments;
+    }
+    EXPECT_EQ(Run("--group -o report.txt g.tsg").ExitCode, 0);
 }

@@ -286,7 +286,7 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
             .arg(QString::number(std::floor((GoalConsensus + 1.0) / 2.0 * 1000.0) / 10.0, 'f', 1)));
     const double finalAgreement = SStarOfTwo(annaFinal, borisFinal);
     EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(
-        QStringLiteral("Согласие в итоговом рейтинге: S* %1 %")
+        QStringLiteral("Однородность итоговых приоритетов: S* %1 %")
             .arg(QString::number(std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
         << window->lbFinalAgreement->text().toStdString();
 
@@ -391,7 +391,7 @@ TEST_F(GroupWindow, RefusedAndMissingMembers)
         ASSERT_EQ(SaveProjectFile(*other, c.toStdString(), false), EWriteResult::Ok);
     }
     const QString mismatch
-        = QStringLiteral("Файл c.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «В»");
+        = QStringLiteral("Файл c.tsy: на уровне 1 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «В»");
     WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
         Dialogs.FileAnswers = {a, c, vera};
         for (int k = 0; k < 3; ++k) {

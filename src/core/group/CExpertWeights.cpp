@@ -2,6 +2,16 @@
 
 #include <cmath>
 
+bool AcceptableExpertWeight(double weight)
+{
+    return weight >= MinExpertWeight && weight <= MaxExpertWeight;
+}
+
+std::string ExpertWeightProblem(double weight)
+{
+    return AcceptableExpertWeight(weight) ? std::string() : std::string(ExpertWeightRangeText);
+}
+
 std::optional<CExpertWeights> CExpertWeights::FromWeights(std::span<const double> weights)
 {
     if (weights.empty()) {
@@ -9,13 +19,13 @@ std::optional<CExpertWeights> CExpertWeights::FromWeights(std::span<const double
     }
     double largest = 0.0;
     for (const double u : weights) {
-        if (!(u > 0.0) || !std::isfinite(u)) {
+        if (!AcceptableExpertWeight(u)) {
             return std::nullopt;
         }
         largest = u > largest ? u : largest;
     }
-    // Scaled by the largest first, so that weights near the top of the double range
-    // still have a finite sum (between 1 and the count).
+    // Scaled by the largest first: the sum lies between 1 and the count, and no share falls
+    // below 1e-12 / count.
     double sum = 0.0;
     for (const double u : weights) {
         sum += u / largest;

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 
 namespace {
@@ -84,14 +85,12 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserPro
     if (member.File.empty()) {
         return ExpertProblemText(number, MemberWithoutFileText);
     }
-    if (!(member.Weight > 0.0) || !std::isfinite(member.Weight)) {
+    if (!AcceptableExpertWeight(member.Weight)) {
         return ExpertProblemText(number, MemberWeightText);
     }
     std::string identity = FileIdentity(member.File);
-    for (std::size_t k = 0; k < Experts.size(); ++k) {
-        if (Experts[k].Identity == identity) {
-            return ExpertProblemText(number, SameFileProblem(fs::path(member.File).filename().string(), k));
-        }
+    if (const auto same = Identities.find(identity); same != Identities.end()) {
+        return ExpertProblemText(number, SameFileProblem(fs::path(member.File).filename().string(), same->second));
     }
     if (!project.Built() || project.LevelCount() < MinLevels || project.LevelCount() > MaxLevels) {
         return ExpertProblemText(number, MemberWithoutHierarchyText);
@@ -107,6 +106,7 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserPro
         TakeHierarchy(project);
     }
 
+    Identities.emplace(identity, number);
     CExpert& expert = Experts.emplace_back();
     expert.Member = member;
     expert.Identity = std::move(identity);
@@ -184,9 +184,52 @@ void CGroupDecision::SetUseExpertWeights(bool use)
     }
 }
 
+bool CGroupDecision::SetIncluded(std::size_t expert, bool included)
+{
+    if (expert >= Experts.size()) {
+        return false;
+    }
+    if (Experts[expert].Member.Included != included) {
+        Experts[expert].Member.Included = included;
+        Current = false;
+    }
+    return true;
+}
+
+CJudgement CGroupDecision::ExpertJudgement(
+    std::size_t expert, std::size_t element, std::uint32_t row, std::uint32_t column) const
+{
+    if (expert >= Experts.size() || element >= Elements.size()) {
+        return CJudgement::NotJudged();
+    }
+    const CPairLogarithms& own = Elements[element].Judgements[expert];
+    const std::uint32_t n = own.Order;
+    if (row >= n || column >= n) {
+        return CJudgement::NotJudged();
+    }
+    if (row == column) {
+        return CJudgement{};
+    }
+    const std::uint32_t i = std::min(row, column);
+    const std::uint32_t j = std::max(row, column);
+    const double logarithm = own.Logarithm[i * n - i * (i + 1) / 2 + (j - i - 1)];
+    if (std::isnan(logarithm)) {
+        return CJudgement::NotJudged();
+    }
+    const double value = std::exp(row < column ? logarithm : -logarithm);
+    // A scale judgement comes back as its code: its logarithm keeps it to the last bit or so.
+    const double larger = value >= 1.0 ? value : 1.0 / value;
+    const double whole = std::round(larger);
+    if (whole <= 1e9 && std::abs(larger - whole) <= 1e-9 * whole) {
+        const auto code = static_cast<std::int32_t>(whole);
+        return CJudgement::FromCode(value >= 1.0 || code == 1 ? code : -code);
+    }
+    return CJudgement::Combined(value);
+}
+
 bool CGroupDecision::SetWeight(std::size_t expert, double weight)
 {
-    if (expert >= Experts.size() || !(weight > 0.0) || !std::isfinite(weight)) {
+    if (expert >= Experts.size() || !AcceptableExpertWeight(weight)) {
         return false;
     }
     if (Experts[expert].Member.Weight != weight) {
@@ -223,17 +266,29 @@ void CGroupDecision::Compute() const
     for (const CExpert& expert : Experts) {
         given.push_back(expert.Member.Weight);
     }
-    // Every weight was checked on its way in, so both always make weights.
+    // Every weight was checked on its way in, so both always make weights. An expert left
+    // out keeps his weight here but brings nothing: each figure shares the weights anew
+    // among those who bring something.
     const CExpertWeights weights
         = *(UseWeights ? CExpertWeights::FromWeights(given) : CExpertWeights::Equal(Experts.size()));
-    Computed.Weights.assign(weights.Normalized().begin(), weights.Normalized().end());
+    double includedSum = 0.0;
+    for (std::size_t k = 0; k < Experts.size(); ++k) {
+        includedSum += Included(k) ? weights.Normalized(k) : 0.0;
+    }
+    Computed.Weights.resize(Experts.size(), 0.0);
+    for (std::size_t k = 0; k < Experts.size(); ++k) {
+        Computed.Weights[k] = Included(k) ? weights.Normalized(k) / includedSum : 0.0;
+    }
 
     Computed.Elements.resize(Elements.size());
     std::vector<const CPairLogarithms*> judgements(Experts.size());
+    CPairLogarithms nothing;
+    nothing.Logarithm.fill(std::numeric_limits<double>::quiet_NaN());
     for (std::size_t e = 0; e < Elements.size(); ++e) {
         const CElementInput& input = Elements[e];
+        nothing.Order = input.Order;
         for (std::size_t k = 0; k < Experts.size(); ++k) {
-            judgements[k] = &input.Judgements[k];
+            judgements[k] = Included(k) ? &input.Judgements[k] : &nothing;
         }
         CGroupElementResult& element = Computed.Elements[e];
         element.Slot = input.Slot;
@@ -258,8 +313,21 @@ void CGroupDecision::Compute() const
                     BuildComparisonGraph(element.Aggregate.Judgements, element.Aggregate.Order), names));
         }
     }
-    if (!gap) {
+    if (includedSum == 0.0) {
+        Computed.RankingProblem = GroupRankingRefusalText(NoExpertIncludedText);
+    } else if (!gap) {
         Computed.Ranking = FinalResults(*GroupModel, Computed.Group);
+        Computed.IdealRanking = FinalResults(*GroupModel, Computed.Group, ESynthesisMode::Ideal);
+        // The combined values are finite by construction; a figure that is not would be
+        // refused here rather than shown.
+        for (std::uint32_t r = 0; r < Computed.Ranking.Count; ++r) {
+            if (!std::isfinite(Computed.Ranking.Rows[r].Value)) {
+                Computed.Ranking = CResultList{};
+                Computed.IdealRanking = CResultList{};
+                Computed.RankingProblem = GroupRankingRefusalText(NotComputableText);
+                break;
+            }
+        }
         std::vector<double> sStar;
         std::vector<double> global;
         for (const CGroupElementResult& element : Computed.Elements) {
@@ -269,6 +337,9 @@ void CGroupDecision::Compute() const
             }
         }
         Computed.OverallConsensus = OverallConsensus(sStar, global);
+    }
+    if (includedSum > 0.0) {
+        Computed.Unacceptable = UnacceptableMatrices(*GroupModel, Computed.Group);
     }
     ComputeFinalAggregates(weights);
 }
@@ -288,8 +359,21 @@ void CGroupDecision::ComputeElement(
         element.Gci = GeometricConsistencyIndex(values, n, group.data());
     }
     double widest = 0.0;
+    std::uint32_t pair = 0;
     for (std::uint32_t i = 0; i < n; ++i) {
-        for (std::uint32_t j = i + 1; j < n; ++j) {
+        for (std::uint32_t j = i + 1; j < n; ++j, ++pair) {
+            if (element.Aggregate.JudgedBy[i][j] > 0) {
+                const double combined = std::log(element.Aggregate.Judgements(i, j).Value());
+                double furthest = -1.0;
+                for (std::size_t k = 0; k < Experts.size(); ++k) {
+                    const double own = input.Judgements[k].Logarithm[pair];
+                    if (Included(k) && !std::isnan(own) && std::abs(own - combined) > furthest) {
+                        furthest = std::abs(own - combined);
+                        element.FurthestExpert[i][j] = k;
+                    }
+                }
+                element.FurthestExpert[j][i] = element.FurthestExpert[i][j];
+            }
             const std::optional<double>& spread = element.Aggregate.Spread[i][j];
             if (spread && (!element.WidestSpread || *spread > widest)) {
                 widest = *spread;
@@ -304,6 +388,9 @@ void CGroupDecision::ComputeElement(
     std::vector<std::span<const double>> vectors(Experts.size());
     double largestCr = 0.0;
     for (std::size_t k = 0; k < Experts.size(); ++k) {
+        if (!Included(k)) {
+            continue;
+        }
         if (!Experts[k].HasPriorities[index]) {
             element.LeftOut.push_back(k);
             continue;
@@ -330,14 +417,21 @@ void CGroupDecision::ComputeElement(
 void CGroupDecision::ComputeFinalAggregates(const CExpertWeights& weights) const
 {
     std::vector<std::span<const double>> finals(Experts.size());
+    std::vector<std::vector<double>> places;
     bool any = false;
     for (std::size_t k = 0; k < Experts.size(); ++k) {
-        finals[k] = Experts[k].Final;
-        any = any || !finals[k].empty();
+        if (Included(k)) {
+            finals[k] = Experts[k].Final;
+        }
+        if (!finals[k].empty()) {
+            any = true;
+            places.push_back(MeanPlaces(finals[k]));
+        }
     }
     if (!any) {
         return;
     }
+    Computed.KendallW = KendallConcordance(places);
     Computed.AipArithmetic = ArithmeticPriorityAggregate(finals, weights).value_or(std::vector<double>{});
     Computed.AipGeometric = GeometricPriorityAggregate(finals, weights).value_or(std::vector<double>{});
     Computed.AipArithmeticRanking = RankingOf(*GroupModel, Computed.AipArithmetic);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CExpertWeights;
@@ -61,9 +62,19 @@ public:
     // Whether the experts' weights count; off, every expert weighs the same.
     [[nodiscard]] bool UseExpertWeights() const { return UseWeights; }
     void SetUseExpertWeights(bool use);
-    // A new weight for an expert; false, nothing changed, for a weight that is not a
-    // positive number or an expert that is not there.
+    // A new weight for an expert; false, nothing changed, for a weight that the experts'
+    // weight rule refuses or an expert that is not there.
     bool SetWeight(std::size_t expert, double weight);
+    // Whether an expert counts: one left out stays listed with his own results but is in
+    // no figure of the group (combined judgements, aggregates, consensus, W, distances).
+    [[nodiscard]] bool Included(std::size_t expert) const { return Experts[expert].Member.Included; }
+    // false, nothing changed, for an expert that is not there.
+    bool SetIncluded(std::size_t expert, bool included);
+    // The expert's own judgement of the pair (row, column) of Result().Elements[element],
+    // as he gave it (a scale code when it is one); "не задано" when he left the pair out,
+    // for a pair outside the element or an element that is not there.
+    [[nodiscard]] CJudgement ExpertJudgement(
+        std::size_t expert, std::size_t element, std::uint32_t row, std::uint32_t column) const;
 
     // The group's hierarchy (the first expert's names and comments) holding the combined
     // judgements under the present weights; an empty model before the first expert.
@@ -95,6 +106,8 @@ private:
     void ComputeFinalAggregates(const CExpertWeights& weights) const;
 
     std::deque<CExpert> Experts;
+    // Each expert's identity to his number: the same file is found in one look-up.
+    std::unordered_map<std::string, std::size_t> Identities;
     std::vector<CElementInput> Elements;
     bool UseWeights = true;
     // The group's hierarchy and what was computed from it; renewed when asked for after a

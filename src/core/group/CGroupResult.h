@@ -4,6 +4,7 @@
 #include "core/group/JudgementAggregation.h"
 #include "core/model/CElementSlot.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/IncompleteJudgements.h"
 #include "core/results/Synthesis.h"
 
@@ -27,6 +28,12 @@ struct CGroupElementResult {
     // The combined judgements (Aggregate.Order is the order), who judged each pair and the
     // geometric standard deviation of their judgements.
     CJudgementAggregate Aggregate;
+    // Who lies furthest from the group on each pair (i < j, the same in (j, i)): the
+    // expert taken into account whose judgement is furthest from the combined value by
+    // |ln a_k - ln a_group| (the first of equals); none for a pair nobody judged. Each
+    // expert's own judgement is CGroupDecision::ExpertJudgement, how many judged it
+    // Aggregate.JudgedBy.
+    TPairBlock<std::optional<std::size_t>> FurthestExpert{};
     // The geometric consistency index of the combined matrix: none when a pair is missing
     // or for fewer than 3 elements.
     std::optional<double> Gci;
@@ -52,7 +59,8 @@ struct CGroupElementResult {
 // it; whoever holds one only reads it.
 struct CGroupResult {
     // alpha_k, the weights as used (all equal when the experts' weights are not taken into
-    // account); empty for a group without experts.
+    // account), shared among the experts taken into account (0 for one left out); empty
+    // for a group without experts.
     std::vector<double> Weights;
     // The group's priorities and consistency of every element and its synthesis: the one
     // project computation over the combined judgements.
@@ -63,6 +71,11 @@ struct CGroupResult {
     // combined judgements do not connect some element, which RankingProblem then names.
     CResultList Ranking;
     std::string RankingProblem;
+    // The same in the ideal mode (the group's priorities synthesised by the ideal rule).
+    CResultList IdealRanking;
+    // The combined matrices whose consistency is not acceptable, as a project lists its
+    // own: the group ranking rests on them.
+    std::vector<CUnacceptableMatrix> Unacceptable;
     // The experts' own final priorities aggregated (by position): sum_k alpha_k f^k and
     // the normalised prod_k (f^k)^alpha_k, over the experts whose judgements give final
     // priorities; empty when none does. Their rankings are ordered like Ranking.
@@ -75,6 +88,9 @@ struct CGroupResult {
     std::optional<double> OverallConsensus;
     // The agreement of the experts' final priorities (S and S*); none for one expert.
     std::optional<CConsensus> FinalAgreement;
+    // Kendall's W of the experts' own rankings (equal priorities sharing the mean place);
+    // none for fewer than two experts with final priorities.
+    std::optional<double> KendallW;
 
     // The element at a slot; null for a slot without a level below it.
     [[nodiscard]] const CGroupElementResult* ElementAt(const CElementSlot& slot) const;

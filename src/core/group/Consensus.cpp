@@ -2,6 +2,7 @@
 
 #include "core/group/CExpertWeights.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -178,4 +179,111 @@ double ShownConsensusPercent(double sStar)
 {
     const double percent = sStar * 100.0;
     return percent > 0.0 ? percent : 0.0;
+}
+
+std::vector<double> MeanPlaces(std::span<const double> priorities)
+{
+    const std::size_t n = priorities.size();
+    std::vector<std::size_t> order(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        order[i] = i;
+    }
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return priorities[a] > priorities[b]; });
+    std::vector<double> places(n, 0.0);
+    std::size_t first = 0;
+    while (first < n) {
+        std::size_t last = first + 1;
+        // Equal within the rounding of the computation that made them.
+        while (last < n
+            && priorities[order[last - 1]] - priorities[order[last]]
+                <= 1e-12 * std::max(std::abs(priorities[order[last - 1]]), std::abs(priorities[order[last]]))) {
+            ++last;
+        }
+        const double mean = static_cast<double>(first + 1 + last) / 2.0;
+        for (std::size_t i = first; i < last; ++i) {
+            places[order[i]] = mean;
+        }
+        first = last;
+    }
+    return places;
+}
+
+std::optional<double> KendallConcordance(std::span<const std::vector<double>> places)
+{
+    const std::size_t experts = places.size();
+    if (experts < 2) {
+        return std::nullopt;
+    }
+    const std::size_t n = places.front().size();
+    if (n < 2) {
+        return std::nullopt;
+    }
+    std::vector<double> sums(n, 0.0);
+    double ties = 0.0;
+    for (const std::vector<double>& row : places) {
+        if (row.size() != n) {
+            return std::nullopt;
+        }
+        std::vector<double> sorted = row;
+        std::sort(sorted.begin(), sorted.end());
+        for (std::size_t i = 0; i < n;) {
+            std::size_t j = i + 1;
+            while (j < n && sorted[j] == sorted[i]) {
+                ++j;
+            }
+            const auto t = static_cast<double>(j - i);
+            ties += t * t * t - t;
+            i = j;
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            sums[i] += row[i];
+        }
+    }
+    double mean = 0.0;
+    for (const double r : sums) {
+        mean += r / static_cast<double>(n);
+    }
+    double s = 0.0;
+    for (const double r : sums) {
+        s += (r - mean) * (r - mean);
+    }
+    const auto k = static_cast<double>(experts);
+    const auto m = static_cast<double>(n);
+    const double denominator = k * k * (m * m * m - m) - k * ties;
+    if (!(denominator > 0.0)) {
+        return std::nullopt;
+    }
+    return 12.0 * s / denominator;
+}
+
+EConcordanceBand ConcordanceBandOf(double w)
+{
+    if (!(w >= 0.2)) {
+        return EConcordanceBand::VeryWeak;
+    }
+    if (w < 0.4) {
+        return EConcordanceBand::Weak;
+    }
+    if (w < 0.6) {
+        return EConcordanceBand::Moderate;
+    }
+    return w < 0.8 ? EConcordanceBand::Strong : EConcordanceBand::VeryStrong;
+}
+
+const char* ConcordanceBandText(EConcordanceBand band)
+{
+    switch (band) {
+    case EConcordanceBand::VeryWeak:
+        return "очень слабое согласие";
+    case EConcordanceBand::Weak:
+        return "слабое согласие";
+    case EConcordanceBand::Moderate:
+        return "умеренное согласие";
+    case EConcordanceBand::Strong:
+        return "сильное согласие";
+    case EConcordanceBand::VeryStrong:
+        return "очень сильное согласие";
+    }
+    return "";
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 class CExpertWeights;
 
@@ -52,3 +53,29 @@ const char* ConsensusBandKey(EConsensusBand band);
 
 // S* in percent as shown to the user: never below 0.
 double ShownConsensusPercent(double sStar);
+
+// ---- Agreement on the order (Kendall's coefficient of concordance) ----
+
+// The places of a priority vector, 1 for the largest; equal priorities (within a relative
+// 1e-12, the computation's rounding) share the mean of their places: 0.4, 0.3, 0.3 give 1,
+// 2.5, 2.5.
+std::vector<double> MeanPlaces(std::span<const double> priorities);
+// Kendall's W of K experts' places of the same n alternatives, with the correction for
+// ties: W = 12 S / (K^2 (n^3 - n) - K T), S the sum of squared deviations of the place
+// sums from their mean, T the sum over experts and their groups of equal places of
+// t^3 - t. Empty for fewer than two experts, fewer than two alternatives, rows of
+// different lengths, or when every expert ties every alternative (nothing to agree on).
+std::optional<double> KendallConcordance(std::span<const std::vector<double>> places);
+
+// The bands of W, each upper bound exclusive: 0.2, 0.4, 0.6, 0.8.
+enum class EConcordanceBand {
+    VeryWeak,
+    Weak,
+    Moderate,
+    Strong,
+    VeryStrong,
+};
+EConcordanceBand ConcordanceBandOf(double w);
+// "очень слабое согласие", "слабое согласие", "умеренное согласие", "сильное согласие",
+// "очень сильное согласие".
+const char* ConcordanceBandText(EConcordanceBand band);

@@ -109,6 +109,20 @@ std::string UnreadableMemberLine(std::size_t expert, const std::string& label, c
     return line + ")";
 }
 
+std::string MoreProblemsText(std::size_t more)
+{
+    const std::string digits = std::to_string(more);
+    std::string text = "... и ещё ";
+    // Thousands apart, as the number is read: 99 997.
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            text += ' ';
+        }
+        text += digits[i];
+    }
+    return text;
+}
+
 std::string GroupRankingRefusalText(const std::string& notConnected)
 {
     return "Группового рейтинга нет. " + notConnected;
@@ -140,13 +154,33 @@ std::string FinalAgreementLine(const CGroupDecision& decision, char decimalSepar
 {
     const CGroupResult& result = decision.Result();
     if (decision.ExpertCount() < 2) {
-        return "Согласие в итоговом рейтинге не определено: в группе один эксперт";
+        return "Однородность итоговых приоритетов не определена: в группе один эксперт";
     }
     if (!result.FinalAgreement) {
-        return "Согласие в итоговом рейтинге не определено: итоговые приоритеты есть меньше чем у двух экспертов";
+        return "Однородность итоговых приоритетов не определена: итоговые приоритеты есть меньше чем у двух "
+               "экспертов";
     }
-    return "Согласие в итоговом рейтинге: S* " + ConsensusText(result.FinalAgreement->SStar, decimalSeparator) + ", S "
-        + PercentText(ShownConsensusPercent(result.FinalAgreement->S), decimalSeparator);
+    return "Однородность итоговых приоритетов: S* " + ConsensusText(result.FinalAgreement->SStar, decimalSeparator)
+        + ", S " + PercentText(ShownConsensusPercent(result.FinalAgreement->S), decimalSeparator);
+}
+
+std::string KendallLine(const CGroupDecision& decision, char decimalSeparator)
+{
+    const std::optional<double>& w = decision.Result().KendallW;
+    if (!w) {
+        return "Согласие в порядке альтернатив (W Кендалла) не определено: итоговые приоритеты есть меньше чем у "
+               "двух экспертов";
+    }
+    return "Согласие в порядке альтернатив (W Кендалла): " + Shown(*w, decimalSeparator) + " ("
+        + ConcordanceBandText(ConcordanceBandOf(*w)) + ")";
+}
+
+std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decimalSeparator)
+{
+    if (decision.ExpertCount() == 0) {
+        return {};
+    }
+    return UnacceptableWarningText(decision.Model(), decision.Result().Unacceptable, decimalSeparator);
 }
 
 std::string LeftOutText(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/group/CExpertWeights.h"
 #include "core/group/Consensus.h"
 #include "core/model/CElementSlot.h"
 #include "core/results/ReportContent.h"
@@ -45,7 +46,7 @@ std::string GroupWindowCaption(const std::string& name);
 
 // Why an expert is refused, after "Эксперт N: ".
 inline constexpr const char* MemberWithoutFileText = "не указан файл";
-inline constexpr const char* MemberWeightText = "вес должен быть положительным числом";
+inline constexpr const char* MemberWeightText = ExpertWeightRangeText;
 inline constexpr const char* MemberWithoutHierarchyText = "в файле нет иерархии";
 // "Эксперт 3: <problem>"
 std::string ExpertProblemText(std::size_t expert, const std::string& problem);
@@ -58,6 +59,14 @@ std::string UnreadableMemberText(std::size_t expert, const std::string& label, c
 // (b.tsy: No such file or directory)".
 std::string UnreadableMemberLine(std::size_t expert, const std::string& label, const std::string& message,
     const std::string& file, const std::string& reason);
+// Reasons for refusing the group's ranking other than judgements that do not connect.
+inline constexpr const char* NoExpertIncludedText = "Ни один эксперт не учитывается.";
+inline constexpr const char* NotComputableText = "Приоритеты группы не вычисляются.";
+inline constexpr const char* ExpertWeightsOffText = "Веса экспертов не учитываются: доли всех экспертов равны.";
+// How many problems of a long list a message names; MoreProblemsText counts the rest.
+inline constexpr std::size_t MaxNamedProblems = 5;
+// "... и ещё 99 997"
+std::string MoreProblemsText(std::size_t more);
 // The group's ranking refused: "Группового рейтинга нет. " and the reason
 // (NotConnectedText of the combined judgements).
 std::string GroupRankingRefusalText(const std::string& notConnected);
@@ -71,9 +80,16 @@ std::string ConsensusText(double sStar, char decimalSeparator = '.');
 // "Общее согласие группы: 82.8 % (высокое согласие)", or why there is none (one expert,
 // no group ranking).
 std::string OverallConsensusLine(const CGroupDecision& decision, char decimalSeparator = '.');
-// "Согласие в итоговом рейтинге: S* 82.8 % (высокое согласие), S 89.9 %", or why there is
-// none.
+// S* of the final priorities is their homogeneity, not an agreement on the order: nearly
+// flat vectors are homogeneous whatever their order. "Однородность итоговых приоритетов:
+// S* 82.8 % (высокое согласие), S 89.9 %", or why there is none.
 std::string FinalAgreementLine(const CGroupDecision& decision, char decimalSeparator = '.');
+// The agreement on the order of the alternatives: "Согласие в порядке альтернатив (W
+// Кендалла): 0.6444 (сильное согласие)", or why there is none.
+std::string KendallLine(const CGroupDecision& decision, char decimalSeparator = '.');
+// The warning beside the group's ranking when it rests on combined matrices that are not
+// acceptable: the sentence a project's ranking gets, naming them; empty otherwise.
+std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decimalSeparator = '.');
 // The experts left out of an element's consensus: "В согласии по «ЦЕНА» не учтён эксперт
 // Петров: его сравнения не связывают элементы" (or "не учтены эксперты А, Б: их ...");
 // empty when nobody is left out.

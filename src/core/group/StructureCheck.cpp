@@ -29,12 +29,12 @@ std::string Quoted(const std::string& name)
     return text;
 }
 
-// Numbered from 1 as the user counts them: the goal is level 1, and the first element
-// of a level is element 1.
+// Numbered as the windows number them: the goal is level 0, and the first element of a
+// level is element 1 (the row it takes in every table).
 std::string OnLevel(std::uint32_t level)
 {
     std::string text = "на уровне ";
-    text += std::to_string(level + 1);
+    text += std::to_string(level);
     return text;
 }
 } // namespace

@@ -1,5 +1,8 @@
 #include "core/storage/GroupFile.h"
 
+#include "core/group/CExpertWeights.h"
+#include "core/storage/UntrustedText.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -12,6 +15,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace {
 namespace fs = std::filesystem;
@@ -65,7 +69,7 @@ Json WeightValue(double weight)
     return weight;
 }
 
-std::string GroupText(std::span<const CGroupMember> members, const std::string& folder)
+std::string GroupText(std::span<const CGroupMember> members, const std::string& folder, bool weighted)
 {
     Json list = Json::array();
     for (const CGroupMember& member : members) {
@@ -76,11 +80,17 @@ std::string GroupText(std::span<const CGroupMember> members, const std::string& 
         entry["file"] = (relative.empty() ? file : relative).generic_string();
         entry["label"] = member.Label.empty() ? DefaultLabel(member.File) : member.Label;
         entry["weight"] = WeightValue(member.Weight);
+        if (!member.Included) {
+            entry["included"] = false;
+        }
         list.push_back(std::move(entry));
     }
     Json document;
     document["format"] = GroupFormatName;
     document["version"] = GroupFormatVersion;
+    if (!weighted) {
+        document["weighted"] = false;
+    }
     document["members"] = std::move(list);
     return document.dump(2) + "\n";
 }
@@ -92,7 +102,9 @@ std::string GroupMembersProblem(std::span<const CGroupMember> members)
     if (members.empty()) {
         return GroupNoMembersText;
     }
-    std::vector<std::string> files;
+    // Each file's name made plain, to the first member that names it: one look-up per member
+    // keeps a list of a hundred thousand as quick as its reading.
+    std::unordered_map<std::string, std::size_t> files;
     files.reserve(members.size());
     for (std::size_t k = 0; k < members.size(); ++k) {
         const CGroupMember& member = members[k];
@@ -106,17 +118,16 @@ std::string GroupMembersProblem(std::span<const CGroupMember> members)
         if (!IsUtf8(member.Label)) {
             return MemberText(k, "метка записана неверно");
         }
-        if (!(member.Weight > 0.0) || !std::isfinite(member.Weight)) {
-            return MemberText(k, "вес должен быть положительным числом");
+        if (!AcceptableExpertWeight(member.Weight)) {
+            return MemberText(k, ExpertWeightRangeText);
         }
         std::error_code error;
-        files.push_back(fs::absolute(fs::path(member.File), error).lexically_normal().string());
-        for (std::size_t other = 0; other < k; ++other) {
-            if (files[other] == files[k]) {
-                return MemberText(k,
-                    "файл «" + fs::path(member.File).filename().string() + "» уже указан для эксперта "
-                        + std::to_string(other + 1));
-            }
+        const auto [first, added]
+            = files.try_emplace(fs::absolute(fs::path(member.File), error).lexically_normal().string(), k);
+        if (!added) {
+            return MemberText(k,
+                "файл «" + ShortText(fs::path(member.File).filename().string()) + "» уже указан для эксперта "
+                    + std::to_string(first->second + 1));
         }
     }
     return {};
@@ -144,6 +155,13 @@ CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder
         return Refusal(EGroupReadResult::BadMembers, GroupNoMemberListText);
     }
     CGroupReadOutcome outcome;
+    const auto weighted = document.find("weighted");
+    if (weighted != document.end()) {
+        if (!weighted->is_boolean()) {
+            return Refusal(EGroupReadResult::BadMembers, GroupWeightedNotBooleanText);
+        }
+        outcome.Weighted = weighted->get<bool>();
+    }
     for (std::size_t k = 0; k < list->size(); ++k) {
         const Json& entry = (*list)[k];
         if (!entry.is_object()) {
@@ -167,9 +185,16 @@ CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder
         const auto weight = entry.find("weight");
         if (weight != entry.end()) {
             if (!weight->is_number()) {
-                return Refusal(EGroupReadResult::BadMembers, MemberText(k, "вес должен быть положительным числом"));
+                return Refusal(EGroupReadResult::BadMembers, MemberText(k, ExpertWeightRangeText));
             }
             member.Weight = weight->get<double>();
+        }
+        const auto included = entry.find("included");
+        if (included != entry.end()) {
+            if (!included->is_boolean()) {
+                return Refusal(EGroupReadResult::BadMembers, MemberText(k, "«included» должно быть true или false"));
+            }
+            member.Included = included->get<bool>();
         }
         outcome.Members.push_back(std::move(member));
     }
@@ -222,7 +247,7 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
     return ReadGroupText(text, AbsoluteFolder(fileName));
 }
 
-CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std::string& fileName)
+CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std::string& fileName, bool weighted)
 {
     CGroupSaveOutcome outcome;
     std::string problem = GroupMembersProblem(members);
@@ -231,7 +256,7 @@ CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std
         outcome.Message = std::move(problem);
         return outcome;
     }
-    const std::string text = GroupText(members, AbsoluteFolder(fileName));
+    const std::string text = GroupText(members, AbsoluteFolder(fileName), weighted);
     const EWriteResult written
         = SaveFileAtomically(fileName, [&text](CByteSink& sink) { return sink.Write(text.data(), text.size()); });
     switch (written) {

@@ -11,11 +11,16 @@
 // A group file (".tsg") names the experts' project files of one group decision, in
 // UTF-8 JSON: {"format": "tessaly-group", "version": 1, "members": [{"file": "a.tsy",
 // "label": "a", "weight": 1}, ...]}, each "file" relative to the group file's folder.
+// Two fields are written only when they say "no": "weighted": false at the top when the
+// experts' weights are not taken into account, and "included": false in a member left
+// out of every figure; absent, each is true (files without them read as before).
 
 struct CGroupMember {
     std::string File; // absolute in memory; relative to the group file's folder on disk
     std::string Label;
     double Weight = 1.0;
+    // Whether the expert counts in the group's figures; one left out stays listed.
+    bool Included = true;
 };
 
 enum class EGroupReadResult {
@@ -29,6 +34,8 @@ struct CGroupReadOutcome {
     EGroupReadResult Result = EGroupReadResult::Ok;
     std::string Message; // the user's message; "" on success
     std::vector<CGroupMember> Members;
+    // Whether the experts' weights are taken into account.
+    bool Weighted = true;
     [[nodiscard]] bool Succeeded() const { return Result == EGroupReadResult::Ok; }
 };
 
@@ -39,15 +46,16 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName);
 CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder);
 
 // What is wrong with a member list, as the user is told it ("" when nothing): no member,
-// a member without a file, a file named twice, a weight that is not a positive number,
+// a member without a file, a file named twice, a weight outside the experts' weight rule,
 // text that is not UTF-8. The reader refuses the same, so every file written reads back.
+// At most the first few problems are named, with how many more there are.
 std::string GroupMembersProblem(std::span<const CGroupMember> members);
 
 enum class EGroupSaveResult {
     Ok,
     BadMembers,  // GroupMembersProblem's message; nothing written
-    OpenFailed,  // "Ошибка открытия файла"
-    WriteFailed, // "Ошибка записи файла"
+    OpenFailed,  // "Ошибка открытия файла" with the file and the system's reason
+    WriteFailed, // "Ошибка записи файла" with the file and the system's reason
 };
 struct CGroupSaveOutcome {
     EGroupSaveResult Result = EGroupSaveResult::Ok;
@@ -55,8 +63,10 @@ struct CGroupSaveOutcome {
     [[nodiscard]] bool Succeeded() const { return Result == EGroupSaveResult::Ok; }
 };
 // Writes the group file atomically (the old file stays as it was on any failure), each
-// member's file relative to the group file's folder and an empty label as the default.
-CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std::string& fileName);
+// member's file relative to the group file's folder and an empty label as the default;
+// "weighted": false when weighted is false.
+CGroupSaveOutcome SaveGroupFile(
+    std::span<const CGroupMember> members, const std::string& fileName, bool weighted = true);
 
 // More than any real group needs (a thousand members with long paths fit many times).
 inline constexpr std::size_t MaxGroupFileSize = 16 * 1024 * 1024;
@@ -73,3 +83,4 @@ inline constexpr const char* NotGroupFileText = "Это не файл групп
 inline constexpr const char* GroupNoVersionText = "В файле группы не указана версия";
 inline constexpr const char* GroupNoMemberListText = "В файле группы нет списка экспертов";
 inline constexpr const char* GroupNoMembersText = "В группе нет ни одного эксперта";
+inline constexpr const char* GroupWeightedNotBooleanText = "В файле группы «weighted» должно быть true или false";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -160,4 +161,32 @@ TEST(PriorityAggregation, ArithmeticGeometricAndDistance)
     EXPECT_NEAR(*distance, 2.0 * std::log(2.0), 1e-15);
     EXPECT_EQ(DistanceFromGroup(first, first), 0.0);
     EXPECT_FALSE(DistanceFromGroup(std::vector<double>{1.0, 0.0}, std::vector<double>{0.5, 0.5}));
+}
+
+TEST(Consensus, KendallConcordanceWithTies)
+{
+    struct CCase {
+        std::vector<std::vector<double>> Places;
+        std::optional<double> W;
+    };
+    const std::vector<CCase> cases{
+        {{{1, 2, 3, 4}, {2, 1, 4, 3}, {1, 3, 2, 4}}, 0.644444},
+        {{{1, 2, 3, 4}, {1.5, 1.5, 3, 4}, {1, 2, 3.5, 3.5}}, 0.952381},
+        {{{1, 2, 3, 4}, {1, 2, 3, 4}, {1, 2, 3, 4}}, 1.0},
+        {{{1, 2, 3, 4}, {4, 3, 2, 1}}, 0.0},
+        {{{1, 2, 3, 4}}, std::nullopt},
+        {{{1.5, 1.5}, {1.5, 1.5}}, std::nullopt},
+        {{{1, 2, 3}, {1, 2}}, std::nullopt},
+    };
+    for (const CCase& c : cases) {
+        const std::optional<double> w = KendallConcordance(c.Places);
+        ASSERT_EQ(w.has_value(), c.W.has_value());
+        if (w) {
+            EXPECT_NEAR(*w, *c.W, 5e-7);
+        }
+    }
+    EXPECT_EQ(MeanPlaces(std::vector<double>{0.3, 0.4, 0.3}), (std::vector<double>{2.5, 1.0, 2.5}));
+    EXPECT_EQ(MeanPlaces(std::vector<double>{0.1, 0.2, 0.3, 0.4}), (std::vector<double>{4, 3, 2, 1}));
+    EXPECT_EQ(ConcordanceBandOf(0.644444), EConcordanceBand::Strong);
+    EXPECT_EQ(ConcordanceBandOf(0.2), EConcordanceBand::Weak);
 }

@@ -230,8 +230,8 @@ TEST(GroupDecision, TwoExpertsOverCriteriaJudgedEqual)
     EXPECT_TRUE(decision->ExpertsWithoutFinal().empty());
 
     EXPECT_EQ(OverallConsensusLine(*decision), "Общее согласие группы: 91.4 % (очень высокое согласие)");
-    EXPECT_EQ(
-        FinalAgreementLine(*decision, ','), "Согласие в итоговом рейтинге: S* 100 % (очень высокое согласие), S 100 %");
+    EXPECT_EQ(FinalAgreementLine(*decision, ','),
+        "Однородность итоговых приоритетов: S* 100 % (очень высокое согласие), S 100 %");
     EXPECT_EQ(ConsensusText(goal.Consensus->SStar, ','), "82,8 % (высокое согласие)");
     EXPECT_EQ(SpreadText("А", "Б", *goal.Aggregate.Spread[0][1]), "«А» и «Б»: ГСО 3.55");
 }
@@ -288,10 +288,18 @@ TEST(GroupDecision, OneExpertIsHisOwnResult)
         EXPECT_NEAR(result.AipArithmetic[result.Ranking.Rows[r].Position], ownRanking.Rows[r].Value, 1e-15);
         EXPECT_NEAR(result.AipGeometric[result.Ranking.Rows[r].Position], ownRanking.Rows[r].Value, 1e-15);
     }
+    // The ideal synthesis of the group is the project's ideal synthesis of the same judgements.
+    const CResultList ownIdeal = FinalResults(*only, own, ESynthesisMode::Ideal);
+    ASSERT_EQ(result.IdealRanking.Count, ownIdeal.Count);
+    for (std::uint32_t r = 0; r < ownIdeal.Count; ++r) {
+        EXPECT_EQ(result.IdealRanking.Rows[r].Position, ownIdeal.Rows[r].Position);
+        EXPECT_NEAR(result.IdealRanking.Rows[r].Value, ownIdeal.Rows[r].Value, 1e-14);
+    }
+    EXPECT_FALSE(result.KendallW.has_value());
     EXPECT_FALSE(result.OverallConsensus.has_value());
     EXPECT_FALSE(result.FinalAgreement.has_value());
     EXPECT_EQ(OverallConsensusLine(*decision), "Согласие группы не определено: в группе один эксперт");
-    EXPECT_EQ(FinalAgreementLine(*decision), "Согласие в итоговом рейтинге не определено: в группе один эксперт");
+    EXPECT_EQ(FinalAgreementLine(*decision), "Однородность итоговых приоритетов не определена: в группе один эксперт");
 }
 
 // A weight of 2 counts an expert twice: the group of (a, 2) and (b, 1) is the group of
@@ -544,16 +552,16 @@ TEST(GroupDecision, MembersRefusedWithTheirReason)
     ASSERT_EQ(decision.AddExpert(CGroupMember{"/g/a.tsy", "a", 1.0}, *a), "");
     const std::vector<double> before = Vector(GroupLocal(decision, 0, 0));
     EXPECT_EQ(decision.AddExpert(CGroupMember{"/g/b.tsy", "b", 1.0}, *renamed),
-        "Файл b.tsy: на уровне 2 элемент 3 называется «ЦЕНА», а в a.tsy — «В»");
+        "Файл b.tsy: на уровне 1 элемент 3 называется «ЦЕНА», а в a.tsy — «В»");
     EXPECT_EQ(decision.AddExpert(CGroupMember{"/h/a.tsy", "b", 1.0}, *renamed),
-        "Файл /h/a.tsy: на уровне 2 элемент 3 называется «ЦЕНА», а в /g/a.tsy — «В»");
+        "Файл /h/a.tsy: на уровне 1 элемент 3 называется «ЦЕНА», а в /g/a.tsy — «В»");
     EXPECT_EQ(decision.AddExpert(CGroupMember{"/g/c.tsy", "c", 1.0}, *more), "Файл c.tsy: уровней 4, а в a.tsy — 3");
     // The same file twice, however it is spelt.
     EXPECT_EQ(decision.AddExpert(CGroupMember{"/g/x/../a.tsy", "a2", 1.0}, *a),
         "Эксперт 2: файл «a.tsy» уже указан для эксперта 1");
     EXPECT_EQ(decision.AddExpert(CGroupMember{"", "d", 1.0}, *a), "Эксперт 2: не указан файл");
-    EXPECT_EQ(
-        decision.AddExpert(CGroupMember{"/g/d.tsy", "d", 0.0}, *a), "Эксперт 2: вес должен быть положительным числом");
+    EXPECT_EQ(decision.AddExpert(CGroupMember{"/g/d.tsy", "d", 0.0}, *a),
+        "Эксперт 2: вес должен быть числом от 0.000001 до 1000000");
     const CUserProjectModel unbuilt;
     EXPECT_EQ(decision.AddExpert(CGroupMember{"/g/e.tsy", "e", 1.0}, unbuilt), "Эксперт 2: в файле нет иерархии");
     EXPECT_EQ(decision.ExpertCount(), 1U);
@@ -568,4 +576,136 @@ TEST(GroupDecision, NoExpertNoFigures)
     EXPECT_TRUE(decision.Result().Weights.empty());
     EXPECT_EQ(decision.Result().Ranking.Count, 0U);
     EXPECT_FALSE(decision.Model().Built());
+}
+
+namespace {
+// The goal over four alternatives judged consistently from weights 2^e: a_ij = 2^(e_i - e_j).
+// Equal exponents give equal priorities.
+CProjectPtr FromExponents(const std::vector<int>& e)
+{
+    auto project = std::make_unique<CUserProjectModel>();
+    EXPECT_TRUE(BuildWithCounts(*project, {1, 4}));
+    std::vector<int> upper;
+    for (std::size_t i = 0; i < e.size(); ++i) {
+        for (std::size_t j = i + 1; j < e.size(); ++j) {
+            const int d = e[i] - e[j];
+            upper.push_back(d == 0 ? 1 : d > 0 ? (1 << d) : -(1 << -d));
+        }
+    }
+    project->SetJudgements(0, 0, FromUpper(4, upper));
+    return project;
+}
+} // namespace
+
+// Kendall's W of the experts' own rankings, ties sharing the mean place.
+TEST(GroupDecision, RankAgreementOfTheFinalRankings)
+{
+    struct CCase {
+        std::vector<std::vector<int>> Exponents;
+        double W;
+    };
+    // Places (1,2,3,4), (2,1,4,3), (1,3,2,4): S = 29, W = 12 * 29 / (9 * 60).
+    // Places (1,2,3,4), (1.5,1.5,3,4), (1,2,3.5,3.5): S = 40, T = 12, W = 480 / (540 - 36).
+    const std::vector<CCase> cases{
+        {{{3, 2, 1, 0}, {2, 3, 0, 1}, {3, 1, 2, 0}}, 12.0 * 29.0 / 540.0},
+        {{{3, 2, 1, 0}, {2, 2, 1, 0}, {3, 2, 1, 1}}, 480.0 / 504.0},
+        {{{3, 2, 1, 0}, {3, 2, 1, 0}, {3, 2, 1, 0}}, 1.0},
+    };
+    for (const CCase& c : cases) {
+        std::vector<CProjectPtr> projects;
+        std::vector<const CUserProjectModel*> pointers;
+        for (const std::vector<int>& e : c.Exponents) {
+            projects.push_back(FromExponents(e));
+            pointers.push_back(projects.back().get());
+        }
+        const auto decision = Decision(pointers);
+        ASSERT_TRUE(decision->Result().KendallW.has_value());
+        EXPECT_NEAR(*decision->Result().KendallW, c.W, 1e-12);
+        // An expert left out leaves W to the others: one alone has none.
+        decision->SetIncluded(1, false);
+        decision->SetIncluded(2, false);
+        EXPECT_FALSE(decision->Result().KendallW.has_value());
+    }
+}
+
+// An expert left out is in no figure, but stays listed; the group of the others is what
+// remains.
+TEST(GroupDecision, AnExpertLeftOutCountsNowhere)
+{
+    const auto a = CriteriaProject({3, 5, 2});
+    const auto b = CriteriaProject({-3, 2, 4});
+    const auto c = CriteriaProject({9, -9, 9});
+    const auto three = Decision({a.get(), b.get(), c.get()}, {1.0, 2.0, 5.0});
+    const auto two = Decision({a.get(), b.get()}, {1.0, 2.0});
+    ASSERT_TRUE(three->SetIncluded(2, false));
+    EXPECT_FALSE(three->SetIncluded(3, false));
+    EXPECT_FALSE(three->Included(2));
+    const CGroupResult& left = three->Result();
+    const CGroupResult& reference = two->Result();
+    EXPECT_EQ(three->ExpertCount(), 3U);
+    EXPECT_NEAR(left.Weights[0], 1.0 / 3.0, 1e-15);
+    EXPECT_NEAR(left.Weights[1], 2.0 / 3.0, 1e-15);
+    EXPECT_EQ(left.Weights[2], 0.0);
+    ASSERT_EQ(left.Ranking.Count, reference.Ranking.Count);
+    for (std::uint32_t r = 0; r < left.Ranking.Count; ++r) {
+        EXPECT_NEAR(left.Ranking.Rows[r].Value, reference.Ranking.Rows[r].Value, 1e-15);
+    }
+    const CGroupElementResult& goal = left.Elements[0];
+    EXPECT_EQ(goal.Aggregate.JudgedBy[0][1], 2U);
+    EXPECT_NEAR(
+        goal.Aggregate.Judgements(0, 1).Value(), reference.Elements[0].Aggregate.Judgements(0, 1).Value(), 1e-15);
+    EXPECT_NEAR(goal.Consensus->SStar, reference.Elements[0].Consensus->SStar, 1e-15);
+    EXPECT_EQ(goal.Distances.size(), 2U);
+    EXPECT_NEAR(left.FinalAgreement->SStar, reference.FinalAgreement->SStar, 1e-15);
+    EXPECT_NEAR(left.AipGeometric[0], reference.AipGeometric[0], 1e-15);
+
+    for (std::size_t k = 0; k < 3; ++k) {
+        three->SetIncluded(k, false);
+    }
+    EXPECT_EQ(three->Result().Ranking.Count, 0U);
+    EXPECT_EQ(three->Result().RankingProblem, "Группового рейтинга нет. Ни один эксперт не учитывается.");
+    EXPECT_TRUE(three->Result().AipArithmetic.empty());
+}
+
+// Per pair: each expert's own judgement, how many judged it and who is furthest from the
+// combined value.
+TEST(GroupDecision, WhoSaidWhatOnEachPair)
+{
+    const auto a = CriteriaProject({3, 5, 2});
+    const auto b = CriteriaProject({-3, 5, 2});
+    const auto c = CriteriaProject({3, 0, 2});
+    const auto decision = Decision({a.get(), b.get(), c.get()});
+    const CGroupElementResult& goal = decision->Result().Elements[0];
+    // 0-1: 3, 1/3, 3 combine to 3^(1/3); the second lies 4/3 ln 3 from it, the others 2/3 ln 3.
+    EXPECT_EQ(goal.Aggregate.JudgedBy[0][1], 3U);
+    EXPECT_EQ(goal.FurthestExpert[0][1], std::optional<std::size_t>(1));
+    EXPECT_EQ(goal.FurthestExpert[1][0], std::optional<std::size_t>(1));
+    // 0-2: the third left it out; the first of two equals is named.
+    EXPECT_EQ(goal.Aggregate.JudgedBy[0][2], 2U);
+    EXPECT_EQ(goal.FurthestExpert[0][2], std::optional<std::size_t>(0));
+    EXPECT_EQ(decision->ExpertJudgement(2, 0, 0, 2), CJudgement::NotJudged());
+    EXPECT_EQ(decision->ExpertJudgement(1, 0, 0, 1), CJudgement::FromCode(-3));
+    EXPECT_EQ(decision->ExpertJudgement(1, 0, 1, 0), CJudgement::FromCode(3));
+    EXPECT_EQ(decision->ExpertJudgement(0, 0, 2, 0), CJudgement::FromCode(-5));
+    EXPECT_EQ(decision->ExpertJudgement(0, 0, 1, 1), CJudgement{});
+    EXPECT_EQ(decision->ExpertJudgement(0, 0, 3, 0), CJudgement::NotJudged());
+    EXPECT_EQ(decision->ExpertJudgement(3, 0, 0, 1), CJudgement::NotJudged());
+}
+
+// A group ranking resting on combined matrices that are not acceptable lists them as a
+// project lists its own.
+TEST(GroupDecision, UnacceptableCombinedMatricesAreListed)
+{
+    const auto a = CriteriaProject({9, -9, 9});
+    const auto b = CriteriaProject({7, -7, 9});
+    const auto decision = Decision({a.get(), b.get()});
+    const std::vector<CUnacceptableMatrix>& listed = decision->Result().Unacceptable;
+    ASSERT_EQ(listed.size(), 1U);
+    EXPECT_EQ(listed[0].Level, 0U);
+    // The combined goal matrix: sqrt(63), 1/sqrt(63), 9; its CR by the long way.
+    const double x = std::sqrt(63.0);
+    const CSquare combined{{1, x, 1 / x}, {1 / x, 1, 9}, {x, 1.0 / 9, 1}};
+    EXPECT_NEAR(listed[0].Cr, ReferenceCr(combined), 1e-12);
+    EXPECT_GT(listed[0].Cr, listed[0].CrLimit);
+    EXPECT_TRUE(Decision({CriteriaProject({3, 5, 2}).get()})->Result().Unacceptable.empty());
 }

@@ -147,7 +147,7 @@ TEST(GroupReading, MembersTheGroupRefuses)
     CGroupOpening opening
         = OpenGroupMembers(std::vector<CGroupMember>{Member(dir.File("a.tsy")), Member(dir.File("b.tsy"))}, true);
     EXPECT_FALSE(opening.Succeeded());
-    EXPECT_EQ(opening.Problem, "Файл b.tsy: на уровне 2 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «ЦЕНА»");
+    EXPECT_EQ(opening.Problem, "Файл b.tsy: на уровне 1 элемент 3 называется «СТОИМОСТЬ», а в a.tsy — «ЦЕНА»");
     EXPECT_EQ(opening.ProblemMember, std::optional<std::size_t>(1)); // the dialog marks that one
     opening
         = OpenGroupMembers(std::vector<CGroupMember>{Member(dir.File("a.tsy")), Member(dir.File("link.tsy"))}, true);

@@ -181,7 +181,7 @@ TEST(JudgementAggregation, WeightsAndAbstentions)
 {
     // Weights 3 and 1 on 3 and 1/3: sqrt(3); the spread of two judgements is exp(|d| /
     // sqrt 2) whatever their weights, here 3^sqrt(2). Scaling every weight changes nothing.
-    for (const double scale : {1.0, 1e-300, 1e300}) {
+    for (const double scale : {1.0, 1e-5, 1e5}) {
         const CJudgementAggregate aggregate
             = Aggregate({FromUpper(2, {3}), FromUpper(2, {-3})}, {3.0 * scale, 1.0 * scale}, 2);
         EXPECT_NEAR(aggregate.Judgements(0, 1).Value(), std::sqrt(3.0), 1e-14) << scale;
@@ -320,13 +320,17 @@ TEST(JudgementAggregation, InputsThatDoNotFitAreRefused)
     EXPECT_FALSE(AggregateJudgements(pair, weights, 0).has_value());
     EXPECT_FALSE(AggregateJudgements(pair, weights, 10).has_value());
 
-    for (const std::vector<double>& bad :
-        std::vector<std::vector<double>>{{}, {1.0, 0.0}, {1.0, -2.0}, {1.0, NAN}, {1.0, INFINITY}}) {
+    for (const std::vector<double>& bad : std::vector<std::vector<double>>{{}, {1.0, 0.0}, {1.0, -2.0}, {1.0, NAN},
+             {1.0, INFINITY}, {1.0, 0.99e-6}, {1.0, 1.01e6}, {1e10, 1e-315, 1e10}}) {
         EXPECT_FALSE(CExpertWeights::FromWeights(bad).has_value());
     }
-    const auto huge = CExpertWeights::FromWeights(std::vector<double>{1e308, 1e308, 1e308, 1e308});
+    const auto huge = CExpertWeights::FromWeights(std::vector<double>{1e6, 1e6, 1e6, 1e6});
     ASSERT_TRUE(huge.has_value());
     EXPECT_DOUBLE_EQ(huge->Normalized(3), 0.25);
+    // The widest ratio the rule allows leaves every share positive: 1e-6 / (1e6 + 1e-6).
+    const auto widest = CExpertWeights::FromWeights(std::vector<double>{1e-6, 1e6});
+    ASSERT_TRUE(widest.has_value());
+    EXPECT_NEAR(widest->Normalized(0), 1e-12 / (1.0 + 1e-12), 1e-26);
     EXPECT_DOUBLE_EQ(CExpertWeights::Equal(4)->Normalized(0), 0.25);
     EXPECT_FALSE(CExpertWeights::Equal(0).has_value());
 }

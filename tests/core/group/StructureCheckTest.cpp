@@ -37,18 +37,18 @@ TEST(StructureCheck, NamesTheFirstDifferenceWithBothFiles)
             },
             ""},
         {{1, 3, 2}, [](CUserProjectModel& p) { SetName(p, 2, 1, "ЦЕНА"); },
-            "Файл b.tsy: на уровне 2 элемент 3 называется «ЦЕНА», а в a.tsy — «СТОИМОСТЬ»"},
+            "Файл b.tsy: на уровне 1 элемент 3 называется «ЦЕНА», а в a.tsy — «СТОИМОСТЬ»"},
         {{1, 3, 2}, [](CUserProjectModel& p) { SetName(p, 0, 0, "ЦЕЛЬ"); },
-            "Файл b.tsy: на уровне 1 элемент 1 называется «ЦЕЛЬ», а в a.tsy — «ВЫБОР»"},
+            "Файл b.tsy: на уровне 0 элемент 1 называется «ЦЕЛЬ», а в a.tsy — «ВЫБОР»"},
         // The first difference from the top wins.
         {{1, 3, 2},
             [](CUserProjectModel& p) {
                 SetName(p, 1, 2, "Х");
                 SetName(p, 0, 1, "Y");
             },
-            "Файл b.tsy: на уровне 2 элемент 1 называется «Y», а в a.tsy — «ЭЛЕМЕНТ_0»"},
-        {{1, 4, 2}, [](CUserProjectModel&) {}, "Файл b.tsy: на уровне 2 элементов 4, а в a.tsy — 3"},
-        {{1, 3, 3}, [](CUserProjectModel&) {}, "Файл b.tsy: на уровне 3 элементов 3, а в a.tsy — 2"},
+            "Файл b.tsy: на уровне 1 элемент 1 называется «Y», а в a.tsy — «ЭЛЕМЕНТ_0»"},
+        {{1, 4, 2}, [](CUserProjectModel&) {}, "Файл b.tsy: на уровне 1 элементов 4, а в a.tsy — 3"},
+        {{1, 3, 3}, [](CUserProjectModel&) {}, "Файл b.tsy: на уровне 2 элементов 3, а в a.tsy — 2"},
         {{1, 3, 2, 2}, [](CUserProjectModel&) {}, "Файл b.tsy: уровней 4, а в a.tsy — 3"},
         {{1, 3}, [](CUserProjectModel&) {}, "Файл b.tsy: уровней 2, а в a.tsy — 3"},
     };

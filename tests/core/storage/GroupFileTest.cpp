@@ -88,6 +88,36 @@ TEST(GroupFile, RoundTripStoresPathsRelativeToTheGroupFile)
     EXPECT_EQ(moved.Members[2].File, "/media/stick/outside.tsy");
 }
 
+TEST(GroupFile, WeightedAndIncludedAreWrittenOnlyWhenOff)
+{
+    CTempDir dir;
+    const std::string group = dir.File("group.tsg");
+    std::vector<CGroupMember> members{{dir.File("a.tsy"), "a", 2.0}, {dir.File("b.tsy"), "b", 1.0}};
+    members[1].Included = false;
+    ASSERT_TRUE(SaveGroupFile(members, group, false).Succeeded());
+    const std::string text = Text(ReadAll(group));
+    EXPECT_NE(text.find(R"("version": 1,
+  "weighted": false,)"),
+        std::string::npos)
+        << text;
+    EXPECT_NE(text.find(R"("weight": 1,
+      "included": false)"),
+        std::string::npos)
+        << text;
+    const CGroupReadOutcome read = ReadGroupFile(group);
+    ASSERT_TRUE(read.Succeeded()) << read.Message;
+    EXPECT_FALSE(read.Weighted);
+    EXPECT_TRUE(read.Members[0].Included);
+    EXPECT_FALSE(read.Members[1].Included);
+
+    // On, they are not written at all: such a file is byte for byte a file of before.
+    members[1].Included = true;
+    ASSERT_TRUE(SaveGroupFile(members, group, true).Succeeded());
+    EXPECT_EQ(Text(ReadAll(group)).find("weighted"), std::string::npos);
+    EXPECT_EQ(Text(ReadAll(group)).find("included"), std::string::npos);
+    EXPECT_TRUE(ReadGroupFile(group).Weighted);
+}
+
 TEST(GroupFile, DefaultsAndWhatAReaderMayAdd)
 {
     const CGroupReadOutcome read = ReadGroupText("\xEF\xBB\xBF" // a byte-order mark some editors write
@@ -132,11 +162,18 @@ TEST(GroupFile, RefusesWhatIsNotASoundGroupFile)
         {GroupWith(R"({"file": "a.tsy", "label": 3})"), EGroupReadResult::BadMembers,
             "Эксперт 1: метка должна быть текстом"},
         {GroupWith(R"({"file": "a.tsy", "weight": 0})"), EGroupReadResult::BadMembers,
-            "Эксперт 1: вес должен быть положительным числом"},
+            "Эксперт 1: вес должен быть числом от 0.000001 до 1000000"},
         {GroupWith(R"({"file": "a.tsy", "weight": "2"})"), EGroupReadResult::BadMembers,
-            "Эксперт 1: вес должен быть положительным числом"},
+            "Эксперт 1: вес должен быть числом от 0.000001 до 1000000"},
         {GroupWith(R"({"file": "a.tsy"}, {"file": "b.tsy"}, {"file": "./x/../a.tsy"})"), EGroupReadResult::BadMembers,
             "Эксперт 3: файл «a.tsy» уже указан для эксперта 1"},
+        // Weights whose shares would underflow: the one rule for weights.
+        {GroupWith(R"({"file": "a.tsy", "weight": 1e300}, {"file": "b.tsy", "weight": 1e-300})"),
+            EGroupReadResult::BadMembers, "Эксперт 1: вес должен быть числом от 0.000001 до 1000000"},
+        {R"({"format": "tessaly-group", "version": 1, "weighted": "no", "members": [{"file": "a.tsy"}]})",
+            EGroupReadResult::BadMembers, "В файле группы «weighted» должно быть true или false"},
+        {GroupWith(R"({"file": "a.tsy", "included": 0})"), EGroupReadResult::BadMembers,
+            "Эксперт 1: «included» должно быть true или false"},
     };
     for (const CCase& c : cases) {
         const CGroupReadOutcome read = ReadGroupText(c.Text, "/home/u");
@@ -176,7 +213,7 @@ TEST(GroupFile, AFailedOrRefusedSaveLeavesTheOldFile)
     };
     const std::vector<CCase> refused{
         {{}, "В группе нет ни одного эксперта"},
-        {{{dir.File("a.tsy"), "a", 0.0}}, "Эксперт 1: вес должен быть положительным числом"},
+        {{{dir.File("a.tsy"), "a", 0.0}}, "Эксперт 1: вес должен быть числом от 0.000001 до 1000000"},
         {{{dir.File("a.tsy"), "a", 1.0}, {dir.File("b/../a.tsy"), "b", 1.0}},
             "Эксперт 2: файл «a.tsy» уже указан для эксперта 1"},
         {{{dir.File("a\xFF.tsy"), "a", 1.0}}, "Эксперт 1: имя файла записано неверно"},
