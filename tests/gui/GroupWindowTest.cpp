@@ -170,9 +170,10 @@ void TypeWeight(TfmGroupDecision* window, int expert, const QString& text)
     auto* editor = table->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
-    QTest::keyClicks(editor, text);
+    editor->insert(text); // typed over the selection (keyClicks knows no Cyrillic)
     QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the delegate commits the text queued
+    QCoreApplication::processEvents();                                   // the delegate commits the text queued
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // and its editor goes
 }
 
 QString Cell(const QTableWidget* table, int row, int column)
@@ -797,6 +798,48 @@ TEST_F(GroupWindow, IdealSynthesisAndSensitivityOfTheGroup)
     ASSERT_TRUE(Action("mnSensitivityAnalysis")->isEnabled());
     Trigger("mnSensitivityAnalysis");
     EXPECT_TRUE(shown);
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// A weight's cell shows the weight the figures use, as typed; a weight that is not one is
+// refused where it is typed, with the reason, and changes nothing.
+TEST_F(GroupWindow, WeightCellsShowTheWeightsTheFiguresUse)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    struct CCase {
+        QString Typed;
+        QString Shown; // the weight's cell after it
+        double Weight; // what the group computes with
+        bool Refused;
+    };
+    const std::vector<CCase> cases{
+        {QStringLiteral("0.0001"), QStringLiteral("0.0001"), 0.0001, false},
+        {QStringLiteral("2,0004"), QStringLiteral("2.0004"), 2.0004, false},
+        {QStringLiteral("три"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("0"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("-1"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("1e9"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("1000000"), QStringLiteral("1000000"), 1e6, false},
+    };
+    for (const CCase& each : cases) {
+        TypeWeight(window, 1, each.Typed);
+        EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), each.Shown)
+            << each.Typed.toStdString();
+        EXPECT_EQ(window->Decision().Member(1).Weight, each.Weight) << each.Typed.toStdString();
+        EXPECT_EQ(window->lbWeightProblem->isVisibleTo(window), each.Refused) << each.Typed.toStdString();
+        // The share is the weight's part of the whole, as the group computes it.
+        EXPECT_EQ(
+            Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), Shown(each.Weight / (1.0 + each.Weight)))
+            << each.Typed.toStdString();
+    }
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
 }

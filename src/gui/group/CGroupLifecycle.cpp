@@ -138,7 +138,7 @@ bool CGroupLifecycle::OpenFile(const QString& path)
         Inform(Text(read.Message), Text(FileErrorDetails(absolute.toStdString(), {})));
         return false;
     }
-    CGroupOpening opening = OpenGroupWithProgress(MessageParent, read.Members, true, Reader);
+    CGroupOpening opening = OpenGroupWithProgress(MessageParent, read.Members, read.Weighted, Reader);
     if (opening.Cancelled) {
         return false;
     }
@@ -153,7 +153,7 @@ bool CGroupLifecycle::OpenFile(const QString& path)
     } else {
         Inform(Text(opening.Problem));
     }
-    std::unique_ptr<CGroupDecision> decision = RunMembers(read.Members, true, &opening);
+    std::unique_ptr<CGroupDecision> decision = RunMembers(read.Members, read.Weighted, &opening);
     if (decision == nullptr) {
         return false;
     }
@@ -250,7 +250,7 @@ bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
 
 bool CGroupLifecycle::Write(TfmGroupDecision& window, const std::string& path)
 {
-    const CGroupSaveOutcome saved = SaveGroupFile(window.Members(), path);
+    const CGroupSaveOutcome saved = SaveGroupFile(window.Members(), path, window.Decision().UseExpertWeights());
     if (!saved.Succeeded()) {
         Inform(Text(saved.Message), Text(FileErrorDetails(path, {})));
         return false;

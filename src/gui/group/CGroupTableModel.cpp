@@ -16,6 +16,14 @@ void CGroupTableModel::SetEditableColumn(int column, std::function<bool(int, con
     Edit = std::move(edit);
 }
 
+void CGroupTableModel::SetCheckColumn(
+    int column, std::function<bool(int)> checked, std::function<bool(int, bool)> check)
+{
+    CheckColumn = column;
+    Checked = std::move(checked);
+    Check = std::move(check);
+}
+
 const CReportTable& CGroupTableModel::Table() const
 {
     if (!Cells) {
@@ -75,6 +83,11 @@ QVariant CGroupTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return Text(index.row(), index.column());
+    case Qt::CheckStateRole:
+        if (index.column() == CheckColumn && Checked) {
+            return Checked(index.row()) ? Qt::Checked : Qt::Unchecked;
+        }
+        return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Alignment(index.column()) | Qt::AlignVCenter);
     default:
@@ -109,11 +122,17 @@ Qt::ItemFlags CGroupTableModel::flags(const QModelIndex& index) const
     if (index.isValid() && index.column() == EditableColumn && Edit) {
         flags |= Qt::ItemIsEditable;
     }
+    if (index.isValid() && index.column() == CheckColumn && Check) {
+        flags |= Qt::ItemIsUserCheckable;
+    }
     return flags;
 }
 
 bool CGroupTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
+    if (role == Qt::CheckStateRole && index.isValid() && index.column() == CheckColumn && Check) {
+        return Check(index.row(), value.toInt() == Qt::Checked);
+    }
     if (role != Qt::EditRole || !index.isValid() || index.column() != EditableColumn || !Edit) {
         return false;
     }

@@ -35,6 +35,10 @@ public:
     // whether it was taken.
     void SetEditableColumn(int column, std::function<bool(int row, const QString& text)> edit);
 
+    // A column of check boxes: checked tells each row's state, check sets it and says
+    // whether it was taken.
+    void SetCheckColumn(int column, std::function<bool(int row)> checked, std::function<bool(int row, bool on)> check);
+
     // The figures changed, the table's shape not: every view repaints what it shows.
     void Refresh();
     // The table may have other rows or columns now: every view starts again.
@@ -59,6 +63,9 @@ private:
     QStringList HeaderNames;
     int EditableColumn = -1;
     std::function<bool(int, const QString&)> Edit;
+    int CheckColumn = -1;
+    std::function<bool(int)> Checked;
+    std::function<bool(int, bool)> Check;
     mutable std::optional<CReportTable> Cells;
     // The shape as the views know it, kept while the cells are made again.
     int Rows = 0;

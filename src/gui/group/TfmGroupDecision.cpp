@@ -1,7 +1,9 @@
 #include "gui/group/TfmGroupDecision.h"
 
+#include "core/group/CExpertWeights.h"
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReportContent.h"
+#include "core/judgement/ExpertScaleTable.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
@@ -243,6 +245,7 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     connect(btGroupSensitivity, &QPushButton::clicked, this, [this] { emit SensitivityRequested(this); });
     lbOverallConsensus = MakeNote(tab, "lbOverallConsensus", true);
     lbFinalAgreement = MakeNote(tab, "lbFinalAgreement");
+    lbKendall = MakeNote(tab, "lbKendall");
     lbRankingNotes = MakeNote(tab, "lbRankingNotes");
     lbRankingWarning = MakeNote(tab, "lbRankingWarning");
     lbRankingWarning->setStyleSheet(QStringLiteral("color: #c00000;"));
@@ -269,6 +272,7 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     layout->addWidget(lbRankingWarning);
     layout->addWidget(lbOverallConsensus);
     layout->addWidget(lbFinalAgreement);
+    layout->addWidget(lbKendall);
     layout->addWidget(lbRankingNotes);
     auto* sensitivity = new QHBoxLayout;
     sensitivity->addStretch(1);
@@ -399,18 +403,29 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twExperts,
         [this] {
             CReportTable table = GroupMembersTable(*Group, Separator);
+            table.Header.insert(table.Header.begin(), "Учёт");
             table.Header.emplace_back(OwnRankingCaption);
             for (std::size_t k = 0; k < table.Rows.size(); ++k) {
+                table.Rows[k].insert(table.Rows[k].begin(), "учитывать");
                 table.Rows[k].push_back(ExpertRankingText(*Group, k, Separator));
             }
             return table;
         },
         [](int column) -> Qt::Alignment {
-            return column == 1 || column == 2 || column == ExpertRankingColumn ? Qt::AlignLeft : Qt::AlignRight;
+            return column == ExpertIncludedColumn || column == 2 || column == 3 || column == ExpertRankingColumn
+                ? Qt::AlignLeft
+                : Qt::AlignRight;
         });
     ExpertsModel->SetEditableColumn(
         ExpertWeightColumn, [this](int row, const QString& text) { return WeightTyped(row, text); });
+    ExpertsModel->SetCheckColumn(
+        ExpertIncludedColumn, [this](int row) { return Group->Included(static_cast<std::size_t>(row)); },
+        [this](int row, bool on) { return SetExpertIncluded(static_cast<std::size_t>(row), on); });
     ExpertsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        if (column == ExpertIncludedColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
+            return QStringLiteral("Учитывать эксперта %1 во всех показателях группы")
+                .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label));
+        }
         if (column == ExpertWeightColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
             return Group->UseExpertWeights() ? QStringLiteral("Вес эксперта %1: введите новое значение")
                                                    .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label))
@@ -625,18 +640,16 @@ void TfmGroupDecision::ShowFigures()
 void TfmGroupDecision::FindUnacceptable()
 {
     const CGroupResult& result = Group->Result();
-    const std::vector<CUnacceptableMatrix> unacceptable = UnacceptableMatrices(Group->Model(), result.Group);
     UnacceptableElements.assign(result.Elements.size(), false);
     for (std::size_t e = 0; e < result.Elements.size(); ++e) {
         const CElementSlot& slot = result.Elements[e].Slot;
-        UnacceptableElements[e]
-            = std::any_of(unacceptable.begin(), unacceptable.end(), [&slot](const CUnacceptableMatrix& matrix) {
-                  return matrix.Level == slot.Level && matrix.Position == slot.Position;
-              });
+        UnacceptableElements[e] = std::any_of(
+            result.Unacceptable.begin(), result.Unacceptable.end(), [&slot](const CUnacceptableMatrix& matrix) {
+                return matrix.Level == slot.Level && matrix.Position == slot.Position;
+            });
     }
     // The same warning beside the group's ranking as beside a project's.
-    SetNote(lbRankingWarning,
-        result.Ranking.Count == 0 ? QString() : Text(UnacceptableWarningText(Group->Model(), unacceptable, Separator)));
+    SetNote(lbRankingWarning, Text(GroupUnacceptableWarning(*Group, Separator)));
 }
 
 void TfmGroupDecision::ShowRankingNotes()
@@ -645,6 +658,7 @@ void TfmGroupDecision::ShowRankingNotes()
     const CGroupResult& result = Group->Result();
     SetNote(lbOverallConsensus, Text(OverallConsensusLine(*Group, Separator)));
     SetNote(lbFinalAgreement, Text(FinalAgreementLine(*Group, Separator)));
+    SetNote(lbKendall, Text(KendallLine(*Group, Separator)));
     QStringList notes;
     for (const std::string& note : {result.RankingProblem, WithoutFinalText(*Group)}) {
         if (!note.empty()) {
@@ -665,10 +679,8 @@ void TfmGroupDecision::SetSynthesisMode(ESynthesisMode mode)
 void TfmGroupDecision::ShowPie()
 {
     const CGroupResult& result = Group->Result();
-    FillPie(srGroupPie,
-        Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0
-            ? FinalResults(Group->Model(), result.Group, ESynthesisMode::Ideal)
-            : result.Ranking);
+    FillPie(
+        srGroupPie, Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0 ? result.IdealRanking : result.Ranking);
     chGroupChart->setAccessibleDescription(
         QStringLiteral("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
             .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
@@ -744,7 +756,7 @@ bool TfmGroupDecision::WeightTyped(int expert, const QString& text)
     const std::optional<double> weight = TypedWeight(text);
     if (!weight) {
         SetNote(lbWeightProblem,
-            QStringLiteral("Вес «%1» не принят: введите положительное число, например 2 или 0.5.").arg(text.trimmed()));
+            QStringLiteral("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(ExpertWeightRangeText)));
         return false;
     }
     return SetExpertWeight(static_cast<std::size_t>(expert), *weight);
@@ -756,10 +768,9 @@ bool TfmGroupDecision::SetExpertWeight(std::size_t expert, double weight)
         return false;
     }
     const double old = Group->Member(expert).Weight;
-    if (!(weight > 0.0) || !std::isfinite(weight)) {
+    if (const std::string problem = ExpertWeightProblem(weight); !problem.empty()) {
         SetNote(lbWeightProblem,
-            QStringLiteral("Вес %1 не принят: %2.")
-                .arg(Text(FormatGeneral(weight, Separator)), Text(MemberWeightText)));
+            QStringLiteral("Вес %1 не принят: %2.").arg(Text(FormatGeneral(weight, Separator)), Text(problem)));
         return false;
     }
     SetNote(lbWeightProblem, QString());
@@ -777,6 +788,33 @@ void TfmGroupDecision::ApplyWeight(std::size_t expert, double weight)
 {
     if (Group->SetWeight(expert, weight)) {
         ShowFigures();
+        ShowSummary();
+    }
+}
+
+bool TfmGroupDecision::SetExpertIncluded(std::size_t expert, bool included)
+{
+    if (expert >= Group->ExpertCount()) {
+        return false;
+    }
+    if (Group->Included(expert) == included) {
+        return true;
+    }
+    const QString label = Text(Group->Member(expert).Label);
+    Steps->push(new CGroupEditCommand(
+        included ? QStringLiteral("учёт эксперта «%1»").arg(label)
+                 : QStringLiteral("исключение эксперта «%1»").arg(label),
+        [this, expert, included] { ApplyIncluded(expert, included); },
+        [this, expert, included] { ApplyIncluded(expert, !included); }));
+    return true;
+}
+
+void TfmGroupDecision::ApplyIncluded(std::size_t expert, bool included)
+{
+    if (Group->SetIncluded(expert, included)) {
+        // The experts taken into account may change the rows of an element's distances.
+        ShowFigures();
+        ShowElementDistances(ShownDistances);
         ShowSummary();
     }
 }

@@ -91,6 +91,7 @@ public:
     QPieSeries* srGroupPie = nullptr;
     QLabel* lbOverallConsensus = nullptr;
     QLabel* lbFinalAgreement = nullptr;
+    QLabel* lbKendall = nullptr;
     QLabel* lbRankingNotes = nullptr;
     // The warning a project's ranking has when it rests on unacceptable matrices: here the
     // group's combined ones.
@@ -104,6 +105,9 @@ public:
     QTableView* twExpertVectors = nullptr;
     QLabel* lbElementMeasures = nullptr;
     QLabel* lbElementNotes = nullptr;
+    // Who said what on the pair chosen in the combined matrix.
+    QLabel* lbPairTitle = nullptr;
+    QTableView* twPairJudgements = nullptr;
     // Эксперты
     QCheckBox* cbUseWeights = nullptr;
     QLabel* lbWeightProblem = nullptr;
@@ -112,10 +116,15 @@ public:
     QLabel* lbElementDistancesTitle = nullptr;
     QTableView* twElementDistances = nullptr;
 
+    // Whether an expert counts in the group's figures (his check box "учитывать" in
+    // twExperts): a step of the undo stack.
+    bool SetExpertIncluded(std::size_t expert, bool included);
+
     // The columns of twExperts.
-    static constexpr int ExpertWeightColumn = 3;
-    static constexpr int ExpertShareColumn = 4;
-    static constexpr int ExpertRankingColumn = 5;
+    static constexpr int ExpertIncludedColumn = 0;
+    static constexpr int ExpertWeightColumn = 4;
+    static constexpr int ExpertShareColumn = 5;
+    static constexpr int ExpertRankingColumn = 6;
 
 signals:
     void MembersRequested(TfmGroupDecision* window);
@@ -154,6 +163,9 @@ private:
     // Sets a weight (or whether weights count) and shows the figures, as an undo step does.
     void ApplyWeight(std::size_t expert, double weight);
     void ApplyUseWeights(bool use);
+    void ApplyIncluded(std::size_t expert, bool included);
+    // The pair (row, column) of the combined matrix shown; the title says why none is.
+    void ShowPair(int row, int column);
     void UseWeightsToggled(bool use);
     // The splitters share their room by what the tables hold: the elements' list no
     // taller than its rows, the combined matrix no wider than its columns.
@@ -172,6 +184,10 @@ private:
     CGroupTableModel* ExpertsModel = nullptr;
     CGroupTableModel* DistancesModel = nullptr;
     CGroupTableModel* ElementDistancesModel = nullptr;
+    CGroupTableModel* PairModel = nullptr;
+    // The pair of the combined matrix shown, by its elements; -1 for none.
+    int PairRow = -1;
+    int PairColumn = -1;
     // The group's combined matrices that are not acceptable, by element (the rows of
     // twElements): their CR stands out.
     std::vector<bool> UnacceptableElements;

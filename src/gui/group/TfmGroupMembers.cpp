@@ -1,5 +1,6 @@
 #include "gui/group/TfmGroupMembers.h"
 
+#include "core/group/CExpertWeights.h"
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
@@ -32,14 +33,14 @@ QString BaseName(const QString& file)
     return QFileInfo(file).completeBaseName();
 }
 
-// A weight as typed: a decimal point or comma; none unless a positive finite number.
+// A weight as typed: a decimal point or comma; none unless the experts' weight rule takes it.
 std::optional<double> WeightOf(const QString& text)
 {
     QString plain = text.trimmed();
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double weight = plain.toDouble(&ok);
-    if (!ok || !(weight > 0.0) || !std::isfinite(weight)) {
+    if (!ok || !AcceptableExpertWeight(weight)) {
         return std::nullopt;
     }
     return weight;
@@ -190,6 +191,8 @@ void TfmGroupMembers::AddRow(const CGroupMember& member)
     auto* fileItem = new QTableWidgetItem(file);
     fileItem->setFlags(fileItem->flags() & ~Qt::ItemIsEditable);
     fileItem->setToolTip(file);
+    // Whether he counts is the group window's; it goes through this dialog unchanged.
+    fileItem->setData(Qt::UserRole, member.Included);
     twMembers->setItem(row, FileColumn, fileItem);
     twMembers->setItem(row, LabelColumn,
         new QTableWidgetItem(member.Label.empty() ? BaseName(file) : QString::fromStdString(member.Label)));
@@ -209,8 +212,9 @@ std::optional<std::vector<CGroupMember>> TfmGroupMembers::Members() const
         }
         const QString file = twMembers->item(row, FileColumn)->text();
         const QString label = twMembers->item(row, LabelColumn)->text().trimmed();
-        members.push_back(
-            CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(), *weight});
+        const QVariant included = twMembers->item(row, FileColumn)->data(Qt::UserRole);
+        members.push_back(CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(),
+            *weight, !included.isValid() || included.toBool()});
     }
     return members;
 }
