@@ -843,3 +843,57 @@ TEST_F(GroupWindow, WeightCellsShowTheWeightsTheFiguresUse)
     Dialogs.YesNoAnswers = {false};
     CloseGroup(window);
 }
+
+// An expert left out with his check box "учитывать" is in no figure, as an undo step;
+// the group file keeps him left out and the weights not counted; Kendall's W stands
+// beside the homogeneity of the final priorities.
+TEST_F(GroupWindow, ExpertLeftOutSavedAndReopened)
+{
+    std::vector<QString> files;
+    const std::vector<std::pair<QString, std::vector<int>>> experts{
+        {QStringLiteral("a"), {3, 5, 2}}, {QStringLiteral("b"), {-2, 4, 6}}, {QStringLiteral("c"), {9, -9, 9}}};
+    for (const auto& [name, goal] : experts) {
+        files.push_back(Path(name + QStringLiteral(".tsy")));
+        WriteJudged(files.back(), goal);
+    }
+    WhenMembersChosen({files[0], files[1], files[2]});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    window->tcGroup->setCurrentIndex(2);
+    window->twExperts->setFocus();
+    window->twExperts->setCurrentIndex(window->twExperts->model()->index(2, TfmGroupDecision::ExpertIncludedColumn));
+    QTest::keyClick(window->twExperts, Qt::Key_Space);
+    EXPECT_FALSE(window->Decision().Included(2));
+    EXPECT_EQ(window->twExperts->model()->index(2, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(Action("mnUndo")->text().contains(QStringLiteral("исключение эксперта «c»")));
+    // The group of a and b alone: the figures; c has no share.
+    const CVector group = Final(GroupGoal);
+    EXPECT_EQ(Cell(window->twRanking, 0, 2), Shown(group[0]));
+    EXPECT_EQ(Cell(window->twExperts, 2, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0"));
+    // a puts X first, b puts Y first: no agreement on the order at all.
+    EXPECT_EQ(window->lbKendall->text(),
+        QStringLiteral("Согласие в порядке альтернатив (W Кендалла): 0 (очень слабое согласие)"));
+    EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(QStringLiteral("Однородность итоговых приоритетов")));
+
+    window->cbUseWeights->click();
+    const QString groupFile = Path(QStringLiteral("g.tsg"));
+    Dialogs.FileAnswers = {groupFile};
+    QTest::mouseClick(window->btSaveGroup, Qt::LeftButton);
+    const CGroupReadOutcome read = ReadGroupFile(groupFile.toStdString());
+    ASSERT_TRUE(read.Succeeded()) << read.Message;
+    EXPECT_FALSE(read.Weighted);
+    ASSERT_EQ(read.Members.size(), 3U);
+    EXPECT_TRUE(read.Members[1].Included);
+    EXPECT_FALSE(read.Members[2].Included);
+    CloseGroup(window);
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("mnOpenGroup");
+    window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->cbUseWeights->isChecked());
+    EXPECT_FALSE(window->Decision().Included(2));
+    EXPECT_EQ(Cell(window->twRanking, 0, 2), Shown(group[0]));
+    EXPECT_EQ(Informed(), 0U);
+    CloseGroup(window);
+}
