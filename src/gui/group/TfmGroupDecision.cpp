@@ -106,8 +106,11 @@ void FitColumns(QTableView* view, const CGroupTableModel& model)
         int width = header.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 8;
         for (int r = 0; r < rows; ++r) {
             const QString text = model.Text(r, c);
+            // A cell that stands out in bold is wider.
+            const QVariant font = model.data(model.index(r, c), Qt::FontRole);
+            const QFontMetrics metrics = font.isValid() ? QFontMetrics(font.value<QFont>()) : cells;
             for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-                width = std::max(width, cells.horizontalAdvance(line.toString()));
+                width = std::max(width, metrics.horizontalAdvance(line.toString()));
             }
         }
         view->setColumnWidth(c, width + padding);
@@ -150,6 +153,31 @@ void SetNote(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->setVisible(!text.isEmpty());
+}
+
+// An expert's judgement of a pair as the scale window words it, with its number:
+// "«А» значительно важнее «Б» (5)"; a value off the scale by its number alone.
+QString JudgementWords(const CJudgement& judgement, const QString& first, const QString& second, char separator)
+{
+    if (!judgement.IsJudged()) {
+        return QStringLiteral("не задано");
+    }
+    const QString number = QString::fromStdString(JudgementText(judgement, separator));
+    if (judgement.IsCombined() || !IsScaleValue(judgement.Code())) {
+        return number;
+    }
+    const auto line = static_cast<std::size_t>(ScaleValueToLine(judgement.Code()));
+    QStringList words = QString::fromUtf8(ExpertScaleLines[line].Text).split(QLatin1Char(' '));
+    for (QString& word : words) {
+        if (word == QLatin1String("A")) {
+            word = QStringLiteral("«%1»").arg(first);
+        } else if (word == QLatin1String("B")) {
+            word = QStringLiteral("«%1»").arg(second);
+        }
+    }
+    QString text = words.join(QLatin1Char(' '));
+    text.remove(QStringLiteral("<<")).remove(QStringLiteral(">>"));
+    return QStringLiteral("%1 (%2)").arg(text, number);
 }
 
 // A weight as typed: either decimal separator, the exponent form too.
@@ -361,6 +389,52 @@ QWidget* TfmGroupDecision::MakeElementsTab()
         }
         return {};
     });
+    // A cell of the combined matrix chosen: each expert's judgement of that pair.
+    twAggregated->setSelectionMode(QAbstractItemView::SingleSelection);
+    twAggregated->setSelectionBehavior(QAbstractItemView::SelectItems);
+    connect(twAggregated->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { ShowPair(current.row(), current.column() - 1); });
+    lbPairTitle = MakeNote(details, "lbPairTitle");
+    twPairJudgements = MakeTable(details, "twPairJudgements", QStringLiteral("Суждения экспертов о паре"));
+    lbPairTitle->setBuddy(twPairJudgements);
+    PairModel = MakeModel(
+        twPairJudgements,
+        [this] {
+            CReportTable table;
+            table.Header = {ExpertCaption, "Суждение", "Отклонение"};
+            const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+            if (ShownElement < 0 || PairRow < 0 || PairColumn < 0) {
+                return table;
+            }
+            const auto element = static_cast<std::size_t>(ShownElement);
+            const CGroupElementResult& shown = elements[element];
+            const auto i = static_cast<std::uint32_t>(PairRow);
+            const auto j = static_cast<std::uint32_t>(PairColumn);
+            const QString first = Text(Group->Model().Element(i, shown.Slot.Level + 1).Name);
+            const QString second = Text(Group->Model().Element(j, shown.Slot.Level + 1).Name);
+            const std::optional<std::size_t>& furthest = shown.FurthestExpert[std::min(i, j)][std::max(i, j)];
+            for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
+                const CJudgement judgement = Group->ExpertJudgement(k, element, i, j);
+                std::string note;
+                if (!Group->Included(k)) {
+                    note = "не учитывается";
+                } else if (furthest && *furthest == k) {
+                    note = "дальше всех от группы";
+                }
+                table.Rows.push_back(
+                    {Group->Member(k).Label, JudgementWords(judgement, first, second, Separator).toStdString(), note});
+            }
+            return table;
+        },
+        [](int /*column*/) -> Qt::Alignment { return Qt::AlignLeft; });
+    PairModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        if (role != Qt::FontRole || column != 2 || PairModel->Text(row, 2).isEmpty()) {
+            return {};
+        }
+        QFont font = twPairJudgements->font();
+        font.setBold(true);
+        return font;
+    });
     lbElementMeasures = MakeNote(details, "lbElementMeasures");
     lbElementNotes = MakeNote(details, "lbElementNotes");
     spElementTables = new QSplitter(Qt::Horizontal, details);
@@ -372,7 +446,9 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->setContentsMargins(0, 4, 0, 0);
     detailsLayout->addWidget(lbElementTitle);
-    detailsLayout->addWidget(spElementTables, 1);
+    detailsLayout->addWidget(spElementTables, 2);
+    detailsLayout->addWidget(lbPairTitle);
+    detailsLayout->addWidget(twPairJudgements, 1);
     detailsLayout->addWidget(lbElementMeasures);
     detailsLayout->addWidget(lbElementNotes);
     spElements->addWidget(twElements);
@@ -700,6 +776,7 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
         SetNote(lbElementTitle, QString());
         SetNote(lbElementMeasures, QString());
         SetNote(lbElementNotes, QString());
+        ShowPair(-1, -1);
         return;
     }
     const auto element = static_cast<std::size_t>(row);
@@ -725,6 +802,9 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
         FitRowHeights(twAggregated, *AggregatedModel);
         FitColumns(twExpertVectors, *VectorsModel);
         FitElementTables();
+        ShowPair(-1, -1);
+    } else if (PairRow >= 0) {
+        ShowPair(PairRow, PairColumn); // who lies furthest follows the weights
     }
     const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
     SetNote(lbElementMeasures, Text(GroupMeasuresText(*Group, element, Separator)));
@@ -736,6 +816,33 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
         }
     }
     SetNote(lbElementNotes, notes.join(QLatin1Char('\n')));
+}
+
+void TfmGroupDecision::ShowPair(int row, int column)
+{
+    const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+    const int n
+        = ShownElement < 0 ? 0 : static_cast<int>(elements[static_cast<std::size_t>(ShownElement)].Aggregate.Order);
+    const bool pair = row >= 0 && column >= 0 && row < n && column < n && row != column;
+    PairRow = pair ? row : -1;
+    PairColumn = pair ? column : -1;
+    PairModel->Reset();
+    FitColumns(twPairJudgements, *PairModel);
+    if (!pair) {
+        SetNote(lbPairTitle,
+            QStringLiteral(
+                "Выберите пару в матрице групповых суждений, чтобы увидеть суждения каждого эксперта о ней."));
+        return;
+    }
+    const CGroupElementResult& shown = elements[static_cast<std::size_t>(ShownElement)];
+    const auto i = static_cast<std::uint32_t>(std::min(row, column));
+    const auto j = static_cast<std::uint32_t>(std::max(row, column));
+    SetNote(lbPairTitle,
+        QStringLiteral("Пара «%1» и «%2»: её оценили %3 из %4 экспертов.")
+            .arg(Text(Group->Model().Element(static_cast<std::uint32_t>(row), shown.Slot.Level + 1).Name),
+                Text(Group->Model().Element(static_cast<std::uint32_t>(column), shown.Slot.Level + 1).Name))
+            .arg(shown.Aggregate.JudgedBy[i][j])
+            .arg(Group->ExpertCount()));
 }
 
 void TfmGroupDecision::ShowElementDistances(int row)
