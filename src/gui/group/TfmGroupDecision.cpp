@@ -109,8 +109,12 @@ void FitColumns(QTableView* view, const CGroupTableModel& model)
             // A cell that stands out in bold is wider.
             const QVariant font = model.data(model.index(r, c), Qt::FontRole);
             const QFontMetrics metrics = font.isValid() ? QFontMetrics(font.value<QFont>()) : cells;
+            // A check box stands before the text of its cell.
+            const int indicator = model.data(model.index(r, c), Qt::CheckStateRole).isValid()
+                ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8
+                : 0;
             for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-                width = std::max(width, metrics.horizontalAdvance(line.toString()));
+                width = std::max(width, metrics.horizontalAdvance(line.toString()) + indicator);
             }
         }
         view->setColumnWidth(c, width + padding);
