@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "support/ModelEdits.h"
 
+#include "core/group/ExpertFiles.h"
 #include "core/group/GroupReading.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/GroupFile.h"
@@ -9,7 +10,9 @@
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/group/TfmGroupMembers.h"
+#include "gui/results/TfmSensitivity.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -17,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 
 #include <cmath>
@@ -140,6 +144,38 @@ void WriteJudged(const QString& file, const std::vector<int>& goalUpper)
     Judge(file, goalUpper);
 }
 
+QString Cell(const QTableView* table, int row, int column)
+{
+    return table->model()->index(row, column).data().toString();
+}
+
+int Rows(const QTableView* table)
+{
+    return table->model()->rowCount();
+}
+
+void Select(QTableView* table, int row)
+{
+    table->setCurrentIndex(table->model()->index(row, 1));
+}
+
+// A weight typed into an expert's "Вес" cell as a user does: F2, the text, Enter.
+void TypeWeight(TfmGroupDecision* window, int expert, const QString& text)
+{
+    QTableView* table = window->twExperts;
+    window->tcGroup->setCurrentIndex(2);
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(expert, TfmGroupDecision::ExpertWeightColumn));
+    QTest::keyClick(table, Qt::Key_F2);
+    auto* editor = table->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    editor->insert(text); // typed over the selection (keyClicks knows no Cyrillic)
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();                                   // the delegate commits the text queued
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // and its editor goes
+}
+
 QString Cell(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -232,10 +268,10 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
     const CVector borisFinal = Final(BorisGoal);
     ASSERT_GT(group[0], group[1]);
     ASSERT_LT(borisFinal[0], borisFinal[1]); // Борис alone puts Y first
-    const QTableWidget* ranking = window->twRanking;
-    ASSERT_EQ(ranking->rowCount(), 2);
-    ASSERT_EQ(ranking->columnCount(), 7);
-    EXPECT_EQ(ranking->horizontalHeaderItem(5)->text(), QStringLiteral("Анна"));
+    const QTableView* ranking = window->twRanking;
+    ASSERT_EQ(Rows(ranking), 2);
+    ASSERT_EQ(ranking->model()->columnCount(), 7);
+    EXPECT_EQ(ranking->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Анна"));
     const QStringList first{QStringLiteral("1"), QStringLiteral("X"), Shown(group[0]),
         Shown((annaFinal[0] + borisFinal[0]) / 2.0) + QStringLiteral(" (1)"), QString(),
         Shown(annaFinal[0]) + QStringLiteral(" (1)"), Shown(borisFinal[0]) + QStringLiteral(" (2)")};
@@ -255,35 +291,34 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
             .arg(QString::number(std::floor(finalAgreement * 1000.0) / 10.0, 'f', 1))))
         << window->lbFinalAgreement->text().toStdString();
 
-    const QTableWidget* elements = window->twElements;
-    ASSERT_EQ(elements->rowCount(), 4);
+    const QTableView* elements = window->twElements;
+    ASSERT_EQ(Rows(elements), 4);
     EXPECT_EQ(Cell(elements, 0, 1), QStringLiteral("ВЫБОР"));
     EXPECT_EQ(Cell(elements, 0, 2), QStringLiteral("82.8 % (высокое согласие)"));
     EXPECT_EQ(Cell(elements, 0, 3), QStringLiteral("0.0002")); // CR 0.000266
     EXPECT_EQ(Cell(elements, 0, 5), QStringLiteral("«А» и «Б»: ГСО 3.55"));
     EXPECT_EQ(Cell(elements, 1, 2), QStringLiteral("100 % (очень высокое согласие)"));
     window->tcGroup->setCurrentIndex(1);
-    window->twElements->setCurrentCell(0, 1);
-    const QTableWidget* matrix = window->twAggregated;
+    Select(window->twElements, 0);
+    const QTableView* matrix = window->twAggregated;
     EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("1.2247\nГСО 3.55"));
     EXPECT_EQ(Cell(matrix, 0, 3), QStringLiteral("4.4721\nГСО 1.1709"));
     EXPECT_EQ(Cell(matrix, 1, 3), QStringLiteral("3.4641\nГСО 2.1745"));
-    const QTableWidget* vectors = window->twExpertVectors;
+    const QTableView* vectors = window->twExpertVectors;
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Cell(vectors, i, 1), Shown(GroupGoal[i])) << i;
         EXPECT_EQ(Cell(vectors, i, 2), Shown(AnnaGoal[i])) << i;
         EXPECT_EQ(Cell(vectors, i, 3), Shown(BorisGoal[i])) << i;
     }
     // The first criterion: both experts alike, no spread worth the name.
-    window->twElements->setCurrentCell(1, 1);
+    Select(window->twElements, 1);
     EXPECT_EQ(Cell(matrix, 0, 2), QStringLiteral("5\nГСО 1"));
 
     // Борис's weight 3: the whole window follows at once.
     window->tcGroup->setCurrentIndex(2);
-    window->twElements->setCurrentCell(0, 1);
-    ASSERT_NE(window->WeightBox(1), nullptr);
-    EXPECT_EQ(window->WeightBox(1)->value(), 1.0);
-    window->WeightBox(1)->setValue(3.0);
+    Select(window->twElements, 0);
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("1"));
+    TypeWeight(window, 1, QStringLiteral("3"));
     const double x1 = std::log(3.0);
     const double x2 = std::log(0.5);
     const double m = 0.25 * x1 + 0.75 * x2;
@@ -322,14 +357,20 @@ TEST_F(GroupWindow, PreparedJudgedCombinedReweightedSavedAndReopened)
     window = Frame().ActiveGroup();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(window->Modified());
-    EXPECT_EQ(window->WeightBox(1)->value(), 3.0);
-    window->twElements->setCurrentCell(0, 1);
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("3"));
+    Select(window->twElements, 0);
     EXPECT_EQ(Cell(window->twAggregated, 0, 2), reweighted);
     // The same file again brings its window to the front rather than a second one.
     Frame().OpenFilesFromCommandLine({groupFile});
     EXPECT_EQ(Frame().GroupWindows().size(), 1U);
     CloseGroup(window);
     Frame().OpenFilesFromCommandLine({QStringLiteral("группа.tsg")});
+    ASSERT_EQ(Frame().GroupWindows().size(), 1U);
+    EXPECT_EQ(Frame().GroupWindows().front()->FileName(), groupFile.toStdString());
+    // "Файл" > "Открыть проект" given the group file opens it as a group too.
+    CloseGroup(Frame().GroupWindows().front());
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("N5");
     ASSERT_EQ(Frame().GroupWindows().size(), 1U);
     EXPECT_EQ(Frame().GroupWindows().front()->FileName(), groupFile.toStdString());
     EXPECT_EQ(Informed(), 0U);
@@ -382,11 +423,15 @@ TEST_F(GroupWindow, RefusedAndMissingMembers)
     ASSERT_EQ(window->Decision().ExpertCount(), 2U);
     EXPECT_EQ(window->Decision().Member(0).Weight, 2.5);
     // Вера's CR of the goal lies above its limit, and only hers stands out.
-    window->twElements->setCurrentCell(0, 1);
-    const int ratioRow = window->twExpertVectors->rowCount() - 1;
+    Select(window->twElements, 0);
+    const int ratioRow = Rows(window->twExpertVectors) - 1;
     EXPECT_EQ(Cell(window->twExpertVectors, ratioRow, 0), QStringLiteral("ОС"));
-    const QColor anna = window->twExpertVectors->item(ratioRow, 2)->foreground().color();
-    const QColor above = window->twExpertVectors->item(ratioRow, 3)->foreground().color();
+    const auto colour = [window, ratioRow](int column) {
+        const QVariant foreground = window->twExpertVectors->model()->index(ratioRow, column).data(Qt::ForegroundRole);
+        return foreground.isValid() ? foreground.value<QColor>() : window->twExpertVectors->palette().text().color();
+    };
+    const QColor anna = colour(2);
+    const QColor above = colour(3);
     EXPECT_GT(above.red(), 150);
     EXPECT_LT(above.green(), 60);
     EXPECT_NE(anna, above);
@@ -480,11 +525,26 @@ TEST_F(GroupWindow, TabsShownReportedAndExported)
         files.push_back(Path(name + QStringLiteral(".tsy")));
         WriteJudged(files.back(), goal);
     }
-    WhenMembersChosen({files[0], files[1], files[2]});
+    const QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
+    WhenModal<TfmGroupMembers>([this, files, folder](TfmGroupMembers* dialog) {
+        for (const QString& file : files) {
+            Dialogs.FileAnswers.push_back(file);
+            QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+        }
+        // Every button's caption whole, with room around it.
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            EXPECT_GE(
+                button->width(), button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 24)
+                << button->objectName().toStdString();
+        }
+        if (!folder.isEmpty()) {
+            dialog->grab().save(QDir(folder).filePath(QStringLiteral("group-members.png")));
+        }
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
     Trigger("mnGroupDecision");
     TfmGroupDecision* window = Frame().ActiveGroup();
     ASSERT_NE(window, nullptr);
-    const QString folder = qEnvironmentVariable("TESSALY_GRAB_DIR");
     for (int tab = 0; tab < 3; ++tab) {
         window->tcGroup->setCurrentIndex(tab);
         QTest::qWait(50);
@@ -493,6 +553,24 @@ TEST_F(GroupWindow, TabsShownReportedAndExported)
         if (!folder.isEmpty()) {
             image.save(QDir(folder).filePath(QStringLiteral("group-tab-%1.png").arg(tab)));
         }
+    }
+
+    // Who said what on the pair А, Б of the goal: 3, 1/2 and 9 around their mean 13.5^(1/3);
+    // Борис's 1/2 lies furthest from it in logarithms.
+    window->tcGroup->setCurrentIndex(1);
+    Select(window->twElements, 0);
+    window->twAggregated->setCurrentIndex(window->twAggregated->model()->index(0, 2));
+    EXPECT_EQ(window->lbPairTitle->text(), QStringLiteral("Пара «А» и «Б»: её оценили 3 из 3 экспертов."));
+    const QStringList said{QStringLiteral("«А» незначительно важнее «Б» (3)"),
+        QStringLiteral("промежуточное значение (1/2)"),
+        QStringLiteral("«А» по значимости абсолютно превосходит «Б» (9)")};
+    ASSERT_EQ(Rows(window->twPairJudgements), 3);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(Cell(window->twPairJudgements, k, 1), said[k]) << k;
+        EXPECT_EQ(Cell(window->twPairJudgements, k, 2).isEmpty(), k != 1) << k;
+    }
+    if (!folder.isEmpty()) {
+        Frame().grab().save(QDir(folder).filePath(QStringLiteral("group-pair.png")));
     }
 
     const QString pdf = Path(QStringLiteral("отчёт.pdf"));
@@ -515,5 +593,323 @@ TEST_F(GroupWindow, TabsShownReportedAndExported)
     }
     EXPECT_EQ(Informed(), 0U);
     Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// Preparing expert files never replaces the facilitator's open project (an expert named
+// as its file, in its own folder) nor a file that is not an expert file of this project;
+// an expert file written before is replaced only after a question that names it.
+TEST_F(GroupWindow, PreparingExpertFilesReplacesOnlyExpertFiles)
+{
+    const QString facilitator = Path(QStringLiteral("Эксперт1.tsy"));
+    ASSERT_EQ(SaveProjectFile(*Criteria(), facilitator.toStdString(), false), EWriteResult::Ok);
+    ASSERT_NE(OpenProject(facilitator), nullptr);
+    const QByteArray project = apptest::ReadAll(facilitator);
+    const QString foreign = Path(QStringLiteral("Борис.tsy"));
+    {
+        QFile file(foreign);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("notes, not a project");
+    }
+    const QString earlier = Path(QStringLiteral("Анна.tsy"));
+    ASSERT_TRUE(WriteExpertFiles(
+        *Criteria(), std::vector<std::string>{"Анна"}, Path(QString()).toStdString(), EExpertJudgements::NotJudged)
+                    .Succeeded());
+    Judge(earlier, {3, 5, 2}); // his judgements, which a replacement would lose
+    const QByteArray judged = apptest::ReadAll(earlier);
+
+    struct CCase {
+        QString Names;
+        QString Told; // what the message or the question names
+        CScriptedUserDialogs::EKind Kind;
+    };
+    const std::vector<CCase> cases{
+        {QStringLiteral("Анна\nЭксперт1"), QStringLiteral("«Эксперт1.tsy» — проект, открытый в программе"),
+            CScriptedUserDialogs::EKind::Inform},
+        {QStringLiteral("Борис\nАнна"), QStringLiteral("«Борис.tsy» уже есть в папке и не является файлом эксперта"),
+            CScriptedUserDialogs::EKind::Inform},
+        {QStringLiteral("Вера\nАнна"), QStringLiteral("Анна.tsy. Они будут заменены"),
+            CScriptedUserDialogs::EKind::AskYesNo},
+    };
+    for (const CCase& each : cases) {
+        Dialogs.Records.clear();
+        Dialogs.YesNoAnswers = {false};
+        WhenModal<TfmExpertFiles>([&each](TfmExpertFiles* dialog) {
+            dialog->edExpertNames->setPlainText(each.Names);
+            QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+            EXPECT_TRUE(dialog->isVisible()); // nothing written, the dialog stays
+            QTest::mouseClick(dialog->btCancel, Qt::LeftButton);
+        });
+        Trigger("mnPrepareExpertFiles");
+        ASSERT_EQ(Dialogs.Records.size(), 1U) << each.Names.toStdString();
+        EXPECT_EQ(Dialogs.Records[0].Kind, each.Kind) << each.Names.toStdString();
+        EXPECT_TRUE(Dialogs.Records[0].Text.contains(each.Told)) << Dialogs.Records[0].Text.toStdString();
+    }
+    EXPECT_EQ(apptest::ReadAll(facilitator), project);
+    EXPECT_EQ(apptest::ReadAll(foreign), QByteArray("notes, not a project"));
+    EXPECT_EQ(apptest::ReadAll(earlier), judged);
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("Вера.tsy"))));
+}
+
+// The group follows a member's file saved in this program; weight changes are steps of
+// "Правка"; Ctrl+F4 closes the group window.
+TEST_F(GroupWindow, FollowsItsMembersUndoesWeightsAndClosesWithCtrlF4)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(Cell(window->twExpertVectors, 0, 2), Shown(AnnaGoal[0]));
+
+    // Weight steps: named in "Правка", undone and redone with the figures.
+    TypeWeight(window, 1, QStringLiteral("3"));
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0.75"));
+    EXPECT_TRUE(Action("mnUndo")->isEnabled());
+    EXPECT_TRUE(Action("mnUndo")->text().contains(QStringLiteral("вес эксперта «b»")))
+        << Action("mnUndo")->text().toStdString();
+    Trigger("mnUndo");
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("1"));
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0.5"));
+    Trigger("mnRedo");
+    EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), QStringLiteral("3"));
+    Trigger("mnUndo");
+
+    // Анна's file judged as Борис judges, saved in this program: the group shows it.
+    TUserProject* project = OpenProject(a);
+    ASSERT_NE(project, nullptr);
+    CJudgementMatrix goal = project->Document().Model().Element(0, 0).Judgements;
+    const int upper[] = {-2, 4, 6};
+    for (std::uint32_t i = 0, next = 0; i < 3; ++i) {
+        for (std::uint32_t j = i + 1; j < 3; ++j, ++next) {
+            goal(i, j) = CJudgement::FromCode(upper[next]);
+            goal(j, i) = goal(i, j).Mirror();
+        }
+    }
+    ASSERT_TRUE(project->Document().CommitJudgements(0, 0, goal, 3));
+    Dialogs.YesNoAnswers = {true};
+    Trigger("mnSaveProject");
+    ASSERT_FALSE(project->Document().Modified());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Cell(window->twExpertVectors, 0, 2) == Shown(BorisGoal[0]); }));
+    EXPECT_EQ(Cell(window->twRanking, 0, 5), Cell(window->twRanking, 0, 6)); // both experts alike now
+    EXPECT_EQ(Informed(), 0U);
+
+    // Ctrl+F4 on the group window in front closes it (its question answered No).
+    Frame().activateWindow();
+    ASSERT_TRUE(WaitUntilActive(&Frame()));
+    auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    frame->mdiArea()->setActiveSubWindow(frame);
+    ASSERT_EQ(Frame().ActiveGroup(), window);
+    window->twRanking->setFocus();
+    Dialogs.YesNoAnswers = {false};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+}
+
+// What a screen reader finds in the group window: every table named, with its column
+// headers (the combined matrix's named by the elements), the weights as editable cells,
+// the pie pointing to the table beside it and the unsaved changes in the window's name.
+TEST_F(GroupWindow, ReachableByScreenReader)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    const auto face = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
+    for (QTableView* view : window->findChildren<QTableView*>()) {
+        QAccessibleInterface* table = face(view);
+        EXPECT_EQ(table->role(), QAccessible::Table) << view->objectName().toStdString();
+        EXPECT_FALSE(table->text(QAccessible::Name).isEmpty()) << view->objectName().toStdString();
+        for (int c = 0; c < view->model()->columnCount() && view->model()->rowCount() > 0; ++c) {
+            QAccessibleInterface* cell = table->tableInterface()->cellAt(0, c);
+            ASSERT_NE(cell, nullptr);
+            const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+            ASSERT_EQ(headers.size(), 1) << view->objectName().toStdString() << c;
+            EXPECT_FALSE(headers[0]->text(QAccessible::Name).isEmpty()) << view->objectName().toStdString() << c;
+        }
+    }
+    QAccessibleInterface* matrix = face(window->twAggregated);
+    EXPECT_EQ(
+        matrix->tableInterface()->cellAt(0, 2)->tableCellInterface()->columnHeaderCells()[0]->text(QAccessible::Name),
+        QStringLiteral("2. Б"));
+    QAccessibleInterface* weight
+        = face(window->twExperts)->tableInterface()->cellAt(1, TfmGroupDecision::ExpertWeightColumn);
+    EXPECT_EQ(weight->text(QAccessible::Name), QStringLiteral("1"));
+    EXPECT_EQ(weight->text(QAccessible::Description), QStringLiteral("Вес эксперта b: введите новое значение"));
+    EXPECT_TRUE(face(window->chGroupChart)->text(QAccessible::Description).contains(QStringLiteral("таблицы")));
+    EXPECT_TRUE(face(window)->text(QAccessible::Name).contains(QStringLiteral("изменена")));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// A group ranking resting on an unacceptable combined matrix carries a project's warning,
+// and that matrix's "ОС группы" stands out; an acceptable group has neither.
+TEST_F(GroupWindow, RankingWarnsOfUnacceptableCombinedMatrices)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {9, -9, 9}); // А over Б over В, yet В nine times А
+    WriteJudged(b, {3, 5, 2});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->lbRankingWarning->isVisibleTo(window));
+    EXPECT_TRUE(window->lbRankingWarning->text().startsWith(
+        QStringLiteral("Внимание: согласованность суждений недостаточна в 1 матрице из 4: цель «ВЫБОР»")))
+        << window->lbRankingWarning->text().toStdString();
+    const auto stands
+        = [window](int row) { return window->twElements->model()->index(row, 3).data(Qt::ForegroundRole).isValid(); };
+    EXPECT_TRUE(stands(0));
+    EXPECT_FALSE(stands(1));
+    // b judges consistently: with nearly all the weight on him the warning goes.
+    TypeWeight(window, 1, QStringLiteral("1000000"));
+    EXPECT_FALSE(window->lbRankingWarning->isVisibleTo(window));
+    EXPECT_FALSE(stands(0));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// "Настройки" > "Идеальный синтез" puts the group's ideal ranking beside the distributive
+// one; the sensitivity window opens on the group's combined priorities.
+TEST_F(GroupWindow, IdealSynthesisAndSensitivityOfTheGroup)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->twIdealRanking->isVisibleTo(window));
+    Action("mnIdealSynthesis")->trigger();
+    EXPECT_TRUE(window->twIdealRanking->isVisibleTo(window));
+    // Each criterion's best alternative counts 1, the other its share of the best.
+    const double rawX = GroupGoal[0] + GroupGoal[1] * 0.2 + GroupGoal[2];
+    const double rawY = GroupGoal[0] * 0.2 + GroupGoal[1] + GroupGoal[2];
+    ASSERT_GT(rawX, rawY);
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 1), QStringLiteral("X"));
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 2), Shown(rawX / (rawX + rawY)));
+    EXPECT_EQ(Cell(window->twIdealRanking, 0, 3), Shown(rawX));
+    Action("mnIdealSynthesis")->trigger();
+    EXPECT_FALSE(window->twIdealRanking->isVisibleTo(window));
+
+    bool shown = false;
+    WhenModal<TfmSensitivity>([&shown](TfmSensitivity* sensitivity) {
+        shown = true;
+        for (std::uint32_t c = 0; c < 3; ++c) {
+            EXPECT_NEAR(sensitivity->MovedWeight(c), GroupGoal[c], 1e-6) << c;
+        }
+        sensitivity->reject();
+    });
+    ASSERT_TRUE(Action("mnSensitivityAnalysis")->isEnabled());
+    Trigger("mnSensitivityAnalysis");
+    EXPECT_TRUE(shown);
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// A weight's cell shows the weight the figures use, as typed; a weight that is not one is
+// refused where it is typed, with the reason, and changes nothing.
+TEST_F(GroupWindow, WeightCellsShowTheWeightsTheFiguresUse)
+{
+    const QString a = Path(QStringLiteral("a.tsy"));
+    const QString b = Path(QStringLiteral("b.tsy"));
+    WriteJudged(a, {3, 5, 2});
+    WriteJudged(b, {-2, 4, 6});
+    WhenMembersChosen({a, b});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    struct CCase {
+        QString Typed;
+        QString Shown; // the weight's cell after it
+        double Weight; // what the group computes with
+        bool Refused;
+    };
+    const std::vector<CCase> cases{
+        {QStringLiteral("0.0001"), QStringLiteral("0.0001"), 0.0001, false},
+        {QStringLiteral("2,0004"), QStringLiteral("2.0004"), 2.0004, false},
+        {QStringLiteral("три"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("0"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("-1"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("1e9"), QStringLiteral("2.0004"), 2.0004, true},
+        {QStringLiteral("1000000"), QStringLiteral("1000000"), 1e6, false},
+    };
+    for (const CCase& each : cases) {
+        TypeWeight(window, 1, each.Typed);
+        EXPECT_EQ(Cell(window->twExperts, 1, TfmGroupDecision::ExpertWeightColumn), each.Shown)
+            << each.Typed.toStdString();
+        EXPECT_EQ(window->Decision().Member(1).Weight, each.Weight) << each.Typed.toStdString();
+        EXPECT_EQ(window->lbWeightProblem->isVisibleTo(window), each.Refused) << each.Typed.toStdString();
+        // The share is the weight's part of the whole, as the group computes it.
+        EXPECT_EQ(
+            Cell(window->twExperts, 1, TfmGroupDecision::ExpertShareColumn), Shown(each.Weight / (1.0 + each.Weight)))
+            << each.Typed.toStdString();
+    }
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}
+
+// An expert left out with his check box "учитывать" is in no figure, as an undo step;
+// the group file keeps him left out and the weights not counted; Kendall's W stands
+// beside the homogeneity of the final priorities.
+TEST_F(GroupWindow, ExpertLeftOutSavedAndReopened)
+{
+    std::vector<QString> files;
+    const std::vector<std::pair<QString, std::vector<int>>> experts{
+        {QStringLiteral("a"), {3, 5, 2}}, {QStringLiteral("b"), {-2, 4, 6}}, {QStringLiteral("c"), {9, -9, 9}}};
+    for (const auto& [name, goal] : experts) {
+        files.push_back(Path(name + QStringLiteral(".tsy")));
+        WriteJudged(files.back(), goal);
+    }
+    WhenMembersChosen({files[0], files[1], files[2]});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    window->tcGroup->setCurrentIndex(2);
+    window->twExperts->setFocus();
+    window->twExperts->setCurrentIndex(window->twExperts->model()->index(2, TfmGroupDecision::ExpertIncludedColumn));
+    QTest::keyClick(window->twExperts, Qt::Key_Space);
+    EXPECT_FALSE(window->Decision().Included(2));
+    EXPECT_EQ(window->twExperts->model()->index(2, 0).data(Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(Action("mnUndo")->text().contains(QStringLiteral("исключение эксперта «c»")));
+    // The group of a and b alone: the figures; c has no share.
+    const CVector group = Final(GroupGoal);
+    EXPECT_EQ(Cell(window->twRanking, 0, 2), Shown(group[0]));
+    EXPECT_EQ(Cell(window->twExperts, 2, TfmGroupDecision::ExpertShareColumn), QStringLiteral("0"));
+    // a puts X first, b puts Y first: no agreement on the order at all.
+    EXPECT_EQ(window->lbKendall->text(),
+        QStringLiteral("Согласие в порядке альтернатив (W Кендалла): 0 (очень слабое согласие)"));
+    EXPECT_TRUE(window->lbFinalAgreement->text().startsWith(QStringLiteral("Однородность итоговых приоритетов")));
+
+    window->cbUseWeights->click();
+    const QString groupFile = Path(QStringLiteral("g.tsg"));
+    Dialogs.FileAnswers = {groupFile};
+    QTest::mouseClick(window->btSaveGroup, Qt::LeftButton);
+    const CGroupReadOutcome read = ReadGroupFile(groupFile.toStdString());
+    ASSERT_TRUE(read.Succeeded()) << read.Message;
+    EXPECT_FALSE(read.Weighted);
+    ASSERT_EQ(read.Members.size(), 3U);
+    EXPECT_TRUE(read.Members[1].Included);
+    EXPECT_FALSE(read.Members[2].Included);
+    CloseGroup(window);
+    Dialogs.FileAnswers = {groupFile};
+    Trigger("mnOpenGroup");
+    window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(window->cbUseWeights->isChecked());
+    EXPECT_FALSE(window->Decision().Included(2));
+    EXPECT_EQ(Cell(window->twRanking, 0, 2), Shown(group[0]));
+    EXPECT_EQ(Informed(), 0U);
     CloseGroup(window);
 }

@@ -1,14 +1,17 @@
 #include "core/group/ExpertFiles.h"
 
 #include "core/group/HierarchyRecord.h"
+#include "core/group/StructureCheck.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/ProjectFile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -195,8 +198,63 @@ std::vector<std::string> ExistingExpertFiles(std::span<const std::string> names,
     return existing;
 }
 
+namespace {
+// Two names of one file: the same device and inode.
+bool SameFile(const struct stat& a, const std::string& file)
+{
+    struct stat other { };
+    return ::stat(file.c_str(), &other) == 0 && a.st_dev == other.st_dev && a.st_ino == other.st_ino;
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return fs::absolute(a, error).lexically_normal() == fs::absolute(b, error).lexically_normal();
+}
+
+// Whether a file holds a project with the same levels and names as project.
+bool SameHierarchy(const CUserProjectModel& project, const std::string& file)
+{
+    const auto record = std::make_unique<TLoadSaveProject>();
+    if (!ReadProjectFile(*record, file, EReadAccess::ReadOnly).Succeeded()) {
+        return false;
+    }
+    const auto other = std::make_unique<CUserProjectModel>();
+    return other->BuildLoadedHierarchy(*record) && !StructureDifference(project, "", *other, "");
+}
+} // namespace
+
+CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+    const std::string& folder, std::span<const std::string> openProjects)
+{
+    CReplacedExpertFiles outcome;
+    for (const std::string& file : ExistingExpertFiles(names, folder)) {
+        const std::string shown = fs::path(file).filename().string();
+        struct stat info { };
+        const bool reached = ::stat(file.c_str(), &info) == 0;
+        const bool open = std::any_of(openProjects.begin(), openProjects.end(), [&](const std::string& openFile) {
+            return !openFile.empty() && (SameName(openFile, file) || (reached && SameFile(info, openFile)));
+        });
+        if (open) {
+            outcome.Refusal = "Файл «" + shown
+                + "» — проект, открытый в программе: файл эксперта не может его "
+                  "заменить. Укажите другое имя эксперта или другую папку.";
+        } else if (!reached || !S_ISREG(info.st_mode) || !SameHierarchy(project, file)) {
+            outcome.Refusal = "Файл «" + shown
+                + "» уже есть в папке и не является файлом эксперта этого проекта: "
+                  "он не будет заменён. Укажите другое имя эксперта или другую папку.";
+        }
+        if (outcome.Refused()) {
+            outcome.Replaced.clear();
+            return outcome;
+        }
+        outcome.Replaced.push_back(file);
+    }
+    return outcome;
+}
+
 CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
-    const std::string& folder, EExpertJudgements judgements)
+    const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects)
 {
     CExpertFilesOutcome outcome;
     // The names are checked again as one text, so that no caller writes what the dialog
@@ -216,6 +274,11 @@ CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span
     const CExpertNames checked = ExpertNamesOf(text, folder);
     if (!checked.Succeeded()) {
         outcome.Message = checked.Problem;
+        return outcome;
+    }
+    if (CReplacedExpertFiles replaced = ReplacedExpertFiles(project, checked.Names, folder, openProjects);
+        replaced.Refused()) {
+        outcome.Message = std::move(replaced.Refusal);
         return outcome;
     }
 

@@ -32,6 +32,21 @@ std::string ExpertFileName(const std::string& folder, const std::string& name);
 // replaces an expert's file, which may hold his judgements.
 std::vector<std::string> ExistingExpertFiles(std::span<const std::string> names, const std::string& folder);
 
+// What writing the experts' files would replace. Only an expert file of this hierarchy
+// (a project file with the project's levels and names, as this command writes them) is
+// replaced, and only once the user agrees; a file that is a project open in the program
+// (the facilitator's own among them, by its name or any other name of the same file), a
+// file that is not such a project, or anything that is not a regular file, is in the way:
+// nothing is written.
+struct CReplacedExpertFiles {
+    std::vector<std::string> Replaced; // expert files of this hierarchy, in the names' order
+    // The first file in the way, as the user is told it; "" when none.
+    std::string Refusal;
+    [[nodiscard]] bool Refused() const { return !Refusal.empty(); }
+};
+CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+    const std::string& folder, std::span<const std::string> openProjects);
+
 enum class EExpertJudgements {
     NotJudged, // every pair "не задано" (the diagonal stays equality)
     Kept,      // the project's own judgements
@@ -45,10 +60,11 @@ struct CExpertFilesOutcome {
     std::string Reason;
     [[nodiscard]] bool Succeeded() const { return Message.empty(); }
 };
-// Writes one file per expert, each saved atomically, existing ones replaced. The names
-// are checked as ExpertNamesOf checks them before anything is written.
+// Writes one file per expert, each saved atomically, existing expert files replaced. The
+// names are checked as ExpertNamesOf checks them, and the files they would replace as
+// ReplacedExpertFiles does, before anything is written.
 CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
-    const std::string& folder, EExpertJudgements judgements);
+    const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects = {});
 
 inline constexpr const char* ExpertFileExtension = ".tsy";
 inline constexpr const char* NoExpertNamesText = "Не указано ни одного эксперта";

@@ -232,9 +232,15 @@ bool CDocumentLifecycle::OpenInNewWindow(const QString& path, EOpening opening)
 void CDocumentLifecycle::Open()
 {
     const QString path = ChooseProjectToOpen();
-    if (!path.isEmpty()) {
-        OpenProjectFile(path);
+    if (path.isEmpty()) {
+        return;
     }
+    // A group file chosen here opens as a group, as from the command line.
+    if (IsGroupFileName(path.toStdString())) {
+        Windows.OpenGroupFile(QFileInfo(path).absoluteFilePath());
+        return;
+    }
+    OpenProjectFile(path);
 }
 
 bool CDocumentLifecycle::OpenProjectFile(const QString& path)

@@ -1,5 +1,6 @@
 #include "gui/app/TMainForm.h"
 
+#include "core/group/CGroupDecision.h"
 #include "core/group/GroupCsv.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "core/results/CsvExport.h"
@@ -16,6 +17,7 @@
 #include "gui/group/CGroupLifecycle.h"
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
+#include "gui/results/TfmSensitivity.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/MenuText.h"
@@ -103,6 +105,11 @@ TMainForm::TMainForm(QWidget* parent)
     MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(MdiArea);
     connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::BindEditMenu);
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (TfmGroupDecision* group = ActiveGroup()) {
+            Groups->FollowMembers(*group);
+        }
+    });
 
     CreateMenus();
     CreateToolPanel();
@@ -262,7 +269,9 @@ void TMainForm::ShowStepName(QAction* item, const char* command, const QString& 
 void TMainForm::BindEditMenu()
 {
     TUserProject* project = ActiveProject();
-    EditSteps->setActiveStack(project != nullptr ? &project->UndoSteps() : nullptr);
+    TfmGroupDecision* group = project == nullptr ? ActiveGroup() : nullptr;
+    EditSteps->setActiveStack(
+        project != nullptr ? &project->UndoSteps() : (group != nullptr ? &group->UndoSteps() : nullptr));
 }
 
 void TMainForm::mnUndoClick()
@@ -346,14 +355,17 @@ void TMainForm::UpdateProjectCommands()
 {
     const bool enabled = !Registry.empty();
     // btSaveProject shows mnSaveProject; the other buttons show their own commands.
-    for (QAction* item :
-        {PrintProjectCommand, mnSaveProject, CloseProjectCommand, PrevProjectCommand, NextProjectCommand,
-            mnSaveProjectAs, mnSaveAsHTemplate, MTools->menuAction(), mnSensitivityAnalysis, mnPrepareExpertFiles}) {
+    for (QAction* item : {PrintProjectCommand, mnSaveProject, PrevProjectCommand, NextProjectCommand, mnSaveProjectAs,
+             mnSaveAsHTemplate, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
     // A group is combined without any project open; the report and the export take the
-    // window in front, a project or a group.
+    // window in front, a project or a group, and so does closing it.
     const bool windows = enabled || !GroupRegistry.empty();
+    // The settings and the sensitivity apply to a group window as to a project's.
+    for (QAction* item : {CloseProjectCommand, MTools->menuAction(), mnSensitivityAnalysis}) {
+        item->setEnabled(windows);
+    }
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
         item->setEnabled(windows);
@@ -446,6 +458,12 @@ void TMainForm::AddGroupWindow(TfmGroupDecision* window)
     window->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* frame = MdiArea->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 is the frame's close command, as for a project window.
+    if (QMenu* systemMenu = frame->systemMenu(); systemMenu != nullptr) {
+        for (QAction* item : systemMenu->actions()) {
+            item->setShortcuts({});
+        }
+    }
     frame->setGeometry(CascadePlace(FreeCascadePlace(frame)));
     connect(window, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(frame)] {
         if (!guard.isNull()) {
@@ -456,6 +474,9 @@ void TMainForm::AddGroupWindow(TfmGroupDecision* window)
         GroupRegistry.erase(closed);
         UpdateProjectCommands();
     });
+    window->SetSynthesisMode(SynthesisMode());
+    connect(window, &TfmGroupDecision::SensitivityRequested, this,
+        [this](TfmGroupDecision* group) { ShowGroupSensitivity(*group); });
     GroupRegistry.insert(window);
     UpdateProjectCommands();
     ShowGroupWindow(window);
@@ -637,6 +658,11 @@ void TMainForm::btCloseProjectClick()
         if (QMdiSubWindow* window = SubWindowOf(project)) {
             window->close();
         }
+    } else if (TfmGroupDecision* group = ActiveGroup()) {
+        // Ctrl+F4 closes the group window in front too, with its question.
+        if (auto* window = qobject_cast<QMdiSubWindow*>(group->parentWidget())) {
+            window->close();
+        }
     }
     UpdateProjectCommands();
 }
@@ -790,6 +816,9 @@ void TMainForm::mnIdealSynthesisClick()
     for (TUserProject* project : Registry) {
         project->SetSynthesisMode(SynthesisMode());
     }
+    for (TfmGroupDecision* group : GroupRegistry) {
+        group->SetSynthesisMode(SynthesisMode());
+    }
 }
 
 // ---- templates and cloning
@@ -880,8 +909,9 @@ void TMainForm::ExportActiveProject(
 void TMainForm::ExportActiveGroup(
     const char* filter, const QString& extension, const std::function<QByteArray(const TfmGroupDecision&)>& content)
 {
-    const TfmGroupDecision* group = ActiveGroup();
-    if (group == nullptr) {
+    TfmGroupDecision* group = ActiveGroup();
+    // Never the figures of files that changed since the group read them.
+    if (group == nullptr || !Groups->FollowMembers(*group)) {
         return;
     }
     if (ExportDirectory.isEmpty()) {
@@ -948,12 +978,30 @@ void TMainForm::mnSensitivityAnalysisClick()
 {
     if (TUserProject* project = ActiveProject()) {
         project->ShowSensitivity(1, 0);
+    } else if (TfmGroupDecision* group = ActiveGroup()) {
+        ShowGroupSensitivity(*group);
     } else {
         UpdateProjectCommands();
     }
 }
 
 // ---- group decisions
+
+void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
+{
+    if (!Groups->FollowMembers(group)) {
+        return;
+    }
+    const CGroupResult& result = group.Decision().Result();
+    if (result.Ranking.Count == 0) {
+        UserDialogs().Inform(this, QString::fromStdString(result.RankingProblem), QStringLiteral("Message"));
+        return;
+    }
+    // The group's combined priorities, as a project's.
+    TfmSensitivity* window = AppWindows().Sensitivity;
+    window->ShowSensitivity(group.Decision().Model(), result.Group, 1, 0, SynthesisMode());
+    window->exec();
+}
 
 void TMainForm::mnPrepareExpertFilesClick()
 {
@@ -971,7 +1019,11 @@ void TMainForm::mnPrepareExpertFilesClick()
         ExpertFilesFolder
             = file.empty() ? StartDir : QString::fromStdString(std::filesystem::path(file).parent_path().string());
     }
-    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder);
+    std::vector<std::string> open;
+    for (const TUserProject* each : Registry) {
+        open.push_back(each->Document().FileName());
+    }
+    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder, open);
     if (!written.isEmpty()) {
         ExpertFilesFolder = ExpertFilesDialog->Folder();
         statusBar()->showMessage(

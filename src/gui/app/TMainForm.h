@@ -104,6 +104,8 @@ public:
     void mnProjectReportClick();
     void mnExportCsvClick();
     void mnSensitivityAnalysisClick();
+    // The sensitivity window over a group's combined priorities.
+    void ShowGroupSensitivity(TfmGroupDecision& group);
     void mnPrepareExpertFilesClick();
     void mnGroupDecisionClick();
     void mnOpenGroupClick();

@@ -9,7 +9,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMdiSubWindow>
+#include <QTimer>
+
+#include <sys/stat.h>
 
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
@@ -18,12 +22,31 @@ QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
 }
+
+// What tells a file's content changed without reading it: its size, modification time and
+// inode (a safe save puts a new file in place); "" for a file that is not there.
+QString Stamp(const std::string& file)
+{
+    struct stat info { };
+    if (::stat(file.c_str(), &info) != 0) {
+        return {};
+    }
+    return QStringLiteral("%1:%2:%3:%4")
+        .arg(info.st_size)
+        .arg(info.st_mtim.tv_sec)
+        .arg(info.st_mtim.tv_nsec)
+        .arg(info.st_ino);
+}
 } // namespace
 
 CGroupLifecycle::CGroupLifecycle(QWidget* messageParent, CGroupWindowHost& windows)
     : MessageParent(messageParent)
     , Windows(windows)
+    , Watcher(new QFileSystemWatcher(messageParent))
 {
+    Watcher->setObjectName(QStringLiteral("GroupMembersWatcher"));
+    QObject::connect(
+        Watcher, &QFileSystemWatcher::fileChanged, Watcher, [this](const QString& path) { MemberFileChanged(path); });
 }
 
 CGroupLifecycle::~CGroupLifecycle() = default;
@@ -67,6 +90,9 @@ TfmGroupDecision* CGroupLifecycle::MakeWindow(
         window, &TfmGroupDecision::SaveRequested, window, [this](TfmGroupDecision* saved) { Save(*saved); });
     QObject::connect(
         window, &TfmGroupDecision::SaveAsRequested, window, [this](TfmGroupDecision* saved) { SaveAs(*saved); });
+    QObject::connect(
+        window, &TfmGroupDecision::Closed, window, [this](TfmGroupDecision* closed) { Stamps.erase(closed); });
+    Remember(*window);
     Windows.AddGroupWindow(window);
     return window;
 }
@@ -112,7 +138,7 @@ bool CGroupLifecycle::OpenFile(const QString& path)
         Inform(Text(read.Message), Text(FileErrorDetails(absolute.toStdString(), {})));
         return false;
     }
-    CGroupOpening opening = OpenGroupWithProgress(MessageParent, read.Members, true, Reader);
+    CGroupOpening opening = OpenGroupWithProgress(MessageParent, read.Members, read.Weighted, Reader);
     if (opening.Cancelled) {
         return false;
     }
@@ -127,7 +153,7 @@ bool CGroupLifecycle::OpenFile(const QString& path)
     } else {
         Inform(Text(opening.Problem));
     }
-    std::unique_ptr<CGroupDecision> decision = RunMembers(read.Members, true, &opening);
+    std::unique_ptr<CGroupDecision> decision = RunMembers(read.Members, read.Weighted, &opening);
     if (decision == nullptr) {
         return false;
     }
@@ -143,12 +169,88 @@ void CGroupLifecycle::ChangeMembers(TfmGroupDecision& window)
     if (decision != nullptr) {
         window.ReplaceDecision(std::move(decision));
         window.SetModified(true);
+        Remember(window);
     }
+}
+
+void CGroupLifecycle::Remember(TfmGroupDecision& window)
+{
+    std::vector<QString>& stamps = Stamps[&window];
+    stamps.clear();
+    QStringList files;
+    for (const CGroupMember& member : window.Members()) {
+        stamps.push_back(Stamp(member.File));
+        files << Text(member.File);
+    }
+    // Watched again each time: a safe save replaces the file the watcher knew.
+    const QStringList watched = Watcher->files();
+    for (const QString& file : files) {
+        if (!watched.contains(file) && QFileInfo::exists(file)) {
+            Watcher->addPath(file);
+        }
+    }
+}
+
+void CGroupLifecycle::MemberFileChanged(const QString& path)
+{
+    if (QFileInfo::exists(path) && !Watcher->files().contains(path)) {
+        Watcher->addPath(path);
+    }
+    // After the events of the change: a save writes, then renames.
+    QTimer::singleShot(0, Watcher, [this] {
+        for (TfmGroupDecision* window : Windows.GroupWindows()) {
+            FollowMembers(*window);
+        }
+    });
+}
+
+bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
+{
+    const std::vector<CGroupMember> members = window.Members();
+    const std::vector<QString>& stamps = Stamps[&window];
+    bool same = stamps.size() == members.size();
+    for (std::size_t k = 0; same && k < members.size(); ++k) {
+        same = stamps[k] == Stamp(members[k].File);
+    }
+    if (same) {
+        return !window.OutOfDate();
+    }
+    if (Following) {
+        return false;
+    }
+    Following = true;
+    CGroupOpening opening = OpenGroupWithProgress(&window, members, window.Decision().UseExpertWeights(), Reader);
+    Following = false;
+    if (!opening.Succeeded()) {
+        window.SetOutOfDate(true);
+        if (!opening.Cancelled) {
+            if (!opening.Unreadable.empty()) {
+                const CUnreadableText text = UnreadableMembersText(opening);
+                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
+                                      "Её показатели устарели.\n%1")
+                           .arg(text.Text),
+                    text.Details);
+            } else {
+                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
+                                      "Её показатели устарели.\n%1")
+                           .arg(Text(opening.Problem)));
+            }
+        }
+        // Asked again at the next change, not at every look.
+        Remember(window);
+        return false;
+    }
+    const bool modified = window.Modified();
+    window.ReplaceDecision(std::move(opening.Decision));
+    window.SetModified(modified);
+    window.SetOutOfDate(false);
+    Remember(window);
+    return true;
 }
 
 bool CGroupLifecycle::Write(TfmGroupDecision& window, const std::string& path)
 {
-    const CGroupSaveOutcome saved = SaveGroupFile(window.Members(), path);
+    const CGroupSaveOutcome saved = SaveGroupFile(window.Members(), path, window.Decision().UseExpertWeights());
     if (!saved.Succeeded()) {
         Inform(Text(saved.Message), Text(FileErrorDetails(path, saved.Reason)));
         return false;

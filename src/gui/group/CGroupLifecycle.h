@@ -5,11 +5,13 @@
 
 #include <QString>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 class CGroupDecision;
 class CGroupWindowHost;
+class QFileSystemWatcher;
 class QWidget;
 class TfmGroupDecision;
 class TfmGroupMembers;
@@ -47,6 +49,13 @@ public:
     // Closing the frame: every group window closed in turn with its question; false when
     // one stayed.
     bool CloseAll();
+    // The group follows its members' files: when one changed since the window read it
+    // (saved in this program or elsewhere), the members are read again and the window
+    // shows the new figures; a member that can no longer be read is named and the window
+    // says that its figures are out of date. Called before anything is shown or exported
+    // from the window, and whenever a member's file changes on disk. False when the
+    // window's figures are not those of the files.
+    bool FollowMembers(TfmGroupDecision& window);
 
     // Reads the members (the tests give a stand-in).
     void SetReader(CGroupReader reader) { Reader = std::move(reader); }
@@ -60,6 +69,9 @@ private:
     TfmGroupDecision* MakeWindow(std::unique_ptr<CGroupDecision> decision, const std::string& fileName, bool modified);
     TfmGroupDecision* WindowOf(const QString& path) const;
     bool Write(TfmGroupDecision& window, const std::string& path);
+    // What each member's file was when the window's group was read, and its files watched.
+    void Remember(TfmGroupDecision& window);
+    void MemberFileChanged(const QString& path);
     void Inform(const QString& text, const QString& details = QString());
 
     QWidget* MessageParent = nullptr;
@@ -68,6 +80,10 @@ private:
     QString Directory;
     // Made at its first use, then reused.
     TfmGroupMembers* MembersDialog = nullptr;
+    QFileSystemWatcher* Watcher = nullptr;
+    // Per window: its members' files as read (size, time, inode), in the members' order.
+    std::map<TfmGroupDecision*, std::vector<QString>> Stamps;
+    bool Following = false;
 };
 
 inline constexpr const char* GroupFileFilter = "Группа экспертов TESSALY (*.tsg)";

@@ -12,9 +12,10 @@ class QWidget;
 // What reads a group's members: OpenGroupMembers, or a stand-in.
 using CGroupReader = std::function<CGroupOpening(std::span<const CGroupMember>, bool, const CGroupProgress&)>;
 
-// Reads the members as OpenGroupMembers does, under a progress dialog over parent that
-// shows itself once the reading looks like taking longer than half a second, and whose
-// "Отмена" cancels it (the opening then comes back Cancelled).
+// Reads the members as OpenGroupMembers does and computes the group's figures, under a
+// progress dialog over parent that shows itself once either looks like taking longer
+// than half a second, and whose "Отмена" cancels both (the opening then comes back
+// Cancelled, without a group).
 CGroupOpening OpenGroupWithProgress(QWidget* parent, std::span<const CGroupMember> members, bool useExpertWeights,
     const CGroupReader& reader = OpenGroupMembers);
 
@@ -27,3 +28,4 @@ struct CUnreadableText {
 CUnreadableText UnreadableMembersText(const CGroupOpening& opening);
 
 inline constexpr const char* GroupProgressText = "Чтение файлов экспертов...";
+inline constexpr const char* GroupComputingText = "Расчёт показателей группы...";

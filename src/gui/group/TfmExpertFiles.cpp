@@ -23,7 +23,7 @@ const QString MessageCaption = QStringLiteral("Message");
 // How many replaced files the question names before it only counts the rest.
 constexpr int NamedFilesInQuestion = 8;
 
-QString ReplaceQuestion(const std::vector<std::string>& files)
+QString ReplaceQuestion(const std::vector<std::string>& files, const QString& folder)
 {
     QStringList names;
     for (std::size_t k = 0; k < files.size() && k < NamedFilesInQuestion; ++k) {
@@ -33,7 +33,9 @@ QString ReplaceQuestion(const std::vector<std::string>& files)
     if (files.size() > NamedFilesInQuestion) {
         list += QStringLiteral(" и ещё %1").arg(files.size() - NamedFilesInQuestion);
     }
-    return QStringLiteral("В папке уже есть файлы экспертов: %1. Заменить их?").arg(list);
+    return QStringLiteral("В папке «%1» уже есть файлы экспертов этого проекта: %2. Они будут заменены новыми, и "
+                          "суждения, записанные в них, пропадут. Заменить их?")
+        .arg(folder, list);
 }
 } // namespace
 
@@ -98,9 +100,11 @@ TfmExpertFiles::TfmExpertFiles(QWidget* parent)
 
 TfmExpertFiles::~TfmExpertFiles() = default;
 
-QStringList TfmExpertFiles::Prepare(const CUserProjectModel& project, const QString& folder)
+QStringList TfmExpertFiles::Prepare(
+    const CUserProjectModel& project, const QString& folder, const std::vector<std::string>& openProjects)
 {
     Project = &project;
+    OpenProjects = openProjects;
     Written.clear();
     edFolder->setText(folder);
     CheckNames();
@@ -150,12 +154,18 @@ void TfmExpertFiles::btOkClick()
             this, QStringLiteral("Папка «%1» не найдена").arg(QString::fromStdString(folder)), MessageCaption);
         return;
     }
-    const std::vector<std::string> existing = ExistingExpertFiles(names.Names, folder);
-    if (!existing.empty() && !UserDialogs().AskYesNo(this, ReplaceQuestion(existing), MessageCaption)) {
+    const CReplacedExpertFiles replaced = ReplacedExpertFiles(*Project, names.Names, folder, OpenProjects);
+    if (replaced.Refused()) {
+        UserDialogs().Inform(this, QString::fromStdString(replaced.Refusal), MessageCaption);
+        return;
+    }
+    if (!replaced.Replaced.empty()
+        && !UserDialogs().AskYesNo(
+            this, ReplaceQuestion(replaced.Replaced, QString::fromStdString(folder)), MessageCaption)) {
         return;
     }
     const CExpertFilesOutcome outcome = WriteExpertFiles(*Project, names.Names, folder,
-        cbKeepJudgements->isChecked() ? EExpertJudgements::Kept : EExpertJudgements::NotJudged);
+        cbKeepJudgements->isChecked() ? EExpertJudgements::Kept : EExpertJudgements::NotJudged, OpenProjects);
     if (!outcome.Succeeded()) {
         UserDialogs().InformWithDetails(this, QString::fromStdString(outcome.Message), MessageCaption,
             QString::fromStdString(FileErrorDetails(outcome.File, outcome.Reason)));

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 class CUserProjectModel;
 class QCheckBox;
 class QLabel;
@@ -13,7 +16,8 @@ class QPushButton;
 // "Подготовить файлы для экспертов": the experts' names one per line, the folder their
 // files go to and whether the files keep the project's own judgements. A name that
 // cannot make a file is refused while it is typed, with its line's message; files that
-// exist already are replaced only when the user agrees. Created once, reused.
+// exist already are replaced only when they are expert files of this project and the user
+// agrees; an open project or any other file is never replaced. Created once, reused.
 class TfmExpertFiles final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmExpertFiles)
@@ -23,8 +27,10 @@ public:
     ~TfmExpertFiles() override;
 
     // The dialog over project, its folder starting at folder (the names typed last time
-    // stay): the files written, in the names' order; empty when cancelled.
-    QStringList Prepare(const CUserProjectModel& project, const QString& folder);
+    // stay): the files written, in the names' order; empty when cancelled. The files of
+    // openProjects (the projects open in the program) are never replaced.
+    QStringList Prepare(
+        const CUserProjectModel& project, const QString& folder, const std::vector<std::string>& openProjects);
     [[nodiscard]] QString Folder() const;
 
     QPlainTextEdit* edExpertNames = nullptr;
@@ -45,4 +51,5 @@ private:
 
     const CUserProjectModel* Project = nullptr;
     QStringList Written;
+    std::vector<std::string> OpenProjects;
 };

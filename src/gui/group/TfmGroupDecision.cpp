@@ -1,53 +1,71 @@
 #include "gui/group/TfmGroupDecision.h"
 
+#include "core/group/CExpertWeights.h"
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReportContent.h"
+#include "core/judgement/ExpertScaleTable.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
+#include "core/results/Synthesis.h"
+#include "gui/group/CGroupEditCommand.h"
+#include "gui/group/CGroupTableModel.h"
 #include "gui/results/PieFilling.h"
+#include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
 // The largest pie, over the chart's plot area; smaller when its labels need the room.
 constexpr double PieSize = 0.7;
 const QColor AboveLimitColour(192, 0, 0);
+// How many experts a row of the distances table names before it only counts the rest.
+constexpr std::size_t NamedDistances = 3;
+// The rows a column's width is measured on: enough for every row of a real group, and a
+// bound on the time a very large one takes.
+constexpr int MeasuredRows = 2000;
 
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
 }
 
-QTableWidget* MakeTable(QWidget* parent, const char* name)
+QTableView* MakeTable(QWidget* parent, const char* name, const QString& accessibleName)
 {
-    auto* table = new QTableWidget(parent);
+    auto* table = new QTableView(parent);
     table->setObjectName(QString::fromLatin1(name));
+    table->setAccessibleName(accessibleName);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideNone);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     return table;
 }
 
@@ -65,32 +83,6 @@ QLabel* MakeNote(QWidget* parent, const char* name, bool bold = false)
     return label;
 }
 
-// A table of the report content; align gives each column's alignment. The cells are
-// read-only; a cell's text may hold a second line.
-void Fill(QTableWidget* table, const CReportTable& content, const std::function<Qt::Alignment(int)>& align)
-{
-    table->clear();
-    table->setRowCount(0); // cell widgets go with their rows
-    table->setColumnCount(static_cast<int>(content.Header.size()));
-    table->setRowCount(static_cast<int>(content.Rows.size()));
-    QStringList header;
-    for (const std::string& caption : content.Header) {
-        header << Text(caption);
-    }
-    table->setHorizontalHeaderLabels(header);
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const std::vector<std::string>& row = content.Rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < table->columnCount() && c < static_cast<int>(row.size()); ++c) {
-            auto* item = new QTableWidgetItem(Text(row[static_cast<std::size_t>(c)]));
-            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-            item->setTextAlignment(align(c) | Qt::AlignVCenter);
-            table->setItem(r, c, item);
-        }
-    }
-    table->resizeColumnsToContents();
-    table->resizeRowsToContents();
-}
-
 // Names to the left, figures to the right.
 std::function<Qt::Alignment(int)> FiguresFrom(int firstFigure, int nameColumn)
 {
@@ -102,28 +94,61 @@ std::function<Qt::Alignment(int)> FiguresFrom(int firstFigure, int nameColumn)
     };
 }
 
-// The room a table needs to show every row and column without scrolling.
-int ContentHeight(const QTableWidget* table)
+// Every column as wide as its header and its widest cell (of the first rows), measured
+// with the font rather than laid out cell by cell; a cell's lines are measured apart.
+void FitColumns(QTableView* view, const CGroupTableModel& model)
 {
-    int height = 2 * table->frameWidth() + table->horizontalHeader()->height();
-    for (int r = 0; r < table->rowCount(); ++r) {
-        height += table->rowHeight(r);
+    const QFontMetrics cells = view->fontMetrics();
+    const QFontMetrics header = view->horizontalHeader()->fontMetrics();
+    const int rows = std::min(model.rowCount(), MeasuredRows);
+    const int padding = 2 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 12;
+    for (int c = 0; c < model.columnCount(); ++c) {
+        int width = header.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 8;
+        for (int r = 0; r < rows; ++r) {
+            const QString text = model.Text(r, c);
+            // A cell that stands out in bold is wider.
+            const QVariant font = model.data(model.index(r, c), Qt::FontRole);
+            const QFontMetrics metrics = font.isValid() ? QFontMetrics(font.value<QFont>()) : cells;
+            // A check box stands before the text of its cell.
+            const int indicator = model.data(model.index(r, c), Qt::CheckStateRole).isValid()
+                ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8
+                : 0;
+            for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+                width = std::max(width, metrics.horizontalAdvance(line.toString()) + indicator);
+            }
+        }
+        view->setColumnWidth(c, width + padding);
     }
-    return height;
 }
 
-int ContentWidth(const QTableWidget* table)
+// Rows tall enough for the most lines a cell of the table holds.
+void FitRowHeights(QTableView* view, const CGroupTableModel& model)
 {
-    int width = 2 * table->frameWidth();
-    for (int c = 0; c < table->columnCount(); ++c) {
-        width += table->columnWidth(c);
+    int lines = 1;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        for (int c = 0; c < model.columnCount(); ++c) {
+            lines = std::max(lines, static_cast<int>(model.Text(r, c).count(QLatin1Char('\n'))) + 1);
+        }
     }
-    return width;
+    view->verticalHeader()->setDefaultSectionSize(lines * view->fontMetrics().lineSpacing() + 8);
+}
+
+// The room a table needs to show every row and column without scrolling.
+int ContentHeight(const QTableView* table)
+{
+    const int rows = table->model() != nullptr ? table->model()->rowCount() : 0;
+    return 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height()
+        + rows * table->verticalHeader()->defaultSectionSize();
+}
+
+int ContentWidth(const QTableView* table)
+{
+    return 2 * table->frameWidth() + table->horizontalHeader()->length();
 }
 
 // A table no taller than its rows (and the scroll bar under them, should the columns
 // not fit across).
-void FitHeightToRows(QTableWidget* table)
+void FitHeightToRows(QTableView* table)
 {
     table->setMaximumHeight(ContentHeight(table) + table->horizontalScrollBar()->sizeHint().height());
 }
@@ -133,6 +158,41 @@ void SetNote(QLabel* label, const QString& text)
     label->setText(text);
     label->setVisible(!text.isEmpty());
 }
+
+// An expert's judgement of a pair as the scale window words it, with its number:
+// "«А» значительно важнее «Б» (5)"; a value off the scale by its number alone.
+QString JudgementWords(const CJudgement& judgement, const QString& first, const QString& second, char separator)
+{
+    if (!judgement.IsJudged()) {
+        return QStringLiteral("не задано");
+    }
+    const QString number = QString::fromStdString(JudgementText(judgement, separator));
+    if (judgement.IsCombined() || !IsScaleValue(judgement.Code())) {
+        return number;
+    }
+    const auto line = static_cast<std::size_t>(ScaleValueToLine(judgement.Code()));
+    QStringList words = QString::fromUtf8(ExpertScaleLines[line].Text).split(QLatin1Char(' '));
+    for (QString& word : words) {
+        if (word == QLatin1String("A")) {
+            word = QStringLiteral("«%1»").arg(first);
+        } else if (word == QLatin1String("B")) {
+            word = QStringLiteral("«%1»").arg(second);
+        }
+    }
+    QString text = words.join(QLatin1Char(' '));
+    text.remove(QStringLiteral("<<")).remove(QStringLiteral(">>"));
+    return QStringLiteral("%1 (%2)").arg(text, number);
+}
+
+// A weight as typed: either decimal separator, the exponent form too.
+std::optional<double> TypedWeight(const QString& text)
+{
+    QString plain = text.trimmed();
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double weight = plain.toDouble(&ok);
+    return ok ? std::optional<double>(weight) : std::nullopt;
+}
 } // namespace
 
 TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWidget* parent)
@@ -141,6 +201,10 @@ TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWi
     , Separator(DecimalSeparator())
 {
     setObjectName(QStringLiteral("fmGroupDecision"));
+    Steps = new QUndoStack(this);
+    Steps->setObjectName(QStringLiteral("GroupUndoSteps"));
+    connect(Steps, &QUndoStack::cleanChanged, this, [this] { ShowSummary(); });
+
     lbGroupSummary = MakeNote(this, "lbGroupSummary");
     btGroupMembers = new QPushButton(QStringLiteral("Состав группы..."), this);
     btGroupMembers->setObjectName(QStringLiteral("btGroupMembers"));
@@ -169,12 +233,20 @@ TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWi
     layout->addLayout(top);
     layout->addWidget(tcGroup, 1);
 
-    ShowExperts();
-    ShowFigures();
+    ShowGroup();
     UpdateCaption();
 }
 
 TfmGroupDecision::~TfmGroupDecision() = default;
+
+CGroupTableModel* TfmGroupDecision::MakeModel(
+    QTableView* view, std::function<CReportTable()> content, std::function<Qt::Alignment(int)> alignment)
+{
+    auto* model = new CGroupTableModel(view, std::move(content), std::move(alignment));
+    view->setModel(model);
+    KeepAccessibleCellsInStep(*view);
+    return model;
+}
 
 QWidget* TfmGroupDecision::MakeRankingTab()
 {
@@ -182,17 +254,40 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     tab->setObjectName(QStringLiteral("tsRanking"));
     auto* title = MakeNote(tab, "lbRankingTitle", true);
     title->setText(Text(GroupRankingTitle));
-    twRanking = MakeTable(tab, "twRanking");
+    twRanking = MakeTable(tab, "twRanking", Text(GroupRankingTitle));
     title->setBuddy(twRanking);
+    RankingModel = MakeModel(
+        twRanking, [this] { return GroupRankingTable(*Group, Separator); }, FiguresFrom(2, 1));
+    lbIdealRankingTitle = MakeNote(tab, "lbIdealRankingTitle", true);
+    lbIdealRankingTitle->setText(Text(WithSynthesisMode(GroupRankingTitle, ESynthesisMode::Ideal)));
+    twIdealRanking = MakeTable(tab, "twIdealRanking", lbIdealRankingTitle->text());
+    lbIdealRankingTitle->setBuddy(twIdealRanking);
+    IdealRankingModel = MakeModel(
+        twIdealRanking,
+        [this] {
+            // The group's own hierarchy with its combined judgements, synthesised as a project's.
+            return Group->Result().Ranking.Count == 0
+                ? CReportTable{}
+                : IdealRankingTable(Group->Model(), Group->Result().Group, Separator);
+        },
+        FiguresFrom(2, 1));
+    btGroupSensitivity = new QPushButton(QStringLiteral("Анализ &чувствительности..."), tab);
+    btGroupSensitivity->setObjectName(QStringLiteral("btGroupSensitivity"));
+    btGroupSensitivity->setToolTip(QStringLiteral("Анализ чувствительности группового рейтинга"));
+    connect(btGroupSensitivity, &QPushButton::clicked, this, [this] { emit SensitivityRequested(this); });
     lbOverallConsensus = MakeNote(tab, "lbOverallConsensus", true);
     lbFinalAgreement = MakeNote(tab, "lbFinalAgreement");
+    lbKendall = MakeNote(tab, "lbKendall");
     lbRankingNotes = MakeNote(tab, "lbRankingNotes");
+    lbRankingWarning = MakeNote(tab, "lbRankingWarning");
+    lbRankingWarning->setStyleSheet(QStringLiteral("color: #c00000;"));
 
     srGroupPie = new QPieSeries();
     srGroupPie->setObjectName(QStringLiteral("srGroupPie"));
     srGroupPie->setPieSize(PieSize);
     chGroupChart = MakePieChartView(tab, srGroupPie, 5);
     chGroupChart->setObjectName(QStringLiteral("chGroupChart"));
+    chGroupChart->setAccessibleName(QStringLiteral("Диаграмма группового рейтинга"));
     chGroupChart->setFrameStyle(QFrame::Panel | QFrame::Raised);
     chGroupChart->setMinimumSize(300, 220);
     connect(chGroupChart->chart(), &QChart::plotAreaChanged, this,
@@ -204,9 +299,17 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(title);
     layout->addWidget(twRanking);
+    layout->addWidget(lbIdealRankingTitle);
+    layout->addWidget(twIdealRanking);
+    layout->addWidget(lbRankingWarning);
     layout->addWidget(lbOverallConsensus);
     layout->addWidget(lbFinalAgreement);
+    layout->addWidget(lbKendall);
     layout->addWidget(lbRankingNotes);
+    auto* sensitivity = new QHBoxLayout;
+    sensitivity->addStretch(1);
+    sensitivity->addWidget(btGroupSensitivity);
+    layout->addLayout(sensitivity);
     layout->addWidget(chGroupChart, 1);
     return tab;
 }
@@ -218,18 +321,124 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     spElements = new QSplitter(Qt::Vertical, tab);
     spElements->setObjectName(QStringLiteral("spElements"));
     spElements->setChildrenCollapsible(false);
-    twElements = MakeTable(spElements, "twElements");
-    connect(twElements, &QTableWidget::currentCellChanged, this,
-        [this](int row, int /*column*/, int /*previousRow*/, int /*previousColumn*/) { ShowElementDetails(row); });
+    twElements = MakeTable(spElements, "twElements", Text(GroupElementsTitle));
+    ElementsModel = MakeModel(
+        twElements, [this] { return GroupElementsTable(*Group, Separator); }, FiguresFrom(2, 1));
+    // "ОС группы" of a combined matrix that is not acceptable stands out.
+    ElementsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        const auto element = static_cast<std::size_t>(row);
+        if (column != 3 || element >= UnacceptableElements.size() || !UnacceptableElements[element]) {
+            return {};
+        }
+        if (role == Qt::ForegroundRole) {
+            return AboveLimitColour;
+        }
+        if (role == Qt::FontRole) {
+            QFont font = twElements->font();
+            font.setBold(true);
+            return font;
+        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+            return QStringLiteral("ОС выше допустимой");
+        }
+        return {};
+    });
+    connect(twElements->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) { ShowElementDetails(current.row(), false); });
 
     auto* details = new QWidget(spElements);
     lbElementTitle = MakeNote(details, "lbElementTitle", true);
-    twAggregated = MakeTable(details, "twAggregated");
+    twAggregated = MakeTable(details, "twAggregated", QStringLiteral("Групповые суждения"));
     twAggregated->setSelectionMode(QAbstractItemView::NoSelection);
-    twAggregated->setAccessibleName(QStringLiteral("Групповые суждения"));
-    twExpertVectors = MakeTable(details, "twExpertVectors");
+    AggregatedModel = MakeModel(
+        twAggregated,
+        [this] {
+            const int element = SelectedElement();
+            return element < 0 ? CReportTable{}
+                               : AggregatedMatrixTable(*Group, static_cast<std::size_t>(element), Separator);
+        },
+        [this](int column) -> Qt::Alignment {
+            const int n = AggregatedModel != nullptr ? AggregatedModel->columnCount() - 2 : 0;
+            return column == 0 ? Qt::AlignLeft : (column > n ? Qt::AlignRight : Qt::AlignHCenter);
+        });
+    twExpertVectors = MakeTable(details, "twExpertVectors", QStringLiteral("Приоритеты экспертов"));
     twExpertVectors->setSelectionMode(QAbstractItemView::NoSelection);
-    twExpertVectors->setAccessibleName(QStringLiteral("Приоритеты экспертов"));
+    VectorsModel = MakeModel(
+        twExpertVectors,
+        [this] {
+            const int element = SelectedElement();
+            return element < 0 ? CReportTable{}
+                               : ExpertVectorsTable(*Group, static_cast<std::size_t>(element), Separator);
+        },
+        FiguresFrom(1, 0));
+    // Each expert's CR above the limit of its order stands out.
+    VectorsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        const int element = SelectedElement();
+        const auto expert = static_cast<std::size_t>(column - 2);
+        if (element < 0 || column < 2 || row != VectorsModel->rowCount() - 1 || expert >= Group->ExpertCount()
+            || !ExpertRatioAboveLimit(
+                *Group, expert, Group->Result().Elements[static_cast<std::size_t>(element)].Slot)) {
+            return {};
+        }
+        if (role == Qt::ForegroundRole) {
+            return AboveLimitColour;
+        }
+        if (role == Qt::FontRole) {
+            QFont font = twExpertVectors->font();
+            font.setBold(true);
+            return font;
+        }
+        if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
+            return QStringLiteral("ОС выше допустимой");
+        }
+        return {};
+    });
+    // A cell of the combined matrix chosen: each expert's judgement of that pair.
+    twAggregated->setSelectionMode(QAbstractItemView::SingleSelection);
+    twAggregated->setSelectionBehavior(QAbstractItemView::SelectItems);
+    connect(twAggregated->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { ShowPair(current.row(), current.column() - 1); });
+    lbPairTitle = MakeNote(details, "lbPairTitle");
+    twPairJudgements = MakeTable(details, "twPairJudgements", QStringLiteral("Суждения экспертов о паре"));
+    lbPairTitle->setBuddy(twPairJudgements);
+    PairModel = MakeModel(
+        twPairJudgements,
+        [this] {
+            CReportTable table;
+            table.Header = {ExpertCaption, "Суждение", "Отклонение"};
+            const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+            if (ShownElement < 0 || PairRow < 0 || PairColumn < 0) {
+                return table;
+            }
+            const auto element = static_cast<std::size_t>(ShownElement);
+            const CGroupElementResult& shown = elements[element];
+            const auto i = static_cast<std::uint32_t>(PairRow);
+            const auto j = static_cast<std::uint32_t>(PairColumn);
+            const QString first = Text(Group->Model().Element(i, shown.Slot.Level + 1).Name);
+            const QString second = Text(Group->Model().Element(j, shown.Slot.Level + 1).Name);
+            const std::optional<std::size_t>& furthest = shown.FurthestExpert[std::min(i, j)][std::max(i, j)];
+            for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
+                const CJudgement judgement = Group->ExpertJudgement(k, element, i, j);
+                std::string note;
+                if (!Group->Included(k)) {
+                    note = "не учитывается";
+                } else if (furthest && *furthest == k) {
+                    note = "дальше всех от группы";
+                }
+                table.Rows.push_back(
+                    {Group->Member(k).Label, JudgementWords(judgement, first, second, Separator).toStdString(), note});
+            }
+            return table;
+        },
+        [](int /*column*/) -> Qt::Alignment { return Qt::AlignLeft; });
+    PairModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        if (role != Qt::FontRole || column != 2 || PairModel->Text(row, 2).isEmpty()) {
+            return {};
+        }
+        QFont font = twPairJudgements->font();
+        font.setBold(true);
+        return font;
+    });
     lbElementMeasures = MakeNote(details, "lbElementMeasures");
     lbElementNotes = MakeNote(details, "lbElementNotes");
     spElementTables = new QSplitter(Qt::Horizontal, details);
@@ -241,7 +450,9 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     auto* detailsLayout = new QVBoxLayout(details);
     detailsLayout->setContentsMargins(0, 4, 0, 0);
     detailsLayout->addWidget(lbElementTitle);
-    detailsLayout->addWidget(spElementTables, 1);
+    detailsLayout->addWidget(spElementTables, 2);
+    detailsLayout->addWidget(lbPairTitle);
+    detailsLayout->addWidget(twPairJudgements, 1);
     detailsLayout->addWidget(lbElementMeasures);
     detailsLayout->addWidget(lbElementNotes);
     spElements->addWidget(twElements);
@@ -261,24 +472,127 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
     cbUseWeights = new QCheckBox(Text(UseExpertWeightsCaption), tab);
     cbUseWeights->setObjectName(QStringLiteral("cbUseWeights"));
     connect(cbUseWeights, &QCheckBox::toggled, this, &TfmGroupDecision::UseWeightsToggled);
-    twExperts = MakeTable(tab, "twExperts");
+    lbWeightProblem = MakeNote(tab, "lbWeightProblem");
+    lbWeightProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
+    lbWeightProblem->hide();
+    twExperts = MakeTable(tab, "twExperts", Text(GroupMembersTitle));
+    // A weight is typed into its cell, as in a spreadsheet.
+    twExperts->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+        | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    ExpertsModel = MakeModel(
+        twExperts,
+        [this] {
+            CReportTable table = GroupMembersTable(*Group, Separator);
+            table.Header.insert(table.Header.begin(), "Учёт");
+            table.Header.emplace_back(OwnRankingCaption);
+            for (std::size_t k = 0; k < table.Rows.size(); ++k) {
+                table.Rows[k].insert(table.Rows[k].begin(), "учитывать");
+                table.Rows[k].push_back(ExpertRankingText(*Group, k, Separator));
+            }
+            return table;
+        },
+        [](int column) -> Qt::Alignment {
+            return column == ExpertIncludedColumn || column == 2 || column == 3 || column == ExpertRankingColumn
+                ? Qt::AlignLeft
+                : Qt::AlignRight;
+        });
+    ExpertsModel->SetEditableColumn(
+        ExpertWeightColumn, [this](int row, const QString& text) { return WeightTyped(row, text); });
+    ExpertsModel->SetCheckColumn(
+        ExpertIncludedColumn, [this](int row) { return Group->Included(static_cast<std::size_t>(row)); },
+        [this](int row, bool on) { return SetExpertIncluded(static_cast<std::size_t>(row), on); });
+    ExpertsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
+        if (column == ExpertIncludedColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
+            return QStringLiteral("Учитывать эксперта %1 во всех показателях группы")
+                .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label));
+        }
+        if (column == ExpertWeightColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
+            return Group->UseExpertWeights() ? QStringLiteral("Вес эксперта %1: введите новое значение")
+                                                   .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label))
+                                             : QStringLiteral("Веса экспертов не учитываются");
+        }
+        return {};
+    });
+
     auto* distancesTitle = MakeNote(tab, "lbDistancesTitle", true);
     distancesTitle->setText(Text(GroupDistancesTitle));
-    twDistances = MakeTable(tab, "twDistances");
+    twDistances = MakeTable(tab, "twDistances", Text(GroupDistancesTitle));
     distancesTitle->setBuddy(twDistances);
+    DistancesModel = MakeModel(
+        twDistances,
+        [this] {
+            CReportTable table;
+            table.Header = {LevelCaption, ElementCaption, DistanceCaption};
+            for (const CGroupElementResult& element : Group->Result().Elements) {
+                const std::span<const CExpertDistance> all = element.Distances;
+                std::string named = all.empty()
+                    ? std::string(NoFigureText)
+                    : DistancesText(*Group, all.first(std::min(all.size(), NamedDistances)), Separator);
+                if (all.size() > NamedDistances) {
+                    named
+                        = QStringLiteral("%1 и ещё %2").arg(Text(named)).arg(all.size() - NamedDistances).toStdString();
+                }
+                table.Rows.push_back(
+                    {std::to_string(element.Slot.Level), GroupElementName(*Group, element.Slot), std::move(named)});
+            }
+            return table;
+        },
+        [](int column) -> Qt::Alignment { return column == 0 ? Qt::AlignHCenter : Qt::AlignLeft; });
+    connect(twDistances->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) { ShowElementDistances(current.row()); });
+    lbElementDistancesTitle = MakeNote(tab, "lbElementDistancesTitle", true);
+    twElementDistances = MakeTable(tab, "twElementDistances", QStringLiteral("Расстояние каждого эксперта от группы"));
+    lbElementDistancesTitle->setBuddy(twElementDistances);
+    ElementDistancesModel = MakeModel(
+        twElementDistances,
+        [this] {
+            CReportTable table;
+            table.Header = {PlaceCaption, ExpertCaption, DistanceCaption};
+            const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+            if (ShownDistances < 0 || ShownDistances >= static_cast<int>(elements.size())) {
+                return table;
+            }
+            std::size_t place = 0;
+            for (const CExpertDistance& distance : elements[static_cast<std::size_t>(ShownDistances)].Distances) {
+                table.Rows.push_back({std::to_string(++place), Group->Member(distance.Expert).Label,
+                    FormatTruncated(distance.Distance, 4, Separator)});
+            }
+            return table;
+        },
+        FiguresFrom(2, 1));
+
+    auto* distances = new QSplitter(Qt::Horizontal, tab);
+    distances->setObjectName(QStringLiteral("spDistances"));
+    distances->setChildrenCollapsible(false);
+    distances->addWidget(twDistances);
+    auto* list = new QWidget(distances);
+    auto* listLayout = new QVBoxLayout(list);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(lbElementDistancesTitle);
+    listLayout->addWidget(twElementDistances, 1);
+    distances->addWidget(list);
+    distances->setStretchFactor(0, 3);
+    distances->setStretchFactor(1, 2);
+
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(cbUseWeights);
-    layout->addWidget(twExperts);
+    layout->addWidget(twExperts, 3);
+    layout->addWidget(lbWeightProblem);
     layout->addWidget(distancesTitle);
-    layout->addWidget(twDistances, 1);
+    layout->addWidget(distances, 2);
     return tab;
+}
+
+int TfmGroupDecision::SelectedElement() const
+{
+    return ShownElement;
 }
 
 void TfmGroupDecision::ReplaceDecision(std::unique_ptr<CGroupDecision> decision)
 {
     Group = std::move(decision);
-    ShowExperts();
-    ShowFigures();
+    Steps->clear();
+    ShowGroup();
     UpdateCaption();
 }
 
@@ -297,15 +611,24 @@ void TfmGroupDecision::SetFileName(const std::string& fileName)
     UpdateCaption();
 }
 
+bool TfmGroupDecision::Modified() const
+{
+    return ChangedBeyondSteps || !Steps->isClean();
+}
+
 void TfmGroupDecision::SetModified(bool modified)
 {
-    Changed = modified;
+    ChangedBeyondSteps = modified;
+    if (!modified) {
+        Steps->setClean();
+    }
     ShowSummary();
 }
 
-QDoubleSpinBox* TfmGroupDecision::WeightBox(std::size_t expert) const
+void TfmGroupDecision::SetOutOfDate(bool outOfDate)
 {
-    return qobject_cast<QDoubleSpinBox*>(twExperts->cellWidget(static_cast<int>(expert), ExpertWeightColumn));
+    Stale = outOfDate;
+    ShowSummary();
 }
 
 void TfmGroupDecision::UpdateCaption()
@@ -323,25 +646,99 @@ void TfmGroupDecision::ShowSummary()
         text += QStringLiteral("Группа не сохранена.");
     } else {
         text += QStringLiteral("Файл группы: %1%2")
-                    .arg(Text(GroupFile), Changed ? QStringLiteral(" (изменён)") : QString());
+                    .arg(Text(GroupFile), Modified() ? QStringLiteral(" (изменён)") : QString());
+    }
+    if (Stale) {
+        text += QStringLiteral(" Показатели устарели: файлы экспертов изменились и не прочитаны.");
     }
     lbGroupSummary->setText(text);
+    lbGroupSummary->setStyleSheet(Stale ? QStringLiteral("color: #c00000;") : QString());
+    // A screen reader hears what the summary shows beside the caption.
+    setAccessibleName(Modified() ? QStringLiteral("%1 (изменена)").arg(windowTitle()) : windowTitle());
+}
+
+void TfmGroupDecision::ShowGroup()
+{
+    for (CGroupTableModel* model : {RankingModel, IdealRankingModel, ElementsModel, ExpertsModel, DistancesModel}) {
+        model->Reset();
+    }
+    FitColumns(twRanking, *RankingModel);
+    FitHeightToRows(twRanking);
+    FitColumns(twIdealRanking, *IdealRankingModel);
+    FitHeightToRows(twIdealRanking);
+    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
+    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
+    FitColumns(twElements, *ElementsModel);
+    FitColumns(twExperts, *ExpertsModel);
+    FitColumns(twDistances, *DistancesModel);
+    {
+        const QSignalBlocker blocker(cbUseWeights);
+        cbUseWeights->setChecked(Group->UseExpertWeights());
+    }
+    lbWeightProblem->hide();
+    ShowRankingNotes();
+    ShowPie();
+    const int row = std::clamp(ShownElement, 0, std::max(0, ElementsModel->rowCount() - 1));
+    ShownElement = -1;
+    if (ElementsModel->rowCount() > 0) {
+        twElements->setCurrentIndex(ElementsModel->index(row, 1)); // shows its details
+    }
+    ShowElementDetails(row < ElementsModel->rowCount() ? row : -1, false);
+    const int distances = std::clamp(ShownDistances, 0, std::max(0, DistancesModel->rowCount() - 1));
+    ShownDistances = -1;
+    if (DistancesModel->rowCount() > 0) {
+        twDistances->setCurrentIndex(DistancesModel->index(distances, 1));
+    }
+    ShowElementDistances(distances < DistancesModel->rowCount() ? distances : -1);
 }
 
 void TfmGroupDecision::ShowFigures()
 {
-    ShowRanking();
-    ShowElements();
-    ShowExpertFigures();
+    for (CGroupTableModel* model :
+        {RankingModel, ElementsModel, ExpertsModel, DistancesModel, AggregatedModel, VectorsModel}) {
+        model->Refresh();
+    }
+    // The ideal ranking has no rows while the group has no ranking.
+    if (IdealRankingModel->rowCount() == 0 || Group->Result().Ranking.Count == 0) {
+        IdealRankingModel->Reset();
+        FitColumns(twIdealRanking, *IdealRankingModel);
+        FitHeightToRows(twIdealRanking);
+    } else {
+        IdealRankingModel->Refresh();
+    }
+    btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
+    // The list of one element's experts keeps its rows: the same experts, in a new order.
+    ElementDistancesModel->Refresh();
+    ShowRankingNotes();
+    ShowPie();
+    if (ShownElement >= 0) {
+        ShowElementDetails(ShownElement, true);
+    }
 }
 
-void TfmGroupDecision::ShowRanking()
+void TfmGroupDecision::FindUnacceptable()
 {
-    Fill(twRanking, GroupRankingTable(*Group, Separator), FiguresFrom(2, 1));
-    FitHeightToRows(twRanking);
+    const CGroupResult& result = Group->Result();
+    UnacceptableElements.assign(result.Elements.size(), false);
+    for (std::size_t e = 0; e < result.Elements.size(); ++e) {
+        const CElementSlot& slot = result.Elements[e].Slot;
+        UnacceptableElements[e] = std::any_of(
+            result.Unacceptable.begin(), result.Unacceptable.end(), [&slot](const CUnacceptableMatrix& matrix) {
+                return matrix.Level == slot.Level && matrix.Position == slot.Position;
+            });
+    }
+    // The same warning beside the group's ranking as beside a project's.
+    SetNote(lbRankingWarning, Text(GroupUnacceptableWarning(*Group, Separator)));
+}
+
+void TfmGroupDecision::ShowRankingNotes()
+{
+    FindUnacceptable();
     const CGroupResult& result = Group->Result();
     SetNote(lbOverallConsensus, Text(OverallConsensusLine(*Group, Separator)));
     SetNote(lbFinalAgreement, Text(FinalAgreementLine(*Group, Separator)));
+    SetNote(lbKendall, Text(KendallLine(*Group, Separator)));
     QStringList notes;
     for (const std::string& note : {result.RankingProblem, WithoutFinalText(*Group)}) {
         if (!note.empty()) {
@@ -349,71 +746,71 @@ void TfmGroupDecision::ShowRanking()
         }
     }
     SetNote(lbRankingNotes, notes.join(QLatin1Char('\n')));
-    FillPie(srGroupPie, result.Ranking);
+}
+
+void TfmGroupDecision::SetSynthesisMode(ESynthesisMode mode)
+{
+    Mode = mode;
+    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
+    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    ShowPie();
+}
+
+void TfmGroupDecision::ShowPie()
+{
+    const CGroupResult& result = Group->Result();
+    FillPie(
+        srGroupPie, Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0 ? result.IdealRanking : result.Ranking);
+    chGroupChart->setAccessibleDescription(
+        QStringLiteral("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
+            .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
     for (QPieSlice* slice : srGroupPie->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }
     ShrinkPieToItsLabels(chGroupChart, srGroupPie, PieSize);
 }
 
-void TfmGroupDecision::ShowElements()
-{
-    const int row = std::max(0, twElements->currentRow());
-    {
-        const QSignalBlocker blocker(twElements);
-        Fill(twElements, GroupElementsTable(*Group, Separator), FiguresFrom(2, 1));
-    }
-    if (twElements->rowCount() > 0) {
-        const int kept = std::min(row, twElements->rowCount() - 1);
-        {
-            const QSignalBlocker blocker(twElements);
-            twElements->setCurrentCell(kept, 1);
-        }
-        ShowElementDetails(kept);
-    } else {
-        ShowElementDetails(-1);
-    }
-}
-
-void TfmGroupDecision::ShowElementDetails(int row)
+void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
 {
     const CGroupResult& result = Group->Result();
     if (row < 0 || row >= static_cast<int>(result.Elements.size())) {
-        twAggregated->clear();
-        twAggregated->setRowCount(0);
-        twExpertVectors->clear();
-        twExpertVectors->setRowCount(0);
+        ShownElement = -1;
+        AggregatedModel->Reset();
+        VectorsModel->Reset();
         SetNote(lbElementTitle, QString());
         SetNote(lbElementMeasures, QString());
         SetNote(lbElementNotes, QString());
+        ShowPair(-1, -1);
         return;
     }
     const auto element = static_cast<std::size_t>(row);
     const CGroupElementResult& shown = result.Elements[element];
-    const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
-    SetNote(lbElementTitle,
-        QStringLiteral("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
-            .arg(Text(name))
-            .arg(shown.Slot.Level)
-            .arg(Text(SpreadTerm)));
-    Fill(twAggregated, AggregatedMatrixTable(*Group, element, Separator),
-        [n = static_cast<int>(shown.Aggregate.Order)](int column) -> Qt::Alignment {
-            return column == 0 ? Qt::AlignLeft : (column > n ? Qt::AlignRight : Qt::AlignHCenter);
-        });
-    Fill(twExpertVectors, ExpertVectorsTable(*Group, element, Separator), FiguresFrom(1, 0));
-    // Each expert's CR above the limit of its order stands out.
-    const int ratioRow = twExpertVectors->rowCount() - 1;
-    for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
-        QTableWidgetItem* cell = twExpertVectors->item(ratioRow, 2 + static_cast<int>(k));
-        if (cell != nullptr && ExpertRatioAboveLimit(*Group, k, shown.Slot)) {
-            cell->setForeground(AboveLimitColour);
-            QFont font = cell->font();
-            font.setBold(true);
-            cell->setFont(font);
-            cell->setToolTip(QStringLiteral("ОС выше допустимой"));
+    if (!sameElement || ShownElement != row) {
+        ShownElement = row;
+        const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
+        SetNote(lbElementTitle,
+            QStringLiteral("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
+                .arg(Text(name))
+                .arg(shown.Slot.Level)
+                .arg(Text(SpreadTerm)));
+        AggregatedModel->Reset();
+        VectorsModel->Reset();
+        // The combined matrix's columns are numbered; a screen reader and the tip name them.
+        QStringList names{QString()};
+        for (std::uint32_t i = 0; i < shown.Aggregate.Order; ++i) {
+            names << QStringLiteral("%1. %2").arg(i + 1).arg(
+                Text(Group->Model().Element(i, shown.Slot.Level + 1).Name));
         }
+        AggregatedModel->SetHeaderNames(names);
+        FitColumns(twAggregated, *AggregatedModel);
+        FitRowHeights(twAggregated, *AggregatedModel);
+        FitColumns(twExpertVectors, *VectorsModel);
+        FitElementTables();
+        ShowPair(-1, -1);
+    } else if (PairRow >= 0) {
+        ShowPair(PairRow, PairColumn); // who lies furthest follows the weights
     }
-    FitElementTables();
+    const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
     SetNote(lbElementMeasures, Text(GroupMeasuresText(*Group, element, Separator)));
     QStringList notes;
     for (const std::string& note :
@@ -425,73 +822,130 @@ void TfmGroupDecision::ShowElementDetails(int row)
     SetNote(lbElementNotes, notes.join(QLatin1Char('\n')));
 }
 
-void TfmGroupDecision::ShowExperts()
+void TfmGroupDecision::ShowPair(int row, int column)
 {
-    const CReportTable members = GroupMembersTable(*Group, Separator);
-    CReportTable table = members;
-    table.Header.emplace_back(OwnRankingCaption);
-    for (std::size_t k = 0; k < table.Rows.size(); ++k) {
-        table.Rows[k][ExpertWeightColumn].clear(); // the weight box stands there
-        table.Rows[k].push_back(ExpertRankingText(*Group, k, Separator));
+    const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+    const int n
+        = ShownElement < 0 ? 0 : static_cast<int>(elements[static_cast<std::size_t>(ShownElement)].Aggregate.Order);
+    const bool pair = row >= 0 && column >= 0 && row < n && column < n && row != column;
+    PairRow = pair ? row : -1;
+    PairColumn = pair ? column : -1;
+    PairModel->Reset();
+    FitColumns(twPairJudgements, *PairModel);
+    if (!pair) {
+        SetNote(lbPairTitle,
+            QStringLiteral(
+                "Выберите пару в матрице групповых суждений, чтобы увидеть суждения каждого эксперта о ней."));
+        return;
     }
-    Fill(twExperts, table, [](int column) -> Qt::Alignment {
-        return column == 1 || column == 2 || column == ExpertRankingColumn ? Qt::AlignLeft : Qt::AlignRight;
-    });
-    for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
-        auto* box = new QDoubleSpinBox(twExperts);
-        box->setObjectName(QStringLiteral("WeightBox_%1").arg(k));
-        box->setAccessibleName(QStringLiteral("Вес эксперта %1").arg(Text(Group->Member(k).Label)));
-        box->setDecimals(3);
-        box->setRange(0.001, 1000000.0);
-        box->setSingleStep(0.5);
-        box->setFrame(false);
-        box->setValue(Group->Member(k).Weight);
-        box->setEnabled(Group->UseExpertWeights());
-        connect(box, &QDoubleSpinBox::valueChanged, this, [this, k](double weight) { WeightChanged(k, weight); });
-        twExperts->setCellWidget(static_cast<int>(k), ExpertWeightColumn, box);
-    }
-    twExperts->setColumnWidth(ExpertWeightColumn, 90);
-    FitHeightToRows(twExperts);
-    {
-        const QSignalBlocker blocker(cbUseWeights);
-        cbUseWeights->setChecked(Group->UseExpertWeights());
-    }
+    const CGroupElementResult& shown = elements[static_cast<std::size_t>(ShownElement)];
+    const auto i = static_cast<std::uint32_t>(std::min(row, column));
+    const auto j = static_cast<std::uint32_t>(std::max(row, column));
+    SetNote(lbPairTitle,
+        QStringLiteral("Пара «%1» и «%2»: её оценили %3 из %4 экспертов.")
+            .arg(Text(Group->Model().Element(static_cast<std::uint32_t>(row), shown.Slot.Level + 1).Name),
+                Text(Group->Model().Element(static_cast<std::uint32_t>(column), shown.Slot.Level + 1).Name))
+            .arg(shown.Aggregate.JudgedBy[i][j])
+            .arg(Group->ExpertCount()));
 }
 
-void TfmGroupDecision::ShowExpertFigures()
+void TfmGroupDecision::ShowElementDistances(int row)
 {
-    const CReportTable members = GroupMembersTable(*Group, Separator);
-    for (std::size_t k = 0; k < members.Rows.size(); ++k) {
-        const int row = static_cast<int>(k);
-        if (QTableWidgetItem* share = twExperts->item(row, ExpertShareColumn)) {
-            share->setText(Text(members.Rows[k][ExpertShareColumn]));
-        }
-        if (QTableWidgetItem* ranking = twExperts->item(row, ExpertRankingColumn)) {
-            ranking->setText(Text(ExpertRankingText(*Group, k, Separator)));
-        }
-    }
-    // The experts in a line, most distant first, read from the left.
-    Fill(twDistances, GroupDistancesTable(*Group, Separator),
-        [](int column) -> Qt::Alignment { return column == 0 ? Qt::AlignHCenter : Qt::AlignLeft; });
+    ShownDistances = row;
+    ElementDistancesModel->Reset();
+    FitColumns(twElementDistances, *ElementDistancesModel);
+    const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+    SetNote(lbElementDistancesTitle,
+        row < 0 || row >= static_cast<int>(elements.size())
+            ? QString()
+            : QStringLiteral("Эксперты по расстоянию от группы: %1")
+                  .arg(Text(GroupElementName(*Group, elements[static_cast<std::size_t>(row)].Slot))));
 }
 
-void TfmGroupDecision::WeightChanged(std::size_t expert, double weight)
+bool TfmGroupDecision::WeightTyped(int expert, const QString& text)
+{
+    const std::optional<double> weight = TypedWeight(text);
+    if (!weight) {
+        SetNote(lbWeightProblem,
+            QStringLiteral("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(ExpertWeightRangeText)));
+        return false;
+    }
+    return SetExpertWeight(static_cast<std::size_t>(expert), *weight);
+}
+
+bool TfmGroupDecision::SetExpertWeight(std::size_t expert, double weight)
+{
+    if (expert >= Group->ExpertCount() || !Group->UseExpertWeights()) {
+        return false;
+    }
+    const double old = Group->Member(expert).Weight;
+    if (const std::string problem = ExpertWeightProblem(weight); !problem.empty()) {
+        SetNote(lbWeightProblem,
+            QStringLiteral("Вес %1 не принят: %2.").arg(Text(FormatGeneral(weight, Separator)), Text(problem)));
+        return false;
+    }
+    SetNote(lbWeightProblem, QString());
+    if (weight == old) {
+        return true;
+    }
+    const QString label = Text(Group->Member(expert).Label);
+    Steps->push(new CGroupEditCommand(
+        QStringLiteral("вес эксперта «%1»").arg(label), [this, expert, weight] { ApplyWeight(expert, weight); },
+        [this, expert, old] { ApplyWeight(expert, old); }));
+    return true;
+}
+
+void TfmGroupDecision::ApplyWeight(std::size_t expert, double weight)
 {
     if (Group->SetWeight(expert, weight)) {
-        SetModified(true);
         ShowFigures();
+        ShowSummary();
+    }
+}
+
+bool TfmGroupDecision::SetExpertIncluded(std::size_t expert, bool included)
+{
+    if (expert >= Group->ExpertCount()) {
+        return false;
+    }
+    if (Group->Included(expert) == included) {
+        return true;
+    }
+    const QString label = Text(Group->Member(expert).Label);
+    Steps->push(new CGroupEditCommand(
+        included ? QStringLiteral("учёт эксперта «%1»").arg(label)
+                 : QStringLiteral("исключение эксперта «%1»").arg(label),
+        [this, expert, included] { ApplyIncluded(expert, included); },
+        [this, expert, included] { ApplyIncluded(expert, !included); }));
+    return true;
+}
+
+void TfmGroupDecision::ApplyIncluded(std::size_t expert, bool included)
+{
+    if (Group->SetIncluded(expert, included)) {
+        // The experts taken into account may change the rows of an element's distances.
+        ShowFigures();
+        ShowElementDistances(ShownDistances);
+        ShowSummary();
     }
 }
 
 void TfmGroupDecision::UseWeightsToggled(bool use)
 {
+    Steps->push(new CGroupEditCommand(
+        use ? QStringLiteral("учёт весов экспертов") : QStringLiteral("отказ от весов экспертов"),
+        [this, use] { ApplyUseWeights(use); }, [this, use] { ApplyUseWeights(!use); }));
+}
+
+void TfmGroupDecision::ApplyUseWeights(bool use)
+{
     Group->SetUseExpertWeights(use);
-    for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
-        if (QDoubleSpinBox* box = WeightBox(k)) {
-            box->setEnabled(use);
-        }
+    {
+        const QSignalBlocker blocker(cbUseWeights);
+        cbUseWeights->setChecked(use);
     }
     ShowFigures();
+    ShowSummary();
 }
 
 void TfmGroupDecision::FitSplitters()

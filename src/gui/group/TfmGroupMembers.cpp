@@ -1,5 +1,6 @@
 #include "gui/group/TfmGroupMembers.h"
 
+#include "core/group/CExpertWeights.h"
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
@@ -19,6 +20,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,14 +33,14 @@ QString BaseName(const QString& file)
     return QFileInfo(file).completeBaseName();
 }
 
-// A weight as typed: a decimal point or comma; none unless a positive finite number.
+// A weight as typed: a decimal point or comma; none unless the experts' weight rule takes it.
 std::optional<double> WeightOf(const QString& text)
 {
     QString plain = text.trimmed();
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double weight = plain.toDouble(&ok);
-    if (!ok || !(weight > 0.0) || !std::isfinite(weight)) {
+    if (!ok || !AcceptableExpertWeight(weight)) {
         return std::nullopt;
     }
     return weight;
@@ -90,6 +92,15 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     btCancel = new QPushButton(QStringLiteral("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
 
+    // The side buttons one width, with room around the longest caption in any style.
+    int sideWidth = 0;
+    for (QPushButton* button : {btAddMembers, btLocateMember, btRemoveMember}) {
+        sideWidth = std::max(
+            sideWidth, button->fontMetrics().horizontalAdvance(button->text().remove(QLatin1Char('&'))) + 32);
+    }
+    for (QPushButton* button : {btAddMembers, btLocateMember, btRemoveMember}) {
+        button->setMinimumWidth(std::max(sideWidth, button->sizeHint().width()));
+    }
     auto* side = new QVBoxLayout;
     side->addWidget(btAddMembers);
     side->addWidget(btLocateMember);
@@ -180,6 +191,8 @@ void TfmGroupMembers::AddRow(const CGroupMember& member)
     auto* fileItem = new QTableWidgetItem(file);
     fileItem->setFlags(fileItem->flags() & ~Qt::ItemIsEditable);
     fileItem->setToolTip(file);
+    // Whether he counts is the group window's; it goes through this dialog unchanged.
+    fileItem->setData(Qt::UserRole, member.Included);
     twMembers->setItem(row, FileColumn, fileItem);
     twMembers->setItem(row, LabelColumn,
         new QTableWidgetItem(member.Label.empty() ? BaseName(file) : QString::fromStdString(member.Label)));
@@ -199,8 +212,9 @@ std::optional<std::vector<CGroupMember>> TfmGroupMembers::Members() const
         }
         const QString file = twMembers->item(row, FileColumn)->text();
         const QString label = twMembers->item(row, LabelColumn)->text().trimmed();
-        members.push_back(
-            CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(), *weight});
+        const QVariant included = twMembers->item(row, FileColumn)->data(Qt::UserRole);
+        members.push_back(CGroupMember{file.toStdString(), (label.isEmpty() ? BaseName(file) : label).toStdString(),
+            *weight, !included.isValid() || included.toBool()});
     }
     return members;
 }
