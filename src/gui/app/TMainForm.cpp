@@ -998,7 +998,7 @@ void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
         return;
     }
     // The group's combined priorities, as a project's.
-    TfmSensitivity* window = AppWindows().Sensitivity;
+    TfmSensitivity* window = SensitivityWindow();
     window->ShowSensitivity(group.Decision().Model(), result.Group, 1, 0, SynthesisMode());
     window->exec();
 }
