@@ -172,6 +172,10 @@ void TMainForm::CreateMenus()
     N5 = action(MFile, "N5", "&Открыть проект", &TMainForm::N5Click);
     MFile->addSeparator();
     mnSaveProject = action(MFile, "mnSaveProject", "Со&хранить проект", &TMainForm::mnSaveProjectClick);
+    // The one key every user tries; the menu shows it beside the caption, the button's hint names it.
+    mnSaveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnSaveProject->setToolTip(QStringLiteral("%1 (%2)").arg(
+        mnSaveProject->toolTip(), mnSaveProject->shortcut().toString(QKeySequence::NativeText)));
     mnSaveProjectAs = action(MFile, "mnSaveProjectAs", "Сохранить проект &как...", &TMainForm::mnSaveProjectAsClick);
     MFile->addSeparator();
     mnTemplateLoad = action(MFile, "mnTemplateLoad", "&Загрузить шаблон проекта", &TMainForm::mnTemplateLoadClick,

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -361,22 +362,52 @@ void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
     if (comparisonWindow != nullptr && comparisonWindow->screen() != nullptr) {
         const QRect comparison = comparisonWindow->frameGeometry();
         const QRect screen = comparisonWindow->screen()->availableGeometry();
-        // Before its first showing this window has no frame yet: take the comparison
-        // window's, the same kind of window.
         const QSize frame = comparison.size() - comparisonWindow->size();
         // As wide as the screen leaves beside the comparison window, or narrower.
         SetWidthLimit(screen.width() - comparison.width() - WindowGap - frame.width());
-        FormShow();
-        const CBesidePlaces places = PlaceBeside(comparison, size() + frame, screen);
-        if (places.Comparison != comparison.topLeft()) {
-            comparisonWindow->move(places.Comparison);
-        }
-        move(places.Research);
-    } else {
-        FormShow();
     }
+    FormShow();
+    KeepBeside();
     show();
     TakeKeyboard();
+}
+
+void TfmAbsoluteMatrix::KeepBeside()
+{
+    QWidget* comparisonWindow = parentWidget();
+    if (comparisonWindow == nullptr || comparisonWindow->screen() == nullptr) {
+        return;
+    }
+    const QRect comparison = comparisonWindow->frameGeometry();
+    const QRect screen = comparisonWindow->screen()->availableGeometry();
+    // Before its first showing this window has no frame yet: take the comparison
+    // window's, the same kind of window.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : comparison.size() - comparisonWindow->size();
+    const CBesidePlaces places = PlaceBeside(comparison, size() + frame, screen);
+    if (places.Comparison != comparison.topLeft()) {
+        comparisonWindow->move(places.Comparison);
+    }
+    move(places.Research);
+}
+
+void TfmAbsoluteMatrix::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A verdict and suggestions arriving with the live refresh make it taller: it stays
+    // whole on the screen, beside the comparison window as on opening.
+    if (isVisible()) {
+        KeepBeside();
+    }
+}
+
+void TfmAbsoluteMatrix::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        btCloseClick();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TfmAbsoluteMatrix::TakeKeyboard()

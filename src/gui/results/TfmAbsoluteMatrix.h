@@ -88,12 +88,18 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Escape closes it as "Закрыть" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildTransitivityReport(const CJudgementMatrix& judgements);
     void ShowMemoFromStart();
     void FormShow();
     void FormClose();
+    // Placed beside its comparison window, whole on the screen, the comparison window
+    // moved aside where the screen has no room beside it as it stands.
+    void KeepBeside();
     void btCloseClick();
     void AcceptSuggestionClick(std::uint32_t index);
     // Places the table's cells in the narrowest shape the width limit needs; gives the
