@@ -539,9 +539,13 @@ TEST_F(AppKeyboard, TheEditMenuFollowsTheActiveProjectAndTheMarkFollowsTheSavedS
     undo->trigger();
     EXPECT_TRUE(second->Document().Modified());
     EXPECT_TRUE(second->isWindowModified());
-    // A save makes the state now the saved one, whichever it is.
+    // A save, with Ctrl+S, makes the state now the saved one, whichever it is; the menu
+    // and the button's hint name the key.
+    EXPECT_EQ(Action("mnSaveProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Control("btSaveProject")->toolTip(), QStringLiteral("Сохранить проект (Ctrl+S)"));
     Dialogs.YesNoAnswers = {true};
-    Action("mnSaveProject")->trigger();
+    SwitchTo(&Frame());
+    Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(second->isWindowModified());
     redo->trigger();
     EXPECT_TRUE(second->isWindowModified());

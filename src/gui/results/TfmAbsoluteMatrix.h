@@ -11,6 +11,7 @@
 #include <string>
 
 class CAbsouteMatrixTable_Element;
+class CDeviationGrid;
 class CJudgingSession;
 class QLabel;
 class QPlainTextEdit;
@@ -67,6 +68,8 @@ public:
     QLabel* lbSummName = nullptr;
     QPlainTextEdit* mmUserTransInfo = nullptr;
     QPushButton* btClose = nullptr;
+    // Holds the headers, the deviation cells, the sums and their caption: one table for a reader.
+    CDeviationGrid* DeviationTable = nullptr;
     std::array<QLabel*, MaxElementsPerLevel> RowHeaders{};
     std::array<std::array<CAbsouteMatrixTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> DeviationCells{};
     std::array<QLabel*, MaxElementsPerLevel> RowSums{};
