@@ -18,6 +18,9 @@
 #include <QLocale>
 #include <QMenu>
 
+#include <algorithm>
+#include <vector>
+
 using apptest::CAppTest;
 using apptest::WhenModal;
 
@@ -116,6 +119,26 @@ TEST_F(AppIncomplete, SkippedByKeyAndMenuSavedAsZerosAndComputedAgainAfterReopen
         EXPECT_EQ(form->Cells[2][3]->CompletedText(), Dec("0.73"));
         EXPECT_EQ(form->Cells[3][2]->CompletedText(), Dec("1.36"));
         EXPECT_TRUE(form->Cells[0][1]->CompletedText().isEmpty());
+        // The dash and the grey value never touch: inside the border the first run of
+        // inked columns (the dash) ends two or more blank columns before the value's.
+        for (QWidget* cell : {static_cast<QWidget*>(form->Cells[2][3]), static_cast<QWidget*>(form->Cells[3][2])}) {
+            const QImage image = cell->grab().toImage();
+            image.save(
+                QDir::tempPath() + QStringLiteral("/tessaly-grabs/Cell_completed_%1.png").arg(cell->objectName()));
+            std::vector<bool> inked;
+            for (int x = 3; x < image.width() - 3; ++x) {
+                bool ink = false;
+                for (int y = 3; y < image.height() - 3; ++y) {
+                    ink = ink || qGray(image.pixel(x, y)) < 230;
+                }
+                inked.push_back(ink);
+            }
+            const auto dashStart = std::find(inked.begin(), inked.end(), true);
+            const auto dashEnd = std::find(dashStart, inked.end(), false);
+            const auto valueStart = std::find(dashEnd, inked.end(), true);
+            EXPECT_TRUE(dashStart != inked.end() && valueStart != inked.end()) << cell->objectName().toStdString();
+            EXPECT_GE(valueStart - dashEnd, 2) << cell->objectName().toStdString();
+        }
         EXPECT_EQ(form->lbJudgedPairs->text(), Dec("Задано 5 из 6 сравнений; ОС (по дополненной матрице): 0.0342"));
         judgetest::ExpectTidyLayout(form);
 
@@ -235,12 +258,11 @@ TEST_F(AppIncomplete, JudgementsThatDoNotConnectTheElementsRefuseTheResults)
     const std::string second = model.Element(1, 1).Name;
     const std::string third = model.Element(2, 1).Name;
 
-    // The goal: pairs (0, 1) and (0, 2) left out, the first with "0", the second with
-    // Backspace; only (1, 2) stays, so element 0 stands apart.
+    // The goal: pairs (0, 1) and (0, 2) left out, the first with "0" (which moves on to
+    // the second), the second with Backspace; only (1, 2) stays, so element 0 stands apart.
     WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
         ASSERT_TRUE(WaitUntilActive(form));
         Key(Qt::Key_0);
-        Key(Qt::Key_Tab);
         Key(Qt::Key_Backspace);
         const std::string groups = "группы {" + first + "} и {" + second + ", " + third + "}";
         EXPECT_EQ(form->lbJudgedPairs->text().toStdString(),

@@ -304,7 +304,7 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
     EXPECT_EQ(read,
         (QStringList{QStringLiteral("Файл [Alt+Ф]"), QStringLiteral("  Создать новый проект [Alt+С]"),
             QStringLiteral("  -"), QStringLiteral("  Открыть проект [Alt+О]"), QStringLiteral("  -"),
-            QStringLiteral("  Сохранить проект [Alt+х]"), QStringLiteral("  Сохранить проект как... [Alt+к]"),
+            QStringLiteral("  Сохранить проект [Ctrl+S]"), QStringLiteral("  Сохранить проект как... [Alt+к]"),
             QStringLiteral("  -"), QStringLiteral("  Загрузить шаблон проекта [Alt+З]"),
             QStringLiteral("  Сохранить проект в виде шаблона [Alt+ш]"), QStringLiteral("  -"),
             QStringLiteral("  Выход [Alt+ы]"), QStringLiteral("Правка [Alt+П]"),

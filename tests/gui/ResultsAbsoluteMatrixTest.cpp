@@ -371,8 +371,8 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
             QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
                 .arg(Shown4(now.Gci), Dec(QStringLiteral("0.37"))));
         EXPECT_EQ(research->SuggestionLines[0]->text(),
-            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 9, суждение наоборот: теперь «ЭЛЕМЕНТ_2» важнее в 9 "
-                           "раз; остальные суждения говорят: «ЭЛЕМЕНТ_2» важнее примерно в 9 раз — возможно, "
+            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 9, остальные суждения говорят: «ЭЛЕМЕНТ_2» важнее "
+                           "примерно в 9 раз — возможно, "
                            "суждение введено наоборот; ОС станет %1")
                 .arg(Shown4(first.CR)));
         EXPECT_EQ(research->SuggestionLines[1]->text(),
@@ -601,9 +601,8 @@ TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingSta
         TfmAbsoluteMatrix* research = Research();
         EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
         EXPECT_EQ(research->SuggestionLines[0]->text(),
-            QStringLiteral(
-                "1. A и 2. B: 5 → 1/9, суждение наоборот: теперь «B» важнее в 9 раз; остальные суждения говорят: "
-                "«B» важнее примерно в 9 раз — возможно, суждение введено наоборот; ОС станет %1")
+            QStringLiteral("1. A и 2. B: 5 → 1/9, остальные суждения говорят: "
+                           "«B» важнее примерно в 9 раз — возможно, суждение введено наоборот; ОС станет %1")
                 .arg(Shown4(after.CR)));
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_cycle_before"));
 

@@ -238,9 +238,13 @@ std::string WithReversalNote(const CSuggestion& suggestion, const std::string& r
 std::string SuggestionText(
     const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
 {
+    // Turned back to what the others say, the note alone tells what the change means.
+    const std::string note = ReversalNote(suggestion, rowName, columnName);
+    const std::string meaning = !note.empty() && suggestion.Proposed == suggestion.Implied
+        ? note
+        : SuggestionMeaning(suggestion, rowName, columnName) + WithReversalNote(suggestion, rowName, columnName);
     return Numbered(suggestion.Row, rowName) + " и " + Numbered(suggestion.Column, columnName) + ": "
-        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", "
-        + SuggestionMeaning(suggestion, rowName, columnName) + WithReversalNote(suggestion, rowName, columnName) + "; "
+        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", " + meaning + "; "
         + ConsistencyRatioAfter(suggestion, decimalSeparator);
 }
 

@@ -39,9 +39,9 @@ void CExpertTable_Element::SetCompletedText(const QString& text)
 {
     if (Completed != text) {
         Completed = text;
-        // The "—" moves aside to make room for the value.
-        setAlignment(text.isEmpty() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        setIndent(text.isEmpty() ? -1 : 3);
+        // The "—" moves up to the left corner, the value takes the lower right one.
+        setAlignment(text.isEmpty() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+        setIndent(text.isEmpty() ? -1 : DashIndent);
         update();
     }
 }
@@ -59,12 +59,21 @@ void CExpertTable_Element::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     QPainter painter(this);
     if (!Completed.isEmpty()) {
+        // Never touching the dash, so that "—" and "3.1" cannot read as one figure: the
+        // value sits lower, and its type shrinks until a gap is left beside the dash.
+        const QRect room = contentsRect().adjusted(0, 0, -2, 0);
+        const int dashRight = room.left() + DashIndent + fontMetrics().horizontalAdvance(text());
         QFont small = font();
         small.setBold(false);
-        small.setPixelSize(9);
+        for (int size = 9; size >= 6; --size) {
+            small.setPixelSize(size);
+            if (room.right() - QFontMetrics(small).horizontalAdvance(Completed) >= dashRight + CompletedGap) {
+                break;
+            }
+        }
         painter.setFont(small);
         painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(contentsRect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, Completed);
+        painter.drawText(room, Qt::AlignRight | Qt::AlignBottom, Completed);
     }
     if (!Current) {
         return;

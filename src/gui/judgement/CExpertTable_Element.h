@@ -14,6 +14,10 @@ public:
     ~CExpertTable_Element() override;
 
     static constexpr int FocusFrameWidth = 2;
+    // Where a left-out pair's "—" stands, and the least room between it and the value
+    // the completed matrix gives the pair.
+    static constexpr int DashIndent = 2;
+    static constexpr int CompletedGap = 3;
 
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;

@@ -274,9 +274,10 @@ void TfmExpertForm::ShowMeasures()
     const bool none = !Judging.ShownMatrix().HasPriorities();
     const auto shownText
         = [none](double x) { return none ? QString::fromUtf8(NotJudgedCellText) : TruncatedText(x, 4); };
-    stOwnerValue->setText(shownText(shown.LambdaMax));
-    stIS->setText(shownText(shown.CI));
-    stOS->setText(shownText(shown.CR));
+    // A large lambda-max ("29.5714") is shown whole in smaller type.
+    SetFittedText(stOwnerValue, shownText(shown.LambdaMax));
+    SetFittedText(stIS, shownText(shown.CI));
+    SetFittedText(stOS, shownText(shown.CR));
     const bool completed = Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares;
     const QString ratioTip = completed ? QString::fromUtf8(CompletedRatioTerm) : QString();
     lbOS->setToolTip(ratioTip);

@@ -414,7 +414,7 @@ TEST(ConsistencyGuidance, AJudgementTypedTheWrongWayRoundIsNamedAndTurnedBack)
     turned[1][0] = -3;
     EXPECT_NEAR(pair->CrAfter, Measure(turned).CR, 1e-12);
     EXPECT_EQ(SuggestionText(*pair, "А", "Б"),
-        "1. А и 2. Б: 1/3 → 3, суждение наоборот: теперь «А» важнее в 3 раза; остальные суждения говорят: «А» "
+        "1. А и 2. Б: 1/3 → 3, остальные суждения говорят: «А» "
         "важнее примерно в 3 раза — возможно, суждение введено наоборот; ОС станет "
             + FormatTruncated(pair->CrAfter, 4));
     // Seen from the other side the same pair names the other element.
@@ -428,6 +428,15 @@ TEST(ConsistencyGuidance, AJudgementTypedTheWrongWayRoundIsNamedAndTurnedBack)
         }
     }
     EXPECT_TRUE(named);
+    // When the others' value does not reach the limit, the nearer change is proposed and
+    // the line says both what it means and what the others say.
+    CSuggestion nearer = *pair;
+    nearer.Proposed = -2;
+    EXPECT_EQ(SuggestionText(nearer, "А", "Б")
+                  .rfind("1. А и 2. Б: 1/3 → 1/2, «Б» важнее не в 3, а в 2 раза; "
+                         "остальные суждения говорят: «А» важнее примерно в 3 раза",
+                      0),
+        0U);
     // A judgement the others agree with carries no note.
     CSuggestion agreed;
     agreed.Current = 3;

@@ -193,8 +193,8 @@ TEST(ReportContent, SuggestionsInTheWindowsWordsForEveryOutput)
     // The line as the research window shows it, with the names it gives (shortened there):
     // the judgement turns round, so it says which element becomes the more important one.
     EXPECT_EQ(SuggestionText(first, "ЦЕ…", "СРОКИ", ','),
-        "3. ЦЕ… и 4. СРОКИ: 1/2 → 9, суждение наоборот: теперь «ЦЕ…» важнее в 9 раз"
-        "; остальные суждения говорят: «ЦЕ…» важнее примерно в 9 раз — возможно, суждение введено наоборот; ОС станет "
+        "3. ЦЕ… и 4. СРОКИ: 1/2 → 9, остальные суждения говорят: «ЦЕ…» важнее примерно в 9 раз — возможно, суждение "
+        "введено наоборот; ОС станет "
             + Cut4(after.CR, ','));
     EXPECT_EQ(SuggestionDescription(first, "ЦЕНА", "СРОКИ"),
         "«ЦЕНА» по сравнению с «СРОКИ»: сейчас 1/2, предлагается 9; после замены ОС станет " + Cut4(after.CR)
@@ -204,8 +204,8 @@ TEST(ReportContent, SuggestionsInTheWindowsWordsForEveryOutput)
     const std::vector<std::string> lines = SuggestionLines(*project, 0, guidance);
     ASSERT_EQ(lines.size(), 3U);
     EXPECT_EQ(lines[0],
-        "Предложение 1: 3. ЦЕНА и 4. СРОКИ: 1/2 → 9, суждение наоборот: теперь «ЦЕНА» важнее в 9 раз"
-        "; остальные суждения говорят: «ЦЕНА» важнее примерно в 9 раз — возможно, суждение введено наоборот; ОС станет "
+        "Предложение 1: 3. ЦЕНА и 4. СРОКИ: 1/2 → 9, остальные суждения говорят: «ЦЕНА» важнее примерно в 9 раз — "
+        "возможно, суждение введено наоборот; ОС станет "
             + Cut4(after.CR) + ", геометрический индекс " + Cut4(after.Gci));
     const CSuggestion& second = guidance.Suggestions[1];
     const CMeasured secondAfter
@@ -275,8 +275,8 @@ TEST(ReportContent, WhatEachSuggestionDoesInWords)
     const CConsistencyGuidance guidance = GuideConsistency(*cycle, 0, 0);
     EXPECT_EQ(SuggestionLines(*cycle, 0, guidance)
                   .front()
-                  .rfind("Предложение 1: 1. A и 2. B: 5 → 1/9, суждение наоборот: теперь «B» важнее в 9 раз"
-                         "; остальные суждения говорят: «B» важнее примерно в 9 раз — возможно, суждение введено "
+                  .rfind("Предложение 1: 1. A и 2. B: 5 → 1/9, остальные суждения говорят: «B» важнее примерно в 9 раз "
+                         "— возможно, суждение введено "
                          "наоборот; ОС станет "
                           + Cut4(Measure(WithPair(examples[0], 0, 1, -9)).CR) + ",",
                       0),
