@@ -8,6 +8,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/document/DocumentFile.h"
 #include "core/storage/ProjectFile.h"
+#include "gui/judgement/CExpertTable_Element.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/view/CHierarchyElementBox.h"
@@ -17,9 +18,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QMenu>
-
-#include <algorithm>
-#include <vector>
 
 using apptest::CAppTest;
 using apptest::WhenModal;
@@ -119,25 +117,32 @@ TEST_F(AppIncomplete, SkippedByKeyAndMenuSavedAsZerosAndComputedAgainAfterReopen
         EXPECT_EQ(form->Cells[2][3]->CompletedText(), Dec("0.73"));
         EXPECT_EQ(form->Cells[3][2]->CompletedText(), Dec("1.36"));
         EXPECT_TRUE(form->Cells[0][1]->CompletedText().isEmpty());
-        // The dash and the grey value never touch: inside the border the first run of
-        // inked columns (the dash) ends two or more blank columns before the value's.
-        for (QWidget* cell : {static_cast<QWidget*>(form->Cells[2][3]), static_cast<QWidget*>(form->Cells[3][2])}) {
+        // The dash and the grey value never touch: their inks lie apart inside the cell,
+        // the value in readable type, and the picture shows each where it is said to be.
+        for (CExpertTable_Element* cell : {form->Cells[2][3], form->Cells[3][2]}) {
+            const CExpertTable_Element::CCompletedPlaces places = cell->CompletedPlaces();
+            const std::string name = cell->objectName().toStdString();
+            EXPECT_FALSE(places.DashInk.adjusted(-1, -1, 1, 1).intersects(places.ValueInk)) << name;
+            EXPECT_TRUE(cell->contentsRect().contains(places.DashInk) && cell->contentsRect().contains(places.ValueInk))
+                << name;
+            EXPECT_GE(places.ValueFont.pixelSize(), 9) << name;
             const QImage image = cell->grab().toImage();
             image.save(
                 QDir::tempPath() + QStringLiteral("/tessaly-grabs/Cell_completed_%1.png").arg(cell->objectName()));
-            std::vector<bool> inked;
-            for (int x = 3; x < image.width() - 3; ++x) {
-                bool ink = false;
-                for (int y = 3; y < image.height() - 3; ++y) {
-                    ink = ink || qGray(image.pixel(x, y)) < 230;
+            const auto inked = [&image](const QRect& box, int darkest, int lightest) {
+                for (int y = box.top(); y <= box.bottom(); ++y) {
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        const int grey = qGray(image.pixel(x, y));
+                        if (grey >= darkest && grey <= lightest) {
+                            return true;
+                        }
+                    }
                 }
-                inked.push_back(ink);
-            }
-            const auto dashStart = std::find(inked.begin(), inked.end(), true);
-            const auto dashEnd = std::find(dashStart, inked.end(), false);
-            const auto valueStart = std::find(dashEnd, inked.end(), true);
-            EXPECT_TRUE(dashStart != inked.end() && valueStart != inked.end()) << cell->objectName().toStdString();
-            EXPECT_GE(valueStart - dashEnd, 2) << cell->objectName().toStdString();
+                return false;
+            };
+            EXPECT_TRUE(inked(places.DashInk, 0, 90)) << name;
+            EXPECT_TRUE(inked(places.ValueInk, 100, 200)) << name;
+            EXPECT_FALSE(inked(places.ValueInk, 0, 90)) << name;
         }
         EXPECT_EQ(form->lbJudgedPairs->text(), Dec("Задано 5 из 6 сравнений; ОС (по дополненной матрице): 0.0342"));
         judgetest::ExpectTidyLayout(form);

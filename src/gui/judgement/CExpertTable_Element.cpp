@@ -39,11 +39,32 @@ void CExpertTable_Element::SetCompletedText(const QString& text)
 {
     if (Completed != text) {
         Completed = text;
-        // The "—" moves up to the left corner, the value takes the lower right one.
-        setAlignment(text.isEmpty() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-        setIndent(text.isEmpty() ? -1 : DashIndent);
         update();
     }
+}
+
+CExpertTable_Element::CCompletedPlaces CExpertTable_Element::CompletedPlaces() const
+{
+    // The "—" in the upper left corner and the value in the lower right one, each in a
+    // smaller type, their inks one above the other so that "—" and "3.1" cannot be read
+    // as one figure.
+    CCompletedPlaces places;
+    const QRect room = contentsRect().adjusted(DashIndent, 1, -2, -1);
+    places.DashFont = font();
+    places.DashFont.setPixelSize(CompletedPixelSize);
+    places.ValueFont = font();
+    places.ValueFont.setBold(false);
+    places.ValueFont.setPixelSize(CompletedPixelSize);
+    const QFontMetrics dash(places.DashFont);
+    const QFontMetrics value(places.ValueFont);
+    places.DashBox = QRect(room.topLeft(), QSize(room.width(), dash.height()));
+    places.ValueBox = QRect(QPoint(room.left(), room.bottom() - value.height() + 1), room.bottomRight());
+    const QRect dashInk = dash.tightBoundingRect(text());
+    const QRect valueInk = value.tightBoundingRect(Completed);
+    places.DashInk = dashInk.translated(places.DashBox.left(), places.DashBox.top() + dash.ascent());
+    places.ValueInk = valueInk.translated(
+        places.ValueBox.right() - value.horizontalAdvance(Completed) + 1, places.ValueBox.top() + value.ascent());
+    return places;
 }
 
 void CExpertTable_Element::SetCurrent(bool current)
@@ -56,24 +77,21 @@ void CExpertTable_Element::SetCurrent(bool current)
 
 void CExpertTable_Element::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    if (Completed.isEmpty()) {
+        QLabel::paintEvent(event);
+    } else {
+        // The frame and background only: the text is placed below.
+        QFrame::paintEvent(event); // NOLINT(bugprone-parent-virtual-call)
+    }
     QPainter painter(this);
     if (!Completed.isEmpty()) {
-        // Never touching the dash, so that "—" and "3.1" cannot read as one figure: the
-        // value sits lower, and its type shrinks until a gap is left beside the dash.
-        const QRect room = contentsRect().adjusted(0, 0, -2, 0);
-        const int dashRight = room.left() + DashIndent + fontMetrics().horizontalAdvance(text());
-        QFont small = font();
-        small.setBold(false);
-        for (int size = 9; size >= 6; --size) {
-            small.setPixelSize(size);
-            if (room.right() - QFontMetrics(small).horizontalAdvance(Completed) >= dashRight + CompletedGap) {
-                break;
-            }
-        }
-        painter.setFont(small);
+        const CCompletedPlaces places = CompletedPlaces();
+        painter.setFont(places.DashFont);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(places.DashBox, Qt::AlignLeft | Qt::AlignTop, text());
+        painter.setFont(places.ValueFont);
         painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(room, Qt::AlignRight | Qt::AlignBottom, Completed);
+        painter.drawText(places.ValueBox, Qt::AlignRight | Qt::AlignBottom, Completed);
     }
     if (!Current) {
         return;

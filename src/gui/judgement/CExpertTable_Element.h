@@ -14,10 +14,10 @@ public:
     ~CExpertTable_Element() override;
 
     static constexpr int FocusFrameWidth = 2;
-    // Where a left-out pair's "—" stands, and the least room between it and the value
-    // the completed matrix gives the pair.
+    // A left-out pair's "—" and the value the completed matrix gives it: their type and
+    // the dash's distance from the left edge.
     static constexpr int DashIndent = 2;
-    static constexpr int CompletedGap = 3;
+    static constexpr int CompletedPixelSize = 9;
 
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;
@@ -30,6 +30,16 @@ public:
     // grey and smaller; empty shows nothing beside.
     void SetCompletedText(const QString& text);
     [[nodiscard]] const QString& CompletedText() const { return Completed; }
+    // Where the dash and the value are written, and where their inks fall.
+    struct CCompletedPlaces {
+        QFont DashFont;
+        QFont ValueFont;
+        QRect DashBox;
+        QRect ValueBox;
+        QRect DashInk;
+        QRect ValueInk;
+    };
+    [[nodiscard]] CCompletedPlaces CompletedPlaces() const;
 
 signals:
     void Pressed(CExpertTable_Element* cell);
