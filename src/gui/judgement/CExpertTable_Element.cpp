@@ -45,25 +45,23 @@ void CExpertTable_Element::SetCompletedText(const QString& text)
 
 CExpertTable_Element::CCompletedPlaces CExpertTable_Element::CompletedPlaces() const
 {
-    // The "—" in the upper left corner and the value in the lower right one, each in a
-    // smaller type, their inks one above the other so that "—" and "3.1" cannot be read
-    // as one figure.
+    // The "—" at the top on the left and the value at the bottom on the right, each in a
+    // smaller type, their inks one well above the other so that "—" and "3.1" cannot be
+    // read as one figure.
     CCompletedPlaces places;
-    const QRect room = contentsRect().adjusted(DashIndent, 1, -2, -1);
+    const QRect room = contentsRect().adjusted(DashIndent, 2, -2, -2);
     places.DashFont = font();
     places.DashFont.setPixelSize(CompletedPixelSize);
     places.ValueFont = font();
     places.ValueFont.setBold(false);
     places.ValueFont.setPixelSize(CompletedPixelSize);
-    const QFontMetrics dash(places.DashFont);
+    const QRect dashInk = QFontMetrics(places.DashFont).tightBoundingRect(text());
     const QFontMetrics value(places.ValueFont);
-    places.DashBox = QRect(room.topLeft(), QSize(room.width(), dash.height()));
-    places.ValueBox = QRect(QPoint(room.left(), room.bottom() - value.height() + 1), room.bottomRight());
-    const QRect dashInk = dash.tightBoundingRect(text());
     const QRect valueInk = value.tightBoundingRect(Completed);
-    places.DashInk = dashInk.translated(places.DashBox.left(), places.DashBox.top() + dash.ascent());
-    places.ValueInk = valueInk.translated(
-        places.ValueBox.right() - value.horizontalAdvance(Completed) + 1, places.ValueBox.top() + value.ascent());
+    places.DashAt = QPoint(room.left(), room.top() - dashInk.top());
+    places.ValueAt = QPoint(room.right() + 1 - value.horizontalAdvance(Completed), room.bottom() - valueInk.bottom());
+    places.DashInk = dashInk.translated(places.DashAt);
+    places.ValueInk = valueInk.translated(places.ValueAt);
     return places;
 }
 
@@ -88,10 +86,10 @@ void CExpertTable_Element::paintEvent(QPaintEvent* event)
         const CCompletedPlaces places = CompletedPlaces();
         painter.setFont(places.DashFont);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(places.DashBox, Qt::AlignLeft | Qt::AlignTop, text());
+        painter.drawText(places.DashAt, text());
         painter.setFont(places.ValueFont);
         painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(places.ValueBox, Qt::AlignRight | Qt::AlignBottom, Completed);
+        painter.drawText(places.ValueAt, Completed);
     }
     if (!Current) {
         return;

@@ -34,8 +34,8 @@ public:
     struct CCompletedPlaces {
         QFont DashFont;
         QFont ValueFont;
-        QRect DashBox;
-        QRect ValueBox;
+        QPoint DashAt; // where each is written from: the start of its baseline
+        QPoint ValueAt;
         QRect DashInk;
         QRect ValueInk;
     };
