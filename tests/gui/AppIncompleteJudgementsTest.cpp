@@ -8,6 +8,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/document/DocumentFile.h"
 #include "core/storage/ProjectFile.h"
+#include "gui/judgement/CExpertTable_Element.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/view/CHierarchyElementBox.h"
@@ -116,6 +117,33 @@ TEST_F(AppIncomplete, SkippedByKeyAndMenuSavedAsZerosAndComputedAgainAfterReopen
         EXPECT_EQ(form->Cells[2][3]->CompletedText(), Dec("0.73"));
         EXPECT_EQ(form->Cells[3][2]->CompletedText(), Dec("1.36"));
         EXPECT_TRUE(form->Cells[0][1]->CompletedText().isEmpty());
+        // The dash and the grey value never touch: their inks lie apart inside the cell,
+        // the value in readable type, and the picture shows each where it is said to be.
+        for (CExpertTable_Element* cell : {form->Cells[2][3], form->Cells[3][2]}) {
+            const CExpertTable_Element::CCompletedPlaces places = cell->CompletedPlaces();
+            const std::string name = cell->objectName().toStdString();
+            EXPECT_FALSE(places.DashInk.adjusted(-1, -1, 1, 1).intersects(places.ValueInk)) << name;
+            EXPECT_TRUE(cell->contentsRect().contains(places.DashInk) && cell->contentsRect().contains(places.ValueInk))
+                << name;
+            EXPECT_GE(places.ValueFont.pixelSize(), 9) << name;
+            const QImage image = cell->grab().toImage();
+            image.save(
+                QDir::tempPath() + QStringLiteral("/tessaly-grabs/Cell_completed_%1.png").arg(cell->objectName()));
+            const auto inked = [&image](const QRect& box, int darkest, int lightest) {
+                for (int y = box.top(); y <= box.bottom(); ++y) {
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        const int grey = qGray(image.pixel(x, y));
+                        if (grey >= darkest && grey <= lightest) {
+                            return true;
+                        }
+                    }
+                }
+                return false;
+            };
+            EXPECT_TRUE(inked(places.DashInk, 0, 90)) << name;
+            EXPECT_TRUE(inked(places.ValueInk, 100, 200)) << name;
+            EXPECT_FALSE(inked(places.ValueInk, 0, 90)) << name;
+        }
         EXPECT_EQ(form->lbJudgedPairs->text(), Dec("Задано 5 из 6 сравнений; ОС (по дополненной матрице): 0.0342"));
         judgetest::ExpectTidyLayout(form);
 
@@ -235,12 +263,11 @@ TEST_F(AppIncomplete, JudgementsThatDoNotConnectTheElementsRefuseTheResults)
     const std::string second = model.Element(1, 1).Name;
     const std::string third = model.Element(2, 1).Name;
 
-    // The goal: pairs (0, 1) and (0, 2) left out, the first with "0", the second with
-    // Backspace; only (1, 2) stays, so element 0 stands apart.
+    // The goal: pairs (0, 1) and (0, 2) left out, the first with "0" (which moves on to
+    // the second), the second with Backspace; only (1, 2) stays, so element 0 stands apart.
     WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
         ASSERT_TRUE(WaitUntilActive(form));
         Key(Qt::Key_0);
-        Key(Qt::Key_Tab);
         Key(Qt::Key_Backspace);
         const std::string groups = "группы {" + first + "} и {" + second + ", " + third + "}";
         EXPECT_EQ(form->lbJudgedPairs->text().toStdString(),

@@ -304,7 +304,7 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
     EXPECT_EQ(read,
         (QStringList{QStringLiteral("Файл [Alt+Ф]"), QStringLiteral("  Создать новый проект [Alt+С]"),
             QStringLiteral("  -"), QStringLiteral("  Открыть проект [Alt+О]"), QStringLiteral("  -"),
-            QStringLiteral("  Сохранить проект [Alt+х]"), QStringLiteral("  Сохранить проект как... [Alt+к]"),
+            QStringLiteral("  Сохранить проект [Ctrl+S]"), QStringLiteral("  Сохранить проект как... [Alt+к]"),
             QStringLiteral("  -"), QStringLiteral("  Загрузить шаблон проекта [Alt+З]"),
             QStringLiteral("  Сохранить проект в виде шаблона [Alt+ш]"), QStringLiteral("  -"),
             QStringLiteral("  Выход [Alt+ы]"), QStringLiteral("Правка [Alt+П]"),
@@ -539,9 +539,13 @@ TEST_F(AppKeyboard, TheEditMenuFollowsTheActiveProjectAndTheMarkFollowsTheSavedS
     undo->trigger();
     EXPECT_TRUE(second->Document().Modified());
     EXPECT_TRUE(second->isWindowModified());
-    // A save makes the state now the saved one, whichever it is.
+    // A save, with Ctrl+S, makes the state now the saved one, whichever it is; the menu
+    // and the button's hint name the key.
+    EXPECT_EQ(Action("mnSaveProject")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(Control("btSaveProject")->toolTip(), QStringLiteral("Сохранить проект (Ctrl+S)"));
     Dialogs.YesNoAnswers = {true};
-    Action("mnSaveProject")->trigger();
+    SwitchTo(&Frame());
+    Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(second->isWindowModified());
     redo->trigger();
     EXPECT_TRUE(second->isWindowModified());

@@ -38,7 +38,11 @@ protected:
     {
         QStringList items;
         for (QAction* action : Control<QMenu>(menu)->actions()) {
-            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+            // Only "Сохранить проект" has a key of its own: Ctrl+S.
+            EXPECT_EQ(action->shortcut(),
+                action->objectName() == QStringLiteral("mnSaveProject") ? QKeySequence(Qt::CTRL | Qt::Key_S)
+                                                                        : QKeySequence())
+                << action->text().toStdString();
             items << (action->isSeparator()
                     ? QStringLiteral("-")
                     : action->objectName() + QLatin1Char(':') + WithoutMnemonic(action->text()));
@@ -84,7 +88,7 @@ TEST_F(AppShell, FrameHasItsCaptionPanelAndStatusBar)
         (QStringList{QStringLiteral("btNewProject:Создать новый проект"),
             QStringLiteral("btOpenProject:Открыть проект"),
             QStringLiteral("btOpenTempalteH:Загрузить шаблонную иерархию"), QStringLiteral("-"),
-            QStringLiteral("btSaveProject:Сохранить проект"), QStringLiteral("-"),
+            QStringLiteral("btSaveProject:Сохранить проект (Ctrl+S)"), QStringLiteral("-"),
             QStringLiteral("btCloseProject:Закрыть проект"), QStringLiteral("-"),
             QStringLiteral("btPrintProject:Распечатать проект"), QStringLiteral("-"),
             QStringLiteral("btPrevProject:Показать предыдущий проект"),

@@ -481,6 +481,51 @@ TEST_F(ExpertFormTest, TheKeysMoveTheFrameAndWorkTheScale)
     EXPECT_EQ(Project.Goal().Judgements(2, 1).Code(), 2);
 }
 
+TEST_F(ExpertFormTest, ZerosTypedInAWholeMatrixMoveOnAndClearingDropsAPendingSlash)
+{
+    Project.BuildNewHierarchy(5, 3, "ВЫБОР", "");
+    // The ten upper cells in reading order, three of them left out with "0".
+    const std::vector<int> codes{2, 0, 3, 4, -5, 0, 7, -2, 0, 9};
+    const std::string typing = "2034/507-209";
+    Judge([&](TfmExpertForm* form) {
+        ASSERT_TRUE(WaitUntilActive(form));
+        int presses = 0;
+        for (const char ch : typing) {
+            Press(presses, ch);
+        }
+        std::size_t k = 0;
+        for (std::uint32_t r = 0; r < 5; ++r) {
+            EXPECT_EQ(form->Cells[r][r]->text(), QStringLiteral("1"));
+            for (std::uint32_t c = r + 1; c < 5; ++c, ++k) {
+                const int code = codes[k];
+                const QString upper = code == 0 ? QStringLiteral("—") : CellText(code);
+                const QString lower = code == 0 ? QStringLiteral("—") : CellText(code == 1 ? 1 : -code);
+                EXPECT_EQ(form->WorkingJudgements()(r, c).Code(), code) << r << "," << c;
+                EXPECT_EQ(form->Cells[r][c]->text(), upper) << r << "," << c;
+                EXPECT_EQ(form->Cells[c][r]->text(), lower) << c << "," << r;
+            }
+        }
+        EXPECT_EQ(std::pair(form->CurrentRow(), form->CurrentColumn()), std::pair(0U, 1U));
+
+        // Delete and Backspace clear the current cell and stay; after "/" (shown in the
+        // cell it waits for), a clearing key or "0" drops it: the next "6" judges 6.
+        for (const Qt::Key clear : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_0}) {
+            QTest::mouseClick(form->Cells[0][1], Qt::LeftButton);
+            Press(presses, '/');
+            EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("1/")) << clear;
+            PressKey(clear);
+            EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("—")) << clear;
+            const auto at = std::pair(form->CurrentRow(), form->CurrentColumn());
+            EXPECT_EQ(at, clear == Qt::Key_0 ? std::pair(0U, 2U) : std::pair(0U, 1U)) << clear;
+            QTest::mouseClick(form->Cells[0][2], Qt::LeftButton);
+            Press(presses, '6');
+            EXPECT_EQ(form->WorkingJudgements()(0, 2).Code(), 6) << clear;
+            EXPECT_EQ(form->Cells[0][2]->text(), QStringLiteral("6")) << clear;
+        }
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+}
+
 TEST_F(ExpertFormTest, BottomLevelOpensNothingAndChangesNothing)
 {
     JudgedPosition = 1;

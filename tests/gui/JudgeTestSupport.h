@@ -82,21 +82,29 @@ struct CJudgeWindows {
 // overlap (plain frames group controls and are left out).
 inline void ExpectTidyLayout(const QWidget* window)
 {
+    // A table that holds its cells as one control (the research window's deviations) is
+    // looked into: its cells are laid out among the window's controls.
     std::vector<const QWidget*> controls;
-    for (const QObject* object : window->children()) {
-        const auto* child = qobject_cast<const QWidget*>(object);
+    std::vector<const QObject*> children(window->children().begin(), window->children().end());
+    for (std::size_t k = 0; k < children.size(); ++k) {
+        const auto* child = qobject_cast<const QWidget*>(children[k]);
         if (child == nullptr || !child->isVisibleTo(window) || child->isWindow()) {
             continue;
         }
-        EXPECT_TRUE(window->rect().contains(child->geometry()))
+        const QRect place(child->mapTo(window, QPoint(0, 0)), child->size());
+        EXPECT_TRUE(window->rect().contains(place))
             << child->objectName().toStdString() << " is cut off by " << window->objectName().toStdString();
-        if (QByteArray(child->metaObject()->className()) != "QFrame") {
+        if (QByteArray(child->metaObject()->className()) == "CDeviationGrid") {
+            children.insert(children.end(), child->children().begin(), child->children().end());
+        } else if (QByteArray(child->metaObject()->className()) != "QFrame") {
             controls.push_back(child);
         }
     }
+    const auto placed
+        = [window](const QWidget* control) { return QRect(control->mapTo(window, QPoint(0, 0)), control->size()); };
     for (std::size_t i = 0; i < controls.size(); ++i) {
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+            EXPECT_FALSE(placed(controls[i]).intersects(placed(controls[j])))
                 << controls[i]->objectName().toStdString() << " overlaps " << controls[j]->objectName().toStdString();
         }
     }

@@ -357,8 +357,9 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         }
     }
     const CMeasured now = Measure(codes);
-    const CMeasured first = Measure(WithPair(codes, 2, 3, 8));
-    EXPECT_NEAR(first.CR, 0.093059, 1e-6); // within the limit of 0.1 in one step
+    // The other judgements put ЭЛЕМЕНТ_2 about 23 times ahead: the 1/2 turned round to 9.
+    const CMeasured first = Measure(WithPair(codes, 2, 3, 9));
+    EXPECT_NEAR(first.CR, 0.086173, 1e-6); // within the limit of 0.1 in one step
     WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         TfmAbsoluteMatrix* research = Research();
@@ -370,8 +371,9 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
             QStringLiteral("Геометрический индекс: %1 (допустимо до %2)")
                 .arg(Shown4(now.Gci), Dec(QStringLiteral("0.37"))));
         EXPECT_EQ(research->SuggestionLines[0]->text(),
-            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 8, суждение наоборот: теперь «ЭЛЕМЕНТ_2» важнее в 8 "
-                           "раз; ОС станет %1")
+            QStringLiteral("3. ЭЛЕМЕНТ_2 и 4. ЭЛЕМЕНТ_3: 1/2 → 9, остальные суждения говорят: «ЭЛЕМЕНТ_2» важнее "
+                           "примерно в 9 раз — возможно, "
+                           "суждение введено наоборот; ОС станет %1")
                 .arg(Shown4(first.CR)));
         EXPECT_EQ(research->SuggestionLines[1]->text(),
             QStringLiteral("1. ЭЛЕМЕНТ_0 и 3. ЭЛЕМЕНТ_2: 1/6 → 2, суждение наоборот: теперь «ЭЛЕМЕНТ_0» важнее в 2 "
@@ -393,10 +395,10 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(std::pair(form->CurrentRow(), form->CurrentColumn()), std::pair(0U, 2U));
         EXPECT_EQ(form->WorkingJudgements()(0, 1).Code(), 2);
 
-        EXPECT_EQ(form->WorkingJudgements()(2, 3).Code(), 8);
-        EXPECT_EQ(form->WorkingJudgements()(3, 2).Code(), -8);
-        EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("8"));
-        EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/8"));
+        EXPECT_EQ(form->WorkingJudgements()(2, 3).Code(), 9);
+        EXPECT_EQ(form->WorkingJudgements()(3, 2).Code(), -9);
+        EXPECT_EQ(form->Cells[2][3]->text(), QStringLiteral("9"));
+        EXPECT_EQ(form->Cells[3][2]->text(), QStringLiteral("1/9"));
         // The research window shows the matrix as it now stands: acceptable, nothing more
         // to suggest, and what was accepted.
         const QString ratioAfter
@@ -404,15 +406,15 @@ TEST_F(AbsoluteMatrixTest, AcceptedSuggestionIsEnteredAndAppliedWithTheCrItPromi
         EXPECT_EQ(research->lbVerdict->text(), QStringLiteral("Согласованность суждений приемлема"));
         EXPECT_EQ(research->lbRatioLimit->text(), ratioAfter);
         EXPECT_FALSE(research->AcceptButtons[0]->isVisible());
-        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 3 и 4: 1/2 → 8"));
+        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 3 и 4: 1/2 → 9"));
         ExpectDeviations(form, 5);
         // Nothing applied yet.
         EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), -2);
         EXPECT_EQ(form->stOS->text(), Shown4(now.CR));
 
         QTest::mouseClick(form->btApply, Qt::LeftButton);
-        EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), 8);
-        EXPECT_EQ(Project.Goal().Judgements(3, 2).Code(), -8);
+        EXPECT_EQ(Project.Goal().Judgements(2, 3).Code(), 9);
+        EXPECT_EQ(Project.Goal().Judgements(3, 2).Code(), -9);
         EXPECT_EQ(form->stOS->text(), Shown4(first.CR));
         for (std::uint32_t i = 0; i < 5; ++i) {
             EXPECT_NEAR(Document.Results().LevelData(0, 0).Priority[i], first.W[i], 1e-12);
@@ -444,9 +446,9 @@ TEST_F(AbsoluteMatrixTest, AfterTheJudgingEndsNothingMoreCanBeAccepted)
         TfmAbsoluteMatrix* research = Research();
         // The names come from the judging, whole in the tooltip.
         EXPECT_EQ(research->RowHeaders[2]->text(), QStringLiteral("ЦЕНА"));
-        EXPECT_TRUE(research->SuggestionLines[0]->text().startsWith(QStringLiteral("3. ЦЕНА и 4. ЭЛЕМЕНТ_3: 1/2 → 8")));
+        EXPECT_TRUE(research->SuggestionLines[0]->text().startsWith(QStringLiteral("3. ЦЕНА и 4. ЭЛЕМЕНТ_3: 1/2 → 9")));
         EXPECT_TRUE(research->SuggestionLines[0]->toolTip().startsWith(
-            QStringLiteral("«ЦЕНА» по сравнению с «ЭЛЕМЕНТ_3»: сейчас 1/2, предлагается 8")));
+            QStringLiteral("«ЦЕНА» по сравнению с «ЭЛЕМЕНТ_3»: сейчас 1/2, предлагается 9")));
         // The second suggestion does not reach the limit: a new list follows it.
         QTest::mouseClick(research->AcceptButtons[1], Qt::LeftButton);
         EXPECT_EQ(form->WorkingJudgements()(0, 2).Code(), 2);
@@ -580,9 +582,9 @@ CShownSuggestion ReadSuggestion(const QString& line)
 } // namespace
 
 // The cycle A > B 5, C > A 3, B > C 5: accepting the first suggestion through the real
-// windows turns A against B round to 1/8, and before "Применить" the research window
-// already shows that matrix: no triad, acceptable with its CR and geometric index,
-// nothing more to suggest. Every figure is computed here from the working matrix.
+// windows turns A against B round to 1/9 (the other two judgements say B is 15 times A), and before "Применить" the
+// research window already shows that matrix: no triad, acceptable with its CR and geometric index, nothing more to
+// suggest. Every figure is computed here from the working matrix.
 TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingStaleStays)
 {
     const std::vector<std::vector<int>> cycle{{1, 5, -3}, {-5, 1, 5}, {3, -5, 1}};
@@ -591,21 +593,22 @@ TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingSta
     SetName(Project, 1, 1, "B");
     SetName(Project, 2, 1, "C");
     const CMeasured now = Measure(cycle);
-    const CMeasured after = Measure(WithPair(cycle, 0, 1, -8));
+    const CMeasured after = Measure(WithPair(cycle, 0, 1, -9));
     EXPECT_NEAR(now.CR, 2.115767, 1e-6);
-    EXPECT_NEAR(after.CR, 0.037988, 1e-6);
+    EXPECT_NEAR(after.CR, 0.025055, 1e-6);
     WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
         QTest::mouseClick(form->btResearch, Qt::LeftButton);
         TfmAbsoluteMatrix* research = Research();
         EXPECT_EQ(research->mmUserTransInfo->toPlainText(), QStringLiteral("1>2>3>1"));
         EXPECT_EQ(research->SuggestionLines[0]->text(),
-            QStringLiteral("1. A и 2. B: 5 → 1/8, суждение наоборот: теперь «B» важнее в 8 раз; ОС станет %1")
+            QStringLiteral("1. A и 2. B: 5 → 1/9, остальные суждения говорят: "
+                           "«B» важнее примерно в 9 раз — возможно, суждение введено наоборот; ОС станет %1")
                 .arg(Shown4(after.CR)));
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_cycle_before"));
 
         QTest::mouseClick(research->AcceptButtons[0], Qt::LeftButton);
-        EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("1/8"));
-        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("8"));
+        EXPECT_EQ(form->Cells[0][1]->text(), QStringLiteral("1/9"));
+        EXPECT_EQ(form->Cells[1][0]->text(), QStringLiteral("9"));
         ExpectDeviations(form);
         EXPECT_EQ(research->mmUserTransInfo->toPlainText(),
             QStringLiteral("Информация о нарушении транзитивности -- отсутствует!"));
@@ -620,7 +623,7 @@ TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingSta
             EXPECT_FALSE(research->AcceptButtons[k]->isVisible()) << k;
             EXPECT_FALSE(research->SuggestionLines[k]->isVisible()) << k;
         }
-        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 1 и 2: 5 → 1/8"));
+        EXPECT_EQ(research->lbAccepted->text(), QStringLiteral("Принято: 1 и 2: 5 → 1/9"));
         EXPECT_EQ(research->btClose->y(), SectionBottom(research) + 15);
         ExpectTidyLayout(research);
         GrabToPng(research, QStringLiteral("TfmAbsoluteMatrix_cycle_accepted"));
@@ -635,7 +638,7 @@ TEST_F(AbsoluteMatrixTest, TheCycleBecomesAcceptableInOneAcceptanceAndNothingSta
         QTest::mouseClick(form->btOk, Qt::LeftButton);
     });
     Windows.ExpertForm->JudgeElement(Document, JudgedPosition, JudgedLevel, &MainWindow);
-    EXPECT_EQ(Project.Goal().Judgements(0, 1).Code(), -8);
+    EXPECT_EQ(Project.Goal().Judgements(0, 1).Code(), -9);
 }
 
 // Every figure of the research window against the working matrix, computed here, after

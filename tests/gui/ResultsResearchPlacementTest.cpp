@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 
 using namespace judgetest;
@@ -108,6 +109,57 @@ TEST(ResearchPlacement, BesideTheComparisonWindowForEveryOrderAt1024x768)
         });
         windows.ExpertForm->JudgeElement(document, 0, 0, &main);
     }
+}
+// Opened on consistent judgements of three elements, the window is short; a cycle typed
+// before "Применить" brings a verdict and suggestions with the live refresh and makes it
+// taller: it stays whole on the screen, and Escape closes it.
+TEST(ResearchPlacement, GrowingWithTheLiveRefreshItStaysOnTheScreenAndEscapeClosesIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    CJudgeWindows windows;
+    CProjectDocument document;
+    CUserProjectModel& project = EditableModel(document);
+    project.BuildNewHierarchy(3, 3, "ВЫБОР", "");
+    SetPair(project, 0, 0, 0, 1, 2);
+    SetPair(project, 0, 0, 0, 2, 4);
+    SetPair(project, 0, 0, 1, 2, 2);
+    QWidget main;
+    main.setGeometry(screen);
+    WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
+        QTest::mouseClick(form->btResearch, Qt::LeftButton);
+        TfmAbsoluteMatrix* research = windows.AbsoluteMatrix.get();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(research));
+        const int openedHeight = research->height();
+        // 1 > 2 by 9, 3 > 1 by 9, 2 > 3 by 9, typed into the comparison window.
+        for (const char ch : std::string("9/99")) {
+            QTest::keyClick(form, ch);
+        }
+        EXPECT_GT(research->height(), openedHeight + 60);
+        const QRect placed = research->frameGeometry();
+        EXPECT_TRUE(screen.contains(placed))
+            << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+        EXPECT_TRUE(screen.contains(OnScreen(research->btClose)));
+        EXPECT_TRUE(screen.contains(form->frameGeometry()));
+        EXPECT_FALSE(placed.intersects(form->frameGeometry()));
+        {
+            QImage shot(screen.size(), QImage::Format_RGB32);
+            shot.fill(Qt::darkGray);
+            QPainter painter(&shot);
+            painter.drawImage(form->geometry().topLeft(), form->grab().toImage());
+            painter.drawImage(research->geometry().topLeft(), research->grab().toImage());
+            painter.end();
+            const QString folder = QDir::tempPath() + QStringLiteral("/tessaly-grabs");
+            QDir().mkpath(folder);
+            EXPECT_TRUE(shot.save(folder + QStringLiteral("/Research_grown_n3_1024x768.png")));
+        }
+        research->TakeKeyboard();
+        QWidget* keyboard = research->focusWidget();
+        QTest::keyClick(keyboard != nullptr ? keyboard : research, Qt::Key_Escape);
+        EXPECT_FALSE(research->isVisible());
+        EXPECT_TRUE(form->btResearch->isEnabled());
+        QTest::mouseClick(form->btOk, Qt::LeftButton);
+    });
+    windows.ExpertForm->JudgeElement(document, 0, 0, &main);
 }
 } // namespace
 

@@ -194,6 +194,47 @@ TEST_F(ViewKeyboard, EnterEditsInEditingModeAndJudgesInExpertMode)
     Close();
 }
 
+TEST_F(ViewKeyboard, TheElementDialogOpensEachTimeWithItsNameSelectedForTyping)
+{
+    TUserProject* project = Start();
+    ASSERT_NE(project, nullptr);
+    Key(Qt::Key_Right); // (1, 1)
+    const QString name = QString::fromStdString(project->Model().Element(1, 1).Name);
+    // Twice: the first time the user leaves with the keyboard on "Отмена", the second
+    // time whatever is typed replaces the name and Return confirms it.
+    for (const bool cancel : {true, false}) {
+        std::string focus;
+        QString selected;
+        WhenModal<TfmElementEdit>([&](TfmElementEdit* dialog) {
+            EXPECT_TRUE(WaitUntilActive(dialog));
+            QWidget* field = QApplication::focusWidget();
+            focus = field != nullptr ? field->objectName().toStdString() : std::string();
+            if (auto* edit = qobject_cast<QLineEdit*>(field); edit != nullptr) {
+                selected = edit->selectedText();
+            }
+            if (cancel) {
+                Key(Qt::Key_Tab);
+                Key(Qt::Key_Tab);
+                Key(Qt::Key_Tab); // the comment, "Да", then "Отмена"
+                Key(Qt::Key_Space);
+            } else {
+                TypeText(QApplication::focusWidget(), QStringLiteral("склад"));
+                Key(Qt::Key_Return);
+            }
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog->reject();
+            }
+        });
+        Key(Qt::Key_Return);
+        Activate(project);
+        EXPECT_EQ(focus, "edElementEdit") << cancel;
+        EXPECT_EQ(selected, name) << cancel;
+    }
+    EXPECT_EQ(project->Model().Element(1, 1).Name, "СКЛАД");
+    Close();
+}
+
 TEST_F(ViewKeyboard, MenuKeysOpenTheModesMenuUnderTheBoxAndItsCommandActsThere)
 {
     TUserProject* project = Start();

@@ -80,6 +80,8 @@ bool CJudgingSession::Write(std::uint32_t r, std::uint32_t c, std::int32_t value
 
 bool CJudgingSession::ClearJudgement(std::uint32_t r, std::uint32_t c)
 {
+    // Clearing a cell drops a pending '/' or '-', as every other key does.
+    ReciprocalPending = false;
     if (r == c || r >= MatrixOrder || c >= MatrixOrder) {
         return false;
     }
@@ -243,14 +245,14 @@ bool CJudgingSession::TypeCharacter(char ch)
     }
     const bool reciprocal = ReciprocalPending;
     ReciprocalPending = false;
-    if (ch == '0') {
-        return ClearJudgement(CurrentCellRow, CurrentCellColumn);
-    }
-    if (ch < '1' || ch > '9') {
+    if (ch < '0' || ch > '9') {
         return false;
     }
     const std::int32_t digit = ch - '0';
-    if (!SetJudgement(CurrentCellRow, CurrentCellColumn, reciprocal ? -digit : digit)) {
+    // '0' is a digit like the others: the pair left out, and the next cell is current.
+    const bool entered = digit == 0 ? ClearJudgement(CurrentCellRow, CurrentCellColumn)
+                                    : SetJudgement(CurrentCellRow, CurrentCellColumn, reciprocal ? -digit : digit);
+    if (!entered) {
         return false;
     }
     NextCell();

@@ -54,8 +54,8 @@ public:
     // outside the order, or for a value the scale does not offer. A judgement that
     // differs from the one there is a change to undo.
     bool SetJudgement(std::uint32_t r, std::uint32_t c, std::int32_t value);
-    // Cell [r][c] and its mirror := "не задано": the pair is left out. False, and nothing
-    // changed, on the diagonal or outside the order.
+    // Cell [r][c] and its mirror := "не задано": the pair is left out; a pending '/' or
+    // '-' is dropped. False, and nothing changed, on the diagonal or outside the order.
     bool ClearJudgement(std::uint32_t r, std::uint32_t c);
     // Whether the pair (r, c) is left out in the working matrix.
     [[nodiscard]] bool IsLeftOut(std::uint32_t r, std::uint32_t c) const;
@@ -76,10 +76,13 @@ public:
     void PreviousCell();
     // A typed character: '1'..'9' judges the current cell in favour of its row element,
     // '/' or '-' followed by '2'..'9' in favour of its column element, with the mirror as
-    // the scale enters it; the current cell then moves to the next upper cell; '0' leaves
-    // the current pair out and the cell stays. True when a judgement was set or cleared.
-    // Anything else drops a pending '/' or '-'.
+    // the scale enters it; '0' leaves the current pair out. After any of them the current
+    // cell moves to the next upper cell, so that a row of typed digits fills a row of
+    // cells whatever they are. True when a judgement was set or cleared. Anything else
+    // drops a pending '/' or '-'.
     bool TypeCharacter(char ch);
+    // A '/' or '-' typed and waiting for its digit.
+    [[nodiscard]] bool ReciprocalTyped() const { return ReciprocalPending; }
 
     // The element's judged block := the working matrix's; the document's results for it
     // are shown.

@@ -4,6 +4,7 @@
 #include "core/results/CProjectResults.h"
 #include "core/results/IncompleteJudgements.h"
 
+#include <algorithm>
 #include <cmath>
 
 double ConsistencyRatioLimit(std::uint32_t n)
@@ -43,6 +44,19 @@ std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::
     }
     const auto size = static_cast<double>(n);
     return 2.0 / ((size - 1.0) * (size - 2.0)) * sum;
+}
+
+std::int32_t ScaleCodeOfRatio(double ratio)
+{
+    if (!(ratio > 0.0) || !std::isfinite(ratio)) {
+        return 1;
+    }
+    const double strength = std::min(std::round(ratio >= 1.0 ? ratio : 1.0 / ratio), 9.0);
+    const auto whole = static_cast<std::int32_t>(strength);
+    if (whole <= 1) {
+        return 1;
+    }
+    return ratio >= 1.0 ? whole : -whole;
 }
 
 namespace {
@@ -210,8 +224,38 @@ int Side(double value)
     return value < 1.0 ? -1 : 0;
 }
 
+// What the other judgements imply for the suggested pair, and the implied judgement
+// proposed in its stead when the pair looks entered the wrong way round and the implied
+// one reaches the limit.
+void WeighAgainstTheOthers(const CComparisonGraph& graph, const CValueBlock& values, CVariedBlock& block, double limit,
+    const CJudgement& present, CSuggestion& suggestion)
+{
+    std::array<double, MaxElementsPerLevel> w{};
+    if (!ComputeLeastSquaresPriorities(values, WithoutPair(graph, suggestion.Row, suggestion.Column), w.data())) {
+        return;
+    }
+    const double ratio = w[suggestion.Row] / w[suggestion.Column];
+    suggestion.ImpliedRatio = ratio;
+    suggestion.Implied = ScaleCodeOfRatio(ratio);
+    const int now = Side(present.Value());
+    const int implied = Side(JudgementValue(suggestion.Implied));
+    suggestion.ProbablyReversed = now != 0 && implied != 0 && now != implied;
+    if (!suggestion.ProbablyReversed || suggestion.Proposed == suggestion.Implied) {
+        return;
+    }
+    std::optional<double> gci;
+    const double cr = block.CrWith(suggestion.Row, suggestion.Column, suggestion.Implied, &gci);
+    if (cr <= limit) {
+        suggestion.Proposed = suggestion.Implied;
+        suggestion.CrAfter = cr;
+        suggestion.GciAfter = gci;
+        suggestion.Reaches = true;
+    }
+}
+
 void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsistencyGuidance& guidance)
 {
+    const CComparisonGraph graph = BuildComparisonGraph(judgements, guidance.Order);
     const std::uint32_t order = guidance.Order;
     CVariedBlock block(values, order, guidance.Completed ? &judgements : nullptr);
     std::array<CProposal, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> proposals{};
@@ -247,6 +291,8 @@ void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsisten
         suggestion.Proposed = chosen.Code;
         suggestion.CrAfter = block.CrWith(chosen.Row, chosen.Column, chosen.Code, &suggestion.GciAfter);
         suggestion.Reaches = chosen.Reaches;
+        WeighAgainstTheOthers(
+            graph, values, block, guidance.CrLimit, judgements(chosen.Row, chosen.Column), suggestion);
         const int before = Side(judgements(chosen.Row, chosen.Column).Value());
         const int after = Side(JudgementValue(suggestion.Proposed));
         suggestion.Reverses = before != 0 && after != 0 && before != after;

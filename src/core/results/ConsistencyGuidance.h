@@ -35,7 +35,21 @@ struct CSuggestion {
     // The other element of the pair becomes the more important one (a 1 on either side
     // is no reversal).
     bool Reverses = false;
+    // What the other judgements say of the pair: w_i / w_j of their least-squares
+    // priorities with the pair left out, and that ratio as the scale's judgement (whole
+    // ratios, so 2.7 is 3 and 1/2.7 is 1/3). None when without the pair they do not
+    // connect the elements.
+    std::optional<double> ImpliedRatio;
+    std::int32_t Implied = 1;
+    // The other judgements put the pair on the other side of equality from its judgement:
+    // it was probably entered the wrong way round. Then, when the implied judgement
+    // brings the CR within its limit, it is the one proposed.
+    bool ProbablyReversed = false;
 };
+
+// The judgement of the scale nearest a ratio: the whole number nearest it (or nearest its
+// inverse, as a reciprocal) up to 9; equality for ratios nearer 1 than 2.
+std::int32_t ScaleCodeOfRatio(double ratio);
 
 inline constexpr std::uint32_t MaxSuggestions = 3;
 
@@ -75,6 +89,8 @@ struct CConsistencyGuidance {
 // one nearest its present judgement (|ln| of the values apart), equally near ones the
 // lower CR; if none does, the value with the lowest CR, equal ones the nearer. A full tie
 // keeps the smaller value. A cell whose proposal does not lower the CR proposes nothing.
+// A suggested cell that the other judgements put the other way round (its implied
+// judgement, above) proposes that implied judgement instead when it reaches the limit.
 // The cells that reach come first, nearest change first, then lower CR; the others follow
 // by CR after, then nearness; then row, then column. Figures within 1e-9 count as equal.
 // Allocates nothing. A block with pairs left out takes its own least-squares priorities

@@ -64,24 +64,12 @@ bool SolveCholesky(CSquare& m, std::uint32_t order, double* y)
     }
     return true;
 }
-} // namespace
 
-CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+void FindComponents(CComparisonGraph& graph)
 {
-    CComparisonGraph graph;
-    const std::uint32_t order = BlockOrder(judgements, n);
-    graph.Order = order;
-    for (std::uint32_t i = 0; i < order; ++i) {
-        for (std::uint32_t j = i + 1; j < order; ++j) {
-            if (judgements(i, j).IsJudged() || judgements(j, i).IsJudged()) {
-                graph.Adjacent[i] |= 1U << j;
-                graph.Adjacent[j] |= 1U << i;
-                ++graph.JudgedPairs;
-            } else {
-                graph.Missing[graph.MissingCount++] = CElementPair{i, j};
-            }
-        }
-    }
+    const std::uint32_t order = graph.Order;
+    graph.ComponentCount = 0;
+    graph.ComponentSize = {};
     // Components grow from the smallest position not yet reached, so they come ordered by
     // their first position; each is read off its bit set in increasing order.
     std::uint32_t reached = 0;
@@ -106,7 +94,51 @@ CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::u
             }
         }
     }
+}
+} // namespace
+
+CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    CComparisonGraph graph;
+    const std::uint32_t order = BlockOrder(judgements, n);
+    graph.Order = order;
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = i + 1; j < order; ++j) {
+            if (judgements(i, j).IsJudged() || judgements(j, i).IsJudged()) {
+                graph.Adjacent[i] |= 1U << j;
+                graph.Adjacent[j] |= 1U << i;
+                ++graph.JudgedPairs;
+            } else {
+                graph.Missing[graph.MissingCount++] = CElementPair{i, j};
+            }
+        }
+    }
+    FindComponents(graph);
     return graph;
+}
+
+CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j)
+{
+    CComparisonGraph without = graph;
+    if (!graph.Judged(i, j) || i == j) {
+        return without;
+    }
+    without.Adjacent[i] &= ~(1U << j);
+    without.Adjacent[j] &= ~(1U << i);
+    --without.JudgedPairs;
+    // The missing pairs stay in reading order.
+    const CElementPair pair{i < j ? i : j, i < j ? j : i};
+    std::uint32_t at = without.MissingCount;
+    while (at > 0
+        && (without.Missing[at - 1].Row > pair.Row
+            || (without.Missing[at - 1].Row == pair.Row && without.Missing[at - 1].Column > pair.Column))) {
+        without.Missing[at] = without.Missing[at - 1];
+        --at;
+    }
+    without.Missing[at] = pair;
+    ++without.MissingCount;
+    FindComponents(without);
+    return without;
 }
 
 bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority)

@@ -47,6 +47,9 @@ struct CComparisonGraph {
 // from a damaged or foreign file: that pair counts as judged, with the number 0 as ever.
 // n is cut to 9 and to the matrix's size; an empty block (n = 0) has no component.
 CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n);
+// The same graph with the pair (i, j) left out as well, its components found again. The
+// graph as it is when the pair is not judged.
+CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j);
 
 // Logarithmic least squares over the judged pairs: y minimises the sum over judged pairs
 // of (ln a_ij - y_i + y_j)^2 with sum y_i = 0, and w = exp(y) normalised to sum 1. That is

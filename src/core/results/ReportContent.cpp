@@ -215,12 +215,36 @@ std::string SuggestionMeaning(const CSuggestion& suggestion, const std::string& 
     return "теперь " + winner + " важнее в " + times;
 }
 
+std::string ReversalNote(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName)
+{
+    if (!suggestion.ProbablyReversed || SideOf(suggestion.Implied) == 0) {
+        return {};
+    }
+    const std::int32_t strength = Strength(suggestion.Implied);
+    return "остальные суждения говорят: " + Quoted(SideOf(suggestion.Implied) > 0 ? rowName : columnName)
+        + " важнее примерно в " + std::to_string(strength) + " " + Times(strength)
+        + " — возможно, суждение введено наоборот";
+}
+
+namespace {
+// "; " and the reversal note, or nothing.
+std::string WithReversalNote(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName)
+{
+    const std::string note = ReversalNote(suggestion, rowName, columnName);
+    return note.empty() ? note : "; " + note;
+}
+} // namespace
+
 std::string SuggestionText(
     const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
 {
+    // Turned back to what the others say, the note alone tells what the change means.
+    const std::string note = ReversalNote(suggestion, rowName, columnName);
+    const std::string meaning = !note.empty() && suggestion.Proposed == suggestion.Implied
+        ? note
+        : SuggestionMeaning(suggestion, rowName, columnName) + WithReversalNote(suggestion, rowName, columnName);
     return Numbered(suggestion.Row, rowName) + " и " + Numbered(suggestion.Column, columnName) + ": "
-        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", "
-        + SuggestionMeaning(suggestion, rowName, columnName) + "; "
+        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", " + meaning + "; "
         + ConsistencyRatioAfter(suggestion, decimalSeparator);
 }
 
@@ -264,7 +288,7 @@ std::string SuggestionDescription(
     return Quoted(rowName) + " по сравнению с " + Quoted(columnName) + ": сейчас "
         + JudgementCellText(suggestion.Current) + ", предлагается " + JudgementCellText(suggestion.Proposed)
         + "; после замены " + ConsistencyRatioAfter(suggestion, decimalSeparator)
-        + GeometricIndexAfter(suggestion, decimalSeparator);
+        + GeometricIndexAfter(suggestion, decimalSeparator) + WithReversalNote(suggestion, rowName, columnName);
 }
 
 std::vector<std::string> SuggestionLines(

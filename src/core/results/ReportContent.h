@@ -64,6 +64,11 @@ std::vector<std::string> ConsistencyLines(const CConsistencyGuidance& guidance, 
 // 8 раз" when the judgement turns round (the element named becomes the more important
 // one), "«ЦЕНА» важнее не в 5, а в 2 раза", "считать их равноценными".
 std::string SuggestionMeaning(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName);
+// For a judgement the other judgements put the other way round: "остальные суждения
+// говорят: «СРОКИ» важнее примерно в 3 раза — возможно, суждение введено наоборот";
+// empty otherwise. The suggestion's line carries it (in place of what the change means when
+// the proposal is the others' value) and so does its whole description.
+std::string ReversalNote(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName);
 // A suggestion in one line, its two elements numbered and named as given (a window may
 // give shortened names), the change of the cell, what it means and the CR it leaves:
 // "3. ЦЕНА и 4. СРОКИ: 1/2 → 8, суждение наоборот: теперь «ЦЕНА» важнее в 8 раз; ОС станет 0.093".

@@ -128,6 +128,27 @@ TMainForm::~TMainForm()
     MdiArea->disconnect(this);
 }
 
+void TMainForm::ShowResultsWarning(const QString& warning)
+{
+    ResultsWarning = warning;
+    // The bar keeps its one line: a warning longer than the window is cut with "…" and
+    // read whole in the bar's tooltip.
+    const int room = statusBar()->width() - 2 * statusBar()->style()->pixelMetric(QStyle::PM_LayoutLeftMargin) - 8;
+    const QString shown = statusBar()->fontMetrics().elidedText(warning, Qt::ElideRight, std::max(room, 0));
+    statusBar()->setToolTip(shown == warning ? QString() : warning);
+    statusBar()->showMessage(shown);
+    ShownResultsWarning = shown;
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // Only while the bar still shows the warning, not a later message.
+    if (!ResultsWarning.isEmpty() && statusBar()->currentMessage() == ShownResultsWarning) {
+        ShowResultsWarning(ResultsWarning);
+    }
+}
+
 void TMainForm::FormCreate(QSize screenSize)
 {
     if (screenSize != QSize(1024, 768)) {
@@ -179,6 +200,10 @@ void TMainForm::CreateMenus()
     N5 = action(MFile, "N5", "&Открыть проект", &TMainForm::N5Click);
     MFile->addSeparator();
     mnSaveProject = action(MFile, "mnSaveProject", "Со&хранить проект", &TMainForm::mnSaveProjectClick);
+    // The one key every user tries; the menu shows it beside the caption, the button's hint names it.
+    mnSaveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnSaveProject->setToolTip(QStringLiteral("%1 (%2)").arg(
+        mnSaveProject->toolTip(), mnSaveProject->shortcut().toString(QKeySequence::NativeText)));
     mnSaveProjectAs = action(MFile, "mnSaveProjectAs", "Сохранить проект &как...", &TMainForm::mnSaveProjectAsClick);
     MFile->addSeparator();
     mnTemplateLoad = action(MFile, "mnTemplateLoad", "&Загрузить шаблон проекта", &TMainForm::mnTemplateLoadClick,
@@ -520,7 +545,7 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     connect(project, &TUserProject::CloneRequested, this, [this](TUserProject* source) { CloneProject(*source); });
     connect(project, &TUserProject::Closed, this, &TMainForm::RemoveProject);
     connect(project, &TUserProject::ResultsWarningChanged, this,
-        [this](const QString& warning) { statusBar()->showMessage(warning); });
+        [this](const QString& warning) { ShowResultsWarning(warning); });
     project->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* window = MdiArea->addSubWindow(project);
     window->setAttribute(Qt::WA_DeleteOnClose);

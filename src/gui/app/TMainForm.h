@@ -119,6 +119,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // The active project's export through the analysis menu's file choice, proposing
@@ -168,6 +169,10 @@ private:
 
     std::set<TUserProject*> Registry;
     QString StartDir;
+    // The results warning of the project in front, shown cut to the status bar's width.
+    QString ResultsWarning;
+    QString ShownResultsWarning;
+    void ShowResultsWarning(const QString& warning);
     std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
     std::set<TfmGroupDecision*> GroupRegistry;
     std::unique_ptr<CGroupLifecycle> Groups;

@@ -39,11 +39,30 @@ void CExpertTable_Element::SetCompletedText(const QString& text)
 {
     if (Completed != text) {
         Completed = text;
-        // The "—" moves aside to make room for the value.
-        setAlignment(text.isEmpty() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        setIndent(text.isEmpty() ? -1 : 3);
         update();
     }
+}
+
+CExpertTable_Element::CCompletedPlaces CExpertTable_Element::CompletedPlaces() const
+{
+    // The "—" at the top on the left and the value at the bottom on the right, each in a
+    // smaller type, their inks one well above the other so that "—" and "3.1" cannot be
+    // read as one figure.
+    CCompletedPlaces places;
+    const QRect room = contentsRect().adjusted(DashIndent, 2, -2, -2);
+    places.DashFont = font();
+    places.DashFont.setPixelSize(CompletedPixelSize);
+    places.ValueFont = font();
+    places.ValueFont.setBold(false);
+    places.ValueFont.setPixelSize(CompletedPixelSize);
+    const QRect dashInk = QFontMetrics(places.DashFont).tightBoundingRect(text());
+    const QFontMetrics value(places.ValueFont);
+    const QRect valueInk = value.tightBoundingRect(Completed);
+    places.DashAt = QPoint(room.left(), room.top() - dashInk.top());
+    places.ValueAt = QPoint(room.right() + 1 - value.horizontalAdvance(Completed), room.bottom() - valueInk.bottom());
+    places.DashInk = dashInk.translated(places.DashAt);
+    places.ValueInk = valueInk.translated(places.ValueAt);
+    return places;
 }
 
 void CExpertTable_Element::SetCurrent(bool current)
@@ -56,15 +75,21 @@ void CExpertTable_Element::SetCurrent(bool current)
 
 void CExpertTable_Element::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    if (Completed.isEmpty()) {
+        QLabel::paintEvent(event);
+    } else {
+        // The frame and background only: the text is placed below.
+        QFrame::paintEvent(event); // NOLINT(bugprone-parent-virtual-call)
+    }
     QPainter painter(this);
     if (!Completed.isEmpty()) {
-        QFont small = font();
-        small.setBold(false);
-        small.setPixelSize(9);
-        painter.setFont(small);
+        const CCompletedPlaces places = CompletedPlaces();
+        painter.setFont(places.DashFont);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(places.DashAt, text());
+        painter.setFont(places.ValueFont);
         painter.setPen(QColor(0x80, 0x80, 0x80));
-        painter.drawText(contentsRect().adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter, Completed);
+        painter.drawText(places.ValueAt, Completed);
     }
     if (!Current) {
         return;

@@ -14,6 +14,10 @@ public:
     ~CExpertTable_Element() override;
 
     static constexpr int FocusFrameWidth = 2;
+    // A left-out pair's "—" and the value the completed matrix gives it: their type and
+    // the dash's distance from the left edge.
+    static constexpr int DashIndent = 2;
+    static constexpr int CompletedPixelSize = 9;
 
     std::uint32_t Row = 0;
     std::uint32_t Column = 0;
@@ -26,6 +30,16 @@ public:
     // grey and smaller; empty shows nothing beside.
     void SetCompletedText(const QString& text);
     [[nodiscard]] const QString& CompletedText() const { return Completed; }
+    // Where the dash and the value are written, and where their inks fall.
+    struct CCompletedPlaces {
+        QFont DashFont;
+        QFont ValueFont;
+        QPoint DashAt; // where each is written from: the start of its baseline
+        QPoint ValueAt;
+        QRect DashInk;
+        QRect ValueInk;
+    };
+    [[nodiscard]] CCompletedPlaces CompletedPlaces() const;
 
 signals:
     void Pressed(CExpertTable_Element* cell);

@@ -246,12 +246,16 @@ void TfmExpertForm::ShowCells()
 void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
 {
     const bool leftOut = Judging.IsLeftOut(r, c);
-    const QString text
-        = QString::fromUtf8(leftOut ? std::string(NotJudgedCellText) : JudgementText(Judging.Judgement(r, c)));
+    // A typed '/' waits for its digit in the current cell, where the digit will go.
+    const bool pending = Judging.ReciprocalTyped() && r == Judging.CurrentRow() && c == Judging.CurrentColumn();
+    const QString text = pending
+        ? QStringLiteral("1/")
+        : QString::fromUtf8(leftOut ? std::string(NotJudgedCellText) : JudgementText(Judging.Judgement(r, c)));
     Cells[r][c]->setText(text);
     // After Apply, a pair still left out shows what the completed matrix makes of it.
     const CMatrixPriorities& shown = Judging.ShownMatrix();
-    const bool completed = leftOut && shown.Basis == EPrioritiesBasis::LeastSquares && !shown.Graph.Judged(r, c);
+    const bool completed
+        = leftOut && !pending && shown.Basis == EPrioritiesBasis::LeastSquares && !shown.Graph.Judged(r, c);
     Cells[r][c]->SetCompletedText(completed ? TruncatedText(shown.Completed[r][c], 2) : QString());
     Cells[r][c]->setToolTip(completed
             ? QStringLiteral("не задано; по дополненной матрице %1").arg(TruncatedText(shown.Completed[r][c], 4))
@@ -270,9 +274,10 @@ void TfmExpertForm::ShowMeasures()
     const bool none = !Judging.ShownMatrix().HasPriorities();
     const auto shownText
         = [none](double x) { return none ? QString::fromUtf8(NotJudgedCellText) : TruncatedText(x, 4); };
-    stOwnerValue->setText(shownText(shown.LambdaMax));
-    stIS->setText(shownText(shown.CI));
-    stOS->setText(shownText(shown.CR));
+    // A large lambda-max ("29.5714") is shown whole in smaller type.
+    SetFittedText(stOwnerValue, shownText(shown.LambdaMax));
+    SetFittedText(stIS, shownText(shown.CI));
+    SetFittedText(stOS, shownText(shown.CR));
     const bool completed = Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares;
     const QString ratioTip = completed ? QString::fromUtf8(CompletedRatioTerm) : QString();
     lbOS->setToolTip(ratioTip);
@@ -413,14 +418,15 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
         // Anything but one plain character only drops a pending '/' or '-'.
         const QChar typed = text.size() == 1 ? text.front() : QChar();
         const char ch = typed.unicode() > 0 && typed.unicode() < 0x80 ? static_cast<char>(typed.unicode()) : ' ';
-        if (ch == '0') {
-            LeaveOutCurrentCell();
-        } else if (Judging.TypeCharacter(ch)) {
+        if (Judging.TypeCharacter(ch)) {
             ShowWorkingChange(r, c);
         }
         break;
     }
     }
+    // The cell left and the cell now current: a pending '/' shows in the current one only.
+    SetCellText(r, c);
+    SetCellText(Judging.CurrentRow(), Judging.CurrentColumn());
     ShowCurrentCell();
     return true;
 }
@@ -548,7 +554,13 @@ void TfmExpertForm::done(int result)
 
 void TfmExpertForm::CellPress(CExpertTable_Element* cell)
 {
+    const std::uint32_t r = Judging.CurrentRow();
+    const std::uint32_t c = Judging.CurrentColumn();
     Judging.SetCurrent(cell->Row, cell->Column);
+    // A '/' left pending there is dropped by the move.
+    if (r < Judging.Order() && c < Judging.Order()) {
+        SetCellText(r, c);
+    }
     ShowCurrentCell();
     setFocus(Qt::MouseFocusReason);
     update();

@@ -134,7 +134,8 @@ private:
     void ShowMeasures();
     void ShowCells();
     void SetCellText(std::uint32_t r, std::uint32_t c);
-    // Delete, Backspace, "0" or "Не сравнивать": the current pair left out.
+    // Delete, Backspace or "Не сравнивать": the current pair left out, the cell staying
+    // current ("0" leaves it out as a typed digit and moves on).
     void LeaveOutCurrentCell();
     void CellContextMenu(CExpertTable_Element* cell, const QPoint& globalPosition);
     // The line under the table from the working matrix; the window is laid out again when

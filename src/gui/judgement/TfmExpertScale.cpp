@@ -9,10 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
+
+#include <cstdlib>
 
 namespace {
 constexpr int ScaleItemHeight = 13;
@@ -116,7 +119,17 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     lbExpertScale->setItemDelegate(new CExpertScaleDelegate(lbExpertScale));
     lbExpertScale->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const CExpertScaleLine& line : ExpertScaleLines) {
-        lbExpertScale->addItem(QString::fromUtf8(line.Text));
+        auto* item = new QListWidgetItem(QString::fromUtf8(line.Text), lbExpertScale);
+        // A reader hears what the grey and the empty lines stand for, not the same words
+        // four times on each side, nor nothing.
+        if (line.Value == 0) {
+            item->setData(Qt::AccessibleTextRole, QStringLiteral("Разделитель, не выбирается"));
+        } else if (item->text().startsWith(QStringLiteral("<<"))) {
+            item->setData(Qt::AccessibleTextRole,
+                QStringLiteral("Промежуточное значение %1 в пользу %2")
+                    .arg(std::abs(line.Value))
+                    .arg(line.Value > 0 ? QStringLiteral("A") : QStringLiteral("B")));
+        }
     }
     connect(lbExpertScale, &QListWidget::doubleClicked, this, &TfmExpertScale::lbExpertScaleDblClick);
     // The list would step onto the empty lines itself.

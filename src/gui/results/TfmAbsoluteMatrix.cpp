@@ -5,10 +5,14 @@
 #include "core/results/Deviations.h"
 #include "core/results/ReportContent.h"
 #include "gui/results/CAbsouteMatrixTable_Element.h"
+#include "gui/results/CDeviationGrid.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -69,6 +73,15 @@ QLabel* MakeSectionLabel(QWidget* parent, const char* name, bool bold)
     return label;
 }
 
+// A window of its own for a reader, its opening announced by its title.
+QAccessibleInterface* ResearchWindowAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TfmAbsoluteMatrix")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 // Frame positions of the comparison window and of this one, both inside the screen.
 struct CBesidePlaces {
     QPoint Comparison;
@@ -117,11 +130,20 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     formFont.setPixelSize(11);
     setFont(formFont);
     setFixedSize(496, 331);
+    static const bool installed = [] {
+        QAccessible::installFactory(ResearchWindowAccessible);
+        return true;
+    }();
+    (void)installed;
 
+    // First, so that the controls under it lie above it.
+    DeviationTable = new CDeviationGrid(this);
+    DeviationTable->move(0, 0);
     lbTrInfo = new QLabel(QStringLiteral("Список нарушений условия транзитивности"), this);
     lbTrInfo->setObjectName(QStringLiteral("lbTrInfo"));
     lbTrInfo->adjustSize();
-    lbSummName = new QLabel(QStringLiteral("Сумма"), this);
+    lbSummName = new QLabel(QStringLiteral("Сумма"), DeviationTable);
+    DeviationTable->SumsHeader = lbSummName;
     lbSummName->setObjectName(QStringLiteral("lbSummName"));
     StyleBoldLabel(lbSummName);
     lbSummName->hide();
@@ -141,13 +163,14 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
 
     for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
         const int top = TableTop + RowStep * static_cast<int>(i);
-        auto* header = new QLabel(this);
+        auto* header = new QLabel(DeviationTable);
         header->setObjectName(QStringLiteral("RowHeader_%1").arg(i));
         StyleStaticText(header, false);
         header->setGeometry(HeaderLeft, top, 110, 20);
         RowHeaders[i] = header;
+        DeviationTable->RowHeaders[i] = header;
         for (std::uint32_t j = 0; j < MaxElementsPerLevel; ++j) {
-            auto* cell = new CAbsouteMatrixTable_Element(this);
+            auto* cell = new CAbsouteMatrixTable_Element(DeviationTable);
             cell->setObjectName(QStringLiteral("Deviation_%1_%2").arg(i).arg(j));
             StyleStaticText(cell, true);
             cell->setGeometry(140 + 42 * static_cast<int>(j), top, 40, 20);
@@ -157,12 +180,14 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
                 cell->setPalette(palette);
             }
             DeviationCells[i][j] = cell;
+            DeviationTable->Cells[i][j] = cell;
         }
-        auto* sum = new QLabel(this);
+        auto* sum = new QLabel(DeviationTable);
         sum->setObjectName(QStringLiteral("RowSum_%1").arg(i));
         StyleStaticText(sum, false);
         sum->resize(55, 20);
         RowSums[i] = sum;
+        DeviationTable->RowSums[i] = sum;
     }
 
     lbVerdict = MakeSectionLabel(this, "lbVerdict", true);
@@ -361,22 +386,52 @@ void TfmAbsoluteMatrix::ShowBeside(QWidget* comparisonWindow)
     if (comparisonWindow != nullptr && comparisonWindow->screen() != nullptr) {
         const QRect comparison = comparisonWindow->frameGeometry();
         const QRect screen = comparisonWindow->screen()->availableGeometry();
-        // Before its first showing this window has no frame yet: take the comparison
-        // window's, the same kind of window.
         const QSize frame = comparison.size() - comparisonWindow->size();
         // As wide as the screen leaves beside the comparison window, or narrower.
         SetWidthLimit(screen.width() - comparison.width() - WindowGap - frame.width());
-        FormShow();
-        const CBesidePlaces places = PlaceBeside(comparison, size() + frame, screen);
-        if (places.Comparison != comparison.topLeft()) {
-            comparisonWindow->move(places.Comparison);
-        }
-        move(places.Research);
-    } else {
-        FormShow();
     }
+    FormShow();
+    KeepBeside();
     show();
     TakeKeyboard();
+}
+
+void TfmAbsoluteMatrix::KeepBeside()
+{
+    QWidget* comparisonWindow = parentWidget();
+    if (comparisonWindow == nullptr || comparisonWindow->screen() == nullptr) {
+        return;
+    }
+    const QRect comparison = comparisonWindow->frameGeometry();
+    const QRect screen = comparisonWindow->screen()->availableGeometry();
+    // Before its first showing this window has no frame yet: take the comparison
+    // window's, the same kind of window.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : comparison.size() - comparisonWindow->size();
+    const CBesidePlaces places = PlaceBeside(comparison, size() + frame, screen);
+    if (places.Comparison != comparison.topLeft()) {
+        comparisonWindow->move(places.Comparison);
+    }
+    move(places.Research);
+}
+
+void TfmAbsoluteMatrix::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A verdict and suggestions arriving with the live refresh make it taller: it stays
+    // whole on the screen, beside the comparison window as on opening.
+    if (isVisible()) {
+        KeepBeside();
+    }
+}
+
+void TfmAbsoluteMatrix::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        btCloseClick();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TfmAbsoluteMatrix::TakeKeyboard()
@@ -416,6 +471,8 @@ void TfmAbsoluteMatrix::FormShow()
     update();
     const int tableWidth = PlaceTable();
     const QLabel* last = RowHeaders[n - 1];
+    DeviationTable->SetOrder(n);
+    DeviationTable->setGeometry(0, 0, tableWidth, last->y() + last->height());
     lbTrInfo->move(last->x(), last->y() + 30);
     mmUserTransInfo->move(last->x(), last->y() + 50);
     // The section under the memo wraps its lines to the width the table leaves (with the

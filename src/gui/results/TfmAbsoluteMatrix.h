@@ -11,6 +11,7 @@
 #include <string>
 
 class CAbsouteMatrixTable_Element;
+class CDeviationGrid;
 class CJudgingSession;
 class QLabel;
 class QPlainTextEdit;
@@ -67,6 +68,8 @@ public:
     QLabel* lbSummName = nullptr;
     QPlainTextEdit* mmUserTransInfo = nullptr;
     QPushButton* btClose = nullptr;
+    // Holds the headers, the deviation cells, the sums and their caption: one table for a reader.
+    CDeviationGrid* DeviationTable = nullptr;
     std::array<QLabel*, MaxElementsPerLevel> RowHeaders{};
     std::array<std::array<CAbsouteMatrixTable_Element*, MaxElementsPerLevel>, MaxElementsPerLevel> DeviationCells{};
     std::array<QLabel*, MaxElementsPerLevel> RowSums{};
@@ -88,12 +91,18 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Escape closes it as "Закрыть" does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildTransitivityReport(const CJudgementMatrix& judgements);
     void ShowMemoFromStart();
     void FormShow();
     void FormClose();
+    // Placed beside its comparison window, whole on the screen, the comparison window
+    // moved aside where the screen has no room beside it as it stands.
+    void KeepBeside();
     void btCloseClick();
     void AcceptSuggestionClick(std::uint32_t index);
     // Places the table's cells in the narrowest shape the width limit needs; gives the

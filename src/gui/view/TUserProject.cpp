@@ -19,6 +19,8 @@
 #include "gui/widgets/TfmElementEdit.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -38,6 +40,34 @@
 #include <utility>
 
 namespace {
+// A project's subwindow for a reader: named as its title is painted, with the "*" of
+// unsaved changes (Qt's own drops it with the "[*]" of the title).
+class CProjectSubWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit CProjectSubWindowAccessible(QMdiSubWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
+        }
+        const auto* window = static_cast<const QMdiSubWindow*>(widget());
+        const QWidget* inner = window->widget();
+        return ShownDocumentCaption(inner != nullptr ? *inner : *window);
+    }
+};
+
+QAccessibleInterface* ProjectSubWindowAccessible(const QString& className, QObject* object)
+{
+    auto* window = qobject_cast<QMdiSubWindow*>(object);
+    if (className == QLatin1String("QMdiSubWindow") && window != nullptr) {
+        return new CProjectSubWindowAccessible(window);
+    }
+    return nullptr;
+}
 constexpr int PanelWidth = 37;
 constexpr int PanelButtonLeft = 5;
 constexpr int PanelButtonSize = 23;
@@ -61,6 +91,11 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     : QWidget(parent)
     , Services(services)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(ProjectSubWindowAccessible);
+        return true;
+    }();
+    (void)installed;
     auto* rows = new QHBoxLayout(this);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);

@@ -83,6 +83,10 @@ void TfmElementEdit::showEvent(QShowEvent* event)
 {
     CentreOnOwner(*this);
     QDialog::showEvent(event);
+    // Each opening is for typing a name: the keyboard in the name field, its text
+    // selected, never on a button left focused by the last closing.
+    edElementEdit->setFocus(Qt::OtherFocusReason);
+    edElementEdit->selectAll();
 }
 
 void TfmElementEdit::btOkClick()

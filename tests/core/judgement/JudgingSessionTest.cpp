@@ -297,8 +297,8 @@ TEST_F(JudgingSession, ZeroLeavesThePairOutAndApplyShowsTheCompletedMatrix)
     EXPECT_FALSE(Session.ClearJudgement(0, 3)); // outside the order
     Session.SetCurrent(1, 2);
     EXPECT_TRUE(Session.TypeCharacter('0'));
-    EXPECT_EQ(Session.CurrentRow(), 1U); // the cell stays current
-    EXPECT_EQ(Session.CurrentColumn(), 2U);
+    EXPECT_EQ(Session.CurrentRow(), 0U); // '0' moves on like any digit: round to the first
+    EXPECT_EQ(Session.CurrentColumn(), 1U);
     EXPECT_EQ(Session.Judgement(1, 2).Code(), 0);
     EXPECT_EQ(Session.Judgement(2, 1).Code(), 0);
     EXPECT_TRUE(Session.IsLeftOut(2, 1));
@@ -316,6 +316,18 @@ TEST_F(JudgingSession, ZeroLeavesThePairOutAndApplyShowsTheCompletedMatrix)
     EXPECT_NEAR(Session.Shown().Priority[0], 15.0 / 23.0, 1e-12);
     EXPECT_NEAR(Session.Shown().CR, 0.0, 1e-12);
     // A scale digit judges the pair again.
+    Session.SetCurrent(1, 2);
     EXPECT_TRUE(Session.TypeCharacter('2'));
     EXPECT_FALSE(Session.IsLeftOut(1, 2));
+    // Clearing drops a pending '/': after "/", clear, "6" the next digit judges for the row.
+    for (const bool byZero : {true, false}) {
+        Session.SetCurrent(0, 1);
+        EXPECT_FALSE(Session.TypeCharacter('/'));
+        EXPECT_TRUE(Session.ReciprocalTyped());
+        EXPECT_TRUE(byZero ? Session.TypeCharacter('0') : Session.ClearJudgement(0, 1));
+        EXPECT_FALSE(Session.ReciprocalTyped());
+        Session.SetCurrent(0, 2);
+        EXPECT_TRUE(Session.TypeCharacter('6'));
+        EXPECT_EQ(Session.Judgement(0, 2).Code(), 6) << byZero;
+    }
 }

@@ -8,7 +8,7 @@
 
 namespace {
 // The goal judges five elements; its CR is above the limit, so three changes are offered,
-// the first of them 1/2 -> 8 in the pair (3, 4).
+// the first of them 1/2 -> 9 in the pair (3, 4), which the other judgements put the other way round.
 class SuggestionOffer : public ::testing::Test {
 protected:
     void SetUp() override
@@ -49,11 +49,11 @@ TEST_F(SuggestionOffer, EachOfferedChangeIsAcceptedOnceIntoTheCellAndItsMirror)
     }
     EXPECT_FALSE(Session.CanAcceptSuggestion(3));
     const CSuggestion first = offered.Suggestions[0];
-    ASSERT_TRUE(first.Row == 2 && first.Column == 3 && first.Proposed == 8);
+    ASSERT_TRUE(first.Row == 2 && first.Column == 3 && first.Proposed == 9);
 
     EXPECT_TRUE(Session.AcceptSuggestion(0));
-    EXPECT_EQ(Session.Judgement(2, 3).Code(), 8);
-    EXPECT_EQ(Session.Judgement(3, 2).Code(), -8);
+    EXPECT_EQ(Session.Judgement(2, 3).Code(), 9);
+    EXPECT_EQ(Session.Judgement(3, 2).Code(), -9);
     EXPECT_TRUE(Session.Suggestions().IsAccepted(0));
     EXPECT_FALSE(Session.Suggestions().IsAccepted(1));
     EXPECT_FALSE(Session.CanAcceptSuggestion(0));

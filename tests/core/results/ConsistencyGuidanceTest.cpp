@@ -2,6 +2,8 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/LocalPriorities.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +88,66 @@ struct Expected {
     int Current, Proposed;
     double CrAfter, GciAfter;
     bool Reaches, Reverses;
+    bool ProbablyReversed = false;
+    int Implied = 1;
+    double ImpliedRatio = 0;
+    bool NearRoundingEdge = false; // the implied ratio within 1e-9 of x.5: either rounding may come
 };
+
+// Logarithmic least squares of the judgements with the pair (p, q) left out, restated:
+// Gauss-Seidel sweeps of y_k = mean over the judged partners l of (ln a_kl + y_l).
+std::vector<double> LeastSquaresWithout(const Rows& a, std::size_t p, std::size_t q)
+{
+    const std::size_t n = a.size();
+    std::vector<double> y(n, 0.0);
+    double moved = 1;
+    for (int sweep = 0; sweep < 10000 && moved > 1e-15; ++sweep) {
+        moved = 0;
+        for (std::size_t k = 0; k < n; ++k) {
+            double sum = 0;
+            double count = 0;
+            for (std::size_t l = 0; l < n; ++l) {
+                if (l != k && !((k == p && l == q) || (k == q && l == p))) {
+                    sum += std::log(Value(a[k][l])) + y[l];
+                    count += 1;
+                }
+            }
+            moved = std::max(moved, std::fabs(sum / count - y[k]));
+            y[k] = sum / count;
+        }
+    }
+    std::vector<double> w(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        w[k] = std::exp(y[k] - y[0]);
+    }
+    return w;
+}
+
+// The other judgements' word on a suggested pair: the ratio, on the scale by whole
+// numbers, and when it is the other side of 1 and reaches the limit it becomes the proposal.
+void WeighAgainstOthers(const Rows& a, Expected& e)
+{
+    const std::vector<double> w = LeastSquaresWithout(a, e.Row, e.Column);
+    e.ImpliedRatio = w[e.Row] / w[e.Column];
+    const double strength = e.ImpliedRatio >= 1 ? e.ImpliedRatio : 1 / e.ImpliedRatio;
+    e.NearRoundingEdge = std::fabs(strength - std::floor(strength) - 0.5) < 1e-9;
+    const int whole = std::min(9, static_cast<int>(std::lround(strength)));
+    e.Implied = whole <= 1 ? 1 : (e.ImpliedRatio >= 1 ? whole : -whole);
+    e.ProbablyReversed = e.Implied != 1 && (Value(e.Current) - 1) * (Value(e.Implied) - 1) < 0;
+    if (e.ProbablyReversed && e.Proposed != e.Implied) {
+        Rows changed = a;
+        changed[e.Row][e.Column] = e.Implied;
+        changed[e.Column][e.Row] = -e.Implied;
+        const Reference after = Measure(changed);
+        if (after.CR <= Limit(a.size())) {
+            e.Proposed = e.Implied;
+            e.CrAfter = after.CR;
+            e.GciAfter = after.GCI;
+            e.Reaches = true;
+            e.Reverses = true;
+        }
+    }
+}
 
 // The rule by brute force: every cell, every other value of the scale, the whole matrix
 // measured again from scratch; then all the cells' proposals sorted.
@@ -151,6 +212,7 @@ std::vector<Expected> Suggest(const Rows& a)
     std::vector<Expected> out;
     for (std::size_t k = 0; k < cells.size() && k < 3; ++k) {
         out.push_back(cells[k].E);
+        WeighAgainstOthers(a, out.back());
     }
     return out;
 }
@@ -193,13 +255,13 @@ TEST(ConsistencyGuidance, WorkedExamples)
     };
     const Case cases[] = {
         {{{1, 5, -3}, {-5, 1, 5}, {3, -5, 1}}, 2.115767,
-            {{0, 1, 5, -8, 0.037988, 0.131716, true, true}, {1, 2, 5, -8, 0.037988, 0.131716, true, true},
+            {{0, 1, 5, -9, 0.025055, 0.086981, true, true}, {1, 2, 5, -9, 0.025055, 0.086981, true, true},
                 {0, 2, -3, 9, 0.100948, 0.347924, false, true}}},
         {{{1, 2, -6, 4, 3}, {-2, 1, -4, 9, 2}, {6, 4, 1, -2, 5}, {-4, -9, 2, 1, -3}, {-3, -2, -5, 3, 1}}, 0.604362,
-            {{2, 3, -2, 8, 0.093059, 0.336667, true, true}, {0, 2, -6, 2, 0.410051, 1.284637, false, true},
+            {{2, 3, -2, 9, 0.086173, 0.312681, true, true}, {0, 2, -6, 2, 0.410051, 1.284637, false, true},
                 {1, 3, 9, 1, 0.413128, 1.279276, false, false}}},
         {{{1, 3, -3, 5}, {-3, 1, 5, -2}, {3, -5, 1, 7}, {-5, 2, -7, 1}}, 0.994088,
-            {{1, 2, 5, -6, 0.068559, 0.242727, true, true}, {1, 3, -2, 8, 0.521604, 1.642533, false, true},
+            {{1, 2, 5, -9, 0.052271, 0.185469, true, true}, {1, 3, -2, 8, 0.521604, 1.642533, false, true},
                 {0, 2, -3, 3, 0.659127, 2.012418, false, true}}},
     };
     for (const Case& c : cases) {
@@ -262,6 +324,8 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
     int withSuggestions = 0;
     int reaching = 0;
     int fewerThanThree = 0;
+    int reversedSeen = 0;
+    int reversedProposed = 0;
     for (int trial = 0; trial < 300; ++trial) {
         const std::size_t n = 2 + rng() % 8;
         Rows a(n, std::vector<int>(n, 1));
@@ -287,6 +351,9 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
         }
         const std::vector<Expected> expected = Suggest(a);
         ASSERT_EQ(g.SuggestionCount, expected.size()) << trial;
+        if (std::any_of(expected.begin(), expected.end(), [](const Expected& e) { return e.NearRoundingEdge; })) {
+            continue;
+        }
         for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
             const CSuggestion& got = g.Suggestions[s];
             const Expected& want = expected[s];
@@ -296,6 +363,12 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
             EXPECT_NEAR(got.GciAfter.value_or(-1.0), want.GciAfter, 1e-9);
             EXPECT_EQ(got.Reaches, want.Reaches) << trial << " " << s;
             EXPECT_EQ(got.Reverses, want.Reverses) << trial << " " << s;
+            ASSERT_TRUE(got.ImpliedRatio) << trial << " " << s;
+            EXPECT_NEAR(*got.ImpliedRatio, want.ImpliedRatio, 1e-9 * want.ImpliedRatio) << trial << " " << s;
+            EXPECT_EQ(got.Implied, want.Implied) << trial << " " << s;
+            EXPECT_EQ(got.ProbablyReversed, want.ProbablyReversed) << trial << " " << s;
+            reversedSeen += got.ProbablyReversed ? 1 : 0;
+            reversedProposed += got.ProbablyReversed && got.Proposed == got.Implied ? 1 : 0;
             // Bit for bit what the element computes once the change is applied.
             const Applied applied = ApplyToElement(a, got);
             EXPECT_EQ(applied.CR, got.CrAfter) << trial << " " << s;
@@ -308,6 +381,67 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
     EXPECT_GT(withSuggestions, 100);
     EXPECT_GT(reaching, 30);
     EXPECT_GT(fewerThanThree, 0);
+    // Both sides of the reversal rule are exercised.
+    EXPECT_GT(reversedSeen, reversedProposed);
+    EXPECT_GT(reversedProposed, 0);
+}
+
+TEST(ConsistencyGuidance, AJudgementTypedTheWrongWayRoundIsNamedAndTurnedBack)
+{
+    // Near-consistent judgements of five elements with 3 in (0, 1) typed as 1/3: the
+    // nearest change that reaches the limit would be 1/3 -> 1/2, while the other
+    // judgements say about 2.8 for the first element.
+    const Rows a{{1, -3, 2, 8, 4}, {3, 1, -2, 3, 2}, {-2, 2, 1, 5, 2}, {-8, -3, -5, 1, -2}, {-4, -2, -2, 2, 1}};
+    const CConsistencyGuidance g = Guide(a);
+    ASSERT_FALSE(g.Acceptable());
+    const CSuggestion* pair = nullptr;
+    for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
+        if (g.Suggestions[s].Row == 0 && g.Suggestions[s].Column == 1) {
+            pair = &g.Suggestions[s];
+        }
+    }
+    ASSERT_NE(pair, nullptr);
+    const std::vector<double> w = LeastSquaresWithout(a, 0, 1);
+    ASSERT_TRUE(pair->ImpliedRatio);
+    EXPECT_NEAR(*pair->ImpliedRatio, w[0] / w[1], 1e-12);
+    EXPECT_GT(*pair->ImpliedRatio, 2.5);
+    EXPECT_TRUE(pair->ProbablyReversed);
+    EXPECT_EQ(pair->Implied, 3);
+    EXPECT_EQ(pair->Proposed, 3);
+    EXPECT_TRUE(pair->Reaches && pair->Reverses);
+    Rows turned = a;
+    turned[0][1] = 3;
+    turned[1][0] = -3;
+    EXPECT_NEAR(pair->CrAfter, Measure(turned).CR, 1e-12);
+    EXPECT_EQ(SuggestionText(*pair, "А", "Б"),
+        "1. А и 2. Б: 1/3 → 3, остальные суждения говорят: «А» "
+        "важнее примерно в 3 раза — возможно, суждение введено наоборот; ОС станет "
+            + FormatTruncated(pair->CrAfter, 4));
+    // Seen from the other side the same pair names the other element.
+    const Rows mirrored{{1, 3, -2, -8, -4}, {-3, 1, 2, -3, -2}, {2, -2, 1, -5, -2}, {8, 3, 5, 1, 2}, {4, 2, 2, -2, 1}};
+    const CConsistencyGuidance m = Guide(mirrored);
+    bool named = false;
+    for (std::uint32_t s = 0; s < m.SuggestionCount; ++s) {
+        if (m.Suggestions[s].Row == 0 && m.Suggestions[s].Column == 1) {
+            EXPECT_EQ(m.Suggestions[s].Implied, -3);
+            named = ReversalNote(m.Suggestions[s], "А", "Б").find("«Б» важнее примерно в 3 раза") != std::string::npos;
+        }
+    }
+    EXPECT_TRUE(named);
+    // When the others' value does not reach the limit, the nearer change is proposed and
+    // the line says both what it means and what the others say.
+    CSuggestion nearer = *pair;
+    nearer.Proposed = -2;
+    EXPECT_EQ(SuggestionText(nearer, "А", "Б")
+                  .rfind("1. А и 2. Б: 1/3 → 1/2, «Б» важнее не в 3, а в 2 раза; "
+                         "остальные суждения говорят: «А» важнее примерно в 3 раза",
+                      0),
+        0U);
+    // A judgement the others agree with carries no note.
+    CSuggestion agreed;
+    agreed.Current = 3;
+    agreed.Implied = 4;
+    EXPECT_EQ(ReversalNote(agreed, "А", "Б"), "");
 }
 
 TEST(ConsistencyGuidance, AcceptableSmallAndDamagedMatricesGetNoSuggestions)
@@ -345,7 +479,12 @@ TEST(ConsistencyGuidance, ProposalsAreScaleJudgementsWrittenWithTheirMirror)
 {
     // A proposal of 1 is written 1 and 1, never -1.
     CJudgementMatrix working = Matrix({{1, 3, -3}, {-3, 1, 3}, {3, -3, 1}});
-    ApplySuggestion(working, CSuggestion{0, 2, -3, 1, 0.0, {}, false, false});
+    CSuggestion toOne;
+    toOne.Row = 0;
+    toOne.Column = 2;
+    toOne.Current = -3;
+    toOne.Proposed = 1;
+    ApplySuggestion(working, toOne);
     EXPECT_EQ(working(0, 2).Code(), 1);
     EXPECT_EQ(working(2, 0).Code(), 1);
 

@@ -185,21 +185,27 @@ TEST(ReportContent, SuggestionsInTheWindowsWordsForEveryOutput)
     const CConsistencyGuidance guidance = GuideConsistency(*project, 0, 0);
     ASSERT_EQ(guidance.SuggestionCount, 3U);
     const CSuggestion& first = guidance.Suggestions[0];
-    ASSERT_TRUE(first.Row == 2 && first.Column == 3 && first.Current == -2 && first.Proposed == 8);
-    const CMeasured after = Measure(WithPair(Unacceptable, 2, 3, 8));
+    // The other judgements put "ЦЕНА" far ahead: the 1/2 looks typed the wrong way round.
+    ASSERT_TRUE(first.Row == 2 && first.Column == 3 && first.Current == -2 && first.Proposed == 9);
+    ASSERT_TRUE(first.ProbablyReversed);
+    const CMeasured after = Measure(WithPair(Unacceptable, 2, 3, 9));
 
     // The line as the research window shows it, with the names it gives (shortened there):
     // the judgement turns round, so it says which element becomes the more important one.
     EXPECT_EQ(SuggestionText(first, "ЦЕ…", "СРОКИ", ','),
-        "3. ЦЕ… и 4. СРОКИ: 1/2 → 8, суждение наоборот: теперь «ЦЕ…» важнее в 8 раз; ОС станет " + Cut4(after.CR, ','));
+        "3. ЦЕ… и 4. СРОКИ: 1/2 → 9, остальные суждения говорят: «ЦЕ…» важнее примерно в 9 раз — возможно, суждение "
+        "введено наоборот; ОС станет "
+            + Cut4(after.CR, ','));
     EXPECT_EQ(SuggestionDescription(first, "ЦЕНА", "СРОКИ"),
-        "«ЦЕНА» по сравнению с «СРОКИ»: сейчас 1/2, предлагается 8; после замены ОС станет " + Cut4(after.CR)
-            + ", геометрический индекс " + Cut4(after.Gci));
+        "«ЦЕНА» по сравнению с «СРОКИ»: сейчас 1/2, предлагается 9; после замены ОС станет " + Cut4(after.CR)
+            + ", геометрический индекс " + Cut4(after.Gci)
+            + "; остальные суждения говорят: «ЦЕНА» важнее примерно в 9 раз — возможно, суждение введено наоборот");
     // A report numbers them and names the elements whole.
     const std::vector<std::string> lines = SuggestionLines(*project, 0, guidance);
     ASSERT_EQ(lines.size(), 3U);
     EXPECT_EQ(lines[0],
-        "Предложение 1: 3. ЦЕНА и 4. СРОКИ: 1/2 → 8, суждение наоборот: теперь «ЦЕНА» важнее в 8 раз; ОС станет "
+        "Предложение 1: 3. ЦЕНА и 4. СРОКИ: 1/2 → 9, остальные суждения говорят: «ЦЕНА» важнее примерно в 9 раз — "
+        "возможно, суждение введено наоборот; ОС станет "
             + Cut4(after.CR) + ", геометрический индекс " + Cut4(after.Gci));
     const CSuggestion& second = guidance.Suggestions[1];
     const CMeasured secondAfter
@@ -213,7 +219,7 @@ TEST(ReportContent, SuggestionsInTheWindowsWordsForEveryOutput)
         EXPECT_EQ(line.find("GCI"), std::string::npos) << line;
     }
     // A pair's suggestion has no geometric index to leave.
-    CSuggestion pair{0, 1, -3, 1, 0.0, std::nullopt, true, false};
+    CSuggestion pair{0, 1, -3, 1, 0.0, std::nullopt, true, false, std::nullopt, 1, false};
     EXPECT_EQ(SuggestionDescription(pair, "А", "Б"),
         "«А» по сравнению с «Б»: сейчас 1/3, предлагается 1; после замены ОС станет 0");
 }
@@ -241,7 +247,7 @@ TEST(ReportContent, WhatEachSuggestionDoesInWords)
         {-9, 1, "считать их равноценными"},
     };
     for (const Case& c : cases) {
-        CSuggestion suggestion{1, 4, c.Current, c.Proposed, 0.04321, 0.2, true, false};
+        CSuggestion suggestion{1, 4, c.Current, c.Proposed, 0.04321, 0.2, true, false, std::nullopt, 1, false};
         EXPECT_EQ(SuggestionMeaning(suggestion, "А", "Б"), c.Meaning) << c.Current << " " << c.Proposed;
         EXPECT_EQ(SuggestionText(suggestion, "А", "Б", ','),
             "2. А и 5. Б: " + JudgementCellText(c.Current) + " → " + JudgementCellText(c.Proposed) + ", " + c.Meaning
@@ -267,12 +273,13 @@ TEST(ReportContent, WhatEachSuggestionDoesInWords)
     SetName(*cycle, 0, 1, "A");
     SetName(*cycle, 1, 1, "B");
     const CConsistencyGuidance guidance = GuideConsistency(*cycle, 0, 0);
-    EXPECT_EQ(
-        SuggestionLines(*cycle, 0, guidance)
-            .front()
-            .rfind(
-                "Предложение 1: 1. A и 2. B: 5 → 1/8, суждение наоборот: теперь «B» важнее в 8 раз; ОС станет 0.0379,",
-                0),
+    EXPECT_EQ(SuggestionLines(*cycle, 0, guidance)
+                  .front()
+                  .rfind("Предложение 1: 1. A и 2. B: 5 → 1/9, остальные суждения говорят: «B» важнее примерно в 9 раз "
+                         "— возможно, суждение введено "
+                         "наоборот; ОС станет "
+                          + Cut4(Measure(WithPair(examples[0], 0, 1, -9)).CR) + ",",
+                      0),
         0U);
 }
 
