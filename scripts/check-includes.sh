@@ -7,8 +7,14 @@
 #   files and the folders below it in the lists below, so no folder includes upward
 #   and no two folders include each other;
 # - src/gui folders include the whole core and the GUI folders below them.
+# Every include directive counts, however it is written: quotes or angle brackets
+# (src is on the include path, so <gui/...> finds the same file as "gui/..."), spaces
+# around the "#", indented. A project include names its file from src: no "." or ".."
+# step and no absolute path, which could reach any folder unseen; an include whose
+# name is not written out (a macro) is refused, since it cannot be checked.
+# Usage: check-includes.sh [ROOT]  (ROOT holds src/; the repository by default)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
 status=0
 
 # Bottom first.
@@ -32,6 +38,7 @@ fail() {
 }
 
 for dir in src/core/*/ src/gui/*/; do
+  [ -d "$dir" ] || continue
   dir=${dir%/}
   layer=$(basename "$(dirname "$dir")")
   folder=$(basename "$dir")
@@ -43,11 +50,29 @@ for dir in src/core/*/ src/gui/*/; do
   [ "$own" -ge 0 ] || fail "folder not in the layer order of scripts/check-includes.sh: $dir"
 done
 
+directive='^[[:space:]]*#[[:space:]]*include(_next)?[[:space:]]*(.*)$'
+named='^([<"])([^>"]*)[>"]'
+
 check_file() { # file layer folder
   local file=$1 layer=$2 folder=$3
+  local number text rest open target
   while IFS= read -r line; do
-    local target=${line#*\"}
-    target=${target%%\"*}
+    number=${line%%:*}
+    text=${line#*:}
+    [[ $text =~ $directive ]] || continue
+    rest=${BASH_REMATCH[2]}
+    if ! [[ $rest =~ $named ]]; then
+      fail "include without a written file name: $file:$number: $text"
+      continue
+    fi
+    open=${BASH_REMATCH[1]}
+    target=${BASH_REMATCH[2]}
+    case "/$target/" in
+    //* | */./* | */../* | *//*)
+      fail "include path with a \".\" or \"..\" step or from the root: $file:$number: $text"
+      continue
+      ;;
+    esac
     case "$target" in
     TessalyVersion.h) continue ;;
     cli/*) [ "$layer" = cli ] || fail "command-line header outside src/cli: $file includes $target" ;;
@@ -73,12 +98,14 @@ check_file() { # file layer folder
       to=$(index_of "$tfolder" "${gui_order[@]}")
       [ "$to" -ge 0 ] && [ "$to" -le "$from" ] || fail "upward include in the GUI: $file includes $target"
       ;;
-    *) fail "include outside src/core and src/gui: $file includes $target" ;;
+    core/* | gui/*) fail "include outside a folder of its layer: $file includes $target" ;;
+    Q* | q*.h)
+      # Qt's headers: <QWidget>, <QtWidgets/QWidget>, <qwidget.h>.
+      [ "$layer" = gui ] || fail "Qt outside the GUI: $file:$number: $text"
+      ;;
+    *) [ "$open" = '<' ] || fail "include outside src/core and src/gui: $file includes $target" ;;
     esac
-  done < <(grep -E '^#include "' "$file" || true)
-  if [ "$layer" != gui ] && grep -qE '^#include <Q' "$file"; then
-    fail "Qt outside the GUI: $file: $(grep -nE '^#include <Q' "$file" | head -n 1)"
-  fi
+  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include' "$file" || true)
 }
 
 count=0
@@ -90,7 +117,7 @@ while IFS= read -r file; do
   [ "$layer" = cli ] && folder=cli && layer=cli
   check_file "$file" "$layer" "$folder"
   count=$((count + 1))
-done < <(find src -name '*.h' -o -name '*.cpp' | sort)
+done < <(find src \( -name '*.h' -o -name '*.cpp' \) -type f | sort)
 
 # Nothing may stand beside the layers.
 for stray in $(find src -mindepth 1 -maxdepth 1 -type d ! -name core ! -name gui ! -name cli); do

@@ -86,6 +86,19 @@ QMdiSubWindow* SubWindowOf(TUserProject* project)
     return project != nullptr ? qobject_cast<QMdiSubWindow*>(project->parentWidget()) : nullptr;
 }
 
+// A window that deletes itself (a fatal model error) takes its subwindow along. When it is
+// the subwindow that is being deleted (it deletes its window from its own destructor), the
+// subwindow is no longer a QMdiSubWindow by then: the guard holds it as a bare QObject,
+// whose deferred deletion is dropped when the object finishes dying.
+void DeleteSubWindowAlong(QWidget* window, QMdiSubWindow* frame, QObject* context)
+{
+    QObject::connect(window, &QObject::destroyed, context, [guard = QPointer<QObject>(frame)] {
+        if (!guard.isNull()) {
+            guard->deleteLater();
+        }
+    });
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -123,9 +136,12 @@ TMainForm::TMainForm(QWidget* parent)
 
 TMainForm::~TMainForm()
 {
-    // The frame's own members are gone before Qt deletes the document area's windows,
-    // and a window closing there activates the next one: it must not call back.
-    MdiArea->disconnect(this);
+    // The frame's own members are gone before Qt deletes its children, and it is no longer
+    // a TMainForm: a window closing in the document area activates the next one, the undo
+    // group names the next step as each project's steps go; neither may call back.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
 }
 
 void TMainForm::ShowResultsWarning(const QString& warning)
@@ -490,11 +506,7 @@ void TMainForm::AddGroupWindow(TfmGroupDecision* window)
         }
     }
     frame->setGeometry(CascadePlace(FreeCascadePlace(frame)));
-    connect(window, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(frame)] {
-        if (!guard.isNull()) {
-            guard->deleteLater();
-        }
-    });
+    DeleteSubWindowAlong(window, frame, this);
     connect(window, &TfmGroupDecision::Closed, this, [this](TfmGroupDecision* closed) {
         GroupRegistry.erase(closed);
         UpdateProjectCommands();
@@ -562,12 +574,7 @@ TUserProject* TMainForm::CreateProjectWindow(const QString& caption)
     // size: wholly inside the document area and as large as it allows, the whole area
     // for the first window.
     window->setGeometry(CascadePlace(FreeCascadePlace(window)));
-    // A project window that closes itself (a fatal model error) takes its subwindow along.
-    connect(project, &QObject::destroyed, this, [guard = QPointer<QMdiSubWindow>(window)] {
-        if (!guard.isNull()) {
-            guard->deleteLater();
-        }
-    });
+    DeleteSubWindowAlong(project, window, this);
     SetDocumentCaption(
         *project, caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
     project->SetSynthesisMode(SynthesisMode());

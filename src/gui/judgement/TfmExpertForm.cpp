@@ -182,7 +182,9 @@ void TfmExpertForm::CreateShortcuts()
         // Escape is the dialog's own key for "Отмена".
         if (button != btCancel) {
             // A disabled button ("Исследовать" while its window is open) ignores its key too.
-            addShortcut(QStringLiteral("ac") + button->objectName().mid(2), {key}, [button] { button->click(); });
+            // Named apart from the binding: clang before 16 cannot capture a structured binding.
+            QPushButton* pressed = button;
+            addShortcut(QStringLiteral("ac") + button->objectName().mid(2), {key}, [pressed] { pressed->click(); });
         }
     }
     // The keypad's Enter applies too; Ctrl+R while the research window is open takes the

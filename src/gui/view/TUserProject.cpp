@@ -127,7 +127,15 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     SetDocumentCaption(*this, QString());
 }
 
-TUserProject::~TUserProject() = default;
+TUserProject::~TUserProject()
+{
+    // Qt deletes the children after this window's own members are gone and it is no
+    // longer a TUserProject: the undo stack clearing itself, a box losing the focus, must
+    // not call back into it.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
 
 void TUserProject::CreatePanel()
 {
