@@ -14,6 +14,7 @@ echo "-- clang-format"
 find src tests -name '*.h' -o -name '*.cpp' | sort | xargs "$format" --dry-run -Werror
 
 echo "-- clang-tidy"
+# GCC-only warning options of the build (-Wno-error=restrict) are not clang's: ignored.
 # The core is every source under src/core and the command-line report; the windows
 # under src/gui are never linted here.
 files=()
@@ -25,7 +26,7 @@ done
 [ ${#files[@]} -gt 0 ] || { echo "no core sources in the compile database" >&2; exit 2; }
 log=$(mktemp)
 status=0
-printf '%s\n' "${files[@]}" | xargs -P2 -n2 "$tidy" -p "$build" --quiet >"$log" 2>&1 || status=$?
+printf '%s\n' "${files[@]}" | xargs -P2 -n2 "$tidy" -p "$build" --quiet --extra-arg=-Wno-unknown-warning-option >"$log" 2>&1 || status=$?
 if [ $status -ne 0 ] || grep -qE 'warning:|error:' "$log"; then
   cat "$log"
   rm -f "$log"
