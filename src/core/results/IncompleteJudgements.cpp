@@ -4,9 +4,9 @@
 #include <cmath>
 
 namespace {
-std::uint32_t BlockOrder(const CJudgementMatrix& judgements, std::uint32_t n)
+std::uint32_t BlockOrder(const CJudgementMatrix& judgements, std::uint32_t n, std::uint32_t capacity)
 {
-    std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    std::uint32_t order = n > capacity ? capacity : n;
     order = order > judgements.RowCountInUse() ? judgements.RowCountInUse() : order;
     return order > judgements.ColCountInUse() ? judgements.ColCountInUse() : order;
 }
@@ -25,9 +25,7 @@ void ZeroPriorities(std::uint32_t order, double* priority)
 
 // M = L + 1 1^T is positive definite for a connected graph; M y = r then gives
 // L y = r - mean(r) 1, the projection of r onto the range of L.
-using CSquare = std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel>;
-
-bool SolveCholesky(CSquare& m, std::uint32_t order, double* y)
+template <std::uint32_t Capacity> bool SolveCholesky(TValueBlock<Capacity>& m, std::uint32_t order, double* y)
 {
     // Lower triangle of m becomes the factor.
     for (std::uint32_t k = 0; k < order; ++k) {
@@ -64,12 +62,12 @@ bool SolveCholesky(CSquare& m, std::uint32_t order, double* y)
     }
     return true;
 }
-} // namespace
 
-CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+template <std::uint32_t Capacity>
+TComparisonGraph<Capacity> BuildGraph(const CJudgementMatrix& judgements, std::uint32_t n)
 {
-    CComparisonGraph graph;
-    const std::uint32_t order = BlockOrder(judgements, n);
+    TComparisonGraph<Capacity> graph;
+    const std::uint32_t order = BlockOrder(judgements, n, Capacity);
     graph.Order = order;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
@@ -109,15 +107,16 @@ CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::u
     return graph;
 }
 
-bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority)
+template <std::uint32_t Capacity>
+bool LeastSquares(const TValueBlock<Capacity>& values, const TComparisonGraph<Capacity>& graph, double* priority)
 {
     const std::uint32_t order = graph.Order;
     if (!graph.Connected()) {
         ZeroPriorities(order, priority);
         return false;
     }
-    CSquare m{};
-    double y[MaxElementsPerLevel] = {};
+    TValueBlock<Capacity> m{};
+    double y[Capacity] = {};
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = 0; j < order; ++j) {
             m[i][j] = 1.0;
@@ -137,7 +136,7 @@ bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonG
             y[i] += std::log(values[i][j]);
         }
     }
-    if (!SolveCholesky(m, order, y)) {
+    if (!SolveCholesky<Capacity>(m, order, y)) {
         ZeroPriorities(order, priority);
         return false;
     }
@@ -160,7 +159,8 @@ bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonG
     return true;
 }
 
-void CompleteValues(CValueBlock& values, const CComparisonGraph& graph, const double* priority)
+template <std::uint32_t Capacity>
+void Complete(TValueBlock<Capacity>& values, const TComparisonGraph<Capacity>& graph, const double* priority)
 {
     const std::uint32_t order = graph.Order;
     for (std::uint32_t i = 0; i < order; ++i) {
@@ -173,10 +173,11 @@ void CompleteValues(CValueBlock& values, const CComparisonGraph& graph, const do
     }
 }
 
-CMatrixPriorities ComputeMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
+template <std::uint32_t Capacity>
+TMatrixPriorities<Capacity> MatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
 {
-    CMatrixPriorities result;
-    result.Graph = BuildComparisonGraph(judgements, n);
+    TMatrixPriorities<Capacity> result;
+    result.Graph = BuildGraph<Capacity>(judgements, n);
     const std::uint32_t order = result.Graph.Order;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = 0; j < order; ++j) {
@@ -196,12 +197,53 @@ CMatrixPriorities ComputeMatrixPriorities(const CJudgementMatrix& judgements, st
         result.Basis = EPrioritiesBasis::NotConnected;
         return result;
     }
-    if (!ComputeLeastSquaresPriorities(result.Completed, result.Graph, result.Priority.data())) {
+    if (!LeastSquares<Capacity>(result.Completed, result.Graph, result.Priority.data())) {
         result.Basis = EPrioritiesBasis::BadValue;
         return result;
     }
     result.Basis = EPrioritiesBasis::LeastSquares;
-    CompleteValues(result.Completed, result.Graph, result.Priority.data());
+    Complete<Capacity>(result.Completed, result.Graph, result.Priority.data());
     result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
     return result;
+}
+} // namespace
+
+CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxElementsPerLevel>(judgements, n);
+}
+
+CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxMatrixOrder>(judgements, n);
+}
+
+bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority)
+{
+    return LeastSquares<MaxElementsPerLevel>(values, graph, priority);
+}
+
+bool ComputeLeastSquaresPriorities(const CWideValueBlock& values, const CWideComparisonGraph& graph, double* priority)
+{
+    return LeastSquares<MaxMatrixOrder>(values, graph, priority);
+}
+
+void CompleteValues(CValueBlock& values, const CComparisonGraph& graph, const double* priority)
+{
+    Complete<MaxElementsPerLevel>(values, graph, priority);
+}
+
+void CompleteValues(CWideValueBlock& values, const CWideComparisonGraph& graph, const double* priority)
+{
+    Complete<MaxMatrixOrder>(values, graph, priority);
+}
+
+CMatrixPriorities ComputeMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return MatrixPriorities<MaxElementsPerLevel>(judgements, n);
+}
+
+CWideMatrixPriorities ComputeWideMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return MatrixPriorities<MaxMatrixOrder>(judgements, n);
 }
