@@ -83,9 +83,11 @@ CJudgementMatrix EqualJudgements(std::uint32_t n)
     return m;
 }
 
-CHierarchy::CHierarchy()
+CHierarchy::CHierarchy(const std::string& goal, const std::string& comment)
 {
     std::vector<CHierarchyNode> nodes(1);
+    nodes[0].Name = goal;
+    nodes[0].Comment = comment;
     Renumber(std::move(nodes), nullptr);
 }
 

@@ -48,8 +48,8 @@ public:
     static constexpr std::uint32_t GoalNode = 0;
 
     // A tree of the goal alone: no alternatives and no criteria yet, so it is not a
-    // decision; Make and the operations build one.
-    CHierarchy();
+    // decision; the operations build one (Make makes one whole).
+    explicit CHierarchy(const std::string& goal = "Цель", const std::string& comment = {});
 
     // nodes[0] is the goal; every node must be reached from it. Refused, with the reason
     // in problem, when the nodes break an invariant of the shape or, for a tree, a limit.
