@@ -307,7 +307,8 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
     try {
         document = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
-        return Damaged("файл не JSON (ошибка в байте " + std::to_string(error.byte) + ")");
+        // The parser counts from 1; the places named here count from 0.
+        return Damaged("файл не JSON (ошибка в байте " + std::to_string(error.byte > 0 ? error.byte - 1 : 0) + ")");
     }
     if (!document.is_object()) {
         return Damaged("файл не объект JSON");
