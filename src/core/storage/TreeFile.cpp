@@ -160,8 +160,10 @@ public:
             }
             const auto [first, added] = seen.try_emplace(Nodes[child].Name, k);
             if (!added) {
-                return Fail(childPath + ".name: имя «" + ShortText(Nodes[child].Name) + "» уже есть у " + path
-                    + ".children[" + std::to_string(first->second) + "]");
+                std::string problem = childPath + ".name: имя «" + ShortText(Nodes[child].Name) + "» уже есть у ";
+                problem += path;
+                problem += ".children[" + std::to_string(first->second) + "]";
+                return Fail(std::move(problem));
             }
         }
         return true;
