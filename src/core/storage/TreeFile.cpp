@@ -311,6 +311,8 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
     } catch (const Json::parse_error& error) {
         // The parser counts from 1; the places named here count from 0.
         return Damaged("файл не JSON (ошибка в байте " + std::to_string(error.byte > 0 ? error.byte - 1 : 0) + ")");
+    } catch (const Json::exception&) {
+        return Damaged("файл не JSON (число вне пределов)"); // 1E400 and the like
     }
     if (!document.is_object()) {
         return Damaged("файл не объект JSON");

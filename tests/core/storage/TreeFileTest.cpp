@@ -203,6 +203,7 @@ TEST(TreeFile, RefusesEveryImpossibleFileNamingWhatAndWhere)
     EXPECT_EQ(Refusal(sixty.dump()), "accepted");
     EXPECT_EQ(Refusal("{\"a\" 1}"), "файл не JSON (ошибка в байте 5)");
     EXPECT_EQ(Refusal("[1]"), "файл не объект JSON");
+    EXPECT_EQ(Refusal("{\"format\": 5E555555}"), "файл не JSON (число вне пределов)");
     EXPECT_EQ(Refusal(std::string(100000, '[')), "вложенность глубже 32 (байт 32)");
     // A string holding brackets does not count as nesting.
     Json brackets = Base();
