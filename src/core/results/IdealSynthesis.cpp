@@ -5,10 +5,7 @@
 
 #include <cmath>
 
-namespace {
-// The largest entry of a parent's vector, or 0 when the vector cannot be idealised:
-// all 0, or holding a negative or non-finite number.
-double LargestEntry(const std::array<double, MaxElementsPerLevel>& local, std::uint32_t count)
+double IdealDivisor(const double* local, std::uint32_t count)
 {
     double largest = 0.0;
     for (std::uint32_t a = 0; a < count; ++a) {
@@ -19,6 +16,12 @@ double LargestEntry(const std::array<double, MaxElementsPerLevel>& local, std::u
         largest = v > largest ? v : largest;
     }
     return largest;
+}
+
+namespace {
+double LargestEntry(const std::array<double, MaxElementsPerLevel>& local, std::uint32_t count)
+{
+    return IdealDivisor(local.data(), count);
 }
 } // namespace
 

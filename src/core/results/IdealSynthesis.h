@@ -19,6 +19,10 @@ struct CIdealSynthesis {
     std::array<double, MaxElementsPerLevel> Priority{};
 };
 
+// What a local vector is divided by: its largest entry, or 0 when the vector cannot be
+// idealised (all 0, or holding a negative or non-finite number).
+double IdealDivisor(const double* local, std::uint32_t count);
+
 // From the local vectors and the global priorities of a computed project. A parent whose
 // vector is all 0 (or not a vector of numbers: only a damaged file gives either)
 // contributes nothing; the result never holds a NaN. Nothing for fewer than two levels.

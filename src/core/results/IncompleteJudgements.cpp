@@ -4,9 +4,9 @@
 #include <cmath>
 
 namespace {
-std::uint32_t BlockOrder(const CJudgementMatrix& judgements, std::uint32_t n)
+std::uint32_t BlockOrder(const CJudgementMatrix& judgements, std::uint32_t n, std::uint32_t capacity)
 {
-    std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    std::uint32_t order = n > capacity ? capacity : n;
     order = order > judgements.RowCountInUse() ? judgements.RowCountInUse() : order;
     return order > judgements.ColCountInUse() ? judgements.ColCountInUse() : order;
 }
@@ -25,9 +25,7 @@ void ZeroPriorities(std::uint32_t order, double* priority)
 
 // M = L + 1 1^T is positive definite for a connected graph; M y = r then gives
 // L y = r - mean(r) 1, the projection of r onto the range of L.
-using CSquare = std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel>;
-
-bool SolveCholesky(CSquare& m, std::uint32_t order, double* y)
+template <std::uint32_t Capacity> bool SolveCholesky(TValueBlock<Capacity>& m, std::uint32_t order, double* y)
 {
     // Lower triangle of m becomes the factor.
     for (std::uint32_t k = 0; k < order; ++k) {
@@ -65,7 +63,7 @@ bool SolveCholesky(CSquare& m, std::uint32_t order, double* y)
     return true;
 }
 
-void FindComponents(CComparisonGraph& graph)
+template <std::uint32_t Capacity> void FindComponents(TComparisonGraph<Capacity>& graph)
 {
     const std::uint32_t order = graph.Order;
     graph.ComponentCount = 0;
@@ -95,12 +93,12 @@ void FindComponents(CComparisonGraph& graph)
         }
     }
 }
-} // namespace
 
-CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+template <std::uint32_t Capacity>
+TComparisonGraph<Capacity> BuildGraph(const CJudgementMatrix& judgements, std::uint32_t n)
 {
-    CComparisonGraph graph;
-    const std::uint32_t order = BlockOrder(judgements, n);
+    TComparisonGraph<Capacity> graph;
+    const std::uint32_t order = BlockOrder(judgements, n, Capacity);
     graph.Order = order;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
@@ -115,6 +113,117 @@ CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::u
     }
     FindComponents(graph);
     return graph;
+}
+
+template <std::uint32_t Capacity>
+bool LeastSquares(const TValueBlock<Capacity>& values, const TComparisonGraph<Capacity>& graph, double* priority)
+{
+    const std::uint32_t order = graph.Order;
+    if (!graph.Connected()) {
+        ZeroPriorities(order, priority);
+        return false;
+    }
+    TValueBlock<Capacity> m{};
+    double y[Capacity] = {};
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = 0; j < order; ++j) {
+            m[i][j] = 1.0;
+        }
+    }
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = 0; j < order; ++j) {
+            if (!graph.Judged(i, j)) {
+                continue;
+            }
+            if (!Usable(values[i][j])) {
+                ZeroPriorities(order, priority);
+                return false;
+            }
+            m[i][i] += 1.0;
+            m[i][j] -= 1.0;
+            y[i] += std::log(values[i][j]);
+        }
+    }
+    if (!SolveCholesky<Capacity>(m, order, y)) {
+        ZeroPriorities(order, priority);
+        return false;
+    }
+    // Centred before exp, so that no ratio of the scale can overflow it.
+    double mean = 0.0;
+    for (std::uint32_t i = 0; i < order; ++i) {
+        mean += y[i];
+    }
+    mean /= static_cast<double>(order);
+    for (std::uint32_t i = 0; i < order; ++i) {
+        priority[i] = std::exp(y[i] - mean);
+    }
+    NormalizeVector(order, priority);
+    for (std::uint32_t i = 0; i < order; ++i) {
+        if (!Usable(priority[i])) {
+            ZeroPriorities(order, priority);
+            return false;
+        }
+    }
+    return true;
+}
+
+template <std::uint32_t Capacity>
+void Complete(TValueBlock<Capacity>& values, const TComparisonGraph<Capacity>& graph, const double* priority)
+{
+    const std::uint32_t order = graph.Order;
+    for (std::uint32_t i = 0; i < order; ++i) {
+        values[i][i] = 1.0;
+    }
+    for (std::uint32_t k = 0; k < graph.MissingCount; ++k) {
+        const CElementPair pair = graph.Missing[k];
+        values[pair.Row][pair.Column] = priority[pair.Row] / priority[pair.Column];
+        values[pair.Column][pair.Row] = priority[pair.Column] / priority[pair.Row];
+    }
+}
+
+template <std::uint32_t Capacity>
+TMatrixPriorities<Capacity> MatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    TMatrixPriorities<Capacity> result;
+    result.Graph = BuildGraph<Capacity>(judgements, n);
+    const std::uint32_t order = result.Graph.Order;
+    for (std::uint32_t i = 0; i < order; ++i) {
+        for (std::uint32_t j = 0; j < order; ++j) {
+            result.Completed[i][j] = judgements(i, j).Value();
+        }
+    }
+    if (order == 0) {
+        result.Basis = EPrioritiesBasis::NotConnected;
+        return result;
+    }
+    if (result.Graph.Complete()) {
+        ComputeLocalPriorities(result.Completed, order, result.Priority.data());
+        result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
+        return result;
+    }
+    if (!result.Graph.Connected()) {
+        result.Basis = EPrioritiesBasis::NotConnected;
+        return result;
+    }
+    if (!LeastSquares<Capacity>(result.Completed, result.Graph, result.Priority.data())) {
+        result.Basis = EPrioritiesBasis::BadValue;
+        return result;
+    }
+    result.Basis = EPrioritiesBasis::LeastSquares;
+    Complete<Capacity>(result.Completed, result.Graph, result.Priority.data());
+    result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
+    return result;
+}
+} // namespace
+
+CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxElementsPerLevel>(judgements, n);
+}
+
+CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxMatrixOrder>(judgements, n);
 }
 
 CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j)
@@ -143,97 +252,30 @@ CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std
 
 bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority)
 {
-    const std::uint32_t order = graph.Order;
-    if (!graph.Connected()) {
-        ZeroPriorities(order, priority);
-        return false;
-    }
-    CSquare m{};
-    double y[MaxElementsPerLevel] = {};
-    for (std::uint32_t i = 0; i < order; ++i) {
-        for (std::uint32_t j = 0; j < order; ++j) {
-            m[i][j] = 1.0;
-        }
-    }
-    for (std::uint32_t i = 0; i < order; ++i) {
-        for (std::uint32_t j = 0; j < order; ++j) {
-            if (!graph.Judged(i, j)) {
-                continue;
-            }
-            if (!Usable(values[i][j])) {
-                ZeroPriorities(order, priority);
-                return false;
-            }
-            m[i][i] += 1.0;
-            m[i][j] -= 1.0;
-            y[i] += std::log(values[i][j]);
-        }
-    }
-    if (!SolveCholesky(m, order, y)) {
-        ZeroPriorities(order, priority);
-        return false;
-    }
-    // Centred before exp, so that no ratio of the scale can overflow it.
-    double mean = 0.0;
-    for (std::uint32_t i = 0; i < order; ++i) {
-        mean += y[i];
-    }
-    mean /= static_cast<double>(order);
-    for (std::uint32_t i = 0; i < order; ++i) {
-        priority[i] = std::exp(y[i] - mean);
-    }
-    NormalizeVector(order, priority);
-    for (std::uint32_t i = 0; i < order; ++i) {
-        if (!Usable(priority[i])) {
-            ZeroPriorities(order, priority);
-            return false;
-        }
-    }
-    return true;
+    return LeastSquares<MaxElementsPerLevel>(values, graph, priority);
+}
+
+bool ComputeLeastSquaresPriorities(const CWideValueBlock& values, const CWideComparisonGraph& graph, double* priority)
+{
+    return LeastSquares<MaxMatrixOrder>(values, graph, priority);
 }
 
 void CompleteValues(CValueBlock& values, const CComparisonGraph& graph, const double* priority)
 {
-    const std::uint32_t order = graph.Order;
-    for (std::uint32_t i = 0; i < order; ++i) {
-        values[i][i] = 1.0;
-    }
-    for (std::uint32_t k = 0; k < graph.MissingCount; ++k) {
-        const CElementPair pair = graph.Missing[k];
-        values[pair.Row][pair.Column] = priority[pair.Row] / priority[pair.Column];
-        values[pair.Column][pair.Row] = priority[pair.Column] / priority[pair.Row];
-    }
+    Complete<MaxElementsPerLevel>(values, graph, priority);
+}
+
+void CompleteValues(CWideValueBlock& values, const CWideComparisonGraph& graph, const double* priority)
+{
+    Complete<MaxMatrixOrder>(values, graph, priority);
 }
 
 CMatrixPriorities ComputeMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
 {
-    CMatrixPriorities result;
-    result.Graph = BuildComparisonGraph(judgements, n);
-    const std::uint32_t order = result.Graph.Order;
-    for (std::uint32_t i = 0; i < order; ++i) {
-        for (std::uint32_t j = 0; j < order; ++j) {
-            result.Completed[i][j] = judgements(i, j).Value();
-        }
-    }
-    if (order == 0) {
-        result.Basis = EPrioritiesBasis::NotConnected;
-        return result;
-    }
-    if (result.Graph.Complete()) {
-        ComputeLocalPriorities(result.Completed, order, result.Priority.data());
-        result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
-        return result;
-    }
-    if (!result.Graph.Connected()) {
-        result.Basis = EPrioritiesBasis::NotConnected;
-        return result;
-    }
-    if (!ComputeLeastSquaresPriorities(result.Completed, result.Graph, result.Priority.data())) {
-        result.Basis = EPrioritiesBasis::BadValue;
-        return result;
-    }
-    result.Basis = EPrioritiesBasis::LeastSquares;
-    CompleteValues(result.Completed, result.Graph, result.Priority.data());
-    result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
-    return result;
+    return MatrixPriorities<MaxElementsPerLevel>(judgements, n);
+}
+
+CWideMatrixPriorities ComputeWideMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return MatrixPriorities<MaxMatrixOrder>(judgements, n);
 }

@@ -18,21 +18,22 @@ struct CElementPair {
     std::uint32_t Column = 0;
 };
 
-// The comparison graph of the leading n x n block. Fixed arrays only, so building it
-// allocates nothing.
-struct CComparisonGraph {
+// The comparison graph of the leading n x n block, for blocks of up to Capacity elements.
+// Fixed arrays only, so building it allocates nothing.
+template <std::uint32_t Capacity> struct TComparisonGraph {
+    static_assert(Capacity <= 32, "a bit set of one word per element");
     std::uint32_t Order = 0;
     std::uint32_t JudgedPairs = 0;
     // The missing pairs (i, j), i < j, in reading order.
     std::uint32_t MissingCount = 0;
-    std::array<CElementPair, MaxJudgementPairs> Missing{};
+    std::array<CElementPair, Capacity*(Capacity - 1) / 2> Missing{};
     // Bit j of Adjacent[i] is set when the pair (i, j) is judged.
-    std::array<std::uint32_t, MaxElementsPerLevel> Adjacent{};
+    std::array<std::uint32_t, Capacity> Adjacent{};
     // The components, ordered by their first position, each a sorted list of positions.
     std::uint32_t ComponentCount = 0;
-    std::array<std::uint32_t, MaxElementsPerLevel> ComponentSize{};
-    std::array<std::array<std::uint32_t, MaxElementsPerLevel>, MaxElementsPerLevel> ComponentMembers{};
-    std::array<std::uint32_t, MaxElementsPerLevel> ComponentOf{}; // of each position
+    std::array<std::uint32_t, Capacity> ComponentSize{};
+    std::array<std::array<std::uint32_t, Capacity>, Capacity> ComponentMembers{};
+    std::array<std::uint32_t, Capacity> ComponentOf{}; // of each position
 
     [[nodiscard]] std::uint32_t PairCount() const { return Order * (Order - 1) / 2; }
     [[nodiscard]] bool Complete() const { return MissingCount == 0; }
@@ -42,11 +43,16 @@ struct CComparisonGraph {
         return i < Order && j < Order && (Adjacent[i] >> j & 1U) != 0;
     }
 };
+// A layered project's blocks; any matrix of a hierarchy (up to 20).
+using CComparisonGraph = TComparisonGraph<MaxElementsPerLevel>;
+using CWideComparisonGraph = TComparisonGraph<MaxMatrixOrder>;
 
 // A pair is missing when neither of its cells is judged. A code 0 in one cell only comes
 // from a damaged or foreign file: that pair counts as judged, with the number 0 as ever.
 // n is cut to 9 and to the matrix's size; an empty block (n = 0) has no component.
 CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n);
+// The same with n cut to 20.
+CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n);
 // The same graph with the pair (i, j) left out as well, its components found again. The
 // graph as it is when the pair is not judged.
 CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j);
@@ -60,10 +66,12 @@ CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std
 // graph is not connected, or when a judged cell is not a positive finite number (a 0 or
 // worse from a damaged file): never a NaN.
 bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority);
+bool ComputeLeastSquaresPriorities(const CWideValueBlock& values, const CWideComparisonGraph& graph, double* priority);
 
 // Fills the missing cells with the ratios the priorities stand for, w_i / w_j, and puts
 // 1 on the diagonal; judged cells keep their numbers.
 void CompleteValues(CValueBlock& values, const CComparisonGraph& graph, const double* priority);
+void CompleteValues(CWideValueBlock& values, const CWideComparisonGraph& graph, const double* priority);
 
 enum class EPrioritiesBasis {
     AllJudged,    // nothing missing: the row geometric means, bit for bit as always
@@ -73,14 +81,14 @@ enum class EPrioritiesBasis {
 };
 
 // Everything one judgement matrix yields, missing pairs or not.
-struct CMatrixPriorities {
-    CComparisonGraph Graph;
+template <std::uint32_t Capacity> struct TMatrixPriorities {
+    TComparisonGraph<Capacity> Graph;
     EPrioritiesBasis Basis = EPrioritiesBasis::AllJudged;
     // Zero for NotConnected and BadValue.
-    std::array<double, MaxElementsPerLevel> Priority{};
+    std::array<double, Capacity> Priority{};
     // The completed matrix C (for AllJudged the block as read; for NotConnected and
     // BadValue the block as read, 0 in the missing cells).
-    CValueBlock Completed{};
+    TValueBlock<Capacity> Completed{};
     // Those of Completed with Priority, as ComputeConsistency gives them; 0 when there
     // are no priorities.
     CConsistency Measures;
@@ -90,7 +98,11 @@ struct CMatrixPriorities {
         return Basis == EPrioritiesBasis::AllJudged || Basis == EPrioritiesBasis::LeastSquares;
     }
 };
+using CMatrixPriorities = TMatrixPriorities<MaxElementsPerLevel>;
+using CWideMatrixPriorities = TMatrixPriorities<MaxMatrixOrder>;
 
 // The priorities, the completed matrix and its lambda-max, CI and CR of the leading
 // n x n block. Allocates nothing.
 CMatrixPriorities ComputeMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n);
+// The same with n cut to 20; a block of 9 or fewer gives the bits of the one above.
+CWideMatrixPriorities ComputeWideMatrixPriorities(const CJudgementMatrix& judgements, std::uint32_t n);

@@ -27,9 +27,9 @@ void NormalizeVector(std::uint32_t n, double* vector)
 }
 
 namespace {
-std::uint32_t BlockOrder(std::uint32_t n)
+std::uint32_t BlockOrder(std::uint32_t n, std::uint32_t capacity = MaxElementsPerLevel)
 {
-    return n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    return n > capacity ? capacity : n;
 }
 
 // One formula whatever holds the values (the judgements or a block read from them),
@@ -69,7 +69,7 @@ template <typename Value> CConsistency ConsistencyOf(const Value& value, std::ui
     const auto size = static_cast<double>(order);
     result.LambdaMax = sum / size;
     result.CI = (result.LambdaMax - size) / (size - 1.0);
-    result.CR = result.CI / RandomIndex[order];
+    result.CR = result.CI / RandomIndexOf(order);
     if (!std::isfinite(result.LambdaMax) || !std::isfinite(result.CI) || !std::isfinite(result.CR)) {
         return CConsistency{};
     }
@@ -81,7 +81,7 @@ auto ValuesOf(const CJudgementMatrix& judgements)
     return [&judgements](std::uint32_t i, std::uint32_t j) { return judgements(i, j).Value(); };
 }
 
-auto BlockOf(const CValueBlock& values)
+template <std::uint32_t Capacity> auto BlockOf(const TValueBlock<Capacity>& values)
 {
     return [&values](std::uint32_t i, std::uint32_t j) { return values[i][j]; };
 }
@@ -168,9 +168,11 @@ void RowRatios(const TColumns& columns, std::uint32_t order, const double* prior
 }
 } // namespace
 
-void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CValueBlock& values)
+namespace {
+template <std::uint32_t Capacity>
+void ReadValues(const CJudgementMatrix& judgements, std::uint32_t n, TValueBlock<Capacity>& values)
 {
-    const std::uint32_t order = BlockOrder(n);
+    const std::uint32_t order = BlockOrder(n, Capacity);
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = 0; j < order; ++j) {
             values[i][j] = judgements(i, j).Value();
@@ -178,20 +180,52 @@ void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CV
     }
 }
 
+template <std::uint32_t Capacity>
+double GeometricMeanOf(const TValueBlock<Capacity>& values, std::uint32_t n, std::uint32_t row)
+{
+    const std::uint32_t order = BlockOrder(n, Capacity);
+    return RowMean(BlockOf<Capacity>(values), order, row, 1.0 / static_cast<double>(order));
+}
+} // namespace
+
+void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CValueBlock& values)
+{
+    ReadValues<MaxElementsPerLevel>(judgements, n, values);
+}
+
 double RowGeometricMean(const CValueBlock& values, std::uint32_t n, std::uint32_t row)
 {
-    const std::uint32_t order = BlockOrder(n);
-    return RowMean(BlockOf(values), order, row, 1.0 / static_cast<double>(order));
+    return GeometricMeanOf<MaxElementsPerLevel>(values, n, row);
 }
 
 void ComputeLocalPriorities(const CValueBlock& values, std::uint32_t n, double* priority)
 {
-    PrioritiesOf(BlockOf(values), BlockOrder(n), priority);
+    PrioritiesOf(BlockOf<MaxElementsPerLevel>(values), BlockOrder(n), priority);
 }
 
 CConsistency ComputeConsistency(const CValueBlock& values, std::uint32_t n, const double* priority)
 {
-    return ConsistencyOf(BlockOf(values), BlockOrder(n), priority);
+    return ConsistencyOf(BlockOf<MaxElementsPerLevel>(values), BlockOrder(n), priority);
+}
+
+void ReadJudgementValues(const CJudgementMatrix& judgements, std::uint32_t n, CWideValueBlock& values)
+{
+    ReadValues<MaxMatrixOrder>(judgements, n, values);
+}
+
+double RowGeometricMean(const CWideValueBlock& values, std::uint32_t n, std::uint32_t row)
+{
+    return GeometricMeanOf<MaxMatrixOrder>(values, n, row);
+}
+
+void ComputeLocalPriorities(const CWideValueBlock& values, std::uint32_t n, double* priority)
+{
+    PrioritiesOf(BlockOf<MaxMatrixOrder>(values), BlockOrder(n, MaxMatrixOrder), priority);
+}
+
+CConsistency ComputeConsistency(const CWideValueBlock& values, std::uint32_t n, const double* priority)
+{
+    return ConsistencyOf(BlockOf<MaxMatrixOrder>(values), BlockOrder(n, MaxMatrixOrder), priority);
 }
 
 void ComputeLocalPriorities(const CJudgementMatrix& judgements, std::uint32_t n, double* priority)

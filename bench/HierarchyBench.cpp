@@ -1,0 +1,142 @@
+// The one hierarchy type: the results of the largest tree (200 criteria, 20 alternatives,
+// every pair judged), reading and writing its file, and the largest layered project's
+// results through the hierarchy beside today's computation of the same project.
+#include "core/model/CHierarchy.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/LayeredHierarchy.h"
+#include "core/results/CProjectResults.h"
+#include "core/results/HierarchySynthesis.h"
+#include "core/results/Synthesis.h"
+#include "core/storage/TreeFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+const int Codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
+
+CJudgementMatrix RandomJudgements(std::uint32_t n, std::mt19937& rng)
+{
+    CJudgementMatrix m = EqualJudgements(n);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = r + 1; c < n; ++c) {
+            m(r, c) = CJudgement::FromCode(Codes[rng() % 17]);
+            m(c, r) = m(r, c).Mirror();
+        }
+    }
+    return m;
+}
+
+// The goal over 10 criteria, each over 19: 200 criteria, 190 of them over 20 alternatives.
+CHierarchy LargestTree()
+{
+    std::mt19937 rng(424424U);
+    std::vector<CHierarchyNode> nodes(1);
+    nodes[0].Name = "Цель";
+    for (std::uint32_t k = 0; k < 10; ++k) {
+        const auto middle = static_cast<std::uint32_t>(nodes.size());
+        nodes[0].Children.push_back(middle);
+        nodes.push_back(CHierarchyNode{"Критерий " + std::to_string(k), "", {}, {}});
+        for (std::uint32_t s = 0; s < 19; ++s) {
+            nodes[middle].Children.push_back(static_cast<std::uint32_t>(nodes.size()));
+            nodes.push_back(CHierarchyNode{"Подкритерий " + std::to_string(s), "", {}, RandomJudgements(20, rng)});
+        }
+    }
+    for (CHierarchyNode& node : nodes) {
+        if (!node.Children.empty()) {
+            node.Judgements = RandomJudgements(static_cast<std::uint32_t>(node.Children.size()), rng);
+        }
+    }
+    std::vector<CAlternative> alternatives;
+    for (std::uint32_t a = 0; a < 20; ++a) {
+        alternatives.push_back(CAlternative{"Альтернатива " + std::to_string(a), ""});
+    }
+    return *CHierarchy::Make(EHierarchyShape::Tree, std::move(nodes), std::move(alternatives));
+}
+
+std::unique_ptr<CUserProjectModel> LargestProject()
+{
+    auto m = std::make_unique<CUserProjectModel>();
+    m->BuildNewHierarchy(9, 10, "ЦЕЛЬ", "");
+    std::mt19937 rng(424424U);
+    for (std::uint32_t k = 0; k < 9; ++k) {
+        for (std::uint32_t e = 0; e < 9; ++e) {
+            const CJudgementMatrix block = RandomJudgements(9, rng);
+            m->SetJudgements(e, k, block);
+        }
+    }
+    return m;
+}
+
+void BM_LargestTreeResults(benchmark::State& state)
+{
+    const CHierarchy tree = LargestTree();
+    CHierarchyResults results;
+    for (auto _ : state) {
+        ComputeHierarchyResults(tree, results);
+        benchmark::DoNotOptimize(results.Distributive().data());
+    }
+}
+BENCHMARK(BM_LargestTreeResults)->Unit(benchmark::kMicrosecond);
+
+void BM_LargestTreeWrite(benchmark::State& state)
+{
+    const CHierarchy tree = LargestTree();
+    for (auto _ : state) {
+        std::string text = TreeFileText(tree, false);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["bytes"] = static_cast<double>(TreeFileText(tree, false).size());
+}
+BENCHMARK(BM_LargestTreeWrite)->Unit(benchmark::kMicrosecond);
+
+void BM_LargestTreeRead(benchmark::State& state)
+{
+    const std::string text = TreeFileText(LargestTree(), false);
+    for (auto _ : state) {
+        CHierarchy tree;
+        const CReadOutcome outcome = ReadTreeText(tree, text);
+        benchmark::DoNotOptimize(outcome.Result);
+    }
+}
+BENCHMARK(BM_LargestTreeRead)->Unit(benchmark::kMicrosecond);
+
+// The largest layered project (10 levels of 9): today's computation, and the same figures
+// through the hierarchy, with and without making the hierarchy from the project.
+void BM_LayeredToday(benchmark::State& state)
+{
+    auto m = LargestProject();
+    auto results = std::make_unique<CProjectResults>();
+    for (auto _ : state) {
+        ComputeAllPriorities(*m, *results);
+        benchmark::DoNotOptimize(results->GlobalPriority()(0, 9));
+    }
+}
+BENCHMARK(BM_LayeredToday)->Unit(benchmark::kMicrosecond);
+
+void BM_LayeredThroughHierarchy(benchmark::State& state)
+{
+    auto m = LargestProject();
+    const CHierarchy hierarchy = *HierarchyOfLayers(*m);
+    CHierarchyResults results;
+    for (auto _ : state) {
+        ComputeHierarchyResults(hierarchy, results);
+        benchmark::DoNotOptimize(results.Distributive().data());
+    }
+}
+BENCHMARK(BM_LayeredThroughHierarchy)->Unit(benchmark::kMicrosecond);
+
+void BM_LayeredMadeAndComputed(benchmark::State& state)
+{
+    auto m = LargestProject();
+    CHierarchyResults results;
+    for (auto _ : state) {
+        const CHierarchy hierarchy = *HierarchyOfLayers(*m);
+        ComputeHierarchyResults(hierarchy, results);
+        benchmark::DoNotOptimize(results.Distributive().data());
+    }
+}
+BENCHMARK(BM_LayeredMadeAndComputed)->Unit(benchmark::kMicrosecond);
+} // namespace

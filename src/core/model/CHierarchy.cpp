@@ -1,0 +1,473 @@
+#include "core/model/CHierarchy.h"
+
+#include "core/model/HierarchyLimits.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace {
+constexpr std::uint32_t Unvisited = UINT32_MAX;
+
+// The matrix with a row and a column of 1 put in at index.
+CJudgementMatrix WithInserted(const CJudgementMatrix& m, std::uint32_t index)
+{
+    const std::uint32_t n = m.RowCountInUse();
+    CJudgementMatrix result = EqualJudgements(n + 1);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
+            result(r < index ? r : r + 1, c < index ? c : c + 1) = m(r, c);
+        }
+    }
+    return result;
+}
+
+CJudgementMatrix WithRemoved(const CJudgementMatrix& m, std::uint32_t index)
+{
+    const std::uint32_t n = m.RowCountInUse();
+    CJudgementMatrix result = EqualJudgements(n - 1);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
+            if (r != index && c != index) {
+                result(r < index ? r : r - 1, c < index ? c : c - 1) = m(r, c);
+            }
+        }
+    }
+    return result;
+}
+
+// The place an entry at old takes when the entry at from moves to to.
+std::uint32_t MovedPlace(std::uint32_t old, std::uint32_t from, std::uint32_t to)
+{
+    if (old == from) {
+        return to;
+    }
+    if (from < to && old > from && old <= to) {
+        return old - 1;
+    }
+    if (to < from && old >= to && old < from) {
+        return old + 1;
+    }
+    return old;
+}
+
+CJudgementMatrix WithMoved(const CJudgementMatrix& m, std::uint32_t from, std::uint32_t to)
+{
+    const std::uint32_t n = m.RowCountInUse();
+    CJudgementMatrix result = EqualJudgements(n);
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
+            result(MovedPlace(r, from, to), MovedPlace(c, from, to)) = m(r, c);
+        }
+    }
+    return result;
+}
+
+template <typename T> void MoveEntry(std::vector<T>& list, std::uint32_t from, std::uint32_t to)
+{
+    T entry = std::move(list[from]);
+    list.erase(list.begin() + from);
+    list.insert(list.begin() + to, std::move(entry));
+}
+
+std::string Quoted(const std::string& name)
+{
+    return "«" + name + "»";
+}
+} // namespace
+
+CJudgementMatrix EqualJudgements(std::uint32_t n)
+{
+    CJudgementMatrix m(n, n);
+    m.FillOnes();
+    return m;
+}
+
+CHierarchy::CHierarchy(const std::string& goal, const std::string& comment)
+{
+    std::vector<CHierarchyNode> nodes(1);
+    nodes[0].Name = goal;
+    nodes[0].Comment = comment;
+    Renumber(std::move(nodes), nullptr);
+}
+
+std::uint32_t CHierarchy::ComparedCount(std::uint32_t node) const
+{
+    return IsCovering(node) ? AlternativeCount() : static_cast<std::uint32_t>(Nodes[node].Children.size());
+}
+
+bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* problem)
+{
+    auto refuse = [problem](const std::string& why) {
+        if (problem != nullptr) {
+            *problem = why;
+        }
+        return false;
+    };
+    if (nodes.empty()) {
+        return refuse("нет цели");
+    }
+    // Breadth first from the goal: the first visit numbers a node.
+    std::vector<std::uint32_t> number(nodes.size(), Unvisited);
+    std::vector<std::uint32_t> order{0};
+    number[0] = 0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        for (const std::uint32_t child : nodes[order[k]].Children) {
+            if (child >= nodes.size() || child == 0) {
+                return refuse("ссылка на несуществующий критерий");
+            }
+            if (number[child] == Unvisited) {
+                number[child] = static_cast<std::uint32_t>(order.size());
+                order.push_back(child);
+            }
+        }
+    }
+    std::vector<CHierarchyNode> renumbered;
+    renumbered.reserve(order.size());
+    for (const std::uint32_t old : order) {
+        renumbered.push_back(std::move(nodes[old]));
+        for (std::uint32_t& child : renumbered.back().Children) {
+            child = number[child];
+        }
+    }
+    std::vector<std::vector<std::uint32_t>> parents(renumbered.size());
+    std::vector<std::uint32_t> levels(renumbered.size(), 0);
+    std::vector<std::uint32_t> covering;
+    std::uint32_t levelTotal = 0;
+    for (std::uint32_t p = 0; p < renumbered.size(); ++p) {
+        const CHierarchyNode& node = renumbered[p];
+        std::set<std::uint32_t> seen;
+        for (const std::uint32_t child : node.Children) {
+            if (!seen.insert(child).second) {
+                return refuse("критерий указан дважды среди подкритериев");
+            }
+            // Breadth first, a child seen first from p is numbered after it; a child on
+            // a level other than the next one closes a circle or skips a level.
+            if (child <= p || (levels[child] != 0 && levels[child] != levels[p] + 1)) {
+                return refuse("подкритерий не на следующем уровне");
+            }
+            levels[child] = levels[p] + 1;
+            parents[child].push_back(p);
+        }
+        if (node.Children.empty()) {
+            covering.push_back(p);
+            levelTotal = std::max(levelTotal, levels[p] + 2);
+        }
+    }
+    const std::uint32_t alternatives = AlternativeCount();
+    for (std::uint32_t p = 0; p < renumbered.size(); ++p) {
+        const CHierarchyNode& node = renumbered[p];
+        const std::uint32_t n = node.Children.empty() ? alternatives : static_cast<std::uint32_t>(node.Children.size());
+        if (node.Judgements.RowCountInUse() != n || node.Judgements.ColCountInUse() != n) {
+            return refuse("размер матрицы суждений не равен числу сравниваемых элементов");
+        }
+        if (HierarchyShape == EHierarchyShape::Tree && p != 0 && parents[p].size() != 1) {
+            return refuse("у критерия дерева не один родитель");
+        }
+        // Complete layers: every node of a level has the children of the level's first node.
+        if (HierarchyShape == EHierarchyShape::Layers && p != 0 && levels[p - 1] == levels[p]
+            && renumbered[p - 1].Children != node.Children) {
+            return refuse("слои иерархии не полны");
+        }
+    }
+    Nodes = std::move(renumbered);
+    ParentLists = std::move(parents);
+    Levels = std::move(levels);
+    Covering = std::move(covering);
+    LevelTotal = levelTotal;
+    return true;
+}
+
+std::string CHierarchy::LimitProblem() const
+{
+    if (HierarchyShape != EHierarchyShape::Tree) {
+        return {};
+    }
+    if (LevelTotal > MaxTreeLevels) {
+        return "уровней больше " + std::to_string(MaxTreeLevels);
+    }
+    if (Nodes.size() - 1 > MaxTreeCriteria) {
+        return "критериев больше " + std::to_string(MaxTreeCriteria);
+    }
+    if (AlternativeList.size() > MaxAlternatives) {
+        return "альтернатив больше " + std::to_string(MaxAlternatives);
+    }
+    for (const CHierarchyNode& node : Nodes) {
+        if (node.Children.size() > MaxTreeChildren) {
+            return "у критерия " + Quoted(node.Name) + " подкритериев больше " + std::to_string(MaxTreeChildren);
+        }
+        std::string problem = TreeNameProblem(node.Name);
+        problem = problem.empty() ? TreeCommentProblem(node.Comment) : problem;
+        if (!problem.empty()) {
+            return problem;
+        }
+        std::set<std::string> names;
+        for (const std::uint32_t child : node.Children) {
+            if (!names.insert(Nodes[child].Name).second) {
+                return "имя " + Quoted(Nodes[child].Name) + " повторяется среди подкритериев";
+            }
+        }
+    }
+    std::set<std::string> names;
+    for (const CAlternative& alternative : AlternativeList) {
+        std::string problem = TreeNameProblem(alternative.Name);
+        problem = problem.empty() ? TreeCommentProblem(alternative.Comment) : problem;
+        if (!problem.empty()) {
+            return problem;
+        }
+        if (!names.insert(alternative.Name).second) {
+            return "имя " + Quoted(alternative.Name) + " повторяется среди альтернатив";
+        }
+    }
+    return {};
+}
+
+std::optional<CHierarchy> CHierarchy::Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
+    std::vector<CAlternative> alternatives, std::string* problem)
+{
+    CHierarchy hierarchy;
+    hierarchy.HierarchyShape = shape;
+    hierarchy.AlternativeList = std::move(alternatives);
+    const std::size_t given = nodes.size();
+    if (!hierarchy.Renumber(std::move(nodes), problem)) {
+        return std::nullopt;
+    }
+    std::string why = hierarchy.Nodes.size() != given ? "критерий вне иерархии" : hierarchy.LimitProblem();
+    if (!why.empty()) {
+        if (problem != nullptr) {
+            *problem = std::move(why);
+        }
+        return std::nullopt;
+    }
+    return hierarchy;
+}
+
+std::string CHierarchy::Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives)
+{
+    CHierarchy candidate;
+    candidate.HierarchyShape = HierarchyShape;
+    candidate.AlternativeList = std::move(alternatives);
+    std::string problem;
+    if (!candidate.Renumber(std::move(nodes), &problem)) {
+        return problem;
+    }
+    problem = candidate.LimitProblem();
+    if (problem.empty()) {
+        *this = std::move(candidate);
+    }
+    return problem;
+}
+
+std::vector<std::string> CHierarchy::Path(std::uint32_t node) const
+{
+    std::vector<std::string> path;
+    while (node != GoalNode && node < Nodes.size()) {
+        path.push_back(Nodes[node].Name);
+        node = ParentLists[node].front();
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+std::optional<std::uint32_t> CHierarchy::NodeAt(const std::vector<std::string>& path) const
+{
+    std::uint32_t node = GoalNode;
+    for (const std::string& name : path) {
+        const auto& children = Nodes[node].Children;
+        const auto found = std::find_if(
+            children.begin(), children.end(), [this, &name](std::uint32_t child) { return Nodes[child].Name == name; });
+        if (found == children.end()) {
+            return std::nullopt;
+        }
+        node = *found;
+    }
+    return node;
+}
+
+std::optional<CHierarchy> CHierarchy::AsTree(std::string* problem) const
+{
+    std::vector<CHierarchyNode> copies;
+    // Depth first with a stack of (original, copy): the depth is the level count.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> pending{{GoalNode, 0}};
+    copies.push_back(Nodes[GoalNode]);
+    while (!pending.empty()) {
+        const auto [original, copy] = pending.back();
+        pending.pop_back();
+        if (copies.size() > MaxTreeCriteria + 1) {
+            if (problem != nullptr) {
+                *problem = "критериев больше " + std::to_string(MaxTreeCriteria);
+            }
+            return std::nullopt;
+        }
+        for (std::size_t k = 0; k < Nodes[original].Children.size(); ++k) {
+            const std::uint32_t child = Nodes[original].Children[k];
+            const auto number = static_cast<std::uint32_t>(copies.size());
+            copies.push_back(Nodes[child]);
+            copies[copy].Children[k] = number;
+            pending.emplace_back(child, number);
+        }
+    }
+    return Make(EHierarchyShape::Tree, std::move(copies), AlternativeList, problem);
+}
+
+std::string CHierarchy::AddCriterion(
+    std::uint32_t parent, std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    if (HierarchyShape != EHierarchyShape::Tree) {
+        return "структуру слоёв меняют команды слоёв";
+    }
+    if (parent >= Nodes.size() || index > Nodes[parent].Children.size()) {
+        return "нет такого места";
+    }
+    std::vector<CHierarchyNode> nodes = Nodes;
+    CHierarchyNode added;
+    added.Name = name;
+    added.Comment = comment;
+    added.Judgements = EqualJudgements(AlternativeCount());
+    CHierarchyNode& host = nodes[parent];
+    host.Judgements = host.Children.empty() ? EqualJudgements(1) : WithInserted(host.Judgements, index);
+    host.Children.insert(host.Children.begin() + index, static_cast<std::uint32_t>(nodes.size()));
+    nodes.push_back(std::move(added));
+    return Commit(std::move(nodes), AlternativeList);
+}
+
+std::string CHierarchy::RemoveCriterion(std::uint32_t node)
+{
+    if (HierarchyShape != EHierarchyShape::Tree) {
+        return "структуру слоёв меняют команды слоёв";
+    }
+    if (node == GoalNode || node >= Nodes.size()) {
+        return "цель не удаляется";
+    }
+    const std::uint32_t parent = ParentLists[node].front();
+    if (parent == GoalNode && Nodes[GoalNode].Children.size() == 1) {
+        return "у цели должен остаться хотя бы один критерий";
+    }
+    std::vector<CHierarchyNode> nodes = Nodes;
+    CHierarchyNode& host = nodes[parent];
+    const auto index = static_cast<std::uint32_t>(
+        std::find(host.Children.begin(), host.Children.end(), node) - host.Children.begin());
+    host.Children.erase(host.Children.begin() + index);
+    // A parent left without children becomes covering: its judgements are of the alternatives.
+    host.Judgements = host.Children.empty() ? EqualJudgements(AlternativeCount()) : WithRemoved(host.Judgements, index);
+    return Commit(std::move(nodes), AlternativeList); // the subtree is no longer reached
+}
+
+std::string CHierarchy::MoveCriterion(std::uint32_t node, std::uint32_t newParent, std::uint32_t index)
+{
+    if (HierarchyShape != EHierarchyShape::Tree) {
+        return "структуру слоёв меняют команды слоёв";
+    }
+    if (node == GoalNode || node >= Nodes.size() || newParent >= Nodes.size()) {
+        return "нет такого места";
+    }
+    for (std::uint32_t above = newParent; above != GoalNode; above = ParentLists[above].front()) {
+        if (above == node) {
+            return "критерий не переносится в своё поддерево";
+        }
+    }
+    const std::uint32_t parent = ParentLists[node].front();
+    std::vector<CHierarchyNode> nodes = Nodes;
+    CHierarchyNode& from = nodes[parent];
+    const auto place = static_cast<std::uint32_t>(
+        std::find(from.Children.begin(), from.Children.end(), node) - from.Children.begin());
+    if (parent == newParent) {
+        if (index >= from.Children.size()) {
+            return "нет такого места";
+        }
+        from.Judgements = WithMoved(from.Judgements, place, index);
+        MoveEntry(from.Children, place, index);
+        return Commit(std::move(nodes), AlternativeList);
+    }
+    if (index > nodes[newParent].Children.size()) {
+        return "нет такого места";
+    }
+    if (parent == GoalNode && from.Children.size() == 1) {
+        return "у цели должен остаться хотя бы один критерий";
+    }
+    from.Children.erase(from.Children.begin() + place);
+    from.Judgements = from.Children.empty() ? EqualJudgements(AlternativeCount()) : WithRemoved(from.Judgements, place);
+    CHierarchyNode& to = nodes[newParent];
+    to.Judgements = to.Children.empty() ? EqualJudgements(1) : WithInserted(to.Judgements, index);
+    to.Children.insert(to.Children.begin() + index, node);
+    return Commit(std::move(nodes), AlternativeList);
+}
+
+std::string CHierarchy::SetNodeText(std::uint32_t node, const std::string& name, const std::string& comment)
+{
+    if (node >= Nodes.size()) {
+        return "нет такого критерия";
+    }
+    std::vector<CHierarchyNode> nodes = Nodes;
+    nodes[node].Name = name;
+    nodes[node].Comment = comment;
+    return Commit(std::move(nodes), AlternativeList);
+}
+
+std::string CHierarchy::SetJudgements(std::uint32_t node, const CJudgementMatrix& judgements)
+{
+    if (node >= Nodes.size()) {
+        return "нет такого критерия";
+    }
+    const std::uint32_t n = ComparedCount(node);
+    if (judgements.RowCountInUse() != n || judgements.ColCountInUse() != n) {
+        return "размер матрицы суждений не равен числу сравниваемых элементов";
+    }
+    Nodes[node].Judgements = judgements;
+    return {};
+}
+
+std::string CHierarchy::AddAlternative(std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    if (index > AlternativeList.size()) {
+        return "нет такого места";
+    }
+    std::vector<CAlternative> alternatives = AlternativeList;
+    alternatives.insert(alternatives.begin() + index, CAlternative{name, comment});
+    std::vector<CHierarchyNode> nodes = Nodes;
+    for (const std::uint32_t node : Covering) {
+        nodes[node].Judgements = WithInserted(nodes[node].Judgements, index);
+    }
+    return Commit(std::move(nodes), std::move(alternatives));
+}
+
+std::string CHierarchy::RemoveAlternative(std::uint32_t index)
+{
+    if (index >= AlternativeList.size()) {
+        return "нет такой альтернативы";
+    }
+    if (AlternativeList.size() <= MinAlternatives) {
+        return "альтернатив должно остаться не меньше " + std::to_string(MinAlternatives);
+    }
+    std::vector<CAlternative> alternatives = AlternativeList;
+    alternatives.erase(alternatives.begin() + index);
+    std::vector<CHierarchyNode> nodes = Nodes;
+    for (const std::uint32_t node : Covering) {
+        nodes[node].Judgements = WithRemoved(nodes[node].Judgements, index);
+    }
+    return Commit(std::move(nodes), std::move(alternatives));
+}
+
+std::string CHierarchy::MoveAlternative(std::uint32_t from, std::uint32_t to)
+{
+    if (from >= AlternativeList.size() || to >= AlternativeList.size()) {
+        return "нет такой альтернативы";
+    }
+    std::vector<CAlternative> alternatives = AlternativeList;
+    MoveEntry(alternatives, from, to);
+    std::vector<CHierarchyNode> nodes = Nodes;
+    for (const std::uint32_t node : Covering) {
+        nodes[node].Judgements = WithMoved(nodes[node].Judgements, from, to);
+    }
+    return Commit(std::move(nodes), std::move(alternatives));
+}
+
+std::string CHierarchy::SetAlternativeText(std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    if (index >= AlternativeList.size()) {
+        return "нет такой альтернативы";
+    }
+    std::vector<CAlternative> alternatives = AlternativeList;
+    alternatives[index] = CAlternative{name, comment};
+    return Commit(Nodes, std::move(alternatives));
+}

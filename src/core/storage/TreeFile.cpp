@@ -1,0 +1,443 @@
+#include "core/storage/TreeFile.h"
+
+#include "core/model/CHierarchy.h"
+#include "core/model/HierarchyLimits.h"
+#include "core/storage/UntrustedText.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace {
+using Json = nlohmann::json;
+
+CReadOutcome Damaged(std::string reason)
+{
+    return {EReadResult::Damaged, DamagedProjectText, std::move(reason)};
+}
+
+// How deep the text nests its objects and arrays, found without parsing it, so that no
+// parser or walk ever meets a file deeper than a tree can be: the byte where it gets too
+// deep, if it does.
+std::optional<std::size_t> TooDeepAt(std::string_view text)
+{
+    std::uint32_t depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            if (++depth > MaxTreeFileNesting) {
+                return i;
+            }
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
+
+// A judgement code a file may hold: 0, 1..9 or -2..-9.
+std::optional<std::int32_t> CodeOf(const Json& value)
+{
+    std::int64_t code = 0;
+    if (value.is_number_unsigned()) {
+        const auto unsigned_code = value.get<std::uint64_t>();
+        if (unsigned_code > 9) {
+            return std::nullopt;
+        }
+        code = static_cast<std::int64_t>(unsigned_code);
+    } else if (value.is_number_integer()) {
+        code = value.get<std::int64_t>();
+    } else {
+        return std::nullopt;
+    }
+    if (code < -9 || code > 9 || code == -1) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(code);
+}
+
+// Builds the nodes depth first while checking them; the first fault found ends it.
+class CTreeReader {
+public:
+    std::vector<CHierarchyNode> Nodes;
+    std::vector<CAlternative> Alternatives;
+    std::string Problem;
+
+    bool ReadAlternatives(const Json& document)
+    {
+        const auto list = document.find("alternatives");
+        if (list == document.end()) {
+            return Fail("alternatives: нет списка альтернатив");
+        }
+        if (!list->is_array()) {
+            return Fail("alternatives: не список");
+        }
+        if (list->size() < MinAlternatives) {
+            return Fail("alternatives: альтернатив меньше " + std::to_string(MinAlternatives));
+        }
+        if (list->size() > MaxAlternatives) {
+            return Fail("alternatives: альтернатив больше " + std::to_string(MaxAlternatives));
+        }
+        std::unordered_map<std::string, std::size_t> seen;
+        for (std::size_t k = 0; k < list->size(); ++k) {
+            const std::string path = "alternatives[" + std::to_string(k) + "]";
+            CAlternative alternative;
+            if (!ReadText((*list)[k], path, alternative.Name, alternative.Comment)) {
+                return false;
+            }
+            const auto [first, added] = seen.try_emplace(alternative.Name, k);
+            if (!added) {
+                return Fail(path + ".name: имя «" + ShortText(alternative.Name) + "» уже есть у alternatives["
+                    + std::to_string(first->second) + "]");
+            }
+            Alternatives.push_back(std::move(alternative));
+        }
+        return true;
+    }
+
+    // The node at path on level; its number is Nodes.size() when called.
+    bool ReadNode(const Json& value, const std::string& path, std::uint32_t level)
+    {
+        // Criteria on level 8 at most: their alternatives make the tenth level.
+        if (level + 2 > MaxTreeLevels) {
+            return Fail(path + ": уровней больше " + std::to_string(MaxTreeLevels));
+        }
+        if (Nodes.size() > MaxTreeCriteria) {
+            return Fail(path + ": критериев больше " + std::to_string(MaxTreeCriteria));
+        }
+        const auto number = Nodes.size();
+        Nodes.emplace_back();
+        if (!ReadText(value, path, Nodes[number].Name, Nodes[number].Comment)) {
+            return false;
+        }
+        const auto children = value.find("children");
+        std::size_t childCount = 0;
+        if (children != value.end()) {
+            if (!children->is_array()) {
+                return Fail(path + ".children: не список");
+            }
+            if (children->size() > MaxTreeChildren) {
+                return Fail(path + ".children: подкритериев больше " + std::to_string(MaxTreeChildren));
+            }
+            childCount = children->size();
+        }
+        if (number == CHierarchy::GoalNode && childCount == 0) {
+            return Fail(path + ".children: у цели нет критериев");
+        }
+        const auto n = static_cast<std::uint32_t>(childCount == 0 ? Alternatives.size() : childCount);
+        if (!ReadJudgements(value, path, n, Nodes[number].Judgements)) {
+            return false;
+        }
+        std::unordered_map<std::string, std::size_t> seen;
+        for (std::size_t k = 0; k < childCount; ++k) {
+            const std::string childPath = path + ".children[" + std::to_string(k) + "]";
+            const auto child = static_cast<std::uint32_t>(Nodes.size());
+            Nodes[number].Children.push_back(child);
+            if (!ReadNode((*children)[k], childPath, level + 1)) {
+                return false;
+            }
+            const auto [first, added] = seen.try_emplace(Nodes[child].Name, k);
+            if (!added) {
+                std::string problem = childPath + ".name: имя «" + ShortText(Nodes[child].Name) + "» уже есть у ";
+                problem += path;
+                problem += ".children[" + std::to_string(first->second) + "]";
+                return Fail(std::move(problem));
+            }
+        }
+        return true;
+    }
+
+private:
+    bool Fail(std::string problem)
+    {
+        Problem = std::move(problem);
+        return false;
+    }
+
+    bool ReadText(const Json& value, const std::string& path, std::string& name, std::string& comment)
+    {
+        if (!value.is_object()) {
+            return Fail(path + ": не объект");
+        }
+        const auto nameValue = value.find("name");
+        if (nameValue == value.end()) {
+            return Fail(path + ".name: нет имени");
+        }
+        if (!nameValue->is_string()) {
+            return Fail(path + ".name: имя не текст");
+        }
+        name = nameValue->get<std::string>();
+        std::string problem = TreeNameProblem(name);
+        if (!problem.empty()) {
+            return Fail(path + ".name: " + problem);
+        }
+        const auto commentValue = value.find("comment");
+        if (commentValue != value.end()) {
+            if (!commentValue->is_string()) {
+                return Fail(path + ".comment: комментарий не текст");
+            }
+            comment = commentValue->get<std::string>();
+            problem = TreeCommentProblem(comment);
+            if (!problem.empty()) {
+                return Fail(path + ".comment: " + problem);
+            }
+        }
+        return true;
+    }
+
+    bool ReadJudgements(const Json& value, const std::string& path, std::uint32_t n, CJudgementMatrix& judgements)
+    {
+        const std::string where = path + ".judgements";
+        const auto list = value.find("judgements");
+        if (list != value.end() && !list->is_array()) {
+            return Fail(where + ": не список");
+        }
+        const std::size_t expected = static_cast<std::size_t>(n) * (n - 1) / 2;
+        const std::size_t given = list == value.end() ? 0 : list->size();
+        if (given != expected) {
+            return Fail(where + ": " + std::to_string(given) + " значений вместо " + std::to_string(expected));
+        }
+        judgements = EqualJudgements(n);
+        std::size_t k = 0;
+        for (std::uint32_t r = 0; r < n; ++r) {
+            for (std::uint32_t c = r + 1; c < n; ++c, ++k) {
+                const Json& cell = (*list)[k];
+                const std::optional<std::int32_t> code = CodeOf(cell);
+                if (!code) {
+                    const std::string place = where + "[" + std::to_string(k) + "]";
+                    return Fail(cell.is_number_integer() ? place + ": недопустимый код " + ShortText(cell.dump())
+                                                         : place + ": не целое число");
+                }
+                judgements(r, c) = CJudgement::FromCode(*code);
+                judgements(c, r) = judgements(r, c).Mirror();
+            }
+        }
+        return true;
+    }
+};
+
+// A string as JSON writes it, every character but the escaped ones as it is.
+void AppendString(std::string& out, const std::string& text)
+{
+    out += Json(text).dump(-1, ' ', false, Json::error_handler_t::strict);
+}
+
+void AppendNode(
+    std::string& out, const CHierarchy& tree, std::uint32_t node, const std::string& indent, bool templateFlag)
+{
+    const CHierarchyNode& data = tree.Node(node);
+    const std::string inner = indent + "  ";
+    out += "{\n" + inner + "\"name\": ";
+    AppendString(out, data.Name);
+    out += ",\n" + inner + "\"comment\": ";
+    AppendString(out, data.Comment);
+    out += ",\n" + inner + "\"judgements\": [";
+    const std::uint32_t n = data.Judgements.RowCountInUse();
+    bool first = true;
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = r + 1; c < n; ++c) {
+            out += first ? "" : ", ";
+            out += std::to_string(templateFlag ? 1 : data.Judgements(r, c).Code());
+            first = false;
+        }
+    }
+    out += "]";
+    if (!data.Children.empty()) {
+        out += ",\n" + inner + "\"children\": [\n";
+        for (std::size_t k = 0; k < data.Children.size(); ++k) {
+            out += inner + "  ";
+            AppendNode(out, tree, data.Children[k], inner + "  ", templateFlag);
+            out += k + 1 < data.Children.size() ? ",\n" : "\n";
+        }
+        out += inner + "]";
+    }
+    out += "\n" + indent + "}";
+}
+
+std::string TextOf(const CHierarchy& tree, bool templateFlag)
+{
+    std::string out = "{\n  \"format\": ";
+    AppendString(out, TreeFormatName);
+    out += ",\n  \"version\": " + std::to_string(TreeFormatVersion) + ",\n  \"goal\": ";
+    AppendNode(out, tree, CHierarchy::GoalNode, "  ", templateFlag);
+    out += ",\n  \"alternatives\": [\n";
+    const std::vector<CAlternative>& alternatives = tree.Alternatives();
+    for (std::size_t k = 0; k < alternatives.size(); ++k) {
+        out += "    {\"name\": ";
+        AppendString(out, alternatives[k].Name);
+        out += ", \"comment\": ";
+        AppendString(out, alternatives[k].Comment);
+        out += k + 1 < alternatives.size() ? "},\n" : "}\n";
+    }
+    out += "  ]\n}\n";
+    return out;
+}
+} // namespace
+
+CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
+{
+    if (text.size() > MaxTreeFileSize) {
+        return Damaged("файл больше 16 МБ");
+    }
+    if (const std::optional<std::size_t> at = TooDeepAt(text)) {
+        return Damaged(
+            "вложенность глубже " + std::to_string(MaxTreeFileNesting) + " (байт " + std::to_string(*at) + ")");
+    }
+    Json document;
+    try {
+        document = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        // The parser counts from 1; the places named here count from 0.
+        return Damaged("файл не JSON (ошибка в байте " + std::to_string(error.byte > 0 ? error.byte - 1 : 0) + ")");
+    } catch (const Json::exception&) {
+        return Damaged("файл не JSON (число вне пределов)"); // 1E400 and the like
+    }
+    if (!document.is_object()) {
+        return Damaged("файл не объект JSON");
+    }
+    const auto format = document.find("format");
+    if (format == document.end() || !format->is_string() || format->get_ref<const std::string&>() != TreeFormatName) {
+        return Damaged(std::string("format: не «") + TreeFormatName + "»");
+    }
+    const auto version = document.find("version");
+    if (version == document.end()) {
+        return Damaged("version: версия не указана");
+    }
+    if (!version->is_number_integer()) {
+        return Damaged("version: не целое число");
+    }
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > TreeFormatVersion
+                                      : version->get<std::int64_t>() > TreeFormatVersion) {
+        return Damaged("version: файл создан более новой версией Tessaly");
+    }
+    if (version->get<std::int64_t>() != TreeFormatVersion) {
+        return Damaged("version: версия " + ShortText(version->dump()) + " не поддерживается");
+    }
+    CTreeReader reader;
+    if (!reader.ReadAlternatives(document)) {
+        return Damaged(reader.Problem);
+    }
+    const auto goal = document.find("goal");
+    if (goal == document.end()) {
+        return Damaged("goal: нет цели");
+    }
+    if (!reader.ReadNode(*goal, "goal", 0)) {
+        return Damaged(reader.Problem);
+    }
+    std::string problem;
+    std::optional<CHierarchy> tree
+        = CHierarchy::Make(EHierarchyShape::Tree, std::move(reader.Nodes), std::move(reader.Alternatives), &problem);
+    if (!tree) {
+        return Damaged(problem);
+    }
+    hierarchy = std::move(*tree);
+    return {EReadResult::Ok, "", ""};
+}
+
+CReadOutcome ReadTreeFile(CHierarchy& hierarchy, const std::string& fileName, EReadAccess access)
+{
+    if (fileName.empty()) {
+        return {EReadResult::EmptyName, EmptyFileNameText, ""};
+    }
+    // Only a regular file, checked before it is opened and again on the descriptor;
+    // O_NONBLOCK keeps even a FIFO put there meanwhile from waiting.
+    struct stat info { };
+    if (::stat(fileName.c_str(), &info) != 0) {
+        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(errno)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {EReadResult::CannotOpen, CannotOpenProjectText,
+            S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : std::string(NotARegularFileReason)};
+    }
+    const int mode = access == EReadAccess::ReadWrite ? O_RDWR : O_RDONLY;
+    const int fd = ::open(fileName.c_str(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(errno)};
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {EReadResult::CannotOpen, CannotOpenProjectText, std::string(NotARegularFileReason)};
+    }
+    // One byte past the limit tells a file that is too long without reading it all.
+    std::string text(
+        static_cast<std::size_t>(info.st_size) < MaxTreeFileSize ? info.st_size + 1 : MaxTreeFileSize + 1, '\0');
+    std::size_t got = 0;
+    int readError = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            readError = n < 0 ? errno : 0;
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+        if (got == text.size() && text.size() <= MaxTreeFileSize) {
+            text.resize(std::min(text.size() * 2, MaxTreeFileSize + 1)); // it grew meanwhile
+        }
+    }
+    ::close(fd);
+    if (readError != 0) {
+        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(readError)};
+    }
+    text.resize(got);
+    return ReadTreeText(hierarchy, text);
+}
+
+std::string TreeFileText(const CHierarchy& hierarchy, bool templateFlag)
+{
+    try {
+        if (hierarchy.Shape() == EHierarchyShape::Tree) {
+            return TextOf(hierarchy, templateFlag);
+        }
+        const std::optional<CHierarchy> tree = hierarchy.AsTree();
+        return tree ? TextOf(*tree, templateFlag) : std::string();
+    } catch (const Json::type_error&) {
+        return {}; // text that is not UTF-8, which no tree holds
+    }
+}
+
+EWriteResult SaveTreeFile(
+    const CHierarchy& hierarchy, const std::string& fileName, bool templateFlag, ELinkAtName link, std::string* reason)
+{
+    const std::string text = TreeFileText(hierarchy, templateFlag);
+    if (text.empty()) {
+        if (reason != nullptr) {
+            *reason = WriteFailedReason;
+        }
+        return EWriteResult::WriteFailed;
+    }
+    return SaveFileAtomically(
+        fileName, [&text](CByteSink& sink) { return sink.Write(text.data(), text.size()); }, link, reason);
+}
+
+bool IsTreeFileName(const std::string& fileName)
+{
+    std::string extension = std::filesystem::path(fileName).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == TreeFileExtension;
+}
