@@ -14,22 +14,7 @@
 #include <vector>
 
 namespace {
-std::string Count(std::size_t k)
-{
-    return std::to_string(k);
-}
-
-// Each alternative's place in a ranking by position; 0 for one not in it.
-std::vector<std::uint32_t> PlacesOf(const CResultList& ranking, std::uint32_t alternatives)
-{
-    std::vector<std::uint32_t> places(alternatives, 0);
-    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
-        if (ranking.Rows[r].Position < alternatives) {
-            places[ranking.Rows[r].Position] = r + 1;
-        }
-    }
-    return places;
-}
+constexpr auto Count = &CCsvWriter::Count;
 
 void Members(CCsvWriter& csv, const CGroupDecision& decision)
 {
@@ -46,10 +31,7 @@ void Members(CCsvWriter& csv, const CGroupDecision& decision)
 void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CUserProjectModel& model = decision.Model();
-    const CGroupResult& result = decision.Result();
     const std::uint32_t bottom = model.LevelCount() - 1;
-    const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
-
     std::vector<std::string> header{
         PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
@@ -60,29 +42,16 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
     csv.Row({GroupRankingTitle});
     csv.Row(header);
 
-    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
-    std::vector<std::vector<std::uint32_t>> expertPlaces;
-    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        expertPlaces.push_back(PlacesOf(decision.ExpertRanking(k), alternatives));
-    }
-    std::vector<std::uint32_t> order;
-    for (std::uint32_t r = 0; r < result.Ranking.Count; ++r) {
-        order.push_back(result.Ranking.Rows[r].Position);
-    }
-    if (order.empty()) {
-        for (std::uint32_t a = 0; a < alternatives; ++a) {
-            order.push_back(a);
-        }
-    }
-    for (const std::uint32_t a : order) {
-        const bool ranked = groupPlaces[a] != 0;
-        std::vector<std::string> row{ranked ? Count(groupPlaces[a]) : std::string(),
-            CsvText(model.Element(a, bottom).Name),
-            ranked ? csv.Number(result.Group.GlobalPriority()(a, bottom)) : std::string(),
-            csv.Entry(result.AipArithmetic, a), csv.Entry(result.AipGeometric, a)};
-        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            row.push_back(csv.Entry(decision.ExpertFinal(k), a));
-            row.push_back(expertPlaces[k][a] != 0 ? Count(expertPlaces[k][a]) : std::string());
+    const auto place = [](std::uint32_t p) { return p != 0 ? Count(p) : std::string(); };
+    for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
+        std::vector<std::string> row{place(ranked.Group.Place), CsvText(model.Element(ranked.Alternative, bottom).Name),
+            ranked.Group.Place != 0 ? csv.Number(ranked.Group.Priority) : std::string()};
+        // The aggregated priorities' columns go without places, each expert's with his.
+        for (std::size_t c = 0; c < ranked.Columns.size(); ++c) {
+            row.push_back(csv.Number(ranked.Columns[c].Priority));
+            if (c >= 2) {
+                row.push_back(place(ranked.Columns[c].Place));
+            }
         }
         csv.Row(row);
     }
@@ -136,8 +105,9 @@ void Agreement(CCsvWriter& csv, const CGroupDecision& decision)
     }
 }
 
-void Element(CCsvWriter& csv, const CGroupDecision& decision, const CGroupElementResult& element)
+void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
 {
+    const CGroupElementResult& element = decision.Result().Elements[index];
     const CUserProjectModel& model = decision.Model();
     const CGroupResult& result = decision.Result();
     const CElementSlot& slot = element.Slot;
@@ -194,26 +164,21 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, const CGroupElemen
         experts.push_back(CsvText(decision.Member(k).Label));
     }
     csv.Row(experts);
-    for (std::uint32_t r = 0; r < n; ++r) {
-        std::vector<std::string> row{Count(r + 1), name(r), has ? csv.Number(data.Priority[r]) : std::string()};
-        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            row.push_back(csv.Entry(decision.ExpertPriorities(k, slot), r));
+    const std::vector<std::vector<std::optional<double>>> figures = ExpertVectorsRows(decision, index);
+    for (std::uint32_t r = 0; r <= n; ++r) {
+        std::vector<std::string> row = r < n ? std::vector<std::string>{Count(r + 1), name(r)}
+                                             : std::vector<std::string>{"", ConsistencyRatioTerm};
+        for (const std::optional<double>& figure : figures[r]) {
+            row.push_back(csv.Number(figure));
         }
         csv.Row(row);
     }
-    std::vector<std::string> ratios{"", ConsistencyRatioTerm, has ? csv.Number(data.CR) : std::string()};
-    std::vector<std::string> distances{"", DistanceCaption, ""};
-    // By expert, so that each is found at once (a search per expert is quadratic).
-    std::vector<std::string> distanceOf(decision.ExpertCount());
+    // Placed by expert, so that each is found at once (a search per expert is quadratic).
+    std::vector<std::string> distances(3 + decision.ExpertCount());
+    distances[1] = DistanceCaption;
     for (const CExpertDistance& d : element.Distances) {
-        distanceOf[d.Expert] = csv.Number(d.Distance);
+        distances[3 + d.Expert] = csv.Number(d.Distance);
     }
-    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        const bool own = !decision.ExpertPriorities(k, slot).empty();
-        ratios.push_back(own ? csv.Number(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR) : "");
-        distances.push_back(distanceOf[k]);
-    }
-    csv.Row(ratios);
     csv.Row(distances);
 }
 
@@ -255,7 +220,7 @@ std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator)
     Agreement(csv, decision);
     const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
     for (std::size_t e = 0; e < elements.size(); ++e) {
-        Element(csv, decision, elements[e]);
+        Element(csv, decision, e);
         PairJudgements(csv, decision, e);
     }
     return csv.Text;

@@ -7,6 +7,7 @@
 #include "core/results/NumberFormat.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 std::string Quoted(const std::string& text)
@@ -63,13 +64,18 @@ std::vector<std::uint32_t> PlacesOf(const CResultList& ranking, std::uint32_t al
 }
 
 // "0.4926 (1)", or "—" when the column has no figures.
-std::string PriorityAndPlace(
-    std::span<const double> priorities, const std::vector<std::uint32_t>& places, std::uint32_t position, char sep)
+std::string PriorityAndPlace(const CRankedFigure& figure, char sep)
 {
-    if (position >= priorities.size() || position >= places.size() || places[position] == 0) {
+    if (!figure.Priority || figure.Place == 0) {
         return NoFigureText;
     }
-    return Shown(priorities[position], sep) + " (" + std::to_string(places[position]) + ")";
+    return Shown(*figure.Priority, sep) + " (" + std::to_string(figure.Place) + ")";
+}
+
+// The entry i of a vector; none where the vector has none.
+std::optional<double> EntryOf(std::span<const double> vector, std::size_t i)
+{
+    return i < vector.size() ? std::optional<double>(vector[i]) : std::nullopt;
 }
 
 bool GroupHasPriorities(const CGroupResult& result, const CElementSlot& slot)
@@ -240,6 +246,38 @@ CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSepar
     return table;
 }
 
+std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision)
+{
+    std::vector<CGroupRankingRow> rows;
+    if (decision.ExpertCount() == 0) {
+        return rows;
+    }
+    const CUserProjectModel& model = decision.Model();
+    const CGroupResult& result = decision.Result();
+    const std::uint32_t bottom = model.LevelCount() - 1;
+    const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
+
+    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
+    std::vector<std::pair<std::span<const double>, std::vector<std::uint32_t>>> columns{
+        {result.AipArithmetic, PlacesOf(result.AipArithmeticRanking, alternatives)},
+        {result.AipGeometric, PlacesOf(result.AipGeometricRanking, alternatives)}};
+    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+        columns.emplace_back(decision.ExpertFinal(k), PlacesOf(decision.ExpertRanking(k), alternatives));
+    }
+
+    // In the group's ranking order; without one, in the alternatives' order.
+    const bool ranked = result.Ranking.Count != 0;
+    for (std::uint32_t i = 0; i < (ranked ? result.Ranking.Count : alternatives); ++i) {
+        const std::uint32_t a = ranked ? result.Ranking.Rows[i].Position : i;
+        CGroupRankingRow row{a, {result.Group.GlobalPriority()(a, bottom), groupPlaces[a]}, {}};
+        for (const auto& [priorities, places] : columns) {
+            row.Columns.push_back({EntryOf(priorities, a), places[a]});
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
@@ -247,42 +285,13 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
-    if (decision.ExpertCount() == 0) {
-        return table;
-    }
-    const CUserProjectModel& model = decision.Model();
-    const CGroupResult& result = decision.Result();
-    const std::uint32_t bottom = model.LevelCount() - 1;
-    const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
-
-    std::vector<double> group(alternatives);
-    for (std::uint32_t a = 0; a < alternatives; ++a) {
-        group[a] = result.Group.GlobalPriority()(a, bottom);
-    }
-    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
-    const std::vector<std::uint32_t> arithmeticPlaces = PlacesOf(result.AipArithmeticRanking, alternatives);
-    const std::vector<std::uint32_t> geometricPlaces = PlacesOf(result.AipGeometricRanking, alternatives);
-    std::vector<std::vector<std::uint32_t>> expertPlaces;
-    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        expertPlaces.push_back(PlacesOf(decision.ExpertRanking(k), alternatives));
-    }
-
-    std::vector<std::uint32_t> order;
-    for (std::uint32_t r = 0; r < result.Ranking.Count; ++r) {
-        order.push_back(result.Ranking.Rows[r].Position);
-    }
-    if (order.empty()) {
-        for (std::uint32_t a = 0; a < alternatives; ++a) {
-            order.push_back(a);
-        }
-    }
-    for (const std::uint32_t a : order) {
-        std::vector<std::string> row{groupPlaces[a] == 0 ? NoFigureText : std::to_string(groupPlaces[a]),
-            model.Element(a, bottom).Name, groupPlaces[a] == 0 ? NoFigureText : Shown(group[a], decimalSeparator),
-            PriorityAndPlace(result.AipArithmetic, arithmeticPlaces, a, decimalSeparator),
-            PriorityAndPlace(result.AipGeometric, geometricPlaces, a, decimalSeparator)};
-        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            row.push_back(PriorityAndPlace(decision.ExpertFinal(k), expertPlaces[k], a, decimalSeparator));
+    for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
+        const bool placed = ranked.Group.Place != 0;
+        std::vector<std::string> row{placed ? std::to_string(ranked.Group.Place) : NoFigureText,
+            decision.Model().Element(ranked.Alternative, decision.Model().LevelCount() - 1).Name,
+            placed ? Shown(*ranked.Group.Priority, decimalSeparator) : NoFigureText};
+        for (const CRankedFigure& column : ranked.Columns) {
+            row.push_back(PriorityAndPlace(column, decimalSeparator));
         }
         table.Rows.push_back(std::move(row));
     }
@@ -362,6 +371,36 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
     return table;
 }
 
+std::vector<std::vector<std::optional<double>>> ExpertVectorsRows(const CGroupDecision& decision, std::size_t element)
+{
+    std::vector<std::vector<std::optional<double>>> rows;
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return rows;
+    }
+    const CElementSlot& slot = result.Elements[element].Slot;
+    const std::uint32_t n = result.Elements[element].Aggregate.Order;
+    const bool has = GroupHasPriorities(result, slot);
+    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
+    for (std::uint32_t r = 0; r <= n; ++r) {
+        const bool ratioRow = r == n;
+        std::vector<std::optional<double>> row{
+            has ? std::optional<double>(ratioRow ? data.CR : data.Priority[r]) : std::nullopt};
+        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+            const std::span<const double> own = decision.ExpertPriorities(k, slot);
+            if (own.empty()) {
+                row.emplace_back();
+            } else if (ratioRow) {
+                row.emplace_back(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR);
+            } else {
+                row.emplace_back(EntryOf(own, r));
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
 {
     CReportTable table;
@@ -369,30 +408,17 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
     if (element >= result.Elements.size()) {
         return table;
     }
-    const CGroupElementResult& aggregated = result.Elements[element];
-    const CElementSlot& slot = aggregated.Slot;
-    const std::uint32_t n = aggregated.Aggregate.Order;
-    const bool has = GroupHasPriorities(result, slot);
-    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
-    const std::vector<std::string> names = ChildNames(decision, slot, n);
+    const CElementSlot& slot = result.Elements[element].Slot;
+    const std::vector<std::string> names = ChildNames(decision, slot, result.Elements[element].Aggregate.Order);
     table.Header = {"Элемент уровня " + std::to_string(slot.Level + 1), GroupPriorityCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
-    for (std::uint32_t r = 0; r <= n; ++r) {
-        const bool ratioRow = r == n;
-        std::vector<std::string> row{ratioRow ? std::string(ConsistencyRatioTerm) : Numbered(r, names[r])};
-        row.emplace_back(has ? Shown(ratioRow ? data.CR : data.Priority[r], decimalSeparator) : NoFigureText);
-        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::span<const double> own = decision.ExpertPriorities(k, slot);
-            if (own.empty()) {
-                row.emplace_back(NoFigureText);
-            } else if (ratioRow) {
-                row.emplace_back(
-                    Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator));
-            } else {
-                row.emplace_back(Shown(own[r], decimalSeparator));
-            }
+    const std::vector<std::vector<std::optional<double>>> figures = ExpertVectorsRows(decision, element);
+    for (std::uint32_t r = 0; r < figures.size(); ++r) {
+        std::vector<std::string> row{r == names.size() ? std::string(ConsistencyRatioTerm) : Numbered(r, names[r])};
+        for (const std::optional<double>& figure : figures[r]) {
+            row.emplace_back(figure ? Shown(*figure, decimalSeparator) : NoFigureText);
         }
         table.Rows.push_back(std::move(row));
     }

@@ -6,6 +6,7 @@
 #include "core/results/ReportContent.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -130,6 +131,21 @@ std::string GroupElementName(const CGroupDecision& decision, const CElementSlot&
 // weights are not taken into account).
 CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSeparator = '.');
 
+// A priority of a ranking's column (none where it has none) and its place there (0: none).
+struct CRankedFigure {
+    std::optional<double> Priority;
+    std::uint32_t Place = 0;
+};
+// One alternative of the group's ranking, unrounded: the group's figure, then the columns
+// Среднее арифм., Среднее геом. and one per expert.
+struct CGroupRankingRow {
+    std::uint32_t Alternative = 0;
+    CRankedFigure Group;
+    std::vector<CRankedFigure> Columns;
+};
+// The rows of GroupRankingTable and of the group's CSV, in the table's order.
+std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision);
+
 // Место | Альтернатива | Группа | Среднее арифм. | Среднее геом. | one column per expert
 // (his label): every alternative in the group's ranking order, each column's priority
 // of it followed by its place in that column's own ranking, "0.4926 (1)". Without a
@@ -148,6 +164,9 @@ CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSepa
 // under each upper cell with a spread its geometric standard deviation on a second line,
 // "ГСО 3.5500".
 CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
+
+// The figures of ExpertVectorsTable and of the group's CSV, unrounded, none for "—".
+std::vector<std::vector<std::optional<double>>> ExpertVectorsRows(const CGroupDecision& decision, std::size_t element);
 
 // "Элемент уровня L+1" | Группа | one column per expert: the local priorities of
 // Result().Elements[element] side by side, then the row "ОС" with the group's CR and
