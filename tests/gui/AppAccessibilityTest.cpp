@@ -2,6 +2,9 @@
 
 #include "AccessibleTreeWalk.h"
 #include "gui/app/THelpViewer.h"
+#include "gui/group/TfmExpertFiles.h"
+#include "gui/group/TfmGroupDecision.h"
+#include "gui/group/TfmGroupMembers.h"
 #include "gui/judgement/CExpertTable_Element.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/judgement/TfmExpertScale.h"
@@ -282,6 +285,52 @@ TEST_F(AppAccessibility, EveryWindowsTreeNamesItsControlsAndTheColumnsOfItsTable
     EXPECT_TRUE(problems.empty()) << all;
     Dialogs.YesNoAnswers = {false};
     Click("btCloseProject");
+}
+
+// The group's windows as a reader walks them: the expert files dialog, the members
+// dialog with two members, and the group window with each of its tabs in front (the
+// ideal ranking and a pair's judgements shown too).
+TEST_F(AppAccessibility, GroupWindowsTreesNameTheirControlsAndTheColumnsOfTheirTables)
+{
+    std::vector<std::string> problems;
+    const auto walk = [&problems](QWidget* window, const std::string& name) {
+        for (const std::string& problem : AccessibleTreeProblems(window)) {
+            problems.push_back(name + ": " + problem);
+        }
+    };
+    const QString anna = Path(QStringLiteral("Анна.tsy"));
+    const QString boris = Path(QStringLiteral("Борис.tsy"));
+    for (const QString& file : {anna, boris}) {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/warehouse.tsy"), file));
+    }
+    ASSERT_NE(OpenProject(anna), nullptr);
+    apptest::WhenModal<TfmExpertFiles>([&](TfmExpertFiles* dialog) {
+        walk(dialog, "expert files");
+        dialog->reject();
+    });
+    Action("mnPrepareExpertFiles")->trigger();
+    apptest::WhenModal<TfmGroupMembers>([&](TfmGroupMembers* dialog) {
+        Dialogs.FileAnswers = {anna, boris};
+        QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+        QTest::mouseClick(dialog->btAddMembers, Qt::LeftButton);
+        walk(dialog, "members");
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
+    Action("mnGroupDecision")->trigger();
+    TfmGroupDecision* group = Frame().ActiveGroup();
+    ASSERT_NE(group, nullptr);
+    group->SetSynthesisMode(ESynthesisMode::Ideal);
+    group->twElements->setCurrentIndex(group->twElements->model()->index(0, 1));
+    group->twAggregated->setCurrentIndex(group->twAggregated->model()->index(0, 2));
+    for (int tab = 0; tab < group->tcGroup->count(); ++tab) {
+        group->tcGroup->setCurrentIndex(tab);
+        walk(group->parentWidget(), "group " + group->tcGroup->tabText(tab).toStdString());
+    }
+    std::string all;
+    for (const std::string& problem : problems) {
+        all += problem + "\n";
+    }
+    EXPECT_TRUE(problems.empty()) << all;
 }
 
 TEST_F(AppAccessibility, IconButtonsAreNamedByTheirHintsAndCellsByWhatTheyShow)

@@ -1,4 +1,8 @@
 #include "AppTestSupport.h"
+#include "core/group/Consensus.h"
+#include "core/group/GroupCsv.h"
+#include "core/group/GroupReportContent.h"
+#include "gui/group/TfmGroupMembers.h"
 
 #include "gui/app/THelpViewer.h"
 #include "gui/app/TfmAboutForm.h"
@@ -328,6 +332,34 @@ TEST_F(AppShell, HelpNamesEveryMenuAndItemOfTheFrame)
     EXPECT_GE(captions.size(), 30);
     for (const QString& caption : captions) {
         EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
+    }
+}
+
+// The help quotes the group's windows, tables and exports by the program's own captions,
+// and reads Kendall's W by the program's own bands.
+TEST_F(AppShell, HelpQuotesTheGroupsCaptionsAndTheBandsOfKendallsW)
+{
+    THelpViewer viewer;
+    ASSERT_TRUE(viewer.OpenAtContents(QStringLiteral(TESSALY_SOURCE_DIR "/tessaly.hlp")));
+    const QString help = viewer.Browser()->toPlainText().simplified();
+    const TfmGroupMembers members;
+    QStringList captions{members.windowTitle(), QStringLiteral("Однородность итоговых приоритетов"),
+        QStringLiteral("Согласие в порядке альтернатив (W Кендалла)")};
+    for (const char* caption : {GroupRankingTitle, GroupElementsTitle, GroupMembersTitle, GroupDistancesTitle,
+             UseExpertWeightsCaption, AipArithmeticCaption, AipGeometricCaption, ConsensusCaption, GroupRatioCaption,
+             LargestExpertRatioCaption, WidestSpreadCaption, OwnRankingCaption, CsvGroupAgreementTitle,
+             CsvGroupElementTitle, CsvExpertPrioritiesTitle, CsvPairJudgementsTitle}) {
+        captions << QString::fromUtf8(caption);
+    }
+    for (const QString& caption : captions) {
+        EXPECT_TRUE(help.contains(QStringLiteral("«%1»").arg(caption))) << caption.toStdString();
+    }
+    // Each row of the help's table of W: its range, then the band the program gives there.
+    for (const auto& [range, w] : {std::pair{"меньше 0,2", 0.19}, {"от 0,2 и меньше 0,4", 0.2},
+             {"от 0,4 и меньше 0,6", 0.4}, {"от 0,6 и меньше 0,8", 0.6}, {"0,8 и больше", 0.8}}) {
+        const QString row = QString::fromUtf8(range) + QLatin1Char(' ')
+            + QString::fromUtf8(ConcordanceBandText(ConcordanceBandOf(w)));
+        EXPECT_TRUE(help.contains(row)) << row.toStdString();
     }
 }
 

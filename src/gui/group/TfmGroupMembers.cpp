@@ -58,6 +58,8 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     twMembers = new QTableWidget(0, 3, this);
     twMembers->setObjectName(QStringLiteral("twMembers"));
     caption->setBuddy(twMembers);
+    // A reader names a table by its own name, not by the caption above it.
+    twMembers->setAccessibleName(QStringLiteral("Файлы экспертов"));
     twMembers->setHorizontalHeaderLabels({QStringLiteral("Файл"), QStringLiteral("Метка"), QStringLiteral("Вес")});
     twMembers->setSelectionBehavior(QAbstractItemView::SelectRows);
     twMembers->setSelectionMode(QAbstractItemView::ExtendedSelection);
