@@ -1,12 +1,67 @@
 #include "gui/judgement/CExpertTable_Element.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// A reader announces a cell as a cell of the comparison table that can be judged, not as
+// static text: its press does what Enter does on it (the scale window opens), its focus
+// makes it the current cell.
+class CJudgementCellAccessible final : public QAccessibleWidget {
+public:
+    explicit CJudgementCellAccessible(CExpertTable_Element* cell)
+        : QAccessibleWidget(cell, QAccessible::Cell)
+    {
+    }
+
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) {
+            return Cell()->accessibleName().isEmpty() ? Cell()->text() : Cell()->accessibleName();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    [[nodiscard]] QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            emit Cell()->Pressed(Cell());
+            emit Cell()->DoubleClicked(Cell());
+        } else if (name == setFocusAction()) {
+            emit Cell()->Pressed(Cell());
+        }
+    }
+
+    [[nodiscard]] QStringList keyBindingsForAction(const QString& name) const override
+    {
+        return name == pressAction() ? QStringList{QStringLiteral("Return")} : QStringList{};
+    }
+
+private:
+    [[nodiscard]] CExpertTable_Element* Cell() const { return static_cast<CExpertTable_Element*>(widget()); }
+};
+
+QAccessibleInterface* JudgementCellAccessible(const QString& className, QObject* object)
+{
+    auto* cell = qobject_cast<CExpertTable_Element*>(object);
+    return className == QLatin1String("CExpertTable_Element") && cell != nullptr ? new CJudgementCellAccessible(cell)
+                                                                                 : nullptr;
+}
+} // namespace
+
 CExpertTable_Element::CExpertTable_Element(QWidget* parent)
     : QLabel(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&JudgementCellAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled);
     hide();
 }
 

@@ -132,6 +132,17 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
         }
     }
     connect(lbExpertScale, &QListWidget::doubleClicked, this, &TfmExpertScale::lbExpertScaleDblClick);
+    // A screen reader chooses a line by selecting it, which leaves the current line, the
+    // one "Да" takes, where it was.
+    connect(lbExpertScale, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = lbExpertScale->selectedItems();
+        if (selected.size() == 1) {
+            const int row = lbExpertScale->row(selected.front());
+            if (row != lbExpertScale->currentRow() && IsAcceptableScaleLine(row)) {
+                lbExpertScale->setCurrentRow(row);
+            }
+        }
+    });
     // The list would step onto the empty lines itself.
     lbExpertScale->installEventFilter(this);
 
