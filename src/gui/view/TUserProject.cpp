@@ -33,6 +33,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -175,11 +176,11 @@ void TUserProject::CreatePanel()
     ModeGroup->addButton(btExpertMode);
     btEditMode->setChecked(true);
 
-    connect(btHierarchyType, &QToolButton::clicked, this, [this] { btHierarchyTypeClick(); });
-    connect(btEditMode, &QToolButton::clicked, this, [this] { btEditModeClick(); });
-    connect(btExpertMode, &QToolButton::clicked, this, [this] { btExpertModeClick(); });
-    connect(btResultsView, &QToolButton::clicked, this, [this] { btResultsViewClick(); });
-    connect(btClone, &QToolButton::clicked, this, [this] { btCloneClick(); });
+    ConnectButtonCommand(btHierarchyType, &TUserProject::btHierarchyTypeClick);
+    ConnectButtonCommand(btEditMode, &TUserProject::btEditModeClick);
+    ConnectButtonCommand(btExpertMode, &TUserProject::btExpertModeClick);
+    ConnectButtonCommand(btResultsView, &TUserProject::btResultsViewClick);
+    ConnectButtonCommand(btClone, &TUserProject::btCloneClick);
 
     // The modes and the results from the keyboard, in the project that has it (the
     // buttons never take the focus); a screen reader hears the key with the button. A
@@ -779,6 +780,38 @@ void TUserProject::mnDelLevelClick()
         RecordStep(DeleteLevelStepName(CurrentElementLevel));
         Redraw();
     }
+}
+
+void TUserProject::ConnectButtonCommand(QToolButton* button, void (TUserProject::*command)())
+{
+    const auto run = [this, command] {
+        const bool running = RunningButtonCommand;
+        RunningButtonCommand = true;
+        (this->*command)();
+        RunningButtonCommand = running;
+    };
+    connect(button, &QToolButton::clicked, this, [this, run] {
+        ToggledWithoutClick = nullptr;
+        run();
+    });
+    if (!button->isCheckable()) {
+        return;
+    }
+    // A screen reader's toggle checks the button without a click. A click emits toggled
+    // and then clicked at once, so the command waits for the events in between and runs
+    // only when no click came. The mode button a group unchecks runs nothing.
+    connect(button, &QToolButton::toggled, this, [this, button, run](bool checked) {
+        if (RunningButtonCommand || (!checked && button->group() != nullptr)) {
+            return;
+        }
+        ToggledWithoutClick = button;
+        QTimer::singleShot(0, this, [this, button, run] {
+            if (ToggledWithoutClick == button) {
+                ToggledWithoutClick = nullptr;
+                run();
+            }
+        });
+    });
 }
 
 void TUserProject::btHierarchyTypeClick()

@@ -210,6 +210,8 @@ private:
     void btExpertModeClick();
     void btResultsViewClick();
     void btCloneClick();
+    // A panel button runs its command when clicked, and also when a screen reader toggles it.
+    void ConnectButtonCommand(QToolButton* button, void (TUserProject::*command)());
     void mnAddElementClick();
     void mnDelElementClick();
     void mnAddLevelClick();
@@ -265,6 +267,10 @@ private:
     // The outer size the diagram was last laid out from.
     QSize LaidOutSize;
     bool FatalErrorShown = false;
+    // The panel button toggled without a click, whose command is still to run; and whether a
+    // button's command is running (the checks it changes itself are no toggles to follow).
+    QToolButton* ToggledWithoutClick = nullptr;
+    bool RunningButtonCommand = false;
     // An element had the keyboard when the diagram was hidden (a layout, the results):
     // the current element takes it back when the diagram shows again.
     bool ElementFocusToRestore = false;
