@@ -1,5 +1,6 @@
 #include "AccessibleTreeWalk.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QWidget>
 
@@ -57,6 +58,16 @@ std::string Where(QAccessibleInterface* face, const std::string& path)
     return path + "/" + name.toStdString() + " (role " + std::to_string(static_cast<int>(face->role())) + ")";
 }
 
+// The header cells of a cell of Qt's item views are made anew by each call and never
+// cached, so whoever asks for them disposes of them (through the cache, which takes
+// them first).
+void ReleaseHeaderCells(const QList<QAccessibleInterface*>& headers)
+{
+    for (QAccessibleInterface* header : headers) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(header));
+    }
+}
+
 void CheckTable(QAccessibleInterface* face, const std::string& where, std::vector<std::string>& problems)
 {
     QAccessibleTableInterface* table = face->tableInterface();
@@ -75,6 +86,9 @@ void CheckTable(QAccessibleInterface* face, const std::string& where, std::vecto
         // Qt numbers the columns of a table whose header says nothing: "1", "2" ... name nothing.
         bool number = false;
         const QString header = headers.isEmpty() ? QString() : headers.front()->text(QAccessible::Name).trimmed();
+        if (qobject_cast<QAbstractItemView*>(face->object()) != nullptr) {
+            ReleaseHeaderCells(headers);
+        }
         header.toDouble(&number);
         if (header.isEmpty() || number) {
             problems.push_back(where + ": column " + std::to_string(c) + " without a header");
