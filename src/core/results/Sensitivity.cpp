@@ -36,10 +36,6 @@ bool IsMiddleLevelOf(const CSensitivityInput& input, std::uint32_t level)
     return input.LevelCount <= MaxLevels && IsMiddleLevel(input.LevelCount, level);
 }
 
-// Differences of lines below this are rounding: two alternatives judged alike everywhere
-// would otherwise "cross" at a weight made of noise.
-constexpr double CoincidenceTolerance = 1e-12;
-
 // syntheses of level + 1 -> syntheses of level: C_k = sum over e of Local[level][k][e] * C_e.
 void StepUp(const CSensitivityInput& input, std::uint32_t level, const CUnitSyntheses& below, CUnitSyntheses& above)
 {
@@ -65,30 +61,14 @@ void Identity(std::uint32_t n, CUnitSyntheses& syntheses)
     }
 }
 
-// Whether the element's weight can move, the others' taking up the rest: not when it
-// carries the whole level. That comes from a damaged file (every other element weighs
-// 0), or from a dragged slider that left the others at 0 and this one at 1 less a
-// rounding step; dividing by 1 - g there would turn rounding noise into weights.
+// The element's group is its level: the rest of the level is rescaled.
 bool CanMove(const CSensitivityInput& input, std::uint32_t level, std::uint32_t position)
 {
-    const double g = input.Global[level][position];
     double rest = 0.0;
     for (std::uint32_t k = 0; k < input.Count[level]; ++k) {
         rest += k == position ? 0.0 : input.Global[level][k];
     }
-    return g < 1.0 && std::isfinite(g) && rest > CoincidenceTolerance;
-}
-
-void InsertByWeight(CElementSensitivity& element, const CCrossing& crossing)
-{
-    // Insertion keeps equal weights in the order found (First, then Second).
-    std::uint32_t at = element.CrossingCount;
-    while (at > 0 && element.Crossings[at - 1].Weight > crossing.Weight) {
-        element.Crossings[at] = element.Crossings[at - 1];
-        --at;
-    }
-    element.Crossings[at] = crossing;
-    ++element.CrossingCount;
+    return CanMoveWeight(input.Global[level][position], rest);
 }
 
 void FillLines(
@@ -96,7 +76,6 @@ void FillLines(
 {
     const std::uint32_t bottom = input.LevelCount - 1;
     const std::uint32_t m = input.Count[bottom];
-    const double g = element.Weight;
     element.AlternativeCount = m;
     element.Normalised = input.Normalised;
     element.CrossingCount = 0;
@@ -104,28 +83,10 @@ void FillLines(
     if (!element.HasLines) {
         return;
     }
-    const std::array<double, MaxElementsPerLevel>& present = input.Global[bottom];
-    for (std::uint32_t i = 0; i < m; ++i) {
-        element.AtOne[i] = unit[i];
-        element.AtZero[i] = (present[i] - g * unit[i]) / (1.0 - g);
-    }
-    for (std::uint32_t i = 0; i < m; ++i) {
-        for (std::uint32_t j = i + 1; j < m; ++j) {
-            const double dR = element.AtZero[i] - element.AtZero[j];
-            const double dC = element.AtOne[i] - element.AtOne[j];
-            const double denominator = dR - dC;
-            if (denominator == 0.0
-                || (std::fabs(dR) <= CoincidenceTolerance && std::fabs(dC) <= CoincidenceTolerance)) {
-                continue;
-            }
-            const double x = dR / denominator;
-            if (!(x > 0.0 && x < 1.0)) {
-                continue;
-            }
-            // P_i - P_j = dR - x * denominator grows with x exactly when the denominator is negative.
-            InsertByWeight(element, CCrossing{x, i, j, denominator < 0.0 ? i : j});
-        }
-    }
+    // The level weighs 1 in the whole, so its own result is the final one.
+    FillGroupLines(
+        input.Global[bottom].data(), unit.data(), element.Weight, m, element.AtZero.data(), element.AtOne.data());
+    element.CrossingCount = FindCrossings(element.AtZero.data(), element.AtOne.data(), m, element.Crossings.data());
 }
 } // namespace
 
@@ -173,7 +134,6 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
     CUnitSyntheses below{};
     CUnitSyntheses level{};
     Identity(input.Count[input.LevelCount - 1], below);
-    double nearest = 0.0;
     for (std::uint32_t l = input.LevelCount - 2; IsMiddleLevel(input.LevelCount, l); --l) {
         StepUp(input, l, below, level);
         for (std::uint32_t e = 0; e < input.Count[l]; ++e) {
@@ -185,25 +145,17 @@ void AnalyseSensitivity(const CSensitivityInput& input, std::uint32_t leaderPosi
         }
         below = level;
     }
-    // Absolute distance of the weights, |x* - g|: the same move counts the same on a
-    // heavy and on a light element.
+    std::optional<CLeaderCrossing> nearest;
     for (std::uint32_t l = 1; IsMiddleLevel(input.LevelCount, l); ++l) {
         for (std::uint32_t e = 0; e < input.Count[l]; ++e) {
             const CElementSensitivity& element = analysis.Elements[l][e];
-            for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
-                const CCrossing& crossing = element.Crossings[c];
-                if (crossing.First != leaderPosition && crossing.Second != leaderPosition) {
-                    continue;
-                }
-                const double distance = std::fabs(crossing.Weight - element.Weight);
-                if (analysis.Critical && distance >= nearest) {
-                    continue;
-                }
-                nearest = distance;
-                analysis.Critical = CCriticalChange{l, e, element.Weight, crossing.Weight, crossing.First,
-                    crossing.Second, crossing.First == leaderPosition ? crossing.Second : crossing.First};
-            }
+            ConsiderLeaderCrossings(nearest, l * MaxElementsPerLevel + e, element.Weight, element.Crossings.data(),
+                element.CrossingCount, leaderPosition);
         }
+    }
+    if (nearest) {
+        analysis.Critical = CCriticalChange{nearest->Owner / MaxElementsPerLevel, nearest->Owner % MaxElementsPerLevel,
+            nearest->From, nearest->To, nearest->First, nearest->Second, nearest->NewLeader};
     }
 }
 
@@ -220,26 +172,16 @@ bool LinesAt(const CElementSensitivity& element, double x, double* values)
     if (!element.HasLines) {
         return false;
     }
-    for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
-        values[i] = x * element.AtOne[i] + (1.0 - x) * element.AtZero[i];
-    }
+    EvaluateLines(element.AtZero.data(), element.AtOne.data(), element.AlternativeCount, x, false, values);
     return true;
 }
 
 bool AlternativesAt(const CElementSensitivity& element, double x, double* values)
 {
-    if (!LinesAt(element, x, values)) {
+    if (!element.HasLines) {
         return false;
     }
-    if (element.Normalised) {
-        double sum = 0.0;
-        for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
-            sum += values[i];
-        }
-        for (std::uint32_t i = 0; i < element.AlternativeCount; ++i) {
-            values[i] = sum > 0.0 ? values[i] / sum : 0.0;
-        }
-    }
+    EvaluateLines(element.AtZero.data(), element.AtOne.data(), element.AlternativeCount, x, element.Normalised, values);
     return true;
 }
 

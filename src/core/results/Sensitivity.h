@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/results/SensitivityLines.h"
 #include "core/results/SynthesisMode.h"
 
 #include <array>
@@ -29,15 +30,6 @@ CSensitivityInput SensitivityInputOf(const CUserProjectModel& project, const CPr
     ESynthesisMode mode = ESynthesisMode::Distributive);
 
 inline constexpr std::uint32_t MaxAlternativePairs = MaxElementsPerLevel * (MaxElementsPerLevel - 1) / 2;
-
-// Two alternatives (by position, First < Second) change places at Weight; LeaderAfter
-// is the one of them ahead for weights just above it.
-struct CCrossing {
-    double Weight = 0.0;
-    std::uint32_t First = 0;
-    std::uint32_t Second = 0;
-    std::uint32_t LeaderAfter = 0;
-};
 
 // One element e of a middle level L with global weight g. Moving its weight to x and
 // rescaling the rest of the level by (1 - x) / (1 - g) turns every final priority into

@@ -1,0 +1,97 @@
+#include "core/results/SensitivityLines.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Differences of lines below this are rounding: two alternatives judged alike everywhere
+// would otherwise "cross" at a weight made of noise.
+constexpr double CoincidenceTolerance = 1e-12;
+} // namespace
+
+bool CanMoveWeight(double w, double rest)
+{
+    return w < 1.0 && std::isfinite(w) && rest > CoincidenceTolerance;
+}
+
+void FillGroupLines(
+    const double* groupResult, const double* unit, double w, std::uint32_t m, double* atZero, double* atOne)
+{
+    for (std::uint32_t i = 0; i < m; ++i) {
+        atOne[i] = unit[i];
+        atZero[i] = (groupResult[i] - w * unit[i]) / (1.0 - w);
+    }
+}
+
+void LiftGroupLines(const double* present, const double* groupResult, double groupWeight, std::uint32_t m,
+    double* atZero, double* atOne)
+{
+    for (std::uint32_t i = 0; i < m; ++i) {
+        const double rest = present[i] - groupWeight * groupResult[i];
+        atZero[i] = rest + groupWeight * atZero[i];
+        atOne[i] = rest + groupWeight * atOne[i];
+    }
+}
+
+std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint32_t m, CCrossing* crossings)
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t i = 0; i < m; ++i) {
+        for (std::uint32_t j = i + 1; j < m; ++j) {
+            const double dR = atZero[i] - atZero[j];
+            const double dC = atOne[i] - atOne[j];
+            const double denominator = dR - dC;
+            if (denominator == 0.0
+                || (std::fabs(dR) <= CoincidenceTolerance && std::fabs(dC) <= CoincidenceTolerance)) {
+                continue;
+            }
+            const double x = dR / denominator;
+            if (!(x > 0.0 && x < 1.0)) {
+                continue;
+            }
+            // P_i - P_j = dR - x * denominator grows with x exactly when the denominator is negative.
+            crossings[count++] = CCrossing{x, i, j, denominator < 0.0 ? i : j};
+        }
+    }
+    // Found in (First, Second) order, so that order breaks ties of weight.
+    std::sort(crossings, crossings + count, [](const CCrossing& a, const CCrossing& b) {
+        return a.Weight != b.Weight ? a.Weight < b.Weight
+            : a.First != b.First    ? a.First < b.First
+                                    : a.Second < b.Second;
+    });
+    return count;
+}
+
+void EvaluateLines(
+    const double* atZero, const double* atOne, std::uint32_t m, double x, bool normalised, double* values)
+{
+    for (std::uint32_t i = 0; i < m; ++i) {
+        values[i] = x * atOne[i] + (1.0 - x) * atZero[i];
+    }
+    if (!normalised) {
+        return;
+    }
+    double sum = 0.0;
+    for (std::uint32_t i = 0; i < m; ++i) {
+        sum += values[i];
+    }
+    for (std::uint32_t i = 0; i < m; ++i) {
+        values[i] = sum > 0.0 ? values[i] / sum : 0.0;
+    }
+}
+
+void ConsiderLeaderCrossings(std::optional<CLeaderCrossing>& nearest, std::uint32_t owner, double weight,
+    const CCrossing* crossings, std::uint32_t count, std::uint32_t leader)
+{
+    for (std::uint32_t c = 0; c < count; ++c) {
+        const CCrossing& crossing = crossings[c];
+        if (crossing.First != leader && crossing.Second != leader) {
+            continue;
+        }
+        if (nearest && std::fabs(crossing.Weight - weight) >= std::fabs(nearest->To - nearest->From)) {
+            continue;
+        }
+        nearest = CLeaderCrossing{owner, weight, crossing.Weight, crossing.First, crossing.Second,
+            crossing.First == leader ? crossing.Second : crossing.First};
+    }
+}
