@@ -1,10 +1,11 @@
 // The one hierarchy type: the results of the largest tree (200 criteria, 20 alternatives,
-// every pair judged), reading and writing its file, and the largest layered project's
+// every pair judged), its sensitivity analysis, reading and writing its file, and the largest layered project's
 // results through the hierarchy beside today's computation of the same project.
 #include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/LayeredHierarchy.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/TreeFile.h"
@@ -80,6 +81,26 @@ void BM_LargestTreeResults(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LargestTreeResults)->Unit(benchmark::kMicrosecond);
+
+// The sensitivity of every one of its 200 criteria and the critical change, both modes.
+void BM_LargestTreeSensitivity(benchmark::State& state)
+{
+    const CHierarchy tree = LargestTree();
+    const CHierarchyResults results = ComputeHierarchyResults(tree);
+    const auto mode = state.range(0) == 0 ? ESynthesisMode::Distributive : ESynthesisMode::Ideal;
+    CHierarchySensitivity analysis;
+    for (auto _ : state) {
+        AnalyseSensitivity(tree, results, analysis, mode);
+        benchmark::DoNotOptimize(analysis.Critical);
+    }
+    std::size_t crossings = 0;
+    for (const CNodeSensitivity& node : analysis.Nodes) {
+        crossings += node.Crossings.size();
+    }
+    state.counters["criteria"] = static_cast<double>(analysis.Nodes.size());
+    state.counters["crossings"] = static_cast<double>(crossings);
+}
+BENCHMARK(BM_LargestTreeSensitivity)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_LargestTreeWrite(benchmark::State& state)
 {

@@ -1,6 +1,5 @@
 #include "core/results/SensitivityLines.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -50,15 +49,15 @@ std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint
                 continue;
             }
             // P_i - P_j = dR - x * denominator grows with x exactly when the denominator is negative.
-            crossings[count++] = CCrossing{x, i, j, denominator < 0.0 ? i : j};
+            // Inserted by weight; equal weights stay in the order found, (First, Second).
+            std::uint32_t at = count++;
+            while (at > 0 && crossings[at - 1].Weight > x) {
+                crossings[at] = crossings[at - 1];
+                --at;
+            }
+            crossings[at] = CCrossing{x, i, j, denominator < 0.0 ? i : j};
         }
     }
-    // Found in (First, Second) order, so that order breaks ties of weight.
-    std::sort(crossings, crossings + count, [](const CCrossing& a, const CCrossing& b) {
-        return a.Weight != b.Weight ? a.Weight < b.Weight
-            : a.First != b.First    ? a.First < b.First
-                                    : a.Second < b.Second;
-    });
     return count;
 }
 
