@@ -50,9 +50,9 @@ void CProjectDocument::BuildTree(CHierarchy tree)
     PutTree(std::move(tree));
 }
 
-void CProjectDocument::PutTree(const std::optional<CHierarchy>& tree)
+void CProjectDocument::PutTree(std::optional<CHierarchy> tree)
 {
-    TreeModel = tree;
+    TreeModel = std::move(tree);
     ++TreeRevision;
 }
 

@@ -23,10 +23,10 @@ struct CSavedStateKeeper {
 
 // One open project as a document: its hierarchy model (the layered grid, or a tree of
 // criteria), the results computed from it, and what the frame's file and close commands
-// keep about it. Every change a user
-// makes goes through here, so a change always marks the project modified. The results
-// are a value of the document: computed again, when asked for, whenever the hierarchy
-// changed since they were last computed, so nobody ever refreshes them.
+// keep about it. Every change a user makes goes through here, so a change always marks
+// the project modified. The results are a value of the document: computed again, when
+// asked for, whenever the hierarchy changed since they were last computed, so nobody
+// ever refreshes them.
 class CProjectDocument {
 public:
     CProjectDocument() = default;
@@ -111,9 +111,9 @@ public:
 
     // Undo steps. BeginStep before an edit; EndStep after it gives what the edit changed
     // (an empty change for a refused edit or one that changed nothing); of a tree, the
-    // whole tree before and after. UndoStep and
-    // RedoStep put a step back or make it again; both mark the project modified, until
-    // the steps report that they stand at the saved state again.
+    // whole tree before and after. UndoStep and RedoStep put a step back or make it
+    // again; both mark the project modified, until the steps report that they stand at
+    // the saved state again.
     void BeginStep();
     [[nodiscard]] CHierarchyChange EndStep() const;
     void UndoStep(const CHierarchyChange& change);
@@ -124,7 +124,7 @@ private:
     void SetModified(bool modified);
     // Runs a tree edit; a done one marks the project modified and its results stale.
     template <typename TEdit> std::string EditTree(TEdit edit);
-    void PutTree(const std::optional<CHierarchy>& tree);
+    void PutTree(std::optional<CHierarchy> tree);
 
     CUserProjectModel ProjectModel;
     // The results and the model revision they were computed at.

@@ -22,14 +22,15 @@ enum class ECellMove { Up, Down, Left, Right };
 
 // Judging one element: the pairwise judgements of the n elements of the level below
 // it (or, in a tree of criteria, of a criterion's children or of the alternatives under
-// a covering criterion; n up to 20), edited in a working matrix. Opening loads the element's leading n x n block and
-// computes its priorities and consistency; a judgement is set together with its mirror;
-// Apply copies the working matrix into the element and recomputes; closing commits it
-// into the element however the judging ended. It names the compared elements for every
-// window of the judging, and offers the judgements to change, remembering which were
-// accepted. Every change of the working matrix can be taken back and made again, one at
-// a time, while the judging is open. One session serves the comparison window for the
-// whole run and keeps its working matrix between openings.
+// a covering criterion; n up to 20), edited in a working matrix. Opening loads the
+// element's leading n x n block and computes its priorities and consistency; a
+// judgement is set together with its mirror; Apply copies the working matrix into the
+// element and recomputes; closing commits it into the element however the judging
+// ended. It names the compared elements for every window of the judging, and offers the
+// judgements to change, remembering which were accepted. Every change of the working
+// matrix can be taken back and made again, one at a time, while the judging is open.
+// One session serves the comparison window for the whole run and keeps its working
+// matrix between openings.
 class CJudgingSession {
 public:
     CJudgingSession();
@@ -111,7 +112,8 @@ public:
     [[nodiscard]] std::array<double, MaxMatrixOrder> WideWorkingPriorities() const;
     // The verdict and the judgements to change for the working matrix as it stands,
     // with its own priorities: after Apply those are the shown ones, and a suggestion's
-    // CR is what Apply will show once it is accepted.
+    // CR is what Apply will show once it is accepted. Of a matrix the guidance cannot
+    // vary whole (its order not the one asked), only the measures and the verdict.
     [[nodiscard]] CConsistencyGuidance Guidance() const;
 
     // The suggestions for the working matrix as it stands, offered afresh: none of them
