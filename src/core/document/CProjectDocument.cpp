@@ -4,6 +4,8 @@
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/Synthesis.h"
 
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -33,7 +35,7 @@ void CProjectDocument::BuildNewHierarchy(
     std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment)
 {
     ProjectModel.BuildNewHierarchy(elementsPerLevel, levelCount, goal, comment);
-    PutTree(std::nullopt);
+    PutTree(nullptr);
 }
 
 bool CProjectDocument::BuildLoadedHierarchy(const TLoadSaveProject& record)
@@ -41,16 +43,16 @@ bool CProjectDocument::BuildLoadedHierarchy(const TLoadSaveProject& record)
     if (!ProjectModel.BuildLoadedHierarchy(record)) {
         return false;
     }
-    PutTree(std::nullopt);
+    PutTree(nullptr);
     return true;
 }
 
 void CProjectDocument::BuildTree(CHierarchy tree)
 {
-    PutTree(std::move(tree));
+    PutTree(std::make_shared<const CHierarchy>(std::move(tree)));
 }
 
-void CProjectDocument::PutTree(std::optional<CHierarchy> tree)
+void CProjectDocument::PutTree(std::shared_ptr<const CHierarchy> tree)
 {
     TreeModel = std::move(tree);
     ++TreeRevision;
@@ -61,9 +63,10 @@ template <typename TEdit> std::string CProjectDocument::EditTree(TEdit edit)
     if (!TreeModel) {
         return NotATreeText;
     }
-    std::string problem = edit(*TreeModel);
+    auto edited = std::make_shared<CHierarchy>(*TreeModel);
+    std::string problem = edit(*edited);
     if (problem.empty()) {
-        ++TreeRevision;
+        PutTree(std::move(edited));
         MarkModified();
     }
     return problem;
@@ -142,7 +145,7 @@ std::string CProjectDocument::ConvertToTree()
     if (!tree) {
         return problem;
     }
-    PutTree(std::move(tree));
+    PutTree(std::make_shared<const CHierarchy>(std::move(*tree)));
     MarkModified();
     return {};
 }
@@ -237,7 +240,8 @@ CHierarchyChange CProjectDocument::EndStep() const
         return {};
     }
     CHierarchyChange change = ProjectModel.ChangeSince(*StepStart);
-    if (StepStartTree != TreeModel) {
+    // An edit that made an equal tree changed nothing to take back.
+    if (StepStartTree != TreeModel && (!StepStartTree || !TreeModel || !(*StepStartTree == *TreeModel))) {
         change.TreeBefore = StepStartTree;
         change.TreeAfter = TreeModel;
     }

@@ -39,7 +39,7 @@ public:
 
     // A project held as a tree of criteria: its hierarchy and, computed as the layered
     // results are, its results keyed by node. Tree() and TreeResults() only for a tree.
-    [[nodiscard]] bool IsTree() const { return TreeModel.has_value(); }
+    [[nodiscard]] bool IsTree() const { return TreeModel != nullptr; }
     [[nodiscard]] const CHierarchy& Tree() const { return *TreeModel; }
     [[nodiscard]] const CHierarchyResults& TreeResults() const;
 
@@ -124,21 +124,22 @@ private:
     void SetModified(bool modified);
     // Runs a tree edit; a done one marks the project modified and its results stale.
     template <typename TEdit> std::string EditTree(TEdit edit);
-    void PutTree(std::optional<CHierarchy> tree);
+    void PutTree(std::shared_ptr<const CHierarchy> tree);
 
     CUserProjectModel ProjectModel;
     // The results and the model revision they were computed at.
     mutable CProjectResults ComputedResults;
     mutable std::uint64_t ComputedRevision = 0;
     mutable bool ResultsComputed = false;
-    std::optional<CHierarchy> TreeModel;
+    // Never changed in place: an edit makes a changed copy, so the undo steps can share it.
+    std::shared_ptr<const CHierarchy> TreeModel;
     // Counts the tree's changes, so its results are computed again only after one.
     std::uint64_t TreeRevision = 1;
     mutable CHierarchyResults ComputedTreeResults;
     mutable std::uint64_t ComputedTreeRevision = 0;
     // The hierarchy when the current step began; made at the first step, then reused.
     std::unique_ptr<CHierarchySnapshot> StepStart;
-    std::optional<CHierarchy> StepStartTree;
+    std::shared_ptr<const CHierarchy> StepStartTree;
     std::string Name;
     bool IsModified = false;
     bool IsClosingAll = false;

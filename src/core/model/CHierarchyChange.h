@@ -4,7 +4,7 @@
 #include "core/model/CHierarchySnapshot.h"
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <vector>
 
 class CUserProjectModel;
@@ -12,8 +12,9 @@ class CUserProjectModel;
 // What one edit did to the hierarchy: the slots it changed, each before and after, and
 // the level count before and after. Only the model makes one, so it always fits the grid.
 // A project held as a tree of criteria keeps, besides, the whole tree before and after
-// the edit (a tree is small): none when the step left it as it was, none before an edit
-// that turned the layers into a tree.
+// the edit: none when the step left it as it was, none before an edit that turned the
+// layers into a tree. The document never changes a tree it handed out, so a step shares
+// the trees with the document and with the steps next to it instead of copying them.
 class CHierarchyChange {
 public:
     [[nodiscard]] bool Empty() const { return Slots.empty() && LevelsBefore == LevelsAfter && !ChangesTree(); }
@@ -24,8 +25,8 @@ private:
     friend class CUserProjectModel;
     friend class CProjectDocument;
 
-    std::optional<CHierarchy> TreeBefore;
-    std::optional<CHierarchy> TreeAfter;
+    std::shared_ptr<const CHierarchy> TreeBefore;
+    std::shared_ptr<const CHierarchy> TreeAfter;
 
     struct CSlotChange {
         std::uint32_t Position = 0;
