@@ -1,6 +1,16 @@
 #include "core/document/CProjectDocument.h"
 
+#include "core/model/LayeredHierarchy.h"
+#include "core/results/HierarchySynthesis.h"
 #include "core/results/Synthesis.h"
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace {
+const char* const NotATreeText = "Проект не является деревом критериев.";
+} // namespace
 
 const CProjectResults& CProjectDocument::Results() const
 {
@@ -12,15 +22,132 @@ const CProjectResults& CProjectDocument::Results() const
     return ComputedResults;
 }
 
+const CHierarchyResults& CProjectDocument::TreeResults() const
+{
+    if (ComputedTreeRevision != TreeRevision) {
+        ComputeHierarchyResults(*TreeModel, ComputedTreeResults);
+        ComputedTreeRevision = TreeRevision;
+    }
+    return ComputedTreeResults;
+}
+
 void CProjectDocument::BuildNewHierarchy(
     std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment)
 {
     ProjectModel.BuildNewHierarchy(elementsPerLevel, levelCount, goal, comment);
+    PutTree(nullptr);
 }
 
 bool CProjectDocument::BuildLoadedHierarchy(const TLoadSaveProject& record)
 {
-    return ProjectModel.BuildLoadedHierarchy(record);
+    if (!ProjectModel.BuildLoadedHierarchy(record)) {
+        return false;
+    }
+    PutTree(nullptr);
+    return true;
+}
+
+void CProjectDocument::BuildTree(CHierarchy tree)
+{
+    PutTree(std::make_shared<const CHierarchy>(std::move(tree)));
+}
+
+void CProjectDocument::PutTree(std::shared_ptr<const CHierarchy> tree)
+{
+    TreeModel = std::move(tree);
+    ++TreeRevision;
+}
+
+template <typename TEdit> std::string CProjectDocument::EditTree(TEdit edit)
+{
+    if (!TreeModel) {
+        return NotATreeText;
+    }
+    auto edited = std::make_shared<CHierarchy>(*TreeModel);
+    std::string problem = edit(*edited);
+    if (problem.empty()) {
+        PutTree(std::move(edited));
+        MarkModified();
+    }
+    return problem;
+}
+
+std::string CProjectDocument::AddCriterion(
+    std::uint32_t parent, std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.AddCriterion(parent, index, name, comment); });
+}
+
+std::string CProjectDocument::RemoveCriterion(std::uint32_t node)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.RemoveCriterion(node); });
+}
+
+std::string CProjectDocument::MoveCriterion(std::uint32_t node, std::uint32_t newParent, std::uint32_t index)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.MoveCriterion(node, newParent, index); });
+}
+
+std::string CProjectDocument::SetNodeText(std::uint32_t node, const std::string& name, const std::string& comment)
+{
+    if (TreeModel && node < TreeModel->NodeCount() && TreeModel->Node(node).Name == name
+        && TreeModel->Node(node).Comment == comment) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetNodeText(node, name, comment); });
+}
+
+std::string CProjectDocument::SetNodeJudgements(std::uint32_t node, const CJudgementMatrix& judgements)
+{
+    // A judging that changed nothing leaves the project unchanged.
+    if (TreeModel && node < TreeModel->NodeCount() && TreeModel->Node(node).Judgements == judgements) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetJudgements(node, judgements); });
+}
+
+std::string CProjectDocument::AddAlternative(std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.AddAlternative(index, name, comment); });
+}
+
+std::string CProjectDocument::RemoveAlternative(std::uint32_t index)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.RemoveAlternative(index); });
+}
+
+std::string CProjectDocument::MoveAlternative(std::uint32_t from, std::uint32_t to)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.MoveAlternative(from, to); });
+}
+
+std::string CProjectDocument::SetAlternativeText(
+    std::uint32_t index, const std::string& name, const std::string& comment)
+{
+    if (TreeModel && index < TreeModel->AlternativeCount() && TreeModel->Alternatives()[index].Name == name
+        && TreeModel->Alternatives()[index].Comment == comment) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetAlternativeText(index, name, comment); });
+}
+
+std::string CProjectDocument::ConvertToTree()
+{
+    if (TreeModel) {
+        return {};
+    }
+    const std::optional<CHierarchy> layers = HierarchyOfLayers(ProjectModel);
+    if (!layers) {
+        return NotATreeText;
+    }
+    std::string problem;
+    std::optional<CHierarchy> tree = layers->AsTree(&problem);
+    if (!tree) {
+        return problem;
+    }
+    PutTree(std::make_shared<const CHierarchy>(std::move(*tree)));
+    MarkModified();
+    return {};
 }
 
 void CProjectDocument::SetModified(bool modified)
@@ -104,6 +231,7 @@ void CProjectDocument::BeginStep()
         StepStart = std::make_unique<CHierarchySnapshot>();
     }
     ProjectModel.TakeSnapshot(*StepStart);
+    StepStartTree = TreeModel;
 }
 
 CHierarchyChange CProjectDocument::EndStep() const
@@ -111,17 +239,29 @@ CHierarchyChange CProjectDocument::EndStep() const
     if (!StepStart) {
         return {};
     }
-    return ProjectModel.ChangeSince(*StepStart);
+    CHierarchyChange change = ProjectModel.ChangeSince(*StepStart);
+    // An edit that made an equal tree changed nothing to take back.
+    if (StepStartTree != TreeModel && (!StepStartTree || !TreeModel || !(*StepStartTree == *TreeModel))) {
+        change.TreeBefore = StepStartTree;
+        change.TreeAfter = TreeModel;
+    }
+    return change;
 }
 
 void CProjectDocument::UndoStep(const CHierarchyChange& change)
 {
     ProjectModel.UndoChange(change);
+    if (change.ChangesTree()) {
+        PutTree(change.TreeBefore);
+    }
     MarkModified();
 }
 
 void CProjectDocument::RedoStep(const CHierarchyChange& change)
 {
     ProjectModel.RedoChange(change);
+    if (change.ChangesTree()) {
+        PutTree(change.TreeAfter);
+    }
     MarkModified();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -18,11 +21,12 @@ struct CSavedStateKeeper {
     std::function<void(bool)> ModifiedChanged;
 };
 
-// One open project as a document: its hierarchy model, the results computed from it,
-// and what the frame's file and close commands keep about it. Every change a user
-// makes goes through here, so a change always marks the project modified. The results
-// are a value of the document: computed again, when asked for, whenever the hierarchy
-// changed since they were last computed, so nobody ever refreshes them.
+// One open project as a document: its hierarchy model (the layered grid, or a tree of
+// criteria), the results computed from it, and what the frame's file and close commands
+// keep about it. Every change a user makes goes through here, so a change always marks
+// the project modified. The results are a value of the document: computed again, when
+// asked for, whenever the hierarchy changed since they were last computed, so nobody
+// ever refreshes them.
 class CProjectDocument {
 public:
     CProjectDocument() = default;
@@ -32,6 +36,12 @@ public:
 
     [[nodiscard]] const CUserProjectModel& Model() const { return ProjectModel; }
     [[nodiscard]] const CProjectResults& Results() const;
+
+    // A project held as a tree of criteria: its hierarchy and, computed as the layered
+    // results are, its results keyed by node. Tree() and TreeResults() only for a tree.
+    [[nodiscard]] bool IsTree() const { return TreeModel != nullptr; }
+    [[nodiscard]] const CHierarchy& Tree() const { return *TreeModel; }
+    [[nodiscard]] const CHierarchyResults& TreeResults() const;
 
     // The file the project came from or was last saved to; empty for a new project.
     [[nodiscard]] const std::string& FileName() const { return Name; }
@@ -63,6 +73,8 @@ public:
     void BuildNewHierarchy(
         std::uint32_t elementsPerLevel, std::uint32_t levelCount, const std::string& goal, const std::string& comment);
     bool BuildLoadedHierarchy(const TLoadSaveProject& record);
+    // The project becomes that tree (a new one, or one read from a file): not an edit.
+    void BuildTree(CHierarchy tree);
     // False, and the model's fatal error raised, for a slot outside the grid.
     bool CheckSlot(std::uint32_t position, std::uint32_t level) { return ProjectModel.CheckSlot(position, level); }
 
@@ -80,10 +92,28 @@ public:
     // Every double-click on an element counts as a change, whatever follows it.
     void ElementDoubleClicked() { MarkModified(); }
 
+    // The edits of a tree, as CHierarchy makes them: "" when done (the project marked
+    // modified), else the reason nothing changed. Refused for a layered project.
+    std::string AddCriterion(
+        std::uint32_t parent, std::uint32_t index, const std::string& name, const std::string& comment = {});
+    std::string RemoveCriterion(std::uint32_t node);
+    std::string MoveCriterion(std::uint32_t node, std::uint32_t newParent, std::uint32_t index);
+    std::string SetNodeText(std::uint32_t node, const std::string& name, const std::string& comment);
+    // The node's whole matrix; the same judgements again change nothing, Modified included.
+    std::string SetNodeJudgements(std::uint32_t node, const CJudgementMatrix& judgements);
+    std::string AddAlternative(std::uint32_t index, const std::string& name, const std::string& comment = {});
+    std::string RemoveAlternative(std::uint32_t index);
+    std::string MoveAlternative(std::uint32_t from, std::uint32_t to);
+    std::string SetAlternativeText(std::uint32_t index, const std::string& name, const std::string& comment);
+    // A layered project becomes its tree: every shared child copied under each parent
+    // with its judgements, so every figure stays. An edit, undone like any other.
+    std::string ConvertToTree();
+
     // Undo steps. BeginStep before an edit; EndStep after it gives what the edit changed
-    // (an empty change for a refused edit or one that changed nothing). UndoStep and
-    // RedoStep put a step back or make it again; both mark the project modified, until
-    // the steps report that they stand at the saved state again.
+    // (an empty change for a refused edit or one that changed nothing); of a tree, the
+    // whole tree before and after. UndoStep and RedoStep put a step back or make it
+    // again; both mark the project modified, until the steps report that they stand at
+    // the saved state again.
     void BeginStep();
     [[nodiscard]] CHierarchyChange EndStep() const;
     void UndoStep(const CHierarchyChange& change);
@@ -92,14 +122,24 @@ public:
 private:
     EStructureResult Edited(EStructureResult result);
     void SetModified(bool modified);
+    // Runs a tree edit; a done one marks the project modified and its results stale.
+    template <typename TEdit> std::string EditTree(TEdit edit);
+    void PutTree(std::shared_ptr<const CHierarchy> tree);
 
     CUserProjectModel ProjectModel;
     // The results and the model revision they were computed at.
     mutable CProjectResults ComputedResults;
     mutable std::uint64_t ComputedRevision = 0;
     mutable bool ResultsComputed = false;
+    // Never changed in place: an edit makes a changed copy, so the undo steps can share it.
+    std::shared_ptr<const CHierarchy> TreeModel;
+    // Counts the tree's changes, so its results are computed again only after one.
+    std::uint64_t TreeRevision = 1;
+    mutable CHierarchyResults ComputedTreeResults;
+    mutable std::uint64_t ComputedTreeRevision = 0;
     // The hierarchy when the current step began; made at the first step, then reused.
     std::unique_ptr<CHierarchySnapshot> StepStart;
+    std::shared_ptr<const CHierarchy> StepStartTree;
     std::string Name;
     bool IsModified = false;
     bool IsClosingAll = false;

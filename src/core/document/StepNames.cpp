@@ -5,6 +5,20 @@ std::string Quoted(const std::string& name)
 {
     return "«" + name + "»";
 }
+
+// kind: what is named, in the genitive ("элемента", "критерия", "альтернативы").
+std::string EditStepName(
+    const std::string& kind, const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
+{
+    const bool renamed = nameBefore != nameAfter;
+    if (renamed && !commentChanged) {
+        return "переименование " + Quoted(nameBefore) + " в " + Quoted(nameAfter);
+    }
+    if (!renamed && commentChanged) {
+        return "изменение комментария " + kind + " " + Quoted(nameAfter);
+    }
+    return "изменение " + kind + " " + Quoted(nameAfter);
+}
 } // namespace
 
 std::string AddElementStepName(std::uint32_t level)
@@ -29,17 +43,55 @@ std::string DeleteLevelStepName(std::uint32_t level)
 
 std::string EditElementStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
 {
-    const bool renamed = nameBefore != nameAfter;
-    if (renamed && !commentChanged) {
-        return "переименование " + Quoted(nameBefore) + " в " + Quoted(nameAfter);
-    }
-    if (!renamed && commentChanged) {
-        return "изменение комментария элемента " + Quoted(nameAfter);
-    }
-    return "изменение элемента " + Quoted(nameAfter);
+    return EditStepName("элемента", nameBefore, nameAfter, commentChanged);
 }
 
 std::string JudgingStepName(const std::string& judgedName)
 {
     return "сравнения относительно " + Quoted(judgedName);
+}
+
+std::string AddCriterionStepName(const std::string& name)
+{
+    return "добавление критерия " + Quoted(name);
+}
+
+std::string RemoveCriterionStepName(const std::string& name)
+{
+    return "удаление критерия " + Quoted(name);
+}
+
+std::string MoveCriterionStepName(const std::string& name)
+{
+    return "перемещение критерия " + Quoted(name);
+}
+
+std::string EditCriterionStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
+{
+    return EditStepName("критерия", nameBefore, nameAfter, commentChanged);
+}
+
+std::string AddAlternativeStepName(const std::string& name)
+{
+    return "добавление альтернативы " + Quoted(name);
+}
+
+std::string RemoveAlternativeStepName(const std::string& name)
+{
+    return "удаление альтернативы " + Quoted(name);
+}
+
+std::string MoveAlternativeStepName(const std::string& name)
+{
+    return "перемещение альтернативы " + Quoted(name);
+}
+
+std::string EditAlternativeStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
+{
+    return EditStepName("альтернативы", nameBefore, nameAfter, commentChanged);
+}
+
+std::string ConvertToTreeStepName()
+{
+    return "преобразование в дерево";
 }

@@ -21,3 +21,24 @@ std::string DeleteLevelStepName(std::uint32_t level);
 std::string EditElementStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged);
 // One judging in the comparison window: "сравнения относительно «ЦЕЛЬ»".
 std::string JudgingStepName(const std::string& judgedName);
+
+// The steps of a tree of criteria; a criterion or an alternative is named as it was
+// before the step.
+// "добавление критерия «Цена»"
+std::string AddCriterionStepName(const std::string& name);
+// "удаление критерия «Стоимость»" (its subtree with it)
+std::string RemoveCriterionStepName(const std::string& name);
+// "перемещение критерия «Цена»"
+std::string MoveCriterionStepName(const std::string& name);
+// As EditElementStepName, for a criterion: "переименование «A» в «B»", "изменение
+// комментария критерия «A»", "изменение критерия «B»".
+std::string EditCriterionStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged);
+// "добавление альтернативы «Вариант А»", "удаление ...", "перемещение ..."
+std::string AddAlternativeStepName(const std::string& name);
+std::string RemoveAlternativeStepName(const std::string& name);
+std::string MoveAlternativeStepName(const std::string& name);
+// "переименование «A» в «B»", "изменение комментария альтернативы «A»", "изменение
+// альтернативы «B»".
+std::string EditAlternativeStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged);
+// "преобразование в дерево"
+std::string ConvertToTreeStepName();

@@ -5,12 +5,36 @@
 #include "core/results/IncompleteJudgements.h"
 #include "core/results/LocalPriorities.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <utility>
 
 namespace {
 const std::string NoName;
+
+// The verdict of a matrix wider than the guidance can yet vary: its measures (of the
+// completed matrix when pairs are left out) against its limit, with no suggestions.
+CConsistencyGuidance WideMeasuresOnly(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    CConsistencyGuidance guidance;
+    guidance.Order = n;
+    guidance.CrLimit = ConsistencyRatioLimit(n);
+    guidance.GciLimit = GeometricIndexLimit(n);
+    const CWideMatrixPriorities found = ComputeWideMatrixPriorities(judgements, n);
+    if (!found.HasPriorities()) {
+        guidance.HoldsZero = true;
+        guidance.NotConnected = found.Basis == EPrioritiesBasis::NotConnected;
+        guidance.Verdict = EConsistencyVerdict::Undetermined;
+        return guidance;
+    }
+    guidance.Completed = found.Basis == EPrioritiesBasis::LeastSquares;
+    guidance.Measures = found.Measures;
+    guidance.Verdict = guidance.Measures.CR <= guidance.CrLimit ? EConsistencyVerdict::Acceptable
+                                                                : EConsistencyVerdict::NotAcceptable;
+    return guidance;
+}
 } // namespace
 
 CJudgingSession::CJudgingSession()
@@ -28,21 +52,64 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     if (n == 0) {
         return false;
     }
-    Document = &document;
     Position = position;
     Level = level;
+    Node.reset();
+    Begin(document, model.Element(position, level).Judgements, n);
+    return true;
+}
+
+bool CJudgingSession::OpenNode(CProjectDocument& document, std::uint32_t node)
+{
+    if (!document.IsTree() || node >= document.Tree().NodeCount()) {
+        return false;
+    }
+    const CHierarchy& tree = document.Tree();
+    const std::uint32_t n = tree.ComparedCount(node);
+    if (n < 2 || n > MaxMatrixOrder) {
+        return false;
+    }
+    Position = 0;
+    Level = tree.Level(node);
+    Node = node;
+    Begin(document, tree.Node(node).Judgements, n);
+    return true;
+}
+
+void CJudgingSession::Begin(CProjectDocument& document, const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    Document = &document;
     MatrixOrder = n;
     MoveTo(0, 1);
     Offer.Clear();
     History.Clear();
-    const CJudgementMatrix& judgements = model.Element(position, level).Judgements;
     for (std::uint32_t r = 0; r < n && r < judgements.RowCountInUse(); ++r) {
         for (std::uint32_t c = 0; c < n && c < judgements.ColCountInUse(); ++c) {
             WorkingJudgements(r, c) = judgements(r, c);
         }
     }
     TakeShown();
-    return true;
+}
+
+void CJudgingSession::Commit()
+{
+    if (!Node) {
+        Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
+        return;
+    }
+    // A node takes its whole matrix, of its order.
+    CJudgementMatrix block(MatrixOrder, MatrixOrder);
+    for (std::uint32_t r = 0; r < MatrixOrder; ++r) {
+        for (std::uint32_t c = 0; c < MatrixOrder; ++c) {
+            block(r, c) = WorkingJudgements(r, c);
+        }
+    }
+    Document->SetNodeJudgements(*Node, block);
+}
+
+const CJudgementMatrix& CJudgingSession::StoredJudgements() const
+{
+    return Node ? Document->Tree().Node(*Node).Judgements : Document->Model().Element(Position, Level).Judgements;
 }
 
 void CJudgingSession::Close()
@@ -50,18 +117,28 @@ void CJudgingSession::Close()
     if (Document == nullptr) {
         return;
     }
-    Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
+    Commit();
     Document = nullptr;
 }
 
 const std::string& CJudgingSession::JudgedName() const
 {
-    return Document != nullptr ? Document->Model().Element(Position, Level).Name : NoName;
+    if (Document == nullptr) {
+        return NoName;
+    }
+    return Node ? Document->Tree().Node(*Node).Name : Document->Model().Element(Position, Level).Name;
 }
 
 const std::string& CJudgingSession::ComparedName(std::uint32_t k) const
 {
-    if (Document == nullptr || k >= MatrixOrder || Level + 1 >= MaxLevels) {
+    if (Document == nullptr || k >= MatrixOrder) {
+        return NoName;
+    }
+    if (Node) {
+        const CHierarchy& tree = Document->Tree();
+        return tree.IsCovering(*Node) ? tree.Alternatives()[k].Name : tree.Node(tree.Node(*Node).Children[k]).Name;
+    }
+    if (Level + 1 >= MaxLevels) {
         return NoName;
     }
     return Document->Model().Element(k, Level + 1).Name;
@@ -264,7 +341,7 @@ void CJudgingSession::Apply()
     if (Document == nullptr) {
         return;
     }
-    Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
+    Commit();
     TakeShown();
 }
 
@@ -272,6 +349,11 @@ std::array<double, MaxElementsPerLevel> CJudgingSession::WorkingPriorities() con
 {
     std::array<double, MaxElementsPerLevel> priority{};
     if (MatrixOrder == 0) {
+        return priority;
+    }
+    if (MatrixOrder > MaxElementsPerLevel) {
+        const std::array<double, MaxMatrixOrder> wide = WideWorkingPriorities();
+        std::copy_n(wide.begin(), MaxElementsPerLevel, priority.begin());
         return priority;
     }
     // As the results find them: least squares only when a pair is left out (both cells 0).
@@ -286,14 +368,33 @@ std::array<double, MaxElementsPerLevel> CJudgingSession::WorkingPriorities() con
     return priority;
 }
 
+std::array<double, MaxMatrixOrder> CJudgingSession::WideWorkingPriorities() const
+{
+    std::array<double, MaxMatrixOrder> priority{};
+    if (MatrixOrder <= MaxElementsPerLevel) {
+        // The layered window's figures, exactly.
+        const std::array<double, MaxElementsPerLevel> narrow = WorkingPriorities();
+        std::copy(narrow.begin(), narrow.end(), priority.begin());
+        return priority;
+    }
+    return ComputeWideMatrixPriorities(WorkingJudgements, MatrixOrder).Priority;
+}
+
 CConsistencyGuidance CJudgingSession::Guidance() const
 {
     if (MatrixOrder == 0) {
         return CConsistencyGuidance{};
     }
-    std::array<double, MaxElementsPerLevel> priority{};
-    ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
-    return GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
+    if (MatrixOrder <= MaxElementsPerLevel) {
+        std::array<double, MaxElementsPerLevel> priority{};
+        ComputeLocalPriorities(WorkingJudgements, MatrixOrder, priority.data());
+        return GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
+    }
+    const std::array<double, MaxMatrixOrder> priority = WideWorkingPriorities();
+    CConsistencyGuidance guidance = GuideConsistency(WorkingJudgements, MatrixOrder, priority.data());
+    // A guidance that answers for fewer elements than the matrix has would speak of
+    // another matrix: then only the measures and the verdict.
+    return guidance.Order == MatrixOrder ? guidance : WideMeasuresOnly(WorkingJudgements, MatrixOrder);
 }
 
 const CConsistencyGuidance& CJudgingSession::OfferSuggestions()
@@ -343,6 +444,23 @@ bool CJudgingSession::ChangedByAccepting(std::uint32_t r, std::uint32_t c) const
 void CJudgingSession::TakeShown()
 {
     // The document's results follow its judgements: those of the opening or of the last Apply.
+    const CJudgementMatrix& stored = StoredJudgements();
+    ShownFound
+        = MatrixOrder <= MaxElementsPerLevel ? ComputeMatrixPriorities(stored, MatrixOrder) : CMatrixPriorities{};
+    ShownWideFound = ComputeWideMatrixPriorities(stored, MatrixOrder);
+    if (Node) {
+        ShownNode = Document->TreeResults().Node(*Node);
+        ShownData = TDesicionLevelData{};
+        ShownData.LambdaMax = ShownNode.Measures.LambdaMax;
+        ShownData.CI = ShownNode.Measures.CI;
+        ShownData.CR = ShownNode.Measures.CR;
+        std::copy_n(ShownNode.Local.begin(), std::min<std::size_t>(ShownNode.Local.size(), MaxElementsPerLevel),
+            ShownData.Priority.begin());
+        return;
+    }
     ShownData = Document->Results().LevelData(Position, Level);
-    ShownFound = ComputeMatrixPriorities(Document->Model().Element(Position, Level).Judgements, MatrixOrder);
+    ShownNode.Local.assign(ShownData.Priority.begin(), ShownData.Priority.begin() + MatrixOrder);
+    ShownNode.Compared = true;
+    ShownNode.Basis = ShownFound.Basis;
+    ShownNode.Measures = CConsistency{ShownData.LambdaMax, ShownData.CI, ShownData.CR};
 }

@@ -3,13 +3,16 @@
 #include "core/judgement/CSuggestionOffer.h"
 #include "core/judgement/CWorkingHistory.h"
 #include "core/model/CJudgement.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
 #include "core/model/TDesicionLevelData.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/IncompleteJudgements.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class CProjectDocument;
@@ -18,20 +21,25 @@ class CProjectDocument;
 enum class ECellMove { Up, Down, Left, Right };
 
 // Judging one element: the pairwise judgements of the n elements of the level below
-// it, edited in a working matrix. Opening loads the element's leading n x n block and
-// computes its priorities and consistency; a judgement is set together with its mirror;
-// Apply copies the working matrix into the element and recomputes; closing commits it
-// into the element however the judging ended. It names the compared elements for every
-// window of the judging, and offers the judgements to change, remembering which were
-// accepted. Every change of the working matrix can be taken back and made again, one at
-// a time, while the judging is open. One session serves the comparison window for the
-// whole run and keeps its working matrix between openings.
+// it (or, in a tree of criteria, of a criterion's children or of the alternatives under
+// a covering criterion; n up to 20), edited in a working matrix. Opening loads the
+// element's leading n x n block and computes its priorities and consistency; a
+// judgement is set together with its mirror; Apply copies the working matrix into the
+// element and recomputes; closing commits it into the element however the judging
+// ended. It names the compared elements for every window of the judging, and offers the
+// judgements to change, remembering which were accepted. Every change of the working
+// matrix can be taken back and made again, one at a time, while the judging is open.
+// One session serves the comparison window for the whole run and keeps its working
+// matrix between openings.
 class CJudgingSession {
 public:
     CJudgingSession();
 
     // False, and nothing opened, for an element with no level below it.
     bool Open(CProjectDocument& document, std::uint32_t position, std::uint32_t level);
+    // A criterion of a tree document (the goal included). False, and nothing opened, for
+    // a layered document, a node outside the tree, or a single child (never judged).
+    bool OpenNode(CProjectDocument& document, std::uint32_t node);
     [[nodiscard]] bool IsOpen() const { return Document != nullptr; }
     // The judged n x n block of the working matrix into the element, then the session
     // forgets the document. An opening that changed no judgement changes nothing.
@@ -40,6 +48,8 @@ public:
     [[nodiscard]] std::uint32_t Order() const { return MatrixOrder; }
     [[nodiscard]] std::uint32_t JudgedPosition() const { return Position; }
     [[nodiscard]] std::uint32_t JudgedLevel() const { return Level; }
+    // The judged criterion of a tree; none for a layered element.
+    [[nodiscard]] const std::optional<std::uint32_t>& JudgedNode() const { return Node; }
     [[nodiscard]] const std::string& JudgedName() const;
     // The name of the k-th compared element (row and column k).
     [[nodiscard]] const std::string& ComparedName(std::uint32_t k) const;
@@ -87,16 +97,23 @@ public:
     // The element's judged block := the working matrix's; the document's results for it
     // are shown.
     void Apply();
-    // The priorities and measures as last shown: those of the opening or the last Apply.
+    // The priorities and measures as last shown: those of the opening or the last Apply,
+    // as the document's results hold them. Shown() and ShownMatrix() are the layered
+    // window's: of a matrix over more than nine elements they hold the first nine
+    // priorities and nothing; ShownResult() and ShownWideMatrix() hold every order.
     [[nodiscard]] const TDesicionLevelData& Shown() const { return ShownData; }
+    [[nodiscard]] const CNodeResult& ShownResult() const { return ShownNode; }
     // What the shown figures rest on: the applied judgements' graph and completed matrix.
     [[nodiscard]] const CMatrixPriorities& ShownMatrix() const { return ShownFound; }
+    [[nodiscard]] const CWideMatrixPriorities& ShownWideMatrix() const { return ShownWideFound; }
     // The priorities of the working matrix as it stands, found as Apply will find them
-    // (least squares when pairs are left out).
+    // (least squares when pairs are left out); the first nine, and all of them.
     [[nodiscard]] std::array<double, MaxElementsPerLevel> WorkingPriorities() const;
+    [[nodiscard]] std::array<double, MaxMatrixOrder> WideWorkingPriorities() const;
     // The verdict and the judgements to change for the working matrix as it stands,
     // with its own priorities: after Apply those are the shown ones, and a suggestion's
-    // CR is what Apply will show once it is accepted.
+    // CR is what Apply will show once it is accepted. Of a matrix the guidance cannot
+    // vary whole (its order not the one asked), only the measures and the verdict.
     [[nodiscard]] CConsistencyGuidance Guidance() const;
 
     // The suggestions for the working matrix as it stands, offered afresh: none of them
@@ -126,6 +143,11 @@ public:
     [[nodiscard]] bool CanRedoChange() const { return IsOpen() && History.CanRedo(); }
 
 private:
+    // Both openings: the judged block of order n into the working matrix.
+    void Begin(CProjectDocument& document, const CJudgementMatrix& judgements, std::uint32_t n);
+    // The judged n x n block of the working matrix into the element or the node.
+    void Commit();
+    [[nodiscard]] const CJudgementMatrix& StoredJudgements() const;
     void TakeShown();
     void MoveTo(std::uint32_t r, std::uint32_t c);
     // The cell and its mirror written, with no history kept.
@@ -135,15 +157,18 @@ private:
     // The pair's cells put back as the change left them (after) or found them.
     void PutBack(const CWorkingChange& change, bool after);
 
-    CJudgementMatrix WorkingJudgements{MaxElementsPerLevel, MaxElementsPerLevel};
+    CJudgementMatrix WorkingJudgements{MaxMatrixOrder, MaxMatrixOrder};
     TDesicionLevelData ShownData;
+    CNodeResult ShownNode;
     CMatrixPriorities ShownFound;
+    CWideMatrixPriorities ShownWideFound;
     CSuggestionOffer Offer;
     CWorkingHistory History;
     CProjectDocument* Document = nullptr;
     std::uint32_t MatrixOrder = 0;
     std::uint32_t Position = 0;
     std::uint32_t Level = 0;
+    std::optional<std::uint32_t> Node;
     std::uint32_t CurrentCellRow = 0;
     std::uint32_t CurrentCellColumn = 0;
     // A '/' or '-' typed: the next digit judges for the column element.

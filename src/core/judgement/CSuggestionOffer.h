@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
-#include "core/model/ModelConstants.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/results/ConsistencyGuidance.h"
 
 #include <array>
@@ -55,6 +55,6 @@ private:
     std::uint64_t ListNumber = 0;
     std::array<bool, MaxSuggestions> Accepted{};
     // Each pair above the diagonal at most once.
-    std::array<CAcceptedChange, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> AcceptedChanges{};
+    std::array<CAcceptedChange, MaxMatrixOrder*(MaxMatrixOrder - 1) / 2> AcceptedChanges{};
     std::uint32_t Changes = 0;
 };
