@@ -306,6 +306,7 @@ std::string UnacceptableWarningText(
     const CUserProjectModel& project, const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator)
 {
     std::vector<CNamedRatio> named;
+    named.reserve(unacceptable.size());
     for (const CUnacceptableMatrix& matrix : unacceptable) {
         named.push_back(
             {MatrixName(project, matrix.Position, matrix.Level), matrix.Cr, matrix.CrLimit, matrix.Completed});
@@ -683,6 +684,7 @@ std::string UnacceptableNodesWarningText(const CHierarchy& hierarchy, const CHie
     const std::vector<CUnacceptableNode>& unacceptable, char decimalSeparator)
 {
     std::vector<CNamedRatio> named;
+    named.reserve(unacceptable.size());
     for (const CUnacceptableNode& matrix : unacceptable) {
         named.push_back({NodeMatrixName(hierarchy, matrix.Node), matrix.Cr, matrix.CrLimit, matrix.Completed});
     }
