@@ -2,10 +2,13 @@
 // Every figure comes from the core's own computations, exactly as the windows show them.
 #include "cli/CReportCommand.h"
 #include "cli/GroupReport.h"
+#include "cli/MatrixJson.h"
 #include "cli/ReportOutput.h"
+#include "cli/TreeReport.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/ControlCharacters.h"
@@ -16,6 +19,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 
 #include <nlohmann/json.hpp>
 
@@ -78,62 +82,17 @@ void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& r
     std::cout << CriticalChangeText(project, analysis->Critical) << '\n';
 }
 
-nlohmann::json GuidanceJson(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
+// A layered element's local result as the synthesis left it, in the form every matrix of
+// the report is told from.
+CNodeResult NodeResultOf(const CProjectResults& results, std::uint32_t position, std::uint32_t level, std::uint32_t n)
 {
-    const CConsistencyGuidance guidance = GuideConsistency(project, position, level);
-    auto optional = [](const std::optional<double>& x) { return x ? nlohmann::json(*x) : nlohmann::json(nullptr); };
-    nlohmann::json suggestions = nlohmann::json::array();
-    for (std::uint32_t s = 0; s < guidance.SuggestionCount; ++s) {
-        const CSuggestion& suggestion = guidance.Suggestions[s];
-        suggestions.push_back({{"row", suggestion.Row}, {"column", suggestion.Column}, {"current", suggestion.Current},
-            {"proposed", suggestion.Proposed}, {"cr_after", suggestion.CrAfter},
-            {"gci_after", optional(suggestion.GciAfter)}});
-    }
-    return {{"gci", optional(guidance.Gci)}, {"cr_limit", guidance.CrLimit}, {"gci_limit", optional(guidance.GciLimit)},
-        {"acceptable", guidance.Acceptable()}, {"suggestions", suggestions}};
-}
-
-// The judged pairs of one element, and what they leave: its graph, its completed matrix
-// and the figures of that (null when the judgements given do not yield priorities).
-void AddJudgedPairsJson(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
-    std::uint32_t level, nlohmann::json& item)
-{
-    const CJudgementMatrix& judgements = project.Element(position, level).Judgements;
-    const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
-    const CMatrixPriorities found = ComputeMatrixPriorities(judgements, n);
-    const CComparisonGraph& graph = found.Graph;
-    nlohmann::json missing = nlohmann::json::array();
-    for (std::uint32_t m = 0; m < graph.MissingCount; ++m) {
-        missing.push_back({graph.Missing[m].Row, graph.Missing[m].Column});
-    }
-    nlohmann::json components = nlohmann::json::array();
-    for (std::uint32_t c = 0; c < graph.ComponentCount; ++c) {
-        nlohmann::json members = nlohmann::json::array();
-        for (std::uint32_t k = 0; k < graph.ComponentSize[c]; ++k) {
-            members.push_back(graph.ComponentMembers[c][k]);
-        }
-        components.push_back(members);
-    }
-    item["judged_pairs"] = graph.JudgedPairs;
-    item["missing"] = missing;
-    item["connected"] = graph.Connected();
-    item["components"] = components;
-    const EPrioritiesBasis basis = results.Basis(position, level);
-    if (basis == EPrioritiesBasis::NotConnected || basis == EPrioritiesBasis::BadValue) {
-        for (const char* key : {"completed", "priorities", "lambda_max", "ci", "cr"}) {
-            item[key] = nullptr;
-        }
-        return;
-    }
-    nlohmann::json completed = nlohmann::json::array();
-    for (std::uint32_t r = 0; r < n; ++r) {
-        nlohmann::json row = nlohmann::json::array();
-        for (std::uint32_t c = 0; c < n; ++c) {
-            row.push_back(found.Completed[r][c]);
-        }
-        completed.push_back(row);
-    }
-    item["completed"] = completed;
+    const TDesicionLevelData& data = results.LevelData(position, level);
+    CNodeResult result;
+    result.Local.assign(data.Priority.begin(), data.Priority.begin() + n);
+    result.Compared = n >= 2;
+    result.Basis = results.Basis(position, level);
+    result.Measures = CConsistency{data.LambdaMax, data.CI, data.CR};
+    return result;
 }
 
 void AddSensitivityJson(const CUserProjectModel& project, const CProjectResults& results, nlohmann::json& root)
@@ -235,6 +194,7 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& results)
 {
     nlohmann::json root;
+    root["shape"] = "layers";
     root["goal"] = project.Goal().Name;
     root["comment"] = project.Goal().Comment;
     root["level_count"] = project.LevelCount();
@@ -249,25 +209,7 @@ nlohmann::json Json(const CUserProjectModel& project, const CProjectResults& res
             item["global"] = k == 0 || results.NotConnected() ? nlohmann::json(nullptr)
                                                               : nlohmann::json(results.GlobalPriority()(e, k));
             if (judged) {
-                const TDesicionLevelData& data = results.LevelData(e, k);
-                nlohmann::json rows = nlohmann::json::array();
-                nlohmann::json priorities = nlohmann::json::array();
-                for (std::uint32_t r = 0; r < n; ++r) {
-                    nlohmann::json row = nlohmann::json::array();
-                    for (std::uint32_t c = 0; c < n; ++c) {
-                        row.push_back(element.Judgements(r, c).Code());
-                    }
-                    rows.push_back(row);
-                    priorities.push_back(data.Priority[r]);
-                }
-                item["judgements"] = rows;
-                item["priorities"] = priorities;
-                item["lambda_max"] = data.LambdaMax;
-                item["ci"] = data.CI;
-                item["cr"] = data.CR;
-                item["intransitive_triads"] = BuildTransitivityReport(element.Judgements, n).Lines;
-                item.update(GuidanceJson(project, e, k));
-                AddJudgedPairsJson(project, results, e, k, item);
+                item.update(MatrixJson(element.Judgements, n, NodeResultOf(results, e, k, n)));
             }
             elements.push_back(item);
         }
@@ -415,6 +357,14 @@ int Run(int argc, char** argv)
     }
     if (OutputOverwritesInput(command.OutputFile(), {command.ProjectFile()})) {
         return ExitUsage;
+    }
+    if (IsTreeFileName(command.ProjectFile())) {
+        const CTreeReportOutcome tree = TreeReport(command.ProjectFile(), command.Format());
+        if (tree.ExitCode != ExitOk) {
+            std::cerr << tree.Errors;
+            return tree.ExitCode;
+        }
+        return Deliver(tree.Report, command.OutputFile());
     }
     // The report never writes the project, so a file the user may only read is read.
     auto record = std::make_unique<TLoadSaveProject>();

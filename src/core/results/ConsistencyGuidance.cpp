@@ -1,6 +1,8 @@
 #include "core/results/ConsistencyGuidance.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/IncompleteJudgements.h"
 
@@ -26,9 +28,13 @@ std::optional<double> GeometricIndexLimit(std::uint32_t n)
     return n == 4 ? 0.35 : 0.37;
 }
 
-std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::uint32_t n, const double* priority)
+namespace {
+// One implementation for the blocks of every order: a layered element's (up to 9) and any
+// matrix of a hierarchy (up to 20); the block of 9 or fewer gives the same bits in both.
+template <std::uint32_t Capacity>
+std::optional<double> GeometricIndexOf(const TValueBlock<Capacity>& values, std::uint32_t n, const double* priority)
 {
-    if (n < 3 || n > MaxElementsPerLevel) {
+    if (n < 3 || n > Capacity) {
         return std::nullopt;
     }
     double sum = 0.0;
@@ -44,6 +50,17 @@ std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::
     }
     const auto size = static_cast<double>(n);
     return 2.0 / ((size - 1.0) * (size - 2.0)) * sum;
+}
+} // namespace
+
+std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::uint32_t n, const double* priority)
+{
+    return GeometricIndexOf<MaxElementsPerLevel>(values, n, priority);
+}
+
+std::optional<double> GeometricConsistencyIndex(const CWideValueBlock& values, std::uint32_t n, const double* priority)
+{
+    return GeometricIndexOf<MaxMatrixOrder>(values, n, priority);
 }
 
 std::int32_t ScaleCodeOfRatio(double ratio)
@@ -118,7 +135,30 @@ bool RankedBefore(const CProposal& a, const CProposal& b)
     return a.Row != b.Row ? a.Row < b.Row : a.Column < b.Column;
 }
 
-bool HoldsZero(const CValueBlock& values, std::uint32_t n, const double* priority)
+template <std::uint32_t Capacity>
+TComparisonGraph<Capacity> GraphOf(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    static_assert(Capacity == MaxElementsPerLevel || Capacity == MaxMatrixOrder);
+    if constexpr (Capacity == MaxElementsPerLevel) {
+        return BuildComparisonGraph(judgements, n);
+    } else {
+        return BuildWideComparisonGraph(judgements, n);
+    }
+}
+
+template <std::uint32_t Capacity>
+TMatrixPriorities<Capacity> MatrixPrioritiesOf(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    static_assert(Capacity == MaxElementsPerLevel || Capacity == MaxMatrixOrder);
+    if constexpr (Capacity == MaxElementsPerLevel) {
+        return ComputeMatrixPriorities(judgements, n);
+    } else {
+        return ComputeWideMatrixPriorities(judgements, n);
+    }
+}
+
+template <std::uint32_t Capacity>
+bool HoldsZero(const TValueBlock<Capacity>& values, std::uint32_t n, const double* priority)
 {
     for (std::uint32_t i = 0; i < n; ++i) {
         if (priority[i] == 0.0 || !std::isfinite(priority[i])) {
@@ -141,9 +181,9 @@ bool HoldsZero(const CValueBlock& values, std::uint32_t n, const double* priorit
 //
 // With pairs left out (judgements given) every variation is computed afresh by least
 // squares from a copy of the judgements, and there is no GCI.
-class CVariedBlock {
+template <std::uint32_t Capacity> class TVariedBlock {
 public:
-    CVariedBlock(CValueBlock& values, std::uint32_t n, const CJudgementMatrix* judgements = nullptr)
+    TVariedBlock(TValueBlock<Capacity>& values, std::uint32_t n, const CJudgementMatrix* judgements = nullptr)
         : Values(values)
         , Order(n)
         , Given(judgements)
@@ -164,7 +204,7 @@ public:
             if (gci != nullptr) {
                 *gci = std::nullopt;
             }
-            return ComputeMatrixPriorities(varied, Order).Measures.CR;
+            return MatrixPrioritiesOf<Capacity>(varied, Order).Measures.CR;
         }
         double& upper = Values[row][column];
         double& lower = Values[column][row];
@@ -172,13 +212,13 @@ public:
         const double oldLower = lower;
         upper = JudgementValue(code);
         lower = JudgementValue(MirrorCode(code));
-        std::array<double, MaxElementsPerLevel> w = Means;
+        std::array<double, Capacity> w = Means;
         w[row] = RowGeometricMean(Values, Order, row);
         w[column] = RowGeometricMean(Values, Order, column);
         NormalizeVector(Order, w.data());
         const double cr = ComputeConsistency(Values, Order, w.data()).CR;
         if (gci != nullptr) {
-            *gci = GeometricConsistencyIndex(Values, Order, w.data());
+            *gci = GeometricIndexOf<Capacity>(Values, Order, w.data());
         }
         upper = oldUpper;
         lower = oldLower;
@@ -186,15 +226,16 @@ public:
     }
 
 private:
-    CValueBlock& Values;
+    TValueBlock<Capacity>& Values;
     std::uint32_t Order = 0;
     const CJudgementMatrix* Given = nullptr;
-    std::array<double, MaxElementsPerLevel> Means{};
+    std::array<double, Capacity> Means{};
 };
 
 // The cell's own proposal, or none when no value of the scale lowers the CR.
-std::optional<CProposal> ProposeForCell(
-    CVariedBlock& block, std::uint32_t row, std::uint32_t column, const CJudgement& present, double crNow, double limit)
+template <std::uint32_t Capacity>
+std::optional<CProposal> ProposeForCell(TVariedBlock<Capacity>& block, std::uint32_t row, std::uint32_t column,
+    const CJudgement& present, double crNow, double limit)
 {
     const double presentLog = std::log(present.Value());
     std::optional<CProposal> best;
@@ -227,10 +268,11 @@ int Side(double value)
 // What the other judgements imply for the suggested pair, and the implied judgement
 // proposed in its stead when the pair looks entered the wrong way round and the implied
 // one reaches the limit.
-void WeighAgainstTheOthers(const CComparisonGraph& graph, const CValueBlock& values, CVariedBlock& block, double limit,
-    const CJudgement& present, CSuggestion& suggestion)
+template <std::uint32_t Capacity>
+void WeighAgainstTheOthers(const TComparisonGraph<Capacity>& graph, const TValueBlock<Capacity>& values,
+    TVariedBlock<Capacity>& block, double limit, const CJudgement& present, CSuggestion& suggestion)
 {
-    std::array<double, MaxElementsPerLevel> w{};
+    std::array<double, Capacity> w{};
     if (!ComputeLeastSquaresPriorities(values, WithoutPair(graph, suggestion.Row, suggestion.Column), w.data())) {
         return;
     }
@@ -253,12 +295,13 @@ void WeighAgainstTheOthers(const CComparisonGraph& graph, const CValueBlock& val
     }
 }
 
-void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsistencyGuidance& guidance)
+template <std::uint32_t Capacity>
+void Suggest(const CJudgementMatrix& judgements, TValueBlock<Capacity>& values, CConsistencyGuidance& guidance)
 {
-    const CComparisonGraph graph = BuildComparisonGraph(judgements, guidance.Order);
+    const TComparisonGraph<Capacity> graph = GraphOf<Capacity>(judgements, guidance.Order);
     const std::uint32_t order = guidance.Order;
-    CVariedBlock block(values, order, guidance.Completed ? &judgements : nullptr);
-    std::array<CProposal, MaxElementsPerLevel*(MaxElementsPerLevel - 1) / 2> proposals{};
+    TVariedBlock<Capacity> block(values, order, guidance.Completed ? &judgements : nullptr);
+    std::array<CProposal, Capacity*(Capacity - 1) / 2> proposals{};
     std::uint32_t count = 0;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
@@ -291,28 +334,28 @@ void Suggest(const CJudgementMatrix& judgements, CValueBlock& values, CConsisten
         suggestion.Proposed = chosen.Code;
         suggestion.CrAfter = block.CrWith(chosen.Row, chosen.Column, chosen.Code, &suggestion.GciAfter);
         suggestion.Reaches = chosen.Reaches;
-        WeighAgainstTheOthers(
+        WeighAgainstTheOthers<Capacity>(
             graph, values, block, guidance.CrLimit, judgements(chosen.Row, chosen.Column), suggestion);
         const int before = Side(judgements(chosen.Row, chosen.Column).Value());
         const int after = Side(JudgementValue(suggestion.Proposed));
         suggestion.Reverses = before != 0 && after != 0 && before != after;
     }
 }
-} // namespace
 
-CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
+template <std::uint32_t Capacity>
+CConsistencyGuidance Guide(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
     CConsistencyGuidance guidance;
-    const std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    const std::uint32_t order = n > Capacity ? Capacity : n;
     guidance.Order = order;
     guidance.CrLimit = ConsistencyRatioLimit(order);
     guidance.GciLimit = GeometricIndexLimit(order);
     if (order < 2) {
         return guidance;
     }
-    const CComparisonGraph graph = BuildComparisonGraph(judgements, order);
+    const TComparisonGraph<Capacity> graph = GraphOf<Capacity>(judgements, order);
     if (!graph.Complete()) {
-        const CMatrixPriorities found = ComputeMatrixPriorities(judgements, order);
+        const TMatrixPriorities<Capacity> found = MatrixPrioritiesOf<Capacity>(judgements, order);
         if (!found.HasPriorities()) {
             guidance.HoldsZero = true;
             guidance.NotConnected = found.Basis == EPrioritiesBasis::NotConnected;
@@ -321,18 +364,18 @@ CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::u
         }
         guidance.Completed = true;
         guidance.Measures = found.Measures;
-        CValueBlock completed = found.Completed;
+        TValueBlock<Capacity> completed = found.Completed;
         const bool within = guidance.Measures.CR <= guidance.CrLimit;
         guidance.Verdict = within ? EConsistencyVerdict::Acceptable : EConsistencyVerdict::NotAcceptable;
         if (!within && order >= 3) {
-            Suggest(judgements, completed, guidance);
+            Suggest<Capacity>(judgements, completed, guidance);
         }
         return guidance;
     }
-    CValueBlock values;
+    TValueBlock<Capacity> values;
     ReadJudgementValues(judgements, order, values);
     guidance.Measures = ComputeConsistency(values, order, priority);
-    guidance.HoldsZero = HoldsZero(values, order, priority);
+    guidance.HoldsZero = HoldsZero<Capacity>(values, order, priority);
     if (guidance.HoldsZero) {
         // Its CR is a 0 standing for "undefined": never call such a matrix consistent.
         guidance.Verdict = EConsistencyVerdict::Undetermined;
@@ -341,11 +384,19 @@ CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::u
     // A reciprocal pair has a CR of 0 (up to rounding); one from a foreign file need not.
     const bool within = guidance.Measures.CR <= guidance.CrLimit;
     guidance.Verdict = within ? EConsistencyVerdict::Acceptable : EConsistencyVerdict::NotAcceptable;
-    guidance.Gci = GeometricConsistencyIndex(values, order, priority);
+    guidance.Gci = GeometricIndexOf<Capacity>(values, order, priority);
     if (!within && order >= 3) {
-        Suggest(judgements, values, guidance);
+        Suggest<Capacity>(judgements, values, guidance);
     }
     return guidance;
+}
+} // namespace
+
+CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
+{
+    // A layered element's block keeps its own small storage, so its search runs as fast as ever.
+    return n <= MaxElementsPerLevel ? Guide<MaxElementsPerLevel>(judgements, n, priority)
+                                    : Guide<MaxMatrixOrder>(judgements, n, priority);
 }
 
 CConsistencyGuidance GuideConsistency(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
@@ -376,6 +427,24 @@ std::uint32_t JudgedMatrixCount(const CUserProjectModel& project)
     return count;
 }
 
+namespace {
+// Whether a matrix has a verdict, as the research window gives one: priorities that are
+// all numbers above 0 and, unless they rest on the judgements given, no cell of 0 (a
+// foreign file's). value(i, j) is the number of cell (i, j).
+template <typename Value>
+bool RatioMeasured(const Value& value, std::uint32_t n, const double* priority, bool completed)
+{
+    bool measured = n >= 2;
+    for (std::uint32_t i = 0; i < n && measured; ++i) {
+        measured = priority[i] != 0.0 && std::isfinite(priority[i]);
+        for (std::uint32_t j = 0; j < n && measured; ++j) {
+            measured = completed || value(i, j) != 0.0;
+        }
+    }
+    return measured;
+}
+} // namespace
+
 std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& project, const CProjectResults& results)
 {
     std::vector<CUnacceptableMatrix> found;
@@ -386,13 +455,8 @@ std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& p
             const TDesicionLevelData& data = results.LevelData(position, level);
             const CUserProjectModel::TJudgementColumns& columns = project.JudgementColumns(position, level);
             const bool completed = results.Basis(position, level) == EPrioritiesBasis::LeastSquares;
-            bool measured = n >= 2;
-            for (std::uint32_t i = 0; i < n && measured; ++i) {
-                measured = data.Priority[i] != 0.0 && std::isfinite(data.Priority[i]);
-                for (std::uint32_t j = 0; j < n && measured; ++j) {
-                    measured = completed || columns[j][i] != 0.0;
-                }
-            }
+            const bool measured = RatioMeasured([&columns](std::uint32_t i, std::uint32_t j) { return columns[j][i]; },
+                n, data.Priority.data(), completed);
             const double limit = ConsistencyRatioLimit(n);
             if (measured && data.CR > limit) {
                 found.push_back(CUnacceptableMatrix{level, position, data.CR, limit, completed});
@@ -400,4 +464,32 @@ std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& p
         }
     }
     return found;
+}
+
+std::vector<CUnacceptableNode> UnacceptableNodes(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    std::vector<CUnacceptableNode> found;
+    for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
+        const CNodeResult& result = results.Node(node);
+        const std::uint32_t n = hierarchy.ComparedCount(node);
+        const CJudgementMatrix& judgements = hierarchy.Node(node).Judgements;
+        const bool completed = result.Basis == EPrioritiesBasis::LeastSquares;
+        const bool measured = result.Compared && result.Local.size() >= n
+            && RatioMeasured([&judgements](std::uint32_t i, std::uint32_t j) { return judgements(i, j).Value(); }, n,
+                result.Local.data(), completed);
+        const double limit = ConsistencyRatioLimit(n);
+        if (measured && result.Measures.CR > limit) {
+            found.push_back(CUnacceptableNode{node, result.Measures.CR, limit, completed});
+        }
+    }
+    return found;
+}
+
+std::uint32_t JudgedMatrixCount(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
+        count += results.Node(node).Compared ? 1U : 0U;
+    }
+    return count;
 }

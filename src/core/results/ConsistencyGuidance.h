@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+class CHierarchy;
+class CHierarchyResults;
 class CProjectResults;
 class CUserProjectModel;
 
@@ -18,8 +20,10 @@ std::optional<double> GeometricIndexLimit(std::uint32_t n);
 
 // The geometric consistency index of the geometric-mean priorities w:
 // 2 / ((n-1)(n-2)) * sum over i < j of ln^2(a_ij * w_j / w_i). None for n < 3 and
-// for a zero or non-finite term (a 0 read from a file).
+// for a zero or non-finite term (a 0 read from a file). On a layered element's block and
+// on any matrix of a hierarchy (n at most 20).
 std::optional<double> GeometricConsistencyIndex(const CValueBlock& values, std::uint32_t n, const double* priority);
+std::optional<double> GeometricConsistencyIndex(const CWideValueBlock& values, std::uint32_t n, const double* priority);
 
 // One judgement to change: the cell (Row, Column) above the diagonal, its code now and
 // the code proposed, with the measures the matrix would have after that one change.
@@ -95,7 +99,8 @@ struct CConsistencyGuidance {
 // by CR after, then nearness; then row, then column. Figures within 1e-9 count as equal.
 // Allocates nothing. A block with pairs left out takes its own least-squares priorities
 // (priority is not read), is judged by its completed matrix and varies only the judged
-// cells; one whose judged pairs do not connect the elements has no verdict.
+// cells; one whose judged pairs do not connect the elements has no verdict. n is at most
+// 20 (any matrix of a hierarchy); a larger one is cut to 20.
 CConsistencyGuidance GuideConsistency(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 // The same for an element of a project, from its stored judgements; its priorities are
 // computed afresh. Nothing for the bottom level or a slot outside the hierarchy.
@@ -121,3 +126,15 @@ struct CUnacceptableMatrix {
 std::vector<CUnacceptableMatrix> UnacceptableMatrices(const CUserProjectModel& project, const CProjectResults& results);
 // How many elements of the project judge the level below them: its matrices.
 std::uint32_t JudgedMatrixCount(const CUserProjectModel& project);
+
+// The same for a hierarchy of either shape: its judged nodes (a single child is not
+// judged) whose CR is above the limit of their order, in node order.
+struct CUnacceptableNode {
+    std::uint32_t Node = 0;
+    double Cr = 0.0;
+    double CrLimit = 0.0;
+    bool Completed = false; // Cr is that of the completed matrix
+};
+std::vector<CUnacceptableNode> UnacceptableNodes(const CHierarchy& hierarchy, const CHierarchyResults& results);
+// How many nodes judge what is below them: the hierarchy's matrices.
+std::uint32_t JudgedMatrixCount(const CHierarchy& hierarchy, const CHierarchyResults& results);

@@ -1,10 +1,13 @@
 #include "core/results/CsvExport.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CCsvWriter.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RankingOrder.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
@@ -121,6 +124,94 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
             csv.Row({basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
                 csv.Number(data.CR)});
         }
+    }
+    return csv.Text;
+}
+
+namespace {
+// A ranking table's rows, each name through CsvText and each figure unrounded.
+void RankingSection(CCsvWriter& csv, const std::string& title, const std::string& refusal, const CHierarchy& hierarchy,
+    const CHierarchyResults& results, ESynthesisMode mode)
+{
+    csv.Row({title});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+        return;
+    }
+    const bool ideal = mode == ESynthesisMode::Ideal;
+    const std::vector<double>& values = ideal ? results.Ideal() : results.Distributive();
+    csv.Row(ideal ? std::vector<std::string>{PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption}
+                  : std::vector<std::string>{PlaceCaption, AlternativeCaption, PriorityCaption});
+    const std::vector<std::uint32_t> order = RankingOrder(values);
+    for (std::uint32_t place = 0; place < order.size(); ++place) {
+        const std::uint32_t a = order[place];
+        std::vector<std::string> row{
+            CCsvWriter::Count(place + 1), CsvText(hierarchy.Alternatives()[a].Name), csv.Number(values[a])};
+        if (ideal) {
+            row.push_back(csv.Number(results.IdealRaw()[a]));
+        }
+        csv.Row(row);
+    }
+}
+} // namespace
+
+std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator)
+{
+    CCsvWriter csv(decimalSeparator);
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
+    RankingSection(
+        csv, RankingTitle(ESynthesisMode::Distributive), refusal, hierarchy, results, ESynthesisMode::Distributive);
+    csv.EndSection();
+    RankingSection(csv, RankingTitle(ESynthesisMode::Ideal), refusal, hierarchy, results, ESynthesisMode::Ideal);
+
+    const std::vector<std::uint32_t> nodes = DepthFirstNodes(hierarchy);
+    csv.EndSection();
+    csv.Row({CsvCriteriaTitle});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        csv.Row({"Уровень", "Критерий", "Глобальный приоритет"});
+        for (const std::uint32_t node : nodes) {
+            if (node != CHierarchy::GoalNode) {
+                csv.Row({CCsvWriter::Count(hierarchy.Level(node)), CsvText(NodePathText(hierarchy, node)),
+                    csv.Number(results.Global(node))});
+            }
+        }
+    }
+
+    const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
+    if (!incomplete.empty()) {
+        csv.EndSection();
+        csv.Row({IncompleteMatricesHeading});
+        for (const std::string& line : incomplete) {
+            csv.Row({CsvText(line)});
+        }
+    }
+
+    for (const std::uint32_t node : nodes) {
+        const CNodeResult& result = results.Node(node);
+        if (!result.Compared) {
+            continue; // a single child: no matrix
+        }
+        csv.EndSection();
+        csv.Row({std::string(CsvLocalTitle) + " «" + NodePathText(hierarchy, node) + "»"});
+        const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
+        const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
+        if (!graph.Complete()) {
+            csv.Row({CsvText(JudgedPairsText(graph, names))});
+        }
+        if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
+            csv.Row({CsvText(MeasuresText(result.Measures, result.Basis))});
+            continue;
+        }
+        csv.Row({"№", "Элемент", "Локальный приоритет"});
+        for (std::uint32_t j = 0; j < names.size() && j < result.Local.size(); ++j) {
+            csv.Row({CCsvWriter::Count(j + 1), CsvText(names[j]), csv.Number(result.Local[j])});
+        }
+        csv.Row({LambdaMaxTerm, csv.Number(result.Measures.LambdaMax)});
+        csv.Row({ConsistencyIndexTerm, csv.Number(result.Measures.CI)});
+        csv.Row({result.Basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
+            csv.Number(result.Measures.CR)});
     }
     return csv.Text;
 }

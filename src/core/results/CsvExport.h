@@ -28,6 +28,14 @@ std::string CsvText(const std::string& text);
 // level 0 is the goal. Names go through CsvText.
 std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
+class CHierarchy;
+class CHierarchyResults;
+// The same for a hierarchy read as such (a tree of criteria): both rankings, the global
+// priority of every criterion named by its path ("Стоимость / Цена"), and every judged
+// node's local priorities and measures; nodes depth first, the goal first.
+std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator);
+inline constexpr const char* CsvCriteriaTitle = "Глобальные приоритеты критериев";
+
 inline constexpr const char* CsvRankingTitle = FinalRankingTitle;
 inline constexpr const char* CsvGlobalTitle = LevelPrioritiesTitle;
 inline constexpr const char* CsvLocalTitle = "Локальные приоритеты относительно элемента";

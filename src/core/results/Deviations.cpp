@@ -1,5 +1,6 @@
 #include "core/results/Deviations.h"
 
+#include "core/model/HierarchyLimits.h"
 #include "core/results/LocalPriorities.h"
 
 #include <cmath>
@@ -65,7 +66,7 @@ int Favoured(const CJudgement& judgement)
 CTransitivityReport BuildTransitivityReport(const CJudgementMatrix& judgements, std::uint32_t n)
 {
     CTransitivityReport report;
-    const std::uint32_t order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    const std::uint32_t order = n > MaxMatrixOrder ? MaxMatrixOrder : n;
     for (std::uint32_t i = 0; i < order; ++i) {
         for (std::uint32_t j = i + 1; j < order; ++j) {
             for (std::uint32_t k = j + 1; k < order; ++k) {

@@ -21,8 +21,8 @@ CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint3
 
 inline constexpr const char* NoTransitivityViolationText = "Информация о нарушении транзитивности -- отсутствует!";
 
-// The cyclic triads of the leading n x n block, a judgement taken by its stored code
-// (a combined one by its value), each
+// The cyclic triads of the leading n x n block (n at most 20), a judgement taken by its
+// stored code (a combined one by its value), each
 // increasing triple i < j < k once: lines like "1>2>3>1" and "2<4<5<2". A triad with a
 // pair left out says nothing about a cycle and is skipped.
 struct CTransitivityReport {

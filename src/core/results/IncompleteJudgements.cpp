@@ -214,21 +214,10 @@ TMatrixPriorities<Capacity> MatrixPriorities(const CJudgementMatrix& judgements,
     result.Measures = ComputeConsistency(result.Completed, order, result.Priority.data());
     return result;
 }
-} // namespace
-
-CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+template <std::uint32_t Capacity>
+TComparisonGraph<Capacity> Without(const TComparisonGraph<Capacity>& graph, std::uint32_t i, std::uint32_t j)
 {
-    return BuildGraph<MaxElementsPerLevel>(judgements, n);
-}
-
-CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
-{
-    return BuildGraph<MaxMatrixOrder>(judgements, n);
-}
-
-CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j)
-{
-    CComparisonGraph without = graph;
+    TComparisonGraph<Capacity> without = graph;
     if (!graph.Judged(i, j) || i == j) {
         return without;
     }
@@ -248,6 +237,27 @@ CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std
     ++without.MissingCount;
     FindComponents(without);
     return without;
+}
+} // namespace
+
+CComparisonGraph BuildComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxElementsPerLevel>(judgements, n);
+}
+
+CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements, std::uint32_t n)
+{
+    return BuildGraph<MaxMatrixOrder>(judgements, n);
+}
+
+CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j)
+{
+    return Without<MaxElementsPerLevel>(graph, i, j);
+}
+
+CWideComparisonGraph WithoutPair(const CWideComparisonGraph& graph, std::uint32_t i, std::uint32_t j)
+{
+    return Without<MaxMatrixOrder>(graph, i, j);
 }
 
 bool ComputeLeastSquaresPriorities(const CValueBlock& values, const CComparisonGraph& graph, double* priority)

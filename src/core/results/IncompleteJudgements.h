@@ -56,6 +56,7 @@ CWideComparisonGraph BuildWideComparisonGraph(const CJudgementMatrix& judgements
 // The same graph with the pair (i, j) left out as well, its components found again. The
 // graph as it is when the pair is not judged.
 CComparisonGraph WithoutPair(const CComparisonGraph& graph, std::uint32_t i, std::uint32_t j);
+CWideComparisonGraph WithoutPair(const CWideComparisonGraph& graph, std::uint32_t i, std::uint32_t j);
 
 // Logarithmic least squares over the judged pairs: y minimises the sum over judged pairs
 // of (ln a_ij - y_i + y_j)^2 with sum y_i = 0, and w = exp(y) normalised to sum 1. That is

@@ -6,13 +6,9 @@ std::string NameOf(std::span<const std::string> names, std::uint32_t position)
     return position < names.size() ? names[position] : std::to_string(position + 1);
 }
 
-std::string GroupsPhrase(const CComparisonGraph& graph, std::span<const std::string> names)
-{
-    return "группы " + ComponentGroupsText(graph, names);
-}
-} // namespace
-
-std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const std::string> names)
+// One wording for the graphs of every order: a layered element's and any matrix of a hierarchy.
+template <std::uint32_t Capacity>
+std::string GroupsText(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
     std::string text;
     for (std::uint32_t c = 0; c < graph.ComponentCount; ++c) {
@@ -31,8 +27,15 @@ std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const s
     return text;
 }
 
-std::string NotConnectedText(
-    const std::string& elementName, const CComparisonGraph& graph, std::span<const std::string> names)
+template <std::uint32_t Capacity>
+std::string GroupsPhrase(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
+{
+    return "группы " + GroupsText(graph, names);
+}
+
+template <std::uint32_t Capacity>
+std::string NotConnected(
+    const std::string& elementName, const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
     if (graph.ComponentCount < 2) {
         return {};
@@ -41,7 +44,8 @@ std::string NotConnectedText(
         + " не сравнены между собой";
 }
 
-std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::string> names)
+template <std::uint32_t Capacity>
+std::string JudgedPairs(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
     // "из 1 сравнения", "из 21 сравнения", otherwise "из 6 сравнений".
     const std::uint32_t total = graph.PairCount();
@@ -52,4 +56,37 @@ std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::
         text += ". Недостаточно: " + GroupsPhrase(graph, names) + " не сравнены";
     }
     return text;
+}
+} // namespace
+
+std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return GroupsText(graph, names);
+}
+
+std::string ComponentGroupsText(const CWideComparisonGraph& graph, std::span<const std::string> names)
+{
+    return GroupsText(graph, names);
+}
+
+std::string NotConnectedText(
+    const std::string& elementName, const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return NotConnected(elementName, graph, names);
+}
+
+std::string NotConnectedText(
+    const std::string& elementName, const CWideComparisonGraph& graph, std::span<const std::string> names)
+{
+    return NotConnected(elementName, graph, names);
+}
+
+std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return JudgedPairs(graph, names);
+}
+
+std::string JudgedPairsText(const CWideComparisonGraph& graph, std::span<const std::string> names)
+{
+    return JudgedPairs(graph, names);
 }

@@ -1,13 +1,17 @@
 #include "core/results/ReportContent.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TDesicionLevelData.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/Deviations.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RankingOrder.h"
 #include "core/results/Synthesis.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -91,33 +95,42 @@ CReportTable RankingTable(const CResultList& list, std::string nameCaption, bool
 
 std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator)
 {
-    return std::string(LambdaMaxTerm) + ": " + Shown(data.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
-        + ": " + Shown(data.CI, decimalSeparator) + "; " + ConsistencyRatioTerm + ": "
-        + Shown(data.CR, decimalSeparator);
+    return MeasuresText(CConsistency{data.LambdaMax, data.CI, data.CR}, EPrioritiesBasis::AllJudged, decimalSeparator);
 }
 
 std::string MeasuresText(const TDesicionLevelData& data, EPrioritiesBasis basis, char decimalSeparator)
 {
+    return MeasuresText(CConsistency{data.LambdaMax, data.CI, data.CR}, basis, decimalSeparator);
+}
+
+std::string MeasuresText(const CConsistency& measures, EPrioritiesBasis basis, char decimalSeparator)
+{
     switch (basis) {
     case EPrioritiesBasis::AllJudged:
-        break;
     case EPrioritiesBasis::LeastSquares:
-        return std::string(LambdaMaxTerm) + ": " + Shown(data.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
-            + ": " + Shown(data.CI, decimalSeparator) + "; " + CompletedRatioTerm + ": "
-            + Shown(data.CR, decimalSeparator);
+        break;
     case EPrioritiesBasis::NotConnected:
         return "Приоритеты не определены: сравнений недостаточно";
     case EPrioritiesBasis::BadValue:
         return "Приоритеты не определены: в матрице есть нулевые суждения";
     }
-    return MeasuresText(data, decimalSeparator);
+    const char* ratio = basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm;
+    return std::string(LambdaMaxTerm) + ": " + Shown(measures.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
+        + ": " + Shown(measures.CI, decimalSeparator) + "; " + ratio + ": " + Shown(measures.CR, decimalSeparator);
 }
 
 std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator)
 {
+    return LocalPrioritiesText(
+        std::span<const double>(data.Priority.data(), n < MaxElementsPerLevel ? n : MaxElementsPerLevel),
+        decimalSeparator);
+}
+
+std::string LocalPrioritiesText(std::span<const double> priorities, char decimalSeparator)
+{
     std::string text = "Локальные приоритеты:";
-    for (std::uint32_t j = 0; j < n && j < MaxElementsPerLevel; ++j) {
-        text += " " + Shown(data.Priority[j], decimalSeparator);
+    for (const double priority : priorities) {
+        text += " " + Shown(priority, decimalSeparator);
     }
     return text;
 }
@@ -261,8 +274,16 @@ std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimal
         + WithLimit(matrix.Cr, matrix.CrLimit, decimalSeparator);
 }
 
-std::string UnacceptableWarningText(
-    const CUserProjectModel& project, const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator)
+namespace {
+// One matrix the warning names: how it is named in a sentence and its figures.
+struct CNamedRatio {
+    std::string Name;
+    double Cr = 0.0;
+    double CrLimit = 0.0;
+    bool Completed = false;
+};
+
+std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint32_t matrices, char decimalSeparator)
 {
     if (unacceptable.empty()) {
         return {};
@@ -270,16 +291,27 @@ std::string UnacceptableWarningText(
     const auto count = static_cast<std::uint32_t>(unacceptable.size());
     const bool one = count % 10 == 1 && count % 100 != 11;
     std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
-        + (one ? " матрице" : " матрицах") + " из " + std::to_string(JudgedMatrixCount(project)) + ": ";
+        + (one ? " матрице" : " матрицах") + " из " + std::to_string(matrices) + ": ";
     for (std::size_t k = 0; k < unacceptable.size(); ++k) {
-        const CUnacceptableMatrix& matrix = unacceptable[k];
-        const std::string& name = project.Element(matrix.Position, matrix.Level).Name;
+        const CNamedRatio& matrix = unacceptable[k];
         text += k == 0 ? "" : "; ";
-        text += matrix.Level == 0 ? "цель " + Quoted(name) : Quoted(name) + ", уровень " + std::to_string(matrix.Level);
-        text += " (" + std::string(RatioTermOf(matrix.Completed)) + " " + Shown(matrix.Cr, decimalSeparator)
-            + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+        text += matrix.Name + " (" + std::string(RatioTermOf(matrix.Completed)) + " "
+            + Shown(matrix.Cr, decimalSeparator) + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
     }
     return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
+}
+} // namespace
+
+std::string UnacceptableWarningText(
+    const CUserProjectModel& project, const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator)
+{
+    std::vector<CNamedRatio> named;
+    named.reserve(unacceptable.size());
+    for (const CUnacceptableMatrix& matrix : unacceptable) {
+        named.push_back(
+            {MatrixName(project, matrix.Position, matrix.Level), matrix.Cr, matrix.CrLimit, matrix.Completed});
+    }
+    return WarningText(named, JudgedMatrixCount(project), decimalSeparator);
 }
 
 std::string SuggestionDescription(
@@ -294,12 +326,25 @@ std::string SuggestionDescription(
 std::vector<std::string> SuggestionLines(
     const CUserProjectModel& project, std::uint32_t level, const CConsistencyGuidance& guidance, char decimalSeparator)
 {
+    std::vector<std::string> names;
+    for (std::uint32_t s = 0; s < guidance.SuggestionCount && s < MaxSuggestions; ++s) {
+        const std::uint32_t last = std::max(guidance.Suggestions[s].Row, guidance.Suggestions[s].Column);
+        while (names.size() <= last) {
+            names.push_back(project.Element(static_cast<std::uint32_t>(names.size()), level + 1).Name);
+        }
+    }
+    return SuggestionLines(names, guidance, decimalSeparator);
+}
+
+std::vector<std::string> SuggestionLines(
+    std::span<const std::string> names, const CConsistencyGuidance& guidance, char decimalSeparator)
+{
+    auto nameOf = [names](std::uint32_t k) { return k < names.size() ? names[k] : std::to_string(k + 1); };
     std::vector<std::string> lines;
     for (std::uint32_t s = 0; s < guidance.SuggestionCount && s < MaxSuggestions; ++s) {
         const CSuggestion& suggestion = guidance.Suggestions[s];
         lines.push_back("Предложение " + std::to_string(s + 1) + ": "
-            + SuggestionText(suggestion, project.Element(suggestion.Row, level + 1).Name,
-                project.Element(suggestion.Column, level + 1).Name, decimalSeparator)
+            + SuggestionText(suggestion, nameOf(suggestion.Row), nameOf(suggestion.Column), decimalSeparator)
             + GeometricIndexAfter(suggestion, decimalSeparator));
     }
     return lines;
@@ -423,6 +468,16 @@ std::string ProjectNotConnectedText(const CUserProjectModel& project, const CPro
         ElementGraph(project, gap->Position, gap->Level), ComparedNames(project, gap->Level));
 }
 
+namespace {
+// "Задано 5 из 6 сравнений" inside a sentence: the sentence's own capital stays only at the
+// start of the line.
+std::string InSentence(std::string judgedPairs)
+{
+    judgedPairs.replace(0, std::string("З").size(), "з");
+    return judgedPairs;
+}
+} // namespace
+
 std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project)
 {
     std::vector<std::string> lines;
@@ -433,10 +488,8 @@ std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project)
             if (graph.Complete()) {
                 continue;
             }
-            std::string text = JudgedPairsText(graph, ComparedNames(project, level));
-            // The sentence's own capital stays only at the start of the line.
-            text.replace(0, std::string("З").size(), "з");
-            lines.push_back(MatrixName(project, position, level) + ": " + text);
+            lines.push_back(MatrixName(project, position, level) + ": "
+                + InSentence(JudgedPairsText(graph, ComparedNames(project, level))));
         }
     }
     return lines;
@@ -451,9 +504,7 @@ std::string IncompleteMarkText(const CUserProjectModel& project, std::uint32_t p
     if (!graph.Connected()) {
         return NotConnectedText(project.Element(position, level).Name, graph, ComparedNames(project, level));
     }
-    std::string text = JudgedPairsText(graph, ComparedNames(project, level));
-    text.replace(0, std::string("З").size(), "з");
-    return "Не все сравнения заданы: " + text;
+    return "Не все сравнения заданы: " + InSentence(JudgedPairsText(graph, ComparedNames(project, level)));
 }
 
 CReportTable FinalRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
@@ -526,6 +577,139 @@ CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResu
                                                        : NotJudgedCellText);
         }
         row.push_back(priorities ? Shown(data.Priority[r], decimalSeparator) : NotJudgedCellText);
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<std::uint32_t> DepthFirstNodes(const CHierarchy& hierarchy)
+{
+    std::vector<std::uint32_t> order;
+    std::vector<bool> listed(hierarchy.NodeCount(), false);
+    // An explicit stack: children pushed last first, so the first is listed next.
+    std::vector<std::uint32_t> stack{CHierarchy::GoalNode};
+    while (!stack.empty()) {
+        const std::uint32_t node = stack.back();
+        stack.pop_back();
+        if (listed[node]) {
+            continue;
+        }
+        listed[node] = true;
+        order.push_back(node);
+        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
+        for (auto child = children.rbegin(); child != children.rend(); ++child) {
+            stack.push_back(*child);
+        }
+    }
+    return order;
+}
+
+std::string NodePathText(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    if (node == CHierarchy::GoalNode) {
+        return hierarchy.Goal().Name;
+    }
+    std::string text;
+    for (const std::string& name : hierarchy.Path(node)) {
+        text += (text.empty() ? "" : PathSeparator) + name;
+    }
+    return text;
+}
+
+std::string NodeMatrixName(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    return (node == CHierarchy::GoalNode ? "цель " : "критерий ") + Quoted(NodePathText(hierarchy, node));
+}
+
+std::string NodeHeading(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    if (node == CHierarchy::GoalNode) {
+        return "Цель " + Quoted(hierarchy.Goal().Name);
+    }
+    return "Критерий " + Quoted(NodePathText(hierarchy, node)) + " (уровень " + std::to_string(hierarchy.Level(node))
+        + ")";
+}
+
+std::vector<std::string> NodeComparedNames(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    std::vector<std::string> names;
+    if (hierarchy.IsCovering(node)) {
+        for (const CAlternative& alternative : hierarchy.Alternatives()) {
+            names.push_back(alternative.Name);
+        }
+        return names;
+    }
+    for (const std::uint32_t child : hierarchy.Node(node).Children) {
+        names.push_back(hierarchy.Node(child).Name);
+    }
+    return names;
+}
+
+CWideComparisonGraph NodeGraph(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    return BuildWideComparisonGraph(hierarchy.Node(node).Judgements, hierarchy.ComparedCount(node));
+}
+
+std::string SingleChildText(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
+    const std::string child = names.empty() ? std::string() : names.front();
+    return "Единственный подкритерий " + Quoted(child) + " получает весь вес критерия";
+}
+
+std::string HierarchyNotConnectedText(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    const std::optional<std::uint32_t>& gap = results.NotConnected();
+    if (!gap) {
+        return {};
+    }
+    return NotConnectedText(
+        NodePathText(hierarchy, *gap), NodeGraph(hierarchy, *gap), NodeComparedNames(hierarchy, *gap));
+}
+
+std::vector<std::string> IncompleteNodeLines(const CHierarchy& hierarchy)
+{
+    std::vector<std::string> lines;
+    for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
+        const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
+        if (!graph.Complete()) {
+            lines.push_back(NodeMatrixName(hierarchy, node) + ": "
+                + InSentence(JudgedPairsText(graph, NodeComparedNames(hierarchy, node))));
+        }
+    }
+    return lines;
+}
+
+std::string UnacceptableNodesWarningText(const CHierarchy& hierarchy, const CHierarchyResults& results,
+    const std::vector<CUnacceptableNode>& unacceptable, char decimalSeparator)
+{
+    std::vector<CNamedRatio> named;
+    named.reserve(unacceptable.size());
+    for (const CUnacceptableNode& matrix : unacceptable) {
+        named.push_back({NodeMatrixName(hierarchy, matrix.Node), matrix.Cr, matrix.CrLimit, matrix.Completed});
+    }
+    return WarningText(named, JudgedMatrixCount(hierarchy, results), decimalSeparator);
+}
+
+CReportTable HierarchyRankingTable(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode, char decimalSeparator)
+{
+    const bool ideal = mode == ESynthesisMode::Ideal;
+    const std::vector<double>& values = ideal ? results.Ideal() : results.Distributive();
+    CReportTable table;
+    table.Header = {PlaceCaption, AlternativeCaption, PriorityCaption};
+    if (ideal) {
+        table.Header.emplace_back(RawIdealCaption);
+    }
+    const std::vector<std::uint32_t> order = RankingOrder(values);
+    for (std::uint32_t place = 0; place < order.size(); ++place) {
+        const std::uint32_t a = order[place];
+        std::vector<std::string> row{std::to_string(place + 1),
+            a < hierarchy.AlternativeCount() ? hierarchy.Alternatives()[a].Name : std::string(),
+            Shown(values[a], decimalSeparator)};
+        if (ideal) {
+            row.push_back(Shown(results.IdealRaw()[a], decimalSeparator));
+        }
         table.Rows.push_back(std::move(row));
     }
     return table;

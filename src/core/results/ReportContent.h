@@ -9,9 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+class CHierarchy;
+class CHierarchyResults;
 class CUserProjectModel;
 class CProjectResults;
 class TDesicionLevelData;
@@ -40,8 +43,12 @@ std::string MeasuresText(const TDesicionLevelData& data, char decimalSeparator =
 // CompletedRatioTerm; for one without priorities (they do not connect the elements) the
 // line saying so.
 std::string MeasuresText(const TDesicionLevelData& data, EPrioritiesBasis basis, char decimalSeparator = '.');
+// The same from the measures of any matrix.
+std::string MeasuresText(const CConsistency& measures, EPrioritiesBasis basis, char decimalSeparator = '.');
 // "Локальные приоритеты: 0.75 0.25", the first n.
 std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator = '.');
+// The same for a vector of any length.
+std::string LocalPrioritiesText(std::span<const double> priorities, char decimalSeparator = '.');
 // "Нарушения транзитивности: 1>2>3>1, 2<4<5<2", or the line saying there is none.
 std::string TransitivityText(const CTransitivityReport& report);
 
@@ -83,6 +90,9 @@ std::string SuggestionDescription(const CSuggestion& suggestion, const std::stri
 // it leaves.
 std::vector<std::string> SuggestionLines(const CUserProjectModel& project, std::uint32_t level,
     const CConsistencyGuidance& guidance, char decimalSeparator = '.');
+// The same with the compared elements' names given by position.
+std::vector<std::string> SuggestionLines(
+    std::span<const std::string> names, const CConsistencyGuidance& guidance, char decimalSeparator = '.');
 
 // What a research window lists as accepted: "Принято: " and for each cell changed by
 // accepting a suggestion "3 и 4: 1/2 → 8", the pair numbered as the windows number rows.
@@ -162,6 +172,42 @@ std::string SensitivityChartNote(double weight, char decimalSeparator = '.');
 // до 0.3092 (+36%): ВОЛГАМЕТ обгоняет СИБСТАЛЬ", or the line saying there is none.
 std::string CriticalChangeText(
     const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator = '.');
+
+struct CReportTable;
+
+// ---- The nodes of a hierarchy (either shape) ----
+// A node is named by its path from the goal's child down, its names joined by
+// PathSeparator: "Стоимость / Цена"; the goal by its own name.
+
+inline constexpr const char* PathSeparator = " / ";
+// The order in which reports list the nodes: depth first, the goal first, children in
+// their order (each node once).
+std::vector<std::uint32_t> DepthFirstNodes(const CHierarchy& hierarchy);
+std::string NodePathText(const CHierarchy& hierarchy, std::uint32_t node);
+// In a sentence: "цель «Выбор»", "критерий «Стоимость / Цена»".
+std::string NodeMatrixName(const CHierarchy& hierarchy, std::uint32_t node);
+// A report's heading of a node: "Цель «Выбор»", "Критерий «Стоимость / Цена» (уровень 2)".
+std::string NodeHeading(const CHierarchy& hierarchy, std::uint32_t node);
+// The names of what the node compares: its children, or the alternatives.
+std::vector<std::string> NodeComparedNames(const CHierarchy& hierarchy, std::uint32_t node);
+// The comparison graph of the node's judgements.
+CWideComparisonGraph NodeGraph(const CHierarchy& hierarchy, std::uint32_t node);
+// For a criterion with one child, which takes all of its weight:
+// "Единственный подкритерий «Цена» получает весь вес критерия".
+std::string SingleChildText(const CHierarchy& hierarchy, std::uint32_t node);
+// The first node whose judgements given do not connect what it compares, as
+// ProjectNotConnectedText says it; empty when every node's do.
+std::string HierarchyNotConnectedText(const CHierarchy& hierarchy, const CHierarchyResults& results);
+// The nodes with pairs left out, each in a line as IncompleteMatrixLines.
+std::vector<std::string> IncompleteNodeLines(const CHierarchy& hierarchy);
+// The warning of UnacceptableWarningText naming nodes: "... в 2 матрицах из 5: цель «Выбор»
+// (ОС 0.2116, допустимо до 0.05); критерий «Стоимость / Цена» (ОС ...). Результат ...".
+std::string UnacceptableNodesWarningText(const CHierarchy& hierarchy, const CHierarchyResults& results,
+    const std::vector<CUnacceptableNode>& unacceptable, char decimalSeparator = '.');
+// The final ranking in the mode's synthesis, best first, as FinalRankingTable and (with
+// the raw ideal scores) IdealRankingTable give it.
+CReportTable HierarchyRankingTable(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode, char decimalSeparator = '.');
 
 // ---- Tables ----
 

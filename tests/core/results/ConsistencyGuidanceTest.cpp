@@ -1,6 +1,8 @@
 #include "core/results/ConsistencyGuidance.h"
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/HierarchySynthesis.h"
 #include "core/results/LocalPriorities.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
@@ -19,7 +21,8 @@ using Rows = std::vector<std::vector<int>>;
 
 CJudgementMatrix Matrix(const Rows& rows)
 {
-    TMatrix<int> m(9, 9);
+    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(9, rows.size()));
+    TMatrix<int> m(size, size);
     m.FillOnes();
     for (std::uint32_t r = 0; r < rows.size(); ++r) {
         for (std::uint32_t c = 0; c < rows.size(); ++c) {
@@ -76,9 +79,11 @@ Reference Measure(const Rows& a)
         }
         lambda += row / ref.W[i];
     }
-    const double ri[] = {10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45};
+    const double ri[] = {10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
     const auto size = static_cast<double>(n);
-    ref.CR = (lambda / size - size) / (size - 1) / ri[n];
+    // Above 10 Alonso and Lamata's line.
+    const double index = n <= 10 ? ri[n] : (1.7699 * size - 4.3513) / (size - 1);
+    ref.CR = (lambda / size - size) / (size - 1) / index;
     ref.GCI = n > 2 ? 2.0 / ((size - 1) * (size - 2)) * squares : 0.0;
     return ref;
 }
@@ -384,6 +389,50 @@ TEST(ConsistencyGuidance, RandomMatricesAgainstBruteForce)
     // Both sides of the reversal rule are exercised.
     EXPECT_GT(reversedSeen, reversedProposed);
     EXPECT_GT(reversedProposed, 0);
+}
+
+// A covering criterion over 20 alternatives, guided from the priorities the hierarchy
+// computes for it, as the reports guide it: the brute force's verdict and suggestions.
+TEST(ConsistencyGuidance, TwentyAlternativesAgainstBruteForce)
+{
+    std::mt19937 rng(2020U);
+    const int codes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, -2, -3, -4, -5, -6, -7, -8, -9};
+    for (const int spread : {17, 4}) {
+        Rows a(20, std::vector<int>(20, 1));
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            for (std::size_t j = i + 1; j < a.size(); ++j) {
+                a[i][j] = codes[rng() % static_cast<unsigned>(spread)];
+                a[j][i] = a[i][j] == 1 ? 1 : -a[i][j];
+            }
+        }
+        CHierarchy h;
+        for (std::uint32_t k = 0; k < a.size(); ++k) {
+            ASSERT_EQ(h.AddAlternative(k, "А" + std::to_string(k + 1)), "");
+        }
+        ASSERT_EQ(h.AddCriterion(0, 0, "К"), "");
+        ASSERT_EQ(h.SetJudgements(1, Matrix(a)), "");
+        const CHierarchyResults results = ComputeHierarchyResults(h);
+        const CConsistencyGuidance g = GuideConsistency(h.Node(1).Judgements, 20, results.Node(1).Local.data());
+        const Reference ref = Measure(a);
+        EXPECT_EQ(g.Order, 20U);
+        EXPECT_NEAR(g.Measures.CR, ref.CR, 1e-9);
+        ASSERT_TRUE(g.Gci);
+        EXPECT_NEAR(*g.Gci, ref.GCI, 1e-9);
+        const std::vector<Expected> expected = Suggest(a);
+        ASSERT_EQ(expected.size(), 3U) << spread;
+        ASSERT_EQ(g.SuggestionCount, expected.size()) << spread;
+        for (std::uint32_t s = 0; s < g.SuggestionCount; ++s) {
+            const CSuggestion& got = g.Suggestions[s];
+            const Expected& want = expected[s];
+            EXPECT_TRUE(got.Row == want.Row && got.Column == want.Column) << spread << " " << s;
+            EXPECT_TRUE(got.Current == want.Current && got.Proposed == want.Proposed) << spread << " " << s;
+            EXPECT_NEAR(got.CrAfter, want.CrAfter, 1e-9);
+            EXPECT_NEAR(got.GciAfter.value_or(-1.0), want.GciAfter, 1e-9);
+            EXPECT_EQ(got.Reaches, want.Reaches);
+            EXPECT_EQ(got.Implied, want.Implied) << spread << " " << s;
+            EXPECT_EQ(got.ProbablyReversed, want.ProbablyReversed) << spread << " " << s;
+        }
+    }
 }
 
 TEST(ConsistencyGuidance, AJudgementTypedTheWrongWayRoundIsNamedAndTurnedBack)

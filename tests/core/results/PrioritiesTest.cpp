@@ -395,4 +395,12 @@ TEST(Deviations, TransitivityReport)
     EXPECT_EQ(s.Lines[0], "2<4<5<2");
     const CTransitivityReport two = BuildTransitivityReport(Matrix({{1, 9}, {0, 1}}), 2);
     EXPECT_TRUE(two.None);
+    // A matrix of a tree: the cycle among its last three of 20 elements is found.
+    TMatrix<int> wide(20, 20);
+    wide.FillOnes();
+    for (const auto& [i, j] : {std::pair{17, 18}, std::pair{18, 19}, std::pair{19, 17}}) {
+        wide(i, j) = 2;
+        wide(j, i) = -2;
+    }
+    EXPECT_EQ(BuildTransitivityReport(JudgementsFromCodes(wide), 20).Lines, std::vector<std::string>{"18>19>20>18"});
 }

@@ -1,0 +1,231 @@
+#include "cli/TreeReport.h"
+
+#include "cli/MatrixJson.h"
+#include "core/model/CHierarchy.h"
+#include "core/results/CHierarchyResults.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/ControlCharacters.h"
+#include "core/results/CsvExport.h"
+#include "core/results/Deviations.h"
+#include "core/results/HierarchySynthesis.h"
+#include "core/results/IncompleteJudgementsText.h"
+#include "core/results/RankingOrder.h"
+#include "core/results/ReportContent.h"
+#include "core/storage/TreeFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <vector>
+
+namespace {
+nlohmann::json PathJson(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    nlohmann::json path = nlohmann::json::array();
+    for (const std::string& name : hierarchy.Path(node)) {
+        path.push_back(name);
+    }
+    return path;
+}
+
+bool HasPriorities(const CNodeResult& result)
+{
+    return result.Basis == EPrioritiesBasis::AllJudged || result.Basis == EPrioritiesBasis::LeastSquares;
+}
+
+// Its local priority under its (first) parent; 1 for the goal; null when the parent has none.
+nlohmann::json LocalJson(const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node)
+{
+    if (node == CHierarchy::GoalNode) {
+        return 1.0;
+    }
+    const std::uint32_t parent = hierarchy.Parents(node).front();
+    const CNodeResult& result = results.Node(parent);
+    const std::vector<std::uint32_t>& siblings = hierarchy.Node(parent).Children;
+    for (std::size_t k = 0; k < siblings.size(); ++k) {
+        if (siblings[k] == node && HasPriorities(result) && k < result.Local.size()) {
+            return result.Local[k];
+        }
+    }
+    return nullptr;
+}
+
+nlohmann::json RankingJson(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal)
+{
+    const std::vector<double>& values = ideal ? results.Ideal() : results.Distributive();
+    nlohmann::json ranking = nlohmann::json::array();
+    for (const std::uint32_t a : RankingOrder(values)) {
+        nlohmann::json row{{"position", a}, {"name", hierarchy.Alternatives()[a].Name}, {"priority", values[a]}};
+        if (ideal) {
+            row["raw"] = results.IdealRaw()[a];
+        }
+        ranking.push_back(row);
+    }
+    return ranking;
+}
+
+void Add(std::vector<std::string>& lines, const std::vector<std::string>& more, const char* indent)
+{
+    for (const std::string& line : more) {
+        lines.push_back(indent + line);
+    }
+}
+
+// A ranking table's rows as the layered report prints them.
+void AddRanking(std::vector<std::string>& lines, const CHierarchy& hierarchy, const CHierarchyResults& results,
+    ESynthesisMode mode, const std::string& refusal)
+{
+    lines.push_back(RankingTitle(mode) + ":");
+    if (!refusal.empty()) {
+        lines.push_back("  " + refusal);
+        return;
+    }
+    for (const std::vector<std::string>& row : HierarchyRankingTable(hierarchy, results, mode).Rows) {
+        std::string line = "  " + row[0] + ". " + row[1] + "  " + row[2];
+        if (mode == ESynthesisMode::Ideal) {
+            line += "  (" + std::string(RawIdealCaption) + " " + row[3] + ")";
+        }
+        lines.push_back(line);
+    }
+}
+
+// What the text report says of one node's matrix.
+void AddNode(
+    std::vector<std::string>& lines, const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node)
+{
+    const CNodeResult& result = results.Node(node);
+    lines.emplace_back();
+    lines.push_back(NodeHeading(hierarchy, node) + ":");
+    if (!result.Compared) {
+        lines.push_back("  " + SingleChildText(hierarchy, node));
+        return;
+    }
+    const std::uint32_t n = hierarchy.ComparedCount(node);
+    const CJudgementMatrix& judgements = hierarchy.Node(node).Judgements;
+    const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
+    const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
+    if (!graph.Complete()) {
+        lines.push_back("  " + JudgedPairsText(graph, names));
+    }
+    if (result.Basis == EPrioritiesBasis::NotConnected) {
+        lines.push_back("  " + NotConnectedText(NodePathText(hierarchy, node), graph, names));
+    } else if (result.Basis != EPrioritiesBasis::BadValue) {
+        lines.push_back("  " + LocalPrioritiesText(result.Local));
+    }
+    lines.push_back("  " + MeasuresText(result.Measures, result.Basis));
+    const CTransitivityReport report = BuildTransitivityReport(judgements, n);
+    if (report.None) {
+        lines.push_back(std::string("  ") + NoTransitivityViolationText);
+    }
+    Add(lines, report.Lines, "  ");
+    const CConsistencyGuidance guidance = GuideConsistency(judgements, n, result.Local.data());
+    Add(lines, ConsistencyLines(guidance), "  ");
+    Add(lines, SuggestionLines(names, guidance), "  ");
+}
+} // namespace
+
+nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    nlohmann::json root;
+    root["shape"] = "tree";
+    root["goal"] = hierarchy.Goal().Name;
+    root["comment"] = hierarchy.Goal().Comment;
+    nlohmann::json alternatives = nlohmann::json::array();
+    for (const CAlternative& alternative : hierarchy.Alternatives()) {
+        alternatives.push_back(alternative.Name);
+    }
+    root["alternatives"] = alternatives;
+    const bool synthesised = !results.NotConnected();
+    nlohmann::json nodes = nlohmann::json::array();
+    nlohmann::json incomplete = nlohmann::json::array();
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        const CHierarchyNode& data = hierarchy.Node(node);
+        const CNodeResult& result = results.Node(node);
+        nlohmann::json item = MatrixJson(data.Judgements, hierarchy.ComparedCount(node), result);
+        item["path"] = PathJson(hierarchy, node);
+        item["name"] = data.Name;
+        item["covering"] = hierarchy.IsCovering(node);
+        item["local"] = LocalJson(hierarchy, results, node);
+        item["global"] = synthesised ? nlohmann::json(results.Global(node)) : nlohmann::json(nullptr);
+        if (result.Basis == EPrioritiesBasis::NotConnected) {
+            incomplete.push_back({{"path", item["path"]}, {"name", data.Name}, {"components", item["components"]}});
+        }
+        nodes.push_back(item);
+    }
+    root["nodes"] = nodes;
+    // No synthesis exists in either mode until the judgements connect every node.
+    root["ranking"] = synthesised ? RankingJson(hierarchy, results, false) : nlohmann::json(nullptr);
+    root["ranking_ideal"] = synthesised ? RankingJson(hierarchy, results, true) : nlohmann::json(nullptr);
+    root["incomplete_elements"] = incomplete;
+    nlohmann::json unacceptable = nlohmann::json::array();
+    for (const CUnacceptableNode& matrix : UnacceptableNodes(hierarchy, results)) {
+        unacceptable.push_back({{"path", PathJson(hierarchy, matrix.Node)}, {"name", hierarchy.Node(matrix.Node).Name},
+            {"cr", matrix.Cr}, {"cr_limit", matrix.CrLimit}});
+    }
+    root["unacceptable"] = unacceptable;
+    // SENSITIVITY: "sensitivity" and "critical" of a tree, naming the varied criterion by
+    // "path", are added here once the sensitivity analysis runs on the hierarchy.
+    return root;
+}
+
+std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    std::vector<std::string> lines;
+    lines.push_back("Цель: " + hierarchy.Goal().Name);
+    lines.push_back("Комментарий: " + hierarchy.Goal().Comment);
+    lines.push_back("Уровней: " + std::to_string(hierarchy.LevelCount()));
+    lines.emplace_back();
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
+    AddRanking(lines, hierarchy, results, ESynthesisMode::Distributive, refusal);
+    // A ranking that rests on matrices not acceptable says so right under it.
+    const std::string warning = UnacceptableNodesWarningText(hierarchy, results, UnacceptableNodes(hierarchy, results));
+    if (!warning.empty()) {
+        lines.push_back(warning);
+    }
+    lines.emplace_back();
+    AddRanking(lines, hierarchy, results, ESynthesisMode::Ideal, refusal);
+    if (refusal.empty()) {
+        lines.emplace_back(RawIdealNote);
+    }
+    const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
+    if (!incomplete.empty()) {
+        lines.emplace_back(IncompleteMatricesHeading);
+        Add(lines, incomplete, "  ");
+    }
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        AddNode(lines, hierarchy, results, node);
+    }
+    // SENSITIVITY: the sensitivity section of a tree follows here, as the layered report's.
+    std::string text;
+    for (const std::string& line : lines) {
+        // A name from a file cannot send escape sequences to the terminal.
+        text += ShowControlCharacters(line) + '\n';
+    }
+    return text;
+}
+
+CTreeReportOutcome TreeReport(const std::string& fileName, EReportFormat format)
+{
+    CTreeReportOutcome outcome;
+    auto hierarchy = std::make_unique<CHierarchy>();
+    const CReadOutcome read = ReadTreeFile(*hierarchy, fileName, EReadAccess::ReadOnly);
+    if (!read.Succeeded()) {
+        outcome.ExitCode = ExitRefused;
+        outcome.Errors = read.Message + '\n';
+        if (!read.Reason.empty()) {
+            outcome.Errors += ShowControlCharacters(read.Reason) + '\n';
+        }
+        return outcome;
+    }
+    const CHierarchyResults results = ComputeHierarchyResults(*hierarchy);
+    if (format == EReportFormat::Csv) {
+        // The same text the program exports, with '.' and ',' whatever the locale.
+        outcome.Report = HierarchyCsv(*hierarchy, results, '.');
+    } else if (format == EReportFormat::Json) {
+        outcome.Report
+            = HierarchyJson(*hierarchy, results).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + '\n';
+    } else {
+        outcome.Report = HierarchyText(*hierarchy, results);
+    }
+    return outcome;
+}

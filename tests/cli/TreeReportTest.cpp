@@ -1,0 +1,315 @@
+#include "core/model/CHierarchy.h"
+#include "core/model/CUserProjectModel.h"
+#include "core/model/LayeredHierarchy.h"
+#include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
+#include "support/ModelEdits.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <vector>
+
+namespace {
+struct CRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+class CTreeReportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = "/tmp/tessaly-tree-report-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        Dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(Dir); }
+
+    static std::string Slurp(const std::filesystem::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    CRun Run(const std::string& arguments) const
+    {
+        const std::string command = std::string("timeout 30 '") + TESSALY_REPORT + "' " + arguments + " >'"
+            + (Dir / "out").string() + "' 2>'" + (Dir / "err").string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(Dir / "out"), Slurp(Dir / "err")};
+    }
+
+    std::string Saved(const CHierarchy& tree, const std::string& name) const
+    {
+        const std::string file = (Dir / name).string();
+        EXPECT_EQ(SaveTreeFile(tree, file, false), EWriteResult::Ok);
+        return "'" + file + "'";
+    }
+
+    std::filesystem::path Dir;
+};
+
+// The priorities restated from their definition: exp of the mean of ln a_ij, normalised.
+std::vector<double> Priorities(std::size_t n, const std::vector<int>& upper)
+{
+    std::vector<double> logs(n, 0.0);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j, ++k) {
+            const double v = upper[k] > 0 ? upper[k] : 1.0 / -upper[k];
+            logs[i] += std::log(v);
+            logs[j] -= std::log(v);
+        }
+    }
+    std::vector<double> w(n);
+    double sum = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        w[i] = std::exp(logs[i] / static_cast<double>(n));
+        sum += w[i];
+    }
+    for (double& x : w) {
+        x /= sum;
+    }
+    return w;
+}
+
+// Both syntheses from the covering criteria's global weights and local vectors.
+struct CSynthesis {
+    std::vector<double> Distributive;
+    std::vector<double> Raw;
+    std::vector<double> Ideal;
+};
+CSynthesis Synthesise(const std::vector<std::pair<double, std::vector<double>>>& covering)
+{
+    const std::size_t m = covering.front().second.size();
+    CSynthesis s{std::vector<double>(m), std::vector<double>(m), std::vector<double>(m)};
+    for (const auto& [g, local] : covering) {
+        const double best = *std::max_element(local.begin(), local.end());
+        for (std::size_t a = 0; a < m; ++a) {
+            s.Distributive[a] += g * local[a];
+            s.Raw[a] += g * local[a] / best;
+        }
+    }
+    double sum = 0;
+    for (const double r : s.Raw) {
+        sum += r;
+    }
+    for (std::size_t a = 0; a < m; ++a) {
+        s.Ideal[a] = s.Raw[a] / sum;
+    }
+    return s;
+}
+
+CJudgementMatrix Upper(std::uint32_t n, const std::vector<int>& codes)
+{
+    CJudgementMatrix m = EqualJudgements(n);
+    std::size_t k = 0;
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = r + 1; c < n; ++c, ++k) {
+            m(r, c) = CJudgement::FromCode(codes[k]);
+            m(c, r) = m(r, c).Mirror();
+        }
+    }
+    return m;
+}
+
+// The ranking's rows against the priorities (and raw scores) by position, best first.
+void ExpectRanking(const nlohmann::json& ranking, const std::vector<double>& priority, const std::vector<double>* raw,
+    double tolerance)
+{
+    ASSERT_EQ(ranking.size(), priority.size()) << ranking.dump();
+    for (std::size_t place = 0; place < ranking.size(); ++place) {
+        const std::size_t a = ranking[place]["position"];
+        EXPECT_NEAR(ranking[place]["priority"].get<double>(), priority[a], tolerance) << place;
+        if (raw != nullptr) {
+            EXPECT_NEAR(ranking[place]["raw"].get<double>(), (*raw)[a], tolerance) << place;
+        }
+        if (place > 0) {
+            EXPECT_GE(ranking[place - 1]["priority"].get<double>(), ranking[place]["priority"].get<double>());
+        }
+    }
+}
+
+// Four complete layers: goal (3) over A, B; A (1/2) and B (4) over S1, S2; S1 (2, 6, 3)
+// and S2 (1/4, 1/2, 2) over X, Y, Z. As a layered file and as its tree (S1 and S2 copied
+// under A and under B) every node's figures and both rankings agree.
+TEST_F(CTreeReportTest, LayersAndTheirTreeReportTheSameFigures)
+{
+    CUserProjectModel m;
+    ASSERT_TRUE(BuildWithCounts(m, {1, 2, 2, 3}));
+    const std::vector<std::vector<std::string>> names{{}, {"A", "B"}, {"S1", "S2"}, {"X", "Y", "Z"}};
+    for (std::uint32_t k = 1; k < names.size(); ++k) {
+        for (std::uint32_t e = 0; e < names[k].size(); ++e) {
+            SetName(m, e, k, names[k][e]);
+        }
+    }
+    SetPair(m, 0, 0, 0, 1, 3);
+    SetPair(m, 0, 1, 0, 1, -2);
+    SetPair(m, 1, 1, 0, 1, 4);
+    const std::vector<int> s1{2, 6, 3};
+    const std::vector<int> s2{-4, -2, 2};
+    for (std::uint32_t p = 0; p < 2; ++p) {
+        const std::vector<int>& codes = p == 0 ? s1 : s2;
+        SetPair(m, p, 2, 0, 1, codes[0]);
+        SetPair(m, p, 2, 0, 2, codes[1]);
+        SetPair(m, p, 2, 1, 2, codes[2]);
+    }
+    const std::string layers = (Dir / "layers.tsy").string();
+    ASSERT_EQ(SaveProjectFile(m, layers, false), EWriteResult::Ok);
+    const std::optional<CHierarchy> tree = HierarchyOfLayers(m)->AsTree();
+    ASSERT_TRUE(tree);
+    const CRun layered = Run("--json '" + layers + "'");
+    const CRun treed = Run("--json " + Saved(*tree, "tree.tsj"));
+    ASSERT_EQ(layered.ExitCode, 0) << layered.Err;
+    ASSERT_EQ(treed.ExitCode, 0) << treed.Err;
+    const nlohmann::json a = nlohmann::json::parse(layered.Out);
+    const nlohmann::json b = nlohmann::json::parse(treed.Out);
+    EXPECT_EQ(a["shape"], "layers");
+    EXPECT_EQ(b["shape"], "tree");
+    EXPECT_EQ(b["alternatives"], nlohmann::json::parse(R"(["X","Y","Z"])"));
+
+    const std::vector<double> goal = Priorities(2, {3});
+    const std::vector<double> wa = Priorities(2, {-2});
+    const std::vector<double> wb = Priorities(2, {4});
+    const double g1 = goal[0] * wa[0] + goal[1] * wb[0];
+    const double g2 = goal[0] * wa[1] + goal[1] * wb[1];
+    const CSynthesis want = Synthesise({{g1, Priorities(3, s1)}, {g2, Priorities(3, s2)}});
+    ExpectRanking(a["ranking"], want.Distributive, nullptr, 1e-12);
+    ExpectRanking(a["ranking_ideal"], want.Ideal, &want.Raw, 1e-12);
+    EXPECT_NEAR(a["levels"][2]["elements"][0]["global"].get<double>(), g1, 1e-15);
+    for (const char* ranking : {"ranking", "ranking_ideal"}) {
+        ASSERT_EQ(b[ranking].size(), a[ranking].size());
+        for (std::size_t place = 0; place < a[ranking].size(); ++place) {
+            EXPECT_EQ(b[ranking][place]["position"], a[ranking][place]["position"]);
+            for (const char* key : {"priority", "raw"}) {
+                if (a[ranking][place].contains(key)) {
+                    EXPECT_NEAR(b[ranking][place][key].get<double>(), a[ranking][place][key].get<double>(), 1e-15);
+                }
+            }
+        }
+    }
+    // Depth first, the goal first; every node's figures are its layered element's.
+    std::vector<std::string> order;
+    for (const nlohmann::json& node : b["nodes"]) {
+        const std::size_t level = node["path"].size();
+        order.push_back(node["name"]);
+        const nlohmann::json* element = nullptr;
+        for (const nlohmann::json& e : a["levels"][level]["elements"]) {
+            element = e["name"] == node["name"] ? &e : element;
+        }
+        ASSERT_NE(element, nullptr) << node["name"];
+        for (const char* key : {"priorities", "lambda_max", "ci", "cr", "gci", "judgements", "suggestions"}) {
+            EXPECT_EQ(node[key], (*element)[key]) << node["name"] << " " << key;
+        }
+        if (level == 1) {
+            EXPECT_NEAR(node["global"].get<double>(), (*element)["global"].get<double>(), 1e-15);
+        }
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{m.Goal().Name, "A", "S1", "S2", "B", "S1", "S2"}));
+}
+
+// X has the single child X1: it takes all of X's weight, and X has no figures.
+TEST_F(CTreeReportTest, SingleChildTakesItsParentsWeight)
+{
+    CHierarchy h;
+    for (const char* name : {"А", "Б", "В"}) {
+        ASSERT_EQ(h.AddAlternative(h.AlternativeCount(), name), "");
+    }
+    ASSERT_EQ(h.AddCriterion(0, 0, "X"), "");
+    ASSERT_EQ(h.AddCriterion(0, 1, "Y"), "");
+    ASSERT_EQ(h.AddCriterion(1, 0, "X1"), "");
+    ASSERT_EQ(h.SetJudgements(0, Upper(2, {2})), "");
+    ASSERT_EQ(h.SetJudgements(*h.NodeAt({"X", "X1"}), Upper(3, {3, 5, 2})), "");
+    ASSERT_EQ(h.SetJudgements(*h.NodeAt({"Y"}), Upper(3, {-2, 4, 6})), "");
+    const CRun run = Run("--json " + Saved(h, "one.tsj"));
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json report = nlohmann::json::parse(run.Out);
+    const std::vector<double> goal = Priorities(2, {2});
+    const CSynthesis want = Synthesise({{goal[0], Priorities(3, {3, 5, 2})}, {goal[1], Priorities(3, {-2, 4, 6})}});
+    ExpectRanking(report["ranking"], want.Distributive, nullptr, 1e-12);
+    ExpectRanking(report["ranking_ideal"], want.Ideal, &want.Raw, 1e-12);
+
+    const nlohmann::json& nodes = report["nodes"];
+    ASSERT_EQ(nodes.size(), 4U);
+    const nlohmann::json& x = nodes[1];
+    EXPECT_EQ(x["path"], nlohmann::json::parse(R"(["X"])"));
+    EXPECT_FALSE(x["covering"]);
+    EXPECT_EQ(x["priorities"], nlohmann::json::parse("[1.0]"));
+    for (const char* key : {"lambda_max", "ci", "cr", "gci", "cr_limit"}) {
+        EXPECT_TRUE(x[key].is_null()) << key;
+    }
+    EXPECT_NEAR(x["local"].get<double>(), goal[0], 1e-15);
+    EXPECT_EQ(nodes[2]["path"], nlohmann::json::parse(R"(["X","X1"])"));
+    EXPECT_TRUE(nodes[2]["covering"]);
+    EXPECT_EQ(nodes[2]["local"], 1.0);
+    EXPECT_EQ(nodes[2]["global"], x["global"]);
+    EXPECT_NEAR(x["global"].get<double>(), goal[0], 1e-15);
+    EXPECT_EQ(nodes[0]["local"], 1.0);
+    EXPECT_EQ(nodes[0]["path"], nlohmann::json::array());
+}
+
+// A damaged tree file is refused as a damaged project file is, with the place named.
+TEST_F(CTreeReportTest, DamagedFileIsRefusedWithItsPlace)
+{
+    const std::string file = (Dir / "bad.tsj").string();
+    std::ofstream(file) << R"({"format": "tessaly-project", "version": 2,
+ "goal": {"name": "Цель", "judgements": [2], "children": [{"name": "X", "judgements": [1, 1, 1]}, {"name": "Y", "judgements": [3, 5]}]},
+ "alternatives": [{"name": "А"}, {"name": "Б"}, {"name": "В"}]})";
+    for (const char* format : {"", "--json ", "--csv "}) {
+        const CRun run = Run(format + ("'" + file + "'"));
+        EXPECT_EQ(run.ExitCode, 1) << format;
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(run.Err, std::string(DamagedProjectText) + "\ngoal.children[1].judgements: 2 значений вместо 3\n")
+            << format;
+    }
+}
+
+// The text and the CSV name a node by its path, in whole sentences.
+TEST_F(CTreeReportTest, TextAndCsvNameNodesByPath)
+{
+    CHierarchy h;
+    for (const char* name : {"Вариант А", "Вариант Б", "Вариант В"}) {
+        ASSERT_EQ(h.AddAlternative(h.AlternativeCount(), name), "");
+    }
+    ASSERT_EQ(h.AddCriterion(0, 0, "Стоимость"), "");
+    ASSERT_EQ(h.AddCriterion(0, 1, "Безопасность"), "");
+    ASSERT_EQ(h.AddCriterion(1, 0, "Цена"), "");
+    ASSERT_EQ(h.AddCriterion(1, 1, "Расходы"), "");
+    CJudgementMatrix price = Upper(3, {3, 1, 2});
+    price(0, 2) = CJudgement::FromCode(0);
+    price(2, 0) = CJudgement::FromCode(0);
+    ASSERT_EQ(h.SetJudgements(*h.NodeAt({"Стоимость", "Цена"}), price), "");
+    ASSERT_EQ(h.SetJudgements(*h.NodeAt({"Безопасность"}), Upper(3, {9, -9, 9})), "");
+    const std::string file = Saved(h, "car.tsj");
+
+    const CRun text = Run(file);
+    ASSERT_EQ(text.ExitCode, 0) << text.Err;
+    for (const char* line : {"\nКритерий «Стоимость / Цена» (уровень 2):\n  Задано 2 из 3 сравнений\n",
+             "\n  критерий «Стоимость / Цена»: задано 2 из 3 сравнений\n",
+             "в 1 матрице из 5: критерий «Безопасность» (ОС ",
+             "\nКритерий «Стоимость» (уровень 1):\n  Локальные приоритеты: 0.5 0.5\n"}) {
+        EXPECT_NE(text.Out.find(line), std::string::npos) << line << "\n" << text.Out;
+    }
+    const CRun csv = Run("--csv " + file);
+    ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
+    for (const char* line :
+        {"\r\n2,Стоимость / Цена,", "\r\nЛокальные приоритеты относительно элемента «Стоимость / Цена»\r\n",
+            "\r\nкритерий «Стоимость / Цена»: задано 2 из 3 сравнений\r\n"}) {
+        EXPECT_NE(csv.Out.find(line), std::string::npos) << line << "\n" << csv.Out;
+    }
+    const nlohmann::json json = nlohmann::json::parse(Run("--json " + file).Out);
+    EXPECT_EQ(json["unacceptable"][0]["path"], nlohmann::json::parse(R"(["Безопасность"])"));
+}
+} // namespace
