@@ -7,6 +7,7 @@
 #include "core/results/ControlCharacters.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Deviations.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/RankingOrder.h"
@@ -26,6 +27,53 @@ nlohmann::json PathJson(const CHierarchy& hierarchy, std::uint32_t node)
         path.push_back(name);
     }
     return path;
+}
+
+// Each criterion whose weight can move, named by its path, with its place changes, and
+// the critical change; null for both when there is no synthesis to move.
+void AddSensitivityJson(const CHierarchy& hierarchy, const CHierarchyResults& results, nlohmann::json& root)
+{
+    root["sensitivity"] = nullptr;
+    root["critical"] = nullptr;
+    if (results.NotConnected()) {
+        return;
+    }
+    const CHierarchySensitivity analysis = AnalyseSensitivity(hierarchy, results);
+    nlohmann::json nodes = nlohmann::json::array();
+    for (const CNodeSensitivity& node : analysis.Nodes) {
+        nlohmann::json crossings = nlohmann::json::array();
+        for (const CCrossing& crossing : node.Crossings) {
+            crossings.push_back({{"weight", crossing.Weight}, {"first", crossing.First}, {"second", crossing.Second},
+                {"leader_after", crossing.LeaderAfter}});
+        }
+        nodes.push_back({{"path", PathJson(hierarchy, node.Node)}, {"name", hierarchy.Node(node.Node).Name},
+            {"weight", node.Weight}, {"crossings", crossings}});
+    }
+    root["sensitivity"] = nodes;
+    if (analysis.Critical) {
+        const CNodeCriticalChange& c = *analysis.Critical;
+        root["critical"] = {{"path", PathJson(hierarchy, c.Node)}, {"name", hierarchy.Node(c.Node).Name},
+            {"from", c.From}, {"to", c.To}, {"first", c.First}, {"second", c.Second}, {"new_leader", c.NewLeader}};
+    }
+}
+
+void AddSensitivityLines(const CHierarchy& hierarchy, const CHierarchyResults& results, std::vector<std::string>& lines)
+{
+    lines.emplace_back();
+    lines.emplace_back("Анализ чувствительности:");
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
+    if (!refusal.empty()) {
+        lines.push_back("  " + refusal);
+        return;
+    }
+    const CHierarchySensitivity analysis = AnalyseSensitivity(hierarchy, results);
+    for (const CNodeSensitivity& node : analysis.Nodes) {
+        const std::vector<std::string> text = SensitivityLines(NodeSensitivityText(hierarchy, analysis, node));
+        for (std::size_t l = 0; l < text.size(); ++l) {
+            lines.push_back((l == 0 ? "  " : "    ") + text[l]);
+        }
+    }
+    lines.push_back(NodeCriticalChangeText(hierarchy, analysis.Critical));
 }
 
 bool HasPriorities(const CNodeResult& result)
@@ -163,8 +211,7 @@ nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResult
             {"cr", matrix.Cr}, {"cr_limit", matrix.CrLimit}});
     }
     root["unacceptable"] = unacceptable;
-    // SENSITIVITY: "sensitivity" and "critical" of a tree, naming the varied criterion by
-    // "path", are added here once the sensitivity analysis runs on the hierarchy.
+    AddSensitivityJson(hierarchy, results, root);
     return root;
 }
 
@@ -195,7 +242,7 @@ std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& 
     for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
         AddNode(lines, hierarchy, results, node);
     }
-    // SENSITIVITY: the sensitivity section of a tree follows here, as the layered report's.
+    AddSensitivityLines(hierarchy, results, lines);
     std::string text;
     for (const std::string& line : lines) {
         // A name from a file cannot send escape sequences to the terminal.

@@ -218,6 +218,26 @@ TEST_F(CTreeReportTest, LayersAndTheirTreeReportTheSameFigures)
         }
     }
     EXPECT_EQ(order, (std::vector<std::string>{m.Goal().Name, "A", "S1", "S2", "B", "S1", "S2"}));
+    // Moving A's weight under the goal to a crossing's x makes its two alternatives equal,
+    // by the synthesis run again here; the layered level 1 moves the same weight.
+    ASSERT_TRUE(b["sensitivity"].is_array());
+    std::size_t checked = 0;
+    for (const nlohmann::json& node : b["sensitivity"]) {
+        if (node["path"] != nlohmann::json::parse(R"(["A"])")) {
+            continue;
+        }
+        EXPECT_NEAR(node["weight"].get<double>(), goal[0], 1e-15);
+        EXPECT_EQ(node["crossings"].size(), a["sensitivity"][0]["crossings"].size());
+        for (const nlohmann::json& crossing : node["crossings"]) {
+            const double x = crossing["weight"];
+            const CSynthesis moved = Synthesise(
+                {{x * wa[0] + (1 - x) * wb[0], Priorities(3, s1)}, {x * wa[1] + (1 - x) * wb[1], Priorities(3, s2)}});
+            EXPECT_NEAR(moved.Distributive[crossing["first"].get<std::size_t>()],
+                moved.Distributive[crossing["second"].get<std::size_t>()], 1e-12);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0U) << b["sensitivity"].dump();
 }
 
 // X has the single child X1: it takes all of X's weight, and X has no figures.

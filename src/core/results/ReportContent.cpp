@@ -6,6 +6,7 @@
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/Deviations.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/RankingOrder.h"
@@ -363,28 +364,27 @@ CElementSensitivityText ElementSensitivityText(const CUserProjectModel& project,
     return ElementSensitivityText(names, analysis, level, position, decimalSeparator);
 }
 
-CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternatives,
-    const CSensitivityAnalysis& analysis, std::uint32_t level, std::uint32_t position, char decimalSeparator)
+namespace {
+
+// The words for one moved weight, whichever shape it moves in: its summary, why nothing
+// changes, or its place changes in the alternatives' names.
+CElementSensitivityText MovedWeightText(std::string summary, bool hasLines, std::span<const CCrossing> crossings,
+    bool criticalHere, std::span<const std::string> alternatives, const char* wholeWeightNote, char decimalSeparator)
 {
     CElementSensitivityText text;
-    if (level >= MaxLevels || position >= MaxElementsPerLevel) {
+    text.Summary = std::move(summary);
+    if (!hasLines) {
+        text.Note = wholeWeightNote;
         return text;
     }
-    const CElementSensitivity& element = analysis.Elements[level][position];
-    text.Summary = "Чувствительность: глобальный вес " + Shown(element.Weight, decimalSeparator);
-    if (!element.HasLines) {
-        text.Note = "Элемент несёт весь вес уровня: менять нечего.";
-        return text;
-    }
-    if (element.CrossingCount == 0) {
+    if (crossings.empty()) {
         text.Note = "При любом весе этого элемента порядок альтернатив прежний.";
         return text;
     }
-    if (analysis.Critical && analysis.Critical->Level == level && analysis.Critical->Position == position) {
+    if (criticalHere) {
         text.Summary += " (здесь критическое изменение проекта)";
     }
-    for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
-        const CCrossing& crossing = element.Crossings[c];
+    for (const CCrossing& crossing : crossings) {
         CCrossingText row;
         row.Weight = Shown(crossing.Weight, decimalSeparator);
         row.Pair = alternatives[crossing.First] + " и " + alternatives[crossing.Second];
@@ -394,6 +394,67 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
         text.Crossings.push_back(std::move(row));
     }
     return text;
+}
+
+// "с 0.2273 до 0.3092 (+36%): ВОЛГАМЕТ обгоняет СИБСТАЛЬ"
+std::string CriticalMoveText(
+    double from, double to, const std::string& newLeader, const std::string& overtaken, char decimalSeparator)
+{
+    std::string text = "с " + Shown(from, decimalSeparator) + " до " + Shown(to, decimalSeparator);
+    if (from > 0.0) {
+        const long percent = std::lround((to - from) / from * 100.0);
+        text += " (" + std::string(percent >= 0 ? "+" : "") + std::to_string(percent) + "%)";
+    }
+    return text + ": " + newLeader + " обгоняет " + overtaken;
+}
+
+constexpr const char* NoCriticalChangeText = "Критическое изменение: изменение одного веса не меняет лидера";
+
+} // namespace
+
+CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternatives,
+    const CSensitivityAnalysis& analysis, std::uint32_t level, std::uint32_t position, char decimalSeparator)
+{
+    if (level >= MaxLevels || position >= MaxElementsPerLevel) {
+        return {};
+    }
+    const CElementSensitivity& element = analysis.Elements[level][position];
+    const bool criticalHere
+        = analysis.Critical && analysis.Critical->Level == level && analysis.Critical->Position == position;
+    return MovedWeightText("Чувствительность: глобальный вес " + Shown(element.Weight, decimalSeparator),
+        element.HasLines, std::span<const CCrossing>(element.Crossings.data(), element.CrossingCount), criticalHere,
+        alternatives, "Элемент несёт весь вес уровня: менять нечего.", decimalSeparator);
+}
+
+CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const CHierarchySensitivity& analysis,
+    const CNodeSensitivity& node, char decimalSeparator)
+{
+    std::vector<std::string> alternatives;
+    for (const CAlternative& alternative : hierarchy.Alternatives()) {
+        alternatives.push_back(alternative.Name);
+    }
+    const bool layers = hierarchy.Shape() == EHierarchyShape::Layers;
+    const bool criticalHere = analysis.Critical && analysis.Critical->Node == node.Node;
+    return MovedWeightText(NodeHeading(hierarchy, node.Node) + ". Чувствительность: "
+            + (layers ? "глобальный вес " : "локальный вес ") + Shown(node.Weight, decimalSeparator),
+        node.HasLines, node.Crossings, criticalHere, alternatives,
+        layers ? "Элемент несёт весь вес уровня: менять нечего."
+               : "Критерий несёт весь вес своей группы: менять нечего.",
+        decimalSeparator);
+}
+
+std::string NodeCriticalChangeText(
+    const CHierarchy& hierarchy, const std::optional<CNodeCriticalChange>& critical, char decimalSeparator)
+{
+    if (!critical) {
+        return NoCriticalChangeText;
+    }
+    const CNodeCriticalChange& c = *critical;
+    const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
+    const char* weight = hierarchy.Shape() == EHierarchyShape::Layers ? "глобальный вес " : "локальный вес ";
+    return std::string("Критическое изменение: ") + weight + Quoted(NodePathText(hierarchy, c.Node)) + " "
+        + CriticalMoveText(c.From, c.To, hierarchy.Alternatives()[c.NewLeader].Name, hierarchy.Alternatives()[old].Name,
+            decimalSeparator);
 }
 
 std::vector<std::string> SensitivityLines(const CElementSensitivityText& text)
@@ -416,20 +477,15 @@ std::string CriticalChangeText(
     const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator)
 {
     if (!critical) {
-        return "Критическое изменение: изменение одного веса не меняет лидера";
+        return NoCriticalChangeText;
     }
     const CCriticalChange& c = *critical;
-    std::string text = "Критическое изменение: вес " + Quoted(project.Element(c.Position, c.Level).Name);
-    text += " (уровень " + std::to_string(c.Level) + ") с ";
-    text += Shown(c.From, decimalSeparator) + " до " + Shown(c.To, decimalSeparator);
-    if (c.From > 0.0) {
-        const long percent = std::lround((c.To - c.From) / c.From * 100.0);
-        text += " (" + std::string(percent >= 0 ? "+" : "") + std::to_string(percent) + "%)";
-    }
     const std::uint32_t bottom = project.LevelCount() - 1;
     const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
-    text += ": " + project.Element(c.NewLeader, bottom).Name + " обгоняет " + project.Element(old, bottom).Name;
-    return text;
+    return "Критическое изменение: вес " + Quoted(project.Element(c.Position, c.Level).Name) + " (уровень "
+        + std::to_string(c.Level) + ") "
+        + CriticalMoveText(c.From, c.To, project.Element(c.NewLeader, bottom).Name, project.Element(old, bottom).Name,
+            decimalSeparator);
 }
 
 std::string MatrixName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)

@@ -2,6 +2,7 @@
 
 #include "core/model/CJudgement.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/IncompleteJudgements.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/SynthesisMode.h"
@@ -163,6 +164,14 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
 // A report's lines for it: the summary with its note ("...: глобальный вес 0.1221. При любом
 // весе ..."), or the summary and a colon followed by one line per place change.
 std::vector<std::string> SensitivityLines(const CElementSensitivityText& text);
+// The same for a criterion of a hierarchy, headed by its node: "Критерий «Стоимость / Цена»
+// (уровень 2). Чувствительность: локальный вес 0.25" (a global weight in complete layers).
+CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const CHierarchySensitivity& analysis,
+    const CNodeSensitivity& node, char decimalSeparator = '.');
+// The critical change naming its criterion: "Критическое изменение: локальный вес
+// «Стоимость / Цена» с 0.25 до 0.4 (+60%): Б обгоняет А", or the line saying there is none.
+std::string NodeCriticalChangeText(
+    const CHierarchy& hierarchy, const std::optional<CNodeCriticalChange>& critical, char decimalSeparator = '.');
 
 // What the dashed line, the circles and the rows of the sensitivity window's chart and
 // table stand for, for an element of weight g with place changes.
