@@ -61,7 +61,8 @@ std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> ex
 CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n)
 {
     CPairLogarithms result;
-    result.Order = std::min({n, MaxElementsPerLevel, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    result.Order = std::min({n, MaxMatrixOrder, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    result.Logarithm.resize(result.Order == 0 ? 0 : result.Order * (result.Order - 1) / 2);
     std::uint32_t p = 0;
     for (std::uint32_t i = 0; i < result.Order; ++i) {
         for (std::uint32_t j = i + 1; j < result.Order; ++j) {
@@ -74,11 +75,11 @@ CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32
 std::optional<CJudgementAggregate> AggregatePairLogarithms(
     std::span<const CPairLogarithms* const> experts, const CExpertWeights& weights, std::uint32_t n)
 {
-    if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
+    if (n == 0 || n > MaxMatrixOrder || experts.size() != weights.Count()) {
         return std::nullopt;
     }
     for (const CPairLogarithms* judgements : experts) {
-        if (judgements == nullptr || judgements->Order != n) {
+        if (judgements == nullptr || judgements->Order != n || judgements->Logarithm.size() != n * (n - 1) / 2) {
             return std::nullopt;
         }
     }
@@ -124,7 +125,7 @@ std::optional<CJudgementAggregate> AggregatePairLogarithms(
 std::optional<CJudgementAggregate> AggregateJudgements(
     std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n)
 {
-    if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
+    if (n == 0 || n > MaxMatrixOrder || experts.size() != weights.Count()) {
         return std::nullopt;
     }
     std::vector<CPairLogarithms> read;

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
-#include "core/model/ModelConstants.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/results/IncompleteJudgements.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 class CExpertWeights;
 
-// Per pair of an element's block: one entry for every (i, j), only i < j used.
-template <typename T> using TPairBlock = std::array<std::array<T, MaxElementsPerLevel>, MaxElementsPerLevel>;
+// Per pair of a criterion's block (up to 20 compared): one entry for every (i, j), only
+// i < j used.
+template <typename T> using TPairBlock = std::array<std::array<T, MaxMatrixOrder>, MaxMatrixOrder>;
 
 // The experts' judgements of one element combined pair by pair (the weighted geometric
 // mean), with how far the experts who judged each pair lie apart.
@@ -35,18 +37,19 @@ struct CJudgementAggregate {
 // it. An expert judged a pair unless both of its cells are "не задано"; his upper cell
 // speaks for the pair, or the mirror of the lower when only that one is given. Empty when
 // the counts of matrices and weights differ, a matrix is missing or smaller than n x n,
-// or n is not 1..9.
+// or n is not 1..20.
 std::optional<CJudgementAggregate> AggregateJudgements(
     std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n);
 
 // One expert's judgements of an element as the combining reads them: ln a_ij of every
 // pair i < j in reading order, NaN for a pair he left out. Made once per expert, so that
-// combining again under other weights takes no logarithm.
+// combining again under other weights takes no logarithm; only the pairs of the order
+// are kept, so a thousand experts of small matrices stay small.
 struct CPairLogarithms {
     std::uint32_t Order = 0;
-    std::array<double, MaxJudgementPairs> Logarithm{};
+    std::vector<double> Logarithm; // Order (Order - 1) / 2
 };
-// The leading n x n block (n cut to 9 and to the matrix) read as AggregateJudgements
+// The leading n x n block (n cut to 20 and to the matrix) read as AggregateJudgements
 // reads it: the upper cell, or the mirror of the lower when only that one is given, and
 // nothing for a pair whose cells hold no positive finite number.
 CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n);

@@ -6,13 +6,8 @@ std::string NameOf(std::span<const std::string> names, std::uint32_t position)
     return position < names.size() ? names[position] : std::to_string(position + 1);
 }
 
-std::string GroupsPhrase(const CComparisonGraph& graph, std::span<const std::string> names)
-{
-    return "группы " + ComponentGroupsText(graph, names);
-}
-} // namespace
-
-std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const std::string> names)
+template <std::uint32_t Capacity>
+std::string GroupsOf(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
     std::string text;
     for (std::uint32_t c = 0; c < graph.ComponentCount; ++c) {
@@ -31,14 +26,38 @@ std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const s
     return text;
 }
 
-std::string NotConnectedText(
-    const std::string& elementName, const CComparisonGraph& graph, std::span<const std::string> names)
+template <std::uint32_t Capacity>
+std::string NotConnectedOf(
+    const std::string& elementName, const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
     if (graph.ComponentCount < 2) {
         return {};
     }
-    return "Недостаточно сравнений для «" + elementName + "»: " + GroupsPhrase(graph, names)
+    return "Недостаточно сравнений для «" + elementName + "»: группы " + GroupsOf(graph, names)
         + " не сравнены между собой";
+}
+
+std::string GroupsPhrase(const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return "группы " + GroupsOf(graph, names);
+}
+} // namespace
+
+std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return GroupsOf(graph, names);
+}
+
+std::string NotConnectedText(
+    const std::string& elementName, const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return NotConnectedOf(elementName, graph, names);
+}
+
+std::string NotConnectedText(
+    const std::string& elementName, const CWideComparisonGraph& graph, std::span<const std::string> names)
+{
+    return NotConnectedOf(elementName, graph, names);
 }
 
 std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::string> names)

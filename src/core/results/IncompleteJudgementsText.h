@@ -15,6 +15,9 @@ std::string ComponentGroupsText(const CComparisonGraph& graph, std::span<const s
 // empty when the judged pairs connect the elements.
 std::string NotConnectedText(
     const std::string& elementName, const CComparisonGraph& graph, std::span<const std::string> names);
+// The same for any criterion of a hierarchy (up to 20 compared).
+std::string NotConnectedText(
+    const std::string& elementName, const CWideComparisonGraph& graph, std::span<const std::string> names);
 
 // The comparison window's line while a pair is missing: "Задано 5 из 6 сравнений", and
 // when the judged pairs do not connect the elements, after it
