@@ -43,6 +43,15 @@ inline constexpr const char* SpreadTerm = "ГСО";
 // "Групповое решение - <name>"
 std::string GroupWindowCaption(const std::string& name);
 
+// Whether the group's own judgements of a node give priorities (they connect what it
+// compares).
+bool GroupNodeHasPriorities(const CGroupResult& result, std::uint32_t node);
+// The names of what a node compares: its children, or the alternatives.
+std::vector<std::string> GroupComparedNames(const CGroupDecision& decision, std::uint32_t node);
+// A node as a tree's reports name it: its path from the goal's child, "Стоимость / Цена";
+// the goal by its name.
+std::string GroupNodePath(const CGroupDecision& decision, std::uint32_t node);
+
 // ---- Refusals ----
 
 // Why an expert is refused, after "Эксперт N: ".
