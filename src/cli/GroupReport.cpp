@@ -141,21 +141,6 @@ void ElementFields(const CGroupDecision& decision, std::size_t index, json& item
     item["consensus"] = ConsensusJson(element.Consensus);
 }
 
-// The criteria of a tree depth first, the goal first, children in their order.
-std::vector<std::uint32_t> DepthFirst(const CHierarchy& hierarchy)
-{
-    std::vector<std::uint32_t> order;
-    std::vector<std::uint32_t> pending{CHierarchy::GoalNode};
-    while (!pending.empty()) {
-        const std::uint32_t node = pending.back();
-        pending.pop_back();
-        order.push_back(node);
-        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
-        pending.insert(pending.end(), children.rbegin(), children.rend());
-    }
-    return order;
-}
-
 // Every node of a tree: its place, then the group's fields; a criterion of one child
 // compares nothing and gives it all of its weight.
 json NodesJson(const CGroupDecision& decision)
@@ -167,7 +152,7 @@ json NodesJson(const CGroupDecision& decision)
         elementOf[result.Elements[e].Node] = e;
     }
     json nodes = json::array();
-    for (const std::uint32_t node : DepthFirst(hierarchy)) {
+    for (const std::uint32_t node : GroupNodesDepthFirst(decision)) {
         json item{{"path", PathJson(hierarchy, node)}, {"name", hierarchy.Node(node).Name},
             {"covering", hierarchy.IsCovering(node)}};
         if (elementOf[node]) {
@@ -387,7 +372,7 @@ std::string GroupText(const CGroupDecision& decision)
     lines.push_back(FinalAgreementLine(decision));
     lines.push_back(KendallLine(decision));
 
-    for (std::size_t e = 0; e < result.Elements.size(); ++e) {
+    for (const std::size_t e : GroupElementOrder(decision)) {
         ElementLines(decision, e, lines);
     }
 

@@ -221,8 +221,7 @@ std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator)
     Ranking(csv, decision);
     IdealRanking(csv, decision);
     Agreement(csv, decision);
-    const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
-    for (std::size_t e = 0; e < elements.size(); ++e) {
+    for (const std::size_t e : GroupElementOrder(decision)) {
         Element(csv, decision, e);
         PairJudgements(csv, decision, e);
     }

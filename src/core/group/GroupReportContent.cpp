@@ -121,6 +121,46 @@ std::string GroupNodePath(const CGroupDecision& decision, std::uint32_t node)
     return text;
 }
 
+std::vector<std::uint32_t> GroupNodesDepthFirst(const CGroupDecision& decision)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    std::vector<std::uint32_t> order;
+    if (hierarchy.NodeCount() == 0) {
+        return order;
+    }
+    std::vector<std::uint32_t> pending{CHierarchy::GoalNode};
+    while (!pending.empty()) {
+        const std::uint32_t node = pending.back();
+        pending.pop_back();
+        order.push_back(node);
+        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return order;
+}
+
+std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision)
+{
+    const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
+    std::vector<std::size_t> order;
+    if (decision.Layered()) {
+        for (std::size_t e = 0; e < elements.size(); ++e) {
+            order.push_back(e);
+        }
+        return order;
+    }
+    std::vector<std::optional<std::size_t>> elementOf(decision.Hierarchy().NodeCount());
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        elementOf[elements[e].Node] = e;
+    }
+    for (const std::uint32_t node : GroupNodesDepthFirst(decision)) {
+        if (elementOf[node]) {
+            order.push_back(*elementOf[node]);
+        }
+    }
+    return order;
+}
+
 std::string GroupWindowCaption(const std::string& name)
 {
     return GroupCaptionPrefix + name;

@@ -52,6 +52,12 @@ std::vector<std::string> GroupComparedNames(const CGroupDecision& decision, std:
 // the goal by its name.
 std::string GroupNodePath(const CGroupDecision& decision, std::uint32_t node);
 
+// The nodes of the group's hierarchy depth first, the goal first, children in their order.
+std::vector<std::uint32_t> GroupNodesDepthFirst(const CGroupDecision& decision);
+// The elements of Result().Elements in the order the reports give them: level by level for
+// layered experts, depth first for trees.
+std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision);
+
 // ---- Refusals ----
 
 // Why an expert is refused, after "Эксперт N: ".

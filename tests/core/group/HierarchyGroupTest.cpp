@@ -1,6 +1,6 @@
 #include "GroupFilesSupport.h"
 #include "GroupTestSupport.h"
-#include "support/ModelEdits.h"
+#include "support/FourLayersGroup.h"
 
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReading.h"
@@ -18,39 +18,6 @@
 #include <vector>
 
 namespace {
-// Each expert's judgements of the four complete layers: goal over A, B; A and B over S1,
-// S2; S1 and S2 over X, Y, Z (upper triangles of codes).
-struct CFourLayers {
-    int Goal;
-    int A;
-    int B;
-    std::vector<int> S1;
-    std::vector<int> S2;
-};
-const std::vector<CFourLayers> Experts{
-    {3, -2, 4, {2, 6, 3}, {-4, -2, 2}},
-    {2, -3, 3, {3, 5, 2}, {-3, -2, 3}},
-    {5, 1, 5, {1, 4, 4}, {-5, 1, 3}},
-};
-
-std::unique_ptr<CUserProjectModel> FourLayers(const CFourLayers& judged)
-{
-    auto project = std::make_unique<CUserProjectModel>();
-    EXPECT_TRUE(BuildWithCounts(*project, {1, 2, 2, 3}));
-    const char* names[][3] = {{"ЦЕЛЬ"}, {"A", "B"}, {"S1", "S2"}, {"X", "Y", "Z"}};
-    for (std::uint32_t level = 0; level < 4; ++level) {
-        for (std::uint32_t e = 0; e < (level == 0 ? 1U : level == 3 ? 3U : 2U); ++e) {
-            SetName(*project, e, level, names[level][e]);
-        }
-    }
-    project->SetJudgements(0, 0, FromUpper(2, {judged.Goal}));
-    project->SetJudgements(0, 1, FromUpper(2, {judged.A}));
-    project->SetJudgements(1, 1, FromUpper(2, {judged.B}));
-    project->SetJudgements(0, 2, FromUpper(3, judged.S1));
-    project->SetJudgements(1, 2, FromUpper(3, judged.S2));
-    return project;
-}
-
 // ---- The long way: row geometric means, Goepel's S*, weighted by the group's G ----
 
 std::vector<double> Rgm(const std::vector<double>& upper, std::size_t n)
@@ -115,7 +82,7 @@ double ReferenceOverallConsensus()
     for (std::size_t m = 0; m < 5; ++m) {
         const std::size_t n = m < 3 ? 2 : 3;
         std::vector<double> combined(n * (n - 1) / 2, 1.0);
-        for (const CFourLayers& e : Experts) {
+        for (const CFourLayers& e : FourLayersExperts) {
             std::vector<int> codes = m == 0 ? std::vector<int>{e.Goal}
                 : m == 1                    ? std::vector<int>{e.A}
                 : m == 2                    ? std::vector<int>{e.B}
@@ -158,8 +125,8 @@ TEST(HierarchyGroup, FourLayersAsLayersAndAsATree)
     CGroupTempDir dir;
     std::vector<CGroupMember> layered;
     std::vector<CGroupMember> trees;
-    for (std::size_t k = 0; k < Experts.size(); ++k) {
-        const auto project = FourLayers(Experts[k]);
+    for (std::size_t k = 0; k < FourLayersExperts.size(); ++k) {
+        const auto project = FourLayers(FourLayersExperts[k]);
         layered.push_back(Member(dir.File("e" + std::to_string(k + 1) + ".tsy")));
         trees.push_back(Member(dir.File("e" + std::to_string(k + 1) + ".tsj")));
         ASSERT_EQ(SaveProjectFile(*project, layered.back().File, false), EWriteResult::Ok);
@@ -218,7 +185,7 @@ TEST(HierarchyGroup, ACriterionOfTwelveChildren)
 // beside a layered project is refused.
 TEST(HierarchyGroup, DifferentTreesAndKindsAreRefused)
 {
-    const auto project = FourLayers(Experts[0]);
+    const auto project = FourLayers(FourLayersExperts[0]);
     const CHierarchy reference = *HierarchyOfLayers(*project)->AsTree();
     const auto edited = [&reference](auto edit) {
         CHierarchy tree = reference;
