@@ -317,7 +317,7 @@ CJudgement CGroupDecision::ExpertJudgement(
     }
     const std::uint32_t i = std::min(row, column);
     const std::uint32_t j = std::max(row, column);
-    const double logarithm = own.Logarithm[i * n - i * (i + 1) / 2 + (j - i - 1)];
+    const double logarithm = own.Logarithm(i * n - i * (i + 1) / 2 + (j - i - 1));
     if (std::isnan(logarithm)) {
         return CJudgement::NotJudged();
     }
@@ -397,8 +397,7 @@ void CGroupDecision::Compute() const
     CPairLogarithms nothing;
     for (std::size_t e = 0; e < Elements.size(); ++e) {
         const CElementInput& input = Elements[e];
-        nothing.Order = input.Order;
-        nothing.Logarithm.assign(input.Order * (input.Order - 1) / 2, std::numeric_limits<double>::quiet_NaN());
+        nothing.Reset(input.Order, std::numeric_limits<double>::quiet_NaN());
         for (std::size_t k = 0; k < Experts.size(); ++k) {
             judgements[k] = Included(k) ? &input.Judgements[k] : &nothing;
         }
@@ -515,7 +514,7 @@ void CGroupDecision::ComputeElement(
                 const double combined = std::log(element.Aggregate.Judgements(i, j).Value());
                 double furthest = -1.0;
                 for (std::size_t k = 0; k < Experts.size(); ++k) {
-                    const double own = input.Judgements[k].Logarithm[pair];
+                    const double own = input.Judgements[k].Logarithm(pair);
                     if (Included(k) && !std::isnan(own) && std::abs(own - combined) > furthest) {
                         furthest = std::abs(own - combined);
                         element.FurthestExpert[i][j] = k;

@@ -403,12 +403,12 @@ CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSepa
         const CElementSlot& slot = element.Slot;
         std::vector<std::string> row{std::to_string(slot.Level), GroupElementName(decision, slot)};
         row.emplace_back(element.Consensus ? ConsensusText(element.Consensus->SStar, decimalSeparator) : NoFigureText);
-        row.emplace_back(GroupHasPrioritiesAtSlot(result, slot)
-                ? Shown(result.Group.LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+        row.emplace_back(GroupNodeHasPriorities(result, element.Node)
+                ? Shown(result.Nodes.Node(element.Node).Measures.CR, decimalSeparator)
                 : NoFigureText);
         if (element.LargestCrExpert) {
             const std::size_t k = *element.LargestCrExpert;
-            row.emplace_back(Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+            row.emplace_back(Shown(decision.ExpertNodeResults(k).Node(element.Node).Measures.CR, decimalSeparator)
                 + " (" + decision.Member(k).Label + ")");
         } else {
             row.emplace_back(NoFigureText);
@@ -527,7 +527,9 @@ bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, c
         return false;
     }
     const auto n = static_cast<std::uint32_t>(own.size());
-    return decision.ExpertResults(expert).LevelData(slot.Position, slot.Level).CR > ConsistencyRatioLimit(n);
+    const CGroupElementResult* element = decision.Result().ElementAt(slot);
+    return element != nullptr
+        && decision.ExpertNodeResults(expert).Node(element->Node).Measures.CR > ConsistencyRatioLimit(n);
 }
 
 std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator)

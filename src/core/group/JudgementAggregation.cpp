@@ -39,7 +39,7 @@ std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> ex
     double squares = 0.0;
     double alphaSquares = 0.0;
     for (std::size_t k = 0; k < experts.size(); ++k) {
-        const double logarithm = experts[k]->Logarithm[p];
+        const double logarithm = experts[k]->Logarithm(p);
         if (std::isnan(logarithm)) {
             continue;
         }
@@ -58,15 +58,26 @@ std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> ex
 }
 } // namespace
 
+void CPairLogarithms::Reset(std::uint32_t n, double logarithm)
+{
+    Order = n;
+    if (n <= MaxElementsPerLevel) {
+        Wide.clear();
+        Small.fill(logarithm);
+    } else {
+        Wide.assign(PairCount(), logarithm);
+    }
+}
+
 CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n)
 {
     CPairLogarithms result;
     result.Order = std::min({n, MaxMatrixOrder, judgements.RowCountInUse(), judgements.ColCountInUse()});
-    result.Logarithm.resize(result.Order == 0 ? 0 : result.Order * (result.Order - 1) / 2);
+    result.Reset(result.Order, 0.0);
     std::uint32_t p = 0;
     for (std::uint32_t i = 0; i < result.Order; ++i) {
         for (std::uint32_t j = i + 1; j < result.Order; ++j) {
-            result.Logarithm[p++] = PairLogarithm(judgements, i, j);
+            result.Set(p++, PairLogarithm(judgements, i, j));
         }
     }
     return result;
@@ -79,7 +90,8 @@ std::optional<CJudgementAggregate> AggregatePairLogarithms(
         return std::nullopt;
     }
     for (const CPairLogarithms* judgements : experts) {
-        if (judgements == nullptr || judgements->Order != n || judgements->Logarithm.size() != n * (n - 1) / 2) {
+        if (judgements == nullptr || judgements->Order != n
+            || judgements->PairCount() != static_cast<std::size_t>(n) * (n - 1) / 2) {
             return std::nullopt;
         }
     }
@@ -94,7 +106,7 @@ std::optional<CJudgementAggregate> AggregatePairLogarithms(
             double weightSum = 0.0;
             double weightedSum = 0.0;
             for (std::size_t k = 0; k < experts.size(); ++k) {
-                const double logarithm = experts[k]->Logarithm[p];
+                const double logarithm = experts[k]->Logarithm(p);
                 if (!std::isnan(logarithm)) {
                     const double alpha = weights.Normalized(k);
                     ++count;

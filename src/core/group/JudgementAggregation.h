@@ -2,9 +2,11 @@
 
 #include "core/model/CJudgement.h"
 #include "core/model/HierarchyLimits.h"
+#include "core/model/ModelConstants.h"
 #include "core/results/IncompleteJudgements.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -43,11 +45,25 @@ std::optional<CJudgementAggregate> AggregateJudgements(
 
 // One expert's judgements of an element as the combining reads them: ln a_ij of every
 // pair i < j in reading order, NaN for a pair he left out. Made once per expert, so that
-// combining again under other weights takes no logarithm; only the pairs of the order
-// are kept, so a thousand experts of small matrices stay small.
+// combining again under other weights takes no logarithm. The pairs of up to 9 compared
+// lie in place, so that a thousand experts' judgements of an element lie together (the
+// combining reads them pair by pair across the experts); more go into Wide.
 struct CPairLogarithms {
     std::uint32_t Order = 0;
-    std::vector<double> Logarithm; // Order (Order - 1) / 2
+    std::array<double, MaxJudgementPairs> Small{};
+    std::vector<double> Wide;
+
+    [[nodiscard]] std::size_t PairCount() const { return static_cast<std::size_t>(Order) * (Order - 1) / 2; }
+    [[nodiscard]] double Logarithm(std::size_t pair) const
+    {
+        return Order <= MaxElementsPerLevel ? Small[pair] : Wide[pair];
+    }
+    void Set(std::size_t pair, double logarithm)
+    {
+        (Order <= MaxElementsPerLevel ? Small[pair] : Wide[pair]) = logarithm;
+    }
+    // Order n, every pair holding the value.
+    void Reset(std::uint32_t n, double logarithm);
 };
 // The leading n x n block (n cut to 20 and to the matrix) read as AggregateJudgements
 // reads it: the upper cell, or the mirror of the lower when only that one is given, and
