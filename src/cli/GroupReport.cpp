@@ -159,7 +159,8 @@ json NodesJson(const CGroupDecision& decision)
             ElementFields(decision, *elementOf[node], item);
         } else {
             item["priorities"] = std::vector<double>{1.0};
-            for (const char* key : {"aggregated", "gsd", "lambda_max", "ci", "cr", "gci", "consensus"}) {
+            for (const char* key : {"aggregated", "gsd", "lambda_max", "ci", "cr", "gci", "expert_priorities",
+                     "expert_cr", "expert_distance", "consensus"}) {
                 item[key] = nullptr;
             }
             item["global"] = result.Nodes.NotConnected() ? json(nullptr) : json(result.Nodes.Global(node));
