@@ -4,7 +4,8 @@
 #include "core/group/GroupCsv.h"
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
-#include "core/model/CUserProjectModel.h"
+#include "core/model/CHierarchy.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/ControlCharacters.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
@@ -36,14 +37,6 @@ CGroupReportOutcome Failure(int exitCode, std::string errors)
     return CGroupReportOutcome{exitCode, {}, std::move(errors), {}};
 }
 
-// Whether the group's own judgements of the element give priorities (they connect its
-// children).
-bool GroupHasPriorities(const CGroupResult& result, const CElementSlot& slot)
-{
-    const EPrioritiesBasis basis = result.Group.Basis(slot.Position, slot.Level);
-    return basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
-}
-
 json Optional(const std::optional<double>& x)
 {
     return x ? json(*x) : json(nullptr);
@@ -54,25 +47,23 @@ json Vector(std::span<const double> vector)
     return vector.empty() ? json(nullptr) : json(std::vector<double>(vector.begin(), vector.end()));
 }
 
-json RankingJson(const CResultList& list)
+json RankingJson(std::span<const CResultRow> rows)
 {
-    json rows = json::array();
-    for (std::uint32_t i = 0; i < list.Count; ++i) {
-        const CResultRow& row = list.Rows[i];
-        rows.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
+    json list = json::array();
+    for (const CResultRow& row : rows) {
+        list.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value}});
     }
-    return rows;
+    return list;
 }
 
-json IdealRankingJson(const CResultList& list, const CProjectResults& results)
+json IdealRankingJson(std::span<const CResultRow> rows, const CHierarchyResults& results)
 {
-    json rows = json::array();
-    for (std::uint32_t i = 0; i < list.Count; ++i) {
-        const CResultRow& row = list.Rows[i];
-        rows.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value},
-            {"raw", results.Ideal().Raw[row.Position]}});
+    json list = json::array();
+    for (const CResultRow& row : rows) {
+        list.push_back({{"position", row.Position}, {"name", row.Name}, {"priority", row.Value},
+            {"raw", results.IdealRaw()[row.Position]}});
     }
-    return rows;
+    return list;
 }
 
 json ConsensusJson(const std::optional<CConsensus>& consensus)
@@ -85,10 +76,16 @@ json ConsensusJson(const std::optional<CConsensus>& consensus)
         {"h_beta", consensus->HBeta}};
 }
 
-json ElementJson(const CGroupDecision& decision, const CGroupElementResult& element)
+json PathJson(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    return node == CHierarchy::GoalNode ? json::array() : json(hierarchy.Path(node));
+}
+
+// The group's fields of one element (a criterion that compares two or more).
+void ElementFields(const CGroupDecision& decision, std::size_t index, json& item)
 {
     const CGroupResult& result = decision.Result();
-    const CElementSlot& slot = element.Slot;
+    const CGroupElementResult& element = result.Elements[index];
     const std::uint32_t n = element.Aggregate.Order;
     const bool several = decision.ExpertCount() > 1;
     json aggregated = json::array();
@@ -107,14 +104,14 @@ json ElementJson(const CGroupDecision& decision, const CGroupElementResult& elem
             spread.push_back(spreadRow);
         }
     }
-    json item{{"position", slot.Position}, {"name", decision.Model().Element(slot.Position, slot.Level).Name},
-        {"aggregated", aggregated}, {"gsd", spread}};
-    if (GroupHasPriorities(result, slot)) {
-        const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
-        item["priorities"] = std::vector<double>(data.Priority.begin(), data.Priority.begin() + n);
-        item["lambda_max"] = data.LambdaMax;
-        item["ci"] = data.CI;
-        item["cr"] = data.CR;
+    item["aggregated"] = aggregated;
+    item["gsd"] = spread;
+    if (GroupNodeHasPriorities(result, element.Node)) {
+        const CNodeResult& data = result.Nodes.Node(element.Node);
+        item["priorities"] = data.Local;
+        item["lambda_max"] = data.Measures.LambdaMax;
+        item["ci"] = data.Measures.CI;
+        item["cr"] = data.Measures.CR;
     } else {
         for (const char* key : {"priorities", "lambda_max", "ci", "cr"}) {
             item[key] = nullptr;
@@ -131,18 +128,46 @@ json ElementJson(const CGroupDecision& decision, const CGroupElementResult& elem
         distanceOf[d.Expert] = d.Distance;
     }
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        const std::span<const double> own = decision.ExpertPriorities(k, slot);
+        const std::span<const double> own = decision.ExpertElementPriorities(k, index);
         experts.push_back(Vector(own));
         ratios.push_back(
-            own.empty() ? json(nullptr) : json(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR));
+            own.empty() ? json(nullptr) : json(decision.ExpertNodeResults(k).Node(element.Node).Measures.CR));
         distances.push_back(Optional(distanceOf[k]));
     }
     item["expert_priorities"] = experts;
     item["expert_cr"] = ratios;
     item["expert_distance"] = distances;
-    item["global"] = result.Group.NotConnected() ? json(nullptr) : json(element.GlobalPriority);
+    item["global"] = result.Nodes.NotConnected() ? json(nullptr) : json(element.GlobalPriority);
     item["consensus"] = ConsensusJson(element.Consensus);
-    return item;
+}
+
+// Every node of a tree: its place, then the group's fields; a criterion of one child
+// compares nothing and gives it all of its weight.
+json NodesJson(const CGroupDecision& decision)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    const CGroupResult& result = decision.Result();
+    std::vector<std::optional<std::size_t>> elementOf(hierarchy.NodeCount());
+    for (std::size_t e = 0; e < result.Elements.size(); ++e) {
+        elementOf[result.Elements[e].Node] = e;
+    }
+    json nodes = json::array();
+    for (const std::uint32_t node : GroupNodesDepthFirst(decision)) {
+        json item{{"path", PathJson(hierarchy, node)}, {"name", hierarchy.Node(node).Name},
+            {"covering", hierarchy.IsCovering(node)}};
+        if (elementOf[node]) {
+            ElementFields(decision, *elementOf[node], item);
+        } else {
+            item["priorities"] = std::vector<double>{1.0};
+            for (const char* key : {"aggregated", "gsd", "lambda_max", "ci", "cr", "gci", "expert_priorities",
+                     "expert_cr", "expert_distance", "consensus"}) {
+                item[key] = nullptr;
+            }
+            item["global"] = result.Nodes.NotConnected() ? json(nullptr) : json(result.Nodes.Global(node));
+        }
+        nodes.push_back(item);
+    }
+    return nodes;
 }
 
 // ---- Text ----
@@ -152,45 +177,54 @@ std::string Shown(double x)
     return FormatTruncated(x, 4, '.');
 }
 
-void RankingLines(const CResultList& list, std::vector<std::string>& lines)
+void RankingLines(std::span<const CResultRow> rows, std::vector<std::string>& lines)
 {
-    for (std::uint32_t i = 0; i < list.Count; ++i) {
-        lines.push_back("  " + std::to_string(i + 1) + ". " + list.Rows[i].Name + "  " + Shown(list.Rows[i].Value));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        lines.push_back("  " + std::to_string(i + 1) + ". " + rows[i].Name + "  " + Shown(rows[i].Value));
     }
 }
 
-std::string ElementHeading(const CUserProjectModel& model, const CElementSlot& slot)
+// A layered element by its level and place, a tree's criterion by its path.
+std::string ElementHeading(const CGroupDecision& decision, const CGroupElementResult& element)
 {
-    return "Уровень " + std::to_string(slot.Level) + ", элемент " + std::to_string(slot.Position) + ": "
-        + model.Element(slot.Position, slot.Level).Name;
-}
-
-std::vector<std::string> ChildNames(const CUserProjectModel& model, const CElementSlot& slot, std::uint32_t n)
-{
-    std::vector<std::string> names;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        names.push_back(model.Element(i, slot.Level + 1).Name);
+    if (decision.Layered()) {
+        return "Уровень " + std::to_string(element.Slot.Level) + ", элемент " + std::to_string(element.Slot.Position)
+            + ": " + decision.Hierarchy().Node(element.Node).Name;
     }
-    return names;
+    return (element.Node == CHierarchy::GoalNode ? "Цель: " : "Критерий: ") + GroupNodePath(decision, element.Node);
 }
 
-void ElementLines(const CGroupDecision& decision, const CGroupElementResult& element, std::vector<std::string>& lines)
+// How the lines under a heading name the element: by its name, or a tree's by its path.
+std::string ElementName(const CGroupDecision& decision, std::uint32_t node)
 {
-    const CUserProjectModel& model = decision.Model();
+    return decision.Layered() ? decision.Hierarchy().Node(node).Name : GroupNodePath(decision, node);
+}
+
+void ElementLines(const CGroupDecision& decision, std::size_t index, std::vector<std::string>& lines)
+{
     const CGroupResult& result = decision.Result();
-    const CElementSlot& slot = element.Slot;
+    const CGroupElementResult& element = result.Elements[index];
     const std::uint32_t n = element.Aggregate.Order;
-    const std::vector<std::string> names = ChildNames(model, slot, n);
+    const std::vector<std::string> names = GroupComparedNames(decision, element.Node);
+    const std::string name = ElementName(decision, element.Node);
     lines.emplace_back();
-    lines.push_back(ElementHeading(model, slot));
-    if (GroupHasPriorities(result, slot)) {
-        const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
-        lines.push_back("  " + LocalPrioritiesText(data, n));
-        lines.push_back("  " + MeasuresText(data));
+    lines.push_back(ElementHeading(decision, element));
+    if (GroupNodeHasPriorities(result, element.Node)) {
+        const CNodeResult& data = result.Nodes.Node(element.Node);
+        std::string priorities = "Локальные приоритеты:";
+        for (std::uint32_t j = 0; j < n; ++j) {
+            priorities += " " + Shown(data.Local[j]);
+        }
+        lines.push_back("  " + priorities);
+        TDesicionLevelData measures;
+        measures.LambdaMax = data.Measures.LambdaMax;
+        measures.CI = data.Measures.CI;
+        measures.CR = data.Measures.CR;
+        lines.push_back("  " + MeasuresText(measures));
     } else {
         lines.push_back("  "
-            + NotConnectedText(model.Element(slot.Position, slot.Level).Name,
-                BuildComparisonGraph(element.Aggregate.Judgements, n), names));
+            + NotConnectedText(decision.Hierarchy().Node(element.Node).Name,
+                BuildWideComparisonGraph(element.Aggregate.Judgements, n), names));
     }
     if (element.Consensus) {
         lines.push_back("  " + std::string(ConsensusCaption) + ": " + ConsensusText(element.Consensus->SStar));
@@ -198,7 +232,7 @@ void ElementLines(const CGroupDecision& decision, const CGroupElementResult& ele
     if (element.LargestCrExpert) {
         const std::size_t k = *element.LargestCrExpert;
         lines.push_back("  " + std::string(LargestExpertRatioCaption) + ": "
-            + Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR) + " (" + decision.Member(k).Label
+            + Shown(decision.ExpertNodeResults(k).Node(element.Node).Measures.CR) + " (" + decision.Member(k).Label
             + ")");
     }
     if (element.WidestSpread) {
@@ -206,7 +240,7 @@ void ElementLines(const CGroupDecision& decision, const CGroupElementResult& ele
         lines.push_back("  " + std::string(WidestSpreadCaption) + ": "
             + SpreadText(names[pair.Row], names[pair.Column], *element.Aggregate.Spread[pair.Row][pair.Column]));
     }
-    const std::string leftOut = LeftOutText(decision, model.Element(slot.Position, slot.Level).Name, element.LeftOut);
+    const std::string leftOut = LeftOutText(decision, name, element.LeftOut);
     if (!leftOut.empty()) {
         lines.push_back("  " + leftOut);
     }
@@ -219,7 +253,7 @@ void ElementLines(const CGroupDecision& decision, const CGroupElementResult& ele
 nlohmann::json GroupJson(const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
-    const CUserProjectModel& model = decision.Model();
+    const CHierarchy& hierarchy = decision.Hierarchy();
     json root;
     json experts = json::array();
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
@@ -227,34 +261,52 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
         experts.push_back({{"file", member.File}, {"label", member.Label}, {"weight", result.Weights.at(k)},
             {"included", member.Included}});
     }
+    root["shape"] = decision.Layered() ? "layers" : "tree";
     root["weighted"] = decision.UseExpertWeights();
     root["experts"] = experts;
-    json levels = json::array();
-    for (std::uint32_t level = 0; level + 1 < model.LevelCount(); ++level) {
-        json elements = json::array();
-        for (const CGroupElementResult& element : result.Elements) {
-            if (element.Slot.Level == level) {
-                elements.push_back(ElementJson(decision, element));
+    if (decision.Layered()) {
+        json levels = json::array();
+        for (std::uint32_t level = 0; level + 1 < hierarchy.LevelCount(); ++level) {
+            json elements = json::array();
+            for (std::size_t e = 0; e < result.Elements.size(); ++e) {
+                const CGroupElementResult& element = result.Elements[e];
+                if (element.Slot.Level == level) {
+                    json item{{"position", element.Slot.Position}, {"name", hierarchy.Node(element.Node).Name}};
+                    ElementFields(decision, e, item);
+                    elements.push_back(item);
+                }
             }
+            levels.push_back({{"level", level}, {"elements", elements}});
         }
-        levels.push_back({{"level", level}, {"elements", elements}});
+        root["levels"] = levels;
+    } else {
+        root["goal"] = hierarchy.Goal().Name;
+        json alternatives = json::array();
+        for (const CAlternative& alternative : hierarchy.Alternatives()) {
+            alternatives.push_back(alternative.Name);
+        }
+        root["alternatives"] = alternatives;
+        root["nodes"] = NodesJson(decision);
     }
-    root["levels"] = levels;
-    root["ranking"] = RankingJson(result.Ranking);
-    root["ranking_ideal"] = IdealRankingJson(result.IdealRanking, result.Group);
+    root["ranking"] = RankingJson(result.RankingRows);
+    root["ranking_ideal"] = IdealRankingJson(result.IdealRankingRows, result.Nodes);
     root["ranking_problem"] = result.RankingProblem.empty() ? json(nullptr) : json(result.RankingProblem);
     json unacceptable = json::array();
-    for (const CUnacceptableMatrix& matrix : result.Unacceptable) {
-        unacceptable.push_back({{"level", matrix.Level}, {"position", matrix.Position},
-            {"name", model.Element(matrix.Position, matrix.Level).Name}, {"cr", matrix.Cr},
-            {"cr_limit", matrix.CrLimit}});
+    for (const CUnacceptableNode& matrix : result.UnacceptableNodes) {
+        json item = decision.Layered() ? json{{"level", hierarchy.Level(matrix.Node)},
+                        {"position", result.ElementOfNode(matrix.Node)->Slot.Position}}
+                                       : json{{"path", PathJson(hierarchy, matrix.Node)}};
+        item["name"] = hierarchy.Node(matrix.Node).Name;
+        item["cr"] = matrix.Cr;
+        item["cr_limit"] = matrix.CrLimit;
+        unacceptable.push_back(item);
     }
     root["unacceptable"] = unacceptable;
-    root["ranking_aip_arithmetic"] = RankingJson(result.AipArithmeticRanking);
-    root["ranking_aip_geometric"] = RankingJson(result.AipGeometricRanking);
+    root["ranking_aip_arithmetic"] = RankingJson(result.AipArithmeticRows);
+    root["ranking_aip_geometric"] = RankingJson(result.AipGeometricRows);
     json rankings = json::array();
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        rankings.push_back(RankingJson(decision.ExpertRanking(k)));
+        rankings.push_back(RankingJson(decision.ExpertRankingRows(k)));
     }
     root["expert_rankings"] = rankings;
     if (decision.ExpertCount() < 2) {
@@ -273,9 +325,8 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
 std::string GroupText(const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
-    const CUserProjectModel& model = decision.Model();
     std::vector<std::string> lines;
-    lines.push_back(GroupWindowCaption(model.Goal().Name));
+    lines.push_back(GroupWindowCaption(decision.Hierarchy().Goal().Name));
     lines.emplace_back();
     lines.push_back("Эксперты:");
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
@@ -289,28 +340,28 @@ std::string GroupText(const CGroupDecision& decision)
     }
     lines.emplace_back();
     lines.push_back(std::string(FinalRankingTitle) + " (" + GroupPriorityCaption + "):");
-    if (result.Ranking.Count == 0) {
+    if (result.RankingRows.empty()) {
         lines.push_back("  " + result.RankingProblem);
     }
-    RankingLines(result.Ranking, lines);
+    RankingLines(result.RankingRows, lines);
     // A ranking that rests on combined matrices not acceptable says so right under it.
     const std::string warning = GroupUnacceptableWarning(decision);
     if (!warning.empty()) {
         lines.push_back(warning);
     }
     lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + GroupPriorityCaption + "):");
-    if (result.IdealRanking.Count == 0) {
+    if (result.IdealRankingRows.empty()) {
         lines.push_back("  " + result.RankingProblem);
     } else {
-        for (std::uint32_t i = 0; i < result.IdealRanking.Count; ++i) {
-            const CResultRow& row = result.IdealRanking.Rows[i];
+        for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
+            const CResultRow& row = result.IdealRankingRows[i];
             lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  ("
-                + RawIdealCaption + " " + Shown(result.Group.Ideal().Raw[row.Position]) + ")");
+                + RawIdealCaption + " " + Shown(result.Nodes.IdealRaw()[row.Position]) + ")");
         }
         lines.emplace_back(RawIdealNote);
     }
-    for (const auto& [caption, ranking] : {std::pair{AipArithmeticCaption, &result.AipArithmeticRanking},
-             std::pair{AipGeometricCaption, &result.AipGeometricRanking}}) {
+    for (const auto& [caption, ranking] : {std::pair{AipArithmeticCaption, &result.AipArithmeticRows},
+             std::pair{AipGeometricCaption, &result.AipGeometricRows}}) {
         lines.push_back(std::string(FinalRankingTitle) + " (" + caption + "):");
         RankingLines(*ranking, lines);
     }
@@ -322,18 +373,18 @@ std::string GroupText(const CGroupDecision& decision)
     lines.push_back(FinalAgreementLine(decision));
     lines.push_back(KendallLine(decision));
 
-    for (const CGroupElementResult& element : result.Elements) {
-        ElementLines(decision, element, lines);
+    for (const std::size_t e : GroupElementOrder(decision)) {
+        ElementLines(decision, e, lines);
     }
 
     lines.emplace_back();
     lines.push_back("Собственные рейтинги экспертов:");
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         lines.push_back(std::to_string(k + 1) + ". " + decision.Member(k).Label + ":");
-        if (decision.ExpertRanking(k).Count == 0) {
+        if (decision.ExpertRankingRows(k).empty()) {
             lines.emplace_back("  итоговых приоритетов нет: сравнения не связывают элементы");
         }
-        RankingLines(decision.ExpertRanking(k), lines);
+        RankingLines(decision.ExpertRankingRows(k), lines);
     }
 
     std::string text;

@@ -3,9 +3,12 @@
 #include "core/group/GroupReading.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/model/LayeredHierarchy.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
+#include "support/FourLayersGroup.h"
 #include "support/ModelEdits.h"
 
 #include <nlohmann/json.hpp>
@@ -618,4 +621,73 @@ TEST_F(CGroupReportTest, AnOutputThatIsAnInputIsRefused)
         EXPECT_EQ(Slurp(File(output)), before) << arguments;
     }
     EXPECT_EQ(Run("--group -o report.txt g.tsg").ExitCode, 0);
+}
+
+// The four-layer group as layered files and as tree files: the tree's nodes depth first by
+// path, each with the figures of its layered element; a mix of both kinds is refused.
+TEST_F(CGroupReportTest, TreeExpertsReportTheirNodesByPath)
+{
+    for (std::size_t k = 0; k < FourLayersExperts.size(); ++k) {
+        const auto project = FourLayers(FourLayersExperts[k]);
+        const std::string name = "e" + std::to_string(k + 1);
+        ASSERT_EQ(SaveProjectFile(*project, File(name + ".tsy"), false), EWriteResult::Ok);
+        ASSERT_EQ(SaveTreeFile(*HierarchyOfLayers(*project)->AsTree(), File(name + ".tsj"), false), EWriteResult::Ok);
+    }
+    const CGroupRun layeredRun = Run("--group --json e1.tsy e2.tsy e3.tsy");
+    const CGroupRun treeRun = Run("--group --json e1.tsj e2.tsj e3.tsj");
+    ASSERT_EQ(layeredRun.ExitCode, 0) << layeredRun.Err;
+    ASSERT_EQ(treeRun.ExitCode, 0) << treeRun.Err;
+    const nlohmann::json layers = nlohmann::json::parse(layeredRun.Out);
+    const nlohmann::json tree = nlohmann::json::parse(treeRun.Out);
+    EXPECT_EQ(layers["shape"], "layers");
+    EXPECT_EQ(tree["shape"], "tree");
+    EXPECT_FALSE(tree.contains("levels"));
+    EXPECT_EQ(tree["alternatives"], nlohmann::json({"X", "Y", "Z"}));
+    EXPECT_NEAR(tree["consensus"]["overall"].get<double>(), 0.956852, 5e-7);
+    EXPECT_NEAR(tree["consensus"]["overall"].get<double>(), layers["consensus"]["overall"].get<double>(), 1e-12);
+
+    // Each node against its layered element (level, position); S1 and S2 share the layered
+    // element's global priority between their two copies.
+    const struct {
+        std::vector<std::string> Path;
+        bool Covering;
+        std::uint32_t Level;
+        std::uint32_t Position;
+    } nodes[] = {{{}, false, 0, 0}, {{"A"}, false, 1, 0}, {{"A", "S1"}, true, 2, 0}, {{"A", "S2"}, true, 2, 1},
+        {{"B"}, false, 1, 1}, {{"B", "S1"}, true, 2, 0}, {{"B", "S2"}, true, 2, 1}};
+    ASSERT_EQ(tree["nodes"].size(), std::size(nodes));
+    std::vector<double> copies(2, 0.0);
+    for (std::size_t i = 0; i < std::size(nodes); ++i) {
+        const nlohmann::json& node = tree["nodes"][i];
+        const nlohmann::json& element = layers["levels"][nodes[i].Level]["elements"][nodes[i].Position];
+        EXPECT_EQ(node["path"], nlohmann::json(nodes[i].Path)) << i;
+        EXPECT_EQ(node["covering"], nodes[i].Covering) << i;
+        EXPECT_EQ(node["name"], element["name"]) << i;
+        ExpectNear(Doubles(node["priorities"]), Doubles(element["priorities"]), 1e-15, "priorities");
+        EXPECT_NEAR(node["consensus"]["s_star"].get<double>(), element["consensus"]["s_star"].get<double>(), 1e-15);
+        if (nodes[i].Level == 2) {
+            copies[nodes[i].Position] += node["global"].get<double>();
+        } else {
+            EXPECT_NEAR(node["global"].get<double>(), element["global"].get<double>(), 1e-15) << i;
+        }
+    }
+    for (std::uint32_t s = 0; s < 2; ++s) {
+        EXPECT_NEAR(copies[s], layers["levels"][2]["elements"][s]["global"].get<double>(), 1e-15);
+    }
+    EXPECT_EQ(tree["ranking"].size(), 3U);
+    for (std::size_t r = 0; r < 3; ++r) {
+        EXPECT_EQ(tree["ranking"][r]["position"], layers["ranking"][r]["position"]);
+        EXPECT_NEAR(
+            tree["ranking"][r]["priority"].get<double>(), layers["ranking"][r]["priority"].get<double>(), 1e-15);
+    }
+
+    EXPECT_NE(Run("--group e1.tsj e2.tsj e3.tsj").Out.find("\nКритерий: B / S2\n"), std::string::npos);
+    EXPECT_NE(Run("--group --csv e1.tsj e2.tsj e3.tsj").Out.find("Групповые суждения по элементу «B / S2»"),
+        std::string::npos);
+    const CGroupRun mixed = Run("--group e1.tsy e2.tsj");
+    EXPECT_EQ(mixed.ExitCode, 4); // the members make no group
+    EXPECT_EQ(mixed.Err,
+        "Эксперт 2: файл «e2.tsj» — дерево критериев, а «e1.tsy» — проект с полными уровнями; в одной группе файлы "
+        "экспертов одного вида\n");
+    EXPECT_EQ(mixed.Out, "");
 }

@@ -3,10 +3,13 @@
 
 #include "core/group/ExpertFiles.h"
 #include "core/group/GroupReading.h"
+#include "core/model/CHierarchy.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 #include "gui/group/CGroupLifecycle.h"
+#include "gui/group/GroupOpening.h"
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/group/TfmGroupMembers.h"
@@ -510,6 +513,31 @@ TEST_F(GroupWindow, SlowOpeningShowsCancellableProgress)
     EXPECT_LT(read, members.size());
     EXPECT_EQ(Frame().GroupWindows().size(), 0U);
     EXPECT_EQ(Informed(), 0U);
+}
+
+// A group of trees read from a group file is refused with why, not shown in the layered
+// window.
+TEST_F(GroupWindow, TreeExpertsAreNotShownInTheLayeredWindow)
+{
+    std::vector<CHierarchyNode> nodes(3);
+    nodes[0] = {"Цель", "", {1, 2}, EqualJudgements(2)};
+    nodes[1] = {"А", "", {}, EqualJudgements(2)};
+    nodes[2] = {"Б", "", {}, EqualJudgements(2)};
+    const CHierarchy tree = *CHierarchy::Make(EHierarchyShape::Tree, nodes, {{"X", ""}, {"Y", ""}});
+    std::vector<CGroupMember> members;
+    for (const char* name : {"a.tsj", "b.tsj"}) {
+        members.push_back({Path(QString::fromUtf8(name)).toStdString(), name, 1.0});
+        ASSERT_EQ(SaveTreeFile(tree, members.back().File, false), EWriteResult::Ok);
+    }
+    const QString groupFile = Path(QStringLiteral("trees.tsg"));
+    ASSERT_TRUE(SaveGroupFile(members, groupFile.toStdString()).Succeeded());
+    Dialogs.FileAnswers = {groupFile};
+    // Then the members dialog offers to mend the list; it is closed.
+    WhenModal<TfmGroupMembers>([](TfmGroupMembers* dialog) { dialog->reject(); });
+    Trigger("mnOpenGroup");
+    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
+    ASSERT_FALSE(Dialogs.Records.empty());
+    EXPECT_EQ(Dialogs.Records.back().Text, QString::fromUtf8(TreeGroupInWindowText));
 }
 
 // The three tabs at the size the frame gives a new window, three experts with the

@@ -6,8 +6,10 @@
 #include "core/group/PriorityAggregation.h"
 #include "core/group/StructureCheck.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/model/LayeredHierarchy.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/HierarchySynthesis.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/LocalPriorities.h"
 
@@ -15,7 +17,9 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 namespace fs = std::filesystem;
@@ -51,25 +55,67 @@ bool PositiveVector(std::span<const double> vector)
     return std::all_of(vector.begin(), vector.end(), [](double x) { return x > 0.0 && std::isfinite(x); });
 }
 
-std::span<const double> Local(const CProjectResults& results, const CElementSlot& slot, std::uint32_t n)
+// Ordered as a project orders its ranking (the same exchanges, so equal priorities keep
+// the same places).
+void OrderRows(std::vector<CResultRow>& rows)
 {
-    return {results.LevelData(slot.Position, slot.Level).Priority.data(), n};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            if (rows[i].Value < rows[j].Value) {
+                std::swap(rows[i], rows[j]);
+            }
+        }
+    }
 }
 
-// The bottom level by position with its names, ordered like a project's ranking.
-CResultList RankingOf(const CUserProjectModel& model, std::span<const double> priority)
+// The alternatives with their priorities, ordered like a project's ranking.
+std::vector<CResultRow> RankingRowsOf(const CHierarchy& hierarchy, std::span<const double> priority)
+{
+    std::vector<CResultRow> rows;
+    const std::size_t count = std::min<std::size_t>(hierarchy.AlternativeCount(), priority.size());
+    for (std::size_t a = 0; a < count; ++a) {
+        CResultRow row;
+        row.Name = hierarchy.Alternatives()[a].Name;
+        row.Value = priority[a];
+        row.Position = static_cast<std::uint32_t>(a);
+        rows.push_back(std::move(row));
+    }
+    OrderRows(rows);
+    return rows;
+}
+
+// A layered ranking's list of the same rows, with a project's colours by place.
+CResultList ResultListOf(const std::vector<CResultRow>& rows)
 {
     CResultList list;
-    const std::uint32_t level = model.LevelCount() - 1;
-    list.Count = std::min<std::uint32_t>(model.ElementsInLevelChecked(level), priority.size());
-    for (std::uint32_t e = 0; e < list.Count; ++e) {
-        list.Rows[e].Name = model.Element(e, level).Name;
-        list.Rows[e].Value = priority[e];
-        list.Rows[e].Position = e;
-    }
-    OrderResults(list);
+    list.Count = static_cast<std::uint32_t>(std::min<std::size_t>(rows.size(), list.Rows.size()));
+    std::copy_n(rows.begin(), list.Count, list.Rows.begin());
+    OrderResults(list); // already in order: only the colours are given
     return list;
 }
+
+// The slot of every node of a layered hierarchy: its level and its place on it.
+std::vector<CElementSlot> SlotsOf(const CHierarchy& hierarchy)
+{
+    std::vector<CElementSlot> slots(hierarchy.NodeCount());
+    std::uint32_t first = 0;
+    for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
+        if (node > 0 && hierarchy.Level(node) != hierarchy.Level(node - 1)) {
+            first = node;
+        }
+        slots[node] = CElementSlot{node - first, hierarchy.Level(node)};
+    }
+    return slots;
+}
+
+// "файл «b.tsj» — дерево критериев, а «a.tsy» — проект с полными уровнями; ..."
+std::string MixedKindsText(const std::string& memberName, bool memberLayered, const std::string& referenceName)
+{
+    const auto kind = [](bool layered) { return layered ? "проект с полными уровнями" : "дерево критериев"; };
+    return "файл «" + memberName + "» — " + kind(memberLayered) + ", а «" + referenceName + "» — "
+        + kind(!memberLayered) + "; в одной группе файлы экспертов одного вида";
+}
+
 } // namespace
 
 CGroupDecision::CGroupDecision()
@@ -79,7 +125,7 @@ CGroupDecision::CGroupDecision()
 
 CGroupDecision::~CGroupDecision() = default;
 
-std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserProjectModel& project)
+std::string CGroupDecision::Admission(const CGroupMember& member, bool layered, const std::string& identity) const
 {
     const std::size_t number = Experts.size();
     if (member.File.empty()) {
@@ -88,12 +134,27 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserPro
     if (!AcceptableExpertWeight(member.Weight)) {
         return ExpertProblemText(number, MemberWeightText);
     }
-    std::string identity = FileIdentity(member.File);
     if (const auto same = Identities.find(identity); same != Identities.end()) {
         return ExpertProblemText(number, SameFileProblem(fs::path(member.File).filename().string(), same->second));
     }
-    if (!project.Built() || project.LevelCount() < MinLevels || project.LevelCount() > MaxLevels) {
-        return ExpertProblemText(number, MemberWithoutHierarchyText);
+    if (!Experts.empty() && layered != LayeredExperts) {
+        std::string referenceName;
+        std::string memberName;
+        DisplayNames(Experts.front().Member.File, member.File, referenceName, memberName);
+        return ExpertProblemText(number, MixedKindsText(memberName, layered, referenceName));
+    }
+    return {};
+}
+
+std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserProjectModel& project)
+{
+    std::string identity = FileIdentity(member.File);
+    if (std::string problem = Admission(member, true, identity); !problem.empty()) {
+        return problem;
+    }
+    const std::optional<CHierarchy> hierarchy = project.Built() ? HierarchyOfLayers(project) : std::nullopt;
+    if (!hierarchy) {
+        return ExpertProblemText(Experts.size(), MemberWithoutHierarchyText);
     }
     if (!Experts.empty()) {
         std::string referenceName;
@@ -103,55 +164,93 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserPro
             return *difference;
         }
     } else {
+        LayeredExperts = true;
         TakeHierarchy(project);
+        TakeNodes(*hierarchy);
     }
+    CExpert& expert = Join(member, std::move(identity), *hierarchy);
+    expert.Results = ComputeResults(project);
+    expert.Ranking = ResultListOf(expert.RankingRows);
+    return {};
+}
 
-    Identities.emplace(identity, number);
+std::string CGroupDecision::AddExpert(const CGroupMember& member, const CHierarchy& hierarchy)
+{
+    std::string identity = FileIdentity(member.File);
+    if (std::string problem = Admission(member, false, identity); !problem.empty()) {
+        return problem;
+    }
+    if (hierarchy.AlternativeCount() < MinElementsPerLevel) {
+        return ExpertProblemText(Experts.size(), MemberWithoutHierarchyText);
+    }
+    if (!Experts.empty()) {
+        std::string referenceName;
+        std::string memberName;
+        DisplayNames(Experts.front().Member.File, member.File, referenceName, memberName);
+        if (auto difference = HierarchyDifference(GroupHierarchy, referenceName, hierarchy, memberName)) {
+            return *difference;
+        }
+    } else {
+        LayeredExperts = false;
+        TakeNodes(hierarchy);
+    }
+    Join(member, std::move(identity), hierarchy);
+    return {};
+}
+
+CGroupDecision::CExpert& CGroupDecision::Join(
+    const CGroupMember& member, std::string identity, const CHierarchy& hierarchy)
+{
+    Identities.emplace(identity, Experts.size());
     CExpert& expert = Experts.emplace_back();
     expert.Member = member;
     expert.Identity = std::move(identity);
-    expert.Results = ComputeResults(project);
+    ComputeHierarchyResults(hierarchy, expert.Nodes);
     expert.HasPriorities.reserve(Elements.size());
     bool allElements = true;
     for (CElementInput& element : Elements) {
-        const CElementSlot& slot = element.Slot;
-        element.Judgements.push_back(
-            PairLogarithmsOf(project.Element(slot.Position, slot.Level).Judgements, element.Order));
-        const bool has = PositiveVector(Local(expert.Results, slot, element.Order));
+        element.Judgements.push_back(PairLogarithmsOf(hierarchy.Node(element.Node).Judgements, element.Order));
+        const bool has = PositiveVector(expert.Nodes.Node(element.Node).Local);
         expert.HasPriorities.push_back(has);
         allElements = allElements && has;
     }
-    const std::uint32_t bottom = project.LevelCount() - 1;
-    const std::uint32_t alternatives = project.ElementsInLevelChecked(bottom);
-    std::vector<double> final(alternatives);
-    for (std::uint32_t a = 0; a < alternatives; ++a) {
-        final[a] = expert.Results.GlobalPriority()(a, bottom);
-    }
-    if (allElements && !expert.Results.NotConnected() && PositiveVector(final)) {
-        expert.Final = std::move(final);
-        expert.Ranking = FinalResults(project, expert.Results);
+    const std::vector<double>& final = expert.Nodes.Distributive();
+    if (allElements && !expert.Nodes.NotConnected() && PositiveVector(final)) {
+        expert.Final = final;
+        expert.RankingRows = RankingRowsOf(hierarchy, final);
     }
     Current = false;
-    return {};
+    return expert;
 }
 
 void CGroupDecision::TakeHierarchy(const CUserProjectModel& project)
 {
     const auto record = std::make_unique<TLoadSaveProject>();
     FillHierarchyRecord(project, *record);
-    Elements.clear();
     for (std::uint32_t level = 0; level + 1 < record->LevelCount; ++level) {
         const std::uint32_t parents = project.ElementsInLevelChecked(level);
-        const std::uint32_t n = project.ElementsInLevelChecked(level + 1);
         for (std::uint32_t position = 0; position < parents; ++position) {
             // The group's own judgements replace these at every computation.
             record->Elements[position][level].Judgements.FillOnes();
-            CElementInput& element = Elements.emplace_back();
-            element.Slot = CElementSlot{position, level};
-            element.Order = n;
         }
     }
     GroupModel->BuildLoadedHierarchy(*record);
+}
+
+void CGroupDecision::TakeNodes(const CHierarchy& hierarchy)
+{
+    GroupHierarchy = hierarchy;
+    Elements.clear();
+    const std::vector<CElementSlot> slots = SlotsOf(hierarchy);
+    for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
+        const std::uint32_t n = hierarchy.ComparedCount(node);
+        if (n >= 2) {
+            CElementInput& element = Elements.emplace_back();
+            element.Node = node;
+            element.Slot = LayeredExperts ? slots[node] : CElementSlot{};
+            element.Order = n;
+        }
+    }
 }
 
 std::vector<std::size_t> CGroupDecision::ExpertsWithoutFinal() const
@@ -167,13 +266,20 @@ std::vector<std::size_t> CGroupDecision::ExpertsWithoutFinal() const
 
 std::span<const double> CGroupDecision::ExpertPriorities(std::size_t expert, const CElementSlot& slot) const
 {
-    for (std::size_t e = 0; e < Elements.size(); ++e) {
+    for (std::size_t e = 0; LayeredExperts && e < Elements.size(); ++e) {
         if (Elements[e].Slot == slot) {
-            return Experts[expert].HasPriorities[e] ? Local(Experts[expert].Results, slot, Elements[e].Order)
-                                                    : std::span<const double>{};
+            return ExpertElementPriorities(expert, e);
         }
     }
     return {};
+}
+
+std::span<const double> CGroupDecision::ExpertElementPriorities(std::size_t expert, std::size_t element) const
+{
+    if (expert >= Experts.size() || element >= Elements.size() || !Experts[expert].HasPriorities[element]) {
+        return {};
+    }
+    return Experts[expert].Nodes.Node(Elements[element].Node).Local;
 }
 
 void CGroupDecision::SetUseExpertWeights(bool use)
@@ -212,7 +318,7 @@ CJudgement CGroupDecision::ExpertJudgement(
     }
     const std::uint32_t i = std::min(row, column);
     const std::uint32_t j = std::max(row, column);
-    const double logarithm = own.Logarithm[i * n - i * (i + 1) / 2 + (j - i - 1)];
+    const double logarithm = own.Logarithm(i * n - i * (i + 1) / 2 + (j - i - 1));
     if (std::isnan(logarithm)) {
         return CJudgement::NotJudged();
     }
@@ -243,6 +349,12 @@ const CUserProjectModel& CGroupDecision::Model() const
 {
     Compute();
     return *GroupModel;
+}
+
+const CHierarchy& CGroupDecision::Hierarchy() const
+{
+    Compute();
+    return GroupHierarchy;
 }
 
 const CGroupResult& CGroupDecision::Result() const
@@ -280,50 +392,56 @@ void CGroupDecision::Compute() const
         Computed.Weights[k] = Included(k) ? weights.Normalized(k) / includedSum : 0.0;
     }
 
+    CHierarchy& group = GroupHierarchy;
     Computed.Elements.resize(Elements.size());
     std::vector<const CPairLogarithms*> judgements(Experts.size());
     CPairLogarithms nothing;
-    nothing.Logarithm.fill(std::numeric_limits<double>::quiet_NaN());
     for (std::size_t e = 0; e < Elements.size(); ++e) {
         const CElementInput& input = Elements[e];
-        nothing.Order = input.Order;
+        nothing.Reset(input.Order, std::numeric_limits<double>::quiet_NaN());
         for (std::size_t k = 0; k < Experts.size(); ++k) {
             judgements[k] = Included(k) ? &input.Judgements[k] : &nothing;
         }
         CGroupElementResult& element = Computed.Elements[e];
+        element.Node = input.Node;
         element.Slot = input.Slot;
         element.Aggregate = *AggregatePairLogarithms(judgements, weights, input.Order);
-        GroupModel->SetJudgements(input.Slot.Position, input.Slot.Level, element.Aggregate.Judgements);
+        group.SetJudgements(input.Node, element.Aggregate.Judgements);
+        if (LayeredExperts) {
+            GroupModel->SetJudgements(input.Slot.Position, input.Slot.Level, element.Aggregate.Judgements);
+        }
     }
-    // The group's priorities are a project's, computed from the combined judgements.
-    ComputeAllPriorities(*GroupModel, Computed.Group);
+    // The group's priorities are a decision's own, computed from the combined judgements.
+    ComputeHierarchyResults(group, Computed.Nodes);
+    if (LayeredExperts) {
+        ComputeAllPriorities(*GroupModel, Computed.Group);
+    }
 
-    const std::optional<CElementSlot>& gap = Computed.Group.NotConnected();
+    const std::optional<std::uint32_t>& gap = Computed.Nodes.NotConnected();
     for (std::size_t e = 0; e < Elements.size(); ++e) {
         ComputeElement(Elements[e], e, weights, Computed.Elements[e]);
-        if (gap && *gap == Elements[e].Slot) {
+        if (gap && *gap == Elements[e].Node) {
             const CGroupElementResult& element = Computed.Elements[e];
-            const std::uint32_t below = element.Slot.Level + 1;
+            const std::vector<std::uint32_t>& children = group.Node(element.Node).Children;
             std::vector<std::string> names;
             for (std::uint32_t i = 0; i < element.Aggregate.Order; ++i) {
-                names.push_back(GroupModel->Element(i, below).Name);
+                names.push_back(children.empty() ? group.Alternatives()[i].Name : group.Node(children[i]).Name);
             }
-            Computed.RankingProblem = GroupRankingRefusalText(
-                NotConnectedText(GroupModel->Element(element.Slot.Position, element.Slot.Level).Name,
-                    BuildComparisonGraph(element.Aggregate.Judgements, element.Aggregate.Order), names));
+            Computed.RankingProblem = GroupRankingRefusalText(NotConnectedText(group.Node(element.Node).Name,
+                BuildWideComparisonGraph(element.Aggregate.Judgements, element.Aggregate.Order), names));
         }
     }
     if (includedSum == 0.0) {
         Computed.RankingProblem = GroupRankingRefusalText(NoExpertIncludedText);
     } else if (!gap) {
-        Computed.Ranking = FinalResults(*GroupModel, Computed.Group);
-        Computed.IdealRanking = FinalResults(*GroupModel, Computed.Group, ESynthesisMode::Ideal);
+        Computed.RankingRows = RankingRowsOf(group, Computed.Nodes.Distributive());
+        Computed.IdealRankingRows = RankingRowsOf(group, Computed.Nodes.Ideal());
         // The combined values are finite by construction; a figure that is not would be
         // refused here rather than shown.
-        for (std::uint32_t r = 0; r < Computed.Ranking.Count; ++r) {
-            if (!std::isfinite(Computed.Ranking.Rows[r].Value)) {
-                Computed.Ranking = CResultList{};
-                Computed.IdealRanking = CResultList{};
+        for (const CResultRow& row : Computed.RankingRows) {
+            if (!std::isfinite(row.Value)) {
+                Computed.RankingRows.clear();
+                Computed.IdealRankingRows.clear();
                 Computed.RankingProblem = GroupRankingRefusalText(NotComputableText);
                 break;
             }
@@ -339,24 +457,41 @@ void CGroupDecision::Compute() const
         Computed.OverallConsensus = OverallConsensus(sStar, global);
     }
     if (includedSum > 0.0) {
-        Computed.Unacceptable = UnacceptableMatrices(*GroupModel, Computed.Group);
+        // The combined matrices get the verdict any project's matrices get.
+        Computed.UnacceptableNodes = UnacceptableNodes(GroupHierarchy, Computed.Nodes);
     }
     ComputeFinalAggregates(weights);
+    if (LayeredExperts) {
+        Computed.Ranking = ResultListOf(Computed.RankingRows);
+        Computed.IdealRanking = ResultListOf(Computed.IdealRankingRows);
+        Computed.AipArithmeticRanking = ResultListOf(Computed.AipArithmeticRows);
+        Computed.AipGeometricRanking = ResultListOf(Computed.AipGeometricRows);
+        const std::vector<CElementSlot> slots = SlotsOf(group);
+        for (const CUnacceptableNode& node : Computed.UnacceptableNodes) {
+            Computed.Unacceptable.push_back(CUnacceptableMatrix{
+                slots[node.Node].Level, slots[node.Node].Position, node.Cr, node.CrLimit, node.Completed});
+        }
+    }
 }
 
 void CGroupDecision::ComputeElement(
     const CElementInput& input, std::size_t index, const CExpertWeights& weights, CGroupElementResult& element) const
 {
     const std::uint32_t n = input.Order;
-    const CElementSlot& slot = input.Slot;
-    const bool groupHas = Computed.Group.Basis(slot.Position, slot.Level) == EPrioritiesBasis::AllJudged
-        || Computed.Group.Basis(slot.Position, slot.Level) == EPrioritiesBasis::LeastSquares;
-    const std::span<const double> group = Local(Computed.Group, slot, n);
+    const CNodeResult& groupNode = Computed.Nodes.Node(input.Node);
+    const bool groupHas
+        = groupNode.Basis == EPrioritiesBasis::AllJudged || groupNode.Basis == EPrioritiesBasis::LeastSquares;
+    const std::span<const double> group = groupNode.Local;
 
-    if (Computed.Group.Basis(slot.Position, slot.Level) == EPrioritiesBasis::AllJudged && n >= 3) {
+    if (groupNode.Basis == EPrioritiesBasis::AllJudged && n >= 3 && n <= MaxElementsPerLevel) {
         CValueBlock values{};
         ReadJudgementValues(element.Aggregate.Judgements, n, values);
         element.Gci = GeometricConsistencyIndex(values, n, group.data());
+    } else if (groupNode.Basis == EPrioritiesBasis::AllJudged && n > MaxElementsPerLevel && n <= MaxMatrixOrder) {
+        // A tree's criterion with more children than a layer holds.
+        auto values = std::make_unique<CWideValueBlock>();
+        ReadJudgementValues(element.Aggregate.Judgements, n, *values);
+        element.Gci = GeometricConsistencyIndex(*values, n, group.data());
     }
     double widest = 0.0;
     std::uint32_t pair = 0;
@@ -366,7 +501,7 @@ void CGroupDecision::ComputeElement(
                 const double combined = std::log(element.Aggregate.Judgements(i, j).Value());
                 double furthest = -1.0;
                 for (std::size_t k = 0; k < Experts.size(); ++k) {
-                    const double own = input.Judgements[k].Logarithm[pair];
+                    const double own = input.Judgements[k].Logarithm(pair);
                     if (Included(k) && !std::isnan(own) && std::abs(own - combined) > furthest) {
                         furthest = std::abs(own - combined);
                         element.FurthestExpert[i][j] = k;
@@ -381,8 +516,8 @@ void CGroupDecision::ComputeElement(
             }
         }
     }
-    if (!Computed.Group.NotConnected()) {
-        element.GlobalPriority = slot.Level == 0 ? 1.0 : Computed.Group.GlobalPriority()(slot.Position, slot.Level);
+    if (!Computed.Nodes.NotConnected()) {
+        element.GlobalPriority = Computed.Nodes.Global(input.Node);
     }
 
     std::vector<std::span<const double>> vectors(Experts.size());
@@ -395,8 +530,9 @@ void CGroupDecision::ComputeElement(
             element.LeftOut.push_back(k);
             continue;
         }
-        vectors[k] = Local(Experts[k].Results, slot, n);
-        const double cr = Experts[k].Results.LevelData(slot.Position, slot.Level).CR;
+        const CNodeResult& own = Experts[k].Nodes.Node(input.Node);
+        vectors[k] = own.Local;
+        const double cr = own.Measures.CR;
         if (!element.LargestCrExpert || cr > largestCr) {
             largestCr = cr;
             element.LargestCrExpert = k;
@@ -434,8 +570,8 @@ void CGroupDecision::ComputeFinalAggregates(const CExpertWeights& weights) const
     Computed.KendallW = KendallConcordance(places);
     Computed.AipArithmetic = ArithmeticPriorityAggregate(finals, weights).value_or(std::vector<double>{});
     Computed.AipGeometric = GeometricPriorityAggregate(finals, weights).value_or(std::vector<double>{});
-    Computed.AipArithmeticRanking = RankingOf(*GroupModel, Computed.AipArithmetic);
-    Computed.AipGeometricRanking = RankingOf(*GroupModel, Computed.AipGeometric);
+    Computed.AipArithmeticRows = RankingRowsOf(GroupHierarchy, Computed.AipArithmetic);
+    Computed.AipGeometricRows = RankingRowsOf(GroupHierarchy, Computed.AipGeometric);
     if (Experts.size() >= 2) {
         Computed.FinalAgreement = ComputeConsensus(finals, weights);
     }

@@ -3,6 +3,8 @@
 #include "core/group/CGroupResult.h"
 #include "core/group/JudgementAggregation.h"
 #include "core/model/CElementSlot.h"
+#include "core/model/CHierarchy.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/GroupFile.h"
@@ -23,6 +25,12 @@ class CUserProjectModel;
 // group's judgements, the group's priorities and ranking computed from them as for one
 // project, beside the experts' own results and how far they agree.
 //
+// The experts' hierarchies are of either shape (complete layers from layered projects, or
+// trees): everything is computed node by node on the one hierarchy type, each criterion
+// that compares two or more elements being an element of the group. Experts given as
+// layered projects also get the layered views (Model(), ExpertResults(), the slots and the
+// result lists of CGroupResult) that the group window shows, mapped from the same figures.
+//
 // An expert is taken from his project as read; the project itself is not kept, only what
 // the computation needs from it (his judgements, read once into logarithms, and his own
 // results), so a thousand experts cost a few megabytes and a change of weights combines
@@ -42,21 +50,43 @@ public:
     // hierarchy, or a hierarchy that differs from the first expert's (the first
     // difference, naming both files). Empty when taken.
     std::string AddExpert(const CGroupMember& member, const CUserProjectModel& project);
+    // The same for an expert whose decision is a hierarchy (a tree from a tree file). One
+    // group takes experts of one kind: layered projects or hierarchies. A hierarchy that
+    // differs from the first expert's is named at its first difference, by its path.
+    std::string AddExpert(const CGroupMember& member, const CHierarchy& hierarchy);
+
+    // Whether the experts came as layered projects: the layered views are then filled.
+    [[nodiscard]] bool Layered() const { return LayeredExperts; }
+    // The group's hierarchy (the first expert's names) holding the combined judgements.
+    [[nodiscard]] const CHierarchy& Hierarchy() const;
+    // The expert's own results node by node.
+    [[nodiscard]] const CHierarchyResults& ExpertNodeResults(std::size_t expert) const { return Experts[expert].Nodes; }
+    // His own ranking of the alternatives, of any number of them; empty when he has no final
+    // priorities.
+    [[nodiscard]] const std::vector<CResultRow>& ExpertRankingRows(std::size_t expert) const
+    {
+        return Experts[expert].RankingRows;
+    }
+    // The local priorities of Result().Elements[element] by one expert; empty when his
+    // judgements of it give none.
+    [[nodiscard]] std::span<const double> ExpertElementPriorities(std::size_t expert, std::size_t element) const;
 
     [[nodiscard]] std::size_t ExpertCount() const { return Experts.size(); }
     [[nodiscard]] const CGroupMember& Member(std::size_t expert) const { return Experts[expert].Member; }
-    // The expert's own priorities, consistency and synthesis, from his judgements alone.
+    // The expert's own priorities, consistency and synthesis, from his judgements alone
+    // (layered experts).
     [[nodiscard]] const CProjectResults& ExpertResults(std::size_t expert) const { return Experts[expert].Results; }
     // His final priorities by position; empty when his judgements give none (some element's
     // judgements do not connect the elements below it).
     [[nodiscard]] std::span<const double> ExpertFinal(std::size_t expert) const { return Experts[expert].Final; }
-    // His own ranking of the alternatives; Count 0 when he has no final priorities.
+    // His own ranking of the alternatives; Count 0 when he has no final priorities (layered
+    // experts).
     [[nodiscard]] const CResultList& ExpertRanking(std::size_t expert) const { return Experts[expert].Ranking; }
     // The experts without final priorities, by number: left out of both aggregations of
     // final priorities and of the agreement on the ranking.
     [[nodiscard]] std::vector<std::size_t> ExpertsWithoutFinal() const;
     // The local priorities of the element at slot by one expert; empty when his judgements
-    // of it give none, or for a slot without a level below it.
+    // of it give none, or for a slot without a level below it (layered experts).
     [[nodiscard]] std::span<const double> ExpertPriorities(std::size_t expert, const CElementSlot& slot) const;
 
     // Whether the experts' weights count; off, every expert weighs the same.
@@ -77,7 +107,8 @@ public:
         std::size_t expert, std::size_t element, std::uint32_t row, std::uint32_t column) const;
 
     // The group's hierarchy (the first expert's names and comments) holding the combined
-    // judgements under the present weights; an empty model before the first expert.
+    // judgements under the present weights; an empty model before the first expert or for
+    // experts given as hierarchies.
     [[nodiscard]] const CUserProjectModel& Model() const;
     // Every figure under the present weights.
     [[nodiscard]] const CGroupResult& Result() const;
@@ -86,20 +117,28 @@ private:
     struct CExpert {
         CGroupMember Member;
         std::string Identity; // what tells one file from another (see AddExpert)
-        CProjectResults Results;
+        CHierarchyResults Nodes;
+        CProjectResults Results; // layered experts only
         std::vector<double> Final;
-        CResultList Ranking;
+        std::vector<CResultRow> RankingRows;
+        CResultList Ranking; // layered experts only
         // Per judged element, in the order of Elements: whether his judgements give
         // priorities there.
         std::vector<bool> HasPriorities;
     };
     struct CElementInput {
-        CElementSlot Slot;
+        std::uint32_t Node = 0;
+        CElementSlot Slot; // layered experts only
         std::uint32_t Order = 0;
         std::vector<CPairLogarithms> Judgements; // one per expert
     };
 
+    // The checks every expert passes; "" when he may join.
+    std::string Admission(const CGroupMember& member, bool layered, const std::string& identity) const;
     void TakeHierarchy(const CUserProjectModel& project);
+    void TakeNodes(const CHierarchy& hierarchy);
+    // Takes an expert already admitted, his structure the group's.
+    CExpert& Join(const CGroupMember& member, std::string identity, const CHierarchy& hierarchy);
     void Compute() const;
     void ComputeElement(const CElementInput& input, std::size_t index, const CExpertWeights& weights,
         CGroupElementResult& element) const;
@@ -110,6 +149,9 @@ private:
     std::unordered_map<std::string, std::size_t> Identities;
     std::vector<CElementInput> Elements;
     bool UseWeights = true;
+    bool LayeredExperts = false;
+    // The first expert's hierarchy, its judgements the combined ones once computed.
+    mutable CHierarchy GroupHierarchy;
     // The group's hierarchy and what was computed from it; renewed when asked for after a
     // change of the experts or their weights.
     std::unique_ptr<CUserProjectModel> GroupModel;

@@ -9,3 +9,13 @@ const CGroupElementResult* CGroupResult::ElementAt(const CElementSlot& slot) con
     }
     return nullptr;
 }
+
+const CGroupElementResult* CGroupResult::ElementOfNode(std::uint32_t node) const
+{
+    for (const CGroupElementResult& element : Elements) {
+        if (element.Node == node) {
+            return &element;
+        }
+    }
+    return nullptr;
+}

@@ -3,6 +3,7 @@
 #include "core/group/Consensus.h"
 #include "core/group/JudgementAggregation.h"
 #include "core/model/CElementSlot.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/IncompleteJudgements.h"
@@ -19,12 +20,13 @@ struct CExpertDistance {
     double Distance = 0.0;
 };
 
-// One judged element of a group decision: the experts' judgements combined, what the
-// group's priorities rest on, and how far the experts agree on it. The group's own
-// priorities, lambda-max, CI and CR of the element are those of CGroupResult::Group at
-// its slot.
+// One judged element of a group decision (a criterion that compares two or more): the
+// experts' judgements combined, what the group's priorities rest on, and how far the
+// experts agree on it. The group's own priorities, lambda-max, CI and CR of the element
+// are those of CGroupResult::Nodes at its node (and of CGroupResult::Group at its slot).
 struct CGroupElementResult {
-    CElementSlot Slot;
+    std::uint32_t Node = 0;
+    CElementSlot Slot; // layered experts only
     // The combined judgements (Aggregate.Order is the order), who judged each pair and the
     // geometric standard deviation of their judgements.
     CJudgementAggregate Aggregate;
@@ -62,12 +64,22 @@ struct CGroupResult {
     // account), shared among the experts taken into account (0 for one left out); empty
     // for a group without experts.
     std::vector<double> Weights;
-    // The group's priorities and consistency of every element and its synthesis: the one
-    // project computation over the combined judgements.
+    // The group's priorities and consistency of every node and its synthesis: the one
+    // hierarchy computation over the combined judgements.
+    CHierarchyResults Nodes;
+    // The same as a layered project holds them (layered experts only).
     CProjectResults Group;
-    // Level by level, by position: every element with a level below it.
+    // In node order (level by level, by position for layers): every criterion that compares
+    // two or more.
     std::vector<CGroupElementResult> Elements;
-    // The group ranking of the alternatives, ordered like a project's; Count 0 when the
+    // The group ranking, its ideal form and both aggregations' rankings, each of every
+    // alternative in the order of a project's ranking; empty where the lists below are.
+    std::vector<CResultRow> RankingRows;
+    std::vector<CResultRow> IdealRankingRows;
+    std::vector<CResultRow> AipArithmeticRows;
+    std::vector<CResultRow> AipGeometricRows;
+    std::vector<CUnacceptableNode> UnacceptableNodes;
+    // Layered experts: the group ranking of the alternatives, ordered like a project's; Count 0 when the
     // combined judgements do not connect some element, which RankingProblem then names.
     CResultList Ranking;
     std::string RankingProblem;
@@ -94,4 +106,6 @@ struct CGroupResult {
 
     // The element at a slot; null for a slot without a level below it.
     [[nodiscard]] const CGroupElementResult* ElementAt(const CElementSlot& slot) const;
+    // The element of a node; null for a node that compares fewer than two.
+    [[nodiscard]] const CGroupElementResult* ElementOfNode(std::uint32_t node) const;
 };

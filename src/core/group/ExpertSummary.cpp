@@ -106,7 +106,8 @@ CReportTable ExpertVectorsSummaryTable(const CGroupDecision& decision, std::size
             if (own.empty() || !Counted(decision, k)) {
                 continue;
             }
-            figures.push_back(r == n ? decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR : own[r]);
+            figures.push_back(
+                r == n ? decision.ExpertNodeResults(k).Node(result.Elements[element].Node).Measures.CR : own[r]);
         }
         AppendSummary(row, std::move(figures), decimalSeparator);
         table.Rows.push_back(std::move(row));

@@ -2,7 +2,7 @@
 
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReportContent.h"
-#include "core/model/CUserProjectModel.h"
+#include "core/model/CHierarchy.h"
 #include "core/results/CCsvWriter.h"
 #include "core/results/CsvExport.h"
 #include "core/results/NumberFormat.h"
@@ -30,8 +30,7 @@ void Members(CCsvWriter& csv, const CGroupDecision& decision)
 
 void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 {
-    const CUserProjectModel& model = decision.Model();
-    const std::uint32_t bottom = model.LevelCount() - 1;
+    const CHierarchy& hierarchy = decision.Hierarchy();
     std::vector<std::string> header{
         PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
@@ -44,7 +43,8 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 
     const auto place = [](std::uint32_t p) { return p != 0 ? Count(p) : std::string(); };
     for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
-        std::vector<std::string> row{place(ranked.Group.Place), CsvText(model.Element(ranked.Alternative, bottom).Name),
+        std::vector<std::string> row{place(ranked.Group.Place),
+            CsvText(hierarchy.Alternatives()[ranked.Alternative].Name),
             ranked.Group.Place != 0 ? csv.Number(ranked.Group.Priority) : std::string()};
         // The aggregated priorities' columns go without places, each expert's with his.
         for (std::size_t c = 0; c < ranked.Columns.size(); ++c) {
@@ -64,15 +64,15 @@ void IdealRanking(CCsvWriter& csv, const CGroupDecision& decision)
     const CGroupResult& result = decision.Result();
     csv.EndSection();
     csv.Row({RankingTitle(ESynthesisMode::Ideal)});
-    if (result.IdealRanking.Count == 0) {
+    if (result.IdealRankingRows.empty()) {
         csv.Row({result.RankingProblem});
         return;
     }
     csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
-    for (std::uint32_t i = 0; i < result.IdealRanking.Count; ++i) {
-        const CResultRow& row = result.IdealRanking.Rows[i];
+    for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
+        const CResultRow& row = result.IdealRankingRows[i];
         csv.Row({Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
-            csv.Number(result.Group.Ideal().Raw[row.Position])});
+            csv.Number(result.Nodes.IdealRaw()[row.Position])});
     }
 }
 
@@ -108,18 +108,21 @@ void Agreement(CCsvWriter& csv, const CGroupDecision& decision)
 void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
 {
     const CGroupElementResult& element = decision.Result().Elements[index];
-    const CUserProjectModel& model = decision.Model();
     const CGroupResult& result = decision.Result();
-    const CElementSlot& slot = element.Slot;
     const std::uint32_t n = element.Aggregate.Order;
-    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
-    const EPrioritiesBasis basis = result.Group.Basis(slot.Position, slot.Level);
-    const bool has = basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
-    const auto name = [&model, &slot](std::uint32_t i) { return CsvText(model.Element(i, slot.Level + 1).Name); };
+    const CNodeResult& data = result.Nodes.Node(element.Node);
+    const bool has = GroupNodeHasPriorities(result, element.Node);
+    const std::vector<std::string> names = GroupComparedNames(decision, element.Node);
+    const auto name = [&names](std::uint32_t i) { return CsvText(names[i]); };
 
     csv.EndSection();
-    csv.Row({std::string(CsvGroupElementTitle) + " «" + model.Element(slot.Position, slot.Level).Name + "» (уровень "
-        + Count(slot.Level) + ", № " + Count(slot.Position + 1) + ")"});
+    if (decision.Layered()) {
+        const CElementSlot& slot = element.Slot;
+        csv.Row({std::string(CsvGroupElementTitle) + " «" + decision.Hierarchy().Node(element.Node).Name + "» (уровень "
+            + Count(slot.Level) + ", № " + Count(slot.Position + 1) + ")"});
+    } else {
+        csv.Row({std::string(CsvGroupElementTitle) + " «" + GroupNodePath(decision, element.Node) + "»"});
+    }
     std::vector<std::string> header{"№", ElementCaption};
     for (std::uint32_t c = 0; c < n; ++c) {
         header.push_back(Count(c + 1));
@@ -133,7 +136,7 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
             const CJudgement& judgement = element.Aggregate.Judgements(r, c);
             row.push_back(judgement.IsJudged() ? csv.Number(judgement.Value()) : std::string());
         }
-        row.push_back(has ? csv.Number(data.Priority[r]) : std::string());
+        row.push_back(has ? csv.Number(data.Local[r]) : std::string());
         csv.Row(row);
     }
     // One expert's judgements have no spread: the section is left out, as the command
@@ -151,9 +154,9 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
         }
     }
     if (has) {
-        csv.Row({LambdaMaxTerm, csv.Number(data.LambdaMax)});
-        csv.Row({ConsistencyIndexTerm, csv.Number(data.CI)});
-        csv.Row({ConsistencyRatioTerm, csv.Number(data.CR)});
+        csv.Row({LambdaMaxTerm, csv.Number(data.Measures.LambdaMax)});
+        csv.Row({ConsistencyIndexTerm, csv.Number(data.Measures.CI)});
+        csv.Row({ConsistencyRatioTerm, csv.Number(data.Measures.CR)});
         csv.Row({"Геометрический индекс", csv.Number(element.Gci)});
     }
     ConsensusRows(csv, ConsensusCaption, element.Consensus);
@@ -218,8 +221,7 @@ std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator)
     Ranking(csv, decision);
     IdealRanking(csv, decision);
     Agreement(csv, decision);
-    const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
-    for (std::size_t e = 0; e < elements.size(); ++e) {
+    for (const std::size_t e : GroupElementOrder(decision)) {
         Element(csv, decision, e);
         PairJudgements(csv, decision, e);
     }

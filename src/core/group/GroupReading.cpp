@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/storage/TreeFile.h"
 
 CGroupOpening OpenGroupMembers(
     std::span<const CGroupMember> members, bool useExpertWeights, const CGroupProgress& progress)
@@ -17,10 +18,14 @@ CGroupOpening OpenGroupMembers(
     // project, not the project, so reading a thousand files allocates next to nothing.
     const auto record = std::make_unique<TLoadSaveProject>();
     const auto project = std::make_unique<CUserProjectModel>();
+    CHierarchy tree;
     for (std::size_t k = 0; k < members.size(); ++k) {
         const CGroupMember& member = members[k];
-        CReadOutcome outcome = ReadProjectFile(*record, member.File, EReadAccess::ReadOnly);
-        if (outcome.Succeeded() && !project->BuildLoadedHierarchy(*record)) {
+        // A tree file holds a tree; any other is a layered project, as the program opens it.
+        const bool isTree = IsTreeFileName(member.File);
+        CReadOutcome outcome = isTree ? ReadTreeFile(tree, member.File, EReadAccess::ReadOnly)
+                                      : ReadProjectFile(*record, member.File, EReadAccess::ReadOnly);
+        if (!isTree && outcome.Succeeded() && !project->BuildLoadedHierarchy(*record)) {
             outcome.Result = EReadResult::Damaged;
             outcome.Message = DamagedProjectText;
             outcome.Reason = DamagedFileReason;
@@ -28,7 +33,7 @@ CGroupOpening OpenGroupMembers(
         if (!outcome.Succeeded()) {
             opening.Unreadable.push_back(CMemberReadFailure{k, member.File, member.Label, std::move(outcome)});
         } else if (opening.Problem.empty() && opening.Unreadable.empty()) {
-            opening.Problem = decision->AddExpert(member, *project);
+            opening.Problem = isTree ? decision->AddExpert(member, tree) : decision->AddExpert(member, *project);
             if (!opening.Problem.empty()) {
                 opening.ProblemMember = k;
             }

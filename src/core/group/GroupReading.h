@@ -39,9 +39,10 @@ struct CGroupOpening {
 // false cancels the opening.
 using CGroupProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
-// Reads every member's project file, only for reading (a read-only file is fine), and
-// makes the group of them. Every member is read even after a failure, so that all the
-// unreadable ones are named at once; a group is made only when none failed. Files are
-// taken as the members name them: a group file's reader has made them absolute.
+// Reads every member's project file (a tree file ".tsj" as a tree, any other as a layered
+// project), only for reading (a read-only file is fine), and makes the group of them;
+// files of both kinds in one group are refused at the first member of the other kind. Every member is read even after a
+// failure, so that all the unreadable ones are named at once; a group is made only when none failed. Files are taken as
+// the members name them: a group file's reader has made them absolute.
 CGroupOpening OpenGroupMembers(
     std::span<const CGroupMember> members, bool useExpertWeights, const CGroupProgress& progress = {});

@@ -52,12 +52,12 @@ std::vector<std::string> ChildNames(const CGroupDecision& decision, const CEleme
 }
 
 // Each alternative's place (1 = best) in a ranking, by position; 0 for one not in it.
-std::vector<std::uint32_t> PlacesOf(const CResultList& ranking, std::uint32_t alternatives)
+std::vector<std::uint32_t> PlacesOf(std::span<const CResultRow> ranking, std::uint32_t alternatives)
 {
     std::vector<std::uint32_t> places(alternatives, 0);
-    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
-        if (ranking.Rows[r].Position < alternatives) {
-            places[ranking.Rows[r].Position] = r + 1;
+    for (std::size_t r = 0; r < ranking.size(); ++r) {
+        if (ranking[r].Position < alternatives) {
+            places[ranking[r].Position] = static_cast<std::uint32_t>(r + 1);
         }
     }
     return places;
@@ -78,12 +78,88 @@ std::optional<double> EntryOf(std::span<const double> vector, std::size_t i)
     return i < vector.size() ? std::optional<double>(vector[i]) : std::nullopt;
 }
 
-bool GroupHasPriorities(const CGroupResult& result, const CElementSlot& slot)
+bool GroupHasPrioritiesAtSlot(const CGroupResult& result, const CElementSlot& slot)
 {
     const EPrioritiesBasis basis = result.Group.Basis(slot.Position, slot.Level);
     return basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
 }
 } // namespace
+
+bool GroupNodeHasPriorities(const CGroupResult& result, std::uint32_t node)
+{
+    const EPrioritiesBasis basis = result.Nodes.Node(node).Basis;
+    return basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
+}
+
+std::vector<std::string> GroupComparedNames(const CGroupDecision& decision, std::uint32_t node)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    std::vector<std::string> names;
+    if (hierarchy.IsCovering(node)) {
+        for (const CAlternative& alternative : hierarchy.Alternatives()) {
+            names.push_back(alternative.Name);
+        }
+    } else {
+        for (const std::uint32_t child : hierarchy.Node(node).Children) {
+            names.push_back(hierarchy.Node(child).Name);
+        }
+    }
+    return names;
+}
+
+std::string GroupNodePath(const CGroupDecision& decision, std::uint32_t node)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    if (node == CHierarchy::GoalNode) {
+        return hierarchy.Goal().Name;
+    }
+    std::string text;
+    for (const std::string& name : hierarchy.Path(node)) {
+        text += text.empty() ? "" : " / ";
+        text += name;
+    }
+    return text;
+}
+
+std::vector<std::uint32_t> GroupNodesDepthFirst(const CGroupDecision& decision)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    std::vector<std::uint32_t> order;
+    if (hierarchy.NodeCount() == 0) {
+        return order;
+    }
+    std::vector<std::uint32_t> pending{CHierarchy::GoalNode};
+    while (!pending.empty()) {
+        const std::uint32_t node = pending.back();
+        pending.pop_back();
+        order.push_back(node);
+        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return order;
+}
+
+std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision)
+{
+    const std::vector<CGroupElementResult>& elements = decision.Result().Elements;
+    std::vector<std::size_t> order;
+    if (decision.Layered()) {
+        for (std::size_t e = 0; e < elements.size(); ++e) {
+            order.push_back(e);
+        }
+        return order;
+    }
+    std::vector<std::optional<std::size_t>> elementOf(decision.Hierarchy().NodeCount());
+    for (std::size_t e = 0; e < elements.size(); ++e) {
+        elementOf[elements[e].Node] = e;
+    }
+    for (const std::uint32_t node : GroupNodesDepthFirst(decision)) {
+        if (elementOf[node]) {
+            order.push_back(*elementOf[node]);
+        }
+    }
+    return order;
+}
 
 std::string GroupWindowCaption(const std::string& name)
 {
@@ -186,7 +262,28 @@ std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decima
     if (decision.ExpertCount() == 0) {
         return {};
     }
-    return UnacceptableWarningText(decision.Model(), decision.Result().Unacceptable, decimalSeparator);
+    if (decision.Layered()) {
+        return UnacceptableWarningText(decision.Model(), decision.Result().Unacceptable, decimalSeparator);
+    }
+    // A tree's matrices named by their paths, in the sentence a layered project's get.
+    const CGroupResult& result = decision.Result();
+    const std::vector<CUnacceptableNode>& unacceptable = result.UnacceptableNodes;
+    if (unacceptable.empty()) {
+        return {};
+    }
+    const auto count = static_cast<std::uint32_t>(unacceptable.size());
+    const bool one = count % 10 == 1 && count % 100 != 11;
+    std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
+        + (one ? " матрице" : " матрицах") + " из " + std::to_string(result.Elements.size()) + ": ";
+    for (std::size_t k = 0; k < unacceptable.size(); ++k) {
+        const CUnacceptableNode& matrix = unacceptable[k];
+        text += k == 0 ? "" : "; ";
+        text += matrix.Node == CHierarchy::GoalNode ? "цель " : "";
+        text += Quoted(GroupNodePath(decision, matrix.Node)) + " ("
+            + (matrix.Completed ? CompletedRatioTerm : ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator)
+            + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+    }
+    return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }
 
 std::string LeftOutText(
@@ -252,24 +349,22 @@ std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision)
     if (decision.ExpertCount() == 0) {
         return rows;
     }
-    const CUserProjectModel& model = decision.Model();
     const CGroupResult& result = decision.Result();
-    const std::uint32_t bottom = model.LevelCount() - 1;
-    const std::uint32_t alternatives = model.ElementsInLevelChecked(bottom);
+    const std::uint32_t alternatives = decision.Hierarchy().AlternativeCount();
 
-    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.Ranking, alternatives);
+    const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.RankingRows, alternatives);
     std::vector<std::pair<std::span<const double>, std::vector<std::uint32_t>>> columns{
-        {result.AipArithmetic, PlacesOf(result.AipArithmeticRanking, alternatives)},
-        {result.AipGeometric, PlacesOf(result.AipGeometricRanking, alternatives)}};
+        {result.AipArithmetic, PlacesOf(result.AipArithmeticRows, alternatives)},
+        {result.AipGeometric, PlacesOf(result.AipGeometricRows, alternatives)}};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        columns.emplace_back(decision.ExpertFinal(k), PlacesOf(decision.ExpertRanking(k), alternatives));
+        columns.emplace_back(decision.ExpertFinal(k), PlacesOf(decision.ExpertRankingRows(k), alternatives));
     }
 
     // In the group's ranking order; without one, in the alternatives' order.
-    const bool ranked = result.Ranking.Count != 0;
-    for (std::uint32_t i = 0; i < (ranked ? result.Ranking.Count : alternatives); ++i) {
-        const std::uint32_t a = ranked ? result.Ranking.Rows[i].Position : i;
-        CGroupRankingRow row{a, {result.Group.GlobalPriority()(a, bottom), groupPlaces[a]}, {}};
+    const bool ranked = !result.RankingRows.empty();
+    for (std::uint32_t i = 0; i < (ranked ? result.RankingRows.size() : alternatives); ++i) {
+        const std::uint32_t a = ranked ? result.RankingRows[i].Position : i;
+        CGroupRankingRow row{a, {EntryOf(result.Nodes.Distributive(), a), groupPlaces[a]}, {}};
         for (const auto& [priorities, places] : columns) {
             row.Columns.push_back({EntryOf(priorities, a), places[a]});
         }
@@ -288,7 +383,7 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
     for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
         const bool placed = ranked.Group.Place != 0;
         std::vector<std::string> row{placed ? std::to_string(ranked.Group.Place) : NoFigureText,
-            decision.Model().Element(ranked.Alternative, decision.Model().LevelCount() - 1).Name,
+            decision.Hierarchy().Alternatives()[ranked.Alternative].Name,
             placed ? Shown(*ranked.Group.Priority, decimalSeparator) : NoFigureText};
         for (const CRankedFigure& column : ranked.Columns) {
             row.push_back(PriorityAndPlace(column, decimalSeparator));
@@ -308,12 +403,12 @@ CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSepa
         const CElementSlot& slot = element.Slot;
         std::vector<std::string> row{std::to_string(slot.Level), GroupElementName(decision, slot)};
         row.emplace_back(element.Consensus ? ConsensusText(element.Consensus->SStar, decimalSeparator) : NoFigureText);
-        row.emplace_back(GroupHasPriorities(result, slot)
-                ? Shown(result.Group.LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+        row.emplace_back(GroupNodeHasPriorities(result, element.Node)
+                ? Shown(result.Nodes.Node(element.Node).Measures.CR, decimalSeparator)
                 : NoFigureText);
         if (element.LargestCrExpert) {
             const std::size_t k = *element.LargestCrExpert;
-            row.emplace_back(Shown(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR, decimalSeparator)
+            row.emplace_back(Shown(decision.ExpertNodeResults(k).Node(element.Node).Measures.CR, decimalSeparator)
                 + " (" + decision.Member(k).Label + ")");
         } else {
             row.emplace_back(NoFigureText);
@@ -341,7 +436,7 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
     const CGroupElementResult& aggregated = result.Elements[element];
     const CElementSlot& slot = aggregated.Slot;
     const std::uint32_t n = aggregated.Aggregate.Order;
-    const bool has = GroupHasPriorities(result, slot);
+    const bool has = GroupHasPrioritiesAtSlot(result, slot);
     const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
     const std::vector<std::string> names = ChildNames(decision, slot, n);
     table.Header.push_back("Элемент уровня " + std::to_string(slot.Level + 1));
@@ -378,20 +473,20 @@ std::vector<std::vector<std::optional<double>>> ExpertVectorsRows(const CGroupDe
     if (element >= result.Elements.size()) {
         return rows;
     }
-    const CElementSlot& slot = result.Elements[element].Slot;
+    const std::uint32_t node = result.Elements[element].Node;
     const std::uint32_t n = result.Elements[element].Aggregate.Order;
-    const bool has = GroupHasPriorities(result, slot);
-    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
+    const CNodeResult& group = result.Nodes.Node(node);
+    const bool has = GroupNodeHasPriorities(result, node);
     for (std::uint32_t r = 0; r <= n; ++r) {
         const bool ratioRow = r == n;
         std::vector<std::optional<double>> row{
-            has ? std::optional<double>(ratioRow ? data.CR : data.Priority[r]) : std::nullopt};
+            has ? std::optional<double>(ratioRow ? group.Measures.CR : group.Local[r]) : std::nullopt};
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::span<const double> own = decision.ExpertPriorities(k, slot);
+            const std::span<const double> own = decision.ExpertElementPriorities(k, element);
             if (own.empty()) {
                 row.emplace_back();
             } else if (ratioRow) {
-                row.emplace_back(decision.ExpertResults(k).LevelData(slot.Position, slot.Level).CR);
+                row.emplace_back(decision.ExpertNodeResults(k).Node(node).Measures.CR);
             } else {
                 row.emplace_back(EntryOf(own, r));
             }
@@ -432,7 +527,9 @@ bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, c
         return false;
     }
     const auto n = static_cast<std::uint32_t>(own.size());
-    return decision.ExpertResults(expert).LevelData(slot.Position, slot.Level).CR > ConsistencyRatioLimit(n);
+    const CGroupElementResult* element = decision.Result().ElementAt(slot);
+    return element != nullptr
+        && decision.ExpertNodeResults(expert).Node(element->Node).Measures.CR > ConsistencyRatioLimit(n);
 }
 
 std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
@@ -464,7 +561,7 @@ std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t elemen
     }
     const CGroupElementResult& aggregated = result.Elements[element];
     const CElementSlot& slot = aggregated.Slot;
-    if (!GroupHasPriorities(result, slot)) {
+    if (!GroupHasPrioritiesAtSlot(result, slot)) {
         return "У группы нет приоритетов: её сравнения не связывают элементы";
     }
     std::string text = MeasuresText(result.Group.LevelData(slot.Position, slot.Level), decimalSeparator);

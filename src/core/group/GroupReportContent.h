@@ -43,6 +43,21 @@ inline constexpr const char* SpreadTerm = "ГСО";
 // "Групповое решение - <name>"
 std::string GroupWindowCaption(const std::string& name);
 
+// Whether the group's own judgements of a node give priorities (they connect what it
+// compares).
+bool GroupNodeHasPriorities(const CGroupResult& result, std::uint32_t node);
+// The names of what a node compares: its children, or the alternatives.
+std::vector<std::string> GroupComparedNames(const CGroupDecision& decision, std::uint32_t node);
+// A node as a tree's reports name it: its path from the goal's child, "Стоимость / Цена";
+// the goal by its name.
+std::string GroupNodePath(const CGroupDecision& decision, std::uint32_t node);
+
+// The nodes of the group's hierarchy depth first, the goal first, children in their order.
+std::vector<std::uint32_t> GroupNodesDepthFirst(const CGroupDecision& decision);
+// The elements of Result().Elements in the order the reports give them: level by level for
+// layered experts, depth first for trees.
+std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision);
+
 // ---- Refusals ----
 
 // Why an expert is refused, after "Эксперт N: ".

@@ -39,7 +39,7 @@ std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> ex
     double squares = 0.0;
     double alphaSquares = 0.0;
     for (std::size_t k = 0; k < experts.size(); ++k) {
-        const double logarithm = experts[k]->Logarithm[p];
+        const double logarithm = experts[k]->Logarithm(p);
         if (std::isnan(logarithm)) {
             continue;
         }
@@ -58,14 +58,26 @@ std::optional<double> GeometricSpread(std::span<const CPairLogarithms* const> ex
 }
 } // namespace
 
+void CPairLogarithms::Reset(std::uint32_t n, double logarithm)
+{
+    Order = n;
+    if (n <= MaxElementsPerLevel) {
+        Wide.clear();
+        Small.fill(logarithm);
+    } else {
+        Wide.assign(PairCount(), logarithm);
+    }
+}
+
 CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32_t n)
 {
     CPairLogarithms result;
-    result.Order = std::min({n, MaxElementsPerLevel, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    result.Order = std::min({n, MaxMatrixOrder, judgements.RowCountInUse(), judgements.ColCountInUse()});
+    result.Reset(result.Order, 0.0);
     std::uint32_t p = 0;
     for (std::uint32_t i = 0; i < result.Order; ++i) {
         for (std::uint32_t j = i + 1; j < result.Order; ++j) {
-            result.Logarithm[p++] = PairLogarithm(judgements, i, j);
+            result.Set(p++, PairLogarithm(judgements, i, j));
         }
     }
     return result;
@@ -74,11 +86,12 @@ CPairLogarithms PairLogarithmsOf(const CJudgementMatrix& judgements, std::uint32
 std::optional<CJudgementAggregate> AggregatePairLogarithms(
     std::span<const CPairLogarithms* const> experts, const CExpertWeights& weights, std::uint32_t n)
 {
-    if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
+    if (n == 0 || n > MaxMatrixOrder || experts.size() != weights.Count()) {
         return std::nullopt;
     }
     for (const CPairLogarithms* judgements : experts) {
-        if (judgements == nullptr || judgements->Order != n) {
+        if (judgements == nullptr || judgements->Order != n
+            || judgements->PairCount() != static_cast<std::size_t>(n) * (n - 1) / 2) {
             return std::nullopt;
         }
     }
@@ -93,7 +106,7 @@ std::optional<CJudgementAggregate> AggregatePairLogarithms(
             double weightSum = 0.0;
             double weightedSum = 0.0;
             for (std::size_t k = 0; k < experts.size(); ++k) {
-                const double logarithm = experts[k]->Logarithm[p];
+                const double logarithm = experts[k]->Logarithm(p);
                 if (!std::isnan(logarithm)) {
                     const double alpha = weights.Normalized(k);
                     ++count;
@@ -124,7 +137,7 @@ std::optional<CJudgementAggregate> AggregatePairLogarithms(
 std::optional<CJudgementAggregate> AggregateJudgements(
     std::span<const CJudgementMatrix* const> experts, const CExpertWeights& weights, std::uint32_t n)
 {
-    if (n == 0 || n > MaxElementsPerLevel || experts.size() != weights.Count()) {
+    if (n == 0 || n > MaxMatrixOrder || experts.size() != weights.Count()) {
         return std::nullopt;
     }
     std::vector<CPairLogarithms> read;

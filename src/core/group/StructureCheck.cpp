@@ -1,8 +1,10 @@
 #include "core/group/StructureCheck.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace {
 // "Файл <member>: <what><member's>, а в <reference> — <reference's>".
@@ -37,7 +39,76 @@ std::string OnLevel(std::uint32_t level)
     text += std::to_string(level);
     return text;
 }
+// «Стоимость / Цена»; the goal by its own name.
+std::string PathText(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    if (node == CHierarchy::GoalNode) {
+        return Quoted(hierarchy.Goal().Name);
+    }
+    std::string text;
+    for (const std::string& name : hierarchy.Path(node)) {
+        text += text.empty() ? "" : " / ";
+        text += name;
+    }
+    return Quoted(text);
+}
+
+const char* ShapeName(EHierarchyShape shape)
+{
+    return shape == EHierarchyShape::Tree ? "дерево критериев" : "полные уровни";
+}
 } // namespace
+
+std::optional<std::string> HierarchyDifference(const CHierarchy& reference, const std::string& referenceName,
+    const CHierarchy& member, const std::string& memberName)
+{
+    if (member.Shape() != reference.Shape()) {
+        return Difference(
+            memberName, "иерархия — ", ShapeName(member.Shape()), referenceName, ShapeName(reference.Shape()));
+    }
+    if (member.Goal().Name != reference.Goal().Name) {
+        return Difference(
+            memberName, "цель называется ", Quoted(member.Goal().Name), referenceName, Quoted(reference.Goal().Name));
+    }
+    // Depth first over both at once: the pairs of nodes still to visit, the next on top.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> pending{{CHierarchy::GoalNode, CHierarchy::GoalNode}};
+    while (!pending.empty()) {
+        const auto [node, memberNode] = pending.back();
+        pending.pop_back();
+        const std::vector<std::uint32_t>& children = reference.Node(node).Children;
+        const std::vector<std::uint32_t>& memberChildren = member.Node(memberNode).Children;
+        if (memberChildren.size() != children.size()) {
+            return Difference(memberName, "у критерия " + PathText(reference, node) + " подкритериев ",
+                std::to_string(memberChildren.size()), referenceName, std::to_string(children.size()));
+        }
+        for (std::size_t c = 0; c < children.size(); ++c) {
+            const std::string& name = reference.Node(children[c]).Name;
+            const std::string& memberChildName = member.Node(memberChildren[c]).Name;
+            if (memberChildName != name) {
+                return Difference(memberName,
+                    "у критерия " + PathText(reference, node) + " подкритерий " + std::to_string(c + 1)
+                        + " называется ",
+                    Quoted(memberChildName), referenceName, Quoted(name));
+            }
+        }
+        for (std::size_t c = children.size(); c > 0; --c) {
+            pending.emplace_back(children[c - 1], memberChildren[c - 1]);
+        }
+    }
+    if (member.AlternativeCount() != reference.AlternativeCount()) {
+        return Difference(memberName, "альтернатив ", std::to_string(member.AlternativeCount()), referenceName,
+            std::to_string(reference.AlternativeCount()));
+    }
+    for (std::uint32_t a = 0; a < reference.AlternativeCount(); ++a) {
+        const std::string& name = reference.Alternatives()[a].Name;
+        const std::string& memberAlternative = member.Alternatives()[a].Name;
+        if (memberAlternative != name) {
+            return Difference(memberName, "альтернатива " + std::to_string(a + 1) + " называется ",
+                Quoted(memberAlternative), referenceName, Quoted(name));
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> StructureDifference(const CUserProjectModel& reference, const std::string& referenceName,
     const CUserProjectModel& member, const std::string& memberName)

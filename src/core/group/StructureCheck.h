@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+class CHierarchy;
 class CUserProjectModel;
 
 // The first place where a member's hierarchy differs from the reference member's, as the
@@ -13,3 +14,10 @@ class CUserProjectModel;
 // number, then on each level the number of elements and the names in order.
 std::optional<std::string> StructureDifference(const CUserProjectModel& reference, const std::string& referenceName,
     const CUserProjectModel& member, const std::string& memberName);
+
+// The same for hierarchies of any shape, walked depth first from the goal: first the
+// shape, then at each criterion its name and the number of its children, then the
+// alternatives. A criterion is named by its path: "Файл b.tsj: у критерия «Стоимость /
+// Цена» подкритериев 2, а в a.tsj — 3".
+std::optional<std::string> HierarchyDifference(const CHierarchy& reference, const std::string& referenceName,
+    const CHierarchy& member, const std::string& memberName);
