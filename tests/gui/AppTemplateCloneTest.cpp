@@ -121,7 +121,7 @@ TEST_F(AppTemplateClone, TemplateRoundTripKeepsStructureAndResetsJudgements)
     Dialogs.FileAnswers = {QString()};
     Click("btOpenProject");
     ASSERT_EQ(Dialogs.Records.size(), 1U);
-    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Проект TESSALY (*.tsy)"));
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Проект TESSALY (*.tsy *.tsj)"));
     EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
     EXPECT_EQ(Frame().ProjectCount(), 2U);
     Click("btCloseProject");

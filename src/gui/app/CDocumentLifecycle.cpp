@@ -5,7 +5,9 @@
 #include "core/lifecycle/CCloseAllSequence.h"
 #include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 #include "gui/app/CProjectWindowHost.h"
+#include "gui/view/TTreeProject.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/MenuText.h"
@@ -21,6 +23,9 @@
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
 const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
+// The open command offers tree files beside layered projects.
+const QString OpenFilter = QStringLiteral("Проект TESSALY (*.tsy *.tsj)");
+const QString TreeFilter = QStringLiteral("Дерево критериев TESSALY (*.tsj)");
 const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
 
 QString Text(const char* utf8)
@@ -59,11 +64,13 @@ bool CDocumentLifecycle::Ask(const QString& text)
     return UserDialogs().AskYesNo(MessageParent, text, MessageCaption);
 }
 
-bool CDocumentLifecycle::Write(const CProjectDocument& document, const QString& path)
+bool CDocumentLifecycle::Write(CProjectDocument& document, const QString& path)
 {
     std::string reason;
-    const EWriteResult result
-        = SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::WriteThrough, &reason);
+    // A tree is written whole as a tree file; SaveDocument marks it saved itself.
+    const EWriteResult result = document.IsTree()
+        ? SaveDocument(document, path.toStdString(), &reason)
+        : SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
         Inform(Text(WriteResultText(result, FileOpenErrorText)), path, reason);
         return false;
@@ -113,11 +120,14 @@ ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& windo
         document.MarkSaved();
         return ESaveOutcome::Saved;
     }
-    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, SaveDialogFilter, SaveDialogDirectory);
+    const bool tree = document.IsTree();
+    const QString chosen = UserDialogs().ChooseFileToSave(
+        MessageParent, tree ? TreeSaveDialogFilter : SaveDialogFilter, SaveDialogDirectory);
     if (chosen.isEmpty()) {
         return ESaveOutcome::Cancelled;
     }
-    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".tsy", ENamedIn::SaveDialog);
+    const CSaveTarget target
+        = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".tsy", ENamedIn::SaveDialog);
     if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return ESaveOutcome::Cancelled;
     }
@@ -137,12 +147,14 @@ bool CDocumentLifecycle::MayClose(CProjectDocument& document, QWidget& window)
 
 void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
 {
-    OpenDialogFilter = ProjectFilter;
+    const bool tree = document.IsTree();
+    OpenDialogFilter = tree ? TreeFilter : ProjectFilter;
     const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
     if (chosen.isEmpty()) {
         return;
     }
-    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".tsy", ENamedIn::OpenDialog);
+    const CSaveTarget target
+        = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".tsy", ENamedIn::OpenDialog);
     if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return;
     }
@@ -183,7 +195,7 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 
 QString CDocumentLifecycle::ChooseProjectToOpen()
 {
-    OpenDialogFilter = ProjectFilter;
+    OpenDialogFilter = OpenFilter;
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
 }
 
@@ -240,7 +252,38 @@ void CDocumentLifecycle::Open()
         Windows.OpenGroupFile(QFileInfo(path).absoluteFilePath());
         return;
     }
+    if (IsTreeFileName(path.toStdString())) {
+        OpenTreeFile(QFileInfo(path).absoluteFilePath());
+        return;
+    }
     OpenProjectFile(path);
+}
+
+bool CDocumentLifecycle::OpenTreeFile(const QString& path)
+{
+    // Two windows bound to one file would each save over the other's work.
+    for (TTreeProject* open : Windows.TreeWindows()) {
+        if (SameFile(open->Document().FileName(), path.toStdString())) {
+            Windows.ShowTreeWindow(open);
+            return true;
+        }
+    }
+    const COpening plan = OpeningOf(EOpening::Project, path.toStdString());
+    TTreeProject* window = Windows.CreateTreeWindow(Text(plan.Caption));
+    if (window == nullptr) {
+        Inform(Text(plan.CreationFailureText));
+        return false;
+    }
+    const CReadOutcome outcome = ReadTreeDocument(window->Document(), path.toStdString());
+    if (!outcome.Succeeded()) {
+        Inform(Text(outcome.Message), path, outcome.Reason);
+        Windows.DiscardTreeWindow(window);
+        return false;
+    }
+    window->Document().SetFileName(plan.FileName);
+    window->ShowLoadedTree();
+    Windows.ShowTreeWindow(window);
+    return true;
 }
 
 bool CDocumentLifecycle::OpenProjectFile(const QString& path)
@@ -264,6 +307,10 @@ void CDocumentLifecycle::OpenFromCommandLine(const QStringList& paths)
             const QString absolute = QFileInfo(path).absoluteFilePath();
             if (IsGroupFileName(absolute.toStdString())) {
                 Windows.OpenGroupFile(absolute);
+                continue;
+            }
+            if (IsTreeFileName(absolute.toStdString())) {
+                OpenTreeFile(absolute);
                 continue;
             }
             OpenInNewWindow(absolute, CommandLineOpeningOf(absolute.toStdString()));

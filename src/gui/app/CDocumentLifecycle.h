@@ -9,6 +9,7 @@
 class CProjectDocument;
 class CProjectWindowHost;
 class QWidget;
+class TTreeProject;
 class TUserProject;
 
 // The whole life of a project between its window and its file, in one place: Open,
@@ -46,6 +47,9 @@ public:
     // A project file in a new window bound to it, captioned "Проект - " + path; false
     // when refused. A file already open only has its window brought to the front.
     bool OpenProjectFile(const QString& path);
+    // A tree file in a new tree window bound to it; false when refused. A file already
+    // open only has its window brought to the front.
+    bool OpenTreeFile(const QString& path);
     // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it.
     void LoadTemplate();
     // The program's arguments, every one a file name, opened in order: a template as
@@ -73,7 +77,7 @@ private:
     void Inform(const QString& text, const QString& path = QString(), const std::string& reason = {});
     bool Ask(const QString& text);
     // Writes with judgements through the safe save; on failure shows its message.
-    bool Write(const CProjectDocument& document, const QString& path);
+    bool Write(CProjectDocument& document, const QString& path);
     // The templates' folder: the start folder's, or the user's data folder's.
     QString TemplateFolder();
     // The open dialog starts, the first time it is used, in the user's data folder.
@@ -96,5 +100,6 @@ private:
     QString OpenDialogDirectory;
     bool OpenDialogUsed = false;
     QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
+    QString TreeSaveDialogFilter = QStringLiteral("Дерево критериев TESSALY (*.tsj)");
     QString SaveDialogDirectory;
 };

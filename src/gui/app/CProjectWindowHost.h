@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class TTreeProject;
 class TUserProject;
 
 // What the document lifecycle needs of the frame: making, showing and discarding
@@ -30,6 +31,14 @@ public:
     virtual bool CloseProjectWindow(TUserProject* project) = 0;
     // Erases the project from the registry; the project commands follow later.
     virtual void ForgetProject(TUserProject* project) = 0;
+    // A tree project's window in the document area, with the caption (empty: the count
+    // caption), its save question the lifecycle's; nullptr when it cannot be made. Not
+    // shown until ShowTreeWindow.
+    virtual TTreeProject* CreateTreeWindow(const QString& caption) = 0;
+    // Removes a tree window that could not be filled, without its save question.
+    virtual void DiscardTreeWindow(TTreeProject* window) = 0;
+    virtual void ShowTreeWindow(TTreeProject* window) = 0;
+    [[nodiscard]] virtual std::vector<TTreeProject*> TreeWindows() const = 0;
     // A group file named where a project file could be (the command line, the file
     // manager): opened in a group window. False when nothing opened.
     virtual bool OpenGroupFile(const QString& path) = 0;

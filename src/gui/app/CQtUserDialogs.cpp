@@ -6,11 +6,13 @@
 #include <QAccessible>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -175,6 +177,19 @@ QString CQtUserDialogs::ChooseFolder(QWidget* parent, const QString& directory)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     return RunFileDialog(dialog);
+}
+
+QString CQtUserDialogs::AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgAskText"));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    // Wide enough for a full name of sixty letters.
+    dialog.resize(
+        std::max(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 64), dialog.sizeHint().height());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().trimmed() : QString();
 }
 
 bool CQtUserDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)

@@ -13,6 +13,7 @@ public:
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
     QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFolder(QWidget* parent, const QString& directory) override;
+    QString AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     void OpenHelp(QWidget* parent, const QString& helpFile) override;
 };

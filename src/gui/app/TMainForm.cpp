@@ -18,6 +18,7 @@
 #include "gui/group/TfmExpertFiles.h"
 #include "gui/group/TfmGroupDecision.h"
 #include "gui/results/TfmSensitivity.h"
+#include "gui/view/TTreeProject.h"
 #include "gui/view/TUserProject.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/MenuText.h"
@@ -38,6 +39,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QUndoGroup>
 #include <QUndoStack>
 
@@ -212,6 +214,7 @@ void TMainForm::CreateMenus()
 
     MFile = menu("MFile", "&Файл");
     MNewProject = action(MFile, "MNewProject", "&Создать новый проект", &TMainForm::MNewProjectClick);
+    MNewTree = action(MFile, "MNewTree", "Создать &дерево критериев...", &TMainForm::MNewTreeClick);
     MFile->addSeparator();
     N5 = action(MFile, "N5", "&Открыть проект", &TMainForm::N5Click);
     MFile->addSeparator();
@@ -311,8 +314,11 @@ void TMainForm::BindEditMenu()
 {
     TUserProject* project = ActiveProject();
     TfmGroupDecision* group = project == nullptr ? ActiveGroup() : nullptr;
-    EditSteps->setActiveStack(
-        project != nullptr ? &project->UndoSteps() : (group != nullptr ? &group->UndoSteps() : nullptr));
+    TTreeProject* tree = project == nullptr && group == nullptr ? ActiveTree() : nullptr;
+    EditSteps->setActiveStack(project != nullptr ? &project->UndoSteps()
+            : group != nullptr                   ? &group->UndoSteps()
+            : tree != nullptr                    ? &tree->UndoSteps()
+                                                 : nullptr);
 }
 
 void TMainForm::mnUndoClick()
@@ -400,6 +406,11 @@ void TMainForm::UpdateProjectCommands()
              mnSaveAsHTemplate, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
+    // A tree project is saved and closed as a layered one.
+    const bool trees = !TreeRegistry.empty();
+    for (QAction* item : {mnSaveProject, mnSaveProjectAs, PrevProjectCommand, NextProjectCommand}) {
+        item->setEnabled(enabled || trees);
+    }
     // A group is combined without any project open; the report and the export take the
     // window in front, a project or a group, and so does closing it.
     const bool windows = enabled || !GroupRegistry.empty();
@@ -407,10 +418,13 @@ void TMainForm::UpdateProjectCommands()
     for (QAction* item : {CloseProjectCommand, MTools->menuAction(), mnSensitivityAnalysis}) {
         item->setEnabled(windows);
     }
+    CloseProjectCommand->setEnabled(windows || trees);
+    MTools->menuAction()->setEnabled(windows || trees);
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
         item->setEnabled(windows);
     }
+    WindowMenu->menuAction()->setEnabled(windows || trees);
     BindEditMenu();
 }
 
@@ -530,6 +544,77 @@ void TMainForm::ShowGroupWindow(TfmGroupDecision* window)
     frame->raise();
 }
 
+// ---- the tree project windows
+
+std::vector<TTreeProject*> TMainForm::TreeWindows() const
+{
+    return {TreeRegistry.begin(), TreeRegistry.end()};
+}
+
+TTreeProject* TMainForm::ActiveTree() const
+{
+    QMdiSubWindow* window = MdiArea->currentSubWindow();
+    auto* tree = window != nullptr ? qobject_cast<TTreeProject*>(window->widget()) : nullptr;
+    return TreeRegistry.count(tree) != 0 ? tree : nullptr;
+}
+
+TTreeProject* TMainForm::CreateTreeWindow(const QString& caption)
+{
+    TTreeProject* window = nullptr;
+    try {
+        window = new TTreeProject([lifecycle = DocumentLifecycle.get()](CProjectDocument& document, QWidget& shown) {
+            return lifecycle->MayClose(document, shown);
+        });
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* frame = MdiArea->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    // Ctrl+F4 is the frame's close command, as for a project window.
+    if (QMenu* systemMenu = frame->systemMenu(); systemMenu != nullptr) {
+        for (QAction* item : systemMenu->actions()) {
+            item->setShortcuts({});
+        }
+    }
+    frame->setGeometry(CascadePlace(FreeCascadePlace(frame)));
+    DeleteSubWindowAlong(window, frame, this);
+    SetDocumentCaption(
+        *window, caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
+    connect(window, &TTreeProject::Closed, this, [this](TTreeProject* closed) {
+        TreeRegistry.erase(closed);
+        UpdateProjectCommands();
+    });
+    window->SetSynthesisMode(SynthesisMode());
+    EditSteps->addStack(&window->UndoSteps());
+    TreeRegistry.insert(window);
+    UpdateProjectCommands();
+    return window;
+}
+
+void TMainForm::DiscardTreeWindow(TTreeProject* window)
+{
+    TreeRegistry.erase(window);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
+        MdiArea->removeSubWindow(frame);
+        frame->deleteLater();
+    } else {
+        window->deleteLater();
+    }
+    UpdateProjectCommands();
+}
+
+void TMainForm::ShowTreeWindow(TTreeProject* window)
+{
+    UpdateProjectCommands();
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
+        frame->show();
+        MdiArea->setActiveSubWindow(frame);
+        frame->raise();
+    }
+    window->Outline()->setFocus();
+}
+
 bool TMainForm::CloseProjectWindow(TUserProject* project)
 {
     QMdiSubWindow* window = SubWindowOf(project);
@@ -640,6 +725,22 @@ void TMainForm::MNewProjectClick()
     ShowProjectWindow(project);
 }
 
+void TMainForm::MNewTreeClick()
+{
+    const QString goal = UserDialogs().AskText(
+        this, QStringLiteral("Цель дерева критериев:"), QStringLiteral("Создать дерево критериев"), QString());
+    if (goal.isEmpty()) {
+        return;
+    }
+    TTreeProject* window = CreateTreeWindow(QString());
+    if (window == nullptr) {
+        Inform(this, Text(NewProjectAllocationText));
+        return;
+    }
+    window->BuildNewTree(goal);
+    ShowTreeWindow(window);
+}
+
 void TMainForm::N5Click()
 {
     btOpenProjectClick();
@@ -669,6 +770,9 @@ void TMainForm::mnSaveProjectClick()
 {
     TUserProject* project = ActiveProject();
     if (project == nullptr) {
+        if (TTreeProject* tree = ActiveTree()) {
+            DocumentLifecycle->Save(tree->Document(), *tree);
+        }
         UpdateProjectCommands();
         return;
     }
@@ -679,6 +783,8 @@ void TMainForm::mnSaveProjectAsClick()
 {
     if (TUserProject* project = ActiveProject()) {
         DocumentLifecycle->SaveAs(project->Document(), *project);
+    } else if (TTreeProject* tree = ActiveTree()) {
+        DocumentLifecycle->SaveAs(tree->Document(), *tree);
     }
 }
 
@@ -688,6 +794,10 @@ void TMainForm::btCloseProjectClick()
     if (project != nullptr) {
         project->Document().SetClosingAll(false);
         if (QMdiSubWindow* window = SubWindowOf(project)) {
+            window->close();
+        }
+    } else if (TTreeProject* tree = ActiveTree()) {
+        if (auto* window = qobject_cast<QMdiSubWindow*>(tree->parentWidget())) {
             window->close();
         }
     } else if (TfmGroupDecision* group = ActiveGroup()) {
@@ -714,7 +824,7 @@ void TMainForm::N7Click()
 void TMainForm::closeEvent(QCloseEvent* event)
 {
     // The groups close only once every project has: a project that stayed keeps the frame.
-    const bool allClosed = DocumentLifecycle->CloseAll() && Groups->CloseAll();
+    const bool allClosed = DocumentLifecycle->CloseAll() && CloseTreeWindows() && Groups->CloseAll();
     UpdateProjectCommands();
     if (!allClosed) {
         event->ignore();
@@ -722,6 +832,18 @@ void TMainForm::closeEvent(QCloseEvent* event)
     }
     event->accept();
     emit FrameClosed();
+}
+
+bool TMainForm::CloseTreeWindows()
+{
+    // Each with its save question; one that stays keeps the frame.
+    for (TTreeProject* tree : TreeWindows()) {
+        auto* window = qobject_cast<QMdiSubWindow*>(tree->parentWidget());
+        if (window != nullptr && !window->close()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void TMainForm::btPrevProjectClick()
@@ -850,6 +972,9 @@ void TMainForm::mnIdealSynthesisClick()
     }
     for (TfmGroupDecision* group : GroupRegistry) {
         group->SetSynthesisMode(SynthesisMode());
+    }
+    for (TTreeProject* tree : TreeRegistry) {
+        tree->SetSynthesisMode(SynthesisMode());
     }
 }
 

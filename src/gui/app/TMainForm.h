@@ -28,6 +28,7 @@ class CDocumentLifecycle;
 class CGroupLifecycle;
 class TfmExpertFiles;
 class TfmGroupDecision;
+class TTreeProject;
 class TUserProject;
 
 // The frame: the document area with one child window per open project, the
@@ -62,6 +63,9 @@ public:
     [[nodiscard]] CGroupLifecycle& GroupLifecycle() const { return *Groups; }
     // The group window in front, if the window in front is one.
     TfmGroupDecision* ActiveGroup() const;
+    // The tree project window in front, if the window in front is one.
+    TTreeProject* ActiveTree() const;
+    [[nodiscard]] std::vector<TTreeProject*> TreeWindows() const override;
     [[nodiscard]] std::vector<TfmGroupDecision*> GroupWindows() const override;
 
     // The project window's clone button.
@@ -75,6 +79,7 @@ public:
     // Command handlers; button and menu item of one command share one action.
     void btNewProjectClick();
     void MNewProjectClick();
+    void MNewTreeClick();
     void btOpenProjectClick();
     void N5Click();
     void btSaveProjectClick();
@@ -141,6 +146,8 @@ private:
     // The project commands follow the registry; this is the only place that sets them.
     void UpdateProjectCommands();
     void FillWindowMenu();
+    // Closing the frame: every tree window closed with its question; false when one stayed.
+    bool CloseTreeWindows();
     // The edit menu follows the active project's undo steps (none: nothing to undo).
     void BindEditMenu();
     // "Отменить: step" or "Отменить" alone when there is no step.
@@ -162,6 +169,9 @@ private:
     bool CloseProjectWindow(TUserProject* project) override;
     void ForgetProject(TUserProject* project) override;
     bool OpenGroupFile(const QString& path) override;
+    TTreeProject* CreateTreeWindow(const QString& caption) override;
+    void DiscardTreeWindow(TTreeProject* window) override;
+    void ShowTreeWindow(TTreeProject* window) override;
 
     // The group windows, for the group lifecycle.
     void AddGroupWindow(TfmGroupDecision* window) override;
@@ -175,6 +185,7 @@ private:
     void ShowResultsWarning(const QString& warning);
     std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
     std::set<TfmGroupDecision*> GroupRegistry;
+    std::set<TTreeProject*> TreeRegistry;
     std::unique_ptr<CGroupLifecycle> Groups;
     // Made at its first use, then reused; it starts where it last wrote.
     TfmExpertFiles* ExpertFilesDialog = nullptr;
@@ -203,6 +214,7 @@ private:
     QMenu* WindowMenu = nullptr;
     QMenu* MHelp = nullptr;
     QAction* MNewProject = nullptr;
+    QAction* MNewTree = nullptr;
     QAction* N5 = nullptr;
     QAction* mnSaveProject = nullptr;
     QAction* mnSaveProjectAs = nullptr;

@@ -45,6 +45,16 @@ public:
         static_cast<void>(directory);
         return {};
     }
+    // A line of text, shown whole in the field and starting as initial; empty when
+    // cancelled (always, for a seam that asks no text).
+    virtual QString AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial)
+    {
+        static_cast<void>(parent);
+        static_cast<void>(label);
+        static_cast<void>(caption);
+        static_cast<void>(initial);
+        return {};
+    }
     // Lets the user set the printer up; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
     virtual void OpenHelp(QWidget* parent, const QString& helpFile) = 0;

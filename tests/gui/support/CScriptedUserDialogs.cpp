@@ -71,6 +71,19 @@ QString CScriptedUserDialogs::ChooseFolder(QWidget* /*parent*/, const QString& d
     return answer;
 }
 
+QString CScriptedUserDialogs::AskText(
+    QWidget* /*parent*/, const QString& label, const QString& /*caption*/, const QString& initial)
+{
+    Records.push_back({EKind::Text, label, initial});
+    if (TextAnswers.empty()) {
+        ADD_FAILURE() << "unscripted text question";
+        return {};
+    }
+    QString answer = TextAnswers.front();
+    TextAnswers.pop_front();
+    return answer;
+}
+
 bool CScriptedUserDialogs::ChoosePrinter(QWidget* /*parent*/, QPrinter& printer)
 {
     Records.push_back({EKind::Printer, QString(), QString()});
@@ -110,5 +123,5 @@ std::vector<QString> CScriptedUserDialogs::MessageTexts() const
 
 bool CScriptedUserDialogs::AllAnswersUsed() const
 {
-    return YesNoAnswers.empty() && FileAnswers.empty();
+    return YesNoAnswers.empty() && FileAnswers.empty() && TextAnswers.empty();
 }

@@ -14,7 +14,7 @@
 // Installs itself while it lives.
 class CScriptedUserDialogs final : public CUserDialogs {
 public:
-    enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Folder, Printer, Help };
+    enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Folder, Printer, Help, Text };
     struct CRecord {
         CRecord() = default;
         // The informative text is a message's only, so three values make any record.
@@ -37,6 +37,7 @@ public:
     std::vector<CRecord> Records;
     std::deque<bool> YesNoAnswers;
     std::deque<QString> FileAnswers; // for open, save and folder choices; "" is a cancel
+    std::deque<QString> TextAnswers; // for text questions; "" is a cancel
     // Sets the printer up (for example to a PDF file) and answers; none scripted = cancel.
     std::function<bool(QPrinter&)> PrinterAnswer;
 
@@ -47,6 +48,7 @@ public:
     QString ChooseFileToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFolder(QWidget* parent, const QString& directory) override;
+    QString AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     void OpenHelp(QWidget* parent, const QString& helpFile) override;
 

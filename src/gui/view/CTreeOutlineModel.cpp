@@ -1,0 +1,190 @@
+#include "gui/view/CTreeOutlineModel.h"
+
+#include "core/document/CProjectDocument.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QApplication>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+// Priorities as the other windows show them: four decimals.
+constexpr int PriorityDecimals = 4;
+
+QString Figure(double value)
+{
+    return QString::fromStdString(FormatTruncated(value, PriorityDecimals, DecimalSeparator()));
+}
+} // namespace
+
+CTreeOutlineModel::CTreeOutlineModel(const CProjectDocument& document, QObject* parent)
+    : QAbstractItemModel(parent)
+    , Document(document)
+{
+    Reload();
+}
+
+void CTreeOutlineModel::Reload()
+{
+    beginResetModel();
+    Unacceptable.clear();
+    if (Document.IsTree()) {
+        for (const CUnacceptableNode& node : UnacceptableNodes(Document.Tree(), Document.TreeResults())) {
+            Unacceptable.insert(node.Node);
+        }
+    }
+    endResetModel();
+}
+
+std::uint32_t CTreeOutlineModel::NodeOf(const QModelIndex& index)
+{
+    return index.isValid() ? static_cast<std::uint32_t>(index.internalId()) : CHierarchy::GoalNode;
+}
+
+int CTreeOutlineModel::RowOf(std::uint32_t node) const
+{
+    if (node == CHierarchy::GoalNode) {
+        return 0;
+    }
+    const CHierarchy& tree = Document.Tree();
+    const std::vector<std::uint32_t>& siblings = tree.Node(tree.Parents(node).front()).Children;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), node) - siblings.begin());
+}
+
+QModelIndex CTreeOutlineModel::IndexOfNode(std::uint32_t node, int column) const
+{
+    if (!Document.IsTree() || node >= Document.Tree().NodeCount()) {
+        return {};
+    }
+    return createIndex(RowOf(node), column, static_cast<quintptr>(node));
+}
+
+QModelIndex CTreeOutlineModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (!Document.IsTree() || row < 0 || column < 0 || column >= ColumnCount) {
+        return {};
+    }
+    if (!parent.isValid()) {
+        return row == 0 ? createIndex(0, column, static_cast<quintptr>(CHierarchy::GoalNode)) : QModelIndex();
+    }
+    const std::vector<std::uint32_t>& children = Document.Tree().Node(NodeOf(parent)).Children;
+    if (static_cast<std::size_t>(row) >= children.size()) {
+        return {};
+    }
+    return createIndex(row, column, static_cast<quintptr>(children[static_cast<std::size_t>(row)]));
+}
+
+QModelIndex CTreeOutlineModel::parent(const QModelIndex& child) const
+{
+    const std::uint32_t node = NodeOf(child);
+    if (!child.isValid() || node == CHierarchy::GoalNode) {
+        return {};
+    }
+    return IndexOfNode(Document.Tree().Parents(node).front());
+}
+
+int CTreeOutlineModel::rowCount(const QModelIndex& parent) const
+{
+    if (!Document.IsTree()) {
+        return 0;
+    }
+    if (!parent.isValid()) {
+        return 1;
+    }
+    return parent.column() == 0 ? static_cast<int>(Document.Tree().Node(NodeOf(parent)).Children.size()) : 0;
+}
+
+int CTreeOutlineModel::columnCount(const QModelIndex& /*parent*/) const
+{
+    return ColumnCount;
+}
+
+QString CTreeOutlineModel::ConsistencyText(std::uint32_t node) const
+{
+    const CNodeResult& result = Document.TreeResults().Node(node);
+    if (!result.Compared) {
+        return {};
+    }
+    if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
+        return QStringLiteral("нет приоритетов");
+    }
+    const QString ratio
+        = QString::fromStdString(FormatTruncated(result.Measures.CR, PriorityDecimals, DecimalSeparator()));
+    return Unacceptable.count(node) != 0 ? QStringLiteral("ОС %1, недостаточна").arg(ratio)
+                                         : QStringLiteral("ОС %1").arg(ratio);
+}
+
+QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !Document.IsTree()) {
+        return {};
+    }
+    const std::uint32_t node = NodeOf(index);
+    const CHierarchy& tree = Document.Tree();
+    const CHierarchyResults& results = Document.TreeResults();
+    if (role == Qt::DisplayRole) {
+        switch (index.column()) {
+        case NameColumn:
+            return QString::fromStdString(tree.Node(node).Name);
+        case LocalColumn: {
+            if (node == CHierarchy::GoalNode) {
+                return {};
+            }
+            const std::vector<double>& local = results.Node(tree.Parents(node).front()).Local;
+            const auto row = static_cast<std::size_t>(index.row());
+            return row < local.size() ? Figure(local[row]) : QStringLiteral("—");
+        }
+        case GlobalColumn:
+            return Figure(results.Global(node));
+        case ConsistencyColumn:
+            return ConsistencyText(node);
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::ToolTipRole) {
+        if (index.column() == ConsistencyColumn && Unacceptable.count(node) != 0) {
+            for (const CUnacceptableNode& found : UnacceptableNodes(tree, results)) {
+                if (found.Node == node) {
+                    CUnacceptableMatrix matrix;
+                    matrix.Cr = found.Cr;
+                    matrix.CrLimit = found.CrLimit;
+                    matrix.Completed = found.Completed;
+                    return QString::fromStdString(UnacceptableMarkText(matrix, DecimalSeparator()));
+                }
+            }
+        }
+        // The full name, however narrow the column.
+        return index.column() == NameColumn ? QString::fromStdString(NodePathText(tree, node)) : QVariant();
+    }
+    if (role == Qt::DecorationRole && index.column() == ConsistencyColumn && Unacceptable.count(node) != 0) {
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
+    if (role == Qt::TextAlignmentRole && (index.column() == LocalColumn || index.column() == GlobalColumn)) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant CTreeOutlineModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return {};
+    }
+    switch (section) {
+    case NameColumn:
+        return QStringLiteral("Критерий");
+    case LocalColumn:
+        return QStringLiteral("Локальный");
+    case GlobalColumn:
+        return QStringLiteral("Глобальный");
+    case ConsistencyColumn:
+        return QStringLiteral("Согласованность");
+    default:
+        return {};
+    }
+}

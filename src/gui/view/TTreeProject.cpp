@@ -1,0 +1,299 @@
+#include "gui/view/TTreeProject.h"
+
+#include "core/document/StepNames.h"
+#include "core/model/CHierarchy.h"
+#include "core/results/NumberFormat.h"
+#include "gui/view/CProjectEditCommand.h"
+#include "gui/view/CTreeOutlineModel.h"
+#include "gui/widgets/CUserDialogs.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSplitter>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUndoStack>
+
+#include <utility>
+
+namespace {
+constexpr int PriorityDecimals = 4;
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+} // namespace
+
+TTreeProject::TTreeProject(std::function<bool(CProjectDocument&, QWidget&)> mayClose, QWidget* parent)
+    : QWidget(parent)
+    , MayClose(std::move(mayClose))
+{
+    setObjectName(QStringLiteral("TreeProject"));
+    UndoStack = new QUndoStack(this);
+    // The steps' clean state is where the project was last saved, as in a layered project.
+    connect(
+        UndoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { ProjectDocument.StepsAtSavedState(clean); });
+    CSavedStateKeeper keeper;
+    keeper.Saved = [this] { UndoStack->setClean(); };
+    keeper.SavedStateLost = [this] { UndoStack->resetClean(); };
+    keeper.ModifiedChanged = [this](bool modified) { setWindowModified(modified); };
+    ProjectDocument.SetSavedStateKeeper(std::move(keeper));
+    CreateControls();
+    CreateCommands();
+}
+
+TTreeProject::~TTreeProject() = default;
+
+void TTreeProject::CreateControls()
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("spTree"));
+    splitter->setChildrenCollapsible(false);
+
+    OutlineModel = new CTreeOutlineModel(ProjectDocument, this);
+    trOutline = new QTreeView(splitter);
+    trOutline->setObjectName(QStringLiteral("trOutline"));
+    trOutline->setAccessibleName(QStringLiteral("Иерархия критериев"));
+    trOutline->setModel(OutlineModel);
+    trOutline->setSelectionMode(QAbstractItemView::SingleSelection);
+    trOutline->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    trOutline->setContextMenuPolicy(Qt::ActionsContextMenu);
+    trOutline->setAllColumnsShowFocus(true);
+    trOutline->header()->setStretchLastSection(false);
+    trOutline->header()->setSectionResizeMode(CTreeOutlineModel::NameColumn, QHeaderView::Stretch);
+    for (int column = CTreeOutlineModel::LocalColumn; column < CTreeOutlineModel::ColumnCount; ++column) {
+        trOutline->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+
+    lvAlternatives = new QTreeWidget(splitter);
+    lvAlternatives->setObjectName(QStringLiteral("lvAlternatives"));
+    lvAlternatives->setAccessibleName(QStringLiteral("Альтернативы"));
+    lvAlternatives->setRootIsDecorated(false);
+    lvAlternatives->setColumnCount(2);
+    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Приоритет")});
+    lvAlternatives->header()->setStretchLastSection(false);
+    lvAlternatives->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvAlternatives->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter);
+}
+
+void TTreeProject::CreateCommands()
+{
+    auto command = [this](const char* name, const QString& caption, const QKeySequence& key, auto handler) {
+        auto* item = new QAction(caption, trOutline);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setShortcut(key);
+        // The keys act while the outline has the keyboard, as its context menu does.
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        trOutline->addAction(item);
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+    mnAddSubCriterion = command("mnAddSubCriterion", QStringLiteral("Добавить подкритерий..."),
+        QKeySequence(Qt::Key_Insert), [this] { AddCriterionClick(false); });
+    mnAddCriterion = command("mnAddCriterion", QStringLiteral("Добавить критерий рядом..."),
+        QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { AddCriterionClick(true); });
+    mnRenameCriterion = command("mnRenameCriterion", QStringLiteral("Переименовать..."), QKeySequence(Qt::Key_F2),
+        [this] { RenameCriterionClick(); });
+    mnDeleteCriterion = command("mnDeleteCriterion", QStringLiteral("Удалить с подкритериями"),
+        QKeySequence(Qt::Key_Delete), [this] { DeleteCriterionClick(); });
+    mnMoveUp = command("mnMoveUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
+        [this] { MoveCriterionClick(-1); });
+    mnMoveDown = command("mnMoveDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::ALT | Qt::Key_Down),
+        [this] { MoveCriterionClick(1); });
+}
+
+void TTreeProject::BuildNewTree(const QString& goal)
+{
+    CHierarchy tree(goal.toStdString());
+    // A decision needs a criterion and two alternatives; the user renames them.
+    tree.AddCriterion(CHierarchy::GoalNode, 0, "Критерий 1");
+    tree.AddAlternative(0, "Альтернатива 1");
+    tree.AddAlternative(1, "Альтернатива 2");
+    ProjectDocument.BuildTree(std::move(tree));
+    ShowLoadedTree();
+}
+
+void TTreeProject::ShowLoadedTree()
+{
+    UndoStack->clear();
+    OutlineModel->Reload();
+    trOutline->expandAll();
+    SelectNode(CHierarchy::GoalNode);
+    ShowAlternatives();
+}
+
+void TTreeProject::SetSynthesisMode(ESynthesisMode mode)
+{
+    Synthesis = mode;
+    ShowAlternatives();
+}
+
+std::uint32_t TTreeProject::CurrentNode() const
+{
+    return CTreeOutlineModel::NodeOf(trOutline->currentIndex());
+}
+
+void TTreeProject::SelectNode(std::uint32_t node)
+{
+    trOutline->setCurrentIndex(OutlineModel->IndexOfNode(node));
+}
+
+void TTreeProject::ShowAlternatives()
+{
+    lvAlternatives->clear();
+    if (!ProjectDocument.IsTree()) {
+        return;
+    }
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const CHierarchyResults& results = ProjectDocument.TreeResults();
+    const std::vector<double>& priorities
+        = Synthesis == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
+    for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
+        auto* item = new QTreeWidgetItem(lvAlternatives);
+        item->setText(0, Text(tree.Alternatives()[a].Name));
+        item->setToolTip(0, item->text(0));
+        // No priorities while some criterion's judgements do not connect what it compares.
+        item->setText(1,
+            a < priorities.size() && !results.NotConnected()
+                ? Text(FormatTruncated(priorities[a], PriorityDecimals, DecimalSeparator()))
+                : QStringLiteral("—"));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void TTreeProject::Reshow()
+{
+    const std::vector<std::string> path
+        = ProjectDocument.IsTree() ? ProjectDocument.Tree().Path(CurrentNode()) : std::vector<std::string>();
+    OutlineModel->Reload();
+    trOutline->expandAll();
+    const std::optional<std::uint32_t> node = ProjectDocument.Tree().NodeAt(path);
+    SelectNode(node.value_or(CHierarchy::GoalNode));
+    ShowAlternatives();
+}
+
+bool TTreeProject::FinishStep(const std::string& refusal, const std::string& stepName)
+{
+    CHierarchyChange change = ProjectDocument.EndStep();
+    if (!refusal.empty()) {
+        UserDialogs().Inform(this, Text(refusal), QStringLiteral("Message"));
+        return false;
+    }
+    if (!change.Empty()) {
+        UndoStack->push(new CProjectEditCommand(
+            ProjectDocument, std::move(change), [this] { Reshow(); }, Text(stepName)));
+    }
+    return true;
+}
+
+QString TTreeProject::AskName(const QString& label, const QString& initial)
+{
+    return UserDialogs().AskText(this, label, QStringLiteral("Критерий"), initial);
+}
+
+void TTreeProject::AddCriterionClick(bool beside)
+{
+    const std::uint32_t current = CurrentNode();
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const bool underParent = beside && current != CHierarchy::GoalNode;
+    const std::uint32_t parent = underParent ? tree.Parents(current).front() : current;
+    const auto index = static_cast<std::uint32_t>(
+        underParent ? trOutline->currentIndex().row() + 1 : static_cast<int>(tree.Node(parent).Children.size()));
+    const QString name = AskName(QStringLiteral("Название нового критерия:"), QString());
+    if (name.isEmpty()) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.AddCriterion(parent, index, name.toStdString());
+    if (FinishStep(refusal, AddCriterionStepName(name.toStdString()))) {
+        // The levels above the new criterion keep their numbers, its parent's included.
+        OutlineModel->Reload();
+        trOutline->expandAll();
+        SelectNode(ProjectDocument.Tree().Node(parent).Children[index]);
+        ShowAlternatives();
+    }
+}
+
+void TTreeProject::RenameCriterionClick()
+{
+    const std::uint32_t node = CurrentNode();
+    const CHierarchyNode& before = ProjectDocument.Tree().Node(node);
+    const std::string nameBefore = before.Name;
+    const std::string comment = before.Comment;
+    const QString name = AskName(QStringLiteral("Полное название критерия:"), Text(nameBefore));
+    if (name.isEmpty() || name.toStdString() == nameBefore) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.SetNodeText(node, name.toStdString(), comment);
+    if (FinishStep(refusal, EditCriterionStepName(nameBefore, name.toStdString(), false))) {
+        Reshow();
+        SelectNode(node);
+    }
+}
+
+void TTreeProject::DeleteCriterionClick()
+{
+    const std::uint32_t node = CurrentNode();
+    if (node == CHierarchy::GoalNode) {
+        return;
+    }
+    const std::string name = ProjectDocument.Tree().Node(node).Name;
+    const std::uint32_t parent = ProjectDocument.Tree().Parents(node).front();
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.RemoveCriterion(node);
+    if (FinishStep(refusal, RemoveCriterionStepName(name))) {
+        // Its parent lies on a level above the removed subtree and keeps its number.
+        OutlineModel->Reload();
+        trOutline->expandAll();
+        SelectNode(parent);
+        ShowAlternatives();
+    }
+}
+
+void TTreeProject::MoveCriterionClick(int by)
+{
+    const std::uint32_t node = CurrentNode();
+    if (node == CHierarchy::GoalNode) {
+        return;
+    }
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const std::uint32_t parent = tree.Parents(node).front();
+    const int target = trOutline->currentIndex().row() + by;
+    if (target < 0 || target >= static_cast<int>(tree.Node(parent).Children.size())) {
+        return;
+    }
+    const std::string name = tree.Node(node).Name;
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.MoveCriterion(node, parent, static_cast<std::uint32_t>(target));
+    if (FinishStep(refusal, MoveCriterionStepName(name))) {
+        OutlineModel->Reload();
+        trOutline->expandAll();
+        SelectNode(ProjectDocument.Tree().Node(parent).Children[static_cast<std::size_t>(target)]);
+        ShowAlternatives();
+    }
+}
+
+void TTreeProject::closeEvent(QCloseEvent* event)
+{
+    if (MayClose && !MayClose(ProjectDocument, *this)) {
+        // A save the user asked for did not happen: the window stays so the work is not lost.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!ProjectDocument.ClosingAll()) {
+        emit Closed(this);
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "core/document/CProjectDocument.h"
+#include "core/results/SynthesisMode.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CTreeOutlineModel;
+class QAction;
+class QTreeView;
+class QTreeWidget;
+class QUndoStack;
+
+// The window of a project held as a tree of criteria: the outline of the hierarchy
+// (goal, criteria, their priorities and consistency) beside the alternatives with their
+// final priorities. Every structure edit is a key, a context-menu item and one undo step;
+// every figure is read from the document's results.
+class TTreeProject final : public QWidget {
+    Q_OBJECT
+
+public:
+    // mayClose asks the save question of a closing window (false: the window stays).
+    explicit TTreeProject(std::function<bool(CProjectDocument&, QWidget&)> mayClose, QWidget* parent = nullptr);
+    ~TTreeProject() override;
+    TTreeProject(const TTreeProject&) = delete;
+    TTreeProject& operator=(const TTreeProject&) = delete;
+    TTreeProject(TTreeProject&&) = delete;
+    TTreeProject& operator=(TTreeProject&&) = delete;
+
+    [[nodiscard]] CProjectDocument& Document() { return ProjectDocument; }
+    [[nodiscard]] const CProjectDocument& Document() const { return ProjectDocument; }
+    [[nodiscard]] QUndoStack& UndoSteps() const { return *UndoStack; }
+    [[nodiscard]] QTreeView* Outline() const { return trOutline; }
+    [[nodiscard]] QTreeWidget* Alternatives() const { return lvAlternatives; }
+
+    // A new tree: the goal, one criterion and two alternatives to start from.
+    void BuildNewTree(const QString& goal);
+    // The document was filled (a file read): the outline and the list show it.
+    void ShowLoadedTree();
+    void SetSynthesisMode(ESynthesisMode mode);
+    // The criterion under the cursor of the outline (the goal when none).
+    [[nodiscard]] std::uint32_t CurrentNode() const;
+    void SelectNode(std::uint32_t node);
+
+signals:
+    void Closed(TTreeProject* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateCommands();
+    // A done edit becomes one undo step with its name; a refused one shows why.
+    bool FinishStep(const std::string& refusal, const std::string& stepName);
+    // Shows the document anew, the cursor kept on the same criterion where it still is.
+    void Reshow();
+    void ShowAlternatives();
+    void AddCriterionClick(bool beside);
+    void RenameCriterionClick();
+    void DeleteCriterionClick();
+    void MoveCriterionClick(int by);
+    [[nodiscard]] QString AskName(const QString& label, const QString& initial);
+
+    CProjectDocument ProjectDocument;
+    std::function<bool(CProjectDocument&, QWidget&)> MayClose;
+    ESynthesisMode Synthesis = ESynthesisMode::Distributive;
+    QUndoStack* UndoStack = nullptr;
+    CTreeOutlineModel* OutlineModel = nullptr;
+    QTreeView* trOutline = nullptr;
+    QTreeWidget* lvAlternatives = nullptr;
+    QAction* mnAddSubCriterion = nullptr;
+    QAction* mnAddCriterion = nullptr;
+    QAction* mnRenameCriterion = nullptr;
+    QAction* mnDeleteCriterion = nullptr;
+    QAction* mnMoveUp = nullptr;
+    QAction* mnMoveDown = nullptr;
+};
