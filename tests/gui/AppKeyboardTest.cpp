@@ -303,7 +303,8 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
     // The captions exactly as before the mnemonics, each with its letter.
     EXPECT_EQ(read,
         (QStringList{QStringLiteral("Файл [Alt+Ф]"), QStringLiteral("  Создать новый проект [Alt+С]"),
-            QStringLiteral("  -"), QStringLiteral("  Открыть проект [Alt+О]"), QStringLiteral("  -"),
+            QStringLiteral("  Создать дерево критериев... [Alt+д]"), QStringLiteral("  -"),
+            QStringLiteral("  Открыть проект [Alt+О]"), QStringLiteral("  -"),
             QStringLiteral("  Сохранить проект [Ctrl+S]"), QStringLiteral("  Сохранить проект как... [Alt+к]"),
             QStringLiteral("  -"), QStringLiteral("  Загрузить шаблон проекта [Alt+З]"),
             QStringLiteral("  Сохранить проект в виде шаблона [Alt+ш]"), QStringLiteral("  -"),

@@ -111,7 +111,8 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
         (QStringList{QStringLiteral("Файл"), QStringLiteral("Правка"), QStringLiteral("Настройки"),
             QStringLiteral("Анализ"), QStringLiteral("Окно"), QStringLiteral("Справка")}));
     EXPECT_EQ(MenuItems("MFile"),
-        (QStringList{QStringLiteral("MNewProject:Создать новый проект"), QStringLiteral("-"),
+        (QStringList{QStringLiteral("MNewProject:Создать новый проект"),
+            QStringLiteral("MNewTree:Создать дерево критериев..."), QStringLiteral("-"),
             QStringLiteral("N5:Открыть проект"), QStringLiteral("-"), QStringLiteral("mnSaveProject:Сохранить проект"),
             QStringLiteral("mnSaveProjectAs:Сохранить проект как..."), QStringLiteral("-"),
             QStringLiteral("mnTemplateLoad:Загрузить шаблон проекта"),
