@@ -3,8 +3,10 @@
 // a tree saved and opened again.
 #include "AppTestSupport.h"
 
+#include "core/document/StepNames.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/NumberFormat.h"
+#include "gui/judgement/TfmExpertForm.h"
 #include "gui/view/CTreeOutlineModel.h"
 #include "gui/view/TTreeProject.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -117,9 +119,23 @@ TEST_F(ViewTreeProject, ShowsTheTreesResultsAndSavesAndOpensItAgain)
         Dialogs.Texts(CScriptedUserDialogs::EKind::OpenFile).at(0), QStringLiteral("Проект TESSALY (*.tsy *.tsj)"));
     TTreeProject* tree = Focused();
     ASSERT_NE(tree, nullptr);
+
+    // Enter on a criterion judges its children: "Комфорт" gets 5 for its two, one step.
+    const std::uint32_t comfort = tree->Document().Tree().NodeAt({"Комфорт"}).value();
+    tree->SelectNode(comfort);
+    apptest::WhenModal<TfmExpertForm>([](TfmExpertForm* form) {
+        ASSERT_TRUE(WaitUntilActive(form));
+        QTest::keyClick(QApplication::focusWidget(), '5');
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("btOk")), Qt::LeftButton);
+    });
+    Key(tree, QKeyCombination(Qt::Key_Return));
+    EXPECT_EQ(
+        Action("mnUndo")->text(), QStringLiteral("&Отменить: ") + QString::fromStdString(JudgingStepName("Комфорт")));
+
     const CHierarchy& hierarchy = tree->Document().Tree();
     CHierarchyResults expected;
     ComputeHierarchyResults(hierarchy, expected);
+    EXPECT_NEAR(expected.Node(comfort).Local.at(0), 5.0 / 6.0, 1e-12);
 
     // Every criterion's row: its local priority under its parent and its global one.
     const QAbstractItemModel* outline = tree->Outline()->model();
@@ -150,7 +166,9 @@ TEST_F(ViewTreeProject, ShowsTheTreesResultsAndSavesAndOpensItAgain)
         EXPECT_EQ(list->topLevelItem(static_cast<int>(a))->text(1), Figure(expected.Distributive()[a]));
     }
 
-    // An edit, saved under a new name without its extension, then opened again.
+    // An edit, saved under a new name without its extension, then opened again. The
+    // offscreen platform does not hand the activation back when a dialog closes.
+    ASSERT_EQ(Focused(), tree);
     Key(tree, Qt::Key_F2, QStringLiteral("Выбор семейного автомобиля"));
     const CHierarchy edited = tree->Document().Tree();
     Dialogs.FileAnswers = {Path(QStringLiteral("family"))};

@@ -562,9 +562,9 @@ TTreeProject* TMainForm::CreateTreeWindow(const QString& caption)
 {
     TTreeProject* window = nullptr;
     try {
-        window = new TTreeProject([lifecycle = DocumentLifecycle.get()](CProjectDocument& document, QWidget& shown) {
-            return lifecycle->MayClose(document, shown);
-        });
+        window = new TTreeProject([lifecycle = DocumentLifecycle.get()](CProjectDocument& document,
+                                      QWidget& shown) { return lifecycle->MayClose(document, shown); },
+            CSharedWindow<TfmExpertForm>(&ExpertFormWindow));
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

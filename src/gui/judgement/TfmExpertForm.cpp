@@ -213,9 +213,23 @@ void TfmExpertForm::SetPartnerWindows(TfmExpertScale* scale, TfmAbsoluteMatrix* 
 void TfmExpertForm::JudgeElement(
     CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner)
 {
-    if (!Judging.Open(document, position, level)) {
-        return;
+    if (Judging.Open(document, position, level)) {
+        RunJudging(owner);
     }
+}
+
+bool TfmExpertForm::JudgeNode(CProjectDocument& document, std::uint32_t node, QWidget* owner)
+{
+    if (!document.IsTree() || node >= document.Tree().NodeCount()
+        || document.Tree().ComparedCount(node) > MaxElementsPerLevel || !Judging.OpenNode(document, node)) {
+        return false;
+    }
+    RunJudging(owner);
+    return true;
+}
+
+void TfmExpertForm::RunJudging(QWidget* owner)
+{
     Owner = owner;
     const std::uint32_t n = Judging.Order();
     ShowCells();

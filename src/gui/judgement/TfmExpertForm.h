@@ -42,6 +42,9 @@ public:
     // working matrix into the element however the window closes. An element with no
     // level below it has nothing to judge and is left alone.
     void JudgeElement(CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner);
+    // The same for a criterion of a tree. False, and nothing opened, for a criterion that
+    // compares fewer than two or more than the table's nine.
+    bool JudgeNode(CProjectDocument& document, std::uint32_t node, QWidget* owner);
 
     [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
     [[nodiscard]] const CJudgementMatrix& WorkingJudgements() const { return Judging.Working(); }
@@ -95,6 +98,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Shows the opened session modally and commits it however the window closes.
+    void RunJudging(QWidget* owner);
     void CreateTable();
     void FormShow();
     void FormClose();

@@ -3,6 +3,7 @@
 #include "core/document/StepNames.h"
 #include "core/model/CHierarchy.h"
 #include "core/results/NumberFormat.h"
+#include "gui/judgement/TfmExpertForm.h"
 #include "gui/view/CProjectEditCommand.h"
 #include "gui/view/CTreeOutlineModel.h"
 #include "gui/widgets/CUserDialogs.h"
@@ -29,9 +30,11 @@ QString Text(const std::string& utf8)
 }
 } // namespace
 
-TTreeProject::TTreeProject(std::function<bool(CProjectDocument&, QWidget&)> mayClose, QWidget* parent)
+TTreeProject::TTreeProject(
+    std::function<bool(CProjectDocument&, QWidget&)> mayClose, CSharedWindow<TfmExpertForm> expertForm, QWidget* parent)
     : QWidget(parent)
     , MayClose(std::move(mayClose))
+    , ExpertForm(std::move(expertForm))
 {
     setObjectName(QStringLiteral("TreeProject"));
     UndoStack = new QUndoStack(this);
@@ -109,6 +112,8 @@ void TTreeProject::CreateCommands()
         QKeySequence(Qt::Key_Delete), [this] { DeleteCriterionClick(); });
     mnMoveUp = command("mnMoveUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
         [this] { MoveCriterionClick(-1); });
+    connect(trOutline, &QAbstractItemView::activated, this,
+        [this](const QModelIndex& index) { JudgeCriterion(CTreeOutlineModel::NodeOf(index)); });
     mnMoveDown = command("mnMoveDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::ALT | Qt::Key_Down),
         [this] { MoveCriterionClick(1); });
 }
@@ -283,6 +288,25 @@ void TTreeProject::MoveCriterionClick(int by)
         SelectNode(ProjectDocument.Tree().Node(parent).Children[static_cast<std::size_t>(target)]);
         ShowAlternatives();
     }
+}
+
+void TTreeProject::JudgeCriterion(std::uint32_t node)
+{
+    const CHierarchy& tree = ProjectDocument.Tree();
+    // A single child is never judged.
+    if (ExpertForm == nullptr || tree.ComparedCount(node) < 2) {
+        return;
+    }
+    if (tree.ComparedCount(node) > MaxElementsPerLevel) {
+        UserDialogs().Inform(this, QStringLiteral("Сравнивать больше девяти элементов в этом окне пока нельзя."),
+            QStringLiteral("Message"));
+        return;
+    }
+    const std::string name = tree.Node(node).Name;
+    ProjectDocument.BeginStep();
+    ExpertForm->JudgeNode(ProjectDocument, node, this);
+    FinishStep(std::string(), JudgingStepName(name));
+    Reshow();
 }
 
 void TTreeProject::closeEvent(QCloseEvent* event)

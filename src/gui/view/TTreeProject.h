@@ -2,6 +2,7 @@
 
 #include "core/document/CProjectDocument.h"
 #include "core/results/SynthesisMode.h"
+#include "gui/widgets/CSharedWindow.h"
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@ class QAction;
 class QTreeView;
 class QTreeWidget;
 class QUndoStack;
+class TfmExpertForm;
 
 // The window of a project held as a tree of criteria: the outline of the hierarchy
 // (goal, criteria, their priorities and consistency) beside the alternatives with their
@@ -23,8 +25,10 @@ class TTreeProject final : public QWidget {
     Q_OBJECT
 
 public:
-    // mayClose asks the save question of a closing window (false: the window stays).
-    explicit TTreeProject(std::function<bool(CProjectDocument&, QWidget&)> mayClose, QWidget* parent = nullptr);
+    // mayClose asks the save question of a closing window (false: the window stays);
+    // expertForm is the comparison window Enter opens (none: Enter does nothing).
+    explicit TTreeProject(std::function<bool(CProjectDocument&, QWidget&)> mayClose,
+        CSharedWindow<TfmExpertForm> expertForm = {}, QWidget* parent = nullptr);
     ~TTreeProject() override;
     TTreeProject(const TTreeProject&) = delete;
     TTreeProject& operator=(const TTreeProject&) = delete;
@@ -64,10 +68,14 @@ private:
     void RenameCriterionClick();
     void DeleteCriterionClick();
     void MoveCriterionClick(int by);
+    // Enter or a double-click: the comparison window for the criterion's children, or
+    // for the alternatives under a covering criterion; one undo step per opening.
+    void JudgeCriterion(std::uint32_t node);
     [[nodiscard]] QString AskName(const QString& label, const QString& initial);
 
     CProjectDocument ProjectDocument;
     std::function<bool(CProjectDocument&, QWidget&)> MayClose;
+    CSharedWindow<TfmExpertForm> ExpertForm;
     ESynthesisMode Synthesis = ESynthesisMode::Distributive;
     QUndoStack* UndoStack = nullptr;
     CTreeOutlineModel* OutlineModel = nullptr;
