@@ -159,6 +159,13 @@ TEST_F(ViewTreeProject, ShowsTheTreesResultsAndSavesAndOpensItAgain)
         }
     };
     visit(QModelIndex());
+    // A screen reader hears a criterion whole.
+    const std::uint32_t price = hierarchy.NodeAt({"Стоимость", "Цена"}).value();
+    const QModelIndex priceRow = outline->index(0, 0, outline->index(0, 0, outline->index(0, 0)));
+    ASSERT_EQ(CTreeOutlineModel::NodeOf(priceRow), price);
+    EXPECT_EQ(priceRow.data(Qt::AccessibleTextRole).toString(),
+        QStringLiteral("Цена, уровень 2, локальный приоритет %1, глобальный приоритет %2, согласованность достаточна")
+            .arg(Figure(expected.Node(hierarchy.Parents(price).front()).Local[0]), Figure(expected.Global(price))));
     EXPECT_EQ(rows, hierarchy.NodeCount());
     QTreeWidget* list = tree->Alternatives();
     ASSERT_EQ(static_cast<std::uint32_t>(list->topLevelItemCount()), hierarchy.AlternativeCount());

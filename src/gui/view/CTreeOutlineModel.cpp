@@ -118,6 +118,30 @@ QString CTreeOutlineModel::ConsistencyText(std::uint32_t node) const
                                          : QStringLiteral("ОС %1").arg(ratio);
 }
 
+QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
+{
+    const CHierarchy& tree = Document.Tree();
+    const CHierarchyResults& results = Document.TreeResults();
+    const QString name = QString::fromStdString(tree.Node(node).Name);
+    const CNodeResult& own = results.Node(node);
+    QString consistency = QStringLiteral("без сравнений");
+    if (own.Compared) {
+        consistency = own.Basis == EPrioritiesBasis::NotConnected || own.Basis == EPrioritiesBasis::BadValue
+            ? QStringLiteral("приоритетов нет")
+            : (Unacceptable.count(node) != 0 ? QStringLiteral("согласованность недостаточна")
+                                             : QStringLiteral("согласованность достаточна"));
+    }
+    if (node == CHierarchy::GoalNode) {
+        return QStringLiteral("%1, цель, %2").arg(name, consistency);
+    }
+    const std::vector<double>& local = results.Node(tree.Parents(node).front()).Local;
+    const auto place = static_cast<std::size_t>(row);
+    return QStringLiteral("%1, уровень %2, локальный приоритет %3, глобальный приоритет %4, %5")
+        .arg(name, QString::number(tree.Level(node)),
+            place < local.size() ? Figure(local[place]) : QStringLiteral("нет"), Figure(results.Global(node)),
+            consistency);
+}
+
 QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || !Document.IsTree()) {
@@ -145,6 +169,9 @@ QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
         default:
             return {};
         }
+    }
+    if (role == Qt::AccessibleTextRole && index.column() == NameColumn) {
+        return AccessibleText(node, index.row());
     }
     if (role == Qt::ToolTipRole) {
         if (index.column() == ConsistencyColumn && Unacceptable.count(node) != 0) {

@@ -35,6 +35,9 @@ private:
     // The node's place among its parent's children (0 for the goal).
     [[nodiscard]] int RowOf(std::uint32_t node) const;
     [[nodiscard]] QString ConsistencyText(std::uint32_t node) const;
+    // What a screen reader says of a node: name, level, local and global priority, and
+    // the state of its own judgements.
+    [[nodiscard]] QString AccessibleText(std::uint32_t node, int row) const;
 
     const CProjectDocument& Document;
     // The nodes whose judgements are not acceptable, found once per reload.
