@@ -102,6 +102,12 @@ TEST_F(ViewTreeProject, BuildsATreeFromTheKeyboardEveryEditOneUndoStep)
     Key(tree, Qt::CTRL | Qt::Key_Z);
     EXPECT_EQ(Shape(tree->Document().Tree()), built);
     EXPECT_TRUE(tree->Document().Modified());
+    // Undoing an addition while the new criterion is current: the cursor goes back to the goal.
+    tree->SelectNode(CHierarchy::GoalNode);
+    Key(tree, Qt::Key_Insert, QStringLiteral("Качество"));
+    Key(tree, Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Shape(tree->Document().Tree()), built);
+    EXPECT_EQ(tree->CurrentNode(), CHierarchy::GoalNode);
 
     // Closing asks as for a layered project: a new one, whether to save it.
     Dialogs.YesNoAnswers = {false};

@@ -73,6 +73,13 @@ void TTreeProject::CreateControls()
         trOutline->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
 
+    connect(
+        trOutline->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+            if (current.isValid()) {
+                CurrentPath = ProjectDocument.Tree().Path(CTreeOutlineModel::NodeOf(current));
+            }
+        });
+
     lvAlternatives = new QTreeWidget(splitter);
     lvAlternatives->setObjectName(QStringLiteral("lvAlternatives"));
     lvAlternatives->setAccessibleName(QStringLiteral("Альтернативы"));
@@ -179,8 +186,7 @@ void TTreeProject::ShowAlternatives()
 
 void TTreeProject::Reshow()
 {
-    const std::vector<std::string> path
-        = ProjectDocument.IsTree() ? ProjectDocument.Tree().Path(CurrentNode()) : std::vector<std::string>();
+    const std::vector<std::string> path = CurrentPath;
     OutlineModel->Reload();
     trOutline->expandAll();
     const std::optional<std::uint32_t> node = ProjectDocument.Tree().NodeAt(path);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class CTreeOutlineModel;
 class QAction;
@@ -76,6 +77,10 @@ private:
     CProjectDocument ProjectDocument;
     std::function<bool(CProjectDocument&, QWidget&)> MayClose;
     CSharedWindow<TfmExpertForm> ExpertForm;
+    // The cursor's criterion by its names, taken while the outline and the tree agree: an
+    // undone step changes the tree before the outline is shown anew, so the node number
+    // under the cursor may then name another criterion, or none.
+    std::vector<std::string> CurrentPath;
     ESynthesisMode Synthesis = ESynthesisMode::Distributive;
     QUndoStack* UndoStack = nullptr;
     CTreeOutlineModel* OutlineModel = nullptr;
