@@ -60,7 +60,13 @@ protected:
 
 TEST_F(ViewTreeProject, BuildsATreeFromTheKeyboardEveryEditOneUndoStep)
 {
-    Dialogs.TextAnswers = {QStringLiteral("Выбор")};
+    // A goal longer than a tree file holds makes no window.
+    Dialogs.TextAnswers = {QString(61, QChar(u'ц')), QStringLiteral("Выбор")};
+    Action("MNewTree")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        std::vector<QString>{QStringLiteral("Дерево критериев не создано: имя длиннее 60 символов.")});
+    EXPECT_EQ(Frame().ClientArea()->subWindowList().size(), 0);
+    Dialogs.Records.clear();
     Action("MNewTree")->trigger();
     TTreeProject* tree = Focused();
     ASSERT_NE(tree, nullptr);

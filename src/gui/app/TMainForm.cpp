@@ -3,6 +3,7 @@
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupCsv.h"
 #include "core/lifecycle/LifecycleRules.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/results/CsvExport.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
@@ -730,6 +731,11 @@ void TMainForm::MNewTreeClick()
     const QString goal = UserDialogs().AskText(
         this, QStringLiteral("Цель дерева критериев:"), QStringLiteral("Создать дерево критериев"), QString());
     if (goal.isEmpty()) {
+        return;
+    }
+    // A goal the tree file could not hold back is never taken.
+    if (const std::string problem = TreeNameProblem(goal.toStdString()); !problem.empty()) {
+        Inform(this, QStringLiteral("Дерево критериев не создано: %1.").arg(QString::fromStdString(problem)));
         return;
     }
     TTreeProject* window = CreateTreeWindow(QString());

@@ -198,7 +198,8 @@ bool TTreeProject::FinishStep(const std::string& refusal, const std::string& ste
 {
     CHierarchyChange change = ProjectDocument.EndStep();
     if (!refusal.empty()) {
-        UserDialogs().Inform(this, Text(refusal), QStringLiteral("Message"));
+        UserDialogs().Inform(
+            this, QStringLiteral("Изменение не сделано: %1.").arg(Text(refusal)), QStringLiteral("Message"));
         return false;
     }
     if (!change.Empty()) {
