@@ -4,6 +4,7 @@
 #include "core/storage/ProjectFile.h"
 #include "core/storage/TreeFile.h"
 #include "support/ModelEdits.h"
+#include "support/UpperJudgements.h"
 
 #include <nlohmann/json.hpp>
 
@@ -110,19 +111,6 @@ CSynthesis Synthesise(const std::vector<std::pair<double, std::vector<double>>>&
         s.Ideal[a] = s.Raw[a] / sum;
     }
     return s;
-}
-
-CJudgementMatrix Upper(std::uint32_t n, const std::vector<int>& codes)
-{
-    CJudgementMatrix m = EqualJudgements(n);
-    std::size_t k = 0;
-    for (std::uint32_t r = 0; r < n; ++r) {
-        for (std::uint32_t c = r + 1; c < n; ++c, ++k) {
-            m(r, c) = CJudgement::FromCode(codes[k]);
-            m(c, r) = m(r, c).Mirror();
-        }
-    }
-    return m;
 }
 
 // The ranking's rows against the priorities (and raw scores) by position, best first.

@@ -2,6 +2,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/judgement/CJudgingSession.h"
 #include "core/results/HierarchySynthesis.h"
+#include "support/UpperJudgements.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +20,6 @@ void TypeCodes(CJudgingSession& session, const std::vector<int>& codes)
         }
         ASSERT_TRUE(session.TypeCharacter(static_cast<char>('0' + std::abs(code))));
     }
-}
-
-CJudgementMatrix Upper(std::uint32_t n, const std::vector<int>& codes)
-{
-    CJudgementMatrix m = EqualJudgements(n);
-    std::size_t k = 0;
-    for (std::uint32_t r = 0; r < n; ++r) {
-        for (std::uint32_t c = r + 1; c < n; ++c, ++k) {
-            m(r, c) = CJudgement::FromCode(codes[k]);
-            m(c, r) = m(r, c).Mirror();
-        }
-    }
-    return m;
 }
 
 // Goal over A (over A1, A2), B (covering) and C (over C1 alone); X, Y, Z.

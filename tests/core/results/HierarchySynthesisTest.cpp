@@ -9,6 +9,7 @@
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
 #include "support/ModelEdits.h"
+#include "support/UpperJudgements.h"
 
 #include <gtest/gtest.h>
 
@@ -18,19 +19,6 @@
 #include <random>
 
 namespace {
-CJudgementMatrix Upper(std::uint32_t n, const std::vector<int>& codes)
-{
-    CJudgementMatrix m = EqualJudgements(n);
-    std::size_t k = 0;
-    for (std::uint32_t r = 0; r < n; ++r) {
-        for (std::uint32_t c = r + 1; c < n; ++c, ++k) {
-            m(r, c) = CJudgement::FromCode(codes[k]);
-            m(c, r) = m(r, c).Mirror();
-        }
-    }
-    return m;
-}
-
 void SetUpper(
     CUserProjectModel& m, std::uint32_t position, std::uint32_t level, std::uint32_t n, const std::vector<int>& codes)
 {
