@@ -50,7 +50,14 @@ TTreeProject::TTreeProject(
     CreateCommands();
 }
 
-TTreeProject::~TTreeProject() = default;
+TTreeProject::~TTreeProject()
+{
+    // Qt deletes the children after this window's own members are gone: the undo stack
+    // clearing itself must not call back into the document.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
 
 void TTreeProject::CreateControls()
 {
