@@ -35,24 +35,6 @@ bool HasMissingPair(const CJudgementMatrix& judgements, std::uint32_t n)
     return false;
 }
 
-// The numbers of a node's matrix by column, read from its judgements into a block whose
-// rows past the order hold numbers (CColumnBlock reads ten rows at a time).
-class CColumnScratch {
-public:
-    CColumnBlock Read(const CJudgementMatrix& judgements, std::uint32_t n)
-    {
-        for (std::uint32_t j = 0; j < n; ++j) {
-            for (std::uint32_t i = 0; i < n; ++i) {
-                Values[static_cast<std::size_t>(j) * MaxMatrixOrder + i] = judgements(i, j).Value();
-            }
-        }
-        return CColumnBlock{Values.data(), MaxMatrixOrder};
-    }
-
-private:
-    std::array<double, static_cast<std::size_t>(MaxMatrixOrder) * MaxMatrixOrder> Values{};
-};
-
 // One criterion's local vector (n entries at local) and figures. mayMissPairs false
 // promises that no cell holds the code 0; columnsOf() gives the matrix's numbers by column.
 template <typename TColumnsOf>
@@ -166,7 +148,10 @@ public:
         return Hierarchy.Node(node).Judgements;
     }
     [[nodiscard]] static bool MayMissPairs(std::uint32_t /*node*/) { return true; }
-    CColumnBlock Columns(std::uint32_t node, std::uint32_t n) { return Scratch.Read(Judgements(node), n); }
+    CColumnBlock Columns(std::uint32_t node, std::uint32_t n)
+    {
+        return ReadJudgementColumns(Judgements(node), n, Copy);
+    }
     double* Local(std::uint32_t node, std::uint32_t n)
     {
         Nodes[node].Local.resize(n);
@@ -193,7 +178,7 @@ private:
     std::vector<double>& RawScores;
     std::vector<double>& IdealPriorities;
     std::optional<std::uint32_t>& FirstNotConnected;
-    CColumnScratch Scratch;
+    TColumnCopy Copy;
 };
 
 // A layered project read in place, numbered as its hierarchy is: the whole next level is
@@ -279,9 +264,10 @@ private:
 void ComputeNodeResult(const CJudgementMatrix& judgements, std::uint32_t n, CNodeResult& result)
 {
     result.Local.resize(n);
-    CColumnScratch scratch;
+    TColumnCopy copy;
     const CNodeFigures figures = ComputeLocal(
-        judgements, n, true, [&scratch, &judgements, n] { return scratch.Read(judgements, n); }, result.Local.data());
+        judgements, n, true, [&copy, &judgements, n] { return ReadJudgementColumns(judgements, n, copy); },
+        result.Local.data());
     result.Compared = figures.Compared;
     result.Basis = figures.Basis;
     result.Measures = figures.Measures;

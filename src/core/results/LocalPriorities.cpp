@@ -49,6 +49,8 @@ template <typename Value> void PrioritiesOf(const Value& value, std::uint32_t or
     NormalizeVector(order, priority);
 }
 
+// The same sums as RowRatios, row by row: a block varied cell by cell (the suggestions)
+// is not worth copying by column.
 template <typename Value> CConsistency ConsistencyOf(const Value& value, std::uint32_t order, const double* priority)
 {
     CConsistency result;
@@ -277,4 +279,19 @@ CConsistency ComputeConsistency(const CColumnBlock& block, std::uint32_t n, cons
         return CConsistency{};
     }
     return result;
+}
+
+CColumnBlock ReadJudgementColumns(const CJudgementMatrix& judgements, std::uint32_t n, TColumnCopy& copy)
+{
+    const std::uint32_t order = BlockOrder(n, MaxMatrixOrder);
+    std::size_t k = 0;
+    for (std::uint32_t j = 0; j < order; ++j) {
+        for (std::uint32_t i = 0; i < order; ++i) {
+            copy[k++] = judgements(i, j).Value();
+        }
+    }
+    for (std::uint32_t pad = 0; pad < RowGroup; ++pad) {
+        copy[k++] = 1.0;
+    }
+    return CColumnBlock{copy.data(), order};
 }

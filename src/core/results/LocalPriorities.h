@@ -54,13 +54,20 @@ void ComputeLocalPriorities(const CWideValueBlock& values, std::uint32_t n, doub
 CConsistency ComputeConsistency(const CWideValueBlock& values, std::uint32_t n, const double* priority);
 
 // A block held by columns, as the synthesis reads a matrix: the number of cell (i, j) at
-// Columns[j * Stride + i]. Rows are read ten at a time, two per vector register, so every
-// column must hold readable numbers up to the next multiple of ten above the order (the
-// rows past the order are never used). Each row's product and sum is still formed in the
-// plain formula's order, so these give the bits of the functions above.
+// Columns[j * Stride + i], Stride at least the order. Rows are read ten at a time, two per
+// vector register, so the ten numbers from each group's first row of every column must be
+// readable (the next column's, or padding after the last); those past the order are never
+// used. Each row's product and sum is still formed in the plain formula's order, so these
+// give the bits of the functions above (which go row by row: the suggestions vary a block
+// cell by cell, and a copy by column each time would cost them more than it saves).
 struct CColumnBlock {
     const double* Columns = nullptr;
     std::uint32_t Stride = 0;
 };
 void ComputeLocalPriorities(const CColumnBlock& block, std::uint32_t n, double* priority);
 CConsistency ComputeConsistency(const CColumnBlock& block, std::uint32_t n, const double* priority);
+
+// Room for the numbers of a block of up to 20 by column and the padding after them.
+using TColumnCopy = std::array<double, MaxMatrixOrder * MaxMatrixOrder + 10>;
+// The leading n x n block's numbers (n cut to 20), column after column, into copy.
+CColumnBlock ReadJudgementColumns(const CJudgementMatrix& judgements, std::uint32_t n, TColumnCopy& copy);
