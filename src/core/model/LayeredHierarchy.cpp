@@ -12,6 +12,7 @@ CLayeredNumbering::CLayeredNumbering(const CUserProjectModel& project)
         const std::uint32_t size = level == 0 ? 1U : project.ElementsInLevelChecked(level);
         First[level] = nodes;
         for (std::uint32_t e = 0; e < size; ++e) {
+            Positions[nodes] = e;
             Levels[nodes++] = level;
         }
     }

@@ -22,7 +22,7 @@ public:
     // The alternatives' level.
     [[nodiscard]] std::uint32_t BottomLevel() const { return Bottom; }
     [[nodiscard]] std::uint32_t Level(std::uint32_t node) const { return Levels[node]; }
-    [[nodiscard]] std::uint32_t Position(std::uint32_t node) const { return node - First[Levels[node]]; }
+    [[nodiscard]] std::uint32_t Position(std::uint32_t node) const { return Positions[node]; }
     [[nodiscard]] std::uint32_t FirstNode(std::uint32_t level) const { return First[level]; }
     // The elements of the level below the node's: its children, or the alternatives.
     [[nodiscard]] std::uint32_t ComparedCount(std::uint32_t node) const
@@ -36,6 +36,7 @@ private:
     std::uint32_t Alternatives = 0;
     std::array<std::uint32_t, MaxLevels> First{};
     std::array<std::uint32_t, 1 + (MaxLevels - 2) * MaxElementsPerLevel> Levels{};
+    std::array<std::uint32_t, 1 + (MaxLevels - 2) * MaxElementsPerLevel> Positions{};
 };
 
 // The hierarchy of a layered project: the goal, the middle levels' elements (each with
