@@ -124,8 +124,9 @@ void BM_LargestTreeRead(benchmark::State& state)
 }
 BENCHMARK(BM_LargestTreeRead)->Unit(benchmark::kMicrosecond);
 
-// The largest layered project (10 levels of 9): today's computation, and the same figures
-// through the hierarchy, with and without making the hierarchy from the project.
+// The largest layered project (10 levels of 9): the synthesis reading the project in place
+// (what the program runs), and the same figures through a CHierarchy made from it, with
+// and without making that hierarchy.
 void BM_LayeredToday(benchmark::State& state)
 {
     auto m = LargestProject();

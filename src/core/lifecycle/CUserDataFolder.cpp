@@ -1,9 +1,11 @@
 #include "core/lifecycle/CUserDataFolder.h"
 
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -128,4 +130,21 @@ std::string CUserDataFolder::FirstOpenFolderFor(const std::string& startDirector
         return {};
     }
     return Path;
+}
+
+std::vector<std::string> CUserDataFolder::TemplatesIn(const std::string& folder)
+{
+    std::vector<std::string> templates;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        std::error_code step;
+        std::string extension = entry->path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if ((extension == ".htp" || extension == TreeFileExtension) && entry->is_regular_file(step)) {
+            templates.push_back(entry->path().string());
+        }
+    }
+    std::sort(templates.begin(), templates.end());
+    return templates;
 }

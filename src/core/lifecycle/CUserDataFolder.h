@@ -36,6 +36,10 @@ public:
     // folder has no HTemplates; "" (the window system chooses) otherwise.
     std::string FirstOpenFolderFor(const std::string& startDirectory);
 
+    // The templates a template folder offers, layered (".htp") and trees (".tsj"), by
+    // their extension in any case: the regular files, as full paths sorted by name.
+    static std::vector<std::string> TemplatesIn(const std::string& folder);
+
 private:
     std::string Path;
     std::vector<std::string> InstalledCandidates;

@@ -310,6 +310,15 @@ std::optional<CHierarchy> CHierarchy::AsTree(std::string* problem) const
     return Make(EHierarchyShape::Tree, std::move(copies), AlternativeList, problem);
 }
 
+CHierarchy CHierarchy::Template() const
+{
+    CHierarchy copy = *this;
+    for (CHierarchyNode& node : copy.Nodes) {
+        node.Judgements.FillOnes();
+    }
+    return copy;
+}
+
 std::string CHierarchy::AddCriterion(
     std::uint32_t parent, std::uint32_t index, const std::string& name, const std::string& comment)
 {

@@ -42,7 +42,8 @@ struct CAlternative {
 // which keep all of that, the matrices' orders and, for a tree, the tree's limits
 // (HierarchyLimits.h); an operation that cannot refuses with the user's phrase and
 // changes nothing. A structure edit renumbers the levels below the node it adds, moves
-// or removes; the numbers of the levels above stay.
+// or removes; the numbers of the levels above stay. A copy is a clone: it compares equal
+// and shares nothing with the original.
 class CHierarchy {
 public:
     static constexpr std::uint32_t GoalNode = 0;
@@ -81,6 +82,9 @@ public:
     // The same hierarchy as a tree: every shared child copied under each of its parents
     // with its judgements. Refused when the copy breaks a limit of a tree.
     [[nodiscard]] std::optional<CHierarchy> AsTree(std::string* problem = nullptr) const;
+
+    // The hierarchy as a template: every judgement 1; structure, names and comments kept.
+    [[nodiscard]] CHierarchy Template() const;
 
     // Operations; "" when done, else why nothing changed. Structure edits are a tree's;
     // a new criterion is covering with every judgement 1, a parent's judgements of the

@@ -4,44 +4,54 @@
 
 #include <vector>
 
+CLayeredNumbering::CLayeredNumbering(const CUserProjectModel& project)
+    : Bottom(project.LevelCount() - 1)
+{
+    std::uint32_t nodes = 0;
+    for (std::uint32_t level = 0; level < Bottom; ++level) {
+        const std::uint32_t size = level == 0 ? 1U : project.ElementsInLevelChecked(level);
+        First[level] = nodes;
+        for (std::uint32_t e = 0; e < size; ++e) {
+            Positions[nodes] = e;
+            Levels[nodes++] = level;
+        }
+    }
+    First[Bottom] = nodes;
+    Alternatives = project.ElementsInLevelChecked(Bottom);
+}
+
 std::optional<CHierarchy> HierarchyOfLayers(const CUserProjectModel& project)
 {
     const std::uint32_t levels = project.LevelCount();
     if (levels < MinLevels || levels > MaxLevels) {
         return std::nullopt;
     }
-    std::vector<std::uint32_t> counts(levels);
-    std::vector<std::uint32_t> first(levels); // node number of the level's first element
-    std::uint32_t total = 0;
-    for (std::uint32_t k = 0; k + 1 < levels; ++k) {
-        counts[k] = k == 0 ? 1U : project.ElementsInLevelChecked(k);
-        first[k] = total;
-        total += counts[k];
-    }
-    const std::uint32_t alternatives = project.ElementsInLevelChecked(levels - 1);
-    std::vector<CHierarchyNode> nodes(total);
-    for (std::uint32_t k = 0; k + 1 < levels; ++k) {
-        const bool covering = k + 2 == levels;
-        const std::uint32_t n = covering ? alternatives : counts[k + 1];
-        for (std::uint32_t e = 0; e < counts[k]; ++e) {
-            const CHierarchy_Element& element = project.Element(e, k);
-            CHierarchyNode& node = nodes[first[k] + e];
-            node.Name = element.Name;
-            node.Comment = element.Comment;
-            node.Judgements = CJudgementMatrix(n, n);
-            for (std::uint32_t r = 0; r < n; ++r) {
-                for (std::uint32_t c = 0; c < n; ++c) {
-                    node.Judgements(r, c) = element.Judgements(r, c);
-                }
+    const CLayeredNumbering numbering(project);
+    const std::uint32_t alternatives = numbering.AlternativeCount();
+    std::vector<CHierarchyNode> nodes(numbering.NodeCount());
+    for (std::uint32_t number = 0; number < numbering.NodeCount(); ++number) {
+        const std::uint32_t level = numbering.Level(number);
+        const std::uint32_t n = numbering.ComparedCount(number);
+        const CHierarchy_Element& element = project.Element(numbering.Position(number), level);
+        CHierarchyNode& node = nodes[number];
+        node.Name = element.Name;
+        node.Comment = element.Comment;
+        node.Judgements = CJudgementMatrix(n, n);
+        for (std::uint32_t r = 0; r < n; ++r) {
+            for (std::uint32_t c = 0; c < n; ++c) {
+                node.Judgements(r, c) = element.Judgements(r, c);
             }
-            for (std::uint32_t child = 0; !covering && child < n; ++child) {
-                node.Children.push_back(first[k + 1] + child);
-            }
+        }
+        const bool covering = level + 1 == numbering.BottomLevel();
+        for (std::uint32_t child = 0; !covering && child < n; ++child) {
+            node.Children.push_back(numbering.FirstNode(level + 1) + child);
         }
     }
     std::vector<CAlternative> list;
+    list.reserve(alternatives);
     for (std::uint32_t a = 0; a < alternatives; ++a) {
-        list.push_back(CAlternative{project.Element(a, levels - 1).Name, project.Element(a, levels - 1).Comment});
+        const CHierarchy_Element& element = project.Element(a, levels - 1);
+        list.push_back(CAlternative{element.Name, element.Comment});
     }
     return CHierarchy::Make(EHierarchyShape::Layers, std::move(nodes), std::move(list));
 }

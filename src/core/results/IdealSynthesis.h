@@ -29,9 +29,12 @@ double IdealDivisor(const double* local, std::uint32_t count);
 // Allocates nothing.
 CIdealSynthesis ComputeIdealSynthesis(const CSensitivityInput& input);
 
-class CProjectResults;
-// The same from a project's own results, as its synthesis leaves them.
-CIdealSynthesis ComputeIdealSynthesis(const CUserProjectModel& project, const CProjectResults& results);
+// The two steps of every ideal synthesis. One covering criterion's share added to the raw
+// scores: weight * l(a) / max_b l(b); nothing when its vector cannot be idealised or the
+// weight is no number.
+void AddIdealShare(const double* local, std::uint32_t count, double weight, double* raw);
+// raw(a) / sum_b raw(b); all 0 when the sum is 0 or no number.
+void NormaliseIdealScores(const double* raw, std::uint32_t count, double* ideal);
 
 // The input whose synthesis is the ideal one: the last middle level's local vectors (the
 // goal's for a project of two levels) divided by their largest entry, a vector that

@@ -1,8 +1,5 @@
 #include "core/results/LocalPriorities.h"
 
-#include "core/model/CUserProjectModel.h"
-#include "core/results/CProjectResults.h"
-
 #include <cmath>
 
 #if defined(__SSE2__)
@@ -52,6 +49,8 @@ template <typename Value> void PrioritiesOf(const Value& value, std::uint32_t or
     NormalizeVector(order, priority);
 }
 
+// The same sums as RowRatios, row by row: a block varied cell by cell (the suggestions)
+// is not worth copying by column.
 template <typename Value> CConsistency ConsistencyOf(const Value& value, std::uint32_t order, const double* priority)
 {
     CConsistency result;
@@ -86,85 +85,86 @@ template <std::uint32_t Capacity> auto BlockOf(const TValueBlock<Capacity>& valu
     return [&values](std::uint32_t i, std::uint32_t j) { return values[i][j]; };
 }
 
-using TColumns = CUserProjectModel::TJudgementColumns;
-constexpr std::uint32_t Padded = CUserProjectModel::ColumnLength;
+// Rows are taken ten at a time, two per vector register.
+constexpr std::uint32_t RowGroup = 10;
 
 // The row products of the block, two rows per step. Each row's product is still formed
 // as p = p * value(row, j) for j = 0, 1, ..., so every bit is as in the scalar formula.
-// All five pairs are formed whatever the order (the padding rows hold finite numbers and
-// are never read), so the products stay in registers.
-void RowProducts(const TColumns& columns, std::uint32_t order, double* products)
+// All five pairs of a group are formed whatever the order (the rows past it hold numbers
+// and are never read back), so the products stay in registers.
+void RowProducts(const CColumnBlock& block, std::uint32_t order, double* products)
 {
+    for (std::uint32_t first = 0; first < order; first += RowGroup) {
 #if defined(__SSE2__)
-    static_assert(Padded == 10, "five pairs of rows");
-    __m128d p0 = _mm_set1_pd(1.0);
-    __m128d p1 = p0;
-    __m128d p2 = p0;
-    __m128d p3 = p0;
-    __m128d p4 = p0;
-    for (std::uint32_t j = 0; j < order; ++j) {
-        const double* column = columns[j].data();
-        p0 = _mm_mul_pd(p0, _mm_loadu_pd(column));
-        p1 = _mm_mul_pd(p1, _mm_loadu_pd(column + 2));
-        p2 = _mm_mul_pd(p2, _mm_loadu_pd(column + 4));
-        p3 = _mm_mul_pd(p3, _mm_loadu_pd(column + 6));
-        p4 = _mm_mul_pd(p4, _mm_loadu_pd(column + 8));
-    }
-    _mm_storeu_pd(products, p0);
-    _mm_storeu_pd(products + 2, p1);
-    _mm_storeu_pd(products + 4, p2);
-    _mm_storeu_pd(products + 6, p3);
-    _mm_storeu_pd(products + 8, p4);
-#else
-    for (std::uint32_t i = 0; i < order; ++i) {
-        products[i] = 1.0;
-    }
-    for (std::uint32_t j = 0; j < order; ++j) {
-        for (std::uint32_t i = 0; i < order; ++i) {
-            products[i] = products[i] * columns[j][i];
+        __m128d p0 = _mm_set1_pd(1.0);
+        __m128d p1 = p0;
+        __m128d p2 = p0;
+        __m128d p3 = p0;
+        __m128d p4 = p0;
+        for (std::uint32_t j = 0; j < order; ++j) {
+            const double* column = block.Columns + static_cast<std::size_t>(j) * block.Stride + first;
+            p0 = _mm_mul_pd(p0, _mm_loadu_pd(column));
+            p1 = _mm_mul_pd(p1, _mm_loadu_pd(column + 2));
+            p2 = _mm_mul_pd(p2, _mm_loadu_pd(column + 4));
+            p3 = _mm_mul_pd(p3, _mm_loadu_pd(column + 6));
+            p4 = _mm_mul_pd(p4, _mm_loadu_pd(column + 8));
         }
-    }
+        _mm_storeu_pd(products + first, p0);
+        _mm_storeu_pd(products + first + 2, p1);
+        _mm_storeu_pd(products + first + 4, p2);
+        _mm_storeu_pd(products + first + 6, p3);
+        _mm_storeu_pd(products + first + 8, p4);
+#else
+        for (std::uint32_t i = first; i < first + RowGroup; ++i) {
+            products[i] = 1.0;
+            for (std::uint32_t j = 0; j < order; ++j) {
+                products[i] = products[i] * block.Columns[static_cast<std::size_t>(j) * block.Stride + i];
+            }
+        }
 #endif
+    }
 }
 
 // (A w)_i / w_i for every row, two rows per step; each sum in the scalar order
 // s = s + a_ij * w_j, then one division, as in the scalar formula.
-void RowRatios(const TColumns& columns, std::uint32_t order, const double* priority, double* ratios)
+void RowRatios(const CColumnBlock& block, std::uint32_t order, const double* priority, double* ratios)
 {
-#if defined(__SSE2__)
-    __m128d s0 = _mm_setzero_pd();
-    __m128d s1 = s0;
-    __m128d s2 = s0;
-    __m128d s3 = s0;
-    __m128d s4 = s0;
-    for (std::uint32_t j = 0; j < order; ++j) {
-        const double* column = columns[j].data();
-        const __m128d w = _mm_set1_pd(priority[j]);
-        s0 = _mm_add_pd(s0, _mm_mul_pd(_mm_loadu_pd(column), w));
-        s1 = _mm_add_pd(s1, _mm_mul_pd(_mm_loadu_pd(column + 2), w));
-        s2 = _mm_add_pd(s2, _mm_mul_pd(_mm_loadu_pd(column + 4), w));
-        s3 = _mm_add_pd(s3, _mm_mul_pd(_mm_loadu_pd(column + 6), w));
-        s4 = _mm_add_pd(s4, _mm_mul_pd(_mm_loadu_pd(column + 8), w));
-    }
-    // The priorities past the order are not numbers of this matrix: divide by 1 there.
-    double divisors[Padded];
-    for (std::uint32_t i = 0; i < Padded; ++i) {
-        divisors[i] = i < order ? priority[i] : 1.0;
-    }
-    _mm_storeu_pd(ratios, _mm_div_pd(s0, _mm_loadu_pd(divisors)));
-    _mm_storeu_pd(ratios + 2, _mm_div_pd(s1, _mm_loadu_pd(divisors + 2)));
-    _mm_storeu_pd(ratios + 4, _mm_div_pd(s2, _mm_loadu_pd(divisors + 4)));
-    _mm_storeu_pd(ratios + 6, _mm_div_pd(s3, _mm_loadu_pd(divisors + 6)));
-    _mm_storeu_pd(ratios + 8, _mm_div_pd(s4, _mm_loadu_pd(divisors + 8)));
-#else
-    for (std::uint32_t i = 0; i < order; ++i) {
-        double s = 0.0;
-        for (std::uint32_t j = 0; j < order; ++j) {
-            s = s + columns[j][i] * priority[j];
+    for (std::uint32_t first = 0; first < order; first += RowGroup) {
+        // The priorities past the order are not numbers of this matrix: divide by 1 there.
+        double divisors[RowGroup];
+        for (std::uint32_t i = 0; i < RowGroup; ++i) {
+            divisors[i] = first + i < order ? priority[first + i] : 1.0;
         }
-        ratios[i] = s / priority[i];
-    }
+#if defined(__SSE2__)
+        __m128d s0 = _mm_setzero_pd();
+        __m128d s1 = s0;
+        __m128d s2 = s0;
+        __m128d s3 = s0;
+        __m128d s4 = s0;
+        for (std::uint32_t j = 0; j < order; ++j) {
+            const double* column = block.Columns + static_cast<std::size_t>(j) * block.Stride + first;
+            const __m128d w = _mm_set1_pd(priority[j]);
+            s0 = _mm_add_pd(s0, _mm_mul_pd(_mm_loadu_pd(column), w));
+            s1 = _mm_add_pd(s1, _mm_mul_pd(_mm_loadu_pd(column + 2), w));
+            s2 = _mm_add_pd(s2, _mm_mul_pd(_mm_loadu_pd(column + 4), w));
+            s3 = _mm_add_pd(s3, _mm_mul_pd(_mm_loadu_pd(column + 6), w));
+            s4 = _mm_add_pd(s4, _mm_mul_pd(_mm_loadu_pd(column + 8), w));
+        }
+        _mm_storeu_pd(ratios + first, _mm_div_pd(s0, _mm_loadu_pd(divisors)));
+        _mm_storeu_pd(ratios + first + 2, _mm_div_pd(s1, _mm_loadu_pd(divisors + 2)));
+        _mm_storeu_pd(ratios + first + 4, _mm_div_pd(s2, _mm_loadu_pd(divisors + 4)));
+        _mm_storeu_pd(ratios + first + 6, _mm_div_pd(s3, _mm_loadu_pd(divisors + 6)));
+        _mm_storeu_pd(ratios + first + 8, _mm_div_pd(s4, _mm_loadu_pd(divisors + 8)));
+#else
+        for (std::uint32_t i = 0; i < RowGroup; ++i) {
+            double s = 0.0;
+            for (std::uint32_t j = 0; j < order; ++j) {
+                s = s + block.Columns[static_cast<std::size_t>(j) * block.Stride + first + i] * priority[j];
+            }
+            ratios[first + i] = s / divisors[i];
+        }
 #endif
+    }
 }
 } // namespace
 
@@ -238,54 +238,60 @@ CConsistency ComputeConsistency(const CJudgementMatrix& judgements, std::uint32_
     return ConsistencyOf(ValuesOf(judgements), BlockOrder(n), priority);
 }
 
-void ComputeLocalPriorities(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
-    std::uint32_t level, std::uint32_t n)
+void ComputeLocalPriorities(const CColumnBlock& block, std::uint32_t n, double* priority)
 {
-    if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel || n == 0) {
+    const std::uint32_t order = BlockOrder(n, MaxMatrixOrder);
+    if (order == 0) {
         return;
     }
-    double products[Padded];
-    RowProducts(project.JudgementColumns(position, level), n, products);
-    double* priority = results.LevelData(position, level).Priority.data();
-    const double exponent = 1.0 / static_cast<double>(n);
-    for (std::uint32_t i = 0; i < n; ++i) {
+    double products[MaxMatrixOrder];
+    RowProducts(block, order, products);
+    const double exponent = 1.0 / static_cast<double>(order);
+    for (std::uint32_t i = 0; i < order; ++i) {
         priority[i] = std::pow(products[i], exponent);
     }
-    NormalizeVector(n, priority);
+    NormalizeVector(order, priority);
 }
 
-void ComputeConsistency(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
-    std::uint32_t level, std::uint32_t n)
+CConsistency ComputeConsistency(const CColumnBlock& block, std::uint32_t n, const double* priority)
 {
-    if (position >= MaxElementsPerLevel || level >= MaxLevels || n > MaxElementsPerLevel) {
-        return;
+    const std::uint32_t order = BlockOrder(n, MaxMatrixOrder);
+    if (order == 0) {
+        return CConsistency{};
     }
-    TDesicionLevelData& record = results.LevelData(position, level);
-    const double* priority = record.Priority.data();
-    record.LambdaMax = 0.0;
-    record.CI = 0.0;
-    record.CR = 0.0;
-    if (n == 0) {
-        return;
-    }
-    for (std::uint32_t i = 0; i < n; ++i) {
+    for (std::uint32_t i = 0; i < order; ++i) {
         if (priority[i] == 0.0 || !std::isfinite(priority[i])) {
-            return; // only a 0 from a file gets here: measures of 0, never a NaN
+            return CConsistency{}; // only a 0 from a file gets here: measures of 0, never a NaN
         }
     }
-    double ratios[Padded];
-    RowRatios(project.JudgementColumns(position, level), n, priority, ratios);
+    double ratios[MaxMatrixOrder];
+    RowRatios(block, order, priority, ratios);
     double sum = 0.0;
-    for (std::uint32_t i = 0; i < n; ++i) {
+    for (std::uint32_t i = 0; i < order; ++i) {
         sum = sum + ratios[i];
     }
-    const auto size = static_cast<double>(n);
-    const double lambdaMax = sum / size;
-    const double ci = (lambdaMax - size) / (size - 1.0);
-    const double cr = ci / RandomIndex[n];
-    if (std::isfinite(lambdaMax) && std::isfinite(ci) && std::isfinite(cr)) {
-        record.LambdaMax = lambdaMax;
-        record.CI = ci;
-        record.CR = cr;
+    const auto size = static_cast<double>(order);
+    CConsistency result;
+    result.LambdaMax = sum / size;
+    result.CI = (result.LambdaMax - size) / (size - 1.0);
+    result.CR = result.CI / RandomIndexOf(order);
+    if (!std::isfinite(result.LambdaMax) || !std::isfinite(result.CI) || !std::isfinite(result.CR)) {
+        return CConsistency{};
     }
+    return result;
+}
+
+CColumnBlock ReadJudgementColumns(const CJudgementMatrix& judgements, std::uint32_t n, TColumnCopy& copy)
+{
+    const std::uint32_t order = BlockOrder(n, MaxMatrixOrder);
+    std::size_t k = 0;
+    for (std::uint32_t j = 0; j < order; ++j) {
+        for (std::uint32_t i = 0; i < order; ++i) {
+            copy[k++] = judgements(i, j).Value();
+        }
+    }
+    for (std::uint32_t pad = 0; pad < RowGroup; ++pad) {
+        copy[k++] = 1.0;
+    }
+    return CColumnBlock{copy.data(), order};
 }

@@ -7,9 +7,6 @@
 #include <array>
 #include <cstdint>
 
-class CUserProjectModel;
-class CProjectResults;
-
 // Indexed by the matrix order n itself; entries 0..2 keep the division defined.
 inline constexpr std::array<double, 11> RandomIndex{10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
 // The table up to 10; above it RI(n) = (1.7699 n - 4.3513) / (n - 1) (Alonso and Lamata).
@@ -56,9 +53,21 @@ double RowGeometricMean(const CWideValueBlock& values, std::uint32_t n, std::uin
 void ComputeLocalPriorities(const CWideValueBlock& values, std::uint32_t n, double* priority);
 CConsistency ComputeConsistency(const CWideValueBlock& values, std::uint32_t n, const double* priority);
 
-// The same pair on an element of a project, storing into its decision record among the
-// project's results.
-void ComputeLocalPriorities(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
-    std::uint32_t level, std::uint32_t n);
-void ComputeConsistency(const CUserProjectModel& project, CProjectResults& results, std::uint32_t position,
-    std::uint32_t level, std::uint32_t n);
+// A block held by columns, as the synthesis reads a matrix: the number of cell (i, j) at
+// Columns[j * Stride + i], Stride at least the order. Rows are read ten at a time, two per
+// vector register, so the ten numbers from each group's first row of every column must be
+// readable (the next column's, or padding after the last); those past the order are never
+// used. Each row's product and sum is still formed in the plain formula's order, so these
+// give the bits of the functions above (which go row by row: the suggestions vary a block
+// cell by cell, and a copy by column each time would cost them more than it saves).
+struct CColumnBlock {
+    const double* Columns = nullptr;
+    std::uint32_t Stride = 0;
+};
+void ComputeLocalPriorities(const CColumnBlock& block, std::uint32_t n, double* priority);
+CConsistency ComputeConsistency(const CColumnBlock& block, std::uint32_t n, const double* priority);
+
+// Room for the numbers of a block of up to 20 by column and the padding after them.
+using TColumnCopy = std::array<double, MaxMatrixOrder * MaxMatrixOrder + 10>;
+// The leading n x n block's numbers (n cut to 20), column after column, into copy.
+CColumnBlock ReadJudgementColumns(const CJudgementMatrix& judgements, std::uint32_t n, TColumnCopy& copy);

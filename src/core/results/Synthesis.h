@@ -16,7 +16,8 @@ inline constexpr std::array<TColor, MaxElementsPerLevel> PieColours{
     clRed, clFuchsia, clYellow, clLime, clBlue, clGreen, clPurple, clGray, clBlack};
 
 // Every local priority vector with its consistency, then the global priorities
-// of every level top-down, into results (a fresh object or one computed before).
+// of every level top-down, into results (a fresh object or one computed before): the
+// hierarchy's synthesis over the project's layers.
 void ComputeAllPriorities(const CUserProjectModel& project, CProjectResults& results);
 // The same into a new value.
 CProjectResults ComputeResults(const CUserProjectModel& project);

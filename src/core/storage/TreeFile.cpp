@@ -244,8 +244,7 @@ void AppendString(std::string& out, const std::string& text)
     out += Json(text).dump(-1, ' ', false, Json::error_handler_t::strict);
 }
 
-void AppendNode(
-    std::string& out, const CHierarchy& tree, std::uint32_t node, const std::string& indent, bool templateFlag)
+void AppendNode(std::string& out, const CHierarchy& tree, std::uint32_t node, const std::string& indent)
 {
     const CHierarchyNode& data = tree.Node(node);
     const std::string inner = indent + "  ";
@@ -259,7 +258,7 @@ void AppendNode(
     for (std::uint32_t r = 0; r < n; ++r) {
         for (std::uint32_t c = r + 1; c < n; ++c) {
             out += first ? "" : ", ";
-            out += std::to_string(templateFlag ? 1 : data.Judgements(r, c).Code());
+            out += std::to_string(data.Judgements(r, c).Code());
             first = false;
         }
     }
@@ -268,7 +267,7 @@ void AppendNode(
         out += ",\n" + inner + "\"children\": [\n";
         for (std::size_t k = 0; k < data.Children.size(); ++k) {
             out += inner + "  ";
-            AppendNode(out, tree, data.Children[k], inner + "  ", templateFlag);
+            AppendNode(out, tree, data.Children[k], inner + "  ");
             out += k + 1 < data.Children.size() ? ",\n" : "\n";
         }
         out += inner + "]";
@@ -276,12 +275,12 @@ void AppendNode(
     out += "\n" + indent + "}";
 }
 
-std::string TextOf(const CHierarchy& tree, bool templateFlag)
+std::string TextOf(const CHierarchy& tree)
 {
     std::string out = "{\n  \"format\": ";
     AppendString(out, TreeFormatName);
     out += ",\n  \"version\": " + std::to_string(TreeFormatVersion) + ",\n  \"goal\": ";
-    AppendNode(out, tree, CHierarchy::GoalNode, "  ", templateFlag);
+    AppendNode(out, tree, CHierarchy::GoalNode, "  ");
     out += ",\n  \"alternatives\": [\n";
     const std::vector<CAlternative>& alternatives = tree.Alternatives();
     for (std::size_t k = 0; k < alternatives.size(); ++k) {
@@ -410,11 +409,14 @@ CReadOutcome ReadTreeFile(CHierarchy& hierarchy, const std::string& fileName, ER
 std::string TreeFileText(const CHierarchy& hierarchy, bool templateFlag)
 {
     try {
+        if (templateFlag) {
+            return TreeFileText(hierarchy.Template(), false);
+        }
         if (hierarchy.Shape() == EHierarchyShape::Tree) {
-            return TextOf(hierarchy, templateFlag);
+            return TextOf(hierarchy);
         }
         const std::optional<CHierarchy> tree = hierarchy.AsTree();
-        return tree ? TextOf(*tree, templateFlag) : std::string();
+        return tree ? TextOf(*tree) : std::string();
     } catch (const Json::type_error&) {
         return {}; // text that is not UTF-8, which no tree holds
     }

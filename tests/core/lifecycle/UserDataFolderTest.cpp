@@ -151,3 +151,15 @@ TEST_F(UserDataFolder, WhereTheTemplateAndOpenDialogsStart)
     EXPECT_EQ(homeless.TemplateFolderFor(start), start + "/HTemplates");
     EXPECT_EQ(homeless.FirstOpenFolderFor(start), "");
 }
+
+TEST_F(UserDataFolder, TemplatesOfBothShapesAreListedByName)
+{
+    const std::string folder = Root + "/HTemplates";
+    fs::create_directories(folder + "/inner.htp");
+    for (const char* file : {"z.tsj", "crm.htp", "B.TSJ", "a.HTP", "project.tsy", "notes.txt", "tsj"}) {
+        std::ofstream(folder + "/" + file) << file;
+    }
+    const std::vector<std::string> want{folder + "/B.TSJ", folder + "/a.HTP", folder + "/crm.htp", folder + "/z.tsj"};
+    EXPECT_EQ(CUserDataFolder::TemplatesIn(folder), want);
+    EXPECT_TRUE(CUserDataFolder::TemplatesIn(Root + "/none").empty());
+}

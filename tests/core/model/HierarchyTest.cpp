@@ -184,3 +184,30 @@ TEST(Hierarchy, EditsBeyondTheLimitsChangeNothing)
         EXPECT_TRUE(h == before);
     }
 }
+
+// A template keeps the tree, its names and comments, every judgement 1; a clone is equal
+// and shares nothing, so editing it leaves the original as it was.
+TEST(Hierarchy, TemplateAndCloneOfATree)
+{
+    CHierarchy tree = Sample();
+    ASSERT_EQ(tree.SetNodeText(1, "A", "комментарий"), "");
+    const CHierarchy pattern = tree.Template();
+    ASSERT_EQ(pattern.NodeCount(), tree.NodeCount());
+    for (std::uint32_t node = 0; node < tree.NodeCount(); ++node) {
+        EXPECT_EQ(pattern.Node(node).Name, tree.Node(node).Name);
+        EXPECT_EQ(pattern.Node(node).Comment, tree.Node(node).Comment);
+        EXPECT_EQ(pattern.Node(node).Children, tree.Node(node).Children);
+        EXPECT_TRUE(pattern.Node(node).Judgements == EqualJudgements(tree.ComparedCount(node))) << node;
+    }
+    EXPECT_EQ(pattern.Alternatives(), tree.Alternatives());
+    EXPECT_EQ(Code(tree, {"A"}, 0, 1), 3);
+
+    CHierarchy clone = tree;
+    EXPECT_TRUE(clone == tree);
+    ASSERT_EQ(clone.SetJudgements(1, EqualJudgements(2)), "");
+    ASSERT_EQ(clone.SetNodeText(1, "C", ""), "");
+    ASSERT_EQ(clone.SetAlternativeText(0, "w", ""), "");
+    EXPECT_EQ(Code(tree, {"A"}, 0, 1), 3);
+    EXPECT_EQ(tree.Node(1).Comment, "комментарий");
+    EXPECT_EQ(tree.Alternatives()[0].Name, "x");
+}
