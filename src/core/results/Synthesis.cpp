@@ -3,8 +3,11 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/HierarchySynthesis.h"
+#include "core/results/RankingOrder.h"
 
-#include <utility>
+#include <array>
+#include <span>
+#include <vector>
 
 void ComputeAllPriorities(const CUserProjectModel& project, CProjectResults& results)
 {
@@ -20,15 +23,14 @@ CProjectResults ComputeResults(const CUserProjectModel& project)
 
 void OrderResults(CResultList& list)
 {
-    const std::uint32_t m = list.Count;
-    for (std::uint32_t i = 0; i < m; ++i) {
-        for (std::uint32_t j = i + 1; j < m; ++j) {
-            if (list.Rows[i].Value < list.Rows[j].Value) {
-                std::swap(list.Rows[i], list.Rows[j]);
-            }
-        }
+    std::array<double, MaxElementsPerLevel> values {};
+    for (std::uint32_t i = 0; i < list.Count; ++i) {
+        values[i] = list.Rows[i].Value;
     }
-    for (std::uint32_t i = 0; i < m; ++i) {
+    const std::vector<std::uint32_t> order = RankingOrder(std::span(values.data(), list.Count));
+    const CResultList unordered = list;
+    for (std::uint32_t i = 0; i < list.Count; ++i) {
+        list.Rows[i] = unordered.Rows[order[i]];
         list.Rows[i].Colour = PieColours[i];
     }
 }
