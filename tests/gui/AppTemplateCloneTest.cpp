@@ -1,7 +1,16 @@
 #include "AppTestSupport.h"
 #include "support/ModelEdits.h"
 
+#include "core/group/StructureCheck.h"
+#include "core/model/CHierarchy.h"
+#include "core/storage/TreeFile.h"
+#include "gui/group/TfmExpertFiles.h"
+#include "gui/view/TTreeProject.h"
+
 #include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTreeView>
+#include <QTreeWidget>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -61,6 +70,18 @@ protected:
         EXPECT_TRUE(project != nullptr && HasJudgementOtherThanOne(project->Model()));
         Dialogs.Records.clear();
         return project;
+    }
+    // The shipped car tree, copied into the working directory and opened.
+    TTreeProject* OpenExampleTree()
+    {
+        const QString copy = Path(QStringLiteral("car.tsj"));
+        EXPECT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/car.tsj"), copy));
+        Dialogs.FileAnswers.push_back(copy);
+        Click("btOpenProject");
+        TTreeProject* tree = Frame().ActiveTree();
+        EXPECT_NE(tree, nullptr);
+        Dialogs.Records.clear();
+        return tree;
     }
     // The start folder's templates when it has them, else the user's.
     [[nodiscard]] QString TemplateDir() const
@@ -341,4 +362,90 @@ TEST_F(AppTemplateClone, WithoutHTemplatesInTheStartFolderTheUserDataFolderHolds
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("HTemplates"))));
     Dialogs.YesNoAnswers = {false};
     Frame().close();
+}
+
+TEST_F(AppTemplateClone, ATreesTemplateIsATreeFileAndLoadsAsANewTree)
+{
+    TTreeProject* source = OpenExampleTree();
+    ASSERT_NE(source, nullptr);
+    Dialogs.FileAnswers = {TemplateDir() + QStringLiteral("/car")};
+    Action("mnSaveAsHTemplate")->trigger();
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон дерева TESSALY (*.tsj)"));
+    EXPECT_EQ(Dialogs.Records[0].Caption, TemplateDir());
+    const QString templateFile = TemplateDir() + QStringLiteral("/car.tsj");
+    CHierarchy written;
+    ASSERT_TRUE(ReadTreeFile(written, templateFile.toStdString()).Succeeded());
+    EXPECT_TRUE(written == source->Document().Tree().Template()); // every judgement 1, the rest kept
+    EXPECT_FALSE(source->Document().Modified());
+
+    // The template dialog offers both kinds once the folder holds a tree's.
+    Dialogs.Records.clear();
+    Dialogs.FileAnswers = {templateFile};
+    Click("btOpenTempalteH");
+    ASSERT_EQ(Dialogs.Records.size(), 1U);
+    EXPECT_EQ(Dialogs.Records[0].Text, QStringLiteral("Шаблон TESSALY (*.htp *.tsj)"));
+    TTreeProject* loaded = Frame().ActiveTree();
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_NE(loaded, source);
+    EXPECT_EQ(Captions().at(1), QStringLiteral("Проект - 2"));
+    EXPECT_TRUE(loaded->Document().FileName().empty());
+    EXPECT_TRUE(loaded->Document().Tree() == written);
+
+    // Saving the new tree asks for a file, never writes into the template.
+    Dialogs.Records.clear();
+    Dialogs.YesNoAnswers = {true};
+    Dialogs.FileAnswers = {Path(QStringLiteral("mine"))};
+    Click("btSaveProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Сохранить созданный проект в файле?")});
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("mine.tsj"))));
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
+}
+
+TEST_F(AppTemplateClone, ATreeClonedFromItsOutlineMenuIsANewIndependentTree)
+{
+    TTreeProject* source = OpenExampleTree();
+    ASSERT_NE(source, nullptr);
+    QAction* clone = source->Outline()->findChild<QAction*>(QStringLiteral("mnCloneTree"));
+    ASSERT_NE(clone, nullptr);
+    EXPECT_TRUE(source->Outline()->actions().contains(clone)); // on the outline's menu
+    for (const bool yes : {false, true}) {
+        Dialogs.YesNoAnswers = {yes};
+        clone->trigger();
+        EXPECT_EQ(Dialogs.MessageTexts().back(), QStringLiteral("Клонировать текущий проект?"));
+        EXPECT_EQ(Frame().TreeWindows().size(), yes ? 2U : 1U);
+    }
+    TTreeProject* copy = Frame().ActiveTree();
+    ASSERT_NE(copy, source);
+    EXPECT_EQ(Captions().at(1), QStringLiteral("Проект - 2"));
+    EXPECT_TRUE(copy->Document().Tree() == source->Document().Tree());
+    EXPECT_TRUE(copy->Document().FileName().empty());
+    EXPECT_FALSE(copy->Document().Modified());
+    EXPECT_TRUE(copy->Document().AskSaveOnClose());
+    EXPECT_EQ(copy->Alternatives()->topLevelItem(0)->text(1), source->Alternatives()->topLevelItem(0)->text(1));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("ToClone.tmp"))));
+    ASSERT_EQ(copy->Document().SetNodeText(1, "Цена покупки", ""), "");
+    EXPECT_NE(source->Document().Tree().Node(1).Name, "Цена покупки");
+    Dialogs.YesNoAnswers = {false, false};
+    Frame().close();
+}
+
+TEST_F(AppTemplateClone, ATreesExpertsGetTreeFiles)
+{
+    TTreeProject* source = OpenExampleTree();
+    ASSERT_NE(source, nullptr);
+    apptest::WhenModal<TfmExpertFiles>([](TfmExpertFiles* dialog) {
+        dialog->edExpertNames->setPlainText(QStringLiteral("Анна\nБорис"));
+        QTest::mouseClick(dialog->btOk, Qt::LeftButton);
+    });
+    Action("mnPrepareExpertFiles")->trigger();
+    for (const char* name : {"Анна.tsj", "Борис.tsj"}) {
+        CHierarchy expert;
+        ASSERT_TRUE(ReadTreeFile(expert, Path(QString::fromUtf8(name)).toStdString()).Succeeded()) << name;
+        EXPECT_EQ(HierarchyDifference(source->Document().Tree(), "a", expert, "b"), std::nullopt);
+        EXPECT_FALSE(expert.Goal().Judgements(0, 1).IsJudged());
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Анна.tsy"))));
+    Click("btCloseProject");
 }

@@ -2,13 +2,16 @@
 
 #include "core/group/HierarchyRecord.h"
 #include "core/group/StructureCheck.h"
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -180,17 +183,18 @@ CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder)
     return result;
 }
 
-std::string ExpertFileName(const std::string& folder, const std::string& name)
+std::string ExpertFileName(const std::string& folder, const std::string& name, const char* extension)
 {
-    return (fs::path(folder) / (name + ExpertFileExtension)).string();
+    return (fs::path(folder) / (name + extension)).string();
 }
 
-std::vector<std::string> ExistingExpertFiles(std::span<const std::string> names, const std::string& folder)
+std::vector<std::string> ExistingExpertFiles(
+    std::span<const std::string> names, const std::string& folder, const char* extension)
 {
     std::vector<std::string> existing;
     for (const std::string& name : names) {
         std::error_code error;
-        const std::string file = ExpertFileName(folder, name);
+        const std::string file = ExpertFileName(folder, name, extension);
         if (fs::exists(fs::symlink_status(file, error))) {
             existing.push_back(file);
         }
@@ -222,13 +226,27 @@ bool SameHierarchy(const CUserProjectModel& project, const std::string& file)
     const auto other = std::make_unique<CUserProjectModel>();
     return other->BuildLoadedHierarchy(*record) && !StructureDifference(project, "", *other, "");
 }
-} // namespace
 
-CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+// Whether a file holds a tree with the same criteria and alternatives as tree.
+bool SameTree(const CHierarchy& tree, const std::string& file)
+{
+    CHierarchy other;
+    return ReadTreeFile(other, file, EReadAccess::ReadOnly).Succeeded() && !HierarchyDifference(tree, "", other, "");
+}
+
+// What the two shapes' experts' files differ in: their extension, what counts as an
+// expert file of this hierarchy, and the writing of one.
+struct CExpertFileKind {
+    const char* Extension = ExpertFileExtension;
+    std::function<bool(const std::string& file)> IsExpertFile;
+    std::function<EWriteResult(const std::string& file, std::string* reason)> Write;
+};
+
+CReplacedExpertFiles Replaced(const CExpertFileKind& kind, std::span<const std::string> names,
     const std::string& folder, std::span<const std::string> openProjects)
 {
     CReplacedExpertFiles outcome;
-    for (const std::string& file : ExistingExpertFiles(names, folder)) {
+    for (const std::string& file : ExistingExpertFiles(names, folder, kind.Extension)) {
         const std::string shown = fs::path(file).filename().string();
         struct stat info { };
         const bool reached = ::stat(file.c_str(), &info) == 0;
@@ -239,7 +257,7 @@ CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::
             outcome.Refusal = "Файл «" + shown
                 + "» — проект, открытый в программе: файл эксперта не может его "
                   "заменить. Укажите другое имя эксперта или другую папку.";
-        } else if (!reached || !S_ISREG(info.st_mode) || !SameHierarchy(project, file)) {
+        } else if (!reached || !S_ISREG(info.st_mode) || !kind.IsExpertFile(file)) {
             outcome.Refusal = "Файл «" + shown
                 + "» уже есть в папке и не является файлом эксперта этого проекта: "
                   "он не будет заменён. Укажите другое имя эксперта или другую папку.";
@@ -253,32 +271,80 @@ CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::
     return outcome;
 }
 
+// The names checked again as one text, so that no caller writes what the dialog would
+// refuse, and the files in the way; "" when the files may be written.
+std::string WritingProblem(const CExpertFileKind& kind, std::span<const std::string> names, const std::string& folder,
+    std::span<const std::string> openProjects, std::vector<std::string>& checkedNames)
+{
+    std::string text;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (names[k].find('\n') != std::string::npos) {
+            return LineProblem(k + 1, "имя содержит управляющий символ");
+        }
+        if (Trimmed(names[k]).empty()) {
+            return LineProblem(k + 1, "пустое имя");
+        }
+        text += names[k] + "\n";
+    }
+    CExpertNames checked = ExpertNamesOf(text, folder);
+    if (!checked.Succeeded()) {
+        return checked.Problem;
+    }
+    if (CReplacedExpertFiles replaced = Replaced(kind, checked.Names, folder, openProjects); replaced.Refused()) {
+        return std::move(replaced.Refusal);
+    }
+    checkedNames = std::move(checked.Names);
+    return {};
+}
+
+void WriteEach(const CExpertFileKind& kind, const std::vector<std::string>& names, const std::string& folder,
+    CExpertFilesOutcome& outcome)
+{
+    for (const std::string& name : names) {
+        const std::string file = ExpertFileName(folder, name, kind.Extension);
+        std::string reason;
+        const EWriteResult written = kind.Write(file, &reason);
+        if (written != EWriteResult::Ok) {
+            outcome.Message = WriteResultText(written, FileOpenErrorText);
+            outcome.File = file;
+            outcome.Reason = std::move(reason);
+            return;
+        }
+        outcome.Written.push_back(file);
+    }
+}
+
+CExpertFileKind LayeredKind(const CUserProjectModel& project)
+{
+    return {ExpertFileExtension, [&project](const std::string& file) { return SameHierarchy(project, file); }, {}};
+}
+
+CExpertFileKind TreeKind(const CHierarchy& tree)
+{
+    return {TreeExpertFileExtension, [&tree](const std::string& file) { return SameTree(tree, file); }, {}};
+}
+} // namespace
+
+CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+    const std::string& folder, std::span<const std::string> openProjects)
+{
+    return Replaced(LayeredKind(project), names, folder, openProjects);
+}
+
+CReplacedExpertFiles ReplacedExpertFiles(const CHierarchy& tree, std::span<const std::string> names,
+    const std::string& folder, std::span<const std::string> openProjects)
+{
+    return Replaced(TreeKind(tree), names, folder, openProjects);
+}
+
 CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
     const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects)
 {
     CExpertFilesOutcome outcome;
-    // The names are checked again as one text, so that no caller writes what the dialog
-    // would refuse.
-    std::string text;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        if (names[k].find('\n') != std::string::npos) {
-            outcome.Message = LineProblem(k + 1, "имя содержит управляющий символ");
-            return outcome;
-        }
-        if (Trimmed(names[k]).empty()) {
-            outcome.Message = LineProblem(k + 1, "пустое имя");
-            return outcome;
-        }
-        text += names[k] + "\n";
-    }
-    const CExpertNames checked = ExpertNamesOf(text, folder);
-    if (!checked.Succeeded()) {
-        outcome.Message = checked.Problem;
-        return outcome;
-    }
-    if (CReplacedExpertFiles replaced = ReplacedExpertFiles(project, checked.Names, folder, openProjects);
-        replaced.Refused()) {
-        outcome.Message = std::move(replaced.Refusal);
+    CExpertFileKind kind = LayeredKind(project);
+    std::vector<std::string> checked;
+    outcome.Message = WritingProblem(kind, names, folder, openProjects, checked);
+    if (!outcome.Succeeded()) {
         return outcome;
     }
 
@@ -303,17 +369,40 @@ CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span
         outcome.Message = FileWriteErrorText;
         return outcome;
     }
-    for (const std::string& name : checked.Names) {
-        const std::string file = ExpertFileName(folder, name);
-        std::string reason;
-        const EWriteResult written = SaveProjectFile(*expert, file, false, ELinkAtName::WriteThrough, &reason);
-        if (written != EWriteResult::Ok) {
-            outcome.Message = WriteResultText(written, FileOpenErrorText);
-            outcome.File = file;
-            outcome.Reason = std::move(reason);
-            return outcome;
-        }
-        outcome.Written.push_back(file);
+    kind.Write = [&expert](const std::string& file, std::string* reason) {
+        return SaveProjectFile(*expert, file, false, ELinkAtName::WriteThrough, reason);
+    };
+    WriteEach(kind, checked, folder, outcome);
+    return outcome;
+}
+
+CExpertFilesOutcome WriteExpertFiles(const CHierarchy& tree, std::span<const std::string> names,
+    const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects)
+{
+    CExpertFilesOutcome outcome;
+    CExpertFileKind kind = TreeKind(tree);
+    std::vector<std::string> checked;
+    outcome.Message = WritingProblem(kind, names, folder, openProjects, checked);
+    if (!outcome.Succeeded()) {
+        return outcome;
     }
+    CHierarchy expert = tree;
+    if (judgements == EExpertJudgements::NotJudged) {
+        for (std::uint32_t node = 0; node < expert.NodeCount(); ++node) {
+            // A single child is never judged: its 1 x 1 matrix stays.
+            const std::uint32_t n = expert.ComparedCount(node);
+            CJudgementMatrix matrix = EqualJudgements(n);
+            for (std::uint32_t i = 0; n > 1 && i < n; ++i) {
+                for (std::uint32_t j = 0; j < n; ++j) {
+                    matrix(i, j) = i == j ? CJudgement{} : CJudgement::NotJudged();
+                }
+            }
+            expert.SetJudgements(node, matrix); // of the node's own order: never refused
+        }
+    }
+    kind.Write = [&expert](const std::string& file, std::string* reason) {
+        return SaveTreeFile(expert, file, false, ELinkAtName::WriteThrough, reason);
+    };
+    WriteEach(kind, checked, folder, outcome);
     return outcome;
 }

@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+class CHierarchy;
 class CUserProjectModel;
 
-// Preparing a group decision: one project file per expert, "<name>.tsy" in one folder,
-// each with the facilitator's hierarchy.
+// Preparing a group decision: one project file per expert in one folder, each with the
+// facilitator's hierarchy: "<name>.tsy" for a layered project, "<name>.tsj" for a tree.
+
+inline constexpr const char* ExpertFileExtension = ".tsy";
+inline constexpr const char* TreeExpertFileExtension = ".tsj";
 
 // The experts' names as the dialog takes them, one per line. Blanks and tabs around a
 // name are dropped and blank lines are no names. A name is refused when it cannot make a
@@ -26,11 +30,13 @@ struct CExpertNames {
 };
 CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder);
 
-// folder/<name>.tsy
-std::string ExpertFileName(const std::string& folder, const std::string& name);
+// folder/<name><extension>
+std::string ExpertFileName(
+    const std::string& folder, const std::string& name, const char* extension = ExpertFileExtension);
 // The experts' files that exist already, in the names' order: the dialog asks before it
 // replaces an expert's file, which may hold his judgements.
-std::vector<std::string> ExistingExpertFiles(std::span<const std::string> names, const std::string& folder);
+std::vector<std::string> ExistingExpertFiles(
+    std::span<const std::string> names, const std::string& folder, const char* extension = ExpertFileExtension);
 
 // What writing the experts' files would replace. Only an expert file of this hierarchy
 // (a project file with the project's levels and names, as this command writes them) is
@@ -45,6 +51,10 @@ struct CReplacedExpertFiles {
     [[nodiscard]] bool Refused() const { return !Refusal.empty(); }
 };
 CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
+    const std::string& folder, std::span<const std::string> openProjects);
+// The same for a tree's experts: their tree files, an expert file being a tree file of
+// the same tree (names and order at every criterion, the same alternatives).
+CReplacedExpertFiles ReplacedExpertFiles(const CHierarchy& tree, std::span<const std::string> names,
     const std::string& folder, std::span<const std::string> openProjects);
 
 enum class EExpertJudgements {
@@ -65,8 +75,11 @@ struct CExpertFilesOutcome {
 // ReplacedExpertFiles does, before anything is written.
 CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
     const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects = {});
+// The same for a tree: one tree file per expert, with every criterion's names, comments
+// and order, and the alternatives.
+CExpertFilesOutcome WriteExpertFiles(const CHierarchy& tree, std::span<const std::string> names,
+    const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects = {});
 
-inline constexpr const char* ExpertFileExtension = ".tsy";
 inline constexpr const char* NoExpertNamesText = "Не указано ни одного эксперта";
 // The longest file name when the folder's file system cannot tell.
 inline constexpr std::size_t DefaultNameLimit = 255;

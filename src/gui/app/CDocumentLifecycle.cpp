@@ -3,6 +3,7 @@
 #include "core/document/CProjectDocument.h"
 #include "core/document/DocumentFile.h"
 #include "core/lifecycle/CCloseAllSequence.h"
+#include "core/model/CHierarchy.h"
 #include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
 #include "core/storage/TreeFile.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -27,6 +29,9 @@ const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
 const QString OpenFilter = QStringLiteral("Проект TESSALY (*.tsy *.tsj)");
 const QString TreeFilter = QStringLiteral("Дерево критериев TESSALY (*.tsj)");
 const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
+const QString TreeTemplateFilter = QStringLiteral("Шаблон дерева TESSALY (*.tsj)");
+// Offered when the template folder holds templates of trees beside layered ones.
+const QString BothTemplatesFilter = QStringLiteral("Шаблон TESSALY (*.htp *.tsj)");
 
 QString Text(const char* utf8)
 {
@@ -171,21 +176,26 @@ void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
 
 void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 {
+    const bool tree = document.IsTree();
     const QString directory = TemplateFolder();
     QDir().mkpath(directory); // a first template should not fail for want of its folder
-    SaveDialogFilter = TemplateFilter;
+    // The save dialog of the template's shape keeps the template filter afterwards.
+    QString& filter = tree ? TreeSaveDialogFilter : SaveDialogFilter;
+    filter = tree ? TreeTemplateFilter : TemplateFilter;
     SaveDialogDirectory = directory;
-    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, SaveDialogFilter, SaveDialogDirectory);
+    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, filter, SaveDialogDirectory);
     if (chosen.isEmpty()) {
         return;
     }
-    const CSaveTarget target = SaveTargetOf(chosen.toStdString(), ".htp", ENamedIn::SaveDialog);
+    const CSaveTarget target
+        = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".htp", ENamedIn::SaveDialog);
     if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
         return;
     }
     std::string reason;
-    const EWriteResult result
-        = SaveProjectFile(document.Model(), target.Path, true, ELinkAtName::WriteThrough, &reason);
+    const EWriteResult result = tree
+        ? SaveTreeFile(document.Tree(), target.Path, true, ELinkAtName::WriteThrough, &reason)
+        : SaveProjectFile(document.Model(), target.Path, true, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
         Inform(Text(WriteResultText(result, TemplateSaveErrorText)), Text(target.Path), reason);
     }
@@ -204,7 +214,9 @@ QString CDocumentLifecycle::ChooseTemplateToOpen()
     // The open dialog keeps the template folder for later Open commands.
     OpenDialogDirectory = TemplateFolder();
     OpenDialogUsed = true;
-    OpenDialogFilter = TemplateFilter;
+    const std::vector<std::string> offered = CUserDataFolder::TemplatesIn(OpenDialogDirectory.toStdString());
+    OpenDialogFilter
+        = std::any_of(offered.begin(), offered.end(), IsTreeFileName) ? BothTemplatesFilter : TemplateFilter;
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
 }
 
@@ -261,14 +273,21 @@ void CDocumentLifecycle::Open()
 
 bool CDocumentLifecycle::OpenTreeFile(const QString& path)
 {
-    // Two windows bound to one file would each save over the other's work.
-    for (TTreeProject* open : Windows.TreeWindows()) {
-        if (SameFile(open->Document().FileName(), path.toStdString())) {
-            Windows.ShowTreeWindow(open);
-            return true;
+    return OpenTreeInNewWindow(path, EOpening::Project);
+}
+
+bool CDocumentLifecycle::OpenTreeInNewWindow(const QString& path, EOpening opening)
+{
+    if (opening == EOpening::Project) {
+        // Two windows bound to one file would each save over the other's work.
+        for (TTreeProject* open : Windows.TreeWindows()) {
+            if (SameFile(open->Document().FileName(), path.toStdString())) {
+                Windows.ShowTreeWindow(open);
+                return true;
+            }
         }
     }
-    const COpening plan = OpeningOf(EOpening::Project, path.toStdString());
+    const COpening plan = OpeningOf(opening, path.toStdString());
     TTreeProject* window = Windows.CreateTreeWindow(Text(plan.Caption));
     if (window == nullptr) {
         Inform(Text(plan.CreationFailureText));
@@ -294,9 +313,15 @@ bool CDocumentLifecycle::OpenProjectFile(const QString& path)
 void CDocumentLifecycle::LoadTemplate()
 {
     const QString path = ChooseTemplateToOpen();
-    if (!path.isEmpty()) {
-        OpenInNewWindow(path, EOpening::Template);
+    if (path.isEmpty()) {
+        return;
     }
+    // A template of a tree makes a new tree project.
+    if (IsTreeFileName(path.toStdString())) {
+        OpenTreeInNewWindow(path, EOpening::Template);
+        return;
+    }
+    OpenInNewWindow(path, EOpening::Template);
 }
 
 void CDocumentLifecycle::OpenFromCommandLine(const QStringList& paths)
@@ -328,6 +353,10 @@ void CDocumentLifecycle::Clone(const CProjectDocument& source)
     if (!Ask(Text(CloneQuestion))) {
         return;
     }
+    if (source.IsTree()) {
+        CloneTree(source.Tree());
+        return;
+    }
     const std::string cloneFile = CloneFileName(StartDir.toStdString());
     // A scratch file of the program's own: a link standing at its name is replaced, never
     // written through.
@@ -340,6 +369,19 @@ void CDocumentLifecycle::Clone(const CProjectDocument& source)
     OpenCopy(Text(cloneFile));
     std::error_code ignored; // the clone file is never left behind; a failed delete is not reported
     std::filesystem::remove(cloneFile, ignored);
+}
+
+void CDocumentLifecycle::CloneTree(const CHierarchy& tree)
+{
+    // The tree is copied as it is; no file stands between it and its copy.
+    TTreeProject* window = Windows.CreateTreeWindow(QString());
+    if (window == nullptr) {
+        Inform(Text(CloneErrorText));
+        return;
+    }
+    window->Document().BuildTree(tree);
+    window->ShowLoadedTree();
+    Windows.ShowTreeWindow(window);
 }
 
 // ---- closing

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class CHierarchy;
 class CProjectDocument;
 class CProjectWindowHost;
 class QWidget;
@@ -38,7 +39,8 @@ public:
     // name taken and the caption "Проект - " + name, even if the write then fails: the
     // title shows the name the project will be saved under.
     void SaveAs(CProjectDocument& document, QWidget& window);
-    // The structure without judgements as a template; nothing of the project changes.
+    // The structure without judgements as a template (a tree's as a tree file); nothing of
+    // the project changes.
     void SaveAsTemplate(const CProjectDocument& document);
 
     // ---- opening; a refused file leaves no window behind
@@ -50,14 +52,15 @@ public:
     // A tree file in a new tree window bound to it; false when refused. A file already
     // open only has its window brought to the front.
     bool OpenTreeFile(const QString& path);
-    // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it.
+    // "Загрузить шаблонную иерархию": the template chosen, a new unnamed project made of it
+    // (a tree project of a tree's template).
     void LoadTemplate();
     // The program's arguments, every one a file name, opened in order: a template as
     // the template command loads it, a group file in a group window, anything else as a
     // project.
     void OpenFromCommandLine(const QStringList& paths);
     // The clone button: asks, writes the clone file, opens the copy and always deletes
-    // the file.
+    // the file. A tree is copied into its new window directly.
     void Clone(const CProjectDocument& source);
     // A new unnamed project from a project file (the clone file).
     bool OpenCopy(const QString& path);
@@ -90,6 +93,10 @@ private:
     // Makes the window, reads the file into its document and shows it; a refused
     // file's window is discarded.
     bool OpenInNewWindow(const QString& path, EOpening opening);
+    // The same for a tree file, in a tree window.
+    bool OpenTreeInNewWindow(const QString& path, EOpening opening);
+    // A new unnamed tree window holding a copy of tree.
+    void CloneTree(const CHierarchy& tree);
 
     QWidget* MessageParent = nullptr;
     CProjectWindowHost& Windows;

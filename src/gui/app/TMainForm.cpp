@@ -412,6 +412,9 @@ void TMainForm::UpdateProjectCommands()
     for (QAction* item : {mnSaveProject, mnSaveProjectAs, PrevProjectCommand, NextProjectCommand}) {
         item->setEnabled(enabled || trees);
     }
+    // A tree is made a template of, and prepared for experts, as layers are.
+    mnSaveAsHTemplate->setEnabled(enabled || trees);
+    mnPrepareExpertFiles->setEnabled(enabled || trees);
     // A group is combined without any project open; the report and the export take the
     // window in front, a project or a group, and so does closing it.
     const bool windows = enabled || !GroupRegistry.empty();
@@ -582,6 +585,13 @@ TTreeProject* TMainForm::CreateTreeWindow(const QString& caption)
     DeleteSubWindowAlong(window, frame, this);
     SetDocumentCaption(
         *window, caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
+    // The tree window has no tool panel: its clone command is on the outline's menu.
+    auto* clone = new QAction(QStringLiteral("Клонировать проект"), window->Outline());
+    clone->setObjectName(QStringLiteral("mnCloneTree"));
+    auto* separator = new QAction(window->Outline());
+    separator->setSeparator(true);
+    window->Outline()->addActions({separator, clone});
+    connect(clone, &QAction::triggered, this, [this, window] { CloneTree(*window); });
     connect(window, &TTreeProject::Closed, this, [this](TTreeProject* closed) {
         TreeRegistry.erase(closed);
         UpdateProjectCommands();
@@ -990,6 +1000,8 @@ void TMainForm::mnSaveAsHTemplateClick()
 {
     if (TUserProject* project = ActiveProject()) {
         DocumentLifecycle->SaveAsTemplate(project->Document());
+    } else if (TTreeProject* tree = ActiveTree()) {
+        DocumentLifecycle->SaveAsTemplate(tree->Document());
     }
 }
 
@@ -1011,6 +1023,11 @@ void TMainForm::OpenProjectCopy(const QString& path)
 void TMainForm::CloneProject(TUserProject& project)
 {
     DocumentLifecycle->Clone(project.Document());
+}
+
+void TMainForm::CloneTree(TTreeProject& tree)
+{
+    DocumentLifecycle->Clone(tree.Document());
 }
 
 // ---- printing, help, About
@@ -1169,16 +1186,18 @@ void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
 void TMainForm::mnPrepareExpertFilesClick()
 {
     TUserProject* project = ActiveProject();
-    if (project == nullptr) {
+    TTreeProject* tree = project == nullptr ? ActiveTree() : nullptr;
+    if (project == nullptr && tree == nullptr) {
         UpdateProjectCommands();
         return;
     }
+    const CProjectDocument& document = project != nullptr ? project->Document() : tree->Document();
     if (ExpertFilesDialog == nullptr) {
         ExpertFilesDialog = new TfmExpertFiles(this);
     }
     if (ExpertFilesFolder.isEmpty()) {
         // Beside the project's own file, or in the start folder for a project never saved.
-        const std::string file = project->Document().FileName();
+        const std::string file = document.FileName();
         ExpertFilesFolder
             = file.empty() ? StartDir : QString::fromStdString(std::filesystem::path(file).parent_path().string());
     }
@@ -1186,7 +1205,10 @@ void TMainForm::mnPrepareExpertFilesClick()
     for (const TUserProject* each : Registry) {
         open.push_back(each->Document().FileName());
     }
-    const QStringList written = ExpertFilesDialog->Prepare(project->Model(), ExpertFilesFolder, open);
+    for (const TTreeProject* each : TreeRegistry) {
+        open.push_back(each->Document().FileName());
+    }
+    const QStringList written = ExpertFilesDialog->Prepare(document, ExpertFilesFolder, open);
     if (!written.isEmpty()) {
         ExpertFilesFolder = ExpertFilesDialog->Folder();
         statusBar()->showMessage(

@@ -70,6 +70,8 @@ public:
 
     // The project window's clone button.
     void CloneProject(TUserProject& project);
+    // The tree window's clone command.
+    void CloneTree(TTreeProject& tree);
 
     [[nodiscard]] std::size_t ProjectCount() const { return Registry.size(); }
     [[nodiscard]] bool IsRegistered(const TUserProject* project) const override;

@@ -1,5 +1,6 @@
 #include "gui/group/TfmExpertFiles.h"
 
+#include "core/document/CProjectDocument.h"
 #include "core/group/ExpertFiles.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "gui/widgets/CUserDialogs.h"
@@ -101,7 +102,7 @@ TfmExpertFiles::TfmExpertFiles(QWidget* parent)
 TfmExpertFiles::~TfmExpertFiles() = default;
 
 QStringList TfmExpertFiles::Prepare(
-    const CUserProjectModel& project, const QString& folder, const std::vector<std::string>& openProjects)
+    const CProjectDocument& project, const QString& folder, const std::vector<std::string>& openProjects)
 {
     Project = &project;
     OpenProjects = openProjects;
@@ -154,7 +155,9 @@ void TfmExpertFiles::btOkClick()
             this, QStringLiteral("Папка «%1» не найдена").arg(QString::fromStdString(folder)), MessageCaption);
         return;
     }
-    const CReplacedExpertFiles replaced = ReplacedExpertFiles(*Project, names.Names, folder, OpenProjects);
+    const CReplacedExpertFiles replaced = Project->IsTree()
+        ? ReplacedExpertFiles(Project->Tree(), names.Names, folder, OpenProjects)
+        : ReplacedExpertFiles(Project->Model(), names.Names, folder, OpenProjects);
     if (replaced.Refused()) {
         UserDialogs().Inform(this, QString::fromStdString(replaced.Refusal), MessageCaption);
         return;
@@ -164,8 +167,11 @@ void TfmExpertFiles::btOkClick()
             this, ReplaceQuestion(replaced.Replaced, QString::fromStdString(folder)), MessageCaption)) {
         return;
     }
-    const CExpertFilesOutcome outcome = WriteExpertFiles(*Project, names.Names, folder,
-        cbKeepJudgements->isChecked() ? EExpertJudgements::Kept : EExpertJudgements::NotJudged, OpenProjects);
+    const EExpertJudgements judgements
+        = cbKeepJudgements->isChecked() ? EExpertJudgements::Kept : EExpertJudgements::NotJudged;
+    const CExpertFilesOutcome outcome = Project->IsTree()
+        ? WriteExpertFiles(Project->Tree(), names.Names, folder, judgements, OpenProjects)
+        : WriteExpertFiles(Project->Model(), names.Names, folder, judgements, OpenProjects);
     if (!outcome.Succeeded()) {
         UserDialogs().InformWithDetails(this, QString::fromStdString(outcome.Message), MessageCaption,
             QString::fromStdString(FileErrorDetails(outcome.File, outcome.Reason)));

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class CUserProjectModel;
+class CProjectDocument;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,7 +17,8 @@ class QPushButton;
 // files go to and whether the files keep the project's own judgements. A name that
 // cannot make a file is refused while it is typed, with its line's message; files that
 // exist already are replaced only when they are expert files of this project and the user
-// agrees; an open project or any other file is never replaced. Created once, reused.
+// agrees; an open project or any other file is never replaced. A tree's experts get tree
+// files. Created once, reused.
 class TfmExpertFiles final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmExpertFiles)
@@ -30,7 +31,7 @@ public:
     // stay): the files written, in the names' order; empty when cancelled. The files of
     // openProjects (the projects open in the program) are never replaced.
     QStringList Prepare(
-        const CUserProjectModel& project, const QString& folder, const std::vector<std::string>& openProjects);
+        const CProjectDocument& project, const QString& folder, const std::vector<std::string>& openProjects);
     [[nodiscard]] QString Folder() const;
 
     QPlainTextEdit* edExpertNames = nullptr;
@@ -49,7 +50,7 @@ private:
     // a file cannot be written.
     void btOkClick();
 
-    const CUserProjectModel* Project = nullptr;
+    const CProjectDocument* Project = nullptr;
     QStringList Written;
     std::vector<std::string> OpenProjects;
 };

@@ -4,11 +4,13 @@
 
 #include "core/group/ExpertFiles.h"
 #include "core/group/StructureCheck.h"
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
+#include "core/storage/TreeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,26 @@ std::unique_ptr<CUserProjectModel> Read(const std::string& file)
     auto project = std::make_unique<CUserProjectModel>();
     EXPECT_TRUE(project->BuildLoadedHierarchy(*record));
     return project;
+}
+
+// Goal over Стоимость (Цена, Расходы), Безопасность and Комфорт (one child, Шум); three
+// alternatives; judgements and a comment of its own.
+CHierarchy FacilitatorsTree()
+{
+    CHierarchy tree("Выбор");
+    for (const char* name : {"Стоимость", "Безопасность", "Комфорт"}) {
+        EXPECT_EQ(tree.AddCriterion(CHierarchy::GoalNode, tree.Goal().Children.size(), name), "");
+    }
+    for (std::uint32_t a = 0; a < 3; ++a) {
+        EXPECT_EQ(tree.AddAlternative(a, std::string("Вариант ") + std::to_string(a + 1)), "");
+    }
+    EXPECT_EQ(tree.AddCriterion(*tree.NodeAt({"Стоимость"}), 0, "Цена", "за год"), "");
+    EXPECT_EQ(tree.AddCriterion(*tree.NodeAt({"Стоимость"}), 1, "Расходы"), "");
+    EXPECT_EQ(tree.AddCriterion(*tree.NodeAt({"Комфорт"}), 0, "Шум"), "");
+    EXPECT_EQ(tree.SetJudgements(CHierarchy::GoalNode, FromUpper(3, {3, -5, 2})), "");
+    EXPECT_EQ(tree.SetJudgements(*tree.NodeAt({"Стоимость"}), FromUpper(2, {7})), "");
+    EXPECT_EQ(tree.SetJudgements(*tree.NodeAt({"Стоимость", "Цена"}), FromUpper(3, {2, 0, -4})), "");
+    return tree;
 }
 
 // Calls check(position, level, n) for every element with a level below it.
@@ -175,4 +197,45 @@ TEST(ExpertFiles, RefusedNamesWriteNothingAndFailuresNameTheFile)
     EXPECT_FALSE(outcome.Reason.empty());
     EXPECT_TRUE(outcome.Written.empty());
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path));
+}
+
+TEST(ExpertFiles, ATreesExpertsGetTreeFilesOfTheSameTree)
+{
+    CGroupTempDir dir;
+    const CHierarchy tree = FacilitatorsTree();
+    const std::vector<std::string> names{"Анна", "Борис"};
+    const std::vector<std::string> files{dir.File("Анна.tsj"), dir.File("Борис.tsj")};
+    // The second round replaces the first round's files: they are this tree's.
+    for (const EExpertJudgements judgements : {EExpertJudgements::NotJudged, EExpertJudgements::Kept}) {
+        const CExpertFilesOutcome outcome = WriteExpertFiles(tree, names, dir.Path.string(), judgements);
+        ASSERT_TRUE(outcome.Succeeded()) << outcome.Message;
+        EXPECT_EQ(outcome.Written, files);
+        for (const std::string& file : files) {
+            CHierarchy expert;
+            ASSERT_TRUE(ReadTreeFile(expert, file).Succeeded()) << file;
+            EXPECT_EQ(HierarchyDifference(tree, "a", expert, "b"), std::nullopt);
+            EXPECT_EQ(expert.Node(*expert.NodeAt({"Стоимость", "Цена"})).Comment, "за год");
+            for (std::uint32_t node = 0; node < tree.NodeCount(); ++node) {
+                const std::uint32_t n = tree.ComparedCount(node);
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    for (std::uint32_t j = 0; j < n; ++j) {
+                        const int kept = tree.Node(node).Judgements(i, j).Code();
+                        EXPECT_EQ(expert.Node(node).Judgements(i, j).Code(),
+                            judgements == EExpertJudgements::Kept || i == j ? kept : 0)
+                            << node << " " << i << j;
+                    }
+                }
+            }
+        }
+    }
+
+    // A tree file of another tree at an expert's name is in the way: nothing is written.
+    CHierarchy other = tree;
+    ASSERT_EQ(other.SetNodeText(*other.NodeAt({"Стоимость", "Цена"}), "Цена покупки", ""), "");
+    ASSERT_EQ(SaveTreeFile(other, dir.File("Вера.tsj"), false), EWriteResult::Ok);
+    const std::vector<std::string> vera{"Вера", "Глеб"};
+    const CExpertFilesOutcome refused = WriteExpertFiles(tree, vera, dir.Path.string(), EExpertJudgements::Kept);
+    EXPECT_EQ(refused.Message, ReplacedExpertFiles(tree, vera, dir.Path.string(), {}).Refusal);
+    EXPECT_NE(refused.Message.find("«Вера.tsj» уже есть в папке"), std::string::npos) << refused.Message;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Глеб.tsj")));
 }
