@@ -10,6 +10,7 @@
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/view/TTreeProject.h"
 
+#include <QAccessible>
 #include <QScreen>
 #include <QTreeView>
 #include <QUndoStack>
@@ -102,6 +103,11 @@ TEST_F(JudgeWideTable, TwentyElementsTypedShowTheirGeometricMeansAndStayAsOneSte
         ASSERT_NE(research->WideDeviationTable, nullptr);
         EXPECT_TRUE(research->isVisible());
         EXPECT_EQ(research->WideDeviationTable->Order(), n);
+        // A reader hears a row's name whole, however short its column.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(research->WideDeviationTable);
+        ASSERT_NE(table, nullptr);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        EXPECT_EQ(table->tableInterface()->rowDescription(n - 1), names[n - 1]);
         for (std::uint32_t i = 0; i < n; ++i) {
             double sum = 0.0;
             for (std::uint32_t j = 0; j < n; ++j) {

@@ -42,8 +42,12 @@ public:
     [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text t) const override
     {
+        // A name shortened to its column is heard whole.
         const QLabel* label = Label();
-        return t == QAccessible::Name && label != nullptr ? label->text() : QString();
+        if (t != QAccessible::Name || label == nullptr) {
+            return QString();
+        }
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override { }
     [[nodiscard]] QRect rect() const override
