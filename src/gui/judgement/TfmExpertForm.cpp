@@ -31,6 +31,9 @@
 namespace {
 constexpr int TableTop = 90;
 constexpr int RowStep = 22;
+// The judged object's field and the frame round the heading.
+constexpr int ObjectNameWidth = 120;
+constexpr int ObjectBevelWidth = 244;
 // The wide table's scroll area: its top leaves the heading as the nine's table does.
 constexpr int WideTableTop = TableTop - 20;
 // What the measures and buttons take under the table, without the pairs' line.
@@ -105,12 +108,12 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     bvMainObjectBevel = new QFrame(this);
     bvMainObjectBevel->setObjectName(QStringLiteral("bvMainObjectBevel"));
     bvMainObjectBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bvMainObjectBevel->resize(244, 61);
+    bvMainObjectBevel->resize(ObjectBevelWidth, 61);
     lbText_1 = MakeLabel(this, "lbText_1", "Производим попарные сравнения ", true);
     lbText_2 = MakeLabel(this, "lbText_2", "относительно объекта ", true);
     stMainObjectName = MakeValueText(this, "stMainObjectName");
     stMainObjectName->setText(QStringLiteral("Имя объекта"));
-    stMainObjectName->resize(120, 20);
+    stMainObjectName->resize(ObjectNameWidth, 20);
 
     lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
     lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(LambdaMaxTerm).c_str(), true);
@@ -327,7 +330,14 @@ void TfmExpertForm::RunJudging(QWidget* owner)
             SetFittedText(RowNameLabels[k], name);
         }
     }
-    SetFittedText(stMainObjectName, QString::fromStdString(Judging.JudgedName()));
+    const QString judged = QString::fromStdString(Judging.JudgedName());
+    // Over a wide table the judged criterion's name has room to be read whole.
+    const int nameWidth = !Wide() ? ObjectNameWidth
+                                  : std::clamp(stMainObjectName->fontMetrics().horizontalAdvance(judged) + 16,
+                                      ObjectNameWidth, std::max(ObjectNameWidth, WideTable->width() - 120));
+    stMainObjectName->resize(nameWidth, stMainObjectName->height());
+    bvMainObjectBevel->resize(nameWidth + ObjectBevelWidth - ObjectNameWidth, bvMainObjectBevel->height());
+    SetFittedText(stMainObjectName, judged);
     ShowMeasures();
 
     exec();
@@ -422,7 +432,11 @@ void TfmExpertForm::ShowJudgedPairs()
     lbJudgedPairs->setText(text);
     // The line may come, go, or wrap to another height.
     if (isVisible() && (wasShown || !text.isEmpty())) {
-        PlaceControls();
+        if (Wide()) {
+            PlaceWideControls();
+        } else {
+            PlaceControls();
+        }
     }
 }
 
@@ -675,7 +689,10 @@ void TfmExpertForm::PlaceMeasures(int y, int width, int researchLeft)
     lbText_1->move(centre - lbText_1->width() / 2, 10);
     lbText_2->move(centre - lbText_2->width() / 2, 25);
     stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
-    bvMainObjectBevel->move(lbText_1->x() - 20, lbText_1->y() - 3);
+    // The frame centred round the heading, however wide the object's field made it.
+    bvMainObjectBevel->move(
+        bvMainObjectBevel->width() == ObjectBevelWidth ? lbText_1->x() - 20 : centre - bvMainObjectBevel->width() / 2,
+        lbText_1->y() - 3);
 }
 
 void TfmExpertForm::paintEvent(QPaintEvent* event)
