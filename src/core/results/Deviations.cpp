@@ -12,10 +12,12 @@ bool PairLeftOut(const CJudgementMatrix& judgements, std::uint32_t i, std::uint3
 }
 } // namespace
 
-CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
+namespace {
+template <std::uint32_t Capacity>
+TDeviationTable<Capacity> DeviationsOf(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
 {
-    CDeviationTable table;
-    table.Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    TDeviationTable<Capacity> table;
+    table.Order = n > Capacity ? Capacity : n;
     for (std::uint32_t i = 0; i < table.Order; ++i) {
         double rowSum = 0.0;
         for (std::uint32_t j = 0; j < table.Order; ++j) {
@@ -36,6 +38,17 @@ CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint3
         table.RowSum[i] = rowSum;
     }
     return table;
+}
+} // namespace
+
+CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
+{
+    return DeviationsOf<MaxElementsPerLevel>(judgements, n, priority);
+}
+
+CWideDeviationTable ComputeWideDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority)
+{
+    return DeviationsOf<MaxMatrixOrder>(judgements, n, priority);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
 
 #include <array>
@@ -11,13 +12,17 @@
 // Absolute deviation of every judgement from the ratio of the priorities, w_i / w_j,
 // with a sum per row; the diagonal is always 0. A pair left out (both cells "не задано")
 // has no deviation: it is marked Missing, holds 0 and adds nothing to its row's sum.
-struct CDeviationTable {
+template <std::uint32_t Capacity> struct TDeviationTable {
     std::uint32_t Order = 0;
-    std::array<std::array<double, MaxElementsPerLevel>, MaxElementsPerLevel> Deviation{};
-    std::array<std::array<bool, MaxElementsPerLevel>, MaxElementsPerLevel> Missing{};
-    std::array<double, MaxElementsPerLevel> RowSum{};
+    std::array<std::array<double, Capacity>, Capacity> Deviation{};
+    std::array<std::array<bool, Capacity>, Capacity> Missing{};
+    std::array<double, Capacity> RowSum{};
 };
+using CDeviationTable = TDeviationTable<MaxElementsPerLevel>;
+using CWideDeviationTable = TDeviationTable<MaxMatrixOrder>;
+// The leading n x n block, n cut to the table's capacity (9, or 20 for the wide table).
 CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
+CWideDeviationTable ComputeWideDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 
 inline constexpr const char* NoTransitivityViolationText = "Информация о нарушении транзитивности -- отсутствует!";
 

@@ -6,6 +6,7 @@
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "gui/judgement/CExpertTable_Element.h"
+#include "gui/judgement/CWideExpertTable.h"
 #include "gui/judgement/TfmExpertScale.h"
 #include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -17,7 +18,12 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +31,29 @@
 namespace {
 constexpr int TableTop = 90;
 constexpr int RowStep = 22;
+// The judged object's field and the frame round the heading.
+constexpr int ObjectNameWidth = 120;
+constexpr int ObjectBevelWidth = 244;
+// The wide table's scroll area: its top leaves the heading as the nine's table does.
+constexpr int WideTableTop = TableTop - 20;
+// What the measures and buttons take under the table, without the pairs' line.
+constexpr int BelowTable = 102;
+// The window's frame and title where the platform has not shown them yet.
+constexpr int FrameAllowanceWidth = 16;
+constexpr int FrameAllowanceHeight = 40;
+// A names' column is never narrower than the nine's table has it.
+constexpr int NarrowestNames = 110;
+
+// A pair left out, after Apply: whether the completed matrix gives it a value, and which.
+template <std::uint32_t Capacity>
+bool CompletedValue(const TMatrixPriorities<Capacity>& shown, std::uint32_t r, std::uint32_t c, double& value)
+{
+    if (shown.Basis != EPrioritiesBasis::LeastSquares || shown.Graph.Judged(r, c)) {
+        return false;
+    }
+    value = shown.Completed[r][c];
+    return true;
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, bool bold)
 {
@@ -79,12 +108,12 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     bvMainObjectBevel = new QFrame(this);
     bvMainObjectBevel->setObjectName(QStringLiteral("bvMainObjectBevel"));
     bvMainObjectBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bvMainObjectBevel->resize(244, 61);
+    bvMainObjectBevel->resize(ObjectBevelWidth, 61);
     lbText_1 = MakeLabel(this, "lbText_1", "Производим попарные сравнения ", true);
     lbText_2 = MakeLabel(this, "lbText_2", "относительно объекта ", true);
     stMainObjectName = MakeValueText(this, "stMainObjectName");
     stMainObjectName->setText(QStringLiteral("Имя объекта"));
-    stMainObjectName->resize(120, 20);
+    stMainObjectName->resize(ObjectNameWidth, 20);
 
     lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
     lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(LambdaMaxTerm).c_str(), true);
@@ -160,6 +189,62 @@ void TfmExpertForm::CreateTable()
     }
 }
 
+bool TfmExpertForm::Wide() const
+{
+    return Judging.Order() > MaxElementsPerLevel && WideTable != nullptr;
+}
+
+CExpertTable_Element* TfmExpertForm::Cell(std::uint32_t r, std::uint32_t c) const
+{
+    return Wide() ? WideTable->Cells[r][c] : Cells[r][c];
+}
+
+QLabel* TfmExpertForm::PriorityLabel(std::uint32_t k) const
+{
+    return Wide() ? WideTable->Priorities[k] : PriorityLabels[k];
+}
+
+QRect TfmExpertForm::AvailableScreen() const
+{
+    const QWidget* main = Owner != nullptr ? Owner->window() : nullptr;
+    const QScreen* shown = main != nullptr ? main->screen() : screen();
+    return shown != nullptr ? shown->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+void TfmExpertForm::ArrangeWideTable()
+{
+    if (WideTable == nullptr) {
+        sbWideTable = new QScrollArea(this);
+        sbWideTable->setObjectName(QStringLiteral("sbWideTable"));
+        sbWideTable->setFrameShape(QFrame::NoFrame);
+        // The window keeps the keyboard: the arrows move the current cell, not the view.
+        sbWideTable->setFocusPolicy(Qt::NoFocus);
+        sbWideTable->hide();
+        WideTable = new CWideExpertTable;
+        for (const auto& row : WideTable->Cells) {
+            for (CExpertTable_Element* cell : row) {
+                connect(cell, &CExpertTable_Element::Pressed, this, &TfmExpertForm::CellPress);
+                connect(cell, &CExpertTable_Element::DoubleClicked, this, &TfmExpertForm::CellDoubleClick);
+                connect(cell, &CExpertTable_Element::ContextMenuAsked, this, &TfmExpertForm::CellContextMenu);
+            }
+        }
+        sbWideTable->setWidget(WideTable);
+    }
+    const std::uint32_t n = Judging.Order();
+    int widest = NarrowestNames;
+    for (std::uint32_t k = 0; k < n; ++k) {
+        widest = std::max(widest, WideTable->NameWidth(QString::fromStdString(Judging.ComparedName(k))));
+    }
+    // The names whole where the screen leaves room beside the cells and priorities (and a
+    // vertical scroll bar when the rows need one), shortened otherwise.
+    const QRect screen = AvailableScreen();
+    const bool down
+        = CWideExpertTable::HeightFor(n) > screen.height() - FrameAllowanceHeight - WideTableTop - BelowTable;
+    const int room = screen.width() - FrameAllowanceWidth - CWideExpertTable::WidthFor(n, 0)
+        - (down ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    WideTable->Arrange(n, std::min(widest, std::max(room, NarrowestNames)));
+}
+
 void TfmExpertForm::CreateShortcuts()
 {
     // Window shortcuts: they act whichever cell is current, while the buttons stay out
@@ -221,7 +306,7 @@ void TfmExpertForm::JudgeElement(
 bool TfmExpertForm::JudgeNode(CProjectDocument& document, std::uint32_t node, QWidget* owner)
 {
     if (!document.IsTree() || node >= document.Tree().NodeCount()
-        || document.Tree().ComparedCount(node) > MaxElementsPerLevel || !Judging.OpenNode(document, node)) {
+        || document.Tree().ComparedCount(node) > MaxMatrixOrder || !Judging.OpenNode(document, node)) {
         return false;
     }
     RunJudging(owner);
@@ -232,12 +317,27 @@ void TfmExpertForm::RunJudging(QWidget* owner)
 {
     Owner = owner;
     const std::uint32_t n = Judging.Order();
+    if (n > MaxElementsPerLevel) {
+        ArrangeWideTable();
+    }
     ShowCells();
     ShowCurrentCell();
     for (std::uint32_t k = 0; k < n; ++k) {
-        SetFittedText(RowNameLabels[k], QString::fromStdString(Judging.ComparedName(k)));
+        const QString name = QString::fromStdString(Judging.ComparedName(k));
+        if (Wide()) {
+            WideTable->SetName(k, name);
+        } else {
+            SetFittedText(RowNameLabels[k], name);
+        }
     }
-    SetFittedText(stMainObjectName, QString::fromStdString(Judging.JudgedName()));
+    const QString judged = QString::fromStdString(Judging.JudgedName());
+    // Over a wide table the judged criterion's name has room to be read whole.
+    const int nameWidth = !Wide() ? ObjectNameWidth
+                                  : std::clamp(stMainObjectName->fontMetrics().horizontalAdvance(judged) + 16,
+                                      ObjectNameWidth, std::max(ObjectNameWidth, WideTable->width() - 120));
+    stMainObjectName->resize(nameWidth, stMainObjectName->height());
+    bvMainObjectBevel->resize(nameWidth + ObjectBevelWidth - ObjectNameWidth, bvMainObjectBevel->height());
+    SetFittedText(stMainObjectName, judged);
     ShowMeasures();
 
     exec();
@@ -267,39 +367,42 @@ void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
     const QString text = pending
         ? QStringLiteral("1/")
         : QString::fromUtf8(leftOut ? std::string(NotJudgedCellText) : JudgementText(Judging.Judgement(r, c)));
-    Cells[r][c]->setText(text);
     // After Apply, a pair still left out shows what the completed matrix makes of it.
-    const CMatrixPriorities& shown = Judging.ShownMatrix();
-    const bool completed
-        = leftOut && !pending && shown.Basis == EPrioritiesBasis::LeastSquares && !shown.Graph.Judged(r, c);
-    Cells[r][c]->SetCompletedText(completed ? TruncatedText(shown.Completed[r][c], 2) : QString());
-    Cells[r][c]->setToolTip(completed
-            ? QStringLiteral("не задано; по дополненной матрице %1").arg(TruncatedText(shown.Completed[r][c], 4))
+    double value = 0.0;
+    const bool completed = leftOut && !pending
+        && (Wide() ? CompletedValue(Judging.ShownWideMatrix(), r, c, value)
+                   : CompletedValue(Judging.ShownMatrix(), r, c, value));
+    CExpertTable_Element* cell = Cell(r, c);
+    cell->setText(text);
+    cell->SetCompletedText(completed ? TruncatedText(value, 2) : QString());
+    cell->setToolTip(completed ? QStringLiteral("не задано; по дополненной матрице %1").arg(TruncatedText(value, 4))
             : leftOut ? QStringLiteral("не задано")
                       : QString());
     // A screen reader hears which pair the number judges.
-    Cells[r][c]->setAccessibleName(QStringLiteral("%1 / %2: %3")
-                                       .arg(QString::fromStdString(Judging.ComparedName(r)),
-                                           QString::fromStdString(Judging.ComparedName(c)), text));
+    cell->setAccessibleName(QStringLiteral("%1 / %2: %3")
+                                .arg(QString::fromStdString(Judging.ComparedName(r)),
+                                    QString::fromStdString(Judging.ComparedName(c)), text));
 }
 
 void TfmExpertForm::ShowMeasures()
 {
     const TDesicionLevelData& shown = Judging.Shown();
     // Judgements that do not connect the elements leave nothing to show.
-    const bool none = !Judging.ShownMatrix().HasPriorities();
+    const bool none = Wide() ? !Judging.ShownWideMatrix().HasPriorities() : !Judging.ShownMatrix().HasPriorities();
     const auto shownText
         = [none](double x) { return none ? QString::fromUtf8(NotJudgedCellText) : TruncatedText(x, 4); };
     // A large lambda-max ("29.5714") is shown whole in smaller type.
     SetFittedText(stOwnerValue, shownText(shown.LambdaMax));
     SetFittedText(stIS, shownText(shown.CI));
     SetFittedText(stOS, shownText(shown.CR));
-    const bool completed = Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares;
+    const bool completed
+        = (Wide() ? Judging.ShownWideMatrix().Basis : Judging.ShownMatrix().Basis) == EPrioritiesBasis::LeastSquares;
     const QString ratioTip = completed ? QString::fromUtf8(CompletedRatioTerm) : QString();
     lbOS->setToolTip(ratioTip);
     stOS->setToolTip(ratioTip);
     for (std::uint32_t k = 0; k < Judging.Order(); ++k) {
-        PriorityLabels[k]->setText(shownText(shown.Priority[k]));
+        // The nine's figures as the layered window has always shown them; a wide matrix's all.
+        PriorityLabel(k)->setText(shownText(Wide() ? Judging.ShownResult().Local[k] : shown.Priority[k]));
     }
     // The grey completed values follow the applied matrix.
     ShowCells();
@@ -309,15 +412,18 @@ void TfmExpertForm::ShowMeasures()
 void TfmExpertForm::ShowJudgedPairs()
 {
     const std::uint32_t n = Judging.Order();
-    const CComparisonGraph graph = BuildComparisonGraph(Judging.Working(), n);
+    const bool wide = Wide();
+    const CComparisonGraph graph = wide ? CComparisonGraph{} : BuildComparisonGraph(Judging.Working(), n);
+    const CWideComparisonGraph wideGraph
+        = wide ? BuildWideComparisonGraph(Judging.Working(), n) : CWideComparisonGraph{};
     QString text;
-    if (n >= 2 && !graph.Complete()) {
+    if (n >= 2 && !(wide ? wideGraph.Complete() : graph.Complete())) {
         std::vector<std::string> names;
         for (std::uint32_t k = 0; k < n; ++k) {
             names.push_back(Judging.ComparedName(k));
         }
-        std::string line = JudgedPairsText(graph, names);
-        if (Judging.ShownMatrix().Basis == EPrioritiesBasis::LeastSquares) {
+        std::string line = wide ? JudgedPairsText(wideGraph, names) : JudgedPairsText(graph, names);
+        if ((wide ? Judging.ShownWideMatrix().Basis : Judging.ShownMatrix().Basis) == EPrioritiesBasis::LeastSquares) {
             line += std::string("; ") + CompletedRatioTerm + ": " + FormatTruncated(Judging.Shown().CR, 4);
         }
         text = QString::fromStdString(line);
@@ -326,7 +432,11 @@ void TfmExpertForm::ShowJudgedPairs()
     lbJudgedPairs->setText(text);
     // The line may come, go, or wrap to another height.
     if (isVisible() && (wasShown || !text.isEmpty())) {
-        PlaceControls();
+        if (Wide()) {
+            PlaceWideControls();
+        } else {
+            PlaceControls();
+        }
     }
 }
 
@@ -349,6 +459,18 @@ void TfmExpertForm::CellContextMenu(CExpertTable_Element* cell, const QPoint& gl
 
 void TfmExpertForm::ShowCurrentCell()
 {
+    if (Wide()) {
+        const std::uint32_t n = Judging.Order();
+        for (std::uint32_t r = 0; r < n; ++r) {
+            for (std::uint32_t c = 0; c < n; ++c) {
+                WideTable->Cells[r][c]->SetCurrent(r == Judging.CurrentRow() && c == Judging.CurrentColumn());
+            }
+        }
+        // The keyboard's cell stays in sight, with a cell's room around it.
+        sbWideTable->ensureWidgetVisible(
+            Cell(Judging.CurrentRow(), Judging.CurrentColumn()), CWideExpertTable::CellStep, CWideExpertTable::RowStep);
+        return;
+    }
     for (std::uint32_t r = 0; r < MaxElementsPerLevel; ++r) {
         for (std::uint32_t c = 0; c < MaxElementsPerLevel; ++c) {
             Cells[r][c]->SetCurrent(r == Judging.CurrentRow() && c == Judging.CurrentColumn());
@@ -419,7 +541,7 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        CellPress(Cells[r][c]);
+        CellPress(Cell(r, c));
         JudgeCurrentCell();
         return true;
     case Qt::Key_Delete:
@@ -450,19 +572,25 @@ bool TfmExpertForm::TableKey(const QKeyEvent* event)
 void TfmExpertForm::FormShow()
 {
     const auto n = static_cast<int>(Judging.Order() == 0 ? 2 : Judging.Order());
-    for (int r = 0; r < n; ++r) {
+    for (int r = 0; r < n && !Wide(); ++r) {
         RowNameLabels[static_cast<std::size_t>(r)]->show();
         for (int c = 0; c < n; ++c) {
             Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]->show();
         }
     }
-    for (int k = 0; k < n; ++k) {
+    for (int k = 0; k < n && !Wide(); ++k) {
         PriorityLabels[static_cast<std::size_t>(k)]->show();
     }
-    PlaceControls();
-    for (QWidget* widget : {static_cast<QWidget*>(lbPriority), static_cast<QWidget*>(lbOwnerValue),
-             static_cast<QWidget*>(lbIS), static_cast<QWidget*>(lbOS), static_cast<QWidget*>(stOwnerValue),
-             static_cast<QWidget*>(stIS), static_cast<QWidget*>(stOS), static_cast<QWidget*>(stMainObjectName)}) {
+    if (Wide()) {
+        sbWideTable->show();
+        PlaceWideControls();
+    } else {
+        PlaceControls();
+        lbPriority->show();
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(lbOwnerValue), static_cast<QWidget*>(lbIS),
+             static_cast<QWidget*>(lbOS), static_cast<QWidget*>(stOwnerValue), static_cast<QWidget*>(stIS),
+             static_cast<QWidget*>(stOS), static_cast<QWidget*>(stMainObjectName)}) {
         widget->show();
     }
     update();
@@ -477,6 +605,13 @@ void TfmExpertForm::FormShow()
         const int dy = frame.height() - height;
         const QPoint centreOfMain = main->frameGeometry().center();
         move(centreOfMain.x() - (width + dx) / 2, centreOfMain.y() - (height + dy) / 2);
+    }
+    if (Wide()) {
+        // A table wider than the main window stays whole on the screen.
+        const QRect screen = AvailableScreen();
+        const QRect frame = frameGeometry();
+        move(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
+            std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
     }
 
     // A research window left open by "Отмена" would show the previous element.
@@ -503,7 +638,38 @@ void TfmExpertForm::PlaceControls()
     } else {
         lbJudgedPairs->hide();
     }
-    const int y = RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 30 + line;
+    PlaceMeasures(RowNameLabels[static_cast<std::size_t>(n - 1)]->y() + 30 + line, PriorityLabels[0]->x() + 100,
+        PriorityLabels[0]->x() + 1);
+}
+
+void TfmExpertForm::PlaceWideControls()
+{
+    const QRect screen = AvailableScreen();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int line = lbJudgedPairs->text().isEmpty() ? 0 : lbJudgedPairs->height() + 6;
+    const int roomWidth = screen.width() - FrameAllowanceWidth;
+    const int roomHeight = screen.height() - FrameAllowanceHeight - WideTableTop - BelowTable - line;
+    // Scroll bars only where the screen has no room for the whole table.
+    bool across = WideTable->width() > roomWidth;
+    const bool down = WideTable->height() + (across ? bar : 0) > roomHeight;
+    across = across || (down && WideTable->width() + bar > roomWidth);
+    const int width = std::min(WideTable->width() + (down ? bar : 0), roomWidth);
+    const int height = std::max(std::min(WideTable->height() + (across ? bar : 0), roomHeight), 3 * RowStep + bar);
+    sbWideTable->setGeometry(0, WideTableTop, width, height);
+    const int tableBottom = WideTableTop + height;
+    if (!lbJudgedPairs->text().isEmpty()) {
+        const int lineWidth = width - 50;
+        lbJudgedPairs->setGeometry(25, tableBottom + 6, lineWidth, lbJudgedPairs->heightForWidth(lineWidth));
+        lbJudgedPairs->show();
+    } else {
+        lbJudgedPairs->hide();
+    }
+    const int below = lbJudgedPairs->isVisibleTo(this) ? lbJudgedPairs->height() + 6 : 0;
+    PlaceMeasures(tableBottom + 10 + below, width, width - 99);
+}
+
+void TfmExpertForm::PlaceMeasures(int y, int width, int researchLeft)
+{
     lbOwnerValue->move(25, y);
     stOwnerValue->move(50, y - 3);
     lbIS->move(25, y + 20);
@@ -511,20 +677,22 @@ void TfmExpertForm::PlaceControls()
     lbOS->move(25, y + 40);
     stOS->move(50, y + 37);
 
-    const int width = PriorityLabels[0]->x() + 100;
     const int height = stOS->y() + 55;
     setFixedSize(width, height);
 
     btApply->move(stOwnerValue->x() + 80, stOwnerValue->y());
     btOk->move(stIS->x() + 80, stIS->y() + 2);
     btCancel->move(stOS->x() + 80, stOS->y() + 4);
-    btResearch->move(PriorityLabels[0]->x() + 1, stIS->y() + 1);
+    btResearch->move(researchLeft, stIS->y() + 1);
 
     const int centre = width / 2;
     lbText_1->move(centre - lbText_1->width() / 2, 10);
     lbText_2->move(centre - lbText_2->width() / 2, 25);
     stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
-    bvMainObjectBevel->move(lbText_1->x() - 20, lbText_1->y() - 3);
+    // The frame centred round the heading, however wide the object's field made it.
+    bvMainObjectBevel->move(
+        bvMainObjectBevel->width() == ObjectBevelWidth ? lbText_1->x() - 20 : centre - bvMainObjectBevel->width() / 2,
+        lbText_1->y() - 3);
 }
 
 void TfmExpertForm::paintEvent(QPaintEvent* event)
@@ -558,6 +726,9 @@ void TfmExpertForm::FormClose()
     }
     for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS, stOwnerValue, stIS, stOS, lbJudgedPairs}) {
         label->hide();
+    }
+    if (sbWideTable != nullptr) {
+        sbWideTable->hide();
     }
     btResearch->setEnabled(true);
 }

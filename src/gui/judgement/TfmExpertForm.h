@@ -11,6 +11,7 @@
 
 class CExpertTable_Element;
 class CProjectDocument;
+class CWideExpertTable;
 class TfmAbsoluteMatrix;
 class TfmExpertScale;
 class QFrame;
@@ -18,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 // The comparison window: the judgements of the n elements of one level with
 // respect to one element of the level above, entered through the verbal scale or
@@ -25,7 +27,9 @@ class QPushButton;
 // answer their shortcuts wherever the current cell is). Ctrl+Z and Ctrl+Shift+Z or
 // Ctrl+Y take back and make again the changes of the working matrix one by one.
 // Created once for the whole run; its 99 table controls are made at 9 x 9 and
-// afterwards only captioned, placed, shown and hidden. The judging itself is the
+// afterwards only captioned, placed, shown and hidden. More than nine elements (a
+// criterion of a tree) are judged in a table of their own, made on first need, that
+// scrolls where the screen has no room for it. The judging itself is the
 // session's: the window shows it and hands it the user's actions.
 class TfmExpertForm final : public QDialog {
     Q_OBJECT
@@ -43,7 +47,7 @@ public:
     // level below it has nothing to judge and is left alone.
     void JudgeElement(CProjectDocument& document, std::uint32_t position, std::uint32_t level, QWidget* owner);
     // The same for a criterion of a tree. False, and nothing opened, for a criterion that
-    // compares fewer than two or more than the table's nine.
+    // compares fewer than two or more than twenty.
     bool JudgeNode(CProjectDocument& document, std::uint32_t node, QWidget* owner);
 
     [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
@@ -78,6 +82,9 @@ public:
     // While a comparison is left out: how many are given and whether they suffice, on a
     // line under the table that the window grows by; hidden otherwise.
     QLabel* lbJudgedPairs = nullptr;
+    // The table of more than nine elements in its scroll area; none until first needed.
+    QScrollArea* sbWideTable = nullptr;
+    CWideExpertTable* WideTable = nullptr;
     // A cell's context menu: "Не сравнивать" leaves its pair out.
     QMenu* mnCell = nullptr;
     QAction* mnNotCompare = nullptr;
@@ -101,6 +108,14 @@ private:
     // Shows the opened session modally and commits it however the window closes.
     void RunJudging(QWidget* owner);
     void CreateTable();
+    // The table of more than nine elements, its names' column as wide as the names need
+    // and the screen allows.
+    void ArrangeWideTable();
+    [[nodiscard]] bool Wide() const;
+    // The controls of the order shown, in the nine's table or the wide one.
+    [[nodiscard]] CExpertTable_Element* Cell(std::uint32_t r, std::uint32_t c) const;
+    [[nodiscard]] QLabel* PriorityLabel(std::uint32_t k) const;
+    [[nodiscard]] QRect AvailableScreen() const;
     void FormShow();
     void FormClose();
     void CellPress(CExpertTable_Element* cell);
@@ -149,6 +164,10 @@ private:
     // Places the table's companions, the measures and the buttons for the order and the
     // line under the table, and sizes the window.
     void PlaceControls();
+    // The same under a wide table: the scroll area as large as the table or the screen.
+    void PlaceWideControls();
+    // The measures and buttons from y down, the window width wide; sizes the window.
+    void PlaceMeasures(int y, int width, int researchLeft);
 
     CJudgingSession Judging;
     bool ResearchIsOpen = false;

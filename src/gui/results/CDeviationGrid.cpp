@@ -1,8 +1,11 @@
 #include "gui/results/CDeviationGrid.h"
 
+#include "gui/widgets/WidgetStyle.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 
 #include <map>
@@ -39,8 +42,12 @@ public:
     [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text t) const override
     {
+        // A name shortened to its column is heard whole.
         const QLabel* label = Label();
-        return t == QAccessible::Name && label != nullptr ? label->text() : QString();
+        if (t != QAccessible::Name || label == nullptr) {
+            return QString();
+        }
+        return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
     }
     void setText(QAccessible::Text /*t*/, const QString& /*text*/) override { }
     [[nodiscard]] QRect rect() const override
@@ -263,5 +270,26 @@ CDeviationGrid::~CDeviationGrid() = default;
 
 void CDeviationGrid::SetOrder(std::uint32_t n)
 {
-    Shown = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    Shown = n > MaxMatrixOrder ? MaxMatrixOrder : n;
+}
+
+void CDeviationGrid::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!PaintsNumbers) {
+        return;
+    }
+    QPainter painter(this);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::black);
+    for (std::uint32_t k = 0; k < Shown; ++k) {
+        // Two digits stand as far left of the name as one digit does.
+        DrawTableNumber(
+            painter, RowHeaders[k]->x() - (k < 9 ? 15 : 19), RowHeaders[k]->y() + 4, static_cast<int>(k) + 1);
+        const QLabel* cell = Cells[0][k];
+        DrawTableNumber(
+            painter, cell->x() + cell->width() / 2 - (k < 9 ? 5 : 8), cell->y() - 15, static_cast<int>(k) + 1);
+    }
 }

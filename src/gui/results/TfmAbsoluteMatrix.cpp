@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStringList>
+#include <QStyle>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -47,6 +51,13 @@ struct CTableShape {
 };
 constexpr std::array<CTableShape, 4> TableShapes{{{110, 42, 55}, {80, 36, 50}, {64, 34, 46}, {56, 32, 44}}};
 constexpr int CellGap = 2;
+// The window's frame and title where the platform has not shown them yet.
+constexpr int FrameAllowanceWidth = 16;
+constexpr int FrameAllowanceHeight = 40;
+// The text of a shortened name keeps off the sunken frame.
+constexpr int NamePadding = 6;
+// A figure keeps this far off the cell's frame on each side, as every fitted field does.
+constexpr int FigurePadding = 2;
 
 int CellsLeft(const CTableShape& shape)
 {
@@ -181,6 +192,7 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
             }
             DeviationCells[i][j] = cell;
             DeviationTable->Cells[i][j] = cell;
+            CellFont = cell->font();
         }
         auto* sum = new QLabel(DeviationTable);
         sum->setObjectName(QStringLiteral("RowSum_%1").arg(i));
@@ -218,14 +230,71 @@ void TfmAbsoluteMatrix::SetMatrixOrder(std::uint32_t n)
 {
     // Left open, the window still shows the previous order's table.
     FormClose();
-    Order = n > MaxElementsPerLevel ? MaxElementsPerLevel : n;
+    Order = n > MaxMatrixOrder ? MaxMatrixOrder : n;
+    if (Wide()) {
+        MakeWideTable();
+    }
+}
+
+bool TfmAbsoluteMatrix::Wide() const
+{
+    return Order > MaxElementsPerLevel;
+}
+
+CDeviationGrid* TfmAbsoluteMatrix::Grid() const
+{
+    return Wide() ? WideDeviationTable : DeviationTable;
+}
+
+void TfmAbsoluteMatrix::MakeWideTable()
+{
+    if (WideDeviationTable != nullptr) {
+        return;
+    }
+    sbDeviations = new QScrollArea(this);
+    sbDeviations->setObjectName(QStringLiteral("sbDeviations"));
+    sbDeviations->setFrameShape(QFrame::NoFrame);
+    sbDeviations->hide();
+    auto* table = new CDeviationGrid;
+    table->setObjectName(QStringLiteral("WideDeviationTable"));
+    table->PaintsNumbers = true;
+    auto* sums = new QLabel(QStringLiteral("Сумма"), table);
+    sums->setObjectName(QStringLiteral("lbWideSummName"));
+    StyleBoldLabel(sums);
+    table->SumsHeader = sums;
+    for (std::uint32_t i = 0; i < MaxMatrixOrder; ++i) {
+        auto* header = new QLabel(table);
+        header->setObjectName(QStringLiteral("WideRowHeader_%1").arg(i));
+        StyleStaticText(header, false);
+        table->RowHeaders[i] = header;
+        for (std::uint32_t j = 0; j < MaxMatrixOrder; ++j) {
+            auto* cell = new CAbsouteMatrixTable_Element(table);
+            cell->setObjectName(QStringLiteral("WideDeviation_%1_%2").arg(i).arg(j));
+            StyleStaticText(cell, true);
+            if (i == j) {
+                QPalette palette = cell->palette();
+                palette.setColor(QPalette::WindowText, ToQColor(clGray));
+                cell->setPalette(palette);
+            }
+            table->Cells[i][j] = cell;
+        }
+        auto* sum = new QLabel(table);
+        sum->setObjectName(QStringLiteral("WideRowSum_%1").arg(i));
+        StyleStaticText(sum, false);
+        table->RowSums[i] = sum;
+    }
+    sbDeviations->setWidget(table);
+    WideDeviationTable = table;
 }
 
 void TfmAbsoluteMatrix::SetRowNames(const CJudgingSession& session)
 {
-    for (std::uint32_t i = 0; i < session.Order() && i < MaxElementsPerLevel; ++i) {
+    for (std::uint32_t i = 0; i < session.Order() && i < MaxMatrixOrder; ++i) {
         Names[i] = session.ComparedName(i);
-        SetFittedText(RowHeaders[i], QString::fromStdString(Names[i]));
+        // The wide table's names are fitted to their column when it is placed.
+        if (i < MaxElementsPerLevel && !Wide()) {
+            SetFittedText(RowHeaders[i], QString::fromStdString(Names[i]));
+        }
     }
 }
 
@@ -239,8 +308,13 @@ void TfmAbsoluteMatrix::ShowWorking(const CJudgingSession& session)
     if (Order == 0 || session.Order() != Order) {
         return;
     }
-    const std::array<double, MaxElementsPerLevel> priorities = session.WorkingPriorities();
-    FillDeviations(session.Working(), priorities.data());
+    if (Wide()) {
+        const std::array<double, MaxMatrixOrder> priorities = session.WideWorkingPriorities();
+        FillDeviations(session.Working(), priorities.data());
+    } else {
+        const std::array<double, MaxElementsPerLevel> priorities = session.WorkingPriorities();
+        FillDeviations(session.Working(), priorities.data());
+    }
     ShowGuidance(session);
 }
 
@@ -249,20 +323,44 @@ void TfmAbsoluteMatrix::FillDeviations(const CJudgementMatrix& judgements, const
     if (Order == 0) {
         return;
     }
-    const CDeviationTable table = ComputeDeviations(judgements, Order, priorities);
-    // Judgements that do not connect the elements leave no priorities to deviate from.
-    bool none = true;
-    for (std::uint32_t i = 0; i < table.Order; ++i) {
-        none = none && priorities[i] == 0.0;
-    }
-    const QString notJudged = QString::fromUtf8(NotJudgedCellText);
-    for (std::uint32_t i = 0; i < table.Order; ++i) {
-        for (std::uint32_t j = 0; j < table.Order; ++j) {
-            // A narrow cell shows a wide figure in smaller type, never cut.
-            SetFittedText(DeviationCells[i][j],
-                table.Missing[i][j] || (none && i != j) ? notJudged : TruncatedText(table.Deviation[i][j], 2));
+    CDeviationGrid* grid = Grid();
+    const QFontMetrics metrics(CellFont);
+    const auto figure = [this, &metrics](QLabel* cell, const QString& text) {
+        // Most figures fit the cell's own type, measured here once for the table; the rest
+        // are fitted smaller as every field is.
+        const int room = cell->contentsRect().width() - 2 * cell->margin() - 2 * FigurePadding;
+        if (std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width()) > room) {
+            SetFittedText(cell, text);
+            return;
         }
-        SetFittedText(RowSums[i], none ? notJudged : TruncatedText(table.RowSum[i], 2));
+        if (cell->font() != CellFont) {
+            cell->setFont(CellFont);
+        }
+        if (!cell->toolTip().isEmpty()) {
+            cell->setToolTip(QString());
+        }
+        cell->setText(text);
+    };
+    const auto fill = [grid, priorities, &figure](const auto& table) {
+        // Judgements that do not connect the elements leave no priorities to deviate from.
+        bool none = true;
+        for (std::uint32_t i = 0; i < table.Order; ++i) {
+            none = none && priorities[i] == 0.0;
+        }
+        const QString notJudged = QString::fromUtf8(NotJudgedCellText);
+        for (std::uint32_t i = 0; i < table.Order; ++i) {
+            for (std::uint32_t j = 0; j < table.Order; ++j) {
+                // A narrow cell shows a wide figure in smaller type, never cut.
+                figure(grid->Cells[i][j],
+                    table.Missing[i][j] || (none && i != j) ? notJudged : TruncatedText(table.Deviation[i][j], 2));
+            }
+            SetFittedText(grid->RowSums[i], none ? notJudged : TruncatedText(table.RowSum[i], 2));
+        }
+    };
+    if (Wide()) {
+        fill(ComputeWideDeviations(judgements, Order, priorities));
+    } else {
+        fill(ComputeDeviations(judgements, Order, priorities));
     }
     BuildTransitivityReport(judgements);
 }
@@ -286,9 +384,13 @@ void TfmAbsoluteMatrix::BuildTransitivityReport(const CJudgementMatrix& judgemen
     memoFont.setPointSize(10);
     memoFont.setBold(true);
     mmUserTransInfo->setFont(memoFont);
+    // One text, not a paragraph at a time: twenty elements can have hundreds of triads.
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(report.Lines.size()));
     for (const std::string& line : report.Lines) {
-        mmUserTransInfo->appendPlainText(QString::fromStdString(line));
+        lines.append(QString::fromStdString(line));
     }
+    mmUserTransInfo->setPlainText(lines.join(QLatin1Char('\n')));
     ShowMemoFromStart();
 }
 
@@ -460,6 +562,10 @@ void TfmAbsoluteMatrix::FormShow()
     if (n == 0) {
         return;
     }
+    if (Wide()) {
+        FormShowWide();
+        return;
+    }
     for (std::uint32_t i = 0; i < n; ++i) {
         RowHeaders[i]->show();
         RowSums[i]->show();
@@ -528,6 +634,93 @@ int TfmAbsoluteMatrix::PlaceTable()
     return widthOf(*shape);
 }
 
+void TfmAbsoluteMatrix::FormShowWide()
+{
+    const std::uint32_t n = Order;
+    CDeviationGrid* grid = WideDeviationTable;
+    const QWidget* beside = parentWidget() != nullptr ? parentWidget() : this;
+    const QScreen* shownOn = beside->screen();
+    const QRect screen = shownOn != nullptr ? shownOn->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int roomWidth = screen.width() - FrameAllowanceWidth;
+    // Beside a wide comparison window there is seldom room: half the screen at least, so
+    // that the names and a good part of the table are in sight.
+    const int limit = std::min(std::max(WidthLimit, roomWidth / 2), roomWidth);
+    const int memoRight = HeaderLeft + mmUserTransInfo->width();
+    auto tableWidth = [&](const CTableShape& shape) { return SumLeft(shape, n) + shape.SumWidth + 20; };
+    // The widest shape that fits; when none does, the described one, scrolled.
+    const CTableShape* shape = &TableShapes.front();
+    for (const CTableShape& candidate : TableShapes) {
+        if (tableWidth(candidate) <= limit) {
+            shape = &candidate;
+            break;
+        }
+    }
+    for (std::uint32_t i = 0; i < MaxMatrixOrder; ++i) {
+        const bool shown = i < n;
+        const int top = TableTop + RowStep * static_cast<int>(i);
+        QLabel* header = grid->RowHeaders[i];
+        header->setGeometry(HeaderLeft, top, shape->HeaderWidth, 20);
+        header->setVisible(shown);
+        if (shown) {
+            const QString name = QString::fromStdString(Names[i]);
+            const QString fitted
+                = QFontMetrics(header->font()).elidedText(name, Qt::ElideRight, shape->HeaderWidth - 2 * NamePadding);
+            header->setText(fitted);
+            header->setToolTip(fitted == name ? QString() : name);
+            header->setAccessibleName(name);
+        }
+        for (std::uint32_t j = 0; j < MaxMatrixOrder; ++j) {
+            QLabel* cell = grid->Cells[i][j];
+            const QRect place(
+                CellsLeft(*shape) + shape->CellStep * static_cast<int>(j), top, shape->CellStep - CellGap, 20);
+            if (cell->geometry() != place) {
+                cell->setGeometry(place);
+                SetFittedText(cell, cell->text());
+            }
+            cell->setVisible(shown && j < n);
+        }
+        const QRect sum(SumLeft(*shape, n), top, shape->SumWidth, 20);
+        if (grid->RowSums[i]->geometry() != sum) {
+            grid->RowSums[i]->setGeometry(sum);
+            SetFittedText(grid->RowSums[i], grid->RowSums[i]->text());
+        }
+        grid->RowSums[i]->setVisible(shown);
+    }
+    grid->SumsHeader->move(SumLeft(*shape, n) + (shape->SumWidth - grid->SumsHeader->width()) / 2, TableTop - 15);
+    grid->SumsHeader->show();
+    grid->SetOrder(n);
+    grid->setFixedSize(tableWidth(*shape), TableTop + RowStep * static_cast<int>(n) + 4);
+
+    // The memo and the section under it take what they need; the table the rest of the
+    // screen's height, scrolling where it has no room.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const auto roomFor = [&](int width) {
+        const int section = PlaceGuidance(0, width - mmUserTransInfo->x() - 30);
+        return screen.height() - FrameAllowanceHeight
+            - (30 + mmUserTransInfo->height() + SectionGap + section + 15 + 60);
+    };
+    int width = std::max(std::min(grid->width(), limit), memoRight + 30);
+    int roomHeight = roomFor(width);
+    if (grid->height() > roomHeight && width < grid->width() + bar) {
+        // The vertical bar takes its room beside the table, not from it.
+        width = std::min(std::max(width, std::min(grid->width() + bar, limit)), roomWidth);
+        roomHeight = roomFor(width);
+    }
+    const int lineWidth = width - mmUserTransInfo->x() - 30;
+    const bool down = grid->height() > roomHeight;
+    const bool across = grid->width() + (down ? bar : 0) > width;
+    const int height = std::max(std::min(grid->height() + (across ? bar : 0), roomHeight), 3 * RowStep + bar);
+    sbDeviations->setGeometry(0, 0, width, height);
+    sbDeviations->show();
+    lbTrInfo->move(HeaderLeft, height + 10);
+    mmUserTransInfo->move(HeaderLeft, height + 30);
+    const int memoBottom = mmUserTransInfo->y() + mmUserTransInfo->height();
+    const int above = PlaceGuidance(memoBottom + SectionGap, lineWidth);
+    btClose->move(mmUserTransInfo->x(), above + 15);
+    setFixedSize(width, btClose->y() + 60);
+    update();
+}
+
 int TfmAbsoluteMatrix::PlaceGuidance(int top, int width)
 {
     const int lineLeft = HeaderLeft + AcceptWidth + 8;
@@ -594,6 +787,9 @@ void TfmAbsoluteMatrix::FormClose()
         }
     }
     lbSummName->hide();
+    if (sbDeviations != nullptr) {
+        sbDeviations->hide();
+    }
 }
 
 void TfmAbsoluteMatrix::closeEvent(QCloseEvent* event)

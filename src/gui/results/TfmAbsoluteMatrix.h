@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
 #include "core/results/ConsistencyGuidance.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
@@ -16,12 +18,14 @@ class CJudgingSession;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 
 // The research window: how far each judgement lies from the ratio of the
 // priorities, with row sums, the intransitive triads of the matrix, and under them
 // the verdict on its consistency with up to three judgements to change. Shown
 // non-modally beside the modal comparison window, as a window of its own that
-// the comparison window's modality does not block.
+// the comparison window's modality does not block. More than nine elements have a table
+// of their own, made on first need, that scrolls where the screen has no room for it.
 class TfmAbsoluteMatrix final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmAbsoluteMatrix)
@@ -79,6 +83,9 @@ public:
     QLabel* lbAccepted = nullptr;
     QLabel* lbSuggestions = nullptr;
     std::array<QPushButton*, MaxSuggestions> AcceptButtons{};
+    // The table of more than nine elements in its scroll area; none until first needed.
+    QScrollArea* sbDeviations = nullptr;
+    CDeviationGrid* WideDeviationTable = nullptr;
     std::array<QLabel*, MaxSuggestions> SuggestionLines{};
 
 signals:
@@ -99,6 +106,13 @@ private:
     void BuildTransitivityReport(const CJudgementMatrix& judgements);
     void ShowMemoFromStart();
     void FormShow();
+    // The wide table placed, its names shortened to their column where they must be, and
+    // the scroll area as large as the table or the screen.
+    void FormShowWide();
+    void MakeWideTable();
+    [[nodiscard]] bool Wide() const;
+    // The table of the order shown.
+    [[nodiscard]] CDeviationGrid* Grid() const;
     void FormClose();
     // Placed beside its comparison window, whole on the screen, the comparison window
     // moved aside where the screen has no room beside it as it stands.
@@ -115,6 +129,8 @@ private:
 
     std::uint32_t Order = 0;
     int WidthLimit = 0;
+    // The deviation cells' own type, before any figure was fitted smaller.
+    QFont CellFont;
     // The compared elements' names, kept for the suggestions' lines after the judging ends.
-    std::array<std::string, MaxElementsPerLevel> Names;
+    std::array<std::string, MaxMatrixOrder> Names;
 };

@@ -311,11 +311,6 @@ void TTreeProject::JudgeCriterion(std::uint32_t node)
     if (ExpertForm == nullptr || tree.ComparedCount(node) < 2) {
         return;
     }
-    if (tree.ComparedCount(node) > MaxElementsPerLevel) {
-        UserDialogs().Inform(this, QStringLiteral("Сравнивать больше девяти элементов в этом окне пока нельзя."),
-            QStringLiteral("Message"));
-        return;
-    }
     const std::string name = tree.Node(node).Name;
     ProjectDocument.BeginStep();
     ExpertForm->JudgeNode(ProjectDocument, node, this);
