@@ -19,12 +19,16 @@
 
 namespace {
 // Where a layered level's nine rows and the chart settings stand, and where they go for
-// more rows: 20 rows at 20 pixels fill the table's frame, and the settings move under a
-// shorter chart.
+// more rows: 20 rows at 20 pixels fill a longer, wider table (room for a tree's full names),
+// and the settings move under a shorter chart beside it.
 constexpr QRect ChartPlace(120, 84, 500, 450);
-constexpr QRect ShortChartPlace(120, 84, 500, 300);
+constexpr QRect ShortChartPlace(10, 84, 500, 320);
 constexpr QRect TablePlace(632, 84, 299, 450);
-constexpr QRect LongTablePlace(632, 84, 299, 462);
+constexpr QRect LongTablePlace(522, 84, 409, 462);
+constexpr QRect WideNameCell(532, 0, 270, 0);
+constexpr QRect WideValueCell(812, 0, 100, 0);
+constexpr QPoint NameCaptionPlace(666, 120);
+constexpr QPoint PriorityCaptionPlace(818, 120);
 constexpr int RowStep = 23;
 constexpr int CloseRowStep = 20;
 constexpr int RowHeight = 20;
@@ -160,10 +164,20 @@ void CResultsView::PlaceControls(std::uint32_t rows)
     PlacedRows = rows;
     const int step = close ? CloseRowStep : RowStep;
     const int height = close ? CloseRowHeight : RowHeight;
+    lbNameObject->move(
+        close ? WideNameCell.center().x() - lbNameObject->width() / 2 : NameCaptionPlace.x(), NameCaptionPlace.y());
+    lbPriorityValue->move(close ? WideValueCell.center().x() - lbPriorityValue->width() / 2 : PriorityCaptionPlace.x(),
+        PriorityCaptionPlace.y());
     for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
         const int offset = 20 + step * static_cast<int>(i);
-        NameLabels[i]->setGeometry(lbNameObject->x() - 6, lbNameObject->y() + offset, 120, height);
-        ValueLabels[i]->setGeometry(lbPriorityValue->x() + 1, lbPriorityValue->y() + offset, 80, height);
+        if (close) {
+            NameLabels[i]->setGeometry(WideNameCell.x(), lbNameObject->y() + offset, WideNameCell.width(), height);
+            ValueLabels[i]->setGeometry(
+                WideValueCell.x(), lbPriorityValue->y() + offset, WideValueCell.width(), height);
+        } else {
+            NameLabels[i]->setGeometry(lbNameObject->x() - 6, lbNameObject->y() + offset, 120, height);
+            ValueLabels[i]->setGeometry(lbPriorityValue->x() + 1, lbPriorityValue->y() + offset, 80, height);
+        }
     }
     bvInfoTable->setGeometry(close ? LongTablePlace : TablePlace);
     chPriorityChart->setGeometry(close ? ShortChartPlace : ChartPlace);
@@ -178,14 +192,14 @@ void CResultsView::PlaceControls(std::uint32_t rows)
         return;
     }
     const int left = ShortChartPlace.left() + 30;
-    const int top = ShortChartPlace.bottom() + 12;
+    const int top = ShortChartPlace.bottom() + 8;
     lbChartTools->move(ShortChartPlace.center().x() - lbChartTools->width() / 2, top);
     int labels = 0;
     for (const auto& [label, bar] : settings) {
         labels = std::max(labels, label->width());
     }
     for (int row = 0; row < 5; ++row) {
-        const int y = top + 26 + 24 * row;
+        const int y = top + 22 + 22 * row;
         settings[row].first->move(left, y + 2);
         settings[row].second->setGeometry(left + labels + 16, y, ShortChartPlace.right() - left - labels - 46, 17);
     }

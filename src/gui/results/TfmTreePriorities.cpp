@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -26,6 +27,16 @@
 
 namespace {
 constexpr double PieSize = 0.62;
+// Above this many slices the labels would run into each other: the table's colour marks
+// name the slices.
+constexpr int MostLabelledSlices = 9;
+
+QIcon ColourMark(const QColor& colour)
+{
+    QPixmap mark(12, 12);
+    mark.fill(colour);
+    return QIcon(mark);
+}
 
 QString Text(const std::string& text)
 {
@@ -94,27 +105,33 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     tbPriorities->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     tbPriorities->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     KeepAccessibleCellsInStep(*tbPriorities);
-    tbPriorities->setMinimumWidth(360);
-    columns->addWidget(tbPriorities, 1);
+    tbPriorities->verticalHeader()->setDefaultSectionSize(tbPriorities->fontMetrics().height() + 6);
+    tbPriorities->setMinimumWidth(420);
+    // Without a pie the table takes the whole width, the reason why beneath it.
+    auto* tableSide = new QVBoxLayout;
+    tableSide->addWidget(tbPriorities, 1);
+    columns->addLayout(tableSide, 3);
 
-    auto* chartSide = new QVBoxLayout;
+    // The pie in a panel of its own: a hidden panel leaves its room to the table.
+    auto* chartPanel = new QWidget(this);
+    chartPanel->setObjectName(QStringLiteral("pnChart"));
+    auto* chartSide = new QVBoxLayout(chartPanel);
+    chartSide->setContentsMargins(0, 0, 0, 0);
     Series1 = new QPieSeries();
     Series1->setObjectName(QStringLiteral("Series1"));
     Series1->setPieSize(PieSize);
-    chPriorityChart = MakePieChartView(this, Series1, 5);
+    chPriorityChart = MakePieChartView(chartPanel, Series1, 5);
     chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
-    chPriorityChart->setMinimumSize(400, 330);
-    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this,
-        [this] { ShrinkPieToItsLabels(chPriorityChart, Series1, PieSize); });
+    chPriorityChart->setMinimumSize(360, 330);
+    connect(chPriorityChart->chart(), &QChart::plotAreaChanged, this, [this] { FitPie(); });
     connect(Series1, &QPieSeries::hovered, this,
         [this](QPieSlice* slice, bool over) { chPriorityChart->setToolTip(over ? SliceName(slice) : QString()); });
     chartSide->addWidget(chPriorityChart, 1);
     lbPieNote = new QLabel(this);
     lbPieNote->setObjectName(QStringLiteral("lbPieNote"));
     lbPieNote->setWordWrap(true);
-    lbPieNote->setAlignment(Qt::AlignCenter);
-    chartSide->addWidget(lbPieNote);
-    columns->addLayout(chartSide, 1);
+    tableSide->addWidget(lbPieNote);
+    columns->addWidget(chartPanel, 2);
     rows->addLayout(columns, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -131,7 +148,7 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     connect(btNextData, &QToolButton::clicked, this,
         [this] { cbGroup->setCurrentIndex(std::min(cbGroup->count() - 1, cbGroup->currentIndex() + 1)); });
     connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
-    resize(860, 480);
+    resize(980, 560);
 }
 
 TfmTreePriorities::~TfmTreePriorities() = default;
@@ -162,6 +179,15 @@ void TfmTreePriorities::ShowPriorities(
     cbGroupChange(shown);
 }
 
+void TfmTreePriorities::FitPie()
+{
+    FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0);
+    const bool labelled = Series1->count() <= MostLabelledSlices;
+    for (QPieSlice* slice : Series1->slices()) {
+        slice->setLabelVisible(labelled);
+    }
+}
+
 void TfmTreePriorities::cbGroupChange(int index)
 {
     if (Hierarchy == nullptr || Results == nullptr || index < 0 || index >= static_cast<int>(Groups.size())) {
@@ -178,6 +204,9 @@ void TfmTreePriorities::cbGroupChange(int index)
         const QString name = Text(covering ? NodePathText(*Hierarchy, row.Node) : Hierarchy->Node(row.Node).Name);
         const int at = static_cast<int>(r);
         tbPriorities->setItem(at, 0, Cell(name, false));
+        if (rows.size() <= static_cast<std::size_t>(MaxPieSlices)) {
+            tbPriorities->item(at, 0)->setIcon(ColourMark(ToQColor(PieColours[r])));
+        }
         tbPriorities->setItem(at, 1, Cell(TruncatedText(row.Local, 4), true));
         tbPriorities->setItem(at, 2, Cell(TruncatedText(row.Global, 4), true));
         if (r < pie.Rows.size()) {
@@ -191,11 +220,8 @@ void TfmTreePriorities::cbGroupChange(int index)
     const bool drawn = rows.size() <= static_cast<std::size_t>(MaxPieSlices);
     pie.Count = drawn ? static_cast<std::uint32_t>(rows.size()) : 0U;
     FillPie(Series1, pie);
-    for (QPieSlice* slice : Series1->slices()) {
-        slice->setLabelArmLengthFactor(0.08);
-    }
-    ShrinkPieToItsLabels(chPriorityChart, Series1, PieSize);
-    chPriorityChart->setVisible(drawn);
+    FitPie();
+    chPriorityChart->parentWidget()->setVisible(drawn);
     lbPieNote->setText(drawn ? QString()
                              : QStringLiteral("Диаграмма строится не более чем для %1 критериев: их здесь %2.")
                                    .arg(MaxPieSlices)

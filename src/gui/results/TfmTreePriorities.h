@@ -46,6 +46,8 @@ public:
 
 private:
     void cbGroupChange(int index);
+    // The pie at its size, its labels shortened to fit, or none when the slices are many.
+    void FitPie();
 
     const CHierarchy* Hierarchy = nullptr;
     const CHierarchyResults* Results = nullptr;

@@ -146,7 +146,8 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
 
     connect(cbCriterion, &QComboBox::currentIndexChanged, this, &TfmTreeSensitivity::cbCriterionChange);
     connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
-    resize(940, 620);
+    // The legend of twenty alternatives takes its lines; the chart keeps the rest.
+    resize(940, 680);
 }
 
 TfmTreeSensitivity::~TfmTreeSensitivity() = default;
@@ -248,8 +249,10 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
                 line->append(x, at[a]);
                 top = std::max(top, at[a]);
             }
+            // A name is never broken across the legend's lines.
             legend += QStringLiteral("<span style=\"color:%1; font-size:large\">&#9632;</span>&nbsp;%2 &nbsp; ")
-                          .arg(Colours[a].name(), line->name().toHtmlEscaped());
+                          .arg(Colours[a].name(),
+                              line->name().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
         }
         line->setVisible(moved.HasLines);
     }
@@ -257,7 +260,8 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
     top = std::max(0.1, std::ceil(top * 10.0 - 1e-9) / 10.0);
     AxisY->setRange(0.0, top);
     AxisY->setTickCount(static_cast<int>(std::lround(top * 10.0)) + 1);
-    AxisX->setTitleText(QStringLiteral("Локальный вес критерия «%1»").arg(Text(Hierarchy->Node(moved.Node).Name)));
+    // The criterion's full name stands in the list above: a chart cuts a long title short.
+    AxisX->setTitleText(QStringLiteral("Локальный вес критерия"));
     PresentWeight->clear();
     PresentWeight->append(moved.Weight, 0.0);
     PresentWeight->append(moved.Weight, top);
