@@ -1,5 +1,6 @@
 #include "core/results/Synthesis.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/HierarchySynthesis.h"
@@ -8,6 +9,40 @@
 #include <array>
 #include <span>
 #include <vector>
+
+namespace {
+double LocalPriorityOf(const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node)
+{
+    if (node == CHierarchy::GoalNode) {
+        return 1.0;
+    }
+    const std::uint32_t parent = hierarchy.Parents(node).front();
+    const std::vector<std::uint32_t>& siblings = hierarchy.Node(parent).Children;
+    const std::vector<double>& local = results.Node(parent).Local;
+    for (std::size_t k = 0; k < siblings.size() && k < local.size(); ++k) {
+        if (siblings[k] == node) {
+            return local[k];
+        }
+    }
+    return 0.0;
+}
+
+std::vector<CNodePriority> OrderedPriorities(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, const std::vector<std::uint32_t>& nodes)
+{
+    std::vector<double> globals;
+    globals.reserve(nodes.size());
+    for (const std::uint32_t node : nodes) {
+        globals.push_back(node < results.Globals().size() ? results.Global(node) : 0.0);
+    }
+    std::vector<CNodePriority> rows;
+    rows.reserve(nodes.size());
+    for (const std::uint32_t place : RankingOrder(globals)) {
+        rows.push_back(CNodePriority{nodes[place], LocalPriorityOf(hierarchy, results, nodes[place]), globals[place]});
+    }
+    return rows;
+}
+} // namespace
 
 void ComputeAllPriorities(const CUserProjectModel& project, CProjectResults& results)
 {
@@ -23,7 +58,7 @@ CProjectResults ComputeResults(const CUserProjectModel& project)
 
 void OrderResults(CResultList& list)
 {
-    std::array<double, MaxElementsPerLevel> values{};
+    std::array<double, MaxAlternatives> values{};
     for (std::uint32_t i = 0; i < list.Count; ++i) {
         values[i] = list.Rows[i].Value;
     }
@@ -58,4 +93,37 @@ CResultList LevelResults(
 CResultList FinalResults(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
     return project.LevelCount() == 0 ? CResultList{} : LevelResults(project, results, project.LevelCount() - 1, mode);
+}
+
+CResultList HierarchyFinalResults(const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode)
+{
+    CResultList list;
+    const std::vector<double>& priorities = mode == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
+    const std::uint32_t m = hierarchy.AlternativeCount();
+    if (results.NotConnected() || priorities.size() != m || m > MaxAlternatives) {
+        return list;
+    }
+    list.Count = m;
+    for (std::uint32_t a = 0; a < m; ++a) {
+        CResultRow& row = list.Rows[a];
+        row.Name = hierarchy.Alternatives()[a].Name;
+        row.Value = priorities[a];
+        row.Position = a;
+    }
+    OrderResults(list);
+    return list;
+}
+
+std::vector<CNodePriority> CoveringPriorities(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    return OrderedPriorities(hierarchy, results, hierarchy.CoveringNodes());
+}
+
+std::vector<CNodePriority> ChildPriorities(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node)
+{
+    if (node >= hierarchy.NodeCount() || hierarchy.IsCovering(node)) {
+        return {};
+    }
+    return OrderedPriorities(hierarchy, results, hierarchy.Node(node).Children);
 }

@@ -423,6 +423,7 @@ void TMainForm::UpdateProjectCommands()
         item->setEnabled(windows);
     }
     CloseProjectCommand->setEnabled(windows || trees);
+    mnSensitivityAnalysis->setEnabled(windows || trees);
     MTools->menuAction()->setEnabled(windows || trees);
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
@@ -1160,6 +1161,8 @@ void TMainForm::mnSensitivityAnalysisClick()
         project->ShowSensitivity(1, 0);
     } else if (TfmGroupDecision* group = ActiveGroup()) {
         ShowGroupSensitivity(*group);
+    } else if (TTreeProject* tree = ActiveTree()) {
+        tree->ShowSensitivity(tree->CurrentNode());
     } else {
         UpdateProjectCommands();
     }

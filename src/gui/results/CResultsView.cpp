@@ -1,5 +1,6 @@
 #include "gui/results/CResultsView.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
@@ -17,6 +18,22 @@
 #include <algorithm>
 
 namespace {
+// Where a layered level's nine rows and the chart settings stand, and where they go for
+// more rows: 20 rows at 20 pixels fill a longer, wider table (room for a tree's full names),
+// and the settings move under a shorter chart beside it.
+constexpr QRect ChartPlace(120, 84, 500, 450);
+constexpr QRect ShortChartPlace(10, 84, 500, 320);
+constexpr QRect TablePlace(632, 84, 299, 450);
+constexpr QRect LongTablePlace(522, 84, 409, 462);
+constexpr QRect WideNameCell(532, 0, 270, 0);
+constexpr QRect WideValueCell(812, 0, 100, 0);
+constexpr QPoint NameCaptionPlace(666, 120);
+constexpr QPoint PriorityCaptionPlace(818, 120);
+constexpr int RowStep = 23;
+constexpr int CloseRowStep = 20;
+constexpr int RowHeight = 20;
+constexpr int CloseRowHeight = 18;
+
 // Hidden until the results are shown.
 QLabel* MakeHiddenBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at, int pixelSize)
 {
@@ -108,38 +125,119 @@ CResultsView::CResultsView(QWidget* parent)
     sbRotationChange(sbRotation->value());
     FitPie();
 
-    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
-        const int offset = 20 + 23 * static_cast<int>(i);
+    for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
         auto* name = new QLabel(this);
         name->setObjectName(QStringLiteral("ResultNameLabel_%1").arg(i));
         StyleStaticText(name, false);
-        name->setGeometry(lbNameObject->x() - 6, lbNameObject->y() + offset, 120, 20);
         NameLabels[i] = name;
         auto* value = new QLabel(this);
         value->setObjectName(QStringLiteral("ResultValueLabel_%1").arg(i));
         StyleStaticText(value, false);
-        value->setGeometry(lbPriorityValue->x() + 1, lbPriorityValue->y() + offset, 80, 20);
         ValueLabels[i] = value;
+        // Only a tree's alternatives need the rows beyond a layered level's.
+        name->setVisible(false);
+        value->setVisible(false);
     }
+    PlaceControls(MaxElementsPerLevel);
     hide();
 }
 
 CResultsView::~CResultsView() = default;
 
+std::array<QLabel*, MaxElementsPerLevel> CResultsView::ResultNameLabels() const
+{
+    std::array<QLabel*, MaxElementsPerLevel> labels{};
+    std::copy_n(NameLabels.begin(), MaxElementsPerLevel, labels.begin());
+    return labels;
+}
+
+std::array<QLabel*, MaxElementsPerLevel> CResultsView::ResultValueLabels() const
+{
+    std::array<QLabel*, MaxElementsPerLevel> labels{};
+    std::copy_n(ValueLabels.begin(), MaxElementsPerLevel, labels.begin());
+    return labels;
+}
+
+void CResultsView::PlaceControls(std::uint32_t rows)
+{
+    const bool close = rows > MaxElementsPerLevel;
+    PlacedRows = rows;
+    const int step = close ? CloseRowStep : RowStep;
+    const int height = close ? CloseRowHeight : RowHeight;
+    lbNameObject->move(
+        close ? WideNameCell.center().x() - lbNameObject->width() / 2 : NameCaptionPlace.x(), NameCaptionPlace.y());
+    lbPriorityValue->move(close ? WideValueCell.center().x() - lbPriorityValue->width() / 2 : PriorityCaptionPlace.x(),
+        PriorityCaptionPlace.y());
+    for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
+        const int offset = 20 + step * static_cast<int>(i);
+        if (close) {
+            NameLabels[i]->setGeometry(WideNameCell.x(), lbNameObject->y() + offset, WideNameCell.width(), height);
+            ValueLabels[i]->setGeometry(
+                WideValueCell.x(), lbPriorityValue->y() + offset, WideValueCell.width(), height);
+        } else {
+            NameLabels[i]->setGeometry(lbNameObject->x() - 6, lbNameObject->y() + offset, 120, height);
+            ValueLabels[i]->setGeometry(lbPriorityValue->x() + 1, lbPriorityValue->y() + offset, 80, height);
+        }
+    }
+    bvInfoTable->setGeometry(close ? LongTablePlace : TablePlace);
+    chPriorityChart->setGeometry(close ? ShortChartPlace : ChartPlace);
+    const std::pair<QLabel*, QScrollBar*> settings[] = {{lbRotation, sbRotation}, {lbZoon, sbZoom},
+        {lbBiggest, sbBiggest}, {lbHorOffset, sbHorOffset}, {lbVerOffset, sbVerOffset}};
+    if (!close) {
+        lbChartTools->move(714, 372);
+        for (int row = 0; row < 5; ++row) {
+            settings[row].first->move(640, 397 + 27 * row);
+            settings[row].second->setGeometry(808, 395 + 27 * row, 116, 17);
+        }
+        return;
+    }
+    const int left = ShortChartPlace.left() + 30;
+    const int top = ShortChartPlace.bottom() + 8;
+    lbChartTools->move(ShortChartPlace.center().x() - lbChartTools->width() / 2, top);
+    int labels = 0;
+    for (const auto& [label, bar] : settings) {
+        labels = std::max(labels, label->width());
+    }
+    for (int row = 0; row < 5; ++row) {
+        const int y = top + 22 + 22 * row;
+        settings[row].first->move(left, y + 2);
+        settings[row].second->setGeometry(left + labels + 16, y, ShortChartPlace.right() - left - labels - 46, 17);
+    }
+}
+
+void CResultsView::ShowHierarchyResults(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, bool show, ESynthesisMode mode)
+{
+    const CResultList ranking = HierarchyFinalResults(hierarchy, results, mode);
+    PlaceControls(ranking.Count);
+    ShowRanking(ranking, ranking.Count, show, true, mode);
+}
+
 void CResultsView::ShowResultsView(
     const CUserProjectModel& project, const CProjectResults& results, bool show, ESynthesisMode mode)
 {
-    const std::uint32_t m = project.LastLevelCount();
+    ShowRanking(FinalResults(project, results, mode), project.LastLevelCount(), show, false, mode);
+}
+
+void CResultsView::ShowRanking(
+    const CResultList& ranking, std::uint32_t shown, bool show, bool hideRest, ESynthesisMode mode)
+{
+    const std::uint32_t m = shown;
     for (QWidget* widget : std::initializer_list<QWidget*>{chPriorityChart, bvInfoTable, lbNameObject, lbPriorityValue,
              lbTitleInfoTable, lbChartTools, lbRotation, lbBiggest, lbZoon, lbHorOffset, lbVerOffset, sbHorOffset,
              sbVerOffset, sbBiggest, sbZoom, sbRotation}) {
         widget->setVisible(show);
     }
-    for (std::uint32_t i = 0; i < m && i < MaxElementsPerLevel; ++i) {
-        NameLabels[i]->setVisible(show);
-        ValueLabels[i]->setVisible(show);
+    for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
+        if (i < m) {
+            NameLabels[i]->setVisible(show);
+            ValueLabels[i]->setVisible(show);
+        } else if (hideRest) {
+            NameLabels[i]->hide();
+            ValueLabels[i]->hide();
+        }
     }
-    FillResults(project, results, mode);
+    FillRanking(ranking, mode);
     setVisible(show);
     if (show) {
         raise();
@@ -158,12 +256,16 @@ void CResultsView::ShowAgain(const CUserProjectModel& project, const CProjectRes
 
 void CResultsView::FillResults(const CUserProjectModel& project, const CProjectResults& results, ESynthesisMode mode)
 {
+    FillRanking(FinalResults(project, results, mode), mode);
+}
+
+void CResultsView::FillRanking(const CResultList& ranking, ESynthesisMode mode)
+{
     // The caption names the ideal synthesis, kept centred where the plain caption stands.
     const int centre = lbTitleInfoTable->x() + lbTitleInfoTable->width() / 2;
     lbTitleInfoTable->setText(QString::fromStdString(ResultsTitle(mode)));
     lbTitleInfoTable->adjustSize();
     lbTitleInfoTable->move(std::max(0, centre - lbTitleInfoTable->width() / 2), lbTitleInfoTable->y());
-    const CResultList ranking = FinalResults(project, results, mode);
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         SetFittedText(NameLabels[i], QString::fromStdString(ranking.Rows[i].Name));
         ValueLabels[i]->setText(TruncatedText(ranking.Rows[i].Value, 4));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
 #include "core/results/SynthesisMode.h"
 
@@ -7,8 +8,11 @@
 
 #include <array>
 
+class CHierarchy;
+class CHierarchyResults;
 class CUserProjectModel;
 class CProjectResults;
+struct CResultList;
 class QChartView;
 class QFrame;
 class QLabel;
@@ -40,9 +44,16 @@ public:
     void ShowAgain(const CUserProjectModel& project, const CProjectResults& results,
         ESynthesisMode mode = ESynthesisMode::Distributive);
 
-    // The result rows; printing reads the same cells.
-    const std::array<QLabel*, MaxElementsPerLevel>& ResultNameLabels() const { return NameLabels; }
-    const std::array<QLabel*, MaxElementsPerLevel>& ResultValueLabels() const { return ValueLabels; }
+    // The same for a hierarchy's alternatives (up to 20 rows): shown or hidden, filled.
+    void ShowHierarchyResults(
+        const CHierarchy& hierarchy, const CHierarchyResults& results, bool show, ESynthesisMode mode);
+
+    // The result rows of a layered level; printing reads the same cells.
+    std::array<QLabel*, MaxElementsPerLevel> ResultNameLabels() const;
+    std::array<QLabel*, MaxElementsPerLevel> ResultValueLabels() const;
+    // Every row, up to a tree's 20 alternatives.
+    [[nodiscard]] QLabel* ResultNameLabel(std::uint32_t row) const { return NameLabels[row]; }
+    [[nodiscard]] QLabel* ResultValueLabel(std::uint32_t row) const { return ValueLabels[row]; }
 
     QLabel* lbTitleInfoTable = nullptr;
     QLabel* lbNameObject = nullptr;
@@ -74,7 +85,14 @@ private:
     // Size and centre of the pie from the zoom and the offsets, within what keeps every
     // slice label readable.
     void FitPie();
+    // The rows, visibility and caption for a ranking of `shown` rows (the rest hidden when
+    // hideRest), then the ranking into the rows and the pie.
+    void ShowRanking(const CResultList& ranking, std::uint32_t shown, bool show, bool hideRest, ESynthesisMode mode);
+    void FillRanking(const CResultList& ranking, ESynthesisMode mode);
+    // More rows than a layered level has: closer rows, the chart settings under the chart.
+    void PlaceControls(std::uint32_t rows);
 
-    std::array<QLabel*, MaxElementsPerLevel> NameLabels{};
-    std::array<QLabel*, MaxElementsPerLevel> ValueLabels{};
+    std::array<QLabel*, MaxAlternatives> NameLabels{};
+    std::array<QLabel*, MaxAlternatives> ValueLabels{};
+    std::uint32_t PlacedRows = MaxElementsPerLevel;
 };

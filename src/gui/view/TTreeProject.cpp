@@ -3,18 +3,26 @@
 #include "core/document/StepNames.h"
 #include "core/model/CHierarchy.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
+#include "gui/results/CResultsView.h"
+#include "gui/results/TfmTreePriorities.h"
+#include "gui/results/TfmTreeSensitivity.h"
 #include "gui/view/CProjectEditCommand.h"
 #include "gui/view/CTreeOutlineModel.h"
+#include "gui/view/PanelGlyphs.h"
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -62,6 +70,7 @@ TTreeProject::~TTreeProject()
 void TTreeProject::CreateControls()
 {
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    spTree = splitter;
     splitter->setObjectName(QStringLiteral("spTree"));
     splitter->setChildrenCollapsible(false);
 
@@ -101,7 +110,108 @@ void TTreeProject::CreateControls()
     splitter->setStretchFactor(1, 2);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(0);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("UserPanel"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    layout->addWidget(panel);
+    layout->addWidget(splitter, 1);
+    CreateResultsCommands(panel);
+    layout->addWidget(ResultsBox, 1);
+}
+
+void TTreeProject::CreateResultsCommands(QWidget* panel)
+{
+    // The results button of a layered project's panel, with its key.
+    panel->setFixedWidth(37);
+    btResultsView = new QToolButton(panel);
+    btResultsView->setObjectName(QStringLiteral("btResultsView"));
+    btResultsView->setGeometry(5, 11, 23, 23);
+    btResultsView->setToolTip(QStringLiteral("Показать результат"));
+    btResultsView->setAccessibleName(btResultsView->toolTip());
+    btResultsView->setIcon(PanelGlyphs::ResultsView());
+    btResultsView->setIconSize(QSize(17, 17));
+    btResultsView->setFocusPolicy(Qt::NoFocus);
+    btResultsView->setCheckable(true);
+    connect(btResultsView, &QToolButton::clicked, this, [this] { btResultsViewClick(); });
+    auto* key = new QAction(this);
+    key->setObjectName(QStringLiteral("acResultsView"));
+    key->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(key);
+    connect(key, &QAction::triggered, btResultsView, &QToolButton::click);
+    btResultsView->setAccessibleDescription(
+        QStringLiteral("Клавиши: ") + key->shortcut().toString(QKeySequence::NativeText));
+
+    ResultsView = new CResultsView;
+    ResultsView->setAccessibleName(QStringLiteral("Итоговый результат"));
+    ResultsView->setFocusPolicy(Qt::StrongFocus);
+    ResultsBox = new QScrollArea(this);
+    ResultsBox->setObjectName(QStringLiteral("ResultsBox"));
+    ResultsBox->setFrameShape(QFrame::NoFrame);
+    ResultsBox->setWidget(ResultsView);
+    ResultsBox->hide();
+
+    // The criteria's priorities and the sensitivity from the outline's context menu.
+    mnCurrentPriority = new QAction(QStringLiteral("Показать приоритеты уровня"), trOutline);
+    mnCurrentPriority->setObjectName(QStringLiteral("mnCurrentPriority"));
+    trOutline->addAction(mnCurrentPriority);
+    connect(mnCurrentPriority, &QAction::triggered, this, [this] { ShowLevelPriorities(CurrentNode()); });
+    mnSensitivity = new QAction(QStringLiteral("Анализ чувствительности"), trOutline);
+    mnSensitivity->setObjectName(QStringLiteral("mnSensitivity"));
+    trOutline->addAction(mnSensitivity);
+    connect(mnSensitivity, &QAction::triggered, this, [this] { ShowSensitivity(CurrentNode()); });
+}
+
+bool TTreeProject::RefusedForMissingComparisons()
+{
+    const std::string refusal = HierarchyNotConnectedText(ProjectDocument.Tree(), ProjectDocument.TreeResults());
+    if (refusal.empty()) {
+        return false;
+    }
+    UserDialogs().Inform(this, Text(refusal), QStringLiteral("Message"));
+    return true;
+}
+
+void TTreeProject::btResultsViewClick()
+{
+    if (btResultsView->isChecked() && RefusedForMissingComparisons()) {
+        btResultsView->setChecked(false);
+        return;
+    }
+    const bool show = btResultsView->isChecked();
+    spTree->setVisible(!show);
+    ResultsBox->setVisible(show);
+    ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), show, Synthesis);
+    if (show) {
+        ResultsView->setFocus(Qt::OtherFocusReason);
+    } else {
+        trOutline->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TTreeProject::ShowLevelPriorities(std::uint32_t node)
+{
+    if (!ProjectDocument.IsTree() || RefusedForMissingComparisons()) {
+        return;
+    }
+    if (PrioritiesWindow == nullptr) {
+        PrioritiesWindow = new TfmTreePriorities(this);
+    }
+    PrioritiesWindow->ShowPriorities(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node);
+    PrioritiesWindow->exec();
+}
+
+void TTreeProject::ShowSensitivity(std::uint32_t node)
+{
+    if (!ProjectDocument.IsTree() || RefusedForMissingComparisons()) {
+        return;
+    }
+    if (SensitivityWindow == nullptr) {
+        SensitivityWindow = new TfmTreeSensitivity(this);
+    }
+    SensitivityWindow->ShowSensitivity(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node, Synthesis);
+    SensitivityWindow->exec();
 }
 
 void TTreeProject::CreateCommands()
@@ -173,6 +283,10 @@ void TTreeProject::ShowAlternatives()
     lvAlternatives->clear();
     if (!ProjectDocument.IsTree()) {
         return;
+    }
+    if (btResultsView->isChecked()) {
+        // The results shown follow every step, undo and the synthesis mode.
+        ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), true, Synthesis);
     }
     const CHierarchy& tree = ProjectDocument.Tree();
     const CHierarchyResults& results = ProjectDocument.TreeResults();

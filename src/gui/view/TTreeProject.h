@@ -11,8 +11,14 @@
 #include <string>
 #include <vector>
 
+class CResultsView;
 class CTreeOutlineModel;
 class QAction;
+class QScrollArea;
+class QSplitter;
+class QToolButton;
+class TfmTreePriorities;
+class TfmTreeSensitivity;
 class QTreeView;
 class QTreeWidget;
 class QUndoStack;
@@ -50,6 +56,13 @@ public:
     // The criterion under the cursor of the outline (the goal when none).
     [[nodiscard]] std::uint32_t CurrentNode() const;
     void SelectNode(std::uint32_t node);
+    // The results view (Ctrl+3 or its button) in place of the outline, as a layered
+    // project shows it; the priorities of the criteria and the sensitivity, opened on a
+    // criterion (none while some criterion's judgements do not connect what it compares).
+    [[nodiscard]] CResultsView* ResultsPanel() const { return ResultsView; }
+    [[nodiscard]] QToolButton* ResultsButton() const { return btResultsView; }
+    void ShowLevelPriorities(std::uint32_t node);
+    void ShowSensitivity(std::uint32_t node);
 
 signals:
     void Closed(TTreeProject* window);
@@ -73,6 +86,10 @@ private:
     // for the alternatives under a covering criterion; one undo step per opening.
     void JudgeCriterion(std::uint32_t node);
     [[nodiscard]] QString AskName(const QString& label, const QString& initial);
+    void CreateResultsCommands(QWidget* panel);
+    void btResultsViewClick();
+    // The sentence refusing results while some judgements do not connect; false when none.
+    bool RefusedForMissingComparisons();
 
     CProjectDocument ProjectDocument;
     std::function<bool(CProjectDocument&, QWidget&)> MayClose;
@@ -92,4 +109,13 @@ private:
     QAction* mnDeleteCriterion = nullptr;
     QAction* mnMoveUp = nullptr;
     QAction* mnMoveDown = nullptr;
+    QSplitter* spTree = nullptr;
+    QToolButton* btResultsView = nullptr;
+    QScrollArea* ResultsBox = nullptr;
+    CResultsView* ResultsView = nullptr;
+    QAction* mnCurrentPriority = nullptr;
+    QAction* mnSensitivity = nullptr;
+    // Made on first use, then reused.
+    TfmTreePriorities* PrioritiesWindow = nullptr;
+    TfmTreeSensitivity* SensitivityWindow = nullptr;
 };

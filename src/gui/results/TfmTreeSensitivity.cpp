@@ -1,0 +1,287 @@
+#include "gui/results/TfmTreeSensitivity.h"
+
+#include "core/model/CHierarchy.h"
+#include "core/results/CHierarchyResults.h"
+#include "core/results/HierarchySensitivity.h"
+#include "core/results/ReportContent.h"
+#include "core/results/Synthesis.h"
+#include "gui/widgets/AccessibleCells.h"
+#include "gui/widgets/WidgetStyle.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+} // namespace
+
+TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , Analysis(std::make_unique<CHierarchySensitivity>())
+{
+    setObjectName(QStringLiteral("fmTreeSensitivity"));
+    setWindowTitle(QStringLiteral("Анализ чувствительности"));
+    setModal(true);
+
+    auto* rows = new QVBoxLayout(this);
+    lbCritical = MakeLabel(this, "lbCritical", QString(), true);
+    rows->addWidget(lbCritical);
+    auto* selector = new QHBoxLayout;
+    QLabel* caption = MakeLabel(this, "lbCriterion", QStringLiteral("Критерий:"), false);
+    caption->setWordWrap(false);
+    selector->addWidget(caption);
+    cbCriterion = new QComboBox(this);
+    cbCriterion->setObjectName(QStringLiteral("cbCriterion"));
+    cbCriterion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbCriterion->setMinimumContentsLength(50);
+    caption->setBuddy(cbCriterion); // the selector's name for a screen reader
+    KeepAccessibleCellsInStep(*cbCriterion->view());
+    selector->addWidget(cbCriterion, 1);
+    rows->addLayout(selector);
+    lbSummary = MakeLabel(this, "lbSummary", QString(), false);
+    rows->addWidget(lbSummary);
+
+    GradientChart = new QChart();
+    GradientChart->setAnimationOptions(QChart::NoAnimation);
+    GradientChart->setBackgroundRoundness(0);
+    GradientChart->setLocalizeNumbers(true);
+    GradientChart->legend()->hide();
+    AxisX = new QValueAxis;
+    AxisX->setRange(0.0, 1.0);
+    AxisX->setTickCount(11);
+    AxisX->setLabelFormat(QStringLiteral("%.1f"));
+    AxisY = new QValueAxis;
+    AxisY->setLabelFormat(QStringLiteral("%.2f"));
+    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
+    GradientChart->addAxis(AxisX, Qt::AlignBottom);
+    GradientChart->addAxis(AxisY, Qt::AlignLeft);
+    PresentWeight = new QLineSeries;
+    PresentWeight->setObjectName(QStringLiteral("PresentWeight"));
+    PresentWeight->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+    GradientChart->addSeries(PresentWeight);
+    PresentWeight->attachAxis(AxisX);
+    PresentWeight->attachAxis(AxisY);
+    CrossingMarks = new QScatterSeries;
+    CrossingMarks->setObjectName(QStringLiteral("CrossingMarks"));
+    CrossingMarks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+    CrossingMarks->setMarkerSize(10.0);
+    CrossingMarks->setColor(Qt::white);
+    CrossingMarks->setBorderColor(Qt::black);
+    GradientChart->addSeries(CrossingMarks);
+    CrossingMarks->attachAxis(AxisX);
+    CrossingMarks->attachAxis(AxisY);
+    chGradient = new QChartView(GradientChart, this);
+    chGradient->setObjectName(QStringLiteral("chGradient"));
+    chGradient->setRenderHint(QPainter::Antialiasing);
+    chGradient->setInteractive(false);
+    chGradient->setMinimumSize(420, 300);
+    lbLegend = MakeLabel(this, "lbLegend", QString(), false);
+    lbLegend->setTextFormat(Qt::RichText);
+
+    tbCrossings = new QTableWidget(0, 3, this);
+    tbCrossings->setObjectName(QStringLiteral("tbCrossings"));
+    tbCrossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
+    tbCrossings->setHorizontalHeaderLabels(
+        {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
+    tbCrossings->verticalHeader()->hide();
+    tbCrossings->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tbCrossings->setSelectionMode(QAbstractItemView::NoSelection);
+    tbCrossings->setWordWrap(true);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tbCrossings->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    tbCrossings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    KeepAccessibleCellsInStep(*tbCrossings);
+    lbCrossingsNote = MakeLabel(this, "lbCrossingsNote", QString(), false);
+
+    auto* chartSide = new QVBoxLayout;
+    chartSide->addWidget(chGradient, 1);
+    chartSide->addWidget(lbLegend);
+    auto* side = new QVBoxLayout;
+    side->addWidget(MakeLabel(this, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
+    side->addWidget(tbCrossings, 1);
+    side->addWidget(lbCrossingsNote);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(chartSide, 3);
+    columns->addLayout(side, 2);
+    rows->addLayout(columns, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    btClose->setObjectName(QStringLiteral("btClose"));
+    btClose->setAutoDefault(false);
+    buttons->addWidget(btClose);
+    rows->addLayout(buttons);
+
+    connect(cbCriterion, &QComboBox::currentIndexChanged, this, &TfmTreeSensitivity::cbCriterionChange);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
+    // The legend of twenty alternatives takes its lines; the chart keeps the rest.
+    resize(940, 680);
+}
+
+TfmTreeSensitivity::~TfmTreeSensitivity() = default;
+
+void TfmTreeSensitivity::ShowSensitivity(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, ESynthesisMode mode)
+{
+    Hierarchy = &hierarchy;
+    setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
+    AnalyseSensitivity(hierarchy, results, *Analysis, mode);
+    lbCritical->setText(Text(NodeCriticalChangeText(hierarchy, Analysis->Critical, DecimalSeparator())));
+
+    const std::uint32_t m = hierarchy.AlternativeCount();
+    Colours.assign(m, QColor(Qt::black));
+    const CResultList ranking = HierarchyFinalResults(hierarchy, results, mode);
+    for (std::uint32_t r = 0; r < ranking.Count; ++r) {
+        Colours[ranking.Rows[r].Position] = ToQColor(ranking.Rows[r].Colour);
+    }
+    while (Lines.size() < m) {
+        auto* line = new QLineSeries;
+        line->setObjectName(QStringLiteral("GradientLine_%1").arg(Lines.size()));
+        GradientChart->addSeries(line);
+        line->attachAxis(AxisX);
+        line->attachAxis(AxisY);
+        Lines.push_back(line);
+    }
+    for (std::size_t a = 0; a < Lines.size(); ++a) {
+        Lines[a]->clear();
+        Lines[a]->setVisible(false);
+        if (a < m) {
+            Lines[a]->setName(Text(hierarchy.Alternatives()[a].Name));
+            Lines[a]->setPen(QPen(Colours[a], 2.5));
+        }
+    }
+
+    // The criteria in the outline's order, each by its path.
+    int shown = 0;
+    const QSignalBlocker blocker(cbCriterion);
+    cbCriterion->clear();
+    for (const std::uint32_t each : DepthFirstNodes(hierarchy)) {
+        const auto entry = std::find_if(Analysis->Nodes.begin(), Analysis->Nodes.end(),
+            [each](const CNodeSensitivity& moved) { return moved.Node == each; });
+        if (entry == Analysis->Nodes.end()) {
+            continue;
+        }
+        if (each == node) {
+            shown = cbCriterion->count();
+        }
+        cbCriterion->addItem(Text(NodePathText(hierarchy, each)), static_cast<int>(entry - Analysis->Nodes.begin()));
+    }
+    const bool any = cbCriterion->count() > 0;
+    cbCriterion->setEnabled(any);
+    chGradient->setEnabled(any);
+    tbCrossings->setEnabled(any);
+    if (!any) {
+        lbSummary->setText(QStringLiteral("В дереве нет критерия, вес которого можно менять: у каждого нет соседей."));
+        tbCrossings->setRowCount(0);
+        lbLegend->clear();
+        lbCrossingsNote->clear();
+        PresentWeight->clear();
+        CrossingMarks->clear();
+        return;
+    }
+    cbCriterion->setCurrentIndex(shown);
+    cbCriterionChange(shown);
+}
+
+std::uint32_t TfmTreeSensitivity::ShownNode() const
+{
+    const int index = cbCriterion->currentData().isValid() ? cbCriterion->currentData().toInt() : -1;
+    return index >= 0 && index < static_cast<int>(Analysis->Nodes.size())
+        ? Analysis->Nodes[static_cast<std::size_t>(index)].Node
+        : CHierarchy::GoalNode;
+}
+
+void TfmTreeSensitivity::cbCriterionChange(int index)
+{
+    if (Hierarchy == nullptr || index < 0) {
+        return;
+    }
+    const auto entry = static_cast<std::size_t>(cbCriterion->itemData(index).toInt());
+    if (entry >= Analysis->Nodes.size()) {
+        return;
+    }
+    const CNodeSensitivity& moved = Analysis->Nodes[entry];
+    const std::uint32_t m = Hierarchy->AlternativeCount();
+    double top = 0.0;
+    std::vector<double> at;
+    QString legend;
+    for (std::uint32_t a = 0; a < m && a < Lines.size(); ++a) {
+        QLineSeries* line = Lines[a];
+        line->clear();
+        if (moved.HasLines) {
+            // The ideal priorities are the lines' shares: curves, drawn through their points.
+            const int steps = moved.Normalised ? IdealCurveSteps : 1;
+            for (int s = 0; s <= steps; ++s) {
+                const double x = static_cast<double>(s) / steps;
+                AlternativesAt(moved, x, at);
+                line->append(x, at[a]);
+                top = std::max(top, at[a]);
+            }
+            // A name is never broken across the legend's lines.
+            legend += QStringLiteral("<span style=\"color:%1; font-size:large\">&#9632;</span>&nbsp;%2 &nbsp; ")
+                          .arg(Colours[a].name(),
+                              line->name().toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+        }
+        line->setVisible(moved.HasLines);
+    }
+    lbLegend->setText(legend);
+    top = std::max(0.1, std::ceil(top * 10.0 - 1e-9) / 10.0);
+    AxisY->setRange(0.0, top);
+    AxisY->setTickCount(static_cast<int>(std::lround(top * 10.0)) + 1);
+    // The criterion's full name stands in the list above: a chart cuts a long title short.
+    AxisX->setTitleText(QStringLiteral("Локальный вес критерия"));
+    PresentWeight->clear();
+    PresentWeight->append(moved.Weight, 0.0);
+    PresentWeight->append(moved.Weight, top);
+    CrossingMarks->clear();
+    for (const CCrossing& crossing : moved.Crossings) {
+        if (AlternativesAt(moved, crossing.Weight, at)) {
+            CrossingMarks->append(crossing.Weight, at[crossing.First]);
+        }
+    }
+
+    const CElementSensitivityText text = NodeSensitivityText(*Hierarchy, *Analysis, moved, DecimalSeparator());
+    lbSummary->setText(Text(text.Summary));
+    tbCrossings->setRowCount(static_cast<int>(text.Crossings.size()));
+    for (std::size_t c = 0; c < text.Crossings.size(); ++c) {
+        const CCrossingText& crossing = text.Crossings[c];
+        const int row = static_cast<int>(c);
+        tbCrossings->setItem(row, 0, new QTableWidgetItem(Text(crossing.Weight)));
+        tbCrossings->setItem(row, 1, new QTableWidgetItem(Text(crossing.Pair)));
+        tbCrossings->setItem(row, 2, new QTableWidgetItem(Text(crossing.LeaderAfter)));
+    }
+    lbCrossingsNote->setText(
+        Text(text.Note.empty() ? SensitivityChartNote(moved.Weight, DecimalSeparator()) : text.Note));
+}
