@@ -770,3 +770,97 @@ CReportTable HierarchyRankingTable(
     }
     return table;
 }
+
+std::string NodeConsistencyMark(
+    const CHierarchyResults& results, std::uint32_t node, bool unacceptable, char decimalSeparator)
+{
+    const CNodeResult& result = results.Node(node);
+    if (!result.Compared) {
+        return {};
+    }
+    if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
+        return "нет приоритетов";
+    }
+    return std::string(ConsistencyRatioTerm) + " " + Shown(result.Measures.CR, decimalSeparator)
+        + (unacceptable ? ", недостаточна" : "");
+}
+
+namespace {
+bool HasPriorities(const CNodeResult& result)
+{
+    return result.Basis == EPrioritiesBasis::AllJudged || result.Basis == EPrioritiesBasis::LeastSquares;
+}
+} // namespace
+
+CReportTable HierarchyOutlineTable(const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator)
+{
+    std::vector<bool> unacceptable(hierarchy.NodeCount(), false);
+    for (const CUnacceptableNode& matrix : UnacceptableNodes(hierarchy, results)) {
+        unacceptable[matrix.Node] = true;
+    }
+    CReportTable table;
+    table.Header = {"Критерий", "Локальный приоритет", "Глобальный приоритет", "Согласованность"};
+    const bool synthesised = !results.NotConnected();
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        std::string local;
+        if (node != CHierarchy::GoalNode) {
+            const std::uint32_t parent = hierarchy.Parents(node).front();
+            const std::vector<std::uint32_t>& siblings = hierarchy.Node(parent).Children;
+            const auto k
+                = static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), node) - siblings.begin());
+            const CNodeResult& under = results.Node(parent);
+            local = HasPriorities(under) && k < under.Local.size() ? Shown(under.Local[k], decimalSeparator)
+                                                                   : NotJudgedCellText;
+        }
+        table.Rows.push_back({hierarchy.Node(node).Name, local,
+            synthesised ? Shown(results.Global(node), decimalSeparator) : NotJudgedCellText,
+            NodeConsistencyMark(results, node, unacceptable[node], decimalSeparator)});
+    }
+    return table;
+}
+
+CReportTable NodeJudgementTable(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, char decimalSeparator)
+{
+    const std::uint32_t n = hierarchy.ComparedCount(node);
+    const CJudgementMatrix& judgements = hierarchy.Node(node).Judgements;
+    const CNodeResult& result = results.Node(node);
+    const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
+    const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
+    CReportTable table;
+    table.Header.emplace_back(hierarchy.IsCovering(node) ? AlternativeCaption
+            : node == CHierarchy::GoalNode               ? "Критерий"
+                                                         : "Подкритерий");
+    for (std::uint32_t c = 0; c < n; ++c) {
+        table.Header.push_back(std::to_string(c + 1));
+    }
+    table.Header.emplace_back(PriorityCaption);
+    for (std::uint32_t r = 0; r < n && r < names.size(); ++r) {
+        std::vector<std::string> row{Numbered(r, names[r])};
+        for (std::uint32_t c = 0; c < n; ++c) {
+            row.push_back(
+                graph.Judged(r, c) || r == c ? JudgementText(judgements(r, c), decimalSeparator) : NotJudgedCellText);
+        }
+        row.push_back(HasPriorities(result) && r < result.Local.size() ? Shown(result.Local[r], decimalSeparator)
+                                                                       : NotJudgedCellText);
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<std::string> HierarchyResultLines(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode, char decimalSeparator)
+{
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
+    if (!refusal.empty()) {
+        return {refusal};
+    }
+    std::vector<std::string> lines;
+    if (mode == ESynthesisMode::Ideal) {
+        lines.push_back(RankingTitle(mode) + ":");
+    }
+    for (const std::vector<std::string>& row : HierarchyRankingTable(hierarchy, results, mode, decimalSeparator).Rows) {
+        lines.push_back(row[1] + ": " + row[2]);
+    }
+    return lines;
+}

@@ -217,6 +217,27 @@ std::string UnacceptableNodesWarningText(const CHierarchy& hierarchy, const CHie
 // the raw ideal scores) IdealRankingTable give it.
 CReportTable HierarchyRankingTable(
     const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode, char decimalSeparator = '.');
+// A node's consistency as the outline of a tree shows it: "ОС 0.0331", "ОС 0.2116,
+// недостаточна" for a matrix not acceptable, "нет приоритетов" when its judgements yield
+// none; empty for a criterion with one child (nothing is judged there).
+std::string NodeConsistencyMark(
+    const CHierarchyResults& results, std::uint32_t node, bool unacceptable, char decimalSeparator = '.');
+// The hierarchy as an outline, one row per node in DepthFirstNodes order (row k is the
+// k-th node of that order, to be indented by its level): Критерий | Локальный приоритет |
+// Глобальный приоритет | Согласованность. Each node by its own name; the goal has no local
+// priority; "—" where a figure does not exist (no priorities under the parent, or no
+// synthesis at all for the global ones).
+CReportTable HierarchyOutlineTable(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator = '.');
+// The judgements of a node as its cells show them, as JudgementTable: what it compares
+// ("Критерий" under the goal, "Подкритерий", or "Альтернатива" under a covering
+// criterion) | 1 .. n | Приоритет.
+CReportTable NodeJudgementTable(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, char decimalSeparator = '.');
+// "name: value" of the final ranking in the mode's synthesis, best first, under a line
+// naming the ideal ranking in that mode; the refusal alone when there is no synthesis.
+std::vector<std::string> HierarchyResultLines(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode, char decimalSeparator = '.');
 
 // ---- Tables ----
 

@@ -1,6 +1,7 @@
 #include "gui/app/CReportPageWriter.h"
 
 #include "gui/results/PieFilling.h"
+#include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
 #include <QGraphicsScene>
@@ -15,7 +16,6 @@
 namespace {
 constexpr double MarginMm = 16.0;
 constexpr double FooterMm = 9.0; // the footer's baseline above the paper's bottom edge
-constexpr double CellPaddingMm = 1.0;
 } // namespace
 
 CReportPageTable ReportPageTableOf(
@@ -189,15 +189,16 @@ void CReportPageWriter::Heading(const QString& text, double points, double space
 
 void CReportPageWriter::Measure(CReportPageTable& table) const
 {
-    const double padding = Units(CellPaddingMm);
+    const double padding = Units(table.PaddingMm);
     table.Heights.clear();
     table.Height = 0.0;
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
         double rowHeight = 0.0;
         for (std::size_t c = 0; c < table.Rows[r].size() && c < table.Widths.size(); ++c) {
             const bool isBold = (table.HasHeader && r == 0) || (table.BoldFirstColumn && c == 0);
+            const CReportCell& cell = table.Rows[r][c];
             rowHeight
-                = std::max(rowHeight, CellTextHeight(table.Rows[r][c].Text, isBold, table.Widths[c] - 2 * padding));
+                = std::max(rowHeight, CellTextHeight(cell.Text, isBold, table.Widths[c] - 2 * padding - cell.Indent));
         }
         table.Heights.push_back(rowHeight + 2 * padding);
         table.Height += rowHeight + 2 * padding;
@@ -206,7 +207,7 @@ void CReportPageWriter::Measure(CReportPageTable& table) const
 
 void CReportPageWriter::DrawTable(const CReportPageTable& table, double x, double y)
 {
-    const double padding = Units(CellPaddingMm);
+    const double padding = Units(table.PaddingMm);
     const QPen rule(QColor(120, 120, 120), Units(0.2));
     double top = y;
     for (std::size_t r = 0; r < table.Rows.size(); ++r) {
@@ -222,7 +223,8 @@ void CReportPageWriter::DrawTable(const CReportPageTable& table, double x, doubl
                 Painter.drawRect(cell);
             }
             const bool isBold = header || (table.BoldFirstColumn && c == 0);
-            DrawCellText(table.Rows[r][c], isBold, cell.adjusted(padding, padding, -padding, -padding));
+            DrawCellText(table.Rows[r][c], isBold,
+                cell.adjusted(padding + table.Rows[r][c].Indent, padding, -padding, -padding));
             left += table.Widths[c];
         }
         top += table.Heights[r];
@@ -249,6 +251,7 @@ void CReportPageWriter::Table(CReportPageTable& table, double keepWithMm)
         part.HasHeader = table.HasHeader;
         part.Ruled = table.Ruled;
         part.BoldFirstColumn = table.BoldFirstColumn;
+        part.PaddingMm = table.PaddingMm;
         part.Rows.assign(table.Rows.begin(), table.Rows.begin() + static_cast<std::ptrdiff_t>(body));
         part.Heights.assign(table.Heights.begin(), table.Heights.begin() + static_cast<std::ptrdiff_t>(body));
         double height = header;
@@ -267,10 +270,35 @@ void CReportPageWriter::Table(CReportPageTable& table, double keepWithMm)
 
 void CReportPageWriter::Pie(const QRectF& target, const CResultList& results)
 {
-    QGraphicsScene scene;
-    auto* chart = new QChart();
     auto* series = new QPieSeries();
     FillPie(series, results);
+    DrawPie(target, series);
+}
+
+void CReportPageWriter::Pie(const QRectF& target, const std::vector<CResultRow>& rows)
+{
+    auto* series = new QPieSeries();
+    QList<QPieSlice*> slices;
+    for (const CResultRow& row : rows) {
+        auto* slice = new QPieSlice(QString::number(slices.size() + 1), row.Value);
+        slice->setColor(ToQColor(row.Colour));
+        slice->setBorderColor(Qt::black);
+        slice->setLabelColor(Qt::black);
+        slices.append(slice);
+    }
+    series->append(slices);
+    DrawPie(target, series);
+}
+
+double CReportPageWriter::TextWidth(const QString& text, bool bold) const
+{
+    return (bold ? TableBoldMetrics : TableMetrics).horizontalAdvance(text);
+}
+
+void CReportPageWriter::DrawPie(const QRectF& target, QPieSeries* series)
+{
+    QGraphicsScene scene;
+    auto* chart = new QChart();
     series->setPieSize(0.6);
     for (QPieSlice* slice : series->slices()) {
         slice->setLabelArmLengthFactor(0.12);

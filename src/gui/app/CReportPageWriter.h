@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPdfWriter;
+class QPieSeries;
 class QTextLayout;
 
 // The pieces a PDF report is made of: body paragraphs, ruled tables that break across
@@ -27,6 +28,7 @@ inline constexpr double ReportTablePoints = 8.0;
 struct CReportCell {
     QString Text;
     Qt::Alignment Align = Qt::AlignLeft;
+    double Indent = 0.0; // device units before the text: an outline's depth
 };
 using CReportRow = std::vector<CReportCell>;
 
@@ -43,6 +45,7 @@ struct CReportPageTable {
     bool HasHeader = true;
     bool Ruled = true;
     bool BoldFirstColumn = false;
+    double PaddingMm = 1.0; // round each cell's text
     // Filled by Measure.
     std::vector<double> Heights;
     double Height = 0.0;
@@ -90,6 +93,12 @@ public:
     void Table(CReportPageTable& table, double keepWithMm = 0.0);
     // A ranking's pie, drawn by the chart component into target.
     void Pie(const QRectF& target, const CResultList& results);
+    // The same for a ranking of any length, in its order, each slice labelled with its
+    // place: full names (up to twenty of them) round one pie would be cut short, and the
+    // table beside names every place.
+    void Pie(const QRectF& target, const std::vector<CResultRow>& rows);
+    // The width of a table cell's text on one line.
+    [[nodiscard]] double TextWidth(const QString& text, bool bold) const;
 
     QPainter& Canvas() { return Painter; }
     double Left = 0.0;
@@ -114,6 +123,8 @@ private:
     [[nodiscard]] double CellTextHeight(const QString& text, bool bold, double width) const;
     void DrawCellText(const CReportCell& cell, bool bold, const QRectF& box);
     void DrawFooter();
+    // The series's pie, labels of the larger slices outside it, into target.
+    void DrawPie(const QRectF& target, QPieSeries* series);
 
     QPdfWriter& Writer;
     QPainter& Painter;

@@ -1,6 +1,8 @@
 #include "gui/app/ProjectPrinting.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
@@ -10,6 +12,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QRect>
 
 namespace {
 
@@ -55,8 +58,11 @@ QStringList FinalResultLines(
     return lines;
 }
 
-EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
-    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf, ESynthesisMode mode)
+namespace {
+
+// The page of either shape; lines are made after the title is drawn.
+EPrintResult PrintPage(QPrinter& printer, const std::string& titleName, const TPageSizeOf& pageSizeOf,
+    const std::function<QStringList()>& makeLines)
 {
     printer.setDocName(QString::fromUtf8(PrintJobTitle));
     QPainter painter;
@@ -78,13 +84,43 @@ EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& projec
     DrawTextAt(painter, H / 10, W / 6, title);
     int y = W / 6 + 2 * painter.fontMetrics().height();
 
-    const QStringList lines = FinalResultLines(project, results, decimalSeparator, mode);
+    const QStringList lines = makeLines();
 
     painter.setFont(PrintFont(painter, 12));
+    // A line wider than the page (a long full name) is broken at words within the
+    // same margin on the right.
+    const int width = W - 2 * (H / 12);
     for (const QString& line : lines) {
-        DrawTextAt(painter, H / 12, y, line);
-        y += painter.fontMetrics().height() + 20;
+        if (painter.fontMetrics().horizontalAdvance(line) <= width) {
+            DrawTextAt(painter, H / 12, y, line);
+            y += painter.fontMetrics().height() + 20;
+            continue;
+        }
+        QRect used;
+        painter.drawText(QRect(H / 12, y, width, H), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
+        y += used.height() + 20;
     }
     painter.end();
     return EPrintResult::Printed;
+}
+
+} // namespace
+
+EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf, ESynthesisMode mode)
+{
+    return PrintPage(
+        printer, titleName, pageSizeOf, [&] { return FinalResultLines(project, results, decimalSeparator, mode); });
+}
+
+EPrintResult PrintTreePage(QPrinter& printer, const CHierarchy& tree, const CHierarchyResults& results,
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf, ESynthesisMode mode)
+{
+    return PrintPage(printer, titleName, pageSizeOf, [&] {
+        QStringList lines;
+        for (const std::string& line : HierarchyResultLines(tree, results, mode, decimalSeparator)) {
+            lines.append(QString::fromStdString(line));
+        }
+        return lines;
+    });
 }

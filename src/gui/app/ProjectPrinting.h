@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+class CHierarchy;
+class CHierarchyResults;
 class CUserProjectModel;
 class CProjectResults;
 class QPrinter;
@@ -36,5 +38,11 @@ QStringList FinalResultLines(const CUserProjectModel& project, const CProjectRes
 // title, so what is printed is never stale. A printer reporting a zero page size has
 // its document abandoned so that the next print can start.
 EPrintResult PrintProjectPage(QPrinter& printer, const CUserProjectModel& project, const CProjectResults& results,
+    const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize,
+    ESynthesisMode mode = ESynthesisMode::Distributive);
+
+// The same page for a tree of criteria: titleName is the criterion under the outline's
+// cursor; the ranking is that of the tree's results.
+EPrintResult PrintTreePage(QPrinter& printer, const CHierarchy& tree, const CHierarchyResults& results,
     const std::string& titleName, char decimalSeparator, const TPageSizeOf& pageSizeOf = PrinterPageSize,
     ESynthesisMode mode = ESynthesisMode::Distributive);

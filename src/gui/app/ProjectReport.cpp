@@ -1,10 +1,13 @@
 #include "gui/app/ProjectReport.h"
 
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
+#include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Deviations.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
@@ -17,7 +20,10 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -34,23 +40,23 @@ void Write(CReportParagraphs& notes, const std::vector<std::string>& lines, doub
     }
 }
 
-void TitleBlock(CReportPageWriter& page, const CUserProjectModel& project, const CReportSubject& subject)
+void TitleBlock(CReportPageWriter& page, const std::string& goal, const std::string& goalComment,
+    const CReportSubject& subject, const QString& structure)
 {
     page.Paragraph(QStringLiteral("Отчёт по проекту"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
-    const QString comment = Text(project.Goal().Comment);
+    const QString comment = Text(goalComment);
     CReportPageTable info;
     info.HasHeader = false;
     info.Ruled = false;
     info.BoldFirstColumn = true;
     info.Widths = {page.Units(32.0), page.Width() - page.Units(32.0)};
     info.Rows = {
-        {{QStringLiteral("Цель")}, {Text(project.Goal().Name)}},
+        {{QStringLiteral("Цель")}, {Text(goal)}},
         {{QStringLiteral("Комментарий")}, {comment.isEmpty() ? QStringLiteral("нет") : comment}},
         {{QStringLiteral("Файл")}, {subject.FileName.isEmpty() ? QStringLiteral("новый проект") : subject.FileName}},
         {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
-        {{QStringLiteral("Структура")},
-            {QStringLiteral("уровней: %1, альтернатив: %2").arg(project.LevelCount()).arg(project.LastLevelCount())}},
+        {{QStringLiteral("Структура")}, {structure}},
     };
     page.Table(info);
 }
@@ -209,14 +215,158 @@ void ElementSection(CReportPageWriter& page, const CUserProjectModel& project, c
     page.Write(notes);
 }
 
-} // namespace
+// ---- a tree of criteria
 
-QByteArray ProjectReportPdf(
-    const CUserProjectModel& project, const CProjectResults& results, const CReportSubject& subject)
+// The core's ranking with its colours by place, the results view's own.
+std::vector<CResultRow> TreeRanking(const CHierarchy& tree, const CHierarchyResults& results, ESynthesisMode mode)
 {
-    auto analysis = std::make_unique<CSensitivityAnalysis>();
-    AnalyseSensitivity(project, results, *analysis);
+    const CResultList list = HierarchyFinalResults(tree, results, mode);
+    return {list.Rows.begin(), list.Rows.begin() + list.Count};
+}
 
+// The outline: each criterion indented by its level under its parent.
+void OutlineSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarchyResults& results, char separator)
+{
+    CReportPageTable table = ReportPageTableOf(HierarchyOutlineTable(tree, results, separator),
+        {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft}, false);
+    const std::vector<std::uint32_t> nodes = DepthFirstNodes(tree);
+    for (std::size_t r = 1; r < table.Rows.size() && r - 1 < nodes.size(); ++r) {
+        table.Rows[r][0].Indent = page.Units(4.0) * tree.Level(nodes[r - 1]);
+    }
+    // The figures' and the mark's columns as wide as their longest words, the names the rest.
+    const double padding = page.Units(2.2);
+    const double figure = page.TextWidth(QStringLiteral("Глобальный"), true) + padding;
+    const double mark = page.TextWidth(QStringLiteral("ОС 0.0000, недостаточна"), false) + padding;
+    table.Widths = {page.Width() - 2 * figure - mark, figure, figure, mark};
+    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0);
+    page.Table(table);
+    page.Gap(2.0);
+}
+
+void TreeRankingSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarchyResults& results,
+    ESynthesisMode mode, char separator)
+{
+    const bool ideal = mode == ESynthesisMode::Ideal;
+    CReportPageTable table = ReportPageTableOf(HierarchyRankingTable(tree, results, mode, separator),
+        {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double half = page.Width() * (ideal ? 0.56 : 0.46);
+    const double figures = page.Units(ideal ? 46.0 : 23.0);
+    table.Widths = {page.Units(14.0), half - page.Units(14.0) - figures, page.Units(23.0)};
+    if (ideal) {
+        table.Widths.push_back(page.Units(23.0));
+    }
+    page.Measure(table);
+    const double pieHeight = page.Units(ideal ? 60.0 : 70.0);
+    const double height = std::max(table.Height, pieHeight);
+    CReportParagraphs above;
+    CReportParagraphs below;
+    if (ideal) {
+        below.push_back({Text(RawIdealNote)});
+    } else {
+        above.push_back({Text(RankingTitle(mode))});
+        // A ranking that rests on matrices not acceptable says so above itself.
+        const std::string warning
+            = UnacceptableNodesWarningText(tree, results, UnacceptableNodes(tree, results), separator);
+        if (!warning.empty()) {
+            above.push_back({Text(warning)});
+        }
+    }
+    const double aboveHeight = above.empty() ? 0.0 : page.Height(above) + page.Units(1.5);
+    if (ideal) {
+        page.Heading(Text(RankingTitle(mode)), 11.0, 5.0, height + page.Height(below));
+    } else {
+        page.Heading(
+            QStringLiteral("Итоговый результат"), 13.0, 6.0, aboveHeight + std::min(height, page.PageHeight() / 2));
+        page.Write(above);
+        page.Gap(1.5);
+    }
+    // Twenty alternatives may take more than a page: the pie stands beside the table's top.
+    page.EnsureSpace(std::min(height, page.PageHeight()));
+    const QRectF pie(page.Left + half + page.Units(4.0), page.Y, page.Width() - half - page.Units(4.0), pieHeight);
+    page.Pie(pie, TreeRanking(tree, results, mode));
+    const double top = page.Y;
+    page.Table(table);
+    if (page.Y >= top) {
+        page.Y = std::max(page.Y, top + pieHeight);
+    }
+    page.Gap(1.5);
+    page.Write(below);
+    page.Gap(2.0);
+}
+
+void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarchyResults& results, std::uint32_t node,
+    const CHierarchySensitivity& analysis, char separator)
+{
+    const CNodeResult& result = results.Node(node);
+    CReportParagraphs notes;
+    std::optional<CReportPageTable> matrix;
+    if (!result.Compared) {
+        notes.push_back({Text(SingleChildText(tree, node))});
+    } else {
+        const std::uint32_t n = tree.ComparedCount(node);
+        std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
+        aligns.insert(aligns.end(), n, Qt::AlignHCenter);
+        aligns.push_back(Qt::AlignRight);
+        matrix = ReportPageTableOf(NodeJudgementTable(tree, results, node, separator), aligns, true);
+        // Nine columns as the layered report draws them; more share the page, closer
+        // round their text, each as wide as its widest judgement, the names taking the rest.
+        double priority = page.Units(23.0);
+        double cell = page.Units(11.0);
+        if (n > 9) {
+            matrix->PaddingMm = 0.5;
+            const double padding = page.Units(2 * matrix->PaddingMm + 0.2);
+            priority
+                = std::max(page.TextWidth(Text(PriorityCaption), true), page.TextWidth(QStringLiteral("0.0000"), false))
+                + padding;
+            cell = page.TextWidth(QString::number(n), true);
+            for (const char* text : {"1/9", NotJudgedCellText}) {
+                cell = std::max(cell, page.TextWidth(QString::fromUtf8(text), false));
+            }
+            cell += padding;
+        }
+        matrix->Widths.push_back(page.Width() - cell * n - priority);
+        matrix->Widths.insert(matrix->Widths.end(), n, cell);
+        matrix->Widths.push_back(priority);
+
+        const CWideComparisonGraph graph = NodeGraph(tree, node);
+        const std::vector<std::string> names = NodeComparedNames(tree, node);
+        if (!graph.Complete()) {
+            notes.push_back({Text(JudgedPairsText(graph, names))});
+        }
+        if (!graph.Connected()) {
+            notes.push_back({Text(NotConnectedText(NodePathText(tree, node), graph, names))});
+        }
+        notes.push_back({Text(MeasuresText(result.Measures, result.Basis, separator))});
+        const CJudgementMatrix& judgements = tree.Node(node).Judgements;
+        notes.push_back({Text(TransitivityText(BuildTransitivityReport(judgements, n)))});
+        const CConsistencyGuidance guidance = GuideConsistency(judgements, n, result.Local.data());
+        Write(notes, ConsistencyLines(guidance, separator), 0.0, 0.0);
+        Write(notes, SuggestionLines(names, guidance, separator), 5.0, 5.0);
+    }
+    for (const CNodeSensitivity& moved : analysis.Nodes) {
+        if (moved.Node == node) {
+            Write(notes, SensitivityLines(NodeSensitivityText(tree, analysis, moved, separator)), 0.0, 5.0);
+        }
+    }
+    // The criterion's block moves to the next page whole when it fits on one.
+    double height = page.Height(notes);
+    if (matrix) {
+        page.Measure(*matrix);
+        height += matrix->Height + page.Units(1.5);
+    }
+    page.Heading(Text(NodeHeading(tree, node)), 10.5, 5.0, height);
+    if (matrix) {
+        page.Table(*matrix);
+        page.Gap(1.5);
+    }
+    page.Write(notes);
+}
+
+// The pages of a report: A4 at the drawing's resolution, its title and creator, a
+// footer on every page; writePages fills them.
+QByteArray ReportPdf(
+    const std::string& goal, const CReportSubject& subject, const std::function<void(CReportPageWriter&)>& writePages)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -224,16 +374,32 @@ QByteArray ProjectReportPdf(
         QPdfWriter writer(&buffer);
         writer.setResolution(subject.Hierarchy.Dpi > 0 ? subject.Hierarchy.Dpi : 96);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(QStringLiteral("Отчёт по проекту: ") + Text(project.Goal().Name));
+        writer.setTitle(QStringLiteral("Отчёт по проекту: ") + Text(goal));
         writer.setCreator(
             QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         QPainter painter(&writer);
         CReportPageWriter page(writer, painter,
             QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
                 .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
+        writePages(page);
+        page.EnsureSpace(0.0); // a heading still waiting is drawn
+        painter.end();
+    }
+    return bytes;
+}
+
+} // namespace
+
+QByteArray ProjectReportPdf(
+    const CUserProjectModel& project, const CProjectResults& results, const CReportSubject& subject)
+{
+    auto analysis = std::make_unique<CSensitivityAnalysis>();
+    AnalyseSensitivity(project, results, *analysis);
+    return ReportPdf(project.Goal().Name, subject, [&](CReportPageWriter& page) {
         const char separator = subject.DecimalSeparator;
 
-        TitleBlock(page, project, subject);
+        TitleBlock(page, project.Goal().Name, project.Goal().Comment, subject,
+            QStringLiteral("уровней: %1, альтернатив: %2").arg(project.LevelCount()).arg(project.LastLevelCount()));
         HierarchySection(page, subject.Hierarchy);
         // Judgements that do not connect an element's elements leave no ranking: the
         // report says why where the ranking would stand, and still shows the judgements.
@@ -265,8 +431,44 @@ QByteArray ProjectReportPdf(
                 ElementSection(page, project, results, e, level, *analysis, separator);
             }
         }
-        page.EnsureSpace(0.0); // a heading still waiting is drawn
-        painter.end();
-    }
-    return bytes;
+    });
+}
+
+QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& results, const CReportSubject& subject)
+{
+    const CHierarchySensitivity analysis
+        = results.NotConnected() ? CHierarchySensitivity() : AnalyseSensitivity(tree, results);
+    return ReportPdf(tree.Goal().Name, subject, [&](CReportPageWriter& page) {
+        const char separator = subject.DecimalSeparator;
+        TitleBlock(page, tree.Goal().Name, tree.Goal().Comment, subject,
+            QStringLiteral("дерево критериев: уровней %1, критериев %2, альтернатив %3")
+                .arg(tree.LevelCount())
+                .arg(tree.NodeCount() - 1)
+                .arg(tree.AlternativeCount()));
+        OutlineSection(page, tree, results, separator);
+        // Judgements that do not connect a criterion's elements leave no ranking: the
+        // report says why where the ranking would stand, and still shows the judgements.
+        const std::string refusal = HierarchyNotConnectedText(tree, results);
+        if (!refusal.empty()) {
+            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
+        } else {
+            TreeRankingSection(page, tree, results, ESynthesisMode::Distributive, separator);
+            page.Paragraph(Text(NodeCriticalChangeText(tree, analysis.Critical, separator)),
+                CReportPageWriter::Font(ReportBodyPoints));
+            TreeRankingSection(page, tree, results, ESynthesisMode::Ideal, separator);
+        }
+        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
+        if (!incomplete.empty()) {
+            CReportParagraphs list;
+            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            Write(list, incomplete, 5.0, 5.0);
+            page.Write(list);
+            page.Gap(2.0);
+        }
+        for (const std::uint32_t node : DepthFirstNodes(tree)) {
+            NodeSection(page, tree, results, node, analysis, separator);
+        }
+    });
 }

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class CHierarchy;
+class CHierarchyResults;
 class CUserProjectModel;
 class CProjectResults;
 class QPainter;
@@ -42,3 +44,9 @@ struct CReportSubject {
 // entered changes.
 QByteArray ProjectReportPdf(
     const CUserProjectModel& project, const CProjectResults& results, const CReportSubject& subject);
+
+// The same report of a tree of criteria: the hierarchy as an indented outline with each
+// criterion's local and global priority and its consistency, both rankings with their
+// pies, and every judged criterion's matrix named by its path with its measures,
+// verdict, suggestions and the sensitivity of its weight. subject.Hierarchy is not used.
+QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& results, const CReportSubject& subject);

@@ -407,9 +407,10 @@ void TMainForm::UpdateProjectCommands()
              mnSaveAsHTemplate, mnPrepareExpertFiles}) {
         item->setEnabled(enabled);
     }
-    // A tree project is saved and closed as a layered one.
+    // A tree project is saved, printed and closed as a layered one.
     const bool trees = !TreeRegistry.empty();
-    for (QAction* item : {mnSaveProject, mnSaveProjectAs, PrevProjectCommand, NextProjectCommand}) {
+    for (QAction* item :
+        {PrintProjectCommand, mnSaveProject, mnSaveProjectAs, PrevProjectCommand, NextProjectCommand}) {
         item->setEnabled(enabled || trees);
     }
     // A tree is made a template of, and prepared for experts, as layers are.
@@ -427,9 +428,8 @@ void TMainForm::UpdateProjectCommands()
     MTools->menuAction()->setEnabled(windows || trees);
     MAnalysis->menuAction()->setEnabled(true);
     for (QAction* item : {mnProjectReport, mnExportCsv, WindowMenu->menuAction()}) {
-        item->setEnabled(windows);
+        item->setEnabled(windows || trees);
     }
-    WindowMenu->menuAction()->setEnabled(windows || trees);
     BindEditMenu();
 }
 
@@ -1036,7 +1036,8 @@ void TMainForm::CloneTree(TTreeProject& tree)
 void TMainForm::btPrintProjectClick()
 {
     TUserProject* project = ActiveProject();
-    if (project == nullptr) {
+    TTreeProject* tree = project == nullptr ? ActiveTree() : nullptr;
+    if (project == nullptr && tree == nullptr) {
         UpdateProjectCommands();
         return;
     }
@@ -1046,12 +1047,15 @@ void TMainForm::btPrintProjectClick()
     if (!UserDialogs().ChoosePrinter(this, *PrintProjectDialogPrinter)) {
         return;
     }
-    const EPrintResult result
-        = PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), project->Document().Results(),
+    const EPrintResult result = tree != nullptr
+        ? PrintTreePage(*PrintProjectDialogPrinter, tree->Document().Tree(), tree->Document().TreeResults(),
+            tree->Document().Tree().Node(tree->CurrentNode()).Name, DecimalSeparator(), PrinterPageSize,
+            SynthesisMode())
+        : PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), project->Document().Results(),
             project->CurrentElementName(), DecimalSeparator(), PrinterPageSize, project->SynthesisMode());
     if (result == EPrintResult::BadPageSize) {
         Inform(this, Text(BadPrinterText));
-    } else if (result == EPrintResult::Printed) {
+    } else if (result == EPrintResult::Printed && project != nullptr) {
         // The print computed fresh results; the project's result table shows the same.
         project->FillResults();
     }
@@ -1103,6 +1107,22 @@ void TMainForm::ExportActiveGroup(
     Export(filter, extension, proposed, [&] { return content(*group); });
 }
 
+void TMainForm::ExportActiveTree(
+    const char* filter, const QString& extension, const std::function<QByteArray(const TTreeProject&)>& content)
+{
+    const TTreeProject* tree = ActiveTree();
+    if (tree == nullptr) {
+        UpdateProjectCommands();
+        return;
+    }
+    if (ExportDirectory.isEmpty()) {
+        ExportDirectory = StartDir;
+    }
+    const QString proposed = QString::fromStdString(ProposedExportName(tree->Document().FileName(),
+        tree->Document().Tree().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
+    Export(filter, extension, proposed, [&] { return content(*tree); });
+}
+
 void TMainForm::Export(
     const char* filter, const QString& extension, const QString& proposed, const std::function<QByteArray()>& content)
 {
@@ -1128,6 +1148,17 @@ void TMainForm::mnProjectReportClick()
         });
         return;
     }
+    if (ActiveTree() != nullptr) {
+        ExportActiveTree(ReportFileFilter, QStringLiteral(".pdf"), [](const TTreeProject& tree) {
+            CReportSubject subject;
+            subject.FileName = QString::fromStdString(tree.Document().FileName());
+            subject.Date = QDate::currentDate();
+            subject.DecimalSeparator = DecimalSeparator();
+            subject.Hierarchy.Dpi = tree.logicalDpiY();
+            return TreeReportPdf(tree.Document().Tree(), tree.Document().TreeResults(), subject);
+        });
+        return;
+    }
     ExportActiveProject(ReportFileFilter, QStringLiteral(".pdf"), [](TUserProject& project) {
         CReportSubject subject;
         subject.FileName = QString::fromStdString(project.Document().FileName());
@@ -1145,6 +1176,14 @@ void TMainForm::mnExportCsvClick()
     if (ActiveGroup() != nullptr) {
         ExportActiveGroup(CsvFileFilter, QStringLiteral(".csv"), [](const TfmGroupDecision& group) {
             const std::string csv = GroupCsv(group.Decision(), DecimalSeparator());
+            return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
+        });
+        return;
+    }
+    if (ActiveTree() != nullptr) {
+        ExportActiveTree(CsvFileFilter, QStringLiteral(".csv"), [](const TTreeProject& tree) {
+            const std::string csv
+                = HierarchyCsv(tree.Document().Tree(), tree.Document().TreeResults(), DecimalSeparator());
             return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
         });
         return;

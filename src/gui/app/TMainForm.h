@@ -137,6 +137,9 @@ private:
     // The same for the group window in front, proposing its group file's name.
     void ExportActiveGroup(const char* filter, const QString& extension,
         const std::function<QByteArray(const TfmGroupDecision&)>& content);
+    // The same for the tree window in front.
+    void ExportActiveTree(
+        const char* filter, const QString& extension, const std::function<QByteArray(const TTreeProject&)>& content);
     // Writes the chosen export and names it in the status bar.
     void Export(const char* filter, const QString& extension, const QString& proposed,
         const std::function<QByteArray()>& content);

@@ -1,0 +1,65 @@
+// What the reports of a tree show beyond its figures: the outline's marks and dashes
+// where a figure does not exist, and a matrix's caption and its pairs left out.
+#include "core/model/CHierarchy.h"
+#include "core/results/HierarchySynthesis.h"
+#include "core/results/ReportContent.h"
+#include "support/UpperJudgements.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+using CRows = std::vector<std::vector<std::string>>;
+
+// The goal over X (one child, X1) and Y, over the alternatives А, Б, В.
+CHierarchy Tree(const CJudgementMatrix& goal, const CJudgementMatrix& y)
+{
+    CHierarchy h("Цель");
+    for (const char* name : {"А", "Б", "В"}) {
+        EXPECT_EQ(h.AddAlternative(h.AlternativeCount(), name), "");
+    }
+    EXPECT_EQ(h.AddCriterion(0, 0, "X"), "");
+    EXPECT_EQ(h.AddCriterion(0, 1, "Y"), "");
+    EXPECT_EQ(h.AddCriterion(1, 0, "X1"), "");
+    EXPECT_EQ(h.SetJudgements(0, goal), "");
+    EXPECT_EQ(h.SetJudgements(2, y), "");
+    return h;
+}
+} // namespace
+
+TEST(TreeReportContent, OutlineMarksEachNodeAndDashesWhatDoesNotExist)
+{
+    // Y: А 9 times Б, Б 9 times В, В 9 times А: CR = (lambda - 3) / 2 / 0.58 from the row
+    // geometric means, all 1, so lambda = 1 + 9 + 1/9.
+    const double cr = (1.0 + 9.0 + 1.0 / 9.0 - 3.0) / 2.0 / 0.58;
+    const std::string crText = "ОС " + std::to_string(std::floor(cr * 1e4) / 1e4).substr(0, 6);
+    struct CCase {
+        const char* What;
+        CHierarchy Tree;
+        CRows Outline;
+    } cases[] = {
+        {"the goal's pair left out: no priorities under it, no global ones", Tree(Upper(2, {0}), Upper(3, {1, 1, 1})),
+            {{"Цель", "", "—", "нет приоритетов"}, {"X", "—", "—", ""}, {"X1", "1", "—", "ОС 0"},
+                {"Y", "—", "—", "ОС 0"}}},
+        {"Y not acceptable", Tree(Upper(2, {3}), Upper(3, {9, -9, 9})),
+            {{"Цель", "", "1", "ОС 0"}, {"X", "0.75", "0.75", ""}, {"X1", "1", "0.75", "ОС 0"},
+                {"Y", "0.25", "0.25", crText + ", недостаточна"}}},
+    };
+    for (const CCase& c : cases) {
+        const CHierarchyResults results = ComputeHierarchyResults(c.Tree);
+        const CReportTable outline = HierarchyOutlineTable(c.Tree, results);
+        EXPECT_EQ(outline.Header,
+            (std::vector<std::string>{"Критерий", "Локальный приоритет", "Глобальный приоритет", "Согласованность"}));
+        EXPECT_EQ(outline.Rows, c.Outline) << c.What;
+    }
+
+    const CHierarchy open = Tree(Upper(2, {0}), Upper(3, {2, 0, 0}));
+    const CHierarchyResults results = ComputeHierarchyResults(open);
+    EXPECT_EQ(HierarchyResultLines(open, results, ESynthesisMode::Ideal),
+        std::vector<std::string>{HierarchyNotConnectedText(open, results)});
+    const CReportTable goal = NodeJudgementTable(open, results, 0);
+    EXPECT_EQ(goal.Header, (std::vector<std::string>{"Критерий", "1", "2", "Приоритет"}));
+    EXPECT_EQ(goal.Rows, (CRows{{"1. X", "1", "—", "—"}, {"2. Y", "—", "1", "—"}}));
+    EXPECT_EQ(NodeJudgementTable(open, results, 2).Header.front(), "Альтернатива");
+}
