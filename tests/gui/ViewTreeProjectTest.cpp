@@ -381,6 +381,16 @@ TEST_F(ViewTreeProject, EditsTheAlternativesFromTheKeyboardWithinTheirLimits)
 
 TEST_F(ViewTreeProject, ConvertsALayeredProjectToANewTreeWindowWithEveryNumberKept)
 {
+    // Nine elements on three levels of criteria copy into more criteria than a tree holds.
+    ASSERT_NE(NewProject(QStringLiteral("ЦЕЛЬ"), QStringLiteral("5"), QStringLiteral("9")), nullptr);
+    Action("mnConvertToTree")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        std::vector<QString>{QStringLiteral("Проект не преобразован в дерево: критериев больше 200.")});
+    EXPECT_EQ(Frame().ClientArea()->subWindowList().size(), 1);
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    Dialogs.Records.clear();
+
     TUserProject* project = NewProject(QStringLiteral("ЦЕЛЬ"), QStringLiteral("4"), QStringLiteral("3"));
     ASSERT_NE(project, nullptr);
     CProjectDocument& layered = project->Document();
