@@ -23,7 +23,7 @@ CProjectResults ComputeResults(const CUserProjectModel& project)
 
 void OrderResults(CResultList& list)
 {
-    std::array<double, MaxElementsPerLevel> values {};
+    std::array<double, MaxElementsPerLevel> values{};
     for (std::uint32_t i = 0; i < list.Count; ++i) {
         values[i] = list.Rows[i].Value;
     }
