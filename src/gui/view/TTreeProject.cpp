@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -283,9 +284,11 @@ std::optional<QString> TTreeProject::AskComment(const QString& label, const QStr
     dialog.setLabelText(label);
     dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
     dialog.setTextValue(initial);
-    // Room for a line of sixty letters, as the name question has.
-    dialog.resize(
-        std::max(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 64), dialog.sizeHint().height());
+    // Room for a line of sixty letters, as the name question has; a longer line wraps.
+    if (auto* edit = dialog.findChild<QPlainTextEdit*>()) {
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 64);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
