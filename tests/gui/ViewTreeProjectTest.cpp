@@ -1,16 +1,23 @@
 // The tree project window through the frame: a tree built from the keyboard, every edit
 // one undo step; the outline's and the list's figures against the hierarchy's results;
-// a tree saved and opened again.
+// a tree saved and opened again; a layered project converted to a tree.
 #include "AppTestSupport.h"
+#include "support/UpperJudgements.h"
 
 #include "core/document/StepNames.h"
+#include "core/model/LayeredHierarchy.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RankingOrder.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/view/CTreeOutlineModel.h"
 #include "gui/view/TTreeProject.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -33,15 +40,23 @@ protected:
         }
         return tree;
     }
-    // A key at the outline, answering the name question it may ask.
-    void Key(TTreeProject* tree, QKeyCombination key, const QString& answer = QString())
+    // A key at the outline (or another control of the window), answering the name
+    // question it may ask.
+    void Key(TTreeProject* tree, QKeyCombination key, const QString& answer = QString(), QWidget* at = nullptr)
     {
         if (!answer.isEmpty()) {
             Dialogs.TextAnswers.push_back(answer);
         }
-        QTest::keyClick(tree->Outline(), key.key(), key.keyboardModifiers());
+        QTest::keyClick(at != nullptr ? at : tree->Outline(), key.key(), key.keyboardModifiers());
         EXPECT_TRUE(Dialogs.AllAnswersUsed());
     }
+    TTreeProject* NewTree(const QString& goal)
+    {
+        Dialogs.TextAnswers = {goal};
+        Action("MNewTree")->trigger();
+        return Focused();
+    }
+    QString UndoText() const { return Action("mnUndo")->text(); }
     // The tree as names: "Цель(A,B(C))".
     static std::string Shape(const CHierarchy& tree, std::uint32_t node = CHierarchy::GoalNode)
     {
@@ -203,6 +218,238 @@ TEST_F(ViewTreeProject, ShowsTheTreesResultsAndSavesAndOpensItAgain)
     EXPECT_EQ(Captions(), QStringList{QStringLiteral("Проект - ") + Path(QStringLiteral("family.tsj"))});
     Click("btCloseProject");
     EXPECT_TRUE(Dialogs.AllAnswersUsed());
+}
+
+TEST_F(ViewTreeProject, MovesACriterionToAnotherParentByKeysAndByDragOneUndoStepEach)
+{
+    TTreeProject* tree = NewTree(QStringLiteral("Выбор"));
+    ASSERT_NE(tree, nullptr);
+    tree->SelectNode(CHierarchy::GoalNode);
+    Key(tree, QKeyCombination(Qt::Key_Insert), QStringLiteral("A"));
+    Key(tree, QKeyCombination(Qt::Key_Insert), QStringLiteral("B"));
+    const CHierarchy built = tree->Document().Tree();
+    ASSERT_EQ(Shape(built), "Выбор(Критерий 1,A(B))");
+    const int steps = tree->UndoSteps().count();
+
+    // Each move keeps the cursor on the criterion; a screen reader hears its new level.
+    struct CCase {
+        QKeyCombination Key;
+        std::string Shape;
+        QString Heard;
+    };
+    const std::vector<CCase> cases = {
+        {Qt::ALT | Qt::Key_Left, "Выбор(Критерий 1,A,B)", QStringLiteral("B, уровень 1, ")},
+        {Qt::ALT | Qt::Key_Left, "Выбор(Критерий 1,A,B)", QStringLiteral("B, уровень 1, ")},
+        {Qt::ALT | Qt::Key_Right, "Выбор(Критерий 1,A(B))", QStringLiteral("B, уровень 2, ")},
+        {Qt::ALT | Qt::Key_Right, "Выбор(Критерий 1,A(B))", QStringLiteral("B, уровень 2, ")},
+    };
+    for (const CCase& step : cases) {
+        Key(tree, step.Key);
+        const CHierarchy& now = tree->Document().Tree();
+        EXPECT_EQ(Shape(now), step.Shape);
+        EXPECT_EQ(now.Node(tree->CurrentNode()).Name, "B");
+        EXPECT_TRUE(tree->Outline()
+                        ->currentIndex()
+                        .siblingAtColumn(0)
+                        .data(Qt::AccessibleTextRole)
+                        .toString()
+                        .startsWith(step.Heard));
+    }
+    EXPECT_EQ(tree->UndoSteps().count(), steps + 2);
+    EXPECT_EQ(UndoText(), QStringLiteral("&Отменить: перемещение критерия «B»"));
+    Key(tree, Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Shape(tree->Document().Tree()), "Выбор(Критерий 1,A,B)");
+    Key(tree, Qt::CTRL | Qt::Key_Z);
+    EXPECT_TRUE(tree->Document().Tree() == built);
+
+    // A drag of B dropped onto "Критерий 1": its last child. Never into its own subtree.
+    QAbstractItemModel* outline = tree->Outline()->model();
+    const QModelIndex goal = outline->index(0, 0);
+    const QModelIndex first = outline->index(0, 0, goal);
+    const QModelIndex a = outline->index(1, 0, goal);
+    const std::unique_ptr<QMimeData> dragged(outline->mimeData({outline->index(0, 0, a)}));
+    const std::unique_ptr<QMimeData> draggedA(outline->mimeData({a}));
+    EXPECT_FALSE(outline->canDropMimeData(draggedA.get(), Qt::MoveAction, -1, 0, outline->index(0, 0, a)));
+    EXPECT_TRUE(outline->dropMimeData(dragged.get(), Qt::MoveAction, -1, 0, first));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shape(tree->Document().Tree()), "Выбор(Критерий 1(B),A)");
+    EXPECT_EQ(tree->UndoSteps().count(), steps + 1);
+    EXPECT_EQ(UndoText(), QStringLiteral("&Отменить: перемещение критерия «B»"));
+    // Dropped between the goal's two criteria it becomes the second.
+    const std::unique_ptr<QMimeData> again(outline->mimeData({outline->index(0, 0, outline->index(0, 0, goal))}));
+    EXPECT_TRUE(outline->dropMimeData(again.get(), Qt::MoveAction, 1, 0, outline->index(0, 0)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shape(tree->Document().Tree()), "Выбор(Критерий 1,B,A)");
+
+    // A move past the limits is refused whole: the goal, a chain down to level 8, and
+    // the last criterion of the chain taken into its sibling.
+    tree->SelectNode(tree->Document().Tree().NodeAt({"A"}).value());
+    for (int depth = 2; depth <= 8; ++depth) {
+        Key(tree, QKeyCombination(Qt::Key_Insert), QStringLiteral("L%1").arg(depth));
+    }
+    Key(tree, Qt::CTRL | Qt::Key_Insert, QStringLiteral("Рядом"));
+    const CHierarchy deep = tree->Document().Tree();
+    Dialogs.Records.clear();
+    Key(tree, Qt::ALT | Qt::Key_Right);
+    EXPECT_TRUE(tree->Document().Tree() == deep);
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Изменение не сделано: уровней больше 10.")});
+
+    // The comment: Shift+F2, one step, shown in the row's tooltip.
+    apptest::WhenModal<QInputDialog>([](QInputDialog* dialog) {
+        dialog->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("Самый глубокий."));
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    Key(tree, Qt::SHIFT | Qt::Key_F2);
+    EXPECT_EQ(tree->Document().Tree().Node(tree->CurrentNode()).Comment, "Самый глубокий.");
+    EXPECT_EQ(UndoText(), QStringLiteral("&Отменить: изменение комментария критерия «Рядом»"));
+    EXPECT_TRUE(tree->Outline()
+                    ->currentIndex()
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("\n\nСамый глубокий.")));
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+}
+
+TEST_F(ViewTreeProject, EditsTheAlternativesFromTheKeyboardWithinTheirLimits)
+{
+    TTreeProject* tree = NewTree(QStringLiteral("Выбор"));
+    ASSERT_NE(tree, nullptr);
+    QTreeWidget* list = tree->Alternatives();
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(0));
+    auto names = [tree] {
+        std::string text;
+        for (const CAlternative& alternative : tree->Document().Tree().Alternatives()) {
+            text += (text.empty() ? "" : ",") + alternative.Name;
+        }
+        return text;
+    };
+    const QString sixty(60, QChar(u'ж'));
+    struct CCase {
+        QKeyCombination Key;
+        QString Answer;
+        std::string Names; // after the key
+        QString Refusal;   // the message, if refused
+    };
+    const std::vector<CCase> cases = {
+        {QKeyCombination(Qt::Key_Insert), QStringLiteral("В"), "Альтернатива 1,В,Альтернатива 2", {}},
+        {QKeyCombination(Qt::Key_F2), sixty, "Альтернатива 1," + sixty.toStdString() + ",Альтернатива 2", {}},
+        {QKeyCombination(Qt::Key_F2), sixty + QStringLiteral("ж"),
+            "Альтернатива 1," + sixty.toStdString() + ",Альтернатива 2",
+            QStringLiteral("Изменение не сделано: имя длиннее 60 символов.")},
+        {Qt::ALT | Qt::Key_Down, {}, "Альтернатива 1,Альтернатива 2," + sixty.toStdString(), {}},
+        {QKeyCombination(Qt::Key_Insert), QStringLiteral("Альтернатива 1"),
+            "Альтернатива 1,Альтернатива 2," + sixty.toStdString(),
+            QStringLiteral("Изменение не сделано: имя «Альтернатива 1» повторяется среди альтернатив.")},
+        {Qt::ALT | Qt::Key_Up, {}, "Альтернатива 1," + sixty.toStdString() + ",Альтернатива 2", {}},
+        {QKeyCombination(Qt::Key_Delete), {}, "Альтернатива 1,Альтернатива 2", {}},
+        {QKeyCombination(Qt::Key_Delete), {}, "Альтернатива 1,Альтернатива 2",
+            QStringLiteral("Изменение не сделано: альтернатив должно остаться не меньше 2.")},
+    };
+    int steps = 0;
+    for (const CCase& step : cases) {
+        Dialogs.Records.clear();
+        Key(tree, step.Key, step.Answer, list);
+        EXPECT_EQ(names(), step.Names) << step.Answer.toStdString();
+        EXPECT_EQ(Dialogs.MessageTexts(),
+            step.Refusal.isEmpty() ? std::vector<QString>{} : std::vector<QString>{step.Refusal});
+        steps += step.Refusal.isEmpty() ? 1 : 0;
+    }
+    EXPECT_EQ(tree->UndoSteps().count(), steps);
+    EXPECT_EQ(UndoText(), QStringLiteral("&Отменить: удаление альтернативы «%1»").arg(sixty));
+    Key(tree, Qt::CTRL | Qt::Key_Z, {}, list);
+    EXPECT_EQ(names(), "Альтернатива 1," + sixty.toStdString() + ",Альтернатива 2");
+    // The list shows every alternative with the priority the results give it.
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), sixty);
+    EXPECT_EQ(list->topLevelItem(1)->text(1), Figure(1.0 / 3.0));
+
+    // Twenty at most.
+    for (int n = 4; n <= 20; ++n) {
+        Key(tree, QKeyCombination(Qt::Key_Insert), QStringLiteral("Вариант %1").arg(n), list);
+    }
+    ASSERT_EQ(tree->Document().Tree().AlternativeCount(), 20U);
+    Dialogs.Records.clear();
+    Key(tree, QKeyCombination(Qt::Key_Insert), QStringLiteral("Лишний"), list);
+    EXPECT_EQ(tree->Document().Tree().AlternativeCount(), 20U);
+    EXPECT_EQ(
+        Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Изменение не сделано: альтернатив больше 20.")});
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+}
+
+TEST_F(ViewTreeProject, ConvertsALayeredProjectToANewTreeWindowWithEveryNumberKept)
+{
+    // Nine elements on three levels of criteria copy into more criteria than a tree holds.
+    ASSERT_NE(NewProject(QStringLiteral("ЦЕЛЬ"), QStringLiteral("5"), QStringLiteral("9")), nullptr);
+    Action("mnConvertToTree")->trigger();
+    EXPECT_EQ(Dialogs.MessageTexts(),
+        std::vector<QString>{QStringLiteral("Проект не преобразован в дерево: критериев больше 200.")});
+    EXPECT_EQ(Frame().ClientArea()->subWindowList().size(), 1);
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    Dialogs.Records.clear();
+
+    TUserProject* project = NewProject(QStringLiteral("ЦЕЛЬ"), QStringLiteral("4"), QStringLiteral("3"));
+    ASSERT_NE(project, nullptr);
+    CProjectDocument& layered = project->Document();
+    // Judgements of every element, so every copy carries judgements of its own.
+    const std::vector<std::vector<std::vector<int>>> codes
+        = {{{3, 5, 2}}, {{2, -3, 4}, {-2, 3, 7}, {5, 1, -3}}, {{4, 2, -2}, {-5, -3, 2}, {3, 7, 2}}};
+    for (std::uint32_t level = 0; level < 3; ++level) {
+        for (std::uint32_t e = 0; e < codes[level].size(); ++e) {
+            ASSERT_TRUE(layered.CommitJudgements(e, level, Upper(3, codes[level][e]), 3));
+        }
+    }
+    const std::optional<CHierarchy> before = HierarchyOfLayers(layered.Model());
+    ASSERT_TRUE(before.has_value());
+
+    Action("mnConvertToTree")->trigger();
+    TTreeProject* tree = Frame().ActiveTree();
+    ASSERT_NE(tree, nullptr);
+    // The layered project stays as it was, in its own window; the tree is a new project.
+    EXPECT_EQ(Frame().ClientArea()->subWindowList().size(), 2);
+    EXPECT_FALSE(layered.IsTree());
+    EXPECT_TRUE(HierarchyOfLayers(layered.Model()) == before);
+    EXPECT_TRUE(tree->Document().Modified());
+    EXPECT_TRUE(tree->Document().FileName().empty());
+    EXPECT_EQ(tree->UndoSteps().count(), 0);
+
+    const CHierarchy& converted = tree->Document().Tree();
+    const CHierarchyResults& results = tree->Document().TreeResults();
+    const CProjectResults& grid = layered.Results();
+    EXPECT_EQ(converted.NodeCount(), 1U + 3U + 9U);
+    // Every element's global priority is shared out among its copies.
+    for (std::uint32_t level = 1; level < 3; ++level) {
+        for (std::uint32_t e = 0; e < 3; ++e) {
+            double copies = 0.0;
+            for (std::uint32_t node = 0; node < converted.NodeCount(); ++node) {
+                if (converted.Level(node) == level && converted.Node(node).Name == "ЭЛЕМЕНТ_" + std::to_string(e)) {
+                    copies += results.Global(node);
+                }
+            }
+            EXPECT_NEAR(copies, grid.GlobalPriority()(e, level), 1e-12) << level << " " << e;
+        }
+    }
+    // The alternatives: the same figures and the same ranking, both syntheses.
+    std::vector<double> distributive;
+    std::vector<double> ideal;
+    for (std::uint32_t a = 0; a < 3; ++a) {
+        distributive.push_back(grid.GlobalPriority()(a, 3));
+        ideal.push_back(grid.Ideal().Priority[a]);
+        EXPECT_NEAR(results.Distributive()[a], distributive[a], 1e-12);
+        EXPECT_NEAR(results.Ideal()[a], ideal[a], 1e-12);
+        EXPECT_EQ(tree->Alternatives()->topLevelItem(static_cast<int>(a))->text(1), Figure(distributive[a]));
+    }
+    EXPECT_EQ(RankingOrder(results.Distributive()), RankingOrder(distributive));
+    EXPECT_EQ(RankingOrder(results.Ideal()), RankingOrder(ideal));
+
+    // Closing the tree asks to save it: nothing is lost unless the user says so.
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+    EXPECT_EQ(Dialogs.MessageTexts(), std::vector<QString>{QStringLiteral("Сохранить созданный проект в файле?")});
+    EXPECT_EQ(Frame().ActiveProject(), project);
 }
 
 } // namespace

@@ -136,18 +136,26 @@ std::string CProjectDocument::ConvertToTree()
     if (TreeModel) {
         return {};
     }
-    const std::optional<CHierarchy> layers = HierarchyOfLayers(ProjectModel);
-    if (!layers) {
-        return NotATreeText;
-    }
     std::string problem;
-    std::optional<CHierarchy> tree = layers->AsTree(&problem);
+    std::optional<CHierarchy> tree = TreeOfLayers(&problem);
     if (!tree) {
         return problem;
     }
     PutTree(std::make_shared<const CHierarchy>(std::move(*tree)));
     MarkModified();
     return {};
+}
+
+std::optional<CHierarchy> CProjectDocument::TreeOfLayers(std::string* problem) const
+{
+    const std::optional<CHierarchy> layers = TreeModel ? std::nullopt : HierarchyOfLayers(ProjectModel);
+    if (!layers) {
+        if (problem != nullptr) {
+            *problem = TreeModel ? "проект уже дерево критериев" : "уровни проекта не образуют иерархии";
+        }
+        return std::nullopt;
+    }
+    return layers->AsTree(problem);
 }
 
 void CProjectDocument::SetModified(bool modified)

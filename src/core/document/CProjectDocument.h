@@ -108,6 +108,9 @@ public:
     // A layered project becomes its tree: every shared child copied under each parent
     // with its judgements, so every figure stays. An edit, undone like any other.
     std::string ConvertToTree();
+    // The tree ConvertToTree would make, the project left as it is; none, and why in
+    // problem, for a tree already or a copy that breaks a limit of a tree.
+    [[nodiscard]] std::optional<CHierarchy> TreeOfLayers(std::string* problem = nullptr) const;
 
     // Undo steps. BeginStep before an edit; EndStep after it gives what the edit changed
     // (an empty change for a refused edit or one that changed nothing); of a tree, the

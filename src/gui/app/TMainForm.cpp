@@ -248,6 +248,10 @@ void TMainForm::CreateMenus()
         [this](const QString& step) { ShowStepName(mnRedo, "&Повторить", step); });
     mnUndo->setEnabled(false);
     mnRedo->setEnabled(false);
+    MEdit->addSeparator();
+    mnConvertToTree = action(MEdit, "mnConvertToTree", "Преобразовать в &дерево", &TMainForm::mnConvertToTreeClick);
+    mnConvertToTree->setEnabled(false);
+    connect(MEdit, &QMenu::aboutToShow, this, &TMainForm::FillEditMenu);
 
     MTools = menu("MTools", "&Настройки");
     mnToolOrient = MTools->addMenu(Text("&Ориентация"));
@@ -320,6 +324,47 @@ void TMainForm::BindEditMenu()
             : group != nullptr                   ? &group->UndoSteps()
             : tree != nullptr                    ? &tree->UndoSteps()
                                                  : nullptr);
+    mnConvertToTree->setEnabled(project != nullptr);
+}
+
+void TMainForm::FillEditMenu()
+{
+    // The fixed items stay; the tree window's commands after them are its own actions.
+    bool fixed = true;
+    for (QAction* item : MEdit->actions()) {
+        if (!fixed) {
+            MEdit->removeAction(item);
+            if (item->parent() == MEdit) {
+                item->deleteLater(); // the separator made at the last opening
+            }
+        }
+        fixed = fixed && item != mnConvertToTree;
+    }
+    if (TTreeProject* tree = ActiveTree()) {
+        MEdit->addSeparator()->setObjectName(QStringLiteral("mnTreeCommands"));
+        MEdit->addActions(tree->EditCommands());
+    }
+}
+
+void TMainForm::mnConvertToTreeClick()
+{
+    TUserProject* project = ActiveProject();
+    if (project == nullptr) {
+        return;
+    }
+    std::string problem;
+    std::optional<CHierarchy> tree = project->Document().TreeOfLayers(&problem);
+    if (!tree) {
+        Inform(this, QStringLiteral("Проект не преобразован в дерево: %1.").arg(QString::fromStdString(problem)));
+        return;
+    }
+    TTreeProject* window = CreateTreeWindow(QString());
+    if (window == nullptr) {
+        Inform(this, Text(NewProjectAllocationText));
+        return;
+    }
+    window->BuildConvertedTree(std::move(*tree));
+    ShowTreeWindow(window);
 }
 
 void TMainForm::mnUndoClick()

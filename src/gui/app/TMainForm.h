@@ -119,6 +119,8 @@ public:
     // The edit menu, on the active project's undo steps.
     void mnUndoClick();
     void mnRedoClick();
+    // The layered project in front, converted, in a new tree window; the layered one stays.
+    void mnConvertToTreeClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -155,6 +157,8 @@ private:
     bool CloseTreeWindows();
     // The edit menu follows the active project's undo steps (none: nothing to undo).
     void BindEditMenu();
+    // The edit menu as it opens: the tree window in front adds its edit commands.
+    void FillEditMenu();
     // "Отменить: step" or "Отменить" alone when there is no step.
     void ShowStepName(QAction* item, const char* command, const QString& step);
     // F10: the first menu opens, as the menu bar's keyboard entry.
@@ -243,6 +247,7 @@ private:
     QAction* mnOpenGroup = nullptr;
     QAction* mnUndo = nullptr;
     QAction* mnRedo = nullptr;
+    QAction* mnConvertToTree = nullptr;
     // Every project's undo steps, the active project's the active ones.
     QUndoGroup* EditSteps = nullptr;
     QAction* OpenMenuCommand = nullptr;

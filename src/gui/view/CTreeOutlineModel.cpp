@@ -7,6 +7,9 @@
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
 #include <QStyle>
 
 #include <algorithm>
@@ -14,6 +17,7 @@
 namespace {
 // Priorities as the other windows show them: four decimals.
 constexpr int PriorityDecimals = 4;
+const QString CriterionMimeType = QStringLiteral("application/x-tessaly-criterion");
 
 QString Figure(double value)
 {
@@ -185,8 +189,10 @@ QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
                 }
             }
         }
-        // The full name, however narrow the column.
-        return index.column() == NameColumn ? QString::fromStdString(NodePathText(tree, node)) : QVariant();
+        // The full name, however narrow the column, and the criterion's comment under it.
+        const QString path = QString::fromStdString(NodePathText(tree, node));
+        const std::string& comment = tree.Node(node).Comment;
+        return comment.empty() ? path : QStringLiteral("%1\n\n%2").arg(path, QString::fromStdString(comment));
     }
     if (role == Qt::DecorationRole && index.column() == ConsistencyColumn && Unacceptable.count(node) != 0) {
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -214,4 +220,104 @@ QVariant CTreeOutlineModel::headerData(int section, Qt::Orientation orientation,
     default:
         return {};
     }
+}
+
+Qt::ItemFlags CTreeOutlineModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags result = QAbstractItemModel::flags(index);
+    if (!index.isValid()) {
+        return result;
+    }
+    result |= Qt::ItemIsDropEnabled;
+    if (NodeOf(index) != CHierarchy::GoalNode) {
+        result |= Qt::ItemIsDragEnabled;
+    }
+    return result;
+}
+
+Qt::DropActions CTreeOutlineModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+Qt::DropActions CTreeOutlineModel::supportedDragActions() const
+{
+    return Qt::MoveAction;
+}
+
+QStringList CTreeOutlineModel::mimeTypes() const
+{
+    return {CriterionMimeType};
+}
+
+QMimeData* CTreeOutlineModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty() || !Document.IsTree()) {
+        return nullptr;
+    }
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    stream << static_cast<quint64>(reinterpret_cast<quintptr>(this)) << static_cast<quint32>(NodeOf(indexes.front()));
+    auto* data = new QMimeData;
+    data->setData(CriterionMimeType, encoded);
+    return data;
+}
+
+std::optional<std::uint32_t> CTreeOutlineModel::DraggedNode(const QMimeData* data) const
+{
+    if (data == nullptr || !data->hasFormat(CriterionMimeType) || !Document.IsTree()) {
+        return std::nullopt;
+    }
+    QDataStream stream(data->data(CriterionMimeType));
+    quint64 source = 0;
+    quint32 node = 0;
+    stream >> source >> node;
+    if (stream.status() != QDataStream::Ok || source != static_cast<quint64>(reinterpret_cast<quintptr>(this))
+        || node == CHierarchy::GoalNode || node >= Document.Tree().NodeCount()) {
+        return std::nullopt;
+    }
+    return node;
+}
+
+std::optional<std::pair<std::uint32_t, std::uint32_t>> CTreeOutlineModel::DropPlace(
+    const QMimeData* data, int row, const QModelIndex& parent) const
+{
+    const std::optional<std::uint32_t> node = DraggedNode(data);
+    if (!node || !parent.isValid()) {
+        return std::nullopt;
+    }
+    const CHierarchy& tree = Document.Tree();
+    const std::uint32_t newParent = NodeOf(parent);
+    for (std::uint32_t above = newParent; above != CHierarchy::GoalNode; above = tree.Parents(above).front()) {
+        if (above == *node) {
+            return std::nullopt;
+        }
+    }
+    const auto count = static_cast<std::uint32_t>(tree.Node(newParent).Children.size());
+    const bool sameParent = tree.Parents(*node).front() == newParent;
+    // Dropped onto a criterion: its last child.
+    std::uint32_t index = row < 0 ? count : std::min(static_cast<std::uint32_t>(row), count);
+    // Among its own siblings, the places after it close up once it has left.
+    if (sameParent && (row < 0 || static_cast<int>(index) > RowOf(*node))) {
+        --index;
+    }
+    return std::make_pair(newParent, index);
+}
+
+bool CTreeOutlineModel::canDropMimeData(
+    const QMimeData* data, Qt::DropAction action, int row, int /*column*/, const QModelIndex& parent) const
+{
+    return action == Qt::MoveAction && DropPlace(data, row, parent).has_value();
+}
+
+bool CTreeOutlineModel::dropMimeData(
+    const QMimeData* data, Qt::DropAction action, int row, int column, const QModelIndex& parent)
+{
+    if (!canDropMimeData(data, action, row, column, parent)) {
+        return false;
+    }
+    const std::optional<std::uint32_t> node = DraggedNode(data);
+    const auto place = DropPlace(data, row, parent);
+    emit MoveRequested(*node, place->first, place->second);
+    return true;
 }

@@ -19,7 +19,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QToolButton>
@@ -27,6 +29,7 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -83,6 +86,12 @@ void TTreeProject::CreateControls()
     trOutline->setEditTriggers(QAbstractItemView::NoEditTriggers);
     trOutline->setContextMenuPolicy(Qt::ActionsContextMenu);
     trOutline->setAllColumnsShowFocus(true);
+    // A criterion dragged to another place is moved there, as Alt+arrows move it.
+    trOutline->setDragEnabled(true);
+    trOutline->setAcceptDrops(true);
+    trOutline->setDropIndicatorShown(true);
+    trOutline->setDragDropMode(QAbstractItemView::InternalMove);
+    trOutline->setDefaultDropAction(Qt::MoveAction);
     trOutline->header()->setStretchLastSection(false);
     trOutline->header()->setSectionResizeMode(CTreeOutlineModel::NameColumn, QHeaderView::Stretch);
     for (int column = CTreeOutlineModel::LocalColumn; column < CTreeOutlineModel::ColumnCount; ++column) {
@@ -105,6 +114,7 @@ void TTreeProject::CreateControls()
     lvAlternatives->header()->setStretchLastSection(false);
     lvAlternatives->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvAlternatives->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    lvAlternatives->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -216,30 +226,63 @@ void TTreeProject::ShowSensitivity(std::uint32_t node)
 
 void TTreeProject::CreateCommands()
 {
-    auto command = [this](const char* name, const QString& caption, const QKeySequence& key, auto handler) {
-        auto* item = new QAction(caption, trOutline);
-        item->setObjectName(QString::fromLatin1(name));
-        item->setShortcut(key);
-        // The keys act while the outline has the keyboard, as its context menu does.
-        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        trOutline->addAction(item);
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-    mnAddSubCriterion = command("mnAddSubCriterion", QStringLiteral("Добавить подкритерий..."),
+    auto command
+        = [this](QWidget* target, const char* name, const QString& caption, const QKeySequence& key, auto handler) {
+              auto* item = new QAction(caption, target);
+              item->setObjectName(QString::fromLatin1(name));
+              item->setShortcut(key);
+              // The keys act while their list has the keyboard, as its context menu does.
+              item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+              target->addAction(item);
+              connect(item, &QAction::triggered, this, handler);
+              return item;
+          };
+    mnAddSubCriterion = command(trOutline, "mnAddSubCriterion", QStringLiteral("Добавить подкритерий..."),
         QKeySequence(Qt::Key_Insert), [this] { AddCriterionClick(false); });
-    mnAddCriterion = command("mnAddCriterion", QStringLiteral("Добавить критерий рядом..."),
+    mnAddCriterion = command(trOutline, "mnAddCriterion", QStringLiteral("Добавить критерий рядом..."),
         QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { AddCriterionClick(true); });
-    mnRenameCriterion = command("mnRenameCriterion", QStringLiteral("Переименовать..."), QKeySequence(Qt::Key_F2),
-        [this] { RenameCriterionClick(); });
-    mnDeleteCriterion = command("mnDeleteCriterion", QStringLiteral("Удалить с подкритериями"),
+    mnRenameCriterion = command(trOutline, "mnRenameCriterion", QStringLiteral("Переименовать критерий..."),
+        QKeySequence(Qt::Key_F2), [this] { RenameCriterionClick(); });
+    mnCommentCriterion = command(trOutline, "mnCommentCriterion", QStringLiteral("Комментарий к критерию..."),
+        QKeySequence(Qt::SHIFT | Qt::Key_F2), [this] { CommentCriterionClick(); });
+    mnDeleteCriterion = command(trOutline, "mnDeleteCriterion", QStringLiteral("Удалить с подкритериями"),
         QKeySequence(Qt::Key_Delete), [this] { DeleteCriterionClick(); });
-    mnMoveUp = command("mnMoveUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
+    mnMoveUp = command(trOutline, "mnMoveUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
         [this] { MoveCriterionClick(-1); });
+    mnMoveDown = command(trOutline, "mnMoveDown", QStringLiteral("Переместить вниз"),
+        QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveCriterionClick(1); });
+    mnMoveOut = command(trOutline, "mnMoveOut", QStringLiteral("Вынести на уровень выше"),
+        QKeySequence(Qt::ALT | Qt::Key_Left), [this] { MoveCriterionOutClick(); });
+    mnMoveIn = command(trOutline, "mnMoveIn", QStringLiteral("Сделать подкритерием предыдущего"),
+        QKeySequence(Qt::ALT | Qt::Key_Right), [this] { MoveCriterionInClick(); });
     connect(trOutline, &QAbstractItemView::activated, this,
         [this](const QModelIndex& index) { JudgeCriterion(CTreeOutlineModel::NodeOf(index)); });
-    mnMoveDown = command("mnMoveDown", QStringLiteral("Переместить вниз"), QKeySequence(Qt::ALT | Qt::Key_Down),
-        [this] { MoveCriterionClick(1); });
+    // A drop asks while the view is still inside its drop: the move waits for it to end.
+    connect(
+        OutlineModel, &CTreeOutlineModel::MoveRequested, this, &TTreeProject::MoveCriterionTo, Qt::QueuedConnection);
+
+    mnAlternativesSeparator = new QAction(this);
+    mnAlternativesSeparator->setSeparator(true);
+    mnAddAlternative = command(lvAlternatives, "mnAddAlternative", QStringLiteral("Добавить альтернативу..."),
+        QKeySequence(Qt::Key_Insert), [this] { AddAlternativeClick(); });
+    mnRenameAlternative
+        = command(lvAlternatives, "mnRenameAlternative", QStringLiteral("Переименовать альтернативу..."),
+            QKeySequence(Qt::Key_F2), [this] { RenameAlternativeClick(); });
+    mnDeleteAlternative = command(lvAlternatives, "mnDeleteAlternative", QStringLiteral("Удалить альтернативу"),
+        QKeySequence(Qt::Key_Delete), [this] { DeleteAlternativeClick(); });
+    mnMoveAlternativeUp
+        = command(lvAlternatives, "mnMoveAlternativeUp", QStringLiteral("Переместить альтернативу вверх"),
+            QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveAlternativeClick(-1); });
+    mnMoveAlternativeDown
+        = command(lvAlternatives, "mnMoveAlternativeDown", QStringLiteral("Переместить альтернативу вниз"),
+            QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveAlternativeClick(1); });
+}
+
+QList<QAction*> TTreeProject::EditCommands() const
+{
+    return {mnAddSubCriterion, mnAddCriterion, mnRenameCriterion, mnCommentCriterion, mnDeleteCriterion, mnMoveUp,
+        mnMoveDown, mnMoveOut, mnMoveIn, mnAlternativesSeparator, mnAddAlternative, mnRenameAlternative,
+        mnDeleteAlternative, mnMoveAlternativeUp, mnMoveAlternativeDown};
 }
 
 void TTreeProject::BuildNewTree(const QString& goal)
@@ -251,6 +294,13 @@ void TTreeProject::BuildNewTree(const QString& goal)
     tree.AddAlternative(1, "Альтернатива 2");
     ProjectDocument.BuildTree(std::move(tree));
     ShowLoadedTree();
+}
+
+void TTreeProject::BuildConvertedTree(CHierarchy tree)
+{
+    ProjectDocument.BuildTree(std::move(tree));
+    ShowLoadedTree();
+    ProjectDocument.ForgetSavedState();
 }
 
 void TTreeProject::ShowLoadedTree()
@@ -280,6 +330,8 @@ void TTreeProject::SelectNode(std::uint32_t node)
 
 void TTreeProject::ShowAlternatives()
 {
+    // The cursor stays on its row, or on the last one when its row is gone.
+    const int currentRow = lvAlternatives->currentIndex().row();
     lvAlternatives->clear();
     if (!ProjectDocument.IsTree()) {
         return;
@@ -302,6 +354,9 @@ void TTreeProject::ShowAlternatives()
                 ? Text(FormatTruncated(priorities[a], PriorityDecimals, DecimalSeparator()))
                 : QStringLiteral("—"));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (currentRow >= 0 && tree.AlternativeCount() > 0) {
+        SelectAlternative(std::min(static_cast<std::uint32_t>(currentRow), tree.AlternativeCount() - 1));
     }
 }
 
@@ -333,6 +388,25 @@ bool TTreeProject::FinishStep(const std::string& refusal, const std::string& ste
 QString TTreeProject::AskName(const QString& label, const QString& initial)
 {
     return UserDialogs().AskText(this, label, QStringLiteral("Критерий"), initial);
+}
+
+std::optional<QString> TTreeProject::AskComment(const QString& label, const QString& initial)
+{
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlgComment"));
+    dialog.setWindowTitle(QStringLiteral("Комментарий"));
+    dialog.setLabelText(label);
+    dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
+    dialog.setTextValue(initial);
+    // Room for a line of sixty letters, as the name question has; a longer line wraps.
+    if (auto* edit = dialog.findChild<QPlainTextEdit*>()) {
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 64);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().trimmed();
 }
 
 void TTreeProject::AddCriterionClick(bool beside)
@@ -442,5 +516,148 @@ void TTreeProject::closeEvent(QCloseEvent* event)
     event->accept();
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
+    }
+}
+
+void TTreeProject::MoveCriterionOutClick()
+{
+    const std::uint32_t node = CurrentNode();
+    const CHierarchy& tree = ProjectDocument.Tree();
+    if (node == CHierarchy::GoalNode || tree.Parents(node).front() == CHierarchy::GoalNode) {
+        return; // the first level has only the goal above it
+    }
+    const std::uint32_t parent = tree.Parents(node).front();
+    const std::uint32_t grandParent = tree.Parents(parent).front();
+    const std::vector<std::uint32_t>& aunts = tree.Node(grandParent).Children;
+    const auto place = static_cast<std::uint32_t>(std::find(aunts.begin(), aunts.end(), parent) - aunts.begin());
+    MoveCriterionTo(node, grandParent, place + 1);
+}
+
+void TTreeProject::MoveCriterionInClick()
+{
+    const std::uint32_t node = CurrentNode();
+    const int row = trOutline->currentIndex().row();
+    if (node == CHierarchy::GoalNode || row <= 0) {
+        return; // no criterion before it to take it in
+    }
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const std::uint32_t previous = tree.Node(tree.Parents(node).front()).Children[static_cast<std::size_t>(row - 1)];
+    MoveCriterionTo(node, previous, static_cast<std::uint32_t>(tree.Node(previous).Children.size()));
+}
+
+void TTreeProject::MoveCriterionTo(std::uint32_t node, std::uint32_t newParent, std::uint32_t index)
+{
+    const CHierarchy& tree = ProjectDocument.Tree();
+    if (node == CHierarchy::GoalNode || node >= tree.NodeCount() || newParent >= tree.NodeCount()) {
+        return;
+    }
+    const std::string name = tree.Node(node).Name;
+    std::vector<std::string> path = tree.Path(newParent);
+    path.push_back(name);
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.MoveCriterion(node, newParent, index);
+    if (FinishStep(refusal, MoveCriterionStepName(name))) {
+        CurrentPath = path;
+        Reshow();
+    }
+}
+
+void TTreeProject::CommentCriterionClick()
+{
+    const std::uint32_t node = CurrentNode();
+    const CHierarchyNode& criterion = ProjectDocument.Tree().Node(node);
+    const std::string name = criterion.Name;
+    const std::optional<QString> comment
+        = AskComment(QStringLiteral("Комментарий к критерию «%1»:").arg(Text(name)), Text(criterion.Comment));
+    if (!comment) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.SetNodeText(node, name, comment->toStdString());
+    if (FinishStep(refusal, EditCriterionStepName(name, name, true))) {
+        Reshow();
+    }
+}
+
+std::optional<std::uint32_t> TTreeProject::CurrentAlternative() const
+{
+    const int row = lvAlternatives->currentIndex().row();
+    if (row < 0 || static_cast<std::uint32_t>(row) >= ProjectDocument.Tree().AlternativeCount()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(row);
+}
+
+void TTreeProject::SelectAlternative(std::uint32_t index)
+{
+    lvAlternatives->setCurrentItem(lvAlternatives->topLevelItem(static_cast<int>(index)));
+}
+
+void TTreeProject::AddAlternativeClick()
+{
+    const std::optional<std::uint32_t> current = CurrentAlternative();
+    const std::uint32_t index = current ? *current + 1 : ProjectDocument.Tree().AlternativeCount();
+    const QString name = UserDialogs().AskText(
+        this, QStringLiteral("Название новой альтернативы:"), QStringLiteral("Альтернатива"), QString());
+    if (name.isEmpty()) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.AddAlternative(index, name.toStdString());
+    if (FinishStep(refusal, AddAlternativeStepName(name.toStdString()))) {
+        Reshow();
+        SelectAlternative(index);
+    }
+}
+
+void TTreeProject::RenameAlternativeClick()
+{
+    const std::optional<std::uint32_t> index = CurrentAlternative();
+    if (!index) {
+        return;
+    }
+    const CAlternative before = ProjectDocument.Tree().Alternatives()[*index];
+    const QString name = UserDialogs().AskText(
+        this, QStringLiteral("Полное название альтернативы:"), QStringLiteral("Альтернатива"), Text(before.Name));
+    if (name.isEmpty() || name.toStdString() == before.Name) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.SetAlternativeText(*index, name.toStdString(), before.Comment);
+    if (FinishStep(refusal, EditAlternativeStepName(before.Name, name.toStdString(), false))) {
+        Reshow();
+    }
+}
+
+void TTreeProject::DeleteAlternativeClick()
+{
+    const std::optional<std::uint32_t> index = CurrentAlternative();
+    if (!index) {
+        return;
+    }
+    const std::string name = ProjectDocument.Tree().Alternatives()[*index].Name;
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.RemoveAlternative(*index);
+    if (FinishStep(refusal, RemoveAlternativeStepName(name))) {
+        Reshow();
+    }
+}
+
+void TTreeProject::MoveAlternativeClick(int by)
+{
+    const std::optional<std::uint32_t> index = CurrentAlternative();
+    if (!index) {
+        return;
+    }
+    const std::int64_t target = static_cast<std::int64_t>(*index) + by;
+    if (target < 0 || target >= ProjectDocument.Tree().AlternativeCount()) {
+        return;
+    }
+    const std::string name = ProjectDocument.Tree().Alternatives()[*index].Name;
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.MoveAlternative(*index, static_cast<std::uint32_t>(target));
+    if (FinishStep(refusal, MoveAlternativeStepName(name))) {
+        Reshow();
+        SelectAlternative(static_cast<std::uint32_t>(target));
     }
 }

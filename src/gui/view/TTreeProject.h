@@ -4,10 +4,12 @@
 #include "core/results/SynthesisMode.h"
 #include "gui/widgets/CSharedWindow.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,12 @@ public:
     void BuildNewTree(const QString& goal);
     // The document was filled (a file read): the outline and the list show it.
     void ShowLoadedTree();
+    // The tree a layered project converts to, as a new project: never saved, so closing
+    // asks, and undoing never makes it unchanged.
+    void BuildConvertedTree(CHierarchy tree);
+    // The window's edit commands as the frame's edit menu lists them: the criteria's,
+    // a separator, the alternatives'.
+    [[nodiscard]] QList<QAction*> EditCommands() const;
     void SetSynthesisMode(ESynthesisMode mode);
     // The criterion under the cursor of the outline (the goal when none).
     [[nodiscard]] std::uint32_t CurrentNode() const;
@@ -82,6 +90,21 @@ private:
     void RenameCriterionClick();
     void DeleteCriterionClick();
     void MoveCriterionClick(int by);
+    // Alt+Left: the criterion becomes the next sibling of its parent; Alt+Right: the
+    // last child of its previous sibling.
+    void MoveCriterionOutClick();
+    void MoveCriterionInClick();
+    // A move to another place (a drop, Alt+Left, Alt+Right): one undo step, the cursor
+    // following the criterion.
+    void MoveCriterionTo(std::uint32_t node, std::uint32_t newParent, std::uint32_t index);
+    void CommentCriterionClick();
+    // The alternative under the list's cursor, if any.
+    [[nodiscard]] std::optional<std::uint32_t> CurrentAlternative() const;
+    void SelectAlternative(std::uint32_t index);
+    void AddAlternativeClick();
+    void RenameAlternativeClick();
+    void DeleteAlternativeClick();
+    void MoveAlternativeClick(int by);
     // Enter or a double-click: the comparison window for the criterion's children, or
     // for the alternatives under a covering criterion; one undo step per opening.
     void JudgeCriterion(std::uint32_t node);
@@ -90,6 +113,8 @@ private:
     void btResultsViewClick();
     // The sentence refusing results while some judgements do not connect; false when none.
     bool RefusedForMissingComparisons();
+    // The comment dialog; none when cancelled (an empty text clears the comment).
+    [[nodiscard]] std::optional<QString> AskComment(const QString& label, const QString& initial);
 
     CProjectDocument ProjectDocument;
     std::function<bool(CProjectDocument&, QWidget&)> MayClose;
@@ -118,4 +143,13 @@ private:
     // Made on first use, then reused.
     TfmTreePriorities* PrioritiesWindow = nullptr;
     TfmTreeSensitivity* SensitivityWindow = nullptr;
+    QAction* mnMoveOut = nullptr;
+    QAction* mnMoveIn = nullptr;
+    QAction* mnCommentCriterion = nullptr;
+    QAction* mnAlternativesSeparator = nullptr;
+    QAction* mnAddAlternative = nullptr;
+    QAction* mnRenameAlternative = nullptr;
+    QAction* mnDeleteAlternative = nullptr;
+    QAction* mnMoveAlternativeUp = nullptr;
+    QAction* mnMoveAlternativeDown = nullptr;
 };
