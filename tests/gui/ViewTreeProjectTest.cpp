@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
+#include <memory>
+
 using apptest::CAppTest;
 
 namespace {
@@ -453,3 +455,14 @@ TEST_F(ViewTreeProject, ConvertsALayeredProjectToANewTreeWindowWithEveryNumberKe
 }
 
 } // namespace
+
+// A shown window destroyed without closing first (a frame torn down, a benchmark) hides
+// its outline only after the window's document is gone: the outline must not read it then.
+TEST(ViewTreeWindow, AShownWindowDestroyedAtOnceReadsNoDocumentThatIsGone)
+{
+    auto window = std::make_unique<TTreeProject>([](CProjectDocument&, QWidget&) { return true; });
+    window->BuildNewTree(QStringLiteral("Выбор поставщика"));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window.reset();
+}

@@ -64,9 +64,13 @@ TTreeProject::TTreeProject(
 TTreeProject::~TTreeProject()
 {
     // Qt deletes the children after this window's own members are gone: the undo stack
-    // clearing itself must not call back into the document.
+    // clearing itself must not call back into the document, and a shown outline hiding
+    // itself must not read it. So the children go first, while the document is still here.
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
+    }
+    while (!children().isEmpty()) {
+        delete children().constFirst();
     }
 }
 
