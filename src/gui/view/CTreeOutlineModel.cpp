@@ -109,17 +109,8 @@ int CTreeOutlineModel::columnCount(const QModelIndex& /*parent*/) const
 
 QString CTreeOutlineModel::ConsistencyText(std::uint32_t node) const
 {
-    const CNodeResult& result = Document.TreeResults().Node(node);
-    if (!result.Compared) {
-        return {};
-    }
-    if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
-        return QStringLiteral("нет приоритетов");
-    }
-    const QString ratio
-        = QString::fromStdString(FormatTruncated(result.Measures.CR, PriorityDecimals, DecimalSeparator()));
-    return Unacceptable.count(node) != 0 ? QStringLiteral("ОС %1, недостаточна").arg(ratio)
-                                         : QStringLiteral("ОС %1").arg(ratio);
+    return QString::fromStdString(
+        NodeConsistencyMark(Document.TreeResults(), node, Unacceptable.count(node) != 0, DecimalSeparator()));
 }
 
 QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
