@@ -8,6 +8,7 @@
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CResultsView.h"
+#include "gui/results/CSensitivityBars.h"
 #include "gui/results/TfmTreePriorities.h"
 #include "gui/results/TfmTreeSensitivity.h"
 #include "gui/view/TTreeProject.h"
@@ -20,6 +21,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeView>
@@ -262,6 +265,48 @@ TEST_F(ResultsTree, SensitivityMovesTheChosenCriterionsLocalWeight)
         ASSERT_GE(comfort, 0);
         window->cbCriterion->setCurrentIndex(comfort);
         EXPECT_NEAR(window->Lines[0]->points()[1].y(), l3[0], 1e-12);
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+}
+
+// The dynamic view: Налог's weight moved by keys, Цена taking the rest, the bars following.
+TEST_F(ResultsTree, DynamicViewMovesTheWeightByKeys)
+{
+    const CSmallTree small;
+    TTreeProject* tree = OpenTree(small.Make());
+    ASSERT_NE(tree, nullptr);
+    tree->SelectNode(tree->Document().Tree().NodeAt({"Стоимость", "Налог"}).value());
+    const std::vector<double> goal = Priorities(small.Goal, 2);
+    const std::vector<double> cost = Priorities(small.Cost, 2);
+    const std::vector<double> l1 = Priorities(small.Price, 3);
+    const std::vector<double> l2 = Priorities(small.Tax, 3);
+    const std::vector<double> l3 = Priorities(small.Comfort, 3);
+    WhenModal<TfmTreeSensitivity>([&](TfmTreeSensitivity* window) {
+        window->tbViews->setCurrentWidget(window->pnDynamic);
+        QSlider* tax = window->WeightSliders[1];
+        EXPECT_EQ(window->WeightNames[0]->text(), QStringLiteral("Цена"));
+        EXPECT_EQ(tax->value(), std::lround(cost[1] * TfmTreeSensitivity::SliderSteps));
+        // Three pages up and five steps down.
+        for (const Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp}) {
+            QTest::keyClick(tax, key);
+        }
+        for (int step = 0; step < 5; ++step) {
+            QTest::keyClick(tax, Qt::Key_Left);
+        }
+        const double x = (std::lround(cost[1] * TfmTreeSensitivity::SliderSteps) + 3 * 500 - 5 * 10)
+            / static_cast<double>(TfmTreeSensitivity::SliderSteps);
+        EXPECT_NEAR(window->MovedWeight(1), x, 1e-15);
+        EXPECT_NEAR(window->MovedWeight(0), 1.0 - x, 1e-12);
+        EXPECT_EQ(window->WeightValues[0]->text(), Figure(1.0 - x));
+        for (std::uint32_t row = 0; row < window->Bars->RowCount(); ++row) {
+            const std::uint32_t a = window->Bars->RowPosition(row);
+            const double p = goal[0] * ((1.0 - x) * l1[a] + x * l2[a]) + goal[1] * l3[a];
+            EXPECT_NEAR(window->MovedAlternative(a), p, 1e-12);
+            EXPECT_EQ(window->Bars->RowValueText(row), Figure(p));
+        }
+        window->btReset->click();
+        EXPECT_EQ(tax->value(), std::lround(cost[1] * TfmTreeSensitivity::SliderSteps));
         window->btClose->click();
     });
     Action("mnSensitivityAnalysis")->trigger();
