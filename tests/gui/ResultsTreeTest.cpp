@@ -3,6 +3,7 @@
 // every figure against a computation done here by hand.
 #include "AppTestSupport.h"
 
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
@@ -18,10 +19,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -310,6 +314,25 @@ TEST_F(ResultsTree, DynamicViewMovesTheWeightByKeys)
         window->btClose->click();
     });
     Action("mnSensitivityAnalysis")->trigger();
+}
+
+// The tree in front names its unacceptable matrices in the frame's status bar.
+TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
+{
+    CSmallTree poor;
+    poor.Comfort = Upper(3, {9, -9, 9});
+    TTreeProject* first = OpenTree(poor.Make());
+    ASSERT_NE(first, nullptr);
+    const CProjectDocument& document = first->Document();
+    const QString warning = QString::fromStdString(UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
+        UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator()));
+    ASSERT_FALSE(warning.isEmpty());
+    TTreeProject* second = OpenTree(CSmallTree().Make());
+    ASSERT_NE(second, nullptr);
+    QStatusBar* bar = Frame().statusBar();
+    EXPECT_TRUE(bar->currentMessage().isEmpty());
+    Frame().findChild<QMdiArea*>()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    EXPECT_TRUE(bar->currentMessage() == warning || bar->toolTip() == warning) << bar->currentMessage().toStdString();
 }
 
 } // namespace
