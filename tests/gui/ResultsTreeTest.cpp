@@ -3,11 +3,13 @@
 // every figure against a computation done here by hand.
 #include "AppTestSupport.h"
 
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CResultsView.h"
+#include "gui/results/CSensitivityBars.h"
 #include "gui/results/TfmTreePriorities.h"
 #include "gui/results/TfmTreeSensitivity.h"
 #include "gui/view/TTreeProject.h"
@@ -17,9 +19,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeView>
@@ -265,6 +272,67 @@ TEST_F(ResultsTree, SensitivityMovesTheChosenCriterionsLocalWeight)
         window->btClose->click();
     });
     Action("mnSensitivityAnalysis")->trigger();
+}
+
+// The dynamic view: Налог's weight moved by keys, Цена taking the rest, the bars following.
+TEST_F(ResultsTree, DynamicViewMovesTheWeightByKeys)
+{
+    const CSmallTree small;
+    TTreeProject* tree = OpenTree(small.Make());
+    ASSERT_NE(tree, nullptr);
+    tree->SelectNode(tree->Document().Tree().NodeAt({"Стоимость", "Налог"}).value());
+    const std::vector<double> goal = Priorities(small.Goal, 2);
+    const std::vector<double> cost = Priorities(small.Cost, 2);
+    const std::vector<double> l1 = Priorities(small.Price, 3);
+    const std::vector<double> l2 = Priorities(small.Tax, 3);
+    const std::vector<double> l3 = Priorities(small.Comfort, 3);
+    WhenModal<TfmTreeSensitivity>([&](TfmTreeSensitivity* window) {
+        window->tbViews->setCurrentWidget(window->pnDynamic);
+        QSlider* tax = window->WeightSliders[1];
+        EXPECT_EQ(window->WeightNames[0]->text(), QStringLiteral("Цена"));
+        EXPECT_EQ(tax->value(), std::lround(cost[1] * TfmTreeSensitivity::SliderSteps));
+        // Three pages up and five steps down.
+        for (const Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp}) {
+            QTest::keyClick(tax, key);
+        }
+        for (int step = 0; step < 5; ++step) {
+            QTest::keyClick(tax, Qt::Key_Left);
+        }
+        const double x = (std::lround(cost[1] * TfmTreeSensitivity::SliderSteps) + 3 * 500 - 5 * 10)
+            / static_cast<double>(TfmTreeSensitivity::SliderSteps);
+        EXPECT_NEAR(window->MovedWeight(1), x, 1e-15);
+        EXPECT_NEAR(window->MovedWeight(0), 1.0 - x, 1e-12);
+        EXPECT_EQ(window->WeightValues[0]->text(), Figure(1.0 - x));
+        for (std::uint32_t row = 0; row < window->Bars->RowCount(); ++row) {
+            const std::uint32_t a = window->Bars->RowPosition(row);
+            const double p = goal[0] * ((1.0 - x) * l1[a] + x * l2[a]) + goal[1] * l3[a];
+            EXPECT_NEAR(window->MovedAlternative(a), p, 1e-12);
+            EXPECT_EQ(window->Bars->RowValueText(row), Figure(p));
+        }
+        window->btReset->click();
+        EXPECT_EQ(tax->value(), std::lround(cost[1] * TfmTreeSensitivity::SliderSteps));
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+}
+
+// The tree in front names its unacceptable matrices in the frame's status bar.
+TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
+{
+    CSmallTree poor;
+    poor.Comfort = Upper(3, {9, -9, 9});
+    TTreeProject* first = OpenTree(poor.Make());
+    ASSERT_NE(first, nullptr);
+    const CProjectDocument& document = first->Document();
+    const QString warning = QString::fromStdString(UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
+        UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator()));
+    ASSERT_FALSE(warning.isEmpty());
+    TTreeProject* second = OpenTree(CSmallTree().Make());
+    ASSERT_NE(second, nullptr);
+    QStatusBar* bar = Frame().statusBar();
+    EXPECT_TRUE(bar->currentMessage().isEmpty());
+    Frame().findChild<QMdiArea*>()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    EXPECT_TRUE(bar->currentMessage() == warning || bar->toolTip() == warning) << bar->currentMessage().toStdString();
 }
 
 } // namespace

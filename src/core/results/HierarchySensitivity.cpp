@@ -18,37 +18,6 @@ std::uint32_t LeaderOf(const std::vector<double>& priorities)
     return leader;
 }
 
-// unit[k * m + i]: C_k, the result of alternative i when node k alone weighs 1, built
-// upward: a covering criterion's own local vector (divided by its largest entry for the
-// ideal synthesis), then C_k = sum over the children e of l_k(e) C_e in the children's
-// order, the sums of the layered analysis. The goal's is not needed.
-void ComputeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal, std::uint32_t m,
-    std::vector<double>& unit)
-{
-    unit.assign(std::size_t{hierarchy.NodeCount()} * m, 0.0);
-    for (std::uint32_t node = hierarchy.NodeCount() - 1; node > CHierarchy::GoalNode; --node) {
-        double* c = unit.data() + std::size_t{node} * m;
-        const std::vector<double>& local = results.Node(node).Local;
-        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
-        if (children.empty()) {
-            const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(local.size(), m));
-            const double divisor = ideal ? IdealDivisor(local.data(), n) : 1.0;
-            for (std::uint32_t a = 0; a < n; ++a) {
-                c[a] = !ideal ? local[a] : divisor > 0.0 ? local[a] / divisor : 0.0;
-            }
-            continue;
-        }
-        const std::size_t n = std::min(local.size(), children.size());
-        for (std::uint32_t i = 0; i < m; ++i) {
-            double s = 0.0;
-            for (std::size_t k = 0; k < n; ++k) {
-                s = s + local[k] * unit[std::size_t{children[k]} * m + i];
-            }
-            c[i] = s;
-        }
-    }
-}
-
 // The weight of a node within its group and the sum of the others' weights: its global
 // priority and its level's in complete layers, its local priority and its siblings' in a tree.
 struct CGroupWeight {
@@ -84,6 +53,37 @@ CGroupWeight SiblingWeight(const CHierarchy& hierarchy, const CHierarchyResults&
 }
 } // namespace
 
+// unit[k * m + i]: C_k, the result of alternative i when node k alone weighs 1, built
+// upward: a covering criterion's own local vector (divided by its largest entry for the
+// ideal synthesis), then C_k = sum over the children e of l_k(e) C_e in the children's
+// order, the sums of the layered analysis. The goal's is not needed.
+void ComputeNodeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal,
+    std::uint32_t m, std::vector<double>& unit)
+{
+    unit.assign(std::size_t{hierarchy.NodeCount()} * m, 0.0);
+    for (std::uint32_t node = hierarchy.NodeCount() - 1; node > CHierarchy::GoalNode; --node) {
+        double* c = unit.data() + std::size_t{node} * m;
+        const std::vector<double>& local = results.Node(node).Local;
+        const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
+        if (children.empty()) {
+            const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(local.size(), m));
+            const double divisor = ideal ? IdealDivisor(local.data(), n) : 1.0;
+            for (std::uint32_t a = 0; a < n; ++a) {
+                c[a] = !ideal ? local[a] : divisor > 0.0 ? local[a] / divisor : 0.0;
+            }
+            continue;
+        }
+        const std::size_t n = std::min(local.size(), children.size());
+        for (std::uint32_t i = 0; i < m; ++i) {
+            double s = 0.0;
+            for (std::size_t k = 0; k < n; ++k) {
+                s = s + local[k] * unit[std::size_t{children[k]} * m + i];
+            }
+            c[i] = s;
+        }
+    }
+}
+
 void AnalyseSensitivity(
     const CHierarchy& hierarchy, const CHierarchyResults& results, CHierarchySensitivity& analysis, ESynthesisMode mode)
 {
@@ -98,7 +98,7 @@ void AnalyseSensitivity(
     }
     const std::uint32_t leader = LeaderOf(ideal ? results.Ideal() : results.Distributive());
     std::vector<double> unit;
-    ComputeUnitSyntheses(hierarchy, results, ideal, m, unit);
+    ComputeNodeUnitSyntheses(hierarchy, results, ideal, m, unit);
     // Levels are runs of node numbers: level l is [levelFirst[l], levelFirst[l + 1]).
     std::vector<std::uint32_t> levelFirst(hierarchy.LevelCount() + 1, count);
     for (std::uint32_t node = count; node-- > 0;) {

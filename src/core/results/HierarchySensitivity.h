@@ -68,6 +68,11 @@ void AnalyseSensitivity(const CHierarchy& hierarchy, const CHierarchyResults& re
 CHierarchySensitivity AnalyseSensitivity(
     const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode = ESynthesisMode::Distributive);
 
+// unit[k * m + i]: C_k of every node k (m alternatives; the goal's row unused), built from
+// the covering criteria's local vectors, divided by their largest entry when ideal.
+void ComputeNodeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal,
+    std::uint32_t m, std::vector<double>& unit);
+
 // The lines' values at x (the raw ideal scores when Normalised), or the final priorities
 // at x; false, values untouched, when the node has no lines.
 bool LinesAt(const CNodeSensitivity& node, double x, std::vector<double>& values);

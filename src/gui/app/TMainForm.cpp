@@ -4,7 +4,9 @@
 #include "core/group/GroupCsv.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "core/model/HierarchyLimits.h"
+#include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
+#include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
 #include "gui/app/CDocumentLifecycle.h"
@@ -129,6 +131,8 @@ TMainForm::TMainForm(QWidget* parent)
 
     CreateMenus();
     CreateToolPanel();
+    connect(MdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::ShowTreeWarning);
+    connect(EditSteps, &QUndoGroup::indexChanged, this, &TMainForm::ShowTreeWarning);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setFixedHeight(18);
     statusBar()->setSizeGripEnabled(false);
@@ -157,6 +161,19 @@ void TMainForm::ShowResultsWarning(const QString& warning)
     statusBar()->setToolTip(shown == warning ? QString() : warning);
     statusBar()->showMessage(shown);
     ShownResultsWarning = shown;
+}
+
+void TMainForm::ShowTreeWarning()
+{
+    if (const TTreeProject* tree = ActiveTree()) {
+        const CProjectDocument& document = tree->Document();
+        ShowResultsWarning(QString::fromStdString(UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
+            UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator())));
+        TreeWarningShown = true;
+    } else if (TreeWarningShown) {
+        ShowResultsWarning(QString());
+        TreeWarningShown = false;
+    }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event)
@@ -670,6 +687,7 @@ void TMainForm::ShowTreeWindow(TTreeProject* window)
         frame->raise();
     }
     window->Outline()->setFocus();
+    ShowTreeWarning();
 }
 
 bool TMainForm::CloseProjectWindow(TUserProject* project)

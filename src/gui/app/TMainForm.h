@@ -192,6 +192,9 @@ private:
     QString ResultsWarning;
     QString ShownResultsWarning;
     void ShowResultsWarning(const QString& warning);
+    // A tree window in front names its unacceptable matrices in the bar after every step.
+    bool TreeWarningShown = false;
+    void ShowTreeWarning();
     std::unique_ptr<CDocumentLifecycle> DocumentLifecycle;
     std::set<TfmGroupDecision*> GroupRegistry;
     std::set<TTreeProject*> TreeRegistry;

@@ -25,13 +25,12 @@ CSensitivityBars::CSensitivityBars(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
-void CSensitivityBars::SetAlternatives(std::uint32_t count, const std::array<QString, MaxElementsPerLevel>& names,
-    const std::array<QColor, MaxElementsPerLevel>& colours)
+void CSensitivityBars::SetAlternatives(std::uint32_t count, const QString* names, const QColor* colours)
 {
-    Count = std::min(count, MaxElementsPerLevel);
-    Names = names;
-    Colours = colours;
-    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
+    Count = std::min(count, MaxAlternatives);
+    for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
+        Names[i] = i < Count ? names[i] : QString();
+        Colours[i] = i < Count ? colours[i] : QColor();
         Order[i] = i;
         Values[i] = 0.0;
     }
@@ -69,12 +68,13 @@ QString CSensitivityBars::RowValueText(std::uint32_t row) const
 
 QSize CSensitivityBars::sizeHint() const
 {
-    return {NameWidth + ValueWidth + 200, static_cast<int>(MaxElementsPerLevel) * RowHeight + Gap};
+    // Room for nine rows at least, as a layered level has; more for a tree's alternatives.
+    return {NameWidth + ValueWidth + 200, static_cast<int>(std::max(Count, MaxElementsPerLevel)) * RowHeight + Gap};
 }
 
 QSize CSensitivityBars::minimumSizeHint() const
 {
-    return {NameWidth + ValueWidth + 80, static_cast<int>(MaxElementsPerLevel) * RowHeight + Gap};
+    return {NameWidth + ValueWidth + 80, static_cast<int>(std::max(Count, MaxElementsPerLevel)) * RowHeight + Gap};
 }
 
 void CSensitivityBars::paintEvent(QPaintEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
 
 #include <QColor>
@@ -20,9 +21,9 @@ public:
     explicit CSensitivityBars(QWidget* parent = nullptr);
     ~CSensitivityBars() override = default;
 
-    // The alternatives in position order, each with the colour that stays with it.
-    void SetAlternatives(std::uint32_t count, const std::array<QString, MaxElementsPerLevel>& names,
-        const std::array<QColor, MaxElementsPerLevel>& colours);
+    // The alternatives in position order (count of them, at most MaxAlternatives), each
+    // with the colour that stays with it.
+    void SetAlternatives(std::uint32_t count, const QString* names, const QColor* colours);
     // New values in position order; the rows are ordered again and repainted.
     void SetValues(const double* values);
 
@@ -40,10 +41,10 @@ protected:
 
 private:
     std::uint32_t Count = 0;
-    std::array<QString, MaxElementsPerLevel> Names;
-    std::array<QColor, MaxElementsPerLevel> Colours;
-    std::array<double, MaxElementsPerLevel> Values{};
-    std::array<QString, MaxElementsPerLevel> ValueTexts;
+    std::array<QString, MaxAlternatives> Names;
+    std::array<QColor, MaxAlternatives> Colours;
+    std::array<double, MaxAlternatives> Values{};
+    std::array<QString, MaxAlternatives> ValueTexts;
     // Order[row] is the position of the alternative shown in that row.
-    std::array<std::uint32_t, MaxElementsPerLevel> Order{};
+    std::array<std::uint32_t, MaxAlternatives> Order{};
 };

@@ -300,7 +300,7 @@ void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, const CPr
         AlternativeColours[ranking.Rows[r].Position] = ToQColor(ranking.Rows[r].Colour);
     }
     const std::uint32_t bottom = LevelCount == 0 ? 0U : LevelCount - 1;
-    Bars->SetAlternatives(ranking.Count, Names[bottom], AlternativeColours);
+    Bars->SetAlternatives(ranking.Count, Names[bottom].data(), AlternativeColours.data());
     for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
         AlternativeNames[i] = Names[bottom][i].toStdString();
     }

@@ -1,23 +1,30 @@
 #include "gui/results/TfmTreeSensitivity.h"
 
 #include "core/model/CHierarchy.h"
+#include "core/model/HierarchyLimits.h"
 #include "core/results/CHierarchyResults.h"
+#include "core/results/CNodeWeightMoves.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
+#include "gui/results/CSensitivityBars.h"
 #include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSlider>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -26,6 +33,9 @@
 #include <cmath>
 
 namespace {
+constexpr int NameColumnWidth = 170;
+constexpr int ValueColumnWidth = 56;
+
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -43,11 +53,24 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool b
     }
     return label;
 }
+
+// A frameless scrolling area for a list that may outgrow the window.
+QScrollArea* Scrolling(QWidget* parent, const char* name, QWidget* content)
+{
+    auto* area = new QScrollArea(parent);
+    area->setObjectName(QString::fromLatin1(name));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidget(content);
+    return area;
+}
 } // namespace
 
 TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , Analysis(std::make_unique<CHierarchySensitivity>())
+    , Moves(std::make_unique<CNodeWeightMoves>())
 {
     setObjectName(QStringLiteral("fmTreeSensitivity"));
     setWindowTitle(QStringLiteral("Анализ чувствительности"));
@@ -100,6 +123,16 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     GradientChart->addSeries(CrossingMarks);
     CrossingMarks->attachAxis(AxisX);
     CrossingMarks->attachAxis(AxisY);
+    tbViews = new QTabWidget(this);
+    tbViews->setObjectName(QStringLiteral("tbViews"));
+    auto* gradient = new QWidget;
+    gradient->setObjectName(QStringLiteral("pnGradient"));
+    tbViews->addTab(gradient, QStringLiteral("Градиент"));
+    pnDynamic = new QWidget;
+    pnDynamic->setObjectName(QStringLiteral("pnDynamic"));
+    CreateDynamicView(pnDynamic);
+    tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
+
     chGradient = new QChartView(GradientChart, this);
     chGradient->setObjectName(QStringLiteral("chGradient"));
     chGradient->setRenderHint(QPainter::Antialiasing);
@@ -131,10 +164,10 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     side->addWidget(MakeLabel(this, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
     side->addWidget(tbCrossings, 1);
     side->addWidget(lbCrossingsNote);
-    auto* columns = new QHBoxLayout;
+    auto* columns = new QHBoxLayout(gradient);
     columns->addLayout(chartSide, 3);
     columns->addLayout(side, 2);
-    rows->addLayout(columns, 1);
+    rows->addWidget(tbViews, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -152,10 +185,58 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
 
 TfmTreeSensitivity::~TfmTreeSensitivity() = default;
 
+double TfmTreeSensitivity::MovedWeight(std::size_t sibling) const
+{
+    return sibling < Moves->Weights().size() ? Moves->Weights()[sibling] : 0.0;
+}
+
+double TfmTreeSensitivity::MovedAlternative(std::size_t alternative) const
+{
+    return alternative < Moves->Alternatives().size() ? Moves->Alternatives()[alternative] : 0.0;
+}
+
+void TfmTreeSensitivity::CreateDynamicView(QWidget* page)
+{
+    auto* left = new QVBoxLayout;
+    left->addWidget(MakeLabel(page, "lbWeights", QStringLiteral("Локальные веса критерия и его соседей"), true));
+    WeightRows = new QWidget;
+    WeightRows->setObjectName(QStringLiteral("pnWeightRows"));
+    auto* grid = new QGridLayout(WeightRows);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(10);
+    grid->setRowStretch(static_cast<int>(MaxTreeChildren), 1);
+    left->addWidget(Scrolling(page, "scWeights", WeightRows), 1);
+    left->addWidget(MakeLabel(page, "lbDynamicHint",
+        QStringLiteral("Передвиньте вес одного критерия: веса остальных критериев того же родителя меняются "
+                       "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
+        false));
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeLabel(page, "lbAlternatives", QStringLiteral("Итоговые приоритеты альтернатив"), true));
+    Bars = new CSensitivityBars;
+    Bars->setObjectName(QStringLiteral("Bars"));
+    right->addWidget(Scrolling(page, "scBars", Bars), 1);
+    btReset = new QPushButton(QStringLiteral("Сбросить"), page);
+    btReset->setObjectName(QStringLiteral("btReset"));
+    btReset->setAutoDefault(false);
+    connect(btReset, &QPushButton::clicked, this, &TfmTreeSensitivity::ResetDynamic);
+    auto* resetRow = new QHBoxLayout;
+    resetRow->addStretch(1);
+    resetRow->addWidget(btReset);
+    right->addLayout(resetRow);
+
+    auto* columns = new QHBoxLayout(page);
+    columns->addLayout(left, 1);
+    columns->addSpacing(12);
+    columns->addLayout(right, 1);
+}
+
 void TfmTreeSensitivity::ShowSensitivity(
     const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, ESynthesisMode mode)
 {
     Hierarchy = &hierarchy;
+    Results = &results;
+    Mode = mode;
     setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
     AnalyseSensitivity(hierarchy, results, *Analysis, mode);
     lbCritical->setText(Text(NodeCriticalChangeText(hierarchy, Analysis->Critical, DecimalSeparator())));
@@ -182,6 +263,11 @@ void TfmTreeSensitivity::ShowSensitivity(
             Lines[a]->setPen(QPen(Colours[a], 2.5));
         }
     }
+    std::vector<QString> names;
+    for (std::uint32_t a = 0; a < m; ++a) {
+        names.push_back(Text(hierarchy.Alternatives()[a].Name));
+    }
+    Bars->SetAlternatives(m, names.data(), Colours.data());
 
     // The criteria in the outline's order, each by its path.
     int shown = 0;
@@ -200,9 +286,9 @@ void TfmTreeSensitivity::ShowSensitivity(
     }
     const bool any = cbCriterion->count() > 0;
     cbCriterion->setEnabled(any);
-    chGradient->setEnabled(any);
-    tbCrossings->setEnabled(any);
+    tbViews->setEnabled(any);
     if (!any) {
+        ResetDynamic();
         lbSummary->setText(QStringLiteral("В дереве нет критерия, вес которого можно менять: у каждого нет соседей."));
         tbCrossings->setRowCount(0);
         lbLegend->clear();
@@ -284,4 +370,80 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
     }
     lbCrossingsNote->setText(
         Text(text.Note.empty() ? SensitivityChartNote(moved.Weight, DecimalSeparator()) : text.Note));
+    ResetDynamic();
+}
+
+void TfmTreeSensitivity::ResetDynamic()
+{
+    if (Hierarchy == nullptr || Results == nullptr) {
+        return;
+    }
+    const std::uint32_t shown = ShownNode();
+    Moves->Reset(*Hierarchy, *Results, shown, Mode);
+    const std::vector<std::uint32_t>& group = Moves->Group();
+    auto* grid = static_cast<QGridLayout*>(WeightRows->layout());
+    while (WeightSliders.size() < group.size()) {
+        const std::size_t k = WeightSliders.size();
+        const int row = static_cast<int>(k);
+        auto* name = MakeLabel(WeightRows, "", QString(), false);
+        name->setObjectName(QStringLiteral("WeightName_%1").arg(k));
+        name->setWordWrap(false);
+        name->setFixedWidth(NameColumnWidth);
+        auto* slider = new QSlider(Qt::Horizontal, WeightRows);
+        slider->setObjectName(QStringLiteral("WeightSlider_%1").arg(k));
+        // One step short of 1: a criterion holding its whole group could not be moved back.
+        slider->setRange(0, SliderSteps - 1);
+        slider->setSingleStep(10);
+        slider->setPageStep(500);
+        slider->setMinimumWidth(120);
+        connect(slider, &QSlider::valueChanged, this, [this, k](int value) { SliderMoved(k, value); });
+        auto* value = MakeLabel(WeightRows, "", QString(), false);
+        value->setObjectName(QStringLiteral("WeightValue_%1").arg(k));
+        value->setWordWrap(false);
+        value->setFixedWidth(ValueColumnWidth);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(slider, row, 1);
+        grid->addWidget(value, row, 2);
+        WeightNames.push_back(name);
+        WeightSliders.push_back(slider);
+        WeightValues.push_back(value);
+    }
+    for (std::size_t k = 0; k < WeightSliders.size(); ++k) {
+        const bool used = k < group.size();
+        WeightNames[k]->setVisible(used);
+        WeightSliders[k]->setVisible(used);
+        WeightValues[k]->setVisible(used);
+        if (!used) {
+            continue;
+        }
+        // The shown criterion stands out; a long name is cut with its whole text as the hint.
+        const QString name = Text(Hierarchy->Node(group[k]).Name);
+        QFont font = WeightNames[k]->font();
+        font.setBold(group[k] == shown);
+        WeightNames[k]->setFont(font);
+        WeightNames[k]->setText(QFontMetrics(font).elidedText(name, Qt::ElideRight, NameColumnWidth));
+        WeightNames[k]->setToolTip(name);
+        WeightSliders[k]->setAccessibleName(QStringLiteral("Вес критерия «%1»").arg(name));
+    }
+    ShowWeights();
+}
+
+void TfmTreeSensitivity::SliderMoved(std::size_t sibling, int value)
+{
+    // A criterion holding its whole group does not move: its slider goes back.
+    Moves->Move(sibling, static_cast<double>(value) / SliderSteps);
+    ShowWeights();
+}
+
+void TfmTreeSensitivity::ShowWeights()
+{
+    const std::vector<double>& weights = Moves->Weights();
+    for (std::size_t k = 0; k < weights.size() && k < WeightSliders.size(); ++k) {
+        const QSignalBlocker blocker(WeightSliders[k]);
+        WeightSliders[k]->setValue(static_cast<int>(std::lround(weights[k] * SliderSteps)));
+        WeightValues[k]->setText(TruncatedText(weights[k], 4));
+    }
+    if (Moves->Alternatives().size() >= Bars->RowCount()) {
+        Bars->SetValues(Moves->Alternatives().data());
+    }
 }

@@ -5,12 +5,15 @@
 #include <QColor>
 #include <QDialog>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 class CHierarchy;
 class CHierarchyResults;
+class CNodeWeightMoves;
+class CSensitivityBars;
 struct CHierarchySensitivity;
 class QChart;
 class QChartView;
@@ -19,13 +22,17 @@ class QLabel;
 class QLineSeries;
 class QPushButton;
 class QScatterSeries;
+class QSlider;
+class QTabWidget;
 class QTableWidget;
 class QValueAxis;
 
 // How far the local weight of any criterion of a tree may move before the ranking of the
 // alternatives changes: the analysis's lines of every alternative over the weight, the
-// place changes and the critical change. Shown modally; it reads the tree and its results
-// and never changes them.
+// place changes and the critical change; and the dynamic view, where the user moves the
+// weights of the criterion and its siblings and sees the alternatives follow. Shown
+// modally; it reads the tree and its results and never changes them: the moved weights
+// live only here.
 class TfmTreeSensitivity final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmTreeSensitivity)
@@ -41,25 +48,48 @@ public:
     // The node of the criterion shown (the goal when none can be moved).
     [[nodiscard]] std::uint32_t ShownNode() const;
 
+    // The dynamic view's weights of the shown criterion's group (its parent's children, in
+    // their order) and the alternatives' values, in the alternatives' order.
+    [[nodiscard]] double MovedWeight(std::size_t sibling) const;
+    [[nodiscard]] double MovedAlternative(std::size_t alternative) const;
+
     QLabel* lbCritical = nullptr;
     QComboBox* cbCriterion = nullptr;
     QLabel* lbSummary = nullptr;
+    QTabWidget* tbViews = nullptr;
     QChartView* chGradient = nullptr;
     QLabel* lbLegend = nullptr;
     QTableWidget* tbCrossings = nullptr;
     QLabel* lbCrossingsNote = nullptr;
+    // Dynamic view: a row per member of the group (made as needed, the extra ones hidden).
+    QWidget* pnDynamic = nullptr;
+    std::vector<QLabel*> WeightNames;
+    std::vector<QSlider*> WeightSliders;
+    std::vector<QLabel*> WeightValues;
+    CSensitivityBars* Bars = nullptr;
+    QPushButton* btReset = nullptr;
     QPushButton* btClose = nullptr;
     // One line per alternative, in the alternatives' order.
     std::vector<QLineSeries*> Lines;
 
     // Points of an ideal-mode curve.
     static constexpr int IdealCurveSteps = 100;
+    // A slider position per unit of weight.
+    static constexpr int SliderSteps = 10000;
 
 private:
+    void CreateDynamicView(QWidget* page);
     void cbCriterionChange(int index);
+    void ResetDynamic();
+    void SliderMoved(std::size_t sibling, int value);
+    void ShowWeights();
 
     const CHierarchy* Hierarchy = nullptr;
+    const CHierarchyResults* Results = nullptr;
+    ESynthesisMode Mode = ESynthesisMode::Distributive;
     std::unique_ptr<CHierarchySensitivity> Analysis;
+    std::unique_ptr<CNodeWeightMoves> Moves;
+    QWidget* WeightRows = nullptr;
     // Each alternative keeps the colour of its slice in the results view.
     std::vector<QColor> Colours;
     QChart* GradientChart = nullptr;
