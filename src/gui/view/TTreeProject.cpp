@@ -39,6 +39,41 @@ QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
 }
+
+// Where the cursor goes when the tree changed under it (an undone or redone step): the
+// criterion of the same names; else the one under the same number with the same parent
+// (renamed); else the only criterion of its name (moved); else its nearest ancestor still
+// there (removed), the goal last.
+std::uint32_t CursorNodeAfterChange(const CHierarchy& tree, std::vector<std::string> path, std::uint32_t former)
+{
+    if (const std::optional<std::uint32_t> node = tree.NodeAt(path)) {
+        return *node;
+    }
+    if (path.empty()) {
+        return CHierarchy::GoalNode;
+    }
+    const std::string name = path.back();
+    path.pop_back();
+    if (former != CHierarchy::GoalNode && former < tree.NodeCount()
+        && tree.Parents(former).front() == tree.NodeAt(path)) {
+        return former;
+    }
+    std::uint32_t named = CHierarchy::GoalNode;
+    std::uint32_t count = 0;
+    for (std::uint32_t node = 1; node < tree.NodeCount(); ++node) {
+        if (tree.Node(node).Name == name) {
+            named = node;
+            ++count;
+        }
+    }
+    if (count == 1) {
+        return named;
+    }
+    while (!path.empty() && !tree.NodeAt(path)) {
+        path.pop_back();
+    }
+    return tree.NodeAt(path).value_or(CHierarchy::GoalNode);
+}
 } // namespace
 
 TTreeProject::TTreeProject(
@@ -367,10 +402,10 @@ void TTreeProject::ShowAlternatives()
 void TTreeProject::Reshow()
 {
     const std::vector<std::string> path = CurrentPath;
+    const std::uint32_t former = CurrentNode();
     OutlineModel->Reload();
     trOutline->expandAll();
-    const std::optional<std::uint32_t> node = ProjectDocument.Tree().NodeAt(path);
-    SelectNode(node.value_or(CHierarchy::GoalNode));
+    SelectNode(CursorNodeAfterChange(ProjectDocument.Tree(), path, former));
     ShowAlternatives();
 }
 
