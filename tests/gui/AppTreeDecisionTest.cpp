@@ -53,6 +53,7 @@ void Type(const QString& text)
 
 void AltLetter(QChar letter)
 {
+    ASSERT_NE(KeyTarget(), nullptr) << "no window has the keyboard";
     const int key = letter.toUpper().unicode();
     QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier, QString(letter));
     QApplication::sendEvent(KeyTarget(), &press);
@@ -143,8 +144,9 @@ protected:
         for (std::size_t a = 0; a < expected.Alternatives.size(); ++a) {
             EXPECT_EQ(list->topLevelItem(static_cast<int>(a))->text(1), Figure(expected.Alternatives[a]));
         }
-        // Ctrl+3 shows the ranking in place of the outline, and takes it away again.
-        window->Outline()->setFocus();
+        // Ctrl+3 shows the ranking in place of the outline, from the list too, and takes it
+        // away again.
+        window->Alternatives()->setFocus();
         Press(Qt::CTRL | Qt::Key_3);
         ASSERT_TRUE(window->ResultsPanel()->isVisible());
         std::vector<std::size_t> order(expected.Alternatives.size());
@@ -219,6 +221,7 @@ TEST_F(AppTreeDecision, AWholeDecisionWithATreeFromTheKeyboardAlone)
 {
     // "Файл" > "Создать дерево критериев...": the goal asked, the outline takes the keyboard.
     Dialogs.TextAnswers = {QStringLiteral("Выбор автомобиля")};
+    SwitchTo(&Frame());
     AltLetter(u'ф');
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     Type(QStringLiteral("д"));
