@@ -236,10 +236,12 @@ TEST_F(AppTreeDecision, AWholeDecisionWithATreeFromTheKeyboardAlone)
     Named(QKeyCombination(Qt::Key_Insert), QStringLiteral("Цена"));
     Named(Qt::CTRL | Qt::Key_Insert, QStringLiteral("Налог"));
     Named(Qt::CTRL | Qt::Key_Insert, QStringLiteral("Ремонт"));
-    for (int i = 0; i < 3; ++i) {
-        Press(QKeyCombination(Qt::Key_Up));
-    }
+    // Left goes up to the parent, Right down to its first child.
+    Press(QKeyCombination(Qt::Key_Left));
     ASSERT_EQ(CurrentName(window), "Стоимость");
+    Press(QKeyCombination(Qt::Key_Right));
+    ASSERT_EQ(CurrentName(window), "Цена");
+    Press(QKeyCombination(Qt::Key_Left));
     Named(Qt::CTRL | Qt::Key_Insert, QStringLiteral("Безопасность"));
     // The alternatives named and a third added, from their list.
     Press(QKeyCombination(Qt::Key_Tab));

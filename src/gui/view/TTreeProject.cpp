@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -125,6 +126,7 @@ void TTreeProject::CreateControls()
     trOutline->setEditTriggers(QAbstractItemView::NoEditTriggers);
     trOutline->setContextMenuPolicy(Qt::ActionsContextMenu);
     trOutline->setAllColumnsShowFocus(true);
+    trOutline->installEventFilter(this);
     // A criterion dragged to another place is moved there, as Alt+arrows move it.
     trOutline->setDragEnabled(true);
     trOutline->setAcceptDrops(true);
@@ -556,6 +558,25 @@ void TTreeProject::closeEvent(QCloseEvent* event)
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
     }
+}
+
+bool TTreeProject::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == trOutline && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QModelIndex current = trOutline->currentIndex().siblingAtColumn(CTreeOutlineModel::NameColumn);
+        const bool unfolded = current.isValid() && OutlineModel->hasChildren(current) && trOutline->isExpanded(current);
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Left && !unfolded
+            && current.parent().isValid()) {
+            trOutline->setCurrentIndex(current.parent());
+            return true;
+        }
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Right && unfolded) {
+            trOutline->setCurrentIndex(OutlineModel->index(0, CTreeOutlineModel::NameColumn, current));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TTreeProject::MoveCriterionOutClick()
