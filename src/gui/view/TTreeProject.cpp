@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -38,6 +39,41 @@ constexpr int PriorityDecimals = 4;
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
+}
+
+// Where the cursor goes when the tree changed under it (an undone or redone step): the
+// criterion of the same names; else the one under the same number with the same parent
+// (renamed); else the only criterion of its name (moved); else its nearest ancestor still
+// there (removed), the goal last.
+std::uint32_t CursorNodeAfterChange(const CHierarchy& tree, std::vector<std::string> path, std::uint32_t former)
+{
+    if (const std::optional<std::uint32_t> node = tree.NodeAt(path)) {
+        return *node;
+    }
+    if (path.empty()) {
+        return CHierarchy::GoalNode;
+    }
+    const std::string name = path.back();
+    path.pop_back();
+    if (former != CHierarchy::GoalNode && former < tree.NodeCount()
+        && tree.Parents(former).front() == tree.NodeAt(path)) {
+        return former;
+    }
+    std::uint32_t named = CHierarchy::GoalNode;
+    std::uint32_t count = 0;
+    for (std::uint32_t node = 1; node < tree.NodeCount(); ++node) {
+        if (tree.Node(node).Name == name) {
+            named = node;
+            ++count;
+        }
+    }
+    if (count == 1) {
+        return named;
+    }
+    while (!path.empty() && !tree.NodeAt(path)) {
+        path.pop_back();
+    }
+    return tree.NodeAt(path).value_or(CHierarchy::GoalNode);
 }
 } // namespace
 
@@ -90,6 +126,7 @@ void TTreeProject::CreateControls()
     trOutline->setEditTriggers(QAbstractItemView::NoEditTriggers);
     trOutline->setContextMenuPolicy(Qt::ActionsContextMenu);
     trOutline->setAllColumnsShowFocus(true);
+    trOutline->installEventFilter(this);
     // A criterion dragged to another place is moved there, as Alt+arrows move it.
     trOutline->setDragEnabled(true);
     trOutline->setAcceptDrops(true);
@@ -367,10 +404,10 @@ void TTreeProject::ShowAlternatives()
 void TTreeProject::Reshow()
 {
     const std::vector<std::string> path = CurrentPath;
+    const std::uint32_t former = CurrentNode();
     OutlineModel->Reload();
     trOutline->expandAll();
-    const std::optional<std::uint32_t> node = ProjectDocument.Tree().NodeAt(path);
-    SelectNode(node.value_or(CHierarchy::GoalNode));
+    SelectNode(CursorNodeAfterChange(ProjectDocument.Tree(), path, former));
     ShowAlternatives();
 }
 
@@ -521,6 +558,25 @@ void TTreeProject::closeEvent(QCloseEvent* event)
     if (!ProjectDocument.ClosingAll()) {
         emit Closed(this);
     }
+}
+
+bool TTreeProject::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == trOutline && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QModelIndex current = trOutline->currentIndex().siblingAtColumn(CTreeOutlineModel::NameColumn);
+        const bool unfolded = current.isValid() && OutlineModel->hasChildren(current) && trOutline->isExpanded(current);
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Left && !unfolded
+            && current.parent().isValid()) {
+            trOutline->setCurrentIndex(current.parent());
+            return true;
+        }
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Right && unfolded) {
+            trOutline->setCurrentIndex(OutlineModel->index(0, CTreeOutlineModel::NameColumn, current));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TTreeProject::MoveCriterionOutClick()

@@ -77,6 +77,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Left on a leaf or a folded criterion goes to its parent, Right on an unfolded one to
+    // its first child, whatever the style's own arrow keys do.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
