@@ -33,7 +33,10 @@ struct CFigures {
 
 CFigures Work(const CHierarchy& tree)
 {
-    static constexpr double RandomIndex[] = {10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45};
+    // Saaty's table to 10, Alonso and Lamata's line above it.
+    static constexpr double RandomIndex[] = {10.0, 1.0, 1.0, 0.58, 0.9, 1.12, 1.24, 1.32, 1.41, 1.45, 1.49};
+    const auto randomIndex
+        = [](std::uint32_t n) { return n <= 10 ? RandomIndex[n] : (1.7699 * n - 4.3513) / (n - 1.0); };
     CFigures f;
     f.Local.assign(tree.NodeCount(), 1.0);
     f.Global.assign(tree.NodeCount(), 1.0);
@@ -59,7 +62,7 @@ CFigures Work(const CHierarchy& tree)
             }
             lambda += s / w[r] / n;
         }
-        f.Cr[node] = n > 2 ? (lambda - n) / (n - 1.0) / RandomIndex[n] : 0.0;
+        f.Cr[node] = n > 2 ? (lambda - n) / (n - 1.0) / randomIndex(n) : 0.0;
         for (std::uint32_t r = 0; r < n; ++r) {
             const double share = f.Global[node] * w[r] / sum;
             if (data.Children.empty()) {
