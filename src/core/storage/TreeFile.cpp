@@ -134,7 +134,9 @@ public:
             }
             const std::string problem = RatingScaleProblem(scale);
             if (!problem.empty()) {
-                return Fail(path + ": " + problem);
+                std::string where = path + ": ";
+                where += problem;
+                return Fail(std::move(where));
             }
             Scales.push_back(std::move(scale));
         }
