@@ -1,6 +1,7 @@
 // Scores of rated trees against hand calculations and published figures; scales' ideal
 // values against their own geometric means.
 #include "core/results/RatingSynthesis.h"
+#include "core/results/HierarchySynthesis.h"
 #include "support/RatedTree.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,35 @@ TEST(RatingSynthesisTest, ScoresSharesAndRankingOfASmallTreeMatchTheHandCalculat
     EXPECT_EQ(results.NotRatedCounts()[2], 1U);
     EXPECT_EQ(results.Ranking(), (std::vector<std::uint32_t>{0, 3, 2, 1}));
     EXPECT_FALSE(results.Criteria().NotConnected());
+}
+
+TEST(RatingSynthesisTest, ScoresAreTheIdealSynthesisOfAlternativesComparedAsTheirIdealValuesRatio)
+{
+    // Every criterion has an alternative at its best intensity, so the ideal synthesis
+    // divides by 1.
+    const CHierarchy rated = SmallRatedTree({{0, 0, 1}, {1, 1, 1}, {0, 2, 0}, {1, 0, 0}});
+    const CRatingResults results = ComputeRatingResults(rated);
+    std::vector<CHierarchyNode> nodes;
+    for (std::uint32_t node = 0; node < rated.NodeCount(); ++node) {
+        nodes.push_back(rated.Node(node));
+        if (rated.IsRated(node)) {
+            const std::vector<double>& v = results.Scales()[nodes.back().Scale].Ideal;
+            const std::vector<std::int8_t>& r = nodes.back().Ratings;
+            nodes.back().Judgements = EqualJudgements(4);
+            for (std::uint32_t i = 0; i < 4; ++i) {
+                for (std::uint32_t j = 0; j < 4; ++j) {
+                    nodes.back().Judgements(i, j) = CJudgement::Combined(v[r[i]] / v[r[j]]);
+                }
+            }
+            nodes.back().Ratings.clear();
+            nodes.back().Scale = 0;
+        }
+    }
+    const CHierarchyResults pairs
+        = ComputeHierarchyResults(*CHierarchy::Make(EHierarchyShape::Tree, nodes, rated.Alternatives()));
+    for (std::uint32_t a = 0; a < 4; ++a) {
+        EXPECT_NEAR(pairs.IdealRaw()[a], results.Scores()[a], 1e-12) << a;
+    }
 }
 
 TEST(RatingSynthesisTest, EqualScoresKeepTheAlternativesOrder)
