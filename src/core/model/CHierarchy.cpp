@@ -155,11 +155,33 @@ bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* proble
         }
     }
     const std::uint32_t alternatives = AlternativeCount();
+    const bool rated = AlternativeEvaluation == EAlternativeEvaluation::Ratings;
+    if (rated && HierarchyShape != EHierarchyShape::Tree) {
+        return refuse("альтернативы многоуровневой иерархии не оцениваются по шкалам");
+    }
     for (std::uint32_t p = 0; p < renumbered.size(); ++p) {
         const CHierarchyNode& node = renumbered[p];
         const std::uint32_t n = node.Children.empty() ? alternatives : static_cast<std::uint32_t>(node.Children.size());
-        if (node.Judgements.RowCountInUse() != n || node.Judgements.ColCountInUse() != n) {
+        if (rated && node.Children.empty()) {
+            if (node.Judgements.RowCountInUse() != 0 || node.Judgements.ColCountInUse() != 0) {
+                return refuse("у критерия с оценками есть суждения об альтернативах");
+            }
+            if (node.Scale >= ScaleList.size()) {
+                return refuse("нет такой шкалы");
+            }
+            if (node.Ratings.size() != alternatives) {
+                return refuse("оценок не столько, сколько альтернатив");
+            }
+            const auto size = static_cast<std::int32_t>(ScaleList[node.Scale].Intensities.size());
+            for (const std::int8_t rating : node.Ratings) {
+                if (rating < NotRated || rating >= size) {
+                    return refuse("оценка вне шкалы");
+                }
+            }
+        } else if (node.Judgements.RowCountInUse() != n || node.Judgements.ColCountInUse() != n) {
             return refuse("размер матрицы суждений не равен числу сравниваемых элементов");
+        } else if (!node.Ratings.empty() || node.Scale != 0) {
+            return refuse("оценки у критерия, альтернативы которого сравниваются попарно");
         }
         if (HierarchyShape == EHierarchyShape::Tree && p != 0 && parents[p].size() != 1) {
             return refuse("у критерия дерева не один родитель");
@@ -189,8 +211,20 @@ std::string CHierarchy::LimitProblem() const
     if (Nodes.size() - 1 > MaxTreeCriteria) {
         return "критериев больше " + std::to_string(MaxTreeCriteria);
     }
-    if (AlternativeList.size() > MaxAlternatives) {
-        return "альтернатив больше " + std::to_string(MaxAlternatives);
+    const std::uint32_t maxAlternatives
+        = AlternativeEvaluation == EAlternativeEvaluation::Ratings ? MaxRatedAlternatives : MaxAlternatives;
+    if (AlternativeList.size() > maxAlternatives) {
+        return "альтернатив больше " + std::to_string(maxAlternatives);
+    }
+    std::set<std::string> ids;
+    for (const CRatingScale& scale : ScaleList) {
+        std::string problem = RatingScaleProblem(scale);
+        if (!problem.empty()) {
+            return problem;
+        }
+        if (!ids.insert(scale.Id).second) {
+            return "обозначение шкалы «" + scale.Id + "» повторяется";
+        }
     }
     for (const CHierarchyNode& node : Nodes) {
         if (node.Children.size() > MaxTreeChildren) {
@@ -242,11 +276,41 @@ std::optional<CHierarchy> CHierarchy::Make(EHierarchyShape shape, std::vector<CH
     return hierarchy;
 }
 
+std::optional<CHierarchy> CHierarchy::MakeRated(std::vector<CHierarchyNode> nodes,
+    std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, std::string* problem)
+{
+    CHierarchy hierarchy;
+    hierarchy.HierarchyShape = EHierarchyShape::Tree;
+    hierarchy.AlternativeEvaluation = EAlternativeEvaluation::Ratings;
+    hierarchy.ScaleList = std::move(scales);
+    hierarchy.AlternativeList = std::move(alternatives);
+    const std::size_t given = nodes.size();
+    if (!hierarchy.Renumber(std::move(nodes), problem)) {
+        return std::nullopt;
+    }
+    std::string why = hierarchy.Nodes.size() != given ? "критерий вне иерархии" : hierarchy.LimitProblem();
+    if (!why.empty()) {
+        if (problem != nullptr) {
+            *problem = std::move(why);
+        }
+        return std::nullopt;
+    }
+    return hierarchy;
+}
+
 std::string CHierarchy::Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives)
+{
+    return Commit(std::move(nodes), std::move(alternatives), AlternativeEvaluation, ScaleList);
+}
+
+std::string CHierarchy::Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives,
+    EAlternativeEvaluation evaluation, std::vector<CRatingScale> scales)
 {
     CHierarchy candidate;
     candidate.HierarchyShape = HierarchyShape;
     candidate.AlternativeList = std::move(alternatives);
+    candidate.AlternativeEvaluation = evaluation;
+    candidate.ScaleList = std::move(scales);
     std::string problem;
     if (!candidate.Renumber(std::move(nodes), &problem)) {
         return problem;
@@ -315,6 +379,7 @@ CHierarchy CHierarchy::Template() const
     CHierarchy copy = *this;
     for (CHierarchyNode& node : copy.Nodes) {
         node.Judgements.FillOnes();
+        std::fill(node.Ratings.begin(), node.Ratings.end(), NotRated); // scales stay: they are the instrument
     }
     return copy;
 }
@@ -332,9 +397,11 @@ std::string CHierarchy::AddCriterion(
     CHierarchyNode added;
     added.Name = name;
     added.Comment = comment;
-    added.Judgements = EqualJudgements(AlternativeCount());
+    MakeCovering(added);
     CHierarchyNode& host = nodes[parent];
     host.Judgements = host.Children.empty() ? EqualJudgements(1) : WithInserted(host.Judgements, index);
+    host.Ratings.clear();
+    host.Scale = 0;
     host.Children.insert(host.Children.begin() + index, static_cast<std::uint32_t>(nodes.size()));
     nodes.push_back(std::move(added));
     return Commit(std::move(nodes), AlternativeList);
@@ -358,7 +425,11 @@ std::string CHierarchy::RemoveCriterion(std::uint32_t node)
         std::find(host.Children.begin(), host.Children.end(), node) - host.Children.begin());
     host.Children.erase(host.Children.begin() + index);
     // A parent left without children becomes covering: its judgements are of the alternatives.
-    host.Judgements = host.Children.empty() ? EqualJudgements(AlternativeCount()) : WithRemoved(host.Judgements, index);
+    if (host.Children.empty()) {
+        MakeCovering(host);
+    } else {
+        host.Judgements = WithRemoved(host.Judgements, index);
+    }
     return Commit(std::move(nodes), AlternativeList); // the subtree is no longer reached
 }
 
@@ -395,9 +466,15 @@ std::string CHierarchy::MoveCriterion(std::uint32_t node, std::uint32_t newParen
         return "у цели должен остаться хотя бы один критерий";
     }
     from.Children.erase(from.Children.begin() + place);
-    from.Judgements = from.Children.empty() ? EqualJudgements(AlternativeCount()) : WithRemoved(from.Judgements, place);
+    if (from.Children.empty()) {
+        MakeCovering(from);
+    } else {
+        from.Judgements = WithRemoved(from.Judgements, place);
+    }
     CHierarchyNode& to = nodes[newParent];
     to.Judgements = to.Children.empty() ? EqualJudgements(1) : WithInserted(to.Judgements, index);
+    to.Ratings.clear();
+    to.Scale = 0;
     to.Children.insert(to.Children.begin() + index, node);
     return Commit(std::move(nodes), AlternativeList);
 }
@@ -418,6 +495,9 @@ std::string CHierarchy::SetJudgements(std::uint32_t node, const CJudgementMatrix
     if (node >= Nodes.size()) {
         return "нет такого критерия";
     }
+    if (IsRated(node)) {
+        return "альтернативы этого критерия оцениваются по шкале";
+    }
     const std::uint32_t n = ComparedCount(node);
     if (judgements.RowCountInUse() != n || judgements.ColCountInUse() != n) {
         return "размер матрицы суждений не равен числу сравниваемых элементов";
@@ -435,7 +515,11 @@ std::string CHierarchy::AddAlternative(std::uint32_t index, const std::string& n
     alternatives.insert(alternatives.begin() + index, CAlternative{name, comment});
     std::vector<CHierarchyNode> nodes = Nodes;
     for (const std::uint32_t node : Covering) {
-        nodes[node].Judgements = WithInserted(nodes[node].Judgements, index);
+        if (IsRated(node)) {
+            nodes[node].Ratings.insert(nodes[node].Ratings.begin() + index, NotRated);
+        } else {
+            nodes[node].Judgements = WithInserted(nodes[node].Judgements, index);
+        }
     }
     return Commit(std::move(nodes), std::move(alternatives));
 }
@@ -452,7 +536,11 @@ std::string CHierarchy::RemoveAlternative(std::uint32_t index)
     alternatives.erase(alternatives.begin() + index);
     std::vector<CHierarchyNode> nodes = Nodes;
     for (const std::uint32_t node : Covering) {
-        nodes[node].Judgements = WithRemoved(nodes[node].Judgements, index);
+        if (IsRated(node)) {
+            nodes[node].Ratings.erase(nodes[node].Ratings.begin() + index);
+        } else {
+            nodes[node].Judgements = WithRemoved(nodes[node].Judgements, index);
+        }
     }
     return Commit(std::move(nodes), std::move(alternatives));
 }
@@ -466,7 +554,11 @@ std::string CHierarchy::MoveAlternative(std::uint32_t from, std::uint32_t to)
     MoveEntry(alternatives, from, to);
     std::vector<CHierarchyNode> nodes = Nodes;
     for (const std::uint32_t node : Covering) {
-        nodes[node].Judgements = WithMoved(nodes[node].Judgements, from, to);
+        if (IsRated(node)) {
+            MoveEntry(nodes[node].Ratings, from, to);
+        } else {
+            nodes[node].Judgements = WithMoved(nodes[node].Judgements, from, to);
+        }
     }
     return Commit(std::move(nodes), std::move(alternatives));
 }
@@ -479,4 +571,106 @@ std::string CHierarchy::SetAlternativeText(std::uint32_t index, const std::strin
     std::vector<CAlternative> alternatives = AlternativeList;
     alternatives[index] = CAlternative{name, comment};
     return Commit(Nodes, std::move(alternatives));
+}
+
+void CHierarchy::MakeCovering(CHierarchyNode& node) const
+{
+    node.Scale = 0;
+    if (AlternativeEvaluation == EAlternativeEvaluation::Ratings) {
+        node.Judgements = CJudgementMatrix();
+        node.Ratings.assign(AlternativeCount(), NotRated);
+    } else {
+        node.Judgements = EqualJudgements(AlternativeCount());
+        node.Ratings.clear();
+    }
+}
+
+std::string CHierarchy::SetEvaluation(EAlternativeEvaluation evaluation)
+{
+    if (evaluation == AlternativeEvaluation) {
+        return {};
+    }
+    const bool toRatings = evaluation == EAlternativeEvaluation::Ratings;
+    if (toRatings && HierarchyShape != EHierarchyShape::Tree) {
+        return "альтернативы многоуровневой иерархии не оцениваются по шкалам";
+    }
+    std::vector<CRatingScale> scales;
+    if (toRatings) {
+        scales = ScaleList.empty() ? ReadyRatingScales() : ScaleList;
+    }
+    CHierarchy shaped = *this;
+    shaped.AlternativeEvaluation = evaluation;
+    std::vector<CHierarchyNode> nodes = Nodes;
+    for (const std::uint32_t node : Covering) {
+        shaped.MakeCovering(nodes[node]);
+    }
+    return Commit(std::move(nodes), AlternativeList, evaluation, std::move(scales));
+}
+
+std::string CHierarchy::SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity)
+{
+    if (node >= Nodes.size() || !IsRated(node)) {
+        return "у этого критерия нет оценок";
+    }
+    if (alternative >= AlternativeList.size()) {
+        return "нет такой альтернативы";
+    }
+    const auto size = static_cast<std::int32_t>(ScaleList[Nodes[node].Scale].Intensities.size());
+    if (intensity < NotRated || intensity >= size) {
+        return "оценка вне шкалы";
+    }
+    Nodes[node].Ratings[alternative] = static_cast<std::int8_t>(intensity);
+    return {};
+}
+
+std::string CHierarchy::SetCriterionScale(std::uint32_t node, std::uint32_t scale)
+{
+    if (node >= Nodes.size() || !IsRated(node)) {
+        return "у этого критерия нет оценок";
+    }
+    if (scale >= ScaleList.size()) {
+        return "нет такой шкалы";
+    }
+    CHierarchyNode& data = Nodes[node];
+    if (ScaleList[scale].Intensities.size() != ScaleList[data.Scale].Intensities.size()) {
+        std::fill(data.Ratings.begin(), data.Ratings.end(), NotRated);
+    }
+    data.Scale = scale;
+    return {};
+}
+
+std::string CHierarchy::AddScale(const CRatingScale& scale)
+{
+    std::vector<CRatingScale> scales = ScaleList;
+    scales.push_back(scale);
+    return Commit(Nodes, AlternativeList, AlternativeEvaluation, std::move(scales));
+}
+
+std::string CHierarchy::SetScale(std::uint32_t index, const CRatingScale& scale)
+{
+    if (index >= ScaleList.size()) {
+        return "нет такой шкалы";
+    }
+    std::vector<CRatingScale> scales = ScaleList;
+    scales[index] = scale;
+    return Commit(Nodes, AlternativeList, AlternativeEvaluation, std::move(scales));
+}
+
+std::string CHierarchy::RemoveScale(std::uint32_t index)
+{
+    if (index >= ScaleList.size()) {
+        return "нет такой шкалы";
+    }
+    std::vector<CHierarchyNode> nodes = Nodes;
+    for (const std::uint32_t node : Covering) {
+        if (IsRated(node) && nodes[node].Scale == index) {
+            return "шкалой «" + ScaleList[index].Name + "» пользуется критерий " + Quoted(nodes[node].Name);
+        }
+        if (IsRated(node) && nodes[node].Scale > index) {
+            --nodes[node].Scale;
+        }
+    }
+    std::vector<CRatingScale> scales = ScaleList;
+    scales.erase(scales.begin() + index);
+    return Commit(std::move(nodes), AlternativeList, AlternativeEvaluation, std::move(scales));
 }

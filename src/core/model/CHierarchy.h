@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/CRatingScale.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,10 @@ struct CHierarchyNode {
     std::string Comment;
     std::vector<std::uint32_t> Children; // node numbers, in their order
     CJudgementMatrix Judgements;
+    // A covering criterion of a rated tree: no judgements (0 x 0), the index of its scale
+    // and per alternative the index of its intensity or NotRated. Otherwise none.
+    std::uint32_t Scale = 0;
+    std::vector<std::int8_t> Ratings{};
 
     bool operator==(const CHierarchyNode&) const = default;
 };
@@ -56,6 +61,9 @@ public:
     // in problem, when the nodes break an invariant of the shape or, for a tree, a limit.
     static std::optional<CHierarchy> Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
         std::vector<CAlternative> alternatives, std::string* problem = nullptr);
+    // A tree whose alternatives are rated on those scales (2 to 1,000 alternatives).
+    static std::optional<CHierarchy> MakeRated(std::vector<CHierarchyNode> nodes,
+        std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, std::string* problem = nullptr);
 
     [[nodiscard]] EHierarchyShape Shape() const { return HierarchyShape; }
     [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(Nodes.size()); }
@@ -73,6 +81,13 @@ public:
     [[nodiscard]] const std::vector<std::uint32_t>& CoveringNodes() const { return Covering; }
     [[nodiscard]] const std::vector<CAlternative>& Alternatives() const { return AlternativeList; }
     [[nodiscard]] std::uint32_t AlternativeCount() const { return static_cast<std::uint32_t>(AlternativeList.size()); }
+    [[nodiscard]] EAlternativeEvaluation Evaluation() const { return AlternativeEvaluation; }
+    // Whether the node's alternatives are rated rather than compared.
+    [[nodiscard]] bool IsRated(std::uint32_t node) const
+    {
+        return AlternativeEvaluation == EAlternativeEvaluation::Ratings && IsCovering(node);
+    }
+    [[nodiscard]] const std::vector<CRatingScale>& Scales() const { return ScaleList; }
     // Names from the goal's child down to the node ([] for the goal), through the first
     // parent of each node.
     [[nodiscard]] std::vector<std::string> Path(std::uint32_t node) const;
@@ -104,10 +119,26 @@ public:
     std::string MoveAlternative(std::uint32_t from, std::uint32_t to);
     std::string SetAlternativeText(std::uint32_t index, const std::string& name, const std::string& comment);
 
+    // Ratings. To ratings (a tree only) drops the alternatives' matrices of the covering
+    // criteria, which then use the first scale, and brings the ready scales when there
+    // are none; back to pairs (20 alternatives at most) drops the ratings and the scales,
+    // every new pair judged 1.
+    std::string SetEvaluation(EAlternativeEvaluation evaluation);
+    // intensity: an index into the node's scale, or NotRated.
+    std::string SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity);
+    // The node's ratings are dropped when the new scale has another number of intensities.
+    std::string SetCriterionScale(std::uint32_t node, std::uint32_t scale);
+    std::string AddScale(const CRatingScale& scale);
+    // A new text, intensities or judgements; refused when a rating would fall outside it.
+    std::string SetScale(std::uint32_t index, const CRatingScale& scale);
+    // Refused while a criterion uses it.
+    std::string RemoveScale(std::uint32_t index);
+
     bool operator==(const CHierarchy& other) const
     {
         return HierarchyShape == other.HierarchyShape && Nodes == other.Nodes
-            && AlternativeList == other.AlternativeList;
+            && AlternativeList == other.AlternativeList && AlternativeEvaluation == other.AlternativeEvaluation
+            && ScaleList == other.ScaleList;
     }
 
 private:
@@ -117,10 +148,16 @@ private:
     [[nodiscard]] std::string LimitProblem() const;
     // Commits nodes and alternatives when they form a sound hierarchy; "" or why not.
     std::string Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives);
+    std::string Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives,
+        EAlternativeEvaluation evaluation, std::vector<CRatingScale> scales);
+    // A node made covering or a parent under the present evaluation.
+    void MakeCovering(CHierarchyNode& node) const;
 
     EHierarchyShape HierarchyShape = EHierarchyShape::Tree;
     std::vector<CHierarchyNode> Nodes;
     std::vector<CAlternative> AlternativeList;
+    EAlternativeEvaluation AlternativeEvaluation = EAlternativeEvaluation::Pairs;
+    std::vector<CRatingScale> ScaleList;
     std::vector<std::vector<std::uint32_t>> ParentLists;
     std::vector<std::uint32_t> Levels;
     std::vector<std::uint32_t> Covering;

@@ -74,6 +74,14 @@ template <typename TAccess> void Synthesise(TAccess& access)
     const std::uint32_t alternatives = access.AlternativeCount();
     bool connected = true;
     for (std::uint32_t node = 0; node < count; ++node) {
+        if (access.IsRated(node)) {
+            // Rated alternatives have no local priorities: the ratings' own results use G(node).
+            access.Local(node, 0);
+            CNodeFigures none;
+            none.Compared = false;
+            access.SetFigures(node, none);
+            continue;
+        }
         const std::uint32_t n = access.ComparedCount(node);
         const CNodeFigures figures = ComputeLocal(
             access.Judgements(node), n, access.MayMissPairs(node),
@@ -102,6 +110,9 @@ template <typename TAccess> void Synthesise(TAccess& access)
                 double& child = access.Global(access.Child(node, k));
                 child = child + local[k] * weight;
             }
+            continue;
+        }
+        if (access.IsRated(node)) {
             continue;
         }
         for (std::uint32_t a = 0; a < alternatives; ++a) {
@@ -139,6 +150,7 @@ public:
     [[nodiscard]] std::uint32_t AlternativeCount() const { return Hierarchy.AlternativeCount(); }
     [[nodiscard]] std::uint32_t ComparedCount(std::uint32_t node) const { return Hierarchy.ComparedCount(node); }
     [[nodiscard]] bool IsCovering(std::uint32_t node) const { return Hierarchy.IsCovering(node); }
+    [[nodiscard]] bool IsRated(std::uint32_t node) const { return Hierarchy.IsRated(node); }
     [[nodiscard]] std::uint32_t Child(std::uint32_t node, std::uint32_t k) const
     {
         return Hierarchy.Node(node).Children[k];
@@ -201,6 +213,7 @@ public:
     {
         return Numbering.Level(node) + 1 == Numbering.BottomLevel();
     }
+    [[nodiscard]] static bool IsRated(std::uint32_t /*node*/) { return false; }
     [[nodiscard]] std::uint32_t Child(std::uint32_t node, std::uint32_t k) const
     {
         return Numbering.FirstNode(Numbering.Level(node) + 1) + k;

@@ -84,6 +84,103 @@ public:
     std::vector<CHierarchyNode> Nodes;
     std::vector<CAlternative> Alternatives;
     std::string Problem;
+    bool Rated = false;
+    std::vector<CRatingScale> Scales;
+    // The rated criteria in the order the file lists them (depth first), as node numbers.
+    std::vector<std::uint32_t> RatedNodes;
+
+    bool ReadScales(const Json& document)
+    {
+        const auto list = document.find("scales");
+        if (list == document.end() || !list->is_array()) {
+            return Fail("scales: нет списка шкал");
+        }
+        std::unordered_map<std::string, std::size_t> seen;
+        for (std::size_t k = 0; k < list->size(); ++k) {
+            const std::string path = "scales[" + std::to_string(k) + "]";
+            const Json& value = (*list)[k];
+            CRatingScale scale;
+            std::string comment;
+            if (!ReadText(value, path, scale.Name, comment)) {
+                return false;
+            }
+            const auto id = value.find("id");
+            if (id == value.end() || !id->is_string() || id->get_ref<const std::string&>().empty()) {
+                return Fail(path + ".id: нет обозначения шкалы");
+            }
+            scale.Id = id->get<std::string>();
+            const auto [first, added] = seen.try_emplace(scale.Id, k);
+            if (!added) {
+                return Fail(path + ".id: обозначение «" + ShortText(scale.Id) + "» уже есть у scales["
+                    + std::to_string(first->second) + "]");
+            }
+            const auto intensities = value.find("intensities");
+            if (intensities == value.end() || !intensities->is_array()) {
+                return Fail(path + ".intensities: нет списка интенсивностей");
+            }
+            if (intensities->size() < MinScaleIntensities || intensities->size() > MaxScaleIntensities) {
+                return Fail(path + ".intensities: " + std::to_string(intensities->size()) + " интенсивностей, а не от "
+                    + std::to_string(MinScaleIntensities) + " до " + std::to_string(MaxScaleIntensities));
+            }
+            for (std::size_t i = 0; i < intensities->size(); ++i) {
+                std::string name;
+                if (!ReadText((*intensities)[i], path + ".intensities[" + std::to_string(i) + "]", name, comment)) {
+                    return false;
+                }
+                scale.Intensities.push_back(std::move(name));
+            }
+            if (!ReadJudgements(value, path, static_cast<std::uint32_t>(intensities->size()), scale.Judgements)) {
+                return false;
+            }
+            const std::string problem = RatingScaleProblem(scale);
+            if (!problem.empty()) {
+                std::string where = path + ": ";
+                where += problem;
+                return Fail(std::move(where));
+            }
+            Scales.push_back(std::move(scale));
+        }
+        return true;
+    }
+
+    // After the nodes: each alternative's intensity names, one per rated criterion.
+    bool ReadRatings(const Json& document)
+    {
+        const Json& list = document.at("alternatives");
+        for (const std::uint32_t node : RatedNodes) {
+            Nodes[node].Ratings.assign(Alternatives.size(), NotRated);
+        }
+        for (std::size_t k = 0; k < Alternatives.size(); ++k) {
+            const std::string path = "alternatives[" + std::to_string(k) + "].ratings";
+            const auto ratings = list[k].find("ratings");
+            if (ratings == list[k].end() || !ratings->is_array()) {
+                return Fail(path + ": нет списка оценок");
+            }
+            if (ratings->size() != RatedNodes.size()) {
+                return Fail(path + ": " + std::to_string(ratings->size()) + " оценок вместо "
+                    + std::to_string(RatedNodes.size()));
+            }
+            for (std::size_t c = 0; c < RatedNodes.size(); ++c) {
+                const Json& cell = (*ratings)[c];
+                if (cell.is_null()) {
+                    continue;
+                }
+                const std::string place = path + "[" + std::to_string(c) + "]";
+                if (!cell.is_string()) {
+                    return Fail(place + ": оценка не текст");
+                }
+                CHierarchyNode& node = Nodes[RatedNodes[c]];
+                const std::vector<std::string>& names = Scales[node.Scale].Intensities;
+                const auto found = std::find(names.begin(), names.end(), cell.get_ref<const std::string&>());
+                if (found == names.end()) {
+                    return Fail(place + ": в шкале «" + ShortText(Scales[node.Scale].Name) + "» нет интенсивности «"
+                        + ShortText(cell.get<std::string>()) + "»");
+                }
+                node.Ratings[k] = static_cast<std::int8_t>(found - names.begin());
+            }
+        }
+        return true;
+    }
 
     bool ReadAlternatives(const Json& document)
     {
@@ -97,8 +194,9 @@ public:
         if (list->size() < MinAlternatives) {
             return Fail("alternatives: альтернатив меньше " + std::to_string(MinAlternatives));
         }
-        if (list->size() > MaxAlternatives) {
-            return Fail("alternatives: альтернатив больше " + std::to_string(MaxAlternatives));
+        const std::uint32_t most = Rated ? MaxRatedAlternatives : MaxAlternatives;
+        if (list->size() > most) {
+            return Fail("alternatives: альтернатив больше " + std::to_string(most));
         }
         std::unordered_map<std::string, std::size_t> seen;
         for (std::size_t k = 0; k < list->size(); ++k) {
@@ -147,7 +245,12 @@ public:
             return Fail(path + ".children: у цели нет критериев");
         }
         const auto n = static_cast<std::uint32_t>(childCount == 0 ? Alternatives.size() : childCount);
-        if (!ReadJudgements(value, path, n, Nodes[number].Judgements)) {
+        if (Rated && childCount == 0) {
+            if (!ReadScaleReference(value, path, Nodes[number])) {
+                return false;
+            }
+            RatedNodes.push_back(static_cast<std::uint32_t>(number));
+        } else if (!ReadJudgements(value, path, n, Nodes[number].Judgements)) {
             return false;
         }
         std::unordered_map<std::string, std::size_t> seen;
@@ -170,6 +273,25 @@ public:
     }
 
 private:
+    bool ReadScaleReference(const Json& value, const std::string& path, CHierarchyNode& node)
+    {
+        const auto judgements = value.find("judgements");
+        if (judgements != value.end() && !(judgements->is_array() && judgements->empty())) {
+            return Fail(path + ".judgements: альтернативы оцениваются по шкале, а не сравниваются");
+        }
+        const auto scale = value.find("scale");
+        if (scale == value.end() || !scale->is_string()) {
+            return Fail(path + ".scale: нет шкалы");
+        }
+        const auto found = std::find_if(Scales.begin(), Scales.end(),
+            [&scale](const CRatingScale& known) { return known.Id == scale->get_ref<const std::string&>(); });
+        if (found == Scales.end()) {
+            return Fail(path + ".scale: нет шкалы «" + ShortText(scale->get<std::string>()) + "»");
+        }
+        node.Scale = static_cast<std::uint32_t>(found - Scales.begin());
+        return true;
+    }
+
     bool Fail(std::string problem)
     {
         Problem = std::move(problem);
@@ -244,6 +366,33 @@ void AppendString(std::string& out, const std::string& text)
     out += Json(text).dump(-1, ' ', false, Json::error_handler_t::strict);
 }
 
+// The upper triangle of a matrix in row order.
+void AppendUpper(std::string& out, const CJudgementMatrix& judgements)
+{
+    const std::uint32_t n = judgements.RowCountInUse();
+    out += "[";
+    bool first = true;
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = r + 1; c < n; ++c) {
+            out += first ? "" : ", ";
+            out += std::to_string(judgements(r, c).Code());
+            first = false;
+        }
+    }
+    out += "]";
+}
+
+// The rated criteria depth first, in the order the file lists them.
+void AppendRatedNodes(const CHierarchy& tree, std::uint32_t node, std::vector<std::uint32_t>& rated)
+{
+    if (tree.IsRated(node)) {
+        rated.push_back(node);
+    }
+    for (const std::uint32_t child : tree.Node(node).Children) {
+        AppendRatedNodes(tree, child, rated);
+    }
+}
+
 void AppendNode(std::string& out, const CHierarchy& tree, std::uint32_t node, const std::string& indent)
 {
     const CHierarchyNode& data = tree.Node(node);
@@ -252,17 +401,14 @@ void AppendNode(std::string& out, const CHierarchy& tree, std::uint32_t node, co
     AppendString(out, data.Name);
     out += ",\n" + inner + "\"comment\": ";
     AppendString(out, data.Comment);
-    out += ",\n" + inner + "\"judgements\": [";
-    const std::uint32_t n = data.Judgements.RowCountInUse();
-    bool first = true;
-    for (std::uint32_t r = 0; r < n; ++r) {
-        for (std::uint32_t c = r + 1; c < n; ++c) {
-            out += first ? "" : ", ";
-            out += std::to_string(data.Judgements(r, c).Code());
-            first = false;
-        }
+    if (tree.IsRated(node)) {
+        out += ",\n" + inner + "\"scale\": ";
+        AppendString(out, tree.Scales()[data.Scale].Id);
+        out += "\n" + indent + "}";
+        return;
     }
-    out += "]";
+    out += ",\n" + inner + "\"judgements\": ";
+    AppendUpper(out, data.Judgements);
     if (!data.Children.empty()) {
         out += ",\n" + inner + "\"children\": [\n";
         for (std::size_t k = 0; k < data.Children.size(); ++k) {
@@ -279,7 +425,31 @@ std::string TextOf(const CHierarchy& tree)
 {
     std::string out = "{\n  \"format\": ";
     AppendString(out, TreeFormatName);
-    out += ",\n  \"version\": " + std::to_string(TreeFormatVersion) + ",\n  \"goal\": ";
+    out += ",\n  \"version\": " + std::to_string(TreeFormatVersion);
+    const bool rated = tree.Evaluation() == EAlternativeEvaluation::Ratings;
+    if (rated) {
+        out += ",\n  \"mode\": \"ratings\",\n  \"scales\": [\n";
+        const std::vector<CRatingScale>& scales = tree.Scales();
+        for (std::size_t k = 0; k < scales.size(); ++k) {
+            out += "    {\"id\": ";
+            AppendString(out, scales[k].Id);
+            out += ", \"name\": ";
+            AppendString(out, scales[k].Name);
+            out += ", \"intensities\": [";
+            for (std::size_t i = 0; i < scales[k].Intensities.size(); ++i) {
+                out += i == 0 ? "{\"name\": " : ", {\"name\": ";
+                AppendString(out, scales[k].Intensities[i]);
+                out += "}";
+            }
+            out += "], \"judgements\": ";
+            AppendUpper(out, scales[k].Judgements);
+            out += k + 1 < scales.size() ? "},\n" : "}\n";
+        }
+        out += "  ]";
+    }
+    std::vector<std::uint32_t> ratedNodes;
+    AppendRatedNodes(tree, CHierarchy::GoalNode, ratedNodes);
+    out += ",\n  \"goal\": ";
     AppendNode(out, tree, CHierarchy::GoalNode, "  ");
     out += ",\n  \"alternatives\": [\n";
     const std::vector<CAlternative>& alternatives = tree.Alternatives();
@@ -288,6 +458,20 @@ std::string TextOf(const CHierarchy& tree)
         AppendString(out, alternatives[k].Name);
         out += ", \"comment\": ";
         AppendString(out, alternatives[k].Comment);
+        if (rated) {
+            out += ", \"ratings\": [";
+            for (std::size_t c = 0; c < ratedNodes.size(); ++c) {
+                const CHierarchyNode& node = tree.Node(ratedNodes[c]);
+                const std::int8_t rating = node.Ratings[k];
+                out += c == 0 ? "" : ", ";
+                if (rating == NotRated) {
+                    out += "null";
+                } else {
+                    AppendString(out, tree.Scales()[node.Scale].Intensities[static_cast<std::size_t>(rating)]);
+                }
+            }
+            out += "]";
+        }
         out += k + 1 < alternatives.size() ? "},\n" : "}\n";
     }
     out += "  ]\n}\n";
@@ -335,6 +519,16 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
         return Damaged("version: версия " + ShortText(version->dump()) + " не поддерживается");
     }
     CTreeReader reader;
+    const auto mode = document.find("mode");
+    if (mode != document.end()) {
+        if (!mode->is_string() || (*mode != "ratings" && *mode != "pairs")) {
+            return Damaged("mode: способ оценки не «pairs» и не «ratings»");
+        }
+        reader.Rated = *mode == "ratings";
+    }
+    if (reader.Rated && !reader.ReadScales(document)) {
+        return Damaged(reader.Problem);
+    }
     if (!reader.ReadAlternatives(document)) {
         return Damaged(reader.Problem);
     }
@@ -342,12 +536,14 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
     if (goal == document.end()) {
         return Damaged("goal: нет цели");
     }
-    if (!reader.ReadNode(*goal, "goal", 0)) {
+    if (!reader.ReadNode(*goal, "goal", 0) || (reader.Rated && !reader.ReadRatings(document))) {
         return Damaged(reader.Problem);
     }
     std::string problem;
-    std::optional<CHierarchy> tree
-        = CHierarchy::Make(EHierarchyShape::Tree, std::move(reader.Nodes), std::move(reader.Alternatives), &problem);
+    std::optional<CHierarchy> tree = reader.Rated
+        ? CHierarchy::MakeRated(
+            std::move(reader.Nodes), std::move(reader.Alternatives), std::move(reader.Scales), &problem)
+        : CHierarchy::Make(EHierarchyShape::Tree, std::move(reader.Nodes), std::move(reader.Alternatives), &problem);
     if (!tree) {
         return Damaged(problem);
     }

@@ -18,6 +18,10 @@ class CHierarchy;
 // every project (v, -v, 1, and 0 for a pair not judged); [] for a single child. A node
 // without "children" (or with []) is covering; "comment" may be absent; other keys are
 // ignored.
+// A tree whose alternatives are rated adds "mode": "ratings" (absent: compared in pairs),
+// "scales": [{"id": ..., "name": ..., "intensities": [{"name": ...}, ...], "judgements":
+// [...]}, ...]; its covering criteria carry "scale": <id> instead of judgements, and each
+// alternative "ratings": [an intensity's name or null per covering criterion, depth first].
 
 inline constexpr const char* TreeFileExtension = ".tsj";
 inline constexpr const char* TreeFormatName = "tessaly-project";

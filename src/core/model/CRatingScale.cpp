@@ -1,0 +1,76 @@
+#include "core/model/CRatingScale.h"
+
+#include "core/model/CHierarchy.h"
+#include "core/model/HierarchyLimits.h"
+
+#include <set>
+
+namespace {
+// Code points of text already known to be UTF-8: every byte but the continuation bytes.
+std::size_t CodePoints(const std::string& text)
+{
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+    }
+    return count;
+}
+} // namespace
+
+CRatingScale MakeRatingScale(const std::string& id, const std::string& name,
+    const std::vector<std::string>& intensities, const std::vector<std::int32_t>& upperCodes)
+{
+    CRatingScale scale{id, name, intensities, EqualJudgements(static_cast<std::uint32_t>(intensities.size()))};
+    const auto n = static_cast<std::uint32_t>(intensities.size());
+    std::size_t k = 0;
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = r + 1; c < n && k < upperCodes.size(); ++c, ++k) {
+            scale.Judgements(r, c) = CJudgement::FromCode(upperCodes[k]);
+            scale.Judgements(c, r) = scale.Judgements(r, c).Mirror();
+        }
+    }
+    return scale;
+}
+
+std::string RatingScaleProblem(const CRatingScale& scale)
+{
+    if (scale.Id.empty() || !TreeNameProblem(scale.Id).empty()) {
+        return "у шкалы нет допустимого обозначения";
+    }
+    std::string problem = TreeNameProblem(scale.Name);
+    if (!problem.empty()) {
+        return problem;
+    }
+    const std::size_t n = scale.Intensities.size();
+    if (n < MinScaleIntensities || n > MaxScaleIntensities) {
+        return "у шкалы «" + scale.Name + "» не от " + std::to_string(MinScaleIntensities) + " до "
+            + std::to_string(MaxScaleIntensities) + " интенсивностей";
+    }
+    std::set<std::string> names;
+    for (const std::string& intensity : scale.Intensities) {
+        problem = TreeNameProblem(intensity);
+        if (problem.empty() && CodePoints(intensity) > MaxIntensityNameLength) {
+            problem = "имя длиннее " + std::to_string(MaxIntensityNameLength) + " символов";
+        }
+        if (!problem.empty()) {
+            return problem;
+        }
+        if (!names.insert(intensity).second) {
+            return "имя «" + intensity + "» повторяется в шкале «" + scale.Name + "»";
+        }
+    }
+    if (scale.Judgements.RowCountInUse() != n || scale.Judgements.ColCountInUse() != n) {
+        return "размер матрицы суждений не равен числу сравниваемых элементов";
+    }
+    return {};
+}
+
+std::vector<CRatingScale> ReadyRatingScales()
+{
+    return {
+        MakeRatingScale("s4", "Отлично / Хорошо / Удовлетворительно / Плохо",
+            {"Отлично", "Хорошо", "Удовлетворительно", "Плохо"}, {2, 4, 6, 2, 4, 2}),
+        MakeRatingScale("s5", "Отлично / Выше среднего / Средне / Ниже среднего / Плохо",
+            {"Отлично", "Выше среднего", "Средне", "Ниже среднего", "Плохо"}, {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}),
+    };
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/model/CJudgement.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// How a tree's alternatives are evaluated under its covering criteria: compared in pairs,
+// or each rated on an intensity scale (a layered project is always compared in pairs).
+enum class EAlternativeEvaluation {
+    Pairs,
+    Ratings,
+};
+
+inline constexpr std::uint32_t MinScaleIntensities = 2;
+inline constexpr std::uint32_t MaxScaleIntensities = 9;
+inline constexpr std::uint32_t MaxIntensityNameLength = 40; // characters
+inline constexpr std::uint32_t MaxRatedAlternatives = 1000;
+// A rating cell that holds no intensity.
+inline constexpr std::int8_t NotRated = -1;
+
+// A scale of intensities, listed best first, whose weights come from the judgements
+// comparing them (an n x n matrix of codes, as a criterion's). Id names it in a file.
+struct CRatingScale {
+    std::string Id;
+    std::string Name;
+    std::vector<std::string> Intensities;
+    CJudgementMatrix Judgements;
+
+    bool operator==(const CRatingScale&) const = default;
+};
+
+// A scale of those intensities and the upper triangle of its judgements in row order.
+CRatingScale MakeRatingScale(const std::string& id, const std::string& name,
+    const std::vector<std::string>& intensities, const std::vector<std::int32_t>& upperCodes);
+// What is wrong with a scale, as a phrase ("" when nothing): its id, name, the count or
+// names of its intensities (1..40 characters, none twice) or its matrix's order.
+std::string RatingScaleProblem(const CRatingScale& scale);
+// The two scales every new ratings project starts with: four steps and five steps.
+std::vector<CRatingScale> ReadyRatingScales();

@@ -1,0 +1,132 @@
+// Scores of rated trees against hand calculations and published figures; scales' ideal
+// values against their own geometric means.
+#include "core/results/RatingSynthesis.h"
+#include "core/results/HierarchySynthesis.h"
+#include "support/RatedTree.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+TEST(RatingSynthesisTest, ScoresSharesAndRankingOfASmallTreeMatchTheHandCalculation)
+{
+    // G: Надёжность 1/3, Образование 2/3 * 3/4, Опыт 2/3 * 1/4; ideal values (1, 1/3, 1/6)
+    // and (1, 1/4). В has Опыт not rated.
+    const CRatingResults results = ComputeRatingResults(SmallRatedTree());
+    const std::vector<double> scores{21.0 / 24, 7.0 / 24, 10.0 / 24, 18.0 / 24};
+    for (std::uint32_t a = 0; a < 4; ++a) {
+        EXPECT_NEAR(results.Scores()[a], scores[a], 1e-12) << a;
+        EXPECT_NEAR(results.Shares()[a], scores[a] * 24 / 56, 1e-12) << a;
+        EXPECT_EQ(results.Complete(a), a != 2) << a;
+    }
+    EXPECT_EQ(results.NotRatedCounts()[2], 1U);
+    EXPECT_EQ(results.Ranking(), (std::vector<std::uint32_t>{0, 3, 2, 1}));
+    EXPECT_FALSE(results.Criteria().NotConnected());
+}
+
+TEST(RatingSynthesisTest, ScoresAreTheIdealSynthesisOfAlternativesComparedAsTheirIdealValuesRatio)
+{
+    // Every criterion has an alternative at its best intensity, so the ideal synthesis
+    // divides by 1.
+    const CHierarchy rated = SmallRatedTree({{0, 0, 1}, {1, 1, 1}, {0, 2, 0}, {1, 0, 0}});
+    const CRatingResults results = ComputeRatingResults(rated);
+    std::vector<CHierarchyNode> nodes;
+    for (std::uint32_t node = 0; node < rated.NodeCount(); ++node) {
+        nodes.push_back(rated.Node(node));
+        if (rated.IsRated(node)) {
+            const std::vector<double>& v = results.Scales()[nodes.back().Scale].Ideal;
+            const std::vector<std::int8_t>& r = nodes.back().Ratings;
+            nodes.back().Judgements = EqualJudgements(4);
+            for (std::uint32_t i = 0; i < 4; ++i) {
+                for (std::uint32_t j = 0; j < 4; ++j) {
+                    nodes.back().Judgements(i, j) = CJudgement::Combined(v[r[i]] / v[r[j]]);
+                }
+            }
+            nodes.back().Ratings.clear();
+            nodes.back().Scale = 0;
+        }
+    }
+    const CHierarchyResults pairs
+        = ComputeHierarchyResults(*CHierarchy::Make(EHierarchyShape::Tree, nodes, rated.Alternatives()));
+    for (std::uint32_t a = 0; a < 4; ++a) {
+        EXPECT_NEAR(pairs.IdealRaw()[a], results.Scores()[a], 1e-12) << a;
+    }
+}
+
+TEST(RatingSynthesisTest, EqualScoresKeepTheAlternativesOrder)
+{
+    // А and Б tie below Г: an exchange sort would put Б first.
+    const CRatingResults results = ComputeRatingResults(SmallRatedTree({{1, 1, 1}, {1, 1, 1}, {1, 2, 1}, {1, 0, 0}}));
+    ASSERT_EQ(results.Scores()[0], results.Scores()[1]);
+    EXPECT_EQ(results.Ranking(), (std::vector<std::uint32_t>{3, 0, 1, 2}));
+}
+
+TEST(RatingSynthesisTest, ReadyFourStepScaleHasTheIdealValuesOfItsGeometricMeans)
+{
+    const CRatingScale scale = ReadyRatingScales()[0];
+    CScaleResult result;
+    ComputeScaleResult(scale, result);
+    // Row products of (2, 4, 6, 2, 4, 2): 48, 4, 1/4, 1/48.
+    const double rows[] = {48.0, 4.0, 0.25, 1.0 / 48};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_NEAR(result.Ideal[k], std::pow(rows[k] / rows[0], 0.25), 1e-12) << k;
+    }
+    EXPECT_NEAR(result.Ideal[1], 0.537284965911771, 1e-12);
+    EXPECT_NEAR(result.Ideal[3], 0.144337567297406, 1e-12);
+    EXPECT_NEAR(result.Priorities.Measures.CR, 0.003836, 1e-6);
+    EXPECT_FALSE(result.OutOfOrder);
+}
+
+TEST(RatingSynthesisTest, AScaleWhoseLaterIntensityOutweighsAnEarlierOneIsFlagged)
+{
+    struct Case {
+        std::vector<std::int32_t> Upper;
+        std::optional<std::pair<std::uint32_t, std::uint32_t>> Flag;
+    };
+    const Case cases[] = {
+        {{3, 5, 2}, std::nullopt}, {{1, 1, 1}, std::nullopt}, // all equal: nothing outweighs
+        {{-3, 2, 4}, std::make_pair(0U, 1U)}, {{3, 5, -2}, std::make_pair(1U, 2U)},
+        {{0, 3, 0}, std::nullopt}, // pairs left out: least squares, still in order
+    };
+    for (const Case& c : cases) {
+        CScaleResult result;
+        ComputeScaleResult(MakeRatingScale("t", "Шкала", {"А", "Б", "В"}, c.Upper), result);
+        EXPECT_EQ(result.OutOfOrder, c.Flag) << c.Upper[0] << c.Upper[1] << c.Upper[2];
+    }
+}
+
+TEST(RatingSynthesisTest, EmployeesAreScoredAsPublished)
+{
+    std::vector<CRatingScale> scales = ReadyRatingScales();
+    scales.push_back(
+        MakeRatingScale("d", "Образование", {"Доктор", "Магистр", "Бакалавр", "Среднее"}, {2, 4, 7, 2, 4, 2}));
+    scales.push_back(MakeRatingScale("e", "Опыт", {"Большой", "Средний", "Малый"}, {3, 6, 2}));
+    std::vector<CHierarchyNode> nodes(5);
+    nodes[0] = {"Найм", "", {1, 2, 3, 4}, Upper(4, {2, 3, 4, 2, 3, 1})};
+    nodes[1] = {"Надёжность", "", {}, {}, 1, {0, 1, 2, 1}};
+    nodes[2] = {"Образование", "", {}, {}, 2, {1, 0, 2, 1}};
+    nodes[3] = {"Опыт", "", {}, {}, 3, {1, 2, 0, 1}};
+    nodes[4] = {"Качество", "", {}, {}, 1, {0, 1, 1, 2}};
+    const std::vector<CAlternative> people{{"А", ""}, {"Б", ""}, {"В", ""}, {"Г", ""}};
+    CHierarchy tree = *CHierarchy::MakeRated(nodes, people, scales);
+    CRatingResults results = ComputeRatingResults(tree);
+    const double published[] = {0.774387, 0.647126, 0.436859, 0.506497};
+    for (std::uint32_t a = 0; a < 4; ++a) {
+        EXPECT_NEAR(results.Scores()[a], published[a], 1e-6) << a;
+    }
+    EXPECT_EQ(results.Ranking(), (std::vector<std::uint32_t>{0, 1, 3, 2}));
+    ASSERT_EQ(tree.SetRating(3, 3, NotRated), "");
+    EXPECT_NEAR(ComputeRatingResults(tree).Scores()[3], 0.461237, 1e-6);
+    // One more, best everywhere: exactly 1, and no other score moves.
+    ASSERT_EQ(tree.AddAlternative(4, "Д"), "");
+    for (const std::uint32_t node : tree.CoveringNodes()) {
+        ASSERT_EQ(tree.SetRating(node, 4, 0), "");
+    }
+    const CRatingResults more = ComputeRatingResults(tree);
+    EXPECT_NEAR(more.Scores()[4], 1.0, 1e-12);
+    for (std::uint32_t a = 0; a < 3; ++a) {
+        EXPECT_EQ(more.Scores()[a], results.Scores()[a]) << a;
+    }
+}
+} // namespace
