@@ -2,8 +2,10 @@
 
 #include "core/model/LayeredHierarchy.h"
 #include "core/results/HierarchySynthesis.h"
+#include "core/results/RatingSynthesis.h"
 #include "core/results/Synthesis.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -29,6 +31,15 @@ const CHierarchyResults& CProjectDocument::TreeResults() const
         ComputedTreeRevision = TreeRevision;
     }
     return ComputedTreeResults;
+}
+
+const CRatingResults& CProjectDocument::RatingResults() const
+{
+    if (ComputedRatingRevision != TreeRevision) {
+        ComputeRatingResults(*TreeModel, ComputedRatingResults);
+        ComputedRatingRevision = TreeRevision;
+    }
+    return ComputedRatingResults;
 }
 
 void CProjectDocument::BuildNewHierarchy(
@@ -129,6 +140,68 @@ std::string CProjectDocument::SetAlternativeText(
         return {};
     }
     return EditTree([&](CHierarchy& tree) { return tree.SetAlternativeText(index, name, comment); });
+}
+
+std::string CProjectDocument::SetEvaluation(EAlternativeEvaluation evaluation)
+{
+    if (TreeModel && TreeModel->Evaluation() == evaluation) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetEvaluation(evaluation); });
+}
+
+std::string CProjectDocument::SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity)
+{
+    return SetRatings({CRatingCell{node, alternative, intensity}});
+}
+
+std::string CProjectDocument::SetRatings(const std::vector<CRatingCell>& cells)
+{
+    // Cells that already hold their intensity change nothing, Modified included.
+    const auto holds = [this](const CRatingCell& cell) {
+        return cell.Node < TreeModel->NodeCount() && TreeModel->IsRated(cell.Node)
+            && cell.Alternative < TreeModel->Node(cell.Node).Ratings.size()
+            && TreeModel->Node(cell.Node).Ratings[cell.Alternative] == cell.Intensity;
+    };
+    if (TreeModel && std::all_of(cells.begin(), cells.end(), holds)) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) {
+        for (const CRatingCell& cell : cells) {
+            std::string problem = tree.SetRating(cell.Node, cell.Alternative, cell.Intensity);
+            if (!problem.empty()) {
+                return problem;
+            }
+        }
+        return std::string{};
+    });
+}
+
+std::string CProjectDocument::SetCriterionScale(std::uint32_t node, std::uint32_t scale)
+{
+    if (TreeModel && node < TreeModel->NodeCount() && TreeModel->IsRated(node)
+        && TreeModel->Node(node).Scale == scale) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetCriterionScale(node, scale); });
+}
+
+std::string CProjectDocument::AddScale(const CRatingScale& scale)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.AddScale(scale); });
+}
+
+std::string CProjectDocument::SetScale(std::uint32_t index, const CRatingScale& scale)
+{
+    if (TreeModel && index < TreeModel->Scales().size() && TreeModel->Scales()[index] == scale) {
+        return {};
+    }
+    return EditTree([&](CHierarchy& tree) { return tree.SetScale(index, scale); });
+}
+
+std::string CProjectDocument::RemoveScale(std::uint32_t index)
+{
+    return EditTree([&](CHierarchy& tree) { return tree.RemoveScale(index); });
 }
 
 std::string CProjectDocument::ConvertToTree()

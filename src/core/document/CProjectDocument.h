@@ -4,6 +4,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/CRatingResults.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 // Whoever keeps the project's undo steps (its window) beside the document: told when a
 // save makes the state now the saved one, and when no state of the steps is the saved
@@ -19,6 +21,13 @@ struct CSavedStateKeeper {
     std::function<void()> Saved;
     std::function<void()> SavedStateLost;
     std::function<void(bool)> ModifiedChanged;
+};
+
+// One rating cell: the alternative's intensity (or NotRated) under a rated criterion.
+struct CRatingCell {
+    std::uint32_t Node = 0;
+    std::uint32_t Alternative = 0;
+    std::int32_t Intensity = NotRated;
 };
 
 // One open project as a document: its hierarchy model (the layered grid, or a tree of
@@ -42,6 +51,9 @@ public:
     [[nodiscard]] bool IsTree() const { return TreeModel != nullptr; }
     [[nodiscard]] const CHierarchy& Tree() const { return *TreeModel; }
     [[nodiscard]] const CHierarchyResults& TreeResults() const;
+    // A rated tree's figures (the criteria's results, the scales', the scores, shares and
+    // ranking), a value as TreeResults is. Only for a tree.
+    [[nodiscard]] const CRatingResults& RatingResults() const;
 
     // The file the project came from or was last saved to; empty for a new project.
     [[nodiscard]] const std::string& FileName() const { return Name; }
@@ -105,6 +117,16 @@ public:
     std::string RemoveAlternative(std::uint32_t index);
     std::string MoveAlternative(std::uint32_t from, std::uint32_t to);
     std::string SetAlternativeText(std::uint32_t index, const std::string& name, const std::string& comment);
+    // Ratings, as CHierarchy makes them: the evaluation of the alternatives (pairs or
+    // ratings), one cell, many cells at once (all or none, one edit: an import), a
+    // criterion's scale, and the scales themselves.
+    std::string SetEvaluation(EAlternativeEvaluation evaluation);
+    std::string SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity);
+    std::string SetRatings(const std::vector<CRatingCell>& cells);
+    std::string SetCriterionScale(std::uint32_t node, std::uint32_t scale);
+    std::string AddScale(const CRatingScale& scale);
+    std::string SetScale(std::uint32_t index, const CRatingScale& scale);
+    std::string RemoveScale(std::uint32_t index);
     // A layered project becomes its tree: every shared child copied under each parent
     // with its judgements, so every figure stays. An edit, undone like any other.
     std::string ConvertToTree();
@@ -140,6 +162,8 @@ private:
     std::uint64_t TreeRevision = 1;
     mutable CHierarchyResults ComputedTreeResults;
     mutable std::uint64_t ComputedTreeRevision = 0;
+    mutable CRatingResults ComputedRatingResults;
+    mutable std::uint64_t ComputedRatingRevision = 0;
     // The hierarchy when the current step began; made at the first step, then reused.
     std::unique_ptr<CHierarchySnapshot> StepStart;
     std::shared_ptr<const CHierarchy> StepStartTree;

@@ -95,3 +95,38 @@ std::string ConvertToTreeStepName()
 {
     return "преобразование в дерево";
 }
+
+std::string EvaluationStepName(bool ratings)
+{
+    return ratings ? "оценка альтернатив по шкалам" : "оценка альтернатив попарно";
+}
+
+std::string RatingStepName(const std::string& alternative, const std::string& criterion)
+{
+    return "оценка " + Quoted(alternative) + " по критерию " + Quoted(criterion);
+}
+
+std::string ImportRatingsStepName()
+{
+    return "импорт оценок";
+}
+
+std::string CriterionScaleStepName(const std::string& criterion)
+{
+    return "выбор шкалы критерия " + Quoted(criterion);
+}
+
+std::string AddScaleStepName(const std::string& name)
+{
+    return "добавление шкалы " + Quoted(name);
+}
+
+std::string EditScaleStepName(const std::string& name)
+{
+    return "изменение шкалы " + Quoted(name);
+}
+
+std::string RemoveScaleStepName(const std::string& name)
+{
+    return "удаление шкалы " + Quoted(name);
+}

@@ -42,3 +42,16 @@ std::string MoveAlternativeStepName(const std::string& name);
 std::string EditAlternativeStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged);
 // "преобразование в дерево"
 std::string ConvertToTreeStepName();
+
+// The steps of ratings. "оценка альтернатив по шкалам", "оценка альтернатив попарно"
+std::string EvaluationStepName(bool ratings);
+// "оценка «Вариант А» по критерию «Надёжность»"
+std::string RatingStepName(const std::string& alternative, const std::string& criterion);
+// Many cells at once: "импорт оценок"
+std::string ImportRatingsStepName();
+// "выбор шкалы критерия «Надёжность»"
+std::string CriterionScaleStepName(const std::string& criterion);
+// "добавление шкалы «Образование»", "изменение шкалы ...", "удаление шкалы ..."
+std::string AddScaleStepName(const std::string& name);
+std::string EditScaleStepName(const std::string& name);
+std::string RemoveScaleStepName(const std::string& name);

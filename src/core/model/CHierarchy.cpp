@@ -607,6 +607,25 @@ std::string CHierarchy::SetEvaluation(EAlternativeEvaluation evaluation)
     return Commit(std::move(nodes), AlternativeList, evaluation, std::move(scales));
 }
 
+std::vector<std::uint32_t> CHierarchy::RatedCriteria() const
+{
+    std::vector<std::uint32_t> rated;
+    if (AlternativeEvaluation != EAlternativeEvaluation::Ratings) {
+        return rated;
+    }
+    std::vector<std::uint32_t> pending{GoalNode};
+    while (!pending.empty()) {
+        const std::uint32_t node = pending.back();
+        pending.pop_back();
+        if (IsCovering(node)) {
+            rated.push_back(node);
+        }
+        const std::vector<std::uint32_t>& children = Nodes[node].Children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return rated;
+}
+
 std::string CHierarchy::SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity)
 {
     if (node >= Nodes.size() || !IsRated(node)) {

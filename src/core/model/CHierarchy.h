@@ -88,6 +88,9 @@ public:
         return AlternativeEvaluation == EAlternativeEvaluation::Ratings && IsCovering(node);
     }
     [[nodiscard]] const std::vector<CRatingScale>& Scales() const { return ScaleList; }
+    // The rated criteria depth first, children in their order: the columns of the ratings
+    // table and the order of an alternative's ratings in a file. None for pairs.
+    [[nodiscard]] std::vector<std::uint32_t> RatedCriteria() const;
     // Names from the goal's child down to the node ([] for the goal), through the first
     // parent of each node.
     [[nodiscard]] std::vector<std::string> Path(std::uint32_t node) const;

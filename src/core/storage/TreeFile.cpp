@@ -382,17 +382,6 @@ void AppendUpper(std::string& out, const CJudgementMatrix& judgements)
     out += "]";
 }
 
-// The rated criteria depth first, in the order the file lists them.
-void AppendRatedNodes(const CHierarchy& tree, std::uint32_t node, std::vector<std::uint32_t>& rated)
-{
-    if (tree.IsRated(node)) {
-        rated.push_back(node);
-    }
-    for (const std::uint32_t child : tree.Node(node).Children) {
-        AppendRatedNodes(tree, child, rated);
-    }
-}
-
 void AppendNode(std::string& out, const CHierarchy& tree, std::uint32_t node, const std::string& indent)
 {
     const CHierarchyNode& data = tree.Node(node);
@@ -447,8 +436,7 @@ std::string TextOf(const CHierarchy& tree)
         }
         out += "  ]";
     }
-    std::vector<std::uint32_t> ratedNodes;
-    AppendRatedNodes(tree, CHierarchy::GoalNode, ratedNodes);
+    const std::vector<std::uint32_t> ratedNodes = tree.RatedCriteria();
     out += ",\n  \"goal\": ";
     AppendNode(out, tree, CHierarchy::GoalNode, "  ");
     out += ",\n  \"alternatives\": [\n";

@@ -3,6 +3,8 @@
 #include "core/document/DocumentFile.h"
 #include "core/document/StepNames.h"
 #include "core/results/HierarchySynthesis.h"
+#include "core/results/RatingSynthesis.h"
+#include "support/RatedTree.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +93,51 @@ TEST(TreeDocument, EveryEditIsAStepUndoneAndRedoneByTheWholeTree)
     EXPECT_EQ(document.SetNodeText(1, "A", ""), "");
     EXPECT_TRUE(document.EndStep().Empty());
     EXPECT_FALSE(document.Modified());
+}
+
+TEST(TreeDocument, RatingEditsAreStepsAndTheScoresFollowThem)
+{
+    using CEdit = std::function<std::string(CProjectDocument&)>;
+    const CRatingScale renamed = MakeRatingScale("yn", "Да или нет", {"Есть", "Нет"}, {5});
+    const std::vector<CEdit> edits{
+        [](CProjectDocument& d) { return d.SetRating(2, 1, 0); },
+        [](CProjectDocument& d) {
+            return d.SetRatings({{2, 0, 1}, {3, 3, NotRated}, {4, 2, 0}});
+        },
+        [](CProjectDocument& d) {
+            return d.SetScale(1, MakeRatingScale("yn", "Да или нет", {"Да", "Нет"}, {7}));
+        },
+        [&renamed](CProjectDocument& d) { return d.SetScale(1, renamed); },
+        [](CProjectDocument& d) { return d.AddScale(ReadyRatingScales()[0]); },
+        [](CProjectDocument& d) { return d.SetEvaluation(EAlternativeEvaluation::Pairs); },
+    };
+    CProjectDocument document;
+    const CHierarchy before = SmallRatedTree();
+    document.BuildTree(before);
+    const std::vector<double> scoresBefore = document.RatingResults().Scores();
+    for (std::size_t k = 0; k < edits.size(); ++k) {
+        document.MarkSaved();
+        document.BeginStep();
+        ASSERT_EQ(edits[k](document), "") << k;
+        const CHierarchyChange change = document.EndStep();
+        ASSERT_TRUE(change.ChangesTree()) << k;
+        EXPECT_TRUE(document.Modified());
+        const CHierarchy after = document.Tree();
+        EXPECT_EQ(document.RatingResults().Scores(), ComputeRatingResults(after).Scores()) << k;
+        document.UndoStep(change);
+        ASSERT_TRUE(document.Tree() == before) << k;
+        EXPECT_EQ(document.RatingResults().Scores(), scoresBefore) << k;
+    }
+
+    // An import with one bad cell changes no cell; cells that hold their intensity are no change.
+    document.MarkSaved();
+    document.BeginStep();
+    EXPECT_NE(document.SetRatings({{2, 0, 1}, {3, 1, 3}}), "");
+    EXPECT_EQ(document.SetRatings({{2, 0, 0}, {4, 2, NotRated}}), "");
+    EXPECT_EQ(document.SetEvaluation(EAlternativeEvaluation::Ratings), "");
+    EXPECT_TRUE(document.EndStep().Empty());
+    EXPECT_FALSE(document.Modified());
+    EXPECT_TRUE(document.Tree() == before);
 }
 
 TEST(TreeDocument, ALayeredProjectTurnedIntoATreeKeepsItsFiguresAndIsUndone)
