@@ -369,21 +369,12 @@ TEST_F(CTreeReportTest, RatedTreeReportsScalesAndScores)
         }
         ideal.push_back(p);
     }
-    const std::vector<double> weights = Priorities(4, EmployeeCriteriaUpper);
-    const std::size_t scaleOf[] = {0, 1, 2, 0};
     const std::vector<std::vector<int>> ratings{{0, 1, 1, 0}, {1, 0, 2, 1}, {2, 2, 0, 1}, {1, 1, -1, 2}};
     for (const bool gap : {false, true}) {
         std::vector<std::vector<int>> given = ratings;
         given[3][2] = gap ? -1 : 1;
-        std::vector<double> scores(4, 0.0);
-        double total = 0;
-        for (std::size_t a = 0; a < 4; ++a) {
-            for (std::size_t c = 0; c < 4; ++c) {
-                scores[a]
-                    += given[a][c] < 0 ? 0.0 : weights[c] * ideal[scaleOf[c]][static_cast<std::size_t>(given[a][c])];
-            }
-            total += scores[a];
-        }
+        const std::vector<double> scores = EmployeeScores(given);
+        const double total = scores[0] + scores[1] + scores[2] + scores[3];
         const std::string file = Saved(EmployeesTree(given), gap ? "gap.tsj" : "employees.tsj");
         const CRun run = Run("--json " + file);
         ASSERT_EQ(run.ExitCode, 0) << run.Err;
