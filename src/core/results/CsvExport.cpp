@@ -242,7 +242,7 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
         csv.Row({CsvText(refusal)});
     } else {
         std::vector<std::string> header{
-            PlaceCaption, AlternativeCaption, ScoreCaption, ShareCaption, CsvCompleteCaption};
+            PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, CsvCompleteCaption};
         for (const std::uint32_t node : rated) {
             header.push_back(CsvText(NodePathText(hierarchy, node)));
         }

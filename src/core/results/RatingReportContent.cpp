@@ -44,7 +44,7 @@ CReportTable RatingRankingTable(
     const CHierarchy& hierarchy, const CRatingResults& results, std::size_t count, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, ScoreCaption, ShareCaption, RatingNoteCaption};
+    table.Header = {PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, RatingNoteCaption};
     const std::vector<std::uint32_t>& ranking = results.Ranking();
     const std::size_t shown = std::min(count, ranking.size());
     for (std::size_t place = 0; place < shown; ++place) {

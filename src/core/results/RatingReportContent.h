@@ -16,8 +16,8 @@ struct CScaleResult;
 // the other reports show theirs (4 decimals, truncated).
 
 inline constexpr const char* RatingRankingTitle = "Итоговый рейтинг (оценки по шкалам)";
-inline constexpr const char* ScoreCaption = "Оценка";
-inline constexpr const char* ShareCaption = "Доля";
+inline constexpr const char* RatingScoreCaption = "Оценка";
+inline constexpr const char* RatingShareCaption = "Доля";
 inline constexpr const char* RatingNoteCaption = "Примечание";
 // Beside an alternative with cells not rated, wherever its score appears.
 inline constexpr const char* NotAllRatedMark = "не все оценки";
