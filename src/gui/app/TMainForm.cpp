@@ -1218,6 +1218,9 @@ void TMainForm::mnProjectReportClick()
             subject.Date = QDate::currentDate();
             subject.DecimalSeparator = DecimalSeparator();
             subject.Hierarchy.Dpi = tree.logicalDpiY();
+            if (tree.Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings) {
+                return RatedTreeReportPdf(tree.Document().Tree(), tree.Document().RatingResults(), subject);
+            }
             return TreeReportPdf(tree.Document().Tree(), tree.Document().TreeResults(), subject);
         });
         return;
@@ -1245,8 +1248,10 @@ void TMainForm::mnExportCsvClick()
     }
     if (ActiveTree() != nullptr) {
         ExportActiveTree(CsvFileFilter, QStringLiteral(".csv"), [](const TTreeProject& tree) {
-            const std::string csv
-                = HierarchyCsv(tree.Document().Tree(), tree.Document().TreeResults(), DecimalSeparator());
+            const CProjectDocument& document = tree.Document();
+            const std::string csv = document.Tree().Evaluation() == EAlternativeEvaluation::Ratings
+                ? RatedTreeCsv(document.Tree(), document.RatingResults(), DecimalSeparator())
+                : HierarchyCsv(document.Tree(), document.TreeResults(), DecimalSeparator());
             return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
         });
         return;
