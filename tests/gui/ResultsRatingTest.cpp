@@ -9,14 +9,18 @@
 #include "gui/results/CRatingResultsModel.h"
 #include "gui/results/CRatingResultsView.h"
 #include "gui/results/CResultsView.h"
+#include "gui/results/TfmTreeSensitivity.h"
 #include "gui/view/TTreeProject.h"
 #include "gui/widgets/WidgetStyle.h"
 #include "support/UpperJudgements.h"
 
+#include <QLineSeries>
+#include <QListWidget>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -206,5 +210,44 @@ TEST_F(ResultsRating, PastNineAlternativesTheLeadingTwentyAreBars)
         EXPECT_NEAR(bars[row].Score, scores[a], 1e-12) << row;
         EXPECT_EQ(bars[row].Complete, employees.Ratings[a][3] >= 0) << row;
     }
+
+    // Надёжность's weight w moved to x: score(x) = x v + (1 - x) (score - w v) / (1 - w),
+    // v the ideal value of the rating on it. The leading ten are drawn, then one picked.
+    const double w = Means(4, {2, 3, 4, 2, 3, 1})[0];
+    const std::vector<double> v = Ideal(Means(5, {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}));
+    auto line = [&](std::size_t a, double x) {
+        const double own = v[static_cast<std::size_t>(employees.Ratings[a][0])];
+        return x * own + (1.0 - x) * (scores[a] - w * own) / (1.0 - w);
+    };
+    apptest::WhenModal<TfmTreeSensitivity>([&](TfmTreeSensitivity* window) {
+        auto drawn = [window] {
+            std::vector<const QLineSeries*> visible;
+            for (const QLineSeries* each : window->Lines) {
+                if (each->isVisible()) {
+                    visible.push_back(each);
+                }
+            }
+            return visible;
+        };
+        EXPECT_EQ(window->ShownNode(), 1U);
+        ASSERT_EQ(drawn().size(), 10U);
+        for (std::size_t k = 0; k < 10; ++k) {
+            const std::size_t a = order[k];
+            EXPECT_EQ(drawn()[k]->name(), QString::fromStdString(employees.Names[a]));
+            EXPECT_NEAR(drawn()[k]->at(0).y(), line(a, 0.0), 1e-12) << k;
+            EXPECT_NEAR(drawn()[k]->at(1).y(), line(a, 1.0), 1e-12) << k;
+        }
+        window->lvDrawnAlternatives->item(500)->setCheckState(Qt::Checked);
+        ASSERT_EQ(drawn().size(), 11U);
+        EXPECT_EQ(drawn()[10]->name(), QString::fromStdString(employees.Names[order[500]]));
+        EXPECT_NEAR(drawn()[10]->at(1).y(), line(order[500], 1.0), 1e-12);
+        const QString leader = QString::fromStdString(employees.Names[order[0]]);
+        EXPECT_GT(window->tbCrossings->rowCount(), 0);
+        for (int row = 0; row < window->tbCrossings->rowCount(); ++row) {
+            EXPECT_TRUE(window->tbCrossings->item(row, 1)->text().split(QStringLiteral(" и ")).contains(leader)) << row;
+        }
+        window->accept();
+    });
+    tree->ShowSensitivity(1);
 }
 } // namespace

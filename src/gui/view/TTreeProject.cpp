@@ -267,7 +267,11 @@ void TTreeProject::ShowSensitivity(std::uint32_t node)
     if (SensitivityWindow == nullptr) {
         SensitivityWindow = new TfmTreeSensitivity(this);
     }
-    SensitivityWindow->ShowSensitivity(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node, Synthesis);
+    if (Rated()) {
+        SensitivityWindow->ShowRatingSensitivity(ProjectDocument.Tree(), ProjectDocument.RatingResults(), node);
+    } else {
+        SensitivityWindow->ShowSensitivity(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node, Synthesis);
+    }
     SensitivityWindow->exec();
 }
 
