@@ -237,6 +237,12 @@ TEST_F(ResultsRating, PastNineAlternativesTheLeadingTwentyAreBars)
             EXPECT_NEAR(drawn()[k]->at(0).y(), line(a, 0.0), 1e-12) << k;
             EXPECT_NEAR(drawn()[k]->at(1).y(), line(a, 1.0), 1e-12) << k;
         }
+        // The picker lists every alternative by place with its score and mark.
+        const std::size_t picked = order[500];
+        EXPECT_EQ(window->lvDrawnAlternatives->item(500)->text(),
+            QStringLiteral("501. %1 (%2%3)")
+                .arg(QString::fromStdString(employees.Names[picked]), Figure(scores[picked]),
+                    employees.Ratings[picked][3] < 0 ? QStringLiteral(", не все оценки") : QString()));
         window->lvDrawnAlternatives->item(500)->setCheckState(Qt::Checked);
         ASSERT_EQ(drawn().size(), 11U);
         EXPECT_EQ(drawn()[10]->name(), QString::fromStdString(employees.Names[order[500]]));

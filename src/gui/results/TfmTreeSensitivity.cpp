@@ -285,10 +285,10 @@ void TfmTreeSensitivity::ShowRatingSensitivity(
         lvDrawnAlternatives->clear();
         for (std::size_t place = 0; place < ranking.size(); ++place) {
             const std::uint32_t a = ranking[place];
-            auto* item = new QListWidgetItem(
-                QStringLiteral("%1. %2 (%3)")
-                    .arg(place + 1)
-                    .arg(Text(hierarchy.Alternatives()[a].Name), TruncatedText(ratings.Scores()[a], 4)));
+            const QString entry
+                = ratings.Complete(a) ? QStringLiteral("%1. %2 (%3)") : QStringLiteral("%1. %2 (%3, не все оценки)");
+            auto* item = new QListWidgetItem(entry.arg(place + 1).arg(
+                Text(hierarchy.Alternatives()[a].Name), TruncatedText(ratings.Scores()[a], 4)));
             item->setData(Qt::UserRole, a);
             item->setCheckState(place < leading ? Qt::Checked : Qt::Unchecked);
             // The leading ones are always drawn.
