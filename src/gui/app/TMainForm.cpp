@@ -6,6 +6,7 @@
 #include "core/model/HierarchyLimits.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
+#include "core/results/RatingWarnings.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
@@ -165,10 +166,21 @@ void TMainForm::ShowResultsWarning(const QString& warning)
 
 void TMainForm::ShowTreeWarning()
 {
-    if (const TTreeProject* tree = ActiveTree()) {
+    const TTreeProject* tree = ActiveTree();
+    const bool rated = tree != nullptr && tree->Document().IsTree()
+        && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+    // Ratings are ideal by nature: the switch says so while a rated tree is in front.
+    mnIdealSynthesis->setEnabled(!rated);
+    const QString ratedTip = QStringLiteral("Оценки по шкалам всегда идеальны: переключатель к ним не относится.");
+    mnIdealSynthesis->setStatusTip(rated ? ratedTip : QString());
+    mnIdealSynthesis->setToolTip(
+        rated ? ratedTip : QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+    if (tree != nullptr) {
         const CProjectDocument& document = tree->Document();
-        ShowResultsWarning(QString::fromStdString(UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
-            UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator())));
+        ShowResultsWarning(QString::fromStdString(rated
+                ? RatingWarningText(document.Tree(), document.RatingResults(), DecimalSeparator())
+                : UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
+                    UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator())));
         TreeWarningShown = true;
     } else if (TreeWarningShown) {
         ShowResultsWarning(QString());
