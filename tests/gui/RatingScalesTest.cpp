@@ -126,6 +126,24 @@ TEST_F(RatingScales, ScalesAreChosenEditedAndJudgedFromTheKeys)
     // Every edit makes the document a new tree: read it afresh each time.
     const auto h = [tree]() -> const CHierarchy& { return tree->Document().Tree(); };
 
+    // Scores by hand: G = 1/3 Надёжность, 1/2 Образование, 1/6 Опыт; ideal values of
+    // «Да или нет» (1, 1/4) and of «Объём» (1, 1/3, 1/6); a cell not rated counts 0.
+    const std::vector<double> weight{1.0 / 3, 0.5, 1.0 / 6};
+    const std::vector<std::vector<double>> values{{1, 0.25}, {1, 1.0 / 3, 1.0 / 6}, {1, 0.25}};
+    const std::vector<std::vector<int>> rated{{0, 0, 1}, {1, 1, 1}, {0, 2, -1}, {1, 0, 0}};
+    for (int a = 0; a < 4; ++a) {
+        double score = 0.0;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const int k = rated[static_cast<std::size_t>(a)][c];
+            score += k < 0 ? 0.0 : weight[c] * values[c][static_cast<std::size_t>(k)];
+        }
+        const QString shown = tree->Alternatives()->topLevelItem(a)->text(1);
+        EXPECT_NEAR(
+            shown.section(QLatin1Char(' '), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), score, 1e-4)
+            << a;
+        EXPECT_EQ(shown.endsWith(QStringLiteral(" (не все оценки)")), a == 2) << a;
+    }
+
     // Образование from three intensities to two: its ratings go, after the warning.
     const std::uint32_t education = 3;
     const std::vector<std::int8_t> ratings = h().Node(education).Ratings;

@@ -391,10 +391,15 @@ void TTreeProject::ShowAlternatives()
         ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), true, Synthesis);
     }
     const CHierarchy& tree = ProjectDocument.Tree();
+    if (tree.Evaluation() == EAlternativeEvaluation::Ratings) {
+        ShowScores();
+    } else {
+        lvAlternatives->headerItem()->setText(1, QStringLiteral("Приоритет"));
+    }
     const CHierarchyResults& results = ProjectDocument.TreeResults();
     const std::vector<double>& priorities
         = Synthesis == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
-    for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
+    for (std::uint32_t a = 0; a < tree.AlternativeCount() && tree.Evaluation() == EAlternativeEvaluation::Pairs; ++a) {
         auto* item = new QTreeWidgetItem(lvAlternatives);
         item->setText(0, Text(tree.Alternatives()[a].Name));
         item->setToolTip(0, item->text(0));
@@ -407,6 +412,22 @@ void TTreeProject::ShowAlternatives()
     }
     if (currentRow >= 0 && tree.AlternativeCount() > 0) {
         SelectAlternative(std::min(static_cast<std::uint32_t>(currentRow), tree.AlternativeCount() - 1));
+    }
+}
+
+void TTreeProject::ShowScores()
+{
+    // Rated alternatives have no priorities of a synthesis: their scores stand there.
+    lvAlternatives->headerItem()->setText(1, QStringLiteral("Балл"));
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const CRatingResults& ratings = ProjectDocument.RatingResults();
+    for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
+        auto* item = new QTreeWidgetItem(lvAlternatives);
+        item->setText(0, Text(tree.Alternatives()[a].Name));
+        item->setToolTip(0, item->text(0));
+        const QString score = Text(FormatTruncated(ratings.Scores()[a], PriorityDecimals, DecimalSeparator()));
+        item->setText(1, ratings.Complete(a) ? score : QStringLiteral("%1 (не все оценки)").arg(score));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

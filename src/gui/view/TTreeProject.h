@@ -102,6 +102,8 @@ private:
     // Shows the document anew, the cursor kept on the same criterion where it still is.
     void Reshow();
     void ShowAlternatives();
+    // A rated tree's alternatives with their scores, those with cells not rated marked.
+    void ShowScores();
     // The commands that follow the evaluation: the criterion's scale only for ratings.
     void ShowEvaluation();
     void AddCriterionClick(bool beside);
