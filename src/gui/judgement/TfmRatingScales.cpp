@@ -1,6 +1,7 @@
 #include "gui/judgement/TfmRatingScales.h"
 
 #include "core/document/CProjectDocument.h"
+#include "core/document/ScaleRelisting.h"
 #include "core/document/StepNames.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
@@ -300,8 +301,9 @@ void TfmRatingScales::btEditIntensitiesClick()
     if (line.isEmpty()) {
         return;
     }
-    const CRatingScale changed = WithIntensities(scale, SplitIntensities(line));
-    Step([this, index, &changed] { return Document.SetScale(index, changed); }, EditScaleStepName(scale.Name), index);
+    const std::vector<std::string> intensities = SplitIntensities(line);
+    Step([this, index, &intensities] { return RelistScale(Document, index, intensities); },
+        EditScaleStepName(scale.Name), index);
 }
 
 void TfmRatingScales::btRemoveScaleClick()
