@@ -363,7 +363,8 @@ void TMainForm::BindEditMenu()
 void TMainForm::ShowEvaluationCommands()
 {
     const TTreeProject* tree = ActiveTree();
-    const bool rated = tree != nullptr && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+    const bool rated = tree != nullptr && tree->Document().IsTree()
+        && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
     mnEvaluation->menuAction()->setEnabled(tree != nullptr);
     mnEvaluationPairs->setChecked(tree != nullptr && !rated);
     mnEvaluationRatings->setChecked(rated);
