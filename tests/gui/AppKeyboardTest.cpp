@@ -311,7 +311,9 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
             QStringLiteral("  Выход [Alt+ы]"), QStringLiteral("Правка [Alt+П]"),
             QStringLiteral("  Отменить: добавление элемента на уровень 1 [Ctrl+Z]"),
             QStringLiteral("  Повторить [Ctrl+Shift+Z]"), QStringLiteral("  -"),
-            QStringLiteral("  Преобразовать в дерево [Alt+д]"), QStringLiteral("Настройки [Alt+Н]"),
+            QStringLiteral("  Преобразовать в дерево [Alt+д]"), QStringLiteral("  Оценка альтернатив [Alt+а]"),
+            QStringLiteral("    Попарно [Alt+П]"), QStringLiteral("    По шкалам [Alt+ш]"),
+            QStringLiteral("  Шкалы оценок... [Alt+ц]"), QStringLiteral("Настройки [Alt+Н]"),
             QStringLiteral("  Ориентация [Alt+О]"), QStringLiteral("    Вертикальная [Alt+В]"),
             QStringLiteral("    Горизонтальная [Alt+Г]"), QStringLiteral("  Идеальный синтез [Alt+И]"),
             QStringLiteral("Анализ [Alt+А]"), QStringLiteral("  Отчёт по проекту (PDF)... [Alt+О]"),
@@ -352,7 +354,7 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
               }
           };
     collect(QStringLiteral("MainMenu"), Frame().menuBar()->actions());
-    EXPECT_EQ(letters.size(), 8U);
+    EXPECT_EQ(letters.size(), 9U);
     for (auto& [menu, keys] : letters) {
         const qsizetype count = keys.size();
         EXPECT_FALSE(keys.contains(QString())) << menu.toStdString();

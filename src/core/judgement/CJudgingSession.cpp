@@ -55,6 +55,7 @@ bool CJudgingSession::Open(CProjectDocument& document, std::uint32_t position, s
     Position = position;
     Level = level;
     Node.reset();
+    Scale.reset();
     Begin(document, model.Element(position, level).Judgements, n);
     return true;
 }
@@ -72,7 +73,22 @@ bool CJudgingSession::OpenNode(CProjectDocument& document, std::uint32_t node)
     Position = 0;
     Level = tree.Level(node);
     Node = node;
+    Scale.reset();
     Begin(document, tree.Node(node).Judgements, n);
+    return true;
+}
+
+bool CJudgingSession::OpenScale(CProjectDocument& document, std::uint32_t scale)
+{
+    if (!document.IsTree() || scale >= document.Tree().Scales().size()) {
+        return false;
+    }
+    const CRatingScale& judged = document.Tree().Scales()[scale];
+    Position = 0;
+    Level = 0;
+    Node.reset();
+    Scale = scale;
+    Begin(document, judged.Judgements, static_cast<std::uint32_t>(judged.Intensities.size()));
     return true;
 }
 
@@ -93,6 +109,16 @@ void CJudgingSession::Begin(CProjectDocument& document, const CJudgementMatrix& 
 
 void CJudgingSession::Commit()
 {
+    if (Scale) {
+        CRatingScale judged = Document->Tree().Scales()[*Scale];
+        for (std::uint32_t r = 0; r < MatrixOrder; ++r) {
+            for (std::uint32_t c = 0; c < MatrixOrder; ++c) {
+                judged.Judgements(r, c) = WorkingJudgements(r, c);
+            }
+        }
+        Document->SetScale(*Scale, judged);
+        return;
+    }
     if (!Node) {
         Document->CommitJudgements(Position, Level, WorkingJudgements, MatrixOrder);
         return;
@@ -109,6 +135,9 @@ void CJudgingSession::Commit()
 
 const CJudgementMatrix& CJudgingSession::StoredJudgements() const
 {
+    if (Scale) {
+        return Document->Tree().Scales()[*Scale].Judgements;
+    }
     return Node ? Document->Tree().Node(*Node).Judgements : Document->Model().Element(Position, Level).Judgements;
 }
 
@@ -126,6 +155,9 @@ const std::string& CJudgingSession::JudgedName() const
     if (Document == nullptr) {
         return NoName;
     }
+    if (Scale) {
+        return Document->Tree().Scales()[*Scale].Name;
+    }
     return Node ? Document->Tree().Node(*Node).Name : Document->Model().Element(Position, Level).Name;
 }
 
@@ -133,6 +165,9 @@ const std::string& CJudgingSession::ComparedName(std::uint32_t k) const
 {
     if (Document == nullptr || k >= MatrixOrder) {
         return NoName;
+    }
+    if (Scale) {
+        return Document->Tree().Scales()[*Scale].Intensities[k];
     }
     if (Node) {
         const CHierarchy& tree = Document->Tree();
@@ -448,8 +483,8 @@ void CJudgingSession::TakeShown()
     ShownFound
         = MatrixOrder <= MaxElementsPerLevel ? ComputeMatrixPriorities(stored, MatrixOrder) : CMatrixPriorities{};
     ShownWideFound = ComputeWideMatrixPriorities(stored, MatrixOrder);
-    if (Node) {
-        ShownNode = Document->TreeResults().Node(*Node);
+    if (Node || Scale) {
+        ShownNode = Scale ? Document->RatingResults().Scales()[*Scale].Priorities : Document->TreeResults().Node(*Node);
         ShownData = TDesicionLevelData{};
         ShownData.LambdaMax = ShownNode.Measures.LambdaMax;
         ShownData.CI = ShownNode.Measures.CI;

@@ -40,6 +40,9 @@ public:
     // A criterion of a tree document (the goal included). False, and nothing opened, for
     // a layered document, a node outside the tree, or a single child (never judged).
     bool OpenNode(CProjectDocument& document, std::uint32_t node);
+    // The intensities of a rated tree's scale; closing stores its judgements through the
+    // document's scale edit. False, and nothing opened, for a scale the tree has not.
+    bool OpenScale(CProjectDocument& document, std::uint32_t scale);
     [[nodiscard]] bool IsOpen() const { return Document != nullptr; }
     // The judged n x n block of the working matrix into the element, then the session
     // forgets the document. An opening that changed no judgement changes nothing.
@@ -50,6 +53,8 @@ public:
     [[nodiscard]] std::uint32_t JudgedLevel() const { return Level; }
     // The judged criterion of a tree; none for a layered element.
     [[nodiscard]] const std::optional<std::uint32_t>& JudgedNode() const { return Node; }
+    // The judged scale of a rated tree; none otherwise.
+    [[nodiscard]] const std::optional<std::uint32_t>& JudgedScale() const { return Scale; }
     [[nodiscard]] const std::string& JudgedName() const;
     // The name of the k-th compared element (row and column k).
     [[nodiscard]] const std::string& ComparedName(std::uint32_t k) const;
@@ -169,6 +174,7 @@ private:
     std::uint32_t Position = 0;
     std::uint32_t Level = 0;
     std::optional<std::uint32_t> Node;
+    std::optional<std::uint32_t> Scale;
     std::uint32_t CurrentCellRow = 0;
     std::uint32_t CurrentCellColumn = 0;
     // A '/' or '-' typed: the next digit judges for the column element.

@@ -3,6 +3,7 @@
 #include "core/model/CHierarchy.h"
 #include "core/model/HierarchyLimits.h"
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -73,4 +74,36 @@ std::vector<CRatingScale> ReadyRatingScales()
         MakeRatingScale("s5", "Отлично / Выше среднего / Средне / Ниже среднего / Плохо",
             {"Отлично", "Выше среднего", "Средне", "Ниже среднего", "Плохо"}, {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}),
     };
+}
+
+std::string FreeScaleId(const std::vector<CRatingScale>& scales)
+{
+    for (std::size_t number = 1;; ++number) {
+        std::string id = "s" + std::to_string(number);
+        if (std::none_of(scales.begin(), scales.end(), [&id](const CRatingScale& scale) { return scale.Id == id; })) {
+            return id;
+        }
+    }
+}
+
+CRatingScale WithIntensities(const CRatingScale& scale, const std::vector<std::string>& intensities)
+{
+    const auto n = static_cast<std::uint32_t>(intensities.size());
+    CRatingScale changed{scale.Id, scale.Name, intensities, EqualJudgements(n)};
+    // Where each new intensity stood before, if it did.
+    std::vector<std::size_t> before(n, scale.Intensities.size());
+    for (std::uint32_t k = 0; k < n; ++k) {
+        before[k] = static_cast<std::size_t>(
+            std::find(scale.Intensities.begin(), scale.Intensities.end(), intensities[k]) - scale.Intensities.begin());
+    }
+    for (std::uint32_t r = 0; r < n; ++r) {
+        for (std::uint32_t c = 0; c < n; ++c) {
+            const auto oldR = static_cast<std::uint32_t>(before[r]);
+            const auto oldC = static_cast<std::uint32_t>(before[c]);
+            if (r != c && oldR < scale.Judgements.RowCountInUse() && oldC < scale.Judgements.ColCountInUse()) {
+                changed.Judgements(r, c) = scale.Judgements(oldR, oldC);
+            }
+        }
+    }
+    return changed;
 }

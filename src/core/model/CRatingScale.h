@@ -39,3 +39,8 @@ CRatingScale MakeRatingScale(const std::string& id, const std::string& name,
 std::string RatingScaleProblem(const CRatingScale& scale);
 // The two scales every new ratings project starts with: four steps and five steps.
 std::vector<CRatingScale> ReadyRatingScales();
+// An id none of the scales has: "s" and the smallest number free.
+std::string FreeScaleId(const std::vector<CRatingScale>& scales);
+// The scale with those intensities, best first: a pair of intensities both kept by name
+// keeps its judgement, every pair with a new one is judged 1.
+CRatingScale WithIntensities(const CRatingScale& scale, const std::vector<std::string>& intensities);

@@ -4,13 +4,20 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QButtonGroup>
 #include <QCompleter>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <climits>
@@ -190,6 +197,63 @@ QString CQtUserDialogs::AskText(QWidget* parent, const QString& label, const QSt
     dialog.resize(
         std::max(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * 64), dialog.sizeHint().height());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().trimmed() : QString();
+}
+
+int CQtUserDialogs::AskChoice(
+    QWidget* parent, const QString& label, const QString& caption, const QStringList& items, int current)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgAskChoice"));
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(label);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (current >= 0 && current < items.size()) {
+        dialog.setTextValue(items[current]);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return -1;
+    }
+    return static_cast<int>(items.indexOf(dialog.textValue()));
+}
+
+QString CQtUserDialogs::AskTextAndChoice(QWidget* parent, const QString& label, const QString& caption,
+    const QString& choiceLabel, const QStringList& choices, int& choice)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgAskTextAndChoice"));
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* prompt = new QLabel(label, &dialog);
+    auto* text = new QLineEdit(&dialog);
+    text->setObjectName(QStringLiteral("edText"));
+    prompt->setBuddy(text);
+    // Wide enough for a full name of sixty letters.
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 64);
+    layout->addWidget(prompt);
+    layout->addWidget(text);
+    auto* group = new QGroupBox(choiceLabel, &dialog);
+    group->setObjectName(QStringLiteral("gbChoice"));
+    auto* groupLayout = new QVBoxLayout(group);
+    auto* buttons = new QButtonGroup(&dialog);
+    for (int k = 0; k < choices.size(); ++k) {
+        auto* option = new QRadioButton(choices[k], group);
+        option->setObjectName(QStringLiteral("rbChoice%1").arg(k));
+        option->setChecked(k == 0);
+        buttons->addButton(option, k);
+        groupLayout->addWidget(option);
+    }
+    layout->addWidget(group);
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(box);
+    choice = 0;
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    choice = std::max(0, buttons->checkedId());
+    return text->text().trimmed();
 }
 
 bool CQtUserDialogs::ChoosePrinter(QWidget* parent, QPrinter& printer)

@@ -14,6 +14,10 @@ public:
     QStringList ChooseFilesToOpen(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFolder(QWidget* parent, const QString& directory) override;
     QString AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial) override;
+    int AskChoice(
+        QWidget* parent, const QString& label, const QString& caption, const QStringList& items, int current) override;
+    QString AskTextAndChoice(QWidget* parent, const QString& label, const QString& caption, const QString& choiceLabel,
+        const QStringList& choices, int& choice) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     void OpenHelp(QWidget* parent, const QString& helpFile) override;
 };

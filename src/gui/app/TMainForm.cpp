@@ -280,7 +280,22 @@ void TMainForm::CreateMenus()
     MEdit->addSeparator();
     mnConvertToTree = action(MEdit, "mnConvertToTree", "Преобразовать в &дерево", &TMainForm::mnConvertToTreeClick);
     mnConvertToTree->setEnabled(false);
+    // A tree's alternatives compared in pairs or rated on scales; a layered project's are compared.
+    mnEvaluation = MEdit->addMenu(Text("Оценка &альтернатив"));
+    mnEvaluation->setObjectName(QStringLiteral("mnEvaluation"));
+    mnEvaluation->menuAction()->setObjectName(QStringLiteral("mnEvaluation"));
+    mnEvaluation->setWindowTitle(QStringLiteral("Оценка альтернатив"));
+    auto* evaluations = new QActionGroup(this);
+    mnEvaluationPairs = action(mnEvaluation, "mnEvaluationPairs", "&Попарно", &TMainForm::mnEvaluationPairsClick);
+    mnEvaluationRatings
+        = action(mnEvaluation, "mnEvaluationRatings", "По &шкалам", &TMainForm::mnEvaluationRatingsClick);
+    for (QAction* item : {mnEvaluationPairs, mnEvaluationRatings}) {
+        item->setCheckable(true);
+        evaluations->addAction(item);
+    }
+    mnRatingScales = action(MEdit, "mnRatingScales", "Шкалы о&ценок...", &TMainForm::mnRatingScalesClick);
     connect(MEdit, &QMenu::aboutToShow, this, &TMainForm::FillEditMenu);
+    connect(EditSteps, &QUndoGroup::indexChanged, this, &TMainForm::ShowEvaluationCommands);
 
     MTools = menu("MTools", "&Настройки");
     mnToolOrient = MTools->addMenu(Text("&Ориентация"));
@@ -354,6 +369,41 @@ void TMainForm::BindEditMenu()
             : tree != nullptr                    ? &tree->UndoSteps()
                                                  : nullptr);
     mnConvertToTree->setEnabled(project != nullptr);
+    ShowEvaluationCommands();
+}
+
+void TMainForm::ShowEvaluationCommands()
+{
+    const TTreeProject* tree = ActiveTree();
+    const bool rated = tree != nullptr && tree->Document().IsTree()
+        && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+    mnEvaluation->menuAction()->setEnabled(tree != nullptr);
+    mnEvaluationPairs->setChecked(tree != nullptr && !rated);
+    mnEvaluationRatings->setChecked(rated);
+    mnRatingScales->setEnabled(rated);
+}
+
+void TMainForm::mnEvaluationPairsClick()
+{
+    if (TTreeProject* tree = ActiveTree()) {
+        tree->SetEvaluationClick(EAlternativeEvaluation::Pairs);
+    }
+    ShowEvaluationCommands();
+}
+
+void TMainForm::mnEvaluationRatingsClick()
+{
+    if (TTreeProject* tree = ActiveTree()) {
+        tree->SetEvaluationClick(EAlternativeEvaluation::Ratings);
+    }
+    ShowEvaluationCommands();
+}
+
+void TMainForm::mnRatingScalesClick()
+{
+    if (TTreeProject* tree = ActiveTree()) {
+        tree->ShowRatingScales();
+    }
 }
 
 void TMainForm::FillEditMenu()
@@ -367,8 +417,9 @@ void TMainForm::FillEditMenu()
                 item->deleteLater(); // the separator made at the last opening
             }
         }
-        fixed = fixed && item != mnConvertToTree;
+        fixed = fixed && item != mnRatingScales;
     }
+    ShowEvaluationCommands();
     if (TTreeProject* tree = ActiveTree()) {
         MEdit->addSeparator()->setObjectName(QStringLiteral("mnTreeCommands"));
         MEdit->addActions(tree->EditCommands());
@@ -814,8 +865,10 @@ void TMainForm::MNewProjectClick()
 
 void TMainForm::MNewTreeClick()
 {
-    const QString goal = UserDialogs().AskText(
-        this, QStringLiteral("Цель дерева критериев:"), QStringLiteral("Создать дерево критериев"), QString());
+    int evaluation = 0;
+    const QString goal = UserDialogs().AskTextAndChoice(this, QStringLiteral("Цель дерева критериев:"),
+        QStringLiteral("Создать дерево критериев"), QStringLiteral("Оценка альтернатив"),
+        {QStringLiteral("Попарно"), QStringLiteral("По шкалам")}, evaluation);
     if (goal.isEmpty()) {
         return;
     }
@@ -829,7 +882,7 @@ void TMainForm::MNewTreeClick()
         Inform(this, Text(NewProjectAllocationText));
         return;
     }
-    window->BuildNewTree(goal);
+    window->BuildNewTree(goal, evaluation == 1 ? EAlternativeEvaluation::Ratings : EAlternativeEvaluation::Pairs);
     ShowTreeWindow(window);
 }
 

@@ -121,6 +121,10 @@ public:
     void mnRedoClick();
     // The layered project in front, converted, in a new tree window; the layered one stays.
     void mnConvertToTreeClick();
+    // The tree in front: its alternatives compared in pairs or rated; its scales.
+    void mnEvaluationPairsClick();
+    void mnEvaluationRatingsClick();
+    void mnRatingScalesClick();
 
 signals:
     // The frame has closed for good (every project closed); the program ends.
@@ -159,6 +163,8 @@ private:
     void BindEditMenu();
     // The edit menu as it opens: the tree window in front adds its edit commands.
     void FillEditMenu();
+    // The evaluation items follow the tree in front (none: disabled).
+    void ShowEvaluationCommands();
     // "Отменить: step" or "Отменить" alone when there is no step.
     void ShowStepName(QAction* item, const char* command, const QString& step);
     // F10: the first menu opens, as the menu bar's keyboard entry.
@@ -251,6 +257,10 @@ private:
     QAction* mnUndo = nullptr;
     QAction* mnRedo = nullptr;
     QAction* mnConvertToTree = nullptr;
+    QMenu* mnEvaluation = nullptr;
+    QAction* mnEvaluationPairs = nullptr;
+    QAction* mnEvaluationRatings = nullptr;
+    QAction* mnRatingScales = nullptr;
     // Every project's undo steps, the active project's the active ones.
     QUndoGroup* EditSteps = nullptr;
     QAction* OpenMenuCommand = nullptr;

@@ -313,6 +313,15 @@ bool TfmExpertForm::JudgeNode(CProjectDocument& document, std::uint32_t node, QW
     return true;
 }
 
+bool TfmExpertForm::JudgeScale(CProjectDocument& document, std::uint32_t scale, QWidget* owner)
+{
+    if (!Judging.OpenScale(document, scale)) {
+        return false;
+    }
+    RunJudging(owner);
+    return true;
+}
+
 void TfmExpertForm::RunJudging(QWidget* owner)
 {
     Owner = owner;

@@ -49,6 +49,9 @@ public:
     // The same for a criterion of a tree. False, and nothing opened, for a criterion that
     // compares fewer than two or more than twenty.
     bool JudgeNode(CProjectDocument& document, std::uint32_t node, QWidget* owner);
+    // The same for the intensities of a rated tree's scale. False, and nothing opened,
+    // for a scale the tree has not.
+    bool JudgeScale(CProjectDocument& document, std::uint32_t scale, QWidget* owner);
 
     [[nodiscard]] const CJudgingSession& Session() const { return Judging; }
     [[nodiscard]] const CJudgementMatrix& WorkingJudgements() const { return Judging.Working(); }

@@ -109,8 +109,17 @@ int CTreeOutlineModel::columnCount(const QModelIndex& /*parent*/) const
 
 QString CTreeOutlineModel::ConsistencyText(std::uint32_t node) const
 {
+    if (Document.Tree().IsRated(node)) {
+        return ScaleText(node);
+    }
     return QString::fromStdString(
         NodeConsistencyMark(Document.TreeResults(), node, Unacceptable.count(node) != 0, DecimalSeparator()));
+}
+
+QString CTreeOutlineModel::ScaleText(std::uint32_t node) const
+{
+    const CHierarchy& tree = Document.Tree();
+    return QStringLiteral("шкала «%1»").arg(QString::fromStdString(tree.Scales()[tree.Node(node).Scale].Name));
 }
 
 QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
@@ -120,7 +129,9 @@ QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
     const QString name = QString::fromStdString(tree.Node(node).Name);
     const CNodeResult& own = results.Node(node);
     QString consistency = QStringLiteral("без сравнений");
-    if (own.Compared) {
+    if (tree.IsRated(node)) {
+        consistency = ScaleText(node);
+    } else if (own.Compared) {
         consistency = own.Basis == EPrioritiesBasis::NotConnected || own.Basis == EPrioritiesBasis::BadValue
             ? QStringLiteral("приоритетов нет")
             : (Unacceptable.count(node) != 0 ? QStringLiteral("согласованность недостаточна")

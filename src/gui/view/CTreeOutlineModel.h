@@ -52,7 +52,10 @@ signals:
 private:
     // The node's place among its parent's children (0 for the goal).
     [[nodiscard]] int RowOf(std::uint32_t node) const;
+    // A rated criterion's alternatives are not compared: its scale stands in the place of
+    // its consistency.
     [[nodiscard]] QString ConsistencyText(std::uint32_t node) const;
+    [[nodiscard]] QString ScaleText(std::uint32_t node) const;
     // What a screen reader says of a node: name, level, local and global priority, and
     // the state of its own judgements.
     [[nodiscard]] QString AccessibleText(std::uint32_t node, int row) const;

@@ -6,6 +6,7 @@
 #include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/results/CRatingResultsView.h"
+#include "gui/judgement/TfmRatingScales.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmTreePriorities.h"
 #include "gui/results/TfmTreeSensitivity.h"
@@ -146,6 +147,9 @@ void TTreeProject::CreateControls()
             if (current.isValid()) {
                 CurrentPath = ProjectDocument.Tree().Path(CTreeOutlineModel::NodeOf(current));
             }
+            // Only a rated criterion has a scale to choose.
+            mnCriterionScale->setEnabled(
+                ProjectDocument.IsTree() && ProjectDocument.Tree().IsRated(CTreeOutlineModel::NodeOf(current)));
         });
 
     lvAlternatives = new QTreeWidget(splitter);
@@ -306,6 +310,9 @@ void TTreeProject::CreateCommands()
         QKeySequence(Qt::ALT | Qt::Key_Left), [this] { MoveCriterionOutClick(); });
     mnMoveIn = command(trOutline, "mnMoveIn", QStringLiteral("Сделать подкритерием предыдущего"),
         QKeySequence(Qt::ALT | Qt::Key_Right), [this] { MoveCriterionInClick(); });
+    mnCriterionScale = command(trOutline, "mnCriterionScale", QStringLiteral("Шкала критерия..."),
+        QKeySequence(Qt::Key_F4), [this] { CriterionScaleClick(); });
+    mnCriterionScale->setVisible(false);
     connect(trOutline, &QAbstractItemView::activated, this,
         [this](const QModelIndex& index) { JudgeCriterion(CTreeOutlineModel::NodeOf(index)); });
     // A drop asks while the view is still inside its drop: the move waits for it to end.
@@ -332,17 +339,18 @@ void TTreeProject::CreateCommands()
 QList<QAction*> TTreeProject::EditCommands() const
 {
     return {mnAddSubCriterion, mnAddCriterion, mnRenameCriterion, mnCommentCriterion, mnDeleteCriterion, mnMoveUp,
-        mnMoveDown, mnMoveOut, mnMoveIn, mnAlternativesSeparator, mnAddAlternative, mnRenameAlternative,
-        mnDeleteAlternative, mnMoveAlternativeUp, mnMoveAlternativeDown};
+        mnMoveDown, mnMoveOut, mnMoveIn, mnCriterionScale, mnAlternativesSeparator, mnAddAlternative,
+        mnRenameAlternative, mnDeleteAlternative, mnMoveAlternativeUp, mnMoveAlternativeDown};
 }
 
-void TTreeProject::BuildNewTree(const QString& goal)
+void TTreeProject::BuildNewTree(const QString& goal, EAlternativeEvaluation evaluation)
 {
     CHierarchy tree(goal.toStdString());
     // A decision needs a criterion and two alternatives; the user renames them.
     tree.AddCriterion(CHierarchy::GoalNode, 0, "Критерий 1");
     tree.AddAlternative(0, "Альтернатива 1");
     tree.AddAlternative(1, "Альтернатива 2");
+    tree.SetEvaluation(evaluation);
     ProjectDocument.BuildTree(std::move(tree));
     ShowLoadedTree();
 }
@@ -360,6 +368,7 @@ void TTreeProject::ShowLoadedTree()
     OutlineModel->Reload();
     trOutline->expandAll();
     SelectNode(CHierarchy::GoalNode);
+    ShowEvaluation();
     ShowAlternatives();
 }
 
@@ -421,7 +430,7 @@ void TTreeProject::ShowAlternatives()
     lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Приоритет")});
     const std::vector<double>& priorities
         = Synthesis == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
-    for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
+    for (std::uint32_t a = 0; a < tree.AlternativeCount() && tree.Evaluation() == EAlternativeEvaluation::Pairs; ++a) {
         auto* item = new QTreeWidgetItem(lvAlternatives);
         item->setText(0, Text(tree.Alternatives()[a].Name));
         item->setToolTip(0, item->text(0));
@@ -472,7 +481,16 @@ void TTreeProject::Reshow()
     OutlineModel->Reload();
     trOutline->expandAll();
     SelectNode(CursorNodeAfterChange(ProjectDocument.Tree(), path, former));
+    ShowEvaluation();
     ShowAlternatives();
+}
+
+void TTreeProject::ShowEvaluation()
+{
+    const bool rated
+        = ProjectDocument.IsTree() && ProjectDocument.Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+    mnCriterionScale->setVisible(rated);
+    mnCriterionScale->setEnabled(rated && ProjectDocument.Tree().IsRated(CurrentNode()));
 }
 
 bool TTreeProject::FinishStep(const std::string& refusal, const std::string& stepName)
@@ -600,6 +618,10 @@ void TTreeProject::MoveCriterionClick(int by)
 void TTreeProject::JudgeCriterion(std::uint32_t node)
 {
     const CHierarchy& tree = ProjectDocument.Tree();
+    if (tree.IsRated(node)) {
+        emit RatingsRequested(node);
+        return;
+    }
     // A single child is never judged.
     if (ExpertForm == nullptr || tree.ComparedCount(node) < 2) {
         return;
@@ -783,5 +805,80 @@ void TTreeProject::MoveAlternativeClick(int by)
     if (FinishStep(refusal, MoveAlternativeStepName(name))) {
         Reshow();
         SelectAlternative(static_cast<std::uint32_t>(target));
+    }
+}
+
+void TTreeProject::SetEvaluationClick(EAlternativeEvaluation evaluation)
+{
+    if (!ProjectDocument.IsTree() || ProjectDocument.Tree().Evaluation() == evaluation) {
+        return;
+    }
+    const bool ratings = evaluation == EAlternativeEvaluation::Ratings;
+    const QString question = ratings
+        ? QStringLiteral("Сравнения альтернатив по всем критериям будут удалены: альтернативы будут оцениваться по "
+                         "шкалам. Продолжить?")
+        : QStringLiteral("Оценки альтернатив и шкалы будут удалены: альтернативы будут сравниваться попарно. "
+                         "Продолжить?");
+    if (!UserDialogs().AskYesNo(this, question, QStringLiteral("Message"))) {
+        return;
+    }
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.SetEvaluation(evaluation);
+    if (FinishStep(refusal, EvaluationStepName(ratings))) {
+        Reshow();
+    }
+}
+
+void TTreeProject::ShowRatingScales()
+{
+    if (!ProjectDocument.IsTree() || ProjectDocument.Tree().Evaluation() != EAlternativeEvaluation::Ratings) {
+        return;
+    }
+    TfmRatingScales window(
+        ProjectDocument,
+        [this](const std::string& refusal, const std::string& stepName) {
+            const bool done = FinishStep(refusal, stepName);
+            Reshow();
+            return done;
+        },
+        ExpertForm, this);
+    window.exec();
+}
+
+void TTreeProject::CriterionScaleClick()
+{
+    const std::uint32_t node = CurrentNode();
+    const CHierarchy& tree = ProjectDocument.Tree();
+    if (!tree.IsRated(node)) {
+        return;
+    }
+    QStringList names;
+    for (const CRatingScale& scale : tree.Scales()) {
+        names << Text(scale.Name);
+    }
+    const CHierarchyNode& criterion = tree.Node(node);
+    const int chosen = UserDialogs().AskChoice(this, QStringLiteral("Шкала критерия «%1»:").arg(Text(criterion.Name)),
+        QStringLiteral("Шкала критерия"), names, static_cast<int>(criterion.Scale));
+    if (chosen < 0 || static_cast<std::uint32_t>(chosen) == criterion.Scale) {
+        return;
+    }
+    const CRatingScale& before = tree.Scales()[criterion.Scale];
+    const CRatingScale& after = tree.Scales()[static_cast<std::size_t>(chosen)];
+    const bool rated = std::any_of(
+        criterion.Ratings.begin(), criterion.Ratings.end(), [](std::int8_t rating) { return rating != NotRated; });
+    // Ratings name intensities by their place: a scale of another length cannot keep them.
+    if (rated && before.Intensities.size() != after.Intensities.size()
+        && !UserDialogs().AskYesNo(this,
+            QStringLiteral("В шкале «%1» другое число интенсивностей, чем в шкале «%2»: оценки альтернатив по критерию "
+                           "«%3» будут удалены. Продолжить?")
+                .arg(Text(after.Name), Text(before.Name), Text(criterion.Name)),
+            QStringLiteral("Message"))) {
+        return;
+    }
+    const std::string name = criterion.Name;
+    ProjectDocument.BeginStep();
+    const std::string refusal = ProjectDocument.SetCriterionScale(node, static_cast<std::uint32_t>(chosen));
+    if (FinishStep(refusal, CriterionScaleStepName(name))) {
+        Reshow();
     }
 }

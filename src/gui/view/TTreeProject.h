@@ -51,8 +51,9 @@ public:
     [[nodiscard]] QTreeView* Outline() const { return trOutline; }
     [[nodiscard]] QTreeWidget* Alternatives() const { return lvAlternatives; }
 
-    // A new tree: the goal, one criterion and two alternatives to start from.
-    void BuildNewTree(const QString& goal);
+    // A new tree: the goal, one criterion and two alternatives to start from, compared
+    // in pairs or rated.
+    void BuildNewTree(const QString& goal, EAlternativeEvaluation evaluation = EAlternativeEvaluation::Pairs);
     // The document was filled (a file read): the outline and the list show it.
     void ShowLoadedTree();
     // The tree a layered project converts to, as a new project: never saved, so closing
@@ -74,9 +75,21 @@ public:
     [[nodiscard]] QToolButton* ResultsButton() const { return btResultsView; }
     void ShowLevelPriorities(std::uint32_t node);
     void ShowSensitivity(std::uint32_t node);
+    // The alternatives compared in pairs or rated, after the question what is dropped:
+    // one undo step; a refusal is shown.
+    void SetEvaluationClick(EAlternativeEvaluation evaluation);
+    // The scales' window of a rated tree.
+    void ShowRatingScales();
+    // The criterion under the cursor takes one of the scales, after a warning when its
+    // ratings are dropped: one undo step.
+    void CriterionScaleClick();
+    [[nodiscard]] QAction* CriterionScaleCommand() const { return mnCriterionScale; }
 
 signals:
     void Closed(TTreeProject* window);
+    // Enter or a double-click on a rated criterion: its ratings are asked for (it has
+    // no comparisons of the alternatives to open).
+    void RatingsRequested(std::uint32_t node);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,6 +110,8 @@ private:
     // A rated tree's alternatives with their scores and shares.
     void ShowRatedAlternatives();
     [[nodiscard]] bool Rated() const;
+    // The commands that follow the evaluation: the criterion's scale only for ratings.
+    void ShowEvaluation();
     void AddCriterionClick(bool beside);
     void RenameCriterionClick();
     void DeleteCriterionClick();
@@ -158,6 +173,7 @@ private:
     QAction* mnMoveOut = nullptr;
     QAction* mnMoveIn = nullptr;
     QAction* mnCommentCriterion = nullptr;
+    QAction* mnCriterionScale = nullptr;
     QAction* mnAlternativesSeparator = nullptr;
     QAction* mnAddAlternative = nullptr;
     QAction* mnRenameAlternative = nullptr;

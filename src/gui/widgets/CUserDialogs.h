@@ -55,6 +55,29 @@ public:
         static_cast<void>(initial);
         return {};
     }
+    // One of items, the list starting at current; -1 when cancelled (always, for a seam
+    // that offers no choice).
+    virtual int AskChoice(
+        QWidget* parent, const QString& label, const QString& caption, const QStringList& items, int current)
+    {
+        static_cast<void>(parent);
+        static_cast<void>(label);
+        static_cast<void>(caption);
+        static_cast<void>(items);
+        static_cast<void>(current);
+        return -1;
+    }
+    // A line of text as AskText asks it, and under it one of choices (the first at
+    // first), given in choice. A seam that offers no choice asks the text alone and
+    // leaves choice at the first.
+    virtual QString AskTextAndChoice(QWidget* parent, const QString& label, const QString& caption,
+        const QString& choiceLabel, const QStringList& choices, int& choice)
+    {
+        static_cast<void>(choiceLabel);
+        static_cast<void>(choices);
+        choice = 0;
+        return AskText(parent, label, caption, QString());
+    }
     // Lets the user set the printer up; false when cancelled.
     virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
     virtual void OpenHelp(QWidget* parent, const QString& helpFile) = 0;

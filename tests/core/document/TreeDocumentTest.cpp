@@ -1,6 +1,7 @@
 // A project held as a tree of criteria: its edits as undo steps, its results, its file.
 #include "core/document/CProjectDocument.h"
 #include "core/document/DocumentFile.h"
+#include "core/document/ScaleRelisting.h"
 #include "core/document/StepNames.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/RatingSynthesis.h"
@@ -199,4 +200,22 @@ TEST(TreeDocument, SavedAndReopenedAsATreeFile)
     EXPECT_FALSE(ReadTreeDocument(reopened, file).Succeeded());
     EXPECT_TRUE(reopened.Tree() == document.Tree());
     std::filesystem::remove_all(folder);
+}
+
+TEST(TreeDocument, ARelistedScaleKeepsEveryRatingWithItsIntensity)
+{
+    CProjectDocument document;
+    document.BuildTree(SmallRatedTree());
+    // Объём (Большой, Средний, Малый) rates Образование: А Большой, Б Средний, В Малый, Г Большой.
+    ASSERT_EQ(RelistScale(document, 0, {"Огромный", "Малый", "Средний"}), "");
+    const CHierarchy& tree = document.Tree();
+    EXPECT_EQ(tree.Scales()[0], WithIntensities(SmallRatedTree().Scales()[0], {"Огромный", "Малый", "Средний"}));
+    EXPECT_EQ(tree.Node(3).Ratings, (std::vector<std::int8_t>{NotRated, 2, 1, NotRated}));
+    EXPECT_EQ(tree.Node(2).Ratings, SmallRatedTree().Node(2).Ratings); // another scale's
+    // A list the scale cannot hold changes nothing.
+    for (const std::vector<std::string>& refused : {std::vector<std::string>{"Один"}, {"А", "А"}}) {
+        EXPECT_NE(RelistScale(document, 0, refused), "");
+        EXPECT_EQ(document.Tree().Scales()[0].Intensities.size(), 3U);
+    }
+    EXPECT_NE(RelistScale(document, 2, {"А", "Б"}), "");
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -167,4 +168,35 @@ TEST(TreeJudging, TwentyAlternativesTypedFromTheKeys)
     EXPECT_EQ(guidance.Order, 20U);
     EXPECT_NEAR(guidance.Measures.CR, cr, 1e-6);
     EXPECT_EQ(guidance.Acceptable(), cr <= 0.10);
+}
+
+TEST(TreeJudging, AScaleJudgedFromTheKeysIsStoredWithItsIdealValues)
+{
+    CProjectDocument document;
+    CHierarchy tree = SmallTree();
+    ASSERT_EQ(tree.SetEvaluation(EAlternativeEvaluation::Ratings), "");
+    document.BuildTree(tree);
+    CJudgingSession session;
+    EXPECT_FALSE(session.OpenScale(document, 2));
+    CProjectDocument pairs;
+    pairs.BuildTree(SmallTree());
+    EXPECT_FALSE(session.OpenScale(pairs, 0));
+
+    // Every judgement of the four-step scale typed anew, one edit of the scale.
+    ASSERT_EQ(document.SetScale(0, MakeRatingScale("s4", tree.Scales()[0].Name, tree.Scales()[0].Intensities, {})), "");
+    ASSERT_TRUE(session.OpenScale(document, 0));
+    EXPECT_EQ(session.JudgedScale(), std::optional<std::uint32_t>(0));
+    EXPECT_FALSE(session.JudgedNode().has_value());
+    EXPECT_EQ(session.JudgedName(), tree.Scales()[0].Name);
+    EXPECT_EQ(session.ComparedName(2), "Удовлетворительно");
+    EXPECT_EQ(session.ShownResult().Local, std::vector<double>(4, 0.25));
+    TypeCodes(session, {2, 4, 6, 2, 4, 2});
+    document.BeginStep();
+    session.Close();
+    EXPECT_FALSE(document.EndStep().Empty());
+    EXPECT_EQ(document.Tree().Scales()[0], ReadyRatingScales()[0]);
+    const std::vector<double> ideal{1, 0.537285, 0.268642, 0.144338};
+    for (std::size_t k = 0; k < ideal.size(); ++k) {
+        EXPECT_NEAR(document.RatingResults().Scales()[0].Ideal[k], ideal[k], 5e-7) << k;
+    }
 }

@@ -82,3 +82,30 @@ TEST(RatingModel, ScalesAndLimitsRefuseWhatWouldBreakARating)
     EXPECT_EQ(tree.AlternativeCount(), MaxRatedAlternatives);
 }
 } // namespace
+
+TEST(RatingModel, NewIntensitiesKeepTheJudgementsOfTheNamesKeptAndNewScalesTakeAFreeId)
+{
+    const CRatingScale scale = MakeRatingScale("s1", "Объём", {"Большой", "Средний", "Малый"}, {3, 6, 2});
+    struct CCase {
+        std::vector<std::string> Intensities;
+        std::vector<int> Upper;
+    };
+    const std::vector<CCase> cases{
+        {{"Большой", "Средний", "Малый"}, {3, 6, 2}},
+        {{"Большой", "Малый"}, {6}},
+        {{"Огромный", "Большой", "Средний", "Малый"}, {1, 1, 1, 3, 6, 2}},
+        {{"Малый", "Средний", "Большой"}, {-2, -6, -3}},
+        {{"Да", "Нет"}, {1}},
+    };
+    for (const CCase& c : cases) {
+        const CRatingScale changed = WithIntensities(scale, c.Intensities);
+        EXPECT_EQ(changed, MakeRatingScale("s1", "Объём", c.Intensities, c.Upper)) << c.Intensities.front();
+        EXPECT_EQ(RatingScaleProblem(changed), "");
+    }
+    std::vector<CRatingScale> scales = ReadyRatingScales();
+    EXPECT_EQ(FreeScaleId(scales), "s1");
+    scales.push_back(scale);
+    scales.push_back(MakeRatingScale("s2", "Б", {"А", "Б"}, {2}));
+    EXPECT_EQ(FreeScaleId(scales), "s3");
+    EXPECT_EQ(FreeScaleId({}), "s1");
+}

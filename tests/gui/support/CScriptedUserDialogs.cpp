@@ -84,6 +84,30 @@ QString CScriptedUserDialogs::AskText(
     return answer;
 }
 
+int CScriptedUserDialogs::AskChoice(
+    QWidget* /*parent*/, const QString& label, const QString& /*caption*/, const QStringList& items, int current)
+{
+    Records.push_back({EKind::Choice, label, items.join(QLatin1Char('|')), QString::number(current)});
+    if (ChoiceAnswers.empty()) {
+        ADD_FAILURE() << "unscripted choice";
+        return -1;
+    }
+    const int answer = ChoiceAnswers.front();
+    ChoiceAnswers.pop_front();
+    return answer;
+}
+
+QString CScriptedUserDialogs::AskTextAndChoice(QWidget* parent, const QString& label, const QString& caption,
+    const QString& /*choiceLabel*/, const QStringList& /*choices*/, int& choice)
+{
+    choice = 0;
+    if (!ChoiceAnswers.empty()) {
+        choice = ChoiceAnswers.front();
+        ChoiceAnswers.pop_front();
+    }
+    return AskText(parent, label, caption, QString());
+}
+
 bool CScriptedUserDialogs::ChoosePrinter(QWidget* /*parent*/, QPrinter& printer)
 {
     Records.push_back({EKind::Printer, QString(), QString()});
@@ -123,5 +147,5 @@ std::vector<QString> CScriptedUserDialogs::MessageTexts() const
 
 bool CScriptedUserDialogs::AllAnswersUsed() const
 {
-    return YesNoAnswers.empty() && FileAnswers.empty() && TextAnswers.empty();
+    return YesNoAnswers.empty() && FileAnswers.empty() && TextAnswers.empty() && ChoiceAnswers.empty();
 }

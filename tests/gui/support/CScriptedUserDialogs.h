@@ -14,7 +14,7 @@
 // Installs itself while it lives.
 class CScriptedUserDialogs final : public CUserDialogs {
 public:
-    enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Folder, Printer, Help, Text };
+    enum class EKind { Inform, AskYesNo, OpenFile, SaveFile, Folder, Printer, Help, Text, Choice };
     struct CRecord {
         CRecord() = default;
         // The informative text is a message's only, so three values make any record.
@@ -38,6 +38,8 @@ public:
     std::deque<bool> YesNoAnswers;
     std::deque<QString> FileAnswers; // for open, save and folder choices; "" is a cancel
     std::deque<QString> TextAnswers; // for text questions; "" is a cancel
+    std::deque<int> ChoiceAnswers;   // for choices; -1 is a cancel. A text question's choice
+                                     // unscripted stays at its first.
     // Sets the printer up (for example to a PDF file) and answers; none scripted = cancel.
     std::function<bool(QPrinter&)> PrinterAnswer;
 
@@ -49,6 +51,10 @@ public:
     QString ChooseFileToSave(QWidget* parent, const QString& filter, const QString& directory) override;
     QString ChooseFolder(QWidget* parent, const QString& directory) override;
     QString AskText(QWidget* parent, const QString& label, const QString& caption, const QString& initial) override;
+    int AskChoice(
+        QWidget* parent, const QString& label, const QString& caption, const QStringList& items, int current) override;
+    QString AskTextAndChoice(QWidget* parent, const QString& label, const QString& caption, const QString& choiceLabel,
+        const QStringList& choices, int& choice) override;
     bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
     void OpenHelp(QWidget* parent, const QString& helpFile) override;
 
