@@ -25,6 +25,7 @@ class QTreeView;
 class QTreeWidget;
 class QUndoStack;
 class TfmExpertForm;
+class TfmRatings;
 
 // The window of a project held as a tree of criteria: the outline of the hierarchy
 // (goal, criteria, their priorities and consistency) beside the alternatives with their
@@ -71,6 +72,10 @@ public:
     [[nodiscard]] QToolButton* ResultsButton() const { return btResultsView; }
     void ShowLevelPriorities(std::uint32_t node);
     void ShowSensitivity(std::uint32_t node);
+    // The ratings window of a rated tree (Ctrl+4, or Enter on a rated criterion), made
+    // once and reused, its cursor in the criterion's column; a pairwise tree has none.
+    void ShowRatings(std::uint32_t node);
+    [[nodiscard]] TfmRatings* RatingsWindow() const { return RatingsForm; }
 
 signals:
     void Closed(TTreeProject* window);
@@ -146,6 +151,7 @@ private:
     // Made on first use, then reused.
     TfmTreePriorities* PrioritiesWindow = nullptr;
     TfmTreeSensitivity* SensitivityWindow = nullptr;
+    TfmRatings* RatingsForm = nullptr;
     QAction* mnMoveOut = nullptr;
     QAction* mnMoveIn = nullptr;
     QAction* mnCommentCriterion = nullptr;
