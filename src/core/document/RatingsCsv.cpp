@@ -260,7 +260,7 @@ CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text)
                 continue;
             }
             const std::uint32_t node = *columns[c];
-            std::int32_t intensity = NotRated;
+            CRatingCell cell{node, alternative.value_or(0)}; // not rated unless named
             if (!key.empty()) {
                 const std::vector<std::string>& names = tree.Scales()[tree.Node(node).Scale].Intensities;
                 const auto found = std::find_if(
@@ -269,16 +269,16 @@ CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text)
                     problem(ERatingsCsvProblem::UnknownIntensity, r, c, row[c]);
                     continue;
                 }
-                intensity = static_cast<std::int32_t>(found - names.begin());
+                cell.Intensity = static_cast<std::int32_t>(found - names.begin());
             }
             if (alternative) {
-                reading.Cells.push_back({node, *alternative, intensity});
+                reading.Cells.push_back(cell);
             }
         }
         // A short row leaves its last criteria not rated, as empty cells would.
         for (std::size_t c = row.size(); c < columns.size() && alternative; ++c) {
             if (columns[c]) {
-                reading.Cells.push_back({*columns[c], *alternative, NotRated});
+                reading.Cells.push_back({*columns[c], *alternative});
             }
         }
     }
