@@ -9,6 +9,7 @@
 #include "core/results/ControlCharacters.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RatingReportContent.h"
 #include "core/results/ReportContent.h"
 #include "core/storage/GroupFile.h"
 
@@ -248,6 +249,61 @@ void ElementLines(const CGroupDecision& decision, std::size_t index, std::vector
         lines.push_back("  " + std::string(DistanceCaption) + ": " + DistancesText(decision, element.Distances));
     }
 }
+// Rated trees: the group's scales and its ranking by group score, each alternative with
+// the experts' own scores and their mean.
+json GroupRatingsJson(const CGroupDecision& decision, const CGroupRatings& ratings)
+{
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    json scales = json::array();
+    for (std::size_t s = 0; s < ratings.Scales.size(); ++s) {
+        const CRatingScale& scale = hierarchy.Scales()[s];
+        const CScaleResult& result = ratings.Scales[s];
+        const bool has = result.Priorities.Basis == EPrioritiesBasis::AllJudged
+            || result.Priorities.Basis == EPrioritiesBasis::LeastSquares;
+        scales.push_back({{"id", scale.Id}, {"name", scale.Name}, {"intensities", scale.Intensities},
+            {"priorities", has ? json(result.Priorities.Local) : json(nullptr)},
+            {"ideal", has ? json(result.Ideal) : json(nullptr)},
+            {"lambda_max", has ? json(result.Priorities.Measures.LambdaMax) : json(nullptr)},
+            {"ci", has ? json(result.Priorities.Measures.CI) : json(nullptr)},
+            {"cr", has ? json(result.Priorities.Measures.CR) : json(nullptr)}});
+    }
+    json ranking = json::array();
+    if (decision.Result().RankingProblem.empty()) {
+        for (const std::uint32_t a : ratings.Ranking) {
+            json experts = json::array();
+            for (const std::vector<double>& own : ratings.ExpertScores) {
+                experts.push_back(own[a]);
+            }
+            ranking.push_back(
+                {{"position", a}, {"name", hierarchy.Alternatives()[a].Name}, {"priority", ratings.Shares[a]},
+                    {"score", ratings.Scores[a]}, {"complete", ratings.NotRatedCounts[a] == 0},
+                    {"expert_scores", experts}, {"mean_score", ratings.MeanScores[a]}});
+        }
+    }
+    return {{"scales", scales}, {"ranking", ranking}};
+}
+
+void GroupRatingLines(const CGroupDecision& decision, const CGroupRatings& ratings, std::vector<std::string>& lines)
+{
+    lines.push_back(std::string(RatingRankingTitle) + ", групповая оценка, оценки экспертов и их среднее:");
+    if (!decision.Result().RankingProblem.empty()) {
+        lines.push_back("  " + decision.Result().RankingProblem);
+        return;
+    }
+    for (std::size_t place = 0; place < ratings.Ranking.size(); ++place) {
+        const std::uint32_t a = ratings.Ranking[place];
+        std::string experts;
+        for (const std::vector<double>& own : ratings.ExpertScores) {
+            experts += (experts.empty() ? "" : " ") + Shown(own[a]);
+        }
+        std::string line = "  " + std::to_string(place + 1) + ". " + decision.Hierarchy().Alternatives()[a].Name + "  "
+            + Shown(ratings.Scores[a]) + "  (эксперты: " + experts + "; среднее " + Shown(ratings.MeanScores[a]);
+        if (ratings.NotRatedCounts[a] > 0) {
+            line += "; " + std::string(NotAllRatedMark);
+        }
+        lines.push_back(line + ")");
+    }
+}
 } // namespace
 
 nlohmann::json GroupJson(const CGroupDecision& decision)
@@ -288,8 +344,9 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
         root["alternatives"] = alternatives;
         root["nodes"] = NodesJson(decision);
     }
+    root["ratings"] = result.Ratings ? GroupRatingsJson(decision, *result.Ratings) : json(nullptr);
     root["ranking"] = RankingJson(result.RankingRows);
-    root["ranking_ideal"] = IdealRankingJson(result.IdealRankingRows, result.Nodes);
+    root["ranking_ideal"] = result.Ratings ? json(nullptr) : IdealRankingJson(result.IdealRankingRows, result.Nodes);
     root["ranking_problem"] = result.RankingProblem.empty() ? json(nullptr) : json(result.RankingProblem);
     json unacceptable = json::array();
     for (const CUnacceptableNode& matrix : result.UnacceptableNodes) {
@@ -339,26 +396,35 @@ std::string GroupText(const CGroupDecision& decision)
         lines.emplace_back(ExpertWeightsOffText);
     }
     lines.emplace_back();
-    lines.push_back(std::string(FinalRankingTitle) + " (" + GroupPriorityCaption + "):");
-    if (result.RankingRows.empty()) {
-        lines.push_back("  " + result.RankingProblem);
-    }
-    RankingLines(result.RankingRows, lines);
-    // A ranking that rests on combined matrices not acceptable says so right under it.
-    const std::string warning = GroupUnacceptableWarning(decision);
-    if (!warning.empty()) {
-        lines.push_back(warning);
-    }
-    lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + GroupPriorityCaption + "):");
-    if (result.IdealRankingRows.empty()) {
-        lines.push_back("  " + result.RankingProblem);
-    } else {
-        for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
-            const CResultRow& row = result.IdealRankingRows[i];
-            lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  ("
-                + RawIdealCaption + " " + Shown(result.Nodes.IdealRaw()[row.Position]) + ")");
+    if (result.Ratings) {
+        // Ratings are ideal by nature: one ranking, by the group score.
+        GroupRatingLines(decision, *result.Ratings, lines);
+        const std::string warning = GroupUnacceptableWarning(decision);
+        if (!warning.empty()) {
+            lines.push_back(warning);
         }
-        lines.emplace_back(RawIdealNote);
+    } else {
+        lines.push_back(std::string(FinalRankingTitle) + " (" + GroupPriorityCaption + "):");
+        if (result.RankingRows.empty()) {
+            lines.push_back("  " + result.RankingProblem);
+        }
+        RankingLines(result.RankingRows, lines);
+        // A ranking that rests on combined matrices not acceptable says so right under it.
+        const std::string warning = GroupUnacceptableWarning(decision);
+        if (!warning.empty()) {
+            lines.push_back(warning);
+        }
+        lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + GroupPriorityCaption + "):");
+        if (result.IdealRankingRows.empty()) {
+            lines.push_back("  " + result.RankingProblem);
+        } else {
+            for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
+                const CResultRow& row = result.IdealRankingRows[i];
+                lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  ("
+                    + RawIdealCaption + " " + Shown(result.Nodes.IdealRaw()[row.Position]) + ")");
+            }
+            lines.emplace_back(RawIdealNote);
+        }
     }
     for (const auto& [caption, ranking] : {std::pair{AipArithmeticCaption, &result.AipArithmeticRows},
              std::pair{AipGeometricCaption, &result.AipGeometricRows}}) {

@@ -11,6 +11,8 @@
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/RankingOrder.h"
+#include "core/results/RatingReportContent.h"
+#include "core/results/RatingSynthesis.h"
 #include "core/results/ReportContent.h"
 #include "core/storage/TreeFile.h"
 
@@ -170,7 +172,170 @@ void AddNode(
     Add(lines, ConsistencyLines(guidance), "  ");
     Add(lines, SuggestionLines(names, guidance), "  ");
 }
+
+// The criteria's part of a rated tree's report: every criterion as a tree's, a rated one
+// with its scale instead of a matrix.
+nlohmann::json RatedNodesJson(const CHierarchy& hierarchy, const CHierarchyResults& criteria, bool synthesised)
+{
+    nlohmann::json nodes = nlohmann::json::array();
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        const CHierarchyNode& data = hierarchy.Node(node);
+        nlohmann::json item;
+        if (hierarchy.IsRated(node)) {
+            item["scale"] = hierarchy.Scales()[data.Scale].Id;
+        } else {
+            item = MatrixJson(data.Judgements, hierarchy.ComparedCount(node), criteria.Node(node));
+        }
+        item["path"] = PathJson(hierarchy, node);
+        item["name"] = data.Name;
+        item["covering"] = hierarchy.IsCovering(node);
+        item["local"] = LocalJson(hierarchy, criteria, node);
+        item["global"] = synthesised ? nlohmann::json(criteria.Global(node)) : nlohmann::json(nullptr);
+        nodes.push_back(item);
+    }
+    return nodes;
+}
+
+nlohmann::json ScalesJson(const CHierarchy& hierarchy, const CRatingResults& results)
+{
+    nlohmann::json scales = nlohmann::json::array();
+    for (std::size_t s = 0; s < hierarchy.Scales().size(); ++s) {
+        const CRatingScale& scale = hierarchy.Scales()[s];
+        const CScaleResult& result = results.Scales()[s];
+        nlohmann::json item
+            = MatrixJson(scale.Judgements, static_cast<std::uint32_t>(scale.Intensities.size()), result.Priorities);
+        item["id"] = scale.Id;
+        item["name"] = scale.Name;
+        item["intensities"] = scale.Intensities;
+        item["ideal"] = result.Ideal;
+        item["out_of_order"] = result.OutOfOrder
+            ? nlohmann::json{{"earlier", result.OutOfOrder->first}, {"later", result.OutOfOrder->second}}
+            : nlohmann::json(nullptr);
+        scales.push_back(item);
+    }
+    return scales;
+}
+
+nlohmann::json RatedRankingJson(const CHierarchy& hierarchy, const CRatingResults& results)
+{
+    nlohmann::json ranking = nlohmann::json::array();
+    for (const std::uint32_t a : results.Ranking()) {
+        ranking.push_back({{"position", a}, {"name", hierarchy.Alternatives()[a].Name},
+            {"priority", results.Shares()[a]}, {"score", results.Scores()[a]}, {"complete", results.Complete(a)},
+            {"not_rated", results.NotRatedCounts()[a]}});
+    }
+    return ranking;
+}
+
+void AddRatedRanking(std::vector<std::string>& lines, const CHierarchy& hierarchy, const CRatingResults& results,
+    const std::string& refusal)
+{
+    lines.push_back(std::string(RatingRankingTitle) + ":");
+    if (!refusal.empty()) {
+        lines.push_back("  " + refusal);
+        return;
+    }
+    for (const std::vector<std::string>& row :
+        RatingRankingTable(hierarchy, results, hierarchy.AlternativeCount(), '.').Rows) {
+        std::string line = "  " + row[0] + ". " + row[1] + "  " + row[2] + "  (доля " + row[3];
+        if (!row[4].empty()) {
+            line += "; " + row[4];
+        }
+        lines.push_back(line + ")");
+    }
+}
+
+void AddScale(
+    std::vector<std::string>& lines, const CHierarchy& hierarchy, const CRatingResults& results, std::uint32_t s)
+{
+    const CRatingScale& scale = hierarchy.Scales()[s];
+    const CScaleResult& result = results.Scales()[s];
+    lines.emplace_back();
+    lines.push_back(ScaleHeading(scale) + ":");
+    lines.push_back("  " + ScaleUseText(hierarchy, s));
+    for (const std::vector<std::string>& row : ScaleTable(scale, result, '.').Rows) {
+        lines.push_back("  " + row[0] + ": приоритет " + row[1] + ", идеальное значение " + row[2]);
+    }
+    Add(lines, ScaleConsistencyLines(scale, result, '.'), "  ");
+    const std::string warning = ScaleOrderWarningText(scale, result);
+    if (!warning.empty()) {
+        lines.push_back("  " + warning);
+    }
+}
 } // namespace
+
+nlohmann::json RatedHierarchyJson(const CHierarchy& hierarchy, const CRatingResults& results)
+{
+    const CHierarchyResults& criteria = results.Criteria();
+    nlohmann::json root;
+    root["shape"] = "tree";
+    root["mode"] = "ratings";
+    root["goal"] = hierarchy.Goal().Name;
+    root["comment"] = hierarchy.Goal().Comment;
+    nlohmann::json alternatives = nlohmann::json::array();
+    for (const CAlternative& alternative : hierarchy.Alternatives()) {
+        alternatives.push_back(alternative.Name);
+    }
+    root["alternatives"] = alternatives;
+    const bool synthesised = !criteria.NotConnected();
+    root["nodes"] = RatedNodesJson(hierarchy, criteria, synthesised);
+    root["scales"] = ScalesJson(hierarchy, results);
+    // No score exists until the criteria's judgements connect every criterion.
+    root["ranking"] = synthesised ? RatedRankingJson(hierarchy, results) : nlohmann::json(nullptr);
+    nlohmann::json incomplete = nlohmann::json::array();
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        if (!hierarchy.IsRated(node) && criteria.Node(node).Basis == EPrioritiesBasis::NotConnected) {
+            incomplete.push_back({{"path", PathJson(hierarchy, node)}, {"name", hierarchy.Node(node).Name}});
+        }
+    }
+    root["incomplete_elements"] = incomplete;
+    nlohmann::json unacceptable = nlohmann::json::array();
+    for (const CUnacceptableNode& matrix : UnacceptableNodes(hierarchy, criteria)) {
+        unacceptable.push_back({{"path", PathJson(hierarchy, matrix.Node)}, {"name", hierarchy.Node(matrix.Node).Name},
+            {"cr", matrix.Cr}, {"cr_limit", matrix.CrLimit}});
+    }
+    root["unacceptable"] = unacceptable;
+    return root;
+}
+
+std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults& results)
+{
+    const CHierarchyResults& criteria = results.Criteria();
+    std::vector<std::string> lines;
+    lines.push_back("Цель: " + hierarchy.Goal().Name);
+    lines.push_back("Комментарий: " + hierarchy.Goal().Comment);
+    lines.push_back("Уровней: " + std::to_string(hierarchy.LevelCount()));
+    lines.emplace_back(RatedAlternativesText);
+    lines.emplace_back();
+    AddRatedRanking(lines, hierarchy, results, HierarchyNotConnectedText(hierarchy, criteria));
+    const std::string warning
+        = UnacceptableNodesWarningText(hierarchy, criteria, UnacceptableNodes(hierarchy, criteria));
+    if (!warning.empty()) {
+        lines.push_back(warning);
+    }
+    const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
+    if (!incomplete.empty()) {
+        lines.emplace_back(IncompleteMatricesHeading);
+        Add(lines, incomplete, "  ");
+    }
+    for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
+        if (hierarchy.IsRated(node)) {
+            lines.emplace_back();
+            lines.push_back(NodeHeading(hierarchy, node) + ":");
+            lines.push_back("  " + CriterionScaleText(hierarchy, node));
+        } else {
+            AddNode(lines, hierarchy, criteria, node);
+        }
+    }
+    for (std::uint32_t s = 0; s < hierarchy.Scales().size(); ++s) {
+        AddScale(lines, hierarchy, results, s);
+    }
+    std::string text;
+    for (const std::string& line : lines) {
+        text += ShowControlCharacters(line) + '\n';
+    }
+    return text;
+}
 
 nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResults& results)
 {
@@ -261,6 +426,19 @@ CTreeReportOutcome TreeReport(const std::string& fileName, EReportFormat format)
         outcome.Errors = read.Message + '\n';
         if (!read.Reason.empty()) {
             outcome.Errors += ShowControlCharacters(read.Reason) + '\n';
+        }
+        return outcome;
+    }
+    if (hierarchy->Evaluation() == EAlternativeEvaluation::Ratings) {
+        const CRatingResults results = ComputeRatingResults(*hierarchy);
+        if (format == EReportFormat::Csv) {
+            outcome.Report = RatedTreeCsv(*hierarchy, results, '.');
+        } else if (format == EReportFormat::Json) {
+            outcome.Report
+                = RatedHierarchyJson(*hierarchy, results).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+                + '\n';
+        } else {
+            outcome.Report = RatedHierarchyText(*hierarchy, results);
         }
         return outcome;
     }

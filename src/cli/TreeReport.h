@@ -8,6 +8,7 @@
 
 class CHierarchy;
 class CHierarchyResults;
+class CRatingResults;
 
 // What the report of a tree file (".tsj") came to: the report, or the exit code with what
 // standard error says (every line of it).
@@ -26,3 +27,7 @@ CTreeReportOutcome TreeReport(const std::string& fileName, EReportFormat format)
 nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResults& results);
 // Names and comments show their control characters escaped, as in the project report.
 std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& results);
+// The same of a rated tree: the criteria, the scales with their figures and consistency,
+// and the ranking by score with each alternative's share and whether it is rated everywhere.
+nlohmann::json RatedHierarchyJson(const CHierarchy& hierarchy, const CRatingResults& results);
+std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults& results);

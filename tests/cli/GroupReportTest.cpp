@@ -5,9 +5,11 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/model/LayeredHierarchy.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/NumberFormat.h"
 #include "core/storage/GroupFile.h"
 #include "core/storage/ProjectFile.h"
 #include "core/storage/TreeFile.h"
+#include "support/EmployeesTree.h"
 #include "support/FourLayersGroup.h"
 #include "support/ModelEdits.h"
 
@@ -690,4 +692,63 @@ TEST_F(CGroupReportTest, TreeExpertsReportTheirNodesByPath)
         "Эксперт 2: файл «e2.tsj» — дерево критериев, а «e1.tsy» — проект с полными уровнями; в одной группе файлы "
         "экспертов одного вида\n");
     EXPECT_EQ(mixed.Out, "");
+}
+
+// Two experts rating the employees: a cell rated by both takes the geometric mean of
+// their ideal values, one rated by one his value, one rated by none counts 0; beside the
+// group score, each expert's own and their mean.
+TEST_F(CGroupReportTest, RatedTreesRankByTheGroupScore)
+{
+    const std::vector<std::vector<std::vector<int>>> ratings{
+        {{0, 1, 1, 0}, {1, 0, 2, 1}, {2, 2, 0, -1}, {1, 1, -1, 2}},
+        {{1, 1, 0, 0}, {0, 0, 2, 2}, {3, 2, 1, -1}, {1, 3, 1, 2}},
+    };
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_EQ(
+            SaveTreeFile(EmployeesTree(ratings[k]), File("e" + std::to_string(k) + ".tsj"), false), EWriteResult::Ok);
+    }
+    const std::vector<double> w = RowGeometricMeans(4, EmployeeCriteriaUpper);
+    const std::vector<std::vector<double>> scales{RowGeometricMeans(5, FiveStepUpper),
+        RowGeometricMeans(4, EducationUpper), RowGeometricMeans(3, ExperienceUpper)};
+    const std::size_t scaleOf[] = {0, 1, 2, 0};
+    std::vector<double> scores(4, 0.0);
+    for (std::size_t a = 0; a < 4; ++a) {
+        for (std::size_t c = 0; c < 4; ++c) {
+            const std::vector<double>& p = scales[scaleOf[c]];
+            double product = 1;
+            int raters = 0;
+            for (std::size_t k = 0; k < 2; ++k) {
+                if (ratings[k][a][c] >= 0) {
+                    product *= p[static_cast<std::size_t>(ratings[k][a][c])] / p[0];
+                    ++raters;
+                }
+            }
+            scores[a] += raters == 0 ? 0.0 : w[c] * std::pow(product, 1.0 / raters);
+        }
+    }
+    const std::vector<double> first = EmployeeScores(ratings[0]);
+    const std::vector<double> second = EmployeeScores(ratings[1]);
+    const CGroupRun run = Run("--group --json e0.tsj e1.tsj");
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json ranking = nlohmann::json::parse(run.Out)["ratings"]["ranking"];
+    ASSERT_EQ(ranking.size(), 4U) << run.Out;
+    const double total = scores[0] + scores[1] + scores[2] + scores[3];
+    for (std::size_t place = 0; place < 4; ++place) {
+        const std::size_t a = ranking[place]["position"];
+        EXPECT_NEAR(ranking[place]["score"].get<double>(), scores[a], 1e-12) << a;
+        EXPECT_NEAR(ranking[place]["priority"].get<double>(), scores[a] / total, 1e-12) << a;
+        EXPECT_NEAR(ranking[place]["expert_scores"][0].get<double>(), first[a], 1e-12) << a;
+        EXPECT_NEAR(ranking[place]["expert_scores"][1].get<double>(), second[a], 1e-12) << a;
+        EXPECT_NEAR(ranking[place]["mean_score"].get<double>(), (first[a] + second[a]) / 2, 1e-12) << a;
+        EXPECT_EQ(ranking[place]["complete"], a != 2);
+        if (place > 0) {
+            EXPECT_GE(ranking[place - 1]["score"].get<double>(), ranking[place]["score"].get<double>());
+        }
+    }
+    const CGroupRun text = Run("--group e0.tsj e1.tsj");
+    ASSERT_EQ(text.ExitCode, 0) << text.Err;
+    const std::string line = ". В  " + FormatTruncated(scores[2], 4) + "  (эксперты: " + FormatTruncated(first[2], 4)
+        + " " + FormatTruncated(second[2], 4) + "; среднее " + FormatTruncated((first[2] + second[2]) / 2, 4)
+        + "; не все оценки)\n";
+    EXPECT_NE(text.Out.find(line), std::string::npos) << line << text.Out;
 }

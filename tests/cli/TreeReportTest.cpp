@@ -1,8 +1,10 @@
 #include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/LayeredHierarchy.h"
+#include "core/results/NumberFormat.h"
 #include "core/storage/ProjectFile.h"
 #include "core/storage/TreeFile.h"
+#include "support/EmployeesTree.h"
 #include "support/ModelEdits.h"
 #include "support/UpperJudgements.h"
 
@@ -319,5 +321,130 @@ TEST_F(CTreeReportTest, TextAndCsvNameNodesByPath)
     }
     const nlohmann::json json = nlohmann::json::parse(Run("--json " + file).Out);
     EXPECT_EQ(json["unacceptable"][0]["path"], nlohmann::json::parse(R"(["Безопасность"])"));
+}
+
+// A matrix's measures restated: lambda-max as the mean of (A w)_i / w_i, CR over the
+// random index of its order, and the geometric index from the errors a_ij w_j / w_i.
+struct CMeasures {
+    double Cr = 0;
+    double Gci = 0;
+};
+CMeasures Measures(std::size_t n, const std::vector<int>& upper, const std::vector<double>& w)
+{
+    std::vector<std::vector<double>> a(n, std::vector<double>(n, 1.0));
+    std::size_t k = 0;
+    double errors = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j, ++k) {
+            a[i][j] = upper[k] > 0 ? upper[k] : 1.0 / -upper[k];
+            a[j][i] = 1.0 / a[i][j];
+            errors += std::pow(std::log(a[i][j] * w[j] / w[i]), 2);
+        }
+    }
+    double lambda = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        double row = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+            row += a[i][j] * w[j];
+        }
+        lambda += row / w[i] / static_cast<double>(n);
+    }
+    const double randomIndex[] = {0, 0, 0, 0.58, 0.90, 1.12};
+    const double d = static_cast<double>(n);
+    return {(lambda - d) / (d - 1) / randomIndex[n], 2 * errors / ((d - 1) * (d - 2))};
+}
+
+// The employees rated on their scales: the scales' figures and the ranking by score
+// against their definitions and the published figures; Г with Опыт not rated is marked.
+TEST_F(CTreeReportTest, RatedTreeReportsScalesAndScores)
+{
+    const std::vector<std::vector<int>> uppers{FiveStepUpper, EducationUpper, ExperienceUpper, FourStepUpper};
+    const std::vector<std::size_t> orders{5, 4, 3, 4};
+    std::vector<std::vector<double>> ideal;
+    for (std::size_t s = 0; s < uppers.size(); ++s) {
+        std::vector<double> p = Priorities(orders[s], uppers[s]);
+        const double top = *std::max_element(p.begin(), p.end());
+        for (double& x : p) {
+            x /= top;
+        }
+        ideal.push_back(p);
+    }
+    const std::vector<std::vector<int>> ratings{{0, 1, 1, 0}, {1, 0, 2, 1}, {2, 2, 0, 1}, {1, 1, -1, 2}};
+    for (const bool gap : {false, true}) {
+        std::vector<std::vector<int>> given = ratings;
+        given[3][2] = gap ? -1 : 1;
+        const std::vector<double> scores = EmployeeScores(given);
+        const double total = scores[0] + scores[1] + scores[2] + scores[3];
+        const std::string file = Saved(EmployeesTree(given), gap ? "gap.tsj" : "employees.tsj");
+        const CRun run = Run("--json " + file);
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        const nlohmann::json report = nlohmann::json::parse(run.Out);
+        EXPECT_EQ(report["mode"], "ratings");
+        const std::vector<double> published = gap ? std::vector<double>{0.774387, 0.647126, 0.461237, 0.436859}
+                                                  : std::vector<double>{0.774387, 0.647126, 0.506497, 0.436859};
+        const std::vector<std::string> order{"А", "Б", "Г", "В"};
+        ASSERT_EQ(report["ranking"].size(), 4U) << run.Out;
+        for (std::size_t place = 0; place < 4; ++place) {
+            const nlohmann::json& row = report["ranking"][place];
+            const std::size_t a = row["position"];
+            EXPECT_EQ(row["name"], order[place]);
+            EXPECT_NEAR(row["score"].get<double>(), scores[a], 1e-12);
+            EXPECT_NEAR(row["score"].get<double>(), published[place], 5e-7);
+            EXPECT_NEAR(row["priority"].get<double>(), scores[a] / total, 1e-12);
+            EXPECT_EQ(row["complete"], !(gap && a == 3));
+        }
+        EXPECT_EQ(report["nodes"][3]["scale"], "exp");
+        ASSERT_EQ(report["scales"].size(), 4U);
+        for (std::size_t s = 0; s < 4; ++s) {
+            const nlohmann::json& scale = report["scales"][s];
+            const std::vector<double> p = Priorities(orders[s], uppers[s]);
+            const CMeasures m = Measures(orders[s], uppers[s], p);
+            ASSERT_EQ(scale["intensities"].size(), orders[s]);
+            for (std::size_t k = 0; k < orders[s]; ++k) {
+                EXPECT_NEAR(scale["priorities"][k].get<double>(), p[k], 1e-12) << s;
+                EXPECT_NEAR(scale["ideal"][k].get<double>(), ideal[s][k], 1e-12) << s;
+            }
+            EXPECT_NEAR(scale["cr"].get<double>(), m.Cr, 1e-12) << s;
+            EXPECT_NEAR(scale["gci"].get<double>(), m.Gci, 1e-12) << s;
+        }
+        const nlohmann::json& four = report["scales"][3];
+        EXPECT_EQ(four["id"], "s4");
+        EXPECT_EQ(four["intensities"][2], "Удовлетворительно");
+        const double fourPublished[] = {0.512751, 0.275493, 0.137747, 0.074009};
+        for (std::size_t k = 0; k < 4; ++k) {
+            EXPECT_NEAR(four["priorities"][k].get<double>(), fourPublished[k], 5e-7);
+        }
+        EXPECT_NEAR(four["cr"].get<double>(), 0.003836, 5e-7);
+        if (!gap) {
+            continue;
+        }
+        const CRun text = Run(file);
+        ASSERT_EQ(text.ExitCode, 0) << text.Err;
+        for (const std::string& line : {"\n  3. Г  " + FormatTruncated(scores[3], 4) + "  (доля "
+                     + FormatTruncated(scores[3] / total, 4) + "; не все оценки)\n",
+                 std::string("\nШкала «Четыре ступени»:\n  Шкала не применяется ни к одному критерию.\n  Отлично: "
+                             "приоритет 0.5127, идеальное значение 1\n"),
+                 std::string("\n  Критерий «Опыт» оценивается по шкале «Опыт».\n")}) {
+            EXPECT_NE(text.Out.find(line), std::string::npos) << line << "\n" << text.Out;
+        }
+        const CRun csv = Run("--csv " + file);
+        ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
+        EXPECT_NE(
+            csv.Out.find("\r\nМесто,Альтернатива,Оценка,Доля,Все оценки,Надёжность,Образование,Опыт,Качество\r\n"),
+            std::string::npos)
+            << csv.Out;
+        const std::size_t at = csv.Out.find("\r\n3,Г,");
+        ASSERT_NE(at, std::string::npos) << csv.Out;
+        std::istringstream row(csv.Out.substr(at + 2, csv.Out.find("\r\n", at + 2) - at - 2));
+        std::vector<std::string> fields;
+        for (std::string field; std::getline(row, field, ',');) {
+            fields.push_back(field);
+        }
+        ASSERT_EQ(fields.size(), 9U) << row.str();
+        EXPECT_NEAR(std::stod(fields[2]), scores[3], 1e-13);
+        EXPECT_NEAR(std::stod(fields[3]), scores[3] / total, 1e-13);
+        EXPECT_EQ(std::vector<std::string>(fields.begin() + 4, fields.end()),
+            (std::vector<std::string>{"нет", "Выше среднего", "Магистр", "", "Средне"}));
+    }
 }
 } // namespace

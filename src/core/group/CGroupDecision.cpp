@@ -12,12 +12,14 @@
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/LocalPriorities.h"
+#include "core/results/RatingSynthesis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <numeric>
 #include <sys/stat.h>
 #include <utility>
 
@@ -214,7 +216,31 @@ CGroupDecision::CExpert& CGroupDecision::Join(
         expert.HasPriorities.push_back(has);
         allElements = allElements && has;
     }
-    const std::vector<double>& final = expert.Nodes.Distributive();
+    std::vector<double> final = expert.Nodes.Distributive();
+    if (hierarchy.Evaluation() == EAlternativeEvaluation::Ratings) {
+        // His final priorities are his scores' shares; his cells are read once.
+        const CRatingResults own = ComputeRatingResults(hierarchy);
+        expert.Scores = own.Scores();
+        final = own.Shares();
+        const std::vector<std::uint32_t> rated = hierarchy.RatedCriteria();
+        const std::uint32_t m = hierarchy.AlternativeCount();
+        expert.RatingValues.assign(rated.size() * m, std::numeric_limits<double>::quiet_NaN());
+        for (std::size_t c = 0; c < rated.size(); ++c) {
+            const CHierarchyNode& node = hierarchy.Node(rated[c]);
+            const std::vector<double>& ideal = own.Scales()[node.Scale].Ideal;
+            for (std::uint32_t a = 0; a < m; ++a) {
+                if (node.Ratings[a] != NotRated) {
+                    expert.RatingValues[c * m + a] = ideal[static_cast<std::size_t>(node.Ratings[a])];
+                }
+            }
+        }
+        ScaleInputs.resize(hierarchy.Scales().size());
+        for (std::size_t s = 0; s < ScaleInputs.size(); ++s) {
+            const CRatingScale& scale = hierarchy.Scales()[s];
+            ScaleInputs[s].push_back(
+                PairLogarithmsOf(scale.Judgements, static_cast<std::uint32_t>(scale.Intensities.size())));
+        }
+    }
     if (allElements && !expert.Nodes.NotConnected() && PositiveVector(final)) {
         expert.Final = final;
         expert.RankingRows = RankingRowsOf(hierarchy, final);
@@ -241,10 +267,18 @@ void CGroupDecision::TakeNodes(const CHierarchy& hierarchy)
 {
     GroupHierarchy = hierarchy;
     Elements.clear();
+    ScaleInputs.clear();
+    // The group's own cells are its values, not the first expert's ratings.
+    for (const std::uint32_t node : GroupHierarchy.RatedCriteria()) {
+        for (std::uint32_t a = 0; a < GroupHierarchy.AlternativeCount(); ++a) {
+            GroupHierarchy.SetRating(node, a, NotRated);
+        }
+    }
     const std::vector<CElementSlot> slots = SlotsOf(hierarchy);
     for (std::uint32_t node = 0; node < hierarchy.NodeCount(); ++node) {
         const std::uint32_t n = hierarchy.ComparedCount(node);
-        if (n >= 2) {
+        // Rated alternatives are not compared: their cells combine apart.
+        if (n >= 2 && !hierarchy.IsRated(node)) {
             CElementInput& element = Elements.emplace_back();
             element.Node = node;
             element.Slot = LayeredExperts ? slots[node] : CElementSlot{};
@@ -413,6 +447,9 @@ void CGroupDecision::Compute() const
     }
     // The group's priorities are a decision's own, computed from the combined judgements.
     ComputeHierarchyResults(group, Computed.Nodes);
+    if (group.Evaluation() == EAlternativeEvaluation::Ratings) {
+        ComputeRatings(weights);
+    }
     if (LayeredExperts) {
         ComputeAllPriorities(*GroupModel, Computed.Group);
     }
@@ -434,8 +471,10 @@ void CGroupDecision::Compute() const
     if (includedSum == 0.0) {
         Computed.RankingProblem = GroupRankingRefusalText(NoExpertIncludedText);
     } else if (!gap) {
-        Computed.RankingRows = RankingRowsOf(group, Computed.Nodes.Distributive());
-        Computed.IdealRankingRows = RankingRowsOf(group, Computed.Nodes.Ideal());
+        // Ratings are ideal by nature: both rankings are by the group score.
+        const bool rated = Computed.Ratings.has_value();
+        Computed.RankingRows = RankingRowsOf(group, rated ? Computed.Ratings->Scores : Computed.Nodes.Distributive());
+        Computed.IdealRankingRows = RankingRowsOf(group, rated ? Computed.Ratings->Scores : Computed.Nodes.Ideal());
         // The combined values are finite by construction; a figure that is not would be
         // refused here rather than shown.
         for (const CResultRow& row : Computed.RankingRows) {
@@ -575,4 +614,77 @@ void CGroupDecision::ComputeFinalAggregates(const CExpertWeights& weights) const
     if (Experts.size() >= 2) {
         Computed.FinalAgreement = ComputeConsensus(finals, weights);
     }
+}
+
+void CGroupDecision::ComputeRatings(const CExpertWeights& weights) const
+{
+    CHierarchy& group = GroupHierarchy;
+    CGroupRatings& ratings = Computed.Ratings.emplace();
+    // Shared among the experts taken into account (0 for one left out).
+    const std::vector<double>& weight = Computed.Weights;
+    ratings.Scales.resize(ScaleInputs.size());
+    std::vector<const CPairLogarithms*> judgements(Experts.size());
+    CPairLogarithms nothing;
+    for (std::size_t s = 0; s < ScaleInputs.size(); ++s) {
+        CRatingScale scale = group.Scales()[s];
+        const auto n = static_cast<std::uint32_t>(scale.Intensities.size());
+        nothing.Reset(n, std::numeric_limits<double>::quiet_NaN());
+        for (std::size_t k = 0; k < Experts.size(); ++k) {
+            judgements[k] = Included(k) ? &ScaleInputs[s][k] : &nothing;
+        }
+        // The scales' judgements combine as a criterion's; one left out brings nothing.
+        scale.Judgements = AggregatePairLogarithms(judgements, weights, n)->Judgements;
+        group.SetScale(static_cast<std::uint32_t>(s), scale);
+        ComputeScaleResult(scale, ratings.Scales[s]);
+    }
+    const std::vector<std::uint32_t> rated = group.RatedCriteria();
+    const std::uint32_t m = group.AlternativeCount();
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    ratings.Values.assign(rated.size() * m, none);
+    ratings.Scores.assign(m, 0.0);
+    ratings.NotRatedCounts.assign(m, 0);
+    for (std::size_t c = 0; c < rated.size(); ++c) {
+        const double g = Computed.Nodes.Global(rated[c]);
+        for (std::uint32_t a = 0; a < m; ++a) {
+            double logarithms = 0.0;
+            double sum = 0.0;
+            for (std::size_t k = 0; k < Experts.size(); ++k) {
+                const double v = Experts[k].RatingValues[c * m + a];
+                if (weight[k] > 0.0 && !std::isnan(v)) {
+                    logarithms += weight[k] * std::log(v);
+                    sum += weight[k];
+                }
+            }
+            if (sum > 0.0) {
+                const double value = std::exp(logarithms / sum);
+                ratings.Values[c * m + a] = value;
+                ratings.Scores[a] += g * value;
+            } else {
+                ++ratings.NotRatedCounts[a];
+            }
+        }
+    }
+    const double total = std::accumulate(ratings.Scores.begin(), ratings.Scores.end(), 0.0);
+    ratings.Shares.resize(m);
+    for (std::uint32_t a = 0; a < m; ++a) {
+        ratings.Shares[a] = total > 0.0 ? ratings.Scores[a] / total : 0.0;
+    }
+    ratings.MeanScores.assign(m, 0.0);
+    std::size_t counted = 0;
+    for (std::size_t k = 0; k < Experts.size(); ++k) {
+        ratings.ExpertScores.push_back(Experts[k].Scores);
+        if (weight[k] > 0.0) {
+            ++counted;
+            for (std::uint32_t a = 0; a < m; ++a) {
+                ratings.MeanScores[a] += Experts[k].Scores[a];
+            }
+        }
+    }
+    for (double& mean : ratings.MeanScores) {
+        mean = counted > 0 ? mean / static_cast<double>(counted) : 0.0;
+    }
+    ratings.Ranking.resize(m);
+    std::iota(ratings.Ranking.begin(), ratings.Ranking.end(), 0U);
+    std::stable_sort(ratings.Ranking.begin(), ratings.Ranking.end(),
+        [&scores = ratings.Scores](std::uint32_t a, std::uint32_t b) { return scores[a] > scores[b]; });
 }

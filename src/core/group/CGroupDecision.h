@@ -125,6 +125,10 @@ private:
         // Per judged element, in the order of Elements: whether his judgements give
         // priorities there.
         std::vector<bool> HasPriorities;
+        // Rated trees: the ideal value of each of his cells (as CGroupRatings::Values, NaN
+        // where he did not rate) and his own scores.
+        std::vector<double> RatingValues;
+        std::vector<double> Scores;
     };
     struct CElementInput {
         std::uint32_t Node = 0;
@@ -143,11 +147,14 @@ private:
     void ComputeElement(const CElementInput& input, std::size_t index, const CExpertWeights& weights,
         CGroupElementResult& element) const;
     void ComputeFinalAggregates(const CExpertWeights& weights) const;
+    void ComputeRatings(const CExpertWeights& weights) const;
 
     std::deque<CExpert> Experts;
     // Each expert's identity to his number: the same file is found in one look-up.
     std::unordered_map<std::string, std::size_t> Identities;
     std::vector<CElementInput> Elements;
+    // Rated trees: each scale's judgements, one per expert.
+    std::vector<std::vector<CPairLogarithms>> ScaleInputs;
     bool UseWeights = true;
     bool LayeredExperts = false;
     // The first expert's hierarchy, its judgements the combined ones once computed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/group/CGroupRatings.h"
 #include "core/group/Consensus.h"
 #include "core/group/JudgementAggregation.h"
 #include "core/model/CElementSlot.h"
@@ -100,6 +101,8 @@ struct CGroupResult {
     std::optional<double> OverallConsensus;
     // The agreement of the experts' final priorities (S and S*); none for one expert.
     std::optional<CConsensus> FinalAgreement;
+    // Rated trees: the group's scales, cell values and scores beside the experts' own.
+    std::optional<CGroupRatings> Ratings;
     // Kendall's W of the experts' own rankings (equal priorities sharing the mean place);
     // none for fewer than two experts with final priorities.
     std::optional<double> KendallW;

@@ -57,6 +57,57 @@ const char* ShapeName(EHierarchyShape shape)
 {
     return shape == EHierarchyShape::Tree ? "дерево критериев" : "полные уровни";
 }
+const char* EvaluationName(EAlternativeEvaluation evaluation)
+{
+    return evaluation == EAlternativeEvaluation::Ratings ? "по шкалам" : "попарно";
+}
+
+// Rated trees share their scales (ids and intensities, in order) and each rated
+// criterion's scale; the same structure was checked before.
+std::optional<std::string> RatingDifference(const CHierarchy& reference, const std::string& referenceName,
+    const CHierarchy& member, const std::string& memberName)
+{
+    if (member.Evaluation() != reference.Evaluation()) {
+        return Difference(memberName, "альтернативы оцениваются ", EvaluationName(member.Evaluation()), referenceName,
+            EvaluationName(reference.Evaluation()));
+    }
+    const std::vector<CRatingScale>& scales = reference.Scales();
+    const std::vector<CRatingScale>& memberScales = member.Scales();
+    if (memberScales.size() != scales.size()) {
+        return Difference(
+            memberName, "шкал ", std::to_string(memberScales.size()), referenceName, std::to_string(scales.size()));
+    }
+    for (std::size_t s = 0; s < scales.size(); ++s) {
+        if (memberScales[s].Id != scales[s].Id) {
+            return Difference(memberName, "шкала " + std::to_string(s + 1) + " имеет код ", Quoted(memberScales[s].Id),
+                referenceName, Quoted(scales[s].Id));
+        }
+        const std::vector<std::string>& names = scales[s].Intensities;
+        const std::vector<std::string>& memberNames = memberScales[s].Intensities;
+        if (memberNames.size() != names.size()) {
+            return Difference(memberName, "у шкалы " + Quoted(scales[s].Id) + " интенсивностей ",
+                std::to_string(memberNames.size()), referenceName, std::to_string(names.size()));
+        }
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            if (memberNames[k] != names[k]) {
+                return Difference(memberName,
+                    "у шкалы " + Quoted(scales[s].Id) + " интенсивность " + std::to_string(k + 1) + " называется ",
+                    Quoted(memberNames[k]), referenceName, Quoted(names[k]));
+            }
+        }
+    }
+    const std::vector<std::uint32_t> rated = reference.RatedCriteria();
+    const std::vector<std::uint32_t> memberRated = member.RatedCriteria();
+    for (std::size_t c = 0; c < rated.size() && c < memberRated.size(); ++c) {
+        const std::string& id = scales[reference.Node(rated[c]).Scale].Id;
+        const std::string& memberId = memberScales[member.Node(memberRated[c]).Scale].Id;
+        if (memberId != id) {
+            return Difference(memberName, "критерий " + PathText(reference, rated[c]) + " оценивается по шкале ",
+                Quoted(memberId), referenceName, Quoted(id));
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 std::optional<std::string> HierarchyDifference(const CHierarchy& reference, const std::string& referenceName,
@@ -107,7 +158,7 @@ std::optional<std::string> HierarchyDifference(const CHierarchy& reference, cons
                 Quoted(memberAlternative), referenceName, Quoted(name));
         }
     }
-    return std::nullopt;
+    return RatingDifference(reference, referenceName, member, memberName);
 }
 
 std::optional<std::string> StructureDifference(const CUserProjectModel& reference, const std::string& referenceName,

@@ -18,6 +18,7 @@ std::optional<std::string> StructureDifference(const CUserProjectModel& referenc
 // The same for hierarchies of any shape, walked depth first from the goal: first the
 // shape, then at each criterion its name and the number of its children, then the
 // alternatives. A criterion is named by its path: "Файл b.tsj: у критерия «Стоимость /
-// Цена» подкритериев 2, а в a.tsj — 3".
+// Цена» подкритериев 2, а в a.tsj — 3". Rated trees then share their scales (ids and
+// intensity names in order) and each rated criterion's scale.
 std::optional<std::string> HierarchyDifference(const CHierarchy& reference, const std::string& referenceName,
     const CHierarchy& member, const std::string& memberName);

@@ -2,6 +2,7 @@
 
 #include "core/model/CHierarchy.h"
 #include "core/results/CHierarchyResults.h"
+#include "core/results/CRatingResults.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/SensitivityLines.h"
 
@@ -11,13 +12,27 @@ void CNodeWeightMoves::Reset(
     const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, ESynthesisMode mode)
 {
     Ideal = mode == ESynthesisMode::Ideal;
+    Present = Ideal ? results.IdealRaw() : results.Distributive();
+    FinalPriorities = Ideal ? results.Ideal() : results.Distributive();
+    Prepare(hierarchy, results, node, nullptr);
+}
+
+void CNodeWeightMoves::Reset(const CHierarchy& hierarchy, const CRatingResults& ratings, std::uint32_t node)
+{
+    Ideal = false;
+    Present = ratings.Scores();
+    FinalPriorities = ratings.Scores();
+    Prepare(hierarchy, ratings.Criteria(), node, &ratings);
+}
+
+void CNodeWeightMoves::Prepare(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node, const CRatingResults* ratings)
+{
     Moving = SIZE_MAX;
     Members.clear();
     MemberWeights.clear();
     const std::uint32_t m = hierarchy.AlternativeCount();
     AlternativeCount = m;
-    Present = Ideal ? results.IdealRaw() : results.Distributive();
-    FinalPriorities = Ideal ? results.Ideal() : results.Distributive();
     if (node == CHierarchy::GoalNode || node >= hierarchy.NodeCount() || Present.size() != m
         || results.Globals().size() != hierarchy.NodeCount()) {
         return;
@@ -45,7 +60,7 @@ void CNodeWeightMoves::Reset(
         return;
     }
     std::vector<double> unit;
-    ComputeNodeUnitSyntheses(hierarchy, results, Ideal, m, unit);
+    ComputeNodeUnitSyntheses(hierarchy, results, Ideal, m, unit, ratings);
     Units.resize(Members.size() * m);
     for (std::size_t k = 0; k < Members.size(); ++k) {
         std::copy_n(unit.begin() + static_cast<std::ptrdiff_t>(std::size_t{Members[k]} * m), m,

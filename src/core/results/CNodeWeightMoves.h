@@ -8,6 +8,7 @@
 
 class CHierarchy;
 class CHierarchyResults;
+class CRatingResults;
 
 // The dynamic sensitivity view of a hierarchy of either shape: the weights of one group
 // (a criterion and its siblings in a tree, with their local priorities; a middle level of
@@ -23,6 +24,8 @@ public:
     // siblings or results of another hierarchy.
     void Reset(const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node,
         ESynthesisMode mode = ESynthesisMode::Distributive);
+    // The same for a rated tree: the alternatives' values are their scores.
+    void Reset(const CHierarchy& hierarchy, const CRatingResults& ratings, std::uint32_t node);
     // The member at index (in Group()) to x, clamped to 0 .. 1, the others rescaled. False,
     // and nothing changed, when it cannot move: it carries its whole group, or there is none.
     bool Move(std::size_t index, double x);
@@ -34,6 +37,9 @@ public:
     [[nodiscard]] const std::vector<double>& Alternatives() const { return FinalPriorities; }
 
 private:
+    void Prepare(const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node,
+        const CRatingResults* ratings);
+
     std::uint32_t AlternativeCount = 0;
     bool Ideal = false;
     // Whether the group weighs 1 in the whole (a level, or the goal's children); otherwise

@@ -5,9 +5,11 @@
 #include "core/results/CCsvWriter.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/CRatingResults.h"
 #include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/RankingOrder.h"
+#include "core/results/RatingReportContent.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
@@ -153,6 +155,43 @@ void RankingSection(CCsvWriter& csv, const std::string& title, const std::string
         csv.Row(row);
     }
 }
+void MeasureRows(CCsvWriter& csv, const CNodeResult& result)
+{
+    csv.Row({LambdaMaxTerm, csv.Number(result.Measures.LambdaMax)});
+    csv.Row({ConsistencyIndexTerm, csv.Number(result.Measures.CI)});
+    csv.Row({result.Basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
+        csv.Number(result.Measures.CR)});
+}
+
+// Each judged node's local priorities and measures, a section each; a matrix without
+// priorities says why.
+void NodeSections(CCsvWriter& csv, const CHierarchy& hierarchy, const CHierarchyResults& results,
+    const std::vector<std::uint32_t>& nodes)
+{
+    for (const std::uint32_t node : nodes) {
+        const CNodeResult& result = results.Node(node);
+        if (!result.Compared) {
+            continue; // a single child (or rated alternatives): no matrix
+        }
+        csv.EndSection();
+        csv.Row({std::string(CsvLocalTitle) + " «" + NodePathText(hierarchy, node) + "»"});
+        const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
+        const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
+        if (!graph.Complete()) {
+            csv.Row({CsvText(JudgedPairsText(graph, names))});
+        }
+        if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
+            csv.Row({CsvText(MeasuresText(result.Measures, result.Basis))});
+            continue;
+        }
+        csv.Row({"№", "Элемент", "Локальный приоритет"});
+        for (std::uint32_t j = 0; j < names.size() && j < result.Local.size(); ++j) {
+            csv.Row({CCsvWriter::Count(j + 1), CsvText(names[j]), csv.Number(result.Local[j])});
+        }
+        MeasureRows(csv, result);
+    }
+}
+
 } // namespace
 
 std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator)
@@ -188,30 +227,84 @@ std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& r
         }
     }
 
-    for (const std::uint32_t node : nodes) {
-        const CNodeResult& result = results.Node(node);
-        if (!result.Compared) {
-            continue; // a single child: no matrix
+    NodeSections(csv, hierarchy, results, nodes);
+    return csv.Text;
+}
+
+std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& results, char decimalSeparator)
+{
+    CCsvWriter csv(decimalSeparator);
+    const CHierarchyResults& criteria = results.Criteria();
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, criteria);
+    const std::vector<std::uint32_t> rated = hierarchy.RatedCriteria();
+    csv.Row({RatingRankingTitle});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        std::vector<std::string> header{
+            PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, CsvCompleteCaption};
+        for (const std::uint32_t node : rated) {
+            header.push_back(CsvText(NodePathText(hierarchy, node)));
         }
+        csv.Row(header);
+        const std::vector<std::uint32_t>& ranking = results.Ranking();
+        for (std::size_t place = 0; place < ranking.size(); ++place) {
+            const std::uint32_t a = ranking[place];
+            std::vector<std::string> row{CCsvWriter::Count(place + 1), CsvText(hierarchy.Alternatives()[a].Name),
+                csv.Number(results.Scores()[a]), csv.Number(results.Shares()[a]), results.Complete(a) ? "да" : "нет"};
+            for (const std::uint32_t node : rated) {
+                const CHierarchyNode& data = hierarchy.Node(node);
+                const std::int8_t rating = data.Ratings[a];
+                row.push_back(rating == NotRated
+                        ? std::string()
+                        : CsvText(hierarchy.Scales()[data.Scale].Intensities[static_cast<std::size_t>(rating)]));
+            }
+            csv.Row(row);
+        }
+    }
+
+    const std::vector<std::uint32_t> nodes = DepthFirstNodes(hierarchy);
+    csv.EndSection();
+    csv.Row({CsvCriteriaTitle});
+    if (!refusal.empty()) {
+        csv.Row({CsvText(refusal)});
+    } else {
+        csv.Row({"Уровень", "Критерий", "Глобальный приоритет", "Шкала"});
+        for (const std::uint32_t node : nodes) {
+            if (node != CHierarchy::GoalNode) {
+                csv.Row({CCsvWriter::Count(hierarchy.Level(node)), CsvText(NodePathText(hierarchy, node)),
+                    csv.Number(criteria.Global(node)),
+                    hierarchy.IsRated(node) ? CsvText(hierarchy.Scales()[hierarchy.Node(node).Scale].Name)
+                                            : std::string()});
+            }
+        }
+    }
+    const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
+    if (!incomplete.empty()) {
         csv.EndSection();
-        csv.Row({std::string(CsvLocalTitle) + " «" + NodePathText(hierarchy, node) + "»"});
-        const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
-        const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
-        if (!graph.Complete()) {
-            csv.Row({CsvText(JudgedPairsText(graph, names))});
+        csv.Row({IncompleteMatricesHeading});
+        for (const std::string& line : incomplete) {
+            csv.Row({CsvText(line)});
         }
-        if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
-            csv.Row({CsvText(MeasuresText(result.Measures, result.Basis))});
+    }
+    NodeSections(csv, hierarchy, criteria, nodes);
+
+    for (std::size_t s = 0; s < hierarchy.Scales().size(); ++s) {
+        const CRatingScale& scale = hierarchy.Scales()[s];
+        const CScaleResult& result = results.Scales()[s];
+        csv.EndSection();
+        csv.Row({CsvText(ScaleHeading(scale))});
+        const CNodeResult& priorities = result.Priorities;
+        if (priorities.Basis == EPrioritiesBasis::NotConnected || priorities.Basis == EPrioritiesBasis::BadValue) {
+            csv.Row({CsvText(MeasuresText(priorities.Measures, priorities.Basis))});
             continue;
         }
-        csv.Row({"№", "Элемент", "Локальный приоритет"});
-        for (std::uint32_t j = 0; j < names.size() && j < result.Local.size(); ++j) {
-            csv.Row({CCsvWriter::Count(j + 1), CsvText(names[j]), csv.Number(result.Local[j])});
+        csv.Row({"№", "Интенсивность", PriorityCaption, "Идеальное значение"});
+        for (std::size_t k = 0; k < scale.Intensities.size(); ++k) {
+            csv.Row({CCsvWriter::Count(k + 1), CsvText(scale.Intensities[k]), csv.Entry(priorities.Local, k),
+                csv.Entry(result.Ideal, k)});
         }
-        csv.Row({LambdaMaxTerm, csv.Number(result.Measures.LambdaMax)});
-        csv.Row({ConsistencyIndexTerm, csv.Number(result.Measures.CI)});
-        csv.Row({result.Basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
-            csv.Number(result.Measures.CR)});
+        MeasureRows(csv, priorities);
     }
     return csv.Text;
 }

@@ -34,6 +34,14 @@ class CHierarchyResults;
 // priority of every criterion named by its path ("Стоимость / Цена"), and every judged
 // node's local priorities and measures; nodes depth first, the goal first.
 std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& results, char decimalSeparator);
+class CRatingResults;
+// The same for a rated tree: the ranking by score, one row per alternative with its score,
+// share, whether every cell is rated ("да"/"нет") and its intensity under each rated
+// criterion (empty where not rated); the criteria's global priorities with each rated
+// one's scale, every judged criterion's section, and each scale's priorities, ideal values
+// and measures.
+std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& results, char decimalSeparator);
+inline constexpr const char* CsvCompleteCaption = "Все оценки";
 inline constexpr const char* CsvCriteriaTitle = "Глобальные приоритеты критериев";
 
 inline constexpr const char* CsvRankingTitle = FinalRankingTitle;

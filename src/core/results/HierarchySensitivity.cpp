@@ -2,6 +2,7 @@
 
 #include "core/model/CHierarchy.h"
 #include "core/results/CHierarchyResults.h"
+#include "core/results/CRatingResults.h"
 #include "core/results/IdealSynthesis.h"
 
 #include <algorithm>
@@ -58,13 +59,22 @@ CGroupWeight SiblingWeight(const CHierarchy& hierarchy, const CHierarchyResults&
 // ideal synthesis), then C_k = sum over the children e of l_k(e) C_e in the children's
 // order, the sums of the layered analysis. The goal's is not needed.
 void ComputeNodeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal,
-    std::uint32_t m, std::vector<double>& unit)
+    std::uint32_t m, std::vector<double>& unit, const CRatingResults* ratings)
 {
     unit.assign(std::size_t{hierarchy.NodeCount()} * m, 0.0);
     for (std::uint32_t node = hierarchy.NodeCount() - 1; node > CHierarchy::GoalNode; --node) {
         double* c = unit.data() + std::size_t{node} * m;
         const std::vector<double>& local = results.Node(node).Local;
         const std::vector<std::uint32_t>& children = hierarchy.Node(node).Children;
+        if (ratings != nullptr && hierarchy.IsRated(node)) {
+            const CHierarchyNode& data = hierarchy.Node(node);
+            const std::vector<double>& values = ratings->Scales()[data.Scale].Ideal;
+            for (std::uint32_t a = 0; a < m && a < data.Ratings.size(); ++a) {
+                const std::int8_t rating = data.Ratings[a];
+                c[a] = rating == NotRated ? 0.0 : values[static_cast<std::size_t>(rating)];
+            }
+            continue;
+        }
         if (children.empty()) {
             const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(local.size(), m));
             const double divisor = ideal ? IdealDivisor(local.data(), n) : 1.0;
@@ -84,21 +94,22 @@ void ComputeNodeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResul
     }
 }
 
-void AnalyseSensitivity(
-    const CHierarchy& hierarchy, const CHierarchyResults& results, CHierarchySensitivity& analysis, ESynthesisMode mode)
+namespace {
+// The analysis over the lines of present (the raw values the lines are of), the leader
+// being the first of the largest in ranked; ratings given for a rated tree.
+void Analyse(const CHierarchy& hierarchy, const CHierarchyResults& results, const std::vector<double>& present,
+    const std::vector<double>& ranked, bool ideal, const CRatingResults* ratings, CHierarchySensitivity& analysis)
 {
-    const bool ideal = mode == ESynthesisMode::Ideal;
     const std::uint32_t count = hierarchy.NodeCount();
     const std::uint32_t m = hierarchy.AlternativeCount();
-    const std::vector<double>& present = ideal ? results.IdealRaw() : results.Distributive();
     analysis.Critical.reset();
-    if (present.size() != m || results.Globals().size() != count) {
+    if (present.size() != m || ranked.size() != m || results.Globals().size() != count) {
         analysis.Nodes.clear(); // results of another hierarchy
         return;
     }
-    const std::uint32_t leader = LeaderOf(ideal ? results.Ideal() : results.Distributive());
+    const std::uint32_t leader = LeaderOf(ranked);
     std::vector<double> unit;
-    ComputeNodeUnitSyntheses(hierarchy, results, ideal, m, unit);
+    ComputeNodeUnitSyntheses(hierarchy, results, ideal, m, unit, ratings);
     // Levels are runs of node numbers: level l is [levelFirst[l], levelFirst[l + 1]).
     std::vector<std::uint32_t> levelFirst(hierarchy.LevelCount() + 1, count);
     for (std::uint32_t node = count; node-- > 0;) {
@@ -141,8 +152,11 @@ void AnalyseSensitivity(
             LiftGroupLines(
                 present.data(), groupResult, results.Global(parent), m, entry.AtZero.data(), entry.AtOne.data());
         }
-        entry.Crossings.resize(std::size_t{m} * (m - 1) / 2);
-        const std::uint32_t found = FindCrossings(entry.AtZero.data(), entry.AtOne.data(), m, entry.Crossings.data());
+        // A rated tree's alternatives are many: its crossings are those with the leader.
+        entry.Crossings.resize(ratings != nullptr ? std::max<std::size_t>(m, 1) - 1 : std::size_t{m} * (m - 1) / 2);
+        const std::uint32_t found = ratings != nullptr
+            ? FindLeaderCrossings(entry.AtZero.data(), entry.AtOne.data(), m, leader, entry.Crossings.data())
+            : FindCrossings(entry.AtZero.data(), entry.AtOne.data(), m, entry.Crossings.data());
         entry.Crossings.resize(found);
         ConsiderLeaderCrossings(nearest, node, group.Weight, entry.Crossings.data(), found, leader);
     }
@@ -151,6 +165,27 @@ void AnalyseSensitivity(
         analysis.Critical = CNodeCriticalChange{
             nearest->Owner, nearest->From, nearest->To, nearest->First, nearest->Second, nearest->NewLeader};
     }
+}
+} // namespace
+
+void AnalyseSensitivity(
+    const CHierarchy& hierarchy, const CHierarchyResults& results, CHierarchySensitivity& analysis, ESynthesisMode mode)
+{
+    const bool ideal = mode == ESynthesisMode::Ideal;
+    Analyse(hierarchy, results, ideal ? results.IdealRaw() : results.Distributive(),
+        ideal ? results.Ideal() : results.Distributive(), ideal, nullptr, analysis);
+}
+
+void AnalyseSensitivity(const CHierarchy& hierarchy, const CRatingResults& ratings, CHierarchySensitivity& analysis)
+{
+    Analyse(hierarchy, ratings.Criteria(), ratings.Scores(), ratings.Scores(), false, &ratings, analysis);
+}
+
+CHierarchySensitivity AnalyseSensitivity(const CHierarchy& hierarchy, const CRatingResults& ratings)
+{
+    CHierarchySensitivity analysis;
+    AnalyseSensitivity(hierarchy, ratings, analysis);
+    return analysis;
 }
 
 CHierarchySensitivity AnalyseSensitivity(

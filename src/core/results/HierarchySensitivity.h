@@ -9,6 +9,7 @@
 
 class CHierarchy;
 class CHierarchyResults;
+class CRatingResults;
 
 // One criterion whose weight the analysis moves, keyed by its node number.
 // In a tree: a criterion whose parent has at least 2 children; Weight is its local
@@ -68,10 +69,18 @@ void AnalyseSensitivity(const CHierarchy& hierarchy, const CHierarchyResults& re
 CHierarchySensitivity AnalyseSensitivity(
     const CHierarchy& hierarchy, const CHierarchyResults& results, ESynthesisMode mode = ESynthesisMode::Distributive);
 
+// The same for a rated tree: the lines are of the scores, which are linear in every
+// criterion's weight, an alternative's value under a rated criterion being the ideal value
+// of its rating (0 when not rated). Never normalised; the crossings are those with the
+// leader only (FindLeaderCrossings).
+void AnalyseSensitivity(const CHierarchy& hierarchy, const CRatingResults& ratings, CHierarchySensitivity& analysis);
+CHierarchySensitivity AnalyseSensitivity(const CHierarchy& hierarchy, const CRatingResults& ratings);
+
 // unit[k * m + i]: C_k of every node k (m alternatives; the goal's row unused), built from
-// the covering criteria's local vectors, divided by their largest entry when ideal.
+// the covering criteria's local vectors, divided by their largest entry when ideal; with
+// ratings, a rated criterion's vector is its ratings' ideal values.
 void ComputeNodeUnitSyntheses(const CHierarchy& hierarchy, const CHierarchyResults& results, bool ideal,
-    std::uint32_t m, std::vector<double>& unit);
+    std::uint32_t m, std::vector<double>& unit, const CRatingResults* ratings = nullptr);
 
 // The lines' values at x (the raw ideal scores when Normalised), or the final priorities
 // at x; false, values untouched, when the node has no lines.

@@ -275,15 +275,6 @@ std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimal
         + WithLimit(matrix.Cr, matrix.CrLimit, decimalSeparator);
 }
 
-namespace {
-// One matrix the warning names: how it is named in a sentence and its figures.
-struct CNamedRatio {
-    std::string Name;
-    double Cr = 0.0;
-    double CrLimit = 0.0;
-    bool Completed = false;
-};
-
 std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint32_t matrices, char decimalSeparator)
 {
     if (unacceptable.empty()) {
@@ -301,7 +292,6 @@ std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint3
     }
     return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }
-} // namespace
 
 std::string UnacceptableWarningText(
     const CUserProjectModel& project, const std::vector<CUnacceptableMatrix>& unacceptable, char decimalSeparator)

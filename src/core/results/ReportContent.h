@@ -213,6 +213,15 @@ std::vector<std::string> IncompleteNodeLines(const CHierarchy& hierarchy);
 // (ОС 0.2116, допустимо до 0.05); критерий «Стоимость / Цена» (ОС ...). Результат ...".
 std::string UnacceptableNodesWarningText(const CHierarchy& hierarchy, const CHierarchyResults& results,
     const std::vector<CUnacceptableNode>& unacceptable, char decimalSeparator = '.');
+// One matrix such a warning names: how it is named in a sentence and its figures.
+struct CNamedRatio {
+    std::string Name;
+    double Cr = 0.0;
+    double CrLimit = 0.0;
+    bool Completed = false;
+};
+// The warning naming these matrices out of `matrices` judged ones; empty when none.
+std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint32_t matrices, char decimalSeparator);
 // The final ranking in the mode's synthesis, best first, as FinalRankingTable and (with
 // the raw ideal scores) IdealRankingTable give it.
 CReportTable HierarchyRankingTable(

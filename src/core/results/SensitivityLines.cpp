@@ -32,11 +32,17 @@ void LiftGroupLines(const double* present, const double* groupResult, double gro
     }
 }
 
-std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint32_t m, CCrossing* crossings)
+namespace {
+// The crossings of the pairs (i, j), i < j, that `pair` takes.
+template <typename TPair>
+std::uint32_t CrossingsOf(const double* atZero, const double* atOne, std::uint32_t m, CCrossing* crossings, TPair pair)
 {
     std::uint32_t count = 0;
     for (std::uint32_t i = 0; i < m; ++i) {
         for (std::uint32_t j = i + 1; j < m; ++j) {
+            if (!pair(i, j)) {
+                continue;
+            }
             const double dR = atZero[i] - atZero[j];
             const double dC = atOne[i] - atOne[j];
             const double denominator = dR - dC;
@@ -59,6 +65,19 @@ std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint
         }
     }
     return count;
+}
+} // namespace
+
+std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint32_t m, CCrossing* crossings)
+{
+    return CrossingsOf(atZero, atOne, m, crossings, [](std::uint32_t, std::uint32_t) { return true; });
+}
+
+std::uint32_t FindLeaderCrossings(
+    const double* atZero, const double* atOne, std::uint32_t m, std::uint32_t leader, CCrossing* crossings)
+{
+    return CrossingsOf(
+        atZero, atOne, m, crossings, [leader](std::uint32_t i, std::uint32_t j) { return i == leader || j == leader; });
 }
 
 void EvaluateLines(

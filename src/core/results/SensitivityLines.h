@@ -40,6 +40,10 @@ void LiftGroupLines(const double* present, const double* groupResult, double gro
 // m (m - 1) / 2 of them) in ascending weight, equal weights in (First, Second) order.
 // Returns how many. Allocates nothing.
 std::uint32_t FindCrossings(const double* atZero, const double* atOne, std::uint32_t m, CCrossing* crossings);
+// Only the pairs with the leader, into room for m - 1 crossings, in the same order: what
+// a thousand alternatives need (all their pairs would be half a million).
+std::uint32_t FindLeaderCrossings(
+    const double* atZero, const double* atOne, std::uint32_t m, std::uint32_t leader, CCrossing* crossings);
 
 // The lines' values at x; normalised: divided by their sum (the ideal synthesis's
 // priorities from its raw scores; all 0 when the sum is not positive).

@@ -5,10 +5,12 @@
 #include "core/model/MiddleLevels.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
+#include "core/results/CRatingResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/Deviations.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/IncompleteJudgementsText.h"
+#include "core/results/RatingReportContent.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
@@ -362,6 +364,106 @@ void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarc
     page.Write(notes);
 }
 
+// ---- a rated tree
+
+// The leading places by score, with share and the mark of cells not rated.
+void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results, char separator)
+{
+    const CHierarchyResults& criteria = results.Criteria();
+    CReportPageTable table = ReportPageTableOf(RatingRankingTable(tree, results, RatedReportLeaders, separator),
+        {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft}, false);
+    const double place = page.Units(14.0);
+    const double figure = page.Units(23.0);
+    const double mark = page.TextWidth(Text(NotAllRatedMark), false) + page.Units(2.2);
+    table.Widths = {place, page.Width() - place - 2 * figure - mark, figure, figure, mark};
+    page.Measure(table);
+    CReportParagraphs above{{Text(RatingRankingTitle)}};
+    const std::string warning
+        = UnacceptableNodesWarningText(tree, criteria, UnacceptableNodes(tree, criteria), separator);
+    if (!warning.empty()) {
+        above.push_back({Text(warning)});
+    }
+    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0,
+        page.Height(above) + page.Units(1.5) + std::min(table.Height, page.PageHeight() / 2));
+    page.Write(above);
+    page.Gap(1.5);
+    page.Table(table);
+    const std::string more = LeadingAlternativesText(RatedReportLeaders, tree.AlternativeCount());
+    if (!more.empty()) {
+        page.Gap(1.5);
+        page.Paragraph(Text(more), CReportPageWriter::Font(ReportBodyPoints));
+    }
+    page.Gap(2.0);
+}
+
+// Each scale: its intensities with priority and ideal value, the criteria it serves,
+// its consistency and a weight out of the listed order.
+void ScaleSection(
+    CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results, std::uint32_t s, char separator)
+{
+    const CRatingScale& scale = tree.Scales()[s];
+    const CScaleResult& result = results.Scales()[s];
+    CReportPageTable table = ReportPageTableOf(
+        ScaleTable(scale, result, separator), {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const double figure = page.TextWidth(QStringLiteral("Идеальное значение"), true) + page.Units(2.2);
+    table.Widths = {page.Width() - 2 * figure, figure, figure};
+    CReportParagraphs notes{{Text(ScaleUseText(tree, s))}};
+    Write(notes, ScaleConsistencyLines(scale, result, separator), 0.0, 0.0);
+    const std::string warning = ScaleOrderWarningText(scale, result);
+    if (!warning.empty()) {
+        notes.push_back({Text(warning)});
+    }
+    page.Measure(table);
+    page.Heading(Text(ScaleHeading(scale)), 10.5, 5.0, table.Height + page.Units(1.5) + page.Height(notes));
+    page.Table(table);
+    page.Gap(1.5);
+    page.Write(notes);
+}
+
+// The whole ratings table: the alternatives in their order down the pages, the rated
+// criteria in as many column groups as the page's width takes, each group a table.
+void RatingsAppendix(CReportPageWriter& page, const CHierarchy& tree)
+{
+    const CReportTable all = RatingsTable(tree);
+    const double nameWidth = page.Units(42.0);
+    // Each column as wide as the longest intensity, so that no name breaks inside a word.
+    double minimum = std::max(page.Units(24.0), page.TextWidth(Text(NotRatedCellText), false));
+    for (const CRatingScale& scale : tree.Scales()) {
+        for (const std::string& intensity : scale.Intensities) {
+            minimum = std::max(minimum, page.TextWidth(Text(intensity), false));
+        }
+    }
+    minimum = std::min(minimum + page.Units(2.2), page.Width() - nameWidth);
+    const auto perGroup = static_cast<std::size_t>(std::max(1.0, (page.Width() - nameWidth) / minimum));
+    const std::size_t criteria = all.Header.size() - 1;
+    page.NewPage();
+    page.Heading(QStringLiteral("Приложение. %1").arg(Text(RatingsTableTitle)), 13.0, 0.0);
+    for (std::size_t first = 0; first < criteria; first += perGroup) {
+        const std::size_t count = std::min(perGroup, criteria - first);
+        CReportTable part;
+        part.Header.push_back(all.Header[0]);
+        part.Header.insert(part.Header.end(), all.Header.begin() + static_cast<std::ptrdiff_t>(1 + first),
+            all.Header.begin() + static_cast<std::ptrdiff_t>(1 + first + count));
+        part.Rows.reserve(all.Rows.size());
+        for (const std::vector<std::string>& row : all.Rows) {
+            std::vector<std::string> cells{row[0]};
+            cells.insert(cells.end(), row.begin() + static_cast<std::ptrdiff_t>(1 + first),
+                row.begin() + static_cast<std::ptrdiff_t>(1 + first + count));
+            part.Rows.push_back(std::move(cells));
+        }
+        CReportPageTable table = ReportPageTableOf(part, {Qt::AlignLeft}, false);
+        const double column = (page.Width() - nameWidth) / static_cast<double>(count);
+        table.Widths.assign(1, nameWidth);
+        table.Widths.insert(table.Widths.end(), count, std::min(column, std::max(minimum, page.Units(60.0))));
+        if (criteria > perGroup) {
+            page.Heading(
+                QStringLiteral("Критерии с %1 по %2 из %3").arg(first + 1).arg(first + count).arg(criteria), 10.5, 5.0);
+        }
+        page.Table(table);
+        page.Gap(2.0);
+    }
+}
+
 // The pages of a report: A4 at the drawing's resolution, its title and creator, a
 // footer on every page; writePages fills them.
 QByteArray ReportPdf(
@@ -470,5 +572,46 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
         for (const std::uint32_t node : DepthFirstNodes(tree)) {
             NodeSection(page, tree, results, node, analysis, separator);
         }
+    });
+}
+
+QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& results, const CReportSubject& subject)
+{
+    const CHierarchyResults& criteria = results.Criteria();
+    return ReportPdf(tree.Goal().Name, subject, [&](CReportPageWriter& page) {
+        const char separator = subject.DecimalSeparator;
+        TitleBlock(page, tree.Goal().Name, tree.Goal().Comment, subject,
+            QStringLiteral("дерево критериев: уровней %1, критериев %2, альтернатив %3, оценки по шкалам")
+                .arg(tree.LevelCount())
+                .arg(tree.NodeCount() - 1)
+                .arg(tree.AlternativeCount()));
+        OutlineSection(page, tree, criteria, separator);
+        const std::string refusal = HierarchyNotConnectedText(tree, criteria);
+        if (!refusal.empty()) {
+            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
+        } else {
+            RatedRankingSection(page, tree, results, separator);
+        }
+        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
+        if (!incomplete.empty()) {
+            CReportParagraphs list;
+            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            Write(list, incomplete, 5.0, 5.0);
+            page.Write(list);
+            page.Gap(2.0);
+        }
+        const CHierarchySensitivity none;
+        for (const std::uint32_t node : DepthFirstNodes(tree)) {
+            if (!tree.IsRated(node)) {
+                NodeSection(page, tree, criteria, node, none, separator);
+            }
+        }
+        page.Heading(QStringLiteral("Шкалы оценок"), 13.0, 6.0);
+        for (std::uint32_t s = 0; s < tree.Scales().size(); ++s) {
+            ScaleSection(page, tree, results, s, separator);
+        }
+        RatingsAppendix(page, tree);
     });
 }

@@ -7,10 +7,12 @@
 #include <QRect>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 
 class CHierarchy;
 class CHierarchyResults;
+class CRatingResults;
 class CUserProjectModel;
 class CProjectResults;
 class QPainter;
@@ -50,3 +52,10 @@ QByteArray ProjectReportPdf(
 // pies, and every judged criterion's matrix named by its path with its measures,
 // verdict, suggestions and the sensitivity of its weight. subject.Hierarchy is not used.
 QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& results, const CReportSubject& subject);
+
+// How many of the leading alternatives a rated tree's report ranks in its results.
+inline constexpr std::size_t RatedReportLeaders = 20;
+// The report of a rated tree: the criteria as a tree's, the leading alternatives by score
+// with share and the mark of cells not rated, each scale with its ideal values and
+// consistency, and in an appendix the whole ratings table, broken across pages.
+QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& results, const CReportSubject& subject);

@@ -6,6 +6,7 @@
 #include "core/model/HierarchyLimits.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/CsvExport.h"
+#include "core/results/RatingWarnings.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CAppWindows.h"
@@ -165,10 +166,21 @@ void TMainForm::ShowResultsWarning(const QString& warning)
 
 void TMainForm::ShowTreeWarning()
 {
-    if (const TTreeProject* tree = ActiveTree()) {
+    const TTreeProject* tree = ActiveTree();
+    const bool rated = tree != nullptr && tree->Document().IsTree()
+        && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+    // Ratings are ideal by nature: the switch says so while a rated tree is in front.
+    mnIdealSynthesis->setEnabled(!rated);
+    const QString ratedTip = QStringLiteral("Оценки по шкалам всегда идеальны: переключатель к ним не относится.");
+    mnIdealSynthesis->setStatusTip(rated ? ratedTip : QString());
+    mnIdealSynthesis->setToolTip(
+        rated ? ratedTip : QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+    if (tree != nullptr) {
         const CProjectDocument& document = tree->Document();
-        ShowResultsWarning(QString::fromStdString(UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
-            UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator())));
+        ShowResultsWarning(QString::fromStdString(rated
+                ? RatingWarningText(document.Tree(), document.RatingResults(), DecimalSeparator())
+                : UnacceptableNodesWarningText(document.Tree(), document.TreeResults(),
+                    UnacceptableNodes(document.Tree(), document.TreeResults()), DecimalSeparator())));
         TreeWarningShown = true;
     } else if (TreeWarningShown) {
         ShowResultsWarning(QString());
@@ -1218,6 +1230,9 @@ void TMainForm::mnProjectReportClick()
             subject.Date = QDate::currentDate();
             subject.DecimalSeparator = DecimalSeparator();
             subject.Hierarchy.Dpi = tree.logicalDpiY();
+            if (tree.Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings) {
+                return RatedTreeReportPdf(tree.Document().Tree(), tree.Document().RatingResults(), subject);
+            }
             return TreeReportPdf(tree.Document().Tree(), tree.Document().TreeResults(), subject);
         });
         return;
@@ -1245,8 +1260,10 @@ void TMainForm::mnExportCsvClick()
     }
     if (ActiveTree() != nullptr) {
         ExportActiveTree(CsvFileFilter, QStringLiteral(".csv"), [](const TTreeProject& tree) {
-            const std::string csv
-                = HierarchyCsv(tree.Document().Tree(), tree.Document().TreeResults(), DecimalSeparator());
+            const CProjectDocument& document = tree.Document();
+            const std::string csv = document.Tree().Evaluation() == EAlternativeEvaluation::Ratings
+                ? RatedTreeCsv(document.Tree(), document.RatingResults(), DecimalSeparator())
+                : HierarchyCsv(document.Tree(), document.TreeResults(), DecimalSeparator());
             return QByteArray(csv.data(), static_cast<qsizetype>(csv.size()));
         });
         return;

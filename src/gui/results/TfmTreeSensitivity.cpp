@@ -4,6 +4,7 @@
 #include "core/model/HierarchyLimits.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CNodeWeightMoves.h"
+#include "core/results/CRatingResults.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScrollArea>
@@ -161,6 +163,15 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     chartSide->addWidget(chGradient, 1);
     chartSide->addWidget(lbLegend);
     auto* side = new QVBoxLayout;
+    lvDrawnAlternatives = new QListWidget(this);
+    lvDrawnAlternatives->setObjectName(QStringLiteral("lvDrawnAlternatives"));
+    lvDrawnAlternatives->setAccessibleName(QStringLiteral("Альтернативы на графике"));
+    lvDrawnAlternatives->setToolTip(
+        QStringLiteral("Ведущие альтернативы показаны всегда; отметьте другие, чтобы показать и их."));
+    lvDrawnAlternatives->setUniformItemSizes(true);
+    lvDrawnAlternatives->hide();
+    connect(lvDrawnAlternatives, &QListWidget::itemChanged, this, &TfmTreeSensitivity::DrawnAlternativeChecked);
+    side->addWidget(lvDrawnAlternatives, 1);
     side->addWidget(MakeLabel(this, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
     side->addWidget(tbCrossings, 1);
     side->addWidget(lbCrossingsNote);
@@ -236,17 +247,89 @@ void TfmTreeSensitivity::ShowSensitivity(
 {
     Hierarchy = &hierarchy;
     Results = &results;
+    Ratings = nullptr;
     Mode = mode;
     setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
     AnalyseSensitivity(hierarchy, results, *Analysis, mode);
-    lbCritical->setText(Text(NodeCriticalChangeText(hierarchy, Analysis->Critical, DecimalSeparator())));
-
     const std::uint32_t m = hierarchy.AlternativeCount();
     Colours.assign(m, QColor(Qt::black));
     const CResultList ranking = HierarchyFinalResults(hierarchy, results, mode);
     for (std::uint32_t r = 0; r < ranking.Count; ++r) {
         Colours[ranking.Rows[r].Position] = ToQColor(ranking.Rows[r].Colour);
     }
+    DrawnAlternatives.resize(m);
+    for (std::uint32_t a = 0; a < m; ++a) {
+        DrawnAlternatives[a] = a;
+    }
+    lvDrawnAlternatives->hide();
+    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
+    pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
+        ->setText(QStringLiteral("Итоговые приоритеты альтернатив"));
+    ShowAnalysis(hierarchy, node);
+}
+
+void TfmTreeSensitivity::ShowRatingSensitivity(
+    const CHierarchy& hierarchy, const CRatingResults& ratings, std::uint32_t node)
+{
+    Hierarchy = &hierarchy;
+    Results = &ratings.Criteria();
+    Ratings = &ratings;
+    Mode = ESynthesisMode::Distributive;
+    setWindowTitle(QStringLiteral("Анализ чувствительности: оценки по шкалам"));
+    AnalyseSensitivity(hierarchy, ratings, *Analysis);
+    const std::vector<std::uint32_t>& ranking = ratings.Ranking();
+    const auto leading = std::min<std::size_t>(ranking.size(), LeadingAlternatives);
+    DrawnAlternatives.assign(ranking.begin(), ranking.begin() + static_cast<std::ptrdiff_t>(leading));
+    {
+        const QSignalBlocker blocker(lvDrawnAlternatives);
+        lvDrawnAlternatives->clear();
+        for (std::size_t place = 0; place < ranking.size(); ++place) {
+            const std::uint32_t a = ranking[place];
+            const QString entry
+                = ratings.Complete(a) ? QStringLiteral("%1. %2 (%3)") : QStringLiteral("%1. %2 (%3, не все оценки)");
+            auto* item = new QListWidgetItem(entry.arg(place + 1).arg(
+                Text(hierarchy.Alternatives()[a].Name), TruncatedText(ratings.Scores()[a], 4)));
+            item->setData(Qt::UserRole, a);
+            item->setCheckState(place < leading ? Qt::Checked : Qt::Unchecked);
+            // The leading ones are always drawn.
+            item->setFlags(place < leading ? Qt::ItemIsUserCheckable : Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+            lvDrawnAlternatives->addItem(item);
+        }
+    }
+    lvDrawnAlternatives->show();
+    AxisY->setTitleText(QStringLiteral("Оценка альтернативы"));
+    pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
+        ->setText(QStringLiteral("Оценки альтернатив, показанных на графике"));
+    ShowAnalysis(hierarchy, node);
+}
+
+void TfmTreeSensitivity::DrawnAlternativeChecked(QListWidgetItem* /*item*/)
+{
+    if (Hierarchy == nullptr || Ratings == nullptr) {
+        return;
+    }
+    DrawnAlternatives.clear();
+    for (int row = 0; row < lvDrawnAlternatives->count(); ++row) {
+        const QListWidgetItem* each = lvDrawnAlternatives->item(row);
+        if (each->checkState() == Qt::Checked) {
+            DrawnAlternatives.push_back(each->data(Qt::UserRole).toUInt());
+        }
+    }
+    PrepareDrawn();
+    cbCriterionChange(cbCriterion->currentIndex());
+}
+
+void TfmTreeSensitivity::PrepareDrawn()
+{
+    const CHierarchy& hierarchy = *Hierarchy;
+    if (Ratings != nullptr) {
+        // Each drawn alternative by its place among those drawn, in the pie's colours.
+        Colours.assign(hierarchy.AlternativeCount(), QColor(Qt::black));
+        for (std::size_t k = 0; k < DrawnAlternatives.size(); ++k) {
+            Colours[DrawnAlternatives[k]] = ToQColor(PieColours[k % PieColours.size()]);
+        }
+    }
+    const auto m = static_cast<std::uint32_t>(DrawnAlternatives.size());
     while (Lines.size() < m) {
         auto* line = new QLineSeries;
         line->setObjectName(QStringLiteral("GradientLine_%1").arg(Lines.size()));
@@ -255,19 +338,26 @@ void TfmTreeSensitivity::ShowSensitivity(
         line->attachAxis(AxisY);
         Lines.push_back(line);
     }
-    for (std::size_t a = 0; a < Lines.size(); ++a) {
-        Lines[a]->clear();
-        Lines[a]->setVisible(false);
-        if (a < m) {
-            Lines[a]->setName(Text(hierarchy.Alternatives()[a].Name));
-            Lines[a]->setPen(QPen(Colours[a], 2.5));
+    std::vector<QString> names;
+    std::vector<QColor> colours;
+    for (std::size_t k = 0; k < Lines.size(); ++k) {
+        Lines[k]->clear();
+        Lines[k]->setVisible(false);
+        if (k < m) {
+            const std::uint32_t a = DrawnAlternatives[k];
+            Lines[k]->setName(Text(hierarchy.Alternatives()[a].Name));
+            Lines[k]->setPen(QPen(Colours[a], 2.5));
+            names.push_back(Lines[k]->name());
+            colours.push_back(Colours[a]);
         }
     }
-    std::vector<QString> names;
-    for (std::uint32_t a = 0; a < m; ++a) {
-        names.push_back(Text(hierarchy.Alternatives()[a].Name));
-    }
-    Bars->SetAlternatives(m, names.data(), Colours.data());
+    Bars->SetAlternatives(m, names.data(), colours.data());
+}
+
+void TfmTreeSensitivity::ShowAnalysis(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    lbCritical->setText(Text(NodeCriticalChangeText(hierarchy, Analysis->Critical, DecimalSeparator())));
+    PrepareDrawn();
 
     // The criteria in the outline's order, each by its path.
     int shown = 0;
@@ -319,12 +409,12 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
         return;
     }
     const CNodeSensitivity& moved = Analysis->Nodes[entry];
-    const std::uint32_t m = Hierarchy->AlternativeCount();
     double top = 0.0;
     std::vector<double> at;
     QString legend;
-    for (std::uint32_t a = 0; a < m && a < Lines.size(); ++a) {
-        QLineSeries* line = Lines[a];
+    for (std::size_t k = 0; k < DrawnAlternatives.size() && k < Lines.size(); ++k) {
+        const std::uint32_t a = DrawnAlternatives[k];
+        QLineSeries* line = Lines[k];
         line->clear();
         if (moved.HasLines) {
             // The ideal priorities are the lines' shares: curves, drawn through their points.
@@ -379,7 +469,11 @@ void TfmTreeSensitivity::ResetDynamic()
         return;
     }
     const std::uint32_t shown = ShownNode();
-    Moves->Reset(*Hierarchy, *Results, shown, Mode);
+    if (Ratings != nullptr) {
+        Moves->Reset(*Hierarchy, *Ratings, shown);
+    } else {
+        Moves->Reset(*Hierarchy, *Results, shown, Mode);
+    }
     const std::vector<std::uint32_t>& group = Moves->Group();
     auto* grid = static_cast<QGridLayout*>(WeightRows->layout());
     while (WeightSliders.size() < group.size()) {
@@ -443,7 +537,12 @@ void TfmTreeSensitivity::ShowWeights()
         WeightSliders[k]->setValue(static_cast<int>(std::lround(weights[k] * SliderSteps)));
         WeightValues[k]->setText(TruncatedText(weights[k], 4));
     }
-    if (Moves->Alternatives().size() >= Bars->RowCount()) {
-        Bars->SetValues(Moves->Alternatives().data());
+    const std::vector<double>& values = Moves->Alternatives();
+    std::vector<double> drawn;
+    for (const std::uint32_t a : DrawnAlternatives) {
+        drawn.push_back(a < values.size() ? values[a] : 0.0);
+    }
+    if (drawn.size() >= Bars->RowCount()) {
+        Bars->SetValues(drawn.data());
     }
 }

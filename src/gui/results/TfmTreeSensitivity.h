@@ -13,6 +13,7 @@
 class CHierarchy;
 class CHierarchyResults;
 class CNodeWeightMoves;
+class CRatingResults;
 class CSensitivityBars;
 struct CHierarchySensitivity;
 class QChart;
@@ -20,6 +21,8 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QLineSeries;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QScatterSeries;
 class QSlider;
@@ -45,6 +48,9 @@ public:
     // it cannot (its parent has a single child, or it is the goal).
     void ShowSensitivity(const CHierarchy& hierarchy, const CHierarchyResults& results, std::uint32_t node,
         ESynthesisMode mode = ESynthesisMode::Distributive);
+    // The same for a rated tree: the lines of the scores, drawn for the leading alternatives
+    // and those the user picks; the crossings listed are those with the leader.
+    void ShowRatingSensitivity(const CHierarchy& hierarchy, const CRatingResults& ratings, std::uint32_t node);
     // The node of the criterion shown (the goal when none can be moved).
     [[nodiscard]] std::uint32_t ShownNode() const;
 
@@ -69,8 +75,15 @@ public:
     CSensitivityBars* Bars = nullptr;
     QPushButton* btReset = nullptr;
     QPushButton* btClose = nullptr;
-    // One line per alternative, in the alternatives' order.
+    // One line per alternative drawn, in the order of DrawnAlternatives.
     std::vector<QLineSeries*> Lines;
+    // A rated tree's alternatives by place, the leading ones checked and fixed; the user
+    // checks others to draw them too. Hidden for a tree compared in pairs.
+    QListWidget* lvDrawnAlternatives = nullptr;
+    // The alternatives drawn: all of a tree compared in pairs; of a rated tree the leading
+    // ones by score, then those picked, by place.
+    std::vector<std::uint32_t> DrawnAlternatives;
+    static constexpr std::uint32_t LeadingAlternatives = 10;
 
     // Points of an ideal-mode curve.
     static constexpr int IdealCurveSteps = 100;
@@ -79,6 +92,11 @@ public:
 
 private:
     void CreateDynamicView(QWidget* page);
+    // What both kinds of tree show once analysed and coloured.
+    void ShowAnalysis(const CHierarchy& hierarchy, std::uint32_t node);
+    // The lines and bars for the alternatives drawn.
+    void PrepareDrawn();
+    void DrawnAlternativeChecked(QListWidgetItem* item);
     void cbCriterionChange(int index);
     void ResetDynamic();
     void SliderMoved(std::size_t sibling, int value);
@@ -86,6 +104,7 @@ private:
 
     const CHierarchy* Hierarchy = nullptr;
     const CHierarchyResults* Results = nullptr;
+    const CRatingResults* Ratings = nullptr;
     ESynthesisMode Mode = ESynthesisMode::Distributive;
     std::unique_ptr<CHierarchySensitivity> Analysis;
     std::unique_ptr<CNodeWeightMoves> Moves;

@@ -6,6 +6,7 @@
 #include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/judgement/TfmRatings.h"
+#include "gui/results/CRatingResultsView.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmTreePriorities.h"
 #include "gui/results/TfmTreeSensitivity.h"
@@ -26,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -170,6 +172,11 @@ void TTreeProject::CreateControls()
     layout->addWidget(splitter, 1);
     CreateResultsCommands(panel);
     layout->addWidget(ResultsBox, 1);
+    RatingView = new CRatingResultsView(this);
+    RatingView->setAccessibleName(QStringLiteral("Итоговый результат"));
+    RatingView->setFocusPolicy(Qt::StrongFocus);
+    RatingView->setFocusProxy(RatingView->tvRatingResults);
+    layout->addWidget(RatingView, 1);
 }
 
 void TTreeProject::CreateResultsCommands(QWidget* panel)
@@ -261,10 +268,9 @@ void TTreeProject::btResultsViewClick()
     }
     const bool show = btResultsView->isChecked();
     spTree->setVisible(!show);
-    ResultsBox->setVisible(show);
-    ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), show, Synthesis);
+    ShowResults(show);
     if (show) {
-        ResultsView->setFocus(Qt::OtherFocusReason);
+        (Rated() ? static_cast<QWidget*>(RatingView) : ResultsView)->setFocus(Qt::OtherFocusReason);
     } else {
         trOutline->setFocus(Qt::OtherFocusReason);
     }
@@ -290,7 +296,11 @@ void TTreeProject::ShowSensitivity(std::uint32_t node)
     if (SensitivityWindow == nullptr) {
         SensitivityWindow = new TfmTreeSensitivity(this);
     }
-    SensitivityWindow->ShowSensitivity(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node, Synthesis);
+    if (Rated()) {
+        SensitivityWindow->ShowRatingSensitivity(ProjectDocument.Tree(), ProjectDocument.RatingResults(), node);
+    } else {
+        SensitivityWindow->ShowSensitivity(ProjectDocument.Tree(), ProjectDocument.TreeResults(), node, Synthesis);
+    }
     SensitivityWindow->exec();
 }
 
@@ -398,6 +408,23 @@ void TTreeProject::SelectNode(std::uint32_t node)
     trOutline->setCurrentIndex(OutlineModel->IndexOfNode(node));
 }
 
+bool TTreeProject::Rated() const
+{
+    return ProjectDocument.IsTree() && ProjectDocument.Tree().Evaluation() == EAlternativeEvaluation::Ratings;
+}
+
+void TTreeProject::ShowResults(bool show)
+{
+    // A rated tree's figures are its scores; the hierarchy synthesis has none for it.
+    const bool rated = Rated();
+    ResultsBox->setVisible(show && !rated);
+    ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), show && !rated, Synthesis);
+    if (show && rated) {
+        RatingView->ShowRatingResults(ProjectDocument.Tree(), ProjectDocument.RatingResults());
+    }
+    RatingView->setVisible(show && rated);
+}
+
 void TTreeProject::ShowAlternatives()
 {
     // The cursor stays on its row, or on the last one when its row is gone.
@@ -408,10 +435,19 @@ void TTreeProject::ShowAlternatives()
     }
     if (btResultsView->isChecked()) {
         // The results shown follow every step, undo and the synthesis mode.
-        ResultsView->ShowHierarchyResults(ProjectDocument.Tree(), ProjectDocument.TreeResults(), true, Synthesis);
+        ShowResults(true);
     }
     const CHierarchy& tree = ProjectDocument.Tree();
     const CHierarchyResults& results = ProjectDocument.TreeResults();
+    if (Rated()) {
+        ShowRatedAlternatives();
+        if (currentRow >= 0 && tree.AlternativeCount() > 0) {
+            SelectAlternative(std::min(static_cast<std::uint32_t>(currentRow), tree.AlternativeCount() - 1));
+        }
+        return;
+    }
+    lvAlternatives->setColumnCount(2);
+    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Приоритет")});
     const std::vector<double>& priorities
         = Synthesis == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
     for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
@@ -428,6 +464,34 @@ void TTreeProject::ShowAlternatives()
     if (currentRow >= 0 && tree.AlternativeCount() > 0) {
         SelectAlternative(std::min(static_cast<std::uint32_t>(currentRow), tree.AlternativeCount() - 1));
     }
+}
+
+void TTreeProject::ShowRatedAlternatives()
+{
+    const CHierarchy& tree = ProjectDocument.Tree();
+    const CRatingResults& ratings = ProjectDocument.RatingResults();
+    lvAlternatives->setColumnCount(3);
+    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Оценка"), QStringLiteral("Доля")});
+    lvAlternatives->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    const bool known = !ratings.Criteria().NotConnected() && ratings.Scores().size() == tree.AlternativeCount();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(tree.AlternativeCount()));
+    for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
+        auto* item = new QTreeWidgetItem;
+        item->setText(0, Text(tree.Alternatives()[a].Name));
+        item->setToolTip(0, item->text(0));
+        const QString score = known ? Text(FormatTruncated(ratings.Scores()[a], PriorityDecimals, DecimalSeparator()))
+                                    : QStringLiteral("—");
+        item->setText(1, known && !ratings.Complete(a) ? QStringLiteral("%1, не все оценки").arg(score) : score);
+        item->setText(2,
+            known ? Text(FormatTruncated(ratings.Shares()[a], PriorityDecimals, DecimalSeparator()))
+                  : QStringLiteral("—"));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        items.push_back(item);
+    }
+    // All at once: a thousand rows added one by one would lay the list out a thousand times.
+    lvAlternatives->addTopLevelItems(items);
 }
 
 void TTreeProject::Reshow()

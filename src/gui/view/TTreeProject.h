@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class CRatingResultsView;
 class CResultsView;
 class CTreeOutlineModel;
 class QAction;
@@ -69,6 +70,8 @@ public:
     // project shows it; the priorities of the criteria and the sensitivity, opened on a
     // criterion (none while some criterion's judgements do not connect what it compares).
     [[nodiscard]] CResultsView* ResultsPanel() const { return ResultsView; }
+    // A rated tree's results view, shown in the results view's place.
+    [[nodiscard]] CRatingResultsView* RatingResultsPanel() const { return RatingView; }
     [[nodiscard]] QToolButton* ResultsButton() const { return btResultsView; }
     void ShowLevelPriorities(std::uint32_t node);
     void ShowSensitivity(std::uint32_t node);
@@ -94,6 +97,11 @@ private:
     // Shows the document anew, the cursor kept on the same criterion where it still is.
     void Reshow();
     void ShowAlternatives();
+    // The results view of the tree's kind shown or hidden, filled from the document.
+    void ShowResults(bool show);
+    // A rated tree's alternatives with their scores and shares.
+    void ShowRatedAlternatives();
+    [[nodiscard]] bool Rated() const;
     void AddCriterionClick(bool beside);
     void RenameCriterionClick();
     void DeleteCriterionClick();
@@ -146,6 +154,7 @@ private:
     QToolButton* btResultsView = nullptr;
     QScrollArea* ResultsBox = nullptr;
     CResultsView* ResultsView = nullptr;
+    CRatingResultsView* RatingView = nullptr;
     QAction* mnCurrentPriority = nullptr;
     QAction* mnSensitivity = nullptr;
     // Made on first use, then reused.

@@ -1,6 +1,8 @@
 // Scores of rated trees against hand calculations and published figures; scales' ideal
 // values against their own geometric means.
 #include "core/results/RatingSynthesis.h"
+#include "core/results/CNodeWeightMoves.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/HierarchySynthesis.h"
 #include "support/RatedTree.h"
 
@@ -127,6 +129,53 @@ TEST(RatingSynthesisTest, EmployeesAreScoredAsPublished)
     EXPECT_NEAR(more.Scores()[4], 1.0, 1e-12);
     for (std::uint32_t a = 0; a < 3; ++a) {
         EXPECT_EQ(more.Scores()[a], results.Scores()[a]) << a;
+    }
+}
+
+TEST(RatingSynthesisTest, SensitivityLinesAndMovesAreTheScoresOfTheTreeWithTheWeightMoved)
+{
+    // Each criterion's weight set by hand in its parent's judgements (both parents have two
+    // children, so the judgement is x / (1 - x)); the scores computed again must lie on the
+    // analysis's lines and be what the dynamic view's move gives. В has a cell not rated.
+    const CHierarchy rated = SmallRatedTree();
+    const CRatingResults present = ComputeRatingResults(rated);
+    const CHierarchySensitivity analysis = AnalyseSensitivity(rated, present);
+    ASSERT_EQ(analysis.Nodes.size(), 4U);
+    for (const CNodeSensitivity& entry : analysis.Nodes) {
+        ASSERT_TRUE(entry.HasLines);
+        EXPECT_FALSE(entry.Normalised);
+        const std::vector<std::uint32_t>& siblings = rated.Node(entry.Parent).Children;
+        const auto index
+            = static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), entry.Node) - siblings.begin());
+        // The crossings kept are every crossing of the lines that involves the leader, А.
+        std::vector<CCrossing> all(6);
+        all.resize(FindCrossings(entry.AtZero.data(), entry.AtOne.data(), 4, all.data()));
+        std::erase_if(all, [](const CCrossing& c) { return c.First != 0; });
+        ASSERT_EQ(entry.Crossings.size(), all.size()) << entry.Node;
+        for (std::size_t c = 0; c < all.size(); ++c) {
+            EXPECT_EQ(entry.Crossings[c].Weight, all[c].Weight);
+            EXPECT_EQ(entry.Crossings[c].Second, all[c].Second);
+        }
+        CNodeWeightMoves moves;
+        moves.Reset(rated, present, entry.Node);
+        for (const double x : {0.1, 0.5, 0.85}) {
+            std::vector<CHierarchyNode> nodes;
+            for (std::uint32_t node = 0; node < rated.NodeCount(); ++node) {
+                nodes.push_back(rated.Node(node));
+            }
+            const double first = index == 0 ? x : 1.0 - x;
+            nodes[entry.Parent].Judgements(0, 1) = CJudgement::Combined(first / (1.0 - first));
+            nodes[entry.Parent].Judgements(1, 0) = CJudgement::Combined((1.0 - first) / first);
+            const CRatingResults moved
+                = ComputeRatingResults(*CHierarchy::MakeRated(nodes, rated.Alternatives(), rated.Scales()));
+            std::vector<double> lines;
+            ASSERT_TRUE(LinesAt(entry, x, lines));
+            ASSERT_TRUE(moves.Move(index, x));
+            for (std::uint32_t a = 0; a < 4; ++a) {
+                EXPECT_NEAR(lines[a], moved.Scores()[a], 1e-12) << entry.Node << " " << x << " " << a;
+                EXPECT_NEAR(moves.Alternatives()[a], moved.Scores()[a], 1e-12) << entry.Node << " " << x << " " << a;
+            }
+        }
     }
 }
 } // namespace

@@ -1,0 +1,152 @@
+#include "core/results/RatingReportContent.h"
+
+#include "core/model/CHierarchy.h"
+#include "core/results/CRatingResults.h"
+#include "core/results/ConsistencyGuidance.h"
+#include "core/results/NumberFormat.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+std::string Shown(double x, char decimalSeparator)
+{
+    return FormatTruncated(x, 4, decimalSeparator);
+}
+
+// The sentence with %1, %2, ... replaced by the arguments, so that a sentence keeps its
+// words in one piece whatever order its values take.
+std::string Filled(const std::string& pattern, std::initializer_list<std::string> arguments)
+{
+    const std::vector<std::string> values(arguments);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (k < values.size()) {
+                text += values[k];
+                ++i;
+                continue;
+            }
+        }
+        text += pattern[i];
+    }
+    return text;
+}
+
+std::string Quoted(const std::string& name)
+{
+    return "«" + name + "»";
+}
+} // namespace
+
+CReportTable RatingRankingTable(
+    const CHierarchy& hierarchy, const CRatingResults& results, std::size_t count, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, RatingNoteCaption};
+    const std::vector<std::uint32_t>& ranking = results.Ranking();
+    const std::size_t shown = std::min(count, ranking.size());
+    for (std::size_t place = 0; place < shown; ++place) {
+        const std::uint32_t a = ranking[place];
+        table.Rows.push_back({std::to_string(place + 1), hierarchy.Alternatives()[a].Name,
+            Shown(results.Scores()[a], decimalSeparator), Shown(results.Shares()[a], decimalSeparator),
+            results.Complete(a) ? std::string() : std::string(NotAllRatedMark)});
+    }
+    return table;
+}
+
+std::string LeadingAlternativesText(std::size_t count, std::size_t total)
+{
+    if (count >= total) {
+        return {};
+    }
+    return Filled("Показаны %1 лучших альтернатив из %2; все они с их оценками — в приложении.",
+        {std::to_string(count), std::to_string(total)});
+}
+
+std::string ScaleHeading(const CRatingScale& scale)
+{
+    return Filled("Шкала «%1»", {scale.Name});
+}
+
+std::string ScaleUseText(const CHierarchy& hierarchy, std::uint32_t scale)
+{
+    std::string names;
+    for (const std::uint32_t node : hierarchy.RatedCriteria()) {
+        if (hierarchy.Node(node).Scale == scale) {
+            names += (names.empty() ? "" : ", ") + Quoted(NodePathText(hierarchy, node));
+        }
+    }
+    if (names.empty()) {
+        return "Шкала не применяется ни к одному критерию.";
+    }
+    return Filled("Шкала применяется к критериям: %1.", {names});
+}
+
+CReportTable ScaleTable(const CRatingScale& scale, const CScaleResult& result, char decimalSeparator)
+{
+    CReportTable table;
+    table.Header = {"Интенсивность", PriorityCaption, "Идеальное значение"};
+    const std::vector<double>& priorities = result.Priorities.Local;
+    for (std::size_t k = 0; k < scale.Intensities.size(); ++k) {
+        const bool has = k < priorities.size() && k < result.Ideal.size();
+        table.Rows.push_back({scale.Intensities[k], has ? Shown(priorities[k], decimalSeparator) : "—",
+            has ? Shown(result.Ideal[k], decimalSeparator) : "—"});
+    }
+    return table;
+}
+
+std::string ScaleOrderWarningText(const CRatingScale& scale, const CScaleResult& result)
+{
+    if (!result.OutOfOrder) {
+        return {};
+    }
+    const auto [earlier, later] = *result.OutOfOrder;
+    return Filled(
+        "Интенсивность «%1» получила больший вес, чем «%2».", {scale.Intensities[later], scale.Intensities[earlier]});
+}
+
+std::vector<std::string> ScaleConsistencyLines(
+    const CRatingScale& scale, const CScaleResult& result, char decimalSeparator)
+{
+    const auto n = static_cast<std::uint32_t>(scale.Intensities.size());
+    std::vector<std::string> lines{MeasuresText(result.Priorities.Measures, result.Priorities.Basis, decimalSeparator)};
+    const bool measured = result.Priorities.Basis == EPrioritiesBasis::AllJudged
+        || result.Priorities.Basis == EPrioritiesBasis::LeastSquares;
+    if (measured) {
+        const CConsistencyGuidance guidance = GuideConsistency(scale.Judgements, n, result.Priorities.Local.data());
+        for (std::string& line : ConsistencyLines(guidance, decimalSeparator)) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
+std::string CriterionScaleText(const CHierarchy& hierarchy, std::uint32_t node)
+{
+    const CRatingScale& scale = hierarchy.Scales()[hierarchy.Node(node).Scale];
+    return Filled("Критерий «%1» оценивается по шкале «%2».", {NodePathText(hierarchy, node), scale.Name});
+}
+
+CReportTable RatingsTable(const CHierarchy& hierarchy)
+{
+    CReportTable table;
+    const std::vector<std::uint32_t> criteria = hierarchy.RatedCriteria();
+    table.Header = {AlternativeCaption};
+    for (const std::uint32_t node : criteria) {
+        table.Header.push_back(NodePathText(hierarchy, node));
+    }
+    for (std::uint32_t a = 0; a < hierarchy.AlternativeCount(); ++a) {
+        std::vector<std::string> row{hierarchy.Alternatives()[a].Name};
+        for (const std::uint32_t node : criteria) {
+            const CHierarchyNode& data = hierarchy.Node(node);
+            const std::int8_t rating = data.Ratings[a];
+            row.push_back(rating == NotRated
+                    ? std::string(NotRatedCellText)
+                    : hierarchy.Scales()[data.Scale].Intensities[static_cast<std::size_t>(rating)]);
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/results/ReportContent.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CHierarchy;
+class CRatingResults;
+struct CRatingScale;
+struct CScaleResult;
+
+// What every report of a rated tree says: the figures are the rating results', shown as
+// the other reports show theirs (4 decimals, truncated).
+
+inline constexpr const char* RatingRankingTitle = "Итоговый рейтинг (оценки по шкалам)";
+inline constexpr const char* RatingScoreCaption = "Оценка";
+inline constexpr const char* RatingShareCaption = "Доля";
+inline constexpr const char* RatingNoteCaption = "Примечание";
+// Beside an alternative with cells not rated, wherever its score appears.
+inline constexpr const char* NotAllRatedMark = "не все оценки";
+inline constexpr const char* NotRatedCellText = "не оценено";
+inline constexpr const char* RatingsTableTitle = "Таблица оценок";
+inline constexpr const char* RatedAlternativesText = "Альтернативы оцениваются по шкалам интенсивностей.";
+
+// Place | Альтернатива | Оценка | Доля | Примечание of the leading count places, by score.
+CReportTable RatingRankingTable(
+    const CHierarchy& hierarchy, const CRatingResults& results, std::size_t count, char decimalSeparator = '.');
+// "Показаны 20 лучших альтернатив из 1000; все они — в приложении." when count is fewer
+// than all; empty otherwise.
+std::string LeadingAlternativesText(std::size_t count, std::size_t total);
+// "Шкала «Объём»"
+std::string ScaleHeading(const CRatingScale& scale);
+// "Шкала применяется к критериям: «Надёжность», «Качество»." or the sentence saying no
+// criterion uses it.
+std::string ScaleUseText(const CHierarchy& hierarchy, std::uint32_t scale);
+// Интенсивность | Приоритет | Идеальное значение, in the scale's order (best first).
+CReportTable ScaleTable(const CRatingScale& scale, const CScaleResult& result, char decimalSeparator = '.');
+// "Интенсивность «Хорошо» получила больший вес, чем «Отлично»." or empty.
+std::string ScaleOrderWarningText(const CRatingScale& scale, const CScaleResult& result);
+// The scale's measures and its consistency verdict, each a line.
+std::vector<std::string> ScaleConsistencyLines(
+    const CRatingScale& scale, const CScaleResult& result, char decimalSeparator = '.');
+// "Критерий «Квалификация / Опыт» оценивается по шкале «Объём»."
+std::string CriterionScaleText(const CHierarchy& hierarchy, std::uint32_t node);
+// Альтернатива | each rated criterion by its path: the intensity names, NotRatedCellText
+// where a cell is not rated; the alternatives in their order.
+CReportTable RatingsTable(const CHierarchy& hierarchy);
