@@ -3,7 +3,7 @@
 // filter, a CSV file imported (refused whole for a name the project lacks) and exported.
 #include "CScriptedUserDialogs.h"
 #include "GuiTestHelpers.h"
-#include "support/UpperJudgements.h"
+#include "support/EmployeesTree.h"
 
 #include "core/document/RatingsCsv.h"
 #include "core/document/StepNames.h"
@@ -25,29 +25,15 @@
 #include <memory>
 
 namespace {
-// Four employees under Надёжность, Образование, Опыт, Качество (2, 3, 4, 2, 3, 1), the
-// first and last on a five-step scale (2, 3, 5, 7, 2, 3, 5, 2, 3, 2), Образование on four
-// degrees (2, 4, 7, 2, 4, 2), Опыт on three sizes (3, 6, 2); nobody rated yet.
+// The four employees, named as people, nobody rated yet.
 CHierarchy Employees()
 {
-    std::vector<CHierarchyNode> nodes(5);
-    nodes[0] = {"Сотрудник", "", {1, 2, 3, 4}, Upper(4, {2, 3, 4, 2, 3, 1})};
-    const char* criteria[] = {"Надёжность", "Образование", "Опыт", "Качество"};
-    const std::uint32_t scaleOf[] = {0, 1, 2, 0};
-    for (std::size_t c = 0; c < 4; ++c) {
-        nodes[c + 1] = {criteria[c], "", {}, {}, scaleOf[c], std::vector<std::int8_t>(4, NotRated)};
+    CHierarchy tree = EmployeesTree(std::vector<std::vector<int>>(4, std::vector<int>(4, -1)));
+    const char* names[] = {"Сотрудник А", "Сотрудник Б", "Сотрудник В", "Сотрудник Г"};
+    for (std::uint32_t a = 0; a < 4; ++a) {
+        EXPECT_EQ(tree.SetAlternativeText(a, names[a], ""), "");
     }
-    std::vector<CAlternative> alternatives;
-    for (const char* name : {"Сотрудник А", "Сотрудник Б", "Сотрудник В", "Сотрудник Г"}) {
-        alternatives.push_back({name, ""});
-    }
-    std::vector<CRatingScale> scales{
-        MakeRatingScale("s5", "Пять ступеней", {"Отлично", "Выше среднего", "Средне", "Ниже среднего", "Плохо"},
-            {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}),
-        MakeRatingScale("ed", "Образование", {"Доктор", "Магистр", "Бакалавр", "Среднее"}, {2, 4, 7, 2, 4, 2}),
-        MakeRatingScale("s3", "Объём", {"Большой", "Средний", "Малый"}, {3, 6, 2}),
-    };
-    return *CHierarchy::MakeRated(std::move(nodes), std::move(alternatives), std::move(scales));
+    return tree;
 }
 
 class RatingsWindow : public ::testing::Test {
