@@ -8,12 +8,12 @@
 #include "core/results/NumberFormat.h"
 #include "gui/judgement/TfmExpertForm.h"
 #include "gui/judgement/TfmRatingScales.h"
+#include "gui/judgement/TfmRatings.h"
 #include "gui/view/CTreeOutlineModel.h"
 #include "gui/view/TTreeProject.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -81,12 +81,13 @@ TEST_F(RatingScales, TheEvaluationSwitchesAfterItsQuestionAsOneUndoStep)
     EXPECT_TRUE(ScaleShown(tree, criterion, Qt::AccessibleTextRole).endsWith(scale));
     EXPECT_TRUE(tree->CriterionScaleCommand()->isVisible());
 
-    // Enter on a rated criterion opens no comparison: it asks for the ratings.
-    QSignalSpy asked(tree, &TTreeProject::RatingsRequested);
+    // Enter on a rated criterion opens no comparison: it opens the ratings.
     tree->SelectNode(criterion);
     QTest::keyClick(tree->Outline(), Qt::Key_Return);
-    EXPECT_EQ(asked.count(), 1);
+    ASSERT_NE(tree->RatingsWindow(), nullptr);
+    EXPECT_TRUE(tree->RatingsWindow()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    tree->RatingsWindow()->close();
 
     Action("mnUndo")->trigger();
     EXPECT_EQ(tree->Document().Tree().Evaluation(), EAlternativeEvaluation::Pairs);

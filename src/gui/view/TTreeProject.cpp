@@ -5,8 +5,9 @@
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
-#include "gui/results/CRatingResultsView.h"
 #include "gui/judgement/TfmRatingScales.h"
+#include "gui/judgement/TfmRatings.h"
+#include "gui/results/CRatingResultsView.h"
 #include "gui/results/CResultsView.h"
 #include "gui/results/TfmTreePriorities.h"
 #include "gui/results/TfmTreeSensitivity.h"
@@ -223,6 +224,34 @@ void TTreeProject::CreateResultsCommands(QWidget* panel)
     mnSensitivity->setObjectName(QStringLiteral("mnSensitivity"));
     trOutline->addAction(mnSensitivity);
     connect(mnSensitivity, &QAction::triggered, this, [this] { ShowSensitivity(CurrentNode()); });
+    auto* ratings = new QAction(QStringLiteral("Оценки альтернатив"), this);
+    ratings->setObjectName(QStringLiteral("mnRatings"));
+    ratings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
+    ratings->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(ratings);
+    trOutline->addAction(ratings);
+    connect(ratings, &QAction::triggered, this, [this] { ShowRatings(CurrentNode()); });
+}
+
+void TTreeProject::ShowRatings(std::uint32_t node)
+{
+    if (ProjectDocument.Tree().Evaluation() != EAlternativeEvaluation::Ratings) {
+        UserDialogs().Inform(this,
+            QStringLiteral("Альтернативы этого проекта сравниваются попарно, а не оцениваются по шкалам."),
+            QStringLiteral("Message"));
+        return;
+    }
+    if (RatingsForm == nullptr) {
+        RatingsForm = new TfmRatings(
+            ProjectDocument, *UndoStack,
+            [this](const std::string& refusal, const std::string& stepName) {
+                if (FinishStep(refusal, stepName)) {
+                    Reshow();
+                }
+            },
+            this);
+    }
+    RatingsForm->ShowCriterion(node);
 }
 
 bool TTreeProject::RefusedForMissingComparisons()
@@ -619,7 +648,7 @@ void TTreeProject::JudgeCriterion(std::uint32_t node)
 {
     const CHierarchy& tree = ProjectDocument.Tree();
     if (tree.IsRated(node)) {
-        emit RatingsRequested(node);
+        ShowRatings(node);
         return;
     }
     // A single child is never judged.

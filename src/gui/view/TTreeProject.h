@@ -26,6 +26,7 @@ class QTreeView;
 class QTreeWidget;
 class QUndoStack;
 class TfmExpertForm;
+class TfmRatings;
 
 // The window of a project held as a tree of criteria: the outline of the hierarchy
 // (goal, criteria, their priorities and consistency) beside the alternatives with their
@@ -84,12 +85,13 @@ public:
     // ratings are dropped: one undo step.
     void CriterionScaleClick();
     [[nodiscard]] QAction* CriterionScaleCommand() const { return mnCriterionScale; }
+    // The ratings window of a rated tree (Ctrl+4, or Enter on a rated criterion), made
+    // once and reused, its cursor in the criterion's column; a pairwise tree has none.
+    void ShowRatings(std::uint32_t node);
+    [[nodiscard]] TfmRatings* RatingsWindow() const { return RatingsForm; }
 
 signals:
     void Closed(TTreeProject* window);
-    // Enter or a double-click on a rated criterion: its ratings are asked for (it has
-    // no comparisons of the alternatives to open).
-    void RatingsRequested(std::uint32_t node);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -170,6 +172,7 @@ private:
     // Made on first use, then reused.
     TfmTreePriorities* PrioritiesWindow = nullptr;
     TfmTreeSensitivity* SensitivityWindow = nullptr;
+    TfmRatings* RatingsForm = nullptr;
     QAction* mnMoveOut = nullptr;
     QAction* mnMoveIn = nullptr;
     QAction* mnCommentCriterion = nullptr;
