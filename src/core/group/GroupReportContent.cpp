@@ -300,13 +300,18 @@ std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decima
     const bool one = count % 10 == 1 && count % 100 != 11;
     std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
         + (one ? " матрице" : " матрицах") + " из " + std::to_string(result.Elements.size()) + ": ";
-    for (std::size_t k = 0; k < unacceptable.size(); ++k) {
+    // A large tree may have hundreds: the first few are named, the rest counted.
+    const std::size_t named = std::min(unacceptable.size(), MaxNamedProblems);
+    for (std::size_t k = 0; k < named; ++k) {
         const CUnacceptableNode& matrix = unacceptable[k];
         text += k == 0 ? "" : "; ";
         text += matrix.Node == CHierarchy::GoalNode ? "цель " : "";
         text += Quoted(GroupNodePath(decision, matrix.Node)) + " ("
             + (matrix.Completed ? CompletedRatioTerm : ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator)
             + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+    }
+    if (named < unacceptable.size()) {
+        text += "; " + MoreProblemsText(unacceptable.size() - named);
     }
     return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }

@@ -104,7 +104,8 @@ std::string FinalAgreementLine(const CGroupDecision& decision, char decimalSepar
 // Кендалла): 0.6444 (сильное согласие)", or why there is none.
 std::string KendallLine(const CGroupDecision& decision, char decimalSeparator = '.');
 // The warning beside the group's ranking when it rests on combined matrices that are not
-// acceptable: the sentence a project's ranking gets, naming them; empty otherwise.
+// acceptable: the sentence a project's ranking gets, naming them (a tree's first
+// MaxNamedProblems by their paths, the rest counted); empty otherwise.
 std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decimalSeparator = '.');
 // The experts left out of an element's consensus: "В согласии по «ЦЕНА» не учтён эксперт
 // Петров: его сравнения не связывают элементы" (or "не учтены эксперты А, Б: их ...");

@@ -261,3 +261,30 @@ TEST(HierarchyGroup, DifferentTreesAndKindsAreRefused)
         "Эксперт 2: файл «b.tsy» — проект с полными уровнями, а «a.tsj» — дерево критериев; в одной группе "
         "файлы экспертов одного вида");
 }
+
+// A tree whose combined matrices are mostly not acceptable: the warning names the first few
+// by their paths and counts the rest.
+TEST(HierarchyGroup, ManyUnacceptableMatricesAreCounted)
+{
+    std::vector<CHierarchyNode> nodes(7);
+    nodes[0] = {"Цель", "", {1, 2, 3, 4, 5, 6}, EqualJudgements(6)};
+    for (std::uint32_t c = 1; c <= 6; ++c) {
+        nodes[c] = {"К" + std::to_string(c), "", {}, EqualJudgements(3)};
+        nodes[c].Judgements(0, 1) = CJudgement::FromCode(9);
+        nodes[c].Judgements(1, 0) = nodes[c].Judgements(0, 1).Mirror();
+        nodes[c].Judgements(1, 2) = CJudgement::FromCode(9);
+        nodes[c].Judgements(2, 1) = nodes[c].Judgements(1, 2).Mirror();
+        nodes[c].Judgements(0, 2) = CJudgement::FromCode(-9);
+        nodes[c].Judgements(2, 0) = nodes[c].Judgements(0, 2).Mirror();
+    }
+    const std::optional<CHierarchy> tree
+        = CHierarchy::Make(EHierarchyShape::Tree, nodes, {{"X", ""}, {"Y", ""}, {"Z", ""}});
+    ASSERT_TRUE(tree.has_value());
+    CGroupDecision decision;
+    ASSERT_EQ(decision.AddExpert(Member("/nonexistent/a.tsj"), *tree), "");
+    ASSERT_EQ(decision.Result().UnacceptableNodes.size(), 6U);
+    const std::string warning = GroupUnacceptableWarning(decision);
+    EXPECT_NE(warning.find("«К5»"), std::string::npos) << warning;
+    EXPECT_EQ(warning.find("«К6»"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("; ... и ещё 1. Результат"), std::string::npos) << warning;
+}
