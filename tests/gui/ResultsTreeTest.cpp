@@ -2,6 +2,7 @@
 // alternatives), the priorities of the criteria and the sensitivity of a chosen criterion,
 // every figure against a computation done here by hand.
 #include "AppTestSupport.h"
+#include "JudgeTestSupport.h"
 
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySensitivity.h"
@@ -336,3 +337,47 @@ TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
 }
 
 } // namespace
+
+// Twenty slices: only labels clear of each other show, the largest slices' first; the
+// table's colour marks name every slice.
+TEST_F(ResultsTree, CrowdedPieLabelsGiveWayAndTheTableMarksTheColours)
+{
+    for (const bool tiny : {false, true}) {
+        std::vector<CAlternative> cars;
+        for (int a = 0; a < 20; ++a) {
+            cars.push_back({"Альтернатива номер " + std::to_string(a + 1), ""});
+        }
+        // Equal slices, or three large ones and seventeen tiny.
+        CJudgementMatrix judged = EqualJudgements(20);
+        for (std::uint32_t r = 0; tiny && r < 3; ++r) {
+            for (std::uint32_t c = 3; c < 20; ++c) {
+                judged(r, c) = CJudgement::FromCode(9);
+                judged(c, r) = judged(r, c).Mirror();
+            }
+        }
+        std::vector<CHierarchyNode> nodes{{"Цель", "", {1}, EqualJudgements(1)}, {"Критерий", "", {}, judged}};
+        TTreeProject* tree = OpenTree(*CHierarchy::Make(EHierarchyShape::Tree, std::move(nodes), std::move(cars)));
+        ASSERT_NE(tree, nullptr);
+        Frame().resize(1024, 768);
+        tree->showMaximized();
+        tree->ResultsButton()->click();
+        QCoreApplication::processEvents();
+        const CResultsView* view = tree->ResultsPanel();
+        const QList<QPieSlice*> slices = view->srPieSeries->slices();
+        ASSERT_EQ(slices.size(), 20);
+        int labelled = 0;
+        for (int i = 0; i < 20; ++i) {
+            labelled += slices[i]->isLabelVisible() ? 1 : 0;
+            const QFrame* mark = view->ResultColourMark(static_cast<std::uint32_t>(i));
+            EXPECT_TRUE(mark->isVisible());
+            EXPECT_EQ(mark->palette().color(QPalette::Window), slices[i]->color());
+        }
+        EXPECT_LT(labelled, 20) << tiny;
+        EXPECT_GE(labelled, 3) << tiny;
+        for (int i = 0; tiny && i < 3; ++i) {
+            EXPECT_TRUE(slices[i]->isLabelVisible()) << i;
+        }
+        judgetest::GrabToPng(
+            &Frame(), tiny ? QStringLiteral("TreeResults_tinySlices") : QStringLiteral("TreeResults_equalSlices"));
+    }
+}

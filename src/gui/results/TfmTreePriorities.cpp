@@ -27,9 +27,6 @@
 
 namespace {
 constexpr double PieSize = 0.62;
-// Above this many slices the labels would run into each other: the table's colour marks
-// name the slices.
-constexpr int MostLabelledSlices = 9;
 
 QIcon ColourMark(const QColor& colour)
 {
@@ -181,11 +178,8 @@ void TfmTreePriorities::ShowPriorities(
 
 void TfmTreePriorities::FitPie()
 {
+    // Crowded labels give way to the larger slices'; the table's colour marks name the rest.
     FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0);
-    const bool labelled = Series1->count() <= MostLabelledSlices;
-    for (QPieSlice* slice : Series1->slices()) {
-        slice->setLabelVisible(labelled);
-    }
 }
 
 void TfmTreePriorities::cbGroupChange(int index)
