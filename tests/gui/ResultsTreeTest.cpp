@@ -317,6 +317,42 @@ TEST_F(ResultsTree, DynamicViewMovesTheWeightByKeys)
     Action("mnSensitivityAnalysis")->trigger();
 }
 
+// On the dynamic view, a criterion chosen from the keyboard hands the focus to its weight's
+// slider; stepping through the list keeps the focus in the list.
+TEST_F(ResultsTree, ChosenCriterionTakesTheFocusToItsSlider)
+{
+    TTreeProject* tree = OpenTree(CSmallTree().Make());
+    ASSERT_NE(tree, nullptr);
+    tree->SelectNode(tree->Document().Tree().NodeAt({"Стоимость", "Налог"}).value());
+    WhenModal<TfmTreeSensitivity>([&](TfmTreeSensitivity* window) {
+        window->tbViews->setCurrentWidget(window->pnDynamic);
+        window->activateWindow();
+        EXPECT_TRUE(WaitUntilActive(window));
+        window->cbCriterion->setFocus();
+        QTest::keyClick(window->cbCriterion, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), window->cbCriterion);
+        EXPECT_EQ(window->cbCriterion->currentText(), QStringLiteral("Комфорт"));
+        QTest::keyClick(window->cbCriterion, Qt::Key_Return);
+        // Комфорт is the goal's second criterion: the second slider, moved at once.
+        EXPECT_EQ(QApplication::focusWidget(), window->WeightSliders[1]);
+        const int before = window->WeightSliders[1]->value();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Right);
+        EXPECT_EQ(window->WeightSliders[1]->value(), before + 10);
+        judgetest::GrabToPng(window, QStringLiteral("TreeSensitivity_chosenWeight"));
+        // Chosen in the open list: Цена, the first of its group.
+        window->cbCriterion->setFocus();
+        QTest::keyClick(window->cbCriterion, Qt::Key_Down, Qt::AltModifier);
+        EXPECT_TRUE(window->cbCriterion->view()->isVisible());
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Up);
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Up);
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Return);
+        EXPECT_EQ(window->ShownNode(), tree->Document().Tree().NodeAt({"Стоимость", "Цена"}).value());
+        EXPECT_EQ(QApplication::focusWidget(), window->WeightSliders[0]);
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+}
+
 // The tree in front names its unacceptable matrices in the frame's status bar.
 TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
 {

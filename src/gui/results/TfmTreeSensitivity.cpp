@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -178,6 +179,14 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     rows->addLayout(buttons);
 
     connect(cbCriterion, &QComboBox::currentIndexChanged, this, &TfmTreeSensitivity::cbCriterionChange);
+    // Chosen in the open list: the weight is what the user came to move.
+    connect(cbCriterion, &QComboBox::activated, this, [this] {
+        if (!Stepping) {
+            FocusShownWeight();
+        }
+        Stepping = false;
+    });
+    cbCriterion->installEventFilter(this);
     connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
     // The legend of twenty alternatives takes its lines; the chart keeps the rest.
     resize(940, 680);
@@ -371,6 +380,42 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
     lbCrossingsNote->setText(
         Text(text.Note.empty() ? SensitivityChartNote(moved.Weight, DecimalSeparator()) : text.Note));
     ResetDynamic();
+}
+
+bool TfmTreeSensitivity::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cbCriterion) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            // Alt+arrows, F4 and Space open the list rather than step through it.
+            const bool opens
+                = (key->modifiers() & Qt::AltModifier) != 0 || key->key() == Qt::Key_F4 || key->key() == Qt::Key_Space;
+            Stepping = !choose && !opens;
+            if (choose && FocusShownWeight()) {
+                return true;
+            }
+        } else if (event->type() == QEvent::Wheel) {
+            Stepping = true;
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            Stepping = false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfmTreeSensitivity::FocusShownWeight()
+{
+    if (tbViews->currentWidget() != pnDynamic) {
+        return false;
+    }
+    const std::vector<std::uint32_t>& group = Moves->Group();
+    const auto shown = std::find(group.begin(), group.end(), ShownNode());
+    if (shown == group.end()) {
+        return false;
+    }
+    WeightSliders[static_cast<std::size_t>(shown - group.begin())]->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TfmTreeSensitivity::ResetDynamic()

@@ -77,8 +77,14 @@ public:
     // A slider position per unit of weight.
     static constexpr int SliderSteps = 10000;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateDynamicView(QWidget* page);
+    // On the dynamic view, the chosen criterion's slider takes the keyboard focus so that
+    // the arrows move its weight at once; false elsewhere.
+    bool FocusShownWeight();
     void cbCriterionChange(int index);
     void ResetDynamic();
     void SliderMoved(std::size_t sibling, int value);
@@ -97,4 +103,7 @@ private:
     QValueAxis* AxisY = nullptr;
     QLineSeries* PresentWeight = nullptr;
     QScatterSeries* CrossingMarks = nullptr;
+    // The last change of the criterion came from stepping through the closed list (arrows,
+    // letters, the wheel): the focus stays in the list for the next step.
+    bool Stepping = false;
 };
