@@ -6,12 +6,10 @@
 #include "core/results/Synthesis.h"
 #include "gui/app/CRunLongWindows.h"
 #include "gui/app/TMainForm.h"
-#include "gui/judgement/TfmExpertForm.h"
-#include "gui/judgement/TfmExpertScale.h"
 #include "gui/results/CResultsView.h"
-#include "gui/results/TfmAbsoluteMatrix.h"
 #include "gui/view/TUserProject.h"
 
+#include "CComparisonWindows.h"
 #include "GuiBenchSupport.h"
 
 #include <QApplication>
@@ -61,22 +59,17 @@ BENCHMARK(BM_BuildAndFirstPaintLargest)->Unit(benchmark::kMillisecond)->Iteratio
 
 void BM_OpenAndCloseComparisonWindowNine(benchmark::State& state)
 {
-    TfmExpertForm form;
-    TfmExpertScale scale;
-    TfmAbsoluteMatrix research;
-    form.SetPartnerWindows(&scale, &research);
-    QWidget owner;
-    owner.resize(1024, 700);
+    CComparisonWindows windows;
     CProjectDocument document;
     document.BuildNewHierarchy(9, 3, "ВЫБОР", "");
     JudgeLargest(document);
     for (auto _ : state) {
         // Closed from its own event loop as soon as it is up, painted.
-        QTimer::singleShot(0, &form, [&form] {
-            form.repaint();
-            form.reject();
+        QTimer::singleShot(0, &windows.Form, [&windows] {
+            windows.Form.repaint();
+            windows.Form.reject();
         });
-        form.JudgeElement(document, 0, 0, &owner);
+        windows.Form.JudgeElement(document, 0, 0, &windows.Owner);
     }
 }
 BENCHMARK(BM_OpenAndCloseComparisonWindowNine)->Unit(benchmark::kMillisecond)->Iterations(21);
@@ -86,25 +79,20 @@ BENCHMARK(BM_OpenAndCloseComparisonWindowNine)->Unit(benchmark::kMillisecond)->I
 // triads, verdict and suggestions recomputed, laid out and painted.
 void BM_ResearchFollowsATypedDigitNine(benchmark::State& state)
 {
-    TfmExpertForm form;
-    TfmExpertScale scale;
-    TfmAbsoluteMatrix research;
-    form.SetPartnerWindows(&scale, &research);
-    QWidget owner;
-    owner.resize(1024, 700);
+    CComparisonWindows windows;
     CProjectDocument document;
     document.BuildNewHierarchy(9, 3, "ВЫБОР", "");
     JudgeLargest(document);
-    QTimer::singleShot(0, &form, [&] {
-        QTest::mouseClick(form.btResearch, Qt::LeftButton);
+    QTimer::singleShot(0, &windows.Form, [&] {
+        QTest::mouseClick(windows.Form.btResearch, Qt::LeftButton);
         int typed = 0;
         for (auto _ : state) {
-            QTest::keyClick(&form, static_cast<char>('2' + typed++ % 8));
-            research.repaint();
+            QTest::keyClick(&windows.Form, static_cast<char>('2' + typed++ % 8));
+            windows.Research.repaint();
         }
-        form.reject();
+        windows.Form.reject();
     });
-    form.JudgeElement(document, 0, 0, &owner);
+    windows.Form.JudgeElement(document, 0, 0, &windows.Owner);
 }
 BENCHMARK(BM_ResearchFollowsATypedDigitNine)->Unit(benchmark::kMicrosecond);
 

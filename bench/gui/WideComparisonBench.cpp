@@ -5,10 +5,8 @@
 // Figures for the notes, never a pass or a fail.
 #include "core/document/CProjectDocument.h"
 #include "core/model/CHierarchy.h"
-#include "gui/judgement/TfmExpertForm.h"
-#include "gui/judgement/TfmExpertScale.h"
-#include "gui/results/TfmAbsoluteMatrix.h"
 
+#include "CComparisonWindows.h"
 #include "GuiBenchSupport.h"
 
 #include <QPushButton>
@@ -42,25 +40,20 @@ void BuildJudgedTree(CProjectDocument& document, std::uint32_t n)
 
 void BM_TypedDigitWithResearch(benchmark::State& state)
 {
-    TfmExpertForm form;
-    TfmExpertScale scale;
-    TfmAbsoluteMatrix research;
-    form.SetPartnerWindows(&scale, &research);
-    QWidget owner;
-    owner.resize(1024, 700);
+    CComparisonWindows windows;
     CProjectDocument document;
     BuildJudgedTree(document, static_cast<std::uint32_t>(state.range(0)));
-    QTimer::singleShot(0, &form, [&] {
-        QTest::mouseClick(form.btResearch, Qt::LeftButton);
+    QTimer::singleShot(0, &windows.Form, [&] {
+        QTest::mouseClick(windows.Form.btResearch, Qt::LeftButton);
         int typed = 0;
         for (auto _ : state) {
-            QTest::keyClick(&form, static_cast<char>('2' + typed++ % 8));
-            form.repaint();
-            research.repaint();
+            QTest::keyClick(&windows.Form, static_cast<char>('2' + typed++ % 8));
+            windows.Form.repaint();
+            windows.Research.repaint();
         }
-        form.reject();
+        windows.Form.reject();
     });
-    if (!form.JudgeNode(document, CHierarchy::GoalNode, &owner)) {
+    if (!windows.Form.JudgeNode(document, CHierarchy::GoalNode, &windows.Owner)) {
         state.SkipWithError("the comparison window did not open");
     }
 }

@@ -515,9 +515,8 @@ TEST_F(GroupWindow, SlowOpeningShowsCancellableProgress)
     EXPECT_EQ(Informed(), 0U);
 }
 
-// A group of trees read from a group file is refused with why, not shown in the layered
-// window.
-TEST_F(GroupWindow, TreeExpertsAreNotShownInTheLayeredWindow)
+// A group of trees read from a group file opens in the group window.
+TEST_F(GroupWindow, TreeExpertsOpenFromAGroupFile)
 {
     std::vector<CHierarchyNode> nodes(3);
     nodes[0] = {"Цель", "", {1, 2}, EqualJudgements(2)};
@@ -532,12 +531,9 @@ TEST_F(GroupWindow, TreeExpertsAreNotShownInTheLayeredWindow)
     const QString groupFile = Path(QStringLiteral("trees.tsg"));
     ASSERT_TRUE(SaveGroupFile(members, groupFile.toStdString()).Succeeded());
     Dialogs.FileAnswers = {groupFile};
-    // Then the members dialog offers to mend the list; it is closed.
-    WhenModal<TfmGroupMembers>([](TfmGroupMembers* dialog) { dialog->reject(); });
     Trigger("mnOpenGroup");
-    EXPECT_EQ(Frame().GroupWindows().size(), 0U);
-    ASSERT_FALSE(Dialogs.Records.empty());
-    EXPECT_EQ(Dialogs.Records.back().Text, QString::fromUtf8(TreeGroupInWindowText));
+    EXPECT_EQ(Frame().GroupWindows().size(), 1U);
+    EXPECT_EQ(Informed(), 0U);
 }
 
 // The three tabs at the size the frame gives a new window, three experts with the

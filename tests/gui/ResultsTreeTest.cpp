@@ -2,6 +2,7 @@
 // alternatives), the priorities of the criteria and the sensitivity of a chosen criterion,
 // every figure against a computation done here by hand.
 #include "AppTestSupport.h"
+#include "JudgeTestSupport.h"
 
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySensitivity.h"
@@ -316,6 +317,42 @@ TEST_F(ResultsTree, DynamicViewMovesTheWeightByKeys)
     Action("mnSensitivityAnalysis")->trigger();
 }
 
+// On the dynamic view, a criterion chosen from the keyboard hands the focus to its weight's
+// slider; stepping through the list keeps the focus in the list.
+TEST_F(ResultsTree, ChosenCriterionTakesTheFocusToItsSlider)
+{
+    TTreeProject* tree = OpenTree(CSmallTree().Make());
+    ASSERT_NE(tree, nullptr);
+    tree->SelectNode(tree->Document().Tree().NodeAt({"Стоимость", "Налог"}).value());
+    WhenModal<TfmTreeSensitivity>([&](TfmTreeSensitivity* window) {
+        window->tbViews->setCurrentWidget(window->pnDynamic);
+        window->activateWindow();
+        EXPECT_TRUE(WaitUntilActive(window));
+        window->cbCriterion->setFocus();
+        QTest::keyClick(window->cbCriterion, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), window->cbCriterion);
+        EXPECT_EQ(window->cbCriterion->currentText(), QStringLiteral("Комфорт"));
+        QTest::keyClick(window->cbCriterion, Qt::Key_Return);
+        // Комфорт is the goal's second criterion: the second slider, moved at once.
+        EXPECT_EQ(QApplication::focusWidget(), window->WeightSliders[1]);
+        const int before = window->WeightSliders[1]->value();
+        QTest::keyClick(window->focusWidget(), Qt::Key_Right);
+        EXPECT_EQ(window->WeightSliders[1]->value(), before + 10);
+        judgetest::GrabToPng(window, QStringLiteral("TreeSensitivity_chosenWeight"));
+        // Chosen in the open list: Цена, the first of its group.
+        window->cbCriterion->setFocus();
+        QTest::keyClick(window->cbCriterion, Qt::Key_Down, Qt::AltModifier);
+        EXPECT_TRUE(window->cbCriterion->view()->isVisible());
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Up);
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Up);
+        QTest::keyClick(window->cbCriterion->view(), Qt::Key_Return);
+        EXPECT_EQ(window->ShownNode(), tree->Document().Tree().NodeAt({"Стоимость", "Цена"}).value());
+        EXPECT_EQ(QApplication::focusWidget(), window->WeightSliders[0]);
+        window->btClose->click();
+    });
+    Action("mnSensitivityAnalysis")->trigger();
+}
+
 // The tree in front names its unacceptable matrices in the frame's status bar.
 TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
 {
@@ -336,3 +373,47 @@ TEST_F(ResultsTree, StatusBarWarnsOfTheFrontTreesUnacceptableMatrices)
 }
 
 } // namespace
+
+// Twenty slices: only labels clear of each other show, the largest slices' first; the
+// table's colour marks name every slice.
+TEST_F(ResultsTree, CrowdedPieLabelsGiveWayAndTheTableMarksTheColours)
+{
+    for (const bool tiny : {false, true}) {
+        std::vector<CAlternative> cars;
+        for (int a = 0; a < 20; ++a) {
+            cars.push_back({"Альтернатива номер " + std::to_string(a + 1), ""});
+        }
+        // Equal slices, or three large ones and seventeen tiny.
+        CJudgementMatrix judged = EqualJudgements(20);
+        for (std::uint32_t r = 0; tiny && r < 3; ++r) {
+            for (std::uint32_t c = 3; c < 20; ++c) {
+                judged(r, c) = CJudgement::FromCode(9);
+                judged(c, r) = judged(r, c).Mirror();
+            }
+        }
+        std::vector<CHierarchyNode> nodes{{"Цель", "", {1}, EqualJudgements(1)}, {"Критерий", "", {}, judged}};
+        TTreeProject* tree = OpenTree(*CHierarchy::Make(EHierarchyShape::Tree, std::move(nodes), std::move(cars)));
+        ASSERT_NE(tree, nullptr);
+        Frame().resize(1024, 768);
+        tree->showMaximized();
+        tree->ResultsButton()->click();
+        QCoreApplication::processEvents();
+        const CResultsView* view = tree->ResultsPanel();
+        const QList<QPieSlice*> slices = view->srPieSeries->slices();
+        ASSERT_EQ(slices.size(), 20);
+        int labelled = 0;
+        for (int i = 0; i < 20; ++i) {
+            labelled += slices[i]->isLabelVisible() ? 1 : 0;
+            const QFrame* mark = view->ResultColourMark(static_cast<std::uint32_t>(i));
+            EXPECT_TRUE(mark->isVisible());
+            EXPECT_EQ(mark->palette().color(QPalette::Window), slices[i]->color());
+        }
+        EXPECT_LT(labelled, 20) << tiny;
+        EXPECT_GE(labelled, 3) << tiny;
+        for (int i = 0; tiny && i < 3; ++i) {
+            EXPECT_TRUE(slices[i]->isLabelVisible()) << i;
+        }
+        judgetest::GrabToPng(
+            &Frame(), tiny ? QStringLiteral("TreeResults_tinySlices") : QStringLiteral("TreeResults_equalSlices"));
+    }
+}

@@ -196,7 +196,8 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CHierarc
         LayeredExperts = false;
         TakeNodes(hierarchy);
     }
-    Join(member, std::move(identity), hierarchy);
+    CExpert& expert = Join(member, std::move(identity), hierarchy);
+    expert.Ranking = ResultListOf(expert.RankingRows);
     return {};
 }
 
@@ -500,11 +501,12 @@ void CGroupDecision::Compute() const
         Computed.UnacceptableNodes = UnacceptableNodes(GroupHierarchy, Computed.Nodes);
     }
     ComputeFinalAggregates(weights);
+    // Either shape has at most as many alternatives as a list holds.
+    Computed.Ranking = ResultListOf(Computed.RankingRows);
+    Computed.IdealRanking = ResultListOf(Computed.IdealRankingRows);
+    Computed.AipArithmeticRanking = ResultListOf(Computed.AipArithmeticRows);
+    Computed.AipGeometricRanking = ResultListOf(Computed.AipGeometricRows);
     if (LayeredExperts) {
-        Computed.Ranking = ResultListOf(Computed.RankingRows);
-        Computed.IdealRanking = ResultListOf(Computed.IdealRankingRows);
-        Computed.AipArithmeticRanking = ResultListOf(Computed.AipArithmeticRows);
-        Computed.AipGeometricRanking = ResultListOf(Computed.AipGeometricRows);
         const std::vector<CElementSlot> slots = SlotsOf(group);
         for (const CUnacceptableNode& node : Computed.UnacceptableNodes) {
             Computed.Unacceptable.push_back(CUnacceptableMatrix{

@@ -79,8 +79,7 @@ public:
     // His final priorities by position; empty when his judgements give none (some element's
     // judgements do not connect the elements below it).
     [[nodiscard]] std::span<const double> ExpertFinal(std::size_t expert) const { return Experts[expert].Final; }
-    // His own ranking of the alternatives; Count 0 when he has no final priorities (layered
-    // experts).
+    // His own ranking of the alternatives; Count 0 when he has no final priorities.
     [[nodiscard]] const CResultList& ExpertRanking(std::size_t expert) const { return Experts[expert].Ranking; }
     // The experts without final priorities, by number: left out of both aggregations of
     // final priorities and of the agreement on the ranking.
@@ -121,7 +120,7 @@ private:
         CProjectResults Results; // layered experts only
         std::vector<double> Final;
         std::vector<CResultRow> RankingRows;
-        CResultList Ranking; // layered experts only
+        CResultList Ranking;
         // Per judged element, in the order of Elements: whether his judgements give
         // priorities there.
         std::vector<bool> HasPriorities;

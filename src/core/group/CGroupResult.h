@@ -80,8 +80,8 @@ struct CGroupResult {
     std::vector<CResultRow> AipArithmeticRows;
     std::vector<CResultRow> AipGeometricRows;
     std::vector<CUnacceptableNode> UnacceptableNodes;
-    // Layered experts: the group ranking of the alternatives, ordered like a project's; Count 0 when the
-    // combined judgements do not connect some element, which RankingProblem then names.
+    // The group ranking of the alternatives, ordered like a project's, with a project's colours by place;
+    // Count 0 when the combined judgements do not connect some element, which RankingProblem then names.
     CResultList Ranking;
     std::string RankingProblem;
     // The same in the ideal mode (the group's priorities synthesised by the ideal rule).

@@ -70,7 +70,7 @@ CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decim
     // The group's own columns as the full table has them, its rows in the same order.
     const CReportTable full = GroupRankingTable(decision, decimalSeparator);
     const CResultList& ranking = decision.Result().Ranking;
-    const std::uint32_t alternatives = decision.Model().LastLevelCount();
+    const std::uint32_t alternatives = decision.Hierarchy().AlternativeCount();
     for (std::size_t r = 0; r < full.Rows.size(); ++r) {
         const auto position = ranking.Count > 0 ? ranking.Rows[r].Position : static_cast<std::uint32_t>(r);
         std::vector<std::string> row(full.Rows[r].begin(), full.Rows[r].begin() + 5);
@@ -94,7 +94,6 @@ CReportTable ExpertVectorsSummaryTable(const CGroupDecision& decision, std::size
     if (element >= result.Elements.size()) {
         return table;
     }
-    const CElementSlot& slot = result.Elements[element].Slot;
     const CReportTable full = ExpertVectorsTable(decision, element, decimalSeparator);
     table.Header = {full.Header.at(0), full.Header.at(1), MinimumCaption, MedianCaption, MaximumCaption};
     const std::size_t n = result.Elements[element].Aggregate.Order;
@@ -102,7 +101,7 @@ CReportTable ExpertVectorsSummaryTable(const CGroupDecision& decision, std::size
         std::vector<std::string> row{full.Rows[r].at(0), full.Rows[r].at(1)};
         std::vector<double> figures;
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::span<const double> own = decision.ExpertPriorities(k, slot);
+            const std::span<const double> own = decision.ExpertElementPriorities(k, element);
             if (own.empty() || !Counted(decision, k)) {
                 continue;
             }
@@ -123,7 +122,7 @@ std::string ExpertVectorsSummaryNote(const CGroupDecision& decision, std::size_t
     }
     std::size_t counted = 0;
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        counted += Counted(decision, k) && !decision.ExpertPriorities(k, result.Elements[element].Slot).empty() ? 1 : 0;
+        counted += Counted(decision, k) && !decision.ExpertElementPriorities(k, element).empty() ? 1 : 0;
     }
     return "Приоритеты экспертов (учтено " + std::to_string(counted) + " из " + std::to_string(decision.ExpertCount())
         + "): наименьший, медиана и наибольший; приоритеты каждого эксперта — в экспорте CSV.";
@@ -167,7 +166,7 @@ std::string ExpertRatioSummaryText(
             continue;
         }
         ++counted;
-        if (ExpertRatioAboveLimit(decision, k, aggregated.Slot)) {
+        if (ExpertElementRatioAboveLimit(decision, k, element)) {
             above.push_back(k);
         }
     }

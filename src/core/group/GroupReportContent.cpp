@@ -41,14 +41,39 @@ std::string Numbered(std::uint32_t index, const std::string& name)
     return std::to_string(index + 1) + ". " + name;
 }
 
-// The names of the level below an element, by position.
-std::vector<std::string> ChildNames(const CGroupDecision& decision, const CElementSlot& slot, std::uint32_t n)
+// The names of the level below an element, by position; under a tree's criterion what it
+// compares.
+std::vector<std::string> ChildNames(const CGroupDecision& decision, const CGroupElementResult& element)
 {
+    if (!decision.Layered()) {
+        return GroupComparedNames(decision, element.Node);
+    }
     std::vector<std::string> names;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        names.push_back(decision.Model().Element(i, slot.Level + 1).Name);
+    for (std::uint32_t i = 0; i < element.Aggregate.Order; ++i) {
+        names.push_back(decision.Model().Element(i, element.Slot.Level + 1).Name);
     }
     return names;
+}
+
+// The first column's caption of an element's tables: the level below it, or what a tree's
+// criterion compares.
+std::string ComparedCaption(const CGroupDecision& decision, const CGroupElementResult& element)
+{
+    if (decision.Layered()) {
+        return "Элемент уровня " + std::to_string(element.Slot.Level + 1);
+    }
+    // As a tree's own judgement tables head theirs.
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    if (hierarchy.IsCovering(element.Node)) {
+        return AlternativeCaption;
+    }
+    return element.Node == CHierarchy::GoalNode ? "Критерий" : "Подкритерий";
+}
+
+// The level an element stands on: a layered slot's, or a tree's depth.
+std::uint32_t LevelOf(const CGroupDecision& decision, const CGroupElementResult& element)
+{
+    return decision.Layered() ? element.Slot.Level : decision.Hierarchy().Level(element.Node);
 }
 
 // Each alternative's place (1 = best) in a ranking, by position; 0 for one not in it.
@@ -275,13 +300,18 @@ std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decima
     const bool one = count % 10 == 1 && count % 100 != 11;
     std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
         + (one ? " матрице" : " матрицах") + " из " + std::to_string(result.Elements.size()) + ": ";
-    for (std::size_t k = 0; k < unacceptable.size(); ++k) {
+    // A large tree may have hundreds: the first few are named, the rest counted.
+    const std::size_t named = std::min(unacceptable.size(), MaxNamedProblems);
+    for (std::size_t k = 0; k < named; ++k) {
         const CUnacceptableNode& matrix = unacceptable[k];
         text += k == 0 ? "" : "; ";
         text += matrix.Node == CHierarchy::GoalNode ? "цель " : "";
         text += Quoted(GroupNodePath(decision, matrix.Node)) + " ("
             + (matrix.Completed ? CompletedRatioTerm : ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator)
             + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+    }
+    if (named < unacceptable.size()) {
+        text += "; " + MoreProblemsText(unacceptable.size() - named);
     }
     return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
 }
@@ -327,6 +357,25 @@ std::string GroupElementName(const CGroupDecision& decision, const CElementSlot&
 {
     const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
     return slot.Level == 0 ? name : Numbered(slot.Position, name);
+}
+
+std::string GroupElementLabel(const CGroupDecision& decision, std::size_t element)
+{
+    const CGroupElementResult& shown = decision.Result().Elements[element];
+    return decision.Layered() ? GroupElementName(decision, shown.Slot) : GroupNodePath(decision, shown.Node);
+}
+
+std::string GroupElementHeading(const CGroupDecision& decision, std::size_t element)
+{
+    const CGroupElementResult& shown = decision.Result().Elements[element];
+    if (decision.Layered()) {
+        const CElementSlot& slot = shown.Slot;
+        const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
+        return slot.Level == 0
+            ? "Цель «" + name + "»"
+            : "«" + name + "»: уровень " + std::to_string(slot.Level) + ", № " + std::to_string(slot.Position + 1);
+    }
+    return NodeHeading(decision.Hierarchy(), shown.Node);
 }
 
 CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSeparator)
@@ -399,9 +448,9 @@ CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSepa
     table.Header = {LevelCaption, ElementCaption, ConsensusCaption, GroupRatioCaption, LargestExpertRatioCaption,
         WidestSpreadCaption};
     const CGroupResult& result = decision.Result();
-    for (const CGroupElementResult& element : result.Elements) {
-        const CElementSlot& slot = element.Slot;
-        std::vector<std::string> row{std::to_string(slot.Level), GroupElementName(decision, slot)};
+    for (const std::size_t e : GroupElementOrder(decision)) {
+        const CGroupElementResult& element = result.Elements[e];
+        std::vector<std::string> row{std::to_string(LevelOf(decision, element)), GroupElementLabel(decision, e)};
         row.emplace_back(element.Consensus ? ConsensusText(element.Consensus->SStar, decimalSeparator) : NoFigureText);
         row.emplace_back(GroupNodeHasPriorities(result, element.Node)
                 ? Shown(result.Nodes.Node(element.Node).Measures.CR, decimalSeparator)
@@ -415,7 +464,7 @@ CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSepa
         }
         if (element.WidestSpread) {
             const CElementPair& pair = *element.WidestSpread;
-            const std::vector<std::string> names = ChildNames(decision, slot, element.Aggregate.Order);
+            const std::vector<std::string> names = ChildNames(decision, element);
             row.emplace_back(SpreadText(names[pair.Row], names[pair.Column],
                 element.Aggregate.Spread[pair.Row][pair.Column].value_or(1.0), decimalSeparator));
         } else {
@@ -436,10 +485,13 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
     const CGroupElementResult& aggregated = result.Elements[element];
     const CElementSlot& slot = aggregated.Slot;
     const std::uint32_t n = aggregated.Aggregate.Order;
-    const bool has = GroupHasPrioritiesAtSlot(result, slot);
-    const TDesicionLevelData& data = result.Group.LevelData(slot.Position, slot.Level);
-    const std::vector<std::string> names = ChildNames(decision, slot, n);
-    table.Header.push_back("Элемент уровня " + std::to_string(slot.Level + 1));
+    const bool layered = decision.Layered();
+    const bool has = layered ? GroupHasPrioritiesAtSlot(result, slot) : GroupNodeHasPriorities(result, aggregated.Node);
+    const std::span<const double> priority = layered
+        ? std::span<const double>(result.Group.LevelData(slot.Position, slot.Level).Priority)
+        : std::span<const double>(result.Nodes.Node(aggregated.Node).Local);
+    const std::vector<std::string> names = ChildNames(decision, aggregated);
+    table.Header.push_back(ComparedCaption(decision, aggregated));
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
     }
@@ -460,7 +512,7 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
             }
             row.push_back(std::move(cell));
         }
-        row.emplace_back(has ? Shown(data.Priority[r], decimalSeparator) : NoFigureText);
+        row.emplace_back(has ? Shown(priority[r], decimalSeparator) : NoFigureText);
         table.Rows.push_back(std::move(row));
     }
     return table;
@@ -503,9 +555,8 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
     if (element >= result.Elements.size()) {
         return table;
     }
-    const CElementSlot& slot = result.Elements[element].Slot;
-    const std::vector<std::string> names = ChildNames(decision, slot, result.Elements[element].Aggregate.Order);
-    table.Header = {"Элемент уровня " + std::to_string(slot.Level + 1), GroupPriorityCaption};
+    const std::vector<std::string> names = ChildNames(decision, result.Elements[element]);
+    table.Header = {ComparedCaption(decision, result.Elements[element]), GroupPriorityCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
@@ -522,14 +573,25 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
 
 bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, const CElementSlot& slot)
 {
-    const std::span<const double> own = decision.ExpertPriorities(expert, slot);
+    const CGroupResult& result = decision.Result();
+    const CGroupElementResult* element = result.ElementAt(slot);
+    return element != nullptr
+        && ExpertElementRatioAboveLimit(decision, expert, static_cast<std::size_t>(element - result.Elements.data()));
+}
+
+bool ExpertElementRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, std::size_t element)
+{
+    const CGroupResult& result = decision.Result();
+    if (element >= result.Elements.size()) {
+        return false;
+    }
+    const std::span<const double> own = decision.ExpertElementPriorities(expert, element);
     if (own.empty()) {
         return false;
     }
     const auto n = static_cast<std::uint32_t>(own.size());
-    const CGroupElementResult* element = decision.Result().ElementAt(slot);
-    return element != nullptr
-        && decision.ExpertNodeResults(expert).Node(element->Node).Measures.CR > ConsistencyRatioLimit(n);
+    return decision.ExpertNodeResults(expert).Node(result.Elements[element].Node).Measures.CR
+        > ConsistencyRatioLimit(n);
 }
 
 std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
@@ -541,7 +603,7 @@ std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t eleme
     const CGroupElementResult& aggregated = result.Elements[element];
     std::vector<std::size_t> above;
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        if (ExpertRatioAboveLimit(decision, k, aggregated.Slot)) {
+        if (ExpertElementRatioAboveLimit(decision, k, element)) {
             above.push_back(k);
         }
     }
@@ -561,10 +623,20 @@ std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t elemen
     }
     const CGroupElementResult& aggregated = result.Elements[element];
     const CElementSlot& slot = aggregated.Slot;
-    if (!GroupHasPrioritiesAtSlot(result, slot)) {
+    const bool layered = decision.Layered();
+    if (layered ? !GroupHasPrioritiesAtSlot(result, slot) : !GroupNodeHasPriorities(result, aggregated.Node)) {
         return "У группы нет приоритетов: её сравнения не связывают элементы";
     }
-    std::string text = MeasuresText(result.Group.LevelData(slot.Position, slot.Level), decimalSeparator);
+    TDesicionLevelData measures;
+    if (layered) {
+        measures = result.Group.LevelData(slot.Position, slot.Level);
+    } else {
+        const CConsistency& node = result.Nodes.Node(aggregated.Node).Measures;
+        measures.LambdaMax = node.LambdaMax;
+        measures.CI = node.CI;
+        measures.CR = node.CR;
+    }
+    std::string text = MeasuresText(measures, decimalSeparator);
     if (aggregated.Gci) {
         text += "; геометрический индекс: " + Shown(*aggregated.Gci, decimalSeparator);
     }
@@ -589,8 +661,9 @@ CReportTable GroupDistancesTable(const CGroupDecision& decision, char decimalSep
 {
     CReportTable table;
     table.Header = {LevelCaption, ElementCaption, DistanceCaption};
-    for (const CGroupElementResult& element : decision.Result().Elements) {
-        table.Rows.push_back({std::to_string(element.Slot.Level), GroupElementName(decision, element.Slot),
+    for (const std::size_t e : GroupElementOrder(decision)) {
+        const CGroupElementResult& element = decision.Result().Elements[e];
+        table.Rows.push_back({std::to_string(LevelOf(decision, element)), GroupElementLabel(decision, e),
             element.Distances.empty() ? std::string(NoFigureText)
                                       : DistancesText(decision, element.Distances, decimalSeparator)});
     }

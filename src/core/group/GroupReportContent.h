@@ -104,7 +104,8 @@ std::string FinalAgreementLine(const CGroupDecision& decision, char decimalSepar
 // Кендалла): 0.6444 (сильное согласие)", or why there is none.
 std::string KendallLine(const CGroupDecision& decision, char decimalSeparator = '.');
 // The warning beside the group's ranking when it rests on combined matrices that are not
-// acceptable: the sentence a project's ranking gets, naming them; empty otherwise.
+// acceptable: the sentence a project's ranking gets, naming them (a tree's first
+// MaxNamedProblems by their paths, the rest counted); empty otherwise.
 std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decimalSeparator = '.');
 // The experts left out of an element's consensus: "В согласии по «ЦЕНА» не учтён эксперт
 // Петров: его сравнения не связывают элементы" (or "не учтены эксперты А, Б: их ...");
@@ -141,6 +142,13 @@ inline constexpr const char* NoFigureText = "—";
 // "3. ЦЕНА"; the goal by its name alone.
 std::string GroupElementName(const CGroupDecision& decision, const CElementSlot& slot);
 
+// How the group's tables and lists name Result().Elements[element]: as GroupElementName for
+// layered experts, by its path for a tree ("Стоимость / Цена", the goal by its name).
+std::string GroupElementLabel(const CGroupDecision& decision, std::size_t element);
+// A heading over the element's matrix: "Цель «Выбор»", "«ЦЕНА»: уровень 1, № 2" for layered
+// experts, NodeHeading for a tree.
+std::string GroupElementHeading(const CGroupDecision& decision, std::size_t element);
+
 // № | Эксперт | Файл | Вес | Доля: every expert in the group's order, his weight as
 // given and the share he has in the computation (alpha_k; equal shares when the
 // weights are not taken into account).
@@ -169,15 +177,14 @@ std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision);
 CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator = '.');
 
 // Уровень | Элемент | Согласие S* | ОС группы | Наибольшая ОС эксперта | Наибольший
-// разброс: one row per judged element, level by level. The largest expert CR names its
+// разброс: one row per judged element in GroupElementOrder, named by GroupElementLabel. The largest expert CR names its
 // expert, "0.1234 (Петров)"; the widest spread names its pair as SpreadText does.
 CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSeparator = '.');
 
 // The combined judgements of Result().Elements[element] laid out as a project's
-// judgement table ("Элемент уровня L+1" | 1 .. n | Приоритет, the group's local
-// priorities), every combined value with 4 decimals, "—" for a pair nobody judged, and
-// under each upper cell with a spread its geometric standard deviation on a second line,
-// "ГСО 3.5500".
+// judgement table ("Элемент уровня L+1", or for a tree what the criterion compares | 1 .. n | Приоритет, the group's
+// local priorities), every combined value with 4 decimals, "—" for a pair nobody judged, and under each upper cell with
+// a spread its geometric standard deviation on a second line, "ГСО 3.5500".
 CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
 
 // The figures of ExpertVectorsTable and of the group's CSV, unrounded, none for "—".
@@ -191,6 +198,8 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
 // Whether an expert's CR of the element at slot lies above the limit for its order (he
 // has priorities there).
 bool ExpertRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, const CElementSlot& slot);
+// The same for Result().Elements[element], of either shape.
+bool ExpertElementRatioAboveLimit(const CGroupDecision& decision, std::size_t expert, std::size_t element);
 // The experts whose CR of Result().Elements[element] lies above its limit: "ОС выше
 // допустимой (0.05): Петров, Сидоров"; empty when none.
 std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t element, char decimalSeparator = '.');
@@ -204,7 +213,7 @@ std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t elemen
 // none.
 std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert, char decimalSeparator = '.');
 
-// Уровень | Элемент | Расстояние от группы: per judged element the experts by their
+// Уровень | Элемент | Расстояние от группы: per judged element (GroupElementOrder) the experts by their
 // distance from the group, most distant first (DistancesText), "—" where the group has
 // no priorities.
 CReportTable GroupDistancesTable(const CGroupDecision& decision, char decimalSeparator = '.');

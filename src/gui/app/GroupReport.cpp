@@ -3,7 +3,9 @@
 #include "core/group/CGroupDecision.h"
 #include "core/group/ExpertSummary.h"
 #include "core/group/GroupReportContent.h"
+#include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/model/ModelConstants.h"
 #include "gui/app/CReportPageWriter.h"
 #include "gui/app/ProjectReport.h"
 
@@ -31,6 +33,8 @@ constexpr std::size_t ExpertsNamed = 5;
 // The members' table lists everyone up to this many; past it the first and the last few.
 constexpr std::size_t MembersListed = 30;
 constexpr std::size_t MembersAtEachEnd = 10;
+// The columns of a combined matrix wider than a layer's that one table holds.
+constexpr std::uint32_t MatrixColumnsPerTable = 6;
 
 // Columns [first, first + count) of a table after the columns kept in every part.
 CReportTable Columns(
@@ -56,7 +60,14 @@ CReportTable Columns(
 
 void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const CGroupReportSubject& subject)
 {
-    const CUserProjectModel& model = decision.Model();
+    const CHierarchy& hierarchy = decision.Hierarchy();
+    // A tree counts its criteria: its levels differ from branch to branch.
+    const QString structure = decision.Layered() ? QStringLiteral("уровней: %1, альтернатив: %2")
+                                                       .arg(decision.Model().LevelCount())
+                                                       .arg(decision.Model().LastLevelCount())
+                                                 : QStringLiteral("дерево критериев: критериев %1, альтернатив %2")
+                                                       .arg(hierarchy.NodeCount() - 1)
+                                                       .arg(hierarchy.AlternativeCount());
     page.Paragraph(QStringLiteral("Групповое решение"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
     CReportPageTable info;
@@ -65,12 +76,11 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
     info.BoldFirstColumn = true;
     info.Widths = {page.Units(36.0), page.Width() - page.Units(36.0)};
     info.Rows = {
-        {{QStringLiteral("Цель")}, {Text(model.Goal().Name)}},
+        {{QStringLiteral("Цель")}, {Text(hierarchy.Goal().Name)}},
         {{QStringLiteral("Файл группы")},
             {subject.FileName.isEmpty() ? QStringLiteral("группа не сохранена") : subject.FileName}},
         {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
-        {{QStringLiteral("Структура")},
-            {QStringLiteral("уровней: %1, альтернатив: %2").arg(model.LevelCount()).arg(model.LastLevelCount())}},
+        {{QStringLiteral("Структура")}, {structure}},
         {{QStringLiteral("Экспертов")},
             {QStringLiteral("%1, веса %2")
                     .arg(decision.ExpertCount())
@@ -164,8 +174,11 @@ void RankingSummaryTable(CReportPageWriter& page, const CGroupDecision& decision
 // The group's ideal ranking, as a project's report shows its own, with the raw scores.
 void IdealRankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
 {
-    CReportPageTable table = ReportPageTableOf(IdealRankingTable(decision.Model(), decision.Result().Group, separator),
-        {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
+    const CReportTable ideal = decision.Layered()
+        ? IdealRankingTable(decision.Model(), decision.Result().Group, separator)
+        : HierarchyRankingTable(decision.Hierarchy(), decision.Result().Nodes, ESynthesisMode::Ideal, separator);
+    CReportPageTable table
+        = ReportPageTableOf(ideal, {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
     const double place = page.Units(15.0);
     const double figure = page.Units(24.0);
     table.Widths = {place, page.Width() * 0.56 - place - 2 * figure, figure, figure};
@@ -251,19 +264,36 @@ void ExpertVectorTables(CReportPageWriter& page, const CGroupDecision& decision,
 void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std::size_t index, char separator)
 {
     const CGroupElementResult& element = decision.Result().Elements[index];
-    const CElementSlot& slot = element.Slot;
     const std::uint32_t n = element.Aggregate.Order;
-    const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
+    // A tree's criterion by its path: its name alone may stand under several parents.
+    const std::string name
+        = decision.Layered() ? decision.Hierarchy().Node(element.Node).Name : GroupNodePath(decision, element.Node);
 
-    std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
-    aligns.insert(aligns.end(), n, Qt::AlignHCenter);
-    aligns.push_back(Qt::AlignRight);
-    CReportPageTable matrix = ReportPageTableOf(AggregatedMatrixTable(decision, index, separator), aligns, true);
-    const double priority = page.Units(22.0);
-    const double cell = std::min(page.Units(22.0), (page.Width() - page.Units(36.0) - priority) / n);
-    matrix.Widths.push_back(page.Width() - cell * n - priority);
-    matrix.Widths.insert(matrix.Widths.end(), n, cell);
-    matrix.Widths.push_back(priority);
+    // A layer's nine columns in one table; a tree's criterion of more, a few columns to a
+    // table (each cell holds a combined value and its spread), the priorities in the last.
+    const CReportTable full = AggregatedMatrixTable(decision, index, separator);
+    const std::uint32_t perTable = n <= MaxElementsPerLevel ? n : MatrixColumnsPerTable;
+    std::vector<CReportPageTable> matrices;
+    for (std::uint32_t first = 1; first <= n; first += perTable) {
+        const bool last = first + perTable > n;
+        const std::uint32_t count = last ? n + 2 - first : perTable;
+        std::vector<Qt::Alignment> aligns{Qt::AlignLeft};
+        aligns.insert(aligns.end(), last ? count - 1 : count, Qt::AlignHCenter);
+        aligns.push_back(Qt::AlignRight);
+        CReportPageTable matrix = ReportPageTableOf(Columns(full, {0}, first, count), aligns, true);
+        const double priority = page.Units(22.0);
+        const std::uint32_t cells = last ? count - 1 : count;
+        // A layer's cells as wide as ever; a tree's share what the names leave.
+        const double cell = n <= MaxElementsPerLevel
+            ? std::min(page.Units(22.0), (page.Width() - page.Units(36.0) - priority) / n)
+            : std::min(page.Units(24.0), (page.Width() - page.Units(36.0) - (last ? priority : 0.0)) / cells);
+        matrix.Widths.push_back(page.Width() - cell * cells - (last ? priority : 0.0));
+        matrix.Widths.insert(matrix.Widths.end(), cells, cell);
+        if (last) {
+            matrix.Widths.push_back(priority);
+        }
+        matrices.push_back(std::move(matrix));
+    }
 
     CReportParagraphs notes;
     notes.push_back({Text(GroupMeasuresText(decision, index, separator))});
@@ -275,9 +305,7 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
         notes.push_back({Text(leftOut)});
     }
 
-    const QString title = slot.Level == 0
-        ? QStringLiteral("Цель «%1»").arg(Text(name))
-        : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(name)).arg(slot.Level).arg(slot.Position + 1);
+    const QString title = Text(GroupElementHeading(decision, index));
     const bool inColumns = decision.ExpertCount() <= ExpertsInColumns;
     CReportParagraphs after;
     const std::string warning = inColumns ? ExpertRatioWarning(decision, index, separator)
@@ -302,13 +330,21 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
         summaryNote.push_back({Text(ExpertVectorsSummaryNote(decision, index))});
     }
 
-    page.Measure(matrix);
-    double block = matrix.Height + page.Units(1.5) + page.Height(notes);
+    for (CReportPageTable& matrix : matrices) {
+        page.Measure(matrix);
+    }
+    // The heading stays with the first table; with the notes when it is the only one.
+    double block = matrices.front().Height + (matrices.size() == 1 ? page.Units(1.5) + page.Height(notes) : 0.0);
     if (!inColumns) {
         block += page.Units(1.5) + page.Height(summaryNote) + summary.Height + page.Units(1.0) + page.Height(after);
     }
     page.Heading(title, 10.5, 5.0, block);
-    page.Table(matrix);
+    for (std::size_t part = 0; part < matrices.size(); ++part) {
+        if (part > 0) {
+            page.Gap(1.5);
+        }
+        page.Table(matrices[part]);
+    }
     page.Gap(1.5);
     page.Write(notes);
     if (inColumns) {
@@ -333,7 +369,7 @@ QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubj
         QPdfWriter writer(&buffer);
         writer.setResolution(subject.Dpi > 0 ? subject.Dpi : 96);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(QStringLiteral("Групповое решение: ") + Text(decision.Model().Goal().Name));
+        writer.setTitle(QStringLiteral("Групповое решение: ") + Text(decision.Hierarchy().Goal().Name));
         writer.setCreator(
             QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         QPainter painter(&writer);
@@ -347,7 +383,7 @@ QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubj
             RankingSection(page, decision, separator);
             ElementsSection(page, decision, separator);
             page.Heading(QStringLiteral("Групповые суждения и согласие"), 13.0, 6.0);
-            for (std::size_t e = 0; e < decision.Result().Elements.size(); ++e) {
+            for (const std::size_t e : GroupElementOrder(decision)) {
                 ElementSection(page, decision, e, separator);
             }
         }

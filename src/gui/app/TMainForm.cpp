@@ -1231,7 +1231,7 @@ void TMainForm::ExportActiveGroup(
         ExportDirectory = StartDir;
     }
     const QString proposed = QString::fromStdString(ProposedExportName(group->FileName(),
-        group->Decision().Model().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
+        group->Decision().Hierarchy().Goal().Name, ExportDirectory.toStdString(), extension.toStdString()));
     Export(filter, extension, proposed, [&] { return content(*group); });
 }
 
@@ -1350,6 +1350,10 @@ void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
     const CGroupResult& result = group.Decision().Result();
     if (result.Ranking.Count == 0) {
         UserDialogs().Inform(this, QString::fromStdString(result.RankingProblem), QStringLiteral("Message"));
+        return;
+    }
+    if (!group.Decision().Layered()) {
+        group.ShowTreeSensitivity(SynthesisMode());
         return;
     }
     // The group's combined priorities, as a project's.

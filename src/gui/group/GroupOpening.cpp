@@ -42,13 +42,6 @@ CGroupOpening OpenGroupWithProgress(
     if (!opening.Succeeded()) {
         return opening;
     }
-    // The window shows a group of layered projects; a group of trees is reported by
-    // tessaly-report for now.
-    if (!opening.Decision->Layered()) {
-        opening.Decision.reset();
-        opening.Problem = TreeGroupInWindowText;
-        return opening;
-    }
     // Then every figure of the group, under the same dialog: a thousand experts or more
     // take longer than the reading.
     progress.setLabelText(QString::fromUtf8(GroupComputingText));

@@ -28,7 +28,4 @@ struct CUnreadableText {
 CUnreadableText UnreadableMembersText(const CGroupOpening& opening);
 
 inline constexpr const char* GroupProgressText = "Чтение файлов экспертов...";
-inline constexpr const char* TreeGroupInWindowText
-    = "Групповое решение по деревьям критериев в этом окне пока не показывается. Отчёт о нём даёт команда "
-      "tessaly-report --group.";
 inline constexpr const char* GroupComputingText = "Расчёт показателей группы...";

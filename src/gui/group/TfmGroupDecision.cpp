@@ -5,6 +5,7 @@
 #include "core/group/GroupReportContent.h"
 #include "core/judgement/ExpertScaleTable.h"
 #include "core/model/CUserProjectModel.h"
+#include "core/model/ModelConstants.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
@@ -12,6 +13,7 @@
 #include "gui/group/CGroupEditCommand.h"
 #include "gui/group/CGroupTableModel.h"
 #include "gui/results/PieFilling.h"
+#include "gui/results/TfmTreeSensitivity.h"
 #include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -35,6 +37,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 // The largest pie, over the chart's plot area; smaller when its labels need the room.
@@ -45,6 +48,8 @@ constexpr std::size_t NamedDistances = 3;
 // The rows a column's width is measured on: enough for every row of a real group, and a
 // bound on the time a very large one takes.
 constexpr int MeasuredRows = 2000;
+// The rows a long ranking shows at least, the pie beside the notes taking the rest.
+constexpr int ShortestRanking = 5;
 
 QString Text(const std::string& text)
 {
@@ -113,8 +118,12 @@ void FitColumns(QTableView* view, const CGroupTableModel& model)
             const int indicator = model.data(model.index(r, c), Qt::CheckStateRole).isValid()
                 ? view->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8
                 : 0;
+            // So does a colour mark.
+            const int mark = model.data(model.index(r, c), Qt::DecorationRole).isValid()
+                ? view->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view) + 8
+                : 0;
             for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-                width = std::max(width, metrics.horizontalAdvance(line.toString()) + indicator);
+                width = std::max(width, metrics.horizontalAdvance(line.toString()) + indicator + mark);
             }
         }
         view->setColumnWidth(c, width + padding);
@@ -133,10 +142,10 @@ void FitRowHeights(QTableView* view, const CGroupTableModel& model)
     view->verticalHeader()->setDefaultSectionSize(lines * view->fontMetrics().lineSpacing() + 8);
 }
 
-// The room a table needs to show every row and column without scrolling.
-int ContentHeight(const QTableView* table)
+// The room a table needs to show every row (or the first rows) and column without scrolling.
+int ContentHeight(const QTableView* table, int mostRows = std::numeric_limits<int>::max())
 {
-    const int rows = table->model() != nullptr ? table->model()->rowCount() : 0;
+    const int rows = std::min(table->model() != nullptr ? table->model()->rowCount() : 0, mostRows);
     return 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height()
         + rows * table->verticalHeader()->defaultSectionSize();
 }
@@ -266,9 +275,12 @@ QWidget* TfmGroupDecision::MakeRankingTab()
         twIdealRanking,
         [this] {
             // The group's own hierarchy with its combined judgements, synthesised as a project's.
-            return Group->Result().Ranking.Count == 0
-                ? CReportTable{}
-                : IdealRankingTable(Group->Model(), Group->Result().Group, Separator);
+            if (Group->Result().Ranking.Count == 0) {
+                return CReportTable{};
+            }
+            return Group->Layered()
+                ? IdealRankingTable(Group->Model(), Group->Result().Group, Separator)
+                : HierarchyRankingTable(Group->Hierarchy(), Group->Result().Nodes, ESynthesisMode::Ideal, Separator);
         },
         FiguresFrom(2, 1));
     btGroupSensitivity = new QPushButton(QStringLiteral("Анализ &чувствительности..."), tab);
@@ -295,22 +307,37 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     connect(srGroupPie, &QPieSeries::hovered, this,
         [this](QPieSlice* slice, bool over) { chGroupChart->setToolTip(over ? SliceName(slice) : QString()); });
 
-    // The table across the whole width, for the experts' columns; the pie under it.
-    auto* layout = new QVBoxLayout(tab);
-    layout->addWidget(title);
-    layout->addWidget(twRanking);
-    layout->addWidget(lbIdealRankingTitle);
-    layout->addWidget(twIdealRanking);
-    layout->addWidget(lbRankingWarning);
-    layout->addWidget(lbOverallConsensus);
-    layout->addWidget(lbFinalAgreement);
-    layout->addWidget(lbKendall);
-    layout->addWidget(lbRankingNotes);
+    // The table across the whole width, for the experts' columns; the pie under the notes,
+    // or beside them when the table needs the height (ShowGroup).
+    RankingLayout = new QVBoxLayout(tab);
+    RankingLayout->addWidget(title);
+    RankingLayout->addWidget(twRanking);
+    RankingLayout->addWidget(lbIdealRankingTitle);
+    RankingLayout->addWidget(twIdealRanking);
+    RankingLayout->addWidget(lbRankingWarning);
+    RankingNotes = new QVBoxLayout;
+    RankingNotes->addWidget(lbOverallConsensus);
+    RankingNotes->addWidget(lbFinalAgreement);
+    RankingNotes->addWidget(lbKendall);
+    RankingNotes->addWidget(lbRankingNotes);
     auto* sensitivity = new QHBoxLayout;
     sensitivity->addStretch(1);
     sensitivity->addWidget(btGroupSensitivity);
-    layout->addLayout(sensitivity);
-    layout->addWidget(chGroupChart, 1);
+    RankingNotes->addLayout(sensitivity);
+    RankingLower = new QBoxLayout(QBoxLayout::TopToBottom);
+    RankingLower->addLayout(RankingNotes);
+    RankingLower->addWidget(chGroupChart, 1);
+    RankingLayout->addLayout(RankingLower, 1);
+    // The slices' colours beside the names when the pie has too many slices to label.
+    for (CGroupTableModel* model : {RankingModel, IdealRankingModel}) {
+        model->SetCellExtra([this, model](int row, int column, int role) -> QVariant {
+            if (column != 1 || role != Qt::DecorationRole) {
+                return {};
+            }
+            const auto colour = PieColours.constFind(model->Text(row, column));
+            return colour == PieColours.constEnd() ? QVariant() : QVariant(*colour);
+        });
+    }
     return tab;
 }
 
@@ -376,8 +403,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
         const int element = SelectedElement();
         const auto expert = static_cast<std::size_t>(column - 2);
         if (element < 0 || column < 2 || row != VectorsModel->rowCount() - 1 || expert >= Group->ExpertCount()
-            || !ExpertRatioAboveLimit(
-                *Group, expert, Group->Result().Elements[static_cast<std::size_t>(element)].Slot)) {
+            || !ExpertElementRatioAboveLimit(*Group, expert, static_cast<std::size_t>(element))) {
             return {};
         }
         if (role == Qt::ForegroundRole) {
@@ -407,15 +433,16 @@ QWidget* TfmGroupDecision::MakeElementsTab()
             CReportTable table;
             table.Header = {ExpertCaption, "Суждение", "Отклонение"};
             const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
-            if (ShownElement < 0 || PairRow < 0 || PairColumn < 0) {
+            if (SelectedElement() < 0 || PairRow < 0 || PairColumn < 0) {
                 return table;
             }
-            const auto element = static_cast<std::size_t>(ShownElement);
+            const auto element = static_cast<std::size_t>(SelectedElement());
             const CGroupElementResult& shown = elements[element];
             const auto i = static_cast<std::uint32_t>(PairRow);
             const auto j = static_cast<std::uint32_t>(PairColumn);
-            const QString first = Text(Group->Model().Element(i, shown.Slot.Level + 1).Name);
-            const QString second = Text(Group->Model().Element(j, shown.Slot.Level + 1).Name);
+            const std::vector<std::string> names = GroupComparedNames(*Group, shown.Node);
+            const QString first = Text(names.at(i));
+            const QString second = Text(names.at(j));
             const std::optional<std::size_t>& furthest = shown.FurthestExpert[std::min(i, j)][std::max(i, j)];
             for (std::size_t k = 0; k < Group->ExpertCount(); ++k) {
                 const CJudgement judgement = Group->ExpertJudgement(k, element, i, j);
@@ -523,7 +550,8 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         [this] {
             CReportTable table;
             table.Header = {LevelCaption, ElementCaption, DistanceCaption};
-            for (const CGroupElementResult& element : Group->Result().Elements) {
+            for (const std::size_t e : ElementRows) {
+                const CGroupElementResult& element = Group->Result().Elements[e];
                 const std::span<const CExpertDistance> all = element.Distances;
                 std::string named = all.empty()
                     ? std::string(NoFigureText)
@@ -532,8 +560,9 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
                     named
                         = QStringLiteral("%1 и ещё %2").arg(Text(named)).arg(all.size() - NamedDistances).toStdString();
                 }
-                table.Rows.push_back(
-                    {std::to_string(element.Slot.Level), GroupElementName(*Group, element.Slot), std::move(named)});
+                const std::uint32_t level
+                    = Group->Layered() ? element.Slot.Level : Group->Hierarchy().Level(element.Node);
+                table.Rows.push_back({std::to_string(level), GroupElementLabel(*Group, e), std::move(named)});
             }
             return table;
         },
@@ -548,12 +577,13 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         [this] {
             CReportTable table;
             table.Header = {PlaceCaption, ExpertCaption, DistanceCaption};
-            const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
-            if (ShownDistances < 0 || ShownDistances >= static_cast<int>(elements.size())) {
+            const int element = ElementOfRow(ShownDistances);
+            if (element < 0) {
                 return table;
             }
             std::size_t place = 0;
-            for (const CExpertDistance& distance : elements[static_cast<std::size_t>(ShownDistances)].Distances) {
+            for (const CExpertDistance& distance :
+                Group->Result().Elements[static_cast<std::size_t>(element)].Distances) {
                 table.Rows.push_back({std::to_string(++place), Group->Member(distance.Expert).Label,
                     FormatTruncated(distance.Distance, 4, Separator)});
             }
@@ -585,7 +615,14 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
 
 int TfmGroupDecision::SelectedElement() const
 {
-    return ShownElement;
+    return ElementOfRow(ShownElement);
+}
+
+int TfmGroupDecision::ElementOfRow(int row) const
+{
+    return row >= 0 && row < static_cast<int>(ElementRows.size())
+        ? static_cast<int>(ElementRows[static_cast<std::size_t>(row)])
+        : -1;
 }
 
 void TfmGroupDecision::ReplaceDecision(std::unique_ptr<CGroupDecision> decision)
@@ -633,7 +670,7 @@ void TfmGroupDecision::SetOutOfDate(bool outOfDate)
 
 void TfmGroupDecision::UpdateCaption()
 {
-    const std::string name = GroupFile.empty() ? Group->Model().Goal().Name : GroupFile;
+    const std::string name = GroupFile.empty() ? Group->Hierarchy().Goal().Name : GroupFile;
     setWindowTitle(Text(GroupWindowCaption(name)));
     ShowSummary();
     emit CaptionChanged(this);
@@ -659,6 +696,8 @@ void TfmGroupDecision::ShowSummary()
 
 void TfmGroupDecision::ShowGroup()
 {
+    // The elements' rows: level by level, or a tree's criteria in the outline's order.
+    ElementRows = GroupElementOrder(*Group);
     for (CGroupTableModel* model : {RankingModel, IdealRankingModel, ElementsModel, ExpertsModel, DistancesModel}) {
         model->Reset();
     }
@@ -666,6 +705,7 @@ void TfmGroupDecision::ShowGroup()
     FitHeightToRows(twRanking);
     FitColumns(twIdealRanking, *IdealRankingModel);
     FitHeightToRows(twIdealRanking);
+    ArrangeRanking();
     lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
     twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
     btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
@@ -679,6 +719,11 @@ void TfmGroupDecision::ShowGroup()
     lbWeightProblem->hide();
     ShowRankingNotes();
     ShowPie();
+    if (!PieColours.isEmpty()) {
+        // Room for the colour marks the pie has just given.
+        FitColumns(twRanking, *RankingModel);
+        FitColumns(twIdealRanking, *IdealRankingModel);
+    }
     const int row = std::clamp(ShownElement, 0, std::max(0, ElementsModel->rowCount() - 1));
     ShownElement = -1;
     if (ElementsModel->rowCount() > 0) {
@@ -717,16 +762,38 @@ void TfmGroupDecision::ShowFigures()
     }
 }
 
+void TfmGroupDecision::ArrangeRanking()
+{
+    // A ranking longer than a layer's needs the height: its tables take it, a few rows at
+    // least, and the pie stands beside the notes.
+    const bool longRanking = RankingModel->rowCount() > static_cast<int>(MaxElementsPerLevel);
+    RankingLower->setDirection(longRanking ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // The notes as wide as the pie, from its top.
+    RankingLower->setStretch(0, longRanking ? 1 : 0);
+    RankingLower->setAlignment(RankingNotes, longRanking ? Qt::AlignTop : Qt::Alignment());
+    for (QTableView* table : {twRanking, twIdealRanking}) {
+        RankingLayout->setStretchFactor(table, longRanking ? 3 : 0);
+        table->setMinimumHeight(longRanking ? std::min(ContentHeight(table), ContentHeight(table, ShortestRanking))
+                    + table->horizontalScrollBar()->sizeHint().height()
+                                            : 0);
+    }
+    RankingLayout->setStretchFactor(RankingLower, longRanking ? 2 : 1);
+}
+
 void TfmGroupDecision::FindUnacceptable()
 {
     const CGroupResult& result = Group->Result();
-    UnacceptableElements.assign(result.Elements.size(), false);
-    for (std::size_t e = 0; e < result.Elements.size(); ++e) {
-        const CElementSlot& slot = result.Elements[e].Slot;
-        UnacceptableElements[e] = std::any_of(
-            result.Unacceptable.begin(), result.Unacceptable.end(), [&slot](const CUnacceptableMatrix& matrix) {
-                return matrix.Level == slot.Level && matrix.Position == slot.Position;
-            });
+    UnacceptableElements.assign(ElementRows.size(), false);
+    for (std::size_t row = 0; row < ElementRows.size(); ++row) {
+        const CGroupElementResult& element = result.Elements[ElementRows[row]];
+        const CElementSlot& slot = element.Slot;
+        UnacceptableElements[row] = Group->Layered()
+            ? std::any_of(result.Unacceptable.begin(), result.Unacceptable.end(),
+                [&slot](const CUnacceptableMatrix& matrix) {
+                    return matrix.Level == slot.Level && matrix.Position == slot.Position;
+                })
+            : std::any_of(result.UnacceptableNodes.begin(), result.UnacceptableNodes.end(),
+                [&element](const CUnacceptableNode& matrix) { return matrix.Node == element.Node; });
     }
     // The same warning beside the group's ranking as beside a project's.
     SetNote(lbRankingWarning, Text(GroupUnacceptableWarning(*Group, Separator)));
@@ -768,12 +835,23 @@ void TfmGroupDecision::ShowPie()
         slice->setLabelArmLengthFactor(0.08);
     }
     ShrinkPieToItsLabels(chGroupChart, srGroupPie, PieSize);
+    // More slices than a layer's run their labels into each other: the tables' colour
+    // marks name them instead, the tip names the slice under the mouse.
+    PieColours.clear();
+    if (srGroupPie->count() > static_cast<int>(MaxElementsPerLevel)) {
+        for (QPieSlice* slice : srGroupPie->slices()) {
+            slice->setLabelVisible(false);
+            PieColours.insert(SliceName(slice), slice->color());
+        }
+    }
+    twRanking->viewport()->update();
+    twIdealRanking->viewport()->update();
 }
 
 void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
 {
     const CGroupResult& result = Group->Result();
-    if (row < 0 || row >= static_cast<int>(result.Elements.size())) {
+    if (ElementOfRow(row) < 0) {
         ShownElement = -1;
         AggregatedModel->Reset();
         VectorsModel->Reset();
@@ -783,23 +861,28 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
         ShowPair(-1, -1);
         return;
     }
-    const auto element = static_cast<std::size_t>(row);
+    const auto element = static_cast<std::size_t>(ElementOfRow(row));
     const CGroupElementResult& shown = result.Elements[element];
+    // A layered element by its name and level, a tree's criterion by its path.
+    const std::string name
+        = Group->Layered() ? Group->Hierarchy().Node(shown.Node).Name : GroupNodePath(*Group, shown.Node);
     if (!sameElement || ShownElement != row) {
         ShownElement = row;
-        const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
         SetNote(lbElementTitle,
-            QStringLiteral("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
-                .arg(Text(name))
-                .arg(shown.Slot.Level)
-                .arg(Text(SpreadTerm)));
+            Group->Layered()
+                ? QStringLiteral("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
+                      .arg(Text(name))
+                      .arg(shown.Slot.Level)
+                      .arg(Text(SpreadTerm))
+                : QStringLiteral("«%1»: групповые суждения (%2 под значением) и приоритеты экспертов")
+                      .arg(Text(name), Text(SpreadTerm)));
         AggregatedModel->Reset();
         VectorsModel->Reset();
         // The combined matrix's columns are numbered; a screen reader and the tip name them.
         QStringList names{QString()};
+        const std::vector<std::string> compared = GroupComparedNames(*Group, shown.Node);
         for (std::uint32_t i = 0; i < shown.Aggregate.Order; ++i) {
-            names << QStringLiteral("%1. %2").arg(i + 1).arg(
-                Text(Group->Model().Element(i, shown.Slot.Level + 1).Name));
+            names << QStringLiteral("%1. %2").arg(i + 1).arg(Text(compared.at(i)));
         }
         AggregatedModel->SetHeaderNames(names);
         FitColumns(twAggregated, *AggregatedModel);
@@ -810,7 +893,6 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
     } else if (PairRow >= 0) {
         ShowPair(PairRow, PairColumn); // who lies furthest follows the weights
     }
-    const std::string& name = Group->Model().Element(shown.Slot.Position, shown.Slot.Level).Name;
     SetNote(lbElementMeasures, Text(GroupMeasuresText(*Group, element, Separator)));
     QStringList notes;
     for (const std::string& note :
@@ -825,8 +907,9 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
 void TfmGroupDecision::ShowPair(int row, int column)
 {
     const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
-    const int n
-        = ShownElement < 0 ? 0 : static_cast<int>(elements[static_cast<std::size_t>(ShownElement)].Aggregate.Order);
+    const int n = SelectedElement() < 0
+        ? 0
+        : static_cast<int>(elements[static_cast<std::size_t>(SelectedElement())].Aggregate.Order);
     const bool pair = row >= 0 && column >= 0 && row < n && column < n && row != column;
     PairRow = pair ? row : -1;
     PairColumn = pair ? column : -1;
@@ -838,13 +921,13 @@ void TfmGroupDecision::ShowPair(int row, int column)
                 "Выберите пару в матрице групповых суждений, чтобы увидеть суждения каждого эксперта о ней."));
         return;
     }
-    const CGroupElementResult& shown = elements[static_cast<std::size_t>(ShownElement)];
+    const CGroupElementResult& shown = elements[static_cast<std::size_t>(SelectedElement())];
     const auto i = static_cast<std::uint32_t>(std::min(row, column));
     const auto j = static_cast<std::uint32_t>(std::max(row, column));
+    const std::vector<std::string> names = GroupComparedNames(*Group, shown.Node);
     SetNote(lbPairTitle,
         QStringLiteral("Пара «%1» и «%2»: её оценили %3 из %4 экспертов.")
-            .arg(Text(Group->Model().Element(static_cast<std::uint32_t>(row), shown.Slot.Level + 1).Name),
-                Text(Group->Model().Element(static_cast<std::uint32_t>(column), shown.Slot.Level + 1).Name))
+            .arg(Text(names.at(static_cast<std::size_t>(row))), Text(names.at(static_cast<std::size_t>(column))))
             .arg(shown.Aggregate.JudgedBy[i][j])
             .arg(Group->ExpertCount()));
 }
@@ -854,12 +937,11 @@ void TfmGroupDecision::ShowElementDistances(int row)
     ShownDistances = row;
     ElementDistancesModel->Reset();
     FitColumns(twElementDistances, *ElementDistancesModel);
-    const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
+    const int element = ElementOfRow(row);
     SetNote(lbElementDistancesTitle,
-        row < 0 || row >= static_cast<int>(elements.size())
-            ? QString()
-            : QStringLiteral("Эксперты по расстоянию от группы: %1")
-                  .arg(Text(GroupElementName(*Group, elements[static_cast<std::size_t>(row)].Slot))));
+        element < 0 ? QString()
+                    : QStringLiteral("Эксперты по расстоянию от группы: %1")
+                          .arg(Text(GroupElementLabel(*Group, static_cast<std::size_t>(element)))));
 }
 
 bool TfmGroupDecision::WeightTyped(int expert, const QString& text)
@@ -967,6 +1049,19 @@ void TfmGroupDecision::FitElementTables()
     const int left
         = std::min(ContentWidth(twAggregated) + twAggregated->verticalScrollBar()->sizeHint().width(), width * 3 / 5);
     spElementTables->setSizes({left, std::max(1, width - left)});
+}
+
+void TfmGroupDecision::ShowTreeSensitivity(ESynthesisMode mode)
+{
+    if (TreeSensitivity == nullptr) {
+        TreeSensitivity = new TfmTreeSensitivity(this);
+    }
+    // The criterion of the element chosen, or the first that can be moved.
+    const int element = SelectedElement();
+    const std::uint32_t node
+        = element < 0 ? CHierarchy::GoalNode : Group->Result().Elements[static_cast<std::size_t>(element)].Node;
+    TreeSensitivity->ShowSensitivity(Group->Hierarchy(), Group->Result().Nodes, node, mode);
+    TreeSensitivity->exec();
 }
 
 void TfmGroupDecision::showEvent(QShowEvent* event)

@@ -3,6 +3,8 @@
 #include "core/results/SynthesisMode.h"
 #include "core/storage/GroupFile.h"
 
+#include <QColor>
+#include <QHash>
 #include <QWidget>
 
 #include <functional>
@@ -13,6 +15,7 @@
 class CGroupDecision;
 class CGroupTableModel;
 struct CReportTable;
+class QBoxLayout;
 class QChartView;
 class QCheckBox;
 class QLabel;
@@ -22,17 +25,18 @@ class QSplitter;
 class QTabWidget;
 class QTableView;
 class QUndoStack;
+class QVBoxLayout;
+class TfmTreeSensitivity;
 
 // The group window, a child of the frame's document area: the group ranking with both
 // aggregations of the experts' priorities, each expert's priorities and places, the
 // pie and the agreement ("Рейтинг"); every judged element's agreement, with the
 // combined judgements, their spread and the experts' vectors of the element chosen
-// ("Элементы"); the experts' weights, their own rankings and how far each lies from the
-// group ("Эксперты"). Its tables are views over the group's figures whose cells are made
-// when shown, so a thousand experts open at once and a change of a weight repaints only
-// what is in sight. Weight changes are steps of the window's own undo stack. The window
-// owns its group; its file (a group file, or none yet) and whether the group changed
-// since it was saved are kept here for the group lifecycle.
+// ("Элементы"; a tree's criteria listed by their paths, in the outline's order); the experts' weights, their own
+// rankings and how far each lies from the group ("Эксперты"). Its tables are views over the group's figures whose cells
+// are made when shown, so a thousand experts open at once and a change of a weight repaints only what is in sight.
+// Weight changes are steps of the window's own undo stack. The window owns its group; its file (a group file, or none
+// yet) and whether the group changed since it was saved are kept here for the group lifecycle.
 class TfmGroupDecision final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmGroupDecision)
@@ -69,6 +73,10 @@ public:
     // beside the distributive one and the pie shows it.
     void SetSynthesisMode(ESynthesisMode mode);
     [[nodiscard]] ESynthesisMode SynthesisMode() const { return Mode; }
+
+    // The sensitivity of a group of trees: its combined priorities in the tree's sensitivity
+    // window, at the criterion of the element chosen.
+    void ShowTreeSensitivity(ESynthesisMode mode);
 
     // The window's undo steps (the frame's "Правка" shows them while it is in front).
     [[nodiscard]] QUndoStack& UndoSteps() const { return *Steps; }
@@ -152,6 +160,8 @@ private:
     // The figures changed (a weight): every table repaints what it shows.
     void ShowFigures();
     void ShowRankingNotes();
+    // The ranking tab's arrangement for the length of the ranking.
+    void ArrangeRanking();
     void FindUnacceptable();
     void ShowPie();
     void ShowElementDetails(int row, bool sameElement);
@@ -171,7 +181,9 @@ private:
     // taller than its rows, the combined matrix no wider than its columns.
     void FitSplitters();
     void FitElementTables();
+    // The element of Result().Elements shown (-1 for none), and that of a row of the elements' lists.
     [[nodiscard]] int SelectedElement() const;
+    [[nodiscard]] int ElementOfRow(int row) const;
 
     std::unique_ptr<CGroupDecision> Group;
     QUndoStack* Steps = nullptr;
@@ -185,11 +197,19 @@ private:
     CGroupTableModel* DistancesModel = nullptr;
     CGroupTableModel* ElementDistancesModel = nullptr;
     CGroupTableModel* PairModel = nullptr;
+    // The element of each row of twElements and twDistances (GroupElementOrder).
+    std::vector<std::size_t> ElementRows;
+    TfmTreeSensitivity* TreeSensitivity = nullptr;
+    QVBoxLayout* RankingLayout = nullptr;
+    // The notes and the pie: one under the other, or side by side.
+    QBoxLayout* RankingLower = nullptr;
+    QVBoxLayout* RankingNotes = nullptr;
+    // The pie's colours by alternative when its slices go without labels; empty otherwise.
+    QHash<QString, QColor> PieColours;
     // The pair of the combined matrix shown, by its elements; -1 for none.
     int PairRow = -1;
     int PairColumn = -1;
-    // The group's combined matrices that are not acceptable, by element (the rows of
-    // twElements): their CR stands out.
+    // The group's combined matrices that are not acceptable, by the rows of twElements: their CR stands out.
     std::vector<bool> UnacceptableElements;
     int ShownElement = -1;
     int ShownDistances = -1;

@@ -25,7 +25,7 @@
 
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
-const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
+const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy *.tsj)");
 const QColor MarkColour(192, 0, 0);
 
 QString BaseName(const QString& file)

@@ -1,6 +1,7 @@
 #include "gui/judgement/CWideExpertTable.h"
 
 #include "gui/judgement/CExpertTable_Element.h"
+#include "gui/widgets/ElidedName.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QFontMetrics>
@@ -106,12 +107,7 @@ void CWideExpertTable::Arrange(std::uint32_t n, int nameWidth)
 
 void CWideExpertTable::SetName(std::uint32_t k, const QString& name)
 {
-    QLabel* field = Names[k];
-    const int room = field->width() - 2 * NamePadding;
-    const QString shown = QFontMetrics(field->font()).elidedText(name, Qt::ElideRight, room);
-    field->setText(shown);
-    field->setToolTip(shown == name ? QString() : name);
-    field->setAccessibleName(name);
+    SetElidedName(Names[k], name, Names[k]->width(), NamePadding);
 }
 
 void CWideExpertTable::paintEvent(QPaintEvent* event)

@@ -11,6 +11,7 @@
 #include <QChartView>
 #include <QFrame>
 #include <QLabel>
+#include <QPalette>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QScrollBar>
@@ -25,7 +26,9 @@ constexpr QRect ChartPlace(120, 84, 500, 450);
 constexpr QRect ShortChartPlace(10, 84, 500, 320);
 constexpr QRect TablePlace(632, 84, 299, 450);
 constexpr QRect LongTablePlace(522, 84, 409, 462);
-constexpr QRect WideNameCell(532, 0, 270, 0);
+constexpr QRect WideNameCell(546, 0, 256, 0);
+// A mark of the slice's colour before each of a tree's rows: the pie cannot label them all.
+constexpr QRect ColourMarkCell(530, 0, 10, 10);
 constexpr QRect WideValueCell(812, 0, 100, 0);
 constexpr QPoint NameCaptionPlace(666, 120);
 constexpr QPoint PriorityCaptionPlace(818, 120);
@@ -134,9 +137,15 @@ CResultsView::CResultsView(QWidget* parent)
         value->setObjectName(QStringLiteral("ResultValueLabel_%1").arg(i));
         StyleStaticText(value, false);
         ValueLabels[i] = value;
+        auto* mark = new QFrame(this);
+        mark->setObjectName(QStringLiteral("ResultColourMark_%1").arg(i));
+        mark->setFrameStyle(QFrame::Box | QFrame::Plain);
+        mark->setAutoFillBackground(true);
+        ColourMarks[i] = mark;
         // Only a tree's alternatives need the rows beyond a layered level's.
         name->setVisible(false);
         value->setVisible(false);
+        mark->setVisible(false);
     }
     PlaceControls(MaxElementsPerLevel);
     hide();
@@ -171,6 +180,7 @@ void CResultsView::PlaceControls(std::uint32_t rows)
     for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
         const int offset = 20 + step * static_cast<int>(i);
         if (close) {
+            ColourMarks[i]->setGeometry(ColourMarkCell.translated(0, lbNameObject->y() + offset + (height - 10) / 2));
             NameLabels[i]->setGeometry(WideNameCell.x(), lbNameObject->y() + offset, WideNameCell.width(), height);
             ValueLabels[i]->setGeometry(
                 WideValueCell.x(), lbPriorityValue->y() + offset, WideValueCell.width(), height);
@@ -229,6 +239,7 @@ void CResultsView::ShowRanking(
         widget->setVisible(show);
     }
     for (std::uint32_t i = 0; i < MaxAlternatives; ++i) {
+        ColourMarks[i]->setVisible(show && i < m && PlacedRows > MaxElementsPerLevel);
         if (i < m) {
             NameLabels[i]->setVisible(show);
             ValueLabels[i]->setVisible(show);
@@ -269,6 +280,9 @@ void CResultsView::FillRanking(const CResultList& ranking, ESynthesisMode mode)
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         SetFittedText(NameLabels[i], QString::fromStdString(ranking.Rows[i].Name));
         ValueLabels[i]->setText(TruncatedText(ranking.Rows[i].Value, 4));
+        QPalette palette = ColourMarks[i]->palette();
+        palette.setColor(QPalette::Window, ToQColor(ranking.Rows[i].Colour));
+        ColourMarks[i]->setPalette(palette);
     }
     FillPie(srPieSeries, ranking);
     sbBiggestChange(sbBiggest->value());
@@ -284,6 +298,8 @@ void CResultsView::sbRotationChange(int position)
 {
     srPieSeries->setPieStartAngle(position);
     srPieSeries->setPieEndAngle(position + 360);
+    // The labels come round with the slices: crowded ones may run into others now.
+    HideCrowdedLabels(chPriorityChart, srPieSeries);
 }
 
 void CResultsView::sbZoomChange(int /*position*/)

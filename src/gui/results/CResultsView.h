@@ -54,6 +54,8 @@ public:
     // Every row, up to a tree's 20 alternatives.
     [[nodiscard]] QLabel* ResultNameLabel(std::uint32_t row) const { return NameLabels[row]; }
     [[nodiscard]] QLabel* ResultValueLabel(std::uint32_t row) const { return ValueLabels[row]; }
+    // The mark of the row's slice colour, shown for more rows than a layered level has.
+    [[nodiscard]] QFrame* ResultColourMark(std::uint32_t row) const { return ColourMarks[row]; }
 
     QLabel* lbTitleInfoTable = nullptr;
     QLabel* lbNameObject = nullptr;
@@ -94,5 +96,6 @@ private:
 
     std::array<QLabel*, MaxAlternatives> NameLabels{};
     std::array<QLabel*, MaxAlternatives> ValueLabels{};
+    std::array<QFrame*, MaxAlternatives> ColourMarks{};
     std::uint32_t PlacedRows = MaxElementsPerLevel;
 };

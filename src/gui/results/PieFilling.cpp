@@ -1,5 +1,7 @@
 #include "gui/results/PieFilling.h"
 
+#include "core/layout/PieLabelPlaces.h"
+#include "core/model/ModelConstants.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // The chart lays a label's text out with a margin round it, beside its arm's end.
@@ -22,6 +25,19 @@ constexpr int SmallestLabelPixels = 8;
 // Fewer characters than this before the "…" say nothing of the name.
 constexpr int ShortestCut = 3;
 const char* const FullNameProperty = "tessalyFullName";
+
+// The chart's plot area, or the view less its margins until the chart has laid it out.
+QRectF PlotArea(const QChartView* view)
+{
+    const QChart* chart = view->chart();
+    QRectF plot = chart->plotArea();
+    if (plot.width() < 1.0 || plot.height() < 1.0) {
+        const QMargins margins = chart->margins();
+        plot = QRectF(0.0, 0.0, view->width() - margins.left() - margins.right(),
+            view->height() - margins.top() - margins.bottom());
+    }
+    return plot;
+}
 
 // Black text is lost on the dark slice colours.
 QColor InsideLabelColour(const QColor& slice)
@@ -124,13 +140,7 @@ QString SliceName(const QPieSlice* slice)
 CPieLabels FitPieToItsLabels(
     const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset)
 {
-    const QChart* chart = view->chart();
-    QRectF plot = chart->plotArea();
-    if (plot.width() < 1.0 || plot.height() < 1.0) {
-        const QMargins margins = chart->margins();
-        plot = QRectF(0.0, 0.0, view->width() - margins.left() - margins.right(),
-            view->height() - margins.top() - margins.bottom());
-    }
+    const QRectF plot = PlotArea(view);
     double arm = 0.0;
     for (const QPieSlice* slice : series->slices()) {
         arm = std::max(arm, slice->labelArmLengthFactor());
@@ -196,18 +206,41 @@ CPieLabels FitPieToItsLabels(
             slice->setLabel(whole ? name : metrics.elidedText(name, Qt::ElideRight, room.width()));
         }
     }
+    if (!shown.Inside) {
+        HideCrowdedLabels(view, series);
+    }
     return shown;
+}
+
+void HideCrowdedLabels(const QChartView* view, QPieSeries* series)
+{
+    const QList<QPieSlice*> slices = series->slices();
+    if (slices.size() <= static_cast<qsizetype>(MaxElementsPerLevel)) {
+        return;
+    }
+    const QRectF plot = PlotArea(view);
+    const double radius = series->pieSize() * std::min(plot.width(), plot.height()) / 2.0;
+    std::vector<CPieLabel> labels;
+    double height = 0.0;
+    double arm = 0.0;
+    for (const QPieSlice* slice : slices) {
+        const QFontMetricsF metrics(slice->labelFont());
+        const double pulled = slice->isExploded() ? slice->explodeDistanceFactor() : 0.0;
+        // The chart keeps a margin round the text it draws.
+        labels.push_back({slice->startAngle() + slice->angleSpan() / 2.0, radius * (1.0 + pulled), slice->value(),
+            metrics.horizontalAdvance(slice->label()) + TextPadding / 2.0});
+        height = std::max(height, metrics.height() + TextPadding / 2.0);
+        arm = std::max(arm, radius * slice->labelArmLengthFactor());
+    }
+    const std::vector<bool> shown = ClearPieLabels(labels, arm, height);
+    for (qsizetype i = 0; i < slices.size(); ++i) {
+        slices[i]->setLabelVisible(shown[static_cast<std::size_t>(i)]);
+    }
 }
 
 void ShrinkPieToItsLabels(const QChartView* view, QPieSeries* series, double largestSize)
 {
-    const QChart* chart = view->chart();
-    QRectF plot = chart->plotArea();
-    if (plot.width() < 1.0 || plot.height() < 1.0) {
-        const QMargins margins = chart->margins();
-        plot = QRectF(0.0, 0.0, view->width() - margins.left() - margins.right(),
-            view->height() - margins.top() - margins.bottom());
-    }
+    const QRectF plot = PlotArea(view);
     QSizeF label(0.0, 0.0);
     double arm = 0.0;
     for (const QPieSlice* slice : series->slices()) {

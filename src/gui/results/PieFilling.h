@@ -48,6 +48,11 @@ struct CPieLabels {
 CPieLabels FitPieToItsLabels(
     const QChartView* view, QPieSeries* series, double requestedSize, double pulledOut, int horOffset, int verOffset);
 
+// More slices than a layered level has: only the labels that keep clear of each other
+// show, the largest slices' first (the table beside the pie names the rest). Fewer slices
+// keep every label. Called again whenever the pie turns, grows or moves.
+void HideCrowdedLabels(const QChartView* view, QPieSeries* series);
+
 // A pie that no bar sizes: as large as largestSize allows once every label shows whole
 // inside the plot area wherever it comes round, centred.
 CPieGeometry FitPieWithLabels(

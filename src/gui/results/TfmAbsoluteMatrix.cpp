@@ -6,6 +6,7 @@
 #include "core/results/ReportContent.h"
 #include "gui/results/CAbsouteMatrixTable_Element.h"
 #include "gui/results/CDeviationGrid.h"
+#include "gui/widgets/ElidedName.h"
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QAccessible>
@@ -662,12 +663,7 @@ void TfmAbsoluteMatrix::FormShowWide()
         header->setGeometry(HeaderLeft, top, shape->HeaderWidth, 20);
         header->setVisible(shown);
         if (shown) {
-            const QString name = QString::fromStdString(Names[i]);
-            const QString fitted
-                = QFontMetrics(header->font()).elidedText(name, Qt::ElideRight, shape->HeaderWidth - 2 * NamePadding);
-            header->setText(fitted);
-            header->setToolTip(fitted == name ? QString() : name);
-            header->setAccessibleName(name);
+            SetElidedName(header, QString::fromStdString(Names[i]), shape->HeaderWidth, NamePadding);
         }
         for (std::uint32_t j = 0; j < MaxMatrixOrder; ++j) {
             QLabel* cell = grid->Cells[i][j];

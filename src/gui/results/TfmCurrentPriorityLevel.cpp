@@ -3,6 +3,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
+#include "gui/results/DialogButtons.h"
 #include "gui/results/PieFilling.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -16,21 +17,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-
-namespace {
-QToolButton* MakeStepButton(QWidget* parent, const char* name, const QString& hint, Qt::ArrowType arrow, QRect geometry)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // An arrow alone says nothing to a screen reader: the hint names the button.
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    button->setGeometry(geometry);
-    return button;
-}
-} // namespace
 
 TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -64,10 +50,10 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
     chPriorityChart->setGeometry(228, 8, 397, 329);
 
-    btPreviouseData = MakeStepButton(
-        this, "btPreviouseData", QStringLiteral("Предыдущий уровень"), Qt::LeftArrow, QRect(408, 351, 25, 21));
-    btNextData = MakeStepButton(
-        this, "btNextData", QStringLiteral("Следующий уровень"), Qt::RightArrow, QRect(435, 351, 25, 21));
+    btPreviouseData = MakeStepButton(this, "btPreviouseData", QStringLiteral("Предыдущий уровень"), Qt::LeftArrow);
+    btPreviouseData->setGeometry(408, 351, 25, 21);
+    btNextData = MakeStepButton(this, "btNextData", QStringLiteral("Следующий уровень"), Qt::RightArrow);
+    btNextData->setGeometry(435, 351, 25, 21);
     connect(btPreviouseData, &QToolButton::clicked, this, &TfmCurrentPriorityLevel::btPreviouseDataClick);
     connect(btNextData, &QToolButton::clicked, this, &TfmCurrentPriorityLevel::btNextDataClick);
     btClose = new QPushButton(QStringLiteral("Закрыть"), this);

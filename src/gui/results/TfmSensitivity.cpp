@@ -7,6 +7,8 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CSensitivityBars.h"
+#include "gui/results/CSensitivityGradient.h"
+#include "gui/results/DialogButtons.h"
 #include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -117,13 +119,7 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
     rows->addWidget(tbViews, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
-    btClose->setObjectName(QStringLiteral("btClose"));
-    btClose->setAutoDefault(false);
-    buttons->addWidget(btClose);
-    rows->addLayout(buttons);
+    btClose = AddCloseButton(this, rows);
 
     connect(cbLevel, &QComboBox::currentIndexChanged, this, &TfmSensitivity::cbLevelChange);
     connect(cbElement, &QComboBox::currentIndexChanged, this, &TfmSensitivity::cbElementChange);
@@ -145,83 +141,12 @@ double TfmSensitivity::MovedAlternative(std::uint32_t position) const
 
 void TfmSensitivity::CreateGradientView(QWidget* page)
 {
-    GradientChart = new QChart();
-    GradientChart->setAnimationOptions(QChart::NoAnimation);
-    GradientChart->setBackgroundRoundness(0);
-    GradientChart->setLocalizeNumbers(true); // the user's decimal separator on the axes
-    // The chart's own legend cuts long names short; the legend below it wraps instead.
-    GradientChart->legend()->hide();
-    AxisX = new QValueAxis;
-    AxisX->setRange(0.0, 1.0);
-    AxisX->setTickCount(11);
-    AxisX->setLabelFormat(QStringLiteral("%.1f"));
-    AxisY = new QValueAxis;
-    AxisY->setLabelFormat(QStringLiteral("%.2f"));
-    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
-    GradientChart->addAxis(AxisX, Qt::AlignBottom);
-    GradientChart->addAxis(AxisY, Qt::AlignLeft);
-    for (std::uint32_t i = 0; i < MaxElementsPerLevel; ++i) {
-        auto* line = new QLineSeries;
-        line->setObjectName(QStringLiteral("GradientLine_%1").arg(i));
-        GradientChart->addSeries(line);
-        line->attachAxis(AxisX);
-        line->attachAxis(AxisY);
-        Lines[i] = line;
-    }
-    PresentWeight = new QLineSeries;
-    PresentWeight->setObjectName(QStringLiteral("PresentWeight"));
-    PresentWeight->setName(QStringLiteral("текущий вес"));
-    PresentWeight->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
-    GradientChart->addSeries(PresentWeight);
-    PresentWeight->attachAxis(AxisX);
-    PresentWeight->attachAxis(AxisY);
-    CrossingMarks = new QScatterSeries;
-    CrossingMarks->setObjectName(QStringLiteral("CrossingMarks"));
-    CrossingMarks->setName(QStringLiteral("смена мест"));
-    CrossingMarks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    CrossingMarks->setMarkerSize(10.0);
-    CrossingMarks->setColor(Qt::white);
-    CrossingMarks->setBorderColor(Qt::black);
-    GradientChart->addSeries(CrossingMarks);
-    CrossingMarks->attachAxis(AxisX);
-    CrossingMarks->attachAxis(AxisY);
-
-    chGradient = new QChartView(GradientChart, page);
-    chGradient->setObjectName(QStringLiteral("chGradient"));
-    chGradient->setRenderHint(QPainter::Antialiasing);
-    chGradient->setInteractive(false);
-    chGradient->setMinimumSize(420, 300);
-    lbLegend = MakeLabel(page, "lbLegend", QString(), false);
-    lbLegend->setWordWrap(true);
-    lbLegend->setTextFormat(Qt::RichText);
-
-    tbCrossings = new QTableWidget(0, 3, page);
-    tbCrossings->setObjectName(QStringLiteral("tbCrossings"));
-    tbCrossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
-    tbCrossings->setHorizontalHeaderLabels(
-        {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
-    tbCrossings->verticalHeader()->hide();
-    tbCrossings->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tbCrossings->setSelectionMode(QAbstractItemView::NoSelection);
-    tbCrossings->setWordWrap(true);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    tbCrossings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    KeepAccessibleCellsInStep(*tbCrossings); // refilled for every element
-    lbCrossingsNote = MakeLabel(page, "lbCrossingsNote", QString(), false);
-    lbCrossingsNote->setWordWrap(true);
-
-    auto* side = new QVBoxLayout;
-    side->addWidget(MakeLabel(page, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
-    side->addWidget(tbCrossings, 1);
-    side->addWidget(lbCrossingsNote);
-    auto* chartSide = new QVBoxLayout;
-    chartSide->addWidget(chGradient, 1);
-    chartSide->addWidget(lbLegend);
-    auto* columns = new QHBoxLayout(page);
-    columns->addLayout(chartSide, 3);
-    columns->addLayout(side, 2);
+    Gradient = std::make_unique<CSensitivityGradient>(page, static_cast<int>(MaxElementsPerLevel));
+    std::copy_n(Gradient->FirstLines.begin(), MaxElementsPerLevel, Lines.begin());
+    chGradient = Gradient->View;
+    lbLegend = Gradient->Legend;
+    tbCrossings = Gradient->Crossings;
+    lbCrossingsNote = Gradient->CrossingsNote;
 }
 
 void TfmSensitivity::CreateDynamicView(QWidget* page)
@@ -405,10 +330,8 @@ void TfmSensitivity::ShowGradient()
                       .arg(AlternativeColours[i].name(), Names[bottom][i].toHtmlEscaped());
     }
     lbLegend->setText(legend);
-    top = std::max(0.1, std::ceil(top * 10.0 - 1e-9) / 10.0);
-    AxisY->setRange(0.0, top);
-    AxisY->setTickCount(static_cast<int>(std::lround(top * 10.0)) + 1);
-    AxisX->setTitleText(QStringLiteral("Вес элемента «%1»").arg(Names[Level][Position]));
+    Gradient->ShowScale(top, element.Weight);
+    Gradient->AxisX->setTitleText(QStringLiteral("Вес элемента «%1»").arg(Names[Level][Position]));
     // The chosen element stands out among the sliders too.
     for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
         QFont font = WeightNames[k]->font();
@@ -416,32 +339,15 @@ void TfmSensitivity::ShowGradient()
         WeightNames[k]->setFont(font);
     }
 
-    PresentWeight->clear();
-    PresentWeight->append(element.Weight, 0.0);
-    PresentWeight->append(element.Weight, top);
-
-    CrossingMarks->clear();
-    const CElementSensitivityText text
-        = ElementSensitivityText(AlternativeNames, *Analysis, Level, Position, DecimalSeparator());
-    tbCrossings->setRowCount(static_cast<int>(text.Crossings.size()));
+    Gradient->CrossingMarks->clear();
     for (std::uint32_t c = 0; c < element.CrossingCount; ++c) {
         const CCrossing& crossing = element.Crossings[c];
         if (AlternativesAt(element, crossing.Weight, at.data())) {
-            CrossingMarks->append(crossing.Weight, at[crossing.First]);
+            Gradient->CrossingMarks->append(crossing.Weight, at[crossing.First]);
         }
     }
-    for (std::size_t c = 0; c < text.Crossings.size(); ++c) {
-        const CCrossingText& crossing = text.Crossings[c];
-        const int row = static_cast<int>(c);
-        tbCrossings->setItem(row, 0, new QTableWidgetItem(Text(crossing.Weight)));
-        tbCrossings->setItem(row, 1, new QTableWidgetItem(Text(crossing.Pair)));
-        tbCrossings->setItem(row, 2, new QTableWidgetItem(Text(crossing.LeaderAfter)));
-    }
-    QString note = Text(text.Note);
-    if (note.isEmpty()) {
-        note = Text(SensitivityChartNote(element.Weight, DecimalSeparator()));
-    }
-    lbCrossingsNote->setText(note);
+    Gradient->ShowCrossings(
+        ElementSensitivityText(AlternativeNames, *Analysis, Level, Position, DecimalSeparator()), element.Weight);
 }
 
 void TfmSensitivity::ResetDynamic()

@@ -13,22 +13,20 @@
 #include <string>
 
 class CSensitivityBars;
+class CSensitivityGradient;
 class CWeightMoves;
 class CUserProjectModel;
 class CProjectResults;
 struct CSensitivityAnalysis;
 struct CSensitivityInput;
-class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
-class QScatterSeries;
 class QSlider;
 class QTabWidget;
 class QTableWidget;
-class QValueAxis;
 
 // How far each weight of a middle level may move before the ranking changes. Created
 // once for the whole run and shown modally; the caller computes the priorities first.
@@ -105,10 +103,6 @@ private:
     std::array<std::string, MaxElementsPerLevel> AlternativeNames;
     std::array<QColor, MaxElementsPerLevel> AlternativeColours;
 
-    QChart* GradientChart = nullptr;
-    QValueAxis* AxisX = nullptr;
-    QValueAxis* AxisY = nullptr;
+    std::unique_ptr<CSensitivityGradient> Gradient;
     std::array<QLineSeries*, MaxElementsPerLevel> Lines{};
-    QLineSeries* PresentWeight = nullptr;
-    QScatterSeries* CrossingMarks = nullptr;
 };

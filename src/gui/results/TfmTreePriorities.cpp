@@ -4,6 +4,7 @@
 #include "core/results/CHierarchyResults.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
+#include "gui/results/DialogButtons.h"
 #include "gui/results/PieFilling.h"
 #include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
@@ -27,9 +28,6 @@
 
 namespace {
 constexpr double PieSize = 0.62;
-// Above this many slices the labels would run into each other: the table's colour marks
-// name the slices.
-constexpr int MostLabelledSlices = 9;
 
 QIcon ColourMark(const QColor& colour)
 {
@@ -53,16 +51,6 @@ QTableWidgetItem* Cell(const QString& text, bool figure)
     return item;
 }
 
-QToolButton* MakeStepButton(QWidget* parent, const char* name, const QString& hint, Qt::ArrowType arrow)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setArrowType(arrow);
-    button->setAutoRaise(true);
-    return button;
-}
 } // namespace
 
 TfmTreePriorities::TfmTreePriorities(QWidget* parent)
@@ -134,13 +122,7 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     columns->addWidget(chartPanel, 2);
     rows->addLayout(columns, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
-    btClose->setObjectName(QStringLiteral("btClose"));
-    btClose->setAutoDefault(false);
-    buttons->addWidget(btClose);
-    rows->addLayout(buttons);
+    btClose = AddCloseButton(this, rows);
 
     connect(cbGroup, &QComboBox::currentIndexChanged, this, &TfmTreePriorities::cbGroupChange);
     connect(btPreviouseData, &QToolButton::clicked, this,
@@ -181,11 +163,8 @@ void TfmTreePriorities::ShowPriorities(
 
 void TfmTreePriorities::FitPie()
 {
+    // Crowded labels give way to the larger slices'; the table's colour marks name the rest.
     FitPieToItsLabels(chPriorityChart, Series1, PieSize, 0.0, 0, 0);
-    const bool labelled = Series1->count() <= MostLabelledSlices;
-    for (QPieSlice* slice : Series1->slices()) {
-        slice->setLabelVisible(labelled);
-    }
 }
 
 void TfmTreePriorities::cbGroupChange(int index)

@@ -46,7 +46,7 @@ public:
 
 private:
     void cbGroupChange(int index);
-    // The pie at its size, its labels shortened to fit, or none when the slices are many.
+    // The pie at its size, its labels shortened to fit, the crowded ones left out.
     void FitPie();
 
     const CHierarchy* Hierarchy = nullptr;

@@ -9,6 +9,8 @@
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 #include "gui/results/CSensitivityBars.h"
+#include "gui/results/CSensitivityGradient.h"
+#include "gui/results/DialogButtons.h"
 #include "gui/widgets/AccessibleCells.h"
 #include "gui/widgets/WidgetStyle.h"
 
@@ -18,6 +20,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -96,73 +99,21 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     lbSummary = MakeLabel(this, "lbSummary", QString(), false);
     rows->addWidget(lbSummary);
 
-    GradientChart = new QChart();
-    GradientChart->setAnimationOptions(QChart::NoAnimation);
-    GradientChart->setBackgroundRoundness(0);
-    GradientChart->setLocalizeNumbers(true);
-    GradientChart->legend()->hide();
-    AxisX = new QValueAxis;
-    AxisX->setRange(0.0, 1.0);
-    AxisX->setTickCount(11);
-    AxisX->setLabelFormat(QStringLiteral("%.1f"));
-    AxisY = new QValueAxis;
-    AxisY->setLabelFormat(QStringLiteral("%.2f"));
-    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
-    GradientChart->addAxis(AxisX, Qt::AlignBottom);
-    GradientChart->addAxis(AxisY, Qt::AlignLeft);
-    PresentWeight = new QLineSeries;
-    PresentWeight->setObjectName(QStringLiteral("PresentWeight"));
-    PresentWeight->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
-    GradientChart->addSeries(PresentWeight);
-    PresentWeight->attachAxis(AxisX);
-    PresentWeight->attachAxis(AxisY);
-    CrossingMarks = new QScatterSeries;
-    CrossingMarks->setObjectName(QStringLiteral("CrossingMarks"));
-    CrossingMarks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-    CrossingMarks->setMarkerSize(10.0);
-    CrossingMarks->setColor(Qt::white);
-    CrossingMarks->setBorderColor(Qt::black);
-    GradientChart->addSeries(CrossingMarks);
-    CrossingMarks->attachAxis(AxisX);
-    CrossingMarks->attachAxis(AxisY);
     tbViews = new QTabWidget(this);
     tbViews->setObjectName(QStringLiteral("tbViews"));
     auto* gradient = new QWidget;
     gradient->setObjectName(QStringLiteral("pnGradient"));
+    Gradient = std::make_unique<CSensitivityGradient>(gradient);
+    chGradient = Gradient->View;
+    lbLegend = Gradient->Legend;
+    tbCrossings = Gradient->Crossings;
+    lbCrossingsNote = Gradient->CrossingsNote;
     tbViews->addTab(gradient, QStringLiteral("Градиент"));
     pnDynamic = new QWidget;
     pnDynamic->setObjectName(QStringLiteral("pnDynamic"));
     CreateDynamicView(pnDynamic);
     tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
 
-    chGradient = new QChartView(GradientChart, this);
-    chGradient->setObjectName(QStringLiteral("chGradient"));
-    chGradient->setRenderHint(QPainter::Antialiasing);
-    chGradient->setInteractive(false);
-    chGradient->setMinimumSize(420, 300);
-    lbLegend = MakeLabel(this, "lbLegend", QString(), false);
-    lbLegend->setTextFormat(Qt::RichText);
-
-    tbCrossings = new QTableWidget(0, 3, this);
-    tbCrossings->setObjectName(QStringLiteral("tbCrossings"));
-    tbCrossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
-    tbCrossings->setHorizontalHeaderLabels(
-        {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
-    tbCrossings->verticalHeader()->hide();
-    tbCrossings->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tbCrossings->setSelectionMode(QAbstractItemView::NoSelection);
-    tbCrossings->setWordWrap(true);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    tbCrossings->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    tbCrossings->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    KeepAccessibleCellsInStep(*tbCrossings);
-    lbCrossingsNote = MakeLabel(this, "lbCrossingsNote", QString(), false);
-
-    auto* chartSide = new QVBoxLayout;
-    chartSide->addWidget(chGradient, 1);
-    chartSide->addWidget(lbLegend);
-    auto* side = new QVBoxLayout;
     lvDrawnAlternatives = new QListWidget(this);
     lvDrawnAlternatives->setObjectName(QStringLiteral("lvDrawnAlternatives"));
     lvDrawnAlternatives->setAccessibleName(QStringLiteral("Альтернативы на графике"));
@@ -171,24 +122,20 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     lvDrawnAlternatives->setUniformItemSizes(true);
     lvDrawnAlternatives->hide();
     connect(lvDrawnAlternatives, &QListWidget::itemChanged, this, &TfmTreeSensitivity::DrawnAlternativeChecked);
-    side->addWidget(lvDrawnAlternatives, 1);
-    side->addWidget(MakeLabel(this, "lbCrossings", QStringLiteral("Смена мест альтернатив"), true));
-    side->addWidget(tbCrossings, 1);
-    side->addWidget(lbCrossingsNote);
-    auto* columns = new QHBoxLayout(gradient);
-    columns->addLayout(chartSide, 3);
-    columns->addLayout(side, 2);
+    Gradient->Side->insertWidget(0, lvDrawnAlternatives, 1);
     rows->addWidget(tbViews, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
-    btClose->setObjectName(QStringLiteral("btClose"));
-    btClose->setAutoDefault(false);
-    buttons->addWidget(btClose);
-    rows->addLayout(buttons);
+    btClose = AddCloseButton(this, rows);
 
     connect(cbCriterion, &QComboBox::currentIndexChanged, this, &TfmTreeSensitivity::cbCriterionChange);
+    // Chosen in the open list: the weight is what the user came to move.
+    connect(cbCriterion, &QComboBox::activated, this, [this] {
+        if (!Stepping) {
+            FocusShownWeight();
+        }
+        Stepping = false;
+    });
+    cbCriterion->installEventFilter(this);
     connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
     // The legend of twenty alternatives takes its lines; the chart keeps the rest.
     resize(940, 680);
@@ -262,7 +209,7 @@ void TfmTreeSensitivity::ShowSensitivity(
         DrawnAlternatives[a] = a;
     }
     lvDrawnAlternatives->hide();
-    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
+    Gradient->AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
     pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
         ->setText(QStringLiteral("Итоговые приоритеты альтернатив"));
     ShowAnalysis(hierarchy, node);
@@ -297,7 +244,7 @@ void TfmTreeSensitivity::ShowRatingSensitivity(
         }
     }
     lvDrawnAlternatives->show();
-    AxisY->setTitleText(QStringLiteral("Оценка альтернативы"));
+    Gradient->AxisY->setTitleText(QStringLiteral("Оценка альтернативы"));
     pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
         ->setText(QStringLiteral("Оценки альтернатив, показанных на графике"));
     ShowAnalysis(hierarchy, node);
@@ -331,12 +278,7 @@ void TfmTreeSensitivity::PrepareDrawn()
     }
     const auto m = static_cast<std::uint32_t>(DrawnAlternatives.size());
     while (Lines.size() < m) {
-        auto* line = new QLineSeries;
-        line->setObjectName(QStringLiteral("GradientLine_%1").arg(Lines.size()));
-        GradientChart->addSeries(line);
-        line->attachAxis(AxisX);
-        line->attachAxis(AxisY);
-        Lines.push_back(line);
+        Lines.push_back(Gradient->AddLine(static_cast<int>(Lines.size())));
     }
     std::vector<QString> names;
     std::vector<QColor> colours;
@@ -383,8 +325,8 @@ void TfmTreeSensitivity::ShowAnalysis(const CHierarchy& hierarchy, std::uint32_t
         tbCrossings->setRowCount(0);
         lbLegend->clear();
         lbCrossingsNote->clear();
-        PresentWeight->clear();
-        CrossingMarks->clear();
+        Gradient->PresentWeight->clear();
+        Gradient->CrossingMarks->clear();
         return;
     }
     cbCriterion->setCurrentIndex(shown);
@@ -433,34 +375,56 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
         line->setVisible(moved.HasLines);
     }
     lbLegend->setText(legend);
-    top = std::max(0.1, std::ceil(top * 10.0 - 1e-9) / 10.0);
-    AxisY->setRange(0.0, top);
-    AxisY->setTickCount(static_cast<int>(std::lround(top * 10.0)) + 1);
+    Gradient->ShowScale(top, moved.Weight);
     // The criterion's full name stands in the list above: a chart cuts a long title short.
-    AxisX->setTitleText(QStringLiteral("Локальный вес критерия"));
-    PresentWeight->clear();
-    PresentWeight->append(moved.Weight, 0.0);
-    PresentWeight->append(moved.Weight, top);
-    CrossingMarks->clear();
+    Gradient->AxisX->setTitleText(QStringLiteral("Локальный вес критерия"));
+    Gradient->CrossingMarks->clear();
     for (const CCrossing& crossing : moved.Crossings) {
         if (AlternativesAt(moved, crossing.Weight, at)) {
-            CrossingMarks->append(crossing.Weight, at[crossing.First]);
+            Gradient->CrossingMarks->append(crossing.Weight, at[crossing.First]);
         }
     }
 
     const CElementSensitivityText text = NodeSensitivityText(*Hierarchy, *Analysis, moved, DecimalSeparator());
     lbSummary->setText(Text(text.Summary));
-    tbCrossings->setRowCount(static_cast<int>(text.Crossings.size()));
-    for (std::size_t c = 0; c < text.Crossings.size(); ++c) {
-        const CCrossingText& crossing = text.Crossings[c];
-        const int row = static_cast<int>(c);
-        tbCrossings->setItem(row, 0, new QTableWidgetItem(Text(crossing.Weight)));
-        tbCrossings->setItem(row, 1, new QTableWidgetItem(Text(crossing.Pair)));
-        tbCrossings->setItem(row, 2, new QTableWidgetItem(Text(crossing.LeaderAfter)));
-    }
-    lbCrossingsNote->setText(
-        Text(text.Note.empty() ? SensitivityChartNote(moved.Weight, DecimalSeparator()) : text.Note));
+    Gradient->ShowCrossings(text, moved.Weight);
     ResetDynamic();
+}
+
+bool TfmTreeSensitivity::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cbCriterion) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            // Alt+arrows, F4 and Space open the list rather than step through it.
+            const bool opens
+                = (key->modifiers() & Qt::AltModifier) != 0 || key->key() == Qt::Key_F4 || key->key() == Qt::Key_Space;
+            Stepping = !choose && !opens;
+            if (choose && FocusShownWeight()) {
+                return true;
+            }
+        } else if (event->type() == QEvent::Wheel) {
+            Stepping = true;
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            Stepping = false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfmTreeSensitivity::FocusShownWeight()
+{
+    if (tbViews->currentWidget() != pnDynamic) {
+        return false;
+    }
+    const std::vector<std::uint32_t>& group = Moves->Group();
+    const auto shown = std::find(group.begin(), group.end(), ShownNode());
+    if (shown == group.end()) {
+        return false;
+    }
+    WeightSliders[static_cast<std::size_t>(shown - group.begin())]->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TfmTreeSensitivity::ResetDynamic()

@@ -15,8 +15,8 @@ class CHierarchyResults;
 class CNodeWeightMoves;
 class CRatingResults;
 class CSensitivityBars;
+class CSensitivityGradient;
 struct CHierarchySensitivity;
-class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
@@ -24,11 +24,9 @@ class QLineSeries;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QScatterSeries;
 class QSlider;
 class QTabWidget;
 class QTableWidget;
-class QValueAxis;
 
 // How far the local weight of any criterion of a tree may move before the ranking of the
 // alternatives changes: the analysis's lines of every alternative over the weight, the
@@ -90,6 +88,9 @@ public:
     // A slider position per unit of weight.
     static constexpr int SliderSteps = 10000;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateDynamicView(QWidget* page);
     // What both kinds of tree show once analysed and coloured.
@@ -97,6 +98,9 @@ private:
     // The lines and bars for the alternatives drawn.
     void PrepareDrawn();
     void DrawnAlternativeChecked(QListWidgetItem* item);
+    // On the dynamic view, the chosen criterion's slider takes the keyboard focus so that
+    // the arrows move its weight at once; false elsewhere.
+    bool FocusShownWeight();
     void cbCriterionChange(int index);
     void ResetDynamic();
     void SliderMoved(std::size_t sibling, int value);
@@ -111,9 +115,8 @@ private:
     QWidget* WeightRows = nullptr;
     // Each alternative keeps the colour of its slice in the results view.
     std::vector<QColor> Colours;
-    QChart* GradientChart = nullptr;
-    QValueAxis* AxisX = nullptr;
-    QValueAxis* AxisY = nullptr;
-    QLineSeries* PresentWeight = nullptr;
-    QScatterSeries* CrossingMarks = nullptr;
+    std::unique_ptr<CSensitivityGradient> Gradient;
+    // The last change of the criterion came from stepping through the closed list (arrows,
+    // letters, the wheel): the focus stays in the list for the next step.
+    bool Stepping = false;
 };

@@ -4,6 +4,7 @@
 
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupReading.h"
+#include "core/group/GroupReportContent.h"
 #include "core/model/CHierarchy.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/LayeredHierarchy.h"
@@ -150,6 +151,30 @@ TEST(HierarchyGroup, FourLayersAsLayersAndAsATree)
         EXPECT_EQ(tree.RankingRows[r].Position, layers.Ranking.Rows[r].Position);
         EXPECT_NEAR(tree.RankingRows[r].Value, layers.Ranking.Rows[r].Value, 1e-15);
     }
+    // What the window and the report show of the tree: the same figures, its criteria by
+    // their paths in the outline's order.
+    const CGroupDecision& treeGroup = *asTree.Decision;
+    ASSERT_EQ(tree.Ranking.Count, 3U);
+    EXPECT_EQ(tree.Ranking.Rows[0].Position, layers.Ranking.Rows[0].Position);
+    EXPECT_EQ(ExpertRankingText(treeGroup, 1), ExpertRankingText(*asLayers.Decision, 1));
+    const CReportTable elements = GroupElementsTable(treeGroup);
+    std::vector<std::string> names;
+    for (const std::vector<std::string>& row : elements.Rows) {
+        names.push_back(row[0] + " " + row[1]);
+    }
+    EXPECT_EQ(
+        names, (std::vector<std::string>{"0 ЦЕЛЬ", "1 A", "2 A / S1", "2 A / S2", "1 B", "2 B / S1", "2 B / S2"}));
+    const std::size_t s1UnderB = GroupElementOrder(treeGroup)[5];
+    EXPECT_EQ(GroupElementLabel(treeGroup, s1UnderB), "B / S1");
+    const CGroupElementResult* s1 = layers.ElementAt(CElementSlot{0, 2});
+    ASSERT_NE(s1, nullptr);
+    const auto s1Layered = static_cast<std::size_t>(s1 - layers.Elements.data());
+    for (const auto& [t, l] : {std::pair<std::size_t, std::size_t>{0, 0}, {s1UnderB, s1Layered}}) {
+        EXPECT_EQ(AggregatedMatrixTable(treeGroup, t).Rows, AggregatedMatrixTable(*asLayers.Decision, l).Rows);
+        EXPECT_EQ(ExpertVectorsTable(treeGroup, t).Rows, ExpertVectorsTable(*asLayers.Decision, l).Rows);
+        EXPECT_EQ(GroupMeasuresText(treeGroup, t), GroupMeasuresText(*asLayers.Decision, l));
+    }
+    EXPECT_EQ(AggregatedMatrixTable(treeGroup, s1UnderB).Header.front(), AlternativeCaption);
 }
 
 // A criterion of more children than a level holds is combined like any other.
@@ -235,4 +260,31 @@ TEST(HierarchyGroup, DifferentTreesAndKindsAreRefused)
     EXPECT_EQ(mixed.AddExpert(Member("/nonexistent/b.tsy"), *project),
         "Эксперт 2: файл «b.tsy» — проект с полными уровнями, а «a.tsj» — дерево критериев; в одной группе "
         "файлы экспертов одного вида");
+}
+
+// A tree whose combined matrices are mostly not acceptable: the warning names the first few
+// by their paths and counts the rest.
+TEST(HierarchyGroup, ManyUnacceptableMatricesAreCounted)
+{
+    std::vector<CHierarchyNode> nodes(7);
+    nodes[0] = {"Цель", "", {1, 2, 3, 4, 5, 6}, EqualJudgements(6)};
+    for (std::uint32_t c = 1; c <= 6; ++c) {
+        nodes[c] = {"К" + std::to_string(c), "", {}, EqualJudgements(3)};
+        nodes[c].Judgements(0, 1) = CJudgement::FromCode(9);
+        nodes[c].Judgements(1, 0) = nodes[c].Judgements(0, 1).Mirror();
+        nodes[c].Judgements(1, 2) = CJudgement::FromCode(9);
+        nodes[c].Judgements(2, 1) = nodes[c].Judgements(1, 2).Mirror();
+        nodes[c].Judgements(0, 2) = CJudgement::FromCode(-9);
+        nodes[c].Judgements(2, 0) = nodes[c].Judgements(0, 2).Mirror();
+    }
+    const std::optional<CHierarchy> tree
+        = CHierarchy::Make(EHierarchyShape::Tree, nodes, {{"X", ""}, {"Y", ""}, {"Z", ""}});
+    ASSERT_TRUE(tree.has_value());
+    CGroupDecision decision;
+    ASSERT_EQ(decision.AddExpert(Member("/nonexistent/a.tsj"), *tree), "");
+    ASSERT_EQ(decision.Result().UnacceptableNodes.size(), 6U);
+    const std::string warning = GroupUnacceptableWarning(decision);
+    EXPECT_NE(warning.find("«К5»"), std::string::npos) << warning;
+    EXPECT_EQ(warning.find("«К6»"), std::string::npos) << warning;
+    EXPECT_NE(warning.find("; ... и ещё 1. Результат"), std::string::npos) << warning;
 }
