@@ -139,9 +139,8 @@ TEST_F(RatingScales, ScalesAreChosenEditedAndJudgedFromTheKeys)
             score += k < 0 ? 0.0 : weight[c] * values[c][static_cast<std::size_t>(k)];
         }
         const QString shown = tree->Alternatives()->topLevelItem(a)->text(1);
-        EXPECT_NEAR(
-            shown.section(QStringLiteral(", не"), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(), score,
-            1e-4)
+        EXPECT_NEAR(shown.section(QStringLiteral(", не"), 0, 0).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(),
+            score, 1e-4)
             << a;
         EXPECT_EQ(shown.endsWith(QStringLiteral(", не все оценки")), a == 2) << a;
     }
