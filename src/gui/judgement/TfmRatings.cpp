@@ -10,6 +10,8 @@
 #include "gui/widgets/CUserDialogs.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -151,7 +153,30 @@ TfmRatings::TfmRatings(CProjectDocument& document, QUndoStack& steps,
     // A reset (other criteria or alternatives) shows every column again.
     connect(SortedModel, &QAbstractItemModel::modelReset, this, &TfmRatings::ArrangeColumns);
     ArrangeColumns();
+
+    // The project's undo and redo reach this window too, and Escape closes it, so a slip
+    // is mended and the outline regained without the mouse.
+    QAction* undo = steps.createUndoAction(this);
+    undo->setObjectName(QStringLiteral("mnRatingsUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = steps.createRedoAction(this);
+    redo->setObjectName(QStringLiteral("mnRatingsRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    auto* leave = new QAction(this);
+    leave->setObjectName(QStringLiteral("mnRatingsClose"));
+    leave->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(leave, &QAction::triggered, this, &QWidget::close);
+    addActions({undo, redo, leave});
     resize(900, 600);
+}
+
+void TfmRatings::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // The keyboard goes back to the project window that opened this one.
+    if (parentWidget() != nullptr) {
+        parentWidget()->window()->activateWindow();
+    }
 }
 
 TfmRatings::~TfmRatings() = default;
