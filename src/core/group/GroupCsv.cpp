@@ -1,11 +1,13 @@
 #include "core/group/GroupCsv.h"
 
 #include "core/group/CGroupDecision.h"
+#include "core/group/CGroupResult.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CHierarchy.h"
 #include "core/results/CCsvWriter.h"
 #include "core/results/CsvExport.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RatingReportContent.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
@@ -31,11 +33,17 @@ void Members(CCsvWriter& csv, const CGroupDecision& decision)
 void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CHierarchy& hierarchy = decision.Hierarchy();
-    std::vector<std::string> header{
-        PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
+    const bool rated = decision.Result().Ratings.has_value();
+    std::vector<std::string> header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption,
+                                          GroupScoreCaption, RatingShareCaption, MeanScoreCaption}
+                                            : std::vector<std::string>{PlaceCaption, AlternativeCaption,
+                                                GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         header.push_back(CsvText(decision.Member(k).Label));
         header.push_back(CsvText(decision.Member(k).Label) + ": " + PlaceCaption);
+    }
+    if (rated) {
+        header.emplace_back(RatingNoteCaption);
     }
     csv.EndSection();
     csv.Row({GroupRankingTitle});
@@ -52,6 +60,9 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
             if (c >= 2) {
                 row.push_back(place(ranked.Columns[c].Place));
             }
+        }
+        if (rated) {
+            row.emplace_back(ranked.NotAllRated ? NotAllRatedMark : "");
         }
         csv.Row(row);
     }
@@ -219,7 +230,10 @@ std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator)
     }
     Members(csv, decision);
     Ranking(csv, decision);
-    IdealRanking(csv, decision);
+    // Ratings are ideal by nature: their ranking is already the one above.
+    if (!decision.Result().Ratings) {
+        IdealRanking(csv, decision);
+    }
     Agreement(csv, decision);
     for (const std::size_t e : GroupElementOrder(decision)) {
         Element(csv, decision, e);

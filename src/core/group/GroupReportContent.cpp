@@ -5,6 +5,7 @@
 #include "core/model/CUserProjectModel.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/NumberFormat.h"
+#include "core/results/RatingReportContent.h"
 
 #include <algorithm>
 #include <utility>
@@ -101,6 +102,25 @@ std::string PriorityAndPlace(const CRankedFigure& figure, char sep)
 std::optional<double> EntryOf(std::span<const double> vector, std::size_t i)
 {
     return i < vector.size() ? std::optional<double>(vector[i]) : std::nullopt;
+}
+
+// Places by a vector of scores, the highest first, equal scores in the alternatives' order.
+std::vector<std::uint32_t> PlacesByScore(std::span<const double> scores, std::uint32_t alternatives)
+{
+    std::vector<std::uint32_t> places(alternatives, 0);
+    if (scores.size() != alternatives) {
+        return places;
+    }
+    std::vector<std::uint32_t> order(alternatives);
+    for (std::uint32_t a = 0; a < alternatives; ++a) {
+        order[a] = a;
+    }
+    std::stable_sort(
+        order.begin(), order.end(), [&](std::uint32_t x, std::uint32_t y) { return scores[x] > scores[y]; });
+    for (std::uint32_t r = 0; r < alternatives; ++r) {
+        places[order[r]] = r + 1;
+    }
+    return places;
 }
 
 bool GroupHasPrioritiesAtSlot(const CGroupResult& result, const CElementSlot& slot)
@@ -402,18 +422,32 @@ std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision)
     const std::uint32_t alternatives = decision.Hierarchy().AlternativeCount();
 
     const std::vector<std::uint32_t> groupPlaces = PlacesOf(result.RankingRows, alternatives);
-    std::vector<std::pair<std::span<const double>, std::vector<std::uint32_t>>> columns{
-        {result.AipArithmetic, PlacesOf(result.AipArithmeticRows, alternatives)},
-        {result.AipGeometric, PlacesOf(result.AipGeometricRows, alternatives)}};
-    for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-        columns.emplace_back(decision.ExpertFinal(k), PlacesOf(decision.ExpertRankingRows(k), alternatives));
+    const CGroupRatings* rated = result.Ratings ? &*result.Ratings : nullptr;
+    std::vector<std::pair<std::span<const double>, std::vector<std::uint32_t>>> columns;
+    if (rated != nullptr) {
+        columns.emplace_back(rated->Shares, std::vector<std::uint32_t>(alternatives, 0));
+        columns.emplace_back(rated->MeanScores, PlacesByScore(rated->MeanScores, alternatives));
+        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+            const std::span<const double> own = k < rated->ExpertScores.size()
+                ? std::span<const double>(rated->ExpertScores[k])
+                : std::span<const double>();
+            columns.emplace_back(own, PlacesByScore(own, alternatives));
+        }
+    } else {
+        columns.emplace_back(result.AipArithmetic, PlacesOf(result.AipArithmeticRows, alternatives));
+        columns.emplace_back(result.AipGeometric, PlacesOf(result.AipGeometricRows, alternatives));
+        for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
+            columns.emplace_back(decision.ExpertFinal(k), PlacesOf(decision.ExpertRankingRows(k), alternatives));
+        }
     }
 
     // In the group's ranking order; without one, in the alternatives' order.
     const bool ranked = !result.RankingRows.empty();
     for (std::uint32_t i = 0; i < (ranked ? result.RankingRows.size() : alternatives); ++i) {
         const std::uint32_t a = ranked ? result.RankingRows[i].Position : i;
-        CGroupRankingRow row{a, {EntryOf(result.Nodes.Distributive(), a), groupPlaces[a]}, {}};
+        CGroupRankingRow row{
+            a, {EntryOf(rated != nullptr ? rated->Scores : result.Nodes.Distributive(), a), groupPlaces[a]}, {}};
+        row.NotAllRated = rated != nullptr && a < rated->NotRatedCounts.size() && rated->NotRatedCounts[a] != 0;
         for (const auto& [priorities, places] : columns) {
             row.Columns.push_back({EntryOf(priorities, a), places[a]});
         }
@@ -425,17 +459,30 @@ std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision)
 CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
+    const bool rated = decision.Result().Ratings.has_value();
+    table.Header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupScoreCaption,
+                       RatingShareCaption, MeanScoreCaption}
+                         : std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupPriorityCaption,
+                             AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
+    }
+    if (rated) {
+        table.Header.emplace_back(RatingNoteCaption);
     }
     for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
         const bool placed = ranked.Group.Place != 0;
         std::vector<std::string> row{placed ? std::to_string(ranked.Group.Place) : NoFigureText,
             decision.Hierarchy().Alternatives()[ranked.Alternative].Name,
             placed ? Shown(*ranked.Group.Priority, decimalSeparator) : NoFigureText};
-        for (const CRankedFigure& column : ranked.Columns) {
-            row.push_back(PriorityAndPlace(column, decimalSeparator));
+        for (std::size_t c = 0; c < ranked.Columns.size(); ++c) {
+            const CRankedFigure& column = ranked.Columns[c];
+            // A rated group's share goes without a place.
+            row.push_back(rated && c == 0 ? (column.Priority ? Shown(*column.Priority, decimalSeparator) : NoFigureText)
+                                          : PriorityAndPlace(column, decimalSeparator));
+        }
+        if (rated) {
+            row.emplace_back(ranked.NotAllRated ? NotAllRatedMark : "");
         }
         table.Rows.push_back(std::move(row));
     }

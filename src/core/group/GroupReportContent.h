@@ -135,6 +135,12 @@ inline constexpr const char* ElementCaption = "Элемент";
 inline constexpr const char* LevelCaption = "Уровень";
 inline constexpr const char* ShareCaption = "Доля";
 inline constexpr const char* OwnRankingCaption = "Собственный рейтинг";
+// A rated group's ranking: its score, then the experts' own scores and their mean.
+inline constexpr const char* GroupScoreCaption = "Оценка группы";
+inline constexpr const char* MeanScoreCaption = "Среднее оценок экспертов";
+// Where a rated group's window would offer the ideal synthesis.
+inline constexpr const char* RatedGroupIdealNote
+    = "Оценки по шкалам идеальны по своей природе: для них нет различия между распределительным и идеальным синтезом.";
 // A cell with nothing to show: no figure exists there.
 inline constexpr const char* NoFigureText = "—";
 
@@ -161,10 +167,13 @@ struct CRankedFigure {
 };
 // One alternative of the group's ranking, unrounded: the group's figure, then the columns
 // Среднее арифм., Среднее геом. and one per expert.
+// A rated group's columns are Доля (no place), the experts' mean score and one per expert.
 struct CGroupRankingRow {
     std::uint32_t Alternative = 0;
     CRankedFigure Group;
     std::vector<CRankedFigure> Columns;
+    // A rated group's alternative with a cell that keeps no group value.
+    bool NotAllRated = false;
 };
 // The rows of GroupRankingTable and of the group's CSV, in the table's order.
 std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision);
@@ -173,7 +182,9 @@ std::vector<CGroupRankingRow> GroupRankingRows(const CGroupDecision& decision);
 // (his label): every alternative in the group's ranking order, each column's priority
 // of it followed by its place in that column's own ranking, "0.4926 (1)". Without a
 // group ranking the rows keep the alternatives' order and the group's column and the
-// places are "—"; so is the column of an expert without final priorities.
+// places are "—"; so is the column of an expert without final priorities. A rated group:
+// Место | Альтернатива | Оценка группы | Доля | Среднее оценок экспертов | one column per
+// expert (his score and place) | Примечание ("не все оценки").
 CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSeparator = '.');
 
 // Уровень | Элемент | Согласие S* | ОС группы | Наибольшая ОС эксперта | Наибольший

@@ -1,6 +1,7 @@
 #include "gui/app/GroupReport.h"
 
 #include "core/group/CGroupDecision.h"
+#include "core/group/CGroupResult.h"
 #include "core/group/ExpertSummary.h"
 #include "core/group/GroupReportContent.h"
 #include "core/model/CHierarchy.h"
@@ -125,7 +126,8 @@ void MembersSection(CReportPageWriter& page, const CGroupDecision& decision, cha
 void RankingByExpertTables(CReportPageWriter& page, const CGroupDecision& decision, char separator)
 {
     const CReportTable ranking = GroupRankingTable(decision, separator);
-    const std::size_t experts = decision.ExpertCount();
+    // A rated group's note column follows the experts' columns.
+    const std::size_t experts = decision.ExpertCount() + (decision.Result().Ratings ? 1 : 0);
     // The group's columns with the first experts; the other experts follow in tables of
     // their own beside the alternatives' names.
     std::vector<CReportTable> parts;
@@ -226,7 +228,13 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         page.EnsureSpace(height);
         page.Pie(QRectF(page.Left, page.Y, page.Width(), height), decision.Result().Ranking);
         page.Y += height;
-        IdealRankingSection(page, decision, separator);
+        if (decision.Result().Ratings) {
+            const CReportParagraphs note{{Text(RatedGroupIdealNote)}};
+            page.EnsureSpace(page.Height(note));
+            page.Write(note);
+        } else {
+            IdealRankingSection(page, decision, separator);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/group/CExpertWeights.h"
 #include "core/group/CGroupDecision.h"
+#include "core/group/CGroupResult.h"
 #include "core/group/GroupReportContent.h"
 #include "core/judgement/ExpertScaleTable.h"
 #include "core/model/CUserProjectModel.h"
@@ -706,8 +707,7 @@ void TfmGroupDecision::ShowGroup()
     FitColumns(twIdealRanking, *IdealRankingModel);
     FitHeightToRows(twIdealRanking);
     ArrangeRanking();
-    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
-    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    ShowIdealRanking();
     btGroupSensitivity->setEnabled(Group->Result().Ranking.Count != 0);
     FitColumns(twElements, *ElementsModel);
     FitColumns(twExperts, *ExpertsModel);
@@ -807,7 +807,10 @@ void TfmGroupDecision::ShowRankingNotes()
     SetNote(lbFinalAgreement, Text(FinalAgreementLine(*Group, Separator)));
     SetNote(lbKendall, Text(KendallLine(*Group, Separator)));
     QStringList notes;
-    for (const std::string& note : {result.RankingProblem, WithoutFinalText(*Group)}) {
+    // A rated expert's figures are his scores, which every expert has.
+    const bool rated = result.Ratings.has_value();
+    for (const std::string& note :
+        {result.RankingProblem, rated ? std::string(RatedGroupIdealNote) : WithoutFinalText(*Group)}) {
         if (!note.empty()) {
             notes << Text(note);
         }
@@ -815,11 +818,18 @@ void TfmGroupDecision::ShowRankingNotes()
     SetNote(lbRankingNotes, notes.join(QLatin1Char('\n')));
 }
 
+void TfmGroupDecision::ShowIdealRanking()
+{
+    // Ratings are ideal by nature: the group ranking is already the ideal one.
+    const bool shown = Mode == ESynthesisMode::Ideal && !Group->Result().Ratings;
+    lbIdealRankingTitle->setVisible(shown);
+    twIdealRanking->setVisible(shown);
+}
+
 void TfmGroupDecision::SetSynthesisMode(ESynthesisMode mode)
 {
     Mode = mode;
-    lbIdealRankingTitle->setVisible(Mode == ESynthesisMode::Ideal);
-    twIdealRanking->setVisible(Mode == ESynthesisMode::Ideal);
+    ShowIdealRanking();
     ShowPie();
 }
 

@@ -160,6 +160,8 @@ private:
     // The figures changed (a weight): every table repaints what it shows.
     void ShowFigures();
     void ShowRankingNotes();
+    // The ideal ranking beside the group's in the ideal mode, never for a rated group.
+    void ShowIdealRanking();
     // The ranking tab's arrangement for the length of the ranking.
     void ArrangeRanking();
     void FindUnacceptable();
