@@ -15,6 +15,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CReportPageWriter.h"
+#include "gui/results/CRatingBars.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -383,6 +384,33 @@ void RatedNodeSection(CReportPageWriter& page, const CHierarchy& tree, std::uint
     page.Write(notes);
 }
 
+// The leading places by score as the results view draws them, bars at the page's width.
+void RatedBars(CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results)
+{
+    std::vector<CRatingBars::CBar> rows;
+    for (const std::uint32_t a : results.Ranking()) {
+        if (rows.size() == RatedReportLeaders) {
+            break;
+        }
+        rows.push_back({Text(tree.Alternatives()[a].Name), results.Scores()[a], results.Complete(a)});
+    }
+    CRatingBars bars;
+    bars.SetBars(std::move(rows));
+    // Drawn at a screen's size and scaled to the page, so its letters keep their proportion to the bars.
+    const QSize size(720, bars.sizeHint().height());
+    bars.resize(size);
+    const double scale = page.Width() / size.width();
+    page.EnsureSpace(size.height() * scale);
+    QPainter& painter = page.Canvas();
+    painter.save();
+    painter.translate(page.Left, page.Y);
+    painter.scale(scale, scale);
+    bars.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+    page.Y += size.height() * scale;
+    page.Gap(2.0);
+}
+
 // The leading places by score, with share and the mark of cells not rated.
 void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results, char separator)
 {
@@ -411,6 +439,7 @@ void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const 
         page.Paragraph(Text(more), CReportPageWriter::Font(ReportBodyPoints));
     }
     page.Gap(2.0);
+    RatedBars(page, tree, results);
 }
 
 // Each scale: its intensities with priority and ideal value, the criteria it serves,
