@@ -19,6 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -33,16 +34,16 @@ nlohmann::json PathJson(const CHierarchy& hierarchy, std::uint32_t node)
 
 // Each criterion whose weight can move, named by its path, with its place changes, and
 // the critical change; null for both when there is no synthesis to move.
-void AddSensitivityJson(const CHierarchy& hierarchy, const CHierarchyResults& results, nlohmann::json& root)
+void AddSensitivityJson(
+    const CHierarchy& hierarchy, const std::optional<CHierarchySensitivity>& analysis, nlohmann::json& root)
 {
     root["sensitivity"] = nullptr;
     root["critical"] = nullptr;
-    if (results.NotConnected()) {
+    if (!analysis) {
         return;
     }
-    const CHierarchySensitivity analysis = AnalyseSensitivity(hierarchy, results);
     nlohmann::json nodes = nlohmann::json::array();
-    for (const CNodeSensitivity& node : analysis.Nodes) {
+    for (const CNodeSensitivity& node : analysis->Nodes) {
         nlohmann::json crossings = nlohmann::json::array();
         for (const CCrossing& crossing : node.Crossings) {
             crossings.push_back({{"weight", crossing.Weight}, {"first", crossing.First}, {"second", crossing.Second},
@@ -52,30 +53,49 @@ void AddSensitivityJson(const CHierarchy& hierarchy, const CHierarchyResults& re
             {"weight", node.Weight}, {"crossings", crossings}});
     }
     root["sensitivity"] = nodes;
-    if (analysis.Critical) {
-        const CNodeCriticalChange& c = *analysis.Critical;
+    if (analysis->Critical) {
+        const CNodeCriticalChange& c = *analysis->Critical;
         root["critical"] = {{"path", PathJson(hierarchy, c.Node)}, {"name", hierarchy.Node(c.Node).Name},
             {"from", c.From}, {"to", c.To}, {"first", c.First}, {"second", c.Second}, {"new_leader", c.NewLeader}};
     }
 }
 
-void AddSensitivityLines(const CHierarchy& hierarchy, const CHierarchyResults& results, std::vector<std::string>& lines)
+void AddSensitivityLines(const CHierarchy& hierarchy, const std::optional<CHierarchySensitivity>& analysis,
+    const std::string& refusal, std::vector<std::string>& lines, std::size_t leaders = 0)
 {
     lines.emplace_back();
     lines.emplace_back("Анализ чувствительности:");
-    const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
-    if (!refusal.empty()) {
+    if (!analysis) {
         lines.push_back("  " + refusal);
         return;
     }
-    const CHierarchySensitivity analysis = AnalyseSensitivity(hierarchy, results);
-    for (const CNodeSensitivity& node : analysis.Nodes) {
-        const std::vector<std::string> text = SensitivityLines(NodeSensitivityText(hierarchy, analysis, node));
+    for (const CNodeSensitivity& node : analysis->Nodes) {
+        const std::vector<std::string> text
+            = SensitivityLines(NodeSensitivityText(hierarchy, *analysis, node, '.', leaders));
         for (std::size_t l = 0; l < text.size(); ++l) {
             lines.push_back((l == 0 ? "  " : "    ") + text[l]);
         }
     }
-    lines.push_back(NodeCriticalChangeText(hierarchy, analysis.Critical));
+    lines.push_back(NodeCriticalChangeText(hierarchy, analysis->Critical));
+}
+
+// The analysis of a tree whose judgements connect every criterion; none otherwise.
+std::optional<CHierarchySensitivity> Sensitivity(const CHierarchy& hierarchy, const CHierarchyResults& results)
+{
+    return results.NotConnected() ? std::nullopt : std::optional(AnalyseSensitivity(hierarchy, results));
+}
+
+// A rated tree's: the place changes among its leading alternatives only; leftOut counts the others.
+std::optional<CHierarchySensitivity> Sensitivity(
+    const CHierarchy& hierarchy, const CRatingResults& results, std::size_t& leftOut)
+{
+    leftOut = 0;
+    if (results.Criteria().NotConnected()) {
+        return std::nullopt;
+    }
+    CHierarchySensitivity analysis = AnalyseSensitivity(hierarchy, results);
+    leftOut = KeepLeadingCrossings(analysis, results.Ranking(), RatedSensitivityLeaders);
+    return analysis;
 }
 
 bool HasPriorities(const CNodeResult& result)
@@ -295,6 +315,9 @@ nlohmann::json RatedHierarchyJson(const CHierarchy& hierarchy, const CRatingResu
             {"cr", matrix.Cr}, {"cr_limit", matrix.CrLimit}});
     }
     root["unacceptable"] = unacceptable;
+    std::size_t leftOut = 0;
+    AddSensitivityJson(hierarchy, Sensitivity(hierarchy, results, leftOut), root);
+    root["crossings_left_out"] = leftOut;
     return root;
 }
 
@@ -307,7 +330,8 @@ std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults
     lines.push_back("Уровней: " + std::to_string(hierarchy.LevelCount()));
     lines.emplace_back(RatedAlternativesText);
     lines.emplace_back();
-    AddRatedRanking(lines, hierarchy, results, HierarchyNotConnectedText(hierarchy, criteria));
+    const std::string refusal = HierarchyNotConnectedText(hierarchy, criteria);
+    AddRatedRanking(lines, hierarchy, results, refusal);
     const std::string warning
         = UnacceptableNodesWarningText(hierarchy, criteria, UnacceptableNodes(hierarchy, criteria));
     if (!warning.empty()) {
@@ -329,6 +353,12 @@ std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults
     }
     for (std::uint32_t s = 0; s < hierarchy.Scales().size(); ++s) {
         AddScale(lines, hierarchy, results, s);
+    }
+    std::size_t leftOut = 0;
+    AddSensitivityLines(hierarchy, Sensitivity(hierarchy, results, leftOut), refusal, lines, RatedSensitivityLeaders);
+    const std::string note = LeftOutCrossingsText(RatedSensitivityLeaders, leftOut);
+    if (!note.empty()) {
+        lines.push_back(note);
     }
     std::string text;
     for (const std::string& line : lines) {
@@ -376,7 +406,7 @@ nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResult
             {"cr", matrix.Cr}, {"cr_limit", matrix.CrLimit}});
     }
     root["unacceptable"] = unacceptable;
-    AddSensitivityJson(hierarchy, results, root);
+    AddSensitivityJson(hierarchy, Sensitivity(hierarchy, results), root);
     return root;
 }
 
@@ -407,7 +437,7 @@ std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& 
     for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
         AddNode(lines, hierarchy, results, node);
     }
-    AddSensitivityLines(hierarchy, results, lines);
+    AddSensitivityLines(hierarchy, Sensitivity(hierarchy, results), refusal, lines);
     std::string text;
     for (const std::string& line : lines) {
         // A name from a file cannot send escape sequences to the terminal.

@@ -354,6 +354,58 @@ CMeasures Measures(std::size_t n, const std::vector<int>& upper, const std::vect
     return {(lambda - d) / (d - 1) / randomIndex[n], 2 * errors / ((d - 1) * (d - 2))};
 }
 
+// A rated tree's place changes with the leader and its critical change, found by moving
+// each criterion's weight by hand: the others rescaled to keep the sum, the scores linear
+// in the weight, so each alternative meets the leader where the two lines cross.
+void ExpectRatedCriticalChange(
+    const nlohmann::json& report, const std::string& text, const std::vector<std::vector<int>>& ratings)
+{
+    const std::vector<double> w = RowGeometricMeans(4, EmployeeCriteriaUpper);
+    const std::size_t leader = report["ranking"][0]["position"];
+    ASSERT_EQ(report["sensitivity"].size(), 4U) << report["sensitivity"].dump();
+    double nearest = 2.0;
+    nlohmann::json critical;
+    for (std::size_t c = 0; c < 4; ++c) {
+        std::vector<std::vector<double>> ends;
+        for (const double x : {0.0, 1.0}) {
+            std::vector<double> moved(4);
+            for (std::size_t d = 0; d < 4; ++d) {
+                moved[d] = d == c ? x : w[d] * (1 - x) / (1 - w[c]);
+            }
+            ends.push_back(EmployeeScores(ratings, moved));
+        }
+        std::vector<double> want;
+        for (std::size_t b = 0; b < ratings.size(); ++b) {
+            const double slope = (ends[1][leader] - ends[0][leader]) - (ends[1][b] - ends[0][b]);
+            const double x = b == leader || slope == 0 ? -1 : (ends[0][b] - ends[0][leader]) / slope;
+            if (x > 0 && x < 1) {
+                want.push_back(x);
+                if (std::abs(x - w[c]) < nearest) {
+                    nearest = std::abs(x - w[c]);
+                    critical = {{"name", report["nodes"][1 + c]["name"]}, {"from", w[c]}, {"to", x}, {"new_leader", b}};
+                }
+            }
+        }
+        std::sort(want.begin(), want.end());
+        const nlohmann::json& node = report["sensitivity"][c];
+        EXPECT_NEAR(node["weight"].get<double>(), w[c], 1e-12);
+        ASSERT_EQ(node["crossings"].size(), want.size()) << node.dump();
+        for (std::size_t k = 0; k < want.size(); ++k) {
+            EXPECT_NEAR(node["crossings"][k]["weight"].get<double>(), want[k], 1e-12) << c;
+        }
+    }
+    ASSERT_FALSE(critical.is_null());
+    const nlohmann::json& got = report["critical"];
+    EXPECT_EQ(got["name"], critical["name"]) << got.dump();
+    EXPECT_EQ(got["new_leader"], critical["new_leader"]) << got.dump();
+    for (const char* key : {"from", "to"}) {
+        EXPECT_NEAR(got[key].get<double>(), critical[key].get<double>(), 1e-12) << key;
+    }
+    const std::string line = "\nКритическое изменение: локальный вес «" + critical["name"].get<std::string>() + "» с "
+        + FormatTruncated(critical["from"], 4) + " до " + FormatTruncated(critical["to"], 4);
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+}
+
 // The employees rated on their scales: the scales' figures and the ranking by score
 // against their definitions and the published figures; Г with Опыт not rated is marked.
 TEST_F(CTreeReportTest, RatedTreeReportsScalesAndScores)
@@ -416,6 +468,7 @@ TEST_F(CTreeReportTest, RatedTreeReportsScalesAndScores)
         }
         EXPECT_NEAR(four["cr"].get<double>(), 0.003836, 5e-7);
         if (!gap) {
+            ExpectRatedCriticalChange(report, Run(file).Out, given);
             continue;
         }
         const CRun text = Run(file);

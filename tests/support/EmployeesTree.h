@@ -69,13 +69,15 @@ inline std::vector<double> RowGeometricMeans(std::size_t n, const std::vector<in
 }
 
 // The employees' scores restated: sum over the criteria of w(c) p(rating) / max p, a cell
-// not rated (-1) counting 0.
-inline std::vector<double> EmployeeScores(const std::vector<std::vector<int>>& ratings)
+// not rated (-1) counting 0; w the criteria's weights, their judged ones when empty.
+inline std::vector<double> EmployeeScores(const std::vector<std::vector<int>>& ratings, std::vector<double> w = {})
 {
     const std::vector<std::vector<double>> scales{RowGeometricMeans(5, FiveStepUpper),
         RowGeometricMeans(4, EducationUpper), RowGeometricMeans(3, ExperienceUpper)};
     const std::size_t scaleOf[] = {0, 1, 2, 0};
-    const std::vector<double> w = RowGeometricMeans(4, EmployeeCriteriaUpper);
+    if (w.empty()) {
+        w = RowGeometricMeans(4, EmployeeCriteriaUpper);
+    }
     std::vector<double> scores(ratings.size(), 0.0);
     for (std::size_t a = 0; a < ratings.size(); ++a) {
         for (std::size_t c = 0; c < 4; ++c) {

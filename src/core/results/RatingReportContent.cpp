@@ -3,6 +3,7 @@
 #include "core/model/CHierarchy.h"
 #include "core/results/CRatingResults.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/NumberFormat.h"
 
 #include <algorithm>
@@ -63,6 +64,36 @@ std::string LeadingAlternativesText(std::size_t count, std::size_t total)
     }
     return Filled("Показаны %1 лучших альтернатив из %2; все они с их оценками — в приложении.",
         {std::to_string(count), std::to_string(total)});
+}
+
+std::size_t KeepLeadingCrossings(
+    CHierarchySensitivity& analysis, const std::vector<std::uint32_t>& ranking, std::size_t count)
+{
+    std::vector<bool> leading;
+    for (std::size_t place = 0; place < ranking.size() && place < count; ++place) {
+        if (ranking[place] >= leading.size()) {
+            leading.resize(ranking[place] + 1, false);
+        }
+        leading[ranking[place]] = true;
+    }
+    auto isLeading = [&leading](std::uint32_t a) { return a < leading.size() && leading[a]; };
+    std::size_t dropped = 0;
+    for (CNodeSensitivity& node : analysis.Nodes) {
+        const auto kept = std::remove_if(node.Crossings.begin(), node.Crossings.end(),
+            [&](const CCrossing& c) { return !isLeading(c.First) || !isLeading(c.Second); });
+        dropped += static_cast<std::size_t>(node.Crossings.end() - kept);
+        node.Crossings.erase(kept, node.Crossings.end());
+    }
+    return dropped;
+}
+
+std::string LeftOutCrossingsText(std::size_t count, std::size_t leftOut)
+{
+    if (leftOut == 0) {
+        return {};
+    }
+    return Filled("Смены мест с лидером показаны только для %1 лучших альтернатив; не показано ещё %2.",
+        {std::to_string(count), std::to_string(leftOut)});
 }
 
 std::string ScaleHeading(const CRatingScale& scale)

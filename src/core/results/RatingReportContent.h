@@ -9,6 +9,7 @@
 
 class CHierarchy;
 class CRatingResults;
+struct CHierarchySensitivity;
 struct CRatingScale;
 struct CScaleResult;
 
@@ -31,6 +32,16 @@ CReportTable RatingRankingTable(
 // "Показаны 20 лучших альтернатив из 1000; все они — в приложении." when count is fewer
 // than all; empty otherwise.
 std::string LeadingAlternativesText(std::size_t count, std::size_t total);
+// The place changes a rated tree's reports list: those between two of its leading
+// alternatives by score (the analysis already keeps only those with the leader), so that
+// a report of a thousand alternatives stays short; the critical change is untouched.
+inline constexpr std::size_t RatedSensitivityLeaders = 10;
+// Drops the others from every node of analysis and returns how many it dropped.
+std::size_t KeepLeadingCrossings(
+    CHierarchySensitivity& analysis, const std::vector<std::uint32_t>& ranking, std::size_t count);
+// "Смены мест с лидером показаны только для 10 лучших альтернатив; не показано ещё 25."
+// when some were dropped; empty otherwise.
+std::string LeftOutCrossingsText(std::size_t count, std::size_t leftOut);
 // "Шкала «Объём»"
 std::string ScaleHeading(const CRatingScale& scale);
 // "Шкала применяется к критериям: «Надёжность», «Качество»." or the sentence saying no

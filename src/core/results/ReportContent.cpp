@@ -359,7 +359,8 @@ namespace {
 // The words for one moved weight, whichever shape it moves in: its summary, why nothing
 // changes, or its place changes in the alternatives' names.
 CElementSensitivityText MovedWeightText(std::string summary, bool hasLines, std::span<const CCrossing> crossings,
-    bool criticalHere, std::span<const std::string> alternatives, const char* wholeWeightNote, char decimalSeparator)
+    bool criticalHere, std::span<const std::string> alternatives, const char* wholeWeightNote, char decimalSeparator,
+    std::string unchangedNote = "При любом весе этого элемента порядок альтернатив прежний.")
 {
     CElementSensitivityText text;
     text.Summary = std::move(summary);
@@ -368,7 +369,7 @@ CElementSensitivityText MovedWeightText(std::string summary, bool hasLines, std:
         return text;
     }
     if (crossings.empty()) {
-        text.Note = "При любом весе этого элемента порядок альтернатив прежний.";
+        text.Note = std::move(unchangedNote);
         return text;
     }
     if (criticalHere) {
@@ -417,7 +418,7 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
 }
 
 CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const CHierarchySensitivity& analysis,
-    const CNodeSensitivity& node, char decimalSeparator)
+    const CNodeSensitivity& node, char decimalSeparator, std::size_t leaders)
 {
     std::vector<std::string> alternatives;
     for (const CAlternative& alternative : hierarchy.Alternatives()) {
@@ -430,7 +431,10 @@ CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const C
         node.HasLines, node.Crossings, criticalHere, alternatives,
         layers ? "Элемент несёт весь вес уровня: менять нечего."
                : "Критерий несёт весь вес своей группы: менять нечего.",
-        decimalSeparator);
+        decimalSeparator,
+        leaders == 0 ? "При любом весе этого элемента порядок альтернатив прежний."
+                     : "При любом весе этого критерия ни одна из " + std::to_string(leaders)
+                + " лучших альтернатив не меняется местами с лидером.");
 }
 
 std::string NodeCriticalChangeText(

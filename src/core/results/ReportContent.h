@@ -166,8 +166,10 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
 std::vector<std::string> SensitivityLines(const CElementSensitivityText& text);
 // The same for a criterion of a hierarchy, headed by its node: "Критерий «Стоимость / Цена»
 // (уровень 2). Чувствительность: локальный вес 0.25" (a global weight in complete layers).
+// With leaders, the crossings are those of the leader with the leading alternatives only
+// (a rated tree's), and the note of a criterion without any says so.
 CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const CHierarchySensitivity& analysis,
-    const CNodeSensitivity& node, char decimalSeparator = '.');
+    const CNodeSensitivity& node, char decimalSeparator = '.', std::size_t leaders = 0);
 // The critical change naming its criterion: "Критическое изменение: локальный вес
 // «Стоимость / Цена» с 0.25 до 0.4 (+60%): Б обгоняет А", or the line saying there is none.
 std::string NodeCriticalChangeText(

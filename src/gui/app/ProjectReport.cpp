@@ -15,6 +15,7 @@
 #include "core/results/Sensitivity.h"
 #include "core/results/Synthesis.h"
 #include "gui/app/CReportPageWriter.h"
+#include "gui/results/CRatingBars.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -296,8 +297,19 @@ void TreeRankingSection(CReportPageWriter& page, const CHierarchy& tree, const C
     page.Gap(2.0);
 }
 
+// The node's sensitivity when its weight can move.
+void WriteNodeSensitivity(CReportParagraphs& notes, const CHierarchy& tree, std::uint32_t node,
+    const CHierarchySensitivity& analysis, char separator, std::size_t leaders)
+{
+    for (const CNodeSensitivity& moved : analysis.Nodes) {
+        if (moved.Node == node) {
+            Write(notes, SensitivityLines(NodeSensitivityText(tree, analysis, moved, separator, leaders)), 0.0, 5.0);
+        }
+    }
+}
+
 void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarchyResults& results, std::uint32_t node,
-    const CHierarchySensitivity& analysis, char separator)
+    const CHierarchySensitivity& analysis, char separator, std::size_t leaders = 0)
 {
     const CNodeResult& result = results.Node(node);
     CReportParagraphs notes;
@@ -345,11 +357,7 @@ void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarc
         Write(notes, ConsistencyLines(guidance, separator), 0.0, 0.0);
         Write(notes, SuggestionLines(names, guidance, separator), 5.0, 5.0);
     }
-    for (const CNodeSensitivity& moved : analysis.Nodes) {
-        if (moved.Node == node) {
-            Write(notes, SensitivityLines(NodeSensitivityText(tree, analysis, moved, separator)), 0.0, 5.0);
-        }
-    }
+    WriteNodeSensitivity(notes, tree, node, analysis, separator, leaders);
     // The criterion's block moves to the next page whole when it fits on one.
     double height = page.Height(notes);
     if (matrix) {
@@ -365,6 +373,43 @@ void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarc
 }
 
 // ---- a rated tree
+
+// A rated criterion: its scale and the sensitivity of the scores to its weight.
+void RatedNodeSection(CReportPageWriter& page, const CHierarchy& tree, std::uint32_t node,
+    const CHierarchySensitivity& analysis, char separator)
+{
+    CReportParagraphs notes{{Text(CriterionScaleText(tree, node))}};
+    WriteNodeSensitivity(notes, tree, node, analysis, separator, RatedSensitivityLeaders);
+    page.Heading(Text(NodeHeading(tree, node)), 10.5, 5.0, page.Height(notes));
+    page.Write(notes);
+}
+
+// The leading places by score as the results view draws them, bars at the page's width.
+void RatedBars(CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results)
+{
+    std::vector<CRatingBars::CBar> rows;
+    for (const std::uint32_t a : results.Ranking()) {
+        if (rows.size() == RatedReportLeaders) {
+            break;
+        }
+        rows.push_back({Text(tree.Alternatives()[a].Name), results.Scores()[a], results.Complete(a)});
+    }
+    CRatingBars bars;
+    bars.SetBars(std::move(rows));
+    // Drawn at a screen's size and scaled to the page, so its letters keep their proportion to the bars.
+    const QSize size(720, bars.sizeHint().height());
+    bars.resize(size);
+    const double scale = page.Width() / size.width();
+    page.EnsureSpace(size.height() * scale);
+    QPainter& painter = page.Canvas();
+    painter.save();
+    painter.translate(page.Left, page.Y);
+    painter.scale(scale, scale);
+    bars.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+    page.Y += size.height() * scale;
+    page.Gap(2.0);
+}
 
 // The leading places by score, with share and the mark of cells not rated.
 void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const CRatingResults& results, char separator)
@@ -394,6 +439,7 @@ void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const 
         page.Paragraph(Text(more), CReportPageWriter::Font(ReportBodyPoints));
     }
     page.Gap(2.0);
+    RatedBars(page, tree, results);
 }
 
 // Each scale: its intensities with priority and ideal value, the criteria it serves,
@@ -578,6 +624,12 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
 QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& results, const CReportSubject& subject)
 {
     const CHierarchyResults& criteria = results.Criteria();
+    CHierarchySensitivity analysis;
+    std::size_t leftOut = 0;
+    if (!criteria.NotConnected()) {
+        AnalyseSensitivity(tree, results, analysis);
+        leftOut = KeepLeadingCrossings(analysis, results.Ranking(), RatedSensitivityLeaders);
+    }
     return ReportPdf(tree.Goal().Name, subject, [&](CReportPageWriter& page) {
         const char separator = subject.DecimalSeparator;
         TitleBlock(page, tree.Goal().Name, tree.Goal().Comment, subject,
@@ -592,6 +644,12 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
             page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
         } else {
             RatedRankingSection(page, tree, results, separator);
+            page.Paragraph(Text(NodeCriticalChangeText(tree, analysis.Critical, separator)),
+                CReportPageWriter::Font(ReportBodyPoints));
+            const std::string note = LeftOutCrossingsText(RatedSensitivityLeaders, leftOut);
+            if (!note.empty()) {
+                page.Paragraph(Text(note), CReportPageWriter::Font(ReportBodyPoints));
+            }
         }
         page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
         const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
@@ -602,10 +660,11 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
             page.Write(list);
             page.Gap(2.0);
         }
-        const CHierarchySensitivity none;
         for (const std::uint32_t node : DepthFirstNodes(tree)) {
-            if (!tree.IsRated(node)) {
-                NodeSection(page, tree, criteria, node, none, separator);
+            if (tree.IsRated(node)) {
+                RatedNodeSection(page, tree, node, analysis, separator);
+            } else {
+                NodeSection(page, tree, criteria, node, analysis, separator, RatedSensitivityLeaders);
             }
         }
         page.Heading(QStringLiteral("Шкалы оценок"), 13.0, 6.0);

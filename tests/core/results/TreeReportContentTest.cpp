@@ -1,7 +1,9 @@
 // What the reports of a tree show beyond its figures: the outline's marks and dashes
 // where a figure does not exist, and a matrix's caption and its pairs left out.
 #include "core/model/CHierarchy.h"
+#include "core/results/HierarchySensitivity.h"
 #include "core/results/HierarchySynthesis.h"
+#include "core/results/RatingReportContent.h"
 #include "core/results/ReportContent.h"
 #include "support/UpperJudgements.h"
 
@@ -62,4 +64,22 @@ TEST(TreeReportContent, OutlineMarksEachNodeAndDashesWhatDoesNotExist)
     EXPECT_EQ(goal.Header, (std::vector<std::string>{"Критерий", "1", "2", "Приоритет"}));
     EXPECT_EQ(goal.Rows, (CRows{{"1. X", "1", "—", "—"}, {"2. Y", "—", "1", "—"}}));
     EXPECT_EQ(NodeJudgementTable(open, results, 2).Header.front(), "Альтернатива");
+}
+
+// A rated tree's report keeps the leader's place changes with the leading alternatives by
+// score only (not by number), in their order, and counts the rest.
+TEST(TreeReportContent, RatedReportKeepsThePlaceChangesAmongTheLeaders)
+{
+    CHierarchySensitivity analysis;
+    analysis.Nodes.resize(2);
+    analysis.Nodes[0].Crossings = {{0.1, 3, 5, 3}, {0.2, 1, 3, 1}, {0.3, 3, 4, 4}};
+    analysis.Nodes[1].Crossings = {{0.4, 0, 3, 0}};
+    EXPECT_EQ(KeepLeadingCrossings(analysis, {3, 4, 1, 0, 5, 2}, 3), 2U);
+    ASSERT_EQ(analysis.Nodes[0].Crossings.size(), 2U);
+    EXPECT_EQ(analysis.Nodes[0].Crossings[0].Weight, 0.2);
+    EXPECT_EQ(analysis.Nodes[0].Crossings[1].Weight, 0.3);
+    EXPECT_TRUE(analysis.Nodes[1].Crossings.empty());
+    EXPECT_EQ(LeftOutCrossingsText(3, 2),
+        "Смены мест с лидером показаны только для 3 лучших альтернатив; не показано ещё 2.");
+    EXPECT_EQ(LeftOutCrossingsText(3, 0), "");
 }
