@@ -8,9 +8,60 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <random>
 
 namespace {
+// The straightforward way: local priorities as normalised row geometric means down the
+// tree, a scale's ideal values as its geometric means over the largest, each score the sum
+// of the rated criteria's global weights times the ideal value of the alternative's rating.
+std::vector<double> GeometricMeans(const CJudgementMatrix& m, std::size_t n)
+{
+    std::vector<double> means(n, 1.0);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            means[i] *= m(i, j).Value();
+        }
+        means[i] = std::pow(means[i], 1.0 / static_cast<double>(n));
+    }
+    return means;
+}
+
+void AddScores(const CHierarchy& tree, std::uint32_t node, double global, std::vector<double>& scores)
+{
+    const CHierarchyNode& data = tree.Node(node);
+    if (data.Children.empty()) {
+        const CRatingScale& scale = tree.Scales()[data.Scale];
+        const std::vector<double> means = GeometricMeans(scale.Judgements, scale.Intensities.size());
+        const double top = *std::max_element(means.begin(), means.end());
+        for (std::size_t a = 0; a < scores.size(); ++a) {
+            scores[a] += data.Ratings[a] < 0 ? 0.0 : global * means[static_cast<std::size_t>(data.Ratings[a])] / top;
+        }
+        return;
+    }
+    std::vector<double> local = GeometricMeans(data.Judgements, data.Children.size());
+    const double sum = std::accumulate(local.begin(), local.end(), 0.0);
+    for (std::size_t c = 0; c < data.Children.size(); ++c) {
+        AddScores(tree, data.Children[c], global * local[c] / sum, scores);
+    }
+}
+
+CJudgementMatrix RandomJudgements(std::uint32_t n, std::mt19937& random)
+{
+    std::uniform_int_distribution<std::int32_t> code(-9, 9);
+    CJudgementMatrix m = EqualJudgements(n);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        for (std::uint32_t j = i + 1; j < n; ++j) {
+            std::int32_t c = code(random);
+            c = c == 0 || c == -1 ? 1 : c;
+            m(i, j) = CJudgement::FromCode(c);
+            m(j, i) = CJudgement::FromCode(c == 1 ? 1 : -c);
+        }
+    }
+    return m;
+}
 TEST(RatingSynthesisTest, ScoresSharesAndRankingOfASmallTreeMatchTheHandCalculation)
 {
     // G: Надёжность 1/3, Образование 2/3 * 3/4, Опыт 2/3 * 1/4; ideal values (1, 1/3, 1/6)
@@ -179,3 +230,65 @@ TEST(RatingSynthesisTest, SensitivityLinesAndMovesAreTheScoresOfTheTreeWithTheWe
     }
 }
 } // namespace
+
+TEST(RatingSynthesisTest, RandomRatedTreesScoreAsTheStraightforwardCalculation)
+{
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 40; ++round) {
+        CHierarchy tree("Цель");
+        // Each new criterion under the goal or under a criterion already there.
+        const auto criteria = std::uniform_int_distribution<std::uint32_t>(1, 25)(random);
+        for (std::uint32_t k = 0; k < criteria; ++k) {
+            const auto parent = std::uniform_int_distribution<std::uint32_t>(0, tree.NodeCount() - 1)(random);
+            if (tree.Node(parent).Children.size() < 6) {
+                ASSERT_EQ(tree.AddCriterion(parent, 0, "K" + std::to_string(k)), "");
+            }
+        }
+        ASSERT_EQ(tree.SetEvaluation(EAlternativeEvaluation::Ratings), "");
+        // Rated, a tree takes far more alternatives than it could compare in pairs.
+        const auto alternatives = std::uniform_int_distribution<std::uint32_t>(2, 60)(random);
+        while (tree.AlternativeCount() < alternatives) {
+            ASSERT_EQ(tree.AddAlternative(tree.AlternativeCount(), "A" + std::to_string(tree.AlternativeCount())), "");
+        }
+        while (tree.AlternativeCount() > alternatives) {
+            ASSERT_EQ(tree.RemoveAlternative(0), "");
+        }
+        for (std::uint32_t extra = 0; extra < 2; ++extra) {
+            const auto n = std::uniform_int_distribution<std::uint32_t>(2, 9)(random);
+            CRatingScale scale;
+            scale.Id = "r" + std::to_string(extra);
+            scale.Name = scale.Id;
+            for (std::uint32_t i = 0; i < n; ++i) {
+                scale.Intensities.push_back("I" + std::to_string(i));
+            }
+            scale.Judgements = RandomJudgements(n, random);
+            ASSERT_EQ(tree.AddScale(scale), "");
+        }
+        for (std::uint32_t node = 0; node < tree.NodeCount(); ++node) {
+            if (!tree.IsRated(node)) {
+                ASSERT_EQ(tree.SetJudgements(node, RandomJudgements(tree.ComparedCount(node), random)), "");
+                continue;
+            }
+            const auto scale = std::uniform_int_distribution<std::uint32_t>(0, 3)(random);
+            ASSERT_EQ(tree.SetCriterionScale(node, scale), "");
+            const auto size = static_cast<std::int32_t>(tree.Scales()[scale].Intensities.size());
+            for (std::uint32_t a = 0; a < alternatives; ++a) {
+                const std::int32_t k = std::uniform_int_distribution<std::int32_t>(-1, size - 1)(random);
+                ASSERT_EQ(tree.SetRating(node, a, k), "");
+            }
+        }
+        std::vector<double> expected(alternatives, 0.0);
+        AddScores(tree, CHierarchy::GoalNode, 1.0, expected);
+        const CRatingResults results = ComputeRatingResults(tree);
+        const double sum = std::accumulate(expected.begin(), expected.end(), 0.0);
+        std::vector<std::uint32_t> order(alternatives);
+        std::iota(order.begin(), order.end(), 0U);
+        for (std::uint32_t a = 0; a < alternatives; ++a) {
+            EXPECT_NEAR(results.Scores()[a], expected[a], 1e-12) << round << " " << a;
+            EXPECT_NEAR(results.Shares()[a], expected[a] / sum, 1e-12) << round << " " << a;
+        }
+        std::stable_sort(order.begin(), order.end(),
+            [&](std::uint32_t a, std::uint32_t b) { return results.Scores()[a] > results.Scores()[b]; });
+        EXPECT_EQ(results.Ranking(), order) << round;
+    }
+}
