@@ -67,8 +67,12 @@ CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decim
     if (decision.ExpertCount() == 0) {
         return table;
     }
-    // The group's own columns as the full table has them, its rows in the same order.
+    // The group's own columns as the full table has them, its rows in the same order;
+    // a rated group's are its score, share and the experts' mean score, and what is
+    // summarised are the experts' own scores.
     const CReportTable full = GroupRankingTable(decision, decimalSeparator);
+    std::copy(full.Header.begin() + 2, full.Header.begin() + 5, table.Header.begin() + 2);
+    const std::optional<CGroupRatings>& rated = decision.Result().Ratings;
     const CResultList& ranking = decision.Result().Ranking;
     const std::uint32_t alternatives = decision.Hierarchy().AlternativeCount();
     for (std::size_t r = 0; r < full.Rows.size(); ++r) {
@@ -76,7 +80,8 @@ CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decim
         std::vector<std::string> row(full.Rows[r].begin(), full.Rows[r].begin() + 5);
         std::vector<double> figures;
         for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
-            const std::span<const double> final = decision.ExpertFinal(k);
+            const std::span<const double> final
+                = rated ? std::span<const double>(rated->ExpertScores[k]) : decision.ExpertFinal(k);
             if (Counted(decision, k) && position < final.size() && position < alternatives) {
                 figures.push_back(final[position]);
             }
@@ -134,7 +139,9 @@ std::string RankingSummaryNote(const CGroupDecision& decision)
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         counted += Counted(decision, k) && !decision.ExpertFinal(k).empty() ? 1 : 0;
     }
-    return "Мин., медиана и макс. — итоговые приоритеты экспертов (учтено " + std::to_string(counted) + " из "
+    const std::string what
+        = decision.Result().Ratings ? "оценки альтернатив экспертами" : "итоговые приоритеты экспертов";
+    return "Мин., медиана и макс. — " + what + " (учтено " + std::to_string(counted) + " из "
         + std::to_string(decision.ExpertCount()) + "); рейтинг каждого эксперта — в экспорте CSV.";
 }
 

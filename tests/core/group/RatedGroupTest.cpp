@@ -2,12 +2,17 @@
 // here from each expert's judgements and ratings alone, and the refusal of a member whose
 // ratings do not match.
 #include "core/group/CGroupDecision.h"
+#include "core/group/ExpertSummary.h"
+#include "core/group/GroupReportContent.h"
 #include "support/EmployeesTree.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 // Row geometric means of a matrix of values, normalised.
@@ -167,6 +172,22 @@ TEST(RatedGroupTest, CellsScalesAndScoresCombineAsDefined)
     const std::vector<double> combined = Priorities(Combined(3, experience, alpha));
     for (std::size_t k = 0; k < 3; ++k) {
         EXPECT_NEAR(ratings.Scales[2].Priorities.Local[k], combined[k], 1e-12);
+    }
+
+    // The summary a report gives of many experts: the rated group's columns, and the
+    // least, middle and largest of the experts' own scores.
+    const CReportTable summary = GroupRankingSummaryTable(group);
+    const std::vector<std::string> full = GroupRankingTable(group).Header;
+    EXPECT_EQ(std::vector<std::string>(summary.Header.begin(), summary.Header.begin() + 5),
+        std::vector<std::string>(full.begin(), full.begin() + 5));
+    ASSERT_EQ(summary.Rows.size(), 4U);
+    for (std::size_t r = 0; r < 4; ++r) {
+        const std::size_t a = ratings.Ranking[r];
+        std::vector<double> each{own[0][a], own[1][a], own[2][a]};
+        std::sort(each.begin(), each.end());
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_NEAR(std::stod(summary.Rows[r][5 + k]), each[k], 1e-4) << r << " " << k;
+        }
     }
 
     // Leaving the third expert out shares the weights between the first two.
