@@ -696,10 +696,16 @@ std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert
     if (ranking.Count == 0) {
         return "нет итоговых приоритетов";
     }
+    // A rated expert's ranking follows his shares; what he gave each alternative is its score.
+    const std::optional<CGroupRatings>& rated = decision.Result().Ratings;
+    const std::vector<double>* scores
+        = rated && expert < rated->ExpertScores.size() ? &rated->ExpertScores[expert] : nullptr;
     std::string text;
     for (std::uint32_t r = 0; r < ranking.Count; ++r) {
+        const std::uint32_t a = ranking.Rows[r].Position;
+        const double value = scores != nullptr && a < scores->size() ? (*scores)[a] : ranking.Rows[r].Value;
         text += text.empty() ? "" : ", ";
-        text += ranking.Rows[r].Name + " " + Shown(ranking.Rows[r].Value, decimalSeparator);
+        text += ranking.Rows[r].Name + " " + Shown(value, decimalSeparator);
     }
     return text;
 }

@@ -190,6 +190,11 @@ TEST(RatedGroupTest, CellsScalesAndScoresCombineAsDefined)
         }
     }
 
+    // An expert's own ranking names his scores, best first.
+    const std::string first = ExpertRankingText(group, 0);
+    const std::size_t best = static_cast<std::size_t>(std::max_element(own[0].begin(), own[0].end()) - own[0].begin());
+    EXPECT_NEAR(std::stod(first.substr(first.find(' ') + 1)), own[0][best], 1e-4) << first;
+
     // Leaving the third expert out shares the weights between the first two.
     ASSERT_TRUE(group.SetIncluded(2, false));
     const CGroupRatings& two = *group.Result().Ratings;
