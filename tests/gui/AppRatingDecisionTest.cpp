@@ -4,6 +4,7 @@
 // rating undone there, the scores of the list and the results view read against a
 // calculation of the test's own, the tree saved, closed and opened again.
 #include "AppTestSupport.h"
+#include "KeyboardWalkSupport.h"
 
 #include "core/results/NumberFormat.h"
 #include "gui/judgement/TfmExpertForm.h"
@@ -22,48 +23,16 @@
 
 using apptest::CAppTest;
 using apptest::WhenModal;
+using keywalk::AltLetter;
+using keywalk::Press;
+using keywalk::SwitchTo;
+using keywalk::Type;
 
 namespace {
 
 QString Figure(double value)
 {
     return QString::fromStdString(FormatTruncated(value, 4, DecimalSeparator()));
-}
-
-QWidget* KeyTarget()
-{
-    if (QWidget* popup = QApplication::activePopupWidget()) {
-        return popup;
-    }
-    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
-}
-
-void Press(QKeyCombination key)
-{
-    QWidget* target = KeyTarget();
-    ASSERT_NE(target, nullptr) << "no window has the keyboard";
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-}
-
-void Type(const QString& text)
-{
-    TypeText(KeyTarget(), text);
-}
-
-void AltLetter(QChar letter)
-{
-    ASSERT_NE(KeyTarget(), nullptr) << "no window has the keyboard";
-    const int key = letter.toUpper().unicode();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier, QString(letter));
-    QApplication::sendEvent(KeyTarget(), &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::AltModifier, QString(letter));
-    QApplication::sendEvent(KeyTarget(), &release);
-}
-
-void SwitchTo(QWidget* window)
-{
-    window->activateWindow();
-    ASSERT_TRUE(WaitUntilActive(window));
 }
 
 // A scale's ideal values from the upper triangle of its judgements, row by row: the row

@@ -3,6 +3,7 @@
 // figure of the outline, the list and the results view read against a calculation of its
 // own, a step undone and redone, the tree saved, closed and opened again.
 #include "AppTestSupport.h"
+#include "KeyboardWalkSupport.h"
 
 #include "core/results/NumberFormat.h"
 #include "gui/judgement/TfmExpertForm.h"
@@ -22,51 +23,16 @@
 
 using apptest::CAppTest;
 using apptest::WhenModal;
+using keywalk::AltLetter;
+using keywalk::Press;
+using keywalk::SwitchTo;
+using keywalk::Type;
 
 namespace {
 
 QString Figure(double value)
 {
     return QString::fromStdString(FormatTruncated(value, 4, DecimalSeparator()));
-}
-
-// Where a key goes: an open menu, else the widget with the keyboard.
-QWidget* KeyTarget()
-{
-    if (QWidget* popup = QApplication::activePopupWidget()) {
-        return popup;
-    }
-    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : QApplication::activeWindow();
-}
-
-void Press(QKeyCombination key)
-{
-    QWidget* target = KeyTarget();
-    ASSERT_NE(target, nullptr) << "no window has the keyboard";
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-}
-
-void Type(const QString& text)
-{
-    TypeText(KeyTarget(), text);
-}
-
-void AltLetter(QChar letter)
-{
-    ASSERT_NE(KeyTarget(), nullptr) << "no window has the keyboard";
-    const int key = letter.toUpper().unicode();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::AltModifier, QString(letter));
-    QApplication::sendEvent(KeyTarget(), &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::AltModifier, QString(letter));
-    QApplication::sendEvent(KeyTarget(), &release);
-}
-
-// The window manager hands the keyboard back when a dialog closes; the offscreen
-// platform does not.
-void SwitchTo(QWidget* window)
-{
-    window->activateWindow();
-    ASSERT_TRUE(WaitUntilActive(window));
 }
 
 // Every criterion's local priorities by the row geometric means of its judgements, the
