@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "ReadOnlyDirectory.h"
 #include "support/ModelEdits.h"
+#include "gui/view/TTreeProject.h"
 
 #include <QFileInfo>
 
@@ -223,6 +224,22 @@ TEST_F(AppFiles, FilesNamedOnTheCommandLineOpenAsTheOpenCommandOpensThem)
     EXPECT_EQ(Frame().ActiveProject()->Document().FileName(), absolute.toStdString());
     EXPECT_TRUE(Control("btSaveProject")->isEnabled());
     Click("btCloseProject");
+}
+
+// A frame that is not the active window takes a new tree window as its current one at
+// once, while the file is still being read: nothing shown on its arrival may read a
+// tree that is not there yet (it crashed when a file was named at start).
+TEST_F(AppFiles, ATreeFileOpensIntoAFrameNotInFront)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/car.tsj"), Path(QStringLiteral("car.tsj"))));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Frame().OpenFilesFromCommandLine({QStringLiteral("car.tsj")});
+    EXPECT_TRUE(Dialogs.MessageTexts().empty());
+    EXPECT_EQ(Frame().findChildren<TTreeProject*>().size(), 1);
+    Frame().close();
 }
 
 // Two windows bound to one file would let the last save undo the other's work: a file

@@ -175,7 +175,8 @@ void TMainForm::ShowTreeWarning()
     mnIdealSynthesis->setStatusTip(rated ? ratedTip : QString());
     mnIdealSynthesis->setToolTip(
         rated ? ratedTip : QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
-    if (tree != nullptr) {
+    // A window being opened holds no tree until its file is read.
+    if (tree != nullptr && tree->Document().IsTree()) {
         const CProjectDocument& document = tree->Document();
         ShowResultsWarning(QString::fromStdString(rated
                 ? RatingWarningText(document.Tree(), document.RatingResults(), DecimalSeparator())
