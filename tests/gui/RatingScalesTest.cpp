@@ -13,6 +13,7 @@
 #include "gui/view/TTreeProject.h"
 #include "gui/widgets/WidgetStyle.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -115,6 +116,26 @@ TEST_F(RatingScales, TheEvaluationSwitchesAfterItsQuestionAsOneUndoStep)
     EXPECT_FALSE(Action("mnEvaluation")->isEnabled());
     EXPECT_FALSE(Action("mnRatingScales")->isEnabled());
     Dialogs.YesNoAnswers = {false, false, false};
+    Frame().close();
+}
+
+// A scale's long name gives way to the criteria's names: its column is elided, its
+// tooltip whole (it squeezed the names to a few letters).
+TEST_F(RatingScales, AScaleNameLeavesTheCriteriaNamesInSight)
+{
+    TTreeProject* tree = NewTree(QStringLiteral("Выбор поставщика"), 1);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->Document().Tree().Evaluation(), EAlternativeEvaluation::Ratings);
+    tree->parentWidget()->resize(1000, 700);
+    QCoreApplication::processEvents();
+    const QHeaderView* header = tree->Outline()->header();
+    EXPECT_GE(header->sectionSize(CTreeOutlineModel::NameColumn),
+        header->sectionSize(CTreeOutlineModel::ConsistencyColumn));
+    const std::uint32_t criterion = tree->Document().Tree().CoveringNodes().front();
+    const auto* model = static_cast<CTreeOutlineModel*>(tree->Outline()->model());
+    EXPECT_EQ(model->IndexOfNode(criterion, CTreeOutlineModel::ConsistencyColumn).data(Qt::ToolTipRole).toString(),
+        ScaleShown(tree, criterion));
+    Dialogs.YesNoAnswers = {false};
     Frame().close();
 }
 

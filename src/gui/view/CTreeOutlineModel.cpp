@@ -191,6 +191,9 @@ QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
                 }
             }
         }
+        if (index.column() == ConsistencyColumn && tree.IsRated(node)) {
+            return ScaleText(node);
+        }
         // The full name, however narrow the column, and the criterion's comment under it.
         const QString path = QString::fromStdString(NodePathText(tree, node));
         const std::string& comment = tree.Node(node).Comment;

@@ -139,9 +139,11 @@ void TTreeProject::CreateControls()
     trOutline->setDefaultDropAction(Qt::MoveAction);
     trOutline->header()->setStretchLastSection(false);
     trOutline->header()->setSectionResizeMode(CTreeOutlineModel::NameColumn, QHeaderView::Stretch);
-    for (int column = CTreeOutlineModel::LocalColumn; column < CTreeOutlineModel::ColumnCount; ++column) {
+    for (int column = CTreeOutlineModel::LocalColumn; column < CTreeOutlineModel::ConsistencyColumn; ++column) {
         trOutline->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
+    // Fitted by FitOutlineColumns: a long scale name must not squeeze the criteria's names.
+    trOutline->header()->setSectionResizeMode(CTreeOutlineModel::ConsistencyColumn, QHeaderView::Interactive);
 
     connect(
         trOutline->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
@@ -399,6 +401,7 @@ void TTreeProject::ShowLoadedTree()
     SelectNode(CHierarchy::GoalNode);
     ShowEvaluation();
     ShowAlternatives();
+    FitOutlineColumns();
 }
 
 void TTreeProject::SetSynthesisMode(ESynthesisMode mode)
@@ -512,6 +515,17 @@ void TTreeProject::Reshow()
     SelectNode(CursorNodeAfterChange(ProjectDocument.Tree(), path, former));
     ShowEvaluation();
     ShowAlternatives();
+    FitOutlineColumns();
+}
+
+void TTreeProject::FitOutlineColumns()
+{
+    // The consistency column takes what it needs up to a third of the outline; past that
+    // its text is elided and read whole in its tooltip.
+    const int column = CTreeOutlineModel::ConsistencyColumn;
+    trOutline->resizeColumnToContents(column);
+    const int wanted = trOutline->header()->sectionSize(column);
+    trOutline->header()->resizeSection(column, std::min(wanted, trOutline->viewport()->width() / 3));
 }
 
 void TTreeProject::ShowEvaluation()
@@ -677,6 +691,9 @@ void TTreeProject::closeEvent(QCloseEvent* event)
 
 bool TTreeProject::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == trOutline && event->type() == QEvent::Resize) {
+        FitOutlineColumns();
+    }
     if (watched == trOutline && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QModelIndex current = trOutline->currentIndex().siblingAtColumn(CTreeOutlineModel::NameColumn);

@@ -105,6 +105,7 @@ private:
     // A done edit becomes one undo step with its name; a refused one shows why.
     bool FinishStep(const std::string& refusal, const std::string& stepName);
     // Shows the document anew, the cursor kept on the same criterion where it still is.
+    void FitOutlineColumns();
     void Reshow();
     void ShowAlternatives();
     // The results view of the tree's kind shown or hidden, filled from the document.
