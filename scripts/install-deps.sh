@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-format clang-tidy libclang-rt-14-dev
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+  # the translations: Qt6LinguistTools' CMake package, lupdate and lrelease
+  qt6-tools-dev qt6-l10n-tools
   nlohmann-json3-dev
   # tessaly-report's command line
   libcli11-dev

@@ -99,7 +99,8 @@ std::string Complaint(const CLI::ParseError& error, const CLI::App& app)
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
         return "у параметра нет значения или их несколько (" + std::string(error.what()) + ")";
     }
-    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr
+        || dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
         return "неверное значение параметра (" + std::string(error.what()) + ")";
     }
     return error.what();
@@ -132,6 +133,9 @@ CReportCommand::CReportCommand()
            "заменяют веса файла группы и включают их учёт")
         ->type_name("ВЕСА")
         ->needs(group);
+    App->add_option("--lang", Language, "язык отчёта и сообщений: ru или en\n(по умолчанию — язык системы)")
+        ->type_name("ЯЗЫК")
+        ->check(CLI::IsMember({"ru", "en"}).description(""));
     App->add_option("ФАЙЛ", Files,
            "файл проекта (.tsy), дерева критериев (.tsj)\nили шаблона (.htp); с --group — файлы экспертов\nили файл "
            "группы; открываются только для чтения")
@@ -201,6 +205,29 @@ std::optional<std::vector<double>> ParseWeightList(const std::string& text, std:
         }
         start = end + 1;
     }
+}
+
+ELanguage ReportLanguage(int argc, const char* const* argv)
+{
+    std::optional<ELanguage> chosen;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--") {
+            break; // file names follow
+        }
+        std::optional<std::string_view> value;
+        if (argument == "--lang" && i + 1 < argc) {
+            value = argv[++i];
+        } else if (argument.substr(0, 7) == "--lang=") {
+            value = argument.substr(7);
+        }
+        if (value) {
+            if (const std::optional<ELanguage> named = LanguageNamed(*value)) {
+                chosen = named;
+            }
+        }
+    }
+    return chosen.value_or(LanguageOfEnvironment());
 }
 
 EReportFormat CReportCommand::Format() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/PhraseCatalogue.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -68,8 +70,13 @@ private:
     bool Json = false;
     bool Csv = false;
     std::optional<std::string> Output;
+    std::optional<std::string> Language;
     std::string Error;
 };
+
+// The language of the report and of the messages: --lang's (its last, "ru" or "en"; a
+// wrong value is left for the parser to refuse), or else the environment's.
+[[nodiscard]] ELanguage ReportLanguage(int argc, const char* const* argv);
 
 // "--weights" as written, "2,1,1.5": the weights, or "" and why not in problem.
 std::optional<std::vector<double>> ParseWeightList(const std::string& text, std::string& problem);

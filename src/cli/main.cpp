@@ -7,6 +7,7 @@
 #include "cli/TreeReport.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
+#include "core/model/PhraseCatalogue.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/CProjectResults.h"
@@ -388,6 +389,8 @@ int Run(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Before the command line is parsed: its help and complaints are in this language too.
+    SetPhraseTranslator(CatalogueTranslator(ReportLanguage(argc, argv)));
     try {
         return Run(argc, argv);
     } catch (const std::exception& error) {

@@ -137,7 +137,7 @@ TEST_F(CReportCommandTest, HelpVersionAndUsageErrors)
     // The descriptions form one column, counted in characters, not bytes.
     std::istringstream lines(help.Out);
     std::string line;
-    const std::regex option(R"(^  (-\S+|ФАЙЛ)( ОТЧЁТ| ВЕСА)? +(\S.*)$)");
+    const std::regex option(R"(^  (-\S+|ФАЙЛ)( ОТЧЁТ| ВЕСА| ЯЗЫК)? +(\S.*)$)");
     int options = 0;
     while (std::getline(lines, line)) {
         if (std::regex_match(line, match, option)) {
@@ -149,7 +149,7 @@ TEST_F(CReportCommandTest, HelpVersionAndUsageErrors)
             ++options;
         }
     }
-    EXPECT_EQ(options, 8) << help.Out; // help, version, json, csv, output, group, weights, the files
+    EXPECT_EQ(options, 9) << help.Out; // help, version, json, csv, output, group, weights, lang, the files
 
     // Each documented code is the one the command ends with.
     EXPECT_EQ(Run(Quoted((Dir / "missing.tsy").string())).ExitCode, 1);

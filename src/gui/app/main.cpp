@@ -1,16 +1,16 @@
 #include "gui/app/CRunLongWindows.h"
 #include "gui/app/TMainForm.h"
+#include "gui/widgets/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QTranslator russian;
-    InstallRussianTranslation(russian);
+    // Before any window: each takes its texts when it is made.
+    InstallInterfaceLanguage(ChosenInterfaceLanguage());
 
     CRunLongWindows windows(CRunLongWindows::EFrameOnly::FrameOnly);
     TMainForm& frame = windows.Frame();

@@ -1,3 +1,5 @@
+#include "gui/widgets/InterfaceLanguage.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -19,6 +21,9 @@ int main(int argc, char* argv[])
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // Russian whatever the machine's locale: the tests read the source texts, and the
+    // plural forms come from the Russian translation (Qt's own texts stay untranslated).
+    InstallTessalyTranslation(ELanguage::Russian);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
