@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "ReadOnlyDirectory.h"
-#include "support/ModelEdits.h"
 #include "gui/view/TTreeProject.h"
+#include "support/ModelEdits.h"
 
 #include <QFileInfo>
 

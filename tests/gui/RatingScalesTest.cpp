@@ -129,8 +129,8 @@ TEST_F(RatingScales, AScaleNameLeavesTheCriteriaNamesInSight)
     tree->parentWidget()->resize(1000, 700);
     QCoreApplication::processEvents();
     const QHeaderView* header = tree->Outline()->header();
-    EXPECT_GE(header->sectionSize(CTreeOutlineModel::NameColumn),
-        header->sectionSize(CTreeOutlineModel::ConsistencyColumn));
+    EXPECT_GE(
+        header->sectionSize(CTreeOutlineModel::NameColumn), header->sectionSize(CTreeOutlineModel::ConsistencyColumn));
     const std::uint32_t criterion = tree->Document().Tree().CoveringNodes().front();
     const auto* model = static_cast<CTreeOutlineModel*>(tree->Outline()->model());
     EXPECT_EQ(model->IndexOfNode(criterion, CTreeOutlineModel::ConsistencyColumn).data(Qt::ToolTipRole).toString(),
