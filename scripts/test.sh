@@ -33,7 +33,8 @@ fi
 echo "== install: desktop entry, file types, icon"
 prefix=$(mktemp -d)
 cmake --install build --prefix "$prefix" >/dev/null
-for f in bin/tessaly bin/tessaly-report share/tessaly/tessaly.hlp share/tessaly/examples/supplier.tsy \
+for f in bin/tessaly bin/tessaly-report share/tessaly/tessaly.hlp share/tessaly/tessaly_en.hlp \
+  share/tessaly/examples/supplier.tsy \
   share/tessaly/HTemplates/supplier.htp share/icons/hicolor/scalable/apps/tessaly.svg; do
   [ -s "$prefix/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done

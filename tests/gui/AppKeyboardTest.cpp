@@ -316,6 +316,8 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
             QStringLiteral("  Шкалы оценок... [Alt+ц]"), QStringLiteral("Настройки [Alt+Н]"),
             QStringLiteral("  Ориентация [Alt+О]"), QStringLiteral("    Вертикальная [Alt+В]"),
             QStringLiteral("    Горизонтальная [Alt+Г]"), QStringLiteral("  Идеальный синтез [Alt+И]"),
+            QStringLiteral("  Язык / Language [Alt+Я]"), QStringLiteral("    Русский [Alt+Р]"),
+            QStringLiteral("    English [Alt+E]"), QStringLiteral("    Как в системе [Alt+К]"),
             QStringLiteral("Анализ [Alt+А]"), QStringLiteral("  Отчёт по проекту (PDF)... [Alt+О]"),
             QStringLiteral("  Экспорт результатов (CSV)... [Alt+Э]"),
             QStringLiteral("  Анализ чувствительности [Alt+А]"), QStringLiteral("  -"),
@@ -354,7 +356,7 @@ TEST_F(AppKeyboard, AReaderFindsEveryMenuItemWithItsCaptionAndMnemonic)
               }
           };
     collect(QStringLiteral("MainMenu"), Frame().menuBar()->actions());
-    EXPECT_EQ(letters.size(), 9U);
+    EXPECT_EQ(letters.size(), 10U);
     for (auto& [menu, keys] : letters) {
         const qsizetype count = keys.size();
         EXPECT_FALSE(keys.contains(QString())) << menu.toStdString();

@@ -12,6 +12,7 @@
 #include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/TfmElementEdit.h"
 
+#include <QActionGroup>
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -28,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -119,7 +122,8 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
             QStringLiteral("mnSaveAsHTemplate:Сохранить проект в виде шаблона"), QStringLiteral("-"),
             QStringLiteral("N7:Выход")}));
     EXPECT_EQ(MenuItems("MTools"),
-        (QStringList{QStringLiteral("mnToolOrient:Ориентация"), QStringLiteral("mnIdealSynthesis:Идеальный синтез")}));
+        (QStringList{QStringLiteral("mnToolOrient:Ориентация"), QStringLiteral("mnIdealSynthesis:Идеальный синтез"),
+            QStringLiteral("mnLanguage:Язык / Language")}));
     EXPECT_EQ(MenuItems("mnToolOrient"),
         (QStringList{
             QStringLiteral("mnToolOrientVert:Вертикальная"), QStringLiteral("mnToolOrientHor:Горизонтальная")}));
@@ -130,6 +134,60 @@ TEST_F(AppShell, MainMenuIsExactlyAsListed)
             QStringLiteral("MWinHorizontal:По горизонтали")}));
     EXPECT_EQ(MenuItems("MHelp"),
         (QStringList{QStringLiteral("N8:Помощь"), QStringLiteral("-"), QStringLiteral("N10:О программе")}));
+}
+
+// The language of the next start: the stored choice is the checked item (none or an
+// unknown one: as in the system); a new choice is stored and announced in both
+// languages, the one already checked says nothing.
+TEST_F(AppShell, LanguageMenuStoresTheChoiceForTheNextStartAndSaysSoInBothLanguages)
+{
+    const QString key = QStringLiteral("Interface/Language");
+    const auto settings = [] { return QSettings(QStringLiteral("Tessaly"), QStringLiteral("Tessaly")); };
+    const auto checked = [this] {
+        QStringList items;
+        for (QAction* item : Control<QMenu>("mnLanguage")->actions()) {
+            EXPECT_TRUE(item->isCheckable());
+            EXPECT_TRUE(item->actionGroup() != nullptr && item->actionGroup()->isExclusive());
+            if (item->isChecked()) {
+                items << item->objectName();
+            }
+        }
+        return items;
+    };
+    EXPECT_EQ(MenuItems("mnLanguage"),
+        (QStringList{QStringLiteral("mnLanguageRussian:Русский"), QStringLiteral("mnLanguageEnglish:English"),
+            QStringLiteral("mnLanguageSystem:Как в системе")}));
+    for (const auto& [stored, shown] : {std::pair{"", "mnLanguageSystem"}, {"ru", "mnLanguageRussian"},
+             {"en", "mnLanguageEnglish"}, {"de", "mnLanguageSystem"}}) {
+        Windows.reset();
+        if (*stored == '\0') {
+            settings().remove(key);
+        } else {
+            settings().setValue(key, QString::fromLatin1(stored));
+        }
+        Windows = std::make_unique<CRunLongWindows>();
+        EXPECT_EQ(checked(), QStringList{QString::fromLatin1(shown)}) << stored;
+    }
+
+    settings().remove(key);
+    Windows = std::make_unique<CRunLongWindows>();
+    const QString notice = QStringLiteral("Язык интерфейса сменится при следующем запуске Tessaly.\n"
+                                          "The interface language will change the next time Tessaly starts.");
+    for (const auto& [item, value, told] : {std::tuple{"mnLanguageSystem", "", false},
+             {"mnLanguageEnglish", "en", true}, {"mnLanguageEnglish", "en", false}, {"mnLanguageRussian", "ru", true},
+             {"mnLanguageSystem", "system", true}}) {
+        Dialogs.Records.clear();
+        Action(item)->trigger();
+        EXPECT_EQ(settings().value(key).toString(), QString::fromLatin1(value)) << item;
+        EXPECT_EQ(checked(), QStringList{QString::fromLatin1(item)});
+        ASSERT_EQ(Dialogs.Records.size(), told ? 1U : 0U) << item << " " << value;
+        if (told) {
+            EXPECT_EQ(Dialogs.Records[0].Kind, EKind::Inform);
+            EXPECT_EQ(Dialogs.Records[0].Text, notice);
+            EXPECT_EQ(Dialogs.Records[0].Caption, QStringLiteral("Message"));
+        }
+    }
+    settings().remove(key);
 }
 
 TEST_F(AppShell, WindowMenuListsProjectsAndTilingsPlaceThem)

@@ -24,14 +24,15 @@
 
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
-const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy)");
+// The file choices' filters, translated when a dialog is shown.
+constexpr const char* ProjectFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Проект TESSALY (*.tsy)");
 // The open command offers tree files beside layered projects.
-const QString OpenFilter = QStringLiteral("Проект TESSALY (*.tsy *.tsj)");
-const QString TreeFilter = QStringLiteral("Дерево критериев TESSALY (*.tsj)");
-const QString TemplateFilter = QStringLiteral("Шаблон TESSALY (*.htp)");
-const QString TreeTemplateFilter = QStringLiteral("Шаблон дерева TESSALY (*.tsj)");
+constexpr const char* OpenFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Проект TESSALY (*.tsy *.tsj)");
+constexpr const char* TreeFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Дерево критериев TESSALY (*.tsj)");
+constexpr const char* TemplateFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Шаблон TESSALY (*.htp)");
+constexpr const char* TreeTemplateFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Шаблон дерева TESSALY (*.tsj)");
 // Offered when the template folder holds templates of trees beside layered ones.
-const QString BothTemplatesFilter = QStringLiteral("Шаблон TESSALY (*.htp *.tsj)");
+constexpr const char* BothTemplatesFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Шаблон TESSALY (*.htp *.tsj)");
 
 QString Text(const char* utf8)
 {
@@ -153,7 +154,7 @@ bool CDocumentLifecycle::MayClose(CProjectDocument& document, QWidget& window)
 void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
 {
     const bool tree = document.IsTree();
-    OpenDialogFilter = tree ? TreeFilter : ProjectFilter;
+    OpenDialogFilter = tr(tree ? TreeFilter : ProjectFilter);
     const QString chosen = UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
     if (chosen.isEmpty()) {
         return;
@@ -181,7 +182,7 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
     QDir().mkpath(directory); // a first template should not fail for want of its folder
     // The save dialog of the template's shape keeps the template filter afterwards.
     QString& filter = tree ? TreeSaveDialogFilter : SaveDialogFilter;
-    filter = tree ? TreeTemplateFilter : TemplateFilter;
+    filter = tr(tree ? TreeTemplateFilter : TemplateFilter);
     SaveDialogDirectory = directory;
     const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, filter, SaveDialogDirectory);
     if (chosen.isEmpty()) {
@@ -205,7 +206,7 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
 
 QString CDocumentLifecycle::ChooseProjectToOpen()
 {
-    OpenDialogFilter = OpenFilter;
+    OpenDialogFilter = tr(OpenFilter);
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogStart());
 }
 
@@ -216,7 +217,7 @@ QString CDocumentLifecycle::ChooseTemplateToOpen()
     OpenDialogUsed = true;
     const std::vector<std::string> offered = CUserDataFolder::TemplatesIn(OpenDialogDirectory.toStdString());
     OpenDialogFilter
-        = std::any_of(offered.begin(), offered.end(), IsTreeFileName) ? BothTemplatesFilter : TemplateFilter;
+        = tr(std::any_of(offered.begin(), offered.end(), IsTreeFileName) ? BothTemplatesFilter : TemplateFilter);
     return UserDialogs().ChooseFileToOpen(MessageParent, OpenDialogFilter, OpenDialogDirectory);
 }
 

@@ -3,6 +3,7 @@
 #include "core/lifecycle/CUserDataFolder.h"
 #include "core/lifecycle/LifecycleRules.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,8 @@ class TUserProject;
 // windows are the frame's, made and shown through its host interface. It keeps what
 // the reusable file dialogs remember between commands.
 class CDocumentLifecycle final {
+    Q_DECLARE_TR_FUNCTIONS(CDocumentLifecycle)
+
 public:
     // Messages are shown over messageParent (the frame); windows is the frame too.
     CDocumentLifecycle(QWidget* messageParent, CProjectWindowHost& windows, QString startDirectory);
@@ -106,7 +109,7 @@ private:
     QString OpenDialogFilter;
     QString OpenDialogDirectory;
     bool OpenDialogUsed = false;
-    QString SaveDialogFilter = QStringLiteral("Файл проекта (*.tsy)");
-    QString TreeSaveDialogFilter = QStringLiteral("Дерево критериев TESSALY (*.tsj)");
+    QString SaveDialogFilter = tr("Файл проекта (*.tsy)");
+    QString TreeSaveDialogFilter = tr("Дерево критериев TESSALY (*.tsj)");
     QString SaveDialogDirectory;
 };

@@ -4,6 +4,7 @@
 #include "gui/widgets/WidgetStyle.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPdfWriter>
@@ -365,6 +366,6 @@ void CReportPageWriter::DrawFooter()
     Painter.drawLine(QPointF(Left, ruleY), QPointF(Right, ruleY));
     Painter.setPen(Qt::black);
     Painter.drawText(QPointF(Left, baseline), FooterText);
-    const QString number = QStringLiteral("Страница %1").arg(Page);
+    const QString number = QCoreApplication::translate("CReportPageWriter", "Страница %1").arg(Page);
     Painter.drawText(QPointF(Right - QFontMetricsF(font, &Writer).horizontalAdvance(number), baseline), number);
 }

@@ -11,6 +11,7 @@
 #include "gui/app/ProjectReport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -63,13 +64,15 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
 {
     const CHierarchy& hierarchy = decision.Hierarchy();
     // A tree counts its criteria: its levels differ from branch to branch.
-    const QString structure = decision.Layered() ? QStringLiteral("уровней: %1, альтернатив: %2")
-                                                       .arg(decision.Model().LevelCount())
-                                                       .arg(decision.Model().LastLevelCount())
-                                                 : QStringLiteral("дерево критериев: критериев %1, альтернатив %2")
-                                                       .arg(hierarchy.NodeCount() - 1)
-                                                       .arg(hierarchy.AlternativeCount());
-    page.Paragraph(QStringLiteral("Групповое решение"), CReportPageWriter::Font(18.0, true));
+    const QString structure = decision.Layered()
+        ? QCoreApplication::translate("GroupReport", "уровней: %1, альтернатив: %2")
+              .arg(decision.Model().LevelCount())
+              .arg(decision.Model().LastLevelCount())
+        : QCoreApplication::translate("GroupReport", "дерево критериев: критериев %1, альтернатив %2")
+              .arg(hierarchy.NodeCount() - 1)
+              .arg(hierarchy.AlternativeCount());
+    page.Paragraph(
+        QCoreApplication::translate("GroupReport", "Групповое решение"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
     CReportPageTable info;
     info.HasHeader = false;
@@ -77,16 +80,17 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
     info.BoldFirstColumn = true;
     info.Widths = {page.Units(36.0), page.Width() - page.Units(36.0)};
     info.Rows = {
-        {{QStringLiteral("Цель")}, {Text(hierarchy.Goal().Name)}},
-        {{QStringLiteral("Файл группы")},
-            {subject.FileName.isEmpty() ? QStringLiteral("группа не сохранена") : subject.FileName}},
-        {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
-        {{QStringLiteral("Структура")}, {structure}},
-        {{QStringLiteral("Экспертов")},
-            {QStringLiteral("%1, веса %2")
-                    .arg(decision.ExpertCount())
-                    .arg(decision.UseExpertWeights() ? QStringLiteral("учитываются")
-                                                     : QStringLiteral("не учитываются (все равны)"))}},
+        {{QCoreApplication::translate("GroupReport", "Цель")}, {Text(hierarchy.Goal().Name)}},
+        {{QCoreApplication::translate("GroupReport", "Файл группы")},
+            {subject.FileName.isEmpty() ? QCoreApplication::translate("GroupReport", "группа не сохранена")
+                                        : subject.FileName}},
+        {{QCoreApplication::translate("GroupReport", "Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QCoreApplication::translate("GroupReport", "Структура")}, {structure}},
+        {{QCoreApplication::translate("GroupReport", "Экспертов")},
+            {(decision.UseExpertWeights()
+                    ? QCoreApplication::translate("GroupReport", "%1, веса учитываются")
+                    : QCoreApplication::translate("GroupReport", "%1, веса не учитываются (все равны)"))
+                    .arg(decision.ExpertCount())}},
     };
     page.Table(info);
 }
@@ -101,8 +105,8 @@ void MembersSection(CReportPageWriter& page, const CGroupDecision& decision, cha
             members.Rows.end() - static_cast<std::ptrdiff_t>(MembersAtEachEnd));
         members.Rows.insert(members.Rows.begin() + static_cast<std::ptrdiff_t>(MembersAtEachEnd),
             std::vector<std::string>(members.Header.size(), "…"));
-        omitted = QStringLiteral("Показаны первые %1 и последние %2 экспертов из %3; все эксперты с весами и долями — "
-                                 "в экспорте CSV.")
+        omitted = QCoreApplication::translate("GroupReport",
+            "Показаны первые %1 и последние %2 экспертов из %3; все эксперты с весами и долями — в экспорте CSV.")
                       .arg(MembersAtEachEnd)
                       .arg(MembersAtEachEnd)
                       .arg(count);
@@ -377,12 +381,13 @@ QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubj
         QPdfWriter writer(&buffer);
         writer.setResolution(subject.Dpi > 0 ? subject.Dpi : 96);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(QStringLiteral("Групповое решение: ") + Text(decision.Hierarchy().Goal().Name));
+        writer.setTitle(QCoreApplication::translate("GroupReport", "Групповое решение: %1")
+                            .arg(Text(decision.Hierarchy().Goal().Name)));
         writer.setCreator(
             QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         QPainter painter(&writer);
         CReportPageWriter page(writer, painter,
-            QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
+            QCoreApplication::translate("GroupReport", "%1 %2 — программа поддержки принятия рациональных решений")
                 .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         const char separator = subject.DecimalSeparator;
         if (decision.ExpertCount() > 0) {
@@ -390,7 +395,7 @@ QByteArray GroupReportPdf(const CGroupDecision& decision, const CGroupReportSubj
             MembersSection(page, decision, separator);
             RankingSection(page, decision, separator);
             ElementsSection(page, decision, separator);
-            page.Heading(QStringLiteral("Групповые суждения и согласие"), 13.0, 6.0);
+            page.Heading(QCoreApplication::translate("GroupReport", "Групповые суждения и согласие"), 13.0, 6.0);
             for (const std::size_t e : GroupElementOrder(decision)) {
                 ElementSection(page, decision, e, separator);
             }

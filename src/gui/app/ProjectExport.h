@@ -10,8 +10,9 @@
 
 class QWidget;
 
-inline constexpr const char* ReportFileFilter = "Отчёт PDF (*.pdf)";
-inline constexpr const char* CsvFileFilter = "Таблица CSV (*.csv)";
+// The file choice's filters, translated where they are shown (context "ProjectExport").
+inline constexpr const char* ReportFileFilter = QT_TRANSLATE_NOOP("ProjectExport", "Отчёт PDF (*.pdf)");
+inline constexpr const char* CsvFileFilter = QT_TRANSLATE_NOOP("ProjectExport", "Таблица CSV (*.csv)");
 
 // The name with the extension (".pdf") added unless it already ends in it, in any case.
 QString WithExtension(const QString& name, const QString& extension);

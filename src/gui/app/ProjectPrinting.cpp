@@ -7,6 +7,7 @@
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLocale>
@@ -80,7 +81,8 @@ EPrintResult PrintPage(QPrinter& printer, const std::string& titleName, const TP
 
     // x from the height and y from the width: the page is laid out that way on purpose.
     painter.setFont(PrintFont(painter, 14));
-    const QString title = QStringLiteral("Проект: ") + QString::fromStdString(titleName);
+    const QString title
+        = QCoreApplication::translate("ProjectPrinting", "Проект: %1").arg(QString::fromStdString(titleName));
     DrawTextAt(painter, H / 10, W / 6, title);
     int y = W / 6 + 2 * painter.fontMetrics().height();
 

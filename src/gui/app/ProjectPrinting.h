@@ -16,7 +16,9 @@ class CProjectResults;
 class QPrinter;
 
 inline constexpr const char* PrintJobTitle = "TESSALY project printing";
-inline constexpr const char* BadPrinterText = "Не верные параметры текущего принтера";
+// Translated where it is shown (context "ProjectPrinting").
+inline constexpr const char* BadPrinterText
+    = QT_TRANSLATE_NOOP("ProjectPrinting", "Не верные параметры текущего принтера");
 
 enum class EPrintResult {
     Printed,

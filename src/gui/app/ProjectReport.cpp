@@ -18,6 +18,7 @@
 #include "gui/results/CRatingBars.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -46,7 +47,8 @@ void Write(CReportParagraphs& notes, const std::vector<std::string>& lines, doub
 void TitleBlock(CReportPageWriter& page, const std::string& goal, const std::string& goalComment,
     const CReportSubject& subject, const QString& structure)
 {
-    page.Paragraph(QStringLiteral("Отчёт по проекту"), CReportPageWriter::Font(18.0, true));
+    page.Paragraph(
+        QCoreApplication::translate("ProjectReport", "Отчёт по проекту"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
     const QString comment = Text(goalComment);
     CReportPageTable info;
@@ -55,11 +57,14 @@ void TitleBlock(CReportPageWriter& page, const std::string& goal, const std::str
     info.BoldFirstColumn = true;
     info.Widths = {page.Units(32.0), page.Width() - page.Units(32.0)};
     info.Rows = {
-        {{QStringLiteral("Цель")}, {Text(goal)}},
-        {{QStringLiteral("Комментарий")}, {comment.isEmpty() ? QStringLiteral("нет") : comment}},
-        {{QStringLiteral("Файл")}, {subject.FileName.isEmpty() ? QStringLiteral("новый проект") : subject.FileName}},
-        {{QStringLiteral("Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
-        {{QStringLiteral("Структура")}, {structure}},
+        {{QCoreApplication::translate("ProjectReport", "Цель")}, {Text(goal)}},
+        {{QCoreApplication::translate("ProjectReport", "Комментарий")},
+            {comment.isEmpty() ? QCoreApplication::translate("ProjectReport", "нет") : comment}},
+        {{QCoreApplication::translate("ProjectReport", "Файл")},
+            {subject.FileName.isEmpty() ? QCoreApplication::translate("ProjectReport", "новый проект")
+                                        : subject.FileName}},
+        {{QCoreApplication::translate("ProjectReport", "Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QCoreApplication::translate("ProjectReport", "Структура")}, {structure}},
     };
     page.Table(info);
 }
@@ -73,7 +78,7 @@ void HierarchySection(CReportPageWriter& page, const CHierarchyPicture& picture)
     const double scale = std::min(
         page.Width() / picture.Extent.width(), (page.PageHeight() - page.Units(15.0)) / picture.Extent.height());
     const double height = picture.Extent.height() * scale;
-    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0, height);
+    page.Heading(QCoreApplication::translate("ProjectReport", "Иерархия"), 13.0, 6.0, height);
     page.EnsureSpace(height);
     QPainter& painter = page.Canvas();
     painter.save();
@@ -106,7 +111,8 @@ void RankingSection(
     const double warningHeight = warning.empty() ? 0.0 : page.Height(warning) + page.Units(1.5);
     const CReportParagraphs label{{Text(RankingTitle(ESynthesisMode::Distributive))}};
     const double labelHeight = page.Height(label) + page.Units(1.5);
-    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0, labelHeight + warningHeight + height);
+    page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0,
+        labelHeight + warningHeight + height);
     page.Write(label);
     page.Gap(1.5);
     if (!warning.empty()) {
@@ -207,9 +213,11 @@ void ElementSection(CReportPageWriter& page, const CUserProjectModel& project, c
         Write(notes, SensitivityLines(ElementSensitivityText(project, analysis, level, position, separator)), 0.0, 5.0);
     }
 
-    const QString title = level == 0
-        ? QStringLiteral("Цель «%1»").arg(Text(element.Name))
-        : QStringLiteral("«%1»: уровень %2, № %3").arg(Text(element.Name)).arg(level).arg(position + 1);
+    const QString title = level == 0 ? QCoreApplication::translate("ProjectReport", "Цель «%1»").arg(Text(element.Name))
+                                     : QCoreApplication::translate("ProjectReport", "«%1»: уровень %2, № %3")
+                                           .arg(Text(element.Name))
+                                           .arg(level)
+                                           .arg(position + 1);
     // The element's block moves to the next page whole when it fits on one.
     page.Measure(matrix);
     page.Heading(title, 10.5, 5.0, matrix.Height + page.Units(1.5) + page.Height(notes));
@@ -238,10 +246,13 @@ void OutlineSection(CReportPageWriter& page, const CHierarchy& tree, const CHier
     }
     // The figures' and the mark's columns as wide as their longest words, the names the rest.
     const double padding = page.Units(2.2);
-    const double figure = page.TextWidth(QStringLiteral("Глобальный"), true) + padding;
-    const double mark = page.TextWidth(QStringLiteral("ОС 0.0000, недостаточна"), false) + padding;
+    //: Not shown: measures the priority columns; the longest word of their headings.
+    const double figure = page.TextWidth(QCoreApplication::translate("ProjectReport", "Глобальный"), true) + padding;
+    //: Not shown: measures the consistency column; its widest mark.
+    const double mark
+        = page.TextWidth(QCoreApplication::translate("ProjectReport", "ОС 0.0000, недостаточна"), false) + padding;
     table.Widths = {page.Width() - 2 * figure - mark, figure, figure, mark};
-    page.Heading(QStringLiteral("Иерархия"), 13.0, 6.0);
+    page.Heading(QCoreApplication::translate("ProjectReport", "Иерархия"), 13.0, 6.0);
     page.Table(table);
     page.Gap(2.0);
 }
@@ -278,8 +289,8 @@ void TreeRankingSection(CReportPageWriter& page, const CHierarchy& tree, const C
     if (ideal) {
         page.Heading(Text(RankingTitle(mode)), 11.0, 5.0, height + page.Height(below));
     } else {
-        page.Heading(
-            QStringLiteral("Итоговый результат"), 13.0, 6.0, aboveHeight + std::min(height, page.PageHeight() / 2));
+        page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0,
+            aboveHeight + std::min(height, page.PageHeight() / 2));
         page.Write(above);
         page.Gap(1.5);
     }
@@ -428,7 +439,7 @@ void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const 
     if (!warning.empty()) {
         above.push_back({Text(warning)});
     }
-    page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0,
+    page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0,
         page.Height(above) + page.Units(1.5) + std::min(table.Height, page.PageHeight() / 2));
     page.Write(above);
     page.Gap(1.5);
@@ -451,7 +462,9 @@ void ScaleSection(
     const CScaleResult& result = results.Scales()[s];
     CReportPageTable table = ReportPageTableOf(
         ScaleTable(scale, result, separator), {Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight}, false);
-    const double figure = page.TextWidth(QStringLiteral("Идеальное значение"), true) + page.Units(2.2);
+    //: Not shown: measures the figures' columns; the widest heading of a scale's table.
+    const double figure
+        = page.TextWidth(QCoreApplication::translate("ProjectReport", "Идеальное значение"), true) + page.Units(2.2);
     table.Widths = {page.Width() - 2 * figure, figure, figure};
     CReportParagraphs notes{{Text(ScaleUseText(tree, s))}};
     Write(notes, ScaleConsistencyLines(scale, result, separator), 0.0, 0.0);
@@ -483,7 +496,8 @@ void RatingsAppendix(CReportPageWriter& page, const CHierarchy& tree)
     const auto perGroup = static_cast<std::size_t>(std::max(1.0, (page.Width() - nameWidth) / minimum));
     const std::size_t criteria = all.Header.size() - 1;
     page.NewPage();
-    page.Heading(QStringLiteral("Приложение. %1").arg(Text(RatingsTableTitle)), 13.0, 0.0);
+    page.Heading(
+        QCoreApplication::translate("ProjectReport", "Приложение. %1").arg(Text(RatingsTableTitle)), 13.0, 0.0);
     for (std::size_t first = 0; first < criteria; first += perGroup) {
         const std::size_t count = std::min(perGroup, criteria - first);
         CReportTable part;
@@ -502,8 +516,11 @@ void RatingsAppendix(CReportPageWriter& page, const CHierarchy& tree)
         table.Widths.assign(1, nameWidth);
         table.Widths.insert(table.Widths.end(), count, std::min(column, std::max(minimum, page.Units(60.0))));
         if (criteria > perGroup) {
-            page.Heading(
-                QStringLiteral("Критерии с %1 по %2 из %3").arg(first + 1).arg(first + count).arg(criteria), 10.5, 5.0);
+            page.Heading(QCoreApplication::translate("ProjectReport", "Критерии с %1 по %2 из %3")
+                             .arg(first + 1)
+                             .arg(first + count)
+                             .arg(criteria),
+                10.5, 5.0);
         }
         page.Table(table);
         page.Gap(2.0);
@@ -522,12 +539,12 @@ QByteArray ReportPdf(
         QPdfWriter writer(&buffer);
         writer.setResolution(subject.Hierarchy.Dpi > 0 ? subject.Hierarchy.Dpi : 96);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(QStringLiteral("Отчёт по проекту: ") + Text(goal));
+        writer.setTitle(QCoreApplication::translate("ProjectReport", "Отчёт по проекту: %1").arg(Text(goal)));
         writer.setCreator(
             QStringLiteral("%1 %2").arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         QPainter painter(&writer);
         CReportPageWriter page(writer, painter,
-            QStringLiteral("%1 %2 — программа поддержки принятия рациональных решений")
+            QCoreApplication::translate("ProjectReport", "%1 %2 — программа поддержки принятия рациональных решений")
                 .arg(QString::fromUtf8(ReportProgramName), QString::fromUtf8(ReportProgramVersion)));
         writePages(page);
         page.EnsureSpace(0.0); // a heading still waiting is drawn
@@ -547,13 +564,15 @@ QByteArray ProjectReportPdf(
         const char separator = subject.DecimalSeparator;
 
         TitleBlock(page, project.Goal().Name, project.Goal().Comment, subject,
-            QStringLiteral("уровней: %1, альтернатив: %2").arg(project.LevelCount()).arg(project.LastLevelCount()));
+            QCoreApplication::translate("ProjectReport", "уровней: %1, альтернатив: %2")
+                .arg(project.LevelCount())
+                .arg(project.LastLevelCount()));
         HierarchySection(page, subject.Hierarchy);
         // Judgements that do not connect an element's elements leave no ranking: the
         // report says why where the ranking would stand, and still shows the judgements.
         const std::string refusal = ProjectNotConnectedText(project, results);
         if (!refusal.empty()) {
-            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0);
             page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
         } else {
             RankingSection(page, project, results, separator);
@@ -564,7 +583,7 @@ QByteArray ProjectReportPdf(
             IdealRankingSection(page, project, results, separator);
             LevelsSection(page, project, results, separator);
         }
-        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        page.Heading(QCoreApplication::translate("ProjectReport", "Суждения и согласованность"), 13.0, 6.0);
         const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
         if (!incomplete.empty()) {
             CReportParagraphs list;
@@ -589,7 +608,7 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
     return ReportPdf(tree.Goal().Name, subject, [&](CReportPageWriter& page) {
         const char separator = subject.DecimalSeparator;
         TitleBlock(page, tree.Goal().Name, tree.Goal().Comment, subject,
-            QStringLiteral("дерево критериев: уровней %1, критериев %2, альтернатив %3")
+            QCoreApplication::translate("ProjectReport", "дерево критериев: уровней %1, критериев %2, альтернатив %3")
                 .arg(tree.LevelCount())
                 .arg(tree.NodeCount() - 1)
                 .arg(tree.AlternativeCount()));
@@ -598,7 +617,7 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
         // report says why where the ranking would stand, and still shows the judgements.
         const std::string refusal = HierarchyNotConnectedText(tree, results);
         if (!refusal.empty()) {
-            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0);
             page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
         } else {
             TreeRankingSection(page, tree, results, ESynthesisMode::Distributive, separator);
@@ -606,7 +625,7 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
                 CReportPageWriter::Font(ReportBodyPoints));
             TreeRankingSection(page, tree, results, ESynthesisMode::Ideal, separator);
         }
-        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        page.Heading(QCoreApplication::translate("ProjectReport", "Суждения и согласованность"), 13.0, 6.0);
         const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
         if (!incomplete.empty()) {
             CReportParagraphs list;
@@ -633,14 +652,15 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
     return ReportPdf(tree.Goal().Name, subject, [&](CReportPageWriter& page) {
         const char separator = subject.DecimalSeparator;
         TitleBlock(page, tree.Goal().Name, tree.Goal().Comment, subject,
-            QStringLiteral("дерево критериев: уровней %1, критериев %2, альтернатив %3, оценки по шкалам")
+            QCoreApplication::translate(
+                "ProjectReport", "дерево критериев: уровней %1, критериев %2, альтернатив %3, оценки по шкалам")
                 .arg(tree.LevelCount())
                 .arg(tree.NodeCount() - 1)
                 .arg(tree.AlternativeCount()));
         OutlineSection(page, tree, criteria, separator);
         const std::string refusal = HierarchyNotConnectedText(tree, criteria);
         if (!refusal.empty()) {
-            page.Heading(QStringLiteral("Итоговый результат"), 13.0, 6.0);
+            page.Heading(QCoreApplication::translate("ProjectReport", "Итоговый результат"), 13.0, 6.0);
             page.Paragraph(Text(refusal), CReportPageWriter::Font(ReportBodyPoints));
         } else {
             RatedRankingSection(page, tree, results, separator);
@@ -651,7 +671,7 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
                 page.Paragraph(Text(note), CReportPageWriter::Font(ReportBodyPoints));
             }
         }
-        page.Heading(QStringLiteral("Суждения и согласованность"), 13.0, 6.0);
+        page.Heading(QCoreApplication::translate("ProjectReport", "Суждения и согласованность"), 13.0, 6.0);
         const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
         if (!incomplete.empty()) {
             CReportParagraphs list;
@@ -667,7 +687,7 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
                 NodeSection(page, tree, criteria, node, analysis, separator, RatedSensitivityLeaders);
             }
         }
-        page.Heading(QStringLiteral("Шкалы оценок"), 13.0, 6.0);
+        page.Heading(QCoreApplication::translate("ProjectReport", "Шкалы оценок"), 13.0, 6.0);
         for (std::uint32_t s = 0; s < tree.Scales().size(); ++s) {
             ScaleSection(page, tree, results, s, separator);
         }

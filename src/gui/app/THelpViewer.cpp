@@ -12,11 +12,11 @@ THelpViewer::THelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Справка Tessaly"));
+    setWindowTitle(tr("Справка Tessaly"));
     lbHelpText = new QTextBrowser(this);
     lbHelpText->setObjectName(QStringLiteral("lbHelpText"));
     lbHelpText->setOpenExternalLinks(true);
-    lbHelpText->setAccessibleName(QStringLiteral("Текст справки"));
+    lbHelpText->setAccessibleName(tr("Текст справки"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lbHelpText);
@@ -27,8 +27,9 @@ bool THelpViewer::OpenAtContents(const QString& helpFile)
 {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        lbHelpText->setHtml(QStringLiteral("<h3>Файл справки не найден</h3><p>Не удалось открыть файл <b>%1</b>.</p>")
-                                .arg(helpFile.toHtmlEscaped()));
+        lbHelpText->setHtml(QStringLiteral("<h3>%1</h3><p>%2</p>")
+                                .arg(tr("Файл справки не найден"),
+                                    tr("Не удалось открыть файл <b>%1</b>.").arg(helpFile.toHtmlEscaped())));
         return false;
     }
     // The extension is not .html, so the resource type is given explicitly.

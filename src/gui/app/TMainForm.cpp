@@ -33,6 +33,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -74,7 +75,7 @@ QString DetermineStartDirectory(QWidget* parent)
     std::error_code error;
     const std::filesystem::path current = std::filesystem::current_path(error);
     if (error || current.empty()) {
-        Inform(parent, QStringLiteral("Ошибка при запросе текущего пути"));
+        Inform(parent, TMainForm::tr("Ошибка при запросе текущего пути"));
         std::exit(0);
     }
     return QString::fromStdString(current.string());
@@ -82,9 +83,18 @@ QString DetermineStartDirectory(QWidget* parent)
 
 // The program's own settings, kept between runs in the user's configuration folder.
 constexpr const char* IdealSynthesisKey = "IdealSynthesis";
+// The interface language the program starts in: "ru", "en" or "system" (the default).
+constexpr const char* LanguageKey = "Interface/Language";
 QSettings ProgramSettings()
 {
     return QSettings(QStringLiteral("Tessaly"), QStringLiteral("Tessaly"));
+}
+
+// The stored language; none or one unknown counts as the system's.
+QString StoredLanguage()
+{
+    const QString stored = ProgramSettings().value(QString::fromLatin1(LanguageKey)).toString();
+    return stored == QStringLiteral("ru") || stored == QStringLiteral("en") ? stored : QStringLiteral("system");
 }
 
 QMdiSubWindow* SubWindowOf(TUserProject* project)
@@ -171,10 +181,10 @@ void TMainForm::ShowTreeWarning()
         && tree->Document().Tree().Evaluation() == EAlternativeEvaluation::Ratings;
     // Ratings are ideal by nature: the switch says so while a rated tree is in front.
     mnIdealSynthesis->setEnabled(!rated);
-    const QString ratedTip = QStringLiteral("Оценки по шкалам всегда идеальны: переключатель к ним не относится.");
+    const QString ratedTip = tr("Оценки по шкалам всегда идеальны: переключатель к ним не относится.");
     mnIdealSynthesis->setStatusTip(rated ? ratedTip : QString());
     mnIdealSynthesis->setToolTip(
-        rated ? ratedTip : QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+        rated ? ratedTip : tr("Показывать результаты идеального синтеза вместо распределительного"));
     // A window being opened holds no tree until its file is read.
     if (tree != nullptr && tree->Document().IsTree()) {
         const CProjectDocument& document = tree->Document();
@@ -201,7 +211,7 @@ void TMainForm::resizeEvent(QResizeEvent* event)
 void TMainForm::FormCreate(QSize screenSize)
 {
     if (screenSize != QSize(1024, 768)) {
-        UserDialogs().Inform(this, QStringLiteral("Желательный режим видеокарты: 1024x768"), QStringLiteral("Alert"));
+        UserDialogs().Inform(this, tr("Желательный режим видеокарты: 1024x768"), QStringLiteral("Alert"));
     }
     StartDir = DetermineStartDirectory(this);
     DocumentLifecycle->SetStartDirectory(StartDir);
@@ -226,119 +236,142 @@ void TMainForm::CreateMenus()
     // Every caption carries its mnemonic ('&' before the letter a Russian desktop user
     // looks for, none twice in a menu); a tooltip, a tool button and a screen reader
     // get the caption without it.
-    auto action = [this](QMenu* menu, const char* name, const char* caption, void (TMainForm::*handler)(),
+    auto action = [this](QMenu* menu, const char* name, const QString& text, void (TMainForm::*handler)(),
                       const QString& hint = QString()) {
-        const QString text = Text(caption);
         QAction* item = MakeCommand(name, text, hint.isEmpty() ? WithoutMnemonic(text) : hint, handler);
         menu->addAction(item);
         return item;
     };
-    auto menu = [this](const char* name, const char* caption) {
-        QMenu* created = menuBar()->addMenu(Text(caption));
+    auto menu = [this](const char* name, const QString& caption) {
+        QMenu* created = menuBar()->addMenu(caption);
         created->setObjectName(QString::fromLatin1(name));
         created->menuAction()->setObjectName(QString::fromLatin1(name));
         // The open menu is announced by its name.
-        created->setWindowTitle(WithoutMnemonic(Text(caption)));
+        created->setWindowTitle(WithoutMnemonic(caption));
         return created;
     };
     menuBar()->setObjectName(QStringLiteral("MainMenu"));
 
-    MFile = menu("MFile", "&Файл");
-    MNewProject = action(MFile, "MNewProject", "&Создать новый проект", &TMainForm::MNewProjectClick);
-    MNewTree = action(MFile, "MNewTree", "Создать &дерево критериев...", &TMainForm::MNewTreeClick);
+    MFile = menu("MFile", tr("&Файл"));
+    MNewProject = action(MFile, "MNewProject", tr("&Создать новый проект"), &TMainForm::MNewProjectClick);
+    MNewTree = action(MFile, "MNewTree", tr("Создать &дерево критериев..."), &TMainForm::MNewTreeClick);
     MFile->addSeparator();
-    N5 = action(MFile, "N5", "&Открыть проект", &TMainForm::N5Click);
+    N5 = action(MFile, "N5", tr("&Открыть проект"), &TMainForm::N5Click);
     MFile->addSeparator();
-    mnSaveProject = action(MFile, "mnSaveProject", "Со&хранить проект", &TMainForm::mnSaveProjectClick);
+    mnSaveProject = action(MFile, "mnSaveProject", tr("Со&хранить проект"), &TMainForm::mnSaveProjectClick);
     // The one key every user tries; the menu shows it beside the caption, the button's hint names it.
     mnSaveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnSaveProject->setToolTip(QStringLiteral("%1 (%2)").arg(
         mnSaveProject->toolTip(), mnSaveProject->shortcut().toString(QKeySequence::NativeText)));
-    mnSaveProjectAs = action(MFile, "mnSaveProjectAs", "Сохранить проект &как...", &TMainForm::mnSaveProjectAsClick);
+    mnSaveProjectAs
+        = action(MFile, "mnSaveProjectAs", tr("Сохранить проект &как..."), &TMainForm::mnSaveProjectAsClick);
     MFile->addSeparator();
-    mnTemplateLoad = action(MFile, "mnTemplateLoad", "&Загрузить шаблон проекта", &TMainForm::mnTemplateLoadClick,
-        QStringLiteral("Загрузить шаблонную иерархию"));
-    mnSaveAsHTemplate
-        = action(MFile, "mnSaveAsHTemplate", "Сохранить проект в виде &шаблона", &TMainForm::mnSaveAsHTemplateClick);
+    mnTemplateLoad = action(MFile, "mnTemplateLoad", tr("&Загрузить шаблон проекта"), &TMainForm::mnTemplateLoadClick,
+        tr("Загрузить шаблонную иерархию"));
+    mnSaveAsHTemplate = action(
+        MFile, "mnSaveAsHTemplate", tr("Сохранить проект в виде &шаблона"), &TMainForm::mnSaveAsHTemplateClick);
     MFile->addSeparator();
-    N7 = action(MFile, "N7", "В&ыход", &TMainForm::N7Click, QStringLiteral("Выйти из программы"));
+    N7 = action(MFile, "N7", tr("В&ыход"), &TMainForm::N7Click, tr("Выйти из программы"));
 
     // The active project's undo steps, each item naming its step.
-    MEdit = menu("MEdit", "&Правка");
-    mnUndo = action(MEdit, "mnUndo", "&Отменить", &TMainForm::mnUndoClick);
+    MEdit = menu("MEdit", tr("&Правка"));
+    mnUndo = action(MEdit, "mnUndo", tr("&Отменить"), &TMainForm::mnUndoClick);
     mnUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnRedo = action(MEdit, "mnRedo", "&Повторить", &TMainForm::mnRedoClick);
+    mnRedo = action(MEdit, "mnRedo", tr("&Повторить"), &TMainForm::mnRedoClick);
     mnRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     EditSteps = new QUndoGroup(this);
     connect(EditSteps, &QUndoGroup::canUndoChanged, mnUndo, &QAction::setEnabled);
     connect(EditSteps, &QUndoGroup::canRedoChanged, mnRedo, &QAction::setEnabled);
     connect(EditSteps, &QUndoGroup::undoTextChanged, this,
-        [this](const QString& step) { ShowStepName(mnUndo, "&Отменить", step); });
+        [this](const QString& step) { ShowStepName(mnUndo, tr("&Отменить"), tr("&Отменить: %1"), step); });
     connect(EditSteps, &QUndoGroup::redoTextChanged, this,
-        [this](const QString& step) { ShowStepName(mnRedo, "&Повторить", step); });
+        [this](const QString& step) { ShowStepName(mnRedo, tr("&Повторить"), tr("&Повторить: %1"), step); });
     mnUndo->setEnabled(false);
     mnRedo->setEnabled(false);
     MEdit->addSeparator();
-    mnConvertToTree = action(MEdit, "mnConvertToTree", "Преобразовать в &дерево", &TMainForm::mnConvertToTreeClick);
+    mnConvertToTree = action(MEdit, "mnConvertToTree", tr("Преобразовать в &дерево"), &TMainForm::mnConvertToTreeClick);
     mnConvertToTree->setEnabled(false);
     // A tree's alternatives compared in pairs or rated on scales; a layered project's are compared.
-    mnEvaluation = MEdit->addMenu(Text("Оценка &альтернатив"));
+    mnEvaluation = MEdit->addMenu(tr("Оценка &альтернатив"));
     mnEvaluation->setObjectName(QStringLiteral("mnEvaluation"));
     mnEvaluation->menuAction()->setObjectName(QStringLiteral("mnEvaluation"));
-    mnEvaluation->setWindowTitle(QStringLiteral("Оценка альтернатив"));
+    mnEvaluation->setWindowTitle(WithoutMnemonic(mnEvaluation->title()));
     auto* evaluations = new QActionGroup(this);
-    mnEvaluationPairs = action(mnEvaluation, "mnEvaluationPairs", "&Попарно", &TMainForm::mnEvaluationPairsClick);
+    mnEvaluationPairs = action(mnEvaluation, "mnEvaluationPairs", tr("&Попарно"), &TMainForm::mnEvaluationPairsClick);
     mnEvaluationRatings
-        = action(mnEvaluation, "mnEvaluationRatings", "По &шкалам", &TMainForm::mnEvaluationRatingsClick);
+        = action(mnEvaluation, "mnEvaluationRatings", tr("По &шкалам"), &TMainForm::mnEvaluationRatingsClick);
     for (QAction* item : {mnEvaluationPairs, mnEvaluationRatings}) {
         item->setCheckable(true);
         evaluations->addAction(item);
     }
-    mnRatingScales = action(MEdit, "mnRatingScales", "Шкалы о&ценок...", &TMainForm::mnRatingScalesClick);
+    mnRatingScales = action(MEdit, "mnRatingScales", tr("Шкалы о&ценок..."), &TMainForm::mnRatingScalesClick);
     connect(MEdit, &QMenu::aboutToShow, this, &TMainForm::FillEditMenu);
     connect(EditSteps, &QUndoGroup::indexChanged, this, &TMainForm::ShowEvaluationCommands);
 
-    MTools = menu("MTools", "&Настройки");
-    mnToolOrient = MTools->addMenu(Text("&Ориентация"));
+    MTools = menu("MTools", tr("&Настройки"));
+    mnToolOrient = MTools->addMenu(tr("&Ориентация"));
     mnToolOrient->setObjectName(QStringLiteral("mnToolOrient"));
     mnToolOrient->menuAction()->setObjectName(QStringLiteral("mnToolOrient"));
-    mnToolOrient->setWindowTitle(QStringLiteral("Ориентация"));
+    mnToolOrient->setWindowTitle(WithoutMnemonic(mnToolOrient->title()));
     OrientationGroup = new QActionGroup(this);
     OrientationGroup->setExclusive(true);
-    mnToolOrientVert = action(mnToolOrient, "mnToolOrientVert", "&Вертикальная", &TMainForm::mnToolOrientVertClick);
-    mnToolOrientHor = action(mnToolOrient, "mnToolOrientHor", "&Горизонтальная", &TMainForm::mnToolOrientHorClick);
+    mnToolOrientVert = action(mnToolOrient, "mnToolOrientVert", tr("&Вертикальная"), &TMainForm::mnToolOrientVertClick);
+    mnToolOrientHor = action(mnToolOrient, "mnToolOrientHor", tr("&Горизонтальная"), &TMainForm::mnToolOrientHorClick);
     for (QAction* item : {mnToolOrientVert, mnToolOrientHor}) {
         item->setCheckable(true);
         OrientationGroup->addAction(item);
     }
     mnToolOrientHor->setChecked(true);
-    mnIdealSynthesis = action(MTools, "mnIdealSynthesis", "&Идеальный синтез", &TMainForm::mnIdealSynthesisClick,
-        QStringLiteral("Показывать результаты идеального синтеза вместо распределительного"));
+    mnIdealSynthesis = action(MTools, "mnIdealSynthesis", tr("&Идеальный синтез"), &TMainForm::mnIdealSynthesisClick,
+        tr("Показывать результаты идеального синтеза вместо распределительного"));
     mnIdealSynthesis->setCheckable(true);
     mnIdealSynthesis->setChecked(ProgramSettings().value(QString::fromLatin1(IdealSynthesisKey), false).toBool());
+    // The language submenu reads in both languages, so that a user who cannot read the
+    // current one still finds it; each language is named in its own.
+    mnLanguage = MTools->addMenu(QStringLiteral("&Язык / Language"));
+    mnLanguage->setObjectName(QStringLiteral("mnLanguage"));
+    mnLanguage->menuAction()->setObjectName(QStringLiteral("mnLanguage"));
+    mnLanguage->setWindowTitle(WithoutMnemonic(mnLanguage->title()));
+    auto* languages = new QActionGroup(this);
+    languages->setExclusive(true);
+    const QString chosen = StoredLanguage();
+    auto language = [&](const char* name, const QString& caption, const QString& value) {
+        auto* item = new QAction(caption, this);
+        item->setObjectName(QString::fromLatin1(name));
+        item->setCheckable(true);
+        item->setChecked(value == chosen);
+        languages->addAction(item);
+        mnLanguage->addAction(item);
+        connect(item, &QAction::triggered, this, [this, value] { ChooseLanguage(value); });
+        return item;
+    };
+    mnLanguageRussian = language("mnLanguageRussian", QStringLiteral("&Русский"), QStringLiteral("ru"));
+    mnLanguageEnglish = language("mnLanguageEnglish", QStringLiteral("&English"), QStringLiteral("en"));
+    mnLanguageSystem = language("mnLanguageSystem", tr("&Как в системе"), QStringLiteral("system"));
 
-    MAnalysis = menu("MAnalysis", "&Анализ");
+    MAnalysis = menu("MAnalysis", tr("&Анализ"));
     mnProjectReport
-        = action(MAnalysis, "mnProjectReport", "&Отчёт по проекту (PDF)...", &TMainForm::mnProjectReportClick);
-    mnExportCsv = action(MAnalysis, "mnExportCsv", "&Экспорт результатов (CSV)...", &TMainForm::mnExportCsvClick);
+        = action(MAnalysis, "mnProjectReport", tr("&Отчёт по проекту (PDF)..."), &TMainForm::mnProjectReportClick);
+    mnExportCsv = action(MAnalysis, "mnExportCsv", tr("&Экспорт результатов (CSV)..."), &TMainForm::mnExportCsvClick);
     mnSensitivityAnalysis = action(
-        MAnalysis, "mnSensitivityAnalysis", "&Анализ чувствительности", &TMainForm::mnSensitivityAnalysisClick);
+        MAnalysis, "mnSensitivityAnalysis", tr("&Анализ чувствительности"), &TMainForm::mnSensitivityAnalysisClick);
     MAnalysis->addSeparator();
-    mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles", "&Подготовить файлы для экспертов...",
+    mnPrepareExpertFiles = action(MAnalysis, "mnPrepareExpertFiles", tr("&Подготовить файлы для экспертов..."),
         &TMainForm::mnPrepareExpertFilesClick);
-    mnGroupDecision = action(MAnalysis, "mnGroupDecision", "&Групповое решение...", &TMainForm::mnGroupDecisionClick);
-    mnOpenGroup = action(MAnalysis, "mnOpenGroup", "Открыть г&руппу экспертов...", &TMainForm::mnOpenGroupClick);
+    mnGroupDecision
+        = action(MAnalysis, "mnGroupDecision", tr("&Групповое решение..."), &TMainForm::mnGroupDecisionClick);
+    mnOpenGroup = action(MAnalysis, "mnOpenGroup", tr("Открыть г&руппу экспертов..."), &TMainForm::mnOpenGroupClick);
 
-    WindowMenu = menu("WindowMenu", "&Окно");
-    MCascade = action(WindowMenu, "MCascade", "&Каскад", &TMainForm::MCascadeClick);
-    MWinVertical = action(WindowMenu, "MWinVertical", "По &вертикали", &TMainForm::MWinVerticalClick);
-    MWinHorizontal = action(WindowMenu, "MWinHorizontal", "По &горизонтали", &TMainForm::MWinHorizontalClick);
+    WindowMenu = menu("WindowMenu", tr("&Окно"));
+    MCascade = action(WindowMenu, "MCascade", tr("&Каскад"), &TMainForm::MCascadeClick);
+    MWinVertical = action(WindowMenu, "MWinVertical", tr("По &вертикали"), &TMainForm::MWinVerticalClick);
+    MWinHorizontal = action(WindowMenu, "MWinHorizontal", tr("По &горизонтали"), &TMainForm::MWinHorizontalClick);
     connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::FillWindowMenu);
 
-    MHelp = menu("MHelp", "&Справка");
-    N8 = action(MHelp, "N8", "&Помощь", &TMainForm::N8Click);
+    MHelp = menu("MHelp", tr("&Справка"));
+    N8 = action(MHelp, "N8", tr("&Помощь"), &TMainForm::N8Click);
     MHelp->addSeparator();
-    N10 = action(MHelp, "N10", "&О программе", &TMainForm::N10Click);
+    N10 = action(MHelp, "N10", tr("&О программе"), &TMainForm::N10Click);
 
     // F10 enters the menu bar at its first menu, as on the user's other desktop programs.
     OpenMenuCommand = new QAction(this);
@@ -348,15 +381,26 @@ void TMainForm::CreateMenus()
     connect(OpenMenuCommand, &QAction::triggered, this, &TMainForm::OpenFirstMenu);
 }
 
+void TMainForm::ChooseLanguage(const QString& language)
+{
+    if (StoredLanguage() == language) {
+        return;
+    }
+    ProgramSettings().setValue(QString::fromLatin1(LanguageKey), language);
+    // In both languages: the user may not read the one on the screen.
+    Inform(this,
+        QStringLiteral("Язык интерфейса сменится при следующем запуске Tessaly.\n"
+                       "The interface language will change the next time Tessaly starts."));
+}
+
 void TMainForm::OpenFirstMenu()
 {
     menuBar()->setActiveAction(MFile->menuAction());
 }
 
-void TMainForm::ShowStepName(QAction* item, const char* command, const QString& step)
+void TMainForm::ShowStepName(QAction* item, const QString& command, const QString& commandWithStep, const QString& step)
 {
-    const QString text = Text(command);
-    item->setText(step.isEmpty() ? text : text + QStringLiteral(": ") + LiteralMenuText(step));
+    item->setText(step.isEmpty() ? command : commandWithStep.arg(LiteralMenuText(step)));
     item->setToolTip(WithoutMnemonic(item->text()));
 }
 
@@ -436,7 +480,7 @@ void TMainForm::mnConvertToTreeClick()
     std::string problem;
     std::optional<CHierarchy> tree = project->Document().TreeOfLayers(&problem);
     if (!tree) {
-        Inform(this, QStringLiteral("Проект не преобразован в дерево: %1.").arg(QString::fromStdString(problem)));
+        Inform(this, tr("Проект не преобразован в дерево: %1.").arg(QString::fromStdString(problem)));
         return;
     }
     TTreeProject* window = CreateTreeWindow(QString());
@@ -483,14 +527,14 @@ void TMainForm::CreateToolPanel()
     ToolPanel->toggleViewAction()->setVisible(false);
     addToolBar(Qt::TopToolBarArea, ToolPanel);
 
-    CloseProjectCommand = MakeCommand("acCloseProject", QStringLiteral("Закрыть проект"),
-        QStringLiteral("Закрыть проект"), &TMainForm::btCloseProjectClick);
-    PrintProjectCommand = MakeCommand("acPrintProject", QStringLiteral("Распечатать проект"),
-        QStringLiteral("Распечатать проект"), &TMainForm::btPrintProjectClick);
-    PrevProjectCommand = MakeCommand("acPrevProject", QStringLiteral("Показать предыдущий проект"),
-        QStringLiteral("Показать предыдущий проект"), &TMainForm::btPrevProjectClick);
-    NextProjectCommand = MakeCommand("acNextProject", QStringLiteral("Показать следующий проект"),
-        QStringLiteral("Показать следующий проект"), &TMainForm::btNextProjectClick);
+    CloseProjectCommand
+        = MakeCommand("acCloseProject", tr("Закрыть проект"), tr("Закрыть проект"), &TMainForm::btCloseProjectClick);
+    PrintProjectCommand = MakeCommand(
+        "acPrintProject", tr("Распечатать проект"), tr("Распечатать проект"), &TMainForm::btPrintProjectClick);
+    PrevProjectCommand = MakeCommand("acPrevProject", tr("Показать предыдущий проект"),
+        tr("Показать предыдущий проект"), &TMainForm::btPrevProjectClick);
+    NextProjectCommand = MakeCommand("acNextProject", tr("Показать следующий проект"), tr("Показать следующий проект"),
+        &TMainForm::btNextProjectClick);
     // These commands have no menu item: the keys of a multiple-document window on the
     // user's desktop reach them.
     CloseProjectCommand->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
@@ -518,10 +562,10 @@ void TMainForm::CreateToolPanel()
     }
     // Qt's own overflow buttons, shown when the window is too narrow for the panel or the menu.
     if (auto* more = ToolPanel->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")); more != nullptr) {
-        more->setAccessibleName(QStringLiteral("Другие команды панели"));
+        more->setAccessibleName(tr("Другие команды панели"));
     }
     if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")); more != nullptr) {
-        more->setAccessibleName(QStringLiteral("Другие пункты меню"));
+        more->setAccessibleName(tr("Другие пункты меню"));
     }
 }
 
@@ -713,7 +757,7 @@ TTreeProject* TMainForm::CreateTreeWindow(const QString& caption)
     SetDocumentCaption(
         *window, caption.isEmpty() ? QString::fromStdString(CountCaption(MdiArea->subWindowList().size())) : caption);
     // The tree window has no tool panel: its clone command is on the outline's menu.
-    auto* clone = new QAction(QStringLiteral("Клонировать проект"), window->Outline());
+    auto* clone = new QAction(tr("Клонировать проект"), window->Outline());
     clone->setObjectName(QStringLiteral("mnCloneTree"));
     auto* separator = new QAction(window->Outline());
     separator->setSeparator(true);
@@ -867,15 +911,14 @@ void TMainForm::MNewProjectClick()
 void TMainForm::MNewTreeClick()
 {
     int evaluation = 0;
-    const QString goal = UserDialogs().AskTextAndChoice(this, QStringLiteral("Цель дерева критериев:"),
-        QStringLiteral("Создать дерево критериев"), QStringLiteral("Оценка альтернатив"),
-        {QStringLiteral("Попарно"), QStringLiteral("По шкалам")}, evaluation);
+    const QString goal = UserDialogs().AskTextAndChoice(this, tr("Цель дерева критериев:"),
+        tr("Создать дерево критериев"), tr("Оценка альтернатив"), {tr("Попарно"), tr("По шкалам")}, evaluation);
     if (goal.isEmpty()) {
         return;
     }
     // A goal the tree file could not hold back is never taken.
     if (const std::string problem = TreeNameProblem(goal.toStdString()); !problem.empty()) {
-        Inform(this, QStringLiteral("Дерево критериев не создано: %1.").arg(QString::fromStdString(problem)));
+        Inform(this, tr("Дерево критериев не создано: %1.").arg(QString::fromStdString(problem)));
         return;
     }
     TTreeProject* window = CreateTreeWindow(QString());
@@ -1183,7 +1226,7 @@ void TMainForm::btPrintProjectClick()
         : PrintProjectPage(*PrintProjectDialogPrinter, project->Model(), project->Document().Results(),
             project->CurrentElementName(), DecimalSeparator(), PrinterPageSize, project->SynthesisMode());
     if (result == EPrintResult::BadPageSize) {
-        Inform(this, Text(BadPrinterText));
+        Inform(this, QCoreApplication::translate("ProjectPrinting", BadPrinterText));
     } else if (result == EPrintResult::Printed && project != nullptr) {
         // The print computed fresh results; the project's result table shows the same.
         project->FillResults();
@@ -1255,12 +1298,11 @@ void TMainForm::ExportActiveTree(
 void TMainForm::Export(
     const char* filter, const QString& extension, const QString& proposed, const std::function<QByteArray()>& content)
 {
-    const QString written
-        = ExportToFile(this, QString::fromUtf8(filter), extension, proposed, ExportDirectory, content);
+    const QString written = ExportToFile(
+        this, QCoreApplication::translate("ProjectExport", filter), extension, proposed, ExportDirectory, content);
     if (!written.isEmpty()) {
         const bool report = extension == QStringLiteral(".pdf");
-        statusBar()->showMessage(
-            (report ? QStringLiteral("Отчёт сохранён: ") : QStringLiteral("Результаты сохранены: ")) + written);
+        statusBar()->showMessage((report ? tr("Отчёт сохранён: %1") : tr("Результаты сохранены: %1")).arg(written));
     }
 }
 
@@ -1392,7 +1434,7 @@ void TMainForm::mnPrepareExpertFilesClick()
     if (!written.isEmpty()) {
         ExpertFilesFolder = ExpertFilesDialog->Folder();
         statusBar()->showMessage(
-            QStringLiteral("Файлы экспертов созданы: %1 в папке %2").arg(written.size()).arg(ExpertFilesFolder));
+            tr("Файлы экспертов созданы: %1 в папке %2").arg(written.size()).arg(ExpertFilesFolder));
     }
 }
 

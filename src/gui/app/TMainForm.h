@@ -102,6 +102,9 @@ public:
     void mnIdealSynthesisClick();
     // What the "Идеальный синтез" item says now.
     [[nodiscard]] ESynthesisMode SynthesisMode() const;
+    // The interface language for the next start ("ru", "en" or "system"), stored and
+    // announced; the one already chosen says nothing.
+    void ChooseLanguage(const QString& language);
     void MCascadeClick();
     void MWinVerticalClick();
     void MWinHorizontalClick();
@@ -165,8 +168,8 @@ private:
     void FillEditMenu();
     // The evaluation items follow the tree in front (none: disabled).
     void ShowEvaluationCommands();
-    // "Отменить: step" or "Отменить" alone when there is no step.
-    void ShowStepName(QAction* item, const char* command, const QString& step);
+    // "Отменить: step" (commandWithStep's %1 is the step) or "Отменить" alone when there is no step.
+    void ShowStepName(QAction* item, const QString& command, const QString& commandWithStep, const QString& step);
     // F10: the first menu opens, as the menu bar's keyboard entry.
     void OpenFirstMenu();
     void TileSubWindows(bool sideBySide);
@@ -208,7 +211,8 @@ private:
     // Made at its first use, then reused; it starts where it last wrote.
     TfmExpertFiles* ExpertFilesDialog = nullptr;
     QString ExpertFilesFolder;
-    QString HelpFileName = QStringLiteral("tessaly.hlp");
+    //: The help document's file name: each language ships its own beside the program.
+    QString HelpFileName = tr("tessaly.hlp");
     // Made at the first print: the print system's plugin is slow to load.
     std::unique_ptr<QPrinter> PrintProjectDialogPrinter;
 
@@ -243,6 +247,10 @@ private:
     QAction* mnToolOrientVert = nullptr;
     QAction* mnToolOrientHor = nullptr;
     QAction* mnIdealSynthesis = nullptr;
+    QMenu* mnLanguage = nullptr;
+    QAction* mnLanguageRussian = nullptr;
+    QAction* mnLanguageEnglish = nullptr;
+    QAction* mnLanguageSystem = nullptr;
     QAction* MCascade = nullptr;
     QAction* MWinVertical = nullptr;
     QAction* MWinHorizontal = nullptr;

@@ -10,7 +10,7 @@ TfmAboutForm::TfmAboutForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("fmAboutForm"));
-    setWindowTitle(QStringLiteral(" О программе"));
+    setWindowTitle(tr(" О программе"));
     setModal(true);
 
     auto* title = new QLabel(QStringLiteral("TESSALY " TESSALY_VERSION), this);
@@ -19,11 +19,11 @@ TfmAboutForm::TfmAboutForm(QWidget* parent)
     titleFont.setBold(true);
     titleFont.setPointSize(titleFont.pointSize() + 4);
     title->setFont(titleFont);
-    auto* purpose = new QLabel(QStringLiteral("программа поддержки принятия рациональных решений"), this);
+    auto* purpose = new QLabel(tr("программа поддержки принятия рациональных решений"), this);
     purpose->setObjectName(QStringLiteral("lbPurpose"));
-    auto* beta = new QLabel(QStringLiteral("Beta версия"), this);
+    auto* beta = new QLabel(tr("Beta версия"), this);
     beta->setObjectName(QStringLiteral("lbBeta"));
-    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk = new QPushButton(tr("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
     connect(btOk, &QPushButton::clicked, this, &TfmAboutForm::btOkClick);
