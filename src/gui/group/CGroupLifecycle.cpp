@@ -51,6 +51,11 @@ CGroupLifecycle::CGroupLifecycle(QWidget* messageParent, CGroupWindowHost& windo
 
 CGroupLifecycle::~CGroupLifecycle() = default;
 
+QString CGroupLifecycle::OutOfDateText()
+{
+    return tr("Файлы экспертов изменились, и группу не удалось пересчитать. Её показатели устарели.\n%1");
+}
+
 void CGroupLifecycle::Inform(const QString& text, const QString& details)
 {
     if (details.isEmpty()) {
@@ -118,7 +123,7 @@ void CGroupLifecycle::NewGroup()
 void CGroupLifecycle::Open()
 {
     const QString chosen = UserDialogs().ChooseFileToOpen(
-        MessageParent, QString::fromUtf8(GroupFileFilter), Directory.isEmpty() ? QDir::currentPath() : Directory);
+        MessageParent, tr(GroupFileFilter), Directory.isEmpty() ? QDir::currentPath() : Directory);
     if (!chosen.isEmpty()) {
         Directory = QFileInfo(chosen).absolutePath();
         OpenFile(chosen);
@@ -226,14 +231,9 @@ bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
         if (!opening.Cancelled) {
             if (!opening.Unreadable.empty()) {
                 const CUnreadableText text = UnreadableMembersText(opening);
-                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
-                                      "Её показатели устарели.\n%1")
-                           .arg(text.Text),
-                    text.Details);
+                Inform(OutOfDateText().arg(text.Text), text.Details);
             } else {
-                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
-                                      "Её показатели устарели.\n%1")
-                           .arg(Text(opening.Problem)));
+                Inform(OutOfDateText().arg(Text(opening.Problem)));
             }
         }
         // Asked again at the next change, not at every look.
@@ -274,7 +274,7 @@ bool CGroupLifecycle::SaveAs(TfmGroupDecision& window)
 {
     const QString start
         = window.FileName().empty() ? (Directory.isEmpty() ? QDir::currentPath() : Directory) : Text(window.FileName());
-    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, QString::fromUtf8(GroupFileFilter), start);
+    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, tr(GroupFileFilter), start);
     if (chosen.isEmpty()) {
         return false;
     }
@@ -297,7 +297,7 @@ bool CGroupLifecycle::MayClose(TfmGroupDecision& window)
         return true;
     }
     const char* question = window.FileName().empty() ? SaveNewGroupQuestion : SaveGroupChangesQuestion;
-    if (!UserDialogs().AskYesNo(MessageParent, QString::fromUtf8(question), MessageCaption)) {
+    if (!UserDialogs().AskYesNo(MessageParent, tr(question), MessageCaption)) {
         return true;
     }
     // A save the user asked for that did not happen keeps the window and the group.

@@ -3,6 +3,7 @@
 #include "core/storage/GroupFile.h"
 #include "gui/group/GroupOpening.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <map>
@@ -22,6 +23,8 @@ class TfmGroupMembers;
 // asks when its window closes. Messages, questions and file choices go through the
 // user-dialog seam; the windows are the frame's, placed through its host interface.
 class CGroupLifecycle final {
+    Q_DECLARE_TR_FUNCTIONS(CGroupLifecycle)
+
 public:
     CGroupLifecycle(QWidget* messageParent, CGroupWindowHost& windows);
     CGroupLifecycle(const CGroupLifecycle&) = delete;
@@ -73,6 +76,9 @@ private:
     void Remember(TfmGroupDecision& window);
     void MemberFileChanged(const QString& path);
     void Inform(const QString& text, const QString& details = QString());
+    // What the user is told when the members' files changed and the group could not follow
+    // them; %1 is why.
+    [[nodiscard]] static QString OutOfDateText();
 
     QWidget* MessageParent = nullptr;
     CGroupWindowHost& Windows;
@@ -86,6 +92,9 @@ private:
     bool Following = false;
 };
 
-inline constexpr const char* GroupFileFilter = "Группа экспертов TESSALY (*.tsg)";
-inline constexpr const char* SaveGroupChangesQuestion = "Сохранить изменения в группе экспертов?";
-inline constexpr const char* SaveNewGroupQuestion = "Сохранить группу экспертов в файле?";
+// Translated where they are shown, in the context CGroupLifecycle.
+inline constexpr const char* GroupFileFilter = QT_TRANSLATE_NOOP("CGroupLifecycle", "Группа экспертов TESSALY (*.tsg)");
+inline constexpr const char* SaveGroupChangesQuestion
+    = QT_TRANSLATE_NOOP("CGroupLifecycle", "Сохранить изменения в группе экспертов?");
+inline constexpr const char* SaveNewGroupQuestion
+    = QT_TRANSLATE_NOOP("CGroupLifecycle", "Сохранить группу экспертов в файле?");
