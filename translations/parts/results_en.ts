@@ -13,6 +13,7 @@
     <message>
         <source>Файлы экспертов изменились, и группу не удалось пересчитать. Её показатели устарели.
 %1</source>
+        <extracomment>%1 says why the group could not be read again</extracomment>
         <translation>The experts&apos; files have changed, and the group could not be recalculated. Its figures are out of date.
 %1</translation>
     </message>
@@ -236,6 +237,7 @@
     </message>
     <message>
         <source>Номер текущего уровня - </source>
+        <extracomment>The level&apos;s number follows in a label of its own</extracomment>
         <translation>Current level number - </translation>
     </message>
     <message>
@@ -296,7 +298,7 @@
     </message>
     <message>
         <source>Без этого флажка все сравнения в файлах экспертов не заданы</source>
-        <translation>Unchecked, every comparison in the experts&apos; files is not given</translation>
+        <translation>If unchecked, every comparison in the experts&apos; files is left not given</translation>
     </message>
     <message>
         <source>Создать файлы</source>
@@ -380,10 +382,12 @@
     </message>
     <message>
         <source>Учёт</source>
+        <extracomment>The column of the check boxes that count an expert in the group&apos;s figures</extracomment>
         <translation>Included</translation>
     </message>
     <message>
         <source>учитывать</source>
+        <extracomment>Beside an expert&apos;s check box</extracomment>
         <translation>include</translation>
     </message>
     <message>
@@ -429,6 +433,7 @@
     </message>
     <message>
         <source>%1 (изменена)</source>
+        <extracomment>The group window&apos;s name for a screen reader while the group has unsaved changes</extracomment>
         <translation>%1 (modified)</translation>
     </message>
     <message>
@@ -468,6 +473,7 @@
     </message>
     <message>
         <source>вес эксперта «%1»</source>
+        <extracomment>An undo step: the Undo and Redo commands put their own word before it</extracomment>
         <translation>weight of expert “%1”</translation>
     </message>
     <message>

@@ -51,11 +51,6 @@ CGroupLifecycle::CGroupLifecycle(QWidget* messageParent, CGroupWindowHost& windo
 
 CGroupLifecycle::~CGroupLifecycle() = default;
 
-QString CGroupLifecycle::OutOfDateText()
-{
-    return tr("Файлы экспертов изменились, и группу не удалось пересчитать. Её показатели устарели.\n%1");
-}
-
 void CGroupLifecycle::Inform(const QString& text, const QString& details)
 {
     if (details.isEmpty()) {
@@ -229,11 +224,14 @@ bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
     if (!opening.Succeeded()) {
         window.SetOutOfDate(true);
         if (!opening.Cancelled) {
+            //: %1 says why the group could not be read again
+            const QString outOfDate
+                = tr("Файлы экспертов изменились, и группу не удалось пересчитать. Её показатели устарели.\n%1");
             if (!opening.Unreadable.empty()) {
                 const CUnreadableText text = UnreadableMembersText(opening);
-                Inform(OutOfDateText().arg(text.Text), text.Details);
+                Inform(outOfDate.arg(text.Text), text.Details);
             } else {
-                Inform(OutOfDateText().arg(Text(opening.Problem)));
+                Inform(outOfDate.arg(Text(opening.Problem)));
             }
         }
         // Asked again at the next change, not at every look.

@@ -76,9 +76,6 @@ private:
     void Remember(TfmGroupDecision& window);
     void MemberFileChanged(const QString& path);
     void Inform(const QString& text, const QString& details = QString());
-    // What the user is told when the members' files changed and the group could not follow
-    // them; %1 is why.
-    [[nodiscard]] static QString OutOfDateText();
 
     QWidget* MessageParent = nullptr;
     CGroupWindowHost& Windows;

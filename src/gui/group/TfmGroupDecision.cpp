@@ -514,8 +514,10 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twExperts,
         [this] {
             CReportTable table = GroupMembersTable(*Group, Separator);
+            //: The column of the check boxes that count an expert in the group's figures
             table.Header.insert(table.Header.begin(), tr("Учёт").toStdString());
             table.Header.emplace_back(OwnRankingCaption);
+            //: Beside an expert's check box
             const std::string included = tr("учитывать").toStdString();
             for (std::size_t k = 0; k < table.Rows.size(); ++k) {
                 table.Rows[k].insert(table.Rows[k].begin(), included);
@@ -698,6 +700,7 @@ void TfmGroupDecision::ShowSummary()
     lbGroupSummary->setText(sentences.join(QLatin1Char(' ')));
     lbGroupSummary->setStyleSheet(Stale ? QStringLiteral("color: #c00000;") : QString());
     // A screen reader hears what the summary shows beside the caption.
+    //: The group window's name for a screen reader while the group has unsaved changes
     setAccessibleName(Modified() ? tr("%1 (изменена)").arg(windowTitle()) : windowTitle());
 }
 
@@ -981,6 +984,7 @@ bool TfmGroupDecision::SetExpertWeight(std::size_t expert, double weight)
     }
     const QString label = Text(Group->Member(expert).Label);
     Steps->push(new CGroupEditCommand(
+        //: An undo step: the Undo and Redo commands put their own word before it
         tr("вес эксперта «%1»").arg(label), [this, expert, weight] { ApplyWeight(expert, weight); },
         [this, expert, old] { ApplyWeight(expert, old); }));
     return true;

@@ -43,6 +43,7 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
 
     Bevel2 = MakeBevel(this, "Bevel2", QRect(4, 5, 218, 341));
     Bevel1 = MakeBevel(this, "Bevel1", QRect(224, 5, 404, 341));
+    //: The level's number follows in a label of its own
     Label1 = MakeCaption(this, "Label1", tr("Номер текущего уровня - "), QPoint(28, 18));
     // The platform's bold face is wider than the one the window was drawn for:
     // the number keeps its place unless the caption before it would run into it.
