@@ -937,3 +937,32 @@ TEST_F(GroupWindow, ExpertLeftOutSavedAndReopened)
     EXPECT_EQ(Informed(), 0U);
     CloseGroup(window);
 }
+
+// Names are the user's own text, placeholders and all: an element and a criterion whose
+// names hold "%2" and "%3" keep them in the titles that name them.
+TEST_F(GroupWindow, NamesHoldingPercentSignsShowAsTyped)
+{
+    const auto project = Criteria();
+    SetName(*project, 0, 0, "ВЫБОР %2");
+    SetName(*project, 0, 1, "А %3");
+    std::vector<QString> files;
+    const std::vector<std::pair<QString, std::vector<int>>> experts{
+        {QStringLiteral("a"), {3, 5, 2}}, {QStringLiteral("b"), {-2, 4, 6}}};
+    for (const auto& [name, goal] : experts) {
+        files.push_back(Path(name + QStringLiteral(".tsy")));
+        ASSERT_EQ(SaveProjectFile(*project, files.back().toStdString(), false), EWriteResult::Ok);
+        Judge(files.back(), goal);
+    }
+    WhenMembersChosen({files[0], files[1]});
+    Trigger("mnGroupDecision");
+    TfmGroupDecision* window = Frame().ActiveGroup();
+    ASSERT_NE(window, nullptr);
+    window->tcGroup->setCurrentIndex(1);
+    Select(window->twElements, 0);
+    EXPECT_TRUE(window->lbElementTitle->text().startsWith(QStringLiteral("«ВЫБОР %2» (уровень ")))
+        << window->lbElementTitle->text().toStdString();
+    window->twAggregated->setCurrentIndex(window->twAggregated->model()->index(0, 2));
+    EXPECT_EQ(window->lbPairTitle->text(), QStringLiteral("Пара «А %3» и «Б»: её оценили 2 из 2 экспертов."));
+    Dialogs.YesNoAnswers = {false};
+    CloseGroup(window);
+}

@@ -118,7 +118,7 @@ void CGroupLifecycle::NewGroup()
 void CGroupLifecycle::Open()
 {
     const QString chosen = UserDialogs().ChooseFileToOpen(
-        MessageParent, QString::fromUtf8(GroupFileFilter), Directory.isEmpty() ? QDir::currentPath() : Directory);
+        MessageParent, tr(GroupFileFilter), Directory.isEmpty() ? QDir::currentPath() : Directory);
     if (!chosen.isEmpty()) {
         Directory = QFileInfo(chosen).absolutePath();
         OpenFile(chosen);
@@ -224,16 +224,14 @@ bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
     if (!opening.Succeeded()) {
         window.SetOutOfDate(true);
         if (!opening.Cancelled) {
+            //: %1 says why the group could not be read again
+            const QString outOfDate
+                = tr("Файлы экспертов изменились, и группу не удалось пересчитать. Её показатели устарели.\n%1");
             if (!opening.Unreadable.empty()) {
                 const CUnreadableText text = UnreadableMembersText(opening);
-                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
-                                      "Её показатели устарели.\n%1")
-                           .arg(text.Text),
-                    text.Details);
+                Inform(outOfDate.arg(text.Text), text.Details);
             } else {
-                Inform(QStringLiteral("Файлы экспертов изменились, и группу не удалось пересчитать. "
-                                      "Её показатели устарели.\n%1")
-                           .arg(Text(opening.Problem)));
+                Inform(outOfDate.arg(Text(opening.Problem)));
             }
         }
         // Asked again at the next change, not at every look.
@@ -274,7 +272,7 @@ bool CGroupLifecycle::SaveAs(TfmGroupDecision& window)
 {
     const QString start
         = window.FileName().empty() ? (Directory.isEmpty() ? QDir::currentPath() : Directory) : Text(window.FileName());
-    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, QString::fromUtf8(GroupFileFilter), start);
+    const QString chosen = UserDialogs().ChooseFileToSave(MessageParent, tr(GroupFileFilter), start);
     if (chosen.isEmpty()) {
         return false;
     }
@@ -297,7 +295,7 @@ bool CGroupLifecycle::MayClose(TfmGroupDecision& window)
         return true;
     }
     const char* question = window.FileName().empty() ? SaveNewGroupQuestion : SaveGroupChangesQuestion;
-    if (!UserDialogs().AskYesNo(MessageParent, QString::fromUtf8(question), MessageCaption)) {
+    if (!UserDialogs().AskYesNo(MessageParent, tr(question), MessageCaption)) {
         return true;
     }
     // A save the user asked for that did not happen keeps the window and the group.

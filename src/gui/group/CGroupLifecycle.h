@@ -3,6 +3,7 @@
 #include "core/storage/GroupFile.h"
 #include "gui/group/GroupOpening.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <map>
@@ -22,6 +23,8 @@ class TfmGroupMembers;
 // asks when its window closes. Messages, questions and file choices go through the
 // user-dialog seam; the windows are the frame's, placed through its host interface.
 class CGroupLifecycle final {
+    Q_DECLARE_TR_FUNCTIONS(CGroupLifecycle)
+
 public:
     CGroupLifecycle(QWidget* messageParent, CGroupWindowHost& windows);
     CGroupLifecycle(const CGroupLifecycle&) = delete;
@@ -86,6 +89,9 @@ private:
     bool Following = false;
 };
 
-inline constexpr const char* GroupFileFilter = "Группа экспертов TESSALY (*.tsg)";
-inline constexpr const char* SaveGroupChangesQuestion = "Сохранить изменения в группе экспертов?";
-inline constexpr const char* SaveNewGroupQuestion = "Сохранить группу экспертов в файле?";
+// Translated where they are shown, in the context CGroupLifecycle.
+inline constexpr const char* GroupFileFilter = QT_TRANSLATE_NOOP("CGroupLifecycle", "Группа экспертов TESSALY (*.tsg)");
+inline constexpr const char* SaveGroupChangesQuestion
+    = QT_TRANSLATE_NOOP("CGroupLifecycle", "Сохранить изменения в группе экспертов?");
+inline constexpr const char* SaveNewGroupQuestion
+    = QT_TRANSLATE_NOOP("CGroupLifecycle", "Сохранить группу экспертов в файле?");

@@ -24,10 +24,10 @@ struct CComputation {
 CGroupOpening OpenGroupWithProgress(
     QWidget* parent, std::span<const CGroupMember> members, bool useExpertWeights, const CGroupReader& reader)
 {
-    QProgressDialog progress(
-        QString::fromUtf8(GroupProgressText), QStringLiteral("Отмена"), 0, static_cast<int>(members.size()), parent);
+    QProgressDialog progress(QCoreApplication::translate("GroupOpening", GroupProgressText),
+        QCoreApplication::translate("GroupOpening", "Отмена"), 0, static_cast<int>(members.size()), parent);
     progress.setObjectName(QStringLiteral("GroupProgress"));
-    progress.setWindowTitle(QStringLiteral("Групповое решение"));
+    progress.setWindowTitle(QCoreApplication::translate("GroupOpening", "Групповое решение"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
@@ -44,7 +44,7 @@ CGroupOpening OpenGroupWithProgress(
     }
     // Then every figure of the group, under the same dialog: a thousand experts or more
     // take longer than the reading.
-    progress.setLabelText(QString::fromUtf8(GroupComputingText));
+    progress.setLabelText(QCoreApplication::translate("GroupOpening", GroupComputingText));
     progress.setRange(0, 0);
     progress.setValue(0);
     auto computation = std::make_shared<CComputation>();

@@ -27,5 +27,6 @@ struct CUnreadableText {
 };
 CUnreadableText UnreadableMembersText(const CGroupOpening& opening);
 
-inline constexpr const char* GroupProgressText = "Чтение файлов экспертов...";
-inline constexpr const char* GroupComputingText = "Расчёт показателей группы...";
+// Translated where they are shown, in the context GroupOpening.
+inline constexpr const char* GroupProgressText = QT_TRANSLATE_NOOP("GroupOpening", "Чтение файлов экспертов...");
+inline constexpr const char* GroupComputingText = QT_TRANSLATE_NOOP("GroupOpening", "Расчёт показателей группы...");

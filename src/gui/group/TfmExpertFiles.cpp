@@ -6,6 +6,7 @@
 #include "gui/widgets/CUserDialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,10 +33,13 @@ QString ReplaceQuestion(const std::vector<std::string>& files, const QString& fo
     }
     QString list = names.join(QStringLiteral(", "));
     if (files.size() > NamedFilesInQuestion) {
-        list += QStringLiteral(" и ещё %1").arg(files.size() - NamedFilesInQuestion);
+        //: %1 is a list of file names, %2 how many more files there are
+        list = QCoreApplication::translate("TfmExpertFiles", "%1 и ещё %2")
+                   .arg(list, QString::number(files.size() - NamedFilesInQuestion));
     }
-    return QStringLiteral("В папке «%1» уже есть файлы экспертов этого проекта: %2. Они будут заменены новыми, и "
-                          "суждения, записанные в них, пропадут. Заменить их?")
+    return QCoreApplication::translate("TfmExpertFiles",
+        "В папке «%1» уже есть файлы экспертов этого проекта: %2. Они будут заменены новыми, и "
+        "суждения, записанные в них, пропадут. Заменить их?")
         .arg(folder, list);
 }
 } // namespace
@@ -44,10 +48,10 @@ TfmExpertFiles::TfmExpertFiles(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fmExpertFiles"));
-    setWindowTitle(QStringLiteral("Подготовить файлы для экспертов"));
+    setWindowTitle(tr("Подготовить файлы для экспертов"));
     setModal(true);
 
-    auto* namesCaption = new QLabel(QStringLiteral("&Имена экспертов, по одному в строке:"), this);
+    auto* namesCaption = new QLabel(tr("&Имена экспертов, по одному в строке:"), this);
     edExpertNames = new QPlainTextEdit(this);
     edExpertNames->setObjectName(QStringLiteral("edExpertNames"));
     edExpertNames->setTabChangesFocus(true);
@@ -57,21 +61,21 @@ TfmExpertFiles::TfmExpertFiles(QWidget* parent)
     lbNamesProblem->setWordWrap(true);
     lbNamesProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
 
-    auto* folderCaption = new QLabel(QStringLiteral("&Папка:"), this);
+    auto* folderCaption = new QLabel(tr("&Папка:"), this);
     edFolder = new QLineEdit(this);
     edFolder->setObjectName(QStringLiteral("edFolder"));
     folderCaption->setBuddy(edFolder);
-    btChooseFolder = new QPushButton(QStringLiteral("&Выбрать..."), this);
+    btChooseFolder = new QPushButton(tr("&Выбрать..."), this);
     btChooseFolder->setObjectName(QStringLiteral("btChooseFolder"));
-    btChooseFolder->setAccessibleName(QStringLiteral("Выбрать папку"));
-    cbKeepJudgements = new QCheckBox(QStringLiteral("&Сохранить в файлах суждения проекта"), this);
+    btChooseFolder->setAccessibleName(tr("Выбрать папку"));
+    cbKeepJudgements = new QCheckBox(tr("&Сохранить в файлах суждения проекта"), this);
     cbKeepJudgements->setObjectName(QStringLiteral("cbKeepJudgements"));
-    cbKeepJudgements->setToolTip(QStringLiteral("Без этого флажка все сравнения в файлах экспертов не заданы"));
+    cbKeepJudgements->setToolTip(tr("Без этого флажка все сравнения в файлах экспертов не заданы"));
 
-    btOk = new QPushButton(QStringLiteral("Создать файлы"), this);
+    btOk = new QPushButton(tr("Создать файлы"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel = new QPushButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
 
     auto* folderRow = new QHBoxLayout;
@@ -151,8 +155,7 @@ void TfmExpertFiles::btOkClick()
         return;
     }
     if (!QFileInfo(QString::fromStdString(folder)).isDir()) {
-        UserDialogs().Inform(
-            this, QStringLiteral("Папка «%1» не найдена").arg(QString::fromStdString(folder)), MessageCaption);
+        UserDialogs().Inform(this, tr("Папка «%1» не найдена").arg(QString::fromStdString(folder)), MessageCaption);
         return;
     }
     const CReplacedExpertFiles replaced = Project->IsTree()

@@ -22,6 +22,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -174,7 +175,7 @@ void SetNote(QLabel* label, const QString& text)
 QString JudgementWords(const CJudgement& judgement, const QString& first, const QString& second, char separator)
 {
     if (!judgement.IsJudged()) {
-        return QStringLiteral("не задано");
+        return QCoreApplication::translate("TfmGroupDecision", "не задано");
     }
     const QString number = QString::fromStdString(JudgementText(judgement, separator));
     if (judgement.IsCombined() || !IsScaleValue(judgement.Code())) {
@@ -182,11 +183,13 @@ QString JudgementWords(const CJudgement& judgement, const QString& first, const 
     }
     const auto line = static_cast<std::size_t>(ScaleValueToLine(judgement.Code()));
     QStringList words = QString::fromUtf8(ExpertScaleLines[line].Text).split(QLatin1Char(' '));
+    //: A compared element's name in quotation marks, in place of A or B in a judgement's words
+    const QString quoted = QCoreApplication::translate("TfmGroupDecision", "«%1»");
     for (QString& word : words) {
         if (word == QLatin1String("A")) {
-            word = QStringLiteral("«%1»").arg(first);
+            word = quoted.arg(first);
         } else if (word == QLatin1String("B")) {
-            word = QStringLiteral("«%1»").arg(second);
+            word = quoted.arg(second);
         }
     }
     QString text = words.join(QLatin1Char(' '));
@@ -216,11 +219,11 @@ TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWi
     connect(Steps, &QUndoStack::cleanChanged, this, [this] { ShowSummary(); });
 
     lbGroupSummary = MakeNote(this, "lbGroupSummary");
-    btGroupMembers = new QPushButton(QStringLiteral("Состав группы..."), this);
+    btGroupMembers = new QPushButton(tr("Состав группы..."), this);
     btGroupMembers->setObjectName(QStringLiteral("btGroupMembers"));
-    btSaveGroup = new QPushButton(QStringLiteral("Сохранить группу"), this);
+    btSaveGroup = new QPushButton(tr("Сохранить группу"), this);
     btSaveGroup->setObjectName(QStringLiteral("btSaveGroup"));
-    btSaveGroupAs = new QPushButton(QStringLiteral("Сохранить группу как..."), this);
+    btSaveGroupAs = new QPushButton(tr("Сохранить группу как..."), this);
     btSaveGroupAs->setObjectName(QStringLiteral("btSaveGroupAs"));
     connect(btGroupMembers, &QPushButton::clicked, this, [this] { emit MembersRequested(this); });
     connect(btSaveGroup, &QPushButton::clicked, this, [this] { emit SaveRequested(this); });
@@ -284,9 +287,9 @@ QWidget* TfmGroupDecision::MakeRankingTab()
                 : HierarchyRankingTable(Group->Hierarchy(), Group->Result().Nodes, ESynthesisMode::Ideal, Separator);
         },
         FiguresFrom(2, 1));
-    btGroupSensitivity = new QPushButton(QStringLiteral("Анализ &чувствительности..."), tab);
+    btGroupSensitivity = new QPushButton(tr("Анализ &чувствительности..."), tab);
     btGroupSensitivity->setObjectName(QStringLiteral("btGroupSensitivity"));
-    btGroupSensitivity->setToolTip(QStringLiteral("Анализ чувствительности группового рейтинга"));
+    btGroupSensitivity->setToolTip(tr("Анализ чувствительности группового рейтинга"));
     connect(btGroupSensitivity, &QPushButton::clicked, this, [this] { emit SensitivityRequested(this); });
     lbOverallConsensus = MakeNote(tab, "lbOverallConsensus", true);
     lbFinalAgreement = MakeNote(tab, "lbFinalAgreement");
@@ -300,7 +303,7 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     srGroupPie->setPieSize(PieSize);
     chGroupChart = MakePieChartView(tab, srGroupPie, 5);
     chGroupChart->setObjectName(QStringLiteral("chGroupChart"));
-    chGroupChart->setAccessibleName(QStringLiteral("Диаграмма группового рейтинга"));
+    chGroupChart->setAccessibleName(tr("Диаграмма группового рейтинга"));
     chGroupChart->setFrameStyle(QFrame::Panel | QFrame::Raised);
     chGroupChart->setMinimumSize(300, 220);
     connect(chGroupChart->chart(), &QChart::plotAreaChanged, this,
@@ -367,7 +370,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
             return font;
         }
         if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
-            return QStringLiteral("ОС выше допустимой");
+            return tr("ОС выше допустимой");
         }
         return {};
     });
@@ -376,7 +379,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
 
     auto* details = new QWidget(spElements);
     lbElementTitle = MakeNote(details, "lbElementTitle", true);
-    twAggregated = MakeTable(details, "twAggregated", QStringLiteral("Групповые суждения"));
+    twAggregated = MakeTable(details, "twAggregated", tr("Групповые суждения"));
     twAggregated->setSelectionMode(QAbstractItemView::NoSelection);
     AggregatedModel = MakeModel(
         twAggregated,
@@ -389,7 +392,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
             const int n = AggregatedModel != nullptr ? AggregatedModel->columnCount() - 2 : 0;
             return column == 0 ? Qt::AlignLeft : (column > n ? Qt::AlignRight : Qt::AlignHCenter);
         });
-    twExpertVectors = MakeTable(details, "twExpertVectors", QStringLiteral("Приоритеты экспертов"));
+    twExpertVectors = MakeTable(details, "twExpertVectors", tr("Приоритеты экспертов"));
     twExpertVectors->setSelectionMode(QAbstractItemView::NoSelection);
     VectorsModel = MakeModel(
         twExpertVectors,
@@ -416,7 +419,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
             return font;
         }
         if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) {
-            return QStringLiteral("ОС выше допустимой");
+            return tr("ОС выше допустимой");
         }
         return {};
     });
@@ -426,13 +429,13 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     connect(twAggregated->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& current) { ShowPair(current.row(), current.column() - 1); });
     lbPairTitle = MakeNote(details, "lbPairTitle");
-    twPairJudgements = MakeTable(details, "twPairJudgements", QStringLiteral("Суждения экспертов о паре"));
+    twPairJudgements = MakeTable(details, "twPairJudgements", tr("Суждения экспертов о паре"));
     lbPairTitle->setBuddy(twPairJudgements);
     PairModel = MakeModel(
         twPairJudgements,
         [this] {
             CReportTable table;
-            table.Header = {ExpertCaption, "Суждение", "Отклонение"};
+            table.Header = {ExpertCaption, tr("Суждение").toStdString(), tr("Отклонение").toStdString()};
             const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
             if (SelectedElement() < 0 || PairRow < 0 || PairColumn < 0) {
                 return table;
@@ -449,9 +452,9 @@ QWidget* TfmGroupDecision::MakeElementsTab()
                 const CJudgement judgement = Group->ExpertJudgement(k, element, i, j);
                 std::string note;
                 if (!Group->Included(k)) {
-                    note = "не учитывается";
+                    note = tr("не учитывается").toStdString();
                 } else if (furthest && *furthest == k) {
-                    note = "дальше всех от группы";
+                    note = tr("дальше всех от группы").toStdString();
                 }
                 table.Rows.push_back(
                     {Group->Member(k).Label, JudgementWords(judgement, first, second, Separator).toStdString(), note});
@@ -511,10 +514,13 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twExperts,
         [this] {
             CReportTable table = GroupMembersTable(*Group, Separator);
-            table.Header.insert(table.Header.begin(), "Учёт");
+            //: The column of the check boxes that count an expert in the group's figures
+            table.Header.insert(table.Header.begin(), tr("Учёт").toStdString());
             table.Header.emplace_back(OwnRankingCaption);
+            //: Beside an expert's check box
+            const std::string included = tr("учитывать").toStdString();
             for (std::size_t k = 0; k < table.Rows.size(); ++k) {
-                table.Rows[k].insert(table.Rows[k].begin(), "учитывать");
+                table.Rows[k].insert(table.Rows[k].begin(), included);
                 table.Rows[k].push_back(ExpertRankingText(*Group, k, Separator));
             }
             return table;
@@ -531,13 +537,13 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         [this](int row, bool on) { return SetExpertIncluded(static_cast<std::size_t>(row), on); });
     ExpertsModel->SetCellExtra([this](int row, int column, int role) -> QVariant {
         if (column == ExpertIncludedColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
-            return QStringLiteral("Учитывать эксперта %1 во всех показателях группы")
+            return tr("Учитывать эксперта %1 во всех показателях группы")
                 .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label));
         }
         if (column == ExpertWeightColumn && (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)) {
-            return Group->UseExpertWeights() ? QStringLiteral("Вес эксперта %1: введите новое значение")
+            return Group->UseExpertWeights() ? tr("Вес эксперта %1: введите новое значение")
                                                    .arg(Text(Group->Member(static_cast<std::size_t>(row)).Label))
-                                             : QStringLiteral("Веса экспертов не учитываются");
+                                             : tr("Веса экспертов не учитываются");
         }
         return {};
     });
@@ -558,8 +564,10 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
                     ? std::string(NoFigureText)
                     : DistancesText(*Group, all.first(std::min(all.size(), NamedDistances)), Separator);
                 if (all.size() > NamedDistances) {
-                    named
-                        = QStringLiteral("%1 и ещё %2").arg(Text(named)).arg(all.size() - NamedDistances).toStdString();
+                    //: %1 names the experts nearest the group, %2 counts the others
+                    named = tr("%1 и ещё %2")
+                                .arg(Text(named), QString::number(all.size() - NamedDistances))
+                                .toStdString();
                 }
                 const std::uint32_t level
                     = Group->Layered() ? element.Slot.Level : Group->Hierarchy().Level(element.Node);
@@ -571,7 +579,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
     connect(twDistances->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) { ShowElementDistances(current.row()); });
     lbElementDistancesTitle = MakeNote(tab, "lbElementDistancesTitle", true);
-    twElementDistances = MakeTable(tab, "twElementDistances", QStringLiteral("Расстояние каждого эксперта от группы"));
+    twElementDistances = MakeTable(tab, "twElementDistances", tr("Расстояние каждого эксперта от группы"));
     lbElementDistancesTitle->setBuddy(twElementDistances);
     ElementDistancesModel = MakeModel(
         twElementDistances,
@@ -679,20 +687,21 @@ void TfmGroupDecision::UpdateCaption()
 
 void TfmGroupDecision::ShowSummary()
 {
-    QString text = QStringLiteral("Экспертов: %1. ").arg(Group->ExpertCount());
+    // Whole sentences, one after the other.
+    QStringList sentences{tr("Экспертов: %1.").arg(Group->ExpertCount())};
     if (GroupFile.empty()) {
-        text += QStringLiteral("Группа не сохранена.");
+        sentences << tr("Группа не сохранена.");
     } else {
-        text += QStringLiteral("Файл группы: %1%2")
-                    .arg(Text(GroupFile), Modified() ? QStringLiteral(" (изменён)") : QString());
+        sentences << (Modified() ? tr("Файл группы: %1 (изменён)") : tr("Файл группы: %1")).arg(Text(GroupFile));
     }
     if (Stale) {
-        text += QStringLiteral(" Показатели устарели: файлы экспертов изменились и не прочитаны.");
+        sentences << tr("Показатели устарели: файлы экспертов изменились и не прочитаны.");
     }
-    lbGroupSummary->setText(text);
+    lbGroupSummary->setText(sentences.join(QLatin1Char(' ')));
     lbGroupSummary->setStyleSheet(Stale ? QStringLiteral("color: #c00000;") : QString());
     // A screen reader hears what the summary shows beside the caption.
-    setAccessibleName(Modified() ? QStringLiteral("%1 (изменена)").arg(windowTitle()) : windowTitle());
+    //: The group window's name for a screen reader while the group has unsaved changes
+    setAccessibleName(Modified() ? tr("%1 (изменена)").arg(windowTitle()) : windowTitle());
 }
 
 void TfmGroupDecision::ShowGroup()
@@ -838,9 +847,8 @@ void TfmGroupDecision::ShowPie()
     const CGroupResult& result = Group->Result();
     FillPie(
         srGroupPie, Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0 ? result.IdealRanking : result.Ranking);
-    chGroupChart->setAccessibleDescription(
-        QStringLiteral("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
-            .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
+    chGroupChart->setAccessibleDescription(tr("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
+                                               .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
     for (QPieSlice* slice : srGroupPie->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }
@@ -879,13 +887,10 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
     if (!sameElement || ShownElement != row) {
         ShownElement = row;
         SetNote(lbElementTitle,
-            Group->Layered()
-                ? QStringLiteral("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
-                      .arg(Text(name))
-                      .arg(shown.Slot.Level)
-                      .arg(Text(SpreadTerm))
-                : QStringLiteral("«%1»: групповые суждения (%2 под значением) и приоритеты экспертов")
-                      .arg(Text(name), Text(SpreadTerm)));
+            Group->Layered() ? tr("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
+                                   .arg(Text(name), QString::number(shown.Slot.Level), Text(SpreadTerm))
+                             : tr("«%1»: групповые суждения (%2 под значением) и приоритеты экспертов")
+                                   .arg(Text(name), Text(SpreadTerm)));
         AggregatedModel->Reset();
         VectorsModel->Reset();
         // The combined matrix's columns are numbered; a screen reader and the tip name them.
@@ -927,8 +932,7 @@ void TfmGroupDecision::ShowPair(int row, int column)
     FitColumns(twPairJudgements, *PairModel);
     if (!pair) {
         SetNote(lbPairTitle,
-            QStringLiteral(
-                "Выберите пару в матрице групповых суждений, чтобы увидеть суждения каждого эксперта о ней."));
+            tr("Выберите пару в матрице групповых суждений, чтобы увидеть суждения каждого эксперта о ней."));
         return;
     }
     const CGroupElementResult& shown = elements[static_cast<std::size_t>(SelectedElement())];
@@ -936,10 +940,9 @@ void TfmGroupDecision::ShowPair(int row, int column)
     const auto j = static_cast<std::uint32_t>(std::max(row, column));
     const std::vector<std::string> names = GroupComparedNames(*Group, shown.Node);
     SetNote(lbPairTitle,
-        QStringLiteral("Пара «%1» и «%2»: её оценили %3 из %4 экспертов.")
-            .arg(Text(names.at(static_cast<std::size_t>(row))), Text(names.at(static_cast<std::size_t>(column))))
-            .arg(shown.Aggregate.JudgedBy[i][j])
-            .arg(Group->ExpertCount()));
+        tr("Пара «%1» и «%2»: её оценили %3 из %n экспертов.", nullptr, static_cast<int>(Group->ExpertCount()))
+            .arg(Text(names.at(static_cast<std::size_t>(row))), Text(names.at(static_cast<std::size_t>(column))),
+                QString::number(shown.Aggregate.JudgedBy[i][j])));
 }
 
 void TfmGroupDecision::ShowElementDistances(int row)
@@ -950,7 +953,7 @@ void TfmGroupDecision::ShowElementDistances(int row)
     const int element = ElementOfRow(row);
     SetNote(lbElementDistancesTitle,
         element < 0 ? QString()
-                    : QStringLiteral("Эксперты по расстоянию от группы: %1")
+                    : tr("Эксперты по расстоянию от группы: %1")
                           .arg(Text(GroupElementLabel(*Group, static_cast<std::size_t>(element)))));
 }
 
@@ -958,8 +961,7 @@ bool TfmGroupDecision::WeightTyped(int expert, const QString& text)
 {
     const std::optional<double> weight = TypedWeight(text);
     if (!weight) {
-        SetNote(lbWeightProblem,
-            QStringLiteral("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(ExpertWeightRangeText)));
+        SetNote(lbWeightProblem, tr("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(ExpertWeightRangeText)));
         return false;
     }
     return SetExpertWeight(static_cast<std::size_t>(expert), *weight);
@@ -972,8 +974,8 @@ bool TfmGroupDecision::SetExpertWeight(std::size_t expert, double weight)
     }
     const double old = Group->Member(expert).Weight;
     if (const std::string problem = ExpertWeightProblem(weight); !problem.empty()) {
-        SetNote(lbWeightProblem,
-            QStringLiteral("Вес %1 не принят: %2.").arg(Text(FormatGeneral(weight, Separator)), Text(problem)));
+        SetNote(
+            lbWeightProblem, tr("Вес %1 не принят: %2.").arg(Text(FormatGeneral(weight, Separator)), Text(problem)));
         return false;
     }
     SetNote(lbWeightProblem, QString());
@@ -982,7 +984,8 @@ bool TfmGroupDecision::SetExpertWeight(std::size_t expert, double weight)
     }
     const QString label = Text(Group->Member(expert).Label);
     Steps->push(new CGroupEditCommand(
-        QStringLiteral("вес эксперта «%1»").arg(label), [this, expert, weight] { ApplyWeight(expert, weight); },
+        //: An undo step: the Undo and Redo commands put their own word before it
+        tr("вес эксперта «%1»").arg(label), [this, expert, weight] { ApplyWeight(expert, weight); },
         [this, expert, old] { ApplyWeight(expert, old); }));
     return true;
 }
@@ -1005,8 +1008,7 @@ bool TfmGroupDecision::SetExpertIncluded(std::size_t expert, bool included)
     }
     const QString label = Text(Group->Member(expert).Label);
     Steps->push(new CGroupEditCommand(
-        included ? QStringLiteral("учёт эксперта «%1»").arg(label)
-                 : QStringLiteral("исключение эксперта «%1»").arg(label),
+        included ? tr("учёт эксперта «%1»").arg(label) : tr("исключение эксперта «%1»").arg(label),
         [this, expert, included] { ApplyIncluded(expert, included); },
         [this, expert, included] { ApplyIncluded(expert, !included); }));
     return true;
@@ -1025,8 +1027,8 @@ void TfmGroupDecision::ApplyIncluded(std::size_t expert, bool included)
 void TfmGroupDecision::UseWeightsToggled(bool use)
 {
     Steps->push(new CGroupEditCommand(
-        use ? QStringLiteral("учёт весов экспертов") : QStringLiteral("отказ от весов экспертов"),
-        [this, use] { ApplyUseWeights(use); }, [this, use] { ApplyUseWeights(!use); }));
+        use ? tr("учёт весов экспертов") : tr("отказ от весов экспертов"), [this, use] { ApplyUseWeights(use); },
+        [this, use] { ApplyUseWeights(!use); }));
 }
 
 void TfmGroupDecision::ApplyUseWeights(bool use)

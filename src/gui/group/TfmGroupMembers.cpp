@@ -25,7 +25,7 @@
 
 namespace {
 const QString MessageCaption = QStringLiteral("Message");
-const QString ProjectFilter = QStringLiteral("Проект TESSALY (*.tsy *.tsj)");
+constexpr const char* ProjectFilter = QT_TRANSLATE_NOOP("TfmGroupMembers", "Проект TESSALY (*.tsy *.tsj)");
 const QColor MarkColour(192, 0, 0);
 
 QString BaseName(const QString& file)
@@ -51,16 +51,16 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fmGroupMembers"));
-    setWindowTitle(QStringLiteral("Групповое решение"));
+    setWindowTitle(tr("Групповое решение"));
     setModal(true);
 
-    auto* caption = new QLabel(QStringLiteral("&Файлы экспертов:"), this);
+    auto* caption = new QLabel(tr("&Файлы экспертов:"), this);
     twMembers = new QTableWidget(0, 3, this);
     twMembers->setObjectName(QStringLiteral("twMembers"));
     caption->setBuddy(twMembers);
     // A reader names a table by its own name, not by the caption above it.
-    twMembers->setAccessibleName(QStringLiteral("Файлы экспертов"));
-    twMembers->setHorizontalHeaderLabels({QStringLiteral("Файл"), QStringLiteral("Метка"), QStringLiteral("Вес")});
+    twMembers->setAccessibleName(tr("Файлы экспертов"));
+    twMembers->setHorizontalHeaderLabels({tr("Файл"), tr("Метка"), tr("Вес")});
     twMembers->setSelectionBehavior(QAbstractItemView::SelectRows);
     twMembers->setSelectionMode(QAbstractItemView::ExtendedSelection);
     twMembers->setEditTriggers(
@@ -73,12 +73,12 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     twMembers->setTextElideMode(Qt::ElideMiddle);
     twMembers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
-    btAddMembers = new QPushButton(QStringLiteral("&Добавить..."), this);
+    btAddMembers = new QPushButton(tr("&Добавить..."), this);
     btAddMembers->setObjectName(QStringLiteral("btAddMembers"));
-    btLocateMember = new QPushButton(QStringLiteral("&Указать файл..."), this);
+    btLocateMember = new QPushButton(tr("&Указать файл..."), this);
     btLocateMember->setObjectName(QStringLiteral("btLocateMember"));
-    btLocateMember->setToolTip(QStringLiteral("Указать новое место файла выбранного эксперта"));
-    btRemoveMember = new QPushButton(QStringLiteral("Уд&алить"), this);
+    btLocateMember->setToolTip(tr("Указать новое место файла выбранного эксперта"));
+    btRemoveMember = new QPushButton(tr("Уд&алить"), this);
     btRemoveMember->setObjectName(QStringLiteral("btRemoveMember"));
     cbUseWeights = new QCheckBox(QString::fromUtf8(UseExpertWeightsCaption), this);
     cbUseWeights->setObjectName(QStringLiteral("cbUseWeights"));
@@ -88,10 +88,10 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     lbMembersProblem->setWordWrap(true);
     lbMembersProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lbMembersProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
-    btOk = new QPushButton(QStringLiteral("ОК"), this);
+    btOk = new QPushButton(tr("ОК"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel = new QPushButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
 
     // The side buttons one width, with room around the longest caption in any style.
@@ -286,7 +286,7 @@ QString TfmGroupMembers::ChooserFolder() const
 
 void TfmGroupMembers::btAddMembersClick()
 {
-    const QStringList chosen = UserDialogs().ChooseFilesToOpen(this, ProjectFilter, ChooserFolder());
+    const QStringList chosen = UserDialogs().ChooseFilesToOpen(this, tr(ProjectFilter), ChooserFolder());
     if (chosen.isEmpty()) {
         return;
     }
@@ -306,8 +306,7 @@ void TfmGroupMembers::btAddMembersClick()
     }
     CheckMembers();
     if (!already.isEmpty()) {
-        UserDialogs().Inform(
-            this, QStringLiteral("Уже в группе: %1").arg(already.join(QStringLiteral(", "))), MessageCaption);
+        UserDialogs().Inform(this, tr("Уже в группе: %1").arg(already.join(QStringLiteral(", "))), MessageCaption);
     }
 }
 
@@ -322,7 +321,7 @@ void TfmGroupMembers::btLocateMemberClick()
     const QString old = file->text();
     const QString folder
         = QFileInfo(QFileInfo(old).absolutePath()).isDir() ? QFileInfo(old).absolutePath() : ChooserFolder();
-    const QString chosen = UserDialogs().ChooseFileToOpen(this, ProjectFilter, folder);
+    const QString chosen = UserDialogs().ChooseFileToOpen(this, tr(ProjectFilter), folder);
     if (chosen.isEmpty()) {
         return;
     }

@@ -263,7 +263,7 @@ CDeviationGrid::CDeviationGrid(QWidget* parent)
     }();
     (void)installed;
     setObjectName(QStringLiteral("DeviationTable"));
-    setAccessibleName(QStringLiteral("Отклонения суждений от отношений приоритетов"));
+    setAccessibleName(tr("Отклонения суждений от отношений приоритетов"));
 }
 
 CDeviationGrid::~CDeviationGrid() = default;

@@ -37,7 +37,7 @@ void CRatingBars::SetBars(std::vector<CBar> bars)
 QString CRatingBars::ValueText(const CBar& bar)
 {
     const QString score = TruncatedText(bar.Score, 4);
-    return bar.Complete ? score : QStringLiteral("%1, не все оценки").arg(score);
+    return bar.Complete ? score : tr("%1, не все оценки").arg(score);
 }
 
 QSize CRatingBars::sizeHint() const

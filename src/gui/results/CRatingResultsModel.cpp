@@ -64,7 +64,7 @@ QVariant CRatingResultsModel::data(const QModelIndex& index, int role) const
     case ShareColumn:
         return a < Shares.size() ? TruncatedText(Shares[a], 4) : QString();
     case MarkColumn:
-        return a < Complete.size() && !Complete[a] ? QStringLiteral("не все оценки") : QString();
+        return a < Complete.size() && !Complete[a] ? tr("не все оценки") : QString();
     default:
         return {};
     }
@@ -75,6 +75,7 @@ QVariant CRatingResultsModel::headerData(int section, Qt::Orientation orientatio
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const captions[ColumnCount] = {"Место", "Альтернатива", "Оценка", "Доля", "Примечание"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(captions[section]) : QVariant();
+    static const char* const captions[ColumnCount] = {QT_TR_NOOP("Место"), QT_TR_NOOP("Альтернатива"),
+        QT_TR_NOOP("Оценка"), QT_TR_NOOP("Доля"), QT_TR_NOOP("Примечание")};
+    return section >= 0 && section < ColumnCount ? tr(captions[section]) : QVariant();
 }

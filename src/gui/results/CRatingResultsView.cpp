@@ -27,7 +27,7 @@ CRatingResultsView::CRatingResultsView(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("RatingResultsView"));
-    lbRatingTitle = new QLabel(QStringLiteral("Итоговый результат: оценки по шкалам"), this);
+    lbRatingTitle = new QLabel(tr("Итоговый результат: оценки по шкалам"), this);
     lbRatingTitle->setObjectName(QStringLiteral("lbRatingTitle"));
     QFont titleFont = lbRatingTitle->font();
     titleFont.setBold(true);
@@ -48,12 +48,12 @@ CRatingResultsView::CRatingResultsView(QWidget* parent)
     connect(srRatingPie, &QPieSeries::hovered, this,
         [this](QPieSlice* slice, bool over) { chRatingPie->setToolTip(over ? SliceName(slice) : QString()); });
     RatingBars = new CRatingBars(this);
-    RatingBars->setAccessibleName(QStringLiteral("Ведущие альтернативы по оценке"));
+    RatingBars->setAccessibleName(tr("Ведущие альтернативы по оценке"));
 
     Model = new CRatingResultsModel(this);
     tvRatingResults = new QTableView(this);
     tvRatingResults->setObjectName(QStringLiteral("tvRatingResults"));
-    tvRatingResults->setAccessibleName(QStringLiteral("Альтернативы по оценке"));
+    tvRatingResults->setAccessibleName(tr("Альтернативы по оценке"));
     tvRatingResults->setModel(Model);
     tvRatingResults->setSelectionBehavior(QAbstractItemView::SelectRows);
     tvRatingResults->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -68,15 +68,17 @@ CRatingResultsView::CRatingResultsView(QWidget* parent)
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(CRatingResultsModel::NameColumn, QHeaderView::Stretch);
     const QFontMetrics metrics = tvRatingResults->fontMetrics();
-    header->resizeSection(CRatingResultsModel::PlaceColumn, metrics.horizontalAdvance(QStringLiteral("Место")) + 16);
+    // Measured on the texts the model shows, in the interface's language.
+    header->resizeSection(
+        CRatingResultsModel::PlaceColumn, metrics.horizontalAdvance(CRatingResultsModel::tr("Место")) + 16);
     header->resizeSection(CRatingResultsModel::ScoreColumn, metrics.horizontalAdvance(QStringLiteral("0.0000")) + 24);
     header->resizeSection(CRatingResultsModel::ShareColumn, metrics.horizontalAdvance(QStringLiteral("0.0000")) + 24);
     header->resizeSection(
-        CRatingResultsModel::MarkColumn, metrics.horizontalAdvance(QStringLiteral("не все оценки")) + 16);
+        CRatingResultsModel::MarkColumn, metrics.horizontalAdvance(CRatingResultsModel::tr("не все оценки")) + 16);
     tvRatingResults->setMinimumWidth(420);
 
-    lbRatingNote = new QLabel(QStringLiteral("Оценка 1 означает лучшую интенсивность по всем критериям; доля — "
-                                             "оценка альтернативы, делённая на сумму оценок всех альтернатив."),
+    lbRatingNote = new QLabel(tr("Оценка 1 означает лучшую интенсивность по всем критериям; доля — "
+                                 "оценка альтернативы, делённая на сумму оценок всех альтернатив."),
         this);
     lbRatingNote->setObjectName(QStringLiteral("lbRatingNote"));
     lbRatingNote->setWordWrap(true);
@@ -107,7 +109,7 @@ void CRatingResultsView::ShowRatingResults(const CHierarchy& hierarchy, const CR
     chRatingPie->setVisible(pie);
     RatingBars->setVisible(!pie);
     if (pie) {
-        lbChartCaption->setText(QStringLiteral("Доли альтернатив"));
+        lbChartCaption->setText(tr("Доли альтернатив"));
         CResultList rows;
         rows.Count = m;
         for (std::uint32_t place = 0; place < m; ++place) {
@@ -119,7 +121,7 @@ void CRatingResultsView::ShowRatingResults(const CHierarchy& hierarchy, const CR
         return;
     }
     const std::uint32_t shown = std::min(m, LeadingBars);
-    lbChartCaption->setText(QStringLiteral("Первые %1 альтернатив по оценке из %2").arg(shown).arg(m));
+    lbChartCaption->setText(tr("Первые %1 альтернатив по оценке из %2").arg(shown).arg(m));
     std::vector<CRatingBars::CBar> bars;
     bars.reserve(shown);
     for (std::uint32_t place = 0; place < shown; ++place) {

@@ -38,16 +38,19 @@ constexpr int RowHeight = 20;
 constexpr int CloseRowHeight = 18;
 
 // Hidden until the results are shown.
-QLabel* MakeHiddenBoldLabel(QWidget* parent, const char* name, const char* text, QPoint at, int pixelSize)
+QLabel* MakeHiddenBoldLabel(QWidget* parent, const char* name, const QString& text, QPoint at, int pixelSize)
 {
-    QLabel* label = MakeBoldLabel(parent, name, text, at, pixelSize);
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    StyleBoldLabel(label, pixelSize);
+    label->move(at);
     label->hide();
     return label;
 }
 
-QLabel* MakeSettingLabel(QWidget* parent, const char* name, const char* text, int row)
+QLabel* MakeSettingLabel(QWidget* parent, const char* name, const QString& text, int row)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->adjustSize();
     label->move(640, 397 + 27 * row);
@@ -83,10 +86,10 @@ CResultsView::CResultsView(QWidget* parent)
     bvInfoTable->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bvInfoTable->setGeometry(632, 84, 299, 450);
     bvInfoTable->hide();
-    lbTitleInfoTable = MakeHiddenBoldLabel(this, "lbTitleInfoTable", "Итоговый результат", QPoint(421, 29), 19);
-    lbNameObject = MakeHiddenBoldLabel(this, "lbNameObject", "Альтернатива", QPoint(666, 120), 15);
-    lbPriorityValue = MakeHiddenBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(818, 120), 15);
-    lbChartTools = MakeHiddenBoldLabel(this, "lbChartTools", "Настройки диаграммы", QPoint(714, 372), 11);
+    lbTitleInfoTable = MakeHiddenBoldLabel(this, "lbTitleInfoTable", tr("Итоговый результат"), QPoint(421, 29), 19);
+    lbNameObject = MakeHiddenBoldLabel(this, "lbNameObject", tr("Альтернатива"), QPoint(666, 120), 15);
+    lbPriorityValue = MakeHiddenBoldLabel(this, "lbPriorityValue", tr("Приоритет"), QPoint(818, 120), 15);
+    lbChartTools = MakeHiddenBoldLabel(this, "lbChartTools", tr("Настройки диаграммы"), QPoint(714, 372), 11);
 
     srPieSeries = new QPieSeries();
     srPieSeries->setObjectName(QStringLiteral("srPieSeries"));
@@ -97,17 +100,17 @@ CResultsView::CResultsView(QWidget* parent)
     chPriorityChart->setGeometry(120, 84, 500, 450);
     chPriorityChart->hide();
 
-    lbRotation = MakeSettingLabel(this, "lbRotation", "Повернуть диаграмму:", 0);
+    lbRotation = MakeSettingLabel(this, "lbRotation", tr("Повернуть диаграмму:"), 0);
     sbRotation = MakeSettingBar(this, "sbRotation", 0, 0, 360, 0);
     sbRotation->setPageStep(5);
-    lbZoon = MakeSettingLabel(this, "lbZoon", "Увеличить диаграмму:", 1);
+    lbZoon = MakeSettingLabel(this, "lbZoon", tr("Увеличить диаграмму:"), 1);
     sbZoom = MakeSettingBar(this, "sbZoom", 1, 100, 200, 124);
     sbZoom->setPageStep(5);
-    lbBiggest = MakeSettingLabel(this, "lbBiggest", "Выделить наибольшую:", 2);
+    lbBiggest = MakeSettingLabel(this, "lbBiggest", tr("Выделить наибольшую:"), 2);
     sbBiggest = MakeSettingBar(this, "sbBiggest", 2, 0, 50, 5);
-    lbHorOffset = MakeSettingLabel(this, "lbHorOffset", "Смещение по горизонтали:", 3);
+    lbHorOffset = MakeSettingLabel(this, "lbHorOffset", tr("Смещение по горизонтали:"), 3);
     sbHorOffset = MakeSettingBar(this, "sbHorOffset", 3, -100, 100, 0);
-    lbVerOffset = MakeSettingLabel(this, "lbVerOffset", "Смещение по вертикали:", 4);
+    lbVerOffset = MakeSettingLabel(this, "lbVerOffset", tr("Смещение по вертикали:"), 4);
     sbVerOffset = MakeSettingBar(this, "sbVerOffset", 4, -100, 100, 0);
     // Each bar is named for a screen reader by the caption before it.
     lbRotation->setBuddy(sbRotation);

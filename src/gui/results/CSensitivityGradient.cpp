@@ -46,7 +46,7 @@ CSensitivityGradient::CSensitivityGradient(QWidget* page, int firstLines)
     AxisX->setLabelFormat(QStringLiteral("%.1f"));
     AxisY = new QValueAxis;
     AxisY->setLabelFormat(QStringLiteral("%.2f"));
-    AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
+    AxisY->setTitleText(tr("Приоритет альтернативы"));
     Chart->addAxis(AxisX, Qt::AlignBottom);
     Chart->addAxis(AxisY, Qt::AlignLeft);
     for (int i = 0; i < firstLines; ++i) {
@@ -54,14 +54,14 @@ CSensitivityGradient::CSensitivityGradient(QWidget* page, int firstLines)
     }
     PresentWeight = new QLineSeries;
     PresentWeight->setObjectName(QStringLiteral("PresentWeight"));
-    PresentWeight->setName(QStringLiteral("текущий вес"));
+    PresentWeight->setName(tr("текущий вес"));
     PresentWeight->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
     Chart->addSeries(PresentWeight);
     PresentWeight->attachAxis(AxisX);
     PresentWeight->attachAxis(AxisY);
     CrossingMarks = new QScatterSeries;
     CrossingMarks->setObjectName(QStringLiteral("CrossingMarks"));
-    CrossingMarks->setName(QStringLiteral("смена мест"));
+    CrossingMarks->setName(tr("смена мест"));
     CrossingMarks->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     CrossingMarks->setMarkerSize(10.0);
     CrossingMarks->setColor(Qt::white);
@@ -80,9 +80,8 @@ CSensitivityGradient::CSensitivityGradient(QWidget* page, int firstLines)
 
     Crossings = new QTableWidget(0, 3, page);
     Crossings->setObjectName(QStringLiteral("tbCrossings"));
-    Crossings->setAccessibleName(QStringLiteral("Смена мест альтернатив"));
-    Crossings->setHorizontalHeaderLabels(
-        {QStringLiteral("Вес"), QStringLiteral("Альтернативы"), QStringLiteral("Впереди после")});
+    Crossings->setAccessibleName(tr("Смена мест альтернатив"));
+    Crossings->setHorizontalHeaderLabels({tr("Вес"), tr("Альтернативы"), tr("Впереди после")});
     Crossings->verticalHeader()->hide();
     Crossings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Crossings->setSelectionMode(QAbstractItemView::NoSelection);
@@ -96,7 +95,7 @@ CSensitivityGradient::CSensitivityGradient(QWidget* page, int firstLines)
 
     Side = new QVBoxLayout;
     auto* side = Side;
-    QLabel* caption = MakeWrappedLabel(page, "lbCrossings", QStringLiteral("Смена мест альтернатив"));
+    QLabel* caption = MakeWrappedLabel(page, "lbCrossings", tr("Смена мест альтернатив"));
     caption->setWordWrap(false);
     QFont bold = caption->font();
     bold.setBold(true);

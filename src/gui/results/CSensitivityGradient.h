@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <vector>
@@ -21,6 +22,7 @@ class QWidget;
 // place changes beside it. The windows fill the lines and the legend themselves.
 class CSensitivityGradient final {
     Q_DISABLE_COPY_MOVE(CSensitivityGradient)
+    Q_DECLARE_TR_FUNCTIONS(CSensitivityGradient)
 
 public:
     // The first lines are made with the view, drawn under the weight's line and the marks;

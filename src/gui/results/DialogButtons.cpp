@@ -1,6 +1,7 @@
 #include "gui/results/DialogButtons.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QString>
 #include <QToolButton>
@@ -20,7 +21,7 @@ QPushButton* AddCloseButton(QWidget* window, QBoxLayout* rows)
 {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), window);
+    auto* close = new QPushButton(QCoreApplication::translate("DialogButtons", "Закрыть"), window);
     close->setObjectName(QStringLiteral("btClose"));
     close->setAutoDefault(false);
     buttons->addWidget(close);

@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPieSeries>
@@ -61,7 +62,8 @@ QChartView* MakePieChartView(QWidget* parent, QPieSeries* series, int margin)
     view->setInteractive(false);
     view->setDragMode(QGraphicsView::NoDrag);
     // The chart is a picture of the table beside it: a reader is sent to the table.
-    view->setAccessibleName(QStringLiteral("Круговая диаграмма: те же значения, что в таблице рядом"));
+    view->setAccessibleName(
+        QCoreApplication::translate("PieFilling", "Круговая диаграмма: те же значения, что в таблице рядом"));
     return view;
 }
 

@@ -137,7 +137,7 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     : QWidget(parent, ResearchWindowFlags)
 {
     setObjectName(QStringLiteral("fmAbsoluteMatrix"));
-    setWindowTitle(QStringLiteral("Улучшение согласованности исходных данных"));
+    setWindowTitle(tr("Улучшение согласованности исходных данных"));
     QFont formFont = font();
     formFont.setPixelSize(11);
     setFont(formFont);
@@ -151,10 +151,10 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     // First, so that the controls under it lie above it.
     DeviationTable = new CDeviationGrid(this);
     DeviationTable->move(0, 0);
-    lbTrInfo = new QLabel(QStringLiteral("Список нарушений условия транзитивности"), this);
+    lbTrInfo = new QLabel(tr("Список нарушений условия транзитивности"), this);
     lbTrInfo->setObjectName(QStringLiteral("lbTrInfo"));
     lbTrInfo->adjustSize();
-    lbSummName = new QLabel(QStringLiteral("Сумма"), DeviationTable);
+    lbSummName = new QLabel(tr("Сумма"), DeviationTable);
     DeviationTable->SumsHeader = lbSummName;
     lbSummName->setObjectName(QStringLiteral("lbSummName"));
     StyleBoldLabel(lbSummName);
@@ -167,7 +167,7 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     mmUserTransInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmUserTransInfo->resize(321, 113);
     lbTrInfo->setBuddy(mmUserTransInfo); // the memo's name for a screen reader
-    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    btClose = new QPushButton(tr("Закрыть"), this);
     btClose->setObjectName(QStringLiteral("btClose"));
     btClose->resize(75, 21);
     btClose->setAutoDefault(false);
@@ -209,7 +209,7 @@ TfmAbsoluteMatrix::TfmAbsoluteMatrix(QWidget* parent)
     lbAccepted = MakeSectionLabel(this, "lbAccepted", false);
     lbSuggestions = MakeSectionLabel(this, "lbSuggestions", true);
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
-        auto* accept = new QPushButton(QStringLiteral("Принять"), this);
+        auto* accept = new QPushButton(tr("Принять"), this);
         accept->setObjectName(QStringLiteral("btAcceptSuggestion_%1").arg(k));
         accept->resize(AcceptWidth, AcceptHeight);
         accept->setAutoDefault(false);
@@ -259,7 +259,7 @@ void TfmAbsoluteMatrix::MakeWideTable()
     auto* table = new CDeviationGrid;
     table->setObjectName(QStringLiteral("WideDeviationTable"));
     table->PaintsNumbers = true;
-    auto* sums = new QLabel(QStringLiteral("Сумма"), table);
+    auto* sums = new QLabel(tr("Сумма"), table);
     sums->setObjectName(QStringLiteral("lbWideSummName"));
     StyleBoldLabel(sums);
     table->SumsHeader = sums;
@@ -461,11 +461,12 @@ void TfmAbsoluteMatrix::ShowAcceptState(const CJudgingSession& session)
 {
     for (std::uint32_t k = 0; k < MaxSuggestions; ++k) {
         const bool accepted = session.Suggestions().IsAccepted(k);
-        AcceptButtons[k]->setText(accepted ? QStringLiteral("Принято") : QStringLiteral("Принять"));
+        AcceptButtons[k]->setText(accepted ? tr("Принято") : tr("Принять"));
         // Every button reads the same; a screen reader hears which change it accepts.
         const QString change = SuggestionLines[k]->toolTip();
-        AcceptButtons[k]->setAccessibleName(
-            change.isEmpty() ? QString() : AcceptButtons[k]->text() + QStringLiteral(": ") + change);
+        AcceptButtons[k]->setAccessibleName(change.isEmpty() ? QString()
+                : accepted                                   ? tr("Принято: %1").arg(change)
+                                                             : tr("Принять: %1").arg(change));
         const bool can = session.CanAcceptSuggestion(k);
         AcceptButtons[k]->setEnabled(can);
         // A change that can no longer be accepted reads greyed out beside its button.

@@ -18,11 +18,23 @@
 
 #include <algorithm>
 
+namespace {
+// A bold caption at its place; the text already in the interface's language.
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QPoint& at)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    StyleBoldLabel(label);
+    label->move(at);
+    return label;
+}
+} // namespace
+
 TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("fmCurrentPriorityLevel"));
-    setWindowTitle(QStringLiteral("Приоритеты текущего уровня"));
+    setWindowTitle(tr("Приоритеты текущего уровня"));
     setModal(true);
     QFont formFont = font();
     formFont.setPixelSize(11);
@@ -31,12 +43,14 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
 
     Bevel2 = MakeBevel(this, "Bevel2", QRect(4, 5, 218, 341));
     Bevel1 = MakeBevel(this, "Bevel1", QRect(224, 5, 404, 341));
-    Label1 = MakeBoldLabel(this, "Label1", "Номер текущего уровня - ", QPoint(28, 18));
+    //: The level's number follows in a label of its own
+    Label1 = MakeCaption(this, "Label1", tr("Номер текущего уровня - "), QPoint(28, 18));
     // The platform's bold face is wider than the one the window was drawn for:
     // the number keeps its place unless the caption before it would run into it.
-    lbLevelNum = MakeBoldLabel(this, "lbLevelNum", "1", QPoint(std::max(185, Label1->geometry().right() + 4), 18));
-    lbNameObject = MakeBoldLabel(this, "lbNameObject", "Наименование", QPoint(22, 64));
-    lbPriorityValue = MakeBoldLabel(this, "lbPriorityValue", "Приоритет", QPoint(144, 64));
+    lbLevelNum = MakeCaption(
+        this, "lbLevelNum", QStringLiteral("1"), QPoint(std::max(185, Label1->geometry().right() + 4), 18));
+    lbNameObject = MakeCaption(this, "lbNameObject", tr("Наименование"), QPoint(22, 64));
+    lbPriorityValue = MakeCaption(this, "lbPriorityValue", tr("Приоритет"), QPoint(144, 64));
 
     Series1 = new QPieSeries();
     Series1->setObjectName(QStringLiteral("Series1"));
@@ -50,13 +64,13 @@ TfmCurrentPriorityLevel::TfmCurrentPriorityLevel(QWidget* parent)
     chPriorityChart->setObjectName(QStringLiteral("chPriorityChart"));
     chPriorityChart->setGeometry(228, 8, 397, 329);
 
-    btPreviouseData = MakeStepButton(this, "btPreviouseData", QStringLiteral("Предыдущий уровень"), Qt::LeftArrow);
+    btPreviouseData = MakeStepButton(this, "btPreviouseData", tr("Предыдущий уровень"), Qt::LeftArrow);
     btPreviouseData->setGeometry(408, 351, 25, 21);
-    btNextData = MakeStepButton(this, "btNextData", QStringLiteral("Следующий уровень"), Qt::RightArrow);
+    btNextData = MakeStepButton(this, "btNextData", tr("Следующий уровень"), Qt::RightArrow);
     btNextData->setGeometry(435, 351, 25, 21);
     connect(btPreviouseData, &QToolButton::clicked, this, &TfmCurrentPriorityLevel::btPreviouseDataClick);
     connect(btNextData, &QToolButton::clicked, this, &TfmCurrentPriorityLevel::btNextDataClick);
-    btClose = new QPushButton(QStringLiteral("Закрыть"), this);
+    btClose = new QPushButton(tr("Закрыть"), this);
     btClose->setObjectName(QStringLiteral("btClose"));
     btClose->setGeometry(85, 353, 65, 21);
     btClose->setAutoDefault(false);
@@ -100,8 +114,8 @@ void TfmCurrentPriorityLevel::ShowLevelPriorities(
     }
     // Only the alternatives differ between the two syntheses.
     const bool ideal = mode == ESynthesisMode::Ideal && shown + 1 == project.LevelCount();
-    setWindowTitle(QString::fromStdString(
-        WithSynthesisMode("Приоритеты текущего уровня", ideal ? ESynthesisMode::Ideal : ESynthesisMode::Distributive)));
+    setWindowTitle(QString::fromStdString(WithSynthesisMode(
+        tr("Приоритеты текущего уровня").toStdString(), ideal ? ESynthesisMode::Ideal : ESynthesisMode::Distributive)));
     ShowResults(LevelResults(project, results, shown, mode));
 }
 

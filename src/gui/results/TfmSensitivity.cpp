@@ -77,7 +77,7 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     , Moves(std::make_unique<CWeightMoves>())
 {
     setObjectName(QStringLiteral("fmSensitivity"));
-    setWindowTitle(QStringLiteral("Анализ чувствительности"));
+    setWindowTitle(tr("Анализ чувствительности"));
     setModal(true);
 
     auto* rows = new QVBoxLayout(this);
@@ -86,14 +86,14 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     rows->addWidget(lbCritical);
 
     auto* selectors = new QHBoxLayout;
-    QLabel* levelCaption = MakeLabel(this, "lbLevel", QStringLiteral("Уровень:"), false);
+    QLabel* levelCaption = MakeLabel(this, "lbLevel", tr("Уровень:"), false);
     selectors->addWidget(levelCaption);
     cbLevel = new QComboBox(this);
     cbLevel->setObjectName(QStringLiteral("cbLevel"));
     levelCaption->setBuddy(cbLevel); // the selector's name for a screen reader
     selectors->addWidget(cbLevel);
     selectors->addSpacing(16);
-    QLabel* elementCaption = MakeLabel(this, "lbElement", QStringLiteral("Элемент:"), false);
+    QLabel* elementCaption = MakeLabel(this, "lbElement", tr("Элемент:"), false);
     selectors->addWidget(elementCaption);
     cbElement = new QComboBox(this);
     cbElement->setObjectName(QStringLiteral("cbElement"));
@@ -112,11 +112,11 @@ TfmSensitivity::TfmSensitivity(QWidget* parent)
     auto* gradient = new QWidget;
     gradient->setObjectName(QStringLiteral("pnGradient"));
     CreateGradientView(gradient);
-    tbViews->addTab(gradient, QStringLiteral("Градиент"));
+    tbViews->addTab(gradient, tr("Градиент"));
     pnDynamic = new QWidget;
     pnDynamic->setObjectName(QStringLiteral("pnDynamic"));
     CreateDynamicView(pnDynamic);
-    tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
+    tbViews->addTab(pnDynamic, tr("Динамика"));
     rows->addWidget(tbViews, 1);
 
     btClose = AddCloseButton(this, rows);
@@ -153,7 +153,7 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
 {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(10);
-    grid->addWidget(MakeLabel(page, "lbWeights", QStringLiteral("Глобальные веса элементов уровня"), true), 0, 0, 1, 3);
+    grid->addWidget(MakeLabel(page, "lbWeights", tr("Глобальные веса элементов уровня"), true), 0, 0, 1, 3);
     for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
         const int row = static_cast<int>(k) + 1;
         WeightNames[k] = MakeLabel(page, "", QString(), false);
@@ -162,7 +162,7 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
         auto* slider = new QSlider(Qt::Horizontal, page);
         slider->setObjectName(QStringLiteral("WeightSlider_%1").arg(k));
         // Until a level is shown, named by its place; then by its element.
-        slider->setAccessibleName(QStringLiteral("Вес элемента %1").arg(k + 1));
+        slider->setAccessibleName(tr("Вес элемента %1").arg(k + 1));
         // One step short of 1: an element holding the whole level could not be moved back.
         slider->setRange(0, SliderSteps - 1);
         slider->setSingleStep(10);
@@ -178,20 +178,20 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
         grid->addWidget(WeightValues[k], row, 2);
     }
     auto* hint = MakeLabel(page, "lbDynamicHint",
-        QStringLiteral("Передвиньте вес одного элемента: веса остальных элементов уровня меняются "
-                       "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
+        tr("Передвиньте вес одного элемента: веса остальных элементов уровня меняются "
+           "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
         false);
     hint->setWordWrap(true);
     grid->addWidget(hint, static_cast<int>(MaxElementsPerLevel) + 1, 0, 1, 3);
     grid->setRowStretch(static_cast<int>(MaxElementsPerLevel) + 2, 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(MakeLabel(page, "lbAlternatives", QStringLiteral("Итоговые приоритеты альтернатив"), true));
+    right->addWidget(MakeLabel(page, "lbAlternatives", tr("Итоговые приоритеты альтернатив"), true));
     Bars = new CSensitivityBars(page);
     Bars->setObjectName(QStringLiteral("Bars"));
     right->addWidget(Bars);
     right->addStretch(1);
-    btReset = new QPushButton(QStringLiteral("Сбросить"), page);
+    btReset = new QPushButton(tr("Сбросить"), page);
     btReset->setObjectName(QStringLiteral("btReset"));
     btReset->setAutoDefault(false);
     connect(btReset, &QPushButton::clicked, this, &TfmSensitivity::btResetClick);
@@ -209,7 +209,7 @@ void TfmSensitivity::CreateDynamicView(QWidget* page)
 void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, const CProjectResults& results,
     std::uint32_t level, std::uint32_t position, ESynthesisMode mode)
 {
-    setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
+    setWindowTitle(Text(WithSynthesisMode(tr("Анализ чувствительности").toStdString(), mode)));
     LevelCount = std::min(project.LevelCount(), MaxLevels);
     for (std::uint32_t l = 0; l < LevelCount; ++l) {
         const std::uint32_t count = l == 0 ? 1U : project.ElementsInLevelChecked(l);
@@ -331,7 +331,7 @@ void TfmSensitivity::ShowGradient()
     }
     lbLegend->setText(legend);
     Gradient->ShowScale(top, element.Weight);
-    Gradient->AxisX->setTitleText(QStringLiteral("Вес элемента «%1»").arg(Names[Level][Position]));
+    Gradient->AxisX->setTitleText(tr("Вес элемента «%1»").arg(Names[Level][Position]));
     // The chosen element stands out among the sliders too.
     for (std::uint32_t k = 0; k < MaxElementsPerLevel; ++k) {
         QFont font = WeightNames[k]->font();
@@ -361,7 +361,7 @@ void TfmSensitivity::ResetDynamic()
         WeightValues[k]->setVisible(used);
         if (used) {
             SetElidedText(WeightNames[k], Numbered(k, Names[Level][k]), NameColumnWidth);
-            WeightSliders[k]->setAccessibleName(QStringLiteral("Вес элемента «%1»").arg(Names[Level][k]));
+            WeightSliders[k]->setAccessibleName(tr("Вес элемента «%1»").arg(Names[Level][k]));
         }
     }
     ShowWeights();

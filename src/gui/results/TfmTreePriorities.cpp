@@ -57,12 +57,12 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("fmTreePriorities"));
-    setWindowTitle(QStringLiteral("Приоритеты критериев"));
+    setWindowTitle(tr("Приоритеты критериев"));
     setModal(true);
 
     auto* rows = new QVBoxLayout(this);
     auto* selector = new QHBoxLayout;
-    auto* caption = new QLabel(QStringLiteral("Показать:"), this);
+    auto* caption = new QLabel(tr("Показать:"), this);
     caption->setObjectName(QStringLiteral("lbGroup"));
     selector->addWidget(caption);
     cbGroup = new QComboBox(this);
@@ -72,8 +72,8 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     caption->setBuddy(cbGroup);
     KeepAccessibleCellsInStep(*cbGroup->view());
     selector->addWidget(cbGroup, 1);
-    btPreviouseData = MakeStepButton(this, "btPreviouseData", QStringLiteral("Предыдущая группа"), Qt::LeftArrow);
-    btNextData = MakeStepButton(this, "btNextData", QStringLiteral("Следующая группа"), Qt::RightArrow);
+    btPreviouseData = MakeStepButton(this, "btPreviouseData", tr("Предыдущая группа"), Qt::LeftArrow);
+    btNextData = MakeStepButton(this, "btNextData", tr("Следующая группа"), Qt::RightArrow);
     selector->addWidget(btPreviouseData);
     selector->addWidget(btNextData);
     rows->addLayout(selector);
@@ -81,9 +81,8 @@ TfmTreePriorities::TfmTreePriorities(QWidget* parent)
     auto* columns = new QHBoxLayout;
     tbPriorities = new QTableWidget(0, 3, this);
     tbPriorities->setObjectName(QStringLiteral("tbPriorities"));
-    tbPriorities->setAccessibleName(QStringLiteral("Приоритеты критериев"));
-    tbPriorities->setHorizontalHeaderLabels(
-        {QStringLiteral("Критерий"), QStringLiteral("Локальный"), QStringLiteral("Глобальный")});
+    tbPriorities->setAccessibleName(tr("Приоритеты критериев"));
+    tbPriorities->setHorizontalHeaderLabels({tr("Критерий"), tr("Локальный"), tr("Глобальный")});
     tbPriorities->verticalHeader()->hide();
     tbPriorities->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tbPriorities->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -144,7 +143,7 @@ void TfmTreePriorities::ShowPriorities(
     int shown = 0;
     const QSignalBlocker blocker(cbGroup);
     cbGroup->clear();
-    cbGroup->addItem(QStringLiteral("Критерии, по которым сравниваются альтернативы"));
+    cbGroup->addItem(tr("Критерии, по которым сравниваются альтернативы"));
     for (const std::uint32_t each : DepthFirstNodes(hierarchy)) {
         if (hierarchy.IsCovering(each)) {
             continue;
@@ -154,8 +153,8 @@ void TfmTreePriorities::ShowPriorities(
         }
         Groups.push_back(each);
         cbGroup->addItem(each == CHierarchy::GoalNode
-                ? QStringLiteral("Критерии цели «%1»").arg(Text(hierarchy.Goal().Name))
-                : QStringLiteral("Подкритерии «%1»").arg(Text(NodePathText(hierarchy, each))));
+                ? tr("Критерии цели «%1»").arg(Text(hierarchy.Goal().Name))
+                : tr("Подкритерии «%1»").arg(Text(NodePathText(hierarchy, each))));
     }
     cbGroup->setCurrentIndex(shown);
     cbGroupChange(shown);
@@ -201,10 +200,9 @@ void TfmTreePriorities::cbGroupChange(int index)
     FillPie(Series1, pie);
     FitPie();
     chPriorityChart->parentWidget()->setVisible(drawn);
-    lbPieNote->setText(drawn ? QString()
-                             : QStringLiteral("Диаграмма строится не более чем для %1 критериев: их здесь %2.")
-                                   .arg(MaxPieSlices)
-                                   .arg(rows.size()));
+    lbPieNote->setText(drawn
+            ? QString()
+            : tr("Диаграмма строится не более чем для %1 критериев: их здесь %2.").arg(MaxPieSlices).arg(rows.size()));
     lbPieNote->setVisible(!drawn);
     btPreviouseData->setEnabled(index > 0);
     btNextData->setEnabled(index + 1 < cbGroup->count());

@@ -78,14 +78,14 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     , Moves(std::make_unique<CNodeWeightMoves>())
 {
     setObjectName(QStringLiteral("fmTreeSensitivity"));
-    setWindowTitle(QStringLiteral("Анализ чувствительности"));
+    setWindowTitle(tr("Анализ чувствительности"));
     setModal(true);
 
     auto* rows = new QVBoxLayout(this);
     lbCritical = MakeLabel(this, "lbCritical", QString(), true);
     rows->addWidget(lbCritical);
     auto* selector = new QHBoxLayout;
-    QLabel* caption = MakeLabel(this, "lbCriterion", QStringLiteral("Критерий:"), false);
+    QLabel* caption = MakeLabel(this, "lbCriterion", tr("Критерий:"), false);
     caption->setWordWrap(false);
     selector->addWidget(caption);
     cbCriterion = new QComboBox(this);
@@ -108,17 +108,16 @@ TfmTreeSensitivity::TfmTreeSensitivity(QWidget* parent)
     lbLegend = Gradient->Legend;
     tbCrossings = Gradient->Crossings;
     lbCrossingsNote = Gradient->CrossingsNote;
-    tbViews->addTab(gradient, QStringLiteral("Градиент"));
+    tbViews->addTab(gradient, tr("Градиент"));
     pnDynamic = new QWidget;
     pnDynamic->setObjectName(QStringLiteral("pnDynamic"));
     CreateDynamicView(pnDynamic);
-    tbViews->addTab(pnDynamic, QStringLiteral("Динамика"));
+    tbViews->addTab(pnDynamic, tr("Динамика"));
 
     lvDrawnAlternatives = new QListWidget(this);
     lvDrawnAlternatives->setObjectName(QStringLiteral("lvDrawnAlternatives"));
-    lvDrawnAlternatives->setAccessibleName(QStringLiteral("Альтернативы на графике"));
-    lvDrawnAlternatives->setToolTip(
-        QStringLiteral("Ведущие альтернативы показаны всегда; отметьте другие, чтобы показать и их."));
+    lvDrawnAlternatives->setAccessibleName(tr("Альтернативы на графике"));
+    lvDrawnAlternatives->setToolTip(tr("Ведущие альтернативы показаны всегда; отметьте другие, чтобы показать и их."));
     lvDrawnAlternatives->setUniformItemSizes(true);
     lvDrawnAlternatives->hide();
     connect(lvDrawnAlternatives, &QListWidget::itemChanged, this, &TfmTreeSensitivity::DrawnAlternativeChecked);
@@ -156,7 +155,7 @@ double TfmTreeSensitivity::MovedAlternative(std::size_t alternative) const
 void TfmTreeSensitivity::CreateDynamicView(QWidget* page)
 {
     auto* left = new QVBoxLayout;
-    left->addWidget(MakeLabel(page, "lbWeights", QStringLiteral("Локальные веса критерия и его соседей"), true));
+    left->addWidget(MakeLabel(page, "lbWeights", tr("Локальные веса критерия и его соседей"), true));
     WeightRows = new QWidget;
     WeightRows->setObjectName(QStringLiteral("pnWeightRows"));
     auto* grid = new QGridLayout(WeightRows);
@@ -165,16 +164,16 @@ void TfmTreeSensitivity::CreateDynamicView(QWidget* page)
     grid->setRowStretch(static_cast<int>(MaxTreeChildren), 1);
     left->addWidget(Scrolling(page, "scWeights", WeightRows), 1);
     left->addWidget(MakeLabel(page, "lbDynamicHint",
-        QStringLiteral("Передвиньте вес одного критерия: веса остальных критериев того же родителя меняются "
-                       "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
+        tr("Передвиньте вес одного критерия: веса остальных критериев того же родителя меняются "
+           "в прежней пропорции, их сумма остаётся равной 1. Суждения проекта не меняются."),
         false));
 
     auto* right = new QVBoxLayout;
-    right->addWidget(MakeLabel(page, "lbAlternatives", QStringLiteral("Итоговые приоритеты альтернатив"), true));
+    right->addWidget(MakeLabel(page, "lbAlternatives", tr("Итоговые приоритеты альтернатив"), true));
     Bars = new CSensitivityBars;
     Bars->setObjectName(QStringLiteral("Bars"));
     right->addWidget(Scrolling(page, "scBars", Bars), 1);
-    btReset = new QPushButton(QStringLiteral("Сбросить"), page);
+    btReset = new QPushButton(tr("Сбросить"), page);
     btReset->setObjectName(QStringLiteral("btReset"));
     btReset->setAutoDefault(false);
     connect(btReset, &QPushButton::clicked, this, &TfmTreeSensitivity::ResetDynamic);
@@ -196,7 +195,7 @@ void TfmTreeSensitivity::ShowSensitivity(
     Results = &results;
     Ratings = nullptr;
     Mode = mode;
-    setWindowTitle(Text(WithSynthesisMode("Анализ чувствительности", mode)));
+    setWindowTitle(Text(WithSynthesisMode(tr("Анализ чувствительности").toStdString(), mode)));
     AnalyseSensitivity(hierarchy, results, *Analysis, mode);
     const std::uint32_t m = hierarchy.AlternativeCount();
     Colours.assign(m, QColor(Qt::black));
@@ -209,9 +208,8 @@ void TfmTreeSensitivity::ShowSensitivity(
         DrawnAlternatives[a] = a;
     }
     lvDrawnAlternatives->hide();
-    Gradient->AxisY->setTitleText(QStringLiteral("Приоритет альтернативы"));
-    pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
-        ->setText(QStringLiteral("Итоговые приоритеты альтернатив"));
+    Gradient->AxisY->setTitleText(tr("Приоритет альтернативы"));
+    pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))->setText(tr("Итоговые приоритеты альтернатив"));
     ShowAnalysis(hierarchy, node);
 }
 
@@ -222,7 +220,7 @@ void TfmTreeSensitivity::ShowRatingSensitivity(
     Results = &ratings.Criteria();
     Ratings = &ratings;
     Mode = ESynthesisMode::Distributive;
-    setWindowTitle(QStringLiteral("Анализ чувствительности: оценки по шкалам"));
+    setWindowTitle(tr("Анализ чувствительности: оценки по шкалам"));
     AnalyseSensitivity(hierarchy, ratings, *Analysis);
     const std::vector<std::uint32_t>& ranking = ratings.Ranking();
     const auto leading = std::min<std::size_t>(ranking.size(), LeadingAlternatives);
@@ -233,7 +231,7 @@ void TfmTreeSensitivity::ShowRatingSensitivity(
         for (std::size_t place = 0; place < ranking.size(); ++place) {
             const std::uint32_t a = ranking[place];
             const QString entry
-                = ratings.Complete(a) ? QStringLiteral("%1. %2 (%3)") : QStringLiteral("%1. %2 (%3, не все оценки)");
+                = ratings.Complete(a) ? QStringLiteral("%1. %2 (%3)") : tr("%1. %2 (%3, не все оценки)");
             auto* item = new QListWidgetItem(entry.arg(place + 1).arg(
                 Text(hierarchy.Alternatives()[a].Name), TruncatedText(ratings.Scores()[a], 4)));
             item->setData(Qt::UserRole, a);
@@ -244,9 +242,9 @@ void TfmTreeSensitivity::ShowRatingSensitivity(
         }
     }
     lvDrawnAlternatives->show();
-    Gradient->AxisY->setTitleText(QStringLiteral("Оценка альтернативы"));
+    Gradient->AxisY->setTitleText(tr("Оценка альтернативы"));
     pnDynamic->findChild<QLabel*>(QStringLiteral("lbAlternatives"))
-        ->setText(QStringLiteral("Оценки альтернатив, показанных на графике"));
+        ->setText(tr("Оценки альтернатив, показанных на графике"));
     ShowAnalysis(hierarchy, node);
 }
 
@@ -321,7 +319,7 @@ void TfmTreeSensitivity::ShowAnalysis(const CHierarchy& hierarchy, std::uint32_t
     tbViews->setEnabled(any);
     if (!any) {
         ResetDynamic();
-        lbSummary->setText(QStringLiteral("В дереве нет критерия, вес которого можно менять: у каждого нет соседей."));
+        lbSummary->setText(tr("В дереве нет критерия, вес которого можно менять: у каждого нет соседей."));
         tbCrossings->setRowCount(0);
         lbLegend->clear();
         lbCrossingsNote->clear();
@@ -377,7 +375,7 @@ void TfmTreeSensitivity::cbCriterionChange(int index)
     lbLegend->setText(legend);
     Gradient->ShowScale(top, moved.Weight);
     // The criterion's full name stands in the list above: a chart cuts a long title short.
-    Gradient->AxisX->setTitleText(QStringLiteral("Локальный вес критерия"));
+    Gradient->AxisX->setTitleText(tr("Локальный вес критерия"));
     Gradient->CrossingMarks->clear();
     for (const CCrossing& crossing : moved.Crossings) {
         if (AlternativesAt(moved, crossing.Weight, at)) {
@@ -481,7 +479,7 @@ void TfmTreeSensitivity::ResetDynamic()
         WeightNames[k]->setFont(font);
         WeightNames[k]->setText(QFontMetrics(font).elidedText(name, Qt::ElideRight, NameColumnWidth));
         WeightNames[k]->setToolTip(name);
-        WeightSliders[k]->setAccessibleName(QStringLiteral("Вес критерия «%1»").arg(name));
+        WeightSliders[k]->setAccessibleName(tr("Вес критерия «%1»").arg(name));
     }
     ShowWeights();
 }
