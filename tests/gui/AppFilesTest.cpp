@@ -1,7 +1,11 @@
 #include "AppTestSupport.h"
 #include "ReadOnlyDirectory.h"
+#include "gui/view/CTreeOutlineModel.h"
 #include "gui/view/TTreeProject.h"
+
 #include "support/ModelEdits.h"
+#include <QHeaderView>
+#include <QTreeView>
 
 #include <QFileInfo>
 
@@ -238,7 +242,14 @@ TEST_F(AppFiles, ATreeFileOpensIntoAFrameNotInFront)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     Frame().OpenFilesFromCommandLine({QStringLiteral("car.tsj")});
     EXPECT_TRUE(Dialogs.MessageTexts().empty());
-    EXPECT_EQ(Frame().findChildren<TTreeProject*>().size(), 1);
+    ASSERT_EQ(Frame().findChildren<TTreeProject*>().size(), 1);
+    // Shown at its size, the outline gives the goal's consistency its whole text (fitted
+    // while the window was still unshown and narrow, it was cut to one letter).
+    QCoreApplication::processEvents();
+    const QTreeView* outline = Frame().findChild<TTreeProject*>()->Outline();
+    const QString consistency = outline->model()->index(0, CTreeOutlineModel::ConsistencyColumn).data().toString();
+    EXPECT_GE(outline->header()->sectionSize(CTreeOutlineModel::ConsistencyColumn),
+        outline->fontMetrics().horizontalAdvance(consistency));
     Frame().close();
 }
 

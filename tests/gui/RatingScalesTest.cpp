@@ -131,6 +131,7 @@ TEST_F(RatingScales, AScaleNameLeavesTheCriteriaNamesInSight)
     const QHeaderView* header = tree->Outline()->header();
     EXPECT_GE(
         header->sectionSize(CTreeOutlineModel::NameColumn), header->sectionSize(CTreeOutlineModel::ConsistencyColumn));
+    EXPECT_GE(header->sectionSize(CTreeOutlineModel::ConsistencyColumn), header->width() / 4);
     const std::uint32_t criterion = tree->Document().Tree().CoveringNodes().front();
     const auto* model = static_cast<CTreeOutlineModel*>(tree->Outline()->model());
     EXPECT_EQ(model->IndexOfNode(criterion, CTreeOutlineModel::ConsistencyColumn).data(Qt::ToolTipRole).toString(),

@@ -525,7 +525,8 @@ void TTreeProject::FitOutlineColumns()
     const int column = CTreeOutlineModel::ConsistencyColumn;
     trOutline->resizeColumnToContents(column);
     const int wanted = trOutline->header()->sectionSize(column);
-    trOutline->header()->resizeSection(column, std::min(wanted, trOutline->viewport()->width() / 3));
+    // The outline's own width: its viewport follows only after the outline's resize event.
+    trOutline->header()->resizeSection(column, std::min(wanted, trOutline->width() / 3));
 }
 
 void TTreeProject::ShowEvaluation()
