@@ -1,15 +1,15 @@
 #include "ShownTexts.h"
 
+#include <QAbstractAxis>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSeries>
 #include <QAccessible>
 #include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QAbstractAxis>
-#include <QAbstractSeries>
-#include <QBarSet>
-#include <QBarSeries>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
