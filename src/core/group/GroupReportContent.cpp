@@ -122,7 +122,7 @@ constexpr CPhrase FewFinalConcordance = TESSALY_PHRASE("GroupReportContent",
 //: %1 is W, %2 its band
 constexpr CPhrase Concordance
     = TESSALY_PHRASE("GroupReportContent", "Согласие в порядке альтернатив (W Кендалла): %1 (%2)");
-//: %1 counts the matrices of the group that are not acceptable, %2 names them
+//: %n counts the group's matrices that are not acceptable, %1 all of its matrices, %2 names them
 constexpr CPhrase UnacceptableMatricesWarning = TESSALY_PHRASE_N(
     "GroupReportContent", "Внимание: согласованность суждений недостаточна в %n матрицах из %1: %2.");
 constexpr CPhrase UnacceptableGoal = TESSALY_PHRASE("GroupReportContent", "цель «%1» (ОС %2, допустимо до %3)");
