@@ -16,14 +16,7 @@ class CUserProjectModel;
 inline constexpr const char* ExpertFileExtension = ".tsy";
 inline constexpr const char* TreeExpertFileExtension = ".tsj";
 
-// The experts' names as the dialog takes them, one per line. Blanks and tabs around a
-// name are dropped and blank lines are no names. A name is refused when it cannot make a
-// file of its own: "." or "..", a "/", a control character (a tab inside included), text
-// that is not UTF-8, a leading dot (the file would be hidden), a file name longer than the
-// folder's file system allows, or a name already given on an earlier line, compared
-// without regard to case (Latin and Cyrillic letters), because "Иванов" and "ИВАНОВ" are
-// one expert typed twice and would be one file on the case-blind file systems that files
-// sent to experts often travel on.
+// Why a line of the experts' names is refused (ExpertNamesOf).
 enum class EExpertNameProblem {
     None,
     NoNames,          // no line holds a name
@@ -49,6 +42,14 @@ struct CExpertNameProblem {
 bool operator==(const CExpertNameProblem& problem, std::string_view text);
 std::ostream& operator<<(std::ostream& stream, const CExpertNameProblem& problem);
 
+// The experts' names as the dialog takes them, one per line. Blanks and tabs around a
+// name are dropped and blank lines are no names. A name is refused when it cannot make a
+// file of its own: "." or "..", a "/", a control character (a tab inside included), text
+// that is not UTF-8, a leading dot (the file would be hidden), a file name longer than the
+// folder's file system allows, or a name already given on an earlier line, compared
+// without regard to case (Latin and Cyrillic letters), because "Иванов" and "ИВАНОВ" are
+// one expert typed twice and would be one file on the case-blind file systems that files
+// sent to experts often travel on.
 struct CExpertNames {
     std::vector<std::string> Names;
     // None when every name fits.
@@ -65,12 +66,7 @@ std::string ExpertFileName(
 std::vector<std::string> ExistingExpertFiles(
     std::span<const std::string> names, const std::string& folder, const char* extension = ExpertFileExtension);
 
-// What writing the experts' files would replace. Only an expert file of this hierarchy
-// (a project file with the project's levels and names, as this command writes them) is
-// replaced, and only once the user agrees; a file that is a project open in the program
-// (the facilitator's own among them, by its name or any other name of the same file), a
-// file that is not such a project, or anything that is not a regular file, is in the way:
-// nothing is written.
+// Why a file at an expert's name is in the way (ReplacedExpertFiles).
 enum class EExpertFileRefusal {
     None,
     OpenProject,   // a project open in the program
@@ -87,6 +83,12 @@ struct CExpertFileRefusal {
 bool operator==(const CExpertFileRefusal& refusal, std::string_view text);
 std::ostream& operator<<(std::ostream& stream, const CExpertFileRefusal& refusal);
 
+// What writing the experts' files would replace. Only an expert file of this hierarchy
+// (a project file with the project's levels and names, as this command writes them) is
+// replaced, and only once the user agrees; a file that is a project open in the program
+// (the facilitator's own among them, by its name or any other name of the same file), a
+// file that is not such a project, or anything that is not a regular file, is in the way:
+// nothing is written.
 struct CReplacedExpertFiles {
     std::vector<std::string> Replaced; // expert files of this hierarchy, in the names' order
     // None when no file is in the way.
