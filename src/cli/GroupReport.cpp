@@ -228,17 +228,17 @@ void ElementLines(const CGroupDecision& decision, std::size_t index, std::vector
                 BuildWideComparisonGraph(element.Aggregate.Judgements, n), names));
     }
     if (element.Consensus) {
-        lines.push_back("  " + std::string(ConsensusCaption) + ": " + ConsensusText(element.Consensus->SStar));
+        lines.push_back("  " + Tr(ConsensusCaptionPhrase) + ": " + ConsensusText(element.Consensus->SStar));
     }
     if (element.LargestCrExpert) {
         const std::size_t k = *element.LargestCrExpert;
-        lines.push_back("  " + std::string(LargestExpertRatioCaption) + ": "
+        lines.push_back("  " + Tr(LargestExpertRatioCaptionPhrase) + ": "
             + Shown(decision.ExpertNodeResults(k).Node(element.Node).Measures.CR) + " (" + decision.Member(k).Label
             + ")");
     }
     if (element.WidestSpread) {
         const CElementPair& pair = *element.WidestSpread;
-        lines.push_back("  " + std::string(WidestSpreadCaption) + ": "
+        lines.push_back("  " + Tr(WidestSpreadCaptionPhrase) + ": "
             + SpreadText(names[pair.Row], names[pair.Column], *element.Aggregate.Spread[pair.Row][pair.Column]));
     }
     const std::string leftOut = LeftOutText(decision, name, element.LeftOut);
@@ -246,7 +246,7 @@ void ElementLines(const CGroupDecision& decision, std::size_t index, std::vector
         lines.push_back("  " + leftOut);
     }
     if (!element.Distances.empty()) {
-        lines.push_back("  " + std::string(DistanceCaption) + ": " + DistancesText(decision, element.Distances));
+        lines.push_back("  " + Tr(DistanceCaptionPhrase) + ": " + DistancesText(decision, element.Distances));
     }
 }
 // Rated trees: the group's scales and its ranking by group score, each alternative with
@@ -268,7 +268,7 @@ json GroupRatingsJson(const CGroupDecision& decision, const CGroupRatings& ratin
             {"cr", has ? json(result.Priorities.Measures.CR) : json(nullptr)}});
     }
     json ranking = json::array();
-    if (decision.Result().RankingProblem.empty()) {
+    if (!decision.Result().RankingProblem) {
         for (const std::uint32_t a : ratings.Ranking) {
             json experts = json::array();
             for (const std::vector<double>& own : ratings.ExpertScores) {
@@ -286,8 +286,8 @@ json GroupRatingsJson(const CGroupDecision& decision, const CGroupRatings& ratin
 void GroupRatingLines(const CGroupDecision& decision, const CGroupRatings& ratings, std::vector<std::string>& lines)
 {
     lines.push_back(std::string(RatingRankingTitle) + ", групповая оценка, оценки экспертов и их среднее:");
-    if (!decision.Result().RankingProblem.empty()) {
-        lines.push_back("  " + decision.Result().RankingProblem);
+    if (decision.Result().RankingProblem) {
+        lines.push_back("  " + RankingProblemText(decision.Result().RankingProblem));
         return;
     }
     for (std::size_t place = 0; place < ratings.Ranking.size(); ++place) {
@@ -347,7 +347,7 @@ nlohmann::json GroupJson(const CGroupDecision& decision)
     root["ratings"] = result.Ratings ? GroupRatingsJson(decision, *result.Ratings) : json(nullptr);
     root["ranking"] = RankingJson(result.RankingRows);
     root["ranking_ideal"] = result.Ratings ? json(nullptr) : IdealRankingJson(result.IdealRankingRows, result.Nodes);
-    root["ranking_problem"] = result.RankingProblem.empty() ? json(nullptr) : json(result.RankingProblem);
+    root["ranking_problem"] = result.RankingProblem ? json(RankingProblemText(result.RankingProblem)) : json(nullptr);
     json unacceptable = json::array();
     for (const CUnacceptableNode& matrix : result.UnacceptableNodes) {
         json item = decision.Layered() ? json{{"level", hierarchy.Level(matrix.Node)},
@@ -393,7 +393,7 @@ std::string GroupText(const CGroupDecision& decision)
             + (member.Included ? "" : ", не учитывается"));
     }
     if (!decision.UseExpertWeights()) {
-        lines.emplace_back(ExpertWeightsOffText);
+        lines.push_back(Tr(ExpertWeightsOffText));
     }
     lines.emplace_back();
     if (result.Ratings) {
@@ -404,9 +404,9 @@ std::string GroupText(const CGroupDecision& decision)
             lines.push_back(warning);
         }
     } else {
-        lines.push_back(std::string(FinalRankingTitle) + " (" + GroupPriorityCaption + "):");
+        lines.push_back(std::string(FinalRankingTitle) + " (" + Tr(GroupPriorityCaption) + "):");
         if (result.RankingRows.empty()) {
-            lines.push_back("  " + result.RankingProblem);
+            lines.push_back("  " + RankingProblemText(result.RankingProblem));
         }
         RankingLines(result.RankingRows, lines);
         // A ranking that rests on combined matrices not acceptable says so right under it.
@@ -414,9 +414,9 @@ std::string GroupText(const CGroupDecision& decision)
         if (!warning.empty()) {
             lines.push_back(warning);
         }
-        lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + GroupPriorityCaption + "):");
+        lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + Tr(GroupPriorityCaption) + "):");
         if (result.IdealRankingRows.empty()) {
-            lines.push_back("  " + result.RankingProblem);
+            lines.push_back("  " + RankingProblemText(result.RankingProblem));
         } else {
             for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
                 const CResultRow& row = result.IdealRankingRows[i];
@@ -426,8 +426,8 @@ std::string GroupText(const CGroupDecision& decision)
             lines.emplace_back(RawIdealNote);
         }
     }
-    for (const auto& [caption, ranking] : {std::pair{AipArithmeticCaption, &result.AipArithmeticRows},
-             std::pair{AipGeometricCaption, &result.AipGeometricRows}}) {
+    for (const auto& [caption, ranking] : {std::pair{Tr(AipArithmeticCaptionPhrase), &result.AipArithmeticRows},
+             std::pair{Tr(AipGeometricCaptionPhrase), &result.AipGeometricRows}}) {
         lines.push_back(std::string(FinalRankingTitle) + " (" + caption + "):");
         RankingLines(*ranking, lines);
     }
@@ -514,7 +514,7 @@ CGroupReportOutcome GroupReport(
         return Failure(ExitRefused, errors);
     }
     if (!opening.Succeeded()) {
-        return Failure(ExitNotGrouped, ShowControlCharacters(opening.Problem) + '\n');
+        return Failure(ExitNotGrouped, ShowControlCharacters(GroupProblemText(opening.Problem)) + '\n');
     }
     const CGroupDecision& decision = *opening.Decision;
     CGroupReportOutcome outcome;

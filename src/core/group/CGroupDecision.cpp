@@ -1,7 +1,6 @@
 #include "core/group/CGroupDecision.h"
 
 #include "core/group/CExpertWeights.h"
-#include "core/group/GroupReportContent.h"
 #include "core/group/HierarchyRecord.h"
 #include "core/group/PriorityAggregation.h"
 #include "core/group/StructureCheck.h"
@@ -10,7 +9,7 @@
 #include "core/model/TLoadSaveProject.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySynthesis.h"
-#include "core/results/IncompleteJudgementsText.h"
+#include "core/results/IncompleteJudgements.h"
 #include "core/results/LocalPriorities.h"
 #include "core/results/RatingSynthesis.h"
 
@@ -110,14 +109,6 @@ std::vector<CElementSlot> SlotsOf(const CHierarchy& hierarchy)
     return slots;
 }
 
-// "файл «b.tsj» — дерево критериев, а «a.tsy» — проект с полными уровнями; ..."
-std::string MixedKindsText(const std::string& memberName, bool memberLayered, const std::string& referenceName)
-{
-    const auto kind = [](bool layered) { return layered ? "проект с полными уровнями" : "дерево критериев"; };
-    return "файл «" + memberName + "» — " + kind(memberLayered) + ", а «" + referenceName + "» — "
-        + kind(!memberLayered) + "; в одной группе файлы экспертов одного вида";
-}
-
 } // namespace
 
 CGroupDecision::CGroupDecision()
@@ -127,43 +118,39 @@ CGroupDecision::CGroupDecision()
 
 CGroupDecision::~CGroupDecision() = default;
 
-std::string CGroupDecision::Admission(const CGroupMember& member, bool layered, const std::string& identity) const
+CGroupProblem CGroupDecision::Admission(const CGroupMember& member, bool layered, const std::string& identity) const
 {
-    const std::size_t number = Experts.size();
+    CGroupProblem problem;
+    problem.Expert = Experts.size();
     if (member.File.empty()) {
-        return ExpertProblemText(number, MemberWithoutFileText);
+        problem.Kind = EGroupProblem::WithoutFile;
+    } else if (!AcceptableExpertWeight(member.Weight)) {
+        problem.Kind = EGroupProblem::Weight;
+    } else if (const auto same = Identities.find(identity); same != Identities.end()) {
+        problem.Kind = EGroupProblem::SameFile;
+        problem.File = fs::path(member.File).filename().string();
+        problem.OtherExpert = same->second;
+    } else if (!Experts.empty() && layered != LayeredExperts) {
+        problem.Kind = EGroupProblem::MixedKinds;
+        problem.Layered = layered;
+        DisplayNames(Experts.front().Member.File, member.File, problem.ReferenceFile, problem.File);
     }
-    if (!AcceptableExpertWeight(member.Weight)) {
-        return ExpertProblemText(number, MemberWeightText);
-    }
-    if (const auto same = Identities.find(identity); same != Identities.end()) {
-        return ExpertProblemText(number, SameFileProblem(fs::path(member.File).filename().string(), same->second));
-    }
-    if (!Experts.empty() && layered != LayeredExperts) {
-        std::string referenceName;
-        std::string memberName;
-        DisplayNames(Experts.front().Member.File, member.File, referenceName, memberName);
-        return ExpertProblemText(number, MixedKindsText(memberName, layered, referenceName));
-    }
-    return {};
+    return problem;
 }
 
-std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserProjectModel& project)
+CGroupProblem CGroupDecision::AddExpert(const CGroupMember& member, const CUserProjectModel& project)
 {
     std::string identity = FileIdentity(member.File);
-    if (std::string problem = Admission(member, true, identity); !problem.empty()) {
+    if (CGroupProblem problem = Admission(member, true, identity)) {
         return problem;
     }
     const std::optional<CHierarchy> hierarchy = project.Built() ? HierarchyOfLayers(project) : std::nullopt;
     if (!hierarchy) {
-        return ExpertProblemText(Experts.size(), MemberWithoutHierarchyText);
+        return CGroupProblem{.Kind = EGroupProblem::WithoutHierarchy, .Expert = Experts.size()};
     }
     if (!Experts.empty()) {
-        std::string referenceName;
-        std::string memberName;
-        DisplayNames(Experts.front().Member.File, member.File, referenceName, memberName);
-        if (auto difference = StructureDifference(*GroupModel, referenceName, project, memberName)) {
-            return *difference;
+        if (auto difference = FirstStructureDifference(*GroupModel, project)) {
+            return Different(member, std::move(*difference));
         }
     } else {
         LayeredExperts = true;
@@ -176,21 +163,18 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CUserPro
     return {};
 }
 
-std::string CGroupDecision::AddExpert(const CGroupMember& member, const CHierarchy& hierarchy)
+CGroupProblem CGroupDecision::AddExpert(const CGroupMember& member, const CHierarchy& hierarchy)
 {
     std::string identity = FileIdentity(member.File);
-    if (std::string problem = Admission(member, false, identity); !problem.empty()) {
+    if (CGroupProblem problem = Admission(member, false, identity)) {
         return problem;
     }
     if (hierarchy.AlternativeCount() < MinElementsPerLevel) {
-        return ExpertProblemText(Experts.size(), MemberWithoutHierarchyText);
+        return CGroupProblem{.Kind = EGroupProblem::WithoutHierarchy, .Expert = Experts.size()};
     }
     if (!Experts.empty()) {
-        std::string referenceName;
-        std::string memberName;
-        DisplayNames(Experts.front().Member.File, member.File, referenceName, memberName);
-        if (auto difference = HierarchyDifference(GroupHierarchy, referenceName, hierarchy, memberName)) {
-            return *difference;
+        if (auto difference = FirstHierarchyDifference(GroupHierarchy, hierarchy)) {
+            return Different(member, std::move(*difference));
         }
     } else {
         LayeredExperts = false;
@@ -199,6 +183,14 @@ std::string CGroupDecision::AddExpert(const CGroupMember& member, const CHierarc
     CExpert& expert = Join(member, std::move(identity), hierarchy);
     expert.Ranking = ResultListOf(expert.RankingRows);
     return {};
+}
+
+CGroupProblem CGroupDecision::Different(const CGroupMember& member, CStructureDifference difference) const
+{
+    CGroupProblem problem{.Kind = EGroupProblem::Differs, .Expert = Experts.size()};
+    DisplayNames(Experts.front().Member.File, member.File, problem.ReferenceFile, problem.File);
+    problem.Difference = std::move(difference);
+    return problem;
 }
 
 CGroupDecision::CExpert& CGroupDecision::Join(
@@ -461,16 +453,18 @@ void CGroupDecision::Compute() const
         if (gap && *gap == Elements[e].Node) {
             const CGroupElementResult& element = Computed.Elements[e];
             const std::vector<std::uint32_t>& children = group.Node(element.Node).Children;
-            std::vector<std::string> names;
+            CRankingProblem& problem = Computed.RankingProblem;
+            problem.Kind = ERankingProblem::NotConnected;
+            problem.Node = element.Node;
+            problem.NodeName = group.Node(element.Node).Name;
             for (std::uint32_t i = 0; i < element.Aggregate.Order; ++i) {
-                names.push_back(children.empty() ? group.Alternatives()[i].Name : group.Node(children[i]).Name);
+                problem.Names.push_back(children.empty() ? group.Alternatives()[i].Name : group.Node(children[i]).Name);
             }
-            Computed.RankingProblem = GroupRankingRefusalText(NotConnectedText(group.Node(element.Node).Name,
-                BuildWideComparisonGraph(element.Aggregate.Judgements, element.Aggregate.Order), names));
+            problem.Graph = BuildWideComparisonGraph(element.Aggregate.Judgements, element.Aggregate.Order);
         }
     }
     if (includedSum == 0.0) {
-        Computed.RankingProblem = GroupRankingRefusalText(NoExpertIncludedText);
+        Computed.RankingProblem = CRankingProblem{.Kind = ERankingProblem::NoExpertIncluded};
     } else if (!gap) {
         // Ratings are ideal by nature: both rankings are by the group score.
         const bool rated = Computed.Ratings.has_value();
@@ -482,7 +476,7 @@ void CGroupDecision::Compute() const
             if (!std::isfinite(row.Value)) {
                 Computed.RankingRows.clear();
                 Computed.IdealRankingRows.clear();
-                Computed.RankingProblem = GroupRankingRefusalText(NotComputableText);
+                Computed.RankingProblem = CRankingProblem{.Kind = ERankingProblem::NotComputable};
                 break;
             }
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/group/CGroupProblem.h"
 #include "core/group/CGroupResult.h"
 #include "core/group/JudgementAggregation.h"
 #include "core/model/CElementSlot.h"
@@ -44,16 +45,16 @@ public:
     virtual ~CGroupDecision();
 
     // Takes one more expert: his entry of the group (file, label, weight) and his project
-    // as read. Refused, changing nothing, with the user's message: a member without a
-    // file, a weight that is not a positive number, a file already in the group (by its
-    // name made plain, or the same file under another name), a project without a
-    // hierarchy, or a hierarchy that differs from the first expert's (the first
-    // difference, naming both files). Empty when taken.
-    std::string AddExpert(const CGroupMember& member, const CUserProjectModel& project);
+    // as read. Refused, changing nothing, with the reason: a member without a file, a
+    // weight that is not a positive number, a file already in the group (by its name made
+    // plain, or the same file under another name), a project without a hierarchy, or a
+    // hierarchy that differs from the first expert's (the first difference, between both
+    // files). No problem when taken.
+    CGroupProblem AddExpert(const CGroupMember& member, const CUserProjectModel& project);
     // The same for an expert whose decision is a hierarchy (a tree from a tree file). One
     // group takes experts of one kind: layered projects or hierarchies. A hierarchy that
     // differs from the first expert's is named at its first difference, by its path.
-    std::string AddExpert(const CGroupMember& member, const CHierarchy& hierarchy);
+    CGroupProblem AddExpert(const CGroupMember& member, const CHierarchy& hierarchy);
 
     // Whether the experts came as layered projects: the layered views are then filled.
     [[nodiscard]] bool Layered() const { return LayeredExperts; }
@@ -136,8 +137,10 @@ private:
         std::vector<CPairLogarithms> Judgements; // one per expert
     };
 
-    // The checks every expert passes; "" when he may join.
-    std::string Admission(const CGroupMember& member, bool layered, const std::string& identity) const;
+    // The checks every expert passes; no problem when he may join.
+    CGroupProblem Admission(const CGroupMember& member, bool layered, const std::string& identity) const;
+    // The member's hierarchy differs from the first expert's there.
+    CGroupProblem Different(const CGroupMember& member, CStructureDifference difference) const;
     void TakeHierarchy(const CUserProjectModel& project);
     void TakeNodes(const CHierarchy& hierarchy);
     // Takes an expert already admitted, his structure the group's.

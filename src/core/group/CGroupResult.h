@@ -11,8 +11,11 @@
 #include "core/results/Synthesis.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How far one expert's local priorities of an element lie from the group's.
@@ -58,6 +61,29 @@ struct CGroupElementResult {
     std::vector<CExpertDistance> Distances;
 };
 
+// Why the group has no ranking.
+enum class ERankingProblem {
+    None,
+    NotConnected,     // the combined judgements of Node do not connect what it compares
+    NoExpertIncluded, // every expert is left out
+    NotComputable,    // a combined figure is not a number
+};
+// A value: the group's phrase book makes its sentence (RankingProblemText).
+struct CRankingProblem {
+    ERankingProblem Kind = ERankingProblem::None;
+    // NotConnected: the node, its name, the names of what it compares by position and the
+    // graph of its combined judgements.
+    std::uint32_t Node = 0;
+    std::string NodeName{};
+    std::vector<std::string> Names{};
+    CWideComparisonGraph Graph{};
+
+    explicit operator bool() const { return Kind != ERankingProblem::None; }
+};
+// Whether its sentence is the text ("" for none).
+bool operator==(const CRankingProblem& problem, std::string_view text);
+std::ostream& operator<<(std::ostream& stream, const CRankingProblem& problem);
+
 // Every figure of a group decision under one set of weights. A value: the decision fills
 // it; whoever holds one only reads it.
 struct CGroupResult {
@@ -83,7 +109,7 @@ struct CGroupResult {
     // The group ranking of the alternatives, ordered like a project's, with a project's colours by place;
     // Count 0 when the combined judgements do not connect some element, which RankingProblem then names.
     CResultList Ranking;
-    std::string RankingProblem;
+    CRankingProblem RankingProblem;
     // The same in the ideal mode (the group's priorities synthesised by the ideal rule).
     CResultList IdealRanking;
     // The combined matrices whose consistency is not acceptable, as a project lists its

@@ -124,40 +124,6 @@ EConsensusBand ConsensusBandOf(double sStar)
     return EConsensusBand::VeryHigh;
 }
 
-const char* ConsensusBandName(EConsensusBand band)
-{
-    switch (band) {
-    case EConsensusBand::VeryLow:
-        return "очень низкое";
-    case EConsensusBand::Low:
-        return "низкое";
-    case EConsensusBand::Moderate:
-        return "умеренное";
-    case EConsensusBand::High:
-        return "высокое";
-    case EConsensusBand::VeryHigh:
-        return "очень высокое";
-    }
-    return "";
-}
-
-const char* ConsensusBandText(EConsensusBand band)
-{
-    switch (band) {
-    case EConsensusBand::VeryLow:
-        return "очень низкое согласие";
-    case EConsensusBand::Low:
-        return "низкое согласие";
-    case EConsensusBand::Moderate:
-        return "умеренное согласие";
-    case EConsensusBand::High:
-        return "высокое согласие";
-    case EConsensusBand::VeryHigh:
-        return "очень высокое согласие";
-    }
-    return "";
-}
-
 const char* ConsensusBandKey(EConsensusBand band)
 {
     switch (band) {
@@ -269,21 +235,4 @@ EConcordanceBand ConcordanceBandOf(double w)
         return EConcordanceBand::Moderate;
     }
     return w < 0.8 ? EConcordanceBand::Strong : EConcordanceBand::VeryStrong;
-}
-
-const char* ConcordanceBandText(EConcordanceBand band)
-{
-    switch (band) {
-    case EConcordanceBand::VeryWeak:
-        return "очень слабое согласие";
-    case EConcordanceBand::Weak:
-        return "слабое согласие";
-    case EConcordanceBand::Moderate:
-        return "умеренное согласие";
-    case EConcordanceBand::Strong:
-        return "сильное согласие";
-    case EConcordanceBand::VeryStrong:
-        return "очень сильное согласие";
-    }
-    return "";
 }

@@ -44,6 +44,8 @@ enum class EConsensusBand {
 };
 // Below 0 and anything that is not a number fall in the lowest band.
 EConsensusBand ConsensusBandOf(double sStar);
+// A band's words are phrases of the group's phrase book (ConsensusBandPhrase); these are
+// their Russian sources, as the Russian help quotes them.
 // "очень низкое", "низкое", "умеренное", "высокое", "очень высокое".
 const char* ConsensusBandName(EConsensusBand band);
 // The name followed by "согласие": "высокое согласие".
@@ -76,6 +78,6 @@ enum class EConcordanceBand {
     VeryStrong,
 };
 EConcordanceBand ConcordanceBandOf(double w);
-// "очень слабое согласие", "слабое согласие", "умеренное согласие", "сильное согласие",
-// "очень сильное согласие".
+// The Russian source of the band's phrase (ConcordanceBandPhrase): "очень слабое согласие",
+// "слабое согласие", "умеренное согласие", "сильное согласие", "очень сильное согласие".
 const char* ConcordanceBandText(EConcordanceBand band);

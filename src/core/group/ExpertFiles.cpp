@@ -1,5 +1,6 @@
 #include "core/group/ExpertFiles.h"
 
+#include "core/group/GroupReportContent.h"
 #include "core/group/HierarchyRecord.h"
 #include "core/group/StructureCheck.h"
 #include "core/model/CHierarchy.h"
@@ -102,40 +103,30 @@ std::size_t NameLimit(const std::string& folder)
     return limit > 0 ? static_cast<std::size_t>(limit) : DefaultNameLimit;
 }
 
-std::string LineProblem(std::size_t line, const std::string& problem)
-{
-    return "Строка " + std::to_string(line) + ": " + problem;
-}
-
-std::string Quoted(const std::string& text)
-{
-    return "«" + text + "»";
-}
-
-// Why a name cannot make a file of its own; "" when it can.
-std::string NameProblem(const std::string& name, const std::optional<std::u32string>& decoded, std::size_t limit)
+// Why a name cannot make a file of its own; none when it can.
+EExpertNameProblem NameProblem(const std::string& name, const std::optional<std::u32string>& decoded, std::size_t limit)
 {
     if (!decoded) {
-        return "имя записано неверно";
+        return EExpertNameProblem::NotText;
     }
     if (name == "." || name == "..") {
-        return "«.» и «..» не могут быть именами файлов";
+        return EExpertNameProblem::Dots;
     }
     for (const char32_t c : *decoded) {
         if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
-            return "имя содержит управляющий символ";
+            return EExpertNameProblem::ControlCharacter;
         }
         if (c == U'/') {
-            return "имя " + Quoted(name) + " содержит «/»";
+            return EExpertNameProblem::Slash;
         }
     }
     if (name.front() == '.') {
-        return "имя " + Quoted(name) + " начинается с точки: файл был бы скрытым";
+        return EExpertNameProblem::Hidden;
     }
     if (name.size() + std::char_traits<char>::length(ExpertFileExtension) > limit) {
-        return "имя " + Quoted(name) + " слишком длинное для имени файла";
+        return EExpertNameProblem::TooLong;
     }
-    return {};
+    return EExpertNameProblem::None;
 }
 } // namespace
 
@@ -159,18 +150,17 @@ CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder)
             continue;
         }
         const std::optional<std::u32string> decoded = Decoded(name);
-        std::string problem = NameProblem(name, decoded, limit);
-        if (!problem.empty()) {
+        if (const EExpertNameProblem problem = NameProblem(name, decoded, limit); problem != EExpertNameProblem::None) {
             result.Names.clear();
-            result.Problem = LineProblem(line, problem);
+            result.Problem = CExpertNameProblem{.Kind = problem, .Line = line, .Name = name};
             return result;
         }
         folded.push_back(FoldedName(*decoded));
         for (std::size_t k = 0; k + 1 < folded.size(); ++k) {
             if (folded[k] == folded.back()) {
                 result.Names.clear();
-                result.Problem
-                    = LineProblem(line, "имя " + Quoted(name) + " уже указано в строке " + std::to_string(lines[k]));
+                result.Problem = CExpertNameProblem{
+                    .Kind = EExpertNameProblem::Repeated, .Line = line, .Name = name, .EarlierLine = lines[k]};
                 return result;
             }
         }
@@ -178,7 +168,7 @@ CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder)
         result.Names.push_back(name);
     }
     if (result.Names.empty()) {
-        result.Problem = NoExpertNamesText;
+        result.Problem = CExpertNameProblem{.Kind = EExpertNameProblem::NoNames};
     }
     return result;
 }
@@ -224,14 +214,14 @@ bool SameHierarchy(const CUserProjectModel& project, const std::string& file)
         return false;
     }
     const auto other = std::make_unique<CUserProjectModel>();
-    return other->BuildLoadedHierarchy(*record) && !StructureDifference(project, "", *other, "");
+    return other->BuildLoadedHierarchy(*record) && !FirstStructureDifference(project, *other);
 }
 
 // Whether a file holds a tree with the same criteria and alternatives as tree.
 bool SameTree(const CHierarchy& tree, const std::string& file)
 {
     CHierarchy other;
-    return ReadTreeFile(other, file, EReadAccess::ReadOnly).Succeeded() && !HierarchyDifference(tree, "", other, "");
+    return ReadTreeFile(other, file, EReadAccess::ReadOnly).Succeeded() && !FirstHierarchyDifference(tree, other);
 }
 
 // What the two shapes' experts' files differ in: their extension, what counts as an
@@ -254,13 +244,9 @@ CReplacedExpertFiles Replaced(const CExpertFileKind& kind, std::span<const std::
             return !openFile.empty() && (SameName(openFile, file) || (reached && SameFile(info, openFile)));
         });
         if (open) {
-            outcome.Refusal = "Файл «" + shown
-                + "» — проект, открытый в программе: файл эксперта не может его "
-                  "заменить. Укажите другое имя эксперта или другую папку.";
+            outcome.Refusal = CExpertFileRefusal{EExpertFileRefusal::OpenProject, shown};
         } else if (!reached || !S_ISREG(info.st_mode) || !kind.IsExpertFile(file)) {
-            outcome.Refusal = "Файл «" + shown
-                + "» уже есть в папке и не является файлом эксперта этого проекта: "
-                  "он не будет заменён. Укажите другое имя эксперта или другую папку.";
+            outcome.Refusal = CExpertFileRefusal{EExpertFileRefusal::NotExpertFile, shown};
         }
         if (outcome.Refused()) {
             outcome.Replaced.clear();
@@ -272,26 +258,28 @@ CReplacedExpertFiles Replaced(const CExpertFileKind& kind, std::span<const std::
 }
 
 // The names checked again as one text, so that no caller writes what the dialog would
-// refuse, and the files in the way; "" when the files may be written.
+// refuse, and the files in the way, as the user is told them; "" when the files may be
+// written.
 std::string WritingProblem(const CExpertFileKind& kind, std::span<const std::string> names, const std::string& folder,
     std::span<const std::string> openProjects, std::vector<std::string>& checkedNames)
 {
     std::string text;
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (names[k].find('\n') != std::string::npos) {
-            return LineProblem(k + 1, "имя содержит управляющий символ");
+            return ExpertNameProblemText(
+                CExpertNameProblem{.Kind = EExpertNameProblem::ControlCharacter, .Line = k + 1, .Name = names[k]});
         }
         if (Trimmed(names[k]).empty()) {
-            return LineProblem(k + 1, "пустое имя");
+            return ExpertNameProblemText(CExpertNameProblem{.Kind = EExpertNameProblem::Empty, .Line = k + 1});
         }
         text += names[k] + "\n";
     }
     CExpertNames checked = ExpertNamesOf(text, folder);
     if (!checked.Succeeded()) {
-        return checked.Problem;
+        return ExpertNameProblemText(checked.Problem);
     }
     if (CReplacedExpertFiles replaced = Replaced(kind, checked.Names, folder, openProjects); replaced.Refused()) {
-        return std::move(replaced.Refusal);
+        return ExpertFileRefusalText(replaced.Refusal);
     }
     checkedNames = std::move(checked.Names);
     return {};

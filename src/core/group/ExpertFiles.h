@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CHierarchy;
@@ -14,6 +16,32 @@ class CUserProjectModel;
 inline constexpr const char* ExpertFileExtension = ".tsy";
 inline constexpr const char* TreeExpertFileExtension = ".tsj";
 
+// Why a line of the experts' names is refused (ExpertNamesOf).
+enum class EExpertNameProblem {
+    None,
+    NoNames,          // no line holds a name
+    NotText,          // the line is not UTF-8
+    Dots,             // "." or ".."
+    ControlCharacter, // a control character, a line break or a tab
+    Slash,            // a "/"
+    Hidden,           // a leading dot
+    TooLong,          // longer than a file name may be
+    Empty,            // a blank name (WriteExpertFiles takes the names one by one)
+    Repeated,         // the name of an earlier line
+};
+// The first line refused: a value, its sentence made by the group's phrase book
+// (ExpertNameProblemText, "Строка 3: ...").
+struct CExpertNameProblem {
+    EExpertNameProblem Kind = EExpertNameProblem::None;
+    std::size_t Line = 0; // from 1
+    std::string Name{};
+    std::size_t EarlierLine = 0; // Repeated
+    explicit operator bool() const { return Kind != EExpertNameProblem::None; }
+};
+// Whether its sentence is the text ("" for none).
+bool operator==(const CExpertNameProblem& problem, std::string_view text);
+std::ostream& operator<<(std::ostream& stream, const CExpertNameProblem& problem);
+
 // The experts' names as the dialog takes them, one per line. Blanks and tabs around a
 // name are dropped and blank lines are no names. A name is refused when it cannot make a
 // file of its own: "." or "..", a "/", a control character (a tab inside included), text
@@ -24,9 +52,9 @@ inline constexpr const char* TreeExpertFileExtension = ".tsj";
 // sent to experts often travel on.
 struct CExpertNames {
     std::vector<std::string> Names;
-    // The first line refused, as the user is told it: "Строка 3: ..."; "" when every name fits.
-    std::string Problem;
-    [[nodiscard]] bool Succeeded() const { return Problem.empty(); }
+    // None when every name fits.
+    CExpertNameProblem Problem;
+    [[nodiscard]] bool Succeeded() const { return !Problem; }
 };
 CExpertNames ExpertNamesOf(const std::string& text, const std::string& folder);
 
@@ -38,6 +66,23 @@ std::string ExpertFileName(
 std::vector<std::string> ExistingExpertFiles(
     std::span<const std::string> names, const std::string& folder, const char* extension = ExpertFileExtension);
 
+// Why a file at an expert's name is in the way (ReplacedExpertFiles).
+enum class EExpertFileRefusal {
+    None,
+    OpenProject,   // a project open in the program
+    NotExpertFile, // not an expert file of this hierarchy, or not a regular file
+};
+// The first file in the way (File, by its name): a value, its sentence made by the group's
+// phrase book (ExpertFileRefusalText).
+struct CExpertFileRefusal {
+    EExpertFileRefusal Kind = EExpertFileRefusal::None;
+    std::string File{};
+    explicit operator bool() const { return Kind != EExpertFileRefusal::None; }
+};
+// Whether its sentence is the text ("" for none).
+bool operator==(const CExpertFileRefusal& refusal, std::string_view text);
+std::ostream& operator<<(std::ostream& stream, const CExpertFileRefusal& refusal);
+
 // What writing the experts' files would replace. Only an expert file of this hierarchy
 // (a project file with the project's levels and names, as this command writes them) is
 // replaced, and only once the user agrees; a file that is a project open in the program
@@ -46,9 +91,9 @@ std::vector<std::string> ExistingExpertFiles(
 // nothing is written.
 struct CReplacedExpertFiles {
     std::vector<std::string> Replaced; // expert files of this hierarchy, in the names' order
-    // The first file in the way, as the user is told it; "" when none.
-    std::string Refusal;
-    [[nodiscard]] bool Refused() const { return !Refusal.empty(); }
+    // None when no file is in the way.
+    CExpertFileRefusal Refusal;
+    [[nodiscard]] bool Refused() const { return static_cast<bool>(Refusal); }
 };
 CReplacedExpertFiles ReplacedExpertFiles(const CUserProjectModel& project, std::span<const std::string> names,
     const std::string& folder, std::span<const std::string> openProjects);
@@ -63,8 +108,9 @@ enum class EExpertJudgements {
 };
 struct CExpertFilesOutcome {
     std::vector<std::string> Written; // in the names' order
-    // "" when every file was written; else the names' problem (nothing written), or the
-    // save's message for File with the system's Reason (the files before it stay written).
+    // "" when every file was written; else, as the user is told it, the names' problem or
+    // the file in the way (nothing written), or the save's message for File with the
+    // system's Reason (the files before it stay written).
     std::string Message;
     std::string File;
     std::string Reason;
@@ -80,6 +126,5 @@ CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span
 CExpertFilesOutcome WriteExpertFiles(const CHierarchy& tree, std::span<const std::string> names,
     const std::string& folder, EExpertJudgements judgements, std::span<const std::string> openProjects = {});
 
-inline constexpr const char* NoExpertNamesText = "Не указано ни одного эксперта";
 // The longest file name when the folder's file system cannot tell.
 inline constexpr std::size_t DefaultNameLimit = 255;

@@ -37,10 +37,7 @@ std::string FirstLabels(const CGroupDecision& decision, std::span<const std::siz
     for (std::size_t i = 0; i < experts.size() && i < shown; ++i) {
         text += (i == 0 ? "" : ", ") + decision.Member(experts[i]).Label;
     }
-    if (experts.size() > shown) {
-        text += " и ещё " + std::to_string(experts.size() - shown);
-    }
-    return text;
+    return experts.size() > shown ? Say(FirstLabelsPhrase, text, std::to_string(experts.size() - shown)) : text;
 }
 } // namespace
 
@@ -62,8 +59,8 @@ std::optional<CFigureSummary> SummariseFigures(std::vector<double> figures)
 CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption,
-        MinimumCaption, MedianCaption, MaximumCaption};
+    table.Header = {PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption), Tr(AipArithmeticCaptionPhrase),
+        Tr(AipGeometricCaptionPhrase), Tr(MinimumCaption), Tr(MedianCaption), Tr(MaximumCaption)};
     if (decision.ExpertCount() == 0) {
         return table;
     }
@@ -100,7 +97,7 @@ CReportTable ExpertVectorsSummaryTable(const CGroupDecision& decision, std::size
         return table;
     }
     const CReportTable full = ExpertVectorsTable(decision, element, decimalSeparator);
-    table.Header = {full.Header.at(0), full.Header.at(1), MinimumCaption, MedianCaption, MaximumCaption};
+    table.Header = {full.Header.at(0), full.Header.at(1), Tr(MinimumCaption), Tr(MedianCaption), Tr(MaximumCaption)};
     const std::size_t n = result.Elements[element].Aggregate.Order;
     for (std::size_t r = 0; r < full.Rows.size(); ++r) {
         std::vector<std::string> row{full.Rows[r].at(0), full.Rows[r].at(1)};
@@ -129,8 +126,7 @@ std::string ExpertVectorsSummaryNote(const CGroupDecision& decision, std::size_t
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         counted += Counted(decision, k) && !decision.ExpertElementPriorities(k, element).empty() ? 1 : 0;
     }
-    return "Приоритеты экспертов (учтено " + std::to_string(counted) + " из " + std::to_string(decision.ExpertCount())
-        + "): наименьший, медиана и наибольший; приоритеты каждого эксперта — в экспорте CSV.";
+    return Say(ExpertVectorsSummaryNotePhrase, std::to_string(counted), std::to_string(decision.ExpertCount()));
 }
 
 std::string RankingSummaryNote(const CGroupDecision& decision)
@@ -139,10 +135,8 @@ std::string RankingSummaryNote(const CGroupDecision& decision)
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         counted += Counted(decision, k) && !decision.ExpertFinal(k).empty() ? 1 : 0;
     }
-    const std::string what
-        = decision.Result().Ratings ? "оценки альтернатив экспертами" : "итоговые приоритеты экспертов";
-    return "Мин., медиана и макс. — " + what + " (учтено " + std::to_string(counted) + " из "
-        + std::to_string(decision.ExpertCount()) + "); рейтинг каждого эксперта — в экспорте CSV.";
+    return Say(decision.Result().Ratings ? RatedRankingSummaryNotePhrase : RankingSummaryNotePhrase,
+        std::to_string(counted), std::to_string(decision.ExpertCount()));
 }
 
 std::string FurthestExpertsText(const CGroupDecision& decision, std::span<const CExpertDistance> distances,
@@ -152,10 +146,10 @@ std::string FurthestExpertsText(const CGroupDecision& decision, std::span<const 
         return {};
     }
     if (distances.size() <= shown) {
-        return std::string(DistanceCaption) + ": " + DistancesText(decision, distances, decimalSeparator);
+        return Say(AllDistancesPhrase, DistancesText(decision, distances, decimalSeparator));
     }
-    return "Дальше всех от группы (" + std::to_string(shown) + " из " + std::to_string(distances.size())
-        + "): " + DistancesText(decision, distances.first(shown), decimalSeparator);
+    return Say(FurthestExpertsPhrase, std::to_string(shown), std::to_string(distances.size()),
+        DistancesText(decision, distances.first(shown), decimalSeparator));
 }
 
 std::string ExpertRatioSummaryText(
@@ -180,8 +174,7 @@ std::string ExpertRatioSummaryText(
     if (above.empty()) {
         return {};
     }
-    return "Число экспертов с " + std::string(ConsistencyRatioTerm) + " выше допустимой ("
-        + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
-        + "): " + std::to_string(above.size()) + " из " + std::to_string(counted) + "; среди них "
-        + FirstLabels(decision, above, shown);
+    return Say(ExpertRatioSummaryPhrase,
+        FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator),
+        std::to_string(above.size()), std::to_string(counted), FirstLabels(decision, above, shown));
 }

@@ -16,10 +16,6 @@ class CGroupDecision;
 // least, the median, the largest), the experts furthest from the group and the experts above the consistency limit
 // named only the first few, the rest counted. Every expert's own figures stay in the group's CSV.
 
-inline constexpr const char* MinimumCaption = "Мин.";
-inline constexpr const char* MedianCaption = "Медиана";
-inline constexpr const char* MaximumCaption = "Макс.";
-
 struct CFigureSummary {
     double Minimum = 0.0;
     double Median = 0.0; // the mean of the two middle figures of an even count

@@ -21,12 +21,15 @@ constexpr auto Count = &CCsvWriter::Count;
 void Members(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
-    csv.Row({GroupMembersTitle});
-    csv.Row({"№", ExpertCaption, FileCaption, WeightCaption, ShareCaption, IncludedCaption});
+    csv.Row({Tr(GroupMembersTitlePhrase)});
+    csv.Row({Tr(NumberCaption), Tr(ExpertCaption), Tr(FileCaption), Tr(WeightCaption), Tr(ShareCaption),
+        Tr(IncludedCaption)});
+    const std::string yes = Tr(IncludedYes);
+    const std::string no = Tr(IncludedNo);
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
         csv.Row({Count(k + 1), CsvText(member.Label), CsvText(member.File), csv.Number(member.Weight),
-            k < result.Weights.size() ? csv.Number(result.Weights[k]) : std::string(), member.Included ? "да" : "нет"});
+            k < result.Weights.size() ? csv.Number(result.Weights[k]) : std::string(), member.Included ? yes : no});
     }
 }
 
@@ -34,10 +37,11 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CHierarchy& hierarchy = decision.Hierarchy();
     const bool rated = decision.Result().Ratings.has_value();
-    std::vector<std::string> header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption,
-                                          GroupScoreCaption, RatingShareCaption, MeanScoreCaption}
-                                            : std::vector<std::string>{PlaceCaption, AlternativeCaption,
-                                                GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption};
+    std::vector<std::string> header = rated
+        ? std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupScoreCaption), RatingShareCaption,
+            Tr(MeanScoreCaption)}
+        : std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption),
+            Tr(AipArithmeticCaptionPhrase), Tr(AipGeometricCaptionPhrase)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         header.push_back(CsvText(decision.Member(k).Label));
         header.push_back(CsvText(decision.Member(k).Label) + ": " + PlaceCaption);
@@ -46,7 +50,7 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
         header.emplace_back(RatingNoteCaption);
     }
     csv.EndSection();
-    csv.Row({GroupRankingTitle});
+    csv.Row({Tr(GroupRankingTitlePhrase)});
     csv.Row(header);
 
     const auto place = [](std::uint32_t p) { return p != 0 ? Count(p) : std::string(); };
@@ -76,7 +80,7 @@ void IdealRanking(CCsvWriter& csv, const CGroupDecision& decision)
     csv.EndSection();
     csv.Row({RankingTitle(ESynthesisMode::Ideal)});
     if (result.IdealRankingRows.empty()) {
-        csv.Row({result.RankingProblem});
+        csv.Row({RankingProblemText(result.RankingProblem)});
         return;
     }
     csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
@@ -93,7 +97,7 @@ void ConsensusRows(CCsvWriter& csv, const std::string& caption, const std::optio
         csv.Row({caption});
         return;
     }
-    csv.Row({caption, csv.Number(consensus->SStar), ConsensusBandText(ConsensusBandOf(consensus->SStar))});
+    csv.Row({caption, csv.Number(consensus->SStar), Tr(ConsensusBandPhrase(ConsensusBandOf(consensus->SStar)))});
     csv.Row({"S", csv.Number(consensus->S)});
 }
 
@@ -101,18 +105,19 @@ void Agreement(CCsvWriter& csv, const CGroupDecision& decision)
 {
     const CGroupResult& result = decision.Result();
     csv.EndSection();
-    csv.Row({CsvGroupAgreementTitle});
+    csv.Row({Tr(CsvGroupAgreementTitlePhrase)});
     if (result.OverallConsensus) {
-        csv.Row({"Общее согласие группы S*", csv.Number(*result.OverallConsensus),
-            ConsensusBandText(ConsensusBandOf(*result.OverallConsensus))});
+        csv.Row({Tr(CsvOverallConsensusCaption), csv.Number(*result.OverallConsensus),
+            Tr(ConsensusBandPhrase(ConsensusBandOf(*result.OverallConsensus)))});
     } else {
-        csv.Row({"Общее согласие группы S*"});
+        csv.Row({Tr(CsvOverallConsensusCaption)});
     }
-    ConsensusRows(csv, "Однородность итоговых приоритетов S*", result.FinalAgreement);
+    ConsensusRows(csv, Tr(CsvFinalHomogeneityCaption), result.FinalAgreement);
     if (result.KendallW) {
-        csv.Row({"W Кендалла", csv.Number(*result.KendallW), ConcordanceBandText(ConcordanceBandOf(*result.KendallW))});
+        csv.Row({Tr(CsvKendallCaption), csv.Number(*result.KendallW),
+            Tr(ConcordanceBandPhrase(ConcordanceBandOf(*result.KendallW)))});
     } else {
-        csv.Row({"W Кендалла"});
+        csv.Row({Tr(CsvKendallCaption)});
     }
 }
 
@@ -129,12 +134,12 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
     csv.EndSection();
     if (decision.Layered()) {
         const CElementSlot& slot = element.Slot;
-        csv.Row({std::string(CsvGroupElementTitle) + " «" + decision.Hierarchy().Node(element.Node).Name + "» (уровень "
-            + Count(slot.Level) + ", № " + Count(slot.Position + 1) + ")"});
+        csv.Row({Say(CsvLayeredElementTitle, Tr(CsvGroupElementTitlePhrase),
+            decision.Hierarchy().Node(element.Node).Name, Count(slot.Level), Count(slot.Position + 1))});
     } else {
-        csv.Row({std::string(CsvGroupElementTitle) + " «" + GroupNodePath(decision, element.Node) + "»"});
+        csv.Row({Say(CsvTreeElementTitle, Tr(CsvGroupElementTitlePhrase), GroupNodePath(decision, element.Node))});
     }
-    std::vector<std::string> header{"№", ElementCaption};
+    std::vector<std::string> header{Tr(NumberCaption), Tr(ElementCaption)};
     for (std::uint32_t c = 0; c < n; ++c) {
         header.push_back(Count(c + 1));
     }
@@ -154,7 +159,7 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
     // line's JSON gives no matrix then. The diagonal is every expert's equality, so its
     // spread is 1.
     if (decision.ExpertCount() > 1) {
-        csv.Row({SpreadTerm});
+        csv.Row({Tr(SpreadTerm)});
         csv.Row(header);
         for (std::uint32_t r = 0; r < n; ++r) {
             std::vector<std::string> row{Count(r + 1), name(r)};
@@ -168,12 +173,12 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
         csv.Row({LambdaMaxTerm, csv.Number(data.Measures.LambdaMax)});
         csv.Row({ConsistencyIndexTerm, csv.Number(data.Measures.CI)});
         csv.Row({ConsistencyRatioTerm, csv.Number(data.Measures.CR)});
-        csv.Row({"Геометрический индекс", csv.Number(element.Gci)});
+        csv.Row({Tr(CsvGciCaption), csv.Number(element.Gci)});
     }
-    ConsensusRows(csv, ConsensusCaption, element.Consensus);
+    ConsensusRows(csv, Tr(ConsensusCaptionPhrase), element.Consensus);
 
-    csv.Row({CsvExpertPrioritiesTitle});
-    std::vector<std::string> experts{"№", ElementCaption, GroupPriorityCaption};
+    csv.Row({Tr(CsvExpertPrioritiesTitlePhrase)});
+    std::vector<std::string> experts{Tr(NumberCaption), Tr(ElementCaption), Tr(GroupPriorityCaption)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         experts.push_back(CsvText(decision.Member(k).Label));
     }
@@ -189,7 +194,7 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
     }
     // Placed by expert, so that each is found at once (a search per expert is quadratic).
     std::vector<std::string> distances(3 + decision.ExpertCount());
-    distances[1] = DistanceCaption;
+    distances[1] = Tr(DistanceCaptionPhrase);
     for (const CExpertDistance& d : element.Distances) {
         distances[3 + d.Expert] = csv.Number(d.Distance);
     }
@@ -202,16 +207,18 @@ void PairJudgements(CCsvWriter& csv, const CGroupDecision& decision, std::size_t
 {
     const CGroupElementResult& element = decision.Result().Elements[index];
     const std::uint32_t n = element.Aggregate.Order;
-    csv.Row({CsvPairJudgementsTitle});
-    csv.Row({"Строка", "Столбец", ExpertCaption, "Суждение", "Судили", "Дальше всех от группы"});
+    csv.Row({Tr(CsvPairJudgementsTitlePhrase)});
+    csv.Row({Tr(CsvRowCaption), Tr(CsvColumnCaption), Tr(ExpertCaption), Tr(CsvJudgementCaption),
+        Tr(CsvJudgedByCaption), Tr(CsvFurthestCaption)});
+    const std::string group = Tr(GroupPriorityCaption);
     for (std::uint32_t i = 0; i < n; ++i) {
         for (std::uint32_t j = i + 1; j < n; ++j) {
             const CJudgement& combined = element.Aggregate.Judgements(i, j);
             const std::optional<std::size_t>& furthest = element.FurthestExpert[i][j];
-            csv.Row({Count(i + 1), Count(j + 1), GroupPriorityCaption,
-                combined.IsJudged() ? csv.Number(combined.Value()) : std::string(),
-                Count(element.Aggregate.JudgedBy[i][j]),
-                furthest ? CsvText(decision.Member(*furthest).Label) : std::string()});
+            csv.Row(
+                {Count(i + 1), Count(j + 1), group, combined.IsJudged() ? csv.Number(combined.Value()) : std::string(),
+                    Count(element.Aggregate.JudgedBy[i][j]),
+                    furthest ? CsvText(decision.Member(*furthest).Label) : std::string()});
             for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
                 const CJudgement own = decision.ExpertJudgement(k, index, i, j);
                 csv.Row({Count(i + 1), Count(j + 1), CsvText(decision.Member(k).Label),

@@ -14,11 +14,6 @@ class CGroupDecision;
 // section for one expert), the group's measures, the consensus and each expert's local
 // priorities, CR and distance from the group, then per pair each expert's judgement, how
 // many judged it and who lies furthest from the group. A figure that does not exist is an empty
-// field. The program's export and tessaly-report --csv both write exactly this text.
+// field. Its titles and captions are the group's phrases (GroupReportContent). The program's export and
+// tessaly-report --csv both write exactly this text.
 std::string GroupCsv(const CGroupDecision& decision, char decimalSeparator);
-
-inline constexpr const char* CsvGroupAgreementTitle = "Согласие";
-inline constexpr const char* CsvGroupElementTitle = "Групповые суждения по элементу";
-inline constexpr const char* CsvExpertPrioritiesTitle = "Приоритеты экспертов";
-inline constexpr const char* CsvPairJudgementsTitle = "Суждения экспертов по парам";
-inline constexpr const char* IncludedCaption = "Учитывается";

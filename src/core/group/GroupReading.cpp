@@ -4,12 +4,14 @@
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/TreeFile.h"
 
+#include <utility>
+
 CGroupOpening OpenGroupMembers(
     std::span<const CGroupMember> members, bool useExpertWeights, const CGroupProgress& progress)
 {
     CGroupOpening opening;
-    opening.Problem = GroupMembersProblem(members);
-    if (!opening.Problem.empty()) {
+    if (std::string problem = GroupMembersProblem(members); !problem.empty()) {
+        opening.Problem = CGroupProblem{.Kind = EGroupProblem::MemberList, .Text = std::move(problem)};
         return opening;
     }
     auto decision = std::make_unique<CGroupDecision>();
@@ -32,9 +34,9 @@ CGroupOpening OpenGroupMembers(
         }
         if (!outcome.Succeeded()) {
             opening.Unreadable.push_back(CMemberReadFailure{k, member.File, member.Label, std::move(outcome)});
-        } else if (opening.Problem.empty() && opening.Unreadable.empty()) {
+        } else if (!opening.Problem && opening.Unreadable.empty()) {
             opening.Problem = isTree ? decision->AddExpert(member, tree) : decision->AddExpert(member, *project);
-            if (!opening.Problem.empty()) {
+            if (opening.Problem) {
                 opening.ProblemMember = k;
             }
         }
@@ -43,7 +45,7 @@ CGroupOpening OpenGroupMembers(
             return opening;
         }
     }
-    if (opening.Problem.empty() && opening.Unreadable.empty()) {
+    if (!opening.Problem && opening.Unreadable.empty()) {
         opening.Decision = std::move(decision);
     }
     return opening;

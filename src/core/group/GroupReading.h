@@ -26,8 +26,8 @@ struct CGroupOpening {
     // Every member that could not be read, in the group's order.
     std::vector<CMemberReadFailure> Unreadable;
     // The first member the group refused (a hierarchy that differs, the same file twice, a
-    // weight that is not positive...), or what is wrong with the member list; "" if none.
-    std::string Problem;
+    // weight that is not positive...), or what is wrong with the member list; none if none.
+    CGroupProblem Problem;
     // The member the group refused, when Problem is about one member; none for a
     // problem of the whole list.
     std::optional<std::size_t> ProblemMember;

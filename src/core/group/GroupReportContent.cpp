@@ -1,19 +1,166 @@
 #include "core/group/GroupReportContent.h"
 
 #include "core/group/CGroupDecision.h"
+#include "core/group/CGroupProblem.h"
 #include "core/group/CGroupResult.h"
+#include "core/group/ExpertFiles.h"
+#include "core/group/StructureCheck.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/results/ConsistencyGuidance.h"
+#include "core/results/IncompleteJudgementsText.h"
 #include "core/results/NumberFormat.h"
 #include "core/results/RatingReportContent.h"
+#include "core/storage/ExpertWeightRule.h"
 
 #include <algorithm>
+#include <ostream>
 #include <utility>
 
 namespace {
-std::string Quoted(const std::string& text)
+// ---- The phrases made into sentences here only ----
+
+constexpr CPhrase GroupCaption = TESSALY_PHRASE("GroupReportContent", "Групповое решение - %1");
+//: A figure in percent
+constexpr CPhrase Percent = TESSALY_PHRASE("GroupReportContent", "%1 %");
+//: The first column of an element's tables: the elements of the level below it
+constexpr CPhrase LevelElementsCaption = TESSALY_PHRASE("GroupReportContent", "Элемент уровня %1");
+constexpr CPhrase CriterionCaption = TESSALY_PHRASE("GroupReportContent", "Критерий");
+constexpr CPhrase SubcriterionCaption = TESSALY_PHRASE("GroupReportContent", "Подкритерий");
+
+constexpr CPhrase ExpertWithoutFile = TESSALY_PHRASE("GroupReportContent", "Эксперт %1: не указан файл");
+//: %2 is the rule the weight breaks
+constexpr CPhrase ExpertWeightRefusal = TESSALY_PHRASE("GroupReportContent", "Эксперт %1: %2");
+constexpr CPhrase ExpertSameFile
+    = TESSALY_PHRASE("GroupReportContent", "Эксперт %1: файл «%2» уже указан для эксперта %3");
+constexpr CPhrase ExpertTreeAmongLayers = TESSALY_PHRASE("GroupReportContent",
+    "Эксперт %1: файл «%2» — дерево критериев, а «%3» — проект с полными уровнями; в одной группе файлы экспертов "
+    "одного вида");
+constexpr CPhrase ExpertLayersAmongTrees = TESSALY_PHRASE("GroupReportContent",
+    "Эксперт %1: файл «%2» — проект с полными уровнями, а «%3» — дерево критериев; в одной группе файлы экспертов "
+    "одного вида");
+constexpr CPhrase ExpertWithoutHierarchy = TESSALY_PHRASE("GroupReportContent", "Эксперт %1: в файле нет иерархии");
+//: %3 is the reader's message
+constexpr CPhrase UnreadableMember = TESSALY_PHRASE("GroupReportContent", "Эксперт %1 «%2»: %3");
+//: The problems of a long list that are not named, counted
+constexpr CPhrase MoreProblems = TESSALY_PHRASE("GroupReportContent", "... и ещё %1");
+
+// A member's hierarchy that differs from the first expert's: %1 is the member's file.
+constexpr CPhrase LevelCountDiffers = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: уровней %n, а в %2 — %3");
+constexpr CPhrase LevelElementCountDiffers
+    = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: на уровне %2 элементов %n, а в %3 — %4");
+constexpr CPhrase ElementNameDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: на уровне %2 элемент %3 называется «%4», а в %5 — «%6»");
+constexpr CPhrase TreeAmongLayers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: иерархия — дерево критериев, а в %2 — полные уровни");
+constexpr CPhrase LayersAmongTrees
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: иерархия — полные уровни, а в %2 — дерево критериев");
+constexpr CPhrase GoalNameDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: цель называется «%2», а в %3 — «%4»");
+constexpr CPhrase SubcriterionCountDiffers
+    = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: у критерия «%2» подкритериев %n, а в %3 — %4");
+constexpr CPhrase SubcriterionNameDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: у критерия «%2» подкритерий %3 называется «%4», а в %5 — «%6»");
+constexpr CPhrase AlternativeCountDiffers
+    = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: альтернатив %n, а в %2 — %3");
+constexpr CPhrase AlternativeNameDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: альтернатива %2 называется «%3», а в %4 — «%5»");
+constexpr CPhrase RatedAmongCompared
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: альтернативы оцениваются по шкалам, а в %2 — попарно");
+constexpr CPhrase ComparedAmongRated
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: альтернативы оцениваются попарно, а в %2 — по шкалам");
+constexpr CPhrase ScaleCountDiffers = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: шкал %n, а в %2 — %3");
+constexpr CPhrase ScaleIdDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: шкала %2 имеет код «%3», а в %4 — «%5»");
+constexpr CPhrase IntensityCountDiffers
+    = TESSALY_PHRASE_N("GroupReportContent", "Файл %1: у шкалы «%2» интенсивностей %n, а в %3 — %4");
+constexpr CPhrase IntensityNameDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: у шкалы «%2» интенсивность %3 называется «%4», а в %5 — «%6»");
+constexpr CPhrase CriterionScaleDiffers
+    = TESSALY_PHRASE("GroupReportContent", "Файл %1: критерий «%2» оценивается по шкале «%3», а в %4 — «%5»");
+
+//: %1 is why: the judgements that do not connect a matrix's elements, or that no expert counts
+constexpr CPhrase NoGroupRanking = TESSALY_PHRASE("GroupReportContent", "Группового рейтинга нет. %1");
+constexpr CPhrase NoExpertIncluded = TESSALY_PHRASE("GroupReportContent", "Ни один эксперт не учитывается.");
+constexpr CPhrase NotComputable = TESSALY_PHRASE("GroupReportContent", "Приоритеты группы не вычисляются.");
+
+constexpr CPhrase NoExpertNames = TESSALY_PHRASE("GroupReportContent", "Не указано ни одного эксперта");
+constexpr CPhrase NameNotText = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя записано неверно");
+constexpr CPhrase NameOfDots
+    = TESSALY_PHRASE("GroupReportContent", "Строка %1: «.» и «..» не могут быть именами файлов");
+constexpr CPhrase NameWithControlCharacter
+    = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя содержит управляющий символ");
+constexpr CPhrase NameWithSlash = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя «%2» содержит «/»");
+constexpr CPhrase HiddenName
+    = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя «%2» начинается с точки: файл был бы скрытым");
+constexpr CPhrase NameTooLong
+    = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя «%2» слишком длинное для имени файла");
+constexpr CPhrase EmptyName = TESSALY_PHRASE("GroupReportContent", "Строка %1: пустое имя");
+constexpr CPhrase RepeatedName = TESSALY_PHRASE("GroupReportContent", "Строка %1: имя «%2» уже указано в строке %3");
+constexpr CPhrase OpenProjectInTheWay = TESSALY_PHRASE(
+    "GroupReportContent", "Файл «%1» — проект, открытый в программе: файл эксперта не может его заменить.");
+constexpr CPhrase OtherFileInTheWay = TESSALY_PHRASE("GroupReportContent",
+    "Файл «%1» уже есть в папке и не является файлом эксперта этого проекта: он не будет заменён.");
+constexpr CPhrase OtherNameOrFolder
+    = TESSALY_PHRASE("GroupReportContent", "Укажите другое имя эксперта или другую папку.");
+
+constexpr CPhrase OneExpertConsensus
+    = TESSALY_PHRASE("GroupReportContent", "Согласие группы не определено: в группе один эксперт");
+constexpr CPhrase NoRankingConsensus
+    = TESSALY_PHRASE("GroupReportContent", "Общее согласие группы не определено: нет группового рейтинга");
+//: %1 is S* in percent and its band
+constexpr CPhrase OverallAgreement = TESSALY_PHRASE("GroupReportContent", "Общее согласие группы: %1");
+constexpr CPhrase OneExpertHomogeneity
+    = TESSALY_PHRASE("GroupReportContent", "Однородность итоговых приоритетов не определена: в группе один эксперт");
+constexpr CPhrase FewFinalHomogeneity = TESSALY_PHRASE("GroupReportContent",
+    "Однородность итоговых приоритетов не определена: итоговые приоритеты есть меньше чем у двух экспертов");
+//: %1 is S* in percent and its band, %2 is S in percent
+constexpr CPhrase FinalHomogeneity
+    = TESSALY_PHRASE("GroupReportContent", "Однородность итоговых приоритетов: S* %1, S %2");
+constexpr CPhrase FewFinalConcordance = TESSALY_PHRASE("GroupReportContent",
+    "Согласие в порядке альтернатив (W Кендалла) не определено: итоговые приоритеты есть меньше чем у двух "
+    "экспертов");
+//: %1 is W, %2 its band
+constexpr CPhrase Concordance
+    = TESSALY_PHRASE("GroupReportContent", "Согласие в порядке альтернатив (W Кендалла): %1 (%2)");
+//: %n counts the group's matrices that are not acceptable, %1 all of its matrices, %2 names them
+constexpr CPhrase UnacceptableMatricesWarning = TESSALY_PHRASE_N(
+    "GroupReportContent", "Внимание: согласованность суждений недостаточна в %n матрицах из %1: %2.");
+constexpr CPhrase UnacceptableGoal = TESSALY_PHRASE("GroupReportContent", "цель «%1» (ОС %2, допустимо до %3)");
+constexpr CPhrase UnacceptableCompletedGoal
+    = TESSALY_PHRASE("GroupReportContent", "цель «%1» (ОС (по дополненной матрице) %2, допустимо до %3)");
+constexpr CPhrase UnacceptableCriterion = TESSALY_PHRASE("GroupReportContent", "«%1» (ОС %2, допустимо до %3)");
+constexpr CPhrase UnacceptableCompletedCriterion
+    = TESSALY_PHRASE("GroupReportContent", "«%1» (ОС (по дополненной матрице) %2, допустимо до %3)");
+constexpr CPhrase ReviewJudgements
+    = TESSALY_PHRASE("GroupReportContent", "Результат опирается на суждения, которые стоит пересмотреть.");
+constexpr CPhrase ExpertLeftOut = TESSALY_PHRASE(
+    "GroupReportContent", "В согласии по «%1» не учтён эксперт %2: его сравнения не связывают элементы");
+constexpr CPhrase ExpertsLeftOut = TESSALY_PHRASE(
+    "GroupReportContent", "В согласии по «%1» не учтены эксперты %2: их сравнения не связывают элементы");
+constexpr CPhrase WithoutFinal
+    = TESSALY_PHRASE("GroupReportContent", "Без итоговых приоритетов (сравнения не связывают элементы): %1");
+constexpr CPhrase Spread = TESSALY_PHRASE("GroupReportContent", "«%1» и «%2»: ГСО %3");
+//: Under a combined judgement: the geometric standard deviation of the experts' judgements
+constexpr CPhrase SpreadValue = TESSALY_PHRASE("GroupReportContent", "ГСО %1");
+constexpr CPhrase GoalHeading = TESSALY_PHRASE("GroupReportContent", "Цель «%1»");
+constexpr CPhrase ElementHeading = TESSALY_PHRASE("GroupReportContent", "«%1»: уровень %2, № %3");
+//: %1 is the acceptable limit, %2 names the experts
+constexpr CPhrase ExpertRatiosAbove = TESSALY_PHRASE("GroupReportContent", "ОС выше допустимой (%1): %2");
+constexpr CPhrase GroupWithoutPriorities
+    = TESSALY_PHRASE("GroupReportContent", "У группы нет приоритетов: её сравнения не связывают элементы");
+//: %1 is the group's λmax, CI and CR
+constexpr CPhrase MeasuresWithGci = TESSALY_PHRASE("GroupReportContent", "%1; геометрический индекс: %2");
+constexpr CPhrase WithoutFinalPriorities = TESSALY_PHRASE("GroupReportContent", "нет итоговых приоритетов");
+
+std::string Number(std::size_t n)
 {
-    return "«" + text + "»";
+    return std::to_string(n);
+}
+
+// Experts by their number from 1.
+std::string ExpertNumber(std::size_t expert)
+{
+    return std::to_string(expert + 1);
 }
 
 std::string Labels(const CGroupDecision& decision, std::span<const std::size_t> experts)
@@ -28,7 +175,7 @@ std::string Labels(const CGroupDecision& decision, std::span<const std::size_t> 
 
 std::string PercentText(double percent, char decimalSeparator)
 {
-    return FormatTruncated(percent, 1, decimalSeparator) + " %";
+    return Say(Percent, FormatTruncated(percent, 1, decimalSeparator));
 }
 
 // A priority, weight or measure as every output shows it.
@@ -61,14 +208,14 @@ std::vector<std::string> ChildNames(const CGroupDecision& decision, const CGroup
 std::string ComparedCaption(const CGroupDecision& decision, const CGroupElementResult& element)
 {
     if (decision.Layered()) {
-        return "Элемент уровня " + std::to_string(element.Slot.Level + 1);
+        return Say(LevelElementsCaption, Number(element.Slot.Level + 1));
     }
     // As a tree's own judgement tables head theirs.
     const CHierarchy& hierarchy = decision.Hierarchy();
     if (hierarchy.IsCovering(element.Node)) {
         return AlternativeCaption;
     }
-    return element.Node == CHierarchy::GoalNode ? "Критерий" : "Подкритерий";
+    return Tr(element.Node == CHierarchy::GoalNode ? CriterionCaption : SubcriterionCaption);
 }
 
 // The level an element stands on: a layered slot's, or a tree's depth.
@@ -208,22 +355,197 @@ std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision)
 
 std::string GroupWindowCaption(const std::string& name)
 {
-    return GroupCaptionPrefix + name;
+    return Say(GroupCaption, name);
 }
 
-std::string ExpertProblemText(std::size_t expert, const std::string& problem)
+std::string StructureDifferenceText(
+    const CStructureDifference& difference, const std::string& memberName, const std::string& referenceName)
 {
-    return "Эксперт " + std::to_string(expert + 1) + ": " + problem;
+    const CStructureDifference& d = difference;
+    const auto count = static_cast<int>(d.MemberCount);
+    const std::string& member = memberName;
+    const std::string& reference = referenceName;
+    switch (d.What) {
+    case EStructureDifference::LevelCount:
+        return SayCount(LevelCountDiffers, count, member, reference, Number(d.ReferenceCount));
+    case EStructureDifference::LevelElementCount:
+        return SayCount(LevelElementCountDiffers, count, member, Number(d.Level), reference, Number(d.ReferenceCount));
+    case EStructureDifference::ElementName:
+        return Say(
+            ElementNameDiffers, member, Number(d.Level), Number(d.Index + 1), d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::Shape:
+        return Say(d.MemberTree ? TreeAmongLayers : LayersAmongTrees, member, reference);
+    case EStructureDifference::GoalName:
+        return Say(GoalNameDiffers, member, d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::SubcriterionCount:
+        return SayCount(SubcriterionCountDiffers, count, member, d.Path, reference, Number(d.ReferenceCount));
+    case EStructureDifference::SubcriterionName:
+        return Say(
+            SubcriterionNameDiffers, member, d.Path, Number(d.Index + 1), d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::AlternativeCount:
+        return SayCount(AlternativeCountDiffers, count, member, reference, Number(d.ReferenceCount));
+    case EStructureDifference::AlternativeName:
+        return Say(AlternativeNameDiffers, member, Number(d.Index + 1), d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::Evaluation:
+        return Say(d.MemberRated ? RatedAmongCompared : ComparedAmongRated, member, reference);
+    case EStructureDifference::ScaleCount:
+        return SayCount(ScaleCountDiffers, count, member, reference, Number(d.ReferenceCount));
+    case EStructureDifference::ScaleId:
+        return Say(ScaleIdDiffers, member, Number(d.Index + 1), d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::IntensityCount:
+        return SayCount(IntensityCountDiffers, count, member, d.Scale, reference, Number(d.ReferenceCount));
+    case EStructureDifference::IntensityName:
+        return Say(
+            IntensityNameDiffers, member, d.Scale, Number(d.Index + 1), d.MemberName, reference, d.ReferenceName);
+    case EStructureDifference::CriterionScale:
+        return Say(CriterionScaleDiffers, member, d.Path, d.MemberName, reference, d.ReferenceName);
+    }
+    return {};
 }
 
-std::string SameFileProblem(const std::string& fileName, std::size_t otherExpert)
+std::optional<std::string> StructureDifference(const CUserProjectModel& reference, const std::string& referenceName,
+    const CUserProjectModel& member, const std::string& memberName)
 {
-    return "файл " + Quoted(fileName) + " уже указан для эксперта " + std::to_string(otherExpert + 1);
+    const std::optional<CStructureDifference> difference = FirstStructureDifference(reference, member);
+    return difference ? std::optional(StructureDifferenceText(*difference, memberName, referenceName)) : std::nullopt;
+}
+
+std::optional<std::string> HierarchyDifference(const CHierarchy& reference, const std::string& referenceName,
+    const CHierarchy& member, const std::string& memberName)
+{
+    const std::optional<CStructureDifference> difference = FirstHierarchyDifference(reference, member);
+    return difference ? std::optional(StructureDifferenceText(*difference, memberName, referenceName)) : std::nullopt;
+}
+
+std::string GroupProblemText(const CGroupProblem& problem)
+{
+    const std::string expert = ExpertNumber(problem.Expert);
+    switch (problem.Kind) {
+    case EGroupProblem::None:
+        break;
+    case EGroupProblem::MemberList:
+        return problem.Text;
+    case EGroupProblem::WithoutFile:
+        return Say(ExpertWithoutFile, expert);
+    case EGroupProblem::Weight:
+        return Say(ExpertWeightRefusal, expert, ExpertWeightRangeText);
+    case EGroupProblem::SameFile:
+        return Say(ExpertSameFile, expert, problem.File, ExpertNumber(problem.OtherExpert));
+    case EGroupProblem::MixedKinds:
+        return Say(problem.Layered ? ExpertLayersAmongTrees : ExpertTreeAmongLayers, expert, problem.File,
+            problem.ReferenceFile);
+    case EGroupProblem::WithoutHierarchy:
+        return Say(ExpertWithoutHierarchy, expert);
+    case EGroupProblem::Differs:
+        return StructureDifferenceText(problem.Difference, problem.File, problem.ReferenceFile);
+    }
+    return {};
+}
+
+CGroupProblem::operator std::string() const
+{
+    return GroupProblemText(*this);
+}
+
+bool operator==(const CGroupProblem& problem, std::string_view text)
+{
+    return GroupProblemText(problem) == text;
+}
+
+std::ostream& operator<<(std::ostream& stream, const CGroupProblem& problem)
+{
+    return stream << GroupProblemText(problem);
+}
+
+std::string RankingProblemText(const CRankingProblem& problem)
+{
+    switch (problem.Kind) {
+    case ERankingProblem::None:
+        break;
+    case ERankingProblem::NotConnected:
+        return Say(NoGroupRanking, NotConnectedText(problem.NodeName, problem.Graph, problem.Names));
+    case ERankingProblem::NoExpertIncluded:
+        return Say(NoGroupRanking, Tr(NoExpertIncluded));
+    case ERankingProblem::NotComputable:
+        return Say(NoGroupRanking, Tr(NotComputable));
+    }
+    return {};
+}
+
+bool operator==(const CRankingProblem& problem, std::string_view text)
+{
+    return RankingProblemText(problem) == text;
+}
+
+std::ostream& operator<<(std::ostream& stream, const CRankingProblem& problem)
+{
+    return stream << RankingProblemText(problem);
+}
+
+std::string ExpertNameProblemText(const CExpertNameProblem& problem)
+{
+    const std::string line = Number(problem.Line);
+    switch (problem.Kind) {
+    case EExpertNameProblem::None:
+        break;
+    case EExpertNameProblem::NoNames:
+        return Tr(NoExpertNames);
+    case EExpertNameProblem::NotText:
+        return Say(NameNotText, line);
+    case EExpertNameProblem::Dots:
+        return Say(NameOfDots, line);
+    case EExpertNameProblem::ControlCharacter:
+        return Say(NameWithControlCharacter, line);
+    case EExpertNameProblem::Slash:
+        return Say(NameWithSlash, line, problem.Name);
+    case EExpertNameProblem::Hidden:
+        return Say(HiddenName, line, problem.Name);
+    case EExpertNameProblem::TooLong:
+        return Say(NameTooLong, line, problem.Name);
+    case EExpertNameProblem::Empty:
+        return Say(EmptyName, line);
+    case EExpertNameProblem::Repeated:
+        return Say(RepeatedName, line, problem.Name, Number(problem.EarlierLine));
+    }
+    return {};
+}
+
+bool operator==(const CExpertNameProblem& problem, std::string_view text)
+{
+    return ExpertNameProblemText(problem) == text;
+}
+
+std::ostream& operator<<(std::ostream& stream, const CExpertNameProblem& problem)
+{
+    return stream << ExpertNameProblemText(problem);
+}
+
+std::string ExpertFileRefusalText(const CExpertFileRefusal& refusal)
+{
+    switch (refusal.Kind) {
+    case EExpertFileRefusal::None:
+        break;
+    case EExpertFileRefusal::OpenProject:
+        return Say(OpenProjectInTheWay, refusal.File) + ' ' + Tr(OtherNameOrFolder);
+    case EExpertFileRefusal::NotExpertFile:
+        return Say(OtherFileInTheWay, refusal.File) + ' ' + Tr(OtherNameOrFolder);
+    }
+    return {};
+}
+
+bool operator==(const CExpertFileRefusal& refusal, std::string_view text)
+{
+    return ExpertFileRefusalText(refusal) == text;
+}
+
+std::ostream& operator<<(std::ostream& stream, const CExpertFileRefusal& refusal)
+{
+    return stream << ExpertFileRefusalText(refusal);
 }
 
 std::string UnreadableMemberText(std::size_t expert, const std::string& label, const std::string& message)
 {
-    return "Эксперт " + std::to_string(expert + 1) + " " + Quoted(label) + ": " + message;
+    return Say(UnreadableMember, ExpertNumber(expert), label, message);
 }
 
 std::string UnreadableMemberLine(std::size_t expert, const std::string& label, const std::string& message,
@@ -239,20 +561,84 @@ std::string UnreadableMemberLine(std::size_t expert, const std::string& label, c
 std::string MoreProblemsText(std::size_t more)
 {
     const std::string digits = std::to_string(more);
-    std::string text = "... и ещё ";
+    std::string grouped;
     // Thousands apart, as the number is read: 99 997.
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) {
-            text += ' ';
+            grouped += ' ';
         }
-        text += digits[i];
+        grouped += digits[i];
     }
-    return text;
+    return Say(MoreProblems, grouped);
 }
 
-std::string GroupRankingRefusalText(const std::string& notConnected)
+CPhrase ConsensusBandPhrase(EConsensusBand band)
 {
-    return "Группового рейтинга нет. " + notConnected;
+    switch (band) {
+    case EConsensusBand::VeryLow:
+        return TESSALY_PHRASE("GroupReportContent", "очень низкое согласие");
+    case EConsensusBand::Low:
+        return TESSALY_PHRASE("GroupReportContent", "низкое согласие");
+    case EConsensusBand::Moderate:
+        return TESSALY_PHRASE("GroupReportContent", "умеренное согласие");
+    case EConsensusBand::High:
+        return TESSALY_PHRASE("GroupReportContent", "высокое согласие");
+    case EConsensusBand::VeryHigh:
+        return TESSALY_PHRASE("GroupReportContent", "очень высокое согласие");
+    }
+    return {};
+}
+
+CPhrase ConsensusBandNamePhrase(EConsensusBand band)
+{
+    switch (band) {
+    case EConsensusBand::VeryLow:
+        //: The consensus band alone, as in "очень низкое согласие"
+        return TESSALY_PHRASE("GroupReportContent", "очень низкое");
+    case EConsensusBand::Low:
+        return TESSALY_PHRASE("GroupReportContent", "низкое");
+    case EConsensusBand::Moderate:
+        return TESSALY_PHRASE("GroupReportContent", "умеренное");
+    case EConsensusBand::High:
+        return TESSALY_PHRASE("GroupReportContent", "высокое");
+    case EConsensusBand::VeryHigh:
+        return TESSALY_PHRASE("GroupReportContent", "очень высокое");
+    }
+    return {};
+}
+
+// A context of their own: W's "умеренное согласие" is an agreement on the order, S*'s the
+// same words a consensus, and other languages tell the two apart.
+CPhrase ConcordanceBandPhrase(EConcordanceBand band)
+{
+    switch (band) {
+    case EConcordanceBand::VeryWeak:
+        return TESSALY_PHRASE("ConcordanceBand", "очень слабое согласие");
+    case EConcordanceBand::Weak:
+        return TESSALY_PHRASE("ConcordanceBand", "слабое согласие");
+    case EConcordanceBand::Moderate:
+        return TESSALY_PHRASE("ConcordanceBand", "умеренное согласие");
+    case EConcordanceBand::Strong:
+        return TESSALY_PHRASE("ConcordanceBand", "сильное согласие");
+    case EConcordanceBand::VeryStrong:
+        return TESSALY_PHRASE("ConcordanceBand", "очень сильное согласие");
+    }
+    return {};
+}
+
+const char* ConsensusBandName(EConsensusBand band)
+{
+    return ConsensusBandNamePhrase(band).Source;
+}
+
+const char* ConsensusBandText(EConsensusBand band)
+{
+    return ConsensusBandPhrase(band).Source;
+}
+
+const char* ConcordanceBandText(EConcordanceBand band)
+{
+    return ConcordanceBandPhrase(band).Source;
 }
 
 std::string ConsensusPercentText(double sStar, char decimalSeparator)
@@ -262,44 +648,41 @@ std::string ConsensusPercentText(double sStar, char decimalSeparator)
 
 std::string ConsensusText(double sStar, char decimalSeparator)
 {
-    return ConsensusPercentText(sStar, decimalSeparator) + " (" + ConsensusBandText(ConsensusBandOf(sStar)) + ")";
+    return ConsensusPercentText(sStar, decimalSeparator) + " (" + Tr(ConsensusBandPhrase(ConsensusBandOf(sStar))) + ")";
 }
 
 std::string OverallConsensusLine(const CGroupDecision& decision, char decimalSeparator)
 {
     const CGroupResult& result = decision.Result();
     if (decision.ExpertCount() < 2) {
-        return "Согласие группы не определено: в группе один эксперт";
+        return Tr(OneExpertConsensus);
     }
     if (!result.OverallConsensus) {
-        return "Общее согласие группы не определено: нет группового рейтинга";
+        return Tr(NoRankingConsensus);
     }
-    return "Общее согласие группы: " + ConsensusText(*result.OverallConsensus, decimalSeparator);
+    return Say(OverallAgreement, ConsensusText(*result.OverallConsensus, decimalSeparator));
 }
 
 std::string FinalAgreementLine(const CGroupDecision& decision, char decimalSeparator)
 {
     const CGroupResult& result = decision.Result();
     if (decision.ExpertCount() < 2) {
-        return "Однородность итоговых приоритетов не определена: в группе один эксперт";
+        return Tr(OneExpertHomogeneity);
     }
     if (!result.FinalAgreement) {
-        return "Однородность итоговых приоритетов не определена: итоговые приоритеты есть меньше чем у двух "
-               "экспертов";
+        return Tr(FewFinalHomogeneity);
     }
-    return "Однородность итоговых приоритетов: S* " + ConsensusText(result.FinalAgreement->SStar, decimalSeparator)
-        + ", S " + PercentText(ShownConsensusPercent(result.FinalAgreement->S), decimalSeparator);
+    return Say(FinalHomogeneity, ConsensusText(result.FinalAgreement->SStar, decimalSeparator),
+        PercentText(ShownConsensusPercent(result.FinalAgreement->S), decimalSeparator));
 }
 
 std::string KendallLine(const CGroupDecision& decision, char decimalSeparator)
 {
     const std::optional<double>& w = decision.Result().KendallW;
     if (!w) {
-        return "Согласие в порядке альтернатив (W Кендалла) не определено: итоговые приоритеты есть меньше чем у "
-               "двух экспертов";
+        return Tr(FewFinalConcordance);
     }
-    return "Согласие в порядке альтернатив (W Кендалла): " + Shown(*w, decimalSeparator) + " ("
-        + ConcordanceBandText(ConcordanceBandOf(*w)) + ")";
+    return Say(Concordance, Shown(*w, decimalSeparator), Tr(ConcordanceBandPhrase(ConcordanceBandOf(*w))));
 }
 
 std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decimalSeparator)
@@ -316,24 +699,24 @@ std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decima
     if (unacceptable.empty()) {
         return {};
     }
-    const auto count = static_cast<std::uint32_t>(unacceptable.size());
-    const bool one = count % 10 == 1 && count % 100 != 11;
-    std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
-        + (one ? " матрице" : " матрицах") + " из " + std::to_string(result.Elements.size()) + ": ";
     // A large tree may have hundreds: the first few are named, the rest counted.
     const std::size_t named = std::min(unacceptable.size(), MaxNamedProblems);
+    std::string matrices;
     for (std::size_t k = 0; k < named; ++k) {
         const CUnacceptableNode& matrix = unacceptable[k];
-        text += k == 0 ? "" : "; ";
-        text += matrix.Node == CHierarchy::GoalNode ? "цель " : "";
-        text += Quoted(GroupNodePath(decision, matrix.Node)) + " ("
-            + (matrix.Completed ? CompletedRatioTerm : ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator)
-            + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+        const bool goal = matrix.Node == CHierarchy::GoalNode;
+        const CPhrase& phrase = matrix.Completed ? (goal ? UnacceptableCompletedGoal : UnacceptableCompletedCriterion)
+                                                 : (goal ? UnacceptableGoal : UnacceptableCriterion);
+        matrices += k == 0 ? "" : "; ";
+        matrices += Say(phrase, GroupNodePath(decision, matrix.Node), Shown(matrix.Cr, decimalSeparator),
+            Shown(matrix.CrLimit, decimalSeparator));
     }
     if (named < unacceptable.size()) {
-        text += "; " + MoreProblemsText(unacceptable.size() - named);
+        matrices += "; " + MoreProblemsText(unacceptable.size() - named);
     }
-    return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
+    return SayCount(UnacceptableMatricesWarning, static_cast<int>(unacceptable.size()), Number(result.Elements.size()),
+               matrices)
+        + ' ' + Tr(ReviewJudgements);
 }
 
 std::string LeftOutText(
@@ -342,9 +725,8 @@ std::string LeftOutText(
     if (experts.empty()) {
         return {};
     }
-    const bool one = experts.size() == 1;
-    return "В согласии по " + Quoted(elementName) + (one ? " не учтён эксперт " : " не учтены эксперты ")
-        + Labels(decision, experts) + (one ? ": его" : ": их") + " сравнения не связывают элементы";
+    // One expert or several, whatever their number: not a plural by count.
+    return Say(experts.size() == 1 ? ExpertLeftOut : ExpertsLeftOut, elementName, Labels(decision, experts));
 }
 
 std::string WithoutFinalText(const CGroupDecision& decision)
@@ -353,7 +735,7 @@ std::string WithoutFinalText(const CGroupDecision& decision)
     if (without.empty()) {
         return {};
     }
-    return "Без итоговых приоритетов (сравнения не связывают элементы): " + Labels(decision, without);
+    return Say(WithoutFinal, Labels(decision, without));
 }
 
 std::string DistancesText(
@@ -369,8 +751,7 @@ std::string DistancesText(
 
 std::string SpreadText(const std::string& rowName, const std::string& columnName, double spread, char decimalSeparator)
 {
-    return Quoted(rowName) + " и " + Quoted(columnName) + ": " + SpreadTerm + " "
-        + FormatTruncated(spread, 4, decimalSeparator);
+    return Say(Spread, rowName, columnName, FormatTruncated(spread, 4, decimalSeparator));
 }
 
 std::string GroupElementName(const CGroupDecision& decision, const CElementSlot& slot)
@@ -391,9 +772,8 @@ std::string GroupElementHeading(const CGroupDecision& decision, std::size_t elem
     if (decision.Layered()) {
         const CElementSlot& slot = shown.Slot;
         const std::string& name = decision.Model().Element(slot.Position, slot.Level).Name;
-        return slot.Level == 0
-            ? "Цель «" + name + "»"
-            : "«" + name + "»: уровень " + std::to_string(slot.Level) + ", № " + std::to_string(slot.Position + 1);
+        return slot.Level == 0 ? Say(GoalHeading, name)
+                               : Say(ElementHeading, name, Number(slot.Level), Number(slot.Position + 1));
     }
     return NodeHeading(decision.Hierarchy(), shown.Node);
 }
@@ -401,7 +781,7 @@ std::string GroupElementHeading(const CGroupDecision& decision, std::size_t elem
 CReportTable GroupMembersTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {"№", ExpertCaption, FileCaption, WeightCaption, ShareCaption};
+    table.Header = {Tr(NumberCaption), Tr(ExpertCaption), Tr(FileCaption), Tr(WeightCaption), Tr(ShareCaption)};
     const CGroupResult& result = decision.Result();
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
@@ -460,10 +840,10 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
 {
     CReportTable table;
     const bool rated = decision.Result().Ratings.has_value();
-    table.Header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupScoreCaption,
-                       RatingShareCaption, MeanScoreCaption}
-                         : std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupPriorityCaption,
-                             AipArithmeticCaption, AipGeometricCaption};
+    table.Header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupScoreCaption),
+                       RatingShareCaption, Tr(MeanScoreCaption)}
+                         : std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption),
+                             Tr(AipArithmeticCaptionPhrase), Tr(AipGeometricCaptionPhrase)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
@@ -492,8 +872,8 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
 CReportTable GroupElementsTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {LevelCaption, ElementCaption, ConsensusCaption, GroupRatioCaption, LargestExpertRatioCaption,
-        WidestSpreadCaption};
+    table.Header = {Tr(LevelCaption), Tr(ElementCaption), Tr(ConsensusCaptionPhrase), Tr(GroupRatioCaptionPhrase),
+        Tr(LargestExpertRatioCaptionPhrase), Tr(WidestSpreadCaptionPhrase)};
     const CGroupResult& result = decision.Result();
     for (const std::size_t e : GroupElementOrder(decision)) {
         const CGroupElementResult& element = result.Elements[e];
@@ -553,9 +933,7 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
                 // Appended piece by piece: GCC 12 takes "literal" + string here for an
                 // overlapping copy (-Wrestrict) in optimised builds.
                 cell += '\n';
-                cell += SpreadTerm;
-                cell += ' ';
-                cell += Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator);
+                cell += Say(SpreadValue, Shown(*aggregated.Aggregate.Spread[r][c], decimalSeparator));
             }
             row.push_back(std::move(cell));
         }
@@ -603,7 +981,7 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
         return table;
     }
     const std::vector<std::string> names = ChildNames(decision, result.Elements[element]);
-    table.Header = {ComparedCaption(decision, result.Elements[element]), GroupPriorityCaption};
+    table.Header = {ComparedCaption(decision, result.Elements[element]), Tr(GroupPriorityCaption)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
@@ -657,9 +1035,8 @@ std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t eleme
     if (above.empty()) {
         return {};
     }
-    return std::string(ConsistencyRatioTerm) + " выше допустимой ("
-        + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
-        + "): " + Labels(decision, above);
+    return Say(ExpertRatiosAbove, FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator),
+        Labels(decision, above));
 }
 
 std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t element, char decimalSeparator)
@@ -672,7 +1049,7 @@ std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t elemen
     const CElementSlot& slot = aggregated.Slot;
     const bool layered = decision.Layered();
     if (layered ? !GroupHasPrioritiesAtSlot(result, slot) : !GroupNodeHasPriorities(result, aggregated.Node)) {
-        return "У группы нет приоритетов: её сравнения не связывают элементы";
+        return Tr(GroupWithoutPriorities);
     }
     TDesicionLevelData measures;
     if (layered) {
@@ -684,17 +1061,14 @@ std::string GroupMeasuresText(const CGroupDecision& decision, std::size_t elemen
         measures.CR = node.CR;
     }
     std::string text = MeasuresText(measures, decimalSeparator);
-    if (aggregated.Gci) {
-        text += "; геометрический индекс: " + Shown(*aggregated.Gci, decimalSeparator);
-    }
-    return text;
+    return aggregated.Gci ? Say(MeasuresWithGci, text, Shown(*aggregated.Gci, decimalSeparator)) : text;
 }
 
 std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert, char decimalSeparator)
 {
     const CResultList& ranking = decision.ExpertRanking(expert);
     if (ranking.Count == 0) {
-        return "нет итоговых приоритетов";
+        return Tr(WithoutFinalPriorities);
     }
     // A rated expert's ranking follows his shares; what he gave each alternative is its score.
     const std::optional<CGroupRatings>& rated = decision.Result().Ratings;
@@ -713,7 +1087,7 @@ std::string ExpertRankingText(const CGroupDecision& decision, std::size_t expert
 CReportTable GroupDistancesTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {LevelCaption, ElementCaption, DistanceCaption};
+    table.Header = {Tr(LevelCaption), Tr(ElementCaption), Tr(DistanceCaptionPhrase)};
     for (const std::size_t e : GroupElementOrder(decision)) {
         const CGroupElementResult& element = decision.Result().Elements[e];
         table.Rows.push_back({std::to_string(LevelOf(decision, element)), GroupElementLabel(decision, e),

@@ -3,6 +3,7 @@
 #include "core/group/CExpertWeights.h"
 #include "core/group/Consensus.h"
 #include "core/model/CElementSlot.h"
+#include "core/model/Phrase.h"
 #include "core/results/ReportContent.h"
 
 #include <cstddef>
@@ -13,32 +14,50 @@
 #include <vector>
 
 struct CExpertDistance;
+struct CExpertFileRefusal;
+struct CExpertNameProblem;
+struct CGroupProblem;
 struct CGroupResult;
+struct CRankingProblem;
+struct CStructureDifference;
 class CGroupDecision;
 
-// Every sentence that the group window, the group's PDF and CSV sections and the
-// command line's group report say about a group decision, made once. Experts are
-// numbered from 1 and named by their labels; figures are truncated as every screen shows
-// them, with the caller's decimal separator.
+// The group's phrase book: every sentence that the group window, the group's PDF and CSV
+// sections, the command line's group report and the preparing of experts' files say about
+// a group decision, made once, in the interface's language. The computations give values
+// (a problem, a difference, a band); the sentences are made here. Experts are numbered
+// from 1 and named by their labels; figures are truncated as every screen shows them,
+// with the caller's decimal separator.
 
-inline constexpr const char* GroupCaptionPrefix = "Групповое решение - ";
-inline constexpr const char* RankingTabTitle = "Рейтинг";
-inline constexpr const char* ElementsTabTitle = "Элементы";
-inline constexpr const char* ExpertsTabTitle = "Эксперты";
+inline constexpr CPhrase RankingTabTitle = TESSALY_PHRASE("GroupReportContent", "Рейтинг");
+inline constexpr CPhrase ElementsTabTitle = TESSALY_PHRASE("GroupReportContent", "Элементы");
+inline constexpr CPhrase ExpertsTabTitle = TESSALY_PHRASE("GroupReportContent", "Эксперты");
 
-inline constexpr const char* ExpertCaption = "Эксперт";
-inline constexpr const char* WeightCaption = "Вес";
-inline constexpr const char* UseExpertWeightsCaption = "Учитывать веса экспертов";
-inline constexpr const char* GroupPriorityCaption = "Группа";
-inline constexpr const char* AipArithmeticCaption = "Среднее арифм.";
-inline constexpr const char* AipGeometricCaption = "Среднее геом.";
-inline constexpr const char* ConsensusCaption = "Согласие S*";
-inline constexpr const char* GroupRatioCaption = "ОС группы";
-inline constexpr const char* LargestExpertRatioCaption = "Наибольшая ОС эксперта";
-inline constexpr const char* WidestSpreadCaption = "Наибольший разброс";
-inline constexpr const char* DistanceCaption = "Расстояние от группы";
+// The captions the Russian help quotes keep their source, as it quotes it, under their
+// name beside their phrase.
+inline constexpr CPhrase ExpertCaption = TESSALY_PHRASE("GroupReportContent", "Эксперт");
+inline constexpr CPhrase WeightCaption = TESSALY_PHRASE("GroupReportContent", "Вес");
+inline constexpr CPhrase UseExpertWeightsCaptionPhrase
+    = TESSALY_PHRASE("GroupReportContent", "Учитывать веса экспертов");
+inline constexpr const char* UseExpertWeightsCaption = UseExpertWeightsCaptionPhrase.Source;
+inline constexpr CPhrase GroupPriorityCaption = TESSALY_PHRASE("GroupReportContent", "Группа");
+inline constexpr CPhrase AipArithmeticCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Среднее арифм.");
+inline constexpr const char* AipArithmeticCaption = AipArithmeticCaptionPhrase.Source;
+inline constexpr CPhrase AipGeometricCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Среднее геом.");
+inline constexpr const char* AipGeometricCaption = AipGeometricCaptionPhrase.Source;
+inline constexpr CPhrase ConsensusCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Согласие S*");
+inline constexpr const char* ConsensusCaption = ConsensusCaptionPhrase.Source;
+inline constexpr CPhrase GroupRatioCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "ОС группы");
+inline constexpr const char* GroupRatioCaption = GroupRatioCaptionPhrase.Source;
+inline constexpr CPhrase LargestExpertRatioCaptionPhrase
+    = TESSALY_PHRASE("GroupReportContent", "Наибольшая ОС эксперта");
+inline constexpr const char* LargestExpertRatioCaption = LargestExpertRatioCaptionPhrase.Source;
+inline constexpr CPhrase WidestSpreadCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Наибольший разброс");
+inline constexpr const char* WidestSpreadCaption = WidestSpreadCaptionPhrase.Source;
+inline constexpr CPhrase DistanceCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Расстояние от группы");
+inline constexpr const char* DistanceCaption = DistanceCaptionPhrase.Source;
 // The geometric standard deviation of a pair's judgements, as a cell's note names it.
-inline constexpr const char* SpreadTerm = "ГСО";
+inline constexpr CPhrase SpreadTerm = TESSALY_PHRASE("GroupReportContent", "ГСО");
 
 // "Групповое решение - <name>"
 std::string GroupWindowCaption(const std::string& name);
@@ -60,14 +79,25 @@ std::vector<std::size_t> GroupElementOrder(const CGroupDecision& decision);
 
 // ---- Refusals ----
 
-// Why an expert is refused, after "Эксперт N: ".
-inline constexpr const char* MemberWithoutFileText = "не указан файл";
-inline constexpr const char* MemberWeightText = ExpertWeightRangeText;
-inline constexpr const char* MemberWithoutHierarchyText = "в файле нет иерархии";
-// "Эксперт 3: <problem>"
-std::string ExpertProblemText(std::size_t expert, const std::string& problem);
-// "файл «b.tsy» уже указан для эксперта 1"
-std::string SameFileProblem(const std::string& fileName, std::size_t otherExpert);
+// Why the group refused an expert or cannot be made of its members: "Эксперт 2: не указан
+// файл", "Эксперт 2: файл «b.tsy» уже указан для эксперта 1", "Эксперт 2: файл «b.tsj» —
+// дерево критериев, а «a.tsy» — проект с полными уровнями; в одной группе файлы экспертов
+// одного вида"; a hierarchy that differs as StructureDifferenceText; "" for none.
+std::string GroupProblemText(const CGroupProblem& problem);
+// A member's hierarchy that differs from the reference member's, naming both files:
+// "Файл b.tsy: на уровне 2 элемент 3 называется «ЦЕНА», а в a.tsy — «СТОИМОСТЬ»".
+std::string StructureDifferenceText(
+    const CStructureDifference& difference, const std::string& memberName, const std::string& referenceName);
+// The group's ranking refused: "Группового рейтинга нет. " and the reason (a combined
+// matrix's judgements that do not connect its elements, as NotConnectedText tells it;
+// "Ни один эксперт не учитывается."); "" for none.
+std::string RankingProblemText(const CRankingProblem& problem);
+// The experts' names refused: "Строка 3: имя «А/Б» содержит «/»", "Не указано ни одного
+// эксперта"; "" for none.
+std::string ExpertNameProblemText(const CExpertNameProblem& problem);
+// An expert's file in the way: "Файл «Вера.tsj» уже есть в папке и не является файлом
+// эксперта этого проекта: ..."; "" for none.
+std::string ExpertFileRefusalText(const CExpertFileRefusal& refusal);
 // A member whose file could not be read, with the reader's message: "Эксперт 2 «Петров»:
 // Не могу открыть файл проекта". The file and the reader's reason go under it.
 std::string UnreadableMemberText(std::size_t expert, const std::string& label, const std::string& message);
@@ -75,19 +105,20 @@ std::string UnreadableMemberText(std::size_t expert, const std::string& label, c
 // (b.tsy: No such file or directory)".
 std::string UnreadableMemberLine(std::size_t expert, const std::string& label, const std::string& message,
     const std::string& file, const std::string& reason);
-// Reasons for refusing the group's ranking other than judgements that do not connect.
-inline constexpr const char* NoExpertIncludedText = "Ни один эксперт не учитывается.";
-inline constexpr const char* NotComputableText = "Приоритеты группы не вычисляются.";
-inline constexpr const char* ExpertWeightsOffText = "Веса экспертов не учитываются: доли всех экспертов равны.";
+inline constexpr CPhrase ExpertWeightsOffText
+    = TESSALY_PHRASE("GroupReportContent", "Веса экспертов не учитываются: доли всех экспертов равны.");
 // How many problems of a long list a message names; MoreProblemsText counts the rest.
 inline constexpr std::size_t MaxNamedProblems = 5;
 // "... и ещё 99 997"
 std::string MoreProblemsText(std::size_t more);
-// The group's ranking refused: "Группового рейтинга нет. " and the reason
-// (NotConnectedText of the combined judgements).
-std::string GroupRankingRefusalText(const std::string& notConnected);
 
 // ---- Agreement ----
+
+// The words of a band: "высокое согласие" (and its name alone, "высокое"); Kendall's W's
+// "сильное согласие".
+CPhrase ConsensusBandPhrase(EConsensusBand band);
+CPhrase ConsensusBandNamePhrase(EConsensusBand band);
+CPhrase ConcordanceBandPhrase(EConcordanceBand band);
 
 // S* as the window shows it, in percent, never below 0: "82.8 %".
 std::string ConsensusPercentText(double sStar, char decimalSeparator = '.');
@@ -126,23 +157,86 @@ std::string SpreadText(
 
 // ---- Tables: the group window and the group's PDF show the same cells ----
 
-inline constexpr const char* GroupMembersTitle = "Эксперты группы";
-inline constexpr const char* GroupRankingTitle = "Групповой рейтинг";
-inline constexpr const char* GroupElementsTitle = "Согласие по элементам";
-inline constexpr const char* GroupDistancesTitle = "Расстояние экспертов от группы";
-inline constexpr const char* FileCaption = "Файл";
-inline constexpr const char* ElementCaption = "Элемент";
-inline constexpr const char* LevelCaption = "Уровень";
-inline constexpr const char* ShareCaption = "Доля";
-inline constexpr const char* OwnRankingCaption = "Собственный рейтинг";
+inline constexpr CPhrase GroupMembersTitlePhrase = TESSALY_PHRASE("GroupReportContent", "Эксперты группы");
+inline constexpr const char* GroupMembersTitle = GroupMembersTitlePhrase.Source;
+inline constexpr CPhrase GroupRankingTitlePhrase = TESSALY_PHRASE("GroupReportContent", "Групповой рейтинг");
+inline constexpr const char* GroupRankingTitle = GroupRankingTitlePhrase.Source;
+inline constexpr CPhrase GroupElementsTitlePhrase = TESSALY_PHRASE("GroupReportContent", "Согласие по элементам");
+inline constexpr const char* GroupElementsTitle = GroupElementsTitlePhrase.Source;
+inline constexpr CPhrase GroupDistancesTitlePhrase
+    = TESSALY_PHRASE("GroupReportContent", "Расстояние экспертов от группы");
+inline constexpr const char* GroupDistancesTitle = GroupDistancesTitlePhrase.Source;
+inline constexpr CPhrase NumberCaption = TESSALY_PHRASE("GroupReportContent", "№");
+inline constexpr CPhrase FileCaption = TESSALY_PHRASE("GroupReportContent", "Файл");
+inline constexpr CPhrase ElementCaption = TESSALY_PHRASE("GroupReportContent", "Элемент");
+inline constexpr CPhrase LevelCaption = TESSALY_PHRASE("GroupReportContent", "Уровень");
+inline constexpr CPhrase ShareCaption = TESSALY_PHRASE("GroupReportContent", "Доля");
+inline constexpr CPhrase OwnRankingCaptionPhrase = TESSALY_PHRASE("GroupReportContent", "Собственный рейтинг");
+inline constexpr const char* OwnRankingCaption = OwnRankingCaptionPhrase.Source;
 // A rated group's ranking: its score, then the experts' own scores and their mean.
-inline constexpr const char* GroupScoreCaption = "Оценка группы";
-inline constexpr const char* MeanScoreCaption = "Среднее оценок экспертов";
+inline constexpr CPhrase GroupScoreCaption = TESSALY_PHRASE("GroupReportContent", "Оценка группы");
+inline constexpr CPhrase MeanScoreCaption = TESSALY_PHRASE("GroupReportContent", "Среднее оценок экспертов");
 // Where a rated group's window would offer the ideal synthesis.
-inline constexpr const char* RatedGroupIdealNote
-    = "Оценки по шкалам идеальны по своей природе: для них нет различия между распределительным и идеальным синтезом.";
-// A cell with nothing to show: no figure exists there.
+inline constexpr CPhrase RatedGroupIdealNote = TESSALY_PHRASE("GroupReportContent",
+    "Оценки по шкалам идеальны по своей природе: для них нет различия между распределительным и идеальным синтезом.");
+// A cell with nothing to show: no figure exists there (a sign, the same in every language).
 inline constexpr const char* NoFigureText = "—";
+
+// Many experts summarised (ExpertSummary): the least, the median and the largest figure.
+inline constexpr CPhrase MinimumCaption = TESSALY_PHRASE("GroupReportContent", "Мин.");
+inline constexpr CPhrase MedianCaption = TESSALY_PHRASE("GroupReportContent", "Медиана");
+inline constexpr CPhrase MaximumCaption = TESSALY_PHRASE("GroupReportContent", "Макс.");
+//: %1 of the %2 experts have final priorities
+inline constexpr CPhrase RankingSummaryNotePhrase = TESSALY_PHRASE("GroupReportContent",
+    "Мин., медиана и макс. — итоговые приоритеты экспертов (учтено %1 из %2); рейтинг каждого эксперта — в экспорте "
+    "CSV.");
+//: %1 of the %2 experts are counted
+inline constexpr CPhrase RatedRankingSummaryNotePhrase = TESSALY_PHRASE("GroupReportContent",
+    "Мин., медиана и макс. — оценки альтернатив экспертами (учтено %1 из %2); рейтинг каждого эксперта — в экспорте "
+    "CSV.");
+//: %1 of the %2 experts have priorities of the element
+inline constexpr CPhrase ExpertVectorsSummaryNotePhrase = TESSALY_PHRASE("GroupReportContent",
+    "Приоритеты экспертов (учтено %1 из %2): наименьший, медиана и наибольший; приоритеты каждого эксперта — в "
+    "экспорте CSV.");
+inline constexpr CPhrase AllDistancesPhrase = TESSALY_PHRASE("GroupReportContent", "Расстояние от группы: %1");
+//: The %1 experts furthest from the group of %2, named with their distances in %3
+inline constexpr CPhrase FurthestExpertsPhrase
+    = TESSALY_PHRASE("GroupReportContent", "Дальше всех от группы (%1 из %2): %3");
+//: %1 is the acceptable limit; %2 of the %3 experts lie above it, the first of them named in %4
+inline constexpr CPhrase ExpertRatioSummaryPhrase
+    = TESSALY_PHRASE("GroupReportContent", "Число экспертов с ОС выше допустимой (%1): %2 из %3; среди них %4");
+//: %1 names the first experts, %2 counts the others
+inline constexpr CPhrase FirstLabelsPhrase = TESSALY_PHRASE("GroupReportContent", "%1 и ещё %2");
+
+// The group's CSV (GroupCsv): its sections' titles and its own columns.
+inline constexpr CPhrase CsvGroupAgreementTitlePhrase = TESSALY_PHRASE("GroupReportContent", "Согласие");
+inline constexpr const char* CsvGroupAgreementTitle = CsvGroupAgreementTitlePhrase.Source;
+inline constexpr CPhrase CsvGroupElementTitlePhrase
+    = TESSALY_PHRASE("GroupReportContent", "Групповые суждения по элементу");
+inline constexpr const char* CsvGroupElementTitle = CsvGroupElementTitlePhrase.Source;
+inline constexpr CPhrase CsvExpertPrioritiesTitlePhrase = TESSALY_PHRASE("GroupReportContent", "Приоритеты экспертов");
+inline constexpr const char* CsvExpertPrioritiesTitle = CsvExpertPrioritiesTitlePhrase.Source;
+inline constexpr CPhrase CsvPairJudgementsTitlePhrase
+    = TESSALY_PHRASE("GroupReportContent", "Суждения экспертов по парам");
+inline constexpr const char* CsvPairJudgementsTitle = CsvPairJudgementsTitlePhrase.Source;
+//: A CSV section's title: %1 is "Групповые суждения по элементу", %2 the element, %3 its level, %4 its place on it
+inline constexpr CPhrase CsvLayeredElementTitle = TESSALY_PHRASE("GroupReportContent", "%1 «%2» (уровень %3, № %4)");
+//: A CSV section's title: %1 is "Групповые суждения по элементу", %2 the criterion's path
+inline constexpr CPhrase CsvTreeElementTitle = TESSALY_PHRASE("GroupReportContent", "%1 «%2»");
+inline constexpr CPhrase IncludedCaption = TESSALY_PHRASE("GroupReportContent", "Учитывается");
+inline constexpr CPhrase IncludedYes = TESSALY_PHRASE("GroupReportContent", "да");
+inline constexpr CPhrase IncludedNo = TESSALY_PHRASE("GroupReportContent", "нет");
+inline constexpr CPhrase CsvOverallConsensusCaption = TESSALY_PHRASE("GroupReportContent", "Общее согласие группы S*");
+inline constexpr CPhrase CsvFinalHomogeneityCaption
+    = TESSALY_PHRASE("GroupReportContent", "Однородность итоговых приоритетов S*");
+inline constexpr CPhrase CsvKendallCaption = TESSALY_PHRASE("GroupReportContent", "W Кендалла");
+inline constexpr CPhrase CsvGciCaption = TESSALY_PHRASE("GroupReportContent", "Геометрический индекс");
+inline constexpr CPhrase CsvRowCaption = TESSALY_PHRASE("GroupReportContent", "Строка");
+inline constexpr CPhrase CsvColumnCaption = TESSALY_PHRASE("GroupReportContent", "Столбец");
+inline constexpr CPhrase CsvJudgementCaption = TESSALY_PHRASE("GroupReportContent", "Суждение");
+//: How many experts judged the pair
+inline constexpr CPhrase CsvJudgedByCaption = TESSALY_PHRASE("GroupReportContent", "Судили");
+inline constexpr CPhrase CsvFurthestCaption = TESSALY_PHRASE("GroupReportContent", "Дальше всех от группы");
 
 // How the group's tables name an element: its number on its level and its name,
 // "3. ЦЕНА"; the goal by its name alone.

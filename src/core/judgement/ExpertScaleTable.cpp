@@ -1,30 +1,41 @@
 #include "core/judgement/ExpertScaleTable.h"
 
 namespace {
-constexpr const char* Intermediate = "<<промежуточное значение>>";
-}
+// A and B stand for the two compared elements: a translation keeps them as words of their own.
+constexpr CPhrase Intermediate = TESSALY_PHRASE("ExpertScaleTable", "<<промежуточное значение>>");
+constexpr CPhrase NoWords{};
+} // namespace
 
 const std::array<CExpertScaleLine, ExpertScaleLineCount> ExpertScaleLines{{
-    {"A по значимости абсолютно превосходит B", 9, clRed},
+    {TESSALY_PHRASE("ExpertScaleTable", "A по значимости абсолютно превосходит B"), 9, clRed},
     {Intermediate, 8, clSilver},
-    {"A явно важнее B", 7, clPurple},
+    {TESSALY_PHRASE("ExpertScaleTable", "A явно важнее B"), 7, clPurple},
     {Intermediate, 6, clSilver},
-    {"A значительно важнее B", 5, clBlue},
+    {TESSALY_PHRASE("ExpertScaleTable", "A значительно важнее B"), 5, clBlue},
     {Intermediate, 4, clSilver},
-    {"A незначительно важнее B", 3, clGreen},
+    {TESSALY_PHRASE("ExpertScaleTable", "A незначительно важнее B"), 3, clGreen},
     {Intermediate, 2, clSilver},
-    {"", 0, clWhite},
-    {"A и B одинаково важны", 1, clBlack},
-    {"", 0, clWhite},
+    {NoWords, 0, clWhite},
+    {TESSALY_PHRASE("ExpertScaleTable", "A и B одинаково важны"), 1, clBlack},
+    {NoWords, 0, clWhite},
     {Intermediate, -2, clSilver},
-    {"B незначительно важнее A", -3, clGreen},
+    {TESSALY_PHRASE("ExpertScaleTable", "B незначительно важнее A"), -3, clGreen},
     {Intermediate, -4, clSilver},
-    {"B значительно важнее A", -5, clBlue},
+    {TESSALY_PHRASE("ExpertScaleTable", "B значительно важнее A"), -5, clBlue},
     {Intermediate, -6, clSilver},
-    {"B явно важнее A", -7, clPurple},
+    {TESSALY_PHRASE("ExpertScaleTable", "B явно важнее A"), -7, clPurple},
     {Intermediate, -8, clSilver},
-    {"B по значимости абсолютно превосходит A", -9, clRed},
+    {TESSALY_PHRASE("ExpertScaleTable", "B по значимости абсолютно превосходит A"), -9, clRed},
 }};
+
+std::string ExpertScaleLineText(std::int32_t line)
+{
+    if (line < 0 || line >= ExpertScaleLineCount) {
+        return {};
+    }
+    const CPhrase& phrase = ExpertScaleLines[static_cast<std::size_t>(line)].Phrase;
+    return *phrase.Source == '\0' ? std::string() : Tr(phrase);
+}
 
 bool IsAcceptableScaleLine(std::int32_t line)
 {

@@ -9,6 +9,13 @@
 #include <system_error>
 
 namespace {
+//: A project window's caption: %1 is its number or its file
+constexpr CPhrase ProjectCaption = TESSALY_PHRASE("LifecycleRules", "Проект - %1");
+//: Under a file error's message: the file
+constexpr CPhrase FileLine = TESSALY_PHRASE("LifecycleRules", "Файл: %1");
+//: Under a file error's message: the system's reason
+constexpr CPhrase ReasonLine = TESSALY_PHRASE("LifecycleRules", "Причина: %1");
+
 bool Exists(const std::string& path)
 {
     std::error_code error;
@@ -24,7 +31,7 @@ ESaveQuestion SaveQuestionOf(const CProjectDocument& document)
     return document.Modified() ? ESaveQuestion::SaveChanges : ESaveQuestion::None;
 }
 
-const char* SaveQuestionText(ESaveQuestion question)
+CPhrase SaveQuestionPhrase(ESaveQuestion question)
 {
     switch (question) {
     case ESaveQuestion::SaveChanges:
@@ -34,7 +41,12 @@ const char* SaveQuestionText(ESaveQuestion question)
     case ESaveQuestion::None:
         break;
     }
-    return "";
+    return {};
+}
+
+const char* SaveQuestionText(ESaveQuestion question)
+{
+    return SaveQuestionPhrase(question).Source;
 }
 
 bool MayCloseAfter(ESaveOutcome outcome)
@@ -55,11 +67,11 @@ COpening OpeningOf(EOpening opening, const std::string& path)
 {
     switch (opening) {
     case EOpening::Project:
-        return {NamedCaption(path), path, OpenProjectAllocationText};
+        return {NamedCaption(path), path};
     case EOpening::Template:
-        return {"", "", TemplateOpenErrorText};
+        return {"", "", TemplateCreationFailureText};
     case EOpening::Copy:
-        return {"", "", CloneErrorText};
+        return {"", "", CloneCreationFailureText};
     }
     return {};
 }
@@ -105,17 +117,17 @@ std::string FileErrorDetails(const std::string& path, const std::string& reason)
 {
     std::string details;
     if (!path.empty()) {
-        details = "Файл: " + path;
+        details = Say(FileLine, path);
     }
     if (!reason.empty()) {
-        details += (details.empty() ? "" : "\n") + std::string("Причина: ") + reason;
+        details += (details.empty() ? "" : "\n") + Say(ReasonLine, reason);
     }
     return details;
 }
 
 std::string CountCaption(std::size_t windows)
 {
-    return ProjectCaptionPrefix + std::to_string(windows);
+    return Say(ProjectCaption, std::to_string(windows));
 }
 
 std::string SavedCaption(const std::string& path)
@@ -125,5 +137,5 @@ std::string SavedCaption(const std::string& path)
 
 std::string NamedCaption(const std::string& path)
 {
-    return ProjectCaptionPrefix + path;
+    return Say(ProjectCaption, path);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/Phrase.h"
+
 #include <cstddef>
 #include <string>
 
@@ -8,16 +10,23 @@ class CProjectDocument;
 // The rules of a project's life between its window and its file that need no screen:
 // the question the Save operation asks, when a chosen name may be written without the
 // replace question, what a file named to open becomes, and the captions the commands
-// give their windows.
+// give their windows. Its questions and messages are phrases: the lifecycle's phrase book.
 
-inline constexpr const char* ProjectCaptionPrefix = "Проект - ";
-inline constexpr const char* SaveChangesQuestion = "Сохранить сделанные в проекте изменения?";
-inline constexpr const char* SaveCreatedQuestion = "Сохранить созданный проект в файле?";
-inline constexpr const char* ReplaceFileQuestion = "Файл с таким именем уже существует. Заменить его?";
-inline constexpr const char* ExitQuestion = "Выйти из программы?";
-inline constexpr const char* CloneQuestion = "Клонировать текущий проект?";
-inline constexpr const char* NewProjectAllocationText = "Ошибка выделения памяти под новый проект";
-inline constexpr const char* OpenProjectAllocationText = "Ошибка выделения памяти под открытие проекта";
+inline constexpr CPhrase SaveChangesQuestion
+    = TESSALY_PHRASE("LifecycleRules", "Сохранить сделанные в проекте изменения?");
+inline constexpr CPhrase SaveCreatedQuestion = TESSALY_PHRASE("LifecycleRules", "Сохранить созданный проект в файле?");
+inline constexpr CPhrase ReplaceFileQuestion
+    = TESSALY_PHRASE("LifecycleRules", "Файл с таким именем уже существует. Заменить его?");
+inline constexpr CPhrase ExitQuestion = TESSALY_PHRASE("LifecycleRules", "Выйти из программы?");
+inline constexpr CPhrase CloneQuestion = TESSALY_PHRASE("LifecycleRules", "Клонировать текущий проект?");
+inline constexpr CPhrase NewProjectAllocationText
+    = TESSALY_PHRASE("LifecycleRules", "Ошибка выделения памяти под новый проект");
+inline constexpr CPhrase OpenProjectAllocationText
+    = TESSALY_PHRASE("LifecycleRules", "Ошибка выделения памяти под открытие проекта");
+inline constexpr CPhrase TemplateCreationFailureText
+    = TESSALY_PHRASE("LifecycleRules", "Не могу открыть текущий шаблон");
+inline constexpr CPhrase CloneCreationFailureText
+    = TESSALY_PHRASE("LifecycleRules", "Не могу клонировать текущий проект");
 
 // What the Save operation asks before it writes.
 enum class ESaveQuestion {
@@ -26,6 +35,8 @@ enum class ESaveQuestion {
     SaveCreated, // "Сохранить созданный проект в файле?", changed or not
 };
 ESaveQuestion SaveQuestionOf(const CProjectDocument& document);
+// The question asked (nothing for None), and its Russian source.
+CPhrase SaveQuestionPhrase(ESaveQuestion question);
 const char* SaveQuestionText(ESaveQuestion question);
 
 enum class ESaveOutcome {
@@ -62,7 +73,9 @@ enum class EOpening {
 struct COpening {
     std::string Caption;  // empty: the count caption of a new window
     std::string FileName; // the file the project is bound to; empty for a new project
-    const char* CreationFailureText = OpenProjectAllocationText;
+    // What the user is told when the window cannot be made, and its Russian source.
+    CPhrase CreationFailure = OpenProjectAllocationText;
+    const char* CreationFailureText = CreationFailure.Source;
 };
 COpening OpeningOf(EOpening opening, const std::string& path);
 // A file named on the command line (what a double-click in the file manager does): a
@@ -83,9 +96,9 @@ std::string ProposedExportName(const std::string& projectFile, const std::string
 // line each ("Файл: ...", "Причина: ..."); a line is left out when it has nothing to say.
 std::string FileErrorDetails(const std::string& path, const std::string& reason);
 
-// "Проект - " and the number of windows, the new one included.
+// "Проект - 3": the number of windows, the new one included.
 std::string CountCaption(std::size_t windows);
 // After Save gives a new project its file: the bare file name.
 std::string SavedCaption(const std::string& path);
-// After Save as, and for a project opened from a file: "Проект - " and the file name.
+// After Save as, and for a project opened from a file: "Проект - /w/plan.tsy".
 std::string NamedCaption(const std::string& path);

@@ -116,7 +116,7 @@ ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& windo
     if (question == ESaveQuestion::None) {
         return ESaveOutcome::NothingToSave;
     }
-    if (!Ask(Text(SaveQuestionText(question)))) {
+    if (!Ask(Text(Tr(SaveQuestionPhrase(question))))) {
         return ESaveOutcome::Declined;
     }
     if (question == ESaveQuestion::SaveChanges) {
@@ -134,7 +134,7 @@ ESaveOutcome CDocumentLifecycle::Save(CProjectDocument& document, QWidget& windo
     }
     const CSaveTarget target
         = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".tsy", ENamedIn::SaveDialog);
-    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
+    if (target.AskReplace && !Ask(Text(Tr(ReplaceFileQuestion)))) {
         return ESaveOutcome::Cancelled;
     }
     if (!Write(document, Text(target.Path))) {
@@ -161,7 +161,7 @@ void CDocumentLifecycle::SaveAs(CProjectDocument& document, QWidget& window)
     }
     const CSaveTarget target
         = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".tsy", ENamedIn::OpenDialog);
-    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
+    if (target.AskReplace && !Ask(Text(Tr(ReplaceFileQuestion)))) {
         return;
     }
     // The project keeps the new name even when the write fails; it then counts as changed,
@@ -190,7 +190,7 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
     }
     const CSaveTarget target
         = SaveTargetOf(chosen.toStdString(), tree ? TreeFileExtension : ".htp", ENamedIn::SaveDialog);
-    if (target.AskReplace && !Ask(Text(ReplaceFileQuestion))) {
+    if (target.AskReplace && !Ask(Text(Tr(ReplaceFileQuestion)))) {
         return;
     }
     std::string reason;
@@ -233,7 +233,7 @@ bool CDocumentLifecycle::OpenInNewWindow(const QString& path, EOpening opening)
     const COpening plan = OpeningOf(opening, path.toStdString());
     TUserProject* project = Windows.CreateProjectWindow(Text(plan.Caption));
     if (project == nullptr) {
-        Inform(Text(plan.CreationFailureText));
+        Inform(Text(Tr(plan.CreationFailure)));
         return false;
     }
     project->Document().SetFileName(plan.FileName);
@@ -291,7 +291,7 @@ bool CDocumentLifecycle::OpenTreeInNewWindow(const QString& path, EOpening openi
     const COpening plan = OpeningOf(opening, path.toStdString());
     TTreeProject* window = Windows.CreateTreeWindow(Text(plan.Caption));
     if (window == nullptr) {
-        Inform(Text(plan.CreationFailureText));
+        Inform(Text(Tr(plan.CreationFailure)));
         return false;
     }
     const CReadOutcome outcome = ReadTreeDocument(window->Document(), path.toStdString());
@@ -351,7 +351,7 @@ bool CDocumentLifecycle::OpenCopy(const QString& path)
 
 void CDocumentLifecycle::Clone(const CProjectDocument& source)
 {
-    if (!Ask(Text(CloneQuestion))) {
+    if (!Ask(Text(Tr(CloneQuestion)))) {
         return;
     }
     if (source.IsTree()) {
@@ -403,5 +403,5 @@ bool CDocumentLifecycle::CloseAll()
 
 bool CDocumentLifecycle::ConfirmExit()
 {
-    return Ask(Text(ExitQuestion));
+    return Ask(Text(Tr(ExitQuestion)));
 }

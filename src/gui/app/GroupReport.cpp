@@ -118,7 +118,7 @@ void MembersSection(CReportPageWriter& page, const CGroupDecision& decision, cha
     const double figure = page.Units(18.0);
     table.Widths = {number, label, page.Width() - number - label - 2 * figure, figure, figure};
     page.Measure(table);
-    page.Heading(Text(GroupMembersTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
+    page.Heading(Text(Tr(GroupMembersTitlePhrase)), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
     page.Table(table);
     if (!omitted.isEmpty()) {
         page.Gap(1.5);
@@ -198,7 +198,7 @@ void IdealRankingSection(CReportPageWriter& page, const CGroupDecision& decision
 
 void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, char separator)
 {
-    page.Heading(Text(GroupRankingTitle), 13.0, 6.0, page.Units(40.0));
+    page.Heading(Text(Tr(GroupRankingTitlePhrase)), 13.0, 6.0, page.Units(40.0));
     // A ranking that rests on combined matrices not acceptable says so above itself, as a
     // project's ranking does.
     const CGroupResult& result = decision.Result();
@@ -219,7 +219,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
     notes.push_back({Text(OverallConsensusLine(decision, separator))});
     notes.push_back({Text(FinalAgreementLine(decision, separator))});
     notes.push_back({Text(KendallLine(decision, separator))});
-    for (const std::string& note : {decision.Result().RankingProblem, WithoutFinalText(decision)}) {
+    for (const std::string& note : {RankingProblemText(decision.Result().RankingProblem), WithoutFinalText(decision)}) {
         if (!note.empty()) {
             notes.push_back({Text(note)});
         }
@@ -233,7 +233,7 @@ void RankingSection(CReportPageWriter& page, const CGroupDecision& decision, cha
         page.Pie(QRectF(page.Left, page.Y, page.Width(), height), decision.Result().Ranking);
         page.Y += height;
         if (decision.Result().Ratings) {
-            const CReportParagraphs note{{Text(RatedGroupIdealNote)}};
+            const CReportParagraphs note{{Text(Tr(RatedGroupIdealNote))}};
             page.EnsureSpace(page.Height(note));
             page.Write(note);
         } else {
@@ -251,7 +251,7 @@ void ElementsSection(CReportPageWriter& page, const CGroupDecision& decision, ch
     const double rest = page.Width() - level - ratio;
     table.Widths = {level, rest * 0.22, rest * 0.26, ratio, rest * 0.2, rest * 0.32};
     page.Measure(table);
-    page.Heading(Text(GroupElementsTitle), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
+    page.Heading(Text(Tr(GroupElementsTitlePhrase)), 13.0, 6.0, std::min(table.Height, page.Units(40.0)));
     page.Table(table);
 }
 
@@ -309,7 +309,7 @@ void ElementSection(CReportPageWriter& page, const CGroupDecision& decision, std
 
     CReportParagraphs notes;
     notes.push_back({Text(GroupMeasuresText(decision, index, separator))});
-    notes.push_back({QString::fromUtf8(ConsensusCaption) + QStringLiteral(": ")
+    notes.push_back({Text(Tr(ConsensusCaptionPhrase)) + QStringLiteral(": ")
         + (element.Consensus ? Text(ConsensusText(element.Consensus->SStar, separator))
                              : QString::fromUtf8(NoFigureText))});
     const std::string leftOut = LeftOutText(decision, name, element.LeftOut);

@@ -23,7 +23,7 @@ QString ExportToFile(QWidget* parent, const QString& filter, const QString& exte
     // The save dialog has confirmed the name as typed; the name with the extension added
     // is another file, asked about here.
     if (path != chosen && QFileInfo::exists(path)
-        && !UserDialogs().AskYesNo(parent, QString::fromUtf8(ReplaceFileQuestion), caption)) {
+        && !UserDialogs().AskYesNo(parent, QString::fromStdString(Tr(ReplaceFileQuestion)), caption)) {
         return {};
     }
     const QByteArray bytes = content();

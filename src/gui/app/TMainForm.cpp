@@ -2,6 +2,7 @@
 
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupCsv.h"
+#include "core/group/GroupReportContent.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "core/model/HierarchyLimits.h"
 #include "core/results/ConsistencyGuidance.h"
@@ -485,7 +486,7 @@ void TMainForm::mnConvertToTreeClick()
     }
     TTreeProject* window = CreateTreeWindow(QString());
     if (window == nullptr) {
-        Inform(this, Text(NewProjectAllocationText));
+        Inform(this, QString::fromStdString(Tr(NewProjectAllocationText)));
         return;
     }
     window->BuildConvertedTree(std::move(*tree));
@@ -895,7 +896,7 @@ void TMainForm::MNewProjectClick()
     }
     TUserProject* project = CreateProjectWindow(QString());
     if (project == nullptr) {
-        Inform(this, Text(NewProjectAllocationText));
+        Inform(this, QString::fromStdString(Tr(NewProjectAllocationText)));
         return;
     }
     // The model clamps the counts into what its grid holds.
@@ -923,7 +924,7 @@ void TMainForm::MNewTreeClick()
     }
     TTreeProject* window = CreateTreeWindow(QString());
     if (window == nullptr) {
-        Inform(this, Text(NewProjectAllocationText));
+        Inform(this, QString::fromStdString(Tr(NewProjectAllocationText)));
         return;
     }
     window->BuildNewTree(goal, evaluation == 1 ? EAlternativeEvaluation::Ratings : EAlternativeEvaluation::Pairs);
@@ -1392,7 +1393,8 @@ void TMainForm::ShowGroupSensitivity(TfmGroupDecision& group)
     }
     const CGroupResult& result = group.Decision().Result();
     if (result.Ranking.Count == 0) {
-        UserDialogs().Inform(this, QString::fromStdString(result.RankingProblem), QStringLiteral("Message"));
+        UserDialogs().Inform(
+            this, QString::fromStdString(RankingProblemText(result.RankingProblem)), QStringLiteral("Message"));
         return;
     }
     if (!group.Decision().Layered()) {

@@ -1,6 +1,7 @@
 #include "gui/group/CGroupLifecycle.h"
 
 #include "core/group/CGroupDecision.h"
+#include "core/group/GroupReportContent.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "gui/group/CGroupWindowHost.h"
 #include "gui/group/TfmGroupDecision.h"
@@ -151,7 +152,7 @@ bool CGroupLifecycle::OpenFile(const QString& path)
         const CUnreadableText text = UnreadableMembersText(opening);
         Inform(text.Text, text.Details);
     } else {
-        Inform(Text(opening.Problem));
+        Inform(Text(GroupProblemText(opening.Problem)));
     }
     std::unique_ptr<CGroupDecision> decision = RunMembers(read.Members, read.Weighted, &opening);
     if (decision == nullptr) {
@@ -231,7 +232,7 @@ bool CGroupLifecycle::FollowMembers(TfmGroupDecision& window)
                 const CUnreadableText text = UnreadableMembersText(opening);
                 Inform(outOfDate.arg(text.Text), text.Details);
             } else {
-                Inform(outOfDate.arg(Text(opening.Problem)));
+                Inform(outOfDate.arg(Text(GroupProblemText(opening.Problem))));
             }
         }
         // Asked again at the next change, not at every look.
@@ -277,7 +278,7 @@ bool CGroupLifecycle::SaveAs(TfmGroupDecision& window)
         return false;
     }
     const CSaveTarget target = SaveTargetOf(chosen.toStdString(), GroupFileExtension, ENamedIn::SaveDialog);
-    if (target.AskReplace && !UserDialogs().AskYesNo(MessageParent, Text(ReplaceFileQuestion), MessageCaption)) {
+    if (target.AskReplace && !UserDialogs().AskYesNo(MessageParent, Text(Tr(ReplaceFileQuestion)), MessageCaption)) {
         return false;
     }
     Directory = QFileInfo(Text(target.Path)).absolutePath();

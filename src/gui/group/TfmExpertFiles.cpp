@@ -2,6 +2,7 @@
 
 #include "core/document/CProjectDocument.h"
 #include "core/group/ExpertFiles.h"
+#include "core/group/GroupReportContent.h"
 #include "core/lifecycle/LifecycleRules.h"
 #include "gui/widgets/CUserDialogs.h"
 
@@ -130,7 +131,7 @@ void TfmExpertFiles::CheckNames()
     // An empty list is not yet a mistake: nothing is said until a name is typed.
     const CExpertNames names = ExpertNamesOf(text.toStdString(), Folder().toStdString());
     const bool nothingTyped = text.trimmed().isEmpty();
-    lbNamesProblem->setText(nothingTyped ? QString() : QString::fromStdString(names.Problem));
+    lbNamesProblem->setText(nothingTyped ? QString() : QString::fromStdString(ExpertNameProblemText(names.Problem)));
     lbNamesProblem->setVisible(!lbNamesProblem->text().isEmpty());
     btOk->setEnabled(names.Succeeded() && !Folder().trimmed().isEmpty());
 }
@@ -162,7 +163,7 @@ void TfmExpertFiles::btOkClick()
         ? ReplacedExpertFiles(Project->Tree(), names.Names, folder, OpenProjects)
         : ReplacedExpertFiles(Project->Model(), names.Names, folder, OpenProjects);
     if (replaced.Refused()) {
-        UserDialogs().Inform(this, QString::fromStdString(replaced.Refusal), MessageCaption);
+        UserDialogs().Inform(this, QString::fromStdString(ExpertFileRefusalText(replaced.Refusal)), MessageCaption);
         return;
     }
     if (!replaced.Replaced.empty()

@@ -182,7 +182,8 @@ QString JudgementWords(const CJudgement& judgement, const QString& first, const 
         return number;
     }
     const auto line = static_cast<std::size_t>(ScaleValueToLine(judgement.Code()));
-    QStringList words = QString::fromUtf8(ExpertScaleLines[line].Text).split(QLatin1Char(' '));
+    QStringList words
+        = QString::fromStdString(ExpertScaleLineText(static_cast<std::int32_t>(line))).split(QLatin1Char(' '));
     //: A compared element's name in quotation marks, in place of A or B in a judgement's words
     const QString quoted = QCoreApplication::translate("TfmGroupDecision", "«%1»");
     for (QString& word : words) {
@@ -231,9 +232,9 @@ TfmGroupDecision::TfmGroupDecision(std::unique_ptr<CGroupDecision> decision, QWi
 
     tcGroup = new QTabWidget(this);
     tcGroup->setObjectName(QStringLiteral("tcGroup"));
-    tcGroup->addTab(MakeRankingTab(), Text(RankingTabTitle));
-    tcGroup->addTab(MakeElementsTab(), Text(ElementsTabTitle));
-    tcGroup->addTab(MakeExpertsTab(), Text(ExpertsTabTitle));
+    tcGroup->addTab(MakeRankingTab(), Text(Tr(RankingTabTitle)));
+    tcGroup->addTab(MakeElementsTab(), Text(Tr(ElementsTabTitle)));
+    tcGroup->addTab(MakeExpertsTab(), Text(Tr(ExpertsTabTitle)));
     connect(tcGroup, &QTabWidget::currentChanged, this, [this] { FitElementTables(); });
 
     auto* top = new QHBoxLayout;
@@ -266,13 +267,13 @@ QWidget* TfmGroupDecision::MakeRankingTab()
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("tsRanking"));
     auto* title = MakeNote(tab, "lbRankingTitle", true);
-    title->setText(Text(GroupRankingTitle));
-    twRanking = MakeTable(tab, "twRanking", Text(GroupRankingTitle));
+    title->setText(Text(Tr(GroupRankingTitlePhrase)));
+    twRanking = MakeTable(tab, "twRanking", Text(Tr(GroupRankingTitlePhrase)));
     title->setBuddy(twRanking);
     RankingModel = MakeModel(
         twRanking, [this] { return GroupRankingTable(*Group, Separator); }, FiguresFrom(2, 1));
     lbIdealRankingTitle = MakeNote(tab, "lbIdealRankingTitle", true);
-    lbIdealRankingTitle->setText(Text(WithSynthesisMode(GroupRankingTitle, ESynthesisMode::Ideal)));
+    lbIdealRankingTitle->setText(Text(WithSynthesisMode(Tr(GroupRankingTitlePhrase), ESynthesisMode::Ideal)));
     twIdealRanking = MakeTable(tab, "twIdealRanking", lbIdealRankingTitle->text());
     lbIdealRankingTitle->setBuddy(twIdealRanking);
     IdealRankingModel = MakeModel(
@@ -352,7 +353,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
     spElements = new QSplitter(Qt::Vertical, tab);
     spElements->setObjectName(QStringLiteral("spElements"));
     spElements->setChildrenCollapsible(false);
-    twElements = MakeTable(spElements, "twElements", Text(GroupElementsTitle));
+    twElements = MakeTable(spElements, "twElements", Text(Tr(GroupElementsTitlePhrase)));
     ElementsModel = MakeModel(
         twElements, [this] { return GroupElementsTable(*Group, Separator); }, FiguresFrom(2, 1));
     // "ОС группы" of a combined matrix that is not acceptable stands out.
@@ -435,7 +436,7 @@ QWidget* TfmGroupDecision::MakeElementsTab()
         twPairJudgements,
         [this] {
             CReportTable table;
-            table.Header = {ExpertCaption, tr("Суждение").toStdString(), tr("Отклонение").toStdString()};
+            table.Header = {Tr(ExpertCaption), tr("Суждение").toStdString(), tr("Отклонение").toStdString()};
             const std::vector<CGroupElementResult>& elements = Group->Result().Elements;
             if (SelectedElement() < 0 || PairRow < 0 || PairColumn < 0) {
                 return table;
@@ -500,13 +501,13 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
 {
     auto* tab = new QWidget(this);
     tab->setObjectName(QStringLiteral("tsExperts"));
-    cbUseWeights = new QCheckBox(Text(UseExpertWeightsCaption), tab);
+    cbUseWeights = new QCheckBox(Text(Tr(UseExpertWeightsCaptionPhrase)), tab);
     cbUseWeights->setObjectName(QStringLiteral("cbUseWeights"));
     connect(cbUseWeights, &QCheckBox::toggled, this, &TfmGroupDecision::UseWeightsToggled);
     lbWeightProblem = MakeNote(tab, "lbWeightProblem");
     lbWeightProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
     lbWeightProblem->hide();
-    twExperts = MakeTable(tab, "twExperts", Text(GroupMembersTitle));
+    twExperts = MakeTable(tab, "twExperts", Text(Tr(GroupMembersTitlePhrase)));
     // A weight is typed into its cell, as in a spreadsheet.
     twExperts->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
         | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
@@ -516,7 +517,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
             CReportTable table = GroupMembersTable(*Group, Separator);
             //: The column of the check boxes that count an expert in the group's figures
             table.Header.insert(table.Header.begin(), tr("Учёт").toStdString());
-            table.Header.emplace_back(OwnRankingCaption);
+            table.Header.push_back(Tr(OwnRankingCaptionPhrase));
             //: Beside an expert's check box
             const std::string included = tr("учитывать").toStdString();
             for (std::size_t k = 0; k < table.Rows.size(); ++k) {
@@ -549,14 +550,14 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
     });
 
     auto* distancesTitle = MakeNote(tab, "lbDistancesTitle", true);
-    distancesTitle->setText(Text(GroupDistancesTitle));
-    twDistances = MakeTable(tab, "twDistances", Text(GroupDistancesTitle));
+    distancesTitle->setText(Text(Tr(GroupDistancesTitlePhrase)));
+    twDistances = MakeTable(tab, "twDistances", Text(Tr(GroupDistancesTitlePhrase)));
     distancesTitle->setBuddy(twDistances);
     DistancesModel = MakeModel(
         twDistances,
         [this] {
             CReportTable table;
-            table.Header = {LevelCaption, ElementCaption, DistanceCaption};
+            table.Header = {Tr(LevelCaption), Tr(ElementCaption), Tr(DistanceCaptionPhrase)};
             for (const std::size_t e : ElementRows) {
                 const CGroupElementResult& element = Group->Result().Elements[e];
                 const std::span<const CExpertDistance> all = element.Distances;
@@ -585,7 +586,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twElementDistances,
         [this] {
             CReportTable table;
-            table.Header = {PlaceCaption, ExpertCaption, DistanceCaption};
+            table.Header = {PlaceCaption, Tr(ExpertCaption), Tr(DistanceCaptionPhrase)};
             const int element = ElementOfRow(ShownDistances);
             if (element < 0) {
                 return table;
@@ -819,7 +820,7 @@ void TfmGroupDecision::ShowRankingNotes()
     // A rated expert's figures are his scores, which every expert has.
     const bool rated = result.Ratings.has_value();
     for (const std::string& note :
-        {result.RankingProblem, rated ? std::string(RatedGroupIdealNote) : WithoutFinalText(*Group)}) {
+        {RankingProblemText(result.RankingProblem), rated ? Tr(RatedGroupIdealNote) : WithoutFinalText(*Group)}) {
         if (!note.empty()) {
             notes << Text(note);
         }
@@ -848,7 +849,7 @@ void TfmGroupDecision::ShowPie()
     FillPie(
         srGroupPie, Mode == ESynthesisMode::Ideal && result.Ranking.Count != 0 ? result.IdealRanking : result.Ranking);
     chGroupChart->setAccessibleDescription(tr("Диаграмма показывает групповые приоритеты альтернатив из таблицы «%1».")
-                                               .arg(Text(WithSynthesisMode(GroupRankingTitle, Mode))));
+                                               .arg(Text(WithSynthesisMode(Tr(GroupRankingTitlePhrase), Mode))));
     for (QPieSlice* slice : srGroupPie->slices()) {
         slice->setLabelArmLengthFactor(0.08);
     }
@@ -888,9 +889,9 @@ void TfmGroupDecision::ShowElementDetails(int row, bool sameElement)
         ShownElement = row;
         SetNote(lbElementTitle,
             Group->Layered() ? tr("«%1» (уровень %2): групповые суждения (%3 под значением) и приоритеты экспертов")
-                                   .arg(Text(name), QString::number(shown.Slot.Level), Text(SpreadTerm))
+                                   .arg(Text(name), QString::number(shown.Slot.Level), Text(Tr(SpreadTerm)))
                              : tr("«%1»: групповые суждения (%2 под значением) и приоритеты экспертов")
-                                   .arg(Text(name), Text(SpreadTerm)));
+                                   .arg(Text(name), Text(Tr(SpreadTerm))));
         AggregatedModel->Reset();
         VectorsModel->Reset();
         // The combined matrix's columns are numbered; a screen reader and the tip name them.

@@ -80,7 +80,7 @@ TfmGroupMembers::TfmGroupMembers(QWidget* parent)
     btLocateMember->setToolTip(tr("Указать новое место файла выбранного эксперта"));
     btRemoveMember = new QPushButton(tr("Уд&алить"), this);
     btRemoveMember->setObjectName(QStringLiteral("btRemoveMember"));
-    cbUseWeights = new QCheckBox(QString::fromUtf8(UseExpertWeightsCaption), this);
+    cbUseWeights = new QCheckBox(QString::fromStdString(Tr(UseExpertWeightsCaptionPhrase)), this);
     cbUseWeights->setObjectName(QStringLiteral("cbUseWeights"));
     cbUseWeights->setChecked(true);
     lbMembersProblem = new QLabel(this);
@@ -231,7 +231,8 @@ void TfmGroupMembers::CheckMembers()
     QString problem;
     for (int row = 0; row < twMembers->rowCount() && problem.isEmpty(); ++row) {
         if (!WeightOf(twMembers->item(row, WeightColumn)->text())) {
-            problem = QString::fromStdString(ExpertProblemText(static_cast<std::size_t>(row), MemberWeightText));
+            problem = QString::fromStdString(GroupProblemText(
+                CGroupProblem{.Kind = EGroupProblem::Weight, .Expert = static_cast<std::size_t>(row)}));
         }
     }
     if (problem.isEmpty()) {
@@ -271,7 +272,7 @@ void TfmGroupMembers::ShowFailure(const CGroupOpening& failure)
             mark(unreadable.Expert, QString::fromStdString(unreadable.Outcome.Message));
         }
     } else {
-        FailureText = QString::fromStdString(failure.Problem);
+        FailureText = QString::fromStdString(GroupProblemText(failure.Problem));
         if (failure.ProblemMember) {
             mark(*failure.ProblemMember, FailureText);
         }
@@ -373,7 +374,7 @@ void TfmGroupMembers::btOkClick()
             const CUnreadableText text = UnreadableMembersText(opening);
             UserDialogs().InformWithDetails(this, text.Text, MessageCaption, text.Details);
         } else {
-            UserDialogs().Inform(this, QString::fromStdString(opening.Problem), MessageCaption);
+            UserDialogs().Inform(this, QString::fromStdString(GroupProblemText(opening.Problem)), MessageCaption);
         }
         return;
     }

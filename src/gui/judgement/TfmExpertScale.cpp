@@ -118,8 +118,9 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     lbExpertScale->setUniformItemSizes(true);
     lbExpertScale->setItemDelegate(new CExpertScaleDelegate(lbExpertScale));
     lbExpertScale->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const CExpertScaleLine& line : ExpertScaleLines) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(line.Text), lbExpertScale);
+    for (std::int32_t index = 0; index < ExpertScaleLineCount; ++index) {
+        const CExpertScaleLine& line = ExpertScaleLines[static_cast<std::size_t>(index)];
+        auto* item = new QListWidgetItem(QString::fromStdString(ExpertScaleLineText(index)), lbExpertScale);
         // A reader hears what the grey and the empty lines stand for, not the same words
         // four times on each side, nor nothing.
         if (line.Value == 0) {

@@ -333,7 +333,7 @@ void TfmRatings::ExportClick()
     Directory = QFileInfo(path).absolutePath();
     // The dialog confirmed the name as typed; the name with the extension is asked about here.
     if (path != chosen && QFileInfo::exists(path)
-        && !UserDialogs().AskYesNo(this, QString::fromUtf8(ReplaceFileQuestion), caption)) {
+        && !UserDialogs().AskYesNo(this, QString::fromStdString(Tr(ReplaceFileQuestion)), caption)) {
         return;
     }
     const std::string text = RatingsCsv(Document.Tree(), Document.RatingResults(), DecimalSeparator());
