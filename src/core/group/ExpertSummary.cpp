@@ -62,8 +62,8 @@ std::optional<CFigureSummary> SummariseFigures(std::vector<double> figures)
 CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, GroupPriorityCaption, AipArithmeticCaption, AipGeometricCaption,
-        MinimumCaption, MedianCaption, MaximumCaption};
+    table.Header = {Tr(PlaceCaption), Tr(AlternativeCaption), GroupPriorityCaption, AipArithmeticCaption,
+        AipGeometricCaption, MinimumCaption, MedianCaption, MaximumCaption};
     if (decision.ExpertCount() == 0) {
         return table;
     }
@@ -180,7 +180,7 @@ std::string ExpertRatioSummaryText(
     if (above.empty()) {
         return {};
     }
-    return "Число экспертов с " + std::string(ConsistencyRatioTerm) + " выше допустимой ("
+    return "Число экспертов с " + Tr(ConsistencyRatioTerm) + " выше допустимой ("
         + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
         + "): " + std::to_string(above.size()) + " из " + std::to_string(counted) + "; среди них "
         + FirstLabels(decision, above, shown);

@@ -66,7 +66,7 @@ std::string ComparedCaption(const CGroupDecision& decision, const CGroupElementR
     // As a tree's own judgement tables head theirs.
     const CHierarchy& hierarchy = decision.Hierarchy();
     if (hierarchy.IsCovering(element.Node)) {
-        return AlternativeCaption;
+        return Tr(AlternativeCaption);
     }
     return element.Node == CHierarchy::GoalNode ? "Критерий" : "Подкритерий";
 }
@@ -327,8 +327,8 @@ std::string GroupUnacceptableWarning(const CGroupDecision& decision, char decima
         text += k == 0 ? "" : "; ";
         text += matrix.Node == CHierarchy::GoalNode ? "цель " : "";
         text += Quoted(GroupNodePath(decision, matrix.Node)) + " ("
-            + (matrix.Completed ? CompletedRatioTerm : ConsistencyRatioTerm) + " " + Shown(matrix.Cr, decimalSeparator)
-            + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+            + (matrix.Completed ? Tr(CompletedRatioTerm) : Tr(ConsistencyRatioTerm)) + " "
+            + Shown(matrix.Cr, decimalSeparator) + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
     }
     if (named < unacceptable.size()) {
         text += "; " + MoreProblemsText(unacceptable.size() - named);
@@ -460,15 +460,15 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
 {
     CReportTable table;
     const bool rated = decision.Result().Ratings.has_value();
-    table.Header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupScoreCaption,
-                       RatingShareCaption, MeanScoreCaption}
-                         : std::vector<std::string>{PlaceCaption, AlternativeCaption, GroupPriorityCaption,
+    table.Header = rated ? std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), GroupScoreCaption,
+                       Tr(RatingShareCaption), MeanScoreCaption}
+                         : std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), GroupPriorityCaption,
                              AipArithmeticCaption, AipGeometricCaption};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
     if (rated) {
-        table.Header.emplace_back(RatingNoteCaption);
+        table.Header.push_back(Tr(RatingNoteCaption));
     }
     for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
         const bool placed = ranked.Group.Place != 0;
@@ -482,7 +482,7 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
                                           : PriorityAndPlace(column, decimalSeparator));
         }
         if (rated) {
-            row.emplace_back(ranked.NotAllRated ? NotAllRatedMark : "");
+            row.emplace_back(ranked.NotAllRated ? Tr(NotAllRatedMark) : "");
         }
         table.Rows.push_back(std::move(row));
     }
@@ -542,7 +542,7 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
     }
-    table.Header.emplace_back(PriorityCaption);
+    table.Header.push_back(Tr(PriorityCaption));
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Numbered(r, names[r])};
         for (std::uint32_t c = 0; c < n; ++c) {
@@ -609,7 +609,7 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
     }
     const std::vector<std::vector<std::optional<double>>> figures = ExpertVectorsRows(decision, element);
     for (std::uint32_t r = 0; r < figures.size(); ++r) {
-        std::vector<std::string> row{r == names.size() ? std::string(ConsistencyRatioTerm) : Numbered(r, names[r])};
+        std::vector<std::string> row{r == names.size() ? Tr(ConsistencyRatioTerm) : Numbered(r, names[r])};
         for (const std::optional<double>& figure : figures[r]) {
             row.emplace_back(figure ? Shown(*figure, decimalSeparator) : NoFigureText);
         }
@@ -657,7 +657,7 @@ std::string ExpertRatioWarning(const CGroupDecision& decision, std::size_t eleme
     if (above.empty()) {
         return {};
     }
-    return std::string(ConsistencyRatioTerm) + " выше допустимой ("
+    return Tr(ConsistencyRatioTerm) + " выше допустимой ("
         + FormatGeneral(ConsistencyRatioLimit(aggregated.Aggregate.Order), decimalSeparator)
         + "): " + Labels(decision, above);
 }

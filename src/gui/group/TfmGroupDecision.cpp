@@ -577,7 +577,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twElementDistances,
         [this] {
             CReportTable table;
-            table.Header = {PlaceCaption, ExpertCaption, DistanceCaption};
+            table.Header = {Tr(PlaceCaption), ExpertCaption, DistanceCaption};
             const int element = ElementOfRow(ShownDistances);
             if (element < 0) {
                 return table;
