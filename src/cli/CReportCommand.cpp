@@ -39,7 +39,7 @@ constexpr CPhrase ExitCodesText = TESSALY_PHRASE("ReportCommand",
 constexpr CPhrase HelpHint = TESSALY_PHRASE("ReportCommand", "Справка: tessaly-report --help");
 constexpr CPhrase ExtraArguments = TESSALY_PHRASE("ReportCommand", "лишние или неизвестные аргументы: %1");
 
-// Characters, not bytes: the help is Russian, and the columns must line up on a terminal.
+// Characters, not bytes: the help may be Russian, and the columns must line up on a terminal.
 std::size_t DisplayWidth(std::string_view utf8)
 {
     std::size_t width = 0;
