@@ -2,6 +2,7 @@
 
 #include "TessalyVersion.h"
 #include "core/group/CExpertWeights.h"
+#include "core/model/Phrase.h"
 #include "core/storage/UntrustedText.h"
 
 #include <CLI/CLI.hpp>
@@ -15,27 +16,30 @@
 
 namespace {
 constexpr const char* ProgramName = "tessaly-report";
-constexpr const char* UsageText
-    = "Использование: tessaly-report [--json] [-o ОТЧЁТ] ФАЙЛ\n"
-      "               tessaly-report --csv [-o ОТЧЁТ] ФАЙЛ\n"
-      "               tessaly-report --group [--weights ВЕСА] [--json | --csv] [-o ОТЧЁТ] ФАЙЛ...\n";
-constexpr const char* DescriptionText
-    = "Отчёт по файлу проекта, дерева критериев или шаблона Tessaly: цель, итоговое ранжирование,\n"
-      "приоритеты и согласованность каждой матрицы сравнений, анализ чувствительности.\n"
-      "С --group — групповое решение по файлам экспертов (или по одному файлу группы .tsg):\n"
-      "эксперты, групповой рейтинг, средние приоритетов экспертов, согласие по каждому\n"
-      "элементу и по рейтингу, разброс суждений и расстояние каждого эксперта от группы.\n";
-constexpr const char* ExitCodesText
-    = "Коды завершения:\n"
-      "  0  отчёт выведен\n"
-      "  1  файл проекта не открыт или повреждён\n"
-      "     (с --group: файл эксперта или файл группы)\n"
-      "  2  неверная командная строка (с --group: и неверные ВЕСА)\n"
-      "  3  отчёт не записан: ошибка записи в стандартный вывод или в ОТЧЁТ\n"
-      "  4  группа не составлена: иерархии экспертов различаются или файл указан дважды";
-constexpr const char* HelpHint = "Справка: tessaly-report --help";
+// The help's texts: each a whole block, its lines broken and aligned by the translation,
+// the value names (ОТЧЁТ, ВЕСА, ЯЗЫК, ФАЙЛ) the same in the usage, the options and the codes.
+constexpr CPhrase UsageText = TESSALY_PHRASE("ReportCommand",
+    "Использование: tessaly-report [--json] [-o ОТЧЁТ] ФАЙЛ\n"
+    "               tessaly-report --csv [-o ОТЧЁТ] ФАЙЛ\n"
+    "               tessaly-report --group [--weights ВЕСА] [--json | --csv] [-o ОТЧЁТ] ФАЙЛ...\n");
+constexpr CPhrase DescriptionText = TESSALY_PHRASE("ReportCommand",
+    "Отчёт по файлу проекта, дерева критериев или шаблона Tessaly: цель, итоговое ранжирование,\n"
+    "приоритеты и согласованность каждой матрицы сравнений, анализ чувствительности.\n"
+    "С --group — групповое решение по файлам экспертов (или по одному файлу группы .tsg):\n"
+    "эксперты, групповой рейтинг, средние приоритетов экспертов, согласие по каждому\n"
+    "элементу и по рейтингу, разброс суждений и расстояние каждого эксперта от группы.\n");
+constexpr CPhrase ExitCodesText = TESSALY_PHRASE("ReportCommand",
+    "Коды завершения:\n"
+    "  0  отчёт выведен\n"
+    "  1  файл проекта не открыт или повреждён\n"
+    "     (с --group: файл эксперта или файл группы)\n"
+    "  2  неверная командная строка (с --group: и неверные ВЕСА)\n"
+    "  3  отчёт не записан: ошибка записи в стандартный вывод или в ОТЧЁТ\n"
+    "  4  группа не составлена: иерархии экспертов различаются или файл указан дважды");
+constexpr CPhrase HelpHint = TESSALY_PHRASE("ReportCommand", "Справка: tessaly-report --help");
+constexpr CPhrase ExtraArguments = TESSALY_PHRASE("ReportCommand", "лишние или неизвестные аргументы: %1");
 
-// Characters, not bytes: the help is Russian, and the columns must line up on a terminal.
+// Characters, not bytes: the help may be Russian, and the columns must line up on a terminal.
 std::size_t DisplayWidth(std::string_view utf8)
 {
     std::size_t width = 0;
@@ -50,7 +54,7 @@ std::size_t DisplayWidth(std::string_view utf8)
 // does not push out of line.
 class CHelpFormatter final : public CLI::Formatter {
 public:
-    std::string make_usage(const CLI::App* /*app*/, std::string /*name*/) const override { return UsageText; }
+    std::string make_usage(const CLI::App* /*app*/, std::string /*name*/) const override { return Tr(UsageText); }
 
     std::string make_option_opts(const CLI::Option* option) const override
     {
@@ -81,66 +85,74 @@ public:
 std::string Complaint(const CLI::ParseError& error, const CLI::App& app)
 {
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
-        return "не указан файл проекта";
+        return Tr(TESSALY_PHRASE("ReportCommand", "не указан файл проекта"));
     }
     if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
         std::string extras;
         for (const std::string& argument : app.remaining()) {
             extras += (extras.empty() ? "" : " ") + argument;
         }
-        return "лишние или неизвестные аргументы: " + extras;
+        return Say(ExtraArguments, extras);
     }
     if (dynamic_cast<const CLI::ExcludesError*>(&error) != nullptr) {
-        return "--json и --csv не задаются вместе";
+        return Tr(TESSALY_PHRASE("ReportCommand", "--json и --csv не задаются вместе"));
     }
     if (dynamic_cast<const CLI::RequiresError*>(&error) != nullptr) {
-        return "--weights задаётся только вместе с --group";
+        return Tr(TESSALY_PHRASE("ReportCommand", "--weights задаётся только вместе с --group"));
     }
+    // The parser's own words (English) in brackets, for the details.
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
-        return "у параметра нет значения или их несколько (" + std::string(error.what()) + ")";
+        return Say(TESSALY_PHRASE("ReportCommand", "у параметра нет значения или их несколько (%1)"), error.what());
     }
     if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr
         || dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
-        return "неверное значение параметра (" + std::string(error.what()) + ")";
+        return Say(TESSALY_PHRASE("ReportCommand", "неверное значение параметра (%1)"), error.what());
     }
     return error.what();
 }
 } // namespace
 
 CReportCommand::CReportCommand()
-    : App(std::make_unique<CLI::App>(DescriptionText, ProgramName))
+    : App(std::make_unique<CLI::App>(Tr(DescriptionText), ProgramName))
 {
     auto formatter = std::make_shared<CHelpFormatter>();
-    formatter->label("Positionals", "Аргументы");
+    formatter->label("Positionals", Tr(TESSALY_PHRASE("ReportCommand", "Аргументы")));
     formatter->column_width(24);
     App->formatter(formatter);
-    App->option_defaults()->group("Параметры");
-    App->set_help_flag("-h,--help", "эта справка");
-    App->set_version_flag("--version", VersionText(), "версия программы");
-    CLI::Option* json = App->add_flag("--json", Json, "отчёт одним объектом JSON");
+    App->option_defaults()->group(Tr(TESSALY_PHRASE("ReportCommand", "Параметры")));
+    App->set_help_flag("-h,--help", Tr(TESSALY_PHRASE("ReportCommand", "эта справка")));
+    App->set_version_flag("--version", VersionText(), Tr(TESSALY_PHRASE("ReportCommand", "версия программы")));
+    CLI::Option* json = App->add_flag("--json", Json, Tr(TESSALY_PHRASE("ReportCommand", "отчёт одним объектом JSON")));
     CLI::Option* csv = App->add_flag("--csv", Csv,
-        "цифры проекта (с --group — группы) в CSV, как их\nэкспортирует программа (UTF-8 с BOM, «.» и «,»)");
+        Tr(TESSALY_PHRASE("ReportCommand",
+            "цифры проекта (с --group — группы) в CSV, как их\nэкспортирует программа (UTF-8 с BOM, «.» и «,»)")));
     json->excludes(csv);
     App->add_option("-o,--output", Output,
-           "записать отчёт в файл ОТЧЁТ вместо стандартного вывода;\nстарый файл заменяется, только когда новый "
-           "записан целиком")
-        ->type_name("ОТЧЁТ");
+           Tr(TESSALY_PHRASE("ReportCommand",
+               "записать отчёт в файл ОТЧЁТ вместо стандартного вывода;\nстарый файл заменяется, только когда новый "
+               "записан целиком")))
+        ->type_name(Tr(TESSALY_PHRASE("ReportCommand", "ОТЧЁТ")));
     CLI::Option* group = App->add_flag("--group", Group,
-        "групповое решение: ФАЙЛ... — файлы экспертов с одной\nиерархией (метка — имя файла, вес 1) или один файл\n"
-        "группы (.tsg) со своими метками и весами");
+        Tr(TESSALY_PHRASE("ReportCommand",
+            "групповое решение: ФАЙЛ... — файлы экспертов с одной\nиерархией (метка — имя файла, вес 1) или один файл\n"
+            "группы (.tsg) со своими метками и весами")));
     App->add_option("--weights", WeightList,
-           "веса экспертов через запятую, по одному на каждого\n(числа от 0.000001 до 1000000), в порядке файлов;\n"
-           "заменяют веса файла группы и включают их учёт")
-        ->type_name("ВЕСА")
+           Tr(TESSALY_PHRASE("ReportCommand",
+               "веса экспертов через запятую, по одному на каждого\n(числа от 0.000001 до 1000000), в порядке файлов;\n"
+               "заменяют веса файла группы и включают их учёт")))
+        ->type_name(Tr(TESSALY_PHRASE("ReportCommand", "ВЕСА")))
         ->needs(group);
-    App->add_option("--lang", Language, "язык отчёта и сообщений: ru или en\n(по умолчанию — язык системы)")
-        ->type_name("ЯЗЫК")
+    App->add_option("--lang", Language,
+           Tr(TESSALY_PHRASE("ReportCommand", "язык отчёта и сообщений: ru или en\n(по умолчанию — язык системы)")))
+        ->type_name(Tr(TESSALY_PHRASE("ReportCommand", "ЯЗЫК")))
         ->check(CLI::IsMember({"ru", "en"}).description(""));
-    App->add_option("ФАЙЛ", Files,
-           "файл проекта (.tsy), дерева критериев (.tsj)\nили шаблона (.htp); с --group — файлы экспертов\nили файл "
-           "группы; открываются только для чтения")
+    App->add_option(Tr(TESSALY_PHRASE("ReportCommand", "ФАЙЛ")), Files,
+           Tr(TESSALY_PHRASE("ReportCommand",
+               "файл проекта (.tsy), дерева критериев (.tsj)\nили шаблона (.htp); с --group — файлы экспертов\nили "
+               "файл "
+               "группы; открываются только для чтения")))
         ->required();
-    App->footer(ExitCodesText);
+    App->footer(Tr(ExitCodesText));
 }
 
 CReportCommand::~CReportCommand() = default;
@@ -163,7 +175,7 @@ CReportCommand::EAction CReportCommand::Parse(int argc, const char* const* argv)
             for (std::size_t f = 1; f < Files.size(); ++f) {
                 extras += (extras.empty() ? "" : " ") + Files[f];
             }
-            Error = Refusal("лишние или неизвестные аргументы: " + extras);
+            Error = Refusal(Say(ExtraArguments, extras));
             return EAction::UsageError;
         }
         return EAction::Report;
@@ -181,7 +193,7 @@ CReportCommand::EAction CReportCommand::Parse(int argc, const char* const* argv)
 
 std::string CReportCommand::Refusal(const std::string& complaint)
 {
-    return std::string(ProgramName) + ": " + complaint + '\n' + UsageText + HelpHint + '\n';
+    return std::string(ProgramName) + ": " + complaint + '\n' + Tr(UsageText) + Tr(HelpHint) + '\n';
 }
 
 std::optional<std::vector<double>> ParseWeightList(const std::string& text, std::string& problem)
@@ -195,8 +207,8 @@ std::optional<std::vector<double>> ParseWeightList(const std::string& text, std:
         const auto [stop, error] = std::from_chars(item.data(), item.data() + item.size(), weight);
         if (item.empty() || error != std::errc() || stop != item.data() + item.size()
             || !AcceptableExpertWeight(weight)) {
-            problem = "--weights: вес " + std::to_string(weights.size() + 1) + " «" + ShortText(item)
-                + "»: " + ExpertWeightRangeText;
+            problem = Say(TESSALY_PHRASE("ReportCommand", "--weights: вес %1 «%2»: %3"),
+                std::to_string(weights.size() + 1), ShortText(item), ExpertWeightRangeText);
             return std::nullopt;
         }
         weights.push_back(weight);

@@ -1,5 +1,6 @@
 #include "cli/GroupReport.h"
 
+#include "cli/ReportPhrases.h"
 #include "core/group/CGroupDecision.h"
 #include "core/group/GroupCsv.h"
 #include "core/group/GroupReading.h"
@@ -189,10 +190,11 @@ void RankingLines(std::span<const CResultRow> rows, std::vector<std::string>& li
 std::string ElementHeading(const CGroupDecision& decision, const CGroupElementResult& element)
 {
     if (decision.Layered()) {
-        return "Уровень " + std::to_string(element.Slot.Level) + ", элемент " + std::to_string(element.Slot.Position)
-            + ": " + decision.Hierarchy().Node(element.Node).Name;
+        return Say(ElementHeadingLine, std::to_string(element.Slot.Level), std::to_string(element.Slot.Position),
+            decision.Hierarchy().Node(element.Node).Name);
     }
-    return (element.Node == CHierarchy::GoalNode ? "Цель: " : "Критерий: ") + GroupNodePath(decision, element.Node);
+    return Say(
+        element.Node == CHierarchy::GoalNode ? GoalLine : GroupCriterionHeading, GroupNodePath(decision, element.Node));
 }
 
 // How the lines under a heading name the element: by its name, or a tree's by its path.
@@ -212,11 +214,7 @@ void ElementLines(const CGroupDecision& decision, std::size_t index, std::vector
     lines.push_back(ElementHeading(decision, element));
     if (GroupNodeHasPriorities(result, element.Node)) {
         const CNodeResult& data = result.Nodes.Node(element.Node);
-        std::string priorities = "Локальные приоритеты:";
-        for (std::uint32_t j = 0; j < n; ++j) {
-            priorities += " " + Shown(data.Local[j]);
-        }
-        lines.push_back("  " + priorities);
+        lines.push_back("  " + LocalPrioritiesText(std::span<const double>(data.Local.data(), n)));
         TDesicionLevelData measures;
         measures.LambdaMax = data.Measures.LambdaMax;
         measures.CI = data.Measures.CI;
@@ -285,7 +283,7 @@ json GroupRatingsJson(const CGroupDecision& decision, const CGroupRatings& ratin
 
 void GroupRatingLines(const CGroupDecision& decision, const CGroupRatings& ratings, std::vector<std::string>& lines)
 {
-    lines.push_back(std::string(RatingRankingTitle) + ", групповая оценка, оценки экспертов и их среднее:");
+    lines.push_back(Tr(GroupRatingRankingHeading));
     if (decision.Result().RankingProblem) {
         lines.push_back("  " + RankingProblemText(decision.Result().RankingProblem));
         return;
@@ -296,12 +294,11 @@ void GroupRatingLines(const CGroupDecision& decision, const CGroupRatings& ratin
         for (const std::vector<double>& own : ratings.ExpertScores) {
             experts += (experts.empty() ? "" : " ") + Shown(own[a]);
         }
-        std::string line = "  " + std::to_string(place + 1) + ". " + decision.Hierarchy().Alternatives()[a].Name + "  "
-            + Shown(ratings.Scores[a]) + "  (эксперты: " + experts + "; среднее " + Shown(ratings.MeanScores[a]);
-        if (ratings.NotRatedCounts[a] > 0) {
-            line += "; " + std::string(NotAllRatedMark);
-        }
-        lines.push_back(line + ")");
+        const std::string mean = Shown(ratings.MeanScores[a]);
+        lines.push_back("  " + std::to_string(place + 1) + ". " + decision.Hierarchy().Alternatives()[a].Name + "  "
+            + Shown(ratings.Scores[a]) + "  "
+            + (ratings.NotRatedCounts[a] > 0 ? Say(ExpertScoresMarked, experts, mean, Tr(NotAllRatedMark))
+                                             : Say(ExpertScores, experts, mean)));
     }
 }
 } // namespace
@@ -385,12 +382,12 @@ std::string GroupText(const CGroupDecision& decision)
     std::vector<std::string> lines;
     lines.push_back(GroupWindowCaption(decision.Hierarchy().Goal().Name));
     lines.emplace_back();
-    lines.push_back("Эксперты:");
+    lines.push_back(Tr(ExpertsHeading));
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         const CGroupMember& member = decision.Member(k);
-        lines.push_back("  " + std::to_string(k + 1) + ". " + member.Label + " (" + member.File + "): вес "
-            + FormatGeneral(member.Weight) + ", доля " + Shown(result.Weights.at(k))
-            + (member.Included ? "" : ", не учитывается"));
+        lines.push_back("  "
+            + Say(member.Included ? ExpertLine : ExcludedExpertLine, std::to_string(k + 1), member.Label, member.File,
+                FormatGeneral(member.Weight), Shown(result.Weights.at(k))));
     }
     if (!decision.UseExpertWeights()) {
         lines.push_back(Tr(ExpertWeightsOffText));
@@ -404,7 +401,7 @@ std::string GroupText(const CGroupDecision& decision)
             lines.push_back(warning);
         }
     } else {
-        lines.push_back(std::string(FinalRankingTitle) + " (" + Tr(GroupPriorityCaption) + "):");
+        lines.push_back(Say(GroupRankingHeading, Tr(GroupPriorityCaption)));
         if (result.RankingRows.empty()) {
             lines.push_back("  " + RankingProblemText(result.RankingProblem));
         }
@@ -414,21 +411,21 @@ std::string GroupText(const CGroupDecision& decision)
         if (!warning.empty()) {
             lines.push_back(warning);
         }
-        lines.push_back(RankingTitle(ESynthesisMode::Ideal) + " (" + Tr(GroupPriorityCaption) + "):");
+        lines.push_back(Say(GroupIdealRankingHeading, Tr(GroupPriorityCaption)));
         if (result.IdealRankingRows.empty()) {
             lines.push_back("  " + RankingProblemText(result.RankingProblem));
         } else {
             for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
                 const CResultRow& row = result.IdealRankingRows[i];
-                lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  ("
-                    + RawIdealCaption + " " + Shown(result.Nodes.IdealRaw()[row.Position]) + ")");
+                lines.push_back("  " + std::to_string(i + 1) + ". " + row.Name + "  " + Shown(row.Value) + "  "
+                    + Say(RawIdealShown, Shown(result.Nodes.IdealRaw()[row.Position])));
             }
-            lines.emplace_back(RawIdealNote);
+            lines.push_back(Tr(RawIdealNote));
         }
     }
     for (const auto& [caption, ranking] : {std::pair{Tr(AipArithmeticCaptionPhrase), &result.AipArithmeticRows},
              std::pair{Tr(AipGeometricCaptionPhrase), &result.AipGeometricRows}}) {
-        lines.push_back(std::string(FinalRankingTitle) + " (" + caption + "):");
+        lines.push_back(Say(GroupRankingHeading, caption));
         RankingLines(*ranking, lines);
     }
     const std::string without = WithoutFinalText(decision);
@@ -444,11 +441,11 @@ std::string GroupText(const CGroupDecision& decision)
     }
 
     lines.emplace_back();
-    lines.push_back("Собственные рейтинги экспертов:");
+    lines.push_back(Tr(ExpertRankingsHeading));
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         lines.push_back(std::to_string(k + 1) + ". " + decision.Member(k).Label + ":");
         if (decision.ExpertRankingRows(k).empty()) {
-            lines.emplace_back("  итоговых приоритетов нет: сравнения не связывают элементы");
+            lines.push_back("  " + Tr(ExpertWithoutRanking));
         }
         RankingLines(decision.ExpertRankingRows(k), lines);
     }
@@ -477,9 +474,7 @@ CGroupReportOutcome GroupReport(
     } else {
         for (const std::string& file : files) {
             if (IsGroupFile(file)) {
-                return Failure(ExitUsage,
-                    CReportCommand::Refusal(
-                        "файл группы «" + ShowControlCharacters(file) + "» задаётся один, без файлов экспертов"));
+                return Failure(ExitUsage, CReportCommand::Refusal(Say(GroupFileAlone, ShowControlCharacters(file))));
             }
             members.push_back(CGroupMember{file, std::filesystem::path(file).stem().string(), 1.0});
         }
@@ -487,8 +482,8 @@ CGroupReportOutcome GroupReport(
     if (weights) {
         if (weights->size() != members.size()) {
             return Failure(ExitUsage,
-                CReportCommand::Refusal("--weights: весов " + std::to_string(weights->size()) + ", а экспертов "
-                    + std::to_string(members.size())));
+                CReportCommand::Refusal(
+                    Say(WeightCountMismatch, std::to_string(weights->size()), std::to_string(members.size()))));
         }
         for (std::size_t k = 0; k < members.size(); ++k) {
             members[k].Weight = (*weights)[k];

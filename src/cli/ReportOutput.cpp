@@ -1,5 +1,6 @@
 #include "cli/ReportOutput.h"
 
+#include "cli/ReportPhrases.h"
 #include "core/results/ControlCharacters.h"
 #include "core/storage/ProjectFile.h"
 
@@ -7,15 +8,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-std::string Failure(const std::string& output, const std::string& reason)
-{
-    return "Не могу записать отчёт в " + output + ": " + reason;
-}
-
-constexpr const char* StandardOutputName = "стандартный вывод";
-} // namespace
 
 void HoldClosedStandardDescriptors()
 {
@@ -37,13 +29,13 @@ std::string WriteToStandardOutput(std::string_view text)
         }
         if (n <= 0) {
             // No progress without an error: the device took nothing, as a full one does.
-            return Failure(StandardOutputName, SystemErrorText(n < 0 ? errno : ENOSPC));
+            return Say(NotWrittenToStandardOutput, SystemErrorText(n < 0 ? errno : ENOSPC));
         }
         done += static_cast<std::size_t>(n);
     }
     // A file system may report a failed write only when the file is closed.
     if (::close(STDOUT_FILENO) != 0 && errno != EINTR) {
-        return Failure(StandardOutputName, SystemErrorText(errno));
+        return Say(NotWrittenToStandardOutput, SystemErrorText(errno));
     }
     return {};
 }
@@ -54,7 +46,7 @@ std::string WriteToFile(const std::string& fileName, std::string_view text)
     const EWriteResult result = SaveFileAtomically(
         fileName, [text](CByteSink& sink) { return sink.Write(text.data(), text.size()); }, ELinkAtName::WriteThrough,
         &reason);
-    return result == EWriteResult::Ok ? std::string() : Failure("файл «" + fileName + "»", reason);
+    return result == EWriteResult::Ok ? std::string() : Say(NotWrittenToFile, fileName, reason);
 }
 
 std::string OutputAmongInputs(const std::string& output, const std::vector<std::string>& inputs)
@@ -74,5 +66,5 @@ std::string OutputAmongInputs(const std::string& output, const std::vector<std::
 
 std::string OutputIsInputText(const std::string& output)
 {
-    return "Отчёт не записан: файл «" + ShowControlCharacters(output) + "» — один из файлов, которые отчёт читает";
+    return Say(OutputIsInput, ShowControlCharacters(output));
 }

@@ -1,6 +1,7 @@
 #include "cli/TreeReport.h"
 
 #include "cli/MatrixJson.h"
+#include "cli/ReportPhrases.h"
 #include "core/model/CHierarchy.h"
 #include "core/results/CHierarchyResults.h"
 #include "core/results/ConsistencyGuidance.h"
@@ -64,7 +65,7 @@ void AddSensitivityLines(const CHierarchy& hierarchy, const std::optional<CHiera
     const std::string& refusal, std::vector<std::string>& lines, std::size_t leaders = 0)
 {
     lines.emplace_back();
-    lines.emplace_back("Анализ чувствительности:");
+    lines.push_back(Tr(SensitivityHeading));
     if (!analysis) {
         lines.push_back("  " + refusal);
         return;
@@ -153,7 +154,7 @@ void AddRanking(std::vector<std::string>& lines, const CHierarchy& hierarchy, co
     for (const std::vector<std::string>& row : HierarchyRankingTable(hierarchy, results, mode).Rows) {
         std::string line = "  " + row[0] + ". " + row[1] + "  " + row[2];
         if (mode == ESynthesisMode::Ideal) {
-            line += "  (" + std::string(RawIdealCaption) + " " + row[3] + ")";
+            line += "  " + Say(RawIdealShown, row[3]);
         }
         lines.push_back(line);
     }
@@ -185,7 +186,7 @@ void AddNode(
     lines.push_back("  " + MeasuresText(result.Measures, result.Basis));
     const CTransitivityReport report = BuildTransitivityReport(judgements, n);
     if (report.None) {
-        lines.push_back(std::string("  ") + NoTransitivityViolationText);
+        lines.push_back("  " + Tr(NoTransitivityViolationText));
     }
     Add(lines, report.Lines, "  ");
     const CConsistencyGuidance guidance = GuideConsistency(judgements, n, result.Local.data());
@@ -250,18 +251,15 @@ nlohmann::json RatedRankingJson(const CHierarchy& hierarchy, const CRatingResult
 void AddRatedRanking(std::vector<std::string>& lines, const CHierarchy& hierarchy, const CRatingResults& results,
     const std::string& refusal)
 {
-    lines.push_back(std::string(RatingRankingTitle) + ":");
+    lines.push_back(Tr(RatingRankingTitle) + ":");
     if (!refusal.empty()) {
         lines.push_back("  " + refusal);
         return;
     }
     for (const std::vector<std::string>& row :
         RatingRankingTable(hierarchy, results, hierarchy.AlternativeCount(), '.').Rows) {
-        std::string line = "  " + row[0] + ". " + row[1] + "  " + row[2] + "  (доля " + row[3];
-        if (!row[4].empty()) {
-            line += "; " + row[4];
-        }
-        lines.push_back(line + ")");
+        lines.push_back("  " + row[0] + ". " + row[1] + "  " + row[2] + "  "
+            + (row[4].empty() ? Say(RatedShare, row[3]) : Say(RatedShareMarked, row[3], row[4])));
     }
 }
 
@@ -274,7 +272,7 @@ void AddScale(
     lines.push_back(ScaleHeading(scale) + ":");
     lines.push_back("  " + ScaleUseText(hierarchy, s));
     for (const std::vector<std::string>& row : ScaleTable(scale, result, '.').Rows) {
-        lines.push_back("  " + row[0] + ": приоритет " + row[1] + ", идеальное значение " + row[2]);
+        lines.push_back("  " + Say(IntensityLine, row[0], row[1], row[2]));
     }
     Add(lines, ScaleConsistencyLines(scale, result, '.'), "  ");
     const std::string warning = ScaleOrderWarningText(scale, result);
@@ -325,10 +323,10 @@ std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults
 {
     const CHierarchyResults& criteria = results.Criteria();
     std::vector<std::string> lines;
-    lines.push_back("Цель: " + hierarchy.Goal().Name);
-    lines.push_back("Комментарий: " + hierarchy.Goal().Comment);
-    lines.push_back("Уровней: " + std::to_string(hierarchy.LevelCount()));
-    lines.emplace_back(RatedAlternativesText);
+    lines.push_back(Say(GoalLine, hierarchy.Goal().Name));
+    lines.push_back(Say(CommentLine, hierarchy.Goal().Comment));
+    lines.push_back(Say(LevelCountLine, std::to_string(hierarchy.LevelCount())));
+    lines.push_back(Tr(RatedAlternativesText));
     lines.emplace_back();
     const std::string refusal = HierarchyNotConnectedText(hierarchy, criteria);
     AddRatedRanking(lines, hierarchy, results, refusal);
@@ -339,7 +337,7 @@ std::string RatedHierarchyText(const CHierarchy& hierarchy, const CRatingResults
     }
     const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
     if (!incomplete.empty()) {
-        lines.emplace_back(IncompleteMatricesHeading);
+        lines.push_back(Tr(IncompleteMatricesHeading));
         Add(lines, incomplete, "  ");
     }
     for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
@@ -413,9 +411,9 @@ nlohmann::json HierarchyJson(const CHierarchy& hierarchy, const CHierarchyResult
 std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& results)
 {
     std::vector<std::string> lines;
-    lines.push_back("Цель: " + hierarchy.Goal().Name);
-    lines.push_back("Комментарий: " + hierarchy.Goal().Comment);
-    lines.push_back("Уровней: " + std::to_string(hierarchy.LevelCount()));
+    lines.push_back(Say(GoalLine, hierarchy.Goal().Name));
+    lines.push_back(Say(CommentLine, hierarchy.Goal().Comment));
+    lines.push_back(Say(LevelCountLine, std::to_string(hierarchy.LevelCount())));
     lines.emplace_back();
     const std::string refusal = HierarchyNotConnectedText(hierarchy, results);
     AddRanking(lines, hierarchy, results, ESynthesisMode::Distributive, refusal);
@@ -427,11 +425,11 @@ std::string HierarchyText(const CHierarchy& hierarchy, const CHierarchyResults& 
     lines.emplace_back();
     AddRanking(lines, hierarchy, results, ESynthesisMode::Ideal, refusal);
     if (refusal.empty()) {
-        lines.emplace_back(RawIdealNote);
+        lines.push_back(Tr(RawIdealNote));
     }
     const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
     if (!incomplete.empty()) {
-        lines.emplace_back(IncompleteMatricesHeading);
+        lines.push_back(Tr(IncompleteMatricesHeading));
         Add(lines, incomplete, "  ");
     }
     for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {

@@ -4,6 +4,7 @@
 #include "cli/GroupReport.h"
 #include "cli/MatrixJson.h"
 #include "cli/ReportOutput.h"
+#include "cli/ReportPhrases.h"
 #include "cli/TreeReport.h"
 #include "core/model/CUserProjectModel.h"
 #include "core/model/MiddleLevels.h"
@@ -36,8 +37,8 @@
 namespace {
 std::string ElementHeading(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
 {
-    return "Уровень " + std::to_string(level) + ", элемент " + std::to_string(position) + ": "
-        + project.Element(position, level).Name;
+    return Say(
+        ElementHeadingLine, std::to_string(level), std::to_string(position), project.Element(position, level).Name);
 }
 
 void PrintLines(const std::vector<std::string>& lines, const char* indent)
@@ -59,7 +60,7 @@ void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& r
 {
     auto analysis = std::make_unique<CSensitivityAnalysis>();
     AnalyseSensitivity(project, results, *analysis);
-    std::cout << "\nАнализ чувствительности:\n";
+    std::cout << '\n' << Tr(SensitivityHeading) << '\n';
     const std::string refusal = ProjectNotConnectedText(project, results);
     if (!refusal.empty()) {
         std::cout << "  " << refusal << '\n';
@@ -67,7 +68,7 @@ void PrintSensitivity(const CUserProjectModel& project, const CProjectResults& r
     }
     if (!HasMiddleLevels(project.LevelCount())) {
         // No weight to move, so nothing to say about the leader either.
-        std::cout << "  " << NoMiddleLevelsText << '\n';
+        std::cout << "  " << Tr(NoMiddleLevelsText) << '\n';
         return;
     }
     for (std::uint32_t level = 1; IsMiddleLevel(project.LevelCount(), level); ++level) {
@@ -132,9 +133,10 @@ void AddSensitivityJson(const CUserProjectModel& project, const CProjectResults&
 
 void PrintText(const CUserProjectModel& project, const CProjectResults& results)
 {
-    std::cout << "Цель: " << project.Goal().Name << '\n';
-    std::cout << "Комментарий: " << project.Goal().Comment << '\n';
-    std::cout << "Уровней: " << project.LevelCount() << "\n\n" << RankingTitle(ESynthesisMode::Distributive) << ":\n";
+    std::cout << Say(GoalLine, project.Goal().Name) << '\n';
+    std::cout << Say(CommentLine, project.Goal().Comment) << '\n';
+    std::cout << Say(LevelCountLine, std::to_string(project.LevelCount())) << "\n\n"
+              << RankingTitle(ESynthesisMode::Distributive) << ":\n";
     const std::string refusal = ProjectNotConnectedText(project, results);
     if (!refusal.empty()) {
         std::cout << "  " << refusal << '\n';
@@ -154,14 +156,14 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
         std::cout << "  " << refusal << '\n';
     } else {
         for (const std::vector<std::string>& row : IdealRankingTable(project, results).Rows) {
-            std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << "  (" << RawIdealCaption << " " << row[3]
-                      << ")\n";
+            std::cout << "  " << row[0] << ". " << row[1] << "  " << row[2] << "  " << Say(RawIdealShown, row[3])
+                      << '\n';
         }
-        std::cout << RawIdealNote << '\n';
+        std::cout << Tr(RawIdealNote) << '\n';
     }
     const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
     if (!incomplete.empty()) {
-        std::cout << IncompleteMatricesHeading << '\n';
+        std::cout << Tr(IncompleteMatricesHeading) << '\n';
         PrintLines(incomplete, "  ");
     }
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
@@ -183,7 +185,7 @@ void PrintText(const CUserProjectModel& project, const CProjectResults& results)
             std::cout << "  " << MeasuresText(data, basis) << '\n';
             const CTransitivityReport report = BuildTransitivityReport(project.Element(e, k).Judgements, n);
             if (report.None) {
-                std::cout << "  " << NoTransitivityViolationText << '\n';
+                std::cout << "  " << Tr(NoTransitivityViolationText) << '\n';
             }
             PrintLines(report.Lines, "  ");
             PrintGuidance(project, e, k);

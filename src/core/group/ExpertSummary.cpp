@@ -59,7 +59,7 @@ std::optional<CFigureSummary> SummariseFigures(std::vector<double> figures)
 CReportTable GroupRankingSummaryTable(const CGroupDecision& decision, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption), Tr(AipArithmeticCaptionPhrase),
+    table.Header = {Tr(PlaceCaption), Tr(AlternativeCaption), Tr(GroupPriorityCaption), Tr(AipArithmeticCaptionPhrase),
         Tr(AipGeometricCaptionPhrase), Tr(MinimumCaption), Tr(MedianCaption), Tr(MaximumCaption)};
     if (decision.ExpertCount() == 0) {
         return table;

@@ -38,16 +38,16 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
     const CHierarchy& hierarchy = decision.Hierarchy();
     const bool rated = decision.Result().Ratings.has_value();
     std::vector<std::string> header = rated
-        ? std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupScoreCaption), RatingShareCaption,
-            Tr(MeanScoreCaption)}
-        : std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption),
+        ? std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(GroupScoreCaption),
+            Tr(RatingShareCaption), Tr(MeanScoreCaption)}
+        : std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(GroupPriorityCaption),
             Tr(AipArithmeticCaptionPhrase), Tr(AipGeometricCaptionPhrase)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         header.push_back(CsvText(decision.Member(k).Label));
-        header.push_back(CsvText(decision.Member(k).Label) + ": " + PlaceCaption);
+        header.push_back(CsvText(decision.Member(k).Label) + ": " + Tr(PlaceCaption));
     }
     if (rated) {
-        header.emplace_back(RatingNoteCaption);
+        header.push_back(Tr(RatingNoteCaption));
     }
     csv.EndSection();
     csv.Row({Tr(GroupRankingTitlePhrase)});
@@ -66,7 +66,7 @@ void Ranking(CCsvWriter& csv, const CGroupDecision& decision)
             }
         }
         if (rated) {
-            row.emplace_back(ranked.NotAllRated ? NotAllRatedMark : "");
+            row.emplace_back(ranked.NotAllRated ? Tr(NotAllRatedMark) : "");
         }
         csv.Row(row);
     }
@@ -83,7 +83,7 @@ void IdealRanking(CCsvWriter& csv, const CGroupDecision& decision)
         csv.Row({RankingProblemText(result.RankingProblem)});
         return;
     }
-    csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
+    csv.Row({Tr(PlaceCaption), Tr(AlternativeCaption), Tr(PriorityCaption), Tr(RawIdealCaption)});
     for (std::size_t i = 0; i < result.IdealRankingRows.size(); ++i) {
         const CResultRow& row = result.IdealRankingRows[i];
         csv.Row({Count(i + 1), CsvText(row.Name), csv.Number(row.Value),
@@ -144,7 +144,7 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
         header.push_back(Count(c + 1));
     }
     std::vector<std::string> matrixHeader = header;
-    matrixHeader.emplace_back(PriorityCaption);
+    matrixHeader.push_back(Tr(PriorityCaption));
     csv.Row(matrixHeader);
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Count(r + 1), name(r)};
@@ -170,9 +170,9 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
         }
     }
     if (has) {
-        csv.Row({LambdaMaxTerm, csv.Number(data.Measures.LambdaMax)});
-        csv.Row({ConsistencyIndexTerm, csv.Number(data.Measures.CI)});
-        csv.Row({ConsistencyRatioTerm, csv.Number(data.Measures.CR)});
+        csv.Row({Tr(LambdaMaxTerm), csv.Number(data.Measures.LambdaMax)});
+        csv.Row({Tr(ConsistencyIndexTerm), csv.Number(data.Measures.CI)});
+        csv.Row({Tr(ConsistencyRatioTerm), csv.Number(data.Measures.CR)});
         csv.Row({Tr(CsvGciCaption), csv.Number(element.Gci)});
     }
     ConsensusRows(csv, Tr(ConsensusCaptionPhrase), element.Consensus);
@@ -186,7 +186,7 @@ void Element(CCsvWriter& csv, const CGroupDecision& decision, std::size_t index)
     const std::vector<std::vector<std::optional<double>>> figures = ExpertVectorsRows(decision, index);
     for (std::uint32_t r = 0; r <= n; ++r) {
         std::vector<std::string> row = r < n ? std::vector<std::string>{Count(r + 1), name(r)}
-                                             : std::vector<std::string>{"", ConsistencyRatioTerm};
+                                             : std::vector<std::string>{"", Tr(ConsistencyRatioTerm)};
         for (const std::optional<double>& figure : figures[r]) {
             row.push_back(csv.Number(figure));
         }

@@ -213,7 +213,7 @@ std::string ComparedCaption(const CGroupDecision& decision, const CGroupElementR
     // As a tree's own judgement tables head theirs.
     const CHierarchy& hierarchy = decision.Hierarchy();
     if (hierarchy.IsCovering(element.Node)) {
-        return AlternativeCaption;
+        return Tr(AlternativeCaption);
     }
     return Tr(element.Node == CHierarchy::GoalNode ? CriterionCaption : SubcriterionCaption);
 }
@@ -840,15 +840,15 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
 {
     CReportTable table;
     const bool rated = decision.Result().Ratings.has_value();
-    table.Header = rated ? std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupScoreCaption),
-                       RatingShareCaption, Tr(MeanScoreCaption)}
-                         : std::vector<std::string>{PlaceCaption, AlternativeCaption, Tr(GroupPriorityCaption),
+    table.Header = rated ? std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(GroupScoreCaption),
+                       Tr(RatingShareCaption), Tr(MeanScoreCaption)}
+                         : std::vector<std::string>{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(GroupPriorityCaption),
                              Tr(AipArithmeticCaptionPhrase), Tr(AipGeometricCaptionPhrase)};
     for (std::size_t k = 0; k < decision.ExpertCount(); ++k) {
         table.Header.push_back(decision.Member(k).Label);
     }
     if (rated) {
-        table.Header.emplace_back(RatingNoteCaption);
+        table.Header.push_back(Tr(RatingNoteCaption));
     }
     for (const CGroupRankingRow& ranked : GroupRankingRows(decision)) {
         const bool placed = ranked.Group.Place != 0;
@@ -862,7 +862,7 @@ CReportTable GroupRankingTable(const CGroupDecision& decision, char decimalSepar
                                           : PriorityAndPlace(column, decimalSeparator));
         }
         if (rated) {
-            row.emplace_back(ranked.NotAllRated ? NotAllRatedMark : "");
+            row.emplace_back(ranked.NotAllRated ? Tr(NotAllRatedMark) : "");
         }
         table.Rows.push_back(std::move(row));
     }
@@ -922,7 +922,7 @@ CReportTable AggregatedMatrixTable(const CGroupDecision& decision, std::size_t e
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
     }
-    table.Header.emplace_back(PriorityCaption);
+    table.Header.push_back(Tr(PriorityCaption));
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Numbered(r, names[r])};
         for (std::uint32_t c = 0; c < n; ++c) {
@@ -987,7 +987,7 @@ CReportTable ExpertVectorsTable(const CGroupDecision& decision, std::size_t elem
     }
     const std::vector<std::vector<std::optional<double>>> figures = ExpertVectorsRows(decision, element);
     for (std::uint32_t r = 0; r < figures.size(); ++r) {
-        std::vector<std::string> row{r == names.size() ? std::string(ConsistencyRatioTerm) : Numbered(r, names[r])};
+        std::vector<std::string> row{r == names.size() ? Tr(ConsistencyRatioTerm) : Numbered(r, names[r])};
         for (const std::optional<double>& figure : figures[r]) {
             row.emplace_back(figure ? Shown(*figure, decimalSeparator) : NoFigureText);
         }

@@ -15,6 +15,16 @@
 
 #include <string_view>
 
+namespace {
+// The columns' headers, the same in every section that has them.
+constexpr CPhrase LevelCaption = TESSALY_PHRASE("CsvExport", "Уровень");
+constexpr CPhrase NumberCaption = TESSALY_PHRASE("CsvExport", "№");
+constexpr CPhrase ElementCaption = TESSALY_PHRASE("CsvExport", "Элемент");
+constexpr CPhrase CriterionCaption = TESSALY_PHRASE("CsvExport", "Критерий");
+constexpr CPhrase GlobalPriorityCaption = TESSALY_PHRASE("CsvExport", "Глобальный приоритет");
+constexpr CPhrase LocalPriorityCaption = TESSALY_PHRASE("CsvExport", "Локальный приоритет");
+} // namespace
+
 char CsvFieldSeparator(char decimalSeparator)
 {
     return decimalSeparator == ',' ? ';' : ',';
@@ -55,7 +65,7 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption});
+        csv.Row({Tr(PlaceCaption), Tr(AlternativeCaption), Tr(PriorityCaption)});
         const CResultList ranking = FinalResults(project, results);
         for (std::uint32_t i = 0; i < ranking.Count; ++i) {
             csv.Row({CCsvWriter::Count(i + 1), CsvText(ranking.Rows[i].Name), csv.Number(ranking.Rows[i].Value)});
@@ -67,7 +77,7 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        csv.Row({PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption});
+        csv.Row({Tr(PlaceCaption), Tr(AlternativeCaption), Tr(PriorityCaption), Tr(RawIdealCaption)});
         const CResultList ideal = FinalResults(project, results, ESynthesisMode::Ideal);
         for (std::uint32_t i = 0; i < ideal.Count; ++i) {
             const CResultRow& row = ideal.Rows[i];
@@ -77,11 +87,11 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     }
 
     csv.EndSection();
-    csv.Row({CsvGlobalTitle});
+    csv.Row({Tr(CsvGlobalTitle)});
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        csv.Row({"Уровень", "№", "Элемент", "Глобальный приоритет"});
+        csv.Row({Tr(LevelCaption), Tr(NumberCaption), Tr(ElementCaption), Tr(GlobalPriorityCaption)});
         for (std::uint32_t k = 1; k < levels; ++k) {
             for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
                 csv.Row({CCsvWriter::Count(k), CCsvWriter::Count(e + 1), CsvText(project.Element(e, k).Name),
@@ -93,7 +103,7 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
     const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
     if (!incomplete.empty()) {
         csv.EndSection();
-        csv.Row({IncompleteMatricesHeading});
+        csv.Row({Tr(IncompleteMatricesHeading)});
         for (const std::string& line : incomplete) {
             csv.Row({CsvText(line)});
         }
@@ -105,8 +115,9 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
         for (std::uint32_t e = 0; e < parents; ++e) {
             const TDesicionLevelData& data = results.LevelData(e, k);
             csv.EndSection();
-            csv.Row({std::string(CsvLocalTitle) + " «" + project.Element(e, k).Name + "» (уровень "
-                + CCsvWriter::Count(k) + ", № " + CCsvWriter::Count(e + 1) + ")"});
+            csv.Row(
+                {Say(TESSALY_PHRASE("CsvExport", "Локальные приоритеты относительно элемента «%1» (уровень %2, № %3)"),
+                    project.Element(e, k).Name, CCsvWriter::Count(k), CCsvWriter::Count(e + 1))});
             const CComparisonGraph graph = ElementGraph(project, e, k);
             if (!graph.Complete()) {
                 csv.Row({CsvText(JudgedPairsText(graph, ComparedNames(project, k)))});
@@ -116,14 +127,14 @@ std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& 
                 csv.Row({CsvText(MeasuresText(data, basis))});
                 continue;
             }
-            csv.Row({"№", "Элемент", "Локальный приоритет"});
+            csv.Row({Tr(NumberCaption), Tr(ElementCaption), Tr(LocalPriorityCaption)});
             for (std::uint32_t j = 0; j < n; ++j) {
                 csv.Row(
                     {CCsvWriter::Count(j + 1), CsvText(project.Element(j, k + 1).Name), csv.Number(data.Priority[j])});
             }
-            csv.Row({LambdaMaxTerm, csv.Number(data.LambdaMax)});
-            csv.Row({ConsistencyIndexTerm, csv.Number(data.CI)});
-            csv.Row({basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
+            csv.Row({Tr(LambdaMaxTerm), csv.Number(data.LambdaMax)});
+            csv.Row({Tr(ConsistencyIndexTerm), csv.Number(data.CI)});
+            csv.Row({Tr(basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm),
                 csv.Number(data.CR)});
         }
     }
@@ -142,8 +153,11 @@ void RankingSection(CCsvWriter& csv, const std::string& title, const std::string
     }
     const bool ideal = mode == ESynthesisMode::Ideal;
     const std::vector<double>& values = ideal ? results.Ideal() : results.Distributive();
-    csv.Row(ideal ? std::vector<std::string>{PlaceCaption, AlternativeCaption, PriorityCaption, RawIdealCaption}
-                  : std::vector<std::string>{PlaceCaption, AlternativeCaption, PriorityCaption});
+    std::vector<std::string> header{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(PriorityCaption)};
+    if (ideal) {
+        header.push_back(Tr(RawIdealCaption));
+    }
+    csv.Row(header);
     const std::vector<std::uint32_t> order = RankingOrder(values);
     for (std::uint32_t place = 0; place < order.size(); ++place) {
         const std::uint32_t a = order[place];
@@ -157,9 +171,9 @@ void RankingSection(CCsvWriter& csv, const std::string& title, const std::string
 }
 void MeasureRows(CCsvWriter& csv, const CNodeResult& result)
 {
-    csv.Row({LambdaMaxTerm, csv.Number(result.Measures.LambdaMax)});
-    csv.Row({ConsistencyIndexTerm, csv.Number(result.Measures.CI)});
-    csv.Row({result.Basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm,
+    csv.Row({Tr(LambdaMaxTerm), csv.Number(result.Measures.LambdaMax)});
+    csv.Row({Tr(ConsistencyIndexTerm), csv.Number(result.Measures.CI)});
+    csv.Row({Tr(result.Basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm),
         csv.Number(result.Measures.CR)});
 }
 
@@ -174,7 +188,8 @@ void NodeSections(CCsvWriter& csv, const CHierarchy& hierarchy, const CHierarchy
             continue; // a single child (or rated alternatives): no matrix
         }
         csv.EndSection();
-        csv.Row({std::string(CsvLocalTitle) + " «" + NodePathText(hierarchy, node) + "»"});
+        csv.Row({Say(TESSALY_PHRASE("CsvExport", "Локальные приоритеты относительно элемента «%1»"),
+            NodePathText(hierarchy, node))});
         const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
         const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
         if (!graph.Complete()) {
@@ -184,7 +199,7 @@ void NodeSections(CCsvWriter& csv, const CHierarchy& hierarchy, const CHierarchy
             csv.Row({CsvText(MeasuresText(result.Measures, result.Basis))});
             continue;
         }
-        csv.Row({"№", "Элемент", "Локальный приоритет"});
+        csv.Row({Tr(NumberCaption), Tr(ElementCaption), Tr(LocalPriorityCaption)});
         for (std::uint32_t j = 0; j < names.size() && j < result.Local.size(); ++j) {
             csv.Row({CCsvWriter::Count(j + 1), CsvText(names[j]), csv.Number(result.Local[j])});
         }
@@ -205,11 +220,11 @@ std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& r
 
     const std::vector<std::uint32_t> nodes = DepthFirstNodes(hierarchy);
     csv.EndSection();
-    csv.Row({CsvCriteriaTitle});
+    csv.Row({Tr(CsvCriteriaTitle)});
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        csv.Row({"Уровень", "Критерий", "Глобальный приоритет"});
+        csv.Row({Tr(LevelCaption), Tr(CriterionCaption), Tr(GlobalPriorityCaption)});
         for (const std::uint32_t node : nodes) {
             if (node != CHierarchy::GoalNode) {
                 csv.Row({CCsvWriter::Count(hierarchy.Level(node)), CsvText(NodePathText(hierarchy, node)),
@@ -221,7 +236,7 @@ std::string HierarchyCsv(const CHierarchy& hierarchy, const CHierarchyResults& r
     const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
     if (!incomplete.empty()) {
         csv.EndSection();
-        csv.Row({IncompleteMatricesHeading});
+        csv.Row({Tr(IncompleteMatricesHeading)});
         for (const std::string& line : incomplete) {
             csv.Row({CsvText(line)});
         }
@@ -237,12 +252,12 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
     const CHierarchyResults& criteria = results.Criteria();
     const std::string refusal = HierarchyNotConnectedText(hierarchy, criteria);
     const std::vector<std::uint32_t> rated = hierarchy.RatedCriteria();
-    csv.Row({RatingRankingTitle});
+    csv.Row({Tr(RatingRankingTitle)});
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        std::vector<std::string> header{
-            PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, CsvCompleteCaption};
+        std::vector<std::string> header{Tr(PlaceCaption), Tr(AlternativeCaption), Tr(RatingScoreCaption),
+            Tr(RatingShareCaption), Tr(CsvCompleteCaption)};
         for (const std::uint32_t node : rated) {
             header.push_back(CsvText(NodePathText(hierarchy, node)));
         }
@@ -251,7 +266,8 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
         for (std::size_t place = 0; place < ranking.size(); ++place) {
             const std::uint32_t a = ranking[place];
             std::vector<std::string> row{CCsvWriter::Count(place + 1), CsvText(hierarchy.Alternatives()[a].Name),
-                csv.Number(results.Scores()[a]), csv.Number(results.Shares()[a]), results.Complete(a) ? "да" : "нет"};
+                csv.Number(results.Scores()[a]), csv.Number(results.Shares()[a]),
+                Tr(results.Complete(a) ? TESSALY_PHRASE("CsvExport", "да") : TESSALY_PHRASE("CsvExport", "нет"))};
             for (const std::uint32_t node : rated) {
                 const CHierarchyNode& data = hierarchy.Node(node);
                 const std::int8_t rating = data.Ratings[a];
@@ -265,11 +281,12 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
 
     const std::vector<std::uint32_t> nodes = DepthFirstNodes(hierarchy);
     csv.EndSection();
-    csv.Row({CsvCriteriaTitle});
+    csv.Row({Tr(CsvCriteriaTitle)});
     if (!refusal.empty()) {
         csv.Row({CsvText(refusal)});
     } else {
-        csv.Row({"Уровень", "Критерий", "Глобальный приоритет", "Шкала"});
+        csv.Row({Tr(LevelCaption), Tr(CriterionCaption), Tr(GlobalPriorityCaption),
+            Tr(TESSALY_PHRASE("CsvExport", "Шкала"))});
         for (const std::uint32_t node : nodes) {
             if (node != CHierarchy::GoalNode) {
                 csv.Row({CCsvWriter::Count(hierarchy.Level(node)), CsvText(NodePathText(hierarchy, node)),
@@ -282,7 +299,7 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
     const std::vector<std::string> incomplete = IncompleteNodeLines(hierarchy);
     if (!incomplete.empty()) {
         csv.EndSection();
-        csv.Row({IncompleteMatricesHeading});
+        csv.Row({Tr(IncompleteMatricesHeading)});
         for (const std::string& line : incomplete) {
             csv.Row({CsvText(line)});
         }
@@ -299,7 +316,8 @@ std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& resu
             csv.Row({CsvText(MeasuresText(priorities.Measures, priorities.Basis))});
             continue;
         }
-        csv.Row({"№", "Интенсивность", PriorityCaption, "Идеальное значение"});
+        csv.Row({Tr(NumberCaption), Tr(TESSALY_PHRASE("CsvExport", "Интенсивность")), Tr(PriorityCaption),
+            Tr(TESSALY_PHRASE("CsvExport", "Идеальное значение"))});
         for (std::size_t k = 0; k < scale.Intensities.size(); ++k) {
             csv.Row({CCsvWriter::Count(k + 1), CsvText(scale.Intensities[k]), csv.Entry(priorities.Local, k),
                 csv.Entry(result.Ideal, k)});

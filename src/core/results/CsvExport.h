@@ -23,9 +23,10 @@ std::string CsvText(const std::string& text);
 // sections separated by an empty line: the final ranking (distributive synthesis), the
 // ideal one with the raw ideal scores, the global priorities of every
 // level, and every judged element's local priorities with lambda-max, CI and CR under the
-// windows' names СЗ, ИС and ОС. Values are unrounded (up to 15 significant digits) with the
-// given decimal separator. Elements are numbered from 1 as the windows number their rows;
-// level 0 is the goal. Names go through CsvText.
+// windows' names СЗ, ИС and ОС. Headers and words are in the interface's language, the
+// columns in the same order in every language. Values are unrounded (up to 15 significant
+// digits) with the given decimal separator. Elements are numbered from 1 as the windows
+// number their rows; level 0 is the goal. Names go through CsvText.
 std::string ProjectCsv(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator);
 
 class CHierarchy;
@@ -41,9 +42,8 @@ class CRatingResults;
 // one's scale, every judged criterion's section, and each scale's priorities, ideal values
 // and measures.
 std::string RatedTreeCsv(const CHierarchy& hierarchy, const CRatingResults& results, char decimalSeparator);
-inline constexpr const char* CsvCompleteCaption = "Все оценки";
-inline constexpr const char* CsvCriteriaTitle = "Глобальные приоритеты критериев";
+inline constexpr CPhrase CsvCompleteCaption = TESSALY_PHRASE("CsvExport", "Все оценки");
+inline constexpr CPhrase CsvCriteriaTitle = TESSALY_PHRASE("CsvExport", "Глобальные приоритеты критериев");
 
-inline constexpr const char* CsvRankingTitle = FinalRankingTitle;
-inline constexpr const char* CsvGlobalTitle = LevelPrioritiesTitle;
-inline constexpr const char* CsvLocalTitle = "Локальные приоритеты относительно элемента";
+inline constexpr CPhrase CsvRankingTitle = FinalRankingTitle;
+inline constexpr CPhrase CsvGlobalTitle = LevelPrioritiesTitle;

@@ -3,6 +3,7 @@
 #include "core/model/CJudgement.h"
 #include "core/model/HierarchyLimits.h"
 #include "core/model/ModelConstants.h"
+#include "core/model/Phrase.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,8 @@ using CWideDeviationTable = TDeviationTable<MaxMatrixOrder>;
 CDeviationTable ComputeDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 CWideDeviationTable ComputeWideDeviations(const CJudgementMatrix& judgements, std::uint32_t n, const double* priority);
 
-inline constexpr const char* NoTransitivityViolationText = "Информация о нарушении транзитивности -- отсутствует!";
+inline constexpr CPhrase NoTransitivityViolationText
+    = TESSALY_PHRASE("Deviations", "Информация о нарушении транзитивности -- отсутствует!");
 
 // The cyclic triads of the leading n x n block (n at most 20), a judgement taken by its
 // stored code (a combined one by its value), each

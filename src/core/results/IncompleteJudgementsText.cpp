@@ -1,5 +1,7 @@
 #include "core/results/IncompleteJudgementsText.h"
 
+#include "core/model/Phrase.h"
+
 namespace {
 std::string NameOf(std::span<const std::string> names, std::uint32_t position)
 {
@@ -10,27 +12,25 @@ std::string NameOf(std::span<const std::string> names, std::uint32_t position)
 template <std::uint32_t Capacity>
 std::string GroupsText(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
 {
+    // All but the last joined by commas, the last joined to them by the language's "and".
     std::string text;
+    std::string last;
     for (std::uint32_t c = 0; c < graph.ComponentCount; ++c) {
-        if (c > 0) {
-            text += c + 1 == graph.ComponentCount ? " и " : ", ";
-        }
-        text += '{';
+        std::string group = "{";
         for (std::uint32_t k = 0; k < graph.ComponentSize[c]; ++k) {
             if (k > 0) {
-                text += ", ";
+                group += ", ";
             }
-            text += NameOf(names, graph.ComponentMembers[c][k]);
+            group += NameOf(names, graph.ComponentMembers[c][k]);
         }
-        text += '}';
+        group += '}';
+        if (c + 1 == graph.ComponentCount && c > 0) {
+            last = std::move(group);
+        } else {
+            text += (c > 0 ? ", " : "") + group;
+        }
     }
-    return text;
-}
-
-template <std::uint32_t Capacity>
-std::string GroupsPhrase(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
-{
-    return "группы " + GroupsText(graph, names);
+    return last.empty() ? text : Say(TESSALY_PHRASE("IncompleteJudgementsText", "%1 и %2"), text, last);
 }
 
 template <std::uint32_t Capacity>
@@ -40,22 +40,28 @@ std::string NotConnected(
     if (graph.ComponentCount < 2) {
         return {};
     }
-    return "Недостаточно сравнений для «" + elementName + "»: " + GroupsPhrase(graph, names)
-        + " не сравнены между собой";
+    return Say(TESSALY_PHRASE(
+                   "IncompleteJudgementsText", "Недостаточно сравнений для «%1»: группы %2 не сравнены между собой"),
+        elementName, GroupsText(graph, names));
 }
 
+// The sentence at the start of a line, or inside another sentence after a colon.
 template <std::uint32_t Capacity>
-std::string JudgedPairs(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names)
+std::string JudgedPairs(const TComparisonGraph<Capacity>& graph, std::span<const std::string> names, bool inSentence)
 {
-    // "из 1 сравнения", "из 21 сравнения", otherwise "из 6 сравнений".
-    const std::uint32_t total = graph.PairCount();
-    const bool singular = total % 10 == 1 && total % 100 != 11;
-    std::string text = "Задано " + std::to_string(graph.JudgedPairs) + " из " + std::to_string(total)
-        + (singular ? " сравнения" : " сравнений");
+    // The count of pairs chooses the noun's form: "из 1 сравнения", "из 6 сравнений".
+    const auto total = static_cast<int>(graph.PairCount());
+    const std::string judged = std::to_string(graph.JudgedPairs);
     if (graph.ComponentCount >= 2) {
-        text += ". Недостаточно: " + GroupsPhrase(graph, names) + " не сравнены";
+        return SayCount(inSentence ? TESSALY_PHRASE_N("IncompleteJudgementsText",
+                            "задано %1 из %n сравнений. Недостаточно: группы %2 не сравнены")
+                                   : TESSALY_PHRASE_N("IncompleteJudgementsText",
+                                       "Задано %1 из %n сравнений. Недостаточно: группы %2 не сравнены"),
+            total, judged, GroupsText(graph, names));
     }
-    return text;
+    return SayCount(inSentence ? TESSALY_PHRASE_N("IncompleteJudgementsText", "задано %1 из %n сравнений")
+                               : TESSALY_PHRASE_N("IncompleteJudgementsText", "Задано %1 из %n сравнений"),
+        total, judged);
 }
 } // namespace
 
@@ -83,10 +89,20 @@ std::string NotConnectedText(
 
 std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::string> names)
 {
-    return JudgedPairs(graph, names);
+    return JudgedPairs(graph, names, false);
 }
 
 std::string JudgedPairsText(const CWideComparisonGraph& graph, std::span<const std::string> names)
 {
-    return JudgedPairs(graph, names);
+    return JudgedPairs(graph, names, false);
+}
+
+std::string JudgedPairsInSentence(const CComparisonGraph& graph, std::span<const std::string> names)
+{
+    return JudgedPairs(graph, names, true);
+}
+
+std::string JudgedPairsInSentence(const CWideComparisonGraph& graph, std::span<const std::string> names)
+{
+    return JudgedPairs(graph, names, true);
 }

@@ -25,3 +25,6 @@ std::string NotConnectedText(
 // ". Недостаточно: группы {А, Б} и {В, Г} не сравнены".
 std::string JudgedPairsText(const CComparisonGraph& graph, std::span<const std::string> names);
 std::string JudgedPairsText(const CWideComparisonGraph& graph, std::span<const std::string> names);
+// The same inside a sentence, after a colon: "цель «ВЫБОР»: задано 5 из 6 сравнений".
+std::string JudgedPairsInSentence(const CComparisonGraph& graph, std::span<const std::string> names);
+std::string JudgedPairsInSentence(const CWideComparisonGraph& graph, std::span<const std::string> names);

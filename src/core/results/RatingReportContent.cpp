@@ -7,7 +7,6 @@
 #include "core/results/NumberFormat.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 std::string Shown(double x, char decimalSeparator)
@@ -15,44 +14,21 @@ std::string Shown(double x, char decimalSeparator)
     return FormatTruncated(x, 4, decimalSeparator);
 }
 
-// The sentence with %1, %2, ... replaced by the arguments, so that a sentence keeps its
-// words in one piece whatever order its values take.
-std::string Filled(const std::string& pattern, std::initializer_list<std::string> arguments)
-{
-    const std::vector<std::string> values(arguments);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto k = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (k < values.size()) {
-                text += values[k];
-                ++i;
-                continue;
-            }
-        }
-        text += pattern[i];
-    }
-    return text;
-}
-
-std::string Quoted(const std::string& name)
-{
-    return "«" + name + "»";
-}
 } // namespace
 
 CReportTable RatingRankingTable(
     const CHierarchy& hierarchy, const CRatingResults& results, std::size_t count, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, RatingScoreCaption, RatingShareCaption, RatingNoteCaption};
+    table.Header = {Tr(PlaceCaption), Tr(AlternativeCaption), Tr(RatingScoreCaption), Tr(RatingShareCaption),
+        Tr(RatingNoteCaption)};
     const std::vector<std::uint32_t>& ranking = results.Ranking();
     const std::size_t shown = std::min(count, ranking.size());
     for (std::size_t place = 0; place < shown; ++place) {
         const std::uint32_t a = ranking[place];
         table.Rows.push_back({std::to_string(place + 1), hierarchy.Alternatives()[a].Name,
             Shown(results.Scores()[a], decimalSeparator), Shown(results.Shares()[a], decimalSeparator),
-            results.Complete(a) ? std::string() : std::string(NotAllRatedMark)});
+            results.Complete(a) ? std::string() : Tr(NotAllRatedMark)});
     }
     return table;
 }
@@ -62,8 +38,9 @@ std::string LeadingAlternativesText(std::size_t count, std::size_t total)
     if (count >= total) {
         return {};
     }
-    return Filled("Показаны %1 лучших альтернатив из %2; все они с их оценками — в приложении.",
-        {std::to_string(count), std::to_string(total)});
+    return Say(TESSALY_PHRASE("RatingReportContent",
+                   "Показаны %1 лучших альтернатив из %2; все они с их оценками — в приложении."),
+        std::to_string(count), std::to_string(total));
 }
 
 std::size_t KeepLeadingCrossings(
@@ -92,13 +69,14 @@ std::string LeftOutCrossingsText(std::size_t count, std::size_t leftOut)
     if (leftOut == 0) {
         return {};
     }
-    return Filled("Смены мест с лидером показаны только для %1 лучших альтернатив; не показано ещё %2.",
-        {std::to_string(count), std::to_string(leftOut)});
+    return Say(TESSALY_PHRASE("RatingReportContent",
+                   "Смены мест с лидером показаны только для %1 лучших альтернатив; не показано ещё %2."),
+        std::to_string(count), std::to_string(leftOut));
 }
 
 std::string ScaleHeading(const CRatingScale& scale)
 {
-    return Filled("Шкала «%1»", {scale.Name});
+    return Say(TESSALY_PHRASE("RatingReportContent", "Шкала «%1»"), scale.Name);
 }
 
 std::string ScaleUseText(const CHierarchy& hierarchy, std::uint32_t scale)
@@ -106,19 +84,21 @@ std::string ScaleUseText(const CHierarchy& hierarchy, std::uint32_t scale)
     std::string names;
     for (const std::uint32_t node : hierarchy.RatedCriteria()) {
         if (hierarchy.Node(node).Scale == scale) {
-            names += (names.empty() ? "" : ", ") + Quoted(NodePathText(hierarchy, node));
+            names += (names.empty() ? "" : ", ")
+                + Say(TESSALY_PHRASE("RatingReportContent", "«%1»"), NodePathText(hierarchy, node));
         }
     }
     if (names.empty()) {
-        return "Шкала не применяется ни к одному критерию.";
+        return Tr(TESSALY_PHRASE("RatingReportContent", "Шкала не применяется ни к одному критерию."));
     }
-    return Filled("Шкала применяется к критериям: %1.", {names});
+    return Say(TESSALY_PHRASE("RatingReportContent", "Шкала применяется к критериям: %1."), names);
 }
 
 CReportTable ScaleTable(const CRatingScale& scale, const CScaleResult& result, char decimalSeparator)
 {
     CReportTable table;
-    table.Header = {"Интенсивность", PriorityCaption, "Идеальное значение"};
+    table.Header = {Tr(TESSALY_PHRASE("RatingReportContent", "Интенсивность")), Tr(PriorityCaption),
+        Tr(TESSALY_PHRASE("RatingReportContent", "Идеальное значение"))};
     const std::vector<double>& priorities = result.Priorities.Local;
     for (std::size_t k = 0; k < scale.Intensities.size(); ++k) {
         const bool has = k < priorities.size() && k < result.Ideal.size();
@@ -134,8 +114,8 @@ std::string ScaleOrderWarningText(const CRatingScale& scale, const CScaleResult&
         return {};
     }
     const auto [earlier, later] = *result.OutOfOrder;
-    return Filled(
-        "Интенсивность «%1» получила больший вес, чем «%2».", {scale.Intensities[later], scale.Intensities[earlier]});
+    return Say(TESSALY_PHRASE("RatingReportContent", "Интенсивность «%1» получила больший вес, чем «%2»."),
+        scale.Intensities[later], scale.Intensities[earlier]);
 }
 
 std::vector<std::string> ScaleConsistencyLines(
@@ -157,14 +137,15 @@ std::vector<std::string> ScaleConsistencyLines(
 std::string CriterionScaleText(const CHierarchy& hierarchy, std::uint32_t node)
 {
     const CRatingScale& scale = hierarchy.Scales()[hierarchy.Node(node).Scale];
-    return Filled("Критерий «%1» оценивается по шкале «%2».", {NodePathText(hierarchy, node), scale.Name});
+    return Say(TESSALY_PHRASE("RatingReportContent", "Критерий «%1» оценивается по шкале «%2»."),
+        NodePathText(hierarchy, node), scale.Name);
 }
 
 CReportTable RatingsTable(const CHierarchy& hierarchy)
 {
     CReportTable table;
     const std::vector<std::uint32_t> criteria = hierarchy.RatedCriteria();
-    table.Header = {AlternativeCaption};
+    table.Header = {Tr(AlternativeCaption)};
     for (const std::uint32_t node : criteria) {
         table.Header.push_back(NodePathText(hierarchy, node));
     }
@@ -174,7 +155,7 @@ CReportTable RatingsTable(const CHierarchy& hierarchy)
             const CHierarchyNode& data = hierarchy.Node(node);
             const std::int8_t rating = data.Ratings[a];
             row.push_back(rating == NotRated
-                    ? std::string(NotRatedCellText)
+                    ? Tr(NotRatedCellText)
                     : hierarchy.Scales()[data.Scale].Intensities[static_cast<std::size_t>(rating)]);
         }
         table.Rows.push_back(std::move(row));

@@ -16,15 +16,17 @@ struct CScaleResult;
 // What every report of a rated tree says: the figures are the rating results', shown as
 // the other reports show theirs (4 decimals, truncated).
 
-inline constexpr const char* RatingRankingTitle = "Итоговый рейтинг (оценки по шкалам)";
-inline constexpr const char* RatingScoreCaption = "Оценка";
-inline constexpr const char* RatingShareCaption = "Доля";
-inline constexpr const char* RatingNoteCaption = "Примечание";
+inline constexpr CPhrase RatingRankingTitle
+    = TESSALY_PHRASE("RatingReportContent", "Итоговый рейтинг (оценки по шкалам)");
+inline constexpr CPhrase RatingScoreCaption = TESSALY_PHRASE("RatingReportContent", "Оценка");
+inline constexpr CPhrase RatingShareCaption = TESSALY_PHRASE("RatingReportContent", "Доля");
+inline constexpr CPhrase RatingNoteCaption = TESSALY_PHRASE("RatingReportContent", "Примечание");
 // Beside an alternative with cells not rated, wherever its score appears.
-inline constexpr const char* NotAllRatedMark = "не все оценки";
-inline constexpr const char* NotRatedCellText = "не оценено";
-inline constexpr const char* RatingsTableTitle = "Таблица оценок";
-inline constexpr const char* RatedAlternativesText = "Альтернативы оцениваются по шкалам интенсивностей.";
+inline constexpr CPhrase NotAllRatedMark = TESSALY_PHRASE("RatingReportContent", "не все оценки");
+inline constexpr CPhrase NotRatedCellText = TESSALY_PHRASE("RatingReportContent", "не оценено");
+inline constexpr CPhrase RatingsTableTitle = TESSALY_PHRASE("RatingReportContent", "Таблица оценок");
+inline constexpr CPhrase RatedAlternativesText
+    = TESSALY_PHRASE("RatingReportContent", "Альтернативы оцениваются по шкалам интенсивностей.");
 
 // Place | Альтернатива | Оценка | Доля | Примечание of the leading count places, by score.
 CReportTable RatingRankingTable(

@@ -1,20 +1,12 @@
 #include "core/results/RatingWarnings.h"
 
 #include "core/model/CHierarchy.h"
+#include "core/model/Phrase.h"
 #include "core/results/CRatingResults.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/ReportContent.h"
 
 #include <vector>
-
-namespace {
-// One numbered placeholder of a whole sentence, so a translation may move it.
-std::string Placed(std::string sentence, const std::string& placeholder, const std::string& value)
-{
-    const std::size_t at = sentence.find(placeholder);
-    return at == std::string::npos ? sentence : sentence.replace(at, placeholder.size(), value);
-}
-} // namespace
 
 const char* PluralForm(std::uint64_t count, const char* one, const char* few, const char* many)
 {
@@ -43,29 +35,27 @@ std::string RatingWarningText(const CHierarchy& hierarchy, const CRatingResults&
         matrices += priorities.Compared ? 1U : 0U;
         const double limit = ConsistencyRatioLimit(n);
         if (priorities.Compared && priorities.Local.size() == n && priorities.Measures.CR > limit) {
-            named.push_back({Placed("шкала «%1»", "%1", scales[s].Name), priorities.Measures.CR, limit,
-                priorities.Basis == EPrioritiesBasis::LeastSquares});
+            named.push_back({Say(TESSALY_PHRASE("RatingWarnings", "шкала «%1»"), scales[s].Name),
+                priorities.Measures.CR, limit, priorities.Basis == EPrioritiesBasis::LeastSquares});
         }
         if (scale.OutOfOrder) {
             const auto& [earlier, later] = *scale.OutOfOrder;
-            std::string sentence = "Шкала «%1»: интенсивность «%2» получила больший вес, чем «%3».";
-            sentence = Placed(sentence, "%1", scales[s].Name);
-            sentence = Placed(sentence, "%2", scales[s].Intensities[later]);
-            sentences.push_back(Placed(sentence, "%3", scales[s].Intensities[earlier]));
+            sentences.push_back(
+                Say(TESSALY_PHRASE("RatingWarnings", "Шкала «%1»: интенсивность «%2» получила больший вес, чем «%3»."),
+                    scales[s].Name, scales[s].Intensities[later], scales[s].Intensities[earlier]));
         }
     }
     std::string text = WarningText(named, matrices, decimalSeparator);
     for (const std::string& sentence : sentences) {
         text += (text.empty() ? "" : " ") + sentence;
     }
-    std::uint64_t incomplete = 0;
+    int incomplete = 0;
     for (const std::uint32_t count : results.NotRatedCounts()) {
-        incomplete += count > 0 ? 1U : 0U;
+        incomplete += count > 0 ? 1 : 0;
     }
     if (incomplete > 0) {
-        const std::string sentence = PluralForm(incomplete, "%1 альтернатива оценена не по всем критериям.",
-            "%1 альтернативы оценены не по всем критериям.", "%1 альтернатив оценены не по всем критериям.");
-        text += (text.empty() ? "" : " ") + Placed(sentence, "%1", std::to_string(incomplete));
+        text += (text.empty() ? "" : " ")
+            + SayCount(TESSALY_PHRASE_N("RatingWarnings", "%n альтернатив оценены не по всем критериям."), incomplete);
     }
     return text;
 }

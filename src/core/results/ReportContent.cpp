@@ -27,37 +27,6 @@ std::string Numbered(std::uint32_t index, const std::string& name)
     return std::to_string(index + 1) + ". " + name;
 }
 
-std::string Quoted(const std::string& name)
-{
-    return "«" + name + "»";
-}
-
-// "x (допустимо до y)"
-std::string WithLimit(double value, double limit, char decimalSeparator)
-{
-    return Shown(value, decimalSeparator) + " (допустимо до " + Shown(limit, decimalSeparator) + ")";
-}
-
-std::string ConsistencyRatioAfter(const CSuggestion& suggestion, char decimalSeparator)
-{
-    return std::string(ConsistencyRatioTerm) + " станет " + Shown(suggestion.CrAfter, decimalSeparator);
-}
-
-// ", геометрический индекс 0.2", or nothing for a pair.
-std::string GeometricIndexAfter(const CSuggestion& suggestion, char decimalSeparator)
-{
-    return suggestion.GciAfter ? ", геометрический индекс " + Shown(*suggestion.GciAfter, decimalSeparator)
-                               : std::string();
-}
-
-// "раз" after 5 .. 9 (and 11 .. 14), "раза" after 2, 3, 4, 22 ...
-const char* Times(std::int32_t k)
-{
-    const std::int32_t last = k % 10;
-    const bool teen = k % 100 >= 11 && k % 100 <= 14;
-    return !teen && last >= 2 && last <= 4 ? "раза" : "раз";
-}
-
 // Which side a judgement's code favours: 1 the row element, -1 the column element, 0
 // neither (equality, or no code of the scale).
 int SideOf(std::int32_t code)
@@ -77,10 +46,10 @@ CReportTable RankingTable(const CResultList& list, std::string nameCaption, bool
 {
     CReportTable table;
     if (withPlace) {
-        table.Header.emplace_back(PlaceCaption);
+        table.Header.push_back(Tr(PlaceCaption));
     }
     table.Header.push_back(std::move(nameCaption));
-    table.Header.emplace_back(PriorityCaption);
+    table.Header.push_back(Tr(PriorityCaption));
     for (std::uint32_t i = 0; i < list.Count; ++i) {
         std::vector<std::string> row;
         if (withPlace) {
@@ -111,13 +80,15 @@ std::string MeasuresText(const CConsistency& measures, EPrioritiesBasis basis, c
     case EPrioritiesBasis::LeastSquares:
         break;
     case EPrioritiesBasis::NotConnected:
-        return "Приоритеты не определены: сравнений недостаточно";
+        return Tr(TESSALY_PHRASE("ReportContent", "Приоритеты не определены: сравнений недостаточно"));
     case EPrioritiesBasis::BadValue:
-        return "Приоритеты не определены: в матрице есть нулевые суждения";
+        return Tr(TESSALY_PHRASE("ReportContent", "Приоритеты не определены: в матрице есть нулевые суждения"));
     }
-    const char* ratio = basis == EPrioritiesBasis::LeastSquares ? CompletedRatioTerm : ConsistencyRatioTerm;
-    return std::string(LambdaMaxTerm) + ": " + Shown(measures.LambdaMax, decimalSeparator) + "; " + ConsistencyIndexTerm
-        + ": " + Shown(measures.CI, decimalSeparator) + "; " + ratio + ": " + Shown(measures.CR, decimalSeparator);
+    const CPhrase measured = basis == EPrioritiesBasis::LeastSquares
+        ? TESSALY_PHRASE("ReportContent", "СЗ: %1; ИС: %2; ОС (по дополненной матрице): %3")
+        : TESSALY_PHRASE("ReportContent", "СЗ: %1; ИС: %2; ОС: %3");
+    return Say(measured, Shown(measures.LambdaMax, decimalSeparator), Shown(measures.CI, decimalSeparator),
+        Shown(measures.CR, decimalSeparator));
 }
 
 std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n, char decimalSeparator)
@@ -129,50 +100,49 @@ std::string LocalPrioritiesText(const TDesicionLevelData& data, std::uint32_t n,
 
 std::string LocalPrioritiesText(std::span<const double> priorities, char decimalSeparator)
 {
-    std::string text = "Локальные приоритеты:";
+    std::string shown;
     for (const double priority : priorities) {
-        text += " " + Shown(priority, decimalSeparator);
+        shown += (shown.empty() ? "" : " ") + Shown(priority, decimalSeparator);
     }
-    return text;
+    if (shown.empty()) {
+        return Tr(TESSALY_PHRASE("ReportContent", "Локальные приоритеты:"));
+    }
+    return Say(TESSALY_PHRASE("ReportContent", "Локальные приоритеты: %1"), shown);
 }
 
 std::string TransitivityText(const CTransitivityReport& report)
 {
     if (report.None) {
-        return NoTransitivityViolationText;
+        return Tr(NoTransitivityViolationText);
     }
-    std::string text = "Нарушения транзитивности:";
+    std::string cycles;
     for (std::size_t t = 0; t < report.Lines.size(); ++t) {
-        text += (t == 0 ? " " : ", ") + report.Lines[t];
+        cycles += (t == 0 ? "" : ", ") + report.Lines[t];
     }
-    return text;
+    return Say(TESSALY_PHRASE("ReportContent", "Нарушения транзитивности: %1"), cycles);
 }
 
-const char* ConsistencyVerdictText(EConsistencyVerdict verdict)
+std::string ConsistencyVerdictText(EConsistencyVerdict verdict)
 {
     switch (verdict) {
     case EConsistencyVerdict::Acceptable:
-        return "Согласованность суждений приемлема";
+        return Tr(TESSALY_PHRASE("ReportContent", "Согласованность суждений приемлема"));
     case EConsistencyVerdict::NotAcceptable:
-        return "Согласованность суждений недостаточна: суждения стоит пересмотреть";
+        return Tr(
+            TESSALY_PHRASE("ReportContent", "Согласованность суждений недостаточна: суждения стоит пересмотреть"));
     case EConsistencyVerdict::Undetermined:
         break;
     }
-    return "Согласованность не оценивается: в матрице есть нулевые суждения";
+    return Tr(TESSALY_PHRASE("ReportContent", "Согласованность не оценивается: в матрице есть нулевые суждения"));
 }
 
 namespace {
-const char* VerdictTextOf(const CConsistencyGuidance& guidance)
+std::string VerdictTextOf(const CConsistencyGuidance& guidance)
 {
     if (guidance.Verdict == EConsistencyVerdict::Undetermined && guidance.NotConnected) {
-        return "Согласованность не оценивается: сравнений недостаточно";
+        return Tr(TESSALY_PHRASE("ReportContent", "Согласованность не оценивается: сравнений недостаточно"));
     }
     return ConsistencyVerdictText(guidance.Verdict);
-}
-
-const char* RatioTermOf(bool completed)
-{
-    return completed ? CompletedRatioTerm : ConsistencyRatioTerm;
 }
 } // namespace
 
@@ -186,14 +156,18 @@ CConsistencyText ConsistencyText(const CConsistencyGuidance& guidance, char deci
     if (guidance.Verdict == EConsistencyVerdict::Undetermined) {
         return text;
     }
-    text.RatioLimit = std::string(RatioTermOf(guidance.Completed)) + ": "
-        + WithLimit(guidance.Measures.CR, guidance.CrLimit, decimalSeparator);
+    const std::string ratio = Shown(guidance.Measures.CR, decimalSeparator);
+    const std::string limit = Shown(guidance.CrLimit, decimalSeparator);
+    text.RatioLimit = guidance.Completed
+        ? Say(TESSALY_PHRASE("ReportContent", "ОС (по дополненной матрице): %1 (допустимо до %2)"), ratio, limit)
+        : Say(TESSALY_PHRASE("ReportContent", "ОС: %1 (допустимо до %2)"), ratio, limit);
     if (guidance.Gci && guidance.GciLimit) {
-        text.GeometricLimit
-            = "Геометрический индекс: " + WithLimit(*guidance.Gci, *guidance.GciLimit, decimalSeparator);
+        text.GeometricLimit = Say(TESSALY_PHRASE("ReportContent", "Геометрический индекс: %1 (допустимо до %2)"),
+            Shown(*guidance.Gci, decimalSeparator), Shown(*guidance.GciLimit, decimalSeparator));
     }
-    text.SuggestionsHeading
-        = guidance.SuggestionCount > 0 ? "Что изменить в первую очередь:" : "Предложений по изменению суждений нет";
+    text.SuggestionsHeading = guidance.SuggestionCount > 0
+        ? Tr(TESSALY_PHRASE("ReportContent", "Что изменить в первую очередь:"))
+        : Tr(TESSALY_PHRASE("ReportContent", "Предложений по изменению суждений нет"));
     return text;
 }
 
@@ -213,20 +187,21 @@ std::string SuggestionMeaning(const CSuggestion& suggestion, const std::string& 
 {
     const int after = SideOf(suggestion.Proposed);
     if (after == 0) {
-        return "считать их равноценными";
+        return Tr(TESSALY_PHRASE("ReportContent", "считать их равноценными"));
     }
     const int before = SideOf(suggestion.Current);
     const std::int32_t strength = Strength(suggestion.Proposed);
-    const std::string winner = Quoted(after > 0 ? rowName : columnName);
-    const std::string times = std::to_string(strength) + " " + Times(strength);
+    const std::string& winner = after > 0 ? rowName : columnName;
     if (before == after) {
-        return winner + " важнее не в " + std::to_string(Strength(suggestion.Current)) + ", а в " + times;
+        return SayCount(TESSALY_PHRASE_N("ReportContent", "«%1» важнее не в %2, а в %n раз"), strength, winner,
+            std::to_string(Strength(suggestion.Current)));
     }
     if (before != 0) {
-        return "суждение наоборот: теперь " + winner + " важнее в " + times;
+        return SayCount(
+            TESSALY_PHRASE_N("ReportContent", "суждение наоборот: теперь «%1» важнее в %n раз"), strength, winner);
     }
     // From equality (or from a value that is no code of the scale).
-    return "теперь " + winner + " важнее в " + times;
+    return SayCount(TESSALY_PHRASE_N("ReportContent", "теперь «%1» важнее в %n раз"), strength, winner);
 }
 
 std::string ReversalNote(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName)
@@ -234,10 +209,10 @@ std::string ReversalNote(const CSuggestion& suggestion, const std::string& rowNa
     if (!suggestion.ProbablyReversed || SideOf(suggestion.Implied) == 0) {
         return {};
     }
-    const std::int32_t strength = Strength(suggestion.Implied);
-    return "остальные суждения говорят: " + Quoted(SideOf(suggestion.Implied) > 0 ? rowName : columnName)
-        + " важнее примерно в " + std::to_string(strength) + " " + Times(strength)
-        + " — возможно, суждение введено наоборот";
+    return SayCount(TESSALY_PHRASE_N("ReportContent",
+                        "остальные суждения говорят: «%1» важнее примерно в %n раз — возможно, суждение введено "
+                        "наоборот"),
+        Strength(suggestion.Implied), SideOf(suggestion.Implied) > 0 ? rowName : columnName);
 }
 
 namespace {
@@ -247,32 +222,53 @@ std::string WithReversalNote(const CSuggestion& suggestion, const std::string& r
     const std::string note = ReversalNote(suggestion, rowName, columnName);
     return note.empty() ? note : "; " + note;
 }
-} // namespace
 
-std::string SuggestionText(
-    const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
+// The suggestion's line, with the geometric index it leaves when asked and there is one.
+std::string SuggestionLine(const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName,
+    char decimalSeparator, bool withGeometricIndex)
 {
     // Turned back to what the others say, the note alone tells what the change means.
     const std::string note = ReversalNote(suggestion, rowName, columnName);
     const std::string meaning = !note.empty() && suggestion.Proposed == suggestion.Implied
         ? note
         : SuggestionMeaning(suggestion, rowName, columnName) + WithReversalNote(suggestion, rowName, columnName);
-    return Numbered(suggestion.Row, rowName) + " и " + Numbered(suggestion.Column, columnName) + ": "
-        + JudgementCellText(suggestion.Current) + " → " + JudgementCellText(suggestion.Proposed) + ", " + meaning + "; "
-        + ConsistencyRatioAfter(suggestion, decimalSeparator);
+    const std::string row = Numbered(suggestion.Row, rowName);
+    const std::string column = Numbered(suggestion.Column, columnName);
+    const std::string current = JudgementCellText(suggestion.Current);
+    const std::string proposed = JudgementCellText(suggestion.Proposed);
+    const std::string ratio = Shown(suggestion.CrAfter, decimalSeparator);
+    if (withGeometricIndex && suggestion.GciAfter) {
+        return Say(TESSALY_PHRASE("ReportContent", "%1 и %2: %3 → %4, %5; ОС станет %6, геометрический индекс %7"), row,
+            column, current, proposed, meaning, ratio, Shown(*suggestion.GciAfter, decimalSeparator));
+    }
+    return Say(TESSALY_PHRASE("ReportContent", "%1 и %2: %3 → %4, %5; ОС станет %6"), row, column, current, proposed,
+        meaning, ratio);
+}
+} // namespace
+
+std::string SuggestionText(
+    const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
+{
+    return SuggestionLine(suggestion, rowName, columnName, decimalSeparator, false);
 }
 
 std::string AcceptedChangeText(
     std::uint32_t row, std::uint32_t column, const CJudgement& before, std::int32_t written, char decimalSeparator)
 {
-    return std::to_string(row + 1) + " и " + std::to_string(column + 1) + ": " + JudgementText(before, decimalSeparator)
-        + " → " + JudgementCellText(written);
+    return Say(TESSALY_PHRASE("ReportContent", "%1 и %2: %3 → %4"), std::to_string(row + 1), std::to_string(column + 1),
+        JudgementText(before, decimalSeparator), JudgementCellText(written));
 }
 
 std::string UnacceptableMarkText(const CUnacceptableMatrix& matrix, char decimalSeparator)
 {
-    return std::string("Согласованность суждений недостаточна: ") + RatioTermOf(matrix.Completed) + " "
-        + WithLimit(matrix.Cr, matrix.CrLimit, decimalSeparator);
+    const std::string ratio = Shown(matrix.Cr, decimalSeparator);
+    const std::string limit = Shown(matrix.CrLimit, decimalSeparator);
+    return matrix.Completed
+        ? Say(TESSALY_PHRASE("ReportContent",
+                  "Согласованность суждений недостаточна: ОС (по дополненной матрице) %1 (допустимо до %2)"),
+            ratio, limit)
+        : Say(TESSALY_PHRASE("ReportContent", "Согласованность суждений недостаточна: ОС %1 (допустимо до %2)"), ratio,
+            limit);
 }
 
 std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint32_t matrices, char decimalSeparator)
@@ -280,17 +276,21 @@ std::string WarningText(const std::vector<CNamedRatio>& unacceptable, std::uint3
     if (unacceptable.empty()) {
         return {};
     }
-    const auto count = static_cast<std::uint32_t>(unacceptable.size());
-    const bool one = count % 10 == 1 && count % 100 != 11;
-    std::string text = "Внимание: согласованность суждений недостаточна в " + std::to_string(count)
-        + (one ? " матрице" : " матрицах") + " из " + std::to_string(matrices) + ": ";
+    std::string named;
     for (std::size_t k = 0; k < unacceptable.size(); ++k) {
         const CNamedRatio& matrix = unacceptable[k];
-        text += k == 0 ? "" : "; ";
-        text += matrix.Name + " (" + std::string(RatioTermOf(matrix.Completed)) + " "
-            + Shown(matrix.Cr, decimalSeparator) + ", допустимо до " + Shown(matrix.CrLimit, decimalSeparator) + ")";
+        const std::string ratio = Shown(matrix.Cr, decimalSeparator);
+        const std::string limit = Shown(matrix.CrLimit, decimalSeparator);
+        named += k == 0 ? "" : "; ";
+        named += matrix.Completed
+            ? Say(TESSALY_PHRASE("ReportContent", "%1 (ОС (по дополненной матрице) %2, допустимо до %3)"), matrix.Name,
+                ratio, limit)
+            : Say(TESSALY_PHRASE("ReportContent", "%1 (ОС %2, допустимо до %3)"), matrix.Name, ratio, limit);
     }
-    return text + ". Результат опирается на суждения, которые стоит пересмотреть.";
+    return SayCount(TESSALY_PHRASE_N("ReportContent",
+                        "Внимание: согласованность суждений недостаточна в %n матрицах из %1: %2. Результат опирается "
+                        "на суждения, которые стоит пересмотреть."),
+        static_cast<int>(unacceptable.size()), std::to_string(matrices), named);
 }
 
 std::string UnacceptableWarningText(
@@ -308,10 +308,18 @@ std::string UnacceptableWarningText(
 std::string SuggestionDescription(
     const CSuggestion& suggestion, const std::string& rowName, const std::string& columnName, char decimalSeparator)
 {
-    return Quoted(rowName) + " по сравнению с " + Quoted(columnName) + ": сейчас "
-        + JudgementCellText(suggestion.Current) + ", предлагается " + JudgementCellText(suggestion.Proposed)
-        + "; после замены " + ConsistencyRatioAfter(suggestion, decimalSeparator)
-        + GeometricIndexAfter(suggestion, decimalSeparator) + WithReversalNote(suggestion, rowName, columnName);
+    const std::string current = JudgementCellText(suggestion.Current);
+    const std::string proposed = JudgementCellText(suggestion.Proposed);
+    const std::string ratio = Shown(suggestion.CrAfter, decimalSeparator);
+    const std::string change = suggestion.GciAfter
+        ? Say(TESSALY_PHRASE("ReportContent",
+                  "«%1» по сравнению с «%2»: сейчас %3, предлагается %4; после замены ОС станет %5, геометрический "
+                  "индекс %6"),
+            rowName, columnName, current, proposed, ratio, Shown(*suggestion.GciAfter, decimalSeparator))
+        : Say(TESSALY_PHRASE(
+                  "ReportContent", "«%1» по сравнению с «%2»: сейчас %3, предлагается %4; после замены ОС станет %5"),
+            rowName, columnName, current, proposed, ratio);
+    return change + WithReversalNote(suggestion, rowName, columnName);
 }
 
 std::vector<std::string> SuggestionLines(
@@ -334,9 +342,8 @@ std::vector<std::string> SuggestionLines(
     std::vector<std::string> lines;
     for (std::uint32_t s = 0; s < guidance.SuggestionCount && s < MaxSuggestions; ++s) {
         const CSuggestion& suggestion = guidance.Suggestions[s];
-        lines.push_back("Предложение " + std::to_string(s + 1) + ": "
-            + SuggestionText(suggestion, nameOf(suggestion.Row), nameOf(suggestion.Column), decimalSeparator)
-            + GeometricIndexAfter(suggestion, decimalSeparator));
+        lines.push_back(Say(TESSALY_PHRASE("ReportContent", "Предложение %1: %2"), std::to_string(s + 1),
+            SuggestionLine(suggestion, nameOf(suggestion.Row), nameOf(suggestion.Column), decimalSeparator, true)));
     }
     return lines;
 }
@@ -359,13 +366,13 @@ namespace {
 // The words for one moved weight, whichever shape it moves in: its summary, why nothing
 // changes, or its place changes in the alternatives' names.
 CElementSensitivityText MovedWeightText(std::string summary, bool hasLines, std::span<const CCrossing> crossings,
-    bool criticalHere, std::span<const std::string> alternatives, const char* wholeWeightNote, char decimalSeparator,
-    std::string unchangedNote = "При любом весе этого элемента порядок альтернатив прежний.")
+    bool criticalHere, std::span<const std::string> alternatives, std::string wholeWeightNote, char decimalSeparator,
+    std::string unchangedNote)
 {
     CElementSensitivityText text;
     text.Summary = std::move(summary);
     if (!hasLines) {
-        text.Note = wholeWeightNote;
+        text.Note = std::move(wholeWeightNote);
         return text;
     }
     if (crossings.empty()) {
@@ -373,33 +380,47 @@ CElementSensitivityText MovedWeightText(std::string summary, bool hasLines, std:
         return text;
     }
     if (criticalHere) {
-        text.Summary += " (здесь критическое изменение проекта)";
+        text.Summary = Say(TESSALY_PHRASE("ReportContent", "%1 (здесь критическое изменение проекта)"), text.Summary);
     }
     for (const CCrossing& crossing : crossings) {
         CCrossingText row;
+        const std::string& first = alternatives[crossing.First];
+        const std::string& second = alternatives[crossing.Second];
         row.Weight = Shown(crossing.Weight, decimalSeparator);
-        row.Pair = alternatives[crossing.First] + " и " + alternatives[crossing.Second];
+        row.Pair = Say(TESSALY_PHRASE("ReportContent", "%1 и %2"), first, second);
         row.LeaderAfter = alternatives[crossing.LeaderAfter];
-        row.Sentence = "при весе " + row.Weight + " " + row.Pair + " меняются местами, при большем весе впереди "
-            + row.LeaderAfter;
+        row.Sentence
+            = Say(TESSALY_PHRASE("ReportContent", "при весе %1 %2 и %3 меняются местами, при большем весе впереди %4"),
+                row.Weight, first, second, row.LeaderAfter);
         text.Crossings.push_back(std::move(row));
     }
     return text;
 }
 
-// "с 0.2273 до 0.3092 (+36%): ВОЛГАМЕТ обгоняет СИБСТАЛЬ"
-std::string CriticalMoveText(
-    double from, double to, const std::string& newLeader, const std::string& overtaken, char decimalSeparator)
+// The change of a weight in percent of the weight, signed: "+36", "-12".
+std::string PercentChange(double from, double to)
 {
-    std::string text = "с " + Shown(from, decimalSeparator) + " до " + Shown(to, decimalSeparator);
-    if (from > 0.0) {
-        const long percent = std::lround((to - from) / from * 100.0);
-        text += " (" + std::string(percent >= 0 ? "+" : "") + std::to_string(percent) + "%)";
-    }
-    return text + ": " + newLeader + " обгоняет " + overtaken;
+    const long percent = std::lround((to - from) / from * 100.0);
+    return (percent >= 0 ? "+" : "") + std::to_string(percent);
 }
 
-constexpr const char* NoCriticalChangeText = "Критическое изменение: изменение одного веса не меняет лидера";
+// "Критическое изменение: локальный вес «Стоимость / Цена» с 0.25 до 0.4 (+60%): Б обгоняет А",
+// by one of the two sentences: with the percent, or without it for a weight of 0.
+std::string CriticalMoveText(const CPhrase& withPercent, const CPhrase& withoutPercent, const std::string& name,
+    double from, double to, const std::string& newLeader, const std::string& overtaken, char decimalSeparator)
+{
+    if (from > 0.0) {
+        return Say(withPercent, name, Shown(from, decimalSeparator), Shown(to, decimalSeparator),
+            PercentChange(from, to), newLeader, overtaken);
+    }
+    return Say(withoutPercent, name, Shown(from, decimalSeparator), Shown(to, decimalSeparator), newLeader, overtaken);
+}
+
+constexpr CPhrase NoCriticalChangeText
+    = TESSALY_PHRASE("ReportContent", "Критическое изменение: изменение одного веса не меняет лидера");
+constexpr CPhrase WholeLevelNote = TESSALY_PHRASE("ReportContent", "Элемент несёт весь вес уровня: менять нечего.");
+constexpr CPhrase OrderUnchangedNote
+    = TESSALY_PHRASE("ReportContent", "При любом весе этого элемента порядок альтернатив прежний.");
 
 } // namespace
 
@@ -412,9 +433,10 @@ CElementSensitivityText ElementSensitivityText(const CAlternativeNames& alternat
     const CElementSensitivity& element = analysis.Elements[level][position];
     const bool criticalHere
         = analysis.Critical && analysis.Critical->Level == level && analysis.Critical->Position == position;
-    return MovedWeightText("Чувствительность: глобальный вес " + Shown(element.Weight, decimalSeparator),
+    return MovedWeightText(Say(TESSALY_PHRASE("ReportContent", "Чувствительность: глобальный вес %1"),
+                               Shown(element.Weight, decimalSeparator)),
         element.HasLines, std::span<const CCrossing>(element.Crossings.data(), element.CrossingCount), criticalHere,
-        alternatives, "Элемент несёт весь вес уровня: менять нечего.", decimalSeparator);
+        alternatives, Tr(WholeLevelNote), decimalSeparator, Tr(OrderUnchangedNote));
 }
 
 CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const CHierarchySensitivity& analysis,
@@ -426,29 +448,40 @@ CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const C
     }
     const bool layers = hierarchy.Shape() == EHierarchyShape::Layers;
     const bool criticalHere = analysis.Critical && analysis.Critical->Node == node.Node;
-    return MovedWeightText(NodeHeading(hierarchy, node.Node) + ". Чувствительность: "
-            + (layers ? "глобальный вес " : "локальный вес ") + Shown(node.Weight, decimalSeparator),
+    const std::string heading = NodeHeading(hierarchy, node.Node);
+    const std::string weight = Shown(node.Weight, decimalSeparator);
+    return MovedWeightText(layers
+            ? Say(TESSALY_PHRASE("ReportContent", "%1. Чувствительность: глобальный вес %2"), heading, weight)
+            : Say(TESSALY_PHRASE("ReportContent", "%1. Чувствительность: локальный вес %2"), heading, weight),
         node.HasLines, node.Crossings, criticalHere, alternatives,
-        layers ? "Элемент несёт весь вес уровня: менять нечего."
-               : "Критерий несёт весь вес своей группы: менять нечего.",
+        layers ? Tr(WholeLevelNote)
+               : Tr(TESSALY_PHRASE("ReportContent", "Критерий несёт весь вес своей группы: менять нечего.")),
         decimalSeparator,
-        leaders == 0 ? "При любом весе этого элемента порядок альтернатив прежний."
-                     : "При любом весе этого критерия ни одна из " + std::to_string(leaders)
-                + " лучших альтернатив не меняется местами с лидером.");
+        leaders == 0 ? Tr(OrderUnchangedNote)
+                     : Say(TESSALY_PHRASE("ReportContent",
+                               "При любом весе этого критерия ни одна из %1 лучших альтернатив не меняется местами с "
+                               "лидером."),
+                         std::to_string(leaders)));
 }
 
 std::string NodeCriticalChangeText(
     const CHierarchy& hierarchy, const std::optional<CNodeCriticalChange>& critical, char decimalSeparator)
 {
     if (!critical) {
-        return NoCriticalChangeText;
+        return Tr(NoCriticalChangeText);
     }
     const CNodeCriticalChange& c = *critical;
     const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
-    const char* weight = hierarchy.Shape() == EHierarchyShape::Layers ? "глобальный вес " : "локальный вес ";
-    return std::string("Критическое изменение: ") + weight + Quoted(NodePathText(hierarchy, c.Node)) + " "
-        + CriticalMoveText(c.From, c.To, hierarchy.Alternatives()[c.NewLeader].Name, hierarchy.Alternatives()[old].Name,
-            decimalSeparator);
+    const bool layers = hierarchy.Shape() == EHierarchyShape::Layers;
+    return CriticalMoveText(layers ? TESSALY_PHRASE("ReportContent",
+                                "Критическое изменение: глобальный вес «%1» с %2 до %3 (%4%): %5 обгоняет %6")
+                                   : TESSALY_PHRASE("ReportContent",
+                                       "Критическое изменение: локальный вес «%1» с %2 до %3 (%4%): %5 обгоняет %6"),
+        layers
+            ? TESSALY_PHRASE("ReportContent", "Критическое изменение: глобальный вес «%1» с %2 до %3: %4 обгоняет %5")
+            : TESSALY_PHRASE("ReportContent", "Критическое изменение: локальный вес «%1» с %2 до %3: %4 обгоняет %5"),
+        NodePathText(hierarchy, c.Node), c.From, c.To, hierarchy.Alternatives()[c.NewLeader].Name,
+        hierarchy.Alternatives()[old].Name, decimalSeparator);
 }
 
 std::vector<std::string> SensitivityLines(const CElementSensitivityText& text)
@@ -462,30 +495,42 @@ std::vector<std::string> SensitivityLines(const CElementSensitivityText& text)
 
 std::string SensitivityChartNote(double weight, char decimalSeparator)
 {
-    return "Пунктир: текущий вес " + Shown(weight, decimalSeparator)
-        + ". Кружки и строки таблицы: при каком весе две альтернативы меняются местами и какая из них впереди при "
-          "большем весе.";
+    return Say(TESSALY_PHRASE("ReportContent",
+                   "Пунктир: текущий вес %1. Кружки и строки таблицы: при каком весе две альтернативы меняются "
+                   "местами и какая из них впереди при большем весе."),
+        Shown(weight, decimalSeparator));
 }
 
 std::string CriticalChangeText(
     const CUserProjectModel& project, const std::optional<CCriticalChange>& critical, char decimalSeparator)
 {
     if (!critical) {
-        return NoCriticalChangeText;
+        return Tr(NoCriticalChangeText);
     }
     const CCriticalChange& c = *critical;
     const std::uint32_t bottom = project.LevelCount() - 1;
     const std::uint32_t old = c.NewLeader == c.First ? c.Second : c.First;
-    return "Критическое изменение: вес " + Quoted(project.Element(c.Position, c.Level).Name) + " (уровень "
-        + std::to_string(c.Level) + ") "
-        + CriticalMoveText(c.From, c.To, project.Element(c.NewLeader, bottom).Name, project.Element(old, bottom).Name,
-            decimalSeparator);
+    const std::string& name = project.Element(c.Position, c.Level).Name;
+    const std::string level = std::to_string(c.Level);
+    const std::string from = Shown(c.From, decimalSeparator);
+    const std::string to = Shown(c.To, decimalSeparator);
+    const std::string& leader = project.Element(c.NewLeader, bottom).Name;
+    const std::string& overtaken = project.Element(old, bottom).Name;
+    if (c.From > 0.0) {
+        return Say(TESSALY_PHRASE("ReportContent",
+                       "Критическое изменение: вес «%1» (уровень %2) с %3 до %4 (%5%): %6 обгоняет %7"),
+            name, level, from, to, PercentChange(c.From, c.To), leader, overtaken);
+    }
+    return Say(
+        TESSALY_PHRASE("ReportContent", "Критическое изменение: вес «%1» (уровень %2) с %3 до %4: %5 обгоняет %6"),
+        name, level, from, to, leader, overtaken);
 }
 
 std::string MatrixName(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
 {
     const std::string& name = project.Element(position, level).Name;
-    return level == 0 ? "цель " + Quoted(name) : Quoted(name) + ", уровень " + std::to_string(level);
+    return level == 0 ? Say(TESSALY_PHRASE("ReportContent", "цель «%1»"), name)
+                      : Say(TESSALY_PHRASE("ReportContent", "«%1», уровень %2"), name, std::to_string(level));
 }
 
 CComparisonGraph ElementGraph(const CUserProjectModel& project, std::uint32_t position, std::uint32_t level)
@@ -518,16 +563,6 @@ std::string ProjectNotConnectedText(const CUserProjectModel& project, const CPro
         ElementGraph(project, gap->Position, gap->Level), ComparedNames(project, gap->Level));
 }
 
-namespace {
-// "Задано 5 из 6 сравнений" inside a sentence: the sentence's own capital stays only at the
-// start of the line.
-std::string InSentence(std::string judgedPairs)
-{
-    judgedPairs.replace(0, std::string("З").size(), "з");
-    return judgedPairs;
-}
-} // namespace
-
 std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project)
 {
     std::vector<std::string> lines;
@@ -539,7 +574,7 @@ std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project)
                 continue;
             }
             lines.push_back(MatrixName(project, position, level) + ": "
-                + InSentence(JudgedPairsText(graph, ComparedNames(project, level))));
+                + JudgedPairsInSentence(graph, ComparedNames(project, level)));
         }
     }
     return lines;
@@ -554,39 +589,44 @@ std::string IncompleteMarkText(const CUserProjectModel& project, std::uint32_t p
     if (!graph.Connected()) {
         return NotConnectedText(project.Element(position, level).Name, graph, ComparedNames(project, level));
     }
-    return "Не все сравнения заданы: " + InSentence(JudgedPairsText(graph, ComparedNames(project, level)));
+    return Say(TESSALY_PHRASE("ReportContent", "Не все сравнения заданы: %1"),
+        JudgedPairsInSentence(graph, ComparedNames(project, level)));
 }
 
 CReportTable FinalRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
-    return RankingTable(FinalResults(project, results), AlternativeCaption, true, decimalSeparator);
+    return RankingTable(FinalResults(project, results), Tr(AlternativeCaption), true, decimalSeparator);
 }
 
-const char* SynthesisModeName(ESynthesisMode mode)
+std::string SynthesisModeName(ESynthesisMode mode)
 {
-    return mode == ESynthesisMode::Ideal ? "идеальный синтез" : "распределительный синтез";
+    return mode == ESynthesisMode::Ideal ? Tr(TESSALY_PHRASE("ReportContent", "идеальный синтез"))
+                                         : Tr(TESSALY_PHRASE("ReportContent", "распределительный синтез"));
 }
 
 std::string RankingTitle(ESynthesisMode mode)
 {
-    return std::string(FinalRankingTitle) + " (" + SynthesisModeName(mode) + ")";
+    return mode == ESynthesisMode::Ideal
+        ? Tr(TESSALY_PHRASE("ReportContent", "Итоговый рейтинг (идеальный синтез)"))
+        : Tr(TESSALY_PHRASE("ReportContent", "Итоговый рейтинг (распределительный синтез)"));
 }
 
 std::string WithSynthesisMode(const std::string& caption, ESynthesisMode mode)
 {
-    return mode == ESynthesisMode::Ideal ? caption + " (" + SynthesisModeName(mode) + ")" : caption;
+    return mode == ESynthesisMode::Ideal ? Say(TESSALY_PHRASE("ReportContent", "%1 (идеальный синтез)"), caption)
+                                         : caption;
 }
 
 std::string ResultsTitle(ESynthesisMode mode)
 {
-    return WithSynthesisMode("Итоговый результат", mode);
+    return WithSynthesisMode(Tr(TESSALY_PHRASE("ReportContent", "Итоговый результат")), mode);
 }
 
 CReportTable IdealRankingTable(const CUserProjectModel& project, const CProjectResults& results, char decimalSeparator)
 {
     const CResultList ranking = FinalResults(project, results, ESynthesisMode::Ideal);
-    CReportTable table = RankingTable(ranking, AlternativeCaption, true, decimalSeparator);
-    table.Header.emplace_back(RawIdealCaption);
+    CReportTable table = RankingTable(ranking, Tr(AlternativeCaption), true, decimalSeparator);
+    table.Header.push_back(Tr(RawIdealCaption));
     for (std::uint32_t i = 0; i < ranking.Count; ++i) {
         const std::uint32_t position = ranking.Rows[i].Position;
         table.Rows[i].push_back(
@@ -598,8 +638,8 @@ CReportTable IdealRankingTable(const CUserProjectModel& project, const CProjectR
 CReportTable LevelRankingTable(
     const CUserProjectModel& project, const CProjectResults& results, std::uint32_t level, char decimalSeparator)
 {
-    return RankingTable(
-        LevelResults(project, results, level), "Уровень " + std::to_string(level), false, decimalSeparator);
+    return RankingTable(LevelResults(project, results, level),
+        Say(TESSALY_PHRASE("ReportContent", "Уровень %1"), std::to_string(level)), false, decimalSeparator);
 }
 
 CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResults& results, std::uint32_t position,
@@ -615,11 +655,11 @@ CReportTable JudgementTable(const CUserProjectModel& project, const CProjectResu
     const CComparisonGraph graph = BuildComparisonGraph(element.Judgements, n);
     const EPrioritiesBasis basis = results.Basis(position, level);
     const bool priorities = basis == EPrioritiesBasis::AllJudged || basis == EPrioritiesBasis::LeastSquares;
-    table.Header.push_back("Элемент уровня " + std::to_string(level + 1));
+    table.Header.push_back(Say(TESSALY_PHRASE("ReportContent", "Элемент уровня %1"), std::to_string(level + 1)));
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
     }
-    table.Header.emplace_back(PriorityCaption);
+    table.Header.push_back(Tr(PriorityCaption));
     for (std::uint32_t r = 0; r < n; ++r) {
         std::vector<std::string> row{Numbered(r, project.Element(r, level + 1).Name)};
         for (std::uint32_t c = 0; c < n; ++c) {
@@ -668,16 +708,18 @@ std::string NodePathText(const CHierarchy& hierarchy, std::uint32_t node)
 
 std::string NodeMatrixName(const CHierarchy& hierarchy, std::uint32_t node)
 {
-    return (node == CHierarchy::GoalNode ? "цель " : "критерий ") + Quoted(NodePathText(hierarchy, node));
+    return node == CHierarchy::GoalNode
+        ? Say(TESSALY_PHRASE("ReportContent", "цель «%1»"), NodePathText(hierarchy, node))
+        : Say(TESSALY_PHRASE("ReportContent", "критерий «%1»"), NodePathText(hierarchy, node));
 }
 
 std::string NodeHeading(const CHierarchy& hierarchy, std::uint32_t node)
 {
     if (node == CHierarchy::GoalNode) {
-        return "Цель " + Quoted(hierarchy.Goal().Name);
+        return Say(TESSALY_PHRASE("ReportContent", "Цель «%1»"), hierarchy.Goal().Name);
     }
-    return "Критерий " + Quoted(NodePathText(hierarchy, node)) + " (уровень " + std::to_string(hierarchy.Level(node))
-        + ")";
+    return Say(TESSALY_PHRASE("ReportContent", "Критерий «%1» (уровень %2)"), NodePathText(hierarchy, node),
+        std::to_string(hierarchy.Level(node)));
 }
 
 std::vector<std::string> NodeComparedNames(const CHierarchy& hierarchy, std::uint32_t node)
@@ -704,7 +746,7 @@ std::string SingleChildText(const CHierarchy& hierarchy, std::uint32_t node)
 {
     const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
     const std::string child = names.empty() ? std::string() : names.front();
-    return "Единственный подкритерий " + Quoted(child) + " получает весь вес критерия";
+    return Say(TESSALY_PHRASE("ReportContent", "Единственный подкритерий «%1» получает весь вес критерия"), child);
 }
 
 std::string HierarchyNotConnectedText(const CHierarchy& hierarchy, const CHierarchyResults& results)
@@ -724,7 +766,7 @@ std::vector<std::string> IncompleteNodeLines(const CHierarchy& hierarchy)
         const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
         if (!graph.Complete()) {
             lines.push_back(NodeMatrixName(hierarchy, node) + ": "
-                + InSentence(JudgedPairsText(graph, NodeComparedNames(hierarchy, node))));
+                + JudgedPairsInSentence(graph, NodeComparedNames(hierarchy, node)));
         }
     }
     return lines;
@@ -747,9 +789,9 @@ CReportTable HierarchyRankingTable(
     const bool ideal = mode == ESynthesisMode::Ideal;
     const std::vector<double>& values = ideal ? results.Ideal() : results.Distributive();
     CReportTable table;
-    table.Header = {PlaceCaption, AlternativeCaption, PriorityCaption};
+    table.Header = {Tr(PlaceCaption), Tr(AlternativeCaption), Tr(PriorityCaption)};
     if (ideal) {
-        table.Header.emplace_back(RawIdealCaption);
+        table.Header.push_back(Tr(RawIdealCaption));
     }
     const std::vector<std::uint32_t> order = RankingOrder(values);
     for (std::uint32_t place = 0; place < order.size(); ++place) {
@@ -773,10 +815,11 @@ std::string NodeConsistencyMark(
         return {};
     }
     if (result.Basis == EPrioritiesBasis::NotConnected || result.Basis == EPrioritiesBasis::BadValue) {
-        return "нет приоритетов";
+        return Tr(TESSALY_PHRASE("ReportContent", "нет приоритетов"));
     }
-    return std::string(ConsistencyRatioTerm) + " " + Shown(result.Measures.CR, decimalSeparator)
-        + (unacceptable ? ", недостаточна" : "");
+    const std::string ratio = Shown(result.Measures.CR, decimalSeparator);
+    return unacceptable ? Say(TESSALY_PHRASE("ReportContent", "ОС %1, недостаточна"), ratio)
+                        : Say(TESSALY_PHRASE("ReportContent", "ОС %1"), ratio);
 }
 
 namespace {
@@ -793,7 +836,10 @@ CReportTable HierarchyOutlineTable(const CHierarchy& hierarchy, const CHierarchy
         unacceptable[matrix.Node] = true;
     }
     CReportTable table;
-    table.Header = {"Критерий", "Локальный приоритет", "Глобальный приоритет", "Согласованность"};
+    table.Header
+        = {Tr(TESSALY_PHRASE("ReportContent", "Критерий")), Tr(TESSALY_PHRASE("ReportContent", "Локальный приоритет")),
+            Tr(TESSALY_PHRASE("ReportContent", "Глобальный приоритет")),
+            Tr(TESSALY_PHRASE("ReportContent", "Согласованность"))};
     const bool synthesised = !results.NotConnected();
     for (const std::uint32_t node : DepthFirstNodes(hierarchy)) {
         std::string local;
@@ -822,13 +868,13 @@ CReportTable NodeJudgementTable(
     const CWideComparisonGraph graph = NodeGraph(hierarchy, node);
     const std::vector<std::string> names = NodeComparedNames(hierarchy, node);
     CReportTable table;
-    table.Header.emplace_back(hierarchy.IsCovering(node) ? AlternativeCaption
-            : node == CHierarchy::GoalNode               ? "Критерий"
-                                                         : "Подкритерий");
+    table.Header.push_back(Tr(hierarchy.IsCovering(node) ? AlternativeCaption
+            : node == CHierarchy::GoalNode               ? TESSALY_PHRASE("ReportContent", "Критерий")
+                                                         : TESSALY_PHRASE("ReportContent", "Подкритерий")));
     for (std::uint32_t c = 0; c < n; ++c) {
         table.Header.push_back(std::to_string(c + 1));
     }
-    table.Header.emplace_back(PriorityCaption);
+    table.Header.push_back(Tr(PriorityCaption));
     for (std::uint32_t r = 0; r < n && r < names.size(); ++r) {
         std::vector<std::string> row{Numbered(r, names[r])};
         for (std::uint32_t c = 0; c < n; ++c) {

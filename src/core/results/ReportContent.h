@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/Phrase.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/HierarchySensitivity.h"
 #include "core/results/IncompleteJudgements.h"
@@ -26,14 +27,16 @@ struct CTransitivityReport;
 // the same words: the comparison window's terms "СЗ", "ИС", "ОС", and "→" for a change of
 // a judgement. Figures are truncated to 4 decimals, as every screen shows them, with the
 // caller's decimal separator; elements are numbered from 1, as the windows number rows.
+// This is the phrase book of the results: its sentences are whole templates, in the
+// interface's language (Tr, Say).
 
 // The consistency measures by the names the comparison window gives them.
-inline constexpr const char* LambdaMaxTerm = "СЗ";
-inline constexpr const char* ConsistencyIndexTerm = "ИС";
-inline constexpr const char* ConsistencyRatioTerm = "ОС";
+inline constexpr CPhrase LambdaMaxTerm = TESSALY_PHRASE("ReportContent", "СЗ");
+inline constexpr CPhrase ConsistencyIndexTerm = TESSALY_PHRASE("ReportContent", "ИС");
+inline constexpr CPhrase ConsistencyRatioTerm = TESSALY_PHRASE("ReportContent", "ОС");
 // The CR of a matrix with pairs left out is that of its completed matrix, and says so.
-inline constexpr const char* CompletedRatioTerm = "ОС (по дополненной матрице)";
-// A cell whose pair is left out ("не задано").
+inline constexpr CPhrase CompletedRatioTerm = TESSALY_PHRASE("ReportContent", "ОС (по дополненной матрице)");
+// A cell whose pair is left out ("не задано"): a sign, the same in every language.
 inline constexpr const char* NotJudgedCellText = "—";
 
 // ---- One judged element ----
@@ -54,7 +57,7 @@ std::string LocalPrioritiesText(std::span<const double> priorities, char decimal
 std::string TransitivityText(const CTransitivityReport& report);
 
 // The verdict alone.
-const char* ConsistencyVerdictText(EConsistencyVerdict verdict);
+std::string ConsistencyVerdictText(EConsistencyVerdict verdict);
 
 // The verdict with its figures, line by line as the research window shows them; a line
 // left empty is not shown.
@@ -97,7 +100,7 @@ std::vector<std::string> SuggestionLines(
 
 // What a research window lists as accepted: "Принято: " and for each cell changed by
 // accepting a suggestion "3 и 4: 1/2 → 8", the pair numbered as the windows number rows.
-inline constexpr const char* AcceptedChangesHeading = "Принято:";
+inline constexpr CPhrase AcceptedChangesHeading = TESSALY_PHRASE("ReportContent", "Принято:");
 std::string AcceptedChangeText(std::uint32_t row, std::uint32_t column, const CJudgement& before, std::int32_t written,
     char decimalSeparator = '.');
 
@@ -127,7 +130,7 @@ std::vector<std::string> ComparedNames(const CUserProjectModel& project, std::ui
 std::string ProjectNotConnectedText(const CUserProjectModel& project, const CProjectResults& results);
 // The elements with pairs left out, each in a line: "цель «ВЫБОР»: задано 5 из 6 сравнений",
 // with ". Недостаточно: группы {А, Б} и {В, Г} не сравнены" when they do not connect.
-inline constexpr const char* IncompleteMatricesHeading = "Неполные матрицы суждений:";
+inline constexpr CPhrase IncompleteMatricesHeading = TESSALY_PHRASE("ReportContent", "Неполные матрицы суждений:");
 std::vector<std::string> IncompleteMatrixLines(const CUserProjectModel& project);
 // The project window's mark on an element with pairs left out: "Не все сравнения заданы:
 // задано 5 из 6 сравнений", or the not-connected sentence when it cannot be computed.
@@ -135,7 +138,8 @@ std::string IncompleteMarkText(const CUserProjectModel& project, std::uint32_t p
 
 // ---- Sensitivity ----
 
-inline constexpr const char* NoMiddleLevelsText = "В проекте нет промежуточных уровней: анализировать нечего";
+inline constexpr CPhrase NoMiddleLevelsText
+    = TESSALY_PHRASE("ReportContent", "В проекте нет промежуточных уровней: анализировать нечего");
 
 // One place change, in the parts the window's table shows and as one sentence.
 struct CCrossingText {
@@ -252,17 +256,17 @@ std::vector<std::string> HierarchyResultLines(
 
 // ---- Tables ----
 
-inline constexpr const char* FinalRankingTitle = "Итоговый рейтинг";
-inline constexpr const char* LevelPrioritiesTitle = "Глобальные приоритеты уровней";
+inline constexpr CPhrase FinalRankingTitle = TESSALY_PHRASE("ReportContent", "Итоговый рейтинг");
+inline constexpr CPhrase LevelPrioritiesTitle = TESSALY_PHRASE("ReportContent", "Глобальные приоритеты уровней");
 
-inline constexpr const char* PlaceCaption = "Место";
-inline constexpr const char* AlternativeCaption = "Альтернатива";
-inline constexpr const char* PriorityCaption = "Приоритет";
+inline constexpr CPhrase PlaceCaption = TESSALY_PHRASE("ReportContent", "Место");
+inline constexpr CPhrase AlternativeCaption = TESSALY_PHRASE("ReportContent", "Альтернатива");
+inline constexpr CPhrase PriorityCaption = TESSALY_PHRASE("ReportContent", "Приоритет");
 
 // ---- The two syntheses ----
 
 // "распределительный синтез" / "идеальный синтез"
-const char* SynthesisModeName(ESynthesisMode mode);
+std::string SynthesisModeName(ESynthesisMode mode);
 // "Итоговый рейтинг (распределительный синтез)" / "Итоговый рейтинг (идеальный синтез)"
 std::string RankingTitle(ESynthesisMode mode);
 // A caption as it is, or with " (идеальный синтез)" in the ideal mode.
@@ -270,9 +274,9 @@ std::string WithSynthesisMode(const std::string& caption, ESynthesisMode mode);
 // The results view's caption: "Итоговый результат", with " (идеальный синтез)" in the ideal mode.
 std::string ResultsTitle(ESynthesisMode mode);
 // The column of the raw ideal scores and what they mean.
-inline constexpr const char* RawIdealCaption = "Доля идеала";
-inline constexpr const char* RawIdealNote
-    = "Доля идеала: взвешенная доля лучшей альтернативы под каждым критерием; 1 — лучшая по всем критериям";
+inline constexpr CPhrase RawIdealCaption = TESSALY_PHRASE("ReportContent", "Доля идеала");
+inline constexpr CPhrase RawIdealNote = TESSALY_PHRASE("ReportContent",
+    "Доля идеала: взвешенная доля лучшей альтернативы под каждым критерием; 1 — лучшая по всем критериям");
 
 struct CReportTable {
     std::vector<std::string> Header;

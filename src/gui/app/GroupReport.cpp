@@ -189,7 +189,7 @@ void IdealRankingSection(CReportPageWriter& page, const CGroupDecision& decision
     const double figure = page.Units(24.0);
     table.Widths = {place, page.Width() * 0.56 - place - 2 * figure, figure, figure};
     page.Measure(table);
-    const CReportParagraphs note{{Text(RawIdealNote)}};
+    const CReportParagraphs note{{Text(Tr(RawIdealNote))}};
     page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, table.Height + page.Height(note));
     page.Table(table);
     page.Gap(1.5);

@@ -138,7 +138,7 @@ void IdealRankingSection(
     page.Measure(table);
     const double pieHeight = page.Units(60.0);
     const double height = std::max(table.Height, pieHeight);
-    const CReportParagraphs note{{Text(RawIdealNote)}};
+    const CReportParagraphs note{{Text(Tr(RawIdealNote))}};
     page.Heading(Text(RankingTitle(ESynthesisMode::Ideal)), 11.0, 5.0, height + page.Height(note));
     page.EnsureSpace(height);
     page.DrawTable(table, page.Left, page.Y);
@@ -153,7 +153,7 @@ void IdealRankingSection(
 void LevelsSection(
     CReportPageWriter& page, const CUserProjectModel& project, const CProjectResults& results, char separator)
 {
-    page.Heading(QString::fromUtf8(LevelPrioritiesTitle), 13.0, 6.0);
+    page.Heading(QString::fromStdString(Tr(LevelPrioritiesTitle)), 13.0, 6.0);
     const double gap = page.Units(6.0);
     const double width = (page.Width() - gap) / 2.0;
     std::vector<CReportPageTable> tables;
@@ -275,7 +275,7 @@ void TreeRankingSection(CReportPageWriter& page, const CHierarchy& tree, const C
     CReportParagraphs above;
     CReportParagraphs below;
     if (ideal) {
-        below.push_back({Text(RawIdealNote)});
+        below.push_back({Text(Tr(RawIdealNote))});
     } else {
         above.push_back({Text(RankingTitle(mode))});
         // A ranking that rests on matrices not acceptable says so above itself.
@@ -340,8 +340,8 @@ void NodeSection(CReportPageWriter& page, const CHierarchy& tree, const CHierarc
         if (n > 9) {
             matrix->PaddingMm = 0.5;
             const double padding = page.Units(2 * matrix->PaddingMm + 0.2);
-            priority
-                = std::max(page.TextWidth(Text(PriorityCaption), true), page.TextWidth(QStringLiteral("0.0000"), false))
+            priority = std::max(page.TextWidth(Text(Tr(PriorityCaption)), true),
+                           page.TextWidth(QStringLiteral("0.0000"), false))
                 + padding;
             cell = page.TextWidth(QString::number(n), true);
             for (const char* text : {"1/9", NotJudgedCellText}) {
@@ -430,10 +430,10 @@ void RatedRankingSection(CReportPageWriter& page, const CHierarchy& tree, const 
         {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight, Qt::AlignLeft}, false);
     const double place = page.Units(14.0);
     const double figure = page.Units(23.0);
-    const double mark = page.TextWidth(Text(NotAllRatedMark), false) + page.Units(2.2);
+    const double mark = page.TextWidth(Text(Tr(NotAllRatedMark)), false) + page.Units(2.2);
     table.Widths = {place, page.Width() - place - 2 * figure - mark, figure, figure, mark};
     page.Measure(table);
-    CReportParagraphs above{{Text(RatingRankingTitle)}};
+    CReportParagraphs above{{Text(Tr(RatingRankingTitle))}};
     const std::string warning
         = UnacceptableNodesWarningText(tree, criteria, UnacceptableNodes(tree, criteria), separator);
     if (!warning.empty()) {
@@ -486,7 +486,7 @@ void RatingsAppendix(CReportPageWriter& page, const CHierarchy& tree)
     const CReportTable all = RatingsTable(tree);
     const double nameWidth = page.Units(42.0);
     // Each column as wide as the longest intensity, so that no name breaks inside a word.
-    double minimum = std::max(page.Units(24.0), page.TextWidth(Text(NotRatedCellText), false));
+    double minimum = std::max(page.Units(24.0), page.TextWidth(Text(Tr(NotRatedCellText)), false));
     for (const CRatingScale& scale : tree.Scales()) {
         for (const std::string& intensity : scale.Intensities) {
             minimum = std::max(minimum, page.TextWidth(Text(intensity), false));
@@ -497,7 +497,7 @@ void RatingsAppendix(CReportPageWriter& page, const CHierarchy& tree)
     const std::size_t criteria = all.Header.size() - 1;
     page.NewPage();
     page.Heading(
-        QCoreApplication::translate("ProjectReport", "Приложение. %1").arg(Text(RatingsTableTitle)), 13.0, 0.0);
+        QCoreApplication::translate("ProjectReport", "Приложение. %1").arg(Text(Tr(RatingsTableTitle))), 13.0, 0.0);
     for (std::size_t first = 0; first < criteria; first += perGroup) {
         const std::size_t count = std::min(perGroup, criteria - first);
         CReportTable part;
@@ -587,7 +587,7 @@ QByteArray ProjectReportPdf(
         const std::vector<std::string> incomplete = IncompleteMatrixLines(project);
         if (!incomplete.empty()) {
             CReportParagraphs list;
-            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            list.push_back({QString::fromStdString(Tr(IncompleteMatricesHeading))});
             Write(list, incomplete, 5.0, 5.0);
             page.Write(list);
             page.Gap(2.0);
@@ -629,7 +629,7 @@ QByteArray TreeReportPdf(const CHierarchy& tree, const CHierarchyResults& result
         const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
         if (!incomplete.empty()) {
             CReportParagraphs list;
-            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            list.push_back({QString::fromStdString(Tr(IncompleteMatricesHeading))});
             Write(list, incomplete, 5.0, 5.0);
             page.Write(list);
             page.Gap(2.0);
@@ -675,7 +675,7 @@ QByteArray RatedTreeReportPdf(const CHierarchy& tree, const CRatingResults& resu
         const std::vector<std::string> incomplete = IncompleteNodeLines(tree);
         if (!incomplete.empty()) {
             CReportParagraphs list;
-            list.push_back({QString::fromUtf8(IncompleteMatricesHeading)});
+            list.push_back({QString::fromStdString(Tr(IncompleteMatricesHeading))});
             Write(list, incomplete, 5.0, 5.0);
             page.Write(list);
             page.Gap(2.0);

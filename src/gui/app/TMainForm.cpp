@@ -59,11 +59,6 @@ namespace {
 
 const QString MessageCaption = QStringLiteral("Message");
 
-QString Text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 void Inform(QWidget* parent, const QString& text)
 {
     UserDialogs().Inform(parent, text, MessageCaption);

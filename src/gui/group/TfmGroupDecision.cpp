@@ -586,7 +586,7 @@ QWidget* TfmGroupDecision::MakeExpertsTab()
         twElementDistances,
         [this] {
             CReportTable table;
-            table.Header = {PlaceCaption, Tr(ExpertCaption), Tr(DistanceCaptionPhrase)};
+            table.Header = {Tr(PlaceCaption), Tr(ExpertCaption), Tr(DistanceCaptionPhrase)};
             const int element = ElementOfRow(ShownDistances);
             if (element < 0) {
                 return table;

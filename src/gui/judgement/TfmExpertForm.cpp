@@ -116,9 +116,9 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     stMainObjectName->resize(ObjectNameWidth, 20);
 
     lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
-    lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(LambdaMaxTerm).c_str(), true);
-    lbIS = MakeLabel(this, "lbIS", MeasureCaption(ConsistencyIndexTerm).c_str(), true);
-    lbOS = MakeLabel(this, "lbOS", MeasureCaption(ConsistencyRatioTerm).c_str(), true);
+    lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(Tr(LambdaMaxTerm).c_str()).c_str(), true);
+    lbIS = MakeLabel(this, "lbIS", MeasureCaption(Tr(ConsistencyIndexTerm).c_str()).c_str(), true);
+    lbOS = MakeLabel(this, "lbOS", MeasureCaption(Tr(ConsistencyRatioTerm).c_str()).c_str(), true);
     for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS}) {
         label->hide();
     }
@@ -406,7 +406,7 @@ void TfmExpertForm::ShowMeasures()
     SetFittedText(stOS, shownText(shown.CR));
     const bool completed
         = (Wide() ? Judging.ShownWideMatrix().Basis : Judging.ShownMatrix().Basis) == EPrioritiesBasis::LeastSquares;
-    const QString ratioTip = completed ? QString::fromUtf8(CompletedRatioTerm) : QString();
+    const QString ratioTip = completed ? QString::fromStdString(Tr(CompletedRatioTerm)) : QString();
     lbOS->setToolTip(ratioTip);
     stOS->setToolTip(ratioTip);
     for (std::uint32_t k = 0; k < Judging.Order(); ++k) {
@@ -433,7 +433,7 @@ void TfmExpertForm::ShowJudgedPairs()
         }
         std::string line = wide ? JudgedPairsText(wideGraph, names) : JudgedPairsText(graph, names);
         if ((wide ? Judging.ShownWideMatrix().Basis : Judging.ShownMatrix().Basis) == EPrioritiesBasis::LeastSquares) {
-            line += std::string("; ") + CompletedRatioTerm + ": " + FormatTruncated(Judging.Shown().CR, 4);
+            line += std::string("; ") + Tr(CompletedRatioTerm) + ": " + FormatTruncated(Judging.Shown().CR, 4);
         }
         text = QString::fromStdString(line);
     }

@@ -378,7 +378,7 @@ void TfmAbsoluteMatrix::BuildTransitivityReport(const CJudgementMatrix& judgemen
         memoFont.setPointSize(8);
         memoFont.setBold(false);
         mmUserTransInfo->setFont(memoFont);
-        mmUserTransInfo->appendPlainText(QString::fromUtf8(NoTransitivityViolationText));
+        mmUserTransInfo->appendPlainText(QString::fromStdString(Tr(NoTransitivityViolationText)));
         ShowMemoFromStart();
         return;
     }
@@ -421,7 +421,7 @@ void TfmAbsoluteMatrix::ShowGuidance(const CJudgingSession& session)
     for (std::uint32_t k = 0; k < offer.ChangeCount(); ++k) {
         const CAcceptedChange& change = offer.Change(k);
         if (session.ChangedByAccepting(change.Row, change.Column)) {
-            accepted += (accepted.empty() ? std::string(AcceptedChangesHeading) + " " : std::string("; "))
+            accepted += (accepted.empty() ? Tr(AcceptedChangesHeading) + " " : std::string("; "))
                 + AcceptedChangeText(change.Row, change.Column, change.Before, change.Written, DecimalSeparator());
         }
     }

@@ -235,7 +235,7 @@ void TfmSensitivity::ShowSensitivity(const CUserProjectModel& project, const CPr
     cbElement->setEnabled(middle);
     tbViews->setEnabled(middle);
     if (!middle) {
-        lbCritical->setText(QString::fromUtf8(NoMiddleLevelsText));
+        lbCritical->setText(QString::fromStdString(Tr(NoMiddleLevelsText)));
         const QSignalBlocker levels(cbLevel);
         const QSignalBlocker elements(cbElement);
         cbLevel->clear();

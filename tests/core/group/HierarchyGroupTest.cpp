@@ -174,7 +174,7 @@ TEST(HierarchyGroup, FourLayersAsLayersAndAsATree)
         EXPECT_EQ(ExpertVectorsTable(treeGroup, t).Rows, ExpertVectorsTable(*asLayers.Decision, l).Rows);
         EXPECT_EQ(GroupMeasuresText(treeGroup, t), GroupMeasuresText(*asLayers.Decision, l));
     }
-    EXPECT_EQ(AggregatedMatrixTable(treeGroup, s1UnderB).Header.front(), AlternativeCaption);
+    EXPECT_EQ(AggregatedMatrixTable(treeGroup, s1UnderB).Header.front(), Tr(AlternativeCaption));
 }
 
 // A criterion of more children than a level holds is combined like any other.

@@ -359,7 +359,7 @@ TEST(Deviations, ConsistentMatrixAndWorkedRatios)
     const CTransitivityReport none = BuildTransitivityReport(a, 3);
     EXPECT_TRUE(none.None);
     EXPECT_TRUE(none.Lines.empty());
-    EXPECT_STREQ(NoTransitivityViolationText, "Информация о нарушении транзитивности -- отсутствует!");
+    EXPECT_EQ(Tr(NoTransitivityViolationText), "Информация о нарушении транзитивности -- отсутствует!");
 
     const CJudgementMatrix b = Matrix({{1, 3, 5}, {-3, 1, 3}, {-5, -3, 1}});
     ComputeLocalPriorities(b, 3, w);

@@ -378,7 +378,7 @@ TEST(ReportContent, MeasuresPrioritiesAndTransitivity)
     EXPECT_EQ(MeasuresText(TDesicionLevelData{}), "СЗ: 0; ИС: 0; ОС: 0");
 
     CTransitivityReport report;
-    EXPECT_EQ(TransitivityText(report), NoTransitivityViolationText);
+    EXPECT_EQ(TransitivityText(report), Tr(NoTransitivityViolationText));
     report.None = false;
     report.Lines = {"1>2>3>1", "2<4<5<2"};
     EXPECT_EQ(TransitivityText(report), "Нарушения транзитивности: 1>2>3>1, 2<4<5<2");
