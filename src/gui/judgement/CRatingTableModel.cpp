@@ -86,15 +86,15 @@ int CRatingTableModel::ColumnOf(std::uint32_t node) const
 QString CRatingTableModel::ColumnTitle(int column) const
 {
     if (column == NameColumn) {
-        return QStringLiteral("Альтернатива");
+        return tr("Альтернатива");
     }
     if (IsCriterionColumn(column)) {
         return Text(Document.Tree().Node(CriterionNode(column)).Name);
     }
     if (column == ScoreColumn()) {
-        return QStringLiteral("Балл");
+        return tr("Балл");
     }
-    return column == ShareColumn() ? QStringLiteral("Доля") : QStringLiteral("Место");
+    return column == ShareColumn() ? tr("Доля") : tr("Место");
 }
 
 QString CRatingTableModel::CellText(int row, int column) const
@@ -113,8 +113,7 @@ QString CRatingTableModel::CellText(int row, int column) const
     const CRatingResults& results = Document.RatingResults();
     if (column == ScoreColumn()) {
         const QString score = Figure(results.Scores()[a]);
-        return results.Complete(static_cast<std::uint32_t>(row)) ? score
-                                                                 : QStringLiteral("%1 (не все оценки)").arg(score);
+        return results.Complete(static_cast<std::uint32_t>(row)) ? score : IncompleteScoreText(score);
     }
     if (column == ShareColumn()) {
         return Figure(results.Shares()[a]);
@@ -139,9 +138,11 @@ QVariant CRatingTableModel::data(const QModelIndex& index, int role) const
         }
         QString value = CellText(row, column);
         if (IsCriterionColumn(column) && value.isEmpty()) {
-            value = QStringLiteral("не оценено");
+            value = tr("не оценено");
         }
-        return QStringLiteral("%1, %2: %3").arg(CellText(row, NameColumn), ColumnTitle(column), value);
+        //: A cell's tooltip, and what a screen reader says of it: the alternative, the column's
+        //: title (a criterion, "Балл", ...), the cell's value.
+        return tr("%1, %2: %3").arg(CellText(row, NameColumn), ColumnTitle(column), value);
     }
     case SortRole: {
         const auto a = static_cast<std::size_t>(row);
@@ -166,6 +167,11 @@ QVariant CRatingTableModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QString CRatingTableModel::IncompleteScoreText(const QString& score)
+{
+    return tr("%1 (не все оценки)").arg(score);
 }
 
 void CRatingTableModel::SetTitleRoom(std::function<int(int)> room, const QFont& font)

@@ -40,6 +40,8 @@ public:
     // Titles longer than their column's room (in pixels of that font) end in an ellipsis
     // (the tooltip keeps the whole name): a header cuts a long title off without one.
     void SetTitleRoom(std::function<int(int column)> room, const QFont& font);
+    // The score of an alternative not rated on every criterion, as its cell shows it.
+    [[nodiscard]] static QString IncompleteScoreText(const QString& score);
 
 private:
     [[nodiscard]] QString CellText(int row, int column) const;

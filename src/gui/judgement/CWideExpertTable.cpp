@@ -39,7 +39,7 @@ CWideExpertTable::CWideExpertTable(QWidget* parent)
     QFont tableFont = font();
     tableFont.setPixelSize(11);
     setFont(tableFont);
-    lbWidePriority = new QLabel(QStringLiteral("Приоритет"), this);
+    lbWidePriority = new QLabel(tr("Приоритет"), this);
     lbWidePriority->setObjectName(QStringLiteral("lbWidePriority"));
     StyleBoldLabel(lbWidePriority);
     for (std::uint32_t r = 0; r < MaxMatrixOrder; ++r) {

@@ -55,9 +55,9 @@ bool CompletedValue(const TMatrixPriorities<Capacity>& shown, std::uint32_t r, s
     return true;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, bool bold)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, bool bold)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     if (bold) {
         StyleBoldLabel(label);
@@ -77,14 +77,14 @@ QLabel* MakeValueText(QWidget* parent, const char* name)
 }
 
 // "СЗ:", "ИС:", "ОС:" over the measures' values.
-std::string MeasureCaption(const char* term)
+QString MeasureCaption(const std::string& term)
 {
-    return std::string(term) + ":";
+    return QString::fromStdString(term) + QLatin1Char(':');
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int width)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->resize(width, 21);
     button->setAutoDefault(false);
@@ -98,7 +98,7 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("fmExpertForm"));
-    setWindowTitle(QStringLiteral("Работа эксперта"));
+    setWindowTitle(tr("Работа эксперта"));
     setModal(true);
     setFocusPolicy(Qt::StrongFocus);
     QFont formFont = font();
@@ -109,16 +109,20 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     bvMainObjectBevel->setObjectName(QStringLiteral("bvMainObjectBevel"));
     bvMainObjectBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bvMainObjectBevel->resize(ObjectBevelWidth, 61);
-    lbText_1 = MakeLabel(this, "lbText_1", "Производим попарные сравнения ", true);
-    lbText_2 = MakeLabel(this, "lbText_2", "относительно объекта ", true);
+    //: The heading over the table, in two centred lines with the judged object's name in a
+    //: field under them (%1 marks it; it always stands under the second line).
+    const QStringList heading = HeadingLines(tr("Производим попарные сравнения\nотносительно объекта %1"), 2);
+    // Each line ends in a space, as the heading has always been laid out.
+    lbText_1 = MakeLabel(this, "lbText_1", heading[0] + QLatin1Char(' '), true);
+    lbText_2 = MakeLabel(this, "lbText_2", heading[1] + QLatin1Char(' '), true);
     stMainObjectName = MakeValueText(this, "stMainObjectName");
-    stMainObjectName->setText(QStringLiteral("Имя объекта"));
+    stMainObjectName->setText(tr("Имя объекта"));
     stMainObjectName->resize(ObjectNameWidth, 20);
 
-    lbPriority = MakeLabel(this, "lbPriority", "Приоритет", true);
-    lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(Tr(LambdaMaxTerm).c_str()).c_str(), true);
-    lbIS = MakeLabel(this, "lbIS", MeasureCaption(Tr(ConsistencyIndexTerm).c_str()).c_str(), true);
-    lbOS = MakeLabel(this, "lbOS", MeasureCaption(Tr(ConsistencyRatioTerm).c_str()).c_str(), true);
+    lbPriority = MakeLabel(this, "lbPriority", tr("Приоритет"), true);
+    lbOwnerValue = MakeLabel(this, "lbOwnerValue", MeasureCaption(Tr(LambdaMaxTerm)), true);
+    lbIS = MakeLabel(this, "lbIS", MeasureCaption(Tr(ConsistencyIndexTerm)), true);
+    lbOS = MakeLabel(this, "lbOS", MeasureCaption(Tr(ConsistencyRatioTerm)), true);
     for (QLabel* label : {lbPriority, lbOwnerValue, lbIS, lbOS}) {
         label->hide();
     }
@@ -126,10 +130,10 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     stIS = MakeValueText(this, "stIS");
     stOS = MakeValueText(this, "stOS");
 
-    btApply = MakeButton(this, "btApply", "Применить", 70);
-    btOk = MakeButton(this, "btOk", "Закрыть", 70);
-    btCancel = MakeButton(this, "btCancel", "Отмена", 70);
-    btResearch = MakeButton(this, "btResearch", "Исследовать", 80);
+    btApply = MakeButton(this, "btApply", tr("Применить"), 70);
+    btOk = MakeButton(this, "btOk", tr("Закрыть"), 70);
+    btCancel = MakeButton(this, "btCancel", tr("Отмена"), 70);
+    btResearch = MakeButton(this, "btResearch", tr("Исследовать"), 80);
     connect(btApply, &QPushButton::clicked, this, &TfmExpertForm::btApplyClick);
     connect(btOk, &QPushButton::clicked, this, &TfmExpertForm::btOkClick);
     connect(btCancel, &QPushButton::clicked, this, &TfmExpertForm::btCancelClick);
@@ -142,7 +146,7 @@ TfmExpertForm::TfmExpertForm(QWidget* parent)
     lbJudgedPairs->hide();
     mnCell = new QMenu(this);
     mnCell->setObjectName(QStringLiteral("mnCell"));
-    mnNotCompare = mnCell->addAction(QStringLiteral("Не сравнивать"));
+    mnNotCompare = mnCell->addAction(tr("Не сравнивать"));
     mnNotCompare->setObjectName(QStringLiteral("mnNotCompare"));
     connect(mnNotCompare, &QAction::triggered, this, &TfmExpertForm::LeaveOutCurrentCell);
     CreateShortcuts();
@@ -384,8 +388,8 @@ void TfmExpertForm::SetCellText(std::uint32_t r, std::uint32_t c)
     CExpertTable_Element* cell = Cell(r, c);
     cell->setText(text);
     cell->SetCompletedText(completed ? TruncatedText(value, 2) : QString());
-    cell->setToolTip(completed ? QStringLiteral("не задано; по дополненной матрице %1").arg(TruncatedText(value, 4))
-            : leftOut ? QStringLiteral("не задано")
+    cell->setToolTip(completed ? tr("не задано; по дополненной матрице %1").arg(TruncatedText(value, 4))
+            : leftOut ? tr("не задано")
                       : QString());
     // A screen reader hears which pair the number judges.
     cell->setAccessibleName(QStringLiteral("%1 / %2: %3")

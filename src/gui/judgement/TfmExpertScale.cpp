@@ -78,7 +78,8 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("fmExpertScale"));
-    setWindowTitle(QStringLiteral(" Качественная шкала"));
+    // The title stands a space in, as it always has.
+    setWindowTitle(QLatin1Char(' ') + tr("Качественная шкала"));
     setModal(true);
     QFont formFont = font();
     formFont.setPixelSize(11);
@@ -91,14 +92,20 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     Bevel1 = MakeBevel(this, "Bevel1", QRect(21, 13, 150, 22));
     Bevel2 = MakeBevel(this, "Bevel2", QRect(21, 40, 150, 22));
     Bevel3 = MakeBevel(this, "Bevel3", QRect(46, 71, 281, 20));
-    Label1 = MakeBoldLabel(this, "Label1", " Сравниваем объект  A", QPoint(24, 18));
-    Label2 = MakeBoldLabel(this, "Label2", "с объектом  B", QPoint(78, 45));
-    Label3 = MakeBoldLabel(this, "Label3", "Относительно объекта верхнего уровня", QPoint(65, 74));
+    //: The heading of the scale window, one sentence in three lines: the first object's name
+    //: stands in a field after the first line (%1), the second's after the second line (%2),
+    //: the upper-level object's under the third (%3).
+    const QStringList heading
+        = HeadingLines(tr("Сравниваем объект  A %1\nс объектом  B %2\nОтносительно объекта верхнего уровня %3"), 3);
+    // The first line stands a space in from its frame.
+    Label1 = MakeBoldLabel(this, "Label1", QLatin1Char(' ') + heading[0], QPoint(24, 18));
+    Label2 = MakeBoldLabel(this, "Label2", heading[1], QPoint(78, 45));
+    Label3 = MakeBoldLabel(this, "Label3", heading[2], QPoint(65, 74));
     edObjectA = MakeObjectEdit(this, "edObjectA", QRect(176, 13, 176, 21));
     edObjectB = MakeObjectEdit(this, "edObjectB", QRect(176, 41, 176, 21));
     // Named for a screen reader as the captions before them read.
-    edObjectA->setAccessibleName(QStringLiteral("Сравниваем объект A"));
-    edObjectB->setAccessibleName(QStringLiteral("С объектом B"));
+    edObjectA->setAccessibleName(tr("Сравниваем объект A"));
+    edObjectB->setAccessibleName(tr("С объектом B"));
 
     stUpperLevel = new QLabel(this);
     stUpperLevel->setObjectName(QStringLiteral("stUpperLevel"));
@@ -108,7 +115,7 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
 
     lbExpertScale = new QListWidget(this);
     lbExpertScale->setObjectName(QStringLiteral("lbExpertScale"));
-    lbExpertScale->setAccessibleName(QStringLiteral("Качественная шкала"));
+    lbExpertScale->setAccessibleName(tr("Качественная шкала"));
     lbExpertScale->setGeometry(21, 143, 330, 254);
     QFont scaleFont = lbExpertScale->font();
     scaleFont.setPixelSize(12);
@@ -124,10 +131,13 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
         // A reader hears what the grey and the empty lines stand for, not the same words
         // four times on each side, nor nothing.
         if (line.Value == 0) {
-            item->setData(Qt::AccessibleTextRole, QStringLiteral("Разделитель, не выбирается"));
+            //: What a screen reader says of an empty line of the scale, which cannot be chosen.
+            item->setData(Qt::AccessibleTextRole, tr("Разделитель, не выбирается"));
         } else if (item->text().startsWith(QStringLiteral("<<"))) {
             item->setData(Qt::AccessibleTextRole,
-                QStringLiteral("Промежуточное значение %1 в пользу %2")
+                //: What a screen reader says of a grey line "<<...>>" of the scale: %1 is the
+                //: judgement's value, %2 the object it favours ("A" or "B").
+                tr("Промежуточное значение %1 в пользу %2")
                     .arg(std::abs(line.Value))
                     .arg(line.Value > 0 ? QStringLiteral("A") : QStringLiteral("B")));
         }
@@ -147,12 +157,12 @@ TfmExpertScale::TfmExpertScale(QWidget* parent)
     // The list would step onto the empty lines itself.
     lbExpertScale->installEventFilter(this);
 
-    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk = new QPushButton(tr("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setGeometry(211, 406, 65, 21);
     btOk->setAutoDefault(false);
     connect(btOk, &QPushButton::clicked, this, &TfmExpertScale::btOkClick);
-    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel = new QPushButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     btCancel->setGeometry(278, 406, 65, 21);
     btCancel->setAutoDefault(false);

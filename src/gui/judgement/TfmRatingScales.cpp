@@ -71,7 +71,7 @@ TfmRatingScales::TfmRatingScales(CProjectDocument& document,
     , ExpertForm(std::move(expertForm))
 {
     setObjectName(QStringLiteral("fmRatingScales"));
-    setWindowTitle(QStringLiteral("Шкалы оценок"));
+    setWindowTitle(tr("Шкалы оценок"));
     CreateControls();
     ShowScales();
 }
@@ -80,10 +80,10 @@ void TfmRatingScales::CreateControls()
 {
     lvScales = new QTreeWidget(this);
     lvScales->setObjectName(QStringLiteral("lvScales"));
-    lvScales->setAccessibleName(QStringLiteral("Шкалы"));
+    lvScales->setAccessibleName(tr("Шкалы"));
     lvScales->setRootIsDecorated(false);
     lvScales->setColumnCount(3);
-    lvScales->setHeaderLabels({QStringLiteral("Шкала"), QStringLiteral("Интенсивностей"), QStringLiteral("ОС")});
+    lvScales->setHeaderLabels({tr("Шкала"), tr("Интенсивностей"), tr("ОС")});
     lvScales->header()->setStretchLastSection(false);
     lvScales->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvScales->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -94,11 +94,10 @@ void TfmRatingScales::CreateControls()
 
     lvIntensities = new QTreeWidget(this);
     lvIntensities->setObjectName(QStringLiteral("lvIntensities"));
-    lvIntensities->setAccessibleName(QStringLiteral("Интенсивности шкалы"));
+    lvIntensities->setAccessibleName(tr("Интенсивности шкалы"));
     lvIntensities->setRootIsDecorated(false);
     lvIntensities->setColumnCount(3);
-    lvIntensities->setHeaderLabels(
-        {QStringLiteral("Интенсивность"), QStringLiteral("Приоритет"), QStringLiteral("Идеальное значение")});
+    lvIntensities->setHeaderLabels({tr("Интенсивность"), tr("Приоритет"), tr("Идеальное значение")});
     lvIntensities->header()->setStretchLastSection(false);
     lvIntensities->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvIntensities->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -121,21 +120,19 @@ void TfmRatingScales::CreateControls()
             shortcut->setShortcut(key);
             addAction(shortcut);
             connect(shortcut, &QAction::triggered, item, &QPushButton::click);
-            item->setToolTip(QStringLiteral("Клавиша: %1").arg(key.toString(QKeySequence::NativeText)));
+            item->setToolTip(tr("Клавиша: %1").arg(key.toString(QKeySequence::NativeText)));
         }
         return item;
     };
-    btAddScale = button(
-        "btAddScale", QStringLiteral("&Добавить..."), QKeySequence(Qt::Key_Insert), [this] { btAddScaleClick(); });
-    btRenameScale = button("btRenameScale", QStringLiteral("&Переименовать..."), QKeySequence(Qt::Key_F2),
-        [this] { btRenameScaleClick(); });
-    btEditIntensities = button("btEditIntensities", QStringLiteral("&Интенсивности..."),
-        QKeySequence(Qt::SHIFT | Qt::Key_F2), [this] { btEditIntensitiesClick(); });
-    btRemoveScale = button(
-        "btRemoveScale", QStringLiteral("&Удалить"), QKeySequence(Qt::Key_Delete), [this] { btRemoveScaleClick(); });
-    btCompareScale
-        = button("btCompareScale", QStringLiteral("&Сравнить..."), QKeySequence(), [this] { btCompareScaleClick(); });
-    btClose = button("btClose", QStringLiteral("&Закрыть"), QKeySequence(), [this] { accept(); });
+    btAddScale = button("btAddScale", tr("&Добавить..."), QKeySequence(Qt::Key_Insert), [this] { btAddScaleClick(); });
+    btRenameScale
+        = button("btRenameScale", tr("&Переименовать..."), QKeySequence(Qt::Key_F2), [this] { btRenameScaleClick(); });
+    btEditIntensities = button("btEditIntensities", tr("&Интенсивности..."), QKeySequence(Qt::SHIFT | Qt::Key_F2),
+        [this] { btEditIntensitiesClick(); });
+    btRemoveScale
+        = button("btRemoveScale", tr("&Удалить"), QKeySequence(Qt::Key_Delete), [this] { btRemoveScaleClick(); });
+    btCompareScale = button("btCompareScale", tr("&Сравнить..."), QKeySequence(), [this] { btCompareScaleClick(); });
+    btClose = button("btClose", tr("&Закрыть"), QKeySequence(), [this] { accept(); });
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* item : {btAddScale, btRenameScale, btEditIntensities, btRemoveScale, btCompareScale}) {
@@ -214,11 +211,11 @@ void TfmRatingScales::ShowCurrentScale()
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     }
     const auto n = static_cast<std::uint32_t>(scale.Intensities.size());
-    lbConsistency->setText(figures ? QStringLiteral("Отношение согласованности %1 (допустимо до %2).")
+    lbConsistency->setText(figures ? tr("Отношение согласованности %1 (допустимо до %2).")
                                          .arg(Figure(result.Priorities.Measures.CR), Figure(ConsistencyRatioLimit(n)))
-                                   : QStringLiteral("Сравнения шкалы не связывают все её интенсивности."));
+                                   : tr("Сравнения шкалы не связывают все её интенсивности."));
     if (figures && result.OutOfOrder) {
-        lbOutOfOrder->setText(QStringLiteral("Интенсивность «%1» получила больший вес, чем «%2».")
+        lbOutOfOrder->setText(tr("Интенсивность «%1» получила больший вес, чем «%2».")
                                   .arg(Text(scale.Intensities[result.OutOfOrder->second]),
                                       Text(scale.Intensities[result.OutOfOrder->first])));
         lbOutOfOrder->setVisible(true);
@@ -240,9 +237,8 @@ void TfmRatingScales::btAddScaleClick()
     for (const CRatingScale& scale : ready) {
         choices << Text(scale.Name);
     }
-    choices << QStringLiteral("Новая шкала");
-    const int choice = UserDialogs().AskChoice(
-        this, QStringLiteral("Какую шкалу добавить?"), QStringLiteral("Добавить шкалу"), choices, 0);
+    choices << tr("Новая шкала");
+    const int choice = UserDialogs().AskChoice(this, tr("Какую шкалу добавить?"), tr("Добавить шкалу"), choices, 0);
     if (choice < 0 || choice >= choices.size()) {
         return;
     }
@@ -251,14 +247,13 @@ void TfmRatingScales::btAddScaleClick()
     if (static_cast<std::size_t>(choice) < ready.size()) {
         added = ready[static_cast<std::size_t>(choice)];
     } else {
-        const QString name = UserDialogs().AskText(
-            this, QStringLiteral("Название новой шкалы:"), QStringLiteral("Добавить шкалу"), QString());
+        const QString name = UserDialogs().AskText(this, tr("Название новой шкалы:"), tr("Добавить шкалу"), QString());
         if (name.isEmpty()) {
             return;
         }
         const QString line = UserDialogs().AskText(this,
-            QStringLiteral("Интенсивности шкалы «%1», лучшая первой, через «%2»:").arg(name, QChar(IntensitySeparator)),
-            QStringLiteral("Добавить шкалу"), QString());
+            tr("Интенсивности шкалы «%1», лучшая первой, через «%2»:").arg(name, QChar(IntensitySeparator)),
+            tr("Добавить шкалу"), QString());
         if (line.isEmpty()) {
             return;
         }
@@ -278,8 +273,7 @@ void TfmRatingScales::btRenameScaleClick()
     }
     CRatingScale scale = Document.Tree().Scales()[index];
     const std::string before = scale.Name;
-    const QString name = UserDialogs().AskText(
-        this, QStringLiteral("Название шкалы:"), QStringLiteral("Переименовать шкалу"), Text(before));
+    const QString name = UserDialogs().AskText(this, tr("Название шкалы:"), tr("Переименовать шкалу"), Text(before));
     if (name.isEmpty() || name.toStdString() == before) {
         return;
     }
@@ -295,9 +289,8 @@ void TfmRatingScales::btEditIntensitiesClick()
     }
     const CRatingScale scale = Document.Tree().Scales()[index];
     const QString line = UserDialogs().AskText(this,
-        QStringLiteral("Интенсивности шкалы «%1», лучшая первой, через «%2»:")
-            .arg(Text(scale.Name), QChar(IntensitySeparator)),
-        QStringLiteral("Интенсивности шкалы"), JoinedIntensities(scale.Intensities));
+        tr("Интенсивности шкалы «%1», лучшая первой, через «%2»:").arg(Text(scale.Name), QChar(IntensitySeparator)),
+        tr("Интенсивности шкалы"), JoinedIntensities(scale.Intensities));
     if (line.isEmpty()) {
         return;
     }

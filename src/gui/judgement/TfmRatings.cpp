@@ -30,7 +30,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr const char* CsvFilter = "Таблица CSV (*.csv)";
+constexpr const char* CsvFilter = QT_TRANSLATE_NOOP("TfmRatings", "Таблица CSV (*.csv)");
 // A ratings table of 1,000 alternatives and every criterion is far below this.
 constexpr qint64 MaxCsvBytes = 64LL * 1024 * 1024;
 // The problems a message lists; the rest are counted.
@@ -49,20 +49,20 @@ TfmRatings::TfmRatings(CProjectDocument& document, QUndoStack& steps,
     , FinishStep(std::move(finishStep))
 {
     setObjectName(QStringLiteral("fmRatings"));
-    setWindowTitle(QStringLiteral("Оценки"));
+    setWindowTitle(tr("Оценки"));
 
     auto* rows = new QVBoxLayout(this);
     auto* tools = new QHBoxLayout;
-    auto* filterLabel = new QLabel(QStringLiteral("&Найти:"), this);
+    auto* filterLabel = new QLabel(tr("&Найти:"), this);
     filterLabel->setObjectName(QStringLiteral("lbFilter"));
     edFilter = new QLineEdit(this);
     edFilter->setObjectName(QStringLiteral("edFilter"));
-    edFilter->setPlaceholderText(QStringLiteral("часть названия альтернативы"));
+    edFilter->setPlaceholderText(tr("часть названия альтернативы"));
     edFilter->setClearButtonEnabled(true);
     filterLabel->setBuddy(edFilter);
-    btImport = new QPushButton(QStringLiteral("&Импорт из CSV..."), this);
+    btImport = new QPushButton(tr("&Импорт из CSV..."), this);
     btImport->setObjectName(QStringLiteral("btImport"));
-    btExport = new QPushButton(QStringLiteral("&Экспорт в CSV..."), this);
+    btExport = new QPushButton(tr("&Экспорт в CSV..."), this);
     btExport->setObjectName(QStringLiteral("btExport"));
     tools->addWidget(filterLabel);
     tools->addWidget(edFilter, 1);
@@ -82,10 +82,10 @@ TfmRatings::TfmRatings(CProjectDocument& document, QUndoStack& steps,
     // the criteria scroll; both show the one sorted model and share the cursor.
     tbNames = new QTableView(this);
     tbNames->setObjectName(QStringLiteral("tbNames"));
-    tbNames->setAccessibleName(QStringLiteral("Альтернативы"));
+    tbNames->setAccessibleName(tr("Альтернативы"));
     tbRatings = new QTableView(this);
     tbRatings->setObjectName(QStringLiteral("tbRatings"));
-    tbRatings->setAccessibleName(QStringLiteral("Оценки альтернатив"));
+    tbRatings->setAccessibleName(tr("Оценки альтернатив"));
     const int rowHeight = tbRatings->fontMetrics().height() + 6;
     for (QTableView* table : {tbNames, tbRatings}) {
         table->setModel(SortedModel);
@@ -193,7 +193,8 @@ void TfmRatings::ArrangeColumns()
     }
     tbRatings->setColumnHidden(CRatingTableModel::NameColumn, true);
     // The widest score: six decimals and the mark of a row not wholly rated.
-    const QString widest = QStringLiteral("0%10000000 (не все оценки)").arg(QLatin1Char(DecimalSeparator()));
+    const QString widest = CRatingTableModel::IncompleteScoreText(
+        QString(QLatin1Char('0')) + QLatin1Char(DecimalSeparator()) + QString(6, QLatin1Char('0')));
     tbRatings->setColumnWidth(TableModel->ScoreColumn(), tbRatings->fontMetrics().horizontalAdvance(widest) + 16);
 }
 
@@ -241,7 +242,7 @@ void TfmRatings::ChooseIntensity()
     const std::vector<std::string>& names = tree.Scales()[node.Scale].Intensities;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("mnIntensities"));
-    menu.setAccessibleName(QStringLiteral("Интенсивности"));
+    menu.setAccessibleName(tr("Интенсивности"));
     QAction* current = nullptr;
     for (std::size_t k = 0; k < names.size(); ++k) {
         QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(Text(names[k])));
@@ -251,7 +252,7 @@ void TfmRatings::ChooseIntensity()
         }
     }
     menu.addSeparator();
-    menu.addAction(QStringLiteral("&0 не оценено"))->setData(static_cast<int>(NotRated));
+    menu.addAction(tr("&0 не оценено"))->setData(static_cast<int>(NotRated));
     const QRect place = tbRatings->visualRect(tbRatings->currentIndex());
     QAction* chosen = menu.exec(tbRatings->viewport()->mapToGlobal(place.bottomLeft()), current);
     if (chosen != nullptr) {
@@ -285,19 +286,19 @@ bool TfmRatings::eventFilter(QObject* watched, QEvent* event)
 void TfmRatings::ImportClick()
 {
     const QString caption = QStringLiteral("Message");
-    const QString path = UserDialogs().ChooseFileToOpen(this, QString::fromUtf8(CsvFilter), Directory);
+    const QString path = UserDialogs().ChooseFileToOpen(this, tr(CsvFilter), Directory);
     if (path.isEmpty()) {
         return;
     }
     Directory = QFileInfo(path).absolutePath();
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        UserDialogs().InformWithDetails(this, QStringLiteral("Не могу открыть файл оценок."), caption,
-            QStringLiteral("%1: %2").arg(path, file.errorString()));
+        UserDialogs().InformWithDetails(
+            this, tr("Не могу открыть файл оценок."), caption, QStringLiteral("%1: %2").arg(path, file.errorString()));
         return;
     }
     if (file.size() > MaxCsvBytes) {
-        UserDialogs().Inform(this, QStringLiteral("Файл «%1» слишком велик для таблицы оценок.").arg(path), caption);
+        UserDialogs().Inform(this, tr("Файл «%1» слишком велик для таблицы оценок.").arg(path), caption);
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -309,11 +310,10 @@ void TfmRatings::ImportClick()
             lines << Text(RatingsCsvProblemText(reading.Problems[p]));
         }
         if (reading.Problems.size() > ListedProblems) {
-            lines << QStringLiteral("Других ошибок: %1.").arg(reading.Problems.size() - ListedProblems);
+            lines << tr("Других ошибок: %n.", nullptr, static_cast<int>(reading.Problems.size() - ListedProblems));
         }
-        UserDialogs().InformWithDetails(this,
-            QStringLiteral("Оценки не импортированы: в файле есть ошибки, ничего не изменено."), caption,
-            lines.join(QLatin1Char('\n')));
+        UserDialogs().InformWithDetails(this, tr("Оценки не импортированы: в файле есть ошибки, ничего не изменено."),
+            caption, lines.join(QLatin1Char('\n')));
         return;
     }
     Document.BeginStep();
@@ -324,7 +324,7 @@ void TfmRatings::ImportClick()
 void TfmRatings::ExportClick()
 {
     const QString caption = QStringLiteral("Message");
-    const QString chosen = UserDialogs().ChooseFileToSave(this, QString::fromUtf8(CsvFilter), Directory);
+    const QString chosen = UserDialogs().ChooseFileToSave(this, tr(CsvFilter), Directory);
     if (chosen.isEmpty()) {
         return;
     }

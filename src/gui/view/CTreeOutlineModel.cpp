@@ -119,7 +119,8 @@ QString CTreeOutlineModel::ConsistencyText(std::uint32_t node) const
 QString CTreeOutlineModel::ScaleText(std::uint32_t node) const
 {
     const CHierarchy& tree = Document.Tree();
-    return QStringLiteral("шкала «%1»").arg(QString::fromStdString(tree.Scales()[tree.Node(node).Scale].Name));
+    //: The consistency column of a rated criterion: the scale its alternatives are rated on.
+    return tr("шкала «%1»").arg(QString::fromStdString(tree.Scales()[tree.Node(node).Scale].Name));
 }
 
 QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
@@ -128,24 +129,28 @@ QString CTreeOutlineModel::AccessibleText(std::uint32_t node, int row) const
     const CHierarchyResults& results = Document.TreeResults();
     const QString name = QString::fromStdString(tree.Node(node).Name);
     const CNodeResult& own = results.Node(node);
-    QString consistency = QStringLiteral("без сравнений");
+    //: The last part of what a screen reader says of a criterion: the state of its judgements.
+    QString consistency = tr("без сравнений");
     if (tree.IsRated(node)) {
         consistency = ScaleText(node);
     } else if (own.Compared) {
         consistency = own.Basis == EPrioritiesBasis::NotConnected || own.Basis == EPrioritiesBasis::BadValue
-            ? QStringLiteral("приоритетов нет")
-            : (Unacceptable.count(node) != 0 ? QStringLiteral("согласованность недостаточна")
-                                             : QStringLiteral("согласованность достаточна"));
+            ? tr("приоритетов нет")
+            : (Unacceptable.count(node) != 0 ? tr("согласованность недостаточна") : tr("согласованность достаточна"));
     }
     if (node == CHierarchy::GoalNode) {
-        return QStringLiteral("%1, цель, %2").arg(name, consistency);
+        //: What a screen reader says of the goal: its name, then the state of its judgements
+        //: ("согласованность достаточна", "без сравнений", ...).
+        return tr("%1, цель, %2").arg(name, consistency);
     }
     const std::vector<double>& local = results.Node(tree.Parents(node).front()).Local;
     const auto place = static_cast<std::size_t>(row);
-    return QStringLiteral("%1, уровень %2, локальный приоритет %3, глобальный приоритет %4, %5")
-        .arg(name, QString::number(tree.Level(node)),
-            place < local.size() ? Figure(local[place]) : QStringLiteral("нет"), Figure(results.Global(node)),
-            consistency);
+    //: In place of a criterion's local priority where its parent's judgements give none.
+    const QString localPriority = place < local.size() ? Figure(local[place]) : tr("нет");
+    //: What a screen reader says of a criterion: name, level number, local and global priority,
+    //: then the state of its judgements ("согласованность достаточна", "без сравнений", ...).
+    return tr("%1, уровень %2, локальный приоритет %3, глобальный приоритет %4, %5")
+        .arg(name, QString::number(tree.Level(node)), localPriority, Figure(results.Global(node)), consistency);
 }
 
 QVariant CTreeOutlineModel::data(const QModelIndex& index, int role) const
@@ -215,13 +220,13 @@ QVariant CTreeOutlineModel::headerData(int section, Qt::Orientation orientation,
     }
     switch (section) {
     case NameColumn:
-        return QStringLiteral("Критерий");
+        return tr("Критерий");
     case LocalColumn:
-        return QStringLiteral("Локальный");
+        return tr("Локальный");
     case GlobalColumn:
-        return QStringLiteral("Глобальный");
+        return tr("Глобальный");
     case ConsistencyColumn:
-        return QStringLiteral("Согласованность");
+        return tr("Согласованность");
     default:
         return {};
     }

@@ -124,7 +124,7 @@ void TTreeProject::CreateControls()
     OutlineModel = new CTreeOutlineModel(ProjectDocument, this);
     trOutline = new QTreeView(splitter);
     trOutline->setObjectName(QStringLiteral("trOutline"));
-    trOutline->setAccessibleName(QStringLiteral("Иерархия критериев"));
+    trOutline->setAccessibleName(tr("Иерархия критериев"));
     trOutline->setModel(OutlineModel);
     trOutline->setSelectionMode(QAbstractItemView::SingleSelection);
     trOutline->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -157,10 +157,10 @@ void TTreeProject::CreateControls()
 
     lvAlternatives = new QTreeWidget(splitter);
     lvAlternatives->setObjectName(QStringLiteral("lvAlternatives"));
-    lvAlternatives->setAccessibleName(QStringLiteral("Альтернативы"));
+    lvAlternatives->setAccessibleName(tr("Альтернативы"));
     lvAlternatives->setRootIsDecorated(false);
     lvAlternatives->setColumnCount(2);
-    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Приоритет")});
+    lvAlternatives->setHeaderLabels({tr("Альтернатива"), tr("Приоритет")});
     lvAlternatives->header()->setStretchLastSection(false);
     lvAlternatives->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvAlternatives->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -179,7 +179,7 @@ void TTreeProject::CreateControls()
     CreateResultsCommands(panel);
     layout->addWidget(ResultsBox, 1);
     RatingView = new CRatingResultsView(this);
-    RatingView->setAccessibleName(QStringLiteral("Итоговый результат"));
+    RatingView->setAccessibleName(tr("Итоговый результат"));
     RatingView->setFocusPolicy(Qt::StrongFocus);
     RatingView->setFocusProxy(RatingView->tvRatingResults);
     layout->addWidget(RatingView, 1);
@@ -192,7 +192,7 @@ void TTreeProject::CreateResultsCommands(QWidget* panel)
     btResultsView = new QToolButton(panel);
     btResultsView->setObjectName(QStringLiteral("btResultsView"));
     btResultsView->setGeometry(5, 11, 23, 23);
-    btResultsView->setToolTip(QStringLiteral("Показать результат"));
+    btResultsView->setToolTip(tr("Показать результат"));
     btResultsView->setAccessibleName(btResultsView->toolTip());
     btResultsView->setIcon(PanelGlyphs::ResultsView());
     btResultsView->setIconSize(QSize(17, 17));
@@ -205,11 +205,10 @@ void TTreeProject::CreateResultsCommands(QWidget* panel)
     key->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(key);
     connect(key, &QAction::triggered, btResultsView, &QToolButton::click);
-    btResultsView->setAccessibleDescription(
-        QStringLiteral("Клавиши: ") + key->shortcut().toString(QKeySequence::NativeText));
+    btResultsView->setAccessibleDescription(tr("Клавиши: %1").arg(key->shortcut().toString(QKeySequence::NativeText)));
 
     ResultsView = new CResultsView;
-    ResultsView->setAccessibleName(QStringLiteral("Итоговый результат"));
+    ResultsView->setAccessibleName(tr("Итоговый результат"));
     ResultsView->setFocusPolicy(Qt::StrongFocus);
     ResultsBox = new QScrollArea(this);
     ResultsBox->setObjectName(QStringLiteral("ResultsBox"));
@@ -218,15 +217,15 @@ void TTreeProject::CreateResultsCommands(QWidget* panel)
     ResultsBox->hide();
 
     // The criteria's priorities and the sensitivity from the outline's context menu.
-    mnCurrentPriority = new QAction(QStringLiteral("Показать приоритеты уровня"), trOutline);
+    mnCurrentPriority = new QAction(tr("Показать приоритеты уровня"), trOutline);
     mnCurrentPriority->setObjectName(QStringLiteral("mnCurrentPriority"));
     trOutline->addAction(mnCurrentPriority);
     connect(mnCurrentPriority, &QAction::triggered, this, [this] { ShowLevelPriorities(CurrentNode()); });
-    mnSensitivity = new QAction(QStringLiteral("Анализ чувствительности"), trOutline);
+    mnSensitivity = new QAction(tr("Анализ чувствительности"), trOutline);
     mnSensitivity->setObjectName(QStringLiteral("mnSensitivity"));
     trOutline->addAction(mnSensitivity);
     connect(mnSensitivity, &QAction::triggered, this, [this] { ShowSensitivity(CurrentNode()); });
-    auto* ratings = new QAction(QStringLiteral("Оценки альтернатив"), this);
+    auto* ratings = new QAction(tr("Оценки альтернатив"), this);
     ratings->setObjectName(QStringLiteral("mnRatings"));
     ratings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
     ratings->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -238,8 +237,7 @@ void TTreeProject::CreateResultsCommands(QWidget* panel)
 void TTreeProject::ShowRatings(std::uint32_t node)
 {
     if (ProjectDocument.Tree().Evaluation() != EAlternativeEvaluation::Ratings) {
-        UserDialogs().Inform(this,
-            QStringLiteral("Альтернативы этого проекта сравниваются попарно, а не оцениваются по шкалам."),
+        UserDialogs().Inform(this, tr("Альтернативы этого проекта сравниваются попарно, а не оцениваются по шкалам."),
             QStringLiteral("Message"));
         return;
     }
@@ -323,26 +321,26 @@ void TTreeProject::CreateCommands()
               connect(item, &QAction::triggered, this, handler);
               return item;
           };
-    mnAddSubCriterion = command(trOutline, "mnAddSubCriterion", QStringLiteral("Добавить подкритерий..."),
+    mnAddSubCriterion = command(trOutline, "mnAddSubCriterion", tr("Добавить подкритерий..."),
         QKeySequence(Qt::Key_Insert), [this] { AddCriterionClick(false); });
-    mnAddCriterion = command(trOutline, "mnAddCriterion", QStringLiteral("Добавить критерий рядом..."),
+    mnAddCriterion = command(trOutline, "mnAddCriterion", tr("Добавить критерий рядом..."),
         QKeySequence(Qt::CTRL | Qt::Key_Insert), [this] { AddCriterionClick(true); });
-    mnRenameCriterion = command(trOutline, "mnRenameCriterion", QStringLiteral("Переименовать критерий..."),
+    mnRenameCriterion = command(trOutline, "mnRenameCriterion", tr("Переименовать критерий..."),
         QKeySequence(Qt::Key_F2), [this] { RenameCriterionClick(); });
-    mnCommentCriterion = command(trOutline, "mnCommentCriterion", QStringLiteral("Комментарий к критерию..."),
+    mnCommentCriterion = command(trOutline, "mnCommentCriterion", tr("Комментарий к критерию..."),
         QKeySequence(Qt::SHIFT | Qt::Key_F2), [this] { CommentCriterionClick(); });
-    mnDeleteCriterion = command(trOutline, "mnDeleteCriterion", QStringLiteral("Удалить с подкритериями"),
+    mnDeleteCriterion = command(trOutline, "mnDeleteCriterion", tr("Удалить с подкритериями"),
         QKeySequence(Qt::Key_Delete), [this] { DeleteCriterionClick(); });
-    mnMoveUp = command(trOutline, "mnMoveUp", QStringLiteral("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
+    mnMoveUp = command(trOutline, "mnMoveUp", tr("Переместить вверх"), QKeySequence(Qt::ALT | Qt::Key_Up),
         [this] { MoveCriterionClick(-1); });
-    mnMoveDown = command(trOutline, "mnMoveDown", QStringLiteral("Переместить вниз"),
-        QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveCriterionClick(1); });
-    mnMoveOut = command(trOutline, "mnMoveOut", QStringLiteral("Вынести на уровень выше"),
-        QKeySequence(Qt::ALT | Qt::Key_Left), [this] { MoveCriterionOutClick(); });
-    mnMoveIn = command(trOutline, "mnMoveIn", QStringLiteral("Сделать подкритерием предыдущего"),
+    mnMoveDown = command(trOutline, "mnMoveDown", tr("Переместить вниз"), QKeySequence(Qt::ALT | Qt::Key_Down),
+        [this] { MoveCriterionClick(1); });
+    mnMoveOut = command(trOutline, "mnMoveOut", tr("Вынести на уровень выше"), QKeySequence(Qt::ALT | Qt::Key_Left),
+        [this] { MoveCriterionOutClick(); });
+    mnMoveIn = command(trOutline, "mnMoveIn", tr("Сделать подкритерием предыдущего"),
         QKeySequence(Qt::ALT | Qt::Key_Right), [this] { MoveCriterionInClick(); });
-    mnCriterionScale = command(trOutline, "mnCriterionScale", QStringLiteral("Шкала критерия..."),
-        QKeySequence(Qt::Key_F4), [this] { CriterionScaleClick(); });
+    mnCriterionScale = command(trOutline, "mnCriterionScale", tr("Шкала критерия..."), QKeySequence(Qt::Key_F4),
+        [this] { CriterionScaleClick(); });
     mnCriterionScale->setVisible(false);
     connect(trOutline, &QAbstractItemView::activated, this,
         [this](const QModelIndex& index) { JudgeCriterion(CTreeOutlineModel::NodeOf(index)); });
@@ -352,19 +350,16 @@ void TTreeProject::CreateCommands()
 
     mnAlternativesSeparator = new QAction(this);
     mnAlternativesSeparator->setSeparator(true);
-    mnAddAlternative = command(lvAlternatives, "mnAddAlternative", QStringLiteral("Добавить альтернативу..."),
+    mnAddAlternative = command(lvAlternatives, "mnAddAlternative", tr("Добавить альтернативу..."),
         QKeySequence(Qt::Key_Insert), [this] { AddAlternativeClick(); });
-    mnRenameAlternative
-        = command(lvAlternatives, "mnRenameAlternative", QStringLiteral("Переименовать альтернативу..."),
-            QKeySequence(Qt::Key_F2), [this] { RenameAlternativeClick(); });
-    mnDeleteAlternative = command(lvAlternatives, "mnDeleteAlternative", QStringLiteral("Удалить альтернативу"),
+    mnRenameAlternative = command(lvAlternatives, "mnRenameAlternative", tr("Переименовать альтернативу..."),
+        QKeySequence(Qt::Key_F2), [this] { RenameAlternativeClick(); });
+    mnDeleteAlternative = command(lvAlternatives, "mnDeleteAlternative", tr("Удалить альтернативу"),
         QKeySequence(Qt::Key_Delete), [this] { DeleteAlternativeClick(); });
-    mnMoveAlternativeUp
-        = command(lvAlternatives, "mnMoveAlternativeUp", QStringLiteral("Переместить альтернативу вверх"),
-            QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveAlternativeClick(-1); });
-    mnMoveAlternativeDown
-        = command(lvAlternatives, "mnMoveAlternativeDown", QStringLiteral("Переместить альтернативу вниз"),
-            QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveAlternativeClick(1); });
+    mnMoveAlternativeUp = command(lvAlternatives, "mnMoveAlternativeUp", tr("Переместить альтернативу вверх"),
+        QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveAlternativeClick(-1); });
+    mnMoveAlternativeDown = command(lvAlternatives, "mnMoveAlternativeDown", tr("Переместить альтернативу вниз"),
+        QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveAlternativeClick(1); });
 }
 
 QList<QAction*> TTreeProject::EditCommands() const
@@ -378,9 +373,9 @@ void TTreeProject::BuildNewTree(const QString& goal, EAlternativeEvaluation eval
 {
     CHierarchy tree(goal.toStdString());
     // A decision needs a criterion and two alternatives; the user renames them.
-    tree.AddCriterion(CHierarchy::GoalNode, 0, "Критерий 1");
-    tree.AddAlternative(0, "Альтернатива 1");
-    tree.AddAlternative(1, "Альтернатива 2");
+    tree.AddCriterion(CHierarchy::GoalNode, 0, tr("Критерий %1").arg(1).toStdString());
+    tree.AddAlternative(0, tr("Альтернатива %1").arg(1).toStdString());
+    tree.AddAlternative(1, tr("Альтернатива %1").arg(2).toStdString());
     tree.SetEvaluation(evaluation);
     ProjectDocument.BuildTree(std::move(tree));
     ShowLoadedTree();
@@ -459,7 +454,7 @@ void TTreeProject::ShowAlternatives()
         return;
     }
     lvAlternatives->setColumnCount(2);
-    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Приоритет")});
+    lvAlternatives->setHeaderLabels({tr("Альтернатива"), tr("Приоритет")});
     const std::vector<double>& priorities
         = Synthesis == ESynthesisMode::Ideal ? results.Ideal() : results.Distributive();
     for (std::uint32_t a = 0; a < tree.AlternativeCount() && tree.Evaluation() == EAlternativeEvaluation::Pairs; ++a) {
@@ -483,7 +478,7 @@ void TTreeProject::ShowRatedAlternatives()
     const CHierarchy& tree = ProjectDocument.Tree();
     const CRatingResults& ratings = ProjectDocument.RatingResults();
     lvAlternatives->setColumnCount(3);
-    lvAlternatives->setHeaderLabels({QStringLiteral("Альтернатива"), QStringLiteral("Оценка"), QStringLiteral("Доля")});
+    lvAlternatives->setHeaderLabels({tr("Альтернатива"), tr("Оценка"), tr("Доля")});
     lvAlternatives->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     const bool known = !ratings.Criteria().NotConnected() && ratings.Scores().size() == tree.AlternativeCount();
     QList<QTreeWidgetItem*> items;
@@ -494,7 +489,7 @@ void TTreeProject::ShowRatedAlternatives()
         item->setToolTip(0, item->text(0));
         const QString score = known ? Text(FormatTruncated(ratings.Scores()[a], PriorityDecimals, DecimalSeparator()))
                                     : QStringLiteral("—");
-        item->setText(1, known && !ratings.Complete(a) ? QStringLiteral("%1, не все оценки").arg(score) : score);
+        item->setText(1, known && !ratings.Complete(a) ? tr("%1, не все оценки").arg(score) : score);
         item->setText(2,
             known ? Text(FormatTruncated(ratings.Shares()[a], PriorityDecimals, DecimalSeparator()))
                   : QStringLiteral("—"));
@@ -541,8 +536,7 @@ bool TTreeProject::FinishStep(const std::string& refusal, const std::string& ste
 {
     CHierarchyChange change = ProjectDocument.EndStep();
     if (!refusal.empty()) {
-        UserDialogs().Inform(
-            this, QStringLiteral("Изменение не сделано: %1.").arg(Text(refusal)), QStringLiteral("Message"));
+        UserDialogs().Inform(this, tr("Изменение не сделано: %1.").arg(Text(refusal)), QStringLiteral("Message"));
         return false;
     }
     if (!change.Empty()) {
@@ -554,14 +548,14 @@ bool TTreeProject::FinishStep(const std::string& refusal, const std::string& ste
 
 QString TTreeProject::AskName(const QString& label, const QString& initial)
 {
-    return UserDialogs().AskText(this, label, QStringLiteral("Критерий"), initial);
+    return UserDialogs().AskText(this, label, tr("Критерий"), initial);
 }
 
 std::optional<QString> TTreeProject::AskComment(const QString& label, const QString& initial)
 {
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("dlgComment"));
-    dialog.setWindowTitle(QStringLiteral("Комментарий"));
+    dialog.setWindowTitle(tr("Комментарий"));
     dialog.setLabelText(label);
     dialog.setOption(QInputDialog::UsePlainTextEditForTextInput);
     dialog.setTextValue(initial);
@@ -584,7 +578,7 @@ void TTreeProject::AddCriterionClick(bool beside)
     const std::uint32_t parent = underParent ? tree.Parents(current).front() : current;
     const auto index = static_cast<std::uint32_t>(
         underParent ? trOutline->currentIndex().row() + 1 : static_cast<int>(tree.Node(parent).Children.size()));
-    const QString name = AskName(QStringLiteral("Название нового критерия:"), QString());
+    const QString name = AskName(tr("Название нового критерия:"), QString());
     if (name.isEmpty()) {
         return;
     }
@@ -605,7 +599,7 @@ void TTreeProject::RenameCriterionClick()
     const CHierarchyNode& before = ProjectDocument.Tree().Node(node);
     const std::string nameBefore = before.Name;
     const std::string comment = before.Comment;
-    const QString name = AskName(QStringLiteral("Полное название критерия:"), Text(nameBefore));
+    const QString name = AskName(tr("Полное название критерия:"), Text(nameBefore));
     if (name.isEmpty() || name.toStdString() == nameBefore) {
         return;
     }
@@ -761,7 +755,7 @@ void TTreeProject::CommentCriterionClick()
     const CHierarchyNode& criterion = ProjectDocument.Tree().Node(node);
     const std::string name = criterion.Name;
     const std::optional<QString> comment
-        = AskComment(QStringLiteral("Комментарий к критерию «%1»:").arg(Text(name)), Text(criterion.Comment));
+        = AskComment(tr("Комментарий к критерию «%1»:").arg(Text(name)), Text(criterion.Comment));
     if (!comment) {
         return;
     }
@@ -790,8 +784,7 @@ void TTreeProject::AddAlternativeClick()
 {
     const std::optional<std::uint32_t> current = CurrentAlternative();
     const std::uint32_t index = current ? *current + 1 : ProjectDocument.Tree().AlternativeCount();
-    const QString name = UserDialogs().AskText(
-        this, QStringLiteral("Название новой альтернативы:"), QStringLiteral("Альтернатива"), QString());
+    const QString name = UserDialogs().AskText(this, tr("Название новой альтернативы:"), tr("Альтернатива"), QString());
     if (name.isEmpty()) {
         return;
     }
@@ -810,8 +803,8 @@ void TTreeProject::RenameAlternativeClick()
         return;
     }
     const CAlternative before = ProjectDocument.Tree().Alternatives()[*index];
-    const QString name = UserDialogs().AskText(
-        this, QStringLiteral("Полное название альтернативы:"), QStringLiteral("Альтернатива"), Text(before.Name));
+    const QString name
+        = UserDialogs().AskText(this, tr("Полное название альтернативы:"), tr("Альтернатива"), Text(before.Name));
     if (name.isEmpty() || name.toStdString() == before.Name) {
         return;
     }
@@ -862,10 +855,9 @@ void TTreeProject::SetEvaluationClick(EAlternativeEvaluation evaluation)
     }
     const bool ratings = evaluation == EAlternativeEvaluation::Ratings;
     const QString question = ratings
-        ? QStringLiteral("Сравнения альтернатив по всем критериям будут удалены: альтернативы будут оцениваться по "
-                         "шкалам. Продолжить?")
-        : QStringLiteral("Оценки альтернатив и шкалы будут удалены: альтернативы будут сравниваться попарно. "
-                         "Продолжить?");
+        ? tr("Сравнения альтернатив по всем критериям будут удалены: альтернативы будут оцениваться по шкалам. "
+             "Продолжить?")
+        : tr("Оценки альтернатив и шкалы будут удалены: альтернативы будут сравниваться попарно. Продолжить?");
     if (!UserDialogs().AskYesNo(this, question, QStringLiteral("Message"))) {
         return;
     }
@@ -904,8 +896,8 @@ void TTreeProject::CriterionScaleClick()
         names << Text(scale.Name);
     }
     const CHierarchyNode& criterion = tree.Node(node);
-    const int chosen = UserDialogs().AskChoice(this, QStringLiteral("Шкала критерия «%1»:").arg(Text(criterion.Name)),
-        QStringLiteral("Шкала критерия"), names, static_cast<int>(criterion.Scale));
+    const int chosen = UserDialogs().AskChoice(this, tr("Шкала критерия «%1»:").arg(Text(criterion.Name)),
+        tr("Шкала критерия"), names, static_cast<int>(criterion.Scale));
     if (chosen < 0 || static_cast<std::uint32_t>(chosen) == criterion.Scale) {
         return;
     }
@@ -916,8 +908,8 @@ void TTreeProject::CriterionScaleClick()
     // Ratings name intensities by their place: a scale of another length cannot keep them.
     if (rated && before.Intensities.size() != after.Intensities.size()
         && !UserDialogs().AskYesNo(this,
-            QStringLiteral("В шкале «%1» другое число интенсивностей, чем в шкале «%2»: оценки альтернатив по критерию "
-                           "«%3» будут удалены. Продолжить?")
+            tr("В шкале «%1» другое число интенсивностей, чем в шкале «%2»: оценки альтернатив по критерию «%3» "
+               "будут удалены. Продолжить?")
                 .arg(Text(after.Name), Text(before.Name), Text(criterion.Name)),
             QStringLiteral("Message"))) {
         return;

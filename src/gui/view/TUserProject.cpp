@@ -121,7 +121,7 @@ TUserProject::TUserProject(const CProjectWindowServices& services, QWidget* pare
     // Over the canvas, in the canvas's own coordinates; hidden until the results button.
     ResultsView = new CResultsView(HierarchyCanvas);
     ResultsView->setObjectName(QStringLiteral("ResultsView"));
-    ResultsView->setAccessibleName(QStringLiteral("Итоговый результат"));
+    ResultsView->setAccessibleName(tr("Итоговый результат"));
     ResultsView->move(0, 0);
     ResultsView->raise();
     // The title carries the modified mark from the start; the frame gives the caption.
@@ -146,11 +146,11 @@ void TUserProject::CreatePanel()
     UserPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     UserPanel->setLineWidth(1);
 
-    const auto makeButton = [this](const char* name, int top, const char* hint, const QIcon& glyph) {
+    const auto makeButton = [this](const char* name, int top, const QString& hint, const QIcon& glyph) {
         auto* button = new QToolButton(UserPanel);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(PanelButtonLeft, top, PanelButtonSize, PanelButtonSize);
-        button->setToolTip(QString::fromUtf8(hint));
+        button->setToolTip(hint);
         // A glyph alone says nothing to a screen reader: the hint names the button.
         button->setAccessibleName(button->toolTip());
         button->setIcon(glyph);
@@ -159,11 +159,11 @@ void TUserProject::CreatePanel()
         button->setFocusPolicy(Qt::NoFocus);
         return button;
     };
-    btHierarchyType = makeButton("btHierarchyType", 11, "Ориентация иерархии", PanelGlyphs::Orientation());
-    btEditMode = makeButton("btEditMode", 74, "Режим редактирования", PanelGlyphs::EditMode());
-    btExpertMode = makeButton("btExpertMode", 98, "Режим работы эксперта", PanelGlyphs::ExpertMode());
-    btResultsView = makeButton("btResultsView", 154, "Показать результат", PanelGlyphs::ResultsView());
-    btClone = makeButton("btClone", 214, "Клонировать проект", PanelGlyphs::Clone());
+    btHierarchyType = makeButton("btHierarchyType", 11, tr("Ориентация иерархии"), PanelGlyphs::Orientation());
+    btEditMode = makeButton("btEditMode", 74, tr("Режим редактирования"), PanelGlyphs::EditMode());
+    btExpertMode = makeButton("btExpertMode", 98, tr("Режим работы эксперта"), PanelGlyphs::ExpertMode());
+    btResultsView = makeButton("btResultsView", 154, tr("Показать результат"), PanelGlyphs::ResultsView());
+    btClone = makeButton("btClone", 214, tr("Клонировать проект"), PanelGlyphs::Clone());
 
     // Group 1: exactly one mode is down. Groups 2 and 3 toggle on their own.
     btHierarchyType->setCheckable(true);
@@ -197,30 +197,30 @@ void TUserProject::CreatePanel()
         shortcut->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(shortcut);
         connect(shortcut, &QAction::triggered, button, &QToolButton::click);
-        button->setAccessibleDescription(QStringLiteral("Клавиши: ") + key.toString(QKeySequence::NativeText));
+        button->setAccessibleDescription(tr("Клавиши: %1").arg(key.toString(QKeySequence::NativeText)));
     }
 }
 
 void TUserProject::CreateMenus()
 {
-    const auto makeAction = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+    const auto makeAction = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
     mnChartMenu = new QMenu(this);
     mnChartMenu->setObjectName(QStringLiteral("mnChartMenu"));
-    mnAddElement = makeAction(mnChartMenu, "mnAddElement", "Добавить элемент");
-    mnDelElement = makeAction(mnChartMenu, "mnDelElement", "Удалить элемент");
+    mnAddElement = makeAction(mnChartMenu, "mnAddElement", tr("Добавить элемент"));
+    mnDelElement = makeAction(mnChartMenu, "mnDelElement", tr("Удалить элемент"));
     N3 = mnChartMenu->addSeparator();
     N3->setObjectName(QStringLiteral("N3"));
-    mnAddLevel = makeAction(mnChartMenu, "mnAddLevel", "Добавить уровень");
-    mnDelLevel = makeAction(mnChartMenu, "mnDelLevel", "Удалить уровень");
+    mnAddLevel = makeAction(mnChartMenu, "mnAddLevel", tr("Добавить уровень"));
+    mnDelLevel = makeAction(mnChartMenu, "mnDelLevel", tr("Удалить уровень"));
 
     mnCurrentLevelMenu = new QMenu(this);
     mnCurrentLevelMenu->setObjectName(QStringLiteral("mnCurrentLevelMenu"));
-    mnCurrentPriority = makeAction(mnCurrentLevelMenu, "mnCurrentPriority", "Показать приоритеты уровня");
-    mnSensitivity = makeAction(mnCurrentLevelMenu, "mnSensitivity", "Анализ чувствительности");
+    mnCurrentPriority = makeAction(mnCurrentLevelMenu, "mnCurrentPriority", tr("Показать приоритеты уровня"));
+    mnSensitivity = makeAction(mnCurrentLevelMenu, "mnSensitivity", tr("Анализ чувствительности"));
     // Only a middle level has weights to move: the bottom level's elements have none.
     connect(mnCurrentLevelMenu, &QMenu::aboutToShow, this,
         [this] { mnSensitivity->setEnabled(IsMiddleLevel(Model().LevelCount(), CurrentElementLevel)); });

@@ -18,9 +18,9 @@ TAddNewLevel::TAddNewLevel(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAddNewLevel"));
-    SetUpFixedDialog(*this, QStringLiteral("Добавление нового уровня"), 293, 162);
+    SetUpFixedDialog(*this, tr("Добавление нового уровня"), 293, 162);
 
-    Label1 = new QLabel(QStringLiteral("Число элементов в новом уровне:"), this);
+    Label1 = new QLabel(tr("Число элементов в новом уровне:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(10, 14, 222, 17);
 
@@ -43,21 +43,21 @@ TAddNewLevel::TAddNewLevel(QWidget* parent)
     connect(udElementNum, &QSpinBox::valueChanged, this,
         [this](int value) { edElementinLevel->setText(QString::number(value)); });
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Способ размещения"), this);
+    RadioGroup1 = new QGroupBox(tr("Способ размещения"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(12, 44, 269, 72);
-    rbRight = new QRadioButton(QStringLiteral("Справа от текущего уровня"), RadioGroup1);
+    rbRight = new QRadioButton(tr("Справа от текущего уровня"), RadioGroup1);
     rbRight->setObjectName(QStringLiteral("rbRight"));
     rbRight->setGeometry(12, 20, 245, 20);
-    rbLeft = new QRadioButton(QStringLiteral("Слева от текущего уровня"), RadioGroup1);
+    rbLeft = new QRadioButton(tr("Слева от текущего уровня"), RadioGroup1);
     rbLeft->setObjectName(QStringLiteral("rbLeft"));
     rbLeft->setGeometry(12, 44, 245, 20);
     rbRight->setChecked(true);
 
-    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk = new QPushButton(tr("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setGeometry(112, 127, 80, 25);
-    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel = new QPushButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     btCancel->setGeometry(201, 127, 80, 25);
     connect(btOk, &QPushButton::clicked, this, [this] { btOkClick(); });
@@ -76,9 +76,8 @@ bool TAddNewLevel::PlaceBefore() const
 
 void TAddNewLevel::SetPlacementCaptions(bool vertical)
 {
-    rbLeft->setText(vertical ? QStringLiteral("Выше от текущего уровня") : QStringLiteral("Слева от текущего уровня"));
-    rbRight->setText(
-        vertical ? QStringLiteral("Ниже от текущего уровня") : QStringLiteral("Справа от текущего уровня"));
+    rbLeft->setText(vertical ? tr("Выше от текущего уровня") : tr("Слева от текущего уровня"));
+    rbRight->setText(vertical ? tr("Ниже от текущего уровня") : tr("Справа от текущего уровня"));
 }
 
 void TAddNewLevel::showEvent(QShowEvent* event)

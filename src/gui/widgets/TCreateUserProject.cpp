@@ -38,9 +38,9 @@ bool CountKeyPasses(const QKeyEvent& key)
     return text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int left, int top, int width)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(left, top, width, 17);
     return label;
@@ -51,48 +51,48 @@ TCreateUserProject::TCreateUserProject(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TCreateUserProject"));
-    SetUpFixedDialog(*this, QStringLiteral("Создание нового проекта"), 434, 213);
+    SetUpFixedDialog(*this, tr("Создание нового проекта"), 434, 213);
 
     UserProjectBevel = new QFrame(this);
     UserProjectBevel->setObjectName(QStringLiteral("UserProjectBevel"));
     UserProjectBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     UserProjectBevel->setGeometry(8, 12, 418, 158);
-    Label2 = new QLabel(QStringLiteral("Параметры нового проекта"), this);
+    Label2 = new QLabel(tr("Параметры нового проекта"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAutoFillBackground(true); // the heading sits on the frame's top line
     Label2->move(18, 4);
     Label2->adjustSize();
 
-    Label1 = MakeLabel(this, "Label1", "Цель проекта", 20, 28, 214);
+    Label1 = MakeLabel(this, "Label1", tr("Цель проекта"), 20, 28, 214);
     edProjectAim = new QLineEdit(this);
     edProjectAim->setObjectName(QStringLiteral("edProjectAim"));
     edProjectAim->setGeometry(20, 46, 214, 22);
     edProjectAim->setValidator(new CCp1251Validator(true, static_cast<int>(MaxGoalNameLength), edProjectAim));
     edProjectAim->setMaxLength(static_cast<int>(MaxGoalNameLength));
 
-    Label3 = MakeLabel(this, "Label3", "Число уровней в иерархии:", 20, 76, 214);
+    Label3 = MakeLabel(this, "Label3", tr("Число уровней в иерархии:"), 20, 76, 214);
     edLevelNum = new QLineEdit(this);
     edLevelNum->setObjectName(QStringLiteral("edLevelNum"));
     edLevelNum->setGeometry(20, 94, 70, 22);
     edLevelNum->installEventFilter(this);
 
-    Label4 = MakeLabel(this, "Label4", "Максимальное число элементов:", 20, 122, 214);
+    Label4 = MakeLabel(this, "Label4", tr("Максимальное число элементов:"), 20, 122, 214);
     edMaxCriteria = new QLineEdit(this);
     edMaxCriteria->setObjectName(QStringLiteral("edMaxCriteria"));
     edMaxCriteria->setGeometry(20, 140, 70, 22);
     edMaxCriteria->installEventFilter(this);
 
-    Label5 = MakeLabel(this, "Label5", "Комментарии", 244, 28, 172);
+    Label5 = MakeLabel(this, "Label5", tr("Комментарии"), 244, 28, 172);
     UserProjectMemo = new QPlainTextEdit(this);
     UserProjectMemo->setObjectName(QStringLiteral("UserProjectMemo"));
     UserProjectMemo->setGeometry(244, 46, 172, 116);
     UserProjectMemo->setTabChangesFocus(true);
     new CCp1251MemoFilter(*UserProjectMemo, static_cast<int>(MaxCommentLength));
 
-    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk = new QPushButton(tr("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setGeometry(246, 179, 85, 25);
-    btCancel = new QPushButton(QStringLiteral("Отменить"), this);
+    btCancel = new QPushButton(tr("Отменить"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     btCancel->setGeometry(340, 179, 85, 25);
     connect(btOk, &QPushButton::clicked, this, [this] { btOkClick(); });

@@ -15,19 +15,20 @@ TfmElementEdit::TfmElementEdit(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TfmElementEdit"));
-    SetUpFixedDialog(*this, QStringLiteral("Редактирование элемента"), 394, 206);
+    SetUpFixedDialog(*this, tr("Редактирование элемента"), 394, 206);
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 12, 378, 148);
-    Label3 = new QLabel(QStringLiteral(" Редактирование текущего элемента "), this);
+    // A space each side parts the heading from the frame's line it sits on.
+    Label3 = new QLabel(QLatin1Char(' ') + tr("Редактирование текущего элемента") + QLatin1Char(' '), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAutoFillBackground(true); // the heading sits on the frame's top line
     Label3->move(18, 4);
     Label3->adjustSize();
 
-    Label1 = new QLabel(QStringLiteral("Наименование элемента:"), this);
+    Label1 = new QLabel(tr("Наименование элемента:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(20, 28, 354, 17);
     edElementEdit = new QLineEdit(this);
@@ -37,7 +38,7 @@ TfmElementEdit::TfmElementEdit(QWidget* parent)
     edElementEdit->setValidator(NameValidator);
     edElementEdit->setMaxLength(static_cast<int>(MaxElementNameLength));
 
-    Label2 = new QLabel(QStringLiteral("Комментарии"), this);
+    Label2 = new QLabel(tr("Комментарии"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(20, 74, 354, 17);
     mmElementMemo = new QPlainTextEdit(this);
@@ -49,10 +50,10 @@ TfmElementEdit::TfmElementEdit(QWidget* parent)
     Label1->setBuddy(edElementEdit);
     Label2->setBuddy(mmElementMemo);
 
-    btOk = new QPushButton(QStringLiteral("Да"), this);
+    btOk = new QPushButton(tr("Да"), this);
     btOk->setObjectName(QStringLiteral("btOk"));
     btOk->setGeometry(206, 171, 85, 25);
-    btCancel = new QPushButton(QStringLiteral("Отмена"), this);
+    btCancel = new QPushButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     btCancel->setGeometry(300, 171, 85, 25);
     connect(btOk, &QPushButton::clicked, this, [this] { btOkClick(); });

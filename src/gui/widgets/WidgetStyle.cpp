@@ -12,6 +12,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <QRect>
+#include <QRegularExpression>
 #include <QVariant>
 
 #include <algorithm>
@@ -124,9 +125,34 @@ QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& geometry)
 
 QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, const QPoint& at, int pixelSize)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    return MakeBoldLabel(parent, name, QString::fromUtf8(text), at, pixelSize);
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at, int pixelSize)
+{
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     StyleBoldLabel(label, pixelSize);
     label->move(at);
     return label;
+}
+
+QStringList HeadingLines(const QString& heading, qsizetype count)
+{
+    static const QRegularExpression Argument(QStringLiteral("%\\d+"));
+    if (count <= 0) {
+        return {};
+    }
+    QStringList lines = heading.split(QLatin1Char('\n'));
+    while (lines.size() > count) {
+        lines[count - 1] += QLatin1Char(' ') + lines.takeAt(count);
+    }
+    while (lines.size() < count) {
+        lines.append(QString());
+    }
+    for (QString& line : lines) {
+        line.remove(Argument);
+        line = line.trimmed();
+    }
+    return lines;
 }

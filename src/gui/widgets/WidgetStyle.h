@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 class QFrame;
 class QPoint;
@@ -28,6 +29,14 @@ void StyleBoldLabel(QLabel* label, int pixelSize = 11);
 // A sunken frame grouping controls, and a bold label at a point; both named for tests.
 QFrame* MakeBevel(QWidget* parent, const char* name, const QRect& geometry);
 QLabel* MakeBoldLabel(QWidget* parent, const char* name, const char* text, const QPoint& at, int pixelSize = 11);
+QLabel* MakeBoldLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at, int pixelSize = 11);
+
+// A heading that reads as one sentence over several labels, each line followed by a
+// field, is translated whole: its lines parted by "\n", each field marked where it
+// stands by its argument ("...\nотносительно объекта %1"). These are its first count
+// lines without the arguments, trimmed (a translation with fewer lines leaves the
+// last labels empty, one with more has them joined into the last label).
+QStringList HeadingLines(const QString& heading, qsizetype count);
 
 // TColor is 0x00BBGGRR.
 QColor ToQColor(TColor colour);
