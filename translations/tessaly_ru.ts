@@ -161,4 +161,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TfmRatings</name>
+    <message numerus="yes">
+        <source>Других ошибок: %n.</source>
+        <translation>
+            <numerusform>Других ошибок: %n.</numerusform>
+            <numerusform>Других ошибок: %n.</numerusform>
+            <numerusform>Других ошибок: %n.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
