@@ -2,6 +2,7 @@
 
 #include "TessalyVersion.h"
 #include "core/group/CExpertWeights.h"
+#include "core/storage/StoragePhrases.h"
 #include "core/storage/UntrustedText.h"
 
 #include <CLI/CLI.hpp>
@@ -196,7 +197,7 @@ std::optional<std::vector<double>> ParseWeightList(const std::string& text, std:
         if (item.empty() || error != std::errc() || stop != item.data() + item.size()
             || !AcceptableExpertWeight(weight)) {
             problem = "--weights: вес " + std::to_string(weights.size() + 1) + " «" + ShortText(item)
-                + "»: " + ExpertWeightRangeText;
+                + "»: " + Tr(StoragePhrases::ExpertWeightRange);
             return std::nullopt;
         }
         weights.push_back(weight);
