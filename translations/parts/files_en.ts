@@ -149,11 +149,11 @@
     </message>
     <message>
         <source>Строка %1, столбец %2: в шкале критерия нет интенсивности «%3».</source>
-        <translation>Row %1, column %2: the criterion's scale has no intensity “%3”.</translation>
+        <translation>Row %1, column %2: the criterion&apos;s scale has no intensity “%3”.</translation>
     </message>
     <message>
         <source>Строка %1, столбец %2: значение «%3» стоит правее последнего столбца таблицы.</source>
-        <translation>Row %1, column %2: the value “%3” lies to the right of the table's last column.</translation>
+        <translation>Row %1, column %2: the value “%3” lies to the right of the table&apos;s last column.</translation>
     </message>
     <message>
         <source>Проект не является деревом критериев.</source>

@@ -203,3 +203,10 @@ TEST(RatingsCsv, HeadersOfEitherLanguageReadBack)
         }
     }
 }
+
+// A cell's text is put into its sentence as it is, even where it looks like an argument.
+TEST(RatingsCsv, ProblemTextKeepsTheCellAsItIs)
+{
+    EXPECT_EQ(RatingsCsvProblemText({P::UnknownAlternative, 2, 1, "%1 и %2"}),
+        "Строка 2, столбец 1: нет альтернативы «%1 и %2».");
+}
