@@ -3,6 +3,7 @@
 #include "TessalyVersion.h"
 #include "core/group/CExpertWeights.h"
 #include "core/model/Phrase.h"
+#include "core/storage/StoragePhrases.h"
 #include "core/storage/UntrustedText.h"
 
 #include <CLI/CLI.hpp>
@@ -208,7 +209,7 @@ std::optional<std::vector<double>> ParseWeightList(const std::string& text, std:
         if (item.empty() || error != std::errc() || stop != item.data() + item.size()
             || !AcceptableExpertWeight(weight)) {
             problem = Say(TESSALY_PHRASE("ReportCommand", "--weights: вес %1 «%2»: %3"),
-                std::to_string(weights.size() + 1), ShortText(item), ExpertWeightRangeText);
+                std::to_string(weights.size() + 1), ShortText(item), Tr(StoragePhrases::ExpertWeightRange));
             return std::nullopt;
         }
         weights.push_back(weight);

@@ -381,7 +381,7 @@ int Run(int argc, char** argv)
     }
     auto project = std::make_unique<CUserProjectModel>();
     if (!project->BuildLoadedHierarchy(*record)) {
-        std::cerr << DamagedProjectText << '\n';
+        std::cerr << Tr(StoragePhrases::DamagedProject) << '\n';
         return ExitRefused;
     }
     const auto results = std::make_unique<CProjectResults>(ComputeResults(*project));

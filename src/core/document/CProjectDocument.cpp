@@ -1,5 +1,6 @@
 #include "core/document/CProjectDocument.h"
 
+#include "core/document/DocumentPhrases.h"
 #include "core/model/LayeredHierarchy.h"
 #include "core/results/HierarchySynthesis.h"
 #include "core/results/RatingSynthesis.h"
@@ -9,10 +10,6 @@
 #include <memory>
 #include <optional>
 #include <utility>
-
-namespace {
-const char* const NotATreeText = "Проект не является деревом критериев.";
-} // namespace
 
 const CProjectResults& CProjectDocument::Results() const
 {
@@ -72,7 +69,7 @@ void CProjectDocument::PutTree(std::shared_ptr<const CHierarchy> tree)
 template <typename TEdit> std::string CProjectDocument::EditTree(TEdit edit)
 {
     if (!TreeModel) {
-        return NotATreeText;
+        return Tr(DocumentPhrases::NotATree);
     }
     auto edited = std::make_shared<CHierarchy>(*TreeModel);
     std::string problem = edit(*edited);
@@ -224,7 +221,7 @@ std::optional<CHierarchy> CProjectDocument::TreeOfLayers(std::string* problem) c
     const std::optional<CHierarchy> layers = TreeModel ? std::nullopt : HierarchyOfLayers(ProjectModel);
     if (!layers) {
         if (problem != nullptr) {
-            *problem = TreeModel ? "проект уже дерево критериев" : "уровни проекта не образуют иерархии";
+            *problem = Tr(TreeModel ? DocumentPhrases::AlreadyATree : DocumentPhrases::LevelsNoHierarchy);
         }
         return std::nullopt;
     }

@@ -15,7 +15,7 @@ CReadOutcome ReadProjectDocument(CProjectDocument& document, const std::string& 
     CReadOutcome outcome = ReadProjectFile(*record, fileName);
     if (outcome.Succeeded() && !document.BuildLoadedHierarchy(*record)) {
         outcome.Result = EReadResult::Damaged;
-        outcome.Message = DamagedProjectText;
+        outcome.Message = Tr(StoragePhrases::DamagedProject);
     }
     return outcome;
 }

@@ -1,6 +1,8 @@
 #include "core/document/RatingsCsv.h"
 
+#include "core/document/DocumentPhrases.h"
 #include "core/model/CHierarchy.h"
+#include "core/model/PhraseCatalogue.h"
 #include "core/results/CCsvWriter.h"
 #include "core/results/CRatingResults.h"
 #include "core/results/ControlCharacters.h"
@@ -142,16 +144,20 @@ private:
     std::map<std::string, std::uint32_t> Used;
 };
 
-std::string Fill(std::string text, const std::vector<std::string>& arguments)
+// The keys a header of the written table may have: the header in every language Tessaly
+// speaks and in the interface's, so that a table exported in one language imports in any.
+std::vector<std::string> HeaderKeys(const CPhrase& header)
 {
-    for (std::size_t a = arguments.size(); a-- > 0;) {
-        const std::string mark = "%" + std::to_string(a + 1);
-        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
-            text.replace(at, mark.size(), arguments[a]);
-            at += arguments[a].size();
-        }
+    std::vector<std::string> keys{Key(Tr(header))};
+    for (const ELanguage language : {ELanguage::Russian, ELanguage::English}) {
+        keys.push_back(Key(CatalogueText(language, header.Context, header.Source, -1)));
     }
-    return text;
+    return keys;
+}
+
+bool IsAmong(const std::string& key, const std::vector<std::string>& keys)
+{
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 } // namespace
@@ -218,6 +224,8 @@ CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text)
     // the score and share the table was written with are left as they are.
     const std::vector<std::string>& header = rows.front();
     std::vector<std::optional<std::uint32_t>> columns(header.size());
+    const std::vector<std::string> scoreKeys = HeaderKeys(DocumentPhrases::ScoreHeader);
+    const std::vector<std::string> shareKeys = HeaderKeys(DocumentPhrases::ShareHeader);
     bool scoreSeen = false;
     bool shareSeen = false;
     for (std::size_t c = 1; c < header.size(); ++c) {
@@ -227,9 +235,9 @@ CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text)
         if (columns[c] || key.empty()) {
             continue;
         }
-        if (key == Key(RatingsCsvScoreTitle) && !scoreSeen) {
+        if (IsAmong(key, scoreKeys) && !scoreSeen) {
             scoreSeen = true;
-        } else if (key == Key(RatingsCsvShareTitle) && !shareSeen) {
+        } else if (IsAmong(key, shareKeys) && !shareSeen) {
             shareSeen = true;
         } else {
             problem(
@@ -290,35 +298,35 @@ CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text)
 
 std::string RatingsCsvProblemText(const CRatingsCsvProblem& problem)
 {
-    const char* sentence = "";
+    using namespace DocumentPhrases;
+    CPhrase sentence = CsvNoHeader;
     switch (problem.Kind) {
     case ERatingsCsvProblem::NoHeader:
-        sentence = "Файл пуст: нет первой строки с названиями критериев.";
-        break;
+        return Tr(CsvNoHeader);
     case ERatingsCsvProblem::UnclosedQuote:
-        sentence = "Строка %1, столбец %2: кавычка, открытая перед «%3», не закрыта до конца файла.";
+        sentence = CsvUnclosedQuote;
         break;
     case ERatingsCsvProblem::UnknownCriterion:
-        sentence = "Строка %1, столбец %2: нет оцениваемого критерия «%3».";
+        sentence = CsvUnknownCriterion;
         break;
     case ERatingsCsvProblem::RepeatedCriterion:
-        sentence = "Строка %1, столбец %2: критерий «%3» уже назван в другом столбце.";
+        sentence = CsvRepeatedCriterion;
         break;
     case ERatingsCsvProblem::UnknownAlternative:
-        sentence = "Строка %1, столбец %2: нет альтернативы «%3».";
+        sentence = CsvUnknownAlternative;
         break;
     case ERatingsCsvProblem::RepeatedAlternative:
-        sentence = "Строка %1, столбец %2: альтернатива «%3» уже названа в другой строке.";
+        sentence = CsvRepeatedAlternative;
         break;
     case ERatingsCsvProblem::UnknownIntensity:
-        sentence = "Строка %1, столбец %2: в шкале критерия нет интенсивности «%3».";
+        sentence = CsvUnknownIntensity;
         break;
     case ERatingsCsvProblem::ExtraCell:
-        sentence = "Строка %1, столбец %2: значение «%3» стоит правее последнего столбца таблицы.";
+        sentence = CsvExtraCell;
         break;
     }
-    return Fill(
-        sentence, {std::to_string(problem.Row), std::to_string(problem.Column), ShowControlCharacters(problem.Text)});
+    return Say(
+        sentence, std::to_string(problem.Row), std::to_string(problem.Column), ShowControlCharacters(problem.Text));
 }
 
 std::string RatingsCsv(const CHierarchy& tree, const CRatingResults& results, char decimalSeparator)
@@ -327,12 +335,12 @@ std::string RatingsCsv(const CHierarchy& tree, const CRatingResults& results, ch
     const std::vector<std::uint32_t> criteria = tree.RatedCriteria();
     std::vector<std::string> fields;
     fields.reserve(criteria.size() + 3);
-    fields.emplace_back(RatingsCsvAlternativeTitle);
+    fields.push_back(Tr(DocumentPhrases::AlternativeHeader));
     for (const std::uint32_t node : criteria) {
         fields.push_back(CsvText(tree.Node(node).Name));
     }
-    fields.emplace_back(RatingsCsvScoreTitle);
-    fields.emplace_back(RatingsCsvShareTitle);
+    fields.push_back(Tr(DocumentPhrases::ScoreHeader));
+    fields.push_back(Tr(DocumentPhrases::ShareHeader));
     csv.Row(fields);
     for (std::uint32_t a = 0; a < tree.AlternativeCount(); ++a) {
         fields.clear();

@@ -12,13 +12,11 @@ class CRatingResults;
 
 // The ratings table as CSV: a first row "Альтернатива" and the rated criteria's names,
 // then per alternative its name and an intensity name (empty: not rated) per criterion;
-// the written table adds the score and the share. Names match case-insensitively after
-// trimming (Latin and Cyrillic letters), so the columns and rows may come in any order;
-// a name that several criteria or alternatives share stands for the first of them at its
-// first place, the second at its second, as the table is written.
-inline constexpr const char* RatingsCsvAlternativeTitle = "Альтернатива";
-inline constexpr const char* RatingsCsvScoreTitle = "Балл";
-inline constexpr const char* RatingsCsvShareTitle = "Доля";
+// the written table adds the score and the share ("Балл", "Доля"). The headers are
+// written in the interface's language and read in any (DocumentPhrases). Names match
+// case-insensitively after trimming (Latin and Cyrillic letters), so the columns and rows
+// may come in any order; a name that several criteria or alternatives share stands for
+// the first of them at its first place, the second at its second, as the table is written.
 
 enum class ERatingsCsvProblem {
     NoHeader,
@@ -52,7 +50,7 @@ struct CRatingsCsvReading {
 // first separator decides), quoted as RFC 4180 quotes them; CRLF or LF line ends.
 CRatingsCsvReading ReadRatingsCsv(const CHierarchy& tree, std::string_view text);
 
-// The user's sentence for a problem.
+// The user's sentence for a problem, in the interface's language.
 std::string RatingsCsvProblemText(const CRatingsCsvProblem& problem);
 
 // The whole table, written as CCsvWriter writes every CSV; ReadRatingsCsv reads it back to

@@ -1,13 +1,14 @@
 #include "core/document/ScaleRelisting.h"
 
 #include "core/document/CProjectDocument.h"
+#include "core/model/ModelPhrases.h"
 
 #include <algorithm>
 
 std::string RelistScale(CProjectDocument& document, std::uint32_t scale, const std::vector<std::string>& intensities)
 {
     if (!document.IsTree() || scale >= document.Tree().Scales().size()) {
-        return "нет такой шкалы";
+        return ModelProblemText(EModelProblem::NoSuchScale);
     }
     const CHierarchy& tree = document.Tree();
     const CRatingScale before = tree.Scales()[scale];

@@ -1,132 +1,129 @@
 #include "core/document/StepNames.h"
 
-namespace {
-std::string Quoted(const std::string& name)
-{
-    return "«" + name + "»";
-}
+#include "core/document/DocumentPhrases.h"
 
-// kind: what is named, in the genitive ("элемента", "критерия", "альтернативы").
-std::string EditStepName(
-    const std::string& kind, const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
+namespace {
+using namespace DocumentPhrases;
+
+// commentStep and step: the phrases of what is named, "изменение комментария элемента «%1»"
+// and "изменение элемента «%1»".
+std::string EditStepName(const CPhrase& commentStep, const CPhrase& step, const std::string& nameBefore,
+    const std::string& nameAfter, bool commentChanged)
 {
     const bool renamed = nameBefore != nameAfter;
     if (renamed && !commentChanged) {
-        return "переименование " + Quoted(nameBefore) + " в " + Quoted(nameAfter);
+        return Say(RenameStep, nameBefore, nameAfter);
     }
-    if (!renamed && commentChanged) {
-        return "изменение комментария " + kind + " " + Quoted(nameAfter);
-    }
-    return "изменение " + kind + " " + Quoted(nameAfter);
+    return Say(!renamed && commentChanged ? commentStep : step, nameAfter);
 }
 } // namespace
 
 std::string AddElementStepName(std::uint32_t level)
 {
-    return "добавление элемента на уровень " + std::to_string(level);
+    return Say(AddElementStep, std::to_string(level));
 }
 
 std::string DeleteElementStepName(const std::string& name)
 {
-    return "удаление элемента " + Quoted(name);
+    return Say(DeleteElementStep, name);
 }
 
 std::string AddLevelStepName(std::uint32_t newLevel)
 {
-    return "добавление уровня " + std::to_string(newLevel);
+    return Say(AddLevelStep, std::to_string(newLevel));
 }
 
 std::string DeleteLevelStepName(std::uint32_t level)
 {
-    return "удаление уровня " + std::to_string(level);
+    return Say(DeleteLevelStep, std::to_string(level));
 }
 
 std::string EditElementStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
 {
-    return EditStepName("элемента", nameBefore, nameAfter, commentChanged);
+    return EditStepName(EditElementCommentStep, EditElementStep, nameBefore, nameAfter, commentChanged);
 }
 
 std::string JudgingStepName(const std::string& judgedName)
 {
-    return "сравнения относительно " + Quoted(judgedName);
+    return Say(JudgingStep, judgedName);
 }
 
 std::string AddCriterionStepName(const std::string& name)
 {
-    return "добавление критерия " + Quoted(name);
+    return Say(AddCriterionStep, name);
 }
 
 std::string RemoveCriterionStepName(const std::string& name)
 {
-    return "удаление критерия " + Quoted(name);
+    return Say(RemoveCriterionStep, name);
 }
 
 std::string MoveCriterionStepName(const std::string& name)
 {
-    return "перемещение критерия " + Quoted(name);
+    return Say(MoveCriterionStep, name);
 }
 
 std::string EditCriterionStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
 {
-    return EditStepName("критерия", nameBefore, nameAfter, commentChanged);
+    return EditStepName(EditCriterionCommentStep, EditCriterionStep, nameBefore, nameAfter, commentChanged);
 }
 
 std::string AddAlternativeStepName(const std::string& name)
 {
-    return "добавление альтернативы " + Quoted(name);
+    return Say(AddAlternativeStep, name);
 }
 
 std::string RemoveAlternativeStepName(const std::string& name)
 {
-    return "удаление альтернативы " + Quoted(name);
+    return Say(RemoveAlternativeStep, name);
 }
 
 std::string MoveAlternativeStepName(const std::string& name)
 {
-    return "перемещение альтернативы " + Quoted(name);
+    return Say(MoveAlternativeStep, name);
 }
 
 std::string EditAlternativeStepName(const std::string& nameBefore, const std::string& nameAfter, bool commentChanged)
 {
-    return EditStepName("альтернативы", nameBefore, nameAfter, commentChanged);
+    return EditStepName(EditAlternativeCommentStep, EditAlternativeStep, nameBefore, nameAfter, commentChanged);
 }
 
 std::string ConvertToTreeStepName()
 {
-    return "преобразование в дерево";
+    return Tr(ConvertToTreeStep);
 }
 
 std::string EvaluationStepName(bool ratings)
 {
-    return ratings ? "оценка альтернатив по шкалам" : "оценка альтернатив попарно";
+    return Tr(ratings ? RatingsEvaluationStep : PairsEvaluationStep);
 }
 
 std::string RatingStepName(const std::string& alternative, const std::string& criterion)
 {
-    return "оценка " + Quoted(alternative) + " по критерию " + Quoted(criterion);
+    return Say(RatingStep, alternative, criterion);
 }
 
 std::string ImportRatingsStepName()
 {
-    return "импорт оценок";
+    return Tr(ImportRatingsStep);
 }
 
 std::string CriterionScaleStepName(const std::string& criterion)
 {
-    return "выбор шкалы критерия " + Quoted(criterion);
+    return Say(CriterionScaleStep, criterion);
 }
 
 std::string AddScaleStepName(const std::string& name)
 {
-    return "добавление шкалы " + Quoted(name);
+    return Say(AddScaleStep, name);
 }
 
 std::string EditScaleStepName(const std::string& name)
 {
-    return "изменение шкалы " + Quoted(name);
+    return Say(EditScaleStep, name);
 }
 
 std::string RemoveScaleStepName(const std::string& name)
 {
-    return "удаление шкалы " + Quoted(name);
+    return Say(RemoveScaleStep, name);
 }

@@ -4,8 +4,9 @@
 #include <string>
 
 // The names of a project's undo steps, as the edit menu shows them after "Отменить: "
-// and "Повторить: ". Levels are numbered as everywhere in the program, the goal's
-// level being 0; an element is named by its name in «».
+// and "Повторить: ", in the interface's language (DocumentPhrases' phrases). Levels are
+// numbered as everywhere in the program, the goal's level being 0; an element is named
+// by its name in «».
 
 // "добавление элемента на уровень 2"
 std::string AddElementStepName(std::uint32_t level);

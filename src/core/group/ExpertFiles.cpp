@@ -293,7 +293,7 @@ void WriteEach(const CExpertFileKind& kind, const std::vector<std::string>& name
         std::string reason;
         const EWriteResult written = kind.Write(file, &reason);
         if (written != EWriteResult::Ok) {
-            outcome.Message = WriteResultText(written, FileOpenErrorText);
+            outcome.Message = WriteResultText(written, StoragePhrases::FileOpenError);
             outcome.File = file;
             outcome.Reason = std::move(reason);
             return;
@@ -354,7 +354,7 @@ CExpertFilesOutcome WriteExpertFiles(const CUserProjectModel& project, std::span
     }
     const auto expert = std::make_unique<CUserProjectModel>();
     if (!expert->BuildLoadedHierarchy(*record)) {
-        outcome.Message = FileWriteErrorText;
+        outcome.Message = Tr(StoragePhrases::FileWriteError);
         return outcome;
     }
     kind.Write = [&expert](const std::string& file, std::string* reason) {

@@ -29,8 +29,8 @@ CGroupOpening OpenGroupMembers(
                                       : ReadProjectFile(*record, member.File, EReadAccess::ReadOnly);
         if (!isTree && outcome.Succeeded() && !project->BuildLoadedHierarchy(*record)) {
             outcome.Result = EReadResult::Damaged;
-            outcome.Message = DamagedProjectText;
-            outcome.Reason = DamagedFileReason;
+            outcome.Message = Tr(StoragePhrases::DamagedProject);
+            outcome.Reason = Tr(StoragePhrases::DamagedFile);
         }
         if (!outcome.Succeeded()) {
             opening.Unreadable.push_back(CMemberReadFailure{k, member.File, member.Label, std::move(outcome)});

@@ -1,6 +1,7 @@
 #include "core/model/CHierarchy.h"
 
 #include "core/model/HierarchyLimits.h"
+#include "core/model/ModelPhrases.h"
 
 #include <algorithm>
 #include <set>
@@ -70,9 +71,15 @@ template <typename T> void MoveEntry(std::vector<T>& list, std::uint32_t from, s
     list.insert(list.begin() + to, std::move(entry));
 }
 
-std::string Quoted(const std::string& name)
+// An edit's answer: "" when done, else why nothing changed.
+std::string Answer(const CModelProblem& problem)
 {
-    return "«" + name + "»";
+    return ModelProblemText(problem);
+}
+
+std::string Answer(EModelProblem kind)
+{
+    return ModelProblemText(CModelProblem(kind));
 }
 } // namespace
 
@@ -81,6 +88,11 @@ CJudgementMatrix EqualJudgements(std::uint32_t n)
     CJudgementMatrix m(n, n);
     m.FillOnes();
     return m;
+}
+
+CHierarchy::CHierarchy()
+    : CHierarchy(Tr(ModelPhrases::DefaultGoal))
+{
 }
 
 CHierarchy::CHierarchy(const std::string& goal, const std::string& comment)
@@ -96,16 +108,16 @@ std::uint32_t CHierarchy::ComparedCount(std::uint32_t node) const
     return IsCovering(node) ? AlternativeCount() : static_cast<std::uint32_t>(Nodes[node].Children.size());
 }
 
-bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* problem)
+bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, CModelProblem* problem)
 {
-    auto refuse = [problem](const std::string& why) {
+    auto refuse = [problem](EModelProblem why) {
         if (problem != nullptr) {
             *problem = why;
         }
         return false;
     };
     if (nodes.empty()) {
-        return refuse("нет цели");
+        return refuse(EModelProblem::NoGoal);
     }
     // Breadth first from the goal: the first visit numbers a node.
     std::vector<std::uint32_t> number(nodes.size(), Unvisited);
@@ -114,7 +126,7 @@ bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* proble
     for (std::size_t k = 0; k < order.size(); ++k) {
         for (const std::uint32_t child : nodes[order[k]].Children) {
             if (child >= nodes.size() || child == 0) {
-                return refuse("ссылка на несуществующий критерий");
+                return refuse(EModelProblem::MissingCriterion);
             }
             if (number[child] == Unvisited) {
                 number[child] = static_cast<std::uint32_t>(order.size());
@@ -139,12 +151,12 @@ bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* proble
         std::set<std::uint32_t> seen;
         for (const std::uint32_t child : node.Children) {
             if (!seen.insert(child).second) {
-                return refuse("критерий указан дважды среди подкритериев");
+                return refuse(EModelProblem::CriterionTwice);
             }
             // Breadth first, a child seen first from p is numbered after it; a child on
             // a level other than the next one closes a circle or skips a level.
             if (child <= p || (levels[child] != 0 && levels[child] != levels[p] + 1)) {
-                return refuse("подкритерий не на следующем уровне");
+                return refuse(EModelProblem::NotOnNextLevel);
             }
             levels[child] = levels[p] + 1;
             parents[child].push_back(p);
@@ -157,39 +169,39 @@ bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* proble
     const std::uint32_t alternatives = AlternativeCount();
     const bool rated = AlternativeEvaluation == EAlternativeEvaluation::Ratings;
     if (rated && HierarchyShape != EHierarchyShape::Tree) {
-        return refuse("альтернативы многоуровневой иерархии не оцениваются по шкалам");
+        return refuse(EModelProblem::LayersNotRated);
     }
     for (std::uint32_t p = 0; p < renumbered.size(); ++p) {
         const CHierarchyNode& node = renumbered[p];
         const std::uint32_t n = node.Children.empty() ? alternatives : static_cast<std::uint32_t>(node.Children.size());
         if (rated && node.Children.empty()) {
             if (node.Judgements.RowCountInUse() != 0 || node.Judgements.ColCountInUse() != 0) {
-                return refuse("у критерия с оценками есть суждения об альтернативах");
+                return refuse(EModelProblem::RatedWithJudgements);
             }
             if (node.Scale >= ScaleList.size()) {
-                return refuse("нет такой шкалы");
+                return refuse(EModelProblem::NoSuchScale);
             }
             if (node.Ratings.size() != alternatives) {
-                return refuse("оценок не столько, сколько альтернатив");
+                return refuse(EModelProblem::RatingCount);
             }
             const auto size = static_cast<std::int32_t>(ScaleList[node.Scale].Intensities.size());
             for (const std::int8_t rating : node.Ratings) {
                 if (rating < NotRated || rating >= size) {
-                    return refuse("оценка вне шкалы");
+                    return refuse(EModelProblem::RatingOutsideScale);
                 }
             }
         } else if (node.Judgements.RowCountInUse() != n || node.Judgements.ColCountInUse() != n) {
-            return refuse("размер матрицы суждений не равен числу сравниваемых элементов");
+            return refuse(EModelProblem::JudgementOrder);
         } else if (!node.Ratings.empty() || node.Scale != 0) {
-            return refuse("оценки у критерия, альтернативы которого сравниваются попарно");
+            return refuse(EModelProblem::RatingsOfPairs);
         }
         if (HierarchyShape == EHierarchyShape::Tree && p != 0 && parents[p].size() != 1) {
-            return refuse("у критерия дерева не один родитель");
+            return refuse(EModelProblem::NotOneParent);
         }
         // Complete layers: every node of a level has the children of the level's first node.
         if (HierarchyShape == EHierarchyShape::Layers && p != 0 && levels[p - 1] == levels[p]
             && renumbered[p - 1].Children != node.Children) {
-            return refuse("слои иерархии не полны");
+            return refuse(EModelProblem::IncompleteLayers);
         }
     }
     Nodes = std::move(renumbered);
@@ -200,96 +212,103 @@ bool CHierarchy::Renumber(std::vector<CHierarchyNode> nodes, std::string* proble
     return true;
 }
 
-std::string CHierarchy::LimitProblem() const
+CModelProblem CHierarchy::LimitProblem() const
 {
     if (HierarchyShape != EHierarchyShape::Tree) {
         return {};
     }
     if (LevelTotal > MaxTreeLevels) {
-        return "уровней больше " + std::to_string(MaxTreeLevels);
+        return CModelProblem::Beyond(EModelProblem::TooManyLevels, MaxTreeLevels);
     }
     if (Nodes.size() - 1 > MaxTreeCriteria) {
-        return "критериев больше " + std::to_string(MaxTreeCriteria);
+        return CModelProblem::Beyond(EModelProblem::TooManyCriteria, MaxTreeCriteria);
     }
     const std::uint32_t maxAlternatives
         = AlternativeEvaluation == EAlternativeEvaluation::Ratings ? MaxRatedAlternatives : MaxAlternatives;
     if (AlternativeList.size() > maxAlternatives) {
-        return "альтернатив больше " + std::to_string(maxAlternatives);
+        return CModelProblem::Beyond(EModelProblem::TooManyAlternatives, maxAlternatives);
     }
     std::set<std::string> ids;
     for (const CRatingScale& scale : ScaleList) {
-        std::string problem = RatingScaleProblem(scale);
-        if (!problem.empty()) {
+        CModelProblem problem = RatingScaleCheck(scale);
+        if (problem) {
             return problem;
         }
         if (!ids.insert(scale.Id).second) {
-            return "обозначение шкалы «" + scale.Id + "» повторяется";
+            return {EModelProblem::ScaleIdTwice, scale.Id};
         }
     }
     for (const CHierarchyNode& node : Nodes) {
         if (node.Children.size() > MaxTreeChildren) {
-            return "у критерия " + Quoted(node.Name) + " подкритериев больше " + std::to_string(MaxTreeChildren);
+            return CModelProblem::Beyond(EModelProblem::TooManyChildren, MaxTreeChildren, node.Name);
         }
-        std::string problem = TreeNameProblem(node.Name);
-        problem = problem.empty() ? TreeCommentProblem(node.Comment) : problem;
-        if (!problem.empty()) {
+        CModelProblem problem = TreeNameCheck(node.Name);
+        problem = problem ? problem : TreeCommentCheck(node.Comment);
+        if (problem) {
             return problem;
         }
         std::set<std::string> names;
         for (const std::uint32_t child : node.Children) {
             if (!names.insert(Nodes[child].Name).second) {
-                return "имя " + Quoted(Nodes[child].Name) + " повторяется среди подкритериев";
+                return {EModelProblem::ChildNameTwice, Nodes[child].Name};
             }
         }
     }
     std::set<std::string> names;
     for (const CAlternative& alternative : AlternativeList) {
-        std::string problem = TreeNameProblem(alternative.Name);
-        problem = problem.empty() ? TreeCommentProblem(alternative.Comment) : problem;
-        if (!problem.empty()) {
+        CModelProblem problem = TreeNameCheck(alternative.Name);
+        problem = problem ? problem : TreeCommentCheck(alternative.Comment);
+        if (problem) {
             return problem;
         }
         if (!names.insert(alternative.Name).second) {
-            return "имя " + Quoted(alternative.Name) + " повторяется среди альтернатив";
+            return {EModelProblem::AlternativeNameTwice, alternative.Name};
         }
     }
     return {};
 }
 
 std::optional<CHierarchy> CHierarchy::Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
-    std::vector<CAlternative> alternatives, std::string* problem)
+    std::vector<CAlternative> alternatives, CModelProblem* problem)
 {
-    CHierarchy hierarchy;
+    CHierarchy hierarchy(std::string{}); // the goal comes with the nodes
     hierarchy.HierarchyShape = shape;
     hierarchy.AlternativeList = std::move(alternatives);
-    const std::size_t given = nodes.size();
-    if (!hierarchy.Renumber(std::move(nodes), problem)) {
-        return std::nullopt;
+    return Made(std::move(hierarchy), std::move(nodes), problem);
+}
+
+std::optional<CHierarchy> CHierarchy::Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
+    std::vector<CAlternative> alternatives, std::string* problem)
+{
+    CModelProblem why;
+    std::optional<CHierarchy> made = Make(shape, std::move(nodes), std::move(alternatives), &why);
+    if (problem != nullptr) {
+        *problem = ModelProblemText(why);
     }
-    std::string why = hierarchy.Nodes.size() != given ? "критерий вне иерархии" : hierarchy.LimitProblem();
-    if (!why.empty()) {
-        if (problem != nullptr) {
-            *problem = std::move(why);
-        }
-        return std::nullopt;
-    }
-    return hierarchy;
+    return made;
 }
 
 std::optional<CHierarchy> CHierarchy::MakeRated(std::vector<CHierarchyNode> nodes,
-    std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, std::string* problem)
+    std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, CModelProblem* problem)
 {
-    CHierarchy hierarchy;
+    CHierarchy hierarchy(std::string{});
     hierarchy.HierarchyShape = EHierarchyShape::Tree;
     hierarchy.AlternativeEvaluation = EAlternativeEvaluation::Ratings;
     hierarchy.ScaleList = std::move(scales);
     hierarchy.AlternativeList = std::move(alternatives);
+    return Made(std::move(hierarchy), std::move(nodes), problem);
+}
+
+std::optional<CHierarchy> CHierarchy::Made(
+    CHierarchy hierarchy, std::vector<CHierarchyNode> nodes, CModelProblem* problem)
+{
     const std::size_t given = nodes.size();
     if (!hierarchy.Renumber(std::move(nodes), problem)) {
         return std::nullopt;
     }
-    std::string why = hierarchy.Nodes.size() != given ? "критерий вне иерархии" : hierarchy.LimitProblem();
-    if (!why.empty()) {
+    CModelProblem why
+        = hierarchy.Nodes.size() != given ? CModelProblem(EModelProblem::Unreached) : hierarchy.LimitProblem();
+    if (why) {
         if (problem != nullptr) {
             *problem = std::move(why);
         }
@@ -306,20 +325,20 @@ std::string CHierarchy::Commit(std::vector<CHierarchyNode> nodes, std::vector<CA
 std::string CHierarchy::Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives,
     EAlternativeEvaluation evaluation, std::vector<CRatingScale> scales)
 {
-    CHierarchy candidate;
+    CHierarchy candidate(std::string{});
     candidate.HierarchyShape = HierarchyShape;
     candidate.AlternativeList = std::move(alternatives);
     candidate.AlternativeEvaluation = evaluation;
     candidate.ScaleList = std::move(scales);
-    std::string problem;
+    CModelProblem problem;
     if (!candidate.Renumber(std::move(nodes), &problem)) {
-        return problem;
+        return Answer(problem);
     }
     problem = candidate.LimitProblem();
-    if (problem.empty()) {
+    if (!problem) {
         *this = std::move(candidate);
     }
-    return problem;
+    return Answer(problem);
 }
 
 std::vector<std::string> CHierarchy::Path(std::uint32_t node) const
@@ -350,6 +369,16 @@ std::optional<std::uint32_t> CHierarchy::NodeAt(const std::vector<std::string>& 
 
 std::optional<CHierarchy> CHierarchy::AsTree(std::string* problem) const
 {
+    CModelProblem why;
+    std::optional<CHierarchy> tree = AsTree(&why);
+    if (problem != nullptr) {
+        *problem = ModelProblemText(why);
+    }
+    return tree;
+}
+
+std::optional<CHierarchy> CHierarchy::AsTree(CModelProblem* problem) const
+{
     std::vector<CHierarchyNode> copies;
     // Depth first with a stack of (original, copy): the depth is the level count.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> pending{{GoalNode, 0}};
@@ -359,7 +388,7 @@ std::optional<CHierarchy> CHierarchy::AsTree(std::string* problem) const
         pending.pop_back();
         if (copies.size() > MaxTreeCriteria + 1) {
             if (problem != nullptr) {
-                *problem = "критериев больше " + std::to_string(MaxTreeCriteria);
+                *problem = CModelProblem::Beyond(EModelProblem::TooManyCriteria, MaxTreeCriteria);
             }
             return std::nullopt;
         }
@@ -388,10 +417,10 @@ std::string CHierarchy::AddCriterion(
     std::uint32_t parent, std::uint32_t index, const std::string& name, const std::string& comment)
 {
     if (HierarchyShape != EHierarchyShape::Tree) {
-        return "структуру слоёв меняют команды слоёв";
+        return Answer(EModelProblem::LayersStructure);
     }
     if (parent >= Nodes.size() || index > Nodes[parent].Children.size()) {
-        return "нет такого места";
+        return Answer(EModelProblem::NoSuchPlace);
     }
     std::vector<CHierarchyNode> nodes = Nodes;
     CHierarchyNode added;
@@ -410,14 +439,14 @@ std::string CHierarchy::AddCriterion(
 std::string CHierarchy::RemoveCriterion(std::uint32_t node)
 {
     if (HierarchyShape != EHierarchyShape::Tree) {
-        return "структуру слоёв меняют команды слоёв";
+        return Answer(EModelProblem::LayersStructure);
     }
     if (node == GoalNode || node >= Nodes.size()) {
-        return "цель не удаляется";
+        return Answer(EModelProblem::GoalNotRemoved);
     }
     const std::uint32_t parent = ParentLists[node].front();
     if (parent == GoalNode && Nodes[GoalNode].Children.size() == 1) {
-        return "у цели должен остаться хотя бы один критерий";
+        return Answer(EModelProblem::GoalKeepsCriterion);
     }
     std::vector<CHierarchyNode> nodes = Nodes;
     CHierarchyNode& host = nodes[parent];
@@ -436,14 +465,14 @@ std::string CHierarchy::RemoveCriterion(std::uint32_t node)
 std::string CHierarchy::MoveCriterion(std::uint32_t node, std::uint32_t newParent, std::uint32_t index)
 {
     if (HierarchyShape != EHierarchyShape::Tree) {
-        return "структуру слоёв меняют команды слоёв";
+        return Answer(EModelProblem::LayersStructure);
     }
     if (node == GoalNode || node >= Nodes.size() || newParent >= Nodes.size()) {
-        return "нет такого места";
+        return Answer(EModelProblem::NoSuchPlace);
     }
     for (std::uint32_t above = newParent; above != GoalNode; above = ParentLists[above].front()) {
         if (above == node) {
-            return "критерий не переносится в своё поддерево";
+            return Answer(EModelProblem::IntoOwnSubtree);
         }
     }
     const std::uint32_t parent = ParentLists[node].front();
@@ -453,17 +482,17 @@ std::string CHierarchy::MoveCriterion(std::uint32_t node, std::uint32_t newParen
         std::find(from.Children.begin(), from.Children.end(), node) - from.Children.begin());
     if (parent == newParent) {
         if (index >= from.Children.size()) {
-            return "нет такого места";
+            return Answer(EModelProblem::NoSuchPlace);
         }
         from.Judgements = WithMoved(from.Judgements, place, index);
         MoveEntry(from.Children, place, index);
         return Commit(std::move(nodes), AlternativeList);
     }
     if (index > nodes[newParent].Children.size()) {
-        return "нет такого места";
+        return Answer(EModelProblem::NoSuchPlace);
     }
     if (parent == GoalNode && from.Children.size() == 1) {
-        return "у цели должен остаться хотя бы один критерий";
+        return Answer(EModelProblem::GoalKeepsCriterion);
     }
     from.Children.erase(from.Children.begin() + place);
     if (from.Children.empty()) {
@@ -482,7 +511,7 @@ std::string CHierarchy::MoveCriterion(std::uint32_t node, std::uint32_t newParen
 std::string CHierarchy::SetNodeText(std::uint32_t node, const std::string& name, const std::string& comment)
 {
     if (node >= Nodes.size()) {
-        return "нет такого критерия";
+        return Answer(EModelProblem::NoSuchCriterion);
     }
     std::vector<CHierarchyNode> nodes = Nodes;
     nodes[node].Name = name;
@@ -493,14 +522,14 @@ std::string CHierarchy::SetNodeText(std::uint32_t node, const std::string& name,
 std::string CHierarchy::SetJudgements(std::uint32_t node, const CJudgementMatrix& judgements)
 {
     if (node >= Nodes.size()) {
-        return "нет такого критерия";
+        return Answer(EModelProblem::NoSuchCriterion);
     }
     if (IsRated(node)) {
-        return "альтернативы этого критерия оцениваются по шкале";
+        return Answer(EModelProblem::RatedCriterion);
     }
     const std::uint32_t n = ComparedCount(node);
     if (judgements.RowCountInUse() != n || judgements.ColCountInUse() != n) {
-        return "размер матрицы суждений не равен числу сравниваемых элементов";
+        return Answer(EModelProblem::JudgementOrder);
     }
     Nodes[node].Judgements = judgements;
     return {};
@@ -509,7 +538,7 @@ std::string CHierarchy::SetJudgements(std::uint32_t node, const CJudgementMatrix
 std::string CHierarchy::AddAlternative(std::uint32_t index, const std::string& name, const std::string& comment)
 {
     if (index > AlternativeList.size()) {
-        return "нет такого места";
+        return Answer(EModelProblem::NoSuchPlace);
     }
     std::vector<CAlternative> alternatives = AlternativeList;
     alternatives.insert(alternatives.begin() + index, CAlternative{name, comment});
@@ -527,10 +556,10 @@ std::string CHierarchy::AddAlternative(std::uint32_t index, const std::string& n
 std::string CHierarchy::RemoveAlternative(std::uint32_t index)
 {
     if (index >= AlternativeList.size()) {
-        return "нет такой альтернативы";
+        return Answer(EModelProblem::NoSuchAlternative);
     }
     if (AlternativeList.size() <= MinAlternatives) {
-        return "альтернатив должно остаться не меньше " + std::to_string(MinAlternatives);
+        return Answer(CModelProblem::Beyond(EModelProblem::TooFewAlternatives, MinAlternatives));
     }
     std::vector<CAlternative> alternatives = AlternativeList;
     alternatives.erase(alternatives.begin() + index);
@@ -548,7 +577,7 @@ std::string CHierarchy::RemoveAlternative(std::uint32_t index)
 std::string CHierarchy::MoveAlternative(std::uint32_t from, std::uint32_t to)
 {
     if (from >= AlternativeList.size() || to >= AlternativeList.size()) {
-        return "нет такой альтернативы";
+        return Answer(EModelProblem::NoSuchAlternative);
     }
     std::vector<CAlternative> alternatives = AlternativeList;
     MoveEntry(alternatives, from, to);
@@ -566,7 +595,7 @@ std::string CHierarchy::MoveAlternative(std::uint32_t from, std::uint32_t to)
 std::string CHierarchy::SetAlternativeText(std::uint32_t index, const std::string& name, const std::string& comment)
 {
     if (index >= AlternativeList.size()) {
-        return "нет такой альтернативы";
+        return Answer(EModelProblem::NoSuchAlternative);
     }
     std::vector<CAlternative> alternatives = AlternativeList;
     alternatives[index] = CAlternative{name, comment};
@@ -592,7 +621,7 @@ std::string CHierarchy::SetEvaluation(EAlternativeEvaluation evaluation)
     }
     const bool toRatings = evaluation == EAlternativeEvaluation::Ratings;
     if (toRatings && HierarchyShape != EHierarchyShape::Tree) {
-        return "альтернативы многоуровневой иерархии не оцениваются по шкалам";
+        return Answer(EModelProblem::LayersNotRated);
     }
     std::vector<CRatingScale> scales;
     if (toRatings) {
@@ -629,14 +658,14 @@ std::vector<std::uint32_t> CHierarchy::RatedCriteria() const
 std::string CHierarchy::SetRating(std::uint32_t node, std::uint32_t alternative, std::int32_t intensity)
 {
     if (node >= Nodes.size() || !IsRated(node)) {
-        return "у этого критерия нет оценок";
+        return Answer(EModelProblem::NotRatedCriterion);
     }
     if (alternative >= AlternativeList.size()) {
-        return "нет такой альтернативы";
+        return Answer(EModelProblem::NoSuchAlternative);
     }
     const auto size = static_cast<std::int32_t>(ScaleList[Nodes[node].Scale].Intensities.size());
     if (intensity < NotRated || intensity >= size) {
-        return "оценка вне шкалы";
+        return Answer(EModelProblem::RatingOutsideScale);
     }
     Nodes[node].Ratings[alternative] = static_cast<std::int8_t>(intensity);
     return {};
@@ -645,10 +674,10 @@ std::string CHierarchy::SetRating(std::uint32_t node, std::uint32_t alternative,
 std::string CHierarchy::SetCriterionScale(std::uint32_t node, std::uint32_t scale)
 {
     if (node >= Nodes.size() || !IsRated(node)) {
-        return "у этого критерия нет оценок";
+        return Answer(EModelProblem::NotRatedCriterion);
     }
     if (scale >= ScaleList.size()) {
-        return "нет такой шкалы";
+        return Answer(EModelProblem::NoSuchScale);
     }
     CHierarchyNode& data = Nodes[node];
     if (ScaleList[scale].Intensities.size() != ScaleList[data.Scale].Intensities.size()) {
@@ -668,7 +697,7 @@ std::string CHierarchy::AddScale(const CRatingScale& scale)
 std::string CHierarchy::SetScale(std::uint32_t index, const CRatingScale& scale)
 {
     if (index >= ScaleList.size()) {
-        return "нет такой шкалы";
+        return Answer(EModelProblem::NoSuchScale);
     }
     std::vector<CRatingScale> scales = ScaleList;
     scales[index] = scale;
@@ -678,12 +707,12 @@ std::string CHierarchy::SetScale(std::uint32_t index, const CRatingScale& scale)
 std::string CHierarchy::RemoveScale(std::uint32_t index)
 {
     if (index >= ScaleList.size()) {
-        return "нет такой шкалы";
+        return Answer(EModelProblem::NoSuchScale);
     }
     std::vector<CHierarchyNode> nodes = Nodes;
     for (const std::uint32_t node : Covering) {
         if (IsRated(node) && nodes[node].Scale == index) {
-            return "шкалой «" + ScaleList[index].Name + "» пользуется критерий " + Quoted(nodes[node].Name);
+            return Answer(CModelProblem(EModelProblem::ScaleInUse, ScaleList[index].Name, nodes[node].Name));
         }
         if (IsRated(node) && nodes[node].Scale > index) {
             --nodes[node].Scale;

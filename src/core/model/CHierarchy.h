@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/CModelProblem.h"
 #include "core/model/CRatingScale.h"
 
 #include <cstdint>
@@ -45,8 +46,8 @@ struct CAlternative {
 // comes before its children and every level is a run of numbers; every parent of a node
 // lies on the level just above it. The hierarchy changes only through its operations,
 // which keep all of that, the matrices' orders and, for a tree, the tree's limits
-// (HierarchyLimits.h); an operation that cannot refuses with the user's phrase and
-// changes nothing. A structure edit renumbers the levels below the node it adds, moves
+// (HierarchyLimits.h); an operation that cannot refuses with the user's sentence (made by
+// ModelPhrases) and changes nothing. A structure edit renumbers the levels below the node it adds, moves
 // or removes; the numbers of the levels above stay. A copy is a clone: it compares equal
 // and shares nothing with the original.
 class CHierarchy {
@@ -54,16 +55,21 @@ public:
     static constexpr std::uint32_t GoalNode = 0;
 
     // A tree of the goal alone: no alternatives and no criteria yet, so it is not a
-    // decision; the operations build one (Make makes one whole).
-    explicit CHierarchy(const std::string& goal = "Цель", const std::string& comment = {});
+    // decision; the operations build one (Make makes one whole). Without a name the goal
+    // is named as ModelPhrases names a new goal.
+    CHierarchy();
+    explicit CHierarchy(const std::string& goal, const std::string& comment = {});
 
     // nodes[0] is the goal; every node must be reached from it. Refused, with the reason
-    // in problem, when the nodes break an invariant of the shape or, for a tree, a limit.
+    // in problem, when the nodes break an invariant of the shape or, for a tree, a limit;
+    // the second form gives the reason as the user's sentence.
     static std::optional<CHierarchy> Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
-        std::vector<CAlternative> alternatives, std::string* problem = nullptr);
+        std::vector<CAlternative> alternatives, CModelProblem* problem = nullptr);
+    static std::optional<CHierarchy> Make(EHierarchyShape shape, std::vector<CHierarchyNode> nodes,
+        std::vector<CAlternative> alternatives, std::string* problem);
     // A tree whose alternatives are rated on those scales (2 to 1,000 alternatives).
     static std::optional<CHierarchy> MakeRated(std::vector<CHierarchyNode> nodes,
-        std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, std::string* problem = nullptr);
+        std::vector<CAlternative> alternatives, std::vector<CRatingScale> scales, CModelProblem* problem = nullptr);
 
     [[nodiscard]] EHierarchyShape Shape() const { return HierarchyShape; }
     [[nodiscard]] std::uint32_t NodeCount() const { return static_cast<std::uint32_t>(Nodes.size()); }
@@ -99,7 +105,8 @@ public:
 
     // The same hierarchy as a tree: every shared child copied under each of its parents
     // with its judgements. Refused when the copy breaks a limit of a tree.
-    [[nodiscard]] std::optional<CHierarchy> AsTree(std::string* problem = nullptr) const;
+    [[nodiscard]] std::optional<CHierarchy> AsTree(CModelProblem* problem = nullptr) const;
+    [[nodiscard]] std::optional<CHierarchy> AsTree(std::string* problem) const;
 
     // The hierarchy as a template: every judgement 1; structure, names and comments kept.
     [[nodiscard]] CHierarchy Template() const;
@@ -147,8 +154,11 @@ public:
 private:
     // Numbers the nodes reached from the goal anew and finds parents, levels and the
     // covering criteria; false (problem set) when the shape's invariants fail.
-    bool Renumber(std::vector<CHierarchyNode> nodes, std::string* problem);
-    [[nodiscard]] std::string LimitProblem() const;
+    bool Renumber(std::vector<CHierarchyNode> nodes, CModelProblem* problem);
+    [[nodiscard]] CModelProblem LimitProblem() const;
+    // The hierarchy with those nodes when they form a sound one, numbered anew.
+    static std::optional<CHierarchy> Made(
+        CHierarchy hierarchy, std::vector<CHierarchyNode> nodes, CModelProblem* problem);
     // Commits nodes and alternatives when they form a sound hierarchy; "" or why not.
     std::string Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives);
     std::string Commit(std::vector<CHierarchyNode> nodes, std::vector<CAlternative> alternatives,

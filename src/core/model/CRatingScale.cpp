@@ -2,6 +2,7 @@
 
 #include "core/model/CHierarchy.h"
 #include "core/model/HierarchyLimits.h"
+#include "core/model/ModelPhrases.h"
 
 #include <algorithm>
 #include <set>
@@ -33,46 +34,50 @@ CRatingScale MakeRatingScale(const std::string& id, const std::string& name,
     return scale;
 }
 
-std::string RatingScaleProblem(const CRatingScale& scale)
+CModelProblem RatingScaleCheck(const CRatingScale& scale)
 {
-    if (scale.Id.empty() || !TreeNameProblem(scale.Id).empty()) {
-        return "у шкалы нет допустимого обозначения";
+    if (scale.Id.empty() || TreeNameCheck(scale.Id)) {
+        return EModelProblem::NoScaleId;
     }
-    std::string problem = TreeNameProblem(scale.Name);
-    if (!problem.empty()) {
+    CModelProblem problem = TreeNameCheck(scale.Name);
+    if (problem) {
         return problem;
     }
     const std::size_t n = scale.Intensities.size();
     if (n < MinScaleIntensities || n > MaxScaleIntensities) {
-        return "у шкалы «" + scale.Name + "» не от " + std::to_string(MinScaleIntensities) + " до "
-            + std::to_string(MaxScaleIntensities) + " интенсивностей";
+        return {EModelProblem::IntensityCount, scale.Name};
     }
     std::set<std::string> names;
     for (const std::string& intensity : scale.Intensities) {
-        problem = TreeNameProblem(intensity);
-        if (problem.empty() && CodePoints(intensity) > MaxIntensityNameLength) {
-            problem = "имя длиннее " + std::to_string(MaxIntensityNameLength) + " символов";
+        problem = TreeNameCheck(intensity);
+        if (!problem && CodePoints(intensity) > MaxIntensityNameLength) {
+            problem = CModelProblem::Beyond(EModelProblem::NameTooLong, MaxIntensityNameLength);
         }
-        if (!problem.empty()) {
+        if (problem) {
             return problem;
         }
         if (!names.insert(intensity).second) {
-            return "имя «" + intensity + "» повторяется в шкале «" + scale.Name + "»";
+            return {EModelProblem::IntensityNameTwice, intensity, scale.Name};
         }
     }
     if (scale.Judgements.RowCountInUse() != n || scale.Judgements.ColCountInUse() != n) {
-        return "размер матрицы суждений не равен числу сравниваемых элементов";
+        return EModelProblem::JudgementOrder;
     }
     return {};
 }
 
+std::string RatingScaleProblem(const CRatingScale& scale)
+{
+    return ModelProblemText(RatingScaleCheck(scale));
+}
+
 std::vector<CRatingScale> ReadyRatingScales()
 {
+    using namespace ModelPhrases;
     return {
-        MakeRatingScale("s4", "Отлично / Хорошо / Удовлетворительно / Плохо",
-            {"Отлично", "Хорошо", "Удовлетворительно", "Плохо"}, {2, 4, 6, 2, 4, 2}),
-        MakeRatingScale("s5", "Отлично / Выше среднего / Средне / Ниже среднего / Плохо",
-            {"Отлично", "Выше среднего", "Средне", "Ниже среднего", "Плохо"}, {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}),
+        MakeRatingScale("s4", Tr(FourStepScale), {Tr(Excellent), Tr(Good), Tr(Fair), Tr(Poor)}, {2, 4, 6, 2, 4, 2}),
+        MakeRatingScale("s5", Tr(FiveStepScale),
+            {Tr(Excellent), Tr(AboveAverage), Tr(Average), Tr(BelowAverage), Tr(Poor)}, {2, 3, 5, 7, 2, 3, 5, 2, 3, 2}),
     };
 }
 

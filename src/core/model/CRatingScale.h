@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CJudgement.h"
+#include "core/model/CModelProblem.h"
 
 #include <cstdint>
 #include <string>
@@ -34,10 +35,13 @@ struct CRatingScale {
 // A scale of those intensities and the upper triangle of its judgements in row order.
 CRatingScale MakeRatingScale(const std::string& id, const std::string& name,
     const std::vector<std::string>& intensities, const std::vector<std::int32_t>& upperCodes);
-// What is wrong with a scale, as a phrase ("" when nothing): its id, name, the count or
+// What is wrong with a scale (nothing: EModelProblem::None): its id, name, the count or
 // names of its intensities (1..40 characters, none twice) or its matrix's order.
+CModelProblem RatingScaleCheck(const CRatingScale& scale);
+// The same as the user's sentence ("" when nothing).
 std::string RatingScaleProblem(const CRatingScale& scale);
-// The two scales every new ratings project starts with: four steps and five steps.
+// The two scales every new ratings project starts with: four steps and five steps, named
+// in the interface's language (from then on their names are the user's).
 std::vector<CRatingScale> ReadyRatingScales();
 // An id none of the scales has: "s" and the smallest number free.
 std::string FreeScaleId(const std::vector<CRatingScale>& scales);

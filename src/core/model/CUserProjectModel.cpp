@@ -1,5 +1,6 @@
 #include "core/model/CUserProjectModel.h"
 
+#include "core/model/ModelPhrases.h"
 #include "core/model/TLoadSaveProject.h"
 #include "core/model/TextLimits.h"
 
@@ -8,20 +9,7 @@
 
 const char* StructureRefusalText(EStructureResult result)
 {
-    switch (result) {
-    case EStructureResult::TooManyElements:
-        return "Используемый метод не позволяет создавать более 9-ти элементов на одном уровне";
-    case EStructureResult::TooFewElements:
-        return "На одном уровне не может быть меньше 2-х элементов.";
-    case EStructureResult::TooManyLevels:
-        return "Число уровней не может быть больше 10";
-    case EStructureResult::TooFewLevels:
-        return "Число уровней не может быть меньше 2";
-    case EStructureResult::Done:
-    case EStructureResult::NotApplicable:
-        break;
-    }
-    return "";
+    return StructureRefusalPhrase(result).Source;
 }
 
 CUserProjectModel::CUserProjectModel() = default;
@@ -86,7 +74,7 @@ void CUserProjectModel::ResetGrid()
 {
     for (std::uint32_t e = 0; e < MaxElementsPerLevel; ++e) {
         for (std::uint32_t k = 0; k < MaxLevels; ++k) {
-            ElementGrid[e][k].SetDefaults(e, k);
+            ElementGrid[e][k].SetDefaults(e, k, Defaults);
             RenewValues(e, k);
             InUse[e][k] = false;
         }
@@ -200,7 +188,7 @@ void CUserProjectModel::SetUpNewLevel(std::uint32_t m, std::uint32_t old, std::u
     }
     for (std::uint32_t i = 0; i < m; ++i) {
         CHierarchy_Element& element = ElementGrid[i][k];
-        element.SetDefaultText(i);
+        element.SetDefaultText(i, Defaults);
         element.Judgements.FillOnes();
         RenewValues(i, k);
     }
@@ -226,7 +214,7 @@ EStructureResult CUserProjectModel::AddElement(std::uint32_t level)
         return EStructureResult::TooManyElements;
     }
     CHierarchy_Element& element = ElementGrid[n][k];
-    element.SetDefaultText(n);
+    element.SetDefaultText(n, Defaults);
     InUse[n][k] = true;
     element.Judgements.FillOnes();
     RenewValues(n, k);
@@ -524,21 +512,5 @@ ENewProjectCheck CheckNewProject(const std::string& goal, const std::string& lev
 
 const char* NewProjectCheckText(ENewProjectCheck check)
 {
-    switch (check) {
-    case ENewProjectCheck::NoLevelCount:
-        return "Не указано число уровней";
-    case ENewProjectCheck::TooFewLevels:
-        return "Минимально возможное число уровней - 3";
-    case ENewProjectCheck::TooManyLevels:
-        return "Максимально возможное число уровней - 10";
-    case ENewProjectCheck::NoElementCount:
-        return "Не указано максимальное число показателей";
-    case ENewProjectCheck::TooFewElements:
-        return "Минимально необходимое число показателей - 2";
-    case ENewProjectCheck::NoGoal:
-        return "Не указана цель проекта";
-    case ENewProjectCheck::Ok:
-        break;
-    }
-    return "";
+    return NewProjectCheckPhrase(check).Source;
 }

@@ -24,7 +24,8 @@ enum class EStructureResult {
     NotApplicable, // the goal or a slot outside the hierarchy: no menu offers it
 };
 
-// The user's text for a refusal; empty for Done and NotApplicable.
+// The Russian source of a refusal's phrase, the key of its translation; empty for Done and
+// NotApplicable. The window shows StructureRefusalSentence (ModelPhrases.h).
 const char* StructureRefusalText(EStructureResult result);
 
 // The hierarchy of one project. Everything is preallocated at the grid's maximum size;
@@ -133,6 +134,8 @@ private:
     void RenewValues(std::uint32_t position, std::uint32_t level);
     void PutSlots(const CHierarchyChange& change, bool after);
 
+    // Taken when the model is made: a structure edit allocates nothing.
+    CElementDefaults Defaults = ElementDefaults();
     TElementGridOf<CHierarchy_Element> ElementGrid;
     TElementGridOf<bool> InUse{};
     TElementGridOf<TJudgementColumns> ValueGrid{};
@@ -161,4 +164,5 @@ enum class ENewProjectCheck {
 
 // The new-project dialog's checks, in their order; the first failing one wins.
 ENewProjectCheck CheckNewProject(const std::string& goal, const std::string& levelText, const std::string& elementText);
+// The Russian source of a check's phrase; the dialog shows NewProjectCheckSentence.
 const char* NewProjectCheckText(ENewProjectCheck check);

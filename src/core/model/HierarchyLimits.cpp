@@ -1,5 +1,7 @@
 #include "core/model/HierarchyLimits.h"
 
+#include "core/model/ModelPhrases.h"
+
 #include <cstddef>
 
 namespace {
@@ -51,29 +53,39 @@ long long Utf8CodePoints(const std::string& text)
 }
 } // namespace
 
-std::string TreeNameProblem(const std::string& name)
+CModelProblem TreeNameCheck(const std::string& name)
 {
     const long long length = Utf8CodePoints(name);
     if (length < 0) {
-        return "имя записано не в UTF-8";
+        return EModelProblem::NameNotUtf8;
     }
     if (length == 0) {
-        return "пустое имя";
+        return EModelProblem::EmptyName;
     }
     if (length > MaxTreeNameLength) {
-        return "имя длиннее " + std::to_string(MaxTreeNameLength) + " символов";
+        return CModelProblem::Beyond(EModelProblem::NameTooLong, MaxTreeNameLength);
     }
     return {};
 }
 
-std::string TreeCommentProblem(const std::string& comment)
+CModelProblem TreeCommentCheck(const std::string& comment)
 {
     const long long length = Utf8CodePoints(comment);
     if (length < 0) {
-        return "комментарий записан не в UTF-8";
+        return EModelProblem::CommentNotUtf8;
     }
     if (length > MaxTreeCommentLength) {
-        return "комментарий длиннее " + std::to_string(MaxTreeCommentLength) + " символов";
+        return CModelProblem::Beyond(EModelProblem::CommentTooLong, MaxTreeCommentLength);
     }
     return {};
+}
+
+std::string TreeNameProblem(const std::string& name)
+{
+    return ModelProblemText(TreeNameCheck(name));
+}
+
+std::string TreeCommentProblem(const std::string& comment)
+{
+    return ModelProblemText(TreeCommentCheck(comment));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/CModelProblem.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,7 +17,10 @@ inline constexpr std::uint32_t MaxTreeCommentLength = 1000; // characters
 // The largest judgement matrix of any hierarchy: over 20 children or 20 alternatives.
 inline constexpr std::uint32_t MaxMatrixOrder = 20;
 
-// What is wrong with a name or a comment of a tree, as a phrase ("" when nothing):
-// not UTF-8, empty, or longer than the limit.
+// What is wrong with a name or a comment of a tree (nothing: EModelProblem::None): not
+// UTF-8, empty, or longer than the limit.
+CModelProblem TreeNameCheck(const std::string& name);
+CModelProblem TreeCommentCheck(const std::string& comment);
+// The same as the user's sentence ("" when nothing).
 std::string TreeNameProblem(const std::string& name);
 std::string TreeCommentProblem(const std::string& comment);

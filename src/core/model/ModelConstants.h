@@ -15,6 +15,4 @@ inline constexpr std::uint32_t MaxElementNameLength = 9;
 inline constexpr std::uint32_t MaxGoalNameLength = 14;
 inline constexpr std::uint32_t MaxCommentLength = 200;
 
-inline constexpr const char* DefaultComment = "Комментарии отсутствуют";
-inline constexpr const char* DefaultElementNamePrefix = "ЭЛЕМЕНТ_";
-inline constexpr const char* FatalModelErrorText = "Приложение выполнило недопустимую операцию";
+// The default texts of a new element are ModelPhrases' (DefaultElementName, DefaultComment).

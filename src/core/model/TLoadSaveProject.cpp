@@ -1,8 +1,10 @@
 #include "core/model/TLoadSaveProject.h"
 
+#include "core/model/ModelPhrases.h"
+
 CLoadSaveProjectHierarchy_Element::CLoadSaveProjectHierarchy_Element()
     : Judgements(MaxElementsPerLevel, MaxElementsPerLevel)
-    , Comment(DefaultComment)
+    , Comment(Tr(ModelPhrases::DefaultComment))
 {
     Judgements.FillOnes();
 }

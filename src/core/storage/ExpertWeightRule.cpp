@@ -7,5 +7,5 @@ bool AcceptableExpertWeight(double weight)
 
 std::string ExpertWeightProblem(double weight)
 {
-    return AcceptableExpertWeight(weight) ? std::string() : std::string(ExpertWeightRangeText);
+    return AcceptableExpertWeight(weight) ? std::string() : Tr(StoragePhrases::ExpertWeightRange);
 }

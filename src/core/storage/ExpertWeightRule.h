@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/storage/StoragePhrases.h"
+
 #include <string>
 
 // One rule for an expert's weight everywhere (files, the members dialog, the group window,
@@ -9,10 +11,11 @@
 inline constexpr double MinExpertWeight = 1e-6;
 inline constexpr double MaxExpertWeight = 1e6;
 
-// Why a weight is refused, after "Эксперт N: " or "--weights: ".
-inline constexpr const char* ExpertWeightRangeText = "вес должен быть числом от 0.000001 до 1000000";
+// The Russian source of StoragePhrases::ExpertWeightRange, why a weight is refused.
+inline constexpr const char* ExpertWeightRangeText = StoragePhrases::ExpertWeightRange.Source;
 
 // Whether a weight is one the group takes: a number within the limits above.
 [[nodiscard]] bool AcceptableExpertWeight(double weight);
-// "" for an acceptable weight, else ExpertWeightRangeText.
+// "" for an acceptable weight, else StoragePhrases::ExpertWeightRange in the interface's
+// language.
 [[nodiscard]] std::string ExpertWeightProblem(double weight);

@@ -1,6 +1,7 @@
 #include "core/storage/GroupFile.h"
 
 #include "core/storage/ExpertWeightRule.h"
+#include "core/storage/StoragePhrases.h"
 #include "core/storage/UntrustedText.h"
 
 #include <nlohmann/json.hpp>
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -22,17 +24,26 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
-CGroupReadOutcome Refusal(EGroupReadResult result, std::string message)
+CGroupFileProblem Problem(EGroupFileProblem kind, std::size_t member = 0, std::string value = {})
+{
+    CGroupFileProblem problem;
+    problem.Kind = kind;
+    problem.Member = member;
+    problem.Value = std::move(value);
+    return problem;
+}
+
+CGroupReadOutcome Refusal(EGroupReadResult result, const CGroupFileProblem& problem)
 {
     CGroupReadOutcome outcome;
     outcome.Result = result;
-    outcome.Message = std::move(message);
+    outcome.Message = GroupFileProblemText(problem);
     return outcome;
 }
 
-std::string MemberText(std::size_t index, const std::string& problem)
+CGroupReadOutcome Refusal(EGroupReadResult result, EGroupFileProblem kind, std::size_t member = 0)
 {
-    return "Эксперт " + std::to_string(index + 1) + ": " + problem;
+    return Refusal(result, Problem(kind, member));
 }
 
 bool IsUtf8(const std::string& text)
@@ -121,12 +132,11 @@ std::size_t NestingDepth(std::string_view text)
     }
     return deepest;
 }
-} // namespace
 
-std::string GroupMembersProblem(std::span<const CGroupMember> members)
+std::optional<CGroupFileProblem> MembersCheck(std::span<const CGroupMember> members)
 {
     if (members.empty()) {
-        return GroupNoMembersText;
+        return Problem(EGroupFileProblem::NoMembers);
     }
     // Each file's name made plain, to the first member that names it: one look-up per member
     // keeps a list of a hundred thousand as quick as its reading.
@@ -135,28 +145,36 @@ std::string GroupMembersProblem(std::span<const CGroupMember> members)
     for (std::size_t k = 0; k < members.size(); ++k) {
         const CGroupMember& member = members[k];
         if (member.File.empty()) {
-            return MemberText(k, "не указан файл");
+            return Problem(EGroupFileProblem::MemberNoFile, k);
         }
         // A name with a NUL byte would open another file than the one it shows.
         if (member.File.find('\0') != std::string::npos || !IsUtf8(member.File)) {
-            return MemberText(k, "имя файла записано неверно");
+            return Problem(EGroupFileProblem::MemberBadFileName, k);
         }
         if (!IsUtf8(member.Label)) {
-            return MemberText(k, "метка записана неверно");
+            return Problem(EGroupFileProblem::MemberBadLabel, k);
         }
         if (!AcceptableExpertWeight(member.Weight)) {
-            return MemberText(k, ExpertWeightRangeText);
+            return Problem(EGroupFileProblem::MemberWeight, k);
         }
         std::error_code error;
         const auto [first, added]
             = files.try_emplace(fs::absolute(fs::path(member.File), error).lexically_normal().string(), k);
         if (!added) {
-            return MemberText(k,
-                "файл «" + ShortText(fs::path(member.File).filename().string()) + "» уже указан для эксперта "
-                    + std::to_string(first->second + 1));
+            CGroupFileProblem twice
+                = Problem(EGroupFileProblem::MemberFileTwice, k, ShortText(fs::path(member.File).filename().string()));
+            twice.OtherMember = first->second;
+            return twice;
         }
     }
-    return {};
+    return std::nullopt;
+}
+} // namespace
+
+std::string GroupMembersProblem(std::span<const CGroupMember> members)
+{
+    const std::optional<CGroupFileProblem> problem = MembersCheck(members);
+    return problem ? GroupFileProblemText(*problem) : std::string();
 }
 
 CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder)
@@ -164,55 +182,54 @@ CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder
     // Deeper nesting than any group file has is refused before a value is built: a value
     // nested fifty thousand deep would be copied and freed recursively.
     if (NestingDepth(text) > MaxGroupNesting) {
-        return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
+        return Refusal(EGroupReadResult::NotGroupFile, EGroupFileProblem::NotGroupFile);
     }
     const Json document = Json::parse(text.begin(), text.end(), nullptr, false);
     if (document.is_discarded() || !document.is_object()) {
-        return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
+        return Refusal(EGroupReadResult::NotGroupFile, EGroupFileProblem::NotGroupFile);
     }
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() || format->get<std::string>() != GroupFormatName) {
-        return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
+        return Refusal(EGroupReadResult::NotGroupFile, EGroupFileProblem::NotGroupFile);
     }
     const auto version = document.find("version");
     if (version == document.end()) {
-        return Refusal(EGroupReadResult::WrongVersion, GroupNoVersionText);
+        return Refusal(EGroupReadResult::WrongVersion, EGroupFileProblem::NoVersion);
     }
     if (!version->is_number_integer() || version->get<std::int64_t>() != GroupFormatVersion) {
         // The value is the file's: named by its beginning only.
         return Refusal(EGroupReadResult::WrongVersion,
-            "Версия файла группы "
-                + ShortText(version->is_string() ? version->get_ref<const std::string&>()
-                                                 : version->dump(-1, ' ', false, Json::error_handler_t::replace))
-                + " не поддерживается");
+            Problem(EGroupFileProblem::WrongVersion, 0,
+                ShortText(version->is_string() ? version->get_ref<const std::string&>()
+                                               : version->dump(-1, ' ', false, Json::error_handler_t::replace))));
     }
     const auto list = document.find("members");
     if (list == document.end() || !list->is_array()) {
-        return Refusal(EGroupReadResult::BadMembers, GroupNoMemberListText);
+        return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::NoMemberList);
     }
     CGroupReadOutcome outcome;
     const auto weighted = document.find("weighted");
     if (weighted != document.end()) {
         if (!weighted->is_boolean()) {
-            return Refusal(EGroupReadResult::BadMembers, GroupWeightedNotBooleanText);
+            return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::WeightedNotBoolean);
         }
         outcome.Weighted = weighted->get<bool>();
     }
     for (std::size_t k = 0; k < list->size(); ++k) {
         const Json& entry = (*list)[k];
         if (!entry.is_object()) {
-            return Refusal(EGroupReadResult::BadMembers, MemberText(k, "запись неверна"));
+            return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::MemberBadEntry, k);
         }
         CGroupMember member;
         const auto file = entry.find("file");
         if (file == entry.end() || !file->is_string() || file->get_ref<const std::string&>().empty()) {
-            return Refusal(EGroupReadResult::BadMembers, MemberText(k, "не указан файл"));
+            return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::MemberNoFile, k);
         }
         const fs::path stored(file->get<std::string>());
         member.File = (stored.is_absolute() ? stored : fs::path(folder) / stored).lexically_normal().string();
         const auto label = entry.find("label");
         if (label != entry.end() && !label->is_string()) {
-            return Refusal(EGroupReadResult::BadMembers, MemberText(k, "метка должна быть текстом"));
+            return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::MemberLabelNotText, k);
         }
         member.Label = label == entry.end() ? std::string() : label->get<std::string>();
         if (member.Label.empty()) {
@@ -221,22 +238,21 @@ CGroupReadOutcome ReadGroupText(std::string_view text, const std::string& folder
         const auto weight = entry.find("weight");
         if (weight != entry.end()) {
             if (!weight->is_number()) {
-                return Refusal(EGroupReadResult::BadMembers, MemberText(k, ExpertWeightRangeText));
+                return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::MemberWeight, k);
             }
             member.Weight = weight->get<double>();
         }
         const auto included = entry.find("included");
         if (included != entry.end()) {
             if (!included->is_boolean()) {
-                return Refusal(EGroupReadResult::BadMembers, MemberText(k, "«included» должно быть true или false"));
+                return Refusal(EGroupReadResult::BadMembers, EGroupFileProblem::MemberIncludedNotBoolean, k);
             }
             member.Included = included->get<bool>();
         }
         outcome.Members.push_back(std::move(member));
     }
-    std::string problem = GroupMembersProblem(outcome.Members);
-    if (!problem.empty()) {
-        return Refusal(EGroupReadResult::BadMembers, std::move(problem));
+    if (const std::optional<CGroupFileProblem> problem = MembersCheck(outcome.Members)) {
+        return Refusal(EGroupReadResult::BadMembers, *problem);
     }
     return outcome;
 }
@@ -247,15 +263,15 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
     // descriptor; O_NONBLOCK keeps even a FIFO put there meanwhile from waiting.
     struct stat info { };
     if (fileName.empty() || ::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
+        return Refusal(EGroupReadResult::CannotOpen, EGroupFileProblem::CannotOpen);
     }
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
+        return Refusal(EGroupReadResult::CannotOpen, EGroupFileProblem::CannotOpen);
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
+        return Refusal(EGroupReadResult::CannotOpen, EGroupFileProblem::CannotOpen);
     }
     // What the file holds, read in pieces, up to one byte past the limit: that byte tells
     // a file that is too long without reading it all.
@@ -277,10 +293,10 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
     }
     ::close(fd);
     if (readError) {
-        return Refusal(EGroupReadResult::CannotOpen, GroupCannotOpenText);
+        return Refusal(EGroupReadResult::CannotOpen, EGroupFileProblem::CannotOpen);
     }
     if (text.size() > MaxGroupFileSize) {
-        return Refusal(EGroupReadResult::NotGroupFile, NotGroupFileText);
+        return Refusal(EGroupReadResult::NotGroupFile, EGroupFileProblem::NotGroupFile);
     }
     return ReadGroupText(text, AbsoluteFolder(fileName));
 }
@@ -288,10 +304,9 @@ CGroupReadOutcome ReadGroupFile(const std::string& fileName)
 CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std::string& fileName, bool weighted)
 {
     CGroupSaveOutcome outcome;
-    std::string problem = GroupMembersProblem(members);
-    if (!problem.empty()) {
+    if (const std::optional<CGroupFileProblem> problem = MembersCheck(members)) {
         outcome.Result = EGroupSaveResult::BadMembers;
-        outcome.Message = std::move(problem);
+        outcome.Message = GroupFileProblemText(*problem);
         return outcome;
     }
     const std::string text = GroupText(members, AbsoluteFolder(fileName), weighted);
@@ -303,11 +318,11 @@ CGroupSaveOutcome SaveGroupFile(std::span<const CGroupMember> members, const std
         break;
     case EWriteResult::OpenFailed:
         outcome.Result = EGroupSaveResult::OpenFailed;
-        outcome.Message = FileOpenErrorText;
+        outcome.Message = Tr(StoragePhrases::FileOpenError);
         break;
     case EWriteResult::WriteFailed:
         outcome.Result = EGroupSaveResult::WriteFailed;
-        outcome.Message = FileWriteErrorText;
+        outcome.Message = Tr(StoragePhrases::FileWriteError);
         break;
     }
     return outcome;

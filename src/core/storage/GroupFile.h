@@ -30,9 +30,34 @@ enum class EGroupReadResult {
     WrongVersion, // a version other than 1, or none
     BadMembers,   // the member list or one of its members, named by number
 };
+// Why a group file or a member list is refused; the Member kinds name the member (from 0).
+enum class EGroupFileProblem {
+    CannotOpen,
+    NotGroupFile,
+    NoVersion,
+    WrongVersion, // Value: the version the file gives, its beginning only
+    NoMemberList,
+    WeightedNotBoolean,
+    NoMembers,
+    MemberBadEntry,
+    MemberNoFile,
+    MemberBadFileName,
+    MemberBadLabel,
+    MemberLabelNotText,
+    MemberWeight,
+    MemberIncludedNotBoolean,
+    MemberFileTwice, // Value: the file's name; OtherMember: the member that has it first
+};
+struct CGroupFileProblem {
+    EGroupFileProblem Kind = EGroupFileProblem::NotGroupFile;
+    std::size_t Member = 0;
+    std::string Value;
+    std::size_t OtherMember = 0;
+};
+
 struct CGroupReadOutcome {
     EGroupReadResult Result = EGroupReadResult::Ok;
-    std::string Message; // the user's message; "" on success
+    std::string Message; // the user's message (StoragePhrases' sentence); "" on success
     std::vector<CGroupMember> Members;
     // Whether the experts' weights are taken into account.
     bool Weighted = true;
@@ -84,9 +109,10 @@ bool IsGroupFileName(const std::string& fileName);
 inline constexpr const char* GroupFormatName = "tessaly-group";
 inline constexpr int GroupFormatVersion = 1;
 
-inline constexpr const char* GroupCannotOpenText = "Не могу открыть файл группы";
-inline constexpr const char* NotGroupFileText = "Это не файл группы экспертов";
-inline constexpr const char* GroupNoVersionText = "В файле группы не указана версия";
-inline constexpr const char* GroupNoMemberListText = "В файле группы нет списка экспертов";
-inline constexpr const char* GroupNoMembersText = "В группе нет ни одного эксперта";
-inline constexpr const char* GroupWeightedNotBooleanText = "В файле группы «weighted» должно быть true или false";
+// The Russian sources of StoragePhrases' messages, the keys of their translations.
+inline constexpr const char* GroupCannotOpenText = StoragePhrases::GroupCannotOpen.Source;
+inline constexpr const char* NotGroupFileText = StoragePhrases::NotGroupFile.Source;
+inline constexpr const char* GroupNoVersionText = StoragePhrases::GroupNoVersion.Source;
+inline constexpr const char* GroupNoMemberListText = StoragePhrases::GroupNoMemberList.Source;
+inline constexpr const char* GroupNoMembersText = StoragePhrases::GroupNoMembers.Source;
+inline constexpr const char* GroupWeightedNotBooleanText = StoragePhrases::GroupWeightedNotBoolean.Source;

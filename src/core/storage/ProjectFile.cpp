@@ -26,19 +26,7 @@ constexpr std::size_t MagicSize = 8;
 
 CReadOutcome Outcome(EReadResult result, std::string reason = {})
 {
-    switch (result) {
-    case EReadResult::Ok:
-        return {result, "", ""};
-    case EReadResult::EmptyName:
-        return {result, EmptyFileNameText, std::move(reason)};
-    case EReadResult::CannotOpen:
-        return {result, CannotOpenProjectText, std::move(reason)};
-    case EReadResult::Damaged:
-        return {result, DamagedProjectText, std::move(reason)};
-    case EReadResult::NullFile:
-        return {result, NullFilePointerText, std::move(reason)};
-    }
-    return {EReadResult::Damaged, DamagedProjectText, std::move(reason)};
+    return {result, ReadResultText(result), std::move(reason)};
 }
 
 // A file that cannot be opened: the system's reason, or that it is no regular file.
@@ -50,7 +38,7 @@ CReadOutcome CannotOpen(int error)
 CReadOutcome NotRegular(const struct stat& info)
 {
     return Outcome(
-        EReadResult::CannotOpen, S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : std::string(NotARegularFileReason));
+        EReadResult::CannotOpen, S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : Tr(StoragePhrases::NotARegularFile));
 }
 
 std::uint32_t U32From(const unsigned char* p)
@@ -455,7 +443,7 @@ CReadOutcome ReadProjectBytes(TLoadSaveProject& record, const unsigned char* dat
     const bool projectMagic = size >= MagicSize
         && std::bit_cast<std::uint64_t>(ProjectFileMagic)
             == (static_cast<std::uint64_t>(U32From(data + 4)) << 32U | U32From(data));
-    const std::string why = projectMagic ? DamagedFileReason : NotAProjectFileReason;
+    const std::string why = Tr(projectMagic ? StoragePhrases::DamagedFile : StoragePhrases::NotAProjectFile);
     // Two levels (a goal over its alternatives) is what the structure editor can leave,
     // so it is read back like any other project; fewer cannot be a hierarchy.
     if (!haveCount || levels < MinLevels) {
@@ -655,9 +643,9 @@ EWriteResult SaveFileAtomically(
         if (result == EWriteResult::Ok) {
             reason->clear();
         } else {
-            *reason = error == NotARegularFile ? std::string(NotARegularFileReason)
+            *reason = error == NotARegularFile ? Tr(StoragePhrases::NotARegularFile)
                 : error != 0                   ? SystemErrorText(error)
-                                               : std::string(WriteFailedReason);
+                                               : Tr(StoragePhrases::WriteFailed);
         }
     }
     return result;
@@ -693,17 +681,4 @@ std::string TemplateDirectory(const std::string& startDirectory)
 std::string CloneFileName(const std::string& startDirectory)
 {
     return JoinPath(startDirectory, "ToClone.tmp");
-}
-
-const char* WriteResultText(EWriteResult result, const char* openFailureText)
-{
-    switch (result) {
-    case EWriteResult::OpenFailed:
-        return openFailureText;
-    case EWriteResult::WriteFailed:
-        return FileWriteErrorText;
-    case EWriteResult::Ok:
-        break;
-    }
-    return "";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ModelConstants.h"
+#include "core/storage/StoragePhrases.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@ class TLoadSaveProject;
 
 // The reader's answer: a typed result, the user's message and why ("" on success): the
 // system's text when the file could not be had, else what is wrong with what was read.
+// The message and the reason are StoragePhrases' sentences in the interface's language.
 enum class EReadResult {
     Ok,
     EmptyName,  // "Пустое имя файла"
@@ -104,24 +106,20 @@ std::string ApplyExtensionRule(const std::string& name, const std::string& exten
 std::string TemplateDirectory(const std::string& startDirectory); // start directory + HTemplates
 std::string CloneFileName(const std::string& startDirectory);     // start directory + ToClone.tmp
 
-inline constexpr const char* EmptyFileNameText = "Пустое имя файла";
-inline constexpr const char* CannotOpenProjectText = "Не могу открыть файл проекта";
-inline constexpr const char* DamagedProjectText = "Файл проекта поврежден. Загрузка невозможна!";
-inline constexpr const char* NullFilePointerText = "Нулевой указатель на файл";
-inline constexpr const char* FileOpenErrorText = "Ошибка открытия файла";
-inline constexpr const char* FileWriteErrorText = "Ошибка записи файла";
-inline constexpr const char* TemplateSaveErrorText = "Не могу сохранить проект в виде шаблона";
-inline constexpr const char* TemplateOpenErrorText = "Не могу открыть текущий шаблон";
-inline constexpr const char* CloneErrorText = "Не могу клонировать текущий проект";
-// Why a file was refused or not written, where the system gives no text of its own.
-inline constexpr const char* NotAProjectFileReason = "не файл проекта";
-inline constexpr const char* DamagedFileReason = "файл повреждён";
-inline constexpr const char* NotARegularFileReason = "не обычный файл";
-inline constexpr const char* WriteFailedReason = "запись не удалась";
+// The Russian sources of StoragePhrases' messages, the keys of their translations: what a
+// reader answers without a translator. What the user sees is the phrase's Tr().
+inline constexpr const char* EmptyFileNameText = StoragePhrases::EmptyFileName.Source;
+inline constexpr const char* CannotOpenProjectText = StoragePhrases::CannotOpenProject.Source;
+inline constexpr const char* DamagedProjectText = StoragePhrases::DamagedProject.Source;
+inline constexpr const char* NullFilePointerText = StoragePhrases::NullFilePointer.Source;
+inline constexpr const char* FileOpenErrorText = StoragePhrases::FileOpenError.Source;
+inline constexpr const char* FileWriteErrorText = StoragePhrases::FileWriteError.Source;
+inline constexpr const char* TemplateSaveErrorText = StoragePhrases::TemplateSaveError.Source;
+inline constexpr const char* TemplateOpenErrorText = StoragePhrases::TemplateOpenError.Source;
+inline constexpr const char* CloneErrorText = StoragePhrases::CloneError.Source;
+inline constexpr const char* NotAProjectFileReason = StoragePhrases::NotAProjectFile.Source;
+inline constexpr const char* DamagedFileReason = StoragePhrases::DamagedFile.Source;
+inline constexpr const char* NotARegularFileReason = StoragePhrases::NotARegularFile.Source;
+inline constexpr const char* WriteFailedReason = StoragePhrases::WriteFailed.Source;
 // The system's text for an error number.
 std::string SystemErrorText(int error);
-
-// The user's message for a failed write: openFailureText (the command's own opening
-// message) when the file could not be created, "Ошибка записи файла" when writing
-// failed; empty for success.
-const char* WriteResultText(EWriteResult result, const char* openFailureText);

@@ -2,6 +2,7 @@
 
 #include "core/model/CHierarchy.h"
 #include "core/model/HierarchyLimits.h"
+#include "core/storage/StoragePhrases.h"
 #include "core/storage/UntrustedText.h"
 
 #include <nlohmann/json.hpp>
@@ -21,9 +22,44 @@
 namespace {
 using Json = nlohmann::json;
 
-CReadOutcome Damaged(std::string reason)
+CReadOutcome Damaged(const CTreeFileProblem& problem)
 {
-    return {EReadResult::Damaged, DamagedProjectText, std::move(reason)};
+    return {EReadResult::Damaged, ReadResultText(EReadResult::Damaged), TreeFileProblemText(problem)};
+}
+
+CReadOutcome CannotOpen(std::string reason)
+{
+    return {EReadResult::CannotOpen, ReadResultText(EReadResult::CannotOpen), std::move(reason)};
+}
+
+CTreeFileProblem Wrong(ETreeFileProblem kind, std::string place, std::string value = {}, std::string other = {})
+{
+    CTreeFileProblem problem;
+    problem.Kind = kind;
+    problem.Place = std::move(place);
+    problem.Value = std::move(value);
+    problem.Other = std::move(other);
+    return problem;
+}
+
+CTreeFileProblem Counted(ETreeFileProblem kind, std::string place, std::size_t given, std::size_t bound = 0)
+{
+    CTreeFileProblem problem = Wrong(kind, std::move(place));
+    problem.Given = given;
+    problem.Bound = bound;
+    return problem;
+}
+
+CTreeFileProblem Refused(std::string place, CModelProblem model)
+{
+    CTreeFileProblem problem = Wrong(ETreeFileProblem::Model, std::move(place));
+    problem.Model = std::move(model);
+    return problem;
+}
+
+std::string Element(const std::string& list, std::size_t k)
+{
+    return list + "[" + std::to_string(k) + "]";
 }
 
 // How deep the text nests its objects and arrays, found without parsing it, so that no
@@ -83,7 +119,7 @@ class CTreeReader {
 public:
     std::vector<CHierarchyNode> Nodes;
     std::vector<CAlternative> Alternatives;
-    std::string Problem;
+    CTreeFileProblem Problem;
     bool Rated = false;
     std::vector<CRatingScale> Scales;
     // The rated criteria in the order the file lists them (depth first), as node numbers.
@@ -93,7 +129,7 @@ public:
     {
         const auto list = document.find("scales");
         if (list == document.end() || !list->is_array()) {
-            return Fail("scales: нет списка шкал");
+            return Fail(Wrong(ETreeFileProblem::NoScaleList, "scales"));
         }
         std::unordered_map<std::string, std::size_t> seen;
         for (std::size_t k = 0; k < list->size(); ++k) {
@@ -106,21 +142,20 @@ public:
             }
             const auto id = value.find("id");
             if (id == value.end() || !id->is_string() || id->get_ref<const std::string&>().empty()) {
-                return Fail(path + ".id: нет обозначения шкалы");
+                return Fail(Wrong(ETreeFileProblem::NoScaleId, path + ".id"));
             }
             scale.Id = id->get<std::string>();
             const auto [first, added] = seen.try_emplace(scale.Id, k);
             if (!added) {
-                return Fail(path + ".id: обозначение «" + ShortText(scale.Id) + "» уже есть у scales["
-                    + std::to_string(first->second) + "]");
+                return Fail(Wrong(ETreeFileProblem::ScaleIdTaken, path + ".id", ShortText(scale.Id),
+                    Element("scales", first->second)));
             }
             const auto intensities = value.find("intensities");
             if (intensities == value.end() || !intensities->is_array()) {
-                return Fail(path + ".intensities: нет списка интенсивностей");
+                return Fail(Wrong(ETreeFileProblem::NoIntensityList, path + ".intensities"));
             }
             if (intensities->size() < MinScaleIntensities || intensities->size() > MaxScaleIntensities) {
-                return Fail(path + ".intensities: " + std::to_string(intensities->size()) + " интенсивностей, а не от "
-                    + std::to_string(MinScaleIntensities) + " до " + std::to_string(MaxScaleIntensities));
+                return Fail(Counted(ETreeFileProblem::IntensityCount, path + ".intensities", intensities->size()));
             }
             for (std::size_t i = 0; i < intensities->size(); ++i) {
                 std::string name;
@@ -132,11 +167,8 @@ public:
             if (!ReadJudgements(value, path, static_cast<std::uint32_t>(intensities->size()), scale.Judgements)) {
                 return false;
             }
-            const std::string problem = RatingScaleProblem(scale);
-            if (!problem.empty()) {
-                std::string where = path + ": ";
-                where += problem;
-                return Fail(std::move(where));
+            if (CModelProblem problem = RatingScaleCheck(scale)) {
+                return Fail(Refused(path, std::move(problem)));
             }
             Scales.push_back(std::move(scale));
         }
@@ -154,11 +186,10 @@ public:
             const std::string path = "alternatives[" + std::to_string(k) + "].ratings";
             const auto ratings = list[k].find("ratings");
             if (ratings == list[k].end() || !ratings->is_array()) {
-                return Fail(path + ": нет списка оценок");
+                return Fail(Wrong(ETreeFileProblem::NoRatingList, path));
             }
             if (ratings->size() != RatedNodes.size()) {
-                return Fail(path + ": " + std::to_string(ratings->size()) + " оценок вместо "
-                    + std::to_string(RatedNodes.size()));
+                return Fail(Counted(ETreeFileProblem::RatingCount, path, ratings->size(), RatedNodes.size()));
             }
             for (std::size_t c = 0; c < RatedNodes.size(); ++c) {
                 const Json& cell = (*ratings)[c];
@@ -167,14 +198,14 @@ public:
                 }
                 const std::string place = path + "[" + std::to_string(c) + "]";
                 if (!cell.is_string()) {
-                    return Fail(place + ": оценка не текст");
+                    return Fail(Wrong(ETreeFileProblem::RatingNotText, place));
                 }
                 CHierarchyNode& node = Nodes[RatedNodes[c]];
                 const std::vector<std::string>& names = Scales[node.Scale].Intensities;
                 const auto found = std::find(names.begin(), names.end(), cell.get_ref<const std::string&>());
                 if (found == names.end()) {
-                    return Fail(place + ": в шкале «" + ShortText(Scales[node.Scale].Name) + "» нет интенсивности «"
-                        + ShortText(cell.get<std::string>()) + "»");
+                    return Fail(Wrong(ETreeFileProblem::NoSuchIntensity, place, ShortText(Scales[node.Scale].Name),
+                        ShortText(cell.get<std::string>())));
                 }
                 node.Ratings[k] = static_cast<std::int8_t>(found - names.begin());
             }
@@ -186,17 +217,17 @@ public:
     {
         const auto list = document.find("alternatives");
         if (list == document.end()) {
-            return Fail("alternatives: нет списка альтернатив");
+            return Fail(Wrong(ETreeFileProblem::NoAlternativeList, "alternatives"));
         }
         if (!list->is_array()) {
-            return Fail("alternatives: не список");
+            return Fail(Wrong(ETreeFileProblem::NotList, "alternatives"));
         }
         if (list->size() < MinAlternatives) {
-            return Fail("alternatives: альтернатив меньше " + std::to_string(MinAlternatives));
+            return Fail(Counted(ETreeFileProblem::TooFewAlternatives, "alternatives", list->size(), MinAlternatives));
         }
         const std::uint32_t most = Rated ? MaxRatedAlternatives : MaxAlternatives;
         if (list->size() > most) {
-            return Fail("alternatives: альтернатив больше " + std::to_string(most));
+            return Fail(Refused("alternatives", CModelProblem::Beyond(EModelProblem::TooManyAlternatives, most)));
         }
         std::unordered_map<std::string, std::size_t> seen;
         for (std::size_t k = 0; k < list->size(); ++k) {
@@ -207,8 +238,8 @@ public:
             }
             const auto [first, added] = seen.try_emplace(alternative.Name, k);
             if (!added) {
-                return Fail(path + ".name: имя «" + ShortText(alternative.Name) + "» уже есть у alternatives["
-                    + std::to_string(first->second) + "]");
+                return Fail(Wrong(ETreeFileProblem::NameTaken, path + ".name", ShortText(alternative.Name),
+                    Element("alternatives", first->second)));
             }
             Alternatives.push_back(std::move(alternative));
         }
@@ -220,10 +251,10 @@ public:
     {
         // Criteria on level 8 at most: their alternatives make the tenth level.
         if (level + 2 > MaxTreeLevels) {
-            return Fail(path + ": уровней больше " + std::to_string(MaxTreeLevels));
+            return Fail(Refused(path, CModelProblem::Beyond(EModelProblem::TooManyLevels, MaxTreeLevels)));
         }
         if (Nodes.size() > MaxTreeCriteria) {
-            return Fail(path + ": критериев больше " + std::to_string(MaxTreeCriteria));
+            return Fail(Refused(path, CModelProblem::Beyond(EModelProblem::TooManyCriteria, MaxTreeCriteria)));
         }
         const auto number = Nodes.size();
         Nodes.emplace_back();
@@ -234,15 +265,16 @@ public:
         std::size_t childCount = 0;
         if (children != value.end()) {
             if (!children->is_array()) {
-                return Fail(path + ".children: не список");
+                return Fail(Wrong(ETreeFileProblem::NotList, path + ".children"));
             }
             if (children->size() > MaxTreeChildren) {
-                return Fail(path + ".children: подкритериев больше " + std::to_string(MaxTreeChildren));
+                return Fail(
+                    Counted(ETreeFileProblem::TooManyChildren, path + ".children", children->size(), MaxTreeChildren));
             }
             childCount = children->size();
         }
         if (number == CHierarchy::GoalNode && childCount == 0) {
-            return Fail(path + ".children: у цели нет критериев");
+            return Fail(Wrong(ETreeFileProblem::NoCriteria, path + ".children"));
         }
         const auto n = static_cast<std::uint32_t>(childCount == 0 ? Alternatives.size() : childCount);
         if (Rated && childCount == 0) {
@@ -263,10 +295,8 @@ public:
             }
             const auto [first, added] = seen.try_emplace(Nodes[child].Name, k);
             if (!added) {
-                std::string problem = childPath + ".name: имя «" + ShortText(Nodes[child].Name) + "» уже есть у ";
-                problem += path;
-                problem += ".children[" + std::to_string(first->second) + "]";
-                return Fail(std::move(problem));
+                return Fail(Wrong(ETreeFileProblem::NameTaken, childPath + ".name", ShortText(Nodes[child].Name),
+                    Element(path + ".children", first->second)));
             }
         }
         return true;
@@ -277,22 +307,22 @@ private:
     {
         const auto judgements = value.find("judgements");
         if (judgements != value.end() && !(judgements->is_array() && judgements->empty())) {
-            return Fail(path + ".judgements: альтернативы оцениваются по шкале, а не сравниваются");
+            return Fail(Wrong(ETreeFileProblem::RatedNotCompared, path + ".judgements"));
         }
         const auto scale = value.find("scale");
         if (scale == value.end() || !scale->is_string()) {
-            return Fail(path + ".scale: нет шкалы");
+            return Fail(Wrong(ETreeFileProblem::NoScale, path + ".scale"));
         }
         const auto found = std::find_if(Scales.begin(), Scales.end(),
             [&scale](const CRatingScale& known) { return known.Id == scale->get_ref<const std::string&>(); });
         if (found == Scales.end()) {
-            return Fail(path + ".scale: нет шкалы «" + ShortText(scale->get<std::string>()) + "»");
+            return Fail(Wrong(ETreeFileProblem::NoSuchScale, path + ".scale", ShortText(scale->get<std::string>())));
         }
         node.Scale = static_cast<std::uint32_t>(found - Scales.begin());
         return true;
     }
 
-    bool Fail(std::string problem)
+    bool Fail(CTreeFileProblem problem)
     {
         Problem = std::move(problem);
         return false;
@@ -301,29 +331,27 @@ private:
     bool ReadText(const Json& value, const std::string& path, std::string& name, std::string& comment)
     {
         if (!value.is_object()) {
-            return Fail(path + ": не объект");
+            return Fail(Wrong(ETreeFileProblem::NotObject, path));
         }
         const auto nameValue = value.find("name");
         if (nameValue == value.end()) {
-            return Fail(path + ".name: нет имени");
+            return Fail(Wrong(ETreeFileProblem::NoName, path + ".name"));
         }
         if (!nameValue->is_string()) {
-            return Fail(path + ".name: имя не текст");
+            return Fail(Wrong(ETreeFileProblem::NameNotText, path + ".name"));
         }
         name = nameValue->get<std::string>();
-        std::string problem = TreeNameProblem(name);
-        if (!problem.empty()) {
-            return Fail(path + ".name: " + problem);
+        if (CModelProblem problem = TreeNameCheck(name)) {
+            return Fail(Refused(path + ".name", std::move(problem)));
         }
         const auto commentValue = value.find("comment");
         if (commentValue != value.end()) {
             if (!commentValue->is_string()) {
-                return Fail(path + ".comment: комментарий не текст");
+                return Fail(Wrong(ETreeFileProblem::CommentNotText, path + ".comment"));
             }
             comment = commentValue->get<std::string>();
-            problem = TreeCommentProblem(comment);
-            if (!problem.empty()) {
-                return Fail(path + ".comment: " + problem);
+            if (CModelProblem problem = TreeCommentCheck(comment)) {
+                return Fail(Refused(path + ".comment", std::move(problem)));
             }
         }
         return true;
@@ -334,12 +362,12 @@ private:
         const std::string where = path + ".judgements";
         const auto list = value.find("judgements");
         if (list != value.end() && !list->is_array()) {
-            return Fail(where + ": не список");
+            return Fail(Wrong(ETreeFileProblem::NotList, where));
         }
         const std::size_t expected = static_cast<std::size_t>(n) * (n - 1) / 2;
         const std::size_t given = list == value.end() ? 0 : list->size();
         if (given != expected) {
-            return Fail(where + ": " + std::to_string(given) + " значений вместо " + std::to_string(expected));
+            return Fail(Counted(ETreeFileProblem::ValueCount, where, given, expected));
         }
         judgements = EqualJudgements(n);
         std::size_t k = 0;
@@ -348,9 +376,9 @@ private:
                 const Json& cell = (*list)[k];
                 const std::optional<std::int32_t> code = CodeOf(cell);
                 if (!code) {
-                    const std::string place = where + "[" + std::to_string(k) + "]";
-                    return Fail(cell.is_number_integer() ? place + ": недопустимый код " + ShortText(cell.dump())
-                                                         : place + ": не целое число");
+                    return Fail(cell.is_number_integer()
+                            ? Wrong(ETreeFileProblem::BadCode, Element(where, k), ShortText(cell.dump()))
+                            : Wrong(ETreeFileProblem::NotInteger, Element(where, k)));
                 }
                 judgements(r, c) = CJudgement::FromCode(*code);
                 judgements(c, r) = judgements(r, c).Mirror();
@@ -470,47 +498,46 @@ std::string TextOf(const CHierarchy& tree)
 CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
 {
     if (text.size() > MaxTreeFileSize) {
-        return Damaged("файл больше 16 МБ");
+        return Damaged(Counted(ETreeFileProblem::TooLarge, {}, text.size(), MaxTreeFileSize));
     }
     if (const std::optional<std::size_t> at = TooDeepAt(text)) {
-        return Damaged(
-            "вложенность глубже " + std::to_string(MaxTreeFileNesting) + " (байт " + std::to_string(*at) + ")");
+        return Damaged(Counted(ETreeFileProblem::TooDeep, {}, *at, MaxTreeFileNesting));
     }
     Json document;
     try {
         document = Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& error) {
         // The parser counts from 1; the places named here count from 0.
-        return Damaged("файл не JSON (ошибка в байте " + std::to_string(error.byte > 0 ? error.byte - 1 : 0) + ")");
+        return Damaged(Counted(ETreeFileProblem::NotJson, {}, error.byte > 0 ? error.byte - 1 : 0));
     } catch (const Json::exception&) {
-        return Damaged("файл не JSON (число вне пределов)"); // 1E400 and the like
+        return Damaged(Wrong(ETreeFileProblem::NumberOutOfRange, {})); // 1E400 and the like
     }
     if (!document.is_object()) {
-        return Damaged("файл не объект JSON");
+        return Damaged(Wrong(ETreeFileProblem::NotJsonObject, {}));
     }
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() || format->get_ref<const std::string&>() != TreeFormatName) {
-        return Damaged(std::string("format: не «") + TreeFormatName + "»");
+        return Damaged(Wrong(ETreeFileProblem::WrongFormat, "format", TreeFormatName));
     }
     const auto version = document.find("version");
     if (version == document.end()) {
-        return Damaged("version: версия не указана");
+        return Damaged(Wrong(ETreeFileProblem::NoVersion, "version"));
     }
     if (!version->is_number_integer()) {
-        return Damaged("version: не целое число");
+        return Damaged(Wrong(ETreeFileProblem::NotInteger, "version"));
     }
     if (version->is_number_unsigned() ? version->get<std::uint64_t>() > TreeFormatVersion
                                       : version->get<std::int64_t>() > TreeFormatVersion) {
-        return Damaged("version: файл создан более новой версией Tessaly");
+        return Damaged(Wrong(ETreeFileProblem::NewerVersion, "version"));
     }
     if (version->get<std::int64_t>() != TreeFormatVersion) {
-        return Damaged("version: версия " + ShortText(version->dump()) + " не поддерживается");
+        return Damaged(Wrong(ETreeFileProblem::UnsupportedVersion, "version", ShortText(version->dump())));
     }
     CTreeReader reader;
     const auto mode = document.find("mode");
     if (mode != document.end()) {
         if (!mode->is_string() || (*mode != "ratings" && *mode != "pairs")) {
-            return Damaged("mode: способ оценки не «pairs» и не «ratings»");
+            return Damaged(Wrong(ETreeFileProblem::WrongMode, "mode"));
         }
         reader.Rated = *mode == "ratings";
     }
@@ -522,18 +549,18 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
     }
     const auto goal = document.find("goal");
     if (goal == document.end()) {
-        return Damaged("goal: нет цели");
+        return Damaged(Refused("goal", EModelProblem::NoGoal));
     }
     if (!reader.ReadNode(*goal, "goal", 0) || (reader.Rated && !reader.ReadRatings(document))) {
         return Damaged(reader.Problem);
     }
-    std::string problem;
+    CModelProblem problem;
     std::optional<CHierarchy> tree = reader.Rated
         ? CHierarchy::MakeRated(
             std::move(reader.Nodes), std::move(reader.Alternatives), std::move(reader.Scales), &problem)
         : CHierarchy::Make(EHierarchyShape::Tree, std::move(reader.Nodes), std::move(reader.Alternatives), &problem);
     if (!tree) {
-        return Damaged(problem);
+        return Damaged(Refused({}, std::move(problem)));
     }
     hierarchy = std::move(*tree);
     return {EReadResult::Ok, "", ""};
@@ -542,26 +569,25 @@ CReadOutcome ReadTreeText(CHierarchy& hierarchy, std::string_view text)
 CReadOutcome ReadTreeFile(CHierarchy& hierarchy, const std::string& fileName, EReadAccess access)
 {
     if (fileName.empty()) {
-        return {EReadResult::EmptyName, EmptyFileNameText, ""};
+        return {EReadResult::EmptyName, ReadResultText(EReadResult::EmptyName), ""};
     }
     // Only a regular file, checked before it is opened and again on the descriptor;
     // O_NONBLOCK keeps even a FIFO put there meanwhile from waiting.
     struct stat info { };
     if (::stat(fileName.c_str(), &info) != 0) {
-        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(errno)};
+        return CannotOpen(SystemErrorText(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return {EReadResult::CannotOpen, CannotOpenProjectText,
-            S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : std::string(NotARegularFileReason)};
+        return CannotOpen(S_ISDIR(info.st_mode) ? SystemErrorText(EISDIR) : Tr(StoragePhrases::NotARegularFile));
     }
     const int mode = access == EReadAccess::ReadWrite ? O_RDWR : O_RDONLY;
     const int fd = ::open(fileName.c_str(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(errno)};
+        return CannotOpen(SystemErrorText(errno));
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return {EReadResult::CannotOpen, CannotOpenProjectText, std::string(NotARegularFileReason)};
+        return CannotOpen(Tr(StoragePhrases::NotARegularFile));
     }
     // One byte past the limit tells a file that is too long without reading it all.
     std::string text(
@@ -584,7 +610,7 @@ CReadOutcome ReadTreeFile(CHierarchy& hierarchy, const std::string& fileName, ER
     }
     ::close(fd);
     if (readError != 0) {
-        return {EReadResult::CannotOpen, CannotOpenProjectText, SystemErrorText(readError)};
+        return CannotOpen(SystemErrorText(readError));
     }
     text.resize(got);
     return ReadTreeText(hierarchy, text);
@@ -612,7 +638,7 @@ EWriteResult SaveTreeFile(
     const std::string text = TreeFileText(hierarchy, templateFlag);
     if (text.empty()) {
         if (reason != nullptr) {
-            *reason = WriteFailedReason;
+            *reason = Tr(StoragePhrases::WriteFailed);
         }
         return EWriteResult::WriteFailed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CModelProblem.h"
 #include "core/storage/ProjectFile.h"
 
 #include <cstddef>
@@ -31,9 +32,63 @@ inline constexpr std::size_t MaxTreeFileSize = 16 * 1024 * 1024;
 // deep), with room for keys Tessaly does not know.
 inline constexpr std::uint32_t MaxTreeFileNesting = 32;
 
+// What is wrong with a tree file, and where: Place is the path of keys to it
+// ("goal.children[1].judgements"), "" for the file as a whole.
+enum class ETreeFileProblem {
+    Model, // the model refuses what was read: Model says why
+    TooLarge,
+    TooDeep,
+    NotJson,
+    NumberOutOfRange,
+    NotJsonObject,
+    WrongFormat,
+    NoVersion,
+    NotInteger,
+    NewerVersion,
+    UnsupportedVersion,
+    WrongMode,
+    NoScaleList,
+    NoScaleId,
+    ScaleIdTaken,
+    NoIntensityList,
+    IntensityCount,
+    NoRatingList,
+    RatingCount,
+    RatingNotText,
+    NoSuchIntensity,
+    NoAlternativeList,
+    NotList,
+    TooFewAlternatives,
+    NameTaken,
+    TooManyChildren,
+    NoCriteria,
+    RatedNotCompared,
+    NoScale,
+    NoSuchScale,
+    NotObject,
+    NoName,
+    NameNotText,
+    CommentNotText,
+    ValueCount,
+    BadCode,
+};
+struct CTreeFileProblem {
+    ETreeFileProblem Kind = ETreeFileProblem::Model;
+    std::string Place;
+    // The file's value named (its beginning only), and a second one or the place where a
+    // name stood first.
+    std::string Value;
+    std::string Other;
+    // A count or the byte the file has, and the limit or the count needed.
+    std::size_t Given = 0;
+    std::size_t Bound = 0;
+    CModelProblem Model;
+};
+
 // Reads a tree file. Refused with the damaged-file message and, as Reason, one line
-// naming what is wrong and where ("goal.children[1].judgements: 5 значений вместо 6");
-// the hierarchy is then unchanged. Only a regular file is read, as for a project file.
+// naming what is wrong and where ("goal.children[1].judgements: 5 значений вместо 6",
+// made by StoragePhrases from a CTreeFileProblem); the hierarchy is then unchanged. Only a regular file is read, as for
+// a project file.
 CReadOutcome ReadTreeFile(
     CHierarchy& hierarchy, const std::string& fileName, EReadAccess access = EReadAccess::ReadWrite);
 // The same from the file's text (the fuzzer and the tests use it).

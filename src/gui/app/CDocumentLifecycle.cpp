@@ -78,7 +78,7 @@ bool CDocumentLifecycle::Write(CProjectDocument& document, const QString& path)
         ? SaveDocument(document, path.toStdString(), &reason)
         : SaveProjectFile(document.Model(), path.toStdString(), false, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(Text(WriteResultText(result, FileOpenErrorText)), path, reason);
+        Inform(Text(WriteResultText(result, StoragePhrases::FileOpenError)), path, reason);
         return false;
     }
     return true;
@@ -198,7 +198,7 @@ void CDocumentLifecycle::SaveAsTemplate(const CProjectDocument& document)
         ? SaveTreeFile(document.Tree(), target.Path, true, ELinkAtName::WriteThrough, &reason)
         : SaveProjectFile(document.Model(), target.Path, true, ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        Inform(Text(WriteResultText(result, TemplateSaveErrorText)), Text(target.Path), reason);
+        Inform(Text(WriteResultText(result, StoragePhrases::TemplateSaveError)), Text(target.Path), reason);
     }
 }
 
@@ -364,7 +364,7 @@ void CDocumentLifecycle::Clone(const CProjectDocument& source)
     std::string reason;
     if (SaveProjectFile(source.Model(), cloneFile, false, ELinkAtName::Replace, &reason) != EWriteResult::Ok) {
         // Nothing was written, so nothing is deleted: what stood at that name stays.
-        Inform(Text(CloneErrorText), Text(cloneFile), reason);
+        Inform(Text(Tr(StoragePhrases::CloneError)), Text(cloneFile), reason);
         return;
     }
     OpenCopy(Text(cloneFile));
@@ -377,7 +377,7 @@ void CDocumentLifecycle::CloneTree(const CHierarchy& tree)
     // The tree is copied as it is; no file stands between it and its copy.
     TTreeProject* window = Windows.CreateTreeWindow(QString());
     if (window == nullptr) {
-        Inform(Text(CloneErrorText));
+        Inform(Text(Tr(StoragePhrases::CloneError)));
         return;
     }
     window->Document().BuildTree(tree);

@@ -33,7 +33,8 @@ QString ExportToFile(QWidget* parent, const QString& filter, const QString& exte
         [&bytes](CByteSink& sink) { return sink.Write(bytes.constData(), static_cast<std::size_t>(bytes.size())); },
         ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        UserDialogs().InformWithDetails(parent, QString::fromUtf8(WriteResultText(result, FileOpenErrorText)), caption,
+        UserDialogs().InformWithDetails(parent,
+            QString::fromStdString(WriteResultText(result, StoragePhrases::FileOpenError)), caption,
             QString::fromStdString(FileErrorDetails(path.toStdString(), reason)));
         return {};
     }

@@ -11,6 +11,7 @@
 #include "core/results/NumberFormat.h"
 #include "core/results/ReportContent.h"
 #include "core/results/Synthesis.h"
+#include "core/storage/StoragePhrases.h"
 #include "gui/group/CGroupEditCommand.h"
 #include "gui/group/CGroupTableModel.h"
 #include "gui/results/PieFilling.h"
@@ -962,7 +963,8 @@ bool TfmGroupDecision::WeightTyped(int expert, const QString& text)
 {
     const std::optional<double> weight = TypedWeight(text);
     if (!weight) {
-        SetNote(lbWeightProblem, tr("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(ExpertWeightRangeText)));
+        SetNote(lbWeightProblem,
+            tr("Вес «%1» не принят: %2.").arg(text.trimmed(), Text(Tr(StoragePhrases::ExpertWeightRange))));
         return false;
     }
     return SetExpertWeight(static_cast<std::size_t>(expert), *weight);

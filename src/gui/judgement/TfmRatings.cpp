@@ -342,7 +342,7 @@ void TfmRatings::ExportClick()
         path.toStdString(), [&text](CByteSink& sink) { return sink.Write(text.data(), text.size()); },
         ELinkAtName::WriteThrough, &reason);
     if (result != EWriteResult::Ok) {
-        UserDialogs().InformWithDetails(this, QString::fromUtf8(WriteResultText(result, FileOpenErrorText)), caption,
+        UserDialogs().InformWithDetails(this, Text(WriteResultText(result, StoragePhrases::FileOpenError)), caption,
             Text(FileErrorDetails(path.toStdString(), reason)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/document/StepNames.h"
 #include "core/model/MiddleLevels.h"
+#include "core/model/ModelPhrases.h"
 #include "core/results/ConsistencyGuidance.h"
 #include "core/results/ReportContent.h"
 #include "gui/judgement/TfmExpertForm.h"
@@ -558,7 +559,7 @@ bool TUserProject::CheckFatalModelError()
     }
     if (!FatalErrorShown) {
         FatalErrorShown = true;
-        UserDialogs().Inform(this, QString::fromUtf8(FatalModelErrorText), MessageCaption());
+        UserDialogs().Inform(this, QString::fromStdString(Tr(ModelPhrases::FatalModelError)), MessageCaption());
         ProjectDocument.SetAskSaveOnClose(false);
         CloseProjectWindow();
     }
@@ -676,7 +677,7 @@ bool TUserProject::ReportStructureResult(EStructureResult result)
     if (CheckFatalModelError()) {
         return false;
     }
-    const QString refusal = QString::fromUtf8(StructureRefusalText(result));
+    const QString refusal = QString::fromStdString(StructureRefusalSentence(result));
     if (!refusal.isEmpty()) {
         UserDialogs().Inform(this, refusal, MessageCaption());
         return false;

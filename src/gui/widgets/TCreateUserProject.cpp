@@ -2,6 +2,7 @@
 
 #include "core/model/CUserProjectModel.h"
 #include "core/model/ModelConstants.h"
+#include "core/model/ModelPhrases.h"
 #include "gui/widgets/CCp1251MemoFilter.h"
 #include "gui/widgets/CCp1251Validator.h"
 #include "gui/widgets/CUserDialogs.h"
@@ -164,7 +165,7 @@ void TCreateUserProject::btOkClick()
         edProjectAim->text().toStdString(), edLevelNum->text().toStdString(), edMaxCriteria->text().toStdString());
     if (check != ENewProjectCheck::Ok) {
         // The dialog stays open with what the user typed.
-        UserDialogs().Inform(this, QString::fromUtf8(NewProjectCheckText(check)), QStringLiteral("Message"));
+        UserDialogs().Inform(this, QString::fromStdString(NewProjectCheckSentence(check)), QStringLiteral("Message"));
         return;
     }
     ConfirmedFlag = true;

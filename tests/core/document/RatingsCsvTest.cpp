@@ -1,12 +1,14 @@
 // The ratings table's CSV: what a file sets, every problem of a file with its place, and
 // the written table read back.
 #include "core/document/RatingsCsv.h"
+#include "core/model/PhraseCatalogue.h"
 #include "core/results/RatingSynthesis.h"
 #include "support/RatedTree.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -157,4 +159,54 @@ TEST(RatingsCsv, WrittenTableReadsBackToTheSameRatings)
         EXPECT_NEAR(std::stod(share), scores[a] / sum, 1e-12) << a;
     }
     EXPECT_EQ(rows[3][2], "");
+}
+
+// A table written in one language reads back in the other: the score and share columns are
+// known by their headers in every language, whatever the interface's. The lookup stands for
+// the English interface; the catalogue's English, the shipped translation, is read back
+// under the Russian one.
+TEST(RatingsCsv, HeadersOfEitherLanguageReadBack)
+{
+    const std::map<std::string, std::string> english{
+        {"Альтернатива", "Alternative"}, {"Балл", "Score"}, {"Доля", "Share"}};
+    const CPhraseTranslator lookup = [&english](const char* context, const char* source, int count) {
+        const auto found = english.find(source);
+        return found != english.end() ? found->second : CatalogueText(ELanguage::Russian, context, source, count);
+    };
+    const struct {
+        CPhraseTranslator Writer;
+        CPhraseTranslator Reader;
+        const char* ScoreHeader; // nullptr: whatever the shipped translation says
+    } cases[] = {
+        {lookup, lookup, "Score"},
+        {nullptr, lookup, "Балл"},
+        {CatalogueTranslator(ELanguage::English), nullptr, nullptr},
+    };
+    struct CUnbind {
+        ~CUnbind() { SetPhraseTranslator(nullptr); }
+    } unbind;
+    const CHierarchy tree = SmallRatedTree();
+    CRatingResults results;
+    ComputeRatingResults(tree, results);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        SetPhraseTranslator(cases[k].Writer);
+        const std::string text = RatingsCsv(tree, results, '.');
+        if (cases[k].ScoreHeader != nullptr) {
+            EXPECT_EQ(Fields(text, ',').front().at(4), cases[k].ScoreHeader) << k;
+        }
+        SetPhraseTranslator(cases[k].Reader);
+        const CRatingsCsvReading reading = ReadRatingsCsv(tree, text);
+        EXPECT_TRUE(reading.Problems.empty()) << k << ": " << text;
+        EXPECT_EQ(reading.Cells.size(), 12U) << k;
+        for (const CRatingCell& cell : reading.Cells) {
+            EXPECT_EQ(cell.Intensity, tree.Node(cell.Node).Ratings[cell.Alternative]) << k;
+        }
+    }
+}
+
+// A cell's text is put into its sentence as it is, even where it looks like an argument.
+TEST(RatingsCsv, ProblemTextKeepsTheCellAsItIs)
+{
+    EXPECT_EQ(RatingsCsvProblemText({P::UnknownAlternative, 2, 1, "%1 и %2"}),
+        "Строка 2, столбец 1: нет альтернативы «%1 и %2».");
 }
