@@ -34,11 +34,6 @@ constexpr const char* TreeTemplateFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle
 // Offered when the template folder holds templates of trees beside layered ones.
 constexpr const char* BothTemplatesFilter = QT_TRANSLATE_NOOP("CDocumentLifecycle", "Шаблон TESSALY (*.htp *.tsj)");
 
-QString Text(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QString Text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
