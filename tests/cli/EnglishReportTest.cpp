@@ -1,8 +1,5 @@
 // tessaly-report in English says nothing of its own in Russian: only the project's names
 // and comments stay as the user wrote them.
-//
-// Needs the merged catalogue: it passes once translations/parts/report_en.ts is merged into
-// translations/tessaly_en.ts (the command's English comes from there).
 #include "core/model/TLoadSaveProject.h"
 #include "core/storage/ProjectFile.h"
 

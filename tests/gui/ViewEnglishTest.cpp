@@ -1,5 +1,5 @@
 // The project windows, their small dialogs and the judging and rating windows under the
-// English translation of their part (translations/parts/view_en.ts, read as it stands):
+// English translation:
 // no caption, tooltip, menu item, header or screen reader's text of theirs is left in
 // Russian, so none bypasses the translation; a heading that reads as one sentence over
 // several labels splits where the translation breaks it; the count of further import
@@ -17,6 +17,7 @@
 #include "gui/view/CHierarchyElementBox.h"
 #include "gui/view/TTreeProject.h"
 #include "gui/view/TUserProject.h"
+#include "gui/widgets/InterfaceLanguage.h"
 #include "gui/widgets/TAddNewLevel.h"
 #include "gui/widgets/TCreateUserProject.h"
 #include "gui/widgets/TfmElementEdit.h"
@@ -36,7 +37,6 @@
 #include <QTranslator>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -45,58 +45,6 @@
 #include <utility>
 
 namespace {
-// A translator that answers from a Qt Linguist file, so the test needs no compiled .qm;
-// of a message with plural forms it gives English's: one for 1, the other otherwise.
-class CLinguistFileTranslator final : public QTranslator {
-public:
-    bool Read(const QString& path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return false;
-        }
-        QXmlStreamReader xml(&file);
-        QString context;
-        QString source;
-        QStringList forms;
-        bool numerus = false;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            const QStringView name = xml.name();
-            if (xml.isStartElement() && name == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (xml.isStartElement() && name == QLatin1String("message")) {
-                numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-                forms.clear();
-            } else if (xml.isStartElement() && name == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (xml.isStartElement() && name == QLatin1String("translation") && !numerus) {
-                forms << xml.readElementText();
-            } else if (xml.isStartElement() && name == QLatin1String("numerusform")) {
-                forms << xml.readElementText();
-            } else if (xml.isEndElement() && name == QLatin1String("message")) {
-                Messages.insert(context + QLatin1Char('\x1f') + source, forms);
-            }
-        }
-        return !xml.hasError() && !Messages.isEmpty();
-    }
-
-    [[nodiscard]] bool isEmpty() const override { return Messages.isEmpty(); }
-
-    [[nodiscard]] QString translate(
-        const char* context, const char* sourceText, const char* /*disambiguation*/, int n) const override
-    {
-        const QStringList forms
-            = Messages.value(QString::fromUtf8(context) + QLatin1Char('\x1f') + QString::fromUtf8(sourceText));
-        if (n >= 0 && forms.size() == 2) {
-            return forms.at(n == 1 ? 0 : 1);
-        }
-        return forms.isEmpty() ? QString() : forms.front();
-    }
-
-private:
-    QHash<QString, QStringList> Messages;
-};
 
 bool Russian(const QString& text)
 {
@@ -202,19 +150,17 @@ class ViewEnglish : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(English.Read(QStringLiteral(TESSALY_SOURCE_DIR "/translations/parts/view_en.ts")));
-        ASSERT_TRUE(QCoreApplication::installTranslator(&English));
+        ASSERT_TRUE(InstallTessalyTranslation(ELanguage::English));
         SetUserDialogs(&Dialogs);
     }
     void TearDown() override
     {
         SetUserDialogs(nullptr);
-        QCoreApplication::removeTranslator(&English);
+        InstallTessalyTranslation(ELanguage::Russian);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(LeakedTopLevelWidgets().empty());
     }
 
-    CLinguistFileTranslator English;
     CScriptedUserDialogs Dialogs;
 };
 
