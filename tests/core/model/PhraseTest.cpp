@@ -33,6 +33,26 @@ TEST(Phrase, PluralFormsOfBothLanguages)
     }
 }
 
+// The built catalogue's forms of a real phrase: 1, 2, 5, 11 and 21 of a thing.
+TEST(Phrase, TheCatalogueGivesEachLanguagesPluralForms)
+{
+    const CPhrase phrase = TESSALY_PHRASE_N("RatingWarnings", "%n альтернатив оценены не по всем критериям.");
+    const std::vector<std::tuple<int, std::string, std::string>> cases{
+        {1, "1 альтернатива оценена не по всем критериям.", "1 alternative is not rated on every criterion."},
+        {2, "2 альтернативы оценены не по всем критериям.", "2 alternatives are not rated on every criterion."},
+        {5, "5 альтернатив оценены не по всем критериям.", "5 alternatives are not rated on every criterion."},
+        {11, "11 альтернатив оценены не по всем критериям.", "11 alternatives are not rated on every criterion."},
+        {21, "21 альтернатива оценена не по всем критериям.", "21 alternatives are not rated on every criterion."},
+    };
+    for (const auto& [count, russian, english] : cases) {
+        EXPECT_EQ(Tr(phrase, count), russian); // no translator bound: the Russian catalogue
+        EXPECT_EQ(CatalogueText(ELanguage::English, phrase.Context, phrase.Source, count), english);
+    }
+    // A phrase without a count is looked up whole, its arguments left for Say.
+    EXPECT_EQ(CatalogueText(ELanguage::English, "ReportCommand", "--weights: вес %1 «%2»: %3", -1),
+        "--weights: weight %1 “%2”: %3");
+}
+
 TEST(Phrase, TheHookAnswersAndWithoutItTheSourceStands)
 {
     const CPhrase phrase = TESSALY_PHRASE("PhraseTest", "Файл %1 не найден");
