@@ -136,6 +136,32 @@ CExampleProject SupplierProject()
     return project;
 }
 
+// The same decision in English, for a user of the English interface.
+CExampleProject EnglishSupplierProject()
+{
+    CExampleProject project;
+    project.FileName = "examples/supplier-en.tsy";
+    project.Levels = {
+        {{"PIPE SUPPLIER",
+            "Choosing the supplier of steel pipes for the workshop next year: price, quality, delivery and "
+            "reputation.",
+            {{0, 1, -2}, {0, 2, 1}, {0, 3, 2}, {1, 2, 2}, {1, 3, 3}, {2, 3, 2}}}},
+        {
+            {"PRICE", "Price per tonne delivered to the warehouse.", {{0, 1, 3}, {0, 2, 2}, {1, 2, -2}}},
+            {"QUALITY", "Share of rejects and conformance to the standard in trial batches.",
+                {{0, 1, -4}, {0, 2, -2}, {1, 2, 3}}},
+            {"DELIVERY", "Delivery time and keeping to the schedule.", {{0, 1, 2}, {0, 2, -3}, {1, 2, -5}}},
+            {"STANDING", "What other plants say, and the history of lawsuits.", {{0, 1, -3}, {0, 2, 1}, {1, 2, 3}}},
+        },
+        {
+            {"URALPIPE", "The lowest price, average quality.", {}},
+            {"SIBSTEEL", "The best quality and reputation, but dearer and farther away.", {}},
+            {"VOLGAMET", "The nearest: the shortest delivery times.", {}},
+        },
+    };
+    return project;
+}
+
 CExampleProject WarehouseProject()
 {
     CExampleProject project;
@@ -194,6 +220,7 @@ int main(int argc, char* argv[])
     const std::filesystem::path root = argv[1];
     bool ok = Write(SupplierProject(), root, false);
     ok = Write(WarehouseProject(), root, false) && ok;
+    ok = Write(EnglishSupplierProject(), root, false) && ok;
 
     // The supplier project's own structure, with every judgement equal.
     CExampleProject supplierTemplate = SupplierProject();

@@ -1,10 +1,12 @@
 // Takes the README's pictures from the real program: the frame with the example project's
-// results, and the sensitivity window of the same project. Run it under a display of the
-// size the pictures should have (Xvfb, or QT_QPA_PLATFORM=offscreen):
-//   tessaly-screenshots <repository root>
+// results, and the sensitivity window of the same project; with --lang en the English
+// interface with the English example (the pictures' names end in "-en"). Run it under a
+// display of the size the pictures should have (Xvfb, or QT_QPA_PLATFORM=offscreen):
+//   tessaly-screenshots [--lang en] <repository root>
 #include "gui/app/CRunLongWindows.h"
 #include "gui/app/TMainForm.h"
 #include "gui/view/TUserProject.h"
+#include "gui/widgets/InterfaceLanguage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +17,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -43,13 +44,16 @@ bool Save(QWidget& window, const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tessaly-screenshots <repository root>\n");
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool english
+        = arguments.size() == 3 && arguments[0] == QStringLiteral("--lang") && arguments[1] == QStringLiteral("en");
+    if (arguments.size() != 1 && !english) {
+        std::fprintf(stderr, "usage: tessaly-screenshots [--lang en] <repository root>\n");
         return 2;
     }
-    const QDir root(QString::fromLocal8Bit(argv[1]));
-    QTranslator russian;
-    InstallRussianTranslation(russian);
+    const QDir root(arguments.back());
+    InstallInterfaceLanguage(english ? ELanguage::English : ELanguage::Russian);
+    const QString suffix = english ? QStringLiteral("-en") : QString();
 
     CRunLongWindows windows(CRunLongWindows::EFrameOnly::FrameOnly);
     TMainForm& frame = windows.Frame();
@@ -57,7 +61,7 @@ int main(int argc, char* argv[])
     Settle();
     windows.CreateDialogs();
     frame.FormCreate(QGuiApplication::primaryScreen()->size());
-    frame.OpenFilesFromCommandLine({root.filePath(QStringLiteral("examples/supplier.tsy"))});
+    frame.OpenFilesFromCommandLine({root.filePath(QStringLiteral("examples/supplier%1.tsy").arg(suffix))});
     TUserProject* project = frame.ActiveProject();
     if (project == nullptr) {
         std::fprintf(stderr, "The example project did not open\n");
@@ -69,12 +73,12 @@ int main(int argc, char* argv[])
     if (auto* results = project->findChild<QToolButton*>(QStringLiteral("btResultsView"))) {
         results->click();
     }
-    bool saved = Save(frame, root.filePath(QStringLiteral("docs/screenshot.png")));
+    bool saved = Save(frame, root.filePath(QStringLiteral("docs/screenshot%1.png").arg(suffix)));
 
     // The sensitivity window is modal: it is grabbed and closed from inside its own loop.
     QTimer::singleShot(300, [&] {
         if (QWidget* sensitivity = QApplication::activeModalWidget()) {
-            saved = Save(*sensitivity, root.filePath(QStringLiteral("docs/sensitivity.png"))) && saved;
+            saved = Save(*sensitivity, root.filePath(QStringLiteral("docs/sensitivity%1.png").arg(suffix))) && saved;
             sensitivity->close();
         } else {
             std::fprintf(stderr, "The sensitivity window did not open\n");
