@@ -154,6 +154,9 @@ TEST_F(AppEnglish, ALayeredDecisionFromTheNewProjectToItsReport)
     QTest::mouseClick(project->findChild<QToolButton*>(QStringLiteral("btExpertMode")), Qt::LeftButton);
     WhenModal<TfmExpertForm>([&](TfmExpertForm* form) {
         Look(form, "comparison");
+        // "λmax:" is wider than "СЗ:": its value stands clear of it.
+        EXPECT_LE(form->lbOwnerValue->geometry().right(), form->stOwnerValue->x());
+        EXPECT_LE(form->stOwnerValue->geometry().right(), form->btApply->x());
         WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
             Look(scale, "scale");
             scale->reject();

@@ -683,19 +683,24 @@ void TfmExpertForm::PlaceWideControls()
 
 void TfmExpertForm::PlaceMeasures(int y, int width, int researchLeft)
 {
+    // The values stand right of the widest term ("λmax:" is wider than "СЗ:"), the buttons
+    // where they always stood unless the values reach them.
+    const int labels = std::max({lbOwnerValue->width(), lbIS->width(), lbOS->width()});
+    const int valueLeft = std::max(50, 25 + labels + 2);
     lbOwnerValue->move(25, y);
-    stOwnerValue->move(50, y - 3);
+    stOwnerValue->move(valueLeft, y - 3);
     lbIS->move(25, y + 20);
-    stIS->move(50, y + 17);
+    stIS->move(valueLeft, y + 17);
     lbOS->move(25, y + 40);
-    stOS->move(50, y + 37);
+    stOS->move(valueLeft, y + 37);
 
     const int height = stOS->y() + 55;
     setFixedSize(width, height);
 
-    btApply->move(stOwnerValue->x() + 80, stOwnerValue->y());
-    btOk->move(stIS->x() + 80, stIS->y() + 2);
-    btCancel->move(stOS->x() + 80, stOS->y() + 4);
+    const int buttonLeft = std::max(130, valueLeft + stOwnerValue->width() + 12);
+    btApply->move(buttonLeft, stOwnerValue->y());
+    btOk->move(buttonLeft, stIS->y() + 2);
+    btCancel->move(buttonLeft, stOS->y() + 4);
     btResearch->move(researchLeft, stIS->y() + 1);
 
     const int centre = width / 2;
