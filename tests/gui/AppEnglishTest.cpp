@@ -291,3 +291,23 @@ TEST_F(AppEnglish, ARatedTreeItsScalesAndItsRatings)
     Dialogs.YesNoAnswers = {false};
     Frame().close();
 }
+
+// The setting's three values: a language named is that language; "system" (or nothing)
+// follows the locale.
+TEST(InterfaceLanguageSetting, ANamedLanguageHoldsAndTheSystemsFollowsTheLocale)
+{
+    const bool set = qEnvironmentVariableIsSet("LANGUAGE");
+    const QByteArray before = qgetenv("LANGUAGE");
+    for (const auto& [locale, system] : {std::pair{"en_US", ELanguage::English}, {"ru_RU", ELanguage::Russian}}) {
+        qputenv("LANGUAGE", locale);
+        EXPECT_EQ(ChosenInterfaceLanguage(QStringLiteral("ru")), ELanguage::Russian);
+        EXPECT_EQ(ChosenInterfaceLanguage(QStringLiteral("en")), ELanguage::English);
+        EXPECT_EQ(ChosenInterfaceLanguage(QStringLiteral("system")), system);
+        EXPECT_EQ(ChosenInterfaceLanguage(QString()), system);
+    }
+    if (set) {
+        qputenv("LANGUAGE", before);
+    } else {
+        qunsetenv("LANGUAGE");
+    }
+}
