@@ -24,8 +24,10 @@
 #include "gui/widgets/InterfaceLanguage.h"
 #include "gui/widgets/TAddNewLevel.h"
 
+#include <QMenuBar>
 #include <QProcess>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTreeView>
 
 using apptest::CAppTest;
@@ -290,6 +292,35 @@ TEST_F(AppEnglish, ARatedTreeItsScalesAndItsRatings)
         QStringLiteral("rated results"), QStringLiteral("rated report"), QStringLiteral("evaluation switched")});
     Dialogs.YesNoAnswers = {false};
     Frame().close();
+}
+
+// The English help names every menu and item of the English frame by its caption.
+TEST_F(AppEnglish, TheEnglishHelpNamesEveryMenuAndItemOfTheFrame)
+{
+    THelpViewer viewer;
+    ASSERT_TRUE(viewer.OpenAtContents(QStringLiteral(TESSALY_SOURCE_DIR "/tessaly_en.hlp")));
+    const QString help = viewer.Browser()->toPlainText().simplified();
+    QStringList captions;
+    std::vector<const QMenu*> menus;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        captions << WithoutMnemonic(action->text());
+        menus.push_back(action->menu());
+    }
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        ASSERT_NE(menus[m], nullptr);
+        for (QAction* action : menus[m]->actions()) {
+            if (!action->isSeparator()) {
+                captions << WithoutMnemonic(action->text());
+            }
+            if (action->menu() != nullptr) {
+                menus.push_back(action->menu());
+            }
+        }
+    }
+    EXPECT_GE(captions.size(), 30);
+    for (const QString& caption : captions) {
+        EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
+    }
 }
 
 // The setting's three values: a language named is that language; "system" (or nothing)
