@@ -159,6 +159,10 @@ TEST_F(AppEnglish, ALayeredDecisionFromTheNewProjectToItsReport)
         // "λmax:" is wider than "СЗ:": its value stands clear of it.
         EXPECT_LE(form->lbOwnerValue->geometry().right(), form->stOwnerValue->x());
         EXPECT_LE(form->stOwnerValue->geometry().right(), form->btApply->x());
+        // The shorter English heading stays centred in its frame.
+        const QRect frame = form->bvMainObjectBevel->geometry();
+        const QRect heading = form->lbText_1->geometry();
+        EXPECT_LE(std::abs((heading.left() - frame.left()) - (frame.right() - heading.right())), 2);
         WhenModal<TfmExpertScale>([&](TfmExpertScale* scale) {
             Look(scale, "scale");
             scale->reject();

@@ -707,9 +707,12 @@ void TfmExpertForm::PlaceMeasures(int y, int width, int researchLeft)
     lbText_1->move(centre - lbText_1->width() / 2, 10);
     lbText_2->move(centre - lbText_2->width() / 2, 25);
     stMainObjectName->move(centre - stMainObjectName->width() / 2, lbText_2->y() + 17);
-    // The frame centred round the heading, however wide the object's field made it.
-    bvMainObjectBevel->move(
-        bvMainObjectBevel->width() == ObjectBevelWidth ? lbText_1->x() - 20 : centre - bvMainObjectBevel->width() / 2,
+    // The frame keeps its place 20 pixels left of a heading that fills it; it is centred
+    // when the object's field widened it or the heading is shorter (English).
+    const bool headingFillsFrame = lbText_1->width() + 40 >= bvMainObjectBevel->width();
+    bvMainObjectBevel->move(bvMainObjectBevel->width() == ObjectBevelWidth && headingFillsFrame
+            ? lbText_1->x() - 20
+            : centre - bvMainObjectBevel->width() / 2,
         lbText_1->y() - 3);
 }
 
