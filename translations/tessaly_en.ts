@@ -3087,6 +3087,16 @@ group file; they are opened for reading only</translation>
         <extracomment>The help document&apos;s file name: each language ships its own beside the program.</extracomment>
         <translation>tessaly_en.hlp</translation>
     </message>
+    <message>
+        <source>&amp;Язык / Language</source>
+        <extracomment>Both languages in every translation; only its letter moves to one the translation&apos;s keyboard has.</extracomment>
+        <translation>Язык / &amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Русский</source>
+        <extracomment>Russian named in Russian; a translation adds its own name with a letter of its keyboard.</extracomment>
+        <translation>Русский (&amp;Russian)</translation>
+    </message>
 </context>
 <context>
     <name>TTreeProject</name>

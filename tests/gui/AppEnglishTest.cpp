@@ -26,6 +26,7 @@
 
 #include <QMenuBar>
 #include <QProcess>
+#include <QSet>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeView>
@@ -325,6 +326,47 @@ TEST_F(AppEnglish, TheEnglishHelpNamesEveryMenuAndItemOfTheFrame)
     for (const QString& caption : captions) {
         EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
     }
+}
+
+// An English keyboard reaches every item of the English menus: each menu's letters are
+// Latin and none is taken twice (the window list's digits included).
+TEST_F(AppEnglish, EveryMenuItemHasALatinLetterOfItsOwn)
+{
+    QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
+    std::vector<const QMenu*> menus;
+    QStringList bar;
+    for (QAction* action : Frame().menuBar()->actions()) {
+        bar << action->text();
+        menus.push_back(action->menu());
+    }
+    std::vector<QStringList> lists{bar};
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        QStringList items;
+        for (QAction* action : menus[m]->actions()) {
+            if (!action->isSeparator()) {
+                items << action->text();
+            }
+            if (action->menu() != nullptr) {
+                menus.push_back(action->menu());
+            }
+        }
+        lists.push_back(items);
+    }
+    EXPECT_GE(lists.size(), 8U);
+    for (const QStringList& items : lists) {
+        QSet<QChar> taken;
+        for (const QString& text : items) {
+            const int amp = text.indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << text.toStdString();
+            const QChar letter = text.at(amp + 1).toLower();
+            EXPECT_TRUE(letter.isDigit() || (letter >= QLatin1Char('a') && letter <= QLatin1Char('z')))
+                << text.toStdString();
+            EXPECT_FALSE(taken.contains(letter)) << text.toStdString();
+            taken.insert(letter);
+        }
+    }
+    Dialogs.YesNoAnswers = {false};
+    Frame().close();
 }
 
 // The setting's three values: a language named is that language; "system" (or nothing)

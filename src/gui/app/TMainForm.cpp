@@ -324,7 +324,9 @@ void TMainForm::CreateMenus()
     mnIdealSynthesis->setChecked(ProgramSettings().value(QString::fromLatin1(IdealSynthesisKey), false).toBool());
     // The language submenu reads in both languages, so that a user who cannot read the
     // current one still finds it; each language is named in its own.
-    mnLanguage = MTools->addMenu(QStringLiteral("&Язык / Language"));
+    //: Both languages in every translation; only its letter moves to one the translation's
+    //: keyboard has.
+    mnLanguage = MTools->addMenu(tr("&Язык / Language"));
     mnLanguage->setObjectName(QStringLiteral("mnLanguage"));
     mnLanguage->menuAction()->setObjectName(QStringLiteral("mnLanguage"));
     mnLanguage->setWindowTitle(WithoutMnemonic(mnLanguage->title()));
@@ -341,7 +343,8 @@ void TMainForm::CreateMenus()
         connect(item, &QAction::triggered, this, [this, value] { ChooseLanguage(value); });
         return item;
     };
-    mnLanguageRussian = language("mnLanguageRussian", QStringLiteral("&Русский"), QStringLiteral("ru"));
+    //: Russian named in Russian; a translation adds its own name with a letter of its keyboard.
+    mnLanguageRussian = language("mnLanguageRussian", tr("&Русский"), QStringLiteral("ru"));
     mnLanguageEnglish = language("mnLanguageEnglish", QStringLiteral("&English"), QStringLiteral("en"));
     mnLanguageSystem = language("mnLanguageSystem", tr("&Как в системе"), QStringLiteral("system"));
 
