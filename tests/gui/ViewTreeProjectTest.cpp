@@ -16,8 +16,10 @@
 
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -309,6 +311,53 @@ TEST_F(ViewTreeProject, MovesACriterionToAnotherParentByKeysAndByDragOneUndoStep
                     .data(Qt::ToolTipRole)
                     .toString()
                     .endsWith(QStringLiteral("\n\nСамый глубокий.")));
+    Dialogs.YesNoAnswers = {false};
+    Click("btCloseProject");
+}
+
+// The Menu key and Shift+F10 open each list's menu under its current row; Return runs the
+// command chosen in it.
+TEST_F(ViewTreeProject, TheKeyboardOpensEachListsMenuUnderItsCurrentRow)
+{
+    TTreeProject* tree = NewTree(QStringLiteral("Выбор"));
+    ASSERT_NE(tree, nullptr);
+    QTreeWidget* list = tree->Alternatives();
+    list->setCurrentItem(list->topLevelItem(1));
+    const QAbstractItemModel* outline = tree->Outline()->model();
+    tree->Outline()->setCurrentIndex(outline->index(0, 0, outline->index(0, 0)));
+    struct CCase {
+        QAbstractItemView* View;
+        QKeyCombination Key;
+        const char* Command; // chosen with the arrows
+        QString Answer;
+    };
+    for (const CCase& step :
+        {CCase{tree->Outline(), QKeyCombination(Qt::Key_Menu), "mnAddSubCriterion", QStringLiteral("Под")},
+            CCase{list, Qt::SHIFT | Qt::Key_F10, "mnAddAlternative", QStringLiteral("Новая")}}) {
+        const QPoint rowCorner
+            = step.View->viewport()->mapToGlobal(step.View->visualRect(step.View->currentIndex()).bottomLeft());
+        QPoint shownAt;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            shownAt = menu->pos();
+            for (int i = 0; i < 20
+                 && (menu->activeAction() == nullptr
+                     || menu->activeAction()->objectName() != QLatin1String(step.Command));
+                 ++i) {
+                QTest::keyClick(menu, Qt::Key_Down);
+            }
+            Dialogs.TextAnswers = {step.Answer};
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTest::keyClick(step.View, step.Key.key(), step.Key.keyboardModifiers());
+        // Under the row; moved left only as far as the screen's edge needs.
+        EXPECT_EQ(shownAt.y(), rowCorner.y()) << step.Command;
+        EXPECT_LE(shownAt.x(), rowCorner.x()) << step.Command;
+        EXPECT_TRUE(Dialogs.AllAnswersUsed()) << step.Command;
+    }
+    EXPECT_EQ(Shape(tree->Document().Tree()), "Выбор(Критерий 1(Под))");
+    EXPECT_EQ(tree->Document().Tree().AlternativeCount(), 3U);
     Dialogs.YesNoAnswers = {false};
     Click("btCloseProject");
 }

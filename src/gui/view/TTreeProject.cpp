@@ -165,6 +165,7 @@ void TTreeProject::CreateControls()
     lvAlternatives->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lvAlternatives->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     lvAlternatives->setContextMenuPolicy(Qt::ActionsContextMenu);
+    lvAlternatives->installEventFilter(this);
 
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
@@ -688,6 +689,19 @@ bool TTreeProject::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == trOutline && event->type() == QEvent::Resize) {
         FitOutlineColumns();
+    }
+    if ((watched == trOutline || watched == lvAlternatives) && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The Menu key and Shift+F10 open the list's menu under its current row, as a right
+        // click opens it under the mouse.
+        if ((key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Menu)
+            || (key->modifiers() == Qt::ShiftModifier && key->key() == Qt::Key_F10)) {
+            auto* view = static_cast<QAbstractItemView*>(watched);
+            const QRect row = view->visualRect(view->currentIndex());
+            const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
+            QMenu::exec(view->actions(), view->viewport()->mapToGlobal(at), nullptr, view);
+            return true;
+        }
     }
     if (watched == trOutline && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
