@@ -1711,7 +1711,7 @@
     <message>
         <source>Глобальный</source>
         <extracomment>Not shown: measures the priority columns; the longest word of their headings.</extracomment>
-        <translation>Global</translation>
+        <translation>priority</translation>
     </message>
     <message>
         <source>ОС 0.0000, недостаточна</source>
