@@ -2372,6 +2372,10 @@ group file; they are opened for reading only</translation>
         <source>Доля идеала: взвешенная доля лучшей альтернативы под каждым критерием; 1 — лучшая по всем критериям</source>
         <translation>Share of the ideal: the weighted share of the best alternative under each criterion; 1 means the best on every criterion</translation>
     </message>
+    <message>
+        <source>При любом весе этого критерия ни одна альтернатива не меняется местами с лидером.</source>
+        <translation>At any weight of this criterion no alternative changes places with the leader.</translation>
+    </message>
 </context>
 <context>
     <name>ReportPhrases</name>

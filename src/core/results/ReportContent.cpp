@@ -450,18 +450,25 @@ CElementSensitivityText NodeSensitivityText(const CHierarchy& hierarchy, const C
     const bool criticalHere = analysis.Critical && analysis.Critical->Node == node.Node;
     const std::string heading = NodeHeading(hierarchy, node.Node);
     const std::string weight = Shown(node.Weight, decimalSeparator);
+    // With leaders only the leader's place changes were kept; when they are all the
+    // alternatives, none of them changes places with it.
+    std::string unchanged = Tr(OrderUnchangedNote);
+    if (leaders > 0 && leaders >= alternatives.size()) {
+        unchanged = Tr(TESSALY_PHRASE(
+            "ReportContent", "При любом весе этого критерия ни одна альтернатива не меняется местами с лидером."));
+    } else if (leaders > 0) {
+        unchanged = Say(TESSALY_PHRASE("ReportContent",
+                            "При любом весе этого критерия ни одна из %1 лучших альтернатив не меняется местами с "
+                            "лидером."),
+            std::to_string(leaders));
+    }
     return MovedWeightText(layers
             ? Say(TESSALY_PHRASE("ReportContent", "%1. Чувствительность: глобальный вес %2"), heading, weight)
             : Say(TESSALY_PHRASE("ReportContent", "%1. Чувствительность: локальный вес %2"), heading, weight),
         node.HasLines, node.Crossings, criticalHere, alternatives,
         layers ? Tr(WholeLevelNote)
                : Tr(TESSALY_PHRASE("ReportContent", "Критерий несёт весь вес своей группы: менять нечего.")),
-        decimalSeparator,
-        leaders == 0 ? Tr(OrderUnchangedNote)
-                     : Say(TESSALY_PHRASE("ReportContent",
-                               "При любом весе этого критерия ни одна из %1 лучших альтернатив не меняется местами с "
-                               "лидером."),
-                         std::to_string(leaders)));
+        decimalSeparator, unchanged);
 }
 
 std::string NodeCriticalChangeText(

@@ -83,3 +83,32 @@ TEST(TreeReportContent, RatedReportKeepsThePlaceChangesAmongTheLeaders)
         "Смены мест с лидером показаны только для 3 лучших альтернатив; не показано ещё 2.");
     EXPECT_EQ(LeftOutCrossingsText(3, 0), "");
 }
+
+// A criterion none of whose leading alternatives passes the leader: the note names how
+// many were looked at only when they are fewer than all the alternatives.
+TEST(TreeReportContent, TheUnchangedNoteCountsTheLeadersOnlyWhenSomeAreLeftOut)
+{
+    CHierarchy tree = Tree(Upper(2, {1}), Upper(3, {1, 1, 1}));
+    CHierarchySensitivity analysis;
+    CNodeSensitivity node;
+    node.Node = 1;
+    node.Weight = 0.5;
+    node.HasLines = true;
+    struct CCase {
+        std::size_t Alternatives;
+        std::size_t Leaders;
+        std::string Note;
+    };
+    for (const CCase& c : std::vector<CCase>{
+             {3, 0, "При любом весе этого элемента порядок альтернатив прежний."},
+             {3, 10, "При любом весе этого критерия ни одна альтернатива не меняется местами с лидером."},
+             {10, 10, "При любом весе этого критерия ни одна альтернатива не меняется местами с лидером."},
+             {11, 10, "При любом весе этого критерия ни одна из 10 лучших альтернатив не меняется местами с лидером."},
+         }) {
+        while (tree.AlternativeCount() < c.Alternatives) {
+            ASSERT_EQ(tree.AddAlternative(tree.AlternativeCount(), "Г" + std::to_string(tree.AlternativeCount())), "");
+        }
+        EXPECT_EQ(NodeSensitivityText(tree, analysis, node, '.', c.Leaders).Note, c.Note)
+            << c.Alternatives << " " << c.Leaders;
+    }
+}
