@@ -685,6 +685,11 @@
         <source>Групповые суждения и согласие</source>
         <translation>Group judgements and consensus</translation>
     </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <extracomment>The date&apos;s format (Qt&apos;s QDate format), as a reader of the language writes a date.</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>GroupReportContent</name>
@@ -1758,6 +1763,11 @@
     <message>
         <source>Шкалы оценок</source>
         <translation>Rating scales</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <extracomment>The date&apos;s format (Qt&apos;s QDate format), as a reader of the language writes a date.</extracomment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

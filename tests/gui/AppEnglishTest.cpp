@@ -24,6 +24,7 @@
 #include "gui/widgets/InterfaceLanguage.h"
 #include "gui/widgets/TAddNewLevel.h"
 
+#include <QDate>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
@@ -31,6 +32,8 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeView>
+
+#include <array>
 
 using apptest::CAppTest;
 using apptest::WhenModal;
@@ -106,6 +109,15 @@ protected:
         ASSERT_TRUE(text.waitForFinished(60000));
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         EXPECT_FALSE(read.isEmpty()) << where;
+        // The date as an English reader writes it: "10 December 2026".
+        const QDate today = QDate::currentDate();
+        const std::array<const char*, 12> months{"January", "February", "March", "April", "May", "June", "July",
+            "August", "September", "October", "November", "December"};
+        EXPECT_TRUE(read.contains(QStringLiteral("%1 %2 %3")
+                                      .arg(today.day())
+                                      .arg(QLatin1String(months[today.month() - 1]))
+                                      .arg(today.year())))
+            << where;
         QStringList lines;
         // A column narrower than an English word of its heading breaks the word: its last
         // letters stand alone on a line.

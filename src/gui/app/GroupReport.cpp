@@ -74,6 +74,8 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
     page.Paragraph(
         QCoreApplication::translate("GroupReport", "Групповое решение"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
+    //: The date's format (Qt's QDate format), as a reader of the language writes a date.
+    const QString date = subject.Date.toString(QCoreApplication::translate("GroupReport", "dd.MM.yyyy"));
     CReportPageTable info;
     info.HasHeader = false;
     info.Ruled = false;
@@ -84,7 +86,7 @@ void TitleBlock(CReportPageWriter& page, const CGroupDecision& decision, const C
         {{QCoreApplication::translate("GroupReport", "Файл группы")},
             {subject.FileName.isEmpty() ? QCoreApplication::translate("GroupReport", "группа не сохранена")
                                         : subject.FileName}},
-        {{QCoreApplication::translate("GroupReport", "Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QCoreApplication::translate("GroupReport", "Дата")}, {date}},
         {{QCoreApplication::translate("GroupReport", "Структура")}, {structure}},
         {{QCoreApplication::translate("GroupReport", "Экспертов")},
             {(decision.UseExpertWeights()

@@ -51,6 +51,8 @@ void TitleBlock(CReportPageWriter& page, const std::string& goal, const std::str
         QCoreApplication::translate("ProjectReport", "Отчёт по проекту"), CReportPageWriter::Font(18.0, true));
     page.Gap(3.0);
     const QString comment = Text(goalComment);
+    //: The date's format (Qt's QDate format), as a reader of the language writes a date.
+    const QString date = subject.Date.toString(QCoreApplication::translate("ProjectReport", "dd.MM.yyyy"));
     CReportPageTable info;
     info.HasHeader = false;
     info.Ruled = false;
@@ -63,7 +65,7 @@ void TitleBlock(CReportPageWriter& page, const std::string& goal, const std::str
         {{QCoreApplication::translate("ProjectReport", "Файл")},
             {subject.FileName.isEmpty() ? QCoreApplication::translate("ProjectReport", "новый проект")
                                         : subject.FileName}},
-        {{QCoreApplication::translate("ProjectReport", "Дата")}, {subject.Date.toString(QStringLiteral("dd.MM.yyyy"))}},
+        {{QCoreApplication::translate("ProjectReport", "Дата")}, {date}},
         {{QCoreApplication::translate("ProjectReport", "Структура")}, {structure}},
     };
     page.Table(info);
