@@ -318,30 +318,7 @@ TEST_F(AppEnglish, ARatedTreeItsScalesAndItsRatings)
 // The English help names every menu and item of the English frame by its caption.
 TEST_F(AppEnglish, TheEnglishHelpNamesEveryMenuAndItemOfTheFrame)
 {
-    THelpViewer viewer;
-    ASSERT_TRUE(viewer.OpenAtContents(QStringLiteral(TESSALY_SOURCE_DIR "/tessaly_en.hlp")));
-    const QString help = viewer.Browser()->toPlainText().simplified();
-    QStringList captions;
-    std::vector<const QMenu*> menus;
-    for (QAction* action : Frame().menuBar()->actions()) {
-        captions << WithoutMnemonic(action->text());
-        menus.push_back(action->menu());
-    }
-    for (std::size_t m = 0; m < menus.size(); ++m) {
-        ASSERT_NE(menus[m], nullptr);
-        for (QAction* action : menus[m]->actions()) {
-            if (!action->isSeparator()) {
-                captions << WithoutMnemonic(action->text());
-            }
-            if (action->menu() != nullptr) {
-                menus.push_back(action->menu());
-            }
-        }
-    }
-    EXPECT_GE(captions.size(), 30);
-    for (const QString& caption : captions) {
-        EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
-    }
+    apptest::ExpectHelpNamesEveryMenuItem(Frame(), QStringLiteral(TESSALY_SOURCE_DIR "/tessaly_en.hlp"));
 }
 
 // An English keyboard reaches every item of the English menus: each menu's letters are
@@ -349,25 +326,7 @@ TEST_F(AppEnglish, TheEnglishHelpNamesEveryMenuAndItemOfTheFrame)
 TEST_F(AppEnglish, EveryMenuItemHasALatinLetterOfItsOwn)
 {
     QTest::keyClick(&Frame(), Qt::Key_N, Qt::ControlModifier);
-    std::vector<const QMenu*> menus;
-    QStringList bar;
-    for (QAction* action : Frame().menuBar()->actions()) {
-        bar << action->text();
-        menus.push_back(action->menu());
-    }
-    std::vector<QStringList> lists{bar};
-    for (std::size_t m = 0; m < menus.size(); ++m) {
-        QStringList items;
-        for (QAction* action : menus[m]->actions()) {
-            if (!action->isSeparator()) {
-                items << action->text();
-            }
-            if (action->menu() != nullptr) {
-                menus.push_back(action->menu());
-            }
-        }
-        lists.push_back(items);
-    }
+    const std::vector<QStringList> lists = apptest::FrameMenuTexts(Frame());
     EXPECT_GE(lists.size(), 8U);
     for (const QStringList& items : lists) {
         QSet<QChar> taken;

@@ -7,6 +7,7 @@
 #include "CScriptedUserDialogs.h"
 #include "gui/app/CAppWindows.h"
 #include "gui/app/CRunLongWindows.h"
+#include "gui/app/THelpViewer.h"
 #include "gui/app/TMainForm.h"
 #include "gui/view/CHierarchyElementBox.h"
 #include "gui/view/TUserProject.h"
@@ -23,9 +24,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -158,5 +162,51 @@ protected:
     QString PreviousDir;
     std::unique_ptr<CRunLongWindows> Windows;
 };
+
+// The texts of the frame's menus as it builds them, mnemonics kept: the menu bar's first,
+// then each menu's and submenu's items, separators left out.
+inline std::vector<QStringList> FrameMenuTexts(const TMainForm& frame)
+{
+    std::vector<const QMenu*> menus;
+    std::vector<QStringList> lists(1);
+    for (QAction* action : frame.menuBar()->actions()) {
+        lists[0] << action->text();
+        EXPECT_NE(action->menu(), nullptr) << action->text().toStdString();
+        if (action->menu() != nullptr) {
+            menus.push_back(action->menu());
+        }
+    }
+    for (std::size_t m = 0; m < menus.size(); ++m) {
+        QStringList items;
+        for (QAction* action : menus[m]->actions()) {
+            if (!action->isSeparator()) {
+                items << action->text();
+            }
+            if (action->menu() != nullptr) {
+                menus.push_back(action->menu());
+            }
+        }
+        lists.push_back(items);
+    }
+    return lists;
+}
+
+// The help file names every menu and item of the frame by its caption.
+inline void ExpectHelpNamesEveryMenuItem(const TMainForm& frame, const QString& helpFile)
+{
+    THelpViewer viewer;
+    ASSERT_TRUE(viewer.OpenAtContents(helpFile));
+    const QString help = viewer.Browser()->toPlainText().simplified();
+    QStringList captions;
+    for (const QStringList& items : FrameMenuTexts(frame)) {
+        for (const QString& item : items) {
+            captions << WithoutMnemonic(item);
+        }
+    }
+    EXPECT_GE(captions.size(), 30);
+    for (const QString& caption : captions) {
+        EXPECT_TRUE(help.contains(caption)) << caption.toStdString();
+    }
+}
 
 } // namespace apptest
