@@ -18,22 +18,6 @@
 namespace {
 using CProjectPtr = std::unique_ptr<CUserProjectModel>;
 
-// The goal over the criteria "А", "Б", "В", each over the alternatives "X", "Y" judged
-// equal; the goal judged by its upper triangle of codes.
-CProjectPtr CriteriaProject(const std::vector<int>& goalUpper)
-{
-    auto project = std::make_unique<CUserProjectModel>();
-    EXPECT_TRUE(BuildWithCounts(*project, {1, 3, 2}));
-    SetName(*project, 0, 0, "ВЫБОР");
-    SetName(*project, 0, 1, "А");
-    SetName(*project, 1, 1, "Б");
-    SetName(*project, 2, 1, "В");
-    SetName(*project, 0, 2, "X");
-    SetName(*project, 1, 2, "Y");
-    project->SetJudgements(0, 0, FromUpper(3, goalUpper));
-    return project;
-}
-
 CGroupMember Member(const std::string& name, double weight = 1.0)
 {
     return CGroupMember{"/nonexistent-group-test/" + name + ".tsy", name, weight};

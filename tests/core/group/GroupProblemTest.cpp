@@ -16,19 +16,6 @@
 #include <vector>
 
 namespace {
-// The goal "ВЫБОР" over "А", "Б", "В", each over "X", "Y"; the goal judged by its upper triangle.
-std::unique_ptr<CUserProjectModel> Project(const std::vector<int>& goalUpper)
-{
-    auto project = std::make_unique<CUserProjectModel>();
-    EXPECT_TRUE(BuildWithCounts(*project, {1, 3, 2}));
-    SetName(*project, 0, 0, "ВЫБОР");
-    SetName(*project, 0, 1, "А");
-    SetName(*project, 1, 1, "Б");
-    SetName(*project, 2, 1, "В");
-    project->SetJudgements(0, 0, FromUpper(3, goalUpper));
-    return project;
-}
-
 // Every text marked with the count that chose its form, "[4] ...", while it lives.
 class CCountMarkingTranslator {
 public:
@@ -55,8 +42,8 @@ public:
 // book words it.
 TEST(GroupProblem, ARefusedExpertIsNamedByNumberFilesAndTheDifference)
 {
-    const auto a = Project({3, 5, 2});
-    const auto renamed = Project({3, 5, 2});
+    const auto a = CriteriaProject({3, 5, 2});
+    const auto renamed = CriteriaProject({3, 5, 2});
     SetName(*renamed, 2, 1, "ЦЕНА");
     CGroupDecision decision;
     ASSERT_FALSE(decision.AddExpert(CGroupMember{"/g/a.tsy", "a", 1.0}, *a));
@@ -88,8 +75,8 @@ TEST(GroupProblem, ARefusedExpertIsNamedByNumberFilesAndTheDifference)
 TEST(GroupProblem, ARefusedRankingKeepsWhatTheReasonNames)
 {
     CGroupDecision decision;
-    const auto c = Project({3, 0, 0});
-    const auto d = Project({-2, 0, 0});
+    const auto c = CriteriaProject({3, 0, 0});
+    const auto d = CriteriaProject({-2, 0, 0});
     ASSERT_FALSE(decision.AddExpert(CGroupMember{"/g/c.tsy", "c", 1.0}, *c));
     ASSERT_FALSE(decision.AddExpert(CGroupMember{"/g/d.tsy", "d", 1.0}, *d));
     const CRankingProblem& apart = decision.Result().RankingProblem;

@@ -85,15 +85,7 @@ std::string Shown(double x)
 
 std::unique_ptr<CUserProjectModel> Expert(const std::vector<int>& goalUpper)
 {
-    auto project = std::make_unique<CUserProjectModel>();
-    EXPECT_TRUE(BuildWithCounts(*project, {1, 3, 2}));
-    SetName(*project, 0, 0, "ВЫБОР");
-    SetName(*project, 0, 1, "А");
-    SetName(*project, 1, 1, "Б");
-    SetName(*project, 2, 1, "В");
-    SetName(*project, 0, 2, "X");
-    SetName(*project, 1, 2, "Y");
-    project->SetJudgements(0, 0, FromUpper(3, goalUpper));
+    auto project = CriteriaProject(goalUpper);
     project->SetJudgements(0, 1, FromUpper(2, {5}));
     project->SetJudgements(1, 1, FromUpper(2, {-5}));
     project->SetJudgements(2, 1, FromUpper(2, {1}));

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "support/ModelEdits.h"
+
 #include "core/group/CExpertWeights.h"
 #include "core/model/CJudgement.h"
+#include "core/model/CUserProjectModel.h"
 #include "core/results/LocalPriorities.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // An expert's matrix of order n from its upper triangle in reading order, as stored
@@ -20,6 +26,22 @@ inline CJudgementMatrix FromUpper(std::uint32_t n, const std::vector<int>& upper
         }
     }
     return matrix;
+}
+
+// The goal "ВЫБОР" over the criteria "А", "Б", "В", each over the alternatives "X", "Y"
+// judged equal; the goal judged by its upper triangle of codes.
+inline std::unique_ptr<CUserProjectModel> CriteriaProject(const std::vector<int>& goalUpper)
+{
+    auto project = std::make_unique<CUserProjectModel>();
+    EXPECT_TRUE(BuildWithCounts(*project, {1, 3, 2}));
+    SetName(*project, 0, 0, "ВЫБОР");
+    SetName(*project, 0, 1, "А");
+    SetName(*project, 1, 1, "Б");
+    SetName(*project, 2, 1, "В");
+    SetName(*project, 0, 2, "X");
+    SetName(*project, 1, 2, "Y");
+    project->SetJudgements(0, 0, FromUpper(3, goalUpper));
+    return project;
 }
 
 inline CValueBlock BlockOf(const CJudgementMatrix& matrix, std::uint32_t n)
