@@ -2,6 +2,7 @@
 // since that is what every caller does next.
 #include "core/model/CUserProjectModel.h"
 #include "core/model/TLoadSaveProject.h"
+#include "core/results/CProjectResults.h"
 #include "core/results/Deviations.h"
 #include "core/results/Synthesis.h"
 #include "core/storage/ProjectFile.h"
@@ -27,13 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (!project.BuildLoadedHierarchy(*record)) {
         std::abort(); // everything the reader accepts fits the grid
     }
-    ComputeAllPriorities(project);
+    const CProjectResults results = ComputeResults(project);
     for (std::uint32_t k = 0; k + 1 < project.LevelCount(); ++k) {
         const std::uint32_t n = project.ElementsInLevelChecked(k + 1);
         for (std::uint32_t e = 0; e < project.ElementsInLevelChecked(k); ++e) {
             BuildTransitivityReport(project.Element(e, k).Judgements, n);
         }
     }
-    FinalResults(project);
+    FinalResults(project, results);
+    FinalResults(project, results, ESynthesisMode::Ideal);
     return 0;
 }
